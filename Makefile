@@ -1,0 +1,49 @@
+# Everything a fresh Debian 12 machine needs goes through these targets.
+#   make run [FILE=x.abr]   install what is missing, build, start the window
+#   make test               install what is missing, build, run every test
+#   make bench              build and run the benchmarks (release build)
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+FILE ?=
+
+.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@scripts/configure.sh dev
+	@cmake --build $(BUILD_DIR)/dev -j $(JOBS)
+
+build-asan: deps
+	@scripts/configure.sh asan
+	@cmake --build $(BUILD_DIR)/asan -j $(JOBS) --target core_tests
+
+build-tsan: deps
+	@scripts/configure.sh tsan
+	@cmake --build $(BUILD_DIR)/tsan -j $(JOBS) --target threaded_tests
+
+build-release: deps
+	@scripts/configure.sh release
+	@cmake --build $(BUILD_DIR)/release -j $(JOBS)
+
+run: build
+	@scripts/install-desktop-data.sh $(BUILD_DIR)/dev
+	$(BUILD_DIR)/dev/src/app/kelbrin $(FILE)
+
+cli: build
+
+test: build build-asan build-tsan
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/dev --output-on-failure -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/asan --output-on-failure -j $(JOBS) -L core
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/tsan --output-on-failure -j $(JOBS) -L threaded
+
+bench: build-release
+	@for b in $(BUILD_DIR)/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+format:
+	@git ls-files '*.h' '*.cpp' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kelbrin builds and tests with, but only those missing,
+# so that a second run costs one dpkg query.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libboost-dev libboost-thread-dev libboost-chrono-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  shared-mime-info xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[[ $(id -u) -eq 0 ]] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,68 @@
+#include "brush/SampledBrush.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+// Maps ink to grey: 0 is paper white, 255 is full black.
+const QList<QRgb>& InkColorTable()
+{
+    static const QList<QRgb> table = [] {
+        QList<QRgb> t(256);
+        for (int i = 0; i < 256; ++i)
+            t[i] = qRgb(255 - i, 255 - i, 255 - i);
+        return t;
+    }();
+    return table;
+}
+
+template <typename Sample, typename ToInk16>
+QImage InkImage16(const PixelBlock& pixels, int width, int height, ToInk16 toInk16)
+{
+    QImage image(width, height, QImage::Format_Grayscale16);
+    if (image.isNull())
+        return image;
+    const auto* in = reinterpret_cast<const unsigned char*>(pixels.data());
+    for (int y = 0; y < height; ++y) {
+        auto* out = reinterpret_cast<quint16*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, in += sizeof(Sample)) {
+            Sample s;
+            std::memcpy(&s, in, sizeof s);
+            out[x] = static_cast<quint16>(65535 - toInk16(s));
+        }
+    }
+    return image;
+}
+} // namespace
+
+SampledBrush::SampledBrush(std::optional<QString> name, int width, int height, int depthInBits,
+                           PixelBlock pixels)
+    : Brush(std::move(name)), mPixels(std::move(pixels)), mDepth(depthInBits)
+{
+    const size_t bytesPerSample = static_cast<size_t>(depthInBits / 8);
+    if (width <= 0 || height <= 0 ||
+        mPixels.size() < static_cast<size_t>(width) * static_cast<size_t>(height) * bytesPerSample)
+        return;
+
+    switch (depthInBits) {
+    case 8:
+        // The image reads the brush's own block; no copy is made.
+        mImage = QImage(mPixels.data(), width, height, width, QImage::Format_Indexed8);
+        mImage.setColorTable(InkColorTable());
+        break;
+    case 16:
+        // Qt has no 16-bit format with the ink convention, so these are converted once.
+        mImage = InkImage16<quint16>(mPixels, width, height, [](quint16 v) { return v; });
+        break;
+    case 32:
+        mImage = InkImage16<float>(mPixels, width, height, [](float v) {
+            if (!(v > 0.0f))
+                return quint16(0);
+            return static_cast<quint16>(std::lround(std::min(v, 1.0f) * 65535.0f));
+        });
+        break;
+    default:
+        break;
+    }
+}

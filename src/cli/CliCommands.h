@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Each command takes the arguments after its name and returns the process exit status:
+// 0 success, 1 failure of the work, 2 a usage error.
+struct CliStreams
+{
+    QTextStream& out;
+    QTextStream& err;
+};
+
+int RunListCommand(const QStringList& args, CliStreams io);
+
+// Text for an error thrown by the brush-file layer.
+QString DescribeReadError(int code);

@@ -1,0 +1,35 @@
+#include "cli/CliCommands.h"
+#include "thread/KelbrinCoreApplication.h"
+
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+void PrintUsage(QTextStream& out)
+{
+    out << "usage: kelbrin-cli COMMAND [ARGS]\n"
+           "\n"
+           "  list [--json] FILE...   read brush files and list their brushes\n";
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    KelbrinCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        PrintUsage(args.isEmpty() ? err : out);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString command = args.takeFirst();
+    CliStreams io{out, err};
+    if (command == QLatin1String("list"))
+        return RunListCommand(args, io);
+    err << "kelbrin-cli: unknown command " << command << '\n';
+    PrintUsage(err);
+    return 2;
+}

@@ -1,0 +1,290 @@
+#include "stream/CInStream.h"
+
+#include "stream/CReadOnlyFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+class CInStream::Impl
+{
+public:
+    Impl(const QString& path, bool dataIsBigEndian);
+
+    void RequestDataInBuffer(sizeWithLog elementSize, unsigned long count,
+                             const unsigned char** pointer, unsigned long* got);
+    void TransferBytes(void* dst, const unsigned char* src, unsigned long byteCount,
+                       unsigned int elementSize, bool wantBigEndian) const;
+    void ReadGeneric(void* dst, sizeWithLog elementSize, unsigned long count, bool wantBigEndian);
+    void Refill();
+    void SkipTo(long long pos);
+    void SkipBytes(long long n);
+    void Rewind(unsigned long n);
+
+    bool mDataIsBigEndian;
+    std::vector<unsigned char> mBufferStorage;
+    unsigned char* mBuffer;
+    unsigned char mStraddle[8];
+    CReadOnlyFile mFile;
+    unsigned int mBufferOffset;
+    long long mStreamPosition;
+    unsigned int mValidBytes;
+};
+
+CInStream::Impl::Impl(const QString& path, bool dataIsBigEndian)
+    : mDataIsBigEndian(dataIsBigEndian), mBufferStorage(kBufferSize, 0),
+      mBuffer(mBufferStorage.data()), mStraddle{}, mFile(path), mBufferOffset(0),
+      mStreamPosition(0), mValidBytes(0)
+{
+    Refill();
+}
+
+void CInStream::Impl::Refill()
+{
+    const long long left = mFile.GetSize() - mFile.GetPosition();
+    const unsigned long n = static_cast<unsigned long>(std::min<long long>(kBufferSize, left));
+    mFile.ReadBytes(mBuffer, n);
+    mBufferOffset = 0;
+    mValidBytes = static_cast<unsigned int>(n);
+}
+
+void CInStream::Impl::RequestDataInBuffer(sizeWithLog elementSize, unsigned long count,
+                                          const unsigned char** pointer, unsigned long* got)
+{
+    const unsigned long available = mValidBytes - mBufferOffset;
+    const unsigned long whole = available >> elementSize.log;
+    if (count == 0) {
+        *got = 0;
+        return;
+    }
+    if (mStreamPosition + static_cast<long long>(count << elementSize.log) > mFile.GetSize())
+        throw -1;
+    if (whole > 0) {
+        const unsigned long n = std::min(whole, count);
+        *pointer = mBuffer + mBufferOffset;
+        *got = n;
+        mBufferOffset += static_cast<unsigned int>(n << elementSize.log);
+        mStreamPosition += static_cast<long long>(n << elementSize.log);
+    } else if (available == 0) {
+        Refill();
+        *pointer = nullptr;
+        *got = 0;
+    } else {
+        // The element is split across the end of the buffer: glue its two halves together.
+        std::memcpy(mStraddle, mBuffer + mBufferOffset, available);
+        Refill();
+        const unsigned long rest = elementSize.size - available;
+        std::memcpy(mStraddle + available, mBuffer, rest);
+        mBufferOffset = static_cast<unsigned int>(rest);
+        mStreamPosition += elementSize.size;
+        *pointer = mStraddle;
+        *got = 1;
+    }
+}
+
+void CInStream::Impl::TransferBytes(void* dst, const unsigned char* src, unsigned long byteCount,
+                                    unsigned int elementSize, bool wantBigEndian) const
+{
+    if (wantBigEndian == mDataIsBigEndian || elementSize == 1) {
+        std::memcpy(dst, src, byteCount);
+        return;
+    }
+    auto* out = static_cast<unsigned char*>(dst);
+    const unsigned long elements = byteCount / elementSize;
+    switch (elementSize) {
+    case 2:
+        for (unsigned long i = 0; i < elements; ++i, src += 2, out += 2) {
+            uint16_t v;
+            std::memcpy(&v, src, 2);
+            v = __builtin_bswap16(v);
+            std::memcpy(out, &v, 2);
+        }
+        break;
+    case 4:
+        for (unsigned long i = 0; i < elements; ++i, src += 4, out += 4) {
+            uint32_t v;
+            std::memcpy(&v, src, 4);
+            v = __builtin_bswap32(v);
+            std::memcpy(out, &v, 4);
+        }
+        break;
+    case 8:
+        for (unsigned long i = 0; i < elements; ++i, src += 8, out += 8) {
+            uint64_t v;
+            std::memcpy(&v, src, 8);
+            v = __builtin_bswap64(v);
+            std::memcpy(out, &v, 8);
+        }
+        break;
+    default:
+        throw -1;
+    }
+}
+
+void CInStream::Impl::ReadGeneric(void* dst, sizeWithLog elementSize, unsigned long count,
+                                  bool wantBigEndian)
+{
+    // Requests of 2 GiB or more are refused; comparing the count keeps the shift from overflowing.
+    if (count > (0x7FFFFFFFUL >> elementSize.log))
+        throw -1;
+    auto* out = static_cast<unsigned char*>(dst);
+    unsigned long remaining = count;
+    while (remaining > 0) {
+        const unsigned char* p = nullptr;
+        unsigned long got = 0;
+        RequestDataInBuffer(elementSize, remaining, &p, &got);
+        if (got > 0) {
+            TransferBytes(out, p, got << elementSize.log, elementSize.size, wantBigEndian);
+            remaining -= got;
+            out += got << elementSize.log;
+        }
+    }
+}
+
+void CInStream::Impl::SkipTo(long long pos)
+{
+    if (pos == mStreamPosition)
+        return;
+    if (pos > mFile.GetSize() || pos < 0)
+        throw -1;
+    const long long bufferStart = mStreamPosition - mBufferOffset;
+    if (pos >= bufferStart && pos < bufferStart + mValidBytes) {
+        mBufferOffset = static_cast<unsigned int>(pos - bufferStart);
+        mStreamPosition = pos;
+        return;
+    }
+    const long long aligned = pos - pos % static_cast<long long>(kBufferSize);
+    mFile.SkipTo(aligned);
+    Refill();
+    mBufferOffset = static_cast<unsigned int>(pos - aligned);
+    mStreamPosition = pos;
+}
+
+void CInStream::Impl::SkipBytes(long long n)
+{
+    if (n < 0)
+        throw -1;
+    const unsigned long available = mValidBytes - mBufferOffset;
+    if (static_cast<unsigned long long>(n) <= available) {
+        mBufferOffset += static_cast<unsigned int>(n);
+        mStreamPosition += n;
+        return;
+    }
+    const long long beyond = n - static_cast<long long>(available);
+    const long long jump = beyond - beyond % static_cast<long long>(kBufferSize);
+    mFile.SkipAhead(jump);
+    Refill();
+    mBufferOffset = static_cast<unsigned int>(beyond - jump);
+    mStreamPosition += n;
+}
+
+void CInStream::Impl::Rewind(unsigned long n)
+{
+    if (n <= mBufferOffset) {
+        mBufferOffset -= static_cast<unsigned int>(n);
+        mStreamPosition -= static_cast<long long>(n);
+        return;
+    }
+    if (static_cast<long long>(n) > mStreamPosition)
+        throw -1;
+    SkipTo(mStreamPosition - static_cast<long long>(n));
+}
+
+CInStream::CInStream(const QString& path, bool dataIsBigEndian)
+    : mImpl(std::make_unique<Impl>(path, dataIsBigEndian))
+{
+}
+
+CInStream::~CInStream() = default;
+
+void CInStream::ReadGeneric(void* dst, sizeWithLog elementSize, unsigned long count,
+                            bool wantBigEndian)
+{
+    mImpl->ReadGeneric(dst, elementSize, count, wantBigEndian);
+}
+
+long long CInStream::GetPosition() const
+{
+    return mImpl->mStreamPosition;
+}
+
+long long CInStream::GetSize() const
+{
+    return mImpl->mFile.GetSize();
+}
+
+unsigned long CInStream::CountAvailableContiguousBytes() const
+{
+    return mImpl->mValidBytes - mImpl->mBufferOffset;
+}
+
+const unsigned char* CInStream::GetContiguousBytes(unsigned long* count)
+{
+    const unsigned long c = std::min<unsigned long>(*count, CountAvailableContiguousBytes());
+    const unsigned char* p = nullptr;
+    unsigned long got = 0;
+    mImpl->RequestDataInBuffer(kSize1, c, &p, &got);
+    *count = got;
+    return p;
+}
+
+void CInStream::SkipTo(long long pos)
+{
+    mImpl->SkipTo(pos);
+}
+
+void CInStream::SkipBytes(long long n)
+{
+    mImpl->SkipBytes(n);
+}
+
+void CInStream::Rewind(unsigned long n)
+{
+    mImpl->Rewind(n);
+}
+
+unsigned char CInStream::ReadU8()
+{
+    unsigned char v;
+    ReadGeneric(&v, kSize1, 1, false);
+    return v;
+}
+
+unsigned short CInStream::ReadU16()
+{
+    unsigned short v;
+    ReadGeneric(&v, kSize2, 1, false);
+    return v;
+}
+
+short CInStream::ReadS16()
+{
+    return static_cast<short>(ReadU16());
+}
+
+unsigned int CInStream::ReadU32()
+{
+    unsigned int v;
+    ReadGeneric(&v, kSize4, 1, false);
+    return v;
+}
+
+int CInStream::ReadS32()
+{
+    return static_cast<int>(ReadU32());
+}
+
+unsigned long long CInStream::ReadU64()
+{
+    unsigned long long v;
+    ReadGeneric(&v, kSize8, 1, false);
+    return v;
+}
+
+double CInStream::ReadDouble()
+{
+    const unsigned long long bits = ReadU64();
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "thread/Notification.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <vector>
+
+// A folder that lives as long as the test, with helpers to drop files into it.
+class Sandbox
+{
+public:
+    Sandbox();
+    QString path(const QString& name) const;
+    QString write(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir mDir;
+};
+
+// Runs the main thread's event loop until the condition holds or the time is up; false on timeout.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
+
+// Delivers posted events that are already queued, without waiting for more.
+void DrainPostedEvents();
+
+// Records every notification with one of the given names that reaches the main thread.
+class NotificationRecorder
+{
+public:
+    explicit NotificationRecorder(const QStringList& names);
+    ~NotificationRecorder();
+    const std::vector<Notification>& received() const { return mReceived; }
+    QStringList names() const;
+
+private:
+    std::vector<Notification> mReceived;
+    std::vector<unsigned long long> mTokens;
+};
+
+QString TestDataPath(const QString& name);
