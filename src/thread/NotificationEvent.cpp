@@ -5,6 +5,15 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
+namespace {
+NotificationEvent::PostHook gPostHook;
+}
+
+void NotificationEvent::setPostHookForTesting(PostHook hook)
+{
+    gPostHook = std::move(hook);
+}
+
 NotificationEvent::NotificationEvent(QString name, std::shared_ptr<const void> object,
                                      QVariantMap userInfo)
     : mName(std::move(name)), mObject(std::move(object)), mUserInfo(std::move(userInfo))
@@ -37,6 +46,8 @@ void NotificationEvent::postNotificationWithName(const QString& name,
     QCoreApplication::postEvent(app,
                                 new ApplicationDefinedEvent(NotificationEventTag, std::move(carrier)),
                                 Qt::NormalEventPriority);
+    if (gPostHook)
+        gPostHook(name);
 }
 
 bool NotificationEvent::handleEvent(QEvent* event)

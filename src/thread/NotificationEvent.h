@@ -3,6 +3,7 @@
 #include "thread/Notification.h"
 
 #include <QEvent>
+#include <functional>
 
 // Carries a notification from any thread to the main thread inside an event posted to the
 // application object. Unlike a queued call, pending carriers can all be dropped at once, which
@@ -29,6 +30,12 @@ public:
 
     // The application-defined event type the carriers travel in.
     static QEvent::Type eventType();
+
+    // Tests use this to act at an exact point of a background read (say, stop it right after
+    // its second brush went out). Called on the posting thread after each post; set it only
+    // while no thread is posting.
+    using PostHook = std::function<void(const QString& name)>;
+    static void setPostHookForTesting(PostHook hook);
 
 private:
     QString mName;

@@ -1,0 +1,297 @@
+#include "abr/BrushNotifications.h"
+#include "abr/CABRreader.h"
+#include "brush/SampledBrush.h"
+#include "thread/NotificationEvent.h"
+
+#include "support/AbrWriter.h"
+#include "support/TestUtil.h"
+
+#include <boost/thread/thread.hpp>
+#include <gtest/gtest.h>
+
+namespace {
+struct ReadOutcome
+{
+    QStringList events; // "AddBrush" / "FinishedReadingFile" in arrival order
+    std::vector<BrushPtr> brushes;
+    std::optional<int> error;
+    bool interrupted = false;
+};
+
+// Reads on the calling thread, then delivers what the reader posted.
+ReadOutcome ReadNow(const QString& path)
+{
+    ReadOutcome outcome;
+    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
+    auto file = BrushFile::brushFileWithPath(path);
+    try {
+        CABRreader reader(path);
+        reader.Read(file);
+    } catch (int code) {
+        outcome.error = code;
+    }
+    DrainPostedEvents();
+    for (const Notification& n : recorder.received()) {
+        outcome.events << n.name();
+        if (n.name() == kAddBrushNotification) {
+            EXPECT_EQ(n.userInfo().value(kBrushFileKey).value<BrushFilePtr>(), file);
+            outcome.brushes.push_back(n.objectAs<const Brush>());
+        } else {
+            EXPECT_EQ(n.object().get(), file.get());
+        }
+    }
+    return outcome;
+}
+
+// Reads on a worker thread that is asked to stop right after its n-th brush went out.
+ReadOutcome ReadStoppingAfter(const QString& path, int n)
+{
+    ReadOutcome outcome;
+    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
+    auto file = BrushFile::brushFileWithPath(path);
+    boost::thread* self = nullptr;
+    boost::mutex started;
+    int posted = 0;
+    NotificationEvent::setPostHookForTesting([&](const QString& name) {
+        if (name == kAddBrushNotification && ++posted == n)
+            self->interrupt();
+    });
+    {
+        boost::unique_lock<boost::mutex> lock(started);
+        boost::thread worker([&] {
+            { boost::unique_lock<boost::mutex> wait(started); }
+            try {
+                CABRreader reader(path);
+                reader.Read(file);
+            } catch (const boost::thread_interrupted&) {
+                outcome.interrupted = true;
+            } catch (int code) {
+                outcome.error = code;
+            }
+        });
+        self = &worker;
+        lock.unlock();
+        worker.join();
+    }
+    NotificationEvent::setPostHookForTesting({});
+    DrainPostedEvents();
+    for (const Notification& n : recorder.received())
+        outcome.events << n.name();
+    return outcome;
+}
+
+QByteArray Header(uint16_t version, uint16_t count)
+{
+    return AbrWriter().u16(version).u16(count).data();
+}
+
+QByteArray FiveComputed(uint16_t version)
+{
+    AbrWriter w;
+    w.u16(version).u16(5);
+    for (int i = 0; i < 5; ++i)
+        w.computedRecord(version == 2, QStringLiteral("b%1").arg(i), 10, 100, 0, 100);
+    return w.data();
+}
+} // namespace
+
+class UnreadVersion : public testing::TestWithParam<int>
+{};
+
+TEST_P(UnreadVersion, PostsOnlyTheEndNotice)
+{
+    Sandbox box;
+    const ReadOutcome r = ReadNow(box.write("v.abr", Header(uint16_t(GetParam()), 3) + QByteArray(40, 1)));
+    EXPECT_FALSE(r.error);
+    EXPECT_EQ(r.events, QStringList{kFinishedReadingFileNotification});
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, UnreadVersion, testing::Values(0, 3, 4, 5, 11, 0xFFFF));
+
+TEST(CABRreader, VersionOneWithoutBrushesPostsOnlyTheEndNotice)
+{
+    Sandbox box;
+    const ReadOutcome r = ReadNow(box.write("v.abr", Header(1, 0)));
+    EXPECT_EQ(r.events, QStringList{kFinishedReadingFileNotification});
+}
+
+TEST(CABRreader, NamesComeOnlyWithVersionTwo)
+{
+    Sandbox box;
+    AbrWriter v1, v2, unterminated;
+    v1.u16(1).u16(1).computedRecord(false, {}, 20, 100, 0, 100);
+    v2.u16(2).u16(1).computedRecord(true, QStringLiteral("Soft"), 20, 100, 0, 100);
+    unterminated.u16(2).u16(1).u16(1).u32(2 + 4 + 4 + 6 + 8).u32(0).u16(0);
+    unterminated.name(QStringLiteral("Hard"), false).u16(20).u16(100).u16(0).u16(100);
+
+    const ReadOutcome r1 = ReadNow(box.write("1.abr", v1.data()));
+    const ReadOutcome r2 = ReadNow(box.write("2.abr", v2.data()));
+    const ReadOutcome r3 = ReadNow(box.write("3.abr", unterminated.data()));
+    ASSERT_EQ(r1.brushes.size(), 1u);
+    ASSERT_EQ(r2.brushes.size(), 1u);
+    ASSERT_EQ(r3.brushes.size(), 1u);
+    EXPECT_FALSE(r1.brushes[0]->name().has_value());
+    EXPECT_EQ(r2.brushes[0]->name(), QStringLiteral("Soft"));
+    EXPECT_EQ(r3.brushes[0]->name(), QStringLiteral("Hard"));
+    EXPECT_EQ(r1.brushes[0]->size(), QSizeF(20, 20));
+}
+
+TEST(CABRreader, AngleIsSigned)
+{
+    // FF 4C is -180 degrees; read unsigned it would be out of range and leave no image.
+    Sandbox box;
+    AbrWriter w;
+    w.u16(1).u16(1).computedRecord(false, {}, 100, 50, int16_t(0xFF4C), 100);
+    const ReadOutcome r = ReadNow(box.write("a.abr", w.data()));
+    ASSERT_EQ(r.brushes.size(), 1u);
+    EXPECT_EQ(r.brushes[0]->size(), QSizeF(100, 50));
+}
+
+TEST(CABRreader, SampledBrushesRawAndRunLength)
+{
+    QByteArray pixels;
+    for (int i = 0; i < 12 * 5; ++i)
+        pixels.append(char(i < 30 ? 0x40 : i));
+    AbrWriter w;
+    w.u16(2).u16(2);
+    w.sampledRecord(true, QStringLiteral("raw"), 10, 20, 15, 32, 8, false, pixels);
+    w.sampledRecord(true, QStringLiteral("rle"), 0, 0, 5, 12, 8, true, PackBits(pixels));
+    Sandbox box;
+    const ReadOutcome r = ReadNow(box.write("s.abr", w.data()));
+    ASSERT_FALSE(r.error);
+    ASSERT_EQ(r.brushes.size(), 2u);
+    for (const BrushPtr& b : r.brushes) {
+        const auto* s = dynamic_cast<const SampledBrush*>(b.get());
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->size(), QSizeF(12, 5));
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(s->pixels().data()),
+                             qsizetype(s->pixels().size())),
+                  pixels);
+    }
+}
+
+TEST(CABRreader, UnknownRecordKindIsSteppedOver)
+{
+    AbrWriter w;
+    w.u16(1).u16(2).u16(7).u32(5).bytes(QByteArray("zzzzz"));
+    w.computedRecord(false, {}, 10, 100, 0, 100);
+    Sandbox box;
+    const ReadOutcome r = ReadNow(box.write("u.abr", w.data()));
+    EXPECT_FALSE(r.error);
+    EXPECT_EQ(r.brushes.size(), 1u);
+}
+
+struct DamagedCase
+{
+    const char* what;
+    std::function<QByteArray()> bytes;
+    int postedBefore;
+    int code;
+};
+
+class DamagedFile : public testing::TestWithParam<DamagedCase>
+{};
+
+TEST_P(DamagedFile, KeepsWhatWasReadAndStillEnds)
+{
+    Sandbox box;
+    const ReadOutcome r = ReadNow(box.write("d.abr", GetParam().bytes()));
+    ASSERT_TRUE(r.error.has_value());
+    EXPECT_EQ(*r.error, GetParam().code);
+    EXPECT_EQ(int(r.brushes.size()), GetParam().postedBefore);
+    ASSERT_FALSE(r.events.isEmpty());
+    EXPECT_EQ(r.events.back(), kFinishedReadingFileNotification);
+    EXPECT_EQ(r.events.count(kFinishedReadingFileNotification), 1);
+}
+
+namespace {
+AbrWriter OneGoodBrush(uint16_t count)
+{
+    AbrWriter w;
+    w.u16(2).u16(count).computedRecord(true, QStringLiteral("ok"), 10, 100, 0, 100);
+    return w;
+}
+
+QByteArray SampledHeader(int32_t top, int32_t left, int32_t bottom, int32_t right, uint16_t depth,
+                         uint8_t compression)
+{
+    AbrWriter w = OneGoodBrush(2);
+    w.u16(2).u32(1000).u32(0).u16(0).name("x").u8(0).zeros(8);
+    w.u32(uint32_t(top)).u32(uint32_t(left)).u32(uint32_t(bottom)).u32(uint32_t(right));
+    w.u16(depth).u8(compression).zeros(900);
+    return w.data();
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedFile,
+    testing::Values(
+        DamagedCase{"record longer than the file",
+                    [] { return OneGoodBrush(2).u16(1).u32(1000).zeros(10).data(); }, 1, -1},
+        DamagedCase{"truncated pixel data",
+                    [] {
+                        AbrWriter w = OneGoodBrush(2);
+                        w.sampledRecord(true, "t", 0, 0, 100, 100, 8, false, QByteArray(10000, 1));
+                        return w.data().left(w.data().size() - 100);
+                    },
+                    1, -1},
+        DamagedCase{"run-length frame overflowing the sample",
+                    [] {
+                        AbrWriter w = OneGoodBrush(2);
+                        w.sampledRecord(true, "o", 0, 0, 1, 4, 8, true, QByteArray::fromHex("7f") + QByteArray(200, 1));
+                        return w.data();
+                    },
+                    1, -1},
+        DamagedCase{"negative width", [] { return SampledHeader(0, 10, 10, 0, 8, 0); }, 1, -1},
+        DamagedCase{"depth other than 8", [] { return SampledHeader(0, 0, 10, 10, 16, 0); }, 1, -1},
+        DamagedCase{"byte count beyond 32 bits",
+                    [] { return SampledHeader(0, 0, 0x10000, 0x10000, 8, 0); }, 1, -1},
+        DamagedCase{"raw sample larger than the file",
+                    [] { return SampledHeader(0, 0, 100, 100, 8, 0); }, 1, -1},
+        DamagedCase{"run-length sample larger than the file could fill",
+                    [] { return SampledHeader(0, 0, 2000, 2000, 8, 1); }, 1, -1},
+        DamagedCase{"name count beyond the file",
+                    [] { return OneGoodBrush(2).u16(1).u32(20).u32(0).u16(0).u32(0x7FFFFFF0).data(); }, 1, -1},
+        DamagedCase{"truncated header", [] { return QByteArray::fromHex("0002"); }, 0, -1}),
+    [](const testing::TestParamInfo<DamagedCase>& info) {
+        std::string name = info.param.what;
+        for (char& c : name)
+            if (!isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
+
+TEST(CABRreader, HugeNameCountIsAnAllocationFailure)
+{
+    Sandbox box;
+    AbrWriter w = OneGoodBrush(2);
+    w.u16(1).u32(20).u32(0).u16(0).u32(0x80000000u).zeros(16);
+    const QString path = box.write("n.abr", w.data());
+    NotificationRecorder recorder({kFinishedReadingFileNotification});
+    CABRreader reader(path);
+    EXPECT_THROW(reader.Read(BrushFile::brushFileWithPath(path)), std::bad_alloc);
+    DrainPostedEvents();
+    EXPECT_EQ(recorder.received().size(), 1u);
+}
+
+TEST(CABRreader, StopDuringASecondBrushPostsOneBrushThenTheEnd)
+{
+    Sandbox box;
+    const ReadOutcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(2)), 1);
+    EXPECT_TRUE(r.interrupted);
+    EXPECT_EQ(r.events, (QStringList{kAddBrushNotification, kFinishedReadingFileNotification}));
+}
+
+TEST(CABRreader, StopAfterTheLastBrushSkipsTheEndNotice)
+{
+    Sandbox box;
+    const ReadOutcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(1)), 5);
+    EXPECT_TRUE(r.interrupted);
+    EXPECT_EQ(r.events.count(kAddBrushNotification), 5);
+    EXPECT_EQ(r.events.count(kFinishedReadingFileNotification), 0);
+}
+
+TEST(CABRreader, MissingFileFailsInTheConstructor)
+{
+    EXPECT_THROW(CABRreader(QStringLiteral("/nonexistent/x.abr")), int);
+}
