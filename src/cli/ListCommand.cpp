@@ -3,13 +3,16 @@
 #include "brush/SampledBrush.h"
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
+#include "thread/CFileReadingSession.h"
+#include "thread/CFileReadingTask.h"
+#include "thread/CWorkingThread.h"
 #include "thread/NotificationCenter.h"
 #include "thread/NotificationEvent.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QEventLoop>
-#include <boost/thread/thread.hpp>
+#include <boost/make_shared.hpp>
 #include <cstring>
 #include <new>
 
@@ -28,6 +31,44 @@ struct FileResult
     BrushFilePtr file;
     bool finished = false;
     std::optional<ReadError> error;
+    // Left for the next file before its end, as --switch-after asked.
+    bool switchedAway = false;
+};
+
+// The reading task as the window queues it, wrapped so that the error the task lets go reaches
+// the main thread. An interruption is let through: a cancelled read reports nothing more.
+class ListReadingTask : public CWorkingThread::CThreadTask
+{
+public:
+    explicit ListReadingTask(const BrushFilePtr& file) : mTask(file->getPath(), file) {}
+
+    void Perform() override
+    {
+        QVariantMap failure;
+        try {
+            mTask.Perform();
+        } catch (int code) {
+            failure.insert(QStringLiteral("code"), code);
+        } catch (const std::bad_alloc&) {
+            failure.insert(QStringLiteral("badAlloc"), true);
+        }
+        if (!failure.isEmpty())
+            NotificationEvent::postNotificationWithName(kReadFailed, mTask.brushFile(), failure);
+    }
+
+private:
+    CFileReadingTask mTask;
+};
+
+// Queued behind the reads it follows: when it runs, everything they posted is already queued.
+class AllReadTask : public CWorkingThread::CThreadTask
+{
+public:
+    explicit AllReadTask(BrushFilePtr last) : mLast(std::move(last)) {}
+    void Perform() override { NotificationEvent::postNotificationWithName(kAllRead, mLast); }
+
+private:
+    BrushFilePtr mLast;
 };
 
 QString ErrorMessage(const ReadError& error)
@@ -64,11 +105,14 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
         out << result.file->getPath() << ": " << brushes.size()
             << (brushes.size() == 1 ? " brush, " : " brushes, ");
         if (result.error)
-            out << "stopped by error " << (result.error->badAlloc ? QStringLiteral("bad_alloc")
-                                                                  : QString::number(result.error->code))
+            out << "stopped by error "
+                << (result.error->badAlloc ? QStringLiteral("bad_alloc")
+                                           : QString::number(result.error->code))
                 << " (" << ErrorMessage(*result.error) << ")\n";
         else if (result.finished)
             out << "read to the end\n";
+        else if (result.switchedAway)
+            out << "left for the next file before its end\n";
         else
             out << "not read to the end\n";
     }
@@ -100,8 +144,8 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
         if (!result.error)
             out << "null";
         else if (result.error->badAlloc)
-            out << "{\"code\": \"bad_alloc\", \"message\": " << JsonString(ErrorMessage(*result.error))
-                << '}';
+            out << "{\"code\": \"bad_alloc\", \"message\": "
+                << JsonString(ErrorMessage(*result.error)) << '}';
         else
             out << "{\"code\": " << result.error->code
                 << ", \"message\": " << JsonString(ErrorMessage(*result.error)) << '}';
@@ -127,25 +171,37 @@ QString DescribeReadError(int code)
 
 int RunListCommand(const QStringList& args, CliStreams io)
 {
+    const char* const usage = "usage: kelbrin-cli list [--json] FILE...\n"
+                              "       kelbrin-cli list [--json] --switch-after N FILE1 FILE2\n";
     bool json = false;
+    int switchAfter = -1;
     QStringList paths;
-    for (const QString& arg : args) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
         if (arg == QLatin1String("--json"))
             json = true;
-        else if (arg.startsWith(QLatin1String("--")) && paths.isEmpty()) {
+        else if (arg == QLatin1String("--switch-after") && paths.isEmpty()) {
+            bool ok = false;
+            switchAfter = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
+            if (!ok || switchAfter < 0) {
+                io.err << "kelbrin-cli list: --switch-after needs a brush count (0 or more)\n";
+                return 2;
+            }
+            ++i;
+        } else if (arg.startsWith(QLatin1String("--")) && paths.isEmpty()) {
             io.err << "kelbrin-cli list: unknown option " << arg << '\n';
             return 2;
         } else
             paths << arg;
     }
-    if (paths.isEmpty()) {
-        io.err << "usage: kelbrin-cli list [--json] FILE...\n";
+    if (paths.isEmpty() || (switchAfter >= 0 && paths.size() != 2)) {
+        io.err << usage;
         return 2;
     }
 
     std::vector<FileResult> results;
     for (const QString& path : paths)
-        results.push_back({BrushFile::brushFileWithPath(path), false, std::nullopt});
+        results.push_back({BrushFile::brushFileWithPath(path), false, std::nullopt, false});
 
     auto resultFor = [&](const void* file) -> FileResult* {
         for (FileResult& r : results)
@@ -155,18 +211,7 @@ int RunListCommand(const QStringList& args, CliStreams io)
     };
 
     QEventLoop loop;
-    // The same road the window takes: brushes arrive as posted notifications, and only the
-    // main thread adds them to their file.
-    ScopedObserver onBrush(kAddBrushNotification, nullptr, [&](const Notification& n) {
-        const auto file = n.userInfo().value(kBrushFileKey).value<BrushFilePtr>();
-        if (FileResult* r = resultFor(file.get()))
-            r->file->addBrush(n.objectAs<const Brush>());
-    });
-    ScopedObserver onFinished(kFinishedReadingFileNotification, nullptr,
-                              [&](const Notification& n) {
-                                  if (FileResult* r = resultFor(n.object().get()))
-                                      r->finished = true;
-                              });
+    CWorkingThread thread;
     ScopedObserver onFailed(kReadFailed, nullptr, [&](const Notification& n) {
         if (FileResult* r = resultFor(n.object().get())) {
             ReadError e;
@@ -175,29 +220,66 @@ int RunListCommand(const QStringList& args, CliStreams io)
             r->error = e;
         }
     });
-    ScopedObserver onAllRead(kAllRead, nullptr, [&](const Notification&) { loop.quit(); });
 
-    std::vector<BrushFilePtr> files;
-    for (const FileResult& r : results)
-        files.push_back(r.file);
-    boost::thread worker([files] {
-        for (const BrushFilePtr& file : files) {
-            QVariantMap failure;
-            try {
-                CABRreader reader(file->getPath());
-                reader.Read(file);
-            } catch (int code) {
-                failure.insert(QStringLiteral("code"), code);
-            } catch (const std::bad_alloc&) {
-                failure.insert(QStringLiteral("badAlloc"), true);
-            }
-            if (!failure.isEmpty())
-                NotificationEvent::postNotificationWithName(kReadFailed, file, failure);
+    if (switchAfter < 0) {
+        // The same road the window takes: brushes arrive as posted notifications, and only the
+        // main thread adds them to their file. The files are queued together, so the observers
+        // tell them apart by their BrushFile.
+        ScopedObserver onBrush(kAddBrushNotification, nullptr, [&](const Notification& n) {
+            const auto file = n.userInfo().value(kBrushFileKey).value<BrushFilePtr>();
+            if (FileResult* r = resultFor(file.get()))
+                r->file->addBrush(n.objectAs<const Brush>());
+        });
+        ScopedObserver onFinished(kFinishedReadingFileNotification, nullptr,
+                                  [&](const Notification& n) {
+                                      if (FileResult* r = resultFor(n.object().get()))
+                                          r->finished = true;
+                                  });
+        ScopedObserver onAllRead(kAllRead, nullptr, [&](const Notification&) { loop.quit(); });
+        for (const FileResult& r : results)
+            thread.AddTask(boost::make_shared<ListReadingTask>(r.file));
+        thread.AddTask(boost::make_shared<AllReadTask>(results.back().file));
+        loop.exec();
+    } else {
+        // One file on display at a time, switched exactly as the window switches.
+        FileResult& first = results[0];
+        FileResult& second = results[1];
+        std::unique_ptr<CFileReadingSession> session;
+        auto switchToSecond = [&] {
+            first.switchedAway = !first.finished;
+            session->ShowFile(second.file);
+            session->QueueTask(boost::make_shared<ListReadingTask>(second.file));
+            session->QueueTask(boost::make_shared<AllReadTask>(second.file));
+        };
+        session = std::make_unique<CFileReadingSession>(
+            thread,
+            [&](const BrushFilePtr& file, const BrushPtr& brush) {
+                file->addBrush(brush);
+                if (file == first.file && file->count() == size_t(switchAfter))
+                    switchToSecond();
+            },
+            [&](const BrushFilePtr& file) {
+                if (FileResult* r = resultFor(file.get()))
+                    r->finished = true;
+            });
+        // Marks the end of a read: of the second file, or of a first file that had fewer
+        // brushes than asked for.
+        ScopedObserver onAllRead(kAllRead, nullptr, [&](const Notification& n) {
+            if (n.object() == second.file)
+                loop.quit();
+            else if (session->displayedFile() == first.file)
+                switchToSecond();
+        });
+        session->ShowFile(first.file);
+        if (switchAfter == 0)
+            switchToSecond();
+        else {
+            session->QueueTask(boost::make_shared<ListReadingTask>(first.file));
+            session->QueueTask(boost::make_shared<AllReadTask>(first.file));
         }
-        NotificationEvent::postNotificationWithName(kAllRead, nullptr);
-    });
-    loop.exec();
-    worker.join();
+        loop.exec();
+        session.reset();
+    }
 
     if (json)
         PrintJson(results, io.out);
@@ -205,7 +287,7 @@ int RunListCommand(const QStringList& args, CliStreams io)
         PrintPlain(results, io.out);
 
     for (const FileResult& r : results)
-        if (r.error || !r.finished)
+        if (r.error || (!r.finished && !r.switchedAway))
             return 1;
     return 0;
 }

@@ -9,7 +9,10 @@ void PrintUsage(QTextStream& out)
 {
     out << "usage: kelbrin-cli COMMAND [ARGS]\n"
            "\n"
-           "  list [--json] FILE...   read brush files and list their brushes\n";
+           "  list [--json] FILE...   read brush files and list their brushes\n"
+           "  list [--json] --switch-after N FILE1 FILE2\n"
+           "                          switch from FILE1 to FILE2 after N brushes, as the window "
+           "does\n";
 }
 } // namespace
 
