@@ -1,6 +1,7 @@
 #include "abr/BrushNotifications.h"
 #include "abr/CABRreader.h"
 #include "brush/SampledBrush.h"
+#include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
 #include "thread/NotificationCenter.h"
@@ -16,19 +17,6 @@
 namespace {
 const QString kReadFailed = QStringLiteral("kelbrin-cli.ReadFailed");
 const QString kAllRead = QStringLiteral("kelbrin-cli.AllRead");
-
-struct ReadError
-{
-    bool badAlloc = false;
-    int code = 0;
-};
-
-struct FileResult
-{
-    BrushFilePtr file;
-    bool finished = false;
-    std::optional<ReadError> error;
-};
 
 QString ErrorMessage(const ReadError& error)
 {
@@ -125,24 +113,8 @@ QString DescribeReadError(int code)
     }
 }
 
-int RunListCommand(const QStringList& args, CliStreams io)
+std::vector<FileResult> ReadBrushFiles(const QStringList& paths)
 {
-    bool json = false;
-    QStringList paths;
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (arg.startsWith(QLatin1String("--")) && paths.isEmpty()) {
-            io.err << "kelbrin-cli list: unknown option " << arg << '\n';
-            return 2;
-        } else
-            paths << arg;
-    }
-    if (paths.isEmpty()) {
-        io.err << "usage: kelbrin-cli list [--json] FILE...\n";
-        return 2;
-    }
-
     std::vector<FileResult> results;
     for (const QString& path : paths)
         results.push_back({BrushFile::brushFileWithPath(path), false, std::nullopt});
@@ -198,6 +170,28 @@ int RunListCommand(const QStringList& args, CliStreams io)
     });
     loop.exec();
     worker.join();
+    return results;
+}
+
+int RunListCommand(const QStringList& args, CliStreams io)
+{
+    bool json = false;
+    QStringList paths;
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--json"))
+            json = true;
+        else if (arg.startsWith(QLatin1String("--")) && paths.isEmpty()) {
+            io.err << "kelbrin-cli list: unknown option " << arg << '\n';
+            return 2;
+        } else
+            paths << arg;
+    }
+    if (paths.isEmpty()) {
+        io.err << "usage: kelbrin-cli list [--json] FILE...\n";
+        return 2;
+    }
+
+    const std::vector<FileResult> results = ReadBrushFiles(paths);
 
     if (json)
         PrintJson(results, io.out);
