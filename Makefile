@@ -2,12 +2,14 @@
 #   make run [FILE=x.abr]   install what is missing, build, start the window
 #   make test               install what is missing, build, run every test
 #   make bench              build and run the benchmarks (release build)
+#   make fuzz [FUZZ_SECONDS=600]  build the libFuzzer targets (clang) and fuzz the brush reader
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FILE ?=
+FUZZ_SECONDS ?= 600
 
-.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format
+.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format fuzz
 
 deps:
 	@scripts/install-deps.sh
@@ -41,6 +43,16 @@ test: build build-asan build-tsan
 
 bench: build-release
 	@for b in $(BUILD_DIR)/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# New inputs the fuzzer finds collect in build/fuzz/corpus; the real files in tests/data seed it.
+fuzz:
+	@scripts/install-deps.sh fuzz
+	@scripts/configure.sh fuzz
+	@cmake --build $(BUILD_DIR)/fuzz -j $(JOBS) --target fuzz_abr_reader
+	@mkdir -p $(BUILD_DIR)/fuzz/corpus $(BUILD_DIR)/fuzz/artifacts
+	$(BUILD_DIR)/fuzz/fuzz/fuzz_abr_reader -max_total_time=$(FUZZ_SECONDS) -max_len=262144 \
+	    -dict=fuzz/abr.dict -artifact_prefix=$(BUILD_DIR)/fuzz/artifacts/ -print_final_stats=1 \
+	    $(BUILD_DIR)/fuzz/corpus tests/data
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i

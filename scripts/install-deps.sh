@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
 )
+# `make fuzz` alone needs clang with its libFuzzer runtime.
+[[ "${1:-}" == fuzz ]] && packages+=(clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do

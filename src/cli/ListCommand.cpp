@@ -1,6 +1,7 @@
 #include "abr/BrushNotifications.h"
 #include "abr/CABRreader.h"
 #include "brush/SampledBrush.h"
+#include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
 #include "thread/CFileReadingSession.h"
@@ -19,21 +20,6 @@
 namespace {
 const QString kReadFailed = QStringLiteral("kelbrin-cli.ReadFailed");
 const QString kAllRead = QStringLiteral("kelbrin-cli.AllRead");
-
-struct ReadError
-{
-    bool badAlloc = false;
-    int code = 0;
-};
-
-struct FileResult
-{
-    BrushFilePtr file;
-    bool finished = false;
-    std::optional<ReadError> error;
-    // Left for the next file before its end, as --switch-after asked.
-    bool switchedAway = false;
-};
 
 // The reading task as the window queues it, wrapped so that the error the task lets go reaches
 // the main thread. An interruption is let through: a cancelled read reports nothing more.
@@ -71,10 +57,6 @@ private:
     BrushFilePtr mLast;
 };
 
-QString ErrorMessage(const ReadError& error)
-{
-    return error.badAlloc ? QStringLiteral("out of memory") : DescribeReadError(error.code);
-}
 
 QString KindOf(const Brush& brush)
 {
@@ -155,6 +137,11 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
 }
 } // namespace
 
+QString ErrorMessage(const ReadError& error)
+{
+    return error.badAlloc ? QStringLiteral("out of memory") : DescribeReadError(error.code);
+}
+
 QString DescribeReadError(int code)
 {
     switch (code) {
@@ -169,36 +156,8 @@ QString DescribeReadError(int code)
     }
 }
 
-int RunListCommand(const QStringList& args, CliStreams io)
+std::vector<FileResult> ReadBrushFiles(const QStringList& paths, int switchAfter)
 {
-    const char* const usage = "usage: kelbrin-cli list [--json] FILE...\n"
-                              "       kelbrin-cli list [--json] --switch-after N FILE1 FILE2\n";
-    bool json = false;
-    int switchAfter = -1;
-    QStringList paths;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (arg == QLatin1String("--switch-after") && paths.isEmpty()) {
-            bool ok = false;
-            switchAfter = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
-            if (!ok || switchAfter < 0) {
-                io.err << "kelbrin-cli list: --switch-after needs a brush count (0 or more)\n";
-                return 2;
-            }
-            ++i;
-        } else if (arg.startsWith(QLatin1String("--")) && paths.isEmpty()) {
-            io.err << "kelbrin-cli list: unknown option " << arg << '\n';
-            return 2;
-        } else
-            paths << arg;
-    }
-    if (paths.isEmpty() || (switchAfter >= 0 && paths.size() != 2)) {
-        io.err << usage;
-        return 2;
-    }
-
     std::vector<FileResult> results;
     for (const QString& path : paths)
         results.push_back({BrushFile::brushFileWithPath(path), false, std::nullopt, false});
@@ -280,6 +239,41 @@ int RunListCommand(const QStringList& args, CliStreams io)
         loop.exec();
         session.reset();
     }
+    return results;
+
+}
+
+int RunListCommand(const QStringList& args, CliStreams io)
+{
+    const char* const usage = "usage: kelbrin-cli list [--json] FILE...\n"
+                              "       kelbrin-cli list [--json] --switch-after N FILE1 FILE2\n";
+    bool json = false;
+    int switchAfter = -1;
+    QStringList paths;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--json"))
+            json = true;
+        else if (arg == QLatin1String("--switch-after") && paths.isEmpty()) {
+            bool ok = false;
+            switchAfter = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
+            if (!ok || switchAfter < 0) {
+                io.err << "kelbrin-cli list: --switch-after needs a brush count (0 or more)\n";
+                return 2;
+            }
+            ++i;
+        } else if (arg.startsWith(QLatin1String("--")) && paths.isEmpty()) {
+            io.err << "kelbrin-cli list: unknown option " << arg << '\n';
+            return 2;
+        } else
+            paths << arg;
+    }
+    if (paths.isEmpty() || (switchAfter >= 0 && paths.size() != 2)) {
+        io.err << usage;
+        return 2;
+    }
+
+    const std::vector<FileResult> results = ReadBrushFiles(paths, switchAfter);
 
     if (json)
         PrintJson(results, io.out);

@@ -12,7 +12,9 @@ void PrintUsage(QTextStream& out)
            "  list [--json] FILE...   read brush files and list their brushes\n"
            "  list [--json] --switch-after N FILE1 FILE2\n"
            "                          switch from FILE1 to FILE2 after N brushes, as the window "
-           "does\n";
+           "does\n"
+           "  export [--transparent] FILE DIR\n"
+           "                          write the brushes of FILE as PNG files into a new folder\n";
 }
 } // namespace
 
@@ -32,6 +34,8 @@ int main(int argc, char** argv)
     CliStreams io{out, err};
     if (command == QLatin1String("list"))
         return RunListCommand(args, io);
+    if (command == QLatin1String("export"))
+        return RunExportCommand(args, io);
     err << "kelbrin-cli: unknown command " << command << '\n';
     PrintUsage(err);
     return 2;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "stream/ucstring.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class CInStream;
+class CNamedListObjectNode;
+
+// What the brush reader needs from a file's descriptor section: the name of each stored sample
+// and the parameters of each parametric tip. The parsed tree is dropped once these are taken.
+class CDescChunk
+{
+public:
+    struct SComputedBrushDesc
+    {
+        ucstring name;
+        double diameter;
+        double hardness;
+        double angle;
+        double roundness;
+    };
+
+    struct SSampledBrushDesc
+    {
+        ucstring name;
+    };
+
+    // The stream stands at the first data byte of the section; it is left after the last byte
+    // read. Throws -1 when the descriptor cannot be parsed.
+    explicit CDescChunk(CInStream& stream);
+
+    // Null past the last entry.
+    const SComputedBrushDesc* ComputedBrush(unsigned index) const;
+    // empty_ucstring for an identifier no preset names.
+    const ucstring& SampledBrushName(const std::string& sampleId) const;
+
+    void ProcessBrushNode(const CNamedListObjectNode* tip, const ucstring& name);
+
+private:
+    std::vector<SComputedBrushDesc> mComputedBrushes;
+    std::map<std::string, SSampledBrushDesc> mSampledBrushes;
+};

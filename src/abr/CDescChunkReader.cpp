@@ -1,0 +1,217 @@
+#include "abr/CDescChunkReader.h"
+
+#include "abr/CDoubleObjectNodeWithUnits.h"
+#include "abr/CListObjectNode.h"
+#include "abr/CNamedListObjectNode.h"
+#include "stream/CInStream.h"
+
+#include <new>
+
+namespace {
+constexpr uint32_t Code(const char (&c)[5])
+{
+    return uint32_t(uint8_t(c[0])) << 24 | uint32_t(uint8_t(c[1])) << 16 |
+           uint32_t(uint8_t(c[2])) << 8 | uint32_t(uint8_t(c[3]));
+}
+
+// Keeps the depth count right however the nested read ends.
+class DepthGuard
+{
+public:
+    explicit DepthGuard(int& depth) : mDepth(depth)
+    {
+        if (++mDepth > CDescChunkReader::kMaxDepth) {
+            --mDepth;
+            throw -1;
+        }
+    }
+    ~DepthGuard() { --mDepth; }
+
+private:
+    int& mDepth;
+};
+} // namespace
+
+long long CDescChunkReader::BytesLeft() const
+{
+    return mStream.GetSize() - mStream.GetPosition();
+}
+
+// SkipBytes does not notice the end of the file by itself.
+void CDescChunkReader::SkipChecked(long long n)
+{
+    if (n < 0 || n > BytesLeft())
+        throw -1;
+    mStream.SkipBytes(n);
+}
+
+// Key/ID string: 4 length L, then L bytes; L = 0 means a four-character code follows.
+std::string CDescChunkReader::ReadString()
+{
+    unsigned int length = mStream.ReadU32();
+    if (length == 0)
+        length = 4;
+    if (static_cast<long long>(length) > BytesLeft())
+        throw -1;
+    std::string text(length, '\0');
+    mStream.ReadGeneric(text.data(), kSize1, length, false);
+    return text;
+}
+
+void CDescChunkReader::SkipString()
+{
+    const unsigned int length = mStream.ReadU32();
+    SkipChecked(length == 0 ? 4 : length);
+}
+
+// Unicode string: 4 count C, then C big-endian UTF-16 units, the final zero unit included.
+ucstring CDescChunkReader::ReadUnicodeString()
+{
+    const unsigned int count = mStream.ReadU32();
+    if (count >= 0x80000000U)
+        throw std::bad_alloc();
+    if (static_cast<long long>(count) * 2 > BytesLeft())
+        throw -1;
+    ucstring text(count, 0);
+    mStream.ReadGeneric(text.data(), kSize2, count, false);
+    return text;
+}
+
+void CDescChunkReader::SkipUnicodeString()
+{
+    const unsigned int count = mStream.ReadU32();
+    SkipChecked(static_cast<long long>(count) * 2);
+}
+
+// Reference ("obj "): 4 count, then per item a 4-byte kind and its data:
+//   prop  unicode, key, key          Clss  unicode, key
+//   Enmr  unicode, key, key, key     rele  unicode, key, 4 offset
+//   Idnt  4                          indx  4
+//   name  unicode, key, unicode
+void CDescChunkReader::SkipReference()
+{
+    const unsigned int count = mStream.ReadU32();
+    for (unsigned int i = 0; i < count; ++i) {
+        const uint32_t kind = mStream.ReadU32();
+        switch (kind) {
+        case Code("prop"):
+            SkipUnicodeString();
+            SkipString();
+            SkipString();
+            break;
+        case Code("Clss"):
+            SkipUnicodeString();
+            SkipString();
+            break;
+        case Code("Enmr"):
+            SkipUnicodeString();
+            SkipString();
+            SkipString();
+            SkipString();
+            break;
+        case Code("rele"):
+            SkipUnicodeString();
+            SkipString();
+            SkipChecked(4);
+            break;
+        case Code("Idnt"):
+        case Code("indx"):
+            SkipChecked(4);
+            break;
+        case Code("name"):
+            SkipUnicodeString();
+            SkipString();
+            SkipUnicodeString();
+            break;
+        default:
+            throw -1;
+        }
+    }
+}
+
+CObjectNodePtr CDescChunkReader::ReadNode()
+{
+    const uint32_t type = mStream.ReadU32();
+    DepthGuard guard(mDepth);
+    return ReadNodeOfType(type);
+}
+
+//   Objc, GlbO  unicode class name, key class ID, 4 count M, M × (key, item)
+//   VlLs        4 count M, M items
+//   null        4 count M, key, M items
+//   TEXT        unicode              UntF  4 unit, 8 double
+//   doub        8 double             long  4 integer
+//   bool        1 byte               enum  key, key
+//   comp        8 integer            tdta, alis  4 length L, L bytes
+//   type, GlbC  unicode, key         UnFl  4 unit, 4 count N, N doubles
+//   obj         reference (see SkipReference)
+CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
+{
+    switch (type) {
+    case Code("Objc"):
+    case Code("GlbO"): {
+        SkipUnicodeString();
+        auto object =
+            boost::shared_ptr<CNamedListObjectNode>(new CNamedListObjectNode(ReadString()));
+        const unsigned int count = mStream.ReadU32();
+        for (unsigned int i = 0; i < count; ++i) {
+            const std::string key = ReadString();
+            object->AddMember(key, ReadNode());
+        }
+        return object;
+    }
+    case Code("VlLs"): {
+        auto list = boost::shared_ptr<CListObjectNode>(new CListObjectNode());
+        const unsigned int count = mStream.ReadU32();
+        for (unsigned int i = 0; i < count; ++i)
+            list->AddChild(ReadNode());
+        return list;
+    }
+    case Code("null"): {
+        const unsigned int count = mStream.ReadU32();
+        auto list = boost::shared_ptr<CListObjectNode>(new CListObjectNode(ReadString()));
+        for (unsigned int i = 0; i < count; ++i)
+            list->AddChild(ReadNode());
+        return list;
+    }
+    case Code("TEXT"):
+        return CObjectNodePtr(new CTypedObjectNode<ucstring>(ReadUnicodeString()));
+    case Code("UntF"): {
+        const uint32_t units = mStream.ReadU32();
+        return CObjectNodePtr(new CDoubleObjectNodeWithUnits(mStream.ReadDouble(), units));
+    }
+    case Code("doub"):
+        return CObjectNodePtr(new CTypedObjectNode<double>(mStream.ReadDouble()));
+    case Code("long"):
+        return CObjectNodePtr(new CTypedObjectNode<long>(mStream.ReadS32()));
+    case Code("bool"):
+        return CObjectNodePtr(new CTypedObjectNode<bool>(mStream.ReadU8() != 0));
+    case Code("enum"):
+        SkipString();
+        SkipString();
+        return {};
+    case Code("comp"):
+        SkipChecked(8);
+        return {};
+    case Code("tdta"):
+    case Code("alis"):
+        SkipChecked(mStream.ReadU32());
+        return {};
+    case Code("type"):
+    case Code("GlbC"):
+        SkipUnicodeString();
+        SkipString();
+        return {};
+    case Code("UnFl"): {
+        mStream.ReadU32(); // unit
+        const unsigned int count = mStream.ReadU32();
+        SkipChecked(static_cast<long long>(count) * 8);
+        return {};
+    }
+    case Code("obj "):
+        SkipReference();
+        return {};
+    default:
+        throw -1;
+    }
+}

@@ -1,0 +1,44 @@
+#include "actions/BrushBitmap.h"
+
+#include "brush/SampledBrush.h"
+
+#include <cstring>
+
+template <typename T> T BrushBitmap::sample(int x, int y) const
+{
+    T value;
+    std::memcpy(&value, samples + static_cast<size_t>(y) * bytesPerRow() + x * sizeof(T),
+                sizeof value);
+    return value;
+}
+
+template unsigned char BrushBitmap::sample<unsigned char>(int, int) const;
+template unsigned short BrushBitmap::sample<unsigned short>(int, int) const;
+template float BrushBitmap::sample<float>(int, int) const;
+
+std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush)
+{
+    if (!brush || brush->image().isNull())
+        return std::nullopt;
+    BrushBitmap bitmap;
+    bitmap.width = brush->image().width();
+    bitmap.height = brush->image().height();
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get())) {
+        bitmap.depth = sampled->depth();
+        bitmap.samples = sampled->pixels().data();
+        bitmap.owner = brush;
+        return bitmap;
+    }
+    const QImage grey = brush->image().convertToFormat(QImage::Format_Grayscale8);
+    auto ink = std::make_shared<PixelBlock>(static_cast<size_t>(bitmap.width) * bitmap.height);
+    for (int y = 0; y < bitmap.height; ++y) {
+        const uchar* in = grey.constScanLine(y);
+        unsigned char* out = ink->data() + static_cast<size_t>(y) * bitmap.width;
+        for (int x = 0; x < bitmap.width; ++x)
+            out[x] = static_cast<unsigned char>(255 - in[x]);
+    }
+    bitmap.depth = 8;
+    bitmap.samples = ink->data();
+    bitmap.owner = ink;
+    return bitmap;
+}

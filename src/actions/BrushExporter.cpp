@@ -1,0 +1,185 @@
+#include "actions/BrushExporter.h"
+
+#include "platform/Logging.h"
+#include "platform/WriteNewFile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+// 1/255.5 as a float (0x3B804020): float samples at or below it count as no paint.
+constexpr float kNoPaintThreshold = 0.0039138943f;
+
+bool NameExists(const QString& path)
+{
+    struct stat st;
+    return lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+quint16 FloatTo16(float v)
+{
+    if (!(v > 0.0f))
+        return 0;
+    return static_cast<quint16>(std::lround(std::min(v, 1.0f) * 65535.0f));
+}
+} // namespace
+
+BrushExporter::BrushExporter(BrushFilePtr brushFile) : mBrushFile(std::move(brushFile))
+{
+    mTypeStringToType.insert(QStringLiteral("PNG"), QByteArrayLiteral("png"));
+    mTypeStringToType.insert(QStringLiteral("TIFF"), QByteArrayLiteral("tiff"));
+    mTypeStringToSuffix.insert(QStringLiteral("PNG"), QStringLiteral("png"));
+    mTypeStringToSuffix.insert(QStringLiteral("TIFF"), QStringLiteral("tif"));
+}
+
+std::unique_ptr<BrushExporter> BrushExporter::brushExporterForBrushFile(BrushFilePtr brushFile)
+{
+    return std::make_unique<BrushExporter>(std::move(brushFile));
+}
+
+BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, const QString& type,
+                                                         bool transparent)
+{
+    Report report;
+    if (!mTypeStringToType.contains(type)) {
+        qCWarning(lcActions).noquote() << QStringLiteral("Can't export to %1").arg(type);
+        report.typeKnown = false;
+        return report;
+    }
+    const QByteArray format = mTypeStringToType.value(type);
+    const QString suffix = mTypeStringToSuffix.value(type);
+
+    // The brushes present now; a read still under way may add more, which this export leaves.
+    const size_t count = mBrushFile->count();
+    for (size_t i = 0; i < count; ++i) {
+        const std::optional<BrushBitmap> bitmap = getBitmapImageRep(mBrushFile->brush(i));
+        if (!bitmap)
+            continue;
+        const QImage image =
+            transparent ? transparentImageRepForImageRep(*bitmap) : greyImageRepForImageRep(*bitmap);
+        const QString path = QDir(folder).filePath(QStringLiteral("%1.%2").arg(i).arg(suffix));
+
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        QString error;
+        if (image.isNull())
+            error = QStringLiteral("not enough memory for the image");
+        else if (!writer.write(image))
+            error = writer.errorString();
+        else if (WriteNewFile(path, data, &error))
+            ++report.written;
+        if (!error.isEmpty())
+            report.failures << QStringLiteral("%1: %2").arg(path, error);
+    }
+    return report;
+}
+
+QImage BrushExporter::transparentImageRepForImageRep(const BrushBitmap& bitmap)
+{
+    const int w = bitmap.width;
+    const int h = bitmap.height;
+    if (bitmap.depth == 8) {
+        QImage image(w, h, QImage::Format_RGBA8888);
+        if (image.isNull())
+            return image;
+        for (int y = 0; y < h; ++y) {
+            uchar* out = image.scanLine(y);
+            for (int x = 0; x < w; ++x, out += 4) {
+                const unsigned char ink = bitmap.sample<unsigned char>(x, y);
+                const uchar colour = ink == 0 ? 255 : 0;
+                out[0] = out[1] = out[2] = colour;
+                out[3] = ink;
+            }
+        }
+        return image;
+    }
+    if (bitmap.depth != 16 && bitmap.depth != 32)
+        return {};
+    QImage image(w, h, QImage::Format_RGBA64);
+    if (image.isNull())
+        return image;
+    for (int y = 0; y < h; ++y) {
+        auto* out = reinterpret_cast<QRgba64*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            quint16 colour;
+            quint16 alpha;
+            if (bitmap.depth == 16) {
+                alpha = bitmap.sample<unsigned short>(x, y);
+                colour = alpha == 0 ? 65535 : 0;
+            } else {
+                const float v = bitmap.sample<float>(x, y);
+                colour = v <= kNoPaintThreshold ? 65535 : 0;
+                alpha = FloatTo16(v);
+            }
+            out[x] = QRgba64::fromRgba64(colour, colour, colour, alpha);
+        }
+    }
+    return image;
+}
+
+QImage BrushExporter::greyImageRepForImageRep(const BrushBitmap& bitmap)
+{
+    const int w = bitmap.width;
+    const int h = bitmap.height;
+    if (bitmap.depth == 8) {
+        QImage image(w, h, QImage::Format_Grayscale8);
+        if (image.isNull())
+            return image;
+        for (int y = 0; y < h; ++y) {
+            uchar* out = image.scanLine(y);
+            for (int x = 0; x < w; ++x)
+                out[x] = static_cast<uchar>(255 - bitmap.sample<unsigned char>(x, y));
+        }
+        return image;
+    }
+    if (bitmap.depth != 16 && bitmap.depth != 32)
+        return {};
+    QImage image(w, h, QImage::Format_Grayscale16);
+    if (image.isNull())
+        return image;
+    for (int y = 0; y < h; ++y) {
+        auto* out = reinterpret_cast<quint16*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const quint16 ink = bitmap.depth == 16 ? bitmap.sample<unsigned short>(x, y)
+                                                   : FloatTo16(bitmap.sample<float>(x, y));
+            out[x] = static_cast<quint16>(65535 - ink);
+        }
+    }
+    return image;
+}
+
+QString BrushExporter::uniqueNameInDirectory(const QString& directory, const QString& name)
+{
+    const QDir dir(directory);
+    if (!NameExists(dir.filePath(name)))
+        return name;
+    for (int k = 1;; ++k) {
+        const QString candidate = QStringLiteral("%1-%2").arg(name).arg(k);
+        if (!NameExists(dir.filePath(candidate)))
+            return candidate;
+    }
+}
+
+QString BrushExporter::createExportFolder(const QString& directory, const QString& name,
+                                          QString* error)
+{
+    // Another program may take the free name between the look and the mkdir; then look again.
+    for (;;) {
+        const QString path = QDir(directory).filePath(uniqueNameInDirectory(directory, name));
+        if (mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+            return path;
+        if (errno != EEXIST) {
+            *error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            qCWarning(lcActions).noquote() << *error;
+            return {};
+        }
+    }
+}
