@@ -1,11 +1,27 @@
 #include "ui/KelbrinApplication.h"
 
 #include "thread/KelbrinCoreApplication.h"
+#include "ui/BrushWindow.h"
+
+#include <boost/thread/thread.hpp>
+
+namespace {
+void DummyCall() {}
+} // namespace
 
 KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(QStringLiteral("Kelbrin"));
     setApplicationName(QStringLiteral("Kelbrin"));
+    setApplicationDisplayName(QStringLiteral("Kelbrin"));
+    setDesktopFileName(QStringLiteral("kelbrin"));
+    // Have the thread library set itself up before the worker and the folder watcher start.
+    boost::thread(DummyCall).detach();
+}
+
+KelbrinApplication* KelbrinApplication::instance()
+{
+    return qobject_cast<KelbrinApplication*>(QCoreApplication::instance());
 }
 
 bool KelbrinApplication::event(QEvent* event)
@@ -13,4 +29,9 @@ bool KelbrinApplication::event(QEvent* event)
     if (RouteApplicationDefinedEvent(event))
         return true;
     return QApplication::event(event);
+}
+
+void KelbrinApplication::windowCreated(BrushWindow* window)
+{
+    mBrushWindow = window;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QHBoxLayout;
+
+// The strip at the bottom of the window: the displayed path as a row of clickable components.
+// Double-clicking a folder component opens that folder in the file manager.
+class BottomDisplay : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit BottomDisplay(QWidget* parent = nullptr);
+
+    void setPath(const QString& path);
+    QString path() const { return mPath; }
+    // The full path behind each component, root first ("/", "/home", "/home/me", ...).
+    QStringList componentPaths() const;
+
+    static QColor backgroundColor();
+
+Q_SIGNALS:
+    // Emitted for a component whose path is an existing folder, after asking the file manager.
+    void folderOpened(const QString& path);
+
+public Q_SLOTS:
+    void doubleClickedComponent(const QString& componentPath);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString mPath;
+    QHBoxLayout* mLayout;
+};

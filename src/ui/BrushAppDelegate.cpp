@@ -1,0 +1,89 @@
+#include "ui/BrushAppDelegate.h"
+
+#include "ui/BrushWindow.h"
+
+#include <QDataStream>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <unistd.h>
+
+BrushAppDelegate::BrushAppDelegate(QObject* parent) : QObject(parent) {}
+
+QString BrushAppDelegate::serverName()
+{
+    return QStringLiteral("kelbrin-%1").arg(getuid());
+}
+
+void BrushAppDelegate::openFile(const QString& path)
+{
+    if (!mWindow) {
+        mFileToOpen = path;
+        return;
+    }
+    mWindow->doOpenFile(path);
+}
+
+void BrushAppDelegate::openFiles(const QStringList& paths)
+{
+    if (paths.size() == 1)
+        openFile(paths.first());
+}
+
+void BrushAppDelegate::setWindow(BrushWindow* window)
+{
+    mWindow = window;
+    if (mWindow && !mFileToOpen.isEmpty()) {
+        const QString path = mFileToOpen;
+        mFileToOpen.clear();
+        mWindow->doOpenFile(path);
+    }
+}
+
+bool BrushAppDelegate::handOverToRunningInstance(const QStringList& paths)
+{
+    QLocalSocket socket;
+    socket.connectToServer(serverName());
+    if (!socket.waitForConnected(500))
+        return false;
+    QStringList absolute;
+    for (const QString& path : paths)
+        absolute << QFileInfo(path).absoluteFilePath();
+    QByteArray message;
+    QDataStream stream(&message, QIODevice::WriteOnly);
+    stream << absolute;
+    socket.write(message);
+    socket.flush();
+    socket.waitForBytesWritten(1000);
+    socket.disconnectFromServer();
+    return true;
+}
+
+bool BrushAppDelegate::listen()
+{
+    mServer = new QLocalServer(this);
+    mServer->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!mServer->listen(serverName())) {
+        // A stale socket from a crashed run: nobody answers on it, so take it over.
+        QLocalSocket probe;
+        probe.connectToServer(serverName());
+        if (probe.waitForConnected(200))
+            return false;
+        QLocalServer::removeServer(serverName());
+        if (!mServer->listen(serverName()))
+            return false;
+    }
+    connect(mServer, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = mServer->nextPendingConnection()) {
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+                QStringList paths;
+                QDataStream stream(socket->readAll());
+                stream >> paths;
+                if (stream.status() == QDataStream::Ok)
+                    openFiles(paths);
+            });
+        }
+    });
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class BrushWindow;
+class QLocalServer;
+
+// Files handed to the program: on its command line, or by a second launch, which passes its
+// file to the running window over a local socket and quits.
+class BrushAppDelegate : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BrushAppDelegate(QObject* parent = nullptr);
+
+    // Before the window exists the path waits and is opened when the window is set.
+    void openFile(const QString& path);
+    // Only a single path is opened; two or more are ignored.
+    void openFiles(const QStringList& paths);
+    void setWindow(BrushWindow* window);
+    QString pendingFile() const { return mFileToOpen; }
+
+    // Hands the paths to an instance already running. True when one took them.
+    static bool handOverToRunningInstance(const QStringList& paths);
+    // Listens for later launches. False when another instance listens already.
+    bool listen();
+
+    static QString serverName();
+
+private:
+    QPointer<BrushWindow> mWindow;
+    QString mFileToOpen;
+    QLocalServer* mServer = nullptr;
+};
