@@ -1,5 +1,6 @@
 #include "ui/BrushWindow.h"
 
+#include "platform/RecentFiles.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
 #include "ui/BottomDisplay.h"
@@ -375,7 +376,9 @@ void BrushWindow::doOpenFile(const QString& path)
         showNormal();
     raise();
     activateWindow();
-    setImageFromBrushFile(QFileInfo(path).absoluteFilePath());
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    setImageFromBrushFile(absolute);
+    NoteRecentFile(absolute);
 }
 
 void BrushWindow::exportBrushFile()
