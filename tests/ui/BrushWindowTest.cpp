@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -213,4 +214,36 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     display.setPath(QString());
     EXPECT_TRUE(display.componentPaths().isEmpty());
     SetFileManagerHandlerForTesting({});
+}
+
+TEST(BrushAppDelegate, ASecondLaunchHandsItsFileToTheRunningWindow)
+{
+    qputenv("KELBRIN_INSTANCE_NAME", QStringLiteral("kelbrin-test-%1").arg(QCoreApplication::applicationPid()).toUtf8());
+    Sandbox box;
+    const QString path = box.write("handed.abr", NamedBrushes("h", 1));
+    BrushWindow window;
+    BrushAppDelegate running;
+    running.setWindow(&window);
+    ASSERT_TRUE(running.listen());
+    BrushAppDelegate second;
+    EXPECT_FALSE(second.listen()); // one instance listens at a time
+    // The client side blocks while connecting, as a second process would.
+    ASSERT_TRUE(BrushAppDelegate::handOverToRunningInstance({path}));
+    EXPECT_TRUE(WaitUntil([&] { return window.getDisplayedFilePath() == path; }, 5000));
+}
+
+TEST(BrushFileView, PrintsTheGridToAPage)
+{
+    Sandbox box;
+    const QString path = box.write("p.abr", NamedBrushes("p", 30, 40));
+    BrushWindow window;
+    window.resize(900, 600);
+    window.show();
+    window.setImageFromBrushFile(path);
+    ASSERT_TRUE(WaitForFinished(window));
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(box.path("grid.pdf"));
+    window.fileView()->printTo(&printer);
+    EXPECT_GT(QFileInfo(box.path("grid.pdf")).size(), 1000);
 }
