@@ -1,0 +1,156 @@
+#include "support/AbrWriter.h"
+#include "support/BrushFiles.h"
+#include "support/TestUtil.h"
+
+#include "cli/CliCommands.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+struct ListRun
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+ListRun RunList(const QStringList& args)
+{
+    QString out, err;
+    ListRun run{0, {}, {}};
+    {
+        QTextStream outStream(&out), errStream(&err);
+        run.status = RunListCommand(args, CliStreams{outStream, errStream});
+    }
+    run.out = out;
+    run.err = err;
+    return run;
+}
+
+QJsonArray JsonFiles(const ListRun& run)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << qPrintable(run.out);
+    return doc.object().value(QStringLiteral("files")).toArray();
+}
+
+QStringList JsonNames(const QJsonObject& file)
+{
+    QStringList names;
+    for (const QJsonValue& brush : file.value(QStringLiteral("brushes")).toArray())
+        names << brush.toObject().value(QStringLiteral("name")).toString();
+    return names;
+}
+
+QStringList SpecNames(const std::vector<SampledSpec>& specs, size_t count)
+{
+    QStringList names;
+    for (size_t i = 0; i < count && i < specs.size(); ++i)
+        names << specs[i].name;
+    return names;
+}
+} // namespace
+
+class ListCommandTest : public ::testing::Test
+{
+protected:
+    Sandbox mSandbox;
+    const std::vector<SampledSpec> mFirstSpecs = NamedBrushes(QStringLiteral("One"), 30, 64, 64);
+    const std::vector<SampledSpec> mSecondSpecs = NamedBrushes(QStringLiteral("Two"), 3, 10, 6);
+    const QString mFirst = mSandbox.write("first.abr", SampledBrushFile(mFirstSpecs));
+    const QString mSecond = mSandbox.write("second.abr", SampledBrushFile(mSecondSpecs));
+};
+
+TEST_F(ListCommandTest, PlainListingOfGoodDamagedAndMissingFiles)
+{
+    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 1));
+    const QString missing = mSandbox.path("missing.abr");
+    const ListRun run = RunList({mSecond, damaged, missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, QStringLiteral("0 sampled 10x6 8 Two 0\n"
+                                      "1 sampled 10x6 8 Two 1\n"
+                                      "2 sampled 10x6 8 Two 2\n") +
+                           mSecond + ": 3 brushes, read to the end\n" +
+                           "0 sampled 64x64 8 One 0\n" + damaged +
+                           ": 1 brush, stopped by error -1 (not a valid brush file, or damaged)\n" +
+                           missing +
+                           ": 0 brushes, stopped by error -2 (No such file or directory)\n");
+    EXPECT_EQ(RunList({mSecond, mFirst}).status, 0);
+}
+
+// FILE1 holds exactly the brushes handled before the switch; it counts as read to its end only
+// when it ended before the N-th brush. FILE2 is always complete.
+class ListSwitchAfter : public ListCommandTest,
+                        public ::testing::WithParamInterface<std::pair<int, bool>>
+{
+};
+
+TEST_P(ListSwitchAfter, FirstFileStopsAtTheNthBrushAndTheSecondIsWhole)
+{
+    const auto [n, firstEnds] = GetParam();
+    // Repeated: the switch races the worker differently each time.
+    for (int round = 0; round < 5; ++round) {
+        const ListRun run = RunList({QStringLiteral("--json"), QStringLiteral("--switch-after"),
+                                     QString::number(n), mFirst, mSecond});
+        ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+        const QJsonArray files = JsonFiles(run);
+        ASSERT_EQ(files.size(), 2);
+        const QJsonObject first = files[0].toObject(), second = files[1].toObject();
+        EXPECT_EQ(first.value(QStringLiteral("path")).toString(), mFirst);
+        EXPECT_EQ(JsonNames(first), SpecNames(mFirstSpecs, size_t(n)));
+        EXPECT_EQ(first.value(QStringLiteral("finished")).toBool(), firstEnds);
+        EXPECT_TRUE(first.value(QStringLiteral("error")).isNull());
+        EXPECT_EQ(JsonNames(second), SpecNames(mSecondSpecs, 3));
+        EXPECT_TRUE(second.value(QStringLiteral("finished")).toBool());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(N, ListSwitchAfter,
+                         ::testing::Values(std::pair{0, false}, std::pair{1, false},
+                                           std::pair{7, false}, std::pair{30, false},
+                                           std::pair{31, true}, std::pair{500, true}));
+
+TEST_F(ListCommandTest, SwitchAfterReportsAFirstFileThatFailedEarly)
+{
+    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 2));
+    ListRun run =
+        RunList({QStringLiteral("--switch-after"), QStringLiteral("5"), damaged, mSecond});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.contains(damaged + QStringLiteral(": 2 brushes, stopped by error -1")))
+        << qPrintable(run.out);
+    EXPECT_TRUE(run.out.contains(mSecond + QStringLiteral(": 3 brushes, read to the end")));
+
+    run = RunList({QStringLiteral("--switch-after"), QStringLiteral("1"),
+                   mSandbox.path("missing.abr"), mSecond});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("stopped by error -2")));
+    EXPECT_TRUE(run.out.contains(mSecond + QStringLiteral(": 3 brushes, read to the end")));
+
+    run = RunList({QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst, mSecond});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.contains(mFirst + QStringLiteral(": 2 brushes, left for the next file")))
+        << qPrintable(run.out);
+}
+
+TEST_F(ListCommandTest, SwitchAfterUsageErrors)
+{
+    const QStringList bad[] = {
+        {QStringLiteral("--switch-after")},
+        {QStringLiteral("--switch-after"), mFirst, mSecond},
+        {QStringLiteral("--switch-after"), QStringLiteral("-1"), mFirst, mSecond},
+        {QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst},
+        {QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst, mSecond, mFirst},
+        {QStringLiteral("--bogus"), mFirst},
+        {},
+    };
+    for (const QStringList& args : bad) {
+        const ListRun run = RunList(args);
+        EXPECT_EQ(run.status, 2) << qPrintable(args.join(' '));
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+}
