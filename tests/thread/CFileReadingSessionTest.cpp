@@ -173,14 +173,20 @@ TEST_F(CFileReadingSessionTest, SwitchingHalfwayKeepsTheFirstFileOutOfTheSecond)
 
 TEST_F(CFileReadingSessionTest, NotificationsOfAnyOtherFileAreIgnored)
 {
-    const auto shown = Show(mSandbox.path("shown.abr"));
-    const auto samePath = BrushFile::brushFileWithPath(shown->getPath());
     const BrushPtr brush =
         std::make_shared<SampledBrush>(QStringLiteral("x"), 1, 1, 8, PixelBlock{7});
     auto info = [](const BrushFilePtr& f) {
         return QVariantMap{{kBrushFileKey, QVariant::fromValue(f)}};
     };
     auto& center = NotificationCenter::defaultCenter();
+    // With nothing on display, a notification without a file must not match "no file".
+    EXPECT_FALSE(mSession.ReadDisplayedFile());
+    center.postNotificationName(kAddBrushNotification, brush, {});
+    center.postNotificationName(kFinishedReadingFileNotification, nullptr);
+    EXPECT_TRUE(mFinished.empty());
+
+    const auto shown = Show(mSandbox.path("shown.abr"));
+    const auto samePath = BrushFile::brushFileWithPath(shown->getPath());
     center.postNotificationName(kAddBrushNotification, brush, info(samePath));
     center.postNotificationName(kAddBrushNotification, brush, {});
     center.postNotificationName(kAddBrushNotification, brush,
@@ -197,17 +203,6 @@ TEST_F(CFileReadingSessionTest, NotificationsOfAnyOtherFileAreIgnored)
     center.postNotificationName(kFinishedReadingFileNotification, shown);
     EXPECT_EQ(shown->count(), 1u);
     EXPECT_FALSE(mSession.isReadingFile());
-}
-
-TEST_F(CFileReadingSessionTest, NothingIsShownBeforeAFileIsPutOnDisplay)
-{
-    auto& center = NotificationCenter::defaultCenter();
-    center.postNotificationName(
-        kAddBrushNotification, std::make_shared<SampledBrush>(std::nullopt, 1, 1, 8, PixelBlock{1}),
-        {});
-    center.postNotificationName(kFinishedReadingFileNotification, nullptr);
-    EXPECT_TRUE(mFinished.empty());
-    EXPECT_FALSE(mSession.ReadDisplayedFile());
 }
 
 TEST_F(CFileReadingSessionTest, CancelThrowsAwayWhatTheOldReadAlreadyPosted)
