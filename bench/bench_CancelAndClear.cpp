@@ -54,13 +54,10 @@ void BM_CancelAndClearMidBrush(benchmark::State& state)
 
     CWorkingThread thread;
     int brushesHandled = 0;
-    bool finished = false;
     CFileReadingSession session(
-        thread, [&](const BrushFilePtr&, const BrushPtr&) { ++brushesHandled; },
-        [&](const BrushFilePtr&) { finished = true; });
+        thread, [&](const BrushFilePtr&, const BrushPtr&) { ++brushesHandled; }, {});
     auto startReading = [&] {
         brushesHandled = 0;
-        finished = false;
         session.ShowFile(BrushFile::brushFileWithPath(path));
         session.QueueTask(boost::make_shared<CFileReadingTask>(path, session.displayedFile()));
     };
