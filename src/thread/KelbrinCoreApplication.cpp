@@ -1,9 +1,12 @@
 #include "thread/KelbrinCoreApplication.h"
 
+#include "platform/ThreadSanitizerHandOff.h"
 #include "thread/NotificationEvent.h"
 
 bool RouteApplicationDefinedEvent(QEvent* event)
 {
+    // Events may come from any thread; the carriers' handover is declared where they are posted.
+    ThreadSanitizerTakeOver(event);
     if (event->type() != NotificationEvent::eventType())
         return false;
     NotificationEvent::handleEvent(event);

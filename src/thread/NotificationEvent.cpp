@@ -1,5 +1,6 @@
 #include "thread/NotificationEvent.h"
 
+#include "platform/ThreadSanitizerHandOff.h"
 #include "thread/NotificationCenter.h"
 
 #include <QCoreApplication>
@@ -33,7 +34,11 @@ ApplicationDefinedEvent::ApplicationDefinedEvent(quint32 data1,
 {
 }
 
-ApplicationDefinedEvent::~ApplicationDefinedEvent() = default;
+ApplicationDefinedEvent::~ApplicationDefinedEvent()
+{
+    // Also reached when clearAll has the queue delete the event unseen.
+    ThreadSanitizerTakeOver(this);
+}
 
 void NotificationEvent::postNotificationWithName(const QString& name,
                                                  std::shared_ptr<const void> object,
@@ -43,9 +48,9 @@ void NotificationEvent::postNotificationWithName(const QString& name,
     if (!app)
         return; // No main loop to deliver to (the program is shutting down).
     auto carrier = std::make_unique<NotificationEvent>(name, std::move(object), userInfo);
-    QCoreApplication::postEvent(app,
-                                new ApplicationDefinedEvent(NotificationEventTag, std::move(carrier)),
-                                Qt::NormalEventPriority);
+    auto* event = new ApplicationDefinedEvent(NotificationEventTag, std::move(carrier));
+    ThreadSanitizerHandOff(event);
+    QCoreApplication::postEvent(app, event, Qt::NormalEventPriority);
     if (gPostHook)
         gPostHook(name);
 }

@@ -1,114 +1,156 @@
-#include "cli/CliCommands.h"
-
 #include "support/AbrWriter.h"
+#include "support/BrushFiles.h"
 #include "support/TestUtil.h"
 
-#include <QCryptographicHash>
+#include "cli/CliCommands.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
 
 namespace {
-struct CliRun
+struct ListRun
 {
     int status;
     QString out;
     QString err;
 };
 
-CliRun RunList(const QStringList& args)
+ListRun RunList(const QStringList& args)
 {
     QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = RunListCommand(args, {outStream, errStream});
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
+    ListRun run{0, {}, {}};
+    {
+        QTextStream outStream(&out), errStream(&err);
+        run.status = RunListCommand(args, CliStreams{outStream, errStream});
+    }
+    run.out = out;
+    run.err = err;
+    return run;
 }
 
-QByteArray TwoBrushFile(uint16_t version = 2)
+QJsonArray JsonFiles(const ListRun& run)
 {
-    AbrWriter w;
-    w.u16(version).u16(2);
-    w.sampledRecord(version == 2, QStringLiteral("Cha\u00e9lk"), 0, 0, 21, 33, 8, true,
-                    PackBits(QByteArray(33 * 21, 9)));
-    w.computedRecord(version == 2, QString(), 20, 100, 0, 100);
-    return w.data();
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << qPrintable(run.out);
+    return doc.object().value(QStringLiteral("files")).toArray();
+}
+
+QStringList JsonNames(const QJsonObject& file)
+{
+    QStringList names;
+    for (const QJsonValue& brush : file.value(QStringLiteral("brushes")).toArray())
+        names << brush.toObject().value(QStringLiteral("name")).toString();
+    return names;
+}
+
+QStringList SpecNames(const std::vector<SampledSpec>& specs, size_t count)
+{
+    QStringList names;
+    for (size_t i = 0; i < count && i < specs.size(); ++i)
+        names << specs[i].name;
+    return names;
 }
 } // namespace
 
-TEST(ListCommand, JsonDocumentHasTheAgreedShape)
+class ListCommandTest : public ::testing::Test
 {
-    Sandbox box;
-    const QString path = box.write("x.abr", TwoBrushFile(1));
-    const CliRun run = RunList({"--json", path});
-    ASSERT_EQ(run.status, 0) << qPrintable(run.err);
-    const QJsonObject doc = QJsonDocument::fromJson(run.out.toUtf8()).object();
-    const QJsonArray files = doc["files"].toArray();
-    ASSERT_EQ(files.size(), 1);
-    const QJsonObject file = files[0].toObject();
-    EXPECT_EQ(file["path"].toString(), path);
-    EXPECT_TRUE(file["finished"].toBool());
-    EXPECT_TRUE(file["error"].isNull());
-    const QJsonArray brushes = file["brushes"].toArray();
-    ASSERT_EQ(brushes.size(), 2);
-    const QJsonObject sampled = brushes[0].toObject();
-    EXPECT_EQ(sampled["kind"].toString(), "sampled");
-    EXPECT_TRUE(sampled["name"].isNull());
-    EXPECT_EQ(sampled["width"].toInt(), 33);
-    EXPECT_EQ(sampled["height"].toInt(), 21);
-    EXPECT_EQ(sampled["depth"].toInt(), 8);
-    // SHA-256 of 693 bytes of 9.
-    EXPECT_EQ(sampled["pixels_sha256"].toString(),
-              QCryptographicHash::hash(QByteArray(693, 9), QCryptographicHash::Sha256).toHex());
-    const QJsonObject computed = brushes[1].toObject();
-    EXPECT_EQ(computed["index"].toInt(), 1);
-    EXPECT_EQ(computed["kind"].toString(), "computed");
-    EXPECT_TRUE(computed["name"].isNull());
-    EXPECT_FALSE(computed.contains("depth"));
-    EXPECT_EQ(computed["width"].toInt(), 20);
-}
+protected:
+    Sandbox mSandbox;
+    const std::vector<SampledSpec> mFirstSpecs = NamedBrushes(QStringLiteral("One"), 30, 64, 64);
+    const std::vector<SampledSpec> mSecondSpecs = NamedBrushes(QStringLiteral("Two"), 3, 10, 6);
+    const QString mFirst = mSandbox.write("first.abr", SampledBrushFile(mFirstSpecs));
+    const QString mSecond = mSandbox.write("second.abr", SampledBrushFile(mSecondSpecs));
+};
 
-TEST(ListCommand, ZeroCodeUnitsInNamesAreKept)
+TEST_F(ListCommandTest, PlainListingOfGoodDamagedAndMissingFiles)
 {
-    AbrWriter w;
-    w.u16(2).u16(1).u16(1).u32(22).u32(0).u16(0).u32(3).u16('a').u16(0).u16('b');
-    w.u16(20).u16(100).u16(0).u16(100);
-    Sandbox box;
-    const CliRun run = RunList({"--json", box.write("z.abr", w.data())});
-    EXPECT_TRUE(run.out.contains(QStringLiteral("\"name\": \"a\\u0000b\""))) << qPrintable(run.out);
-}
-
-TEST(ListCommand, FailuresAreReportedPerFileAndTheOthersStillRun)
-{
-    Sandbox box;
-    const QString good = box.write("good.abr", TwoBrushFile());
-    QByteArray damaged = TwoBrushFile();
-    damaged.chop(3);
-    const QString bad = box.write("bad.abr", damaged);
-    const CliRun run = RunList({"--json", "/nonexistent/missing.abr", bad, good});
+    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 1));
+    const QString missing = mSandbox.path("missing.abr");
+    const ListRun run = RunList({mSecond, damaged, missing});
     EXPECT_EQ(run.status, 1);
-    const QJsonArray files = QJsonDocument::fromJson(run.out.toUtf8()).object()["files"].toArray();
-    ASSERT_EQ(files.size(), 3);
-    const QJsonObject missing = files[0].toObject();
-    EXPECT_FALSE(missing["finished"].toBool());
-    EXPECT_EQ(missing["error"].toObject()["code"].toInt(), -ENOENT);
-    const QJsonObject broken = files[1].toObject();
-    EXPECT_TRUE(broken["finished"].toBool());
-    EXPECT_EQ(broken["error"].toObject()["code"].toInt(), -1);
-    EXPECT_EQ(broken["brushes"].toArray().size(), 1);
-    EXPECT_TRUE(files[2].toObject()["error"].isNull());
+    EXPECT_EQ(run.out, QStringLiteral("0 sampled 10x6 8 Two 0\n"
+                                      "1 sampled 10x6 8 Two 1\n"
+                                      "2 sampled 10x6 8 Two 2\n") +
+                           mSecond + ": 3 brushes, read to the end\n" +
+                           "0 sampled 64x64 8 One 0\n" + damaged +
+                           ": 1 brush, stopped by error -1 (not a valid brush file, or damaged)\n" +
+                           missing +
+                           ": 0 brushes, stopped by error -2 (No such file or directory)\n");
+    EXPECT_EQ(RunList({mSecond, mFirst}).status, 0);
 }
 
-TEST(ListCommand, PlainOutputAndUsageErrors)
+// FILE1 holds exactly the brushes handled before the switch; it counts as read to its end only
+// when it ended before the N-th brush. FILE2 is always complete.
+class ListSwitchAfter : public ListCommandTest,
+                        public ::testing::WithParamInterface<std::pair<int, bool>>
 {
-    Sandbox box;
-    const CliRun run = RunList({box.write("x.abr", TwoBrushFile())});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0 sampled 33x21 8 Cha\u00e9lk\n1 computed 20x20 - \n")))
+};
+
+TEST_P(ListSwitchAfter, FirstFileStopsAtTheNthBrushAndTheSecondIsWhole)
+{
+    const auto [n, firstEnds] = GetParam();
+    // Repeated: the switch races the worker differently each time.
+    for (int round = 0; round < 5; ++round) {
+        const ListRun run = RunList({QStringLiteral("--json"), QStringLiteral("--switch-after"),
+                                     QString::number(n), mFirst, mSecond});
+        ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+        const QJsonArray files = JsonFiles(run);
+        ASSERT_EQ(files.size(), 2);
+        const QJsonObject first = files[0].toObject(), second = files[1].toObject();
+        EXPECT_EQ(first.value(QStringLiteral("path")).toString(), mFirst);
+        EXPECT_EQ(JsonNames(first), SpecNames(mFirstSpecs, size_t(n)));
+        EXPECT_EQ(first.value(QStringLiteral("finished")).toBool(), firstEnds);
+        EXPECT_TRUE(first.value(QStringLiteral("error")).isNull());
+        EXPECT_EQ(JsonNames(second), SpecNames(mSecondSpecs, 3));
+        EXPECT_TRUE(second.value(QStringLiteral("finished")).toBool());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(N, ListSwitchAfter,
+                         ::testing::Values(std::pair{0, false}, std::pair{1, false},
+                                           std::pair{7, false}, std::pair{30, false},
+                                           std::pair{31, true}, std::pair{500, true}));
+
+TEST_F(ListCommandTest, SwitchAfterReportsAFirstFileThatFailedEarly)
+{
+    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 2));
+    ListRun run =
+        RunList({QStringLiteral("--switch-after"), QStringLiteral("5"), damaged, mSecond});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.contains(damaged + QStringLiteral(": 2 brushes, stopped by error -1")))
         << qPrintable(run.out);
-    EXPECT_TRUE(run.out.contains("read to the end"));
-    EXPECT_EQ(RunList({}).status, 2);
-    EXPECT_EQ(RunList({"--bogus", "x.abr"}).status, 2);
+    EXPECT_TRUE(run.out.contains(mSecond + QStringLiteral(": 3 brushes, read to the end")));
+
+    run = RunList({QStringLiteral("--switch-after"), QStringLiteral("1"),
+                   mSandbox.path("missing.abr"), mSecond});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("stopped by error -2")));
+    EXPECT_TRUE(run.out.contains(mSecond + QStringLiteral(": 3 brushes, read to the end")));
+
+    run = RunList({QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst, mSecond});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.contains(mFirst + QStringLiteral(": 2 brushes, left for the next file")))
+        << qPrintable(run.out);
+}
+
+TEST_F(ListCommandTest, SwitchAfterUsageErrors)
+{
+    const QStringList bad[] = {
+        {QStringLiteral("--switch-after")},
+        {QStringLiteral("--switch-after"), mFirst, mSecond},
+        {QStringLiteral("--switch-after"), QStringLiteral("-1"), mFirst, mSecond},
+        {QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst},
+        {QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst, mSecond, mFirst},
+        {QStringLiteral("--bogus"), mFirst},
+        {},
+    };
+    for (const QStringList& args : bad) {
+        const ListRun run = RunList(args);
+        EXPECT_EQ(run.status, 2) << qPrintable(args.join(' '));
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(run.err.isEmpty());
+    }
 }

@@ -1,0 +1,123 @@
+// How long the main thread is blocked when the user switches files while the worker is in the
+// middle of decoding a large brush: CancelAndClear has to wait for the brush to be finished,
+// because the reader only checks for a cancel between brushes.
+#include "support/BrushFiles.h"
+
+#include "abr/CABRreader.h"
+#include "thread/CFileReadingSession.h"
+#include "thread/CFileReadingTask.h"
+#include "thread/KelbrinCoreApplication.h"
+#include "thread/NotificationEvent.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <boost/make_shared.hpp>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <thread>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double Percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    const size_t at = std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5));
+    return values[at];
+}
+
+void BM_CancelAndClearMidBrush(benchmark::State& state)
+{
+    const int kSwitches = int(state.range(0));
+    const int kSide = 2500;
+    const int kBrushes = 6;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.abr"));
+    {
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) ||
+            out.write(SampledBrushFile(
+                NamedBrushes(QStringLiteral("Large"), kBrushes, kSide, kSide))) < 0) {
+            state.SkipWithError("cannot write the brush file");
+            return;
+        }
+    }
+
+    CWorkingThread thread;
+    int brushesHandled = 0;
+    CFileReadingSession session(
+        thread, [&](const BrushFilePtr&, const BrushPtr&) { ++brushesHandled; }, {});
+    auto startReading = [&] {
+        brushesHandled = 0;
+        session.ShowFile(BrushFile::brushFileWithPath(path));
+        session.QueueTask(boost::make_shared<CFileReadingTask>(path, session.displayedFile()));
+    };
+    auto waitFor = [](const std::function<bool()>& condition) {
+        while (!condition())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    };
+
+    // A first whole read warms the page cache; the second, done right here without the
+    // worker, tells how long decoding one brush takes.
+    double brushMs = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        const auto readStart = Clock::now();
+        CABRreader(path).Read(BrushFile::brushFileWithPath(path));
+        brushMs = Ms(Clock::now() - readStart) / kBrushes;
+        NotificationEvent::clearAll();
+    }
+
+    std::mt19937 random(7);
+    std::vector<double> cancelMs, sequenceMs;
+    for (auto _ : state) {
+        for (int i = 0; i < kSwitches; ++i) {
+            startReading();
+            // Once the first brush has arrived the worker is inside the second; wait a random
+            // part of one brush more to land anywhere in it.
+            waitFor([&] { return brushesHandled >= 1; });
+            std::this_thread::sleep_for(std::chrono::microseconds(
+                std::uniform_int_distribution<int>(0, int(brushMs * 900))(random)));
+            const auto t0 = Clock::now();
+            thread.CancelAndClear();
+            const auto t1 = Clock::now();
+            NotificationEvent::clearAll();
+            const auto t2 = Clock::now();
+            cancelMs.push_back(Ms(t1 - t0));
+            sequenceMs.push_back(Ms(t2 - t0));
+        }
+    }
+    state.counters["brush_decode_ms"] = brushMs;
+    state.counters["cancel_median_ms"] = Percentile(cancelMs, 0.5);
+    state.counters["cancel_p99_ms"] = Percentile(cancelMs, 0.99);
+    state.counters["cancel_worst_ms"] = Percentile(cancelMs, 1.0);
+    state.counters["with_sweep_median_ms"] = Percentile(sequenceMs, 0.5);
+    state.counters["with_sweep_worst_ms"] = Percentile(sequenceMs, 1.0);
+    std::printf("CancelAndClear over %zu switches mid-brush (%dx%d run-length samples, one brush "
+                "decodes in %.1f ms): median %.2f ms, 99th percentile %.2f ms, worst %.2f ms; "
+                "with the sweep of pending notifications: median %.2f ms, worst %.2f ms\n",
+                cancelMs.size(), kSide, kSide, brushMs, Percentile(cancelMs, 0.5),
+                Percentile(cancelMs, 0.99), Percentile(cancelMs, 1.0), Percentile(sequenceMs, 0.5),
+                Percentile(sequenceMs, 1.0));
+}
+BENCHMARK(BM_CancelAndClearMidBrush)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Brushes reach the main thread as posted events, so the benchmark needs the application
+    // object that routes them.
+    KelbrinCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

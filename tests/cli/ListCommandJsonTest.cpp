@@ -1,0 +1,102 @@
+#include "cli/CliCommands.h"
+
+#include "support/AbrWriter.h"
+#include "support/TestUtil.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+struct JsonCliRun
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+JsonCliRun RunJsonList(const QStringList& args)
+{
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int status = RunListCommand(args, {outStream, errStream});
+    outStream.flush();
+    errStream.flush();
+    return {status, out, err};
+}
+
+QByteArray TwoBrushJsonFile(uint16_t version = 2)
+{
+    AbrWriter w;
+    w.u16(version).u16(2);
+    w.sampledRecord(version == 2, QStringLiteral("Cha\u00e9lk"), 0, 0, 21, 33, 8, true,
+                    PackBits(QByteArray(33 * 21, 9)));
+    w.computedRecord(version == 2, QString(), 20, 100, 0, 100);
+    return w.data();
+}
+} // namespace
+
+TEST(ListCommandJson, JsonDocumentHasTheAgreedShape)
+{
+    Sandbox box;
+    const QString path = box.write("x.abr", TwoBrushJsonFile(1));
+    const JsonCliRun run = RunJsonList({"--json", path});
+    ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+    const QJsonObject doc = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const QJsonArray files = doc["files"].toArray();
+    ASSERT_EQ(files.size(), 1);
+    const QJsonObject file = files[0].toObject();
+    EXPECT_EQ(file["path"].toString(), path);
+    EXPECT_TRUE(file["finished"].toBool());
+    EXPECT_TRUE(file["error"].isNull());
+    const QJsonArray brushes = file["brushes"].toArray();
+    ASSERT_EQ(brushes.size(), 2);
+    const QJsonObject sampled = brushes[0].toObject();
+    EXPECT_EQ(sampled["kind"].toString(), "sampled");
+    EXPECT_TRUE(sampled["name"].isNull());
+    EXPECT_EQ(sampled["width"].toInt(), 33);
+    EXPECT_EQ(sampled["height"].toInt(), 21);
+    EXPECT_EQ(sampled["depth"].toInt(), 8);
+    // SHA-256 of 693 bytes of 9.
+    EXPECT_EQ(sampled["pixels_sha256"].toString(),
+              QCryptographicHash::hash(QByteArray(693, 9), QCryptographicHash::Sha256).toHex());
+    const QJsonObject computed = brushes[1].toObject();
+    EXPECT_EQ(computed["index"].toInt(), 1);
+    EXPECT_EQ(computed["kind"].toString(), "computed");
+    EXPECT_TRUE(computed["name"].isNull());
+    EXPECT_FALSE(computed.contains("depth"));
+    EXPECT_EQ(computed["width"].toInt(), 20);
+}
+
+TEST(ListCommandJson, ZeroCodeUnitsInNamesAreKept)
+{
+    AbrWriter w;
+    w.u16(2).u16(1).u16(1).u32(22).u32(0).u16(0).u32(3).u16('a').u16(0).u16('b');
+    w.u16(20).u16(100).u16(0).u16(100);
+    Sandbox box;
+    const JsonCliRun run = RunJsonList({"--json", box.write("z.abr", w.data())});
+    EXPECT_TRUE(run.out.contains(QStringLiteral("\"name\": \"a\\u0000b\""))) << qPrintable(run.out);
+}
+
+TEST(ListCommandJson, FailuresAreReportedPerFileAndTheOthersStillRun)
+{
+    Sandbox box;
+    const QString good = box.write("good.abr", TwoBrushJsonFile());
+    QByteArray damaged = TwoBrushJsonFile();
+    damaged.chop(3);
+    const QString bad = box.write("bad.abr", damaged);
+    const JsonCliRun run = RunJsonList({"--json", "/nonexistent/missing.abr", bad, good});
+    EXPECT_EQ(run.status, 1);
+    const QJsonArray files = QJsonDocument::fromJson(run.out.toUtf8()).object()["files"].toArray();
+    ASSERT_EQ(files.size(), 3);
+    const QJsonObject missing = files[0].toObject();
+    EXPECT_FALSE(missing["finished"].toBool());
+    EXPECT_EQ(missing["error"].toObject()["code"].toInt(), -ENOENT);
+    const QJsonObject broken = files[1].toObject();
+    EXPECT_TRUE(broken["finished"].toBool());
+    EXPECT_EQ(broken["error"].toObject()["code"].toInt(), -1);
+    EXPECT_EQ(broken["brushes"].toArray().size(), 1);
+    EXPECT_TRUE(files[2].toObject()["error"].isNull());
+}
