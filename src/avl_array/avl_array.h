@@ -375,9 +375,7 @@ public:
         node_base* following = p->m_next;
         node_base* lowestChanged = unlink(p);
         avl_detail::rebalance_from(lowestChanged);
-        node_type* victim = static_cast<node_type*>(p);
-        victim->~node_type();
-        ::operator delete(static_cast<void*>(victim));
+        free_node(p);
         return iterator(following);
     }
 
@@ -389,6 +387,22 @@ public:
 
     // The height of the tree (0 when empty); exposed so tests can check the balance bound.
     std::uint32_t tree_height() const { return m_dummy.m_height - 1; }
+
+    // Walks the whole structure and checks every link, height, count and balance factor, and
+    // that the list visits the nodes in tree order. Linear time; for tests and assertions.
+    bool is_consistent() const
+    {
+        const node_base* root = m_dummy.m_children[0];
+        if (m_dummy.m_parent || m_dummy.m_children[1] || (root && root->m_parent != &m_dummy))
+            return false;
+        const node_base* expectedNext = m_dummy.m_next;
+        const node_base* previous = &m_dummy;
+        if (!check_subtree(root, expectedNext, previous))
+            return false;
+        return expectedNext == &m_dummy && m_dummy.m_prev == previous &&
+               m_dummy.m_count == 1 + avl_detail::count(root) &&
+               m_dummy.m_height == 1 + avl_detail::height(root);
+    }
 
 private:
     void reset_dummy()
@@ -435,6 +449,32 @@ private:
                 cur = cur->m_children[1];
             }
         }
+    }
+
+    // In-order walk that also follows the list: `expected` is the node the list says comes
+    // next, `previous` the last node visited.
+    static bool check_subtree(const node_base* n, const node_base*& expected,
+                              const node_base*& previous)
+    {
+        if (!n)
+            return true;
+        for (const node_base* child : n->m_children) {
+            if (child && child->m_parent != n)
+                return false;
+        }
+        if (!check_subtree(n->m_children[0], expected, previous))
+            return false;
+        if (n != expected || n->m_prev != previous)
+            return false;
+        previous = n;
+        expected = n->m_next;
+        if (!check_subtree(n->m_children[1], expected, previous))
+            return false;
+        const std::uint32_t hl = avl_detail::height(n->m_children[0]);
+        const std::uint32_t hr = avl_detail::height(n->m_children[1]);
+        return n->m_height == 1 + (hl > hr ? hl : hr) && (hl > hr ? hl - hr : hr - hl) <= 1 &&
+               n->m_count ==
+                   1 + avl_detail::count(n->m_children[0]) + avl_detail::count(n->m_children[1]);
     }
 
     bool owns(const node_base* n) const
@@ -513,14 +553,21 @@ private:
         return x;
     }
 
+    // Kept out of line: inlined into erase(), the compiler cannot see that the dummy never
+    // gets here and warns about freeing it.
+    [[gnu::noinline]] static void free_node(node_base* n)
+    {
+        node_type* victim = static_cast<node_type*>(n);
+        victim->~node_type();
+        ::operator delete(static_cast<void*>(victim));
+    }
+
     void destroy_all()
     {
         node_base* n = m_dummy.m_next;
         while (n != &m_dummy) {
             node_base* next = n->m_next;
-            node_type* victim = static_cast<node_type*>(n);
-            victim->~node_type();
-            ::operator delete(static_cast<void*>(victim));
+            free_node(n);
             n = next;
         }
     }
