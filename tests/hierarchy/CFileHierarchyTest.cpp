@@ -6,10 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-constexpr FileNodeFlags kPlainFile = kFileNodeExists | kFileNodeIsFile;
-} // namespace
-
 class Hierarchy : public ::testing::Test
 {
 protected:

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <ostream>
 
+inline constexpr FileNodeFlags kPlainFile = kFileNodeExists | kFileNodeIsFile;
+
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os)
 {
@@ -26,7 +28,8 @@ inline void PrintTo(const QStringList& list, std::ostream* os)
 class DiskTree
 {
 public:
-    DiskTree() { mDir.setAutoRemove(true); }
+    // In memory where the machine offers it: the randomized tests touch thousands of files.
+    DiskTree() : mDir(TemplatePath()) { mDir.setAutoRemove(true); }
 
     // The absolute path of a relative one ("" gives the folder itself, without a final "/").
     QString path(const QString& relative = QString()) const
@@ -52,6 +55,13 @@ public:
     }
 
 private:
+    static QString TemplatePath()
+    {
+        const QFileInfo shm(QStringLiteral("/dev/shm"));
+        const QString base = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+        return base + QStringLiteral("/kelbrin-test-XXXXXX");
+    }
+
     QTemporaryDir mDir;
 };
 
