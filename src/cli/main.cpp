@@ -9,7 +9,8 @@ void PrintUsage(QTextStream& out)
 {
     out << "usage: kelbrin-cli COMMAND [ARGS]\n"
            "\n"
-           "  list [--json] FILE...   read brush files and list their brushes\n";
+           "  list [--json] FILE...   read brush files and list their brushes\n"
+           "  tree [OPTIONS] [PATH...] show brush files as the folder outline shows them\n";
 }
 } // namespace
 
@@ -29,6 +30,8 @@ int main(int argc, char** argv)
     CliStreams io{out, err};
     if (command == QLatin1String("list"))
         return RunListCommand(args, io);
+    if (command == QLatin1String("tree"))
+        return RunTreeCommand(args, io);
     err << "kelbrin-cli: unknown command " << command << '\n';
     PrintUsage(err);
     return 2;
