@@ -136,6 +136,19 @@ inline void rebalance_from(node_base* n)
     }
 }
 
+// A comparator may also offer three_way(value, element), negative, zero or positive; the search
+// then asks it once per node instead of twice.
+template <class Less, class V, class T, class = void> struct has_three_way : std::false_type
+{
+};
+
+template <class Less, class V, class T>
+struct has_three_way<Less, V, T,
+                     std::void_t<decltype(std::declval<const Less&>().three_way(
+                         std::declval<const V&>(), std::declval<const T&>()))>> : std::true_type
+{
+};
+
 } // namespace avl_detail
 
 template <class T> class avl_array
@@ -300,8 +313,16 @@ public:
         }
         for (;;) {
             const T& element = static_cast<node_type*>(n)->m_value;
-            const bool valueFirst = less(value, element);
-            const bool elementFirst = less(element, value);
+            bool valueFirst;
+            bool elementFirst;
+            if constexpr (avl_detail::has_three_way<Less, V, T>::value) {
+                const int order = less.three_way(value, element);
+                valueFirst = order < 0;
+                elementFirst = order > 0;
+            } else {
+                valueFirst = less(value, element);
+                elementFirst = less(element, value);
+            }
             if (valueFirst && elementFirst)
                 throw lesser_and_greater();
             if (!valueFirst && !elementFirst) {

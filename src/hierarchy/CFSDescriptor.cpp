@@ -349,20 +349,63 @@ QStringView CFSDescriptor::ShownName() const
 
 bool CFSDescriptor::compareByNameFirst(const CFSDescriptor& other) const
 {
+    return CompareByNameFirst(other) < 0;
+}
+
+bool CFSDescriptor::operator<(const CFSDescriptor& other) const
+{
+    return CompareDepthFirst(other) < 0;
+}
+
+int CFSDescriptor::CompareByNameFirst(const CFSDescriptor& other) const
+{
     const bool byDisplayName = mHasDisplayName && other.mHasDisplayName;
     const QStringView mine = byDisplayName ? ShownName() : ViewOf(NameView());
     const QStringView theirs = byDisplayName ? other.ShownName() : ViewOf(other.NameView());
     const int byName = ShownNameCollator().compare(mine, theirs);
     if (byName != 0)
-        return byName < 0;
-    return ComparePaths(mLast.get(), other.mLast.get()) < 0;
+        return byName;
+    return ComparePaths(mLast.get(), other.mLast.get());
 }
 
-bool CFSDescriptor::operator<(const CFSDescriptor& other) const
+int CFSDescriptor::CompareDepthFirst(const CFSDescriptor& other) const
 {
     if (Depth() != other.Depth())
-        return Depth() < other.Depth();
-    return compareByNameFirst(other);
+        return Depth() < other.Depth() ? -1 : 1;
+    return CompareByNameFirst(other);
+}
+
+int CFSDescriptor::CompareWithChildOf(const CFSDescriptor& directory, ucstring_view name) const
+{
+    const Link* folder = directory.mLast.get();
+    const Link* last = mLast.get();
+    if (last->parent != folder || !folder->slash || last->length == 0 || name.empty())
+        return CompareByNameFirst(ChildOf(directory, name, false));
+    // The probe has no display name, so file-system names are compared; siblings' paths
+    // differ only in the name.
+    const int byName = ShownNameCollator().compare(ViewOf(last->name()), ViewOf(name));
+    if (byName != 0)
+        return byName;
+    return last->name().compare(name);
+}
+
+std::vector<ucstring_view> CFSDescriptor::SplitComponentNames(ucstring_view path)
+{
+    std::vector<ucstring_view> names;
+    const size_t length = path.size();
+    if (length == 0) {
+        names.emplace_back();
+        return names;
+    }
+    size_t start = 0;
+    for (size_t i = 0; i < length; ++i) {
+        const bool slash = path[i] == '/';
+        if (slash || i == length - 1) {
+            names.push_back(path.substr(start, (slash ? i : i + 1) - start));
+            start = i + 1;
+        }
+    }
+    return names;
 }
 
 void CFSDescriptor::InitializeFromPath(const QString& path)

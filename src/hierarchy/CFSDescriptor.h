@@ -69,6 +69,14 @@ public:
     bool compareByNameFirst(const CFSDescriptor& other) const;
     // Fewer components first, then compareByNameFirst.
     bool operator<(const CFSDescriptor& other) const;
+    // compareByNameFirst and operator< as one answer: negative, zero (equivalent) or positive.
+    int CompareByNameFirst(const CFSDescriptor& other) const;
+    int CompareDepthFirst(const CFSDescriptor& other) const;
+    // CompareByNameFirst against ChildOf(directory, name, false), without making that
+    // descriptor when this one already shares directory's components.
+    int CompareWithChildOf(const CFSDescriptor& directory, ucstring_view name) const;
+    // The component names CreatePathComponents would find in path, root first.
+    static std::vector<ucstring_view> SplitComponentNames(ucstring_view path);
 
     // Builds the components and reads the item's kind and display name from the disk.
     void InitializeFromPath(const QString& path);

@@ -13,25 +13,14 @@ bool CompareNodeSharedPointer::operator()(const CFileSystemNodePtr& a,
     return CompareSharedPointerNameFirst()(a, b);
 }
 
-namespace {
-
-// The folder holding path, with a final "/": "/a/b/" and "/a/b" both give "/a/".
-QString ParentFolderWithFinalSlash(QString path)
+int CompareNodeSharedPointer::three_way(const CFileSystemNodePtr& a,
+                                        const CFileSystemNodePtr& b) const
 {
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return QString();
-    path.truncate(slash);
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path;
+    if (mHierarchy->TopLevelSortByDepthFirst())
+        return a->Descriptor().CompareDepthFirst(b->Descriptor());
+    return a->Descriptor().CompareByNameFirst(b->Descriptor());
 }
 
-} // namespace
 
 CFileHierarchy::CFileHierarchy() : mRootNode(CFileSystemNode::Create()) {}
 
@@ -116,8 +105,8 @@ CFileSystemNode* CFileHierarchy::VolumeNode(size_t i) const
 
 bool CFileHierarchy::FindNodeForPath(const QString& path, CFileSystemNodePtr& node) const
 {
-    const CFSDescriptor d = CFSDescriptor::ComponentsOnly(path);
-    const std::vector<ucstring_view> names = d.ComponentNames();
+    const std::vector<ucstring_view> names = CFSDescriptor::SplitComponentNames(ucstring_view(
+        reinterpret_cast<const unsigned short*>(path.utf16()), static_cast<size_t>(path.size())));
     CFileSystemNodePtr n = mRootNode;
     for (size_t i = 1; i < names.size(); ++i) {
         CFileSystemNodePtr child;
@@ -445,10 +434,16 @@ bool CFileHierarchy::MoveNode(const QString& oldPath, const QString& newPath, Fi
     CFileSystemNodePtr old;
     if (!FindNodeForPath(oldPath, old) || !old->HasParent())
         return false;
-    ucstring oldPrefix;
+    // The files below a moved folder keep their paths after the folder's own. Taking the
+    // folder itself as the prefix (rather than the folder that held it) also carries them over
+    // when the move renamed the folder; for a same-named move it comes to the same.
+    ucstring oldPrefix = old->FullPath();
+    if (oldPrefix.empty() || oldPrefix.back() != '/')
+        oldPrefix.push_back('/');
     ucstring newPrefix;
-    assign(oldPrefix, ParentFolderWithFinalSlash(oldPath));
-    assign(newPrefix, ParentFolderWithFinalSlash(newPath));
+    assign(newPrefix, newPath);
+    if (newPrefix.empty() || newPrefix.back() != '/')
+        newPrefix.push_back('/');
     RenameAndAddAllChildrenFromNode(old, oldPrefix, newPrefix);
     DeleteNode(old, node, topLevelChanged);
     node.reset();

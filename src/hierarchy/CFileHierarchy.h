@@ -23,6 +23,7 @@ struct CompareNodeSharedPointer
 {
     explicit CompareNodeSharedPointer(const CFileHierarchy* hierarchy) : mHierarchy(hierarchy) {}
     bool operator()(const CFileSystemNodePtr& a, const CFileSystemNodePtr& b) const;
+    int three_way(const CFileSystemNodePtr& a, const CFileSystemNodePtr& b) const;
 
     const CFileHierarchy* mHierarchy;
 };

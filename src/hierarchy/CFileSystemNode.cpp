@@ -22,6 +22,41 @@ bool CompareSharedPointerNameFirst::operator()(const CFileSystemNodePtr& a,
     return a->Descriptor().compareByNameFirst(b);
 }
 
+int CompareSharedPointerNameFirst::three_way(const CFileSystemNodePtr& a,
+                                             const CFileSystemNodePtr& b) const
+{
+    return a->Descriptor().CompareByNameFirst(b->Descriptor());
+}
+
+int CompareSharedPointerNameFirst::three_way(const CFSDescriptor& a,
+                                             const CFileSystemNodePtr& b) const
+{
+    return a.CompareByNameFirst(b->Descriptor());
+}
+
+int CompareSharedPointerDepthFirst::three_way(const CFileSystemNodePtr& a,
+                                              const CFileSystemNodePtr& b) const
+{
+    return a->Descriptor().CompareDepthFirst(b->Descriptor());
+}
+
+bool CompareChildByName::operator()(const ChildNameProbe& probe,
+                                    const CFileSystemNodePtr& node) const
+{
+    return three_way(probe, node) < 0;
+}
+
+bool CompareChildByName::operator()(const CFileSystemNodePtr& node,
+                                    const ChildNameProbe& probe) const
+{
+    return node->Descriptor().CompareWithChildOf(probe.directory, probe.name) < 0;
+}
+
+int CompareChildByName::three_way(const ChildNameProbe& probe, const CFileSystemNodePtr& node) const
+{
+    return -node->Descriptor().CompareWithChildOf(probe.directory, probe.name);
+}
+
 bool CompareSharedPointerDepthFirst::operator()(const CFileSystemNodePtr& a,
                                                 const CFileSystemNodePtr& b) const
 {
@@ -94,10 +129,10 @@ bool CFileSystemNode::FindChild(ucstring_view name, CFileSystemNodePtr& child) c
 {
     // The probe is not looked up on disk: shown names are file names here, so a probe with
     // or without one sorts the same against every sibling.
-    const CFSDescriptor probe = CFSDescriptor::ChildOf(mDescriptor, name, false);
+    const ChildNameProbe probe{mDescriptor, name};
     ChildList::const_iterator pos;
-    if (mHiddenChildren.binary_search(probe, CompareSharedPointerNameFirst(), pos) ||
-        mVisibleChildren.binary_search(probe, CompareSharedPointerNameFirst(), pos)) {
+    if (mHiddenChildren.binary_search(probe, CompareChildByName(), pos) ||
+        mVisibleChildren.binary_search(probe, CompareChildByName(), pos)) {
         child = *pos;
         return true;
     }

@@ -17,12 +17,30 @@ struct CompareSharedPointerNameFirst
     bool operator()(const CFileSystemNodePtr& a, const CFileSystemNodePtr& b) const;
     bool operator()(const CFSDescriptor& a, const CFileSystemNodePtr& b) const;
     bool operator()(const CFileSystemNodePtr& a, const CFSDescriptor& b) const;
+    int three_way(const CFileSystemNodePtr& a, const CFileSystemNodePtr& b) const;
+    int three_way(const CFSDescriptor& a, const CFileSystemNodePtr& b) const;
 };
 
 // Orders nodes by CFSDescriptor::operator< (depth, then name).
 struct CompareSharedPointerDepthFirst
 {
     bool operator()(const CFileSystemNodePtr& a, const CFileSystemNodePtr& b) const;
+    int three_way(const CFileSystemNodePtr& a, const CFileSystemNodePtr& b) const;
+};
+
+// The child called `name` of `directory`, looked for among directory's children without
+// making a descriptor for it.
+struct ChildNameProbe
+{
+    const CFSDescriptor& directory;
+    ucstring_view name;
+};
+
+struct CompareChildByName
+{
+    bool operator()(const ChildNameProbe& probe, const CFileSystemNodePtr& node) const;
+    bool operator()(const CFileSystemNodePtr& node, const ChildNameProbe& probe) const;
+    int three_way(const ChildNameProbe& probe, const CFileSystemNodePtr& node) const;
 };
 
 // One node of the browsable hierarchy: a file, or a folder on the way from "/" to one. It

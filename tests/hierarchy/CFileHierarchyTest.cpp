@@ -326,6 +326,17 @@ TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
     EXPECT_EQ(Top(), QStringList{QStringLiteral("~/d/b/")});
 }
 
+TEST_F(Hierarchy, MovingAFolderUnderAnotherName_BringsItsFilesToThatName)
+{
+    Add(QStringLiteral("a/b/b1.abr"));
+    disk.folder(QStringLiteral("d"));
+    ASSERT_TRUE(QDir().rename(P("a/b"), P("d/e")));
+    EXPECT_TRUE(h.MoveNode(P("a/b"), P("d/e"), kFileNodeExists, node, topLevelChanged));
+    EXPECT_TRUE(Node(QStringLiteral("d/e/b1.abr")));
+    EXPECT_FALSE(Node(QStringLiteral("d/b")));
+    EXPECT_FALSE(Node(QStringLiteral("a")));
+}
+
 TEST_F(Hierarchy, MovingAFile_AddsItAtItsNewPlace)
 {
     Add(QStringLiteral("a/x.abr"));
