@@ -3,6 +3,7 @@
 #include "platform/Logging.h"
 #include "platform/VolumesFolder.h"
 
+#include <QHash>
 #include <algorithm>
 
 bool CompareNodeSharedPointer::operator()(const CFileSystemNodePtr& a,
@@ -21,8 +22,82 @@ int CompareNodeSharedPointer::three_way(const CFileSystemNodePtr& a,
     return a->Descriptor().CompareByNameFirst(b->Descriptor());
 }
 
+namespace {
+
+ucstring IndexKey(const CFileSystemNode& folder)
+{
+    ucstring key = folder.FullPath();
+    if (!key.empty() && key.back() == '/')
+        key.pop_back();
+    return key;
+}
+
+template <class Visit> void ForEachFolder(CFileSystemNode* node, Visit visit)
+{
+    if (!node->IsDirectory())
+        return;
+    std::vector<CFileSystemNode*> pending{node};
+    while (!pending.empty()) {
+        CFileSystemNode* folder = pending.back();
+        pending.pop_back();
+        visit(folder);
+        for (const auto* list : {&folder->VisibleChildren(), &folder->HiddenChildren()}) {
+            for (const CFileSystemNodePtr& child : *list) {
+                if (child->IsDirectory())
+                    pending.push_back(child.get());
+            }
+        }
+    }
+}
+
+} // namespace
 
 CFileHierarchy::CFileHierarchy() : mRootNode(CFileSystemNode::Create()) {}
+
+size_t CFileHierarchy::UcstringHash::operator()(const ucstring& s) const
+{
+    return qHash(
+        QStringView(reinterpret_cast<const char16_t*>(s.data()), static_cast<qsizetype>(s.size())));
+}
+
+CFileSystemNodePtr CFileHierarchy::IndexedFolder(const ucstring& key, unsigned depth) const
+{
+    const auto it = mFolderIndex.find(key);
+    if (it == mFolderIndex.end() || it->second->Depth() != depth)
+        return CFileSystemNodePtr();
+    return it->second->Self();
+}
+
+void CFileHierarchy::IndexSubtree(CFileSystemNode* node)
+{
+    ForEachFolder(node, [this](CFileSystemNode* folder) {
+        if (folder->HasParent())
+            mFolderIndex[IndexKey(*folder)] = folder;
+    });
+}
+
+void CFileHierarchy::UnindexSubtree(CFileSystemNode* node)
+{
+    ForEachFolder(node, [this](CFileSystemNode* folder) {
+        const auto it = mFolderIndex.find(IndexKey(*folder));
+        if (it != mFolderIndex.end() && it->second == folder)
+            mFolderIndex.erase(it);
+    });
+}
+
+bool CFileHierarchy::FolderIndexIsExact() const
+{
+    size_t folders = 0;
+    bool exact = true;
+    ForEachFolder(mRootNode.get(), [&](CFileSystemNode* folder) {
+        if (!folder->HasParent())
+            return;
+        ++folders;
+        const auto it = mFolderIndex.find(IndexKey(*folder));
+        exact = exact && it != mFolderIndex.end() && it->second == folder;
+    });
+    return exact && folders == mFolderIndex.size();
+}
 
 void CFileHierarchy::SetTopLevelSortingOrder(int order)
 {
@@ -105,10 +180,22 @@ CFileSystemNode* CFileHierarchy::VolumeNode(size_t i) const
 
 bool CFileHierarchy::FindNodeForPath(const QString& path, CFileSystemNodePtr& node) const
 {
-    const std::vector<ucstring_view> names = CFSDescriptor::SplitComponentNames(ucstring_view(
-        reinterpret_cast<const unsigned short*>(path.utf16()), static_cast<size_t>(path.size())));
+    const ucstring_view text(reinterpret_cast<const unsigned short*>(path.utf16()),
+                             static_cast<size_t>(path.size()));
+    const std::vector<ucstring_view> names = CFSDescriptor::SplitComponentNames(text);
     CFileSystemNodePtr n = mRootNode;
-    for (size_t i = 1; i < names.size(); ++i) {
+    size_t first = 1;
+    if (names.size() >= 3) {
+        // Straight to the folder that holds the last component; its path ends where the
+        // last name begins, less the "/" in between.
+        const size_t end = static_cast<size_t>(names.back().data() - text.data()) - 1;
+        if (CFileSystemNodePtr folder = IndexedFolder(ucstring(text.substr(0, end)),
+                                                      static_cast<unsigned>(names.size() - 1))) {
+            n = std::move(folder);
+            first = names.size() - 1;
+        }
+    }
+    for (size_t i = first; i < names.size(); ++i) {
         CFileSystemNodePtr child;
         if (!n->FindChild(names[i], child))
             return false;
@@ -252,7 +339,17 @@ bool CFileHierarchy::GetNodeForDescriptor(const CFSDescriptor& descriptor, CFile
     }
     const std::vector<ucstring_view> names = descriptor.ComponentNames();
     CFileSystemNodePtr n = mRootNode;
-    for (unsigned i = 1; i < depth; ++i) {
+    unsigned first = 1;
+    if (depth >= 3) {
+        ucstring key = descriptor.AncestorPath(depth - 2);
+        if (!key.empty() && key.back() == '/')
+            key.pop_back();
+        if (CFileSystemNodePtr folder = IndexedFolder(key, depth - 1)) {
+            n = std::move(folder);
+            first = depth - 1;
+        }
+    }
+    for (unsigned i = first; i < depth; ++i) {
         CFileSystemNodePtr child;
         if (!n->FindChild(names[i], child)) {
             // New nodes share their parent's path components rather than keeping a copy.
@@ -265,6 +362,8 @@ bool CFileHierarchy::GetNodeForDescriptor(const CFSDescriptor& descriptor, CFile
                 child = CFileSystemNode::Create(folder);
             }
             n->AttachChild(child);
+            if (child->IsDirectory())
+                mFolderIndex[IndexKey(*child)] = child.get();
             created = true;
         }
         n = std::move(child);
@@ -347,12 +446,14 @@ bool CFileHierarchy::DeleteNode(CFileSystemNodePtr victim, CFileSystemNodePtr& n
     // Top-level entries inside the subtree go with it, so that the list keeps naming only
     // folders that are in the tree.
     topLevelChanged = !TakeTopLevelNodesWithin(victim).empty();
+    UnindexSubtree(victim.get());
     cur->RemoveChild(victim);
 
     for (;;) {
         if (cur->HasParent() && cur->ChildCount() == 0) {
             // Emptied folders go too, up to the first one that still holds something.
             CFileSystemNodePtr parent = cur->Parent();
+            UnindexSubtree(cur.get());
             parent->RemoveChild(cur);
             if (RemoveFromTopLevelNodes(cur))
                 topLevelChanged = true;
@@ -415,9 +516,13 @@ bool CFileHierarchy::RenameNode(const QString& oldPath, const QString& newName,
     // The renamed subtree's top-level entries change their paths, which may change their
     // places in the list: take them out and put them back.
     const std::vector<CFileSystemNodePtr> topLevel = TakeTopLevelNodesWithin(n);
+    UnindexSubtree(n.get());
     n->Rename(newName);
-    for (const CFileSystemNodePtr& entry : topLevel)
-        AddToTopLevelNodes(entry);
+    if (n->IsAttached()) {
+        IndexSubtree(n.get());
+        for (const CFileSystemNodePtr& entry : topLevel)
+            AddToTopLevelNodes(entry);
+    }
     if (n->HasParent() && topLevel.empty())
         node = n->Parent();
     else

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 enum eTopLevelSortOrder
@@ -86,7 +87,19 @@ public:
     void AddToTopLevelNodes(const CFileSystemNodePtr& node);
     bool RemoveFromTopLevelNodes(const CFileSystemNodePtr& node);
 
+    // Whether the folder index names exactly the folders in the tree (for tests).
+    bool FolderIndexIsExact() const;
+
 private:
+    struct UcstringHash
+    {
+        size_t operator()(const ucstring& s) const;
+    };
+
+    // The folder whose path (without a final "/") is key, when it is in the tree.
+    CFileSystemNodePtr IndexedFolder(const ucstring& key, unsigned depth) const;
+    void IndexSubtree(CFileSystemNode* node);
+    void UnindexSubtree(CFileSystemNode* node);
     CFileSystemNodePtr FindVolumesFolder() const;
     bool IsAlwaysVisibleDirectory(const CFSDescriptor& descriptor) const;
     void PromoteVisibleChildFolders(const CFileSystemNodePtr& node);
@@ -101,4 +114,8 @@ private:
     std::set<CFSDescriptor> mLimitedVisibilityDirectories;
     CFileFilterByDirectory* mFilter = nullptr;
     bool mTopLevelSortByDepthFirst = false;
+    // Every folder in the tree by its path without a final "/", so that a new file's folder
+    // is found in one step instead of a search at every level from the root. The tree holds
+    // the nodes; an entry leaves with its node.
+    std::unordered_map<ucstring, CFileSystemNode*, UcstringHash> mFolderIndex;
 };

@@ -71,6 +71,10 @@ public:
     unsigned Depth() const { return mDescriptor.Depth(); }
 
     FileNode* GetFileNode() const { return mFileNode.get(); }
+    // The shared pointer that owns this node (empty while Create is still making it).
+    CFileSystemNodePtr Self() const { return mSelf.lock(); }
+    // Whether the node still hangs from a parent (always true of the root).
+    bool IsAttached() const { return !HasParent() || !mParent.expired(); }
     bool IsVisible() const { return mVisible; }
 
     // Decided by the path: every node but the root "/" has a parent.

@@ -88,6 +88,8 @@ struct InvariantChecker
                 Fail(*entry, "top-level list out of order");
             previous = entry;
         }
+        if (!h.FolderIndexIsExact())
+            problems << "the folder index does not name exactly the folders in the tree\n";
         if (actualTop.size() != h.TopLevelNodeCount())
             problems << "top-level list holds a node twice\n";
         if (actualTop != expectedTop) {
