@@ -419,7 +419,8 @@ void CFSDescriptor::InitializeFromPath(const QString& path)
         AppendFinalSlash();
         mIsVolumeDirectory = NamesTheVolumesFolder();
     }
-    TakeDisplayName(DisplayNameAtPath(CFFullPath()));
+    // A final "/" makes no difference to the name shown, so the path as given will do.
+    TakeDisplayName(DisplayNameAtPath(path));
 }
 
 void CFSDescriptor::ReadItemState()
@@ -433,7 +434,7 @@ void CFSDescriptor::ReadItemState()
         AppendFinalSlash();
         mIsVolumeDirectory = NamesTheVolumesFolder();
     }
-    TakeDisplayName(DisplayNameAtPath(CFFullPath()));
+    TakeDisplayName(DisplayNameAtPath(path));
 }
 
 void CFSDescriptor::CreatePathComponents(const ucstring& path)

@@ -142,6 +142,30 @@ TEST(AvlArray, BinarySearch_TakesAValueOfAnotherType)
     EXPECT_EQ(*pos, "kiwi");
 }
 
+TEST(AvlArray, BinarySearch_AsksAThreeWayComparatorOncePerNode)
+{
+    IntArray a;
+    for (int v = 0; v < 64; ++v)
+        a.insert(a.end(), v * 2);
+    struct Counting
+    {
+        int* calls;
+        bool operator()(int x, int y) const { return x < y; }
+        int three_way(int x, int y) const
+        {
+            ++*calls;
+            return x < y ? -1 : (x > y ? 1 : 0);
+        }
+    };
+    int calls = 0;
+    IntArray::iterator pos;
+    EXPECT_FALSE(a.binary_search(37, Counting{&calls}, pos));
+    EXPECT_EQ(*pos, 38);
+    EXPECT_LE(calls, static_cast<int>(a.tree_height()));
+    EXPECT_TRUE(a.binary_search(38, Counting{&calls}, pos));
+    EXPECT_EQ(a.index_of(pos), 19u);
+}
+
 TEST(AvlArray, ThousandSortedInsertions_StayWithinTheAvlBound)
 {
     IntArray a;
