@@ -423,9 +423,21 @@ void CFSDescriptor::InitializeFromPath(const QString& path)
     TakeDisplayName(DisplayNameAtPath(path));
 }
 
+CFSDescriptor CFSDescriptor::InDirectory(const CFSDescriptor& directory, const QString& path,
+                                         ucstring_view name)
+{
+    CFSDescriptor d = ChildOf(directory, name, path.endsWith(QLatin1Char('/')));
+    d.ReadItemStateAt(path);
+    return d;
+}
+
 void CFSDescriptor::ReadItemState()
 {
-    const QString path = CFFullPath();
+    ReadItemStateAt(CFFullPath());
+}
+
+void CFSDescriptor::ReadItemStateAt(const QString& path)
+{
     bool isDirectory = false;
     if (!ItemExistsAtPath(path, &isDirectory))
         return;

@@ -43,6 +43,10 @@ public:
     // `item` with every component but its last replaced by `directory`'s, which must name the
     // same folder (equal paths but for a final "/"); flags and display name are item's.
     static CFSDescriptor Rebased(const CFSDescriptor& directory, const CFSDescriptor& item);
+    // CFSDescriptor(path) for a path that names `name` inside `directory` (directory's path,
+    // "/", name, perhaps a final "/"), sharing directory's components.
+    static CFSDescriptor InDirectory(const CFSDescriptor& directory, const QString& path,
+                                     ucstring_view name);
 
     bool IsDirectory() const { return mIsDirectory; }
     bool IsVolumeDirectory() const { return mIsVolumeDirectory; }
@@ -91,6 +95,8 @@ public:
     // What InitializeFromPath does after building the components: asks the disk whether the
     // item exists and is a folder, and takes its display name.
     void ReadItemState();
+    // The same, asking the disk about path, which must be this descriptor's path spelled out.
+    void ReadItemStateAt(const QString& path);
 
     struct Link;
 

@@ -380,12 +380,32 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
     if ((flags & kFileNodeExists) && ((flags & kFileNodeIsInaccessible) ||
                                       !(flags & kFileNodeIsFile) || (flags & kFileNodeIsAlias)))
         return false;
-    const CFSDescriptor d(path);
+    // Most files arrive in a folder that is already in the tree: their descriptor then shares
+    // the folder's components, and only the last level is looked at.
+    const ucstring_view text(reinterpret_cast<const unsigned short*>(path.utf16()),
+                             static_cast<size_t>(path.size()));
+    const std::vector<ucstring_view> names = CFSDescriptor::SplitComponentNames(text);
+    CFileSystemNodePtr folder;
+    if (names.size() >= 3 && !names.back().empty()) {
+        const size_t end = static_cast<size_t>(names.back().data() - text.data()) - 1;
+        folder = IndexedFolder(ucstring(text.substr(0, end)), unsigned(names.size() - 1));
+    }
+    const CFSDescriptor d =
+        folder ? CFSDescriptor::InDirectory(folder->Descriptor(), path, names.back())
+               : CFSDescriptor(path);
     if (mFilter && !mFilter->Allow(d))
         return false;
     CFileSystemNodePtr n;
     bool created = false;
-    GetNodeForDescriptor(d, n, created);
+    if (!folder) {
+        GetNodeForDescriptor(d, n, created);
+    } else if (!folder->FindChild(d.NameView(), n)) {
+        n = CFileSystemNode::Create(d);
+        folder->AttachChild(n);
+        if (n->IsDirectory())
+            mFolderIndex[IndexKey(*n)] = n.get();
+        created = true;
+    }
     if (!created)
         return false;
 
