@@ -32,18 +32,19 @@ ucstring IndexKey(const CFileSystemNode& folder)
     return key;
 }
 
+// Visits every folder of the subtree. Nodes that hold children are descended into whatever
+// their kind: a path added below a file makes the file a parent.
 template <class Visit> void ForEachFolder(CFileSystemNode* node, Visit visit)
 {
-    if (!node->IsDirectory())
-        return;
     std::vector<CFileSystemNode*> pending{node};
     while (!pending.empty()) {
-        CFileSystemNode* folder = pending.back();
+        CFileSystemNode* current = pending.back();
         pending.pop_back();
-        visit(folder);
-        for (const auto* list : {&folder->VisibleChildren(), &folder->HiddenChildren()}) {
+        if (current->IsDirectory())
+            visit(current);
+        for (const auto* list : {&current->VisibleChildren(), &current->HiddenChildren()}) {
             for (const CFileSystemNodePtr& child : *list) {
-                if (child->IsDirectory())
+                if (child->IsDirectory() || child->ChildCount() != 0)
                     pending.push_back(child.get());
             }
         }
@@ -313,15 +314,15 @@ CFileHierarchy::TakeTopLevelNodesWithin(const CFileSystemNodePtr& node)
     // Below the node only a visible folder with a hidden parent can be on the list.
     std::vector<CFileSystemNode*> pending{node.get()};
     while (!pending.empty()) {
-        CFileSystemNode* folder = pending.back();
+        CFileSystemNode* parent = pending.back();
         pending.pop_back();
-        for (const auto* list : {&folder->VisibleChildren(), &folder->HiddenChildren()}) {
+        for (const auto* list : {&parent->VisibleChildren(), &parent->HiddenChildren()}) {
             for (const CFileSystemNodePtr& child : *list) {
-                if (!child->IsDirectory())
-                    continue;
-                if (child->IsVisible() && !folder->IsVisible() && RemoveFromTopLevelNodes(child))
+                if (child->IsDirectory() && child->IsVisible() && !parent->IsVisible() &&
+                    RemoveFromTopLevelNodes(child))
                     taken.push_back(child);
-                pending.push_back(child.get());
+                if (child->ChildCount() != 0)
+                    pending.push_back(child.get());
             }
         }
     }

@@ -260,6 +260,20 @@ TEST_F(Hierarchy, DeletingAFolder_DropsTheTopLevelEntriesInsideIt)
     EXPECT_EQ(Top(), QStringList{QStringLiteral("~/other/C/")});
 }
 
+TEST_F(Hierarchy, PathsBelowAFile_LeaveNothingBehindWhenDeleted)
+{
+    Add(QStringLiteral("a/f.abr"));
+    Add(QStringLiteral("a/g.abr"));
+    // Nothing exists below a file, so these count as folders.
+    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), 0, node, topLevelChanged));
+    ASSERT_TRUE(Node(QStringLiteral("a/f.abr/x/y")));
+    EXPECT_TRUE(h.FolderIndexIsExact());
+    EXPECT_TRUE(h.DeleteNode(P("a/f.abr"), node, topLevelChanged));
+    EXPECT_FALSE(Node(QStringLiteral("a/f.abr/x")));
+    EXPECT_TRUE(h.FolderIndexIsExact());
+    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), 0, node, topLevelChanged));
+}
+
 TEST_F(Hierarchy, DeletingTheRootOrAnUnknownPath_DoesNothing)
 {
     Add(QStringLiteral("a/x.abr"));
