@@ -14,7 +14,8 @@ void PrintUsage(QTextStream& out)
            "                          switch from FILE1 to FILE2 after N brushes, as the window "
            "does\n"
            "  export [--transparent] FILE DIR\n"
-           "                          write the brushes of FILE as PNG files into a new folder\n";
+           "                          write the brushes of FILE as PNG files into a new folder\n"
+           "  tree [OPTIONS] [PATH...] show brush files as the folder outline shows them\n";
 }
 } // namespace
 
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
         return RunListCommand(args, io);
     if (command == QLatin1String("export"))
         return RunExportCommand(args, io);
+    if (command == QLatin1String("tree"))
+        return RunTreeCommand(args, io);
     err << "kelbrin-cli: unknown command " << command << '\n';
     PrintUsage(err);
     return 2;

@@ -1,0 +1,251 @@
+#include "cli/CliCommands.h"
+#include "hierarchy/CExcludeFileFilter.h"
+#include "hierarchy/CFileHierarchy.h"
+#include "hierarchy/CRestrictFileFilter.h"
+#include "hierarchy/HierarchyOutline.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+
+namespace {
+
+const char kUsage[] = "usage: kelbrin-cli tree [--depth-first] [--full] [--limited DIR]... "
+                      "[--always DIR]... [--exclude DIR]... [--restrict DIR]... "
+                      "[--script FILE] [PATH...]\n";
+
+// Paths are taken as given, except that a relative one is made absolute: the hierarchy
+// starts at "/".
+QString Absolute(const QString& path)
+{
+    if (path.startsWith(QLatin1Char('/')))
+        return path;
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+// A FileNodeFlags byte, in decimal or 0x hexadecimal.
+bool ParseFlags(const QString& text, FileNodeFlags& flags)
+{
+    bool ok = false;
+    const uint value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
+                           ? text.mid(2).toUInt(&ok, 16)
+                           : text.toUInt(&ok, 10);
+    if (!ok || value > 0xFF)
+        return false;
+    flags = static_cast<FileNodeFlags>(value);
+    return true;
+}
+
+QString NodeField(const CFileSystemNodePtr& node)
+{
+    return QStringLiteral("node=") + (node ? node->CFFullPath() : QStringLiteral("-"));
+}
+
+QString TopField(bool topLevelChanged)
+{
+    return topLevelChanged ? QStringLiteral("top=1") : QStringLiteral("top=0");
+}
+
+QString Bool(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+void PrintOutline(const CFileHierarchy& hierarchy, bool full, QTextStream& out)
+{
+    for (const QString& row : HierarchyOutlineRows(hierarchy, full))
+        out << row << '\n';
+}
+
+class ScriptRunner
+{
+public:
+    ScriptRunner(CFileHierarchy& hierarchy, bool full, CliStreams io, const QString& name)
+        : mHierarchy(hierarchy), mFull(full), mIo(io), mName(name)
+    {}
+
+    // Runs every line; false when any line could not be understood.
+    bool Run(QIODevice& input)
+    {
+        bool allUnderstood = true;
+        int lineNumber = 0;
+        while (!input.atEnd()) {
+            QString line = QString::fromUtf8(input.readLine());
+            ++lineNumber;
+            while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QString problem = RunLine(line.split(QLatin1Char('\t')));
+            if (!problem.isEmpty()) {
+                mIo.out.flush();
+                mIo.err << "kelbrin-cli tree: " << mName << ':' << lineNumber << ": " << problem
+                        << '\n';
+                allUnderstood = false;
+            }
+        }
+        mIo.out.flush();
+        return allUnderstood;
+    }
+
+private:
+    // Runs one command and prints its result line; returns what was wrong with it, if anything.
+    QString RunLine(const QStringList& fields)
+    {
+        const QString& command = fields.first();
+        const qsizetype n = fields.size();
+        CFileSystemNodePtr node;
+        bool topLevelChanged = false;
+        FileNodeFlags flags = 0;
+
+        if (command == QLatin1String("add")) {
+            if (n < 2 || n > 3)
+                return QStringLiteral("add takes PATH [FLAGS]");
+            if (n == 3 && !ParseFlags(fields[2], flags))
+                return QStringLiteral("bad flags ") + fields[2];
+            const bool done = mHierarchy.AddFile(Absolute(fields[1]), flags, node, topLevelChanged);
+            mIo.out << "add " << Bool(done) << ' ' << NodeField(node) << ' '
+                    << TopField(topLevelChanged) << '\n';
+        } else if (command == QLatin1String("delete")) {
+            if (n != 2)
+                return QStringLiteral("delete takes PATH");
+            const bool done = mHierarchy.DeleteNode(Absolute(fields[1]), node, topLevelChanged);
+            mIo.out << "delete " << Bool(done) << ' ' << NodeField(node) << ' '
+                    << TopField(topLevelChanged) << '\n';
+        } else if (command == QLatin1String("rename")) {
+            if (n != 3)
+                return QStringLiteral("rename takes OLDPATH NEWNAME");
+            const bool done = mHierarchy.RenameNode(Absolute(fields[1]), fields[2], node);
+            mIo.out << "rename " << Bool(done) << ' ' << NodeField(node) << '\n';
+        } else if (command == QLatin1String("move")) {
+            if (n < 3 || n > 4)
+                return QStringLiteral("move takes OLDPATH NEWPATH [FLAGS]");
+            if (n == 4 && !ParseFlags(fields[3], flags))
+                return QStringLiteral("bad flags ") + fields[3];
+            const bool done = mHierarchy.MoveNode(Absolute(fields[1]), Absolute(fields[2]), flags,
+                                                  node, topLevelChanged);
+            mIo.out << "move " << Bool(done) << ' ' << NodeField(node) << ' '
+                    << TopField(topLevelChanged) << '\n';
+        } else if (command == QLatin1String("print")) {
+            if (n != 1)
+                return QStringLiteral("print takes nothing");
+            PrintOutline(mHierarchy, mFull, mIo.out);
+        } else if (command == QLatin1String("toplevel")) {
+            if (n != 1)
+                return QStringLiteral("toplevel takes nothing");
+            for (size_t i = 0; i < mHierarchy.TopLevelNodeCount(); ++i)
+                mIo.out << mHierarchy.TopLevelNode(i)->CFFullPath() << '\n';
+        } else {
+            return QStringLiteral("unknown command ") + command;
+        }
+        return QString();
+    }
+
+    CFileHierarchy& mHierarchy;
+    bool mFull;
+    CliStreams mIo;
+    QString mName;
+};
+
+} // namespace
+
+int RunTreeCommand(const QStringList& args, CliStreams io)
+{
+    bool depthFirst = false;
+    bool full = false;
+    QStringList limited;
+    QStringList always;
+    QStringList excluded;
+    QStringList restricted;
+    QString script;
+    QStringList paths;
+
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QStringList* list = nullptr;
+        if (arg == QLatin1String("--depth-first")) {
+            depthFirst = true;
+            continue;
+        }
+        if (arg == QLatin1String("--full")) {
+            full = true;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            for (++i; i < args.size(); ++i)
+                paths << args[i];
+            break;
+        }
+        if (arg == QLatin1String("--limited"))
+            list = &limited;
+        else if (arg == QLatin1String("--always"))
+            list = &always;
+        else if (arg == QLatin1String("--exclude"))
+            list = &excluded;
+        else if (arg == QLatin1String("--restrict"))
+            list = &restricted;
+        else if (arg != QLatin1String("--script")) {
+            if (arg.startsWith(QLatin1String("--"))) {
+                io.err << "kelbrin-cli tree: unknown option " << arg << '\n' << kUsage;
+                return 2;
+            }
+            paths << arg;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            io.err << "kelbrin-cli tree: " << arg << " needs a value\n" << kUsage;
+            return 2;
+        }
+        if (list)
+            *list << Absolute(args[++i]);
+        else
+            script = args[++i];
+    }
+    if (!excluded.isEmpty() && !restricted.isEmpty()) {
+        io.err << "kelbrin-cli tree: --exclude and --restrict cannot be combined\n";
+        return 2;
+    }
+
+    CFileHierarchy hierarchy;
+    hierarchy.SetTopLevelSortingOrder(depthFirst ? eTopLevelSortByDepthFirst
+                                                 : eTopLevelSortByNameFirst);
+    for (const QString& dir : limited)
+        hierarchy.AddLimitedVisibilityAncestorDirectory(dir);
+    for (const QString& dir : always)
+        hierarchy.AddAlwaysVisibleAncestorDirectory(dir);
+    std::unique_ptr<CFileFilterByDirectory> filter;
+    if (!excluded.isEmpty())
+        filter = std::make_unique<CExcludeFileFilter>();
+    else if (!restricted.isEmpty())
+        filter = std::make_unique<CRestrictFileFilter>();
+    for (const QString& dir : excluded.isEmpty() ? restricted : excluded)
+        filter->AddDirectory(dir);
+    hierarchy.SetFilter(filter.get());
+
+    for (const QString& given : paths) {
+        const QString path = Absolute(given);
+        if (!QFileInfo::exists(path))
+            io.err << "kelbrin-cli tree: " << path << " does not exist\n";
+        CFileSystemNodePtr node;
+        bool topLevelChanged = false;
+        hierarchy.AddFile(path, 0, node, topLevelChanged);
+    }
+
+    if (script.isEmpty()) {
+        PrintOutline(hierarchy, full, io.out);
+        return 0;
+    }
+    QFile input;
+    const bool opened = script == QLatin1String("-")
+                            ? input.open(stdin, QIODevice::ReadOnly)
+                            : (input.setFileName(script), input.open(QIODevice::ReadOnly));
+    if (!opened) {
+        io.err << "kelbrin-cli tree: cannot read the script " << script << ": "
+               << input.errorString() << '\n';
+        return 1;
+    }
+    io.err.flush();
+    ScriptRunner runner(hierarchy, full, io, script);
+    return runner.Run(input) ? 0 : 1;
+}

@@ -1,0 +1,8 @@
+#include "hierarchy/FileNode.h"
+
+#include "hierarchy/CFileSystemNode.h"
+
+QString FileNode::description() const
+{
+    return mNode ? mNode->CFFullPath() : QString();
+}

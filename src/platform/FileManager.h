@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The file manager's view of one item, as the hierarchy model asks for it.
+
+// Whether something exists at path (symbolic links followed) and whether it is a folder.
+bool ItemExistsAtPath(const QString& path, bool* isDirectory);
+
+// The name a file manager shows for the item: its decoded file name, "/" for the root. Like
+// the file managers themselves, it answers from the path alone, also for a missing item.
+QString DisplayNameAtPath(const QString& path);

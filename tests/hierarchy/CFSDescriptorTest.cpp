@@ -1,0 +1,253 @@
+#include "hierarchy/CFSDescriptor.h"
+#include "HierarchyTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Q(const ucstring& s)
+{
+    QString out;
+    assign(out, s);
+    return out;
+}
+
+ucstring U(const QString& s)
+{
+    ucstring out;
+    assign(out, s);
+    return out;
+}
+
+// "(path, name)" for every component, as a compact string.
+QString Components(const CFSDescriptor& d)
+{
+    QStringList parts;
+    for (unsigned i = 0; i < d.Depth(); ++i) {
+        const CPathComponent c = d.PathComponent(i);
+        parts << QStringLiteral("(%1,%2)").arg(Q(c.mPath), Q(c.mName));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+struct ComponentCase
+{
+    const char* path;
+    const char* components;
+};
+
+class DescriptorComponents : public ::testing::TestWithParam<ComponentCase>
+{
+};
+
+// Paths that do not exist, so nothing from the disk changes the split.
+TEST_P(DescriptorComponents, SplitsAsWritten)
+{
+    const ComponentCase& c = GetParam();
+    ucstring path;
+    assign(path, QString::fromUtf8(c.path));
+    CFSDescriptor d(QStringLiteral("/"));
+    d.CreatePathComponents(path);
+    EXPECT_EQ(Components(d), QString::fromUtf8(c.components));
+    EXPECT_EQ(Components(CFSDescriptor::ComponentsOnly(QString::fromUtf8(c.path))),
+              QString::fromUtf8(c.components));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, DescriptorComponents,
+    ::testing::Values(
+        ComponentCase{"/nonexistent-kelbrin/ann/a.abr",
+                      "(/,) (/nonexistent-kelbrin/,nonexistent-kelbrin) "
+                      "(/nonexistent-kelbrin/ann/,ann) (/nonexistent-kelbrin/ann/a.abr,a.abr)"},
+        ComponentCase{"/", "(/,)"}, ComponentCase{"", "(,)"},
+        ComponentCase{"/nonexistent-kelbrin/ann/",
+                      "(/,) (/nonexistent-kelbrin/,nonexistent-kelbrin) "
+                      "(/nonexistent-kelbrin/ann/,ann)"},
+        ComponentCase{"a//b", "(a/,a) (a//,) (a//b,b)"}, ComponentCase{"x", "(x,x)"}));
+
+TEST(CFSDescriptor, Root_IsADirectoryOfDepthOneNamedEmpty)
+{
+    const CFSDescriptor root;
+    EXPECT_EQ(root.Depth(), 1u);
+    EXPECT_EQ(root.CFFullPath(), QStringLiteral("/"));
+    EXPECT_EQ(root.CFSystemName(), QString());
+    EXPECT_TRUE(root.IsDirectory());
+    EXPECT_FALSE(root.IsVolumeDirectory());
+    EXPECT_EQ(root.DisplayName(), QStringLiteral("/"));
+}
+
+TEST(CFSDescriptor, ExistingItems_TakeKindAndDisplayNameFromTheDisk)
+{
+    DiskTree disk;
+    const QString folder = disk.folder(QStringLiteral("ann"));
+    const QString file = disk.file(QStringLiteral("ann/a.abr"));
+
+    const CFSDescriptor d(folder);
+    EXPECT_TRUE(d.IsDirectory());
+    EXPECT_EQ(d.CFFullPath(), folder + QLatin1Char('/'));
+    EXPECT_EQ(d.CFSystemName(), QStringLiteral("ann"));
+    EXPECT_EQ(d.DisplayName(), QStringLiteral("ann"));
+
+    const CFSDescriptor f(file);
+    EXPECT_FALSE(f.IsDirectory());
+    EXPECT_EQ(f.CFFullPath(), file);
+    EXPECT_EQ(f.DisplayName(), QStringLiteral("a.abr"));
+
+    // The same from the ucstring forms.
+    EXPECT_EQ(CFSDescriptor(U(folder)).CFFullPath(), folder + QLatin1Char('/'));
+    EXPECT_EQ(CFSDescriptor(U(folder), U(QStringLiteral("a.abr"))).CFFullPath(), file);
+    EXPECT_EQ(CFSDescriptor(U(folder + QLatin1Char('/')), U(QStringLiteral("a.abr"))).CFFullPath(),
+              file);
+}
+
+TEST(CFSDescriptor, MissingItem_KeepsItsDefaultsAndNoDisplayName)
+{
+    DiskTree disk;
+    const CFSDescriptor d(disk.path(QStringLiteral("gone.abr")));
+    EXPECT_TRUE(d.IsDirectory());
+    EXPECT_FALSE(d.IsVolumeDirectory());
+    EXPECT_TRUE(d.DisplayName().isNull());
+    EXPECT_EQ(d.CFFullPath(), disk.path(QStringLiteral("gone.abr")));
+}
+
+TEST(CFSDescriptor, VolumesFlag_OnlyForTheVolumesFolderItself)
+{
+    DiskTree disk;
+    const QString volumes = disk.folder(QStringLiteral("media/ann"));
+    disk.folder(QStringLiteral("media/ann/Disk"));
+    const VolumesFolderOverride override(volumes);
+
+    const CFSDescriptor v(volumes);
+    EXPECT_TRUE(v.IsVolumeDirectory());
+    EXPECT_EQ(v.CFFullPath(), volumes + QLatin1Char('/'));
+    EXPECT_FALSE(CFSDescriptor(volumes + QStringLiteral("/Disk")).IsVolumeDirectory());
+    EXPECT_FALSE(CFSDescriptor(disk.path(QStringLiteral("media"))).IsVolumeDirectory());
+    // Named like it but missing from the disk: not known to be a folder.
+    const VolumesFolderOverride elsewhere(disk.path(QStringLiteral("nothing")));
+    EXPECT_FALSE(CFSDescriptor(disk.path(QStringLiteral("nothing"))).IsVolumeDirectory());
+}
+
+TEST(CFSDescriptor, Ancestors_ByIndex)
+{
+    const CFSDescriptor d = CFSDescriptor::ComponentsOnly(u"/Users/ann/a.abr");
+    EXPECT_EQ(d.Depth(), 4u);
+    EXPECT_EQ(Q(d.AncestorName(0)), QString());
+    EXPECT_EQ(Q(d.AncestorPath(0)), QStringLiteral("/"));
+    EXPECT_EQ(Q(d.AncestorPath(1)), QStringLiteral("/Users/"));
+    EXPECT_EQ(Q(d.AncestorName(2)), QStringLiteral("ann"));
+    EXPECT_EQ(Q(d.AncestorName(4)), Q(CFSDescriptor::zeroPath));
+    EXPECT_EQ(Q(d.AncestorPath(9)), Q(CFSDescriptor::zeroPath));
+    EXPECT_EQ(Q(d.FullPath()), QStringLiteral("/Users/ann/a.abr"));
+}
+
+TEST(CFSDescriptor, Ancestry_GoesByComponentNames)
+{
+    const auto D = [](const char16_t* p) { return CFSDescriptor::ComponentsOnly(p); };
+    EXPECT_FALSE(D(u"/a/").IsAncestorOf(D(u"/a/")));
+    EXPECT_TRUE(D(u"/a/").IsAncestorOfOrEquals(D(u"/a/")));
+    EXPECT_TRUE(D(u"/a/").IsAncestorOfOrEquals(D(u"/a"))); // a final "/" never matters
+    EXPECT_FALSE(D(u"/ab/").IsAncestorOf(D(u"/a/b")));
+    EXPECT_FALSE(D(u"/a/").IsAncestorOf(D(u"/A/b"))); // case-sensitive
+    EXPECT_TRUE(D(u"/a").IsAncestorOf(D(u"/a/b/c.abr")));
+    EXPECT_TRUE(D(u"/").IsAncestorOf(D(u"/x")));
+    EXPECT_FALSE(D(u"/a/b/").IsAncestorOf(D(u"/a/")));
+    EXPECT_FALSE(D(u"/a/b/").IsAncestorOfOrEquals(D(u"/a/")));
+}
+
+TEST(CFSDescriptor, Ordering_ByDepthThenShownNameThenPath)
+{
+    const auto D = [](const char16_t* p) { return CFSDescriptor::ComponentsOnly(p); };
+    EXPECT_TRUE(D(u"/z/") < D(u"/a/b/"));
+    EXPECT_FALSE(D(u"/a/b/") < D(u"/z/"));
+    EXPECT_TRUE(D(u"/x/apple.abr").compareByNameFirst(D(u"/x/Banana.abr")));
+    EXPECT_FALSE(D(u"/x/Banana.abr").compareByNameFirst(D(u"/x/apple.abr")));
+    // Names equal but for case: the paths decide, code unit by code unit ("B" < "b").
+    EXPECT_TRUE(D(u"/x/B.abr").compareByNameFirst(D(u"/x/b.abr")));
+    EXPECT_FALSE(D(u"/x/b.abr").compareByNameFirst(D(u"/x/B.abr")));
+    // Same name in different folders: the paths decide.
+    EXPECT_TRUE(D(u"/a/Brushes/").compareByNameFirst(D(u"/b/Brushes/")));
+    // A final "/" makes no difference.
+    EXPECT_FALSE(D(u"/a/b").compareByNameFirst(D(u"/a/b/")));
+    EXPECT_FALSE(D(u"/a/b/").compareByNameFirst(D(u"/a/b")));
+    EXPECT_FALSE(D(u"/a/b") < D(u"/a/b/"));
+}
+
+TEST(CFSDescriptor, Ordering_UsesDisplayNamesOnlyWhenBothHaveOne)
+{
+    DiskTree disk;
+    const CFSDescriptor existing(disk.file(QStringLiteral("m.abr")));
+    const CFSDescriptor missing(disk.path(QStringLiteral("n.abr")));
+    ASSERT_FALSE(existing.DisplayName().isNull());
+    ASSERT_TRUE(missing.DisplayName().isNull());
+    EXPECT_TRUE(existing.compareByNameFirst(missing));
+    EXPECT_FALSE(missing.compareByNameFirst(existing));
+}
+
+TEST(CFSDescriptor, Rename_ReplacesTheLastNameOnly)
+{
+    DiskTree disk;
+    CFSDescriptor file = CFSDescriptor::ComponentsOnly(u"/x/old.abr");
+    file.Rename(QStringLiteral("new.abr"));
+    EXPECT_EQ(file.CFFullPath(), QStringLiteral("/x/new.abr"));
+    EXPECT_EQ(file.Depth(), 2u + 1u);
+    EXPECT_EQ(file.DisplayName(), QStringLiteral("new.abr"));
+
+    CFSDescriptor folder(disk.folder(QStringLiteral("old")));
+    folder.Rename(QStringLiteral("new"));
+    EXPECT_EQ(folder.CFFullPath(), disk.path(QStringLiteral("new"))); // no final "/" added
+    EXPECT_TRUE(folder.IsDirectory());
+
+    CFSDescriptor root;
+    root.Rename(QStringLiteral("top"));
+    EXPECT_EQ(root.CFFullPath(), QStringLiteral("/top"));
+    EXPECT_EQ(root.Depth(), 1u);
+}
+
+TEST(CFSDescriptor, ResetPath_KeepsTheKindWithoutAskingTheDisk)
+{
+    const VolumesFolderOverride volumes(QStringLiteral("/Volumes"));
+    CFSDescriptor folder(QStringLiteral("/"));
+    ASSERT_TRUE(folder.IsDirectory());
+    folder.ResetPath(QStringLiteral("/"), QStringLiteral("Volumes"));
+    EXPECT_EQ(folder.CFFullPath(), QStringLiteral("/Volumes/"));
+    EXPECT_TRUE(folder.IsVolumeDirectory());
+    EXPECT_EQ(folder.DisplayName(), QStringLiteral("Volumes"));
+
+    DiskTree disk;
+    CFSDescriptor file(disk.file(QStringLiteral("f.abr")));
+    file.ResetPath(QStringLiteral("/elsewhere"), QStringLiteral("f.abr"));
+    EXPECT_EQ(file.CFFullPath(), QStringLiteral("/elsewhere/f.abr"));
+    EXPECT_FALSE(file.IsDirectory());
+}
+
+// The sharing forms must give exactly what spelling the path out gives.
+TEST(CFSDescriptor, SharedComponents_MatchThePathSpelledOut)
+{
+    DiskTree disk;
+    const QString base = disk.folder(QStringLiteral("a/b"));
+    const CFSDescriptor parent(base);
+
+    CFSDescriptor child = CFSDescriptor::ChildOf(parent, U(QStringLiteral("c")), true);
+    EXPECT_EQ(child.CFFullPath(), base + QStringLiteral("/c/"));
+    EXPECT_EQ(Components(child), Components(CFSDescriptor::ComponentsOnly(base + "/c/")));
+
+    // Re-parenting under a renamed folder, whose path has no final "/".
+    CFSDescriptor renamed = parent;
+    renamed.Rename(QStringLiteral("z"));
+    CFSDescriptor viaLinks(disk.file(QStringLiteral("a/b/x.abr")));
+    CFSDescriptor viaPath = viaLinks;
+    viaLinks.ResetParent(renamed);
+    viaPath.ResetPath(renamed.CFFullPath(), viaPath.CFSystemName());
+    EXPECT_EQ(viaLinks.CFFullPath(), disk.path(QStringLiteral("a/z/x.abr")));
+    EXPECT_EQ(Components(viaLinks), Components(viaPath));
+    EXPECT_EQ(viaLinks.DisplayName(), viaPath.DisplayName());
+
+    const CFSDescriptor item(disk.file(QStringLiteral("a/b/y.abr")));
+    const CFSDescriptor rebased = CFSDescriptor::Rebased(parent, item);
+    EXPECT_EQ(Components(rebased), Components(item));
+    EXPECT_FALSE(rebased.IsDirectory());
+    EXPECT_FALSE(rebased.compareByNameFirst(item));
+    EXPECT_FALSE(item.compareByNameFirst(rebased));
+}

@@ -1,0 +1,379 @@
+#include "hierarchy/CFileHierarchy.h"
+#include "HierarchyTestSupport.h"
+#include "hierarchy/CExcludeFileFilter.h"
+#include "hierarchy/CRestrictFileFilter.h"
+#include "hierarchy/HierarchyOutline.h"
+
+#include <gtest/gtest.h>
+
+class Hierarchy : public ::testing::Test
+{
+protected:
+    // Creates the file on disk and adds it; returns AddFile's answer.
+    bool Add(const QString& relative, FileNodeFlags flags = 0)
+    {
+        return h.AddFile(disk.file(relative), flags, node, topLevelChanged);
+    }
+    QString P(const QString& relative = QString()) const { return disk.path(relative); }
+    QStringList Top() const { return TopLevelPaths(h, disk); }
+    QString Returned() const { return PathOf(node).replace(disk.path(), QStringLiteral("~")); }
+    CFileSystemNodePtr Node(const QString& relative) const
+    {
+        CFileSystemNodePtr n;
+        h.FindNodeForPath(P(relative), n);
+        return n;
+    }
+    bool Visible(const QString& relative) const
+    {
+        const CFileSystemNodePtr n = Node(relative);
+        return n && n->IsVisible();
+    }
+
+    DiskTree disk;
+    CFileHierarchy h;
+    CFileSystemNodePtr node;
+    bool topLevelChanged = false;
+};
+
+TEST_F(Hierarchy, New_HasNothingToShow)
+{
+    EXPECT_EQ(h.TopLevelNodeCount(), 0u);
+    EXPECT_EQ(h.VolumeNodeCount(), 0u);
+    EXPECT_EQ(h.VolumeNode(0), nullptr);
+    EXPECT_EQ(h.TopLevelNode(0), nullptr);
+    EXPECT_FALSE(h.RootNode()->IsVisible());
+    EXPECT_EQ(h.RootNode()->ChildCount(), 0u);
+}
+
+TEST_F(Hierarchy, AddingTheFirstFile_ShowsItsFolderAtTheTop)
+{
+    EXPECT_TRUE(Add(QStringLiteral("Users/ann/Brushes/x.abr")));
+    EXPECT_TRUE(topLevelChanged);
+    EXPECT_EQ(Returned(), QStringLiteral("~/Users/ann/")); // the first folder that did not change
+    EXPECT_TRUE(Visible(QStringLiteral("Users/ann/Brushes/x.abr")));
+    EXPECT_TRUE(Visible(QStringLiteral("Users/ann/Brushes")));
+    EXPECT_FALSE(Visible(QStringLiteral("Users/ann")));
+    EXPECT_FALSE(h.RootNode()->IsVisible());
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/Users/ann/Brushes/")});
+    EXPECT_EQ(HierarchyOutlineRows(h, false),
+              (QStringList{QStringLiteral("Brushes/ (1)"), QStringLiteral("  x.abr")}));
+}
+
+TEST_F(Hierarchy, TwoFilesInOneFolder_OnlyThatFolderIsALevel)
+{
+    Add(QStringLiteral("Users/ann/Brushes/x.abr"));
+    EXPECT_TRUE(Add(QStringLiteral("Users/ann/Brushes/y.abr")));
+    EXPECT_FALSE(topLevelChanged);
+    EXPECT_EQ(Returned(), QStringLiteral("~/Users/ann/Brushes/"));
+    EXPECT_FALSE(Visible(QStringLiteral("Users/ann")));
+    EXPECT_FALSE(Visible(QStringLiteral("Users")));
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/Users/ann/Brushes/")});
+}
+
+TEST_F(Hierarchy, ASecondBranch_MakesTheForkALevel)
+{
+    Add(QStringLiteral("Users/ann/Brushes/x.abr"));
+    Add(QStringLiteral("Users/ann/Brushes/y.abr"));
+    EXPECT_TRUE(Add(QStringLiteral("Users/ann/Other/z.abr")));
+    EXPECT_TRUE(topLevelChanged);
+    EXPECT_TRUE(Visible(QStringLiteral("Users/ann")));
+    EXPECT_FALSE(Visible(QStringLiteral("Users")));
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/Users/ann/")});
+    EXPECT_EQ(HierarchyOutlineRows(h, false),
+              (QStringList{QStringLiteral("ann/ (3)"), QStringLiteral("  Brushes/ (2)"),
+                           QStringLiteral("    x.abr"), QStringLiteral("    y.abr"),
+                           QStringLiteral("  Other/ (1)"), QStringLiteral("    z.abr")}));
+}
+
+TEST_F(Hierarchy, LimitedVisibilityFolder_StaysPassedOverDespiteAFork)
+{
+    h.AddLimitedVisibilityAncestorDirectory(disk.folder(QStringLiteral("Users/ann")));
+    Add(QStringLiteral("Users/ann/Brushes/x.abr"));
+    Add(QStringLiteral("Users/ann/Other/z.abr"));
+    EXPECT_FALSE(Visible(QStringLiteral("Users/ann")));
+    EXPECT_EQ(Top(), (QStringList{QStringLiteral("~/Users/ann/Brushes/"),
+                                  QStringLiteral("~/Users/ann/Other/")}));
+    // ... unless it holds a file itself.
+    Add(QStringLiteral("Users/ann/own.abr"));
+    EXPECT_TRUE(Visible(QStringLiteral("Users/ann")));
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/Users/ann/")});
+}
+
+TEST_F(Hierarchy, AlwaysVisibleFolders_AreLevelsButNotBranchesOfTheirParent)
+{
+    h.AddAlwaysVisibleAncestorDirectory(disk.folder(QStringLiteral("Applications/PS1")));
+    h.AddAlwaysVisibleAncestorDirectory(disk.folder(QStringLiteral("Applications/PS2")));
+    Add(QStringLiteral("Applications/PS1/Presets/Brushes/a.abr"));
+    Add(QStringLiteral("Applications/PS2/Presets/Brushes/b.abr"));
+    EXPECT_TRUE(Visible(QStringLiteral("Applications/PS1")));
+    EXPECT_TRUE(Visible(QStringLiteral("Applications/PS2")));
+    EXPECT_TRUE(Visible(QStringLiteral("Applications/PS1/Presets"))); // inside one
+    EXPECT_FALSE(Visible(QStringLiteral("Applications")));
+    EXPECT_EQ(Top(), (QStringList{QStringLiteral("~/Applications/PS1/"),
+                                  QStringLiteral("~/Applications/PS2/")}));
+    EXPECT_TRUE(h.IsInsideAnAlwaysVisibleDirectory(CFSDescriptor(P("Applications/PS1"))));
+    EXPECT_FALSE(h.IsInsideAnAlwaysVisibleDirectory(CFSDescriptor(P("Applications"))));
+}
+
+TEST_F(Hierarchy, TopLevelOrder_DepthFirstOrNameFirst)
+{
+    // Four passed-over parents, so each folder holding a file is top-level; Brushes lies one
+    // level deeper than the others.
+    const QStringList files{QStringLiteral("p/ann/a.abr"), QStringLiteral("v/Disk/Brushes/b.abr"),
+                            QStringLiteral("r/Zed/z.abr"), QStringLiteral("q/bob/b.abr")};
+    for (int order : {eTopLevelSortByDepthFirst, eTopLevelSortByNameFirst}) {
+        CFileHierarchy ordered;
+        ordered.SetTopLevelSortingOrder(order);
+        for (const QString& f : files)
+            ordered.AddFile(disk.file(f), 0, node, topLevelChanged);
+        QStringList expected;
+        if (order == eTopLevelSortByDepthFirst)
+            expected = QStringList{QStringLiteral("~/p/ann/"), QStringLiteral("~/q/bob/"),
+                                   QStringLiteral("~/r/Zed/"), QStringLiteral("~/v/Disk/Brushes/")};
+        else
+            expected = QStringList{QStringLiteral("~/p/ann/"), QStringLiteral("~/q/bob/"),
+                                   QStringLiteral("~/v/Disk/Brushes/"), QStringLiteral("~/r/Zed/")};
+        EXPECT_EQ(TopLevelPaths(ordered, disk), expected) << order;
+    }
+}
+
+TEST_F(Hierarchy, VolumeNodes_ListTheRootUnlessOnlyVolumesAreHeld)
+{
+    const VolumesFolderOverride volumes(disk.folder(QStringLiteral("Volumes")));
+    Add(QStringLiteral("Volumes/Disk/Brushes/b.abr"));
+    // Everything under "/" leads to the volumes folder alone.
+    EXPECT_EQ(h.VolumeNodeCount(), 1u);
+    EXPECT_EQ(PathOf(h.VolumeNode(0)), P("Volumes/Disk/"));
+    EXPECT_EQ(h.VolumeNode(1), nullptr);
+
+    Add(QStringLiteral("Users/ann/a.abr"));
+    EXPECT_EQ(h.VolumeNodeCount(), 2u);
+    EXPECT_EQ(h.VolumeNode(0), h.RootNode().get());
+    EXPECT_EQ(PathOf(h.VolumeNode(1)), P("Volumes/Disk/"));
+
+    // The full view: the root, then each volume; the volumes folder is not repeated.
+    const QStringList rows = HierarchyOutlineRows(h, true);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.first(), QStringLiteral("/"));
+    EXPECT_FALSE(rows.contains(QStringLiteral("Volumes/ (1)"), Qt::CaseSensitive));
+    EXPECT_EQ(rows.filter(QStringLiteral("Volumes/")).size(), 0);
+    EXPECT_EQ(rows.at(rows.size() - 3), QStringLiteral("Disk/ (1)"));
+    EXPECT_EQ(rows.at(rows.size() - 2), QStringLiteral("  Brushes/ (1)"));
+    EXPECT_EQ(rows.last(), QStringLiteral("    b.abr"));
+}
+
+TEST(HierarchyFilters, ExcludeAndRestrict_MatchOnlyWhatLiesBelowTheirFolders)
+{
+    const auto D = [](const char16_t* p) { return CFSDescriptor::ComponentsOnly(p); };
+    CExcludeFileFilter exclude;
+    EXPECT_TRUE(exclude.Allow(D(u"/Library/x.abr"))); // empty: everything passes
+    exclude.AddDirectory(QStringLiteral("/Library/"));
+    EXPECT_FALSE(exclude.Allow(D(u"/Library/x.abr")));
+    EXPECT_FALSE(exclude.Allow(D(u"/Library/a/b.abr")));
+    EXPECT_TRUE(exclude.Allow(D(u"/Library/")));
+    EXPECT_TRUE(exclude.Allow(D(u"/Libraryx/y.abr")));
+
+    CRestrictFileFilter restrict;
+    EXPECT_FALSE(restrict.Allow(D(u"/a/b.abr"))); // empty: nothing passes
+    restrict.AddDirectory(QStringLiteral("/a"));
+    EXPECT_TRUE(restrict.Allow(D(u"/a/b.abr")));
+    EXPECT_FALSE(restrict.Allow(D(u"/a")));
+    EXPECT_FALSE(restrict.Allow(D(u"/b/a/c.abr")));
+}
+
+TEST_F(Hierarchy, Filter_TurnsAwayPathsItRejects)
+{
+    CExcludeFileFilter filter;
+    filter.AddDirectory(disk.folder(QStringLiteral("Library")));
+    h.SetFilter(&filter);
+    EXPECT_FALSE(Add(QStringLiteral("Library/x.abr")));
+    EXPECT_TRUE(Add(QStringLiteral("Other/x.abr")));
+    EXPECT_FALSE(Node(QStringLiteral("Library")));
+}
+
+TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
+{
+    struct FlagCase
+    {
+        FileNodeFlags flags;
+        bool added;
+    };
+    const FlagCase cases[] = {
+        {0, true},
+        {kPlainFile, true},
+        {kFileNodeExists | kFileNodeIsAlias | kFileNodeIsFile, false},
+        {kPlainFile | kFileNodeIsInaccessible, false},
+        {kFileNodeExists, false}, // a folder
+        {kFileNodeIsAlias, true}, // kind not known: not checked
+    };
+    int i = 0;
+    for (const FlagCase& c : cases) {
+        EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), c.flags), c.added) << int(c.flags);
+    }
+    EXPECT_FALSE(Add(QStringLiteral("f/0.abr")));
+    EXPECT_FALSE(topLevelChanged);
+    EXPECT_FALSE(h.AddFile(QStringLiteral("/"), 0, node, topLevelChanged));
+}
+
+TEST_F(Hierarchy, DeletingTheOnlyFile_PrunesEveryEmptiedFolder)
+{
+    Add(QStringLiteral("Users/ann/Brushes/x.abr"));
+    EXPECT_TRUE(h.DeleteNode(P("Users/ann/Brushes/x.abr"), node, topLevelChanged));
+    EXPECT_TRUE(topLevelChanged);
+    EXPECT_EQ(node, h.RootNode());
+    EXPECT_EQ(h.RootNode()->ChildCount(), 0u);
+    EXPECT_FALSE(h.RootNode()->IsVisible());
+    EXPECT_EQ(h.TopLevelNodeCount(), 0u);
+}
+
+TEST_F(Hierarchy, DeletingOneOfTwoFiles_KeepsTheFolder)
+{
+    Add(QStringLiteral("B/x.abr"));
+    Add(QStringLiteral("B/y.abr"));
+    EXPECT_TRUE(h.DeleteNode(P("B/x.abr"), node, topLevelChanged));
+    EXPECT_FALSE(topLevelChanged);
+    EXPECT_EQ(PathOf(node), P("B/"));
+    EXPECT_TRUE(Visible(QStringLiteral("B")));
+}
+
+TEST_F(Hierarchy, DeletingABranch_HandsTheForkOverToTheRemainingBranch)
+{
+    Add(QStringLiteral("ann/Brushes/x.abr"));
+    Add(QStringLiteral("ann/Other/z.abr"));
+    ASSERT_EQ(Top(), QStringList{QStringLiteral("~/ann/")});
+    EXPECT_TRUE(h.DeleteNode(P("ann/Other/z.abr"), node, topLevelChanged));
+    EXPECT_TRUE(topLevelChanged);
+    EXPECT_FALSE(Visible(QStringLiteral("ann")));
+    EXPECT_FALSE(Node(QStringLiteral("ann/Other")));
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/ann/Brushes/")});
+}
+
+TEST_F(Hierarchy, DeletingAFolder_DropsTheTopLevelEntriesInsideIt)
+{
+    h.AddLimitedVisibilityAncestorDirectory(disk.folder(QStringLiteral("keep/ann")));
+    Add(QStringLiteral("keep/ann/A/x.abr"));
+    Add(QStringLiteral("keep/ann/B/y.abr"));
+    Add(QStringLiteral("other/C/z.abr"));
+    ASSERT_EQ(Top().size(), 3);
+    EXPECT_TRUE(h.DeleteNode(P("keep"), node, topLevelChanged));
+    EXPECT_TRUE(topLevelChanged);
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/other/C/")});
+}
+
+TEST_F(Hierarchy, PathsBelowAFile_LeaveNothingBehindWhenDeleted)
+{
+    Add(QStringLiteral("a/f.abr"));
+    Add(QStringLiteral("a/g.abr"));
+    // Nothing exists below a file, so these count as folders.
+    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), 0, node, topLevelChanged));
+    ASSERT_TRUE(Node(QStringLiteral("a/f.abr/x/y")));
+    EXPECT_TRUE(h.FolderIndexIsExact());
+    EXPECT_TRUE(h.DeleteNode(P("a/f.abr"), node, topLevelChanged));
+    EXPECT_FALSE(Node(QStringLiteral("a/f.abr/x")));
+    EXPECT_TRUE(h.FolderIndexIsExact());
+    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), 0, node, topLevelChanged));
+}
+
+TEST_F(Hierarchy, DeletingTheRootOrAnUnknownPath_DoesNothing)
+{
+    Add(QStringLiteral("a/x.abr"));
+    EXPECT_FALSE(h.DeleteNode(QStringLiteral("/"), node, topLevelChanged));
+    EXPECT_FALSE(h.DeleteNode(P("a/nothing.abr"), node, topLevelChanged));
+    EXPECT_TRUE(Node(QStringLiteral("a/x.abr")));
+}
+
+TEST_F(Hierarchy, RenamingATopLevelFolder_KeepsItAtTheTopInItsNewPlace)
+{
+    Add(QStringLiteral("p/alpha/x.abr"));
+    Add(QStringLiteral("q/beta/y.abr"));
+    ASSERT_EQ(Top(), (QStringList{QStringLiteral("~/p/alpha/"), QStringLiteral("~/q/beta/")}));
+    QDir().rename(P("p/alpha"), P("p/zeta"));
+    EXPECT_TRUE(h.RenameNode(P("p/alpha/"), QStringLiteral("zeta"), node));
+    EXPECT_FALSE(node);
+    EXPECT_EQ(Top(), (QStringList{QStringLiteral("~/q/beta/"), QStringLiteral("~/p/zeta")}));
+    EXPECT_TRUE(Node(QStringLiteral("p/zeta/x.abr")));
+    EXPECT_FALSE(Node(QStringLiteral("p/alpha")));
+}
+
+TEST_F(Hierarchy, RenamingAFile_RefreshesItsFolder)
+{
+    Add(QStringLiteral("B/a.abr"));
+    Add(QStringLiteral("B/m.abr"));
+    EXPECT_TRUE(h.RenameNode(P("B/a.abr"), QStringLiteral("z.abr"), node));
+    EXPECT_EQ(PathOf(node), P("B/"));
+    EXPECT_EQ(ChildNames(*Node(QStringLiteral("B"))), QStringLiteral("m.abr z.abr | "));
+    EXPECT_FALSE(h.RenameNode(P("B/none.abr"), QStringLiteral("z.abr"), node));
+    EXPECT_FALSE(h.RenameNode(P("B/m.abr"), QStringLiteral("a/b"), node));
+}
+
+TEST_F(Hierarchy, RenamingAHiddenFolder_RefreshesEverythingWhenItHoldsTopLevelFolders)
+{
+    Add(QStringLiteral("outer/Brushes/x.abr"));
+    EXPECT_TRUE(h.RenameNode(P("outer"), QStringLiteral("renamed"), node));
+    EXPECT_FALSE(node);
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/renamed/Brushes/")});
+}
+
+TEST_F(Hierarchy, RenamingOntoASibling_LeavesTheSiblingStanding)
+{
+    Add(QStringLiteral("B/a.abr"));
+    Add(QStringLiteral("B/b.abr"));
+    EXPECT_TRUE(h.RenameNode(P("B/a.abr"), QStringLiteral("b.abr"), node));
+    EXPECT_FALSE(node);
+    const CFileSystemNodePtr folder = Node(QStringLiteral("B"));
+    EXPECT_EQ(ChildNames(*folder), QStringLiteral("b.abr | "));
+    EXPECT_EQ(folder->VisibleFileCount(), 1u);
+}
+
+TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
+{
+    Add(QStringLiteral("a/b/b1.abr"));
+    Add(QStringLiteral("a/b/c/c1.abr"));
+    disk.folder(QStringLiteral("d"));
+    ASSERT_TRUE(QDir().rename(P("a/b"), P("d/b")));
+    EXPECT_TRUE(h.MoveNode(P("a/b/"), P("d/b/"), kFileNodeExists, node, topLevelChanged));
+    EXPECT_FALSE(node);
+    EXPECT_TRUE(topLevelChanged);
+    EXPECT_TRUE(Node(QStringLiteral("d/b/b1.abr")));
+    EXPECT_TRUE(Node(QStringLiteral("d/b/c/c1.abr")));
+    EXPECT_FALSE(Node(QStringLiteral("a")));
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/d/b/")});
+}
+
+TEST_F(Hierarchy, MovingAFolderUnderAnotherName_BringsItsFilesToThatName)
+{
+    Add(QStringLiteral("a/b/b1.abr"));
+    disk.folder(QStringLiteral("d"));
+    ASSERT_TRUE(QDir().rename(P("a/b"), P("d/e")));
+    EXPECT_TRUE(h.MoveNode(P("a/b"), P("d/e"), kFileNodeExists, node, topLevelChanged));
+    EXPECT_TRUE(Node(QStringLiteral("d/e/b1.abr")));
+    EXPECT_FALSE(Node(QStringLiteral("d/b")));
+    EXPECT_FALSE(Node(QStringLiteral("a")));
+}
+
+TEST_F(Hierarchy, MovingAFile_AddsItAtItsNewPlace)
+{
+    Add(QStringLiteral("a/x.abr"));
+    Add(QStringLiteral("a/y.abr"));
+    disk.folder(QStringLiteral("n"));
+    ASSERT_TRUE(QFile::rename(P("a/x.abr"), P("n/x.abr")));
+    EXPECT_TRUE(h.MoveNode(P("a/x.abr"), P("n/x.abr"), kPlainFile, node, topLevelChanged));
+    EXPECT_TRUE(Node(QStringLiteral("n/x.abr")));
+    EXPECT_FALSE(Node(QStringLiteral("a/x.abr")));
+    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/")}); // a and n fork there
+    EXPECT_FALSE(h.MoveNode(P("a/none.abr"), P("n/none.abr"), kPlainFile, node, topLevelChanged));
+    EXPECT_FALSE(h.MoveNode(QStringLiteral("/"), P("n/root"), kPlainFile, node, topLevelChanged));
+}
+
+TEST_F(Hierarchy, Ancestors_RunFromTheNodeToTheRoot)
+{
+    Add(QStringLiteral("u/B/x.abr"));
+    const std::vector<CFileSystemNodePtr> all = h.GetAncestorsForPath(P("u/B/x.abr"));
+    ASSERT_GE(all.size(), 4u);
+    EXPECT_EQ(PathOf(all.front()), P("u/B/x.abr"));
+    EXPECT_EQ(all.back(), h.RootNode());
+    const std::vector<CFileSystemNodePtr> visible = h.GetVisibleAncestorsForPath(P("u/B/x.abr"));
+    ASSERT_EQ(visible.size(), 2u);
+    EXPECT_EQ(PathOf(visible[1]), P("u/B/"));
+    EXPECT_TRUE(h.GetAncestorsForPath(P("u/none")).empty());
+}
