@@ -1,6 +1,6 @@
 #include "ui/BottomDisplay.h"
 
-#include "ui/FileManager.h"
+#include "ui/FileManagerLauncher.h"
 
 #include <QDir>
 #include <QFileIconProvider>

@@ -3,7 +3,7 @@
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
 #include "ui/ExportController.h"
-#include "ui/FileManager.h"
+#include "ui/FileManagerLauncher.h"
 
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"

@@ -1,4 +1,4 @@
-#include "ui/FileManager.h"
+#include "ui/FileManagerLauncher.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
