@@ -2,7 +2,9 @@
 #include "abr/Type6Writer.h"
 #include "brush/SampledBrush.h"
 
+#include <boost/thread/thread.hpp>
 #include <cstring>
+#include <future>
 #include <gtest/gtest.h>
 
 namespace {
@@ -390,5 +392,29 @@ TEST_F(Type6ReaderTest, NestingStopsAt64Levels)
     for (int i = 0; i < 200000; ++i)
         deep += AbrWriter().ascii("VlLs").u32(1).data();
     EXPECT_EQ(Read(head + Section("desc", desc::Section(deep + Long(1)))).error, -1);
+}
+TEST_F(Type6ReaderTest, StopRequestEndsTheReadBeforeTheNextBrush)
+{
+    const QString path =
+        mSandbox.write("x.abr", File({Raw8("a", 1, 1, Bytes({1})), Raw8("b", 1, 1, Bytes({2}))}));
+    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
+    std::promise<void> go;
+    bool interrupted = false;
+    // The stop is asked for before the worker reaches its first cancellation point.
+    boost::thread worker([&, started = go.get_future().share()] {
+        started.wait();
+        try {
+            CABRreader reader(path);
+            reader.Read(BrushFile::brushFileWithPath(path));
+        } catch (const boost::thread_interrupted&) {
+            interrupted = true;
+        }
+    });
+    worker.interrupt();
+    go.set_value();
+    worker.join();
+    DrainPostedEvents();
+    EXPECT_TRUE(interrupted);
+    EXPECT_EQ(recorder.names(), QStringList({kFinishedReadingFileNotification}));
 }
 } // namespace
