@@ -13,7 +13,8 @@ namespace {
 template <typename T> BrushPtr Sampled(const std::vector<T>& samples, int depth, int width = -1)
 {
     PixelBlock block(samples.size() * sizeof(T));
-    std::memcpy(block.data(), samples.data(), block.size());
+    if (!samples.empty())
+        std::memcpy(block.data(), samples.data(), block.size());
     const int w = width < 0 ? int(samples.size()) : width;
     return std::make_shared<SampledBrush>(QStringLiteral("b"), w, w ? int(samples.size()) / w : 0,
                                           depth, std::move(block));

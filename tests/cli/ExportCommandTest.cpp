@@ -1,7 +1,9 @@
+#include "abr/Type6Writer.h"
 #include "cli/CliCommands.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -44,14 +46,31 @@ TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
 TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
 {
     Sandbox sandbox;
-    QFile source(TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr")));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    // Cut inside the descriptor: the file yields no brushes and says why.
-    const QString damaged = sandbox.write(QStringLiteral("cut.abr"), source.read(1000));
+    SampleSpec good;
+    good.id = "a";
+    good.bottom = good.right = 2;
+    good.pixels = QByteArray(4, char(200));
+    SampleSpec bad = good;
+    bad.depth = 24;
+    const QString damaged = sandbox.write(
+        QStringLiteral("bad.abr"), Header() + Section("samp", SampleRecords({good, bad}, 2)) +
+                                       Section("desc", desc::Presets({})));
     const ExportRun run = Export({damaged, sandbox.path(QStringLiteral("out"))});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("stopped by error -1"))) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 0 files")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 1 file\n")));
+    EXPECT_EQ(QImage(sandbox.path(QStringLiteral("out/0.png"))).size(), QSize(2, 2));
+}
+
+TEST(ExportCommandTest, UnreadableFileMakesNoFolder)
+{
+    Sandbox sandbox;
+    const ExportRun run =
+        Export({sandbox.path(QStringLiteral("missing.abr")), sandbox.path(QStringLiteral("out"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("No such file or directory")))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(sandbox.path(QStringLiteral("out"))));
 }
 
 TEST(ExportCommandTest, UsageErrors)
