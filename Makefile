@@ -43,6 +43,7 @@ test: build build-asan build-tsan
 
 bench: build-release
 	@for b in $(BUILD_DIR)/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@BUILD_DIR=$(BUILD_DIR) bench/list_v6_64mb.sh
 
 # New inputs the fuzzer finds collect in build/fuzz/corpus; the real files in tests/data seed it.
 fuzz:

@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (ftruncate(gFile, 0) != 0 ||
-        pwrite(gFile, data, size, 0) != static_cast<ssize_t>(size))
+    if (ftruncate(gFile, 0) != 0 || pwrite(gFile, data, size, 0) != static_cast<ssize_t>(size))
         std::abort();
     try {
         CABRreader reader(gPath);

@@ -3,6 +3,7 @@
 #include "abr/CDescChunk.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
+#include "platform/PrefaultMemory.h"
 
 #include <limits>
 #include <map>
@@ -122,6 +123,9 @@ void CABRreader::Impl::ReadType6Brushes(const BrushFilePtr& file, int subVersion
 
         PixelBlock block;
         try {
+            block.reserve(static_cast<size_t>(byteCount));
+            // Page faults, one per 4 KiB, cost more than reading the pixels.
+            PrefaultMemory(block.data(), static_cast<size_t>(byteCount));
             block.assign(static_cast<size_t>(byteCount), 0);
         } catch (const std::bad_alloc&) {
             throw -1;

@@ -61,8 +61,8 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
         const std::optional<BrushBitmap> bitmap = getBitmapImageRep(mBrushFile->brush(i));
         if (!bitmap)
             continue;
-        const QImage image =
-            transparent ? transparentImageRepForImageRep(*bitmap) : greyImageRepForImageRep(*bitmap);
+        const QImage image = transparent ? transparentImageRepForImageRep(*bitmap)
+                                         : greyImageRepForImageRep(*bitmap);
         const QString path = QDir(folder).filePath(QStringLiteral("%1.%2").arg(i).arg(suffix));
 
         QByteArray data;
@@ -177,7 +177,8 @@ QString BrushExporter::createExportFolder(const QString& directory, const QStrin
         if (mkdir(QFile::encodeName(path).constData(), 0777) == 0)
             return path;
         if (errno != EEXIST) {
-            *error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            *error =
+                QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
             qCWarning(lcActions).noquote() << *error;
             return {};
         }

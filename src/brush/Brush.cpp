@@ -10,3 +10,13 @@ QSizeF Brush::size() const
         return QSizeF(0, 0);
     return QSizeF(mImage.width(), mImage.height());
 }
+
+QString Brush::displayName() const
+{
+    if (!mName)
+        return QString();
+    QString text = *mName;
+    while (!text.isEmpty() && text.back().isNull())
+        text.chop(1);
+    return text;
+}

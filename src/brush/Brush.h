@@ -20,6 +20,9 @@ public:
     // Absent for brushes from files that carry no names, which is not the same as "".
     const std::optional<QString>& name() const { return mName; }
     QSizeF size() const;
+    // The name as people read it: files of version 6 and later keep a terminating zero unit in
+    // the stored name, which is not shown.
+    QString displayName() const;
 
     virtual bool isComputed() const = 0;
 

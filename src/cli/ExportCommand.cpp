@@ -26,15 +26,21 @@ int RunExportCommand(const QStringList& args, CliStreams io)
 
     int status = 0;
     const FileResult result = ReadBrushFiles({path}).front();
-    // A damaged file still gives what could be read before the damage.
     if (result.error) {
+        const qsizetype read = qsizetype(result.file->count());
         io.err << path << ": stopped by error "
                << (result.error->badAlloc ? QStringLiteral("bad_alloc")
                                           : QString::number(result.error->code))
                << " ("
                << (result.error->badAlloc ? QStringLiteral("out of memory")
                                           : DescribeReadError(result.error->code))
-               << "); exporting the " << result.file->count() << " brushes read before it\n";
+               << ")\n";
+        // Nothing read means nothing to keep: no folder then.
+        if (read == 0)
+            return 1;
+        // A damaged file still gives what could be read before the damage.
+        io.err << path << ": exporting the " << read << (read == 1 ? " brush" : " brushes")
+               << " read before the error\n";
         status = 1;
     }
 

@@ -82,7 +82,7 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
             out << i << ' ' << KindOf(brush) << ' ' << brush.size().width() << 'x'
                 << brush.size().height() << ' '
                 << (sampled ? QString::number(sampled->depth()) : QStringLiteral("-")) << ' '
-                << (brush.name() ? *brush.name() : QStringLiteral("(no name)")) << '\n';
+                << (brush.name() ? brush.displayName() : QStringLiteral("(no name)")) << '\n';
         }
         out << result.file->getPath() << ": " << brushes.size()
             << (brushes.size() == 1 ? " brush, " : " brushes, ");

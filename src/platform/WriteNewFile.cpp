@@ -67,7 +67,8 @@ bool WriteNewFile(const QString& path, const QByteArray& data, QString* error)
     fchmod(temporary.handle(), 0666 & ~ProcessUmask());
     temporary.close();
 
-    const int result = MoveNoReplace(QFile::encodeName(temporary.fileName()), QFile::encodeName(path));
+    const int result =
+        MoveNoReplace(QFile::encodeName(temporary.fileName()), QFile::encodeName(path));
     if (result != 0) {
         *error = ErrnoText(result);
         return false; // the temporary file removes itself

@@ -225,8 +225,9 @@ QString BrushFileView::toolTipForBrush(const Brush& brush)
         return QString();
     const QSizeF size = brush.size();
     QString prefix;
-    if (brush.name() && !brush.name()->isEmpty())
-        prefix = *brush.name() + QLatin1Char('\n');
+    const QString name = brush.displayName();
+    if (!name.isEmpty())
+        prefix = name + QLatin1Char('\n');
     return QStringLiteral("%1%2 %3 %4 px")
         .arg(prefix)
         .arg(int(size.width()))

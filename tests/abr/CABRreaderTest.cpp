@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct ReadOutcome
+struct V12Outcome
 {
     QStringList events; // "AddBrush" / "FinishedReadingFile" in arrival order
     std::vector<BrushPtr> brushes;
@@ -19,9 +19,9 @@ struct ReadOutcome
 };
 
 // Reads on the calling thread, then delivers what the reader posted.
-ReadOutcome ReadNow(const QString& path)
+V12Outcome ReadNow(const QString& path)
 {
-    ReadOutcome outcome;
+    V12Outcome outcome;
     NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
     auto file = BrushFile::brushFileWithPath(path);
     try {
@@ -44,9 +44,9 @@ ReadOutcome ReadNow(const QString& path)
 }
 
 // Reads on a worker thread that is asked to stop right after its n-th brush went out.
-ReadOutcome ReadStoppingAfter(const QString& path, int n)
+V12Outcome ReadStoppingAfter(const QString& path, int n)
 {
-    ReadOutcome outcome;
+    V12Outcome outcome;
     NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
     auto file = BrushFile::brushFileWithPath(path);
     boost::thread* self = nullptr;
@@ -80,7 +80,7 @@ ReadOutcome ReadStoppingAfter(const QString& path, int n)
     return outcome;
 }
 
-QByteArray Header(uint16_t version, uint16_t count)
+QByteArray V12Header(uint16_t version, uint16_t count)
 {
     return AbrWriter().u16(version).u16(count).data();
 }
@@ -101,7 +101,7 @@ class UnreadVersion : public testing::TestWithParam<int>
 TEST_P(UnreadVersion, PostsOnlyTheEndNotice)
 {
     Sandbox box;
-    const ReadOutcome r = ReadNow(box.write("v.abr", Header(uint16_t(GetParam()), 3) + QByteArray(40, 1)));
+    const V12Outcome r = ReadNow(box.write("v.abr", V12Header(uint16_t(GetParam()), 3) + QByteArray(40, 1)));
     EXPECT_FALSE(r.error);
     EXPECT_EQ(r.events, QStringList{kFinishedReadingFileNotification});
 }
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(Versions, UnreadVersion, testing::Values(0, 3, 4, 5, 11
 TEST(CABRreader, VersionOneWithoutBrushesPostsOnlyTheEndNotice)
 {
     Sandbox box;
-    const ReadOutcome r = ReadNow(box.write("v.abr", Header(1, 0)));
+    const V12Outcome r = ReadNow(box.write("v.abr", V12Header(1, 0)));
     EXPECT_EQ(r.events, QStringList{kFinishedReadingFileNotification});
 }
 
@@ -124,9 +124,9 @@ TEST(CABRreader, NamesComeOnlyWithVersionTwo)
     unterminated.u16(2).u16(1).u16(1).u32(2 + 4 + 4 + 6 + 8).u32(0).u16(0);
     unterminated.name(QStringLiteral("Hard"), false).u16(20).u16(100).u16(0).u16(100);
 
-    const ReadOutcome r1 = ReadNow(box.write("1.abr", v1.data()));
-    const ReadOutcome r2 = ReadNow(box.write("2.abr", v2.data()));
-    const ReadOutcome r3 = ReadNow(box.write("3.abr", unterminated.data()));
+    const V12Outcome r1 = ReadNow(box.write("1.abr", v1.data()));
+    const V12Outcome r2 = ReadNow(box.write("2.abr", v2.data()));
+    const V12Outcome r3 = ReadNow(box.write("3.abr", unterminated.data()));
     ASSERT_EQ(r1.brushes.size(), 1u);
     ASSERT_EQ(r2.brushes.size(), 1u);
     ASSERT_EQ(r3.brushes.size(), 1u);
@@ -142,7 +142,7 @@ TEST(CABRreader, AngleIsSigned)
     Sandbox box;
     AbrWriter w;
     w.u16(1).u16(1).computedRecord(false, {}, 100, 50, int16_t(0xFF4C), 100);
-    const ReadOutcome r = ReadNow(box.write("a.abr", w.data()));
+    const V12Outcome r = ReadNow(box.write("a.abr", w.data()));
     ASSERT_EQ(r.brushes.size(), 1u);
     EXPECT_EQ(r.brushes[0]->size(), QSizeF(100, 50));
 }
@@ -157,7 +157,7 @@ TEST(CABRreader, SampledBrushesRawAndRunLength)
     w.sampledRecord(true, QStringLiteral("raw"), 10, 20, 15, 32, 8, false, pixels);
     w.sampledRecord(true, QStringLiteral("rle"), 0, 0, 5, 12, 8, true, PackBits(pixels));
     Sandbox box;
-    const ReadOutcome r = ReadNow(box.write("s.abr", w.data()));
+    const V12Outcome r = ReadNow(box.write("s.abr", w.data()));
     ASSERT_FALSE(r.error);
     ASSERT_EQ(r.brushes.size(), 2u);
     for (const BrushPtr& b : r.brushes) {
@@ -176,7 +176,7 @@ TEST(CABRreader, UnknownRecordKindIsSteppedOver)
     w.u16(1).u16(2).u16(7).u32(5).bytes(QByteArray("zzzzz"));
     w.computedRecord(false, {}, 10, 100, 0, 100);
     Sandbox box;
-    const ReadOutcome r = ReadNow(box.write("u.abr", w.data()));
+    const V12Outcome r = ReadNow(box.write("u.abr", w.data()));
     EXPECT_FALSE(r.error);
     EXPECT_EQ(r.brushes.size(), 1u);
 }
@@ -195,7 +195,7 @@ class DamagedFile : public testing::TestWithParam<DamagedCase>
 TEST_P(DamagedFile, KeepsWhatWasReadAndStillEnds)
 {
     Sandbox box;
-    const ReadOutcome r = ReadNow(box.write("d.abr", GetParam().bytes()));
+    const V12Outcome r = ReadNow(box.write("d.abr", GetParam().bytes()));
     ASSERT_TRUE(r.error.has_value());
     EXPECT_EQ(*r.error, GetParam().code);
     EXPECT_EQ(int(r.brushes.size()), GetParam().postedBefore);
@@ -277,7 +277,7 @@ TEST(CABRreader, HugeNameCountIsAnAllocationFailure)
 TEST(CABRreader, StopDuringASecondBrushPostsOneBrushThenTheEnd)
 {
     Sandbox box;
-    const ReadOutcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(2)), 1);
+    const V12Outcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(2)), 1);
     EXPECT_TRUE(r.interrupted);
     EXPECT_EQ(r.events, (QStringList{kAddBrushNotification, kFinishedReadingFileNotification}));
 }
@@ -285,7 +285,7 @@ TEST(CABRreader, StopDuringASecondBrushPostsOneBrushThenTheEnd)
 TEST(CABRreader, StopAfterTheLastBrushSkipsTheEndNotice)
 {
     Sandbox box;
-    const ReadOutcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(1)), 5);
+    const V12Outcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(1)), 5);
     EXPECT_TRUE(r.interrupted);
     EXPECT_EQ(r.events.count(kAddBrushNotification), 5);
     EXPECT_EQ(r.events.count(kFinishedReadingFileNotification), 0);

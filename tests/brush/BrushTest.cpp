@@ -140,3 +140,10 @@ TEST(ComputedBrush, SquashedTipIsRotatedCounterClockwise)
     EXPECT_LT(GreyAt(image, w * 3 / 4, h / 4), 128);
     EXPECT_GT(GreyAt(image, w / 4, h / 4), 200);
 }
+
+TEST(Brush, DisplayNameDropsTheStoredTerminator)
+{
+    SampledBrush terminated(QString::fromUtf16(u"Soft\0", 5), 1, 1, 8, PixelBlock(1));
+    EXPECT_EQ(terminated.name()->size(), 5);
+    EXPECT_EQ(terminated.displayName(), QStringLiteral("Soft"));
+}

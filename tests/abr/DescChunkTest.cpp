@@ -1,0 +1,145 @@
+#include "abr/CDescChunk.h"
+#include "abr/ReadAbr.h"
+#include "abr/Type6Writer.h"
+#include "stream/CInStream.h"
+#include "support/TestUtil.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using namespace desc;
+
+ucstring U(const QString& text)
+{
+    ucstring u;
+    assign(u, text);
+    return u;
+}
+
+class DescChunkTest : public ::testing::Test
+{
+protected:
+    // Parses a "desc" section holding these presets.
+    std::unique_ptr<CDescChunk> Parse(const std::vector<QByteArray>& presets)
+    {
+        CInStream stream(mSandbox.write("d.bin", Presets(presets)), true);
+        return std::make_unique<CDescChunk>(stream);
+    }
+
+    Sandbox mSandbox;
+};
+
+struct FlipCase
+{
+    bool flipX;
+    bool flipY;
+    double angle;
+};
+
+class FlipTest : public DescChunkTest, public ::testing::WithParamInterface<FlipCase>
+{
+};
+
+TEST_P(FlipTest, MirrorsTheAngle)
+{
+    Members flips;
+    if (GetParam().flipX)
+        flips.push_back({"flipX", Bool(true)});
+    if (GetParam().flipY)
+        flips.push_back({"flipY", Bool(true)});
+    const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, flips))});
+    ASSERT_TRUE(chunk->ComputedBrush(0));
+    EXPECT_EQ(chunk->ComputedBrush(0)->angle, GetParam().angle);
+    EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 25);
+    EXPECT_FALSE(chunk->ComputedBrush(1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Flips, FlipTest,
+                         ::testing::Values(FlipCase{false, false, 30}, FlipCase{true, false, -30},
+                                           FlipCase{false, true, 150}, FlipCase{true, true, 210}));
+
+TEST_F(DescChunkTest, FlagsThatAreFalseOrOfAnotherTypeLeaveTheAngle)
+{
+    const auto chunk = Parse(
+        {Preset("P", ComputedTip(25, 30, 100, 100, {{"flipX", Bool(false)}, {"flipY", Long(1)}}))});
+    ASSERT_TRUE(chunk->ComputedBrush(0));
+    EXPECT_EQ(chunk->ComputedBrush(0)->angle, 30);
+}
+
+TEST_F(DescChunkTest, DualTipIsRecordedUnderItsOwnName)
+{
+    const QByteArray dualTip = Obj("computedBrush", {{"Nm  ", Text("Dual")},
+                                                     {"Dmtr", Doub(4)},
+                                                     {"Angl", Doub(0)},
+                                                     {"Rndn", Doub(100)},
+                                                     {"Hrdn", Doub(50)}});
+    const QByteArray unnamedDual =
+        Obj("computedBrush",
+            {{"Dmtr", Doub(4)}, {"Angl", Doub(0)}, {"Rndn", Doub(100)}, {"Hrdn", Doub(50)}});
+    const auto chunk = Parse({Preset("Main", ComputedTip(9, 0, 100, 100),
+                                     {{"dualBrush", Obj("dualBrush", {{"Brsh", dualTip}})}}),
+                              Preset("Other", ComputedTip(7, 0, 100, 100),
+                                     {{"dualBrush", Obj("dualBrush", {{"Brsh", unnamedDual}})}})});
+    ASSERT_TRUE(chunk->ComputedBrush(3));
+    EXPECT_EQ(chunk->ComputedBrush(0)->name, U("Main" + Z));
+    EXPECT_EQ(chunk->ComputedBrush(1)->name, U("Dual" + Z));
+    EXPECT_EQ(chunk->ComputedBrush(1)->hardness, 50);
+    EXPECT_EQ(chunk->ComputedBrush(2)->name, U("Other" + Z));
+    EXPECT_EQ(chunk->ComputedBrush(3)->name, empty_ucstring);
+}
+
+TEST_F(DescChunkTest, SampleNamesByIdentifier)
+{
+    const auto chunk =
+        Parse({Preset("First", SampledTip("id1")), Preset("Zeroless", SampledTip("id2", false)),
+               Preset("Second", SampledTip("id1"))});
+    EXPECT_EQ(chunk->SampledBrushName("id1"), U("Second" + Z)); // the later preset wins
+    EXPECT_EQ(chunk->SampledBrushName("id2"), U("Zeroless" + Z));
+    EXPECT_EQ(&chunk->SampledBrushName("nobody"), &empty_ucstring);
+}
+
+TEST_F(DescChunkTest, IncompleteTipsAndOtherClassesRecordNothing)
+{
+    const auto chunk = Parse({
+        // An "enum" member is no node: as if "Angl" were absent.
+        Preset("Enum", Obj("computedBrush", {{"Dmtr", Doub(4)},
+                                             {"Angl", Enum("a", "b")},
+                                             {"Rndn", Doub(100)},
+                                             {"Hrdn", Doub(50)}})),
+        // A long is not a double.
+        Preset(
+            "Long",
+            Obj("computedBrush",
+                {{"Dmtr", Long(4)}, {"Angl", Doub(0)}, {"Rndn", Doub(100)}, {"Hrdn", Doub(50)}})),
+        Obj("somethingElse", {{"Brsh", ComputedTip(5, 0, 100, 100)}}),
+        Preset("NoData", Obj("sampledBrush", {{"Nm  ", Text("x")}})),
+        Long(3),
+        // The first of two equal keys counts.
+        Obj("brushPreset", {{"Nm  ", Text("Dup")},
+                            {"Brsh", ComputedTip(5, 1, 100, 100)},
+                            {"Brsh", ComputedTip(6, 2, 100, 100)}}),
+    });
+    ASSERT_TRUE(chunk->ComputedBrush(0));
+    EXPECT_EQ(chunk->ComputedBrush(0)->name, U("Dup" + Z));
+    EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 5);
+    EXPECT_FALSE(chunk->ComputedBrush(1));
+}
+
+TEST_F(DescChunkTest, OtherTopLevelLayoutsGiveEmptyTables)
+{
+    const QByteArray notBrsh = AbrWriter()
+                                   .u32(16)
+                                   .u32(1)
+                                   .u16(0)
+                                   .u32(0)
+                                   .ascii("null")
+                                   .u32(1)
+                                   .bytes(Key("Xxxx"))
+                                   .bytes(List({Preset("P", ComputedTip(5, 0, 100, 100))}))
+                                   .data();
+    CInStream stream(mSandbox.write("d.bin", notBrsh), true);
+    CDescChunk chunk(stream);
+    EXPECT_FALSE(chunk.ComputedBrush(0));
+    EXPECT_EQ(stream.GetPosition(), stream.GetSize());
+}
+} // namespace

@@ -1,0 +1,420 @@
+#include "abr/ReadAbr.h"
+#include "abr/Type6Writer.h"
+#include "brush/SampledBrush.h"
+
+#include <boost/thread/thread.hpp>
+#include <cstring>
+#include <future>
+#include <gtest/gtest.h>
+
+namespace {
+using namespace desc;
+
+QByteArray Bytes(std::initializer_list<uint8_t> v)
+{
+    return QByteArray(reinterpret_cast<const char*>(std::data(v)), qsizetype(v.size()));
+}
+
+// A file with the given samples (each named "Sample <id>" by a preset) and extra presets.
+QByteArray File(const std::vector<SampleSpec>& samples, std::vector<QByteArray> presets = {},
+                int subVersion = 2)
+{
+    for (const SampleSpec& s : samples)
+        presets.insert(presets.begin() + qsizetype(&s - samples.data()),
+                       Preset("Sample " + QString::fromStdString(s.id),
+                              SampledTip(QString::fromStdString(s.id))));
+    return Header(6, uint16_t(subVersion)) + Section("samp", SampleRecords(samples, subVersion)) +
+           Section("desc", Presets(presets));
+}
+
+SampleSpec Raw8(const std::string& id, int w, int h, const QByteArray& pixels, int surplus = 0)
+{
+    SampleSpec s;
+    s.id = id;
+    s.top = 5;
+    s.left = 7;
+    s.bottom = 5 + h;
+    s.right = 7 + w;
+    s.pixels = pixels;
+    s.surplus = surplus;
+    return s;
+}
+
+class Type6ReaderTest : public ::testing::Test
+{
+protected:
+    ReadOutcome Read(const QByteArray& bytes) { return ReadAbr(mSandbox.write("x.abr", bytes)); }
+
+    static const SampledBrush& Sampled(const ReadOutcome& o, size_t i)
+    {
+        return dynamic_cast<const SampledBrush&>(*o.brushes.at(i));
+    }
+
+    Sandbox mSandbox;
+};
+
+class SubVersionTest : public Type6ReaderTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(SubVersionTest, SkipsTheRightNumberOfBytesAfterTheIdentifier)
+{
+    const ReadOutcome o =
+        Read(File({Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))}, {}, GetParam()));
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({0, 1, 2, 253, 254, 255}));
+    EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
+    EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
+}
+
+INSTANTIATE_TEST_SUITE_P(SubVersions, SubVersionTest, ::testing::Values(1, 2, 7));
+
+TEST_F(Type6ReaderTest, SkipsSurplusAndPaddingBetweenRecords)
+{
+    // Record lengths of 1 + 1 + 264 + 19 + 3 + surplus: every padding from 0 to 3 bytes.
+    std::vector<SampleSpec> samples;
+    for (int surplus = 0; surplus < 4; ++surplus)
+        samples.push_back(Raw8(std::string(1, char('a' + surplus)), 3, 1,
+                               Bytes({uint8_t(surplus), 9, 9}), surplus));
+    const ReadOutcome o = Read(File(samples));
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Sampled(o, size_t(i)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
+}
+
+TEST_F(Type6ReaderTest, SampleNoPresetNamesGetsAnEmptyName)
+{
+    QByteArray bytes = Header() +
+                       Section("samp", SampleRecords({Raw8("lonely", 1, 1, Bytes({7}))}, 2)) +
+                       Section("desc", Presets({}));
+    const ReadOutcome o = Read(bytes);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    ASSERT_TRUE(o.brushes[0]->name());
+    EXPECT_TRUE(o.brushes[0]->name()->isEmpty());
+}
+
+TEST_F(Type6ReaderTest, DecodesRunLengthSamples)
+{
+    QByteArray raw(40 * 30, '\0');
+    for (int i = 0; i < raw.size(); ++i)
+        raw[i] = char(i / 37 % 3 == 0 ? 200 : i % 251);
+    SampleSpec s = Raw8("rle", 40, 30, PackBits(raw));
+    s.compressed = true;
+    const ReadOutcome o = Read(File({s}));
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    const PixelBlock& px = Sampled(o, 0).pixels();
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(px.data()), qsizetype(px.size())), raw);
+}
+
+TEST_F(Type6ReaderTest, Rescales16BitSamplesAndKeepsFloats)
+{
+    SampleSpec s16 = Raw8("w", 4, 1, Bytes({0, 0, 0, 1, 0, 2, 0x80, 0}));
+    s16.depth = 16;
+    SampleSpec s32 = Raw8("f", 2, 1, AbrWriter().u32(0x3F000000).u32(0x3F800000).data());
+    s32.depth = 32;
+    const ReadOutcome o = Read(File({s16, s32}));
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 2u);
+    std::vector<uint16_t> wide(4);
+    std::memcpy(wide.data(), Sampled(o, 0).pixels().data(), 8);
+    EXPECT_EQ(wide, std::vector<uint16_t>({0, 0, 2, 65534}));
+    EXPECT_EQ(Sampled(o, 0).depth(), 16);
+    float floats[2];
+    std::memcpy(floats, Sampled(o, 1).pixels().data(), 8);
+    EXPECT_EQ(floats[0], 0.5f);
+    EXPECT_EQ(floats[1], 1.0f);
+}
+
+TEST_F(Type6ReaderTest, PostsSamplesThenComputedTipsInDescriptorOrder)
+{
+    const QByteArray computed = Preset(
+        "Round", ComputedTip(20, 0, 100, 100),
+        {{"dualBrush",
+          Obj("dualBrush", {{"Brsh", Obj("computedBrush", {{"Nm  ", Text("Dual")},
+                                                           {"Dmtr", UntF("#Pxl", 10)},
+                                                           {"Angl", UntF("#Ang", 0)},
+                                                           {"Rndn", UntF("#Prc", 50)},
+                                                           {"Hrdn", UntF("#Prc", 100)}})}})}});
+    const ReadOutcome o = Read(File({Raw8("s", 1, 1, Bytes({1}))}, {computed}));
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 3u);
+    EXPECT_FALSE(o.brushes[0]->isComputed());
+    EXPECT_EQ(*o.brushes[1]->name(), "Round" + Z);
+    EXPECT_EQ(o.brushes[1]->size(), QSizeF(20, 20));
+    EXPECT_EQ(*o.brushes[2]->name(), "Dual" + Z);
+    EXPECT_EQ(o.brushes[2]->size(), QSizeF(10, 5));
+}
+
+TEST_F(Type6ReaderTest, EmptySampleSectionGivesOnlyComputedTips)
+{
+    const ReadOutcome o = Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100))}));
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    EXPECT_TRUE(o.brushes[0]->isComputed());
+}
+
+TEST_F(Type6ReaderTest, LaterSampleSectionReplacesEarlierOne)
+{
+    const QByteArray bytes = Header() +
+                             Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({1}))}, 2)) +
+                             Section("samp", SampleRecords({Raw8("b", 2, 1, Bytes({2, 3}))}, 2)) +
+                             Section("desc", Presets({}));
+    const ReadOutcome o = Read(bytes);
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({2, 3}));
+}
+
+// Bad records fail with -1 after the brushes before them have been posted.
+struct BadRecord
+{
+    const char* what;
+    SampleSpec spec;
+};
+
+void PrintTo(const BadRecord& b, std::ostream* os)
+{
+    *os << b.what;
+}
+
+class BadRecordTest : public Type6ReaderTest, public ::testing::WithParamInterface<BadRecord>
+{
+};
+
+TEST_P(BadRecordTest, FailsAfterThePrecedingBrushes)
+{
+    const ReadOutcome o = Read(File({Raw8("ok", 1, 1, Bytes({1})), GetParam().spec}));
+    EXPECT_EQ(o.error, -1);
+    EXPECT_EQ(o.brushes.size(), 1u);
+    EXPECT_EQ(o.finished, 1);
+}
+
+SampleSpec With(SampleSpec s, void (*change)(SampleSpec&))
+{
+    change(s);
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, BadRecordTest,
+    ::testing::Values(
+        BadRecord{"compressed 16-bit",
+                  With(Raw8("c", 1, 1, Bytes({0, 0, 1})),
+                       [](SampleSpec& s) { s.depth = 16, s.compressed = true; })},
+        BadRecord{"depth 24",
+                  With(Raw8("d", 1, 1, Bytes({0, 0, 0})), [](SampleSpec& s) { s.depth = 24; })},
+        BadRecord{"negative width",
+                  With(Raw8("w", 1, 1, Bytes({0})), [](SampleSpec& s) { s.right = 0; })},
+        // Hostile sizes: far more pixels than the file holds, raw or run-length.
+        BadRecord{"huge raw", With(Raw8("h", 1, 1, Bytes({0})),
+                                   [](SampleSpec& s) { s.bottom = 40000, s.right = 40000; })},
+        BadRecord{"huge rle", With(Raw8("r", 1, 1, Bytes({0x81, 0})), [](SampleSpec& s) {
+                      s.bottom = 20, s.right = 0x7FFFFF00, s.compressed = true;
+                  })}));
+
+TEST_F(Type6ReaderTest, FieldsRunningPastTheRecordFailAfterPostingIt)
+{
+    QByteArray bytes = File({Raw8("a", 2, 2, Bytes({1, 2, 3, 4}))});
+    bytes[19] = char(bytes[19] - 2); // record length, low byte (after header and section head)
+    const ReadOutcome o = Read(bytes);
+    EXPECT_EQ(o.error, -1);
+    EXPECT_EQ(o.brushes.size(), 1u);
+}
+
+TEST_F(Type6ReaderTest, MissingOrBrokenSectionsFail)
+{
+    const QByteArray samp = Section("samp", QByteArray());
+    const QByteArray desc = Section("desc", Presets({Preset("R", ComputedTip(5, 0, 100, 100))}));
+    EXPECT_EQ(Read(Header() + samp).error, -1);
+    EXPECT_EQ(Read(Header() + desc).error, -1);
+    QByteArray badSignature = Header() + samp + desc;
+    badSignature[4] = '9';
+    EXPECT_EQ(Read(badSignature).error, -1);
+    QByteArray tooLong = Header() + samp + desc;
+    tooLong[4 + 12 + 11] = char(0xFF); // desc length far past the end
+    EXPECT_EQ(Read(tooLong).error, -1);
+    // Descriptor types outside the format fail the whole read.
+    EXPECT_EQ(Read(Header() + samp + Section("desc", Section(List({"XXXX"})))).error, -1);
+}
+
+// Photoshop pads each section to a multiple of 4 and may end the file the same way.
+struct PaddingCase
+{
+    const char* what;
+    QByteArray between; // after a section that ends off a 4-byte boundary
+    int endPadding;     // the file then ends this many bytes short of a boundary...
+    int endZeros;       // ...followed by this many zeros
+    bool reads;
+};
+
+void PrintTo(const PaddingCase& p, std::ostream* os)
+{
+    *os << p.what;
+}
+
+class SectionPaddingTest : public Type6ReaderTest, public ::testing::WithParamInterface<PaddingCase>
+{
+};
+
+TEST_P(SectionPaddingTest, SkipsOnlyZerosUpToTheNextSectionOrTheEnd)
+{
+    const PaddingCase& p = GetParam();
+    // Records are padded, so "samp" ends on a boundary and a short "phry" leaves it.
+    QByteArray bytes = Header() + Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({5}))}, 2)) +
+                       Section("phry", QByteArray(4 - p.between.size() % 4, 'x')) + p.between +
+                       Section("desc", Presets({Preset("a", SampledTip("a"))}));
+    if (p.endPadding) {
+        const qsizetype tail = ((4 - p.endPadding) - (bytes.size() + 12) % 4 + 8) % 4;
+        bytes += Section("phry", QByteArray(tail, 'y')) + QByteArray(p.endZeros, '\0');
+    }
+    const ReadOutcome o = Read(bytes);
+    if (p.reads) {
+        EXPECT_FALSE(o.error);
+        EXPECT_EQ(o.brushes.size(), 1u);
+    } else {
+        EXPECT_EQ(o.error, -1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Padding, SectionPaddingTest,
+    ::testing::Values(PaddingCase{"one zero", QByteArray(1, '\0'), 0, 0, true},
+                      PaddingCase{"three zeros", QByteArray(3, '\0'), 0, 0, true},
+                      PaddingCase{"zeros at the end", QByteArray(2, '\0'), 3, 3, true},
+                      PaddingCase{"one zero at the end", {}, 1, 1, true},
+                      PaddingCase{"end short of the boundary", {}, 3, 2, false},
+                      PaddingCase{"non-zero byte", QByteArray("\0\1", 2), 0, 0, false},
+                      PaddingCase{"whole zero word", QByteArray(4, '\0'), 0, 0, false},
+                      PaddingCase{"zeros where no padding is due", {}, 4, 4, false}));
+
+// Every item type of the descriptor format parses; only unknown codes fail.
+TEST_F(Type6ReaderTest, ReadsEveryDescriptorItemType)
+{
+    const QByteArray reference = AbrWriter()
+                                     .ascii("obj ")
+                                     .u32(7)
+                                     .ascii("prop")
+                                     .bytes(Unicode("p"))
+                                     .bytes(Key("Clr "))
+                                     .bytes(Key("Lyr "))
+                                     .ascii("Clss")
+                                     .bytes(Unicode("c"))
+                                     .bytes(Key("Lyr "))
+                                     .ascii("Enmr")
+                                     .bytes(Unicode("e"))
+                                     .bytes(Key("Lyr "))
+                                     .bytes(Key("Ordn"))
+                                     .bytes(Key("Trgt"))
+                                     .ascii("rele")
+                                     .bytes(Unicode("r"))
+                                     .bytes(Key("Lyr "))
+                                     .u32(3)
+                                     .ascii("Idnt")
+                                     .u32(42)
+                                     .ascii("indx")
+                                     .u32(2)
+                                     .ascii("name")
+                                     .bytes(Unicode("n"))
+                                     .bytes(Key("Lyr "))
+                                     .bytes(Unicode("Layer 1"))
+                                     .data();
+    const Members extra = {
+        {"comp", AbrWriter().ascii("comp").u64(1ULL << 40).data()},
+        {"tdta", AbrWriter().ascii("tdta").u32(5).ascii("12345").data()},
+        {"alis", AbrWriter().ascii("alis").u32(0).data()},
+        {"type", "type" + Unicode("t") + Key("someClass")},
+        {"GlbC", "GlbC" + Unicode("g") + Key("Clss")},
+        {"UnFl", AbrWriter().ascii("UnFl").ascii("#Pxl").u32(2).f64(1).f64(2).data()},
+        {"ref ", reference},
+        {"enum", Enum("Ordn", "Trgt")},
+        {"long", Long(-5)},
+        {"doub", Doub(2.5)},
+        {"GlbO", "GlbO" + Obj("x", {{"flag", Bool(true)}}).mid(4)},
+        {"null", AbrWriter().ascii("null").u32(1).bytes(Key("k")).bytes(Long(1)).data()},
+        {"list", List({Long(1), Text("t"), Enum("a", "b")})}};
+    const ReadOutcome o =
+        Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100, extra), extra)}));
+    EXPECT_FALSE(o.error);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    EXPECT_EQ(*o.brushes[0]->name(), "Round" + Z);
+
+    const QByteArray badReference = AbrWriter().ascii("obj ").u32(1).ascii("what").data();
+    EXPECT_EQ(
+        Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"ref ", badReference}}))})).error,
+        -1);
+}
+
+// Counts and lengths no file of this size could fill fail at once instead of allocating.
+TEST_F(Type6ReaderTest, HostileDescriptorCountsFail)
+{
+    const std::vector<QByteArray> items = {
+        AbrWriter().ascii("TEXT").u32(0x7FFFFFF0).data(),
+        AbrWriter().ascii("tdta").u32(0xFFFFFFF0).data(),
+        AbrWriter().ascii("UnFl").ascii("#Pxl").u32(0x20000000).data(),
+        AbrWriter().ascii("VlLs").u32(0xFFFFFFFF).bytes(Long(1)).data(),
+        AbrWriter().ascii("Objc").bytes(Unicode("")).u32(0x7FFFFFFF).data(),
+        AbrWriter().ascii("obj ").u32(0xFFFFFFFF).ascii("Idnt").u32(0).data()};
+    for (const QByteArray& item : items) {
+        SCOPED_TRACE(item.left(4).toStdString());
+        const ReadOutcome o =
+            Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))}));
+        EXPECT_EQ(o.error, -1);
+        EXPECT_FALSE(o.badAlloc);
+    }
+    // The one count the format refuses by running out of memory, as the name counts do.
+    EXPECT_TRUE(
+        Read(File({},
+                  {Preset("R",
+                          ComputedTip(9, 0, 100, 100,
+                                      {{"x", AbrWriter().ascii("TEXT").u32(0x80000000).data()}}))}))
+            .badAlloc);
+}
+
+QByteArray Nested(int lists)
+{
+    QByteArray item = Long(1);
+    for (int i = 0; i < lists; ++i)
+        item = List({item});
+    return item;
+}
+
+TEST_F(Type6ReaderTest, NestingStopsAt64Levels)
+{
+    // The top-level item and the preset list are two levels; the long inside its lists one more.
+    const QByteArray head = Header() + Section("samp", QByteArray());
+    EXPECT_FALSE(Read(head + Section("desc", desc::Section(List({Nested(61)})))).error);
+    EXPECT_EQ(Read(head + Section("desc", desc::Section(List({Nested(62)})))).error, -1);
+    // Far deeper than any stack could take if the parse just recursed.
+    QByteArray deep;
+    for (int i = 0; i < 200000; ++i)
+        deep += AbrWriter().ascii("VlLs").u32(1).data();
+    EXPECT_EQ(Read(head + Section("desc", desc::Section(deep + Long(1)))).error, -1);
+}
+TEST_F(Type6ReaderTest, StopRequestEndsTheReadBeforeTheNextBrush)
+{
+    const QString path =
+        mSandbox.write("x.abr", File({Raw8("a", 1, 1, Bytes({1})), Raw8("b", 1, 1, Bytes({2}))}));
+    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
+    std::promise<void> go;
+    bool interrupted = false;
+    // The stop is asked for before the worker reaches its first cancellation point.
+    boost::thread worker([&, started = go.get_future().share()] {
+        started.wait();
+        try {
+            CABRreader reader(path);
+            reader.Read(BrushFile::brushFileWithPath(path));
+        } catch (const boost::thread_interrupted&) {
+            interrupted = true;
+        }
+    });
+    worker.interrupt();
+    go.set_value();
+    worker.join();
+    DrainPostedEvents();
+    EXPECT_TRUE(interrupted);
+    EXPECT_EQ(recorder.names(), QStringList({kFinishedReadingFileNotification}));
+}
+} // namespace

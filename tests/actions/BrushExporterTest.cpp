@@ -1,0 +1,185 @@
+#include "actions/BrushExporter.h"
+#include "brush/ComputedBrush.h"
+#include "brush/SampledBrush.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+template <typename T> BrushPtr Sampled(const std::vector<T>& samples, int depth, int width = -1)
+{
+    PixelBlock block(samples.size() * sizeof(T));
+    if (!samples.empty())
+        std::memcpy(block.data(), samples.data(), block.size());
+    const int w = width < 0 ? int(samples.size()) : width;
+    return std::make_shared<SampledBrush>(QStringLiteral("b"), w, w ? int(samples.size()) / w : 0,
+                                          depth, std::move(block));
+}
+
+class BrushExporterTest : public ::testing::Test
+{
+protected:
+    // Exports the brushes into a new folder and returns it.
+    QString Export(const std::vector<BrushPtr>& brushes, bool transparent,
+                   BrushExporter::Report* report = nullptr)
+    {
+        const BrushFilePtr file = BrushFile::brushFileWithPath(QStringLiteral("x.abr"));
+        for (const BrushPtr& b : brushes)
+            file->addBrush(b);
+        QString error;
+        const QString folder = BrushExporter::createExportFolder(mSandbox.path(QString()),
+                                                                 QStringLiteral("out"), &error);
+        EXPECT_FALSE(folder.isEmpty()) << error.toStdString();
+        const BrushExporter::Report r =
+            BrushExporter::brushExporterForBrushFile(file)->doExportToDirectory(
+                folder, QStringLiteral("PNG"), transparent);
+        if (report)
+            *report = r;
+        return folder;
+    }
+
+    static QImage Load(const QString& folder, int index)
+    {
+        QImageReader reader(QDir(folder).filePath(QStringLiteral("%1.png").arg(index)));
+        return reader.read();
+    }
+
+    static QRgba64 Pixel(const QImage& image, int x) { return image.pixelColor(x, 0).rgba64(); }
+
+    Sandbox mSandbox;
+};
+
+TEST_F(BrushExporterTest, EightBitBrushesRoundTrip)
+{
+    const BrushPtr brush = Sampled<uint8_t>({0, 1, 255}, 8);
+    const QImage grey = Load(Export({brush}, false), 0);
+    ASSERT_EQ(grey.format(), QImage::Format_Grayscale8);
+    EXPECT_EQ(grey.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(grey.pixel(1, 0), qRgb(254, 254, 254));
+    EXPECT_EQ(grey.pixel(2, 0), qRgb(0, 0, 0));
+
+    const QImage clear = Load(Export({brush}, true), 0);
+    ASSERT_TRUE(clear.hasAlphaChannel());
+    EXPECT_EQ(clear.depth(), 32);
+    EXPECT_EQ(clear.pixel(0, 0), qRgba(255, 255, 255, 0));
+    EXPECT_EQ(clear.pixel(1, 0), qRgba(0, 0, 0, 1));
+    EXPECT_EQ(clear.pixel(2, 0), qRgba(0, 0, 0, 255));
+}
+
+TEST_F(BrushExporterTest, SixteenBitBrushesKeepSixteenBits)
+{
+    const BrushPtr brush = Sampled<uint16_t>({0, 1000, 65535}, 16);
+    const QImage grey = Load(Export({brush}, false), 0);
+    ASSERT_EQ(grey.format(), QImage::Format_Grayscale16);
+    const auto* row = reinterpret_cast<const quint16*>(grey.constScanLine(0));
+    EXPECT_EQ(row[0], 65535);
+    EXPECT_EQ(row[1], 64535);
+    EXPECT_EQ(row[2], 0);
+
+    const QImage clear = Load(Export({brush}, true), 0);
+    ASSERT_EQ(clear.depth(), 64);
+    EXPECT_EQ(Pixel(clear, 0), QRgba64::fromRgba64(65535, 65535, 65535, 0));
+    EXPECT_EQ(Pixel(clear, 1), QRgba64::fromRgba64(0, 0, 0, 1000));
+    EXPECT_EQ(Pixel(clear, 2), QRgba64::fromRgba64(0, 0, 0, 65535));
+}
+
+TEST_F(BrushExporterTest, FloatBrushesBecomeSixteenBitWithThePaintThreshold)
+{
+    const BrushPtr brush = Sampled<float>({0.0f, 0.0039f, 0.004f, 0.5f, 1.0f}, 32);
+    const QImage grey = Load(Export({brush}, false), 0);
+    ASSERT_EQ(grey.format(), QImage::Format_Grayscale16);
+    const auto* row = reinterpret_cast<const quint16*>(grey.constScanLine(0));
+    EXPECT_EQ(row[0], 65535);
+    EXPECT_EQ(row[3], 65535 - 32768);
+    EXPECT_EQ(row[4], 0);
+
+    const QImage clear = Load(Export({brush}, true), 0);
+    ASSERT_EQ(clear.depth(), 64);
+    EXPECT_EQ(Pixel(clear, 0), QRgba64::fromRgba64(65535, 65535, 65535, 0));
+    EXPECT_EQ(Pixel(clear, 1), QRgba64::fromRgba64(65535, 65535, 65535, 256)); // no paint yet
+    EXPECT_EQ(Pixel(clear, 2), QRgba64::fromRgba64(0, 0, 0, 262));
+    EXPECT_EQ(Pixel(clear, 4), QRgba64::fromRgba64(0, 0, 0, 65535));
+}
+
+TEST_F(BrushExporterTest, ComputedBrushesExportTheirDrawnTip)
+{
+    const BrushPtr brush = ComputedBrush::brushWithName(QStringLiteral("c"), 20, 100, 0, 100);
+    const QString folder = Export({brush}, true);
+    const QImage clear = Load(folder, 0);
+    ASSERT_EQ(clear.size(), QSize(20, 20));
+    EXPECT_EQ(clear.pixel(10, 10), qRgba(0, 0, 0, 255));
+    EXPECT_EQ(qAlpha(clear.pixel(0, 0)), 0);
+    EXPECT_EQ(Load(folder, 0).size(), QSize(20, 20));
+}
+
+TEST_F(BrushExporterTest, BrushesWithoutImageLeaveAGapAndFilesAreNeverReplaced)
+{
+    const BrushPtr noImage = Sampled<uint8_t>({}, 8, 0);
+    const BrushPtr ink = Sampled<uint8_t>({9}, 8);
+    const QString folder = mSandbox.path(QStringLiteral("out"));
+    QDir().mkdir(folder);
+    mSandbox.write(QStringLiteral("out/3.png"), "keep");
+
+    const BrushFilePtr file = BrushFile::brushFileWithPath(QStringLiteral("x.abr"));
+    for (const BrushPtr& b : {ink, noImage, ink, ink})
+        file->addBrush(b);
+    const BrushExporter::Report report =
+        BrushExporter(file).doExportToDirectory(folder, QStringLiteral("PNG"), false);
+    EXPECT_EQ(report.written, 2);
+    ASSERT_EQ(report.failures.size(), 1);
+    EXPECT_TRUE(
+        report.failures[0].startsWith(QDir(folder).filePath(QStringLiteral("3.png")) + ':'));
+    EXPECT_EQ(
+        QDir(folder).entryList(QDir::Files | QDir::Hidden),
+        QStringList({QStringLiteral("0.png"), QStringLiteral("2.png"), QStringLiteral("3.png")}));
+    QFile kept(QDir(folder).filePath(QStringLiteral("3.png")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("keep"));
+}
+
+TEST_F(BrushExporterTest, UnknownTypeWritesNothing)
+{
+    const BrushFilePtr file = BrushFile::brushFileWithPath(QStringLiteral("x.abr"));
+    file->addBrush(Sampled<uint8_t>({1}, 8));
+    const BrushExporter::Report report = BrushExporter(file).doExportToDirectory(
+        mSandbox.path(QString()), QStringLiteral("GIF"), false);
+    EXPECT_FALSE(report.typeKnown);
+    EXPECT_EQ(report.written, 0);
+    EXPECT_TRUE(QDir(mSandbox.path(QString())).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(BrushExporterTest, FolderNamesCountUpPastAnythingThatExists)
+{
+    const QString dir = mSandbox.path(QString());
+    QString error;
+    EXPECT_EQ(BrushExporter::createExportFolder(dir, QStringLiteral("Set"), &error),
+              QDir(dir).filePath(QStringLiteral("Set")));
+    mSandbox.write(QStringLiteral("Set-1"), "a file, not a folder");
+    EXPECT_EQ(BrushExporter::createExportFolder(dir, QStringLiteral("Set"), &error),
+              QDir(dir).filePath(QStringLiteral("Set-2")));
+    EXPECT_EQ(BrushExporter::uniqueNameInDirectory(dir, QStringLiteral("Set")),
+              QStringLiteral("Set-3"));
+    EXPECT_EQ(BrushExporter::uniqueNameInDirectory(dir, QStringLiteral("Other")),
+              QStringLiteral("Other"));
+
+    // Missing parents are not made.
+    EXPECT_TRUE(BrushExporter::createExportFolder(QDir(dir).filePath(QStringLiteral("no/such")),
+                                                  QStringLiteral("Set"), &error)
+                    .isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(BrushExporterTest, EmptyFileGivesAnEmptyFolder)
+{
+    BrushExporter::Report report;
+    const QString folder = Export({}, false, &report);
+    EXPECT_EQ(report.written, 0);
+    EXPECT_TRUE(report.failures.isEmpty());
+    EXPECT_TRUE(QDir(folder).exists());
+    EXPECT_TRUE(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+} // namespace

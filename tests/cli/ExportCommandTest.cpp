@@ -1,0 +1,83 @@
+#include "abr/Type6Writer.h"
+#include "cli/CliCommands.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+struct ExportRun
+{
+    int status;
+    QString out;
+    QString err;
+};
+
+ExportRun Export(const QStringList& args)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int status = RunExportCommand(args, {o, e});
+    o.flush();
+    e.flush();
+    return {status, out, err};
+}
+
+TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
+{
+    Sandbox sandbox;
+    const QString file = TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"));
+    const QString target = sandbox.path(QStringLiteral("Set"));
+
+    const ExportRun first = Export({file, target});
+    EXPECT_EQ(first.status, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, QStringLiteral("Created %1\nWrote 2 files\n").arg(target));
+    EXPECT_EQ(QImage(target + QStringLiteral("/0.png")).size(), QSize(15, 14));
+    EXPECT_EQ(QImage(target + QStringLiteral("/1.png")).size(), QSize(40, 40));
+
+    const ExportRun second = Export({QStringLiteral("--transparent"), file, target});
+    EXPECT_EQ(second.status, 0);
+    EXPECT_TRUE(second.out.startsWith(QStringLiteral("Created %1-1\n").arg(target)));
+    EXPECT_TRUE(QImage(target + QStringLiteral("-1/0.png")).hasAlphaChannel());
+}
+
+TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
+{
+    Sandbox sandbox;
+    SampleSpec good;
+    good.id = "a";
+    good.bottom = good.right = 2;
+    good.pixels = QByteArray(4, char(200));
+    SampleSpec bad = good;
+    bad.depth = 24;
+    const QString damaged = sandbox.write(
+        QStringLiteral("bad.abr"), Header() + Section("samp", SampleRecords({good, bad}, 2)) +
+                                       Section("desc", desc::Presets({})));
+    const ExportRun run = Export({damaged, sandbox.path(QStringLiteral("out"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("stopped by error -1"))) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 1 file\n")));
+    EXPECT_EQ(QImage(sandbox.path(QStringLiteral("out/0.png"))).size(), QSize(2, 2));
+}
+
+TEST(ExportCommandTest, UnreadableFileMakesNoFolder)
+{
+    Sandbox sandbox;
+    const ExportRun run =
+        Export({sandbox.path(QStringLiteral("missing.abr")), sandbox.path(QStringLiteral("out"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("No such file or directory")))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(sandbox.path(QStringLiteral("out"))));
+}
+
+TEST(ExportCommandTest, UsageErrors)
+{
+    EXPECT_EQ(Export({}).status, 2);
+    EXPECT_EQ(Export({QStringLiteral("a.abr")}).status, 2);
+    EXPECT_EQ(Export({QStringLiteral("--bogus"), QStringLiteral("a"), QStringLiteral("b")}).status,
+              2);
+}
+} // namespace
