@@ -411,16 +411,7 @@ std::vector<ucstring_view> CFSDescriptor::SplitComponentNames(ucstring_view path
 void CFSDescriptor::InitializeFromPath(const QString& path)
 {
     BuildComponents(ViewOf(QStringView(path)));
-    bool isDirectory = false;
-    if (!ItemExistsAtPath(path, &isDirectory))
-        return;
-    mIsDirectory = isDirectory;
-    if (mIsDirectory) {
-        AppendFinalSlash();
-        mIsVolumeDirectory = NamesTheVolumesFolder();
-    }
-    // A final "/" makes no difference to the name shown, so the path as given will do.
-    TakeDisplayName(DisplayNameAtPath(path));
+    ReadItemStateAt(path);
 }
 
 CFSDescriptor CFSDescriptor::InDirectory(const CFSDescriptor& directory, const QString& path,
@@ -436,6 +427,7 @@ void CFSDescriptor::ReadItemState()
     ReadItemStateAt(CFFullPath());
 }
 
+// A final "/" makes no difference to the name shown, so the path as given will do.
 void CFSDescriptor::ReadItemStateAt(const QString& path)
 {
     bool isDirectory = false;

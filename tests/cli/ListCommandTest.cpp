@@ -46,13 +46,6 @@ QStringList JsonNames(const QJsonObject& file)
     return names;
 }
 
-QStringList SpecNames(const std::vector<SampledSpec>& specs, size_t count)
-{
-    QStringList names;
-    for (size_t i = 0; i < count && i < specs.size(); ++i)
-        names << specs[i].name;
-    return names;
-}
 } // namespace
 
 class ListCommandTest : public ::testing::Test

@@ -55,3 +55,11 @@ QByteArray TruncatedInBrush(const std::vector<SampledSpec>& brushes, int keep)
     const qsizetype cut = upTo.size() - (lastOnly.size() - 4) / 4;
     return whole.left(cut);
 }
+
+QStringList SpecNames(const std::vector<SampledSpec>& specs, size_t count)
+{
+    QStringList names;
+    for (size_t i = 0; i < count && i < specs.size(); ++i)
+        names << specs[i].name;
+    return names;
+}

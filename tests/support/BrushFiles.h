@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 #include <QString>
 #include <vector>
 
@@ -25,3 +26,6 @@ std::vector<SampledSpec> NamedBrushes(const QString& prefix, int count, int widt
 
 // The same file cut inside the pixel data of brush `keep` (so brushes 0..keep-1 survive).
 QByteArray TruncatedInBrush(const std::vector<SampledSpec>& brushes, int keep);
+
+// The names of the first count brushes, in file order.
+QStringList SpecNames(const std::vector<SampledSpec>& specs, size_t count);

@@ -24,13 +24,6 @@ QStringList BrushNames(const BrushFile& file)
     return names;
 }
 
-QStringList ExpectedNames(const std::vector<SampledSpec>& specs, size_t count)
-{
-    QStringList names;
-    for (size_t i = 0; i < count; ++i)
-        names << specs[i].name;
-    return names;
-}
 } // namespace
 
 // The window's side, reduced to what the grid would do: append each brush and remember which
@@ -79,7 +72,7 @@ TEST_F(CFileReadingSessionTest, DeliversEveryBrushInFileOrderThenOneEnd)
     ASSERT_TRUE(mSession.isReadingFile());
     ASSERT_TRUE(mSession.ReadDisplayedFile());
     ASSERT_TRUE(WaitForEnd());
-    EXPECT_EQ(BrushNames(*file), ExpectedNames(specs, 5));
+    EXPECT_EQ(BrushNames(*file), SpecNames(specs, 5));
     EXPECT_EQ(file->brush(4)->image().size(), QSize(40, 30));
     ASSERT_EQ(mFinished.size(), 1u);
     EXPECT_EQ(mFinished[0], file);
@@ -110,7 +103,7 @@ TEST_F(CFileReadingSessionTest, DamagedFileShowsWhatWasReadAndStillEnds)
     const auto file = Show(path);
     ASSERT_TRUE(mSession.ReadDisplayedFile());
     ASSERT_TRUE(WaitForEnd());
-    EXPECT_EQ(BrushNames(*file), ExpectedNames(specs, 3));
+    EXPECT_EQ(BrushNames(*file), SpecNames(specs, 3));
     EXPECT_EQ(mFinished.size(), 1u);
 
     // The task itself lets the reader's error go, for the worker to discard.
@@ -155,8 +148,8 @@ TEST_F(CFileReadingSessionTest, SwitchingHalfwayKeepsTheFirstFileOutOfTheSecond)
     ASSERT_TRUE(mSession.ReadDisplayedFile());
     ASSERT_TRUE(WaitUntil([&] { return second && !mSession.isReadingFile(); }));
 
-    EXPECT_EQ(BrushNames(*first), ExpectedNames(firstSpecs, 1));
-    EXPECT_EQ(BrushNames(*second), ExpectedNames(secondSpecs, 4));
+    EXPECT_EQ(BrushNames(*first), SpecNames(firstSpecs, 1));
+    EXPECT_EQ(BrushNames(*second), SpecNames(secondSpecs, 4));
     ASSERT_EQ(mFinished.size(), 1u);
     EXPECT_EQ(mFinished[0], second);
     // Not just ignored: nothing of the first read was delivered after the switch at all.

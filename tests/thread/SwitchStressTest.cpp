@@ -57,13 +57,6 @@ enum class eSwitchMoment
     AfterATimer, // at a random time, wherever the read is
 };
 
-QStringList Names(const std::vector<SampledSpec>& specs, size_t count)
-{
-    QStringList names;
-    for (size_t i = 0; i < count; ++i)
-        names << specs[i].name;
-    return names;
-}
 } // namespace
 
 // Switches 2,000 times between files at random moments, the way the window does, and checks
@@ -76,11 +69,11 @@ TEST(SwitchStress, TwoThousandSwitchesNeverLeakAnEarlierRead)
     std::vector<TestFile> files;
     {
         const auto big = NamedBrushes(QStringLiteral("Big"), 24, 320, 320);
-        files.push_back({sandbox.write("big.abr", SampledBrushFile(big)), Names(big, 24)});
+        files.push_back({sandbox.write("big.abr", SampledBrushFile(big)), SpecNames(big, 24)});
         const auto small = NamedBrushes(QStringLiteral("Small"), 3, 8, 8);
-        files.push_back({sandbox.write("small.abr", SampledBrushFile(small)), Names(small, 3)});
+        files.push_back({sandbox.write("small.abr", SampledBrushFile(small)), SpecNames(small, 3)});
         const auto cut = NamedBrushes(QStringLiteral("Cut"), 8, 48, 48);
-        files.push_back({sandbox.write("cut.abr", TruncatedInBrush(cut, 3)), Names(cut, 3)});
+        files.push_back({sandbox.write("cut.abr", TruncatedInBrush(cut, 3)), SpecNames(cut, 3)});
         AbrWriter empty;
         empty.u16(1).u16(0);
         files.push_back({sandbox.write("empty.abr", empty.data()), {}});
