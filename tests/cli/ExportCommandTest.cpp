@@ -5,24 +5,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-struct ExportRun
+CliRun Export(const QStringList& args)
 {
-    int status;
-    QString out;
-    QString err;
-};
-
-ExportRun Export(const QStringList& args)
-{
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    const int status = RunExportCommand(args, {o, e});
-    o.flush();
-    e.flush();
-    return {status, out, err};
+    return RunCli(RunExportCommand, args);
 }
 
 TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
@@ -31,13 +21,13 @@ TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
     const QString file = TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"));
     const QString target = sandbox.path(QStringLiteral("Set"));
 
-    const ExportRun first = Export({file, target});
+    const CliRun first = Export({file, target});
     EXPECT_EQ(first.status, 0) << first.err.toStdString();
     EXPECT_EQ(first.out, QStringLiteral("Created %1\nWrote 2 files\n").arg(target));
     EXPECT_EQ(QImage(target + QStringLiteral("/0.png")).size(), QSize(15, 14));
     EXPECT_EQ(QImage(target + QStringLiteral("/1.png")).size(), QSize(40, 40));
 
-    const ExportRun second = Export({QStringLiteral("--transparent"), file, target});
+    const CliRun second = Export({QStringLiteral("--transparent"), file, target});
     EXPECT_EQ(second.status, 0);
     EXPECT_TRUE(second.out.startsWith(QStringLiteral("Created %1-1\n").arg(target)));
     EXPECT_TRUE(QImage(target + QStringLiteral("-1/0.png")).hasAlphaChannel());
@@ -55,7 +45,7 @@ TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
     const QString damaged = sandbox.write(
         QStringLiteral("bad.abr"), Header() + Section("samp", SampleRecords({good, bad}, 2)) +
                                        Section("desc", desc::Presets({})));
-    const ExportRun run = Export({damaged, sandbox.path(QStringLiteral("out"))});
+    const CliRun run = Export({damaged, sandbox.path(QStringLiteral("out"))});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("stopped by error -1"))) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 1 file\n")));
@@ -65,7 +55,7 @@ TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
 TEST(ExportCommandTest, UnreadableFileMakesNoFolder)
 {
     Sandbox sandbox;
-    const ExportRun run =
+    const CliRun run =
         Export({sandbox.path(QStringLiteral("missing.abr")), sandbox.path(QStringLiteral("out"))});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("No such file or directory")))

@@ -7,24 +7,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-struct JsonCliRun
+CliRun RunJsonList(const QStringList& args)
 {
-    int status;
-    QString out;
-    QString err;
-};
-
-JsonCliRun RunJsonList(const QStringList& args)
-{
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int status = RunListCommand(args, {outStream, errStream});
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
+    return RunCli(RunListCommand, args);
 }
 
 QByteArray TwoBrushJsonFile(uint16_t version = 2)
@@ -42,7 +32,7 @@ TEST(ListCommandJson, JsonDocumentHasTheAgreedShape)
 {
     Sandbox box;
     const QString path = box.write("x.abr", TwoBrushJsonFile(1));
-    const JsonCliRun run = RunJsonList({"--json", path});
+    const CliRun run = RunJsonList({"--json", path});
     ASSERT_EQ(run.status, 0) << qPrintable(run.err);
     const QJsonObject doc = QJsonDocument::fromJson(run.out.toUtf8()).object();
     const QJsonArray files = doc["files"].toArray();
@@ -76,7 +66,7 @@ TEST(ListCommandJson, ZeroCodeUnitsInNamesAreKept)
     w.u16(2).u16(1).u16(1).u32(22).u32(0).u16(0).u32(3).u16('a').u16(0).u16('b');
     w.u16(20).u16(100).u16(0).u16(100);
     Sandbox box;
-    const JsonCliRun run = RunJsonList({"--json", box.write("z.abr", w.data())});
+    const CliRun run = RunJsonList({"--json", box.write("z.abr", w.data())});
     EXPECT_TRUE(run.out.contains(QStringLiteral("\"name\": \"a\\u0000b\""))) << qPrintable(run.out);
 }
 
@@ -87,7 +77,7 @@ TEST(ListCommandJson, FailuresAreReportedPerFileAndTheOthersStillRun)
     QByteArray damaged = TwoBrushJsonFile();
     damaged.chop(3);
     const QString bad = box.write("bad.abr", damaged);
-    const JsonCliRun run = RunJsonList({"--json", "/nonexistent/missing.abr", bad, good});
+    const CliRun run = RunJsonList({"--json", "/nonexistent/missing.abr", bad, good});
     EXPECT_EQ(run.status, 1);
     const QJsonArray files = QJsonDocument::fromJson(run.out.toUtf8()).object()["files"].toArray();
     ASSERT_EQ(files.size(), 3);

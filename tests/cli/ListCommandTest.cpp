@@ -7,30 +7,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-struct ListRun
+CliRun RunList(const QStringList& args)
 {
-    int status;
-    QString out;
-    QString err;
-};
-
-ListRun RunList(const QStringList& args)
-{
-    QString out, err;
-    ListRun run{0, {}, {}};
-    {
-        QTextStream outStream(&out), errStream(&err);
-        run.status = RunListCommand(args, CliStreams{outStream, errStream});
-    }
-    run.out = out;
-    run.err = err;
-    return run;
+    return RunCli(RunListCommand, args);
 }
 
-QJsonArray JsonFiles(const ListRun& run)
+QJsonArray JsonFiles(const CliRun& run)
 {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
@@ -62,7 +49,7 @@ TEST_F(ListCommandTest, PlainListingOfGoodDamagedAndMissingFiles)
 {
     const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 1));
     const QString missing = mSandbox.path("missing.abr");
-    const ListRun run = RunList({mSecond, damaged, missing});
+    const CliRun run = RunList({mSecond, damaged, missing});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, QStringLiteral("0 sampled 10x6 8 Two 0\n"
                                       "1 sampled 10x6 8 Two 1\n"
@@ -87,7 +74,7 @@ TEST_P(ListSwitchAfter, FirstFileStopsAtTheNthBrushAndTheSecondIsWhole)
     const auto [n, firstEnds] = GetParam();
     // Repeated: the switch races the worker differently each time.
     for (int round = 0; round < 5; ++round) {
-        const ListRun run = RunList({QStringLiteral("--json"), QStringLiteral("--switch-after"),
+        const CliRun run = RunList({QStringLiteral("--json"), QStringLiteral("--switch-after"),
                                      QString::number(n), mFirst, mSecond});
         ASSERT_EQ(run.status, 0) << qPrintable(run.err);
         const QJsonArray files = JsonFiles(run);
@@ -110,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(N, ListSwitchAfter,
 TEST_F(ListCommandTest, SwitchAfterReportsAFirstFileThatFailedEarly)
 {
     const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 2));
-    ListRun run =
+    CliRun run =
         RunList({QStringLiteral("--switch-after"), QStringLiteral("5"), damaged, mSecond});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.contains(damaged + QStringLiteral(": 2 brushes, stopped by error -1")))
@@ -141,7 +128,7 @@ TEST_F(ListCommandTest, SwitchAfterUsageErrors)
         {},
     };
     for (const QStringList& args : bad) {
-        const ListRun run = RunList(args);
+        const CliRun run = RunList(args);
         EXPECT_EQ(run.status, 2) << qPrintable(args.join(' '));
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_FALSE(run.err.isEmpty());

@@ -1,10 +1,13 @@
 #include "cli/CliCommands.h"
 #include "hierarchy/HierarchyTestSupport.h"
 
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
+// The outline's rows, one per line.
 struct TreeRun
 {
     int status = 0;
@@ -14,19 +17,11 @@ struct TreeRun
 
 TreeRun RunTree(const QStringList& args)
 {
-    QString out;
-    QString err;
-    TreeRun run;
-    {
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        run.status = RunTreeCommand(args, CliStreams{outStream, errStream});
-    }
-    run.out = out.split(QLatin1Char('\n'));
-    if (!run.out.isEmpty() && run.out.last().isEmpty())
-        run.out.removeLast();
-    run.err = err;
-    return run;
+    const CliRun run = RunCli(RunTreeCommand, args);
+    QStringList lines = run.out.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return {run.status, lines, run.err};
 }
 
 QString WriteScript(const DiskTree& disk, const QStringList& lines)
