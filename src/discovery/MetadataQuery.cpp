@@ -380,8 +380,13 @@ void MetadataQuery::handleEvent(int wd, std::uint32_t mask, std::uint32_t cookie
             const PendingMove move = from->second;
             mPendingMoves.erase(from);
             const auto source = mFolderByWatch.find(move.wd);
-            handleMove(source == mFolderByWatch.end() ? nullptr : source->second, move.name, folder,
-                       entry, isFolder);
+            IndexedFolder* origin = source == mFolderByWatch.end() ? nullptr : source->second;
+            handleMove(origin, move.name, folder, entry, isFolder);
+            // The disk may have moved on since these events were queued; both listings are
+            // checked again before the batch goes out.
+            if (origin)
+                markDirty(origin);
+            markDirty(folder);
             return;
         }
     }
@@ -439,6 +444,16 @@ void MetadataQuery::handleMove(IndexedFolder* from, const std::string& fromName,
         if (it != from->folders.end()) {
             moved = std::move(it->second);
             from->folders.erase(it);
+        }
+    }
+    // Rescans read the disk as it is now, which may be ahead of the events still queued; a move
+    // that no longer fits the index (into its own subtree) is left to the rescans.
+    for (IndexedFolder* up = to; moved && up; up = up->parent) {
+        if (up == moved.get()) {
+            from->folders.emplace(fromName, std::move(moved));
+            markDirty(from);
+            markDirty(to);
+            return;
         }
     }
     const bool keep = to && !FolderCrawler::isSkippedFolder(to->path(), toName.c_str());

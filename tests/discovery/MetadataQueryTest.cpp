@@ -1,8 +1,10 @@
 #include "discovery/MetadataQuery.h"
+#include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
 #include "support/TestUtil.h"
 #include "thread/NotificationCenter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
@@ -83,12 +85,6 @@ std::shared_ptr<MetadataQuery> StartQuery(const QString& folder, unsigned update
     batching.update_max_ms = updateMs;
     query->setBatchingParameters(batching);
     return query;
-}
-
-void Touch(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
 }
 
 QStringList Prefixed(const Sandbox& box, const QStringList& names)
