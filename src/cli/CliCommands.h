@@ -12,6 +12,7 @@ struct CliStreams
 };
 
 int RunListCommand(const QStringList& args, CliStreams io);
+int RunFindCommand(const QStringList& args, CliStreams io);
 
 // Text for an error thrown by the brush-file layer.
 QString DescribeReadError(int code);

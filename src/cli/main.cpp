@@ -9,7 +9,9 @@ void PrintUsage(QTextStream& out)
 {
     out << "usage: kelbrin-cli COMMAND [ARGS]\n"
            "\n"
-           "  list [--json] FILE...   read brush files and list their brushes\n";
+           "  list [--json] FILE...   read brush files and list their brushes\n"
+           "  find [--watch] [--seconds N] [--json] [FOLDER...]\n"
+           "                          find brush files (everywhere, or below the folders)\n";
 }
 } // namespace
 
@@ -29,6 +31,8 @@ int main(int argc, char** argv)
     CliStreams io{out, err};
     if (command == QLatin1String("list"))
         return RunListCommand(args, io);
+    if (command == QLatin1String("find"))
+        return RunFindCommand(args, io);
     err << "kelbrin-cli: unknown command " << command << '\n';
     PrintUsage(err);
     return 2;
