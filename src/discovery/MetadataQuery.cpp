@@ -356,9 +356,15 @@ void MetadataQuery::handleEvent(int wd, std::uint32_t mask, std::uint32_t cookie
     if (!folder)
         return;
     if (mask & IN_IGNORED) {
+        // The folder was deleted or the file system below it unmounted. An unmounted drive's
+        // folder still exists, with other contents and no watch: read it afresh.
         folder->wd = -1;
         mFolderByWatch.erase(found);
-        markDirty(folder->parent ? folder->parent : folder);
+        clearContents(folder);
+        folder->entered = false;
+        markDirty(folder);
+        if (folder->parent)
+            markDirty(folder->parent);
         return;
     }
     if (mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT)) {
