@@ -87,7 +87,7 @@ def time_first_phase(cli, tree):
 
 def time_fdfind(tree):
     start = time.monotonic()
-    out = subprocess.run(["fdfind", "-u", "-e", "abr", tree], stdout=subprocess.PIPE, check=True).stdout
+    out = subprocess.run(["fdfind", "-u", "-e", "abr", ".", tree], stdout=subprocess.PIPE, check=True).stdout
     return time.monotonic() - start, out.count(b"\n")
 
 

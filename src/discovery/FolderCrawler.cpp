@@ -27,7 +27,8 @@ bool FolderCrawler::isSkippedFolder(const std::string& parentPath, const char* n
     return false;
 }
 
-bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const Context& context)
+bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const char* path,
+                                const Context& context)
 {
     if (context.inotifyFD < 0)
         return false;
@@ -37,9 +38,15 @@ bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const Context& co
             *context.watchLimitHit = true;
         return false;
     }
-    char procPath[40];
-    std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", fd);
-    const int wd = inotify_add_watch(context.inotifyFD, procPath, context.watchMask);
+    // By path, which costs half of going through /proc. Should the folder have been renamed
+    // since it was opened, the path misses and the descriptor names the folder instead (its
+    // parent, watched already, reports the rename itself).
+    int wd = path ? inotify_add_watch(context.inotifyFD, path, context.watchMask) : -1;
+    if (wd < 0 && (!path || errno == ENOENT || errno == ENOTDIR)) {
+        char procPath[40];
+        std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", fd);
+        wd = inotify_add_watch(context.inotifyFD, procPath, context.watchMask);
+    }
     if (wd < 0) {
         if (context.watchesLeft)
             context.watchesLeft->fetch_add(1);
@@ -64,7 +71,7 @@ void FolderCrawler::readFolder(const Work& work, const Context& context,
         if (fstat(fd, &st) == 0)
             folder->ino = st.st_ino;
     }
-    watchFolder(folder, fd, context);
+    watchFolder(folder, fd, work.path.c_str(), context);
     folder->entered = true;
 
     forEachEntry(fd, [&](const char* name, unsigned char type, ino_t ino) {

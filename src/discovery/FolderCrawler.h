@@ -46,8 +46,9 @@ public:
     // the type resolved (DT_DIR, DT_REG, DT_LNK or something else) where the file system left it
     // unknown.
     template <typename Visit> static void forEachEntry(int fd, const Visit& visit);
-    // Puts a folder under watch through its open descriptor; false when refused.
-    static bool watchFolder(IndexedFolder* folder, int fd, const Context& context);
+    // Puts an open folder under watch; path may be null. False when refused.
+    static bool watchFolder(IndexedFolder* folder, int fd, const char* path,
+                            const Context& context);
 
 private:
     static void readFolder(const Work& work, const Context& context, std::vector<Work>& subfolders,

@@ -573,7 +573,7 @@ void MetadataQuery::rescan(IndexedFolder* folder)
     }
     if (folder->wd < 0 && mWantsUpdates) {
         FolderCrawler::Context context = crawlContext();
-        if (FolderCrawler::watchFolder(folder, fd, context)) {
+        if (FolderCrawler::watchFolder(folder, fd, nullptr, context)) {
             const auto inserted = mFolderByWatch.emplace(folder->wd, folder);
             if (!inserted.second && inserted.first->second != folder)
                 folder->wd = -1; // another path to the same folder holds the watch

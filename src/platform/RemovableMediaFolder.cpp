@@ -1,6 +1,8 @@
 #include "platform/RemovableMediaFolder.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <mutex>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -14,9 +16,8 @@ QString UserName()
         return QString::fromLocal8Bit(pw->pw_name);
     return {};
 }
-} // namespace
 
-QString RemovableMediaFolder()
+QString FindRemovableMediaFolder()
 {
     const QString user = UserName();
     if (!user.isEmpty()) {
@@ -27,4 +28,20 @@ QString RemovableMediaFolder()
         }
     }
     return QStringLiteral("/media");
+}
+} // namespace
+
+QString RemovableMediaFolder()
+{
+    // Asked for every node of the path tree; the answer only changes when the first drive of
+    // a session gets mounted, so a look every few seconds is plenty.
+    static std::mutex mutex;
+    static QString cached;
+    static QElapsedTimer age;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!age.isValid() || age.elapsed() > 3000) {
+        cached = FindRemovableMediaFolder();
+        age.start();
+    }
+    return cached;
 }
