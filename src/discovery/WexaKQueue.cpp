@@ -81,17 +81,12 @@ QString CurrentPath(int fd)
 std::shared_ptr<WexaKQueue> WexaKQueue::sharedFileWatcher()
 {
     static std::mutex classLock;
-    static std::shared_ptr<WexaKQueue> shared;
-    static bool tried = false;
+    // Never released: its thread may still be reading the queue while the process exits.
+    static std::shared_ptr<WexaKQueue>* shared = nullptr;
     std::lock_guard<std::mutex> lock(classLock);
-    if (!tried) {
-        tried = true;
-        shared = create();
-        // Never released: the watcher thread may be reading the queue at process exit.
-        if (shared)
-            new std::shared_ptr<WexaKQueue>(shared);
-    }
-    return shared;
+    if (!shared)
+        shared = new std::shared_ptr<WexaKQueue>(create());
+    return *shared;
 }
 
 std::shared_ptr<WexaKQueue> WexaKQueue::create()
