@@ -2,6 +2,7 @@
 
 #include "platform/Logging.h"
 #include "platform/RemovableMediaFolder.h"
+#include "platform/TsanAnnotations.h"
 #include "thread/NotificationCenter.h"
 
 #include <QDir>
@@ -162,8 +163,14 @@ bool MetadataQuery::execute(bool wantsUpdates)
     context.found = [this](MetadataItemList&& items) { onFound(std::move(items)); };
     mCrawlThread = std::thread([this, work = std::move(work), context] {
         FolderCrawler::crawl(work, context, CrawlThreadCount());
+        TsanHandOver(this);
         QMetaObject::invokeMethod(
-            this, [this] { onCrawlFinished(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                TsanTakeOver(this);
+                onCrawlFinished();
+            },
+            Qt::QueuedConnection);
     });
     mBatchTimer.start(int(mBatching.first_max_ms));
     return true;
@@ -184,9 +191,16 @@ void MetadataQuery::onFound(MetadataItemList&& items)
             request = true;
         }
     }
-    if (request)
+    if (request) {
+        TsanHandOver(this);
         QMetaObject::invokeMethod(
-            this, [this] { deliverBatch(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                TsanTakeOver(this);
+                deliverBatch();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void MetadataQuery::deliverBatch()
