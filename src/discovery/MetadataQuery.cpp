@@ -550,18 +550,27 @@ void MetadataQuery::flush()
     noteWatchLimit();
     if (mAdded.empty() && mRemoved.empty() && mChanged.empty())
         return;
-    QVariantMap info;
-    if (!mAdded.empty())
-        info.insert(kMDQueryUpdateAddedItems, QVariant::fromValue(mAdded));
-    if (!mRemoved.empty())
-        info.insert(kMDQueryUpdateRemovedItems, QVariant::fromValue(mRemoved));
-    if (!mChanged.empty())
-        info.insert(kMDQueryUpdateChangedItems, QVariant::fromValue(mChanged));
-    mAdded.clear();
-    mRemoved.clear();
-    mChanged.clear();
+    MetadataItemList added, removed, changed;
+    added.swap(mAdded);
+    removed.swap(mRemoved);
+    changed.swap(mChanged);
     mAddedSet.clear();
     mChangedSet.clear();
+    // A folder deleted and made again under the same name gives old items and new ones with
+    // the same paths. Receivers handle added items before removed ones, so the removals go out
+    // in a batch of their own first; otherwise the new files would be taken away with the old.
+    if (!removed.empty() && !added.empty()) {
+        post(kMDQueryDidUpdateNotification,
+             {{kMDQueryUpdateRemovedItems, QVariant::fromValue(removed)}});
+        removed.clear();
+    }
+    QVariantMap info;
+    if (!added.empty())
+        info.insert(kMDQueryUpdateAddedItems, QVariant::fromValue(added));
+    if (!removed.empty())
+        info.insert(kMDQueryUpdateRemovedItems, QVariant::fromValue(removed));
+    if (!changed.empty())
+        info.insert(kMDQueryUpdateChangedItems, QVariant::fromValue(changed));
     post(kMDQueryDidUpdateNotification, info);
 }
 

@@ -234,6 +234,10 @@ void SpotlightQueryImpl::removeMDItems(const MetadataItemList& items)
 
 void SpotlightQueryImpl::changedMDItems(const MetadataItemList& items)
 {
+    // An item can lose its node before its change arrives: the monitor reports a deleted
+    // folder at once, the index the file that had moved out of it only with its next batch.
+    // Such an item is still on disk and is announced again where it is now.
+    MetadataItemList lost;
     for (const MetadataItemPtr& item : items) {
         const QString path =
             item ? item->copyAttribute(MetadataItem::kMDItemPath).toString() : QString();
@@ -241,6 +245,8 @@ void SpotlightQueryImpl::changedMDItems(const MetadataItemList& items)
         if (!node) {
             qCInfo(lcDiscovery).noquote()
                 << QStringLiteral("changedMDItems: can't find %1").arg(path);
+            if (item)
+                lost.push_back(item);
             continue;
         }
         const QString nodePath = node->path();
@@ -251,6 +257,8 @@ void SpotlightQueryImpl::changedMDItems(const MetadataItemList& items)
         else
             moveNode(node, path);
     }
+    if (!lost.empty())
+        addMDItems(lost);
 }
 
 // Drops the node's descriptor and item entries. The files below a removed folder go with it,

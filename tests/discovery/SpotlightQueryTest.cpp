@@ -24,19 +24,22 @@ class PathModel : public FSObserver
 public:
     std::set<QString> paths;
     QStringList calls;
+    // The path tree is shared by the whole process: folders of earlier tests can be reported
+    // to any search. Calls about paths outside the scope are left out of the log.
+    QString scope;
     std::vector<int> ids;
     bool finished = false;
 
     void queryFirstPhaseProgress(int count) override
     {
-        calls << QStringLiteral("progress %1").arg(count);
+        log(QStringLiteral("progress %1").arg(count));
     }
     void finishedQueryFirstPhase() override
     {
         finished = true;
-        calls << QStringLiteral("first-phase-done");
+        log(QStringLiteral("first-phase-done"));
     }
-    void changedItems(const QStringList& p) override { calls << "changed " + p.join(' '); }
+    void changedItems(const QStringList& p) override { log("changed " + p.join(' ')); }
     void moveItems(const QStringList& from, const QStringList& to,
                    const FileNodeFlagsList& flags) override
     {
@@ -45,14 +48,14 @@ public:
         for (int i = 0; i < from.size(); ++i) {
             paths.erase(from[i]);
             paths.insert(to[i]);
-            calls << "move " + from[i] + ' ' + to[i];
+            log("move " + from[i] + ' ' + to[i]);
         }
     }
     void renameItems(const QStringList& from, const QStringList& to) override
     {
         ASSERT_EQ(from.size(), 1);
         ASSERT_EQ(to.size(), 1);
-        calls << "rename " + from[0] + ' ' + to[0];
+        log("rename " + from[0] + ' ' + to[0]);
         std::set<QString> renamed;
         for (const QString& p : paths) {
             if (p == from[0])
@@ -67,7 +70,7 @@ public:
     void deleteItems(const QStringList& p) override
     {
         ASSERT_EQ(p.size(), 1);
-        calls << "delete " + p[0];
+        log("delete " + p[0]);
         for (auto it = paths.begin(); it != paths.end();)
             it = (*it == p[0] || it->startsWith(p[0] + '/')) ? paths.erase(it) : std::next(it);
     }
@@ -76,8 +79,13 @@ public:
         EXPECT_EQ(size_t(p.size()), flags.size());
         for (const QString& path : p) {
             paths.insert(path);
-            calls << "add " + path;
+            log("add " + path);
         }
+    }
+    void log(const QString& call)
+    {
+        if (scope.isEmpty() || !call.contains('/') || call.contains(scope))
+            calls << call;
     }
     QStringList sorted() const { return QStringList(paths.begin(), paths.end()); }
     QStringList callsStartingWith(const QString& prefix) const
@@ -128,6 +136,7 @@ struct RunningSearch
 
     explicit RunningSearch(const QString& folder)
     {
+        model.scope = folder;
         query = SpotlightQuery::initWithQueryString(kBrushFileNameQuery, {folder});
         handler = std::make_unique<SpotlightQueryNotificationHandler>(&model, query.get());
         EXPECT_TRUE(query->isInInitialSearch());
@@ -224,6 +233,25 @@ TEST(SpotlightQuery, FolderRenameMoveAndDeleteReachObservers)
     ASSERT_TRUE(WaitUntil([&] { return search.model.paths.empty(); }));
 }
 
+TEST(SpotlightQuery, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("m/again"));
+    Touch(box.path("m/again/f.abr"));
+    RunningSearch search(box.path("m"));
+    ASSERT_TRUE(QDir(box.path("m/again")).removeRecursively());
+    QDir().mkpath(box.path("m/again"));
+    Touch(box.path("m/again/f.abr"));
+    SettleFor(800);
+    EXPECT_EQ(search.model.sorted(), QStringList({box.path("m/again/f.abr")}));
+    EXPECT_TRUE(IsWatched(box.path("m/again")));
+
+    // The new folder is the one watched now: renaming it is seen.
+    ASSERT_TRUE(QDir().rename(box.path("m/again"), box.path("m/renamed")));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return search.model.sorted() == QStringList({box.path("m/renamed/f.abr")}); }));
+}
+
 TEST(SpotlightQuery, UnusableQueryTextLeavesAnIdleSearch)
 {
     auto query = SpotlightQuery::initWithQueryString("kMDItemTitle == \"x\"", {});
@@ -265,6 +293,7 @@ TEST(SpotlightQuery, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
     QDir().mkpath(root + "/seed/deeper");
     Touch(root + "/seed/deeper/s.abr");
     KQueueMonitor::monitor();
+    SettleFor(700);
     const int baseline = OpenDescriptorCount();
 
     auto search = std::make_unique<RunningSearch>(root);
@@ -361,5 +390,6 @@ TEST(SpotlightQuery, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
     SettleFor(600);
     search.reset();
     DrainPostedEvents();
-    EXPECT_EQ(OpenDescriptorCount(), baseline);
+    // Earlier tests' folders may have been let go meanwhile; nothing of ours may stay open.
+    EXPECT_LE(OpenDescriptorCount(), baseline);
 }
