@@ -27,7 +27,7 @@ constexpr int kFiles = 100000;
 constexpr int kFolders = 20000;
 constexpr int kMinFileDepth = 4; // levels below the scratch folder, the file included
 constexpr int kMaxFileDepth = 12;
-constexpr FileNodeFlags kFileFlags = kFileNodeExists | kFileNodeIsFile;
+constexpr FileNodeFlags kFileFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile};
 
 struct Folder
 {
@@ -196,7 +196,7 @@ void BM_HierarchyLifecycle(benchmark::State& state)
         cpu = CpuSeconds();
         const bool moved = hierarchy->MoveNode(root + QLatin1Char('/') + layout.tenThousand,
                                                root + QLatin1Char('/') + layout.moveTarget,
-                                               kFileNodeExists, node, topLevelChanged);
+                                               FileNodeFlags{FileNodeFlags::eExists}, node, topLevelChanged);
         const double moveSeconds = Seconds(Clock::now() - start);
         const double moveCpu = CpuSeconds() - cpu;
 

@@ -33,7 +33,7 @@ bool ParseFlags(const QString& text, FileNodeFlags& flags)
                            : text.toUInt(&ok, 10);
     if (!ok || value > 0xFF)
         return false;
-    flags = static_cast<FileNodeFlags>(value);
+    flags.bits = static_cast<std::uint8_t>(value);
     return true;
 }
 
@@ -97,7 +97,7 @@ private:
         const qsizetype n = fields.size();
         CFileSystemNodePtr node;
         bool topLevelChanged = false;
-        FileNodeFlags flags = 0;
+        FileNodeFlags flags;
 
         if (command == QLatin1String("add")) {
             if (n < 2 || n > 3)
@@ -229,7 +229,7 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
             io.err << "kelbrin-cli tree: " << path << " does not exist\n";
         CFileSystemNodePtr node;
         bool topLevelChanged = false;
-        hierarchy.AddFile(path, 0, node, topLevelChanged);
+        hierarchy.AddFile(path, FileNodeFlags{}, node, topLevelChanged);
     }
 
     if (script.isEmpty()) {

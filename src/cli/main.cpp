@@ -15,7 +15,9 @@ void PrintUsage(QTextStream& out)
            "does\n"
            "  export [--transparent] FILE DIR\n"
            "                          write the brushes of FILE as PNG files into a new folder\n"
-           "  tree [OPTIONS] [PATH...] show brush files as the folder outline shows them\n";
+           "  tree [OPTIONS] [PATH...] show brush files as the folder outline shows them\n"
+           "  find [--watch] [--seconds N] [--json] [FOLDER...]\n"
+           "                          find brush files (everywhere, or below the folders)\n";
 }
 } // namespace
 
@@ -39,6 +41,8 @@ int main(int argc, char** argv)
         return RunExportCommand(args, io);
     if (command == QLatin1String("tree"))
         return RunTreeCommand(args, io);
+    if (command == QLatin1String("find"))
+        return RunFindCommand(args, io);
     err << "kelbrin-cli: unknown command " << command << '\n';
     PrintUsage(err);
     return 2;

@@ -378,8 +378,7 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
 {
     topLevelChanged = false;
     // Only a known kind is checked: flags without "exists" come from callers that did not look.
-    if ((flags & kFileNodeExists) && ((flags & kFileNodeIsInaccessible) ||
-                                      !(flags & kFileNodeIsFile) || (flags & kFileNodeIsAlias)))
+    if (flags.exists() && (flags.isInaccessible() || !flags.isFile() || flags.isAlias()))
         return false;
     // Most files arrive in a folder that is already in the tree: their descriptor then shares
     // the folder's components, and only the last level is looked at.
@@ -597,6 +596,6 @@ void CFileHierarchy::RenameAndAddAllChildrenFromNode(const CFileSystemNodePtr& n
         assign(newPath, path);
         CFileSystemNodePtr ignoredNode;
         bool ignoredTopLevel = false;
-        AddFile(newPath, 0, ignoredNode, ignoredTopLevel);
+        AddFile(newPath, FileNodeFlags{}, ignoredNode, ignoredTopLevel);
     }
 }

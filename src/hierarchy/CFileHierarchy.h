@@ -4,7 +4,7 @@
 #include "hierarchy/CFSDescriptor.h"
 #include "hierarchy/CFileFilterByDirectory.h"
 #include "hierarchy/CFileSystemNode.h"
-#include "hierarchy/FileNodeFlags.h"
+#include "discovery/FileNodeFlags.h"
 
 #include <QString>
 #include <set>

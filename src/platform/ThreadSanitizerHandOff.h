@@ -17,15 +17,15 @@
 
 #ifdef KELBRIN_TSAN
 #include <sanitizer/tsan_interface.h>
-inline void ThreadSanitizerHandOff(void* object)
+inline void ThreadSanitizerHandOff(const void* object)
 {
-    __tsan_release(object);
+    __tsan_release(const_cast<void*>(object));
 }
-inline void ThreadSanitizerTakeOver(void* object)
+inline void ThreadSanitizerTakeOver(const void* object)
 {
-    __tsan_acquire(object);
+    __tsan_acquire(const_cast<void*>(object));
 }
 #else
-inline void ThreadSanitizerHandOff(void*) {}
-inline void ThreadSanitizerTakeOver(void*) {}
+inline void ThreadSanitizerHandOff(const void*) {}
+inline void ThreadSanitizerTakeOver(const void*) {}
 #endif

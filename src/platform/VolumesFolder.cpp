@@ -1,7 +1,8 @@
 #include "platform/VolumesFolder.h"
 
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <mutex>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -40,23 +41,40 @@ QString DetectVolumesFolder()
     return QStringLiteral("/media");
 }
 
-QString& Override()
+struct State
 {
-    static QString path;
-    return path;
+    std::mutex mutex;
+    QString override;
+    QString detected;
+    QElapsedTimer age;
+};
+
+State& TheState()
+{
+    static State state;
+    return state;
 }
 
 } // namespace
 
 QString VolumesFolderPath()
 {
-    if (!Override().isEmpty())
-        return Override();
-    static const QString detected = DetectVolumesFolder();
-    return detected;
+    State& state = TheState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    if (!state.override.isEmpty())
+        return state.override;
+    // Asked for every node of the path tree; the answer only changes when the first drive of a
+    // session is mounted (which makes /media/$USER), so a look every few seconds is plenty.
+    if (!state.age.isValid() || state.age.elapsed() > 3000) {
+        state.detected = DetectVolumesFolder();
+        state.age.start();
+    }
+    return state.detected;
 }
 
 void SetVolumesFolderPath(const QString& path)
 {
-    Override() = path.isEmpty() ? QString() : WithoutFinalSlash(path);
+    State& state = TheState();
+    std::lock_guard<std::mutex> lock(state.mutex);
+    state.override = path.isEmpty() ? QString() : WithoutFinalSlash(path);
 }

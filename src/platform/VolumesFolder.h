@@ -3,8 +3,8 @@
 #include <QString>
 
 // The folder under which removable media appear, the one place every rule about "the volumes
-// folder" looks: /media/$USER or /run/media/$USER, whichever exists, else /media. It is found
-// once; the environment variable KELBRIN_VOLUMES_FOLDER, read at that moment, replaces the
+// folder" looks: /media/$USER or /run/media/$USER, whichever exists, else /media. It is looked up
+// again every few seconds; the environment variable KELBRIN_VOLUMES_FOLDER replaces the
 // search (so scripted runs can point it at a folder of their own).
 // Returned without a final "/".
 QString VolumesFolderPath();

@@ -1,5 +1,6 @@
 #include "thread/MainThreadNotifier.h"
 
+#include "platform/ThreadSanitizerHandOff.h"
 #include "thread/NotificationCenter.h"
 
 #include <QCoreApplication>
@@ -29,8 +30,14 @@ void MainThreadNotifier::postNotificationWithName(const QString& name,
     packed.insert(kNameKey, name);
     packed.insert(kObjectKey, QVariant::fromValue(std::move(object)));
     packed.insert(kInfoKey, userInfo);
+    ThreadSanitizerHandOff(&gStartMutex);
     QMetaObject::invokeMethod(
-        app, [packed] { notificationGlue(packed); }, Qt::QueuedConnection);
+        app,
+        [packed] {
+            ThreadSanitizerTakeOver(&gStartMutex);
+            notificationGlue(packed);
+        },
+        Qt::QueuedConnection);
 }
 
 void MainThreadNotifier::notificationGlue(const QVariantMap& packed)

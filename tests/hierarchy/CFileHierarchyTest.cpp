@@ -10,7 +10,7 @@ class Hierarchy : public ::testing::Test
 {
 protected:
     // Creates the file on disk and adds it; returns AddFile's answer.
-    bool Add(const QString& relative, FileNodeFlags flags = 0)
+    bool Add(const QString& relative, FileNodeFlags flags = {})
     {
         return h.AddFile(disk.file(relative), flags, node, topLevelChanged);
     }
@@ -125,7 +125,7 @@ TEST_F(Hierarchy, TopLevelOrder_DepthFirstOrNameFirst)
         CFileHierarchy ordered;
         ordered.SetTopLevelSortingOrder(order);
         for (const QString& f : files)
-            ordered.AddFile(disk.file(f), 0, node, topLevelChanged);
+            ordered.AddFile(disk.file(f), FileNodeFlags{}, node, topLevelChanged);
         QStringList expected;
         if (order == eTopLevelSortByDepthFirst)
             expected = QStringList{QStringLiteral("~/p/ann/"), QStringLiteral("~/q/bob/"),
@@ -195,24 +195,24 @@ TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
 {
     struct FlagCase
     {
-        FileNodeFlags flags;
+        std::uint8_t flags;
         bool added;
     };
     const FlagCase cases[] = {
         {0, true},
-        {kPlainFile, true},
-        {kFileNodeExists | kFileNodeIsAlias | kFileNodeIsFile, false},
-        {kPlainFile | kFileNodeIsInaccessible, false},
+        {kPlainFile.bits, true},
+        {std::uint8_t(kFileNodeExists | kFileNodeIsAlias | kFileNodeIsFile), false},
+        {std::uint8_t(kPlainFile.bits | kFileNodeIsInaccessible), false},
         {kFileNodeExists, false}, // a folder
         {kFileNodeIsAlias, true}, // kind not known: not checked
     };
     int i = 0;
     for (const FlagCase& c : cases) {
-        EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), c.flags), c.added) << int(c.flags);
+        EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), FileNodeFlags{c.flags}), c.added) << int(c.flags);
     }
     EXPECT_FALSE(Add(QStringLiteral("f/0.abr")));
     EXPECT_FALSE(topLevelChanged);
-    EXPECT_FALSE(h.AddFile(QStringLiteral("/"), 0, node, topLevelChanged));
+    EXPECT_FALSE(h.AddFile(QStringLiteral("/"), FileNodeFlags{}, node, topLevelChanged));
 }
 
 TEST_F(Hierarchy, DeletingTheOnlyFile_PrunesEveryEmptiedFolder)
@@ -265,13 +265,13 @@ TEST_F(Hierarchy, PathsBelowAFile_LeaveNothingBehindWhenDeleted)
     Add(QStringLiteral("a/f.abr"));
     Add(QStringLiteral("a/g.abr"));
     // Nothing exists below a file, so these count as folders.
-    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), 0, node, topLevelChanged));
+    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), FileNodeFlags{}, node, topLevelChanged));
     ASSERT_TRUE(Node(QStringLiteral("a/f.abr/x/y")));
     EXPECT_TRUE(h.FolderIndexIsExact());
     EXPECT_TRUE(h.DeleteNode(P("a/f.abr"), node, topLevelChanged));
     EXPECT_FALSE(Node(QStringLiteral("a/f.abr/x")));
     EXPECT_TRUE(h.FolderIndexIsExact());
-    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), 0, node, topLevelChanged));
+    EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), FileNodeFlags{}, node, topLevelChanged));
 }
 
 TEST_F(Hierarchy, DeletingTheRootOrAnUnknownPath_DoesNothing)
@@ -331,7 +331,7 @@ TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
     Add(QStringLiteral("a/b/c/c1.abr"));
     disk.folder(QStringLiteral("d"));
     ASSERT_TRUE(QDir().rename(P("a/b"), P("d/b")));
-    EXPECT_TRUE(h.MoveNode(P("a/b/"), P("d/b/"), kFileNodeExists, node, topLevelChanged));
+    EXPECT_TRUE(h.MoveNode(P("a/b/"), P("d/b/"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
     EXPECT_FALSE(node);
     EXPECT_TRUE(topLevelChanged);
     EXPECT_TRUE(Node(QStringLiteral("d/b/b1.abr")));
@@ -345,7 +345,7 @@ TEST_F(Hierarchy, MovingAFolderUnderAnotherName_BringsItsFilesToThatName)
     Add(QStringLiteral("a/b/b1.abr"));
     disk.folder(QStringLiteral("d"));
     ASSERT_TRUE(QDir().rename(P("a/b"), P("d/e")));
-    EXPECT_TRUE(h.MoveNode(P("a/b"), P("d/e"), kFileNodeExists, node, topLevelChanged));
+    EXPECT_TRUE(h.MoveNode(P("a/b"), P("d/e"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
     EXPECT_TRUE(Node(QStringLiteral("d/e/b1.abr")));
     EXPECT_FALSE(Node(QStringLiteral("d/b")));
     EXPECT_FALSE(Node(QStringLiteral("a")));

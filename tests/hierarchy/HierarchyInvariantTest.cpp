@@ -229,7 +229,7 @@ private:
             disk.file(relative);
             mFiles.insert(relative);
             result =
-                h.AddFile(disk.path(relative), Pick(2) ? kPlainFile : 0, node, topLevelChanged);
+                h.AddFile(disk.path(relative), Pick(2) ? kPlainFile : FileNodeFlags{}, node, topLevelChanged);
             what = "add " + relative.toStdString();
             mCounts[0]++;
         } else if (kind < 65) {
@@ -277,7 +277,7 @@ private:
                 return "move refused by the disk";
             MoveInModel(relative, target);
             result = h.MoveNode(disk.path(relative), disk.path(target),
-                                isFolder ? FileNodeFlags(kFileNodeExists) : kPlainFile, node,
+                                isFolder ? FileNodeFlags{kFileNodeExists} : kPlainFile, node,
                                 topLevelChanged);
             what = "move " + relative.toStdString() + " to " + target.toStdString();
             mCounts[3]++;

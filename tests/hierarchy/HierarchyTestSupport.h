@@ -10,7 +10,12 @@
 #include <QTemporaryDir>
 #include <ostream>
 
-inline constexpr FileNodeFlags kPlainFile = kFileNodeExists | kFileNodeIsFile;
+// Flag bits by the names the tests use.
+inline constexpr std::uint8_t kFileNodeExists = FileNodeFlags::eExists;
+inline constexpr std::uint8_t kFileNodeIsFile = FileNodeFlags::eIsFile;
+inline constexpr std::uint8_t kFileNodeIsAlias = FileNodeFlags::eIsAlias;
+inline constexpr std::uint8_t kFileNodeIsInaccessible = FileNodeFlags::eIsInaccessible;
+inline constexpr FileNodeFlags kPlainFile{FileNodeFlags::eExists | FileNodeFlags::eIsFile};
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os)

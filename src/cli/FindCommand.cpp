@@ -1,0 +1,184 @@
+#include "cli/CliCommands.h"
+#include "cli/JsonWriter.h"
+#include "discovery/FSObserver.h"
+#include "discovery/SearchQueryString.h"
+#include "discovery/SpotlightQuery.h"
+#include "discovery/SpotlightQueryNotificationHandler.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+#include <csignal>
+#include <functional>
+
+namespace {
+volatile std::sig_atomic_t gInterrupted = 0;
+
+void OnInterrupt(int)
+{
+    gInterrupted = 1;
+}
+
+// Prints one line per observer call, in call order, flushed at once so that a reader at the
+// other end of a pipe sees changes as they happen.
+class PrintingObserver : public FSObserver
+{
+public:
+    PrintingObserver(QTextStream& out, bool json) : mOut(out), mJson(json) {}
+    bool finished = false;
+    std::function<void()> onFinished;
+
+    void queryFirstPhaseProgress(int count) override
+    {
+        if (mJson)
+            line(QStringLiteral("{\"event\": \"progress\", \"count\": %1}").arg(count));
+        else
+            line(QStringLiteral("progress %1").arg(count));
+    }
+    void finishedQueryFirstPhase() override
+    {
+        finished = true;
+        line(mJson ? QStringLiteral("{\"event\": \"first-phase-done\"}")
+                   : QStringLiteral("first-phase-done"));
+        if (onFinished)
+            onFinished();
+    }
+    void changedItems(const QStringList& paths) override
+    {
+        for (const QString& path : paths)
+            line(
+                mJson
+                    ? QStringLiteral("{\"event\": \"changed\", \"path\": %1}").arg(JsonString(path))
+                    : QStringLiteral("changed ") + path);
+    }
+    void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                   const FileNodeFlagsList& flags) override
+    {
+        for (int i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
+            const int byte = size_t(i) < flags.size() ? flags[size_t(i)].bits : 0;
+            if (mJson)
+                line(
+                    QStringLiteral("{\"event\": \"move\", \"old\": %1, \"new\": %2, \"flags\": %3}")
+                        .arg(JsonString(oldPaths[i]), JsonString(newPaths[i]))
+                        .arg(byte));
+            else
+                line(QStringLiteral("move %1 %2 %3").arg(oldPaths[i], newPaths[i]).arg(byte));
+        }
+    }
+    void renameItems(const QStringList& oldPaths, const QStringList& newPaths) override
+    {
+        for (int i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
+            if (mJson)
+                line(QStringLiteral("{\"event\": \"rename\", \"old\": %1, \"new\": %2}")
+                         .arg(JsonString(oldPaths[i]), JsonString(newPaths[i])));
+            else
+                line(QStringLiteral("rename %1 %2").arg(oldPaths[i], newPaths[i]));
+        }
+    }
+    void deleteItems(const QStringList& paths) override
+    {
+        for (const QString& path : paths)
+            line(mJson
+                     ? QStringLiteral("{\"event\": \"delete\", \"path\": %1}").arg(JsonString(path))
+                     : QStringLiteral("delete ") + path);
+    }
+    void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override
+    {
+        for (int i = 0; i < paths.size(); ++i) {
+            const int byte = size_t(i) < flags.size() ? flags[size_t(i)].bits : 0;
+            if (mJson)
+                line(QStringLiteral("{\"event\": \"add\", \"path\": %1, \"flags\": %2}")
+                         .arg(JsonString(paths[i]))
+                         .arg(byte));
+            else
+                line(QStringLiteral("add %1 %2").arg(paths[i]).arg(byte));
+        }
+    }
+
+private:
+    void line(const QString& text)
+    {
+        mOut << text << '\n';
+        mOut.flush();
+    }
+
+    QTextStream& mOut;
+    bool mJson;
+};
+
+int Usage(QTextStream& err)
+{
+    err << "usage: kelbrin-cli find [--watch] [--seconds N] [--json] [FOLDER...]\n";
+    return 2;
+}
+} // namespace
+
+int RunFindCommand(const QStringList& args, CliStreams io)
+{
+    bool watch = false;
+    bool json = false;
+    int seconds = -1;
+    QStringList folders;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--watch")) {
+            watch = true;
+        } else if (arg == QLatin1String("--json")) {
+            json = true;
+        } else if (arg == QLatin1String("--seconds")) {
+            bool ok = false;
+            seconds = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
+            if (!ok || seconds < 0) {
+                io.err << "kelbrin-cli find: --seconds needs a whole number of seconds\n";
+                return Usage(io.err);
+            }
+            ++i;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            io.err << "kelbrin-cli find: unknown option " << arg << '\n';
+            return Usage(io.err);
+        } else {
+            const QFileInfo info(arg);
+            if (!info.isDir()) {
+                io.err << "kelbrin-cli find: " << arg
+                       << (info.exists() ? ": not a folder\n" : ": no such folder\n");
+                return 2;
+            }
+            folders << info.canonicalFilePath();
+        }
+    }
+
+    const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;
+    const std::shared_ptr<SpotlightQuery> query =
+        SpotlightQuery::initWithQueryString(queryText, folders);
+    if (!query) {
+        io.err << "kelbrin-cli find: the search could not be created\n";
+        return 1;
+    }
+    PrintingObserver observer(io.out, json);
+    SpotlightQueryNotificationHandler handler(&observer, query.get());
+
+    QEventLoop loop;
+    if (!watch)
+        observer.onFinished = [&loop] { loop.quit(); };
+    QTimer stopCheck;
+    stopCheck.setInterval(50);
+    QObject::connect(&stopCheck, &QTimer::timeout, &loop, [&] {
+        if (gInterrupted || (!watch && observer.finished))
+            loop.quit();
+    });
+    stopCheck.start();
+    if (watch && seconds >= 0)
+        QTimer::singleShot(seconds * 1000, &loop, [&] { loop.quit(); });
+    auto previousInt = std::signal(SIGINT, OnInterrupt);
+    auto previousTerm = std::signal(SIGTERM, OnInterrupt);
+
+    if (!query->run()) {
+        io.err << "kelbrin-cli find: the search could not be started\n";
+        return 1;
+    }
+    if (watch || !observer.finished)
+        loop.exec();
+    std::signal(SIGINT, previousInt);
+    std::signal(SIGTERM, previousTerm);
+    return 0;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+// What an item is on disk, one bit each, least significant first. Travels as a single byte in
+// the search's reports, so the layout is fixed.
+struct FileNodeFlags
+{
+    enum : std::uint8_t
+    {
+        eExists = 1u << 0,
+        eIsVisible = 1u << 1,
+        eIsFile = 1u << 2,
+        eIsAlias = 1u << 3,
+        eIsPackage = 1u << 4,
+        eIsVolume = 1u << 5,
+        eIsVolumesFolder = 1u << 6,
+        eIsInaccessible = 1u << 7,
+    };
+
+    std::uint8_t bits = 0;
+
+    bool exists() const { return bits & eExists; }
+    bool isVisible() const { return bits & eIsVisible; }
+    bool isFile() const { return bits & eIsFile; }
+    bool isAlias() const { return bits & eIsAlias; }
+    bool isPackage() const { return bits & eIsPackage; }
+    bool isVolume() const { return bits & eIsVolume; }
+    bool isVolumesFolder() const { return bits & eIsVolumesFolder; }
+    bool isInaccessible() const { return bits & eIsInaccessible; }
+
+    void set(std::uint8_t bit, bool on)
+    {
+        if (on)
+            bits |= bit;
+        else
+            bits &= std::uint8_t(~bit);
+    }
+};

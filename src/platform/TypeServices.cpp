@@ -1,0 +1,23 @@
+#include "platform/TypeServices.h"
+
+#include <QMimeDatabase>
+
+namespace {
+QMimeType TypeForExtension(const QString& extension)
+{
+    return QMimeDatabase().mimeTypeForFile(QStringLiteral("file.") + extension,
+                                           QMimeDatabase::MatchExtension);
+}
+} // namespace
+
+QString PreferredTypeIdentifierForExtension(const QString& extension)
+{
+    const QMimeType type = TypeForExtension(extension);
+    return type.isValid() && !type.isDefault() ? type.name() : QString();
+}
+
+QString KindStringForExtension(const QString& extension)
+{
+    const QMimeType type = TypeForExtension(extension);
+    return type.isValid() && !type.isDefault() ? type.comment() : QString();
+}

@@ -1,0 +1,307 @@
+#include "discovery/MetadataQuery.h"
+#include "DiscoveryTestUtil.h"
+#include "QtPrinters.h"
+#include "support/TestUtil.h"
+#include "thread/NotificationCenter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMimeDatabase>
+#include <QThread>
+#include <QUrl>
+#include <cstdio>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <set>
+#include <unistd.h>
+
+namespace {
+const QString kAbrQuery = QStringLiteral("kMDItemFSName == \"*.abr\"c");
+
+// Follows one query: its notifications in order, and what the last update said.
+class QueryWatcher
+{
+public:
+    explicit QueryWatcher(const std::shared_ptr<MetadataQuery>& query)
+        : mQuery(query), mObserver(QString(), query.get(), [this](const Notification& n) {
+              names << n.name();
+              if (n.name() == MetadataQuery::kMDQueryProgressNotification)
+                  progressCounts.push_back(mQuery->resultCount());
+              if (n.name() == MetadataQuery::kMDQueryDidUpdateNotification) {
+                  const QVariantMap& info = n.userInfo();
+                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateAddedItems)
+                                              .value<MetadataItemList>())
+                      added << item->path();
+                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateRemovedItems)
+                                              .value<MetadataItemList>())
+                      removed << item->path();
+                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateChangedItems)
+                                              .value<MetadataItemList>())
+                      changed.push_back(item);
+              }
+          })
+    {}
+
+    QStringList results() const
+    {
+        QStringList out;
+        for (int i = 0; i < mQuery->resultCount(); ++i)
+            out << mQuery->resultAtIndex(i)->path();
+        out.sort();
+        return out;
+    }
+    MetadataItemPtr itemAt(const QString& path) const
+    {
+        for (int i = 0; i < mQuery->resultCount(); ++i)
+            if (mQuery->resultAtIndex(i)->path() == path)
+                return mQuery->resultAtIndex(i);
+        return nullptr;
+    }
+    void clear()
+    {
+        added.clear();
+        removed.clear();
+        changed.clear();
+    }
+    bool finished() const { return names.contains(MetadataQuery::kMDQueryDidFinishNotification); }
+
+    QStringList names;
+    std::vector<int> progressCounts;
+    QStringList added, removed;
+    MetadataItemList changed;
+
+private:
+    std::shared_ptr<MetadataQuery> mQuery;
+    ScopedObserver mObserver;
+};
+
+std::shared_ptr<MetadataQuery> StartQuery(const QString& folder, unsigned updateMs = 50)
+{
+    auto query = MetadataQuery::create(kAbrQuery);
+    query->setSearchScope({folder});
+    auto batching = query->batchingParameters();
+    batching.first_max_num = 150;
+    batching.update_max_ms = updateMs;
+    query->setBatchingParameters(batching);
+    return query;
+}
+
+QStringList Prefixed(const Sandbox& box, const QStringList& names)
+{
+    QStringList out;
+    for (const QString& name : names)
+        out << box.path(name);
+    out.sort();
+    return out;
+}
+} // namespace
+
+TEST(MetadataQueryText, AcceptsOnlyTheSubsetItUnderstands)
+{
+    for (const char* good :
+         {"kMDItemFSName == \"*.abr\"c", "kMDItemFSName == \"*.abr\"",
+          "kMDItemContentType == text/plain || kMDItemKind == \"x\"",
+          "  kMDItemKind == \"Adobe \\\"Photoshop\\\" brushes file\" ||kMDItemFSName==\"a*\"c "})
+        EXPECT_TRUE(MetadataQueryText::parse(good)) << good;
+    for (const char* bad :
+         {"", "kMDItemFSName", "kMDItemFSName == \"*.abr\"cd", "kMDItemFSName = \"*.abr\"",
+          "kMDItemDisplayName == \"x\"", "kMDItemFSName == \"*.abr\" && kMDItemKind == \"x\"",
+          "kMDItemFSName == *.abr", "kMDItemFSName == \"*.abr", "kMDItemKind == \"x\" ||"})
+        EXPECT_FALSE(MetadataQueryText::parse(bad)) << bad;
+    EXPECT_FALSE(MetadataQuery::create("kMDItemFSName == 3"));
+}
+
+TEST(MetadataQueryText, MatchesNamesByGlobTypeAndKind)
+{
+    auto caseless = *MetadataQueryText::parse(kAbrQuery);
+    EXPECT_TRUE(caseless.matches(std::string("a.abr")));
+    EXPECT_TRUE(caseless.matches(std::string("A.ABR")));
+    EXPECT_TRUE(caseless.matches(std::string(".abr")));
+    EXPECT_FALSE(caseless.matches(std::string("a.abr.txt")));
+    EXPECT_FALSE(caseless.matches(std::string("abr")));
+    auto exact = *MetadataQueryText::parse("kMDItemFSName == \"b*x*.abr\"");
+    EXPECT_TRUE(exact.matches(std::string("box.abr")));
+    EXPECT_TRUE(exact.matches(std::string("bxx.abr")));
+    EXPECT_FALSE(exact.matches(std::string("Box.abr")));
+    EXPECT_FALSE(exact.matches(std::string("bo.abr")));
+    auto unicode = *MetadataQueryText::parse("kMDItemFSName == \"ÄB*\"c");
+    EXPECT_TRUE(unicode.matches(std::string("äbc")));
+
+    auto byType = *MetadataQueryText::parse("kMDItemContentType == text/plain");
+    EXPECT_TRUE(byType.matches(std::string("notes.TXT")));
+    EXPECT_FALSE(byType.matches(std::string("notes.png")));
+    const QString pngComment = QMimeDatabase().mimeTypeForName("image/png").comment();
+    auto byKind =
+        *MetadataQueryText::parse(QStringLiteral("kMDItemKind == \"%1\"").arg(pngComment));
+    EXPECT_TRUE(byKind.matches(std::string("x.png")));
+    EXPECT_FALSE(byKind.matches(std::string("x.txt")));
+}
+
+TEST(MetadataQuery, ScopesDropFoldersAnotherScopeReaches)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("a/b"));
+    QDir().mkpath(box.path("a/.hidden/c"));
+    const QStringList folders = MetadataQuery::scopeFolders(
+        {box.path("a/b"), box.path("a"), box.path("a/.hidden/c"), box.path("missing"),
+         QUrl::fromLocalFile(box.path("a")).toString()});
+    EXPECT_EQ(folders, QStringList({QFileInfo(box.path("a")).canonicalFilePath(),
+                                    QFileInfo(box.path("a/.hidden/c")).canonicalFilePath()}));
+    EXPECT_TRUE(MetadataQuery::scopeFolders({MetadataQuery::kMDQueryScopeComputerIndexed})
+                    .contains(QFileInfo(QDir::homePath()).canonicalFilePath()));
+}
+
+TEST(MetadataQuery, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
+{
+    Sandbox box;
+    QStringList expected;
+    for (int d = 0; d < 8; ++d) {
+        const QString folder = QStringLiteral("d%1/sub").arg(d);
+        QDir().mkpath(box.path(folder));
+        for (int f = 0; f < 25; ++f) {
+            Touch(box.path(QStringLiteral("%1/f%2.abr").arg(folder).arg(f)));
+            Touch(box.path(QStringLiteral("%1/f%2.txt").arg(folder).arg(f)));
+            expected << QStringLiteral("%1/f%2.abr").arg(folder).arg(f);
+        }
+    }
+    Touch(box.path("UPPER.ABR"));
+    Touch(box.path(".dotfile.abr"));
+    expected << "UPPER.ABR"
+             << ".dotfile.abr";
+    QDir().mkpath(box.path(".hidden"));
+    Touch(box.path(".hidden/skipped.abr"));
+    QDir().mkpath(box.path("folder.abr"));
+
+    auto query = StartQuery(box.path(""));
+    QueryWatcher watcher(query);
+    EXPECT_FALSE(query->isGatheringComplete());
+    ASSERT_TRUE(query->execute(true));
+    EXPECT_FALSE(query->execute(true)) << "a query runs once";
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    EXPECT_TRUE(query->isGatheringComplete());
+    EXPECT_EQ(watcher.results(), Prefixed(box, expected));
+    ASSERT_FALSE(watcher.progressCounts.empty());
+    EXPECT_LE(watcher.progressCounts.front(), 150);
+    EXPECT_EQ(watcher.progressCounts.back(), expected.size());
+    EXPECT_EQ(watcher.names.last(), MetadataQuery::kMDQueryDidFinishNotification);
+
+    // A scope inside a hidden folder is read all the same.
+    auto hidden = StartQuery(box.path(".hidden"));
+    QueryWatcher hiddenWatcher(hidden);
+    hidden->execute(false);
+    ASSERT_TRUE(WaitUntil([&] { return hiddenWatcher.finished(); }));
+    EXPECT_EQ(hiddenWatcher.results(), Prefixed(box, {".hidden/skipped.abr"}));
+}
+
+TEST(MetadataQuery, LiveUpdatesFollowFilesAndFolders)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("s/a"));
+    QDir().mkpath(box.path("s/b"));
+    QDir().mkpath(box.path("outside"));
+    Touch(box.path("s/a/one.abr"));
+    Touch(box.path("s/a/two.abr"));
+    auto query = StartQuery(box.path("s"));
+    QueryWatcher watcher(query);
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    const MetadataItemPtr one = watcher.itemAt(box.path("s/a/one.abr"));
+    ASSERT_TRUE(one);
+
+    Touch(box.path("s/b/new.abr"));
+    Touch(box.path("s/b/ignored.txt"));
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.added.isEmpty(); }));
+    EXPECT_EQ(watcher.added, QStringList({box.path("s/b/new.abr")}));
+    watcher.clear();
+
+    // A renamed file is the same item with a new path.
+    ASSERT_TRUE(QFile::rename(box.path("s/a/one.abr"), box.path("s/a/uno.abr")));
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.changed.empty(); }));
+    EXPECT_EQ(watcher.changed.front(), one);
+    EXPECT_EQ(one->path(), box.path("s/a/uno.abr"));
+    watcher.clear();
+
+    // So is everything in a moved folder.
+    ASSERT_TRUE(QDir().rename(box.path("s/a"), box.path("s/b/a2")));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.changed.size() == 2; }));
+    EXPECT_EQ(one->path(), box.path("s/b/a2/uno.abr"));
+    EXPECT_TRUE(watcher.added.isEmpty());
+    EXPECT_TRUE(watcher.removed.isEmpty());
+    watcher.clear();
+
+    // New folders are read and watched as they appear.
+    QDir().mkpath(box.path("s/n1/n2/n3"));
+    Touch(box.path("s/n1/n2/n3/deep.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("s/n1/n2/n3/deep.abr")); }));
+    Touch(box.path("s/n1/n2/later.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("s/n1/n2/later.abr")); }));
+    watcher.clear();
+
+    // Leaving the scope, or the match, removes; coming in adds.
+    ASSERT_TRUE(QDir().rename(box.path("s/n1"), box.path("outside/n1")));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.removed.size() == 2; }));
+    ASSERT_TRUE(QFile::rename(box.path("s/b/new.abr"), box.path("s/b/new.txt")));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.removed.size() == 3; }));
+    ASSERT_TRUE(QDir().rename(box.path("outside/n1"), box.path("s/back")));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.size() == 2; }));
+    ASSERT_TRUE(QDir().rename(box.path("s/back"), box.path("s/.back")));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.removed.size() == 5; }));
+    watcher.clear();
+
+    // Rewriting a file's content changes the item, nothing else.
+    {
+        QFile f(box.path("s/b/a2/two.abr"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("content");
+    }
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.changed.empty(); }));
+    EXPECT_EQ(watcher.changed.front()->path(), box.path("s/b/a2/two.abr"));
+
+    ASSERT_TRUE(QDir(box.path("s/b")).removeRecursively());
+    ASSERT_TRUE(WaitUntil([&] { return watcher.removed.size() == 2; }));
+    EXPECT_TRUE(watcher.results().isEmpty());
+}
+
+TEST(MetadataQuery, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
+{
+    Sandbox box;
+    for (const char* f : {"w/a", "w/b", "w/c"})
+        QDir().mkpath(box.path(f));
+    auto query = StartQuery(box.path("w"));
+    query->setWatchLimit(2);
+    query->setRecrawlInterval(200);
+    QueryWatcher watcher(query);
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    EXPECT_EQ(query->watchedFolderCount(), 2);
+    EXPECT_EQ(query->unwatchedFolderCount(), 2);
+    for (const char* f : {"w/a/x.abr", "w/b/x.abr", "w/c/x.abr"})
+        Touch(box.path(f));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.results().size() == 3; }, 5000));
+}
+
+TEST(MetadataQuery, QueueOverflowIsRepairedByReadingAgain)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("o"));
+    auto query = StartQuery(box.path("o"));
+    QueryWatcher watcher(query);
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    // Without the event loop running nobody reads the queue, so this overflows it.
+    QFile limit(QStringLiteral("/proc/sys/fs/inotify/max_queued_events"));
+    ASSERT_TRUE(limit.open(QIODevice::ReadOnly));
+    const int queueLength = limit.readAll().trimmed().toInt();
+    if (queueLength > 100000)
+        GTEST_SKIP() << "the queue is too long to overflow quickly";
+    // Each rename queues two events.
+    Touch(box.path("o/f0"));
+    for (int i = 0; i < queueLength / 2 + 10; ++i) {
+        const QByteArray from = QFile::encodeName(box.path(QStringLiteral("o/f%1").arg(i)));
+        const QByteArray to = QFile::encodeName(box.path(QStringLiteral("o/f%1").arg(i + 1)));
+        ASSERT_EQ(rename(from.constData(), to.constData()), 0);
+    }
+    Touch(box.path("o/last.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("o/last.abr")); }));
+}

@@ -1,0 +1,396 @@
+#include "discovery/MetadataQueryText.h"
+#include "discovery/SpotlightQuery.h"
+#include "DiscoveryTestUtil.h"
+#include "QtPrinters.h"
+#include "discovery/FSObserver.h"
+#include "discovery/KQueueMonitor.h"
+#include "discovery/SearchQueryString.h"
+#include "discovery/SpotlightHierarchy.h"
+#include "discovery/SpotlightQueryImpl.h"
+#include "discovery/SpotlightQueryNotificationHandler.h"
+#include "support/TestUtil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <set>
+
+// Keeps the set of file paths a search has announced, as an outline would, and a log of calls.
+class PathModel : public FSObserver
+{
+public:
+    std::set<QString> paths;
+    QStringList calls;
+    // The path tree is shared by the whole process: folders of earlier tests can be reported
+    // to any search. Calls about paths outside the scope are left out of the log.
+    QString scope;
+    std::vector<int> ids;
+    bool finished = false;
+
+    void queryFirstPhaseProgress(int count) override
+    {
+        log(QStringLiteral("progress %1").arg(count));
+    }
+    void finishedQueryFirstPhase() override
+    {
+        finished = true;
+        log(QStringLiteral("first-phase-done"));
+    }
+    void changedItems(const QStringList& p) override { log("changed " + p.join(' ')); }
+    void moveItems(const QStringList& from, const QStringList& to,
+                   const FileNodeFlagsList& flags) override
+    {
+        EXPECT_EQ(from.size(), to.size());
+        EXPECT_EQ(size_t(from.size()), flags.size());
+        for (int i = 0; i < from.size(); ++i) {
+            paths.erase(from[i]);
+            paths.insert(to[i]);
+            log("move " + from[i] + ' ' + to[i]);
+        }
+    }
+    void renameItems(const QStringList& from, const QStringList& to) override
+    {
+        ASSERT_EQ(from.size(), 1);
+        ASSERT_EQ(to.size(), 1);
+        log("rename " + from[0] + ' ' + to[0]);
+        std::set<QString> renamed;
+        for (const QString& p : paths) {
+            if (p == from[0])
+                renamed.insert(to[0]);
+            else if (p.startsWith(from[0] + '/'))
+                renamed.insert(to[0] + p.mid(from[0].size()));
+            else
+                renamed.insert(p);
+        }
+        paths.swap(renamed);
+    }
+    void deleteItems(const QStringList& p) override
+    {
+        ASSERT_EQ(p.size(), 1);
+        log("delete " + p[0]);
+        for (auto it = paths.begin(); it != paths.end();)
+            it = (*it == p[0] || it->startsWith(p[0] + '/')) ? paths.erase(it) : std::next(it);
+    }
+    void addItems(const QStringList& p, const FileNodeFlagsList& flags) override
+    {
+        EXPECT_EQ(size_t(p.size()), flags.size());
+        for (const QString& path : p) {
+            paths.insert(path);
+            log("add " + path);
+        }
+    }
+    void log(const QString& call)
+    {
+        if (scope.isEmpty() || !call.contains('/') || call.contains(scope))
+            calls << call;
+    }
+    QStringList sorted() const { return QStringList(paths.begin(), paths.end()); }
+    QStringList callsStartingWith(const QString& prefix) const
+    {
+        return calls.filter(QRegularExpression('^' + QRegularExpression::escape(prefix)));
+    }
+};
+
+namespace {
+// Every brush file below a folder, as a fresh look at the disk finds it.
+QStringList FreshCrawl(const QString& root)
+{
+    QStringList out;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System | QDir::AllDirs |
+                              QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        if (info.isDir() && !info.isSymLink()) {
+            if (!info.fileName().startsWith('.'))
+                out << FreshCrawl(path);
+        } else if (info.fileName().endsWith(".abr", Qt::CaseInsensitive)) {
+            out << path;
+        }
+    }
+    out.sort();
+    return out;
+}
+
+int OpenDescriptorCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd"))
+                   .entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files | QDir::Dirs)
+                   .size());
+}
+
+// Lets every pending report through: the monitor's at once, the index's after its batching.
+void SettleFor(int ms)
+{
+    WaitUntil([] { return false; }, ms);
+}
+
+struct RunningSearch
+{
+    std::shared_ptr<SpotlightQuery> query;
+    PathModel model;
+    std::unique_ptr<SpotlightQueryNotificationHandler> handler;
+
+    explicit RunningSearch(const QString& folder)
+    {
+        model.scope = folder;
+        query = SpotlightQuery::initWithQueryString(kBrushFileNameQuery, {folder});
+        handler = std::make_unique<SpotlightQueryNotificationHandler>(&model, query.get());
+        EXPECT_TRUE(query->isInInitialSearch());
+        EXPECT_TRUE(query->run());
+        EXPECT_TRUE(WaitUntil([&] { return model.finished; }));
+        EXPECT_FALSE(query->isInInitialSearch());
+    }
+};
+
+bool IsWatched(const QString& path)
+{
+    auto node = SpotlightHierarchy::sharedSpotlightHierarchy()->findNodeForPath(path);
+    return node && SpotlightQueryImpl::fdForNode(node) > 0;
+}
+} // namespace
+
+TEST(SearchQueryString, FallsBackToTheFileNameWithoutAKnownType)
+{
+    const QString query = searchQueryString();
+    if (query == kBrushFileNameQuery)
+        SUCCEED();
+    else
+        EXPECT_TRUE(query.startsWith("kMDItemContentType == ")) << query.toStdString();
+    EXPECT_TRUE(MetadataQueryText::parse(query));
+}
+
+TEST(SpotlightQuery, FirstPhaseAnnouncesAllFilesThenTheEnd)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("x/one"));
+    QDir().mkpath(box.path("x/two"));
+    Touch(box.path("x/one/a.abr"));
+    Touch(box.path("x/one/b.abr"));
+    Touch(box.path("x/two/c.ABR"));
+    RunningSearch search(box.path("x"));
+    const QStringList adds = search.model.callsStartingWith("add ");
+    EXPECT_EQ(adds.size(), 3);
+    EXPECT_EQ(search.model.calls.last(), "first-phase-done");
+    EXPECT_TRUE(search.model.calls.first().startsWith("progress "));
+    EXPECT_TRUE(IsWatched(box.path("x/one")));
+    EXPECT_TRUE(IsWatched(box.path("x/two")));
+    EXPECT_TRUE(search.query->hasFoundFilesInPath(box.path("x/two")));
+    EXPECT_FALSE(search.query->hasFoundFilesInPath(box.path("x/three")));
+}
+
+TEST(SpotlightQuery, FolderRenameMoveAndDeleteReachObservers)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("r/a/inner"));
+    QDir().mkpath(box.path("r/b"));
+    QDir().mkpath(box.path("r/keep"));
+    Touch(box.path("r/a/inner/1.abr"));
+    Touch(box.path("r/a/inner/2.abr"));
+    Touch(box.path("r/keep/k.abr"));
+    RunningSearch search(box.path("r"));
+    search.model.calls.clear();
+
+    // A folder renamed in place: one report with the folder's own paths, nothing for its files.
+    ASSERT_TRUE(QDir().rename(box.path("r/a"), box.path("r/a2")));
+    ASSERT_TRUE(WaitUntil([&] { return !search.model.calls.isEmpty(); }));
+    SettleFor(400);
+    EXPECT_EQ(search.model.calls,
+              QStringList({"rename " + box.path("r/a") + ' ' + box.path("r/a2")}));
+    search.model.calls.clear();
+
+    // Moved elsewhere: every file below with its new path; the emptied folder leaves the
+    // monitor, the new one joins it.
+    ASSERT_TRUE(QDir().rename(box.path("r/a2/inner"), box.path("r/b/inner")));
+    ASSERT_TRUE(WaitUntil([&] { return search.model.calls.size() >= 2; }));
+    SettleFor(400);
+    EXPECT_EQ(search.model.callsStartingWith("move ").size(), 2);
+    EXPECT_EQ(search.model.calls.size(), 2) << search.model.calls.join('\n').toStdString();
+    EXPECT_FALSE(IsWatched(box.path("r/a2")));
+    EXPECT_TRUE(IsWatched(box.path("r/b")));
+    EXPECT_TRUE(IsWatched(box.path("r/b/inner")));
+    search.model.calls.clear();
+
+    // Rewritten content: nothing to tell.
+    {
+        QFile f(box.path("r/keep/k.abr"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("data");
+    }
+    SettleFor(500);
+    EXPECT_TRUE(search.model.calls.isEmpty());
+
+    // The last file of a folder goes: its folder leaves the monitor.
+    ASSERT_TRUE(QFile::remove(box.path("r/keep/k.abr")));
+    ASSERT_TRUE(WaitUntil([&] { return !search.model.calls.isEmpty(); }));
+    EXPECT_EQ(search.model.calls, QStringList({"delete " + box.path("r/keep/k.abr")}));
+    EXPECT_FALSE(IsWatched(box.path("r/keep")));
+
+    ASSERT_TRUE(QDir(box.path("r/b")).removeRecursively());
+    ASSERT_TRUE(WaitUntil([&] { return search.model.paths.empty(); }));
+}
+
+TEST(SpotlightQuery, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("m/again"));
+    Touch(box.path("m/again/f.abr"));
+    RunningSearch search(box.path("m"));
+    ASSERT_TRUE(QDir(box.path("m/again")).removeRecursively());
+    QDir().mkpath(box.path("m/again"));
+    Touch(box.path("m/again/f.abr"));
+    SettleFor(800);
+    EXPECT_EQ(search.model.sorted(), QStringList({box.path("m/again/f.abr")}));
+    EXPECT_TRUE(IsWatched(box.path("m/again")));
+
+    // The new folder is the one watched now: renaming it is seen.
+    ASSERT_TRUE(QDir().rename(box.path("m/again"), box.path("m/renamed")));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return search.model.sorted() == QStringList({box.path("m/renamed/f.abr")}); }));
+}
+
+TEST(SpotlightQuery, UnusableQueryTextLeavesAnIdleSearch)
+{
+    auto query = SpotlightQuery::initWithQueryString("kMDItemTitle == \"x\"", {});
+    ASSERT_TRUE(query);
+    EXPECT_TRUE(query->run());
+    EXPECT_FALSE(query->isInInitialSearch());
+}
+
+TEST(SpotlightQueryNotificationHandler, IgnoresReportsWithoutAKnownNumber)
+{
+    auto query = SpotlightQuery::initWithQueryString("kMDItemTitle == \"x\"", {});
+    PathModel model;
+    SpotlightQueryNotificationHandler handler(&model, query.get());
+    auto post = [&](const QVariantMap& info) {
+        NotificationCenter::defaultCenter().postNotificationName(
+            SpotlightQuery::kPrivateSpotlightQueryNotification, query, info);
+    };
+    post({});
+    post({{SpotlightQuery::kNotificationIDKey, 7}});
+    post({{SpotlightQuery::kNotificationIDKey, -1}});
+    EXPECT_TRUE(model.calls.isEmpty());
+    post({{SpotlightQuery::kNotificationIDKey, 0}});
+    post({{SpotlightQuery::kNotificationIDKey, 6}, {SpotlightQuery::kPathsKey, QStringList{"/p"}}});
+    post({{SpotlightQuery::kNotificationIDKey, 2},
+          {SpotlightQuery::kPathsKey, QStringList{"/q"}},
+          {SpotlightQuery::kFlagsKey, QVariantList{QByteArray(1, char(7))}}});
+    EXPECT_EQ(model.calls, QStringList({"progress 0", "changed /p", "add /q"}));
+    // Another search's reports are not ours.
+    NotificationCenter::defaultCenter().postNotificationName(
+        SpotlightQuery::kPrivateSpotlightQueryNotification, nullptr,
+        {{SpotlightQuery::kNotificationIDKey, 1}});
+    EXPECT_FALSE(model.finished);
+}
+
+TEST(SpotlightQuery, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
+{
+    Sandbox box;
+    const QString root = box.path("churn");
+    QDir().mkpath(root + "/seed/deeper");
+    Touch(root + "/seed/deeper/s.abr");
+    KQueueMonitor::monitor();
+    SettleFor(700);
+    const int baseline = OpenDescriptorCount();
+
+    auto search = std::make_unique<RunningSearch>(root);
+    QRandomGenerator random(20261206);
+    QStringList folders, files;
+    auto relist = [&] {
+        folders = {root};
+        files.clear();
+        QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString p = it.next();
+            (it.fileInfo().isDir() ? folders : files) << p;
+        }
+    };
+    auto pick = [&](const QStringList& list) { return list.at(int(random.bounded(list.size()))); };
+    auto freshName = [&](bool folder) {
+        static int counter = 0;
+        const bool hidden = random.bounded(10) == 0;
+        const char* suffix = folder ? "" : (random.bounded(4) == 0 ? ".txt" : ".abr");
+        return QStringLiteral("%1n%2%3").arg(hidden ? "." : "").arg(++counter).arg(suffix);
+    };
+
+    relist();
+    for (int op = 0; op < 2000; ++op) {
+        if (op % 10 == 0)
+            relist();
+        const QString folder = pick(folders);
+        switch (random.bounded(8)) {
+        case 0:
+        case 1:
+            Touch(folder + '/' + freshName(false));
+            break;
+        case 2:
+            if (folders.size() < 60) {
+                QString path = folder;
+                for (quint32 depth = random.bounded(1, 4); depth > 0; --depth)
+                    path += '/' + freshName(true);
+                QDir().mkpath(path);
+                Touch(path + '/' + freshName(false));
+            }
+            break;
+        case 3:
+            if (!files.isEmpty())
+                QFile::remove(pick(files));
+            break;
+        case 4:
+            if (!files.isEmpty()) {
+                const QString file = pick(files);
+                QFile::rename(file, pick(folders) + '/' + freshName(false));
+            }
+            break;
+        case 5:
+            if (folder != root && random.bounded(3) == 0)
+                QDir(folder).removeRecursively();
+            break;
+        case 6:
+        case 7:
+            if (folder != root) {
+                const QString target = pick(folders);
+                // Never into itself; renaming in place when the target is the parent.
+                if (target != folder && !target.startsWith(folder + '/'))
+                    QDir().rename(folder, target + '/' + freshName(true));
+            }
+            break;
+        }
+        // Mostly bursts, sometimes a pause long enough for reports to come through.
+        if (random.bounded(100) == 0)
+            SettleFor(int(random.bounded(10, 150)));
+        else if (random.bounded(5) == 0)
+            QCoreApplication::processEvents();
+    }
+
+    auto settled = [&] { return search->model.sorted() == FreshCrawl(root); };
+    WaitUntil(settled, 5000);
+    SettleFor(600);
+    EXPECT_EQ(search->model.sorted(), FreshCrawl(root));
+    if (search->model.sorted() != FreshCrawl(root)) {
+        QStringList diff;
+        for (const QString& p : search->model.sorted())
+            if (!FreshCrawl(root).contains(p))
+                diff << p.mid(p.lastIndexOf('/') + 1);
+        for (const QString& p : FreshCrawl(root))
+            if (!search->model.sorted().contains(p))
+                diff << p.mid(p.lastIndexOf('/') + 1);
+        for (const QString& call : search->model.calls)
+            for (const QString& d : diff)
+                if (call.contains(d))
+                    fprintf(stderr, "CALL %s\n", qPrintable(call));
+    }
+
+    ASSERT_TRUE(QDir(root).removeRecursively());
+    EXPECT_TRUE(WaitUntil([&] { return search->model.paths.empty(); }));
+    SettleFor(600);
+    search.reset();
+    DrainPostedEvents();
+    // Earlier tests' folders may have been let go meanwhile; nothing of ours may stay open.
+    EXPECT_LE(OpenDescriptorCount(), baseline);
+}
