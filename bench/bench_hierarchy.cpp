@@ -194,9 +194,10 @@ void BM_HierarchyLifecycle(benchmark::State& state)
                       root + QLatin1Char('/') + layout.moveTarget);
         start = Clock::now();
         cpu = CpuSeconds();
-        const bool moved = hierarchy->MoveNode(root + QLatin1Char('/') + layout.tenThousand,
-                                               root + QLatin1Char('/') + layout.moveTarget,
-                                               FileNodeFlags{FileNodeFlags::eExists}, node, topLevelChanged);
+        const bool moved =
+            hierarchy->MoveNode(root + QLatin1Char('/') + layout.tenThousand,
+                                root + QLatin1Char('/') + layout.moveTarget,
+                                FileNodeFlags{FileNodeFlags::eExists}, node, topLevelChanged);
         const double moveSeconds = Seconds(Clock::now() - start);
         const double moveCpu = CpuSeconds() - cpu;
 

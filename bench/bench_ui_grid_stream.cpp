@@ -145,10 +145,12 @@ int main(int argc, char** argv)
         handled += ms;
     std::printf("brushes shown: %zu in %.0f ms wall\n", brushes, wallMs);
     std::printf("first thumbnail after selection: %.2f ms\n", app.firstBrushMs);
-    std::printf("per delivered brush (notification + layout): median %.3f ms, p99 %.3f ms, worst %.3f ms, mean %.3f ms\n",
+    std::printf("per delivered brush (notification + layout): median %.3f ms, p99 %.3f ms, worst "
+                "%.3f ms, mean %.3f ms\n",
                 Percentile(app.brushEventsMs, 0.5), Percentile(app.brushEventsMs, 0.99),
                 Percentile(app.brushEventsMs, 1.0), handled / double(app.brushEventsMs.size()));
-    std::printf("all other main-thread work during the read (painting, timers): %.1f ms, %.3f ms per brush\n",
+    std::printf("all other main-thread work during the read (painting, timers): %.1f ms, %.3f ms "
+                "per brush\n",
                 app.otherBusyMs, app.otherBusyMs / double(brushes));
     std::printf("main thread busy per brush, everything included: %.3f ms\n",
                 (handled + app.otherBusyMs) / double(brushes));

@@ -12,8 +12,7 @@
 
 CABRreader::Impl::Impl(const QString& path, CABRreader* owner)
     : mStream(path, true), mUnpacker(mStream), mOwner(owner)
-{
-}
+{}
 
 void CABRreader::Impl::PostBrush(const BrushPtr& brush, const BrushFilePtr& file)
 {
@@ -126,7 +125,7 @@ BrushPtr CABRreader::Impl::ReadType12SampledBrush(bool hasName)
     if (compression != 0)
         left_in_file -= 2 * height;
     const unsigned long long fillable =
-        left_in_file <= 0 ? 0
+        left_in_file <= 0  ? 0
         : compression != 0 ? static_cast<unsigned long long>(left_in_file / 2) * 128
                            : static_cast<unsigned long long>(left_in_file);
     if (byteCount > fillable)

@@ -45,11 +45,13 @@ int main(int argc, char** argv)
     KelbrinApplication app(argc, argv);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Browse the brushes in Photoshop brush files."));
+    parser.setApplicationDescription(
+        QStringLiteral("Browse the brushes in Photoshop brush files."));
     parser.addHelpOption();
-    QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                  QStringLiteral("Open FILE, save a picture of the window to OUT and quit."),
-                                  QStringLiteral("OUT"));
+    QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Open FILE, save a picture of the window to OUT and quit."),
+        QStringLiteral("OUT"));
     parser.addOption(screenshot);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A brush file to show."),
                                  QStringLiteral("[file]"));

@@ -33,7 +33,8 @@ EdgeProfile ProfileForHardness(double h)
 // falls inside radius 0 is replaced by the value the pieces take at the centre.
 QGradientStops SoftEdgeStops(const EdgeProfile& profile, double R)
 {
-    const float tStops[4] = {0.0f, float(profile.a / profile.k), float(profile.m / profile.k), 1.0f};
+    const float tStops[4] = {0.0f, float(profile.a / profile.k), float(profile.m / profile.k),
+                             1.0f};
     const double opacity[4] = {1.0, 1.0, 0.5, 0.0};
 
     auto opacityAtT = [&](double t) {

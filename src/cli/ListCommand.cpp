@@ -57,7 +57,6 @@ private:
     BrushFilePtr mLast;
 };
 
-
 QString KindOf(const Brush& brush)
 {
     return brush.isComputed() ? QStringLiteral("computed") : QStringLiteral("sampled");
@@ -240,7 +239,6 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, int switchAfter
         session.reset();
     }
     return results;
-
 }
 
 int RunListCommand(const QStringList& args, CliStreams io)

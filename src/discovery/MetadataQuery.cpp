@@ -1,8 +1,8 @@
 #include "discovery/MetadataQuery.h"
 
 #include "platform/Logging.h"
-#include "platform/VolumesFolder.h"
 #include "platform/ThreadSanitizerHandOff.h"
+#include "platform/VolumesFolder.h"
 #include "thread/NotificationCenter.h"
 
 #include <QDir>

@@ -5,10 +5,10 @@
 #include "discovery/MetadataItem.h"
 #include "discovery/MetadataQueryText.h"
 
-#include <QVariantMap>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <QVariantMap>
 #include <atomic>
 #include <memory>
 #include <mutex>

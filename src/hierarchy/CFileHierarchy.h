@@ -1,10 +1,10 @@
 #pragma once
 
 #include "avl_array/avl_array.h"
+#include "discovery/FileNodeFlags.h"
 #include "hierarchy/CFSDescriptor.h"
 #include "hierarchy/CFileFilterByDirectory.h"
 #include "hierarchy/CFileSystemNode.h"
-#include "discovery/FileNodeFlags.h"
 
 #include <QString>
 #include <set>

@@ -30,7 +30,8 @@ void NoteRecentFile(const QString& path)
               "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
               "</xbel>\n";
     const QByteArray href = QUrl::fromLocalFile(path).toEncoded();
-    const QByteArray hrefAttribute = "href=\"" + QString::fromLatin1(href).toHtmlEscaped().toLatin1() + "\"";
+    const QByteArray hrefAttribute =
+        "href=\"" + QString::fromLatin1(href).toHtmlEscaped().toLatin1() + "\"";
     // Other programs own the rest of the file: only ever add one entry, never rewrite theirs.
     if (xml.contains(hrefAttribute))
         return;
@@ -38,21 +39,21 @@ void NoteRecentFile(const QString& path)
     if (end < 0)
         return;
     const QByteArray now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8();
-    const QByteArray entry =
-        "  <bookmark " + hrefAttribute + " added=\"" + now + "\" modified=\"" + now +
-        "\" visited=\"" + now +
-        "\">\n"
-        "    <info>\n"
-        "      <metadata owner=\"http://freedesktop.org\">\n"
-        "        <mime:mime-type type=\"application/x-photoshop-abr\"/>\n"
-        "        <bookmark:applications>\n"
-        "          <bookmark:application name=\"Kelbrin\" exec=\"&apos;kelbrin %u&apos;\" modified=\"" +
-        now +
-        "\" count=\"1\"/>\n"
-        "        </bookmark:applications>\n"
-        "      </metadata>\n"
-        "    </info>\n"
-        "  </bookmark>\n";
+    const QByteArray entry = "  <bookmark " + hrefAttribute + " added=\"" + now + "\" modified=\"" +
+                             now + "\" visited=\"" + now +
+                             "\">\n"
+                             "    <info>\n"
+                             "      <metadata owner=\"http://freedesktop.org\">\n"
+                             "        <mime:mime-type type=\"application/x-photoshop-abr\"/>\n"
+                             "        <bookmark:applications>\n"
+                             "          <bookmark:application name=\"Kelbrin\" "
+                             "exec=\"&apos;kelbrin %u&apos;\" modified=\"" +
+                             now +
+                             "\" count=\"1\"/>\n"
+                             "        </bookmark:applications>\n"
+                             "      </metadata>\n"
+                             "    </info>\n"
+                             "  </bookmark>\n";
     xml.insert(end, entry);
     QDir().mkpath(QFileInfo(listPath).absolutePath());
     QSaveFile out(listPath);

@@ -192,8 +192,7 @@ void CInStream::Impl::Rewind(unsigned long n)
 
 CInStream::CInStream(const QString& path, bool dataIsBigEndian)
     : mImpl(std::make_unique<Impl>(path, dataIsBigEndian))
-{
-}
+{}
 
 CInStream::~CInStream() = default;
 

@@ -47,5 +47,6 @@ void assign(ucstring& dst, const QString& src)
 
 void assign(ucstring& dst, QStringView src)
 {
-    dst.assign(reinterpret_cast<const unsigned short*>(src.utf16()), static_cast<size_t>(src.size()));
+    dst.assign(reinterpret_cast<const unsigned short*>(src.utf16()),
+               static_cast<size_t>(src.size()));
 }

@@ -15,8 +15,7 @@ bool RouteApplicationDefinedEvent(QEvent* event)
 
 KelbrinCoreApplication::KelbrinCoreApplication(int& argc, char** argv)
     : QCoreApplication(argc, argv)
-{
-}
+{}
 
 bool KelbrinCoreApplication::event(QEvent* event)
 {

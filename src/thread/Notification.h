@@ -12,8 +12,7 @@ class Notification
 public:
     Notification(QString name, std::shared_ptr<const void> object = {}, QVariantMap userInfo = {})
         : mName(std::move(name)), mObject(std::move(object)), mUserInfo(std::move(userInfo))
-    {
-    }
+    {}
 
     const QString& name() const { return mName; }
     const std::shared_ptr<const void>& object() const { return mObject; }

@@ -42,8 +42,7 @@ public:
     ScopedObserver() = default;
     ScopedObserver(const QString& name, const void* object, NotificationCenter::Handler handler)
         : mToken(NotificationCenter::defaultCenter().addObserver(name, object, std::move(handler)))
-    {
-    }
+    {}
     ~ScopedObserver() { reset(); }
     ScopedObserver(const ScopedObserver&) = delete;
     ScopedObserver& operator=(const ScopedObserver&) = delete;

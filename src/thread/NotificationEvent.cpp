@@ -18,8 +18,7 @@ void NotificationEvent::setPostHookForTesting(PostHook hook)
 NotificationEvent::NotificationEvent(QString name, std::shared_ptr<const void> object,
                                      QVariantMap userInfo)
     : mName(std::move(name)), mObject(std::move(object)), mUserInfo(std::move(userInfo))
-{
-}
+{}
 
 QEvent::Type NotificationEvent::eventType()
 {
@@ -31,8 +30,7 @@ ApplicationDefinedEvent::ApplicationDefinedEvent(quint32 data1,
                                                  std::unique_ptr<NotificationEvent> data2)
     : QEvent(NotificationEvent::eventType()), mData1(data1), mData2(std::move(data2)),
       mTimestamp(QDateTime::currentMSecsSinceEpoch())
-{
-}
+{}
 
 ApplicationDefinedEvent::~ApplicationDefinedEvent()
 {

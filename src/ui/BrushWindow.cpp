@@ -38,7 +38,8 @@ const char* const kBrowserDividerKey = "browserDividerPosition";
 
 QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback)
 {
-    return QIcon::fromTheme(QString::fromLatin1(name), QApplication::style()->standardIcon(fallback));
+    return QIcon::fromTheme(QString::fromLatin1(name),
+                            QApplication::style()->standardIcon(fallback));
 }
 
 bool IsBrushFileUrl(const QUrl& url)
@@ -91,7 +92,8 @@ void BrushWindow::buildWidgets()
     auto* installedLayout = new QVBoxLayout(installedPane);
     installedLayout->setContentsMargins(0, 0, 0, 0);
     installedLayout->setSpacing(0);
-    auto* installedTitle = new QLabel(LocalizedString(QStringLiteral("installed-brushes-title")), installedPane);
+    auto* installedTitle =
+        new QLabel(LocalizedString(QStringLiteral("installed-brushes-title")), installedPane);
     installedTitle->setObjectName(QStringLiteral("installedTitle"));
     installedTitle->setContentsMargins(8, 3, 8, 3);
     installedTitle->setStyleSheet(QStringLiteral(
@@ -150,10 +152,10 @@ void BrushWindow::buildWidgets()
 
     connect(mBrushSplitter, &QSplitter::splitterMoved, this, &BrushWindow::saveDividers);
     connect(mBrowserSplitter, &QSplitter::splitterMoved, this, &BrushWindow::saveDividers);
-    setStyleSheet(QStringLiteral(
-        "QWidget#bottomBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #e9ecf0, stop:1 #cfd4da); border-top: 1px solid #aab0b8; }"
-        " QSplitter::handle { background: #aab0b8; }"));
+    setStyleSheet(
+        QStringLiteral("QWidget#bottomBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #e9ecf0, stop:1 #cfd4da); border-top: 1px solid #aab0b8; }"
+                       " QSplitter::handle { background: #aab0b8; }"));
 }
 
 void BrushWindow::restoreDividers()
@@ -182,8 +184,9 @@ void BrushWindow::buildToolbar()
     mToolbar->setIconSize(QSize(24, 24));
     mToolbar->setMovable(false);
 
-    mInstallToolbarAction = mToolbar->addAction(ThemeIcon("system-software-install", QStyle::SP_ArrowDown),
-                                                LocalizedString(QStringLiteral("toolbar-install")));
+    mInstallToolbarAction =
+        mToolbar->addAction(ThemeIcon("system-software-install", QStyle::SP_ArrowDown),
+                            LocalizedString(QStringLiteral("toolbar-install")));
     mInstallToolbarAction->setObjectName(QStringLiteral("install"));
     mTrashToolbarAction = mToolbar->addAction(ThemeIcon("user-trash", QStyle::SP_TrashIcon),
                                               LocalizedString(QStringLiteral("toolbar-trash")));
@@ -191,8 +194,9 @@ void BrushWindow::buildToolbar()
     auto* flexibleSpace = new QWidget(mToolbar);
     flexibleSpace->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     mToolbar->addWidget(flexibleSpace);
-    mExportToolbarAction = mToolbar->addAction(ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton),
-                                               LocalizedString(QStringLiteral("toolbar-export")));
+    mExportToolbarAction =
+        mToolbar->addAction(ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton),
+                            LocalizedString(QStringLiteral("toolbar-export")));
     mExportToolbarAction->setObjectName(QStringLiteral("export"));
     connect(mExportToolbarAction, &QAction::triggered, this, &BrushWindow::exportBrushFile);
 }
@@ -203,7 +207,8 @@ void BrushWindow::buildMenus()
     QAction* open = file->addAction(tr("&Open…"), this, &BrushWindow::doOpen);
     open->setShortcut(QKeySequence::Open);
     file->addSeparator();
-    mExportMenuAction = file->addAction(tr("&Export as Images…"), this, &BrushWindow::exportBrushFile);
+    mExportMenuAction =
+        file->addAction(tr("&Export as Images…"), this, &BrushWindow::exportBrushFile);
     mExportMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mPrintAction = file->addAction(tr("&Print…"), this, &BrushWindow::printBrushFile);
     mPrintAction->setShortcut(QKeySequence::Print);
@@ -364,8 +369,8 @@ void BrushWindow::finishedQueryFirstPhase()
 
 void BrushWindow::doOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Brush File"), QString(),
-                                                      tr("Brush files (*.abr *.ABR);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Brush File"), QString(), tr("Brush files (*.abr *.ABR);;All files (*)"));
     if (!path.isEmpty())
         doOpenFile(path);
 }
@@ -425,8 +430,9 @@ void BrushWindow::changeEvent(QEvent* event)
 {
     // The bottom bar's fill follows whether the window is active, as the title bar does.
     if (event->type() == QEvent::ActivationChange && mBottomBar)
-        mBottomBar->setStyleSheet(isActiveWindow() ? QString()
-                                                   : QStringLiteral("QWidget#bottomBar { background: #eceef1; }"));
+        mBottomBar->setStyleSheet(
+            isActiveWindow() ? QString()
+                             : QStringLiteral("QWidget#bottomBar { background: #eceef1; }"));
     QMainWindow::changeEvent(event);
 }
 

@@ -61,8 +61,8 @@ public:
 
     // Whether something may be installed / trashed or exported, as the outlines' selection says.
     // The outline issue wires these; until then nothing is ever selected in an outline.
-    void setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled, bool anythingSelected,
-                           bool photoshopFound);
+    void setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled,
+                           bool anythingSelected, bool photoshopFound);
 
 Q_SIGNALS:
     // Emitted on the main thread after each "FinishedReadingFile" of the file on display.

@@ -73,7 +73,8 @@ QString ExportController::run()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.selectFile(proposedName());
 
-    auto* transparency = new QCheckBox(LocalizedString(QStringLiteral("export-use-transparency")), &dialog);
+    auto* transparency =
+        new QCheckBox(LocalizedString(QStringLiteral("export-use-transparency")), &dialog);
     transparency->setObjectName(QStringLiteral("transparencyCheckBox"));
     transparency->setChecked(gUseTransparency);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))

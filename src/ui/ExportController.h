@@ -28,7 +28,8 @@ public:
     QString proposedName() const;
 
 private:
-    ExportController(BrushFilePtr file, QWidget* parent) : mFile(std::move(file)), mParent(parent) {}
+    ExportController(BrushFilePtr file, QWidget* parent) : mFile(std::move(file)), mParent(parent)
+    {}
 
     BrushFilePtr mFile;
     QWidget* mParent;

@@ -22,8 +22,8 @@ bool CallFileManager(const QString& method, const QString& path)
     if (!bus.isConnected() || !bus.interface())
         return false;
     // The service may be activatable rather than running; ask the bus either way.
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, QStringLiteral("/org/freedesktop/FileManager1"),
-                                                       kService, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, QStringLiteral("/org/freedesktop/FileManager1"), kService, method);
     call << QStringList{QUrl::fromLocalFile(path).toString()} << QString();
     const QDBusMessage reply = bus.call(call, QDBus::Block, 3000);
     return reply.type() == QDBusMessage::ReplyMessage;

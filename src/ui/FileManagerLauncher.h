@@ -11,4 +11,5 @@ void OpenFolderInFileManager(const QString& folder);
 void RevealInFileManager(const QString& path);
 
 // Tests replace the call to the file manager with one of their own; an empty function restores it.
-void SetFileManagerHandlerForTesting(std::function<void(const QString& method, const QString& path)> handler);
+void SetFileManagerHandlerForTesting(
+    std::function<void(const QString& method, const QString& path)> handler);

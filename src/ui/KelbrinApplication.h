@@ -5,7 +5,6 @@
 
 #include "ui/BrushWindow.h"
 
-
 // The window program's application object: hands the reading thread's notification carriers
 // to NotificationEvent before Qt's own dispatch sees them, and opens the help page.
 class KelbrinApplication : public QApplication

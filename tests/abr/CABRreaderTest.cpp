@@ -1,5 +1,5 @@
-#include "abr/BrushNotifications.h"
 #include "abr/CABRreader.h"
+#include "abr/BrushNotifications.h"
 #include "brush/SampledBrush.h"
 #include "thread/NotificationEvent.h"
 
@@ -59,7 +59,9 @@ V12Outcome ReadStoppingAfter(const QString& path, int n)
     {
         boost::unique_lock<boost::mutex> lock(started);
         boost::thread worker([&] {
-            { boost::unique_lock<boost::mutex> wait(started); }
+            {
+                boost::unique_lock<boost::mutex> wait(started);
+            }
             try {
                 CABRreader reader(path);
                 reader.Read(file);
@@ -96,12 +98,14 @@ QByteArray FiveComputed(uint16_t version)
 } // namespace
 
 class UnreadVersion : public testing::TestWithParam<int>
-{};
+{
+};
 
 TEST_P(UnreadVersion, PostsOnlyTheEndNotice)
 {
     Sandbox box;
-    const V12Outcome r = ReadNow(box.write("v.abr", V12Header(uint16_t(GetParam()), 3) + QByteArray(40, 1)));
+    const V12Outcome r =
+        ReadNow(box.write("v.abr", V12Header(uint16_t(GetParam()), 3) + QByteArray(40, 1)));
     EXPECT_FALSE(r.error);
     EXPECT_EQ(r.events, QStringList{kFinishedReadingFileNotification});
 }
@@ -190,7 +194,8 @@ struct DamagedCase
 };
 
 class DamagedFile : public testing::TestWithParam<DamagedCase>
-{};
+{
+};
 
 TEST_P(DamagedFile, KeepsWhatWasReadAndStillEnds)
 {
@@ -238,7 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"run-length frame overflowing the sample",
                     [] {
                         AbrWriter w = OneGoodBrush(2);
-                        w.sampledRecord(true, "o", 0, 0, 1, 4, 8, true, QByteArray::fromHex("7f") + QByteArray(200, 1));
+                        w.sampledRecord(true, "o", 0, 0, 1, 4, 8, true,
+                                        QByteArray::fromHex("7f") + QByteArray(200, 1));
                         return w.data();
                     },
                     1, -1},
@@ -250,8 +256,10 @@ INSTANTIATE_TEST_SUITE_P(
                     [] { return SampledHeader(0, 0, 100, 100, 8, 0); }, 1, -1},
         DamagedCase{"run-length sample larger than the file could fill",
                     [] { return SampledHeader(0, 0, 2000, 2000, 8, 1); }, 1, -1},
-        DamagedCase{"name count beyond the file",
-                    [] { return OneGoodBrush(2).u16(1).u32(20).u32(0).u16(0).u32(0x7FFFFFF0).data(); }, 1, -1},
+        DamagedCase{
+            "name count beyond the file",
+            [] { return OneGoodBrush(2).u16(1).u32(20).u32(0).u16(0).u32(0x7FFFFFF0).data(); }, 1,
+            -1},
         DamagedCase{"truncated header", [] { return QByteArray::fromHex("0002"); }, 0, -1}),
     [](const testing::TestParamInfo<DamagedCase>& info) {
         std::string name = info.param.what;

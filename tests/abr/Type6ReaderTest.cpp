@@ -172,7 +172,7 @@ TEST_F(Type6ReaderTest, LaterSampleSectionReplacesEarlierOne)
 struct BadRecord
 {
     const char* what;
-    SampleSpec spec;
+    SampleSpec sample;
 };
 
 void PrintTo(const BadRecord& b, std::ostream* os)
@@ -186,7 +186,7 @@ class BadRecordTest : public Type6ReaderTest, public ::testing::WithParamInterfa
 
 TEST_P(BadRecordTest, FailsAfterThePrecedingBrushes)
 {
-    const ReadOutcome o = Read(File({Raw8("ok", 1, 1, Bytes({1})), GetParam().spec}));
+    const ReadOutcome o = Read(File({Raw8("ok", 1, 1, Bytes({1})), GetParam().sample}));
     EXPECT_EQ(o.error, -1);
     EXPECT_EQ(o.brushes.size(), 1u);
     EXPECT_EQ(o.finished, 1);

@@ -2,9 +2,9 @@
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
 #include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 int GreyAt(const QImage& image, int x, int y)
@@ -75,7 +75,8 @@ struct TipCase
 };
 
 class ComputedBrushSize : public testing::TestWithParam<TipCase>
-{};
+{
+};
 
 TEST_P(ComputedBrushSize, MatchesTheEllipseBounds)
 {
@@ -99,8 +100,8 @@ TEST(ComputedBrush, HardTipIsABlackDiscOnWhite)
     ComputedBrush brush(std::nullopt, 100, 100, 0, 100);
     const QImage& image = brush.image();
     EXPECT_EQ(GreyAt(image, 50, 50), 0);
-    EXPECT_EQ(GreyAt(image, 2, 2), 255);   // corner, outside the disc
-    EXPECT_EQ(GreyAt(image, 50, 2), 0);    // just inside the top edge
+    EXPECT_EQ(GreyAt(image, 2, 2), 255); // corner, outside the disc
+    EXPECT_EQ(GreyAt(image, 50, 2), 0);  // just inside the top edge
     EXPECT_EQ(GreyAt(image, 99, 99), 255);
 }
 

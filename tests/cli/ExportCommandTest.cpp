@@ -2,10 +2,10 @@
 #include "cli/CliCommands.h"
 #include "support/TestUtil.h"
 
+#include "CliRun.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
-#include "CliRun.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"
 
+#include "CliRun.h"
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include "CliRun.h"
 
 #include <gtest/gtest.h>
 

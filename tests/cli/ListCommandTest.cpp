@@ -4,10 +4,10 @@
 
 #include "cli/CliCommands.h"
 
+#include "CliRun.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include "CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,7 @@ TEST_P(ListSwitchAfter, FirstFileStopsAtTheNthBrushAndTheSecondIsWhole)
     // Repeated: the switch races the worker differently each time.
     for (int round = 0; round < 5; ++round) {
         const CliRun run = RunList({QStringLiteral("--json"), QStringLiteral("--switch-after"),
-                                     QString::number(n), mFirst, mSecond});
+                                    QString::number(n), mFirst, mSecond});
         ASSERT_EQ(run.status, 0) << qPrintable(run.err);
         const QJsonArray files = JsonFiles(run);
         ASSERT_EQ(files.size(), 2);
@@ -97,8 +97,7 @@ INSTANTIATE_TEST_SUITE_P(N, ListSwitchAfter,
 TEST_F(ListCommandTest, SwitchAfterReportsAFirstFileThatFailedEarly)
 {
     const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 2));
-    CliRun run =
-        RunList({QStringLiteral("--switch-after"), QStringLiteral("5"), damaged, mSecond});
+    CliRun run = RunList({QStringLiteral("--switch-after"), QStringLiteral("5"), damaged, mSecond});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.contains(damaged + QStringLiteral(": 2 brushes, stopped by error -1")))
         << qPrintable(run.out);

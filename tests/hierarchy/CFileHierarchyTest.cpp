@@ -208,7 +208,8 @@ TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
     };
     int i = 0;
     for (const FlagCase& c : cases) {
-        EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), FileNodeFlags{c.flags}), c.added) << int(c.flags);
+        EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), FileNodeFlags{c.flags}), c.added)
+            << int(c.flags);
     }
     EXPECT_FALSE(Add(QStringLiteral("f/0.abr")));
     EXPECT_FALSE(topLevelChanged);
@@ -331,7 +332,8 @@ TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
     Add(QStringLiteral("a/b/c/c1.abr"));
     disk.folder(QStringLiteral("d"));
     ASSERT_TRUE(QDir().rename(P("a/b"), P("d/b")));
-    EXPECT_TRUE(h.MoveNode(P("a/b/"), P("d/b/"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
+    EXPECT_TRUE(
+        h.MoveNode(P("a/b/"), P("d/b/"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
     EXPECT_FALSE(node);
     EXPECT_TRUE(topLevelChanged);
     EXPECT_TRUE(Node(QStringLiteral("d/b/b1.abr")));
@@ -345,7 +347,8 @@ TEST_F(Hierarchy, MovingAFolderUnderAnotherName_BringsItsFilesToThatName)
     Add(QStringLiteral("a/b/b1.abr"));
     disk.folder(QStringLiteral("d"));
     ASSERT_TRUE(QDir().rename(P("a/b"), P("d/e")));
-    EXPECT_TRUE(h.MoveNode(P("a/b"), P("d/e"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
+    EXPECT_TRUE(
+        h.MoveNode(P("a/b"), P("d/e"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
     EXPECT_TRUE(Node(QStringLiteral("d/e/b1.abr")));
     EXPECT_FALSE(Node(QStringLiteral("d/b")));
     EXPECT_FALSE(Node(QStringLiteral("a")));

@@ -228,8 +228,8 @@ private:
             expected = !mFiles.count(relative);
             disk.file(relative);
             mFiles.insert(relative);
-            result =
-                h.AddFile(disk.path(relative), Pick(2) ? kPlainFile : FileNodeFlags{}, node, topLevelChanged);
+            result = h.AddFile(disk.path(relative), Pick(2) ? kPlainFile : FileNodeFlags{}, node,
+                               topLevelChanged);
             what = "add " + relative.toStdString();
             mCounts[0]++;
         } else if (kind < 65) {

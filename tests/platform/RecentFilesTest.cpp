@@ -20,7 +20,8 @@ TEST(RecentFiles, AddsEachFileOnceAndKeepsOtherEntries)
     QXmlStreamReader xml(&file);
     QStringList hrefs;
     while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("bookmark"))
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.name() == QLatin1String("bookmark"))
             hrefs << xml.attributes().value("href").toString();
     EXPECT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
     EXPECT_EQ(hrefs, (QStringList{"file:///data/a%20b.abr", "file:///data/c&d.abr"}));

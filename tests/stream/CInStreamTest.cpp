@@ -47,7 +47,10 @@ TEST(CInStream, MissingFileFailsWithErrno)
 TEST(CInStream, ConvertsEachElementSizeFromBigEndian)
 {
     Sandbox box;
-    const QByteArray bytes = QByteArray::fromHex("0102" "01020304" "0102030405060708" "ff");
+    const QByteArray bytes = QByteArray::fromHex("0102"
+                                                 "01020304"
+                                                 "0102030405060708"
+                                                 "ff");
     CInStream stream(box.write("f", bytes), true);
     EXPECT_EQ(stream.ReadU16(), 0x0102);
     EXPECT_EQ(stream.ReadU32(), 0x01020304u);

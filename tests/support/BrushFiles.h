@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // Whole brush files of versions 1 and 2 for the reading tests: sampled 8-bit brushes with

@@ -80,7 +80,8 @@ TEST(NotificationEvent, ClearAllLeavesOtherEventsQueued)
 TEST(NotificationEvent, EventWithoutTheTagIsDropped)
 {
     NotificationRecorder recorder({kPing});
-    ApplicationDefinedEvent foreign(0x12345678, std::make_unique<NotificationEvent>(kPing, nullptr, QVariantMap{}));
+    ApplicationDefinedEvent foreign(
+        0x12345678, std::make_unique<NotificationEvent>(kPing, nullptr, QVariantMap{}));
     EXPECT_FALSE(NotificationEvent::handleEvent(&foreign));
     EXPECT_TRUE(recorder.received().empty());
 }
@@ -93,7 +94,8 @@ TEST(MainThreadNotifier, DeliversNameObjectAndInfoOnTheMainThread)
     auto object = std::make_shared<QString>("payload");
     QThread* mainThread = QThread::currentThread();
     QThread* deliveredOn = nullptr;
-    ScopedObserver check(kPing, nullptr, [&](const Notification&) { deliveredOn = QThread::currentThread(); });
+    ScopedObserver check(kPing, nullptr,
+                         [&](const Notification&) { deliveredOn = QThread::currentThread(); });
     boost::thread poster([object] {
         for (int i = 0; i < 3; ++i)
             MainThreadNotifier::postNotificationWithName(kPing, object, {{"i", i}});

@@ -1,5 +1,5 @@
-#include "brush/SampledBrush.h"
 #include "ui/BrushFileView.h"
+#include "brush/SampledBrush.h"
 #include "ui/ImageScaling.h"
 
 #include <QCoreApplication>
@@ -52,7 +52,7 @@ TEST(BrushFileView, GeometryFillsTheWidthWithCellsAndGaps)
     EXPECT_NEAR(grid.view->thumbnailSide(), 400 / 4.9375, 1e-3);
     const QRectF fifth = grid.view->thumbnailRect(4);
     const double s = 400 / 4.9375, g = 0.1875 * s;
-    EXPECT_NEAR(fifth.x(), g, 1e-3);        // column 0
+    EXPECT_NEAR(fifth.x(), g, 1e-3);         // column 0
     EXPECT_NEAR(fifth.y(), s + 2 * g, 1e-3); // row 1
     EXPECT_NEAR(grid.view->thumbnailRect(3).right(), 400 - g, 1e-3);
 }
@@ -60,7 +60,8 @@ TEST(BrushFileView, GeometryFillsTheWidthWithCellsAndGaps)
 TEST(BrushFileView, HeightIsRowsOrTheVisibleAreaWhicheverIsLarger)
 {
     const double s = 400 / 4.9375, p = 1.1875 * s, g = 0.1875 * s;
-    for (auto [brushes, rows] : {std::pair{9, 3}, std::pair{8, 2}, std::pair{0, 0}, std::pair{40, 10}}) {
+    for (auto [brushes, rows] :
+         {std::pair{9, 3}, std::pair{8, 2}, std::pair{0, 0}, std::pair{40, 10}}) {
         Grid grid(400, 300, 4);
         grid.show(brushes);
         EXPECT_EQ(grid.view->height(), int(std::ceil(std::max(300.0, rows * p + g)))) << brushes;
@@ -97,8 +98,10 @@ TEST(BrushFileView, SettingTheCurrentZoomDoesNotRelayout)
 
 TEST(BrushFileView, ToolTipShowsNameOnItsOwnLineThenSize)
 {
-    EXPECT_EQ(BrushFileView::toolTipForBrush(*MakeBrush("Soft", 45, 30)), QStringLiteral("Soft\n45 × 30 px"));
-    EXPECT_EQ(BrushFileView::toolTipForBrush(*MakeBrush(nullptr, 45, 30)), QStringLiteral("45 × 30 px"));
+    EXPECT_EQ(BrushFileView::toolTipForBrush(*MakeBrush("Soft", 45, 30)),
+              QStringLiteral("Soft\n45 × 30 px"));
+    EXPECT_EQ(BrushFileView::toolTipForBrush(*MakeBrush(nullptr, 45, 30)),
+              QStringLiteral("45 × 30 px"));
     EXPECT_EQ(BrushFileView::toolTipForBrush(*MakeBrush("", 45, 30)), QStringLiteral("45 × 30 px"));
 }
 

@@ -1,7 +1,7 @@
+#include "ui/BrushWindow.h"
 #include "ui/BottomDisplay.h"
 #include "ui/BrushAppDelegate.h"
 #include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
 
@@ -167,7 +167,8 @@ TEST(BrushWindow, ExportThroughTheDialogMakesAFreshFolderEachTime)
 
     AnswerExportDialog(target, false);
     window.exportBrushFile();
-    EXPECT_EQ(QDir(target).entryList(QDir::Files, QDir::Name), (QStringList{"0.png", "1.png", "2.png"}));
+    EXPECT_EQ(QDir(target).entryList(QDir::Files, QDir::Name),
+              (QStringList{"0.png", "1.png", "2.png"}));
     EXPECT_FALSE(ExportController::useTransparency());
 
     AnswerExportDialog(target, true);
@@ -218,7 +219,8 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
 
 TEST(BrushAppDelegate, ASecondLaunchHandsItsFileToTheRunningWindow)
 {
-    qputenv("KELBRIN_INSTANCE_NAME", QStringLiteral("kelbrin-test-%1").arg(QCoreApplication::applicationPid()).toUtf8());
+    qputenv("KELBRIN_INSTANCE_NAME",
+            QStringLiteral("kelbrin-test-%1").arg(QCoreApplication::applicationPid()).toUtf8());
     Sandbox box;
     const QString path = box.write("handed.abr", NamedBrushes("h", 1));
     BrushWindow window;
