@@ -111,10 +111,14 @@ void ComputedBrush::makeImage(double diameter, double roundnessInPercent, double
     if (S > kMaxTipSide)
         return;
 
-    // The round tip, unsquashed and unrotated, on a transparent square.
+    // The round tip, unsquashed and unrotated, on a transparent square. Only its coverage
+    // matters (the ink is always black), so one byte a pixel holds it: alpha for the soft tip;
+    // grey for the hard one, which is opaque.
     const int side = std::max(1, static_cast<int>(std::ceil(S)));
-    QImage tip(side, side, QImage::Format_ARGB32_Premultiplied);
-    tip.fill(Qt::transparent);
+    QImage tip(side, side, h >= 1.0 ? QImage::Format_Grayscale8 : QImage::Format_Alpha8);
+    if (tip.isNull())
+        return;
+    tip.fill(h >= 1.0 ? Qt::white : Qt::transparent);
     {
         QPainter painter(&tip);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -144,7 +148,7 @@ void ComputedBrush::makeImage(double diameter, double roundnessInPercent, double
     const QPointF p = T.map(QPointF(S / 2.0, S / 2.0));
     const QPointF q = T.inverted().map(QPointF(W / 2.0 - p.x(), H / 2.0 - p.y()));
 
-    QImage canvas(static_cast<int>(W), static_cast<int>(H), QImage::Format_RGB32);
+    QImage canvas(static_cast<int>(W), static_cast<int>(H), QImage::Format_Grayscale8);
     if (canvas.isNull())
         return;
     canvas.fill(Qt::white);
@@ -154,5 +158,5 @@ void ComputedBrush::makeImage(double diameter, double roundnessInPercent, double
         painter.setTransform(T);
         painter.drawImage(QRectF(q, QSizeF(S, S)), tip, QRectF(0, 0, S, S));
     }
-    mImage = canvas.convertToFormat(QImage::Format_Grayscale8);
+    mImage = canvas;
 }
