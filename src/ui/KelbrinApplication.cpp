@@ -2,6 +2,9 @@
 
 #include "thread/KelbrinCoreApplication.h"
 #include "ui/BrushWindow.h"
+#include "ui/KelbrinStyle.h"
+
+#include <QStyle>
 
 #include <boost/thread/thread.hpp>
 
@@ -15,6 +18,7 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     setApplicationName(QStringLiteral("Kelbrin"));
     setApplicationDisplayName(QStringLiteral("Kelbrin"));
     setDesktopFileName(QStringLiteral("kelbrin"));
+    setStyle(new KelbrinStyle(QApplication::style()->name()));
     // Have the thread library set itself up before the worker and the folder watcher start.
     boost::thread(DummyCall).detach();
 }
