@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Linux file names are bytes; Qt's own conversion (QFile::encodeName/decodeName) turns bytes
+// that are not UTF-8 into U+FFFD and cannot give them back, so a Latin-1 name from an old
+// archive could be shown but never opened again. Every path that crosses between the kernel
+// and a QString goes through these two functions instead: valid UTF-8 decodes as usual and each
+// byte that is not part of valid UTF-8 becomes the lone surrogate U+DC80 + (byte - 0x80), which
+// the reverse conversion turns back into that byte. The round trip bytes -> QString -> bytes is
+// exact for every name the kernel can hold.
+QString PathFromNative(const char* bytes, qsizetype length);
+QString PathFromNative(const QByteArray& bytes);
+QString PathFromNative(const char* nulTerminated);
+QByteArray PathToNative(const QString& path);

@@ -1,0 +1,46 @@
+#include "platform/NativePath.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each case: raw name bytes and whether they are valid UTF-8 (then the QString must be the
+// ordinary decoding, with no escapes).
+struct NameCase
+{
+    QByteArray bytes;
+    bool validUtf8;
+};
+
+class NativePathRoundTrip : public ::testing::TestWithParam<NameCase>
+{};
+
+TEST_P(NativePathRoundTrip, BytesSurviveTheQStringAndBack)
+{
+    const NameCase& c = GetParam();
+    const QString decoded = PathFromNative(c.bytes);
+    EXPECT_EQ(PathToNative(decoded), c.bytes);
+    if (c.validUtf8)
+        EXPECT_EQ(decoded, QString::fromUtf8(c.bytes));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NativePathRoundTrip,
+    ::testing::Values(NameCase{"plain/brush.abr", true}, NameCase{"caf\xc3\xa9.abr", true},
+                      NameCase{"\xf0\x9f\x96\x8c brush", true}, NameCase{"", true},
+                      NameCase{"Pinsel \xe4\xf6\xfc.abr", false}, // Latin-1
+                      NameCase{"bad\xff.abr", false}, NameCase{"\xc0\xaf", false}, // overlong
+                      NameCase{"\xed\xa0\x80", false},            // encoded surrogate
+                      NameCase{"\xf4\x90\x80\x80", false},        // past U+10FFFF
+                      NameCase{"cut\xe2\x82", false}));           // truncated sequence
+
+TEST(NativePath, InvalidBytesBecomeLoneSurrogatesNotReplacementCharacters)
+{
+    const QString decoded = PathFromNative(QByteArray("a\xff"));
+    ASSERT_EQ(decoded.size(), 2);
+    EXPECT_EQ(decoded.at(1).unicode(), 0xDCFF);
+    // A lone surrogate no decoding can make is written as U+FFFD rather than as garbage.
+    EXPECT_EQ(PathToNative(QString(QChar(0xD800))), QByteArray("\xef\xbf\xbd"));
+}
+
+} // namespace
