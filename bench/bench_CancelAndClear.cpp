@@ -8,6 +8,7 @@
 #include "thread/CFileReadingTask.h"
 #include "thread/KelbrinCoreApplication.h"
 #include "thread/NotificationEvent.h"
+#include "thread/PostingBrushSink.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -71,7 +72,8 @@ void BM_CancelAndClearMidBrush(benchmark::State& state)
     double brushMs = 0;
     for (int pass = 0; pass < 2; ++pass) {
         const auto readStart = Clock::now();
-        CABRreader(path).Read(BrushFile::brushFileWithPath(path));
+        PostingBrushSink sink(BrushFile::brushFileWithPath(path));
+        CABRreader(path).Read(sink);
         brushMs = Ms(Clock::now() - readStart) / kBrushes;
         NotificationEvent::clearAll();
     }

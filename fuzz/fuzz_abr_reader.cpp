@@ -3,6 +3,7 @@
 #include "abr/CABRreader.h"
 #include "thread/KelbrinCoreApplication.h"
 #include "thread/NotificationEvent.h"
+#include "thread/PostingBrushSink.h"
 
 #include <boost/thread/exceptions.hpp>
 #include <cstdint>
@@ -38,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     try {
         CABRreader reader(gPath);
-        reader.Read(BrushFile::brushFileWithPath(gPath));
+        PostingBrushSink sink(BrushFile::brushFileWithPath(gPath));
+        reader.Read(sink);
     } catch (int) {
     } catch (const std::bad_alloc&) {
         // Only the Unicode string counts of 2^31 and more are refused this way.

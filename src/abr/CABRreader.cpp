@@ -1,10 +1,8 @@
 #include "abr/CABRreader.h"
 
-#include "abr/BrushNotifications.h"
 #include "abr/CABRreaderImpl.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
-#include "thread/NotificationEvent.h"
 
 #include <boost/thread/thread.hpp>
 #include <limits>
@@ -14,18 +12,16 @@ CABRreader::Impl::Impl(const QString& path, CABRreader* owner)
     : mStream(path, true), mUnpacker(mStream), mOwner(owner)
 {}
 
-void CABRreader::Impl::PostBrush(const BrushPtr& brush, const BrushFilePtr& file)
+void CABRreader::Impl::PostBrush(const BrushPtr& brush, CBrushSink& sink)
 {
     boost::this_thread::interruption_point();
-    QVariantMap info;
-    info.insert(kBrushFileKey, QVariant::fromValue(file));
-    NotificationEvent::postNotificationWithName(kAddBrushNotification, brush, info);
+    sink.AddBrush(brush);
 }
 
 // Header, all versions:          Versions 1 and 2 then hold:
 //   0  2  version                  2  2  brush count N
 //                                  4  …  N records: 2 type, 4 length, type-specific fields
-void CABRreader::Impl::Read(const BrushFilePtr& file)
+void CABRreader::Impl::Read(CBrushSink& sink)
 {
     try {
         const unsigned short version = mStream.ReadU16();
@@ -44,19 +40,19 @@ void CABRreader::Impl::Read(const BrushFilePtr& file)
                 else
                     mStream.SkipBytes(length); // A kind we do not know: step over it whole.
                 if (brush)
-                    PostBrush(brush, file);
+                    PostBrush(brush, sink);
             }
         } else if (version >= 6 && version <= 10) {
             const unsigned short subVersion = mStream.ReadU16();
-            ReadType6Brushes(file, subVersion);
+            ReadType6Brushes(sink, subVersion);
         }
     } catch (...) {
         boost::this_thread::interruption_point();
-        NotificationEvent::postNotificationWithName(kFinishedReadingFileNotification, file);
+        sink.FinishedReadingFile();
         throw;
     }
     boost::this_thread::interruption_point();
-    NotificationEvent::postNotificationWithName(kFinishedReadingFileNotification, file);
+    sink.FinishedReadingFile();
 }
 
 // 4 count C, then C big-endian UTF-16 code units; a final zero unit ends the name.
@@ -151,7 +147,7 @@ CABRreader::CABRreader(const QString& path) : mImpl(std::make_unique<Impl>(path,
 
 CABRreader::~CABRreader() = default;
 
-void CABRreader::Read(const BrushFilePtr& file)
+void CABRreader::Read(CBrushSink& sink)
 {
-    mImpl->Read(file);
+    mImpl->Read(sink);
 }

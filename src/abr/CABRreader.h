@@ -1,13 +1,13 @@
 #pragma once
 
-#include "brush/BrushFile.h"
+#include "abr/CBrushSink.h"
 
 #include <QString>
 #include <memory>
 
-// Reads one brush file on the calling thread and posts each brush to the main thread the
-// moment it is made ("AddBrush"), then "FinishedReadingFile". Errors are thrown as int
-// (-1 for a format violation), after the end notice has been posted.
+// Reads one brush file on the calling thread and hands each brush to a sink the moment it is
+// made, then tells the sink the read is over. Errors are thrown as int (-1 for a format
+// violation) or std::bad_alloc, after the sink has been told.
 class CABRreader
 {
 public:
@@ -16,7 +16,7 @@ public:
     CABRreader(const CABRreader&) = delete;
     CABRreader& operator=(const CABRreader&) = delete;
 
-    void Read(const BrushFilePtr& file);
+    void Read(CBrushSink& sink);
 
     class Impl;
 

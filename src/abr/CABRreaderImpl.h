@@ -21,17 +21,17 @@ public:
 
     Impl(const QString& path, CABRreader* owner);
 
-    void Read(const BrushFilePtr& file);
+    void Read(CBrushSink& sink);
 
     std::optional<QString> ReadType12Name();
     BrushPtr ReadType12ComputedBrush(bool hasName);
     BrushPtr ReadType12SampledBrush(bool hasName);
-    void ReadType6Brushes(const BrushFilePtr& file, int subVersion);
+    void ReadType6Brushes(CBrushSink& sink, int subVersion);
     // True when zero padding up to the next 4-byte boundary was stepped over.
     bool SkipSectionPadding();
 
-    // Posts one brush, after the cancellation point that lets a switch of file stop the read.
-    void PostBrush(const BrushPtr& brush, const BrushFilePtr& file);
+    // Hands one brush on, after the cancellation point that lets a switch of file stop the read.
+    void PostBrush(const BrushPtr& brush, CBrushSink& sink);
 
     long long BytesLeft() const { return mStream.GetSize() - mStream.GetPosition(); }
 

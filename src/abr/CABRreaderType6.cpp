@@ -55,7 +55,7 @@ bool CABRreader::Impl::SkipSectionPadding()
 //   10 (sub-version 1) or 264 bytes      4 top, 4 left, 4 bottom, 4 right (signed)
 //   2 depth (8, 16, 32)                  1 compression (only with depth 8)
 //   [2 × height row lengths]             pixel data, rest of the record, padding
-void CABRreader::Impl::ReadType6Brushes(const BrushFilePtr& file, int subVersion)
+void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
 {
     std::map<uint32_t, SChunkHeader> sections;
     while (mStream.GetPosition() != mStream.GetSize()) {
@@ -148,7 +148,7 @@ void CABRreader::Impl::ReadType6Brushes(const BrushFilePtr& file, int subVersion
         }
         PostBrush(std::make_shared<SampledBrush>(name, static_cast<int>(width),
                                                  static_cast<int>(height), depth, std::move(block)),
-                  file);
+                  sink);
 
         const long long rest = recordEnd - mStream.GetPosition();
         if (rest < 0)
@@ -161,5 +161,5 @@ void CABRreader::Impl::ReadType6Brushes(const BrushFilePtr& file, int subVersion
          ++i)
         PostBrush(ComputedBrush::brushWithName(ToQString(tip->name), tip->diameter, tip->roundness,
                                                tip->angle, tip->hardness),
-                  file);
+                  sink);
 }

@@ -1,4 +1,4 @@
-#include "abr/BrushNotifications.h"
+#include "thread/BrushNotifications.h"
 #include "abr/CABRreader.h"
 #include "brush/SampledBrush.h"
 #include "cli/BrushFileReading.h"

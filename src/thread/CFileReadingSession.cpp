@@ -1,6 +1,6 @@
 #include "thread/CFileReadingSession.h"
 
-#include "abr/BrushNotifications.h"
+#include "thread/BrushNotifications.h"
 #include "abr/CABRreader.h"
 #include "thread/CFileReadingTask.h"
 #include "thread/NotificationEvent.h"

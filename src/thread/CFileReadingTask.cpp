@@ -1,6 +1,7 @@
 #include "thread/CFileReadingTask.h"
 
 #include "abr/CABRreader.h"
+#include "thread/PostingBrushSink.h"
 
 CFileReadingTask::CFileReadingTask(QString path, BrushFilePtr brushFile)
     : mPath(std::move(path)), mBrushFile(std::move(brushFile))
@@ -12,5 +13,6 @@ void CFileReadingTask::Perform()
 {
     // The reader lives only for this read; leaving the scope closes the file, also on a throw.
     CABRreader reader(mPath);
-    reader.Read(mBrushFile);
+    PostingBrushSink sink(mBrushFile);
+    reader.Read(sink);
 }

@@ -1,7 +1,8 @@
 #include "abr/CABRreader.h"
-#include "abr/BrushNotifications.h"
 #include "brush/SampledBrush.h"
+#include "thread/BrushNotifications.h"
 #include "thread/NotificationEvent.h"
+#include "thread/PostingBrushSink.h"
 
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"
@@ -26,7 +27,8 @@ V12Outcome ReadNow(const QString& path)
     auto file = BrushFile::brushFileWithPath(path);
     try {
         CABRreader reader(path);
-        reader.Read(file);
+        PostingBrushSink sink(file);
+        reader.Read(sink);
     } catch (int code) {
         outcome.error = code;
     }
@@ -64,7 +66,8 @@ V12Outcome ReadStoppingAfter(const QString& path, int n)
             }
             try {
                 CABRreader reader(path);
-                reader.Read(file);
+                PostingBrushSink sink(file);
+                reader.Read(sink);
             } catch (const boost::thread_interrupted&) {
                 outcome.interrupted = true;
             } catch (int code) {
@@ -277,7 +280,8 @@ TEST(CABRreader, HugeNameCountIsAnAllocationFailure)
     const QString path = box.write("n.abr", w.data());
     NotificationRecorder recorder({kFinishedReadingFileNotification});
     CABRreader reader(path);
-    EXPECT_THROW(reader.Read(BrushFile::brushFileWithPath(path)), std::bad_alloc);
+    PostingBrushSink sink(BrushFile::brushFileWithPath(path));
+    EXPECT_THROW(reader.Read(sink), std::bad_alloc);
     DrainPostedEvents();
     EXPECT_EQ(recorder.received().size(), 1u);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "abr/BrushNotifications.h"
 #include "abr/CABRreader.h"
 #include "support/TestUtil.h"
+#include "thread/BrushNotifications.h"
+#include "thread/PostingBrushSink.h"
 
 #include <optional>
 #include <vector>
@@ -27,7 +28,8 @@ inline ReadOutcome ReadAbr(const QString& path)
     const BrushFilePtr file = BrushFile::brushFileWithPath(path);
     try {
         CABRreader reader(path);
-        reader.Read(file);
+        PostingBrushSink sink(file);
+        reader.Read(sink);
     } catch (int code) {
         outcome.error = code;
     } catch (const std::bad_alloc&) {

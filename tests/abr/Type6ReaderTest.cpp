@@ -405,7 +405,8 @@ TEST_F(Type6ReaderTest, StopRequestEndsTheReadBeforeTheNextBrush)
         started.wait();
         try {
             CABRreader reader(path);
-            reader.Read(BrushFile::brushFileWithPath(path));
+            PostingBrushSink sink(BrushFile::brushFileWithPath(path));
+            reader.Read(sink);
         } catch (const boost::thread_interrupted&) {
             interrupted = true;
         }

@@ -13,26 +13,28 @@ struct NameCase
 };
 
 class NativePathRoundTrip : public ::testing::TestWithParam<NameCase>
-{};
+{
+};
 
 TEST_P(NativePathRoundTrip, BytesSurviveTheQStringAndBack)
 {
     const NameCase& c = GetParam();
     const QString decoded = PathFromNative(c.bytes);
     EXPECT_EQ(PathToNative(decoded), c.bytes);
-    if (c.validUtf8)
+    if (c.validUtf8) {
         EXPECT_EQ(decoded, QString::fromUtf8(c.bytes));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Names, NativePathRoundTrip,
     ::testing::Values(NameCase{"plain/brush.abr", true}, NameCase{"caf\xc3\xa9.abr", true},
                       NameCase{"\xf0\x9f\x96\x8c brush", true}, NameCase{"", true},
-                      NameCase{"Pinsel \xe4\xf6\xfc.abr", false}, // Latin-1
+                      NameCase{"Pinsel \xe4\xf6\xfc.abr", false},                  // Latin-1
                       NameCase{"bad\xff.abr", false}, NameCase{"\xc0\xaf", false}, // overlong
-                      NameCase{"\xed\xa0\x80", false},            // encoded surrogate
-                      NameCase{"\xf4\x90\x80\x80", false},        // past U+10FFFF
-                      NameCase{"cut\xe2\x82", false}));           // truncated sequence
+                      NameCase{"\xed\xa0\x80", false},     // encoded surrogate
+                      NameCase{"\xf4\x90\x80\x80", false}, // past U+10FFFF
+                      NameCase{"cut\xe2\x82", false}));    // truncated sequence
 
 TEST(NativePath, InvalidBytesBecomeLoneSurrogatesNotReplacementCharacters)
 {

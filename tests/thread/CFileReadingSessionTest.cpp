@@ -3,7 +3,7 @@
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
 
-#include "abr/BrushNotifications.h"
+#include "thread/BrushNotifications.h"
 #include "brush/SampledBrush.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CFileReadingTask.h"

@@ -2,7 +2,7 @@
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
 
-#include "abr/BrushNotifications.h"
+#include "thread/BrushNotifications.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CFileReadingTask.h"
 #include "thread/NotificationCenter.h"
