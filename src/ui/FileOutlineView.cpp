@@ -1,0 +1,172 @@
+#include "ui/FileOutlineView.h"
+
+#include "ui/ImageAndTextCell.h"
+#include "ui/OutlineSource.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+FileOutlineView::FileOutlineView(QWidget* parent) : QTreeView(parent)
+{
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setExpandsOnDoubleClick(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new ImageAndTextCell(this));
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    mMenu = new QMenu(this);
+    mRevealAction = mMenu->addAction(tr("Show in File Manager"));
+    mInstallAction = mMenu->addAction(tr("Install"));
+    mMenu->addSeparator();
+    mTrashAction = mMenu->addAction(tr("Move to Trash"));
+    connect(mRevealAction, &QAction::triggered, this,
+            [this] { Q_EMIT revealRequested(mPickedPath); });
+    connect(mInstallAction, &QAction::triggered, this,
+            [this] { Q_EMIT installRequested(mPickedPath); });
+    connect(mTrashAction, &QAction::triggered, this,
+            [this] { Q_EMIT trashRequested(mPickedPath); });
+
+    connect(this, &QTreeView::expanded, this, &FileOutlineView::expandSingleFolderChain);
+}
+
+void FileOutlineView::setSource(OutlineSource* source)
+{
+    mSource = source;
+    setModel(source);
+    if (source)
+        source->setClientView(this);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FileOutlineView::onSelectionChanged);
+}
+
+QString FileOutlineView::getPathOfSelectedItem() const
+{
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    return rows.isEmpty() ? QString() : rows.first().data(OutlineSource::PathRole).toString();
+}
+
+bool FileOutlineView::selectedItemIsFile() const
+{
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    return !rows.isEmpty() && !rows.first().data(OutlineSource::IsFolderRole).toBool();
+}
+
+void FileOutlineView::onSelectionChanged()
+{
+    Q_EMIT selectedPathChanged(getPathOfSelectedItem(), selectedItemIsFile());
+}
+
+bool FileOutlineView::selectFileByPath(const QString& path)
+{
+    if (!mSource)
+        return false;
+    clearSelection();
+    if (path.isEmpty())
+        return true;
+    const CFileHierarchy& hierarchy = mSource->getFileHierarchy();
+    const std::vector<CFileSystemNodePtr> chain = mShowingAllFolders
+                                                      ? hierarchy.GetAncestorsForPath(path)
+                                                      : hierarchy.GetVisibleAncestorsForPath(path);
+    if (chain.empty())
+        return false;
+    // From the topmost ancestor down. Not every ancestor is a row (the volumes folder is not,
+    // in the full view), so a node that is not a child of the last row found is looked for
+    // among the outline's roots before it is passed over.
+    QModelIndex parent;
+    QModelIndex found;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        QModelIndex index = mSource->indexOfChild(parent, it->get());
+        if (!index.isValid() && parent.isValid())
+            index = mSource->indexOfChild({}, it->get());
+        if (!index.isValid())
+            continue;
+        found = index;
+        const bool last = std::next(it) == chain.rend();
+        if ((*it)->IsDirectory() && !last)
+            expand(index);
+        parent = index;
+    }
+    if (!found.isValid() || found.data(OutlineSource::PathRole).toString() != path)
+        return false;
+    selectionModel()->setCurrentIndex(found, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
+    scrollTo(found);
+    return true;
+}
+
+void FileOutlineView::showAllFolders(bool show)
+{
+    mShowingAllFolders = show;
+    if (mSource)
+        mSource->setShowingFullHierarchy(show);
+}
+
+void FileOutlineView::toggleExpansion(const QModelIndex& index)
+{
+    if (!index.isValid() || !model()->hasChildren(index))
+        return;
+    setExpanded(index, !isExpanded(index));
+}
+
+void FileOutlineView::expandSingleFolderChain(const QModelIndex& index)
+{
+    // A folder that holds nothing but one folder is opened through to where there is a choice.
+    if (model()->rowCount(index) != 1)
+        return;
+    const QModelIndex only = model()->index(0, 0, index);
+    if (only.data(OutlineSource::IsFolderRole).toBool() && !isExpanded(only))
+        expand(only);
+}
+
+QMenu* FileOutlineView::menuForPosition(const QPoint& pos)
+{
+    mPickedPath.clear();
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid() || index.column() != 0 || !mSource || !mSource->nodeForIndex(index))
+        return nullptr;
+    mPickedPath = index.data(OutlineSource::PathRole).toString();
+    const bool folder = index.data(OutlineSource::IsFolderRole).toBool();
+    mRevealAction->setEnabled(true);
+    mTrashAction->setEnabled(!folder);
+    mInstallAction->setEnabled(!folder && mInstallTargetsAvailable);
+    return mMenu;
+}
+
+void FileOutlineView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (QMenu* menu = menuForPosition(viewport()->mapFrom(this, event->pos())))
+        menu->popup(event->globalPos());
+}
+
+void FileOutlineView::keyPressEvent(QKeyEvent* event)
+{
+    const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (returnKey && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        toggleExpansion(currentIndex());
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void FileOutlineView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid()) {
+        toggleExpansion(index);
+        event->accept();
+        return;
+    }
+    QTreeView::mouseDoubleClickEvent(event);
+}
+
+void FileOutlineView::focusInEvent(QFocusEvent* event)
+{
+    QTreeView::focusInEvent(event);
+    Q_EMIT outlineViewAcceptingFocus(this);
+}

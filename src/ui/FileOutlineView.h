@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QTreeView>
+
+class OutlineSource;
+class QMenu;
+
+// One of the window's two folder outlines: rows from an OutlineSource, a context menu with
+// Reveal, Install and Move to Trash, expansion by double click and by Return, selection of a
+// row by path, and a signal when it takes the keyboard focus.
+class FileOutlineView : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit FileOutlineView(QWidget* parent = nullptr);
+
+    void setSource(OutlineSource* source);
+    OutlineSource* source() const { return mSource; }
+
+    // Install is offered for files only while some painting application is installed.
+    void setInstallTargetsAvailable(bool available) { mInstallTargetsAvailable = available; }
+
+    // Deselects everything, then expands the folders down to path and selects its row. No path
+    // just deselects (true); a path that is not in the outline deselects and returns false.
+    bool selectFileByPath(const QString& path);
+    QString getPathOfSelectedItem() const;
+    bool selectedItemIsFile() const;
+
+    void showAllFolders(bool show);
+    bool showingAllFolders() const { return mShowingAllFolders; }
+
+    void toggleExpansion(const QModelIndex& index);
+
+    // The menu the view shows on a row, validated for the row at pos (viewport coordinates);
+    // null where no menu is shown. The path it acts on is pickedPath() until the next call.
+    QMenu* menuForPosition(const QPoint& pos);
+    const QString& pickedPath() const { return mPickedPath; }
+    QAction* revealAction() const { return mRevealAction; }
+    QAction* installAction() const { return mInstallAction; }
+    QAction* trashAction() const { return mTrashAction; }
+
+Q_SIGNALS:
+    // "outlineViewAcceptingFocus": the window clears the other outline's selection.
+    void outlineViewAcceptingFocus(FileOutlineView* view);
+    // The selected row's path and whether it is a file; "" when nothing is selected.
+    void selectedPathChanged(const QString& path, bool isFile);
+    void revealRequested(const QString& path);
+    void installRequested(const QString& path);
+    void trashRequested(const QString& path);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void onSelectionChanged();
+    void expandSingleFolderChain(const QModelIndex& index);
+
+    OutlineSource* mSource = nullptr;
+    QMenu* mMenu = nullptr;
+    QAction* mRevealAction = nullptr;
+    QAction* mInstallAction = nullptr;
+    QAction* mTrashAction = nullptr;
+    QString mPickedPath;
+    bool mInstallTargetsAvailable = false;
+    bool mShowingAllFolders = false;
+};

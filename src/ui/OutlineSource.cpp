@@ -1,0 +1,506 @@
+#include "ui/OutlineSource.h"
+
+#include "platform/Logging.h"
+#include "ui/FileOutlineView.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <unordered_set>
+
+OutlineSource::OutlineSource(QObject* parent) : QAbstractItemModel(parent) {}
+
+OutlineSource::~OutlineSource() = default;
+
+void OutlineSource::setShowingFullHierarchy(bool show)
+{
+    if (show == mShowingFullHierarchy)
+        return;
+    // Every row changes meaning; there is nothing to carry over.
+    beginResetModel();
+    mShowingFullHierarchy = show;
+    mRoot.children.clear();
+    mRoot.fetched = false;
+    mRowsByNode.clear();
+    endResetModel();
+}
+
+void OutlineSource::setNameFilter(const QString& text)
+{
+    if (text == mNameFilter)
+        return;
+    mNameFilter = text;
+    refreshAtNode({});
+}
+
+// --- Rows -----------------------------------------------------------------------------------
+
+OutlineSource::Row* OutlineSource::rowFor(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return &mRoot;
+    return static_cast<Row*>(index.internalPointer());
+}
+
+QModelIndex OutlineSource::indexOf(const Row& row) const
+{
+    if (&row == &mRoot)
+        return {};
+    return createIndex(row.row, 0, const_cast<Row*>(&row));
+}
+
+bool OutlineSource::nameMatches(const CFileSystemNode& node) const
+{
+    return node.DisplayName().contains(mNameFilter, Qt::CaseInsensitive);
+}
+
+unsigned OutlineSource::countMatchingFiles(const CFileSystemNode& node) const
+{
+    if (!node.IsDirectory())
+        return nameMatches(node) ? 1 : 0;
+    unsigned count = 0;
+    if (mShowingFullHierarchy) {
+        for (size_t i = 0, n = node.CountChildrenExcludingVolumes(); i < n; ++i) {
+            if (const CFileSystemNodePtr child = node.ChildExcludingVolumes(i))
+                count += countMatchingFiles(*child);
+        }
+    } else {
+        for (const CFileSystemNodePtr& child : node.VisibleChildren())
+            count += countMatchingFiles(*child);
+    }
+    return count;
+}
+
+std::vector<CFileSystemNodePtr> OutlineSource::currentChildren(const Row& row) const
+{
+    std::vector<CFileSystemNodePtr> children;
+    auto take = [&](CFileSystemNodePtr child) {
+        if (!child) {
+            qCInfo(lcUi, "nil node");
+            return;
+        }
+        if (!mNameFilter.isEmpty() && countMatchingFiles(*child) == 0)
+            return;
+        children.push_back(std::move(child));
+    };
+    if (!row.node) {
+        if (mShowingFullHierarchy) {
+            for (size_t i = 0, n = mFileHierarchy.VolumeNodeCount(); i < n; ++i) {
+                CFileSystemNode* node = mFileHierarchy.VolumeNode(i);
+                take(node ? node->Self() : CFileSystemNodePtr());
+            }
+        } else {
+            for (const CFileSystemNodePtr& node : mFileHierarchy.TopLevelNodes())
+                take(node);
+        }
+    } else if (row.node->IsDirectory()) {
+        if (mShowingFullHierarchy) {
+            for (size_t i = 0, n = row.node->CountChildrenExcludingVolumes(); i < n; ++i)
+                take(row.node->ChildExcludingVolumes(i));
+        } else {
+            for (const CFileSystemNodePtr& child : row.node->VisibleChildren())
+                take(child);
+        }
+    }
+    return children;
+}
+
+void OutlineSource::registerRow(Row* row) const
+{
+    mRowsByNode[row->node.get()] = row;
+}
+
+void OutlineSource::unregisterSubtree(Row* row) const
+{
+    for (const auto& child : row->children)
+        unregisterSubtree(child.get());
+    auto it = mRowsByNode.find(row->node.get());
+    if (it != mRowsByNode.end() && it->second == row)
+        mRowsByNode.erase(it);
+}
+
+void OutlineSource::fetch(Row& row) const
+{
+    if (row.fetched)
+        return;
+    row.fetched = true;
+    const std::vector<CFileSystemNodePtr> children = currentChildren(row);
+    row.children.reserve(children.size());
+    for (const CFileSystemNodePtr& node : children) {
+        auto child = std::make_unique<Row>();
+        child->node = node;
+        child->parent = &row;
+        child->row = int(row.children.size());
+        registerRow(child.get());
+        row.children.push_back(std::move(child));
+    }
+}
+
+void OutlineSource::renumber(Row& row, size_t from) const
+{
+    for (size_t i = from; i < row.children.size(); ++i)
+        row.children[i]->row = int(i);
+}
+
+int OutlineSource::fileCount(const Row& row) const
+{
+    if (row.fileCount < 0) {
+        row.fileCount =
+            int(mNameFilter.isEmpty() ? row.node->CountDescendantFiles(mShowingFullHierarchy)
+                                      : countMatchingFiles(*row.node));
+    }
+    return row.fileCount;
+}
+
+// --- QAbstractItemModel ------------------------------------------------------------------------
+
+QModelIndex OutlineSource::index(int row, int column, const QModelIndex& parent) const
+{
+    if (column != 0 || row < 0)
+        return {};
+    Row* parentRow = rowFor(parent);
+    fetch(*parentRow);
+    if (size_t(row) >= parentRow->children.size())
+        return {};
+    return createIndex(row, 0, parentRow->children[size_t(row)].get());
+}
+
+QModelIndex OutlineSource::parent(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return {};
+    const Row* row = rowFor(index);
+    return row->parent ? indexOf(*row->parent) : QModelIndex();
+}
+
+int OutlineSource::rowCount(const QModelIndex& parent) const
+{
+    if (parent.column() > 0)
+        return 0;
+    Row* row = rowFor(parent);
+    if (row->node && !row->node->IsDirectory())
+        return 0;
+    fetch(*row);
+    return int(row->children.size());
+}
+
+int OutlineSource::columnCount(const QModelIndex&) const
+{
+    return 1;
+}
+
+bool OutlineSource::hasChildren(const QModelIndex& parent) const
+{
+    // Every folder can be opened, as in a file manager; asking it for its rows is left until
+    // the user does.
+    if (parent.column() > 0)
+        return false;
+    const Row* row = rowFor(parent);
+    return !row->node || row->node->IsDirectory();
+}
+
+QVariant OutlineSource::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const Row* row = rowFor(index);
+    const CFileSystemNode& node = *row->node;
+    switch (role) {
+    case Qt::DisplayRole:
+        return labelForNode(node);
+    case Qt::ToolTipRole:
+    case PathRole:
+        return node.CFFullPath();
+    case FileCountRole:
+        return node.IsDirectory() ? fileCount(*row) : 0;
+    case IsFolderRole:
+        return node.IsDirectory();
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags OutlineSource::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (!rowFor(index)->node->IsDirectory())
+        flags |= Qt::ItemNeverHasChildren;
+    return flags;
+}
+
+QString OutlineSource::labelForNode(const CFileSystemNode& node) const
+{
+    return node.DisplayName();
+}
+
+CFileSystemNodePtr OutlineSource::nodeForIndex(const QModelIndex& index) const
+{
+    return index.isValid() ? rowFor(index)->node : CFileSystemNodePtr();
+}
+
+FileNode* OutlineSource::itemForIndex(const QModelIndex& index) const
+{
+    const CFileSystemNodePtr node = nodeForIndex(index);
+    return node ? node->GetFileNode() : nullptr;
+}
+
+bool OutlineSource::isDirectory(const QModelIndex& index) const
+{
+    const CFileSystemNodePtr node = nodeForIndex(index);
+    return !node || node->IsDirectory();
+}
+
+QModelIndex OutlineSource::indexOfChild(const QModelIndex& parent,
+                                        const CFileSystemNode* node) const
+{
+    Row* parentRow = rowFor(parent);
+    fetch(*parentRow);
+    for (const auto& child : parentRow->children) {
+        if (child->node.get() == node)
+            return indexOf(*child);
+    }
+    return {};
+}
+
+// --- Turning refreshes into row signals -------------------------------------------------------
+//
+// A refresh runs in two passes over the row lists the views know below a node. The first
+// removes every row whose node is no longer among its parent's children, so that when the
+// second inserts and moves rows no node can be met under an old parent it has left:
+//
+//   known:   a b c d          hierarchy now:  b e d a
+//   pass 1:  remove c      -> a b d
+//   pass 2:  move a to 3   -> b d a ; insert e at 1 -> b e d a
+
+void OutlineSource::removeGoneRows(Row& row)
+{
+    if (!row.fetched)
+        return;
+    const std::vector<CFileSystemNodePtr> current = currentChildren(row);
+    std::unordered_set<const CFileSystemNode*> stays;
+    stays.reserve(current.size());
+    for (const CFileSystemNodePtr& node : current)
+        stays.insert(node.get());
+
+    // From the end, one signal per run of neighbours, so earlier row numbers stay valid.
+    for (int last = int(row.children.size()) - 1; last >= 0;) {
+        if (stays.count(row.children[size_t(last)]->node.get())) {
+            --last;
+            continue;
+        }
+        int first = last;
+        while (first > 0 && !stays.count(row.children[size_t(first - 1)]->node.get()))
+            --first;
+        beginRemoveRows(indexOf(row), first, last);
+        for (int i = first; i <= last; ++i)
+            unregisterSubtree(row.children[size_t(i)].get());
+        row.children.erase(row.children.begin() + first, row.children.begin() + last + 1);
+        renumber(row, size_t(first));
+        endRemoveRows();
+        last = first - 1;
+    }
+    for (const auto& child : row.children)
+        removeGoneRows(*child);
+}
+
+void OutlineSource::insertAndMoveRows(Row& row)
+{
+    if (!row.fetched)
+        return;
+    const std::vector<CFileSystemNodePtr> current = currentChildren(row);
+    std::unordered_set<const CFileSystemNode*> known;
+    known.reserve(row.children.size());
+    for (const auto& child : row.children)
+        known.insert(child->node.get());
+
+    const QModelIndex parentIndex = indexOf(row);
+    for (size_t i = 0; i < current.size(); ++i) {
+        if (i < row.children.size() && row.children[i]->node == current[i])
+            continue;
+        if (known.count(current[i].get())) {
+            size_t from = i + 1;
+            while (row.children[from]->node != current[i])
+                ++from;
+            beginMoveRows(parentIndex, int(from), int(from), parentIndex, int(i));
+            std::rotate(row.children.begin() + long(i), row.children.begin() + long(from),
+                        row.children.begin() + long(from) + 1);
+            renumber(row, i);
+            endMoveRows();
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < current.size() && !known.count(current[end].get()))
+            ++end;
+        beginInsertRows(parentIndex, int(i), int(end - 1));
+        std::vector<std::unique_ptr<Row>> added;
+        for (size_t k = i; k < end; ++k) {
+            auto child = std::make_unique<Row>();
+            child->node = current[k];
+            child->parent = &row;
+            registerRow(child.get());
+            added.push_back(std::move(child));
+        }
+        row.children.insert(row.children.begin() + long(i), std::make_move_iterator(added.begin()),
+                            std::make_move_iterator(added.end()));
+        renumber(row, i);
+        endInsertRows();
+        i = end - 1;
+    }
+    for (const auto& child : row.children)
+        insertAndMoveRows(*child);
+}
+
+void OutlineSource::announceDataChanged(Row& row)
+{
+    if (!row.fetched || row.children.empty())
+        return;
+    for (const auto& child : row.children)
+        child->fileCount = -1;
+    Q_EMIT dataChanged(indexOf(*row.children.front()), indexOf(*row.children.back()));
+    for (const auto& child : row.children)
+        announceDataChanged(*child);
+}
+
+void OutlineSource::syncRows(Row& row)
+{
+    removeGoneRows(row);
+    insertAndMoveRows(row);
+    announceDataChanged(row);
+    // The counts of every folder above have changed with it.
+    for (Row* above = &row; above && above != &mRoot; above = above->parent) {
+        above->fileCount = -1;
+        const QModelIndex index = indexOf(*above);
+        Q_EMIT dataChanged(index, index);
+    }
+}
+
+OutlineSource::Row* OutlineSource::nearestRowFor(const CFileSystemNodePtr& node) const
+{
+    for (CFileSystemNodePtr at = node; at;) {
+        auto it = mRowsByNode.find(at.get());
+        if (it != mRowsByNode.end())
+            return it->second;
+        if (!at->HasParent() || !at->IsAttached())
+            break;
+        at = at->Parent();
+    }
+    return nullptr;
+}
+
+void OutlineSource::refreshAtNode(const CFileSystemNodePtr& node)
+{
+    Row* row = node ? nearestRowFor(node) : nullptr;
+    syncRows(row ? *row : mRoot);
+}
+
+// --- Following the search --------------------------------------------------------------------
+
+QString OutlineSource::selectedPath() const
+{
+    return mClientView ? mClientView->getPathOfSelectedItem() : QString();
+}
+
+void OutlineSource::selectPath(const QString& path)
+{
+    if (mClientView)
+        mClientView->selectFileByPath(path);
+}
+
+void OutlineSource::queryFirstPhaseProgress(int) {}
+
+void OutlineSource::finishedQueryFirstPhase()
+{
+    mFirstPhaseFinished = true;
+    Q_EMIT firstPhaseDidFinish();
+}
+
+void OutlineSource::changedItems(const QStringList&) {}
+
+void OutlineSource::addItems(const QStringList& paths, const FileNodeFlagsList& flags)
+{
+    const bool many = paths.size() > 10;
+    bool reloadAll = false;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        CFileSystemNodePtr node;
+        bool topLevelChanged = false;
+        bool added = false;
+        try {
+            added = mFileHierarchy.AddFile(
+                paths[i], size_t(i) < flags.size() ? flags[size_t(i)] : FileNodeFlags{}, node,
+                topLevelChanged);
+        } catch (...) {
+            continue;
+        }
+        if (!added || many)
+            continue;
+        reloadAll = reloadAll || topLevelChanged || !node;
+        if (node && !reloadAll)
+            refreshAtNode(node);
+    }
+    if (many || reloadAll)
+        refreshAtNode({});
+}
+
+void OutlineSource::deleteItems(const QStringList& paths)
+{
+    const QString selected = selectedPath();
+    for (const QString& path : paths) {
+        CFileSystemNodePtr node;
+        bool topLevelChanged = false;
+        try {
+            if (mFileHierarchy.DeleteNode(path, node, topLevelChanged))
+                refreshAtNode({});
+        } catch (...) {
+        }
+    }
+    if (!selected.isEmpty())
+        selectPath(selected);
+}
+
+void OutlineSource::moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                              const FileNodeFlagsList& newFlags)
+{
+    const QString selected = selectedPath();
+    QString reselect;
+    for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
+        CFileSystemNodePtr node;
+        bool topLevelChanged = false;
+        try {
+            mFileHierarchy.MoveNode(oldPaths[i], newPaths[i],
+                                    size_t(i) < newFlags.size() ? newFlags[size_t(i)]
+                                                                : FileNodeFlags{},
+                                    node, topLevelChanged);
+        } catch (...) {
+            continue;
+        }
+        if (!selected.isEmpty() && oldPaths[i] == selected)
+            reselect = newPaths[i];
+    }
+    refreshAtNode({});
+    if (!reselect.isEmpty())
+        selectPath(reselect);
+}
+
+void OutlineSource::renameItems(const QStringList& oldPaths, const QStringList& newPaths)
+{
+    const QString selected = selectedPath();
+    for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
+        CFileSystemNodePtr node;
+        bool renamed = false;
+        try {
+            renamed =
+                mFileHierarchy.RenameNode(oldPaths[i], QFileInfo(newPaths[i]).fileName(), node);
+        } catch (...) {
+            continue;
+        }
+        if (!renamed)
+            continue;
+        refreshAtNode(node);
+        if (!selected.isEmpty() && selected.startsWith(oldPaths[i])) {
+            const QString now = selectedPath();
+            if (!now.isEmpty())
+                Q_EMIT selectedPathRenamed(now);
+        }
+    }
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "discovery/FSObserver.h"
+#include "hierarchy/CFileHierarchy.h"
+
+#include <QAbstractItemModel>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class FileOutlineView;
+
+// One folder outline's model: the rows of its CFileHierarchy as the outline shows them, fed by
+// the brush-file search it observes.
+//
+// The hierarchy only says where something changed ("refresh below this node", or everywhere).
+// To turn that into the exact row signals views and selection models need, the source keeps a
+// record of every row list it has handed out and, on a refresh, compares the records below
+// the node with the hierarchy as it is now: rows that are gone are removed, new ones inserted,
+// reordered ones moved, and the rest told their label or count may have changed. Lists nobody
+// has asked for yet are not kept, so a refresh costs what the views have expanded.
+//
+// Each index's internal pointer is that row record, which holds its node (and so the node's
+// FileNode) until the views have been told the row is gone; a removed node is never reached
+// through a dangling pointer, and a node moved to a new folder can briefly have rows in both.
+class OutlineSource : public QAbstractItemModel, public FSObserver
+{
+    Q_OBJECT
+public:
+    enum Role
+    {
+        PathRole = Qt::UserRole + 1, // QString: the node's full path
+        FileCountRole,               // int: brush files below a folder (the badge)
+        IsFolderRole,                // bool
+    };
+
+    explicit OutlineSource(QObject* parent = nullptr);
+    ~OutlineSource() override;
+
+    CFileHierarchy& getFileHierarchy() { return mFileHierarchy; }
+    const CFileHierarchy& getFileHierarchy() const { return mFileHierarchy; }
+
+    // The view that shows this source; it keeps the selection across deletions and moves.
+    void setClientView(FileOutlineView* view) { mClientView = view; }
+    FileOutlineView* getClientView() const { return mClientView; }
+
+    bool showingFullHierarchy() const { return mShowingFullHierarchy; }
+    void setShowingFullHierarchy(bool show);
+
+    // Narrows the outline to files whose name contains text (case-insensitive); the counts
+    // follow. Empty shows everything.
+    void setNameFilter(const QString& text);
+    const QString& nameFilter() const { return mNameFilter; }
+
+    // Re-reads the rows below node (and the counts above it) from the hierarchy; an empty node
+    // re-reads every row the views know.
+    void refreshAtNode(const CFileSystemNodePtr& node);
+
+    CFileSystemNodePtr nodeForIndex(const QModelIndex& index) const;
+    FileNode* itemForIndex(const QModelIndex& index) const;
+    // An absent item counts as a folder.
+    bool isDirectory(const QModelIndex& index) const;
+    // The row of node under parent, or an invalid index when it is not one of parent's rows.
+    QModelIndex indexOfChild(const QModelIndex& parent, const CFileSystemNode* node) const;
+    // Whether the first phase of the search this source follows is over.
+    bool firstPhaseFinished() const { return mFirstPhaseFinished; }
+
+    // QAbstractItemModel
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& index) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // FSObserver
+    void queryFirstPhaseProgress(int count) override;
+    void finishedQueryFirstPhase() override;
+    void changedItems(const QStringList& paths) override;
+    void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                   const FileNodeFlagsList& newFlags) override;
+    void renameItems(const QStringList& oldPaths, const QStringList& newPaths) override;
+    void deleteItems(const QStringList& paths) override;
+    void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override;
+
+Q_SIGNALS:
+    void firstPhaseDidFinish();
+    // After a rename below the selected row: the selected item's path now.
+    void selectedPathRenamed(const QString& path);
+
+protected:
+    // The row's text; the installed-files source adds a suffix to some folders.
+    virtual QString labelForNode(const CFileSystemNode& node) const;
+
+private:
+    struct Row
+    {
+        CFileSystemNodePtr node; // empty for the invisible root
+        Row* parent = nullptr;
+        int row = 0;
+        bool fetched = false;
+        mutable int fileCount = -1; // cached badge number, -1 when unknown
+        std::vector<std::unique_ptr<Row>> children;
+    };
+
+    Row* rowFor(const QModelIndex& index) const;
+    QModelIndex indexOf(const Row& row) const;
+    std::vector<CFileSystemNodePtr> currentChildren(const Row& row) const;
+    void fetch(Row& row) const;
+    void registerRow(Row* row) const;
+    void unregisterSubtree(Row* row) const;
+    void renumber(Row& row, size_t from) const;
+    int fileCount(const Row& row) const;
+    unsigned countMatchingFiles(const CFileSystemNode& node) const;
+    bool nameMatches(const CFileSystemNode& node) const;
+
+    void removeGoneRows(Row& row);
+    void insertAndMoveRows(Row& row);
+    void announceDataChanged(Row& row);
+    void syncRows(Row& row);
+    // The mirrored row closest to node: node's own, else that of its nearest ancestor.
+    Row* nearestRowFor(const CFileSystemNodePtr& node) const;
+    QString selectedPath() const;
+    void selectPath(const QString& path);
+
+    CFileHierarchy mFileHierarchy;
+    FileOutlineView* mClientView = nullptr;
+    bool mShowingFullHierarchy = false;
+    bool mFirstPhaseFinished = false;
+    QString mNameFilter;
+    mutable Row mRoot;
+    // Nodes to the row that shows them, for refreshes that start at a node.
+    mutable std::unordered_map<const CFileSystemNode*, Row*> mRowsByNode;
+};

@@ -1,0 +1,230 @@
+#include "ui/OutlineSource.h"
+#include "hierarchy/HierarchyOutline.h"
+#include "ui/FileOutlineView.h"
+#include "ui/ImageAndTextCell.h"
+
+#include "hierarchy/HierarchyTestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The rows a model shows, every folder opened, in the format of HierarchyOutlineRows.
+void AppendModelRows(const QAbstractItemModel& model, const QModelIndex& parent, int level,
+                     QStringList& rows)
+{
+    for (int r = 0, n = model.rowCount(parent); r < n; ++r) {
+        const QModelIndex index = model.index(r, 0, parent);
+        const QString indent(2 * level, QLatin1Char(' '));
+        const QString name = index.data(OutlineSource::PathRole)
+                                 .toString()
+                                 .section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
+        if (index.data(OutlineSource::IsFolderRole).toBool()) {
+            rows << indent + name + QStringLiteral("/ (") +
+                        index.data(OutlineSource::FileCountRole).toString() + QLatin1Char(')');
+            AppendModelRows(model, index, level + 1, rows);
+        } else {
+            rows << indent + name;
+        }
+    }
+}
+
+QStringList ModelRows(const QAbstractItemModel& model)
+{
+    QStringList rows;
+    AppendModelRows(model, {}, 0, rows);
+    return rows;
+}
+
+class OutlineSourceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        mSource.getFileHierarchy().SetTopLevelSortingOrder(eTopLevelSortByDepthFirst);
+        mView.setSource(&mSource);
+    }
+
+    QString add(const QString& relative)
+    {
+        const QString path = mDisk.file(relative);
+        mSource.addItems({path}, {kPlainFile});
+        return path;
+    }
+
+    DiskTree mDisk;
+    OutlineSource mSource;
+    QAbstractItemModelTester mTester{&mSource,
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal};
+    FileOutlineView mView;
+};
+
+TEST_F(OutlineSourceTest, AddingOneFileInsertsOnlyItsRow)
+{
+    add(QStringLiteral("a/x.abr"));
+    add(QStringLiteral("a/y.abr"));
+    mView.expandAll();
+    QSignalSpy inserted(&mSource, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&mSource, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(&mSource, &QAbstractItemModel::modelReset);
+    QSignalSpy layout(&mSource, &QAbstractItemModel::layoutChanged);
+    add(QStringLiteral("a/z.abr"));
+    ASSERT_EQ(inserted.count(), 1);
+    EXPECT_EQ(inserted.at(0).at(1).toInt(), 2);
+    EXPECT_EQ(removed.count() + reset.count() + layout.count(), 0);
+    EXPECT_EQ(ModelRows(mSource), HierarchyOutlineRows(mSource.getFileHierarchy(), false));
+}
+
+// Random adds, deletions, renames and moves, made on disk and told to the source as the search
+// would; after each the rows must be exactly the hierarchy's, and the model tester (fatal) must
+// accept every signal on the way, with part of the tree opened in a view.
+TEST_F(OutlineSourceTest, ChurnKeepsRowsEqualToTheHierarchy)
+{
+    QRandomGenerator random(20261206);
+    QStringList files;
+    const QStringList folders = {QStringLiteral("a"),     QStringLiteral("a/b"),
+                                 QStringLiteral("a/b/c"), QStringLiteral("d"),
+                                 QStringLiteral("d/e"),   QStringLiteral("f")};
+    auto randomFolder = [&] { return folders[random.bounded(int(folders.size()))]; };
+    for (int op = 0; op < 1000; ++op) {
+        const int kind = files.isEmpty() ? 0 : random.bounded(8);
+        if (kind == 6) {
+            // A folder renamed with everything in it, then back.
+            const QString from = mDisk.folder(QStringLiteral("d/e"));
+            const QString to = mDisk.path(QStringLiteral("d/e-renamed"));
+            QDir().rename(from, to);
+            mSource.renameItems({from}, {to});
+            ASSERT_EQ(ModelRows(mSource), HierarchyOutlineRows(mSource.getFileHierarchy(), false));
+            QDir().rename(to, from);
+            mSource.renameItems({to}, {from});
+        } else if (kind == 7) {
+            // A whole folder deleted.
+            const QString gone = mDisk.path(QStringLiteral("a/b/c"));
+            QDir(gone).removeRecursively();
+            mSource.deleteItems({gone});
+            files.removeIf([&](const QString& f) { return f.startsWith(gone + QLatin1Char('/')); });
+        } else if (kind <= 1) {
+            // Sometimes a batch of more than ten, which is applied as one reload.
+            const int count = random.bounded(8) == 0 ? 12 : 1;
+            QStringList paths;
+            FileNodeFlagsList flags;
+            for (int i = 0; i < count; ++i) {
+                const QString path =
+                    mDisk.file(randomFolder() + QStringLiteral("/%1.abr").arg(op * 100 + i));
+                paths << path;
+                flags.push_back(kPlainFile);
+            }
+            mSource.addItems(paths, flags);
+            files << paths;
+        } else if (kind == 2) {
+            const QString path = files.takeAt(random.bounded(int(files.size())));
+            QFile::remove(path);
+            mSource.deleteItems({path});
+        } else if (kind == 3) {
+            const qsizetype i = random.bounded(int(files.size()));
+            const QString to = QFileInfo(files[i]).path() + QStringLiteral("/r%1.abr").arg(op);
+            QFile::rename(files[i], to);
+            mSource.renameItems({files[i]}, {to});
+            files[i] = to;
+        } else {
+            const qsizetype i = random.bounded(int(files.size()));
+            const QString to = mDisk.folder(randomFolder()) + QStringLiteral("/m%1.abr").arg(op);
+            QFile::rename(files[i], to);
+            mSource.moveItems({files[i]}, {to}, {kPlainFile});
+            files[i] = to;
+        }
+        if (op % 50 == 0)
+            mView.expandAll();
+        ASSERT_EQ(ModelRows(mSource), HierarchyOutlineRows(mSource.getFileHierarchy(), false))
+            << "after operation " << op;
+    }
+}
+
+TEST_F(OutlineSourceTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
+{
+    const QString deep = add(QStringLiteral("p/q/r/deep.abr"));
+    add(QStringLiteral("other/x.abr"));
+    mView.collapseAll();
+    ASSERT_TRUE(mView.selectFileByPath(deep));
+    EXPECT_EQ(mView.getPathOfSelectedItem(), deep);
+    EXPECT_FALSE(mView.selectFileByPath(mDisk.path(QStringLiteral("missing.abr"))));
+    EXPECT_EQ(mView.getPathOfSelectedItem(), QString());
+    EXPECT_TRUE(mView.selectFileByPath(QString()));
+
+    ASSERT_TRUE(mView.selectFileByPath(deep));
+    const QString moved = mDisk.folder(QStringLiteral("other")) + QStringLiteral("/deep.abr");
+    QFile::rename(deep, moved);
+    mSource.moveItems({deep}, {moved}, {kPlainFile});
+    EXPECT_EQ(mView.getPathOfSelectedItem(), moved);
+
+    // Renaming the folder of the selected file tells the window where the file is now.
+    QSignalSpy renamed(&mSource, &OutlineSource::selectedPathRenamed);
+    const QString folder = mDisk.path(QStringLiteral("other"));
+    const QString newFolder = mDisk.path(QStringLiteral("renamed"));
+    QDir().rename(folder, newFolder);
+    mSource.renameItems({folder}, {newFolder});
+    ASSERT_EQ(renamed.count(), 1);
+    EXPECT_EQ(renamed.at(0).at(0).toString(), newFolder + QStringLiteral("/deep.abr"));
+}
+
+TEST_F(OutlineSourceTest, ExpansionAndKeysAndMenu)
+{
+    add(QStringLiteral("one/two/three/x.abr"));
+    add(QStringLiteral("other/y.abr"));
+    // The top level holds "one/two/three"-style chains only where they fork; open the first
+    // folder and every single-folder child below it opens too.
+    mView.collapseAll();
+    const QModelIndex top = mSource.index(0, 0);
+    mView.expand(top);
+    for (QModelIndex at = top; mSource.rowCount(at) == 1 &&
+                               mSource.index(0, 0, at).data(OutlineSource::IsFolderRole).toBool();
+         at = mSource.index(0, 0, at))
+        EXPECT_TRUE(mView.isExpanded(mSource.index(0, 0, at)));
+
+    mView.setCurrentIndex(top);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(&mView, &press);
+    EXPECT_FALSE(mView.isExpanded(top));
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+    QApplication::sendEvent(&mView, &repeat);
+    EXPECT_FALSE(mView.isExpanded(top));
+
+    mView.resize(300, 300);
+    mView.expandAll();
+    const QModelIndex file = mSource.index(0, 0, mSource.index(0, 0));
+    const QPoint onFile = mView.visualRect(mSource.index(0, 0)).center();
+    ASSERT_NE(mView.menuForPosition(onFile), nullptr);
+    EXPECT_TRUE(mView.revealAction()->isEnabled());
+    EXPECT_FALSE(mView.trashAction()->isEnabled()); // a folder
+    EXPECT_EQ(mView.menuForPosition(QPoint(5, 290)), nullptr);
+    Q_UNUSED(file);
+}
+
+TEST(ImageAndTextCell, BadgeNeedsThirtyPointsBesideIt)
+{
+    const QFont font;
+    const auto wide =
+        ImageAndTextCell::layoutFor(QRect(0, 0, 300, 20), QSize(16, 16), true, 42, font);
+    ASSERT_FALSE(wide.badge.isEmpty());
+    EXPECT_EQ(wide.image.left(), 3);
+    EXPECT_EQ(wide.title.left(), 16 + 5);
+    EXPECT_LT(wide.badge.right(), 300 - 2);
+    EXPECT_EQ(wide.badge.height(), 19);
+
+    const QFontMetrics metrics(ImageAndTextCell::numberFont(font));
+    const int field = metrics.horizontalAdvance(QStringLiteral("42")) + metrics.height() + 5;
+    const int narrowWidth = 16 + 5 + field + 30; // exactly 30 beside the badge: not more
+    const auto narrow =
+        ImageAndTextCell::layoutFor(QRect(0, 0, narrowWidth, 20), QSize(16, 16), true, 42, font);
+    EXPECT_TRUE(narrow.badge.isEmpty());
+    EXPECT_FALSE(
+        ImageAndTextCell::layoutFor(QRect(0, 0, narrowWidth + 1, 20), QSize(16, 16), true, 42, font)
+            .badge.isEmpty());
+}
+
+} // namespace
