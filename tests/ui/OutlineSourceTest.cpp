@@ -2,6 +2,8 @@
 #include "hierarchy/HierarchyOutline.h"
 #include "ui/FileOutlineView.h"
 #include "ui/ImageAndTextCell.h"
+#include "ui/OutlineDump.h"
+#include "ui/OutlineSources.h"
 
 #include "hierarchy/HierarchyTestSupport.h"
 
@@ -14,31 +16,9 @@
 
 namespace {
 
-// The rows a model shows, every folder opened, in the format of HierarchyOutlineRows.
-void AppendModelRows(const QAbstractItemModel& model, const QModelIndex& parent, int level,
-                     QStringList& rows)
-{
-    for (int r = 0, n = model.rowCount(parent); r < n; ++r) {
-        const QModelIndex index = model.index(r, 0, parent);
-        const QString indent(2 * level, QLatin1Char(' '));
-        const QString name = index.data(OutlineSource::PathRole)
-                                 .toString()
-                                 .section(QLatin1Char('/'), -1, -1, QString::SectionSkipEmpty);
-        if (index.data(OutlineSource::IsFolderRole).toBool()) {
-            rows << indent + name + QStringLiteral("/ (") +
-                        index.data(OutlineSource::FileCountRole).toString() + QLatin1Char(')');
-            AppendModelRows(model, index, level + 1, rows);
-        } else {
-            rows << indent + name;
-        }
-    }
-}
-
 QStringList ModelRows(const QAbstractItemModel& model)
 {
-    QStringList rows;
-    AppendModelRows(model, {}, 0, rows);
-    return rows;
+    return OutlineDumpRows(model);
 }
 
 class OutlineSourceTest : public ::testing::Test
@@ -225,6 +205,38 @@ TEST(ImageAndTextCell, BadgeNeedsThirtyPointsBesideIt)
     EXPECT_FALSE(
         ImageAndTextCell::layoutFor(QRect(0, 0, narrowWidth + 1, 20), QSize(16, 16), true, 42, font)
             .badge.isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(OutlineSources, InstalledShowsApplicationFoldersWithTheAdditionalFolderMarked)
+{
+    DiskTree disk;
+    const QString ps13 = disk.folder(QStringLiteral("Adobe/Photoshop CS6"));
+    const QString ps16 = disk.folder(QStringLiteral("Adobe/Photoshop CC"));
+    const QString extra = disk.folder(QStringLiteral("Roaming/Adobe/Extra Brushes"));
+    InstalledFileOutlineSource source({{ps13, QString()}, {ps16, extra}});
+    QAbstractItemModelTester tester(&source, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const QStringList paths = {
+        disk.file(QStringLiteral("Adobe/Photoshop CS6/Presets/Brushes/a.abr")),
+        disk.file(QStringLiteral("Adobe/Photoshop CC/Presets/Brushes/b.abr")),
+        disk.file(QStringLiteral("Roaming/Adobe/Extra Brushes/c.abr")),
+        disk.file(QStringLiteral("elsewhere/d.abr"))};
+    source.addItems(paths, FileNodeFlagsList(4, kPlainFile));
+    const QStringList rows = OutlineDumpRows(source);
+    EXPECT_TRUE(rows.contains(QStringLiteral("Extra Brushes <Additional Brushes>/ (1)")))
+        << rows.join('\n').toStdString();
+    EXPECT_FALSE(rows.join('\n').contains(QStringLiteral("d.abr")));
+
+    // The name filter narrows the rows and the counts follow it.
+    source.setNameFilter(QStringLiteral("B.ABR"));
+    EXPECT_EQ(OutlineDumpRows(source).filter(QStringLiteral(".abr")),
+              QStringList{QStringLiteral("      b.abr")})
+        << OutlineDumpRows(source).join('\n').toStdString();
+    source.setNameFilter(QString());
+    EXPECT_EQ(OutlineDumpRows(source), rows);
 }
 
 } // namespace
