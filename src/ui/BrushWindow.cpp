@@ -6,7 +6,7 @@
 #include "ui/BottomDisplay.h"
 #include "ui/BrushFileView.h"
 #include "ui/ExportController.h"
-#include "ui/Localization.h"
+#include "platform/Localization.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "actions/BrushExporter.h"
 #include "platform/Logging.h"
-#include "ui/Localization.h"
+#include "platform/Localization.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
