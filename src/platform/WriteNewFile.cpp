@@ -32,8 +32,27 @@ mode_t ProcessUmask()
     return mask;
 }
 
-// Fills a temporary file beside path and gives it path's name unless that is taken by then.
-bool CommitNewFile(const QString& path, const std::function<bool(QFile&, QString*)>& fill,
+// Writes everything or says why; QFile's own buffered writes lose errno ("Unknown error" for a
+// full disk).
+bool WriteAll(int fd, const char* data, qint64 size, QString* why)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *why = ErrnoText(n < 0 ? errno : ENOSPC);
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// Fills a temporary file beside path through its descriptor and gives it path's name unless
+// that is taken by then.
+bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>& fill,
                    QString* error, bool* alreadyExists)
 {
     const QFileInfo info(path);
@@ -43,16 +62,16 @@ bool CommitNewFile(const QString& path, const std::function<bool(QFile&, QString
         *error = temporary.errorString();
         return false;
     }
-    if (!fill(temporary, error))
+    const int fd = temporary.handle();
+    if (!fill(fd, error))
         return false; // the temporary file removes itself
     // The data must be on the disk before the name says the file is complete.
-    if (!temporary.flush() || ::fsync(temporary.handle()) != 0) {
-        *error =
-            temporary.error() != QFileDevice::NoError ? temporary.errorString() : ErrnoText(errno);
+    if (::fsync(fd) != 0) {
+        *error = ErrnoText(errno);
         return false;
     }
     // QTemporaryFile creates its files readable by the owner only; ours are ordinary files.
-    fchmod(temporary.handle(), 0666 & ~ProcessUmask());
+    fchmod(fd, 0666 & ~ProcessUmask());
     temporary.close();
 
     const int result = MoveNoReplace(PathToNative(temporary.fileName()), PathToNative(path));
@@ -91,12 +110,7 @@ bool WriteNewFile(const QString& path, const QByteArray& data, QString* error)
 {
     return CommitNewFile(
         path,
-        [&data](QFile& file, QString* why) {
-            if (file.write(data) == data.size())
-                return true;
-            *why = file.errorString();
-            return false;
-        },
+        [&data](int fd, QString* why) { return WriteAll(fd, data.constData(), data.size(), why); },
         error, nullptr);
 }
 
@@ -117,7 +131,7 @@ bool CopyToNewFile(const QString& source, const QString& destination, QString* e
     }
     return CommitNewFile(
         destination,
-        [&in](QFile& out, QString* why) {
+        [&in](int out, QString* why) {
             // Brush files run to hundreds of megabytes; a block at a time keeps memory flat.
             QByteArray block(1 << 20, Qt::Uninitialized);
             for (;;) {
@@ -128,10 +142,8 @@ bool CopyToNewFile(const QString& source, const QString& destination, QString* e
                 }
                 if (n == 0)
                     return true;
-                if (out.write(block.constData(), n) != n) {
-                    *why = out.errorString();
+                if (!WriteAll(out, block.constData(), n, why))
                     return false;
-                }
             }
         },
         error, alreadyExists);

@@ -116,6 +116,7 @@ TEST(Trash, PathLineIsTheOneGioWrites)
         GTEST_SKIP() << "gio trash failed here: " << process.readAllStandardError().constData();
     const QString trash = home.path(".local/share/Trash");
     const QByteArray gioInfo = Contents(trash + "/info/Kreide & Öl [alt].abr.trashinfo");
+    ASSERT_TRUE(gioInfo.contains("\nPath=/")) << gioInfo.constData();
 
     home.file("Ordner #1/Kreide & Öl [alt].abr", "ours");
     const Trash::Result ours = Trash::trashPath(source);
