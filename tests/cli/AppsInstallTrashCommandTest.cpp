@@ -77,6 +77,9 @@ TEST(InstallCommand, ReportsEachApplicationAndTheAlertText)
     EXPECT_EQ(second.status, 1);
     EXPECT_TRUE(second.out.startsWith("duplicate " + gimp + "/Soft.abr\ninstalled "));
     EXPECT_EQ(second.err, LocalizedString("bad install-some-duplicate") + "\n");
+    home.file(".config/GIMP/2.10/brushes/Hard.abr", "theirs");
+    EXPECT_EQ(RunCli(RunInstallCommand, {home.file("Hard.abr", "ours")}).status, 1);
+    EXPECT_EQ(Contents(gimp + "/Hard.abr"), "theirs");
 
     QFile::remove(gimp + "/Soft.abr");
     QFile::remove(home.path(".local/share/krita/brushes/Soft.abr"));
