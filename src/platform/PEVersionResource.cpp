@@ -210,7 +210,8 @@ std::optional<PEFileVersion> ReadPEFileVersion(const QByteArray& image)
 
 std::optional<PEFileVersion> ReadPEFileVersionOfFile(const QString& path)
 {
-    const int fd = ::open(PathToNative(path).constData(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO named like an executable must not stall the list; pread refuses it.
+    const int fd = ::open(PathToNative(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     const auto version = ReadPEFileVersion([fd](uint64_t offset, void* out, size_t size) {
