@@ -24,6 +24,9 @@ TEST(PEVersionResource, ReadsTheFixedFileVersionFromMemoryAndFromAFile)
     EXPECT_EQ(fromFile->major, 13);
     EXPECT_FALSE(ReadPEFileVersionOfFile(sandbox.path("missing.exe")));
     EXPECT_FALSE(ReadPEFileVersion(Executable(13, 0, false)));
+    const auto pe32Plus = ReadPEFileVersion(Executable(16, 5, true, true));
+    ASSERT_TRUE(pe32Plus);
+    EXPECT_EQ(pe32Plus->major, 16);
 }
 
 // Every prefix of a valid image lacks some byte the reader needs; none may read past its end.

@@ -13,7 +13,7 @@ void PutLe32(QByteArray& bytes, int offset, uint32_t value)
     PutLe16(bytes, offset + 2, uint16_t(value >> 16));
 }
 
-QByteArray Executable(uint16_t major, uint16_t minor, bool withVersion)
+QByteArray Executable(uint16_t major, uint16_t minor, bool withVersion, bool pe32Plus)
 {
     constexpr int kVersionInfoSize = 40 + 52;
     constexpr int kSectionSize = 0x200;
@@ -25,19 +25,22 @@ QByteArray Executable(uint16_t major, uint16_t minor, bool withVersion)
     image.replace(kPEHeader, 4, QByteArray("PE\0\0", 4));
     PutLe16(image, kPEHeader + 4, 0x14C); // i386
     PutLe16(image, kPEHeader + 6, 1);     // one section
-    PutLe16(image, kPEHeader + 20, 224);  // optional header size
+    const int optionalSize = pe32Plus ? 240 : 224;
+    const int directories = kOptionalHeader + (pe32Plus ? 112 : 96);
+    const int sectionTable = kOptionalHeader + optionalSize;
+    PutLe16(image, kPEHeader + 20, uint16_t(optionalSize));
     PutLe16(image, kPEHeader + 22, 0x0102);
 
-    PutLe16(image, kOptionalHeader, 0x10B);
-    PutLe32(image, kOptionalHeader + 92, 16);
-    PutLe32(image, kResourceDataDirectory, withVersion ? kResourcesRva : 0);
-    PutLe32(image, kResourceDataDirectory + 4, kSectionSize);
+    PutLe16(image, kOptionalHeader, pe32Plus ? 0x20B : 0x10B);
+    PutLe32(image, directories - 4, 16);
+    PutLe32(image, directories + 2 * 8, withVersion ? kResourcesRva : 0);
+    PutLe32(image, directories + 2 * 8 + 4, kSectionSize);
 
-    image.replace(kSectionTable, 5, ".rsrc");
-    PutLe32(image, kSectionTable + 8, kSectionSize);
-    PutLe32(image, kSectionTable + 12, kResourcesRva);
-    PutLe32(image, kSectionTable + 16, kSectionSize);
-    PutLe32(image, kSectionTable + 20, kResources);
+    image.replace(sectionTable, 5, ".rsrc");
+    PutLe32(image, sectionTable + 8, kSectionSize);
+    PutLe32(image, sectionTable + 12, kResourcesRva);
+    PutLe32(image, sectionTable + 16, kSectionSize);
+    PutLe32(image, sectionTable + 20, kResources);
 
     // Each directory has one id entry; the high bit of an offset marks a subdirectory.
     const auto directory = [&image](int at, uint32_t id, uint32_t target) {

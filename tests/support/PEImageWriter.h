@@ -23,9 +23,11 @@ constexpr int kDataEntry = kResources + 0x48;
 constexpr int kVersionInfo = kResources + 0x58;
 constexpr int kFixedFileInfo = kVersionInfo + 40;
 
-// An executable whose file version is major.minor.build.revision; without a version resource
-// when withVersion is false.
-QByteArray Executable(uint16_t major, uint16_t minor = 0, bool withVersion = true);
+// An executable whose file version is major.minor.2.3; without a version resource when
+// withVersion is false. The offsets above are those of a PE32 image; a PE32+ one (64-bit) has a
+// longer optional header, so only the resource section stays where it is.
+QByteArray Executable(uint16_t major, uint16_t minor = 0, bool withVersion = true,
+                      bool pe32Plus = false);
 
 void PutLe16(QByteArray& bytes, int offset, uint16_t value);
 void PutLe32(QByteArray& bytes, int offset, uint32_t value);
