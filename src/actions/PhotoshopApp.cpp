@@ -191,8 +191,10 @@ PhotoshopAppList FindInstalledPhotoshopApps()
     PhotoshopAppList unique;
     QSet<QString> seen;
     for (PhotoshopApp& app : apps) {
-        const QString identity = QFileInfo(app.appFolderPath()).canonicalFilePath();
-        if (!identity.isEmpty() && seen.contains(identity))
+        // Photoshop and Elements may share a folder; only a folder reached twice is one app.
+        const QString folder = QFileInfo(app.appFolderPath()).canonicalFilePath();
+        const QString identity = folder + QLatin1Char('\n') + app.kindName();
+        if (!folder.isEmpty() && seen.contains(identity))
             continue;
         seen.insert(identity);
         unique.push_back(std::move(app));
