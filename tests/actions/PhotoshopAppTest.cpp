@@ -2,29 +2,28 @@
 
 #include "actions/PhotoshopApp.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
-// "kind version appFolder brushesFolder additionalFolder", paths relative to the home folder.
-QString Describe(const PhotoshopApp& app, const MadeUpHome& home)
-{
-    const auto relative = [&home](QString path) {
-        return path.isEmpty() ? QStringLiteral("-") : path.replace(home.path() + "/", "~/");
-    };
-    return QStringLiteral("%1 %2 %3 | %4 | %5")
-        .arg(app.kindName())
-        .arg(app.majorVersion())
-        .arg(relative(app.appFolderPath()), relative(app.brushesFolderPath()),
-             relative(app.additionalBrushesFolderPath()));
-}
-
-QStringList DescribeAll(const PhotoshopAppList& apps, const MadeUpHome& home)
+// One line per application: "kind version appFolder | brushesFolder | additionalFolder", with
+// the home folder as "~", the brushes folder relative to the application's folder and
+// ".../AppData/Roaming/Adobe" as "support".
+QString DescribeAll(const PhotoshopAppList& apps, const MadeUpHome& home)
 {
     QStringList lines;
-    for (const PhotoshopApp& app : apps)
-        lines << Describe(app, home);
-    return lines;
+    for (const PhotoshopApp& app : apps) {
+        QString additional = app.additionalBrushesFolderPath();
+        additional.replace(QRegularExpression(".*/AppData/Roaming/Adobe"), "support");
+        lines << QStringLiteral("%1 %2 %3 | %4 | %5")
+                     .arg(app.kindName())
+                     .arg(app.majorVersion())
+                     .arg(QString(app.appFolderPath()).replace(home.path(), "~"),
+                          app.brushesFolderPath().mid(app.appFolderPath().size() + 1),
+                          additional.isEmpty() ? "-" : additional);
+    }
+    return lines.join('\n');
 }
 } // namespace
 
@@ -34,20 +33,20 @@ TEST(PhotoshopApp, FindsEveryInstalledApplicationInListOrder)
 {
     MadeUpHome home;
     const QString wine = QStringLiteral(".wine");
-    home.adobeApp(wine, "Adobe Photoshop CS2", "Photoshop.exe", 9);
-    home.adobeSupportFolder(wine, "Adobe Photoshop CS2"); // too old to use it
-    const QString cs6 = home.adobeApp(wine, "Adobe Photoshop CS6", "Photoshop.exe", 13);
+    home.adobeApp(wine, "CS2", "Photoshop.exe", 9);
+    home.adobeSupportFolder(wine, "CS2"); // too old to use it
+    const QString cs6 = home.adobeApp(wine, "CS6", "Photoshop.exe", 13);
     home.folder(cs6.mid(home.path().size() + 1) + "/Vorgaben/Pinsel");
     home.folder(cs6.mid(home.path().size() + 1) + "/Presets/Brushes");
-    home.adobeSupportFolder(wine, "Adobe Photoshop CS6");
-    home.adobeApp(wine, "Adobe Photoshop CC 2015", "PHOTOSHOP.EXE", 16, "Program Files (x86)");
+    home.adobeSupportFolder(wine, "CS6");
+    home.adobeApp(wine, "CC 2015", "PHOTOSHOP.EXE", 16, "Program Files (x86)");
     // $WINEPREFIX naming ~/.wine again must not list it twice.
     qputenv("WINEPREFIX", home.path(wine).toUtf8());
 
     const QString bottle = QStringLiteral(".local/share/bottles/bottles/Elements");
-    home.adobeApp(bottle, "Photoshop Elements 9", "PhotoshopElementsEditor.exe", 9);
-    home.adobeSupportFolder(bottle, "Photoshop Elements 9 9");
-    home.adobeApp(bottle, "Photoshop Elements 11", "PhotoshopElementsEditor.exe", 11);
+    home.adobeApp(bottle, "Elements 9", "PhotoshopElementsEditor.exe", 9);
+    home.adobeSupportFolder(bottle, "Elements 9 9");
+    home.adobeApp(bottle, "Elements 11", "PhotoshopElementsEditor.exe", 11);
     home.folder(".local/share/bottles/bottles/Empty/drive_c");
     home.folder("Games/not-a-prefix");
 
@@ -56,32 +55,24 @@ TEST(PhotoshopApp, FindsEveryInstalledApplicationInListOrder)
     home.folder(".var/app/org.gimp.GIMP/config/GIMP/3.0");
     home.folder(".local/share/krita");
 
-    EXPECT_EQ(DescribeAll(FindInstalledPhotoshopApps(), home).join('\n').toStdString(),
-              QStringList(
-                  {
-                      "photoshop 9 ~/.wine/drive_c/Program Files/Adobe/Adobe Photoshop CS2 | "
-                      "~/.wine/drive_c/Program Files/Adobe/Adobe Photoshop CS2/Presets/Brushes | -",
-                      "photoshop 13 ~/.wine/drive_c/Program Files/Adobe/Adobe Photoshop CS6 | "
-                      "~/.wine/drive_c/Program Files/Adobe/Adobe Photoshop CS6/Vorgaben/Pinsel | "
-                      "~/.wine/drive_c/users/painter/AppData/Roaming/Adobe/Adobe Photoshop CS6/",
-                      "photoshop 16 ~/.wine/drive_c/Program Files (x86)/Adobe/Adobe Photoshop CC "
-                      "2015 | ~/.wine/drive_c/Program Files (x86)/Adobe/Adobe Photoshop CC "
-                      "2015/Presets/Brushes | -",
-                      "elements 11 ~/.local/share/bottles/bottles/Elements/drive_c/Program "
-                      "Files/Adobe/Photoshop Elements 11 | ~/.local/share/bottles/bottles/Elements/"
-                      "drive_c/Program Files/Adobe/Photoshop Elements 11/Presets/Brushes | -",
-                      "elements 9 ~/.local/share/bottles/bottles/Elements/drive_c/Program "
-                      "Files/Adobe/Photoshop Elements 9 | ~/.local/share/bottles/bottles/Elements/"
-                      "drive_c/Program Files/Adobe/Photoshop Elements 9/Presets/Brushes | "
-                      "~/.local/share/bottles/bottles/Elements/drive_c/users/painter/AppData/"
-                      "Roaming/Adobe/Photoshop Elements 9 9/",
-                      "gimp 2 ~/.config/GIMP/2.10 | ~/.config/GIMP/2.10/brushes | -",
-                      "gimp 3 ~/.var/app/org.gimp.GIMP/config/GIMP/3.0 | "
-                      "~/.var/app/org.gimp.GIMP/config/GIMP/3.0/brushes | -",
-                      "krita -1 ~/.local/share/krita | ~/.local/share/krita/brushes | -",
-                  })
-                  .join('\n')
-                  .toStdString());
+    const QString bottleApps = "~/" + bottle + "/drive_c/Program Files/Adobe/";
+    EXPECT_EQ(
+        DescribeAll(FindInstalledPhotoshopApps(), home).toStdString(),
+        QStringList(
+            {
+                "photoshop 9 ~/.wine/drive_c/Program Files/Adobe/CS2 | Presets/Brushes | -",
+                "photoshop 13 ~/.wine/drive_c/Program Files/Adobe/CS6 | Vorgaben/Pinsel | "
+                "support/CS6/",
+                "photoshop 16 ~/.wine/drive_c/Program Files (x86)/Adobe/CC 2015 | "
+                "Presets/Brushes | -",
+                "elements 11 " + bottleApps + "Elements 11 | Presets/Brushes | -",
+                "elements 9 " + bottleApps + "Elements 9 | Presets/Brushes | support/Elements 9 9/",
+                "gimp 2 ~/.config/GIMP/2.10 | brushes | -",
+                "gimp 3 ~/.var/app/org.gimp.GIMP/config/GIMP/3.0 | brushes | -",
+                "krita -1 ~/.local/share/krita | brushes | -",
+            })
+            .join('\n')
+            .toStdString());
 }
 
 // Elements 10 and later installed outside the applications folder count from the folder above
@@ -112,8 +103,8 @@ TEST(PhotoshopApp, VersionRulesForElementsOutsideTheApplicationsFolderAndNoVersi
     EXPECT_EQ(nine.appFolderPath(), applications + "/Photoshop Elements 9/Editor");
     EXPECT_EQ(nine.additionalBrushesFolderPath(), support + "/Editor 9/");
 
-    home.adobeSupportFolder(prefix, "Adobe Photoshop CS6");
-    const QString cs6 = home.adobeApp(prefix, "Adobe Photoshop CS6", "Photoshop.exe", 0);
+    home.adobeSupportFolder(prefix, "CS6");
+    const QString cs6 = home.adobeApp(prefix, "CS6", "Photoshop.exe", 0);
     const PhotoshopApp unversioned =
         PhotoshopApp::photoshopAppWithPath(cs6 + "/Photoshop.exe", folders);
     EXPECT_EQ(unversioned.majorVersion(), -1);

@@ -6,9 +6,6 @@
 #include "CliRun.h"
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -36,18 +33,16 @@ TEST(AppsCommand, PrintsOneLinePerApplicationOrJson)
 
     const CliRun json = RunCli(RunAppsCommand, {"--json"});
     EXPECT_EQ(json.status, 0);
-    const QJsonArray apps =
-        QJsonDocument::fromJson(json.out.toUtf8()).object().value("apps").toArray();
-    ASSERT_EQ(apps.size(), 2);
-    const QJsonObject photoshop = apps[0].toObject();
-    EXPECT_EQ(photoshop.value("kind").toString(), "photoshop");
-    EXPECT_EQ(photoshop.value("identifier").toString(), "com.adobe.Photoshop");
-    EXPECT_EQ(photoshop.value("version").toInt(), 13);
-    EXPECT_EQ(photoshop.value("appFolder").toString(), cs6);
-    EXPECT_EQ(photoshop.value("additionalBrushesFolder").toString(), support);
-    EXPECT_TRUE(apps[1].toObject().value("version").isNull());
-    EXPECT_TRUE(apps[1].toObject().value("additionalBrushesFolder").isNull());
-
+    EXPECT_EQ(json.out.toStdString(),
+              QStringLiteral("{\"apps\": [{\"kind\": \"photoshop\", \"identifier\": "
+                             "\"com.adobe.Photoshop\", \"version\": 13, \"appFolder\": \"%1\", "
+                             "\"brushesFolder\": \"%1/Presets/Brushes\", "
+                             "\"additionalBrushesFolder\": \"%2\"}, {\"kind\": \"krita\", "
+                             "\"identifier\": \"org.kde.krita\", \"version\": null, \"appFolder\": "
+                             "\"%3\", \"brushesFolder\": \"%3/brushes\", "
+                             "\"additionalBrushesFolder\": null}]}\n")
+                  .arg(cs6, support, home.path(".local/share/krita"))
+                  .toStdString());
     EXPECT_EQ(RunCli(RunAppsCommand, {"--xml"}).status, 2);
 }
 
@@ -73,17 +68,14 @@ TEST(InstallCommand, ReportsEachApplicationAndTheAlertText)
     EXPECT_FALSE(LocalizedString("bad install-some-other").isEmpty());
 
     QDir().mkpath(home.path(".local/share/krita/brushes"));
+    home.file(".config/GIMP/2.10/brushes/Soft.abr", "theirs");
     const CliRun second = RunCli(RunInstallCommand, {source});
     EXPECT_EQ(second.status, 1);
     EXPECT_TRUE(second.out.startsWith("duplicate " + gimp + "/Soft.abr\ninstalled "));
     EXPECT_EQ(second.err, LocalizedString("bad install-some-duplicate") + "\n");
-    home.file(".config/GIMP/2.10/brushes/Hard.abr", "theirs");
-    EXPECT_EQ(RunCli(RunInstallCommand, {home.file("Hard.abr", "ours")}).status, 1);
-    EXPECT_EQ(Contents(gimp + "/Hard.abr"), "theirs");
+    EXPECT_EQ(Contents(gimp + "/Soft.abr"), "theirs");
 
-    QFile::remove(gimp + "/Soft.abr");
-    QFile::remove(home.path(".local/share/krita/brushes/Soft.abr"));
-    const CliRun clean = RunCli(RunInstallCommand, {source});
+    const CliRun clean = RunCli(RunInstallCommand, {home.file("Hard.abr", "8BIM")});
     EXPECT_EQ(clean.status, 0) << qPrintable(clean.out);
     EXPECT_EQ(clean.err, QString());
 }
@@ -103,8 +95,6 @@ TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)
     EXPECT_EQ(run.out, QStringLiteral("trashed %1 -> %2a.abr\nrefused %3: No such file or "
                                       "directory\ntrashed %4 -> %2b\n")
                            .arg(a, trash, home.path("missing.abr"), b));
-    home.file("c.abr", "c");
-    EXPECT_EQ(RunCli(RunTrashCommand, {home.path("c.abr")}).status, 0);
 }
 
 // What needs a file system of its own — another volume, a full disk, a read-only folder, a

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 
 namespace {
-const char* const kVariables[] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "WINEPREFIX", "USER"};
+const char* const kVariables[] = {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "WINEPREFIX"};
 }
 
 MadeUpHome::MadeUpHome()
@@ -19,7 +19,6 @@ MadeUpHome::MadeUpHome()
     qputenv("HOME", mDir.path().toUtf8());
     qputenv("XDG_DATA_HOME", (mDir.path() + "/.local/share").toUtf8());
     qputenv("XDG_CONFIG_HOME", (mDir.path() + "/.config").toUtf8());
-    qputenv("USER", "painter");
     qunsetenv("WINEPREFIX");
 }
 
