@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QByteArray Contents(const QString& path)
@@ -210,4 +212,39 @@ cat locked/Kept.abr; echo
                   .toStdString())
         << process.readAllStandardError().constData();
     EXPECT_EQ(Contents(home.path("Big.abr")), big);
+}
+
+// Who may trash what, as another user: a sticky folder lets only the owner of the file (or of
+// the folder) remove it, and a folder without write permission lets nobody.
+TEST(TrashCommand, DeletableCheckFollowsFolderPermissionsAndTheStickyBit)
+{
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    if (::geteuid() != 0 || setpriv.isEmpty() || !QFile::exists(cli))
+        GTEST_SKIP() << "needs root (to act as another user), setpriv and the built kelbrin-cli";
+    MadeUpHome home;
+    const uid_t nobody = 65534;
+    const QString sticky = home.folder("sticky"), closed = home.folder("closed");
+    const QString theirs = home.file("sticky/theirs.abr", "t"),
+                  mine = home.file("sticky/mine.abr", "m");
+    const QString locked = home.file("closed/mine.abr", "c");
+    ::chmod(QFile::encodeName(home.path()).constData(), 0755);
+    ::chmod(QFile::encodeName(sticky).constData(), 01777);
+    for (const QString& path : {home.folder(".local/share"), mine, locked})
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", cli, "trash",
+                            theirs, mine, locked});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()).toStdString(),
+              QStringLiteral("refused %1: no permission to remove it from its folder\n"
+                             "trashed %2 -> %3\n"
+                             "refused %4: no permission to remove it from its folder\n")
+                  .arg(theirs, mine, home.path(".local/share/Trash/files/mine.abr"), locked)
+                  .toStdString());
+    EXPECT_EQ(Contents(theirs), "t");
+    EXPECT_EQ(Contents(locked), "c");
 }
