@@ -3,13 +3,14 @@
 #   make test               install what is missing, build, run every test
 #   make bench              build and run the benchmarks (release build)
 #   make fuzz [FUZZ_SECONDS=600]  build the libFuzzer targets (clang) and fuzz the brush reader
+#   make fuzz-pe [FUZZ_SECONDS=600]  the same for the executable version reader
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FILE ?=
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format fuzz
+.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format fuzz fuzz-pe
 
 deps:
 	@scripts/install-deps.sh
@@ -54,6 +55,16 @@ fuzz:
 	$(BUILD_DIR)/fuzz/fuzz/fuzz_abr_reader -max_total_time=$(FUZZ_SECONDS) -max_len=262144 \
 	    -dict=fuzz/abr.dict -artifact_prefix=$(BUILD_DIR)/fuzz/artifacts/ -print_final_stats=1 \
 	    $(BUILD_DIR)/fuzz/corpus tests/data
+
+# Seeded with small executables of the shape the tests build (fuzz/pe-seeds).
+fuzz-pe:
+	@scripts/install-deps.sh fuzz
+	@scripts/configure.sh fuzz
+	@cmake --build $(BUILD_DIR)/fuzz -j $(JOBS) --target fuzz_pe_version
+	@mkdir -p $(BUILD_DIR)/fuzz/pe-corpus $(BUILD_DIR)/fuzz/pe-artifacts
+	$(BUILD_DIR)/fuzz/fuzz/fuzz_pe_version -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -artifact_prefix=$(BUILD_DIR)/fuzz/pe-artifacts/ -print_final_stats=1 \
+	    $(BUILD_DIR)/fuzz/pe-corpus fuzz/pe-seeds
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i

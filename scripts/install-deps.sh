@@ -9,6 +9,7 @@ packages=(
   libboost-dev libboost-thread-dev libboost-chrono-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
+  libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime.
 [[ "${1:-}" == fuzz ]] && packages+=(clang libclang-rt-dev)

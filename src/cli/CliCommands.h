@@ -15,6 +15,9 @@ int RunListCommand(const QStringList& args, CliStreams io);
 int RunExportCommand(const QStringList& args, CliStreams io);
 int RunTreeCommand(const QStringList& args, CliStreams io);
 int RunFindCommand(const QStringList& args, CliStreams io);
+int RunAppsCommand(const QStringList& args, CliStreams io);
+int RunInstallCommand(const QStringList& args, CliStreams io);
+int RunTrashCommand(const QStringList& args, CliStreams io);
 
 // Text for an error thrown by the brush-file layer.
 QString DescribeReadError(int code);

@@ -17,7 +17,12 @@ void PrintUsage(QTextStream& out)
            "                          write the brushes of FILE as PNG files into a new folder\n"
            "  tree [OPTIONS] [PATH...] show brush files as the folder outline shows them\n"
            "  find [--watch] [--seconds N] [--json] [FOLDER...]\n"
-           "                          find brush files (everywhere, or below the folders)\n";
+           "                          find brush files (everywhere, or below the folders)\n"
+           "  apps [--json]           list the installed painting applications\n"
+           "  install FILE            copy a brush file into every application's brushes "
+           "folder\n"
+           "  trash [--yes] FILE...   move files to the trash (--yes: delete those no trash "
+           "takes)\n";
 }
 } // namespace
 
@@ -43,6 +48,12 @@ int main(int argc, char** argv)
         return RunTreeCommand(args, io);
     if (command == QLatin1String("find"))
         return RunFindCommand(args, io);
+    if (command == QLatin1String("apps"))
+        return RunAppsCommand(args, io);
+    if (command == QLatin1String("install"))
+        return RunInstallCommand(args, io);
+    if (command == QLatin1String("trash"))
+        return RunTrashCommand(args, io);
     err << "kelbrin-cli: unknown command " << command << '\n';
     PrintUsage(err);
     return 2;

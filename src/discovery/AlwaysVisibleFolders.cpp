@@ -1,6 +1,6 @@
 #include "discovery/AlwaysVisibleFolders.h"
 
-#include "discovery/NormalizePath.h"
+#include "platform/NormalizePath.h"
 
 #include <QStringList>
 #include <mutex>

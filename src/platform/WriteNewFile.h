@@ -7,3 +7,14 @@
 // first, so the name appears complete or not at all, and an existing file is never replaced,
 // even one that appears while we write. On failure, error says why in words.
 bool WriteNewFile(const QString& path, const QByteArray& data, QString* error);
+
+// Copies the file at source to destination the same way: through a temporary file beside the
+// destination, never replacing anything there, never leaving a partial file behind (a full
+// disk, a folder that turns read-only). When something already has the destination's name,
+// *alreadyExists is set and nothing is written.
+bool CopyToNewFile(const QString& source, const QString& destination, QString* error,
+                   bool* alreadyExists);
+
+// Renames from to to unless something is at to. Returns 0 or the errno (EEXIST when the name
+// is taken). Both must be on one file system.
+int MoveNoReplace(const QByteArray& from, const QByteArray& to);

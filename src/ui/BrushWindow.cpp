@@ -1,12 +1,12 @@
 #include "ui/BrushWindow.h"
 
+#include "platform/Localization.h"
 #include "platform/RecentFiles.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
 #include "ui/BottomDisplay.h"
 #include "ui/BrushFileView.h"
 #include "ui/ExportController.h"
-#include "ui/Localization.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ui/ExportController.h"
 
 #include "actions/BrushExporter.h"
+#include "platform/Localization.h"
 #include "platform/Logging.h"
-#include "ui/Localization.h"
 
 #include <QCheckBox>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "ui/OutlineSources.h"
 
-#include "ui/Localization.h"
+#include "platform/Localization.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "discovery/SpotlightHierarchy.h"
 #include "QtPrinters.h"
 #include "discovery/AlwaysVisibleFolders.h"
-#include "discovery/NormalizePath.h"
+#include "platform/NormalizePath.h"
 #include "platform/VolumesFolder.h"
 #include "support/TestUtil.h"
 

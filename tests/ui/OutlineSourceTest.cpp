@@ -226,7 +226,7 @@ TEST(OutlineSources, InstalledShowsApplicationFoldersWithTheAdditionalFolderMark
         disk.file(QStringLiteral("elsewhere/d.abr"))};
     source.addItems(paths, FileNodeFlagsList(4, kPlainFile));
     const QStringList rows = OutlineDumpRows(source);
-    EXPECT_TRUE(rows.contains(QStringLiteral("Extra Brushes <Additional Brushes>/ (1)")))
+    EXPECT_TRUE(rows.contains(QStringLiteral("Extra Brushes <Local Brushes>/ (1)")))
         << rows.join('\n').toStdString();
     EXPECT_FALSE(rows.join('\n').contains(QStringLiteral("d.abr")));
 

@@ -1,4 +1,4 @@
-#include "ui/Localization.h"
+#include "platform/Localization.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "discovery/NormalizePath.h"
+#include "platform/NormalizePath.h"
 
 QString normalizePathByRemovingFinalSlash(const QString& path)
 {

@@ -1,0 +1,284 @@
+#include "actions/Trash.h"
+
+#include "platform/FileManager.h"
+#include "platform/Logging.h"
+#include "platform/MountPoints.h"
+#include "platform/NativePath.h"
+#include "platform/WinePrefixes.h"
+#include "platform/WriteNewFile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QTime>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kCollisionCandidates = 128;
+
+QString StrError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool LstatPath(const QString& path, struct stat* st)
+{
+    return ::lstat(PathToNative(path).constData(), st) == 0;
+}
+
+bool PathExists(const QString& path)
+{
+    struct stat st;
+    return LstatPath(path, &st);
+}
+
+QString ParentOf(const QString& absolute)
+{
+    const qsizetype slash = absolute.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : absolute.left(slash);
+}
+
+// A folder of ours: made with the given mode when missing (parents too), and then a real
+// folder, not a symbolic link, owned by us — nobody else may choose where our files go.
+bool EnsureOwnFolder(const QString& path, mode_t mode)
+{
+    struct stat st;
+    if (LstatPath(path, &st))
+        return S_ISDIR(st.st_mode);
+    const QString parent = ParentOf(path);
+    if (path == QLatin1String("/") || (!PathExists(parent) && !EnsureOwnFolder(parent, 0700)))
+        return false;
+    if (::mkdir(PathToNative(path).constData(), mode) != 0 && errno != EEXIST)
+        return false;
+    return LstatPath(path, &st) && S_ISDIR(st.st_mode);
+}
+
+bool EnsureTrashFolder(const QString& trash)
+{
+    struct stat st;
+    return EnsureOwnFolder(trash, 0700) && LstatPath(trash, &st) && st.st_uid == ::getuid() &&
+           EnsureOwnFolder(trash + QStringLiteral("/files"), 0700) &&
+           EnsureOwnFolder(trash + QStringLiteral("/info"), 0700);
+}
+
+// The device of path, or of its nearest existing ancestor: the home trash may not exist yet.
+dev_t DeviceOfNearest(QString path)
+{
+    struct stat st;
+    while (::stat(PathToNative(path).constData(), &st) != 0 && path != QLatin1String("/"))
+        path = ParentOf(path);
+    return st.st_dev;
+}
+
+// The mount point of the file system that holds the item at absolute.
+QString TopDirectoryOf(const QString& absolute)
+{
+    QString folder = ParentOf(absolute);
+    struct stat here;
+    if (::stat(PathToNative(folder).constData(), &here) != 0)
+        return QString();
+    while (folder != QLatin1String("/") && !IsMountPoint(folder)) {
+        const QString up = ParentOf(folder);
+        struct stat above;
+        if (::stat(PathToNative(up).constData(), &above) != 0 || above.st_dev != here.st_dev)
+            break;
+        folder = up;
+    }
+    return folder;
+}
+
+// $topdir/.Trash/$uid when the administrator made $topdir/.Trash (a sticky folder, not a
+// link), else $topdir/.Trash-$uid; empty when neither can be had.
+QString VolumeTrashFolder(const QString& topdir)
+{
+    const QString uid = QString::number(::getuid());
+    const QString base = topdir == QLatin1String("/") ? QString() : topdir;
+    const QString shared = base + QStringLiteral("/.Trash");
+    struct stat st;
+    if (LstatPath(shared, &st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
+        const QString own = shared + QLatin1Char('/') + uid;
+        if (EnsureTrashFolder(own))
+            return own;
+    }
+    const QString own = base + QStringLiteral("/.Trash-") + uid;
+    return EnsureTrashFolder(own) ? own : QString();
+}
+
+// Base name and extension as the collision names split them: the extension follows the last
+// dot that is not the name's first character.
+void SplitName(const QString& name, QString* base, QString* extension)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0) {
+        *base = name;
+        extension->clear();
+    } else {
+        *base = name.left(dot);
+        *extension = name.mid(dot + 1);
+    }
+}
+
+// Creates the info file; 0 or the errno (EEXIST when the name is taken).
+int CreateInfoFile(const QString& path, const QByteArray& contents)
+{
+    const int fd =
+        ::open(PathToNative(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    const ssize_t written = ::write(fd, contents.constData(), size_t(contents.size()));
+    const int writeError = errno;
+    if (written != contents.size() || ::fsync(fd) != 0) {
+        const int error = written < 0 ? writeError : (written != contents.size() ? ENOSPC : errno);
+        ::close(fd);
+        ::unlink(PathToNative(path).constData());
+        return error;
+    }
+    ::close(fd);
+    return 0;
+}
+
+Trash::Result Refused(const QString& reason)
+{
+    Trash::Result result;
+    result.reason = reason;
+    return result;
+}
+} // namespace
+
+QString Trash::collisionName(const QString& name, const QString& timeText, int attempt)
+{
+    QString base, extension;
+    SplitName(name, &base, &extension);
+    const QString separator =
+        attempt == 0 ? QStringLiteral(".") : QStringLiteral(" %1.").arg(attempt + 1);
+    return base + timeText + separator + extension;
+}
+
+QByteArray Trash::trashInfo(const QString& pathField, const QString& deletionDate)
+{
+    // Everything but the unreserved characters and "/" is escaped, byte by byte, as
+    // g_uri_escape_string does; file managers compare what they read with that.
+    return QByteArrayLiteral("[Trash Info]\nPath=") +
+           PathToNative(pathField).toPercentEncoding("/") + QByteArrayLiteral("\nDeletionDate=") +
+           deletionDate.toUtf8() + '\n';
+}
+
+Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDelete)
+{
+    if (path.isEmpty())
+        return Refused(QStringLiteral("no file given"));
+    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    struct stat item;
+    if (!LstatPath(absolute, &item))
+        return Refused(StrError(errno));
+    if (!IsDeletableFileAtPath(absolute)) {
+        qCWarning(lcActions).noquote()
+            << QStringLiteral("don't have the permissions to trash file: %1").arg(absolute);
+        return Refused(QStringLiteral("no permission to remove it from its folder"));
+    }
+
+    // The home trash takes what can be renamed into it, which is what lies on its file
+    // system; a home folder on an external drive keeps its trash there too.
+    const QString homeTrash = UserDataFolder() + QStringLiteral("/Trash");
+    QString trash, pathField;
+    if (item.st_dev == DeviceOfNearest(homeTrash)) {
+        if (!EnsureTrashFolder(homeTrash))
+            return Refused(QStringLiteral("cannot make the trash folder %1").arg(homeTrash));
+        trash = homeTrash;
+        pathField = absolute;
+    } else {
+        qCWarning(lcActions) << "Can't trash file is on another drive";
+        const QString topdir = TopDirectoryOf(absolute);
+        trash = topdir.isEmpty() ? QString() : VolumeTrashFolder(topdir);
+        if (trash.isEmpty()) {
+            qCWarning(lcActions) << "file is over the network";
+            if (!askToDelete)
+                return Refused(QStringLiteral("its file system has no trash folder"));
+            const QString name = QFileInfo(absolute).fileName();
+            if (!askToDelete(name))
+                return Refused(QStringLiteral("not deleted"));
+            const bool removed = S_ISDIR(item.st_mode) ? QDir(absolute).removeRecursively()
+                                                       : ::unlink(PathToNative(absolute)) == 0;
+            Result result;
+            result.succeeded = result.deleted = removed;
+            if (!removed)
+                result.reason = StrError(errno);
+            return result;
+        }
+        pathField =
+            topdir == QLatin1String("/") ? absolute.mid(1) : absolute.mid(topdir.size() + 1);
+    }
+
+    const QString files = trash + QStringLiteral("/files/");
+    const QString info = trash + QStringLiteral("/info/");
+    const QString folder = ParentOf(absolute);
+    const QString name = QFileInfo(absolute).fileName();
+    const QByteArray infoContents = trashInfo(
+        pathField, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+    const auto infoPath = [&info](const QString& candidate) {
+        return info + candidate + QStringLiteral(".trashinfo");
+    };
+
+    // The info file comes first and exclusively: whoever creates it owns the name.
+    QString chosen;
+    bool renameFirst = false;
+    if (!PathExists(files + name)) {
+        const int error = CreateInfoFile(infoPath(name), infoContents);
+        if (error == 0)
+            chosen = name;
+        else if (error != EEXIST)
+            return Refused(
+                QStringLiteral("cannot write %1: %2").arg(infoPath(name), StrError(error)));
+    }
+    if (chosen.isEmpty()) {
+        const QString timeText = QTime::currentTime().toString(QStringLiteral(" HH-mm-ss"));
+        for (int attempt = 0; attempt < kCollisionCandidates && chosen.isEmpty(); ++attempt) {
+            const QString candidate = collisionName(name, timeText, attempt);
+            if (PathExists(folder + QLatin1Char('/') + candidate) || PathExists(files + candidate))
+                continue;
+            const int error = CreateInfoFile(infoPath(candidate), infoContents);
+            if (error == EEXIST)
+                continue;
+            if (error != 0)
+                return Refused(QStringLiteral("cannot write %1: %2")
+                                   .arg(infoPath(candidate), StrError(error)));
+            chosen = candidate;
+            renameFirst = true;
+        }
+        if (chosen.isEmpty())
+            return Refused(
+                QStringLiteral("%1 names for it are taken in the trash").arg(kCollisionCandidates));
+    }
+
+    const QByteArray source = PathToNative(absolute);
+    const QByteArray destination = PathToNative(files + chosen);
+    const auto giveUp = [&](int error) {
+        ::unlink(PathToNative(infoPath(chosen)).constData());
+        return Refused(StrError(error));
+    };
+    if (!renameFirst) {
+        const int error = MoveNoReplace(source, destination);
+        if (error != 0)
+            return giveUp(error);
+    } else {
+        const QByteArray renamed = PathToNative(folder + QLatin1Char('/') + chosen);
+        int error = MoveNoReplace(source, renamed);
+        if (error != 0)
+            return giveUp(error);
+        error = MoveNoReplace(renamed, destination);
+        if (error != 0) {
+            if (MoveNoReplace(renamed, source) != 0)
+                qCWarning(lcActions).noquote() << QStringLiteral("could not rename %1 back to %2")
+                                                      .arg(PathFromNative(renamed), absolute);
+            return giveUp(error);
+        }
+    }
+    Result result;
+    result.succeeded = true;
+    result.trashedPath = files + chosen;
+    return result;
+}

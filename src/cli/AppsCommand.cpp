@@ -1,0 +1,47 @@
+#include "actions/PhotoshopApp.h"
+#include "cli/CliCommands.h"
+#include "cli/JsonWriter.h"
+
+int RunAppsCommand(const QStringList& args, CliStreams io)
+{
+    bool json = false;
+    for (const QString& arg : args) {
+        if (arg == QLatin1String("--json")) {
+            json = true;
+        } else {
+            io.err << "kelbrin-cli apps: unexpected argument " << arg << "\n"
+                   << "usage: kelbrin-cli apps [--json]\n";
+            return 2;
+        }
+    }
+    const PhotoshopAppList apps = FindInstalledPhotoshopApps();
+    if (json) {
+        io.out << "{\"apps\": [";
+        bool first = true;
+        for (const PhotoshopApp& app : apps) {
+            io.out << (first ? "" : ", ") << "{\"kind\": \"" << app.kindName()
+                   << "\", \"identifier\": " << JsonString(app.identifier()) << ", \"version\": "
+                   << (app.majorVersion() < 0 ? QStringLiteral("null")
+                                              : QString::number(app.majorVersion()))
+                   << ", \"appFolder\": " << JsonString(app.appFolderPath())
+                   << ", \"brushesFolder\": " << JsonString(app.brushesFolderPath())
+                   << ", \"additionalBrushesFolder\": "
+                   << (app.additionalBrushesFolderPath().isEmpty()
+                           ? QStringLiteral("null")
+                           : JsonString(app.additionalBrushesFolderPath()))
+                   << "}";
+            first = false;
+        }
+        io.out << "]}\n";
+        return 0;
+    }
+    for (const PhotoshopApp& app : apps) {
+        const QString additional = app.additionalBrushesFolderPath();
+        io.out << app.kindName() << '\t'
+               << (app.majorVersion() < 0 ? QStringLiteral("-")
+                                          : QString::number(app.majorVersion()))
+               << '\t' << app.appFolderPath() << '\t' << app.brushesFolderPath() << '\t'
+               << (additional.isEmpty() ? QStringLiteral("-") : additional) << '\n';
+    }
+    return 0;
+}

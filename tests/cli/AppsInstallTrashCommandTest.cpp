@@ -1,0 +1,250 @@
+#include "support/MadeUpHome.h"
+
+#include "cli/CliCommands.h"
+#include "platform/Localization.h"
+
+#include "CliRun.h"
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+TEST(AppsCommand, PrintsOneLinePerApplicationOrJson)
+{
+    MadeUpHome home;
+    const QString cs6 = home.adobeApp(".wine", "Adobe Photoshop CS6", "Photoshop.exe", 13);
+    const QString support = home.adobeSupportFolder(".wine", "Adobe Photoshop CS6");
+    home.folder(".local/share/krita");
+
+    const CliRun text = RunCli(RunAppsCommand, {});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out, QStringLiteral("photoshop\t13\t%1\t%1/Presets/Brushes\t%2\n"
+                                       "krita\t-\t%3\t%3/brushes\t-\n")
+                            .arg(cs6, support, home.path(".local/share/krita")));
+
+    const CliRun json = RunCli(RunAppsCommand, {"--json"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.out.toStdString(),
+              QStringLiteral("{\"apps\": [{\"kind\": \"photoshop\", \"identifier\": "
+                             "\"com.adobe.Photoshop\", \"version\": 13, \"appFolder\": \"%1\", "
+                             "\"brushesFolder\": \"%1/Presets/Brushes\", "
+                             "\"additionalBrushesFolder\": \"%2\"}, {\"kind\": \"krita\", "
+                             "\"identifier\": \"org.kde.krita\", \"version\": null, \"appFolder\": "
+                             "\"%3\", \"brushesFolder\": \"%3/brushes\", "
+                             "\"additionalBrushesFolder\": null}]}\n")
+                  .arg(cs6, support, home.path(".local/share/krita"))
+                  .toStdString());
+    EXPECT_EQ(RunCli(RunAppsCommand, {"--xml"}).status, 2);
+}
+
+TEST(InstallCommand, ReportsEachApplicationAndTheAlertText)
+{
+    MadeUpHome home;
+    const QString source = home.file("Soft.abr", "8BIM");
+    EXPECT_EQ(RunCli(RunInstallCommand, {}).status, 2);
+    EXPECT_EQ(RunCli(RunInstallCommand, {source, source}).status, 2);
+    const CliRun none = RunCli(RunInstallCommand, {source});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.err.contains("no painting application is installed")) << qPrintable(none.err);
+
+    const QString gimp = home.folder(".config/GIMP/2.10/brushes");
+    home.folder(".local/share/krita"); // without its brushes folder
+    const CliRun first = RunCli(RunInstallCommand, {source});
+    EXPECT_EQ(first.status, 1);
+    EXPECT_TRUE(first.out.startsWith("installed " + gimp + "/Soft.abr\nfailed " +
+                                     home.path(".local/share/krita/brushes/Soft.abr") + ": "))
+        << qPrintable(first.out);
+    EXPECT_EQ(first.err, LocalizedString("bad install-some-other") + "\n" +
+                             LocalizedString("brushes-check-permissions") + "\n");
+    EXPECT_FALSE(LocalizedString("bad install-some-other").isEmpty());
+
+    QDir().mkpath(home.path(".local/share/krita/brushes"));
+    home.file(".config/GIMP/2.10/brushes/Soft.abr", "theirs");
+    const CliRun second = RunCli(RunInstallCommand, {source});
+    EXPECT_EQ(second.status, 1);
+    EXPECT_TRUE(second.out.startsWith("duplicate " + gimp + "/Soft.abr\ninstalled "));
+    EXPECT_EQ(second.err, LocalizedString("bad install-some-duplicate") + "\n");
+    EXPECT_EQ(Contents(gimp + "/Soft.abr"), "theirs");
+
+    const CliRun clean = RunCli(RunInstallCommand, {home.file("Hard.abr", "8BIM")});
+    EXPECT_EQ(clean.status, 0) << qPrintable(clean.out);
+    EXPECT_EQ(clean.err, QString());
+}
+
+TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)
+{
+    MadeUpHome home;
+    const QString a = home.file("a.abr", "a");
+    const QString b = home.file("b", "b");
+    EXPECT_EQ(RunCli(RunTrashCommand, {}).status, 2);
+    EXPECT_EQ(RunCli(RunTrashCommand, {"--yes"}).status, 2);
+    EXPECT_EQ(RunCli(RunTrashCommand, {"--force", a}).status, 2);
+
+    const QString trash = home.path(".local/share/Trash/files/");
+    const CliRun run = RunCli(RunTrashCommand, {a, home.path("missing.abr"), b});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, QStringLiteral("trashed %1 -> %2a.abr\nrefused %3: No such file or "
+                                      "directory\ntrashed %4 -> %2b\n")
+                           .arg(a, trash, home.path("missing.abr"), b));
+}
+
+// What needs a file system of its own — another volume, a full disk, a read-only folder, a
+// move into the trash that fails — runs the program in a private mount namespace with tmpfs
+// and read-only bind mounts, where the test can have one.
+TEST(TrashAndInstallCommands, OtherFileSystemsFullDisksAndReadOnlyFolders)
+{
+    const QString unshare = QStandardPaths::findExecutable("unshare");
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    if (unshare.isEmpty() || !QFile::exists(cli))
+        GTEST_SKIP() << "needs unshare and the built kelbrin-cli";
+    QProcess probe;
+    probe.start(unshare, {"-rm", "true"});
+    if (!probe.waitForFinished(10000) || probe.exitCode() != 0)
+        GTEST_SKIP() << "no private mount namespace here: "
+                     << probe.readAllStandardError().constData();
+
+    MadeUpHome home;
+    home.folder("volume");
+    home.folder(".config/GIMP/2.10/brushes");
+    home.folder(".var/app/org.gimp.GIMP/config/GIMP/3.0/brushes");
+    home.folder(".local/share/krita/brushes");
+    home.folder(".local/share/Trash/files");
+    home.folder("locked");
+    const QByteArray big(200 * 1024, 'x');
+    home.file("Big.abr", big);
+    home.file("Soft.abr", "soft");
+    home.file(".local/share/Trash/files/Soft.abr", "older");
+    home.file("locked/Kept.abr", "kept");
+
+    // Each step prints what it did; the test compares the whole transcript.
+    const QString script = R"(
+set -u
+cd "$HOME"
+cli() { "$CLI" "$@"; echo "status $?"; }
+mount -t tmpfs -o size=64k kelbrin-full .config/GIMP/2.10/brushes
+mount --bind .local/share/krita/brushes .local/share/krita/brushes
+mount -o remount,bind,ro .local/share/krita/brushes
+echo "# install: full disk, read-only folder, and one that works"
+cli install Big.abr 2>/dev/null
+ls -A .config/GIMP/2.10/brushes .local/share/krita/brushes | tr '\n' ' '; echo
+
+mount -t tmpfs kelbrin-volume volume
+echo a > volume/A.abr; echo b > volume/B.abr; echo c > volume/C.abr; echo d > volume/D.abr
+echo "# trash on another file system"
+cli trash volume/A.abr
+grep Path= volume/.Trash-$(id -u)/info/A.abr.trashinfo
+stat -c %a volume/.Trash-$(id -u)
+mkdir volume/.Trash; chmod 1777 volume/.Trash
+cli trash volume/B.abr
+echo "# no trash can be had there"
+rm -r volume/.Trash volume/.Trash-$(id -u); touch volume/.Trash-$(id -u)
+cli trash volume/C.abr
+cli trash --yes volume/D.abr
+ls volume
+
+echo "# the move into the trash fails after the rename: rolled back"
+mount --bind .local/share/Trash/files .local/share/Trash/files
+mount -o remount,bind,ro .local/share/Trash/files
+cli trash Soft.abr
+cat Soft.abr; echo; ls -A .local/share/Trash/info | wc -l; ls | grep -c Soft
+echo "# a read-only folder"
+mount --bind locked locked; mount -o remount,bind,ro locked
+cli trash locked/Kept.abr
+cat locked/Kept.abr; echo
+)";
+    QProcess process;
+    process.setWorkingDirectory(home.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("CLI", cli);
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_DATA_HOME", home.path(".local/share"));
+    environment.insert("XDG_CONFIG_HOME", home.path(".config"));
+    environment.insert("LC_ALL", "C");
+    environment.remove("WINEPREFIX");
+    process.setProcessEnvironment(environment);
+    process.start(unshare, {"-rm", "bash", "-c", script});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString transcript =
+        QString::fromUtf8(process.readAllStandardOutput()).replace(home.path(), "~");
+    const QString id = "0"; // the namespace maps us to root
+    EXPECT_EQ(transcript.toStdString(),
+              QStringLiteral("# install: full disk, read-only folder, and one that works\n"
+                             "failed ~/.config/GIMP/2.10/brushes/Big.abr: No space left on device\n"
+                             "installed ~/.var/app/org.gimp.GIMP/config/GIMP/3.0/brushes/Big.abr\n"
+                             "failed ~/.local/share/krita/brushes/Big.abr: Read-only file system\n"
+                             "status 1\n"
+                             ".config/GIMP/2.10/brushes:  .local/share/krita/brushes: \n"
+                             "# trash on another file system\n"
+                             "trashed volume/A.abr -> ~/volume/.Trash-%1/files/A.abr\n"
+                             "status 0\n"
+                             "Path=A.abr\n"
+                             "700\n"
+                             "trashed volume/B.abr -> ~/volume/.Trash/%1/files/B.abr\n"
+                             "status 0\n"
+                             "# no trash can be had there\n"
+                             "refused volume/C.abr: its file system has no trash folder\n"
+                             "status 1\n"
+                             "deleted volume/D.abr\n"
+                             "status 0\n"
+                             "C.abr\n"
+                             "# the move into the trash fails after the rename: rolled back\n"
+                             "refused Soft.abr: Invalid cross-device link\n"
+                             "status 1\n"
+                             "soft\n"
+                             "0\n"
+                             "1\n"
+                             "# a read-only folder\n"
+                             "refused locked/Kept.abr: no permission to remove it from its folder\n"
+                             "status 1\n"
+                             "kept\n")
+                  .arg(id)
+                  .toStdString())
+        << process.readAllStandardError().constData();
+    EXPECT_EQ(Contents(home.path("Big.abr")), big);
+}
+
+// Who may trash what, as another user: a sticky folder lets only the owner of the file (or of
+// the folder) remove it, and a folder without write permission lets nobody.
+TEST(TrashCommand, DeletableCheckFollowsFolderPermissionsAndTheStickyBit)
+{
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    if (::geteuid() != 0 || setpriv.isEmpty() || !QFile::exists(cli))
+        GTEST_SKIP() << "needs root (to act as another user), setpriv and the built kelbrin-cli";
+    MadeUpHome home;
+    const uid_t nobody = 65534;
+    const QString sticky = home.folder("sticky"), closed = home.folder("closed");
+    const QString theirs = home.file("sticky/theirs.abr", "t"),
+                  mine = home.file("sticky/mine.abr", "m");
+    const QString locked = home.file("closed/mine.abr", "c");
+    ::chmod(QFile::encodeName(home.path()).constData(), 0755);
+    ::chmod(QFile::encodeName(sticky).constData(), 01777);
+    for (const QString& path : {home.folder(".local/share"), mine, locked})
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", cli, "trash",
+                            theirs, mine, locked});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()).toStdString(),
+              QStringLiteral("refused %1: no permission to remove it from its folder\n"
+                             "trashed %2 -> %3\n"
+                             "refused %4: no permission to remove it from its folder\n")
+                  .arg(theirs, mine, home.path(".local/share/Trash/files/mine.abr"), locked)
+                  .toStdString());
+    EXPECT_EQ(Contents(theirs), "t");
+    EXPECT_EQ(Contents(locked), "c");
+}
