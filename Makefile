@@ -3,13 +3,18 @@
 #   make test               install what is missing, build, run every test
 #   make bench              build and run the benchmarks (release build)
 #   make fuzz [FUZZ_SECONDS=600]  build the libFuzzer targets (clang) and fuzz the brush reader
+#   make install [PREFIX=/usr/local] [DESTDIR=...]  build the release and install it
+#   make package            build build/release/kelbrin_<version>_<arch>.deb
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FILE ?=
 FUZZ_SECONDS ?= 600
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format fuzz
+.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format fuzz \
+        install package
 
 deps:
 	@scripts/install-deps.sh
@@ -54,6 +59,13 @@ fuzz:
 	$(BUILD_DIR)/fuzz/fuzz/fuzz_abr_reader -max_total_time=$(FUZZ_SECONDS) -max_len=262144 \
 	    -dict=fuzz/abr.dict -artifact_prefix=$(BUILD_DIR)/fuzz/artifacts/ -print_final_stats=1 \
 	    $(BUILD_DIR)/fuzz/corpus tests/data
+
+install: build-release
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)/release --prefix "$(PREFIX)"
+
+package: build-release
+	@scripts/install-deps.sh package
+	cd $(BUILD_DIR)/release && cpack -G DEB
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i

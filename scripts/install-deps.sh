@@ -9,9 +9,12 @@ packages=(
   libboost-dev libboost-thread-dev libboost-chrono-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
+  scdoc desktop-file-utils appstream
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime.
 [[ "${1:-}" == fuzz ]] && packages+=(clang libclang-rt-dev)
+# `make package` computes the package's dependencies with dpkg-shlibdeps, which needs file.
+[[ "${1:-}" == package ]] && packages+=(dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do
