@@ -1,8 +1,8 @@
 # What `make install` puts where, and the Debian package made from it. Targets are named, not
 # found by folder, so this survives any reshuffle of src/.
-# Debian keeps documentation under the package name, which is lower case.
-set(CMAKE_INSTALL_DOCDIR share/doc/kelbrin CACHE PATH "Documentation (DATAROOTDIR/doc/kelbrin)")
 include(GNUInstallDirs)
+# Debian keeps documentation under the package's name, which is lower case.
+set(kelbrin_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/kelbrin)
 
 set(KELBRIN_APP_ID org.kelbrin.Kelbrin)
 set(kelbrin_data ${PROJECT_SOURCE_DIR}/data)
@@ -52,9 +52,9 @@ else()
   message(WARNING "scdoc not found: the man pages are left out (apt-get install scdoc)")
 endif()
 
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${kelbrin_docdir})
 # The README's pictures, where its links look for them.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${kelbrin_docdir}/docs
         FILES_MATCHING PATTERN "*.png" PATTERN "man" EXCLUDE)
 
 # A plain `make install` onto the live system refreshes the desktop's caches, as the package's
@@ -74,21 +74,20 @@ set(CPACK_PACKAGE_NAME kelbrin)
 set(CPACK_PACKAGE_VENDOR "Kelbrin")
 set(CPACK_PACKAGE_CONTACT "Kelbrin developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "browser for Photoshop brush files (.abr)")
+# CPack puts the summary first and indents this below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "browser for Photoshop brush files (.abr)\n"
-    " Kelbrin finds every Photoshop brush file on the computer, shows the brushes of\n"
-    " the selected file as thumbnails while it is read, exports them as PNG images and\n"
-    " installs brush files into the preset folders of Photoshop run under Wine.\n"
-    " .\n"
-    " The package also holds kelbrin-cli, for the shell, and a thumbnailer that gives\n"
-    " brush files previews in file managers.")
-string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+    "Kelbrin finds every Photoshop brush file on the computer, shows the brushes of the \
+selected file as thumbnails while it is read, exports them as PNG images and installs brush \
+files into the preset folders of Photoshop run under Wine.\n\nThe package also holds \
+kelbrin-cli, for the shell, and a thumbnailer that gives brush files previews in file managers.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
+# The window cannot start without a platform plugin, which no library of ours links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-wayland")
 file(READ ${PROJECT_SOURCE_DIR}/cmake/refresh-desktop-caches.sh KELBRIN_REFRESH_CACHES)
 string(REGEX REPLACE "^#![^\n]*\n" "" KELBRIN_REFRESH_CACHES "${KELBRIN_REFRESH_CACHES}")
 foreach(script postinst postrm)
