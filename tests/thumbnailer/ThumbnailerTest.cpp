@@ -1,0 +1,198 @@
+// Runs the installed-to-be program the way a file manager does: a size, an input path or URI
+// and an output path; the exit status and the file left behind are all a file manager sees.
+#include "support/AbrWriter.h"
+#include "support/BrushFiles.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+struct Outcome
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+Outcome Thumbnail(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KELBRIN_THUMBNAILER), arguments);
+    const bool finished = process.waitForFinished(20000);
+    EXPECT_TRUE(finished) << "the thumbnailer did not end";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << process.readAllStandardError().data();
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+Outcome Thumbnail(int size, const QString& input, const QString& output)
+{
+    return Thumbnail({QStringLiteral("-s"), QString::number(size), input, output});
+}
+
+// The ink of a thumbnail is black with the brush's opacity; everything else is clear.
+bool HasInkAndClearPixels(const QImage& image)
+{
+    bool ink = false, clear = false;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb p = argb.pixel(x, y);
+            if (qAlpha(p) == 0)
+                clear = true;
+            else if (qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) == 0)
+                ink = true;
+            else
+                return false;
+        }
+    return ink && clear;
+}
+
+// Rows of 8-bit run-length data that repeat zero: a few megabytes that unpack to `side`
+// squared bytes.
+QByteArray ZeroRows(int side)
+{
+    QByteArray row;
+    for (int left = side; left > 0; left -= 128)
+        row.append(char(257 - std::min(left, 128))).append('\0');
+    return row.repeated(side);
+}
+
+class ThumbnailerTest : public ::testing::Test
+{
+protected:
+    Sandbox mSandbox;
+    QString out() const { return mSandbox.path(QStringLiteral("out.png")); }
+};
+} // namespace
+
+TEST_F(ThumbnailerTest, RealFiles_OneBrushAloneTwoOrMoreOnASheet)
+{
+    struct Case
+    {
+        const char* file;
+        int size;
+        QSize expected;
+    };
+    // simple: one 48 x 48 tip, drawn up to the size; dual brush: two brushes, one row of cells
+    // (size minus a sixteenth for the gap, halved); special: one 23 x 20 sample.
+    for (const Case& c : {Case{"agpsd_simple.abr", 64, {64, 64}},
+                          Case{"abrkit_photoshop_dual_brush.abr", 128, {128, 60}},
+                          Case{"agpsd_special.abr", 256, {256, 222}},
+                          Case{"agpsd_sample-and-pattern.abr", 32, {32, 30}}}) {
+        SCOPED_TRACE(c.file);
+        QFile::remove(out());
+        ASSERT_EQ(Thumbnail(c.size, TestDataPath(QString::fromLatin1(c.file)), out()).exitCode, 0);
+        const QImage image(out());
+        EXPECT_EQ(image.size(), c.expected);
+        EXPECT_TRUE(image.hasAlphaChannel());
+        EXPECT_TRUE(HasInkAndClearPixels(image));
+        EXPECT_TRUE(QDir(mSandbox.path({})).entryList(QDir::Files).size() == 1)
+            << "a temporary file was left beside the output";
+    }
+}
+
+TEST_F(ThumbnailerTest, SheetHoldsFirstFourAndDamageAfterThemStillGivesAPreview)
+{
+    const auto six = NamedBrushes(QStringLiteral("b"), 6, 40, 30);
+    ASSERT_EQ(
+        Thumbnail(128, mSandbox.write(QStringLiteral("six.abr"), SampledBrushFile(six)), out())
+            .exitCode,
+        0);
+    EXPECT_EQ(QImage(out()).size(), QSize(128, 128));
+
+    // Three brushes survive the cut: two rows, the second half empty.
+    QFile::remove(out());
+    ASSERT_EQ(
+        Thumbnail(128, mSandbox.write(QStringLiteral("cut.abr"), TruncatedInBrush(six, 3)), out())
+            .exitCode,
+        0);
+    EXPECT_EQ(QImage(out()).size(), QSize(128, 128));
+}
+
+TEST_F(ThumbnailerTest, FileUrisArePercentDecoded)
+{
+    const QString path = mSandbox.write(QStringLiteral("with space %25.abr"),
+                                        SampledBrushFile(NamedBrushes("u", 1, 8, 8)));
+    const QString uri = QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+    ASSERT_TRUE(uri.contains(QLatin1String("%20"))) << uri.toStdString();
+    EXPECT_EQ(Thumbnail(16, uri, out()).exitCode, 0);
+    EXPECT_EQ(QImage(out()).size(), QSize(16, 16));
+    EXPECT_EQ(Thumbnail(16,
+                        QStringLiteral("file://localhost") +
+                            QUrl::fromLocalFile(path).path(QUrl::FullyEncoded),
+                        out())
+                  .exitCode,
+              0);
+}
+
+// Whatever the input, a failure is exit status 1, a line on standard error and no output file.
+TEST_F(ThumbnailerTest, UnreadableInputsWriteNothing)
+{
+    AbrWriter manyButNone, hugeTip, hugeSample;
+    manyButNone.u16(2).u16(65535);
+    hugeTip.u16(1).u16(1).computedRecord(false, {}, 65535, 100, 0, 100);
+    // 289 MB of pixels from a 4.6 MB file: more than the memory cap lets the reader take.
+    const int side = 17000;
+    hugeSample.u16(1).u16(1).sampledRecord(false, {}, 0, 0, side, side, 8, true, ZeroRows(side));
+
+    const QByteArray noise = [] {
+        QByteArray bytes(4096, '\0');
+        for (int i = 0; i < bytes.size(); ++i)
+            bytes[i] = char((i * 2654435761u) >> 13);
+        return bytes;
+    }();
+    const QStringList inputs = {
+        mSandbox.write(QStringLiteral("empty.abr"), {}),
+        mSandbox.write(QStringLiteral("text.abr"), "# not a brush file\n"),
+        mSandbox.write(QStringLiteral("noise.abr"), noise),
+        mSandbox.write(QStringLiteral("v6-header-only.abr"), QByteArray("\0\6\0\2", 4)),
+        mSandbox.write(QStringLiteral("count-without-records.abr"), manyButNone.data()),
+        mSandbox.write(QStringLiteral("huge-tip.abr"), hugeTip.data()),
+        mSandbox.write(QStringLiteral("huge-sample.abr"), hugeSample.data()),
+        mSandbox.path(QStringLiteral("missing.abr")),
+        mSandbox.path({}),
+        QStringLiteral("sftp://host/brushes.abr"),
+        QStringLiteral("file://otherhost/brushes.abr"),
+    };
+    for (const QString& input : inputs) {
+        SCOPED_TRACE(input.toStdString());
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+        // Sanitizers need the address space the memory cap would take away.
+        if (input.endsWith(QLatin1String("huge-sample.abr")))
+            continue;
+#endif
+        const Outcome run = Thumbnail(128, input, out());
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.errors.startsWith(QLatin1String("kelbrin-thumbnailer: ")))
+            << run.errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out()));
+    }
+}
+
+TEST_F(ThumbnailerTest, CommandLine)
+{
+    const QString file = TestDataPath(QStringLiteral("agpsd_tilt.abr"));
+    for (const QStringList& bad :
+         {QStringList{}, QStringList{"-s", "0", file, out()},
+          QStringList{"-s", "2000", file, out()}, QStringList{"-s", "12x", file, out()},
+          QStringList{"-x", "64", file, out()}, QStringList{"-s", "64", file}}) {
+        SCOPED_TRACE(bad.join(' ').toStdString());
+        EXPECT_EQ(Thumbnail(bad).exitCode, 2);
+    }
+    EXPECT_FALSE(QFileInfo::exists(out()));
+
+    const Outcome unwritable =
+        Thumbnail(64, file, mSandbox.path(QStringLiteral("no/such/dir.png")));
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.errors.contains(QLatin1String("cannot write")));
+
+    QProcess version;
+    version.start(QStringLiteral(KELBRIN_THUMBNAILER), {QStringLiteral("--version")});
+    ASSERT_TRUE(version.waitForFinished(10000));
+    EXPECT_EQ(version.readAllStandardOutput(),
+              QByteArray("kelbrin-thumbnailer " KELBRIN_VERSION "\n"));
+}
