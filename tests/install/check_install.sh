@@ -1,14 +1,25 @@
 #!/usr/bin/env bash
 # What a user gets from `make install` or the .deb: the file list, launcher and metainfo that
 # validate, and a thumbnailer that previews real files.
-#   check_install.sh BUILD_DIR TEST_DATA_DIR
+#   check_install.sh BUILD_DIR SOURCE_DIR
 # Installs BUILD_DIR into a DESTDIR and checks that; then, when `make package` has left a .deb
-# of the same version in BUILD_DIR or beside it in release/, checks the package the same way.
+# of the same version in BUILD_DIR or beside it in release/, checks the package the same way
+# unless it is out of date.
 set -euo pipefail
-build=$1 data=$2
+build=$1 source=$2
+data=$source/tests/data
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+validate() { # TOOL DEBIAN_PACKAGE ARGS...
+  local tool=$1 package=$2 out
+  shift 2
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed (apt-get install $package)"
+    return
+  fi
+  out=$("$tool" "$@" 2>&1) || fail "$tool: $out"
+}
 
 id=org.kelbrin.Kelbrin
 
@@ -27,7 +38,7 @@ check_tree() {
     expected+=(share/icons/hicolor/${size}x$size/apps/$id.png)
   done
   [[ -x "$build/src/app/kelbrin" ]] && expected+=(bin/kelbrin)
-  for png in "$data"/../../docs/*.png; do
+  for png in "$source"/docs/*.png; do
     expected+=(share/doc/kelbrin/docs/$(basename "$png"))
   done
   diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f | sed 's|^\./||' | sort) ||
@@ -41,22 +52,10 @@ check_tree() {
   grep -qx 'Exec=kelbrin-thumbnailer -s %s %u %o' "$root/share/thumbnailers/kelbrin.thumbnailer" ||
     fail "thumbnailer Exec"
 
-  if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop-file-validate"
-  else
-    echo "SKIP: desktop-file-validate is not installed (apt-get install desktop-file-utils)"
-  fi
-  if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" >/dev/null ||
-      fail "appstreamcli validate: $(appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml")"
-  else
-    echo "SKIP: appstreamcli is not installed (apt-get install appstream)"
-  fi
-  if command -v update-mime-database >/dev/null; then
-    cp -r "$root/share/mime" "$stage/mime"
-    out=$(update-mime-database "$stage/mime" 2>&1) || fail "update-mime-database: $out"
-    grep -q 'application/x-photoshop-abr:\*\.abr' "$stage/mime/globs2" || fail "no *.abr glob"
-  fi
+  validate desktop-file-validate desktop-file-utils "$root/share/applications/$id.desktop"
+  validate appstreamcli appstream validate --no-net "$root/share/metainfo/$id.metainfo.xml"
+  rm -rf "$stage/mime" && cp -r "$root/share/mime" "$stage/mime"
+  validate update-mime-database shared-mime-info "$stage/mime"
 
   for file in "$data"/*.abr; do
     out=$stage/$(basename "$file").png
@@ -73,8 +72,11 @@ check_tree "$stage/install/usr/local" /usr/local
 version=$("$build/src/kelbrin-cli" --version | cut -d' ' -f2)
 for deb in "$build"/kelbrin_"$version"_*.deb "$build"/../release/kelbrin_"$version"_*.deb; do
   [[ -f "$deb" ]] && command -v dpkg-deb >/dev/null || continue
+  if [[ -n $(find "$source"/{cmake,data,docs} -newer "$deb" -print -quit) ]]; then
+    echo "SKIP: $deb is older than what it packs; make package to check it"
+    continue
+  fi
   echo "checking $deb"
-  rm -rf "$stage/deb" "$stage/mime"
   dpkg-deb -x "$deb" "$stage/deb"
   control=$(dpkg-deb -f "$deb")
   grep -q '^Depends:.*libqt6core6' <<<"$control" || fail "no computed dependencies: $control"
