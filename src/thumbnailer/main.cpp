@@ -18,7 +18,8 @@
 
 namespace {
 // The whole run, start-up included, should stay under half a second on any file.
-constexpr int kDeadlineMs = 450;
+constexpr int kCpuDeadlineMs = 450;
+constexpr int kWallDeadlineMs = 1000;
 constexpr size_t kAddressSpaceCap = 256u << 20;
 constexpr int kMaxSize = 1024; // the largest freedesktop.org thumbnail size, "xx-large"
 constexpr size_t kSheetBrushes = 4;
@@ -96,6 +97,12 @@ int Run(int size, const char* input, const char* output)
         std::fprintf(stderr, "kelbrin-thumbnailer: %s is not a local file\n", input);
         return eFailure;
     }
+    // A FIFO or a device named *.abr would block the read or never end.
+    struct stat status;
+    if (stat(inputPath.constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        std::fprintf(stderr, "kelbrin-thumbnailer: %s is not a readable file\n", input);
+        return eFailure;
+    }
     QByteArray png;
     try {
         const std::vector<BrushPtr> brushes =
@@ -136,7 +143,7 @@ int Run(int size, const char* input, const char* output)
 
 int main(int argc, char** argv)
 {
-    StartDeadline(kDeadlineMs, eFailure);
+    StartDeadline(kCpuDeadlineMs, kWallDeadlineMs, eFailure);
     CapAddressSpace(kAddressSpaceCap);
 
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 struct Outcome
@@ -106,7 +107,10 @@ TEST_F(ThumbnailerTest, UnreadableInputsWriteNothing)
     const int side = 17000;
     hugeSample.u16(1).u16(1).sampledRecord(false, {}, 0, 0, side, side, 8, true, ZeroRows(side));
 
+    const QString fifo = mSandbox.path(QStringLiteral("fifo.abr"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QStringList inputs = {
+        fifo,
         mSandbox.write(QStringLiteral("empty.abr"), {}),
         mSandbox.write(QStringLiteral("text.abr"), "# not a brush file\n"),
         mSandbox.write(QStringLiteral("v6-header-only.abr"), QByteArray("\0\6\0\2", 4)),
