@@ -4,13 +4,18 @@
 #   make bench              build and run the benchmarks (release build)
 #   make fuzz [FUZZ_SECONDS=600]  build the libFuzzer targets (clang) and fuzz the brush reader
 #   make fuzz-pe [FUZZ_SECONDS=600]  the same for the executable version reader
+#   make install [PREFIX=/usr/local] [DESTDIR=...]  build the release and install it
+#   make package            build build/release/kelbrin_<version>_<arch>.deb
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 FILE ?=
 FUZZ_SECONDS ?= 600
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format fuzz fuzz-pe
+.PHONY: run test deps build build-asan build-tsan build-release bench cli clean format fuzz \
+        fuzz-pe install package
 
 deps:
 	@scripts/install-deps.sh
@@ -65,6 +70,12 @@ fuzz-pe:
 	$(BUILD_DIR)/fuzz/fuzz/fuzz_pe_version -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	    -artifact_prefix=$(BUILD_DIR)/fuzz/pe-artifacts/ -print_final_stats=1 \
 	    $(BUILD_DIR)/fuzz/pe-corpus fuzz/pe-seeds
+install: build-release
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)/release --prefix "$(PREFIX)"
+
+package: build-release
+	@scripts/install-deps.sh package
+	cd $(BUILD_DIR)/release && cpack -G DEB
 
 format:
 	@git ls-files '*.h' '*.cpp' | xargs clang-format -i

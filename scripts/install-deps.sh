@@ -10,9 +10,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
+  scdoc desktop-file-utils appstream
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime.
 [[ "${1:-}" == fuzz ]] && packages+=(clang libclang-rt-dev)
+# `make package` computes the package's dependencies with dpkg-shlibdeps, which needs file.
+[[ "${1:-}" == package ]] && packages+=(dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 void PrintUsage(QTextStream& out)
@@ -28,6 +29,10 @@ void PrintUsage(QTextStream& out)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("kelbrin-cli %s\n", KELBRIN_VERSION);
+        return 0;
+    }
     KelbrinCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

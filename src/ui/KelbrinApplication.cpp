@@ -17,7 +17,8 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     setOrganizationName(QStringLiteral("Kelbrin"));
     setApplicationName(QStringLiteral("Kelbrin"));
     setApplicationDisplayName(QStringLiteral("Kelbrin"));
-    setDesktopFileName(QStringLiteral("kelbrin"));
+    // The launcher's name without ".desktop": docks and Wayland compositors find our icon by it.
+    setDesktopFileName(QStringLiteral("org.kelbrin.Kelbrin"));
     setStyle(new KelbrinStyle(QApplication::style()->name()));
     // Have the thread library set itself up before the worker and the folder watcher start.
     boost::thread(DummyCall).detach();

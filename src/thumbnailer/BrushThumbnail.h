@@ -1,0 +1,18 @@
+#pragma once
+
+#include "brush/Brush.h"
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+// The brushes a preview shows: at most `count` of them, in file order, each with an image.
+// Reading stops as soon as there are enough. A read error after at least one brush still gives
+// what came before it, as the window would show; an error before any brush is thrown on (int,
+// or std::bad_alloc when the memory cap is hit).
+std::vector<BrushPtr> ReadFirstBrushes(const QString& path, size_t count);
+
+// Black ink whose opacity is the brush's paint, on a transparent background, scaled to fit
+// within size x size: the first brush alone when there is one, else a 2 x 2 sheet, one brush a
+// cell, in reading order, with the rows that stay empty left out.
+QImage BrushThumbnail(const std::vector<BrushPtr>& brushes, int size);

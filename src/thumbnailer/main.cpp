@@ -1,0 +1,170 @@
+// kelbrin-thumbnailer -s SIZE INPUT OUTPUT: the freedesktop.org thumbnailer interface, run by
+// file managers through share/thumbnailers/kelbrin.thumbnailer.
+#include "platform/NativePath.h"
+#include "thumbnailer/BrushThumbnail.h"
+#include "thumbnailer/ProcessLimits.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageWriter>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// The whole run, start-up included, should stay under half a second on any file.
+constexpr int kCpuDeadlineMs = 450;
+constexpr int kWallDeadlineMs = 1000;
+constexpr size_t kAddressSpaceCap = 256u << 20;
+constexpr int kMaxSize = 1024; // the largest freedesktop.org thumbnail size, "xx-large"
+constexpr size_t kSheetBrushes = 4;
+
+enum eExitCode
+{
+    eSuccess = 0,
+    eFailure = 1,
+    eUsage = 2,
+};
+
+void PrintUsage(FILE* to)
+{
+    std::fprintf(to,
+                 "usage: kelbrin-thumbnailer -s SIZE INPUT OUTPUT\n"
+                 "Writes a PNG preview of at most SIZE x SIZE pixels of the brush file INPUT (a\n"
+                 "path or a file:// URI) to OUTPUT: its first brush, or its first four.\n");
+}
+
+// A file:// URI's path, percent-decoded to the bytes the kernel knows; a plain path as it is.
+// Empty for URIs of other schemes or other hosts.
+QByteArray LocalPathBytes(const char* argument)
+{
+    const QByteArray text(argument);
+    if (!text.startsWith("file:"))
+        return text;
+    QByteArray rest = text.mid(5);
+    if (rest.startsWith("//")) {
+        rest = rest.mid(2);
+        const qsizetype slash = rest.indexOf('/');
+        const QByteArray host = slash < 0 ? rest : rest.left(slash);
+        if (!host.isEmpty() && host != "localhost")
+            return QByteArray();
+        rest = slash < 0 ? QByteArray() : rest.mid(slash);
+    }
+    if (!rest.startsWith('/'))
+        return QByteArray();
+    return QByteArray::fromPercentEncoding(rest);
+}
+
+// Writes data to a temporary file beside the output and renames it into place, so a reader
+// never sees half a PNG.
+bool WriteOutput(const QByteArray& path, const QByteArray& data)
+{
+    QByteArray temporary = path + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    fchmod(fd, 0644);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n =
+            write(fd, data.constData() + done, static_cast<size_t>(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    bool written = done == data.size();
+    written = close(fd) == 0 && written;
+    if (!written || rename(temporary.constData(), path.constData()) != 0) {
+        const int saved = errno;
+        unlink(temporary.constData());
+        errno = saved;
+        return false;
+    }
+    return true;
+}
+
+int Run(int size, const char* input, const char* output)
+{
+    const QByteArray inputPath = LocalPathBytes(input);
+    if (inputPath.isEmpty()) {
+        std::fprintf(stderr, "kelbrin-thumbnailer: %s is not a local file\n", input);
+        return eFailure;
+    }
+    // A FIFO or a device named *.abr would block the read or never end.
+    struct stat status;
+    if (stat(inputPath.constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        std::fprintf(stderr, "kelbrin-thumbnailer: %s is not a readable file\n", input);
+        return eFailure;
+    }
+    QByteArray png;
+    try {
+        const std::vector<BrushPtr> brushes =
+            ReadFirstBrushes(PathFromNative(inputPath), kSheetBrushes);
+        const QImage thumbnail = BrushThumbnail(brushes, size);
+        if (thumbnail.isNull()) {
+            std::fprintf(stderr, "kelbrin-thumbnailer: %s holds no brush with an image\n", input);
+            return eFailure;
+        }
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        if (!writer.write(thumbnail)) {
+            std::fprintf(stderr, "kelbrin-thumbnailer: cannot encode the preview of %s\n", input);
+            return eFailure;
+        }
+    } catch (int error) {
+        std::fprintf(stderr, "kelbrin-thumbnailer: cannot read brushes from %s (%s)\n", input,
+                     error == -1    ? "not a brush file, or a damaged one"
+                     : error == -39 ? "the file ends too early"
+                                    : std::strerror(-error));
+        return eFailure;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "kelbrin-thumbnailer: %s needs more memory than a preview may use\n",
+                     input);
+        return eFailure;
+    }
+    // Writing is quick and must not be cut short half way.
+    StopDeadline();
+    if (!WriteOutput(QByteArray(output), png)) {
+        std::fprintf(stderr, "kelbrin-thumbnailer: cannot write %s: %s\n", output,
+                     std::strerror(errno));
+        return eFailure;
+    }
+    return eSuccess;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    StartDeadline(kCpuDeadlineMs, kWallDeadlineMs, eFailure);
+    CapAddressSpace(kAddressSpaceCap);
+
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("kelbrin-thumbnailer %s\n", KELBRIN_VERSION);
+        return eSuccess;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        PrintUsage(stdout);
+        return eSuccess;
+    }
+    if (argc != 5 || std::strcmp(argv[1], "-s") != 0) {
+        PrintUsage(stderr);
+        return eUsage;
+    }
+    char* end = nullptr;
+    errno = 0;
+    const long size = std::strtol(argv[2], &end, 10);
+    if (errno != 0 || end == argv[2] || *end != '\0' || size < 1 || size > kMaxSize) {
+        std::fprintf(stderr, "kelbrin-thumbnailer: SIZE must be a number from 1 to %d, not %s\n",
+                     kMaxSize, argv[2]);
+        return eUsage;
+    }
+    return Run(static_cast<int>(size), argv[3], argv[4]);
+}

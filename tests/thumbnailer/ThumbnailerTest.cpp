@@ -1,0 +1,156 @@
+// Runs the installed-to-be program the way a file manager does: a size, an input path or URI
+// and an output path; the exit status and the file left behind are all a file manager sees.
+#include "support/AbrWriter.h"
+#include "support/BrushFiles.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+struct Outcome
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+Outcome Thumbnail(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KELBRIN_THUMBNAILER), arguments);
+    EXPECT_TRUE(process.waitForFinished(20000)) << "the thumbnailer did not end";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "it crashed";
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// The ink of a thumbnail is black with the brush's opacity; everything else is clear.
+bool HasInkAndClearPixels(const QImage& image)
+{
+    QSet<QRgb> colours;
+    QSet<int> alphas;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x) {
+            colours.insert(argb.pixel(x, y) & 0xFFFFFF); // black ink, at any opacity
+            alphas.insert(qAlpha(argb.pixel(x, y)));
+        }
+    return colours == QSet<QRgb>{0} && alphas.contains(0) && alphas.size() > 1;
+}
+
+// Rows of 8-bit run-length data that repeat zero: a few megabytes that unpack to `side`
+// squared bytes.
+QByteArray ZeroRows(int side)
+{
+    QByteArray row;
+    for (int left = side; left > 0; left -= 128)
+        row.append(char(257 - std::min(left, 128))).append('\0');
+    return row.repeated(side);
+}
+
+class ThumbnailerTest : public ::testing::Test
+{
+protected:
+    Sandbox mSandbox;
+    QString out() const { return mSandbox.path(QStringLiteral("out.png")); }
+};
+} // namespace
+
+// One brush is drawn alone up to the size; two or more share a 2 x 2 sheet whose cells are the
+// size less a sixteenth for the gap, halved, and whose empty rows are left out.
+TEST_F(ThumbnailerTest, PreviewsOfPathsAndUris)
+{
+    const auto six = NamedBrushes(QStringLiteral("b"), 6, 40, 30);
+    const QString spaced = mSandbox.path(QStringLiteral("with space %25.abr"));
+    QFile::copy(TestDataPath(QStringLiteral("agpsd_tilt.abr")), spaced);
+    const QString encoded = QUrl::fromLocalFile(spaced).path(QUrl::FullyEncoded);
+    const struct
+    {
+        QString input;
+        int size;
+        QSize expected;
+    } cases[] = {
+        {TestDataPath(QStringLiteral("agpsd_simple.abr")), 64, {64, 64}},
+        {TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr")), 128, {128, 60}},
+        {TestDataPath(QStringLiteral("agpsd_special.abr")), 256, {256, 222}}, // 23 x 20
+        {TestDataPath(QStringLiteral("agpsd_sample-and-pattern.abr")), 32, {32, 30}},
+        {mSandbox.write(QStringLiteral("six.abr"), SampledBrushFile(six)), 128, {128, 128}},
+        // Three brushes come before the damage, and a preview of them is better than none.
+        {mSandbox.write(QStringLiteral("cut.abr"), TruncatedInBrush(six, 3)), 128, {128, 128}},
+        {QStringLiteral("file://") + encoded, 16, {16, 16}},
+        {QStringLiteral("file://localhost") + encoded, 16, {16, 16}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input.toStdString());
+        QFile::remove(out());
+        ASSERT_EQ(Thumbnail({"-s", QString::number(c.size), c.input, out()}).exitCode, 0);
+        const QImage image(out());
+        EXPECT_EQ(image.size(), c.expected);
+        EXPECT_TRUE(image.hasAlphaChannel() && HasInkAndClearPixels(image));
+        EXPECT_FALSE(QDir(mSandbox.path({})).entryList({"out.png.*"}, QDir::Files).size())
+            << "a temporary file was left beside the output";
+    }
+}
+
+// Whatever the input, a failure is exit status 1, a line on standard error and no output file.
+TEST_F(ThumbnailerTest, UnreadableInputsWriteNothing)
+{
+    AbrWriter manyButNone, hugeTip, hugeSample;
+    manyButNone.u16(2).u16(65535);
+    hugeTip.u16(1).u16(1).computedRecord(false, {}, 65535, 100, 0, 100);
+    // 289 MB of pixels from a 4.6 MB file: more than the memory cap lets the reader take.
+    const int side = 17000;
+    hugeSample.u16(1).u16(1).sampledRecord(false, {}, 0, 0, side, side, 8, true, ZeroRows(side));
+
+    const QString fifo = mSandbox.path(QStringLiteral("fifo.abr"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QStringList inputs = {
+        fifo,
+        mSandbox.write(QStringLiteral("empty.abr"), {}),
+        mSandbox.write(QStringLiteral("text.abr"), "# not a brush file\n"),
+        mSandbox.write(QStringLiteral("v6-header-only.abr"), QByteArray("\0\6\0\2", 4)),
+        mSandbox.write(QStringLiteral("count-without-records.abr"), manyButNone.data()),
+        mSandbox.write(QStringLiteral("huge-tip.abr"), hugeTip.data()),
+        mSandbox.write(QStringLiteral("huge-sample.abr"), hugeSample.data()),
+        mSandbox.path(QStringLiteral("missing.abr")),
+        mSandbox.path({}),
+        QStringLiteral("sftp://host/brushes.abr"),
+        QStringLiteral("file://otherhost/brushes.abr"),
+    };
+    for (const QString& input : inputs) {
+        SCOPED_TRACE(input.toStdString());
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+        // Sanitizers need the address space the memory cap would take away.
+        if (input.endsWith(QLatin1String("huge-sample.abr")))
+            continue;
+#endif
+        const Outcome run = Thumbnail({"-s", "128", input, out()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.errors.startsWith(QLatin1String("kelbrin-thumbnailer: ")))
+            << run.errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out()));
+    }
+}
+
+TEST_F(ThumbnailerTest, BadCommandLinesAndOutputs)
+{
+    const QString file = TestDataPath(QStringLiteral("agpsd_tilt.abr"));
+    for (const QStringList& bad :
+         {QStringList{}, QStringList{"-s", "0", file, out()},
+          QStringList{"-s", "2000", file, out()}, QStringList{"-s", "12x", file, out()},
+          QStringList{"-x", "64", file, out()}, QStringList{"-s", "64", file}}) {
+        SCOPED_TRACE(bad.join(' ').toStdString());
+        EXPECT_EQ(Thumbnail(bad).exitCode, 2);
+    }
+    EXPECT_FALSE(QFileInfo::exists(out()));
+
+    const Outcome unwritable =
+        Thumbnail({"-s", "64", file, mSandbox.path(QStringLiteral("no/such/dir.png"))});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.errors.contains(QLatin1String("cannot write")));
+}
