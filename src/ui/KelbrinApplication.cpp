@@ -17,6 +17,7 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     setOrganizationName(QStringLiteral("Kelbrin"));
     setApplicationName(QStringLiteral("Kelbrin"));
     setApplicationDisplayName(QStringLiteral("Kelbrin"));
+    setApplicationVersion(QStringLiteral(KELBRIN_VERSION));
     setDesktopFileName(QStringLiteral("kelbrin"));
     setStyle(new KelbrinStyle(QApplication::style()->name()));
     // Have the thread library set itself up before the worker and the folder watcher start.
