@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -65,18 +66,29 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent* event) override
+    // Paint events of the area itself are its frame's; the viewport's arrive in paintEvent.
+    bool event(QEvent* event) override
     {
-        QScrollArea::paintEvent(event);
-        QPainter painter(viewport()->parentWidget());
+        const bool handled = QScrollArea::event(event);
+        if (event->type() != QEvent::Paint)
+            return handled;
+        QPainter painter(this);
         const bool focused = widget() && widget()->hasFocus();
         const QColor edge = focused ? palette().color(QPalette::Highlight)
                                     : BrushFileView::backgroundColor(palette());
         painter.setPen(QPen(edge, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        return handled;
     }
 };
+
+// English plurals with the number in the reader's locale ("5,000 brushes"). No translation
+// catalogue is loaded, so Qt's %n forms would show as they are written.
+QString CountOf(int n, const char* one, const char* many)
+{
+    return QString::fromUtf8(n == 1 ? one : many).arg(QLocale().toString(n));
+}
 
 bool IsDark(const QPalette& palette)
 {
@@ -558,19 +570,20 @@ void BrushWindow::updateStatus()
     }
     const int count = int(file->count());
     if (isReadingFile()) {
-        mStatusLabel->setText(tr("Reading… %n brush(es)", nullptr, count));
+        mStatusLabel->setText(CountOf(count, "Reading… %1 brush", "Reading… %1 brushes"));
         return;
     }
     int computed = 0;
     for (const BrushPtr& brush : file->brushes())
         computed += brush->isComputed() ? 1 : 0;
-    QString text = tr("%n brush(es)", nullptr, count);
+    const QLocale locale;
+    QString text = CountOf(count, "%1 brush", "%1 brushes");
     if (count > 0)
-        text += QStringLiteral(" ") +
-                tr("(%1 sampled, %2 computed)").arg(count - computed).arg(computed);
+        text += QStringLiteral(" (%1 sampled, %2 computed)")
+                    .arg(locale.toString(count - computed), locale.toString(computed));
     const int selected = int(mFileView->selectedIndexes().size());
     if (selected > 0)
-        text += QStringLiteral(" — ") + tr("%1 selected").arg(selected);
+        text += QStringLiteral(" — %1 selected").arg(locale.toString(selected));
     mStatusLabel->setText(text);
 }
 
