@@ -44,8 +44,10 @@ QString BrushAppDelegate::pathFromArgument(const QString& argument)
 {
     // File managers and desktop files (%u) hand over URIs; everything else is a path.
     if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
-        const QUrl url(argument);
-        return url.isLocalFile() ? url.toLocalFile() : QString();
+        QUrl url(argument);
+        const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
+        url.setHost(QString());
+        return url.isLocalFile() && here ? url.toLocalFile() : QString();
     }
     return argument;
 }

@@ -643,11 +643,11 @@ void BrushWindow::runExport(std::vector<size_t> indexes)
     if (folder.isEmpty())
         return;
     const BrushExporter::Report& report = controller.report();
-    QString text =
-        tr("%n image(s) written to %1", nullptr, report.written).arg(QFileInfo(folder).fileName());
+    QString text = CountOf(report.written, "%1 image written to ", "%1 images written to ") +
+                   QFileInfo(folder).fileName();
     if (!report.failures.isEmpty())
-        text += QStringLiteral(", ") +
-                tr("%n could not be written", nullptr, int(report.failures.size()));
+        text += QStringLiteral(", %1 could not be written")
+                    .arg(QLocale().toString(int(report.failures.size())));
     mExportFolder = folder;
     mExportLabel->setText(text);
     mExportLabel->setToolTip(folder);

@@ -187,11 +187,11 @@ TEST_F(BrushExporterTest, EmptyFileGivesAnEmptyFolder)
 TEST(BrushExporterNaming, NumbersPadByNamesAreMadeSafeAndCollisionsCountUp)
 {
     const BrushFilePtr file = BrushFile::brushFileWithPath(QStringLiteral("x.abr"));
-    const char* names[] = {"Soft", "soft", "a/b: c?", "..hidden", "", "Soft", "Ok.", "", "", "",
-                           "Last"};
+    const char* names[] = {"Soft", "soft", "a/b: c?", "..hidden", "",    "Soft",
+                           "Ok.",  "",     "",        "",         "Last"};
     for (const char* name : names)
-        file->addBrush(std::make_shared<SampledBrush>(QString::fromUtf8(name), 1, 1, 8,
-                                                      PixelBlock(1, 9)));
+        file->addBrush(
+            std::make_shared<SampledBrush>(QString::fromUtf8(name), 1, 1, 8, PixelBlock(1, 9)));
     BrushExporter exporter(file);
     BrushExporter::Options options;
     options.indexes = {0, 4, 10, 99}; // 99 is past the end and left out

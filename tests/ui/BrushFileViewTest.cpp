@@ -50,8 +50,8 @@ struct Grid
         QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, modifiers);
         QCoreApplication::sendEvent(view, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at),
-                            Qt::LeftButton, Qt::NoButton, modifiers);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, modifiers);
         QCoreApplication::sendEvent(view, &release);
     }
     bool key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -218,8 +218,8 @@ TEST(BrushFileView, SpaceReturnAndDoubleClickOpenTheBrush)
     grid.key(Qt::Key_Space);
     grid.key(Qt::Key_Return);
     const QPointF at = grid.view->thumbnailRect(1).center();
-    QMouseEvent twice(QEvent::MouseButtonDblClick, at, grid.view->mapToGlobal(at),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, at, grid.view->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(grid.view, &twice);
     EXPECT_EQ(activated, (QList<int>{2, 2, 1}));
 }
@@ -247,8 +247,8 @@ TEST(BrushFileView, CtrlWheelZoomsAndResetGoesBackToTheDefault)
     grid.show(3);
     auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
         const QPointF at(10, 10);
-        QWheelEvent event(at, grid.view->mapToGlobal(at), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent event(at, grid.view->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(grid.view, &event);
     };
     wheel(120, Qt::ControlModifier);
