@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -98,6 +99,7 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true); // the user's own settings stay out of the picture
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
+    QSettings().clear(); // and neither do the tests' leftovers
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: kelbrin-screenshots OUTDIR NAME [--dark]\n");
