@@ -392,8 +392,8 @@ void BrushFileView::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), backgroundColor(colours));
     if (!mBrushFile || mSide <= 0)
         return;
-    // Rendering for a printer paints through a redirection: selection and focus stay off paper.
-    const bool onScreen = painter.device() == this;
+    // Selection and focus stay off paper.
+    const bool onScreen = !mPrinting;
     const int side = std::max(1, int(mSide));
     const qreal dpr = devicePixelRatioF();
     const QRect dirty = event->rect();
@@ -810,6 +810,7 @@ void BrushFileView::printTo(QPrinter* printer)
     if (!mBrushFile)
         return;
     // Fit the grid to the page width and let it run over as many pages as it needs.
+    mPrinting = true;
     QPainter painter(printer);
     const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
     const double scale = page.width() / double(width());
@@ -825,4 +826,5 @@ void BrushFileView::printTo(QPrinter* printer)
         render(&painter, slice.topLeft(), QRegion(slice), RenderFlag::DrawWindowBackground);
         painter.restore();
     }
+    mPrinting = false;
 }

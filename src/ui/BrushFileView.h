@@ -131,6 +131,7 @@ private:
     double mSide = 0;
     double mGap = 0;
     bool mShowNames = false;
+    bool mPrinting = false;
     // Scaled thumbnails for the current side and pixel ratio only; a zoom or resize empties it.
     QHash<int, QPixmap> mThumbnailCache;
     int mCachedSide = -1;

@@ -474,8 +474,6 @@ void BrushWindow::setImageFromBrushFile(const QString& path)
         mReadProgress->show();
         mReadProgressTimer->start();
     }
-    // Home, End and the arrows work on the new file at once.
-    mFileView->setFocus(Qt::OtherFocusReason);
     validateActions();
     updateStatus();
 }
@@ -709,6 +707,9 @@ void BrushWindow::doOpenFile(const QString& path)
     const QString absolute = QFileInfo(path).absoluteFilePath();
     setImageFromBrushFile(absolute);
     NoteRecentFile(absolute);
+    // Home, End and the arrows work on a file handed over at once. (A file chosen in an outline
+    // leaves the keyboard there, for stepping through the files.)
+    mFileView->setFocus(Qt::OtherFocusReason);
 }
 
 void BrushWindow::exportBrushFile()

@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -276,7 +277,7 @@ TEST(BrushFileView, PrintsTheGridToAPage)
     EXPECT_GT(QFileInfo(box.path("grid.pdf")).size(), 1000);
 }
 
-TEST(BrushWindow, StatusLineCountsBrushesAndSelection)
+TEST(BrushWindow, StatusLineCountsBrushesAndAFileHandedOverTakesTheKeyboard)
 {
     Sandbox box;
     AbrWriter w;
@@ -286,12 +287,19 @@ TEST(BrushWindow, StatusLineCountsBrushesAndSelection)
     w.computedRecord(true, "flat", 12, 30, 45, 100);
     const QString path = box.write("Mixed.abr", w.data());
     BrushWindow window;
-    window.setImageFromBrushFile(path);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.getFileOutline()->setFocus();
+    window.setImageFromBrushFile(path); // chosen in an outline: the keyboard stays there
     EXPECT_TRUE(window.statusText().startsWith(QStringLiteral("Reading… ")))
         << window.statusText().toStdString();
     ASSERT_TRUE(WaitForFinished(window));
     EXPECT_EQ(window.statusText(), QStringLiteral("3 brushes (1 sampled, 2 computed)"));
-    EXPECT_TRUE(window.fileView()->hasFocus() || !window.isVisible());
+    EXPECT_TRUE(window.getFileOutline()->hasFocus());
+    window.setImageFromBrushFile(QString());
+    window.doOpenFile(path);
+    EXPECT_TRUE(window.fileView()->hasFocus());
+    ASSERT_TRUE(WaitForFinished(window));
     window.fileView()->selectAll();
     EXPECT_EQ(window.statusText(),
               QStringLiteral("3 brushes (1 sampled, 2 computed) — 3 selected"));
