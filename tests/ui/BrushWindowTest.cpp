@@ -50,6 +50,19 @@ bool WaitForFinished(BrushWindow& window)
     return WaitUntil([&] { return !window.isReadingFile(); });
 }
 
+// A window showing a file written into a sandbox, read to its end.
+struct ShownFile
+{
+    Sandbox box;
+    QString path;
+    BrushWindow window;
+    ShownFile(const QString& name, const QByteArray& bytes) : path(box.write(name, bytes))
+    {
+        window.setImageFromBrushFile(path);
+        EXPECT_TRUE(WaitForFinished(window));
+    }
+};
+
 // Answers the next file dialog that opens with a name, ticking the transparency box as asked
 // and setting the other options through `configure`.
 void AnswerExportDialog(const QString& name, bool transparent,
@@ -82,11 +95,8 @@ void AnswerExportDialog(const QString& name, bool transparent,
 
 TEST(BrushWindow, ShowsAFileAndItsPathThenAFolderThenNothing)
 {
-    Sandbox box;
-    const QString path = box.write("Chalk.abr", NamedBrushes("c", 3));
-    BrushWindow window;
-    window.setImageFromBrushFile(path);
-    ASSERT_TRUE(WaitForFinished(window));
+    ShownFile shown("Chalk.abr", NamedBrushes("c", 3));
+    auto& [box, path, window] = shown;
     EXPECT_EQ(GridNames(window), (QStringList{"c0", "c1", "c2"}));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Chalk.abr"));
     EXPECT_EQ(window.bottomDisplay()->path(), path);
@@ -173,11 +183,8 @@ TEST(BrushWindow, ProgressIndicatorCountsItsUsers)
 
 TEST(BrushWindow, ExportThroughTheDialogMakesAFreshFolderEachTime)
 {
-    Sandbox box;
-    const QString path = box.write("Set.abr", NamedBrushes("s", 3));
-    BrushWindow window;
-    window.setImageFromBrushFile(path);
-    ASSERT_TRUE(WaitForFinished(window));
+    ShownFile shown("Set.abr", NamedBrushes("s", 3));
+    auto& [box, path, window] = shown;
     const QString target = box.path("Set");
 
     AnswerExportDialog(target, false);
@@ -311,11 +318,8 @@ TEST(BrushWindow, StatusLineCountsBrushesAndAFileHandedOverTakesTheKeyboard)
 
 TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
 {
-    Sandbox box;
-    const QString path = box.write("Set.abr", NamedBrushes("s", 12));
-    BrushWindow window;
-    window.setImageFromBrushFile(path);
-    ASSERT_TRUE(WaitForFinished(window));
+    ShownFile shown("Set.abr", NamedBrushes("s", 12));
+    auto& [box, path, window] = shown;
     EXPECT_FALSE(window.exportSelectedAction()->isEnabled());
     window.fileView()->selectOnly(3);
     QMouseEvent ctrlClick(QEvent::MouseButtonPress, window.fileView()->thumbnailRect(10).center(),
@@ -383,11 +387,8 @@ TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard
 
 TEST(BrushViewer, StepsThroughTheFileAndScalesByWholePixels)
 {
-    Sandbox box;
-    const QString path = box.write("View.abr", NamedBrushes("v", 3, 10));
-    BrushWindow window;
-    window.setImageFromBrushFile(path);
-    ASSERT_TRUE(WaitForFinished(window));
+    ShownFile shown("View.abr", NamedBrushes("v", 3, 10));
+    BrushWindow& window = shown.window;
     window.fileView()->selectOnly(1);
     QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
     QCoreApplication::sendEvent(window.fileView(), &space);
