@@ -211,6 +211,7 @@ void BrushViewer::showBrush(int index)
     mCanvas->setImage(BrushFileView::fullImageForBrush(brush));
     setWindowTitle(BrushFileView::captionForBrush(*brush));
     updateFacts();
+    Q_EMIT brushShown(index);
 }
 
 void BrushViewer::updateFacts()

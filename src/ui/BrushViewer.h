@@ -48,6 +48,9 @@ public:
     // The lines of the facts panel, label and value, for a brush at a place in its file.
     static QList<QPair<QString, QString>> factsForBrush(const Brush& brush);
 
+Q_SIGNALS:
+    void brushShown(int index);
+
 public Q_SLOTS:
     void showPrevious();
     void showNext();

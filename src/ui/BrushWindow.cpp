@@ -603,6 +603,10 @@ void BrushWindow::openViewer(int index)
         mViewer = new BrushViewer(file, index, this);
         // Stepping in the viewer moves the grid's selection along, so closing it leaves the
         // grid where the user was looking.
+        connect(mViewer, &BrushViewer::brushShown, mFileView, [this](int shown) {
+            if (!mFileView->isSelected(shown) || mFileView->selectedIndexes().size() > 1)
+                mFileView->selectOnly(shown);
+        });
         connect(mViewer, &QObject::destroyed, mFileView, [this] { mFileView->setFocus(); });
     }
     mViewer->show();
@@ -760,15 +764,17 @@ void BrushWindow::showHelp()
 
 void BrushWindow::showAbout()
 {
-    QMessageBox::about(
-        this, tr("About Kelbrin"),
-        tr("<h3>Kelbrin %1</h3>"
-           "<p>Browse the brushes in Photoshop brush files (.abr): find them all, look at every "
-           "brush, export them as images.</p>"
-           "<p>Licensed under the GNU General Public License, version 3 or later.</p>"
-           "<p><a href=\"%2\">%2</a></p>")
-            .arg(QCoreApplication::applicationVersion(),
-                 QStringLiteral("https://github.com/kelbrin/kelbrin")));
+    QString text = tr("<h3>Kelbrin %1</h3>"
+                      "<p>Browse the brushes in Photoshop brush files (.abr): find them all, look "
+                      "at every brush, export them as images. Kelbrin never changes a brush "
+                      "file.</p>"
+                      "<p>The licence is in the copyright file installed with Kelbrin "
+                      "(/usr/share/doc/kelbrin/copyright).</p>")
+                       .arg(QCoreApplication::applicationVersion());
+    const QString homePage = LocalizedString(QStringLiteral("home-page-url"));
+    if (!homePage.isEmpty())
+        text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homePage.toHtmlEscaped());
+    QMessageBox::about(this, tr("About Kelbrin"), text);
 }
 
 void BrushWindow::closeEvent(QCloseEvent* event)

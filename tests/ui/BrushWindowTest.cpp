@@ -406,6 +406,7 @@ TEST(BrushViewer, StepsThroughTheFileAndScalesByWholePixels)
     EXPECT_EQ(press(Qt::Key_Home), 0);
     EXPECT_EQ(press(Qt::Key_Left), 0);
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral("v0"));
+    EXPECT_EQ(window.fileView()->selectedIndexes(), QList<int>{0}); // the grid follows
     viewer->setZoom(BrushViewer::Quadruple);
     EXPECT_EQ(viewer->scale(), 4.0);
 
