@@ -578,21 +578,25 @@ void BrushFileView::keyPressEvent(QKeyEvent* event)
 void BrushFileView::moveCurrent(int to, Qt::KeyboardModifiers modifiers)
 {
     if (modifiers & Qt::ShiftModifier) {
-        if (mAnchor < 0)
-            mAnchor = std::max(0, mCurrent);
-        const int anchor = mAnchor;
-        std::fill(mSelected.begin(), mSelected.end(), false);
-        for (int i = std::min(anchor, to); i <= std::max(anchor, to); ++i)
-            mSelected[size_t(i)] = true;
-        mSelectedCount = std::abs(to - anchor) + 1;
-        update();
-        setCurrentIndex(to);
-        Q_EMIT selectionChanged();
+        selectRange(mAnchor >= 0 ? mAnchor : std::max(0, mCurrent), to, false);
     } else if (modifiers & Qt::ControlModifier) {
         setCurrentIndex(to); // moves the keyboard only; Ctrl+Space is not needed for a grid
     } else {
         selectOnly(to);
     }
+}
+
+void BrushFileView::selectRange(int anchor, int to, bool addToSelection)
+{
+    if (!addToSelection)
+        std::fill(mSelected.begin(), mSelected.end(), false);
+    for (int i = std::min(anchor, to); i <= std::max(anchor, to); ++i)
+        mSelected[size_t(i)] = true;
+    mSelectedCount = int(std::count(mSelected.begin(), mSelected.end(), true));
+    mAnchor = anchor;
+    update();
+    setCurrentIndex(to);
+    Q_EMIT selectionChanged();
 }
 
 void BrushFileView::scrollToTop()
@@ -625,16 +629,7 @@ void BrushFileView::mousePressEvent(QMouseEvent* event)
     mPressPos = event->position().toPoint();
     mPressIndex = index;
     if (modifiers & Qt::ShiftModifier) {
-        const int anchor = mAnchor >= 0 ? mAnchor : index;
-        if (!(modifiers & Qt::ControlModifier))
-            std::fill(mSelected.begin(), mSelected.end(), false);
-        for (int i = std::min(anchor, index); i <= std::max(anchor, index); ++i)
-            mSelected[size_t(i)] = true;
-        mSelectedCount = int(std::count(mSelected.begin(), mSelected.end(), true));
-        mAnchor = anchor;
-        update();
-        setCurrentIndex(index);
-        Q_EMIT selectionChanged();
+        selectRange(mAnchor >= 0 ? mAnchor : index, index, modifiers & Qt::ControlModifier);
     } else if (modifiers & Qt::ControlModifier) {
         mSelected[size_t(index)] = !mSelected[size_t(index)];
         mSelectedCount += mSelected[size_t(index)] ? 1 : -1;

@@ -118,6 +118,9 @@ private:
     double nameLineHeight() const;
     void repaintBrush(int index);
     void moveCurrent(int to, Qt::KeyboardModifiers modifiers);
+    // Selects from the anchor to `to` (the anchor stays for the next Shift) and makes `to`
+    // current.
+    void selectRange(int anchor, int to, bool addToSelection);
     void ensureVisible(int index);
     void startDrag(int pressed);
     void zoomBySteps(int steps);

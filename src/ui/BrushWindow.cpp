@@ -376,6 +376,22 @@ void BrushWindow::buildMenus()
     mCopyAction->setShortcut(QKeySequence::Copy);
     mSelectAllAction = edit->addAction(tr("Select &All"), mFileView, &BrushFileView::selectAll);
     mSelectAllAction->setShortcut(QKeySequence::SelectAll);
+    edit->addSeparator();
+    mViewBrushAction = edit->addAction(tr("&View Brush"), this, [this] {
+        const QList<int> selected = mFileView->selectedIndexes();
+        const int current = mFileView->currentIndex();
+        if (!selected.isEmpty())
+            openViewer(selected.contains(current) ? current : selected.first());
+    });
+    // Space and Return open it in the grid; the menu only shows where it is.
+    mViewBrushAction->setShortcut(QKeySequence(Qt::Key_Space));
+    mViewBrushAction->setShortcutContext(Qt::WidgetShortcut);
+    // A right click selects the brush under it; the menu offers what can be done with it.
+    mFileView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    mFileView->addActions(
+        {mViewBrushAction, mCopyAction, mSelectAllAction, separator, mExportSelectedAction});
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     mZoomInAction = view->addAction(tr("Zoom &In"), mFileView, &BrushFileView::zoomIn);
@@ -419,6 +435,7 @@ void BrushWindow::validateActions()
     const bool brushSelected = !mFileView->selectedIndexes().isEmpty();
     mCopyAction->setEnabled(brushSelected);
     mExportSelectedAction->setEnabled(brushSelected);
+    mViewBrushAction->setEnabled(brushSelected);
     mSelectAllAction->setEnabled(anyBrush);
 }
 

@@ -133,6 +133,7 @@ private:
     QAction* mResetZoomAction = nullptr;
     QAction* mCopyAction = nullptr;
     QAction* mSelectAllAction = nullptr;
+    QAction* mViewBrushAction = nullptr;
     QAction* mExportSelectedAction = nullptr;
 
     QTreeView* mFileOutline = nullptr;
