@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPrinter>
@@ -436,4 +437,20 @@ TEST(KelbrinProgram, PrintsItsVersionWithoutADisplay)
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("kelbrin " KELBRIN_VERSION));
+}
+
+TEST(BrushWindow, ChromeFollowsAPaletteChangeWhileOpen)
+{
+    BrushWindow window;
+    window.show();
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(50, 50, 50));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    const auto* title = window.findChild<QLabel*>("installedTitle");
+    ASSERT_TRUE(title);
+    EXPECT_TRUE(title->styleSheet().contains(QStringLiteral("#e6e6e6"))) << "its text colour";
+    EXPECT_FALSE(title->styleSheet().contains(QStringLiteral("#f2f4f7")));
+    QApplication::setPalette(before);
 }
