@@ -544,8 +544,7 @@ void BrushWindow::brushAdded(const BrushFilePtr& file, const BrushPtr& brush)
     if (file->count() == 1)
         validateActions(); // Select All
     // Text only: the progress bar follows the bytes on its own timer.
-    if (!mStatusLabel->isHidden())
-        updateStatus();
+    updateStatus();
 }
 
 void BrushWindow::finishedReadingFile(const BrushFilePtr& file)
