@@ -109,8 +109,10 @@ void BottomDisplay::dropEvent(QDropEvent* event)
 QStringList BottomDisplay::shownTexts() const
 {
     QStringList texts;
-    for (const auto* component : findChildren<PathComponent*>(Qt::FindDirectChildrenOnly))
-        texts << component->shownText();
+    // PathComponent has no meta-object of its own, so findChildren would take every widget.
+    for (const QObject* child : children())
+        if (const auto* component = dynamic_cast<const PathComponent*>(child))
+            texts << component->shownText();
     return texts;
 }
 

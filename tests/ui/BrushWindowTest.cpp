@@ -239,6 +239,18 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &urls, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&display, &enter);
     EXPECT_FALSE(enter.isAccepted()) << "the window would open the dropped file";
+
+    // Too narrow for the whole path: long names give way in the middle, short ones stay.
+    const QString longName = QStringLiteral("A very long folder name of brushes to shorten");
+    display.setPath(QStringLiteral("/tmp/") + longName + QStringLiteral("/x.abr"));
+    display.resize(160, 20);
+    display.show();
+    QCoreApplication::processEvents();
+    const QStringList shown = display.shownTexts();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown.at(1), QStringLiteral("tmp"));
+    EXPECT_TRUE(shown.at(2).contains(QChar(0x2026))) << shown.at(2).toStdString();
+    EXPECT_TRUE(shown.at(2).startsWith(QStringLiteral("A ")));
     display.setPath(QString());
     EXPECT_TRUE(display.componentPaths().isEmpty());
     SetFileManagerHandlerForTesting({});
