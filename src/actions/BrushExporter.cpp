@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -46,6 +47,73 @@ std::unique_ptr<BrushExporter> BrushExporter::brushExporterForBrushFile(BrushFil
 BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, const QString& type,
                                                          bool transparent)
 {
+    return doExportToDirectory(folder, type, transparent, Options());
+}
+
+std::vector<size_t> BrushExporter::chosenIndexes(const Options& options) const
+{
+    // The brushes present now; a read still under way may add more, which this export leaves.
+    const size_t count = mBrushFile->count();
+    std::vector<size_t> chosen;
+    if (options.indexes.empty()) {
+        for (size_t i = 0; i < count; ++i)
+            chosen.push_back(i);
+    } else {
+        for (size_t i : options.indexes)
+            if (i < count)
+                chosen.push_back(i);
+    }
+    return chosen;
+}
+
+QString BrushExporter::safeFileName(const QString& name)
+{
+    QString safe;
+    safe.reserve(name.size());
+    for (QChar c : name) {
+        const bool reserved =
+            c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
+        safe += reserved ? QLatin1Char('_') : c;
+    }
+    safe = safe.trimmed();
+    while (safe.startsWith(QLatin1Char('.')))
+        safe.remove(0, 1);
+    while (safe.endsWith(QLatin1Char('.')) || safe.endsWith(QLatin1Char(' ')))
+        safe.chop(1);
+    // Room for a collision number and the suffix inside the usual 255-byte limit.
+    while (safe.toUtf8().size() > 200)
+        safe.chop(safe.size() > 1 && safe.at(safe.size() - 1).isLowSurrogate() ? 2 : 1);
+    return safe;
+}
+
+QStringList BrushExporter::fileNamesForBrushes(const Options& options, const QString& suffix) const
+{
+    const size_t count = mBrushFile->count();
+    const int width =
+        options.zeroPad && count > 1 ? int(QString::number(qulonglong(count - 1)).size()) : 0;
+    auto number = [&](size_t i) {
+        return QStringLiteral("%1").arg(qulonglong(i), width, 10, QLatin1Char('0'));
+    };
+    QStringList names;
+    QSet<QString> taken; // case-insensitively, for folders on FAT and exFAT drives
+    for (size_t i : chosenIndexes(options)) {
+        QString stem;
+        if (options.naming == eNameByBrushName)
+            stem = safeFileName(mBrushFile->brush(i)->displayName());
+        if (stem.isEmpty())
+            stem = number(i);
+        QString name = stem;
+        for (int k = 1; taken.contains(name.toCaseFolded()); ++k)
+            name = QStringLiteral("%1-%2").arg(stem).arg(k);
+        taken.insert(name.toCaseFolded());
+        names << name + QLatin1Char('.') + suffix;
+    }
+    return names;
+}
+
+BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, const QString& type,
+                                                         bool transparent, const Options& options)
+{
     Report report;
     if (!mTypeStringToType.contains(type)) {
         qCWarning(lcActions).noquote() << QStringLiteral("Can't export to %1").arg(type);
@@ -53,17 +121,15 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
         return report;
     }
     const QByteArray format = mTypeStringToType.value(type);
-    const QString suffix = mTypeStringToSuffix.value(type);
-
-    // The brushes present now; a read still under way may add more, which this export leaves.
-    const size_t count = mBrushFile->count();
-    for (size_t i = 0; i < count; ++i) {
-        const std::optional<BrushBitmap> bitmap = getBitmapImageRep(mBrushFile->brush(i));
+    const std::vector<size_t> chosen = chosenIndexes(options);
+    const QStringList names = fileNamesForBrushes(options, mTypeStringToSuffix.value(type));
+    for (size_t k = 0; k < chosen.size(); ++k) {
+        const std::optional<BrushBitmap> bitmap = getBitmapImageRep(mBrushFile->brush(chosen[k]));
         if (!bitmap)
             continue;
         const QImage image = transparent ? transparentImageRepForImageRep(*bitmap)
                                          : greyImageRepForImageRep(*bitmap);
-        const QString path = QDir(folder).filePath(QStringLiteral("%1.%2").arg(i).arg(suffix));
+        const QString path = QDir(folder).filePath(names.at(int(k)));
 
         QByteArray data;
         QBuffer buffer(&data);

@@ -8,8 +8,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
-// Writes the brushes of one file as image files, brush i as "i.<suffix>", into a new folder.
+// Writes the brushes of one file as image files into a new folder: brush i as "i.<suffix>", or
+// under its own name when asked.
 // No widgets here: the window's export panel and kelbrin-cli both drive it.
 class BrushExporter
 {
@@ -22,6 +24,20 @@ public:
         QStringList failures;
     };
 
+    enum eFileNaming
+    {
+        eNameByNumber,   // "7.png": the brush's place in the file
+        eNameByBrushName // "Soft Round.png", made safe, numbered when two brushes share it
+    };
+    struct Options
+    {
+        eFileNaming naming = eNameByNumber;
+        // Numbers padded with zeros to the width of the file's largest, so names sort in order.
+        bool zeroPad = false;
+        // The brushes to write, by their place in the file; empty writes them all.
+        std::vector<size_t> indexes;
+    };
+
     explicit BrushExporter(BrushFilePtr brushFile);
     static std::unique_ptr<BrushExporter> brushExporterForBrushFile(BrushFilePtr brushFile);
 
@@ -29,6 +45,15 @@ public:
     // unused; a file that cannot be written (one that exists among them) is reported and the
     // others are still written.
     Report doExportToDirectory(const QString& folder, const QString& type, bool transparent);
+    Report doExportToDirectory(const QString& folder, const QString& type, bool transparent,
+                               const Options& options);
+
+    // The file name each of the chosen brushes gets, in the order of options.indexes (or of the
+    // file), suffix included.
+    QStringList fileNamesForBrushes(const Options& options, const QString& suffix) const;
+    // A brush name made into something every file system takes: no slashes, control or
+    // reserved characters, no leading dots, at most 200 bytes. Empty when nothing is left.
+    static QString safeFileName(const QString& name);
 
     // Black paint whose opacity is the brush's own value, on a clear background: 8-bit RGBA
     // for 8-bit brushes, 16-bit RGBA for 16- and 32-bit ones.
@@ -46,6 +71,8 @@ public:
                                       QString* error);
 
 private:
+    std::vector<size_t> chosenIndexes(const Options& options) const;
+
     BrushFilePtr mBrushFile;
     QMap<QString, QByteArray> mTypeStringToType;
     QMap<QString, QString> mTypeStringToSuffix;

@@ -10,6 +10,20 @@
 #include <cstdio>
 
 namespace {
+void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Browse the brushes in Photoshop brush files."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    screenshot.setDescription(
+        QStringLiteral("Open FILE, save a picture of the window to OUT and quit."));
+    parser.addOption(screenshot);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A brush file to show (a path or a file:// URI)."),
+                                 QStringLiteral("[file]"));
+}
+
 // `kelbrin --screenshot OUT.png FILE`: show FILE, wait until it has been read, grab the window.
 int RunScreenshot(KelbrinApplication& app, BrushWindow& window, const QString& out,
                   const QString& file)
@@ -41,22 +55,41 @@ int main(int argc, char** argv)
         QSettings settings(QStringLiteral("Kelbrin"), QStringLiteral("Kelbrin"));
         RaiseOpenFilesLimit(settings.value(QStringLiteral("maxOpenFolders"), 0).toInt());
     }
+    // Help and version are text only: they must work without a display.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--version" || argument == "-v" || argument == "--help" ||
+            argument == "-h" || argument == "--help-all") {
+            QCoreApplication text(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("kelbrin"));
+            QCoreApplication::setApplicationVersion(QStringLiteral(KELBRIN_VERSION));
+            QCommandLineParser parser;
+            QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(),
+                                          QStringLiteral("OUT"));
+            DescribeOptions(parser, screenshot);
+            parser.process(text); // prints and exits
+            return 0;
+        }
+    }
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Browse the brushes in Photoshop brush files."));
-    parser.addHelpOption();
     QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QStringLiteral("Open FILE, save a picture of the window to OUT and quit."),
         QStringLiteral("OUT"));
-    parser.addOption(screenshot);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A brush file to show."),
-                                 QStringLiteral("[file]"));
+    DescribeOptions(parser, screenshot);
     parser.process(app);
-    const QStringList files = parser.positionalArguments();
+    QStringList files;
+    for (const QString& argument : parser.positionalArguments()) {
+        const QString path = BrushAppDelegate::pathFromArgument(argument);
+        if (path.isEmpty()) {
+            std::fprintf(stderr, "kelbrin: not a local file: %s\n", qPrintable(argument));
+            return 2;
+        }
+        files << path;
+    }
 
     if (parser.isSet(screenshot)) {
         if (files.size() != 1) {
@@ -68,7 +101,9 @@ int main(int argc, char** argv)
     }
 
     BrushAppDelegate delegate;
-    if (!files.isEmpty() && BrushAppDelegate::handOverToRunningInstance(files))
+    // A running window takes the file, or without one comes to the front; either way this
+    // launch has nothing more to do.
+    if (BrushAppDelegate::handOverToRunningInstance(files))
         return 0;
     delegate.listen();
     delegate.openFiles(files);

@@ -3,6 +3,7 @@
 #include "ui/FileManagerLauncher.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -11,20 +12,41 @@
 #include <QPainter>
 
 namespace {
-// One component of the path: icon and name, flat, double-clickable.
-class PathComponent : public QLabel
+// One component of the path: its name, flat, double-clickable. A long name gives way with an
+// ellipsis in the middle (where two names of a series usually differ least) when the strip is
+// too narrow for the whole path.
+class PathComponent : public QWidget
 {
 public:
     PathComponent(const QString& path, const QString& text, QWidget* parent, BottomDisplay* owner)
-        : QLabel(parent), mPath(path), mOwner(owner)
+        : QWidget(parent), mPath(path), mText(text), mOwner(owner)
     {
-        setText(text);
         setFocusPolicy(Qt::NoFocus);
         setToolTip(path);
-        setContentsMargins(2, 0, 2, 0);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    QString text() const { return mText; }
+    QString shownText() const
+    {
+        return fontMetrics().elidedText(mText, Qt::ElideMiddle, width() - 2 * kPadding);
+    }
+    QSize sizeHint() const override
+    {
+        return QSize(fontMetrics().horizontalAdvance(mText) + 2 * kPadding, fontMetrics().height());
+    }
+    QSize minimumSizeHint() const override
+    {
+        const int shortest = fontMetrics().horizontalAdvance(mText.left(3) + QChar(0x2026));
+        return QSize(std::min(shortest, sizeHint().width()) + 2 * kPadding, fontMetrics().height());
     }
 
 protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect().adjusted(kPadding, 0, -kPadding, 0), Qt::AlignVCenter, shownText());
+    }
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton)
@@ -32,7 +54,9 @@ protected:
     }
 
 private:
+    static constexpr int kPadding = 2;
     QString mPath;
+    QString mText;
     BottomDisplay* mOwner;
 };
 } // namespace
@@ -43,7 +67,9 @@ BottomDisplay::BottomDisplay(QWidget* parent) : QWidget(parent), mLayout(new QHB
     mLayout->setSpacing(2);
     mLayout->addStretch(1);
     setFocusPolicy(Qt::NoFocus);
-    setAcceptDrops(false);
+    // Taking drops and refusing each one keeps them from falling through to the window, which
+    // would open a dropped file.
+    setAcceptDrops(true);
     QFont f = font();
     f.setPixelSize(11);
     setFont(f);
@@ -51,15 +77,43 @@ BottomDisplay::BottomDisplay(QWidget* parent) : QWidget(parent), mLayout(new QHB
     setMinimumHeight(fontMetrics().height() + 6);
 }
 
-QColor BottomDisplay::backgroundColor()
+QColor BottomDisplay::backgroundColor(const QPalette& palette)
 {
-    return QColor::fromHsvF(0.583f, 0.05f, 0.92f, 1.0f);
+    const QColor window = palette.color(QPalette::Window);
+    if (window.lightnessF() >= 0.5)
+        return QColor::fromHsvF(0.583f, 0.05f, 0.92f, 1.0f);
+    return window.lighter(115);
 }
 
 void BottomDisplay::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), backgroundColor());
+    painter.fillRect(rect(), backgroundColor(palette()));
+}
+
+void BottomDisplay::dragEnterEvent(QDragEnterEvent* event)
+{
+    event->ignore();
+}
+
+void BottomDisplay::dragMoveEvent(QDragMoveEvent* event)
+{
+    event->ignore();
+}
+
+void BottomDisplay::dropEvent(QDropEvent* event)
+{
+    event->ignore();
+}
+
+QStringList BottomDisplay::shownTexts() const
+{
+    QStringList texts;
+    // PathComponent has no meta-object of its own, so findChildren would take every widget.
+    for (const QObject* child : children())
+        if (const auto* component = dynamic_cast<const PathComponent*>(child))
+            texts << component->shownText();
+    return texts;
 }
 
 QStringList BottomDisplay::componentPaths() const
@@ -90,6 +144,7 @@ void BottomDisplay::setPath(const QString& path)
         if (i > 0) {
             auto* separator = new QLabel(QStringLiteral("\u203A"), this);
             separator->setEnabled(false);
+            separator->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             mLayout->addWidget(separator);
         }
         const QString name = i == 0 ? QStringLiteral("/") : QFileInfo(paths[i]).fileName();

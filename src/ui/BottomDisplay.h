@@ -17,7 +17,12 @@ public:
     // The full path behind each component, root first ("/", "/home", "/home/me", ...).
     QStringList componentPaths() const;
 
-    static QColor backgroundColor();
+    // The texts the components show now, elided to their width, root first.
+    QStringList shownTexts() const;
+
+    // The strip's fill: the pale blue-grey of old on light desktops, a shade of the window's
+    // colour on dark ones.
+    static QColor backgroundColor(const QPalette& palette);
 
 Q_SIGNALS:
     // Emitted for a component whose path is an existing folder, after asking the file manager.
@@ -28,6 +33,9 @@ public Q_SLOTS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QString mPath;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QUrl>
 #include <unistd.h>
 
 BrushAppDelegate::BrushAppDelegate(QObject* parent) : QObject(parent) {}
@@ -28,8 +29,27 @@ void BrushAppDelegate::openFile(const QString& path)
 
 void BrushAppDelegate::openFiles(const QStringList& paths)
 {
-    if (paths.size() == 1)
+    if (paths.size() == 1) {
         openFile(paths.first());
+    } else if (paths.isEmpty() && mWindow) {
+        // A second launch without a file: the user wants the window they already have.
+        if (mWindow->isMinimized())
+            mWindow->showNormal();
+        mWindow->raise();
+        mWindow->activateWindow();
+    }
+}
+
+QString BrushAppDelegate::pathFromArgument(const QString& argument)
+{
+    // File managers and desktop files (%u) hand over URIs; everything else is a path.
+    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        QUrl url(argument);
+        const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
+        url.setHost(QString());
+        return url.isLocalFile() && here ? url.toLocalFile() : QString();
+    }
+    return argument;
 }
 
 void BrushAppDelegate::setWindow(BrushWindow* window)

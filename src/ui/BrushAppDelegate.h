@@ -17,8 +17,11 @@ public:
 
     // Before the window exists the path waits and is opened when the window is set.
     void openFile(const QString& path);
-    // Only a single path is opened; two or more are ignored.
+    // Only a single path is opened; two or more are ignored; none brings the window forward.
     void openFiles(const QStringList& paths);
+    // A command-line argument as a path: "file://" URIs become their local path, anything
+    // else stays as it is. Empty for a URI of another machine or scheme.
+    static QString pathFromArgument(const QString& argument);
     void setWindow(BrushWindow* window);
     QString pendingFile() const { return mFileToOpen; }
 

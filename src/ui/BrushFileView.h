@@ -4,20 +4,29 @@
 
 #include <QHash>
 #include <QPixmap>
+#include <QPoint>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
+#include <vector>
 
+class QMimeData;
 class QPrinter;
 class QScrollArea;
 class QSlider;
 
-// The grid of brush thumbnails: square cells in rows that fill the width, top row first.
-// Thumbnails are drawn by this one widget rather than a widget per brush, so a file of
-// thousands of brushes lays out in constant time per added brush.
+// The grid of brush thumbnails: square cells in rows that fill the width, top row first, each
+// with the brush's name under it when names are shown. Thumbnails are drawn by this one widget
+// rather than a widget per brush, so a file of thousands of brushes lays out in constant time
+// per added brush.
 class BrushFileView : public QWidget
 {
     Q_OBJECT
 public:
+    // Thumbnails per row when nothing else has been chosen, and where Ctrl+0 goes back to.
+    static constexpr int kDefaultItemsPerRow = 5;
+
     explicit BrushFileView(QWidget* parent = nullptr);
 
     // The scroll area this view is the document of, and the zoom slider; both set once.
@@ -39,19 +48,50 @@ public:
     bool canZoomOut() const;
     bool canPrint() const { return mBrushFile != nullptr; }
 
-    // Cell geometry of the last layout: side s, gap g, pitch p = s + g.
+    // Names under the thumbnails add one line of text to each row's height.
+    void setShowNames(bool show);
+    bool showNames() const { return mShowNames; }
+
+    // Cell geometry of the last layout: side s, gap g, pitch p = s + g across and s + g + the
+    // name line down.
     double thumbnailSide() const { return mSide; }
     QRectF thumbnailRect(int index) const;
+    QRectF nameRect(int index) const;
     int thumbnailAt(QPointF point) const;
+
+    // Selection, in file order. The current brush is where the keyboard is; -1 when none.
+    QList<int> selectedIndexes() const;
+    bool isSelected(int index) const;
+    int currentIndex() const { return mCurrent; }
+    void setCurrentIndex(int index);
+    void selectOnly(int index);
+    void selectAll();
+    void clearSelection();
+
+    // What a copy or a drag of these brushes carries: the first as a PNG image with transparency
+    // and, with files, every one as a PNG file named after the brush in a folder of our own.
+    // Null when none of them has an image.
+    QMimeData* mimeDataForBrushes(const QList<int>& indexes, bool withFiles);
 
     void printTo(QPrinter* printer);
 
     static QString toolTipForBrush(const Brush& brush);
-    static QColor backgroundColor();
+    // The text under a thumbnail: the name, or the size for a brush without one.
+    static QString captionForBrush(const Brush& brush);
+    // The grid's fill: the light grey of old on light desktops, the palette's base on dark ones.
+    static QColor backgroundColor(const QPalette& palette);
+    // The brush at full size as ink with transparency: what the viewer, copy and drag show.
+    static QImage fullImageForBrush(const BrushPtr& brush);
+
+Q_SIGNALS:
+    void selectionChanged();
+    // Double-click, Space or Return on a brush.
+    void brushActivated(int index);
 
 public Q_SLOTS:
     void zoomIn();
     void zoomOut();
+    void resetZoom();
     void scrollToTop();
     void scrollToBottom();
 
@@ -59,13 +99,31 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void viewportResized();
     void liveResizeEnded();
-    const QPixmap& thumbnail(int index, int side);
+    // The one place the grid takes a brush's picture from, at the device size it will be drawn.
+    QImage brushImage(int index, int deviceSide) const;
+    const QPixmap& thumbnail(int index, int side, qreal dpr);
+    double rowPitch() const;
+    double nameLineHeight() const;
+    void repaintBrush(int index);
+    void moveCurrent(int to, Qt::KeyboardModifiers modifiers);
+    // Selects from the anchor to `to` (the anchor stays for the next Shift) and makes `to`
+    // current.
+    void selectRange(int anchor, int to, bool addToSelection);
+    void ensureVisible(int index);
+    void startDrag(int pressed);
+    void zoomBySteps(int steps);
 
     BrushFilePtr mBrushFile;
     QSlider* mSlider = nullptr;
@@ -75,7 +133,22 @@ private:
     int mItemsPerRow = 1;
     double mSide = 0;
     double mGap = 0;
-    // Scaled thumbnails for the current side only; a zoom or resize empties it.
+    bool mShowNames = false;
+    bool mPrinting = false;
+    // Scaled thumbnails for the current side and pixel ratio only; a zoom or resize empties it.
     QHash<int, QPixmap> mThumbnailCache;
     int mCachedSide = -1;
+    qreal mCachedRatio = 0;
+
+    std::vector<bool> mSelected;
+    int mSelectedCount = 0;
+    int mCurrent = -1;
+    int mAnchor = -1;
+    QPoint mPressPos;
+    int mPressIndex = -1;
+    int mWheelRemainder = 0;
+    qreal mPinchRemainder = 0;
+    // Dragged brushes are written here as PNG files; it lives as long as the grid so that a
+    // slow drop target still finds them.
+    std::unique_ptr<QTemporaryDir> mDragFolder;
 };

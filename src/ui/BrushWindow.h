@@ -3,14 +3,19 @@
 #include "brush/BrushFile.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class BottomDisplay;
 class BrushFileView;
 class CFileReadingSession;
 class CWorkingThread;
+class BrushViewer;
 class QAction;
 class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
 class QProgressBar;
 class QScrollArea;
 class QSlider;
@@ -56,6 +61,16 @@ public:
     QAction* printAction() const { return mPrintAction; }
     QAction* zoomInAction() const { return mZoomInAction; }
     QAction* zoomOutAction() const { return mZoomOutAction; }
+    QAction* showNamesAction() const { return mShowNamesAction; }
+    QAction* copyAction() const { return mCopyAction; }
+    QAction* exportSelectedAction() const { return mExportSelectedAction; }
+    QMenu* openRecentMenu() const { return mOpenRecentMenu; }
+    BrushViewer* viewer() const;
+    // The status line: the brush count, or the reading progress, or an export's result.
+    QString statusText() const;
+    QString exportMessage() const;
+    // The size the first window opens at on a screen with this much room.
+    static QSize initialSize(const QRect& available);
     QToolBar* toolbar() const { return mToolbar; }
     QSlider* zoomSlider() const { return mSlider; }
 
@@ -72,13 +87,19 @@ public Q_SLOTS:
     void doOpen();
     void doOpenFile(const QString& path);
     void exportBrushFile();
+    void exportSelectedBrushes();
+    void copySelectedBrush();
+    void openViewer(int index);
+    void showAbout();
     void printBrushFile();
     void showHelp();
     void validateActions();
+    void updateStatus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -90,6 +111,30 @@ private:
     void saveDividers();
     void brushAdded(const BrushFilePtr& file, const BrushPtr& brush);
     void finishedReadingFile(const BrushFilePtr& file);
+    void runExport(std::vector<size_t> indexes);
+    void applyChromeColours();
+    void restoreWindowSettings();
+    void rebuildOpenRecentMenu();
+    void pollReadProgress();
+
+    QLabel* mStatusLabel = nullptr;
+    QProgressBar* mReadProgress = nullptr;
+    QTimer* mReadProgressTimer = nullptr;
+    QLabel* mExportLabel = nullptr;
+    QPushButton* mOpenFolderButton = nullptr;
+    QTimer* mExportMessageTimer = nullptr;
+    QString mExportFolder;
+    QLabel* mInstalledTitle = nullptr;
+    bool mApplyingColours = false;
+    bool mGeometryRestored = false;
+    QPointer<BrushViewer> mViewer;
+    QMenu* mOpenRecentMenu = nullptr;
+    QAction* mShowNamesAction = nullptr;
+    QAction* mResetZoomAction = nullptr;
+    QAction* mCopyAction = nullptr;
+    QAction* mSelectAllAction = nullptr;
+    QAction* mViewBrushAction = nullptr;
+    QAction* mExportSelectedAction = nullptr;
 
     QTreeView* mFileOutline = nullptr;
     QTreeView* mInstalledFileOutline = nullptr;

@@ -3,15 +3,22 @@
 #include "actions/BrushExporter.h"
 #include "platform/Localization.h"
 #include "platform/Logging.h"
+#include "ui/FileManagerLauncher.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QSettings>
 
 namespace {
 bool gUseTransparency = false;
+const char* const kExportNamingKey = "exportNaming"; // "number" or "name"
+const char* const kExportZeroPadKey = "exportZeroPad";
+const char* const kExportOpensFolderKey = "exportOpensFolder";
 
 // A save dialog for a folder that does not exist yet. Qt's dialog would step into a folder whose
 // name is typed; here the typed name is taken as it is, and an existing one gets a free variant
@@ -56,6 +63,22 @@ void ExportController::setUseTransparency(bool on)
     gUseTransparency = on;
 }
 
+BrushExporter::Options ExportController::savedOptions()
+{
+    QSettings settings;
+    BrushExporter::Options options;
+    options.naming = settings.value(kExportNamingKey).toString() == QLatin1String("name")
+                         ? BrushExporter::eNameByBrushName
+                         : BrushExporter::eNameByNumber;
+    options.zeroPad = settings.value(kExportZeroPadKey, false).toBool();
+    return options;
+}
+
+bool ExportController::opensFolderWhenDone()
+{
+    return QSettings().value(kExportOpensFolderKey, false).toBool();
+}
+
 QString ExportController::proposedName() const
 {
     return QFileInfo(mFile->getPath()).completeBaseName();
@@ -81,8 +104,41 @@ QString ExportController::run()
         grid->addWidget(transparency, grid->rowCount(), 0, 1, grid->columnCount());
     QObject::connect(transparency, &QCheckBox::toggled, [](bool on) { gUseTransparency = on; });
 
+    const BrushExporter::Options saved = savedOptions();
+    auto* options = new QWidget(&dialog);
+    auto* form = new QFormLayout(options);
+    form->setContentsMargins(0, 0, 0, 0);
+    auto* naming = new QComboBox(options);
+    naming->setObjectName(QStringLiteral("namingBox"));
+    naming->addItem(QObject::tr("By number (0.png, 1.png, …)"), int(BrushExporter::eNameByNumber));
+    naming->addItem(QObject::tr("By brush name"), int(BrushExporter::eNameByBrushName));
+    naming->setCurrentIndex(naming->findData(int(saved.naming)));
+    auto* zeroPad = new QCheckBox(QObject::tr("Pad numbers with zeros (007.png)"), options);
+    zeroPad->setObjectName(QStringLiteral("zeroPadCheckBox"));
+    zeroPad->setChecked(saved.zeroPad);
+    auto* openFolder = new QCheckBox(QObject::tr("Open the folder when done"), options);
+    openFolder->setObjectName(QStringLiteral("openFolderCheckBox"));
+    openFolder->setChecked(opensFolderWhenDone());
+    form->addRow(QObject::tr("Name files:"), naming);
+    form->addRow(QString(), zeroPad);
+    form->addRow(QString(), openFolder);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(options, grid->rowCount(), 0, 1, grid->columnCount());
+
+    mReport = BrushExporter::Report();
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return QString();
+
+    mOptions.naming = BrushExporter::eFileNaming(naming->currentData().toInt());
+    mOptions.zeroPad = zeroPad->isChecked();
+    {
+        QSettings settings;
+        settings.setValue(kExportNamingKey, mOptions.naming == BrushExporter::eNameByBrushName
+                                                ? QStringLiteral("name")
+                                                : QStringLiteral("number"));
+        settings.setValue(kExportZeroPadKey, mOptions.zeroPad);
+        settings.setValue(kExportOpensFolderKey, openFolder->isChecked());
+    }
 
     const QFileInfo chosen(dialog.chosenPath());
     QString error;
@@ -92,9 +148,11 @@ QString ExportController::run()
         qCWarning(lcActions).noquote() << error;
         return QString();
     }
-    const BrushExporter::Report report =
-        BrushExporter(mFile).doExportToDirectory(folder, QStringLiteral("PNG"), gUseTransparency);
-    for (const QString& failure : report.failures)
+    mReport = BrushExporter(mFile).doExportToDirectory(folder, QStringLiteral("PNG"),
+                                                       gUseTransparency, mOptions);
+    for (const QString& failure : mReport.failures)
         qCWarning(lcActions).noquote() << failure;
+    if (openFolder->isChecked())
+        OpenFolderInFileManager(folder);
     return folder;
 }

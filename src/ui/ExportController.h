@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/BrushExporter.h"
 #include "brush/BrushFile.h"
 
 #include <QString>
@@ -9,16 +10,20 @@ class QFileDialog;
 class QWidget;
 
 // The window's export: asks for a new folder's name in a save dialog with a "use transparency"
-// check box, makes the folder (a free variant of the name when it is taken) and writes the
-// brushes into it as PNG files.
+// check box and the naming options, makes the folder (a free variant of the name when it is
+// taken) and writes the brushes into it as PNG files.
 class ExportController
 {
 public:
     static ExportController exporterForBrushFile(BrushFilePtr file, QWidget* parent);
+    // Only these brushes, by their place in the file; their numbers stay those of the file.
+    void setIndexes(std::vector<size_t> indexes) { mOptions.indexes = std::move(indexes); }
 
     // Runs the dialog modally and exports. Returns the folder written, or "" when the user
     // cancelled or the folder could not be made.
     QString run();
+    // What the last run wrote; nothing written when it was cancelled.
+    const BrushExporter::Report& report() const { return mReport; }
 
     // The check box keeps its state from one export to the next while the program runs.
     static bool useTransparency();
@@ -27,10 +32,16 @@ public:
     // The name the dialog proposes: the brush file's name without its suffix.
     QString proposedName() const;
 
+    // The naming options and "open the folder when done" are remembered between runs.
+    static BrushExporter::Options savedOptions();
+    static bool opensFolderWhenDone();
+
 private:
     ExportController(BrushFilePtr file, QWidget* parent) : mFile(std::move(file)), mParent(parent)
     {}
 
     BrushFilePtr mFile;
     QWidget* mParent;
+    BrushExporter::Options mOptions;
+    BrushExporter::Report mReport;
 };

@@ -17,6 +17,7 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     setOrganizationName(QStringLiteral("Kelbrin"));
     setApplicationName(QStringLiteral("Kelbrin"));
     setApplicationDisplayName(QStringLiteral("Kelbrin"));
+    setApplicationVersion(QStringLiteral(KELBRIN_VERSION));
     // The launcher's name without ".desktop": docks and Wayland compositors find our icon by it.
     setDesktopFileName(QStringLiteral("org.kelbrin.Kelbrin"));
     setStyle(new KelbrinStyle(QApplication::style()->name()));

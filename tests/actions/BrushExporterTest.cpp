@@ -183,3 +183,39 @@ TEST_F(BrushExporterTest, EmptyFileGivesAnEmptyFolder)
     EXPECT_TRUE(QDir(folder).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 } // namespace
+
+TEST(BrushExporterNaming, NumbersPadByNamesAreMadeSafeAndCollisionsCountUp)
+{
+    const BrushFilePtr file = BrushFile::brushFileWithPath(QStringLiteral("x.abr"));
+    const char* names[] = {"Soft", "soft", "a/b: c?", "..hidden", "",    "Soft",
+                           "Ok.",  "",     "",        "",         "Last"};
+    for (const char* name : names)
+        file->addBrush(
+            std::make_shared<SampledBrush>(QString::fromUtf8(name), 1, 1, 8, PixelBlock(1, 9)));
+    BrushExporter exporter(file);
+    BrushExporter::Options options;
+    options.indexes = {0, 4, 10, 99}; // 99 is past the end and left out
+    EXPECT_EQ(exporter.fileNamesForBrushes(options, QStringLiteral("png")),
+              (QStringList{"0.png", "4.png", "10.png"}));
+    options.zeroPad = true;
+    EXPECT_EQ(exporter.fileNamesForBrushes(options, QStringLiteral("png")),
+              (QStringList{"00.png", "04.png", "10.png"}));
+
+    options = {};
+    options.naming = BrushExporter::eNameByBrushName;
+    // Collisions are found case-insensitively (FAT drives); nameless brushes keep their number.
+    EXPECT_EQ(exporter.fileNamesForBrushes(options, QStringLiteral("png")).mid(0, 7),
+              (QStringList{"Soft.png", "soft-1.png", "a_b_ c_.png", "hidden.png", "4.png",
+                           "Soft-2.png", "Ok.png"}));
+    EXPECT_EQ(BrushExporter::safeFileName(QStringLiteral("...")), QString());
+    EXPECT_LE(BrushExporter::safeFileName(QString(300, QChar(0x00E9))).toUtf8().size(), 200);
+
+    // Writing follows the same names, and only the chosen brushes are written.
+    Sandbox box;
+    options.indexes = {1, 2};
+    const BrushExporter::Report report =
+        exporter.doExportToDirectory(box.path(QString()), QStringLiteral("PNG"), true, options);
+    EXPECT_EQ(report.written, 2);
+    EXPECT_EQ(QDir(box.path(QString())).entryList(QDir::Files, QDir::Name),
+              (QStringList{"a_b_ c_.png", "soft.png"}));
+}

@@ -28,3 +28,19 @@ TEST(RecentFiles, AddsEachFileOnceAndKeepsOtherEntries)
     file.close();
     QFile::remove(RecentFilesPath());
 }
+
+TEST(RecentFiles, ReopeningMovesAFileToTheTopAndOnlyExistingBrushFilesAreListed)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(RecentFilesPath());
+    Sandbox box;
+    const QString a = box.write("a.abr", "x"), b = box.write("b.ABR", "x"),
+                  c = box.write("c.abr", "x"), text = box.write("notes.txt", "x");
+    for (const QString& path : {a, b, c, text, box.path("gone.abr")})
+        NoteRecentFile(path);
+    EXPECT_EQ(RecentBrushFiles(10), (QStringList{c, b, a}));
+    NoteRecentFile(a);
+    EXPECT_EQ(RecentBrushFiles(2), (QStringList{a, c}));
+    QFile::remove(RecentFilesPath());
+    EXPECT_TRUE(RecentBrushFiles(10).isEmpty());
+}

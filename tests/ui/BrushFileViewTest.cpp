@@ -2,8 +2,10 @@
 #include "brush/SampledBrush.h"
 #include "ui/ImageScaling.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
@@ -42,6 +44,23 @@ struct Grid
         for (int i = 0; i < brushes; ++i)
             view->addBrush(MakeBrush("b"));
     }
+    void click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        const QPointF at = index < 0 ? QPointF(1, 1) : view->thumbnailRect(index).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, modifiers);
+        QCoreApplication::sendEvent(view, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, modifiers);
+        QCoreApplication::sendEvent(view, &release);
+    }
+    bool key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(view, &event);
+        return event.isAccepted();
+    }
+    QList<int> selected() const { return view->selectedIndexes(); }
 };
 } // namespace
 
@@ -147,4 +166,138 @@ TEST(ImageScaling, WideImageIsCentredVertically)
     EXPECT_EQ(qAlpha(scaled.pixel(16, 2)), 0);
     EXPECT_EQ(qAlpha(scaled.pixel(16, 16)), 255);
     EXPECT_TRUE(imageByScalingProportionallyToSize(QImage(), QSize(32, 32)).isNull());
+}
+
+TEST(BrushFileView, SelectionFollowsClicksModifiersAndArrows)
+{
+    Grid grid(400, 300, 4);
+    grid.show(10);
+    int changed = 0;
+    QObject::connect(grid.view, &BrushFileView::selectionChanged, [&] { ++changed; });
+    grid.click(5);
+    EXPECT_EQ(grid.selected(), (QList<int>{5}));
+    grid.click(2, Qt::ControlModifier);
+    grid.click(9, Qt::ShiftModifier); // from the anchor, the last Ctrl-click
+    EXPECT_EQ(grid.selected(), (QList<int>{2, 3, 4, 5, 6, 7, 8, 9}));
+    grid.click(3, Qt::ControlModifier);
+    EXPECT_FALSE(grid.view->isSelected(3));
+    grid.click(4); // a plain click on a selected brush narrows to it on release
+    EXPECT_EQ(grid.selected(), (QList<int>{4}));
+
+    // Arrows move by one across and a row down; the ends hold; Shift extends from the anchor.
+    EXPECT_TRUE(grid.key(Qt::Key_Down));
+    EXPECT_EQ(grid.selected(), (QList<int>{8}));
+    grid.key(Qt::Key_Down);
+    EXPECT_EQ(grid.view->currentIndex(), 8);
+    grid.key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(grid.selected(), (QList<int>{8, 9}));
+    grid.key(Qt::Key_Right);
+    EXPECT_EQ(grid.selected(), (QList<int>{9}));
+    grid.view->selectAll();
+    EXPECT_EQ(grid.selected().size(), 10);
+    grid.click(-1); // the gap
+    EXPECT_TRUE(grid.selected().isEmpty());
+    EXPECT_GE(changed, 8);
+
+    // A new file starts with nothing selected, and brushes arriving later can be selected.
+    grid.show(1);
+    EXPECT_TRUE(grid.selected().isEmpty());
+    grid.view->addBrush(MakeBrush("late"));
+    grid.click(1);
+    EXPECT_EQ(grid.selected(), (QList<int>{1}));
+}
+
+TEST(BrushFileView, SpaceReturnAndDoubleClickOpenTheBrush)
+{
+    Grid grid(400, 300, 4);
+    grid.show(3);
+    QList<int> activated;
+    QObject::connect(grid.view, &BrushFileView::brushActivated, [&](int i) { activated << i; });
+    EXPECT_FALSE(grid.key(Qt::Key_Space)) << "nothing current yet";
+    grid.click(2);
+    grid.key(Qt::Key_Space);
+    grid.key(Qt::Key_Return);
+    const QPointF at = grid.view->thumbnailRect(1).center();
+    QMouseEvent twice(QEvent::MouseButtonDblClick, at, grid.view->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(grid.view, &twice);
+    EXPECT_EQ(activated, (QList<int>{2, 2, 1}));
+}
+
+TEST(BrushFileView, NamesAddALineUnderEachRowAndNamelessBrushesShowTheirSize)
+{
+    Grid grid(400, 300, 4);
+    grid.show(8);
+    const QRectF plain = grid.view->thumbnailRect(4);
+    grid.view->setShowNames(true);
+    const QRectF named = grid.view->thumbnailRect(4);
+    EXPECT_EQ(named.x(), plain.x());
+    EXPECT_GT(named.y(), plain.y()); // row 1 moved down by the name line
+    const QRectF name = grid.view->nameRect(4);
+    EXPECT_GT(name.top(), named.bottom());
+    EXPECT_EQ(grid.view->thumbnailAt(name.center()), 4); // a click on the name is on the brush
+    EXPECT_EQ(BrushFileView::captionForBrush(*MakeBrush("Soft", 45, 30)), QStringLiteral("Soft"));
+    EXPECT_EQ(BrushFileView::captionForBrush(*MakeBrush(nullptr, 45, 30)),
+              QStringLiteral("45 × 30"));
+}
+
+TEST(BrushFileView, CtrlWheelZoomsAndResetGoesBackToTheDefault)
+{
+    Grid grid(400, 300, 8);
+    grid.show(3);
+    auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+        const QPointF at(10, 10);
+        QWheelEvent event(at, grid.view->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(grid.view, &event);
+    };
+    wheel(120, Qt::ControlModifier);
+    EXPECT_EQ(grid.view->getItemsPerColumn(), 7);
+    wheel(60, Qt::ControlModifier); // half a notch (a touchpad) waits for the other half
+    EXPECT_EQ(grid.view->getItemsPerColumn(), 7);
+    wheel(60, Qt::ControlModifier);
+    EXPECT_EQ(grid.view->getItemsPerColumn(), 6);
+    wheel(-240, Qt::ControlModifier);
+    EXPECT_EQ(grid.view->getItemsPerColumn(), 8);
+    wheel(-120, Qt::NoModifier);
+    EXPECT_EQ(grid.view->getItemsPerColumn(), 8);
+    grid.view->resetZoom();
+    EXPECT_EQ(grid.view->getItemsPerColumn(), BrushFileView::kDefaultItemsPerRow);
+}
+
+TEST(BrushFileView, CopyAndDragCarryTransparentPngsNamedAfterTheBrushes)
+{
+    Grid grid(400, 300, 4);
+    auto file = BrushFile::brushFileWithPath("/x.abr");
+    grid.view->setBrushFile(file);
+    grid.view->addBrush(MakeBrush("Chalk", 6, 4));
+    grid.view->addBrush(MakeBrush("Chalk", 3, 3));
+    grid.view->addBrush(MakeBrush(nullptr, 2, 2));
+
+    std::unique_ptr<QMimeData> copy(grid.view->mimeDataForBrushes({1}, false));
+    ASSERT_TRUE(copy);
+    EXPECT_FALSE(copy->hasUrls());
+    const QImage image = QImage::fromData(copy->data(QStringLiteral("image/png")), "PNG");
+    EXPECT_EQ(image.size(), QSize(3, 3));
+    EXPECT_TRUE(image.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(image.pixel(1, 1)), 200);
+
+    std::unique_ptr<QMimeData> drag(grid.view->mimeDataForBrushes({0, 1, 2}, true));
+    ASSERT_TRUE(drag);
+    QStringList names;
+    for (const QUrl& url : drag->urls()) {
+        names << url.fileName();
+        EXPECT_EQ(QImage(url.toLocalFile()).isNull(), false);
+    }
+    EXPECT_EQ(names, (QStringList{"Chalk.png", "Chalk-1.png", "2.png"}));
+}
+
+TEST(ChromeColours, FollowThePaletteAndKeepTheOldColoursOnLightDesktops)
+{
+    QPalette light(Qt::white);
+    light.setColor(QPalette::Base, Qt::white);
+    QPalette dark(QColor(40, 40, 40));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    EXPECT_EQ(BrushFileView::backgroundColor(light), QColor::fromHsvF(0.0f, 0.0f, 0.96f, 1.0f));
+    EXPECT_LT(BrushFileView::backgroundColor(dark).lightnessF(), 0.3);
 }

@@ -2,6 +2,7 @@
 #include "ui/BottomDisplay.h"
 #include "ui/BrushAppDelegate.h"
 #include "ui/BrushFileView.h"
+#include "ui/BrushViewer.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
 
@@ -11,11 +12,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPrinter>
+#include <QProcess>
+#include <QSettings>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,8 +51,23 @@ bool WaitForFinished(BrushWindow& window)
     return WaitUntil([&] { return !window.isReadingFile(); });
 }
 
-// Answers the next file dialog that opens with a name, ticking the transparency box as asked.
-void AnswerExportDialog(const QString& name, bool transparent)
+// A window showing a file written into a sandbox, read to its end.
+struct ShownFile
+{
+    Sandbox box;
+    QString path;
+    BrushWindow window;
+    ShownFile(const QString& name, const QByteArray& bytes) : path(box.write(name, bytes))
+    {
+        window.setImageFromBrushFile(path);
+        EXPECT_TRUE(WaitForFinished(window));
+    }
+};
+
+// Answers the next file dialog that opens with a name, ticking the transparency box as asked
+// and setting the other options through `configure`.
+void AnswerExportDialog(const QString& name, bool transparent,
+                        std::function<void(QFileDialog*)> configure = {})
 {
     auto* poll = new QTimer;
     poll->setInterval(20);
@@ -56,7 +80,12 @@ void AnswerExportDialog(const QString& name, bool transparent)
             poll->deleteLater();
             if (auto* box = dialog->findChild<QCheckBox*>("transparencyCheckBox"))
                 box->setChecked(transparent);
-            dialog->selectFile(name);
+            if (configure)
+                configure(dialog);
+            dialog->setDirectory(QFileInfo(name).absolutePath());
+            dialog->selectFile(QFileInfo(name).fileName());
+            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                edit->setText(QFileInfo(name).fileName());
             QMetaObject::invokeMethod(dialog, "accept");
             return;
         }
@@ -67,11 +96,8 @@ void AnswerExportDialog(const QString& name, bool transparent)
 
 TEST(BrushWindow, ShowsAFileAndItsPathThenAFolderThenNothing)
 {
-    Sandbox box;
-    const QString path = box.write("Chalk.abr", NamedBrushes("c", 3));
-    BrushWindow window;
-    window.setImageFromBrushFile(path);
-    ASSERT_TRUE(WaitForFinished(window));
+    ShownFile shown("Chalk.abr", NamedBrushes("c", 3));
+    auto& [box, path, window] = shown;
     EXPECT_EQ(GridNames(window), (QStringList{"c0", "c1", "c2"}));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Chalk.abr"));
     EXPECT_EQ(window.bottomDisplay()->path(), path);
@@ -158,11 +184,8 @@ TEST(BrushWindow, ProgressIndicatorCountsItsUsers)
 
 TEST(BrushWindow, ExportThroughTheDialogMakesAFreshFolderEachTime)
 {
-    Sandbox box;
-    const QString path = box.write("Set.abr", NamedBrushes("s", 3));
-    BrushWindow window;
-    window.setImageFromBrushFile(path);
-    ASSERT_TRUE(WaitForFinished(window));
+    ShownFile shown("Set.abr", NamedBrushes("s", 3));
+    auto& [box, path, window] = shown;
     const QString target = box.path("Set");
 
     AnswerExportDialog(target, false);
@@ -211,7 +234,23 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     display.doubleClickedComponent(box.path("missing"));
     display.doubleClickedComponent(QFileInfo(file).absolutePath());
     EXPECT_EQ(opened, QStringList{QFileInfo(file).absolutePath()});
-    EXPECT_FALSE(display.acceptDrops());
+    QMimeData urls;
+    urls.setUrls({QUrl::fromLocalFile(file)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &urls, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&display, &enter);
+    EXPECT_FALSE(enter.isAccepted()) << "the window would open the dropped file";
+
+    // Too narrow for the whole path: long names give way in the middle, short ones stay.
+    const QString longName = QStringLiteral("A very long folder name of brushes to shorten");
+    display.setPath(QStringLiteral("/tmp/") + longName + QStringLiteral("/x.abr"));
+    display.resize(160, 20);
+    display.show();
+    QCoreApplication::processEvents();
+    const QStringList shown = display.shownTexts();
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown.at(1), QStringLiteral("tmp"));
+    EXPECT_TRUE(shown.at(2).contains(QChar(0x2026))) << shown.at(2).toStdString();
+    EXPECT_TRUE(shown.at(2).startsWith(QStringLiteral("A ")));
     display.setPath(QString());
     EXPECT_TRUE(display.componentPaths().isEmpty());
     SetFileManagerHandlerForTesting({});
@@ -232,6 +271,14 @@ TEST(BrushAppDelegate, ASecondLaunchHandsItsFileToTheRunningWindow)
     // The client side blocks while connecting, as a second process would.
     ASSERT_TRUE(BrushAppDelegate::handOverToRunningInstance({path}));
     EXPECT_TRUE(WaitUntil([&] { return window.getDisplayedFilePath() == path; }, 5000));
+    // Without a file the running window comes forward instead of a second one opening.
+    window.showMinimized();
+    ASSERT_TRUE(BrushAppDelegate::handOverToRunningInstance({}));
+    EXPECT_TRUE(WaitUntil([&] { return !window.isMinimized(); }, 5000));
+    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file:///tmp/a%20b.abr"), "/tmp/a b.abr");
+    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file://localhost/a.abr"), "/a.abr");
+    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file://elsewhere/a.abr"), QString());
+    EXPECT_EQ(BrushAppDelegate::pathFromArgument("dir/file:x.abr"), "dir/file:x.abr");
 }
 
 TEST(BrushFileView, PrintsTheGridToAPage)
@@ -248,4 +295,174 @@ TEST(BrushFileView, PrintsTheGridToAPage)
     printer.setOutputFileName(box.path("grid.pdf"));
     window.fileView()->printTo(&printer);
     EXPECT_GT(QFileInfo(box.path("grid.pdf")).size(), 1000);
+}
+
+TEST(BrushWindow, StatusLineCountsBrushesAndAFileHandedOverTakesTheKeyboard)
+{
+    Sandbox box;
+    AbrWriter w;
+    w.u16(2).u16(3);
+    w.computedRecord(true, "round", 12, 100, 0, 50);
+    w.sampledRecord(true, "chalk", 0, 0, 2, 2, 8, false, QByteArray(4, char(90)));
+    w.computedRecord(true, "flat", 12, 30, 45, 100);
+    const QString path = box.write("Mixed.abr", w.data());
+    BrushWindow window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.getFileOutline()->setFocus();
+    window.setImageFromBrushFile(path); // chosen in an outline: the keyboard stays there
+    EXPECT_TRUE(window.statusText().startsWith(QStringLiteral("Reading… ")))
+        << window.statusText().toStdString();
+    ASSERT_TRUE(WaitForFinished(window));
+    EXPECT_EQ(window.statusText(), QStringLiteral("3 brushes (1 sampled, 2 computed)"));
+    EXPECT_TRUE(window.getFileOutline()->hasFocus());
+    window.setImageFromBrushFile(QString());
+    window.doOpenFile(path);
+    EXPECT_TRUE(window.fileView()->hasFocus());
+    ASSERT_TRUE(WaitForFinished(window));
+    window.fileView()->selectAll();
+    EXPECT_EQ(window.statusText(),
+              QStringLiteral("3 brushes (1 sampled, 2 computed) — 3 selected"));
+    EXPECT_TRUE(window.copyAction()->isEnabled());
+    window.setImageFromBrushFile(QString());
+    EXPECT_EQ(window.statusText(), QString());
+    EXPECT_FALSE(window.copyAction()->isEnabled());
+}
+
+TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
+{
+    ShownFile shown("Set.abr", NamedBrushes("s", 12));
+    auto& [box, path, window] = shown;
+    EXPECT_FALSE(window.exportSelectedAction()->isEnabled());
+    window.fileView()->selectOnly(3);
+    QMouseEvent ctrlClick(QEvent::MouseButtonPress, window.fileView()->thumbnailRect(10).center(),
+                          QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+    QCoreApplication::sendEvent(window.fileView(), &ctrlClick);
+    ASSERT_TRUE(window.exportSelectedAction()->isEnabled());
+
+    QStringList opened;
+    SetFileManagerHandlerForTesting([&](const QString&, const QString& p) { opened << p; });
+    AnswerExportDialog(box.path("Picked"), false, [](QFileDialog* dialog) {
+        dialog->findChild<QCheckBox*>("zeroPadCheckBox")->setChecked(true);
+        dialog->findChild<QCheckBox*>("openFolderCheckBox")->setChecked(true);
+    });
+    window.exportSelectedAction()->trigger();
+    EXPECT_EQ(QDir(box.path("Picked")).entryList(QDir::Files, QDir::Name),
+              (QStringList{"03.png", "10.png"}));
+    EXPECT_EQ(window.exportMessage(), QStringLiteral("2 images written to Picked"));
+    EXPECT_EQ(opened, QStringList{box.path("Picked")});
+
+    // The options are remembered; by name this time, for the whole file.
+    AnswerExportDialog(box.path("All"), false, [](QFileDialog* dialog) {
+        EXPECT_TRUE(dialog->findChild<QCheckBox*>("zeroPadCheckBox")->isChecked());
+        auto* naming = dialog->findChild<QComboBox*>("namingBox");
+        naming->setCurrentIndex(naming->findData(int(BrushExporter::eNameByBrushName)));
+        dialog->findChild<QCheckBox*>("openFolderCheckBox")->setChecked(false);
+    });
+    window.exportBrushFile();
+    EXPECT_TRUE(QFileInfo(box.path("All/s11.png")).isFile());
+    EXPECT_EQ(window.exportMessage(), QStringLiteral("12 images written to All"));
+    EXPECT_EQ(opened.size(), 1);
+    SetFileManagerHandlerForTesting({});
+    QSettings().remove("exportNaming");
+    QSettings().remove("exportZeroPad");
+}
+
+TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard)
+{
+    Sandbox box;
+    const QString path = box.write("Mem.abr", NamedBrushes("m", 4));
+    {
+        BrushWindow window;
+        window.show();
+        window.fileView()->setItemsPerColumn(9);
+        window.showNamesAction()->setChecked(false);
+        window.resize(700, 500);
+        window.setImageFromBrushFile(path);
+        ASSERT_TRUE(WaitForFinished(window));
+        window.fileView()->selectOnly(2);
+        window.copyAction()->trigger();
+        const QImage copied = QApplication::clipboard()->image();
+        EXPECT_EQ(copied.size(), window.fileView()->getBrushFile()->brush(2)->image().size());
+        EXPECT_TRUE(copied.hasAlphaChannel());
+        window.close();
+    }
+    BrushWindow again;
+    EXPECT_EQ(again.fileView()->getItemsPerColumn(), 9);
+    EXPECT_FALSE(again.fileView()->showNames());
+    EXPECT_EQ(again.size(), QSize(700, 500));
+    again.fileView()->resetZoom();
+    again.showNamesAction()->setChecked(true);
+    QSettings().remove("windowGeometry");
+    EXPECT_EQ(BrushWindow::initialSize(QRect(0, 0, 800, 600)), QSize(720, 540));
+    EXPECT_EQ(BrushWindow::initialSize(QRect(0, 0, 2560, 1400)), QSize(1000, 680));
+}
+
+TEST(BrushViewer, StepsThroughTheFileAndScalesByWholePixels)
+{
+    ShownFile shown("View.abr", NamedBrushes("v", 3, 10));
+    BrushWindow& window = shown.window;
+    window.fileView()->selectOnly(1);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.fileView(), &space);
+    BrushViewer* viewer = window.viewer();
+    ASSERT_TRUE(viewer);
+    EXPECT_EQ(viewer->index(), 1);
+    auto press = [&](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(viewer, &event);
+        return viewer->index();
+    };
+    EXPECT_EQ(press(Qt::Key_Right), 2);
+    EXPECT_EQ(press(Qt::Key_Right), 2); // the end holds
+    EXPECT_EQ(press(Qt::Key_Left), 1);
+    EXPECT_EQ(press(Qt::Key_Home), 0);
+    EXPECT_EQ(press(Qt::Key_Left), 0);
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("v0"));
+    EXPECT_EQ(window.fileView()->selectedIndexes(), QList<int>{0}); // the grid follows
+    viewer->setZoom(BrushViewer::Quadruple);
+    EXPECT_EQ(viewer->scale(), 4.0);
+
+    const auto facts = BrushViewer::factsForBrush(*window.fileView()->getBrushFile()->brush(0));
+    QStringList lines;
+    for (const auto& [label, value] : facts)
+        lines << label + ": " + value;
+    EXPECT_EQ(lines.mid(0, 2), (QStringList{"Name: v0", "Kind: Computed tip"}));
+    // Showing another file closes the viewer of the old one.
+    window.setImageFromBrushFile(QString());
+    EXPECT_TRUE(WaitUntil([&] { return window.viewer() == nullptr; }, 2000));
+}
+
+TEST(KelbrinProgram, PrintsItsVersionWithoutADisplay)
+{
+    const QString program =
+        qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + QStringLiteral("/src/app/kelbrin");
+    if (!QFileInfo(program).isExecutable())
+        GTEST_SKIP() << "the window program is not built";
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(environment);
+    process.start(program, {"--version"});
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().trimmed(), QByteArray("kelbrin " KELBRIN_VERSION));
+}
+
+TEST(BrushWindow, ChromeFollowsAPaletteChangeWhileOpen)
+{
+    BrushWindow window;
+    window.show();
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(50, 50, 50));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    const auto* title = window.findChild<QLabel*>("installedTitle");
+    ASSERT_TRUE(title);
+    EXPECT_TRUE(title->styleSheet().contains(QStringLiteral("#e6e6e6"))) << "its text colour";
+    EXPECT_FALSE(title->styleSheet().contains(QStringLiteral("#f2f4f7")));
+    QApplication::setPalette(before);
 }

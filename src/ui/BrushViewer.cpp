@@ -1,0 +1,285 @@
+#include "ui/BrushViewer.h"
+
+#include "brush/SampledBrush.h"
+#include "ui/BrushFileView.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+// The brush on its background. In fitted mode it takes the viewport's size; at a fixed zoom it
+// asks for the brush's size times the zoom and the scroll area scrolls.
+class BrushCanvas : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+    void setImage(const QImage& image)
+    {
+        mImage = image;
+        // Ink shows black on light grounds and white on black; the alpha is the brush either way.
+        mWhiteInk = image;
+        if (!mWhiteInk.isNull()) {
+            mWhiteInk = mWhiteInk.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&mWhiteInk);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            painter.fillRect(mWhiteInk.rect(), Qt::white);
+        }
+        updateSize();
+    }
+    void setZoom(int zoom)
+    {
+        mZoom = zoom;
+        updateSize();
+    }
+    int zoom() const { return mZoom; }
+    void setBackground(BrushViewer::Background background)
+    {
+        mBackground = background;
+        update();
+    }
+    double scale() const
+    {
+        if (mImage.isNull())
+            return 1;
+        if (mZoom != BrushViewer::FitToWindow)
+            return mZoom;
+        const QSizeF room = QSizeF(size()) - QSizeF(2 * kMargin, 2 * kMargin);
+        return std::max(0.01,
+                        std::min(room.width() / mImage.width(), room.height() / mImage.height()));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        switch (mBackground) {
+        case BrushViewer::Checkerboard:
+            painter.fillRect(rect(), checkerboard());
+            break;
+        case BrushViewer::White:
+            painter.fillRect(rect(), Qt::white);
+            break;
+        case BrushViewer::Black:
+            painter.fillRect(rect(), Qt::black);
+            break;
+        }
+        if (mImage.isNull())
+            return;
+        const double s = scale();
+        const QSizeF drawn(mImage.width() * s, mImage.height() * s);
+        const QRectF target(QPointF((width() - drawn.width()) / 2, (height() - drawn.height()) / 2),
+                            drawn);
+        // Enlarged brushes show their pixels as squares; shrunk ones are filtered.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, s < 1.0);
+        painter.drawImage(target.toAlignedRect(),
+                          mBackground == BrushViewer::Black ? mWhiteInk : mImage);
+    }
+
+private:
+    static constexpr int kMargin = 12;
+
+    void updateSize()
+    {
+        if (mZoom == BrushViewer::FitToWindow || mImage.isNull())
+            setMinimumSize(0, 0);
+        else
+            setMinimumSize(mImage.width() * mZoom + 2 * kMargin,
+                           mImage.height() * mZoom + 2 * kMargin);
+        update();
+    }
+    QBrush checkerboard() const
+    {
+        const int cell = 8;
+        QPixmap tile(2 * cell, 2 * cell);
+        tile.fill(QColor(0xcc, 0xcc, 0xcc));
+        QPainter painter(&tile);
+        painter.fillRect(0, 0, cell, cell, QColor(0x99, 0x99, 0x99));
+        painter.fillRect(cell, cell, cell, cell, QColor(0x99, 0x99, 0x99));
+        return QBrush(tile);
+    }
+
+    QImage mImage;
+    QImage mWhiteInk;
+    int mZoom = BrushViewer::FitToWindow;
+    BrushViewer::Background mBackground = BrushViewer::Checkerboard;
+};
+
+BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
+    : QDialog(parent), mFile(std::move(file))
+{
+    setObjectName(QStringLiteral("brushViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setSizeGripEnabled(true);
+
+    mCanvas = new BrushCanvas;
+    mCanvas->setObjectName(QStringLiteral("brushCanvas"));
+    mScrollArea = new QScrollArea;
+    mScrollArea->setWidget(mCanvas);
+    mScrollArea->setWidgetResizable(true);
+    mScrollArea->setFocusPolicy(Qt::NoFocus);
+
+    mZoomBox = new QComboBox;
+    mZoomBox->setObjectName(QStringLiteral("zoomBox"));
+    mZoomBox->addItem(tr("Fit to Window"), int(FitToWindow));
+    mZoomBox->addItem(QStringLiteral("100%"), int(Actual));
+    mZoomBox->addItem(QStringLiteral("200%"), int(Double));
+    mZoomBox->addItem(QStringLiteral("400%"), int(Quadruple));
+    mBackgroundBox = new QComboBox;
+    mBackgroundBox->setObjectName(QStringLiteral("backgroundBox"));
+    mBackgroundBox->addItem(tr("Checkerboard"), int(Checkerboard));
+    mBackgroundBox->addItem(tr("White"), int(White));
+    mBackgroundBox->addItem(tr("Black"), int(Black));
+    for (QComboBox* box : {mZoomBox, mBackgroundBox})
+        box->setFocusPolicy(Qt::ClickFocus); // Left and Right stay with the brushes
+    connect(mZoomBox, &QComboBox::currentIndexChanged, this,
+            [this] { mCanvas->setZoom(mZoomBox->currentData().toInt()); });
+    connect(mBackgroundBox, &QComboBox::currentIndexChanged, this,
+            [this] { mCanvas->setBackground(Background(mBackgroundBox->currentData().toInt())); });
+
+    mPrevious = new QPushButton(tr("Previous"));
+    mPrevious->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    mNext = new QPushButton(tr("Next"));
+    mNext->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    for (QPushButton* button : {mPrevious, mNext}) {
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(mPrevious, &QPushButton::clicked, this, &BrushViewer::showPrevious);
+    connect(mNext, &QPushButton::clicked, this, &BrushViewer::showNext);
+    mPlace = new QLabel;
+    mPlace->setObjectName(QStringLiteral("placeLabel"));
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(mPrevious);
+    controls->addWidget(mPlace);
+    controls->addWidget(mNext);
+    controls->addStretch(1);
+    controls->addWidget(new QLabel(tr("Zoom:")));
+    controls->addWidget(mZoomBox);
+    controls->addWidget(new QLabel(tr("Background:")));
+    controls->addWidget(mBackgroundBox);
+
+    auto* factsPane = new QWidget;
+    factsPane->setObjectName(QStringLiteral("factsPane"));
+    mFacts = new QFormLayout(factsPane);
+    mFacts->setLabelAlignment(Qt::AlignRight);
+    factsPane->setMinimumWidth(200);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(mScrollArea, 1);
+    middle->addWidget(factsPane, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addLayout(middle, 1);
+
+    resize(760, 520);
+    showBrush(index);
+}
+
+QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
+{
+    QList<QPair<QString, QString>> facts;
+    const QString name = brush.displayName();
+    facts << qMakePair(tr("Name"), name.isEmpty() ? tr("(no name)") : name);
+    facts << qMakePair(tr("Kind"), brush.isComputed() ? tr("Computed tip") : tr("Sampled"));
+    const QSizeF size = brush.size();
+    facts << qMakePair(tr("Size"), QStringLiteral("%1 %2 %3 px")
+                                       .arg(int(size.width()))
+                                       .arg(QChar(0x00D7))
+                                       .arg(int(size.height())));
+    // Computed tips are drawn one byte a pixel.
+    const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
+    facts << qMakePair(tr("Depth"), tr("%1-bit").arg(sampled ? sampled->depth() : 8));
+    return facts;
+}
+
+void BrushViewer::showBrush(int index)
+{
+    if (!mFile || index < 0 || size_t(index) >= mFile->count())
+        return;
+    mIndex = index;
+    const BrushPtr& brush = mFile->brush(size_t(index));
+    mCanvas->setImage(BrushFileView::fullImageForBrush(brush));
+    setWindowTitle(BrushFileView::captionForBrush(*brush));
+    updateFacts();
+    Q_EMIT brushShown(index);
+}
+
+void BrushViewer::updateFacts()
+{
+    while (mFacts->rowCount() > 0)
+        mFacts->removeRow(0);
+    const BrushPtr& brush = mFile->brush(size_t(mIndex));
+    for (const auto& [label, value] : factsForBrush(*brush)) {
+        auto* text = new QLabel(value);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->setWordWrap(true);
+        mFacts->addRow(label + QLatin1Char(':'), text);
+    }
+    const int count = int(mFile->count());
+    mPlace->setText(tr("%1 of %2").arg(mIndex + 1).arg(count));
+    mPrevious->setEnabled(mIndex > 0);
+    mNext->setEnabled(mIndex + 1 < count);
+}
+
+void BrushViewer::showPrevious()
+{
+    showBrush(mIndex - 1);
+}
+
+void BrushViewer::showNext()
+{
+    showBrush(mIndex + 1);
+}
+
+void BrushViewer::setZoom(Zoom zoom)
+{
+    mZoomBox->setCurrentIndex(mZoomBox->findData(int(zoom)));
+}
+
+BrushViewer::Zoom BrushViewer::zoom() const
+{
+    return Zoom(mCanvas->zoom());
+}
+
+void BrushViewer::setBackground(Background background)
+{
+    mBackgroundBox->setCurrentIndex(mBackgroundBox->findData(int(background)));
+}
+
+double BrushViewer::scale() const
+{
+    return mCanvas->scale();
+}
+
+void BrushViewer::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        showPrevious();
+        return;
+    case Qt::Key_Right:
+        showNext();
+        return;
+    case Qt::Key_Home:
+        showBrush(0);
+        return;
+    case Qt::Key_End:
+        showBrush(int(mFile->count()) - 1);
+        return;
+    case Qt::Key_Space:
+        close();
+        return; // Space opened it; Space closes it again
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

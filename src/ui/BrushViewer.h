@@ -1,0 +1,74 @@
+#pragma once
+
+#include "brush/BrushFile.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPair>
+
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class BrushCanvas;
+
+// One brush of a file, large: fitted to the window or at 100, 200 or 400 per cent (whole pixels
+// above 100 so hard edges stay hard), on a checkerboard, white or black, with its facts beside
+// it. Left and Right step through the file's brushes.
+class BrushViewer : public QDialog
+{
+    Q_OBJECT
+public:
+    enum Zoom
+    {
+        FitToWindow = 0,
+        Actual = 1,
+        Double = 2,
+        Quadruple = 4
+    };
+    enum Background
+    {
+        Checkerboard,
+        White,
+        Black
+    };
+
+    BrushViewer(BrushFilePtr file, int index, QWidget* parent = nullptr);
+
+    void showBrush(int index);
+    int index() const { return mIndex; }
+    const BrushFilePtr& brushFile() const { return mFile; }
+    void setZoom(Zoom zoom);
+    Zoom zoom() const;
+    void setBackground(Background background);
+    // How many screen pixels one brush pixel takes now.
+    double scale() const;
+
+    // The lines of the facts panel, label and value, for a brush at a place in its file.
+    static QList<QPair<QString, QString>> factsForBrush(const Brush& brush);
+
+Q_SIGNALS:
+    void brushShown(int index);
+
+public Q_SLOTS:
+    void showPrevious();
+    void showNext();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void updateFacts();
+
+    BrushFilePtr mFile;
+    int mIndex = -1;
+    BrushCanvas* mCanvas;
+    QScrollArea* mScrollArea;
+    QComboBox* mZoomBox;
+    QComboBox* mBackgroundBox;
+    QPushButton* mPrevious;
+    QPushButton* mNext;
+    QLabel* mPlace;
+    QFormLayout* mFacts;
+};

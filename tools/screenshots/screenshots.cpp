@@ -1,0 +1,144 @@
+// Draws the pictures of the window shown in the README:
+//   kelbrin-screenshots OUTDIR NAME [--dark]
+// writes OUTDIR/NAME.png (the window, names on, two brushes selected) and OUTDIR/NAME-viewer.png
+// (the brush viewer). Run it under QT_SCALE_FACTOR=2 for the high-density picture.
+#include "support/AbrWriter.h"
+#include "ui/BrushFileView.h"
+#include "ui/BrushViewer.h"
+#include "ui/BrushWindow.h"
+#include "ui/KelbrinApplication.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+// Chalk-like texture: a soft blob broken up by a fixed pseudo-random grain.
+QByteArray Texture(int w, int h, int seed)
+{
+    QByteArray raw(w * h, '\0');
+    unsigned state = unsigned(seed) * 2654435761u + 1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            state = state * 1103515245u + 12345u;
+            const double dx = (x - w / 2.0) / (w / 2.0), dy = (y - h / 2.0) / (h / 2.0);
+            const double r = std::sqrt(dx * dx + dy * dy);
+            const double grain = double((state >> 16) & 0xFF) / 255.0;
+            const double ink = std::max(0.0, 1.0 - r) * (0.35 + 0.65 * grain);
+            raw[y * w + x] = char(std::min(255, int(ink * 320)));
+        }
+    return raw;
+}
+
+QString WriteDemoFile(const QString& folder)
+{
+    const char* names[] = {"Soft Round", "Hard Round", "Chalk",      "Dry Media", "Charcoal Smudge",
+                           "Splatter",   "Pencil",     "Flat Angle", "Grain",     "Felt Tip"};
+    AbrWriter w;
+    const int count = 30;
+    w.u16(2).u16(count);
+    for (int i = 0; i < count; ++i) {
+        const QString name =
+            QStringLiteral("%1 %2").arg(QString::fromLatin1(names[i % 10])).arg(10 + i * 7);
+        if (i % 3 == 1) {
+            const int side = 40 + (i * 11) % 60;
+            const QByteArray raw = Texture(side, side, i);
+            w.sampledRecord(true, name, 0, 0, side, side, 8, false, raw);
+        } else {
+            w.computedRecord(true, name, uint16_t(20 + (i * 13) % 80),
+                             uint16_t(i % 4 == 2 ? 35 : 100), int16_t((i * 37) % 180),
+                             uint16_t(i % 2 ? 100 : (i * 17) % 90));
+        }
+    }
+    const QString path = QDir(folder).filePath(QStringLiteral("Sketching Set.abr"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(w.data()) != w.data().size())
+        return QString();
+    return path;
+}
+
+void UseDarkPalette(QApplication& app)
+{
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(53, 53, 53));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(35, 35, 35));
+    p.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(53, 53, 53));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Mid, QColor(80, 80, 80));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+    app.setPalette(p);
+}
+
+void Wait(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStandardPaths::setTestModeEnabled(true); // the user's own settings stay out of the picture
+    Q_INIT_RESOURCE(kelbrin);
+    KelbrinApplication app(argc, argv);
+    QSettings().clear(); // and neither do the tests' leftovers
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: kelbrin-screenshots OUTDIR NAME [--dark]\n");
+        return 2;
+    }
+    if (args.contains(QStringLiteral("--dark")))
+        UseDarkPalette(app);
+    QTemporaryDir folder;
+    const QString path = WriteDemoFile(folder.path());
+    if (path.isEmpty())
+        return 1;
+
+    BrushWindow window;
+    window.resize(900, 600);
+    window.show();
+    window.showNamesAction()->setChecked(true);
+    window.fileView()->setItemsPerColumn(6);
+    window.doOpenFile(path);
+    QElapsedTimer limit;
+    limit.start();
+    while (window.isReadingFile() && limit.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    window.fileView()->selectOnly(4);
+    QMouseEvent ctrlClick(
+        QEvent::MouseButtonPress, window.fileView()->thumbnailRect(7).center(),
+        window.fileView()->mapToGlobal(window.fileView()->thumbnailRect(7).center()),
+        Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
+    QCoreApplication::sendEvent(window.fileView(), &ctrlClick);
+    Wait(300);
+    const QDir out(args.at(1));
+    const QString name = args.at(2);
+    bool ok = window.grab().save(out.filePath(name + QStringLiteral(".png")));
+
+    window.openViewer(4);
+    if (BrushViewer* viewer = window.viewer()) {
+        viewer->resize(640, 420);
+        viewer->setZoom(BrushViewer::Double);
+        Wait(300);
+        ok = viewer->grab().save(out.filePath(name + QStringLiteral("-viewer.png"))) && ok;
+    }
+    return ok ? 0 : 1;
+}
