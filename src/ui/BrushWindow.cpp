@@ -1,5 +1,7 @@
 #include "ui/BrushWindow.h"
 
+#include "actions/BrushInstaller.h"
+#include "actions/Trash.h"
 #include "platform/Localization.h"
 #include "platform/ReadProgress.h"
 #include "platform/RecentFiles.h"
@@ -10,6 +12,8 @@
 #include "ui/BrushViewer.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
+#include "ui/FileOutlineView.h"
+#include "ui/OutlineSources.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +24,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -39,7 +44,6 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -154,9 +158,36 @@ void BrushWindow::buildWidgets()
 
     mBrowserSplitter = new QSplitter(Qt::Vertical, mBrushSplitter);
     mBrowserSplitter->setChildrenCollapsible(false);
-    mFileOutline = new QTreeView(mBrowserSplitter);
+    auto* foundPane = new QWidget(mBrowserSplitter);
+    auto* foundLayout = new QVBoxLayout(foundPane);
+    foundLayout->setContentsMargins(0, 0, 0, 0);
+    foundLayout->setSpacing(0);
+    mFilterField = new QLineEdit(foundPane);
+    mFilterField->setObjectName(QStringLiteral("outlineFilter"));
+    mFilterField->setPlaceholderText(tr("Filter brush files"));
+    mFilterField->setClearButtonEnabled(true);
+    mFilterTimer = new QTimer(this);
+    mFilterTimer->setSingleShot(true);
+    mFilterTimer->setInterval(150);
+    connect(mFilterField, &QLineEdit::textChanged, mFilterTimer, qOverload<>(&QTimer::start));
+    connect(mFilterTimer, &QTimer::timeout, this, [this] {
+        for (OutlineSource* source : {mFileOutlineSource, mInstalledFileOutlineSource}) {
+            if (source)
+                source->setNameFilter(mFilterField->text().trimmed());
+        }
+        updateOutlinePlaceholder();
+    });
+    mFileOutline = new FileOutlineView(foundPane);
     mFileOutline->setObjectName(QStringLiteral("fileOutline"));
-    mFileOutline->setHeaderHidden(true);
+    foundLayout->addWidget(mFilterField);
+    foundLayout->addWidget(mFileOutline);
+    mFileOutlinePlaceholder = new QLabel(mFileOutline->viewport());
+    mFileOutlinePlaceholder->setObjectName(QStringLiteral("outlinePlaceholder"));
+    mFileOutlinePlaceholder->setAlignment(Qt::AlignCenter);
+    mFileOutlinePlaceholder->setWordWrap(true);
+    mFileOutlinePlaceholder->setForegroundRole(QPalette::PlaceholderText);
+    mFileOutlinePlaceholder->setContentsMargins(8, 8, 8, 8);
+    (new QVBoxLayout(mFileOutline->viewport()))->addWidget(mFileOutlinePlaceholder);
 
     auto* installedPane = new QWidget(mBrowserSplitter);
     auto* installedLayout = new QVBoxLayout(installedPane);
@@ -167,9 +198,8 @@ void BrushWindow::buildWidgets()
     installedTitle->setObjectName(QStringLiteral("installedTitle"));
     installedTitle->setContentsMargins(8, 3, 8, 3);
     mInstalledTitle = installedTitle;
-    mInstalledFileOutline = new QTreeView(installedPane);
+    mInstalledFileOutline = new FileOutlineView(installedPane);
     mInstalledFileOutline->setObjectName(QStringLiteral("installedFileOutline"));
-    mInstalledFileOutline->setHeaderHidden(true);
     installedLayout->addWidget(installedTitle);
     installedLayout->addWidget(mInstalledFileOutline);
     mBrowserSplitter->setHandleWidth(1);
@@ -342,6 +372,8 @@ void BrushWindow::buildToolbar()
                             LocalizedString(QStringLiteral("toolbar-export")));
     mExportToolbarAction->setObjectName(QStringLiteral("export"));
     connect(mExportToolbarAction, &QAction::triggered, this, &BrushWindow::exportBrushFile);
+    connect(mInstallToolbarAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
+    connect(mTrashToolbarAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
 }
 
 void BrushWindow::buildMenus()
@@ -367,6 +399,9 @@ void BrushWindow::buildMenus()
     mInstallMenuAction = file->addAction(tr("&Install in Photoshop"));
     mTrashMenuAction = file->addAction(tr("Move to &Trash"));
     mTrashMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    connect(mRevealMenuAction, &QAction::triggered, this, &BrushWindow::revealSelectedItem);
+    connect(mInstallMenuAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
+    connect(mTrashMenuAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::closeAllWindows);
     quit->setShortcut(QKeySequence::Quit);
@@ -409,6 +444,7 @@ void BrushWindow::buildMenus()
     });
     mShowAllFoldersAction = view->addAction(tr("Show &All Folders"));
     mShowAllFoldersAction->setCheckable(true);
+    connect(mShowAllFoldersAction, &QAction::triggered, this, &BrushWindow::toggleShowAllFolders);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* helpAction = help->addAction(tr("Kelbrin &Help"), this, &BrushWindow::showHelp);
@@ -688,6 +724,155 @@ void BrushWindow::setProgressIndicator(bool on)
 void BrushWindow::finishedQueryFirstPhase()
 {
     setProgressIndicator(false);
+    // The search may only now have found the file on display.
+    const QString displayed = getDisplayedFilePath();
+    if (!displayed.isEmpty()) {
+        mInstalledFileOutline->selectFileByPath(displayed);
+        mFileOutline->selectFileByPath(displayed);
+    }
+    updateOutlinePlaceholder();
+}
+
+void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,
+                                    InstalledFileOutlineSource* installed, PhotoshopAppList apps,
+                                    QStringList searchedFolders)
+{
+    mPhotoshopApps = std::move(apps);
+    mSearchedFolders = std::move(searchedFolders);
+    mFileOutlineSource = found;
+    mInstalledFileOutlineSource = installed;
+    const bool canInstall = !mPhotoshopApps.empty();
+    for (auto [outline, source] : {std::pair<FileOutlineView*, OutlineSource*>{mFileOutline, found},
+                                   {mInstalledFileOutline, installed}}) {
+        source->setParent(this);
+        outline->setSource(source);
+        outline->setInstallTargetsAvailable(canInstall);
+        connect(outline, &FileOutlineView::selectedPathChanged, this,
+                &BrushWindow::outlineSelectionChanged);
+        connect(outline, &FileOutlineView::outlineViewAcceptingFocus, this,
+                &BrushWindow::outlineAcceptedFocus);
+        connect(outline, &FileOutlineView::revealRequested, this, &RevealInFileManager);
+        connect(outline, &FileOutlineView::installRequested, this, &BrushWindow::installItem);
+        connect(outline, &FileOutlineView::trashRequested, this,
+                [this, outline = outline](const QString& path) { trashItem(outline, path); });
+        connect(source, &OutlineSource::selectedPathRenamed, this, &BrushWindow::setDisplayedPath);
+    }
+    // Both follow the same search; one end of its first phase is enough for the window.
+    connect(found, &OutlineSource::firstPhaseDidFinish, this,
+            &BrushWindow::finishedQueryFirstPhase);
+    connect(found, &QAbstractItemModel::rowsInserted, this, &BrushWindow::updateOutlinePlaceholder);
+    connect(found, &QAbstractItemModel::rowsRemoved, this, &BrushWindow::updateOutlinePlaceholder);
+    connect(found, &QAbstractItemModel::modelReset, this, &BrushWindow::updateOutlinePlaceholder);
+    if (mShowAllFoldersAction->isChecked())
+        mFileOutline->showAllFolders(true);
+    updateOutlinePlaceholder();
+}
+
+void BrushWindow::updateOutlinePlaceholder()
+{
+    if (!mFileOutlineSource || mFileOutlineSource->rowCount() > 0) {
+        mFileOutlinePlaceholder->hide();
+        return;
+    }
+    QString text;
+    if (!mFilterField->text().trimmed().isEmpty())
+        text = tr("No brush file names contain “%1”").arg(mFilterField->text().trimmed());
+    else if (!mFileOutlineSource->firstPhaseFinished())
+        text = tr("Searching for brush files…");
+    else if (mSearchedFolders.isEmpty())
+        text = tr("No brush files found");
+    else
+        text = tr("No brush files found in %1").arg(mSearchedFolders.join(QStringLiteral(", ")));
+    mFileOutlinePlaceholder->setText(text);
+    mFileOutlinePlaceholder->show();
+}
+
+void BrushWindow::outlineSelectionChanged()
+{
+    const bool fileInFound = mFileOutline->selectedItemIsFile();
+    const bool fileInInstalled = mInstalledFileOutline->selectedItemIsFile();
+    const bool anything = !mFileOutline->getPathOfSelectedItem().isEmpty() ||
+                          !mInstalledFileOutline->getPathOfSelectedItem().isEmpty();
+    setSelectionState(fileInFound, fileInInstalled, anything, !mPhotoshopApps.empty());
+    auto* outline = qobject_cast<FileOutlineView*>(sender());
+    // Clearing the other outline's selection must not clear the grid the first one fills.
+    if (outline && outline->getPathOfSelectedItem().isEmpty() &&
+        !(outline == mFileOutline ? mInstalledFileOutline : mFileOutline)
+             ->getPathOfSelectedItem()
+             .isEmpty())
+        return;
+    fileBrowserSelectionChanged(outline ? outline->getPathOfSelectedItem() : QString());
+}
+
+void BrushWindow::outlineAcceptedFocus(FileOutlineView* outline)
+{
+    (outline == mFileOutline ? mInstalledFileOutline : mFileOutline)->clearSelection();
+}
+
+void BrushWindow::revealSelectedItem()
+{
+    for (FileOutlineView* outline : {mFileOutline, mInstalledFileOutline}) {
+        const QString path = outline->getPathOfSelectedItem();
+        if (!path.isEmpty())
+            RevealInFileManager(path);
+    }
+}
+
+void BrushWindow::installSelectedItem()
+{
+    if (mFileOutline->selectedItemIsFile())
+        installItem(mFileOutline->getPathOfSelectedItem());
+}
+
+void BrushWindow::trashSelectedItem()
+{
+    for (FileOutlineView* outline : {mFileOutline, mInstalledFileOutline}) {
+        if (outline->selectedItemIsFile())
+            trashItem(outline, outline->getPathOfSelectedItem());
+    }
+}
+
+void BrushWindow::installItem(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const BrushInstaller::Report report = BrushInstaller::installItem(path, mPhotoshopApps);
+    if (!report.succeeded())
+        showAlert(report.alertKey, report.informativeKey);
+}
+
+void BrushWindow::trashItem(FileOutlineView* outline, const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QString selected = outline->getPathOfSelectedItem();
+    // The outline never offers deleting outright: a file no trash can take is refused.
+    if (!Trash::trashPath(path).succeeded)
+        showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-check-permissions"));
+    else if (selected == path)
+        outline->selectFileByPath(QString());
+}
+
+void BrushWindow::showAlert(const QString& messageKey, const QString& informativeKey)
+{
+    const QString message = LocalizedString(messageKey);
+    const QString informative = LocalizedString(informativeKey);
+    if (mAlertHandler) {
+        mAlertHandler(message, informative);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::NoButton, this);
+    box.setInformativeText(informative);
+    box.addButton(LocalizedString(QStringLiteral("close-button")), QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void BrushWindow::toggleShowAllFolders()
+{
+    const QString selected = mFileOutline->getPathOfSelectedItem();
+    mFileOutline->showAllFolders(mShowAllFoldersAction->isChecked());
+    mFileOutline->selectFileByPath(selected);
+    updateOutlinePlaceholder();
 }
 
 void BrushWindow::doOpen()
@@ -725,7 +910,10 @@ void BrushWindow::doOpenFile(const QString& path)
     raise();
     activateWindow();
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    setImageFromBrushFile(absolute);
+    // Shown through an outline where the file is in one, so the outline marks it.
+    if (!mInstalledFileOutline->selectFileByPath(absolute) &&
+        !mFileOutline->selectFileByPath(absolute))
+        setImageFromBrushFile(absolute);
     NoteRecentFile(absolute);
     // Home, End and the arrows work on a file handed over at once. (A file chosen in an outline
     // leaves the keyboard there, for stepping through the files.)

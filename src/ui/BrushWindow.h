@@ -1,9 +1,11 @@
 #pragma once
 
+#include "actions/PhotoshopApp.h"
 #include "brush/BrushFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 class BottomDisplay;
@@ -11,6 +13,11 @@ class BrushFileView;
 class CFileReadingSession;
 class CWorkingThread;
 class BrushViewer;
+class FileOutlineView;
+class FoundFileOutlineSource;
+class InstalledFileOutlineSource;
+class OutlineSource;
+class QLineEdit;
 class QAction;
 class QLabel;
 class QMenu;
@@ -21,7 +28,6 @@ class QScrollArea;
 class QSlider;
 class QSplitter;
 class QToolBar;
-class QTreeView;
 
 // The main window: the two outlines beside the brush grid, the bottom path strip, the toolbar,
 // and the worker that reads the file on display.
@@ -36,8 +42,22 @@ public:
     QString getDisplayedFilePath() const;
     BrushFileView* fileView() const { return mFileView; }
     BottomDisplay* bottomDisplay() const { return mBottomDisplay; }
-    QTreeView* getFileOutline() const { return mFileOutline; }
-    QTreeView* getInstalledFileOutline() const { return mInstalledFileOutline; }
+    FileOutlineView* getFileOutline() const { return mFileOutline; }
+    FileOutlineView* getInstalledFileOutline() const { return mInstalledFileOutline; }
+
+    // Gives the two outlines their sources (the window owns them from here) and the
+    // applications brush files can be installed in; searchedFolders are named when the search
+    // finds nothing.
+    void setOutlineSources(FoundFileOutlineSource* found, InstalledFileOutlineSource* installed,
+                           PhotoshopAppList apps, QStringList searchedFolders = {});
+    OutlineSource* fileOutlineSource() const { return mFileOutlineSource; }
+    OutlineSource* installedFileOutlineSource() const { return mInstalledFileOutlineSource; }
+    const PhotoshopAppList& getPhotoshopApps() const { return mPhotoshopApps; }
+    QLineEdit* outlineFilterField() const { return mFilterField; }
+
+    // Alerts go through this, so tests can answer them: message and informative text.
+    using AlertHandler = std::function<void(const QString& message, const QString& informative)>;
+    void setAlertHandlerForTesting(AlertHandler handler) { mAlertHandler = std::move(handler); }
     bool isReadingFile() const;
 
     // Called by the outline sources with the newly selected path ("" when nothing is).
@@ -95,6 +115,12 @@ public Q_SLOTS:
     void showHelp();
     void validateActions();
     void updateStatus();
+    void revealSelectedItem();
+    void installSelectedItem();
+    void trashSelectedItem();
+    void toggleShowAllFolders();
+    void installItem(const QString& path);
+    void trashItem(FileOutlineView* outline, const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,6 +142,10 @@ private:
     void restoreWindowSettings();
     void rebuildOpenRecentMenu();
     void pollReadProgress();
+    void outlineSelectionChanged();
+    void outlineAcceptedFocus(FileOutlineView* outline);
+    void updateOutlinePlaceholder();
+    void showAlert(const QString& messageKey, const QString& informativeKey);
 
     QLabel* mStatusLabel = nullptr;
     QProgressBar* mReadProgress = nullptr;
@@ -136,8 +166,16 @@ private:
     QAction* mViewBrushAction = nullptr;
     QAction* mExportSelectedAction = nullptr;
 
-    QTreeView* mFileOutline = nullptr;
-    QTreeView* mInstalledFileOutline = nullptr;
+    FileOutlineView* mFileOutline = nullptr;
+    FileOutlineView* mInstalledFileOutline = nullptr;
+    OutlineSource* mFileOutlineSource = nullptr;
+    OutlineSource* mInstalledFileOutlineSource = nullptr;
+    PhotoshopAppList mPhotoshopApps;
+    QStringList mSearchedFolders;
+    QLineEdit* mFilterField = nullptr;
+    QTimer* mFilterTimer = nullptr;
+    QLabel* mFileOutlinePlaceholder = nullptr;
+    AlertHandler mAlertHandler;
     QWidget* mBottomBar = nullptr;
     BrushFileView* mFileView = nullptr;
     QScrollArea* mScrollArea = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/BrushViewer.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
+#include "ui/FileOutlineView.h"
 
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"
