@@ -10,7 +10,7 @@ void PostingBrushSink::AddBrush(const BrushPtr& brush)
     NotificationEvent::postNotificationWithName(kAddBrushNotification, brush, info);
 }
 
-void PostingBrushSink::FinishedReadingFile()
+void PostingBrushSink::FinishedReadingFile(const ReadOutcome&)
 {
     NotificationEvent::postNotificationWithName(kFinishedReadingFileNotification, mFile);
 }

@@ -179,15 +179,10 @@ const QPixmap& BrushFileView::thumbnail(int index, int side)
         return *it;
     // Like an image view's default: shrink large images proportionally, never enlarge small
     // ones, centre them in the cell.
-    const QImage& image = mBrushFile->brush(size_t(index))->image();
+    const QImage image = mBrushFile->brush(size_t(index))->thumbnail(side);
     QPixmap pixmap;
-    if (!image.isNull()) {
-        if (image.width() > side || image.height() > side)
-            pixmap = QPixmap::fromImage(
-                image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        else
-            pixmap = QPixmap::fromImage(image);
-    }
+    if (!image.isNull())
+        pixmap = QPixmap::fromImage(image);
     return *mThumbnailCache.insert(index, pixmap);
 }
 
@@ -221,7 +216,7 @@ void BrushFileView::paintEvent(QPaintEvent* event)
 
 QString BrushFileView::toolTipForBrush(const Brush& brush)
 {
-    if (brush.image().isNull())
+    if (brush.pixelSize().isEmpty())
         return QString();
     const QSizeF size = brush.size();
     QString prefix;

@@ -23,7 +23,7 @@ protected:
     std::unique_ptr<CDescChunk> Parse(const std::vector<QByteArray>& presets)
     {
         CInStream stream(mSandbox.write("d.bin", Presets(presets)), true);
-        return std::make_unique<CDescChunk>(stream);
+        return std::make_unique<CDescChunk>(stream, stream.GetSize());
     }
 
     Sandbox mSandbox;
@@ -138,7 +138,7 @@ TEST_F(DescChunkTest, OtherTopLevelLayoutsGiveEmptyTables)
                                    .bytes(List({Preset("P", ComputedTip(5, 0, 100, 100))}))
                                    .data();
     CInStream stream(mSandbox.write("d.bin", notBrsh), true);
-    CDescChunk chunk(stream);
+    CDescChunk chunk(stream, stream.GetSize());
     EXPECT_FALSE(chunk.ComputedBrush(0));
     EXPECT_EQ(stream.GetPosition(), stream.GetSize());
 }

@@ -43,9 +43,9 @@ SampleSpec Raw8(const std::string& id, int w, int h, const QByteArray& pixels, i
 class Type6ReaderTest : public ::testing::Test
 {
 protected:
-    ReadOutcome Read(const QByteArray& bytes) { return ReadAbr(mSandbox.write("x.abr", bytes)); }
+    ReadResult Read(const QByteArray& bytes) { return ReadAbr(mSandbox.write("x.abr", bytes)); }
 
-    static const SampledBrush& Sampled(const ReadOutcome& o, size_t i)
+    static const SampledBrush& Sampled(const ReadResult& o, size_t i)
     {
         return dynamic_cast<const SampledBrush&>(*o.brushes.at(i));
     }
@@ -59,7 +59,7 @@ class SubVersionTest : public Type6ReaderTest, public ::testing::WithParamInterf
 
 TEST_P(SubVersionTest, SkipsTheRightNumberOfBytesAfterTheIdentifier)
 {
-    const ReadOutcome o =
+    const ReadResult o =
         Read(File({Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))}, {}, GetParam()));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
@@ -77,7 +77,7 @@ TEST_F(Type6ReaderTest, SkipsSurplusAndPaddingBetweenRecords)
     for (int surplus = 0; surplus < 4; ++surplus)
         samples.push_back(Raw8(std::string(1, char('a' + surplus)), 3, 1,
                                Bytes({uint8_t(surplus), 9, 9}), surplus));
-    const ReadOutcome o = Read(File(samples));
+    const ReadResult o = Read(File(samples));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 4u);
     for (int i = 0; i < 4; ++i)
@@ -89,7 +89,7 @@ TEST_F(Type6ReaderTest, SampleNoPresetNamesGetsAnEmptyName)
     QByteArray bytes = Header() +
                        Section("samp", SampleRecords({Raw8("lonely", 1, 1, Bytes({7}))}, 2)) +
                        Section("desc", Presets({}));
-    const ReadOutcome o = Read(bytes);
+    const ReadResult o = Read(bytes);
     ASSERT_EQ(o.brushes.size(), 1u);
     ASSERT_TRUE(o.brushes[0]->name());
     EXPECT_TRUE(o.brushes[0]->name()->isEmpty());
@@ -102,7 +102,7 @@ TEST_F(Type6ReaderTest, DecodesRunLengthSamples)
         raw[i] = char(i / 37 % 3 == 0 ? 200 : i % 251);
     SampleSpec s = Raw8("rle", 40, 30, PackBits(raw));
     s.compressed = true;
-    const ReadOutcome o = Read(File({s}));
+    const ReadResult o = Read(File({s}));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
     const PixelBlock& px = Sampled(o, 0).pixels();
@@ -115,7 +115,7 @@ TEST_F(Type6ReaderTest, Rescales16BitSamplesAndKeepsFloats)
     s16.depth = 16;
     SampleSpec s32 = Raw8("f", 2, 1, AbrWriter().u32(0x3F000000).u32(0x3F800000).data());
     s32.depth = 32;
-    const ReadOutcome o = Read(File({s16, s32}));
+    const ReadResult o = Read(File({s16, s32}));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 2u);
     std::vector<uint16_t> wide(4);
@@ -138,7 +138,7 @@ TEST_F(Type6ReaderTest, PostsSamplesThenComputedTipsInDescriptorOrder)
                                                            {"Angl", UntF("#Ang", 0)},
                                                            {"Rndn", UntF("#Prc", 50)},
                                                            {"Hrdn", UntF("#Prc", 100)}})}})}});
-    const ReadOutcome o = Read(File({Raw8("s", 1, 1, Bytes({1}))}, {computed}));
+    const ReadResult o = Read(File({Raw8("s", 1, 1, Bytes({1}))}, {computed}));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 3u);
     EXPECT_FALSE(o.brushes[0]->isComputed());
@@ -150,7 +150,7 @@ TEST_F(Type6ReaderTest, PostsSamplesThenComputedTipsInDescriptorOrder)
 
 TEST_F(Type6ReaderTest, EmptySampleSectionGivesOnlyComputedTips)
 {
-    const ReadOutcome o = Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100))}));
+    const ReadResult o = Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100))}));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
     EXPECT_TRUE(o.brushes[0]->isComputed());
@@ -162,7 +162,7 @@ TEST_F(Type6ReaderTest, LaterSampleSectionReplacesEarlierOne)
                              Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({1}))}, 2)) +
                              Section("samp", SampleRecords({Raw8("b", 2, 1, Bytes({2, 3}))}, 2)) +
                              Section("desc", Presets({}));
-    const ReadOutcome o = Read(bytes);
+    const ReadResult o = Read(bytes);
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
     EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({2, 3}));
@@ -186,7 +186,7 @@ class BadRecordTest : public Type6ReaderTest, public ::testing::WithParamInterfa
 
 TEST_P(BadRecordTest, FailsAfterThePrecedingBrushes)
 {
-    const ReadOutcome o = Read(File({Raw8("ok", 1, 1, Bytes({1})), GetParam().sample}));
+    const ReadResult o = Read(File({Raw8("ok", 1, 1, Bytes({1})), GetParam().sample}));
     EXPECT_EQ(o.error, -1);
     EXPECT_EQ(o.brushes.size(), 1u);
     EXPECT_EQ(o.finished, 1);
@@ -219,7 +219,7 @@ TEST_F(Type6ReaderTest, FieldsRunningPastTheRecordFailAfterPostingIt)
 {
     QByteArray bytes = File({Raw8("a", 2, 2, Bytes({1, 2, 3, 4}))});
     bytes[19] = char(bytes[19] - 2); // record length, low byte (after header and section head)
-    const ReadOutcome o = Read(bytes);
+    const ReadResult o = Read(bytes);
     EXPECT_EQ(o.error, -1);
     EXPECT_EQ(o.brushes.size(), 1u);
 }
@@ -270,7 +270,7 @@ TEST_P(SectionPaddingTest, SkipsOnlyZerosUpToTheNextSectionOrTheEnd)
         const qsizetype tail = ((4 - p.endPadding) - (bytes.size() + 12) % 4 + 8) % 4;
         bytes += Section("phry", QByteArray(tail, 'y')) + QByteArray(p.endZeros, '\0');
     }
-    const ReadOutcome o = Read(bytes);
+    const ReadResult o = Read(bytes);
     if (p.reads) {
         EXPECT_FALSE(o.error);
         EXPECT_EQ(o.brushes.size(), 1u);
@@ -335,7 +335,7 @@ TEST_F(Type6ReaderTest, ReadsEveryDescriptorItemType)
         {"GlbO", "GlbO" + Obj("x", {{"flag", Bool(true)}}).mid(4)},
         {"null", AbrWriter().ascii("null").u32(1).bytes(Key("k")).bytes(Long(1)).data()},
         {"list", List({Long(1), Text("t"), Enum("a", "b")})}};
-    const ReadOutcome o =
+    const ReadResult o =
         Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100, extra), extra)}));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
@@ -359,7 +359,7 @@ TEST_F(Type6ReaderTest, HostileDescriptorCountsFail)
         AbrWriter().ascii("obj ").u32(0xFFFFFFFF).ascii("Idnt").u32(0).data()};
     for (const QByteArray& item : items) {
         SCOPED_TRACE(item.left(4).toStdString());
-        const ReadOutcome o =
+        const ReadResult o =
             Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))}));
         EXPECT_EQ(o.error, -1);
         EXPECT_FALSE(o.badAlloc);
@@ -393,20 +393,19 @@ TEST_F(Type6ReaderTest, NestingStopsAt64Levels)
         deep += AbrWriter().ascii("VlLs").u32(1).data();
     EXPECT_EQ(Read(head + Section("desc", desc::Section(deep + Long(1)))).error, -1);
 }
+// A stop asked for before the worker starts is noticed inside the first sample (it has more
+// than 64 rows): nothing is handed on but the end of the read.
 TEST_F(Type6ReaderTest, StopRequestEndsTheReadBeforeTheNextBrush)
 {
-    const QString path =
-        mSandbox.write("x.abr", File({Raw8("a", 1, 1, Bytes({1})), Raw8("b", 1, 1, Bytes({2}))}));
-    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
+    const QString path = mSandbox.write(
+        "x.abr", File({Raw8("a", 1, 200, QByteArray(200, 1)), Raw8("b", 1, 1, Bytes({2}))}));
     std::promise<void> go;
     bool interrupted = false;
-    // The stop is asked for before the worker reaches its first cancellation point.
+    ReadResult result;
     boost::thread worker([&, started = go.get_future().share()] {
         started.wait();
         try {
-            CABRreader reader(path);
-            PostingBrushSink sink(BrushFile::brushFileWithPath(path));
-            reader.Read(sink);
+            result = ReadAbr(path);
         } catch (const boost::thread_interrupted&) {
             interrupted = true;
         }
@@ -414,8 +413,6 @@ TEST_F(Type6ReaderTest, StopRequestEndsTheReadBeforeTheNextBrush)
     worker.interrupt();
     go.set_value();
     worker.join();
-    DrainPostedEvents();
     EXPECT_TRUE(interrupted);
-    EXPECT_EQ(recorder.names(), QStringList({kFinishedReadingFileNotification}));
 }
 } // namespace
