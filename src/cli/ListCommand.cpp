@@ -1,9 +1,11 @@
-#include "thread/BrushNotifications.h"
 #include "abr/CABRreader.h"
+#include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
+#include "stream/CReadOnlyFile.h"
+#include "thread/BrushNotifications.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CFileReadingTask.h"
 #include "thread/CWorkingThread.h"
@@ -57,11 +59,6 @@ private:
     BrushFilePtr mLast;
 };
 
-QString KindOf(const Brush& brush)
-{
-    return brush.isComputed() ? QStringLiteral("computed") : QStringLiteral("sampled");
-}
-
 QString PixelsSha256(const SampledBrush& brush)
 {
     const PixelBlock& pixels = brush.pixels();
@@ -71,25 +68,68 @@ QString PixelsSha256(const SampledBrush& brush)
             .toHex());
 }
 
+BrushSummary Summarize(const Brush& brush, bool hashPixels)
+{
+    BrushSummary summary;
+    summary.computed = brush.isComputed();
+    summary.size = brush.pixelSize();
+    summary.name = brush.name();
+    summary.displayName = brush.displayName();
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
+        summary.depth = sampled->depth();
+        if (hashPixels)
+            summary.pixelsSha256 = PixelsSha256(*sampled);
+    } else if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
+        summary.scaledFrom = computed->scaledFrom();
+    }
+    return summary;
+}
+
+// Names and paths come from files and folders anyone can write; control characters would
+// reach the terminal as commands (clearing it, say), so they are shown as escapes.
+QString Printable(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0))
+            result += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            result += c;
+    }
+    return result;
+}
+
+QString KindOf(const BrushSummary& brush)
+{
+    return brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled");
+}
+
 void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
 {
     for (const FileResult& result : results) {
-        const auto& brushes = result.file->brushes();
+        const auto& brushes = result.summaries;
         for (size_t i = 0; i < brushes.size(); ++i) {
-            const Brush& brush = *brushes[i];
-            const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
-            out << i << ' ' << KindOf(brush) << ' ' << brush.size().width() << 'x'
-                << brush.size().height() << ' '
-                << (sampled ? QString::number(sampled->depth()) : QStringLiteral("-")) << ' '
-                << (brush.name() ? brush.displayName() : QStringLiteral("(no name)")) << '\n';
+            const BrushSummary& brush = brushes[i];
+            out << i << ' ' << KindOf(brush) << ' ' << brush.size.width() << 'x'
+                << brush.size.height() << ' '
+                << (brush.depth ? QString::number(brush.depth) : QStringLiteral("-")) << ' '
+                << (brush.name ? Printable(brush.displayName) : QStringLiteral("(no name)"));
+            if (brush.scaledFrom)
+                out << " (scaled from " << brush.scaledFrom->width() << 'x'
+                    << brush.scaledFrom->height() << ')';
+            out << '\n';
         }
-        out << result.file->getPath() << ": " << brushes.size()
+        out << Printable(result.file->getPath()) << ": " << brushes.size()
             << (brushes.size() == 1 ? " brush, " : " brushes, ");
         if (result.error)
             out << "stopped by error "
                 << (result.error->badAlloc ? QStringLiteral("bad_alloc")
                                            : QString::number(result.error->code))
                 << " (" << ErrorMessage(*result.error) << ")\n";
+        else if (result.unsupportedVersion)
+            out << "unsupported version " << *result.unsupportedVersion << '\n';
         else if (result.finished)
             out << "read to the end\n";
         else if (result.switchedAway)
@@ -107,18 +147,20 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
         if (f)
             out << ", ";
         out << "{\"path\": " << JsonString(result.file->getPath()) << ", \"brushes\": [";
-        const auto& brushes = result.file->brushes();
+        const auto& brushes = result.summaries;
         for (size_t i = 0; i < brushes.size(); ++i) {
-            const Brush& brush = *brushes[i];
+            const BrushSummary& brush = brushes[i];
             if (i)
                 out << ", ";
             out << "{\"index\": " << i << ", \"kind\": \"" << KindOf(brush) << "\", \"name\": "
-                << (brush.name() ? JsonString(*brush.name()) : QStringLiteral("null"))
-                << ", \"width\": " << brush.image().width()
-                << ", \"height\": " << brush.image().height();
-            if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush))
-                out << ", \"depth\": " << sampled->depth() << ", \"pixels_sha256\": \""
-                    << PixelsSha256(*sampled) << '"';
+                << (brush.name ? JsonString(*brush.name) : QStringLiteral("null"))
+                << ", \"width\": " << brush.size.width() << ", \"height\": " << brush.size.height();
+            if (!brush.computed)
+                out << ", \"depth\": " << brush.depth << ", \"pixels_sha256\": \""
+                    << brush.pixelsSha256 << '"';
+            if (brush.scaledFrom)
+                out << ", \"scaled_from\": [" << QString::number(brush.scaledFrom->width(), 'f', 0)
+                    << ", " << QString::number(brush.scaledFrom->height(), 'f', 0) << ']';
             out << '}';
         }
         out << "], \"finished\": " << (result.finished ? "true" : "false") << ", \"error\": ";
@@ -130,10 +172,39 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
         else
             out << "{\"code\": " << result.error->code
                 << ", \"message\": " << JsonString(ErrorMessage(*result.error)) << '}';
+        if (result.unsupportedVersion)
+            out << ", \"note\": \"unsupported version " << *result.unsupportedVersion << '"';
         out << '}';
     }
     out << "]}\n";
 }
+
+// Collects a read on the calling thread.
+class CollectingSink : public CBrushSink
+{
+public:
+    CollectingSink(FileResult& result, const ReadOptions& options)
+        : mResult(result), mOptions(options)
+    {}
+
+    void AddBrush(const BrushPtr& brush) override
+    {
+        mResult.summaries.push_back(Summarize(*brush, mOptions.hashPixels));
+        if (mOptions.keepBrushes)
+            mResult.file->addBrush(brush);
+    }
+    void FinishedReadingFile(const ReadOutcome& outcome) override
+    {
+        mResult.finished = true;
+        mResult.unsupportedVersion = outcome.unsupportedVersion;
+        if (outcome.failed())
+            mResult.error = ReadError{outcome.outOfMemory, outcome.error.value_or(0)};
+    }
+
+private:
+    FileResult& mResult;
+    const ReadOptions& mOptions;
+};
 } // namespace
 
 QString ErrorMessage(const ReadError& error)
@@ -148,6 +219,8 @@ QString DescribeReadError(int code)
         return QStringLiteral("not a valid brush file, or damaged");
     case -39:
         return QStringLiteral("the file ended early");
+    case CReadOnlyFile::kNotRegularFileError:
+        return QStringLiteral("not a regular file");
     default:
         if (code < 0)
             return QString::fromLocal8Bit(std::strerror(-code));
@@ -155,11 +228,30 @@ QString DescribeReadError(int code)
     }
 }
 
-std::vector<FileResult> ReadBrushFiles(const QStringList& paths, int switchAfter)
+std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options)
 {
+    const int switchAfter = options.switchAfter;
     std::vector<FileResult> results;
-    for (const QString& path : paths)
-        results.push_back({BrushFile::brushFileWithPath(path), false, std::nullopt, false});
+    for (const QString& path : paths) {
+        FileResult result;
+        result.file = BrushFile::brushFileWithPath(path);
+        results.push_back(std::move(result));
+    }
+    if (switchAfter < 0) {
+        for (FileResult& result : results) {
+            CollectingSink sink(result, options);
+            try {
+                CABRreader reader(result.file->getPath());
+                reader.Read(sink);
+            } catch (int code) {
+                // Also an open that failed, before the sink heard of the read.
+                result.error = ReadError{false, code};
+            } catch (const std::bad_alloc&) {
+                result.error = ReadError{true, 0};
+            }
+        }
+        return results;
+    }
 
     auto resultFor = [&](const void* file) -> FileResult* {
         for (FileResult& r : results)
@@ -179,26 +271,7 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, int switchAfter
         }
     });
 
-    if (switchAfter < 0) {
-        // The same road the window takes: brushes arrive as posted notifications, and only the
-        // main thread adds them to their file. The files are queued together, so the observers
-        // tell them apart by their BrushFile.
-        ScopedObserver onBrush(kAddBrushNotification, nullptr, [&](const Notification& n) {
-            const auto file = n.userInfo().value(kBrushFileKey).value<BrushFilePtr>();
-            if (FileResult* r = resultFor(file.get()))
-                r->file->addBrush(n.objectAs<const Brush>());
-        });
-        ScopedObserver onFinished(kFinishedReadingFileNotification, nullptr,
-                                  [&](const Notification& n) {
-                                      if (FileResult* r = resultFor(n.object().get()))
-                                          r->finished = true;
-                                  });
-        ScopedObserver onAllRead(kAllRead, nullptr, [&](const Notification&) { loop.quit(); });
-        for (const FileResult& r : results)
-            thread.AddTask(boost::make_shared<ListReadingTask>(r.file));
-        thread.AddTask(boost::make_shared<AllReadTask>(results.back().file));
-        loop.exec();
-    } else {
+    {
         // One file on display at a time, switched exactly as the window switches.
         FileResult& first = results[0];
         FileResult& second = results[1];
@@ -213,6 +286,8 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, int switchAfter
             thread,
             [&](const BrushFilePtr& file, const BrushPtr& brush) {
                 file->addBrush(brush);
+                if (FileResult* r = resultFor(file.get()))
+                    r->summaries.push_back(Summarize(*brush, options.hashPixels));
                 if (file == first.file && file->count() == size_t(switchAfter))
                     switchToSecond();
             },
@@ -271,7 +346,11 @@ int RunListCommand(const QStringList& args, CliStreams io)
         return 2;
     }
 
-    const std::vector<FileResult> results = ReadBrushFiles(paths, switchAfter);
+    ReadOptions options;
+    options.switchAfter = switchAfter;
+    options.keepBrushes = switchAfter >= 0;
+    options.hashPixels = json;
+    const std::vector<FileResult> results = ReadBrushFiles(paths, options);
 
     if (json)
         PrintJson(results, io.out);
@@ -279,7 +358,7 @@ int RunListCommand(const QStringList& args, CliStreams io)
         PrintPlain(results, io.out);
 
     for (const FileResult& r : results)
-        if (r.error || (!r.finished && !r.switchedAway))
+        if (r.error || r.unsupportedVersion || (!r.finished && !r.switchedAway))
             return 1;
     return 0;
 }

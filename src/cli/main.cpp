@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "platform/NativePath.h"
 #include "thread/KelbrinCoreApplication.h"
 
 #include <QTextStream>
@@ -23,11 +24,14 @@ void PrintUsage(QTextStream& out)
 
 int main(int argc, char** argv)
 {
+    // Taken from the bytes themselves: QCoreApplication::arguments() decodes them with the
+    // locale's codec and turns a name that is not UTF-8 into one that names no file.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << PathFromNative(argv[i]);
     KelbrinCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = app.arguments();
-    args.removeFirst();
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         PrintUsage(args.isEmpty() ? err : out);

@@ -1,9 +1,10 @@
 #include "platform/WriteNewFile.h"
+#include "platform/NativePath.h"
 
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include <QFile>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,27 +53,35 @@ int MoveNoReplace(const QByteArray& from, const QByteArray& to)
 
 bool WriteNewFile(const QString& path, const QByteArray& data, QString* error)
 {
-    const QFileInfo info(path);
-    QTemporaryFile temporary(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                             QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        *error = temporary.errorString();
+    // Everything goes through the name's own bytes, so a folder or file name that is not
+    // UTF-8 is written exactly as given.
+    const QByteArray target = PathToNative(path);
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        *error = ErrnoText(errno);
         return false;
     }
-    if (temporary.write(data) != data.size() || !temporary.flush()) {
-        *error = temporary.errorString();
+    int failure = 0;
+    for (qsizetype done = 0; done < data.size() && failure == 0;) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno != EINTR)
+            failure = errno;
+        else if (n > 0)
+            done += n;
+    }
+    // mkostemp creates its files readable by the owner only; an image is an ordinary file.
+    if (failure == 0 && fchmod(fd, 0666 & ~ProcessUmask()) != 0)
+        failure = errno;
+    if (::close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (failure == 0)
+        failure = MoveNoReplace(temporary, target);
+    if (failure != 0) {
+        ::unlink(temporary.constData());
+        *error = ErrnoText(failure);
         return false;
     }
-    // QTemporaryFile creates its files readable by the owner only; an image is an ordinary file.
-    fchmod(temporary.handle(), 0666 & ~ProcessUmask());
-    temporary.close();
-
-    const int result =
-        MoveNoReplace(QFile::encodeName(temporary.fileName()), QFile::encodeName(path));
-    if (result != 0) {
-        *error = ErrnoText(result);
-        return false; // the temporary file removes itself
-    }
-    temporary.setAutoRemove(false);
     return true;
 }
