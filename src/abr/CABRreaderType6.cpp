@@ -192,11 +192,13 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
         header.length = mStream.ReadU32();
         header.offset = mStream.GetPosition();
         const long long declaredEnd = header.offset + header.length;
+        long long next = declaredEnd;
         if (declaredEnd > mStream.GetSize() || !SectionMayEndAt(mStream, declaredEnd)) {
             mDamaged = true;
-            header.length = FindSectionStart(mStream, header.offset) - header.offset;
+            next = FindSectionStart(mStream, header.offset);
+            header.length = next - header.offset;
             // Zero padding in front of the signature found is not part of the section.
-            while (header.length > 0 && header.length % 4 != 0) {
+            for (int pad = 0; pad < 3 && header.length > 0; ++pad) {
                 unsigned char byte;
                 ReadAt(mStream, header.offset + header.length - 1, &byte, 1);
                 if (byte != 0)
@@ -205,7 +207,7 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
             }
         }
         sections[header.key] = header;
-        mStream.SkipTo(header.offset + header.length);
+        mStream.SkipTo(next);
     }
 
     const auto desc = sections.find(kDesc);
@@ -227,10 +229,21 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
             ReadAt(mStream, position, headerBytes.data(), std::min(maxHeaderBytes, end - position));
         return ParseSampleHeader(headerBytes.data(), got, skip, strict, header);
     };
-    // A record may start here: the section ends, or a header that checks out follows.
-    auto boundaryAt = [&](long long position) {
-        SSampleHeader header;
-        return position >= end || headerAt(position, true, &header);
+    // Where the next record starts if one can follow `position`: up to three zero bytes of
+    // padding, then the end of the section or a header that checks out. -1 otherwise.
+    auto recordAfter = [&](long long position) -> long long {
+        unsigned char pad[3] = {};
+        ReadAt(mStream, position, pad, std::min(3LL, std::max(0LL, end - position)));
+        for (int k = 0; k < 4; ++k) {
+            SSampleHeader header;
+            if (position + k >= end)
+                return end;
+            if (headerAt(position + k, true, &header))
+                return position + k;
+            if (k < 3 && pad[k] != 0)
+                return -1;
+        }
+        return -1;
     };
     // After damage: the next place from `from` on where a record header checks out.
     auto nextRecord = [&](long long from) {
@@ -270,21 +283,18 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
         const long long dataEnd = mStream.GetPosition();
         const long long recordEnd = position + 4 + header.recordLength;
         const bool lengthCoversData = recordEnd >= dataEnd && recordEnd <= end;
-        long long next;
-        if (lengthCoversData && boundaryAt(Align4(recordEnd))) {
-            next = Align4(recordEnd);
-        } else if (dataEnd <= end && boundaryAt(Align4(dataEnd))) {
+        long long next = lengthCoversData ? recordAfter(recordEnd) : -1;
+        if (next < 0 && dataEnd <= end) {
             // The record's length is wrong, but the next record starts right after the pixels.
-            mDamaged = true;
-            next = Align4(dataEnd);
-        } else if (dataEnd <= end && boundaryAt(dataEnd)) {
-            mDamaged = true;
-            next = dataEnd;
-        } else if (lengthCoversData) {
+            next = recordAfter(dataEnd);
+            mDamaged = mDamaged || next >= 0;
+        }
+        if (next < 0 && lengthCoversData) {
             // Nothing recognisable follows either way; the length is all there is to go by,
             // and what stands there is judged as the next record.
             next = Align4(recordEnd);
-        } else {
+        }
+        if (next < 0) {
             position = nextRecord(position + 1);
             continue;
         }

@@ -1,62 +1,78 @@
 #include "abr/CABRreader.h"
+#include "abr/ReadErrorText.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
-#include "stream/CReadOnlyFile.h"
-#include "thread/BrushNotifications.h"
 #include "thread/CFileReadingSession.h"
-#include "thread/CFileReadingTask.h"
 #include "thread/CWorkingThread.h"
-#include "thread/NotificationCenter.h"
-#include "thread/NotificationEvent.h"
+#include "thread/PostingBrushSink.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QEventLoop>
 #include <boost/make_shared.hpp>
 #include <cstring>
+#include <functional>
 #include <new>
 
 namespace {
-const QString kReadFailed = QStringLiteral("kelbrin-cli.ReadFailed");
-const QString kAllRead = QStringLiteral("kelbrin-cli.AllRead");
+using FileCallback = std::function<void(const BrushFilePtr&, std::optional<ReadError>)>;
 
-// The reading task as the window queues it, wrapped so that the error the task lets go reaches
-// the main thread. An interruption is let through: a cancelled read reports nothing more.
+// Runs `callback(file, error)` on the main thread, queued behind everything posted before.
+void CallOnMainThread(const FileCallback& callback, const BrushFilePtr& file,
+                      std::optional<ReadError> error)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [callback, file, error] { callback(file, error); },
+        Qt::QueuedConnection);
+}
+
+// The reading task as the window queues it, except that a file that cannot be opened is
+// reported (the window checks that before it queues). Errors of the read itself arrive with
+// its "FinishedReadingFile"; an interruption is let through.
 class ListReadingTask : public CWorkingThread::CThreadTask
 {
 public:
-    explicit ListReadingTask(const BrushFilePtr& file) : mTask(file->getPath(), file) {}
+    ListReadingTask(BrushFilePtr file, FileCallback openFailed)
+        : mFile(std::move(file)), mOpenFailed(std::move(openFailed))
+    {}
 
     void Perform() override
     {
-        QVariantMap failure;
+        std::unique_ptr<CABRreader> reader;
         try {
-            mTask.Perform();
+            reader = std::make_unique<CABRreader>(mFile->getPath());
         } catch (int code) {
-            failure.insert(QStringLiteral("code"), code);
+            CallOnMainThread(mOpenFailed, mFile, ReadError{false, code});
+            return;
         } catch (const std::bad_alloc&) {
-            failure.insert(QStringLiteral("badAlloc"), true);
+            CallOnMainThread(mOpenFailed, mFile, ReadError{true, 0});
+            return;
         }
-        if (!failure.isEmpty())
-            NotificationEvent::postNotificationWithName(kReadFailed, mTask.brushFile(), failure);
+        PostingBrushSink sink(mFile);
+        reader->Read(sink);
     }
 
 private:
-    CFileReadingTask mTask;
+    BrushFilePtr mFile;
+    FileCallback mOpenFailed;
 };
 
-// Queued behind the reads it follows: when it runs, everything they posted is already queued.
+// Queued behind the reads it follows: when it runs, everything they posted is already queued,
+// and its call arrives after all of it.
 class AllReadTask : public CWorkingThread::CThreadTask
 {
 public:
-    explicit AllReadTask(BrushFilePtr last) : mLast(std::move(last)) {}
-    void Perform() override { NotificationEvent::postNotificationWithName(kAllRead, mLast); }
+    AllReadTask(BrushFilePtr last, FileCallback allRead)
+        : mLast(std::move(last)), mAllRead(std::move(allRead))
+    {}
+    void Perform() override { CallOnMainThread(mAllRead, mLast, std::nullopt); }
 
 private:
     BrushFilePtr mLast;
+    FileCallback mAllRead;
 };
 
 QString PixelsSha256(const SampledBrush& brush)
@@ -214,18 +230,7 @@ QString ErrorMessage(const ReadError& error)
 
 QString DescribeReadError(int code)
 {
-    switch (code) {
-    case -1:
-        return QStringLiteral("not a valid brush file, or damaged");
-    case -39:
-        return QStringLiteral("the file ended early");
-    case CReadOnlyFile::kNotRegularFileError:
-        return QStringLiteral("not a regular file");
-    default:
-        if (code < 0)
-            return QString::fromLocal8Bit(std::strerror(-code));
-        return QStringLiteral("error %1").arg(code);
-    }
+    return ReadErrorText(code);
 }
 
 std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options)
@@ -253,66 +258,64 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
         return results;
     }
 
-    auto resultFor = [&](const void* file) -> FileResult* {
+    auto resultFor = [&](const BrushFilePtr& file) -> FileResult* {
         for (FileResult& r : results)
-            if (r.file.get() == file)
+            if (r.file == file)
                 return &r;
         return nullptr;
     };
 
+    // One file on display at a time, switched exactly as the window switches.
     QEventLoop loop;
     CWorkingThread thread;
-    ScopedObserver onFailed(kReadFailed, nullptr, [&](const Notification& n) {
-        if (FileResult* r = resultFor(n.object().get())) {
-            ReadError e;
-            e.badAlloc = n.userInfo().value(QStringLiteral("badAlloc")).toBool();
-            e.code = n.userInfo().value(QStringLiteral("code")).toInt();
+    FileResult& first = results[0];
+    FileResult& second = results[1];
+    std::unique_ptr<CFileReadingSession> session;
+    const FileCallback openFailed = [&](const BrushFilePtr& file, std::optional<ReadError> e) {
+        if (FileResult* r = resultFor(file))
             r->error = e;
-        }
-    });
-
-    {
-        // One file on display at a time, switched exactly as the window switches.
-        FileResult& first = results[0];
-        FileResult& second = results[1];
-        std::unique_ptr<CFileReadingSession> session;
-        auto switchToSecond = [&] {
-            first.switchedAway = !first.finished;
-            session->ShowFile(second.file);
-            session->QueueTask(boost::make_shared<ListReadingTask>(second.file));
-            session->QueueTask(boost::make_shared<AllReadTask>(second.file));
-        };
-        session = std::make_unique<CFileReadingSession>(
-            thread,
-            [&](const BrushFilePtr& file, const BrushPtr& brush) {
-                file->addBrush(brush);
-                if (FileResult* r = resultFor(file.get()))
-                    r->summaries.push_back(Summarize(*brush, options.hashPixels));
-                if (file == first.file && file->count() == size_t(switchAfter))
-                    switchToSecond();
-            },
-            [&](const BrushFilePtr& file) {
-                if (FileResult* r = resultFor(file.get()))
-                    r->finished = true;
-            });
-        // Marks the end of a read: of the second file, or of a first file that had fewer
-        // brushes than asked for.
-        ScopedObserver onAllRead(kAllRead, nullptr, [&](const Notification& n) {
-            if (n.object() == second.file)
-                loop.quit();
-            else if (session->displayedFile() == first.file)
-                switchToSecond();
-        });
-        session->ShowFile(first.file);
-        if (switchAfter == 0)
+    };
+    std::function<void()> switchToSecond;
+    // Marks the end of a read: of the second file, or of a first file that had fewer brushes
+    // than asked for.
+    const FileCallback allRead = [&](const BrushFilePtr& file, std::optional<ReadError>) {
+        if (file == second.file)
+            loop.quit();
+        else if (session->displayedFile() == first.file)
             switchToSecond();
-        else {
-            session->QueueTask(boost::make_shared<ListReadingTask>(first.file));
-            session->QueueTask(boost::make_shared<AllReadTask>(first.file));
-        }
-        loop.exec();
-        session.reset();
+    };
+    switchToSecond = [&] {
+        first.switchedAway = !first.finished;
+        session->ShowFile(second.file);
+        session->QueueTask(boost::make_shared<ListReadingTask>(second.file, openFailed));
+        session->QueueTask(boost::make_shared<AllReadTask>(second.file, allRead));
+    };
+    session = std::make_unique<CFileReadingSession>(
+        thread,
+        [&](const BrushFilePtr& file, const BrushPtr& brush) {
+            file->addBrush(brush);
+            if (FileResult* r = resultFor(file))
+                r->summaries.push_back(Summarize(*brush, options.hashPixels));
+            if (file == first.file && file->count() == size_t(switchAfter))
+                switchToSecond();
+        },
+        [&](const BrushFilePtr& file, const ReadOutcome& outcome) {
+            if (FileResult* r = resultFor(file)) {
+                r->finished = true;
+                r->unsupportedVersion = outcome.unsupportedVersion;
+                if (outcome.failed())
+                    r->error = ReadError{outcome.outOfMemory, outcome.error.value_or(0)};
+            }
+        });
+    session->ShowFile(first.file);
+    if (switchAfter == 0)
+        switchToSecond();
+    else {
+        session->QueueTask(boost::make_shared<ListReadingTask>(first.file, openFailed));
+        session->QueueTask(boost::make_shared<AllReadTask>(first.file, allRead));
     }
+    loop.exec();
+    session.reset();
     return results;
 }
 

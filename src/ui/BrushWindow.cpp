@@ -7,6 +7,7 @@
 #include "ui/BrushFileView.h"
 #include "ui/ExportController.h"
 #include "ui/Localization.h"
+#include "ui/ReadMessageBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +61,9 @@ BrushWindow::BrushWindow(QWidget* parent)
     mReading = std::make_unique<CFileReadingSession>(
         *mFileReadingThread,
         [this](const BrushFilePtr& file, const BrushPtr& brush) { brushAdded(file, brush); },
-        [this](const BrushFilePtr& file) { finishedReadingFile(file); });
+        [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
+            finishedReadingFile(file, outcome);
+        });
     buildToolbar();
     buildMenus();
     restoreDividers();
@@ -142,6 +145,8 @@ void BrushWindow::buildWidgets()
     bottomLayout->addWidget(mSpotlightProgress);
     bottomLayout->addWidget(mSlider);
 
+    mReadMessage = new ReadMessageBar(gridPane);
+    gridLayout->addWidget(mReadMessage);
     gridLayout->addWidget(mScrollArea, 1);
     gridLayout->addWidget(mBottomBar);
 
@@ -284,6 +289,8 @@ void BrushWindow::setImageFromBrushFile(const QString& path)
         return; // already shown, or being read
     cancelFileReading();
     clearImage();
+    mReadMessage->hide();
+    mLastReadFailed = false;
     mFileView->setBrushFile(nullptr);
     mReading->ShowFile(nullptr);
     setDisplayedPath(path);
@@ -345,8 +352,10 @@ void BrushWindow::brushAdded(const BrushFilePtr& file, const BrushPtr& brush)
         mFileView->addBrush(brush);
 }
 
-void BrushWindow::finishedReadingFile(const BrushFilePtr& file)
+void BrushWindow::finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome)
 {
+    mLastReadFailed = outcome.failed();
+    mReadMessage->showOutcome(outcome, file->count());
     validateActions();
     Q_EMIT fileReadingFinished(file->getPath());
 }

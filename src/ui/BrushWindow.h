@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abr/CBrushSink.h"
 #include "brush/BrushFile.h"
 
 #include <QMainWindow>
@@ -15,6 +16,7 @@ class QProgressBar;
 class QScrollArea;
 class QSlider;
 class QSplitter;
+class ReadMessageBar;
 class QToolBar;
 class QTreeView;
 
@@ -30,6 +32,8 @@ public:
     // The path of the BrushFile in the grid, or "" when none is shown.
     QString getDisplayedFilePath() const;
     BrushFileView* fileView() const { return mFileView; }
+    // The read of the file on display stopped with an error (after its last report).
+    bool lastReadFailed() const { return mLastReadFailed; }
     BottomDisplay* bottomDisplay() const { return mBottomDisplay; }
     QTreeView* getFileOutline() const { return mFileOutline; }
     QTreeView* getInstalledFileOutline() const { return mInstalledFileOutline; }
@@ -89,12 +93,14 @@ private:
     void restoreDividers();
     void saveDividers();
     void brushAdded(const BrushFilePtr& file, const BrushPtr& brush);
-    void finishedReadingFile(const BrushFilePtr& file);
+    void finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome);
 
     QTreeView* mFileOutline = nullptr;
     QTreeView* mInstalledFileOutline = nullptr;
     QWidget* mBottomBar = nullptr;
     BrushFileView* mFileView = nullptr;
+    ReadMessageBar* mReadMessage = nullptr;
+    bool mLastReadFailed = false;
     QScrollArea* mScrollArea = nullptr;
     QSlider* mSlider = nullptr;
     BottomDisplay* mBottomDisplay = nullptr;

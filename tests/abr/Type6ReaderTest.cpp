@@ -2,7 +2,9 @@
 #include "abr/Type6Writer.h"
 #include "brush/SampledBrush.h"
 
+#include <QtEndian>
 #include <boost/thread/thread.hpp>
+#include <climits>
 #include <cstring>
 #include <future>
 #include <gtest/gtest.h>
@@ -211,9 +213,91 @@ INSTANTIATE_TEST_SUITE_P(
         // Hostile sizes: far more pixels than the file holds, raw or run-length.
         BadRecord{"huge raw", With(Raw8("h", 1, 1, Bytes({0})),
                                    [](SampleSpec& s) { s.bottom = 40000, s.right = 40000; })},
-        BadRecord{"huge rle", With(Raw8("r", 1, 1, Bytes({0x81, 0})), [](SampleSpec& s) {
-                      s.bottom = 20, s.right = 0x7FFFFF00, s.compressed = true;
+        BadRecord{"huge rle", With(Raw8("r", 1, 1, Bytes({0x81, 0})),
+                                   [](SampleSpec& s) {
+                                       s.bottom = 20, s.right = 0x7FFFFF00, s.compressed = true;
+                                   })},
+        // Products of extents that overflow before any range check could see them.
+        BadRecord{"depth 32 at the int limit", With(Raw8("p", 1, 1, Bytes({0, 0, 0, 0})),
+                                                    [](SampleSpec& s) {
+                                                        s.top = s.left = 0, s.depth = 32;
+                                                        s.bottom = s.right = INT32_MAX;
+                                                    })},
+        BadRecord{"extremes of int", With(Raw8("e", 1, 1, Bytes({0})), [](SampleSpec& s) {
+                      s.top = s.left = INT32_MIN;
+                      s.bottom = s.right = INT32_MAX;
                   })}));
+
+// A file damaged as one in circulation is: every record's length 8 bytes too large, and bytes
+// missing inside one record, so the section's declared end lands inside the next section.
+// Every sample whose own bytes are intact comes out, then the computed tip of the intact
+// descriptor, and the read still fails; the sample that lost bytes never does.
+TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
+{
+    std::vector<SampleSpec> samples;
+    for (int i = 0; i < 6; ++i) {
+        QByteArray rows;
+        for (int y = 0; y < 20; ++y)
+            rows += QByteArray(30, char(i * 20 + y));
+        SampleSpec s = Raw8("$id-" + std::to_string(i), 30, 20, PackBits(rows));
+        s.compressed = true;
+        samples.push_back(s);
+    }
+    QByteArray records = SampleRecords(samples, 2);
+    // Record starts: each record is 4-aligned; find them by their identifiers.
+    std::vector<qsizetype> starts;
+    for (int i = 0; i < 6; ++i)
+        starts.push_back(records.indexOf(QByteArray("$id-") + QByteArray::number(i)) - 5);
+    for (qsizetype at : starts) {
+        const quint32 length = qFromBigEndian<quint32>(records.constData() + at);
+        qToBigEndian<quint32>(length + 8, records.data() + at);
+    }
+    // Bytes cut from the middle of sample 3's pixel data.
+    records.remove(starts[3] + 4 + 1 + 5 + 264 + 19 + 40 + 10, 13);
+    const QByteArray presetTip = Preset("Round", ComputedTip(9, 0, 100, 100));
+    std::vector<QByteArray> presets;
+    for (const SampleSpec& s : samples)
+        presets.push_back(Preset("Sample " + QString::fromStdString(s.id),
+                                 SampledTip(QString::fromStdString(s.id))));
+    presets.push_back(presetTip);
+    const QByteArray samp = Section("samp", SampleRecords(samples, 2));
+    // The section keeps its undamaged length, which now runs into the next section.
+    QByteArray damagedSamp = samp.left(12) + records;
+    const QByteArray bytes = Header() + damagedSamp + Section("desc", Presets(presets));
+
+    const ReadResult o = Read(bytes);
+    EXPECT_EQ(o.error, -1);
+    QStringList names;
+    for (const BrushPtr& b : o.brushes)
+        names << b->displayName();
+    EXPECT_EQ(names, QStringList({"Sample $id-0", "Sample $id-1", "Sample $id-2", "Sample $id-4",
+                                  "Sample $id-5", "Round"}));
+    for (size_t i = 0; i + 1 < o.brushes.size(); ++i)
+        EXPECT_EQ(Sampled(o, i).pixels()[0], Sampled(o, i).pixels()[29]);
+}
+
+TEST_F(Type6ReaderTest, DescriptorHostileCounts)
+{
+    const QByteArray head = Header() + Section("samp", QByteArray());
+    // A class name of 2^31 units is an allocation failure, skipped or not.
+    AbrWriter className;
+    className.ascii("Objc").u32(0x80000000u).zeros(32);
+    EXPECT_TRUE(Read(head + Section("desc", desc::Section(List({className.data()})))).badAlloc);
+    // Tiny items by the hundred thousand are read: they stay within the memory bound.
+    QByteArray bools;
+    for (int i = 0; i < 200000; ++i)
+        bools += AbrWriter().ascii("bool").u8(1).data();
+    const QByteArray list = AbrWriter().ascii("VlLs").u32(200000).data() + bools;
+    EXPECT_FALSE(Read(head + Section("desc", desc::Section(list))).error);
+}
+
+TEST_F(Type6ReaderTest, RowTablePastTheEndIsDamageEvenWithoutPixels)
+{
+    QByteArray bytes =
+        File({With(Raw8("z", 0, 1, QByteArray()), [](SampleSpec& s) { s.bottom = 100000; })});
+    bytes[4 + 12 + 4 + 1 + 1 + 264 + 16 + 2] = 1; // compressed: 100,000 row lengths follow
+    EXPECT_EQ(Read(bytes).error, -1);
+}
 
 TEST_F(Type6ReaderTest, FieldsRunningPastTheRecordFailAfterPostingIt)
 {
