@@ -251,7 +251,9 @@ void BrushWindow::validateActions()
     mInstallMenuAction->setEnabled(mAllowInstall);
     mTrashMenuAction->setEnabled(mAllowTrashOrExport);
     mRevealMenuAction->setEnabled(mSomethingSelected);
-    mExportMenuAction->setEnabled(fileShown && !isReadingFile());
+    // A file that yielded no brush has nothing to export, and gets no empty folder.
+    const bool hasBrushes = fileShown && mFileView->getBrushFile()->count() > 0;
+    mExportMenuAction->setEnabled(hasBrushes && !isReadingFile());
     mPrintAction->setEnabled(mFileView->canPrint());
     mZoomInAction->setEnabled(mFileView->canZoomIn());
     mZoomOutAction->setEnabled(mFileView->canZoomOut());
