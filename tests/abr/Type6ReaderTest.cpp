@@ -86,17 +86,6 @@ TEST_F(Type6ReaderTest, SkipsSurplusAndPaddingBetweenRecords)
         EXPECT_EQ(Sampled(o, size_t(i)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
 }
 
-TEST_F(Type6ReaderTest, SampleNoPresetNamesGetsAnEmptyName)
-{
-    QByteArray bytes = Header() +
-                       Section("samp", SampleRecords({Raw8("lonely", 1, 1, Bytes({7}))}, 2)) +
-                       Section("desc", Presets({}));
-    const ReadResult o = Read(bytes);
-    ASSERT_EQ(o.brushes.size(), 1u);
-    ASSERT_TRUE(o.brushes[0]->name());
-    EXPECT_TRUE(o.brushes[0]->name()->isEmpty());
-}
-
 TEST_F(Type6ReaderTest, DecodesRunLengthSamples)
 {
     QByteArray raw(40 * 30, '\0');
@@ -150,21 +139,23 @@ TEST_F(Type6ReaderTest, PostsSamplesThenComputedTipsInDescriptorOrder)
     EXPECT_EQ(o.brushes[2]->size(), QSizeF(10, 5));
 }
 
-TEST_F(Type6ReaderTest, EmptySampleSectionGivesOnlyComputedTips)
+// A sample no preset names gets an empty name; an empty sample section leaves the computed
+// tips; a second sample section replaces the first.
+TEST_F(Type6ReaderTest, SectionAndNameEdgeCases)
 {
-    const ReadResult o = Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100))}));
-    EXPECT_FALSE(o.error);
+    const auto samp = [](const char* id, const QByteArray& px) {
+        return Section("samp", SampleRecords({Raw8(id, int(px.size()), 1, px)}, 2));
+    };
+    ReadResult o = Read(Header() + samp("lonely", Bytes({7})) + Section("desc", Presets({})));
+    ASSERT_EQ(o.brushes.size(), 1u);
+    EXPECT_EQ(o.brushes[0]->name(), QString(""));
+
+    o = Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100))}));
     ASSERT_EQ(o.brushes.size(), 1u);
     EXPECT_TRUE(o.brushes[0]->isComputed());
-}
 
-TEST_F(Type6ReaderTest, LaterSampleSectionReplacesEarlierOne)
-{
-    const QByteArray bytes = Header() +
-                             Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({1}))}, 2)) +
-                             Section("samp", SampleRecords({Raw8("b", 2, 1, Bytes({2, 3}))}, 2)) +
-                             Section("desc", Presets({}));
-    const ReadResult o = Read(bytes);
+    o = Read(Header() + samp("a", Bytes({1})) + samp("b", Bytes({2, 3})) +
+             Section("desc", Presets({})));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
     EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({2, 3}));
@@ -276,36 +267,19 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
         EXPECT_EQ(Sampled(o, i).pixels()[0], Sampled(o, i).pixels()[29]);
 }
 
-TEST_F(Type6ReaderTest, DescriptorHostileCounts)
-{
-    const QByteArray head = Header() + Section("samp", QByteArray());
-    // A class name of 2^31 units is an allocation failure, skipped or not.
-    AbrWriter className;
-    className.ascii("Objc").u32(0x80000000u).zeros(32);
-    EXPECT_TRUE(Read(head + Section("desc", desc::Section(List({className.data()})))).badAlloc);
-    // Tiny items by the hundred thousand are read: they stay within the memory bound.
-    QByteArray bools;
-    for (int i = 0; i < 200000; ++i)
-        bools += AbrWriter().ascii("bool").u8(1).data();
-    const QByteArray list = AbrWriter().ascii("VlLs").u32(200000).data() + bools;
-    EXPECT_FALSE(Read(head + Section("desc", desc::Section(list))).error);
-}
-
-TEST_F(Type6ReaderTest, RowTablePastTheEndIsDamageEvenWithoutPixels)
-{
-    QByteArray bytes =
-        File({With(Raw8("z", 0, 1, QByteArray()), [](SampleSpec& s) { s.bottom = 100000; })});
-    bytes[4 + 12 + 4 + 1 + 1 + 264 + 16 + 2] = 1; // compressed: 100,000 row lengths follow
-    EXPECT_EQ(Read(bytes).error, -1);
-}
-
-TEST_F(Type6ReaderTest, FieldsRunningPastTheRecordFailAfterPostingIt)
+// Lengths that run past what holds them: a record shorter than its fields (the brush is
+// whole and still comes out), a row table past the end of a sample of no pixels.
+TEST_F(Type6ReaderTest, FieldsPastTheirRecordOrTheFileAreDamage)
 {
     QByteArray bytes = File({Raw8("a", 2, 2, Bytes({1, 2, 3, 4}))});
     bytes[19] = char(bytes[19] - 2); // record length, low byte (after header and section head)
     const ReadResult o = Read(bytes);
     EXPECT_EQ(o.error, -1);
     EXPECT_EQ(o.brushes.size(), 1u);
+
+    bytes = File({With(Raw8("z", 0, 1, QByteArray()), [](SampleSpec& s) { s.bottom = 100000; })});
+    bytes[4 + 12 + 4 + 1 + 1 + 264 + 16 + 2] = 1; // compressed: 100,000 row lengths follow
+    EXPECT_EQ(Read(bytes).error, -1);
 }
 
 TEST_F(Type6ReaderTest, MissingOrBrokenSectionsFail)
@@ -448,13 +422,19 @@ TEST_F(Type6ReaderTest, HostileDescriptorCountsFail)
         EXPECT_EQ(o.error, -1);
         EXPECT_FALSE(o.badAlloc);
     }
-    // The one count the format refuses by running out of memory, as the name counts do.
-    EXPECT_TRUE(
-        Read(File({},
-                  {Preset("R",
-                          ComputedTip(9, 0, 100, 100,
-                                      {{"x", AbrWriter().ascii("TEXT").u32(0x80000000).data()}}))}))
-            .badAlloc);
+    // The counts the format refuses by running out of memory, as the name counts do: a text,
+    // or a class name that is only skipped.
+    for (const char* type : {"TEXT", "Objc"}) {
+        const QByteArray item = AbrWriter().ascii(type).u32(0x80000000).zeros(16).data();
+        EXPECT_TRUE(
+            Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))})).badAlloc)
+            << type;
+    }
+    // Tiny items by the hundred thousand stay within the tree's memory bound and are read.
+    QByteArray bools = AbrWriter().ascii("VlLs").u32(200000).data();
+    for (int i = 0; i < 200000; ++i)
+        bools += AbrWriter().ascii("bool").u8(1).data();
+    EXPECT_FALSE(Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", bools}}))})).error);
 }
 
 QByteArray Nested(int lists)
