@@ -16,8 +16,6 @@ constexpr uint32_t kDesc = 0x64657363;
 constexpr uint32_t kSamp = 0x73616D70;
 // Photoshop's documents are at most 300,000 pixels a side; a header claiming more is not one.
 constexpr long long kMaxSaneExtent = 300000;
-// Positions tried between two checks for a cancel while looking for a record in damaged data.
-constexpr long long kScanStepsPerCancelCheck = 4096;
 
 QString ToQString(const ucstring& text)
 {
@@ -245,15 +243,21 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
         }
         return -1;
     };
-    // After damage: the next place from `from` on where a record header checks out.
+    // After damage: the next place from `from` on where a record header checks out. The
+    // section is searched a window at a time, in memory.
     auto nextRecord = [&](long long from) {
         mDamaged = true;
-        for (long long p = from; p < end; ++p) {
-            if ((p - from) % kScanStepsPerCancelCheck == 0)
-                boost::this_thread::interruption_point();
-            SSampleHeader header;
-            if (headerAt(p, true, &header))
-                return p;
+        constexpr long long kWindow = 65536;
+        std::vector<unsigned char> window(static_cast<size_t>(kWindow + maxHeaderBytes));
+        for (long long start = from; start < end; start += kWindow) {
+            boost::this_thread::interruption_point();
+            const long long got = ReadAt(mStream, start, window.data(),
+                                         std::min(kWindow + maxHeaderBytes, end - start));
+            for (long long i = 0; i < std::min(kWindow, got); ++i) {
+                SSampleHeader header;
+                if (ParseSampleHeader(window.data() + i, got - i, skip, true, &header))
+                    return start + i;
+            }
         }
         return end;
     };

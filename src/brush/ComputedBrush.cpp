@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <boost/thread/thread.hpp>
 #include <cmath>
+#include <cstring>
 #include <list>
 #include <mutex>
 #include <unordered_map>
@@ -75,6 +76,8 @@ void EllipseBounds(double size, double angleInDegrees, double ratio, float* widt
 }
 
 namespace {
+constexpr int kBandPixels = 1 << 18;
+
 // Full-size images of computed brushes, least recently used first out. Any thread.
 class TipCache
 {
@@ -243,18 +246,24 @@ QImage ComputedBrush::drawImage(double scale, int bandRows) const
     const double h = mHardness;
     const double r = mRatio;
     const double angleInDegrees = mAngle;
-    bandRows = std::max(1, bandRows);
+    // A band of a wide tip holds many pixels; keep each to about a quarter million so that a
+    // cancel is noticed within a few milliseconds.
+    const int side = std::max(1, static_cast<int>(std::ceil(S)));
+    bandRows = std::max(1, std::min(bandRows, kBandPixels / side));
 
     // The round tip, unsquashed and unrotated, on a transparent square. Only its coverage
     // matters (the ink is always black), so one byte a pixel holds it: alpha for the soft tip;
     // grey for the hard one, which is opaque. Both images are drawn in bands of rows, clipped
     // to whole pixels, so a cancel is noticed within one band; the pixels are those of one
     // drawing of the whole.
-    const int side = std::max(1, static_cast<int>(std::ceil(S)));
     QImage tip(side, side, h >= 1.0 ? QImage::Format_Grayscale8 : QImage::Format_Alpha8);
     if (tip.isNull())
         return QImage();
-    tip.fill(h >= 1.0 ? Qt::white : Qt::transparent);
+    // Filled band by band too: a fresh image of a large tip takes tens of milliseconds to fault
+    // in and clear.
+    const int tipBlank = h >= 1.0 ? 255 : 0;
+    // Taken before a painter is active on the image, so that no detach can come between.
+    uchar* const tipBits = tip.bits();
     {
         QPainter painter(&tip);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -266,7 +275,10 @@ QImage ComputedBrush::drawImage(double scale, int bandRows) const
             gradient.setStops(SoftEdgeStops(profile, S / 2.0));
         for (int y = 0; y < side; y += bandRows) {
             boost::this_thread::interruption_point();
-            painter.setClipRect(QRect(0, y, side, std::min(bandRows, side - y)));
+            const int rows = std::min(bandRows, side - y);
+            std::memset(tipBits + qsizetype(y) * tip.bytesPerLine(), tipBlank,
+                        size_t(tip.bytesPerLine()) * size_t(rows));
+            painter.setClipRect(QRect(0, y, side, rows));
             if (h >= 1.0) {
                 painter.fillRect(square, Qt::white);
                 painter.setBrush(Qt::black);
@@ -292,17 +304,35 @@ QImage ComputedBrush::drawImage(double scale, int bandRows) const
     QImage canvas(static_cast<int>(W), static_cast<int>(H), QImage::Format_Grayscale8);
     if (canvas.isNull())
         return QImage();
-    canvas.fill(Qt::white);
+    uchar* const canvasBits = canvas.bits();
     {
+        // Each band draws from the strip of tip rows that lands on it (with a margin, so that
+        // smooth sampling near the strip's edges sees the same neighbours): drawing from the
+        // whole tip would have the engine convert all of it again for every band.
         QPainter painter(&canvas);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        const QTransform toTip = (QTransform::fromTranslate(q.x(), q.y()) * T).inverted();
+        constexpr int kMargin = 3;
         for (int y = 0; y < canvas.height(); y += bandRows) {
             boost::this_thread::interruption_point();
+            const int rows = std::min(bandRows, canvas.height() - y);
+            std::memset(canvasBits + qsizetype(y) * canvas.bytesPerLine(), 255,
+                        size_t(canvas.bytesPerLine()) * size_t(rows));
+            const QRectF from = toTip.mapRect(QRectF(0, y, canvas.width(), rows));
+            const int top = std::max(0, static_cast<int>(std::floor(from.top())) - kMargin);
+            const int bottom = std::min(side, static_cast<int>(std::ceil(from.bottom())) + kMargin);
+            if (bottom <= top)
+                continue;
+            const double stripHeight = std::min<double>(bottom, S) - top;
+            if (stripHeight <= 0)
+                continue;
+            const QImage strip(tip.constBits() + qsizetype(top) * tip.bytesPerLine(), side,
+                               bottom - top, tip.bytesPerLine(), tip.format());
             painter.resetTransform();
-            painter.setClipRect(
-                QRect(0, y, canvas.width(), std::min(bandRows, canvas.height() - y)));
+            painter.setClipRect(QRect(0, y, canvas.width(), rows));
             painter.setTransform(T);
-            painter.drawImage(QRectF(q, QSizeF(S, S)), tip, QRectF(0, 0, S, S));
+            painter.drawImage(QRectF(q + QPointF(0, top), QSizeF(S, stripHeight)), strip,
+                              QRectF(0, 0, S, stripHeight));
         }
     }
     return canvas;

@@ -31,7 +31,7 @@ public:
     std::optional<QSizeF> scaledFrom() const { return mScaledFrom; }
 
     // Draws the image at `scale` times its drawn size, with a cancellation point every
-    // bandRows rows. Not cached.
+    // bandRows rows (fewer for wide tips). Not cached.
     QImage drawImage(double scale, int bandRows = 256) const;
 
     // The memory the cache of full-size images may use; the least recently used go first.
