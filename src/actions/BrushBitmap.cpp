@@ -1,5 +1,6 @@
 #include "actions/BrushBitmap.h"
 
+#include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 
 #include <cstring>
@@ -20,7 +21,10 @@ std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush)
 {
     if (!brush)
         return std::nullopt;
-    const QImage image = brush->image();
+    // A computed tip is drawn for this one use: kept in the shared cache, a few full-size tips
+    // of an export would stay in memory beside the one being written.
+    const auto* computed = dynamic_cast<const ComputedBrush*>(brush.get());
+    const QImage image = computed ? computed->drawImage(1.0) : brush->image();
     if (image.isNull())
         return std::nullopt;
     BrushBitmap bitmap;
