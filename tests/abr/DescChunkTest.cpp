@@ -31,8 +31,7 @@ protected:
 
 struct FlipCase
 {
-    bool flipX;
-    bool flipY;
+    Members flips;
     double angle;
 };
 
@@ -42,29 +41,20 @@ class FlipTest : public DescChunkTest, public ::testing::WithParamInterface<Flip
 
 TEST_P(FlipTest, MirrorsTheAngle)
 {
-    Members flips;
-    if (GetParam().flipX)
-        flips.push_back({"flipX", Bool(true)});
-    if (GetParam().flipY)
-        flips.push_back({"flipY", Bool(true)});
-    const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, flips))});
+    const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, GetParam().flips))});
     ASSERT_TRUE(chunk->ComputedBrush(0));
     EXPECT_EQ(chunk->ComputedBrush(0)->angle, GetParam().angle);
     EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 25);
     EXPECT_FALSE(chunk->ComputedBrush(1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Flips, FlipTest,
-                         ::testing::Values(FlipCase{false, false, 30}, FlipCase{true, false, -30},
-                                           FlipCase{false, true, 150}, FlipCase{true, true, 210}));
-
-TEST_F(DescChunkTest, FlagsThatAreFalseOrOfAnotherTypeLeaveTheAngle)
-{
-    const auto chunk = Parse(
-        {Preset("P", ComputedTip(25, 30, 100, 100, {{"flipX", Bool(false)}, {"flipY", Long(1)}}))});
-    ASSERT_TRUE(chunk->ComputedBrush(0));
-    EXPECT_EQ(chunk->ComputedBrush(0)->angle, 30);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Flips, FlipTest,
+    ::testing::Values(FlipCase{{}, 30}, FlipCase{{{"flipX", Bool(true)}}, -30},
+                      FlipCase{{{"flipY", Bool(true)}}, 150},
+                      FlipCase{{{"flipX", Bool(true)}, {"flipY", Bool(true)}}, 210},
+                      // Flags that are false or of another type leave the angle.
+                      FlipCase{{{"flipX", Bool(false)}, {"flipY", Long(1)}}, 30}));
 
 TEST_F(DescChunkTest, DualTipIsRecordedUnderItsOwnName)
 {

@@ -39,11 +39,6 @@ TEST(CInStream, EmptyFileOpensButEveryTypedReadFails)
     }
 }
 
-TEST(CInStream, MissingFileFailsWithErrno)
-{
-    EXPECT_EQ(ThrownCode([] { CInStream("/nonexistent/kelbrin/x.abr", true); }), -ENOENT);
-}
-
 TEST(CInStream, ConvertsEachElementSizeFromBigEndian)
 {
     Sandbox box;
@@ -147,17 +142,4 @@ TEST(CInStream, RepositioningAcrossBufferWindowsReadsTheRightBytes)
     EXPECT_EQ(stream.ReadU8(), (2 * CInStream::kBufferSize + 10) & 0xFF);
     stream.Rewind(3);
     EXPECT_EQ(stream.ReadU8(), (2 * CInStream::kBufferSize + 8) & 0xFF);
-}
-
-TEST(CInStream, GetContiguousBytesHandsOutOnlyWhatIsBuffered)
-{
-    Sandbox box;
-    CInStream stream(box.write("f", CountingBytes(300)), true);
-    stream.SkipBytes(100);
-    EXPECT_EQ(stream.CountAvailableContiguousBytes(), 200u);
-    unsigned long count = 1000;
-    const unsigned char* p = stream.GetContiguousBytes(&count);
-    EXPECT_EQ(count, 200u);
-    EXPECT_EQ(p[0], 100);
-    EXPECT_EQ(stream.GetPosition(), 300);
 }
