@@ -59,32 +59,25 @@ class SubVersionTest : public Type6ReaderTest, public ::testing::WithParamInterf
 {
 };
 
-TEST_P(SubVersionTest, SkipsTheRightNumberOfBytesAfterTheIdentifier)
+// Each sub-version skips its own number of bytes after the identifier; records then carry
+// surplus bytes their length covers, and every padding from 0 to 3 bytes.
+TEST_P(SubVersionTest, SkipsTheRightNumberOfBytesAfterTheIdentifierAndBetweenRecords)
 {
-    const ReadResult o =
-        Read(File({Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))}, {}, GetParam()));
+    std::vector<SampleSpec> samples{Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))};
+    for (int surplus = 0; surplus < 4; ++surplus)
+        samples.push_back(Raw8(std::string(1, char('b' + surplus)), 3, 1,
+                               Bytes({uint8_t(surplus), 9, 9}), surplus));
+    const ReadResult o = Read(File(samples, {}, GetParam()));
     EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 1u);
+    ASSERT_EQ(o.brushes.size(), 5u);
     EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({0, 1, 2, 253, 254, 255}));
     EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
     EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Sampled(o, size_t(i + 1)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
 }
 
 INSTANTIATE_TEST_SUITE_P(SubVersions, SubVersionTest, ::testing::Values(1, 2, 7));
-
-TEST_F(Type6ReaderTest, SkipsSurplusAndPaddingBetweenRecords)
-{
-    // Record lengths of 1 + 1 + 264 + 19 + 3 + surplus: every padding from 0 to 3 bytes.
-    std::vector<SampleSpec> samples;
-    for (int surplus = 0; surplus < 4; ++surplus)
-        samples.push_back(Raw8(std::string(1, char('a' + surplus)), 3, 1,
-                               Bytes({uint8_t(surplus), 9, 9}), surplus));
-    const ReadResult o = Read(File(samples));
-    EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 4u);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Sampled(o, size_t(i)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
-}
 
 TEST_F(Type6ReaderTest, DecodesRunLengthSamples)
 {
