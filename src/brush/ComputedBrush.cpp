@@ -82,10 +82,11 @@ constexpr int kBandPixels = 1 << 18;
 class TipCache
 {
 public:
+    // Never destroyed: a brush that outlives main() must still find it.
     static TipCache& instance()
     {
-        static TipCache cache;
-        return cache;
+        static TipCache* const cache = new TipCache;
+        return *cache;
     }
 
     QImage find(const ComputedBrush* brush)
