@@ -63,7 +63,8 @@ V12Outcome ReadNow(const QString& path)
     return outcome;
 }
 
-// Reads on a worker thread that is asked to stop right after its n-th brush went out.
+// Reads on a worker thread that is asked to stop right after its n-th brush went out, or
+// before it starts when n is 0.
 V12Outcome ReadStoppingAfter(const QString& path, int n)
 {
     V12Outcome outcome;
@@ -86,6 +87,8 @@ V12Outcome ReadStoppingAfter(const QString& path, int n)
             }
         });
         self = &worker;
+        if (n == 0)
+            worker.interrupt();
         lock.unlock();
         worker.join();
     }
@@ -291,6 +294,18 @@ TEST(CABRreader, StopDuringASecondBrushPostsOneBrushThenTheEnd)
     const V12Outcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(2)), 1);
     EXPECT_TRUE(r.interrupted);
     EXPECT_EQ(r.events, (QStringList{"AddBrush", "FinishedReadingFile"}));
+}
+
+// Noticed inside a sample of more than 64 rows, before it is handed on.
+TEST(CABRreader, StopBeforeTheFirstBrushEndsTheReadInsideIt)
+{
+    AbrWriter w;
+    w.u16(2).u16(2).sampledRecord(true, "tall", 0, 0, 200, 1, 8, false, QByteArray(200, 1));
+    w.computedRecord(true, QStringLiteral("b"), 10, 100, 0, 100);
+    Sandbox box;
+    const V12Outcome r = ReadStoppingAfter(box.write("t.abr", w.data()), 0);
+    EXPECT_TRUE(r.interrupted);
+    EXPECT_EQ(r.events, QStringList{"FinishedReadingFile"});
 }
 
 TEST(CABRreader, StopAfterTheLastBrushSkipsTheEndNotice)

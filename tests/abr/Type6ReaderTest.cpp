@@ -3,10 +3,8 @@
 #include "brush/SampledBrush.h"
 
 #include <QtEndian>
-#include <boost/thread/thread.hpp>
 #include <climits>
 #include <cstring>
-#include <future>
 #include <gtest/gtest.h>
 
 namespace {
@@ -344,34 +342,16 @@ INSTANTIATE_TEST_SUITE_P(
 // Every item type of the descriptor format parses; only unknown codes fail.
 TEST_F(Type6ReaderTest, ReadsEveryDescriptorItemType)
 {
-    const QByteArray reference = AbrWriter()
-                                     .ascii("obj ")
-                                     .u32(7)
-                                     .ascii("prop")
-                                     .bytes(Unicode("p"))
-                                     .bytes(Key("Clr "))
-                                     .bytes(Key("Lyr "))
-                                     .ascii("Clss")
-                                     .bytes(Unicode("c"))
-                                     .bytes(Key("Lyr "))
-                                     .ascii("Enmr")
-                                     .bytes(Unicode("e"))
-                                     .bytes(Key("Lyr "))
-                                     .bytes(Key("Ordn"))
-                                     .bytes(Key("Trgt"))
-                                     .ascii("rele")
-                                     .bytes(Unicode("r"))
-                                     .bytes(Key("Lyr "))
-                                     .u32(3)
-                                     .ascii("Idnt")
-                                     .u32(42)
-                                     .ascii("indx")
-                                     .u32(2)
-                                     .ascii("name")
-                                     .bytes(Unicode("n"))
-                                     .bytes(Key("Lyr "))
-                                     .bytes(Unicode("Layer 1"))
-                                     .data();
+    AbrWriter ref;
+    ref.ascii("obj ").u32(7);
+    ref.ascii("prop").bytes(Unicode("p")).bytes(Key("Clr ")).bytes(Key("Lyr "));
+    ref.ascii("Clss").bytes(Unicode("c")).bytes(Key("Lyr "));
+    ref.ascii("Enmr").bytes(Unicode("e")).bytes(Key("Lyr ")).bytes(Key("Ordn"));
+    ref.bytes(Key("Trgt"));
+    ref.ascii("rele").bytes(Unicode("r")).bytes(Key("Lyr ")).u32(3);
+    ref.ascii("Idnt").u32(42).ascii("indx").u32(2);
+    ref.ascii("name").bytes(Unicode("n")).bytes(Key("Lyr ")).bytes(Unicode("Layer 1"));
+    const QByteArray reference = ref.data();
     const Members extra = {
         {"comp", AbrWriter().ascii("comp").u64(1ULL << 40).data()},
         {"tdta", AbrWriter().ascii("tdta").u32(5).ascii("12345").data()},
@@ -449,27 +429,5 @@ TEST_F(Type6ReaderTest, NestingStopsAt64Levels)
     for (int i = 0; i < 200000; ++i)
         deep += AbrWriter().ascii("VlLs").u32(1).data();
     EXPECT_EQ(Read(head + Section("desc", desc::Section(deep + Long(1)))).error, -1);
-}
-// A stop asked for before the worker starts is noticed inside the first sample (it has more
-// than 64 rows): nothing is handed on but the end of the read.
-TEST_F(Type6ReaderTest, StopRequestEndsTheReadBeforeTheNextBrush)
-{
-    const QString path = mSandbox.write(
-        "x.abr", File({Raw8("a", 1, 200, QByteArray(200, 1)), Raw8("b", 1, 1, Bytes({2}))}));
-    std::promise<void> go;
-    bool interrupted = false;
-    ReadResult result;
-    boost::thread worker([&, started = go.get_future().share()] {
-        started.wait();
-        try {
-            result = ReadAbr(path);
-        } catch (const boost::thread_interrupted&) {
-            interrupted = true;
-        }
-    });
-    worker.interrupt();
-    go.set_value();
-    worker.join();
-    EXPECT_TRUE(interrupted);
 }
 } // namespace
