@@ -30,11 +30,7 @@ protected:
     CFileReadingSessionTest()
         : mSession(
               mThread,
-              [this](const BrushFilePtr& file, const BrushPtr& brush) {
-                  file->addBrush(brush);
-                  if (mOnBrush)
-                      mOnBrush(file);
-              },
+              [this](const BrushFilePtr& file, const BrushPtr& brush) { file->addBrush(brush); },
               [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
                   mFinished.push_back(file);
                   mOutcomes.push_back(outcome);
@@ -60,7 +56,6 @@ protected:
     CWorkingThread mThread;
     ReportRecorder mRecorder;
     CFileReadingSession mSession;
-    std::function<void(const BrushFilePtr&)> mOnBrush;
     std::vector<BrushFilePtr> mFinished;
     std::vector<ReadOutcome> mOutcomes;
 };
@@ -132,33 +127,6 @@ TEST_F(CFileReadingSessionTest, FileThatCannotBeOpenedQueuesNothingAndStaysReadi
     DrainPostedEvents();
     EXPECT_TRUE(mRecorder.received.empty());
     EXPECT_TRUE(mSession.isReadingFile());
-}
-
-TEST_F(CFileReadingSessionTest, SwitchingHalfwayKeepsTheFirstFileOutOfTheSecond)
-{
-    const auto firstSpecs = NamedBrushes(QStringLiteral("First"), 40, 128, 128);
-    const auto secondSpecs = NamedBrushes(QStringLiteral("Second"), 4, 16, 16);
-    const QString secondPath = mSandbox.write("second.abr", SampledBrushFile(secondSpecs));
-    const auto first = Show(mSandbox.write("first.abr", SampledBrushFile(firstSpecs)));
-    BrushFilePtr second;
-    mOnBrush = [&](const BrushFilePtr& file) {
-        if (file == first && file->count() == 1) {
-            second = Show(secondPath);
-            mSession.ReadDisplayedFile();
-        }
-    };
-    ASSERT_TRUE(mSession.ReadDisplayedFile());
-    ASSERT_TRUE(WaitUntil([&] { return second && !mSession.isReadingFile(); }));
-
-    EXPECT_EQ(BrushNames(*first), SpecNames(firstSpecs, 1));
-    EXPECT_EQ(BrushNames(*second), SpecNames(secondSpecs, 4));
-    ASSERT_EQ(mFinished.size(), 1u);
-    EXPECT_EQ(mFinished[0], second);
-    // Not just ignored: nothing of the first read was delivered after the switch at all.
-    const auto& received = mRecorder.received;
-    ASSERT_EQ(received.size(), 1u + 4u + 1u);
-    for (size_t i = 1; i < received.size(); ++i)
-        EXPECT_EQ(received[i].second, second) << "report " << i;
 }
 
 TEST_F(CFileReadingSessionTest, ReportsOfAnyOtherFileAreIgnored)
