@@ -4,6 +4,7 @@
 
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 
 namespace {
 void PrintUsage(QTextStream& out)
@@ -29,7 +30,16 @@ int main(int argc, char** argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << PathFromNative(argv[i]);
-    KelbrinCoreApplication app(argc, argv);
+    // Reading a file and exporting it happen on this thread, straight into a sink; only the
+    // commands that run an event loop (a switch between files as the window makes it, the
+    // outline, the search) need the application object.
+    const bool needsEventLoop =
+        args.isEmpty() ||
+        (args.first() != QLatin1String("list") && args.first() != QLatin1String("export")) ||
+        args.contains(QLatin1String("--switch-after"));
+    std::optional<KelbrinCoreApplication> app;
+    if (needsEventLoop)
+        app.emplace(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
