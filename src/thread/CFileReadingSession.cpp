@@ -35,13 +35,19 @@ void CFileReadingSession::ShowFile(BrushFilePtr file)
     mReadingFile = mDisplayedFile != nullptr;
 }
 
-bool CFileReadingSession::ReadDisplayedFile()
+bool CFileReadingSession::ReadDisplayedFile(int* openError)
 {
     if (!mDisplayedFile)
         return false;
     try {
         CABRreader probe(mDisplayedFile->getPath());
+    } catch (int code) {
+        if (openError)
+            *openError = code;
+        return false;
     } catch (...) {
+        if (openError)
+            *openError = -1;
         return false;
     }
     QueueTask(boost::make_shared<CFileReadingTask>(mDisplayedFile->getPath(), mDisplayedFile));

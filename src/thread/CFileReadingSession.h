@@ -34,8 +34,9 @@ public:
     // from inside either handler.
     void ShowFile(BrushFilePtr file);
     // Checks on this thread that the file on display can be opened, then queues its reading.
-    // False, with nothing queued and nothing reported, when it cannot be opened.
-    bool ReadDisplayedFile();
+    // False, with nothing queued and nothing reported, when it cannot be opened; `openError`
+    // then receives what the open threw (-1 when it was not an int).
+    bool ReadDisplayedFile(int* openError = nullptr);
     // Queues a task of the caller's that reads the file on display (for instance one that wraps
     // a CFileReadingTask to learn its error).
     void QueueTask(CWorkingThread::TaskPtr task);

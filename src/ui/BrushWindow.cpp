@@ -307,7 +307,14 @@ void BrushWindow::setImageFromBrushFile(const QString& path)
     mFileView->setBrushFile(file);
     mReading->ShowFile(file);
     // A file that cannot be opened stays shown empty, and export stays off for it.
-    mReading->ReadDisplayedFile();
+    int openError = 0;
+    if (!mReading->ReadDisplayedFile(&openError)) {
+        // Said over the empty grid, as a read that fails at once would be.
+        ReadOutcome outcome;
+        outcome.error = openError;
+        mReadMessage->showOutcome(outcome, 0);
+        mLastReadFailed = true;
+    }
     validateActions();
 }
 

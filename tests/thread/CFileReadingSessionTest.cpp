@@ -9,6 +9,7 @@
 #include "thread/NotificationEvent.h"
 
 #include <atomic>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -114,7 +115,9 @@ TEST_F(CFileReadingSessionTest, DamagedFileShowsWhatWasReadAndStillEnds)
 TEST_F(CFileReadingSessionTest, FileThatCannotBeOpenedQueuesNothingAndStaysReading)
 {
     const auto file = Show(mSandbox.path("missing.abr"));
-    EXPECT_FALSE(mSession.ReadDisplayedFile());
+    int openError = 0;
+    EXPECT_FALSE(mSession.ReadDisplayedFile(&openError));
+    EXPECT_EQ(openError, -ENOENT);
     EXPECT_TRUE(mSession.isReadingFile());
     EXPECT_THROW(CFileReadingTask(file->getPath(), file).Perform(), int);
     EXPECT_THROW(CFileReadingTask(QString(), file).Perform(), int);
