@@ -4,9 +4,11 @@
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 
+#include <algorithm>
 #include <boost/thread/thread.hpp>
 #include <limits>
 #include <new>
+#include <stdexcept>
 
 CABRreader::Impl::Impl(const QString& path, CABRreader* owner)
     : mStream(path, true), mUnpacker(mStream), mOwner(owner)
@@ -18,41 +20,123 @@ void CABRreader::Impl::PostBrush(const BrushPtr& brush, CBrushSink& sink)
     sink.AddBrush(brush);
 }
 
+void CABRreader::Impl::SkipChecked(long long n)
+{
+    if (n < 0 || n > BytesLeft())
+        throw -1;
+    mStream.SkipBytes(n);
+}
+
+PixelBlock CABRreader::Impl::ReadPixels(long long width, long long height, int bytesPerSample,
+                                        bool compressed, long long available)
+{
+    // Each extent is bounded before anything is multiplied, so no product can overflow.
+    constexpr long long kMaxExtent = std::numeric_limits<int>::max();
+    if (width < 0 || height < 0 || width > kMaxExtent || height > kMaxExtent)
+        throw -1;
+    const long long rowBytes = width * bytesPerSample;
+    if (rowBytes > kMaxExtent || (rowBytes > 0 && height > kMaxExtent / rowBytes))
+        throw -1;
+    const long long byteCount = rowBytes * height;
+
+    // Never allocate more than the bytes at hand could fill: raw data needs its bytes,
+    // run-length data yields at most 128 bytes for every 2 it reads, after its row table.
+    long long fillable = std::min(available, BytesLeft());
+    if (compressed) {
+        if (2 * height > fillable)
+            throw -1;
+        fillable = (fillable - 2 * height) / 2 * 128;
+    }
+    if (byteCount > fillable)
+        throw -1;
+
+    PixelBlock block;
+    try {
+        block.resize(static_cast<size_t>(byteCount));
+    } catch (const std::bad_alloc&) {
+        throw -1;
+    } catch (const std::length_error&) {
+        throw -1;
+    }
+    if (compressed)
+        mStream.SkipBytes(height * 2);
+    const sizeWithLog size = bytesPerSample == 4 ? kSize4 : bytesPerSample == 2 ? kSize2 : kSize1;
+    for (long long row = 0; row < height; row += kRowsPerCancelCheck) {
+        const long long rows = std::min(kRowsPerCancelCheck, height - row);
+        unsigned char* dst = block.data() + row * rowBytes;
+        const bool last = row + rows == height;
+        if (compressed)
+            mUnpacker.Read(dst, static_cast<unsigned long>(rows * rowBytes), last);
+        else
+            mStream.ReadGeneric(dst, size, static_cast<unsigned long>(rows * width), false);
+        if (!last)
+            boost::this_thread::interruption_point();
+    }
+    return block;
+}
+
 // Header, all versions:          Versions 1 and 2 then hold:
 //   0  2  version                  2  2  brush count N
 //                                  4  …  N records: 2 type, 4 length, type-specific fields
 void CABRreader::Impl::Read(CBrushSink& sink)
 {
+    ReadOutcome outcome;
     try {
-        const unsigned short version = mStream.ReadU16();
-        if (version == 1 || version == 2) {
-            const unsigned short count = mStream.ReadU16();
-            for (unsigned i = 0; i < count; ++i) {
-                const unsigned short type = mStream.ReadU16();
-                const unsigned int length = mStream.ReadU32();
-                if (static_cast<long long>(length) > BytesLeft())
+        try {
+            const unsigned short version = mStream.ReadU16();
+            if (version == 1 || version == 2) {
+                const unsigned short count = mStream.ReadU16();
+                for (unsigned i = 0; i < count; ++i) {
+                    const unsigned short type = mStream.ReadU16();
+                    const unsigned int length = mStream.ReadU32();
+                    if (static_cast<long long>(length) > BytesLeft())
+                        throw -1;
+                    BrushPtr brush;
+                    if (type == 1)
+                        brush = ReadType12ComputedBrush(version == 2);
+                    else if (type == 2)
+                        brush = ReadType12SampledBrush(version == 2);
+                    else
+                        mStream.SkipBytes(length); // A kind we do not know: step over it whole.
+                    if (brush)
+                        PostBrush(brush, sink);
+                }
+            } else if (version >= 6 && version <= 10) {
+                const unsigned short subVersion = mStream.ReadU16();
+                ReadType6Brushes(sink, subVersion);
+                if (mDamaged)
                     throw -1;
-                BrushPtr brush;
-                if (type == 1)
-                    brush = ReadType12ComputedBrush(version == 2);
-                else if (type == 2)
-                    brush = ReadType12SampledBrush(version == 2);
-                else
-                    mStream.SkipBytes(length); // A kind we do not know: step over it whole.
-                if (brush)
-                    PostBrush(brush, sink);
+            } else {
+                outcome.unsupportedVersion = version;
             }
-        } else if (version >= 6 && version <= 10) {
-            const unsigned short subVersion = mStream.ReadU16();
-            ReadType6Brushes(sink, subVersion);
+        } catch (const boost::thread_interrupted&) {
+            throw;
+        } catch (int) {
+            throw;
+        } catch (const std::bad_alloc&) {
+            throw;
+        } catch (...) {
+            // Whatever else a hostile file provokes (a length_error from a container, say) is
+            // damage like any other.
+            throw -1;
         }
+    } catch (int code) {
+        outcome.error = code;
+        boost::this_thread::interruption_point();
+        sink.FinishedReadingFile(outcome);
+        throw;
+    } catch (const std::bad_alloc&) {
+        outcome.outOfMemory = true;
+        boost::this_thread::interruption_point();
+        sink.FinishedReadingFile(outcome);
+        throw;
     } catch (...) {
         boost::this_thread::interruption_point();
-        sink.FinishedReadingFile();
+        sink.FinishedReadingFile(outcome);
         throw;
     }
     boost::this_thread::interruption_point();
-    sink.FinishedReadingFile();
+    sink.FinishedReadingFile(outcome);
 }
 
 // 4 count C, then C big-endian UTF-16 code units; a final zero unit ends the name.
@@ -105,40 +189,11 @@ BrushPtr CABRreader::Impl::ReadType12SampledBrush(bool hasName)
     const unsigned short depth = mStream.ReadU16();
     const unsigned char compression = mStream.ReadU8();
 
+    if (depth != 8)
+        throw -1;
     const long long width = static_cast<long long>(right) - left;
     const long long height = static_cast<long long>(bottom) - top;
-    if (width < 0 || height < 0 || width > std::numeric_limits<int>::max() ||
-        height > std::numeric_limits<int>::max() || depth != 8)
-        throw -1;
-    const unsigned long long byteCount =
-        static_cast<unsigned long long>(width) * static_cast<unsigned long long>(height);
-    if (byteCount > 0xFFFFFFFFULL)
-        throw -1;
-
-    // Never allocate more than the rest of the file could fill: raw data needs its bytes,
-    // run-length data yields at most 128 bytes for every 2 it reads.
-    long long left_in_file = BytesLeft();
-    if (compression != 0)
-        left_in_file -= 2 * height;
-    const unsigned long long fillable =
-        left_in_file <= 0  ? 0
-        : compression != 0 ? static_cast<unsigned long long>(left_in_file / 2) * 128
-                           : static_cast<unsigned long long>(left_in_file);
-    if (byteCount > fillable)
-        throw -1;
-
-    PixelBlock block;
-    try {
-        block.assign(static_cast<size_t>(byteCount), 0);
-    } catch (const std::bad_alloc&) {
-        throw -1;
-    }
-    if (compression != 0) {
-        mStream.SkipBytes(height * 2);
-        mUnpacker.Read(block.data(), static_cast<unsigned long>(byteCount));
-    } else {
-        mStream.ReadGeneric(block.data(), kSize1, static_cast<unsigned long>(byteCount), false);
-    }
+    PixelBlock block = ReadPixels(width, height, 1, compression != 0, BytesLeft());
     return std::make_shared<SampledBrush>(std::move(name), static_cast<int>(width),
                                           static_cast<int>(height), depth, std::move(block));
 }

@@ -2,6 +2,21 @@
 
 #include "brush/Brush.h"
 
+#include <optional>
+
+// How a read ended, as the sink learns it before the reader lets an error through.
+struct ReadOutcome
+{
+    // The int the read failed with (-1 for damage), absent when it reached the end.
+    std::optional<int> error;
+    // The read failed for want of memory.
+    bool outOfMemory = false;
+    // The version word of a file of a version Kelbrin does not read (it yields no brush).
+    std::optional<int> unsupportedVersion;
+
+    bool failed() const { return error.has_value() || outOfMemory; }
+};
+
 // Where a read hands what it yields, on the reading thread, the moment it is made. The reader
 // knows nothing of threads or windows; whoever runs it decides where brushes go (the
 // file-reading task posts them to the main thread, the tests and the fuzzer keep them).
@@ -14,5 +29,5 @@ public:
     // FinishedReadingFile and then lets the exception through.
     virtual void AddBrush(const BrushPtr& brush) = 0;
     // The read is over: after the last brush, or just before a read error is thrown on.
-    virtual void FinishedReadingFile() = 0;
+    virtual void FinishedReadingFile(const ReadOutcome& outcome) = 0;
 };

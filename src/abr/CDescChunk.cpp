@@ -34,10 +34,10 @@ const ucstring& NameOf(const CNamedListObjectNode& object)
 //   10  4  length of the class ID, 0             (skipped)
 //   14  4  'null', read as the type code of the top-level item:
 //          count 1, key 'Brsh', then a 'VlLs' of brush presets
-CDescChunk::CDescChunk(CInStream& stream)
+CDescChunk::CDescChunk(CInStream& stream, long long sectionLength)
 {
     stream.SkipBytes(14);
-    CDescChunkReader reader(stream);
+    CDescChunkReader reader(stream, sectionLength);
     const CObjectNodePtr root = reader.ReadNode();
 
     const auto* top = dynamic_cast<const CListObjectNode*>(root.get());

@@ -28,9 +28,10 @@ public:
         ucstring name;
     };
 
-    // The stream stands at the first data byte of the section; it is left after the last byte
-    // read. Throws -1 when the descriptor cannot be parsed.
-    explicit CDescChunk(CInStream& stream);
+    // The stream stands at the first data byte of a section of sectionLength bytes; it is left
+    // after the last byte read. Throws -1 when the descriptor cannot be parsed or would take
+    // more memory than such a section may.
+    CDescChunk(CInStream& stream, long long sectionLength);
 
     // Null past the last entry.
     const SComputedBrushDesc* ComputedBrush(unsigned index) const;

@@ -37,6 +37,19 @@ long long CDescChunkReader::BytesLeft() const
     return mStream.GetSize() - mStream.GetPosition();
 }
 
+namespace {
+// What one node costs beyond its own object: its allocation, its shared count and its slot in
+// the parent's container, roughly, for a 64-bit glibc.
+constexpr long long kNodeOverhead = 96;
+} // namespace
+
+void CDescChunkReader::Charge(long long bytes)
+{
+    mBudget -= bytes + kNodeOverhead;
+    if (mBudget < 0)
+        throw -1;
+}
+
 // SkipBytes does not notice the end of the file by itself.
 void CDescChunkReader::SkipChecked(long long n)
 {
@@ -80,6 +93,9 @@ ucstring CDescChunkReader::ReadUnicodeString()
 void CDescChunkReader::SkipUnicodeString()
 {
     const unsigned int count = mStream.ReadU32();
+    // The same limit as for a string that is kept.
+    if (count >= 0x80000000U)
+        throw std::bad_alloc();
     SkipChecked(static_cast<long long>(count) * 2);
 }
 
@@ -153,15 +169,18 @@ CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
         SkipUnicodeString();
         auto object =
             boost::shared_ptr<CNamedListObjectNode>(new CNamedListObjectNode(ReadString()));
+        Charge(sizeof(CNamedListObjectNode) + object->name().size());
         const unsigned int count = mStream.ReadU32();
         for (unsigned int i = 0; i < count; ++i) {
             const std::string key = ReadString();
+            Charge(key.size());
             object->AddMember(key, ReadNode());
         }
         return object;
     }
     case Code("VlLs"): {
         auto list = boost::shared_ptr<CListObjectNode>(new CListObjectNode());
+        Charge(sizeof(CListObjectNode));
         const unsigned int count = mStream.ReadU32();
         for (unsigned int i = 0; i < count; ++i)
             list->AddChild(ReadNode());
@@ -170,23 +189,32 @@ CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
     case Code("null"): {
         const unsigned int count = mStream.ReadU32();
         auto list = boost::shared_ptr<CListObjectNode>(new CListObjectNode(ReadString()));
+        Charge(sizeof(CListObjectNode) + list->name().size());
         for (unsigned int i = 0; i < count; ++i)
             list->AddChild(ReadNode());
         return list;
     }
-    case Code("TEXT"):
-        return CObjectNodePtr(new CTypedObjectNode<ucstring>(ReadUnicodeString()));
+    case Code("TEXT"): {
+        ucstring text = ReadUnicodeString();
+        Charge(sizeof(CTypedObjectNode<ucstring>) + text.size() * 2);
+        return CObjectNodePtr(new CTypedObjectNode<ucstring>(std::move(text)));
+    }
     case Code("UntF"): {
+        Charge(sizeof(CDoubleObjectNodeWithUnits));
         const uint32_t units = mStream.ReadU32();
         return CObjectNodePtr(new CDoubleObjectNodeWithUnits(mStream.ReadDouble(), units));
     }
     case Code("doub"):
+        Charge(sizeof(CTypedObjectNode<double>));
         return CObjectNodePtr(new CTypedObjectNode<double>(mStream.ReadDouble()));
     case Code("long"):
+        Charge(sizeof(CTypedObjectNode<long>));
         return CObjectNodePtr(new CTypedObjectNode<long>(mStream.ReadS32()));
     case Code("bool"):
+        Charge(sizeof(CTypedObjectNode<bool>));
         return CObjectNodePtr(new CTypedObjectNode<bool>(mStream.ReadU8() != 0));
     case Code("enum"):
+        Charge(0); // the list slot it takes
         SkipString();
         SkipString();
         return {};

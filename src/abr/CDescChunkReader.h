@@ -9,13 +9,17 @@ class CInStream;
 
 // Parses descriptor items into a tree of CObjectNode. Every failure, including a type code it
 // does not know, is thrown as -1; nothing read from the file can make it allocate more than
-// the rest of the file could fill, or recurse deeper than kMaxDepth.
+// the rest of the file could fill, recurse deeper than kMaxDepth, or build a tree of more
+// than kMaxBytesPerByte bytes for each byte of the section.
 class CDescChunkReader
 {
 public:
     static constexpr int kMaxDepth = 64;
+    static constexpr long long kMaxBytesPerByte = 64;
 
-    explicit CDescChunkReader(CInStream& stream) : mStream(stream) {}
+    CDescChunkReader(CInStream& stream, long long sectionLength)
+        : mStream(stream), mBudget(sectionLength * kMaxBytesPerByte)
+    {}
 
     // An empty pointer for items that keep no node ("enum", references, raw data, ...).
     CObjectNodePtr ReadNode();
@@ -29,7 +33,10 @@ private:
     void SkipReference();
     void SkipChecked(long long n);
     long long BytesLeft() const;
+    // Counts what a node costs in memory against the budget; throws -1 when it is spent.
+    void Charge(long long bytes);
 
     CInStream& mStream;
     int mDepth = 0;
+    long long mBudget;
 };

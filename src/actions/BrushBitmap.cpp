@@ -1,5 +1,6 @@
 #include "actions/BrushBitmap.h"
 
+#include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 
 #include <cstring>
@@ -18,18 +19,24 @@ template float BrushBitmap::sample<float>(int, int) const;
 
 std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush)
 {
-    if (!brush || brush->image().isNull())
+    if (!brush)
+        return std::nullopt;
+    // A computed tip is drawn for this one use: kept in the shared cache, a few full-size tips
+    // of an export would stay in memory beside the one being written.
+    const auto* computed = dynamic_cast<const ComputedBrush*>(brush.get());
+    const QImage image = computed ? computed->drawImage(1.0) : brush->image();
+    if (image.isNull())
         return std::nullopt;
     BrushBitmap bitmap;
-    bitmap.width = brush->image().width();
-    bitmap.height = brush->image().height();
+    bitmap.width = image.width();
+    bitmap.height = image.height();
     if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get())) {
         bitmap.depth = sampled->depth();
         bitmap.samples = sampled->pixels().data();
         bitmap.owner = brush;
         return bitmap;
     }
-    const QImage grey = brush->image().convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     auto ink = std::make_shared<PixelBlock>(static_cast<size_t>(bitmap.width) * bitmap.height);
     for (int y = 0; y < bitmap.height; ++y) {
         const uchar* in = grey.constScanLine(y);

@@ -1,4 +1,5 @@
 #include "actions/BrushExporter.h"
+#include "platform/NativePath.h"
 
 #include "platform/Logging.h"
 #include "platform/WriteNewFile.h"
@@ -20,7 +21,7 @@ constexpr float kNoPaintThreshold = 0.0039138943f;
 bool NameExists(const QString& path)
 {
     struct stat st;
-    return lstat(QFile::encodeName(path).constData(), &st) == 0;
+    return lstat(PathToNative(path).constData(), &st) == 0;
 }
 
 quint16 FloatTo16(float v)
@@ -240,12 +241,12 @@ QString BrushExporter::createExportFolder(const QString& directory, const QStrin
     // Another program may take the free name between the look and the mkdir; then look again.
     for (;;) {
         const QString path = QDir(directory).filePath(uniqueNameInDirectory(directory, name));
-        if (mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        if (mkdir(PathToNative(path).constData(), 0777) == 0)
             return path;
         if (errno != EEXIST) {
             *error =
                 QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-            qCWarning(lcActions).noquote() << *error;
+            // Reported by the caller, once.
             return {};
         }
     }

@@ -45,7 +45,9 @@ int RunScreenshot(KelbrinApplication& app, BrushWindow& window, const QString& o
     const bool saved = window.grab().save(out, "PNG");
     if (!saved)
         std::fprintf(stderr, "kelbrin: cannot write %s\n", qPrintable(out));
-    return finished && saved ? 0 : 1;
+    if (window.lastReadFailed())
+        std::fprintf(stderr, "kelbrin: the read of %s stopped with an error\n", qPrintable(file));
+    return finished && saved && !window.lastReadFailed() ? 0 : 1;
 }
 } // namespace
 

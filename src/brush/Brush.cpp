@@ -4,11 +4,12 @@ Brush::Brush(std::optional<QString> name) : mName(std::move(name)) {}
 
 Brush::~Brush() = default;
 
-QSizeF Brush::size() const
+QImage Brush::thumbnail(int side) const
 {
-    if (mImage.isNull())
-        return QSizeF(0, 0);
-    return QSizeF(mImage.width(), mImage.height());
+    const QImage full = image();
+    if (full.isNull() || (full.width() <= side && full.height() <= side))
+        return full;
+    return full.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QString Brush::displayName() const

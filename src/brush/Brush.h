@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <memory>
@@ -16,18 +17,22 @@ public:
     Brush(const Brush&) = delete;
     Brush& operator=(const Brush&) = delete;
 
-    const QImage& image() const { return mImage; }
+    // The image at full size; null when the brush has none. A computed brush draws it here
+    // (or finds it in its cache), so callers that only need the size ask for pixelSize().
+    virtual QImage image() const = 0;
+    // Width and height of image(), known without drawing; empty when there is no image.
+    virtual QSize pixelSize() const = 0;
+    // The image made to fit a side x side square (never enlarged), for a grid cell.
+    virtual QImage thumbnail(int side) const;
+
     // Absent for brushes from files that carry no names, which is not the same as "".
     const std::optional<QString>& name() const { return mName; }
-    QSizeF size() const;
+    QSizeF size() const { return QSizeF(pixelSize()); }
     // The name as people read it: files of version 6 and later keep a terminating zero unit in
     // the stored name, which is not shown.
     QString displayName() const;
 
     virtual bool isComputed() const = 0;
-
-protected:
-    QImage mImage;
 
 private:
     std::optional<QString> mName;

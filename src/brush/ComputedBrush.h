@@ -2,23 +2,49 @@
 
 #include "brush/Brush.h"
 
-// A parametric brush tip: an ellipse with a soft or hard edge, drawn once when made.
+#include <optional>
+
+// A parametric brush tip: an ellipse with a soft or hard edge. Its size is known from its
+// parameters; its image is drawn only when something asks for it, at the size asked for, and
+// full-size images are kept in a cache shared by all computed brushes, under a memory budget.
 class ComputedBrush : public Brush
 {
 public:
+    // Tips are drawn at most this many pixels a side (one byte a pixel); a larger one is drawn
+    // at the largest size that fits, and says so through scaledFrom().
+    static constexpr double kMaxDrawnSide = 16384.0;
+
     ComputedBrush(std::optional<QString> name, double diameter, double roundnessInPercent,
                   double angleInDegrees, double hardnessInPercent);
+    ~ComputedBrush() override;
 
     static std::shared_ptr<ComputedBrush> brushWithName(std::optional<QString> name,
                                                         double diameter, double roundnessInPercent,
                                                         double angleInDegrees,
                                                         double hardnessInPercent);
 
+    QImage image() const override;
+    QSize pixelSize() const override { return mSize; }
+    QImage thumbnail(int side) const override;
     bool isComputed() const override { return true; }
+    // The size the parameters ask for, when the image had to be drawn smaller than that.
+    std::optional<QSizeF> scaledFrom() const { return mScaledFrom; }
+
+    // Draws the image at `scale` times its drawn size, with a cancellation point every
+    // bandRows rows (fewer for wide tips). Not cached.
+    QImage drawImage(double scale, int bandRows = 256) const;
+
+    // The memory the cache of full-size images may use; the least recently used go first.
+    static void setCacheBudget(size_t bytes);
+    static size_t cachedBytes();
 
 private:
-    void makeImage(double diameter, double roundnessInPercent, double angleInDegrees,
-                   double hardnessInPercent);
+    double mRatio = 1.0;    // roundness as a ratio, at least one pixel of the short axis
+    double mHardness = 0.0; // as a ratio
+    double mAngle = 0.0;
+    double mSide = 0.0; // side of the drawing square, after any scaling down
+    QSize mSize{0, 0};
+    std::optional<QSizeF> mScaledFrom;
 };
 
 // The bounding box of an ellipse with axes size (x) and size * ratio (y), rotated by the angle,

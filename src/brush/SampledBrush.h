@@ -2,9 +2,29 @@
 
 #include "brush/Brush.h"
 
+#include <memory>
+#include <new>
+#include <type_traits>
 #include <vector>
 
-using PixelBlock = std::vector<unsigned char>;
+// Leaves the bytes of a resized block as they are: the reader overwrites every one of them,
+// and zeroing first would touch each page of a large sample twice.
+template <typename T> struct UninitializedAllocator : std::allocator<T>
+{
+    template <typename U> struct rebind
+    {
+        using other = UninitializedAllocator<U>;
+    };
+    UninitializedAllocator() = default;
+    template <typename U> UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+    template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... Args> void construct(U* p, Args&&... args)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+using PixelBlock = std::vector<unsigned char, UninitializedAllocator<unsigned char>>;
 
 // A brush whose image is the pixel block stored in the file: one sample per pixel measuring
 // ink, 8- or 16-bit unsigned or 32-bit float, host byte order, rows packed without padding.
@@ -14,6 +34,8 @@ public:
     SampledBrush(std::optional<QString> name, int width, int height, int depthInBits,
                  PixelBlock pixels);
 
+    QImage image() const override { return mImage; }
+    QSize pixelSize() const override { return mImage.size(); }
     bool isComputed() const override { return false; }
     int depth() const { return mDepth; }
     const PixelBlock& pixels() const { return mPixels; }
@@ -21,4 +43,5 @@ public:
 private:
     PixelBlock mPixels;
     int mDepth;
+    QImage mImage;
 };

@@ -2,6 +2,8 @@
 
 #include "brush/BrushFile.h"
 
+#include <QSize>
+#include <QSizeF>
 #include <QStringList>
 #include <optional>
 #include <vector>
@@ -12,6 +14,19 @@ struct ReadError
     int code = 0;
 };
 
+// What the listing shows of one brush; taken as the brush arrives, so a listing need not keep
+// the brushes themselves (nor draw a computed tip).
+struct BrushSummary
+{
+    bool computed = false;
+    QSize size;
+    int depth = 0; // 0 for computed brushes
+    std::optional<QString> name;
+    QString displayName;
+    QString pixelsSha256; // sampled brushes, when asked for
+    std::optional<QSizeF> scaledFrom;
+};
+
 struct FileResult
 {
     BrushFilePtr file;
@@ -19,12 +34,22 @@ struct FileResult
     std::optional<ReadError> error;
     // Left for the next file before its end, as --switch-after asked.
     bool switchedAway = false;
+    std::optional<int> unsupportedVersion;
+    std::vector<BrushSummary> summaries;
 };
 
-// Reads the files one after another on a working thread and collects their brushes as the
-// window does, from the posted notifications. With switchAfter >= 0 (and two paths) the first
-// file is left for the second after that many brushes, exactly as the window switches files.
-// Main thread; returns when every file is done.
-std::vector<FileResult> ReadBrushFiles(const QStringList& paths, int switchAfter = -1);
+struct ReadOptions
+{
+    // With switchAfter >= 0 (and two paths) the first file is left for the second after that
+    // many brushes, exactly as the window switches files, on a working thread.
+    int switchAfter = -1;
+    // Keep the brushes in each result's file (export needs them; a listing does not).
+    bool keepBrushes = true;
+    bool hashPixels = false;
+};
+
+// Reads the files one after another and collects what they yield. Without switchAfter the
+// files are read on the calling thread straight into a sink, no event loop involved.
+std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options = {});
 
 QString ErrorMessage(const ReadError& error);

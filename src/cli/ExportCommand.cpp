@@ -2,8 +2,6 @@
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 
-#include <QFileInfo>
-
 int RunExportCommand(const QStringList& args, CliStreams io)
 {
     bool transparent = false;
@@ -22,10 +20,32 @@ int RunExportCommand(const QStringList& args, CliStreams io)
         return 2;
     }
     const QString& path = operands[0];
-    const QFileInfo target(operands[1]);
+    // The folder is made exactly as named, trailing slashes aside; a name that only points at
+    // an existing folder ("", "/", ".", "..") names no new one.
+    QString dir = operands[1];
+    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
+        dir.chop(1);
+    const QString last = dir.section(QLatin1Char('/'), -1);
+    if (dir.isEmpty() || dir == QLatin1String("/") || last == QLatin1String(".") ||
+        last == QLatin1String("..")) {
+        io.err << "kelbrin-cli export: DIR must name a new folder, not \"" << operands[1] << "\"\n";
+        return 2;
+    }
+    const int slash = dir.lastIndexOf(QLatin1Char('/'));
+    const QString parent = slash < 0    ? QStringLiteral(".")
+                           : slash == 0 ? QStringLiteral("/")
+                                        : dir.left(slash);
 
     int status = 0;
     const FileResult result = ReadBrushFiles({path}).front();
+    if (!result.error && result.file->count() == 0) {
+        io.err << path << ": "
+               << (result.unsupportedVersion
+                       ? QStringLiteral("unsupported version %1").arg(*result.unsupportedVersion)
+                       : QStringLiteral("no brushes"))
+               << "; nothing exported\n";
+        return 1;
+    }
     if (result.error) {
         const qsizetype read = qsizetype(result.file->count());
         io.err << path << ": stopped by error "
@@ -45,8 +65,7 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     }
 
     QString error;
-    const QString folder =
-        BrushExporter::createExportFolder(target.absolutePath(), target.fileName(), &error);
+    const QString folder = BrushExporter::createExportFolder(parent, last, &error);
     if (folder.isEmpty()) {
         io.err << "kelbrin-cli export: cannot create the folder " << error << '\n';
         return 1;

@@ -1,66 +1,79 @@
-#include "thread/BrushNotifications.h"
 #include "abr/CABRreader.h"
+#include "abr/ReadErrorText.h"
+#include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
 #include "thread/CFileReadingSession.h"
-#include "thread/CFileReadingTask.h"
 #include "thread/CWorkingThread.h"
-#include "thread/NotificationCenter.h"
-#include "thread/NotificationEvent.h"
+#include "thread/PostingBrushSink.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QEventLoop>
 #include <boost/make_shared.hpp>
 #include <cstring>
+#include <functional>
 #include <new>
 
 namespace {
-const QString kReadFailed = QStringLiteral("kelbrin-cli.ReadFailed");
-const QString kAllRead = QStringLiteral("kelbrin-cli.AllRead");
+using FileCallback = std::function<void(const BrushFilePtr&, std::optional<ReadError>)>;
 
-// The reading task as the window queues it, wrapped so that the error the task lets go reaches
-// the main thread. An interruption is let through: a cancelled read reports nothing more.
+// Runs `callback(file, error)` on the main thread, queued behind everything posted before.
+void CallOnMainThread(const FileCallback& callback, const BrushFilePtr& file,
+                      std::optional<ReadError> error)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [callback, file, error] { callback(file, error); },
+        Qt::QueuedConnection);
+}
+
+// The reading task as the window queues it, except that a file that cannot be opened is
+// reported (the window checks that before it queues). Errors of the read itself arrive with
+// its "FinishedReadingFile"; an interruption is let through.
 class ListReadingTask : public CWorkingThread::CThreadTask
 {
 public:
-    explicit ListReadingTask(const BrushFilePtr& file) : mTask(file->getPath(), file) {}
+    ListReadingTask(BrushFilePtr file, FileCallback openFailed)
+        : mFile(std::move(file)), mOpenFailed(std::move(openFailed))
+    {}
 
     void Perform() override
     {
-        QVariantMap failure;
+        std::unique_ptr<CABRreader> reader;
         try {
-            mTask.Perform();
+            reader = std::make_unique<CABRreader>(mFile->getPath());
         } catch (int code) {
-            failure.insert(QStringLiteral("code"), code);
+            CallOnMainThread(mOpenFailed, mFile, ReadError{false, code});
+            return;
         } catch (const std::bad_alloc&) {
-            failure.insert(QStringLiteral("badAlloc"), true);
+            CallOnMainThread(mOpenFailed, mFile, ReadError{true, 0});
+            return;
         }
-        if (!failure.isEmpty())
-            NotificationEvent::postNotificationWithName(kReadFailed, mTask.brushFile(), failure);
+        PostingBrushSink sink(mFile);
+        reader->Read(sink);
     }
 
 private:
-    CFileReadingTask mTask;
+    BrushFilePtr mFile;
+    FileCallback mOpenFailed;
 };
 
-// Queued behind the reads it follows: when it runs, everything they posted is already queued.
+// Queued behind the reads it follows: when it runs, everything they posted is already queued,
+// and its call arrives after all of it.
 class AllReadTask : public CWorkingThread::CThreadTask
 {
 public:
-    explicit AllReadTask(BrushFilePtr last) : mLast(std::move(last)) {}
-    void Perform() override { NotificationEvent::postNotificationWithName(kAllRead, mLast); }
+    AllReadTask(BrushFilePtr last, FileCallback allRead)
+        : mLast(std::move(last)), mAllRead(std::move(allRead))
+    {}
+    void Perform() override { CallOnMainThread(mAllRead, mLast, std::nullopt); }
 
 private:
     BrushFilePtr mLast;
+    FileCallback mAllRead;
 };
-
-QString KindOf(const Brush& brush)
-{
-    return brush.isComputed() ? QStringLiteral("computed") : QStringLiteral("sampled");
-}
 
 QString PixelsSha256(const SampledBrush& brush)
 {
@@ -71,25 +84,71 @@ QString PixelsSha256(const SampledBrush& brush)
             .toHex());
 }
 
+BrushSummary Summarize(const Brush& brush, bool hashPixels)
+{
+    BrushSummary summary;
+    summary.computed = brush.isComputed();
+    summary.size = brush.pixelSize();
+    summary.name = brush.name();
+    summary.displayName = brush.displayName();
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
+        summary.depth = sampled->depth();
+        if (hashPixels)
+            summary.pixelsSha256 = PixelsSha256(*sampled);
+    } else if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
+        summary.scaledFrom = computed->scaledFrom();
+    }
+    return summary;
+}
+
+// Names and paths come from files and folders anyone can write; control characters would
+// reach the terminal as commands (clearing it, say), so they are shown as escapes, as are the
+// bytes of a file name that is not UTF-8.
+QString Printable(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0))
+            result += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else if (u >= 0xDC80 && u <= 0xDCFF) // a byte of a file name that is not UTF-8
+            result += QStringLiteral("\\x%1").arg(int(u - 0xDC00), 2, 16, QLatin1Char('0'));
+        else
+            result += c;
+    }
+    return result;
+}
+
+QString KindOf(const BrushSummary& brush)
+{
+    return brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled");
+}
+
 void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
 {
     for (const FileResult& result : results) {
-        const auto& brushes = result.file->brushes();
+        const auto& brushes = result.summaries;
         for (size_t i = 0; i < brushes.size(); ++i) {
-            const Brush& brush = *brushes[i];
-            const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
-            out << i << ' ' << KindOf(brush) << ' ' << brush.size().width() << 'x'
-                << brush.size().height() << ' '
-                << (sampled ? QString::number(sampled->depth()) : QStringLiteral("-")) << ' '
-                << (brush.name() ? brush.displayName() : QStringLiteral("(no name)")) << '\n';
+            const BrushSummary& brush = brushes[i];
+            out << i << ' ' << KindOf(brush) << ' ' << brush.size.width() << 'x'
+                << brush.size.height() << ' '
+                << (brush.depth ? QString::number(brush.depth) : QStringLiteral("-")) << ' '
+                << (brush.name ? Printable(brush.displayName) : QStringLiteral("(no name)"));
+            if (brush.scaledFrom)
+                out << " (scaled from " << brush.scaledFrom->width() << 'x'
+                    << brush.scaledFrom->height() << ')';
+            out << '\n';
         }
-        out << result.file->getPath() << ": " << brushes.size()
+        out << Printable(result.file->getPath()) << ": " << brushes.size()
             << (brushes.size() == 1 ? " brush, " : " brushes, ");
         if (result.error)
             out << "stopped by error "
                 << (result.error->badAlloc ? QStringLiteral("bad_alloc")
                                            : QString::number(result.error->code))
                 << " (" << ErrorMessage(*result.error) << ")\n";
+        else if (result.unsupportedVersion)
+            out << "unsupported version " << *result.unsupportedVersion << '\n';
         else if (result.finished)
             out << "read to the end\n";
         else if (result.switchedAway)
@@ -107,18 +166,20 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
         if (f)
             out << ", ";
         out << "{\"path\": " << JsonString(result.file->getPath()) << ", \"brushes\": [";
-        const auto& brushes = result.file->brushes();
+        const auto& brushes = result.summaries;
         for (size_t i = 0; i < brushes.size(); ++i) {
-            const Brush& brush = *brushes[i];
+            const BrushSummary& brush = brushes[i];
             if (i)
                 out << ", ";
             out << "{\"index\": " << i << ", \"kind\": \"" << KindOf(brush) << "\", \"name\": "
-                << (brush.name() ? JsonString(*brush.name()) : QStringLiteral("null"))
-                << ", \"width\": " << brush.image().width()
-                << ", \"height\": " << brush.image().height();
-            if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush))
-                out << ", \"depth\": " << sampled->depth() << ", \"pixels_sha256\": \""
-                    << PixelsSha256(*sampled) << '"';
+                << (brush.name ? JsonString(*brush.name) : QStringLiteral("null"))
+                << ", \"width\": " << brush.size.width() << ", \"height\": " << brush.size.height();
+            if (!brush.computed)
+                out << ", \"depth\": " << brush.depth << ", \"pixels_sha256\": \""
+                    << brush.pixelsSha256 << '"';
+            if (brush.scaledFrom)
+                out << ", \"scaled_from\": [" << QString::number(brush.scaledFrom->width(), 'f', 0)
+                    << ", " << QString::number(brush.scaledFrom->height(), 'f', 0) << ']';
             out << '}';
         }
         out << "], \"finished\": " << (result.finished ? "true" : "false") << ", \"error\": ";
@@ -130,10 +191,39 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
         else
             out << "{\"code\": " << result.error->code
                 << ", \"message\": " << JsonString(ErrorMessage(*result.error)) << '}';
+        if (result.unsupportedVersion)
+            out << ", \"note\": \"unsupported version " << *result.unsupportedVersion << '"';
         out << '}';
     }
     out << "]}\n";
 }
+
+// Collects a read on the calling thread.
+class CollectingSink : public CBrushSink
+{
+public:
+    CollectingSink(FileResult& result, const ReadOptions& options)
+        : mResult(result), mOptions(options)
+    {}
+
+    void AddBrush(const BrushPtr& brush) override
+    {
+        mResult.summaries.push_back(Summarize(*brush, mOptions.hashPixels));
+        if (mOptions.keepBrushes)
+            mResult.file->addBrush(brush);
+    }
+    void FinishedReadingFile(const ReadOutcome& outcome) override
+    {
+        mResult.finished = true;
+        mResult.unsupportedVersion = outcome.unsupportedVersion;
+        if (outcome.failed())
+            mResult.error = ReadError{outcome.outOfMemory, outcome.error.value_or(0)};
+    }
+
+private:
+    FileResult& mResult;
+    const ReadOptions& mOptions;
+};
 } // namespace
 
 QString ErrorMessage(const ReadError& error)
@@ -143,101 +233,92 @@ QString ErrorMessage(const ReadError& error)
 
 QString DescribeReadError(int code)
 {
-    switch (code) {
-    case -1:
-        return QStringLiteral("not a valid brush file, or damaged");
-    case -39:
-        return QStringLiteral("the file ended early");
-    default:
-        if (code < 0)
-            return QString::fromLocal8Bit(std::strerror(-code));
-        return QStringLiteral("error %1").arg(code);
-    }
+    return ReadErrorText(code);
 }
 
-std::vector<FileResult> ReadBrushFiles(const QStringList& paths, int switchAfter)
+std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options)
 {
+    const int switchAfter = options.switchAfter;
     std::vector<FileResult> results;
-    for (const QString& path : paths)
-        results.push_back({BrushFile::brushFileWithPath(path), false, std::nullopt, false});
+    for (const QString& path : paths) {
+        FileResult result;
+        result.file = BrushFile::brushFileWithPath(path);
+        results.push_back(std::move(result));
+    }
+    if (switchAfter < 0) {
+        for (FileResult& result : results) {
+            CollectingSink sink(result, options);
+            try {
+                CABRreader reader(result.file->getPath());
+                reader.Read(sink);
+            } catch (int code) {
+                // Also an open that failed, before the sink heard of the read.
+                result.error = ReadError{false, code};
+            } catch (const std::bad_alloc&) {
+                result.error = ReadError{true, 0};
+            }
+        }
+        return results;
+    }
 
-    auto resultFor = [&](const void* file) -> FileResult* {
+    auto resultFor = [&](const BrushFilePtr& file) -> FileResult* {
         for (FileResult& r : results)
-            if (r.file.get() == file)
+            if (r.file == file)
                 return &r;
         return nullptr;
     };
 
+    // One file on display at a time, switched exactly as the window switches.
     QEventLoop loop;
     CWorkingThread thread;
-    ScopedObserver onFailed(kReadFailed, nullptr, [&](const Notification& n) {
-        if (FileResult* r = resultFor(n.object().get())) {
-            ReadError e;
-            e.badAlloc = n.userInfo().value(QStringLiteral("badAlloc")).toBool();
-            e.code = n.userInfo().value(QStringLiteral("code")).toInt();
+    FileResult& first = results[0];
+    FileResult& second = results[1];
+    std::unique_ptr<CFileReadingSession> session;
+    const FileCallback openFailed = [&](const BrushFilePtr& file, std::optional<ReadError> e) {
+        if (FileResult* r = resultFor(file))
             r->error = e;
-        }
-    });
-
-    if (switchAfter < 0) {
-        // The same road the window takes: brushes arrive as posted notifications, and only the
-        // main thread adds them to their file. The files are queued together, so the observers
-        // tell them apart by their BrushFile.
-        ScopedObserver onBrush(kAddBrushNotification, nullptr, [&](const Notification& n) {
-            const auto file = n.userInfo().value(kBrushFileKey).value<BrushFilePtr>();
-            if (FileResult* r = resultFor(file.get()))
-                r->file->addBrush(n.objectAs<const Brush>());
-        });
-        ScopedObserver onFinished(kFinishedReadingFileNotification, nullptr,
-                                  [&](const Notification& n) {
-                                      if (FileResult* r = resultFor(n.object().get()))
-                                          r->finished = true;
-                                  });
-        ScopedObserver onAllRead(kAllRead, nullptr, [&](const Notification&) { loop.quit(); });
-        for (const FileResult& r : results)
-            thread.AddTask(boost::make_shared<ListReadingTask>(r.file));
-        thread.AddTask(boost::make_shared<AllReadTask>(results.back().file));
-        loop.exec();
-    } else {
-        // One file on display at a time, switched exactly as the window switches.
-        FileResult& first = results[0];
-        FileResult& second = results[1];
-        std::unique_ptr<CFileReadingSession> session;
-        auto switchToSecond = [&] {
-            first.switchedAway = !first.finished;
-            session->ShowFile(second.file);
-            session->QueueTask(boost::make_shared<ListReadingTask>(second.file));
-            session->QueueTask(boost::make_shared<AllReadTask>(second.file));
-        };
-        session = std::make_unique<CFileReadingSession>(
-            thread,
-            [&](const BrushFilePtr& file, const BrushPtr& brush) {
-                file->addBrush(brush);
-                if (file == first.file && file->count() == size_t(switchAfter))
-                    switchToSecond();
-            },
-            [&](const BrushFilePtr& file) {
-                if (FileResult* r = resultFor(file.get()))
-                    r->finished = true;
-            });
-        // Marks the end of a read: of the second file, or of a first file that had fewer
-        // brushes than asked for.
-        ScopedObserver onAllRead(kAllRead, nullptr, [&](const Notification& n) {
-            if (n.object() == second.file)
-                loop.quit();
-            else if (session->displayedFile() == first.file)
-                switchToSecond();
-        });
-        session->ShowFile(first.file);
-        if (switchAfter == 0)
+    };
+    std::function<void()> switchToSecond;
+    // Marks the end of a read: of the second file, or of a first file that had fewer brushes
+    // than asked for.
+    const FileCallback allRead = [&](const BrushFilePtr& file, std::optional<ReadError>) {
+        if (file == second.file)
+            loop.quit();
+        else if (session->displayedFile() == first.file)
             switchToSecond();
-        else {
-            session->QueueTask(boost::make_shared<ListReadingTask>(first.file));
-            session->QueueTask(boost::make_shared<AllReadTask>(first.file));
-        }
-        loop.exec();
-        session.reset();
+    };
+    switchToSecond = [&] {
+        first.switchedAway = !first.finished;
+        session->ShowFile(second.file);
+        session->QueueTask(boost::make_shared<ListReadingTask>(second.file, openFailed));
+        session->QueueTask(boost::make_shared<AllReadTask>(second.file, allRead));
+    };
+    session = std::make_unique<CFileReadingSession>(
+        thread,
+        [&](const BrushFilePtr& file, const BrushPtr& brush) {
+            file->addBrush(brush);
+            if (FileResult* r = resultFor(file))
+                r->summaries.push_back(Summarize(*brush, options.hashPixels));
+            if (file == first.file && file->count() == size_t(switchAfter))
+                switchToSecond();
+        },
+        [&](const BrushFilePtr& file, const ReadOutcome& outcome) {
+            if (FileResult* r = resultFor(file)) {
+                r->finished = true;
+                r->unsupportedVersion = outcome.unsupportedVersion;
+                if (outcome.failed())
+                    r->error = ReadError{outcome.outOfMemory, outcome.error.value_or(0)};
+            }
+        });
+    session->ShowFile(first.file);
+    if (switchAfter == 0)
+        switchToSecond();
+    else {
+        session->QueueTask(boost::make_shared<ListReadingTask>(first.file, openFailed));
+        session->QueueTask(boost::make_shared<AllReadTask>(first.file, allRead));
     }
+    loop.exec();
+    session.reset();
     return results;
 }
 
@@ -271,7 +352,11 @@ int RunListCommand(const QStringList& args, CliStreams io)
         return 2;
     }
 
-    const std::vector<FileResult> results = ReadBrushFiles(paths, switchAfter);
+    ReadOptions options;
+    options.switchAfter = switchAfter;
+    options.keepBrushes = switchAfter >= 0;
+    options.hashPixels = json;
+    const std::vector<FileResult> results = ReadBrushFiles(paths, options);
 
     if (json)
         PrintJson(results, io.out);
@@ -279,7 +364,7 @@ int RunListCommand(const QStringList& args, CliStreams io)
         PrintPlain(results, io.out);
 
     for (const FileResult& r : results)
-        if (r.error || (!r.finished && !r.switchedAway))
+        if (r.error || r.unsupportedVersion || (!r.finished && !r.switchedAway))
             return 1;
     return 0;
 }

@@ -1,9 +1,11 @@
 #include "cli/CliCommands.h"
+#include "platform/NativePath.h"
 #include "thread/KelbrinCoreApplication.h"
 
 #include <QTextStream>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 void PrintUsage(QTextStream& out)
@@ -33,11 +35,23 @@ int main(int argc, char** argv)
         std::printf("kelbrin-cli %s\n", KELBRIN_VERSION);
         return 0;
     }
-    KelbrinCoreApplication app(argc, argv);
+    // Taken from the bytes themselves: QCoreApplication::arguments() decodes them with the
+    // locale's codec and turns a name that is not UTF-8 into one that names no file.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << PathFromNative(argv[i]);
+    // Reading a file and exporting it happen on this thread, straight into a sink; only the
+    // commands that run an event loop (a switch between files as the window makes it, the
+    // outline, the search) need the application object.
+    const bool needsEventLoop =
+        args.isEmpty() ||
+        (args.first() != QLatin1String("list") && args.first() != QLatin1String("export")) ||
+        args.contains(QLatin1String("--switch-after"));
+    std::optional<KelbrinCoreApplication> app;
+    if (needsEventLoop)
+        app.emplace(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = app.arguments();
-    args.removeFirst();
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         PrintUsage(args.isEmpty() ? err : out);

@@ -2,10 +2,10 @@
 
 #include "platform/NativePath.h"
 
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include <QFile>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
@@ -51,38 +51,50 @@ bool WriteAll(int fd, const char* data, qint64 size, QString* why)
 }
 
 // Fills a temporary file beside path through its descriptor and gives it path's name unless
-// that is taken by then.
+// that is taken by then. Everything goes through the name's own bytes, so a folder or file name
+// that is not UTF-8 is written exactly as given. durable: the data reaches the disk before the
+// name says the file is complete (for copies that stand for the original; exports of hundreds
+// of images skip it).
 bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>& fill,
-                   QString* error, bool* alreadyExists)
+                   bool durable, QString* error, bool* alreadyExists)
 {
-    const QFileInfo info(path);
-    QTemporaryFile temporary(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                             QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        *error = temporary.errorString();
-        return false;
-    }
-    const int fd = temporary.handle();
-    if (!fill(fd, error))
-        return false; // the temporary file removes itself
-    // The data must be on the disk before the name says the file is complete.
-    if (::fsync(fd) != 0) {
+    const QByteArray target = PathToNative(path);
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
         *error = ErrnoText(errno);
         return false;
     }
-    // QTemporaryFile creates its files readable by the owner only; ours are ordinary files.
-    fchmod(fd, 0666 & ~ProcessUmask());
-    temporary.close();
-
-    const int result = MoveNoReplace(PathToNative(temporary.fileName()), PathToNative(path));
-    if (result != 0) {
-        if (alreadyExists)
-            *alreadyExists = result == EEXIST;
-        *error = ErrnoText(result);
-        return false;
+    QString why;
+    bool ok = fill(fd, &why);
+    if (ok && durable && ::fsync(fd) != 0) {
+        why = ErrnoText(errno);
+        ok = false;
     }
-    temporary.setAutoRemove(false);
-    return true;
+    // mkostemp creates its files readable by the owner only; ours are ordinary files.
+    if (ok && fchmod(fd, 0666 & ~ProcessUmask()) != 0) {
+        why = ErrnoText(errno);
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        why = ErrnoText(errno);
+        ok = false;
+    }
+    if (ok) {
+        const int result = MoveNoReplace(temporary, target);
+        if (result != 0) {
+            if (alreadyExists)
+                *alreadyExists = result == EEXIST;
+            why = ErrnoText(result);
+            ok = false;
+        }
+    }
+    if (!ok) {
+        ::unlink(temporary.constData());
+        *error = why;
+    }
+    return ok;
 }
 } // namespace
 
@@ -111,7 +123,7 @@ bool WriteNewFile(const QString& path, const QByteArray& data, QString* error)
     return CommitNewFile(
         path,
         [&data](int fd, QString* why) { return WriteAll(fd, data.constData(), data.size(), why); },
-        error, nullptr);
+        false, error, nullptr);
 }
 
 bool CopyToNewFile(const QString& source, const QString& destination, QString* error,
@@ -124,20 +136,22 @@ bool CopyToNewFile(const QString& source, const QString& destination, QString* e
         *error = ErrnoText(EEXIST);
         return false;
     }
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        *error = in.errorString();
+    const int in = ::open(PathToNative(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        *error = ErrnoText(errno);
         return false;
     }
-    return CommitNewFile(
+    const bool copied = CommitNewFile(
         destination,
-        [&in](int out, QString* why) {
+        [in](int out, QString* why) {
             // Brush files run to hundreds of megabytes; a block at a time keeps memory flat.
             QByteArray block(1 << 20, Qt::Uninitialized);
             for (;;) {
-                const qint64 n = in.read(block.data(), block.size());
+                const ssize_t n = ::read(in, block.data(), size_t(block.size()));
+                if (n < 0 && errno == EINTR)
+                    continue;
                 if (n < 0) {
-                    *why = in.errorString();
+                    *why = ErrnoText(errno);
                     return false;
                 }
                 if (n == 0)
@@ -146,5 +160,7 @@ bool CopyToNewFile(const QString& source, const QString& destination, QString* e
                     return false;
             }
         },
-        error, alreadyExists);
+        true, error, alreadyExists);
+    ::close(in);
+    return copied;
 }

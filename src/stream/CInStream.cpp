@@ -2,6 +2,7 @@
 
 #include "stream/CReadOnlyFile.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -89,32 +90,16 @@ void CInStream::Impl::TransferBytes(void* dst, const unsigned char* src, unsigne
         std::memcpy(dst, src, byteCount);
         return;
     }
-    auto* out = static_cast<unsigned char*>(dst);
-    const unsigned long elements = byteCount / elementSize;
+    const auto elements = static_cast<qsizetype>(byteCount / elementSize);
     switch (elementSize) {
     case 2:
-        for (unsigned long i = 0; i < elements; ++i, src += 2, out += 2) {
-            uint16_t v;
-            std::memcpy(&v, src, 2);
-            v = __builtin_bswap16(v);
-            std::memcpy(out, &v, 2);
-        }
+        qbswap<2>(src, elements, dst);
         break;
     case 4:
-        for (unsigned long i = 0; i < elements; ++i, src += 4, out += 4) {
-            uint32_t v;
-            std::memcpy(&v, src, 4);
-            v = __builtin_bswap32(v);
-            std::memcpy(out, &v, 4);
-        }
+        qbswap<4>(src, elements, dst);
         break;
     case 8:
-        for (unsigned long i = 0; i < elements; ++i, src += 8, out += 8) {
-            uint64_t v;
-            std::memcpy(&v, src, 8);
-            v = __builtin_bswap64(v);
-            std::memcpy(out, &v, 8);
-        }
+        qbswap<8>(src, elements, dst);
         break;
     default:
         throw -1;
@@ -130,6 +115,18 @@ void CInStream::Impl::ReadGeneric(void* dst, sizeWithLog elementSize, unsigned l
     auto* out = static_cast<unsigned char*>(dst);
     unsigned long remaining = count;
     while (remaining > 0) {
+        // A large request that finds the buffer drained goes straight from the file to its
+        // destination: one copy instead of two.
+        if (mBufferOffset == mValidBytes && (remaining << elementSize.log) >= kBufferSize &&
+            (wantBigEndian == mDataIsBigEndian || elementSize.size == 1)) {
+            const unsigned long bytes = remaining << elementSize.log;
+            if (mStreamPosition + static_cast<long long>(bytes) > mFile.GetSize())
+                throw -1;
+            mFile.ReadBytes(out, bytes);
+            mStreamPosition += static_cast<long long>(bytes);
+            mBufferOffset = mValidBytes = 0;
+            return;
+        }
         const unsigned char* p = nullptr;
         unsigned long got = 0;
         RequestDataInBuffer(elementSize, remaining, &p, &got);

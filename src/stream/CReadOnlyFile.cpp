@@ -1,6 +1,6 @@
 #include "stream/CReadOnlyFile.h"
 
-#include "stream/ucstring.h"
+#include "platform/NativePath.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -18,11 +18,12 @@ constexpr int kEndOfFileError = -39;
 
 int CReadOnlyFile::OpenFile(const QString& path)
 {
-    std::string utf8;
-    assign(utf8, path);
+    const QByteArray native = PathToNative(path);
     int fd;
+    // Non-blocking, so that opening a FIFO named like a brush file returns at once instead of
+    // waiting for a writer; the constructor then refuses it.
     do {
-        fd = ::open(utf8.c_str(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         ThrowErrno();
@@ -40,6 +41,10 @@ CReadOnlyFile::CReadOnlyFile(const QString& path) : mFd(OpenFile(path)), mSize(0
     if (S_ISDIR(info.st_mode)) {
         ::close(mFd);
         throw -EISDIR;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(mFd);
+        throw kNotRegularFileError;
     }
     mSize = info.st_size;
     // The reader walks the file front to back; let the kernel read ahead generously.

@@ -1,6 +1,5 @@
 #include "thread/CFileReadingSession.h"
 
-#include "thread/BrushNotifications.h"
 #include "abr/CABRreader.h"
 #include "thread/CFileReadingTask.h"
 #include "thread/NotificationEvent.h"
@@ -20,12 +19,14 @@ void CancelFileReading(CWorkingThread& thread)
 CFileReadingSession::CFileReadingSession(CWorkingThread& thread, BrushHandler brushAdded,
                                          FinishedHandler finishedReading)
     : mThread(thread), mBrushAdded(std::move(brushAdded)),
-      mFinishedReading(std::move(finishedReading)),
-      mAddBrushObserver(kAddBrushNotification, nullptr,
-                        [this](const Notification& n) { BrushAdded(n); }),
-      mFinishedObserver(kFinishedReadingFileNotification, nullptr,
-                        [this](const Notification& n) { FinishedReadingFile(n); })
-{}
+      mFinishedReading(std::move(finishedReading))
+{
+    BrushReadingNotifications& reports = BrushReadingNotifications::instance();
+    QObject::connect(&reports, &BrushReadingNotifications::addBrush, &mReceiver,
+                     [this](const AddBrush& report) { BrushAdded(report); });
+    QObject::connect(&reports, &BrushReadingNotifications::finishedReadingFile, &mReceiver,
+                     [this](const ::FinishedReadingFile& report) { FinishedReadingFile(report); });
+}
 
 void CFileReadingSession::ShowFile(BrushFilePtr file)
 {
@@ -34,13 +35,19 @@ void CFileReadingSession::ShowFile(BrushFilePtr file)
     mReadingFile = mDisplayedFile != nullptr;
 }
 
-bool CFileReadingSession::ReadDisplayedFile()
+bool CFileReadingSession::ReadDisplayedFile(int* openError)
 {
     if (!mDisplayedFile)
         return false;
     try {
         CABRreader probe(mDisplayedFile->getPath());
+    } catch (int code) {
+        if (openError)
+            *openError = code;
+        return false;
     } catch (...) {
+        if (openError)
+            *openError = -1;
         return false;
     }
     QueueTask(boost::make_shared<CFileReadingTask>(mDisplayedFile->getPath(), mDisplayedFile));
@@ -58,24 +65,21 @@ void CFileReadingSession::Cancel()
     CancelFileReading(mThread);
 }
 
-void CFileReadingSession::BrushAdded(const Notification& notification)
+void CFileReadingSession::BrushAdded(const AddBrush& report)
 {
-    const BrushFilePtr file = notification.userInfo().value(kBrushFileKey).value<BrushFilePtr>();
-    const BrushPtr brush = notification.objectAs<const Brush>();
-    if (!file || file != mDisplayedFile || !brush)
+    if (!report.file || report.file != mDisplayedFile || !report.brush)
         return;
     if (mBrushAdded)
-        mBrushAdded(file, brush);
+        mBrushAdded(report.file, report.brush);
 }
 
-void CFileReadingSession::FinishedReadingFile(const Notification& notification)
+void CFileReadingSession::FinishedReadingFile(const ::FinishedReadingFile& report)
 {
-    const void* object = notification.object().get();
-    if (!object || object != mDisplayedFile.get())
+    if (!report.file || report.file != mDisplayedFile)
         return;
     // Copied first: the handler may put another file on display.
     const BrushFilePtr file = mDisplayedFile;
     mReadingFile = false;
     if (mFinishedReading)
-        mFinishedReading(file);
+        mFinishedReading(file, report.outcome);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "brush/BrushFile.h"
+#include "thread/BrushNotifications.h"
 #include "thread/CWorkingThread.h"
-#include "thread/NotificationCenter.h"
 
+#include <QObject>
 #include <functional>
 
 // Stops the read `thread` is doing and throws away whatever that read posted and the main thread
@@ -22,7 +23,7 @@ public:
     // the handler's job (the grid does it as it lays out the thumbnail).
     using BrushHandler = std::function<void(const BrushFilePtr&, const BrushPtr&)>;
     // Called once when the file on display has been read to its end or to a read error.
-    using FinishedHandler = std::function<void(const BrushFilePtr&)>;
+    using FinishedHandler = std::function<void(const BrushFilePtr&, const ReadOutcome&)>;
 
     CFileReadingSession(CWorkingThread& thread, BrushHandler brushAdded,
                         FinishedHandler finishedReading);
@@ -33,8 +34,9 @@ public:
     // from inside either handler.
     void ShowFile(BrushFilePtr file);
     // Checks on this thread that the file on display can be opened, then queues its reading.
-    // False, with nothing queued and nothing reported, when it cannot be opened.
-    bool ReadDisplayedFile();
+    // False, with nothing queued and nothing reported, when it cannot be opened; `openError`
+    // then receives what the open threw (-1 when it was not an int).
+    bool ReadDisplayedFile(int* openError = nullptr);
     // Queues a task of the caller's that reads the file on display (for instance one that wraps
     // a CFileReadingTask to learn its error).
     void QueueTask(CWorkingThread::TaskPtr task);
@@ -47,14 +49,14 @@ public:
     bool isReadingFile() const { return mReadingFile; }
 
 private:
-    void BrushAdded(const Notification& notification);
-    void FinishedReadingFile(const Notification& notification);
+    void BrushAdded(const AddBrush& report);
+    void FinishedReadingFile(const ::FinishedReadingFile& report);
 
     CWorkingThread& mThread;
     BrushHandler mBrushAdded;
     FinishedHandler mFinishedReading;
     BrushFilePtr mDisplayedFile;
     bool mReadingFile = false;
-    ScopedObserver mAddBrushObserver;
-    ScopedObserver mFinishedObserver;
+    // Owns the connections to the reports: they end with the session.
+    QObject mReceiver;
 };

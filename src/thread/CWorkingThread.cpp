@@ -1,7 +1,5 @@
 #include "thread/CWorkingThread.h"
 
-#include "platform/CAutoreleasePool.h"
-
 #include <atomic>
 #include <boost/make_shared.hpp>
 #include <boost/thread/condition_variable.hpp>
@@ -141,9 +139,7 @@ void CWorkingThread::Impl::Run()
     for (;;) {
         try {
             TaskPtr task = Next();
-            CAutoreleasePool pool;
             task->Perform();
-            // The pool closes before the task is let go.
         } catch (...) {
             // A task's failure, or its interruption, is the task's business alone; the worker
             // stays available for the next one.

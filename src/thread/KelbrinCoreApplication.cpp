@@ -3,7 +3,7 @@
 #include "platform/ThreadSanitizerHandOff.h"
 #include "thread/NotificationEvent.h"
 
-bool RouteApplicationDefinedEvent(QEvent* event)
+bool RouteNotificationEvent(QEvent* event)
 {
     // Events may come from any thread; the carriers' handover is declared where they are posted.
     ThreadSanitizerTakeOver(event);
@@ -19,7 +19,7 @@ KelbrinCoreApplication::KelbrinCoreApplication(int& argc, char** argv)
 
 bool KelbrinCoreApplication::event(QEvent* event)
 {
-    if (RouteApplicationDefinedEvent(event))
+    if (RouteNotificationEvent(event))
         return true;
     return QCoreApplication::event(event);
 }

@@ -6,7 +6,7 @@ class QEvent;
 
 // Every application object of ours hands the notification carriers to NotificationEvent and
 // never lets them reach Qt's own dispatch.
-bool RouteApplicationDefinedEvent(QEvent* event);
+bool RouteNotificationEvent(QEvent* event);
 
 // The application object of the command-line program and of the core tests.
 class KelbrinCoreApplication : public QCoreApplication

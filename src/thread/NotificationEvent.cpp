@@ -1,7 +1,6 @@
 #include "thread/NotificationEvent.h"
 
 #include "platform/ThreadSanitizerHandOff.h"
-#include "thread/NotificationCenter.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,15 +9,16 @@ namespace {
 NotificationEvent::PostHook gPostHook;
 }
 
+BrushReadingNotifications& BrushReadingNotifications::instance()
+{
+    static BrushReadingNotifications notifications;
+    return notifications;
+}
+
 void NotificationEvent::setPostHookForTesting(PostHook hook)
 {
     gPostHook = std::move(hook);
 }
-
-NotificationEvent::NotificationEvent(QString name, std::shared_ptr<const void> object,
-                                     QVariantMap userInfo)
-    : mName(std::move(name)), mObject(std::move(object)), mUserInfo(std::move(userInfo))
-{}
 
 QEvent::Type NotificationEvent::eventType()
 {
@@ -26,51 +26,48 @@ QEvent::Type NotificationEvent::eventType()
     return type;
 }
 
-ApplicationDefinedEvent::ApplicationDefinedEvent(quint32 data1,
-                                                 std::unique_ptr<NotificationEvent> data2)
-    : QEvent(NotificationEvent::eventType()), mData1(data1), mData2(std::move(data2)),
+NotificationCarrierEvent::NotificationCarrierEvent(std::unique_ptr<NotificationEvent> carrier)
+    : QEvent(NotificationEvent::eventType()), mCarrier(std::move(carrier)),
       mTimestamp(QDateTime::currentMSecsSinceEpoch())
 {}
 
-ApplicationDefinedEvent::~ApplicationDefinedEvent()
+NotificationCarrierEvent::~NotificationCarrierEvent()
 {
     // Also reached when clearAll has the queue delete the event unseen.
     ThreadSanitizerTakeOver(this);
 }
 
-void NotificationEvent::postNotificationWithName(const QString& name,
-                                                 std::shared_ptr<const void> object,
-                                                 const QVariantMap& userInfo)
+void NotificationEvent::post(Report report)
 {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app)
         return; // No main loop to deliver to (the program is shutting down).
-    auto carrier = std::make_unique<NotificationEvent>(name, std::move(object), userInfo);
-    auto* event = new ApplicationDefinedEvent(NotificationEventTag, std::move(carrier));
+    auto* event = new NotificationCarrierEvent(std::make_unique<NotificationEvent>(report));
     ThreadSanitizerHandOff(event);
     QCoreApplication::postEvent(app, event, Qt::NormalEventPriority);
     if (gPostHook)
-        gPostHook(name);
+        gPostHook(report);
 }
 
 bool NotificationEvent::handleEvent(QEvent* event)
 {
     if (event->type() != eventType())
         return false;
-    auto* appEvent = static_cast<ApplicationDefinedEvent*>(event);
-    if (appEvent->data1() != NotificationEventTag)
-        return false;
-    std::unique_ptr<NotificationEvent> carrier = appEvent->takeData2();
+    const std::unique_ptr<NotificationEvent> carrier =
+        static_cast<NotificationCarrierEvent*>(event)->takeCarrier();
     if (!carrier)
         return false;
-    NotificationCenter::defaultCenter().post(
-        Notification(carrier->mName, carrier->mObject, carrier->mUserInfo));
+    BrushReadingNotifications& notifications = BrushReadingNotifications::instance();
+    if (const auto* add = std::get_if<AddBrush>(&carrier->mReport))
+        Q_EMIT notifications.addBrush(*add);
+    else
+        Q_EMIT notifications.finishedReadingFile(std::get<FinishedReadingFile>(carrier->mReport));
     return true;
 }
 
 void NotificationEvent::clearAll()
 {
-    // The queue deletes each removed event, and with it its carrier and the carrier's object.
+    // The queue deletes each removed event, and with it its carrier and the carrier's brush.
     if (QCoreApplication* app = QCoreApplication::instance())
         QCoreApplication::removePostedEvents(app, eventType());
 }

@@ -1,61 +1,56 @@
 #pragma once
 
-#include "thread/Notification.h"
+#include "thread/BrushNotifications.h"
 
 #include <QEvent>
 #include <functional>
+#include <memory>
+#include <variant>
 
-// Carries a notification from any thread to the main thread inside an event posted to the
-// application object. Unlike a queued call, pending carriers can all be dropped at once, which
-// is how a cancelled read's left-overs are kept away from the next file.
+// Carries a brush-reading report from any thread to the main thread inside an event posted to
+// the application object. Unlike a queued call, pending carriers can all be dropped at once,
+// which is how a cancelled read's left-overs are kept away from the next file.
 class NotificationEvent
 {
 public:
-    static constexpr quint32 NotificationEventTag = 0x4E6F7466; // 'Notf'
+    using Report = std::variant<AddBrush, FinishedReadingFile>;
 
-    NotificationEvent(QString name, std::shared_ptr<const void> object, QVariantMap userInfo);
+    explicit NotificationEvent(Report report) : mReport(std::move(report)) {}
 
-    const QString& getName() const { return mName; }
-    const std::shared_ptr<const void>& getObject() const { return mObject; }
-    const QVariantMap& getUserInfo() const { return mUserInfo; }
+    const Report& report() const { return mReport; }
 
-    // Any thread. Never blocks.
-    static void postNotificationWithName(const QString& name, std::shared_ptr<const void> object,
-                                         const QVariantMap& userInfo = {});
-    // Main thread: delivers the carrier to the notification centre. False when the event is
-    // not one of ours; it is dropped either way.
+    // Any thread. Never blocks. Dropped when there is no application object (shutting down).
+    static void post(Report report);
+    // Main thread: emits the carrier's report from BrushReadingNotifications. False when the
+    // event is not a carrier; it is dropped either way.
     static bool handleEvent(QEvent* event);
     // Main thread: drops every pending carrier without delivering it.
     static void clearAll();
 
-    // The application-defined event type the carriers travel in.
+    // The event type the carriers travel in.
     static QEvent::Type eventType();
 
     // Tests use this to act at an exact point of a background read (say, stop it right after
     // its second brush went out). Called on the posting thread after each post; set it only
     // while no thread is posting.
-    using PostHook = std::function<void(const QString& name)>;
+    using PostHook = std::function<void(const Report& report)>;
     static void setPostHookForTesting(PostHook hook);
 
 private:
-    QString mName;
-    std::shared_ptr<const void> mObject;
-    QVariantMap mUserInfo;
+    Report mReport;
 };
 
-// The application-defined event itself; owns its carrier.
-class ApplicationDefinedEvent : public QEvent
+// The posted event itself; owns its carrier.
+class NotificationCarrierEvent : public QEvent
 {
 public:
-    ApplicationDefinedEvent(quint32 data1, std::unique_ptr<NotificationEvent> data2);
-    ~ApplicationDefinedEvent() override;
+    explicit NotificationCarrierEvent(std::unique_ptr<NotificationEvent> carrier);
+    ~NotificationCarrierEvent() override;
 
-    quint32 data1() const { return mData1; }
-    std::unique_ptr<NotificationEvent> takeData2() { return std::move(mData2); }
+    std::unique_ptr<NotificationEvent> takeCarrier() { return std::move(mCarrier); }
     qint64 timestamp() const { return mTimestamp; }
 
 private:
-    quint32 mData1;
-    std::unique_ptr<NotificationEvent> mData2;
+    std::unique_ptr<NotificationEvent> mCarrier;
     qint64 mTimestamp;
 };

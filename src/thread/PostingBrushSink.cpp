@@ -1,16 +1,13 @@
 #include "thread/PostingBrushSink.h"
 
-#include "thread/BrushNotifications.h"
 #include "thread/NotificationEvent.h"
 
 void PostingBrushSink::AddBrush(const BrushPtr& brush)
 {
-    QVariantMap info;
-    info.insert(kBrushFileKey, QVariant::fromValue(mFile));
-    NotificationEvent::postNotificationWithName(kAddBrushNotification, brush, info);
+    NotificationEvent::post(::AddBrush{mFile, brush});
 }
 
-void PostingBrushSink::FinishedReadingFile()
+void PostingBrushSink::FinishedReadingFile(const ReadOutcome& outcome)
 {
-    NotificationEvent::postNotificationWithName(kFinishedReadingFileNotification, mFile);
+    NotificationEvent::post(::FinishedReadingFile{mFile, outcome});
 }

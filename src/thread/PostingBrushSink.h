@@ -12,7 +12,7 @@ public:
     explicit PostingBrushSink(BrushFilePtr file) : mFile(std::move(file)) {}
 
     void AddBrush(const BrushPtr& brush) override;
-    void FinishedReadingFile() override;
+    void FinishedReadingFile(const ReadOutcome& outcome) override;
 
 private:
     BrushFilePtr mFile;

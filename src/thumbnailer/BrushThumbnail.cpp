@@ -19,13 +19,13 @@ public:
     void AddBrush(const BrushPtr& brush) override
     {
         // A computed tip out of range or an empty sample has nothing to show; skip it.
-        if (!brush || brush->image().isNull())
+        if (!brush || brush->pixelSize().isEmpty())
             return;
         mBrushes.push_back(brush);
         if (mBrushes.size() >= mCount)
             throw EnoughBrushes();
     }
-    void FinishedReadingFile() override {}
+    void FinishedReadingFile(const ReadOutcome&) override {}
 
     std::vector<BrushPtr> mBrushes;
 
@@ -34,9 +34,10 @@ private:
 };
 
 // The one place the thumbnailer asks a brush for its pixels: dark is ink in the brush's image.
-QImage GreyImage(const Brush& brush)
+// A computed tip is drawn at the size asked for, not at its full size and then shrunk.
+QImage GreyImage(const Brush& brush, int side)
 {
-    return brush.image().convertToFormat(QImage::Format_Grayscale8);
+    return brush.thumbnail(side).convertToFormat(QImage::Format_Grayscale8);
 }
 
 // Scales before turning grey into ink, so a huge brush costs one grey copy, not four bytes a
@@ -44,7 +45,7 @@ QImage GreyImage(const Brush& brush)
 QImage InkImage(const Brush& brush, int width, int height)
 {
     const QImage grey =
-        GreyImage(brush).scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        GreyImage(brush, std::max(width, height)).scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QImage ink(grey.size(), QImage::Format_ARGB32_Premultiplied);
     if (grey.isNull() || ink.isNull())
         return QImage();

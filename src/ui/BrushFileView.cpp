@@ -342,9 +342,10 @@ void BrushFileView::clear()
         Q_EMIT selectionChanged();
 }
 
-QImage BrushFileView::brushImage(int index, int /*deviceSide*/) const
+QImage BrushFileView::brushImage(int index, int deviceSide) const
 {
-    return mBrushFile->brush(size_t(index))->image();
+    // A computed tip is drawn at the cell's size, never at its full size just to be shrunk.
+    return mBrushFile->brush(size_t(index))->thumbnail(deviceSide);
 }
 
 QImage BrushFileView::fullImageForBrush(const BrushPtr& brush)
@@ -448,7 +449,7 @@ void BrushFileView::paintEvent(QPaintEvent* event)
 
 QString BrushFileView::toolTipForBrush(const Brush& brush)
 {
-    if (brush.image().isNull())
+    if (brush.pixelSize().isEmpty())
         return QString();
     const QSizeF size = brush.size();
     QString prefix;

@@ -14,6 +14,7 @@
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineSources.h"
+#include "ui/ReadMessageBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -124,7 +125,9 @@ BrushWindow::BrushWindow(QWidget* parent)
     mReading = std::make_unique<CFileReadingSession>(
         *mFileReadingThread,
         [this](const BrushFilePtr& file, const BrushPtr& brush) { brushAdded(file, brush); },
-        [this](const BrushFilePtr& file) { finishedReadingFile(file); });
+        [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
+            finishedReadingFile(file, outcome);
+        });
     buildToolbar();
     buildMenus();
     restoreDividers();
@@ -239,6 +242,8 @@ void BrushWindow::buildWidgets()
     bottomLayout->addWidget(mSpotlightProgress);
     bottomLayout->addWidget(mSlider);
 
+    mReadMessage = new ReadMessageBar(gridPane);
+    gridLayout->addWidget(mReadMessage);
     gridLayout->addWidget(mScrollArea, 1);
     gridLayout->addWidget(mBottomBar);
 
@@ -463,7 +468,9 @@ void BrushWindow::validateActions()
     mInstallMenuAction->setEnabled(mAllowInstall);
     mTrashMenuAction->setEnabled(mAllowTrashOrExport);
     mRevealMenuAction->setEnabled(mSomethingSelected);
-    mExportMenuAction->setEnabled(fileShown && !isReadingFile());
+    // A file that yielded no brush has nothing to export, and gets no empty folder.
+    const bool hasBrushes = fileShown && mFileView->getBrushFile()->count() > 0;
+    mExportMenuAction->setEnabled(hasBrushes && !isReadingFile());
     mPrintAction->setEnabled(mFileView->canPrint());
     mZoomInAction->setEnabled(mFileView->canZoomIn());
     mZoomOutAction->setEnabled(mFileView->canZoomOut());
@@ -507,6 +514,8 @@ void BrushWindow::setImageFromBrushFile(const QString& path)
         return; // already shown, or being read
     cancelFileReading();
     clearImage();
+    mReadMessage->hide();
+    mLastReadFailed = false;
     mFileView->setBrushFile(nullptr);
     mReading->ShowFile(nullptr);
     setDisplayedPath(path);
@@ -521,11 +530,18 @@ void BrushWindow::setImageFromBrushFile(const QString& path)
     mFileView->setBrushFile(file);
     mReading->ShowFile(file);
     // A file that cannot be opened stays shown empty, and export stays off for it.
-    if (mReading->ReadDisplayedFile()) {
+    int openError = 0;
+    if (mReading->ReadDisplayedFile(&openError)) {
         mReadProgress->setRange(0, 1000);
         mReadProgress->setValue(0);
         mReadProgress->show();
         mReadProgressTimer->start();
+    } else {
+        // Said over the empty grid, as a read that fails at once would be.
+        ReadOutcome outcome;
+        outcome.error = openError;
+        mReadMessage->showOutcome(outcome, 0);
+        mLastReadFailed = true;
     }
     validateActions();
     updateStatus();
@@ -583,10 +599,12 @@ void BrushWindow::brushAdded(const BrushFilePtr& file, const BrushPtr& brush)
     updateStatus();
 }
 
-void BrushWindow::finishedReadingFile(const BrushFilePtr& file)
+void BrushWindow::finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome)
 {
     mReadProgressTimer->stop();
     mReadProgress->hide();
+    mLastReadFailed = outcome.failed();
+    mReadMessage->showOutcome(outcome, file->count());
     validateActions();
     updateStatus();
     Q_EMIT fileReadingFinished(file->getPath());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abr/CBrushSink.h"
 #include "actions/PhotoshopApp.h"
 #include "brush/BrushFile.h"
 
@@ -27,6 +28,7 @@ class QProgressBar;
 class QScrollArea;
 class QSlider;
 class QSplitter;
+class ReadMessageBar;
 class QToolBar;
 
 // The main window: the two outlines beside the brush grid, the bottom path strip, the toolbar,
@@ -41,6 +43,8 @@ public:
     // The path of the BrushFile in the grid, or "" when none is shown.
     QString getDisplayedFilePath() const;
     BrushFileView* fileView() const { return mFileView; }
+    // The read of the file on display stopped with an error (after its last report).
+    bool lastReadFailed() const { return mLastReadFailed; }
     BottomDisplay* bottomDisplay() const { return mBottomDisplay; }
     FileOutlineView* getFileOutline() const { return mFileOutline; }
     FileOutlineView* getInstalledFileOutline() const { return mInstalledFileOutline; }
@@ -136,7 +140,7 @@ private:
     void restoreDividers();
     void saveDividers();
     void brushAdded(const BrushFilePtr& file, const BrushPtr& brush);
-    void finishedReadingFile(const BrushFilePtr& file);
+    void finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome);
     void runExport(std::vector<size_t> indexes);
     void applyChromeColours();
     void restoreWindowSettings();
@@ -178,6 +182,8 @@ private:
     AlertHandler mAlertHandler;
     QWidget* mBottomBar = nullptr;
     BrushFileView* mFileView = nullptr;
+    ReadMessageBar* mReadMessage = nullptr;
+    bool mLastReadFailed = false;
     QScrollArea* mScrollArea = nullptr;
     QSlider* mSlider = nullptr;
     BottomDisplay* mBottomDisplay = nullptr;

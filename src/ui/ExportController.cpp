@@ -86,6 +86,8 @@ QString ExportController::proposedName() const
 
 QString ExportController::run()
 {
+    if (!mFile || mFile->count() == 0)
+        return QString(); // nothing to export: no folder either
     ExportFileDialog dialog(mParent, LocalizedString(QStringLiteral("export-panel-title")));
     dialog.setObjectName(QStringLiteral("exportPanel"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

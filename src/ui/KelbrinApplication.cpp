@@ -32,7 +32,7 @@ KelbrinApplication* KelbrinApplication::instance()
 
 bool KelbrinApplication::event(QEvent* event)
 {
-    if (RouteApplicationDefinedEvent(event))
+    if (RouteNotificationEvent(event))
         return true;
     return QApplication::event(event);
 }

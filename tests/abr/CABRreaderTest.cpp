@@ -1,14 +1,14 @@
 #include "abr/CABRreader.h"
 #include "brush/SampledBrush.h"
-#include "thread/BrushNotifications.h"
-#include "thread/NotificationEvent.h"
-#include "thread/PostingBrushSink.h"
+#include "stream/CReadOnlyFile.h"
 
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"
 
 #include <boost/thread/thread.hpp>
+#include <climits>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 struct V12Outcome
@@ -16,48 +16,60 @@ struct V12Outcome
     QStringList events; // "AddBrush" / "FinishedReadingFile" in arrival order
     std::vector<BrushPtr> brushes;
     std::optional<int> error;
+    bool badAlloc = false;
     bool interrupted = false;
+    ReadOutcome outcome;
 };
 
-// Reads on the calling thread, then delivers what the reader posted.
+// Records what the reader hands on; with stopAfter set, asks the reading thread to stop right
+// after that many brushes.
+class RecordingSink : public CBrushSink
+{
+public:
+    RecordingSink(V12Outcome& out, int stopAfter = 0, boost::thread* self = nullptr)
+        : mOut(out), mStopAfter(stopAfter), mSelf(self)
+    {}
+    void AddBrush(const BrushPtr& brush) override
+    {
+        mOut.events << QStringLiteral("AddBrush");
+        mOut.brushes.push_back(brush);
+        if (mSelf && int(mOut.brushes.size()) == mStopAfter)
+            mSelf->interrupt();
+    }
+    void FinishedReadingFile(const ReadOutcome& outcome) override
+    {
+        mOut.events << QStringLiteral("FinishedReadingFile");
+        mOut.outcome = outcome;
+    }
+
+private:
+    V12Outcome& mOut;
+    int mStopAfter;
+    boost::thread* mSelf;
+};
+
 V12Outcome ReadNow(const QString& path)
 {
     V12Outcome outcome;
-    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
-    auto file = BrushFile::brushFileWithPath(path);
     try {
         CABRreader reader(path);
-        PostingBrushSink sink(file);
+        RecordingSink sink(outcome);
         reader.Read(sink);
     } catch (int code) {
         outcome.error = code;
-    }
-    DrainPostedEvents();
-    for (const Notification& n : recorder.received()) {
-        outcome.events << n.name();
-        if (n.name() == kAddBrushNotification) {
-            EXPECT_EQ(n.userInfo().value(kBrushFileKey).value<BrushFilePtr>(), file);
-            outcome.brushes.push_back(n.objectAs<const Brush>());
-        } else {
-            EXPECT_EQ(n.object().get(), file.get());
-        }
+    } catch (const std::bad_alloc&) {
+        outcome.badAlloc = true;
     }
     return outcome;
 }
 
-// Reads on a worker thread that is asked to stop right after its n-th brush went out.
+// Reads on a worker thread that is asked to stop right after its n-th brush went out, or
+// before it starts when n is 0.
 V12Outcome ReadStoppingAfter(const QString& path, int n)
 {
     V12Outcome outcome;
-    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
-    auto file = BrushFile::brushFileWithPath(path);
     boost::thread* self = nullptr;
     boost::mutex started;
-    int posted = 0;
-    NotificationEvent::setPostHookForTesting([&](const QString& name) {
-        if (name == kAddBrushNotification && ++posted == n)
-            self->interrupt();
-    });
     {
         boost::unique_lock<boost::mutex> lock(started);
         boost::thread worker([&] {
@@ -66,7 +78,7 @@ V12Outcome ReadStoppingAfter(const QString& path, int n)
             }
             try {
                 CABRreader reader(path);
-                PostingBrushSink sink(file);
+                RecordingSink sink(outcome, n, self);
                 reader.Read(sink);
             } catch (const boost::thread_interrupted&) {
                 outcome.interrupted = true;
@@ -75,13 +87,11 @@ V12Outcome ReadStoppingAfter(const QString& path, int n)
             }
         });
         self = &worker;
+        if (n == 0)
+            worker.interrupt();
         lock.unlock();
         worker.join();
     }
-    NotificationEvent::setPostHookForTesting({});
-    DrainPostedEvents();
-    for (const Notification& n : recorder.received())
-        outcome.events << n.name();
     return outcome;
 }
 
@@ -104,13 +114,14 @@ class UnreadVersion : public testing::TestWithParam<int>
 {
 };
 
-TEST_P(UnreadVersion, PostsOnlyTheEndNotice)
+TEST_P(UnreadVersion, PostsOnlyTheEndNoticeNamingTheVersion)
 {
     Sandbox box;
     const V12Outcome r =
         ReadNow(box.write("v.abr", V12Header(uint16_t(GetParam()), 3) + QByteArray(40, 1)));
     EXPECT_FALSE(r.error);
-    EXPECT_EQ(r.events, QStringList{kFinishedReadingFileNotification});
+    EXPECT_EQ(r.events, QStringList{"FinishedReadingFile"});
+    EXPECT_EQ(r.outcome.unsupportedVersion, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, UnreadVersion, testing::Values(0, 3, 4, 5, 11, 0xFFFF));
@@ -119,7 +130,8 @@ TEST(CABRreader, VersionOneWithoutBrushesPostsOnlyTheEndNotice)
 {
     Sandbox box;
     const V12Outcome r = ReadNow(box.write("v.abr", V12Header(1, 0)));
-    EXPECT_EQ(r.events, QStringList{kFinishedReadingFileNotification});
+    EXPECT_EQ(r.events, QStringList{"FinishedReadingFile"});
+    EXPECT_FALSE(r.outcome.unsupportedVersion || r.outcome.failed());
 }
 
 TEST(CABRreader, NamesComeOnlyWithVersionTwo)
@@ -130,6 +142,9 @@ TEST(CABRreader, NamesComeOnlyWithVersionTwo)
     v2.u16(2).u16(1).computedRecord(true, QStringLiteral("Soft"), 20, 100, 0, 100);
     unterminated.u16(2).u16(1).u16(1).u32(2 + 4 + 4 + 6 + 8).u32(0).u16(0);
     unterminated.name(QStringLiteral("Hard"), false).u16(20).u16(100).u16(0).u16(100);
+    // FF 4C is -180 degrees; read unsigned it would be out of range and leave no image.
+    AbrWriter angle;
+    angle.u16(1).u16(1).computedRecord(false, {}, 100, 50, int16_t(0xFF4C), 100);
 
     const V12Outcome r1 = ReadNow(box.write("1.abr", v1.data()));
     const V12Outcome r2 = ReadNow(box.write("2.abr", v2.data()));
@@ -141,27 +156,21 @@ TEST(CABRreader, NamesComeOnlyWithVersionTwo)
     EXPECT_EQ(r2.brushes[0]->name(), QStringLiteral("Soft"));
     EXPECT_EQ(r3.brushes[0]->name(), QStringLiteral("Hard"));
     EXPECT_EQ(r1.brushes[0]->size(), QSizeF(20, 20));
+    const V12Outcome r4 = ReadNow(box.write("4.abr", angle.data()));
+    ASSERT_EQ(r4.brushes.size(), 1u);
+    EXPECT_EQ(r4.brushes[0]->size(), QSizeF(100, 50));
 }
 
-TEST(CABRreader, AngleIsSigned)
-{
-    // FF 4C is -180 degrees; read unsigned it would be out of range and leave no image.
-    Sandbox box;
-    AbrWriter w;
-    w.u16(1).u16(1).computedRecord(false, {}, 100, 50, int16_t(0xFF4C), 100);
-    const V12Outcome r = ReadNow(box.write("a.abr", w.data()));
-    ASSERT_EQ(r.brushes.size(), 1u);
-    EXPECT_EQ(r.brushes[0]->size(), QSizeF(100, 50));
-}
-
+// Raw and run-length samples; a record of a kind not known in between is stepped over.
 TEST(CABRreader, SampledBrushesRawAndRunLength)
 {
     QByteArray pixels;
     for (int i = 0; i < 12 * 5; ++i)
         pixels.append(char(i < 30 ? 0x40 : i));
     AbrWriter w;
-    w.u16(2).u16(2);
+    w.u16(2).u16(3);
     w.sampledRecord(true, QStringLiteral("raw"), 10, 20, 15, 32, 8, false, pixels);
+    w.u16(7).u32(5).bytes(QByteArray("zzzzz"));
     w.sampledRecord(true, QStringLiteral("rle"), 0, 0, 5, 12, 8, true, PackBits(pixels));
     Sandbox box;
     const V12Outcome r = ReadNow(box.write("s.abr", w.data()));
@@ -175,17 +184,6 @@ TEST(CABRreader, SampledBrushesRawAndRunLength)
                              qsizetype(s->pixels().size())),
                   pixels);
     }
-}
-
-TEST(CABRreader, UnknownRecordKindIsSteppedOver)
-{
-    AbrWriter w;
-    w.u16(1).u16(2).u16(7).u32(5).bytes(QByteArray("zzzzz"));
-    w.computedRecord(false, {}, 10, 100, 0, 100);
-    Sandbox box;
-    const V12Outcome r = ReadNow(box.write("u.abr", w.data()));
-    EXPECT_FALSE(r.error);
-    EXPECT_EQ(r.brushes.size(), 1u);
 }
 
 struct DamagedCase
@@ -208,8 +206,9 @@ TEST_P(DamagedFile, KeepsWhatWasReadAndStillEnds)
     EXPECT_EQ(*r.error, GetParam().code);
     EXPECT_EQ(int(r.brushes.size()), GetParam().postedBefore);
     ASSERT_FALSE(r.events.isEmpty());
-    EXPECT_EQ(r.events.back(), kFinishedReadingFileNotification);
-    EXPECT_EQ(r.events.count(kFinishedReadingFileNotification), 1);
+    EXPECT_EQ(r.events.back(), "FinishedReadingFile");
+    EXPECT_EQ(r.events.count("FinishedReadingFile"), 1);
+    EXPECT_EQ(r.outcome.error, GetParam().code);
 }
 
 namespace {
@@ -255,6 +254,12 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"depth other than 8", [] { return SampledHeader(0, 0, 10, 10, 16, 0); }, 1, -1},
         DamagedCase{"byte count beyond 32 bits",
                     [] { return SampledHeader(0, 0, 0x10000, 0x10000, 8, 0); }, 1, -1},
+        // Extents whose product overflows, and blocks of 2 to 4 GiB the stream cannot fill.
+        DamagedCase{"extremes of int as bounds",
+                    [] { return SampledHeader(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 8, 1); },
+                    1, -1},
+        DamagedCase{"three gibibytes run-length",
+                    [] { return SampledHeader(0, 0, 0xC000, 0x10000, 8, 1); }, 1, -1},
         DamagedCase{"raw sample larger than the file",
                     [] { return SampledHeader(0, 0, 100, 100, 8, 0); }, 1, -1},
         DamagedCase{"run-length sample larger than the file could fill",
@@ -277,13 +282,10 @@ TEST(CABRreader, HugeNameCountIsAnAllocationFailure)
     Sandbox box;
     AbrWriter w = OneGoodBrush(2);
     w.u16(1).u32(20).u32(0).u16(0).u32(0x80000000u).zeros(16);
-    const QString path = box.write("n.abr", w.data());
-    NotificationRecorder recorder({kFinishedReadingFileNotification});
-    CABRreader reader(path);
-    PostingBrushSink sink(BrushFile::brushFileWithPath(path));
-    EXPECT_THROW(reader.Read(sink), std::bad_alloc);
-    DrainPostedEvents();
-    EXPECT_EQ(recorder.received().size(), 1u);
+    const V12Outcome r = ReadNow(box.write("n.abr", w.data()));
+    EXPECT_TRUE(r.badAlloc);
+    EXPECT_TRUE(r.outcome.outOfMemory);
+    EXPECT_EQ(r.events.count("FinishedReadingFile"), 1);
 }
 
 TEST(CABRreader, StopDuringASecondBrushPostsOneBrushThenTheEnd)
@@ -291,7 +293,19 @@ TEST(CABRreader, StopDuringASecondBrushPostsOneBrushThenTheEnd)
     Sandbox box;
     const V12Outcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(2)), 1);
     EXPECT_TRUE(r.interrupted);
-    EXPECT_EQ(r.events, (QStringList{kAddBrushNotification, kFinishedReadingFileNotification}));
+    EXPECT_EQ(r.events, (QStringList{"AddBrush", "FinishedReadingFile"}));
+}
+
+// Noticed inside a sample of more than 64 rows, before it is handed on.
+TEST(CABRreader, StopBeforeTheFirstBrushEndsTheReadInsideIt)
+{
+    AbrWriter w;
+    w.u16(2).u16(2).sampledRecord(true, "tall", 0, 0, 200, 1, 8, false, QByteArray(200, 1));
+    w.computedRecord(true, QStringLiteral("b"), 10, 100, 0, 100);
+    Sandbox box;
+    const V12Outcome r = ReadStoppingAfter(box.write("t.abr", w.data()), 0);
+    EXPECT_TRUE(r.interrupted);
+    EXPECT_EQ(r.events, QStringList{"FinishedReadingFile"});
 }
 
 TEST(CABRreader, StopAfterTheLastBrushSkipsTheEndNotice)
@@ -299,11 +313,20 @@ TEST(CABRreader, StopAfterTheLastBrushSkipsTheEndNotice)
     Sandbox box;
     const V12Outcome r = ReadStoppingAfter(box.write("5.abr", FiveComputed(1)), 5);
     EXPECT_TRUE(r.interrupted);
-    EXPECT_EQ(r.events.count(kAddBrushNotification), 5);
-    EXPECT_EQ(r.events.count(kFinishedReadingFileNotification), 0);
+    EXPECT_EQ(r.events, QStringList(5, "AddBrush"));
 }
 
-TEST(CABRreader, MissingFileFailsInTheConstructor)
+TEST(CABRreader, OnlyRegularFilesOpen)
 {
     EXPECT_THROW(CABRreader(QStringLiteral("/nonexistent/x.abr")), int);
+    // A FIFO would block the open, and then the read, until someone wrote to it.
+    Sandbox box;
+    const QString fifo = box.path("f.abr");
+    ASSERT_EQ(mkfifo(fifo.toUtf8().constData(), 0600), 0);
+    try {
+        CABRreader reader(fifo);
+        ADD_FAILURE() << "a FIFO opened";
+    } catch (int code) {
+        EXPECT_EQ(code, CReadOnlyFile::kNotRegularFileError);
+    }
 }

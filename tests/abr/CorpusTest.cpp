@@ -35,7 +35,7 @@ class CorpusTest : public ::testing::TestWithParam<CorpusCase>
 TEST_P(CorpusTest, ReadsEveryBrushWithNameSizeAndPixels)
 {
     const CorpusCase& c = GetParam();
-    const ReadOutcome outcome = ReadAbr(TestDataPath(QString::fromLatin1(c.file)));
+    const ReadResult outcome = ReadAbr(TestDataPath(QString::fromLatin1(c.file)));
     EXPECT_FALSE(outcome.error) << *outcome.error;
     EXPECT_EQ(outcome.finished, 1);
     ASSERT_EQ(outcome.brushes.size(), c.brushes.size());
@@ -84,7 +84,7 @@ TEST(FuzzRegressionTest, EveryFoundInputEndsCleanly)
         QDir(TestDataPath(QString())).entryList({QStringLiteral("fuzz-*.abr")}, QDir::Files);
     for (const QString& name : files) {
         SCOPED_TRACE(name.toStdString());
-        const ReadOutcome outcome = ReadAbr(TestDataPath(name));
+        const ReadResult outcome = ReadAbr(TestDataPath(name));
         EXPECT_EQ(outcome.finished, 1);
     }
 }

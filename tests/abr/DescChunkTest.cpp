@@ -23,7 +23,7 @@ protected:
     std::unique_ptr<CDescChunk> Parse(const std::vector<QByteArray>& presets)
     {
         CInStream stream(mSandbox.write("d.bin", Presets(presets)), true);
-        return std::make_unique<CDescChunk>(stream);
+        return std::make_unique<CDescChunk>(stream, stream.GetSize());
     }
 
     Sandbox mSandbox;
@@ -31,8 +31,7 @@ protected:
 
 struct FlipCase
 {
-    bool flipX;
-    bool flipY;
+    Members flips;
     double angle;
 };
 
@@ -42,29 +41,20 @@ class FlipTest : public DescChunkTest, public ::testing::WithParamInterface<Flip
 
 TEST_P(FlipTest, MirrorsTheAngle)
 {
-    Members flips;
-    if (GetParam().flipX)
-        flips.push_back({"flipX", Bool(true)});
-    if (GetParam().flipY)
-        flips.push_back({"flipY", Bool(true)});
-    const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, flips))});
+    const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, GetParam().flips))});
     ASSERT_TRUE(chunk->ComputedBrush(0));
     EXPECT_EQ(chunk->ComputedBrush(0)->angle, GetParam().angle);
     EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 25);
     EXPECT_FALSE(chunk->ComputedBrush(1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Flips, FlipTest,
-                         ::testing::Values(FlipCase{false, false, 30}, FlipCase{true, false, -30},
-                                           FlipCase{false, true, 150}, FlipCase{true, true, 210}));
-
-TEST_F(DescChunkTest, FlagsThatAreFalseOrOfAnotherTypeLeaveTheAngle)
-{
-    const auto chunk = Parse(
-        {Preset("P", ComputedTip(25, 30, 100, 100, {{"flipX", Bool(false)}, {"flipY", Long(1)}}))});
-    ASSERT_TRUE(chunk->ComputedBrush(0));
-    EXPECT_EQ(chunk->ComputedBrush(0)->angle, 30);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Flips, FlipTest,
+    ::testing::Values(FlipCase{{}, 30}, FlipCase{{{"flipX", Bool(true)}}, -30},
+                      FlipCase{{{"flipY", Bool(true)}}, 150},
+                      FlipCase{{{"flipX", Bool(true)}, {"flipY", Bool(true)}}, 210},
+                      // Flags that are false or of another type leave the angle.
+                      FlipCase{{{"flipX", Bool(false)}, {"flipY", Long(1)}}, 30}));
 
 TEST_F(DescChunkTest, DualTipIsRecordedUnderItsOwnName)
 {
@@ -138,7 +128,7 @@ TEST_F(DescChunkTest, OtherTopLevelLayoutsGiveEmptyTables)
                                    .bytes(List({Preset("P", ComputedTip(5, 0, 100, 100))}))
                                    .data();
     CInStream stream(mSandbox.write("d.bin", notBrsh), true);
-    CDescChunk chunk(stream);
+    CDescChunk chunk(stream, stream.GetSize());
     EXPECT_FALSE(chunk.ComputedBrush(0));
     EXPECT_EQ(stream.GetPosition(), stream.GetSize());
 }

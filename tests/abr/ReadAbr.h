@@ -2,8 +2,6 @@
 
 #include "abr/CABRreader.h"
 #include "support/TestUtil.h"
-#include "thread/BrushNotifications.h"
-#include "thread/PostingBrushSink.h"
 
 #include <optional>
 #include <vector>
@@ -11,36 +9,39 @@
 // Names from descriptors keep the terminating zero unit the files store.
 inline const QString Z(1, QChar(0));
 
-// What one read of a brush file delivered to the main thread.
-struct ReadOutcome
+// What one read of a brush file handed to its sink.
+struct ReadResult
 {
     std::vector<BrushPtr> brushes;
     std::optional<int> error;
     bool badAlloc = false;
     int finished = 0;
+    ReadOutcome outcome;
 };
 
-// Reads on the calling (main) thread and collects the posted notifications afterwards.
-inline ReadOutcome ReadAbr(const QString& path)
+// Reads on the calling thread into a sink that keeps everything; no application object needed.
+inline ReadResult ReadAbr(const QString& path)
 {
-    ReadOutcome outcome;
-    NotificationRecorder recorder({kAddBrushNotification, kFinishedReadingFileNotification});
-    const BrushFilePtr file = BrushFile::brushFileWithPath(path);
+    struct Collect : CBrushSink
+    {
+        explicit Collect(ReadResult& r) : result(r) {}
+        void AddBrush(const BrushPtr& brush) override { result.brushes.push_back(brush); }
+        void FinishedReadingFile(const ReadOutcome& outcome) override
+        {
+            ++result.finished;
+            result.outcome = outcome;
+        }
+        ReadResult& result;
+    };
+    ReadResult result;
     try {
         CABRreader reader(path);
-        PostingBrushSink sink(file);
+        Collect sink(result);
         reader.Read(sink);
     } catch (int code) {
-        outcome.error = code;
+        result.error = code;
     } catch (const std::bad_alloc&) {
-        outcome.badAlloc = true;
+        result.badAlloc = true;
     }
-    DrainPostedEvents();
-    for (const Notification& n : recorder.received()) {
-        if (n.name() == kAddBrushNotification)
-            outcome.brushes.push_back(n.objectAs<const Brush>());
-        else
-            ++outcome.finished;
-    }
-    return outcome;
+    return result;
 }

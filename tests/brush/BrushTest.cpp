@@ -44,13 +44,16 @@ TEST(SampledBrush, EightBitImageSharesThePixelBlock)
     EXPECT_EQ(brush.image().constBits(), brush.pixels().data());
 }
 
-TEST(Brush, MissingNameIsNotAnEmptyName)
+TEST(Brush, MissingNameIsNotAnEmptyNameAndTheTerminatorIsNotShown)
 {
     SampledBrush unnamed(std::nullopt, 1, 1, 8, PixelBlock(1));
     SampledBrush empty(QString(), 1, 1, 8, PixelBlock(1));
     EXPECT_FALSE(unnamed.name().has_value());
     ASSERT_TRUE(empty.name().has_value());
     EXPECT_TRUE(empty.name()->isEmpty());
+    SampledBrush terminated(QString::fromUtf16(u"Soft\0", 5), 1, 1, 8, PixelBlock(1));
+    EXPECT_EQ(terminated.name()->size(), 5);
+    EXPECT_EQ(terminated.displayName(), QStringLiteral("Soft"));
 }
 
 TEST(BrushFile, KeepsBrushesInTheOrderAdded)
@@ -142,9 +145,58 @@ TEST(ComputedBrush, SquashedTipIsRotatedCounterClockwise)
     EXPECT_GT(GreyAt(image, w / 4, h / 4), 200);
 }
 
-TEST(Brush, DisplayNameDropsTheStoredTerminator)
+// Tips are drawn in bands of rows so that a cancel is noticed within one; the bands must not
+// show. Soft tips come out exactly as one drawing of the whole; the opaque square of a rotated
+// hard tip may differ by a grey level or two where its edge meets the disc.
+TEST(ComputedBrush, DrawingInBandsGivesThePixelsOfOneDrawing)
 {
-    SampledBrush terminated(QString::fromUtf16(u"Soft\0", 5), 1, 1, 8, PixelBlock(1));
-    EXPECT_EQ(terminated.name()->size(), 5);
-    EXPECT_EQ(terminated.displayName(), QStringLiteral("Soft"));
+    const double cases[][4] = {{100, 100, 0, 0}, {90, 30, 33, 50}, {120, 60, -70, 100}};
+    for (const auto& c : cases) {
+        const ComputedBrush tip(std::nullopt, c[0], c[1], c[2], c[3]);
+        const QImage banded = tip.drawImage(1.0, 7), whole = tip.drawImage(1.0, 1 << 20);
+        ASSERT_EQ(banded.size(), whole.size());
+        int worst = 0, differing = 0;
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x) {
+                const int d = std::abs(GreyAt(banded, x, y) - GreyAt(whole, x, y));
+                worst = std::max(worst, d);
+                differing += d > 0;
+            }
+        EXPECT_LE(worst, c[3] < 100 ? 0 : 2) << c[0] << ' ' << c[2];
+        EXPECT_LE(differing, whole.width() / 4) << c[0] << ' ' << c[2];
+    }
+}
+
+TEST(ComputedBrush, SizeIsKnownWithoutDrawingAndHugeTipsAreScaled)
+{
+    const size_t cachedBefore = ComputedBrush::cachedBytes();
+    // A 6,000-pixel soft tip needs a 9,600-pixel square: drawn as asked (not drawn here).
+    const ComputedBrush big(std::nullopt, 6000, 100, 0, 0);
+    EXPECT_EQ(big.pixelSize(), QSize(9600, 9600));
+    EXPECT_FALSE(big.scaledFrom());
+    EXPECT_EQ(ComputedBrush::cachedBytes(), cachedBefore);
+    // Past 16,384 a side it is drawn at the largest size that fits, and says from what.
+    const ComputedBrush huge(std::nullopt, 30000, 50, 0, 0);
+    EXPECT_EQ(huge.pixelSize(), QSize(16384, 8192));
+    EXPECT_EQ(huge.scaledFrom(), QSizeF(48000, 24000));
+    // A denormal diameter with roundness 0 would make the bounds no number at all.
+    const ComputedBrush denormal(std::nullopt, 4.9e-324, 0, 0, 50);
+    EXPECT_TRUE(denormal.pixelSize().isEmpty());
+    EXPECT_TRUE(denormal.image().isNull());
+}
+
+TEST(ComputedBrush, FullSizeImagesAreCachedUnderABudgetAndThumbnailsDrawnSmall)
+{
+    const ComputedBrush a(std::nullopt, 100, 100, 0, 0);
+    const ComputedBrush b(std::nullopt, 100, 100, 0, 50);
+    const QImage first = a.image();
+    EXPECT_EQ(a.image().cacheKey(), first.cacheKey());
+    ComputedBrush::setCacheBudget(size_t(first.sizeInBytes()));
+    (void)b.image(); // the least recently used goes
+    EXPECT_NE(a.image().cacheKey(), first.cacheKey());
+    EXPECT_LE(ComputedBrush::cachedBytes(), size_t(first.sizeInBytes()));
+    ComputedBrush::setCacheBudget(size_t(256) << 20);
+
+    EXPECT_EQ(a.thumbnail(40).size(), QSize(40, 40));
+    EXPECT_EQ(a.thumbnail(400).size(), QSize(160, 160)); // never enlarged
 }

@@ -52,19 +52,30 @@ TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
     EXPECT_EQ(QImage(sandbox.path(QStringLiteral("out/0.png"))).size(), QSize(2, 2));
 }
 
-TEST(ExportCommandTest, UnreadableFileMakesNoFolder)
+// Unreadable, unsupported or empty: nothing to export, and no folder either.
+TEST(ExportCommandTest, FileThatYieldsNoBrushMakesNoFolder)
 {
     Sandbox sandbox;
-    const CliRun run =
-        Export({sandbox.path(QStringLiteral("missing.abr")), sandbox.path(QStringLiteral("out"))});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("No such file or directory")))
-        << run.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(sandbox.path(QStringLiteral("out"))));
+    const QString out = sandbox.path(QStringLiteral("out"));
+    const CliRun missing = Export({sandbox.path(QStringLiteral("missing.abr")), out});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("No such file or directory")));
+    const CliRun text = Export({sandbox.write(QStringLiteral("t.abr"), "hello\n"), out});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_EQ(text.err.count(QLatin1Char('\n')), 1) << text.err.toStdString();
+    EXPECT_TRUE(text.err.contains(QStringLiteral("unsupported version")));
+    EXPECT_FALSE(QFileInfo::exists(out));
 }
 
-TEST(ExportCommandTest, UsageErrors)
+TEST(ExportCommandTest, FolderIsMadeAsNamedAndNamesOfNoNewFolderAreRefused)
 {
+    Sandbox sandbox;
+    const QString file = TestDataPath(QStringLiteral("agpsd_tilt.abr"));
+    const CliRun run = Export({file, sandbox.path(QStringLiteral("Set//"))});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFileInfo(sandbox.path(QStringLiteral("Set/0.png"))).isFile());
+    for (const char* dir : {"", "/", ".", "..", "./", "a/.."})
+        EXPECT_EQ(Export({file, QString::fromLatin1(dir)}).status, 2) << dir;
     EXPECT_EQ(Export({}).status, 2);
     EXPECT_EQ(Export({QStringLiteral("a.abr")}).status, 2);
     EXPECT_EQ(Export({QStringLiteral("--bogus"), QStringLiteral("a"), QStringLiteral("b")}).status,

@@ -133,3 +133,33 @@ TEST_F(ListCommandTest, SwitchAfterUsageErrors)
         EXPECT_FALSE(run.err.isEmpty());
     }
 }
+
+// What a listing says beyond the brushes: a version it does not read, names that would drive
+// the terminal, tips too large to draw whole (which a listing never draws at all).
+TEST_F(ListCommandTest, UnsupportedVersionsEscapesAndScaledTips)
+{
+    const QString v5 = mSandbox.write("v5.abr", AbrWriter().u16(5).u16(1).zeros(8).data());
+    CliRun run = RunList({v5});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, v5 + QStringLiteral(": 0 brushes, unsupported version 5\n"));
+    run = RunList({QStringLiteral("--json"), v5});
+    EXPECT_EQ(JsonFiles(run)[0].toObject()[QStringLiteral("note")].toString(),
+              QStringLiteral("unsupported version 5"));
+
+    AbrWriter tips;
+    tips.u16(2).u16(2);
+    tips.computedRecord(true, QStringLiteral("\x1b[2Jclear"), 20, 100, 0, 100);
+    tips.computedRecord(true, QStringLiteral("huge"), 60000, 50, 0, 0);
+    const QString path = mSandbox.write("tips.abr", tips.data());
+    run = RunList({path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("0 computed 20x20 - \\x1b[2Jclear\n")))
+        << qPrintable(run.out);
+    EXPECT_TRUE(run.out.contains(
+        QStringLiteral("1 computed 16384x8192 - huge (scaled from 96000x48000)\n")))
+        << qPrintable(run.out);
+    const QJsonObject huge =
+        JsonFiles(RunList({QStringLiteral("--json"), path}))[0][QStringLiteral("brushes")][1]
+            .toObject();
+    EXPECT_EQ(huge[QStringLiteral("scaled_from")].toArray(), (QJsonArray{96000, 48000}));
+}

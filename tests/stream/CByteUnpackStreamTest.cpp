@@ -5,16 +5,22 @@
 #include "support/TestUtil.h"
 
 #include <QRandomGenerator>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
-QByteArray Unpack(const QString& path, unsigned long n, long long skip = 0)
+// Decodes n bytes, in slices of `slice` bytes when given (frames then run across slices).
+QByteArray Unpack(const QString& path, unsigned long n, long long skip = 0, unsigned long slice = 0)
 {
     CInStream stream(path, true);
     stream.SkipBytes(skip);
     CByteUnpackStream unpacker(stream);
     QByteArray out(qsizetype(n), '\0');
-    unpacker.Read(reinterpret_cast<unsigned char*>(out.data()), n);
+    auto* dst = reinterpret_cast<unsigned char*>(out.data());
+    if (slice == 0)
+        slice = n;
+    for (unsigned long done = 0; done < n; done += slice)
+        unpacker.Read(dst + done, std::min(slice, n - done), done + slice >= n);
     return out;
 }
 } // namespace
@@ -25,6 +31,9 @@ TEST(CByteUnpackStream, LiteralAndRepeatFrames)
     const QString path = box.write("f", QByteArray::fromHex("02616263fe78"));
     EXPECT_EQ(Unpack(path, 6).toHex(), "616263787878");
     EXPECT_THROW(Unpack(path, 5), int);
+    // Cut inside both frames, the rest of each comes with the next slice.
+    EXPECT_EQ(Unpack(path, 6, 0, 2).toHex(), "616263787878");
+    EXPECT_THROW(Unpack(path, 5, 0, 2), int);
 }
 
 TEST(CByteUnpackStream, NoOpHeaderConsumesTwoBytes)
@@ -65,5 +74,7 @@ TEST(CByteUnpackStream, DataAcrossBufferRefillsDecodesLikeDataInsideOne)
     for (long long offset : {0ll, 1ll, 129ll, 255ll, 262143ll - 200, 262143ll}) {
         const QString path = box.write("f", QByteArray(offset, '\x7f') + packed);
         EXPECT_EQ(Unpack(path, unsigned(raw.size()), offset), raw) << "offset " << offset;
+        EXPECT_EQ(Unpack(path, unsigned(raw.size()), offset, 64 * 333 + 7), raw)
+            << "offset " << offset << ", in slices";
     }
 }

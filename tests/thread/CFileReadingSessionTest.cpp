@@ -3,19 +3,16 @@
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
 
-#include "thread/BrushNotifications.h"
 #include "brush/SampledBrush.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CFileReadingTask.h"
-#include "thread/NotificationCenter.h"
 #include "thread/NotificationEvent.h"
 
 #include <atomic>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
-const QStringList kReadNotifications{kAddBrushNotification, kFinishedReadingFileNotification};
-
 QStringList BrushNames(const BrushFile& file)
 {
     QStringList names;
@@ -34,12 +31,11 @@ protected:
     CFileReadingSessionTest()
         : mSession(
               mThread,
-              [this](const BrushFilePtr& file, const BrushPtr& brush) {
-                  file->addBrush(brush);
-                  if (mOnBrush)
-                      mOnBrush(file);
-              },
-              [this](const BrushFilePtr& file) { mFinished.push_back(file); })
+              [this](const BrushFilePtr& file, const BrushPtr& brush) { file->addBrush(brush); },
+              [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
+                  mFinished.push_back(file);
+                  mOutcomes.push_back(outcome);
+              })
     {}
 
     // Leaves nothing of this test's reads queued for the next test.
@@ -59,10 +55,10 @@ protected:
 
     Sandbox mSandbox;
     CWorkingThread mThread;
-    NotificationRecorder mRecorder{kReadNotifications};
+    ReportRecorder mRecorder;
     CFileReadingSession mSession;
-    std::function<void(const BrushFilePtr&)> mOnBrush;
     std::vector<BrushFilePtr> mFinished;
+    std::vector<ReadOutcome> mOutcomes;
 };
 
 TEST_F(CFileReadingSessionTest, DeliversEveryBrushInFileOrderThenOneEnd)
@@ -94,6 +90,7 @@ TEST_F(CFileReadingSessionTest, FilesWithoutBrushesOnlyReportTheirEnd)
         EXPECT_EQ(mFinished.back(), file);
     }
     EXPECT_EQ(mRecorder.names(), QStringList({"FinishedReadingFile", "FinishedReadingFile"}));
+    EXPECT_EQ(mOutcomes.back().unsupportedVersion, 5);
 }
 
 TEST_F(CFileReadingSessionTest, DamagedFileShowsWhatWasReadAndStillEnds)
@@ -105,6 +102,7 @@ TEST_F(CFileReadingSessionTest, DamagedFileShowsWhatWasReadAndStillEnds)
     ASSERT_TRUE(WaitForEnd());
     EXPECT_EQ(BrushNames(*file), SpecNames(specs, 3));
     EXPECT_EQ(mFinished.size(), 1u);
+    EXPECT_EQ(mOutcomes.back().error, -1);
 
     // The task itself lets the reader's error go, for the worker to discard.
     const auto direct = BrushFile::brushFileWithPath(path);
@@ -117,7 +115,9 @@ TEST_F(CFileReadingSessionTest, DamagedFileShowsWhatWasReadAndStillEnds)
 TEST_F(CFileReadingSessionTest, FileThatCannotBeOpenedQueuesNothingAndStaysReading)
 {
     const auto file = Show(mSandbox.path("missing.abr"));
-    EXPECT_FALSE(mSession.ReadDisplayedFile());
+    int openError = 0;
+    EXPECT_FALSE(mSession.ReadDisplayedFile(&openError));
+    EXPECT_EQ(openError, -ENOENT);
     EXPECT_TRUE(mSession.isReadingFile());
     EXPECT_THROW(CFileReadingTask(file->getPath(), file).Perform(), int);
     EXPECT_THROW(CFileReadingTask(QString(), file).Perform(), int);
@@ -128,72 +128,34 @@ TEST_F(CFileReadingSessionTest, FileThatCannotBeOpenedQueuesNothingAndStaysReadi
     mThread.AddTask(MakeTask([&] { after = true; }));
     ASSERT_TRUE(Eventually([&] { return after.load(); }));
     DrainPostedEvents();
-    EXPECT_TRUE(mRecorder.received().empty());
+    EXPECT_TRUE(mRecorder.received.empty());
     EXPECT_TRUE(mSession.isReadingFile());
 }
 
-TEST_F(CFileReadingSessionTest, SwitchingHalfwayKeepsTheFirstFileOutOfTheSecond)
-{
-    const auto firstSpecs = NamedBrushes(QStringLiteral("First"), 40, 128, 128);
-    const auto secondSpecs = NamedBrushes(QStringLiteral("Second"), 4, 16, 16);
-    const QString secondPath = mSandbox.write("second.abr", SampledBrushFile(secondSpecs));
-    const auto first = Show(mSandbox.write("first.abr", SampledBrushFile(firstSpecs)));
-    BrushFilePtr second;
-    mOnBrush = [&](const BrushFilePtr& file) {
-        if (file == first && file->count() == 1) {
-            second = Show(secondPath);
-            mSession.ReadDisplayedFile();
-        }
-    };
-    ASSERT_TRUE(mSession.ReadDisplayedFile());
-    ASSERT_TRUE(WaitUntil([&] { return second && !mSession.isReadingFile(); }));
-
-    EXPECT_EQ(BrushNames(*first), SpecNames(firstSpecs, 1));
-    EXPECT_EQ(BrushNames(*second), SpecNames(secondSpecs, 4));
-    ASSERT_EQ(mFinished.size(), 1u);
-    EXPECT_EQ(mFinished[0], second);
-    // Not just ignored: nothing of the first read was delivered after the switch at all.
-    const auto& received = mRecorder.received();
-    ASSERT_EQ(received.size(), 1u + 4u + 1u);
-    for (size_t i = 1; i < received.size(); ++i) {
-        const void* file =
-            received[i].name() == kAddBrushNotification
-                ? received[i].userInfo().value(kBrushFileKey).value<BrushFilePtr>().get()
-                : received[i].object().get();
-        EXPECT_EQ(file, second.get()) << "notification " << i;
-    }
-}
-
-TEST_F(CFileReadingSessionTest, NotificationsOfAnyOtherFileAreIgnored)
+TEST_F(CFileReadingSessionTest, ReportsOfAnyOtherFileAreIgnored)
 {
     const BrushPtr brush =
         std::make_shared<SampledBrush>(QStringLiteral("x"), 1, 1, 8, PixelBlock{7});
-    auto info = [](const BrushFilePtr& f) {
-        return QVariantMap{{kBrushFileKey, QVariant::fromValue(f)}};
-    };
-    auto& center = NotificationCenter::defaultCenter();
-    // With nothing on display, a notification without a file must not match "no file".
+    auto& reports = BrushReadingNotifications::instance();
+    // With nothing on display, a report without a file must not match "no file".
     EXPECT_FALSE(mSession.ReadDisplayedFile());
-    center.postNotificationName(kAddBrushNotification, brush, {});
-    center.postNotificationName(kFinishedReadingFileNotification, nullptr);
+    Q_EMIT reports.addBrush({nullptr, brush});
+    Q_EMIT reports.finishedReadingFile({nullptr, {}});
     EXPECT_TRUE(mFinished.empty());
 
     const auto shown = Show(mSandbox.path("shown.abr"));
     const auto samePath = BrushFile::brushFileWithPath(shown->getPath());
-    center.postNotificationName(kAddBrushNotification, brush, info(samePath));
-    center.postNotificationName(kAddBrushNotification, brush, {});
-    center.postNotificationName(kAddBrushNotification, brush,
-                                {{kBrushFileKey, QStringLiteral("shown.abr")}});
-    center.postNotificationName(kAddBrushNotification, nullptr, info(shown));
-    center.postNotificationName(kFinishedReadingFileNotification, samePath);
-    center.postNotificationName(kFinishedReadingFileNotification, nullptr);
+    Q_EMIT reports.addBrush({samePath, brush});
+    Q_EMIT reports.addBrush({nullptr, brush});
+    Q_EMIT reports.addBrush({shown, nullptr});
+    Q_EMIT reports.finishedReadingFile({samePath, {}});
     EXPECT_EQ(shown->count(), 0u);
     EXPECT_EQ(samePath->count(), 0u);
     EXPECT_TRUE(mFinished.empty());
     EXPECT_TRUE(mSession.isReadingFile());
 
-    center.postNotificationName(kAddBrushNotification, brush, info(shown));
-    center.postNotificationName(kFinishedReadingFileNotification, shown);
+    Q_EMIT reports.addBrush({shown, brush});
+    Q_EMIT reports.finishedReadingFile({shown, {}});
     EXPECT_EQ(shown->count(), 1u);
     EXPECT_FALSE(mSession.isReadingFile());
 }
@@ -209,7 +171,7 @@ TEST_F(CFileReadingSessionTest, CancelThrowsAwayWhatTheOldReadAlreadyPosted)
     ASSERT_TRUE(Eventually([&] { return readDone.load(); }));
     mSession.Cancel();
     DrainPostedEvents();
-    EXPECT_TRUE(mRecorder.received().empty());
+    EXPECT_TRUE(mRecorder.received.empty());
     EXPECT_EQ(file->count(), 0u);
     // A cancel does not end the reading state; only the file's end or the next file does.
     EXPECT_TRUE(mSession.isReadingFile());

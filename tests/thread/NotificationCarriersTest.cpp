@@ -1,3 +1,4 @@
+#include "brush/SampledBrush.h"
 #include "thread/MainThreadNotifier.h"
 #include "thread/NotificationCenter.h"
 #include "thread/NotificationEvent.h"
@@ -20,70 +21,74 @@ std::vector<int> Sequence(const NotificationRecorder& recorder)
         seq.push_back(n.userInfo().value("i").toInt());
     return seq;
 }
+
+// The brushes of the "AddBrush" reports delivered while it lives, by their depth field used
+// as a sequence number, with the thread each arrived on.
+struct AddBrushRecorder
+{
+    AddBrushRecorder()
+    {
+        QObject::connect(&BrushReadingNotifications::instance(),
+                         &BrushReadingNotifications::addBrush, &context,
+                         [this](const AddBrush& report) {
+                             sequence.push_back(report.brush->pixelSize().width());
+                             allOnMain = allOnMain && QThread::currentThread() == main;
+                         });
+    }
+    QObject context;
+    QThread* main = QThread::currentThread();
+    std::vector<int> sequence;
+    bool allOnMain = true;
+};
+
+BrushPtr Numbered(int i)
+{
+    return std::make_shared<SampledBrush>(std::nullopt, i, 1, 8, PixelBlock(size_t(i)));
+}
 } // namespace
 
 TEST(NotificationEvent, DeliversFromAnotherThreadInPostingOrderOnTheMainThread)
 {
-    NotificationRecorder recorder({kPing});
-    QThread* mainThread = QThread::currentThread();
-    bool allOnMain = true;
-    ScopedObserver check(kPing, nullptr, [&](const Notification&) {
-        allOnMain = allOnMain && QThread::currentThread() == mainThread;
-    });
+    AddBrushRecorder recorder;
     boost::thread poster([] {
-        for (int i = 0; i < 1000; ++i)
-            NotificationEvent::postNotificationWithName(kPing, nullptr, {{"i", i}});
+        for (int i = 1; i <= 1000; ++i)
+            NotificationEvent::post(AddBrush{nullptr, Numbered(i)});
     });
     poster.join();
-    ASSERT_TRUE(WaitUntil([&] { return recorder.received().size() == 1000; }));
+    ASSERT_TRUE(WaitUntil([&] { return recorder.sequence.size() == 1000; }));
     std::vector<int> expected(1000);
-    std::iota(expected.begin(), expected.end(), 0);
-    EXPECT_EQ(Sequence(recorder), expected);
-    EXPECT_TRUE(allOnMain);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(recorder.sequence, expected);
+    EXPECT_TRUE(recorder.allOnMain);
 }
 
-TEST(NotificationEvent, ClearAllDropsPendingCarriersAndReleasesTheirObjects)
+TEST(NotificationEvent, ClearAllDropsPendingCarriersAndReleasesTheirBrushes)
 {
-    NotificationRecorder recorder({kPing});
-    auto object = std::make_shared<int>(42);
-    std::weak_ptr<int> watch = object;
-    boost::thread poster([object] {
+    AddBrushRecorder recorder;
+    BrushPtr brush = Numbered(3);
+    std::weak_ptr<const Brush> watch = brush;
+    boost::thread poster([brush] {
         for (int i = 0; i < 100; ++i)
-            NotificationEvent::postNotificationWithName(kPing, object, {{"i", i}});
+            NotificationEvent::post(AddBrush{nullptr, brush});
     });
     poster.join();
-    object.reset();
+    brush.reset();
     EXPECT_FALSE(watch.expired()); // the queued carriers keep it alive
     NotificationEvent::clearAll();
     EXPECT_TRUE(watch.expired());
     DrainPostedEvents();
-    EXPECT_TRUE(recorder.received().empty());
+    EXPECT_TRUE(recorder.sequence.empty());
 
-    // Posts after the sweep arrive as usual.
-    NotificationEvent::postNotificationWithName(kPing, nullptr, {{"i", 7}});
-    DrainPostedEvents();
-    EXPECT_EQ(Sequence(recorder), std::vector<int>{7});
-}
-
-TEST(NotificationEvent, ClearAllLeavesOtherEventsQueued)
-{
-    NotificationEvent::clearAll(); // nothing pending: returns at once
+    // Posts after the sweep arrive as usual; other events stay queued through a sweep.
     bool otherRan = false;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [&] { otherRan = true; }, Qt::QueuedConnection);
-    NotificationEvent::postNotificationWithName(kPing, nullptr);
+    NotificationEvent::post(AddBrush{nullptr, Numbered(9)});
     NotificationEvent::clearAll();
+    NotificationEvent::post(AddBrush{nullptr, Numbered(7)});
     DrainPostedEvents();
     EXPECT_TRUE(otherRan);
-}
-
-TEST(NotificationEvent, EventWithoutTheTagIsDropped)
-{
-    NotificationRecorder recorder({kPing});
-    ApplicationDefinedEvent foreign(
-        0x12345678, std::make_unique<NotificationEvent>(kPing, nullptr, QVariantMap{}));
-    EXPECT_FALSE(NotificationEvent::handleEvent(&foreign));
-    EXPECT_TRUE(recorder.received().empty());
+    EXPECT_EQ(recorder.sequence, std::vector<int>{7});
 }
 
 TEST(MainThreadNotifier, DeliversNameObjectAndInfoOnTheMainThread)

@@ -5,7 +5,6 @@
 #include "thread/BrushNotifications.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CFileReadingTask.h"
-#include "thread/NotificationCenter.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -100,21 +99,14 @@ TEST(SwitchStress, TwoThousandSwitchesNeverLeakAnEarlierRead)
     eSwitchMoment moment = eSwitchMoment::RightAway;
     size_t switchAtBrush = 0;
 
-    auto fileOf = [](const Notification& n) -> const void* {
-        if (n.name() == kAddBrushNotification)
-            return n.userInfo().value(kBrushFileKey).value<BrushFilePtr>().get();
-        return n.object().get();
-    };
-    // The spies are registered before the session, so they see each notification before the
+    // The spies are connected before the session, so they see each report before the
     // session's handlers can switch files.
-    ScopedObserver addBrushSpy(kAddBrushNotification, nullptr, [&](const Notification& n) {
-        if (fileOf(n) != shown.get())
-            ++stale;
-    });
-    ScopedObserver endSpy(kFinishedReadingFileNotification, nullptr, [&](const Notification& n) {
-        if (fileOf(n) != shown.get())
-            ++stale;
-    });
+    QObject spies;
+    auto& reports = BrushReadingNotifications::instance();
+    QObject::connect(&reports, &BrushReadingNotifications::addBrush, &spies,
+                     [&](const AddBrush& r) { stale += r.file != shown; });
+    QObject::connect(&reports, &BrushReadingNotifications::finishedReadingFile, &spies,
+                     [&](const FinishedReadingFile& r) { stale += r.file != shown; });
 
     CFileReadingSession session(
         thread,
@@ -128,7 +120,7 @@ TEST(SwitchStress, TwoThousandSwitchesNeverLeakAnEarlierRead)
             if (moment == eSwitchMoment::AfterBrushK && handled == switchAtBrush)
                 switchNow();
         },
-        [&](const BrushFilePtr& file) {
+        [&](const BrushFilePtr& file, const ReadOutcome&) {
             ASSERT_EQ(file, shown);
             ++ends;
             EXPECT_EQ(ends, 1);

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "thread/BrushNotifications.h"
+
+#include <QObject>
+#include <QStringList>
+
 #include "thread/CWorkingThread.h"
 
 #include <boost/make_shared.hpp>
@@ -63,4 +68,31 @@ public:
 private:
     mutable std::mutex mMutex;
     std::vector<std::string> mEntries;
+};
+
+// The reading reports delivered on the main thread while it lives, in order: which kind and
+// for which file. Connected before anything else that listens, so it sees each report first.
+struct ReportRecorder
+{
+    ReportRecorder()
+    {
+        auto& reports = BrushReadingNotifications::instance();
+        QObject::connect(&reports, &BrushReadingNotifications::addBrush, &context,
+                         [this](const AddBrush& r) {
+                             received.push_back({"AddBrush", r.file});
+                         });
+        QObject::connect(&reports, &BrushReadingNotifications::finishedReadingFile, &context,
+                         [this](const FinishedReadingFile& r) {
+                             received.push_back({"FinishedReadingFile", r.file});
+                         });
+    }
+    QStringList names() const
+    {
+        QStringList result;
+        for (const auto& [name, file] : received)
+            result << name;
+        return result;
+    }
+    QObject context;
+    std::vector<std::pair<QString, BrushFilePtr>> received;
 };

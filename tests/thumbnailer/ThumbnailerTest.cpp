@@ -115,7 +115,6 @@ TEST_F(ThumbnailerTest, UnreadableInputsWriteNothing)
         mSandbox.write(QStringLiteral("text.abr"), "# not a brush file\n"),
         mSandbox.write(QStringLiteral("v6-header-only.abr"), QByteArray("\0\6\0\2", 4)),
         mSandbox.write(QStringLiteral("count-without-records.abr"), manyButNone.data()),
-        mSandbox.write(QStringLiteral("huge-tip.abr"), hugeTip.data()),
         mSandbox.write(QStringLiteral("huge-sample.abr"), hugeSample.data()),
         mSandbox.path(QStringLiteral("missing.abr")),
         mSandbox.path({}),
@@ -135,6 +134,10 @@ TEST_F(ThumbnailerTest, UnreadableInputsWriteNothing)
             << run.errors.toStdString();
         EXPECT_FALSE(QFileInfo::exists(out()));
     }
+    // A tip too large to draw at full size is drawn only at the preview's size.
+    const Outcome tip = Thumbnail(
+        {"-s", "128", mSandbox.write(QStringLiteral("huge-tip.abr"), hugeTip.data()), out()});
+    EXPECT_EQ(tip.exitCode, 0) << tip.errors.toStdString();
 }
 
 TEST_F(ThumbnailerTest, BadCommandLinesAndOutputs)
