@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
+#include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
+#include "discovery/SearchObserverConnection.h"
 #include "discovery/SearchQueryString.h"
-#include "discovery/SpotlightQuery.h"
-#include "discovery/SpotlightQueryNotificationHandler.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -148,14 +148,14 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     }
 
     const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;
-    const std::shared_ptr<SpotlightQuery> query =
-        SpotlightQuery::initWithQueryString(queryText, folders);
+    const std::shared_ptr<BrushFileSearch> query =
+        BrushFileSearch::initWithQueryString(queryText, folders);
     if (!query) {
         io.err << "kelbrin-cli find: the search could not be created\n";
         return 1;
     }
     PrintingObserver observer(io.out, json);
-    SpotlightQueryNotificationHandler handler(&observer, query.get());
+    SearchObserverConnection handler(&observer, query.get());
 
     QEventLoop loop;
     if (!watch)

@@ -59,7 +59,7 @@ bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const char* path,
 }
 
 void FolderCrawler::readFolder(const Work& work, const Context& context,
-                               std::vector<Work>& subfolders, MetadataItemList& found)
+                               std::vector<Work>& subfolders, IndexedFileList& found)
 {
     IndexedFolder* folder = work.folder;
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
@@ -88,7 +88,7 @@ void FolderCrawler::readFolder(const Work& work, const Context& context,
             const size_t nameLength = std::strlen(name);
             if (!context.text->matches(name, nameLength))
                 return;
-            auto item = std::make_shared<MetadataItem>(
+            auto item = std::make_shared<IndexedFile>(
                 QFile::decodeName(IndexedFolder::childPath(work.path, name).c_str()));
             folder->files.emplace(std::string(name, nameLength), item);
             found.push_back(std::move(item));
@@ -107,7 +107,7 @@ void FolderCrawler::crawl(std::vector<Work> roots, const Context& context, int t
 
     auto worker = [&] {
         std::vector<Work> subfolders;
-        MetadataItemList found;
+        IndexedFileList found;
         std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
             wake.wait(lock, [&] {

@@ -30,7 +30,7 @@ public:
         std::atomic<bool>* watchLimitHit = nullptr;
         const std::atomic<bool>* cancelled = nullptr;
         // Called on crawling threads with items found, a folder's worth at a time.
-        std::function<void(MetadataItemList&&)> found;
+        std::function<void(IndexedFileList&&)> found;
     };
     struct Work
     {
@@ -52,7 +52,7 @@ public:
 
 private:
     static void readFolder(const Work& work, const Context& context, std::vector<Work>& subfolders,
-                           MetadataItemList& found);
+                           IndexedFileList& found);
 };
 
 // The record getdents64 fills; glibc 2.36 has no wrapper for the call itself.

@@ -1,33 +1,33 @@
-#include "discovery/KQueueMonitorNotificationHandler.h"
+#include "discovery/FolderMonitorConnection.h"
 
-#include "discovery/KQueueMonitor.h"
-#include "discovery/KQueueObserver.h"
+#include "discovery/FolderMonitor.h"
+#include "discovery/FolderMonitorObserver.h"
 
-KQueueMonitorNotificationHandler::KQueueMonitorNotificationHandler(
-    KQueueObserver* observer, std::shared_ptr<KQueueMonitor> monitor)
-    : mObserver(observer), mMonitor(monitor ? std::move(monitor) : KQueueMonitor::monitor())
+FolderMonitorConnection::FolderMonitorConnection(FolderMonitorObserver* observer,
+                                                 std::shared_ptr<FolderMonitor> monitor)
+    : mObserver(observer), mMonitor(monitor ? std::move(monitor) : FolderMonitor::monitor())
 {
-    mSubscription = ScopedObserver(KQueueMonitor::kQueueMonitorNotificationName, mMonitor.get(),
+    mSubscription = ScopedObserver(FolderMonitor::kQueueMonitorNotificationName, mMonitor.get(),
                                    [this](const Notification& n) { processNotification(n); });
 }
 
-void KQueueMonitorNotificationHandler::processNotification(const Notification& notification)
+void FolderMonitorConnection::processNotification(const Notification& notification)
 {
     const QVariantMap& info = notification.userInfo();
-    if (info.isEmpty() || !info.contains(KQueueMonitor::kMessageKey) ||
-        !info.contains(KQueueMonitor::kFDKey) || !mObserver)
+    if (info.isEmpty() || !info.contains(FolderMonitor::kMessageKey) ||
+        !info.contains(FolderMonitor::kFDKey) || !mObserver)
         return;
-    const int fd = info.value(KQueueMonitor::kFDKey).toInt();
-    const int message = info.value(KQueueMonitor::kMessageKey).toInt();
-    if (message == KQueueMonitor::eRenamed || message == KQueueMonitor::eMoved) {
-        if (!info.contains(KQueueMonitor::kNewPathKey))
+    const int fd = info.value(FolderMonitor::kFDKey).toInt();
+    const int message = info.value(FolderMonitor::kMessageKey).toInt();
+    if (message == FolderMonitor::eRenamed || message == FolderMonitor::eMoved) {
+        if (!info.contains(FolderMonitor::kNewPathKey))
             return;
-        const QString newPath = info.value(KQueueMonitor::kNewPathKey).toString();
-        if (message == KQueueMonitor::eRenamed)
-            mObserver->kQueueRenamedItem(fd, newPath);
+        const QString newPath = info.value(FolderMonitor::kNewPathKey).toString();
+        if (message == FolderMonitor::eRenamed)
+            mObserver->folderRenamed(fd, newPath);
         else
-            mObserver->kQueueMovedItem(fd, newPath);
-    } else if (message == KQueueMonitor::eDeleted) {
-        mObserver->kQueueDeletedItem(fd);
+            mObserver->folderMoved(fd, newPath);
+    } else if (message == FolderMonitor::eDeleted) {
+        mObserver->folderDeleted(fd);
     }
 }

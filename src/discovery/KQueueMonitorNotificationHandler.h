@@ -4,20 +4,20 @@
 
 #include <memory>
 
-class KQueueMonitor;
-class KQueueObserver;
+class FolderMonitor;
+class FolderMonitorObserver;
 
 // Hands the monitor's reports to one observer for as long as the handler lives.
-class KQueueMonitorNotificationHandler
+class FolderMonitorConnection
 {
 public:
-    explicit KQueueMonitorNotificationHandler(KQueueObserver* observer,
-                                              std::shared_ptr<KQueueMonitor> monitor = {});
+    explicit FolderMonitorConnection(FolderMonitorObserver* observer,
+                                     std::shared_ptr<FolderMonitor> monitor = {});
     void processNotification(const Notification& notification);
-    const std::shared_ptr<KQueueMonitor>& monitor() const { return mMonitor; }
+    const std::shared_ptr<FolderMonitor>& monitor() const { return mMonitor; }
 
 private:
-    KQueueObserver* mObserver;
-    std::shared_ptr<KQueueMonitor> mMonitor;
+    FolderMonitorObserver* mObserver;
+    std::shared_ptr<FolderMonitor> mMonitor;
     ScopedObserver mSubscription;
 };

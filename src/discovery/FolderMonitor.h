@@ -6,12 +6,12 @@
 #include <map>
 #include <memory>
 
-class WexaKQueue;
+class FolderWatcher;
 
 // Keeps the path of every watched folder and turns the watcher's rename and delete reports into
 // one notification saying renamed in place (1), moved elsewhere (2) or deleted (3), with the
 // item's new path found from its descriptor. Main thread only.
-class KQueueMonitor : public std::enable_shared_from_this<KQueueMonitor>
+class FolderMonitor : public std::enable_shared_from_this<FolderMonitor>
 {
 public:
     static inline const QString kQueueMonitorNotificationName =
@@ -27,23 +27,23 @@ public:
     };
 
     // The process's monitor over the shared watcher; never destroyed.
-    static std::shared_ptr<KQueueMonitor> monitor();
+    static std::shared_ptr<FolderMonitor> monitor();
     // A monitor over a watcher of its own (tests).
-    static std::shared_ptr<KQueueMonitor> create(std::shared_ptr<WexaKQueue> watcher);
-    ~KQueueMonitor();
+    static std::shared_ptr<FolderMonitor> create(std::shared_ptr<FolderWatcher> watcher);
+    ~FolderMonitor();
 
     int addFileByPath(const QString& path);
     void removeFileByHandle(int fd);
     const std::map<int, QString>& getMap() const { return mMap; }
-    const std::shared_ptr<WexaKQueue>& watcher() const { return mWatcher; }
+    const std::shared_ptr<FolderWatcher>& watcher() const { return mWatcher; }
 
     void processNotification(const Notification& notification);
 
 private:
-    explicit KQueueMonitor(std::shared_ptr<WexaKQueue> watcher);
+    explicit FolderMonitor(std::shared_ptr<FolderWatcher> watcher);
     void subscribe();
 
-    std::shared_ptr<WexaKQueue> mWatcher;
+    std::shared_ptr<FolderWatcher> mWatcher;
     std::map<int, QString> mMap;
     ScopedObserver mRenameObserver;
     ScopedObserver mDeleteObserver;

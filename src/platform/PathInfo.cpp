@@ -1,4 +1,4 @@
-#include "platform/FileManager.h"
+#include "platform/PathInfo.h"
 
 #include <QFile>
 #include <sys/stat.h>

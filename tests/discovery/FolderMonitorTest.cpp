@@ -1,8 +1,8 @@
-#include "discovery/KQueueMonitor.h"
+#include "discovery/FolderMonitor.h"
 #include "QtPrinters.h"
-#include "discovery/KQueueMonitorNotificationHandler.h"
-#include "discovery/KQueueObserver.h"
-#include "discovery/WexaKQueue.h"
+#include "discovery/FolderMonitorConnection.h"
+#include "discovery/FolderMonitorObserver.h"
+#include "discovery/FolderWatcher.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -13,19 +13,19 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-struct RecordingObserver : KQueueObserver
+struct RecordingObserver : FolderMonitorObserver
 {
     QStringList calls;
-    void kQueueChangedItem(int fd) override { calls << QStringLiteral("changed %1").arg(fd); }
-    void kQueueMovedItem(int fd, const QString& p) override
+    void folderChanged(int fd) override { calls << QStringLiteral("changed %1").arg(fd); }
+    void folderMoved(int fd, const QString& p) override
     {
         calls << QStringLiteral("moved %1 %2").arg(fd).arg(p);
     }
-    void kQueueRenamedItem(int fd, const QString& p) override
+    void folderRenamed(int fd, const QString& p) override
     {
         calls << QStringLiteral("renamed %1 %2").arg(fd).arg(p);
     }
-    void kQueueDeletedItem(int fd) override { calls << QStringLiteral("deleted %1").arg(fd); }
+    void folderDeleted(int fd) override { calls << QStringLiteral("deleted %1").arg(fd); }
 };
 
 namespace {
@@ -36,16 +36,16 @@ bool IsOpen(int fd)
 
 } // namespace
 
-class KQueueMonitorTest : public ::testing::Test
+class FolderMonitorTest : public ::testing::Test
 {
 protected:
-    std::shared_ptr<KQueueMonitor> monitor = KQueueMonitor::create(WexaKQueue::create());
+    std::shared_ptr<FolderMonitor> monitor = FolderMonitor::create(FolderWatcher::create());
     RecordingObserver observer;
-    KQueueMonitorNotificationHandler handler{&observer, monitor};
+    FolderMonitorConnection handler{&observer, monitor};
     Sandbox box;
 };
 
-TEST_F(KQueueMonitorTest, RenameMoveAndDeleteOfWatchedFolders)
+TEST_F(FolderMonitorTest, RenameMoveAndDeleteOfWatchedFolders)
 {
     ASSERT_TRUE(QDir().mkpath(box.path("a/inner")));
     ASSERT_TRUE(QDir().mkpath(box.path("elsewhere")));
@@ -85,7 +85,7 @@ TEST_F(KQueueMonitorTest, RenameMoveAndDeleteOfWatchedFolders)
     EXPECT_TRUE(monitor->getMap().empty());
 }
 
-TEST_F(KQueueMonitorTest, DeletingATreeReportsEveryWatchedFolderOnce)
+TEST_F(FolderMonitorTest, DeletingATreeReportsEveryWatchedFolderOnce)
 {
     ASSERT_TRUE(QDir().mkpath(box.path("t/1/2/3")));
     std::vector<int> fds;
@@ -103,7 +103,7 @@ TEST_F(KQueueMonitorTest, DeletingATreeReportsEveryWatchedFolderOnce)
     }
 }
 
-TEST_F(KQueueMonitorTest, RenameReportsThePathCurrentWhenHandled)
+TEST_F(FolderMonitorTest, RenameReportsThePathCurrentWhenHandled)
 {
     ASSERT_TRUE(QDir().mkpath(box.path("x")));
     const int fd = monitor->addFileByPath(box.path("x"));
@@ -116,25 +116,25 @@ TEST_F(KQueueMonitorTest, RenameReportsThePathCurrentWhenHandled)
     monitor->removeFileByHandle(fd);
 }
 
-TEST_F(KQueueMonitorTest, UnwatchablePathIsNotKept)
+TEST_F(FolderMonitorTest, UnwatchablePathIsNotKept)
 {
     EXPECT_LE(monitor->addFileByPath(box.path("missing")), 0);
     EXPECT_TRUE(monitor->getMap().empty());
 }
 
-TEST(WexaKQueue, KindsArePostedInFixedOrderWithTheirDescriptor)
+TEST(FolderWatcher, KindsArePostedInFixedOrderWithTheirDescriptor)
 {
-    auto watcher = WexaKQueue::create();
+    auto watcher = FolderWatcher::create();
     ASSERT_TRUE(watcher);
     Sandbox box;
     const QString file = box.write("f", "1");
     const int fd = watcher->addPathToQueue(file, 0x7f);
     ASSERT_GT(fd, 0);
     EXPECT_TRUE(watcher->description().contains(file));
-    NotificationRecorder recorder({WexaKQueue::WexaFileWatcherWriteNotification,
-                                   WexaKQueue::WexaFileWatcherSizeIncreaseNotification,
-                                   WexaKQueue::WexaFileWatcherAttributeChangeNotification,
-                                   WexaKQueue::WexaFileWatcherLinkCountChangeNotification});
+    NotificationRecorder recorder({FolderWatcher::WexaFileWatcherWriteNotification,
+                                   FolderWatcher::WexaFileWatcherSizeIncreaseNotification,
+                                   FolderWatcher::WexaFileWatcherAttributeChangeNotification,
+                                   FolderWatcher::WexaFileWatcherLinkCountChangeNotification});
     {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::Append));
@@ -142,18 +142,19 @@ TEST(WexaKQueue, KindsArePostedInFixedOrderWithTheirDescriptor)
     }
     ASSERT_TRUE(WaitUntil([&] { return recorder.received().size() >= 2; }));
     EXPECT_EQ(recorder.names().mid(0, 2),
-              QStringList({WexaKQueue::WexaFileWatcherWriteNotification,
-                           WexaKQueue::WexaFileWatcherSizeIncreaseNotification}));
+              QStringList({FolderWatcher::WexaFileWatcherWriteNotification,
+                           FolderWatcher::WexaFileWatcherSizeIncreaseNotification}));
     EXPECT_EQ(recorder.received()[0].userInfo().value("fd").toInt(), fd);
     EXPECT_EQ(recorder.received()[0].object().get(), watcher.get());
 
     ASSERT_EQ(link(qPrintable(file), qPrintable(box.path("g"))), 0);
     ASSERT_TRUE(WaitUntil([&] {
-        return recorder.names().contains(WexaKQueue::WexaFileWatcherLinkCountChangeNotification);
+        return recorder.names().contains(FolderWatcher::WexaFileWatcherLinkCountChangeNotification);
     }));
-    const int at = recorder.names().indexOf(WexaKQueue::WexaFileWatcherAttributeChangeNotification);
+    const int at =
+        recorder.names().indexOf(FolderWatcher::WexaFileWatcherAttributeChangeNotification);
     EXPECT_EQ(recorder.names().value(at + 1),
-              WexaKQueue::WexaFileWatcherLinkCountChangeNotification);
+              FolderWatcher::WexaFileWatcherLinkCountChangeNotification);
 
     watcher->removeAllPathsFromQueue();
     EXPECT_FALSE(IsOpen(fd));

@@ -1,4 +1,4 @@
-#include "discovery/MetadataQuery.h"
+#include "discovery/FileIndex.h"
 
 #include "platform/Logging.h"
 #include "platform/ThreadSanitizerHandOff.h"
@@ -60,15 +60,15 @@ template <typename Visit> void ForEachFolder(IndexedFolder* folder, const Visit&
 }
 } // namespace
 
-std::shared_ptr<MetadataQuery> MetadataQuery::create(const QString& queryText)
+std::shared_ptr<FileIndex> FileIndex::create(const QString& queryText)
 {
     std::optional<MetadataQueryText> text = MetadataQueryText::parse(queryText);
     if (!text)
         return nullptr;
-    return std::shared_ptr<MetadataQuery>(new MetadataQuery(std::move(*text)));
+    return std::shared_ptr<FileIndex>(new FileIndex(std::move(*text)));
 }
 
-MetadataQuery::MetadataQuery(MetadataQueryText text) : mText(std::move(text))
+FileIndex::FileIndex(MetadataQueryText text) : mText(std::move(text))
 {
     mBatchTimer.setSingleShot(true);
     connect(&mBatchTimer, &QTimer::timeout, this, [this] { deliverBatch(); });
@@ -77,17 +77,17 @@ MetadataQuery::MetadataQuery(MetadataQueryText text) : mText(std::move(text))
     connect(&mRecrawlTimer, &QTimer::timeout, this, [this] { recrawlUnwatched(); });
 }
 
-MetadataQuery::~MetadataQuery()
+FileIndex::~FileIndex()
 {
     stop();
 }
 
-void MetadataQuery::setSearchScope(const QStringList& scopes)
+void FileIndex::setSearchScope(const QStringList& scopes)
 {
     mScopes = scopes;
 }
 
-QStringList MetadataQuery::scopeFolders(const QStringList& scopes)
+QStringList FileIndex::scopeFolders(const QStringList& scopes)
 {
     QStringList candidates;
     for (const QString& scope : scopes) {
@@ -122,7 +122,7 @@ QStringList MetadataQuery::scopeFolders(const QStringList& scopes)
     return kept;
 }
 
-FolderCrawler::Context MetadataQuery::crawlContext()
+FolderCrawler::Context FileIndex::crawlContext()
 {
     FolderCrawler::Context context;
     context.text = &mText;
@@ -134,7 +134,7 @@ FolderCrawler::Context MetadataQuery::crawlContext()
     return context;
 }
 
-bool MetadataQuery::execute(bool wantsUpdates)
+bool FileIndex::execute(bool wantsUpdates)
 {
     if (mExecuting)
         return false;
@@ -160,7 +160,7 @@ bool MetadataQuery::execute(bool wantsUpdates)
         mRoots.push_back(std::move(root));
     }
     FolderCrawler::Context context = crawlContext();
-    context.found = [this](MetadataItemList&& items) { onFound(std::move(items)); };
+    context.found = [this](IndexedFileList&& items) { onFound(std::move(items)); };
     mCrawlThread = std::thread([this, work = std::move(work), context] {
         FolderCrawler::crawl(work, context, CrawlThreadCount());
         ThreadSanitizerHandOff(this);
@@ -177,7 +177,7 @@ bool MetadataQuery::execute(bool wantsUpdates)
 }
 
 // Crawling threads.
-void MetadataQuery::onFound(MetadataItemList&& items)
+void FileIndex::onFound(IndexedFileList&& items)
 {
     bool request = false;
     {
@@ -203,7 +203,7 @@ void MetadataQuery::onFound(MetadataItemList&& items)
     }
 }
 
-void MetadataQuery::deliverBatch()
+void FileIndex::deliverBatch()
 {
     if (mGatheringComplete || !mExecuting)
         return;
@@ -211,7 +211,7 @@ void MetadataQuery::deliverBatch()
         mBatchTimer.start(10);
         return;
     }
-    MetadataItemList batch;
+    IndexedFileList batch;
     bool more = false;
     bool done = false;
     {
@@ -227,7 +227,7 @@ void MetadataQuery::deliverBatch()
         more = mCrawlDone && !mPending.empty();
         done = mCrawlDone && mPending.empty();
     }
-    for (const MetadataItemPtr& item : batch) {
+    for (const IndexedFilePtr& item : batch) {
         mResultIndex[item.get()] = mResults.size();
         mResults.push_back(item);
     }
@@ -242,7 +242,7 @@ void MetadataQuery::deliverBatch()
         mBatchTimer.start(int(mBatching.progress_max_ms));
 }
 
-void MetadataQuery::onCrawlFinished()
+void FileIndex::onCrawlFinished()
 {
     if (mCrawlThread.joinable())
         mCrawlThread.join();
@@ -253,7 +253,7 @@ void MetadataQuery::onCrawlFinished()
     deliverBatch();
 }
 
-void MetadataQuery::finishGathering()
+void FileIndex::finishGathering()
 {
     mGatheringComplete = true;
     mBatchTimer.stop();
@@ -271,7 +271,7 @@ void MetadataQuery::finishGathering()
     post(kMDQueryDidFinishNotification);
 }
 
-void MetadataQuery::registerWatches(IndexedFolder* top)
+void FileIndex::registerWatches(IndexedFolder* top)
 {
     ForEachFolder(top, [this](IndexedFolder* folder) {
         if (folder->wd >= 0)
@@ -281,7 +281,7 @@ void MetadataQuery::registerWatches(IndexedFolder* top)
     });
 }
 
-void MetadataQuery::noteWatchLimit()
+void FileIndex::noteWatchLimit()
 {
     if (!mWatchLimitHit)
         return;
@@ -296,26 +296,26 @@ void MetadataQuery::noteWatchLimit()
         mRecrawlTimer.start(mRecrawlIntervalMs);
 }
 
-void MetadataQuery::disableUpdates()
+void FileIndex::disableUpdates()
 {
     ++mUpdatesDisabled;
 }
 
-void MetadataQuery::enableUpdates()
+void FileIndex::enableUpdates()
 {
     if (mUpdatesDisabled > 0 && --mUpdatesDisabled == 0 &&
         (!mAdded.empty() || !mRemoved.empty() || !mChanged.empty() || !mDirty.empty()))
         scheduleFlush();
 }
 
-MetadataItemPtr MetadataQuery::resultAtIndex(int index) const
+IndexedFilePtr FileIndex::resultAtIndex(int index) const
 {
     if (index < 0 || size_t(index) >= mResults.size())
         return nullptr;
     return mResults[size_t(index)];
 }
 
-void MetadataQuery::stop()
+void FileIndex::stop()
 {
     mCancelled = true;
     if (mCrawlThread.joinable())
@@ -336,14 +336,14 @@ void MetadataQuery::stop()
     mGatheringComplete = mGatheringComplete || mExecuting;
 }
 
-void MetadataQuery::post(const QString& name, const QVariantMap& info)
+void FileIndex::post(const QString& name, const QVariantMap& info)
 {
     NotificationCenter::defaultCenter().postNotificationName(name, shared_from_this(), info);
 }
 
 // ---- Live phase -----------------------------------------------------------------------------
 
-void MetadataQuery::onInotifyReadable()
+void FileIndex::onInotifyReadable()
 {
     alignas(inotify_event) char buffer[65536];
     for (;;) {
@@ -358,7 +358,7 @@ void MetadataQuery::onInotifyReadable()
     }
 }
 
-void MetadataQuery::handleEvent(int wd, std::uint32_t mask, std::uint32_t cookie, const char* name)
+void FileIndex::handleEvent(int wd, std::uint32_t mask, std::uint32_t cookie, const char* name)
 {
     if (mask & IN_Q_OVERFLOW) {
         mOverflowed = true;
@@ -423,13 +423,13 @@ void MetadataQuery::handleEvent(int wd, std::uint32_t mask, std::uint32_t cookie
     }
 }
 
-void MetadataQuery::handleMove(IndexedFolder* from, const std::string& fromName, IndexedFolder* to,
-                               const std::string& toName, bool isFolder)
+void FileIndex::handleMove(IndexedFolder* from, const std::string& fromName, IndexedFolder* to,
+                           const std::string& toName, bool isFolder)
 {
     if (to && !to->entered)
         to = nullptr;
     if (!isFolder) {
-        MetadataItemPtr item;
+        IndexedFilePtr item;
         if (from) {
             const auto it = from->files.find(fromName);
             if (it != from->files.end()) {
@@ -498,7 +498,7 @@ void MetadataQuery::handleMove(IndexedFolder* from, const std::string& fromName,
     renamePaths(raw, raw->path());
 }
 
-void MetadataQuery::renamePaths(IndexedFolder* folder, const std::string& path)
+void FileIndex::renamePaths(IndexedFolder* folder, const std::string& path)
 {
     for (auto& file : folder->files) {
         file.second->setPath(DecodePath(IndexedFolder::childPath(path, file.first)));
@@ -508,13 +508,13 @@ void MetadataQuery::renamePaths(IndexedFolder* folder, const std::string& path)
         renamePaths(child.second.get(), IndexedFolder::childPath(path, child.first));
 }
 
-void MetadataQuery::markDirty(IndexedFolder* folder)
+void FileIndex::markDirty(IndexedFolder* folder)
 {
     mDirty.insert(folder);
     scheduleFlush();
 }
 
-void MetadataQuery::scheduleFlush()
+void FileIndex::scheduleFlush()
 {
     const size_t pending = mAdded.size() + mRemoved.size() + mChanged.size();
     if (pending >= mBatching.update_max_num)
@@ -523,7 +523,7 @@ void MetadataQuery::scheduleFlush()
         mFlushTimer.start(int(mBatching.update_max_ms));
 }
 
-void MetadataQuery::flush()
+void FileIndex::flush()
 {
     if (mUpdatesDisabled) {
         mFlushTimer.start(10);
@@ -550,7 +550,7 @@ void MetadataQuery::flush()
     noteWatchLimit();
     if (mAdded.empty() && mRemoved.empty() && mChanged.empty())
         return;
-    MetadataItemList added, removed, changed;
+    IndexedFileList added, removed, changed;
     added.swap(mAdded);
     removed.swap(mRemoved);
     changed.swap(mChanged);
@@ -575,7 +575,7 @@ void MetadataQuery::flush()
 }
 
 // Brings one folder's files and subfolders in line with its listing on disk.
-void MetadataQuery::rescan(IndexedFolder* folder)
+void FileIndex::rescan(IndexedFolder* folder)
 {
     const std::string path = folder->path();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
@@ -630,8 +630,7 @@ void MetadataQuery::rescan(IndexedFolder* folder)
     for (const std::string& name : listedFiles) {
         if (folder->files.count(name))
             continue;
-        auto item =
-            std::make_shared<MetadataItem>(DecodePath(IndexedFolder::childPath(path, name)));
+        auto item = std::make_shared<IndexedFile>(DecodePath(IndexedFolder::childPath(path, name)));
         folder->files.emplace(name, item);
         addItem(item);
     }
@@ -658,11 +657,11 @@ void MetadataQuery::rescan(IndexedFolder* folder)
 }
 
 // A folder that appeared while the query runs: read on this thread, since it is normally small.
-void MetadataQuery::crawlNew(IndexedFolder* folder)
+void FileIndex::crawlNew(IndexedFolder* folder)
 {
-    MetadataItemList found;
+    IndexedFileList found;
     FolderCrawler::Context context = crawlContext();
-    context.found = [&found](MetadataItemList&& items) {
+    context.found = [&found](IndexedFileList&& items) {
         found.insert(found.end(), items.begin(), items.end());
     };
     FolderCrawler::crawl({{folder, folder->path()}}, context, 1);
@@ -675,11 +674,11 @@ void MetadataQuery::crawlNew(IndexedFolder* folder)
         if (f->wd < 0 && f->entered && mWantsUpdates)
             mUnwatched.insert(f);
     });
-    for (const MetadataItemPtr& item : found)
+    for (const IndexedFilePtr& item : found)
         addItem(item);
 }
 
-void MetadataQuery::forgetSubtree(IndexedFolder* top)
+void FileIndex::forgetSubtree(IndexedFolder* top)
 {
     ForEachFolder(top, [this](IndexedFolder* folder) {
         if (folder->wd >= 0) {
@@ -698,7 +697,7 @@ void MetadataQuery::forgetSubtree(IndexedFolder* top)
     });
 }
 
-void MetadataQuery::clearContents(IndexedFolder* folder)
+void FileIndex::clearContents(IndexedFolder* folder)
 {
     for (auto& file : folder->files)
         removeItem(file.second);
@@ -708,7 +707,7 @@ void MetadataQuery::clearContents(IndexedFolder* folder)
     folder->folders.clear();
 }
 
-void MetadataQuery::removeFolder(IndexedFolder* folder)
+void FileIndex::removeFolder(IndexedFolder* folder)
 {
     if (!folder->parent) {
         clearContents(folder);
@@ -718,7 +717,7 @@ void MetadataQuery::removeFolder(IndexedFolder* folder)
     folder->parent->folders.erase(folder->name);
 }
 
-void MetadataQuery::recrawlUnwatched()
+void FileIndex::recrawlUnwatched()
 {
     if (mUnwatched.empty()) {
         mRecrawlTimer.stop();
@@ -729,7 +728,7 @@ void MetadataQuery::recrawlUnwatched()
     flush();
 }
 
-void MetadataQuery::addItem(const MetadataItemPtr& item)
+void FileIndex::addItem(const IndexedFilePtr& item)
 {
     mResultIndex[item.get()] = mResults.size();
     mResults.push_back(item);
@@ -738,7 +737,7 @@ void MetadataQuery::addItem(const MetadataItemPtr& item)
     scheduleFlush();
 }
 
-void MetadataQuery::removeItem(const MetadataItemPtr& item)
+void FileIndex::removeItem(const IndexedFilePtr& item)
 {
     const auto at = mResultIndex.find(item.get());
     if (at == mResultIndex.end())
@@ -760,7 +759,7 @@ void MetadataQuery::removeItem(const MetadataItemPtr& item)
     scheduleFlush();
 }
 
-void MetadataQuery::changeItem(const MetadataItemPtr& item)
+void FileIndex::changeItem(const IndexedFilePtr& item)
 {
     if (mAddedSet.count(item.get()) || mChangedSet.count(item.get()))
         return;

@@ -1,6 +1,6 @@
-#include "discovery/KQueueMonitor.h"
+#include "discovery/FolderMonitor.h"
 
-#include "discovery/WexaKQueue.h"
+#include "discovery/FolderWatcher.h"
 #include "platform/Logging.h"
 
 #include <QFile>
@@ -36,54 +36,55 @@ QString DescriptorPath(int fd)
 }
 } // namespace
 
-std::shared_ptr<KQueueMonitor> KQueueMonitor::monitor()
+std::shared_ptr<FolderMonitor> FolderMonitor::monitor()
 {
-    static std::shared_ptr<KQueueMonitor>* shared =
-        new std::shared_ptr<KQueueMonitor>(create(WexaKQueue::sharedFileWatcher()));
+    static std::shared_ptr<FolderMonitor>* shared =
+        new std::shared_ptr<FolderMonitor>(create(FolderWatcher::sharedFileWatcher()));
     return *shared;
 }
 
-std::shared_ptr<KQueueMonitor> KQueueMonitor::create(std::shared_ptr<WexaKQueue> watcher)
+std::shared_ptr<FolderMonitor> FolderMonitor::create(std::shared_ptr<FolderWatcher> watcher)
 {
-    std::shared_ptr<KQueueMonitor> monitor(new KQueueMonitor(std::move(watcher)));
+    std::shared_ptr<FolderMonitor> monitor(new FolderMonitor(std::move(watcher)));
     monitor->subscribe();
     return monitor;
 }
 
-KQueueMonitor::KQueueMonitor(std::shared_ptr<WexaKQueue> watcher) : mWatcher(std::move(watcher)) {}
+FolderMonitor::FolderMonitor(std::shared_ptr<FolderWatcher> watcher) : mWatcher(std::move(watcher))
+{}
 
-KQueueMonitor::~KQueueMonitor() = default;
+FolderMonitor::~FolderMonitor() = default;
 
-void KQueueMonitor::subscribe()
+void FolderMonitor::subscribe()
 {
     if (!mWatcher)
-        qCInfo(lcDiscovery, "KQueueMonitor WexaKQueue bad sender");
+        qCInfo(lcDiscovery, "FolderMonitor FolderWatcher bad sender");
     auto handler = [this](const Notification& n) { processNotification(n); };
     mRenameObserver =
-        ScopedObserver(WexaKQueue::WexaFileWatcherRenameNotification, mWatcher.get(), handler);
+        ScopedObserver(FolderWatcher::WexaFileWatcherRenameNotification, mWatcher.get(), handler);
     mDeleteObserver =
-        ScopedObserver(WexaKQueue::WexaFileWatcherDeleteNotification, mWatcher.get(), handler);
+        ScopedObserver(FolderWatcher::WexaFileWatcherDeleteNotification, mWatcher.get(), handler);
 }
 
-int KQueueMonitor::addFileByPath(const QString& path)
+int FolderMonitor::addFileByPath(const QString& path)
 {
     if (!mWatcher)
         return -1;
     const int fd =
-        mWatcher->addPathToQueue(path, WexaKQueue::eNoteDelete | WexaKQueue::eNoteRename);
+        mWatcher->addPathToQueue(path, FolderWatcher::eNoteDelete | FolderWatcher::eNoteRename);
     if (fd > 0)
         mMap[fd] = path;
     return fd;
 }
 
-void KQueueMonitor::removeFileByHandle(int fd)
+void FolderMonitor::removeFileByHandle(int fd)
 {
     if (mWatcher)
         mWatcher->removeFDFromQueue(fd);
     mMap.erase(fd);
 }
 
-void KQueueMonitor::processNotification(const Notification& notification)
+void FolderMonitor::processNotification(const Notification& notification)
 {
     if (notification.name().isEmpty() || notification.userInfo().isEmpty())
         return;
@@ -99,14 +100,14 @@ void KQueueMonitor::processNotification(const Notification& notification)
     QVariantMap info;
     info.insert(kFDKey, fdValue);
     int message;
-    if (notification.name() == WexaKQueue::WexaFileWatcherRenameNotification) {
+    if (notification.name() == FolderWatcher::WexaFileWatcherRenameNotification) {
         const QString newPath = DescriptorPath(fd);
         if (newPath.isEmpty())
             return;
         info.insert(kNewPathKey, newPath);
         message = FolderOf(oldPath) == FolderOf(newPath) ? eRenamed : eMoved;
         it->second = newPath;
-    } else if (notification.name() == WexaKQueue::WexaFileWatcherDeleteNotification) {
+    } else if (notification.name() == FolderWatcher::WexaFileWatcherDeleteNotification) {
         mMap.erase(it);
         message = eDeleted;
     } else {

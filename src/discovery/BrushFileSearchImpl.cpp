@@ -1,10 +1,10 @@
-#include "discovery/SpotlightQueryImpl.h"
+#include "discovery/BrushFileSearchImpl.h"
 
-#include "discovery/KQueueMonitor.h"
-#include "discovery/KQueueMonitorNotificationHandler.h"
-#include "discovery/MetadataQuery.h"
-#include "discovery/SpotlightHierarchy.h"
-#include "discovery/SpotlightQuery.h"
+#include "discovery/BrushFileSearch.h"
+#include "discovery/FileIndex.h"
+#include "discovery/FolderMonitor.h"
+#include "discovery/FolderMonitorConnection.h"
+#include "discovery/FoundPathTree.h"
 #include "platform/Logging.h"
 
 #include <QFile>
@@ -36,7 +36,7 @@ bool ExistsOnDisk(const QString& path)
     return lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-QByteArray FlagByte(const SpotlightHierarchyNodePtr& node)
+QByteArray FlagByte(const FoundPathNodePtr& node)
 {
     return QByteArray(1, char(node->getFlags().bits));
 }
@@ -45,59 +45,59 @@ QByteArray FlagByte(const SpotlightHierarchyNodePtr& node)
 class UpdatesDisabled
 {
 public:
-    explicit UpdatesDisabled(MetadataQuery* query) : mQuery(query) { mQuery->disableUpdates(); }
+    explicit UpdatesDisabled(FileIndex* query) : mQuery(query) { mQuery->disableUpdates(); }
     ~UpdatesDisabled() { mQuery->enableUpdates(); }
     UpdatesDisabled(const UpdatesDisabled&) = delete;
     UpdatesDisabled& operator=(const UpdatesDisabled&) = delete;
 
 private:
-    MetadataQuery* mQuery;
+    FileIndex* mQuery;
 };
 } // namespace
 
-SpotlightQueryImpl::MDItemToNodeMap& SpotlightQueryImpl::sharedMDItemToNodeMap()
+BrushFileSearchImpl::MDItemToNodeMap& BrushFileSearchImpl::sharedMDItemToNodeMap()
 {
     static auto* map = new MDItemToNodeMap;
     return *map;
 }
 
-SpotlightQueryImpl::FDToNodeMap& SpotlightQueryImpl::sharedFDToNodeMap()
+BrushFileSearchImpl::FDToNodeMap& BrushFileSearchImpl::sharedFDToNodeMap()
 {
     static auto* map = new FDToNodeMap;
     return *map;
 }
 
-SpotlightHierarchyNodePtr SpotlightQueryImpl::nodeForMDItem(const MetadataItemPtr& item)
+FoundPathNodePtr BrushFileSearchImpl::nodeForMDItem(const IndexedFilePtr& item)
 {
     const auto& left = sharedMDItemToNodeMap().left;
     const auto it = left.find(item);
     return it == left.end() ? nullptr : it->second;
 }
 
-MetadataItemPtr SpotlightQueryImpl::mdItemForNode(const SpotlightHierarchyNodePtr& node)
+IndexedFilePtr BrushFileSearchImpl::mdItemForNode(const FoundPathNodePtr& node)
 {
     const auto& right = sharedMDItemToNodeMap().right;
     const auto it = right.find(node);
     return it == right.end() ? nullptr : it->second;
 }
 
-SpotlightHierarchyNodePtr SpotlightQueryImpl::nodeForFD(int fd)
+FoundPathNodePtr BrushFileSearchImpl::nodeForFD(int fd)
 {
     const auto& left = sharedFDToNodeMap().left;
     const auto it = left.find(fd);
     return it == left.end() ? nullptr : it->second;
 }
 
-int SpotlightQueryImpl::fdForNode(const SpotlightHierarchyNodePtr& node)
+int BrushFileSearchImpl::fdForNode(const FoundPathNodePtr& node)
 {
     const auto& right = sharedFDToNodeMap().right;
     const auto it = right.find(node);
     return it == right.end() ? -1 : it->second;
 }
 
-SpotlightQueryImpl::SpotlightQueryImpl(SpotlightQuery* owner) : mOwner(owner) {}
+BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner) : mOwner(owner) {}
 
-SpotlightQueryImpl::~SpotlightQueryImpl()
+BrushFileSearchImpl::~BrushFileSearchImpl()
 {
     mQueryObserver.reset();
     if (mQuery) {
@@ -108,25 +108,25 @@ SpotlightQueryImpl::~SpotlightQueryImpl()
     kqueueMonitorHandler.reset();
 }
 
-bool SpotlightQueryImpl::initWithQueryString(const QString& queryString,
-                                             const QStringList& directories)
+bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
+                                              const QStringList& directories)
 {
-    mRepository = SpotlightHierarchy::sharedSpotlightHierarchy();
-    kqueueMonitorHandler = std::make_unique<KQueueMonitorNotificationHandler>(this);
+    mRepository = FoundPathTree::sharedTree();
+    kqueueMonitorHandler = std::make_unique<FolderMonitorConnection>(this);
     mMonitor = kqueueMonitorHandler->monitor();
 
-    mQuery = MetadataQuery::create(queryString);
+    mQuery = FileIndex::create(queryString);
     if (!mQuery) {
         qCInfo(lcDiscovery, "Can't create MDQuery");
         return true;
     }
     if (directories.isEmpty())
-        mQuery->setSearchScope({IsSnowLeopardOrLater() ? MetadataQuery::kMDQueryScopeComputerIndexed
-                                                       : MetadataQuery::kMDQueryScopeComputer});
+        mQuery->setSearchScope({IsSnowLeopardOrLater() ? FileIndex::kMDQueryScopeComputerIndexed
+                                                       : FileIndex::kMDQueryScopeComputer});
     else
         mQuery->setSearchScope(directories);
 
-    MetadataQuery::BatchingParameters batching = mQuery->batchingParameters();
+    FileIndex::BatchingParameters batching = mQuery->batchingParameters();
     batching.first_max_num = 150;
     batching.update_max_ms = 250;
     mQuery->setBatchingParameters(batching);
@@ -138,7 +138,7 @@ bool SpotlightQueryImpl::initWithQueryString(const QString& queryString,
     return true;
 }
 
-bool SpotlightQueryImpl::run()
+bool BrushFileSearchImpl::run()
 {
     if (!mQuery)
         return true;
@@ -149,7 +149,7 @@ bool SpotlightQueryImpl::run()
     return true;
 }
 
-bool SpotlightQueryImpl::isInInitialSearch() const
+bool BrushFileSearchImpl::isInInitialSearch() const
 {
     if (!mQuery)
         return false;
@@ -157,35 +157,34 @@ bool SpotlightQueryImpl::isInInitialSearch() const
     return !mQuery->isGatheringComplete();
 }
 
-bool SpotlightQueryImpl::hasFoundFilesInPath(const QString& path) const
+bool BrushFileSearchImpl::hasFoundFilesInPath(const QString& path) const
 {
     return mRepository && mRepository->findNodeForPath(path) != nullptr;
 }
 
-void SpotlightQueryImpl::processNotification(const QString& name, const QVariantMap& info)
+void BrushFileSearchImpl::processNotification(const QString& name, const QVariantMap& info)
 {
     UpdatesDisabled hold(mQuery.get());
-    if (name == MetadataQuery::kMDQueryDidFinishNotification) {
+    if (name == FileIndex::kMDQueryDidFinishNotification) {
         addAllMDItems();
-        postNotificationWithIndex(SpotlightQuery::eFirstPhaseFinished, nullptr, nullptr, nullptr);
-    } else if (name == MetadataQuery::kMDQueryDidUpdateNotification) {
-        if (info.contains(MetadataQuery::kMDQueryUpdateAddedItems))
-            addMDItems(
-                info.value(MetadataQuery::kMDQueryUpdateAddedItems).value<MetadataItemList>());
-        if (info.contains(MetadataQuery::kMDQueryUpdateRemovedItems))
+        postNotificationWithIndex(BrushFileSearch::eFirstPhaseFinished, nullptr, nullptr, nullptr);
+    } else if (name == FileIndex::kMDQueryDidUpdateNotification) {
+        if (info.contains(FileIndex::kMDQueryUpdateAddedItems))
+            addMDItems(info.value(FileIndex::kMDQueryUpdateAddedItems).value<IndexedFileList>());
+        if (info.contains(FileIndex::kMDQueryUpdateRemovedItems))
             removeMDItems(
-                info.value(MetadataQuery::kMDQueryUpdateRemovedItems).value<MetadataItemList>());
-        if (info.contains(MetadataQuery::kMDQueryUpdateChangedItems))
+                info.value(FileIndex::kMDQueryUpdateRemovedItems).value<IndexedFileList>());
+        if (info.contains(FileIndex::kMDQueryUpdateChangedItems))
             changedMDItems(
-                info.value(MetadataQuery::kMDQueryUpdateChangedItems).value<MetadataItemList>());
-    } else if (name == MetadataQuery::kMDQueryProgressNotification) {
-        postNotificationWithIndex(SpotlightQuery::eFirstPhaseProgress, mQuery->resultCount());
+                info.value(FileIndex::kMDQueryUpdateChangedItems).value<IndexedFileList>());
+    } else if (name == FileIndex::kMDQueryProgressNotification) {
+        postNotificationWithIndex(BrushFileSearch::eFirstPhaseProgress, mQuery->resultCount());
     }
 }
 
-void SpotlightQueryImpl::addAllMDItems()
+void BrushFileSearchImpl::addAllMDItems()
 {
-    MetadataItemList items;
+    IndexedFileList items;
     const int count = mQuery->resultCount();
     items.reserve(size_t(count));
     for (int i = 0; i < count; ++i)
@@ -193,13 +192,13 @@ void SpotlightQueryImpl::addAllMDItems()
     addMDItems(items);
 }
 
-void SpotlightQueryImpl::addMDItems(const MetadataItemList& items)
+void BrushFileSearchImpl::addMDItems(const IndexedFileList& items)
 {
     QStringList paths;
     QVariantList flags;
-    for (const MetadataItemPtr& item : items) {
+    for (const IndexedFilePtr& item : items) {
         const QString path =
-            item ? item->copyAttribute(MetadataItem::kMDItemPath).toString() : QString();
+            item ? item->copyAttribute(IndexedFile::kMDItemPath).toString() : QString();
         if (path.isEmpty()) {
             qCInfo(lcDiscovery, "addMDItems: Could not get path for item");
             continue;
@@ -209,13 +208,13 @@ void SpotlightQueryImpl::addMDItems(const MetadataItemList& items)
                 << QStringLiteral("Spotlight reports nonexistent %1").arg(path);
             continue;
         }
-        std::vector<SpotlightHierarchyNodePtr> created;
-        const SpotlightHierarchyNodePtr node = mRepository->addPath(path, false, &created, nullptr);
+        std::vector<FoundPathNodePtr> created;
+        const FoundPathNodePtr node = mRepository->addPath(path, false, &created, nullptr);
         if (!node)
             continue;
         sharedMDItemToNodeMap().insert(MDItemToNodeMap::value_type(item, node));
         flags << FlagByte(node);
-        for (const SpotlightHierarchyNodePtr& folder : created) {
+        for (const FoundPathNodePtr& folder : created) {
             const int fd = mMonitor->addFileByPath(folder->path());
             if (fd > 0)
                 sharedFDToNodeMap().insert(FDToNodeMap::value_type(fd, folder));
@@ -223,25 +222,25 @@ void SpotlightQueryImpl::addMDItems(const MetadataItemList& items)
         paths << path;
     }
     if (!paths.isEmpty())
-        postNotificationWithIndex(SpotlightQuery::eItemsAdded, &paths, nullptr, &flags);
+        postNotificationWithIndex(BrushFileSearch::eItemsAdded, &paths, nullptr, &flags);
 }
 
-void SpotlightQueryImpl::removeMDItems(const MetadataItemList& items)
+void BrushFileSearchImpl::removeMDItems(const IndexedFileList& items)
 {
-    for (const MetadataItemPtr& item : items)
+    for (const IndexedFilePtr& item : items)
         removeNode(nodeForMDItem(item));
 }
 
-void SpotlightQueryImpl::changedMDItems(const MetadataItemList& items)
+void BrushFileSearchImpl::changedMDItems(const IndexedFileList& items)
 {
     // An item can lose its node before its change arrives: the monitor reports a deleted
     // folder at once, the index the file that had moved out of it only with its next batch.
     // Such an item is still on disk and is announced again where it is now.
-    MetadataItemList lost;
-    for (const MetadataItemPtr& item : items) {
+    IndexedFileList lost;
+    for (const IndexedFilePtr& item : items) {
         const QString path =
-            item ? item->copyAttribute(MetadataItem::kMDItemPath).toString() : QString();
-        const SpotlightHierarchyNodePtr node = nodeForMDItem(item);
+            item ? item->copyAttribute(IndexedFile::kMDItemPath).toString() : QString();
+        const FoundPathNodePtr node = nodeForMDItem(item);
         if (!node) {
             qCInfo(lcDiscovery).noquote()
                 << QStringLiteral("changedMDItems: can't find %1").arg(path);
@@ -263,22 +262,22 @@ void SpotlightQueryImpl::changedMDItems(const MetadataItemList& items)
 
 // Drops the node's descriptor and item entries. The files below a removed folder go with it,
 // so their items must not keep pointing at nodes that have left the tree.
-void SpotlightQueryImpl::forgetNode(const SpotlightHierarchyNodePtr& node)
+void BrushFileSearchImpl::forgetNode(const FoundPathNodePtr& node)
 {
     sharedFDToNodeMap().right.erase(node);
     sharedMDItemToNodeMap().right.erase(node);
 }
 
-void SpotlightQueryImpl::removeNode(const SpotlightHierarchyNodePtr& node)
+void BrushFileSearchImpl::removeNode(const FoundPathNodePtr& node)
 {
     if (!node)
         return;
     const QString path = node->path();
-    std::vector<SpotlightHierarchyNodePtr> folders;
-    std::vector<SpotlightHierarchyNodePtr> files;
+    std::vector<FoundPathNodePtr> folders;
+    std::vector<FoundPathNodePtr> files;
     node->getAllSubdirectories(&folders, &files);
     mRepository->removeNode(node, &folders);
-    for (const SpotlightHierarchyNodePtr& folder : folders) {
+    for (const FoundPathNodePtr& folder : folders) {
         const int fd = fdForNode(folder);
         if (fd != -1)
             mMonitor->removeFileByHandle(fd);
@@ -287,42 +286,41 @@ void SpotlightQueryImpl::removeNode(const SpotlightHierarchyNodePtr& node)
                 << QStringLiteral("removeNode: couldn't find fd for %1").arg(folder->path());
         forgetNode(folder);
     }
-    for (const SpotlightHierarchyNodePtr& file : files)
+    for (const FoundPathNodePtr& file : files)
         forgetNode(file);
     const int fd = fdForNode(node);
     if (fd != -1)
         mMonitor->removeFileByHandle(fd);
     forgetNode(node);
     const QStringList paths{path};
-    postNotificationWithIndex(SpotlightQuery::eItemDeleted, &paths, nullptr, nullptr);
+    postNotificationWithIndex(BrushFileSearch::eItemDeleted, &paths, nullptr, nullptr);
 }
 
-void SpotlightQueryImpl::renameNode(const SpotlightHierarchyNodePtr& node, const QString& newName)
+void BrushFileSearchImpl::renameNode(const FoundPathNodePtr& node, const QString& newName)
 {
     const QStringList oldPaths{node->path()};
     node->rename(newName);
     const QStringList newPaths{node->path()};
-    postNotificationWithIndex(SpotlightQuery::eItemRenamed, &oldPaths, &newPaths, nullptr);
+    postNotificationWithIndex(BrushFileSearch::eItemRenamed, &oldPaths, &newPaths, nullptr);
 }
 
-void SpotlightQueryImpl::moveNode(const SpotlightHierarchyNodePtr& node, const QString& newPath)
+void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& newPath)
 {
     const QString nodePath = node->path();
-    std::vector<SpotlightHierarchyNodePtr> files;
+    std::vector<FoundPathNodePtr> files;
     if (node->isFile())
         files.push_back(node);
     else
         node->getAllSubdirectories(nullptr, &files);
     QStringList oldPaths;
-    for (const SpotlightHierarchyNodePtr& file : files)
+    for (const FoundPathNodePtr& file : files)
         oldPaths << file->path();
 
-    std::vector<SpotlightHierarchyNodePtr> deleted;
-    std::vector<SpotlightHierarchyNodePtr> created;
-    const SpotlightHierarchyNodePtr moved =
-        mRepository->moveNode(node, newPath, &deleted, &created);
+    std::vector<FoundPathNodePtr> deleted;
+    std::vector<FoundPathNodePtr> created;
+    const FoundPathNodePtr moved = mRepository->moveNode(node, newPath, &deleted, &created);
 
-    for (const SpotlightHierarchyNodePtr& folder : deleted) {
+    for (const FoundPathNodePtr& folder : deleted) {
         const int fd = fdForNode(folder);
         if (fd == -1) {
             qCInfo(lcDiscovery).noquote()
@@ -332,7 +330,7 @@ void SpotlightQueryImpl::moveNode(const SpotlightHierarchyNodePtr& node, const Q
         mMonitor->removeFileByHandle(fd);
         sharedFDToNodeMap().right.erase(folder);
     }
-    for (const SpotlightHierarchyNodePtr& folder : created) {
+    for (const FoundPathNodePtr& folder : created) {
         const int fd = mMonitor->addFileByPath(folder->path());
         if (fd > 0)
             sharedFDToNodeMap().insert(FDToNodeMap::value_type(fd, folder));
@@ -341,19 +339,19 @@ void SpotlightQueryImpl::moveNode(const SpotlightHierarchyNodePtr& node, const Q
     if (!moved) {
         // Something already sits at the new place: the item is gone from where it was, and what
         // went with it must let go of its descriptors.
-        std::vector<SpotlightHierarchyNodePtr> folders;
+        std::vector<FoundPathNodePtr> folders;
         node->getAllSubdirectories(&folders, nullptr);
         folders.push_back(node);
-        for (const SpotlightHierarchyNodePtr& folder : folders) {
+        for (const FoundPathNodePtr& folder : folders) {
             const int fd = fdForNode(folder);
             if (fd != -1)
                 mMonitor->removeFileByHandle(fd);
             forgetNode(folder);
         }
-        for (const SpotlightHierarchyNodePtr& file : files)
+        for (const FoundPathNodePtr& file : files)
             forgetNode(file);
         const QStringList paths{nodePath};
-        postNotificationWithIndex(SpotlightQuery::eItemDeleted, &paths, nullptr, nullptr);
+        postNotificationWithIndex(BrushFileSearch::eItemDeleted, &paths, nullptr, nullptr);
         return;
     }
 
@@ -365,30 +363,30 @@ void SpotlightQueryImpl::moveNode(const SpotlightHierarchyNodePtr& node, const Q
 
     QStringList newPaths;
     QVariantList flags;
-    for (const SpotlightHierarchyNodePtr& file : files) {
+    for (const FoundPathNodePtr& file : files) {
         newPaths << file->path();
         flags << FlagByte(file);
     }
-    postNotificationWithIndex(SpotlightQuery::eItemsMoved, &oldPaths, &newPaths, &flags);
+    postNotificationWithIndex(BrushFileSearch::eItemsMoved, &oldPaths, &newPaths, &flags);
 }
 
-void SpotlightQueryImpl::changedNode(const SpotlightHierarchyNodePtr&) {}
+void BrushFileSearchImpl::changedNode(const FoundPathNodePtr&) {}
 
-void SpotlightQueryImpl::kQueueDeletedItem(int fd)
+void BrushFileSearchImpl::folderDeleted(int fd)
 {
-    if (const SpotlightHierarchyNodePtr node = nodeForFD(fd))
+    if (const FoundPathNodePtr node = nodeForFD(fd))
         removeNode(node);
 }
 
-void SpotlightQueryImpl::kQueueRenamedItem(int fd, const QString& newPath)
+void BrushFileSearchImpl::folderRenamed(int fd, const QString& newPath)
 {
-    if (const SpotlightHierarchyNodePtr node = nodeForFD(fd))
+    if (const FoundPathNodePtr node = nodeForFD(fd))
         renameNode(node, LastComponent(newPath));
 }
 
-void SpotlightQueryImpl::kQueueMovedItem(int fd, const QString& newPath)
+void BrushFileSearchImpl::folderMoved(int fd, const QString& newPath)
 {
-    const SpotlightHierarchyNodePtr node = nodeForFD(fd);
+    const FoundPathNodePtr node = nodeForFD(fd);
     if (!node)
         return;
     if (node->parent() && node->parent()->path() == FolderPart(newPath))
@@ -397,33 +395,33 @@ void SpotlightQueryImpl::kQueueMovedItem(int fd, const QString& newPath)
         moveNode(node, newPath);
 }
 
-void SpotlightQueryImpl::kQueueChangedItem(int fd)
+void BrushFileSearchImpl::folderChanged(int fd)
 {
-    if (const SpotlightHierarchyNodePtr node = nodeForFD(fd))
+    if (const FoundPathNodePtr node = nodeForFD(fd))
         changedNode(node);
 }
 
-void SpotlightQueryImpl::postNotificationWithIndex(int index, const QStringList* paths,
-                                                   const QStringList* newPaths,
-                                                   const QVariantList* flags)
+void BrushFileSearchImpl::postNotificationWithIndex(int index, const QStringList* paths,
+                                                    const QStringList* newPaths,
+                                                    const QVariantList* flags)
 {
     QVariantMap info;
-    info.insert(SpotlightQuery::kNotificationIDKey, index);
+    info.insert(BrushFileSearch::kNotificationIDKey, index);
     if (paths)
-        info.insert(SpotlightQuery::kPathsKey, *paths);
+        info.insert(BrushFileSearch::kPathsKey, *paths);
     if (newPaths)
-        info.insert(SpotlightQuery::kNewPathsKey, *newPaths);
+        info.insert(BrushFileSearch::kNewPathsKey, *newPaths);
     if (flags)
-        info.insert(SpotlightQuery::kFlagsKey, *flags);
+        info.insert(BrushFileSearch::kFlagsKey, *flags);
     NotificationCenter::defaultCenter().postNotificationName(
-        SpotlightQuery::kPrivateSpotlightQueryNotification, mOwner->shared_from_this(), info);
+        BrushFileSearch::kPrivateBrushFileSearchNotification, mOwner->shared_from_this(), info);
 }
 
-void SpotlightQueryImpl::postNotificationWithIndex(int index, int count)
+void BrushFileSearchImpl::postNotificationWithIndex(int index, int count)
 {
     QVariantMap info;
-    info.insert(SpotlightQuery::kNotificationIDKey, index);
-    info.insert(SpotlightQuery::kCountKey, count);
+    info.insert(BrushFileSearch::kNotificationIDKey, index);
+    info.insert(BrushFileSearch::kCountKey, count);
     NotificationCenter::defaultCenter().postNotificationName(
-        SpotlightQuery::kPrivateSpotlightQueryNotification, mOwner->shared_from_this(), info);
+        BrushFileSearch::kPrivateBrushFileSearchNotification, mOwner->shared_from_this(), info);
 }

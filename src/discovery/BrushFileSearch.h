@@ -4,16 +4,16 @@
 #include <QStringList>
 #include <memory>
 
-class SpotlightQueryImpl;
+class BrushFileSearchImpl;
 
 // The live search for brush files. It builds the shared path tree from the index's results,
 // watches the tree's folders, and posts every change as one notification with a numbered report
 // (see the constants) and itself as sender. Main thread only.
-class SpotlightQuery : public std::enable_shared_from_this<SpotlightQuery>
+class BrushFileSearch : public std::enable_shared_from_this<BrushFileSearch>
 {
 public:
-    static inline const QString kPrivateSpotlightQueryNotification =
-        QStringLiteral("PrivateSpotlightQueryNotification");
+    static inline const QString kPrivateBrushFileSearchNotification =
+        QStringLiteral("PrivateBrushFileSearchNotification");
     static inline const QString kNotificationIDKey = QStringLiteral("NotificationID");
     static inline const QString kPathsKey = QStringLiteral("Paths");
     static inline const QString kNewPathsKey = QStringLiteral("NewPaths");
@@ -32,19 +32,19 @@ public:
     };
 
     // directories empty: the whole machine's indexed folders.
-    static std::shared_ptr<SpotlightQuery> initWithQueryString(const QString& queryString,
-                                                               const QStringList& directories);
-    ~SpotlightQuery();
-    SpotlightQuery(const SpotlightQuery&) = delete;
-    SpotlightQuery& operator=(const SpotlightQuery&) = delete;
+    static std::shared_ptr<BrushFileSearch> initWithQueryString(const QString& queryString,
+                                                                const QStringList& directories);
+    ~BrushFileSearch();
+    BrushFileSearch(const BrushFileSearch&) = delete;
+    BrushFileSearch& operator=(const BrushFileSearch&) = delete;
 
     bool run();
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
 
-    SpotlightQueryImpl* impl() const { return mImpl.get(); }
+    BrushFileSearchImpl* impl() const { return mImpl.get(); }
 
 private:
-    SpotlightQuery();
-    std::unique_ptr<SpotlightQueryImpl> mImpl;
+    BrushFileSearch();
+    std::unique_ptr<BrushFileSearchImpl> mImpl;
 };

@@ -17,23 +17,23 @@
 //
 // Linux has no kernel event queue for descriptors, so a descriptor here is an O_PATH handle and
 // the queue is an inotify instance with one watch per watched inode.
-class WexaKQueue : public std::enable_shared_from_this<WexaKQueue>
+class FolderWatcher : public std::enable_shared_from_this<FolderWatcher>
 {
 public:
     static inline const QString WexaFileWatcherRenameNotification =
-        QStringLiteral("WexaKQueueFileRenamedNotification");
+        QStringLiteral("FolderWatcherFileRenamedNotification");
     static inline const QString WexaFileWatcherWriteNotification =
-        QStringLiteral("WexaKQueueFileWrittenToNotification");
+        QStringLiteral("FolderWatcherFileWrittenToNotification");
     static inline const QString WexaFileWatcherDeleteNotification =
-        QStringLiteral("WexaKQueueFileDeletedNotification");
+        QStringLiteral("FolderWatcherFileDeletedNotification");
     static inline const QString WexaFileWatcherAttributeChangeNotification =
-        QStringLiteral("WexaKQueueFileAttributesChangedNotification");
+        QStringLiteral("FolderWatcherFileAttributesChangedNotification");
     static inline const QString WexaFileWatcherSizeIncreaseNotification =
-        QStringLiteral("WexaKQueueFileSizeIncreasedNotification");
+        QStringLiteral("FolderWatcherFileSizeIncreasedNotification");
     static inline const QString WexaFileWatcherLinkCountChangeNotification =
-        QStringLiteral("WexaKQueueFileLinkCountChangedNotification");
+        QStringLiteral("FolderWatcherFileLinkCountChangedNotification");
     static inline const QString WexaFileWatcherAccessRevocationNotification =
-        QStringLiteral("WexaKQueueFileAccessRevocationNotification");
+        QStringLiteral("FolderWatcherFileAccessRevocationNotification");
 
     // The kinds of change, with the bit values callers pass as a mask.
     enum : std::uint32_t
@@ -50,12 +50,12 @@ public:
         eNoteDelete | eNoteWrite | eNoteAttrib | eNoteRename;
 
     // The process's watcher, created on the first call; null when the system refused a queue.
-    static std::shared_ptr<WexaKQueue> sharedFileWatcher();
+    static std::shared_ptr<FolderWatcher> sharedFileWatcher();
     // A watcher of its own, for code that must not share (tests); null on failure.
-    static std::shared_ptr<WexaKQueue> create();
-    ~WexaKQueue();
-    WexaKQueue(const WexaKQueue&) = delete;
-    WexaKQueue& operator=(const WexaKQueue&) = delete;
+    static std::shared_ptr<FolderWatcher> create();
+    ~FolderWatcher();
+    FolderWatcher(const FolderWatcher&) = delete;
+    FolderWatcher& operator=(const FolderWatcher&) = delete;
 
     // Returns the descriptor, or a value of 0 or less when the path cannot be opened.
     int addPathToQueue(const QString& path, std::uint32_t mask);
@@ -85,7 +85,7 @@ private:
         std::uint32_t bits;
     };
 
-    WexaKQueue(int queueFD);
+    FolderWatcher(int queueFD);
     void start();
     void watcherThread();
     void readEvents(std::vector<Event>& out, bool& lookForVanished, bool& overflowed);

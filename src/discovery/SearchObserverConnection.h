@@ -3,17 +3,17 @@
 #include "thread/NotificationCenter.h"
 
 class FSObserver;
-class SpotlightQuery;
+class BrushFileSearch;
 
 // Turns one search's notifications into calls on one observer, for as long as it lives.
-class SpotlightQueryNotificationHandler
+class SearchObserverConnection
 {
 public:
-    SpotlightQueryNotificationHandler(FSObserver* observer, SpotlightQuery* query);
+    SearchObserverConnection(FSObserver* observer, BrushFileSearch* query);
     void processNotification(const Notification& notification);
 
 private:
-    SpotlightQuery* mQuery;
+    BrushFileSearch* mQuery;
     FSObserver* mObserver;
     ScopedObserver mSubscription;
 };

@@ -1,13 +1,13 @@
-#include "discovery/SpotlightQuery.h"
+#include "discovery/BrushFileSearch.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "discovery/BrushFileSearchImpl.h"
 #include "discovery/FSObserver.h"
-#include "discovery/KQueueMonitor.h"
+#include "discovery/FolderMonitor.h"
+#include "discovery/FoundPathTree.h"
 #include "discovery/MetadataQueryText.h"
+#include "discovery/SearchObserverConnection.h"
 #include "discovery/SearchQueryString.h"
-#include "discovery/SpotlightHierarchy.h"
-#include "discovery/SpotlightQueryImpl.h"
-#include "discovery/SpotlightQueryNotificationHandler.h"
 #include "support/TestUtil.h"
 
 #include <QCoreApplication>
@@ -131,15 +131,15 @@ void SettleFor(int ms)
 
 struct RunningSearch
 {
-    std::shared_ptr<SpotlightQuery> query;
+    std::shared_ptr<BrushFileSearch> query;
     PathModel model;
-    std::unique_ptr<SpotlightQueryNotificationHandler> handler;
+    std::unique_ptr<SearchObserverConnection> handler;
 
     explicit RunningSearch(const QString& folder)
     {
         model.scope = folder;
-        query = SpotlightQuery::initWithQueryString(kBrushFileNameQuery, {folder});
-        handler = std::make_unique<SpotlightQueryNotificationHandler>(&model, query.get());
+        query = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+        handler = std::make_unique<SearchObserverConnection>(&model, query.get());
         EXPECT_TRUE(query->isInInitialSearch());
         EXPECT_TRUE(query->run());
         EXPECT_TRUE(WaitUntil([&] { return model.finished; }));
@@ -149,8 +149,8 @@ struct RunningSearch
 
 bool IsWatched(const QString& path)
 {
-    auto node = SpotlightHierarchy::sharedSpotlightHierarchy()->findNodeForPath(path);
-    return node && SpotlightQueryImpl::fdForNode(node) > 0;
+    auto node = FoundPathTree::sharedTree()->findNodeForPath(path);
+    return node && BrushFileSearchImpl::fdForNode(node) > 0;
 }
 } // namespace
 
@@ -164,7 +164,7 @@ TEST(SearchQueryString, FallsBackToTheFileNameWithoutAKnownType)
     EXPECT_TRUE(MetadataQueryText::parse(query));
 }
 
-TEST(SpotlightQuery, FirstPhaseAnnouncesAllFilesThenTheEnd)
+TEST(BrushFileSearch, FirstPhaseAnnouncesAllFilesThenTheEnd)
 {
     Sandbox box;
     QDir().mkpath(box.path("x/one"));
@@ -183,7 +183,7 @@ TEST(SpotlightQuery, FirstPhaseAnnouncesAllFilesThenTheEnd)
     EXPECT_FALSE(search.query->hasFoundFilesInPath(box.path("x/three")));
 }
 
-TEST(SpotlightQuery, FolderRenameMoveAndDeleteReachObservers)
+TEST(BrushFileSearch, FolderRenameMoveAndDeleteReachObservers)
 {
     Sandbox box;
     QDir().mkpath(box.path("r/a/inner"));
@@ -234,7 +234,7 @@ TEST(SpotlightQuery, FolderRenameMoveAndDeleteReachObservers)
     ASSERT_TRUE(WaitUntil([&] { return search.model.paths.empty(); }));
 }
 
-TEST(SpotlightQuery, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
+TEST(BrushFileSearch, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
 {
     Sandbox box;
     QDir().mkpath(box.path("m/again"));
@@ -253,47 +253,48 @@ TEST(SpotlightQuery, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
         [&] { return search.model.sorted() == QStringList({box.path("m/renamed/f.abr")}); }));
 }
 
-TEST(SpotlightQuery, UnusableQueryTextLeavesAnIdleSearch)
+TEST(BrushFileSearch, UnusableQueryTextLeavesAnIdleSearch)
 {
-    auto query = SpotlightQuery::initWithQueryString("kMDItemTitle == \"x\"", {});
+    auto query = BrushFileSearch::initWithQueryString("kMDItemTitle == \"x\"", {});
     ASSERT_TRUE(query);
     EXPECT_TRUE(query->run());
     EXPECT_FALSE(query->isInInitialSearch());
 }
 
-TEST(SpotlightQueryNotificationHandler, IgnoresReportsWithoutAKnownNumber)
+TEST(SearchObserverConnection, IgnoresReportsWithoutAKnownNumber)
 {
-    auto query = SpotlightQuery::initWithQueryString("kMDItemTitle == \"x\"", {});
+    auto query = BrushFileSearch::initWithQueryString("kMDItemTitle == \"x\"", {});
     PathModel model;
-    SpotlightQueryNotificationHandler handler(&model, query.get());
+    SearchObserverConnection handler(&model, query.get());
     auto post = [&](const QVariantMap& info) {
         NotificationCenter::defaultCenter().postNotificationName(
-            SpotlightQuery::kPrivateSpotlightQueryNotification, query, info);
+            BrushFileSearch::kPrivateBrushFileSearchNotification, query, info);
     };
     post({});
-    post({{SpotlightQuery::kNotificationIDKey, 7}});
-    post({{SpotlightQuery::kNotificationIDKey, -1}});
+    post({{BrushFileSearch::kNotificationIDKey, 7}});
+    post({{BrushFileSearch::kNotificationIDKey, -1}});
     EXPECT_TRUE(model.calls.isEmpty());
-    post({{SpotlightQuery::kNotificationIDKey, 0}});
-    post({{SpotlightQuery::kNotificationIDKey, 6}, {SpotlightQuery::kPathsKey, QStringList{"/p"}}});
-    post({{SpotlightQuery::kNotificationIDKey, 2},
-          {SpotlightQuery::kPathsKey, QStringList{"/q"}},
-          {SpotlightQuery::kFlagsKey, QVariantList{QByteArray(1, char(7))}}});
+    post({{BrushFileSearch::kNotificationIDKey, 0}});
+    post({{BrushFileSearch::kNotificationIDKey, 6},
+          {BrushFileSearch::kPathsKey, QStringList{"/p"}}});
+    post({{BrushFileSearch::kNotificationIDKey, 2},
+          {BrushFileSearch::kPathsKey, QStringList{"/q"}},
+          {BrushFileSearch::kFlagsKey, QVariantList{QByteArray(1, char(7))}}});
     EXPECT_EQ(model.calls, QStringList({"progress 0", "changed /p", "add /q"}));
     // Another search's reports are not ours.
     NotificationCenter::defaultCenter().postNotificationName(
-        SpotlightQuery::kPrivateSpotlightQueryNotification, nullptr,
-        {{SpotlightQuery::kNotificationIDKey, 1}});
+        BrushFileSearch::kPrivateBrushFileSearchNotification, nullptr,
+        {{BrushFileSearch::kNotificationIDKey, 1}});
     EXPECT_FALSE(model.finished);
 }
 
-TEST(SpotlightQuery, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
+TEST(BrushFileSearch, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
 {
     Sandbox box;
     const QString root = box.path("churn");
     QDir().mkpath(root + "/seed/deeper");
     Touch(root + "/seed/deeper/s.abr");
-    KQueueMonitor::monitor();
+    FolderMonitor::monitor();
     SettleFor(700);
     const int baseline = OpenDescriptorCount();
 

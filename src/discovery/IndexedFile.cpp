@@ -1,8 +1,8 @@
-#include "discovery/MetadataItem.h"
+#include "discovery/IndexedFile.h"
 
 #include <QVariant>
 
-QVariant MetadataItem::copyAttribute(const QString& name) const
+QVariant IndexedFile::copyAttribute(const QString& name) const
 {
     if (name == kMDItemPath && !mPath.isEmpty())
         return mPath;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "discovery/FolderCrawler.h"
+#include "discovery/IndexedFile.h"
 #include "discovery/IndexedFolder.h"
-#include "discovery/MetadataItem.h"
 #include "discovery/MetadataQueryText.h"
 
 #include <QObject>
@@ -23,7 +23,7 @@ class QSocketNotifier;
 // hands out what it finds in batches; after it, inotify watches on every crawled folder keep the
 // results current, reported in update batches. Every notification is posted on the main thread
 // through the default notification centre, with the query as object.
-class MetadataQuery : public QObject, public std::enable_shared_from_this<MetadataQuery>
+class FileIndex : public QObject, public std::enable_shared_from_this<FileIndex>
 {
 public:
     static inline const QString kMDQueryProgressNotification =
@@ -53,8 +53,8 @@ public:
     };
 
     // Null when the query text is not understood.
-    static std::shared_ptr<MetadataQuery> create(const QString& queryText);
-    ~MetadataQuery() override;
+    static std::shared_ptr<FileIndex> create(const QString& queryText);
+    ~FileIndex() override;
 
     // Folder paths, or one of the two scope names. Before execute.
     void setSearchScope(const QStringList& scopes);
@@ -66,7 +66,7 @@ public:
     void disableUpdates();
     void enableUpdates();
     int resultCount() const { return int(mResults.size()); }
-    MetadataItemPtr resultAtIndex(int index) const;
+    IndexedFilePtr resultAtIndex(int index) const;
     void stop();
 
     // The folders a scope list stands for, without folders that another one already covers.
@@ -80,10 +80,10 @@ public:
     int unwatchedFolderCount() const { return int(mUnwatched.size()); }
 
 private:
-    explicit MetadataQuery(MetadataQueryText text);
+    explicit FileIndex(MetadataQueryText text);
 
     // First phase
-    void onFound(MetadataItemList&& items);
+    void onFound(IndexedFileList&& items);
     void deliverBatch();
     void onCrawlFinished();
     void finishGathering();
@@ -103,9 +103,9 @@ private:
     void forgetSubtree(IndexedFolder* folder);
     void clearContents(IndexedFolder* folder);
     void renamePaths(IndexedFolder* folder, const std::string& path);
-    void addItem(const MetadataItemPtr& item);
-    void removeItem(const MetadataItemPtr& item);
-    void changeItem(const MetadataItemPtr& item);
+    void addItem(const IndexedFilePtr& item);
+    void removeItem(const IndexedFilePtr& item);
+    void changeItem(const IndexedFilePtr& item);
     void recrawlUnwatched();
     void noteWatchLimit();
     FolderCrawler::Context crawlContext();
@@ -121,8 +121,8 @@ private:
     int mUpdatesDisabled = 0;
 
     std::vector<std::unique_ptr<IndexedFolder>> mRoots;
-    MetadataItemList mResults;
-    std::unordered_map<const MetadataItem*, size_t> mResultIndex;
+    IndexedFileList mResults;
+    std::unordered_map<const IndexedFile*, size_t> mResultIndex;
 
     // Crawling threads -> main thread
     std::thread mCrawlThread;
@@ -130,7 +130,7 @@ private:
     std::atomic<long> mWatchesLeft{0};
     std::atomic<bool> mWatchLimitHit{false};
     std::mutex mPendingMutex;
-    MetadataItemList mPending;
+    IndexedFileList mPending;
     bool mCrawlDone = false;
     bool mBatchRequested = false;
     bool mFirstBatchDelivered = false;
@@ -150,8 +150,8 @@ private:
     };
     std::vector<std::pair<std::uint32_t, PendingMove>> mPendingMoves;
     bool mOverflowed = false;
-    MetadataItemList mAdded, mRemoved, mChanged;
-    std::unordered_set<const MetadataItem*> mAddedSet, mChangedSet;
+    IndexedFileList mAdded, mRemoved, mChanged;
+    std::unordered_set<const IndexedFile*> mAddedSet, mChangedSet;
     QTimer mFlushTimer;
     QTimer mRecrawlTimer;
     int mRecrawlIntervalMs = 180000;

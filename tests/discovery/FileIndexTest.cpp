@@ -1,4 +1,4 @@
-#include "discovery/MetadataQuery.h"
+#include "discovery/FileIndex.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
 #include "support/TestUtil.h"
@@ -23,21 +23,21 @@ const QString kAbrQuery = QStringLiteral("kMDItemFSName == \"*.abr\"c");
 class QueryWatcher
 {
 public:
-    explicit QueryWatcher(const std::shared_ptr<MetadataQuery>& query)
+    explicit QueryWatcher(const std::shared_ptr<FileIndex>& query)
         : mQuery(query), mObserver(QString(), query.get(), [this](const Notification& n) {
               names << n.name();
-              if (n.name() == MetadataQuery::kMDQueryProgressNotification)
+              if (n.name() == FileIndex::kMDQueryProgressNotification)
                   progressCounts.push_back(mQuery->resultCount());
-              if (n.name() == MetadataQuery::kMDQueryDidUpdateNotification) {
+              if (n.name() == FileIndex::kMDQueryDidUpdateNotification) {
                   const QVariantMap& info = n.userInfo();
-                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateAddedItems)
-                                              .value<MetadataItemList>())
+                  for (const auto& item :
+                       info.value(FileIndex::kMDQueryUpdateAddedItems).value<IndexedFileList>())
                       added << item->path();
-                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateRemovedItems)
-                                              .value<MetadataItemList>())
+                  for (const auto& item :
+                       info.value(FileIndex::kMDQueryUpdateRemovedItems).value<IndexedFileList>())
                       removed << item->path();
-                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateChangedItems)
-                                              .value<MetadataItemList>())
+                  for (const auto& item :
+                       info.value(FileIndex::kMDQueryUpdateChangedItems).value<IndexedFileList>())
                       changed.push_back(item);
               }
           })
@@ -51,7 +51,7 @@ public:
         out.sort();
         return out;
     }
-    MetadataItemPtr itemAt(const QString& path) const
+    IndexedFilePtr itemAt(const QString& path) const
     {
         for (int i = 0; i < mQuery->resultCount(); ++i)
             if (mQuery->resultAtIndex(i)->path() == path)
@@ -64,21 +64,21 @@ public:
         removed.clear();
         changed.clear();
     }
-    bool finished() const { return names.contains(MetadataQuery::kMDQueryDidFinishNotification); }
+    bool finished() const { return names.contains(FileIndex::kMDQueryDidFinishNotification); }
 
     QStringList names;
     std::vector<int> progressCounts;
     QStringList added, removed;
-    MetadataItemList changed;
+    IndexedFileList changed;
 
 private:
-    std::shared_ptr<MetadataQuery> mQuery;
+    std::shared_ptr<FileIndex> mQuery;
     ScopedObserver mObserver;
 };
 
-std::shared_ptr<MetadataQuery> StartQuery(const QString& folder, unsigned updateMs = 50)
+std::shared_ptr<FileIndex> StartQuery(const QString& folder, unsigned updateMs = 50)
 {
-    auto query = MetadataQuery::create(kAbrQuery);
+    auto query = FileIndex::create(kAbrQuery);
     query->setSearchScope({folder});
     auto batching = query->batchingParameters();
     batching.first_max_num = 150;
@@ -109,7 +109,7 @@ TEST(MetadataQueryText, AcceptsOnlyTheSubsetItUnderstands)
           "kMDItemDisplayName == \"x\"", "kMDItemFSName == \"*.abr\" && kMDItemKind == \"x\"",
           "kMDItemFSName == *.abr", "kMDItemFSName == \"*.abr", "kMDItemKind == \"x\" ||"})
         EXPECT_FALSE(MetadataQueryText::parse(bad)) << bad;
-    EXPECT_FALSE(MetadataQuery::create("kMDItemFSName == 3"));
+    EXPECT_FALSE(FileIndex::create("kMDItemFSName == 3"));
 }
 
 TEST(MetadataQueryText, MatchesNamesByGlobTypeAndKind)
@@ -138,21 +138,21 @@ TEST(MetadataQueryText, MatchesNamesByGlobTypeAndKind)
     EXPECT_FALSE(byKind.matches(std::string("x.txt")));
 }
 
-TEST(MetadataQuery, ScopesDropFoldersAnotherScopeReaches)
+TEST(FileIndex, ScopesDropFoldersAnotherScopeReaches)
 {
     Sandbox box;
     QDir().mkpath(box.path("a/b"));
     QDir().mkpath(box.path("a/.hidden/c"));
-    const QStringList folders = MetadataQuery::scopeFolders(
+    const QStringList folders = FileIndex::scopeFolders(
         {box.path("a/b"), box.path("a"), box.path("a/.hidden/c"), box.path("missing"),
          QUrl::fromLocalFile(box.path("a")).toString()});
     EXPECT_EQ(folders, QStringList({QFileInfo(box.path("a")).canonicalFilePath(),
                                     QFileInfo(box.path("a/.hidden/c")).canonicalFilePath()}));
-    EXPECT_TRUE(MetadataQuery::scopeFolders({MetadataQuery::kMDQueryScopeComputerIndexed})
+    EXPECT_TRUE(FileIndex::scopeFolders({FileIndex::kMDQueryScopeComputerIndexed})
                     .contains(QFileInfo(QDir::homePath()).canonicalFilePath()));
 }
 
-TEST(MetadataQuery, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
+TEST(FileIndex, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
 {
     Sandbox box;
     QStringList expected;
@@ -184,7 +184,7 @@ TEST(MetadataQuery, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
     ASSERT_FALSE(watcher.progressCounts.empty());
     EXPECT_LE(watcher.progressCounts.front(), 150);
     EXPECT_EQ(watcher.progressCounts.back(), expected.size());
-    EXPECT_EQ(watcher.names.last(), MetadataQuery::kMDQueryDidFinishNotification);
+    EXPECT_EQ(watcher.names.last(), FileIndex::kMDQueryDidFinishNotification);
 
     // A scope inside a hidden folder is read all the same.
     auto hidden = StartQuery(box.path(".hidden"));
@@ -194,7 +194,7 @@ TEST(MetadataQuery, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
     EXPECT_EQ(hiddenWatcher.results(), Prefixed(box, {".hidden/skipped.abr"}));
 }
 
-TEST(MetadataQuery, LiveUpdatesFollowFilesAndFolders)
+TEST(FileIndex, LiveUpdatesFollowFilesAndFolders)
 {
     Sandbox box;
     QDir().mkpath(box.path("s/a"));
@@ -206,7 +206,7 @@ TEST(MetadataQuery, LiveUpdatesFollowFilesAndFolders)
     QueryWatcher watcher(query);
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
-    const MetadataItemPtr one = watcher.itemAt(box.path("s/a/one.abr"));
+    const IndexedFilePtr one = watcher.itemAt(box.path("s/a/one.abr"));
     ASSERT_TRUE(one);
 
     Touch(box.path("s/b/new.abr"));
@@ -263,7 +263,7 @@ TEST(MetadataQuery, LiveUpdatesFollowFilesAndFolders)
     EXPECT_TRUE(watcher.results().isEmpty());
 }
 
-TEST(MetadataQuery, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
+TEST(FileIndex, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
 {
     Sandbox box;
     for (const char* f : {"w/a", "w/b", "w/c"})
@@ -281,7 +281,7 @@ TEST(MetadataQuery, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
     ASSERT_TRUE(WaitUntil([&] { return watcher.results().size() == 3; }, 5000));
 }
 
-TEST(MetadataQuery, QueueOverflowIsRepairedByReadingAgain)
+TEST(FileIndex, QueueOverflowIsRepairedByReadingAgain)
 {
     Sandbox box;
     QDir().mkpath(box.path("o"));

@@ -1,4 +1,4 @@
-#include "discovery/WexaKQueue.h"
+#include "discovery/FolderWatcher.h"
 
 #include "platform/Logging.h"
 #include "thread/MainThreadNotifier.h"
@@ -21,15 +21,15 @@ namespace {
 std::uint32_t InotifyMaskFor(std::uint32_t mask)
 {
     std::uint32_t bits = 0;
-    if (mask & WexaKQueue::eNoteRename)
+    if (mask & FolderWatcher::eNoteRename)
         bits |= IN_MOVE_SELF;
-    if (mask & WexaKQueue::eNoteDelete)
+    if (mask & FolderWatcher::eNoteDelete)
         bits |= IN_DELETE_SELF;
-    if (mask & (WexaKQueue::eNoteWrite | WexaKQueue::eNoteExtend))
+    if (mask & (FolderWatcher::eNoteWrite | FolderWatcher::eNoteExtend))
         bits |= IN_MODIFY;
-    if (mask & WexaKQueue::eNoteWrite)
+    if (mask & FolderWatcher::eNoteWrite)
         bits |= IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
-    if (mask & (WexaKQueue::eNoteAttrib | WexaKQueue::eNoteLink))
+    if (mask & (FolderWatcher::eNoteAttrib | FolderWatcher::eNoteLink))
         bits |= IN_ATTRIB;
     // The kernel sends IN_DELETE_SELF only once the last descriptor on a folder is closed, and
     // ours stays open until the folder is given up. A folder's removal is therefore learned
@@ -42,17 +42,17 @@ std::uint32_t NotesFor(std::uint32_t inotifyMask)
 {
     std::uint32_t notes = 0;
     if (inotifyMask & IN_MOVE_SELF)
-        notes |= WexaKQueue::eNoteRename;
+        notes |= FolderWatcher::eNoteRename;
     if (inotifyMask & (IN_MODIFY | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO))
-        notes |= WexaKQueue::eNoteWrite;
+        notes |= FolderWatcher::eNoteWrite;
     if (inotifyMask & IN_DELETE_SELF)
-        notes |= WexaKQueue::eNoteDelete;
+        notes |= FolderWatcher::eNoteDelete;
     if (inotifyMask & IN_ATTRIB)
-        notes |= WexaKQueue::eNoteAttrib | WexaKQueue::eNoteLink;
+        notes |= FolderWatcher::eNoteAttrib | FolderWatcher::eNoteLink;
     if (inotifyMask & IN_MODIFY)
-        notes |= WexaKQueue::eNoteExtend;
+        notes |= FolderWatcher::eNoteExtend;
     if (inotifyMask & IN_UNMOUNT)
-        notes |= WexaKQueue::eNoteRevoke;
+        notes |= FolderWatcher::eNoteRevoke;
     return notes;
 }
 
@@ -78,18 +78,18 @@ QString CurrentPath(int fd)
 }
 } // namespace
 
-std::shared_ptr<WexaKQueue> WexaKQueue::sharedFileWatcher()
+std::shared_ptr<FolderWatcher> FolderWatcher::sharedFileWatcher()
 {
     static std::mutex classLock;
     // Never released: its thread may still be reading the queue while the process exits.
-    static std::shared_ptr<WexaKQueue>* shared = nullptr;
+    static std::shared_ptr<FolderWatcher>* shared = nullptr;
     std::lock_guard<std::mutex> lock(classLock);
     if (!shared)
-        shared = new std::shared_ptr<WexaKQueue>(create());
+        shared = new std::shared_ptr<FolderWatcher>(create());
     return *shared;
 }
 
-std::shared_ptr<WexaKQueue> WexaKQueue::create()
+std::shared_ptr<FolderWatcher> FolderWatcher::create()
 {
     const int queue = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (queue < 0) {
@@ -98,20 +98,20 @@ std::shared_ptr<WexaKQueue> WexaKQueue::create()
         return nullptr;
     }
     MainThreadNotifier::start();
-    std::shared_ptr<WexaKQueue> watcher(new WexaKQueue(queue));
+    std::shared_ptr<FolderWatcher> watcher(new FolderWatcher(queue));
     watcher->start();
     return watcher;
 }
 
-WexaKQueue::WexaKQueue(int queueFD) : mQueueFD(queueFD) {}
+FolderWatcher::FolderWatcher(int queueFD) : mQueueFD(queueFD) {}
 
-void WexaKQueue::start()
+void FolderWatcher::start()
 {
     mKeepThreadRunning = true;
     mThread = std::thread([this] { watcherThread(); });
 }
 
-WexaKQueue::~WexaKQueue()
+FolderWatcher::~FolderWatcher()
 {
     {
         std::lock_guard<std::recursive_mutex> lock(mLock);
@@ -134,12 +134,12 @@ WexaKQueue::~WexaKQueue()
     qCInfo(lcDiscovery, "kqueue released.");
 }
 
-int WexaKQueue::addPathToQueue(const QString& path, std::uint32_t mask)
+int FolderWatcher::addPathToQueue(const QString& path, std::uint32_t mask)
 {
     const int fd = open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
     if (fd <= 0) {
         qCInfo(lcDiscovery).noquote()
-            << QStringLiteral("WexaKQueue Couldn't open \"%1\" (err %2)").arg(path).arg(errno);
+            << QStringLiteral("FolderWatcher Couldn't open \"%1\" (err %2)").arg(path).arg(errno);
         return fd;
     }
     std::lock_guard<std::recursive_mutex> lock(mLock);
@@ -167,7 +167,7 @@ int WexaKQueue::addPathToQueue(const QString& path, std::uint32_t mask)
     return fd;
 }
 
-void WexaKQueue::closeWatch(int fd, const Watch& watch, const char* failureMessage)
+void FolderWatcher::closeWatch(int fd, const Watch& watch, const char* failureMessage)
 {
     if (watch.wd != -1) {
         auto it = mFDsByWatch.find(watch.wd);
@@ -184,7 +184,7 @@ void WexaKQueue::closeWatch(int fd, const Watch& watch, const char* failureMessa
         qCInfo(lcDiscovery).noquote() << QString::fromLatin1(failureMessage).arg(errno);
 }
 
-void WexaKQueue::removeFDFromQueue(int fd)
+void FolderWatcher::removeFDFromQueue(int fd)
 {
     std::lock_guard<std::recursive_mutex> lock(mLock);
     if (fd < 0)
@@ -198,7 +198,7 @@ void WexaKQueue::removeFDFromQueue(int fd)
     closeWatch(fd, watch, "removePathFromQueue: Couldn't close file descriptor (%1)");
 }
 
-void WexaKQueue::removeAllPathsFromQueue()
+void FolderWatcher::removeAllPathsFromQueue()
 {
     std::lock_guard<std::recursive_mutex> lock(mLock);
     for (const auto& entry : mWatchedFDs)
@@ -207,17 +207,17 @@ void WexaKQueue::removeAllPathsFromQueue()
     mWatchedFDs.clear();
 }
 
-QString WexaKQueue::description() const
+QString FolderWatcher::description() const
 {
     QStringList entries;
     for (const auto& entry : watchedPaths())
         entries << QStringLiteral("%1 = \"%2\";").arg(entry.first).arg(entry.second);
     return QStringLiteral("%1 { watchedPaths = %2 }")
-        .arg(QStringLiteral("WexaKQueue"),
+        .arg(QStringLiteral("FolderWatcher"),
              QStringLiteral("{") + entries.join(QLatin1Char(' ')) + QStringLiteral("}"));
 }
 
-std::map<int, QString> WexaKQueue::watchedPaths() const
+std::map<int, QString> FolderWatcher::watchedPaths() const
 {
     std::lock_guard<std::recursive_mutex> lock(mLock);
     std::map<int, QString> out;
@@ -226,7 +226,7 @@ std::map<int, QString> WexaKQueue::watchedPaths() const
     return out;
 }
 
-void WexaKQueue::watcherThread()
+void FolderWatcher::watcherThread()
 {
     auto lastOrphanCheck = std::chrono::steady_clock::now();
     while (mKeepThreadRunning) {
@@ -251,13 +251,13 @@ void WexaKQueue::watcherThread()
             post(events);
         } catch (const std::exception& e) {
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("Error in WexaKQueue watcherThread: %1").arg(e.what());
+                << QStringLiteral("Error in FolderWatcher watcherThread: %1").arg(e.what());
         }
     }
     qCInfo(lcDiscovery, "exiting kqueue watcher thread.");
 }
 
-void WexaKQueue::readEvents(std::vector<Event>& out, bool& lookForVanished, bool& overflowed)
+void FolderWatcher::readEvents(std::vector<Event>& out, bool& lookForVanished, bool& overflowed)
 {
     alignas(inotify_event) char buffer[16384];
     for (;;) {
@@ -311,7 +311,7 @@ void WexaKQueue::readEvents(std::vector<Event>& out, bool& lookForVanished, bool
     }
 }
 
-void WexaKQueue::findVanished(std::vector<Event>& out, bool overflowed)
+void FolderWatcher::findVanished(std::vector<Event>& out, bool overflowed)
 {
     std::lock_guard<std::recursive_mutex> lock(mLock);
     for (auto& entry : mWatchedFDs) {
@@ -336,7 +336,7 @@ void WexaKQueue::findVanished(std::vector<Event>& out, bool overflowed)
     }
 }
 
-void WexaKQueue::checkOrphans(std::vector<Event>& out)
+void FolderWatcher::checkOrphans(std::vector<Event>& out)
 {
     std::lock_guard<std::recursive_mutex> lock(mLock);
     if (mOrphansDirty) {
@@ -363,7 +363,7 @@ void WexaKQueue::checkOrphans(std::vector<Event>& out)
     }
 }
 
-void WexaKQueue::post(const std::vector<Event>& events)
+void FolderWatcher::post(const std::vector<Event>& events)
 {
     if (events.empty())
         return;
