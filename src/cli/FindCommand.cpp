@@ -2,14 +2,17 @@
 #include "cli/JsonWriter.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
+#include "discovery/FileIndex.h"
 #include "discovery/SearchObserverConnection.h"
 #include "discovery/SearchQueryString.h"
+#include "platform/NativePath.h"
 
 #include <QEventLoop>
-#include <QFileInfo>
+#include <QFileDevice>
 #include <QTimer>
 #include <csignal>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
@@ -96,8 +99,17 @@ public:
     }
 
 private:
+    // Paths hold names that are not UTF-8 as lone surrogates; on a real output they go out as
+    // the bytes they stand for, so that the printed path names the file.
     void line(const QString& text)
     {
+        if (QIODevice* device = mOut.device()) {
+            mOut.flush();
+            device->write(PathToNative(text) + '\n');
+            if (auto* file = qobject_cast<QFileDevice*>(device))
+                file->flush();
+            return;
+        }
         mOut << text << '\n';
         mOut.flush();
     }
@@ -137,25 +149,27 @@ int RunFindCommand(const QStringList& args, CliStreams io)
             io.err << "kelbrin-cli find: unknown option " << arg << '\n';
             return Usage(io.err);
         } else {
-            const QFileInfo info(arg);
-            if (!info.isDir()) {
+            const QString folder = FileIndex::canonicalFolder(arg);
+            if (folder.isEmpty()) {
+                struct stat st;
+                const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
                 io.err << "kelbrin-cli find: " << arg
-                       << (info.exists() ? ": not a folder\n" : ": no such folder\n");
+                       << (exists ? ": not a folder\n" : ": no such folder\n");
                 return 2;
             }
-            folders << info.canonicalFilePath();
+            folders << folder;
         }
     }
 
     const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;
-    const std::shared_ptr<BrushFileSearch> query =
+    const std::unique_ptr<BrushFileSearch> query =
         BrushFileSearch::initWithQueryString(queryText, folders);
     if (!query) {
         io.err << "kelbrin-cli find: the search could not be created\n";
         return 1;
     }
     PrintingObserver observer(io.out, json);
-    SearchObserverConnection handler(&observer, query.get());
+    SearchObserverConnection connection(&observer, query.get());
 
     QEventLoop loop;
     if (!watch)

@@ -2,17 +2,25 @@
 
 #include "discovery/BrushFileSearchImpl.h"
 
-std::shared_ptr<BrushFileSearch>
+#include <atomic>
+
+std::unique_ptr<BrushFileSearch>
 BrushFileSearch::initWithQueryString(const QString& queryString, const QStringList& directories)
 {
-    std::shared_ptr<BrushFileSearch> query(new BrushFileSearch);
-    query->mImpl = std::make_unique<BrushFileSearchImpl>(query.get());
-    if (!query->mImpl->initWithQueryString(queryString, directories))
+    std::unique_ptr<BrushFileSearch> search(new BrushFileSearch);
+    search->mImpl = std::make_unique<BrushFileSearchImpl>(search.get());
+    if (!search->mImpl->initWithQueryString(queryString, directories))
         return nullptr;
-    return query;
+    return search;
 }
 
-BrushFileSearch::BrushFileSearch() = default;
+BrushFileSearch::BrushFileSearch()
+{
+    static std::atomic<quint64> lastID{0};
+    mSearchID = ++lastID;
+    qRegisterMetaType<SearchReport>();
+}
+
 BrushFileSearch::~BrushFileSearch() = default;
 
 bool BrushFileSearch::run()

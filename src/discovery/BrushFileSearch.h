@@ -1,26 +1,22 @@
 #pragma once
 
+#include "discovery/FileNodeFlags.h"
+
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class BrushFileSearchImpl;
 
-// The live search for brush files. It builds the shared path tree from the index's results,
-// watches the tree's folders, and posts every change as one notification with a numbered report
-// (see the constants) and itself as sender. Main thread only.
-class BrushFileSearch : public std::enable_shared_from_this<BrushFileSearch>
+// One thing a search tells the objects that show its results. Paths are absolute; for renames
+// and moves the two lists run in parallel, and flag bytes (FileNodeFlags) follow the paths one
+// for one.
+struct SearchReport
 {
-public:
-    static inline const QString kPrivateBrushFileSearchNotification =
-        QStringLiteral("PrivateBrushFileSearchNotification");
-    static inline const QString kNotificationIDKey = QStringLiteral("NotificationID");
-    static inline const QString kPathsKey = QStringLiteral("Paths");
-    static inline const QString kNewPathsKey = QStringLiteral("NewPaths");
-    static inline const QString kFlagsKey = QStringLiteral("Flags");
-    static inline const QString kCountKey = QStringLiteral("Count");
-
-    enum eNotificationID : int
+    enum eKind : int
     {
         eFirstPhaseProgress = 0,
         eFirstPhaseFinished = 1,
@@ -30,21 +26,41 @@ public:
         eItemsMoved = 5,
         eItemsChanged = 6,
     };
+    quint64 searchID = 0; // which search of the process sent it
+    eKind kind = eFirstPhaseProgress;
+    QStringList paths;
+    QStringList newPaths;
+    std::vector<std::uint8_t> flags;
+    int count = 0; // first-phase progress: files found so far
+};
 
-    // directories empty: the whole machine's indexed folders.
-    static std::shared_ptr<BrushFileSearch> initWithQueryString(const QString& queryString,
+// The live search for brush files. It builds the shared found-path tree from the file index's
+// results, has the folder monitor watch the tree's folders, and reports every change as one
+// SearchReport. Main thread only.
+class BrushFileSearch : public QObject
+{
+    Q_OBJECT
+public:
+    // directories empty: the home folder and the removable-media folder.
+    static std::unique_ptr<BrushFileSearch> initWithQueryString(const QString& queryString,
                                                                 const QStringList& directories);
-    ~BrushFileSearch();
-    BrushFileSearch(const BrushFileSearch&) = delete;
-    BrushFileSearch& operator=(const BrushFileSearch&) = delete;
+    ~BrushFileSearch() override;
 
     bool run();
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
+    quint64 searchID() const { return mSearchID; }
 
     BrushFileSearchImpl* impl() const { return mImpl.get(); }
 
+Q_SIGNALS:
+    void reported(const SearchReport& report);
+
 private:
+    friend class BrushFileSearchImpl;
     BrushFileSearch();
     std::unique_ptr<BrushFileSearchImpl> mImpl;
+    quint64 mSearchID;
 };
+
+Q_DECLARE_METATYPE(SearchReport)

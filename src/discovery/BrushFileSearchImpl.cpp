@@ -1,24 +1,17 @@
 #include "discovery/BrushFileSearchImpl.h"
 
-#include "discovery/BrushFileSearch.h"
 #include "discovery/FileIndex.h"
 #include "discovery/FolderMonitor.h"
 #include "discovery/FolderMonitorConnection.h"
 #include "discovery/FoundPathTree.h"
+#include "discovery/TurnBudget.h"
 #include "platform/Logging.h"
+#include "platform/NativePath.h"
 
-#include <QFile>
+#include <QElapsedTimer>
 #include <sys/stat.h>
 
 namespace {
-// Linux has no system version that would call for the whole-computer scope: the indexed scope
-// (home and removable-media folders) is where users keep brush files.
-bool IsSnowLeopardOrLater()
-{
-    static const bool answer = true;
-    return answer;
-}
-
 QString LastComponent(const QString& path)
 {
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
@@ -33,117 +26,113 @@ QString FolderPart(const QString& path)
 bool ExistsOnDisk(const QString& path)
 {
     struct stat st;
-    return lstat(QFile::encodeName(path).constData(), &st) == 0;
+    return lstat(PathToNative(path).constData(), &st) == 0;
 }
 
-QByteArray FlagByte(const FoundPathNodePtr& node)
+std::uint8_t FlagByte(const FoundPathNodePtr& node)
 {
-    return QByteArray(1, char(node->getFlags().bits));
+    return node->getFlags().bits;
 }
-
-// Keeps a query's updates back while one of its notifications is being handled.
-class UpdatesDisabled
-{
-public:
-    explicit UpdatesDisabled(FileIndex* query) : mQuery(query) { mQuery->disableUpdates(); }
-    ~UpdatesDisabled() { mQuery->enableUpdates(); }
-    UpdatesDisabled(const UpdatesDisabled&) = delete;
-    UpdatesDisabled& operator=(const UpdatesDisabled&) = delete;
-
-private:
-    FileIndex* mQuery;
-};
 } // namespace
 
-BrushFileSearchImpl::MDItemToNodeMap& BrushFileSearchImpl::sharedMDItemToNodeMap()
+BrushFileSearchImpl::FileToNodeMap& BrushFileSearchImpl::sharedFileToNodeMap()
 {
-    static auto* map = new MDItemToNodeMap;
+    static auto* map = new FileToNodeMap;
     return *map;
 }
 
-BrushFileSearchImpl::FDToNodeMap& BrushFileSearchImpl::sharedFDToNodeMap()
+BrushFileSearchImpl::HandleToNodeMap& BrushFileSearchImpl::sharedHandleToNodeMap()
 {
-    static auto* map = new FDToNodeMap;
+    static auto* map = new HandleToNodeMap;
     return *map;
 }
 
-FoundPathNodePtr BrushFileSearchImpl::nodeForMDItem(const IndexedFilePtr& item)
+FoundPathNodePtr BrushFileSearchImpl::nodeForFile(const IndexedFilePtr& item)
 {
-    const auto& left = sharedMDItemToNodeMap().left;
+    const auto& left = sharedFileToNodeMap().left;
     const auto it = left.find(item);
     return it == left.end() ? nullptr : it->second;
 }
 
-IndexedFilePtr BrushFileSearchImpl::mdItemForNode(const FoundPathNodePtr& node)
+IndexedFilePtr BrushFileSearchImpl::fileForNode(const FoundPathNodePtr& node)
 {
-    const auto& right = sharedMDItemToNodeMap().right;
+    const auto& right = sharedFileToNodeMap().right;
     const auto it = right.find(node);
     return it == right.end() ? nullptr : it->second;
 }
 
-FoundPathNodePtr BrushFileSearchImpl::nodeForFD(int fd)
+FoundPathNodePtr BrushFileSearchImpl::nodeForHandle(int handle)
 {
-    const auto& left = sharedFDToNodeMap().left;
-    const auto it = left.find(fd);
+    const auto& left = sharedHandleToNodeMap().left;
+    const auto it = left.find(handle);
     return it == left.end() ? nullptr : it->second;
 }
 
-int BrushFileSearchImpl::fdForNode(const FoundPathNodePtr& node)
+int BrushFileSearchImpl::handleForNode(const FoundPathNodePtr& node)
 {
-    const auto& right = sharedFDToNodeMap().right;
+    const auto& right = sharedHandleToNodeMap().right;
     const auto it = right.find(node);
     return it == right.end() ? -1 : it->second;
 }
 
-BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner) : mOwner(owner) {}
+BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner) : mOwner(owner)
+{
+    mWorkTimer.setSingleShot(true);
+    QObject::connect(&mWorkTimer, &QTimer::timeout, [this] { processWork(); });
+}
 
 BrushFileSearchImpl::~BrushFileSearchImpl()
 {
-    mQueryObserver.reset();
-    if (mQuery) {
-        mQuery->disableUpdates();
-        mQuery->stop();
-        mQuery.reset();
-    }
-    kqueueMonitorHandler.reset();
+    if (mIndex)
+        mIndex->stop();
+    mIndex.reset();
+    mMonitorConnection.reset();
 }
 
 bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
                                               const QStringList& directories)
 {
     mRepository = FoundPathTree::sharedTree();
-    kqueueMonitorHandler = std::make_unique<FolderMonitorConnection>(this);
-    mMonitor = kqueueMonitorHandler->monitor();
+    mMonitor = FolderMonitor::shared();
+    mMonitorConnection = std::make_unique<FolderMonitorConnection>(this, mMonitor);
 
-    mQuery = FileIndex::create(queryString);
-    if (!mQuery) {
-        qCInfo(lcDiscovery, "Can't create MDQuery");
+    mIndex = FileIndex::create(queryString);
+    if (!mIndex) {
+        qCInfo(lcDiscovery, "Can't create the file index query");
         return true;
     }
-    if (directories.isEmpty())
-        mQuery->setSearchScope({IsSnowLeopardOrLater() ? FileIndex::kMDQueryScopeComputerIndexed
-                                                       : FileIndex::kMDQueryScopeComputer});
-    else
-        mQuery->setSearchScope(directories);
-
-    FileIndex::BatchingParameters batching = mQuery->batchingParameters();
+    // Linux has no older system that would call for the whole computer: the home and
+    // removable-media folders are where users keep brush files.
+    mIndex->setSearchScope(directories.isEmpty() ? QStringList{FileIndex::kScopeHomeAndMedia}
+                                                 : directories);
+    FileIndex::BatchingParameters batching = mIndex->batchingParameters();
     batching.first_max_num = 150;
     batching.update_max_ms = 250;
-    mQuery->setBatchingParameters(batching);
+    mIndex->setBatchingParameters(batching);
 
-    // The query's notifications arrive here synchronously, as they are posted.
-    mQueryObserver = ScopedObserver(QString(), mQuery.get(), [this](const Notification& n) {
-        processNotification(n.name(), n.userInfo());
+    QObject::connect(mIndex.get(), &FileIndex::progress, mOwner, [this] {
+        report(SearchReport::eFirstPhaseProgress, {}, {}, {}, mIndex->resultCount());
     });
+    QObject::connect(mIndex.get(), &FileIndex::finished, mOwner, [this] {
+        IndexedFileList items;
+        const int count = mIndex->resultCount();
+        items.reserve(size_t(count));
+        for (int i = 0; i < count; ++i)
+            items.push_back(mIndex->resultAtIndex(i));
+        queue(Work::eAdd, std::move(items));
+        queue(Work::eFinishFirstPhase, {});
+    });
+    QObject::connect(mIndex.get(), &FileIndex::updated, mOwner,
+                     [this](const FileIndexUpdate& update) { onIndexUpdated(update); });
     return true;
 }
 
 bool BrushFileSearchImpl::run()
 {
-    if (!mQuery)
+    if (!mIndex)
         return true;
-    if (!mQuery->execute(true)) {
-        qCInfo(lcDiscovery, "MDQueryExecute failed.");
+    if (!mIndex->execute(true)) {
+        qCInfo(lcDiscovery, "The file index query could not be started.");
         return false;
     }
     return true;
@@ -151,10 +140,7 @@ bool BrushFileSearchImpl::run()
 
 bool BrushFileSearchImpl::isInInitialSearch() const
 {
-    if (!mQuery)
-        return false;
-    UpdatesDisabled hold(mQuery.get());
-    return !mQuery->isGatheringComplete();
+    return mIndex && !mFirstPhaseReported;
 }
 
 bool BrushFileSearchImpl::hasFoundFilesInPath(const QString& path) const
@@ -162,110 +148,141 @@ bool BrushFileSearchImpl::hasFoundFilesInPath(const QString& path) const
     return mRepository && mRepository->findNodeForPath(path) != nullptr;
 }
 
-void BrushFileSearchImpl::processNotification(const QString& name, const QVariantMap& info)
+void BrushFileSearchImpl::onIndexUpdated(const FileIndexUpdate& update)
 {
-    UpdatesDisabled hold(mQuery.get());
-    if (name == FileIndex::kMDQueryDidFinishNotification) {
-        addAllMDItems();
-        postNotificationWithIndex(BrushFileSearch::eFirstPhaseFinished, nullptr, nullptr, nullptr);
-    } else if (name == FileIndex::kMDQueryDidUpdateNotification) {
-        if (info.contains(FileIndex::kMDQueryUpdateAddedItems))
-            addMDItems(info.value(FileIndex::kMDQueryUpdateAddedItems).value<IndexedFileList>());
-        if (info.contains(FileIndex::kMDQueryUpdateRemovedItems))
-            removeMDItems(
-                info.value(FileIndex::kMDQueryUpdateRemovedItems).value<IndexedFileList>());
-        if (info.contains(FileIndex::kMDQueryUpdateChangedItems))
-            changedMDItems(
-                info.value(FileIndex::kMDQueryUpdateChangedItems).value<IndexedFileList>());
-    } else if (name == FileIndex::kMDQueryProgressNotification) {
-        postNotificationWithIndex(BrushFileSearch::eFirstPhaseProgress, mQuery->resultCount());
+    if (!update.added.empty())
+        queue(Work::eAdd, update.added);
+    if (!update.removed.empty())
+        queue(Work::eRemove, update.removed);
+    if (!update.changed.empty())
+        queue(Work::eChange, update.changed);
+}
+
+void BrushFileSearchImpl::queue(Work::eKind kind, IndexedFileList files)
+{
+    mWork.push_back({kind, std::move(files)});
+    if (!mProcessing && !mWorkTimer.isActive())
+        processWork();
+}
+
+void BrushFileSearchImpl::processWork()
+{
+    mProcessing = true;
+    QElapsedTimer turn;
+    turn.start();
+    size_t done = 0;
+    while (!mWork.empty() && done < kPathsPerTurn && turn.elapsed() < kTurnBudgetMs) {
+        Work& work = mWork.front();
+        const size_t count = std::min(kPathsPerTurn - done, work.files.size() - work.next);
+        const IndexedFileList slice(work.files.begin() + long(work.next),
+                                    work.files.begin() + long(work.next + count));
+        work.next += count;
+        done += count;
+        switch (work.kind) {
+        case Work::eAdd:
+            addFiles(slice);
+            break;
+        case Work::eRemove:
+            for (const IndexedFilePtr& item : slice)
+                removeNode(nodeForFile(item));
+            break;
+        case Work::eChange:
+            changedFiles(slice);
+            break;
+        case Work::eFinishFirstPhase:
+            mFirstPhaseReported = true;
+            report(SearchReport::eFirstPhaseFinished);
+            break;
+        }
+        if (work.next >= work.files.size())
+            mWork.pop_front();
     }
+    mProcessing = false;
+    if (!mWork.empty())
+        mWorkTimer.start(0);
 }
 
-void BrushFileSearchImpl::addAllMDItems()
-{
-    IndexedFileList items;
-    const int count = mQuery->resultCount();
-    items.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        items.push_back(mQuery->resultAtIndex(i));
-    addMDItems(items);
-}
-
-void BrushFileSearchImpl::addMDItems(const IndexedFileList& items)
+void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
 {
     QStringList paths;
-    QVariantList flags;
+    std::vector<std::uint8_t> flags;
     for (const IndexedFilePtr& item : items) {
-        const QString path =
-            item ? item->copyAttribute(IndexedFile::kMDItemPath).toString() : QString();
+        const QString path = item ? item->path() : QString();
         if (path.isEmpty()) {
-            qCInfo(lcDiscovery, "addMDItems: Could not get path for item");
+            qCInfo(lcDiscovery, "addFiles: Could not get path for item");
             continue;
         }
         if (!ExistsOnDisk(path)) {
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("Spotlight reports nonexistent %1").arg(path);
+                << QStringLiteral("The file index reports nonexistent %1").arg(path);
             continue;
         }
         std::vector<FoundPathNodePtr> created;
         const FoundPathNodePtr node = mRepository->addPath(path, false, &created, nullptr);
         if (!node)
             continue;
-        sharedMDItemToNodeMap().insert(MDItemToNodeMap::value_type(item, node));
-        flags << FlagByte(node);
-        for (const FoundPathNodePtr& folder : created) {
-            const int fd = mMonitor->addFileByPath(folder->path());
-            if (fd > 0)
-                sharedFDToNodeMap().insert(FDToNodeMap::value_type(fd, folder));
-        }
+        sharedFileToNodeMap().insert(FileToNodeMap::value_type(item, node));
+        flags.push_back(FlagByte(node));
+        watchFolders(created);
         paths << path;
     }
     if (!paths.isEmpty())
-        postNotificationWithIndex(BrushFileSearch::eItemsAdded, &paths, nullptr, &flags);
+        report(SearchReport::eItemsAdded, paths, {}, flags);
 }
 
-void BrushFileSearchImpl::removeMDItems(const IndexedFileList& items)
-{
-    for (const IndexedFilePtr& item : items)
-        removeNode(nodeForMDItem(item));
-}
-
-void BrushFileSearchImpl::changedMDItems(const IndexedFileList& items)
+void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
 {
     // An item can lose its node before its change arrives: the monitor reports a deleted
     // folder at once, the index the file that had moved out of it only with its next batch.
     // Such an item is still on disk and is announced again where it is now.
     IndexedFileList lost;
     for (const IndexedFilePtr& item : items) {
-        const QString path =
-            item ? item->copyAttribute(IndexedFile::kMDItemPath).toString() : QString();
-        const FoundPathNodePtr node = nodeForMDItem(item);
+        const QString path = item ? item->path() : QString();
+        const FoundPathNodePtr node = nodeForFile(item);
         if (!node) {
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("changedMDItems: can't find %1").arg(path);
+                << QStringLiteral("changedFiles: can't find %1").arg(path);
             if (item)
                 lost.push_back(item);
             continue;
         }
         const QString nodePath = node->path();
         if (path == nodePath)
-            changedNode(node);
-        else if (FolderPart(path) == FolderPart(nodePath))
+            continue;
+        if (FolderPart(path) == FolderPart(nodePath))
             renameNode(node, LastComponent(path));
         else
             moveNode(node, path);
     }
     if (!lost.empty())
-        addMDItems(lost);
+        addFiles(lost);
 }
 
-// Drops the node's descriptor and item entries. The files below a removed folder go with it,
+void BrushFileSearchImpl::watchFolders(const std::vector<FoundPathNodePtr>& folders)
+{
+    for (const FoundPathNodePtr& folder : folders) {
+        const int handle = mMonitor->addFolder(folder->path());
+        if (handle > 0)
+            sharedHandleToNodeMap().insert(HandleToNodeMap::value_type(handle, folder));
+    }
+}
+
+void BrushFileSearchImpl::unwatchFolders(const std::vector<FoundPathNodePtr>& folders)
+{
+    for (const FoundPathNodePtr& folder : folders) {
+        const int handle = handleForNode(folder);
+        if (handle != -1)
+            mMonitor->removeFolder(handle);
+        sharedHandleToNodeMap().right.erase(folder);
+    }
+}
+
+// Drops the node's handle and item entries. The files below a removed folder go with it,
 // so their items must not keep pointing at nodes that have left the tree.
 void BrushFileSearchImpl::forgetNode(const FoundPathNodePtr& node)
 {
-    sharedFDToNodeMap().right.erase(node);
-    sharedMDItemToNodeMap().right.erase(node);
+    sharedHandleToNodeMap().right.erase(node);
+    sharedFileToNodeMap().right.erase(node);
 }
 
 void BrushFileSearchImpl::removeNode(const FoundPathNodePtr& node)
@@ -277,31 +294,20 @@ void BrushFileSearchImpl::removeNode(const FoundPathNodePtr& node)
     std::vector<FoundPathNodePtr> files;
     node->getAllSubdirectories(&folders, &files);
     mRepository->removeNode(node, &folders);
-    for (const FoundPathNodePtr& folder : folders) {
-        const int fd = fdForNode(folder);
-        if (fd != -1)
-            mMonitor->removeFileByHandle(fd);
-        else
-            qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("removeNode: couldn't find fd for %1").arg(folder->path());
+    folders.push_back(node);
+    unwatchFolders(folders);
+    for (const FoundPathNodePtr& folder : folders)
         forgetNode(folder);
-    }
     for (const FoundPathNodePtr& file : files)
         forgetNode(file);
-    const int fd = fdForNode(node);
-    if (fd != -1)
-        mMonitor->removeFileByHandle(fd);
-    forgetNode(node);
-    const QStringList paths{path};
-    postNotificationWithIndex(BrushFileSearch::eItemDeleted, &paths, nullptr, nullptr);
+    report(SearchReport::eItemDeleted, {path});
 }
 
 void BrushFileSearchImpl::renameNode(const FoundPathNodePtr& node, const QString& newName)
 {
-    const QStringList oldPaths{node->path()};
+    const QString oldPath = node->path();
     node->rename(newName);
-    const QStringList newPaths{node->path()};
-    postNotificationWithIndex(BrushFileSearch::eItemRenamed, &oldPaths, &newPaths, nullptr);
+    report(SearchReport::eItemRenamed, {oldPath}, {node->path()});
 }
 
 void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& newPath)
@@ -319,39 +325,19 @@ void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& 
     std::vector<FoundPathNodePtr> deleted;
     std::vector<FoundPathNodePtr> created;
     const FoundPathNodePtr moved = mRepository->moveNode(node, newPath, &deleted, &created);
-
-    for (const FoundPathNodePtr& folder : deleted) {
-        const int fd = fdForNode(folder);
-        if (fd == -1) {
-            qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("moveNode: Can't find fd for %1").arg(folder->path());
-            continue;
-        }
-        mMonitor->removeFileByHandle(fd);
-        sharedFDToNodeMap().right.erase(folder);
-    }
-    for (const FoundPathNodePtr& folder : created) {
-        const int fd = mMonitor->addFileByPath(folder->path());
-        if (fd > 0)
-            sharedFDToNodeMap().insert(FDToNodeMap::value_type(fd, folder));
-    }
+    unwatchFolders(deleted);
+    watchFolders(created);
 
     if (!moved) {
         // Something already sits at the new place: the item is gone from where it was, and what
-        // went with it must let go of its descriptors.
+        // went with it must let go of its watches.
         std::vector<FoundPathNodePtr> folders;
         node->getAllSubdirectories(&folders, nullptr);
         folders.push_back(node);
-        for (const FoundPathNodePtr& folder : folders) {
-            const int fd = fdForNode(folder);
-            if (fd != -1)
-                mMonitor->removeFileByHandle(fd);
-            forgetNode(folder);
-        }
+        unwatchFolders(folders);
         for (const FoundPathNodePtr& file : files)
             forgetNode(file);
-        const QStringList paths{nodePath};
-        postNotificationWithIndex(BrushFileSearch::eItemDeleted, &paths, nullptr, nullptr);
+        report(SearchReport::eItemDeleted, {nodePath});
         return;
     }
 
@@ -362,31 +348,31 @@ void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& 
         moved->rename(newName);
 
     QStringList newPaths;
-    QVariantList flags;
+    std::vector<std::uint8_t> flags;
     for (const FoundPathNodePtr& file : files) {
         newPaths << file->path();
-        flags << FlagByte(file);
+        flags.push_back(FlagByte(file));
     }
-    postNotificationWithIndex(BrushFileSearch::eItemsMoved, &oldPaths, &newPaths, &flags);
+    report(SearchReport::eItemsMoved, oldPaths, newPaths, flags);
 }
 
-void BrushFileSearchImpl::changedNode(const FoundPathNodePtr&) {}
+void BrushFileSearchImpl::folderChanged(int) {}
 
-void BrushFileSearchImpl::folderDeleted(int fd)
+void BrushFileSearchImpl::folderDeleted(int handle)
 {
-    if (const FoundPathNodePtr node = nodeForFD(fd))
+    if (const FoundPathNodePtr node = nodeForHandle(handle))
         removeNode(node);
 }
 
-void BrushFileSearchImpl::folderRenamed(int fd, const QString& newPath)
+void BrushFileSearchImpl::folderRenamed(int handle, const QString& newPath)
 {
-    if (const FoundPathNodePtr node = nodeForFD(fd))
+    if (const FoundPathNodePtr node = nodeForHandle(handle))
         renameNode(node, LastComponent(newPath));
 }
 
-void BrushFileSearchImpl::folderMoved(int fd, const QString& newPath)
+void BrushFileSearchImpl::folderMoved(int handle, const QString& newPath)
 {
-    const FoundPathNodePtr node = nodeForFD(fd);
+    const FoundPathNodePtr node = nodeForHandle(handle);
     if (!node)
         return;
     if (node->parent() && node->parent()->path() == FolderPart(newPath))
@@ -395,33 +381,15 @@ void BrushFileSearchImpl::folderMoved(int fd, const QString& newPath)
         moveNode(node, newPath);
 }
 
-void BrushFileSearchImpl::folderChanged(int fd)
+void BrushFileSearchImpl::report(SearchReport::eKind kind, QStringList paths, QStringList newPaths,
+                                 std::vector<std::uint8_t> flags, int count)
 {
-    if (const FoundPathNodePtr node = nodeForFD(fd))
-        changedNode(node);
-}
-
-void BrushFileSearchImpl::postNotificationWithIndex(int index, const QStringList* paths,
-                                                    const QStringList* newPaths,
-                                                    const QVariantList* flags)
-{
-    QVariantMap info;
-    info.insert(BrushFileSearch::kNotificationIDKey, index);
-    if (paths)
-        info.insert(BrushFileSearch::kPathsKey, *paths);
-    if (newPaths)
-        info.insert(BrushFileSearch::kNewPathsKey, *newPaths);
-    if (flags)
-        info.insert(BrushFileSearch::kFlagsKey, *flags);
-    NotificationCenter::defaultCenter().postNotificationName(
-        BrushFileSearch::kPrivateBrushFileSearchNotification, mOwner->shared_from_this(), info);
-}
-
-void BrushFileSearchImpl::postNotificationWithIndex(int index, int count)
-{
-    QVariantMap info;
-    info.insert(BrushFileSearch::kNotificationIDKey, index);
-    info.insert(BrushFileSearch::kCountKey, count);
-    NotificationCenter::defaultCenter().postNotificationName(
-        BrushFileSearch::kPrivateBrushFileSearchNotification, mOwner->shared_from_this(), info);
+    SearchReport out;
+    out.searchID = mOwner->searchID();
+    out.kind = kind;
+    out.paths = std::move(paths);
+    out.newPaths = std::move(newPaths);
+    out.flags = std::move(flags);
+    out.count = count;
+    Q_EMIT mOwner->reported(out);
 }

@@ -1,15 +1,15 @@
 #include "discovery/FileIndex.h"
 
+#include "discovery/FolderWatcher.h"
+#include "discovery/TurnBudget.h"
 #include "platform/Logging.h"
+#include "platform/MountPoints.h"
+#include "platform/NativePath.h"
 #include "platform/ThreadSanitizerHandOff.h"
 #include "platform/VolumesFolder.h"
-#include "thread/NotificationCenter.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
-#include <QSocketNotifier>
 #include <QUrl>
 #include <algorithm>
 #include <climits>
@@ -21,13 +21,12 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::uint32_t kWatchMask = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO |
-                                     IN_CLOSE_WRITE | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR |
-                                     IN_EXCL_UNLINK;
+// How often a scope folder that is missing is looked for again.
+constexpr int kMissingRootRetryMs = 1000;
 
 QString DecodePath(const std::string& path)
 {
-    return QFile::decodeName(QByteArray::fromRawData(path.data(), int(path.size())));
+    return PathFromNative(path.data(), qsizetype(path.size()));
 }
 
 int CrawlThreadCount()
@@ -44,7 +43,7 @@ bool IsCoveredBy(const QString& folder, const QString& other)
     std::string parent = other.toStdString();
     for (const QString& component :
          folder.mid(prefix.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        const std::string name = QFile::encodeName(component).toStdString();
+        const std::string name = PathToNative(component).toStdString();
         if (FolderCrawler::isSkippedFolder(parent, name.c_str()))
             return false;
         parent = IndexedFolder::childPath(parent, name);
@@ -60,16 +59,34 @@ template <typename Visit> void ForEachFolder(IndexedFolder* folder, const Visit&
 }
 } // namespace
 
-std::shared_ptr<FileIndex> FileIndex::create(const QString& queryText)
+// A folder that appeared while the index runs, read on a worker into a tree of its own and
+// merged on the main thread once complete.
+struct FileIndex::SubtreeCrawl
+{
+    IndexedFolder* target = nullptr;
+    IndexedFolder detached;
+    IndexedFileList found;
+    bool released = false; // its watches were given back when the index stopped
+};
+
+std::unique_ptr<FileIndex> FileIndex::create(const QString& queryText)
 {
     std::optional<MetadataQueryText> text = MetadataQueryText::parse(queryText);
     if (!text)
         return nullptr;
-    return std::shared_ptr<FileIndex>(new FileIndex(std::move(*text)));
+    return std::unique_ptr<FileIndex>(new FileIndex(std::move(*text)));
 }
 
 FileIndex::FileIndex(MetadataQueryText text) : mText(std::move(text))
 {
+    qRegisterMetaType<FileIndexUpdate>();
+    mCrawlPool.setMaxThreadCount(CrawlThreadCount());
+    mMissingRootTimer.setSingleShot(true);
+    connect(&mMissingRootTimer, &QTimer::timeout, this, [this] {
+        for (auto& root : mRoots)
+            if (!root->entered)
+                markDirty(root.get());
+    });
     mBatchTimer.setSingleShot(true);
     connect(&mBatchTimer, &QTimer::timeout, this, [this] { deliverBatch(); });
     mFlushTimer.setSingleShot(true);
@@ -91,12 +108,12 @@ QStringList FileIndex::scopeFolders(const QStringList& scopes)
 {
     QStringList candidates;
     for (const QString& scope : scopes) {
-        if (scope == kMDQueryScopeComputerIndexed) {
+        if (scope == kScopeHomeAndMedia) {
             candidates << QDir::homePath() << VolumesFolderPath();
             candidates << QSettings(QStringLiteral("Kelbrin"), QStringLiteral("Kelbrin"))
                               .value(QStringLiteral("searchFolders"))
                               .toStringList();
-        } else if (scope == kMDQueryScopeComputer) {
+        } else if (scope == kScopeWholeComputer) {
             candidates << QStringLiteral("/");
         } else if (scope.startsWith(QLatin1String("file:"))) {
             candidates << QUrl(scope).toLocalFile();
@@ -106,9 +123,8 @@ QStringList FileIndex::scopeFolders(const QStringList& scopes)
     }
     QStringList folders;
     for (const QString& candidate : candidates) {
-        const QFileInfo info(candidate);
-        const QString canonical = info.canonicalFilePath();
-        if (!canonical.isEmpty() && info.isDir() && !folders.contains(canonical))
+        const QString canonical = canonicalFolder(candidate);
+        if (!canonical.isEmpty() && !folders.contains(canonical))
             folders << canonical;
     }
     QStringList kept;
@@ -122,12 +138,23 @@ QStringList FileIndex::scopeFolders(const QStringList& scopes)
     return kept;
 }
 
+QString FileIndex::canonicalFolder(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    char resolved[PATH_MAX];
+    struct stat st;
+    if (!realpath(PathToNative(path).constData(), resolved) || stat(resolved, &st) != 0 ||
+        !S_ISDIR(st.st_mode))
+        return {};
+    return PathFromNative(resolved);
+}
+
 FolderCrawler::Context FileIndex::crawlContext()
 {
     FolderCrawler::Context context;
     context.text = &mText;
-    context.inotifyFD = mInotifyFD;
-    context.watchMask = kWatchMask;
+    context.watcher = mWantsUpdates ? mWatcher : nullptr;
     context.watchesLeft = &mWatchesLeft;
     context.watchLimitHit = &mWatchLimitHit;
     context.cancelled = &mCancelled;
@@ -140,22 +167,25 @@ bool FileIndex::execute(bool wantsUpdates)
         return false;
     mExecuting = true;
     mWantsUpdates = wantsUpdates;
-    const QStringList folders =
-        scopeFolders(mScopes.isEmpty() ? QStringList{kMDQueryScopeComputerIndexed} : mScopes);
+    mScopeFolders = scopeFolders(mScopes.isEmpty() ? QStringList{kScopeHomeAndMedia} : mScopes);
     if (wantsUpdates) {
-        mInotifyFD = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        if (mInotifyFD < 0)
+        mWatcher = FolderWatcher::shared();
+        if (!mWatcher->isValid())
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("inotify unavailable (err %1): folders are read again every %2 s")
-                       .arg(errno)
+                << QStringLiteral("inotify unavailable: folders are read again every %1 s")
                        .arg(mRecrawlIntervalMs / 1000);
+        // Events that come before the first phase is done are kept until its folders are
+        // known (see mEarlyEvents).
+        connect(mWatcher, &FolderWatcher::eventsArrived, this, &FileIndex::onWatchEvents);
+        mMounts = new MountTableWatcher(this);
+        connect(mMounts, &MountTableWatcher::mountsChanged, this, &FileIndex::onMountsChanged);
     }
     mWatchesLeft = mWatchLimit < 0 ? LONG_MAX : mWatchLimit;
 
     std::vector<FolderCrawler::Work> work;
-    for (const QString& folder : folders) {
+    for (const QString& folder : mScopeFolders) {
         auto root = std::make_unique<IndexedFolder>();
-        root->name = QFile::encodeName(folder).toStdString();
+        root->name = PathToNative(folder).toStdString();
         work.push_back({root.get(), root->name});
         mRoots.push_back(std::move(root));
     }
@@ -232,7 +262,7 @@ void FileIndex::deliverBatch()
         mResults.push_back(item);
     }
     if (!batch.empty())
-        post(kMDQueryProgressNotification);
+        Q_EMIT progress();
     if (more)
         QMetaObject::invokeMethod(
             this, [this] { deliverBatch(); }, Qt::QueuedConnection);
@@ -258,27 +288,38 @@ void FileIndex::finishGathering()
     mGatheringComplete = true;
     mBatchTimer.stop();
     if (mWantsUpdates) {
-        for (auto& root : mRoots)
-            registerWatches(root.get());
-        noteWatchLimit();
-        if (mInotifyFD >= 0) {
-            mNotifier = new QSocketNotifier(mInotifyFD, QSocketNotifier::Read, this);
-            connect(mNotifier, &QSocketNotifier::activated, this, [this] { onInotifyReadable(); });
+        for (auto& root : mRoots) {
+            adoptWatches(root.get());
+            if (!root->entered && !mMissingRootTimer.isActive())
+                mMissingRootTimer.start(kMissingRootRetryMs);
         }
+        noteWatchLimit();
         if (!mUnwatched.empty() && !mRecrawlTimer.isActive())
             mRecrawlTimer.start(mRecrawlIntervalMs);
     }
-    post(kMDQueryDidFinishNotification);
+    Q_EMIT finished();
 }
 
-void FileIndex::registerWatches(IndexedFolder* top)
+// Takes over the watches a crawler placed below a folder. Folders whose watch had events
+// before they joined are read again: those events could not be placed.
+void FileIndex::adoptWatches(IndexedFolder* top)
 {
     ForEachFolder(top, [this](IndexedFolder* folder) {
-        if (folder->wd >= 0)
-            mFolderByWatch.emplace(folder->wd, folder);
-        else if (folder->entered)
+        if (folder->wd >= 0) {
+            const auto inserted = mFolderByWatch.emplace(folder->wd, folder);
+            if (!inserted.second && inserted.first->second != folder) {
+                // Another path to the same folder holds the watch already.
+                mWatcher->releaseWatch(folder->wd);
+                folder->wd = -1;
+            } else if (mEarlyEvents.count(folder->wd)) {
+                markDirty(folder);
+            }
+        }
+        if (folder->wd < 0 && folder->entered && mWantsUpdates)
             mUnwatched.insert(folder);
     });
+    if (mCrawls.empty() && mGatheringComplete)
+        mEarlyEvents.clear();
 }
 
 void FileIndex::noteWatchLimit()
@@ -320,60 +361,87 @@ void FileIndex::stop()
     mCancelled = true;
     if (mCrawlThread.joinable())
         mCrawlThread.join();
-    delete mNotifier;
-    mNotifier = nullptr;
-    if (mInotifyFD >= 0)
-        close(mInotifyFD);
-    mInotifyFD = -1;
-    for (auto& root : mRoots)
-        ForEachFolder(root.get(), [](IndexedFolder* folder) { folder->wd = -1; });
+    mCrawlPool.waitForDone();
+    if (mWatcher) {
+        disconnect(mWatcher, nullptr, this, nullptr);
+        // Crawls not merged yet placed watches of their own.
+        for (auto& crawl : mCrawls) {
+            crawl.second->released = true;
+            ForEachFolder(&crawl.second->detached, [this](IndexedFolder* folder) {
+                if (folder->wd >= 0)
+                    mWatcher->releaseWatch(folder->wd);
+            });
+        }
+        for (auto& root : mRoots)
+            ForEachFolder(root.get(), [this](IndexedFolder* folder) {
+                if (folder->wd >= 0)
+                    mWatcher->releaseWatch(folder->wd);
+                folder->wd = -1;
+            });
+    }
+    mCrawls.clear();
+    delete mMounts;
+    mMounts = nullptr;
     mFolderByWatch.clear();
     mUnwatched.clear();
     mDirty.clear();
     mBatchTimer.stop();
     mFlushTimer.stop();
     mRecrawlTimer.stop();
+    mMissingRootTimer.stop();
     mGatheringComplete = mGatheringComplete || mExecuting;
-}
-
-void FileIndex::post(const QString& name, const QVariantMap& info)
-{
-    NotificationCenter::defaultCenter().postNotificationName(name, shared_from_this(), info);
 }
 
 // ---- Live phase -----------------------------------------------------------------------------
 
-void FileIndex::onInotifyReadable()
+void FileIndex::onWatchEvents(const FolderWatchBatch& batch)
 {
-    alignas(inotify_event) char buffer[65536];
-    for (;;) {
-        const ssize_t length = read(mInotifyFD, buffer, sizeof buffer);
-        if (length <= 0)
-            break;
-        for (ssize_t offset = 0; offset < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + offset);
-            offset += ssize_t(sizeof(inotify_event) + event->len);
-            handleEvent(event->wd, event->mask, event->cookie, event->len ? event->name : "");
+    if (batch.overflowed) {
+        mOverflowed = true;
+        scheduleFlush();
+    }
+    auto folderOf = [this](int wd) -> IndexedFolder* {
+        const auto found = mFolderByWatch.find(wd);
+        return found == mFolderByWatch.end() ? nullptr : found->second;
+    };
+    for (const FolderWatchEvent& event : batch.events) {
+        IndexedFolder* folder = folderOf(event.wd);
+        IndexedFolder* origin = event.fromWd >= 0 ? folderOf(event.fromWd) : nullptr;
+        if (!folder && !origin) {
+            // Perhaps a folder a crawler is reading, or the first phase is not done yet.
+            if (!mGatheringComplete || !mCrawls.empty()) {
+                mEarlyEvents.insert(event.wd);
+                if (event.fromWd >= 0)
+                    mEarlyEvents.insert(event.fromWd);
+            }
+            continue;
         }
+        if (event.fromWd >= 0) {
+            // A move out of this index's folders goes nowhere, one into them from elsewhere
+            // comes from nowhere.
+            handleMove(origin, event.fromName.toStdString(), folder, event.name.toStdString(),
+                       event.mask & IN_ISDIR);
+            // The disk may have moved on since these events were queued; both listings are
+            // checked again before the batch goes out.
+            if (origin)
+                markDirty(origin);
+            if (folder)
+                markDirty(folder);
+            continue;
+        }
+        if (folder)
+            handleEvent(folder, event);
     }
 }
 
-void FileIndex::handleEvent(int wd, std::uint32_t mask, std::uint32_t cookie, const char* name)
+void FileIndex::handleEvent(IndexedFolder* folder, const FolderWatchEvent& event)
 {
-    if (mask & IN_Q_OVERFLOW) {
-        mOverflowed = true;
-        scheduleFlush();
-        return;
-    }
-    const auto found = mFolderByWatch.find(wd);
-    IndexedFolder* folder = found == mFolderByWatch.end() ? nullptr : found->second;
-    if (!folder)
-        return;
+    const std::uint32_t mask = event.mask;
     if (mask & IN_IGNORED) {
         // The folder was deleted or the file system below it unmounted. An unmounted drive's
         // folder still exists, with other contents and no watch: read it afresh.
+        mFolderByWatch.erase(folder->wd);
         folder->wd = -1;
-        mFolderByWatch.erase(found);
         clearContents(folder);
         folder->entered = false;
         markDirty(folder);
@@ -387,33 +455,15 @@ void FileIndex::handleEvent(int wd, std::uint32_t mask, std::uint32_t cookie, co
         return;
     }
     const bool isFolder = mask & IN_ISDIR;
-    const std::string entry(name);
-    if (mask & IN_MOVED_FROM) {
-        mPendingMoves.push_back({cookie, {wd, entry, isFolder}});
-        scheduleFlush();
-        return;
-    }
-    if (mask & IN_MOVED_TO) {
-        const auto from = std::find_if(mPendingMoves.begin(), mPendingMoves.end(),
-                                       [cookie](const auto& m) { return m.first == cookie; });
-        if (from != mPendingMoves.end()) {
-            const PendingMove move = from->second;
-            mPendingMoves.erase(from);
-            const auto source = mFolderByWatch.find(move.wd);
-            IndexedFolder* origin = source == mFolderByWatch.end() ? nullptr : source->second;
-            handleMove(origin, move.name, folder, entry, isFolder);
-            // The disk may have moved on since these events were queued; both listings are
-            // checked again before the batch goes out.
-            if (origin)
-                markDirty(origin);
-            markDirty(folder);
-            return;
-        }
-    }
+    const std::string entry = event.name.toStdString();
     if (mask & IN_CLOSE_WRITE) {
         const auto item = folder->files.find(entry);
         if (item != folder->files.end())
             changeItem(item->second);
+        return;
+    }
+    if (event.movedOut) {
+        markDirty(folder);
         return;
     }
     if (mask & (IN_CREATE | IN_DELETE | IN_MOVED_TO)) {
@@ -529,77 +579,80 @@ void FileIndex::flush()
         mFlushTimer.start(10);
         return;
     }
-    // A move whose other half never came took the item out of sight.
-    for (const auto& pending : mPendingMoves) {
-        const auto source = mFolderByWatch.find(pending.second.wd);
-        if (source != mFolderByWatch.end())
-            mDirty.insert(source->second);
-    }
-    mPendingMoves.clear();
     if (mOverflowed) {
         mOverflowed = false;
         qCInfo(lcDiscovery, "inotify queue overflowed: reading every folder again");
         for (auto& root : mRoots)
             ForEachFolder(root.get(), [this](IndexedFolder* folder) { mDirty.insert(folder); });
     }
-    while (!mDirty.empty()) {
+    // A burst (an archive of thousands of folders unpacked) is read over several turns of the
+    // event loop, each turn's findings reported as they stand.
+    QElapsedTimer turn;
+    turn.start();
+    while (!mDirty.empty() && turn.elapsed() < kTurnBudgetMs) {
         IndexedFolder* folder = *mDirty.begin();
         mDirty.erase(mDirty.begin());
         rescan(folder);
     }
+    if (!mDirty.empty())
+        mFlushTimer.start(0);
     noteWatchLimit();
     if (mAdded.empty() && mRemoved.empty() && mChanged.empty())
         return;
-    IndexedFileList added, removed, changed;
-    added.swap(mAdded);
-    removed.swap(mRemoved);
-    changed.swap(mChanged);
+    FileIndexUpdate update;
+    update.added.swap(mAdded);
+    update.removed.swap(mRemoved);
+    update.changed.swap(mChanged);
     mAddedSet.clear();
     mChangedSet.clear();
     // A folder deleted and made again under the same name gives old items and new ones with
     // the same paths. Receivers handle added items before removed ones, so the removals go out
     // in a batch of their own first; otherwise the new files would be taken away with the old.
-    if (!removed.empty() && !added.empty()) {
-        post(kMDQueryDidUpdateNotification,
-             {{kMDQueryUpdateRemovedItems, QVariant::fromValue(removed)}});
-        removed.clear();
+    if (!update.removed.empty() && !update.added.empty()) {
+        FileIndexUpdate removals;
+        removals.removed.swap(update.removed);
+        Q_EMIT updated(removals);
     }
-    QVariantMap info;
-    if (!added.empty())
-        info.insert(kMDQueryUpdateAddedItems, QVariant::fromValue(added));
-    if (!removed.empty())
-        info.insert(kMDQueryUpdateRemovedItems, QVariant::fromValue(removed));
-    if (!changed.empty())
-        info.insert(kMDQueryUpdateChangedItems, QVariant::fromValue(changed));
-    post(kMDQueryDidUpdateNotification, info);
+    Q_EMIT updated(update);
 }
 
 // Brings one folder's files and subfolders in line with its listing on disk.
 void FileIndex::rescan(IndexedFolder* folder)
 {
+    // Its contents arrive with its crawl, which looks at the disk after any event so far.
+    if (mCrawls.count(folder))
+        return;
     const std::string path = folder->path();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
     const int fd = openat(AT_FDCWD, path.c_str(), flags);
     if (fd < 0) {
-        // Gone or closed to us; its parent's listing decides whether it stays at all.
+        // Gone or closed to us; its parent's listing decides whether it stays at all. A scope
+        // folder has no parent to tell when it comes back, so it is looked for again.
         clearContents(folder);
+        releaseFolderWatch(folder);
         folder->entered = false;
         mUnwatched.erase(folder);
+        if (!folder->parent && mWantsUpdates && !mMissingRootTimer.isActive())
+            mMissingRootTimer.start(kMissingRootRetryMs);
         return;
     }
     if (!folder->parent) {
         struct stat st;
         if (fstat(fd, &st) == 0 && st.st_ino != folder->ino) {
             clearContents(folder);
+            releaseFolderWatch(folder);
             folder->ino = st.st_ino;
         }
     }
     if (folder->wd < 0 && mWantsUpdates) {
         FolderCrawler::Context context = crawlContext();
-        if (FolderCrawler::watchFolder(folder, fd, nullptr, context)) {
+        if (FolderCrawler::watchFolder(folder, fd, path, context)) {
             const auto inserted = mFolderByWatch.emplace(folder->wd, folder);
-            if (!inserted.second && inserted.first->second != folder)
-                folder->wd = -1; // another path to the same folder holds the watch
+            if (!inserted.second && inserted.first->second != folder) {
+                // Another path to the same folder holds the watch.
+                mWatcher->releaseWatch(folder->wd);
+                folder->wd = -1;
+            }
             mUnwatched.erase(folder);
         } else {
             mUnwatched.insert(folder);
@@ -613,7 +666,8 @@ void FileIndex::rescan(IndexedFolder* folder)
         if (type == DT_DIR) {
             if (!FolderCrawler::isSkippedFolder(path, name))
                 listedFolders.emplace(name, ino);
-        } else if ((type == DT_REG || type == DT_LNK) && mText.matches(name, strlen(name))) {
+        } else if ((type == DT_REG || type == DT_LNK) && mText.matches(name, strlen(name)) &&
+                   FolderCrawler::isRegularFile(fd, name, type)) {
             listedFiles.insert(name);
         }
     });
@@ -656,40 +710,85 @@ void FileIndex::rescan(IndexedFolder* folder)
     }
 }
 
-// A folder that appeared while the query runs: read on this thread, since it is normally small.
+// A folder that appeared while the index runs may be a whole unpacked archive: it is read on a
+// worker into a tree of its own, merged when complete.
 void FileIndex::crawlNew(IndexedFolder* folder)
 {
-    IndexedFileList found;
+    auto crawl = std::make_shared<SubtreeCrawl>();
+    crawl->target = folder;
+    crawl->detached.name = folder->path();
+    crawl->detached.ino = folder->ino;
+    mCrawls[folder] = crawl;
     FolderCrawler::Context context = crawlContext();
-    context.found = [&found](IndexedFileList&& items) {
-        found.insert(found.end(), items.begin(), items.end());
-    };
-    FolderCrawler::crawl({{folder, folder->path()}}, context, 1);
-    ForEachFolder(folder, [this](IndexedFolder* f) {
-        if (f->wd >= 0) {
-            const auto inserted = mFolderByWatch.emplace(f->wd, f);
-            if (!inserted.second && inserted.first->second != f)
-                f->wd = -1;
-        }
-        if (f->wd < 0 && f->entered && mWantsUpdates)
-            mUnwatched.insert(f);
+    mCrawlPool.start([this, crawl, context]() mutable {
+        context.found = [&crawl](IndexedFileList&& items) {
+            crawl->found.insert(crawl->found.end(), std::make_move_iterator(items.begin()),
+                                std::make_move_iterator(items.end()));
+        };
+        // The folder may be a symbolic link by now; the crawler follows a top folder's links.
+        FolderCrawler::crawl({{&crawl->detached, crawl->detached.name}}, context, 1);
+        ThreadSanitizerHandOff(crawl.get());
+        QMetaObject::invokeMethod(
+            this,
+            [this, crawl] {
+                ThreadSanitizerTakeOver(crawl.get());
+                mergeCrawl(crawl);
+            },
+            Qt::QueuedConnection);
     });
-    for (const IndexedFilePtr& item : found)
+}
+
+void FileIndex::mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl)
+{
+    IndexedFolder* target = crawl->target;
+    const auto pending = mCrawls.find(target);
+    const bool current = pending != mCrawls.end() && pending->second == crawl;
+    if (current)
+        mCrawls.erase(pending);
+    if (crawl->released)
+        return;
+    // Forgotten meanwhile, or moved so that the paths read are no longer its paths.
+    if (!current || crawl->detached.name != target->path()) {
+        ForEachFolder(&crawl->detached, [this](IndexedFolder* folder) {
+            if (folder->wd >= 0 && mWatcher)
+                mWatcher->releaseWatch(folder->wd);
+        });
+        if (current)
+            markDirty(target);
+        return;
+    }
+    IndexedFolder& read = crawl->detached;
+    target->ino = read.ino;
+    target->wd = read.wd;
+    target->entered = read.entered;
+    target->files = std::move(read.files);
+    target->folders = std::move(read.folders);
+    for (auto& child : target->folders)
+        child.second->parent = target;
+    adoptWatches(target);
+    for (const IndexedFilePtr& item : crawl->found)
         addItem(item);
+}
+
+void FileIndex::releaseFolderWatch(IndexedFolder* folder)
+{
+    if (folder->wd < 0)
+        return;
+    const auto it = mFolderByWatch.find(folder->wd);
+    if (it != mFolderByWatch.end() && it->second == folder) {
+        mFolderByWatch.erase(it);
+        if (mWatcher)
+            mWatcher->releaseWatch(folder->wd);
+        mWatchesLeft.fetch_add(1);
+    }
+    folder->wd = -1;
 }
 
 void FileIndex::forgetSubtree(IndexedFolder* top)
 {
     ForEachFolder(top, [this](IndexedFolder* folder) {
-        if (folder->wd >= 0) {
-            const auto it = mFolderByWatch.find(folder->wd);
-            if (it != mFolderByWatch.end() && it->second == folder) {
-                mFolderByWatch.erase(it);
-                inotify_rm_watch(mInotifyFD, folder->wd);
-                mWatchesLeft.fetch_add(1);
-            }
-            folder->wd = -1;
-        }
+        releaseFolderWatch(folder);
+        mCrawls.erase(folder);
         mDirty.erase(folder);
         mUnwatched.erase(folder);
         for (auto& file : folder->files)
@@ -707,14 +806,70 @@ void FileIndex::clearContents(IndexedFolder* folder)
     folder->folders.clear();
 }
 
-void FileIndex::removeFolder(IndexedFolder* folder)
+// A drive mounted or unmounted changes what a folder holds without a word from inotify about
+// the folder itself. With the removable-media scope, the folder for it is looked up again:
+// the first drive of a session makes it.
+void FileIndex::onMountsChanged(const QStringList& changed)
 {
-    if (!folder->parent) {
-        clearContents(folder);
+    if (!mGatheringComplete)
         return;
+    if (mScopes.isEmpty() || mScopes.contains(kScopeHomeAndMedia)) {
+        for (const QString& folder :
+             scopeFolders(mScopes.isEmpty() ? QStringList{kScopeHomeAndMedia} : mScopes))
+            if (!mScopeFolders.contains(folder))
+                addRoot(folder);
     }
-    forgetSubtree(folder);
-    folder->parent->folders.erase(folder->name);
+    for (const QString& point : changed) {
+        IndexedFolder* folder = folderAtPath(PathToNative(point).toStdString(), false);
+        if (folder) {
+            clearContents(folder);
+            releaseFolderWatch(folder);
+            folder->entered = false;
+            markDirty(folder);
+        } else if ((folder = folderAtPath(PathToNative(point).toStdString(), true))) {
+            markDirty(folder);
+        }
+    }
+}
+
+void FileIndex::addRoot(const QString& folder)
+{
+    mScopeFolders << folder;
+    for (const QString& other : mScopeFolders)
+        if (IsCoveredBy(folder, other))
+            return;
+    auto root = std::make_unique<IndexedFolder>();
+    root->name = PathToNative(folder).toStdString();
+    IndexedFolder* raw = root.get();
+    mRoots.push_back(std::move(root));
+    crawlNew(raw);
+}
+
+// The index's folder at a path, or with deepest set the nearest one above it; null when the
+// path lies outside every scope.
+IndexedFolder* FileIndex::folderAtPath(const std::string& path, bool deepest)
+{
+    for (auto& root : mRoots) {
+        const std::string& top = root->name;
+        if (path != top && path.compare(0, top.size() + 1, top == "/" ? top : top + '/') != 0)
+            continue;
+        IndexedFolder* folder = root.get();
+        size_t at = top.size();
+        while (at < path.size()) {
+            if (path[at] == '/')
+                ++at;
+            const size_t slash = path.find('/', at);
+            const std::string name =
+                path.substr(at, slash == std::string::npos ? slash : slash - at);
+            const auto child = folder->folders.find(name);
+            if (child == folder->folders.end())
+                return deepest ? folder : nullptr;
+            folder = child->second.get();
+            at = slash == std::string::npos ? path.size() : slash;
+        }
+        return folder;
+    }
+    return nullptr;
 }
 
 void FileIndex::recrawlUnwatched()

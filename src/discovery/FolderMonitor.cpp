@@ -2,12 +2,11 @@
 
 #include "discovery/FolderWatcher.h"
 #include "platform/Logging.h"
+#include "platform/NativePath.h"
 
-#include <QFile>
-#include <QStringDecoder>
-#include <climits>
+#include <sys/inotify.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 // The folder part of a path: everything before its last component.
@@ -16,106 +15,129 @@ QString FolderOf(const QString& path)
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     return slash <= 0 ? QStringLiteral("/") : path.left(slash);
 }
-
-// Where a descriptor's item is now; empty when it is gone or its path is not UTF-8.
-QString DescriptorPath(int fd)
-{
-    struct stat st;
-    if (fstat(fd, &st) != 0 || st.st_nlink == 0)
-        return {};
-    char buffer[PATH_MAX + 1];
-    const QByteArray link = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(fd);
-    const ssize_t length = readlink(link.constData(), buffer, sizeof buffer - 1);
-    if (length <= 0 || buffer[0] != '/')
-        return {};
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString path = decoder.decode(QByteArrayView(buffer, length));
-    if (decoder.hasError())
-        return {};
-    return path;
-}
 } // namespace
 
-std::shared_ptr<FolderMonitor> FolderMonitor::monitor()
+FolderMonitor* FolderMonitor::shared()
 {
-    static std::shared_ptr<FolderMonitor>* shared =
-        new std::shared_ptr<FolderMonitor>(create(FolderWatcher::sharedFileWatcher()));
-    return *shared;
-}
-
-std::shared_ptr<FolderMonitor> FolderMonitor::create(std::shared_ptr<FolderWatcher> watcher)
-{
-    std::shared_ptr<FolderMonitor> monitor(new FolderMonitor(std::move(watcher)));
-    monitor->subscribe();
+    static FolderMonitor* monitor = new FolderMonitor(FolderWatcher::shared());
     return monitor;
 }
 
-FolderMonitor::FolderMonitor(std::shared_ptr<FolderWatcher> watcher) : mWatcher(std::move(watcher))
-{}
-
-FolderMonitor::~FolderMonitor() = default;
-
-void FolderMonitor::subscribe()
+FolderMonitor::FolderMonitor(FolderWatcher* watcher, QObject* parent)
+    : QObject(parent), mWatcher(watcher)
 {
-    if (!mWatcher)
-        qCInfo(lcDiscovery, "FolderMonitor FolderWatcher bad sender");
-    auto handler = [this](const Notification& n) { processNotification(n); };
-    mRenameObserver =
-        ScopedObserver(FolderWatcher::WexaFileWatcherRenameNotification, mWatcher.get(), handler);
-    mDeleteObserver =
-        ScopedObserver(FolderWatcher::WexaFileWatcherDeleteNotification, mWatcher.get(), handler);
+    qRegisterMetaType<FolderMonitorReport>();
+    connect(mWatcher, &FolderWatcher::eventsArrived, this, &FolderMonitor::onEvents);
 }
 
-int FolderMonitor::addFileByPath(const QString& path)
+FolderMonitor::~FolderMonitor()
 {
-    if (!mWatcher)
-        return -1;
-    const int fd =
-        mWatcher->addPathToQueue(path, FolderWatcher::eNoteDelete | FolderWatcher::eNoteRename);
-    if (fd > 0)
-        mMap[fd] = path;
-    return fd;
+    for (const auto& entry : mFolders)
+        mWatcher->releaseWatch(entry.second.wd);
 }
 
-void FolderMonitor::removeFileByHandle(int fd)
+int FolderMonitor::addFolder(const QString& path)
 {
-    if (mWatcher)
-        mWatcher->removeFDFromQueue(fd);
-    mMap.erase(fd);
-}
-
-void FolderMonitor::processNotification(const Notification& notification)
-{
-    if (notification.name().isEmpty() || notification.userInfo().isEmpty())
-        return;
-    const QVariant fdValue = notification.userInfo().value(kFDKey);
-    if (!fdValue.isValid())
-        return;
-    const int fd = fdValue.toInt();
-    const auto it = mMap.find(fd);
-    if (it == mMap.end() || it->second.isNull())
-        return;
-    const QString oldPath = it->second;
-
-    QVariantMap info;
-    info.insert(kFDKey, fdValue);
-    int message;
-    if (notification.name() == FolderWatcher::WexaFileWatcherRenameNotification) {
-        const QString newPath = DescriptorPath(fd);
-        if (newPath.isEmpty())
-            return;
-        info.insert(kNewPathKey, newPath);
-        message = FolderOf(oldPath) == FolderOf(newPath) ? eRenamed : eMoved;
-        it->second = newPath;
-    } else if (notification.name() == FolderWatcher::WexaFileWatcherDeleteNotification) {
-        mMap.erase(it);
-        message = eDeleted;
-    } else {
+    const int wd = mWatcher->watchFolder(PathToNative(path));
+    if (wd < 0) {
         qCInfo(lcDiscovery).noquote()
-            << QStringLiteral("processNotification: Unexpected message: %1").arg(-1);
-        return;
+            << QStringLiteral("FolderMonitor couldn't watch \"%1\" (err %2)").arg(path).arg(errno);
+        return -1;
     }
-    info.insert(kMessageKey, message);
-    NotificationCenter::defaultCenter().postNotificationName(kQueueMonitorNotificationName,
-                                                             shared_from_this(), info);
+    const int handle = mNextHandle++;
+    mFolders.emplace(handle, Folder{wd, path});
+    mHandlesByWatch.emplace(wd, handle);
+    return handle;
+}
+
+void FolderMonitor::removeFolder(int handle)
+{
+    const auto it = mFolders.find(handle);
+    if (it == mFolders.end())
+        return;
+    const auto range = mHandlesByWatch.equal_range(it->second.wd);
+    for (auto at = range.first; at != range.second; ++at) {
+        if (at->second == handle) {
+            mHandlesByWatch.erase(at);
+            break;
+        }
+    }
+    mWatcher->releaseWatch(it->second.wd);
+    mFolders.erase(it);
+}
+
+QString FolderMonitor::pathOf(int handle) const
+{
+    const auto it = mFolders.find(handle);
+    return it == mFolders.end() ? QString() : it->second.path;
+}
+
+void FolderMonitor::onEvents(const FolderWatchBatch& batch)
+{
+    for (const FolderWatchEvent& event : batch.events) {
+        if (event.mask & (IN_DELETE_SELF | IN_UNMOUNT | IN_IGNORED)) {
+            reportGone(event.wd);
+        } else if ((event.mask & IN_ISDIR) && event.movedOut) {
+            // Handles registered on the folder itself; those below go with it in their owner.
+            const QString from = PathFromNative(event.fromPath);
+            std::vector<int> gone;
+            for (const auto& entry : mFolders)
+                if (!entry.second.reportedGone && entry.second.path == from)
+                    gone.push_back(entry.second.wd);
+            for (int wd : gone)
+                reportGone(wd);
+        } else if ((event.mask & IN_ISDIR) && (event.mask & IN_MOVED_TO) && event.fromWd >= 0) {
+            followMove(PathFromNative(event.fromPath), PathFromNative(event.toPath));
+        }
+    }
+    if (!batch.overflowed)
+        return;
+    // Lost events may have hidden anything; without a descriptor the only sure thing left is
+    // whether a folder is still where we think it is.
+    std::vector<int> gone;
+    for (const auto& entry : mFolders) {
+        struct stat st;
+        if (!entry.second.reportedGone &&
+            stat(PathToNative(entry.second.path).constData(), &st) != 0)
+            gone.push_back(entry.second.wd);
+    }
+    for (int wd : gone)
+        reportGone(wd);
+}
+
+void FolderMonitor::reportGone(int wd)
+{
+    std::vector<int> handles;
+    const auto range = mHandlesByWatch.equal_range(wd);
+    for (auto at = range.first; at != range.second; ++at)
+        handles.push_back(at->second);
+    for (int handle : handles) {
+        const auto it = mFolders.find(handle);
+        if (it == mFolders.end() || it->second.reportedGone)
+            continue;
+        it->second.reportedGone = true;
+        Q_EMIT folderReported({handle, FolderMonitorReport::eDeleted, {}});
+    }
+}
+
+// The folder moved reports its new path; folders below it learn theirs silently, as the
+// kernel tells them nothing either.
+void FolderMonitor::followMove(const QString& from, const QString& to)
+{
+    const QString below = from + QLatin1Char('/');
+    std::vector<FolderMonitorReport> reports;
+    for (auto& entry : mFolders) {
+        Folder& folder = entry.second;
+        if (folder.path == from) {
+            folder.path = to;
+            reports.push_back({entry.first,
+                               FolderOf(from) == FolderOf(to) ? FolderMonitorReport::eRenamed
+                                                              : FolderMonitorReport::eMoved,
+                               to});
+        } else if (folder.path.startsWith(below)) {
+            folder.path = to + folder.path.mid(from.size());
+        }
+    }
+    for (const FolderMonitorReport& report : reports)
+        Q_EMIT folderReported(report);
 }

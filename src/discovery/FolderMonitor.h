@@ -1,50 +1,64 @@
 #pragma once
 
-#include "thread/NotificationCenter.h"
-
+#include <QObject>
 #include <QString>
 #include <map>
-#include <memory>
+#include <unordered_map>
 
 class FolderWatcher;
+struct FolderWatchBatch;
 
-// Keeps the path of every watched folder and turns the watcher's rename and delete reports into
-// one notification saying renamed in place (1), moved elsewhere (2) or deleted (3), with the
-// item's new path found from its descriptor. Main thread only.
-class FolderMonitor : public std::enable_shared_from_this<FolderMonitor>
+// What the monitor learned about one registered folder.
+struct FolderMonitorReport
 {
-public:
-    static inline const QString kQueueMonitorNotificationName =
-        QStringLiteral("kQueueMonitorNotificationName");
-    static inline const QString kFDKey = QStringLiteral("fd");
-    static inline const QString kMessageKey = QStringLiteral("message");
-    static inline const QString kNewPathKey = QStringLiteral("newPath");
-    enum : int
+    enum eKind : int
     {
-        eRenamed = 1,
-        eMoved = 2,
-        eDeleted = 3
+        eRenamed = 1, // same parent folder, new name
+        eMoved = 2,   // another parent folder
+        eDeleted = 3  // deleted, moved outside every watched folder, or its drive unmounted
     };
+    int handle = -1;
+    eKind kind = eDeleted;
+    QString newPath; // renames and moves only
+};
 
+// Keeps the path of every registered folder and turns the folder watcher's events into one
+// report per folder renamed in place, moved elsewhere or gone, with its new path. Main thread
+// only. A handle stays registered after a deletion report until its owner removes it.
+class FolderMonitor : public QObject
+{
+    Q_OBJECT
+public:
     // The process's monitor over the shared watcher; never destroyed.
-    static std::shared_ptr<FolderMonitor> monitor();
-    // A monitor over a watcher of its own (tests).
-    static std::shared_ptr<FolderMonitor> create(std::shared_ptr<FolderWatcher> watcher);
-    ~FolderMonitor();
+    static FolderMonitor* shared();
+    explicit FolderMonitor(FolderWatcher* watcher, QObject* parent = nullptr);
+    ~FolderMonitor() override;
 
-    int addFileByPath(const QString& path);
-    void removeFileByHandle(int fd);
-    const std::map<int, QString>& getMap() const { return mMap; }
-    const std::shared_ptr<FolderWatcher>& watcher() const { return mWatcher; }
+    // A handle above 0, or -1 when the folder cannot be watched.
+    int addFolder(const QString& path);
+    void removeFolder(int handle);
+    // The folder's path as last learned; empty for an unknown handle.
+    QString pathOf(int handle) const;
+    int folderCount() const { return int(mFolders.size()); }
 
-    void processNotification(const Notification& notification);
+Q_SIGNALS:
+    void folderReported(const FolderMonitorReport& report);
 
 private:
-    explicit FolderMonitor(std::shared_ptr<FolderWatcher> watcher);
-    void subscribe();
+    struct Folder
+    {
+        int wd;
+        QString path;
+        bool reportedGone = false;
+    };
+    void onEvents(const FolderWatchBatch& batch);
+    void reportGone(int wd);
+    void followMove(const QString& from, const QString& to);
 
-    std::shared_ptr<FolderWatcher> mWatcher;
-    std::map<int, QString> mMap;
-    ScopedObserver mRenameObserver;
-    ScopedObserver mDeleteObserver;
+    FolderWatcher* mWatcher;
+    int mNextHandle = 1;
+    std::map<int, Folder> mFolders;
+    std::unordered_multimap<int, int> mHandlesByWatch;
 };
+
+Q_DECLARE_METATYPE(FolderMonitorReport)

@@ -4,30 +4,29 @@
 #include "discovery/FolderMonitorObserver.h"
 
 FolderMonitorConnection::FolderMonitorConnection(FolderMonitorObserver* observer,
-                                                 std::shared_ptr<FolderMonitor> monitor)
-    : mObserver(observer), mMonitor(monitor ? std::move(monitor) : FolderMonitor::monitor())
+                                                 FolderMonitor* monitor)
+    : mConnection(QObject::connect(
+          monitor, &FolderMonitor::folderReported,
+          [observer](const FolderMonitorReport& report) { deliver(report, *observer); }))
+{}
+
+FolderMonitorConnection::~FolderMonitorConnection()
 {
-    mSubscription = ScopedObserver(FolderMonitor::kQueueMonitorNotificationName, mMonitor.get(),
-                                   [this](const Notification& n) { processNotification(n); });
+    QObject::disconnect(mConnection);
 }
 
-void FolderMonitorConnection::processNotification(const Notification& notification)
+void FolderMonitorConnection::deliver(const FolderMonitorReport& report,
+                                      FolderMonitorObserver& observer)
 {
-    const QVariantMap& info = notification.userInfo();
-    if (info.isEmpty() || !info.contains(FolderMonitor::kMessageKey) ||
-        !info.contains(FolderMonitor::kFDKey) || !mObserver)
-        return;
-    const int fd = info.value(FolderMonitor::kFDKey).toInt();
-    const int message = info.value(FolderMonitor::kMessageKey).toInt();
-    if (message == FolderMonitor::eRenamed || message == FolderMonitor::eMoved) {
-        if (!info.contains(FolderMonitor::kNewPathKey))
-            return;
-        const QString newPath = info.value(FolderMonitor::kNewPathKey).toString();
-        if (message == FolderMonitor::eRenamed)
-            mObserver->folderRenamed(fd, newPath);
-        else
-            mObserver->folderMoved(fd, newPath);
-    } else if (message == FolderMonitor::eDeleted) {
-        mObserver->folderDeleted(fd);
+    switch (report.kind) {
+    case FolderMonitorReport::eRenamed:
+        observer.folderRenamed(report.handle, report.newPath);
+        break;
+    case FolderMonitorReport::eMoved:
+        observer.folderMoved(report.handle, report.newPath);
+        break;
+    case FolderMonitorReport::eDeleted:
+        observer.folderDeleted(report.handle);
+        break;
     }
 }

@@ -1,23 +1,22 @@
 #pragma once
 
-#include "thread/NotificationCenter.h"
-
-#include <memory>
+#include <QMetaObject>
 
 class FolderMonitor;
 class FolderMonitorObserver;
+struct FolderMonitorReport;
 
-// Hands the monitor's reports to one observer for as long as the handler lives.
+// Hands a monitor's reports to one observer for as long as the connection lives.
 class FolderMonitorConnection
 {
 public:
-    explicit FolderMonitorConnection(FolderMonitorObserver* observer,
-                                     std::shared_ptr<FolderMonitor> monitor = {});
-    void processNotification(const Notification& notification);
-    const std::shared_ptr<FolderMonitor>& monitor() const { return mMonitor; }
+    FolderMonitorConnection(FolderMonitorObserver* observer, FolderMonitor* monitor);
+    ~FolderMonitorConnection();
+    FolderMonitorConnection(const FolderMonitorConnection&) = delete;
+    FolderMonitorConnection& operator=(const FolderMonitorConnection&) = delete;
+
+    static void deliver(const FolderMonitorReport& report, FolderMonitorObserver& observer);
 
 private:
-    FolderMonitorObserver* mObserver;
-    std::shared_ptr<FolderMonitor> mMonitor;
-    ScopedObserver mSubscription;
+    QMetaObject::Connection mConnection;
 };

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-// What the file-change monitor tells about a watched descriptor.
+// What the folder monitor tells about a registered folder, by its handle.
 class FolderMonitorObserver
 {
 public:
     virtual ~FolderMonitorObserver() = default;
-    virtual void folderChanged(int fd) = 0;
-    virtual void folderMoved(int fd, const QString& newPath) = 0;
-    virtual void folderRenamed(int fd, const QString& newPath) = 0;
-    virtual void folderDeleted(int fd) = 0;
+    virtual void folderChanged(int handle) = 0;
+    virtual void folderMoved(int handle, const QString& newPath) = 0;
+    virtual void folderRenamed(int handle, const QString& newPath) = 0;
+    virtual void folderDeleted(int handle) = 0;
 };

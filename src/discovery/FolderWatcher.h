@@ -1,107 +1,94 @@
 #pragma once
 
-#include <QString>
-#include <atomic>
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <mutex>
-#include <sys/types.h>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
-// A general file watcher: each watched path is held open by a descriptor, changes to it are
-// read on a thread of the watcher's own and posted to the main thread, one notification per
-// kind of change, with {"fd": descriptor} as user info and the watcher as object.
-//
-// Linux has no kernel event queue for descriptors, so a descriptor here is an O_PATH handle and
-// the queue is an inotify instance with one watch per watched inode.
-class FolderWatcher : public std::enable_shared_from_this<FolderWatcher>
+class QSocketNotifier;
+
+// One change the kernel reported for a watched folder. Names and paths are the file system's
+// bytes. A move is one event: the IN_MOVED_TO half carries where the entry came from, so that
+// nobody downstream pairs cookies again.
+struct FolderWatchEvent
 {
+    int wd = -1;
+    std::uint32_t mask = 0;
+    std::uint32_t cookie = 0;
+    QByteArray name; // the entry inside the folder; empty for the folder's own events
+    // IN_MOVED_TO whose IN_MOVED_FROM was seen: the folder and name it left.
+    int fromWd = -1;
+    QByteArray fromName;
+    // IN_MOVED_FROM whose entry went outside every watched folder (no IN_MOVED_TO came).
+    bool movedOut = false;
+    // Folder moves only: the full path before and after (after is empty when moved out).
+    QByteArray fromPath;
+    QByteArray toPath;
+};
+
+struct FolderWatchBatch
+{
+    std::vector<FolderWatchEvent> events;
+    bool overflowed = false; // events were lost; whoever keeps state must check the disk
+};
+
+// The process's one inotify instance, shared by the file index and the folder monitor: one
+// watch per folder, counted by reference, whoever asked for it. No descriptor stays open on a
+// watched folder (an open one, even O_PATH, keeps a drive from being unmounted and uses up the
+// open-files limit), so a folder's path after a rename or move is learned from its parent's
+// IN_MOVED_FROM/IN_MOVED_TO pair; paths of the folders below it are rewritten along.
+//
+// Watches may be added from any thread (crawlers add them before they list a folder); events
+// are read and delivered on the main thread.
+class FolderWatcher : public QObject
+{
+    Q_OBJECT
 public:
-    static inline const QString WexaFileWatcherRenameNotification =
-        QStringLiteral("FolderWatcherFileRenamedNotification");
-    static inline const QString WexaFileWatcherWriteNotification =
-        QStringLiteral("FolderWatcherFileWrittenToNotification");
-    static inline const QString WexaFileWatcherDeleteNotification =
-        QStringLiteral("FolderWatcherFileDeletedNotification");
-    static inline const QString WexaFileWatcherAttributeChangeNotification =
-        QStringLiteral("FolderWatcherFileAttributesChangedNotification");
-    static inline const QString WexaFileWatcherSizeIncreaseNotification =
-        QStringLiteral("FolderWatcherFileSizeIncreasedNotification");
-    static inline const QString WexaFileWatcherLinkCountChangeNotification =
-        QStringLiteral("FolderWatcherFileLinkCountChangedNotification");
-    static inline const QString WexaFileWatcherAccessRevocationNotification =
-        QStringLiteral("FolderWatcherFileAccessRevocationNotification");
+    // Created on the first call, on the main thread; never destroyed.
+    static FolderWatcher* shared();
 
-    // The kinds of change, with the bit values callers pass as a mask.
-    enum : std::uint32_t
-    {
-        eNoteDelete = 0x01,
-        eNoteWrite = 0x02,
-        eNoteExtend = 0x04,
-        eNoteAttrib = 0x08,
-        eNoteLink = 0x10,
-        eNoteRename = 0x20,
-        eNoteRevoke = 0x40,
-    };
-    static constexpr std::uint32_t kDefaultMask =
-        eNoteDelete | eNoteWrite | eNoteAttrib | eNoteRename;
+    bool isValid() const { return mInotifyFD >= 0; }
+    int inotifyDescriptor() const { return mInotifyFD; }
 
-    // The process's watcher, created on the first call; null when the system refused a queue.
-    static std::shared_ptr<FolderWatcher> sharedFileWatcher();
-    // A watcher of its own, for code that must not share (tests); null on failure.
-    static std::shared_ptr<FolderWatcher> create();
-    ~FolderWatcher();
-    FolderWatcher(const FolderWatcher&) = delete;
-    FolderWatcher& operator=(const FolderWatcher&) = delete;
+    // Watches the folder at path and returns its watch, or -1 with errno set. Each successful
+    // call takes one reference. openFD, when given, is an open descriptor of the folder: should
+    // the path no longer name it (renamed meanwhile), the watch goes through the descriptor.
+    int watchFolder(const QByteArray& path, int openFD = -1);
+    // Gives one reference back; the last one removes the watch. Unknown watches are ignored.
+    void releaseWatch(int wd);
+    // The watched folder's path as last learned; empty for an unknown watch.
+    QByteArray pathOf(int wd) const;
+    int watchCount() const;
 
-    // Returns the descriptor, or a value of 0 or less when the path cannot be opened.
-    int addPathToQueue(const QString& path, std::uint32_t mask);
-    int addPathToQueue(const QString& path) { return addPathToQueue(path, kDefaultMask); }
-    int addPath(const QString& path) { return addPathToQueue(path, kDefaultMask); }
-    void removeFDFromQueue(int fd);
-    void removeAllPathsFromQueue();
-
-    int queueFD() const { return mQueueFD; }
-    QString description() const;
-    // Descriptor -> path as opened (renames update it).
-    std::map<int, QString> watchedPaths() const;
+Q_SIGNALS:
+    void eventsArrived(const FolderWatchBatch& batch);
 
 private:
+    FolderWatcher();
+    void readEvents();
+    void deliver(std::vector<FolderWatchEvent> raw, bool overflowed);
+    void rewritePaths(const QByteArray& from, const QByteArray& to);
+
     struct Watch
     {
-        QString path;
-        std::uint32_t mask = 0;
-        int wd = -1;
-        bool reportedGone = false;
-        dev_t dev = 0;
-        ino_t ino = 0;
+        int references = 0;
+        QByteArray path;
     };
-    struct Event
-    {
-        int fd;
-        std::uint32_t bits;
-    };
+    // Drops a watch from both maps; the caller holds the mutex.
+    void forgetWatch(std::unordered_map<int, Watch>::iterator it);
 
-    FolderWatcher(int queueFD);
-    void start();
-    void watcherThread();
-    void readEvents(std::vector<Event>& out, bool& lookForVanished, bool& overflowed);
-    void findVanished(std::vector<Event>& out, bool overflowed);
-    void checkOrphans(std::vector<Event>& out);
-    void post(const std::vector<Event>& events);
-    void closeWatch(int fd, const Watch& watch, const char* failureMessage);
-
-    const int mQueueFD;
-    std::atomic<bool> mKeepThreadRunning{false};
-    std::thread mThread;
-    mutable std::recursive_mutex mLock;
-    std::map<int, Watch> mWatchedFDs;
-    std::unordered_map<int, std::vector<int>> mFDsByWatch;
-    // Watched items whose parent folder is not watched: nothing tells when they are removed, so
-    // they are looked at twice a second. Recomputed when the set of watches changes.
-    std::vector<int> mOrphans;
-    bool mOrphansDirty = false;
+    int mInotifyFD = -1;
+    QSocketNotifier* mNotifier = nullptr;
+    mutable std::mutex mMutex;
+    std::unordered_map<int, Watch> mWatches;
+    std::multimap<QByteArray, int> mWatchByPath;
+    // An IN_MOVED_FROM at the end of a read waits a moment for its IN_MOVED_TO.
+    std::vector<std::pair<std::uint32_t, FolderWatchEvent>> mHeldMoves;
+    QTimer mHeldMoveTimer;
 };
+
+Q_DECLARE_METATYPE(FolderWatchBatch)

@@ -3,6 +3,7 @@
 #include "discovery/AlwaysVisibleFolders.h"
 #include "platform/Logging.h"
 #include "platform/MountPoints.h"
+#include "platform/NativePath.h"
 #include "platform/VolumesFolder.h"
 
 #include <QCoreApplication>
@@ -179,7 +180,7 @@ void FoundPathNode::setFlags()
         return;
     const QString nodePath = path();
     struct stat st;
-    if (lstat(QFile::encodeName(nodePath).constData(), &st) != 0)
+    if (lstat(PathToNative(nodePath).constData(), &st) != 0)
         return;
     const bool isLink = S_ISLNK(st.st_mode);
     const bool isDirectory = S_ISDIR(st.st_mode);

@@ -3,49 +3,44 @@
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
 
-SearchObserverConnection::SearchObserverConnection(FSObserver* observer, BrushFileSearch* query)
-    : mQuery(query), mObserver(observer),
-      mSubscription(BrushFileSearch::kPrivateBrushFileSearchNotification, query,
-                    [this](const Notification& n) { processNotification(n); })
+SearchObserverConnection::SearchObserverConnection(FSObserver* observer, BrushFileSearch* search)
+    : mConnection(
+          QObject::connect(search, &BrushFileSearch::reported,
+                           [observer](const SearchReport& report) { deliver(report, *observer); }))
 {}
 
-void SearchObserverConnection::processNotification(const Notification& notification)
+SearchObserverConnection::~SearchObserverConnection()
 {
-    const QVariantMap& info = notification.userInfo();
-    const auto id = info.constFind(BrushFileSearch::kNotificationIDKey);
-    if (id == info.constEnd() || !mObserver)
-        return;
-    const QStringList paths = info.value(BrushFileSearch::kPathsKey).toStringList();
-    const QStringList newPaths = info.value(BrushFileSearch::kNewPathsKey).toStringList();
-    const int count = info.value(BrushFileSearch::kCountKey, 0).toInt();
+    QObject::disconnect(mConnection);
+}
+
+void SearchObserverConnection::deliver(const SearchReport& report, FSObserver& observer)
+{
     FileNodeFlagsList flags;
-    for (const QVariant& value : info.value(BrushFileSearch::kFlagsKey).toList()) {
-        const QByteArray byte = value.toByteArray();
-        flags.push_back(FileNodeFlags{byte.isEmpty() ? std::uint8_t(0) : std::uint8_t(byte[0])});
-    }
-    switch (id->toInt()) {
-    case BrushFileSearch::eFirstPhaseProgress:
-        mObserver->queryFirstPhaseProgress(count);
+    flags.reserve(report.flags.size());
+    for (std::uint8_t byte : report.flags)
+        flags.push_back(FileNodeFlags{byte});
+    switch (report.kind) {
+    case SearchReport::eFirstPhaseProgress:
+        observer.queryFirstPhaseProgress(report.count);
         break;
-    case BrushFileSearch::eFirstPhaseFinished:
-        mObserver->finishedQueryFirstPhase();
+    case SearchReport::eFirstPhaseFinished:
+        observer.finishedQueryFirstPhase();
         break;
-    case BrushFileSearch::eItemsAdded:
-        mObserver->addItems(paths, flags);
+    case SearchReport::eItemsAdded:
+        observer.addItems(report.paths, flags);
         break;
-    case BrushFileSearch::eItemDeleted:
-        mObserver->deleteItems(paths);
+    case SearchReport::eItemDeleted:
+        observer.deleteItems(report.paths);
         break;
-    case BrushFileSearch::eItemRenamed:
-        mObserver->renameItems(paths, newPaths);
+    case SearchReport::eItemRenamed:
+        observer.renameItems(report.paths, report.newPaths);
         break;
-    case BrushFileSearch::eItemsMoved:
-        mObserver->moveItems(paths, newPaths, flags);
+    case SearchReport::eItemsMoved:
+        observer.moveItems(report.paths, report.newPaths, flags);
         break;
-    case BrushFileSearch::eItemsChanged:
-        mObserver->changedItems(paths);
-        break;
-    default:
+    case SearchReport::eItemsChanged:
+        observer.changedItems(report.paths);
         break;
     }
 }

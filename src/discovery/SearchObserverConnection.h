@@ -1,19 +1,22 @@
 #pragma once
 
-#include "thread/NotificationCenter.h"
+#include <QMetaObject>
 
-class FSObserver;
 class BrushFileSearch;
+class FSObserver;
+struct SearchReport;
 
-// Turns one search's notifications into calls on one observer, for as long as it lives.
+// Hands one search's reports to one observer for as long as the connection lives.
 class SearchObserverConnection
 {
 public:
-    SearchObserverConnection(FSObserver* observer, BrushFileSearch* query);
-    void processNotification(const Notification& notification);
+    SearchObserverConnection(FSObserver* observer, BrushFileSearch* search);
+    ~SearchObserverConnection();
+    SearchObserverConnection(const SearchObserverConnection&) = delete;
+    SearchObserverConnection& operator=(const SearchObserverConnection&) = delete;
+
+    static void deliver(const SearchReport& report, FSObserver& observer);
 
 private:
-    BrushFileSearch* mQuery;
-    FSObserver* mObserver;
-    ScopedObserver mSubscription;
+    QMetaObject::Connection mConnection;
 };
