@@ -1,47 +1,41 @@
 #include "discovery/FileIndex.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "platform/NativePath.h"
 #include "support/TestUtil.h"
-#include "thread/NotificationCenter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
-#include <QThread>
 #include <QUrl>
-#include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 const QString kAbrQuery = QStringLiteral("kMDItemFSName == \"*.abr\"c");
 
-// Follows one query: its notifications in order, and what the last update said.
+// Follows one index: its reports in order, and what the updates said.
 class QueryWatcher
 {
 public:
-    explicit QueryWatcher(const std::shared_ptr<FileIndex>& query)
-        : mQuery(query), mObserver(QString(), query.get(), [this](const Notification& n) {
-              names << n.name();
-              if (n.name() == FileIndex::kMDQueryProgressNotification)
-                  progressCounts.push_back(mQuery->resultCount());
-              if (n.name() == FileIndex::kMDQueryDidUpdateNotification) {
-                  const QVariantMap& info = n.userInfo();
-                  for (const auto& item :
-                       info.value(FileIndex::kMDQueryUpdateAddedItems).value<IndexedFileList>())
-                      added << item->path();
-                  for (const auto& item :
-                       info.value(FileIndex::kMDQueryUpdateRemovedItems).value<IndexedFileList>())
-                      removed << item->path();
-                  for (const auto& item :
-                       info.value(FileIndex::kMDQueryUpdateChangedItems).value<IndexedFileList>())
-                      changed.push_back(item);
-              }
-          })
-    {}
+    explicit QueryWatcher(FileIndex* query) : mQuery(query)
+    {
+        QObject::connect(query, &FileIndex::progress, [this] {
+            names << "progress";
+            progressCounts.push_back(mQuery->resultCount());
+        });
+        QObject::connect(query, &FileIndex::finished, [this] { names << "finished"; });
+        QObject::connect(query, &FileIndex::updated, [this](const FileIndexUpdate& update) {
+            names << "updated";
+            for (const auto& item : update.added)
+                added << item->path();
+            for (const auto& item : update.removed)
+                removed << item->path();
+            changed.insert(changed.end(), update.changed.begin(), update.changed.end());
+        });
+    }
 
     QStringList results() const
     {
@@ -64,7 +58,7 @@ public:
         removed.clear();
         changed.clear();
     }
-    bool finished() const { return names.contains(FileIndex::kMDQueryDidFinishNotification); }
+    bool finished() const { return names.contains("finished"); }
 
     QStringList names;
     std::vector<int> progressCounts;
@@ -72,11 +66,10 @@ public:
     IndexedFileList changed;
 
 private:
-    std::shared_ptr<FileIndex> mQuery;
-    ScopedObserver mObserver;
+    FileIndex* mQuery;
 };
 
-std::shared_ptr<FileIndex> StartQuery(const QString& folder, unsigned updateMs = 50)
+std::unique_ptr<FileIndex> StartQuery(const QString& folder, unsigned updateMs = 50)
 {
     auto query = FileIndex::create(kAbrQuery);
     query->setSearchScope({folder});
@@ -148,7 +141,7 @@ TEST(FileIndex, ScopesDropFoldersAnotherScopeReaches)
          QUrl::fromLocalFile(box.path("a")).toString()});
     EXPECT_EQ(folders, QStringList({QFileInfo(box.path("a")).canonicalFilePath(),
                                     QFileInfo(box.path("a/.hidden/c")).canonicalFilePath()}));
-    EXPECT_TRUE(FileIndex::scopeFolders({FileIndex::kMDQueryScopeComputerIndexed})
+    EXPECT_TRUE(FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia})
                     .contains(QFileInfo(QDir::homePath()).canonicalFilePath()));
 }
 
@@ -172,23 +165,34 @@ TEST(FileIndex, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
     QDir().mkpath(box.path(".hidden"));
     Touch(box.path(".hidden/skipped.abr"));
     QDir().mkpath(box.path("folder.abr"));
+    // Only regular files are results: reading a FIFO would block for ever.
+    ASSERT_EQ(mkfifo(qPrintable(box.path("pipe.abr")), 0600), 0);
+    ASSERT_EQ(symlink("pipe.abr", qPrintable(box.path("to-pipe.abr"))), 0);
+    ASSERT_EQ(symlink("UPPER.ABR", qPrintable(box.path("to-upper.abr"))), 0);
+    expected << "to-upper.abr";
+    // A Latin-1 name from an old archive keeps its bytes.
+    const QByteArray latin1 = PathToNative(box.path("")) + "/caf\xe9.abr";
+    close(open(latin1.constData(), O_CREAT | O_WRONLY, 0600));
 
     auto query = StartQuery(box.path(""));
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     EXPECT_FALSE(query->isGatheringComplete());
     ASSERT_TRUE(query->execute(true));
     EXPECT_FALSE(query->execute(true)) << "a query runs once";
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     EXPECT_TRUE(query->isGatheringComplete());
-    EXPECT_EQ(watcher.results(), Prefixed(box, expected));
+    QStringList all = Prefixed(box, expected) << PathFromNative(latin1);
+    all.sort();
+    EXPECT_EQ(watcher.results(), all);
+    EXPECT_EQ(PathToNative(watcher.itemAt(PathFromNative(latin1))->path()), latin1);
     ASSERT_FALSE(watcher.progressCounts.empty());
     EXPECT_LE(watcher.progressCounts.front(), 150);
-    EXPECT_EQ(watcher.progressCounts.back(), expected.size());
-    EXPECT_EQ(watcher.names.last(), FileIndex::kMDQueryDidFinishNotification);
+    EXPECT_EQ(watcher.progressCounts.back(), all.size());
+    EXPECT_EQ(watcher.names.last(), "finished");
 
     // A scope inside a hidden folder is read all the same.
     auto hidden = StartQuery(box.path(".hidden"));
-    QueryWatcher hiddenWatcher(hidden);
+    QueryWatcher hiddenWatcher(hidden.get());
     hidden->execute(false);
     ASSERT_TRUE(WaitUntil([&] { return hiddenWatcher.finished(); }));
     EXPECT_EQ(hiddenWatcher.results(), Prefixed(box, {".hidden/skipped.abr"}));
@@ -203,7 +207,7 @@ TEST(FileIndex, LiveUpdatesFollowFilesAndFolders)
     Touch(box.path("s/a/one.abr"));
     Touch(box.path("s/a/two.abr"));
     auto query = StartQuery(box.path("s"));
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     const IndexedFilePtr one = watcher.itemAt(box.path("s/a/one.abr"));
@@ -271,7 +275,7 @@ TEST(FileIndex, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
     auto query = StartQuery(box.path("w"));
     query->setWatchLimit(2);
     query->setRecrawlInterval(200);
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     EXPECT_EQ(query->watchedFolderCount(), 2);
@@ -286,7 +290,7 @@ TEST(FileIndex, QueueOverflowIsRepairedByReadingAgain)
     Sandbox box;
     QDir().mkpath(box.path("o"));
     auto query = StartQuery(box.path("o"));
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     // Without the event loop running nobody reads the queue, so this overflows it.
@@ -304,4 +308,22 @@ TEST(FileIndex, QueueOverflowIsRepairedByReadingAgain)
     }
     Touch(box.path("o/last.abr"));
     ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("o/last.abr")); }));
+}
+
+TEST(FileIndex, ScopeFolderDeletedAndMadeAgainIsWatchedAgain)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("scope"));
+    Touch(box.path("scope/a.abr"));
+    auto query = StartQuery(box.path("scope"));
+    QueryWatcher watcher(query.get());
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    ASSERT_TRUE(QDir(box.path("scope")).removeRecursively());
+    ASSERT_TRUE(WaitUntil([&] { return watcher.removed.size() == 1; }));
+    QDir().mkpath(box.path("scope/sub"));
+    Touch(box.path("scope/sub/b.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("scope/sub/b.abr")); }));
+    Touch(box.path("scope/later.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("scope/later.abr")); }));
 }
