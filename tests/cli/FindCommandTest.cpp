@@ -3,8 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 struct FindRun
@@ -71,4 +74,41 @@ TEST(FindCommand, RejectsBadArguments)
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.err.contains("no such folder"));
     EXPECT_TRUE(Find({file}).err.contains("not a folder"));
+}
+
+// A drive mounted below the removable-media folder while the search runs is searched at once,
+// never held busy, and its files go when it is unmounted. Needs root for a private mount
+// namespace, where a bind mount of a tmpfs stands for the drive.
+TEST(FindCommand, FollowsDrivesMountedAndUnmountedWhileWatching)
+{
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    if (geteuid() != 0 || QProcess::execute("unshare", {"-m", "true"}) != 0)
+        GTEST_SKIP() << "needs root and mount namespaces";
+    if (!QFileInfo(cli).isExecutable())
+        GTEST_SKIP() << "kelbrin-cli is not built";
+    Sandbox box;
+    const char* script = R"(
+set -e
+M="$1/media"; S="$1/staging"; OUT="$1/out"
+mkdir -p "$M/stick" "$S" "$1/home"
+mount -t tmpfs tmpfs "$S"
+echo x > "$S/b.abr"
+KELBRIN_VOLUMES_FOLDER="$M" HOME="$1/home" "$2" find --watch --seconds 20 > "$OUT" 2>/dev/null &
+pid=$!
+wait_for() { i=0; until grep -q "$1" "$OUT"; do sleep 0.05; i=$((i+1)); [ $i -lt $2 ] || return 1; done; }
+wait_for first-phase-done 200 || { echo "no first phase"; exit 3; }
+mount --bind "$S" "$M/stick"
+wait_for "^add $M/stick/b.abr" 20 || { echo "not found within 1 s"; exit 4; }
+umount "$M/stick" || { echo "umount failed"; exit 5; }
+wait_for "^delete $M/stick" 20 || { echo "no delete within 1 s"; exit 6; }
+kill $pid
+umount "$S"
+echo ok
+)";
+    QProcess run;
+    run.start("unshare", {"-m", "--propagation", "private", "sh", "-c", script, "sh",
+                          QDir(box.path("")).canonicalPath(), cli});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(run.readAllStandardOutput().trimmed()), "ok")
+        << run.readAllStandardError().toStdString();
 }
