@@ -10,8 +10,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
 )
-# `make fuzz` alone needs clang with its libFuzzer runtime.
+# `make fuzz` alone needs clang with its libFuzzer runtime; `make bench` compares discovery
+# with fd-find's fdfind.
 [[ "${1:-}" == fuzz ]] && packages+=(clang libclang-rt-dev)
+[[ "${1:-}" == bench ]] && packages+=(fd-find)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include "discovery/SearchQueryString.h"
 #include "platform/NativePath.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDevice>
 #include <QTimer>
@@ -120,7 +121,7 @@ private:
 
 int Usage(QTextStream& err)
 {
-    err << "usage: kelbrin-cli find [--watch] [--seconds N] [--json] [FOLDER...]\n";
+    err << "usage: kelbrin-cli find [--watch] [--seconds N] [--json] [--stalls] [FOLDER...]\n";
     return 2;
 }
 } // namespace
@@ -129,6 +130,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
 {
     bool watch = false;
     bool json = false;
+    bool stalls = false;
     int seconds = -1;
     QStringList folders;
     for (int i = 0; i < args.size(); ++i) {
@@ -137,6 +139,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
             watch = true;
         } else if (arg == QLatin1String("--json")) {
             json = true;
+        } else if (arg == QLatin1String("--stalls")) {
+            stalls = true;
         } else if (arg == QLatin1String("--seconds")) {
             bool ok = false;
             seconds = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
@@ -186,6 +190,20 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     auto previousInt = std::signal(SIGINT, OnInterrupt);
     auto previousTerm = std::signal(SIGTERM, OnInterrupt);
 
+    // How long the event loop was kept from turning at worst: a timer that should fire every
+    // 2 ms notes how late it came.
+    QTimer stallProbe;
+    QElapsedTimer sinceProbe;
+    qint64 worstStallMs = 0;
+    if (stalls) {
+        stallProbe.setTimerType(Qt::PreciseTimer);
+        stallProbe.setInterval(2);
+        QObject::connect(&stallProbe, &QTimer::timeout, &loop,
+                         [&] { worstStallMs = std::max(worstStallMs, sinceProbe.restart() - 2); });
+        sinceProbe.start();
+        stallProbe.start();
+    }
+
     if (!query->run()) {
         io.err << "kelbrin-cli find: the search could not be started\n";
         return 1;
@@ -194,5 +212,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         loop.exec();
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
+    if (stalls)
+        io.err << "longest event-loop stall: " << worstStallMs << " ms\n";
     return 0;
 }
