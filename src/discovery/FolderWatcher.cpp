@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <sys/inotify.h>
@@ -48,6 +49,7 @@ FolderWatcher::FolderWatcher()
     mNotifier = new QSocketNotifier(mInotifyFD, QSocketNotifier::Read, this);
     connect(mNotifier, &QSocketNotifier::activated, this, [this] { readEvents(); });
     mHeldMoveTimer.setSingleShot(true);
+    mHeldMoveTimer.setTimerType(Qt::PreciseTimer);
     connect(&mHeldMoveTimer, &QTimer::timeout, this, [this] { deliver({}, false); });
 }
 
@@ -141,25 +143,25 @@ void FolderWatcher::readEvents()
 // Pairs the halves of moves, learns the new paths of moved folders, and hands the batch on.
 void FolderWatcher::deliver(std::vector<FolderWatchEvent> raw, bool overflowed)
 {
-    const bool timedOut = raw.empty() && !overflowed;
+    const auto now = std::chrono::steady_clock::now();
     mHeldMoveTimer.stop();
-    std::vector<std::pair<std::uint32_t, FolderWatchEvent>> waiting;
+    std::vector<HeldMove> waiting;
     waiting.swap(mHeldMoves);
     FolderWatchBatch batch;
     batch.overflowed = overflowed;
     std::vector<int> ended;
     for (FolderWatchEvent& event : raw) {
         if (event.mask & IN_MOVED_FROM) {
-            waiting.emplace_back(event.cookie, std::move(event));
+            waiting.push_back({now, std::move(event)});
             continue;
         }
         if (event.mask & IN_MOVED_TO) {
             const auto from = std::find_if(waiting.begin(), waiting.end(), [&](const auto& held) {
-                return held.first == event.cookie;
+                return held.event.cookie == event.cookie;
             });
             if (from != waiting.end()) {
-                event.fromWd = from->second.wd;
-                event.fromName = from->second.name;
+                event.fromWd = from->event.wd;
+                event.fromName = from->event.name;
                 waiting.erase(from);
                 if (event.mask & IN_ISDIR) {
                     event.fromPath = ChildPath(pathOf(event.fromWd), event.fromName);
@@ -172,19 +174,20 @@ void FolderWatcher::deliver(std::vector<FolderWatchEvent> raw, bool overflowed)
             ended.push_back(event.wd);
         batch.events.push_back(std::move(event));
     }
-    for (auto& held : waiting) {
-        if (!timedOut && !overflowed) {
+    // A half that found no partner in time left every watched folder.
+    for (HeldMove& held : waiting) {
+        if (!overflowed && now - held.since < std::chrono::milliseconds(kHeldMoveMs)) {
             mHeldMoves.push_back(std::move(held));
             continue;
         }
-        FolderWatchEvent& event = held.second;
+        FolderWatchEvent& event = held.event;
         event.movedOut = true;
         if (event.mask & IN_ISDIR)
             event.fromPath = ChildPath(pathOf(event.wd), event.name);
         batch.events.push_back(std::move(event));
     }
     if (!mHeldMoves.empty())
-        mHeldMoveTimer.start(kHeldMoveMs);
+        mHeldMoveTimer.start(kHeldMoveMs + 1);
     if (!batch.events.empty() || batch.overflowed)
         Q_EMIT eventsArrived(batch);
     // The kernel has dropped these watches (folder deleted or its drive unmounted); whoever

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -87,7 +88,12 @@ private:
     std::unordered_map<int, Watch> mWatches;
     std::multimap<QByteArray, int> mWatchByPath;
     // An IN_MOVED_FROM at the end of a read waits a moment for its IN_MOVED_TO.
-    std::vector<std::pair<std::uint32_t, FolderWatchEvent>> mHeldMoves;
+    struct HeldMove
+    {
+        std::chrono::steady_clock::time_point since;
+        FolderWatchEvent event;
+    };
+    std::vector<HeldMove> mHeldMoves;
     QTimer mHeldMoveTimer;
 };
 
