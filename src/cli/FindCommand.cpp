@@ -204,7 +204,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         stallProbe.start();
     }
 
-    if (!query->run()) {
+    if (!query->run(watch)) {
         io.err << "kelbrin-cli find: the search could not be started\n";
         return 1;
     }

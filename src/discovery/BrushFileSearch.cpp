@@ -23,9 +23,9 @@ BrushFileSearch::BrushFileSearch()
 
 BrushFileSearch::~BrushFileSearch() = default;
 
-bool BrushFileSearch::run()
+bool BrushFileSearch::run(bool live)
 {
-    return mImpl->run();
+    return mImpl->run(live);
 }
 
 bool BrushFileSearch::isInInitialSearch() const

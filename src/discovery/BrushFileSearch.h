@@ -46,7 +46,8 @@ public:
                                                                 const QStringList& directories);
     ~BrushFileSearch() override;
 
-    bool run();
+    // live: keep the results current after the first phase.
+    bool run(bool live = true);
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
     quint64 searchID() const { return mSearchID; }

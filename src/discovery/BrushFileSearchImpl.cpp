@@ -107,7 +107,7 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
                                                  : directories);
     FileIndex::BatchingParameters batching = mIndex->batchingParameters();
     batching.first_max_num = 150;
-    batching.update_max_ms = 250;
+    batching.update_max_ms = 100;
     mIndex->setBatchingParameters(batching);
 
     QObject::connect(mIndex.get(), &FileIndex::progress, mOwner, [this] {
@@ -127,11 +127,11 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
     return true;
 }
 
-bool BrushFileSearchImpl::run()
+bool BrushFileSearchImpl::run(bool live)
 {
     if (!mIndex)
         return true;
-    if (!mIndex->execute(true)) {
+    if (!mIndex->execute(live)) {
         qCInfo(lcDiscovery, "The file index query could not be started.");
         return false;
     }
@@ -158,22 +158,26 @@ void BrushFileSearchImpl::onIndexUpdated(const FileIndexUpdate& update)
         queue(Work::eChange, update.changed);
 }
 
+// Work is taken up on the next turn of the event loop: whoever handed it over (the index's
+// flush) has used that turn's share already.
 void BrushFileSearchImpl::queue(Work::eKind kind, IndexedFileList files)
 {
     mWork.push_back({kind, std::move(files)});
-    if (!mProcessing && !mWorkTimer.isActive())
-        processWork();
+    if (!mWorkTimer.isActive())
+        mWorkTimer.start(0);
 }
 
 void BrushFileSearchImpl::processWork()
 {
-    mProcessing = true;
+    // Small slices, so that the clock is looked at often: one path can cost several watches.
+    constexpr size_t kSlice = 16;
     QElapsedTimer turn;
     turn.start();
     size_t done = 0;
     while (!mWork.empty() && done < kPathsPerTurn && turn.elapsed() < kTurnBudgetMs) {
         Work& work = mWork.front();
-        const size_t count = std::min(kPathsPerTurn - done, work.files.size() - work.next);
+        const size_t count =
+            std::min({kSlice, kPathsPerTurn - done, work.files.size() - work.next});
         const IndexedFileList slice(work.files.begin() + long(work.next),
                                     work.files.begin() + long(work.next + count));
         work.next += count;
@@ -197,7 +201,6 @@ void BrushFileSearchImpl::processWork()
         if (work.next >= work.files.size())
             mWork.pop_front();
     }
-    mProcessing = false;
     if (!mWork.empty())
         mWorkTimer.start(0);
 }

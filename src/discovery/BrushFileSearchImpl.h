@@ -34,7 +34,7 @@ public:
     ~BrushFileSearchImpl() override;
 
     bool initWithQueryString(const QString& queryString, const QStringList& directories);
-    bool run();
+    bool run(bool live);
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
 
@@ -86,6 +86,5 @@ private:
     FoundPathTree* mRepository = nullptr;
     std::deque<Work> mWork;
     QTimer mWorkTimer;
-    bool mProcessing = false;
     bool mFirstPhaseReported = false;
 };

@@ -81,6 +81,10 @@ FileIndex::FileIndex(MetadataQueryText text) : mText(std::move(text))
 {
     qRegisterMetaType<FileIndexUpdate>();
     mCrawlPool.setMaxThreadCount(CrawlThreadCount());
+    mStartCrawlsTimer.setSingleShot(true);
+    connect(&mStartCrawlsTimer, &QTimer::timeout, this, [this] { startCrawls(); });
+    mMergeTimer.setSingleShot(true);
+    connect(&mMergeTimer, &QTimer::timeout, this, [this] { mergeFinishedCrawls(); });
     mMissingRootTimer.setSingleShot(true);
     connect(&mMissingRootTimer, &QTimer::timeout, this, [this] {
         for (auto& root : mRoots)
@@ -361,7 +365,11 @@ void FileIndex::stop()
     mCancelled = true;
     if (mCrawlThread.joinable())
         mCrawlThread.join();
+    mStartCrawlsTimer.stop();
+    mMergeTimer.stop();
+    mNewCrawls.clear();
     mCrawlPool.waitForDone();
+    mFinishedCrawls.clear();
     if (mWatcher) {
         disconnect(mWatcher, nullptr, this, nullptr);
         // Crawls not merged yet placed watches of their own.
@@ -711,7 +719,8 @@ void FileIndex::rescan(IndexedFolder* folder)
 }
 
 // A folder that appeared while the index runs may be a whole unpacked archive: it is read on a
-// worker into a tree of its own, merged when complete.
+// worker into a tree of its own, merged when complete. The folders that appear in one turn are
+// handed to the workers together.
 void FileIndex::crawlNew(IndexedFolder* folder)
 {
     auto crawl = std::make_shared<SubtreeCrawl>();
@@ -719,23 +728,54 @@ void FileIndex::crawlNew(IndexedFolder* folder)
     crawl->detached.name = folder->path();
     crawl->detached.ino = folder->ino;
     mCrawls[folder] = crawl;
-    FolderCrawler::Context context = crawlContext();
-    mCrawlPool.start([this, crawl, context]() mutable {
-        context.found = [&crawl](IndexedFileList&& items) {
-            crawl->found.insert(crawl->found.end(), std::make_move_iterator(items.begin()),
-                                std::make_move_iterator(items.end()));
-        };
-        // The folder may be a symbolic link by now; the crawler follows a top folder's links.
-        FolderCrawler::crawl({{&crawl->detached, crawl->detached.name}}, context, 1);
-        ThreadSanitizerHandOff(crawl.get());
-        QMetaObject::invokeMethod(
-            this,
-            [this, crawl] {
-                ThreadSanitizerTakeOver(crawl.get());
-                mergeCrawl(crawl);
-            },
-            Qt::QueuedConnection);
-    });
+    mNewCrawls.push_back(std::move(crawl));
+    if (!mStartCrawlsTimer.isActive())
+        mStartCrawlsTimer.start(0);
+}
+
+void FileIndex::startCrawls()
+{
+    std::vector<std::shared_ptr<SubtreeCrawl>> crawls;
+    crawls.swap(mNewCrawls);
+    const size_t tasks = std::min(crawls.size(), size_t(mCrawlPool.maxThreadCount()));
+    for (size_t task = 0; task < tasks; ++task) {
+        std::vector<std::shared_ptr<SubtreeCrawl>> share;
+        for (size_t i = task; i < crawls.size(); i += tasks)
+            share.push_back(crawls[i]);
+        FolderCrawler::Context context = crawlContext();
+        mCrawlPool.start([this, share = std::move(share), context]() mutable {
+            for (const std::shared_ptr<SubtreeCrawl>& crawl : share) {
+                context.found = [&crawl](IndexedFileList&& items) {
+                    crawl->found.insert(crawl->found.end(), std::make_move_iterator(items.begin()),
+                                        std::make_move_iterator(items.end()));
+                };
+                FolderCrawler::crawl({{&crawl->detached, crawl->detached.name}}, context, 1);
+                ThreadSanitizerHandOff(crawl.get());
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, crawl] {
+                        ThreadSanitizerTakeOver(crawl.get());
+                        mFinishedCrawls.push_back(crawl);
+                        if (!mMergeTimer.isActive())
+                            mMergeTimer.start(0);
+                    },
+                    Qt::QueuedConnection);
+            }
+        });
+    }
+}
+
+void FileIndex::mergeFinishedCrawls()
+{
+    QElapsedTimer turn;
+    turn.start();
+    while (!mFinishedCrawls.empty() && turn.elapsed() < kTurnBudgetMs) {
+        const std::shared_ptr<SubtreeCrawl> crawl = std::move(mFinishedCrawls.front());
+        mFinishedCrawls.pop_front();
+        mergeCrawl(crawl);
+    }
+    if (!mFinishedCrawls.empty())
+        mMergeTimer.start(0);
 }
 
 void FileIndex::mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl)

@@ -11,6 +11,7 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <atomic>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -111,6 +112,8 @@ private:
     void flush();
     void rescan(IndexedFolder* folder);
     void crawlNew(IndexedFolder* folder);
+    void startCrawls();
+    void mergeFinishedCrawls();
     void mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl);
     void adoptWatches(IndexedFolder* top);
     void releaseFolderWatch(IndexedFolder* folder);
@@ -151,6 +154,10 @@ private:
     QTimer mBatchTimer;
     // Folders being crawled on a worker: the crawl reading each one.
     std::unordered_map<IndexedFolder*, std::shared_ptr<SubtreeCrawl>> mCrawls;
+    std::vector<std::shared_ptr<SubtreeCrawl>> mNewCrawls;     // not handed to a worker yet
+    std::deque<std::shared_ptr<SubtreeCrawl>> mFinishedCrawls; // read, not merged yet
+    QTimer mStartCrawlsTimer;
+    QTimer mMergeTimer;
     // Watches that had events before their folders joined the index.
     std::unordered_set<int> mEarlyEvents;
 
