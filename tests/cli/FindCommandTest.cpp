@@ -87,22 +87,29 @@ TEST(FindCommand, FollowsDrivesMountedAndUnmountedWhileWatching)
     if (!QFileInfo(cli).isExecutable())
         GTEST_SKIP() << "kelbrin-cli is not built";
     Sandbox box;
+    // The removable-media folder does not exist at start: it is looked up again when mounts
+    // change. The second drive is mounted on a folder the search already watches.
     const char* script = R"(
 set -e
 M="$1/media"; S="$1/staging"; OUT="$1/out"
-mkdir -p "$M/stick" "$S" "$1/home"
+mkdir -p "$S" "$1/home"
 mount -t tmpfs tmpfs "$S"
 echo x > "$S/b.abr"
 KELBRIN_VOLUMES_FOLDER="$M" HOME="$1/home" "$2" find --watch --seconds 20 > "$OUT" 2>/dev/null &
 pid=$!
 wait_for() { i=0; until grep -q "$1" "$OUT"; do sleep 0.05; i=$((i+1)); [ $i -lt $2 ] || return 1; done; }
 wait_for first-phase-done 200 || { echo "no first phase"; exit 3; }
+mkdir -p "$M/stick"
 mount --bind "$S" "$M/stick"
 wait_for "^add $M/stick/b.abr" 20 || { echo "not found within 1 s"; exit 4; }
-umount "$M/stick" || { echo "umount failed"; exit 5; }
-wait_for "^delete $M/stick" 20 || { echo "no delete within 1 s"; exit 6; }
+mkdir "$M/stick2"
+sleep 0.5
+mount --bind "$S" "$M/stick2"
+wait_for "^add $M/stick2/b.abr" 20 || { echo "second drive not found within 1 s"; exit 5; }
+umount "$M/stick" || { echo "umount failed"; exit 6; }
+wait_for "^delete $M/stick\(/b.abr\)\{0,1\}\$" 20 || { echo "no delete within 1 s"; exit 7; }
 kill $pid
-umount "$S"
+umount "$M/stick2" "$S"
 echo ok
 )";
     QProcess run;
