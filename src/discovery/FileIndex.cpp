@@ -77,10 +77,10 @@ std::unique_ptr<FileIndex> FileIndex::create(const QString& queryText)
     return std::unique_ptr<FileIndex>(new FileIndex(std::move(*text)));
 }
 
-FileIndex::FileIndex(MetadataQueryText text) : mText(std::move(text))
+FileIndex::FileIndex(MetadataQueryText text)
+    : mText(std::move(text)), mCrawlWorkers(CrawlThreadCount())
 {
     qRegisterMetaType<FileIndexUpdate>();
-    mCrawlPool.setMaxThreadCount(CrawlThreadCount());
     mStartCrawlsTimer.setSingleShot(true);
     connect(&mStartCrawlsTimer, &QTimer::timeout, this, [this] { startCrawls(); });
     mMergeTimer.setSingleShot(true);
@@ -368,7 +368,7 @@ void FileIndex::stop()
     mStartCrawlsTimer.stop();
     mMergeTimer.stop();
     mNewCrawls.clear();
-    mCrawlPool.waitForDone();
+    mCrawlWorkers.waitForDone();
     mFinishedCrawls.clear();
     if (mWatcher) {
         disconnect(mWatcher, nullptr, this, nullptr);
@@ -737,13 +737,13 @@ void FileIndex::startCrawls()
 {
     std::vector<std::shared_ptr<SubtreeCrawl>> crawls;
     crawls.swap(mNewCrawls);
-    const size_t tasks = std::min(crawls.size(), size_t(mCrawlPool.maxThreadCount()));
+    const size_t tasks = std::min(crawls.size(), size_t(mCrawlWorkers.maxThreadCount()));
     for (size_t task = 0; task < tasks; ++task) {
         std::vector<std::shared_ptr<SubtreeCrawl>> share;
         for (size_t i = task; i < crawls.size(); i += tasks)
             share.push_back(crawls[i]);
         FolderCrawler::Context context = crawlContext();
-        mCrawlPool.start([this, share = std::move(share), context]() mutable {
+        mCrawlWorkers.start([this, share = std::move(share), context]() mutable {
             for (const std::shared_ptr<SubtreeCrawl>& crawl : share) {
                 context.found = [&crawl](IndexedFileList&& items) {
                     crawl->found.insert(crawl->found.end(), std::make_move_iterator(items.begin()),

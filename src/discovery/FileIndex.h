@@ -1,5 +1,6 @@
 #pragma once
 
+#include "discovery/CrawlWorkers.h"
 #include "discovery/FolderCrawler.h"
 #include "discovery/IndexedFile.h"
 #include "discovery/IndexedFolder.h"
@@ -8,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
-#include <QThreadPool>
 #include <QTimer>
 #include <atomic>
 #include <deque>
@@ -142,7 +142,7 @@ private:
 
     // Crawling threads -> main thread
     std::thread mCrawlThread;
-    QThreadPool mCrawlPool;
+    CrawlWorkers mCrawlWorkers;
     std::atomic<bool> mCancelled{false};
     std::atomic<long> mWatchesLeft{0};
     std::atomic<bool> mWatchLimitHit{false};
