@@ -450,6 +450,7 @@ void FileIndex::handleEvent(IndexedFolder* folder, const FolderWatchEvent& event
         // folder still exists, with other contents and no watch: read it afresh.
         mFolderByWatch.erase(folder->wd);
         folder->wd = -1;
+        mWatchesLeft.fetch_add(1);
         clearContents(folder);
         folder->entered = false;
         markDirty(folder);
