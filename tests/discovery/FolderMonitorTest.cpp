@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -45,12 +46,18 @@ TEST_F(FolderMonitorTest, RenameMoveAndDeleteLearnedFromTheParentsWithoutDescrip
 {
     ASSERT_TRUE(QDir().mkpath(box.path("a/inner")));
     ASSERT_TRUE(QDir().mkpath(box.path("elsewhere")));
+    ASSERT_TRUE(QDir().mkpath(box.path("a b")));
     const int descriptors = OpenDescriptorCount();
     // As in a search: every folder on the way is watched, so both parents of a move are.
     const int top = monitor.addFolder(box.path(""));
     const int a = monitor.addFolder(box.path("a"));
     const int inner = monitor.addFolder(box.path("a/inner"));
     const int elsewhere = monitor.addFolder(box.path("elsewhere"));
+    // Sorts between "a" and "a/inner": a path rewrite must leave it alone.
+    const int aSpace = monitor.addFolder(box.path("a b"));
+    const int innerWatch =
+        FolderWatcher::shared()->watchFolder(QFile::encodeName(box.path("a/inner")));
+    const int spaceWatch = FolderWatcher::shared()->watchFolder(QFile::encodeName(box.path("a b")));
     ASSERT_GT(a, 0);
     ASSERT_GT(inner, 0);
     EXPECT_EQ(OpenDescriptorCount(), descriptors) << "no descriptor per watched folder";
@@ -60,6 +67,11 @@ TEST_F(FolderMonitorTest, RenameMoveAndDeleteLearnedFromTheParentsWithoutDescrip
     EXPECT_EQ(observer.calls[0], QStringLiteral("renamed %1 %2").arg(a).arg(box.path("b")));
     // The kernel tells the folders below nothing; their paths follow all the same.
     EXPECT_EQ(monitor.pathOf(inner), box.path("b/inner"));
+    FolderWatcher* watcher = FolderWatcher::shared();
+    EXPECT_EQ(watcher->pathOf(innerWatch), QFile::encodeName(box.path("b/inner")));
+    EXPECT_EQ(watcher->pathOf(spaceWatch), QFile::encodeName(box.path("a b")));
+    watcher->releaseWatch(innerWatch);
+    watcher->releaseWatch(spaceWatch);
 
     ASSERT_TRUE(QDir().rename(box.path("b/inner"), box.path("elsewhere/inner2")));
     ASSERT_TRUE(WaitUntil([&] { return observer.calls.size() == 2; }));
@@ -79,7 +91,7 @@ TEST_F(FolderMonitorTest, RenameMoveAndDeleteLearnedFromTheParentsWithoutDescrip
     ASSERT_TRUE(WaitUntil([&] { return observer.calls.size() == 4; }, 1000));
     EXPECT_EQ(observer.calls[3], QStringLiteral("deleted %1").arg(a));
 
-    for (int handle : {top, a, inner, elsewhere, -1})
+    for (int handle : {top, a, inner, elsewhere, aSpace, -1})
         monitor.removeFolder(handle);
     EXPECT_EQ(monitor.folderCount(), 0);
 }
