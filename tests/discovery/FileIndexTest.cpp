@@ -185,6 +185,7 @@ TEST(FileIndex, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
     all.sort();
     EXPECT_EQ(watcher.results(), all);
     EXPECT_EQ(PathToNative(watcher.itemAt(PathFromNative(latin1))->path()), latin1);
+    unlink(latin1.constData()); // the sandbox, going through Qt, could not name it
     ASSERT_FALSE(watcher.progressCounts.empty());
     EXPECT_LE(watcher.progressCounts.front(), 150);
     EXPECT_EQ(watcher.progressCounts.back(), all.size());
