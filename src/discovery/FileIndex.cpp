@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 // How often a scope folder that is missing is looked for again.
@@ -300,6 +301,8 @@ void FileIndex::finishGathering()
         noteWatchLimit();
         if (!mUnwatched.empty() && !mRecrawlTimer.isActive())
             mRecrawlTimer.start(mRecrawlIntervalMs);
+        if (!mMountsChangedEarly.isEmpty())
+            onMountsChanged(std::exchange(mMountsChangedEarly, {}));
     }
     Q_EMIT finished();
 }
@@ -852,8 +855,11 @@ void FileIndex::clearContents(IndexedFolder* folder)
 // the first drive of a session makes it.
 void FileIndex::onMountsChanged(const QStringList& changed)
 {
-    if (!mGatheringComplete)
+    // The crawlers own the tree until the first phase is done; its end looks at these again.
+    if (!mGatheringComplete) {
+        mMountsChangedEarly << changed;
         return;
+    }
     if (mScopes.isEmpty() || mScopes.contains(kScopeHomeAndMedia)) {
         for (const QString& folder :
              scopeFolders(mScopes.isEmpty() ? QStringList{kScopeHomeAndMedia} : mScopes))

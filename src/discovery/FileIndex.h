@@ -164,6 +164,7 @@ private:
     // Live index
     FolderWatcher* mWatcher = nullptr;
     MountTableWatcher* mMounts = nullptr;
+    QStringList mMountsChangedEarly;
     std::unordered_map<int, IndexedFolder*> mFolderByWatch;
     std::set<IndexedFolder*> mDirty;
     std::set<IndexedFolder*> mUnwatched;
