@@ -98,7 +98,7 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
 
     mIndex = FileIndex::create(queryString);
     if (!mIndex) {
-        qCInfo(lcDiscovery, "Can't create the file index query");
+        qCInfo(lcDiscovery, "Can't create MDQuery");
         return true;
     }
     // Linux has no older system that would call for the whole computer: the home and
@@ -132,7 +132,7 @@ bool BrushFileSearchImpl::run(bool live)
     if (!mIndex)
         return true;
     if (!mIndex->execute(live)) {
-        qCInfo(lcDiscovery, "The file index query could not be started.");
+        qCInfo(lcDiscovery, "MDQueryExecute failed.");
         return false;
     }
     return true;
@@ -212,12 +212,12 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
     for (const IndexedFilePtr& item : items) {
         const QString path = item ? item->path() : QString();
         if (path.isEmpty()) {
-            qCInfo(lcDiscovery, "addFiles: Could not get path for item");
+            qCInfo(lcDiscovery, "addMDItems: Could not get path for item");
             continue;
         }
         if (!ExistsOnDisk(path)) {
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("The file index reports nonexistent %1").arg(path);
+                << QStringLiteral("Spotlight reports nonexistent %1").arg(path);
             continue;
         }
         std::vector<FoundPathNodePtr> created;
@@ -244,7 +244,7 @@ void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
         const FoundPathNodePtr node = nodeForFile(item);
         if (!node) {
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("changedFiles: can't find %1").arg(path);
+                << QStringLiteral("changedMDItems: can't find %1").arg(path);
             if (item)
                 lost.push_back(item);
             continue;
@@ -270,12 +270,16 @@ void BrushFileSearchImpl::watchFolders(const std::vector<FoundPathNodePtr>& fold
     }
 }
 
-void BrushFileSearchImpl::unwatchFolders(const std::vector<FoundPathNodePtr>& folders)
+void BrushFileSearchImpl::unwatchFolders(const std::vector<FoundPathNodePtr>& folders,
+                                         const char* missingHandleMessage)
 {
     for (const FoundPathNodePtr& folder : folders) {
         const int handle = handleForNode(folder);
         if (handle != -1)
             mMonitor->removeFolder(handle);
+        else if (missingHandleMessage)
+            qCInfo(lcDiscovery).noquote()
+                << QString::fromLatin1(missingHandleMessage).arg(folder->path());
         sharedHandleToNodeMap().right.erase(folder);
     }
 }
@@ -297,8 +301,9 @@ void BrushFileSearchImpl::removeNode(const FoundPathNodePtr& node)
     std::vector<FoundPathNodePtr> files;
     node->getAllSubdirectories(&folders, &files);
     mRepository->removeNode(node, &folders);
+    unwatchFolders(folders, "removeNode: couldn't find fd for %1");
     folders.push_back(node);
-    unwatchFolders(folders);
+    unwatchFolders({node});
     for (const FoundPathNodePtr& folder : folders)
         forgetNode(folder);
     for (const FoundPathNodePtr& file : files)
@@ -328,7 +333,7 @@ void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& 
     std::vector<FoundPathNodePtr> deleted;
     std::vector<FoundPathNodePtr> created;
     const FoundPathNodePtr moved = mRepository->moveNode(node, newPath, &deleted, &created);
-    unwatchFolders(deleted);
+    unwatchFolders(deleted, "moveNode: Can't find fd for %1");
     watchFolders(created);
 
     if (!moved) {

@@ -74,7 +74,8 @@ private:
     void moveNode(const FoundPathNodePtr& node, const QString& newPath);
     void renameNode(const FoundPathNodePtr& node, const QString& newName);
     void watchFolders(const std::vector<FoundPathNodePtr>& folders);
-    void unwatchFolders(const std::vector<FoundPathNodePtr>& folders);
+    void unwatchFolders(const std::vector<FoundPathNodePtr>& folders,
+                        const char* missingHandleMessage = nullptr);
     void forgetNode(const FoundPathNodePtr& node);
     void report(SearchReport::eKind kind, QStringList paths = {}, QStringList newPaths = {},
                 std::vector<std::uint8_t> flags = {}, int count = 0);
