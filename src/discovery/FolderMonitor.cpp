@@ -77,6 +77,8 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
     for (const FolderWatchEvent& event : batch.events) {
         if (event.mask & (IN_DELETE_SELF | IN_UNMOUNT | IN_IGNORED)) {
             reportGone(event.wd);
+        } else if (event.fromPath.isEmpty()) {
+            continue;
         } else if ((event.mask & IN_ISDIR) && event.movedOut) {
             // Handles registered on the folder itself; those below go with it in their owner.
             const QString from = PathFromNative(event.fromPath);
@@ -86,7 +88,7 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
                     gone.push_back(entry.second.wd);
             for (int wd : gone)
                 reportGone(wd);
-        } else if ((event.mask & IN_ISDIR) && (event.mask & IN_MOVED_TO) && event.fromWd >= 0) {
+        } else if ((event.mask & IN_ISDIR) && (event.mask & IN_MOVED_TO)) {
             followMove(PathFromNative(event.fromPath), PathFromNative(event.toPath));
         }
     }

@@ -163,9 +163,12 @@ void FolderWatcher::deliver(std::vector<FolderWatchEvent> raw, bool overflowed)
                 event.fromWd = from->event.wd;
                 event.fromName = from->event.name;
                 waiting.erase(from);
-                if (event.mask & IN_ISDIR) {
-                    event.fromPath = ChildPath(pathOf(event.fromWd), event.fromName);
-                    event.toPath = ChildPath(pathOf(event.wd), event.name);
+                const QByteArray fromFolder = pathOf(event.fromWd);
+                const QByteArray toFolder = pathOf(event.wd);
+                // Both parents are known unless one was dropped while these events waited.
+                if ((event.mask & IN_ISDIR) && !fromFolder.isEmpty() && !toFolder.isEmpty()) {
+                    event.fromPath = ChildPath(fromFolder, event.fromName);
+                    event.toPath = ChildPath(toFolder, event.name);
                     rewritePaths(event.fromPath, event.toPath);
                 }
             }
@@ -182,8 +185,9 @@ void FolderWatcher::deliver(std::vector<FolderWatchEvent> raw, bool overflowed)
         }
         FolderWatchEvent& event = held.event;
         event.movedOut = true;
-        if (event.mask & IN_ISDIR)
-            event.fromPath = ChildPath(pathOf(event.wd), event.name);
+        const QByteArray folder = pathOf(event.wd);
+        if ((event.mask & IN_ISDIR) && !folder.isEmpty())
+            event.fromPath = ChildPath(folder, event.name);
         batch.events.push_back(std::move(event));
     }
     if (!mHeldMoves.empty())
