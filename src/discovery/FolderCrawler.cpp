@@ -11,7 +11,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <thread>
