@@ -48,8 +48,10 @@ test: build build-asan build-tsan
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/tsan --output-on-failure -j $(JOBS) -L threaded
 
 bench: build-release
+	@scripts/install-deps.sh bench
 	@for b in $(BUILD_DIR)/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 	@BUILD_DIR=$(BUILD_DIR) bench/list_v6_64mb.sh
+	@python3 bench/discovery_bench.py --cli $(BUILD_DIR)/release/src/kelbrin-cli
 
 # New inputs the fuzzer finds collect in build/fuzz/corpus; the real files in tests/data seed it.
 fuzz:

@@ -12,10 +12,12 @@ packages=(
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
   scdoc desktop-file-utils appstream
 )
-# `make fuzz` alone needs clang with its libFuzzer runtime.
+# `make fuzz` alone needs clang with its libFuzzer runtime; `make bench` compares discovery
+# with fd-find's fdfind.
 [[ "${1:-}" == fuzz ]] && packages+=(clang libclang-rt-dev)
 # `make package` computes the package's dependencies with dpkg-shlibdeps, which needs file.
 [[ "${1:-}" == package ]] && packages+=(dpkg-dev file)
+[[ "${1:-}" == bench ]] && packages+=(fd-find)
 
 missing=()
 for p in "${packages[@]}"; do

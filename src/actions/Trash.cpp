@@ -1,6 +1,6 @@
 #include "actions/Trash.h"
 
-#include "platform/FileManager.h"
+#include "platform/PathInfo.h"
 #include "platform/Logging.h"
 #include "platform/MountPoints.h"
 #include "platform/NativePath.h"

@@ -1,15 +1,19 @@
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
+#include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
+#include "discovery/FileIndex.h"
+#include "discovery/SearchObserverConnection.h"
 #include "discovery/SearchQueryString.h"
-#include "discovery/SpotlightQuery.h"
-#include "discovery/SpotlightQueryNotificationHandler.h"
+#include "platform/NativePath.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFileInfo>
+#include <QFileDevice>
 #include <QTimer>
 #include <csignal>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 volatile std::sig_atomic_t gInterrupted = 0;
@@ -96,8 +100,17 @@ public:
     }
 
 private:
+    // Paths hold names that are not UTF-8 as lone surrogates; on a real output they go out as
+    // the bytes they stand for, so that the printed path names the file.
     void line(const QString& text)
     {
+        if (QIODevice* device = mOut.device()) {
+            mOut.flush();
+            device->write(PathToNative(text) + '\n');
+            if (auto* file = qobject_cast<QFileDevice*>(device))
+                file->flush();
+            return;
+        }
         mOut << text << '\n';
         mOut.flush();
     }
@@ -108,7 +121,7 @@ private:
 
 int Usage(QTextStream& err)
 {
-    err << "usage: kelbrin-cli find [--watch] [--seconds N] [--json] [FOLDER...]\n";
+    err << "usage: kelbrin-cli find [--watch] [--seconds N] [--json] [--stalls] [FOLDER...]\n";
     return 2;
 }
 } // namespace
@@ -117,6 +130,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
 {
     bool watch = false;
     bool json = false;
+    bool stalls = false;
     int seconds = -1;
     QStringList folders;
     for (int i = 0; i < args.size(); ++i) {
@@ -125,6 +139,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
             watch = true;
         } else if (arg == QLatin1String("--json")) {
             json = true;
+        } else if (arg == QLatin1String("--stalls")) {
+            stalls = true;
         } else if (arg == QLatin1String("--seconds")) {
             bool ok = false;
             seconds = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
@@ -137,25 +153,27 @@ int RunFindCommand(const QStringList& args, CliStreams io)
             io.err << "kelbrin-cli find: unknown option " << arg << '\n';
             return Usage(io.err);
         } else {
-            const QFileInfo info(arg);
-            if (!info.isDir()) {
+            const QString folder = FileIndex::canonicalFolder(arg);
+            if (folder.isEmpty()) {
+                struct stat st;
+                const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
                 io.err << "kelbrin-cli find: " << arg
-                       << (info.exists() ? ": not a folder\n" : ": no such folder\n");
+                       << (exists ? ": not a folder\n" : ": no such folder\n");
                 return 2;
             }
-            folders << info.canonicalFilePath();
+            folders << folder;
         }
     }
 
     const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;
-    const std::shared_ptr<SpotlightQuery> query =
-        SpotlightQuery::initWithQueryString(queryText, folders);
+    const std::unique_ptr<BrushFileSearch> query =
+        BrushFileSearch::initWithQueryString(queryText, folders);
     if (!query) {
         io.err << "kelbrin-cli find: the search could not be created\n";
         return 1;
     }
     PrintingObserver observer(io.out, json);
-    SpotlightQueryNotificationHandler handler(&observer, query.get());
+    SearchObserverConnection connection(&observer, query.get());
 
     QEventLoop loop;
     if (!watch)
@@ -172,7 +190,21 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     auto previousInt = std::signal(SIGINT, OnInterrupt);
     auto previousTerm = std::signal(SIGTERM, OnInterrupt);
 
-    if (!query->run()) {
+    // How long the event loop was kept from turning at worst: a timer that should fire every
+    // 2 ms notes how late it came.
+    QTimer stallProbe;
+    QElapsedTimer sinceProbe;
+    qint64 worstStallMs = 0;
+    if (stalls) {
+        stallProbe.setTimerType(Qt::PreciseTimer);
+        stallProbe.setInterval(2);
+        QObject::connect(&stallProbe, &QTimer::timeout, &loop,
+                         [&] { worstStallMs = std::max(worstStallMs, sinceProbe.restart() - 2); });
+        sinceProbe.start();
+        stallProbe.start();
+    }
+
+    if (!query->run(watch)) {
         io.err << "kelbrin-cli find: the search could not be started\n";
         return 1;
     }
@@ -180,5 +212,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         loop.exec();
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
+    if (stalls)
+        io.err << "longest event-loop stall: " << worstStallMs << " ms\n";
     return 0;
 }

@@ -1,8 +1,9 @@
 #include "discovery/FolderCrawler.h"
 
+#include "discovery/FolderWatcher.h"
 #include "discovery/MetadataQueryText.h"
+#include "platform/NativePath.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <condition_variable>
@@ -10,7 +11,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
-#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <thread>
@@ -27,10 +27,10 @@ bool FolderCrawler::isSkippedFolder(const std::string& parentPath, const char* n
     return false;
 }
 
-bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const char* path,
+bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const std::string& path,
                                 const Context& context)
 {
-    if (context.inotifyFD < 0)
+    if (!context.watcher || !context.watcher->isValid())
         return false;
     if (context.watchesLeft && context.watchesLeft->fetch_sub(1) <= 0) {
         context.watchesLeft->fetch_add(1);
@@ -38,15 +38,7 @@ bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const char* path,
             *context.watchLimitHit = true;
         return false;
     }
-    // By path, which costs half of going through /proc. Should the folder have been renamed
-    // since it was opened, the path misses and the descriptor names the folder instead (its
-    // parent, watched already, reports the rename itself).
-    int wd = path ? inotify_add_watch(context.inotifyFD, path, context.watchMask) : -1;
-    if (wd < 0 && (!path || errno == ENOENT || errno == ENOTDIR)) {
-        char procPath[40];
-        std::snprintf(procPath, sizeof procPath, "/proc/self/fd/%d", fd);
-        wd = inotify_add_watch(context.inotifyFD, procPath, context.watchMask);
-    }
+    const int wd = context.watcher->watchFolder(QByteArray::fromStdString(path), fd);
     if (wd < 0) {
         if (context.watchesLeft)
             context.watchesLeft->fetch_add(1);
@@ -58,8 +50,16 @@ bool FolderCrawler::watchFolder(IndexedFolder* folder, int fd, const char* path,
     return true;
 }
 
+bool FolderCrawler::isRegularFile(int folderFD, const char* name, unsigned char type)
+{
+    if (type == DT_REG)
+        return true;
+    struct stat st;
+    return type == DT_LNK && fstatat(folderFD, name, &st, 0) == 0 && S_ISREG(st.st_mode);
+}
+
 void FolderCrawler::readFolder(const Work& work, const Context& context,
-                               std::vector<Work>& subfolders, MetadataItemList& found)
+                               std::vector<Work>& subfolders, IndexedFileList& found)
 {
     IndexedFolder* folder = work.folder;
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
@@ -71,7 +71,7 @@ void FolderCrawler::readFolder(const Work& work, const Context& context,
         if (fstat(fd, &st) == 0)
             folder->ino = st.st_ino;
     }
-    watchFolder(folder, fd, work.path.c_str(), context);
+    watchFolder(folder, fd, work.path, context);
     folder->entered = true;
 
     forEachEntry(fd, [&](const char* name, unsigned char type, ino_t ino) {
@@ -86,10 +86,10 @@ void FolderCrawler::readFolder(const Work& work, const Context& context,
             folder->folders.emplace(child->name, std::move(child));
         } else if (type == DT_REG || type == DT_LNK) {
             const size_t nameLength = std::strlen(name);
-            if (!context.text->matches(name, nameLength))
+            if (!context.text->matches(name, nameLength) || !isRegularFile(fd, name, type))
                 return;
-            auto item = std::make_shared<MetadataItem>(
-                QFile::decodeName(IndexedFolder::childPath(work.path, name).c_str()));
+            auto item = std::make_shared<IndexedFile>(
+                PathFromNative(IndexedFolder::childPath(work.path, name).c_str()));
             folder->files.emplace(std::string(name, nameLength), item);
             found.push_back(std::move(item));
         }
@@ -107,7 +107,7 @@ void FolderCrawler::crawl(std::vector<Work> roots, const Context& context, int t
 
     auto worker = [&] {
         std::vector<Work> subfolders;
-        MetadataItemList found;
+        IndexedFileList found;
         std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
             wake.wait(lock, [&] {

@@ -12,25 +12,25 @@
 #include <unistd.h>
 #include <vector>
 
+class FolderWatcher;
 class MetadataQueryText;
 
 // Reads folders with openat/getdents64, on as many threads as asked, and fills IndexedFolder
-// trees: matching files become items, folders are entered unless hidden or one of the kernel's
-// virtual file systems. Each folder is put under an inotify watch before it is listed, so no
-// change after the listing goes unseen.
+// trees: matching regular files (or links to one) become items, folders are entered unless
+// hidden or one of the kernel's virtual file systems. Each folder is put under watch before it
+// is listed, so no change after the listing goes unseen.
 class FolderCrawler
 {
 public:
     struct Context
     {
         const MetadataQueryText* text = nullptr;
-        int inotifyFD = -1; // -1: do not watch
-        std::uint32_t watchMask = 0;
+        FolderWatcher* watcher = nullptr;         // null: do not watch
         std::atomic<long>* watchesLeft = nullptr; // null: as many as the kernel grants
         std::atomic<bool>* watchLimitHit = nullptr;
         const std::atomic<bool>* cancelled = nullptr;
         // Called on crawling threads with items found, a folder's worth at a time.
-        std::function<void(MetadataItemList&&)> found;
+        std::function<void(IndexedFileList&&)> found;
     };
     struct Work
     {
@@ -46,13 +46,16 @@ public:
     // the type resolved (DT_DIR, DT_REG, DT_LNK or something else) where the file system left it
     // unknown.
     template <typename Visit> static void forEachEntry(int fd, const Visit& visit);
-    // Puts an open folder under watch; path may be null. False when refused.
-    static bool watchFolder(IndexedFolder* folder, int fd, const char* path,
+    // Puts an open folder under watch. False when refused.
+    static bool watchFolder(IndexedFolder* folder, int fd, const std::string& path,
                             const Context& context);
+    // Whether a listed entry that is a file or a link may be a result: links count only when
+    // they lead to a regular file, so that no FIFO, socket or device is ever opened as one.
+    static bool isRegularFile(int folderFD, const char* name, unsigned char type);
 
 private:
     static void readFolder(const Work& work, const Context& context, std::vector<Work>& subfolders,
-                           MetadataItemList& found);
+                           IndexedFileList& found);
 };
 
 // The record getdents64 fills; glibc 2.36 has no wrapper for the call itself.
@@ -86,7 +89,7 @@ template <typename Visit> void FolderCrawler::forEachEntry(int fd, const Visit& 
                 type = S_ISDIR(st.st_mode)   ? DT_DIR
                        : S_ISLNK(st.st_mode) ? DT_LNK
                        : S_ISREG(st.st_mode) ? DT_REG
-                                             : DT_UNKNOWN;
+                                             : DT_UNKNOWN; // FIFOs, sockets, devices
             }
             visit(name, type, ino_t(entry->d_ino));
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "discovery/MetadataItem.h"
+#include "discovery/IndexedFile.h"
 
 #include <map>
 #include <memory>
@@ -17,7 +17,7 @@ struct IndexedFolder
     int wd = -1;          // inotify watch, -1 when not watched
     bool entered = false; // its listing was read
     std::map<std::string, std::unique_ptr<IndexedFolder>> folders;
-    std::map<std::string, MetadataItemPtr> files;
+    std::map<std::string, IndexedFilePtr> files;
 
     std::string path() const;
     static std::string childPath(const std::string& folder, const std::string& name);

@@ -1,18 +1,18 @@
 #include "discovery/SearchQueryString.h"
 
 #include "platform/Logging.h"
-#include "platform/TypeServices.h"
+#include "platform/MimeTypes.h"
 
 #include <QStringList>
 
 QString searchQueryString()
 {
-    const QString typeIdentifier = PreferredTypeIdentifierForExtension(QStringLiteral("abr"));
+    const QString typeIdentifier = MimeTypeNameForExtension(QStringLiteral("abr"));
     const QString typeClause = typeIdentifier.isEmpty()
                                    ? QString()
                                    : QStringLiteral("kMDItemContentType == ") + typeIdentifier;
 
-    const QString kind = KindStringForExtension(QStringLiteral("abr"));
+    const QString kind = MimeTypeCommentForExtension(QStringLiteral("abr"));
     QString nameClause;
     if (kind.isEmpty()) {
         qCInfo(lcDiscovery, "Searching by suffix");

@@ -1,6 +1,6 @@
 #include "hierarchy/CFSDescriptor.h"
 
-#include "platform/FileManager.h"
+#include "platform/PathInfo.h"
 #include "platform/VolumesFolder.h"
 
 #include <QCollator>

@@ -1,10 +1,14 @@
 #include "platform/MountPoints.h"
 
+#include "platform/NativePath.h"
+
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSet>
+#include <QSocketNotifier>
+#include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // mountinfo escapes blanks, tabs, newlines and backslashes as three octal digits.
@@ -24,7 +28,31 @@ QString UnescapeMountPath(const QByteArray& field)
         }
         out.append(field[i]);
     }
-    return QString::fromLocal8Bit(out);
+    return PathFromNative(out);
+}
+
+QSet<QString> ParseMountInfo(const QByteArray& table)
+{
+    QSet<QString> points;
+    // Fields: id parent major:minor root mount-point options ...
+    for (const QByteArray& line : table.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() > 4)
+            points.insert(UnescapeMountPath(fields[4]));
+    }
+    return points;
+}
+
+QByteArray ReadAll(int fd)
+{
+    QByteArray out;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t length = read(fd, buffer, sizeof buffer);
+        if (length <= 0)
+            return out;
+        out.append(buffer, int(length));
+    }
 }
 
 // Reading mountinfo for every folder would be wasteful; drives come and go slowly enough that
@@ -37,16 +65,7 @@ QSet<QString> MountPointList()
     std::lock_guard<std::mutex> lock(mutex);
     if (age.isValid() && age.elapsed() < 2000)
         return cached;
-    cached.clear();
-    QFile file(QStringLiteral("/proc/self/mountinfo"));
-    if (file.open(QIODevice::ReadOnly)) {
-        // Fields: id parent major:minor root mount-point options ...
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.split(' ');
-            if (fields.size() > 4)
-                cached.insert(UnescapeMountPath(fields[4]));
-        }
-    }
+    cached = CurrentMountPoints();
     age.start();
     return cached;
 }
@@ -56,14 +75,58 @@ bool IsMountPoint(const QString& path)
 {
     if (path == QLatin1String("/"))
         return true;
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = PathToNative(path);
     struct stat self;
     if (lstat(native.constData(), &self) != 0 || !S_ISDIR(self.st_mode))
         return false;
     const int slash = path.lastIndexOf(QLatin1Char('/'));
     const QString parent = slash <= 0 ? QStringLiteral("/") : path.left(slash);
     struct stat up;
-    if (stat(QFile::encodeName(parent).constData(), &up) == 0 && up.st_dev != self.st_dev)
+    if (stat(PathToNative(parent).constData(), &up) == 0 && up.st_dev != self.st_dev)
         return true;
     return MountPointList().contains(path);
+}
+
+QSet<QString> CurrentMountPoints()
+{
+    const int fd = open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    const QSet<QString> points = ParseMountInfo(ReadAll(fd));
+    close(fd);
+    return points;
+}
+
+MountTableWatcher::MountTableWatcher(QObject* parent) : QObject(parent)
+{
+    mFD = open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+    if (mFD < 0)
+        return;
+    mMountPoints = ParseMountInfo(ReadAll(mFD));
+    mNotifier = new QSocketNotifier(mFD, QSocketNotifier::Exception, this);
+    connect(mNotifier, &QSocketNotifier::activated, this, [this] { onChange(); });
+}
+
+MountTableWatcher::~MountTableWatcher()
+{
+    delete mNotifier;
+    if (mFD >= 0)
+        close(mFD);
+}
+
+void MountTableWatcher::onChange()
+{
+    // The table must be read from its start again for the kernel to clear the signal.
+    lseek(mFD, 0, SEEK_SET);
+    const QSet<QString> now = ParseMountInfo(ReadAll(mFD));
+    QStringList changed;
+    for (const QString& point : now)
+        if (!mMountPoints.contains(point))
+            changed << point;
+    for (const QString& point : mMountPoints)
+        if (!now.contains(point))
+            changed << point;
+    mMountPoints = now;
+    if (!changed.isEmpty())
+        Q_EMIT mountsChanged(changed);
 }

@@ -1,7 +1,35 @@
 #pragma once
 
+#include <QObject>
+#include <QSet>
 #include <QString>
+
+class QSocketNotifier;
 
 // True when a file system is mounted at the path: its device differs from its parent's, or it
 // is listed in /proc/self/mountinfo (bind mounts keep the device).
 bool IsMountPoint(const QString& path);
+
+// Every mount point of this process's mount namespace, read from /proc/self/mountinfo now.
+QSet<QString> CurrentMountPoints();
+
+// Follows the mount table: /proc/self/mountinfo signals POLLPRI whenever a file system is
+// mounted or unmounted. Main thread.
+class MountTableWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MountTableWatcher(QObject* parent = nullptr);
+    ~MountTableWatcher() override;
+
+Q_SIGNALS:
+    // The mount points that appeared or went since the last report.
+    void mountsChanged(const QStringList& changed);
+
+private:
+    void onChange();
+
+    int mFD = -1;
+    QSocketNotifier* mNotifier = nullptr;
+    QSet<QString> mMountPoints;
+};

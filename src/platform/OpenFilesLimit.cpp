@@ -19,8 +19,11 @@ long RaiseOpenFilesLimit(int requested)
     rlim_t wanted = static_cast<rlim_t>(ClampMaxOpenFolders(requested));
     if (limit.rlim_max != RLIM_INFINITY && wanted > limit.rlim_max)
         wanted = limit.rlim_max;
-    limit.rlim_cur = wanted;
-    setrlimit(RLIMIT_NOFILE, &limit);
+    // Whoever started us may have given more already (ulimit -n 65536); that stays.
+    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < wanted) {
+        limit.rlim_cur = wanted;
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
     if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
         return 0;
     return static_cast<long>(limit.rlim_cur);

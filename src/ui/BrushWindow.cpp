@@ -223,12 +223,12 @@ void BrushWindow::buildWidgets()
     auto* bottomLayout = new QHBoxLayout(mBottomBar);
     bottomLayout->setContentsMargins(4, 2, 8, 2);
     mBottomDisplay = new BottomDisplay(mBottomBar);
-    mSpotlightProgress = new QProgressBar(mBottomBar);
-    mSpotlightProgress->setRange(0, 0);
-    mSpotlightProgress->setMaximumWidth(60);
-    mSpotlightProgress->setMaximumHeight(10);
-    mSpotlightProgress->setTextVisible(false);
-    mSpotlightProgress->hide();
+    mSearchProgress = new QProgressBar(mBottomBar);
+    mSearchProgress->setRange(0, 0);
+    mSearchProgress->setMaximumWidth(60);
+    mSearchProgress->setMaximumHeight(10);
+    mSearchProgress->setTextVisible(false);
+    mSearchProgress->hide();
     mSlider = new QSlider(Qt::Horizontal, mBottomBar);
     mSlider->setObjectName(QStringLiteral("iconsPerColumnSlider"));
     // From 1 to 16 thumbnails per row; the value runs the other way (larger = bigger thumbnails).
@@ -239,7 +239,7 @@ void BrushWindow::buildWidgets()
     mSlider->setToolTip(tr("Thumbnail size"));
     mFileView->setSlider(mSlider);
     bottomLayout->addWidget(mBottomDisplay, 1);
-    bottomLayout->addWidget(mSpotlightProgress);
+    bottomLayout->addWidget(mSearchProgress);
     bottomLayout->addWidget(mSlider);
 
     mReadMessage = new ReadMessageBar(gridPane);
@@ -731,11 +731,11 @@ void BrushWindow::runExport(std::vector<size_t> indexes)
 void BrushWindow::setProgressIndicator(bool on)
 {
     if (on) {
-        if (mSpotlightProgressUserCount++ == 0)
-            mSpotlightProgress->show();
+        if (mSearchProgressUserCount++ == 0)
+            mSearchProgress->show();
     } else {
-        if (mSpotlightProgressUserCount-- == 1)
-            mSpotlightProgress->hide();
+        if (mSearchProgressUserCount-- == 1)
+            mSearchProgress->hide();
     }
 }
 

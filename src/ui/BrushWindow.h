@@ -68,7 +68,7 @@ public:
     void fileBrowserSelectionChanged(const QString& path);
     void finishedQueryFirstPhase();
     void setProgressIndicator(bool on);
-    int progressUserCount() const { return mSpotlightProgressUserCount; }
+    int progressUserCount() const { return mSearchProgressUserCount; }
 
     void setImageFromBrushFile(const QString& path);
     void cancelFileReading();
@@ -187,8 +187,8 @@ private:
     QScrollArea* mScrollArea = nullptr;
     QSlider* mSlider = nullptr;
     BottomDisplay* mBottomDisplay = nullptr;
-    QProgressBar* mSpotlightProgress = nullptr;
-    int mSpotlightProgressUserCount = 0;
+    QProgressBar* mSearchProgress = nullptr;
+    int mSearchProgressUserCount = 0;
     QAction* mShowAllFoldersAction = nullptr;
     QToolBar* mToolbar = nullptr;
     QSplitter* mBrushSplitter = nullptr;

@@ -3,8 +3,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 struct FindRun
@@ -71,4 +75,69 @@ TEST(FindCommand, RejectsBadArguments)
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.err.contains("no such folder"));
     EXPECT_TRUE(Find({file}).err.contains("not a folder"));
+}
+
+// A Latin-1 name from an old archive is printed as the bytes it has on disk, so that the
+// printed path opens the file.
+TEST(FindCommand, PrintsNamesThatAreNotUtf8AsTheirBytes)
+{
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    if (!QFileInfo(cli).isExecutable())
+        GTEST_SKIP() << "kelbrin-cli is not built";
+    Sandbox box;
+    const QByteArray folder = QFile::encodeName(QDir(box.path("")).canonicalPath());
+    const QByteArray name = folder + "/caf\xe9.abr";
+    FILE* file = std::fopen(name.constData(), "w");
+    ASSERT_TRUE(file);
+    std::fclose(file);
+    QProcess run;
+    run.start(cli, {"find", QString::fromUtf8(folder)});
+    ASSERT_TRUE(run.waitForFinished(10000));
+    const QByteArray out = run.readAllStandardOutput();
+    EXPECT_TRUE(out.contains("add " + name + " ")) << out.toStdString();
+    std::remove(name.constData()); // Qt could not name it to remove it
+}
+
+// A drive mounted below the removable-media folder while the search runs is searched at once,
+// never held busy, and its files go when it is unmounted. Needs root for a private mount
+// namespace, where a bind mount of a tmpfs stands for the drive.
+TEST(FindCommand, FollowsDrivesMountedAndUnmountedWhileWatching)
+{
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    if (geteuid() != 0 || QProcess::execute("unshare", {"-m", "true"}) != 0)
+        GTEST_SKIP() << "needs root and mount namespaces";
+    if (!QFileInfo(cli).isExecutable())
+        GTEST_SKIP() << "kelbrin-cli is not built";
+    Sandbox box;
+    // The removable-media folder does not exist at start: it is looked up again when mounts
+    // change. The second drive is mounted on a folder the search already watches.
+    const char* script = R"(
+set -e
+M="$1/media"; S="$1/staging"; OUT="$1/out"
+mkdir -p "$S" "$1/home"
+mount -t tmpfs tmpfs "$S"
+echo x > "$S/b.abr"
+KELBRIN_VOLUMES_FOLDER="$M" HOME="$1/home" "$2" find --watch --seconds 20 > "$OUT" 2>/dev/null &
+pid=$!
+wait_for() { i=0; until grep -q "$1" "$OUT"; do sleep 0.05; i=$((i+1)); [ $i -lt $2 ] || return 1; done; }
+wait_for first-phase-done 200 || { echo "no first phase"; exit 3; }
+mkdir -p "$M/stick"
+mount --bind "$S" "$M/stick"
+wait_for "^add $M/stick/b.abr" 20 || { echo "not found within 1 s"; exit 4; }
+mkdir "$M/stick2"
+sleep 0.5
+mount --bind "$S" "$M/stick2"
+wait_for "^add $M/stick2/b.abr" 20 || { echo "second drive not found within 1 s"; exit 5; }
+umount "$M/stick" || { echo "umount failed"; exit 6; }
+wait_for "^delete $M/stick\(/b.abr\)\{0,1\}\$" 20 || { echo "no delete within 1 s"; exit 7; }
+kill $pid
+umount "$M/stick2" "$S"
+echo ok
+)";
+    QProcess run;
+    run.start("unshare", {"-m", "--propagation", "private", "sh", "-c", script, "sh",
+                          QDir(box.path("")).canonicalPath(), cli});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(run.readAllStandardOutput().trimmed()), "ok")
+        << run.readAllStandardError().toStdString();
 }

@@ -18,15 +18,21 @@ INSTANTIATE_TEST_SUITE_P(Values, MaxOpenFolders,
                                          std::pair{4000, 4000}, std::pair{5000, 5000},
                                          std::pair{5001, 5000}, std::pair{100000, 5000}));
 
-TEST(OpenFilesLimit, NeverGoesAboveTheHardLimit)
+// Raised towards the clamp when lower, never above the hard limit, and never lowered.
+TEST(OpenFilesLimit, OnlyEverRaisesTheSoftLimit)
 {
     struct rlimit before;
     ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &before), 0);
-    const long now = RaiseOpenFilesLimit(5000);
-    if (before.rlim_max != RLIM_INFINITY) {
-        EXPECT_LE(now, long(before.rlim_max));
+    const long hard = before.rlim_max == RLIM_INFINITY ? 1L << 20 : long(before.rlim_max);
+    struct rlimit low = before;
+    low.rlim_cur = 300;
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    EXPECT_EQ(RaiseOpenFilesLimit(5000), std::min<long>(5000, hard));
+    if (hard > 6000) {
+        struct rlimit high = before;
+        high.rlim_cur = 6000;
+        ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &high), 0);
+        EXPECT_EQ(RaiseOpenFilesLimit(0), 6000);
     }
-    EXPECT_EQ(
-        now, std::min<long>(5000, before.rlim_max == RLIM_INFINITY ? 5000 : long(before.rlim_max)));
     setrlimit(RLIMIT_NOFILE, &before);
 }

@@ -1,6 +1,5 @@
 #include "TestUtil.h"
 
-#include "thread/NotificationCenter.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -43,27 +42,6 @@ void DrainPostedEvents()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-}
-
-NotificationRecorder::NotificationRecorder(const QStringList& names)
-{
-    for (const QString& name : names)
-        mTokens.push_back(NotificationCenter::defaultCenter().addObserver(
-            name, nullptr, [this](const Notification& n) { mReceived.push_back(n); }));
-}
-
-NotificationRecorder::~NotificationRecorder()
-{
-    for (auto token : mTokens)
-        NotificationCenter::defaultCenter().removeObserver(token);
-}
-
-QStringList NotificationRecorder::names() const
-{
-    QStringList result;
-    for (const Notification& n : mReceived)
-        result << n.name();
-    return result;
 }
 
 QString TestDataPath(const QString& name)

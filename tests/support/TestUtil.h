@@ -1,6 +1,5 @@
 #pragma once
 
-#include "thread/Notification.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,19 +24,5 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 
 // Delivers posted events that are already queued, without waiting for more.
 void DrainPostedEvents();
-
-// Records every notification with one of the given names that reaches the main thread.
-class NotificationRecorder
-{
-public:
-    explicit NotificationRecorder(const QStringList& names);
-    ~NotificationRecorder();
-    const std::vector<Notification>& received() const { return mReceived; }
-    QStringList names() const;
-
-private:
-    std::vector<Notification> mReceived;
-    std::vector<unsigned long long> mTokens;
-};
 
 QString TestDataPath(const QString& name);

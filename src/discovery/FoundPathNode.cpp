@@ -1,8 +1,9 @@
-#include "discovery/SpotlightHierarchyNode.h"
+#include "discovery/FoundPathNode.h"
 
 #include "discovery/AlwaysVisibleFolders.h"
 #include "platform/Logging.h"
 #include "platform/MountPoints.h"
+#include "platform/NativePath.h"
 #include "platform/VolumesFolder.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,9 @@
 namespace {
 // A node that leaves the tree stays alive until the current event has been handled, so the
 // code that removed it can still read its name and path and hand it on.
-void ReleaseAfterCurrentEvent(SpotlightHierarchyNodePtr node)
+void ReleaseAfterCurrentEvent(FoundPathNodePtr node)
 {
-    static std::vector<SpotlightHierarchyNodePtr> pending;
+    static std::vector<FoundPathNodePtr> pending;
     static bool scheduled = false;
     pending.push_back(std::move(node));
     QCoreApplication* app = QCoreApplication::instance();
@@ -30,26 +31,24 @@ void ReleaseAfterCurrentEvent(SpotlightHierarchyNodePtr node)
         [] {
             scheduled = false;
             // Releasing may free whole subtrees; take the list first so nothing re-enters it.
-            std::vector<SpotlightHierarchyNodePtr> release;
+            std::vector<FoundPathNodePtr> release;
             release.swap(pending);
         },
         Qt::QueuedConnection);
 }
 } // namespace
 
-SpotlightHierarchyNodePtr SpotlightHierarchyNode::nodeWithName(const QString& name,
-                                                               SpotlightHierarchyNode* parent,
-                                                               SpotlightHierarchy* manager)
+FoundPathNodePtr FoundPathNode::nodeWithName(const QString& name, FoundPathNode* parent,
+                                             FoundPathTree* manager)
 {
-    return SpotlightHierarchyNodePtr(new SpotlightHierarchyNode(name, parent, manager));
+    return FoundPathNodePtr(new FoundPathNode(name, parent, manager));
 }
 
-SpotlightHierarchyNode::SpotlightHierarchyNode(const QString& name, SpotlightHierarchyNode* parent,
-                                               SpotlightHierarchy* manager)
+FoundPathNode::FoundPathNode(const QString& name, FoundPathNode* parent, FoundPathTree* manager)
     : mName(name.isNull() ? QString(QLatin1String("")) : name), mParent(parent), mManager(manager)
 {}
 
-SpotlightHierarchyNode::~SpotlightHierarchyNode()
+FoundPathNode::~FoundPathNode()
 {
     // A child may outlive us when someone else still holds it; it must not point back here.
     for (auto& entry : mSubnodes)
@@ -57,13 +56,13 @@ SpotlightHierarchyNode::~SpotlightHierarchyNode()
             entry.second->mParent = nullptr;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchyNode::subnodeWithName(const QString& name) const
+FoundPathNodePtr FoundPathNode::subnodeWithName(const QString& name) const
 {
     const auto it = mSubnodes.find(name);
     return it == mSubnodes.end() ? nullptr : it->second;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchyNode::addSubnode(const SpotlightHierarchyNodePtr& node)
+FoundPathNodePtr FoundPathNode::addSubnode(const FoundPathNodePtr& node)
 {
     if (!node)
         return nullptr;
@@ -80,60 +79,59 @@ SpotlightHierarchyNodePtr SpotlightHierarchyNode::addSubnode(const SpotlightHier
     return node;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchyNode::addSubnodeWithName(const QString& name,
-                                                                     bool* wasCreated)
+FoundPathNodePtr FoundPathNode::addSubnodeWithName(const QString& name, bool* wasCreated)
 {
-    if (SpotlightHierarchyNodePtr existing = subnodeWithName(name)) {
+    if (FoundPathNodePtr existing = subnodeWithName(name)) {
         if (wasCreated)
             *wasCreated = false;
         return existing;
     }
-    SpotlightHierarchyNodePtr node = nodeWithName(name, this, mManager);
+    FoundPathNodePtr node = nodeWithName(name, this, mManager);
     addSubnode(node);
     if (wasCreated)
         *wasCreated = true;
     return node;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchyNode::removeSubnodeWithName(const QString& name)
+FoundPathNodePtr FoundPathNode::removeSubnodeWithName(const QString& name)
 {
     const auto it = mSubnodes.find(name);
     if (it == mSubnodes.end())
         return nullptr;
-    SpotlightHierarchyNodePtr node = it->second;
+    FoundPathNodePtr node = it->second;
     ReleaseAfterCurrentEvent(node);
     mSubnodes.erase(it);
     node->mParent = nullptr;
     return node;
 }
 
-void SpotlightHierarchyNode::remove()
+void FoundPathNode::remove()
 {
     if (mParent)
         mParent->removeSubnodeWithName(mName);
 }
 
-void SpotlightHierarchyNode::rename(const QString& newName)
+void FoundPathNode::rename(const QString& newName)
 {
     if (!mParent) {
         qCInfo(lcDiscovery, "Can't rename root node");
         return;
     }
-    SpotlightHierarchyNode* parent = mParent;
-    SpotlightHierarchyNodePtr self = parent->removeSubnodeWithName(mName);
+    FoundPathNode* parent = mParent;
+    FoundPathNodePtr self = parent->removeSubnodeWithName(mName);
     if (!self)
         self = shared_from_this();
     mName = newName.isNull() ? QString(QLatin1String("")) : newName;
     parent->addSubnode(self);
 }
 
-void SpotlightHierarchyNode::moveToNewParent(SpotlightHierarchyNode* newParent)
+void FoundPathNode::moveToNewParent(FoundPathNode* newParent)
 {
     if (!mParent) {
         qCInfo(lcDiscovery, "Can't move root node");
         return;
     }
-    SpotlightHierarchyNodePtr self = mParent->removeSubnodeWithName(mName);
+    FoundPathNodePtr self = mParent->removeSubnodeWithName(mName);
     if (!self)
         self = shared_from_this();
     if (newParent) {
@@ -142,14 +140,14 @@ void SpotlightHierarchyNode::moveToNewParent(SpotlightHierarchyNode* newParent)
     }
 }
 
-QString SpotlightHierarchyNode::path() const
+QString FoundPathNode::path() const
 {
     QString out;
     pathInString(out);
     return out;
 }
 
-void SpotlightHierarchyNode::pathInString(QString& out) const
+void FoundPathNode::pathInString(QString& out) const
 {
     if (!mParent) {
         out.append(mName.isEmpty() ? QStringLiteral("/") : mName);
@@ -161,12 +159,11 @@ void SpotlightHierarchyNode::pathInString(QString& out) const
     out.append(mName);
 }
 
-void SpotlightHierarchyNode::getAllSubdirectories(
-    std::vector<SpotlightHierarchyNodePtr>* directories,
-    std::vector<SpotlightHierarchyNodePtr>* files) const
+void FoundPathNode::getAllSubdirectories(std::vector<FoundPathNodePtr>* directories,
+                                         std::vector<FoundPathNodePtr>* files) const
 {
     for (const auto& entry : mSubnodes) {
-        const SpotlightHierarchyNodePtr& child = entry.second;
+        const FoundPathNodePtr& child = entry.second;
         if (child->mIsFile) {
             if (files)
                 files->push_back(child);
@@ -177,13 +174,13 @@ void SpotlightHierarchyNode::getAllSubdirectories(
     }
 }
 
-void SpotlightHierarchyNode::setFlags()
+void FoundPathNode::setFlags()
 {
     if (mFlags.exists())
         return;
     const QString nodePath = path();
     struct stat st;
-    if (lstat(QFile::encodeName(nodePath).constData(), &st) != 0)
+    if (lstat(PathToNative(nodePath).constData(), &st) != 0)
         return;
     const bool isLink = S_ISLNK(st.st_mode);
     const bool isDirectory = S_ISDIR(st.st_mode);
@@ -201,11 +198,11 @@ void SpotlightHierarchyNode::setFlags()
                mParent != nullptr && nodePath == VolumesFolderPath());
 }
 
-FileNodeFlags SpotlightHierarchyNode::getFlags() const
+FileNodeFlags FoundPathNode::getFlags() const
 {
     FileNodeFlags result = mFlags;
     bool inaccessible = false;
-    for (const SpotlightHierarchyNode* node = this;; node = node->mParent) {
+    for (const FoundPathNode* node = this;; node = node->mParent) {
         if (!node->mFlags.isVisible() && !node->mFlags.isVolumesFolder()) {
             inaccessible = true;
             break;
@@ -227,24 +224,24 @@ FileNodeFlags SpotlightHierarchyNode::getFlags() const
     return result;
 }
 
-bool SpotlightHierarchyNode::isEqualTo(const QVariant& other) const
+bool FoundPathNode::isEqualTo(const QVariant& other) const
 {
     if (other.metaType() == QMetaType::fromType<QString>())
         return mName == other.toString();
-    if (other.metaType() == QMetaType::fromType<SpotlightHierarchyNodePtr>()) {
-        const auto node = other.value<SpotlightHierarchyNodePtr>();
+    if (other.metaType() == QMetaType::fromType<FoundPathNodePtr>()) {
+        const auto node = other.value<FoundPathNodePtr>();
         return node && node->mName == mName;
     }
-    qCInfo(lcDiscovery, "SpotlightHierarchyNode wrong class");
+    qCInfo(lcDiscovery, "FoundPathNode wrong class");
     return false;
 }
 
-size_t SpotlightHierarchyNode::hash() const
+size_t FoundPathNode::hash() const
 {
     return qHash(mName);
 }
 
-void SpotlightHierarchyNode::dumpWithIndent(int level, QString& out) const
+void FoundPathNode::dumpWithIndent(int level, QString& out) const
 {
     out += QString(std::max(1, 4 * level), QLatin1Char(' '));
     out += mIsFile ? QStringLiteral("* ") : QStringLiteral(" ");

@@ -1,47 +1,41 @@
-#include "discovery/MetadataQuery.h"
+#include "discovery/FileIndex.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "platform/NativePath.h"
 #include "support/TestUtil.h"
-#include "thread/NotificationCenter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
-#include <QThread>
 #include <QUrl>
-#include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 const QString kAbrQuery = QStringLiteral("kMDItemFSName == \"*.abr\"c");
 
-// Follows one query: its notifications in order, and what the last update said.
+// Follows one index: its reports in order, and what the updates said.
 class QueryWatcher
 {
 public:
-    explicit QueryWatcher(const std::shared_ptr<MetadataQuery>& query)
-        : mQuery(query), mObserver(QString(), query.get(), [this](const Notification& n) {
-              names << n.name();
-              if (n.name() == MetadataQuery::kMDQueryProgressNotification)
-                  progressCounts.push_back(mQuery->resultCount());
-              if (n.name() == MetadataQuery::kMDQueryDidUpdateNotification) {
-                  const QVariantMap& info = n.userInfo();
-                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateAddedItems)
-                                              .value<MetadataItemList>())
-                      added << item->path();
-                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateRemovedItems)
-                                              .value<MetadataItemList>())
-                      removed << item->path();
-                  for (const auto& item : info.value(MetadataQuery::kMDQueryUpdateChangedItems)
-                                              .value<MetadataItemList>())
-                      changed.push_back(item);
-              }
-          })
-    {}
+    explicit QueryWatcher(FileIndex* query) : mQuery(query)
+    {
+        QObject::connect(query, &FileIndex::progress, [this] {
+            names << "progress";
+            progressCounts.push_back(mQuery->resultCount());
+        });
+        QObject::connect(query, &FileIndex::finished, [this] { names << "finished"; });
+        QObject::connect(query, &FileIndex::updated, [this](const FileIndexUpdate& update) {
+            names << "updated";
+            for (const auto& item : update.added)
+                added << item->path();
+            for (const auto& item : update.removed)
+                removed << item->path();
+            changed.insert(changed.end(), update.changed.begin(), update.changed.end());
+        });
+    }
 
     QStringList results() const
     {
@@ -51,7 +45,7 @@ public:
         out.sort();
         return out;
     }
-    MetadataItemPtr itemAt(const QString& path) const
+    IndexedFilePtr itemAt(const QString& path) const
     {
         for (int i = 0; i < mQuery->resultCount(); ++i)
             if (mQuery->resultAtIndex(i)->path() == path)
@@ -64,21 +58,20 @@ public:
         removed.clear();
         changed.clear();
     }
-    bool finished() const { return names.contains(MetadataQuery::kMDQueryDidFinishNotification); }
+    bool finished() const { return names.contains("finished"); }
 
     QStringList names;
     std::vector<int> progressCounts;
     QStringList added, removed;
-    MetadataItemList changed;
+    IndexedFileList changed;
 
 private:
-    std::shared_ptr<MetadataQuery> mQuery;
-    ScopedObserver mObserver;
+    FileIndex* mQuery;
 };
 
-std::shared_ptr<MetadataQuery> StartQuery(const QString& folder, unsigned updateMs = 50)
+std::unique_ptr<FileIndex> StartQuery(const QString& folder, unsigned updateMs = 50)
 {
-    auto query = MetadataQuery::create(kAbrQuery);
+    auto query = FileIndex::create(kAbrQuery);
     query->setSearchScope({folder});
     auto batching = query->batchingParameters();
     batching.first_max_num = 150;
@@ -109,7 +102,7 @@ TEST(MetadataQueryText, AcceptsOnlyTheSubsetItUnderstands)
           "kMDItemDisplayName == \"x\"", "kMDItemFSName == \"*.abr\" && kMDItemKind == \"x\"",
           "kMDItemFSName == *.abr", "kMDItemFSName == \"*.abr", "kMDItemKind == \"x\" ||"})
         EXPECT_FALSE(MetadataQueryText::parse(bad)) << bad;
-    EXPECT_FALSE(MetadataQuery::create("kMDItemFSName == 3"));
+    EXPECT_FALSE(FileIndex::create("kMDItemFSName == 3"));
 }
 
 TEST(MetadataQueryText, MatchesNamesByGlobTypeAndKind)
@@ -138,21 +131,21 @@ TEST(MetadataQueryText, MatchesNamesByGlobTypeAndKind)
     EXPECT_FALSE(byKind.matches(std::string("x.txt")));
 }
 
-TEST(MetadataQuery, ScopesDropFoldersAnotherScopeReaches)
+TEST(FileIndex, ScopesDropFoldersAnotherScopeReaches)
 {
     Sandbox box;
     QDir().mkpath(box.path("a/b"));
     QDir().mkpath(box.path("a/.hidden/c"));
-    const QStringList folders = MetadataQuery::scopeFolders(
+    const QStringList folders = FileIndex::scopeFolders(
         {box.path("a/b"), box.path("a"), box.path("a/.hidden/c"), box.path("missing"),
          QUrl::fromLocalFile(box.path("a")).toString()});
     EXPECT_EQ(folders, QStringList({QFileInfo(box.path("a")).canonicalFilePath(),
                                     QFileInfo(box.path("a/.hidden/c")).canonicalFilePath()}));
-    EXPECT_TRUE(MetadataQuery::scopeFolders({MetadataQuery::kMDQueryScopeComputerIndexed})
+    EXPECT_TRUE(FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia})
                     .contains(QFileInfo(QDir::homePath()).canonicalFilePath()));
 }
 
-TEST(MetadataQuery, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
+TEST(FileIndex, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
 {
     Sandbox box;
     QStringList expected;
@@ -172,29 +165,41 @@ TEST(MetadataQuery, FirstPhaseFindsEveryMatchInBatchesAndSkipsHiddenFolders)
     QDir().mkpath(box.path(".hidden"));
     Touch(box.path(".hidden/skipped.abr"));
     QDir().mkpath(box.path("folder.abr"));
+    // Only regular files are results: reading a FIFO would block for ever.
+    ASSERT_EQ(mkfifo(qPrintable(box.path("pipe.abr")), 0600), 0);
+    ASSERT_EQ(symlink("pipe.abr", qPrintable(box.path("to-pipe.abr"))), 0);
+    ASSERT_EQ(symlink("UPPER.ABR", qPrintable(box.path("to-upper.abr"))), 0);
+    expected << "to-upper.abr";
+    // A Latin-1 name from an old archive keeps its bytes.
+    const QByteArray latin1 = PathToNative(box.path("")) + "/caf\xe9.abr";
+    close(open(latin1.constData(), O_CREAT | O_WRONLY, 0600));
 
     auto query = StartQuery(box.path(""));
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     EXPECT_FALSE(query->isGatheringComplete());
     ASSERT_TRUE(query->execute(true));
     EXPECT_FALSE(query->execute(true)) << "a query runs once";
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     EXPECT_TRUE(query->isGatheringComplete());
-    EXPECT_EQ(watcher.results(), Prefixed(box, expected));
+    QStringList all = Prefixed(box, expected) << PathFromNative(latin1);
+    all.sort();
+    EXPECT_EQ(watcher.results(), all);
+    EXPECT_EQ(PathToNative(watcher.itemAt(PathFromNative(latin1))->path()), latin1);
+    unlink(latin1.constData()); // the sandbox, going through Qt, could not name it
     ASSERT_FALSE(watcher.progressCounts.empty());
     EXPECT_LE(watcher.progressCounts.front(), 150);
-    EXPECT_EQ(watcher.progressCounts.back(), expected.size());
-    EXPECT_EQ(watcher.names.last(), MetadataQuery::kMDQueryDidFinishNotification);
+    EXPECT_EQ(watcher.progressCounts.back(), all.size());
+    EXPECT_EQ(watcher.names.last(), "finished");
 
     // A scope inside a hidden folder is read all the same.
     auto hidden = StartQuery(box.path(".hidden"));
-    QueryWatcher hiddenWatcher(hidden);
+    QueryWatcher hiddenWatcher(hidden.get());
     hidden->execute(false);
     ASSERT_TRUE(WaitUntil([&] { return hiddenWatcher.finished(); }));
     EXPECT_EQ(hiddenWatcher.results(), Prefixed(box, {".hidden/skipped.abr"}));
 }
 
-TEST(MetadataQuery, LiveUpdatesFollowFilesAndFolders)
+TEST(FileIndex, LiveUpdatesFollowFilesAndFolders)
 {
     Sandbox box;
     QDir().mkpath(box.path("s/a"));
@@ -203,10 +208,10 @@ TEST(MetadataQuery, LiveUpdatesFollowFilesAndFolders)
     Touch(box.path("s/a/one.abr"));
     Touch(box.path("s/a/two.abr"));
     auto query = StartQuery(box.path("s"));
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
-    const MetadataItemPtr one = watcher.itemAt(box.path("s/a/one.abr"));
+    const IndexedFilePtr one = watcher.itemAt(box.path("s/a/one.abr"));
     ASSERT_TRUE(one);
 
     Touch(box.path("s/b/new.abr"));
@@ -263,7 +268,7 @@ TEST(MetadataQuery, LiveUpdatesFollowFilesAndFolders)
     EXPECT_TRUE(watcher.results().isEmpty());
 }
 
-TEST(MetadataQuery, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
+TEST(FileIndex, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
 {
     Sandbox box;
     for (const char* f : {"w/a", "w/b", "w/c"})
@@ -271,7 +276,7 @@ TEST(MetadataQuery, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
     auto query = StartQuery(box.path("w"));
     query->setWatchLimit(2);
     query->setRecrawlInterval(200);
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     EXPECT_EQ(query->watchedFolderCount(), 2);
@@ -281,12 +286,12 @@ TEST(MetadataQuery, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
     ASSERT_TRUE(WaitUntil([&] { return watcher.results().size() == 3; }, 5000));
 }
 
-TEST(MetadataQuery, QueueOverflowIsRepairedByReadingAgain)
+TEST(FileIndex, QueueOverflowIsRepairedByReadingAgain)
 {
     Sandbox box;
     QDir().mkpath(box.path("o"));
     auto query = StartQuery(box.path("o"));
-    QueryWatcher watcher(query);
+    QueryWatcher watcher(query.get());
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     // Without the event loop running nobody reads the queue, so this overflows it.
@@ -304,4 +309,22 @@ TEST(MetadataQuery, QueueOverflowIsRepairedByReadingAgain)
     }
     Touch(box.path("o/last.abr"));
     ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("o/last.abr")); }));
+}
+
+TEST(FileIndex, ScopeFolderDeletedAndMadeAgainIsWatchedAgain)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("scope"));
+    Touch(box.path("scope/a.abr"));
+    auto query = StartQuery(box.path("scope"));
+    QueryWatcher watcher(query.get());
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    ASSERT_TRUE(QDir(box.path("scope")).removeRecursively());
+    ASSERT_TRUE(WaitUntil([&] { return watcher.removed.size() == 1; }));
+    QDir().mkpath(box.path("scope/sub"));
+    Touch(box.path("scope/sub/b.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("scope/sub/b.abr")); }));
+    Touch(box.path("scope/later.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("scope/later.abr")); }));
 }

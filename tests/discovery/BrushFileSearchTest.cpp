@@ -1,13 +1,13 @@
-#include "discovery/SpotlightQuery.h"
+#include "discovery/BrushFileSearch.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "discovery/BrushFileSearchImpl.h"
 #include "discovery/FSObserver.h"
-#include "discovery/KQueueMonitor.h"
+#include "discovery/FolderWatcher.h"
+#include "discovery/FoundPathTree.h"
 #include "discovery/MetadataQueryText.h"
+#include "discovery/SearchObserverConnection.h"
 #include "discovery/SearchQueryString.h"
-#include "discovery/SpotlightHierarchy.h"
-#include "discovery/SpotlightQueryImpl.h"
-#include "discovery/SpotlightQueryNotificationHandler.h"
 #include "support/TestUtil.h"
 
 #include <QCoreApplication>
@@ -15,9 +15,11 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/resource.h>
 
 // Keeps the set of file paths a search has announced, as an outline would, and a log of calls.
 class PathModel : public FSObserver
@@ -131,15 +133,15 @@ void SettleFor(int ms)
 
 struct RunningSearch
 {
-    std::shared_ptr<SpotlightQuery> query;
+    std::unique_ptr<BrushFileSearch> query;
     PathModel model;
-    std::unique_ptr<SpotlightQueryNotificationHandler> handler;
+    std::unique_ptr<SearchObserverConnection> connection;
 
     explicit RunningSearch(const QString& folder)
     {
         model.scope = folder;
-        query = SpotlightQuery::initWithQueryString(kBrushFileNameQuery, {folder});
-        handler = std::make_unique<SpotlightQueryNotificationHandler>(&model, query.get());
+        query = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+        connection = std::make_unique<SearchObserverConnection>(&model, query.get());
         EXPECT_TRUE(query->isInInitialSearch());
         EXPECT_TRUE(query->run());
         EXPECT_TRUE(WaitUntil([&] { return model.finished; }));
@@ -149,8 +151,8 @@ struct RunningSearch
 
 bool IsWatched(const QString& path)
 {
-    auto node = SpotlightHierarchy::sharedSpotlightHierarchy()->findNodeForPath(path);
-    return node && SpotlightQueryImpl::fdForNode(node) > 0;
+    auto node = FoundPathTree::sharedTree()->findNodeForPath(path);
+    return node && BrushFileSearchImpl::handleForNode(node) > 0;
 }
 } // namespace
 
@@ -164,7 +166,7 @@ TEST(SearchQueryString, FallsBackToTheFileNameWithoutAKnownType)
     EXPECT_TRUE(MetadataQueryText::parse(query));
 }
 
-TEST(SpotlightQuery, FirstPhaseAnnouncesAllFilesThenTheEnd)
+TEST(BrushFileSearch, FirstPhaseAnnouncesAllFilesThenTheEnd)
 {
     Sandbox box;
     QDir().mkpath(box.path("x/one"));
@@ -183,7 +185,7 @@ TEST(SpotlightQuery, FirstPhaseAnnouncesAllFilesThenTheEnd)
     EXPECT_FALSE(search.query->hasFoundFilesInPath(box.path("x/three")));
 }
 
-TEST(SpotlightQuery, FolderRenameMoveAndDeleteReachObservers)
+TEST(BrushFileSearch, FolderRenameMoveAndDeleteReachObservers)
 {
     Sandbox box;
     QDir().mkpath(box.path("r/a/inner"));
@@ -234,7 +236,7 @@ TEST(SpotlightQuery, FolderRenameMoveAndDeleteReachObservers)
     ASSERT_TRUE(WaitUntil([&] { return search.model.paths.empty(); }));
 }
 
-TEST(SpotlightQuery, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
+TEST(BrushFileSearch, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
 {
     Sandbox box;
     QDir().mkpath(box.path("m/again"));
@@ -253,49 +255,51 @@ TEST(SpotlightQuery, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
         [&] { return search.model.sorted() == QStringList({box.path("m/renamed/f.abr")}); }));
 }
 
-TEST(SpotlightQuery, UnusableQueryTextLeavesAnIdleSearch)
+TEST(BrushFileSearch, UnusableQueryTextLeavesAnIdleSearch)
 {
-    auto query = SpotlightQuery::initWithQueryString("kMDItemTitle == \"x\"", {});
+    auto query = BrushFileSearch::initWithQueryString("kMDItemTitle == \"x\"", {});
     ASSERT_TRUE(query);
     EXPECT_TRUE(query->run());
     EXPECT_FALSE(query->isInInitialSearch());
 }
 
-TEST(SpotlightQueryNotificationHandler, IgnoresReportsWithoutAKnownNumber)
+// A descriptor per folder once kept drives from being unmounted and ran out under the usual
+// limit of 1024; the search must see every change with a fraction of that.
+TEST(BrushFileSearch, ThousandsOfFoldersHoldNoDescriptorEach)
 {
-    auto query = SpotlightQuery::initWithQueryString("kMDItemTitle == \"x\"", {});
-    PathModel model;
-    SpotlightQueryNotificationHandler handler(&model, query.get());
-    auto post = [&](const QVariantMap& info) {
-        NotificationCenter::defaultCenter().postNotificationName(
-            SpotlightQuery::kPrivateSpotlightQueryNotification, query, info);
-    };
-    post({});
-    post({{SpotlightQuery::kNotificationIDKey, 7}});
-    post({{SpotlightQuery::kNotificationIDKey, -1}});
-    EXPECT_TRUE(model.calls.isEmpty());
-    post({{SpotlightQuery::kNotificationIDKey, 0}});
-    post({{SpotlightQuery::kNotificationIDKey, 6}, {SpotlightQuery::kPathsKey, QStringList{"/p"}}});
-    post({{SpotlightQuery::kNotificationIDKey, 2},
-          {SpotlightQuery::kPathsKey, QStringList{"/q"}},
-          {SpotlightQuery::kFlagsKey, QVariantList{QByteArray(1, char(7))}}});
-    EXPECT_EQ(model.calls, QStringList({"progress 0", "changed /p", "add /q"}));
-    // Another search's reports are not ours.
-    NotificationCenter::defaultCenter().postNotificationName(
-        SpotlightQuery::kPrivateSpotlightQueryNotification, nullptr,
-        {{SpotlightQuery::kNotificationIDKey, 1}});
-    EXPECT_FALSE(model.finished);
+    Sandbox box;
+    const QString root = box.path("many");
+    for (int i = 0; i < 1500; ++i) {
+        QDir().mkpath(root + QStringLiteral("/f%1").arg(i));
+        Touch(root + QStringLiteral("/f%1/x.abr").arg(i));
+    }
+    rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit low = saved;
+    low.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 256);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    const int baseline = OpenDescriptorCount();
+    {
+        RunningSearch search(root);
+        EXPECT_EQ(search.model.paths.size(), 1500u);
+        EXPECT_LT(OpenDescriptorCount(), baseline + 64);
+        for (int i = 0; i < 1500; i += 100)
+            Touch(root + QStringLiteral("/f%1/new.abr").arg(i));
+        EXPECT_TRUE(WaitUntil([&] { return search.model.paths.size() == 1515u; }));
+    }
+    setrlimit(RLIMIT_NOFILE, &saved);
 }
 
-TEST(SpotlightQuery, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
+TEST(BrushFileSearch, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
 {
     Sandbox box;
     const QString root = box.path("churn");
     QDir().mkpath(root + "/seed/deeper");
     Touch(root + "/seed/deeper/s.abr");
-    KQueueMonitor::monitor();
+    FolderWatcher::shared();
     SettleFor(700);
     const int baseline = OpenDescriptorCount();
+    const int watches = FolderWatcher::shared()->watchCount();
 
     auto search = std::make_unique<RunningSearch>(root);
     QRandomGenerator random(20261206);
@@ -391,6 +395,8 @@ TEST(SpotlightQuery, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
     SettleFor(600);
     search.reset();
     DrainPostedEvents();
-    // Earlier tests' folders may have been let go meanwhile; nothing of ours may stay open.
+    // Earlier tests' folders may have been let go meanwhile; nothing of ours may stay open
+    // or watched.
     EXPECT_LE(OpenDescriptorCount(), baseline);
+    EXPECT_LE(FolderWatcher::shared()->watchCount(), watches);
 }

@@ -1,4 +1,4 @@
-#include "discovery/SpotlightHierarchy.h"
+#include "discovery/FoundPathTree.h"
 
 #include "platform/Logging.h"
 
@@ -14,20 +14,19 @@ bool SplitPath(const QString& path, QStringList& components)
 }
 } // namespace
 
-SpotlightHierarchy::SpotlightHierarchy()
-    : mRoot(SpotlightHierarchyNode::nodeWithName(QString(), nullptr, this))
+FoundPathTree::FoundPathTree() : mRoot(FoundPathNode::nodeWithName(QString(), nullptr, this))
 {
     mRoot->setFlags();
 }
 
-SpotlightHierarchy* SpotlightHierarchy::sharedSpotlightHierarchy()
+FoundPathTree* FoundPathTree::sharedTree()
 {
-    static SpotlightHierarchy* shared = new SpotlightHierarchy;
+    static FoundPathTree* shared = new FoundPathTree;
     return shared;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchy::addPath(const QString& path, bool asDirectory,
-                                                      NodeList* newAncestors, bool* wasCreated)
+FoundPathNodePtr FoundPathTree::addPath(const QString& path, bool asDirectory,
+                                        NodeList* newAncestors, bool* wasCreated)
 {
     if (newAncestors)
         newAncestors->clear();
@@ -41,24 +40,24 @@ SpotlightHierarchyNodePtr SpotlightHierarchy::addPath(const QString& path, bool 
             *wasCreated = false;
         return mRoot;
     }
-    SpotlightHierarchyNodePtr node = mRoot;
+    FoundPathNodePtr node = mRoot;
     for (int i = 0; i + 1 < components.size(); ++i) {
         bool created = false;
         node = node->addSubnodeWithName(components[i], &created);
         if (created && newAncestors)
             newAncestors->push_back(node);
     }
-    SpotlightHierarchyNodePtr leaf = node->addSubnodeWithName(components.last(), wasCreated);
+    FoundPathNodePtr leaf = node->addSubnodeWithName(components.last(), wasCreated);
     leaf->setIsFile(!asDirectory);
     return leaf;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchy::findNodeForPath(const QString& path) const
+FoundPathNodePtr FoundPathTree::findNodeForPath(const QString& path) const
 {
     QStringList components;
     if (!SplitPath(path, components))
         return nullptr;
-    SpotlightHierarchyNodePtr node = mRoot;
+    FoundPathNodePtr node = mRoot;
     for (const QString& component : components) {
         if (node->isFile())
             qCInfo(lcDiscovery).noquote()
@@ -70,17 +69,16 @@ SpotlightHierarchyNodePtr SpotlightHierarchy::findNodeForPath(const QString& pat
     return node;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchy::removeNode(const SpotlightHierarchyNodePtr& node,
-                                                         NodeList* deletedAncestors)
+FoundPathNodePtr FoundPathTree::removeNode(const FoundPathNodePtr& node, NodeList* deletedAncestors)
 {
     if (!node || !node->parent())
         return nullptr;
-    SpotlightHierarchyNode* current = node->parent();
+    FoundPathNode* current = node->parent();
     current->removeSubnodeWithName(node->name());
     while (current && !current->hasChildren()) {
         if (deletedAncestors)
             deletedAncestors->push_back(current->shared_from_this());
-        SpotlightHierarchyNode* up = current->parent();
+        FoundPathNode* up = current->parent();
         if (up)
             up->removeSubnodeWithName(current->name());
         current = up;
@@ -88,17 +86,15 @@ SpotlightHierarchyNodePtr SpotlightHierarchy::removeNode(const SpotlightHierarch
     return node;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchy::moveNode(const SpotlightHierarchyNodePtr& node,
-                                                       const QString& newPath,
-                                                       NodeList* deletedAncestors,
-                                                       NodeList* newAncestors)
+FoundPathNodePtr FoundPathTree::moveNode(const FoundPathNodePtr& node, const QString& newPath,
+                                         NodeList* deletedAncestors, NodeList* newAncestors)
 {
     if (!removeNode(node, deletedAncestors))
         return nullptr;
     const int slash = newPath.lastIndexOf(QLatin1Char('/'));
     const QString folderPath = slash <= 0 ? QStringLiteral("/") : newPath.left(slash);
     bool folderCreated = false;
-    SpotlightHierarchyNodePtr folder = addPath(folderPath, true, newAncestors, &folderCreated);
+    FoundPathNodePtr folder = addPath(folderPath, true, newAncestors, &folderCreated);
     if (!folder)
         return nullptr;
     if (folderCreated && newAncestors)
@@ -106,22 +102,20 @@ SpotlightHierarchyNodePtr SpotlightHierarchy::moveNode(const SpotlightHierarchyN
     return folder->addSubnode(node);
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchy::removePath(const QString& path,
-                                                         NodeList* deletedAncestors)
+FoundPathNodePtr FoundPathTree::removePath(const QString& path, NodeList* deletedAncestors)
 {
-    SpotlightHierarchyNodePtr node = findNodeForPath(path);
+    FoundPathNodePtr node = findNodeForPath(path);
     return node ? removeNode(node, deletedAncestors) : nullptr;
 }
 
-SpotlightHierarchyNodePtr SpotlightHierarchy::movePath(const QString& path, const QString& newPath,
-                                                       NodeList* deletedAncestors,
-                                                       NodeList* newAncestors)
+FoundPathNodePtr FoundPathTree::movePath(const QString& path, const QString& newPath,
+                                         NodeList* deletedAncestors, NodeList* newAncestors)
 {
-    SpotlightHierarchyNodePtr node = findNodeForPath(path);
+    FoundPathNodePtr node = findNodeForPath(path);
     return node ? moveNode(node, newPath, deletedAncestors, newAncestors) : nullptr;
 }
 
-QString SpotlightHierarchy::dump() const
+QString FoundPathTree::dump() const
 {
     QString out;
     mRoot->dumpWithIndent(0, out);

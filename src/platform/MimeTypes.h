@@ -4,6 +4,6 @@
 
 // The shared-mime-info type for files with this extension ("abr"), or empty when the database
 // only knows them as generic data.
-QString PreferredTypeIdentifierForExtension(const QString& extension);
+QString MimeTypeNameForExtension(const QString& extension);
 // That type's comment, the name file managers show for such files; empty when there is no type.
-QString KindStringForExtension(const QString& extension);
+QString MimeTypeCommentForExtension(const QString& extension);

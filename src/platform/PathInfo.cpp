@@ -1,4 +1,6 @@
-#include "platform/FileManager.h"
+#include "platform/PathInfo.h"
+
+#include "platform/NativePath.h"
 
 #include "platform/NativePath.h"
 
@@ -12,7 +14,7 @@ bool ItemExistsAtPath(const QString& path, bool* isDirectory)
     if (path.isEmpty())
         return false;
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(PathToNative(path).constData(), &info) != 0)
         return false;
     if (isDirectory)
         *isDirectory = S_ISDIR(info.st_mode);

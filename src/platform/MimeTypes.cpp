@@ -1,4 +1,4 @@
-#include "platform/TypeServices.h"
+#include "platform/MimeTypes.h"
 
 #include <QMimeDatabase>
 
@@ -10,13 +10,13 @@ QMimeType TypeForExtension(const QString& extension)
 }
 } // namespace
 
-QString PreferredTypeIdentifierForExtension(const QString& extension)
+QString MimeTypeNameForExtension(const QString& extension)
 {
     const QMimeType type = TypeForExtension(extension);
     return type.isValid() && !type.isDefault() ? type.name() : QString();
 }
 
-QString KindStringForExtension(const QString& extension)
+QString MimeTypeCommentForExtension(const QString& extension)
 {
     const QMimeType type = TypeForExtension(extension);
     return type.isValid() && !type.isDefault() ? type.comment() : QString();

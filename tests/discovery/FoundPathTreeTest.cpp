@@ -1,4 +1,4 @@
-#include "discovery/SpotlightHierarchy.h"
+#include "discovery/FoundPathTree.h"
 #include "QtPrinters.h"
 #include "discovery/AlwaysVisibleFolders.h"
 #include "platform/NormalizePath.h"
@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 namespace {
-QStringList Paths(const SpotlightHierarchy::NodeList& nodes)
+QStringList Paths(const FoundPathTree::NodeList& nodes)
 {
     QStringList out;
     for (const auto& node : nodes)
@@ -30,10 +30,10 @@ TEST(NormalizePath, AddsAndRemovesOneFinalSlash)
     EXPECT_EQ(normalizePathByRemovingFinalSlash("a"), "a");
 }
 
-TEST(SpotlightHierarchy, AddPath_ReportsCreatedFoldersTopDown)
+TEST(FoundPathTree, AddPath_ReportsCreatedFoldersTopDown)
 {
-    SpotlightHierarchy tree;
-    SpotlightHierarchy::NodeList created;
+    FoundPathTree tree;
+    FoundPathTree::NodeList created;
     bool wasCreated = false;
     auto a = tree.addPath("/Users/ann/a.abr", false, &created, &wasCreated);
     ASSERT_TRUE(a);
@@ -64,12 +64,12 @@ TEST(SpotlightHierarchy, AddPath_ReportsCreatedFoldersTopDown)
                            "            * /Users/ann/b.abr\n");
 }
 
-TEST(SpotlightHierarchy, RemoveNode_DropsEmptiedAncestorsButKeepsRoot)
+TEST(FoundPathTree, RemoveNode_DropsEmptiedAncestorsButKeepsRoot)
 {
-    SpotlightHierarchy tree;
+    FoundPathTree tree;
     auto a = tree.addPath("/Users/ann/a.abr", false, nullptr, nullptr);
     auto b = tree.addPath("/Users/ann/b.abr", false, nullptr, nullptr);
-    SpotlightHierarchy::NodeList deleted;
+    FoundPathTree::NodeList deleted;
     EXPECT_EQ(tree.removeNode(a, &deleted), a);
     EXPECT_TRUE(deleted.empty());
     EXPECT_EQ(a->parent(), nullptr);
@@ -89,12 +89,12 @@ TEST(SpotlightHierarchy, RemoveNode_DropsEmptiedAncestorsButKeepsRoot)
     EXPECT_TRUE(tree.findNodeForPath("/x/y.abr"));
 }
 
-TEST(SpotlightHierarchy, MoveNode_ReportsBothSidesAndKeepsName)
+TEST(FoundPathTree, MoveNode_ReportsBothSidesAndKeepsName)
 {
-    SpotlightHierarchy tree;
+    FoundPathTree tree;
     auto x = tree.addPath("/a/x", false, nullptr, nullptr);
     tree.addPath("/c/z", false, nullptr, nullptr);
-    SpotlightHierarchy::NodeList deleted, created;
+    FoundPathTree::NodeList deleted, created;
     EXPECT_EQ(tree.moveNode(x, "/b/y", &deleted, &created), x);
     // A detached node's path is its bare name.
     ASSERT_EQ(deleted.size(), 1u);
@@ -113,9 +113,9 @@ TEST(SpotlightHierarchy, MoveNode_ReportsBothSidesAndKeepsName)
     EXPECT_EQ(tree.movePath("/nowhere", "/p/x", &deleted, &created), nullptr);
 }
 
-TEST(SpotlightHierarchy, RenameAndMoveMisuseIsLoggedAndHarmless)
+TEST(FoundPathTree, RenameAndMoveMisuseIsLoggedAndHarmless)
 {
-    SpotlightHierarchy tree;
+    FoundPathTree tree;
     auto a = tree.addPath("/d/a", false, nullptr, nullptr);
     auto b = tree.addPath("/d/b", false, nullptr, nullptr);
     a->rename("c");
@@ -143,13 +143,13 @@ TEST(SpotlightHierarchy, RenameAndMoveMisuseIsLoggedAndHarmless)
     EXPECT_EQ(a->hash(), b->hash());
 }
 
-TEST(SpotlightHierarchy, GetAllSubdirectories_SplitsFoldersAndFilesDepthFirst)
+TEST(FoundPathTree, GetAllSubdirectories_SplitsFoldersAndFilesDepthFirst)
 {
-    SpotlightHierarchy tree;
+    FoundPathTree tree;
     tree.addPath("/r/a/1.abr", false, nullptr, nullptr);
     tree.addPath("/r/a/deep/2.abr", false, nullptr, nullptr);
     tree.addPath("/r/b/3.abr", false, nullptr, nullptr);
-    SpotlightHierarchy::NodeList folders, files;
+    FoundPathTree::NodeList folders, files;
     tree.findNodeForPath("/r")->getAllSubdirectories(&folders, &files);
     EXPECT_EQ(Paths(folders), QStringList({"/r/a", "/r/a/deep", "/r/b"}));
     EXPECT_EQ(Paths(files), QStringList({"/r/a/1.abr", "/r/a/deep/2.abr", "/r/b/3.abr"}));
@@ -158,7 +158,7 @@ TEST(SpotlightHierarchy, GetAllSubdirectories_SplitsFoldersAndFilesDepthFirst)
     EXPECT_EQ(folders.size(), 3u);
 }
 
-TEST(SpotlightHierarchy, Flags_DescribeTheItemOnDisk)
+TEST(FoundPathTree, Flags_DescribeTheItemOnDisk)
 {
     Sandbox box;
     QDir().mkpath(box.path("shown/.hidden/deeper"));
@@ -168,7 +168,7 @@ TEST(SpotlightHierarchy, Flags_DescribeTheItemOnDisk)
     ASSERT_EQ(symlink(qPrintable(box.path("shown/a.abr")), qPrintable(box.path("shown/link.abr"))),
               0);
 
-    SpotlightHierarchy tree;
+    FoundPathTree tree;
     auto flagsOf = [&](const QString& name) {
         auto node = tree.addPath(box.path(name), false, nullptr, nullptr);
         return node->getFlags();
@@ -194,7 +194,7 @@ TEST(SpotlightHierarchy, Flags_DescribeTheItemOnDisk)
     // a fresh tree sees the registered way as visible.
     AlwaysVisibleFolders::registerFolder(box.path("shown/.hidden/deeper"));
     EXPECT_TRUE(flagsOf("shown/.hidden/deeper/b.abr").isInaccessible());
-    SpotlightHierarchy fresh;
+    FoundPathTree fresh;
     auto b = fresh.addPath(box.path("shown/.hidden/deeper/b.abr"), false, nullptr, nullptr);
     EXPECT_FALSE(b->getFlags().isInaccessible());
     AlwaysVisibleFolders::unregisterFolder(box.path("shown/.hidden/deeper"));
@@ -203,12 +203,12 @@ TEST(SpotlightHierarchy, Flags_DescribeTheItemOnDisk)
     EXPECT_EQ(tree.getRoot()->path(), "/");
 }
 
-TEST(SpotlightHierarchy, Flags_RemovableMediaFolderReadsInaccessible)
+TEST(FoundPathTree, Flags_RemovableMediaFolderReadsInaccessible)
 {
     const QString media = VolumesFolderPath();
     if (!QFileInfo(media).isDir())
         GTEST_SKIP() << "no removable-media folder on this machine";
-    SpotlightHierarchy tree;
+    FoundPathTree tree;
     auto folder = tree.addPath(media, true, nullptr, nullptr);
     EXPECT_TRUE(folder->getFlags().isVolumesFolder());
     EXPECT_TRUE(folder->getFlags().isInaccessible());

@@ -1,0 +1,39 @@
+#include "discovery/BrushFileSearch.h"
+
+#include "discovery/BrushFileSearchImpl.h"
+
+#include <atomic>
+
+std::unique_ptr<BrushFileSearch>
+BrushFileSearch::initWithQueryString(const QString& queryString, const QStringList& directories)
+{
+    std::unique_ptr<BrushFileSearch> search(new BrushFileSearch);
+    search->mImpl = std::make_unique<BrushFileSearchImpl>(search.get());
+    if (!search->mImpl->initWithQueryString(queryString, directories))
+        return nullptr;
+    return search;
+}
+
+BrushFileSearch::BrushFileSearch()
+{
+    static std::atomic<quint64> lastID{0};
+    mSearchID = ++lastID;
+    qRegisterMetaType<SearchReport>();
+}
+
+BrushFileSearch::~BrushFileSearch() = default;
+
+bool BrushFileSearch::run(bool live)
+{
+    return mImpl->run(live);
+}
+
+bool BrushFileSearch::isInInitialSearch() const
+{
+    return mImpl->isInInitialSearch();
+}
+
+bool BrushFileSearch::hasFoundFilesInPath(const QString& path) const
+{
+    return mImpl->hasFoundFilesInPath(path);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "discovery/FileNodeFlags.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class BrushFileSearchImpl;
+
+// One thing a search tells the objects that show its results. Paths are absolute; for renames
+// and moves the two lists run in parallel, and flag bytes (FileNodeFlags) follow the paths one
+// for one.
+struct SearchReport
+{
+    enum eKind : int
+    {
+        eFirstPhaseProgress = 0,
+        eFirstPhaseFinished = 1,
+        eItemsAdded = 2,
+        eItemDeleted = 3,
+        eItemRenamed = 4,
+        eItemsMoved = 5,
+        eItemsChanged = 6,
+    };
+    quint64 searchID = 0; // which search of the process sent it
+    eKind kind = eFirstPhaseProgress;
+    QStringList paths;
+    QStringList newPaths;
+    std::vector<std::uint8_t> flags;
+    int count = 0; // first-phase progress: files found so far
+};
+
+// The live search for brush files. It builds the shared found-path tree from the file index's
+// results, has the folder monitor watch the tree's folders, and reports every change as one
+// SearchReport. Main thread only.
+class BrushFileSearch : public QObject
+{
+    Q_OBJECT
+public:
+    // directories empty: the home folder and the removable-media folder.
+    static std::unique_ptr<BrushFileSearch> initWithQueryString(const QString& queryString,
+                                                                const QStringList& directories);
+    ~BrushFileSearch() override;
+
+    // live: keep the results current after the first phase.
+    bool run(bool live = true);
+    bool isInInitialSearch() const;
+    bool hasFoundFilesInPath(const QString& path) const;
+    quint64 searchID() const { return mSearchID; }
+
+    BrushFileSearchImpl* impl() const { return mImpl.get(); }
+
+Q_SIGNALS:
+    void reported(const SearchReport& report);
+
+private:
+    friend class BrushFileSearchImpl;
+    BrushFileSearch();
+    std::unique_ptr<BrushFileSearchImpl> mImpl;
+    quint64 mSearchID;
+};
+
+Q_DECLARE_METATYPE(SearchReport)

@@ -1,0 +1,403 @@
+#include "discovery/BrushFileSearchImpl.h"
+
+#include "discovery/FileIndex.h"
+#include "discovery/FolderMonitor.h"
+#include "discovery/FolderMonitorConnection.h"
+#include "discovery/FoundPathTree.h"
+#include "discovery/TurnBudget.h"
+#include "platform/Logging.h"
+#include "platform/NativePath.h"
+
+#include <QElapsedTimer>
+#include <sys/stat.h>
+
+namespace {
+QString LastComponent(const QString& path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString FolderPart(const QString& path)
+{
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+bool ExistsOnDisk(const QString& path)
+{
+    struct stat st;
+    return lstat(PathToNative(path).constData(), &st) == 0;
+}
+
+std::uint8_t FlagByte(const FoundPathNodePtr& node)
+{
+    return node->getFlags().bits;
+}
+} // namespace
+
+BrushFileSearchImpl::FileToNodeMap& BrushFileSearchImpl::sharedFileToNodeMap()
+{
+    static auto* map = new FileToNodeMap;
+    return *map;
+}
+
+BrushFileSearchImpl::HandleToNodeMap& BrushFileSearchImpl::sharedHandleToNodeMap()
+{
+    static auto* map = new HandleToNodeMap;
+    return *map;
+}
+
+FoundPathNodePtr BrushFileSearchImpl::nodeForFile(const IndexedFilePtr& item)
+{
+    const auto& left = sharedFileToNodeMap().left;
+    const auto it = left.find(item);
+    return it == left.end() ? nullptr : it->second;
+}
+
+IndexedFilePtr BrushFileSearchImpl::fileForNode(const FoundPathNodePtr& node)
+{
+    const auto& right = sharedFileToNodeMap().right;
+    const auto it = right.find(node);
+    return it == right.end() ? nullptr : it->second;
+}
+
+FoundPathNodePtr BrushFileSearchImpl::nodeForHandle(int handle)
+{
+    const auto& left = sharedHandleToNodeMap().left;
+    const auto it = left.find(handle);
+    return it == left.end() ? nullptr : it->second;
+}
+
+int BrushFileSearchImpl::handleForNode(const FoundPathNodePtr& node)
+{
+    const auto& right = sharedHandleToNodeMap().right;
+    const auto it = right.find(node);
+    return it == right.end() ? -1 : it->second;
+}
+
+BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner) : mOwner(owner)
+{
+    mWorkTimer.setSingleShot(true);
+    QObject::connect(&mWorkTimer, &QTimer::timeout, [this] { processWork(); });
+}
+
+BrushFileSearchImpl::~BrushFileSearchImpl()
+{
+    if (mIndex)
+        mIndex->stop();
+    mIndex.reset();
+    mMonitorConnection.reset();
+}
+
+bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
+                                              const QStringList& directories)
+{
+    mRepository = FoundPathTree::sharedTree();
+    mMonitor = FolderMonitor::shared();
+    mMonitorConnection = std::make_unique<FolderMonitorConnection>(this, mMonitor);
+
+    mIndex = FileIndex::create(queryString);
+    if (!mIndex) {
+        qCInfo(lcDiscovery, "Can't create MDQuery");
+        return true;
+    }
+    // Linux has no older system that would call for the whole computer: the home and
+    // removable-media folders are where users keep brush files.
+    mIndex->setSearchScope(directories.isEmpty() ? QStringList{FileIndex::kScopeHomeAndMedia}
+                                                 : directories);
+    FileIndex::BatchingParameters batching = mIndex->batchingParameters();
+    batching.first_max_num = 150;
+    batching.update_max_ms = 100;
+    mIndex->setBatchingParameters(batching);
+
+    QObject::connect(mIndex.get(), &FileIndex::progress, mOwner, [this] {
+        report(SearchReport::eFirstPhaseProgress, {}, {}, {}, mIndex->resultCount());
+    });
+    QObject::connect(mIndex.get(), &FileIndex::finished, mOwner, [this] {
+        IndexedFileList items;
+        const int count = mIndex->resultCount();
+        items.reserve(size_t(count));
+        for (int i = 0; i < count; ++i)
+            items.push_back(mIndex->resultAtIndex(i));
+        queue(Work::eAdd, std::move(items));
+        queue(Work::eFinishFirstPhase, {});
+    });
+    QObject::connect(mIndex.get(), &FileIndex::updated, mOwner,
+                     [this](const FileIndexUpdate& update) { onIndexUpdated(update); });
+    return true;
+}
+
+bool BrushFileSearchImpl::run(bool live)
+{
+    if (!mIndex)
+        return true;
+    if (!mIndex->execute(live)) {
+        qCInfo(lcDiscovery, "MDQueryExecute failed.");
+        return false;
+    }
+    return true;
+}
+
+bool BrushFileSearchImpl::isInInitialSearch() const
+{
+    return mIndex && !mFirstPhaseReported;
+}
+
+bool BrushFileSearchImpl::hasFoundFilesInPath(const QString& path) const
+{
+    return mRepository && mRepository->findNodeForPath(path) != nullptr;
+}
+
+void BrushFileSearchImpl::onIndexUpdated(const FileIndexUpdate& update)
+{
+    if (!update.added.empty())
+        queue(Work::eAdd, update.added);
+    if (!update.removed.empty())
+        queue(Work::eRemove, update.removed);
+    if (!update.changed.empty())
+        queue(Work::eChange, update.changed);
+}
+
+// Work is taken up on the next turn of the event loop: whoever handed it over (the index's
+// flush) has used that turn's share already.
+void BrushFileSearchImpl::queue(Work::eKind kind, IndexedFileList files)
+{
+    mWork.push_back({kind, std::move(files)});
+    if (!mWorkTimer.isActive())
+        mWorkTimer.start(0);
+}
+
+void BrushFileSearchImpl::processWork()
+{
+    // Small slices, so that the clock is looked at often: one path can cost several watches.
+    constexpr size_t kSlice = 16;
+    QElapsedTimer turn;
+    turn.start();
+    size_t done = 0;
+    while (!mWork.empty() && done < kPathsPerTurn && turn.elapsed() < kTurnBudgetMs) {
+        Work& work = mWork.front();
+        const size_t count =
+            std::min({kSlice, kPathsPerTurn - done, work.files.size() - work.next});
+        const IndexedFileList slice(work.files.begin() + long(work.next),
+                                    work.files.begin() + long(work.next + count));
+        work.next += count;
+        done += count;
+        switch (work.kind) {
+        case Work::eAdd:
+            addFiles(slice);
+            break;
+        case Work::eRemove:
+            for (const IndexedFilePtr& item : slice)
+                removeNode(nodeForFile(item));
+            break;
+        case Work::eChange:
+            changedFiles(slice);
+            break;
+        case Work::eFinishFirstPhase:
+            mFirstPhaseReported = true;
+            report(SearchReport::eFirstPhaseFinished);
+            break;
+        }
+        if (work.next >= work.files.size())
+            mWork.pop_front();
+    }
+    if (!mWork.empty())
+        mWorkTimer.start(0);
+}
+
+void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
+{
+    QStringList paths;
+    std::vector<std::uint8_t> flags;
+    for (const IndexedFilePtr& item : items) {
+        const QString path = item ? item->path() : QString();
+        if (path.isEmpty()) {
+            qCInfo(lcDiscovery, "addMDItems: Could not get path for item");
+            continue;
+        }
+        if (!ExistsOnDisk(path)) {
+            qCInfo(lcDiscovery).noquote()
+                << QStringLiteral("Spotlight reports nonexistent %1").arg(path);
+            continue;
+        }
+        std::vector<FoundPathNodePtr> created;
+        const FoundPathNodePtr node = mRepository->addPath(path, false, &created, nullptr);
+        if (!node)
+            continue;
+        sharedFileToNodeMap().insert(FileToNodeMap::value_type(item, node));
+        flags.push_back(FlagByte(node));
+        watchFolders(created);
+        paths << path;
+    }
+    if (!paths.isEmpty())
+        report(SearchReport::eItemsAdded, paths, {}, flags);
+}
+
+void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
+{
+    // An item can lose its node before its change arrives: the monitor reports a deleted
+    // folder at once, the index the file that had moved out of it only with its next batch.
+    // Such an item is still on disk and is announced again where it is now.
+    IndexedFileList lost;
+    for (const IndexedFilePtr& item : items) {
+        const QString path = item ? item->path() : QString();
+        const FoundPathNodePtr node = nodeForFile(item);
+        if (!node) {
+            qCInfo(lcDiscovery).noquote()
+                << QStringLiteral("changedMDItems: can't find %1").arg(path);
+            if (item)
+                lost.push_back(item);
+            continue;
+        }
+        const QString nodePath = node->path();
+        if (path == nodePath)
+            continue;
+        if (FolderPart(path) == FolderPart(nodePath))
+            renameNode(node, LastComponent(path));
+        else
+            moveNode(node, path);
+    }
+    if (!lost.empty())
+        addFiles(lost);
+}
+
+void BrushFileSearchImpl::watchFolders(const std::vector<FoundPathNodePtr>& folders)
+{
+    for (const FoundPathNodePtr& folder : folders) {
+        const int handle = mMonitor->addFolder(folder->path());
+        if (handle > 0)
+            sharedHandleToNodeMap().insert(HandleToNodeMap::value_type(handle, folder));
+    }
+}
+
+void BrushFileSearchImpl::unwatchFolders(const std::vector<FoundPathNodePtr>& folders,
+                                         const char* missingHandleMessage)
+{
+    for (const FoundPathNodePtr& folder : folders) {
+        const int handle = handleForNode(folder);
+        if (handle != -1)
+            mMonitor->removeFolder(handle);
+        else if (missingHandleMessage)
+            qCInfo(lcDiscovery).noquote()
+                << QString::fromLatin1(missingHandleMessage).arg(folder->path());
+        sharedHandleToNodeMap().right.erase(folder);
+    }
+}
+
+// Drops the node's handle and item entries. The files below a removed folder go with it,
+// so their items must not keep pointing at nodes that have left the tree.
+void BrushFileSearchImpl::forgetNode(const FoundPathNodePtr& node)
+{
+    sharedHandleToNodeMap().right.erase(node);
+    sharedFileToNodeMap().right.erase(node);
+}
+
+void BrushFileSearchImpl::removeNode(const FoundPathNodePtr& node)
+{
+    if (!node)
+        return;
+    const QString path = node->path();
+    std::vector<FoundPathNodePtr> folders;
+    std::vector<FoundPathNodePtr> files;
+    node->getAllSubdirectories(&folders, &files);
+    mRepository->removeNode(node, &folders);
+    unwatchFolders(folders, "removeNode: couldn't find fd for %1");
+    folders.push_back(node);
+    unwatchFolders({node});
+    for (const FoundPathNodePtr& folder : folders)
+        forgetNode(folder);
+    for (const FoundPathNodePtr& file : files)
+        forgetNode(file);
+    report(SearchReport::eItemDeleted, {path});
+}
+
+void BrushFileSearchImpl::renameNode(const FoundPathNodePtr& node, const QString& newName)
+{
+    const QString oldPath = node->path();
+    node->rename(newName);
+    report(SearchReport::eItemRenamed, {oldPath}, {node->path()});
+}
+
+void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& newPath)
+{
+    const QString nodePath = node->path();
+    std::vector<FoundPathNodePtr> files;
+    if (node->isFile())
+        files.push_back(node);
+    else
+        node->getAllSubdirectories(nullptr, &files);
+    QStringList oldPaths;
+    for (const FoundPathNodePtr& file : files)
+        oldPaths << file->path();
+
+    std::vector<FoundPathNodePtr> deleted;
+    std::vector<FoundPathNodePtr> created;
+    const FoundPathNodePtr moved = mRepository->moveNode(node, newPath, &deleted, &created);
+    unwatchFolders(deleted, "moveNode: Can't find fd for %1");
+    watchFolders(created);
+
+    if (!moved) {
+        // Something already sits at the new place: the item is gone from where it was, and what
+        // went with it must let go of its watches.
+        std::vector<FoundPathNodePtr> folders;
+        node->getAllSubdirectories(&folders, nullptr);
+        folders.push_back(node);
+        unwatchFolders(folders);
+        for (const FoundPathNodePtr& file : files)
+            forgetNode(file);
+        report(SearchReport::eItemDeleted, {nodePath});
+        return;
+    }
+
+    // The tree moves a node under its old name; an item that changed folder and name in one
+    // step (mv a/x.abr b/y.abr) must end up under the new one.
+    const QString newName = LastComponent(newPath);
+    if (moved->name() != newName)
+        moved->rename(newName);
+
+    QStringList newPaths;
+    std::vector<std::uint8_t> flags;
+    for (const FoundPathNodePtr& file : files) {
+        newPaths << file->path();
+        flags.push_back(FlagByte(file));
+    }
+    report(SearchReport::eItemsMoved, oldPaths, newPaths, flags);
+}
+
+void BrushFileSearchImpl::folderChanged(int) {}
+
+void BrushFileSearchImpl::folderDeleted(int handle)
+{
+    if (const FoundPathNodePtr node = nodeForHandle(handle))
+        removeNode(node);
+}
+
+void BrushFileSearchImpl::folderRenamed(int handle, const QString& newPath)
+{
+    if (const FoundPathNodePtr node = nodeForHandle(handle))
+        renameNode(node, LastComponent(newPath));
+}
+
+void BrushFileSearchImpl::folderMoved(int handle, const QString& newPath)
+{
+    const FoundPathNodePtr node = nodeForHandle(handle);
+    if (!node)
+        return;
+    if (node->parent() && node->parent()->path() == FolderPart(newPath))
+        renameNode(node, LastComponent(newPath));
+    else
+        moveNode(node, newPath);
+}
+
+void BrushFileSearchImpl::report(SearchReport::eKind kind, QStringList paths, QStringList newPaths,
+                                 std::vector<std::uint8_t> flags, int count)
+{
+    SearchReport out;
+    out.searchID = mOwner->searchID();
+    out.kind = kind;
+    out.paths = std::move(paths);
+    out.newPaths = std::move(newPaths);
+    out.flags = std::move(flags);
+    out.count = count;
+    Q_EMIT mOwner->reported(out);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "discovery/BrushFileSearch.h"
+#include "discovery/FolderMonitorObserver.h"
+#include "discovery/FoundPathNode.h"
+#include "discovery/IndexedFile.h"
+
+#include <QStringList>
+#include <QTimer>
+#include <boost/bimap.hpp>
+#include <boost/bimap/set_of.hpp>
+#include <deque>
+#include <memory>
+
+class FileIndex;
+class FolderMonitor;
+class FolderMonitorConnection;
+class FoundPathTree;
+struct FileIndexUpdate;
+
+class BrushFileSearchImpl : public FolderMonitorObserver
+{
+public:
+    // Each found file's item and its leaf; each monitored folder's handle and its node. One
+    // to one on both sides, shared by every search in the process.
+    using FileToNodeMap = boost::bimap<boost::bimaps::set_of<IndexedFilePtr>,
+                                       boost::bimaps::set_of<FoundPathNodePtr>>;
+    using HandleToNodeMap =
+        boost::bimap<boost::bimaps::set_of<int>, boost::bimaps::set_of<FoundPathNodePtr>>;
+    static FileToNodeMap& sharedFileToNodeMap();
+    static HandleToNodeMap& sharedHandleToNodeMap();
+
+    explicit BrushFileSearchImpl(BrushFileSearch* owner);
+    ~BrushFileSearchImpl() override;
+
+    bool initWithQueryString(const QString& queryString, const QStringList& directories);
+    bool run(bool live);
+    bool isInInitialSearch() const;
+    bool hasFoundFilesInPath(const QString& path) const;
+
+    static FoundPathNodePtr nodeForFile(const IndexedFilePtr& item);
+    static IndexedFilePtr fileForNode(const FoundPathNodePtr& node);
+    static FoundPathNodePtr nodeForHandle(int handle);
+    static int handleForNode(const FoundPathNodePtr& node);
+
+    // FolderMonitorObserver
+    void folderChanged(int handle) override;
+    void folderMoved(int handle, const QString& newPath) override;
+    void folderRenamed(int handle, const QString& newPath) override;
+    void folderDeleted(int handle) override;
+
+private:
+    // What the index handed over, worked off in order, a bounded share per turn of the event
+    // loop, so that a first phase of 200,000 files never freezes the window.
+    struct Work
+    {
+        enum eKind
+        {
+            eAdd,
+            eRemove,
+            eChange,
+            eFinishFirstPhase
+        } kind;
+        IndexedFileList files;
+        size_t next = 0;
+    };
+    void queue(Work::eKind kind, IndexedFileList files);
+    void processWork();
+    void onIndexUpdated(const FileIndexUpdate& update);
+
+    void addFiles(const IndexedFileList& items);
+    void changedFiles(const IndexedFileList& items);
+    void removeNode(const FoundPathNodePtr& node);
+    void moveNode(const FoundPathNodePtr& node, const QString& newPath);
+    void renameNode(const FoundPathNodePtr& node, const QString& newName);
+    void watchFolders(const std::vector<FoundPathNodePtr>& folders);
+    void unwatchFolders(const std::vector<FoundPathNodePtr>& folders,
+                        const char* missingHandleMessage = nullptr);
+    void forgetNode(const FoundPathNodePtr& node);
+    void report(SearchReport::eKind kind, QStringList paths = {}, QStringList newPaths = {},
+                std::vector<std::uint8_t> flags = {}, int count = 0);
+
+    BrushFileSearch* mOwner;
+    std::unique_ptr<FileIndex> mIndex;
+    FolderMonitor* mMonitor = nullptr;
+    std::unique_ptr<FolderMonitorConnection> mMonitorConnection;
+    FoundPathTree* mRepository = nullptr;
+    std::deque<Work> mWork;
+    QTimer mWorkTimer;
+    bool mFirstPhaseReported = false;
+};

@@ -1,0 +1,49 @@
+#include "discovery/CrawlWorkers.h"
+
+CrawlWorkers::~CrawlWorkers()
+{
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mQuitting = true;
+        mJobs.clear();
+    }
+    mWake.notify_all();
+    for (std::thread& thread : mThreads)
+        thread.join();
+}
+
+void CrawlWorkers::start(std::function<void()> job)
+{
+    std::lock_guard<std::mutex> lock(mMutex);
+    mJobs.push_back(std::move(job));
+    // Threads are made as work comes; idle ones wait for the next job.
+    if (int(mThreads.size()) < mMaxThreads && int(mJobs.size()) > int(mThreads.size()) - mBusy)
+        mThreads.emplace_back([this] { run(); });
+    mWake.notify_one();
+}
+
+void CrawlWorkers::waitForDone()
+{
+    std::unique_lock<std::mutex> lock(mMutex);
+    mIdle.wait(lock, [this] { return mJobs.empty() && mBusy == 0; });
+}
+
+void CrawlWorkers::run()
+{
+    std::unique_lock<std::mutex> lock(mMutex);
+    for (;;) {
+        mWake.wait(lock, [this] { return mQuitting || !mJobs.empty(); });
+        if (mQuitting)
+            return;
+        std::function<void()> job = std::move(mJobs.front());
+        mJobs.pop_front();
+        ++mBusy;
+        lock.unlock();
+        job();
+        job = nullptr;
+        lock.lock();
+        --mBusy;
+        if (mJobs.empty() && mBusy == 0)
+            mIdle.notify_all();
+    }
+}

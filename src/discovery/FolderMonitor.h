@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <map>
+#include <unordered_map>
+
+class FolderWatcher;
+struct FolderWatchBatch;
+
+// What the monitor learned about one registered folder.
+struct FolderMonitorReport
+{
+    enum eKind : int
+    {
+        eRenamed = 1, // same parent folder, new name
+        eMoved = 2,   // another parent folder
+        eDeleted = 3  // deleted, moved outside every watched folder, or its drive unmounted
+    };
+    int handle = -1;
+    eKind kind = eDeleted;
+    QString newPath; // renames and moves only
+};
+
+// Keeps the path of every registered folder and turns the folder watcher's events into one
+// report per folder renamed in place, moved elsewhere or gone, with its new path. Main thread
+// only. A handle stays registered after a deletion report until its owner removes it.
+class FolderMonitor : public QObject
+{
+    Q_OBJECT
+public:
+    // The process's monitor over the shared watcher; never destroyed.
+    static FolderMonitor* shared();
+    explicit FolderMonitor(FolderWatcher* watcher, QObject* parent = nullptr);
+    ~FolderMonitor() override;
+
+    // A handle above 0, or -1 when the folder cannot be watched.
+    int addFolder(const QString& path);
+    void removeFolder(int handle);
+    // The folder's path as last learned; empty for an unknown handle.
+    QString pathOf(int handle) const;
+    int folderCount() const { return int(mFolders.size()); }
+
+Q_SIGNALS:
+    void folderReported(const FolderMonitorReport& report);
+
+private:
+    struct Folder
+    {
+        int wd;
+        QString path;
+        bool reportedGone = false;
+    };
+    void onEvents(const FolderWatchBatch& batch);
+    void reportGone(int wd);
+    void followMove(const QString& from, const QString& to);
+
+    FolderWatcher* mWatcher;
+    int mNextHandle = 1;
+    std::map<int, Folder> mFolders;
+    std::unordered_multimap<int, int> mHandlesByWatch;
+};
+
+Q_DECLARE_METATYPE(FolderMonitorReport)
