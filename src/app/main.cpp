@@ -2,15 +2,20 @@
 #include "ui/BrushAppDelegate.h"
 #include "ui/BrushWindow.h"
 #include "ui/KelbrinApplication.h"
+#include "ui/OutlineDump.h"
+#include "ui/OutlineSetup.h"
+#include "ui/OutlineSources.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
-void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot)
+void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot,
+                     QCommandLineOption& dumpOutlines, QCommandLineOption& full)
 {
     parser.setApplicationDescription(
         QStringLiteral("Browse the brushes in Photoshop brush files."));
@@ -19,6 +24,13 @@ void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot)
     screenshot.setDescription(
         QStringLiteral("Open FILE, save a picture of the window to OUT and quit."));
     parser.addOption(screenshot);
+    dumpOutlines.setDescription(QStringLiteral(
+        "Without showing a window, wait until the search for brush files has done its first "
+        "pass, print both outlines with every folder open, and quit."));
+    parser.addOption(dumpOutlines);
+    full.setDescription(
+        QStringLiteral("With --dump-outlines: print every folder (Show All Folders)."));
+    parser.addOption(full);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("A brush file to show (a path or a file:// URI)."),
                                  QStringLiteral("[file]"));
@@ -49,6 +61,38 @@ int RunScreenshot(KelbrinApplication& app, BrushWindow& window, const QString& o
         std::fprintf(stderr, "kelbrin: the read of %s stopped with an error\n", qPrintable(file));
     return finished && saved && !window.lastReadFailed() ? 0 : 1;
 }
+// `kelbrin --dump-outlines [--full]`: the outlines as text, once the search's first phase and
+// the installed outline's own search are over.
+int RunDumpOutlines(KelbrinApplication& app, bool full)
+{
+    BrushWindow window;
+    BrushFileSearch* search = app.getBrushFileQuery();
+    if (!search) {
+        std::fprintf(stderr, "kelbrin: the search for brush files could not start\n");
+        return 1;
+    }
+    AttachOutlines(window, *search, app.getPhotoshopApps(), KelbrinApplication::searchedFolders());
+    auto* found = static_cast<FoundFileOutlineSource*>(window.fileOutlineSource());
+    auto* installed = static_cast<InstalledFileOutlineSource*>(window.installedFileOutlineSource());
+    int installedPhases = 0;
+    QObject::connect(installed, &OutlineSource::firstPhaseDidFinish, &app,
+                     [&] { ++installedPhases; });
+    const auto done = [&] {
+        return found->firstPhaseFinished() && installedPhases >= 1 &&
+               (!installed->supplementalSearchStarted() || installedPhases >= 2);
+    };
+    while (!done())
+        app.processEvents(QEventLoop::WaitForMoreEvents);
+    QTextStream out(stdout);
+    for (auto [title, source] :
+         {std::pair<const char*, OutlineSource*>{"[all]", found}, {"[installed]", installed}}) {
+        source->setShowingFullHierarchy(full);
+        out << title << '\n';
+        for (const QString& row : OutlineDumpRows(*source))
+            out << row << '\n';
+    }
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -68,7 +112,9 @@ int main(int argc, char** argv)
             QCommandLineParser parser;
             QCommandLineOption screenshot(QStringLiteral("screenshot"), QString(),
                                           QStringLiteral("OUT"));
-            DescribeOptions(parser, screenshot);
+            QCommandLineOption dumpOutlines(QStringLiteral("dump-outlines"));
+            QCommandLineOption full(QStringLiteral("full"));
+            DescribeOptions(parser, screenshot, dumpOutlines, full);
             parser.process(text); // prints and exits
             return 0;
         }
@@ -81,8 +127,12 @@ int main(int argc, char** argv)
         QStringLiteral("screenshot"),
         QStringLiteral("Open FILE, save a picture of the window to OUT and quit."),
         QStringLiteral("OUT"));
-    DescribeOptions(parser, screenshot);
+    QCommandLineOption dumpOutlines(QStringLiteral("dump-outlines"));
+    QCommandLineOption full(QStringLiteral("full"));
+    DescribeOptions(parser, screenshot, dumpOutlines, full);
     parser.process(app);
+    if (parser.isSet(dumpOutlines))
+        return RunDumpOutlines(app, parser.isSet(full));
     QStringList files;
     for (const QString& argument : parser.positionalArguments()) {
         const QString path = BrushAppDelegate::pathFromArgument(argument);
@@ -111,6 +161,9 @@ int main(int argc, char** argv)
     delegate.openFiles(files);
 
     BrushWindow window;
+    if (BrushFileSearch* search = app.getBrushFileQuery())
+        AttachOutlines(window, *search, app.getPhotoshopApps(),
+                       KelbrinApplication::searchedFolders());
     window.show();
     app.windowCreated(&window);
     delegate.setWindow(&window);

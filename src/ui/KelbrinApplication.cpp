@@ -1,5 +1,8 @@
 #include "ui/KelbrinApplication.h"
 
+#include "discovery/BrushFileSearch.h"
+#include "discovery/FileIndex.h"
+#include "discovery/SearchQueryString.h"
 #include "thread/KelbrinCoreApplication.h"
 #include "ui/BrushWindow.h"
 #include "ui/KelbrinStyle.h"
@@ -23,6 +26,27 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     setStyle(new KelbrinStyle(QApplication::style()->name()));
     // Have the thread library set itself up before the worker and the folder watcher start.
     boost::thread(DummyCall).detach();
+    mPhotoshopApps = FindInstalledPhotoshopApps();
+}
+
+KelbrinApplication::~KelbrinApplication() = default;
+
+BrushFileSearch* KelbrinApplication::getBrushFileQuery()
+{
+    // Made on first use rather than at start, so that test programs built on this
+    // application object never start watching the disk.
+    if (!mBrushFileQueryStarted) {
+        mBrushFileQueryStarted = true;
+        mBrushFileQuery = BrushFileSearch::initWithQueryString(searchQueryString(), {});
+        if (mBrushFileQuery)
+            mBrushFileQuery->run();
+    }
+    return mBrushFileQuery.get();
+}
+
+QStringList KelbrinApplication::searchedFolders()
+{
+    return FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia});
 }
 
 KelbrinApplication* KelbrinApplication::instance()
@@ -40,4 +64,6 @@ bool KelbrinApplication::event(QEvent* event)
 void KelbrinApplication::windowCreated(BrushWindow* window)
 {
     mBrushWindow = window;
+    if (mBrushFileQuery && mBrushFileQuery->isInInitialSearch())
+        window->setProgressIndicator(true);
 }

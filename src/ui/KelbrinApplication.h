@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QPointer>
 
+#include "actions/PhotoshopApp.h"
 #include "ui/BrushWindow.h"
+
+#include <memory>
+
+class BrushFileSearch;
 
 // The window program's application object: hands the reading thread's notification carriers
 // to NotificationEvent before Qt's own dispatch sees them, and opens the help page.
@@ -16,9 +21,21 @@ public:
 
     static KelbrinApplication* instance();
 
+    ~KelbrinApplication() override;
+
+    // The installed painting applications, found at start.
+    const PhotoshopAppList& getPhotoshopApps() const { return mPhotoshopApps; }
+    // The one search for every brush file on the machine, started by the first call.
+    BrushFileSearch* getBrushFileQuery();
+    // The folders that search looks through.
+    static QStringList searchedFolders();
+
     void windowCreated(BrushWindow* window);
     BrushWindow* brushWindow() const { return mBrushWindow; }
 
 private:
     QPointer<BrushWindow> mBrushWindow;
+    PhotoshopAppList mPhotoshopApps;
+    std::unique_ptr<BrushFileSearch> mBrushFileQuery;
+    bool mBrushFileQueryStarted = false;
 };

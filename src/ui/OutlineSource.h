@@ -62,6 +62,11 @@ public:
     bool isDirectory(const QModelIndex& index) const;
     // The row of node under parent, or an invalid index when it is not one of parent's rows.
     QModelIndex indexOfChild(const QModelIndex& parent, const CFileSystemNode* node) const;
+    // Keeps alive what feeds this source (its subscriptions to searches) for as long as it lives.
+    void holdSubscription(std::shared_ptr<void> subscription)
+    {
+        mSubscriptions.push_back(std::move(subscription));
+    }
     // Whether the first phase of the search this source follows is over.
     bool firstPhaseFinished() const { return mFirstPhaseFinished; }
 
@@ -132,4 +137,6 @@ private:
     mutable Row mRoot;
     // Nodes to the row that shows them, for refreshes that start at a node.
     mutable std::unordered_map<const CFileSystemNode*, Row*> mRowsByNode;
+    // Last, so the subscriptions end before the rows they feed go.
+    std::vector<std::shared_ptr<void>> mSubscriptions;
 };

@@ -46,11 +46,14 @@ void InstalledFileOutlineSource::finishedQueryFirstPhase()
     if (mSupplementalSearch || !mFoundFilesIn || !mStartSupplementalSearch)
         return;
     // The main search passes over hidden folders, and Wine keeps its programs inside one; the
-    // applications it found nothing for are searched again on their own.
+    // applications it found nothing for are searched again on their own. Their additional
+    // brushes folders live in the same hidden prefix, so they go along.
     QStringList folders;
     for (const Application& app : mApplications) {
-        if (!mFoundFilesIn(app.appFolder))
-            folders << app.appFolder;
+        for (const QString& folder : {app.appFolder, app.additionalBrushesFolder}) {
+            if (!folder.isEmpty() && !folders.contains(folder) && !mFoundFilesIn(folder))
+                folders << folder;
+        }
     }
     if (!folders.isEmpty())
         mSupplementalSearch = mStartSupplementalSearch(folders, this);

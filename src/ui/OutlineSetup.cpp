@@ -1,0 +1,59 @@
+#include "ui/OutlineSetup.h"
+
+#include "discovery/AlwaysVisibleFolders.h"
+#include "discovery/BrushFileSearch.h"
+#include "discovery/SearchObserverConnection.h"
+#include "discovery/SearchQueryString.h"
+#include "platform/BackupVolumes.h"
+#include "ui/BrushWindow.h"
+#include "ui/OutlineSources.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace {
+// A search of its own with the observer that follows it; the connection ends first.
+struct SupplementalSearch
+{
+    std::unique_ptr<BrushFileSearch> search;
+    std::unique_ptr<SearchObserverConnection> connection;
+    ~SupplementalSearch() { connection.reset(); }
+};
+} // namespace
+
+void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const PhotoshopAppList& apps,
+                    const QStringList& searchedFolders)
+{
+    QStringList excluded;
+    std::vector<InstalledFileOutlineSource::Application> targets;
+    for (const PhotoshopApp& app : apps) {
+        excluded << app.appFolderPath();
+        targets.push_back({app.appFolderPath(), app.additionalBrushesFolderPath()});
+        // Wine keeps programs under a dot-folder; the way to them counts as visible.
+        AlwaysVisibleFolders::registerFolder(app.appFolderPath());
+        if (!app.additionalBrushesFolderPath().isEmpty())
+            AlwaysVisibleFolders::registerFolder(app.additionalBrushesFolderPath());
+    }
+    excluded << SystemLibraryFolders();
+    if (!QSettings().value(QStringLiteral("allowTimeMachineVolumes")).toBool())
+        excluded << BackupVolumePaths();
+
+    auto* found = new FoundFileOutlineSource(excluded, QDir::homePath());
+    auto* installed = new InstalledFileOutlineSource(targets);
+    found->holdSubscription(std::make_shared<SearchObserverConnection>(found, &search));
+    installed->holdSubscription(std::make_shared<SearchObserverConnection>(installed, &search));
+    installed->setSupplementalSearch(
+        [&search](const QString& folder) { return search.hasFoundFilesInPath(folder); },
+        [](const QStringList& folders, FSObserver* observer) -> std::shared_ptr<void> {
+            auto supplemental = std::make_shared<SupplementalSearch>();
+            supplemental->search =
+                BrushFileSearch::initWithQueryString(kBrushFileNameQuery, folders);
+            if (!supplemental->search)
+                return nullptr;
+            supplemental->connection =
+                std::make_unique<SearchObserverConnection>(observer, supplemental->search.get());
+            supplemental->search->run();
+            return supplemental;
+        });
+    window.setOutlineSources(found, installed, apps, searchedFolders);
+}
