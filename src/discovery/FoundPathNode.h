@@ -1,6 +1,6 @@
 #pragma once
 
-#include "discovery/FileNodeFlags.h"
+#include "hierarchy/FileNodeFlags.h"
 
 #include <QMetaType>
 #include <QString>

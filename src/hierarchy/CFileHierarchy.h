@@ -1,7 +1,7 @@
 #pragma once
 
 #include "avl_array/avl_array.h"
-#include "discovery/FileNodeFlags.h"
+#include "hierarchy/FileNodeFlags.h"
 #include "hierarchy/CFSDescriptor.h"
 #include "hierarchy/CFileFilterByDirectory.h"
 #include "hierarchy/CFileSystemNode.h"

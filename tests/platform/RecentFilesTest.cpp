@@ -7,9 +7,23 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+namespace {
+// A recently-used list of the test's own: the window tests write theirs at the same time.
+struct OwnDataHome
+{
+    Sandbox box;
+    OwnDataHome()
+    {
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("XDG_DATA_HOME", box.path(QStringLiteral("share")).toUtf8());
+    }
+    ~OwnDataHome() { qunsetenv("XDG_DATA_HOME"); }
+};
+} // namespace
+
 TEST(RecentFiles, AddsEachFileOnceAndKeepsOtherEntries)
 {
-    QStandardPaths::setTestModeEnabled(true);
+    OwnDataHome home;
     QFile::remove(RecentFilesPath());
     NoteRecentFile(QStringLiteral("/data/a b.abr"));
     NoteRecentFile(QStringLiteral("/data/a b.abr"));
@@ -31,7 +45,7 @@ TEST(RecentFiles, AddsEachFileOnceAndKeepsOtherEntries)
 
 TEST(RecentFiles, ReopeningMovesAFileToTheTopAndOnlyExistingBrushFilesAreListed)
 {
-    QStandardPaths::setTestModeEnabled(true);
+    OwnDataHome home;
     QFile::remove(RecentFilesPath());
     Sandbox box;
     const QString a = box.write("a.abr", "x"), b = box.write("b.ABR", "x"),
