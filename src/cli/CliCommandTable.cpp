@@ -26,8 +26,7 @@ const std::vector<CliCommand>& CliCommandTable()
     static const std::vector<CliCommand> table{
         {"list", RunListCommand, SwitchesFiles,
          "list [--json] FILE...\nlist [--json] --switch-after N FILE1 FILE2",
-         "read brush files and list their brushes (with --switch-after, switch from FILE1 to "
-         "FILE2 after N brushes, as the window does)"},
+         "read brush files and list their brushes"},
         {"export", RunExportCommand, Never, "export [--transparent] FILE DIR",
          "write the brushes of FILE as PNG files into a new folder"},
         {"tree", RunTreeCommand, Always,

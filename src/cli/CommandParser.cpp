@@ -59,7 +59,9 @@ std::optional<int> CommandParser::parse(const QStringList& args, CliStreams io)
     if (!mParser.isSet(mHelp))
         return std::nullopt;
     printUsage(io.out);
-    io.out << '\n' << mCommand.summary << "\n\noptions:\n";
+    QString summary = QString::fromLatin1(mCommand.summary);
+    summary[0] = summary[0].toUpper();
+    io.out << '\n' << summary << ".\n\noptions:\n";
     auto described = mDescribed;
     described.emplace_back(QStringLiteral("-h, --help"), QStringLiteral("show this help"));
     qsizetype width = 0;
@@ -85,6 +87,6 @@ void CommandParser::printUsage(QTextStream& stream) const
     // A line that starts with a space goes on with the one before it.
     for (qsizetype i = 0; i < lines.size(); ++i)
         stream << (i == 0 ? "usage: " : "       ")
-               << (lines[i].startsWith(QLatin1Char(' ')) ? "           " : "kelbrin-cli ")
+               << (lines[i].startsWith(QLatin1Char(' ')) ? "            " : "kelbrin-cli ")
                << lines[i] << '\n';
 }

@@ -326,8 +326,9 @@ int RunListCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("list");
     parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
-    parser.addValueOption(QStringLiteral("switch-after"), QStringLiteral("N"),
-                          QStringLiteral("leave FILE1 for FILE2 after N brushes"));
+    parser.addValueOption(
+        QStringLiteral("switch-after"), QStringLiteral("N"),
+        QStringLiteral("leave FILE1 for FILE2 after N brushes, as the window does"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool json = parser.isSet(QStringLiteral("json"));
