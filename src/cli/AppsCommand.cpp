@@ -1,19 +1,18 @@
 #include "actions/PhotoshopApp.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 
 int RunAppsCommand(const QStringList& args, CliStreams io)
 {
-    bool json = false;
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("--json")) {
-            json = true;
-        } else {
-            io.err << "kelbrin-cli apps: unexpected argument " << arg << "\n"
-                   << "usage: kelbrin-cli apps [--json]\n";
-            return 2;
-        }
-    }
+    CommandParser parser("apps");
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    if (!parser.operands().isEmpty())
+        return parser.usageError(QStringLiteral("unexpected argument ") + parser.operands().first(),
+                                 io);
+    const bool json = parser.isSet(QStringLiteral("json"));
     const PhotoshopAppList apps = FindInstalledPhotoshopApps();
     if (json) {
         io.out << "{\"apps\": [";

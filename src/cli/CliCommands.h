@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <vector>
 
 // Each command takes the arguments after its name and returns the process exit status:
 // 0 success, 1 failure of the work, 2 a usage error.
@@ -19,5 +20,18 @@ int RunAppsCommand(const QStringList& args, CliStreams io);
 int RunInstallCommand(const QStringList& args, CliStreams io);
 int RunTrashCommand(const QStringList& args, CliStreams io);
 
-// Text for an error thrown by the brush-file layer.
-QString DescribeReadError(int code);
+struct CliCommand
+{
+    const char* name;
+    int (*run)(const QStringList& args, CliStreams io);
+    // Reading a file and exporting it happen on the calling thread, straight into a sink;
+    // only what runs an event loop needs the application object.
+    bool (*needsApplication)(const QStringList& args);
+    // Its usage lines without "kelbrin-cli ", separated by '\n'.
+    const char* synopsis;
+    const char* summary;
+};
+
+// Every command, in the order the general usage lists them.
+const std::vector<CliCommand>& CliCommandTable();
+const CliCommand* FindCliCommand(const QString& name);

@@ -1,24 +1,22 @@
 #include "actions/BrushExporter.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
 
 int RunExportCommand(const QStringList& args, CliStreams io)
 {
-    bool transparent = false;
-    QStringList operands;
-    for (const QString& arg : args) {
-        if (arg == QLatin1String("--transparent") && operands.isEmpty())
-            transparent = true;
-        else if (arg.startsWith(QLatin1String("--")) && operands.isEmpty()) {
-            io.err << "kelbrin-cli export: unknown option " << arg << '\n';
-            return 2;
-        } else
-            operands << arg;
-    }
-    if (operands.size() != 2) {
-        io.err << "usage: kelbrin-cli export [--transparent] FILE DIR\n";
-        return 2;
-    }
+    CommandParser parser("export");
+    parser.addFlag(QStringLiteral("transparent"),
+                   QStringLiteral("black paint on a clear background instead of ink on white"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const bool transparent = parser.isSet(QStringLiteral("transparent"));
+    const QStringList operands = parser.operands();
+    if (operands.size() != 2)
+        return parser.usageError(operands.isEmpty()     ? QStringLiteral("no FILE and DIR given")
+                                 : operands.size() == 1 ? QStringLiteral("no DIR given")
+                                                        : QStringLiteral("too many arguments"),
+                                 io);
     const QString& path = operands[0];
     // The folder is made exactly as named, trailing slashes aside; a name that only points at
     // an existing folder ("", "/", ".", "..") names no new one.
@@ -28,8 +26,8 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     const QString last = dir.section(QLatin1Char('/'), -1);
     if (dir.isEmpty() || dir == QLatin1String("/") || last == QLatin1String(".") ||
         last == QLatin1String("..")) {
-        io.err << "kelbrin-cli export: DIR must name a new folder, not \"" << operands[1] << "\"\n";
-        return 2;
+        return parser.usageError(
+            QStringLiteral("DIR must name a new folder, not \"%1\"").arg(operands[1]), io);
     }
     const int slash = dir.lastIndexOf(QLatin1Char('/'));
     const QString parent = slash < 0    ? QStringLiteral(".")
@@ -48,13 +46,7 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     }
     if (result.error) {
         const qsizetype read = qsizetype(result.file->count());
-        io.err << path << ": stopped by error "
-               << (result.error->badAlloc ? QStringLiteral("bad_alloc")
-                                          : QString::number(result.error->code))
-               << " ("
-               << (result.error->badAlloc ? QStringLiteral("out of memory")
-                                          : DescribeReadError(result.error->code))
-               << ")\n";
+        io.err << path << ": " << StoppedByError(*result.error) << '\n';
         // Nothing read means nothing to keep: no folder then.
         if (read == 0)
             return 1;

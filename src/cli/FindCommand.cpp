@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
@@ -119,50 +120,41 @@ private:
     bool mJson;
 };
 
-int Usage(QTextStream& err)
-{
-    err << "usage: kelbrin-cli find [--watch] [--seconds N] [--json] [--stalls] [FOLDER...]\n";
-    return 2;
-}
 } // namespace
 
 int RunFindCommand(const QStringList& args, CliStreams io)
 {
-    bool watch = false;
-    bool json = false;
-    bool stalls = false;
+    CommandParser parser("find");
+    parser.addFlag(QStringLiteral("watch"), QStringLiteral("go on reporting changes"));
+    parser.addValueOption(QStringLiteral("seconds"), QStringLiteral("N"),
+                          QStringLiteral("stop watching after N seconds"));
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON object per line"));
+    parser.addFlag(QStringLiteral("stalls"),
+                   QStringLiteral("print the longest event-loop stall at the end"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const bool watch = parser.isSet(QStringLiteral("watch"));
+    const bool json = parser.isSet(QStringLiteral("json"));
+    const bool stalls = parser.isSet(QStringLiteral("stalls"));
     int seconds = -1;
+    if (parser.isSet(QStringLiteral("seconds"))) {
+        bool ok = false;
+        seconds = parser.value(QStringLiteral("seconds")).toInt(&ok);
+        if (!ok || seconds < 0)
+            return parser.usageError(QStringLiteral("--seconds needs a whole number of seconds"),
+                                     io);
+    }
     QStringList folders;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--watch")) {
-            watch = true;
-        } else if (arg == QLatin1String("--json")) {
-            json = true;
-        } else if (arg == QLatin1String("--stalls")) {
-            stalls = true;
-        } else if (arg == QLatin1String("--seconds")) {
-            bool ok = false;
-            seconds = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
-            if (!ok || seconds < 0) {
-                io.err << "kelbrin-cli find: --seconds needs a whole number of seconds\n";
-                return Usage(io.err);
-            }
-            ++i;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            io.err << "kelbrin-cli find: unknown option " << arg << '\n';
-            return Usage(io.err);
-        } else {
-            const QString folder = FileIndex::canonicalFolder(arg);
-            if (folder.isEmpty()) {
-                struct stat st;
-                const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
-                io.err << "kelbrin-cli find: " << arg
-                       << (exists ? ": not a folder\n" : ": no such folder\n");
-                return 2;
-            }
-            folders << folder;
+    for (const QString& arg : parser.operands()) {
+        const QString folder = FileIndex::canonicalFolder(arg);
+        if (folder.isEmpty()) {
+            struct stat st;
+            const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
+            io.err << "kelbrin-cli find: " << arg
+                   << (exists ? ": not a folder\n" : ": no such folder\n");
+            return 2;
         }
+        folders << folder;
     }
 
     const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;

@@ -1,16 +1,21 @@
 #include "actions/BrushInstaller.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
 #include "platform/Localization.h"
 
 #include <QFileInfo>
 
 int RunInstallCommand(const QStringList& args, CliStreams io)
 {
-    if (args.size() != 1 || args.first().startsWith(QLatin1Char('-'))) {
-        io.err << "usage: kelbrin-cli install FILE\n";
-        return 2;
-    }
-    const QString path = args.first();
+    CommandParser parser("install");
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const QStringList operands = parser.operands();
+    if (operands.size() != 1)
+        return parser.usageError(operands.isEmpty() ? QStringLiteral("no FILE given")
+                                                    : QStringLiteral("one FILE at a time"),
+                                 io);
+    const QString path = operands.first();
     const QFileInfo file(path);
     if (!file.isFile()) {
         io.err << "kelbrin-cli install: " << path

@@ -4,6 +4,7 @@
 #include "brush/SampledBrush.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
@@ -143,10 +144,7 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
         out << Printable(result.file->getPath()) << ": " << brushes.size()
             << (brushes.size() == 1 ? " brush, " : " brushes, ");
         if (result.error)
-            out << "stopped by error "
-                << (result.error->badAlloc ? QStringLiteral("bad_alloc")
-                                           : QString::number(result.error->code))
-                << " (" << ErrorMessage(*result.error) << ")\n";
+            out << StoppedByError(*result.error) << '\n';
         else if (result.unsupportedVersion)
             out << "unsupported version " << *result.unsupportedVersion << '\n';
         else if (result.finished)
@@ -228,12 +226,14 @@ private:
 
 QString ErrorMessage(const ReadError& error)
 {
-    return error.badAlloc ? QStringLiteral("out of memory") : DescribeReadError(error.code);
+    return error.badAlloc ? QStringLiteral("out of memory") : ReadErrorText(error.code);
 }
 
-QString DescribeReadError(int code)
+QString StoppedByError(const ReadError& error)
 {
-    return ReadErrorText(code);
+    return QStringLiteral("stopped by error %1 (%2)")
+        .arg(error.badAlloc ? QStringLiteral("bad_alloc") : QString::number(error.code),
+             ErrorMessage(error));
 }
 
 std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options)
@@ -324,33 +324,27 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
 
 int RunListCommand(const QStringList& args, CliStreams io)
 {
-    const char* const usage = "usage: kelbrin-cli list [--json] FILE...\n"
-                              "       kelbrin-cli list [--json] --switch-after N FILE1 FILE2\n";
-    bool json = false;
+    CommandParser parser("list");
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addValueOption(
+        QStringLiteral("switch-after"), QStringLiteral("N"),
+        QStringLiteral("leave FILE1 for FILE2 after N brushes, as the window does"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const bool json = parser.isSet(QStringLiteral("json"));
     int switchAfter = -1;
-    QStringList paths;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--json"))
-            json = true;
-        else if (arg == QLatin1String("--switch-after") && paths.isEmpty()) {
-            bool ok = false;
-            switchAfter = i + 1 < args.size() ? args[i + 1].toInt(&ok) : -1;
-            if (!ok || switchAfter < 0) {
-                io.err << "kelbrin-cli list: --switch-after needs a brush count (0 or more)\n";
-                return 2;
-            }
-            ++i;
-        } else if (arg.startsWith(QLatin1String("--")) && paths.isEmpty()) {
-            io.err << "kelbrin-cli list: unknown option " << arg << '\n';
-            return 2;
-        } else
-            paths << arg;
+    if (parser.isSet(QStringLiteral("switch-after"))) {
+        bool ok = false;
+        switchAfter = parser.value(QStringLiteral("switch-after")).toInt(&ok);
+        if (!ok || switchAfter < 0)
+            return parser.usageError(
+                QStringLiteral("--switch-after needs a brush count (0 or more)"), io);
     }
-    if (paths.isEmpty() || (switchAfter >= 0 && paths.size() != 2)) {
-        io.err << usage;
-        return 2;
-    }
+    const QStringList paths = parser.operands();
+    if (paths.isEmpty())
+        return parser.usageError(QStringLiteral("no FILE given"), io);
+    if (switchAfter >= 0 && paths.size() != 2)
+        return parser.usageError(QStringLiteral("--switch-after takes exactly two files"), io);
 
     ReadOptions options;
     options.switchAfter = switchAfter;

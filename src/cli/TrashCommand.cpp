@@ -1,28 +1,18 @@
 #include "actions/Trash.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
 
 int RunTrashCommand(const QStringList& args, CliStreams io)
 {
-    bool mayDelete = false;
-    QStringList files;
-    bool optionsDone = false;
-    for (const QString& arg : args) {
-        if (!optionsDone && arg == QLatin1String("--yes")) {
-            mayDelete = true;
-        } else if (!optionsDone && arg == QLatin1String("--")) {
-            optionsDone = true;
-        } else if (!optionsDone && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            io.err << "kelbrin-cli trash: unknown option " << arg << '\n';
-            files.clear();
-            break;
-        } else {
-            files.append(arg);
-        }
-    }
-    if (files.isEmpty()) {
-        io.err << "usage: kelbrin-cli trash [--yes] FILE...\n";
-        return 2;
-    }
+    CommandParser parser("trash");
+    parser.addFlag(QStringLiteral("yes"),
+                   QStringLiteral("delete the files no trash takes, as if asked and answered yes"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const bool mayDelete = parser.isSet(QStringLiteral("yes"));
+    const QStringList files = parser.operands();
+    if (files.isEmpty())
+        return parser.usageError(QStringLiteral("no FILE given"), io);
     // --yes stands for the user who is asked whether to delete a file no trash can take, and
     // answers yes.
     const Trash::AskToDelete yes = [](const QString&) { return true; };

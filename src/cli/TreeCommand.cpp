@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
 #include "hierarchy/CExcludeFileFilter.h"
 #include "hierarchy/CFileHierarchy.h"
 #include "hierarchy/CRestrictFileFilter.h"
@@ -10,10 +11,6 @@
 #include <memory>
 
 namespace {
-
-const char kUsage[] = "usage: kelbrin-cli tree [--depth-first] [--full] [--limited DIR]... "
-                      "[--always DIR]... [--exclude DIR]... [--restrict DIR]... "
-                      "[--script FILE] [PATH...]\n";
 
 // Paths are taken as given, except that a relative one is made absolute: the hierarchy
 // starts at "/".
@@ -152,60 +149,42 @@ private:
 
 int RunTreeCommand(const QStringList& args, CliStreams io)
 {
-    bool depthFirst = false;
-    bool full = false;
-    QStringList limited;
-    QStringList always;
-    QStringList excluded;
-    QStringList restricted;
-    QString script;
-    QStringList paths;
-
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        QStringList* list = nullptr;
-        if (arg == QLatin1String("--depth-first")) {
-            depthFirst = true;
-            continue;
-        }
-        if (arg == QLatin1String("--full")) {
-            full = true;
-            continue;
-        }
-        if (arg == QLatin1String("--")) {
-            for (++i; i < args.size(); ++i)
-                paths << args[i];
-            break;
-        }
-        if (arg == QLatin1String("--limited"))
-            list = &limited;
-        else if (arg == QLatin1String("--always"))
-            list = &always;
-        else if (arg == QLatin1String("--exclude"))
-            list = &excluded;
-        else if (arg == QLatin1String("--restrict"))
-            list = &restricted;
-        else if (arg != QLatin1String("--script")) {
-            if (arg.startsWith(QLatin1String("--"))) {
-                io.err << "kelbrin-cli tree: unknown option " << arg << '\n' << kUsage;
-                return 2;
-            }
-            paths << arg;
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            io.err << "kelbrin-cli tree: " << arg << " needs a value\n" << kUsage;
-            return 2;
-        }
-        if (list)
-            *list << Absolute(args[++i]);
-        else
-            script = args[++i];
-    }
-    if (!excluded.isEmpty() && !restricted.isEmpty()) {
-        io.err << "kelbrin-cli tree: --exclude and --restrict cannot be combined\n";
-        return 2;
-    }
+    CommandParser parser("tree");
+    parser.addFlag(QStringLiteral("depth-first"),
+                   QStringLiteral("sort the top level shallowest first"));
+    parser.addFlag(QStringLiteral("full"),
+                   QStringLiteral("print the full view: the root and each volume"));
+    parser.addValueOption(QStringLiteral("limited"), QStringLiteral("DIR"),
+                          QStringLiteral("never a level unless it holds a file itself"));
+    parser.addValueOption(QStringLiteral("always"), QStringLiteral("DIR"),
+                          QStringLiteral("every folder inside it is a level"));
+    parser.addValueOption(QStringLiteral("exclude"), QStringLiteral("DIR"),
+                          QStringLiteral("leave out what lies below it"));
+    parser.addValueOption(QStringLiteral("restrict"), QStringLiteral("DIR"),
+                          QStringLiteral("keep only what lies below it"));
+    parser.addValueOption(QStringLiteral("script"), QStringLiteral("FILE"),
+                          QStringLiteral("then run the commands of FILE (- for standard input)"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const auto absolute = [&parser](const char* option) {
+        QStringList dirs;
+        for (const QString& dir : parser.values(QString::fromLatin1(option)))
+            dirs << Absolute(dir);
+        return dirs;
+    };
+    const bool depthFirst = parser.isSet(QStringLiteral("depth-first"));
+    const bool full = parser.isSet(QStringLiteral("full"));
+    const QStringList limited = absolute("limited");
+    const QStringList always = absolute("always");
+    const QStringList excluded = absolute("exclude");
+    const QStringList restricted = absolute("restrict");
+    const QString script = parser.value(QStringLiteral("script"));
+    const QStringList paths = parser.operands();
+    if (!excluded.isEmpty() && !restricted.isEmpty())
+        return parser.usageError(QStringLiteral("--exclude and --restrict cannot be combined"), io);
+    // A script may add every file itself.
+    if (paths.isEmpty() && script.isEmpty())
+        return parser.usageError(QStringLiteral("no PATH given"), io);
 
     CFileHierarchy hierarchy;
     hierarchy.SetTopLevelSortingOrder(depthFirst ? eTopLevelSortByDepthFirst
@@ -223,10 +202,15 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
         filter->AddDirectory(dir);
     hierarchy.SetFilter(filter.get());
 
+    // A path that names nothing is reported and left out; the others are still shown.
+    int status = 0;
     for (const QString& given : paths) {
         const QString path = Absolute(given);
-        if (!QFileInfo::exists(path))
-            io.err << "kelbrin-cli tree: " << path << " does not exist\n";
+        if (!QFileInfo::exists(path)) {
+            io.err << "kelbrin-cli tree: " << given << ": no such file or folder\n";
+            status = 1;
+            continue;
+        }
         CFileSystemNodePtr node;
         bool topLevelChanged = false;
         hierarchy.AddFile(path, FileNodeFlags{}, node, topLevelChanged);
@@ -234,7 +218,7 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
 
     if (script.isEmpty()) {
         PrintOutline(hierarchy, full, io.out);
-        return 0;
+        return status;
     }
     QFile input;
     const bool opened = script == QLatin1String("-")
@@ -247,5 +231,5 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
     }
     io.err.flush();
     ScriptRunner runner(hierarchy, full, io, script);
-    return runner.Run(input) ? 0 : 1;
+    return runner.Run(input) ? status : 1;
 }

@@ -78,7 +78,5 @@ TEST(ExportCommandTest, FolderIsMadeAsNamedAndNamesOfNoNewFolderAreRefused)
         EXPECT_EQ(Export({file, QString::fromLatin1(dir)}).status, 2) << dir;
     EXPECT_EQ(Export({}).status, 2);
     EXPECT_EQ(Export({QStringLiteral("a.abr")}).status, 2);
-    EXPECT_EQ(Export({QStringLiteral("--bogus"), QStringLiteral("a"), QStringLiteral("b")}).status,
-              2);
 }
 } // namespace

@@ -123,7 +123,6 @@ TEST_F(ListCommandTest, SwitchAfterUsageErrors)
         {QStringLiteral("--switch-after"), QStringLiteral("-1"), mFirst, mSecond},
         {QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst},
         {QStringLiteral("--switch-after"), QStringLiteral("2"), mFirst, mSecond, mFirst},
-        {QStringLiteral("--bogus"), mFirst},
         {},
     };
     for (const QStringList& args : bad) {

@@ -1,0 +1,55 @@
+#include "cli/CliCommands.h"
+
+namespace {
+bool Never(const QStringList&)
+{
+    return false;
+}
+
+bool Always(const QStringList&)
+{
+    return true;
+}
+
+// A switch between files is made as the window makes it, on a working thread.
+bool SwitchesFiles(const QStringList& args)
+{
+    for (const QString& arg : args)
+        if (arg.startsWith(QLatin1String("--switch-after")))
+            return true;
+    return false;
+}
+} // namespace
+
+const std::vector<CliCommand>& CliCommandTable()
+{
+    static const std::vector<CliCommand> table{
+        {"list", RunListCommand, SwitchesFiles,
+         "list [--json] FILE...\nlist [--json] --switch-after N FILE1 FILE2",
+         "read brush files and list their brushes"},
+        {"export", RunExportCommand, Never, "export [--transparent] FILE DIR",
+         "write the brushes of FILE as PNG files into a new folder"},
+        {"tree", RunTreeCommand, Always,
+         "tree [--depth-first] [--full] [--limited DIR]... [--always DIR]...\n"
+         "     [--exclude DIR]... [--restrict DIR]... [--script FILE] PATH...",
+         "show brush files as the folder outline shows them"},
+        {"find", RunFindCommand, Always,
+         "find [--watch] [--seconds N] [--json] [--stalls] [FOLDER...]",
+         "find brush files (everywhere, or below the folders)"},
+        {"apps", RunAppsCommand, Always, "apps [--json]",
+         "list the installed painting applications"},
+        {"install", RunInstallCommand, Always, "install FILE",
+         "copy a brush file into every application's brushes folder"},
+        {"trash", RunTrashCommand, Always, "trash [--yes] FILE...",
+         "move files to the trash (--yes: delete those no trash takes)"},
+    };
+    return table;
+}
+
+const CliCommand* FindCliCommand(const QString& name)
+{
+    for (const CliCommand& command : CliCommandTable())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
