@@ -14,8 +14,13 @@ QString ReadErrorText(int code)
     case CReadOnlyFile::kNotRegularFileError:
         return QStringLiteral("not a regular file");
     default:
-        if (code < 0)
-            return QString::fromLocal8Bit(std::strerror(-code));
+        if (code < 0) {
+            // The system's text ("No such file or directory"), made to read inside a sentence.
+            QString text = QString::fromLocal8Bit(std::strerror(-code));
+            if (text.size() > 1 && text.at(0).isUpper() && text.at(1).isLower())
+                text[0] = text.at(0).toLower();
+            return text;
+        }
         return QStringLiteral("error %1").arg(code);
     }
 }

@@ -53,5 +53,5 @@ struct ReadOptions
 std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options = {});
 
 QString ErrorMessage(const ReadError& error);
-// "stopped by error CODE (WORDS)", as the listing and the export say it.
+// "stopped: WORDS (error CODE)", as the listing and the export say it.
 QString StoppedByError(const ReadError& error);

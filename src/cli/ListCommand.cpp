@@ -231,9 +231,10 @@ QString ErrorMessage(const ReadError& error)
 
 QString StoppedByError(const ReadError& error)
 {
-    return QStringLiteral("stopped by error %1 (%2)")
-        .arg(error.badAlloc ? QStringLiteral("bad_alloc") : QString::number(error.code),
-             ErrorMessage(error));
+    // Words first, for people; the code after them, for bug reports and scripts.
+    return QStringLiteral("stopped: %1 (%2)")
+        .arg(ErrorMessage(error), error.badAlloc ? QStringLiteral("bad_alloc")
+                                                 : QStringLiteral("error %1").arg(error.code));
 }
 
 std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options)
