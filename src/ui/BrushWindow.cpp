@@ -800,7 +800,8 @@ void BrushWindow::updateOutlinePlaceholder()
     else if (mSearchedFolders.isEmpty())
         text = tr("No brush files found");
     else
-        text = tr("No brush files found in %1").arg(mSearchedFolders.join(QStringLiteral(", ")));
+        text = tr("No brush files found in:") + QLatin1Char('\n') +
+               mSearchedFolders.join(QLatin1Char('\n'));
     mFileOutlinePlaceholder->setText(text);
     mFileOutlinePlaceholder->show();
 }

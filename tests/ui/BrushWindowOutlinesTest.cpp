@@ -72,7 +72,7 @@ TEST(BrushWindowOutlines, SearchingThenEmptyThenFilesInTheOutline)
     EXPECT_TRUE(placeholder->isVisible());
     EXPECT_EQ(placeholder->text(), QStringLiteral("Searching for brush files…"));
     w.found->finishedQueryFirstPhase();
-    EXPECT_TRUE(placeholder->text().startsWith(QStringLiteral("No brush files found in ")));
+    EXPECT_TRUE(placeholder->text().startsWith(QStringLiteral("No brush files found in:\n")));
     w.add(QStringLiteral("a/x.abr"));
     EXPECT_FALSE(placeholder->isVisible());
 }

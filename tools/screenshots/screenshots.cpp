@@ -2,15 +2,25 @@
 //   kelbrin-screenshots OUTDIR NAME [--dark]
 // writes OUTDIR/NAME.png (the window, names on, two brushes selected) and OUTDIR/NAME-viewer.png
 // (the brush viewer). Run it under QT_SCALE_FACTOR=2 for the high-density picture.
+//   kelbrin-screenshots OUTDIR NAME --outlines [--dark]
+// runs the search over the home folder ($HOME, set it to a made-up one) and writes NAME.png
+// (both outlines, a file selected), NAME-menu.png (the context menu on a file), and
+// NAME-searching.png / NAME-empty.png (the all-files outline before and after a search that
+// found nothing).
 #include "support/AbrWriter.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
 #include "ui/BrushWindow.h"
+#include "discovery/BrushFileSearch.h"
+#include "ui/FileOutlineView.h"
 #include "ui/KelbrinApplication.h"
+#include "ui/OutlineSetup.h"
+#include "ui/OutlineSources.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QStandardPaths>
@@ -92,6 +102,49 @@ void Wait(int ms)
     while (t.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
+int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
+{
+    bool ok = true;
+    {
+        // Before the search says anything, and after a search that found nothing.
+        BrushWindow window;
+        window.resize(900, 420);
+        window.setOutlineSources(new FoundFileOutlineSource({}, QDir::homePath()),
+                                 new InstalledFileOutlineSource({}), {},
+                                 KelbrinApplication::searchedFolders());
+        window.show();
+        Wait(300);
+        ok = window.grab().save(out.filePath(name + QStringLiteral("-searching.png"))) && ok;
+        window.fileOutlineSource()->finishedQueryFirstPhase();
+        Wait(300);
+        ok = window.grab().save(out.filePath(name + QStringLiteral("-empty.png"))) && ok;
+    }
+    BrushWindow window;
+    window.resize(1000, 640);
+    AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
+                   KelbrinApplication::searchedFolders());
+    window.show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!window.fileOutlineSource()->firstPhaseFinished() && limit.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    Wait(1500); // the installed outline's own search
+    FileOutlineView* all = window.getFileOutline();
+    all->expandAll();
+    window.getInstalledFileOutline()->expandAll();
+    const QModelIndex first = all->model()->index(0, 0);
+    const QModelIndex file = all->model()->index(0, 0, first);
+    all->setCurrentIndex(file);
+    Wait(1200);
+    ok = window.grab().save(out.filePath(name + QStringLiteral(".png"))) && ok;
+    if (QMenu* menu = all->menuForPosition(all->visualRect(file).center())) {
+        menu->popup(all->viewport()->mapToGlobal(all->visualRect(file).center()));
+        Wait(300);
+        ok = menu->grab().save(out.filePath(name + QStringLiteral("-menu.png"))) && ok;
+        menu->hide();
+    }
+    return ok ? 0 : 1;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -107,6 +160,8 @@ int main(int argc, char** argv)
     }
     if (args.contains(QStringLiteral("--dark")))
         UseDarkPalette(app);
+    if (args.contains(QStringLiteral("--outlines")))
+        return DrawOutlines(app, QDir(args.at(1)), args.at(2));
     QTemporaryDir folder;
     const QString path = WriteDemoFile(folder.path());
     if (path.isEmpty())
