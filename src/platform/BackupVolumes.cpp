@@ -1,31 +1,12 @@
 #include "platform/BackupVolumes.h"
 
+#include "platform/MountPoints.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-namespace {
-// mountinfo escapes blanks, tabs, newlines and backslashes in paths as three octal digits.
-QString UnescapeMountField(const QByteArray& field)
-{
-    QByteArray out;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size()) {
-            bool ok = false;
-            const int value = field.mid(i + 1, 3).toInt(&ok, 8);
-            if (ok) {
-                out.append(char(value));
-                i += 3;
-                continue;
-            }
-        }
-        out.append(field[i]);
-    }
-    return QString::fromUtf8(out);
-}
-} // namespace
 
 QStringList BackupVolumePaths(const QString& settingsFile, const QString& mountInfoFile)
 {
@@ -51,9 +32,9 @@ QStringList BackupVolumePaths(const QString& settingsFile, const QString& mountI
         const qsizetype dash = fields.indexOf("-");
         if (dash < 5 || dash + 2 >= fields.size())
             continue;
-        const QString source = UnescapeMountField(fields[dash + 2]);
+        const QString source = UnescapeMountPath(fields[dash + 2]);
         if (QFileInfo(source).canonicalFilePath() == device && fields[3] == "/")
-            return {UnescapeMountField(fields[4])};
+            return {UnescapeMountPath(fields[4])};
     }
     return {};
 }

@@ -10,8 +10,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-// mountinfo escapes blanks, tabs, newlines and backslashes as three octal digits.
 QString UnescapeMountPath(const QByteArray& field)
 {
     QByteArray out;
@@ -31,6 +29,7 @@ QString UnescapeMountPath(const QByteArray& field)
     return PathFromNative(out);
 }
 
+namespace {
 QSet<QString> ParseMountInfo(const QByteArray& table)
 {
     QSet<QString> points;

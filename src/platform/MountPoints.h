@@ -10,6 +10,10 @@ class QSocketNotifier;
 // is listed in /proc/self/mountinfo (bind mounts keep the device).
 bool IsMountPoint(const QString& path);
 
+// A path field of /proc/self/mountinfo, which escapes blanks, tabs, newlines and backslashes as
+// three octal digits.
+QString UnescapeMountPath(const QByteArray& field);
+
 // Every mount point of this process's mount namespace, read from /proc/self/mountinfo now.
 QSet<QString> CurrentMountPoints();
 
