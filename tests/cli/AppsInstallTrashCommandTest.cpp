@@ -4,10 +4,12 @@
 #include "platform/Localization.h"
 
 #include "CliRun.h"
+#include "support/TestUtil.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,6 +104,7 @@ TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)
 // and read-only bind mounts, where the test can have one.
 TEST(TrashAndInstallCommands, OtherFileSystemsFullDisksAndReadOnlyFolders)
 {
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     const QString unshare = QStandardPaths::findExecutable("unshare");
     const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
     if (unshare.isEmpty() || !QFile::exists(cli))
@@ -216,6 +219,7 @@ cat locked/Kept.abr; echo
 // the folder) remove it, and a folder without write permission lets nobody.
 TEST(TrashCommand, DeletableCheckFollowsFolderPermissionsAndTheStickyBit)
 {
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     const QString setpriv = QStandardPaths::findExecutable("setpriv");
     const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
     if (::geteuid() != 0 || setpriv.isEmpty() || !QFile::exists(cli))

@@ -50,6 +50,7 @@ class Program : public testing::TestWithParam<ProgramCase>
 
 TEST_P(Program, ExitsWithTheStatusAndSaysWhy)
 {
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
     if (!QFile::exists(cli))
         GTEST_SKIP() << "needs the built kelbrin-cli";

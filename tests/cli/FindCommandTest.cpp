@@ -80,6 +80,7 @@ TEST(FindCommand, RejectsBadArguments)
 // printed path opens the file.
 TEST(FindCommand, PrintsNamesThatAreNotUtf8AsTheirBytes)
 {
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
     if (!QFileInfo(cli).isExecutable())
         GTEST_SKIP() << "kelbrin-cli is not built";
@@ -102,6 +103,7 @@ TEST(FindCommand, PrintsNamesThatAreNotUtf8AsTheirBytes)
 // namespace, where a bind mount of a tmpfs stands for the drive.
 TEST(FindCommand, FollowsDrivesMountedAndUnmountedWhileWatching)
 {
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
     if (geteuid() != 0 || QProcess::execute("unshare", {"-m", "true"}) != 0)
         GTEST_SKIP() << "needs root and mount namespaces";
