@@ -156,7 +156,8 @@ private:
 ComputedBrush::ComputedBrush(std::optional<QString> name, double diameter,
                              double roundnessInPercent, double angleInDegrees,
                              double hardnessInPercent)
-    : Brush(std::move(name))
+    : Brush(std::move(name)), mParameters{diameter, roundnessInPercent, angleInDegrees,
+                                          hardnessInPercent}
 {
     if (!(roundnessInPercent >= 0 && roundnessInPercent <= 100 && angleInDegrees <= 360 &&
           hardnessInPercent >= 0 && hardnessInPercent <= 100))

@@ -27,6 +27,15 @@ public:
     QSize pixelSize() const override { return mSize; }
     QImage thumbnail(int side) const override;
     bool isComputed() const override { return true; }
+    // The parameters as the file gives them, for people who want to know the tip.
+    struct Parameters
+    {
+        double diameter = 0;
+        double roundnessInPercent = 0;
+        double angleInDegrees = 0;
+        double hardnessInPercent = 0;
+    };
+    const Parameters& parameters() const { return mParameters; }
     // The size the parameters ask for, when the image had to be drawn smaller than that.
     std::optional<QSizeF> scaledFrom() const { return mScaledFrom; }
 
@@ -45,6 +54,7 @@ private:
     double mSide = 0.0; // side of the drawing square, after any scaling down
     QSize mSize{0, 0};
     std::optional<QSizeF> mScaledFrom;
+    Parameters mParameters;
 };
 
 // The bounding box of an ellipse with axes size (x) and size * ratio (y), rotated by the angle,

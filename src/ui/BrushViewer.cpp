@@ -1,5 +1,7 @@
 #include "ui/BrushViewer.h"
 
+#include "brush/ComputedBrush.h"
+
 #include "brush/SampledBrush.h"
 #include "ui/BrushFileView.h"
 
@@ -8,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -199,6 +202,16 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
     // Computed tips are drawn one byte a pixel.
     const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
     facts << qMakePair(tr("Depth"), tr("%1-bit").arg(sampled ? sampled->depth() : 8));
+    if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
+        const ComputedBrush::Parameters& p = computed->parameters();
+        const QLocale locale;
+        facts << qMakePair(tr("Diameter"), tr("%1 px").arg(locale.toString(p.diameter, 'g', 6)))
+              << qMakePair(tr("Hardness"),
+                           tr("%1 %").arg(locale.toString(p.hardnessInPercent, 'g', 6)))
+              << qMakePair(tr("Roundness"),
+                           tr("%1 %").arg(locale.toString(p.roundnessInPercent, 'g', 6)))
+              << qMakePair(tr("Angle"), tr("%1°").arg(locale.toString(p.angleInDegrees, 'g', 6)));
+    }
     return facts;
 }
 

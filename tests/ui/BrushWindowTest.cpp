@@ -429,6 +429,9 @@ TEST(BrushViewer, StepsThroughTheFileAndScalesByWholePixels)
     for (const auto& [label, value] : facts)
         lines << label + ": " + value;
     EXPECT_EQ(lines.mid(0, 2), (QStringList{"Name: v0", "Kind: Computed tip"}));
+    EXPECT_TRUE(lines.contains("Diameter: 10 px") && lines.contains("Hardness: 50 %") &&
+                lines.contains("Roundness: 100 %") && lines.contains("Angle: 0°"))
+        << lines.join('|').toStdString();
     // Showing another file closes the viewer of the old one.
     window.setImageFromBrushFile(QString());
     EXPECT_TRUE(WaitUntil([&] { return window.viewer() == nullptr; }, 2000));
