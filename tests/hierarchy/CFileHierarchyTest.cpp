@@ -107,17 +107,13 @@ TEST_F(Hierarchy, TopLevelOrder_DepthFirstOrNameFirst)
         ordered.SetTopLevelSortingOrder(order);
         for (const QString& f : files)
             ordered.AddFile(disk.file(f), FileNodeFlags{}, node, topLevelChanged);
-        QStringList expected;
-        if (order == eTopLevelSortByDepthFirst)
-            expected = QStringList{QStringLiteral("~/p/ann/"), QStringLiteral("~/q/bob/"),
-                                   QStringLiteral("~/r/Zed/"), QStringLiteral("~/v/Disk/Brushes/")};
-        else
-            expected = QStringList{QStringLiteral("~/p/ann/"), QStringLiteral("~/q/bob/"),
-                                   QStringLiteral("~/v/Disk/Brushes/"), QStringLiteral("~/r/Zed/")};
+        QStringList expected{QStringLiteral("~/p/ann/"), QStringLiteral("~/q/bob/"),
+                             QStringLiteral("~/r/Zed/"), QStringLiteral("~/v/Disk/Brushes/")};
+        if (order == eTopLevelSortByNameFirst)
+            expected.move(3, 2);
         EXPECT_EQ(TopLevelPaths(ordered, disk), expected) << order;
     }
 }
-
 TEST_F(Hierarchy, VolumeNodes_ListTheRootUnlessOnlyVolumesAreHeld)
 {
     const VolumesFolderOverride volumes(disk.folder(QStringLiteral("Volumes")));
@@ -134,13 +130,12 @@ TEST_F(Hierarchy, VolumeNodes_ListTheRootUnlessOnlyVolumesAreHeld)
 
     // The full view: the root, then each volume; the volumes folder is not repeated.
     const QStringList rows = HierarchyOutlineRows(h, true);
-    ASSERT_FALSE(rows.isEmpty());
+    ASSERT_GE(rows.size(), 4);
     EXPECT_EQ(rows.first(), QStringLiteral("/"));
-    EXPECT_FALSE(rows.contains(QStringLiteral("Volumes/ (1)"), Qt::CaseSensitive));
     EXPECT_EQ(rows.filter(QStringLiteral("Volumes/")).size(), 0);
-    EXPECT_EQ(rows.at(rows.size() - 3), QStringLiteral("Disk/ (1)"));
-    EXPECT_EQ(rows.at(rows.size() - 2), QStringLiteral("  Brushes/ (1)"));
-    EXPECT_EQ(rows.last(), QStringLiteral("    b.abr"));
+    EXPECT_EQ(rows.mid(rows.size() - 3),
+              (QStringList{QStringLiteral("Disk/ (1)"), QStringLiteral("  Brushes/ (1)"),
+                           QStringLiteral("    b.abr")}));
 }
 
 TEST(HierarchyFilters, ExcludeAndRestrict_MatchOnlyWhatLiesBelowTheirFolders)
@@ -174,29 +169,22 @@ TEST_F(Hierarchy, Filter_TurnsAwayPathsItRejects)
 
 TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
 {
-    struct FlagCase
-    {
-        std::uint8_t flags;
-        bool added;
-    };
-    const FlagCase cases[] = {
-        {0, true},
-        {kPlainFile.bits, true},
-        {std::uint8_t(kFileNodeExists | kFileNodeIsAlias | kFileNodeIsFile), false},
-        {std::uint8_t(kPlainFile.bits | kFileNodeIsInaccessible), false},
-        {kFileNodeExists, false}, // a folder
-        {kFileNodeIsAlias, true}, // kind not known: not checked
-    };
+    using F = FileNodeFlags;
+    // Flags, and whether the file is added: a folder, an alias or an inaccessible file is not;
+    // flags that do not say the kind are not checked.
+    const std::pair<std::uint8_t, bool> cases[] = {{0, true},
+                                                   {kPlainFile.bits, true},
+                                                   {F::eExists | F::eIsAlias | F::eIsFile, false},
+                                                   {kPlainFile.bits | F::eIsInaccessible, false},
+                                                   {F::eExists, false},
+                                                   {F::eIsAlias, true}};
     int i = 0;
-    for (const FlagCase& c : cases) {
-        EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), FileNodeFlags{c.flags}), c.added)
-            << int(c.flags);
-    }
+    for (const auto& [flags, added] : cases)
+        EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), FileNodeFlags{flags}), added) << flags;
     EXPECT_FALSE(Add(QStringLiteral("f/0.abr")));
     EXPECT_FALSE(topLevelChanged);
     EXPECT_FALSE(h.AddFile(QStringLiteral("/"), FileNodeFlags{}, node, topLevelChanged));
 }
-
 TEST_F(Hierarchy, Deleting_KeepsAFolderWithFilesLeftAndPrunesEveryEmptiedOne)
 {
     Add(QStringLiteral("Users/B/x.abr"));
@@ -252,19 +240,6 @@ TEST_F(Hierarchy, PathsBelowAFile_LeaveNothingBehindWhenDeleted)
     EXPECT_TRUE(h.AddFile(P("a/f.abr/x/y/z.abr"), FileNodeFlags{}, node, topLevelChanged));
 }
 
-TEST_F(Hierarchy, RenamingATopLevelFolder_KeepsItAtTheTopInItsNewPlace)
-{
-    Add(QStringLiteral("p/alpha/x.abr"));
-    Add(QStringLiteral("q/beta/y.abr"));
-    ASSERT_EQ(Top(), (QStringList{QStringLiteral("~/p/alpha/"), QStringLiteral("~/q/beta/")}));
-    QDir().rename(P("p/alpha"), P("p/zeta"));
-    EXPECT_TRUE(h.RenameNode(P("p/alpha/"), QStringLiteral("zeta"), node));
-    EXPECT_FALSE(node);
-    EXPECT_EQ(Top(), (QStringList{QStringLiteral("~/q/beta/"), QStringLiteral("~/p/zeta")}));
-    EXPECT_TRUE(Node(QStringLiteral("p/zeta/x.abr")));
-    EXPECT_FALSE(Node(QStringLiteral("p/alpha")));
-}
-
 TEST_F(Hierarchy, RenamingAFile_RefreshesItsFolderOrLeavesTheSiblingItLandsOn)
 {
     Add(QStringLiteral("B/a.abr"));
@@ -280,23 +255,30 @@ TEST_F(Hierarchy, RenamingAFile_RefreshesItsFolderOrLeavesTheSiblingItLandsOn)
     EXPECT_EQ(ChildNames(*Node(QStringLiteral("B"))), QStringLiteral("z.abr | "));
     EXPECT_EQ(Node(QStringLiteral("B"))->VisibleFileCount(), 1u);
 }
-TEST_F(Hierarchy, RenamingAHiddenFolder_RefreshesEverythingWhenItHoldsTopLevelFolders)
+// Renaming a top-level folder, or a hidden one above top-level folders, asks for a refresh of
+// everything (no node) and re-sorts the top-level list.
+TEST_F(Hierarchy, RenamingAFolder_KeepsTheTopLevelFoldersInTheirNewPlaces)
 {
-    Add(QStringLiteral("outer/Brushes/x.abr"));
-    EXPECT_TRUE(h.RenameNode(P("outer"), QStringLiteral("renamed"), node));
+    Add(QStringLiteral("p/alpha/x.abr"));
+    Add(QStringLiteral("q/beta/y.abr"));
+    QDir().rename(P("p/alpha"), P("p/zeta"));
+    EXPECT_TRUE(h.RenameNode(P("p/alpha/"), QStringLiteral("zeta"), node));
     EXPECT_FALSE(node);
-    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/renamed/Brushes/")});
-}
+    EXPECT_EQ(Top(), (QStringList{QStringLiteral("~/q/beta/"), QStringLiteral("~/p/zeta")}));
+    EXPECT_TRUE(Node(QStringLiteral("p/zeta/x.abr")));
+    EXPECT_FALSE(Node(QStringLiteral("p/alpha")));
 
-// Under its own name or another, with or without a final "/".
+    EXPECT_TRUE(h.RenameNode(P("q"), QStringLiteral("a"), node));
+    EXPECT_FALSE(node);
+    EXPECT_EQ(Top(), (QStringList{QStringLiteral("~/a/beta/"), QStringLiteral("~/p/zeta")}));
+}
 TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
 {
     Add(QStringLiteral("a/b/b1.abr"));
     Add(QStringLiteral("a/b/c/c1.abr"));
     disk.folder(QStringLiteral("d"));
     ASSERT_TRUE(QDir().rename(P("a/b"), P("d/b")));
-    EXPECT_TRUE(
-        h.MoveNode(P("a/b/"), P("d/b/"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
+    EXPECT_TRUE(h.MoveNode(P("a/b/"), P("d/b/"), kFolder, node, topLevelChanged));
     EXPECT_FALSE(node);
     EXPECT_TRUE(topLevelChanged);
     EXPECT_TRUE(Node(QStringLiteral("d/b/c/c1.abr")));
@@ -304,8 +286,7 @@ TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
     EXPECT_EQ(Top(), QStringList{QStringLiteral("~/d/b/")});
 
     ASSERT_TRUE(QDir().rename(P("d/b"), P("d/e")));
-    EXPECT_TRUE(
-        h.MoveNode(P("d/b"), P("d/e"), FileNodeFlags{kFileNodeExists}, node, topLevelChanged));
+    EXPECT_TRUE(h.MoveNode(P("d/b"), P("d/e"), kFolder, node, topLevelChanged));
     EXPECT_TRUE(Node(QStringLiteral("d/e/b1.abr")));
     EXPECT_FALSE(Node(QStringLiteral("d/b")));
 }

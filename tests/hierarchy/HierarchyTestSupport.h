@@ -10,12 +10,8 @@
 #include <QTemporaryDir>
 #include <ostream>
 
-// Flag bits by the names the tests use.
-inline constexpr std::uint8_t kFileNodeExists = FileNodeFlags::eExists;
-inline constexpr std::uint8_t kFileNodeIsFile = FileNodeFlags::eIsFile;
-inline constexpr std::uint8_t kFileNodeIsAlias = FileNodeFlags::eIsAlias;
-inline constexpr std::uint8_t kFileNodeIsInaccessible = FileNodeFlags::eIsInaccessible;
 inline constexpr FileNodeFlags kPlainFile{FileNodeFlags::eExists | FileNodeFlags::eIsFile};
+inline constexpr FileNodeFlags kFolder{FileNodeFlags::eExists};
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os)
@@ -78,12 +74,7 @@ public:
     ~VolumesFolderOverride() { SetVolumesFolderPath(QString()); }
 };
 
-inline QString PathOf(const CFileSystemNodePtr& node)
-{
-    return node ? node->CFFullPath() : QStringLiteral("-");
-}
-
-inline QString PathOf(const CFileSystemNode* node)
+template <typename NodePointer> QString PathOf(const NodePointer& node)
 {
     return node ? node->CFFullPath() : QStringLiteral("-");
 }
