@@ -7,22 +7,19 @@
 
 namespace {
 
-// A node for a folder of the disk tree, with children made for the given relative paths.
+// A node for a folder of the disk tree, with children made for relative paths: names ending in
+// ".abr" are files, the others folders.
 struct NodeFixture
 {
     DiskTree disk;
     CFileSystemNodePtr parent = CFileSystemNode::Create(CFSDescriptor(disk.path()));
 
-    CFileSystemNodePtr AttachFile(const QString& name)
+    CFileSystemNodePtr Attach(const QString& relative, const CFileSystemNodePtr& under = nullptr)
     {
-        CFileSystemNodePtr child = CFileSystemNode::Create(CFSDescriptor(disk.file(name)));
-        parent->AttachChild(child);
-        return child;
-    }
-    CFileSystemNodePtr AttachFolder(const QString& name)
-    {
-        CFileSystemNodePtr child = CFileSystemNode::Create(CFSDescriptor(disk.folder(name)));
-        parent->AttachChild(child);
+        const bool file = relative.endsWith(QLatin1String(".abr"));
+        CFileSystemNodePtr child = CFileSystemNode::Create(
+            CFSDescriptor(file ? disk.file(relative) : disk.folder(relative)));
+        (under ? under : parent)->AttachChild(child);
         return child;
     }
 };
@@ -52,7 +49,7 @@ TEST(CFileSystemNode, Root_HasNoParentAndSetVisibleOnlyFlipsItsFlag)
 TEST(CFileSystemNode, Visibility_MovesAChildBetweenItsSortedListsAndCounts)
 {
     NodeFixture f;
-    const CFileSystemNodePtr file = f.AttachFile(QStringLiteral("x.abr"));
+    const CFileSystemNodePtr file = f.Attach(QStringLiteral("x.abr"));
     EXPECT_FALSE((*f.parent)[0]);
     EXPECT_EQ(f.parent->Child(0), file);
     EXPECT_EQ(file->Parent(), f.parent);
@@ -63,9 +60,9 @@ TEST(CFileSystemNode, Visibility_MovesAChildBetweenItsSortedListsAndCounts)
     EXPECT_EQ(f.parent->VisibleChildCount(), 1u);
     EXPECT_EQ(f.parent->VisibleFileCount(), 1u);
 
-    const CFileSystemNodePtr a = f.AttachFolder(QStringLiteral("a"));
-    f.AttachFolder(QStringLiteral("c"));
-    const CFileSystemNodePtr b = f.AttachFolder(QStringLiteral("B"));
+    const CFileSystemNodePtr a = f.Attach(QStringLiteral("a"));
+    f.Attach(QStringLiteral("c"));
+    const CFileSystemNodePtr b = f.Attach(QStringLiteral("B"));
     b->SetVisible(true);
     a->SetVisible(true);
     EXPECT_EQ(f.parent->VisibleDirectoryCount(), 2u);
@@ -92,7 +89,7 @@ TEST(CFileSystemNode, Children_SortByShownNameWhateverTheAttachOrderAndOnceEach)
     do {
         NodeFixture f;
         for (const QString& name : names + names)
-            f.AttachFile(name);
+            f.Attach(name);
         EXPECT_EQ(AllChildNames(*f.parent),
                   (QStringList{QStringLiteral("A.abr"), QStringLiteral("b.abr"),
                                QStringLiteral("c.abr")}))
@@ -103,8 +100,8 @@ TEST(CFileSystemNode, Children_SortByShownNameWhateverTheAttachOrderAndOnceEach)
 TEST(CFileSystemNode, FindChild_WorksWhetherOrNotTheItemStillExists)
 {
     NodeFixture f;
-    const CFileSystemNodePtr folder = f.AttachFolder(QStringLiteral("Brushes"));
-    const CFileSystemNodePtr file = f.AttachFile(QStringLiteral("x.abr"));
+    const CFileSystemNodePtr folder = f.Attach(QStringLiteral("Brushes"));
+    const CFileSystemNodePtr file = f.Attach(QStringLiteral("x.abr"));
     file->SetVisible(true);
     QDir(f.disk.path(QStringLiteral("Brushes"))).removeRecursively();
     QFile::remove(f.disk.path(QStringLiteral("x.abr")));
@@ -123,9 +120,9 @@ TEST(CFileSystemNode, VolumesFolder_IsLeftOutOfTheFullViewChildren)
 {
     NodeFixture f;
     const VolumesFolderOverride volumes(f.disk.path(QStringLiteral("Volumes")));
-    f.AttachFolder(QStringLiteral("Applications"));
-    const CFileSystemNodePtr users = f.AttachFolder(QStringLiteral("Users"));
-    const CFileSystemNodePtr vol = f.AttachFolder(QStringLiteral("Volumes"));
+    f.Attach(QStringLiteral("Applications"));
+    const CFileSystemNodePtr users = f.Attach(QStringLiteral("Users"));
+    const CFileSystemNodePtr vol = f.Attach(QStringLiteral("Volumes"));
     ASSERT_TRUE(vol->IsVolumeDirectory());
     EXPECT_EQ(f.parent->CountChildrenExcludingVolumes(), 2u);
     EXPECT_EQ(f.parent->CountDirectories(), 3u);
@@ -145,15 +142,11 @@ TEST(CFileSystemNode, VolumesFolder_IsLeftOutOfTheFullViewChildren)
 TEST(CFileSystemNode, CountDescendantFiles_CountsHiddenLevelsOnlyWhenAsked)
 {
     NodeFixture f;
-    f.AttachFile(QStringLiteral("a.abr"))->SetVisible(true);
-    f.AttachFile(QStringLiteral("b.abr"))->SetVisible(true);
-    const CFileSystemNodePtr sub = f.AttachFolder(QStringLiteral("sub"));
-    for (const char* name : {"sub/c.abr", "sub/d.abr", "sub/e.abr"}) {
-        CFileSystemNodePtr file =
-            CFileSystemNode::Create(CFSDescriptor(f.disk.file(QString::fromUtf8(name))));
-        sub->AttachChild(file);
-        file->SetVisible(true);
-    }
+    f.Attach(QStringLiteral("a.abr"))->SetVisible(true);
+    f.Attach(QStringLiteral("b.abr"))->SetVisible(true);
+    const CFileSystemNodePtr sub = f.Attach(QStringLiteral("sub"));
+    for (const char* name : {"sub/c.abr", "sub/d.abr", "sub/e.abr"})
+        f.Attach(QString::fromUtf8(name), sub)->SetVisible(true);
     EXPECT_EQ(f.parent->CountDescendantFiles(false), 2u);
     EXPECT_EQ(f.parent->CountDescendantFiles(true), 5u);
     EXPECT_EQ(sub->CountDescendantFiles(false), 3u);
@@ -162,14 +155,10 @@ TEST(CFileSystemNode, CountDescendantFiles_CountsHiddenLevelsOnlyWhenAsked)
 TEST(CFileSystemNode, RenamingAFolder_RewritesEveryPathBelow)
 {
     NodeFixture f;
-    const CFileSystemNodePtr folder = f.AttachFolder(QStringLiteral("old"));
-    const CFileSystemNodePtr inner =
-        CFileSystemNode::Create(CFSDescriptor(f.disk.folder(QStringLiteral("old/inner"))));
-    folder->AttachChild(inner);
-    const CFileSystemNodePtr file =
-        CFileSystemNode::Create(CFSDescriptor(f.disk.file(QStringLiteral("old/inner/x.abr"))));
-    inner->AttachChild(file);
-    f.AttachFolder(QStringLiteral("m"));
+    const CFileSystemNodePtr folder = f.Attach(QStringLiteral("old"));
+    const CFileSystemNodePtr inner = f.Attach(QStringLiteral("old/inner"), folder);
+    const CFileSystemNodePtr file = f.Attach(QStringLiteral("old/inner/x.abr"), inner);
+    f.Attach(QStringLiteral("m"));
 
     folder->Rename(QStringLiteral("z"));
     EXPECT_EQ(folder->CFFullPath(), f.disk.path(QStringLiteral("z")));
