@@ -79,7 +79,7 @@ TEST(CFileSystemNode, Visibility_MovesAChildBetweenItsSortedListsAndCounts)
     EXPECT_EQ(f.parent->VisibleFileCount(), 0u);
     f.parent->RemoveChild(f.parent->VisibleChildren().at(0));
     EXPECT_EQ(f.parent->VisibleDirectoryCount(), 0u);
-    EXPECT_EQ(ChildNames(*f.parent), QStringLiteral(" | B c"));
+    EXPECT_EQ(ChildNames(*f.parent), QStringLiteral("| B c"));
 }
 
 TEST(CFileSystemNode, Children_SortByShownNameWhateverTheAttachOrderAndOnceEach)

@@ -91,11 +91,11 @@ inline QStringList TopLevelPaths(const CFileHierarchy& h, const DiskTree& disk)
 // Names of a node's children as a short string: visible ones, then "|", then hidden ones.
 inline QString ChildNames(const CFileSystemNode& node)
 {
-    QStringList visible;
-    QStringList hidden;
+    QStringList names;
     for (const CFileSystemNodePtr& child : node.VisibleChildren())
-        visible << child->CFSystemName();
+        names << child->CFSystemName();
+    names << QStringLiteral("|");
     for (const CFileSystemNodePtr& child : node.HiddenChildren())
-        hidden << child->CFSystemName();
-    return visible.join(QLatin1Char(' ')) + QStringLiteral(" | ") + hidden.join(QLatin1Char(' '));
+        names << child->CFSystemName();
+    return names.join(QLatin1Char(' '));
 }
