@@ -130,7 +130,6 @@ public:
         return std::string();
     }
 
-    size_t FileCount() const { return mFiles.size(); }
     const std::vector<int>& Counts() const { return mCounts; }
 
 private:
@@ -150,10 +149,8 @@ private:
     }
 
     // An item that is in the tree: a file, or one of the folders above one.
-    bool PickExisting(QString& relative, bool& isFolder)
+    void PickExisting(QString& relative, bool& isFolder)
     {
-        if (mFiles.empty())
-            return false;
         auto it = mFiles.begin();
         std::advance(it, Pick(static_cast<int>(mFiles.size())));
         relative = *it;
@@ -163,7 +160,6 @@ private:
             relative = parts.mid(0, 1 + Pick(parts.size() - 1)).join(QLatin1Char('/'));
             isFolder = true;
         }
-        return true;
     }
 
     bool Exists(const QString& relative) const

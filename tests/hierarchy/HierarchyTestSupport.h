@@ -30,7 +30,11 @@ class DiskTree
 {
 public:
     // In memory where the machine offers it: the randomized tests touch thousands of files.
-    DiskTree() : mDir(TemplatePath()) { mDir.setAutoRemove(true); }
+    DiskTree()
+        : mDir((QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                   : QDir::tempPath()) +
+               QStringLiteral("/kelbrin-test-XXXXXX"))
+    {}
 
     // The absolute path of a relative one ("" gives the folder itself, without a final "/").
     QString path(const QString& relative = QString()) const
@@ -56,13 +60,6 @@ public:
     }
 
 private:
-    static QString TemplatePath()
-    {
-        const QFileInfo shm(QStringLiteral("/dev/shm"));
-        const QString base = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
-        return base + QStringLiteral("/kelbrin-test-XXXXXX");
-    }
-
     QTemporaryDir mDir;
 };
 
