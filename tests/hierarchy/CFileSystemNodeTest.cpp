@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 // A node for a folder of the disk tree, with children made for relative paths: names ending in
@@ -23,14 +21,6 @@ struct NodeFixture
         return child;
     }
 };
-
-QStringList AllChildNames(const CFileSystemNode& node)
-{
-    QStringList names;
-    for (size_t i = 0; node.Child(i); ++i)
-        names << node.Child(i)->CFSystemName();
-    return names;
-}
 
 } // namespace
 
@@ -80,21 +70,6 @@ TEST(CFileSystemNode, Visibility_MovesAChildBetweenItsSortedListsAndCounts)
     f.parent->RemoveChild(f.parent->VisibleChildren().at(0));
     EXPECT_EQ(f.parent->VisibleDirectoryCount(), 0u);
     EXPECT_EQ(ChildNames(*f.parent), QStringLiteral("| B c"));
-}
-
-TEST(CFileSystemNode, Children_SortByShownNameWhateverTheAttachOrderAndOnceEach)
-{
-    QStringList names{QStringLiteral("b.abr"), QStringLiteral("A.abr"), QStringLiteral("c.abr")};
-    std::sort(names.begin(), names.end());
-    do {
-        NodeFixture f;
-        for (const QString& name : names + names)
-            f.Attach(name);
-        EXPECT_EQ(AllChildNames(*f.parent),
-                  (QStringList{QStringLiteral("A.abr"), QStringLiteral("b.abr"),
-                               QStringLiteral("c.abr")}))
-            << names.join(QLatin1Char(' ')).toStdString();
-    } while (std::next_permutation(names.begin(), names.end()));
 }
 
 TEST(CFileSystemNode, FindChild_WorksWhetherOrNotTheItemStillExists)
@@ -150,25 +125,4 @@ TEST(CFileSystemNode, CountDescendantFiles_CountsHiddenLevelsOnlyWhenAsked)
     EXPECT_EQ(f.parent->CountDescendantFiles(false), 2u);
     EXPECT_EQ(f.parent->CountDescendantFiles(true), 5u);
     EXPECT_EQ(sub->CountDescendantFiles(false), 3u);
-}
-
-TEST(CFileSystemNode, RenamingAFolder_RewritesEveryPathBelow)
-{
-    NodeFixture f;
-    const CFileSystemNodePtr folder = f.Attach(QStringLiteral("old"));
-    const CFileSystemNodePtr inner = f.Attach(QStringLiteral("old/inner"), folder);
-    const CFileSystemNodePtr file = f.Attach(QStringLiteral("old/inner/x.abr"), inner);
-    f.Attach(QStringLiteral("m"));
-
-    folder->Rename(QStringLiteral("z"));
-    EXPECT_EQ(folder->CFFullPath(), f.disk.path(QStringLiteral("z")));
-    EXPECT_EQ(inner->CFFullPath(), f.disk.path(QStringLiteral("z/inner/")));
-    EXPECT_EQ(file->CFFullPath(), f.disk.path(QStringLiteral("z/inner/x.abr")));
-    EXPECT_EQ(AllChildNames(*f.parent), (QStringList{QStringLiteral("m"), QStringLiteral("z")}));
-    CFileSystemNodePtr found;
-    EXPECT_TRUE(inner->FindChild(ucstring(u"x.abr", u"x.abr" + 5), found));
-
-    // SetParentPath re-paths a subtree the same way.
-    folder->SetParentPath(QStringLiteral("/elsewhere"));
-    EXPECT_EQ(file->CFFullPath(), QStringLiteral("/elsewhere/z/inner/x.abr"));
 }

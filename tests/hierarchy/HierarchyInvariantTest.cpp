@@ -221,10 +221,8 @@ private:
             } else {
                 PickExisting(relative, isFolder);
                 MoveInModel(relative);
-                if (isFolder)
-                    QDir(disk.path(relative)).removeRecursively();
-                else
-                    QFile::remove(disk.path(relative));
+                isFolder ? QDir(disk.path(relative)).removeRecursively()
+                         : QFile::remove(disk.path(relative));
             }
             const QString path = disk.path(relative) + (isFolder && Pick(2) ? "/" : "");
             result = h.DeleteNode(path, node, topLevelChanged);
