@@ -126,3 +126,15 @@ TEST(CFileSystemNode, CountDescendantFiles_CountsHiddenLevelsOnlyWhenAsked)
     EXPECT_EQ(f.parent->CountDescendantFiles(true), 5u);
     EXPECT_EQ(sub->CountDescendantFiles(false), 3u);
 }
+
+// Not used by the hierarchy's own updates, so not met by the randomized run.
+TEST(CFileSystemNode, SetParentPath_RepathsTheWholeSubtreeHiddenLevelsIncluded)
+{
+    NodeFixture f;
+    const CFileSystemNodePtr folder = f.Attach(QStringLiteral("z"));
+    const CFileSystemNodePtr inner = f.Attach(QStringLiteral("z/inner"), folder);
+    const CFileSystemNodePtr file = f.Attach(QStringLiteral("z/inner/x.abr"), inner);
+    file->SetVisible(true);
+    folder->SetParentPath(QStringLiteral("/elsewhere"));
+    EXPECT_EQ(file->CFFullPath(), QStringLiteral("/elsewhere/z/inner/x.abr"));
+}
