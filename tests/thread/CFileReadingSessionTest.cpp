@@ -71,33 +71,29 @@ TEST_F(CFileReadingSessionTest, DeliversEveryReadableBrushInFileOrderThenOneEnd)
     EXPECT_EQ(mOutcomes[0].error, -1);
 }
 
-TEST_F(CFileReadingSessionTest, FileThatCannotBeOpenedQueuesNothingReportsNothingStaysReading)
-{
-    const auto file = Show(mSandbox.path("missing.abr"));
-    int openError = 0;
-    EXPECT_FALSE(mSession.ReadDisplayedFile(&openError));
-    EXPECT_EQ(openError, -ENOENT);
-    EXPECT_THROW(CFileReadingTask(QString(), file).Perform(), int);
-    // A task queued anyway fails on the worker without a word and without a notification.
-    mThread.AddTask(boost::make_shared<CFileReadingTask>(file->getPath(), file));
-    ASSERT_TRUE(RunsThrough(mThread));
-    DrainPostedEvents();
-    EXPECT_TRUE(mReports.isEmpty());
-    EXPECT_TRUE(mSession.isReadingFile());
-}
-
-TEST_F(CFileReadingSessionTest, ReportsOfAnyOtherFileAreIgnored)
+// Only the reports of the file object on display count: not those without a file, not those of
+// another object for the same path. A file that cannot be opened queues nothing, and a read of
+// it queued anyway fails on the worker without a word.
+TEST_F(CFileReadingSessionTest, OnlyReportsOfTheShownFileCount)
 {
     const BrushPtr brush =
         std::make_shared<SampledBrush>(QStringLiteral("x"), 1, 1, 8, PixelBlock{7});
     auto& reports = BrushReadingNotifications::instance();
-    // With nothing on display, a report without a file must not match "no file".
     EXPECT_FALSE(mSession.ReadDisplayedFile());
     Q_EMIT reports.addBrush({nullptr, brush});
     Q_EMIT reports.finishedReadingFile({nullptr, {}});
     EXPECT_TRUE(mFinished.empty());
 
-    const auto shown = Show(mSandbox.path("shown.abr"));
+    const auto shown = Show(mSandbox.path("missing.abr"));
+    int openError = 0;
+    EXPECT_FALSE(mSession.ReadDisplayedFile(&openError));
+    EXPECT_EQ(openError, -ENOENT);
+    EXPECT_THROW(CFileReadingTask(QString(), shown).Perform(), int);
+    mThread.AddTask(boost::make_shared<CFileReadingTask>(shown->getPath(), shown));
+    ASSERT_TRUE(RunsThrough(mThread));
+    DrainPostedEvents();
+    EXPECT_EQ(mReports.size(), 2); // the two sent above
+
     const auto samePath = BrushFile::brushFileWithPath(shown->getPath());
     Q_EMIT reports.addBrush({samePath, brush});
     Q_EMIT reports.addBrush({nullptr, brush});

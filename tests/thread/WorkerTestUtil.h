@@ -10,18 +10,14 @@
 #include <thread>
 
 // A task made of a function, for driving the worker from tests.
-class FunctionTask : public CWorkingThread::CThreadTask
+template <typename Body> CWorkingThread::TaskPtr MakeTask(Body body)
 {
-public:
-    explicit FunctionTask(std::function<void()> body) : mBody(std::move(body)) {}
-    void Perform() override { mBody(); }
-
-private:
-    std::function<void()> mBody;
-};
-
-inline CWorkingThread::TaskPtr MakeTask(std::function<void()> body)
-{
+    struct FunctionTask : CWorkingThread::CThreadTask
+    {
+        explicit FunctionTask(Body b) : body(std::move(b)) {}
+        void Perform() override { body(); }
+        Body body;
+    };
     return boost::make_shared<FunctionTask>(std::move(body));
 }
 
