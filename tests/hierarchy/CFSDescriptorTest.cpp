@@ -32,106 +32,79 @@ QString Components(const CFSDescriptor& d)
 
 } // namespace
 
-struct ComponentCase
+// Paths that do not exist, so nothing from the disk changes the split; both ways of making the
+// components give the same.
+TEST(CFSDescriptor, Components_SplitAsWritten)
 {
-    const char* path;
-    const char* components;
-};
-
-class DescriptorComponents : public ::testing::TestWithParam<ComponentCase>
-{
-};
-
-// Paths that do not exist, so nothing from the disk changes the split.
-TEST_P(DescriptorComponents, SplitsAsWritten)
-{
-    const ComponentCase& c = GetParam();
-    ucstring path;
-    assign(path, QString::fromUtf8(c.path));
-    CFSDescriptor d(QStringLiteral("/"));
-    d.CreatePathComponents(path);
-    EXPECT_EQ(Components(d), QString::fromUtf8(c.components));
-    EXPECT_EQ(Components(CFSDescriptor::ComponentsOnly(QString::fromUtf8(c.path))),
-              QString::fromUtf8(c.components));
+    const QString n = QStringLiteral("/nonexistent-kelbrin");
+    const QString ann = QStringLiteral("(/,) (%1/,nonexistent-kelbrin) (%1/ann/,ann)").arg(n);
+    const std::pair<QString, QString> cases[] = {
+        {n + "/ann/a.abr", ann + QStringLiteral(" (%1/ann/a.abr,a.abr)").arg(n)},
+        {n + "/ann/", ann},
+        {"/", "(/,)"},
+        {"", "(,)"},
+        {"a//b", "(a/,a) (a//,) (a//b,b)"},
+        {"x", "(x,x)"}};
+    for (const auto& [path, components] : cases) {
+        CFSDescriptor d(QStringLiteral("/"));
+        d.CreatePathComponents(U(path));
+        EXPECT_EQ(Components(d), components);
+        EXPECT_EQ(Components(CFSDescriptor::ComponentsOnly(path)), components);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, DescriptorComponents,
-    ::testing::Values(
-        ComponentCase{"/nonexistent-kelbrin/ann/a.abr",
-                      "(/,) (/nonexistent-kelbrin/,nonexistent-kelbrin) "
-                      "(/nonexistent-kelbrin/ann/,ann) (/nonexistent-kelbrin/ann/a.abr,a.abr)"},
-        ComponentCase{"/", "(/,)"}, ComponentCase{"", "(,)"},
-        ComponentCase{"/nonexistent-kelbrin/ann/",
-                      "(/,) (/nonexistent-kelbrin/,nonexistent-kelbrin) "
-                      "(/nonexistent-kelbrin/ann/,ann)"},
-        ComponentCase{"a//b", "(a/,a) (a//,) (a//b,b)"}, ComponentCase{"x", "(x,x)"}));
-
-TEST(CFSDescriptor, Root_IsADirectoryOfDepthOneNamedEmpty)
+// Existing items take their kind and shown name from the disk; the root and missing items keep
+// the defaults: a folder, and no shown name for a missing one.
+TEST(CFSDescriptor, KindAndDisplayName_ComeFromTheDisk)
 {
     const CFSDescriptor root;
     EXPECT_EQ(root.Depth(), 1u);
     EXPECT_EQ(root.CFFullPath(), QStringLiteral("/"));
     EXPECT_EQ(root.CFSystemName(), QString());
-    EXPECT_TRUE(root.IsDirectory());
-    EXPECT_FALSE(root.IsVolumeDirectory());
+    EXPECT_TRUE(root.IsDirectory() && !root.IsVolumeDirectory());
     EXPECT_EQ(root.DisplayName(), QStringLiteral("/"));
-}
 
-TEST(CFSDescriptor, ExistingItems_TakeKindAndDisplayNameFromTheDisk)
-{
     DiskTree disk;
     const QString folder = disk.folder(QStringLiteral("ann"));
     const QString file = disk.file(QStringLiteral("ann/a.abr"));
-
     const CFSDescriptor d(folder);
     EXPECT_TRUE(d.IsDirectory());
     EXPECT_EQ(d.CFFullPath(), folder + QLatin1Char('/'));
     EXPECT_EQ(d.CFSystemName(), QStringLiteral("ann"));
     EXPECT_EQ(d.DisplayName(), QStringLiteral("ann"));
-
     const CFSDescriptor f(file);
     EXPECT_FALSE(f.IsDirectory());
     EXPECT_EQ(f.CFFullPath(), file);
     EXPECT_EQ(f.DisplayName(), QStringLiteral("a.abr"));
-
     // The same from the ucstring forms.
     EXPECT_EQ(CFSDescriptor(U(folder)).CFFullPath(), folder + QLatin1Char('/'));
     EXPECT_EQ(CFSDescriptor(U(folder), U(QStringLiteral("a.abr"))).CFFullPath(), file);
     EXPECT_EQ(CFSDescriptor(U(folder + QLatin1Char('/')), U(QStringLiteral("a.abr"))).CFFullPath(),
               file);
+
+    const CFSDescriptor missing(disk.path(QStringLiteral("gone.abr")));
+    EXPECT_TRUE(missing.IsDirectory() && !missing.IsVolumeDirectory());
+    EXPECT_TRUE(missing.DisplayName().isNull());
+    EXPECT_EQ(missing.CFFullPath(), disk.path(QStringLiteral("gone.abr")));
 }
 
-TEST(CFSDescriptor, MissingItem_KeepsItsDefaultsAndNoDisplayName)
-{
-    DiskTree disk;
-    const CFSDescriptor d(disk.path(QStringLiteral("gone.abr")));
-    EXPECT_TRUE(d.IsDirectory());
-    EXPECT_FALSE(d.IsVolumeDirectory());
-    EXPECT_TRUE(d.DisplayName().isNull());
-    EXPECT_EQ(d.CFFullPath(), disk.path(QStringLiteral("gone.abr")));
-}
-
+// Not a folder below it or above it, nor one named like it but missing from the disk.
 TEST(CFSDescriptor, VolumesFlag_OnlyForTheVolumesFolderItself)
 {
     DiskTree disk;
-    const QString volumes = disk.folder(QStringLiteral("media/ann"));
-    disk.folder(QStringLiteral("media/ann/Disk"));
+    const QString volumes = disk.folder(QStringLiteral("media/ann/Disk")).chopped(5);
     const VolumesFolderOverride override(volumes);
-
-    const CFSDescriptor v(volumes);
-    EXPECT_TRUE(v.IsVolumeDirectory());
-    EXPECT_EQ(v.CFFullPath(), volumes + QLatin1Char('/'));
+    EXPECT_TRUE(CFSDescriptor(volumes).IsVolumeDirectory());
     EXPECT_FALSE(CFSDescriptor(volumes + QStringLiteral("/Disk")).IsVolumeDirectory());
     EXPECT_FALSE(CFSDescriptor(disk.path(QStringLiteral("media"))).IsVolumeDirectory());
-    // Named like it but missing from the disk: not known to be a folder.
     const VolumesFolderOverride elsewhere(disk.path(QStringLiteral("nothing")));
     EXPECT_FALSE(CFSDescriptor(disk.path(QStringLiteral("nothing"))).IsVolumeDirectory());
 }
 
-TEST(CFSDescriptor, Ancestors_ByIndex)
+TEST(CFSDescriptor, Ancestry_GoesByIndexAndComponentNames)
 {
-    const CFSDescriptor d = CFSDescriptor::ComponentsOnly(u"/Users/ann/a.abr");
+    const auto D = [](const char16_t* p) { return CFSDescriptor::ComponentsOnly(p); };
+    const CFSDescriptor d = D(u"/Users/ann/a.abr");
     EXPECT_EQ(d.Depth(), 4u);
     EXPECT_EQ(Q(d.AncestorName(0)), QString());
     EXPECT_EQ(Q(d.AncestorPath(0)), QStringLiteral("/"));
@@ -140,58 +113,51 @@ TEST(CFSDescriptor, Ancestors_ByIndex)
     EXPECT_EQ(Q(d.AncestorName(4)), Q(CFSDescriptor::zeroPath));
     EXPECT_EQ(Q(d.AncestorPath(9)), Q(CFSDescriptor::zeroPath));
     EXPECT_EQ(Q(d.FullPath()), QStringLiteral("/Users/ann/a.abr"));
-}
 
-TEST(CFSDescriptor, Ancestry_GoesByComponentNames)
-{
-    const auto D = [](const char16_t* p) { return CFSDescriptor::ComponentsOnly(p); };
     EXPECT_FALSE(D(u"/a/").IsAncestorOf(D(u"/a/")));
-    EXPECT_TRUE(D(u"/a/").IsAncestorOfOrEquals(D(u"/a/")));
     EXPECT_TRUE(D(u"/a/").IsAncestorOfOrEquals(D(u"/a"))); // a final "/" never matters
     EXPECT_FALSE(D(u"/ab/").IsAncestorOf(D(u"/a/b")));
     EXPECT_FALSE(D(u"/a/").IsAncestorOf(D(u"/A/b"))); // case-sensitive
     EXPECT_TRUE(D(u"/a").IsAncestorOf(D(u"/a/b/c.abr")));
     EXPECT_TRUE(D(u"/").IsAncestorOf(D(u"/x")));
-    EXPECT_FALSE(D(u"/a/b/").IsAncestorOf(D(u"/a/")));
     EXPECT_FALSE(D(u"/a/b/").IsAncestorOfOrEquals(D(u"/a/")));
 }
 
 TEST(CFSDescriptor, Ordering_ByDepthThenShownNameThenPath)
 {
     const auto D = [](const char16_t* p) { return CFSDescriptor::ComponentsOnly(p); };
+    // Each pair in order, and so never the other way round.
+    const std::pair<CFSDescriptor, CFSDescriptor> ordered[] = {
+        {D(u"/x/apple.abr"), D(u"/x/Banana.abr")},
+        {D(u"/x/B.abr"), D(u"/x/b.abr")},       // names equal but for case: code units decide
+        {D(u"/a/Brushes/"), D(u"/b/Brushes/")}, // same name: the paths decide
+    };
+    for (const auto& [first, second] : ordered) {
+        EXPECT_TRUE(first.compareByNameFirst(second)) << first.CFFullPath().toStdString();
+        EXPECT_FALSE(second.compareByNameFirst(first)) << first.CFFullPath().toStdString();
+    }
     EXPECT_TRUE(D(u"/z/") < D(u"/a/b/"));
     EXPECT_FALSE(D(u"/a/b/") < D(u"/z/"));
-    EXPECT_TRUE(D(u"/x/apple.abr").compareByNameFirst(D(u"/x/Banana.abr")));
-    EXPECT_FALSE(D(u"/x/Banana.abr").compareByNameFirst(D(u"/x/apple.abr")));
-    // Names equal but for case: the paths decide, code unit by code unit ("B" < "b").
-    EXPECT_TRUE(D(u"/x/B.abr").compareByNameFirst(D(u"/x/b.abr")));
-    EXPECT_FALSE(D(u"/x/b.abr").compareByNameFirst(D(u"/x/B.abr")));
-    // Same name in different folders: the paths decide.
-    EXPECT_TRUE(D(u"/a/Brushes/").compareByNameFirst(D(u"/b/Brushes/")));
     // A final "/" makes no difference.
     EXPECT_FALSE(D(u"/a/b").compareByNameFirst(D(u"/a/b/")));
     EXPECT_FALSE(D(u"/a/b/").compareByNameFirst(D(u"/a/b")));
     EXPECT_FALSE(D(u"/a/b") < D(u"/a/b/"));
-}
 
-TEST(CFSDescriptor, Ordering_UsesDisplayNamesOnlyWhenBothHaveOne)
-{
+    // Shown names only count when both have one.
     DiskTree disk;
     const CFSDescriptor existing(disk.file(QStringLiteral("m.abr")));
     const CFSDescriptor missing(disk.path(QStringLiteral("n.abr")));
-    ASSERT_FALSE(existing.DisplayName().isNull());
-    ASSERT_TRUE(missing.DisplayName().isNull());
     EXPECT_TRUE(existing.compareByNameFirst(missing));
     EXPECT_FALSE(missing.compareByNameFirst(existing));
 }
 
-TEST(CFSDescriptor, Rename_ReplacesTheLastNameOnly)
+TEST(CFSDescriptor, RenameAndResetPath_ReplaceNamesAndKeepTheKindWithoutAskingTheDisk)
 {
     DiskTree disk;
     CFSDescriptor file = CFSDescriptor::ComponentsOnly(u"/x/old.abr");
     file.Rename(QStringLiteral("new.abr"));
     EXPECT_EQ(file.CFFullPath(), QStringLiteral("/x/new.abr"));
-    EXPECT_EQ(file.Depth(), 2u + 1u);
+    EXPECT_EQ(file.Depth(), 3u);
     EXPECT_EQ(file.DisplayName(), QStringLiteral("new.abr"));
 
     CFSDescriptor folder(disk.folder(QStringLiteral("old")));
@@ -203,23 +169,17 @@ TEST(CFSDescriptor, Rename_ReplacesTheLastNameOnly)
     root.Rename(QStringLiteral("top"));
     EXPECT_EQ(root.CFFullPath(), QStringLiteral("/top"));
     EXPECT_EQ(root.Depth(), 1u);
-}
 
-TEST(CFSDescriptor, ResetPath_KeepsTheKindWithoutAskingTheDisk)
-{
     const VolumesFolderOverride volumes(QStringLiteral("/Volumes"));
-    CFSDescriptor folder(QStringLiteral("/"));
-    ASSERT_TRUE(folder.IsDirectory());
-    folder.ResetPath(QStringLiteral("/"), QStringLiteral("Volumes"));
-    EXPECT_EQ(folder.CFFullPath(), QStringLiteral("/Volumes/"));
-    EXPECT_TRUE(folder.IsVolumeDirectory());
-    EXPECT_EQ(folder.DisplayName(), QStringLiteral("Volumes"));
-
-    DiskTree disk;
-    CFSDescriptor file(disk.file(QStringLiteral("f.abr")));
-    file.ResetPath(QStringLiteral("/elsewhere"), QStringLiteral("f.abr"));
-    EXPECT_EQ(file.CFFullPath(), QStringLiteral("/elsewhere/f.abr"));
-    EXPECT_FALSE(file.IsDirectory());
+    CFSDescriptor top(QStringLiteral("/"));
+    top.ResetPath(QStringLiteral("/"), QStringLiteral("Volumes"));
+    EXPECT_EQ(top.CFFullPath(), QStringLiteral("/Volumes/"));
+    EXPECT_TRUE(top.IsVolumeDirectory());
+    EXPECT_EQ(top.DisplayName(), QStringLiteral("Volumes"));
+    CFSDescriptor moved(disk.file(QStringLiteral("f.abr")));
+    moved.ResetPath(QStringLiteral("/elsewhere"), QStringLiteral("f.abr"));
+    EXPECT_EQ(moved.CFFullPath(), QStringLiteral("/elsewhere/f.abr"));
+    EXPECT_FALSE(moved.IsDirectory());
 }
 
 // The sharing forms must give exactly what spelling the path out gives.

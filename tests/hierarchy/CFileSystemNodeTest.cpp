@@ -3,37 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
-// A node for a folder of the disk tree, with children made for the given relative paths.
+// A node for a folder of the disk tree, with children made for relative paths: names ending in
+// ".abr" are files, the others folders.
 struct NodeFixture
 {
     DiskTree disk;
     CFileSystemNodePtr parent = CFileSystemNode::Create(CFSDescriptor(disk.path()));
 
-    CFileSystemNodePtr AttachFile(const QString& name)
+    CFileSystemNodePtr Attach(const QString& relative, const CFileSystemNodePtr& under = nullptr)
     {
-        CFileSystemNodePtr child = CFileSystemNode::Create(CFSDescriptor(disk.file(name)));
-        parent->AttachChild(child);
-        return child;
-    }
-    CFileSystemNodePtr AttachFolder(const QString& name)
-    {
-        CFileSystemNodePtr child = CFileSystemNode::Create(CFSDescriptor(disk.folder(name)));
-        parent->AttachChild(child);
+        const bool file = relative.endsWith(QLatin1String(".abr"));
+        CFileSystemNodePtr child = CFileSystemNode::Create(
+            CFSDescriptor(file ? disk.file(relative) : disk.folder(relative)));
+        (under ? under : parent)->AttachChild(child);
         return child;
     }
 };
-
-QStringList AllChildNames(const CFileSystemNode& node)
-{
-    QStringList names;
-    for (size_t i = 0; node.Child(i); ++i)
-        names << node.Child(i)->CFSystemName();
-    return names;
-}
 
 } // namespace
 
@@ -41,77 +28,55 @@ TEST(CFileSystemNode, Root_HasNoParentAndSetVisibleOnlyFlipsItsFlag)
 {
     const CFileSystemNodePtr root = CFileSystemNode::Create();
     EXPECT_FALSE(root->HasParent());
-    EXPECT_EQ(root->CFFullPath(), QStringLiteral("/"));
     root->SetVisible(true);
     EXPECT_TRUE(root->IsVisible());
     EXPECT_EQ(root->GetFileNode()->getNode(), root.get());
     EXPECT_EQ(root->GetFileNode()->description(), QStringLiteral("/"));
 }
 
-TEST(CFileSystemNode, NewChild_IsHiddenUntilMadeVisible)
+// A new child is hidden; showing or hiding moves it to its sorted place in the other list and
+// keeps the visible counts; doing it twice changes nothing.
+TEST(CFileSystemNode, Visibility_MovesAChildBetweenItsSortedListsAndCounts)
 {
     NodeFixture f;
-    const CFileSystemNodePtr file = f.AttachFile(QStringLiteral("x.abr"));
+    const CFileSystemNodePtr file = f.Attach(QStringLiteral("x.abr"));
     EXPECT_FALSE((*f.parent)[0]);
     EXPECT_EQ(f.parent->Child(0), file);
     EXPECT_EQ(file->Parent(), f.parent);
-
-    file->SetVisible(true);
+    for (int twice = 0; twice < 2; ++twice)
+        file->SetVisible(true);
     EXPECT_EQ((*f.parent)[0], file);
-    EXPECT_EQ(f.parent->Child(0), file);
     EXPECT_FALSE(f.parent->Child(1));
-    EXPECT_EQ(f.parent->VisibleFileCount(), 1u);
-    EXPECT_EQ(f.parent->VisibleDirectoryCount(), 0u);
-    EXPECT_EQ(f.parent->HiddenChildCount(), 0u);
-
-    // Idempotent: making it visible again neither duplicates it nor counts it twice.
-    file->SetVisible(true);
     EXPECT_EQ(f.parent->VisibleChildCount(), 1u);
     EXPECT_EQ(f.parent->VisibleFileCount(), 1u);
-}
 
-TEST(CFileSystemNode, HidingAVisibleFolder_MovesItToItsSortedHiddenPlace)
-{
-    NodeFixture f;
-    const CFileSystemNodePtr a = f.AttachFolder(QStringLiteral("a"));
-    f.AttachFolder(QStringLiteral("c"));
-    const CFileSystemNodePtr b = f.AttachFolder(QStringLiteral("B"));
+    const CFileSystemNodePtr a = f.Attach(QStringLiteral("a"));
+    f.Attach(QStringLiteral("c"));
+    const CFileSystemNodePtr b = f.Attach(QStringLiteral("B"));
     b->SetVisible(true);
     a->SetVisible(true);
     EXPECT_EQ(f.parent->VisibleDirectoryCount(), 2u);
     b->SetVisible(false);
     EXPECT_EQ(f.parent->VisibleDirectoryCount(), 1u);
-    EXPECT_EQ(ChildNames(*f.parent), QStringLiteral("a | B c"));
-}
+    EXPECT_EQ(f.parent->VisibleFileCount(), 1u);
+    EXPECT_EQ(ChildNames(*f.parent), QStringLiteral("a x.abr | B c"));
 
-TEST(CFileSystemNode, Children_SortByShownNameWhateverTheAttachOrder)
-{
-    QStringList names{QStringLiteral("b.abr"), QStringLiteral("A.abr"), QStringLiteral("c.abr")};
-    std::sort(names.begin(), names.end());
-    do {
-        NodeFixture f;
-        for (const QString& name : names)
-            f.AttachFile(name);
-        EXPECT_EQ(AllChildNames(*f.parent),
-                  (QStringList{QStringLiteral("A.abr"), QStringLiteral("b.abr"),
-                               QStringLiteral("c.abr")}))
-            << names.join(QLatin1Char(' ')).toStdString();
-    } while (std::next_permutation(names.begin(), names.end()));
-}
-
-TEST(CFileSystemNode, AttachingAnEquivalentChild_KeepsOneEntry)
-{
-    NodeFixture f;
-    f.AttachFile(QStringLiteral("x.abr"));
-    f.AttachFile(QStringLiteral("x.abr"));
-    EXPECT_EQ(f.parent->ChildCount(), 1u);
+    // Removing detaches and uncounts; a child not there (any more), nothing happens; passing the
+    // list's own entry is safe.
+    for (int twice = 0; twice < 2; ++twice)
+        f.parent->RemoveChild(file);
+    EXPECT_THROW(file->Parent(), boost::bad_weak_ptr);
+    EXPECT_EQ(f.parent->VisibleFileCount(), 0u);
+    f.parent->RemoveChild(f.parent->VisibleChildren().at(0));
+    EXPECT_EQ(f.parent->VisibleDirectoryCount(), 0u);
+    EXPECT_EQ(ChildNames(*f.parent), QStringLiteral("| B c"));
 }
 
 TEST(CFileSystemNode, FindChild_WorksWhetherOrNotTheItemStillExists)
 {
     NodeFixture f;
-    const CFileSystemNodePtr folder = f.AttachFolder(QStringLiteral("Brushes"));
-    const CFileSystemNodePtr file = f.AttachFile(QStringLiteral("x.abr"));
+    const CFileSystemNodePtr folder = f.Attach(QStringLiteral("Brushes"));
+    const CFileSystemNodePtr file = f.Attach(QStringLiteral("x.abr"));
     file->SetVisible(true);
     QDir(f.disk.path(QStringLiteral("Brushes"))).removeRecursively();
     QFile::remove(f.disk.path(QStringLiteral("x.abr")));
@@ -126,33 +91,13 @@ TEST(CFileSystemNode, FindChild_WorksWhetherOrNotTheItemStillExists)
     EXPECT_FALSE(found);
 }
 
-TEST(CFileSystemNode, RemoveChild_DetachesAndUncounts)
-{
-    NodeFixture f;
-    const CFileSystemNodePtr file = f.AttachFile(QStringLiteral("x.abr"));
-    const CFileSystemNodePtr folder = f.AttachFolder(QStringLiteral("F"));
-    file->SetVisible(true);
-    folder->SetVisible(true);
-    f.parent->RemoveChild(file);
-    EXPECT_EQ(f.parent->VisibleFileCount(), 0u);
-    EXPECT_EQ(f.parent->VisibleDirectoryCount(), 1u);
-    EXPECT_THROW(file->Parent(), boost::bad_weak_ptr);
-    // Not there (any more): nothing happens.
-    f.parent->RemoveChild(file);
-    EXPECT_EQ(f.parent->ChildCount(), 1u);
-    // Passing the list's own entry is safe.
-    f.parent->RemoveChild(f.parent->VisibleChildren().at(0));
-    EXPECT_EQ(f.parent->ChildCount(), 0u);
-    EXPECT_EQ(f.parent->VisibleDirectoryCount(), 0u);
-}
-
 TEST(CFileSystemNode, VolumesFolder_IsLeftOutOfTheFullViewChildren)
 {
     NodeFixture f;
     const VolumesFolderOverride volumes(f.disk.path(QStringLiteral("Volumes")));
-    f.AttachFolder(QStringLiteral("Applications"));
-    const CFileSystemNodePtr users = f.AttachFolder(QStringLiteral("Users"));
-    const CFileSystemNodePtr vol = f.AttachFolder(QStringLiteral("Volumes"));
+    f.Attach(QStringLiteral("Applications"));
+    const CFileSystemNodePtr users = f.Attach(QStringLiteral("Users"));
+    const CFileSystemNodePtr vol = f.Attach(QStringLiteral("Volumes"));
     ASSERT_TRUE(vol->IsVolumeDirectory());
     EXPECT_EQ(f.parent->CountChildrenExcludingVolumes(), 2u);
     EXPECT_EQ(f.parent->CountDirectories(), 3u);
@@ -172,54 +117,24 @@ TEST(CFileSystemNode, VolumesFolder_IsLeftOutOfTheFullViewChildren)
 TEST(CFileSystemNode, CountDescendantFiles_CountsHiddenLevelsOnlyWhenAsked)
 {
     NodeFixture f;
-    f.AttachFile(QStringLiteral("a.abr"))->SetVisible(true);
-    f.AttachFile(QStringLiteral("b.abr"))->SetVisible(true);
-    const CFileSystemNodePtr sub = f.AttachFolder(QStringLiteral("sub"));
-    for (const char* name : {"sub/c.abr", "sub/d.abr", "sub/e.abr"}) {
-        CFileSystemNodePtr file =
-            CFileSystemNode::Create(CFSDescriptor(f.disk.file(QString::fromUtf8(name))));
-        sub->AttachChild(file);
-        file->SetVisible(true);
-    }
+    f.Attach(QStringLiteral("a.abr"))->SetVisible(true);
+    f.Attach(QStringLiteral("b.abr"))->SetVisible(true);
+    const CFileSystemNodePtr sub = f.Attach(QStringLiteral("sub"));
+    for (const char* name : {"sub/c.abr", "sub/d.abr", "sub/e.abr"})
+        f.Attach(QString::fromUtf8(name), sub)->SetVisible(true);
     EXPECT_EQ(f.parent->CountDescendantFiles(false), 2u);
     EXPECT_EQ(f.parent->CountDescendantFiles(true), 5u);
     EXPECT_EQ(sub->CountDescendantFiles(false), 3u);
 }
 
-TEST(CFileSystemNode, RenamingAFolder_RewritesEveryPathBelow)
+// Not used by the hierarchy's own updates, so not met by the randomized run.
+TEST(CFileSystemNode, SetParentPath_RepathsTheWholeSubtreeHiddenLevelsIncluded)
 {
     NodeFixture f;
-    const CFileSystemNodePtr folder = f.AttachFolder(QStringLiteral("old"));
-    const CFileSystemNodePtr inner =
-        CFileSystemNode::Create(CFSDescriptor(f.disk.folder(QStringLiteral("old/inner"))));
-    folder->AttachChild(inner);
-    const CFileSystemNodePtr file =
-        CFileSystemNode::Create(CFSDescriptor(f.disk.file(QStringLiteral("old/inner/x.abr"))));
-    inner->AttachChild(file);
-    f.AttachFolder(QStringLiteral("m"));
-
-    folder->Rename(QStringLiteral("z"));
-    EXPECT_EQ(folder->CFFullPath(), f.disk.path(QStringLiteral("z")));
-    EXPECT_EQ(inner->CFFullPath(), f.disk.path(QStringLiteral("z/inner/")));
-    EXPECT_EQ(file->CFFullPath(), f.disk.path(QStringLiteral("z/inner/x.abr")));
-    EXPECT_EQ(AllChildNames(*f.parent), (QStringList{QStringLiteral("m"), QStringLiteral("z")}));
-    CFileSystemNodePtr found;
-    EXPECT_TRUE(inner->FindChild(ucstring(u"x.abr", u"x.abr" + 5), found));
-
-    // SetParentPath re-paths a subtree the same way.
+    const CFileSystemNodePtr folder = f.Attach(QStringLiteral("z"));
+    const CFileSystemNodePtr inner = f.Attach(QStringLiteral("z/inner"), folder);
+    const CFileSystemNodePtr file = f.Attach(QStringLiteral("z/inner/x.abr"), inner);
+    file->SetVisible(true);
     folder->SetParentPath(QStringLiteral("/elsewhere"));
     EXPECT_EQ(file->CFFullPath(), QStringLiteral("/elsewhere/z/inner/x.abr"));
-}
-
-TEST(CFileSystemNode, RenamingOntoASibling_LeavesOnlyTheSibling)
-{
-    NodeFixture f;
-    const CFileSystemNodePtr a = f.AttachFile(QStringLiteral("a.abr"));
-    const CFileSystemNodePtr b = f.AttachFile(QStringLiteral("b.abr"));
-    a->SetVisible(true);
-    b->SetVisible(true);
-    a->Rename(QStringLiteral("b.abr"));
-    EXPECT_EQ(f.parent->ChildCount(), 1u);
-    EXPECT_EQ(f.parent->Child(0), b);
-    EXPECT_EQ(f.parent->VisibleFileCount(), 1u);
 }

@@ -92,15 +92,12 @@ struct InvariantChecker
             problems << "the folder index does not name exactly the folders in the tree\n";
         if (actualTop.size() != h.TopLevelNodeCount())
             problems << "top-level list holds a node twice\n";
-        if (actualTop != expectedTop) {
-            problems << "top-level list is not the visible folders with a hidden parent:";
-            for (const CFileSystemNode* n : actualTop)
-                problems << " [" << n->CFFullPath().toStdString() << "]";
-            problems << " instead of";
-            for (const CFileSystemNode* n : expectedTop)
-                problems << " [" << n->CFFullPath().toStdString() << "]";
-            problems << "\n";
-        }
+        for (const CFileSystemNode* n : actualTop)
+            if (!expectedTop.count(n))
+                Fail(*n, "top-level but not a visible folder with a hidden parent");
+        for (const CFileSystemNode* n : expectedTop)
+            if (!actualTop.count(n))
+                Fail(*n, "a visible folder with a hidden parent missing from the top level");
         return problems.str();
     }
 };
@@ -133,7 +130,6 @@ public:
         return std::string();
     }
 
-    size_t FileCount() const { return mFiles.size(); }
     const std::vector<int>& Counts() const { return mCounts; }
 
 private:
@@ -153,10 +149,8 @@ private:
     }
 
     // An item that is in the tree: a file, or one of the folders above one.
-    bool PickExisting(QString& relative, bool& isFolder)
+    void PickExisting(QString& relative, bool& isFolder)
     {
-        if (mFiles.empty())
-            return false;
         auto it = mFiles.begin();
         std::advance(it, Pick(static_cast<int>(mFiles.size())));
         relative = *it;
@@ -166,7 +160,6 @@ private:
             relative = parts.mid(0, 1 + Pick(parts.size() - 1)).join(QLatin1Char('/'));
             isFolder = true;
         }
-        return true;
     }
 
     bool Exists(const QString& relative) const
@@ -178,16 +171,6 @@ private:
         return it != mFiles.end() && it->startsWith(prefix);
     }
 
-    void RemoveFromModel(const QString& relative)
-    {
-        for (auto it = mFiles.begin(); it != mFiles.end();) {
-            if (*it == relative || it->startsWith(relative + QLatin1Char('/')))
-                it = mFiles.erase(it);
-            else
-                ++it;
-        }
-    }
-
     // Moves an item on disk; a leftover empty folder in the way (files were deleted from it
     // one by one) goes first.
     bool RenameOnDisk(const QString& from, const QString& to)
@@ -197,17 +180,16 @@ private:
         return QDir().rename(disk.path(from), disk.path(to));
     }
 
-    // Replaces `from` (a file, or a folder and everything in it) by `to` in the model.
-    void MoveInModel(const QString& from, const QString& to)
+    // Replaces `from` (a file, or a folder and everything in it) by `to` in the model; a null
+    // `to` removes it.
+    void MoveInModel(const QString& from, const QString& to = QString())
     {
         std::set<QString> moved;
         for (auto it = mFiles.begin(); it != mFiles.end();) {
-            if (*it == from || it->startsWith(from + QLatin1Char('/'))) {
+            const bool inside = *it == from || it->startsWith(from + QLatin1Char('/'));
+            if (inside && !to.isNull())
                 moved.insert(to + it->mid(from.size()));
-                it = mFiles.erase(it);
-            } else {
-                ++it;
-            }
+            it = inside ? mFiles.erase(it) : std::next(it);
         }
         mFiles.insert(moved.begin(), moved.end());
     }
@@ -238,49 +220,36 @@ private:
                 expected = false;
             } else {
                 PickExisting(relative, isFolder);
-                RemoveFromModel(relative);
-                if (isFolder)
-                    QDir(disk.path(relative)).removeRecursively();
-                else
-                    QFile::remove(disk.path(relative));
+                MoveInModel(relative);
+                isFolder ? QDir(disk.path(relative)).removeRecursively()
+                         : QFile::remove(disk.path(relative));
             }
             const QString path = disk.path(relative) + (isFolder && Pick(2) ? "/" : "");
             result = h.DeleteNode(path, node, topLevelChanged);
             what = "delete " + relative.toStdString();
             mCounts[1]++;
-        } else if (kind < 80) {
-            PickExisting(relative, isFolder);
-            const QStringList& names = isFolder ? kFolderNames : kFileNames;
-            const QString newName = names[Pick(names.size())];
-            const QString folder = relative.contains(QLatin1Char('/'))
-                                       ? relative.left(relative.lastIndexOf(QLatin1Char('/')))
-                                       : QString();
-            const QString target = Join(folder, newName);
-            if (target == relative || Exists(target))
-                return "rename skipped";
-            if (!RenameOnDisk(relative, target))
-                return "rename refused by the disk";
-            MoveInModel(relative, target);
-            result = h.RenameNode(disk.path(relative), newName, node);
-            what = "rename " + relative.toStdString() + " to " + newName.toStdString();
-            mCounts[2]++;
         } else {
+            // A rename keeps the folder and picks a new name; a move keeps the name and picks
+            // a new folder.
+            const bool rename = kind < 80;
             PickExisting(relative, isFolder);
-            const QString name = relative.mid(relative.lastIndexOf(QLatin1Char('/')) + 1);
-            const QString folder = RandomFolder(2);
+            const int slash = relative.lastIndexOf(QLatin1Char('/'));
+            const QStringList& names = isFolder ? kFolderNames : kFileNames;
+            const QString name = rename ? names[Pick(names.size())] : relative.mid(slash + 1);
+            const QString folder = rename ? relative.left(std::max(slash, 0)) : RandomFolder(2);
             const QString target = Join(folder, name);
-            if (target == relative || Exists(target) || target.startsWith(relative + "/") ||
-                (folder + "/").startsWith(relative + "/"))
-                return "move skipped";
+            if (target == relative || Exists(target) || (folder + "/").startsWith(relative + "/"))
+                return "skipped";
             disk.folder(folder);
             if (!RenameOnDisk(relative, target))
-                return "move refused by the disk";
+                return "refused by the disk";
             MoveInModel(relative, target);
-            result = h.MoveNode(disk.path(relative), disk.path(target),
-                                isFolder ? FileNodeFlags{kFileNodeExists} : kPlainFile, node,
-                                topLevelChanged);
-            what = "move " + relative.toStdString() + " to " + target.toStdString();
-            mCounts[3]++;
+            result = rename ? h.RenameNode(disk.path(relative), name, node)
+                            : h.MoveNode(disk.path(relative), disk.path(target),
+                                         isFolder ? kFolder : kPlainFile, node, topLevelChanged);
+            what = (rename ? "rename " : "move ") + relative.toStdString() + " to " +
+                   target.toStdString();
+            mCounts[rename ? 2 : 3]++;
         }
         if (result != expected)
             return what + ": returned " + (result ? "true" : "false");

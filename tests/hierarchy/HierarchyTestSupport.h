@@ -10,12 +10,8 @@
 #include <QTemporaryDir>
 #include <ostream>
 
-// Flag bits by the names the tests use.
-inline constexpr std::uint8_t kFileNodeExists = FileNodeFlags::eExists;
-inline constexpr std::uint8_t kFileNodeIsFile = FileNodeFlags::eIsFile;
-inline constexpr std::uint8_t kFileNodeIsAlias = FileNodeFlags::eIsAlias;
-inline constexpr std::uint8_t kFileNodeIsInaccessible = FileNodeFlags::eIsInaccessible;
 inline constexpr FileNodeFlags kPlainFile{FileNodeFlags::eExists | FileNodeFlags::eIsFile};
+inline constexpr FileNodeFlags kFolder{FileNodeFlags::eExists};
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os)
@@ -34,7 +30,11 @@ class DiskTree
 {
 public:
     // In memory where the machine offers it: the randomized tests touch thousands of files.
-    DiskTree() : mDir(TemplatePath()) { mDir.setAutoRemove(true); }
+    DiskTree()
+        : mDir((QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm")
+                                                                   : QDir::tempPath()) +
+               QStringLiteral("/kelbrin-test-XXXXXX"))
+    {}
 
     // The absolute path of a relative one ("" gives the folder itself, without a final "/").
     QString path(const QString& relative = QString()) const
@@ -60,13 +60,6 @@ public:
     }
 
 private:
-    static QString TemplatePath()
-    {
-        const QFileInfo shm(QStringLiteral("/dev/shm"));
-        const QString base = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
-        return base + QStringLiteral("/kelbrin-test-XXXXXX");
-    }
-
     QTemporaryDir mDir;
 };
 
@@ -78,12 +71,7 @@ public:
     ~VolumesFolderOverride() { SetVolumesFolderPath(QString()); }
 };
 
-inline QString PathOf(const CFileSystemNodePtr& node)
-{
-    return node ? node->CFFullPath() : QStringLiteral("-");
-}
-
-inline QString PathOf(const CFileSystemNode* node)
+template <typename NodePointer> QString PathOf(const NodePointer& node)
 {
     return node ? node->CFFullPath() : QStringLiteral("-");
 }
@@ -100,11 +88,11 @@ inline QStringList TopLevelPaths(const CFileHierarchy& h, const DiskTree& disk)
 // Names of a node's children as a short string: visible ones, then "|", then hidden ones.
 inline QString ChildNames(const CFileSystemNode& node)
 {
-    QStringList visible;
-    QStringList hidden;
+    QStringList names;
     for (const CFileSystemNodePtr& child : node.VisibleChildren())
-        visible << child->CFSystemName();
+        names << child->CFSystemName();
+    names << QStringLiteral("|");
     for (const CFileSystemNodePtr& child : node.HiddenChildren())
-        hidden << child->CFSystemName();
-    return visible.join(QLatin1Char(' ')) + QStringLiteral(" | ") + hidden.join(QLatin1Char(' '));
+        names << child->CFSystemName();
+    return names.join(QLatin1Char(' '));
 }

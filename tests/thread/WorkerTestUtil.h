@@ -1,33 +1,23 @@
 #pragma once
 
-#include "thread/BrushNotifications.h"
-
-#include <QObject>
-#include <QStringList>
-
 #include "thread/CWorkingThread.h"
 
+#include <atomic>
 #include <boost/make_shared.hpp>
 #include <chrono>
 #include <functional>
-#include <mutex>
-#include <string>
+#include <memory>
 #include <thread>
-#include <vector>
 
 // A task made of a function, for driving the worker from tests.
-class FunctionTask : public CWorkingThread::CThreadTask
+template <typename Body> CWorkingThread::TaskPtr MakeTask(Body body)
 {
-public:
-    explicit FunctionTask(std::function<void()> body) : mBody(std::move(body)) {}
-    void Perform() override { mBody(); }
-
-private:
-    std::function<void()> mBody;
-};
-
-inline CWorkingThread::TaskPtr MakeTask(std::function<void()> body)
-{
+    struct FunctionTask : CWorkingThread::CThreadTask
+    {
+        explicit FunctionTask(Body b) : body(std::move(b)) {}
+        void Perform() override { body(); }
+        Body body;
+    };
     return boost::make_shared<FunctionTask>(std::move(body));
 }
 
@@ -43,56 +33,10 @@ inline bool Eventually(const std::function<bool()>& condition, int timeoutMs = 1
     return true;
 }
 
-// What the worker did, in order, readable from the main thread.
-class EventLog
+// Queues a marker behind everything queued so far and waits until the worker has run it.
+inline bool RunsThrough(CWorkingThread& worker)
 {
-public:
-    void Add(std::string entry)
-    {
-        std::lock_guard<std::mutex> lock(mMutex);
-        mEntries.push_back(std::move(entry));
-    }
-    std::vector<std::string> Entries() const
-    {
-        std::lock_guard<std::mutex> lock(mMutex);
-        return mEntries;
-    }
-    std::string Joined() const
-    {
-        std::string result;
-        for (const std::string& e : Entries())
-            result += (result.empty() ? "" : " ") + e;
-        return result;
-    }
-
-private:
-    mutable std::mutex mMutex;
-    std::vector<std::string> mEntries;
-};
-
-// The reading reports delivered on the main thread while it lives, in order: which kind and
-// for which file. Connected before anything else that listens, so it sees each report first.
-struct ReportRecorder
-{
-    ReportRecorder()
-    {
-        auto& reports = BrushReadingNotifications::instance();
-        QObject::connect(&reports, &BrushReadingNotifications::addBrush, &context,
-                         [this](const AddBrush& r) {
-                             received.push_back({"AddBrush", r.file});
-                         });
-        QObject::connect(&reports, &BrushReadingNotifications::finishedReadingFile, &context,
-                         [this](const FinishedReadingFile& r) {
-                             received.push_back({"FinishedReadingFile", r.file});
-                         });
-    }
-    QStringList names() const
-    {
-        QStringList result;
-        for (const auto& [name, file] : received)
-            result << name;
-        return result;
-    }
-    QObject context;
-    std::vector<std::pair<QString, BrushFilePtr>> received;
-};
+    auto reached = std::make_shared<std::atomic<bool>>(false);
+    worker.AddTask(MakeTask([reached] { *reached = true; }));
+    return Eventually([&] { return reached->load(); });
+}
