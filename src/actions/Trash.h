@@ -3,8 +3,8 @@
 #include <QString>
 #include <functional>
 
-// Moving files to the trash the way Linux desktops share it (the freedesktop.org Trash
-// specification): the home trash for files on the home trash's file system, else the trash
+// Moving files to the trash the way Linux desktops share it (freedesktop.org's common Trash
+// layout): the home trash for files on the home trash's file system, else the trash
 // folder of the file system that holds the file. Every trashed file gets its
 // "info/NAME.trashinfo" so that a file manager can put it back, and nothing is ever lost: on
 // any failure the file stays where it was, byte for byte.

@@ -7,7 +7,7 @@
 namespace {
 QString EnvironmentFolder(const char* variable, const QString& fallback)
 {
-    // The base directory specification ignores relative values.
+    // XDG base directories must be absolute; a relative value counts as unset.
     const QString value = qEnvironmentVariable(variable);
     return QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : fallback;
 }

@@ -7,7 +7,7 @@
 // Everything is found below $HOME and the XDG base folders, read afresh on each call, so a
 // made-up home folder gives a made-up machine.
 
-// The base folders of the freedesktop.org base directory specification, without a final "/".
+// The freedesktop.org (XDG) base folders, without a final "/".
 QString UserDataFolder();   // $XDG_DATA_HOME, else ~/.local/share
 QString UserConfigFolder(); // $XDG_CONFIG_HOME, else ~/.config
 
