@@ -53,59 +53,50 @@ protected:
     Sandbox mSandbox;
 };
 
-class SubVersionTest : public Type6ReaderTest, public ::testing::WithParamInterface<int>
-{
-};
-
 // Each sub-version skips its own number of bytes after the identifier; records then carry
 // surplus bytes their length covers, and every padding from 0 to 3 bytes.
-TEST_P(SubVersionTest, SkipsTheRightNumberOfBytesAfterTheIdentifierAndBetweenRecords)
+TEST_F(Type6ReaderTest, SkipsTheRightNumberOfBytesAfterTheIdentifierAndBetweenRecords)
 {
     std::vector<SampleSpec> samples{Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))};
     for (int surplus = 0; surplus < 4; ++surplus)
         samples.push_back(Raw8(std::string(1, char('b' + surplus)), 3, 1,
                                Bytes({uint8_t(surplus), 9, 9}), surplus));
-    const ReadResult o = Read(File(samples, {}, GetParam()));
-    EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 5u);
-    EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({0, 1, 2, 253, 254, 255}));
-    EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
-    EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Sampled(o, size_t(i + 1)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
+    for (int subVersion : {1, 2, 7}) {
+        SCOPED_TRACE(subVersion);
+        const ReadResult o = Read(File(samples, {}, subVersion));
+        EXPECT_FALSE(o.error);
+        ASSERT_EQ(o.brushes.size(), 5u);
+        EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({0, 1, 2, 253, 254, 255}));
+        EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
+        EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(Sampled(o, size_t(i + 1)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(SubVersions, SubVersionTest, ::testing::Values(1, 2, 7));
-
-TEST_F(Type6ReaderTest, DecodesRunLengthSamples)
+// Run-length 8-bit samples decode whole; 16-bit ones are rescaled to the full range, floats kept.
+TEST_F(Type6ReaderTest, DecodesEachDepthAndCompression)
 {
     QByteArray raw(40 * 30, '\0');
     for (int i = 0; i < raw.size(); ++i)
         raw[i] = char(i / 37 % 3 == 0 ? 200 : i % 251);
-    SampleSpec s = Raw8("rle", 40, 30, PackBits(raw));
-    s.compressed = true;
-    const ReadResult o = Read(File({s}));
-    EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 1u);
-    const PixelBlock& px = Sampled(o, 0).pixels();
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(px.data()), qsizetype(px.size())), raw);
-}
-
-TEST_F(Type6ReaderTest, Rescales16BitSamplesAndKeepsFloats)
-{
+    SampleSpec rle = Raw8("rle", 40, 30, PackBits(raw));
+    rle.compressed = true;
     SampleSpec s16 = Raw8("w", 4, 1, Bytes({0, 0, 0, 1, 0, 2, 0x80, 0}));
     s16.depth = 16;
     SampleSpec s32 = Raw8("f", 2, 1, AbrWriter().u32(0x3F000000).u32(0x3F800000).data());
     s32.depth = 32;
-    const ReadResult o = Read(File({s16, s32}));
+    const ReadResult o = Read(File({rle, s16, s32}));
     EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 2u);
+    ASSERT_EQ(o.brushes.size(), 3u);
+    const PixelBlock& px = Sampled(o, 0).pixels();
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(px.data()), qsizetype(px.size())), raw);
     std::vector<uint16_t> wide(4);
-    std::memcpy(wide.data(), Sampled(o, 0).pixels().data(), 8);
+    std::memcpy(wide.data(), Sampled(o, 1).pixels().data(), 8);
     EXPECT_EQ(wide, std::vector<uint16_t>({0, 0, 2, 65534}));
-    EXPECT_EQ(Sampled(o, 0).depth(), 16);
+    EXPECT_EQ(Sampled(o, 1).depth(), 16);
     float floats[2];
-    std::memcpy(floats, Sampled(o, 1).pixels().data(), 8);
+    std::memcpy(floats, Sampled(o, 2).pixels().data(), 8);
     EXPECT_EQ(floats[0], 0.5f);
     EXPECT_EQ(floats[1], 1.0f);
 }
@@ -152,63 +143,43 @@ TEST_F(Type6ReaderTest, SectionAndNameEdgeCases)
     EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({2, 3}));
 }
 
-// Bad records fail with -1 after the brushes before them have been posted.
-struct BadRecord
-{
-    const char* what;
-    SampleSpec sample;
-};
-
-void PrintTo(const BadRecord& b, std::ostream* os)
-{
-    *os << b.what;
-}
-
-class BadRecordTest : public Type6ReaderTest, public ::testing::WithParamInterface<BadRecord>
-{
-};
-
-TEST_P(BadRecordTest, FailsAfterThePrecedingBrushes)
-{
-    const ReadResult o = Read(File({Raw8("ok", 1, 1, Bytes({1})), GetParam().sample}));
-    EXPECT_EQ(o.error, -1);
-    EXPECT_EQ(o.brushes.size(), 1u);
-    EXPECT_EQ(o.finished, 1);
-}
-
 SampleSpec With(SampleSpec s, void (*change)(SampleSpec&))
 {
     change(s);
     return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Records, BadRecordTest,
-    ::testing::Values(
-        BadRecord{"compressed 16-bit",
-                  With(Raw8("c", 1, 1, Bytes({0, 0, 1})),
-                       [](SampleSpec& s) { s.depth = 16, s.compressed = true; })},
-        BadRecord{"depth 24",
-                  With(Raw8("d", 1, 1, Bytes({0, 0, 0})), [](SampleSpec& s) { s.depth = 24; })},
-        BadRecord{"negative width",
-                  With(Raw8("w", 1, 1, Bytes({0})), [](SampleSpec& s) { s.right = 0; })},
-        // Hostile sizes: far more pixels than the file holds, raw or run-length.
-        BadRecord{"huge raw", With(Raw8("h", 1, 1, Bytes({0})),
-                                   [](SampleSpec& s) { s.bottom = 40000, s.right = 40000; })},
-        BadRecord{"huge rle", With(Raw8("r", 1, 1, Bytes({0x81, 0})),
-                                   [](SampleSpec& s) {
-                                       s.bottom = 20, s.right = 0x7FFFFF00, s.compressed = true;
-                                   })},
-        // Products of extents that overflow before any range check could see them.
-        BadRecord{"depth 32 at the int limit", With(Raw8("p", 1, 1, Bytes({0, 0, 0, 0})),
-                                                    [](SampleSpec& s) {
-                                                        s.top = s.left = 0, s.depth = 32;
-                                                        s.bottom = s.right = INT32_MAX;
-                                                    })},
-        BadRecord{"extremes of int", With(Raw8("e", 1, 1, Bytes({0})), [](SampleSpec& s) {
-                      s.top = s.left = INT32_MIN;
-                      s.bottom = s.right = INT32_MAX;
-                  })}));
+// Bad records fail with -1 after the brushes before them have been posted; hostile sizes (far
+// more pixels than the file holds, products of extents that overflow) among them.
+TEST_F(Type6ReaderTest, BadRecordsFailAfterThePrecedingBrushes)
+{
+    const std::pair<const char*, SampleSpec> cases[] = {
+        {"compressed 16-bit", With(Raw8("c", 1, 1, Bytes({0, 0, 1})),
+                                   [](SampleSpec& s) { s.depth = 16, s.compressed = true; })},
+        {"depth 24", With(Raw8("d", 1, 1, Bytes({0, 0, 0})), [](SampleSpec& s) { s.depth = 24; })},
+        {"negative width", With(Raw8("w", 1, 1, Bytes({0})), [](SampleSpec& s) { s.right = 0; })},
+        {"huge raw", With(Raw8("h", 1, 1, Bytes({0})),
+                          [](SampleSpec& s) { s.bottom = 40000, s.right = 40000; })},
+        {"huge rle",
+         With(Raw8("r", 1, 1, Bytes({0x81, 0})),
+              [](SampleSpec& s) { s.bottom = 20, s.right = 0x7FFFFF00, s.compressed = true; })},
+        {"depth 32 at the int limit", With(Raw8("p", 1, 1, Bytes({0, 0, 0, 0})),
+                                           [](SampleSpec& s) {
+                                               s.top = s.left = 0, s.depth = 32;
+                                               s.bottom = s.right = INT32_MAX;
+                                           })},
+        {"extremes of int", With(Raw8("e", 1, 1, Bytes({0})), [](SampleSpec& s) {
+             s.top = s.left = INT32_MIN;
+             s.bottom = s.right = INT32_MAX;
+         })}};
+    for (const auto& [what, sample] : cases) {
+        SCOPED_TRACE(what);
+        const ReadResult o = Read(File({Raw8("ok", 1, 1, Bytes({1})), sample}));
+        EXPECT_EQ(o.error, -1);
+        EXPECT_EQ(o.brushes.size(), 1u);
+        EXPECT_EQ(o.finished, 1);
+    }
+}
 
 // A file damaged as one in circulation is: every record's length 8 bytes too large, and bytes
 // missing inside one record, so the section's declared end lands inside the next section.
@@ -225,27 +196,16 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
         s.compressed = true;
         samples.push_back(s);
     }
-    QByteArray records = SampleRecords(samples, 2);
-    // Record starts: each record is 4-aligned; find them by their identifiers.
-    std::vector<qsizetype> starts;
+    // The samp section keeps its undamaged length, which then runs into the desc section.
+    QByteArray bytes = File(samples, {Preset("Round", ComputedTip(9, 0, 100, 100))});
+    std::vector<qsizetype> starts; // of each record, found by its identifier
     for (int i = 0; i < 6; ++i)
-        starts.push_back(records.indexOf(QByteArray("$id-") + QByteArray::number(i)) - 5);
-    for (qsizetype at : starts) {
-        const quint32 length = qFromBigEndian<quint32>(records.constData() + at);
-        qToBigEndian<quint32>(length + 8, records.data() + at);
-    }
+        starts.push_back(bytes.indexOf(QByteArray("$id-") + QByteArray::number(i)) - 5);
+    for (qsizetype at : starts)
+        qToBigEndian<quint32>(qFromBigEndian<quint32>(bytes.constData() + at) + 8,
+                              bytes.data() + at);
     // Bytes cut from the middle of sample 3's pixel data.
-    records.remove(starts[3] + 4 + 1 + 5 + 264 + 19 + 40 + 10, 13);
-    const QByteArray presetTip = Preset("Round", ComputedTip(9, 0, 100, 100));
-    std::vector<QByteArray> presets;
-    for (const SampleSpec& s : samples)
-        presets.push_back(Preset("Sample " + QString::fromStdString(s.id),
-                                 SampledTip(QString::fromStdString(s.id))));
-    presets.push_back(presetTip);
-    const QByteArray samp = Section("samp", SampleRecords(samples, 2));
-    // The section keeps its undamaged length, which now runs into the next section.
-    QByteArray damagedSamp = samp.left(12) + records;
-    const QByteArray bytes = Header() + damagedSamp + Section("desc", Presets(presets));
+    bytes.remove(starts[3] + 4 + 1 + 5 + 264 + 19 + 40 + 10, 13);
 
     const ReadResult o = Read(bytes);
     EXPECT_EQ(o.error, -1);
@@ -289,55 +249,43 @@ TEST_F(Type6ReaderTest, MissingOrBrokenSectionsFail)
     EXPECT_EQ(Read(Header() + samp + Section("desc", Section(List({"XXXX"})))).error, -1);
 }
 
-// Photoshop pads each section to a multiple of 4 and may end the file the same way.
-struct PaddingCase
+// Photoshop pads each section to a multiple of 4 and may end the file the same way: zeros up to
+// the next section or the end are skipped, nothing else is.
+TEST_F(Type6ReaderTest, SkipsOnlyZeroPaddingUpToTheNextSectionOrTheEnd)
 {
-    const char* what;
-    QByteArray between; // after a section that ends off a 4-byte boundary
-    int endPadding;     // the file then ends this many bytes short of a boundary...
-    int endZeros;       // ...followed by this many zeros
-    bool reads;
-};
-
-void PrintTo(const PaddingCase& p, std::ostream* os)
-{
-    *os << p.what;
-}
-
-class SectionPaddingTest : public Type6ReaderTest, public ::testing::WithParamInterface<PaddingCase>
-{
-};
-
-TEST_P(SectionPaddingTest, SkipsOnlyZerosUpToTheNextSectionOrTheEnd)
-{
-    const PaddingCase& p = GetParam();
-    // Records are padded, so "samp" ends on a boundary and a short "phry" leaves it.
-    QByteArray bytes = Header() + Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({5}))}, 2)) +
-                       Section("phry", QByteArray(4 - p.between.size() % 4, 'x')) + p.between +
-                       Section("desc", Presets({Preset("a", SampledTip("a"))}));
-    if (p.endPadding) {
-        const qsizetype tail = ((4 - p.endPadding) - (bytes.size() + 12) % 4 + 8) % 4;
-        bytes += Section("phry", QByteArray(tail, 'y')) + QByteArray(p.endZeros, '\0');
+    struct
+    {
+        const char* what;
+        QByteArray between; // after a section that ends off a 4-byte boundary
+        int endPadding;     // the file then ends this many bytes short of a boundary...
+        int endZeros;       // ...followed by this many zeros
+        bool reads;
+    } const cases[] = {{"one zero", QByteArray(1, '\0'), 0, 0, true},
+                       {"three zeros", QByteArray(3, '\0'), 0, 0, true},
+                       {"zeros at the end", QByteArray(2, '\0'), 3, 3, true},
+                       {"one zero at the end", {}, 1, 1, true},
+                       {"end short of the boundary", {}, 3, 2, false},
+                       {"non-zero byte", QByteArray("\0\1", 2), 0, 0, false},
+                       {"whole zero word", QByteArray(4, '\0'), 0, 0, false},
+                       {"zeros where no padding is due", {}, 4, 4, false}};
+    for (const auto& p : cases) {
+        SCOPED_TRACE(p.what);
+        // Records are padded, so "samp" ends on a boundary and a short "phry" leaves it.
+        QByteArray bytes = Header() +
+                           Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({5}))}, 2)) +
+                           Section("phry", QByteArray(4 - p.between.size() % 4, 'x')) + p.between +
+                           Section("desc", Presets({Preset("a", SampledTip("a"))}));
+        if (p.endPadding) {
+            const qsizetype tail = ((4 - p.endPadding) - (bytes.size() + 12) % 4 + 8) % 4;
+            bytes += Section("phry", QByteArray(tail, 'y')) + QByteArray(p.endZeros, '\0');
+        }
+        const ReadResult o = Read(bytes);
+        EXPECT_EQ(o.error, p.reads ? std::nullopt : std::optional<int>(-1));
+        if (p.reads) {
+            EXPECT_EQ(o.brushes.size(), 1u);
+        }
     }
-    const ReadResult o = Read(bytes);
-    if (p.reads) {
-        EXPECT_FALSE(o.error);
-        EXPECT_EQ(o.brushes.size(), 1u);
-    } else {
-        EXPECT_EQ(o.error, -1);
-    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Padding, SectionPaddingTest,
-    ::testing::Values(PaddingCase{"one zero", QByteArray(1, '\0'), 0, 0, true},
-                      PaddingCase{"three zeros", QByteArray(3, '\0'), 0, 0, true},
-                      PaddingCase{"zeros at the end", QByteArray(2, '\0'), 3, 3, true},
-                      PaddingCase{"one zero at the end", {}, 1, 1, true},
-                      PaddingCase{"end short of the boundary", {}, 3, 2, false},
-                      PaddingCase{"non-zero byte", QByteArray("\0\1", 2), 0, 0, false},
-                      PaddingCase{"whole zero word", QByteArray(4, '\0'), 0, 0, false},
-                      PaddingCase{"zeros where no padding is due", {}, 4, 4, false}));
 
 // Every item type of the descriptor format parses; only unknown codes fail.
 TEST_F(Type6ReaderTest, ReadsEveryDescriptorItemType)
