@@ -143,35 +143,21 @@ TEST_F(Type6ReaderTest, SectionAndNameEdgeCases)
     EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({2, 3}));
 }
 
-SampleSpec With(SampleSpec s, void (*change)(SampleSpec&))
-{
-    change(s);
-    return s;
-}
-
 // Bad records fail with -1 after the brushes before them have been posted; hostile sizes (far
 // more pixels than the file holds, products of extents that overflow) among them.
 TEST_F(Type6ReaderTest, BadRecordsFailAfterThePrecedingBrushes)
 {
     const std::pair<const char*, SampleSpec> cases[] = {
-        {"compressed 16-bit", With(Raw8("c", 1, 1, Bytes({0, 0, 1})),
-                                   [](SampleSpec& s) { s.depth = 16, s.compressed = true; })},
-        {"depth 24", With(Raw8("d", 1, 1, Bytes({0, 0, 0})), [](SampleSpec& s) { s.depth = 24; })},
-        {"negative width", With(Raw8("w", 1, 1, Bytes({0})), [](SampleSpec& s) { s.right = 0; })},
-        {"huge raw", With(Raw8("h", 1, 1, Bytes({0})),
-                          [](SampleSpec& s) { s.bottom = 40000, s.right = 40000; })},
-        {"huge rle",
-         With(Raw8("r", 1, 1, Bytes({0x81, 0})),
-              [](SampleSpec& s) { s.bottom = 20, s.right = 0x7FFFFF00, s.compressed = true; })},
-        {"depth 32 at the int limit", With(Raw8("p", 1, 1, Bytes({0, 0, 0, 0})),
-                                           [](SampleSpec& s) {
-                                               s.top = s.left = 0, s.depth = 32;
-                                               s.bottom = s.right = INT32_MAX;
-                                           })},
-        {"extremes of int", With(Raw8("e", 1, 1, Bytes({0})), [](SampleSpec& s) {
-             s.top = s.left = INT32_MIN;
-             s.bottom = s.right = INT32_MAX;
-         })}};
+        // id, top, left, bottom, right, depth, compressed, pixels
+        {"compressed 16-bit", {"c", 0, 0, 1, 1, 16, true, Bytes({0, 0, 1})}},
+        {"depth 24", {"d", 0, 0, 1, 1, 24, false, Bytes({0, 0, 0})}},
+        {"negative width", {"w", 0, 1, 1, 0, 8, false, Bytes({0})}},
+        {"huge raw", {"h", 0, 0, 40000, 40000, 8, false, Bytes({0})}},
+        {"huge rle", {"r", 0, 0, 20, 0x7FFFFF00, 8, true, Bytes({0x81, 0})}},
+        {"depth 32 at the int limit",
+         {"p", 0, 0, INT32_MAX, INT32_MAX, 32, false, Bytes({0, 0, 0, 0})}},
+        {"extremes of int",
+         {"e", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 8, false, Bytes({0})}}};
     for (const auto& [what, sample] : cases) {
         SCOPED_TRACE(what);
         const ReadResult o = Read(File({Raw8("ok", 1, 1, Bytes({1})), sample}));
@@ -218,9 +204,10 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
         EXPECT_EQ(Sampled(o, i).pixels()[0], Sampled(o, i).pixels()[29]);
 }
 
-// Lengths that run past what holds them: a record shorter than its fields (the brush is
-// whole and still comes out), a row table past the end of a sample of no pixels.
-TEST_F(Type6ReaderTest, FieldsPastTheirRecordOrTheFileAreDamage)
+// Damage in sections and records: a record shorter than its fields (the brush is whole and
+// still comes out), a row table past the end of a sample of no pixels, sections missing, of a
+// bad signature or running past the end, descriptor types outside the format.
+TEST_F(Type6ReaderTest, DamagedSectionsAndFieldsFail)
 {
     QByteArray bytes = File({Raw8("a", 2, 2, Bytes({1, 2, 3, 4}))});
     bytes[19] = char(bytes[19] - 2); // record length, low byte (after header and section head)
@@ -228,13 +215,10 @@ TEST_F(Type6ReaderTest, FieldsPastTheirRecordOrTheFileAreDamage)
     EXPECT_EQ(o.error, -1);
     EXPECT_EQ(o.brushes.size(), 1u);
 
-    bytes = File({With(Raw8("z", 0, 1, QByteArray()), [](SampleSpec& s) { s.bottom = 100000; })});
+    bytes = File({{"z", 0, 0, 100000, 0, 8, false, {}}});
     bytes[4 + 12 + 4 + 1 + 1 + 264 + 16 + 2] = 1; // compressed: 100,000 row lengths follow
     EXPECT_EQ(Read(bytes).error, -1);
-}
 
-TEST_F(Type6ReaderTest, MissingOrBrokenSectionsFail)
-{
     const QByteArray samp = Section("samp", QByteArray());
     const QByteArray desc = Section("desc", Presets({Preset("R", ComputedTip(5, 0, 100, 100))}));
     EXPECT_EQ(Read(Header() + samp).error, -1);
@@ -245,7 +229,6 @@ TEST_F(Type6ReaderTest, MissingOrBrokenSectionsFail)
     QByteArray tooLong = Header() + samp + desc;
     tooLong[4 + 12 + 11] = char(0xFF); // desc length far past the end
     EXPECT_EQ(Read(tooLong).error, -1);
-    // Descriptor types outside the format fail the whole read.
     EXPECT_EQ(Read(Header() + samp + Section("desc", Section(List({"XXXX"})))).error, -1);
 }
 

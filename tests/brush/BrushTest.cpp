@@ -1,6 +1,7 @@
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -50,32 +51,21 @@ TEST(Brush, MissingNameIsNotAnEmptyNameAndTheTerminatorIsNotShown)
     EXPECT_EQ(terminated.displayName(), QStringLiteral("Soft"));
 }
 
-struct TipCase
+// Worked values of the ellipse bounds; out of range, no image at all.
+TEST(ComputedBrush, SizeMatchesTheEllipseBounds)
 {
-    double diameter, roundness, angle, hardness;
-    QSizeF size;
-};
-
-class ComputedBrushSize : public testing::TestWithParam<TipCase>
-{
-};
-
-TEST_P(ComputedBrushSize, MatchesTheEllipseBounds)
-{
-    const TipCase c = GetParam();
-    ComputedBrush brush(std::nullopt, c.diameter, c.roundness, c.angle, c.hardness);
-    EXPECT_EQ(brush.size(), c.size);
+    const std::pair<std::array<double, 4>, QSizeF> cases[] = {
+        // diameter, roundness, angle, hardness
+        {{100, 100, 0, 100}, {100, 100}}, {{100, 50, 0, 100}, {100, 50}},
+        {{100, 50, 90, 100}, {50, 100}},  {{100, 50, 45, 100}, {80, 80}},
+        {{10, 5, 0, 100}, {10, 1}},       {{100, 100, 0, 0}, {160, 160}},
+        {{100, 100, 0, 50}, {130, 130}},  {{100, 100, -720, 100}, {100, 100}},
+        {{100, 101, 0, 100}, {0, 0}},     {{100, 100, 0, -1}, {0, 0}},
+        {{100, 100, 361, 100}, {0, 0}},   {{0, 100, 0, 100}, {0, 0}}};
+    for (const auto& [c, size] : cases)
+        EXPECT_EQ(ComputedBrush(std::nullopt, c[0], c[1], c[2], c[3]).size(), size)
+            << c[0] << ' ' << c[1] << ' ' << c[2] << ' ' << c[3];
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    WorkedValues, ComputedBrushSize,
-    testing::Values(TipCase{100, 100, 0, 100, {100, 100}}, TipCase{100, 50, 0, 100, {100, 50}},
-                    TipCase{100, 50, 90, 100, {50, 100}}, TipCase{100, 50, 45, 100, {80, 80}},
-                    TipCase{10, 5, 0, 100, {10, 1}}, TipCase{100, 100, 0, 0, {160, 160}},
-                    TipCase{100, 100, 0, 50, {130, 130}}, TipCase{100, 100, -720, 100, {100, 100}},
-                    // Out of range: no image at all.
-                    TipCase{100, 101, 0, 100, {0, 0}}, TipCase{100, 100, 0, -1, {0, 0}},
-                    TipCase{100, 100, 361, 100, {0, 0}}, TipCase{0, 100, 0, 100, {0, 0}}));
 
 // A hard tip is a black disc on white; a flat one turned 45 degrees counter-clockwise runs
 // from lower left to upper right on screen.
