@@ -45,6 +45,12 @@ class Type6ReaderTest : public ::testing::Test
 protected:
     ReadResult Read(const QByteArray& bytes) { return ReadAbr(mSandbox.write("x.abr", bytes)); }
 
+    // Reads a file whose one computed tip carries this item among its members.
+    ReadResult ReadItem(const QByteArray& item)
+    {
+        return Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))}));
+    }
+
     static const SampledBrush& Sampled(const ReadResult& o, size_t i)
     {
         return dynamic_cast<const SampledBrush&>(*o.brushes.at(i));
@@ -103,14 +109,9 @@ TEST_F(Type6ReaderTest, DecodesEachDepthAndCompression)
 
 TEST_F(Type6ReaderTest, PostsSamplesThenComputedTipsInDescriptorOrder)
 {
-    const QByteArray computed = Preset(
-        "Round", ComputedTip(20, 0, 100, 100),
-        {{"dualBrush",
-          Obj("dualBrush", {{"Brsh", Obj("computedBrush", {{"Nm  ", Text("Dual")},
-                                                           {"Dmtr", UntF("#Pxl", 10)},
-                                                           {"Angl", UntF("#Ang", 0)},
-                                                           {"Rndn", UntF("#Prc", 50)},
-                                                           {"Hrdn", UntF("#Prc", 100)}})}})}});
+    const QByteArray dual = ComputedTip(10, 0, 50, 100, {{"Nm  ", Text("Dual")}});
+    const QByteArray computed = Preset("Round", ComputedTip(20, 0, 100, 100),
+                                       {{"dualBrush", Obj("dualBrush", {{"Brsh", dual}})}});
     const ReadResult o = Read(File({Raw8("s", 1, 1, Bytes({1}))}, {computed}));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 3u);
@@ -304,9 +305,7 @@ TEST_F(Type6ReaderTest, ReadsEveryDescriptorItemType)
     EXPECT_EQ(*o.brushes[0]->name(), "Round" + Z);
 
     const QByteArray badReference = AbrWriter().ascii("obj ").u32(1).ascii("what").data();
-    EXPECT_EQ(
-        Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"ref ", badReference}}))})).error,
-        -1);
+    EXPECT_EQ(ReadItem(badReference).error, -1);
 }
 
 // Counts and lengths no file of this size could fill fail at once instead of allocating.
@@ -321,8 +320,7 @@ TEST_F(Type6ReaderTest, HostileDescriptorCountsFail)
         AbrWriter().ascii("obj ").u32(0xFFFFFFFF).ascii("Idnt").u32(0).data()};
     for (const QByteArray& item : items) {
         SCOPED_TRACE(item.left(4).toStdString());
-        const ReadResult o =
-            Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))}));
+        const ReadResult o = ReadItem(item);
         EXPECT_EQ(o.error, -1);
         EXPECT_FALSE(o.badAlloc);
     }
@@ -330,31 +328,25 @@ TEST_F(Type6ReaderTest, HostileDescriptorCountsFail)
     // or a class name that is only skipped.
     for (const char* type : {"TEXT", "Objc"}) {
         const QByteArray item = AbrWriter().ascii(type).u32(0x80000000).zeros(16).data();
-        EXPECT_TRUE(
-            Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))})).badAlloc)
-            << type;
+        EXPECT_TRUE(ReadItem(item).badAlloc) << type;
     }
     // Tiny items by the hundred thousand stay within the tree's memory bound and are read.
     QByteArray bools = AbrWriter().ascii("VlLs").u32(200000).data();
     for (int i = 0; i < 200000; ++i)
         bools += AbrWriter().ascii("bool").u8(1).data();
-    EXPECT_FALSE(Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", bools}}))})).error);
-}
-
-QByteArray Nested(int lists)
-{
-    QByteArray item = Long(1);
-    for (int i = 0; i < lists; ++i)
-        item = List({item});
-    return item;
+    EXPECT_FALSE(ReadItem(bools).error);
 }
 
 TEST_F(Type6ReaderTest, NestingStopsAt64Levels)
 {
     // The top-level item and the preset list are two levels; the long inside its lists one more.
     const QByteArray head = Header() + Section("samp", QByteArray());
-    EXPECT_FALSE(Read(head + Section("desc", desc::Section(List({Nested(61)})))).error);
-    EXPECT_EQ(Read(head + Section("desc", desc::Section(List({Nested(62)})))).error, -1);
+    QByteArray nested = Long(1);
+    for (int i = 0; i < 62; ++i) {
+        EXPECT_FALSE(Read(head + Section("desc", desc::Section(List({nested})))).error) << i;
+        nested = List({nested});
+    }
+    EXPECT_EQ(Read(head + Section("desc", desc::Section(List({nested})))).error, -1);
     // Far deeper than any stack could take if the parse just recursed.
     QByteArray deep;
     for (int i = 0; i < 200000; ++i)

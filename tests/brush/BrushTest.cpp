@@ -39,18 +39,6 @@ TEST(SampledBrush, InkShowsDarkOnWhiteAtEveryDepth)
     EXPECT_EQ(b8.image().constBits(), b8.pixels().data());
 }
 
-TEST(Brush, MissingNameIsNotAnEmptyNameAndTheTerminatorIsNotShown)
-{
-    SampledBrush unnamed(std::nullopt, 1, 1, 8, PixelBlock(1));
-    SampledBrush empty(QString(), 1, 1, 8, PixelBlock(1));
-    EXPECT_FALSE(unnamed.name().has_value());
-    ASSERT_TRUE(empty.name().has_value());
-    EXPECT_TRUE(empty.name()->isEmpty());
-    SampledBrush terminated(QString::fromUtf16(u"Soft\0", 5), 1, 1, 8, PixelBlock(1));
-    EXPECT_EQ(terminated.name()->size(), 5);
-    EXPECT_EQ(terminated.displayName(), QStringLiteral("Soft"));
-}
-
 // Worked values of the ellipse bounds; out of range, no image at all.
 TEST(ComputedBrush, SizeMatchesTheEllipseBounds)
 {
