@@ -2,7 +2,6 @@
 
 #include "support/TestUtil.h"
 
-#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
