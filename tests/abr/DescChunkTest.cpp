@@ -29,53 +29,22 @@ protected:
     Sandbox mSandbox;
 };
 
-struct FlipCase
+// Flipping mirrors the angle; flags that are false or of another type leave it.
+TEST_F(DescChunkTest, FlipsMirrorTheAngle)
 {
-    Members flips;
-    double angle;
-};
-
-class FlipTest : public DescChunkTest, public ::testing::WithParamInterface<FlipCase>
-{
-};
-
-TEST_P(FlipTest, MirrorsTheAngle)
-{
-    const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, GetParam().flips))});
-    ASSERT_TRUE(chunk->ComputedBrush(0));
-    EXPECT_EQ(chunk->ComputedBrush(0)->angle, GetParam().angle);
-    EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 25);
-    EXPECT_FALSE(chunk->ComputedBrush(1));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Flips, FlipTest,
-    ::testing::Values(FlipCase{{}, 30}, FlipCase{{{"flipX", Bool(true)}}, -30},
-                      FlipCase{{{"flipY", Bool(true)}}, 150},
-                      FlipCase{{{"flipX", Bool(true)}, {"flipY", Bool(true)}}, 210},
-                      // Flags that are false or of another type leave the angle.
-                      FlipCase{{{"flipX", Bool(false)}, {"flipY", Long(1)}}, 30}));
-
-TEST_F(DescChunkTest, DualTipIsRecordedUnderItsOwnName)
-{
-    const QByteArray dualTip = Obj("computedBrush", {{"Nm  ", Text("Dual")},
-                                                     {"Dmtr", Doub(4)},
-                                                     {"Angl", Doub(0)},
-                                                     {"Rndn", Doub(100)},
-                                                     {"Hrdn", Doub(50)}});
-    const QByteArray unnamedDual =
-        Obj("computedBrush",
-            {{"Dmtr", Doub(4)}, {"Angl", Doub(0)}, {"Rndn", Doub(100)}, {"Hrdn", Doub(50)}});
-    const auto chunk = Parse({Preset("Main", ComputedTip(9, 0, 100, 100),
-                                     {{"dualBrush", Obj("dualBrush", {{"Brsh", dualTip}})}}),
-                              Preset("Other", ComputedTip(7, 0, 100, 100),
-                                     {{"dualBrush", Obj("dualBrush", {{"Brsh", unnamedDual}})}})});
-    ASSERT_TRUE(chunk->ComputedBrush(3));
-    EXPECT_EQ(chunk->ComputedBrush(0)->name, U("Main" + Z));
-    EXPECT_EQ(chunk->ComputedBrush(1)->name, U("Dual" + Z));
-    EXPECT_EQ(chunk->ComputedBrush(1)->hardness, 50);
-    EXPECT_EQ(chunk->ComputedBrush(2)->name, U("Other" + Z));
-    EXPECT_EQ(chunk->ComputedBrush(3)->name, empty_ucstring);
+    const std::pair<Members, double> cases[] = {
+        {{}, 30},
+        {{{"flipX", Bool(true)}}, -30},
+        {{{"flipY", Bool(true)}}, 150},
+        {{{"flipX", Bool(true)}, {"flipY", Bool(true)}}, 210},
+        {{{"flipX", Bool(false)}, {"flipY", Long(1)}}, 30}};
+    for (const auto& [flips, angle] : cases) {
+        const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, flips))});
+        ASSERT_TRUE(chunk->ComputedBrush(0));
+        EXPECT_EQ(chunk->ComputedBrush(0)->angle, angle);
+        EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 25);
+        EXPECT_FALSE(chunk->ComputedBrush(1));
+    }
 }
 
 TEST_F(DescChunkTest, SampleNamesByIdentifier)
@@ -117,16 +86,8 @@ TEST_F(DescChunkTest, IncompleteTipsAndOtherClassesRecordNothing)
 
 TEST_F(DescChunkTest, OtherTopLevelLayoutsGiveEmptyTables)
 {
-    const QByteArray notBrsh = AbrWriter()
-                                   .u32(16)
-                                   .u32(1)
-                                   .u16(0)
-                                   .u32(0)
-                                   .ascii("null")
-                                   .u32(1)
-                                   .bytes(Key("Xxxx"))
-                                   .bytes(List({Preset("P", ComputedTip(5, 0, 100, 100))}))
-                                   .data();
+    QByteArray notBrsh = Presets({Preset("P", ComputedTip(5, 0, 100, 100))});
+    notBrsh.replace(notBrsh.indexOf("Brsh"), 4, "Xxxx");
     CInStream stream(mSandbox.write("d.bin", notBrsh), true);
     CDescChunk chunk(stream, stream.GetSize());
     EXPECT_FALSE(chunk.ComputedBrush(0));

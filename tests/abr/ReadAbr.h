@@ -3,6 +3,8 @@
 #include "abr/CABRreader.h"
 #include "support/TestUtil.h"
 
+#include <boost/thread/thread.hpp>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,33 +17,45 @@ struct ReadResult
     std::vector<BrushPtr> brushes;
     std::optional<int> error;
     bool badAlloc = false;
+    bool interrupted = false;
     int finished = 0;
+    bool brushAfterFinish = false;
     ReadOutcome outcome;
 };
 
-// Reads on the calling thread into a sink that keeps everything; no application object needed.
-inline ReadResult ReadAbr(const QString& path)
+// Reads on the calling thread into a sink that keeps everything; afterBrush sees the count of
+// brushes so far each time one is handed on.
+inline ReadResult ReadAbr(const QString& path, const std::function<void(size_t)>& afterBrush = {})
 {
     struct Collect : CBrushSink
     {
-        explicit Collect(ReadResult& r) : result(r) {}
-        void AddBrush(const BrushPtr& brush) override { result.brushes.push_back(brush); }
+        Collect(ReadResult& r, const std::function<void(size_t)>& f) : result(r), after(f) {}
+        void AddBrush(const BrushPtr& brush) override
+        {
+            result.brushAfterFinish |= result.finished > 0;
+            result.brushes.push_back(brush);
+            if (after)
+                after(result.brushes.size());
+        }
         void FinishedReadingFile(const ReadOutcome& outcome) override
         {
             ++result.finished;
             result.outcome = outcome;
         }
         ReadResult& result;
+        const std::function<void(size_t)>& after;
     };
     ReadResult result;
     try {
         CABRreader reader(path);
-        Collect sink(result);
+        Collect sink(result, afterBrush);
         reader.Read(sink);
     } catch (int code) {
         result.error = code;
     } catch (const std::bad_alloc&) {
         result.badAlloc = true;
+    } catch (const boost::thread_interrupted&) {
+        result.interrupted = true;
     }
     return result;
 }

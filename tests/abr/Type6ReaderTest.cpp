@@ -45,6 +45,12 @@ class Type6ReaderTest : public ::testing::Test
 protected:
     ReadResult Read(const QByteArray& bytes) { return ReadAbr(mSandbox.write("x.abr", bytes)); }
 
+    // Reads a file whose one computed tip carries this item among its members.
+    ReadResult ReadItem(const QByteArray& item)
+    {
+        return Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))}));
+    }
+
     static const SampledBrush& Sampled(const ReadResult& o, size_t i)
     {
         return dynamic_cast<const SampledBrush&>(*o.brushes.at(i));
@@ -53,73 +59,59 @@ protected:
     Sandbox mSandbox;
 };
 
-class SubVersionTest : public Type6ReaderTest, public ::testing::WithParamInterface<int>
-{
-};
-
 // Each sub-version skips its own number of bytes after the identifier; records then carry
 // surplus bytes their length covers, and every padding from 0 to 3 bytes.
-TEST_P(SubVersionTest, SkipsTheRightNumberOfBytesAfterTheIdentifierAndBetweenRecords)
+TEST_F(Type6ReaderTest, SkipsTheRightNumberOfBytesAfterTheIdentifierAndBetweenRecords)
 {
     std::vector<SampleSpec> samples{Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))};
     for (int surplus = 0; surplus < 4; ++surplus)
         samples.push_back(Raw8(std::string(1, char('b' + surplus)), 3, 1,
                                Bytes({uint8_t(surplus), 9, 9}), surplus));
-    const ReadResult o = Read(File(samples, {}, GetParam()));
-    EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 5u);
-    EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({0, 1, 2, 253, 254, 255}));
-    EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
-    EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Sampled(o, size_t(i + 1)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
+    for (int subVersion : {1, 2, 7}) {
+        SCOPED_TRACE(subVersion);
+        const ReadResult o = Read(File(samples, {}, subVersion));
+        EXPECT_FALSE(o.error);
+        ASSERT_EQ(o.brushes.size(), 5u);
+        EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({0, 1, 2, 253, 254, 255}));
+        EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
+        EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(Sampled(o, size_t(i + 1)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(SubVersions, SubVersionTest, ::testing::Values(1, 2, 7));
-
-TEST_F(Type6ReaderTest, DecodesRunLengthSamples)
+// Run-length 8-bit samples decode whole; 16-bit ones are rescaled to the full range, floats kept.
+TEST_F(Type6ReaderTest, DecodesEachDepthAndCompression)
 {
     QByteArray raw(40 * 30, '\0');
     for (int i = 0; i < raw.size(); ++i)
         raw[i] = char(i / 37 % 3 == 0 ? 200 : i % 251);
-    SampleSpec s = Raw8("rle", 40, 30, PackBits(raw));
-    s.compressed = true;
-    const ReadResult o = Read(File({s}));
-    EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 1u);
-    const PixelBlock& px = Sampled(o, 0).pixels();
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(px.data()), qsizetype(px.size())), raw);
-}
-
-TEST_F(Type6ReaderTest, Rescales16BitSamplesAndKeepsFloats)
-{
+    SampleSpec rle = Raw8("rle", 40, 30, PackBits(raw));
+    rle.compressed = true;
     SampleSpec s16 = Raw8("w", 4, 1, Bytes({0, 0, 0, 1, 0, 2, 0x80, 0}));
     s16.depth = 16;
     SampleSpec s32 = Raw8("f", 2, 1, AbrWriter().u32(0x3F000000).u32(0x3F800000).data());
     s32.depth = 32;
-    const ReadResult o = Read(File({s16, s32}));
+    const ReadResult o = Read(File({rle, s16, s32}));
     EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 2u);
+    ASSERT_EQ(o.brushes.size(), 3u);
+    const PixelBlock& px = Sampled(o, 0).pixels();
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(px.data()), qsizetype(px.size())), raw);
     std::vector<uint16_t> wide(4);
-    std::memcpy(wide.data(), Sampled(o, 0).pixels().data(), 8);
+    std::memcpy(wide.data(), Sampled(o, 1).pixels().data(), 8);
     EXPECT_EQ(wide, std::vector<uint16_t>({0, 0, 2, 65534}));
-    EXPECT_EQ(Sampled(o, 0).depth(), 16);
+    EXPECT_EQ(Sampled(o, 1).depth(), 16);
     float floats[2];
-    std::memcpy(floats, Sampled(o, 1).pixels().data(), 8);
+    std::memcpy(floats, Sampled(o, 2).pixels().data(), 8);
     EXPECT_EQ(floats[0], 0.5f);
     EXPECT_EQ(floats[1], 1.0f);
 }
 
 TEST_F(Type6ReaderTest, PostsSamplesThenComputedTipsInDescriptorOrder)
 {
-    const QByteArray computed = Preset(
-        "Round", ComputedTip(20, 0, 100, 100),
-        {{"dualBrush",
-          Obj("dualBrush", {{"Brsh", Obj("computedBrush", {{"Nm  ", Text("Dual")},
-                                                           {"Dmtr", UntF("#Pxl", 10)},
-                                                           {"Angl", UntF("#Ang", 0)},
-                                                           {"Rndn", UntF("#Prc", 50)},
-                                                           {"Hrdn", UntF("#Prc", 100)}})}})}});
+    const QByteArray dual = ComputedTip(10, 0, 50, 100, {{"Nm  ", Text("Dual")}});
+    const QByteArray computed = Preset("Round", ComputedTip(20, 0, 100, 100),
+                                       {{"dualBrush", Obj("dualBrush", {{"Brsh", dual}})}});
     const ReadResult o = Read(File({Raw8("s", 1, 1, Bytes({1}))}, {computed}));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 3u);
@@ -152,63 +144,29 @@ TEST_F(Type6ReaderTest, SectionAndNameEdgeCases)
     EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({2, 3}));
 }
 
-// Bad records fail with -1 after the brushes before them have been posted.
-struct BadRecord
+// Bad records fail with -1 after the brushes before them have been posted; hostile sizes (far
+// more pixels than the file holds, products of extents that overflow) among them.
+TEST_F(Type6ReaderTest, BadRecordsFailAfterThePrecedingBrushes)
 {
-    const char* what;
-    SampleSpec sample;
-};
-
-void PrintTo(const BadRecord& b, std::ostream* os)
-{
-    *os << b.what;
+    const std::pair<const char*, SampleSpec> cases[] = {
+        // id, top, left, bottom, right, depth, compressed, pixels
+        {"compressed 16-bit", {"c", 0, 0, 1, 1, 16, true, Bytes({0, 0, 1})}},
+        {"depth 24", {"d", 0, 0, 1, 1, 24, false, Bytes({0, 0, 0})}},
+        {"negative width", {"w", 0, 1, 1, 0, 8, false, Bytes({0})}},
+        {"huge raw", {"h", 0, 0, 40000, 40000, 8, false, Bytes({0})}},
+        {"huge rle", {"r", 0, 0, 20, 0x7FFFFF00, 8, true, Bytes({0x81, 0})}},
+        {"depth 32 at the int limit",
+         {"p", 0, 0, INT32_MAX, INT32_MAX, 32, false, Bytes({0, 0, 0, 0})}},
+        {"extremes of int",
+         {"e", INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 8, false, Bytes({0})}}};
+    for (const auto& [what, sample] : cases) {
+        SCOPED_TRACE(what);
+        const ReadResult o = Read(File({Raw8("ok", 1, 1, Bytes({1})), sample}));
+        EXPECT_EQ(o.error, -1);
+        EXPECT_EQ(o.brushes.size(), 1u);
+        EXPECT_EQ(o.finished, 1);
+    }
 }
-
-class BadRecordTest : public Type6ReaderTest, public ::testing::WithParamInterface<BadRecord>
-{
-};
-
-TEST_P(BadRecordTest, FailsAfterThePrecedingBrushes)
-{
-    const ReadResult o = Read(File({Raw8("ok", 1, 1, Bytes({1})), GetParam().sample}));
-    EXPECT_EQ(o.error, -1);
-    EXPECT_EQ(o.brushes.size(), 1u);
-    EXPECT_EQ(o.finished, 1);
-}
-
-SampleSpec With(SampleSpec s, void (*change)(SampleSpec&))
-{
-    change(s);
-    return s;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Records, BadRecordTest,
-    ::testing::Values(
-        BadRecord{"compressed 16-bit",
-                  With(Raw8("c", 1, 1, Bytes({0, 0, 1})),
-                       [](SampleSpec& s) { s.depth = 16, s.compressed = true; })},
-        BadRecord{"depth 24",
-                  With(Raw8("d", 1, 1, Bytes({0, 0, 0})), [](SampleSpec& s) { s.depth = 24; })},
-        BadRecord{"negative width",
-                  With(Raw8("w", 1, 1, Bytes({0})), [](SampleSpec& s) { s.right = 0; })},
-        // Hostile sizes: far more pixels than the file holds, raw or run-length.
-        BadRecord{"huge raw", With(Raw8("h", 1, 1, Bytes({0})),
-                                   [](SampleSpec& s) { s.bottom = 40000, s.right = 40000; })},
-        BadRecord{"huge rle", With(Raw8("r", 1, 1, Bytes({0x81, 0})),
-                                   [](SampleSpec& s) {
-                                       s.bottom = 20, s.right = 0x7FFFFF00, s.compressed = true;
-                                   })},
-        // Products of extents that overflow before any range check could see them.
-        BadRecord{"depth 32 at the int limit", With(Raw8("p", 1, 1, Bytes({0, 0, 0, 0})),
-                                                    [](SampleSpec& s) {
-                                                        s.top = s.left = 0, s.depth = 32;
-                                                        s.bottom = s.right = INT32_MAX;
-                                                    })},
-        BadRecord{"extremes of int", With(Raw8("e", 1, 1, Bytes({0})), [](SampleSpec& s) {
-                      s.top = s.left = INT32_MIN;
-                      s.bottom = s.right = INT32_MAX;
-                  })}));
 
 // A file damaged as one in circulation is: every record's length 8 bytes too large, and bytes
 // missing inside one record, so the section's declared end lands inside the next section.
@@ -225,27 +183,16 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
         s.compressed = true;
         samples.push_back(s);
     }
-    QByteArray records = SampleRecords(samples, 2);
-    // Record starts: each record is 4-aligned; find them by their identifiers.
-    std::vector<qsizetype> starts;
+    // The samp section keeps its undamaged length, which then runs into the desc section.
+    QByteArray bytes = File(samples, {Preset("Round", ComputedTip(9, 0, 100, 100))});
+    std::vector<qsizetype> starts; // of each record, found by its identifier
     for (int i = 0; i < 6; ++i)
-        starts.push_back(records.indexOf(QByteArray("$id-") + QByteArray::number(i)) - 5);
-    for (qsizetype at : starts) {
-        const quint32 length = qFromBigEndian<quint32>(records.constData() + at);
-        qToBigEndian<quint32>(length + 8, records.data() + at);
-    }
+        starts.push_back(bytes.indexOf(QByteArray("$id-") + QByteArray::number(i)) - 5);
+    for (qsizetype at : starts)
+        qToBigEndian<quint32>(qFromBigEndian<quint32>(bytes.constData() + at) + 8,
+                              bytes.data() + at);
     // Bytes cut from the middle of sample 3's pixel data.
-    records.remove(starts[3] + 4 + 1 + 5 + 264 + 19 + 40 + 10, 13);
-    const QByteArray presetTip = Preset("Round", ComputedTip(9, 0, 100, 100));
-    std::vector<QByteArray> presets;
-    for (const SampleSpec& s : samples)
-        presets.push_back(Preset("Sample " + QString::fromStdString(s.id),
-                                 SampledTip(QString::fromStdString(s.id))));
-    presets.push_back(presetTip);
-    const QByteArray samp = Section("samp", SampleRecords(samples, 2));
-    // The section keeps its undamaged length, which now runs into the next section.
-    QByteArray damagedSamp = samp.left(12) + records;
-    const QByteArray bytes = Header() + damagedSamp + Section("desc", Presets(presets));
+    bytes.remove(starts[3] + 4 + 1 + 5 + 264 + 19 + 40 + 10, 13);
 
     const ReadResult o = Read(bytes);
     EXPECT_EQ(o.error, -1);
@@ -258,9 +205,10 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
         EXPECT_EQ(Sampled(o, i).pixels()[0], Sampled(o, i).pixels()[29]);
 }
 
-// Lengths that run past what holds them: a record shorter than its fields (the brush is
-// whole and still comes out), a row table past the end of a sample of no pixels.
-TEST_F(Type6ReaderTest, FieldsPastTheirRecordOrTheFileAreDamage)
+// Damage in sections and records: a record shorter than its fields (the brush is whole and
+// still comes out), a row table past the end of a sample of no pixels, sections missing, of a
+// bad signature or running past the end, descriptor types outside the format.
+TEST_F(Type6ReaderTest, DamagedSectionsAndFieldsFail)
 {
     QByteArray bytes = File({Raw8("a", 2, 2, Bytes({1, 2, 3, 4}))});
     bytes[19] = char(bytes[19] - 2); // record length, low byte (after header and section head)
@@ -268,13 +216,10 @@ TEST_F(Type6ReaderTest, FieldsPastTheirRecordOrTheFileAreDamage)
     EXPECT_EQ(o.error, -1);
     EXPECT_EQ(o.brushes.size(), 1u);
 
-    bytes = File({With(Raw8("z", 0, 1, QByteArray()), [](SampleSpec& s) { s.bottom = 100000; })});
+    bytes = File({{"z", 0, 0, 100000, 0, 8, false, {}}});
     bytes[4 + 12 + 4 + 1 + 1 + 264 + 16 + 2] = 1; // compressed: 100,000 row lengths follow
     EXPECT_EQ(Read(bytes).error, -1);
-}
 
-TEST_F(Type6ReaderTest, MissingOrBrokenSectionsFail)
-{
     const QByteArray samp = Section("samp", QByteArray());
     const QByteArray desc = Section("desc", Presets({Preset("R", ComputedTip(5, 0, 100, 100))}));
     EXPECT_EQ(Read(Header() + samp).error, -1);
@@ -285,59 +230,46 @@ TEST_F(Type6ReaderTest, MissingOrBrokenSectionsFail)
     QByteArray tooLong = Header() + samp + desc;
     tooLong[4 + 12 + 11] = char(0xFF); // desc length far past the end
     EXPECT_EQ(Read(tooLong).error, -1);
-    // Descriptor types outside the format fail the whole read.
     EXPECT_EQ(Read(Header() + samp + Section("desc", Section(List({"XXXX"})))).error, -1);
 }
 
-// Photoshop pads each section to a multiple of 4 and may end the file the same way.
-struct PaddingCase
+// Photoshop pads each section to a multiple of 4 and may end the file the same way: zeros up to
+// the next section or the end are skipped, nothing else is.
+TEST_F(Type6ReaderTest, SkipsOnlyZeroPaddingUpToTheNextSectionOrTheEnd)
 {
-    const char* what;
-    QByteArray between; // after a section that ends off a 4-byte boundary
-    int endPadding;     // the file then ends this many bytes short of a boundary...
-    int endZeros;       // ...followed by this many zeros
-    bool reads;
-};
-
-void PrintTo(const PaddingCase& p, std::ostream* os)
-{
-    *os << p.what;
-}
-
-class SectionPaddingTest : public Type6ReaderTest, public ::testing::WithParamInterface<PaddingCase>
-{
-};
-
-TEST_P(SectionPaddingTest, SkipsOnlyZerosUpToTheNextSectionOrTheEnd)
-{
-    const PaddingCase& p = GetParam();
-    // Records are padded, so "samp" ends on a boundary and a short "phry" leaves it.
-    QByteArray bytes = Header() + Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({5}))}, 2)) +
-                       Section("phry", QByteArray(4 - p.between.size() % 4, 'x')) + p.between +
-                       Section("desc", Presets({Preset("a", SampledTip("a"))}));
-    if (p.endPadding) {
-        const qsizetype tail = ((4 - p.endPadding) - (bytes.size() + 12) % 4 + 8) % 4;
-        bytes += Section("phry", QByteArray(tail, 'y')) + QByteArray(p.endZeros, '\0');
+    struct
+    {
+        const char* what;
+        QByteArray between; // after a section that ends off a 4-byte boundary
+        int endPadding;     // the file then ends this many bytes short of a boundary...
+        int endZeros;       // ...followed by this many zeros
+        bool reads;
+    } const cases[] = {{"one zero", QByteArray(1, '\0'), 0, 0, true},
+                       {"three zeros", QByteArray(3, '\0'), 0, 0, true},
+                       {"zeros at the end", QByteArray(2, '\0'), 3, 3, true},
+                       {"one zero at the end", {}, 1, 1, true},
+                       {"end short of the boundary", {}, 3, 2, false},
+                       {"non-zero byte", QByteArray("\0\1", 2), 0, 0, false},
+                       {"whole zero word", QByteArray(4, '\0'), 0, 0, false},
+                       {"zeros where no padding is due", {}, 4, 4, false}};
+    for (const auto& p : cases) {
+        SCOPED_TRACE(p.what);
+        // Records are padded, so "samp" ends on a boundary and a short "phry" leaves it.
+        QByteArray bytes = Header() +
+                           Section("samp", SampleRecords({Raw8("a", 1, 1, Bytes({5}))}, 2)) +
+                           Section("phry", QByteArray(4 - p.between.size() % 4, 'x')) + p.between +
+                           Section("desc", Presets({Preset("a", SampledTip("a"))}));
+        if (p.endPadding) {
+            const qsizetype tail = ((4 - p.endPadding) - (bytes.size() + 12) % 4 + 8) % 4;
+            bytes += Section("phry", QByteArray(tail, 'y')) + QByteArray(p.endZeros, '\0');
+        }
+        const ReadResult o = Read(bytes);
+        EXPECT_EQ(o.error, p.reads ? std::nullopt : std::optional<int>(-1));
+        if (p.reads) {
+            EXPECT_EQ(o.brushes.size(), 1u);
+        }
     }
-    const ReadResult o = Read(bytes);
-    if (p.reads) {
-        EXPECT_FALSE(o.error);
-        EXPECT_EQ(o.brushes.size(), 1u);
-    } else {
-        EXPECT_EQ(o.error, -1);
-    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Padding, SectionPaddingTest,
-    ::testing::Values(PaddingCase{"one zero", QByteArray(1, '\0'), 0, 0, true},
-                      PaddingCase{"three zeros", QByteArray(3, '\0'), 0, 0, true},
-                      PaddingCase{"zeros at the end", QByteArray(2, '\0'), 3, 3, true},
-                      PaddingCase{"one zero at the end", {}, 1, 1, true},
-                      PaddingCase{"end short of the boundary", {}, 3, 2, false},
-                      PaddingCase{"non-zero byte", QByteArray("\0\1", 2), 0, 0, false},
-                      PaddingCase{"whole zero word", QByteArray(4, '\0'), 0, 0, false},
-                      PaddingCase{"zeros where no padding is due", {}, 4, 4, false}));
 
 // Every item type of the descriptor format parses; only unknown codes fail.
 TEST_F(Type6ReaderTest, ReadsEveryDescriptorItemType)
@@ -373,9 +305,7 @@ TEST_F(Type6ReaderTest, ReadsEveryDescriptorItemType)
     EXPECT_EQ(*o.brushes[0]->name(), "Round" + Z);
 
     const QByteArray badReference = AbrWriter().ascii("obj ").u32(1).ascii("what").data();
-    EXPECT_EQ(
-        Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"ref ", badReference}}))})).error,
-        -1);
+    EXPECT_EQ(ReadItem(badReference).error, -1);
 }
 
 // Counts and lengths no file of this size could fill fail at once instead of allocating.
@@ -390,8 +320,7 @@ TEST_F(Type6ReaderTest, HostileDescriptorCountsFail)
         AbrWriter().ascii("obj ").u32(0xFFFFFFFF).ascii("Idnt").u32(0).data()};
     for (const QByteArray& item : items) {
         SCOPED_TRACE(item.left(4).toStdString());
-        const ReadResult o =
-            Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))}));
+        const ReadResult o = ReadItem(item);
         EXPECT_EQ(o.error, -1);
         EXPECT_FALSE(o.badAlloc);
     }
@@ -399,31 +328,25 @@ TEST_F(Type6ReaderTest, HostileDescriptorCountsFail)
     // or a class name that is only skipped.
     for (const char* type : {"TEXT", "Objc"}) {
         const QByteArray item = AbrWriter().ascii(type).u32(0x80000000).zeros(16).data();
-        EXPECT_TRUE(
-            Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))})).badAlloc)
-            << type;
+        EXPECT_TRUE(ReadItem(item).badAlloc) << type;
     }
     // Tiny items by the hundred thousand stay within the tree's memory bound and are read.
     QByteArray bools = AbrWriter().ascii("VlLs").u32(200000).data();
     for (int i = 0; i < 200000; ++i)
         bools += AbrWriter().ascii("bool").u8(1).data();
-    EXPECT_FALSE(Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", bools}}))})).error);
-}
-
-QByteArray Nested(int lists)
-{
-    QByteArray item = Long(1);
-    for (int i = 0; i < lists; ++i)
-        item = List({item});
-    return item;
+    EXPECT_FALSE(ReadItem(bools).error);
 }
 
 TEST_F(Type6ReaderTest, NestingStopsAt64Levels)
 {
     // The top-level item and the preset list are two levels; the long inside its lists one more.
     const QByteArray head = Header() + Section("samp", QByteArray());
-    EXPECT_FALSE(Read(head + Section("desc", desc::Section(List({Nested(61)})))).error);
-    EXPECT_EQ(Read(head + Section("desc", desc::Section(List({Nested(62)})))).error, -1);
+    QByteArray nested = Long(1);
+    for (int i = 0; i < 62; ++i) {
+        EXPECT_FALSE(Read(head + Section("desc", desc::Section(List({nested})))).error) << i;
+        nested = List({nested});
+    }
+    EXPECT_EQ(Read(head + Section("desc", desc::Section(List({nested})))).error, -1);
     // Far deeper than any stack could take if the parse just recursed.
     QByteArray deep;
     for (int i = 0; i < 200000; ++i)

@@ -1,7 +1,7 @@
-#include "brush/BrushFile.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -35,114 +35,58 @@ TEST(SampledBrush, InkShowsDarkOnWhiteAtEveryDepth)
         EXPECT_EQ(GreyAt(b->image(), 1, 0), 0) << b->depth();
     }
     EXPECT_NEAR(GreyAt(b32.image(), 2, 0), 128, 1);
+    // 8-bit samples are shown without a copy.
+    EXPECT_EQ(b8.image().constBits(), b8.pixels().data());
 }
 
-TEST(SampledBrush, EightBitImageSharesThePixelBlock)
+// Worked values of the ellipse bounds; out of range, no image at all.
+TEST(ComputedBrush, SizeMatchesTheEllipseBounds)
 {
-    SampledBrush brush(QStringLiteral("x"), 30, 20, 8, PixelBlock(600, 7));
-    EXPECT_EQ(brush.size(), QSizeF(30, 20));
-    EXPECT_EQ(brush.image().constBits(), brush.pixels().data());
+    const std::pair<std::array<double, 4>, QSizeF> cases[] = {
+        // diameter, roundness, angle, hardness
+        {{100, 100, 0, 100}, {100, 100}}, {{100, 50, 0, 100}, {100, 50}},
+        {{100, 50, 90, 100}, {50, 100}},  {{100, 50, 45, 100}, {80, 80}},
+        {{10, 5, 0, 100}, {10, 1}},       {{100, 100, 0, 0}, {160, 160}},
+        {{100, 100, 0, 50}, {130, 130}},  {{100, 100, -720, 100}, {100, 100}},
+        {{100, 101, 0, 100}, {0, 0}},     {{100, 100, 0, -1}, {0, 0}},
+        {{100, 100, 361, 100}, {0, 0}},   {{0, 100, 0, 100}, {0, 0}}};
+    for (const auto& [c, size] : cases)
+        EXPECT_EQ(ComputedBrush(std::nullopt, c[0], c[1], c[2], c[3]).size(), size)
+            << c[0] << ' ' << c[1] << ' ' << c[2] << ' ' << c[3];
 }
 
-TEST(Brush, MissingNameIsNotAnEmptyNameAndTheTerminatorIsNotShown)
+// A hard tip is a black disc on white; a flat one turned 45 degrees counter-clockwise runs
+// from lower left to upper right on screen.
+TEST(ComputedBrush, HardTipsAreBlackOnWhiteAndTurnCounterClockwise)
 {
-    SampledBrush unnamed(std::nullopt, 1, 1, 8, PixelBlock(1));
-    SampledBrush empty(QString(), 1, 1, 8, PixelBlock(1));
-    EXPECT_FALSE(unnamed.name().has_value());
-    ASSERT_TRUE(empty.name().has_value());
-    EXPECT_TRUE(empty.name()->isEmpty());
-    SampledBrush terminated(QString::fromUtf16(u"Soft\0", 5), 1, 1, 8, PixelBlock(1));
-    EXPECT_EQ(terminated.name()->size(), 5);
-    EXPECT_EQ(terminated.displayName(), QStringLiteral("Soft"));
+    const QImage disc = ComputedBrush(std::nullopt, 100, 100, 0, 100).image();
+    EXPECT_EQ(GreyAt(disc, 50, 50), 0);
+    EXPECT_EQ(GreyAt(disc, 2, 2), 255); // corner, outside the disc
+    EXPECT_EQ(GreyAt(disc, 50, 2), 0);  // just inside the top edge
+    EXPECT_EQ(GreyAt(disc, 99, 99), 255);
+    const QImage flat = ComputedBrush(std::nullopt, 100, 20, 45, 100).image();
+    const int w = flat.width(), h = flat.height();
+    EXPECT_LT(GreyAt(flat, w * 3 / 4, h / 4), 128);
+    EXPECT_GT(GreyAt(flat, w / 4, h / 4), 200);
 }
 
-TEST(BrushFile, KeepsBrushesInTheOrderAdded)
+// D = 100, hardness 0: a 160 x 160 image, R = 80; half ink at t = 0.34375, i.e.
+// d = 0.34375 * 81 - 1 = 26.84 pixels from the centre, none at 80. Hardness 50: k = 1.3, so
+// R = 65; solid to t = 0.64 / 1.3, half ink at t = 0.675.
+TEST(ComputedBrush, SoftTipsFallToHalfInkWhereTheProfileSays)
 {
-    auto file = BrushFile::brushFileWithPath(QStringLiteral("/x.abr"));
-    std::vector<BrushPtr> added;
-    for (int i = 0; i < 5; ++i) {
-        added.push_back(std::make_shared<SampledBrush>(QString::number(i), 1, 1, 8, PixelBlock(1)));
-        file->addBrush(added.back());
-    }
-    ASSERT_EQ(file->count(), 5u);
-    for (size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(file->brush(i), added[i]);
-    EXPECT_THROW(file->brush(5), std::out_of_range);
-    EXPECT_EQ(file->getPath(), QStringLiteral("/x.abr"));
-}
+    const QImage soft = ComputedBrush(std::nullopt, 100, 100, 0, 0).image();
+    ASSERT_EQ(soft.size(), QSize(160, 160));
+    EXPECT_GT(InkAt(soft, 80, 80), 0.95);
+    EXPECT_NEAR(InkAt(soft, 80 + 27, 80), 0.5, 0.03);
+    EXPECT_NEAR(InkAt(soft, 80, 80 - 27), 0.5, 0.03);
+    EXPECT_LT(InkAt(soft, 80 + 79, 80), 0.02);
+    EXPECT_EQ(GreyAt(soft, 0, 0), 255);
 
-struct TipCase
-{
-    double diameter, roundness, angle, hardness;
-    QSizeF size;
-};
-
-class ComputedBrushSize : public testing::TestWithParam<TipCase>
-{
-};
-
-TEST_P(ComputedBrushSize, MatchesTheEllipseBounds)
-{
-    const TipCase c = GetParam();
-    ComputedBrush brush(std::nullopt, c.diameter, c.roundness, c.angle, c.hardness);
-    EXPECT_EQ(brush.size(), c.size);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    WorkedValues, ComputedBrushSize,
-    testing::Values(TipCase{100, 100, 0, 100, {100, 100}}, TipCase{100, 50, 0, 100, {100, 50}},
-                    TipCase{100, 50, 90, 100, {50, 100}}, TipCase{100, 50, 45, 100, {80, 80}},
-                    TipCase{10, 5, 0, 100, {10, 1}}, TipCase{100, 100, 0, 0, {160, 160}},
-                    TipCase{100, 100, 0, 50, {130, 130}}, TipCase{100, 100, -720, 100, {100, 100}},
-                    // Out of range: no image at all.
-                    TipCase{100, 101, 0, 100, {0, 0}}, TipCase{100, 100, 0, -1, {0, 0}},
-                    TipCase{100, 100, 361, 100, {0, 0}}, TipCase{0, 100, 0, 100, {0, 0}}));
-
-TEST(ComputedBrush, HardTipIsABlackDiscOnWhite)
-{
-    ComputedBrush brush(std::nullopt, 100, 100, 0, 100);
-    const QImage& image = brush.image();
-    EXPECT_EQ(GreyAt(image, 50, 50), 0);
-    EXPECT_EQ(GreyAt(image, 2, 2), 255); // corner, outside the disc
-    EXPECT_EQ(GreyAt(image, 50, 2), 0);  // just inside the top edge
-    EXPECT_EQ(GreyAt(image, 99, 99), 255);
-}
-
-TEST(ComputedBrush, SoftTipFallsToHalfInkWhereTheProfileSays)
-{
-    // D = 100, hardness 0: a 160 x 160 image, R = 80; half ink at t = 0.34375, i.e.
-    // d = 0.34375 * 81 - 1 = 26.84 pixels from the centre, none at 80.
-    ComputedBrush brush(std::nullopt, 100, 100, 0, 0);
-    const QImage& image = brush.image();
-    ASSERT_EQ(image.size(), QSize(160, 160));
-    EXPECT_GT(InkAt(image, 80, 80), 0.95);
-    EXPECT_NEAR(InkAt(image, 80 + 27, 80), 0.5, 0.03);
-    EXPECT_NEAR(InkAt(image, 80, 80 - 27), 0.5, 0.03);
-    EXPECT_LT(InkAt(image, 80 + 79, 80), 0.02);
-    EXPECT_EQ(GreyAt(image, 0, 0), 255);
-}
-
-TEST(ComputedBrush, HalfHardTipKeepsASolidCore)
-{
-    // Hardness 50: k = 1.3, so R = 65; solid to t = 0.64 / 1.3, half ink at t = 0.675.
-    ComputedBrush brush(std::nullopt, 100, 100, 0, 50);
-    const QImage& image = brush.image();
+    const QImage half = ComputedBrush(std::nullopt, 100, 100, 0, 50).image();
     const double R = 65;
-    const double core = (0.64 / 1.3) * (R + 1) - 1;
-    const double half = 0.675 * (R + 1) - 1;
-    EXPECT_GT(InkAt(image, 65 + int(core) - 2, 65), 0.97);
-    EXPECT_NEAR(InkAt(image, 65 + int(std::lround(half)), 65), 0.5, 0.04);
-}
-
-TEST(ComputedBrush, SquashedTipIsRotatedCounterClockwise)
-{
-    // A flat ellipse turned 45 degrees counter-clockwise runs from lower left to upper right on
-    // screen.
-    ComputedBrush brush(std::nullopt, 100, 20, 45, 100);
-    const QImage& image = brush.image();
-    const int w = image.width(), h = image.height();
-    EXPECT_LT(GreyAt(image, w * 3 / 4, h / 4), 128);
-    EXPECT_GT(GreyAt(image, w / 4, h / 4), 200);
+    EXPECT_GT(InkAt(half, 65 + int((0.64 / 1.3) * (R + 1) - 1) - 2, 65), 0.97);
+    EXPECT_NEAR(InkAt(half, 65 + int(std::lround(0.675 * (R + 1) - 1)), 65), 0.5, 0.04);
 }
 
 // Tips are drawn in bands of rows so that a cancel is noticed within one; the bands must not

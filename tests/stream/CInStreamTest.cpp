@@ -2,7 +2,6 @@
 
 #include "support/TestUtil.h"
 
-#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
@@ -28,17 +27,6 @@ int ThrownCode(const std::function<void()>& f)
 }
 } // namespace
 
-TEST(CInStream, EmptyFileOpensButEveryTypedReadFails)
-{
-    Sandbox box;
-    CInStream stream(box.write("empty", {}), true);
-    EXPECT_EQ(stream.GetSize(), 0);
-    for (sizeWithLog size : {kSize1, kSize2, kSize4, kSize8}) {
-        unsigned char dst[8];
-        EXPECT_EQ(ThrownCode([&] { stream.ReadGeneric(dst, size, 1, false); }), -1);
-    }
-}
-
 TEST(CInStream, ConvertsEachElementSizeFromBigEndian)
 {
     Sandbox box;
@@ -59,60 +47,15 @@ TEST(CInStream, ConvertsEachElementSizeFromBigEndian)
     EXPECT_EQ(QByteArray(reinterpret_cast<char*>(out), 4).toHex(), "01020304");
 }
 
-TEST(CInStream, ElementStraddlingTheBufferBoundaryReadsWhole)
-{
-    Sandbox box;
-    const qsizetype size = CInStream::kBufferSize + 16;
-    CInStream stream(box.write("f", CountingBytes(size)), true);
-    stream.SkipBytes(CInStream::kBufferSize - 2);
-    // Offsets 262142..262145 hold fe ff 00 01.
-    EXPECT_EQ(stream.ReadU32(), 0xFEFF0001u);
-    EXPECT_EQ(stream.GetPosition(), qint64(CInStream::kBufferSize) + 2);
-    EXPECT_EQ(stream.ReadU16(), 0x0203);
-}
-
-TEST(CInStream, ReadEndingAtEndOfFileSucceedsAndOneMoreFailsWithoutCopying)
-{
-    Sandbox box;
-    CInStream stream(box.write("f", CountingBytes(10)), true);
-    unsigned char out[11];
-    std::memset(out, 0xAA, sizeof out);
-    EXPECT_EQ(ThrownCode([&] { stream.ReadGeneric(out, kSize1, 11, false); }), -1);
-    EXPECT_EQ(out[0], 0xAA);
-    EXPECT_EQ(stream.GetPosition(), 0);
-    stream.ReadGeneric(out, kSize1, 10, false);
-    EXPECT_EQ(out[9], 9);
-    EXPECT_EQ(ThrownCode([&] { stream.ReadU8(); }), -1);
-}
-
-TEST(CInStream, BoundsOfRequestsAndSkips)
-{
-    Sandbox box;
-    CInStream stream(box.write("f", CountingBytes(100)), true);
-    unsigned char out[1];
-    EXPECT_EQ(ThrownCode([&] { stream.ReadGeneric(out, kSize8, 1ul << 28, false); }), -1);
-    EXPECT_EQ(ThrownCode([&] { stream.ReadGeneric(out, kSize1, 1ul << 40, false); }), -1);
-    stream.SkipTo(0);
-    EXPECT_EQ(stream.GetPosition(), 0);
-    stream.SkipTo(100);
-    EXPECT_EQ(stream.GetPosition(), 100);
-    EXPECT_EQ(ThrownCode([&] { stream.SkipTo(101); }), -1);
-    EXPECT_EQ(ThrownCode([&] { stream.SkipTo(-1); }), -1);
-    stream.SkipTo(42);
-    EXPECT_EQ(stream.ReadU8(), 42);
-    // A skip past the end is reported by the next read.
-    EXPECT_NE(ThrownCode([&] {
-                  stream.SkipBytes(1000);
-                  stream.ReadU8();
-              }),
-              0);
-}
-
 TEST(CInStream, RepositioningAcrossBufferWindowsReadsTheRightBytes)
 {
     Sandbox box;
     const qsizetype size = 3 * CInStream::kBufferSize + 1000;
     CInStream stream(box.write("f", CountingBytes(size)), true);
+    // An element straddling the buffer boundary reads whole: offsets 262142.. hold fe ff 00 01.
+    stream.SkipBytes(CInStream::kBufferSize - 2);
+    EXPECT_EQ(stream.ReadU32(), 0xFEFF0001u);
+    EXPECT_EQ(stream.ReadU16(), 0x0203);
 
     // Far forward jump: lands in a window aligned on a buffer boundary.
     stream.SkipTo(2 * CInStream::kBufferSize + 77);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Ucstring, AsciiConversionDropsTrailingZeroUnitsOnly)
+TEST(Ucstring, ConversionsKeepEveryCodeUnitButTrailingZerosOfAscii)
 {
     ucstring ab = cstringToUcstring("ab");
     ab.push_back(0);
@@ -11,10 +11,8 @@ TEST(Ucstring, AsciiConversionDropsTrailingZeroUnitsOnly)
     EXPECT_EQ(ascii_ustringToString(empty_ucstring), "");
     ucstring inner{'a', 0, 'b'};
     EXPECT_EQ(ascii_ustringToString(inner), std::string("a\0b", 3));
-}
 
-TEST(Ucstring, PlatformStringRoundTripsKeepEveryCodeUnit)
-{
+    // Round trips through the platform string keep every code unit.
     ucstring withZero{0x00E9, 0xD83D, 0xDE00, 0};
     QString s;
     assign(s, withZero);
