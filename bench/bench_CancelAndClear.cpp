@@ -1,7 +1,7 @@
 // How long the main thread is blocked when the user switches files while the worker is in the
 // middle of a large brush: decoding an 8,000 x 8,000 run-length sample, or drawing a
-// 5,000-pixel soft computed tip at full size (as export and the viewer do). Goal: 16 ms at
-// worst, one frame.
+// 5,000-pixel computed tip at full size (as export and the viewer do): round and soft, turned
+// and squashed, turned and hard. Goal: 16 ms at worst, one frame.
 #include "support/BrushFiles.h"
 
 #include "abr/CABRreader.h"
@@ -119,37 +119,52 @@ BENCHMARK(BM_CancelAndClearMidBrush)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
+struct TipKind
+{
+    double roundness, angle, hardness;
+    const char* name;
+};
+const TipKind kTipKinds[] = {
+    {100, 0, 0, "round soft"}, {50, 30, 0, "turned, squashed soft"}, {100, 30, 100, "turned hard"}};
+
+ComputedBrush MakeTip(const TipKind& kind)
+{
+    return ComputedBrush(std::nullopt, 5000, kind.roundness, kind.angle, kind.hardness);
+}
+
 // Draws full-size computed tips one after another on the worker, as an export does.
 class DrawTipsTask : public CWorkingThread::CThreadTask
 {
 public:
-    explicit DrawTipsTask(std::atomic<int>& drawing) : mDrawing(drawing) {}
+    DrawTipsTask(const TipKind& kind, std::atomic<int>& drawing) : mKind(kind), mDrawing(drawing) {}
     void Perform() override
     {
         for (int i = 0; i < 100; ++i) {
-            const ComputedBrush tip(std::nullopt, 5000, 100, 0, 0);
+            const ComputedBrush tip = MakeTip(mKind);
             mDrawing = 1;
             benchmark::DoNotOptimize(tip.drawImage(1.0));
         }
     }
 
 private:
+    const TipKind& mKind;
     std::atomic<int>& mDrawing;
 };
 
 void BM_CancelAndClearMidTip(benchmark::State& state)
 {
     const int kSwitches = int(state.range(0));
+    const TipKind& kind = kTipKinds[state.range(1)];
     CWorkingThread thread;
     std::mt19937 random(11);
     std::vector<double> cancelMs;
     const auto drawStart = Clock::now();
-    benchmark::DoNotOptimize(ComputedBrush(std::nullopt, 5000, 100, 0, 0).drawImage(1.0));
+    benchmark::DoNotOptimize(MakeTip(kind).drawImage(1.0));
     const double tipMs = Ms(Clock::now() - drawStart);
     for (auto _ : state) {
         for (int i = 0; i < kSwitches; ++i) {
             std::atomic<int> drawing{0};
-            thread.AddTask(boost::make_shared<DrawTipsTask>(drawing));
+            thread.AddTask(boost::make_shared<DrawTipsTask>(kind, drawing));
             while (!drawing)
                 std::this_thread::yield();
             std::this_thread::sleep_for(std::chrono::microseconds(
@@ -161,12 +176,17 @@ void BM_CancelAndClearMidTip(benchmark::State& state)
     }
     state.counters["tip_draw_ms"] = tipMs;
     state.counters["cancel_worst_ms"] = Percentile(cancelMs, 1.0);
-    std::printf("CancelAndClear over %zu switches while a 5000-pixel soft tip is drawn (one "
+    std::printf("CancelAndClear over %zu switches while a 5000-pixel %s tip is drawn (one "
                 "draws in %.1f ms): median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n",
-                cancelMs.size(), tipMs, Percentile(cancelMs, 0.5), Percentile(cancelMs, 0.99),
-                Percentile(cancelMs, 1.0));
+                cancelMs.size(), kind.name, tipMs, Percentile(cancelMs, 0.5),
+                Percentile(cancelMs, 0.99), Percentile(cancelMs, 1.0));
 }
-BENCHMARK(BM_CancelAndClearMidTip)->Arg(60)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CancelAndClearMidTip)
+    ->Args({60, 0})
+    ->Args({60, 1})
+    ->Args({60, 2})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

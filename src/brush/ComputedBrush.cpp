@@ -4,11 +4,15 @@
 #include <QRadialGradient>
 #include <QTransform>
 #include <algorithm>
+#include <atomic>
 #include <boost/thread/thread.hpp>
+#include <chrono>
 #include <cmath>
-#include <cstring>
+#include <condition_variable>
 #include <list>
 #include <mutex>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -76,8 +80,6 @@ void EllipseBounds(double size, double angleInDegrees, double ratio, float* widt
 }
 
 namespace {
-constexpr int kBandPixels = 1 << 18;
-
 // Full-size images of computed brushes, least recently used first out. Any thread.
 class TipCache
 {
@@ -240,65 +242,73 @@ QImage ComputedBrush::thumbnail(int side) const
     return small;
 }
 
-QImage ComputedBrush::drawImage(double scale, int bandRows) const
+namespace {
+// What a drawing needs, copied out of the brush: a drawing left running by an interrupted caller
+// may outlive the brush.
+struct TipShape
 {
-    if (mSize.isEmpty())
-        return QImage();
-    const double S = mSide * scale;
-    const double h = mHardness;
-    const double r = mRatio;
-    const double angleInDegrees = mAngle;
-    // A band of a wide tip holds many pixels; keep each to about a quarter million so that a
-    // cancel is noticed within a few milliseconds.
-    const int side = std::max(1, static_cast<int>(std::ceil(S)));
-    bandRows = std::max(1, std::min(bandRows, kBandPixels / side));
+    double side;     // of the drawing square
+    double ratio;    // roundness
+    double hardness; // as a ratio
+    double angle;    // in degrees
+};
+
+// Drawings up to this many pixels (tip and canvas together) take a few milliseconds and are
+// made on the caller's thread.
+constexpr double kInPlacePixels = 1 << 18;
+
+double PixelCount(const TipShape& shape)
+{
+    float W = 0, H = 0;
+    EllipseBounds(shape.side, shape.angle, shape.ratio, &W, &H);
+    const double side = std::max(1.0, std::ceil(shape.side));
+    return side * side + double(W) * double(H);
+}
+
+// Each image is drawn in one piece: the painter samples and shades edges from where a drawing
+// starts, so a tip put together from bands differs from one drawn whole at the edges. The
+// drawing stops between its two steps once nobody waits for it.
+QImage DrawTip(const TipShape& shape, const std::atomic<bool>* abandoned)
+{
+    const double S = shape.side;
+    const double h = shape.hardness;
+    const double r = shape.ratio;
 
     // The round tip, unsquashed and unrotated, on a transparent square. Only its coverage
     // matters (the ink is always black), so one byte a pixel holds it: alpha for the soft tip;
-    // grey for the hard one, which is opaque. Both images are drawn in bands of rows, clipped
-    // to whole pixels, so a cancel is noticed within one band; the pixels are those of one
-    // drawing of the whole.
+    // grey for the hard one, which is opaque.
+    const int side = std::max(1, static_cast<int>(std::ceil(S)));
     QImage tip(side, side, h >= 1.0 ? QImage::Format_Grayscale8 : QImage::Format_Alpha8);
     if (tip.isNull())
         return QImage();
-    // Filled band by band too: a fresh image of a large tip takes tens of milliseconds to fault
-    // in and clear.
-    const int tipBlank = h >= 1.0 ? 255 : 0;
-    // Taken before a painter is active on the image, so that no detach can come between.
-    uchar* const tipBits = tip.bits();
+    tip.fill(h >= 1.0 ? Qt::white : Qt::transparent);
     {
         QPainter painter(&tip);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         const QRectF square(0, 0, S, S);
-        const EdgeProfile profile = ProfileForHardness(h);
-        QRadialGradient gradient(QPointF(S / 2.0, S / 2.0), S / 2.0);
-        if (h < 1.0)
-            gradient.setStops(SoftEdgeStops(profile, S / 2.0));
-        for (int y = 0; y < side; y += bandRows) {
-            boost::this_thread::interruption_point();
-            const int rows = std::min(bandRows, side - y);
-            std::memset(tipBits + qsizetype(y) * tip.bytesPerLine(), tipBlank,
-                        size_t(tip.bytesPerLine()) * size_t(rows));
-            painter.setClipRect(QRect(0, y, side, rows));
-            if (h >= 1.0) {
-                painter.fillRect(square, Qt::white);
-                painter.setBrush(Qt::black);
-                painter.drawEllipse(square);
-            } else {
-                painter.fillRect(square, gradient);
-            }
+        if (h >= 1.0) {
+            painter.fillRect(square, Qt::white);
+            painter.setBrush(Qt::black);
+            painter.drawEllipse(square);
+        } else {
+            const double R = S / 2.0;
+            QRadialGradient gradient(QPointF(R, R), R);
+            gradient.setStops(SoftEdgeStops(ProfileForHardness(h), R));
+            painter.fillRect(square, gradient);
         }
     }
+    if (abandoned && *abandoned)
+        return QImage();
 
     // Squash to the roundness, then rotate counter-clockwise as seen on screen (Qt's y axis
     // points down, so the angle changes sign).
     QTransform T;
-    T.rotate(-angleInDegrees);
+    T.rotate(-shape.angle);
     T.scale(1.0, r);
 
     float W = 0, H = 0;
-    EllipseBounds(S, angleInDegrees, r, &W, &H);
+    EllipseBounds(S, shape.angle, r, &W, &H);
 
     const QPointF p = T.map(QPointF(S / 2.0, S / 2.0));
     const QPointF q = T.inverted().map(QPointF(W / 2.0 - p.x(), H / 2.0 - p.y()));
@@ -306,36 +316,121 @@ QImage ComputedBrush::drawImage(double scale, int bandRows) const
     QImage canvas(static_cast<int>(W), static_cast<int>(H), QImage::Format_Grayscale8);
     if (canvas.isNull())
         return QImage();
-    uchar* const canvasBits = canvas.bits();
+    canvas.fill(Qt::white);
     {
-        // Each band draws from the strip of tip rows that lands on it (with a margin, so that
-        // smooth sampling near the strip's edges sees the same neighbours): drawing from the
-        // whole tip would have the engine convert all of it again for every band.
         QPainter painter(&canvas);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        const QTransform toTip = (QTransform::fromTranslate(q.x(), q.y()) * T).inverted();
-        constexpr int kMargin = 3;
-        for (int y = 0; y < canvas.height(); y += bandRows) {
-            boost::this_thread::interruption_point();
-            const int rows = std::min(bandRows, canvas.height() - y);
-            std::memset(canvasBits + qsizetype(y) * canvas.bytesPerLine(), 255,
-                        size_t(canvas.bytesPerLine()) * size_t(rows));
-            const QRectF from = toTip.mapRect(QRectF(0, y, canvas.width(), rows));
-            const int top = std::max(0, static_cast<int>(std::floor(from.top())) - kMargin);
-            const int bottom = std::min(side, static_cast<int>(std::ceil(from.bottom())) + kMargin);
-            if (bottom <= top)
-                continue;
-            const double stripHeight = std::min<double>(bottom, S) - top;
-            if (stripHeight <= 0)
-                continue;
-            const QImage strip(tip.constBits() + qsizetype(top) * tip.bytesPerLine(), side,
-                               bottom - top, tip.bytesPerLine(), tip.format());
-            painter.resetTransform();
-            painter.setClipRect(QRect(0, y, canvas.width(), rows));
-            painter.setTransform(T);
-            painter.drawImage(QRectF(q + QPointF(0, top), QSizeF(S, stripHeight)), strip,
-                              QRectF(0, 0, S, stripHeight));
-        }
+        painter.setTransform(T);
+        painter.drawImage(QRectF(q, QSizeF(S, S)), tip, QRectF(0, 0, S, S));
     }
     return canvas;
+}
+
+// A large tip takes up to seconds to draw and a painter cannot stop partway, so large drawings
+// run on threads of their own while the caller waits at interruption points. A caller that is
+// interrupted leaves at once; its drawing runs to the end of its current step and is dropped.
+class DrawingThreads
+{
+public:
+    // Never destroyed before the drawings left running have ended: they use the painter's
+    // own shared state until then.
+    static DrawingThreads& instance()
+    {
+        static DrawingThreads threads;
+        return threads;
+    }
+
+    ~DrawingThreads()
+    {
+        std::unique_lock<std::mutex> lock(mMutex);
+        mChanged.wait(lock, [this] { return mRunning == 0; });
+    }
+
+    QImage draw(const TipShape& shape)
+    {
+        auto job = std::make_shared<Job>();
+        std::unique_lock<std::mutex> lock(mMutex);
+        // Drawings given up by their callers still take memory and processor time; never let
+        // more than two of them pile up.
+        waitInterruptibly(
+            lock, [this] { return mAbandoned < kMaxAbandoned; }, nullptr);
+        try {
+            std::thread([this, job, shape] { run(*job, shape); }).detach();
+        } catch (const std::system_error&) {
+            lock.unlock();
+            return DrawTip(shape, nullptr);
+        }
+        ++mRunning;
+        waitInterruptibly(
+            lock, [&job] { return job->done; }, job.get());
+        return std::move(job->image);
+    }
+
+private:
+    static constexpr int kMaxAbandoned = 2;
+
+    struct Job
+    {
+        std::atomic<bool> abandoned{false};
+        bool done = false;
+        QImage image;
+    };
+
+    DrawingThreads()
+    {
+        // Qt makes the shared state of its gradients on first use; made here, before this
+        // object is complete, it outlives this object and so every drawing left running.
+        QImage warm(1, 1, QImage::Format_Alpha8);
+        QPainter painter(&warm);
+        painter.fillRect(warm.rect(), QRadialGradient(0.5, 0.5, 0.5));
+    }
+
+    void run(Job& job, const TipShape& shape)
+    {
+        QImage image;
+        try {
+            image = DrawTip(shape, &job.abandoned);
+        } catch (...) {
+            // Out of memory inside the painter: the tip has no image, like one too large.
+        }
+        std::lock_guard<std::mutex> lock(mMutex);
+        job.image = std::move(image);
+        job.done = true;
+        --mRunning;
+        if (job.abandoned)
+            --mAbandoned;
+        mChanged.notify_all();
+    }
+
+    template <class Predicate>
+    void waitInterruptibly(std::unique_lock<std::mutex>& lock, Predicate ready, Job* job)
+    {
+        while (!ready()) {
+            mChanged.wait_for(lock, std::chrono::milliseconds(2));
+            if (!ready() && boost::this_thread::interruption_requested()) {
+                if (job) {
+                    job->abandoned = true;
+                    ++mAbandoned;
+                }
+                lock.unlock();
+                boost::this_thread::interruption_point();
+            }
+        }
+    }
+
+    std::mutex mMutex;
+    std::condition_variable mChanged;
+    int mRunning = 0;
+    int mAbandoned = 0;
+};
+} // namespace
+
+QImage ComputedBrush::drawImage(double scale) const
+{
+    if (mSize.isEmpty())
+        return QImage();
+    const TipShape shape{mSide * scale, mRatio, mHardness, mAngle};
+    if (PixelCount(shape) <= kInPlacePixels)
+        return DrawTip(shape, nullptr);
+    return DrawingThreads::instance().draw(shape);
 }

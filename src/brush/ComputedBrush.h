@@ -39,9 +39,9 @@ public:
     // The size the parameters ask for, when the image had to be drawn smaller than that.
     std::optional<QSizeF> scaledFrom() const { return mScaledFrom; }
 
-    // Draws the image at `scale` times its drawn size, with a cancellation point every
-    // bandRows rows (fewer for wide tips). Not cached.
-    QImage drawImage(double scale, int bandRows = 256) const;
+    // Draws the image at `scale` times its drawn size; not cached. A large drawing can be
+    // interrupted (boost::thread_interrupted) within milliseconds.
+    QImage drawImage(double scale) const;
 
     // The memory the cache of full-size images may use; the least recently used go first.
     static void setCacheBudget(size_t bytes);
