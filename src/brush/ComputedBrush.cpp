@@ -407,13 +407,15 @@ private:
     {
         while (!ready()) {
             mChanged.wait_for(lock, std::chrono::milliseconds(2));
-            if (!ready() && boost::this_thread::interruption_requested()) {
+            if (!ready() && boost::this_thread::interruption_enabled() &&
+                boost::this_thread::interruption_requested()) {
                 if (job) {
                     job->abandoned = true;
                     ++mAbandoned;
                 }
                 lock.unlock();
                 boost::this_thread::interruption_point();
+                throw boost::thread_interrupted(); // the job is given up either way
             }
         }
     }
