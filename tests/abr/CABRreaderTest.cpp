@@ -220,6 +220,7 @@ TEST(CABRreader, SizesNoFileCouldFillAreNeverAllocated)
     const std::pair<const char*, QByteArray> cases[] = {
         {"raw", SampledHeader(0, 0, 16384, 32768, 8, 0)},
         {"run-length, whole row table", SampledHeader(0, 0, 16384, 32768, 8, 1, 2 * 16384 + 16)}};
+    ASSERT_GT(PeakAddressSpace(), 0);
     Sandbox box;
     for (const auto& [what, bytes] : cases) {
         SCOPED_TRACE(what);
