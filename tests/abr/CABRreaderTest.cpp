@@ -242,12 +242,12 @@ TEST(CABRreader, StopsAtEachCancellationPoint)
     EXPECT_EQ(r.finished, 1);
     EXPECT_FALSE(r.brushAfterFinish);
 
-    // One tall sample whose rows past the 64th are damaged: only the check inside the sample
-    // stops the read before the damage, and then the end notice comes without an error.
+    // One tall sample, its data a run filling the first 64 rows, an empty frame and the end of
+    // the file: only the check inside the sample stops the read before the damage, and then
+    // the end notice comes without an error.
     AbrWriter w;
     w.u16(1).u16(1).sampledRecord(false, {}, 0, 0, 200, 1, 8, true,
-                                  QByteArray::fromHex("c107"
-                                                      "8000"));
+                                  QByteArray::fromHex("c1078000"));
     r = ReadStoppingAfter(box.write("t.abr", w.data()), 0);
     EXPECT_TRUE(r.interrupted);
     EXPECT_TRUE(r.brushes.empty());
