@@ -159,7 +159,8 @@ void CInStream::Impl::SkipTo(long long pos)
 
 void CInStream::Impl::SkipBytes(long long n)
 {
-    if (n < 0)
+    // Past the end the buffer would be left pointing beyond the bytes it holds.
+    if (n < 0 || n > mFile.GetSize() - mStreamPosition)
         throw -1;
     const unsigned long available = mValidBytes - mBufferOffset;
     if (static_cast<unsigned long long>(n) <= available) {
