@@ -1,6 +1,5 @@
 // Brush files written by other programs (tests/data/README.md says where each came from).
 #include "abr/ReadAbr.h"
-#include "brush/SampledBrush.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -11,71 +10,52 @@ struct Expected
 {
     bool computed;
     QString name; // every stored code unit, the files' terminating zero included
-    int width;
-    int height;
+    int width, height;
     int depth;          // sampled only
     const char* sha256; // of the decoded samples; sampled only
 };
 
-struct CorpusCase
+TEST(CorpusTest, ReadsEveryBrushWithNameSizeAndPixels)
 {
-    const char* file;
-    std::vector<Expected> brushes;
-};
-
-void PrintTo(const CorpusCase& c, std::ostream* os)
-{
-    *os << c.file;
-}
-
-class CorpusTest : public ::testing::TestWithParam<CorpusCase>
-{
-};
-
-TEST_P(CorpusTest, ReadsEveryBrushWithNameSizeAndPixels)
-{
-    const CorpusCase& c = GetParam();
-    const ReadResult outcome = ReadAbr(TestDataPath(QString::fromLatin1(c.file)));
-    EXPECT_FALSE(outcome.error) << *outcome.error;
-    EXPECT_EQ(outcome.finished, 1);
-    ASSERT_EQ(outcome.brushes.size(), c.brushes.size());
-    for (size_t i = 0; i < c.brushes.size(); ++i) {
-        SCOPED_TRACE(i);
-        const Brush& brush = *outcome.brushes[i];
-        const Expected& e = c.brushes[i];
-        EXPECT_EQ(brush.isComputed(), e.computed);
-        ASSERT_TRUE(brush.name());
-        EXPECT_EQ(*brush.name(), e.name);
-        EXPECT_EQ(brush.size(), QSizeF(e.width, e.height));
-        if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
-            EXPECT_EQ(sampled->depth(), e.depth);
-            const PixelBlock& px = sampled->pixels();
-            EXPECT_EQ(QCryptographicHash::hash(QByteArrayView(px.data(), qsizetype(px.size())),
-                                               QCryptographicHash::Sha256)
-                          .toHex(),
-                      QByteArray(e.sha256));
+    const std::pair<const char*, std::vector<Expected>> files[] = {
+        {"agpsd_simple.abr", {{true, "Soft Round" + Z, 48, 48, 0, nullptr}}},
+        {"agpsd_tilt.abr", {{true, "test2" + Z, 30, 30, 0, nullptr}}},
+        {"agpsd_sample-and-pattern.abr",
+         {{false, "Bobbys Brush 743" + Z, 112, 105, 8,
+           "7058e33e8cf536026bb86ef28dc7bcf3f19e1595d81368f5603603ad566b32db"}}},
+        // Version 10 with a raw-data item in its descriptor.
+        {"agpsd_special.abr",
+         {{false, "Sampled Tip" + Z, 23, 20, 8,
+           "0bf75dd30f2216766a7b73f911f089a68dda20df7b9638fc6f94e4b7888090af"}}},
+        // Zero padding after the descriptor and at the end of the file; the dual tip has no
+        // name of its own, which gives an empty name rather than none.
+        {"abrkit_photoshop_dual_brush.abr",
+         {{false, "Patchy Dual Probe" + Z, 15, 14, 8,
+           "6069c9ca91918a4eeaecf6ece1112ee65332a2f22c024aa47cd60016d6128f65"},
+          {true, QString(), 40, 40, 0, nullptr}}}};
+    for (const auto& [file, expected] : files) {
+        SCOPED_TRACE(file);
+        const ReadResult outcome = ReadAbr(TestDataPath(QString::fromLatin1(file)));
+        EXPECT_FALSE(outcome.error);
+        EXPECT_EQ(outcome.finished, 1);
+        ASSERT_EQ(outcome.brushes.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            SCOPED_TRACE(i);
+            const BrushPtr& brush = outcome.brushes[i];
+            const Expected& e = expected[i];
+            EXPECT_EQ(brush->isComputed(), e.computed);
+            ASSERT_TRUE(brush->name());
+            EXPECT_EQ(*brush->name(), e.name);
+            EXPECT_EQ(brush->size(), QSizeF(e.width, e.height));
+            if (!e.computed) {
+                EXPECT_EQ(dynamic_cast<const SampledBrush&>(*brush).depth(), e.depth);
+                EXPECT_EQ(
+                    QCryptographicHash::hash(PixelBytes(brush), QCryptographicHash::Sha256).toHex(),
+                    QByteArray(e.sha256));
+            }
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Corpus, CorpusTest,
-    ::testing::Values(
-        CorpusCase{"agpsd_simple.abr", {{true, "Soft Round" + Z, 48, 48, 0, nullptr}}},
-        CorpusCase{"agpsd_tilt.abr", {{true, "test2" + Z, 30, 30, 0, nullptr}}},
-        CorpusCase{"agpsd_sample-and-pattern.abr",
-                   {{false, "Bobbys Brush 743" + Z, 112, 105, 8,
-                     "7058e33e8cf536026bb86ef28dc7bcf3f19e1595d81368f5603603ad566b32db"}}},
-        // Version 10 with a raw-data item in its descriptor.
-        CorpusCase{"agpsd_special.abr",
-                   {{false, "Sampled Tip" + Z, 23, 20, 8,
-                     "0bf75dd30f2216766a7b73f911f089a68dda20df7b9638fc6f94e4b7888090af"}}},
-        // Zero padding after the descriptor and at the end of the file; the dual tip has no
-        // name of its own, which gives an empty name rather than none.
-        CorpusCase{"abrkit_photoshop_dual_brush.abr",
-                   {{false, "Patchy Dual Probe" + Z, 15, 14, 8,
-                     "6069c9ca91918a4eeaecf6ece1112ee65332a2f22c024aa47cd60016d6128f65"},
-                    {true, QString(), 40, 40, 0, nullptr}}}));
 
 // Inputs the fuzzer once found troublesome: each must end in a result or a clean error.
 TEST(FuzzRegressionTest, EveryFoundInputEndsCleanly)

@@ -19,10 +19,9 @@ ucstring U(const QString& text)
 class DescChunkTest : public ::testing::Test
 {
 protected:
-    // Parses a "desc" section holding these presets.
-    std::unique_ptr<CDescChunk> Parse(const std::vector<QByteArray>& presets)
+    std::unique_ptr<CDescChunk> Parse(const QByteArray& section)
     {
-        CInStream stream(mSandbox.write("d.bin", Presets(presets)), true);
+        CInStream stream(mSandbox.write("d.bin", section), true);
         return std::make_unique<CDescChunk>(stream, stream.GetSize());
     }
 
@@ -39,7 +38,7 @@ TEST_F(DescChunkTest, FlipsMirrorTheAngle)
         {{{"flipX", Bool(true)}, {"flipY", Bool(true)}}, 210},
         {{{"flipX", Bool(false)}, {"flipY", Long(1)}}, 30}};
     for (const auto& [flips, angle] : cases) {
-        const auto chunk = Parse({Preset("P", ComputedTip(25, 30, 100, 100, flips))});
+        const auto chunk = Parse(Presets({Preset("P", ComputedTip(25, 30, 100, 100, flips))}));
         ASSERT_TRUE(chunk->ComputedBrush(0));
         EXPECT_EQ(chunk->ComputedBrush(0)->angle, angle);
         EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 25);
@@ -47,19 +46,15 @@ TEST_F(DescChunkTest, FlipsMirrorTheAngle)
     }
 }
 
-TEST_F(DescChunkTest, SampleNamesByIdentifier)
+// Tips lacking a parameter or of a parameter's wrong type, presets of other classes and other
+// top-level layouts record nothing; of two equal keys the first counts, of two presets naming
+// one sample the later.
+TEST_F(DescChunkTest, RecordsOnlyCompleteTipsOfBrushPresets)
 {
-    const auto chunk =
-        Parse({Preset("First", SampledTip("id1")), Preset("Zeroless", SampledTip("id2", false)),
-               Preset("Second", SampledTip("id1"))});
-    EXPECT_EQ(chunk->SampledBrushName("id1"), U("Second" + Z)); // the later preset wins
-    EXPECT_EQ(chunk->SampledBrushName("id2"), U("Zeroless" + Z));
-    EXPECT_EQ(&chunk->SampledBrushName("nobody"), &empty_ucstring);
-}
-
-TEST_F(DescChunkTest, IncompleteTipsAndOtherClassesRecordNothing)
-{
-    const auto chunk = Parse({
+    const auto chunk = Parse(Presets({
+        Preset("First", SampledTip("id1")),
+        Preset("Zeroless", SampledTip("id2", false)),
+        Preset("Second", SampledTip("id1")),
         // An "enum" member is no node: as if "Angl" were absent.
         Preset("Enum", Obj("computedBrush", {{"Dmtr", Doub(4)},
                                              {"Angl", Enum("a", "b")},
@@ -73,24 +68,20 @@ TEST_F(DescChunkTest, IncompleteTipsAndOtherClassesRecordNothing)
         Obj("somethingElse", {{"Brsh", ComputedTip(5, 0, 100, 100)}}),
         Preset("NoData", Obj("sampledBrush", {{"Nm  ", Text("x")}})),
         Long(3),
-        // The first of two equal keys counts.
         Obj("brushPreset", {{"Nm  ", Text("Dup")},
                             {"Brsh", ComputedTip(5, 1, 100, 100)},
                             {"Brsh", ComputedTip(6, 2, 100, 100)}}),
-    });
+    }));
     ASSERT_TRUE(chunk->ComputedBrush(0));
     EXPECT_EQ(chunk->ComputedBrush(0)->name, U("Dup" + Z));
     EXPECT_EQ(chunk->ComputedBrush(0)->diameter, 5);
     EXPECT_FALSE(chunk->ComputedBrush(1));
-}
+    EXPECT_EQ(chunk->SampledBrushName("id1"), U("Second" + Z));
+    EXPECT_EQ(chunk->SampledBrushName("id2"), U("Zeroless" + Z));
+    EXPECT_EQ(&chunk->SampledBrushName("nobody"), &empty_ucstring);
 
-TEST_F(DescChunkTest, OtherTopLevelLayoutsGiveEmptyTables)
-{
     QByteArray notBrsh = Presets({Preset("P", ComputedTip(5, 0, 100, 100))});
     notBrsh.replace(notBrsh.indexOf("Brsh"), 4, "Xxxx");
-    CInStream stream(mSandbox.write("d.bin", notBrsh), true);
-    CDescChunk chunk(stream, stream.GetSize());
-    EXPECT_FALSE(chunk.ComputedBrush(0));
-    EXPECT_EQ(stream.GetPosition(), stream.GetSize());
+    EXPECT_FALSE(Parse(notBrsh)->ComputedBrush(0));
 }
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "abr/CABRreader.h"
+#include "brush/SampledBrush.h"
 #include "support/TestUtil.h"
 
 #include <boost/thread/thread.hpp>
@@ -19,7 +20,6 @@ struct ReadResult
     bool badAlloc = false;
     bool interrupted = false;
     int finished = 0;
-    bool brushAfterFinish = false;
     ReadOutcome outcome;
 };
 
@@ -32,7 +32,6 @@ inline ReadResult ReadAbr(const QString& path, const std::function<void(size_t)>
         Collect(ReadResult& r, const std::function<void(size_t)>& f) : result(r), after(f) {}
         void AddBrush(const BrushPtr& brush) override
         {
-            result.brushAfterFinish |= result.finished > 0;
             result.brushes.push_back(brush);
             if (after)
                 after(result.brushes.size());
@@ -58,4 +57,11 @@ inline ReadResult ReadAbr(const QString& path, const std::function<void(size_t)>
         result.interrupted = true;
     }
     return result;
+}
+
+// A sampled brush's pixel data, byte for byte.
+inline QByteArray PixelBytes(const BrushPtr& brush)
+{
+    const PixelBlock& px = dynamic_cast<const SampledBrush&>(*brush).pixels();
+    return QByteArray(reinterpret_cast<const char*>(px.data()), qsizetype(px.size()));
 }

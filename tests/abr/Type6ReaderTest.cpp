@@ -1,10 +1,8 @@
 #include "abr/ReadAbr.h"
 #include "abr/Type6Writer.h"
-#include "brush/SampledBrush.h"
 
 #include <QtEndian>
 #include <climits>
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,79 +49,55 @@ protected:
         return Read(File({}, {Preset("R", ComputedTip(9, 0, 100, 100, {{"x", item}}))}));
     }
 
-    static const SampledBrush& Sampled(const ReadResult& o, size_t i)
-    {
-        return dynamic_cast<const SampledBrush&>(*o.brushes.at(i));
-    }
-
     Sandbox mSandbox;
 };
 
 // Each sub-version skips its own number of bytes after the identifier; records then carry
-// surplus bytes their length covers, and every padding from 0 to 3 bytes.
-TEST_F(Type6ReaderTest, SkipsTheRightNumberOfBytesAfterTheIdentifierAndBetweenRecords)
+// surplus bytes their length covers, and every padding from 0 to 3 bytes. Run-length 8-bit
+// samples decode whole, 16-bit ones are rescaled to the full range, floats kept. Computed tips
+// follow the samples in descriptor order, a dual tip after its preset's.
+TEST_F(Type6ReaderTest, ReadsEverySubVersionDepthAndCompressionInOrder)
 {
     std::vector<SampleSpec> samples{Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))};
     for (int surplus = 0; surplus < 4; ++surplus)
         samples.push_back(Raw8(std::string(1, char('b' + surplus)), 3, 1,
                                Bytes({uint8_t(surplus), 9, 9}), surplus));
-    for (int subVersion : {1, 2, 7}) {
-        SCOPED_TRACE(subVersion);
-        const ReadResult o = Read(File(samples, {}, subVersion));
-        EXPECT_FALSE(o.error);
-        ASSERT_EQ(o.brushes.size(), 5u);
-        EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({0, 1, 2, 253, 254, 255}));
-        EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
-        EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(Sampled(o, size_t(i + 1)).pixels(), PixelBlock({uint8_t(i), 9, 9}));
-    }
-}
-
-// Run-length 8-bit samples decode whole; 16-bit ones are rescaled to the full range, floats kept.
-TEST_F(Type6ReaderTest, DecodesEachDepthAndCompression)
-{
     QByteArray raw(40 * 30, '\0');
     for (int i = 0; i < raw.size(); ++i)
         raw[i] = char(i / 37 % 3 == 0 ? 200 : i % 251);
-    SampleSpec rle = Raw8("rle", 40, 30, PackBits(raw));
-    rle.compressed = true;
-    SampleSpec s16 = Raw8("w", 4, 1, Bytes({0, 0, 0, 1, 0, 2, 0x80, 0}));
-    s16.depth = 16;
-    SampleSpec s32 = Raw8("f", 2, 1, AbrWriter().u32(0x3F000000).u32(0x3F800000).data());
-    s32.depth = 32;
-    const ReadResult o = Read(File({rle, s16, s32}));
-    EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 3u);
-    const PixelBlock& px = Sampled(o, 0).pixels();
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(px.data()), qsizetype(px.size())), raw);
-    std::vector<uint16_t> wide(4);
-    std::memcpy(wide.data(), Sampled(o, 1).pixels().data(), 8);
-    EXPECT_EQ(wide, std::vector<uint16_t>({0, 0, 2, 65534}));
-    EXPECT_EQ(Sampled(o, 1).depth(), 16);
-    float floats[2];
-    std::memcpy(floats, Sampled(o, 2).pixels().data(), 8);
-    EXPECT_EQ(floats[0], 0.5f);
-    EXPECT_EQ(floats[1], 1.0f);
-}
-
-TEST_F(Type6ReaderTest, PostsSamplesThenComputedTipsInDescriptorOrder)
-{
+    samples.push_back(Raw8("rle", 40, 30, PackBits(raw)));
+    samples.back().compressed = true;
+    samples.push_back(Raw8("w", 4, 1, Bytes({0, 0, 0, 1, 0, 2, 0x80, 0})));
+    samples.back().depth = 16;
+    samples.push_back(Raw8("f", 2, 1, AbrWriter().u32(0x3F000000).u32(0x3F800000).data()));
+    samples.back().depth = 32;
+    const uint16_t wide[] = {0, 0, 2, 65534};
+    const float floats[] = {0.5f, 1.0f};
     const QByteArray dual = ComputedTip(10, 0, 50, 100, {{"Nm  ", Text("Dual")}});
     const QByteArray computed = Preset("Round", ComputedTip(20, 0, 100, 100),
                                        {{"dualBrush", Obj("dualBrush", {{"Brsh", dual}})}});
-    const ReadResult o = Read(File({Raw8("s", 1, 1, Bytes({1}))}, {computed}));
-    EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 3u);
-    EXPECT_FALSE(o.brushes[0]->isComputed());
-    EXPECT_EQ(*o.brushes[1]->name(), "Round" + Z);
-    EXPECT_EQ(o.brushes[1]->size(), QSizeF(20, 20));
-    EXPECT_EQ(*o.brushes[2]->name(), "Dual" + Z);
-    EXPECT_EQ(o.brushes[2]->size(), QSizeF(10, 5));
+    for (int subVersion : {1, 2, 7}) {
+        SCOPED_TRACE(subVersion);
+        const ReadResult o = Read(File(samples, {computed}, subVersion));
+        EXPECT_FALSE(o.error);
+        ASSERT_EQ(o.brushes.size(), 10u);
+        EXPECT_EQ(PixelBytes(o.brushes[0]), Bytes({0, 1, 2, 253, 254, 255}));
+        EXPECT_EQ(o.brushes[0]->size(), QSizeF(3, 2));
+        EXPECT_EQ(*o.brushes[0]->name(), "Sample a" + Z);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(PixelBytes(o.brushes[size_t(i + 1)]), Bytes({uint8_t(i), 9, 9}));
+        EXPECT_EQ(PixelBytes(o.brushes[5]), raw);
+        EXPECT_EQ(PixelBytes(o.brushes[6]), QByteArray(reinterpret_cast<const char*>(wide), 8));
+        EXPECT_EQ(dynamic_cast<const SampledBrush&>(*o.brushes[6]).depth(), 16);
+        EXPECT_EQ(PixelBytes(o.brushes[7]), QByteArray(reinterpret_cast<const char*>(floats), 8));
+        EXPECT_EQ(*o.brushes[8]->name(), "Round" + Z);
+        EXPECT_EQ(o.brushes[8]->size(), QSizeF(20, 20));
+        EXPECT_EQ(*o.brushes[9]->name(), "Dual" + Z);
+        EXPECT_EQ(o.brushes[9]->size(), QSizeF(10, 5));
+    }
 }
 
-// A sample no preset names gets an empty name; an empty sample section leaves the computed
-// tips; a second sample section replaces the first.
+// A sample no preset names gets an empty name; a second sample section replaces the first.
 TEST_F(Type6ReaderTest, SectionAndNameEdgeCases)
 {
     const auto samp = [](const char* id, const QByteArray& px) {
@@ -133,15 +107,11 @@ TEST_F(Type6ReaderTest, SectionAndNameEdgeCases)
     ASSERT_EQ(o.brushes.size(), 1u);
     EXPECT_EQ(o.brushes[0]->name(), QString(""));
 
-    o = Read(File({}, {Preset("Round", ComputedTip(9, 0, 100, 100))}));
-    ASSERT_EQ(o.brushes.size(), 1u);
-    EXPECT_TRUE(o.brushes[0]->isComputed());
-
     o = Read(Header() + samp("a", Bytes({1})) + samp("b", Bytes({2, 3})) +
              Section("desc", Presets({})));
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
-    EXPECT_EQ(Sampled(o, 0).pixels(), PixelBlock({2, 3}));
+    EXPECT_EQ(PixelBytes(o.brushes[0]), Bytes({2, 3}));
 }
 
 // Bad records fail with -1 after the brushes before them have been posted; hostile sizes (far
@@ -175,13 +145,12 @@ TEST_F(Type6ReaderTest, BadRecordsFailAfterThePrecedingBrushes)
 TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
 {
     std::vector<SampleSpec> samples;
+    std::vector<QByteArray> pixels(6);
     for (int i = 0; i < 6; ++i) {
-        QByteArray rows;
         for (int y = 0; y < 20; ++y)
-            rows += QByteArray(30, char(i * 20 + y));
-        SampleSpec s = Raw8("$id-" + std::to_string(i), 30, 20, PackBits(rows));
-        s.compressed = true;
-        samples.push_back(s);
+            pixels[size_t(i)] += QByteArray(30, char(i * 20 + y));
+        samples.push_back(Raw8("$id-" + std::to_string(i), 30, 20, PackBits(pixels[size_t(i)])));
+        samples.back().compressed = true;
     }
     // The samp section keeps its undamaged length, which then runs into the desc section.
     QByteArray bytes = File(samples, {Preset("Round", ComputedTip(9, 0, 100, 100))});
@@ -202,7 +171,8 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
     EXPECT_EQ(names, QStringList({"Sample $id-0", "Sample $id-1", "Sample $id-2", "Sample $id-4",
                                   "Sample $id-5", "Round"}));
     for (size_t i = 0; i + 1 < o.brushes.size(); ++i)
-        EXPECT_EQ(Sampled(o, i).pixels()[0], Sampled(o, i).pixels()[29]);
+        EXPECT_EQ(PixelBytes(o.brushes[i]),
+                  pixels.at(size_t(names[qsizetype(i)].back().digitValue())));
 }
 
 // Damage in sections and records: a record shorter than its fields (the brush is whole and
