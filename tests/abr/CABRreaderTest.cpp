@@ -131,11 +131,6 @@ TEST(CABRreader, DamagedFilesKeepWhatWasReadAndStillEnd)
     const std::pair<const char*, QByteArray> cases[] = {
         {"record longer than the file", OneGoodBrush().u16(1).u32(1000).zeros(10).data()},
         {"truncated pixel data", truncated.data().chopped(100)},
-        {"run-length frame overflowing the sample",
-         OneGoodBrush()
-             .sampledRecord(true, "o", 0, 0, 1, 4, 8, true,
-                            QByteArray::fromHex("7f") + QByteArray(200, 1))
-             .data()},
         {"negative width", SampledHeader(0, 10, 10, 0, 8, 0)},
         {"depth other than 8", SampledHeader(0, 0, 10, 10, 16, 0)},
         {"extremes of int as bounds",
@@ -153,10 +148,6 @@ TEST(CABRreader, DamagedFilesKeepWhatWasReadAndStillEnd)
         EXPECT_EQ(r.finished, 1);
         EXPECT_EQ(r.outcome.error, -1);
     }
-    const ReadResult header = ReadAbr(box.write("h.abr", QByteArray::fromHex("0002")));
-    EXPECT_EQ(header.error, -1);
-    EXPECT_EQ(header.finished, 1);
-
     const ReadResult r = ReadAbr(box.write("n.abr", NameCount(0x80000000u).data()));
     EXPECT_TRUE(r.badAlloc);
     EXPECT_TRUE(r.outcome.outOfMemory);

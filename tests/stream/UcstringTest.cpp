@@ -4,16 +4,11 @@
 
 TEST(Ucstring, ConversionsKeepEveryCodeUnitButTrailingZerosOfAscii)
 {
-    ucstring ab = cstringToUcstring("ab");
-    ab.push_back(0);
-    ab.push_back(0);
-    EXPECT_EQ(ascii_ustringToString(ab), "ab");
-    EXPECT_EQ(ascii_ustringToString(empty_ucstring), "");
-    ucstring inner{'a', 0, 'b'};
-    EXPECT_EQ(ascii_ustringToString(inner), std::string("a\0b", 3));
+    EXPECT_EQ(ascii_ustringToString(ucstring{'a', 'b', 0, 0}), "ab");
+    EXPECT_EQ(ascii_ustringToString(ucstring{'a', 0, 'b'}), std::string("a\0b", 3));
 
     // Round trips through the platform string keep every code unit.
-    ucstring withZero{0x00E9, 0xD83D, 0xDE00, 0};
+    const ucstring withZero{0x00E9, 0xD83D, 0xDE00, 0};
     QString s;
     assign(s, withZero);
     EXPECT_EQ(s.size(), 4);
