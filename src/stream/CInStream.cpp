@@ -7,6 +7,12 @@
 #include <cstring>
 #include <vector>
 
+namespace {
+// From this size on a read that finds the buffer drained skips the buffer: a system call
+// costs less than copying the bytes twice.
+constexpr unsigned long kDirectReadBytes = 16384;
+} // namespace
+
 class CInStream::Impl
 {
 public:
@@ -117,7 +123,7 @@ void CInStream::Impl::ReadGeneric(void* dst, sizeWithLog elementSize, unsigned l
     while (remaining > 0) {
         // A large request that finds the buffer drained goes straight from the file to its
         // destination: one copy instead of two.
-        if (mBufferOffset == mValidBytes && (remaining << elementSize.log) >= kBufferSize &&
+        if (mBufferOffset == mValidBytes && (remaining << elementSize.log) >= kDirectReadBytes &&
             (wantBigEndian == mDataIsBigEndian || elementSize.size == 1)) {
             const unsigned long bytes = remaining << elementSize.log;
             if (mStreamPosition + static_cast<long long>(bytes) > mFile.GetSize())
