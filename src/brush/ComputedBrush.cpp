@@ -393,8 +393,16 @@ private:
         } catch (...) {
             // Out of memory inside the painter: the tip has no image, like one too large.
         }
-        std::lock_guard<std::mutex> lock(mMutex);
-        job.image = std::move(image);
+        std::unique_lock<std::mutex> lock(mMutex);
+        if (job.abandoned) {
+            // Freed while the drawing still counts as running, so that nothing of Qt's is
+            // touched once an exiting process may have stopped waiting.
+            lock.unlock();
+            image = QImage();
+            lock.lock();
+        } else {
+            job.image = std::move(image);
+        }
         job.done = true;
         --mRunning;
         if (job.abandoned)
