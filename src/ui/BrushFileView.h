@@ -36,7 +36,8 @@ public:
 
     void setBrushFile(const BrushFilePtr& file);
     const BrushFilePtr& getBrushFile() const { return mBrushFile; }
-    void addBrush(const BrushPtr& brush);
+    // The file has grown: lays out and paints the brushes added to it since the last call.
+    void brushesAppended();
     void clear();
 
     void updateLayout();

@@ -1,38 +1,34 @@
 #pragma once
 
-#include "abr/CBrushSink.h"
 #include "actions/PhotoshopApp.h"
-#include "brush/BrushFile.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 #include <memory>
 
 class BottomDisplay;
 class BrushFileView;
-class CFileReadingSession;
-class CWorkingThread;
 class BrushViewer;
+class FileActionsController;
 class FileOutlineView;
 class FoundFileOutlineSource;
 class InstalledFileOutlineSource;
 class OutlineSource;
-class QLineEdit;
+class OutlinesController;
 class QAction;
-class QLabel;
+class QLineEdit;
 class QMenu;
-class QPushButton;
-class QTimer;
 class QProgressBar;
-class QScrollArea;
 class QSlider;
 class QSplitter;
-class ReadMessageBar;
 class QToolBar;
+class ReadingController;
 
-// The main window: the two outlines beside the brush grid, the bottom path strip, the toolbar,
-// and the worker that reads the file on display.
+// The main window's frame: the outlines beside the brush grid, the bottom path strip, the
+// toolbar, the menus and what the window remembers between runs. The work is done by three
+// controllers it wires together: OutlinesController (both outlines, their filter and
+// selection), ReadingController (the file on display, the grid, the status line) and
+// FileActionsController (install, trash, reveal, export and their alerts).
 class BrushWindow : public QMainWindow
 {
     Q_OBJECT
@@ -42,38 +38,34 @@ public:
 
     // The path of the BrushFile in the grid, or "" when none is shown.
     QString getDisplayedFilePath() const;
-    BrushFileView* fileView() const { return mFileView; }
+    BrushFileView* fileView() const;
     // The read of the file on display stopped with an error (after its last report).
-    bool lastReadFailed() const { return mLastReadFailed; }
+    bool lastReadFailed() const;
     BottomDisplay* bottomDisplay() const { return mBottomDisplay; }
-    FileOutlineView* getFileOutline() const { return mFileOutline; }
-    FileOutlineView* getInstalledFileOutline() const { return mInstalledFileOutline; }
+    FileOutlineView* getFileOutline() const;
+    FileOutlineView* getInstalledFileOutline() const;
 
     // Gives the two outlines their sources (the window owns them from here) and the
     // applications brush files can be installed in; searchedFolders are named when the search
     // finds nothing.
     void setOutlineSources(FoundFileOutlineSource* found, InstalledFileOutlineSource* installed,
                            PhotoshopAppList apps, QStringList searchedFolders = {});
-    OutlineSource* fileOutlineSource() const { return mFileOutlineSource; }
-    OutlineSource* installedFileOutlineSource() const { return mInstalledFileOutlineSource; }
-    const PhotoshopAppList& getPhotoshopApps() const { return mPhotoshopApps; }
-    QLineEdit* outlineFilterField() const { return mFilterField; }
+    OutlineSource* fileOutlineSource() const;
+    OutlineSource* installedFileOutlineSource() const;
+    const PhotoshopAppList& getPhotoshopApps() const;
+    QLineEdit* outlineFilterField() const;
 
     // Alerts go through this, so tests can answer them: message and informative text.
     using AlertHandler = std::function<void(const QString& message, const QString& informative)>;
-    void setAlertHandlerForTesting(AlertHandler handler) { mAlertHandler = std::move(handler); }
+    void setAlertHandlerForTesting(AlertHandler handler);
     bool isReadingFile() const;
 
-    // Called by the outline sources with the newly selected path ("" when nothing is).
-    void fileBrowserSelectionChanged(const QString& path);
     void finishedQueryFirstPhase();
+    // The busy indicator beside the path strip, shown while anyone still searches.
     void setProgressIndicator(bool on);
     int progressUserCount() const { return mSearchProgressUserCount; }
 
     void setImageFromBrushFile(const QString& path);
-    void cancelFileReading();
-    void clearImage();
-    void setDisplayedPath(const QString& path);
     void setTitleBarButtonToPath(const QString& path);
 
     // The two export commands follow different rules: the toolbar item only needs a selected
@@ -99,7 +91,6 @@ public:
     QSlider* zoomSlider() const { return mSlider; }
 
     // Whether something may be installed / trashed or exported, as the outlines' selection says.
-    // The outline issue wires these; until then nothing is ever selected in an outline.
     void setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled,
                            bool anythingSelected, bool photoshopFound);
 
@@ -112,17 +103,12 @@ public Q_SLOTS:
     void doOpenFile(const QString& path);
     void exportBrushFile();
     void exportSelectedBrushes();
-    void copySelectedBrush();
     void openViewer(int index);
-    void showAbout();
     void printBrushFile();
-    void showHelp();
     void validateActions();
-    void updateStatus();
     void revealSelectedItem();
     void installSelectedItem();
     void trashSelectedItem();
-    void toggleShowAllFolders();
     void installItem(const QString& path);
     void trashItem(FileOutlineView* outline, const QString& path);
 
@@ -135,33 +121,39 @@ protected:
 
 private:
     void buildWidgets();
+    QWidget* buildBottomBar(QWidget* parent);
+    void connectControllers();
+    // BrushWindowMenus.cpp
     void buildToolbar();
     void buildMenus();
+    void buildEditMenu();
+    void buildViewMenu();
+    void rebuildOpenRecentMenu();
+    void showHelp();
+    void showAbout();
+
     void restoreDividers();
     void saveDividers();
-    void brushAdded(const BrushFilePtr& file, const BrushPtr& brush);
-    void finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome);
-    void runExport(std::vector<size_t> indexes);
     void applyChromeColours();
     void restoreWindowSettings();
-    void rebuildOpenRecentMenu();
-    void pollReadProgress();
     void outlineSelectionChanged();
-    void outlineAcceptedFocus(FileOutlineView* outline);
-    void updateOutlinePlaceholder();
-    void showAlert(const QString& messageKey, const QString& informativeKey);
 
-    QLabel* mStatusLabel = nullptr;
-    QProgressBar* mReadProgress = nullptr;
-    QTimer* mReadProgressTimer = nullptr;
-    QLabel* mExportLabel = nullptr;
-    QPushButton* mOpenFolderButton = nullptr;
-    QTimer* mExportMessageTimer = nullptr;
-    QString mExportFolder;
-    QLabel* mInstalledTitle = nullptr;
+    // A member rather than a child, so that the read stops before the widgets it fills go.
+    std::unique_ptr<ReadingController> mReading;
+    OutlinesController* mOutlines = nullptr;
+    FileActionsController* mActions = nullptr;
+
     bool mApplyingColours = false;
     bool mGeometryRestored = false;
-    QPointer<BrushViewer> mViewer;
+    QString mCachedDefaultTitle;
+    QWidget* mBottomBar = nullptr;
+    BottomDisplay* mBottomDisplay = nullptr;
+    QProgressBar* mSearchProgress = nullptr;
+    int mSearchProgressUserCount = 0;
+    QSlider* mSlider = nullptr;
+    QToolBar* mToolbar = nullptr;
+    QSplitter* mBrushSplitter = nullptr;
+
     QMenu* mOpenRecentMenu = nullptr;
     QAction* mShowNamesAction = nullptr;
     QAction* mResetZoomAction = nullptr;
@@ -169,37 +161,7 @@ private:
     QAction* mSelectAllAction = nullptr;
     QAction* mViewBrushAction = nullptr;
     QAction* mExportSelectedAction = nullptr;
-
-    FileOutlineView* mFileOutline = nullptr;
-    FileOutlineView* mInstalledFileOutline = nullptr;
-    OutlineSource* mFileOutlineSource = nullptr;
-    OutlineSource* mInstalledFileOutlineSource = nullptr;
-    PhotoshopAppList mPhotoshopApps;
-    QStringList mSearchedFolders;
-    QLineEdit* mFilterField = nullptr;
-    QTimer* mFilterTimer = nullptr;
-    QLabel* mFileOutlinePlaceholder = nullptr;
-    AlertHandler mAlertHandler;
-    QWidget* mBottomBar = nullptr;
-    BrushFileView* mFileView = nullptr;
-    ReadMessageBar* mReadMessage = nullptr;
-    bool mLastReadFailed = false;
-    QScrollArea* mScrollArea = nullptr;
-    QSlider* mSlider = nullptr;
-    BottomDisplay* mBottomDisplay = nullptr;
-    QProgressBar* mSearchProgress = nullptr;
-    int mSearchProgressUserCount = 0;
     QAction* mShowAllFoldersAction = nullptr;
-    QToolBar* mToolbar = nullptr;
-    QSplitter* mBrushSplitter = nullptr;
-    QSplitter* mBrowserSplitter = nullptr;
-    bool mAllowInstall = false;
-    bool mAllowTrashOrExport = false;
-    bool mSomethingSelected = false;
-    std::unique_ptr<CWorkingThread> mFileReadingThread;
-    std::unique_ptr<CFileReadingSession> mReading;
-    QString mCachedDefaultTitle;
-
     QAction* mInstallToolbarAction = nullptr;
     QAction* mTrashToolbarAction = nullptr;
     QAction* mExportToolbarAction = nullptr;

@@ -33,12 +33,39 @@ FileOutlineView::FileOutlineView(QWidget* parent) : QTreeView(parent)
 
 void FileOutlineView::setSource(OutlineSource* source)
 {
+    if (mSource)
+        disconnect(mSource, nullptr, this, nullptr);
     mSource = source;
     setModel(source);
-    if (source)
-        source->setClientView(this);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FileOutlineView::onSelectionChanged);
+    if (source)
+        followSourceChanges();
+}
+
+void FileOutlineView::followSourceChanges()
+{
+    // The search can take a selected row away and put it back elsewhere (a folder that is
+    // passed over, a move), so the selection is kept by path, not by row.
+    connect(mSource, &OutlineSource::itemsAboutToChange, this,
+            [this] { mSelectionBeforeChange = getPathOfSelectedItem(); });
+    connect(mSource, &OutlineSource::itemsDeleted, this, [this] {
+        if (!mSelectionBeforeChange.isEmpty())
+            selectFileByPath(mSelectionBeforeChange);
+    });
+    connect(mSource, &OutlineSource::itemsMoved, this,
+            [this](const QStringList& oldPaths, const QStringList& newPaths) {
+                const qsizetype moved = oldPaths.lastIndexOf(mSelectionBeforeChange);
+                if (!mSelectionBeforeChange.isEmpty() && moved >= 0)
+                    selectFileByPath(newPaths.value(moved));
+            });
+    connect(mSource, &OutlineSource::itemRenamed, this, [this](const QString& oldPath) {
+        if (mSelectionBeforeChange.isEmpty() || !mSelectionBeforeChange.startsWith(oldPath))
+            return;
+        const QString now = getPathOfSelectedItem();
+        if (!now.isEmpty())
+            Q_EMIT selectedPathRenamed(now);
+    });
 }
 
 QString FileOutlineView::getPathOfSelectedItem() const

@@ -44,6 +44,8 @@ Q_SIGNALS:
     void outlineViewAcceptingFocus(FileOutlineView* view);
     // The selected row's path and whether it is a file; "" when nothing is selected.
     void selectedPathChanged(const QString& path, bool isFile);
+    // After a rename above or at the selected row: the selected item's path now.
+    void selectedPathRenamed(const QString& path);
     void revealRequested(const QString& path);
     void installRequested(const QString& path);
     void trashRequested(const QString& path);
@@ -57,6 +59,7 @@ protected:
 private:
     void onSelectionChanged();
     void expandSingleFolderChain(const QModelIndex& index);
+    void followSourceChanges();
 
     OutlineSource* mSource = nullptr;
     QMenu* mMenu = nullptr;
@@ -64,6 +67,8 @@ private:
     QAction* mInstallAction = nullptr;
     QAction* mTrashAction = nullptr;
     QString mPickedPath;
+    // The selection's path when the source last said its rows are about to change.
+    QString mSelectionBeforeChange;
     bool mInstallTargetsAvailable = false;
     bool mShowingAllFolders = false;
 };

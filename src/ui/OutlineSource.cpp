@@ -1,7 +1,6 @@
 #include "ui/OutlineSource.h"
 
 #include "platform/Logging.h"
-#include "ui/FileOutlineView.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -396,17 +395,6 @@ void OutlineSource::refreshAtNode(const CFileSystemNodePtr& node)
 
 // --- Following the search --------------------------------------------------------------------
 
-QString OutlineSource::selectedPath() const
-{
-    return mClientView ? mClientView->getPathOfSelectedItem() : QString();
-}
-
-void OutlineSource::selectPath(const QString& path)
-{
-    if (mClientView)
-        mClientView->selectFileByPath(path);
-}
-
 void OutlineSource::queryFirstPhaseProgress(int) {}
 
 void OutlineSource::finishedQueryFirstPhase()
@@ -444,7 +432,7 @@ void OutlineSource::addItems(const QStringList& paths, const FileNodeFlagsList& 
 
 void OutlineSource::deleteItems(const QStringList& paths)
 {
-    const QString selected = selectedPath();
+    Q_EMIT itemsAboutToChange();
     // One comparison after all the deletions: the rows come out the same as after one per
     // deletion, without going over every open row again for each file of a deleted folder.
     bool deleted = false;
@@ -458,15 +446,15 @@ void OutlineSource::deleteItems(const QStringList& paths)
     }
     if (deleted)
         refreshAtNode({});
-    if (!selected.isEmpty())
-        selectPath(selected);
+    Q_EMIT itemsDeleted(paths);
 }
 
 void OutlineSource::moveItems(const QStringList& oldPaths, const QStringList& newPaths,
                               const FileNodeFlagsList& newFlags)
 {
-    const QString selected = selectedPath();
-    QString reselect;
+    Q_EMIT itemsAboutToChange();
+    QStringList movedFrom;
+    QStringList movedTo;
     for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
         CFileSystemNodePtr node;
         bool topLevelChanged = false;
@@ -478,17 +466,16 @@ void OutlineSource::moveItems(const QStringList& oldPaths, const QStringList& ne
         } catch (...) {
             continue;
         }
-        if (!selected.isEmpty() && oldPaths[i] == selected)
-            reselect = newPaths[i];
+        movedFrom << oldPaths[i];
+        movedTo << newPaths[i];
     }
     refreshAtNode({});
-    if (!reselect.isEmpty())
-        selectPath(reselect);
+    Q_EMIT itemsMoved(movedFrom, movedTo);
 }
 
 void OutlineSource::renameItems(const QStringList& oldPaths, const QStringList& newPaths)
 {
-    const QString selected = selectedPath();
+    Q_EMIT itemsAboutToChange();
     for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
         CFileSystemNodePtr node;
         bool renamed = false;
@@ -501,10 +488,6 @@ void OutlineSource::renameItems(const QStringList& oldPaths, const QStringList& 
         if (!renamed)
             continue;
         refreshAtNode(node);
-        if (!selected.isEmpty() && selected.startsWith(oldPaths[i])) {
-            const QString now = selectedPath();
-            if (!now.isEmpty())
-                Q_EMIT selectedPathRenamed(now);
-        }
+        Q_EMIT itemRenamed(oldPaths[i], newPaths[i]);
     }
 }

@@ -8,8 +8,6 @@
 #include <unordered_map>
 #include <vector>
 
-class FileOutlineView;
-
 // One folder outline's model: the rows of its CFileHierarchy as the outline shows them, fed by
 // the brush-file search it observes.
 //
@@ -39,10 +37,6 @@ public:
 
     CFileHierarchy& getFileHierarchy() { return mFileHierarchy; }
     const CFileHierarchy& getFileHierarchy() const { return mFileHierarchy; }
-
-    // The view that shows this source; it keeps the selection across deletions and moves.
-    void setClientView(FileOutlineView* view) { mClientView = view; }
-    FileOutlineView* getClientView() const { return mClientView; }
 
     bool showingFullHierarchy() const { return mShowingFullHierarchy; }
     void setShowingFullHierarchy(bool show);
@@ -91,8 +85,13 @@ public:
 
 Q_SIGNALS:
     void firstPhaseDidFinish();
-    // After a rename below the selected row: the selected item's path now.
-    void selectedPathRenamed(const QString& path);
+    // Around each deletion, move and rename the search reports, for views that keep their
+    // selection by path: before the rows change, then after, with the paths that changed
+    // (old paths alone for a deletion).
+    void itemsAboutToChange();
+    void itemsDeleted(const QStringList& paths);
+    void itemsMoved(const QStringList& oldPaths, const QStringList& newPaths);
+    void itemRenamed(const QString& oldPath, const QString& newPath);
 
 protected:
     // The row's text; the installed-files source adds a suffix to some folders.
@@ -126,11 +125,8 @@ private:
     void syncRows(Row& row);
     // The mirrored row closest to node: node's own, else that of its nearest ancestor.
     Row* nearestRowFor(const CFileSystemNodePtr& node) const;
-    QString selectedPath() const;
-    void selectPath(const QString& path);
 
     CFileHierarchy mFileHierarchy;
-    FileOutlineView* mClientView = nullptr;
     bool mShowingFullHierarchy = false;
     bool mFirstPhaseFinished = false;
     QString mNameFilter;

@@ -42,7 +42,13 @@ struct Grid
         auto file = BrushFile::brushFileWithPath("/x.abr");
         view->setBrushFile(file);
         for (int i = 0; i < brushes; ++i)
-            view->addBrush(MakeBrush("b"));
+            append(MakeBrush("b"));
+    }
+    // As the reading controller does: the file grows, then the grid catches up.
+    void append(BrushPtr brush)
+    {
+        view->getBrushFile()->addBrush(std::move(brush));
+        view->brushesAppended();
     }
     void click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -142,10 +148,10 @@ TEST(BrushFileView, HomeAndEndScrollToTopAndBottom)
     EXPECT_FALSE(letter.isAccepted());
 }
 
-TEST(BrushFileView, BrushesWithoutAFileAreIgnoredAndClearForgetsTheFile)
+TEST(BrushFileView, AppendingWithoutAFileDoesNothingAndClearForgetsTheFile)
 {
     Grid grid(400, 300, 4);
-    grid.view->addBrush(MakeBrush("x"));
+    grid.view->brushesAppended();
     EXPECT_EQ(grid.view->getBrushFile(), nullptr);
     grid.show(2);
     EXPECT_EQ(grid.view->getBrushFile()->count(), 2u);
@@ -202,7 +208,7 @@ TEST(BrushFileView, SelectionFollowsClicksModifiersAndArrows)
     // A new file starts with nothing selected, and brushes arriving later can be selected.
     grid.show(1);
     EXPECT_TRUE(grid.selected().isEmpty());
-    grid.view->addBrush(MakeBrush("late"));
+    grid.append(MakeBrush("late"));
     grid.click(1);
     EXPECT_EQ(grid.selected(), (QList<int>{1}));
 }
@@ -270,9 +276,9 @@ TEST(BrushFileView, CopyAndDragCarryTransparentPngsNamedAfterTheBrushes)
     Grid grid(400, 300, 4);
     auto file = BrushFile::brushFileWithPath("/x.abr");
     grid.view->setBrushFile(file);
-    grid.view->addBrush(MakeBrush("Chalk", 6, 4));
-    grid.view->addBrush(MakeBrush("Chalk", 3, 3));
-    grid.view->addBrush(MakeBrush(nullptr, 2, 2));
+    grid.append(MakeBrush("Chalk", 6, 4));
+    grid.append(MakeBrush("Chalk", 3, 3));
+    grid.append(MakeBrush(nullptr, 2, 2));
 
     std::unique_ptr<QMimeData> copy(grid.view->mimeDataForBrushes({1}, false));
     ASSERT_TRUE(copy);

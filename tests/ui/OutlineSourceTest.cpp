@@ -143,7 +143,7 @@ TEST_F(OutlineSourceTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
     EXPECT_EQ(mView.getPathOfSelectedItem(), moved);
 
     // Renaming the folder of the selected file tells the window where the file is now.
-    QSignalSpy renamed(&mSource, &OutlineSource::selectedPathRenamed);
+    QSignalSpy renamed(&mView, &FileOutlineView::selectedPathRenamed);
     const QString folder = mDisk.path(QStringLiteral("other"));
     const QString newFolder = mDisk.path(QStringLiteral("renamed"));
     QDir().rename(folder, newFolder);

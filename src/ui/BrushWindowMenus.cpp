@@ -1,0 +1,289 @@
+// The window's toolbar and menus, the commands behind them, and which of them apply.
+
+#include "platform/Localization.h"
+#include "platform/RecentFiles.h"
+#include "ui/BrushFileView.h"
+#include "ui/BrushWindow.h"
+#include "ui/FileActionsController.h"
+#include "ui/FileManagerLauncher.h"
+#include "ui/FileOutlineView.h"
+#include "ui/OutlinesController.h"
+#include "ui/ReadingController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSlider>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+constexpr int kRecentFileCount = 10;
+
+QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback)
+{
+    return QIcon::fromTheme(QString::fromLatin1(name),
+                            QApplication::style()->standardIcon(fallback));
+}
+} // namespace
+
+void BrushWindow::buildToolbar()
+{
+    mToolbar = addToolBar(QString());
+    mToolbar->setObjectName(QStringLiteral("brushWindow"));
+    mToolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    mToolbar->setIconSize(QSize(24, 24));
+    mToolbar->setMovable(false);
+
+    mInstallToolbarAction =
+        mToolbar->addAction(ThemeIcon("system-software-install", QStyle::SP_ArrowDown),
+                            LocalizedString(QStringLiteral("toolbar-install")));
+    mInstallToolbarAction->setObjectName(QStringLiteral("install"));
+    mTrashToolbarAction = mToolbar->addAction(ThemeIcon("user-trash", QStyle::SP_TrashIcon),
+                                              LocalizedString(QStringLiteral("toolbar-trash")));
+    mTrashToolbarAction->setObjectName(QStringLiteral("moveToTrash"));
+    auto* flexibleSpace = new QWidget(mToolbar);
+    flexibleSpace->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    mToolbar->addWidget(flexibleSpace);
+    mExportToolbarAction =
+        mToolbar->addAction(ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton),
+                            LocalizedString(QStringLiteral("toolbar-export")));
+    mExportToolbarAction->setObjectName(QStringLiteral("export"));
+    connect(mExportToolbarAction, &QAction::triggered, this, &BrushWindow::exportBrushFile);
+    connect(mInstallToolbarAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
+    connect(mTrashToolbarAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
+}
+
+void BrushWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open…"), this, &BrushWindow::doOpen);
+    open->setShortcut(QKeySequence::Open);
+    mOpenRecentMenu = file->addMenu(tr("Open &Recent"));
+    mOpenRecentMenu->setObjectName(QStringLiteral("openRecentMenu"));
+    connect(mOpenRecentMenu, &QMenu::aboutToShow, this, &BrushWindow::rebuildOpenRecentMenu);
+    rebuildOpenRecentMenu();
+    file->addSeparator();
+    mExportMenuAction =
+        file->addAction(tr("&Export as Images…"), this, &BrushWindow::exportBrushFile);
+    mExportMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mExportSelectedAction =
+        file->addAction(tr("Export &Selected…"), this, &BrushWindow::exportSelectedBrushes);
+    mExportSelectedAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    mPrintAction = file->addAction(tr("&Print…"), this, &BrushWindow::printBrushFile);
+    mPrintAction->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    mRevealMenuAction = file->addAction(tr("Show in File &Manager"));
+    mInstallMenuAction = file->addAction(tr("&Install in Photoshop"));
+    mTrashMenuAction = file->addAction(tr("Move to &Trash"));
+    mTrashMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    connect(mRevealMenuAction, &QAction::triggered, this, &BrushWindow::revealSelectedItem);
+    connect(mInstallMenuAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
+    connect(mTrashMenuAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::closeAllWindows);
+    quit->setShortcut(QKeySequence::Quit);
+
+    buildEditMenu();
+    buildViewMenu();
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* helpAction = help->addAction(tr("Kelbrin &Help"), this, &BrushWindow::showHelp);
+    helpAction->setShortcut(QKeySequence::HelpContents);
+    help->addAction(tr("&About Kelbrin"), this, &BrushWindow::showAbout);
+}
+
+void BrushWindow::buildEditMenu()
+{
+    BrushFileView* view = fileView();
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    mCopyAction =
+        edit->addAction(tr("&Copy"), mReading.get(), &ReadingController::copySelectedBrush);
+    mCopyAction->setShortcut(QKeySequence::Copy);
+    mSelectAllAction = edit->addAction(tr("Select &All"), view, &BrushFileView::selectAll);
+    mSelectAllAction->setShortcut(QKeySequence::SelectAll);
+    edit->addSeparator();
+    mViewBrushAction = edit->addAction(tr("&View Brush"), this, [this, view] {
+        const QList<int> selected = view->selectedIndexes();
+        const int current = view->currentIndex();
+        if (!selected.isEmpty())
+            openViewer(selected.contains(current) ? current : selected.first());
+    });
+    // Space and Return open it in the grid; the menu only shows where it is.
+    mViewBrushAction->setShortcut(QKeySequence(Qt::Key_Space));
+    mViewBrushAction->setShortcutContext(Qt::WidgetShortcut);
+    // A right click selects the brush under it; the menu offers what can be done with it.
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    view->addActions(
+        {mViewBrushAction, mCopyAction, mSelectAllAction, separator, mExportSelectedAction});
+}
+
+void BrushWindow::buildViewMenu()
+{
+    BrushFileView* view = fileView();
+    QMenu* menu = menuBar()->addMenu(tr("&View"));
+    mZoomInAction = menu->addAction(tr("Zoom &In"), view, &BrushFileView::zoomIn);
+    mZoomInAction->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mZoomOutAction = menu->addAction(tr("Zoom &Out"), view, &BrushFileView::zoomOut);
+    mZoomOutAction->setShortcut(QKeySequence::ZoomOut);
+    mResetZoomAction = menu->addAction(tr("&Reset Zoom"), view, &BrushFileView::resetZoom);
+    mResetZoomAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    menu->addSeparator();
+    mShowNamesAction = menu->addAction(tr("Show &Names"));
+    mShowNamesAction->setCheckable(true);
+    connect(mShowNamesAction, &QAction::toggled, view, &BrushFileView::setShowNames);
+    mShowAllFoldersAction = menu->addAction(tr("Show &All Folders"));
+    mShowAllFoldersAction->setCheckable(true);
+    connect(mShowAllFoldersAction, &QAction::triggered, mOutlines,
+            &OutlinesController::showAllFolders);
+    connect(mSlider, &QSlider::valueChanged, this, &BrushWindow::validateActions);
+}
+
+void BrushWindow::validateActions()
+{
+    const BrushFileView* view = fileView();
+    mInstallToolbarAction->setEnabled(mActions->canInstall());
+    mTrashToolbarAction->setEnabled(mActions->canTrashOrExport());
+    mExportToolbarAction->setEnabled(mActions->canTrashOrExport());
+    mInstallMenuAction->setEnabled(mActions->canInstall());
+    mTrashMenuAction->setEnabled(mActions->canTrashOrExport());
+    mRevealMenuAction->setEnabled(mActions->canReveal());
+    // A file that yielded no brush has nothing to export, and gets no empty folder.
+    const bool anyBrush = view->getBrushFile() && view->getBrushFile()->count() > 0;
+    mExportMenuAction->setEnabled(anyBrush && !isReadingFile());
+    mPrintAction->setEnabled(view->canPrint());
+    mZoomInAction->setEnabled(view->canZoomIn());
+    mZoomOutAction->setEnabled(view->canZoomOut());
+    const bool brushSelected = !view->selectedIndexes().isEmpty();
+    mCopyAction->setEnabled(brushSelected);
+    mExportSelectedAction->setEnabled(brushSelected);
+    mViewBrushAction->setEnabled(brushSelected);
+    mSelectAllAction->setEnabled(anyBrush);
+}
+
+// --- Commands on the selected file ----------------------------------------------------------
+
+void BrushWindow::revealSelectedItem()
+{
+    for (const QString& path : mOutlines->selectedPaths())
+        RevealInFileManager(path);
+}
+
+void BrushWindow::installSelectedItem()
+{
+    if (mOutlines->fileSelectedInFound())
+        installItem(getFileOutline()->getPathOfSelectedItem());
+}
+
+void BrushWindow::trashSelectedItem()
+{
+    for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
+        if (outline->selectedItemIsFile())
+            trashItem(outline, outline->getPathOfSelectedItem());
+    }
+}
+
+void BrushWindow::installItem(const QString& path)
+{
+    mActions->install(path);
+}
+
+void BrushWindow::trashItem(FileOutlineView* outline, const QString& path)
+{
+    const bool wasSelected = !path.isEmpty() && outline->getPathOfSelectedItem() == path;
+    if (mActions->trash(path) && wasSelected)
+        outline->selectFileByPath(QString());
+}
+
+void BrushWindow::exportBrushFile()
+{
+    mActions->exportBrushes(fileView()->getBrushFile(), {});
+}
+
+void BrushWindow::exportSelectedBrushes()
+{
+    std::vector<size_t> indexes;
+    for (int i : fileView()->selectedIndexes())
+        indexes.push_back(size_t(i));
+    if (!indexes.empty())
+        mActions->exportBrushes(fileView()->getBrushFile(), std::move(indexes));
+}
+
+void BrushWindow::rebuildOpenRecentMenu()
+{
+    mOpenRecentMenu->clear();
+    const QStringList recent = RecentBrushFiles(kRecentFileCount);
+    for (const QString& path : recent) {
+        QAction* action = mOpenRecentMenu->addAction(QFileInfo(path).fileName(), this,
+                                                     [this, path] { doOpenFile(path); });
+        action->setToolTip(path);
+        action->setStatusTip(path);
+    }
+    if (recent.isEmpty())
+        mOpenRecentMenu->addAction(tr("No Recent Files"))->setEnabled(false);
+}
+
+void BrushWindow::printBrushFile()
+{
+    if (!fileView()->canPrint())
+        return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        fileView()->printTo(&printer);
+}
+
+void BrushWindow::showHelp()
+{
+    const QString url = LocalizedString(QStringLiteral("help-url"));
+    if (!url.isEmpty()) {
+        QDesktopServices::openUrl(QUrl(url));
+        return;
+    }
+    // The manual as installed beside the program (share/doc/kelbrin), else the short version.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {programFolder.filePath(QStringLiteral("../share/doc/kelbrin/README.md")),
+          programFolder.filePath(QStringLiteral("../share/doc/kelbrin/README.md.gz")),
+          QStringLiteral("/usr/share/doc/kelbrin/README.md"),
+          QStringLiteral("/usr/share/doc/kelbrin/README.md.gz")}) {
+        if (QFileInfo(candidate).isFile() &&
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath())))
+            return;
+    }
+    QMessageBox::about(
+        this, tr("Kelbrin Help"),
+        tr("<p><b>Kelbrin</b> shows the brushes in Photoshop brush files.</p>"
+           "<p>Open a file with File ▸ Open… or drop it on the window. Change the thumbnail size "
+           "with the slider, Ctrl+wheel or View ▸ Zoom In and Zoom Out (Ctrl+0 goes back); Home "
+           "and End jump to the first and last brushes.</p>"
+           "<p>Click a brush to select it, Ctrl or Shift and click to select more, Ctrl+A for all. "
+           "Double-click or press Space to see it large; Left and Right step through the file. "
+           "Ctrl+C copies the brush as a picture; drag brushes out to drop them as PNG files.</p>"
+           "<p>File ▸ Export as Images… writes every brush as a PNG file into a new folder; "
+           "Export Selected… only the selected ones.</p>"));
+}
+
+void BrushWindow::showAbout()
+{
+    QString text = tr("<h3>Kelbrin %1</h3>"
+                      "<p>Browse the brushes in Photoshop brush files (.abr): find them all, look "
+                      "at every brush, export them as images. Kelbrin never changes a brush "
+                      "file.</p>"
+                      "<p>The licence is in the copyright file installed with Kelbrin "
+                      "(/usr/share/doc/kelbrin/copyright).</p>")
+                       .arg(QCoreApplication::applicationVersion());
+    const QString homePage = LocalizedString(QStringLiteral("home-page-url"));
+    if (!homePage.isEmpty())
+        text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homePage.toHtmlEscaped());
+    QMessageBox::about(this, tr("About Kelbrin"), text);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "actions/PhotoshopApp.h"
+#include "brush/BrushFile.h"
+
+#include <QObject>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+class QWidget;
+
+// What the window does to a brush file as a whole: installs it into the painting
+// applications' brushes folders, moves it to the trash, reveals it in the file manager, exports
+// its brushes as images. Says what went wrong in an alert, and what an export wrote in the
+// status line with a button that opens its folder.
+class FileActionsController : public QObject
+{
+    Q_OBJECT
+public:
+    // Alerts go through this, so tests can answer them: message and informative text.
+    using AlertHandler = std::function<void(const QString& message, const QString& informative)>;
+
+    // window parents the alerts, the export dialog and the status line's export widgets.
+    explicit FileActionsController(QWidget* window);
+
+    QLabel* exportLabel() const { return mExportLabel; }
+    QPushButton* openFolderButton() const { return mOpenFolderButton; }
+    void setAlertHandlerForTesting(AlertHandler handler) { mAlertHandler = std::move(handler); }
+
+    void setApps(PhotoshopAppList apps) { mPhotoshopApps = std::move(apps); }
+    const PhotoshopAppList& apps() const { return mPhotoshopApps; }
+
+    // Whether install, trash and export apply, as the outlines' selection says.
+    void setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled,
+                           bool anythingSelected, bool photoshopFound);
+    bool canInstall() const { return mAllowInstall; }
+    bool canTrashOrExport() const { return mAllowTrashOrExport; }
+    bool canReveal() const { return mSomethingSelected; }
+
+    void install(const QString& path);
+    // True when the file went to the trash; a refusal has been told in an alert.
+    bool trash(const QString& path);
+    // Writes these brushes of file (all for none) into a folder the user names.
+    void exportBrushes(const BrushFilePtr& file, std::vector<size_t> indexes);
+    // The export's result while the status line shows it, else "".
+    QString exportMessage() const;
+
+private:
+    void showAlert(const QString& messageKey, const QString& informativeKey);
+
+    QWidget* mWindow;
+    PhotoshopAppList mPhotoshopApps;
+    AlertHandler mAlertHandler;
+    bool mAllowInstall = false;
+    bool mAllowTrashOrExport = false;
+    bool mSomethingSelected = false;
+    QLabel* mExportLabel = nullptr;
+    QPushButton* mOpenFolderButton = nullptr;
+    QTimer* mExportMessageTimer = nullptr;
+    QString mExportFolder;
+};

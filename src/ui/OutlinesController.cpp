@@ -1,0 +1,203 @@
+#include "ui/OutlinesController.h"
+
+#include "platform/Localization.h"
+#include "ui/FileOutlineView.h"
+#include "ui/OutlineSources.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+QVBoxLayout* StackedLayout(QWidget* pane)
+{
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+} // namespace
+
+OutlinesController::OutlinesController(QObject* owner, QWidget* parent) : QObject(owner)
+{
+    mPane = new QSplitter(Qt::Vertical, parent);
+    mPane->setChildrenCollapsible(false);
+    mPane->setHandleWidth(1);
+    mPane->addWidget(buildFoundPane());
+    mPane->addWidget(buildInstalledPane());
+}
+
+QWidget* OutlinesController::buildFoundPane()
+{
+    auto* pane = new QWidget(mPane);
+    QVBoxLayout* layout = StackedLayout(pane);
+    mFilterField = new QLineEdit(pane);
+    mFilterField->setObjectName(QStringLiteral("outlineFilter"));
+    mFilterField->setPlaceholderText(tr("Filter brush files"));
+    mFilterField->setClearButtonEnabled(true);
+    mFilterTimer = new QTimer(this);
+    mFilterTimer->setSingleShot(true);
+    mFilterTimer->setInterval(150);
+    connect(mFilterField, &QLineEdit::textChanged, mFilterTimer, qOverload<>(&QTimer::start));
+    connect(mFilterTimer, &QTimer::timeout, this, [this] {
+        for (OutlineSource* source : {mFileOutlineSource, mInstalledFileOutlineSource}) {
+            if (source)
+                source->setNameFilter(mFilterField->text().trimmed());
+        }
+        updatePlaceholder();
+    });
+    mFileOutline = new FileOutlineView(pane);
+    mFileOutline->setObjectName(QStringLiteral("fileOutline"));
+    layout->addWidget(mFilterField);
+    layout->addWidget(mFileOutline);
+    mPlaceholder = new QLabel(mFileOutline->viewport());
+    mPlaceholder->setObjectName(QStringLiteral("outlinePlaceholder"));
+    mPlaceholder->setAlignment(Qt::AlignCenter);
+    mPlaceholder->setWordWrap(true);
+    mPlaceholder->setForegroundRole(QPalette::PlaceholderText);
+    mPlaceholder->setContentsMargins(8, 8, 8, 8);
+    (new QVBoxLayout(mFileOutline->viewport()))->addWidget(mPlaceholder);
+    return pane;
+}
+
+QWidget* OutlinesController::buildInstalledPane()
+{
+    auto* pane = new QWidget(mPane);
+    QVBoxLayout* layout = StackedLayout(pane);
+    mInstalledTitle = new QLabel(LocalizedString(QStringLiteral("installed-brushes-title")), pane);
+    mInstalledTitle->setObjectName(QStringLiteral("installedTitle"));
+    mInstalledTitle->setContentsMargins(8, 3, 8, 3);
+    mInstalledFileOutline = new FileOutlineView(pane);
+    mInstalledFileOutline->setObjectName(QStringLiteral("installedFileOutline"));
+    layout->addWidget(mInstalledTitle);
+    layout->addWidget(mInstalledFileOutline);
+    return pane;
+}
+
+void OutlinesController::setSources(FoundFileOutlineSource* found,
+                                    InstalledFileOutlineSource* installed, bool canInstall,
+                                    QStringList searchedFolders)
+{
+    mSearchedFolders = std::move(searchedFolders);
+    mFileOutlineSource = found;
+    mInstalledFileOutlineSource = installed;
+    for (auto [outline, source] : {std::pair<FileOutlineView*, OutlineSource*>{mFileOutline, found},
+                                   {mInstalledFileOutline, installed}}) {
+        source->setParent(parent());
+        outline->setSource(source);
+        outline->setInstallTargetsAvailable(canInstall);
+        connect(outline, &FileOutlineView::selectedPathChanged, this,
+                &OutlinesController::outlineSelectionChanged);
+        connect(outline, &FileOutlineView::outlineViewAcceptingFocus, this,
+                &OutlinesController::outlineAcceptedFocus);
+        connect(outline, &FileOutlineView::selectedPathRenamed, this,
+                &OutlinesController::selectedPathRenamed);
+        connect(outline, &FileOutlineView::revealRequested, this,
+                &OutlinesController::revealRequested);
+        connect(outline, &FileOutlineView::installRequested, this,
+                &OutlinesController::installRequested);
+        connect(outline, &FileOutlineView::trashRequested, this,
+                [this, outline = outline](const QString& path) {
+                    Q_EMIT trashRequested(outline, path);
+                });
+    }
+    // Both follow the same search; one end of its first phase is enough for the window.
+    connect(found, &OutlineSource::firstPhaseDidFinish, this,
+            &OutlinesController::searchFirstPhaseFinished);
+    connect(found, &QAbstractItemModel::rowsInserted, this, &OutlinesController::updatePlaceholder);
+    connect(found, &QAbstractItemModel::rowsRemoved, this, &OutlinesController::updatePlaceholder);
+    connect(found, &QAbstractItemModel::modelReset, this, &OutlinesController::updatePlaceholder);
+    if (mShowingAllFolders)
+        mFileOutline->showAllFolders(true);
+    updatePlaceholder();
+}
+
+void OutlinesController::showAllFolders(bool show)
+{
+    mShowingAllFolders = show;
+    const QString selected = mFileOutline->getPathOfSelectedItem();
+    mFileOutline->showAllFolders(show);
+    mFileOutline->selectFileByPath(selected);
+    updatePlaceholder();
+}
+
+bool OutlinesController::selectFile(const QString& path)
+{
+    return mInstalledFileOutline->selectFileByPath(path) || mFileOutline->selectFileByPath(path);
+}
+
+void OutlinesController::firstPhaseFinished(const QString& displayedPath)
+{
+    if (!displayedPath.isEmpty()) {
+        mInstalledFileOutline->selectFileByPath(displayedPath);
+        mFileOutline->selectFileByPath(displayedPath);
+    }
+    updatePlaceholder();
+}
+
+QStringList OutlinesController::selectedPaths() const
+{
+    QStringList paths;
+    for (FileOutlineView* outline : {mFileOutline, mInstalledFileOutline}) {
+        const QString path = outline->getPathOfSelectedItem();
+        if (!path.isEmpty())
+            paths << path;
+    }
+    return paths;
+}
+
+bool OutlinesController::fileSelectedInFound() const
+{
+    return mFileOutline->selectedItemIsFile();
+}
+
+bool OutlinesController::fileSelectedInInstalled() const
+{
+    return mInstalledFileOutline->selectedItemIsFile();
+}
+
+void OutlinesController::deselectIfSelected(FileOutlineView* outline, const QString& path)
+{
+    if (outline->getPathOfSelectedItem() == path)
+        outline->selectFileByPath(QString());
+}
+
+void OutlinesController::updatePlaceholder()
+{
+    if (!mFileOutlineSource || mFileOutlineSource->rowCount() > 0) {
+        mPlaceholder->hide();
+        return;
+    }
+    const QString filter = mFilterField->text().trimmed();
+    QString text;
+    if (!filter.isEmpty())
+        text = tr("No brush file names contain “%1”").arg(filter);
+    else if (!mFileOutlineSource->firstPhaseFinished())
+        text = tr("Searching for brush files…");
+    else if (mSearchedFolders.isEmpty())
+        text = tr("No brush files found");
+    else
+        text = tr("No brush files found in:") + QLatin1Char('\n') +
+               mSearchedFolders.join(QLatin1Char('\n'));
+    mPlaceholder->setText(text);
+    mPlaceholder->show();
+}
+
+void OutlinesController::outlineSelectionChanged()
+{
+    Q_EMIT selectionChanged();
+    auto* outline = qobject_cast<FileOutlineView*>(sender());
+    FileOutlineView* other = outline == mFileOutline ? mInstalledFileOutline : mFileOutline;
+    // Clearing the other outline's selection must not clear the grid the first one fills.
+    if (outline && outline->getPathOfSelectedItem().isEmpty() &&
+        !other->getPathOfSelectedItem().isEmpty())
+        return;
+    Q_EMIT pathChosen(outline ? outline->getPathOfSelectedItem() : QString());
+}
+
+void OutlinesController::outlineAcceptedFocus(FileOutlineView* outline)
+{
+    (outline == mFileOutline ? mInstalledFileOutline : mFileOutline)->clearSelection();
+}

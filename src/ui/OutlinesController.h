@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class FileOutlineView;
+class FoundFileOutlineSource;
+class InstalledFileOutlineSource;
+class OutlineSource;
+class QLabel;
+class QLineEdit;
+class QSplitter;
+class QTimer;
+class QWidget;
+
+// The two folder outlines (every brush file found; those installed in the applications'
+// folders) with the filter field above them: which file the outlines' selection chooses for the
+// grid, the rule that the outline taking the keyboard clears the other's selection, the text
+// over an empty outline, and the file actions the outlines' menus ask for.
+class OutlinesController : public QObject
+{
+    Q_OBJECT
+public:
+    // Builds the outlines' pane (a splitter, the found files above the installed ones) in parent.
+    OutlinesController(QObject* owner, QWidget* parent);
+
+    QSplitter* pane() const { return mPane; }
+    FileOutlineView* fileOutline() const { return mFileOutline; }
+    FileOutlineView* installedFileOutline() const { return mInstalledFileOutline; }
+    OutlineSource* fileOutlineSource() const { return mFileOutlineSource; }
+    OutlineSource* installedFileOutlineSource() const { return mInstalledFileOutlineSource; }
+    QLineEdit* filterField() const { return mFilterField; }
+    QLabel* installedTitle() const { return mInstalledTitle; }
+
+    // Gives the outlines their sources (owner takes them); searchedFolders are named when the
+    // search finds nothing. Install is offered in the menus only when canInstall.
+    void setSources(FoundFileOutlineSource* found, InstalledFileOutlineSource* installed,
+                    bool canInstall, QStringList searchedFolders);
+    void showAllFolders(bool show);
+    // Marks path in the outline that holds it, the installed one first; false when neither does.
+    bool selectFile(const QString& path);
+    // The search has done its first pass, so the file on display may only now be in an outline.
+    void firstPhaseFinished(const QString& displayedPath);
+
+    // The selected rows of both outlines, found files first.
+    QStringList selectedPaths() const;
+    bool fileSelectedInFound() const;
+    bool fileSelectedInInstalled() const;
+    void deselectIfSelected(FileOutlineView* outline, const QString& path);
+
+Q_SIGNALS:
+    // The selection changed in either outline; the path the grid should show follows.
+    void selectionChanged();
+    void pathChosen(const QString& path);
+    void selectedPathRenamed(const QString& path);
+    void searchFirstPhaseFinished();
+    void revealRequested(const QString& path);
+    void installRequested(const QString& path);
+    void trashRequested(FileOutlineView* outline, const QString& path);
+
+private:
+    QWidget* buildFoundPane();
+    QWidget* buildInstalledPane();
+    void outlineSelectionChanged();
+    void outlineAcceptedFocus(FileOutlineView* outline);
+    void updatePlaceholder();
+
+    QSplitter* mPane = nullptr;
+    QLineEdit* mFilterField = nullptr;
+    QTimer* mFilterTimer = nullptr;
+    FileOutlineView* mFileOutline = nullptr;
+    FileOutlineView* mInstalledFileOutline = nullptr;
+    QLabel* mPlaceholder = nullptr;
+    QLabel* mInstalledTitle = nullptr;
+    OutlineSource* mFileOutlineSource = nullptr;
+    OutlineSource* mInstalledFileOutlineSource = nullptr;
+    QStringList mSearchedFolders;
+    bool mShowingAllFolders = false;
+};
