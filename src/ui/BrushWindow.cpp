@@ -153,9 +153,13 @@ void BrushWindow::connectControllers()
             &ReadingController::setDisplayedPath);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
             &BrushWindow::finishedQueryFirstPhase);
-    connect(mOutlines, &OutlinesController::revealRequested, this, &RevealInFileManager);
-    connect(mOutlines, &OutlinesController::installRequested, this, &BrushWindow::installItem);
-    connect(mOutlines, &OutlinesController::trashRequested, this, &BrushWindow::trashItem);
+    // What the outlines' own menus ask for.
+    for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
+        connect(outline, &FileOutlineView::revealRequested, this, &RevealInFileManager);
+        connect(outline, &FileOutlineView::installRequested, this, &BrushWindow::installItem);
+        connect(outline, &FileOutlineView::trashRequested, this,
+                [this, outline](const QString& path) { trashItem(outline, path); });
+    }
 }
 
 void BrushWindow::applyChromeColours()

@@ -94,14 +94,6 @@ void OutlinesController::setSources(FoundFileOutlineSource* found,
                 &OutlinesController::outlineAcceptedFocus);
         connect(outline, &FileOutlineView::selectedPathRenamed, this,
                 &OutlinesController::selectedPathRenamed);
-        connect(outline, &FileOutlineView::revealRequested, this,
-                &OutlinesController::revealRequested);
-        connect(outline, &FileOutlineView::installRequested, this,
-                &OutlinesController::installRequested);
-        connect(outline, &FileOutlineView::trashRequested, this,
-                [this, outline = outline](const QString& path) {
-                    Q_EMIT trashRequested(outline, path);
-                });
     }
     // Both follow the same search; one end of its first phase is enough for the window.
     connect(found, &OutlineSource::firstPhaseDidFinish, this,

@@ -15,8 +15,8 @@ class QWidget;
 
 // The two folder outlines (every brush file found; those installed in the applications'
 // folders) with the filter field above them: which file the outlines' selection chooses for the
-// grid, the rule that the outline taking the keyboard clears the other's selection, the text
-// over an empty outline, and the file actions the outlines' menus ask for.
+// grid, the rule that the outline taking the keyboard clears the other's selection, and the text
+// over an empty outline.
 class OutlinesController : public QObject
 {
     Q_OBJECT
@@ -54,9 +54,6 @@ Q_SIGNALS:
     void pathChosen(const QString& path);
     void selectedPathRenamed(const QString& path);
     void searchFirstPhaseFinished();
-    void revealRequested(const QString& path);
-    void installRequested(const QString& path);
-    void trashRequested(FileOutlineView* outline, const QString& path);
 
 private:
     QWidget* buildFoundPane();
