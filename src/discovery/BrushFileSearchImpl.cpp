@@ -2,8 +2,8 @@
 
 #include "discovery/FileIndex.h"
 #include "discovery/FolderMonitor.h"
-#include "discovery/FolderMonitorConnection.h"
 #include "discovery/FoundPathTree.h"
+#include "discovery/ObserverConnection.h"
 #include "discovery/TurnBudget.h"
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
@@ -94,7 +94,7 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
 {
     mRepository = FoundPathTree::sharedTree();
     mMonitor = FolderMonitor::shared();
-    mMonitorConnection = std::make_unique<FolderMonitorConnection>(this, mMonitor);
+    mMonitorConnection = std::make_unique<ObserverConnection>(this, mMonitor);
 
     mIndex = FileIndex::create(queryString);
     if (!mIndex) {
