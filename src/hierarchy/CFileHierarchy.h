@@ -1,10 +1,10 @@
 #pragma once
 
 #include "avl_array/avl_array.h"
-#include "hierarchy/FileNodeFlags.h"
 #include "hierarchy/CFSDescriptor.h"
 #include "hierarchy/CFileFilterByDirectory.h"
 #include "hierarchy/CFileSystemNode.h"
+#include "platform/FileNodeFlags.h"
 
 #include <QString>
 #include <set>
