@@ -97,7 +97,7 @@ private:
     };
 
     // The folder whose path (without a final "/") is key, when it is in the tree.
-    CFileSystemNodePtr IndexedFolder(const ucstring& key, unsigned depth) const;
+    CFileSystemNodePtr FindFolderByPath(const ucstring& key, unsigned depth) const;
     void IndexSubtree(CFileSystemNode* node);
     void UnindexSubtree(CFileSystemNode* node);
     CFileSystemNodePtr FindVolumesFolder() const;
