@@ -4,7 +4,7 @@
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
 #include "discovery/FileIndex.h"
-#include "discovery/SearchObserverConnection.h"
+#include "discovery/ObserverConnection.h"
 #include "discovery/SearchQueryString.h"
 #include "platform/NativePath.h"
 
@@ -165,7 +165,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         return 1;
     }
     PrintingObserver observer(io.out, json);
-    SearchObserverConnection connection(&observer, query.get());
+    ObserverConnection connection(&observer, query.get());
 
     QEventLoop loop;
     if (!watch)

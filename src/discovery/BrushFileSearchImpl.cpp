@@ -2,8 +2,8 @@
 
 #include "discovery/FileIndex.h"
 #include "discovery/FolderMonitor.h"
-#include "discovery/FolderMonitorConnection.h"
 #include "discovery/FoundPathTree.h"
+#include "discovery/ObserverConnection.h"
 #include "discovery/TurnBudget.h"
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
@@ -94,11 +94,11 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
 {
     mRepository = FoundPathTree::sharedTree();
     mMonitor = FolderMonitor::shared();
-    mMonitorConnection = std::make_unique<FolderMonitorConnection>(this, mMonitor);
+    mMonitorConnection = std::make_unique<ObserverConnection>(this, mMonitor);
 
     mIndex = FileIndex::create(queryString);
     if (!mIndex) {
-        qCInfo(lcDiscovery, "Can't create MDQuery");
+        qCInfo(lcDiscovery, "Could not start the file index");
         return true;
     }
     // Linux has no older system that would call for the whole computer: the home and
@@ -132,7 +132,7 @@ bool BrushFileSearchImpl::run(bool live)
     if (!mIndex)
         return true;
     if (!mIndex->execute(live)) {
-        qCInfo(lcDiscovery, "MDQueryExecute failed.");
+        qCInfo(lcDiscovery, "The file index failed to start.");
         return false;
     }
     return true;
@@ -212,12 +212,13 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
     for (const IndexedFilePtr& item : items) {
         const QString path = item ? item->path() : QString();
         if (path.isEmpty()) {
-            qCInfo(lcDiscovery, "addMDItems: Could not get path for item");
+            qCInfo(lcDiscovery, "Adding found files: could not get the path of an item");
             continue;
         }
         if (!ExistsOnDisk(path)) {
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("Spotlight reports nonexistent %1").arg(path);
+                << QStringLiteral("The file index reports a path that does not exist: %1")
+                       .arg(path);
             continue;
         }
         std::vector<FoundPathNodePtr> created;
@@ -244,7 +245,7 @@ void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
         const FoundPathNodePtr node = nodeForFile(item);
         if (!node) {
             qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("changedMDItems: can't find %1").arg(path);
+                << QStringLiteral("Changed files: can't find %1").arg(path);
             if (item)
                 lost.push_back(item);
             continue;

@@ -14,7 +14,7 @@
 
 class FileIndex;
 class FolderMonitor;
-class FolderMonitorConnection;
+class ObserverConnection;
 class FoundPathTree;
 struct FileIndexUpdate;
 
@@ -83,7 +83,7 @@ private:
     BrushFileSearch* mOwner;
     std::unique_ptr<FileIndex> mIndex;
     FolderMonitor* mMonitor = nullptr;
-    std::unique_ptr<FolderMonitorConnection> mMonitorConnection;
+    std::unique_ptr<ObserverConnection> mMonitorConnection;
     FoundPathTree* mRepository = nullptr;
     std::deque<Work> mWork;
     QTimer mWorkTimer;

@@ -1,5 +1,12 @@
 #include "discovery/CrawlWorkers.h"
 
+#include <algorithm>
+
+int CrawlWorkers::defaultThreadCount()
+{
+    return std::clamp(int(std::thread::hardware_concurrency()), 2, 8);
+}
+
 CrawlWorkers::~CrawlWorkers()
 {
     {

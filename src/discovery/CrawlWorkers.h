@@ -17,6 +17,8 @@ public:
     CrawlWorkers(const CrawlWorkers&) = delete;
     CrawlWorkers& operator=(const CrawlWorkers&) = delete;
 
+    // As many crawling threads as the processor has cores, within 2 to 8.
+    static int defaultThreadCount();
     int maxThreadCount() const { return mMaxThreads; }
     void start(std::function<void()> job);
     // Blocks until every job started so far has run.

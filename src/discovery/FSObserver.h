@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hierarchy/FileNodeFlags.h"
+#include "platform/FileNodeFlags.h"
 
 #include <QStringList>
 #include <vector>

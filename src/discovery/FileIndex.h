@@ -1,27 +1,19 @@
 #pragma once
 
-#include "discovery/CrawlWorkers.h"
+#include "discovery/FirstPhaseCrawl.h"
 #include "discovery/FolderCrawler.h"
 #include "discovery/IndexedFile.h"
 #include "discovery/IndexedFolder.h"
+#include "discovery/LiveIndex.h"
 #include "discovery/MetadataQueryText.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 #include <atomic>
-#include <deque>
 #include <memory>
-#include <mutex>
-#include <set>
-#include <thread>
 #include <unordered_map>
-#include <unordered_set>
 
 class FolderWatcher;
-class MountTableWatcher;
-struct FolderWatchBatch;
 
 // One batch of live changes: files that appeared, went, or were rewritten, renamed or moved
 // (a renamed or moved file is the same item with a new path).
@@ -81,8 +73,8 @@ public:
     // ceiling on watches below the kernel's own.
     void setRecrawlInterval(int milliseconds) { mRecrawlIntervalMs = milliseconds; }
     void setWatchLimit(long watches) { mWatchLimit = watches; }
-    int watchedFolderCount() const { return int(mFolderByWatch.size()); }
-    int unwatchedFolderCount() const { return int(mUnwatched.size()); }
+    int watchedFolderCount() const { return mLive.watchedFolderCount(); }
+    int unwatchedFolderCount() const { return mLive.unwatchedFolderCount(); }
 
 Q_SIGNALS:
     void progress();
@@ -90,42 +82,19 @@ Q_SIGNALS:
     void updated(const FileIndexUpdate& update);
 
 private:
-    struct SubtreeCrawl;
+    // The first phase lives in FirstPhaseCrawl, the live phase in LiveIndex and FolderSync; they
+    // work on the state kept here.
+    friend class FirstPhaseCrawl;
+    friend class LiveIndex;
+    friend class FolderSync;
+
     explicit FileIndex(MetadataQueryText text);
-
-    // First phase
-    void onFound(IndexedFileList&& items);
-    void deliverBatch();
-    void onCrawlFinished();
-    void finishGathering();
-
-    // Live phase
-    void onWatchEvents(const FolderWatchBatch& batch);
-    void handleEvent(IndexedFolder* folder, const struct FolderWatchEvent& event);
-    void handleMove(IndexedFolder* from, const std::string& fromName, IndexedFolder* to,
-                    const std::string& toName, bool isFolder);
-    void onMountsChanged(const QStringList& changed);
-    void addRoot(const QString& folder);
-    IndexedFolder* folderAtPath(const std::string& path, bool deepest);
-    void markDirty(IndexedFolder* folder);
-    void scheduleFlush();
-    void flush();
-    void rescan(IndexedFolder* folder);
-    void crawlNew(IndexedFolder* folder);
-    void startCrawls();
-    void mergeFinishedCrawls();
-    void mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl);
-    void adoptWatches(IndexedFolder* top);
-    void releaseFolderWatch(IndexedFolder* folder);
-    void forgetSubtree(IndexedFolder* folder);
-    void clearContents(IndexedFolder* folder);
-    void renamePaths(IndexedFolder* folder, const std::string& path);
-    void addItem(const IndexedFilePtr& item);
-    void removeItem(const IndexedFilePtr& item);
-    void changeItem(const IndexedFilePtr& item);
-    void recrawlUnwatched();
-    void noteWatchLimit();
+    static bool isCoveredBy(const QString& folder, const QString& other);
     FolderCrawler::Context crawlContext();
+    void finishGathering();
+    void appendResult(const IndexedFilePtr& item);
+    // False when the item is not among the results.
+    bool eraseResult(const IndexedFilePtr& item);
 
     MetadataQueryText mText;
     QStringList mScopes;
@@ -135,48 +104,21 @@ private:
     bool mWantsUpdates = false;
     bool mGatheringComplete = false;
     int mUpdatesDisabled = 0;
+    int mRecrawlIntervalMs = 180000;
+    long mWatchLimit = -1;
 
-    std::vector<std::unique_ptr<IndexedFolder>> mRoots;
+    IndexedFolderRoots mRoots;
     IndexedFileList mResults;
     std::unordered_map<const IndexedFile*, size_t> mResultIndex;
 
-    // Crawling threads -> main thread
-    std::thread mCrawlThread;
-    CrawlWorkers mCrawlWorkers;
+    // Shared with the crawling threads.
+    FolderWatcher* mWatcher = nullptr;
     std::atomic<bool> mCancelled{false};
     std::atomic<long> mWatchesLeft{0};
     std::atomic<bool> mWatchLimitHit{false};
-    std::mutex mPendingMutex;
-    IndexedFileList mPending;
-    bool mCrawlDone = false;
-    bool mBatchRequested = false;
-    bool mFirstBatchDelivered = false;
-    QTimer mBatchTimer;
-    // Folders being crawled on a worker: the crawl reading each one.
-    std::unordered_map<IndexedFolder*, std::shared_ptr<SubtreeCrawl>> mCrawls;
-    std::vector<std::shared_ptr<SubtreeCrawl>> mNewCrawls;     // not handed to a worker yet
-    std::deque<std::shared_ptr<SubtreeCrawl>> mFinishedCrawls; // read, not merged yet
-    QTimer mStartCrawlsTimer;
-    QTimer mMergeTimer;
-    // Watches that had events before their folders joined the index.
-    std::unordered_set<int> mEarlyEvents;
 
-    // Live index
-    FolderWatcher* mWatcher = nullptr;
-    MountTableWatcher* mMounts = nullptr;
-    QStringList mMountsChangedEarly;
-    std::unordered_map<int, IndexedFolder*> mFolderByWatch;
-    std::set<IndexedFolder*> mDirty;
-    std::set<IndexedFolder*> mUnwatched;
-    bool mOverflowed = false;
-    IndexedFileList mAdded, mRemoved, mChanged;
-    std::unordered_set<const IndexedFile*> mAddedSet, mChangedSet;
-    QTimer mFlushTimer;
-    QTimer mRecrawlTimer;
-    QTimer mMissingRootTimer;
-    int mRecrawlIntervalMs = 180000;
-    long mWatchLimit = -1;
-    bool mWatchLimitLogged = false;
+    FirstPhaseCrawl mFirstPhase;
+    LiveIndex mLive;
 };
 
 Q_DECLARE_METATYPE(FileIndexUpdate)

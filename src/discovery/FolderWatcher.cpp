@@ -43,7 +43,7 @@ FolderWatcher::FolderWatcher()
     mInotifyFD = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (mInotifyFD < 0) {
         qCInfo(lcDiscovery).noquote()
-            << QStringLiteral("Could not allocate kqueue: err = %1").arg(errno);
+            << QStringLiteral("Could not start inotify: err = %1").arg(errno);
         return;
     }
     mNotifier = new QSocketNotifier(mInotifyFD, QSocketNotifier::Read, this);

@@ -17,3 +17,28 @@ std::string IndexedFolder::childPath(const std::string& folder, const std::strin
     out += name;
     return out;
 }
+
+IndexedFolder* FolderAtPath(const IndexedFolderRoots& roots, const std::string& path, bool deepest)
+{
+    for (auto& root : roots) {
+        const std::string& top = root->name;
+        if (path != top && path.compare(0, top.size() + 1, top == "/" ? top : top + '/') != 0)
+            continue;
+        IndexedFolder* folder = root.get();
+        size_t at = top.size();
+        while (at < path.size()) {
+            if (path[at] == '/')
+                ++at;
+            const size_t slash = path.find('/', at);
+            const std::string name =
+                path.substr(at, slash == std::string::npos ? slash : slash - at);
+            const auto child = folder->folders.find(name);
+            if (child == folder->folders.end())
+                return deepest ? folder : nullptr;
+            folder = child->second.get();
+            at = slash == std::string::npos ? path.size() : slash;
+        }
+        return folder;
+    }
+    return nullptr;
+}

@@ -349,15 +349,15 @@ QStringView CFSDescriptor::ShownName() const
 
 bool CFSDescriptor::compareByNameFirst(const CFSDescriptor& other) const
 {
-    return CompareByNameFirst(other) < 0;
+    return NameFirstOrder(other) < 0;
 }
 
 bool CFSDescriptor::operator<(const CFSDescriptor& other) const
 {
-    return CompareDepthFirst(other) < 0;
+    return DepthFirstOrder(other) < 0;
 }
 
-int CFSDescriptor::CompareByNameFirst(const CFSDescriptor& other) const
+int CFSDescriptor::NameFirstOrder(const CFSDescriptor& other) const
 {
     const bool byDisplayName = mHasDisplayName && other.mHasDisplayName;
     const QStringView mine = byDisplayName ? ShownName() : ViewOf(NameView());
@@ -368,11 +368,11 @@ int CFSDescriptor::CompareByNameFirst(const CFSDescriptor& other) const
     return ComparePaths(mLast.get(), other.mLast.get());
 }
 
-int CFSDescriptor::CompareDepthFirst(const CFSDescriptor& other) const
+int CFSDescriptor::DepthFirstOrder(const CFSDescriptor& other) const
 {
     if (Depth() != other.Depth())
         return Depth() < other.Depth() ? -1 : 1;
-    return CompareByNameFirst(other);
+    return NameFirstOrder(other);
 }
 
 int CFSDescriptor::CompareWithChildOf(const CFSDescriptor& directory, ucstring_view name) const
@@ -380,7 +380,7 @@ int CFSDescriptor::CompareWithChildOf(const CFSDescriptor& directory, ucstring_v
     const Link* folder = directory.mLast.get();
     const Link* last = mLast.get();
     if (last->parent != folder || !folder->slash || last->length == 0 || name.empty())
-        return CompareByNameFirst(ChildOf(directory, name, false));
+        return NameFirstOrder(ChildOf(directory, name, false));
     // The probe has no display name, so file-system names are compared; siblings' paths
     // differ only in the name.
     const int byName = ShownNameCollator().compare(ViewOf(last->name()), ViewOf(name));

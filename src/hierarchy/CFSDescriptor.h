@@ -53,6 +53,7 @@ public:
     // Null when the item did not exist when the descriptor was made.
     QString DisplayName() const;
     ucstring FullPath() const;
+    // CFSystemName and CFFullPath keep the names the hierarchy's design gives them.
     QString CFSystemName() const;
     QString CFFullPath() const;
     unsigned Depth() const;
@@ -69,14 +70,15 @@ public:
     bool IsAncestorOfOrEquals(const CFSDescriptor& other) const;
 
     // Sorts by the shown name (locale-aware, case-insensitive), then by the path without a
-    // final "/" (code unit by code unit).
+    // final "/" (code unit by code unit). Named as in the hierarchy's design.
     bool compareByNameFirst(const CFSDescriptor& other) const;
     // Fewer components first, then compareByNameFirst.
     bool operator<(const CFSDescriptor& other) const;
-    // compareByNameFirst and operator< as one answer: negative, zero (equivalent) or positive.
-    int CompareByNameFirst(const CFSDescriptor& other) const;
-    int CompareDepthFirst(const CFSDescriptor& other) const;
-    // CompareByNameFirst against ChildOf(directory, name, false), without making that
+    // compareByNameFirst and operator< as three-way comparisons: negative, zero (equivalent) or
+    // positive.
+    int NameFirstOrder(const CFSDescriptor& other) const;
+    int DepthFirstOrder(const CFSDescriptor& other) const;
+    // NameFirstOrder against ChildOf(directory, name, false), without making that
     // descriptor when this one already shares directory's components.
     int CompareWithChildOf(const CFSDescriptor& directory, ucstring_view name) const;
     // The component names CreatePathComponents would find in path, root first.

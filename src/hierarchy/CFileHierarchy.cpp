@@ -18,8 +18,8 @@ int CompareNodeSharedPointer::three_way(const CFileSystemNodePtr& a,
                                         const CFileSystemNodePtr& b) const
 {
     if (mHierarchy->TopLevelSortByDepthFirst())
-        return a->Descriptor().CompareDepthFirst(b->Descriptor());
-    return a->Descriptor().CompareByNameFirst(b->Descriptor());
+        return a->Descriptor().DepthFirstOrder(b->Descriptor());
+    return a->Descriptor().NameFirstOrder(b->Descriptor());
 }
 
 namespace {
@@ -61,7 +61,7 @@ size_t CFileHierarchy::UcstringHash::operator()(const ucstring& s) const
         QStringView(reinterpret_cast<const char16_t*>(s.data()), static_cast<qsizetype>(s.size())));
 }
 
-CFileSystemNodePtr CFileHierarchy::IndexedFolder(const ucstring& key, unsigned depth) const
+CFileSystemNodePtr CFileHierarchy::FindFolderByPath(const ucstring& key, unsigned depth) const
 {
     const auto it = mFolderIndex.find(key);
     if (it == mFolderIndex.end() || it->second->Depth() != depth)
@@ -190,8 +190,8 @@ bool CFileHierarchy::FindNodeForPath(const QString& path, CFileSystemNodePtr& no
         // Straight to the folder that holds the last component; its path ends where the
         // last name begins, less the "/" in between.
         const size_t end = static_cast<size_t>(names.back().data() - text.data()) - 1;
-        if (CFileSystemNodePtr folder = IndexedFolder(ucstring(text.substr(0, end)),
-                                                      static_cast<unsigned>(names.size() - 1))) {
+        if (CFileSystemNodePtr folder = FindFolderByPath(ucstring(text.substr(0, end)),
+                                                         static_cast<unsigned>(names.size() - 1))) {
             n = std::move(folder);
             first = names.size() - 1;
         }
@@ -345,7 +345,7 @@ bool CFileHierarchy::GetNodeForDescriptor(const CFSDescriptor& descriptor, CFile
         ucstring key = descriptor.AncestorPath(depth - 2);
         if (!key.empty() && key.back() == '/')
             key.pop_back();
-        if (CFileSystemNodePtr folder = IndexedFolder(key, depth - 1)) {
+        if (CFileSystemNodePtr folder = FindFolderByPath(key, depth - 1)) {
             n = std::move(folder);
             first = depth - 1;
         }
@@ -388,7 +388,7 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
     CFileSystemNodePtr folder;
     if (names.size() >= 3 && !names.back().empty()) {
         const size_t end = static_cast<size_t>(names.back().data() - text.data()) - 1;
-        folder = IndexedFolder(ucstring(text.substr(0, end)), unsigned(names.size() - 1));
+        folder = FindFolderByPath(ucstring(text.substr(0, end)), unsigned(names.size() - 1));
     }
     const CFSDescriptor d =
         folder ? CFSDescriptor::InDirectory(folder->Descriptor(), path, names.back())

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "avl_array/avl_array.h"
-#include "hierarchy/FileNodeFlags.h"
 #include "hierarchy/CFSDescriptor.h"
 #include "hierarchy/CFileFilterByDirectory.h"
 #include "hierarchy/CFileSystemNode.h"
+#include "platform/FileNodeFlags.h"
 
 #include <QString>
 #include <set>
@@ -97,7 +97,7 @@ private:
     };
 
     // The folder whose path (without a final "/") is key, when it is in the tree.
-    CFileSystemNodePtr IndexedFolder(const ucstring& key, unsigned depth) const;
+    CFileSystemNodePtr FindFolderByPath(const ucstring& key, unsigned depth) const;
     void IndexSubtree(CFileSystemNode* node);
     void UnindexSubtree(CFileSystemNode* node);
     CFileSystemNodePtr FindVolumesFolder() const;

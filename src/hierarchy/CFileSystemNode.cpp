@@ -25,19 +25,19 @@ bool CompareSharedPointerNameFirst::operator()(const CFileSystemNodePtr& a,
 int CompareSharedPointerNameFirst::three_way(const CFileSystemNodePtr& a,
                                              const CFileSystemNodePtr& b) const
 {
-    return a->Descriptor().CompareByNameFirst(b->Descriptor());
+    return a->Descriptor().NameFirstOrder(b->Descriptor());
 }
 
 int CompareSharedPointerNameFirst::three_way(const CFSDescriptor& a,
                                              const CFileSystemNodePtr& b) const
 {
-    return a.CompareByNameFirst(b->Descriptor());
+    return a.NameFirstOrder(b->Descriptor());
 }
 
 int CompareSharedPointerDepthFirst::three_way(const CFileSystemNodePtr& a,
                                               const CFileSystemNodePtr& b) const
 {
-    return a->Descriptor().CompareDepthFirst(b->Descriptor());
+    return a->Descriptor().DepthFirstOrder(b->Descriptor());
 }
 
 bool CompareChildByName::operator()(const ChildNameProbe& probe,

@@ -2,7 +2,7 @@
 
 #include "discovery/AlwaysVisibleFolders.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/SearchObserverConnection.h"
+#include "discovery/ObserverConnection.h"
 #include "discovery/SearchQueryString.h"
 #include "platform/BackupVolumes.h"
 #include "ui/BrushWindow.h"
@@ -16,7 +16,7 @@ namespace {
 struct SupplementalSearch
 {
     std::unique_ptr<BrushFileSearch> search;
-    std::unique_ptr<SearchObserverConnection> connection;
+    std::unique_ptr<ObserverConnection> connection;
     ~SupplementalSearch() { connection.reset(); }
 };
 } // namespace
@@ -40,8 +40,8 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
 
     auto* found = new FoundFileOutlineSource(excluded, QDir::homePath());
     auto* installed = new InstalledFileOutlineSource(targets);
-    found->holdSubscription(std::make_shared<SearchObserverConnection>(found, &search));
-    installed->holdSubscription(std::make_shared<SearchObserverConnection>(installed, &search));
+    found->holdSubscription(std::make_shared<ObserverConnection>(found, &search));
+    installed->holdSubscription(std::make_shared<ObserverConnection>(installed, &search));
     installed->setSupplementalSearch(
         [&search](const QString& folder) { return search.hasFoundFilesInPath(folder); },
         [](const QStringList& folders, FSObserver* observer) -> std::shared_ptr<void> {
@@ -51,7 +51,7 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
             if (!supplemental->search)
                 return nullptr;
             supplemental->connection =
-                std::make_unique<SearchObserverConnection>(observer, supplemental->search.get());
+                std::make_unique<ObserverConnection>(observer, supplemental->search.get());
             supplemental->search->run();
             return supplemental;
         });

@@ -6,7 +6,7 @@
 #include "discovery/FolderWatcher.h"
 #include "discovery/FoundPathTree.h"
 #include "discovery/MetadataQueryText.h"
-#include "discovery/SearchObserverConnection.h"
+#include "discovery/ObserverConnection.h"
 #include "discovery/SearchQueryString.h"
 #include "support/TestUtil.h"
 
@@ -135,13 +135,13 @@ struct RunningSearch
 {
     std::unique_ptr<BrushFileSearch> query;
     PathModel model;
-    std::unique_ptr<SearchObserverConnection> connection;
+    std::unique_ptr<ObserverConnection> connection;
 
     explicit RunningSearch(const QString& folder)
     {
         model.scope = folder;
         query = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
-        connection = std::make_unique<SearchObserverConnection>(&model, query.get());
+        connection = std::make_unique<ObserverConnection>(&model, query.get());
         EXPECT_TRUE(query->isInInitialSearch());
         EXPECT_TRUE(query->run());
         EXPECT_TRUE(WaitUntil([&] { return model.finished; }));

@@ -1,8 +1,8 @@
 #include "discovery/FolderMonitor.h"
 #include "QtPrinters.h"
-#include "discovery/FolderMonitorConnection.h"
 #include "discovery/FolderMonitorObserver.h"
 #include "discovery/FolderWatcher.h"
+#include "discovery/ObserverConnection.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -38,7 +38,7 @@ class FolderMonitorTest : public ::testing::Test
 protected:
     FolderMonitor monitor{FolderWatcher::shared()};
     RecordingObserver observer;
-    FolderMonitorConnection connection{&observer, &monitor};
+    ObserverConnection connection{&observer, &monitor};
     Sandbox box;
 };
 

@@ -1,5 +1,5 @@
 #include "discovery/BrushFileSearch.h"
-#include "discovery/SearchObserverConnection.h"
+#include "discovery/ObserverConnection.h"
 #include "discovery/SearchQueryString.h"
 #include "hierarchy/HierarchyOutline.h"
 #include "ui/FileOutlineView.h"
@@ -89,7 +89,7 @@ TEST(OutlineLive, RowsFollowTheDiskAndTheSelectionFollowsItsFile)
     std::unique_ptr<BrushFileSearch> search =
         BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {root});
     ASSERT_TRUE(search);
-    SearchObserverConnection connection(&source, search.get());
+    ObserverConnection connection(&source, search.get());
     ASSERT_TRUE(search->run());
     ASSERT_TRUE(WaitUntil([&] { return source.firstPhaseFinished(); }));
     const auto rowsAre = [&](QStringList rows) {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+// In the platform layer: the hierarchy and discovery both use it, and neither links the other.
+
 // What an item is on disk, one bit each, least significant first. Travels as a single byte in
 // the search's reports, so the layout is fixed.
 struct FileNodeFlags

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "discovery/FolderCrawler.h"
+#include "discovery/IndexedFile.h"
+
+#include <QTimer>
+#include <cstddef>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class FileIndex;
+
+// The file index's first phase: the scopes are crawled on worker threads while the main thread
+// hands out what they find in batches, a small first one and larger ones after it. Gathering is
+// complete when the crawl has ended and its last batch is out.
+class FirstPhaseCrawl
+{
+public:
+    explicit FirstPhaseCrawl(FileIndex& index);
+    FirstPhaseCrawl(const FirstPhaseCrawl&) = delete;
+    FirstPhaseCrawl& operator=(const FirstPhaseCrawl&) = delete;
+
+    void start(std::vector<FolderCrawler::Work> work, FolderCrawler::Context context);
+    // Waits for the crawl, which the index has cancelled, and hands out nothing more.
+    void stop();
+
+private:
+    void onFound(IndexedFileList&& items); // crawling threads
+    size_t batchLimit() const;             // with mPendingMutex held
+    void deliverBatch();
+    void onCrawlFinished();
+
+    FileIndex& mIndex;
+    std::thread mThread;
+    std::mutex mPendingMutex;
+    IndexedFileList mPending;
+    bool mCrawlDone = false;
+    bool mBatchRequested = false;
+    bool mFirstBatchDelivered = false;
+    QTimer mBatchTimer;
+};

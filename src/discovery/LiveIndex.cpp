@@ -1,0 +1,330 @@
+#include "discovery/LiveIndex.h"
+
+#include "discovery/FileIndex.h"
+#include "discovery/FolderWatcher.h"
+#include "discovery/TurnBudget.h"
+#include "platform/Logging.h"
+#include "platform/MountPoints.h"
+#include "platform/NativePath.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <sys/inotify.h>
+#include <utility>
+
+namespace {
+// How often a scope folder that is missing is looked for again.
+constexpr int kMissingRootRetryMs = 1000;
+} // namespace
+
+LiveIndex::LiveIndex(FileIndex& index) : mIndex(index), mSync(index, *this)
+{
+    mMissingRootTimer.setSingleShot(true);
+    QObject::connect(&mMissingRootTimer, &QTimer::timeout, &mIndex, [this] {
+        for (auto& root : mIndex.mRoots)
+            if (!root->entered)
+                markDirty(root.get());
+    });
+    mFlushTimer.setSingleShot(true);
+    QObject::connect(&mFlushTimer, &QTimer::timeout, &mIndex, [this] { flush(); });
+    QObject::connect(&mRecrawlTimer, &QTimer::timeout, &mIndex, [this] { recrawlUnwatched(); });
+}
+
+void LiveIndex::listen()
+{
+    // Events that come before the first phase is done are kept until its folders are known
+    // (see mEarlyEvents).
+    QObject::connect(mIndex.mWatcher, &FolderWatcher::eventsArrived, &mIndex,
+                     [this](const FolderWatchBatch& batch) { onWatchEvents(batch); });
+    mMounts = new MountTableWatcher(&mIndex);
+    QObject::connect(mMounts, &MountTableWatcher::mountsChanged, &mIndex,
+                     [this](const QStringList& changed) { onMountsChanged(changed); });
+}
+
+void LiveIndex::begin()
+{
+    for (auto& root : mIndex.mRoots) {
+        mSync.adoptWatches(root.get());
+        if (!root->entered)
+            lookForMissingRootLater();
+    }
+    noteWatchLimit();
+    if (!mUnwatched.empty() && !mRecrawlTimer.isActive())
+        mRecrawlTimer.start(mIndex.mRecrawlIntervalMs);
+    if (!mMountsChangedEarly.isEmpty())
+        onMountsChanged(std::exchange(mMountsChangedEarly, {}));
+}
+
+void LiveIndex::stop()
+{
+    FolderWatcher* watcher = mIndex.mWatcher;
+    if (watcher)
+        QObject::disconnect(watcher, nullptr, &mIndex, nullptr);
+    mSync.stop(watcher);
+    if (watcher) {
+        for (auto& root : mIndex.mRoots)
+            ForEachFolder(root.get(), [watcher](IndexedFolder* folder) {
+                if (folder->wd >= 0)
+                    watcher->releaseWatch(folder->wd);
+                folder->wd = -1;
+            });
+    }
+    delete mMounts;
+    mMounts = nullptr;
+    mFolderByWatch.clear();
+    mUnwatched.clear();
+    mDirty.clear();
+    mFlushTimer.stop();
+    mRecrawlTimer.stop();
+    mMissingRootTimer.stop();
+}
+
+void LiveIndex::resumeUpdates()
+{
+    if (!mAdded.empty() || !mRemoved.empty() || !mChanged.empty() || !mDirty.empty())
+        scheduleFlush();
+}
+
+void LiveIndex::lookForMissingRootLater()
+{
+    if (mIndex.mWantsUpdates && !mMissingRootTimer.isActive())
+        mMissingRootTimer.start(kMissingRootRetryMs);
+}
+
+void LiveIndex::onWatchEvents(const FolderWatchBatch& batch)
+{
+    if (batch.overflowed) {
+        mOverflowed = true;
+        scheduleFlush();
+    }
+    auto folderOf = [this](int wd) -> IndexedFolder* {
+        const auto found = mFolderByWatch.find(wd);
+        return found == mFolderByWatch.end() ? nullptr : found->second;
+    };
+    for (const FolderWatchEvent& event : batch.events) {
+        IndexedFolder* folder = folderOf(event.wd);
+        IndexedFolder* origin = event.fromWd >= 0 ? folderOf(event.fromWd) : nullptr;
+        if (!folder && !origin) {
+            // Perhaps a folder a crawler is reading, or the first phase is not done yet.
+            if (!mIndex.mGatheringComplete || mSync.crawling()) {
+                mEarlyEvents.insert(event.wd);
+                if (event.fromWd >= 0)
+                    mEarlyEvents.insert(event.fromWd);
+            }
+            continue;
+        }
+        if (event.fromWd >= 0) {
+            // A move out of this index's folders goes nowhere, one into them from elsewhere
+            // comes from nowhere.
+            mSync.move(origin, event.fromName.toStdString(), folder, event.name.toStdString(),
+                       event.mask & IN_ISDIR);
+            // The disk may have moved on since these events were queued; both listings are
+            // checked again before the batch goes out.
+            if (origin)
+                markDirty(origin);
+            if (folder)
+                markDirty(folder);
+            continue;
+        }
+        if (folder)
+            handleEvent(folder, event);
+    }
+}
+
+void LiveIndex::handleEvent(IndexedFolder* folder, const FolderWatchEvent& event)
+{
+    const std::uint32_t mask = event.mask;
+    if (mask & IN_IGNORED) {
+        // The folder was deleted or the file system below it unmounted. An unmounted drive's
+        // folder still exists, with other contents and no watch: read it afresh.
+        mFolderByWatch.erase(folder->wd);
+        folder->wd = -1;
+        mIndex.mWatchesLeft.fetch_add(1);
+        mSync.clearContents(folder);
+        folder->entered = false;
+        markDirty(folder);
+        if (folder->parent)
+            markDirty(folder->parent);
+        return;
+    }
+    if (mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT)) {
+        // A scope's own folder has no watched parent to tell about it.
+        markDirty(folder->parent ? folder->parent : folder);
+        return;
+    }
+    const bool isFolder = mask & IN_ISDIR;
+    const std::string entry = event.name.toStdString();
+    if (mask & IN_CLOSE_WRITE) {
+        const auto item = folder->files.find(entry);
+        if (item != folder->files.end())
+            changeItem(item->second);
+        return;
+    }
+    if (event.movedOut) {
+        markDirty(folder);
+        return;
+    }
+    if (mask & (IN_CREATE | IN_DELETE | IN_MOVED_TO)) {
+        if (isFolder ? !FolderCrawler::isSkippedFolder(folder->path(), entry.c_str())
+                     : (mIndex.mText.matches(entry) || folder->files.count(entry)))
+            markDirty(folder);
+    }
+}
+
+void LiveIndex::markDirty(IndexedFolder* folder)
+{
+    mDirty.insert(folder);
+    scheduleFlush();
+}
+
+void LiveIndex::scheduleFlush()
+{
+    const size_t pending = mAdded.size() + mRemoved.size() + mChanged.size();
+    if (pending >= mIndex.mBatching.update_max_num)
+        mFlushTimer.start(0);
+    else if (!mFlushTimer.isActive())
+        mFlushTimer.start(int(mIndex.mBatching.update_max_ms));
+}
+
+void LiveIndex::flush()
+{
+    if (mIndex.mUpdatesDisabled) {
+        mFlushTimer.start(10);
+        return;
+    }
+    if (mOverflowed) {
+        mOverflowed = false;
+        qCInfo(lcDiscovery, "inotify queue overflowed: reading every folder again");
+        for (auto& root : mIndex.mRoots)
+            ForEachFolder(root.get(), [this](IndexedFolder* folder) { mDirty.insert(folder); });
+    }
+    // A burst (an archive of thousands of folders unpacked) is read over several turns of the
+    // event loop, each turn's findings reported as they stand.
+    QElapsedTimer turn;
+    turn.start();
+    while (!mDirty.empty() && turn.elapsed() < kTurnBudgetMs) {
+        IndexedFolder* folder = *mDirty.begin();
+        mDirty.erase(mDirty.begin());
+        mSync.rescan(folder);
+    }
+    if (!mDirty.empty())
+        mFlushTimer.start(0);
+    noteWatchLimit();
+    if (mAdded.empty() && mRemoved.empty() && mChanged.empty())
+        return;
+    FileIndexUpdate update;
+    update.added.swap(mAdded);
+    update.removed.swap(mRemoved);
+    update.changed.swap(mChanged);
+    mAddedSet.clear();
+    mChangedSet.clear();
+    // A folder deleted and made again under the same name gives old items and new ones with
+    // the same paths. Receivers handle added items before removed ones, so the removals go out
+    // in a batch of their own first; otherwise the new files would be taken away with the old.
+    if (!update.removed.empty() && !update.added.empty()) {
+        FileIndexUpdate removals;
+        removals.removed.swap(update.removed);
+        Q_EMIT mIndex.updated(removals);
+    }
+    Q_EMIT mIndex.updated(update);
+}
+
+void LiveIndex::noteWatchLimit()
+{
+    if (!mIndex.mWatchLimitHit)
+        return;
+    if (!mWatchLimitLogged) {
+        mWatchLimitLogged = true;
+        qCInfo(lcDiscovery).noquote()
+            << QStringLiteral("The system refused more folder watches: folders beyond the limit "
+                              "are read again every %1 s")
+                   .arg(mIndex.mRecrawlIntervalMs / 1000.0);
+    }
+    if (!mUnwatched.empty() && !mRecrawlTimer.isActive())
+        mRecrawlTimer.start(mIndex.mRecrawlIntervalMs);
+}
+
+void LiveIndex::recrawlUnwatched()
+{
+    if (mUnwatched.empty()) {
+        mRecrawlTimer.stop();
+        return;
+    }
+    for (IndexedFolder* folder : mUnwatched)
+        mDirty.insert(folder);
+    flush();
+}
+
+// A drive mounted or unmounted changes what a folder holds without a word from inotify about
+// the folder itself. With the removable-media scope, the folder for it is looked up again:
+// the first drive of a session makes it.
+void LiveIndex::onMountsChanged(const QStringList& changed)
+{
+    // The crawlers own the tree until the first phase is done; its end looks at these again.
+    if (!mIndex.mGatheringComplete) {
+        mMountsChangedEarly << changed;
+        return;
+    }
+    const QStringList& scopes = mIndex.mScopes;
+    if (scopes.isEmpty() || scopes.contains(FileIndex::kScopeHomeAndMedia)) {
+        for (const QString& folder : FileIndex::scopeFolders(
+                 scopes.isEmpty() ? QStringList{FileIndex::kScopeHomeAndMedia} : scopes))
+            if (!mIndex.mScopeFolders.contains(folder))
+                addRoot(folder);
+    }
+    for (const QString& point : changed) {
+        const std::string path = PathToNative(point).toStdString();
+        IndexedFolder* folder = FolderAtPath(mIndex.mRoots, path, false);
+        if (folder) {
+            mSync.clearContents(folder);
+            mSync.releaseFolderWatch(folder);
+            folder->entered = false;
+            markDirty(folder);
+        } else if ((folder = FolderAtPath(mIndex.mRoots, path, true))) {
+            markDirty(folder);
+        }
+    }
+}
+
+void LiveIndex::addRoot(const QString& folder)
+{
+    mIndex.mScopeFolders << folder;
+    for (const QString& other : mIndex.mScopeFolders)
+        if (FileIndex::isCoveredBy(folder, other))
+            return;
+    auto root = std::make_unique<IndexedFolder>();
+    root->name = PathToNative(folder).toStdString();
+    IndexedFolder* raw = root.get();
+    mIndex.mRoots.push_back(std::move(root));
+    mSync.crawlNew(raw);
+}
+
+void LiveIndex::addItem(const IndexedFilePtr& item)
+{
+    mIndex.appendResult(item);
+    mAdded.push_back(item);
+    mAddedSet.insert(item.get());
+    scheduleFlush();
+}
+
+void LiveIndex::removeItem(const IndexedFilePtr& item)
+{
+    if (!mIndex.eraseResult(item))
+        return;
+    if (mChangedSet.erase(item.get()))
+        mChanged.erase(std::find(mChanged.begin(), mChanged.end(), item));
+    if (mAddedSet.erase(item.get()))
+        mAdded.erase(std::find(mAdded.begin(), mAdded.end(), item));
+    else
+        mRemoved.push_back(item);
+    scheduleFlush();
+}
+
+void LiveIndex::changeItem(const IndexedFilePtr& item)
+{
+    if (mAddedSet.count(item.get()) || mChangedSet.count(item.get()))
+        return;
+    mChanged.push_back(item);
+    mChangedSet.insert(item.get());
+    scheduleFlush();
+}
