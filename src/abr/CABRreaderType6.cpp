@@ -3,6 +3,7 @@
 #include "abr/CDescChunk.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
+#include "stream/ReadErrors.h"
 
 #include <algorithm>
 #include <boost/thread/thread.hpp>
@@ -184,7 +185,7 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
         if (SkipSectionPadding())
             continue;
         if (mStream.ReadU32() != k8BIM)
-            throw -1;
+            throw kDamagedFileError;
         SChunkHeader header;
         header.key = mStream.ReadU32();
         header.length = mStream.ReadU32();
@@ -210,13 +211,13 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
 
     const auto desc = sections.find(kDesc);
     if (desc == sections.end())
-        throw -1;
+        throw kDamagedFileError;
     mStream.SkipTo(desc->second.offset);
     const CDescChunk descriptor(mStream, desc->second.length);
 
     const auto samp = sections.find(kSamp);
     if (samp == sections.end())
-        throw -1;
+        throw kDamagedFileError;
     const long long end = samp->second.offset + samp->second.length;
     const long long skip = subVersion == 1 ? 10 : 264;
     const long long maxHeaderBytes = 4 + 1 + 255 + skip + 19;
