@@ -171,6 +171,22 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
                   pixels.at(size_t(names[qsizetype(i)].back().digitValue())));
 }
 
+// The searches after damage read the file 64 KiB at a time: a record header and a section
+// signature that straddle the end of such a window are still found. Sample "a" has a depth
+// no file holds, so the record search starts right after it; the section length is off by 2.
+TEST_F(Type6ReaderTest, DamageSearchesFindWhatStraddlesTheirWindows)
+{
+    SampleRecordDescription a = Raw8("a", 1, 1, QByteArray(65528 - 289, char(0xFF)));
+    a.depth = 24;
+    // "b" starts 65527 bytes after the search does; "desc" 2 × 65536 - 4 after samp's data.
+    QByteArray bytes = File({a, Raw8("b", 23, 2837, QByteArray(65251, char(7)))});
+    qToBigEndian<quint32>(2 * 65536 - 4 + 2, bytes.data() + 12);
+    const ReadResult o = Read(bytes);
+    EXPECT_EQ(o.error, -1);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    EXPECT_EQ(o.brushes[0]->displayName(), QString("Sample b"));
+}
+
 // Damage in sections and records: a record shorter than its fields (the brush is whole and
 // still comes out), a row table past the end of a sample of no pixels, sections missing, of a
 // bad signature or running past the end, descriptor types outside the format.
