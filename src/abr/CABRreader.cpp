@@ -3,6 +3,7 @@
 #include "abr/CABRreaderImpl.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
+#include "stream/ReadErrors.h"
 
 #include <algorithm>
 #include <boost/thread/thread.hpp>
@@ -23,7 +24,7 @@ void CABRreader::Impl::PostBrush(const BrushPtr& brush, CBrushSink& sink)
 void CABRreader::Impl::SkipChecked(long long n)
 {
     if (n < 0 || n > BytesLeft())
-        throw -1;
+        throw kDamagedFileError;
     mStream.SkipBytes(n);
 }
 
@@ -33,10 +34,10 @@ PixelBlock CABRreader::Impl::ReadPixels(long long width, long long height, int b
     // Each extent is bounded before anything is multiplied, so no product can overflow.
     constexpr long long kMaxExtent = std::numeric_limits<int>::max();
     if (width < 0 || height < 0 || width > kMaxExtent || height > kMaxExtent)
-        throw -1;
+        throw kDamagedFileError;
     const long long rowBytes = width * bytesPerSample;
     if (rowBytes > kMaxExtent || (rowBytes > 0 && height > kMaxExtent / rowBytes))
-        throw -1;
+        throw kDamagedFileError;
     const long long byteCount = rowBytes * height;
 
     // Never allocate more than the bytes at hand could fill: raw data needs its bytes,
@@ -44,19 +45,19 @@ PixelBlock CABRreader::Impl::ReadPixels(long long width, long long height, int b
     long long fillable = std::min(available, BytesLeft());
     if (compressed) {
         if (2 * height > fillable)
-            throw -1;
+            throw kDamagedFileError;
         fillable = (fillable - 2 * height) / 2 * 128;
     }
     if (byteCount > fillable)
-        throw -1;
+        throw kDamagedFileError;
 
     PixelBlock block;
     try {
         block.resize(static_cast<size_t>(byteCount));
     } catch (const std::bad_alloc&) {
-        throw -1;
+        throw kDamagedFileError;
     } catch (const std::length_error&) {
-        throw -1;
+        throw kDamagedFileError;
     }
     if (compressed)
         mStream.SkipBytes(height * 2);
@@ -90,7 +91,7 @@ void CABRreader::Impl::Read(CBrushSink& sink)
                     const unsigned short type = mStream.ReadU16();
                     const unsigned int length = mStream.ReadU32();
                     if (static_cast<long long>(length) > BytesLeft())
-                        throw -1;
+                        throw kDamagedFileError;
                     BrushPtr brush;
                     if (type == 1)
                         brush = ReadType12ComputedBrush(version == 2);
@@ -105,7 +106,7 @@ void CABRreader::Impl::Read(CBrushSink& sink)
                 const unsigned short subVersion = mStream.ReadU16();
                 ReadType6Brushes(sink, subVersion);
                 if (mDamaged)
-                    throw -1;
+                    throw kDamagedFileError;
             } else {
                 outcome.unsupportedVersion = version;
             }
@@ -118,7 +119,7 @@ void CABRreader::Impl::Read(CBrushSink& sink)
         } catch (...) {
             // Whatever else a hostile file provokes (a length_error from a container, say) is
             // damage like any other.
-            throw -1;
+            throw kDamagedFileError;
         }
     } catch (int code) {
         outcome.error = code;
@@ -146,7 +147,7 @@ std::optional<QString> CABRreader::Impl::ReadType12Name()
     if (count >= 0x80000000U)
         throw std::bad_alloc();
     if (static_cast<long long>(count) * 2 > BytesLeft())
-        throw -1;
+        throw kDamagedFileError;
     std::vector<unsigned short> units(count, 0);
     mStream.ReadGeneric(units.data(), kSize2, count, false);
     size_t length = units.size();
@@ -190,7 +191,7 @@ BrushPtr CABRreader::Impl::ReadType12SampledBrush(bool hasName)
     const unsigned char compression = mStream.ReadU8();
 
     if (depth != 8)
-        throw -1;
+        throw kDamagedFileError;
     const long long width = static_cast<long long>(right) - left;
     const long long height = static_cast<long long>(bottom) - top;
     PixelBlock block = ReadPixels(width, height, 1, compression != 0, BytesLeft());

@@ -6,8 +6,8 @@
 #include <memory>
 
 // Reads one brush file on the calling thread and hands each brush to a sink the moment it is
-// made, then tells the sink the read is over. Errors are thrown as int (-1 for a format
-// violation) or std::bad_alloc, after the sink has been told.
+// made, then tells the sink the read is over. Errors are thrown as int (kDamagedFileError for a
+// format violation, see ReadErrors.h) or std::bad_alloc, after the sink has been told.
 class CABRreader
 {
 public:

@@ -6,8 +6,12 @@
 #include "stream/CByteUnpackStream.h"
 #include "stream/CInStream.h"
 
+#include <algorithm>
+#include <boost/thread/interruption.hpp>
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <vector>
 
 class CABRreader::Impl
 {
@@ -31,8 +35,19 @@ public:
     BrushPtr ReadType12ComputedBrush(bool hasName);
     BrushPtr ReadType12SampledBrush(bool hasName);
     void ReadType6Brushes(CBrushSink& sink, int subVersion);
+    // The sections by key, the last one of a key winning.
+    std::map<uint32_t, SChunkHeader> ReadType6Sections();
     // True when zero padding up to the next 4-byte boundary was stepped over.
     bool SkipSectionPadding();
+
+    // Random access for the checks of damaged files: up to `count` bytes from `position`, as
+    // many as the file holds. The stream is left after what was read.
+    long long ReadAt(long long position, unsigned char* dst, long long count);
+    // The first position in [from, end) where matches(bytes there, bytes available) holds, or
+    // `end`. The file is searched in memory a window at a time, each read with `lookahead`
+    // bytes beyond it so a match may be checked up to that far.
+    template <typename Match>
+    long long FindForward(long long from, long long end, long long lookahead, Match matches);
 
     // Reads width x height samples of bytesPerSample bytes, raw or run-length, into a new
     // block, with a cancellation point every kRowsPerCancelCheck rows. The extents are checked
@@ -54,3 +69,21 @@ public:
     // fails at its end.
     bool mDamaged = false;
 };
+
+template <typename Match>
+long long CABRreader::Impl::FindForward(long long from, long long end, long long lookahead,
+                                        Match matches)
+{
+    constexpr long long kWindow = 65536;
+    std::vector<unsigned char> window(static_cast<size_t>(kWindow + lookahead));
+    for (long long start = from; start < end; start += kWindow) {
+        boost::this_thread::interruption_point();
+        const long long got =
+            ReadAt(start, window.data(), std::min(kWindow + lookahead, end - start));
+        for (long long i = 0; i < std::min(kWindow, got); ++i) {
+            if (matches(window.data() + i, got - i))
+                return start + i;
+        }
+    }
+    return end;
+}

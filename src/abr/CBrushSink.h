@@ -7,7 +7,7 @@
 // How a read ended, as the sink learns it before the reader lets an error through.
 struct ReadOutcome
 {
-    // The int the read failed with (-1 for damage), absent when it reached the end.
+    // The int the read failed with (kDamagedFileError for damage), absent when it reached the end.
     std::optional<int> error;
     // The read failed for want of memory.
     bool outOfMemory = false;

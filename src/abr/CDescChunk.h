@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stream/ucstring.h"
+#include "platform/ucstring.h"
 
 #include <map>
 #include <string>
@@ -29,8 +29,8 @@ public:
     };
 
     // The stream stands at the first data byte of a section of sectionLength bytes; it is left
-    // after the last byte read. Throws -1 when the descriptor cannot be parsed or would take
-    // more memory than such a section may.
+    // after the last byte read. Throws kDamagedFileError when the descriptor cannot be parsed or
+    // would take more memory than such a section may.
     CDescChunk(CInStream& stream, long long sectionLength);
 
     // Null past the last entry.

@@ -4,10 +4,13 @@
 #include "abr/CListObjectNode.h"
 #include "abr/CNamedListObjectNode.h"
 #include "stream/CInStream.h"
+#include "stream/ReadErrors.h"
 
 #include <new>
 
 namespace {
+// A four-character code as ReadU32 returns it. Spelled out in shifts because the case labels
+// need a constant, which qFromBigEndian's read from memory cannot give.
 constexpr uint32_t Code(const char (&c)[5])
 {
     return uint32_t(uint8_t(c[0])) << 24 | uint32_t(uint8_t(c[1])) << 16 |
@@ -22,7 +25,7 @@ public:
     {
         if (++mDepth > CDescChunkReader::kMaxDepth) {
             --mDepth;
-            throw -1;
+            throw kDamagedFileError;
         }
     }
     ~DepthGuard() { --mDepth; }
@@ -47,14 +50,14 @@ void CDescChunkReader::Charge(long long bytes)
 {
     mBudget -= bytes + kNodeOverhead;
     if (mBudget < 0)
-        throw -1;
+        throw kDamagedFileError;
 }
 
 // SkipBytes does not notice the end of the file by itself.
 void CDescChunkReader::SkipChecked(long long n)
 {
     if (n < 0 || n > BytesLeft())
-        throw -1;
+        throw kDamagedFileError;
     mStream.SkipBytes(n);
 }
 
@@ -65,7 +68,7 @@ std::string CDescChunkReader::ReadString()
     if (length == 0)
         length = 4;
     if (static_cast<long long>(length) > BytesLeft())
-        throw -1;
+        throw kDamagedFileError;
     std::string text(length, '\0');
     mStream.ReadGeneric(text.data(), kSize1, length, false);
     return text;
@@ -84,7 +87,7 @@ ucstring CDescChunkReader::ReadUnicodeString()
     if (count >= 0x80000000U)
         throw std::bad_alloc();
     if (static_cast<long long>(count) * 2 > BytesLeft())
-        throw -1;
+        throw kDamagedFileError;
     ucstring text(count, 0);
     mStream.ReadGeneric(text.data(), kSize2, count, false);
     return text;
@@ -140,7 +143,7 @@ void CDescChunkReader::SkipReference()
             SkipUnicodeString();
             break;
         default:
-            throw -1;
+            throw kDamagedFileError;
         }
     }
 }
@@ -240,6 +243,6 @@ CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
         SkipReference();
         return {};
     default:
-        throw -1;
+        throw kDamagedFileError;
     }
 }

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "abr/CObjectNode.h"
-#include "stream/ucstring.h"
+#include "platform/ucstring.h"
 
 #include <string>
 
 class CInStream;
 
 // Parses descriptor items into a tree of CObjectNode. Every failure, including a type code it
-// does not know, is thrown as -1; nothing read from the file can make it allocate more than
-// the rest of the file could fill, recurse deeper than kMaxDepth, or build a tree of more
+// does not know, is thrown as kDamagedFileError; nothing read from the file can make it allocate
+// more than the rest of the file could fill, recurse deeper than kMaxDepth, or build a tree of more
 // than kMaxBytesPerByte bytes for each byte of the section.
 class CDescChunkReader
 {
@@ -33,7 +33,8 @@ private:
     void SkipReference();
     void SkipChecked(long long n);
     long long BytesLeft() const;
-    // Counts what a node costs in memory against the budget; throws -1 when it is spent.
+    // Counts what a node costs in memory against the budget; throws kDamagedFileError when it is
+    // spent.
     void Charge(long long bytes);
 
     CInStream& mStream;

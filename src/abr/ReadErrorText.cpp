@@ -1,17 +1,15 @@
 #include "abr/ReadErrorText.h"
 
-#include "stream/CReadOnlyFile.h"
-
 #include <cstring>
 
 QString ReadErrorText(int code)
 {
     switch (code) {
-    case -1:
+    case kDamagedFileError:
         return QStringLiteral("not a valid brush file, or damaged");
-    case -39:
+    case kEndOfFileError:
         return QStringLiteral("the file ended early");
-    case CReadOnlyFile::kNotRegularFileError:
+    case kNotRegularFileError:
         return QStringLiteral("not a regular file");
     default:
         if (code < 0) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "stream/ReadErrors.h"
+
 #include <QString>
 
-// Words for an error thrown by the brush-file layer (an int: -1 for damage, -39 for a file that
-// ends early, a negative errno, or a code of the stream's own), in lower case.
+// Words for an error thrown by the brush-file layer (one of the codes of ReadErrors.h or a
+// negative errno), in lower case.
 QString ReadErrorText(int code);

@@ -21,5 +21,6 @@ struct BrushBitmap
     template <typename T> T sample(int x, int y) const;
 };
 
+// The name is the one the brush-export design uses; here it hands out the brush's ink samples.
 // Nothing for a brush without an image (a computed tip out of range, an empty sample).
 std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "hierarchy/CPathComponent.h"
-#include "stream/ucstring.h"
+#include "platform/ucstring.h"
 
 #include <QString>
 #include <boost/intrusive_ptr.hpp>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stream/ucstring.h"
+#include "platform/ucstring.h"
 
 // One step of a path, as a descriptor hands it out: the path from its first character up to
 // and including this component (with the "/" that follows it in the source path, if any),

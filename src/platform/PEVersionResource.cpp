@@ -2,6 +2,7 @@
 
 #include "platform/NativePath.h"
 
+#include <QtEndian>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,16 +14,6 @@ constexpr uint32_t kVersionResourceType = 16; // RT_VERSION
 constexpr uint32_t kFixedFileInfoSignature = 0xFEEF04BD;
 // The Windows loader refuses more; a hostile count stays a small loop.
 constexpr uint16_t kMaxSections = 96;
-
-uint16_t Le16(const uint8_t* p)
-{
-    return uint16_t(p[0] | (p[1] << 8));
-}
-
-uint32_t Le32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
 
 struct PESection
 {
@@ -68,12 +59,12 @@ private:
         uint8_t dos[64];
         if (!read(0, dos, sizeof dos) || dos[0] != 'M' || dos[1] != 'Z')
             return false;
-        const uint64_t pe = Le32(dos + 0x3C);
+        const uint64_t pe = qFromLittleEndian<quint32>(dos + 0x3C);
         uint8_t fileHeader[24];
         if (!read(pe, fileHeader, sizeof fileHeader) || std::memcmp(fileHeader, "PE\0\0", 4) != 0)
             return false;
-        const uint16_t sectionCount = Le16(fileHeader + 6);
-        const uint16_t optionalSize = Le16(fileHeader + 20);
+        const uint16_t sectionCount = qFromLittleEndian<quint16>(fileHeader + 6);
+        const uint16_t optionalSize = qFromLittleEndian<quint16>(fileHeader + 20);
         if (sectionCount == 0 || sectionCount > kMaxSections)
             return false;
 
@@ -82,18 +73,19 @@ private:
         if (!read(optional, magic, 2))
             return false;
         uint32_t countOffset = 0;
-        if (Le16(magic) == 0x10B)
+        if (qFromLittleEndian<quint16>(magic) == 0x10B)
             countOffset = 92;
-        else if (Le16(magic) == 0x20B)
+        else if (qFromLittleEndian<quint16>(magic) == 0x20B)
             countOffset = 108;
         else
             return false;
         uint8_t count[4];
         uint8_t resourceDirectory[8];
         if (optionalSize < countOffset + 4 + 3 * 8 || !read(optional + countOffset, count, 4) ||
-            Le32(count) < 3 || !read(optional + countOffset + 4 + 2 * 8, resourceDirectory, 8))
+            qFromLittleEndian<quint32>(count) < 3 ||
+            !read(optional + countOffset + 4 + 2 * 8, resourceDirectory, 8))
             return false;
-        const uint32_t resourceRva = Le32(resourceDirectory);
+        const uint32_t resourceRva = qFromLittleEndian<quint32>(resourceDirectory);
         if (resourceRva == 0)
             return false;
 
@@ -104,7 +96,9 @@ private:
             return false;
         for (uint16_t i = 0; i < sectionCount; ++i) {
             const uint8_t* s = table.data() + size_t(i) * 40;
-            mSections.push_back({Le32(s + 12), Le32(s + 8), Le32(s + 16), Le32(s + 20)});
+            mSections.push_back(
+                {qFromLittleEndian<quint32>(s + 12), qFromLittleEndian<quint32>(s + 8),
+                 qFromLittleEndian<quint32>(s + 16), qFromLittleEndian<quint32>(s + 20)});
         }
         return mapRva(resourceRva, 16, &mResourceStart, &mResourceEnd);
     }
@@ -136,15 +130,16 @@ private:
         const uint64_t at = mResourceStart + directory;
         if (at + sizeof header > mResourceEnd || !read(at, header, sizeof header))
             return false;
-        const uint32_t count = uint32_t(Le16(header + 12)) + Le16(header + 14);
+        const uint32_t count = uint32_t(qFromLittleEndian<quint16>(header + 12)) +
+                               qFromLittleEndian<quint16>(header + 14);
         if (count == 0 || at + sizeof header + uint64_t(count) * 8 > mResourceEnd)
             return false;
         std::vector<uint8_t> entries(size_t(count) * 8);
         if (!read(at + sizeof header, entries.data(), entries.size()))
             return false;
         for (uint32_t i = 0; i < count; ++i) {
-            const uint32_t name = Le32(entries.data() + i * 8);
-            const uint32_t data = Le32(entries.data() + i * 8 + 4);
+            const uint32_t name = qFromLittleEndian<quint32>(entries.data() + i * 8);
+            const uint32_t data = qFromLittleEndian<quint32>(entries.data() + i * 8 + 4);
             if (id != kAnyEntry && name != id)
                 continue;
             if (bool(data & 0x80000000u) != wantDirectory)
@@ -167,22 +162,23 @@ private:
             return std::nullopt;
         constexpr uint32_t kFixedInfoOffset = 40;
         constexpr uint32_t kNeeded = kFixedInfoOffset + 16;
-        if (Le32(header + 4) < kNeeded)
+        if (qFromLittleEndian<quint32>(header + 4) < kNeeded)
             return std::nullopt;
         uint64_t offset = 0, end = 0;
-        if (!mapRva(Le32(header), kNeeded, &offset, &end))
+        if (!mapRva(qFromLittleEndian<quint32>(header), kNeeded, &offset, &end))
             return std::nullopt;
         uint8_t info[kNeeded];
         if (!read(offset, info, sizeof info))
             return std::nullopt;
         static const char16_t kKey[] = u"VS_VERSION_INFO";
         for (size_t i = 0; i < sizeof kKey / sizeof kKey[0]; ++i)
-            if (Le16(info + 6 + 2 * i) != kKey[i])
+            if (qFromLittleEndian<quint16>(info + 6 + 2 * i) != kKey[i])
                 return std::nullopt;
-        if (Le16(info + 2) < 52 || Le32(info + kFixedInfoOffset) != kFixedFileInfoSignature)
+        if (qFromLittleEndian<quint16>(info + 2) < 52 ||
+            qFromLittleEndian<quint32>(info + kFixedInfoOffset) != kFixedFileInfoSignature)
             return std::nullopt;
-        const uint32_t ms = Le32(info + kFixedInfoOffset + 8);
-        const uint32_t ls = Le32(info + kFixedInfoOffset + 12);
+        const uint32_t ms = qFromLittleEndian<quint32>(info + kFixedInfoOffset + 8);
+        const uint32_t ls = qFromLittleEndian<quint32>(info + kFixedInfoOffset + 12);
         return PEFileVersion{uint16_t(ms >> 16), uint16_t(ms), uint16_t(ls >> 16), uint16_t(ls)};
     }
 

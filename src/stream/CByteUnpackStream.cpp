@@ -1,6 +1,7 @@
 #include "stream/CByteUnpackStream.h"
 
 #include "stream/CInStream.h"
+#include "stream/ReadErrors.h"
 
 #include <cstring>
 
@@ -17,7 +18,7 @@ void CByteUnpackStream::ExpandFrameFromStream(unsigned char* dst, long long room
         unsigned long n = static_cast<unsigned long>(header) + 1;
         if (static_cast<long long>(n) > room) {
             if (mLast)
-                throw -1;
+                throw kDamagedFileError;
             mPendingCount = n - static_cast<unsigned long>(room);
             mPendingIsRun = false;
             n = static_cast<unsigned long>(room);
@@ -36,7 +37,7 @@ void CByteUnpackStream::ExpandFrameFromStream(unsigned char* dst, long long room
         unsigned long n = 1 - static_cast<long>(header);
         if (static_cast<long long>(n) > room) {
             if (mLast)
-                throw -1;
+                throw kDamagedFileError;
             mPendingCount = n - static_cast<unsigned long>(room);
             mPendingIsRun = true;
             mPendingValue = value;
@@ -107,5 +108,5 @@ void CByteUnpackStream::Read(unsigned char* dst, unsigned long n, bool last)
         mStream.Rewind(taken - static_cast<unsigned long>(in - block));
     }
     if (last && mPendingCount > 0)
-        throw -1;
+        throw kDamagedFileError;
 }

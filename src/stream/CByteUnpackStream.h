@@ -8,7 +8,8 @@ class CByteUnpackStream
 public:
     explicit CByteUnpackStream(CInStream& stream) : mStream(stream) {}
 
-    // Produces exactly n bytes. With last set, a frame that would overflow them throws -1;
+    // Produces exactly n bytes. With last set, a frame that would overflow them throws
+    // kDamagedFileError;
     // without it, the frame's remainder is kept for the next call, so a caller can decode a
     // large block in slices (and check for a cancel between them) whatever its frames span.
     void Read(unsigned char* dst, unsigned long n, bool last = true);

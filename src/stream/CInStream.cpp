@@ -1,6 +1,7 @@
 #include "stream/CInStream.h"
 
 #include "stream/CReadOnlyFile.h"
+#include "stream/ReadErrors.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -65,7 +66,7 @@ void CInStream::Impl::RequestDataInBuffer(sizeWithLog elementSize, unsigned long
         return;
     }
     if (mStreamPosition + static_cast<long long>(count << elementSize.log) > mFile.GetSize())
-        throw -1;
+        throw kDamagedFileError;
     if (whole > 0) {
         const unsigned long n = std::min(whole, count);
         *pointer = mBuffer + mBufferOffset;
@@ -108,7 +109,7 @@ void CInStream::Impl::TransferBytes(void* dst, const unsigned char* src, unsigne
         qbswap<8>(src, elements, dst);
         break;
     default:
-        throw -1;
+        throw kDamagedFileError;
     }
 }
 
@@ -117,7 +118,7 @@ void CInStream::Impl::ReadGeneric(void* dst, sizeWithLog elementSize, unsigned l
 {
     // Requests of 2 GiB or more are refused; comparing the count keeps the shift from overflowing.
     if (count > (0x7FFFFFFFUL >> elementSize.log))
-        throw -1;
+        throw kDamagedFileError;
     auto* out = static_cast<unsigned char*>(dst);
     unsigned long remaining = count;
     while (remaining > 0) {
@@ -127,7 +128,7 @@ void CInStream::Impl::ReadGeneric(void* dst, sizeWithLog elementSize, unsigned l
             (wantBigEndian == mDataIsBigEndian || elementSize.size == 1)) {
             const unsigned long bytes = remaining << elementSize.log;
             if (mStreamPosition + static_cast<long long>(bytes) > mFile.GetSize())
-                throw -1;
+                throw kDamagedFileError;
             mFile.ReadBytes(out, bytes);
             mStreamPosition += static_cast<long long>(bytes);
             mBufferOffset = mValidBytes = 0;
@@ -149,7 +150,7 @@ void CInStream::Impl::SkipTo(long long pos)
     if (pos == mStreamPosition)
         return;
     if (pos > mFile.GetSize() || pos < 0)
-        throw -1;
+        throw kDamagedFileError;
     const long long bufferStart = mStreamPosition - mBufferOffset;
     if (pos >= bufferStart && pos < bufferStart + mValidBytes) {
         mBufferOffset = static_cast<unsigned int>(pos - bufferStart);
@@ -167,7 +168,7 @@ void CInStream::Impl::SkipBytes(long long n)
 {
     // Past the end the buffer would be left pointing beyond the bytes it holds.
     if (n < 0 || n > mFile.GetSize() - mStreamPosition)
-        throw -1;
+        throw kDamagedFileError;
     const unsigned long available = mValidBytes - mBufferOffset;
     if (static_cast<unsigned long long>(n) <= available) {
         mBufferOffset += static_cast<unsigned int>(n);
@@ -190,7 +191,7 @@ void CInStream::Impl::Rewind(unsigned long n)
         return;
     }
     if (static_cast<long long>(n) > mStreamPosition)
-        throw -1;
+        throw kDamagedFileError;
     SkipTo(mStreamPosition - static_cast<long long>(n));
 }
 

@@ -16,7 +16,8 @@ constexpr sizeWithLog kSize4{4, 2};
 constexpr sizeWithLog kSize8{8, 3};
 
 // A buffered, forward-mostly reader over one file that hands out typed elements in host
-// byte order. Errors are thrown as int (see CReadOnlyFile); -1 for any read past the end.
+// byte order. Errors are thrown as int (see ReadErrors.h); kDamagedFileError for any read past the
+// end.
 class CInStream
 {
 public:

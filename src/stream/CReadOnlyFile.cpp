@@ -1,6 +1,7 @@
 #include "stream/CReadOnlyFile.h"
 
 #include "platform/NativePath.h"
+#include "stream/ReadErrors.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -8,11 +9,9 @@
 #include <unistd.h>
 
 namespace {
-constexpr int kEndOfFileError = -39;
-
 [[noreturn]] void ThrowErrno()
 {
-    throw errno ? -errno : -1;
+    throw errno ? -errno : kDamagedFileError;
 }
 } // namespace
 
@@ -36,7 +35,7 @@ CReadOnlyFile::CReadOnlyFile(const QString& path) : mFd(OpenFile(path)), mSize(0
     if (::fstat(mFd, &info) != 0) {
         const int error = errno;
         ::close(mFd);
-        throw error ? -error : -1;
+        throw error ? -error : kDamagedFileError;
     }
     if (S_ISDIR(info.st_mode)) {
         ::close(mFd);

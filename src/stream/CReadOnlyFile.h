@@ -2,14 +2,12 @@
 
 #include <QString>
 
-// One file opened read-only. Short reads and seeks past the end throw -39, a path that names a
-// FIFO, socket or device throws kNotRegularFileError, every other failure throws the negative
-// errno of the call that failed.
+// One file opened read-only. Short reads and seeks past the end throw kEndOfFileError, a path
+// that names a FIFO, socket or device throws kNotRegularFileError, every other failure throws
+// the negative errno of the call that failed (see ReadErrors.h).
 class CReadOnlyFile
 {
 public:
-    static constexpr int kNotRegularFileError = -1000;
-
     explicit CReadOnlyFile(const QString& path);
     ~CReadOnlyFile();
     CReadOnlyFile(const CReadOnlyFile&) = delete;

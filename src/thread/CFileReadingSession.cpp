@@ -1,6 +1,7 @@
 #include "thread/CFileReadingSession.h"
 
 #include "abr/CABRreader.h"
+#include "stream/ReadErrors.h"
 #include "thread/CFileReadingTask.h"
 #include "thread/NotificationEvent.h"
 
@@ -47,7 +48,7 @@ bool CFileReadingSession::ReadDisplayedFile(int* openError)
         return false;
     } catch (...) {
         if (openError)
-            *openError = -1;
+            *openError = kDamagedFileError;
         return false;
     }
     QueueTask(boost::make_shared<CFileReadingTask>(mDisplayedFile->getPath(), mDisplayedFile));

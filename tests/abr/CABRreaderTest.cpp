@@ -1,5 +1,5 @@
 #include "abr/ReadAbr.h"
-#include "stream/CReadOnlyFile.h"
+#include "stream/ReadErrors.h"
 
 #include "support/AbrWriter.h"
 
@@ -242,5 +242,5 @@ TEST(CABRreader, OnlyRegularFilesOpen)
     Sandbox box;
     const QString fifo = box.path("f.abr");
     ASSERT_EQ(mkfifo(fifo.toUtf8().constData(), 0600), 0);
-    EXPECT_EQ(ReadAbr(fifo).error, CReadOnlyFile::kNotRegularFileError);
+    EXPECT_EQ(ReadAbr(fifo).error, kNotRegularFileError);
 }

@@ -14,10 +14,10 @@ QByteArray Bytes(std::initializer_list<uint8_t> v)
 }
 
 // A file with the given samples (each named "Sample <id>" by a preset) and extra presets.
-QByteArray File(const std::vector<SampleSpec>& samples, std::vector<QByteArray> presets = {},
-                int subVersion = 2)
+QByteArray File(const std::vector<SampleRecordDescription>& samples,
+                std::vector<QByteArray> presets = {}, int subVersion = 2)
 {
-    for (const SampleSpec& s : samples)
+    for (const SampleRecordDescription& s : samples)
         presets.insert(presets.begin() + qsizetype(&s - samples.data()),
                        Preset("Sample " + QString::fromStdString(s.id),
                               SampledTip(QString::fromStdString(s.id))));
@@ -25,9 +25,10 @@ QByteArray File(const std::vector<SampleSpec>& samples, std::vector<QByteArray> 
            Section("desc", Presets(presets));
 }
 
-SampleSpec Raw8(const std::string& id, int w, int h, const QByteArray& pixels, int surplus = 0)
+SampleRecordDescription Raw8(const std::string& id, int w, int h, const QByteArray& pixels,
+                             int surplus = 0)
 {
-    SampleSpec s;
+    SampleRecordDescription s;
     s.id = id;
     s.top = 5;
     s.left = 7;
@@ -58,7 +59,7 @@ protected:
 // follow the samples in descriptor order, a dual tip after its preset's.
 TEST_F(Type6ReaderTest, ReadsEverySubVersionDepthAndCompressionInOrder)
 {
-    std::vector<SampleSpec> samples{Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))};
+    std::vector<SampleRecordDescription> samples{Raw8("a", 3, 2, Bytes({0, 1, 2, 253, 254, 255}))};
     for (int surplus = 0; surplus < 4; ++surplus)
         samples.push_back(Raw8(std::string(1, char('b' + surplus)), 3, 1,
                                Bytes({uint8_t(surplus), 9, 9}), surplus));
@@ -115,7 +116,7 @@ TEST_F(Type6ReaderTest, ALaterSampleSectionReplacesTheFirst)
 // products overflow among them.
 TEST_F(Type6ReaderTest, BadRecordsFailAfterThePrecedingBrushes)
 {
-    const std::pair<const char*, SampleSpec> cases[] = {
+    const std::pair<const char*, SampleRecordDescription> cases[] = {
         // id, top, left, bottom, right, depth, compressed, pixels
         {"compressed 16-bit", {"c", 0, 0, 1, 1, 16, true, Bytes({0, 0, 1})}},
         {"depth 24", {"d", 0, 0, 1, 1, 24, false, Bytes({0, 0, 0})}},
@@ -139,7 +140,7 @@ TEST_F(Type6ReaderTest, BadRecordsFailAfterThePrecedingBrushes)
 // descriptor, and the read still fails; the sample that lost bytes never does.
 TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
 {
-    std::vector<SampleSpec> samples;
+    std::vector<SampleRecordDescription> samples;
     std::vector<QByteArray> pixels(6);
     for (int i = 0; i < 6; ++i) {
         for (int y = 0; y < 20; ++y)
@@ -168,6 +169,22 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
     for (size_t i = 0; i + 1 < o.brushes.size(); ++i)
         EXPECT_EQ(PixelBytes(o.brushes[i]),
                   pixels.at(size_t(names[qsizetype(i)].back().digitValue())));
+}
+
+// The searches after damage read the file 64 KiB at a time: a record header and a section
+// signature that straddle the end of such a window are still found. Sample "a" has a depth
+// no file holds, so the record search starts right after it; the section length is off by 2.
+TEST_F(Type6ReaderTest, DamageSearchesFindWhatStraddlesTheirWindows)
+{
+    SampleRecordDescription a = Raw8("a", 1, 1, QByteArray(65528 - 289, char(0xFF)));
+    a.depth = 24;
+    // "b" starts 65527 bytes after the search does; "desc" 2 × 65536 - 4 after samp's data.
+    QByteArray bytes = File({a, Raw8("b", 23, 2837, QByteArray(65251, char(7)))});
+    qToBigEndian<quint32>(2 * 65536 - 4 + 2, bytes.data() + 12);
+    const ReadResult o = Read(bytes);
+    EXPECT_EQ(o.error, -1);
+    ASSERT_EQ(o.brushes.size(), 1u);
+    EXPECT_EQ(o.brushes[0]->displayName(), QString("Sample b"));
 }
 
 // Damage in sections and records: a record shorter than its fields (the brush is whole and

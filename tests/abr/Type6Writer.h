@@ -113,7 +113,7 @@ inline QByteArray Presets(const std::vector<QByteArray>& presets)
 
 } // namespace desc
 
-struct SampleSpec
+struct SampleRecordDescription
 {
     std::string id;
     int32_t top = 0, left = 0, bottom = 0, right = 0;
@@ -125,10 +125,10 @@ struct SampleSpec
 
 // Sample records, each padded so the next begins on a multiple of 4 (the section starts on
 // one, as every file built here puts "samp" first or keeps it aligned).
-inline QByteArray SampleRecords(const std::vector<SampleSpec>& samples, int subVersion)
+inline QByteArray SampleRecords(const std::vector<SampleRecordDescription>& samples, int subVersion)
 {
     AbrWriter w;
-    for (const SampleSpec& s : samples) {
+    for (const SampleRecordDescription& s : samples) {
         const size_t lengthAt = w.size();
         w.u32(0).u8(uint8_t(s.id.size())).ascii(s.id.c_str());
         w.zeros(subVersion == 1 ? 10 : 264);

@@ -36,11 +36,11 @@ TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
 TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
 {
     Sandbox sandbox;
-    SampleSpec good;
+    SampleRecordDescription good;
     good.id = "a";
     good.bottom = good.right = 2;
     good.pixels = QByteArray(4, char(200));
-    SampleSpec bad = good;
+    SampleRecordDescription bad = good;
     bad.depth = 24;
     const QString damaged = sandbox.write(
         QStringLiteral("bad.abr"), Header() + Section("samp", SampleRecords({good, bad}, 2)) +

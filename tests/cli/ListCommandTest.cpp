@@ -39,15 +39,17 @@ class ListCommandTest : public ::testing::Test
 {
 protected:
     Sandbox mSandbox;
-    const std::vector<SampledSpec> mFirstSpecs = NamedBrushes(QStringLiteral("One"), 30, 64, 64);
-    const std::vector<SampledSpec> mSecondSpecs = NamedBrushes(QStringLiteral("Two"), 3, 10, 6);
-    const QString mFirst = mSandbox.write("first.abr", SampledBrushFile(mFirstSpecs));
-    const QString mSecond = mSandbox.write("second.abr", SampledBrushFile(mSecondSpecs));
+    const std::vector<SampledBrushDescription> mFirstBrushes =
+        NamedBrushes(QStringLiteral("One"), 30, 64, 64);
+    const std::vector<SampledBrushDescription> mSecondBrushes =
+        NamedBrushes(QStringLiteral("Two"), 3, 10, 6);
+    const QString mFirst = mSandbox.write("first.abr", SampledBrushFile(mFirstBrushes));
+    const QString mSecond = mSandbox.write("second.abr", SampledBrushFile(mSecondBrushes));
 };
 
 TEST_F(ListCommandTest, PlainListingOfGoodDamagedAndMissingFiles)
 {
-    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 1));
+    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstBrushes, 1));
     const QString missing = mSandbox.path("missing.abr");
     const CliRun run = RunList({mSecond, damaged, missing});
     EXPECT_EQ(run.status, 1);
@@ -80,10 +82,10 @@ TEST_P(ListSwitchAfter, FirstFileStopsAtTheNthBrushAndTheSecondIsWhole)
         ASSERT_EQ(files.size(), 2);
         const QJsonObject first = files[0].toObject(), second = files[1].toObject();
         EXPECT_EQ(first.value(QStringLiteral("path")).toString(), mFirst);
-        EXPECT_EQ(JsonNames(first), SpecNames(mFirstSpecs, size_t(n)));
+        EXPECT_EQ(JsonNames(first), BrushNames(mFirstBrushes, size_t(n)));
         EXPECT_EQ(first.value(QStringLiteral("finished")).toBool(), firstEnds);
         EXPECT_TRUE(first.value(QStringLiteral("error")).isNull());
-        EXPECT_EQ(JsonNames(second), SpecNames(mSecondSpecs, 3));
+        EXPECT_EQ(JsonNames(second), BrushNames(mSecondBrushes, 3));
         EXPECT_TRUE(second.value(QStringLiteral("finished")).toBool());
     }
 }
@@ -95,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(N, ListSwitchAfter,
 
 TEST_F(ListCommandTest, SwitchAfterReportsAFirstFileThatFailedEarly)
 {
-    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstSpecs, 2));
+    const QString damaged = mSandbox.write("damaged.abr", TruncatedInBrush(mFirstBrushes, 2));
     CliRun run = RunList({QStringLiteral("--switch-after"), QStringLiteral("5"), damaged, mSecond});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.contains(

@@ -26,28 +26,29 @@ QByteArray TestPixels(int width, int height, unsigned seed)
     return raw;
 }
 
-QByteArray SampledBrushFile(const std::vector<SampledSpec>& brushes)
+QByteArray SampledBrushFile(const std::vector<SampledBrushDescription>& brushes)
 {
     AbrWriter w;
     w.u16(2).u16(uint16_t(brushes.size()));
     unsigned seed = 1;
-    for (const SampledSpec& b : brushes)
+    for (const SampledBrushDescription& b : brushes)
         w.sampledRecord(true, b.name, 0, 0, b.height, b.width, 8, true,
                         PackBits(TestPixels(b.width, b.height, seed++)));
     return w.data();
 }
 
-std::vector<SampledSpec> NamedBrushes(const QString& prefix, int count, int width, int height)
+std::vector<SampledBrushDescription> NamedBrushes(const QString& prefix, int count, int width,
+                                                  int height)
 {
-    std::vector<SampledSpec> specs;
+    std::vector<SampledBrushDescription> brushes;
     for (int i = 0; i < count; ++i)
-        specs.push_back({QStringLiteral("%1 %2").arg(prefix).arg(i), width, height});
-    return specs;
+        brushes.push_back({QStringLiteral("%1 %2").arg(prefix).arg(i), width, height});
+    return brushes;
 }
 
-QByteArray TruncatedInBrush(const std::vector<SampledSpec>& brushes, int keep)
+QByteArray TruncatedInBrush(const std::vector<SampledBrushDescription>& brushes, int keep)
 {
-    const std::vector<SampledSpec> head(brushes.begin(), brushes.begin() + keep + 1);
+    const std::vector<SampledBrushDescription> head(brushes.begin(), brushes.begin() + keep + 1);
     const QByteArray whole = SampledBrushFile(brushes);
     // The kept brushes plus brush `keep` up to the middle of its pixel data.
     const QByteArray upTo = SampledBrushFile(head);
@@ -56,10 +57,10 @@ QByteArray TruncatedInBrush(const std::vector<SampledSpec>& brushes, int keep)
     return whole.left(cut);
 }
 
-QStringList SpecNames(const std::vector<SampledSpec>& specs, size_t count)
+QStringList BrushNames(const std::vector<SampledBrushDescription>& brushes, size_t count)
 {
     QStringList names;
-    for (size_t i = 0; i < count && i < specs.size(); ++i)
-        names << specs[i].name;
+    for (size_t i = 0; i < count && i < brushes.size(); ++i)
+        names << brushes[i].name;
     return names;
 }

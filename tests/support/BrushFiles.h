@@ -7,7 +7,7 @@
 
 // Whole brush files of versions 1 and 2 for the reading tests: sampled 8-bit brushes with
 // run-length rows, named "<prefix> <index>" in version 2.
-struct SampledSpec
+struct SampledBrushDescription
 {
     QString name;
     int width;
@@ -19,13 +19,14 @@ struct SampledSpec
 QByteArray TestPixels(int width, int height, unsigned seed);
 
 // A version-2 file of run-length sampled brushes.
-QByteArray SampledBrushFile(const std::vector<SampledSpec>& brushes);
+QByteArray SampledBrushFile(const std::vector<SampledBrushDescription>& brushes);
 
 // `count` brushes of one size named "<prefix> 0", "<prefix> 1", ...
-std::vector<SampledSpec> NamedBrushes(const QString& prefix, int count, int width, int height);
+std::vector<SampledBrushDescription> NamedBrushes(const QString& prefix, int count, int width,
+                                                  int height);
 
 // The same file cut inside the pixel data of brush `keep` (so brushes 0..keep-1 survive).
-QByteArray TruncatedInBrush(const std::vector<SampledSpec>& brushes, int keep);
+QByteArray TruncatedInBrush(const std::vector<SampledBrushDescription>& brushes, int keep);
 
 // The names of the first count brushes, in file order.
-QStringList SpecNames(const std::vector<SampledSpec>& specs, size_t count);
+QStringList BrushNames(const std::vector<SampledBrushDescription>& brushes, size_t count);

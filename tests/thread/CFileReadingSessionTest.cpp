@@ -65,7 +65,7 @@ TEST_F(CFileReadingSessionTest, DeliversEveryReadableBrushInFileOrderThenOneEnd)
     QStringList delivered;
     for (const BrushPtr& brush : file->brushes())
         delivered << brush->name().value_or(QString());
-    EXPECT_EQ(delivered, SpecNames(six, 3));
+    EXPECT_EQ(delivered, BrushNames(six, 3));
     EXPECT_EQ(mReports, QStringList({"AddBrush", "AddBrush", "AddBrush", "End"}));
     ASSERT_EQ(mFinished, std::vector<BrushFilePtr>{file});
     EXPECT_EQ(mOutcome.error, -1);
@@ -113,8 +113,8 @@ TEST_F(CFileReadingSessionTest, OnlyReportsOfTheShownFileCount)
 // cancel's sweep drops those reports and lets go of their brushes, and leaves other events be.
 TEST_F(CFileReadingSessionTest, CancelSweepsAwayWhatTheOldReadPostedAndNothingElse)
 {
-    const auto specs = NamedBrushes(QStringLiteral("Old"), 5, 20, 20);
-    const auto file = Show(mSandbox.write("old.abr", SampledBrushFile(specs)));
+    const auto brushes = NamedBrushes(QStringLiteral("Old"), 5, 20, 20);
+    const auto file = Show(mSandbox.write("old.abr", SampledBrushFile(brushes)));
     ASSERT_TRUE(mSession.ReadDisplayedFile());
     ASSERT_TRUE(RunsThrough(mThread));
     auto brush = std::make_shared<SampledBrush>(std::nullopt, 1, 1, 8, PixelBlock{7});

@@ -38,9 +38,9 @@ TEST(SwitchStress, TwoThousandSwitchesNeverLeakAnEarlierRead)
     const auto cut = NamedBrushes(QStringLiteral("Cut"), 8, 48, 48);
     // Each file with the brushes a complete read delivers, in order; the missing one posts nothing.
     const std::vector<std::pair<QString, QStringList>> files = {
-        {sandbox.write("big.abr", SampledBrushFile(big)), SpecNames(big, 24)},
-        {sandbox.write("small.abr", SampledBrushFile(small)), SpecNames(small, 3)},
-        {sandbox.write("cut.abr", TruncatedInBrush(cut, 3)), SpecNames(cut, 3)},
+        {sandbox.write("big.abr", SampledBrushFile(big)), BrushNames(big, 24)},
+        {sandbox.write("small.abr", SampledBrushFile(small)), BrushNames(small, 3)},
+        {sandbox.write("cut.abr", TruncatedInBrush(cut, 3)), BrushNames(cut, 3)},
         {sandbox.write("empty.abr", empty.data()), {}},
         {sandbox.path("missing.abr"), {}}};
 

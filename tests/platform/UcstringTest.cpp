@@ -1,4 +1,4 @@
-#include "stream/ucstring.h"
+#include "platform/ucstring.h"
 
 #include <gtest/gtest.h>
 

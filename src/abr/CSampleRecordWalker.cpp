@@ -1,0 +1,167 @@
+#include "abr/CSampleRecordWalker.h"
+
+#include "stream/ReadErrors.h"
+
+#include <QtEndian>
+#include <algorithm>
+
+namespace {
+// Photoshop's documents are at most 300,000 pixels a side; a header claiming more is not one.
+constexpr long long kMaxSaneExtent = 300000;
+
+bool IsPrintable(unsigned char c)
+{
+    return c >= 0x20 && c < 0x7F;
+}
+
+long long Align4(long long position)
+{
+    return (position + 3) / 4 * 4;
+}
+} // namespace
+
+CSampleRecordWalker::CSampleRecordWalker(CABRreader::Impl& reader,
+                                         const CABRreader::Impl::SChunkHeader& section,
+                                         int subVersion)
+    : mReader(reader), mEnd(section.offset + section.length), mSkip(subVersion == 1 ? 10 : 264),
+      mMaxHeaderBytes(4 + 1 + 255 + mSkip + 19), mHeaderBytes(static_cast<size_t>(mMaxHeaderBytes)),
+      mPosition(section.offset)
+{}
+
+bool CSampleRecordWalker::Next(SSample* sample)
+{
+    while (mPosition < mEnd) {
+        SRecordHeader header;
+        PixelBlock pixels;
+        long long next = -1;
+        if (HeaderAt(mPosition, false, &header) && ReadRecordPixels(header, &pixels))
+            next = BoundaryAfterPixels(header, mReader.mStream.GetPosition());
+        if (next < 0) {
+            mPosition = NextRecordFrom(mPosition + 1);
+            continue;
+        }
+        sample->identifier = std::move(header.identifier);
+        sample->width = header.width;
+        sample->height = header.height;
+        sample->depth = header.depth;
+        sample->pixels = std::move(pixels);
+        mPosition = next;
+        return true;
+    }
+    return false;
+}
+
+// Sample record, starting on a multiple of 4:
+//   4 length R of what follows          1 identifier length n, n identifier bytes
+//   10 (sub-version 1) or 264 bytes      4 top, 4 left, 4 bottom, 4 right (signed)
+//   2 depth (8, 16, 32)                  1 compression (only with depth 8)
+//   [2 × height row lengths]             pixel data, rest of the record, padding
+// With `strict` a header is only accepted when every field looks like one Photoshop writes,
+// which is what finding a record in damaged data relies on.
+bool CSampleRecordWalker::ParseHeader(const unsigned char* bytes, long long available,
+                                      long long skip, bool strict, SRecordHeader* header)
+{
+    if (available < 5)
+        return false;
+    const unsigned char idLength = bytes[4];
+    const long long headerBytes = 4 + 1 + idLength + skip + 16 + 2 + 1;
+    if (available < headerBytes || (strict && idLength == 0))
+        return false;
+    const unsigned char* id = bytes + 5;
+    if (strict && !std::all_of(id, id + idLength, IsPrintable))
+        return false;
+    const unsigned char* bounds = id + idLength + skip;
+    const qint32 top = qFromBigEndian<qint32>(bounds);
+    const qint32 left = qFromBigEndian<qint32>(bounds + 4);
+    const qint32 bottom = qFromBigEndian<qint32>(bounds + 8);
+    const qint32 right = qFromBigEndian<qint32>(bounds + 12);
+    header->recordLength = qFromBigEndian<quint32>(bytes);
+    header->identifier.assign(reinterpret_cast<const char*>(id), idLength);
+    header->width = static_cast<long long>(right) - left;
+    header->height = static_cast<long long>(bottom) - top;
+    header->depth = qFromBigEndian<quint16>(bounds + 16);
+    header->compression = bounds[18];
+    header->headerBytes = headerBytes;
+    if (!strict)
+        return true;
+    return header->width >= 0 && header->height >= 0 && header->width <= kMaxSaneExtent &&
+           header->height <= kMaxSaneExtent &&
+           (header->depth == 1 || header->depth == 8 || header->depth == 16 ||
+            header->depth == 32) &&
+           header->compression <= 1 && header->recordLength >= headerBytes - 4;
+}
+
+bool CSampleRecordWalker::HeaderAt(long long position, bool strict, SRecordHeader* header)
+{
+    const long long got =
+        mReader.ReadAt(position, mHeaderBytes.data(), std::min(mMaxHeaderBytes, mEnd - position));
+    return ParseHeader(mHeaderBytes.data(), got, mSkip, strict, header);
+}
+
+// Leaves the stream after the pixel data; false when the header asks for a format Photoshop
+// does not write or the pixels do not read.
+bool CSampleRecordWalker::ReadRecordPixels(const SRecordHeader& header, PixelBlock* pixels)
+{
+    const bool compressed = header.compression != 0;
+    if ((header.depth != 8 && header.depth != 16 && header.depth != 32) ||
+        (compressed && header.depth != 8))
+        return false;
+    CInStream& stream = mReader.mStream;
+    stream.SkipTo(mPosition + header.headerBytes);
+    try {
+        *pixels = mReader.ReadPixels(header.width, header.height, header.depth / 8, compressed,
+                                     mEnd - stream.GetPosition());
+    } catch (int) {
+        return false;
+    }
+    return true;
+}
+
+// Where the record after the one at mPosition starts, its pixel data ending at `dataEnd`;
+// -1 when no record boundary follows the pixels.
+long long CSampleRecordWalker::BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd)
+{
+    const long long recordEnd = mPosition + 4 + header.recordLength;
+    const bool lengthCoversData = recordEnd >= dataEnd && recordEnd <= mEnd;
+    long long next = lengthCoversData ? RecordAfter(recordEnd) : -1;
+    if (next < 0 && dataEnd <= mEnd) {
+        // The record's length is wrong, but the next record starts right after the pixels.
+        next = RecordAfter(dataEnd);
+        mReader.mDamaged = mReader.mDamaged || next >= 0;
+    }
+    if (next < 0 && lengthCoversData) {
+        // Nothing recognisable follows either way; the length is all there is to go by, and
+        // what stands there is judged as the next record.
+        next = Align4(recordEnd);
+    }
+    return next;
+}
+
+// Where the next record starts if one can follow `position`: up to three zero bytes of
+// padding, then the end of the section or a header that checks out. -1 otherwise.
+long long CSampleRecordWalker::RecordAfter(long long position)
+{
+    unsigned char pad[3] = {};
+    mReader.ReadAt(position, pad, std::min(3LL, std::max(0LL, mEnd - position)));
+    for (int k = 0; k < 4; ++k) {
+        SRecordHeader header;
+        if (position + k >= mEnd)
+            return mEnd;
+        if (HeaderAt(position + k, true, &header))
+            return position + k;
+        if (k < 3 && pad[k] != 0)
+            return -1;
+    }
+    return -1;
+}
+
+// After damage: the next place from `from` on where a record header checks out.
+long long CSampleRecordWalker::NextRecordFrom(long long from)
+{
+    mReader.mDamaged = true;
+    return mReader.FindForward(from, mEnd, mMaxHeaderBytes,
+                               [this](const unsigned char* bytes, long long available) {
+                                   SRecordHeader header;
+                                   return ParseHeader(bytes, available, mSkip, true, &header);
+                               });
+}
