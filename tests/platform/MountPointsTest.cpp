@@ -29,7 +29,6 @@ TEST(MountPoints, PathFieldsAreUnescaped)
         {"/mnt/tab\\011newline\\012end", "/mnt/tab\tnewline\nend"},
         {"/mnt/back\\134slash", "/mnt/back\\slash"},
         {"/mnt/a\\134040b", "/mnt/a\\040b"}, // a folder named "a\040b"
-        {"/mnt/caf\\303\\251", QStringLiteral("/mnt/caf\u00e9")},
         {"/mnt/latin\\351", PathFromNative(QByteArray("/mnt/latin\xe9"))},
         {"/mnt/cut\\04", "/mnt/cut\\04"},
         {"/mnt/not\\9octal", "/mnt/not\\9octal"},
@@ -63,24 +62,13 @@ TEST(MountPoints, TableLinesGiveRootMountPointAndSourceWhateverTheOptionalFields
 
 TEST(MountPoints, TheLiveTableAndMountPointChecks)
 {
-    const QSet<QString> live = CurrentMountPoints();
-    EXPECT_TRUE(live.contains(QStringLiteral("/"))) << "/proc/self/mountinfo was not read";
+    EXPECT_TRUE(CurrentMountPoints().contains(QStringLiteral("/")));
+    EXPECT_TRUE(IsMountPoint(QStringLiteral("/")));
+    EXPECT_TRUE(IsMountPoint(QStringLiteral("/proc"))); // a device of its own
     Sandbox box;
-    const QString folder = box.path(QStringLiteral("folder"));
-    QDir().mkpath(folder);
-    const struct
-    {
-        QString path;
-        bool mountPoint;
-    } cases[] = {
-        {QStringLiteral("/"), true},
-        {QStringLiteral("/proc"), true}, // a device of its own
-        {folder, false},
-        {box.write(QStringLiteral("file"), "x"), false},
-        {box.path(QStringLiteral("missing")), false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
-        EXPECT_EQ(IsMountPoint(c.path), c.mountPoint);
-    }
+    QDir().mkpath(box.path(QStringLiteral("folder")));
+    for (const QString& path :
+         {box.path(QStringLiteral("folder")), box.write(QStringLiteral("file"), "x"),
+          box.path(QStringLiteral("missing"))})
+        EXPECT_FALSE(IsMountPoint(path)) << path.toStdString();
 }

@@ -25,52 +25,40 @@ struct SavedUser
 TEST(WinePrefixes, EveryToolsPrefixesOnceInTheirOrder)
 {
     MadeUpHome home;
-    for (const char* prefix :
-         {"custom", ".wine", ".local/share/wineprefixes/b", ".local/share/wineprefixes/a",
-          ".local/share/bottles/bottles/Art",
-          ".var/app/com.usebottles.bottles/data/bottles/bottles/Flat", "Games/lutris-photoshop",
-          ".PlayOnLinux/wineprefix/Photoshop", "elsewhere/wineprefixes/moved"})
-        home.folder(QLatin1String(prefix) + QStringLiteral("/drive_c"));
+    const QString flatpak =
+        QStringLiteral(".var/app/com.usebottles.bottles/data/bottles/bottles/F");
+    const QString tools = ".local/share/wineprefixes/a .local/share/wineprefixes/b "
+                          ".local/share/bottles/bottles/Art " +
+                          flatpak + " Games/lutris-ps .PlayOnLinux/wineprefix/Photoshop";
+    for (const QString& prefix : (tools + " custom .wine elsewhere/wineprefixes/moved").split(' '))
+        home.folder(prefix + QStringLiteral("/drive_c"));
     home.folder(".local/share/wineprefixes/no-drive/dosdevices");
     home.file("Games/not-a-prefix/drive_c", "a file");
     // Tools link prefixes into each other's folders; a prefix reached twice is one.
     QFile::link(home.path(".wine"), home.path(".local/share/wineprefixes/wine-link"));
 
-    const QStringList everyTool = {".wine",
-                                   ".local/share/wineprefixes/a",
-                                   ".local/share/wineprefixes/b",
-                                   ".local/share/bottles/bottles/Art",
-                                   ".var/app/com.usebottles.bottles/data/bottles/bottles/Flat",
-                                   "Games/lutris-photoshop",
-                                   ".PlayOnLinux/wineprefix/Photoshop"};
     const struct
     {
-        const char* what;
         QString winePrefix; // "" = unset
         QString dataHome;
-        QStringList expected;
+        QString expected;
     } cases[] = {
-        {"$WINEPREFIX first", home.path("custom"), home.path(".local/share"),
-         QStringList{"custom"} + everyTool},
-        {"$WINEPREFIX naming ~/.wine", home.path(".wine/"), home.path(".local/share"), everyTool},
-        {"a relative $WINEPREFIX", "custom", home.path(".local/share"), everyTool},
-        {"a relative $XDG_DATA_HOME", "", ".local/share", everyTool},
-        {"$XDG_DATA_HOME elsewhere",
-         "",
-         home.path("elsewhere"),
-         {".wine", "elsewhere/wineprefixes/moved",
-          ".var/app/com.usebottles.bottles/data/bottles/"
-          "bottles/Flat",
-          "Games/lutris-photoshop", ".PlayOnLinux/wineprefix/Photoshop"}},
+        {home.path("custom"), home.path(".local/share"), "custom .wine " + tools},
+        {home.path(".wine/"), home.path(".local/share"), ".wine " + tools},
+        {"custom", home.path(".local/share"), ".wine " + tools}, // relative: ignored
+        {"", ".local/share", ".wine " + tools},                  // relative: the default
+        {"", home.path("elsewhere"),
+         ".wine elsewhere/wineprefixes/moved " + flatpak +
+             " Games/lutris-ps .PlayOnLinux/wineprefix/Photoshop"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.winePrefix.toStdString() + " " + c.dataHome.toStdString());
         if (c.winePrefix.isEmpty())
             qunsetenv("WINEPREFIX");
         else
             qputenv("WINEPREFIX", c.winePrefix.toUtf8());
         qputenv("XDG_DATA_HOME", c.dataHome.toUtf8());
-        EXPECT_EQ(Relative(home, WinePrefixFolders()), c.expected);
+        EXPECT_EQ(Relative(home, WinePrefixFolders()).join(' '), c.expected);
     }
 }
 
@@ -103,22 +91,11 @@ TEST(WinePrefixes, TheAdobeSupportFolderOfThePrefixsUser)
         QString expected;
     } cases[] = {
         {"one user", {"Public", "painter/AppData"}, "me", "painter/AppData/Roaming/Adobe"},
-        {"the login among several",
-         {"alice/AppData", "bob/AppData"},
-         "bob",
-         "bob/AppData/Roaming/Adobe"},
-        {"the first of several",
-         {"alice/AppData", "bob/AppData"},
-         "carol",
-         "alice/AppData/Roaming/Adobe"},
+        {"the login among several", {"al/AppData", "bo/AppData"}, "bo", "bo/AppData/Roaming/Adobe"},
+        {"the first of several", {"al/AppData", "bo/AppData"}, "cy", "al/AppData/Roaming/Adobe"},
         {"old Wine", {"Public", "old/Application Data"}, "me", "old/Application Data/Adobe"},
-        {"both layouts",
-         {"both/AppData", "both/Application Data"},
-         "me",
-         "both/AppData/Roaming/Adobe"},
         {"not made yet", {"painter"}, "me", "painter/AppData/Roaming/Adobe"},
         {"only Public", {"Public"}, "me", ""},
-        {"no users folder", {}, "me", ""},
     };
     int n = 0;
     for (const auto& c : cases) {
