@@ -57,10 +57,10 @@ enum class eExisting
 };
 
 // Fills a temporary file beside path through its descriptor and gives it path's name unless
-// that is taken by then (or whatever the name holds is to be replaced). Everything goes through the
-// name's own bytes, so a folder or file name that is not UTF-8 is written exactly as given.
-// durable: the data reaches the disk before the name says the file is complete (for copies that
-// stand for the original; exports of hundreds of images skip it).
+// that is taken by then (or, with eExisting::Replace, in place of what has the name). Everything
+// goes through the name's own bytes, so a folder or file name that is not UTF-8 is written
+// exactly as given. durable: the data reaches the disk before the name says the file is complete
+// (for copies that stand for the original; exports of hundreds of images skip it).
 bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>& fill,
                    bool durable, eExisting existing, QString* error, bool* alreadyExists)
 {
@@ -105,6 +105,7 @@ bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>
     }
     return ok;
 }
+
 bool WriteData(const QString& path, const QByteArray& data, eExisting existing, QString* error)
 {
     return CommitNewFile(

@@ -50,9 +50,6 @@ TEST(BackupVolumes, TheMountPointOfTheWholeBackupDevice)
                                     byUuid),
                   c.expected);
     }
-    EXPECT_TRUE(BackupVolumePaths(box.path(QStringLiteral("missing.json")),
-                                  box.path(QStringLiteral("mountinfo")), byUuid)
-                    .isEmpty());
 }
 
 TEST(BackupVolumes, TheSettingMovesFromItsOldNameOnce)

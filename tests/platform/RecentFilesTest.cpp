@@ -57,7 +57,6 @@ TEST(RecentFiles, OtherProgramsEntriesStayByteForByte)
     // QTemporaryDir cannot remove it.
     const auto removeLatin1 = qScopeGuard([&] { ::unlink(PathToNative(latin1).constData()); });
     const QString href = QString::fromLatin1(FileUrlFromPath(latin1).toEncoded());
-    ASSERT_TRUE(href.endsWith(QLatin1String("/caf%E9.abr")));
     const QString before =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<!-- kept -->\n"

@@ -76,7 +76,6 @@ TEST(WinePrefixes, AdobeFoldersUnderEveryProgramFilesFolder)
     EXPECT_EQ(
         Relative(home, WineAdobeApplicationsFolders(home.path("p"))),
         (QStringList{"p/drive_c/Program Files/Adobe", "p/drive_c/Program Files (x86)/ADOBE"}));
-    EXPECT_TRUE(WineAdobeApplicationsFolders(home.path("missing")).isEmpty());
 }
 
 TEST(WinePrefixes, TheAdobeSupportFolderOfThePrefixsUser)
