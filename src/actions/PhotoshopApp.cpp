@@ -1,7 +1,7 @@
 #include "actions/PhotoshopApp.h"
 
-#include "platform/NormalizePath.h"
 #include "platform/Logging.h"
+#include "platform/NormalizePath.h"
 #include "platform/PEVersionResource.h"
 #include "platform/WinePrefixes.h"
 
@@ -178,7 +178,8 @@ PhotoshopAppList FindInstalledPhotoshopApps()
                         continue;
                     const QString exe = appFolder + QLatin1Char('/') + found;
                     if (!QFileInfo(exe).isFile()) {
-                        qCWarning(lcActions).noquote() << "No bundle found for path" << exe;
+                        qCWarning(lcActions).noquote()
+                            << "No application executable found at path" << exe;
                         continue;
                     }
                     apps.push_back(
@@ -200,6 +201,6 @@ PhotoshopAppList FindInstalledPhotoshopApps()
         unique.push_back(std::move(app));
     }
     if (unique.empty())
-        qCWarning(lcActions) << "CopyAppPaths: No Handlers found for .abr file";
+        qCWarning(lcActions) << "CopyAppPaths: No application found that edits .abr files";
     return unique;
 }

@@ -196,6 +196,14 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
     out << "]}\n";
 }
 
+// How the listing keeps a read that stopped short; ErrorMessage puts it in words.
+std::optional<ReadError> ErrorOf(const ReadOutcome& outcome)
+{
+    if (!outcome.failed())
+        return std::nullopt;
+    return ReadError{outcome.outOfMemory, outcome.error.value_or(0)};
+}
+
 // Collects a read on the calling thread.
 class CollectingSink : public CBrushSink
 {
@@ -214,8 +222,7 @@ public:
     {
         mResult.finished = true;
         mResult.unsupportedVersion = outcome.unsupportedVersion;
-        if (outcome.failed())
-            mResult.error = ReadError{outcome.outOfMemory, outcome.error.value_or(0)};
+        mResult.error = ErrorOf(outcome);
     }
 
 private:
@@ -307,8 +314,7 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
             if (FileResult* r = resultFor(file)) {
                 r->finished = true;
                 r->unsupportedVersion = outcome.unsupportedVersion;
-                if (outcome.failed())
-                    r->error = ReadError{outcome.outOfMemory, outcome.error.value_or(0)};
+                r->error = ErrorOf(outcome);
             }
         });
     session->ShowFile(first.file);

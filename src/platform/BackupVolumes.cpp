@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 
-QStringList BackupVolumePaths(const QString& settingsFile, const QString& mountInfoFile)
+QStringList BackupVolumePaths(const QString& settingsFile, const QString& mountInfoFile,
+                              const QString& devicesByUuid)
 {
     QFile settings(settingsFile);
     if (!settings.open(QIODevice::ReadOnly))
@@ -17,26 +19,31 @@ QStringList BackupVolumePaths(const QString& settingsFile, const QString& mountI
     const QString uuid = document.object().value(QStringLiteral("backup_device_uuid")).toString();
     if (uuid.isEmpty())
         return {};
-    const QString device =
-        QFileInfo(QStringLiteral("/dev/disk/by-uuid/") + uuid).canonicalFilePath();
+    const QString device = QFileInfo(devicesByUuid + QLatin1Char('/') + uuid).canonicalFilePath();
     if (device.isEmpty())
         return {};
 
-    // Fields: id, parent id, major:minor, root, mount point, options, optional fields, "-",
-    // file system type, source, super options.
     QFile mountInfo(mountInfoFile);
     if (!mountInfo.open(QIODevice::ReadOnly))
         return {};
-    for (const QByteArray& line : mountInfo.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split(' ');
-        const qsizetype dash = fields.indexOf("-");
-        if (dash < 5 || dash + 2 >= fields.size())
-            continue;
-        const QString source = UnescapeMountPath(fields[dash + 2]);
-        if (QFileInfo(source).canonicalFilePath() == device && fields[3] == "/")
-            return {UnescapeMountPath(fields[4])};
-    }
+    // Only the whole file system: a bind mount of one of its folders is not the backup volume.
+    for (const MountTableEntry& entry : ParseMountTable(mountInfo.readAll()))
+        if (entry.root == QLatin1String("/") &&
+            QFileInfo(entry.source).canonicalFilePath() == device)
+            return {entry.mountPoint};
     return {};
+}
+
+bool BackupVolumesAllowed(QSettings& settings)
+{
+    const QString key = QStringLiteral("allowBackupVolumes");
+    const QString oldKey = QStringLiteral("allowTimeMachineVolumes");
+    if (settings.contains(oldKey)) {
+        if (!settings.contains(key))
+            settings.setValue(key, settings.value(oldKey));
+        settings.remove(oldKey);
+    }
+    return settings.value(key).toBool();
 }
 
 QStringList SystemLibraryFolders()

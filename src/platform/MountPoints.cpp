@@ -29,16 +29,28 @@ QString UnescapeMountPath(const QByteArray& field)
     return PathFromNative(out);
 }
 
-namespace {
-QSet<QString> ParseMountInfo(const QByteArray& table)
+QList<MountTableEntry> ParseMountTable(const QByteArray& table)
 {
-    QSet<QString> points;
-    // Fields: id parent major:minor root mount-point options ...
+    // Fields: id, parent id, major:minor, root, mount point, options, any number of optional
+    // fields, "-", file system type, source, super options.
+    QList<MountTableEntry> entries;
     for (const QByteArray& line : table.split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() > 4)
-            points.insert(UnescapeMountPath(fields[4]));
+        const qsizetype dash = fields.indexOf("-");
+        if (dash < 6 || dash + 2 >= fields.size())
+            continue;
+        entries.append({UnescapeMountPath(fields[3]), UnescapeMountPath(fields[4]),
+                        UnescapeMountPath(fields[dash + 2])});
     }
+    return entries;
+}
+
+namespace {
+QSet<QString> MountPointsIn(const QByteArray& table)
+{
+    QSet<QString> points;
+    for (const MountTableEntry& entry : ParseMountTable(table))
+        points.insert(entry.mountPoint);
     return points;
 }
 
@@ -91,7 +103,7 @@ QSet<QString> CurrentMountPoints()
     const int fd = open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {};
-    const QSet<QString> points = ParseMountInfo(ReadAll(fd));
+    const QSet<QString> points = MountPointsIn(ReadAll(fd));
     close(fd);
     return points;
 }
@@ -101,7 +113,7 @@ MountTableWatcher::MountTableWatcher(QObject* parent) : QObject(parent)
     mFD = open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
     if (mFD < 0)
         return;
-    mMountPoints = ParseMountInfo(ReadAll(mFD));
+    mMountPoints = MountPointsIn(ReadAll(mFD));
     mNotifier = new QSocketNotifier(mFD, QSocketNotifier::Exception, this);
     connect(mNotifier, &QSocketNotifier::activated, this, [this] { onChange(); });
 }
@@ -117,7 +129,7 @@ void MountTableWatcher::onChange()
 {
     // The table must be read from its start again for the kernel to clear the signal.
     lseek(mFD, 0, SEEK_SET);
-    const QSet<QString> now = ParseMountInfo(ReadAll(mFD));
+    const QSet<QString> now = MountPointsIn(ReadAll(mFD));
     QStringList changed;
     for (const QString& point : now)
         if (!mMountPoints.contains(point))

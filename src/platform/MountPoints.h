@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -13,6 +14,18 @@ bool IsMountPoint(const QString& path);
 // A path field of /proc/self/mountinfo, which escapes blanks, tabs, newlines and backslashes as
 // three octal digits.
 QString UnescapeMountPath(const QByteArray& field);
+
+// One line of /proc/self/mountinfo, the fields that matter here.
+struct MountTableEntry
+{
+    QString root;       // the folder of the file system that is mounted ("/" for all of it)
+    QString mountPoint; // where it is mounted
+    QString source;     // the device, or whatever the file system names its source
+};
+
+// The lines of a mount table in the format of /proc/self/mountinfo, in order; lines that are not
+// in that format are left out.
+QList<MountTableEntry> ParseMountTable(const QByteArray& table);
 
 // Every mount point of this process's mount namespace, read from /proc/self/mountinfo now.
 QSet<QString> CurrentMountPoints();

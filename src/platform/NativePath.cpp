@@ -1,5 +1,6 @@
 #include "platform/NativePath.h"
 
+#include <QUrl>
 #include <cstring>
 
 namespace {
@@ -111,4 +112,19 @@ QByteArray PathToNative(const QString& path)
         }
     }
     return result;
+}
+
+QUrl FileUrlFromPath(const QString& path)
+{
+    // What QUrl::fromLocalFile leaves as it is; everything else is percent-encoded.
+    return QUrl::fromEncoded("file://" + PathToNative(path).toPercentEncoding("/!$&'()*+,;=:@[]"));
+}
+
+QString PathFromFileUrl(const QUrl& url)
+{
+    if (!url.isLocalFile() || !(url.host().isEmpty() || url.host() == QLatin1String("localhost")))
+        return QString();
+    const QByteArray path =
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    return path.startsWith('/') ? PathFromNative(path) : QString();
 }

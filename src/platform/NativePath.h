@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QUrl;
+
 // Linux file names are bytes; Qt's own conversion (QFile::encodeName/decodeName) turns bytes
 // that are not UTF-8 into U+FFFD and cannot give them back, so a Latin-1 name from an old
 // archive could be shown but never opened again. Every path that crosses between the kernel
@@ -14,3 +16,11 @@ QString PathFromNative(const char* bytes, qsizetype length);
 QString PathFromNative(const QByteArray& bytes);
 QString PathFromNative(const char* nulTerminated);
 QByteArray PathToNative(const QString& path);
+
+// The same care for file:// URLs, whose paths are percent-encoded bytes: %E9 in a URL from an
+// old archive's file name must come back as that byte, where QUrl::toLocalFile would make it
+// U+FFFD. The URL of a UTF-8 path is the one QUrl::fromLocalFile gives.
+QUrl FileUrlFromPath(const QString& path);
+// The path of a file:// URL on this machine (no host, or "localhost"); empty for URLs of other
+// schemes or hosts, and for ones without an absolute path.
+QString PathFromFileUrl(const QUrl& url);

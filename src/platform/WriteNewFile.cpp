@@ -50,13 +50,19 @@ bool WriteAll(int fd, const char* data, qint64 size, QString* why)
     return true;
 }
 
+enum class eExisting
+{
+    Keep,
+    Replace,
+};
+
 // Fills a temporary file beside path through its descriptor and gives it path's name unless
-// that is taken by then. Everything goes through the name's own bytes, so a folder or file name
-// that is not UTF-8 is written exactly as given. durable: the data reaches the disk before the
-// name says the file is complete (for copies that stand for the original; exports of hundreds
-// of images skip it).
+// that is taken by then (or, with eExisting::Replace, in place of what has the name). Everything
+// goes through the name's own bytes, so a folder or file name that is not UTF-8 is written
+// exactly as given. durable: the data reaches the disk before the name says the file is complete
+// (for copies that stand for the original; exports of hundreds of images skip it).
 bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>& fill,
-                   bool durable, QString* error, bool* alreadyExists)
+                   bool durable, eExisting existing, QString* error, bool* alreadyExists)
 {
     const QByteArray target = PathToNative(path);
     const qsizetype slash = target.lastIndexOf('/');
@@ -82,7 +88,10 @@ bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>
         ok = false;
     }
     if (ok) {
-        const int result = MoveNoReplace(temporary, target);
+        const int result =
+            existing == eExisting::Replace
+                ? (std::rename(temporary.constData(), target.constData()) == 0 ? 0 : errno)
+                : MoveNoReplace(temporary, target);
         if (result != 0) {
             if (alreadyExists)
                 *alreadyExists = result == EEXIST;
@@ -95,6 +104,14 @@ bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>
         *error = why;
     }
     return ok;
+}
+
+bool WriteData(const QString& path, const QByteArray& data, eExisting existing, QString* error)
+{
+    return CommitNewFile(
+        path,
+        [&data](int fd, QString* why) { return WriteAll(fd, data.constData(), data.size(), why); },
+        false, existing, error, nullptr);
 }
 } // namespace
 
@@ -120,10 +137,12 @@ int MoveNoReplace(const QByteArray& from, const QByteArray& to)
 
 bool WriteNewFile(const QString& path, const QByteArray& data, QString* error)
 {
-    return CommitNewFile(
-        path,
-        [&data](int fd, QString* why) { return WriteAll(fd, data.constData(), data.size(), why); },
-        false, error, nullptr);
+    return WriteData(path, data, eExisting::Keep, error);
+}
+
+bool ReplaceFile(const QString& path, const QByteArray& data, QString* error)
+{
+    return WriteData(path, data, eExisting::Replace, error);
 }
 
 bool CopyToNewFile(const QString& source, const QString& destination, QString* error,
@@ -160,7 +179,7 @@ bool CopyToNewFile(const QString& source, const QString& destination, QString* e
                     return false;
             }
         },
-        true, error, alreadyExists);
+        true, eExisting::Keep, error, alreadyExists);
     ::close(in);
     return copied;
 }

@@ -8,6 +8,10 @@
 // even one that appears while we write. On failure, error says why in words.
 bool WriteNewFile(const QString& path, const QByteArray& data, QString* error);
 
+// Writes data to path the same way, through a temporary file beside it, but replaces whatever
+// file has that name: for outputs whose caller made the file before handing over its name.
+bool ReplaceFile(const QString& path, const QByteArray& data, QString* error);
+
 // Copies the file at source to destination the same way: through a temporary file beside the
 // destination, never replacing anything there, never leaving a partial file behind (a full
 // disk, a folder that turns read-only). When something already has the destination's name,

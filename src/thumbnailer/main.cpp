@@ -1,20 +1,21 @@
 // kelbrin-thumbnailer -s SIZE INPUT OUTPUT: the freedesktop.org thumbnailer interface, run by
 // file managers through share/thumbnailers/kelbrin.thumbnailer.
+#include "abr/ReadErrorText.h"
 #include "platform/NativePath.h"
+#include "platform/WriteNewFile.h"
 #include "thumbnailer/BrushThumbnail.h"
 #include "thumbnailer/ProcessLimits.h"
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageWriter>
+#include <QUrl>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 // The whole run, start-up included, should stay under half a second on any file.
@@ -39,74 +40,31 @@ void PrintUsage(FILE* to)
                  "path or a file:// URI) to OUTPUT: its first brush, or its first four.\n");
 }
 
-// A file:// URI's path, percent-decoded to the bytes the kernel knows; a plain path as it is.
-// Empty for URIs of other schemes or other hosts.
-QByteArray LocalPathBytes(const char* argument)
+// A file:// URI's path, or a plain path as it is; empty for URIs of other schemes or hosts.
+QString InputPath(const char* argument)
 {
     const QByteArray text(argument);
-    if (!text.startsWith("file:"))
-        return text;
-    QByteArray rest = text.mid(5);
-    if (rest.startsWith("//")) {
-        rest = rest.mid(2);
-        const qsizetype slash = rest.indexOf('/');
-        const QByteArray host = slash < 0 ? rest : rest.left(slash);
-        if (!host.isEmpty() && host != "localhost")
-            return QByteArray();
-        rest = slash < 0 ? QByteArray() : rest.mid(slash);
-    }
-    if (!rest.startsWith('/'))
-        return QByteArray();
-    return QByteArray::fromPercentEncoding(rest);
-}
-
-// Writes data to a temporary file beside the output and renames it into place, so a reader
-// never sees half a PNG.
-bool WriteOutput(const QByteArray& path, const QByteArray& data)
-{
-    QByteArray temporary = path + ".XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    fchmod(fd, 0644);
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n =
-            write(fd, data.constData() + done, static_cast<size_t>(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    bool written = done == data.size();
-    written = close(fd) == 0 && written;
-    if (!written || rename(temporary.constData(), path.constData()) != 0) {
-        const int saved = errno;
-        unlink(temporary.constData());
-        errno = saved;
-        return false;
-    }
-    return true;
+    if (qstrnicmp(text.constData(), "file:", 5) != 0)
+        return PathFromNative(text);
+    return PathFromFileUrl(QUrl::fromEncoded(text));
 }
 
 int Run(int size, const char* input, const char* output)
 {
-    const QByteArray inputPath = LocalPathBytes(input);
+    const QString inputPath = InputPath(input);
     if (inputPath.isEmpty()) {
         std::fprintf(stderr, "kelbrin-thumbnailer: %s is not a local file\n", input);
         return eFailure;
     }
     // A FIFO or a device named *.abr would block the read or never end.
     struct stat status;
-    if (stat(inputPath.constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (stat(PathToNative(inputPath).constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
         std::fprintf(stderr, "kelbrin-thumbnailer: %s is not a readable file\n", input);
         return eFailure;
     }
     QByteArray png;
     try {
-        const std::vector<BrushPtr> brushes =
-            ReadFirstBrushes(PathFromNative(inputPath), kSheetBrushes);
+        const std::vector<BrushPtr> brushes = ReadFirstBrushes(inputPath, kSheetBrushes);
         const QImage thumbnail = BrushThumbnail(brushes, size);
         if (thumbnail.isNull()) {
             std::fprintf(stderr, "kelbrin-thumbnailer: %s holds no brush with an image\n", input);
@@ -121,9 +79,7 @@ int Run(int size, const char* input, const char* output)
         }
     } catch (int error) {
         std::fprintf(stderr, "kelbrin-thumbnailer: cannot read brushes from %s (%s)\n", input,
-                     error == -1    ? "not a brush file, or a damaged one"
-                     : error == -39 ? "the file ends too early"
-                                    : std::strerror(-error));
+                     ReadErrorText(error).toLocal8Bit().constData());
         return eFailure;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "kelbrin-thumbnailer: %s needs more memory than a preview may use\n",
@@ -132,9 +88,12 @@ int Run(int size, const char* input, const char* output)
     }
     // Writing is quick and must not be cut short half way.
     StopDeadline();
-    if (!WriteOutput(QByteArray(output), png)) {
+    // Some file managers make the output file themselves (an empty temporary) before they run
+    // us, so whatever has its name is replaced.
+    QString why;
+    if (!ReplaceFile(PathFromNative(output), png, &why)) {
         std::fprintf(stderr, "kelbrin-thumbnailer: cannot write %s: %s\n", output,
-                     std::strerror(errno));
+                     why.toLocal8Bit().constData());
         return eFailure;
     }
     return eSuccess;

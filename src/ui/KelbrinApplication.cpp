@@ -9,12 +9,6 @@
 
 #include <QStyle>
 
-#include <boost/thread/thread.hpp>
-
-namespace {
-void DummyCall() {}
-} // namespace
-
 KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(QStringLiteral("Kelbrin"));
@@ -24,8 +18,6 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     // The launcher's name without ".desktop": docks and Wayland compositors find our icon by it.
     setDesktopFileName(QStringLiteral("org.kelbrin.Kelbrin"));
     setStyle(new KelbrinStyle(QApplication::style()->name()));
-    // Have the thread library set itself up before the worker and the folder watcher start.
-    boost::thread(DummyCall).detach();
     mPhotoshopApps = FindInstalledPhotoshopApps();
 }
 

@@ -35,7 +35,8 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
             AlwaysVisibleFolders::registerFolder(app.additionalBrushesFolderPath());
     }
     excluded << SystemLibraryFolders();
-    if (!QSettings().value(QStringLiteral("allowTimeMachineVolumes")).toBool())
+    QSettings settings;
+    if (!BackupVolumesAllowed(settings))
         excluded << BackupVolumePaths();
 
     auto* found = new FoundFileOutlineSource(excluded, QDir::homePath());

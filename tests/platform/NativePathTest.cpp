@@ -1,5 +1,6 @@
 #include "platform/NativePath.h"
 
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +44,34 @@ TEST(NativePath, InvalidBytesBecomeLoneSurrogatesNotReplacementCharacters)
     EXPECT_EQ(decoded.at(1).unicode(), 0xDCFF);
     // A lone surrogate no decoding can make is written as U+FFFD rather than as garbage.
     EXPECT_EQ(PathToNative(QString(QChar(0xD800))), QByteArray("\xef\xbf\xbd"));
+}
+
+// URLs carry the same bytes percent-encoded; those of UTF-8 names are the ones Qt makes.
+TEST(NativePath, FileUrlsCarryTheBytes)
+{
+    const QString utf8 = QStringLiteral("/data/caf\u00e9 & [1] #2 ?3 %4 ~5.abr");
+    EXPECT_EQ(FileUrlFromPath(utf8).toEncoded(), QUrl::fromLocalFile(utf8).toEncoded());
+    const QString latin1 = PathFromNative(QByteArray("/data/caf\xe9.abr"));
+    EXPECT_EQ(FileUrlFromPath(latin1).toEncoded(), "file:///data/caf%E9.abr");
+    for (const QString& path : {utf8, latin1})
+        EXPECT_EQ(PathFromFileUrl(FileUrlFromPath(path)), path);
+
+    const struct
+    {
+        const char* url;
+        QString path;
+    } urls[] = {
+        {"file:///data/caf%E9.abr", latin1},
+        {"file://localhost/data/a%20b.abr", "/data/a b.abr"},
+        {"FILE:/data/x.abr", "/data/x.abr"},
+        {"file://otherhost/data/x.abr", ""},
+        {"file:data/x.abr", ""},
+        {"sftp://host/data/x.abr", ""},
+    };
+    for (const auto& c : urls) {
+        SCOPED_TRACE(c.url);
+        EXPECT_EQ(PathFromFileUrl(QUrl::fromEncoded(c.url)), c.path);
+    }
 }
 
 } // namespace

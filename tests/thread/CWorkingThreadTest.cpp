@@ -1,9 +1,13 @@
 #include "WorkerTestUtil.h"
 
 #include <boost/thread/thread.hpp>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <linux/futex.h>
 #include <stdexcept>
 #include <string>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -88,15 +92,32 @@ TEST_P(CWorkingThreadCancel, DropsQueuedTasksAndReturnsOnceTheRunningOneHasStopp
 
 INSTANTIATE_TEST_SUITE_P(PollingOrBlocked, CWorkingThreadCancel, ::testing::Bool());
 
+namespace {
+// Whether the thread is asleep in a condition-variable wait: glibc's pthread_cond_wait sleeps in
+// futex(FUTEX_WAIT_BITSET), where locking a mutex sleeps in futex(FUTEX_WAIT) instead.
+bool AsleepInConditionWait(pid_t thread)
+{
+    std::ifstream file("/proc/self/task/" + std::to_string(thread) + "/syscall");
+    long number = -1;
+    std::string arguments[2];
+    if (!(file >> number >> arguments[0] >> arguments[1]) || number != SYS_futex)
+        return false;
+    const unsigned long operation = std::stoul(arguments[1], nullptr, 16);
+    return (operation & FUTEX_CMD_MASK) == FUTEX_WAIT_BITSET;
+}
+} // namespace
+
 // The cancelled task returns without passing an interruption point: CancelAndClear waits for
 // it all the same, and the request is still pending when the worker comes back to its queue. The
 // next task must not inherit it. To make the worst order certain, the next task is queued (from the
-// worker itself) after the cancel's sync message, so the worker reaches it without ever waiting on
-// an empty queue.
+// worker itself) only once the owner sleeps in CancelAndClear's wait, which it enters after
+// queuing the sync message: the worker then reaches the next task without ever waiting on an
+// empty queue.
 TEST(CWorkingThread, LeftOverInterruptionRequestDoesNotCancelTheNextTask)
 {
     CWorkingThread worker;
-    std::atomic<bool> started{false}, sawRequest{false}, ended{false};
+    const pid_t owner = gettid();
+    std::atomic<bool> started{false}, sawRequest{false}, ownerWaiting{false}, ended{false};
     std::atomic<bool> nextDone{false}, nextSawRequest{true};
     auto next = MakeTask([&] {
         nextSawRequest = boost::this_thread::interruption_requested();
@@ -106,7 +127,7 @@ TEST(CWorkingThread, LeftOverInterruptionRequestDoesNotCancelTheNextTask)
     worker.AddTask(MakeTask([&] {
         started = true;
         sawRequest = Eventually([] { return boost::this_thread::interruption_requested(); });
-        std::this_thread::sleep_for(250ms); // ample time for the cancel to queue its sync message
+        ownerWaiting = Eventually([owner] { return AsleepInConditionWait(owner); });
         worker.AddTask(next);
         ended = true;
     }));
@@ -114,6 +135,7 @@ TEST(CWorkingThread, LeftOverInterruptionRequestDoesNotCancelTheNextTask)
     worker.CancelAndClear();
     EXPECT_TRUE(ended);
     ASSERT_TRUE(RunsThrough(worker));
-    EXPECT_TRUE(sawRequest && nextDone);
+    ASSERT_TRUE(sawRequest && ownerWaiting) << "the order the test needs was not reached";
+    EXPECT_TRUE(nextDone);
     EXPECT_FALSE(nextSawRequest);
 }

@@ -1,5 +1,7 @@
 // Runs the installed-to-be program the way a file manager does: a size, an input path or URI
 // and an output path; the exit status and the file left behind are all a file manager sees.
+#include "platform/NativePath.h"
+#include "platform/WriteNewFile.h"
 #include "support/AbrWriter.h"
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
@@ -8,10 +10,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 struct Outcome
@@ -27,6 +31,12 @@ Outcome Thumbnail(const QStringList& arguments)
     EXPECT_TRUE(process.waitForFinished(20000)) << "the thumbnailer did not end";
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "it crashed";
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The ink of a thumbnail is black with the brush's opacity; everything else is clear.
@@ -69,6 +79,13 @@ TEST_F(ThumbnailerTest, PreviewsOfPathsAndUris)
     const QString spaced = mSandbox.path(QStringLiteral("with space %25.abr"));
     QFile::copy(TestDataPath(QStringLiteral("agpsd_tilt.abr")), spaced);
     const QString encoded = QUrl::fromLocalFile(spaced).path(QUrl::FullyEncoded);
+    // A file name that is not UTF-8 reaches the thumbnailer percent-encoded byte by byte.
+    const QString latin1 = PathFromNative(PathToNative(mSandbox.path({})) + "/caf\xe9.abr");
+    QString error;
+    ASSERT_TRUE(
+        WriteNewFile(latin1, ReadAll(TestDataPath(QStringLiteral("agpsd_tilt.abr"))), &error))
+        << error.toStdString();
+    const auto removeLatin1 = qScopeGuard([&] { ::unlink(PathToNative(latin1).constData()); });
     const struct
     {
         QString input;
@@ -84,15 +101,19 @@ TEST_F(ThumbnailerTest, PreviewsOfPathsAndUris)
         {mSandbox.write(QStringLiteral("cut.abr"), TruncatedInBrush(six, 3)), 128, {128, 128}},
         {QStringLiteral("file://") + encoded, 16, {16, 16}},
         {QStringLiteral("file://localhost") + encoded, 16, {16, 16}},
+        {QString::fromLatin1(FileUrlFromPath(latin1).toEncoded()), 24, {24, 24}},
     };
+    // Each run replaces the output of the one before: some file managers make the output file
+    // before they run the thumbnailer.
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input.toStdString());
-        QFile::remove(out());
         ASSERT_EQ(Thumbnail({"-s", QString::number(c.size), c.input, out()}).exitCode, 0);
         const QImage image(out());
         EXPECT_EQ(image.size(), c.expected);
         EXPECT_TRUE(image.hasAlphaChannel() && HasInkAndClearPixels(image));
-        EXPECT_FALSE(QDir(mSandbox.path({})).entryList({"out.png.*"}, QDir::Files).size())
+        EXPECT_FALSE(QDir(mSandbox.path({}))
+                         .entryList({"out.png.*", ".out.png.*"}, QDir::Files | QDir::Hidden)
+                         .size())
             << "a temporary file was left beside the output";
     }
 }
