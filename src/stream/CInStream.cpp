@@ -247,18 +247,24 @@ void CInStream::Rewind(unsigned long n)
     mImpl->Rewind(n);
 }
 
+namespace {
+// One element of a typed read, turned from the file's byte order by the stream.
+template <typename T> T ReadOne(CInStream& in, sizeWithLog size)
+{
+    T v;
+    in.ReadGeneric(&v, size, 1, false);
+    return v;
+}
+} // namespace
+
 unsigned char CInStream::ReadU8()
 {
-    unsigned char v;
-    ReadGeneric(&v, kSize1, 1, false);
-    return v;
+    return ReadOne<unsigned char>(*this, kSize1);
 }
 
 unsigned short CInStream::ReadU16()
 {
-    unsigned short v;
-    ReadGeneric(&v, kSize2, 1, false);
-    return v;
+    return ReadOne<unsigned short>(*this, kSize2);
 }
 
 short CInStream::ReadS16()
@@ -268,9 +274,7 @@ short CInStream::ReadS16()
 
 unsigned int CInStream::ReadU32()
 {
-    unsigned int v;
-    ReadGeneric(&v, kSize4, 1, false);
-    return v;
+    return ReadOne<unsigned int>(*this, kSize4);
 }
 
 int CInStream::ReadS32()
@@ -280,9 +284,7 @@ int CInStream::ReadS32()
 
 unsigned long long CInStream::ReadU64()
 {
-    unsigned long long v;
-    ReadGeneric(&v, kSize8, 1, false);
-    return v;
+    return ReadOne<unsigned long long>(*this, kSize8);
 }
 
 double CInStream::ReadDouble()
