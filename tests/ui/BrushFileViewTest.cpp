@@ -148,7 +148,7 @@ TEST(BrushFileView, HomeAndEndScrollToTopAndBottom)
     EXPECT_FALSE(letter.isAccepted());
 }
 
-TEST(BrushFileView, AppendingWithoutAFileDoesNothingAndClearForgetsTheFile)
+TEST(BrushFileView, AppendingCatchesUpWithTheFileAndClearForgetsIt)
 {
     Grid grid(400, 300, 4);
     grid.view->brushesAppended();
@@ -157,6 +157,14 @@ TEST(BrushFileView, AppendingWithoutAFileDoesNothingAndClearForgetsTheFile)
     EXPECT_EQ(grid.view->getBrushFile()->count(), 2u);
     EXPECT_EQ(grid.view->thumbnailAt(grid.view->thumbnailRect(1).center()), 1);
     EXPECT_EQ(grid.view->thumbnailAt(QPointF(1, 1)), -1); // in the gap
+    // Several brushes can arrive before the grid is told.
+    grid.view->getBrushFile()->addBrush(MakeBrush("c"));
+    grid.view->getBrushFile()->addBrush(MakeBrush("d"));
+    grid.view->brushesAppended();
+    grid.view->selectAll();
+    EXPECT_EQ(grid.view->selectedIndexes(), QList<int>({0, 1, 2, 3}));
+    grid.click(3, Qt::ControlModifier);
+    EXPECT_EQ(grid.view->selectedIndexes(), QList<int>({0, 1, 2}));
     grid.view->clear();
     EXPECT_EQ(grid.view->getBrushFile(), nullptr);
 }

@@ -152,6 +152,29 @@ TEST_F(OutlineSourceTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
     EXPECT_EQ(renamed.at(0).at(0).toString(), newFolder + QStringLiteral("/deep.abr"));
 }
 
+// The source knows no view: it brackets each change with signals, and the view keeps its
+// selection by path through a change that takes the selected row away and puts it back.
+TEST_F(OutlineSourceTest, TheViewKeepsItsSelectionWhenTheSelectedRowIsRebuilt)
+{
+    const QString deep = add(QStringLiteral("a/b/deep.abr"));
+    const QString sibling = add(QStringLiteral("a/sibling.abr"));
+    mView.expandAll();
+    ASSERT_TRUE(mView.selectFileByPath(deep));
+    QStringList order;
+    QObject::connect(&mSource, &OutlineSource::itemsAboutToChange, [&] { order << "about"; });
+    QObject::connect(&mSource, &QAbstractItemModel::rowsRemoved, [&] {
+        if (order.isEmpty() || order.last() != QStringLiteral("removed"))
+            order << "removed";
+    });
+    QObject::connect(&mSource, &OutlineSource::itemsDeleted, [&](const QStringList& paths) {
+        order << QStringLiteral("deleted %1").arg(paths.size());
+    });
+    QFile::remove(sibling);
+    mSource.deleteItems({sibling});
+    EXPECT_EQ(order.join(QLatin1Char(',')), QStringLiteral("about,removed,deleted 1"));
+    EXPECT_EQ(mView.getPathOfSelectedItem(), deep);
+}
+
 TEST_F(OutlineSourceTest, ExpansionAndKeysAndMenu)
 {
     add(QStringLiteral("one/two/three/x.abr"));
