@@ -223,63 +223,9 @@ void BrushWindow::saveDividers()
     settings.setValue(kBrowserDividerKey, mOutlines->pane()->sizes().value(0));
 }
 
-// --- What the controllers answer -------------------------------------------------------------
-
-QString BrushWindow::getDisplayedFilePath() const
-{
-    return mReading->displayedFilePath();
-}
-BrushFileView* BrushWindow::fileView() const
-{
-    return mReading->fileView();
-}
-bool BrushWindow::lastReadFailed() const
-{
-    return mReading->lastReadFailed();
-}
-bool BrushWindow::isReadingFile() const
-{
-    return mReading && mReading->isReadingFile();
-}
-BrushViewer* BrushWindow::viewer() const
-{
-    return mReading->viewer();
-}
 QString BrushWindow::statusText() const
 {
     return mReading->statusLabel()->text();
-}
-QString BrushWindow::exportMessage() const
-{
-    return mActions->exportMessage();
-}
-FileOutlineView* BrushWindow::getFileOutline() const
-{
-    return mOutlines->fileOutline();
-}
-FileOutlineView* BrushWindow::getInstalledFileOutline() const
-{
-    return mOutlines->installedFileOutline();
-}
-OutlineSource* BrushWindow::fileOutlineSource() const
-{
-    return mOutlines->fileOutlineSource();
-}
-OutlineSource* BrushWindow::installedFileOutlineSource() const
-{
-    return mOutlines->installedFileOutlineSource();
-}
-QLineEdit* BrushWindow::outlineFilterField() const
-{
-    return mOutlines->filterField();
-}
-const PhotoshopAppList& BrushWindow::getPhotoshopApps() const
-{
-    return mActions->apps();
-}
-void BrushWindow::setAlertHandlerForTesting(AlertHandler handler)
-{
-    mActions->setAlertHandlerForTesting(std::move(handler));
 }
 
 void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,

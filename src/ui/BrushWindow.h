@@ -1,6 +1,9 @@
 #pragma once
 
 #include "actions/PhotoshopApp.h"
+#include "ui/FileActionsController.h"
+#include "ui/OutlinesController.h"
+#include "ui/ReadingController.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -37,28 +40,34 @@ public:
     ~BrushWindow() override;
 
     // The path of the BrushFile in the grid, or "" when none is shown.
-    QString getDisplayedFilePath() const;
-    BrushFileView* fileView() const;
+    QString getDisplayedFilePath() const { return mReading->displayedFilePath(); }
+    BrushFileView* fileView() const { return mReading->fileView(); }
     // The read of the file on display stopped with an error (after its last report).
-    bool lastReadFailed() const;
+    bool lastReadFailed() const { return mReading->lastReadFailed(); }
     BottomDisplay* bottomDisplay() const { return mBottomDisplay; }
-    FileOutlineView* getFileOutline() const;
-    FileOutlineView* getInstalledFileOutline() const;
+    FileOutlineView* getFileOutline() const { return mOutlines->fileOutline(); }
+    FileOutlineView* getInstalledFileOutline() const { return mOutlines->installedFileOutline(); }
 
     // Gives the two outlines their sources (the window owns them from here) and the
     // applications brush files can be installed in; searchedFolders are named when the search
     // finds nothing.
     void setOutlineSources(FoundFileOutlineSource* found, InstalledFileOutlineSource* installed,
                            PhotoshopAppList apps, QStringList searchedFolders = {});
-    OutlineSource* fileOutlineSource() const;
-    OutlineSource* installedFileOutlineSource() const;
-    const PhotoshopAppList& getPhotoshopApps() const;
-    QLineEdit* outlineFilterField() const;
+    OutlineSource* fileOutlineSource() const { return mOutlines->fileOutlineSource(); }
+    OutlineSource* installedFileOutlineSource() const
+    {
+        return mOutlines->installedFileOutlineSource();
+    }
+    const PhotoshopAppList& getPhotoshopApps() const { return mActions->apps(); }
+    QLineEdit* outlineFilterField() const { return mOutlines->filterField(); }
 
     // Alerts go through this, so tests can answer them: message and informative text.
-    using AlertHandler = std::function<void(const QString& message, const QString& informative)>;
-    void setAlertHandlerForTesting(AlertHandler handler);
-    bool isReadingFile() const;
+    using AlertHandler = FileActionsController::AlertHandler;
+    void setAlertHandlerForTesting(AlertHandler handler)
+    {
+        mActions->setAlertHandlerForTesting(std::move(handler));
+    }
+    bool isReadingFile() const { return mReading && mReading->isReadingFile(); }
 
     void finishedQueryFirstPhase();
     // The busy indicator beside the path strip, shown while anyone still searches.
@@ -81,10 +90,10 @@ public:
     QAction* copyAction() const { return mCopyAction; }
     QAction* exportSelectedAction() const { return mExportSelectedAction; }
     QMenu* openRecentMenu() const { return mOpenRecentMenu; }
-    BrushViewer* viewer() const;
+    BrushViewer* viewer() const { return mReading->viewer(); }
     // The status line: the brush count, or the reading progress, or an export's result.
     QString statusText() const;
-    QString exportMessage() const;
+    QString exportMessage() const { return mActions->exportMessage(); }
     // The size the first window opens at on a screen with this much room.
     static QSize initialSize(const QRect& available);
     QToolBar* toolbar() const { return mToolbar; }

@@ -233,6 +233,11 @@ void ReadingController::updateStatus()
     mStatusLabel->setText(text);
 }
 
+BrushViewer* ReadingController::viewer() const
+{
+    return mViewer;
+}
+
 void ReadingController::openViewer(int index)
 {
     const BrushFilePtr& file = mFileView->getBrushFile();

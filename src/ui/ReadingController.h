@@ -54,7 +54,7 @@ public:
     // The status line: the brush count, or the reading progress.
     void updateStatus();
 
-    BrushViewer* viewer() const { return mViewer; }
+    BrushViewer* viewer() const;
     void openViewer(int index);
     void copySelectedBrush();
 
