@@ -22,7 +22,8 @@ IndexedFolder* FolderAtPath(const IndexedFolderRoots& roots, const std::string& 
 {
     for (auto& root : roots) {
         const std::string& top = root->name;
-        if (path != top && path.compare(0, top.size() + 1, top == "/" ? top : top + '/') != 0)
+        const std::string prefix = top == "/" ? top : top + '/';
+        if (path != top && path.compare(0, prefix.size(), prefix) != 0)
             continue;
         IndexedFolder* folder = root.get();
         size_t at = top.size();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMimeDatabase>
 #include <QUrl>
+#include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -327,4 +328,130 @@ TEST(FileIndex, ScopeFolderDeletedAndMadeAgainIsWatchedAgain)
     ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("scope/sub/b.abr")); }));
     Touch(box.path("scope/later.abr"));
     ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("scope/later.abr")); }));
+}
+
+TEST(FileIndex, BatchesKeepToTheirSizeLimits)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("n"));
+    for (int i = 0; i < 10; ++i)
+        Touch(box.path(QStringLiteral("n/f%1.abr").arg(i)));
+    auto query = StartQuery(box.path("n"));
+    // Timers that never fire inside the test: only the counts can let a batch out early.
+    FileIndex::BatchingParameters batching;
+    batching.first_max_num = 2;
+    batching.first_max_ms = 60000;
+    batching.progress_max_num = 3;
+    batching.progress_max_ms = 60000;
+    batching.update_max_num = 3;
+    batching.update_max_ms = 60000;
+    query->setBatchingParameters(batching);
+    QueryWatcher watcher(query.get());
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    ASSERT_FALSE(watcher.progressCounts.empty());
+    EXPECT_LE(watcher.progressCounts.front(), 2);
+    for (size_t i = 1; i < watcher.progressCounts.size(); ++i)
+        EXPECT_LE(watcher.progressCounts[i] - watcher.progressCounts[i - 1], 3) << i;
+    EXPECT_EQ(watcher.progressCounts.back(), 10);
+
+    // The third change fills an update batch: it goes out without waiting for the timer.
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(QFile::rename(box.path(QStringLiteral("n/f%1.abr").arg(i)),
+                                  box.path(QStringLiteral("n/g%1.abr").arg(i))));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.names.contains("updated"); }));
+    QStringList paths;
+    for (const IndexedFilePtr& item : watcher.changed)
+        paths << item->path();
+    paths.sort();
+    EXPECT_EQ(paths, Prefixed(box, {"n/g0.abr", "n/g1.abr", "n/g2.abr"}));
+}
+
+TEST(FileIndex, WhatGathersWhileUpdatesAreDisabledComesOutOnResume)
+{
+    Sandbox box;
+    QDir().mkpath(box.path("h"));
+    Touch(box.path("h/a.abr"));
+    auto held = StartQuery(box.path("h"), 10);
+    // Sees the same events, reports them much later than the held index would.
+    auto witness = StartQuery(box.path("h"), 300);
+    QueryWatcher heldWatcher(held.get());
+    QueryWatcher witnessWatcher(witness.get());
+    held->enableUpdates(); // without a disable before it: must not count below zero
+
+    held->disableUpdates();
+    held->execute(true);
+    witness->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return witnessWatcher.finished(); }));
+    EXPECT_TRUE(heldWatcher.names.isEmpty()) << "first-phase batches wait too";
+    held->enableUpdates();
+    ASSERT_TRUE(WaitUntil([&] { return heldWatcher.finished(); }));
+    EXPECT_EQ(heldWatcher.results(), Prefixed(box, {"h/a.abr"}));
+    const IndexedFilePtr a = heldWatcher.itemAt(box.path("h/a.abr"));
+
+    // Disabling nests: only the last enable lets the updates go.
+    held->disableUpdates();
+    held->disableUpdates();
+    held->enableUpdates();
+    heldWatcher.names.clear();
+    Touch(box.path("h/new.abr"));
+    ASSERT_TRUE(QFile::rename(box.path("h/a.abr"), box.path("h/b.abr")));
+    ASSERT_TRUE(WaitUntil([&] {
+        return witnessWatcher.added.contains(box.path("h/new.abr")) &&
+               !witnessWatcher.changed.empty();
+    }));
+    EXPECT_FALSE(heldWatcher.names.contains("updated"));
+    held->enableUpdates();
+    ASSERT_TRUE(WaitUntil([&] { return heldWatcher.names.contains("updated"); }));
+    EXPECT_EQ(heldWatcher.names, QStringList({"updated"}));
+    EXPECT_EQ(heldWatcher.added, Prefixed(box, {"h/new.abr"}));
+    EXPECT_TRUE(heldWatcher.removed.isEmpty());
+    ASSERT_EQ(heldWatcher.changed.size(), 1u);
+    EXPECT_EQ(heldWatcher.changed.front(), a);
+    EXPECT_EQ(a->path(), box.path("h/b.abr"));
+}
+
+TEST(FileIndex, MovesOntoExistingNamesAndASwappedScopeFolder)
+{
+    Sandbox box;
+    for (const char* folder : {"s/a", "s/b", "s/c/sub", "s/d", "other"})
+        QDir().mkpath(box.path(folder));
+    for (const char* file : {"s/a/one.abr", "s/b/one.abr", "s/c/sub/x.abr", "other/o.abr"})
+        Touch(box.path(file));
+    auto query = StartQuery(box.path("s"));
+    QueryWatcher watcher(query.get());
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    const IndexedFilePtr moving = watcher.itemAt(box.path("s/a/one.abr"));
+    // rename(2) itself: Qt's renames refuse to replace what is there.
+    auto replace = [&](const char* from, const char* to) {
+        return rename(QFile::encodeName(box.path(from)).constData(),
+                      QFile::encodeName(box.path(to)).constData()) == 0;
+    };
+
+    // A file moved over another: the one overwritten goes, the moved one keeps its item.
+    ASSERT_TRUE(replace("s/a/one.abr", "s/b/one.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.removed.isEmpty() && !watcher.changed.empty(); }));
+    EXPECT_EQ(watcher.removed, Prefixed(box, {"s/b/one.abr"}));
+    EXPECT_EQ(watcher.itemAt(box.path("s/b/one.abr")), moving);
+    EXPECT_EQ(watcher.results(), Prefixed(box, {"s/b/one.abr", "s/c/sub/x.abr"}));
+    watcher.clear();
+
+    // A folder moved over an empty one takes its place; its watches come along.
+    ASSERT_TRUE(replace("s/c", "s/d"));
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.changed.empty(); }));
+    EXPECT_EQ(watcher.changed.front()->path(), box.path("s/d/sub/x.abr"));
+    Touch(box.path("s/d/sub/y.abr"));
+    Touch(box.path("s/d/z.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.size() == 2; }));
+    EXPECT_EQ(watcher.results(),
+              Prefixed(box, {"s/b/one.abr", "s/d/sub/x.abr", "s/d/sub/y.abr", "s/d/z.abr"}));
+    watcher.clear();
+
+    // The scope folder swapped for another: what is now at its path is read and watched.
+    ASSERT_TRUE(QDir().rename(box.path("s"), box.path("s-old")));
+    ASSERT_TRUE(QDir().rename(box.path("other"), box.path("s")));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.results() == Prefixed(box, {"s/o.abr"}); }));
+    Touch(box.path("s/later.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("s/later.abr")); }));
 }
