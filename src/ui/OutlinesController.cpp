@@ -42,7 +42,7 @@ QWidget* OutlinesController::buildFoundPane()
     mFilterTimer->setInterval(150);
     connect(mFilterField, &QLineEdit::textChanged, mFilterTimer, qOverload<>(&QTimer::start));
     connect(mFilterTimer, &QTimer::timeout, this, [this] {
-        for (OutlineSource* source : {mFileOutlineSource, mInstalledFileOutlineSource}) {
+        for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
             if (source)
                 source->setNameFilter(mFilterField->text().trimmed());
         }
@@ -76,13 +76,21 @@ QWidget* OutlinesController::buildInstalledPane()
     return pane;
 }
 
+OutlineSource* OutlinesController::fileOutlineSource() const
+{
+    return mFileOutline->source();
+}
+
+OutlineSource* OutlinesController::installedFileOutlineSource() const
+{
+    return mInstalledFileOutline->source();
+}
+
 void OutlinesController::setSources(FoundFileOutlineSource* found,
                                     InstalledFileOutlineSource* installed, bool canInstall,
                                     QStringList searchedFolders)
 {
     mSearchedFolders = std::move(searchedFolders);
-    mFileOutlineSource = found;
-    mInstalledFileOutlineSource = installed;
     for (auto [outline, source] : {std::pair<FileOutlineView*, OutlineSource*>{mFileOutline, found},
                                    {mInstalledFileOutline, installed}}) {
         source->setParent(parent());
@@ -158,7 +166,8 @@ void OutlinesController::deselectIfSelected(FileOutlineView* outline, const QStr
 
 void OutlinesController::updatePlaceholder()
 {
-    if (!mFileOutlineSource || mFileOutlineSource->rowCount() > 0) {
+    const OutlineSource* found = fileOutlineSource();
+    if (!found || found->rowCount() > 0) {
         mPlaceholder->hide();
         return;
     }
@@ -166,7 +175,7 @@ void OutlinesController::updatePlaceholder()
     QString text;
     if (!filter.isEmpty())
         text = tr("No brush file names contain “%1”").arg(filter);
-    else if (!mFileOutlineSource->firstPhaseFinished())
+    else if (!found->firstPhaseFinished())
         text = tr("Searching for brush files…");
     else if (mSearchedFolders.isEmpty())
         text = tr("No brush files found");

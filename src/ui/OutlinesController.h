@@ -27,8 +27,8 @@ public:
     QSplitter* pane() const { return mPane; }
     FileOutlineView* fileOutline() const { return mFileOutline; }
     FileOutlineView* installedFileOutline() const { return mInstalledFileOutline; }
-    OutlineSource* fileOutlineSource() const { return mFileOutlineSource; }
-    OutlineSource* installedFileOutlineSource() const { return mInstalledFileOutlineSource; }
+    OutlineSource* fileOutlineSource() const;
+    OutlineSource* installedFileOutlineSource() const;
     QLineEdit* filterField() const { return mFilterField; }
     QLabel* installedTitle() const { return mInstalledTitle; }
 
@@ -69,8 +69,6 @@ private:
     FileOutlineView* mInstalledFileOutline = nullptr;
     QLabel* mPlaceholder = nullptr;
     QLabel* mInstalledTitle = nullptr;
-    OutlineSource* mFileOutlineSource = nullptr;
-    OutlineSource* mInstalledFileOutlineSource = nullptr;
     QStringList mSearchedFolders;
     bool mShowingAllFolders = false;
 };
