@@ -1,0 +1,86 @@
+#include "convert/PackWriter.h"
+
+#include "convert/KritaBundle.h"
+#include "platform/NativePath.h"
+#include "platform/WriteNewFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+PackWriteResult Failed(const QString& path, const QString& error)
+{
+    return {PackWriteResult::Status::Failed, path, error};
+}
+
+// Renames the finished temporary into place; a name already taken is a duplicate, not an
+// error, and the temporary goes either way.
+PackWriteResult MoveIntoPlace(const QString& temporary, const QString& destination)
+{
+    const int error = MoveNoReplace(PathToNative(temporary), PathToNative(destination));
+    if (error == 0)
+        return {PackWriteResult::Status::Written, destination, QString()};
+    if (error == EEXIST || error == ENOTEMPTY)
+        return {PackWriteResult::Status::AlreadyExists, destination, QString()};
+    return Failed(destination, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+bool Exists(const QString& path)
+{
+    return QFileInfo(path).exists() || QFileInfo(path).isSymLink();
+}
+} // namespace
+
+PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
+{
+    const QString destination = QDir(folder).filePath(pack.name);
+    if (Exists(destination))
+        return {PackWriteResult::Status::AlreadyExists, destination, QString()};
+    if (!QDir().mkpath(folder))
+        return Failed(destination, QStringLiteral("cannot make the folder %1").arg(folder));
+    QTemporaryDir temporary(QDir(folder).filePath(QStringLiteral(".") + pack.name));
+    if (!temporary.isValid())
+        return Failed(destination, temporary.errorString());
+    for (const PackEntry& entry : pack.entries) {
+        QString error;
+        if (!WriteNewFile(QDir(temporary.path()).filePath(entry.fileName), entry.bytes, &error))
+            return Failed(destination, error);
+    }
+    // QTemporaryDir made it private; the pack is read by the applications like any folder.
+    QFile::setPermissions(temporary.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::ExeOther);
+    PackWriteResult result = MoveIntoPlace(temporary.path(), destination);
+    if (result.status == PackWriteResult::Status::Written)
+        temporary.setAutoRemove(false);
+    return result;
+}
+
+PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
+                                const QString& sourcePath)
+{
+    const QString destination = QDir(folder).filePath(pack.name + QStringLiteral(".bundle"));
+    if (Exists(destination))
+        return {PackWriteResult::Status::AlreadyExists, destination, QString()};
+    if (!QDir().mkpath(folder))
+        return Failed(destination, QStringLiteral("cannot make the folder %1").arg(folder));
+    QTemporaryDir temporary(QDir(folder).filePath(QStringLiteral(".") + pack.name));
+    if (!temporary.isValid())
+        return Failed(destination, temporary.errorString());
+    KritaBundle::Contents contents;
+    contents.title = pack.name;
+    contents.description = QStringLiteral("Brushes converted by Kelbrin from %1")
+                               .arg(QFileInfo(sourcePath).fileName());
+    contents.preview = pack.preview;
+    for (const PackEntry& entry : pack.entries)
+        contents.resources.push_back({entry.mediaType, entry.fileName, entry.bytes});
+    const QString written = QDir(temporary.path()).filePath(QStringLiteral("pack.bundle"));
+    QString error;
+    if (!KritaBundle::write(written, contents, &error))
+        return Failed(destination, error);
+    return MoveIntoPlace(written, destination);
+}
