@@ -1,8 +1,61 @@
 #include "actions/BrushInstaller.h"
 
+#include "abr/ReadWholeBrushFile.h"
+#include "convert/PackWriter.h"
 #include "platform/WriteNewFile.h"
 
 #include <QFileInfo>
+
+namespace {
+// GIMP and Krita get the brushes in their own formats; they read brush files only in part.
+std::optional<PackTarget> ConversionFor(const PhotoshopApp& app)
+{
+    switch (app.kind()) {
+    case PhotoshopApp::Kind::Gimp:
+        return PackTarget::Gimp;
+    case PhotoshopApp::Kind::Krita:
+        return PackTarget::Krita;
+    case PhotoshopApp::Kind::Photoshop:
+    case PhotoshopApp::Kind::Elements:
+        break;
+    }
+    return std::nullopt;
+}
+
+BrushInstaller::Outcome InstallPack(const QString& path, const PhotoshopApp& app, PackTarget target,
+                                    std::optional<WholeBrushFile>& read)
+{
+    using eResult = BrushInstaller::Outcome::eResult;
+    if (!read)
+        read = ReadWholeBrushFile(path);
+    BrushInstaller::Outcome outcome;
+    if (read->file->count() == 0) {
+        outcome.result = eResult::Failed;
+        outcome.destination = app.brushesFolderPath();
+        outcome.reason = QStringLiteral("no brushes could be read from the file");
+        return outcome;
+    }
+    const BrushPack pack = BuildBrushPack(*read->file, target);
+    // Krita 5 takes bundles from its resource folder itself.
+    const PackWriteResult written = target == PackTarget::Gimp
+                                        ? WritePackFolder(pack, app.brushesFolderPath())
+                                        : WritePackBundle(pack, app.appFolderPath(), path);
+    outcome.destination = written.path;
+    switch (written.status) {
+    case PackWriteResult::Status::Written:
+        outcome.result = eResult::Installed;
+        break;
+    case PackWriteResult::Status::AlreadyExists:
+        outcome.result = eResult::Duplicate;
+        break;
+    case PackWriteResult::Status::Failed:
+        outcome.result = eResult::Failed;
+        outcome.reason = written.error;
+        break;
+    }
+    return outcome;
+}
+} // namespace
 
 BrushInstaller::Report BrushInstaller::installItem(const QString& path,
                                                    const PhotoshopAppList& apps)
@@ -12,22 +65,23 @@ BrushInstaller::Report BrushInstaller::installItem(const QString& path,
         return report;
     const QString name = QFileInfo(path).fileName();
     int failures = 0, duplicates = 0;
+    std::optional<WholeBrushFile> read; // once, for every application that converts
     for (const PhotoshopApp& app : apps) {
         Outcome outcome;
-        outcome.destination = app.brushesFolderPath() + QLatin1Char('/') + name;
-        bool exists = false;
-        if (CopyToNewFile(path, outcome.destination, &outcome.reason, &exists)) {
-            outcome.result = Outcome::eResult::Installed;
+        if (const std::optional<PackTarget> target = ConversionFor(app)) {
+            outcome = InstallPack(path, app, *target, read);
         } else {
-            ++failures;
-            if (exists) {
-                ++duplicates;
-                outcome.result = Outcome::eResult::Duplicate;
-                outcome.reason.clear();
-            } else {
+            outcome.destination = app.brushesFolderPath() + QLatin1Char('/') + name;
+            bool exists = false;
+            if (CopyToNewFile(path, outcome.destination, &outcome.reason, &exists))
+                outcome.result = Outcome::eResult::Installed;
+            else if (exists)
+                outcome = {Outcome::eResult::Duplicate, outcome.destination, QString()};
+            else
                 outcome.result = Outcome::eResult::Failed;
-            }
         }
+        failures += outcome.result != Outcome::eResult::Installed ? 1 : 0;
+        duplicates += outcome.result == Outcome::eResult::Duplicate ? 1 : 0;
         report.outcomes.push_back(outcome);
     }
     report.alertKey = alertKeyFor(int(apps.size()), failures, duplicates);

@@ -5,9 +5,11 @@
 #include <QString>
 #include <vector>
 
-// Copies a brush file into the brush presets folder of every installed application. A file of
-// the same name there is never replaced (a duplicate), and a copy that fails leaves nothing
-// behind. The window turns a report with failures into one alert; kelbrin-cli prints it.
+// Installs a brush file in every installed application: Photoshop's get a copy in their brush
+// presets folder; GIMP and Krita get the brushes converted into their own formats, as a pack
+// named after the file (GIMP: a folder in its brushes folder; Krita: a bundle in its resource
+// folder). Nothing there is ever replaced (a duplicate), and a failure leaves nothing behind. The
+// window turns a report with failures into one alert; kelbrin-cli prints it.
 class BrushInstaller
 {
 public:
