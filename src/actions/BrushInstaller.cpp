@@ -28,18 +28,19 @@ BrushInstaller::Outcome InstallPack(const QString& path, const PhotoshopApp& app
     using eResult = BrushInstaller::Outcome::eResult;
     if (!read)
         read = ReadWholeBrushFile(path);
+    // Krita 5 takes bundles from its resource folder itself.
+    const bool gimp = target == PackTarget::Gimp;
+    const QString folder = gimp ? app.brushesFolderPath() : app.appFolderPath();
     BrushInstaller::Outcome outcome;
     if (read->file->count() == 0) {
         outcome.result = eResult::Failed;
-        outcome.destination = app.brushesFolderPath();
+        outcome.destination = PackDestination(folder, PackNameForFile(path), target);
         outcome.reason = QStringLiteral("no brushes could be read from the file");
         return outcome;
     }
     const BrushPack pack = BuildBrushPack(*read->file, target);
-    // Krita 5 takes bundles from its resource folder itself.
-    const PackWriteResult written = target == PackTarget::Gimp
-                                        ? WritePackFolder(pack, app.brushesFolderPath())
-                                        : WritePackBundle(pack, app.appFolderPath(), path);
+    const PackWriteResult written =
+        gimp ? WritePackFolder(pack, folder) : WritePackBundle(pack, folder, path);
     outcome.destination = written.path;
     switch (written.status) {
     case PackWriteResult::Status::Written:

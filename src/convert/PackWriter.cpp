@@ -34,9 +34,15 @@ bool Exists(const QString& path)
 }
 } // namespace
 
+QString PackDestination(const QString& folder, const QString& packName, PackTarget target)
+{
+    return QDir(folder).filePath(target == PackTarget::Gimp ? packName
+                                                            : packName + QStringLiteral(".bundle"));
+}
+
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
 {
-    const QString destination = QDir(folder).filePath(pack.name);
+    const QString destination = PackDestination(folder, pack.name, PackTarget::Gimp);
     if (Exists(destination))
         return {PackWriteResult::Status::AlreadyExists, destination, QString()};
     if (!QDir().mkpath(folder))
@@ -63,7 +69,7 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
 PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                 const QString& sourcePath)
 {
-    const QString destination = QDir(folder).filePath(pack.name + QStringLiteral(".bundle"));
+    const QString destination = PackDestination(folder, pack.name, PackTarget::Krita);
     if (Exists(destination))
         return {PackWriteResult::Status::AlreadyExists, destination, QString()};
     if (!QDir().mkpath(folder))

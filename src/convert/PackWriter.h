@@ -19,6 +19,9 @@ struct PackWriteResult
     QString error; // why it failed, in words
 };
 
+// Where a pack of that name goes in folder: a folder for GIMP, a .bundle for Krita.
+QString PackDestination(const QString& folder, const QString& packName, PackTarget target);
+
 // GIMP: the folder folder/<pack>/ holding the pack's files (GIMP's brush folders take
 // subfolders, and name a tag after each).
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder);
