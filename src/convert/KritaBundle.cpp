@@ -39,53 +39,58 @@ QString NameProblem(const KritaBundle::Contents& contents)
     return {};
 }
 
-QByteArray MetaXml(const KritaBundle::Contents& contents, const QDateTime& created)
+// An XML document whose root element is written by body, in namespace ns with the prefix.
+template <typename Body>
+QByteArray XmlDocument(const QString& ns, const QString& prefix, const QString& root, Body body)
 {
     QByteArray xml;
     QXmlStreamWriter out(&xml);
     out.setAutoFormatting(true);
     out.writeStartDocument();
-    out.writeNamespace(kMetaNs, QStringLiteral("meta"));
-    out.writeNamespace(kDcNs, QStringLiteral("dc"));
-    out.writeStartElement(kMetaNs, QStringLiteral("meta"));
-    out.writeTextElement(kMetaNs, QStringLiteral("generator"), QStringLiteral("Kelbrin"));
-    out.writeTextElement(kMetaNs, QStringLiteral("bundle-version"), QStringLiteral("1"));
-    out.writeTextElement(kDcNs, QStringLiteral("title"), contents.title);
-    out.writeTextElement(kDcNs, QStringLiteral("description"), contents.description);
-    out.writeTextElement(kMetaNs, QStringLiteral("creation-date"),
-                         created.toUTC().toString(Qt::ISODate));
+    out.writeNamespace(ns, prefix);
+    out.writeStartElement(ns, root);
+    body(out);
     out.writeEndDocument();
     return xml;
 }
 
+QByteArray MetaXml(const KritaBundle::Contents& contents, const QDateTime& created)
+{
+    return XmlDocument(
+        kMetaNs, QStringLiteral("meta"), QStringLiteral("meta"), [&](QXmlStreamWriter& out) {
+            out.writeNamespace(kDcNs, QStringLiteral("dc"));
+            out.writeTextElement(kMetaNs, QStringLiteral("generator"), QStringLiteral("Kelbrin"));
+            out.writeTextElement(kMetaNs, QStringLiteral("bundle-version"), QStringLiteral("1"));
+            out.writeTextElement(kDcNs, QStringLiteral("title"), contents.title);
+            out.writeTextElement(kDcNs, QStringLiteral("description"), contents.description);
+            out.writeTextElement(kMetaNs, QStringLiteral("creation-date"),
+                                 created.toUTC().toString(Qt::ISODate));
+        });
+}
+
 QByteArray ManifestXml(const KritaBundle::Contents& contents)
 {
-    QByteArray xml;
-    QXmlStreamWriter out(&xml);
-    out.setAutoFormatting(true);
-    out.writeStartDocument();
-    out.writeNamespace(kManifestNs, QStringLiteral("manifest"));
-    out.writeStartElement(kManifestNs, QStringLiteral("manifest"));
-    out.writeAttribute(kManifestNs, QStringLiteral("version"), QStringLiteral("1.2"));
-    out.writeEmptyElement(kManifestNs, QStringLiteral("file-entry"));
-    out.writeAttribute(kManifestNs, QStringLiteral("media-type"),
-                       QLatin1StringView(KritaBundle::kMimeType));
-    out.writeAttribute(kManifestNs, QStringLiteral("full-path"), QStringLiteral("/"));
-    for (const KritaBundle::Resource& resource : contents.resources) {
-        out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
-        out.writeAttribute(kManifestNs, QStringLiteral("media-type"), resource.mediaType);
-        out.writeAttribute(kManifestNs, QStringLiteral("full-path"), ResourcePath(resource));
-        out.writeAttribute(
-            kManifestNs, QStringLiteral("md5sum"),
-            QString::fromLatin1(
-                QCryptographicHash::hash(resource.bytes, QCryptographicHash::Md5).toHex()));
-        out.writeStartElement(kManifestNs, QStringLiteral("tags"));
-        out.writeTextElement(kManifestNs, QStringLiteral("tag"), contents.title);
-        out.writeEndElement();
-        out.writeEndElement();
-    }
-    out.writeEndDocument();
-    return xml;
+    const QString manifest = QStringLiteral("manifest");
+    return XmlDocument(kManifestNs, manifest, manifest, [&](QXmlStreamWriter& out) {
+        out.writeAttribute(kManifestNs, QStringLiteral("version"), QStringLiteral("1.2"));
+        out.writeEmptyElement(kManifestNs, QStringLiteral("file-entry"));
+        out.writeAttribute(kManifestNs, QStringLiteral("media-type"),
+                           QLatin1StringView(KritaBundle::kMimeType));
+        out.writeAttribute(kManifestNs, QStringLiteral("full-path"), QStringLiteral("/"));
+        for (const KritaBundle::Resource& resource : contents.resources) {
+            out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
+            out.writeAttribute(kManifestNs, QStringLiteral("media-type"), resource.mediaType);
+            out.writeAttribute(kManifestNs, QStringLiteral("full-path"), ResourcePath(resource));
+            out.writeAttribute(
+                kManifestNs, QStringLiteral("md5sum"),
+                QString::fromLatin1(
+                    QCryptographicHash::hash(resource.bytes, QCryptographicHash::Md5).toHex()));
+            out.writeStartElement(kManifestNs, QStringLiteral("tags"));
+            out.writeTextElement(kManifestNs, QStringLiteral("tag"), contents.title);
+            out.writeEndElement();
+            out.writeEndElement();
+        }
+    });
 }
 
 QByteArray PreviewPng(const QImage& picture)
