@@ -61,8 +61,6 @@ TEST(KritaLoadsBundle, EveryBrushArrivesUnderItsOwnName)
                                            {QStringLiteral("Spray \U0001F58C"), {1, 40}}};
     KritaBundle::Contents pack;
     pack.title = QStringLiteral("Kelbrin Pack 筆");
-    pack.description = QStringLiteral("Converted from Kelbrin Pack 筆.abr");
-    pack.preview = Tip(64, 64);
     for (const auto& [name, size] : brushes) {
         pack.resources.push_back(
             {QStringLiteral("brushes"),
