@@ -7,10 +7,14 @@ packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libboost-dev libboost-thread-dev libboost-chrono-dev
+  libquazip1-qt6-dev  # Krita's resource bundles are ZIP archives
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
   scdoc desktop-file-utils appstream
+  # The convert tests hand Kelbrin's bundles to Krita itself (kritarunner, whose Python needs
+  # PyQt5): about 110 MB to download, 285 MB installed.
+  krita python3-pyqt5
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime; `make bench` compares discovery
 # with fd-find's fdfind.
