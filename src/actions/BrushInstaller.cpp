@@ -59,14 +59,14 @@ BrushInstaller::Outcome InstallPack(const QString& path, const PhotoshopApp& app
 } // namespace
 
 BrushInstaller::Report BrushInstaller::installItem(const QString& path,
-                                                   const PhotoshopAppList& apps)
+                                                   const PhotoshopAppList& apps,
+                                                   std::optional<WholeBrushFile> read)
 {
     Report report;
     if (path.isEmpty())
         return report;
     const QString name = QFileInfo(path).fileName();
     int failures = 0, duplicates = 0;
-    std::optional<WholeBrushFile> read; // once, for every application that converts
     for (const PhotoshopApp& app : apps) {
         Outcome outcome;
         if (const std::optional<PackTarget> target = ConversionFor(app)) {
@@ -89,6 +89,39 @@ BrushInstaller::Report BrushInstaller::installItem(const QString& path,
     if (failures > duplicates)
         report.informativeKey = QStringLiteral("brushes-check-permissions");
     return report;
+}
+
+bool BrushInstaller::converts(const PhotoshopAppList& apps)
+{
+    return std::any_of(apps.begin(), apps.end(),
+                       [](const PhotoshopApp& app) { return ConversionFor(app).has_value(); });
+}
+
+BrushInstaller::ConversionSummary BrushInstaller::summarize(const WholeBrushFile& read,
+                                                            const PhotoshopAppList& apps)
+{
+    ConversionSummary summary;
+    for (const PhotoshopApp& app : apps) {
+        const std::optional<PackTarget> target = ConversionFor(app);
+        if (!target)
+            continue;
+        const QString name =
+            *target == PackTarget::Gimp ? QStringLiteral("GIMP") : QStringLiteral("Krita");
+        const BrushPack pack = BuildBrushPack(*read.file, *target);
+        const QString line = name + QStringLiteral(": ") + pack.countsText();
+        summary.lines << line;
+        for (const PackedBrush& brush : pack.brushes) {
+            if (brush.outcome != PackedBrush::Outcome::Kept)
+                summary.details << QStringLiteral("%1, brush %2 %3: %4 (%5)")
+                                       .arg(name)
+                                       .arg(brush.index)
+                                       .arg(brush.name.isEmpty() ? QStringLiteral("(no name)")
+                                                                 : brush.name,
+                                            OutcomeName(brush.outcome),
+                                            brush.what.join(QStringLiteral(", ")));
+        }
+    }
+    return summary;
 }
 
 QString BrushInstaller::alertKeyFor(int appCount, int failures, int duplicates)

@@ -30,23 +30,12 @@ QString StatusName(const Converted& c)
     return QStringLiteral("failed");
 }
 
-QString CountsText(const BrushPack& pack)
-{
-    const int brushes = int(pack.entries.size());
-    QString text = QStringLiteral("%1 %2").arg(brushes).arg(brushes == 1 ? "brush" : "brushes");
-    if (const int changed = pack.count(PackedBrush::Outcome::Changed))
-        text += QStringLiteral(", %1 changed").arg(changed);
-    if (const int dropped = pack.count(PackedBrush::Outcome::NotCarried))
-        text += QStringLiteral(", %1 not carried").arg(dropped);
-    return text;
-}
-
 void PrintPlain(const Converted& c, CliStreams io)
 {
     const QString path = Printable(c.written.path);
     switch (c.written.status) {
     case PackWriteResult::Status::Written:
-        io.out << "wrote " << path << " (" << CountsText(c.pack) << ")\n";
+        io.out << "wrote " << path << " (" << c.pack.countsText() << ")\n";
         break;
     case PackWriteResult::Status::AlreadyExists:
         io.out << "exists " << path << "; not replaced\n";

@@ -68,6 +68,18 @@ int BrushPack::count(PackedBrush::Outcome outcome) const
                              [outcome](const PackedBrush& b) { return b.outcome == outcome; }));
 }
 
+QString BrushPack::countsText() const
+{
+    const int written = int(entries.size());
+    QString text = QStringLiteral("%1 %2").arg(written).arg(
+        written == 1 ? QStringLiteral("brush") : QStringLiteral("brushes"));
+    if (const int changed = count(PackedBrush::Outcome::Changed))
+        text += QStringLiteral(", %1 changed").arg(changed);
+    if (const int dropped = count(PackedBrush::Outcome::NotCarried))
+        text += QStringLiteral(", %1 not carried").arg(dropped);
+    return text;
+}
+
 BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
 {
     BrushPack pack;

@@ -53,6 +53,8 @@ struct BrushPack
     QImage preview;
 
     int count(PackedBrush::Outcome outcome) const;
+    // "37 brushes, 5 changed, 1 not carried": what the pack holds, in words.
+    QString countsText() const;
 };
 
 BrushPack BuildBrushPack(const BrushFile& file, PackTarget target);
