@@ -11,6 +11,7 @@ packages=(
   shared-mime-info xvfb xauth
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
   scdoc desktop-file-utils appstream
+  gimp  # gimp-console-2.10: the conversion test has GIMP load the brushes Kelbrin writes for it
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime; `make bench` compares discovery
 # with fd-find's fdfind.
