@@ -200,20 +200,20 @@ TEST(GimpJudge, LoadsEveryConvertedBrushAndPaintsTheComputedTipsLikeKelbrin)
 {
     SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     if (QStandardPaths::findExecutable(kGimp).isEmpty())
-        GTEST_SKIP() << kGimp.toStdString() << " is not installed (scripts/install-deps.sh)";
+        GTEST_SKIP() << kGimp.toStdString() << " is not installed (Debian package gimp)";
 
     // Sizes that come out odd, so that both centre the tips on a pixel. The differences left
     // are GIMP's own: its soft edge follows another curve than Kelbrin's straight pieces, and
     // it antialiases hard edges in quarters (0, 64, 128, 191, 255), worst at the thin ends of
     // a squashed tip.
     const std::vector<ComputedCase> computed = {
-        {QStringLiteral("Soft"), {43, 100, 0, 0}, 32, 10},
+        {QStringLiteral("Soft ü"), {43, 100, 0, 0}, 32, 10},
         {QStringLiteral("Hard"), {41, 100, 0, 100}, 64, 3},
         {QStringLiteral("Squashed"), {61, 20, 0, 100}, 120, 5},
         {QStringLiteral("Turned"), {62, 30, -50, 60}, 38, 14},
     };
     const std::vector<GimpBrushFile::Contents> sampled = {
-        {QStringLiteral("Ramp"), Ramp(37, 23), 30},
+        {QStringLiteral("Kreide \"ü\" 筆"), Ramp(37, 23), 30},
         {QStringLiteral("Dot"), Ramp(1, 1), 100},
     };
 
