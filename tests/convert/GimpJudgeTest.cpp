@@ -23,18 +23,11 @@ namespace {
 
 const QString kGimp = QStringLiteral("gimp-console-2.10");
 
-struct GimpMask
-{
-    int width = 0;
-    int height = 0;
-    QByteArray ink; // 255 = full paint, rows packed
-};
-
 struct GimpReport
 {
-    QStringList brushes;               // every brush GIMP loaded
-    std::map<QString, GimpMask> masks; // of those asked for
-    double seconds = 0;                // from start to exit
+    QStringList brushes;             // every brush GIMP loaded
+    std::map<QString, QImage> masks; // of those asked for; 255 is full paint
+    double seconds = 0;              // from start to exit
 };
 
 QString SchemeString(const QString& text)
@@ -113,16 +106,15 @@ std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringL
         if (!line.startsWith(QLatin1String("M ")) || i + 1 >= lines.size())
             continue;
         const QStringList fields = line.split(QLatin1Char(' '));
-        GimpMask& mask = report.masks[line.section(QLatin1Char(' '), 3)];
-        mask.width = fields.value(1).toInt();
-        mask.height = fields.value(2).toInt();
-        for (const QByteArray& value : lines[++i].split(' '))
-            if (!value.isEmpty())
-                mask.ink += char(value.toInt());
+        QImage mask(fields.value(1).toInt(), fields.value(2).toInt(), QImage::Format_Grayscale8);
+        const QList<QByteArray> values = lines[++i].trimmed().split(' ');
+        if (mask.isNull() || values.size() != qsizetype(mask.width()) * mask.height())
+            return QStringLiteral("GIMP's mask of %1 is cut short").arg(line);
+        for (int y = 0; y < mask.height(); ++y)
+            for (int x = 0; x < mask.width(); ++x)
+                mask.scanLine(y)[x] = uchar(values[qsizetype(y) * mask.width() + x].toInt());
+        report.masks[line.section(QLatin1Char(' '), 3)] = mask;
     }
-    for (const auto& [name, mask] : report.masks)
-        if (mask.ink.size() != qsizetype(mask.width) * mask.height)
-            return QStringLiteral("GIMP's mask of %1 is cut short").arg(name);
     if (report.masks.size() != size_t(names.size()))
         return QStringLiteral("GIMP answered for %1 of %2 brushes:\n")
                    .arg(report.masks.size())
@@ -139,28 +131,20 @@ struct InkDifference
 
 // Kelbrin's ink against GIMP's mask, centre on centre. GIMP centres its masks on a pixel; the
 // tips here are chosen so that Kelbrin's drawings come out odd-sized and centred on one too.
-InkDifference Compare(const BrushBitmap& kelbrin, const GimpMask& gimp)
+InkDifference Compare(const QImage& kelbrin, const QImage& gimp)
 {
-    auto kelbrinInk = [&](int i, int j) {
-        return i >= 0 && j >= 0 && i < kelbrin.width && j < kelbrin.height
-                   ? int(kelbrin.sample<unsigned char>(i, j))
-                   : 0;
+    const QSize size = kelbrin.size().expandedTo(gimp.size());
+    auto centred = [&](const QImage& image) { // copy() fills what lies outside with 0, no ink
+        return image.copy(
+            QRect(QPoint((image.width() - size.width()) / 2, (image.height() - size.height()) / 2),
+                  size));
     };
-    auto gimpInk = [&](int i, int j) {
-        return i >= 0 && j >= 0 && i < gimp.width && j < gimp.height
-                   ? int(uchar(gimp.ink[qsizetype(j) * gimp.width + i]))
-                   : 0;
-    };
-    const int dx = (gimp.width - kelbrin.width) / 2;
-    const int dy = (gimp.height - kelbrin.height) / 2;
+    const QImage a = centred(kelbrin), b = centred(gimp);
     InkDifference difference;
     int counted = 0;
-    const int left = std::min(0, -dx), top = std::min(0, -dy);
-    const int right = std::max(kelbrin.width, gimp.width - dx);
-    const int bottom = std::max(kelbrin.height, gimp.height - dy);
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x) {
-            const int k = kelbrinInk(x, y), g = gimpInk(x + dx, y + dy);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const int k = a.constScanLine(y)[x], g = b.constScanLine(y)[x];
             if (k == 0 && g == 0)
                 continue;
             difference.max = std::max(difference.max, std::abs(k - g));
@@ -234,22 +218,20 @@ TEST(GimpJudge, LoadsEveryConvertedBrushAndPaintsTheComputedTipsLikeKelbrin)
     for (const QString& name : names)
         EXPECT_TRUE(report.brushes.contains(name)) << name.toStdString();
 
-    for (const GimpBrushFile::Contents& contents : sampled) {
-        const GimpMask& mask = report.masks.at(contents.name);
-        const QImage seen(reinterpret_cast<const uchar*>(mask.ink.constData()), mask.width,
-                          mask.height, mask.width, QImage::Format_Grayscale8);
-        EXPECT_TRUE(seen == contents.tip) << contents.name.toStdString();
-    }
+    for (const GimpBrushFile::Contents& contents : sampled)
+        EXPECT_TRUE(report.masks.at(contents.name) == contents.tip) << contents.name.toStdString();
     for (const ComputedCase& c : computed) {
         const auto brush =
             ComputedBrush::brushWithName(c.name, c.tip.diameter, c.tip.roundnessInPercent,
                                          c.tip.angleInDegrees, c.tip.hardnessInPercent);
         const auto ink = getBitmapImageRep(brush);
         ASSERT_TRUE(ink);
-        const GimpMask& mask = report.masks.at(c.name);
-        const InkDifference difference = Compare(*ink, mask);
+        const QImage kelbrin(ink->samples, ink->width, ink->height, ink->bytesPerRow(),
+                             QImage::Format_Grayscale8);
+        const QImage& mask = report.masks.at(c.name);
+        const InkDifference difference = Compare(kelbrin, mask);
         std::cout << c.name.toStdString() << ": Kelbrin " << ink->width << "x" << ink->height
-                  << ", GIMP " << mask.width << "x" << mask.height << ", max " << difference.max
+                  << ", GIMP " << mask.width() << "x" << mask.height() << ", max " << difference.max
                   << ", mean " << difference.mean << "\n";
         EXPECT_LE(difference.max, c.maxDifference) << c.name.toStdString();
         EXPECT_LE(difference.mean, c.meanDifference) << c.name.toStdString();
