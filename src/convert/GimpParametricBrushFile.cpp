@@ -12,8 +12,9 @@ constexpr int kMaxNameBytes = 255;
 // GIMP's soft edge falls off along a curve of its own that ends at the radius, while Kelbrin's
 // runs in straight pieces out past the diameter. For each hardness from 0 to 100 % in steps of
 // 5, the radius (in halves of the diameter) and GIMP hardness whose mask, as GIMP 2.10 draws
-// it, lies closest to Kelbrin's drawing: within 17 grey levels for the softest tips, 27 for
-// the middle ones, 35 at 90 % and 68 at 95 %, where GIMP's curve cannot turn as sharply.
+// it, lies closest to Kelbrin's drawing along a line through the centre: within 17 grey levels
+// for the softest tips, 27 for the middle ones, 35 at 90 % and 68 at 95 %, where GIMP's curve
+// cannot turn as sharply. With the diameter as the radius, they lay up to 220 levels apart.
 struct SoftEdge
 {
     double radius;

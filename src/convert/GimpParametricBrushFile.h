@@ -14,7 +14,7 @@
 //   2     version "1.5" (1.0 files lack lines 4 and 7)
 //   3     name, UTF-8, at most 255 bytes
 //   4     shape: "circle" (GIMP also knows "square" and "diamond")
-//   5     spacing, percent of the brush's width, 1 to 1000
+//   5     spacing, percent of the mask's longer side, 1 to 1000
 //   6     radius in pixels, 0.1 to 4000: half the long axis
 //   7     spikes, an integer, 2 for a circle
 //   8     hardness, 0 to 1
