@@ -15,6 +15,7 @@ packages=(
   # The convert tests hand Kelbrin's bundles to Krita itself (kritarunner, whose Python needs
   # PyQt5): about 110 MB to download, 285 MB installed.
   krita python3-pyqt5
+  gimp  # gimp-console-2.10: the conversion test has GIMP load the brushes Kelbrin writes for it
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime; `make bench` compares discovery
 # with fd-find's fdfind.
