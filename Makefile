@@ -43,6 +43,7 @@ run: build
 cli: build
 
 test: build build-asan build-tsan
+	@scripts/install-deps.sh test
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/dev --output-on-failure -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/asan --output-on-failure -j $(JOBS) -L core
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/tsan --output-on-failure -j $(JOBS) -L threaded

@@ -12,10 +12,6 @@ packages=(
   shared-mime-info xvfb xauth
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
   scdoc desktop-file-utils appstream
-  # The convert tests hand Kelbrin's bundles to Krita itself (kritarunner, whose Python needs
-  # PyQt5): about 110 MB to download, 285 MB installed.
-  krita python3-pyqt5
-  gimp  # gimp-console-2.10: the conversion test has GIMP load the brushes Kelbrin writes for it
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime; `make bench` compares discovery
 # with fd-find's fdfind.
@@ -23,6 +19,9 @@ packages=(
 # `make package` computes the package's dependencies with dpkg-shlibdeps, which needs file.
 [[ "${1:-}" == package ]] && packages+=(dpkg-dev file)
 [[ "${1:-}" == bench ]] && packages+=(fd-find)
+# `make test` has GIMP and Krita themselves load what Kelbrin converts for them: gimp-console
+# (about 75 MB to download) and Krita's kritarunner, whose Python needs PyQt5 (about 110 MB).
+[[ "${1:-}" == test ]] && packages+=(gimp krita python3-pyqt5)
 
 missing=()
 for p in "${packages[@]}"; do

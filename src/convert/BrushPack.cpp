@@ -100,7 +100,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
             const auto& computed = static_cast<const ComputedBrush&>(*brush);
             entry.fileName = PackEntryName(i, count, packed.name, QStringLiteral(".vbr"));
             entry.bytes = GimpParametricBrushFile::write(
-                GimpParametricBrushFile::fromComputed(inside, computed.parameters()));
+                GimpParametricBrushFile::fromComputed(inside, computed.parameters(), &packed.what));
         }
         const bool inPreview = pack.entries.size() < size_t(kPreviewColumns * kPreviewColumns);
         std::optional<InkTip> tip;

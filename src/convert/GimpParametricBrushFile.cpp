@@ -68,9 +68,9 @@ QByteArray GimpParametricBrushFile::write(const Parameters& parameters)
     for (const QByteArray& line :
          {QByteArray(kParametricMagic), QByteArray("1.5"), OneLineName(parameters.name),
           QByteArray("circle"), Number(Bounded(parameters.spacing, 1, 1000, defaults.spacing)),
-          Number(Bounded(parameters.radius, 0.1, 4000, defaults.radius)), QByteArray("2"),
+          Number(Bounded(parameters.radius, 0.1, kMaxRadius, defaults.radius)), QByteArray("2"),
           Number(Bounded(parameters.hardness, 0, 1, defaults.hardness)),
-          Number(Bounded(parameters.aspectRatio, 1, 20, defaults.aspectRatio)),
+          Number(Bounded(parameters.aspectRatio, 1, kMaxAspectRatio, defaults.aspectRatio)),
           Number(HalfTurn(parameters.angle))})
         text += line + '\n';
     return text;
@@ -106,7 +106,8 @@ GimpParametricBrushFile::read(const QByteArray& bytes)
 }
 
 GimpParametricBrushFile::Parameters
-GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::Parameters& tip)
+GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::Parameters& tip,
+                                      QStringList* changes)
 {
     const double step = Bounded(tip.hardnessInPercent, 0, 100, 100) / 100.0 * kSoftEdgeSteps;
     const int below = std::min(int(step), kSoftEdgeSteps - 1);
@@ -123,8 +124,16 @@ GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::
     parameters.name = name;
     parameters.radius = diameter / 2.0 * (a.radius + f * (b.radius - a.radius));
     parameters.hardness = a.hardness + f * (b.hardness - a.hardness);
-    parameters.aspectRatio = std::min(aspect, 20.0);
+    parameters.aspectRatio = std::min(aspect, kMaxAspectRatio);
     // Both turn counter-clockwise as seen on screen.
     parameters.angle = HalfTurn(tip.angleInDegrees);
+    if (changes) {
+        if (parameters.hardness < 1)
+            *changes << QStringLiteral("soft edge painted by GIMP's own curve");
+        if (aspect > kMaxAspectRatio)
+            *changes << QStringLiteral("roundness raised to GIMP's 5 %");
+        if (parameters.radius > kMaxRadius)
+            *changes << QStringLiteral("reduced to GIMP's largest radius, 4,000 pixels");
+    }
     return parameters;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // GIMP's parametric brush (.vbr) in the shaped form GIMP 2.10 loads: text, one field a line,
@@ -23,6 +24,10 @@
 class GimpParametricBrushFile
 {
 public:
+    // GIMP's limits for the fields that can go past them.
+    static constexpr double kMaxRadius = 4000;
+    static constexpr double kMaxAspectRatio = 20;
+
     struct Parameters
     {
         QString name;
@@ -39,6 +44,8 @@ public:
     // anything that is no parametric brush.
     static std::optional<Parameters> read(const QByteArray& bytes);
 
-    // The GIMP brush that paints most like Kelbrin's drawing of the computed tip.
-    static Parameters fromComputed(const QString& name, const ComputedBrush::Parameters& tip);
+    // The GIMP brush that paints most like Kelbrin's drawing of the computed tip. Where GIMP
+    // cannot paint it as Kelbrin draws it, changes says so in words.
+    static Parameters fromComputed(const QString& name, const ComputedBrush::Parameters& tip,
+                                   QStringList* changes = nullptr);
 };
