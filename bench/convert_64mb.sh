@@ -7,11 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 build_dir=${BUILD_DIR:-build}/release
-
-scripts/configure.sh release
-cmake --build "$build_dir" --target kelbrin-cli >/dev/null
-cli=$(realpath "$build_dir/src/kelbrin-cli")
-file=$(realpath -m "$build_dir/bench-v6-64mb.abr")
+scripts/configure.sh release && cmake --build "$build_dir" --target kelbrin-cli >/dev/null
+cli=$(realpath "$build_dir/src/kelbrin-cli") file=$(realpath -m "$build_dir/bench-v6-64mb.abr")
 bench/make_v6_64mb.sh "$file"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -56,15 +56,7 @@ TEST(ConvertCommandTest, WritesAGimpPackOnceAndReportsEveryBrush)
 TEST(ConvertCommandTest, DamagedFilesConvertWhatWasReadAndUsageIsChecked)
 {
     Sandbox sandbox;
-    SampleRecordDescription good;
-    good.id = "a";
-    good.bottom = good.right = 2;
-    good.pixels = QByteArray(4, char(200));
-    SampleRecordDescription bad = good;
-    bad.depth = 24;
-    const QString damaged = sandbox.write(
-        QStringLiteral("bad.abr"), Header() + Section("samp", SampleRecords({good, bad}, 2)) +
-                                       Section("desc", desc::Presets({})));
+    const QString damaged = sandbox.write(QStringLiteral("bad.abr"), OneGoodSampleThenDamage());
     const QString empty = sandbox.write(QStringLiteral("empty.abr"), QByteArray());
     const QString out = sandbox.path(QStringLiteral("out"));
     const CliRun run = Convert({QStringLiteral("--to"), QStringLiteral("krita"),
