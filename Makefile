@@ -43,6 +43,7 @@ run: build
 cli: build
 
 test: build build-asan build-tsan
+	@scripts/install-deps.sh test
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/dev --output-on-failure -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/asan --output-on-failure -j $(JOBS) -L core
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR)/tsan --output-on-failure -j $(JOBS) -L threaded
@@ -51,6 +52,7 @@ bench: build-release
 	@scripts/install-deps.sh bench
 	@for b in $(BUILD_DIR)/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 	@BUILD_DIR=$(BUILD_DIR) bench/list_v6_64mb.sh
+	@BUILD_DIR=$(BUILD_DIR) bench/convert_64mb.sh
 	@python3 bench/discovery_bench.py --cli $(BUILD_DIR)/release/src/kelbrin-cli
 
 # New inputs the fuzzer finds collect in build/fuzz/corpus; the real files in tests/data seed it.

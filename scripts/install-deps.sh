@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libboost-dev libboost-thread-dev libboost-chrono-dev
+  libquazip1-qt6-dev  # Krita's resource bundles are ZIP archives
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
@@ -18,6 +19,9 @@ packages=(
 # `make package` computes the package's dependencies with dpkg-shlibdeps, which needs file.
 [[ "${1:-}" == package ]] && packages+=(dpkg-dev file)
 [[ "${1:-}" == bench ]] && packages+=(fd-find)
+# `make test` has GIMP and Krita themselves load what Kelbrin converts for them: gimp-console
+# (about 75 MB to download) and Krita's kritarunner, whose Python needs PyQt5 (about 110 MB).
+[[ "${1:-}" == test ]] && packages+=(gimp krita python3-pyqt5)
 
 missing=()
 for p in "${packages[@]}"; do

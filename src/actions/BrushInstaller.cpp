@@ -1,11 +1,66 @@
 #include "actions/BrushInstaller.h"
 
+#include "abr/ReadWholeBrushFile.h"
+#include "convert/PackWriter.h"
 #include "platform/WriteNewFile.h"
 
 #include <QFileInfo>
 
+namespace {
+// GIMP and Krita get the brushes in their own formats; they read brush files only in part.
+std::optional<PackTarget> ConversionFor(const PhotoshopApp& app)
+{
+    switch (app.kind()) {
+    case PhotoshopApp::Kind::Gimp:
+        return PackTarget::Gimp;
+    case PhotoshopApp::Kind::Krita:
+        return PackTarget::Krita;
+    case PhotoshopApp::Kind::Photoshop:
+    case PhotoshopApp::Kind::Elements:
+        break;
+    }
+    return std::nullopt;
+}
+
+BrushInstaller::Outcome InstallPack(const QString& path, const PhotoshopApp& app, PackTarget target,
+                                    std::optional<WholeBrushFile>& read)
+{
+    using eResult = BrushInstaller::Outcome::eResult;
+    if (!read)
+        read = ReadWholeBrushFile(path);
+    // Krita 5 takes bundles from its resource folder itself.
+    const bool gimp = target == PackTarget::Gimp;
+    const QString folder = gimp ? app.brushesFolderPath() : app.appFolderPath();
+    BrushInstaller::Outcome outcome;
+    if (read->file->count() == 0) {
+        outcome.result = eResult::Failed;
+        outcome.destination = PackDestination(folder, PackNameForFile(path), target);
+        outcome.reason = QStringLiteral("no brushes could be read from the file");
+        return outcome;
+    }
+    const BrushPack pack = BuildBrushPack(*read->file, target);
+    const PackWriteResult written =
+        gimp ? WritePackFolder(pack, folder) : WritePackBundle(pack, folder, path);
+    outcome.destination = written.path;
+    switch (written.status) {
+    case PackWriteResult::Status::Written:
+        outcome.result = eResult::Installed;
+        break;
+    case PackWriteResult::Status::AlreadyExists:
+        outcome.result = eResult::Duplicate;
+        break;
+    case PackWriteResult::Status::Failed:
+        outcome.result = eResult::Failed;
+        outcome.reason = written.error;
+        break;
+    }
+    return outcome;
+}
+} // namespace
+
 BrushInstaller::Report BrushInstaller::installItem(const QString& path,
-                                                   const PhotoshopAppList& apps)
+                                                   const PhotoshopAppList& apps,
+                                                   std::optional<WholeBrushFile> read)
 {
     Report report;
     if (path.isEmpty())
@@ -14,26 +69,59 @@ BrushInstaller::Report BrushInstaller::installItem(const QString& path,
     int failures = 0, duplicates = 0;
     for (const PhotoshopApp& app : apps) {
         Outcome outcome;
-        outcome.destination = app.brushesFolderPath() + QLatin1Char('/') + name;
-        bool exists = false;
-        if (CopyToNewFile(path, outcome.destination, &outcome.reason, &exists)) {
-            outcome.result = Outcome::eResult::Installed;
+        if (const std::optional<PackTarget> target = ConversionFor(app)) {
+            outcome = InstallPack(path, app, *target, read);
         } else {
-            ++failures;
-            if (exists) {
-                ++duplicates;
-                outcome.result = Outcome::eResult::Duplicate;
-                outcome.reason.clear();
-            } else {
+            outcome.destination = app.brushesFolderPath() + QLatin1Char('/') + name;
+            bool exists = false;
+            if (CopyToNewFile(path, outcome.destination, &outcome.reason, &exists))
+                outcome.result = Outcome::eResult::Installed;
+            else if (exists)
+                outcome = {Outcome::eResult::Duplicate, outcome.destination, QString()};
+            else
                 outcome.result = Outcome::eResult::Failed;
-            }
         }
+        failures += outcome.result != Outcome::eResult::Installed ? 1 : 0;
+        duplicates += outcome.result == Outcome::eResult::Duplicate ? 1 : 0;
         report.outcomes.push_back(outcome);
     }
     report.alertKey = alertKeyFor(int(apps.size()), failures, duplicates);
     if (failures > duplicates)
         report.informativeKey = QStringLiteral("brushes-check-permissions");
     return report;
+}
+
+bool BrushInstaller::converts(const PhotoshopAppList& apps)
+{
+    return std::any_of(apps.begin(), apps.end(),
+                       [](const PhotoshopApp& app) { return ConversionFor(app).has_value(); });
+}
+
+BrushInstaller::ConversionSummary BrushInstaller::summarize(const WholeBrushFile& read,
+                                                            const PhotoshopAppList& apps)
+{
+    ConversionSummary summary;
+    for (const PhotoshopApp& app : apps) {
+        const std::optional<PackTarget> target = ConversionFor(app);
+        if (!target)
+            continue;
+        const QString name =
+            *target == PackTarget::Gimp ? QStringLiteral("GIMP") : QStringLiteral("Krita");
+        const BrushPack pack = BuildBrushPack(*read.file, *target);
+        const QString line = name + QStringLiteral(": ") + pack.countsText();
+        summary.lines << line;
+        for (const PackedBrush& brush : pack.brushes) {
+            if (brush.outcome != PackedBrush::Outcome::Kept)
+                summary.details << QStringLiteral("%1, brush %2 %3: %4 (%5)")
+                                       .arg(name)
+                                       .arg(brush.index)
+                                       .arg(brush.name.isEmpty() ? QStringLiteral("(no name)")
+                                                                 : brush.name,
+                                            OutcomeName(brush.outcome),
+                                            brush.what.join(QStringLiteral(", ")));
+        }
+    }
+    return summary;
 }
 
 QString BrushInstaller::alertKeyFor(int appCount, int failures, int duplicates)

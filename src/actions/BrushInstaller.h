@@ -1,13 +1,18 @@
 #pragma once
 
+#include "abr/ReadWholeBrushFile.h"
 #include "actions/PhotoshopApp.h"
+
+#include <optional>
 
 #include <QString>
 #include <vector>
 
-// Copies a brush file into the brush presets folder of every installed application. A file of
-// the same name there is never replaced (a duplicate), and a copy that fails leaves nothing
-// behind. The window turns a report with failures into one alert; kelbrin-cli prints it.
+// Installs a brush file in every installed application: Photoshop's get a copy in their brush
+// presets folder; GIMP and Krita get the brushes converted into their own formats, as a pack
+// named after the file (GIMP: a folder in its brushes folder; Krita: a bundle in its resource
+// folder). Nothing there is ever replaced (a duplicate), and a failure leaves nothing behind. The
+// window turns a report with failures into one alert; kelbrin-cli prints it.
 class BrushInstaller
 {
 public:
@@ -33,8 +38,23 @@ public:
         bool succeeded() const { return alertKey.isEmpty(); }
     };
 
-    // Nothing happens for an empty path or no applications.
-    static Report installItem(const QString& path, const PhotoshopAppList& apps);
+    // Nothing happens for an empty path or no applications. A file already read (for the
+    // summary below) is not read again.
+    static Report installItem(const QString& path, const PhotoshopAppList& apps,
+                              std::optional<WholeBrushFile> read = std::nullopt);
+
+    // What installing would give each application that gets converted brushes, before
+    // anything is written: one line each ("GIMP: 37 brushes, 5 changed") and, for the
+    // details, a line per brush that changed or could not be carried. Empty when no
+    // application converts.
+    struct ConversionSummary
+    {
+        QStringList lines;
+        QStringList details;
+    };
+    static ConversionSummary summarize(const WholeBrushFile& read, const PhotoshopAppList& apps);
+    // Whether any of the applications gets converted brushes (and the file must be read first).
+    static bool converts(const PhotoshopAppList& apps);
 
     // The alert's message key for the number of applications and what failed; empty when
     // nothing failed.

@@ -29,6 +29,9 @@ const std::vector<CliCommand>& CliCommandTable()
          "read brush files and list their brushes"},
         {"export", RunExportCommand, Never, "export [--transparent] FILE DIR",
          "write the brushes of FILE as PNG files into a new folder"},
+        {"convert", RunConvertCommand, Never,
+         "convert --to gimp|krita [--out DIR] [--json] FILE...",
+         "write each file's brushes in GIMP's or Krita's own formats"},
         {"tree", RunTreeCommand, Always,
          "tree [--depth-first] [--full] [--limited DIR]... [--always DIR]...\n"
          "     [--exclude DIR]... [--restrict DIR]... [--script FILE] PATH...",

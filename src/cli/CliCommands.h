@@ -14,6 +14,7 @@ struct CliStreams
 
 int RunListCommand(const QStringList& args, CliStreams io);
 int RunExportCommand(const QStringList& args, CliStreams io);
+int RunConvertCommand(const QStringList& args, CliStreams io);
 int RunTreeCommand(const QStringList& args, CliStreams io);
 int RunFindCommand(const QStringList& args, CliStreams io);
 int RunAppsCommand(const QStringList& args, CliStreams io);

@@ -102,25 +102,6 @@ BrushSummary Summarize(const Brush& brush, bool hashPixels)
     return summary;
 }
 
-// Names and paths come from files and folders anyone can write; control characters would
-// reach the terminal as commands (clearing it, say), so they are shown as escapes, as are the
-// bytes of a file name that is not UTF-8.
-QString Printable(const QString& text)
-{
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0))
-            result += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
-        else if (u >= 0xDC80 && u <= 0xDCFF) // a byte of a file name that is not UTF-8
-            result += QStringLiteral("\\x%1").arg(int(u - 0xDC00), 2, 16, QLatin1Char('0'));
-        else
-            result += c;
-    }
-    return result;
-}
-
 QString KindOf(const BrushSummary& brush)
 {
     return brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled");
@@ -180,15 +161,8 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
                     << ", " << QString::number(brush.scaledFrom->height(), 'f', 0) << ']';
             out << '}';
         }
-        out << "], \"finished\": " << (result.finished ? "true" : "false") << ", \"error\": ";
-        if (!result.error)
-            out << "null";
-        else if (result.error->badAlloc)
-            out << "{\"code\": \"bad_alloc\", \"message\": "
-                << JsonString(ErrorMessage(*result.error)) << '}';
-        else
-            out << "{\"code\": " << result.error->code
-                << ", \"message\": " << JsonString(ErrorMessage(*result.error)) << '}';
+        out << "], \"finished\": " << (result.finished ? "true" : "false")
+            << ", \"error\": " << ErrorJson(result.error);
         if (result.unsupportedVersion)
             out << ", \"note\": \"unsupported version " << *result.unsupportedVersion << '"';
         out << '}';
@@ -234,6 +208,16 @@ private:
 QString ErrorMessage(const ReadError& error)
 {
     return error.badAlloc ? QStringLiteral("out of memory") : ReadErrorText(error.code);
+}
+
+QString ErrorJson(const std::optional<ReadError>& error)
+{
+    if (!error)
+        return QStringLiteral("null");
+    const QString code =
+        error->badAlloc ? QStringLiteral("\"bad_alloc\"") : QString::number(error->code);
+    return QStringLiteral("{\"code\": %1, \"message\": %2}")
+        .arg(code, JsonString(ErrorMessage(*error)));
 }
 
 QString StoppedByError(const ReadError& error)

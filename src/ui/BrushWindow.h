@@ -67,6 +67,7 @@ public:
     {
         mActions->setAlertHandlerForTesting(std::move(handler));
     }
+    FileActionsController* fileActions() const { return mActions; }
     bool isReadingFile() const { return mReading && mReading->isReadingFile(); }
 
     void finishedQueryFirstPhase();

@@ -50,7 +50,17 @@ void FileActionsController::install(const QString& path)
 {
     if (path.isEmpty())
         return;
-    const BrushInstaller::Report report = BrushInstaller::installItem(path, mPhotoshopApps);
+    std::optional<WholeBrushFile> read;
+    if (BrushInstaller::converts(mPhotoshopApps)) {
+        read = ReadWholeBrushFile(path);
+        const BrushInstaller::ConversionSummary summary =
+            BrushInstaller::summarize(*read, mPhotoshopApps);
+        if (!summary.lines.isEmpty() && !confirmConversion(summary.lines.join(QLatin1Char('\n')),
+                                                           summary.details.join(QLatin1Char('\n'))))
+            return;
+    }
+    const BrushInstaller::Report report =
+        BrushInstaller::installItem(path, mPhotoshopApps, std::move(read));
     if (!report.succeeded())
         showAlert(report.alertKey, report.informativeKey);
 }
@@ -92,6 +102,22 @@ void FileActionsController::exportBrushes(const BrushFilePtr& file, std::vector<
 QString FileActionsController::exportMessage() const
 {
     return mExportLabel->isHidden() ? QString() : mExportLabel->text();
+}
+
+bool FileActionsController::confirmConversion(const QString& summary, const QString& details)
+{
+    if (mConfirmHandler)
+        return mConfirmHandler(summary, details);
+    QMessageBox box(QMessageBox::Question, mWindow->windowTitle(),
+                    tr("GIMP and Krita get the brushes in their own formats:"), QMessageBox::Cancel,
+                    mWindow);
+    box.setInformativeText(summary);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
+    QPushButton* install = box.addButton(tr("Install"), QMessageBox::AcceptRole);
+    box.setDefaultButton(install);
+    box.exec();
+    return box.clickedButton() == install;
 }
 
 void FileActionsController::showAlert(const QString& messageKey, const QString& informativeKey)

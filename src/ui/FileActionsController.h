@@ -29,6 +29,12 @@ public:
     QLabel* exportLabel() const { return mExportLabel; }
     QPushButton* openFolderButton() const { return mOpenFolderButton; }
     void setAlertHandlerForTesting(AlertHandler handler) { mAlertHandler = std::move(handler); }
+    // The question before an install that converts: the summary, the details; true goes on.
+    using ConfirmHandler = std::function<bool(const QString& summary, const QString& details)>;
+    void setConfirmHandlerForTesting(ConfirmHandler handler)
+    {
+        mConfirmHandler = std::move(handler);
+    }
 
     void setApps(PhotoshopAppList apps) { mPhotoshopApps = std::move(apps); }
     const PhotoshopAppList& apps() const { return mPhotoshopApps; }
@@ -40,6 +46,8 @@ public:
     bool canTrashOrExport() const { return mAllowTrashOrExport; }
     bool canReveal() const { return mSomethingSelected; }
 
+    // GIMP and Krita get the brushes converted; what that changes is shown first, and the
+    // user may stop there.
     void install(const QString& path);
     // True when the file went to the trash; a refusal has been told in an alert.
     bool trash(const QString& path);
@@ -50,10 +58,12 @@ public:
 
 private:
     void showAlert(const QString& messageKey, const QString& informativeKey);
+    bool confirmConversion(const QString& summary, const QString& details);
 
     QWidget* mWindow;
     PhotoshopAppList mPhotoshopApps;
     AlertHandler mAlertHandler;
+    ConfirmHandler mConfirmHandler;
     bool mAllowInstall = false;
     bool mAllowTrashOrExport = false;
     bool mSomethingSelected = false;

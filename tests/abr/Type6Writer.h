@@ -154,3 +154,17 @@ inline QByteArray Header(uint16_t version = 6, uint16_t subVersion = 2)
 {
     return AbrWriter().u16(version).u16(subVersion).data();
 }
+
+// A version-6 file whose first sample (2 x 2, 8-bit) is good and whose second has a depth no
+// file has: readers give the first brush, then the damage.
+inline QByteArray OneGoodSampleThenDamage()
+{
+    SampleRecordDescription good;
+    good.id = "a";
+    good.bottom = good.right = 2;
+    good.pixels = QByteArray(4, char(200));
+    SampleRecordDescription bad = good;
+    bad.depth = 24;
+    return Header() + Section("samp", SampleRecords({good, bad}, 2)) +
+           Section("desc", desc::Presets({}));
+}

@@ -1,3 +1,4 @@
+#include "support/BrushFiles.h"
 #include "support/MadeUpHome.h"
 
 #include "cli/CliCommands.h"
@@ -49,38 +50,49 @@ TEST(AppsCommand, PrintsOneLinePerApplicationOrJson)
                   .toStdString());
 }
 
-TEST(InstallCommand, ReportsEachApplicationAndTheAlertText)
+// Photoshop gets a copy; GIMP and Krita get the brushes in their own formats, as a pack named
+// after the file. Nothing is ever replaced, and a file no brush can be read from gives them
+// nothing.
+TEST(InstallCommand, CopiesForPhotoshopConvertsForGimpAndKritaAndSaysWhatFailed)
 {
     MadeUpHome home;
-    const QString source = home.file("Soft.abr", "8BIM");
+    const QString source =
+        home.file("Soft.abr", Contents(TestDataPath("abrkit_photoshop_dual_brush.abr")));
     EXPECT_EQ(RunCli(RunInstallCommand, {}).status, 2);
     EXPECT_EQ(RunCli(RunInstallCommand, {source, source}).status, 2);
     const CliRun none = RunCli(RunInstallCommand, {source});
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.err.contains("no painting application is installed")) << qPrintable(none.err);
 
+    const QString photoshop =
+        home.adobeApp(".wine", "Adobe Photoshop CS6", "Photoshop.exe", 13) + "/Presets/Brushes";
+    QDir().mkpath(photoshop);
     const QString gimp = home.folder(".config/GIMP/2.10/brushes");
-    home.folder(".local/share/krita"); // without its brushes folder
-    const CliRun first = RunCli(RunInstallCommand, {source});
-    EXPECT_EQ(first.status, 1);
-    EXPECT_TRUE(first.out.startsWith("installed " + gimp + "/Soft.abr\nfailed " +
-                                     home.path(".local/share/krita/brushes/Soft.abr") + ": "))
-        << qPrintable(first.out);
-    EXPECT_EQ(first.err, LocalizedString("bad install-some-other") + "\n" +
-                             LocalizedString("brushes-check-permissions") + "\n");
-    EXPECT_FALSE(LocalizedString("bad install-some-other").isEmpty());
+    const QString krita = home.folder(".local/share/krita");
+    const CliRun junk = RunCli(RunInstallCommand, {home.file("Junk.abr", "8BIM")});
+    EXPECT_EQ(junk.status, 1);
+    EXPECT_EQ(junk.out.toStdString(),
+              QStringLiteral("installed %1/Junk.abr\n"
+                             "failed %2/Junk: no brushes could be read from the file\n"
+                             "failed %3/Junk.bundle: no brushes could be read from the file\n")
+                  .arg(photoshop, gimp, krita)
+                  .toStdString());
+    EXPECT_EQ(junk.err, LocalizedString("bad install-some-other") + "\n" +
+                            LocalizedString("brushes-check-permissions") + "\n");
 
-    QDir().mkpath(home.path(".local/share/krita/brushes"));
-    home.file(".config/GIMP/2.10/brushes/Soft.abr", "theirs");
+    const CliRun first = RunCli(RunInstallCommand, {source});
+    EXPECT_EQ(first.status, 0) << qPrintable(first.out);
+    EXPECT_EQ(first.out.toStdString(), QStringLiteral("installed %1/Soft.abr\ninstalled %2/Soft\n"
+                                                      "installed %3/Soft.bundle\n")
+                                           .arg(photoshop, gimp, krita)
+                                           .toStdString());
+    EXPECT_EQ(QDir(gimp + "/Soft").entryList(QDir::Files),
+              QStringList({"000 Patchy Dual Probe.gbr", "001 Brush 001.vbr"}));
     const CliRun second = RunCli(RunInstallCommand, {source});
     EXPECT_EQ(second.status, 1);
-    EXPECT_TRUE(second.out.startsWith("duplicate " + gimp + "/Soft.abr\ninstalled "));
-    EXPECT_EQ(second.err, LocalizedString("bad install-some-duplicate") + "\n");
-    EXPECT_EQ(Contents(gimp + "/Soft.abr"), "theirs");
-
-    const CliRun clean = RunCli(RunInstallCommand, {home.file("Hard.abr", "8BIM")});
-    EXPECT_EQ(clean.status, 0) << qPrintable(clean.out);
-    EXPECT_EQ(clean.err, QString());
+    EXPECT_TRUE(second.out.startsWith("duplicate " + photoshop + "/Soft.abr\nduplicate " + gimp +
+                                      "/Soft\nduplicate "));
+    EXPECT_EQ(second.err, LocalizedString("bad install-all-duplicate") + "\n");
 }
 
 TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)
@@ -122,7 +134,8 @@ TEST(TrashAndInstallCommands, OtherFileSystemsFullDisksAndReadOnlyFolders)
     home.folder(".local/share/krita/brushes");
     home.folder(".local/share/Trash/files");
     home.folder("locked");
-    const QByteArray big(200 * 1024, 'x');
+    // One brush of 300 x 300 pixels: its GIMP pack does not fit the 64 KiB disk below.
+    const QByteArray big = SampledBrushFile({{"Big", 300, 300}});
     home.file("Big.abr", big);
     home.file("Soft.abr", "soft");
     home.file(".local/share/Trash/files/Soft.abr", "older");
@@ -134,11 +147,11 @@ set -u
 cd "$HOME"
 cli() { "$CLI" "$@"; echo "status $?"; }
 mount -t tmpfs -o size=64k kelbrin-full .config/GIMP/2.10/brushes
-mount --bind .local/share/krita/brushes .local/share/krita/brushes
-mount -o remount,bind,ro .local/share/krita/brushes
+mount --bind .local/share/krita .local/share/krita
+mount -o remount,bind,ro .local/share/krita
 echo "# install: full disk, read-only folder, and one that works"
 cli install Big.abr 2>/dev/null
-ls -A .config/GIMP/2.10/brushes .local/share/krita/brushes | tr '\n' ' '; echo
+ls -A .config/GIMP/2.10/brushes .local/share/krita | tr '\n' ' '; echo
 
 mount -t tmpfs kelbrin-volume volume
 echo a > volume/A.abr; echo b > volume/B.abr; echo c > volume/C.abr; echo d > volume/D.abr
@@ -181,11 +194,11 @@ cat locked/Kept.abr; echo
     const QString id = "0"; // the namespace maps us to root
     EXPECT_EQ(transcript.toStdString(),
               QStringLiteral("# install: full disk, read-only folder, and one that works\n"
-                             "failed ~/.config/GIMP/2.10/brushes/Big.abr: No space left on device\n"
-                             "installed ~/.var/app/org.gimp.GIMP/config/GIMP/3.0/brushes/Big.abr\n"
-                             "failed ~/.local/share/krita/brushes/Big.abr: Read-only file system\n"
+                             "failed ~/.config/GIMP/2.10/brushes/Big: No space left on device\n"
+                             "installed ~/.var/app/org.gimp.GIMP/config/GIMP/3.0/brushes/Big\n"
+                             "failed ~/.local/share/krita/Big.bundle: Read-only file system\n"
                              "status 1\n"
-                             ".config/GIMP/2.10/brushes:  .local/share/krita/brushes: \n"
+                             ".config/GIMP/2.10/brushes:  .local/share/krita: brushes \n"
                              "# trash on another file system\n"
                              "trashed volume/A.abr -> ~/volume/.Trash-%1/files/A.abr\n"
                              "status 0\n"

@@ -36,15 +36,7 @@ TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
 TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
 {
     Sandbox sandbox;
-    SampleRecordDescription good;
-    good.id = "a";
-    good.bottom = good.right = 2;
-    good.pixels = QByteArray(4, char(200));
-    SampleRecordDescription bad = good;
-    bad.depth = 24;
-    const QString damaged = sandbox.write(
-        QStringLiteral("bad.abr"), Header() + Section("samp", SampleRecords({good, bad}, 2)) +
-                                       Section("desc", desc::Presets({})));
+    const QString damaged = sandbox.write(QStringLiteral("bad.abr"), OneGoodSampleThenDamage());
     const CliRun run = Export({damaged, sandbox.path(QStringLiteral("out"))});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("(error -1)"))) << run.err.toStdString();

@@ -6,6 +6,7 @@
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
+#include "ui/OutlineSources.h"
 
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"
@@ -170,6 +171,37 @@ TEST(BrushWindow, ExportMenuNeedsAFinishedReadWhileTheToolbarNeedsASelection)
     EXPECT_TRUE(window.exportToolbarAction()->isEnabled());
     window.setSelectionState(true, false, true, true);
     EXPECT_TRUE(window.installToolbarAction()->isEnabled());
+}
+
+// GIMP gets the brushes converted; the window says what that changes before it writes, and
+// writes nothing when the user stops there.
+TEST(BrushWindow, InstallShowsWhatGimpGetsBeforeWriting)
+{
+    Sandbox box;
+    const QString path = box.write("Soft Set.abr", NamedBrushes("soft", 2));
+    const QString brushes = box.path("GIMP/brushes");
+    BrushWindow window;
+    window.setOutlineSources(new FoundFileOutlineSource({}, box.path(QString())),
+                             new InstalledFileOutlineSource({}),
+                             {PhotoshopApp::paintingAppWithFolders(PhotoshopApp::Kind::Gimp, 2,
+                                                                   box.path("GIMP"), brushes)});
+    QStringList asked;
+    bool goOn = false;
+    window.fileActions()->setConfirmHandlerForTesting(
+        [&](const QString& summary, const QString& details) {
+            asked << summary << details;
+            return goOn;
+        });
+    window.installItem(path);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0], QStringLiteral("GIMP: 2 brushes, 2 changed"));
+    EXPECT_TRUE(asked[1].startsWith("GIMP, brush 0 soft0: changed (soft edge"))
+        << qPrintable(asked[1]);
+    EXPECT_FALSE(QFileInfo::exists(brushes + "/Soft Set"));
+    goOn = true;
+    window.installItem(path);
+    EXPECT_EQ(QDir(brushes + "/Soft Set").entryList(QDir::Files),
+              QStringList({"000 soft0.vbr", "001 soft1.vbr"}));
 }
 
 TEST(BrushWindow, ProgressIndicatorCountsItsUsers)

@@ -1,0 +1,146 @@
+#include "cli/BrushFileReading.h"
+#include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
+#include "cli/JsonWriter.h"
+#include "convert/PackWriter.h"
+
+#include <QDir>
+
+namespace {
+struct Converted
+{
+    FileResult read;
+    BrushPack pack;
+    PackWriteResult written;
+    bool attempted = false; // false when the file gave nothing to convert
+};
+
+QString StatusName(const Converted& c)
+{
+    if (!c.attempted)
+        return QStringLiteral("nothing");
+    switch (c.written.status) {
+    case PackWriteResult::Status::Written:
+        return QStringLiteral("written");
+    case PackWriteResult::Status::AlreadyExists:
+        return QStringLiteral("exists");
+    case PackWriteResult::Status::Failed:
+        break;
+    }
+    return QStringLiteral("failed");
+}
+
+void PrintPlain(const Converted& c, CliStreams io)
+{
+    const QString path = Printable(c.written.path);
+    switch (c.written.status) {
+    case PackWriteResult::Status::Written:
+        io.out << "wrote " << path << " (" << c.pack.countsText() << ")\n";
+        break;
+    case PackWriteResult::Status::AlreadyExists:
+        io.out << "exists " << path << "; not replaced\n";
+        break;
+    case PackWriteResult::Status::Failed:
+        io.out << "failed " << path << ": " << c.written.error << '\n';
+        break;
+    }
+    for (const PackedBrush& brush : c.pack.brushes) {
+        if (brush.outcome != PackedBrush::Outcome::Kept)
+            io.err << Printable(c.read.file->getPath()) << ": brush " << brush.index << ' '
+                   << OutcomeName(brush.outcome) << ": " << brush.what.join(QStringLiteral(", "))
+                   << '\n';
+    }
+}
+
+void PrintJson(const std::vector<Converted>& all, const char* target, QTextStream& out)
+{
+    out << "{\"packs\": [";
+    for (size_t p = 0; p < all.size(); ++p) {
+        const Converted& c = all[p];
+        out << (p ? ", " : "") << "{\"source\": " << JsonString(c.read.file->getPath())
+            << ", \"target\": \"" << target
+            << "\", \"name\": " << (c.attempted ? JsonString(c.pack.name) : QStringLiteral("null"))
+            << ", \"path\": " << (c.attempted ? JsonString(c.written.path) : QStringLiteral("null"))
+            << ", \"status\": \"" << StatusName(c) << "\", \"write_error\": "
+            << (c.attempted && !c.written.error.isEmpty() ? JsonString(c.written.error)
+                                                          : QStringLiteral("null"))
+            << ", \"read_error\": " << ErrorJson(c.read.error);
+        if (c.read.unsupportedVersion)
+            out << ", \"note\": \"unsupported version " << *c.read.unsupportedVersion << '"';
+        out << ", \"brushes\": [";
+        for (size_t i = 0; i < c.pack.brushes.size(); ++i) {
+            const PackedBrush& brush = c.pack.brushes[i];
+            out << (i ? ", " : "") << "{\"index\": " << brush.index
+                << ", \"name\": " << JsonString(brush.name) << ", \"file\": "
+                << (brush.fileName.isEmpty() ? QStringLiteral("null") : JsonString(brush.fileName))
+                << ", \"outcome\": \"" << OutcomeName(brush.outcome) << "\", \"what\": [";
+            for (qsizetype w = 0; w < brush.what.size(); ++w)
+                out << (w ? ", " : "") << JsonString(brush.what[w]);
+            out << "]}";
+        }
+        out << "]}";
+    }
+    out << "]}\n";
+}
+} // namespace
+
+int RunConvertCommand(const QStringList& args, CliStreams io)
+{
+    CommandParser parser("convert");
+    parser.addValueOption(QStringLiteral("to"), QStringLiteral("APP"),
+                          QStringLiteral("gimp (a brushes folder per file) or krita (a bundle)"));
+    parser.addValueOption(QStringLiteral("out"), QStringLiteral("DIR"),
+                          QStringLiteral("where to write (default: the current folder)"));
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const QString to = parser.value(QStringLiteral("to"));
+    if (to != QLatin1String("gimp") && to != QLatin1String("krita"))
+        return parser.usageError(to.isEmpty() ? QStringLiteral("--to gimp or --to krita is needed")
+                                              : QStringLiteral("unknown --to \"%1\"").arg(to),
+                                 io);
+    const QStringList files = parser.operands();
+    if (files.isEmpty())
+        return parser.usageError(QStringLiteral("no FILE given"), io);
+    const bool gimp = to == QLatin1String("gimp");
+    const bool json = parser.isSet(QStringLiteral("json"));
+    const QString out = parser.isSet(QStringLiteral("out")) ? parser.value(QStringLiteral("out"))
+                                                            : QStringLiteral(".");
+    // GIMP's user folder keeps brushes in brushes/; --out names that user folder.
+    const QString folder = gimp ? QDir(out).filePath(QStringLiteral("brushes")) : out;
+
+    int status = 0;
+    std::vector<Converted> all;
+    for (const QString& path : files) {
+        Converted c;
+        c.read = std::move(ReadBrushFiles({path}).front());
+        const QString shown = Printable(path);
+        if (c.read.error)
+            io.err << shown << ": " << StoppedByError(*c.read.error) << '\n';
+        if (c.read.unsupportedVersion)
+            io.err << shown << ": unsupported version " << *c.read.unsupportedVersion << '\n';
+        if (c.read.error || c.read.unsupportedVersion)
+            status = 1;
+        if (c.read.file->count() == 0) {
+            io.err << shown << ": no brushes; nothing converted\n";
+            status = 1;
+        } else {
+            if (c.read.error)
+                io.err << shown << ": converting the " << c.read.file->count()
+                       << (c.read.file->count() == 1 ? " brush" : " brushes")
+                       << " read before the error\n";
+            c.pack = BuildBrushPack(*c.read.file, gimp ? PackTarget::Gimp : PackTarget::Krita);
+            c.written =
+                gimp ? WritePackFolder(c.pack, folder) : WritePackBundle(c.pack, folder, path);
+            c.attempted = true;
+            if (c.written.status != PackWriteResult::Status::Written)
+                status = 1;
+            if (!json)
+                PrintPlain(c, io);
+        }
+        all.push_back(std::move(c));
+    }
+    if (json)
+        PrintJson(all, gimp ? "gimp" : "krita", io.out);
+    return status;
+}

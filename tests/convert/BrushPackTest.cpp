@@ -1,0 +1,114 @@
+#include "convert/BrushPack.h"
+#include "brush/ComputedBrush.h"
+#include "brush/SampledBrush.h"
+#include "convert/GimpBrushFile.h"
+#include "convert/PackWriter.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename T> BrushPtr Sampled(const char* name, int w, int h, std::vector<T> samples)
+{
+    PixelBlock block(samples.size() * sizeof(T));
+    std::memcpy(block.data(), samples.data(), block.size());
+    return std::make_shared<SampledBrush>(name ? std::optional<QString>(QString::fromUtf8(name))
+                                               : std::nullopt,
+                                          w, h, int(sizeof(T) * 8), std::move(block));
+}
+
+QByteArray Pixels(const QImage& grey)
+{
+    QByteArray out;
+    for (int y = 0; y < grey.height(); ++y)
+        out.append(reinterpret_cast<const char*>(grey.constScanLine(y)), grey.width());
+    return out;
+}
+
+TEST(BrushPack, EntryNamesKeepTheFilesOrderAndAreSafe)
+{
+    EXPECT_EQ(PackEntryName(7, 20, QStringLiteral("Chalk"), QStringLiteral(".gbr")),
+              QStringLiteral("007 Chalk.gbr"));
+    EXPECT_EQ(PackEntryName(7, 1500, QStringLiteral("Chalk"), QStringLiteral(".gbr")),
+              QStringLiteral("0007 Chalk.gbr"));
+    EXPECT_EQ(PackEntryName(3, 4, QString(), QStringLiteral(".vbr")),
+              QStringLiteral("003 Brush 003.vbr"));
+    EXPECT_EQ(PackEntryName(0, 1, QStringLiteral(" a/b:c*?\"<>|\x01."), QStringLiteral(".gbr")),
+              QStringLiteral("000 a_b_c_______.gbr"));
+    EXPECT_EQ(PackNameForFile(QStringLiteral("/x/My Brushes.v2.abr")),
+              QStringLiteral("My Brushes.v2"));
+}
+
+// Each depth lands on 8 bits with rounding, and the report says what changed.
+TEST(BrushPack, DepthsBecomeEightBitInkAndTheReportSaysWhatChanged)
+{
+    BrushFile file(QStringLiteral("/x/set.abr"));
+    file.addBrush(Sampled<quint8>("eight", 3, 1, {0, 128, 255}));
+    file.addBrush(Sampled<quint16>("sixteen", 4, 1, {0, 128, 32896, 65535}));
+    file.addBrush(Sampled<float>("float", 4, 1, {-1.0f, 0.5f, 1.0f, 7.0f}));
+    file.addBrush(Sampled<quint8>(nullptr, 0, 0, {}));
+    file.addBrush(ComputedBrush::brushWithName(QStringLiteral("round"), 9, 100, 0, 100));
+
+    const BrushPack krita = BuildBrushPack(file, PackTarget::Krita);
+    ASSERT_EQ(krita.brushes.size(), 5u);
+    ASSERT_EQ(krita.entries.size(), 4u);
+    const QList<QByteArray> expected = {QByteArray("\x00\x80\xff", 3),
+                                        QByteArray("\x00\x00\x80\xff", 4),
+                                        QByteArray("\x00\x80\xff\xff", 4)};
+    for (int i = 0; i < 3; ++i) {
+        const auto read = GimpBrushFile::read(krita.entries[size_t(i)].bytes);
+        ASSERT_TRUE(read) << i;
+        EXPECT_EQ(Pixels(read->tip), expected[i]) << i;
+    }
+    EXPECT_EQ(krita.brushes[0].outcome, PackedBrush::Outcome::Kept);
+    EXPECT_EQ(krita.brushes[1].what, QStringList{QStringLiteral("16-bit reduced to 8-bit")});
+    EXPECT_EQ(krita.brushes[2].what, QStringList{QStringLiteral("32-bit reduced to 8-bit")});
+    EXPECT_EQ(krita.brushes[3].outcome, PackedBrush::Outcome::NotCarried);
+    EXPECT_EQ(krita.brushes[4].what, QStringList{QStringLiteral("computed tip drawn as pixels")});
+    EXPECT_EQ(krita.entries[3].fileName, QStringLiteral("004 round.gbr"));
+    EXPECT_EQ(GimpBrushFile::read(krita.entries[3].bytes)->tip.size(), QSize(9, 9));
+    EXPECT_EQ(krita.count(PackedBrush::Outcome::Changed), 3);
+
+    // GIMP draws computed tips itself.
+    const BrushPack gimp = BuildBrushPack(file, PackTarget::Gimp);
+    EXPECT_EQ(gimp.entries[3].fileName, QStringLiteral("004 round.vbr"));
+    EXPECT_EQ(gimp.brushes[4].outcome, PackedBrush::Outcome::Kept);
+}
+
+TEST(BrushPack, TipsOverGimpsLimitAreScaledDownKeepingTheirAspect)
+{
+    BrushFile file(QStringLiteral("/x/wide.abr"));
+    file.addBrush(Sampled<quint8>("wide", 12000, 2, std::vector<quint8>(24000, 200)));
+    const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
+    ASSERT_EQ(pack.entries.size(), 1u);
+    const auto read = GimpBrushFile::read(pack.entries[0].bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->tip.width(), 10000);
+    EXPECT_LE(read->tip.height(), 2);
+    EXPECT_EQ(pack.brushes[0].what,
+              QStringList{QStringLiteral("scaled from 12,000 to 10,000 pixels")});
+}
+
+TEST(BrushPack, AFolderPackAppearsWholeAndIsNeverReplaced)
+{
+    QTemporaryDir dir;
+    BrushFile file(QStringLiteral("/x/set.abr"));
+    file.addBrush(Sampled<quint8>("a", 1, 1, {9}));
+    file.addBrush(Sampled<quint8>("b", 1, 1, {7}));
+    const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
+    const QString brushes = dir.filePath(QStringLiteral("brushes"));
+    const PackWriteResult first = WritePackFolder(pack, brushes);
+    ASSERT_EQ(first.status, PackWriteResult::Status::Written) << first.error.toStdString();
+    EXPECT_EQ(first.path, QDir(brushes).filePath(QStringLiteral("set")));
+    EXPECT_EQ(QDir(first.path).entryList(QDir::Files),
+              QStringList({QStringLiteral("000 a.gbr"), QStringLiteral("001 b.gbr")}));
+    EXPECT_EQ(WritePackFolder(pack, brushes).status, PackWriteResult::Status::AlreadyExists);
+    // Nothing half-written stays beside it.
+    EXPECT_EQ(QDir(brushes).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("set")});
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "abr/ReadWholeBrushFile.h"
+#include "abr/Type6Writer.h"
+#include "convert/BrushPack.h"
+#include "convert/GimpBrushFile.h"
+#include "convert/GimpParametricBrushFile.h"
+#include "convert/PackWriter.h"
+#include "support/AbrWriter.h"
+#include "support/BrushFiles.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QtEndian>
+#include <map>
+
+// Brush files of every kind Kelbrin reads, for GIMP and Krita to judge what Kelbrin makes of
+// them: the real files in tests/data, and made-up ones of versions 1, 2, 6.1, 6.2, 7 and 10
+// with 8-, 16- and 32-bit samples, computed tips and names with awkward characters.
+inline QStringList JudgeFiles(const Sandbox& sandbox)
+{
+    QStringList files;
+    for (const QString& name :
+         QDir(QStringLiteral(KELBRIN_TEST_DATA)).entryList({QStringLiteral("*.abr")}, QDir::Files))
+        files << QStringLiteral(KELBRIN_TEST_DATA "/") + name;
+
+    AbrWriter v1;
+    v1.u16(1).u16(2).computedRecord(false, {}, 19, 60, 30, 80);
+    v1.sampledRecord(false, {}, 0, 0, 3, 4, 8, false, QByteArray(12, char(90)));
+    files << sandbox.write(QStringLiteral("version 1.abr"), v1.data());
+    files << sandbox.write(QStringLiteral("version 2.abr"),
+                           SampledBrushFile(NamedBrushes(QStringLiteral("Chalk №"), 3, 21, 13)));
+
+    auto sample = [](const char* id, int depth, const QByteArray& pixels, int w, int h) {
+        SampleRecordDescription s;
+        s.id = id;
+        s.depth = uint16_t(depth);
+        s.right = w;
+        s.bottom = h;
+        s.pixels = pixels;
+        return s;
+    };
+    QByteArray deep, floats;
+    for (int i = 0; i < 6; ++i) {
+        char word[2], single[4];
+        qToBigEndian<quint16>(quint16(i * 13000), word);
+        qToBigEndian<float>(float(i) / 5.0f, single);
+        deep.append(word, 2);
+        floats.append(single, 4);
+    }
+    const auto samples = SampleRecords({sample("a", 8, QByteArray(6, char(200)), 3, 2),
+                                        sample("b", 16, deep, 3, 2), sample("c", 32, floats, 3, 2)},
+                                       2);
+    const QByteArray presets = desc::Presets(
+        {desc::Preset(QStringLiteral("Eight \"bit\" & <more>"), desc::SampledTip("a")),
+         desc::Preset(QStringLiteral("Sixteen ü"), desc::SampledTip("b")),
+         desc::Preset(QStringLiteral("Thirty-two 筆"), desc::SampledTip("c")),
+         desc::Preset(QStringLiteral("Soft"), desc::ComputedTip(43, 0, 100, 0)),
+         desc::Preset(QStringLiteral("Hard"), desc::ComputedTip(41, 0, 100, 100)),
+         desc::Preset(QStringLiteral("Squashed"), desc::ComputedTip(61, 0, 20, 100)),
+         desc::Preset(QStringLiteral("Turned"), desc::ComputedTip(62, -50, 30, 60))});
+    for (const auto& [version, sub] : std::vector<std::pair<int, int>>{{6, 2}, {7, 2}, {10, 2}})
+        files << sandbox.write(QStringLiteral("version %1.%2.abr").arg(version).arg(sub),
+                               Header(uint16_t(version), uint16_t(sub)) + Section("samp", samples) +
+                                   Section("desc", presets));
+    files << sandbox.write(
+        QStringLiteral("version 6.1.abr"),
+        Header(6, 1) +
+            Section("samp", SampleRecords({sample("x", 8, QByteArray(4, 'x'), 2, 2)}, 1)) +
+            Section("desc", desc::Presets({desc::Preset(QStringLiteral("Short id"),
+                                                        desc::SampledTip("x"))})));
+    return files;
+}
+
+// The names inside every file of the packs, as the applications will read them, counted.
+inline std::map<QString, int> NamesInside(const std::vector<BrushPack>& packs)
+{
+    std::map<QString, int> names;
+    for (const BrushPack& pack : packs)
+        for (const PackEntry& entry : pack.entries) {
+            if (const auto gbr = GimpBrushFile::read(entry.bytes))
+                ++names[gbr->name];
+            else if (const auto vbr = GimpParametricBrushFile::read(entry.bytes))
+                ++names[vbr->name];
+        }
+    return names;
+}
+
+// Every brush of every judge file, as packs for target.
+inline std::vector<BrushPack> JudgePacks(const Sandbox& sandbox, PackTarget target, int* brushCount)
+{
+    std::vector<BrushPack> packs;
+    *brushCount = 0;
+    for (const QString& path : JudgeFiles(sandbox)) {
+        const WholeBrushFile read = ReadWholeBrushFile(path);
+        *brushCount += int(read.file->count());
+        packs.push_back(BuildBrushPack(*read.file, target));
+    }
+    return packs;
+}
+
+// GIMP tells two brushes of one name apart as "Name #1", "Name #2".
+inline QString WithoutGimpsNumber(QString name)
+{
+    static const QRegularExpression number(QStringLiteral(" #\\d+$"));
+    return name.remove(number);
+}

@@ -1,0 +1,106 @@
+// Krita itself judges the bundles: kritarunner (Debian's krita package) starts Krita's
+// libraries without a screen, loads the bundles in its resource folder and runs a Python
+// function, here one that lists every brush Krita knows.
+#include "JudgeFiles.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <map>
+
+namespace {
+
+// Krita's first start in an empty resource folder builds its resource database and unpacks
+// its own default bundles: about 30 s on a quiet machine (3 s once the folder exists), so the
+// bound leaves room for a busy one.
+constexpr int kKritaTimeoutMs = 240000;
+
+// Names kept ASCII on the way out (json.dumps), whatever locale the embedded Python picks.
+constexpr char kListBrushes[] = R"(import json
+from krita import Krita
+
+def __main__(args):
+    brushes = []
+    for name, resource in Krita.instance().resources('brush').items():
+        image = resource.image()
+        brushes.append({'name': name, 'width': image.width(), 'height': image.height()})
+    print('KELBRIN-BRUSHES ' + json.dumps(brushes))
+)";
+
+TEST(KritaLoadsBundle, EveryBrushArrivesUnderItsOwnName)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "Krita judges the bundle's contents, which the ordinary build already checks";
+#endif
+    const QString runner = QStandardPaths::findExecutable(QStringLiteral("kritarunner"));
+    if (runner.isEmpty())
+        GTEST_SKIP() << "kritarunner is not installed (apt-get install --no-install-recommends "
+                        "krita python3-pyqt5), so Krita cannot judge the bundle";
+
+    // Every kind of file Kelbrin reads, one bundle each, all in Krita's resource folder.
+    Sandbox sandbox;
+    const QString data = sandbox.path(QStringLiteral("data"));
+    int brushCount = 0;
+    const std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Krita, &brushCount);
+    for (const BrushPack& pack : packs)
+        ASSERT_EQ(WritePackBundle(pack, data + QStringLiteral("/kritarunner"), pack.name).status,
+                  PackWriteResult::Status::Written);
+    sandbox.write(QStringLiteral("kelbrin_list_brushes.py"), kListBrushes);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const auto& [variable, folder] : {std::pair{"HOME", "home"},
+                                           {"XDG_DATA_HOME", "data"},
+                                           {"XDG_CONFIG_HOME", "config"},
+                                           {"XDG_CACHE_HOME", "cache"},
+                                           {"PYTHONPATH", ""}})
+        environment.insert(QString::fromLatin1(variable),
+                           sandbox.path(QString::fromLatin1(folder)));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess krita;
+    krita.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    krita.start(runner, {QStringLiteral("-s"), QStringLiteral("kelbrin_list_brushes")});
+    if (!krita.waitForFinished(kKritaTimeoutMs)) {
+        krita.kill();
+        krita.waitForFinished();
+        FAIL() << "kritarunner did not finish within " << kKritaTimeoutMs / 1000 << " s";
+    }
+    const QByteArray out = krita.readAllStandardOutput();
+    const QByteArray log = krita.readAllStandardError();
+    std::cout << "kritarunner took " << clock.elapsed() << " ms\n";
+
+    const qsizetype at = out.indexOf("KELBRIN-BRUSHES ");
+    ASSERT_GE(at, 0) << "the script printed nothing; Krita said:\n"
+                     << log.right(3000).toStdString();
+    const QByteArray json = out.mid(at + 16, out.indexOf('\n', at) - at - 16);
+    // Krita keys its list by name, so a name that several packs share counts once.
+    std::map<QString, QSize> loaded;
+    for (const QJsonValue& brush : QJsonDocument::fromJson(json).array()) {
+        const QJsonObject o = brush.toObject();
+        loaded[o[u"name"].toString()] = QSize(o[u"width"].toInt(), o[u"height"].toInt());
+    }
+    const std::map<QString, int> names = NamesInside(packs);
+    int kept = 0;
+    for (const auto& [name, count] : names) {
+        EXPECT_TRUE(loaded.count(name)) << name.toStdString() << " is missing; Krita said:\n"
+                                        << log.right(3000).toStdString();
+        kept += loaded.count(name) ? count : 0;
+    }
+    std::cout << "Krita loaded " << kept << " of the " << brushCount
+              << " brushes Kelbrin read from " << packs.size() << " files (" << names.size()
+              << " different names)\n";
+    for (const BrushPack& pack : packs)
+        for (const PackEntry& entry : pack.entries)
+            if (const auto gbr = GimpBrushFile::read(entry.bytes);
+                gbr && loaded.count(gbr->name) && names.at(gbr->name) == 1)
+                EXPECT_EQ(loaded[gbr->name], gbr->tip.size()) << gbr->name.toStdString();
+}
+
+} // namespace
