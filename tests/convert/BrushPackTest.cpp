@@ -14,7 +14,8 @@ namespace {
 template <typename T> BrushPtr Sampled(const char* name, int w, int h, std::vector<T> samples)
 {
     PixelBlock block(samples.size() * sizeof(T));
-    std::memcpy(block.data(), samples.data(), block.size());
+    if (!block.empty())
+        std::memcpy(block.data(), samples.data(), block.size());
     return std::make_shared<SampledBrush>(name ? std::optional<QString>(QString::fromUtf8(name))
                                                : std::nullopt,
                                           w, h, int(sizeof(T) * 8), std::move(block));
