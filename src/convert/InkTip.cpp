@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 QString ScaledText(int from, int to)
@@ -43,6 +44,11 @@ std::optional<InkTip> InkTipForBrush(const BrushPtr& brush)
         return std::nullopt;
     for (int y = 0; y < bitmap->height; ++y) {
         uchar* row = tip.image.scanLine(y);
+        if (bitmap->depth == 8) { // already what GIMP takes: a row at a time
+            std::memcpy(row, bitmap->samples + qsizetype(y) * bitmap->bytesPerRow(),
+                        size_t(bitmap->width));
+            continue;
+        }
         for (int x = 0; x < bitmap->width; ++x)
             row[x] = EightBit(*bitmap, x, y);
     }
