@@ -17,7 +17,9 @@ QByteArray GimpBrushFile::write(const Contents& contents)
         return {};
     const QByteArray name = contents.name.toUtf8() + '\0';
     const auto headerSize = quint32(kFixedHeaderSize + name.size());
-    QByteArray bytes(qsizetype(headerSize) + qsizetype(tip.width()) * tip.height(), '\0');
+    // Every byte is written below: header, name with its NUL, pixels.
+    QByteArray bytes(qsizetype(headerSize) + qsizetype(tip.width()) * tip.height(),
+                     Qt::Uninitialized);
     char* out = bytes.data();
     const quint32 words[kHeaderWords] = {headerSize,
                                          kVersion,
