@@ -22,25 +22,22 @@ std::optional<PackTarget> ConversionFor(const PhotoshopApp& app)
     return std::nullopt;
 }
 
-BrushInstaller::Outcome InstallPack(const QString& path, const PhotoshopApp& app, PackTarget target,
-                                    std::optional<WholeBrushFile>& read)
+BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app, PackTarget target)
 {
     using eResult = BrushInstaller::Outcome::eResult;
-    if (!read)
-        read = ReadWholeBrushFile(path);
     // Krita 5 takes bundles from its resource folder itself.
     const bool gimp = target == PackTarget::Gimp;
     const QString folder = gimp ? app.brushesFolderPath() : app.appFolderPath();
     BrushInstaller::Outcome outcome;
-    if (read->file->count() == 0) {
+    if (file.read().file->count() == 0) {
         outcome.result = eResult::Failed;
-        outcome.destination = PackDestination(folder, PackNameForFile(path), target);
+        outcome.destination = PackDestination(folder, PackNameForFile(file.path()), target);
         outcome.reason = QStringLiteral("no brushes could be read from the file");
         return outcome;
     }
-    const BrushPack pack = BuildBrushPack(*read->file, target);
+    const BrushPack& pack = file.pack(target);
     const PackWriteResult written =
-        gimp ? WritePackFolder(pack, folder) : WritePackBundle(pack, folder, path);
+        gimp ? WritePackFolder(pack, folder) : WritePackBundle(pack, folder, file.path());
     outcome.destination = written.path;
     switch (written.status) {
     case PackWriteResult::Status::Written:
@@ -58,11 +55,33 @@ BrushInstaller::Outcome InstallPack(const QString& path, const PhotoshopApp& app
 }
 } // namespace
 
+const WholeBrushFile& ConvertedFile::read()
+{
+    if (!mRead)
+        mRead = ReadWholeBrushFile(mPath);
+    return *mRead;
+}
+
+const BrushPack& ConvertedFile::pack(PackTarget target)
+{
+    auto it = mPacks.find(target);
+    if (it == mPacks.end())
+        it = mPacks.emplace(target, BuildBrushPack(*read().file, target)).first;
+    return it->second;
+}
+
 BrushInstaller::Report BrushInstaller::installItem(const QString& path,
-                                                   const PhotoshopAppList& apps,
-                                                   std::optional<WholeBrushFile> read)
+                                                   const PhotoshopAppList& apps)
+{
+    ConvertedFile file(path);
+    return installItem(file, apps);
+}
+
+BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file,
+                                                   const PhotoshopAppList& apps)
 {
     Report report;
+    const QString& path = file.path();
     if (path.isEmpty())
         return report;
     const QString name = QFileInfo(path).fileName();
@@ -70,7 +89,7 @@ BrushInstaller::Report BrushInstaller::installItem(const QString& path,
     for (const PhotoshopApp& app : apps) {
         Outcome outcome;
         if (const std::optional<PackTarget> target = ConversionFor(app)) {
-            outcome = InstallPack(path, app, *target, read);
+            outcome = InstallPack(file, app, *target);
         } else {
             outcome.destination = app.brushesFolderPath() + QLatin1Char('/') + name;
             bool exists = false;
@@ -91,13 +110,7 @@ BrushInstaller::Report BrushInstaller::installItem(const QString& path,
     return report;
 }
 
-bool BrushInstaller::converts(const PhotoshopAppList& apps)
-{
-    return std::any_of(apps.begin(), apps.end(),
-                       [](const PhotoshopApp& app) { return ConversionFor(app).has_value(); });
-}
-
-BrushInstaller::ConversionSummary BrushInstaller::summarize(const WholeBrushFile& read,
+BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
                                                             const PhotoshopAppList& apps)
 {
     ConversionSummary summary;
@@ -107,7 +120,7 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(const WholeBrushFile
             continue;
         const QString name =
             *target == PackTarget::Gimp ? QStringLiteral("GIMP") : QStringLiteral("Krita");
-        const BrushPack pack = BuildBrushPack(*read.file, *target);
+        const BrushPack& pack = file.pack(*target);
         const QString line = name + QStringLiteral(": ") + pack.countsText();
         summary.lines << line;
         for (const PackedBrush& brush : pack.brushes) {

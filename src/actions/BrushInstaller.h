@@ -2,11 +2,28 @@
 
 #include "abr/ReadWholeBrushFile.h"
 #include "actions/PhotoshopApp.h"
-
-#include <optional>
+#include "convert/BrushPack.h"
 
 #include <QString>
+#include <map>
+#include <optional>
 #include <vector>
+
+// A brush file read once and converted once per application format, when first asked: the
+// summary shown before an install and the install itself share it.
+class ConvertedFile
+{
+public:
+    explicit ConvertedFile(QString path) : mPath(std::move(path)) {}
+    const QString& path() const { return mPath; }
+    const WholeBrushFile& read();
+    const BrushPack& pack(PackTarget target);
+
+private:
+    QString mPath;
+    std::optional<WholeBrushFile> mRead;
+    std::map<PackTarget, BrushPack> mPacks;
+};
 
 // Installs a brush file in every installed application: Photoshop's get a copy in their brush
 // presets folder; GIMP and Krita get the brushes converted into their own formats, as a pack
@@ -38,10 +55,10 @@ public:
         bool succeeded() const { return alertKey.isEmpty(); }
     };
 
-    // Nothing happens for an empty path or no applications. A file already read (for the
-    // summary below) is not read again.
-    static Report installItem(const QString& path, const PhotoshopAppList& apps,
-                              std::optional<WholeBrushFile> read = std::nullopt);
+    // Nothing happens for an empty path or no applications.
+    static Report installItem(const QString& path, const PhotoshopAppList& apps);
+    // The same with what the summary already read and converted.
+    static Report installItem(ConvertedFile& file, const PhotoshopAppList& apps);
 
     // What installing would give each application that gets converted brushes, before
     // anything is written: one line each ("GIMP: 37 brushes, 5 changed") and, for the
@@ -52,9 +69,7 @@ public:
         QStringList lines;
         QStringList details;
     };
-    static ConversionSummary summarize(const WholeBrushFile& read, const PhotoshopAppList& apps);
-    // Whether any of the applications gets converted brushes (and the file must be read first).
-    static bool converts(const PhotoshopAppList& apps);
+    static ConversionSummary summarize(ConvertedFile& file, const PhotoshopAppList& apps);
 
     // The alert's message key for the number of applications and what failed; empty when
     // nothing failed.

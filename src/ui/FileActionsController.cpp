@@ -50,17 +50,14 @@ void FileActionsController::install(const QString& path)
 {
     if (path.isEmpty())
         return;
-    std::optional<WholeBrushFile> read;
-    if (BrushInstaller::converts(mPhotoshopApps)) {
-        read = ReadWholeBrushFile(path);
-        const BrushInstaller::ConversionSummary summary =
-            BrushInstaller::summarize(*read, mPhotoshopApps);
-        if (!summary.lines.isEmpty() && !confirmConversion(summary.lines.join(QLatin1Char('\n')),
-                                                           summary.details.join(QLatin1Char('\n'))))
-            return;
-    }
-    const BrushInstaller::Report report =
-        BrushInstaller::installItem(path, mPhotoshopApps, std::move(read));
+    ConvertedFile file(path);
+    // Only an application that converts makes the file be read here.
+    const BrushInstaller::ConversionSummary summary =
+        BrushInstaller::summarize(file, mPhotoshopApps);
+    if (!summary.lines.isEmpty() && !confirmConversion(summary.lines.join(QLatin1Char('\n')),
+                                                       summary.details.join(QLatin1Char('\n'))))
+        return;
+    const BrushInstaller::Report report = BrushInstaller::installItem(file, mPhotoshopApps);
     if (!report.succeeded())
         showAlert(report.alertKey, report.informativeKey);
 }
