@@ -25,9 +25,8 @@ std::optional<PackTarget> ConversionFor(const PhotoshopApp& app)
 BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app, PackTarget target)
 {
     using eResult = BrushInstaller::Outcome::eResult;
-    // Krita 5 takes bundles from its resource folder itself.
     const bool gimp = target == PackTarget::Gimp;
-    const QString folder = gimp ? app.brushesFolderPath() : app.appFolderPath();
+    const QString folder = app.packsFolderPath();
     BrushInstaller::Outcome outcome;
     if (file.read().file->count() == 0) {
         outcome.result = eResult::Failed;

@@ -93,6 +93,7 @@ void PhotoshopApp::initFromAppPath(const QString& exePath, const WineFolders& fo
     mIdentifier = elements ? kElementsIdentifier : kPhotoshopIdentifier;
 
     mAppFolder = exe.path();
+    mName = QFileInfo(mAppFolder).fileName();
     mAdditionalBrushesFolder.clear();
     mBrushesFolder = JoinPath(mAppFolder, presetsSubPaths().back());
     for (const QString& subPath : presetsSubPaths()) {
@@ -138,9 +139,29 @@ PhotoshopApp PhotoshopApp::paintingAppWithFolders(Kind kind, int majorVersion,
     app.mIdentifier =
         kind == Kind::Gimp ? QStringLiteral("org.gimp.GIMP") : QStringLiteral("org.kde.krita");
     app.mMajorVersion = majorVersion;
+    // GIMP keeps a folder per series ("2.10"), which is the version people name it by.
+    app.mName = kind == Kind::Gimp
+                    ? QStringLiteral("GIMP %1").arg(QFileInfo(configFolder).fileName())
+                    : QStringLiteral("Krita");
+    if (configFolder.contains(QLatin1String("/.var/app/")))
+        app.mName += QStringLiteral(" (Flatpak)");
     app.mAppFolder = configFolder;
     app.mBrushesFolder = brushesFolder;
     return app;
+}
+
+QString PhotoshopApp::packsFolderPath() const
+{
+    switch (mKind) {
+    case Kind::Gimp:
+        return mBrushesFolder;
+    case Kind::Krita:
+        return mAppFolder;
+    case Kind::Photoshop:
+    case Kind::Elements:
+        break;
+    }
+    return QString();
 }
 
 QString PhotoshopApp::kindName() const

@@ -39,6 +39,9 @@ public:
     Kind kind() const { return mKind; }
     QString kindName() const; // "photoshop", "elements", "gimp", "krita"
     QString identifier() const { return mIdentifier; }
+    // The name users know it by: "Adobe Photoshop CS6" (its folder's), "GIMP 2.10", "Krita";
+    // a Flatpak's says so.
+    QString name() const { return mName; }
     // The major version, or -1 when the executable says none.
     int majorVersion() const { return mMajorVersion; }
 
@@ -48,6 +51,10 @@ public:
     QString additionalBrushesFolderPath() const { return mAdditionalBrushesFolder; }
     // The additional brushes folder when there is one, else the application's folder.
     QString installDirectoryPath() const;
+    // Where the brushes converted for GIMP and Krita go, a pack each: GIMP's brushes folder
+    // (a folder per pack), Krita's resource folder, where Krita 5 takes bundles from itself.
+    // Empty for the applications that take brush files as they are.
+    QString packsFolderPath() const;
 
     // The brush presets sub-paths of Photoshop's languages, in the order they are tried; the
     // last one, English, is also the fallback.
@@ -59,6 +66,7 @@ private:
 
     Kind mKind = Kind::Photoshop;
     QString mIdentifier;
+    QString mName;
     int mMajorVersion = -1;
     QString mAppFolder;
     QString mBrushesFolder;

@@ -40,7 +40,9 @@ void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot,
 int RunScreenshot(KelbrinApplication& app, BrushWindow& window, const QString& out,
                   const QString& file)
 {
-    if (!QFileInfo(file).isFile() || !QFileInfo(file).isReadable()) {
+    // A folder is taken for a GIMP pack, read as its brushes.
+    const QFileInfo info(file);
+    if (!(info.isFile() || info.isDir()) || !info.isReadable()) {
         std::fprintf(stderr, "kelbrin: cannot read %s\n", qPrintable(file));
         return 1;
     }
@@ -78,8 +80,8 @@ int RunDumpOutlines(KelbrinApplication& app, bool full)
     QObject::connect(installed, &OutlineSource::firstPhaseDidFinish, &app,
                      [&] { ++installedPhases; });
     const auto done = [&] {
-        return found->firstPhaseFinished() && installedPhases >= 1 &&
-               (!installed->supplementalSearchStarted() || installedPhases >= 2);
+        return found->firstPhaseFinished() &&
+               installedPhases >= 1 + installed->supplementalSearchCount();
     };
     while (!done())
         app.processEvents(QEventLoop::WaitForMoreEvents);

@@ -105,15 +105,23 @@ GimpParametricBrushFile::read(const QByteArray& bytes)
         QString::fromUtf8(lines[2]), numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]};
 }
 
-GimpParametricBrushFile::Parameters
-GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::Parameters& tip,
-                                      QStringList* changes)
+namespace {
+SoftEdge SoftEdgeAt(double hardnessInPercent)
 {
-    const double step = Bounded(tip.hardnessInPercent, 0, 100, 100) / 100.0 * kSoftEdgeSteps;
+    const double step = hardnessInPercent / 100.0 * kSoftEdgeSteps;
     const int below = std::min(int(step), kSoftEdgeSteps - 1);
     const double f = step - below;
     const SoftEdge& a = kSoftEdges[below];
     const SoftEdge& b = kSoftEdges[below + 1];
+    return {a.radius + f * (b.radius - a.radius), a.hardness + f * (b.hardness - a.hardness)};
+}
+} // namespace
+
+GimpParametricBrushFile::Parameters
+GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::Parameters& tip,
+                                      QStringList* changes)
+{
+    const SoftEdge edge = SoftEdgeAt(Bounded(tip.hardnessInPercent, 0, 100, 100));
 
     // Kelbrin squashes the short axis to the roundness, but never below one pixel.
     const double diameter = Bounded(tip.diameter, 0, 1e9, 0);
@@ -122,8 +130,8 @@ GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::
 
     Parameters parameters;
     parameters.name = name;
-    parameters.radius = diameter / 2.0 * (a.radius + f * (b.radius - a.radius));
-    parameters.hardness = a.hardness + f * (b.hardness - a.hardness);
+    parameters.radius = diameter / 2.0 * edge.radius;
+    parameters.hardness = edge.hardness;
     parameters.aspectRatio = std::min(aspect, kMaxAspectRatio);
     // Both turn counter-clockwise as seen on screen.
     parameters.angle = HalfTurn(tip.angleInDegrees);
@@ -136,4 +144,27 @@ GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::
             *changes << QStringLiteral("reduced to GIMP's largest radius, 4,000 pixels");
     }
     return parameters;
+}
+
+ComputedBrush::Parameters GimpParametricBrushFile::toComputed(const Parameters& parameters)
+{
+    // The table's hardness does not rise at every step, so the closest step is searched for
+    // rather than solved; the first of equals wins, as fromComputed would have written it.
+    double hardnessInPercent = 100;
+    double closest = 2;
+    for (int percent = 0; percent <= 100; ++percent) {
+        const double distance =
+            std::abs(SoftEdgeAt(percent).hardness - Bounded(parameters.hardness, 0, 1, 1));
+        if (distance < closest - 1e-9) {
+            closest = distance;
+            hardnessInPercent = percent;
+        }
+    }
+    ComputedBrush::Parameters tip;
+    tip.hardnessInPercent = hardnessInPercent;
+    tip.diameter =
+        2.0 * Bounded(parameters.radius, 0, kMaxRadius, 0) / SoftEdgeAt(hardnessInPercent).radius;
+    tip.roundnessInPercent = 100.0 / Bounded(parameters.aspectRatio, 1, kMaxAspectRatio, 1);
+    tip.angleInDegrees = HalfTurn(parameters.angle);
+    return tip;
 }

@@ -48,4 +48,8 @@ public:
     // cannot paint it as Kelbrin draws it, changes says so in words.
     static Parameters fromComputed(const QString& name, const ComputedBrush::Parameters& tip,
                                    QStringList* changes = nullptr);
+    // The computed tip that fromComputed would have turned into these parameters, for showing
+    // a GIMP brush as Kelbrin draws tips: what fromComputed wrote within GIMP's limits comes
+    // back with its hardness to the nearest percent.
+    static ComputedBrush::Parameters toComputed(const Parameters& parameters);
 };

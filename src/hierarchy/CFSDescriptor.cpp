@@ -441,6 +441,17 @@ void CFSDescriptor::ReadItemStateAt(const QString& path)
     TakeDisplayName(DisplayNameAtPath(path));
 }
 
+void CFSDescriptor::TreatAsFile()
+{
+    if (!mIsDirectory)
+        return;
+    mIsDirectory = false;
+    mIsVolumeDirectory = false;
+    const Link* last = mLast.get();
+    if (last->slash)
+        mLast = MakeLink(last->parent, last->name(), false, last->leadingSlash);
+}
+
 void CFSDescriptor::CreatePathComponents(const ucstring& path)
 {
     BuildComponents(path);

@@ -49,6 +49,8 @@ public:
                                      ucstring_view name);
 
     bool IsDirectory() const { return mIsDirectory; }
+    // Makes a folder that is shown as one item (a package) a file to the hierarchy.
+    void TreatAsFile();
     bool IsVolumeDirectory() const { return mIsVolumeDirectory; }
     // Null when the item did not exist when the descriptor was made.
     QString DisplayName() const;

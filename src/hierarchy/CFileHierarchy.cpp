@@ -390,9 +390,10 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
         const size_t end = static_cast<size_t>(names.back().data() - text.data()) - 1;
         folder = FindFolderByPath(ucstring(text.substr(0, end)), unsigned(names.size() - 1));
     }
-    const CFSDescriptor d =
-        folder ? CFSDescriptor::InDirectory(folder->Descriptor(), path, names.back())
-               : CFSDescriptor(path);
+    CFSDescriptor d = folder ? CFSDescriptor::InDirectory(folder->Descriptor(), path, names.back())
+                             : CFSDescriptor(path);
+    if (flags.isPackage())
+        d.TreatAsFile();
     if (mFilter && !mFilter->Allow(d))
         return false;
     CFileSystemNodePtr n;

@@ -1,6 +1,7 @@
 #include "thread/CFileReadingSession.h"
 
 #include "abr/CABRreader.h"
+#include "convert/BrushPackReader.h"
 #include "stream/ReadErrors.h"
 #include "thread/CFileReadingTask.h"
 #include "thread/NotificationEvent.h"
@@ -41,7 +42,11 @@ bool CFileReadingSession::ReadDisplayedFile(int* openError)
     if (!mDisplayedFile)
         return false;
     try {
-        CABRreader probe(mDisplayedFile->getPath());
+        const QString& path = mDisplayedFile->getPath();
+        if (BrushPackReader::isPackPath(path))
+            BrushPackReader probe(path);
+        else
+            CABRreader probe(path);
     } catch (int code) {
         if (openError)
             *openError = code;

@@ -1,6 +1,7 @@
 #include "thread/CFileReadingTask.h"
 
 #include "abr/CABRreader.h"
+#include "convert/BrushPackReader.h"
 #include "thread/PostingBrushSink.h"
 
 CFileReadingTask::CFileReadingTask(QString path, BrushFilePtr brushFile)
@@ -12,7 +13,12 @@ CFileReadingTask::~CFileReadingTask() = default;
 void CFileReadingTask::Perform()
 {
     // The reader lives only for this read; leaving the scope closes the file, also on a throw.
-    CABRreader reader(mPath);
     PostingBrushSink sink(mBrushFile);
-    reader.Read(sink);
+    if (BrushPackReader::isPackPath(mPath)) {
+        BrushPackReader reader(mPath);
+        reader.Read(sink);
+    } else {
+        CABRreader reader(mPath);
+        reader.Read(sink);
+    }
 }

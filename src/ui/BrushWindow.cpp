@@ -145,10 +145,11 @@ void BrushWindow::connectControllers()
 
     connect(mOutlines, &OutlinesController::selectionChanged, this,
             &BrushWindow::outlineSelectionChanged);
-    connect(mOutlines, &OutlinesController::pathChosen, this, [this](const QString& path) {
-        validateActions();
-        setImageFromBrushFile(path);
-    });
+    connect(mOutlines, &OutlinesController::pathChosen, this,
+            [this](const QString& path, bool isItem) {
+                validateActions();
+                setImageFromBrushFile(path, isItem);
+            });
     connect(mOutlines, &OutlinesController::selectedPathRenamed, mReading.get(),
             &ReadingController::setDisplayedPath);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
@@ -251,9 +252,9 @@ void BrushWindow::outlineSelectionChanged()
                       !mOutlines->selectedPaths().isEmpty(), !mActions->apps().empty());
 }
 
-void BrushWindow::setImageFromBrushFile(const QString& path)
+void BrushWindow::setImageFromBrushFile(const QString& path, bool folderIsPack)
 {
-    mReading->showFile(path);
+    mReading->showFile(path, folderIsPack);
 }
 
 void BrushWindow::setTitleBarButtonToPath(const QString& path)
@@ -313,8 +314,9 @@ void BrushWindow::doOpenFile(const QString& path)
     activateWindow();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     // Shown through an outline where the file is in one, so the outline marks it.
+    // Nobody opens a plain folder as a file: one handed over is a converted pack.
     if (!mOutlines->selectFile(absolute))
-        setImageFromBrushFile(absolute);
+        setImageFromBrushFile(absolute, true);
     NoteRecentFile(absolute);
     // Home, End and the arrows work on a file handed over at once. (A file chosen in an outline
     // leaves the keyboard there, for stepping through the files.)

@@ -75,7 +75,8 @@ public:
     void setProgressIndicator(bool on);
     int progressUserCount() const { return mSearchProgressUserCount; }
 
-    void setImageFromBrushFile(const QString& path);
+    // folderIsPack: a folder is read as a converted pack instead of shown as a folder.
+    void setImageFromBrushFile(const QString& path, bool folderIsPack = false);
     void setTitleBarButtonToPath(const QString& path);
 
     // The two export commands follow different rules: the toolbar item only needs a selected

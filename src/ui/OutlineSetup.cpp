@@ -28,7 +28,11 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
     std::vector<InstalledFileOutlineSource::Application> targets;
     for (const PhotoshopApp& app : apps) {
         excluded << app.appFolderPath();
-        targets.push_back({app.appFolderPath(), app.additionalBrushesFolderPath()});
+        // Krita keeps its bundles in its resource folder itself, the others in a brushes folder.
+        const bool krita = app.kind() == PhotoshopApp::Kind::Krita;
+        targets.push_back({app.name(), app.appFolderPath(),
+                           krita ? app.appFolderPath() : app.brushesFolderPath(),
+                           app.additionalBrushesFolderPath(), app.packsFolderPath(), krita});
         // Wine keeps programs under a dot-folder; the way to them counts as visible.
         AlwaysVisibleFolders::registerFolder(app.appFolderPath());
         if (!app.additionalBrushesFolderPath().isEmpty())
@@ -45,10 +49,10 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
     installed->holdSubscription(std::make_shared<ObserverConnection>(installed, &search));
     installed->setSupplementalSearch(
         [&search](const QString& folder) { return search.hasFoundFilesInPath(folder); },
-        [](const QStringList& folders, FSObserver* observer) -> std::shared_ptr<void> {
+        [](const QString& query, const QStringList& folders,
+           FSObserver* observer) -> std::shared_ptr<void> {
             auto supplemental = std::make_shared<SupplementalSearch>();
-            supplemental->search =
-                BrushFileSearch::initWithQueryString(kBrushFileNameQuery, folders);
+            supplemental->search = BrushFileSearch::initWithQueryString(query, folders);
             if (!supplemental->search)
                 return nullptr;
             supplemental->connection =

@@ -1,8 +1,42 @@
 #include "ui/OutlineSources.h"
 
+#include "discovery/SearchQueryString.h"
 #include "platform/Localization.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+namespace {
+QString ParentOf(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash > 0 ? path.left(slash) : QString();
+}
+
+bool HasSuffix(const QString& path, const char* suffix)
+{
+    return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
+}
+
+FileNodeFlags ItemFlags(const FileNodeFlagsList& flags, qsizetype i)
+{
+    return size_t(i) < flags.size() ? flags[size_t(i)] : FileNodeFlags{};
+}
+
+// A pack's row stands for its folder, which the outline is to show as one item.
+FileNodeFlags PackFlags(const FileNodeFlagsList& entryFlags, qsizetype i)
+{
+    FileNodeFlags flags = ItemFlags(entryFlags, i);
+    flags.set(FileNodeFlags::eIsPackage, true);
+    return flags;
+}
+
+bool IsWithin(const QString& path, const QString& folder)
+{
+    return path == folder ||
+           (path.startsWith(folder) && path.size() > folder.size() && path[folder.size()] == '/');
+}
+} // namespace
 
 FoundFileOutlineSource::FoundFileOutlineSource(const QStringList& excludedFolders,
                                                const QString& homeFolder, QObject* parent)
@@ -22,8 +56,13 @@ InstalledFileOutlineSource::InstalledFileOutlineSource(const std::vector<Applica
 {
     CFileHierarchy& hierarchy = getFileHierarchy();
     hierarchy.SetTopLevelSortingOrder(eTopLevelSortByNameFirst);
-    for (const Application& app : mApplications) {
-        hierarchy.AddAlwaysVisibleAncestorDirectory(app.appFolder);
+    for (Application& app : mApplications) {
+        for (QString* folder : {&app.packsFolder, &app.shownFolder})
+            if (!folder->isEmpty())
+                *folder = QDir::cleanPath(*folder);
+        if (app.shownFolder.isEmpty())
+            app.shownFolder = QDir::cleanPath(app.appFolder);
+        hierarchy.AddAlwaysVisibleAncestorDirectory(app.shownFolder);
         mFileFilter.AddDirectory(app.appFolder);
         if (!app.additionalBrushesFolder.isEmpty()) {
             hierarchy.AddAlwaysVisibleAncestorDirectory(app.additionalBrushesFolder);
@@ -43,7 +82,7 @@ void InstalledFileOutlineSource::setSupplementalSearch(FoundFilesIn foundFilesIn
 void InstalledFileOutlineSource::finishedQueryFirstPhase()
 {
     OutlineSource::finishedQueryFirstPhase();
-    if (mSupplementalSearch || !mFoundFilesIn || !mStartSupplementalSearch)
+    if (!mSupplementalSearches.empty() || !mFoundFilesIn || !mStartSupplementalSearch)
         return;
     // The main search passes over hidden folders, and Wine keeps its programs inside one; the
     // applications it found nothing for are searched again on their own. Their additional
@@ -55,22 +94,225 @@ void InstalledFileOutlineSource::finishedQueryFirstPhase()
                 folders << folder;
         }
     }
-    if (!folders.isEmpty())
-        mSupplementalSearch = mStartSupplementalSearch(folders, this);
+    QStringList packFolders;
+    for (const Application& app : mApplications)
+        if (!app.packsFolder.isEmpty() && !packFolders.contains(app.packsFolder))
+            packFolders << app.packsFolder;
+    // The packs go in the application's own folders, which the main search never looks into
+    // and which are not brush files to it.
+    for (const auto& [query, where] : {std::pair{kBrushFileNameQuery, folders},
+                                       std::pair{kConvertedPackFileNameQuery, packFolders}})
+        if (!where.isEmpty())
+            if (std::shared_ptr<void> search = mStartSupplementalSearch(query, where, this))
+                mSupplementalSearches.push_back(std::move(search));
+}
+
+QString InstalledFileOutlineSource::packOfEntry(const QString& path) const
+{
+    if (!HasSuffix(path, ".gbr") && !HasSuffix(path, ".vbr"))
+        return QString();
+    const QString pack = ParentOf(path);
+    for (const Application& app : mApplications)
+        if (!app.packsAreBundles && !app.packsFolder.isEmpty() && ParentOf(pack) == app.packsFolder)
+            return pack;
+    return QString();
+}
+
+bool InstalledFileOutlineSource::showsAsItIs(const QString& path) const
+{
+    if (HasSuffix(path, ".abr"))
+        return true;
+    if (!HasSuffix(path, ".bundle"))
+        return false;
+    for (const Application& app : mApplications)
+        if (app.packsAreBundles && ParentOf(path) == app.packsFolder)
+            return true;
+    return false;
+}
+
+void InstalledFileOutlineSource::forgetPacksWithin(const QString& path)
+{
+    for (auto it = mPackEntries.begin(); it != mPackEntries.end();)
+        it = IsWithin(it->first, path) ? mPackEntries.erase(it) : std::next(it);
+}
+
+void InstalledFileOutlineSource::renamePacksWithin(const QString& oldPath, const QString& newPath)
+{
+    std::map<QString, std::set<QString>> renamed;
+    for (auto it = mPackEntries.begin(); it != mPackEntries.end();) {
+        if (!IsWithin(it->first, oldPath)) {
+            ++it;
+            continue;
+        }
+        const QString pack = newPath + it->first.mid(oldPath.size());
+        for (const QString& entry : it->second)
+            renamed[pack].insert(newPath + entry.mid(oldPath.size()));
+        it = mPackEntries.erase(it);
+    }
+    mPackEntries.merge(renamed);
+}
+
+void InstalledFileOutlineSource::addItems(const QStringList& paths, const FileNodeFlagsList& flags)
+{
+    QStringList shown;
+    FileNodeFlagsList shownFlags;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString pack = packOfEntry(paths[i]);
+        std::set<QString>* entries = pack.isEmpty() ? nullptr : &mPackEntries[pack];
+        const bool show = entries ? entries->empty() : showsAsItIs(paths[i]);
+        if (entries)
+            entries->insert(paths[i]);
+        if (show) {
+            shown << (entries ? pack : paths[i]);
+            shownFlags.push_back(entries ? PackFlags(flags, i) : ItemFlags(flags, i));
+        }
+    }
+    if (!shown.isEmpty())
+        OutlineSource::addItems(shown, shownFlags);
+}
+
+void InstalledFileOutlineSource::deleteItems(const QStringList& paths)
+{
+    QStringList gone;
+    for (const QString& path : paths) {
+        const QString pack = packOfEntry(path);
+        if (pack.isEmpty()) {
+            // A folder can go with packs inside it, or be a pack itself.
+            forgetPacksWithin(path);
+            gone << path;
+            continue;
+        }
+        const auto it = mPackEntries.find(pack);
+        if (it == mPackEntries.end())
+            continue;
+        it->second.erase(path);
+        if (it->second.empty()) {
+            mPackEntries.erase(it);
+            gone << pack;
+        }
+    }
+    if (!gone.isEmpty())
+        OutlineSource::deleteItems(gone);
+}
+
+void InstalledFileOutlineSource::renameItems(const QStringList& oldPaths,
+                                             const QStringList& newPaths)
+{
+    QStringList from, to;
+    for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
+        const QString pack = packOfEntry(oldPaths[i]);
+        if (pack.isEmpty()) {
+            // A pack's folder renamed is a pack renamed: its row is that folder's path.
+            renamePacksWithin(oldPaths[i], newPaths[i]);
+            from << oldPaths[i];
+            to << newPaths[i];
+        } else if (packOfEntry(newPaths[i]) == pack) {
+            mPackEntries[pack].erase(oldPaths[i]);
+            mPackEntries[pack].insert(newPaths[i]);
+        } else {
+            deleteItems({oldPaths[i]});
+        }
+    }
+    if (!from.isEmpty())
+        OutlineSource::renameItems(from, to);
+}
+
+void InstalledFileOutlineSource::moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                                           const FileNodeFlagsList& newFlags)
+{
+    // Entries move one by one; a pack whose every entry went to one new pack moved with them.
+    QStringList from, to, added, gone;
+    FileNodeFlagsList movedFlags, addedFlags;
+    std::map<QString, QString> packMoves;
+    std::set<QString> newPacks;
+    for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
+        const FileNodeFlags flags = ItemFlags(newFlags, i);
+        const QString oldPack = packOfEntry(oldPaths[i]);
+        const QString newPack = packOfEntry(newPaths[i]);
+        if (oldPack.isEmpty() && newPack.isEmpty()) {
+            if (showsAsItIs(newPaths[i])) {
+                from << oldPaths[i];
+                to << newPaths[i];
+                movedFlags.push_back(flags);
+            } else {
+                gone << oldPaths[i];
+            }
+            continue;
+        }
+        if (!oldPack.isEmpty()) {
+            mPackEntries[oldPack].erase(oldPaths[i]);
+            if (!newPack.isEmpty())
+                packMoves.emplace(oldPack, newPack);
+        } else {
+            gone << oldPaths[i];
+        }
+        if (!newPack.isEmpty()) {
+            std::set<QString>& entries = mPackEntries[newPack];
+            if (entries.empty() && newPacks.insert(newPack).second) {
+                added << newPack;
+                addedFlags.push_back(PackFlags(newFlags, i));
+            }
+            entries.insert(newPaths[i]);
+        } else if (showsAsItIs(newPaths[i])) {
+            added << newPaths[i];
+            addedFlags.push_back(flags);
+        }
+    }
+    for (auto it = mPackEntries.begin(); it != mPackEntries.end();) {
+        if (!it->second.empty()) {
+            ++it;
+            continue;
+        }
+        const QString pack = it->first;
+        it = mPackEntries.erase(it);
+        const auto move = packMoves.find(pack);
+        const qsizetype newIndex = move == packMoves.end() ? -1 : added.indexOf(move->second);
+        if (newIndex < 0) {
+            gone << pack;
+            continue;
+        }
+        from << pack;
+        to << added.takeAt(newIndex);
+        movedFlags.push_back(addedFlags[size_t(newIndex)]);
+        addedFlags.erase(addedFlags.begin() + newIndex);
+    }
+    if (!from.isEmpty())
+        OutlineSource::moveItems(from, to, movedFlags);
+    if (!gone.isEmpty())
+        OutlineSource::deleteItems(gone);
+    if (!added.isEmpty())
+        OutlineSource::addItems(added, addedFlags);
+}
+
+void InstalledFileOutlineSource::changedItems(const QStringList& paths)
+{
+    QStringList changed;
+    for (const QString& path : paths) {
+        const QString pack = packOfEntry(path);
+        const QString shown = pack.isEmpty() ? path : pack;
+        if (!changed.contains(shown))
+            changed << shown;
+    }
+    OutlineSource::changedItems(changed);
 }
 
 QString InstalledFileOutlineSource::labelForNode(const CFileSystemNode& node) const
 {
     const QString label = OutlineSource::labelForNode(node);
-    if (!node.IsDirectory())
-        return label;
-    const QString path = node.CFFullPath();
+    if (!node.IsDirectory()) {
+        // A bundle is named after its pack, as GIMP's pack folders are.
+        return HasSuffix(label, ".bundle") ? label.chopped(7) : label;
+    }
+    const QString path = QDir::cleanPath(node.CFFullPath());
     for (const Application& app : mApplications) {
+        if (app.name.isEmpty())
+            continue;
+        if (app.shownFolder == path)
+            return app.name;
         if (!app.additionalBrushesFolder.isEmpty() &&
-            QDir::cleanPath(app.additionalBrushesFolder) == QDir::cleanPath(path))
-            return QStringLiteral("%1%2%3%4")
-                .arg(label, QStringLiteral(" <"), LocalizedString(QStringLiteral("local-brushes")),
-                     QStringLiteral(">"));
+            QDir::cleanPath(app.additionalBrushesFolder) == path)
+            return QStringLiteral("%1 — %2").arg(app.name,
+                                                 LocalizedString(QStringLiteral("local-brushes")));
     }
     return label;
 }

@@ -5,6 +5,8 @@
 #include "ui/OutlineSource.h"
 
 #include <functional>
+#include <map>
+#include <set>
 
 // The outline of every brush file found, application folders and system folders left out.
 class FoundFileOutlineSource : public OutlineSource
@@ -20,20 +22,31 @@ private:
     CExcludeFileFilter mFileFilter;
 };
 
-// The outline of the brush files installed in the painting applications' preset folders.
+// The outline of the brush files installed in the painting applications' preset folders, and
+// of the packs Kelbrin converted for GIMP and Krita: each pack is one row, named after it, which
+// reads as its brushes. A GIMP pack is a folder of brush files, reported by the search file by
+// file; the source stands the folder in for them, so the outline never shows the entries.
 class InstalledFileOutlineSource : public OutlineSource
 {
     Q_OBJECT
 public:
     struct Application
     {
+        QString name; // shown for shownFolder, as users know the application
         QString appFolder;
+        // The folder its brushes go in, shown under its name; no level above or below it is
+        // shown unless it holds something of its own.
+        QString shownFolder;
         QString additionalBrushesFolder; // "" when the application has none
+        // Where its converted packs lie, "" when it takes brush files as they are; Krita's are
+        // bundles, GIMP's folders.
+        QString packsFolder;
+        bool packsAreBundles = false;
     };
-    // Starts the search limited to folders in which the main search found nothing, and returns
-    // the observer-facing object that keeps it alive (the source holds it).
-    using SupplementalSearch =
-        std::function<std::shared_ptr<void>(const QStringList& folders, FSObserver* observer)>;
+    // Starts a search by the query, limited to folders, and returns the observer-facing object
+    // that keeps it alive (the source holds it).
+    using SupplementalSearch = std::function<std::shared_ptr<void>(
+        const QString& query, const QStringList& folders, FSObserver* observer)>;
     using FoundFilesIn = std::function<bool(const QString& folder)>;
 
     InstalledFileOutlineSource(const std::vector<Application>& applications,
@@ -42,17 +55,35 @@ public:
     // How to learn what the main search found and how to run the supplemental one; without
     // them the supplemental search is never run.
     void setSupplementalSearch(FoundFilesIn foundFilesIn, SupplementalSearch start);
-    bool supplementalSearchStarted() const { return mSupplementalSearch != nullptr; }
+    // How many searches of its own the source started once the main one's first phase ended:
+    // one for the application folders the main search found nothing in, one for the packs.
+    int supplementalSearchCount() const { return int(mSupplementalSearches.size()); }
 
     void finishedQueryFirstPhase() override;
+    void changedItems(const QStringList& paths) override;
+    void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                   const FileNodeFlagsList& newFlags) override;
+    void renameItems(const QStringList& oldPaths, const QStringList& newPaths) override;
+    void deleteItems(const QStringList& paths) override;
+    void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override;
 
 protected:
     QString labelForNode(const CFileSystemNode& node) const override;
 
 private:
+    // The GIMP pack folder path is an entry of; "" for anything else.
+    QString packOfEntry(const QString& path) const;
+    // Whether the search's report of path is shown as it is: a brush file, or a Krita pack.
+    bool showsAsItIs(const QString& path) const;
+    // Forgets the entries of the packs at or below path; the packs that had any, visible ones.
+    void forgetPacksWithin(const QString& path);
+    void renamePacksWithin(const QString& oldPath, const QString& newPath);
+
     CRestrictFileFilter mFileFilter;
     std::vector<Application> mApplications;
     FoundFilesIn mFoundFilesIn;
     SupplementalSearch mStartSupplementalSearch;
-    std::shared_ptr<void> mSupplementalSearch;
+    std::vector<std::shared_ptr<void>> mSupplementalSearches;
+    // Each GIMP pack shown, with the entries that keep it.
+    std::map<QString, std::set<QString>> mPackEntries;
 };

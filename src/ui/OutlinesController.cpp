@@ -195,7 +195,8 @@ void OutlinesController::outlineSelectionChanged()
     if (outline && outline->getPathOfSelectedItem().isEmpty() &&
         !other->getPathOfSelectedItem().isEmpty())
         return;
-    Q_EMIT pathChosen(outline ? outline->getPathOfSelectedItem() : QString());
+    Q_EMIT pathChosen(outline ? outline->getPathOfSelectedItem() : QString(),
+                      outline && outline->selectedItemIsFile());
 }
 
 void OutlinesController::outlineAcceptedFocus(FileOutlineView* outline)

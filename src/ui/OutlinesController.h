@@ -51,7 +51,8 @@ public:
 Q_SIGNALS:
     // The selection changed in either outline; the path the grid should show follows.
     void selectionChanged();
-    void pathChosen(const QString& path);
+    // isItem: the path is an outline's item (a file, or a pack shown as one), not a folder.
+    void pathChosen(const QString& path, bool isItem);
     void selectedPathRenamed(const QString& path);
     void searchFirstPhaseFinished();
 

@@ -108,7 +108,7 @@ bool ReadingController::isReadingFile() const
     return mReading && mReading->isReadingFile();
 }
 
-void ReadingController::showFile(const QString& path)
+void ReadingController::showFile(const QString& path, bool folderIsPack)
 {
     if (!path.isEmpty() && path == displayedFilePath())
         return; // already shown, or being read
@@ -123,7 +123,7 @@ void ReadingController::showFile(const QString& path)
     if (path.isEmpty())
         return;
     const QFileInfo info(path);
-    if (info.exists() && info.isDir())
+    if (info.exists() && info.isDir() && !folderIsPack)
         return;
 
     auto file = BrushFile::brushFileWithPath(path);

@@ -39,9 +39,10 @@ public:
     QProgressBar* readProgress() const { return mReadProgress; }
     void setPathStrip(BottomDisplay* strip) { mPathStrip = strip; }
 
-    // Shows path in the grid, reading it from the start; "" or a folder leaves the grid empty.
-    // The file already shown (or being read) is left alone.
-    void showFile(const QString& path);
+    // Shows path in the grid, reading it from the start; "" or a folder leaves the grid empty,
+    // unless the folder is a converted pack, which shows its brushes. The file already shown (or
+    // being read) is left alone.
+    void showFile(const QString& path, bool folderIsPack = false);
     void cancel();
     // Empties the grid and the path strip and closes the viewer.
     void clear();

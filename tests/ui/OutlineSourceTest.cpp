@@ -234,13 +234,17 @@ TEST(ImageAndTextCell, BadgeNeedsThirtyPointsBesideIt)
 
 namespace {
 
-TEST(OutlineSources, InstalledShowsApplicationFoldersWithTheAdditionalFolderMarked)
+TEST(OutlineSources, InstalledShowsEachApplicationByItsNameAboveItsBrushes)
 {
     DiskTree disk;
     const QString ps13 = disk.folder(QStringLiteral("Adobe/Photoshop CS6"));
     const QString ps16 = disk.folder(QStringLiteral("Adobe/Photoshop CC"));
     const QString extra = disk.folder(QStringLiteral("Roaming/Adobe/Extra Brushes"));
-    InstalledFileOutlineSource source({{ps13, QString()}, {ps16, extra}});
+    InstalledFileOutlineSource source(
+        {{QStringLiteral("Adobe Photoshop CS6"), ps13, ps13 + QStringLiteral("/Presets/Brushes"),
+          QString(), QString(), false},
+         {QStringLiteral("Adobe Photoshop CC"), ps16, ps16 + QStringLiteral("/Presets/Brushes"),
+          extra, QString(), false}});
     QAbstractItemModelTester tester(&source, QAbstractItemModelTester::FailureReportingMode::Fatal);
     const QStringList paths = {
         disk.file(QStringLiteral("Adobe/Photoshop CS6/Presets/Brushes/a.abr")),
@@ -249,17 +253,83 @@ TEST(OutlineSources, InstalledShowsApplicationFoldersWithTheAdditionalFolderMark
         disk.file(QStringLiteral("elsewhere/d.abr"))};
     source.addItems(paths, FileNodeFlagsList(4, kPlainFile));
     const QStringList rows = OutlineDumpRows(source);
-    EXPECT_TRUE(rows.contains(QStringLiteral("Extra Brushes <Local Brushes>/ (1)")))
+    // Each application under its own name, right above its brushes.
+    EXPECT_EQ(rows.mid(0, 2),
+              (QStringList{QStringLiteral("Adobe Photoshop CC/ (1)"), QStringLiteral("  b.abr")}));
+    EXPECT_TRUE(rows.contains(QStringLiteral("Adobe Photoshop CC — Local Brushes/ (1)")))
         << rows.join('\n').toStdString();
     EXPECT_FALSE(rows.join('\n').contains(QStringLiteral("d.abr")));
 
     // The name filter narrows the rows and the counts follow it.
     source.setNameFilter(QStringLiteral("B.ABR"));
     EXPECT_EQ(OutlineDumpRows(source).filter(QStringLiteral(".abr")),
-              QStringList{QStringLiteral("      b.abr")})
+              QStringList{QStringLiteral("  b.abr")})
         << OutlineDumpRows(source).join('\n').toStdString();
     source.setNameFilter(QString());
     EXPECT_EQ(OutlineDumpRows(source), rows);
+}
+
+TEST(OutlineSources, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntries)
+{
+    DiskTree disk;
+    const QString gimp = disk.folder(QStringLiteral("GIMP/2.10"));
+    const QString krita = disk.folder(QStringLiteral("krita"));
+    const QString gimpBrushes = gimp + QStringLiteral("/brushes");
+    InstalledFileOutlineSource source(
+        {{QStringLiteral("GIMP 2.10"), gimp, gimpBrushes, QString(), gimpBrushes, false},
+         {QStringLiteral("Krita"), krita, krita, QString(), krita, true}});
+    QAbstractItemModelTester tester(&source, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto file = [&](const char* relative) { return disk.file(QString::fromUtf8(relative)); };
+    const QString a0 = file("GIMP/2.10/brushes/Ink/000 Dot.gbr");
+    const QString a1 = file("GIMP/2.10/brushes/Ink/001 Soft.vbr");
+    source.addItems({a0, a1, file("GIMP/2.10/brushes/loose.gbr"), file("krita/Chalk.bundle"),
+                     file("krita/brushes/deep.bundle")},
+                    FileNodeFlagsList(5, kPlainFile));
+    const auto rows = [&] {
+        QStringList text = OutlineDumpRows(source);
+        for (QString& row : text)
+            row = row.trimmed();
+        return text.join(QLatin1Char('|'));
+    };
+    // One row a pack, by its name; a bundle without its suffix; nothing that is no pack.
+    EXPECT_EQ(rows(), QStringLiteral("GIMP 2.10/ (1)|Ink|Krita/ (1)|Chalk"));
+
+    // The row stays while an entry is left and goes with the last.
+    QFile::remove(a0);
+    source.deleteItems({a0});
+    EXPECT_TRUE(rows().contains(QStringLiteral("|Ink")));
+    QFile::remove(a1);
+    source.deleteItems({a1});
+    EXPECT_FALSE(rows().contains(QStringLiteral("Ink"))) << rows().toStdString();
+
+    // A pack's folder renamed, or moved entry by entry, is the same row under its new name.
+    source.addItems(
+        {file("GIMP/2.10/brushes/Ink/000 Dot.gbr"), file("GIMP/2.10/brushes/Ink/001 Soft.vbr")},
+        FileNodeFlagsList(2, kPlainFile));
+    const QString renamed = gimp + QStringLiteral("/brushes/Ink 2");
+    QDir().rename(gimp + QStringLiteral("/brushes/Ink"), renamed);
+    QSignalSpy renames(&source, &OutlineSource::itemRenamed);
+    source.renameItems({gimp + QStringLiteral("/brushes/Ink")}, {renamed});
+    EXPECT_EQ(renames.count(), 1);
+    EXPECT_TRUE(rows().contains(QStringLiteral("|Ink 2|"))) << rows().toStdString();
+    QSignalSpy moves(&source, &OutlineSource::itemsMoved);
+    const QString moved = gimp + QStringLiteral("/brushes/Wet");
+    QDir().rename(renamed, moved);
+    source.moveItems(
+        {renamed + QStringLiteral("/000 Dot.gbr"), renamed + QStringLiteral("/001 Soft.vbr")},
+        {moved + QStringLiteral("/000 Dot.gbr"), moved + QStringLiteral("/001 Soft.vbr")},
+        FileNodeFlagsList(2, kPlainFile));
+    ASSERT_EQ(moves.count(), 1);
+    EXPECT_EQ(moves.at(0).at(1).toStringList(), QStringList{moved});
+    EXPECT_TRUE(rows().contains(QStringLiteral("|Wet|"))) << rows().toStdString();
+    EXPECT_FALSE(rows().contains(QStringLiteral("Ink")));
+
+    // The brushes folder going takes its packs along; they come back whole.
+    QDir(gimp + QStringLiteral("/brushes")).removeRecursively();
+    source.deleteItems({gimp + QStringLiteral("/brushes")});
+    EXPECT_FALSE(rows().contains(QStringLiteral("Wet")));
+    source.addItems({file("GIMP/2.10/brushes/Wet/000 Dot.gbr")}, {kPlainFile});
+    EXPECT_TRUE(rows().contains(QStringLiteral("|Wet|"))) << rows().toStdString();
 }
 
 } // namespace

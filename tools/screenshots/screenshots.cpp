@@ -6,12 +6,12 @@
 // runs the search over the home folder ($HOME, set it to a made-up one) and writes NAME.png
 // (both outlines, a file selected), NAME-menu.png (the context menu on a file), and
 // NAME-searching.png / NAME-empty.png (the all-files outline before and after a search that
-// found nothing).
+// found nothing), and NAME-installed.png (the first installed file or pack on display).
+#include "discovery/BrushFileSearch.h"
 #include "support/AbrWriter.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
 #include "ui/BrushWindow.h"
-#include "discovery/BrushFileSearch.h"
 #include "ui/FileOutlineView.h"
 #include "ui/KelbrinApplication.h"
 #include "ui/OutlineSetup.h"
@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 namespace {
 // Chalk-like texture: a soft blob broken up by a fixed pseudo-random grain.
@@ -142,6 +143,24 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
         Wait(300);
         ok = menu->grab().save(out.filePath(name + QStringLiteral("-menu.png"))) && ok;
         menu->hide();
+    }
+    // The first item of the installed outline (a brush file or a converted pack) on display.
+    FileOutlineView* installed = window.getInstalledFileOutline();
+    const std::function<QModelIndex(const QModelIndex&)> firstItem =
+        [&](const QModelIndex& parent) {
+            for (int row = 0; row < installed->model()->rowCount(parent); ++row) {
+                const QModelIndex index = installed->model()->index(row, 0, parent);
+                if (!index.data(OutlineSource::IsFolderRole).toBool())
+                    return index;
+                if (const QModelIndex inner = firstItem(index); inner.isValid())
+                    return inner;
+            }
+            return QModelIndex();
+        };
+    if (const QModelIndex item = firstItem(QModelIndex()); item.isValid()) {
+        installed->setCurrentIndex(item);
+        Wait(1200);
+        ok = window.grab().save(out.filePath(name + QStringLiteral("-installed.png"))) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,107 @@
+#include "convert/BrushPackReader.h"
+
+#include "brush/ComputedBrush.h"
+#include "brush/SampledBrush.h"
+#include "convert/GimpBrushFile.h"
+#include "convert/GimpParametricBrushFile.h"
+#include "convert/KritaBundle.h"
+#include "platform/NativePath.h"
+#include "stream/ReadErrors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <boost/thread/thread.hpp>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+BrushPtr SampledFrom(const GimpBrushFile::Contents& contents)
+{
+    const QImage& tip = contents.tip;
+    PixelBlock pixels(size_t(tip.width()) * size_t(tip.height()));
+    for (int y = 0; y < tip.height(); ++y)
+        std::memcpy(pixels.data() + size_t(y) * size_t(tip.width()), tip.constScanLine(y),
+                    size_t(tip.width()));
+    return std::make_shared<SampledBrush>(contents.name, tip.width(), tip.height(), 8,
+                                          std::move(pixels));
+}
+
+// One entry's brush; none when its bytes are no brush GIMP would load.
+BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes)
+{
+    if (fileName.endsWith(QLatin1String(".vbr"), Qt::CaseInsensitive)) {
+        const auto parameters = GimpParametricBrushFile::read(bytes);
+        if (!parameters)
+            return nullptr;
+        const ComputedBrush::Parameters tip = GimpParametricBrushFile::toComputed(*parameters);
+        return ComputedBrush::brushWithName(parameters->name, tip.diameter, tip.roundnessInPercent,
+                                            tip.angleInDegrees, tip.hardnessInPercent);
+    }
+    const auto contents = GimpBrushFile::read(bytes);
+    return contents ? SampledFrom(*contents) : nullptr;
+}
+
+bool IsBrushEntry(const QString& fileName)
+{
+    return fileName.endsWith(QLatin1String(".gbr"), Qt::CaseInsensitive) ||
+           fileName.endsWith(QLatin1String(".vbr"), Qt::CaseInsensitive);
+}
+} // namespace
+
+bool BrushPackReader::isPackPath(const QString& path)
+{
+    if (path.endsWith(QLatin1String(".bundle"), Qt::CaseInsensitive))
+        return true;
+    struct stat info;
+    return ::stat(PathToNative(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+BrushPackReader::BrushPackReader(QString path) : mPath(std::move(path))
+{
+    struct stat info;
+    if (::stat(PathToNative(mPath).constData(), &info) != 0)
+        throw -errno;
+    mBundle = !S_ISDIR(info.st_mode);
+    if (mBundle && !S_ISREG(info.st_mode))
+        throw kNotRegularFileError;
+}
+
+void BrushPackReader::Read(CBrushSink& sink)
+{
+    bool damaged = false;
+    const auto add = [&](const QString& fileName, const QByteArray& bytes) {
+        boost::this_thread::interruption_point();
+        if (const BrushPtr brush = BrushFromEntry(fileName, bytes))
+            sink.AddBrush(brush);
+        else
+            damaged = true;
+    };
+    if (mBundle) {
+        const auto contents = KritaBundle::read(mPath);
+        damaged = !contents;
+        if (contents)
+            for (const KritaBundle::Resource& resource : contents->resources)
+                if (resource.mediaType == QLatin1String("brushes"))
+                    add(resource.fileName, resource.bytes);
+    } else {
+        // Named "NNN Name.ext", so the name order is the order of the brush file.
+        const QDir folder(mPath);
+        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+            if (!IsBrushEntry(name))
+                continue;
+            QFile file(folder.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                add(name, file.readAll());
+            else
+                damaged = true;
+        }
+    }
+    ReadOutcome outcome;
+    if (damaged)
+        outcome.error = kDamagedFileError;
+    sink.FinishedReadingFile(outcome);
+    if (damaged)
+        throw kDamagedFileError;
+}
