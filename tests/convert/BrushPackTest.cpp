@@ -60,7 +60,7 @@ TEST(BrushPack, DepthsBecomeEightBitInkAndTheReportSaysWhatChanged)
                                         QByteArray("\x00\x00\x80\xff", 4),
                                         QByteArray("\x00\x80\xff\xff", 4)};
     for (int i = 0; i < 3; ++i) {
-        const auto read = GimpBrushFile::read(krita.entries[size_t(i)].bytes);
+        const auto read = GimpBrushFile::read(krita.entryBytes(size_t(i)));
         ASSERT_TRUE(read) << i;
         EXPECT_EQ(Pixels(read->tip), expected[i]) << i;
     }
@@ -70,7 +70,7 @@ TEST(BrushPack, DepthsBecomeEightBitInkAndTheReportSaysWhatChanged)
     EXPECT_EQ(krita.brushes[3].outcome, PackedBrush::Outcome::NotCarried);
     EXPECT_EQ(krita.brushes[4].what, QStringList{QStringLiteral("computed tip drawn as pixels")});
     EXPECT_EQ(krita.entries[3].fileName, QStringLiteral("004 round.gbr"));
-    EXPECT_EQ(GimpBrushFile::read(krita.entries[3].bytes)->tip.size(), QSize(9, 9));
+    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(3))->tip.size(), QSize(9, 9));
     EXPECT_EQ(krita.count(PackedBrush::Outcome::Changed), 3);
 
     // GIMP draws computed tips itself.
@@ -85,7 +85,7 @@ TEST(BrushPack, TipsOverGimpsLimitAreScaledDownKeepingTheirAspect)
     file.addBrush(Sampled<quint8>("wide", 12000, 2, std::vector<quint8>(24000, 200)));
     const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
     ASSERT_EQ(pack.entries.size(), 1u);
-    const auto read = GimpBrushFile::read(pack.entries[0].bytes);
+    const auto read = GimpBrushFile::read(pack.entryBytes(0));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->tip.width(), 10000);
     EXPECT_LE(read->tip.height(), 2);
