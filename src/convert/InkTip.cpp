@@ -8,7 +8,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <memory>
 
 namespace {
 QString ScaledText(int from, int to)
@@ -31,6 +31,19 @@ uchar EightBit(const BrushBitmap& bitmap, int x, int y)
     default:
         return bitmap.sample<uchar>(x, y);
     }
+}
+// 8-bit samples are already what GIMP takes: the image reads them where they are, without a
+// copy, and holds on to whatever keeps them alive.
+QImage SharedEightBit(const BrushBitmap& bitmap)
+{
+    using Owner = std::shared_ptr<const void>;
+    auto* owner = new Owner(bitmap.owner);
+    QImage image(
+        bitmap.samples, bitmap.width, bitmap.height, bitmap.bytesPerRow(),
+        QImage::Format_Grayscale8, [](void* info) { delete static_cast<Owner*>(info); }, owner);
+    if (image.isNull())
+        delete owner;
+    return image;
 }
 } // namespace
 
@@ -69,19 +82,18 @@ std::optional<InkTip> InkTipForBrush(const BrushPtr& brush)
     if (!bitmap || QSize(bitmap->width, bitmap->height) != brush->pixelSize())
         return std::nullopt;
     InkTip tip;
-    tip.image = QImage(bitmap->width, bitmap->height, QImage::Format_Grayscale8);
+    if (bitmap->depth == 8) {
+        tip.image = SharedEightBit(*bitmap);
+    } else {
+        tip.image = QImage(bitmap->width, bitmap->height, QImage::Format_Grayscale8);
+        for (int y = 0; !tip.image.isNull() && y < bitmap->height; ++y) {
+            uchar* row = tip.image.scanLine(y);
+            for (int x = 0; x < bitmap->width; ++x)
+                row[x] = EightBit(*bitmap, x, y);
+        }
+    }
     if (tip.image.isNull())
         return std::nullopt;
-    for (int y = 0; y < bitmap->height; ++y) {
-        uchar* row = tip.image.scanLine(y);
-        if (bitmap->depth == 8) { // already what GIMP takes: a row at a time
-            std::memcpy(row, bitmap->samples + qsizetype(y) * bitmap->bytesPerRow(),
-                        size_t(bitmap->width));
-            continue;
-        }
-        for (int x = 0; x < bitmap->width; ++x)
-            row[x] = EightBit(*bitmap, x, y);
-    }
     if (tip.image.size() != plan->size) {
         tip.image = tip.image.scaled(plan->size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_Grayscale8);
