@@ -32,6 +32,7 @@ uchar EightBit(const BrushBitmap& bitmap, int x, int y)
         return bitmap.sample<uchar>(x, y);
     }
 }
+
 // 8-bit samples are already what GIMP takes: the image reads them where they are, without a
 // copy, and holds on to whatever keeps them alive.
 QImage SharedEightBit(const BrushBitmap& bitmap)

@@ -4,7 +4,6 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QPainter>
-#include <QSet>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <quazip/quazip.h>
@@ -19,42 +18,30 @@ const QString kManifestEntry = QStringLiteral("META-INF/manifest.xml");
 const QString kMetaEntry = QStringLiteral("meta.xml");
 const QString kPreviewEntry = QStringLiteral("preview.png");
 
-QString NameProblem(const QString& mediaType, const QString& fileName)
+// Starts an XML document whose root element is in namespace ns with the prefix.
+void StartDocument(QXmlStreamWriter& out, const QString& ns, const QString& prefix,
+                   const QString& root)
 {
-    for (const QString& part : {mediaType, fileName}) {
-        if (part.isEmpty() || part == u"." || part == u".." || part.contains(u'/'))
-            return QStringLiteral("\"%1\" is no plain file name").arg(part);
-    }
-    return {};
-}
-
-// An XML document whose root element is written by body, in namespace ns with the prefix.
-template <typename Body>
-QByteArray XmlDocument(const QString& ns, const QString& prefix, const QString& root, Body body)
-{
-    QByteArray xml;
-    QXmlStreamWriter out(&xml);
     out.setAutoFormatting(true);
     out.writeStartDocument();
     out.writeNamespace(ns, prefix);
     out.writeStartElement(ns, root);
-    body(out);
-    out.writeEndDocument();
-    return xml;
 }
 
 QByteArray MetaXml(const QString& title, const QString& description, const QDateTime& created)
 {
-    return XmlDocument(
-        kMetaNs, QStringLiteral("meta"), QStringLiteral("meta"), [&](QXmlStreamWriter& out) {
-            out.writeNamespace(kDcNs, QStringLiteral("dc"));
-            out.writeTextElement(kMetaNs, QStringLiteral("generator"), QStringLiteral("Kelbrin"));
-            out.writeTextElement(kMetaNs, QStringLiteral("bundle-version"), QStringLiteral("1"));
-            out.writeTextElement(kDcNs, QStringLiteral("title"), title);
-            out.writeTextElement(kDcNs, QStringLiteral("description"), description);
-            out.writeTextElement(kMetaNs, QStringLiteral("creation-date"),
-                                 created.toUTC().toString(Qt::ISODate));
-        });
+    QByteArray xml;
+    QXmlStreamWriter out(&xml);
+    StartDocument(out, kMetaNs, QStringLiteral("meta"), QStringLiteral("meta"));
+    out.writeNamespace(kDcNs, QStringLiteral("dc"));
+    out.writeTextElement(kMetaNs, QStringLiteral("generator"), QStringLiteral("Kelbrin"));
+    out.writeTextElement(kMetaNs, QStringLiteral("bundle-version"), QStringLiteral("1"));
+    out.writeTextElement(kDcNs, QStringLiteral("title"), title);
+    out.writeTextElement(kDcNs, QStringLiteral("description"), description);
+    out.writeTextElement(kMetaNs, QStringLiteral("creation-date"),
+                         created.toUTC().toString(Qt::ISODate));
+    out.writeEndDocument();
+    return xml;
 }
 
 QByteArray PreviewPng(const QImage& picture)
@@ -119,183 +106,121 @@ std::vector<ManifestEntry> ReadManifest(const QByteArray& xml)
 }
 } // namespace
 
-class KritaBundle::Writer::Impl
-{
-public:
-    Impl(const QString& path, const QString& title, const QString& description,
-         const QDateTime& created)
-        : mZip(path), mPath(path), mTitle(title), mDescription(description),
-          mCreated(created.isValid() ? created : QDateTime::currentDateTimeUtc())
-    {
-        mZip.setUtf8Enabled(true); // names as UTF-8, flagged so, whatever the locale
-    }
-
-    ~Impl()
-    {
-        if (mState != State::Finished)
-            abandon();
-    }
-
-    bool open(QString* error)
-    {
-        if (mState != State::New)
-            return fail(QStringLiteral("it is already open"), error);
-        if (!mZip.open(QuaZip::mdCreate))
-            return fail(
-                QStringLiteral("the file cannot be created (error %1)").arg(mZip.getZipError()),
-                error);
-        mState = State::Open;
-        return store(kMimeTypeEntry, kMimeType, true, error);
-    }
-
-    bool add(const QString& mediaType, const QString& fileName, const QByteArray& bytes,
-             QString* error)
-    {
-        if (mState != State::Open)
-            return fail(QStringLiteral("it is not open"), error);
-        if (const QString problem = NameProblem(mediaType, fileName); !problem.isEmpty())
-            return fail(problem, error);
-        const QString path = mediaType + u'/' + fileName;
-        if (mPaths.contains(path))
-            return fail(QStringLiteral("\"%1\" is there twice").arg(path), error);
-        mPaths.insert(path);
-        mListed.push_back(
-            {mediaType, path, QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex()});
-        return store(path, bytes, false, error);
-    }
-
-    bool finish(const QImage& preview, QString* error)
-    {
-        if (mState != State::Open)
-            return fail(QStringLiteral("it is not open"), error);
-        if (!store(kPreviewEntry, PreviewPng(preview), false, error) ||
-            !store(kManifestEntry, manifestXml(), false, error) ||
-            !store(kMetaEntry, MetaXml(mTitle, mDescription, mCreated), false, error))
-            return false;
-        mZip.close();
-        if (mZip.getZipError() != ZIP_OK) {
-            QFile::remove(mPath);
-            mState = State::Failed;
-            return fail(QStringLiteral("the archive could not be closed (error %1)")
-                            .arg(mZip.getZipError()),
-                        error);
-        }
-        mState = State::Finished;
-        return true;
-    }
-
-private:
-    // What the manifest says of one resource.
-    struct Listed
-    {
-        QString mediaType;
-        QString fullPath;
-        QByteArray md5; // hex
-    };
-
-    enum class State
-    {
-        New,
-        Open,
-        Finished,
-        Failed,
-    };
-
-    QByteArray manifestXml() const
-    {
-        const QString manifest = QStringLiteral("manifest");
-        return XmlDocument(kManifestNs, manifest, manifest, [&](QXmlStreamWriter& out) {
-            out.writeAttribute(kManifestNs, QStringLiteral("version"), QStringLiteral("1.2"));
-            out.writeEmptyElement(kManifestNs, QStringLiteral("file-entry"));
-            out.writeAttribute(kManifestNs, QStringLiteral("media-type"),
-                               QLatin1StringView(KritaBundle::kMimeType));
-            out.writeAttribute(kManifestNs, QStringLiteral("full-path"), QStringLiteral("/"));
-            for (const Listed& resource : mListed) {
-                out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
-                out.writeAttribute(kManifestNs, QStringLiteral("media-type"), resource.mediaType);
-                out.writeAttribute(kManifestNs, QStringLiteral("full-path"), resource.fullPath);
-                out.writeAttribute(kManifestNs, QStringLiteral("md5sum"),
-                                   QString::fromLatin1(resource.md5));
-                out.writeStartElement(kManifestNs, QStringLiteral("tags"));
-                out.writeTextElement(kManifestNs, QStringLiteral("tag"), mTitle);
-                out.writeEndElement();
-                out.writeEndElement();
-            }
-        });
-    }
-
-    bool store(const QString& name, const QByteArray& bytes, bool stored, QString* error)
-    {
-        QuaZipNewInfo info(name);
-        info.dateTime = mCreated.toLocalTime();
-        info.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        QuaZipFile file(&mZip);
-        bool written = file.open(QIODevice::WriteOnly, info, nullptr, 0, stored ? 0 : Z_DEFLATED,
-                                 stored ? 0 : Z_DEFAULT_COMPRESSION);
-        if (written) {
-            written = file.write(bytes) == bytes.size();
-            file.close();
-            written = written && file.getZipError() == ZIP_OK;
-        }
-        if (!written)
-            return fail(QStringLiteral("%1 could not be stored (error %2)")
-                            .arg(name)
-                            .arg(file.getZipError()),
-                        error);
-        return true;
-    }
-
-    bool fail(const QString& reason, QString* error)
-    {
-        if (error)
-            *error = QStringLiteral("cannot write the bundle %1: %2").arg(mPath, reason);
-        if (mState != State::Failed && mState != State::Finished)
-            abandon();
-        return false;
-    }
-
-    // A bundle cut short is no bundle: the file goes, unless it was never made here.
-    void abandon()
-    {
-        if (mState == State::Open) {
-            mZip.close();
-            QFile::remove(mPath);
-        }
-        mState = State::Failed;
-    }
-
-    QuaZip mZip;
-    QString mPath;
-    QString mTitle;
-    QString mDescription;
-    QDateTime mCreated;
-    State mState = State::New;
-    QSet<QString> mPaths;
-    std::vector<Listed> mListed;
-};
-
 KritaBundle::Writer::Writer(const QString& path, const QString& title, const QString& description,
                             const QDateTime& created)
-    : mImpl(std::make_unique<Impl>(path, title, description, created))
-{}
+    : mZip(std::make_unique<QuaZip>(path)), mPath(path), mTitle(title), mDescription(description),
+      mCreated(created.isValid() ? created : QDateTime::currentDateTimeUtc())
+{
+    mZip->setUtf8Enabled(true); // names as UTF-8, flagged so, whatever the locale
+}
 
-KritaBundle::Writer::~Writer() = default;
+KritaBundle::Writer::~Writer()
+{
+    if (mWriting)
+        abandon();
+}
 
 bool KritaBundle::Writer::open(QString* error)
 {
-    return mImpl->open(error);
+    if (!mZip->open(QuaZip::mdCreate))
+        return fail(
+            QStringLiteral("the file cannot be created (error %1)").arg(mZip->getZipError()),
+            error);
+    mWriting = true;
+    mManifestOut = std::make_unique<QXmlStreamWriter>(&mManifest);
+    QXmlStreamWriter& out = *mManifestOut;
+    const QString manifest = QStringLiteral("manifest");
+    StartDocument(out, kManifestNs, manifest, manifest);
+    out.writeAttribute(kManifestNs, QStringLiteral("version"), QStringLiteral("1.2"));
+    out.writeEmptyElement(kManifestNs, QStringLiteral("file-entry"));
+    out.writeAttribute(kManifestNs, QStringLiteral("media-type"), QLatin1StringView(kMimeType));
+    out.writeAttribute(kManifestNs, QStringLiteral("full-path"), QStringLiteral("/"));
+    return store(kMimeTypeEntry, kMimeType, true, error);
 }
 
 bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
                               const QByteArray& bytes, QString* error)
 {
-    return mImpl->add(mediaType, fileName, bytes, error);
+    if (!mWriting)
+        return fail(QStringLiteral("it is not open"), error);
+    for (const QString& part : {mediaType, fileName}) {
+        if (part.isEmpty() || part == u"." || part == u".." || part.contains(u'/'))
+            return fail(QStringLiteral("\"%1\" is no plain file name").arg(part), error);
+    }
+    const QString path = mediaType + u'/' + fileName;
+    if (mPaths.contains(path))
+        return fail(QStringLiteral("\"%1\" is there twice").arg(path), error);
+    mPaths.insert(path);
+    QXmlStreamWriter& out = *mManifestOut;
+    out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
+    out.writeAttribute(kManifestNs, QStringLiteral("media-type"), mediaType);
+    out.writeAttribute(kManifestNs, QStringLiteral("full-path"), path);
+    out.writeAttribute(
+        kManifestNs, QStringLiteral("md5sum"),
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex()));
+    out.writeStartElement(kManifestNs, QStringLiteral("tags"));
+    out.writeTextElement(kManifestNs, QStringLiteral("tag"), mTitle);
+    out.writeEndElement();
+    out.writeEndElement();
+    return store(path, bytes, false, error);
 }
 
 bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
 {
-    return mImpl->finish(preview, error);
+    if (!mWriting)
+        return fail(QStringLiteral("it is not open"), error);
+    mManifestOut->writeEndDocument();
+    if (!store(kPreviewEntry, PreviewPng(preview), false, error) ||
+        !store(kManifestEntry, mManifest, false, error) ||
+        !store(kMetaEntry, MetaXml(mTitle, mDescription, mCreated), false, error))
+        return false;
+    mZip->close();
+    if (mZip->getZipError() != ZIP_OK)
+        return fail(
+            QStringLiteral("the archive could not be closed (error %1)").arg(mZip->getZipError()),
+            error);
+    mWriting = false;
+    return true;
+}
+
+bool KritaBundle::Writer::store(const QString& name, const QByteArray& bytes, bool stored,
+                                QString* error)
+{
+    QuaZipNewInfo info(name);
+    info.dateTime = mCreated.toLocalTime();
+    info.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    QuaZipFile file(mZip.get());
+    bool written = file.open(QIODevice::WriteOnly, info, nullptr, 0, stored ? 0 : Z_DEFLATED,
+                             stored ? 0 : Z_DEFAULT_COMPRESSION);
+    if (written) {
+        written = file.write(bytes) == bytes.size();
+        file.close();
+        written = written && file.getZipError() == ZIP_OK;
+    }
+    if (!written)
+        return fail(
+            QStringLiteral("%1 could not be stored (error %2)").arg(name).arg(file.getZipError()),
+            error);
+    return true;
+}
+
+bool KritaBundle::Writer::fail(const QString& reason, QString* error)
+{
+    if (error)
+        *error = QStringLiteral("cannot write the bundle %1: %2").arg(mPath, reason);
+    if (mWriting)
+        abandon();
+    return false;
+}
+
+// A bundle cut short is no bundle: the file goes.
+void KritaBundle::Writer::abandon()
+{
+    if (mZip->isOpen())
+        mZip->close();
+    QFile::remove(mPath);
+    mWriting = false;
 }
 
 bool KritaBundle::write(const QString& path, const Contents& contents, QString* error)

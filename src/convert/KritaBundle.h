@@ -3,10 +3,14 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QuaZip;
+class QXmlStreamWriter;
 
 // Krita's resource bundle (.bundle): a ZIP archive laid out as an OpenDocument package.
 //
@@ -70,7 +74,7 @@ public:
         Writer(const Writer&) = delete;
         Writer& operator=(const Writer&) = delete;
 
-        // Creates the file at path (over any file there).
+        // Creates the file at path (over any file there); once, before the rest.
         bool open(QString* error);
         bool add(const QString& mediaType, const QString& fileName, const QByteArray& bytes,
                  QString* error);
@@ -78,8 +82,19 @@ public:
         bool finish(const QImage& preview, QString* error);
 
     private:
-        class Impl;
-        std::unique_ptr<Impl> mImpl;
+        bool store(const QString& name, const QByteArray& bytes, bool stored, QString* error);
+        bool fail(const QString& reason, QString* error);
+        void abandon();
+
+        std::unique_ptr<QuaZip> mZip;
+        QString mPath;
+        QString mTitle;
+        QString mDescription;
+        QDateTime mCreated;
+        bool mWriting = false; // the file is made, and neither finished nor given up
+        QSet<QString> mPaths;
+        QByteArray mManifest; // an entry added with each resource
+        std::unique_ptr<QXmlStreamWriter> mManifestOut;
     };
 
     // Writes contents through a Writer: the bundle whole, or no file.
