@@ -133,6 +133,9 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
             c.written =
                 gimp ? WritePackFolder(c.pack, folder) : WritePackBundle(c.pack, folder, path);
             c.attempted = true;
+            // Written: of the brushes, only what is said of them stays until the last file.
+            c.pack.sources.clear();
+            c.read.file = BrushFile::brushFileWithPath(c.read.file->getPath());
             if (c.written.status != PackWriteResult::Status::Written)
                 status = 1;
             if (!json)

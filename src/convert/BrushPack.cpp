@@ -21,14 +21,10 @@ QString NameInside(const Brush& brush, size_t index, size_t count)
     return PackEntryName(index, count, QString(), QString());
 }
 
-void AddToPreview(QImage& preview, int slot, const QImage& ink)
+// GIMP paints computed tips itself; Krita's brush folder takes only pixels.
+bool Parametric(PackTarget target, const Brush& brush)
 {
-    const int cell = kPreviewSide / kPreviewColumns;
-    QImage tile = ink.scaled(cell - 4, cell - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    tile.invertPixels(); // ink is white on black; the preview shows it dark on white
-    QPainter painter(&preview);
-    const QPoint corner((slot % kPreviewColumns) * cell, (slot / kPreviewColumns) * cell);
-    painter.drawImage(corner + QPoint((cell - tile.width()) / 2, (cell - tile.height()) / 2), tile);
+    return target == PackTarget::Gimp && brush.isComputed();
 }
 } // namespace
 
@@ -80,47 +76,72 @@ QString BrushPack::countsText() const
     return text;
 }
 
+QByteArray BrushPack::entryBytes(size_t index, QImage* ink) const
+{
+    const PackEntry& entry = entries.at(index);
+    const BrushPtr& brush = sources.at(entry.brush);
+    const QString inside = NameInside(*brush, entry.brush, sources.size());
+    if (ink)
+        *ink = QImage();
+    if (Parametric(target, *brush))
+        return GimpParametricBrushFile::write(GimpParametricBrushFile::fromComputed(
+            inside, static_cast<const ComputedBrush&>(*brush).parameters()));
+    const std::optional<InkTip> tip = InkTipForBrush(brush);
+    if (!tip)
+        return {};
+    if (ink)
+        *ink = tip->image;
+    return GimpBrushFile::write({inside, tip->image, 25});
+}
+
+PackPreview::PackPreview() : image(kPreviewSide, kPreviewSide, QImage::Format_Grayscale8)
+{
+    image.fill(Qt::white);
+}
+
+void PackPreview::add(const QImage& ink)
+{
+    if (full() || ink.isNull())
+        return;
+    const int cell = kPreviewSide / kPreviewColumns;
+    QImage tile = ink.scaled(cell - 4, cell - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    tile.invertPixels(); // ink is white on black; the preview shows it dark on white
+    QPainter painter(&image);
+    const QPoint corner((tips % kPreviewColumns) * cell, (tips / kPreviewColumns) * cell);
+    painter.drawImage(corner + QPoint((cell - tile.width()) / 2, (cell - tile.height()) / 2), tile);
+    ++tips;
+}
+
 BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
 {
     BrushPack pack;
     pack.name = PackNameForFile(file.getPath());
     pack.target = target;
-    pack.preview = QImage(kPreviewSide, kPreviewSide, QImage::Format_Grayscale8);
-    pack.preview.fill(Qt::white);
-    const size_t count = file.count();
+    pack.sources = file.brushes();
+    const size_t count = pack.sources.size();
     for (size_t i = 0; i < count; ++i) {
-        const BrushPtr& brush = file.brush(i);
+        const Brush& brush = *pack.sources[i];
         PackedBrush packed;
         packed.index = i;
-        packed.name = brush->displayName();
-        const QString inside = NameInside(*brush, i, count);
-        PackEntry entry{QStringLiteral("brushes"), QString(), {}};
-        const bool parametric = target == PackTarget::Gimp && brush->isComputed();
-        if (parametric) {
-            const auto& computed = static_cast<const ComputedBrush&>(*brush);
-            entry.fileName = PackEntryName(i, count, packed.name, QStringLiteral(".vbr"));
-            entry.bytes = GimpParametricBrushFile::write(
-                GimpParametricBrushFile::fromComputed(inside, computed.parameters(), &packed.what));
+        packed.name = brush.displayName();
+        QString suffix;
+        if (Parametric(target, brush)) {
+            // The name plays no part in what changes.
+            GimpParametricBrushFile::fromComputed(
+                QString(), static_cast<const ComputedBrush&>(brush).parameters(), &packed.what);
+            suffix = QStringLiteral(".vbr");
+        } else if (std::optional<InkTipPlan> plan = PlanInkTip(brush)) {
+            packed.what = std::move(plan->changes);
+            suffix = QStringLiteral(".gbr");
         }
-        const bool inPreview = pack.entries.size() < size_t(kPreviewColumns * kPreviewColumns);
-        std::optional<InkTip> tip;
-        if (!parametric || inPreview)
-            tip = InkTipForBrush(brush);
-        if (!parametric && tip) {
-            entry.fileName = PackEntryName(i, count, packed.name, QStringLiteral(".gbr"));
-            entry.bytes = GimpBrushFile::write({inside, tip->image, 25});
-            packed.what = tip->changes;
-        }
-        if (entry.bytes.isEmpty()) {
+        if (suffix.isEmpty()) {
             packed.outcome = PackedBrush::Outcome::NotCarried;
             packed.what = QStringList{QStringLiteral("no pixels to carry")};
         } else {
-            if (tip && inPreview)
-                AddToPreview(pack.preview, int(pack.entries.size()), tip->image);
             packed.outcome =
                 packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
-            packed.fileName = entry.fileName;
-            pack.entries.push_back(std::move(entry));
+            packed.fileName = PackEntryName(i, count, packed.name, suffix);
+            pack.entries.push_back({QStringLiteral("brushes"), packed.fileName, i});
         }
         pack.brushes.push_back(std::move(packed));
     }

@@ -17,12 +17,12 @@ enum class PackTarget
 
 // One file of a pack, named "NNN Name.ext" so that the application's alphabetical order is the
 // brush file's order. mediaType is the resource folder it belongs in ("brushes"; patterns will
-// join them).
+// join them). Its bytes are made from its brush only when it is written (BrushPack::entryBytes).
 struct PackEntry
 {
     QString mediaType;
     QString fileName;
-    QByteArray bytes;
+    size_t brush = 0; // the index of the brush it carries
 };
 
 // What became of one brush: carried as it was, changed on the way (with what changed), or not
@@ -42,19 +42,38 @@ struct PackedBrush
     QString fileName; // the entry written for it; "" when not carried
 };
 
-// The brushes of one brush file in an application's own formats, in the file's order.
+// The brushes of one brush file in an application's own formats, in the file's order: a plan
+// of what each brush becomes, made from sizes and depths alone. The files' bytes are made one
+// at a time as they are written, so that a pack never holds more than the brushes it came
+// from.
 struct BrushPack
 {
     QString name; // the brush file's base name
     PackTarget target = PackTarget::Gimp;
     std::vector<PackEntry> entries;
     std::vector<PackedBrush> brushes;
-    // The first tips, four by four, dark on white: a bundle's 256 x 256 preview.
-    QImage preview;
+    std::vector<BrushPtr> sources; // the file's brushes, shared, in its order
 
     int count(PackedBrush::Outcome outcome) const;
     // "37 brushes, 5 changed, 1 not carried": what the pack holds, in words.
     QString countsText() const;
+    // The bytes of entries[index], made now from its brush; empty when its pixels cannot be
+    // had after all (no memory to draw them). ink, when given, receives the 8-bit tip a .gbr
+    // holds (null for a .vbr).
+    QByteArray entryBytes(size_t index, QImage* ink = nullptr) const;
+};
+
+// A bundle's 256 x 256 preview: the first tips written, four by four, dark on white.
+struct PackPreview
+{
+    static constexpr int kTips = 16;
+
+    PackPreview();
+    bool full() const { return tips >= kTips; }
+    void add(const QImage& ink);
+
+    QImage image;
+    int tips = 0;
 };
 
 BrushPack BuildBrushPack(const BrushFile& file, PackTarget target);

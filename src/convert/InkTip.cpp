@@ -2,12 +2,13 @@
 
 #include "actions/BrushBitmap.h"
 #include "brush/ComputedBrush.h"
+#include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <memory>
 
 namespace {
 QString ScaledText(int from, int to)
@@ -31,44 +32,75 @@ uchar EightBit(const BrushBitmap& bitmap, int x, int y)
         return bitmap.sample<uchar>(x, y);
     }
 }
+
+// 8-bit samples are already what GIMP takes: the image reads them where they are, without a
+// copy, and holds on to whatever keeps them alive.
+QImage SharedEightBit(const BrushBitmap& bitmap)
+{
+    using Owner = std::shared_ptr<const void>;
+    auto* owner = new Owner(bitmap.owner);
+    QImage image(
+        bitmap.samples, bitmap.width, bitmap.height, bitmap.bytesPerRow(),
+        QImage::Format_Grayscale8, [](void* info) { delete static_cast<Owner*>(info); }, owner);
+    if (image.isNull())
+        delete owner;
+    return image;
+}
 } // namespace
+
+std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
+{
+    const QSize drawn = brush.pixelSize();
+    if (drawn.isEmpty())
+        return std::nullopt;
+    InkTipPlan plan{drawn, {}};
+    if (brush.isComputed()) {
+        plan.changes << QStringLiteral("computed tip drawn as pixels");
+        const auto& computed = static_cast<const ComputedBrush&>(brush);
+        if (const std::optional<QSizeF> from = computed.scaledFrom())
+            plan.changes << ScaledText(int(std::ceil(std::max(from->width(), from->height()))),
+                                       std::max(drawn.width(), drawn.height()));
+    } else if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
+               sampled && sampled->depth() != 8) {
+        plan.changes << QStringLiteral("%1-bit reduced to 8-bit").arg(sampled->depth());
+    }
+    const int longest = std::max(drawn.width(), drawn.height());
+    if (longest > GimpBrushFile::kMaxSide) {
+        const int side = GimpBrushFile::kMaxSide;
+        // As QImage::scaled sizes it: a side that would round to nothing keeps one pixel.
+        plan.size = drawn.scaled(side, side, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        plan.changes << ScaledText(longest, std::max(plan.size.width(), plan.size.height()));
+    }
+    return plan;
+}
 
 std::optional<InkTip> InkTipForBrush(const BrushPtr& brush)
 {
-    const std::optional<BrushBitmap> bitmap = brush ? getBitmapImageRep(brush) : std::nullopt;
-    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0)
+    std::optional<InkTipPlan> plan = brush ? PlanInkTip(*brush) : std::nullopt;
+    if (!plan)
+        return std::nullopt;
+    const std::optional<BrushBitmap> bitmap = getBitmapImageRep(brush);
+    if (!bitmap || QSize(bitmap->width, bitmap->height) != brush->pixelSize())
         return std::nullopt;
     InkTip tip;
-    tip.image = QImage(bitmap->width, bitmap->height, QImage::Format_Grayscale8);
+    if (bitmap->depth == 8) {
+        tip.image = SharedEightBit(*bitmap);
+    } else {
+        tip.image = QImage(bitmap->width, bitmap->height, QImage::Format_Grayscale8);
+        for (int y = 0; !tip.image.isNull() && y < bitmap->height; ++y) {
+            uchar* row = tip.image.scanLine(y);
+            for (int x = 0; x < bitmap->width; ++x)
+                row[x] = EightBit(*bitmap, x, y);
+        }
+    }
     if (tip.image.isNull())
         return std::nullopt;
-    for (int y = 0; y < bitmap->height; ++y) {
-        uchar* row = tip.image.scanLine(y);
-        if (bitmap->depth == 8) { // already what GIMP takes: a row at a time
-            std::memcpy(row, bitmap->samples + qsizetype(y) * bitmap->bytesPerRow(),
-                        size_t(bitmap->width));
-            continue;
-        }
-        for (int x = 0; x < bitmap->width; ++x)
-            row[x] = EightBit(*bitmap, x, y);
-    }
-    if (brush->isComputed()) {
-        tip.changes << QStringLiteral("computed tip drawn as pixels");
-        const auto* computed = static_cast<const ComputedBrush*>(brush.get());
-        if (const std::optional<QSizeF> from = computed->scaledFrom())
-            tip.changes << ScaledText(int(std::ceil(std::max(from->width(), from->height()))),
-                                      std::max(bitmap->width, bitmap->height));
-    } else if (bitmap->depth != 8) {
-        tip.changes << QStringLiteral("%1-bit reduced to 8-bit").arg(bitmap->depth);
-    }
-    const int longest = std::max(tip.image.width(), tip.image.height());
-    if (longest > GimpBrushFile::kMaxSide) {
-        const int side = GimpBrushFile::kMaxSide;
-        tip.image = tip.image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+    if (tip.image.size() != plan->size) {
+        tip.image = tip.image.scaled(plan->size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_Grayscale8);
-        if (tip.image.isNull())
+        if (tip.image.size() != plan->size)
             return std::nullopt;
-        tip.changes << ScaledText(longest, std::max(tip.image.width(), tip.image.height()));
     }
+    tip.changes = std::move(plan->changes);
     return tip;
 }

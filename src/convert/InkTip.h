@@ -3,6 +3,7 @@
 #include "brush/Brush.h"
 
 #include <QImage>
+#include <QSize>
 #include <QStringList>
 #include <optional>
 
@@ -15,5 +16,16 @@ struct InkTip
     QStringList changes;
 };
 
+// What InkTipForBrush will make of a brush, known from its size and depth alone, without
+// drawing or touching a pixel: a pack says what it will hold before it writes anything.
+struct InkTipPlan
+{
+    QSize size; // of the tip written, after any scaling down
+    QStringList changes;
+};
+
 // None for a brush without pixels (an empty sample, a computed tip out of range).
+std::optional<InkTipPlan> PlanInkTip(const Brush& brush);
+// Takes its size and changes from PlanInkTip, so the two never disagree; none where the plan
+// has none, and also when the pixels cannot be had after all (no memory to draw them).
 std::optional<InkTip> InkTipForBrush(const BrushPtr& brush);

@@ -2,8 +2,8 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QFile>
 #include <QPainter>
-#include <QSet>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <quazip/quazip.h>
@@ -18,79 +18,30 @@ const QString kManifestEntry = QStringLiteral("META-INF/manifest.xml");
 const QString kMetaEntry = QStringLiteral("meta.xml");
 const QString kPreviewEntry = QStringLiteral("preview.png");
 
-QString ResourcePath(const KritaBundle::Resource& resource)
+// Starts an XML document whose root element is in namespace ns with the prefix.
+void StartDocument(QXmlStreamWriter& out, const QString& ns, const QString& prefix,
+                   const QString& root)
 {
-    return resource.mediaType + u'/' + resource.fileName;
-}
-
-QString NameProblem(const KritaBundle::Contents& contents)
-{
-    QSet<QString> seen;
-    for (const KritaBundle::Resource& resource : contents.resources) {
-        for (const QString& part : {resource.mediaType, resource.fileName}) {
-            if (part.isEmpty() || part == u"." || part == u".." || part.contains(u'/'))
-                return QStringLiteral("\"%1\" is no plain file name").arg(part);
-        }
-        const QString path = ResourcePath(resource);
-        if (seen.contains(path))
-            return QStringLiteral("\"%1\" is there twice").arg(path);
-        seen.insert(path);
-    }
-    return {};
-}
-
-// An XML document whose root element is written by body, in namespace ns with the prefix.
-template <typename Body>
-QByteArray XmlDocument(const QString& ns, const QString& prefix, const QString& root, Body body)
-{
-    QByteArray xml;
-    QXmlStreamWriter out(&xml);
     out.setAutoFormatting(true);
     out.writeStartDocument();
     out.writeNamespace(ns, prefix);
     out.writeStartElement(ns, root);
-    body(out);
+}
+
+QByteArray MetaXml(const QString& title, const QString& description, const QDateTime& created)
+{
+    QByteArray xml;
+    QXmlStreamWriter out(&xml);
+    StartDocument(out, kMetaNs, QStringLiteral("meta"), QStringLiteral("meta"));
+    out.writeNamespace(kDcNs, QStringLiteral("dc"));
+    out.writeTextElement(kMetaNs, QStringLiteral("generator"), QStringLiteral("Kelbrin"));
+    out.writeTextElement(kMetaNs, QStringLiteral("bundle-version"), QStringLiteral("1"));
+    out.writeTextElement(kDcNs, QStringLiteral("title"), title);
+    out.writeTextElement(kDcNs, QStringLiteral("description"), description);
+    out.writeTextElement(kMetaNs, QStringLiteral("creation-date"),
+                         created.toUTC().toString(Qt::ISODate));
     out.writeEndDocument();
     return xml;
-}
-
-QByteArray MetaXml(const KritaBundle::Contents& contents, const QDateTime& created)
-{
-    return XmlDocument(
-        kMetaNs, QStringLiteral("meta"), QStringLiteral("meta"), [&](QXmlStreamWriter& out) {
-            out.writeNamespace(kDcNs, QStringLiteral("dc"));
-            out.writeTextElement(kMetaNs, QStringLiteral("generator"), QStringLiteral("Kelbrin"));
-            out.writeTextElement(kMetaNs, QStringLiteral("bundle-version"), QStringLiteral("1"));
-            out.writeTextElement(kDcNs, QStringLiteral("title"), contents.title);
-            out.writeTextElement(kDcNs, QStringLiteral("description"), contents.description);
-            out.writeTextElement(kMetaNs, QStringLiteral("creation-date"),
-                                 created.toUTC().toString(Qt::ISODate));
-        });
-}
-
-QByteArray ManifestXml(const KritaBundle::Contents& contents)
-{
-    const QString manifest = QStringLiteral("manifest");
-    return XmlDocument(kManifestNs, manifest, manifest, [&](QXmlStreamWriter& out) {
-        out.writeAttribute(kManifestNs, QStringLiteral("version"), QStringLiteral("1.2"));
-        out.writeEmptyElement(kManifestNs, QStringLiteral("file-entry"));
-        out.writeAttribute(kManifestNs, QStringLiteral("media-type"),
-                           QLatin1StringView(KritaBundle::kMimeType));
-        out.writeAttribute(kManifestNs, QStringLiteral("full-path"), QStringLiteral("/"));
-        for (const KritaBundle::Resource& resource : contents.resources) {
-            out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
-            out.writeAttribute(kManifestNs, QStringLiteral("media-type"), resource.mediaType);
-            out.writeAttribute(kManifestNs, QStringLiteral("full-path"), ResourcePath(resource));
-            out.writeAttribute(
-                kManifestNs, QStringLiteral("md5sum"),
-                QString::fromLatin1(
-                    QCryptographicHash::hash(resource.bytes, QCryptographicHash::Md5).toHex()));
-            out.writeStartElement(kManifestNs, QStringLiteral("tags"));
-            out.writeTextElement(kManifestNs, QStringLiteral("tag"), contents.title);
-            out.writeEndElement();
-            out.writeEndElement();
-        }
-    });
 }
 
 QByteArray PreviewPng(const QImage& picture)
@@ -110,22 +61,6 @@ QByteArray PreviewPng(const QImage& picture)
     buffer.open(QIODevice::WriteOnly);
     canvas.save(&buffer, "PNG");
     return png;
-}
-
-bool AddEntry(QuaZip& zip, const QString& name, const QByteArray& bytes, const QDateTime& time,
-              bool stored)
-{
-    QuaZipNewInfo info(name);
-    info.dateTime = time.toLocalTime();
-    info.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    QuaZipFile file(&zip);
-    if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, stored ? 0 : Z_DEFLATED,
-                   stored ? 0 : Z_DEFAULT_COMPRESSION))
-        return false;
-    const bool written = file.write(bytes) == bytes.size();
-    file.close();
-    return written && file.getZipError() == ZIP_OK;
 }
 
 // The meta.xml fields this program writes, found by their prefixed names as Krita does.
@@ -171,33 +106,133 @@ std::vector<ManifestEntry> ReadManifest(const QByteArray& xml)
 }
 } // namespace
 
+KritaBundle::Writer::Writer(const QString& path, const QString& title, const QString& description,
+                            const QDateTime& created)
+    : mZip(std::make_unique<QuaZip>(path)), mPath(path), mTitle(title), mDescription(description),
+      mCreated(created.isValid() ? created : QDateTime::currentDateTimeUtc())
+{
+    mZip->setUtf8Enabled(true); // names as UTF-8, flagged so, whatever the locale
+}
+
+KritaBundle::Writer::~Writer()
+{
+    if (mWriting)
+        abandon();
+}
+
+bool KritaBundle::Writer::open(QString* error)
+{
+    if (!mZip->open(QuaZip::mdCreate))
+        return fail(
+            QStringLiteral("the file cannot be created (error %1)").arg(mZip->getZipError()),
+            error);
+    mWriting = true;
+    mManifestOut = std::make_unique<QXmlStreamWriter>(&mManifest);
+    QXmlStreamWriter& out = *mManifestOut;
+    const QString manifest = QStringLiteral("manifest");
+    StartDocument(out, kManifestNs, manifest, manifest);
+    out.writeAttribute(kManifestNs, QStringLiteral("version"), QStringLiteral("1.2"));
+    out.writeEmptyElement(kManifestNs, QStringLiteral("file-entry"));
+    out.writeAttribute(kManifestNs, QStringLiteral("media-type"), QLatin1StringView(kMimeType));
+    out.writeAttribute(kManifestNs, QStringLiteral("full-path"), QStringLiteral("/"));
+    return store(kMimeTypeEntry, kMimeType, true, error);
+}
+
+bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
+                              const QByteArray& bytes, QString* error)
+{
+    if (!mWriting)
+        return fail(QStringLiteral("it is not open"), error);
+    for (const QString& part : {mediaType, fileName}) {
+        if (part.isEmpty() || part == u"." || part == u".." || part.contains(u'/'))
+            return fail(QStringLiteral("\"%1\" is no plain file name").arg(part), error);
+    }
+    const QString path = mediaType + u'/' + fileName;
+    if (mPaths.contains(path))
+        return fail(QStringLiteral("\"%1\" is there twice").arg(path), error);
+    mPaths.insert(path);
+    QXmlStreamWriter& out = *mManifestOut;
+    out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
+    out.writeAttribute(kManifestNs, QStringLiteral("media-type"), mediaType);
+    out.writeAttribute(kManifestNs, QStringLiteral("full-path"), path);
+    out.writeAttribute(
+        kManifestNs, QStringLiteral("md5sum"),
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex()));
+    out.writeStartElement(kManifestNs, QStringLiteral("tags"));
+    out.writeTextElement(kManifestNs, QStringLiteral("tag"), mTitle);
+    out.writeEndElement();
+    out.writeEndElement();
+    return store(path, bytes, false, error);
+}
+
+bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
+{
+    if (!mWriting)
+        return fail(QStringLiteral("it is not open"), error);
+    mManifestOut->writeEndDocument();
+    if (!store(kPreviewEntry, PreviewPng(preview), false, error) ||
+        !store(kManifestEntry, mManifest, false, error) ||
+        !store(kMetaEntry, MetaXml(mTitle, mDescription, mCreated), false, error))
+        return false;
+    mZip->close();
+    if (mZip->getZipError() != ZIP_OK)
+        return fail(
+            QStringLiteral("the archive could not be closed (error %1)").arg(mZip->getZipError()),
+            error);
+    mWriting = false;
+    return true;
+}
+
+bool KritaBundle::Writer::store(const QString& name, const QByteArray& bytes, bool stored,
+                                QString* error)
+{
+    QuaZipNewInfo info(name);
+    info.dateTime = mCreated.toLocalTime();
+    info.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    QuaZipFile file(mZip.get());
+    bool written = file.open(QIODevice::WriteOnly, info, nullptr, 0, stored ? 0 : Z_DEFLATED,
+                             stored ? 0 : Z_DEFAULT_COMPRESSION);
+    if (written) {
+        written = file.write(bytes) == bytes.size();
+        file.close();
+        written = written && file.getZipError() == ZIP_OK;
+    }
+    if (!written)
+        return fail(
+            QStringLiteral("%1 could not be stored (error %2)").arg(name).arg(file.getZipError()),
+            error);
+    return true;
+}
+
+bool KritaBundle::Writer::fail(const QString& reason, QString* error)
+{
+    if (error)
+        *error = QStringLiteral("cannot write the bundle %1: %2").arg(mPath, reason);
+    if (mWriting)
+        abandon();
+    return false;
+}
+
+// A bundle cut short is no bundle: the file goes.
+void KritaBundle::Writer::abandon()
+{
+    if (mZip->isOpen())
+        mZip->close();
+    QFile::remove(mPath);
+    mWriting = false;
+}
+
 bool KritaBundle::write(const QString& path, const Contents& contents, QString* error)
 {
-    auto fail = [&](const QString& reason) {
-        if (error)
-            *error = QStringLiteral("cannot write the bundle %1: %2").arg(path, reason);
+    Writer writer(path, contents.title, contents.description, contents.created);
+    if (!writer.open(error))
         return false;
-    };
-    if (const QString problem = NameProblem(contents); !problem.isEmpty())
-        return fail(problem);
-
-    const QDateTime created =
-        contents.created.isValid() ? contents.created : QDateTime::currentDateTimeUtc();
-    QuaZip zip(path);
-    zip.setUtf8Enabled(true); // names as UTF-8, flagged so, whatever the locale
-    if (!zip.open(QuaZip::mdCreate))
-        return fail(QStringLiteral("the file cannot be created (error %1)").arg(zip.getZipError()));
-    bool written = AddEntry(zip, kMimeTypeEntry, kMimeType, created, true) &&
-                   AddEntry(zip, kMetaEntry, MetaXml(contents, created), created, false) &&
-                   AddEntry(zip, kManifestEntry, ManifestXml(contents), created, false) &&
-                   AddEntry(zip, kPreviewEntry, PreviewPng(contents.preview), created, false);
-    for (auto it = contents.resources.begin(); written && it != contents.resources.end(); ++it)
-        written = AddEntry(zip, ResourcePath(*it), it->bytes, created, false);
-    zip.close();
-    if (!written || zip.getZipError() != ZIP_OK)
-        return fail(
-            QStringLiteral("an entry could not be stored (error %1)").arg(zip.getZipError()));
-    return true;
+    for (const Resource& resource : contents.resources) {
+        if (!writer.add(resource.mediaType, resource.fileName, resource.bytes, error))
+            return false;
+    }
+    return writer.finish(contents.preview, error);
 }
 
 std::optional<std::vector<KritaBundle::Entry>> KritaBundle::entries(const QString& path)

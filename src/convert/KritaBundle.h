@@ -3,26 +3,33 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
+#include <QSet>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class QuaZip;
+class QXmlStreamWriter;
 
 // Krita's resource bundle (.bundle): a ZIP archive laid out as an OpenDocument package.
 //
 //   entry                   compression  contents
 //   mimetype                stored       "application/x-krita-resourcebundle", no newline
-//   meta.xml                deflated     meta:generator, meta:bundle-version 1, dc:title,
-//                                        dc:description, meta:creation-date
+//   <media type>/<file>     deflated     the resources, one folder per media type ("brushes",
+//                                        "patterns")
+//   preview.png             deflated     256 x 256, shown in Krita's bundle manager
 //   META-INF/manifest.xml   deflated     a file-entry "/" for the bundle itself, then one per
 //                                        resource: media type, full path, MD5 of its bytes (hex)
 //                                        and the pack's name as its tag
-//   preview.png             deflated     256 x 256, shown in Krita's bundle manager
-//   <media type>/<file>     deflated     the resources, one folder per media type ("brushes",
-//                                        "patterns")
+//   meta.xml                deflated     meta:generator, meta:bundle-version 1, dc:title,
+//                                        dc:description, meta:creation-date
 //
 // mimetype goes first and uncompressed so that its text sits at byte 38 of the file, where
-// content sniffers look for it. Krita reads the manifest with namespaces but meta.xml by its
-// prefixed tag names, so both keep the prefixes above.
+// content sniffers look for it. Krita finds the other entries by name, so the resources go
+// next, each as soon as it is made, and what describes them follows at the end. Krita reads
+// the manifest with namespaces but meta.xml by its prefixed tag names, so both keep the
+// prefixes above.
 class KritaBundle
 {
 public:
@@ -51,9 +58,46 @@ public:
         QByteArray bytes;
     };
 
-    // Writes the bundle at path itself (over any file there). False with a reason in *error
-    // for a resource whose name Krita would place elsewhere (empty, with '/', twice in one
-    // folder) or when the archive cannot be written.
+    // Writes a bundle resource by resource, so that only the resource being added is held in
+    // memory: open() stores mimetype, add() each resource (taking its MD5 on the way),
+    // finish() the preview, manifest and meta.xml. Every step returns false with a reason in
+    // *error for a resource whose name Krita would place elsewhere (empty, with '/', twice in
+    // one folder) or when the archive cannot be written; after that, or without finish(),
+    // the file is removed.
+    class Writer
+    {
+    public:
+        // created: now when left invalid.
+        Writer(const QString& path, const QString& title, const QString& description,
+               const QDateTime& created = QDateTime());
+        ~Writer();
+        Writer(const Writer&) = delete;
+        Writer& operator=(const Writer&) = delete;
+
+        // Creates the file at path (over any file there); once, before the rest.
+        bool open(QString* error);
+        bool add(const QString& mediaType, const QString& fileName, const QByteArray& bytes,
+                 QString* error);
+        // preview: fitted into a kPreviewSide square, centred on transparency.
+        bool finish(const QImage& preview, QString* error);
+
+    private:
+        bool store(const QString& name, const QByteArray& bytes, bool stored, QString* error);
+        bool fail(const QString& reason, QString* error);
+        void abandon();
+
+        std::unique_ptr<QuaZip> mZip;
+        QString mPath;
+        QString mTitle;
+        QString mDescription;
+        QDateTime mCreated;
+        bool mWriting = false; // the file is made, and neither finished nor given up
+        QSet<QString> mPaths;
+        QByteArray mManifest; // an entry added with each resource
+        std::unique_ptr<QXmlStreamWriter> mManifestOut;
+    };
+
+    // Writes contents through a Writer: the bundle whole, or no file.
     static bool write(const QString& path, const Contents& contents, QString* error);
     // What the manifest and meta.xml describe, with each resource's bytes; none when the
     // mimetype entry is wrong or a listed resource is missing.

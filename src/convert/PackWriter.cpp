@@ -30,6 +30,13 @@ PackWriteResult MoveIntoPlace(const QString& temporary, const QString& destinati
     return Failed(destination, QString::fromLocal8Bit(std::strerror(error)));
 }
 
+// The plan promised the entry, but its brush's pixels could not be had when it came to it.
+QString NotMade(const QString& fileName)
+{
+    return QStringLiteral("%1 could not be made: too little memory to draw its brush")
+        .arg(fileName);
+}
+
 bool Exists(const QString& path)
 {
     return QFileInfo(path).exists() || QFileInfo(path).isSymLink();
@@ -63,9 +70,13 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
     std::unique_ptr<QTemporaryDir> temporary;
     if (std::optional<PackWriteResult> refused = Prepare(destination, folder, temporary))
         return *refused;
-    for (const PackEntry& entry : pack.entries) {
+    for (size_t i = 0; i < pack.entries.size(); ++i) {
+        const QString& fileName = pack.entries[i].fileName;
+        const QByteArray bytes = pack.entryBytes(i);
+        if (bytes.isEmpty())
+            return Failed(destination, NotMade(fileName));
         QString error;
-        if (!WriteNewFile(QDir(temporary->path()).filePath(entry.fileName), entry.bytes, &error))
+        if (!WriteNewFile(QDir(temporary->path()).filePath(fileName), bytes, &error))
             return Failed(destination, error);
     }
     // QTemporaryDir made it private; the pack is read by the applications like any folder.
@@ -86,16 +97,25 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
     std::unique_ptr<QTemporaryDir> temporary;
     if (std::optional<PackWriteResult> refused = Prepare(destination, folder, temporary))
         return *refused;
-    KritaBundle::Contents contents;
-    contents.title = pack.name;
-    contents.description = QStringLiteral("Brushes converted by Kelbrin from %1")
-                               .arg(QFileInfo(sourcePath).fileName());
-    contents.preview = pack.preview;
-    for (const PackEntry& entry : pack.entries)
-        contents.resources.push_back({entry.mediaType, entry.fileName, entry.bytes});
     const QString written = QDir(temporary->path()).filePath(QStringLiteral("pack.bundle"));
+    KritaBundle::Writer bundle(written, pack.name,
+                               QStringLiteral("Brushes converted by Kelbrin from %1")
+                                   .arg(QFileInfo(sourcePath).fileName()));
     QString error;
-    if (!KritaBundle::write(written, contents, &error))
+    if (!bundle.open(&error))
+        return Failed(destination, error);
+    PackPreview preview;
+    for (size_t i = 0; i < pack.entries.size(); ++i) {
+        const PackEntry& entry = pack.entries[i];
+        QImage ink;
+        const QByteArray bytes = pack.entryBytes(i, preview.full() ? nullptr : &ink);
+        if (bytes.isEmpty())
+            return Failed(destination, NotMade(entry.fileName));
+        preview.add(ink);
+        if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error))
+            return Failed(destination, error);
+    }
+    if (!bundle.finish(preview.image, &error))
         return Failed(destination, error);
     return MoveIntoPlace(written, destination);
 }

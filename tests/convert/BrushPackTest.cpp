@@ -2,6 +2,7 @@
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
+#include "convert/KritaBundle.h"
 #include "convert/PackWriter.h"
 
 #include <QDir>
@@ -60,7 +61,7 @@ TEST(BrushPack, DepthsBecomeEightBitInkAndTheReportSaysWhatChanged)
                                         QByteArray("\x00\x00\x80\xff", 4),
                                         QByteArray("\x00\x80\xff\xff", 4)};
     for (int i = 0; i < 3; ++i) {
-        const auto read = GimpBrushFile::read(krita.entries[size_t(i)].bytes);
+        const auto read = GimpBrushFile::read(krita.entryBytes(size_t(i)));
         ASSERT_TRUE(read) << i;
         EXPECT_EQ(Pixels(read->tip), expected[i]) << i;
     }
@@ -70,7 +71,7 @@ TEST(BrushPack, DepthsBecomeEightBitInkAndTheReportSaysWhatChanged)
     EXPECT_EQ(krita.brushes[3].outcome, PackedBrush::Outcome::NotCarried);
     EXPECT_EQ(krita.brushes[4].what, QStringList{QStringLiteral("computed tip drawn as pixels")});
     EXPECT_EQ(krita.entries[3].fileName, QStringLiteral("004 round.gbr"));
-    EXPECT_EQ(GimpBrushFile::read(krita.entries[3].bytes)->tip.size(), QSize(9, 9));
+    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(3))->tip.size(), QSize(9, 9));
     EXPECT_EQ(krita.count(PackedBrush::Outcome::Changed), 3);
 
     // GIMP draws computed tips itself.
@@ -85,12 +86,53 @@ TEST(BrushPack, TipsOverGimpsLimitAreScaledDownKeepingTheirAspect)
     file.addBrush(Sampled<quint8>("wide", 12000, 2, std::vector<quint8>(24000, 200)));
     const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
     ASSERT_EQ(pack.entries.size(), 1u);
-    const auto read = GimpBrushFile::read(pack.entries[0].bytes);
+    const auto read = GimpBrushFile::read(pack.entryBytes(0));
     ASSERT_TRUE(read);
     EXPECT_EQ(read->tip.width(), 10000);
     EXPECT_LE(read->tip.height(), 2);
     EXPECT_EQ(pack.brushes[0].what,
               QStringList{QStringLiteral("scaled from 12,000 to 10,000 pixels")});
+}
+
+// The plan knows each tip's size without drawing it; every entry it promises must come out of
+// the brush at that size, computed tips turned and squashed every way included.
+TEST(BrushPack, EveryPlannedEntryIsMadeAtItsBrushsSize)
+{
+    BrushFile file(QStringLiteral("/x/tips.abr"));
+    for (int i = 0; i < 12; ++i)
+        file.addBrush(ComputedBrush::brushWithName(QString::number(i), 3.5 + i * 9.3, 5 + i * 8,
+                                                   i * 37 - 180, i * 9));
+    const BrushPack pack = BuildBrushPack(file, PackTarget::Krita);
+    ASSERT_EQ(pack.entries.size(), file.count());
+    for (size_t i = 0; i < pack.entries.size(); ++i) {
+        const auto read = GimpBrushFile::read(pack.entryBytes(i));
+        ASSERT_TRUE(read) << i;
+        EXPECT_EQ(read->tip.size(), file.brush(i)->pixelSize()) << i;
+    }
+}
+
+// The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell.
+TEST(BrushPack, ABundleHoldsEveryEntryAndPreviewsTheFirstSixteenTips)
+{
+    QTemporaryDir dir;
+    BrushFile file(QStringLiteral("/x/many.abr"));
+    file.addBrush(Sampled<quint8>("empty", 0, 0, {}));
+    for (int i = 0; i < 17; ++i)
+        file.addBrush(Sampled<quint8>("ink", 2, 2, {255, 255, 255, quint8(i)}));
+    const BrushPack pack = BuildBrushPack(file, PackTarget::Krita);
+    const PackWriteResult written = WritePackBundle(pack, dir.path(), file.getPath());
+    ASSERT_EQ(written.status, PackWriteResult::Status::Written) << written.error.toStdString();
+    const auto read = KritaBundle::read(written.path);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->resources.size(), 17u);
+    for (size_t i = 0; i < 17; ++i)
+        EXPECT_EQ(read->resources[i].bytes, pack.entryBytes(i)) << i;
+    EXPECT_EQ(read->resources[16].fileName, QStringLiteral("017 ink.gbr"));
+    for (int cell = 0; cell < 16; ++cell)
+        EXPECT_LT(qGray(read->preview.pixel(20 + 64 * (cell % 4), 20 + 64 * (cell / 4))), 8)
+            << cell;
+    EXPECT_EQ(WritePackBundle(pack, dir.path(), file.getPath()).status,
+              PackWriteResult::Status::AlreadyExists);
 }
 
 TEST(BrushPack, AFolderPackAppearsWholeAndIsNeverReplaced)

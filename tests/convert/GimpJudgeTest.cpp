@@ -209,10 +209,12 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
     EXPECT_EQ(kept, brushCount);
 
     for (const BrushPack& pack : packs)
-        for (const PackEntry& entry : pack.entries)
-            if (const auto gbr = GimpBrushFile::read(entry.bytes);
-                gbr && sampled.contains(gbr->name))
+        for (size_t i = 0; i < pack.entries.size(); ++i) {
+            const auto gbr = GimpBrushFile::read(pack.entryBytes(i));
+            if (gbr && sampled.contains(gbr->name)) {
                 EXPECT_TRUE(report.masks.at(gbr->name) == gbr->tip) << gbr->name.toStdString();
+            }
+        }
     for (const ComputedCase& c : computed) {
         const auto brush =
             ComputedBrush::brushWithName(c.name, c.tip.diameter, c.tip.roundnessInPercent,

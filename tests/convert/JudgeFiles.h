@@ -78,10 +78,11 @@ inline std::map<QString, int> NamesInside(const std::vector<BrushPack>& packs)
 {
     std::map<QString, int> names;
     for (const BrushPack& pack : packs)
-        for (const PackEntry& entry : pack.entries) {
-            if (const auto gbr = GimpBrushFile::read(entry.bytes))
+        for (size_t i = 0; i < pack.entries.size(); ++i) {
+            const QByteArray bytes = pack.entryBytes(i);
+            if (const auto gbr = GimpBrushFile::read(bytes))
                 ++names[gbr->name];
-            else if (const auto vbr = GimpParametricBrushFile::read(entry.bytes))
+            else if (const auto vbr = GimpParametricBrushFile::read(bytes))
                 ++names[vbr->name];
         }
     return names;

@@ -119,6 +119,13 @@ TEST_F(KritaBundleTest, RefusesNamesKritaWouldPlaceElsewhere)
     }
     EXPECT_FALSE(
         KritaBundle::write(sandbox.path(QStringLiteral("no/pack.bundle")), written, nullptr));
+    {
+        KritaBundle::Writer unfinished(bad, written.title, written.description);
+        ASSERT_TRUE(unfinished.open(nullptr));
+        ASSERT_TRUE(
+            unfinished.add(QStringLiteral("brushes"), QStringLiteral("a.gbr"), "a", nullptr));
+    }
+    EXPECT_FALSE(QFile::exists(bad)) << "a bundle left unfinished stays behind";
     EXPECT_FALSE(KritaBundle::read(sandbox.write(QStringLiteral("not.bundle"), "PK, but no ZIP")));
 }
 

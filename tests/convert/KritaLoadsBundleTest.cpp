@@ -97,10 +97,12 @@ TEST(KritaLoadsBundle, EveryBrushArrivesUnderItsOwnName)
               << " brushes Kelbrin read from " << packs.size() << " files (" << names.size()
               << " different names)\n";
     for (const BrushPack& pack : packs)
-        for (const PackEntry& entry : pack.entries)
-            if (const auto gbr = GimpBrushFile::read(entry.bytes);
-                gbr && loaded.count(gbr->name) && names.at(gbr->name) == 1)
+        for (size_t i = 0; i < pack.entries.size(); ++i) {
+            const auto gbr = GimpBrushFile::read(pack.entryBytes(i));
+            if (gbr && loaded.count(gbr->name) && names.at(gbr->name) == 1) {
                 EXPECT_EQ(loaded[gbr->name], gbr->tip.size()) << gbr->name.toStdString();
+            }
+        }
 }
 
 } // namespace
