@@ -158,6 +158,34 @@ QString PhotoshopApp::kindName() const
     return QString();
 }
 
+QString PhotoshopApp::displayName() const
+{
+    // Adobe's installer names the folder after the product; a folder named otherwise (a
+    // version alone, say) still gets the product's name in front.
+    const QString folderName = QFileInfo(mAppFolder).fileName();
+    switch (mKind) {
+    case Kind::Photoshop:
+    case Kind::Elements: {
+        QString name = folderName;
+        if (mKind == Kind::Elements &&
+            !name.contains(QStringLiteral("Elements"), Qt::CaseInsensitive))
+            name.prepend(QStringLiteral("Elements "));
+        if (!name.contains(QStringLiteral("Photoshop"), Qt::CaseInsensitive))
+            name.prepend(QStringLiteral("Photoshop "));
+        return name.trimmed();
+    }
+    case Kind::Gimp:
+    case Kind::Krita:
+        break;
+    }
+    // GIMP's configuration folder is named after its series ("2.10"); Krita has one.
+    QString name =
+        mKind == Kind::Gimp ? QStringLiteral("GIMP ") + folderName : QStringLiteral("Krita");
+    if (mAppFolder.contains(QStringLiteral("/.var/app/")))
+        name += QStringLiteral(" (Flatpak)");
+    return name;
+}
+
 QString PhotoshopApp::installDirectoryPath() const
 {
     return mAdditionalBrushesFolder.isEmpty() ? mAppFolder : mAdditionalBrushesFolder;

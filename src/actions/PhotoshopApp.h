@@ -38,6 +38,9 @@ public:
 
     Kind kind() const { return mKind; }
     QString kindName() const; // "photoshop", "elements", "gimp", "krita"
+    // The name people know it by, to tell one installation from another in messages:
+    // "Adobe Photoshop CS6" (its folder's name), "GIMP 2.10", "Krita (Flatpak)".
+    QString displayName() const;
     QString identifier() const { return mIdentifier; }
     // The major version, or -1 when the executable says none.
     int majorVersion() const { return mMajorVersion; }

@@ -382,7 +382,7 @@ TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
     window.exportSelectedAction()->trigger();
     EXPECT_EQ(QDir(box.path("Picked")).entryList(QDir::Files, QDir::Name),
               (QStringList{"03.png", "10.png"}));
-    EXPECT_EQ(window.exportMessage(), QStringLiteral("2 images written to Picked"));
+    EXPECT_EQ(window.fileActionMessage(), QStringLiteral("2 images written to Picked"));
     EXPECT_EQ(opened, QStringList{box.path("Picked")});
 
     // The options are remembered; by name this time, for the whole file.
@@ -394,7 +394,7 @@ TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
     });
     window.exportBrushFile();
     EXPECT_TRUE(QFileInfo(box.path("All/s11.png")).isFile());
-    EXPECT_EQ(window.exportMessage(), QStringLiteral("12 images written to All"));
+    EXPECT_EQ(window.fileActionMessage(), QStringLiteral("12 images written to All"));
     EXPECT_EQ(opened.size(), 1);
     SetFileManagerHandlerForTesting({});
     QSettings().remove("exportNaming");
