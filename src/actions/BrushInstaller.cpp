@@ -43,7 +43,7 @@ BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app
     if (!QFileInfo(folder).isDir()) {
         if (!QDir().mkpath(folder))
             return Failure(PackDestination(folder, PackNameForFile(file.path()), target),
-                           QStringLiteral("its brushes folder %1 could not be made").arg(folder));
+                           QStringLiteral("the folder %1 could not be made").arg(folder));
         outcome.madeFolder = true;
     }
     const BrushPack& pack = file.pack(target);
