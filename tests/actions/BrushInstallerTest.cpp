@@ -35,13 +35,6 @@ struct ThreeApps
         }
         return files;
     }
-    QString lines(const BrushInstaller::Report& report) const
-    {
-        QStringList lines;
-        for (const BrushInstaller::Outcome& outcome : report.outcomes)
-            lines << BrushInstaller::outcomeLine(outcome).replace(home.path(), "~");
-        return lines.join('\n');
-    }
 };
 
 struct RefusalCase
@@ -85,26 +78,15 @@ INSTANTIATE_TEST_SUITE_P(
                                   "not a brush file, or too damaged for any brush to be read"}),
     [](const auto& info) { return std::string(info.param.what); });
 
-// Each application is named with its outcome; the headline puts failures first, then new
-// copies, then those already there.
-TEST(BrushInstaller, NamesEachApplicationWithWhatHappenedThere)
+// The headline puts failures first; Photoshop's missing presets folder is a failure (Wine's
+// folders are not ours to make) while GIMP's is made. A damaged file gives what it can.
+TEST(BrushInstaller, FailuresLeadTheHeadlineAndDamagedFilesGiveWhatTheyCan)
 {
     ThreeApps machine;
     const std::vector<SampledBrushDescription> brushes = NamedBrushes("b", 3, 8, 8);
     const QString soft = machine.home.file("Soft.abr", SampledBrushFile(brushes));
     using eResult = BrushInstaller::Outcome::eResult;
-
-    const BrushInstaller::Report first = BrushInstaller::installItem(soft, machine.apps);
-    EXPECT_TRUE(first.succeeded());
-    EXPECT_TRUE(first.damage.isEmpty());
-    EXPECT_EQ(BrushInstaller::headline(first, "Soft.abr"),
-              "“Soft.abr” was installed in Adobe Photoshop CS6, GIMP 2.10 and Krita.");
-    EXPECT_EQ(machine.lines(first).toStdString(),
-              "Adobe Photoshop CS6: installed ~/.wine/drive_c/Program Files/Adobe/Adobe Photoshop "
-              "CS6/Presets/Brushes/Soft.abr\n"
-              "GIMP 2.10: installed ~/.config/GIMP/2.10/brushes/Soft (its brushes folder was "
-              "made for it)\n"
-              "Krita: installed ~/.local/share/krita/Soft.bundle");
+    EXPECT_TRUE(BrushInstaller::installItem(soft, machine.apps).succeeded());
 
     QDir(machine.photoshop).removeRecursively();
     const BrushInstaller::Report second = BrushInstaller::installItem(soft, machine.apps);
@@ -115,16 +97,9 @@ TEST(BrushInstaller, NamesEachApplicationWithWhatHappenedThere)
     EXPECT_EQ(BrushInstaller::headline(second, "Soft.abr"),
               "“Soft.abr” could not be installed in Adobe Photoshop CS6.");
     EXPECT_TRUE(BrushInstaller::outcomeLine(second.outcomes[0])
-                    .endsWith("/Soft.abr: its brushes "
-                              "folder " +
-                              machine.photoshop + " is missing"))
+                    .endsWith("/Soft.abr: its brushes folder " + machine.photoshop + " is missing"))
         << qPrintable(BrushInstaller::outcomeLine(second.outcomes[0]));
-    EXPECT_FALSE(QFileInfo::exists(machine.photoshop)); // Wine's folders are not ours to make
-
-    BrushInstaller::Report onlyDuplicates = second;
-    onlyDuplicates.outcomes.erase(onlyDuplicates.outcomes.begin());
-    EXPECT_EQ(BrushInstaller::headline(onlyDuplicates, "Soft.abr"),
-              "“Soft.abr” is already installed in GIMP 2.10 and Krita.");
+    EXPECT_FALSE(QFileInfo::exists(machine.photoshop));
 
     // Two of three brushes survive the cut: they are installed, and the damage is said.
     const QString cut = machine.home.file("Cut.abr", TruncatedInBrush(brushes, 2));
