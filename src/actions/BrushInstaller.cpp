@@ -1,10 +1,15 @@
 #include "actions/BrushInstaller.h"
 
+#include "abr/ReadErrorText.h"
 #include "abr/ReadWholeBrushFile.h"
 #include "convert/PackWriter.h"
+#include "platform/Localization.h"
 #include "platform/WriteNewFile.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <utility>
 
 namespace {
 // GIMP and Krita get the brushes in their own formats; they read brush files only in part.
@@ -22,17 +27,23 @@ std::optional<PackTarget> ConversionFor(const PhotoshopApp& app)
     return std::nullopt;
 }
 
+BrushInstaller::Outcome Failure(const QString& destination, const QString& reason)
+{
+    return {BrushInstaller::Outcome::eResult::Failed, QString(), destination, reason, false};
+}
+
 BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app, PackTarget target)
 {
     using eResult = BrushInstaller::Outcome::eResult;
     const bool gimp = target == PackTarget::Gimp;
     const QString folder = app.packsFolderPath();
     BrushInstaller::Outcome outcome;
-    if (file.read().file->count() == 0) {
-        outcome.result = eResult::Failed;
-        outcome.destination = PackDestination(folder, PackNameForFile(file.path()), target);
-        outcome.reason = QStringLiteral("no brushes could be read from the file");
-        return outcome;
+    // The brushes folder is the user's own, and a fresh installation has none yet.
+    if (!QFileInfo(folder).isDir()) {
+        if (!QDir().mkpath(folder))
+            return Failure(PackDestination(folder, PackNameForFile(file.path()), target),
+                           QStringLiteral("the folder %1 could not be made").arg(folder));
+        outcome.madeFolder = true;
     }
     const BrushPack& pack = file.pack(target);
     const PackWriteResult written =
@@ -51,6 +62,43 @@ BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app
         break;
     }
     return outcome;
+}
+
+// Photoshop under Wine keeps its presets folder inside its own installation: one that is
+// missing means an installation we do not understand, so nothing is made there.
+BrushInstaller::Outcome CopyFile(const QString& path, const PhotoshopApp& app)
+{
+    const QString folder = app.brushesFolderPath();
+    const QString destination = folder + QLatin1Char('/') + QFileInfo(path).fileName();
+    if (!QFileInfo(folder).isDir())
+        return Failure(destination, QStringLiteral("its brushes folder %1 is missing").arg(folder));
+    BrushInstaller::Outcome outcome;
+    outcome.destination = destination;
+    bool exists = false;
+    if (CopyToNewFile(path, destination, &outcome.reason, &exists))
+        outcome.result = BrushInstaller::Outcome::eResult::Installed;
+    else
+        outcome.result = exists ? BrushInstaller::Outcome::eResult::Duplicate
+                                : BrushInstaller::Outcome::eResult::Failed;
+    return outcome;
+}
+
+// "A", "A and B", "A, B and C": the messages' table is English.
+QString JoinNames(const QStringList& names)
+{
+    if (names.size() < 2)
+        return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.last();
+}
+
+QString AppsWith(const BrushInstaller::Report& report, BrushInstaller::Outcome::eResult result)
+{
+    QStringList names;
+    for (const BrushInstaller::Outcome& outcome : report.outcomes)
+        if (outcome.result == result)
+            names << outcome.app;
+    return JoinNames(names);
 }
 } // namespace
 
@@ -81,32 +129,65 @@ BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file,
 {
     Report report;
     const QString& path = file.path();
-    if (path.isEmpty())
+    if (path.isEmpty() || apps.empty())
         return report;
-    const QString name = QFileInfo(path).fileName();
-    int failures = 0, duplicates = 0;
+    report.refusal = refusal(file);
+    if (!report.refusal.isEmpty())
+        return report;
+    const WholeBrushFile& read = file.read();
+    if (read.outcome.failed()) {
+        const size_t count = read.file->count();
+        report.damage = count == 1 ? QStringLiteral("the file is damaged: only 1 brush could be "
+                                                    "read from it")
+                                   : QStringLiteral("the file is damaged: only %1 brushes could "
+                                                    "be read from it")
+                                         .arg(qulonglong(count));
+    }
     for (const PhotoshopApp& app : apps) {
-        Outcome outcome;
-        if (const std::optional<PackTarget> target = ConversionFor(app)) {
-            outcome = InstallPack(file, app, *target);
-        } else {
-            outcome.destination = app.brushesFolderPath() + QLatin1Char('/') + name;
-            bool exists = false;
-            if (CopyToNewFile(path, outcome.destination, &outcome.reason, &exists))
-                outcome.result = Outcome::eResult::Installed;
-            else if (exists)
-                outcome = {Outcome::eResult::Duplicate, outcome.destination, QString()};
-            else
-                outcome.result = Outcome::eResult::Failed;
-        }
-        failures += outcome.result != Outcome::eResult::Installed ? 1 : 0;
-        duplicates += outcome.result == Outcome::eResult::Duplicate ? 1 : 0;
+        const std::optional<PackTarget> target = ConversionFor(app);
+        Outcome outcome = target ? InstallPack(file, app, *target) : CopyFile(path, app);
+        outcome.app = app.displayName();
         report.outcomes.push_back(outcome);
     }
-    report.alertKey = alertKeyFor(int(apps.size()), failures, duplicates);
-    if (failures > duplicates)
-        report.informativeKey = QStringLiteral("brushes-check-permissions");
     return report;
+}
+
+QString BrushInstaller::refusal(ConvertedFile& file)
+{
+    const WholeBrushFile& read = file.read();
+    if (read.file->count() > 0)
+        return QString();
+    const ReadOutcome& outcome = read.outcome;
+    const QFileInfo info(file.path());
+    if (info.isFile() && info.size() == 0)
+        return QStringLiteral("the file is empty");
+    if (outcome.unsupportedVersion) {
+        // A brush file's version word is small; the first two bytes of text or of another
+        // format read as a large one.
+        if (*outcome.unsupportedVersion > 0xff)
+            return QStringLiteral("not a brush file");
+        return QStringLiteral("a brush file of version %1, which Kelbrin cannot read")
+            .arg(*outcome.unsupportedVersion);
+    }
+    if (outcome.outOfMemory)
+        return QStringLiteral("not enough memory to read it");
+    if (!outcome.error)
+        return QStringLiteral("the file holds no brushes");
+    if (*outcome.error == kDamagedFileError || *outcome.error == kEndOfFileError)
+        return QStringLiteral("not a brush file, or too damaged for any brush to be read");
+    return ReadErrorText(*outcome.error);
+}
+
+int BrushInstaller::Report::count(Outcome::eResult result) const
+{
+    return int(std::count_if(outcomes.begin(), outcomes.end(),
+                             [result](const Outcome& o) { return o.result == result; }));
+}
+
+bool BrushInstaller::Report::succeeded() const
+{
+    return refusal.isEmpty() && !outcomes.empty() &&
+           count(Outcome::eResult::Installed) == int(outcomes.size());
 }
 
 BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
@@ -136,17 +217,34 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
     return summary;
 }
 
-QString BrushInstaller::alertKeyFor(int appCount, int failures, int duplicates)
+QString BrushInstaller::headline(const Report& report, const QString& fileName)
 {
-    if (failures == 0)
-        return QString();
-    const bool onlyDuplicates = duplicates == failures;
-    if (appCount == 1)
-        return onlyDuplicates ? QStringLiteral("bad install-one-duplicate")
-                              : QStringLiteral("bad install-one-other");
-    const bool all = failures >= appCount;
-    if (onlyDuplicates)
-        return all ? QStringLiteral("bad install-all-duplicate")
-                   : QStringLiteral("bad install-some-duplicate");
-    return all ? QStringLiteral("bad install-all-other") : QStringLiteral("bad install-some-other");
+    if (!report.refusal.isEmpty())
+        return LocalizedString(QStringLiteral("install-refused")).arg(fileName, report.refusal);
+    using eResult = Outcome::eResult;
+    for (const auto& [result, key] : {std::pair{eResult::Failed, "install-failed"},
+                                      std::pair{eResult::Installed, "install-done"},
+                                      std::pair{eResult::Duplicate, "install-already"}}) {
+        const QString apps = AppsWith(report, result);
+        if (!apps.isEmpty())
+            return LocalizedString(QLatin1String(key)).arg(fileName, apps);
+    }
+    return QString();
+}
+
+QString BrushInstaller::outcomeLine(const Outcome& outcome)
+{
+    switch (outcome.result) {
+    case Outcome::eResult::Installed:
+        return LocalizedString(outcome.madeFolder ? QStringLiteral("install-line-made-folder")
+                                                  : QStringLiteral("install-line-installed"))
+            .arg(outcome.app, outcome.destination);
+    case Outcome::eResult::Duplicate:
+        return LocalizedString(QStringLiteral("install-line-already"))
+            .arg(outcome.app, outcome.destination);
+    case Outcome::eResult::Failed:
+        break;
+    }
+    return LocalizedString(QStringLiteral("install-line-failed"))
+        .arg(outcome.app, outcome.destination, outcome.reason);
 }

@@ -27,9 +27,10 @@ private:
 
 // Installs a brush file in every installed application: Photoshop's get a copy in their brush
 // presets folder; GIMP and Krita get the brushes converted into their own formats, as a pack
-// named after the file (GIMP: a folder in its brushes folder; Krita: a bundle in its resource
-// folder). Nothing there is ever replaced (a duplicate), and a failure leaves nothing behind. The
-// window turns a report with failures into one alert; kelbrin-cli prints it.
+// named after the file (GIMP: a folder in its brushes folder, made when missing; Krita: a
+// bundle in its resource folder). A file no brush can be read from is refused before anything
+// is written. Nothing is ever replaced (already installed), and a failure leaves nothing behind.
+// The window shows the report as one dialog or a status message; kelbrin-cli prints it.
 class BrushInstaller
 {
 public:
@@ -42,23 +43,32 @@ public:
             Failed
         };
         eResult result = eResult::Installed;
+        QString app; // the application's displayName()
         QString destination;
-        QString reason; // in words, for Failed
+        QString reason;          // in words, for Failed
+        bool madeFolder = false; // the application's brushes folder had to be made first
     };
 
     struct Report
     {
+        // Why nothing was installed, in words ("not a brush file"); empty once the file read.
+        QString refusal;
+        // A damaged file that still gave some brushes: said in words, and installed anyway.
+        QString damage;
         std::vector<Outcome> outcomes; // one per application, in list order
-        // Localisation keys of the alert to show; empty when every copy was made.
-        QString alertKey;
-        QString informativeKey;
-        bool succeeded() const { return alertKey.isEmpty(); }
+        int count(Outcome::eResult result) const;
+        // Every application got a new copy; "already installed" is not success here.
+        bool succeeded() const;
     };
 
     // Nothing happens for an empty path or no applications.
     static Report installItem(const QString& path, const PhotoshopAppList& apps);
     // The same with what the summary already read and converted.
     static Report installItem(ConvertedFile& file, const PhotoshopAppList& apps);
+
+    // Why the file cannot be installed at all, in words, or "" when some brush could be read.
+    // Reads the file (once: the install and the summary share the read).
+    static QString refusal(ConvertedFile& file);
 
     // What installing would give each application that gets converted brushes, before
     // anything is written: one line each ("GIMP: 37 brushes, 5 changed") and, for the
@@ -71,7 +81,9 @@ public:
     };
     static ConversionSummary summarize(ConvertedFile& file, const PhotoshopAppList& apps);
 
-    // The alert's message key for the number of applications and what failed; empty when
-    // nothing failed.
-    static QString alertKeyFor(int appCount, int failures, int duplicates);
+    // The report in one sentence that names the file and the applications: what failed
+    // where, else what was installed where, else where it already was.
+    static QString headline(const Report& report, const QString& fileName);
+    // One application's outcome: "GIMP 2.10: installed /…/brushes/Soft".
+    static QString outcomeLine(const Outcome& outcome);
 };

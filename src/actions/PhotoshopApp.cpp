@@ -93,7 +93,6 @@ void PhotoshopApp::initFromAppPath(const QString& exePath, const WineFolders& fo
     mIdentifier = elements ? kElementsIdentifier : kPhotoshopIdentifier;
 
     mAppFolder = exe.path();
-    mName = QFileInfo(mAppFolder).fileName();
     mAdditionalBrushesFolder.clear();
     mBrushesFolder = JoinPath(mAppFolder, presetsSubPaths().back());
     for (const QString& subPath : presetsSubPaths()) {
@@ -139,12 +138,6 @@ PhotoshopApp PhotoshopApp::paintingAppWithFolders(Kind kind, int majorVersion,
     app.mIdentifier =
         kind == Kind::Gimp ? QStringLiteral("org.gimp.GIMP") : QStringLiteral("org.kde.krita");
     app.mMajorVersion = majorVersion;
-    // GIMP keeps a folder per series ("2.10"), which is the version people name it by.
-    app.mName = kind == Kind::Gimp
-                    ? QStringLiteral("GIMP %1").arg(QFileInfo(configFolder).fileName())
-                    : QStringLiteral("Krita");
-    if (configFolder.contains(QLatin1String("/.var/app/")))
-        app.mName += QStringLiteral(" (Flatpak)");
     app.mAppFolder = configFolder;
     app.mBrushesFolder = brushesFolder;
     return app;
@@ -177,6 +170,34 @@ QString PhotoshopApp::kindName() const
         return QStringLiteral("krita");
     }
     return QString();
+}
+
+QString PhotoshopApp::displayName() const
+{
+    // Adobe's installer names the folder after the product; a folder named otherwise (a
+    // version alone, say) still gets the product's name in front.
+    const QString folderName = QFileInfo(mAppFolder).fileName();
+    switch (mKind) {
+    case Kind::Photoshop:
+    case Kind::Elements: {
+        QString name = folderName;
+        if (mKind == Kind::Elements &&
+            !name.contains(QStringLiteral("Elements"), Qt::CaseInsensitive))
+            name.prepend(QStringLiteral("Elements "));
+        if (!name.contains(QStringLiteral("Photoshop"), Qt::CaseInsensitive))
+            name.prepend(QStringLiteral("Photoshop "));
+        return name.trimmed();
+    }
+    case Kind::Gimp:
+    case Kind::Krita:
+        break;
+    }
+    // GIMP's configuration folder is named after its series ("2.10"); Krita has one.
+    QString name =
+        mKind == Kind::Gimp ? QStringLiteral("GIMP ") + folderName : QStringLiteral("Krita");
+    if (mAppFolder.contains(QStringLiteral("/.var/app/")))
+        name += QStringLiteral(" (Flatpak)");
+    return name;
 }
 
 QString PhotoshopApp::installDirectoryPath() const

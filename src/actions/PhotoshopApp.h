@@ -38,10 +38,10 @@ public:
 
     Kind kind() const { return mKind; }
     QString kindName() const; // "photoshop", "elements", "gimp", "krita"
+    // The name people know it by, to tell one installation from another in messages:
+    // "Adobe Photoshop CS6" (its folder's name), "GIMP 2.10", "Krita (Flatpak)".
+    QString displayName() const;
     QString identifier() const { return mIdentifier; }
-    // The name users know it by: "Adobe Photoshop CS6" (its folder's), "GIMP 2.10", "Krita";
-    // a Flatpak's says so.
-    QString name() const { return mName; }
     // The major version, or -1 when the executable says none.
     int majorVersion() const { return mMajorVersion; }
 
@@ -66,7 +66,6 @@ private:
 
     Kind mKind = Kind::Photoshop;
     QString mIdentifier;
-    QString mName;
     int mMajorVersion = -1;
     QString mAppFolder;
     QString mBrushesFolder;

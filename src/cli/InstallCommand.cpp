@@ -1,7 +1,6 @@
 #include "actions/BrushInstaller.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
-#include "platform/Localization.h"
 
 #include <QFileInfo>
 
@@ -29,24 +28,18 @@ int RunInstallCommand(const QStringList& args, CliStreams io)
         return 1;
     }
     const BrushInstaller::Report report = BrushInstaller::installItem(path, apps);
-    using eResult = BrushInstaller::Outcome::eResult;
-    for (const BrushInstaller::Outcome& outcome : report.outcomes) {
-        switch (outcome.result) {
-        case eResult::Installed:
-            io.out << "installed " << outcome.destination << '\n';
-            break;
-        case eResult::Duplicate:
-            io.out << "duplicate " << outcome.destination << '\n';
-            break;
-        case eResult::Failed:
-            io.out << "failed " << outcome.destination << ": " << outcome.reason << '\n';
-            break;
-        }
+    const QString headline = BrushInstaller::headline(report, file.fileName());
+    if (!report.refusal.isEmpty()) {
+        io.err << "kelbrin-cli install: " << headline << '\n';
+        return 1;
     }
+    if (!report.damage.isEmpty())
+        io.err << "kelbrin-cli install: " << path << ": " << report.damage << '\n';
+    for (const BrushInstaller::Outcome& outcome : report.outcomes)
+        io.out << BrushInstaller::outcomeLine(outcome) << '\n';
+    // A file already there is not a new copy either: a script learns that nothing changed.
     if (report.succeeded())
         return 0;
-    io.err << LocalizedString(report.alertKey) << '\n';
-    if (!report.informativeKey.isEmpty())
-        io.err << LocalizedString(report.informativeKey) << '\n';
+    io.err << "kelbrin-cli install: " << headline << '\n';
     return 1;
 }

@@ -95,7 +95,7 @@ public:
     BrushViewer* viewer() const { return mReading->viewer(); }
     // The status line: the brush count, or the reading progress, or an export's result.
     QString statusText() const;
-    QString exportMessage() const { return mActions->exportMessage(); }
+    QString fileActionMessage() const { return mActions->statusMessage(); }
     // The size the first window opens at on a screen with this much room.
     static QSize initialSize(const QRect& available);
     QToolBar* toolbar() const { return mToolbar; }

@@ -1,10 +1,10 @@
 #include "ui/FileActionsController.h"
 
-#include "actions/BrushInstaller.h"
 #include "actions/Trash.h"
 #include "platform/Localization.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
+#include "ui/InstallResultDialog.h"
 #include "ui/UiText.h"
 
 #include <QFileInfo>
@@ -14,8 +14,8 @@
 #include <QTimer>
 
 namespace {
-// An export's result stays in the status line this long.
-constexpr int kExportMessageMs = 10000;
+// An export's or install's result stays in the status line this long.
+constexpr int kStatusMessageMs = 10000;
 } // namespace
 
 FileActionsController::FileActionsController(QWidget* window) : QObject(window), mWindow(window)
@@ -28,8 +28,12 @@ FileActionsController::FileActionsController(QWidget* window) : QObject(window),
     mOpenFolderButton->setFocusPolicy(Qt::NoFocus);
     mExportLabel->hide();
     mOpenFolderButton->hide();
-    connect(mOpenFolderButton, &QPushButton::clicked, this,
-            [this] { OpenFolderInFileManager(mExportFolder); });
+    connect(mOpenFolderButton, &QPushButton::clicked, this, [this] {
+        if (mRevealStatusPath)
+            RevealInFileManager(mStatusPath);
+        else
+            OpenFolderInFileManager(mStatusPath);
+    });
     mExportMessageTimer = new QTimer(this);
     mExportMessageTimer->setSingleShot(true);
     connect(mExportMessageTimer, &QTimer::timeout, this, [this] {
@@ -48,18 +52,47 @@ void FileActionsController::setSelectionState(bool fileSelectedInAll, bool fileS
 
 void FileActionsController::install(const QString& path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || mPhotoshopApps.empty())
         return;
     ConvertedFile file(path);
-    // Only an application that converts makes the file be read here.
+    const QString fileName = QFileInfo(path).fileName();
+    // What is not a brush file is refused before the question about converting it.
+    BrushInstaller::Report refused;
+    refused.refusal = BrushInstaller::refusal(file);
+    if (!refused.refusal.isEmpty()) {
+        showInstallResult(refused, fileName);
+        return;
+    }
     const BrushInstaller::ConversionSummary summary =
         BrushInstaller::summarize(file, mPhotoshopApps);
     if (!summary.lines.isEmpty() && !confirmConversion(summary.lines.join(QLatin1Char('\n')),
                                                        summary.details.join(QLatin1Char('\n'))))
         return;
-    const BrushInstaller::Report report = BrushInstaller::installItem(file, mPhotoshopApps);
-    if (!report.succeeded())
-        showAlert(report.alertKey, report.informativeKey);
+    showInstallResult(BrushInstaller::installItem(file, mPhotoshopApps), fileName);
+}
+
+void FileActionsController::showInstallResult(const BrushInstaller::Report& report,
+                                              const QString& fileName)
+{
+    const QString headline = BrushInstaller::headline(report, fileName);
+    using eResult = BrushInstaller::Outcome::eResult;
+    // One application that has the file now, nothing to warn of: a line says it all.
+    if (report.outcomes.size() == 1 && report.count(eResult::Failed) == 0 &&
+        report.damage.isEmpty()) {
+        showStatusMessage(headline, report.outcomes.front().destination, true);
+        return;
+    }
+    if (mAlertHandler) {
+        QStringList lines;
+        for (const BrushInstaller::Outcome& outcome : report.outcomes)
+            lines << BrushInstaller::outcomeLine(outcome);
+        if (!report.damage.isEmpty())
+            lines << report.damage;
+        mAlertHandler(headline, lines.join(QLatin1Char('\n')));
+        return;
+    }
+    InstallResultDialog dialog(report, fileName, mWindow);
+    dialog.exec();
 }
 
 bool FileActionsController::trash(const QString& path)
@@ -88,15 +121,22 @@ void FileActionsController::exportBrushes(const BrushFilePtr& file, std::vector<
     if (!report.failures.isEmpty())
         text += QStringLiteral(", %1 could not be written")
                     .arg(QLocale().toString(int(report.failures.size())));
-    mExportFolder = folder;
-    mExportLabel->setText(text);
-    mExportLabel->setToolTip(folder);
-    mExportLabel->show();
-    mOpenFolderButton->show();
-    mExportMessageTimer->start(kExportMessageMs);
+    showStatusMessage(text, folder, false);
 }
 
-QString FileActionsController::exportMessage() const
+void FileActionsController::showStatusMessage(const QString& text, const QString& path, bool reveal)
+{
+    mStatusPath = path;
+    mRevealStatusPath = reveal;
+    mExportLabel->setText(text);
+    mExportLabel->setToolTip(path);
+    mOpenFolderButton->setText(reveal ? tr("Show in Folder") : tr("Open Folder"));
+    mExportLabel->show();
+    mOpenFolderButton->show();
+    mExportMessageTimer->start(kStatusMessageMs);
+}
+
+QString FileActionsController::statusMessage() const
 {
     return mExportLabel->isHidden() ? QString() : mExportLabel->text();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/BrushInstaller.h"
 #include "actions/PhotoshopApp.h"
 #include "brush/BrushFile.h"
 
@@ -14,13 +15,15 @@ class QWidget;
 
 // What the window does to a brush file as a whole: installs it into the painting
 // applications' brushes folders, moves it to the trash, reveals it in the file manager, exports
-// its brushes as images. Says what went wrong in an alert, and what an export wrote in the
-// status line with a button that opens its folder.
+// its brushes as images. Says what went wrong in an alert; what an install did in a dialog with
+// a row per application (or, when one application got it, in the status line); and what an
+// export wrote in the status line, with a button that shows the result in the file manager.
 class FileActionsController : public QObject
 {
     Q_OBJECT
 public:
-    // Alerts go through this, so tests can answer them: message and informative text.
+    // Alerts and an install's result go through this, so tests can answer them: message and
+    // informative text (for an install, a line per application, then what was damaged).
     using AlertHandler = std::function<void(const QString& message, const QString& informative)>;
 
     // window parents the alerts, the export dialog and the status line's export widgets.
@@ -53,11 +56,15 @@ public:
     bool trash(const QString& path);
     // Writes these brushes of file (all for none) into a folder the user names.
     void exportBrushes(const BrushFilePtr& file, std::vector<size_t> indexes);
-    // The export's result while the status line shows it, else "".
-    QString exportMessage() const;
+    // The export's or install's result while the status line shows it, else "".
+    QString statusMessage() const;
 
 private:
     void showAlert(const QString& messageKey, const QString& informativeKey);
+    void showInstallResult(const BrushInstaller::Report& report, const QString& fileName);
+    // Shows text in the status line for a while; the button opens folder (reveal: shows the
+    // file or folder at that path in its folder).
+    void showStatusMessage(const QString& text, const QString& path, bool reveal);
     bool confirmConversion(const QString& summary, const QString& details);
 
     QWidget* mWindow;
@@ -70,5 +77,6 @@ private:
     QLabel* mExportLabel = nullptr;
     QPushButton* mOpenFolderButton = nullptr;
     QTimer* mExportMessageTimer = nullptr;
-    QString mExportFolder;
+    QString mStatusPath;
+    bool mRevealStatusPath = false;
 };

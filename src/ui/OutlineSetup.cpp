@@ -30,7 +30,7 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
         excluded << app.appFolderPath();
         // Krita keeps its bundles in its resource folder itself, the others in a brushes folder.
         const bool krita = app.kind() == PhotoshopApp::Kind::Krita;
-        targets.push_back({app.name(), app.appFolderPath(),
+        targets.push_back({app.displayName(), app.appFolderPath(),
                            krita ? app.appFolderPath() : app.brushesFolderPath(),
                            app.additionalBrushesFolderPath(), app.packsFolderPath(), krita});
         // Wine keeps programs under a dot-folder; the way to them counts as visible.

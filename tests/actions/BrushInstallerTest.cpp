@@ -1,28 +1,110 @@
+#include "support/BrushFiles.h"
+#include "support/MadeUpHome.h"
+
 #include "actions/BrushInstaller.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <gtest/gtest.h>
 
-struct AlertCase
+namespace {
+// Photoshop CS6 under Wine with its presets folder, GIMP 2.10 without a brushes folder yet,
+// and Krita.
+struct ThreeApps
 {
-    int apps, failures, duplicates;
-    const char* key;
+    MadeUpHome home;
+    QString photoshop =
+        home.adobeApp(".wine", "Adobe Photoshop CS6", "Photoshop.exe", 13) + "/Presets/Brushes";
+    QString gimp = home.folder(".config/GIMP/2.10") + "/brushes";
+    QString krita = home.folder(".local/share/krita");
+    PhotoshopAppList apps;
+
+    ThreeApps()
+    {
+        QDir().mkpath(photoshop);
+        apps = FindInstalledPhotoshopApps();
+    }
+    // Every file below the applications' folders, relative to the home folder.
+    QStringList written() const
+    {
+        QStringList files;
+        for (const QString& folder : {photoshop, gimp, krita}) {
+            QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                files << it.next().mid(home.path().size() + 1);
+        }
+        return files;
+    }
 };
 
-class InstallAlertTest : public ::testing::TestWithParam<AlertCase>
+struct RefusalCase
 {
+    const char* what;
+    QByteArray bytes;
+    const char* reason;
 };
 
-TEST_P(InstallAlertTest, PicksTheKeyOfTheTable)
+class InstallRefusalTest : public ::testing::TestWithParam<RefusalCase>
 {
-    const AlertCase& c = GetParam();
-    EXPECT_EQ(BrushInstaller::alertKeyFor(c.apps, c.failures, c.duplicates).toStdString(), c.key);
+};
+} // namespace
+
+// Nothing is written anywhere, not even Photoshop's plain copy, for a file that gives no brush.
+TEST_P(InstallRefusalTest, WritesNothingAndSaysWhy)
+{
+    ThreeApps machine;
+    const RefusalCase& c = GetParam();
+    ASSERT_EQ(machine.apps.size(), 3u);
+    const BrushInstaller::Report report =
+        BrushInstaller::installItem(machine.home.file("x.abr", c.bytes), machine.apps);
+    EXPECT_EQ(report.refusal.toStdString(), c.reason);
+    EXPECT_TRUE(report.outcomes.empty());
+    EXPECT_FALSE(report.succeeded());
+    EXPECT_EQ(machine.written(), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(machine.gimp));
+    EXPECT_EQ(BrushInstaller::headline(report, "x.abr").toStdString(),
+              std::string("“x.abr” was not installed: ") + c.reason + ".");
 }
 
-INSTANTIATE_TEST_SUITE_P(BrushInstaller, InstallAlertTest,
-                         ::testing::Values(AlertCase{1, 0, 0, ""}, AlertCase{3, 0, 0, ""},
-                                           AlertCase{1, 1, 1, "bad install-one-duplicate"},
-                                           AlertCase{1, 1, 0, "bad install-one-other"},
-                                           AlertCase{3, 2, 2, "bad install-some-duplicate"},
-                                           AlertCase{3, 3, 3, "bad install-all-duplicate"},
-                                           AlertCase{3, 2, 1, "bad install-some-other"},
-                                           AlertCase{3, 3, 2, "bad install-all-other"}));
+INSTANTIATE_TEST_SUITE_P(
+    BrushInstaller, InstallRefusalTest,
+    ::testing::Values(RefusalCase{"empty", QByteArray(), "the file is empty"},
+                      RefusalCase{"text", "127.0.0.1 localhost\n", "not a brush file"},
+                      RefusalCase{"version5", QByteArray("\0\5\0\1", 4),
+                                  "a brush file of version 5, which Kelbrin cannot read"},
+                      RefusalCase{"noBrushes", QByteArray("\0\2\0\0", 4),
+                                  "the file holds no brushes"},
+                      RefusalCase{"cutInFirst", TruncatedInBrush(NamedBrushes("b", 2, 8, 8), 0),
+                                  "not a brush file, or too damaged for any brush to be read"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// The headline puts failures first; Photoshop's missing presets folder is a failure (Wine's
+// folders are not ours to make) while GIMP's is made. A damaged file gives what it can.
+TEST(BrushInstaller, FailuresLeadTheHeadlineAndDamagedFilesGiveWhatTheyCan)
+{
+    ThreeApps machine;
+    const std::vector<SampledBrushDescription> brushes = NamedBrushes("b", 3, 8, 8);
+    const QString soft = machine.home.file("Soft.abr", SampledBrushFile(brushes));
+    using eResult = BrushInstaller::Outcome::eResult;
+    EXPECT_TRUE(BrushInstaller::installItem(soft, machine.apps).succeeded());
+
+    QDir(machine.photoshop).removeRecursively();
+    const BrushInstaller::Report second = BrushInstaller::installItem(soft, machine.apps);
+    EXPECT_FALSE(second.succeeded());
+    ASSERT_EQ(second.outcomes.size(), 3u);
+    EXPECT_EQ(second.count(eResult::Failed), 1);
+    EXPECT_EQ(second.count(eResult::Duplicate), 2);
+    EXPECT_EQ(BrushInstaller::headline(second, "Soft.abr"),
+              "“Soft.abr” could not be installed in Adobe Photoshop CS6.");
+    EXPECT_TRUE(BrushInstaller::outcomeLine(second.outcomes[0])
+                    .endsWith("/Soft.abr: its brushes folder " + machine.photoshop + " is missing"))
+        << qPrintable(BrushInstaller::outcomeLine(second.outcomes[0]));
+    EXPECT_FALSE(QFileInfo::exists(machine.photoshop));
+
+    // Two of three brushes survive the cut: they are installed, and the damage is said.
+    const QString cut = machine.home.file("Cut.abr", TruncatedInBrush(brushes, 2));
+    const BrushInstaller::Report damaged = BrushInstaller::installItem(cut, {machine.apps[1]});
+    EXPECT_TRUE(damaged.succeeded());
+    EXPECT_EQ(damaged.damage, "the file is damaged: only 2 brushes could be read from it");
+    EXPECT_EQ(QDir(machine.gimp + "/Cut").entryList(QDir::Files).size(), 2);
+}

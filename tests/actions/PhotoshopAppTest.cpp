@@ -73,6 +73,12 @@ TEST(PhotoshopApp, FindsEveryInstalledApplicationInListOrder)
             })
             .join('\n')
             .toStdString());
+    QStringList names;
+    for (const PhotoshopApp& app : FindInstalledPhotoshopApps())
+        names << app.displayName();
+    EXPECT_EQ(names.join(", ").toStdString(),
+              "Photoshop CS2, Photoshop CS6, Photoshop CC 2015, Photoshop Elements 11, "
+              "Photoshop Elements 9, GIMP 2.10, GIMP 3.0 (Flatpak), Krita");
 }
 
 // Elements 10 and later installed outside the applications folder count from the folder above

@@ -2,7 +2,6 @@
 #include "support/MadeUpHome.h"
 
 #include "cli/CliCommands.h"
-#include "platform/Localization.h"
 
 #include "CliRun.h"
 #include "support/TestUtil.h"
@@ -51,9 +50,9 @@ TEST(AppsCommand, PrintsOneLinePerApplicationOrJson)
 }
 
 // Photoshop gets a copy; GIMP and Krita get the brushes in their own formats, as a pack named
-// after the file. Nothing is ever replaced, and a file no brush can be read from gives them
-// nothing.
-TEST(InstallCommand, CopiesForPhotoshopConvertsForGimpAndKritaAndSaysWhatFailed)
+// after the file, GIMP's brushes folder made when missing. A file no brush can be read from is
+// refused before anything is written; one already installed is not a new copy (status 1).
+TEST(InstallCommand, RefusesNonBrushFilesThenInstallsAndNamesEachApplication)
 {
     MadeUpHome home;
     const QString source =
@@ -67,32 +66,39 @@ TEST(InstallCommand, CopiesForPhotoshopConvertsForGimpAndKritaAndSaysWhatFailed)
     const QString photoshop =
         home.adobeApp(".wine", "Adobe Photoshop CS6", "Photoshop.exe", 13) + "/Presets/Brushes";
     QDir().mkpath(photoshop);
-    const QString gimp = home.folder(".config/GIMP/2.10/brushes");
+    const QString gimp = home.folder(".config/GIMP/2.10") + "/brushes";
     const QString krita = home.folder(".local/share/krita");
     const CliRun junk = RunCli(RunInstallCommand, {home.file("Junk.abr", "8BIM")});
     EXPECT_EQ(junk.status, 1);
-    EXPECT_EQ(junk.out.toStdString(),
-              QStringLiteral("installed %1/Junk.abr\n"
-                             "failed %2/Junk: no brushes could be read from the file\n"
-                             "failed %3/Junk.bundle: no brushes could be read from the file\n")
-                  .arg(photoshop, gimp, krita)
-                  .toStdString());
-    EXPECT_EQ(junk.err, LocalizedString("bad install-some-other") + "\n" +
-                            LocalizedString("brushes-check-permissions") + "\n");
+    EXPECT_EQ(junk.out, QString());
+    EXPECT_EQ(junk.err, "kelbrin-cli install: “Junk.abr” was not installed: not a brush file.\n");
+    EXPECT_EQ(QDir(photoshop).entryList(QDir::Files), QStringList());
 
     const CliRun first = RunCli(RunInstallCommand, {source});
-    EXPECT_EQ(first.status, 0) << qPrintable(first.out);
-    EXPECT_EQ(first.out.toStdString(), QStringLiteral("installed %1/Soft.abr\ninstalled %2/Soft\n"
-                                                      "installed %3/Soft.bundle\n")
-                                           .arg(photoshop, gimp, krita)
-                                           .toStdString());
+    EXPECT_EQ(first.status, 0) << qPrintable(first.err);
+    EXPECT_EQ(first.out.toStdString(),
+              QStringLiteral("Adobe Photoshop CS6: installed %1/Soft.abr\n"
+                             "GIMP 2.10: installed %2/Soft (its brushes folder was made for it)\n"
+                             "Krita: installed %3/Soft.bundle\n")
+                  .arg(photoshop, gimp, krita)
+                  .toStdString());
+    EXPECT_EQ(first.err, QString());
     EXPECT_EQ(QDir(gimp + "/Soft").entryList(QDir::Files),
               QStringList({"000 Patchy Dual Probe.gbr", "001 Brush 001.vbr"}));
     const CliRun second = RunCli(RunInstallCommand, {source});
     EXPECT_EQ(second.status, 1);
-    EXPECT_TRUE(second.out.startsWith("duplicate " + photoshop + "/Soft.abr\nduplicate " + gimp +
-                                      "/Soft\nduplicate "));
-    EXPECT_EQ(second.err, LocalizedString("bad install-all-duplicate") + "\n");
+    EXPECT_TRUE(second.out.startsWith("Adobe Photoshop CS6: already has " + photoshop +
+                                      "/Soft.abr\nGIMP 2.10: already has " + gimp + "/Soft\n"));
+    EXPECT_EQ(second.err, "kelbrin-cli install: “Soft.abr” is already installed in Adobe "
+                          "Photoshop CS6, GIMP 2.10 and Krita.\n");
+
+    // A damaged file that still gives brushes is installed, and the damage is said.
+    const std::vector<SampledBrushDescription> brushes = NamedBrushes("b", 3, 8, 8);
+    const QString cut = home.file("Cut.abr", TruncatedInBrush(brushes, 1));
+    const CliRun damaged = RunCli(RunInstallCommand, {cut});
+    EXPECT_EQ(damaged.status, 0);
+    EXPECT_EQ(damaged.err, "kelbrin-cli install: " + cut +
+                               ": the file is damaged: only 1 brush could be read from it\n");
 }
 
 TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)
@@ -194,9 +200,12 @@ cat locked/Kept.abr; echo
     const QString id = "0"; // the namespace maps us to root
     EXPECT_EQ(transcript.toStdString(),
               QStringLiteral("# install: full disk, read-only folder, and one that works\n"
-                             "failed ~/.config/GIMP/2.10/brushes/Big: No space left on device\n"
-                             "installed ~/.var/app/org.gimp.GIMP/config/GIMP/3.0/brushes/Big\n"
-                             "failed ~/.local/share/krita/Big.bundle: Read-only file system\n"
+                             "GIMP 2.10: could not write ~/.config/GIMP/2.10/brushes/Big: No "
+                             "space left on device\n"
+                             "GIMP 3.0 (Flatpak): installed "
+                             "~/.var/app/org.gimp.GIMP/config/GIMP/3.0/brushes/Big\n"
+                             "Krita: could not write ~/.local/share/krita/Big.bundle: Read-only "
+                             "file system\n"
                              "status 1\n"
                              ".config/GIMP/2.10/brushes:  .local/share/krita: brushes \n"
                              "# trash on another file system\n"

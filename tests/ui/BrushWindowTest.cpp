@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTimer>
 #include <QTreeView>
@@ -174,34 +175,66 @@ TEST(BrushWindow, ExportMenuNeedsAFinishedReadWhileTheToolbarNeedsASelection)
 }
 
 // GIMP gets the brushes converted; the window says what that changes before it writes, and
-// writes nothing when the user stops there.
-TEST(BrushWindow, InstallShowsWhatGimpGetsBeforeWriting)
+// writes nothing when the user stops there. Then it says what the install did: one application
+// in the status line (with a button that shows the pack), several in one alert naming each.
+// What is no brush file is refused before any question.
+TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
 {
     Sandbox box;
     const QString path = box.write("Soft Set.abr", NamedBrushes("soft", 2));
-    const QString brushes = box.path("GIMP/brushes");
+    const QString brushes = box.path("GIMP/2.10/brushes"); // not there yet: made
+    const PhotoshopApp gimp = PhotoshopApp::paintingAppWithFolders(PhotoshopApp::Kind::Gimp, 2,
+                                                                   box.path("GIMP/2.10"), brushes);
     BrushWindow window;
     window.setOutlineSources(new FoundFileOutlineSource({}, box.path(QString())),
-                             new InstalledFileOutlineSource({}),
-                             {PhotoshopApp::paintingAppWithFolders(PhotoshopApp::Kind::Gimp, 2,
-                                                                   box.path("GIMP"), brushes)});
-    QStringList asked;
+                             new InstalledFileOutlineSource({}), {gimp});
+    QStringList asked, alerts, revealed;
     bool goOn = false;
     window.fileActions()->setConfirmHandlerForTesting(
         [&](const QString& summary, const QString& details) {
             asked << summary << details;
             return goOn;
         });
+    window.setAlertHandlerForTesting([&](const QString& message, const QString& informative) {
+        alerts << message << informative;
+    });
+    SetFileManagerHandlerForTesting([&](const QString&, const QString& p) { revealed << p; });
+
+    window.installItem(box.write("hostname", "localhost\n"));
+    EXPECT_EQ(alerts, QStringList({"“hostname” was not installed: not a brush file.", ""}));
+    EXPECT_TRUE(asked.isEmpty());
+    alerts.clear();
+
     window.installItem(path);
     ASSERT_EQ(asked.size(), 2);
     EXPECT_EQ(asked[0], QStringLiteral("GIMP: 2 brushes, 2 changed"));
     EXPECT_TRUE(asked[1].startsWith("GIMP, brush 0 soft0: changed (soft edge"))
         << qPrintable(asked[1]);
-    EXPECT_FALSE(QFileInfo::exists(brushes + "/Soft Set"));
+    EXPECT_FALSE(QFileInfo::exists(brushes));
+    EXPECT_EQ(window.fileActionMessage(), QString());
+
     goOn = true;
     window.installItem(path);
     EXPECT_EQ(QDir(brushes + "/Soft Set").entryList(QDir::Files),
               QStringList({"000 soft0.vbr", "001 soft1.vbr"}));
+    EXPECT_EQ(window.fileActionMessage(), "“Soft Set.abr” was installed in GIMP 2.10.");
+    window.fileActions()->openFolderButton()->click();
+    EXPECT_EQ(revealed, QStringList{brushes + "/Soft Set"});
+    window.installItem(path);
+    EXPECT_EQ(window.fileActionMessage(), "“Soft Set.abr” is already installed in GIMP 2.10.");
+    EXPECT_TRUE(alerts.isEmpty());
+
+    // Krita's resource folder is in the way of a file: it cannot be made, and the alert says so.
+    const QString blocked = box.write("krita", "a file");
+    window.fileActions()->setApps({gimp, PhotoshopApp::paintingAppWithFolders(
+                                             PhotoshopApp::Kind::Krita, -1, blocked, blocked)});
+    window.installItem(path);
+    EXPECT_EQ(alerts,
+              QStringList({"“Soft Set.abr” could not be installed in Krita.",
+                           "GIMP 2.10: already has " + brushes +
+                               "/Soft Set\nKrita: could not write " + blocked +
+                               "/Soft Set.bundle: the folder " + blocked + " could not be made"}));
+    SetFileManagerHandlerForTesting({});
 }
 
 TEST(BrushWindow, ProgressIndicatorCountsItsUsers)
@@ -382,7 +415,7 @@ TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
     window.exportSelectedAction()->trigger();
     EXPECT_EQ(QDir(box.path("Picked")).entryList(QDir::Files, QDir::Name),
               (QStringList{"03.png", "10.png"}));
-    EXPECT_EQ(window.exportMessage(), QStringLiteral("2 images written to Picked"));
+    EXPECT_EQ(window.fileActionMessage(), QStringLiteral("2 images written to Picked"));
     EXPECT_EQ(opened, QStringList{box.path("Picked")});
 
     // The options are remembered; by name this time, for the whole file.
@@ -394,7 +427,7 @@ TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
     });
     window.exportBrushFile();
     EXPECT_TRUE(QFileInfo(box.path("All/s11.png")).isFile());
-    EXPECT_EQ(window.exportMessage(), QStringLiteral("12 images written to All"));
+    EXPECT_EQ(window.fileActionMessage(), QStringLiteral("12 images written to All"));
     EXPECT_EQ(opened.size(), 1);
     SetFileManagerHandlerForTesting({});
     QSettings().remove("exportNaming");

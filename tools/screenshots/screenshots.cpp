@@ -7,12 +7,16 @@
 // (both outlines, a file selected), NAME-menu.png (the context menu on a file), and
 // NAME-searching.png / NAME-empty.png (the all-files outline before and after a search that
 // found nothing), and NAME-installed.png (the first installed file or pack on display).
+//   kelbrin-screenshots OUTDIR NAME --install-result [--dark]
+// writes NAME.png (the dialog that says what an install did in three applications) and
+// NAME-failed.png (the same with a failure and a damaged file).
 #include "discovery/BrushFileSearch.h"
 #include "support/AbrWriter.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
 #include "ui/BrushWindow.h"
 #include "ui/FileOutlineView.h"
+#include "ui/InstallResultDialog.h"
 #include "ui/KelbrinApplication.h"
 #include "ui/OutlineSetup.h"
 #include "ui/OutlineSources.h"
@@ -164,6 +168,47 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
     }
     return ok ? 0 : 1;
 }
+
+int DrawInstallResult(const QDir& out, const QString& name)
+{
+    using eResult = BrushInstaller::Outcome::eResult;
+    const QString home = QDir::homePath();
+    const QString file = QStringLiteral("Sketching Set.abr");
+    BrushInstaller::Report report;
+    report.outcomes = {{eResult::Installed,
+                        QStringLiteral("Adobe Photoshop CS6"),
+                        home + QStringLiteral("/.wine/drive_c/Program Files/Adobe/Adobe Photoshop "
+                                              "CS6/Presets/Brushes/Sketching Set.abr"),
+                        {},
+                        false},
+                       {eResult::Installed,
+                        QStringLiteral("GIMP 2.10"),
+                        home + QStringLiteral("/.config/GIMP/2.10/brushes/Sketching Set"),
+                        {},
+                        true},
+                       {eResult::Duplicate,
+                        QStringLiteral("Krita"),
+                        home + QStringLiteral("/.local/share/krita/Sketching Set.bundle"),
+                        {},
+                        false}};
+    QWidget window;
+    window.setWindowTitle(file);
+    bool ok = true;
+    for (const bool failed : {false, true}) {
+        if (failed) {
+            report.outcomes[0].result = eResult::Failed;
+            report.outcomes[0].reason = QStringLiteral("No space left on device");
+            report.damage =
+                QStringLiteral("the file is damaged: only 12 brushes could be read from it");
+        }
+        InstallResultDialog dialog(report, file, &window);
+        dialog.show();
+        Wait(200);
+        const QString suffix = failed ? QStringLiteral("-failed.png") : QStringLiteral(".png");
+        ok = dialog.grab().save(out.filePath(name + suffix)) && ok;
+    }
+    return ok ? 0 : 1;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -179,6 +224,8 @@ int main(int argc, char** argv)
     }
     if (args.contains(QStringLiteral("--dark")))
         UseDarkPalette(app);
+    if (args.contains(QStringLiteral("--install-result")))
+        return DrawInstallResult(QDir(args.at(1)), args.at(2));
     if (args.contains(QStringLiteral("--outlines")))
         return DrawOutlines(app, QDir(args.at(1)), args.at(2));
     QTemporaryDir folder;
