@@ -26,7 +26,6 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
