@@ -123,6 +123,7 @@ int main(int argc, char** argv)
     }
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
+    app.followDesktopColorScheme();
 
     QCommandLineParser parser;
     QCommandLineOption screenshot(

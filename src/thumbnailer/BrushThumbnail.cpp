@@ -40,12 +40,29 @@ QImage GreyImage(const Brush& brush, int side)
     return brush.thumbnail(side).convertToFormat(QImage::Format_Grayscale8);
 }
 
-// Scales before turning grey into ink, so a huge brush costs one grey copy, not four bytes a
-// pixel at full size.
-QImage InkImage(const Brush& brush, int width, int height)
+// Tips narrower than this are shown as on a canvas this wide: enlarged by a whole factor with
+// each pixel a square, so a 4 x 4 tip stays a small crisp square in the middle of the preview
+// rather than a blurred block filling it.
+constexpr int kCrispBelow = 32;
+
+// The brush's grey image at the size it is shown within a side x side square. Scaling comes
+// before turning grey into ink, so a huge brush costs one grey copy, not four bytes a pixel at
+// full size.
+QImage ShownGrey(const Brush& brush, int side)
 {
-    const QImage grey =
-        GreyImage(brush, std::max(width, height)).scaled(width, height, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSize natural = brush.pixelSize();
+    const int longest = std::max(natural.width(), natural.height());
+    if (longest < kCrispBelow && longest <= side) {
+        const int factor = std::max(1, side / kCrispBelow);
+        return GreyImage(brush, longest)
+            .scaled(natural * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    return GreyImage(brush, side).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage InkImage(const Brush& brush, int side)
+{
+    const QImage grey = ShownGrey(brush, side);
     QImage ink(grey.size(), QImage::Format_ARGB32_Premultiplied);
     if (grey.isNull() || ink.isNull())
         return QImage();
@@ -77,8 +94,20 @@ QImage BrushThumbnail(const std::vector<BrushPtr>& brushes, int size)
 {
     if (brushes.empty() || size < 1)
         return QImage();
-    if (brushes.size() == 1)
-        return InkImage(*brushes.front(), size, size);
+    if (brushes.size() == 1) {
+        QImage ink = InkImage(*brushes.front(), size);
+        const QSize natural = brushes.front()->pixelSize();
+        if (ink.isNull() || std::max(natural.width(), natural.height()) >= kCrispBelow)
+            return ink;
+        // A small tip keeps its place in the middle of the whole preview, which a file manager
+        // would otherwise stretch to its icon size.
+        QImage square(size, size, QImage::Format_ARGB32_Premultiplied);
+        if (square.isNull())
+            return QImage();
+        square.fill(Qt::transparent);
+        QPainter(&square).drawImage((size - ink.width()) / 2, (size - ink.height()) / 2, ink);
+        return square;
+    }
 
     // Cells sit a sixteenth of the size apart so that neighbouring brushes do not run together.
     const int gap = std::max(1, size / 16);
@@ -91,7 +120,7 @@ QImage BrushThumbnail(const std::vector<BrushPtr>& brushes, int size)
     sheet.fill(Qt::transparent);
     QPainter painter(&sheet);
     for (int i = 0; i < count; ++i) {
-        const QImage ink = InkImage(*brushes[i], cell, cell);
+        const QImage ink = InkImage(*brushes[i], cell);
         const int left = (i % 2) * (cell + gap) + (cell - ink.width()) / 2;
         const int top = (i / 2) * (cell + gap) + (cell - ink.height()) / 2;
         painter.drawImage(left, top, ink);

@@ -14,5 +14,7 @@ std::vector<BrushPtr> ReadFirstBrushes(const QString& path, size_t count);
 
 // Black ink whose opacity is the brush's paint, on a transparent background, scaled to fit
 // within size x size: the first brush alone when there is one, else a 2 x 2 sheet, one brush a
-// cell, in reading order, with the rows that stay empty left out.
+// cell, in reading order, with the rows that stay empty left out. A tip under 32 pixels is
+// enlarged only by the whole factor that a 32-pixel one would fill the space with, pixels kept
+// square, and centred (a lone one in a size x size square).
 QImage BrushThumbnail(const std::vector<BrushPtr>& brushes, int size);

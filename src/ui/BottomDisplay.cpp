@@ -10,11 +10,13 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
-// One component of the path: its name, flat, double-clickable. A long name gives way with an
-// ellipsis in the middle (where two names of a series usually differ least) when the strip is
-// too narrow for the whole path.
+// One component of the path: its name, flat, double-clickable. The strip gives it a width; a
+// name wider than that gives way with an ellipsis in the middle, where two names of a series
+// usually differ least.
 class PathComponent : public QWidget
 {
 public:
@@ -26,19 +28,44 @@ public:
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     QString text() const { return mText; }
+    // Measured, elided and drawn with one set of metrics: those for this widget's screen,
+    // which at a scale factor differ from the font's own by several per cent.
+    QFontMetricsF metrics() const { return QFontMetricsF(font(), this); }
+    // The name's own width, rounded up: rounded to the nearest pixel it could fall a fraction
+    // short of the text and have a name that fits elided.
+    int naturalWidth() const { return int(std::ceil(metrics().horizontalAdvance(mText))); }
+    // The narrowest it gives way to: three letters and the ellipsis.
+    int narrowestWidth() const
+    {
+        const QString shortest = mText.left(3) + QChar(0x2026);
+        return std::min(naturalWidth(), int(std::ceil(metrics().horizontalAdvance(shortest))));
+    }
+    void setTextWidth(int width)
+    {
+        if (width == mTextWidth)
+            return;
+        mTextWidth = width;
+        updateGeometry();
+        update();
+    }
     QString shownText() const
     {
-        return fontMetrics().elidedText(mText, Qt::ElideMiddle, width() - 2 * kPadding);
+        const int room = width() - 2 * kPadding;
+        if (naturalWidth() <= room)
+            return mText;
+        return metrics().elidedText(mText, Qt::ElideMiddle, room);
     }
     QSize sizeHint() const override
     {
-        return QSize(fontMetrics().horizontalAdvance(mText) + 2 * kPadding, fontMetrics().height());
+        const int text = mTextWidth < 0 ? naturalWidth() : mTextWidth;
+        return QSize(text + 2 * kPadding, fontMetrics().height());
     }
     QSize minimumSizeHint() const override
     {
-        const int shortest = fontMetrics().horizontalAdvance(mText.left(3) + QChar(0x2026));
-        return QSize(std::min(shortest, sizeHint().width()) + 2 * kPadding, fontMetrics().height());
+        return QSize(narrowestWidth() + 2 * kPadding, fontMetrics().height());
     }
+
+    static constexpr int kPadding = 2;
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -54,11 +81,37 @@ protected:
     }
 
 private:
-    static constexpr int kPadding = 2;
     QString mPath;
     QString mText;
     BottomDisplay* mOwner;
+    int mTextWidth = -1; // the name's own width
 };
+
+// The widest any name may be for the whole path to fit in `room`: names narrower than the cap
+// stay whole, and the longest give way first, down to one width. No cap (-1) when the whole
+// path fits.
+//
+//   widths 30 90 200, room 250:  a third each (83) would waste what 30 leaves; 30 whole, the
+//   other two share 220 (110 each); 90 whole, 200 gets the 130 left  ->  cap 130
+int WidthCap(QList<int> widths, int room)
+{
+    int total = 0;
+    for (int w : widths)
+        total += w;
+    if (total <= room)
+        return -1;
+    std::sort(widths.begin(), widths.end());
+    // With the k narrowest whole, the rest share what is left equally.
+    int whole = 0;
+    for (int k = 0; k < widths.size(); ++k) {
+        const int rest = int(widths.size()) - k;
+        const int cap = (room - whole) / rest;
+        if (cap < widths[k])
+            return std::max(0, cap);
+        whole += widths[k];
+    }
+    return widths.isEmpty() ? -1 : widths.last();
+}
 } // namespace
 
 BottomDisplay::BottomDisplay(QWidget* parent) : QWidget(parent), mLayout(new QHBoxLayout(this))
@@ -151,6 +204,50 @@ void BottomDisplay::setPath(const QString& path)
         mLayout->addWidget(new PathComponent(paths[i], name, this, this));
     }
     mLayout->addStretch(1);
+    fitComponents();
+}
+
+void BottomDisplay::fitComponents()
+{
+    QList<PathComponent*> components;
+    int room = contentsRect().width() - mLayout->contentsMargins().left() -
+               mLayout->contentsMargins().right();
+    int widgets = 0;
+    for (int i = 0; i < mLayout->count(); ++i) {
+        QWidget* widget = mLayout->itemAt(i)->widget();
+        if (!widget)
+            continue;
+        ++widgets;
+        if (auto* component = dynamic_cast<PathComponent*>(widget)) {
+            components << component;
+            room -= 2 * PathComponent::kPadding;
+        } else {
+            room -= widget->sizeHint().width();
+        }
+    }
+    room -= std::max(0, widgets - 1) * mLayout->spacing();
+    QList<int> widths;
+    for (const PathComponent* component : components)
+        widths << component->naturalWidth();
+    const int cap = WidthCap(widths, room);
+    for (PathComponent* component : components) {
+        const int natural = component->naturalWidth();
+        component->setTextWidth(
+            cap < 0 || natural <= cap ? natural : std::max(cap, component->narrowestWidth()));
+    }
+}
+
+void BottomDisplay::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitComponents();
+}
+
+void BottomDisplay::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitComponents();
 }
 
 void BottomDisplay::doubleClickedComponent(const QString& componentPath)

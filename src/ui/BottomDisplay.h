@@ -5,7 +5,8 @@
 class QHBoxLayout;
 
 // The strip at the bottom of the window: the displayed path as a row of clickable components.
-// Double-clicking a folder component opens that folder in the file manager.
+// Double-clicking a folder component opens that folder in the file manager. Names are shortened
+// only when the whole path does not fit, the longest first.
 class BottomDisplay : public QWidget
 {
     Q_OBJECT
@@ -33,11 +34,16 @@ public Q_SLOTS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Gives each component the width its name may take.
+    void fitComponents();
+
     QString mPath;
     QHBoxLayout* mLayout;
 };

@@ -107,6 +107,14 @@ void BrushFileView::setShowNames(bool show)
     updateLayout();
 }
 
+double BrushFileView::brushScale() const
+{
+    // The ratio of this zoom's cell side to the default zoom's at the same width: the width
+    // cancels out, so resizing the window moves brushes about but leaves their size alone.
+    auto sideFor = [](int perRow) { return 1.0 / ((1.0 + kGapRatio) * perRow + kGapRatio); };
+    return sideFor(std::max(1, mItemsPerRow)) / sideFor(kDefaultItemsPerRow);
+}
+
 double BrushFileView::nameLineHeight() const
 {
     return mShowNames ? fontMetrics().height() + 2 : 0.0;
@@ -243,7 +251,6 @@ bool BrushFileView::event(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
         mThumbnailCache.clear();
-        mCachedSide = -1;
         if (event->type() == QEvent::FontChange)
             updateLayout();
     }

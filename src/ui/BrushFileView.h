@@ -2,7 +2,7 @@
 
 #include "brush/BrushFile.h"
 
-#include <QHash>
+#include <QCache>
 #include <QPixmap>
 #include <QPoint>
 #include <QTemporaryDir>
@@ -48,6 +48,9 @@ public:
     bool canZoomIn() const;
     bool canZoomOut() const;
     bool canPrint() const { return mBrushFile != nullptr; }
+    // How large brushes are drawn against their own pixels: 1 at the default zoom, growing and
+    // shrinking with the cells from there. A brush never outgrows its cell.
+    double brushScale() const;
 
     // Names under the thumbnails add one line of text to each row's height.
     void setShowNames(bool show);
@@ -114,7 +117,10 @@ private:
     void liveResizeEnded();
     // The one place the grid takes a brush's picture from, at the device size it will be drawn.
     QImage brushImage(int index, int deviceSide) const;
-    const QPixmap& thumbnail(int index, int side, qreal dpr);
+    // The longest side, in device pixels, the brush is drawn at in this zoom; 0 without image.
+    int deviceSideForBrush(int index, qreal dpr) const;
+    QPixmap thumbnail(int index, qreal dpr);
+    QColor inkColour() const;
     double rowPitch() const;
     double nameLineHeight() const;
     void repaintBrush(int index);
@@ -136,10 +142,10 @@ private:
     double mGap = 0;
     bool mShowNames = false;
     bool mPrinting = false;
-    // Scaled thumbnails for the current side and pixel ratio only; a zoom or resize empties it.
-    QHash<int, QPixmap> mThumbnailCache;
-    int mCachedSide = -1;
-    qreal mCachedRatio = 0;
+    // Thumbnails by brush and drawn size, up to this many kilobytes: several screens' worth.
+    static constexpr int kThumbnailCacheKilobytes = 128 * 1024;
+    QCache<quint64, QPixmap> mThumbnailCache{kThumbnailCacheKilobytes};
+    qreal mThumbnailCacheRatio = 0;
 
     std::vector<bool> mSelected;
     int mSelectedCount = 0;

@@ -8,28 +8,33 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <climits>
 #include <cmath>
 
 namespace {
-// Ink drawn in the palette's text colour on a tile of its base colour: dark on white as the
-// brushes were drawn on light desktops, light on dark on dark ones.
-QImage InkOnPaper(const QImage& image, QColor paper, QColor ink)
+// Tips smaller than this are pixel art more than pictures: enlarged, each of their pixels
+// becomes a square of whole device pixels rather than a blur.
+constexpr int kCrispBelow = 32;
+// Zoomed far out, no tip shrinks below this many pixels (or its own size), so a small one
+// still shows as a speck.
+constexpr double kSmallestDrawn = 6.0;
+
+// Ink in the given colour whose opacity is the amount of ink: what is drawn on the cell's own
+// fill, so the cell shows through wherever the brush leaves no paint.
+QImage InkImage(const QImage& image, QColor ink)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    QImage out(grey.size(), QImage::Format_RGB32);
+    QImage out(grey.size(), QImage::Format_ARGB32_Premultiplied);
     if (out.isNull())
         return out;
     QRgb table[256];
-    for (int i = 0; i < 256; ++i) {
-        auto mix = [i](int p, int k) { return (p * (255 - i) + k * i + 127) / 255; };
-        table[i] = qRgb(mix(paper.red(), ink.red()), mix(paper.green(), ink.green()),
-                        mix(paper.blue(), ink.blue()));
-    }
+    for (int i = 0; i < 256; ++i)
+        table[i] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), 255 - i));
     for (int y = 0; y < grey.height(); ++y) {
         const uchar* in = grey.constScanLine(y);
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < grey.width(); ++x)
-            row[x] = table[255 - in[x]];
+            row[x] = table[in[x]];
     }
     return out;
 }
@@ -47,48 +52,72 @@ QImage BrushFileView::fullImageForBrush(const BrushPtr& brush)
     return bitmap ? BrushExporter::transparentImageRepForImageRep(*bitmap) : QImage();
 }
 
-const QPixmap& BrushFileView::thumbnail(int index, int side, qreal dpr)
+int BrushFileView::deviceSideForBrush(int index, qreal dpr) const
 {
-    if (side != mCachedSide || dpr != mCachedRatio) {
+    const QSize size = mBrushFile->brush(size_t(index))->pixelSize();
+    const double longest = std::max(size.width(), size.height());
+    if (longest <= 0)
+        return 0;
+    double wanted = std::min(mSide, longest * brushScale());
+    wanted = std::max(wanted, std::min({longest, mSide, kSmallestDrawn}));
+    const int device = std::max(1, int(std::floor(wanted * dpr + 0.01)));
+    // Crisp tips grow by whole factors only.
+    if (longest < kCrispBelow && device > longest)
+        return int(longest) * (device / int(longest));
+    return device;
+}
+
+QPixmap BrushFileView::thumbnail(int index, qreal dpr)
+{
+    const int deviceSide = deviceSideForBrush(index, dpr);
+    if (deviceSide <= 0)
+        return QPixmap();
+    // Keyed by what the pixmap shows, so a resize that leaves a brush's size alone keeps it.
+    const quint64 key = (quint64(quint32(index)) << 32) | quint32(deviceSide);
+    if (mThumbnailCacheRatio != dpr) {
         mThumbnailCache.clear();
-        mCachedSide = side;
-        mCachedRatio = dpr;
+        mThumbnailCacheRatio = dpr;
     }
-    auto it = mThumbnailCache.find(index);
-    if (it != mThumbnailCache.end())
-        return *it;
-    // Like an image view's default: shrink large images proportionally, never enlarge small
-    // ones, centre them in the cell. Shrunk ones are made at the screen's pixel density.
-    const int deviceSide = std::max(1, int(side * dpr));
-    const QImage image = brushImage(index, deviceSide);
-    QPixmap pixmap;
-    if (!image.isNull()) {
-        const QColor paper = palette().color(QPalette::Base);
-        const QColor ink = palette().color(QPalette::Text);
-        const int longest = std::max(image.width(), image.height());
-        if (longest > side) {
-            const int target = std::min(deviceSide, longest);
-            pixmap = QPixmap::fromImage(InkOnPaper(
-                image.scaled(target, target, Qt::KeepAspectRatio, Qt::SmoothTransformation), paper,
-                ink));
-            pixmap.setDevicePixelRatio(qreal(std::max(pixmap.width(), pixmap.height())) / side);
-        } else {
-            pixmap = QPixmap::fromImage(InkOnPaper(image, paper, ink));
-        }
+    if (const QPixmap* cached = mThumbnailCache.object(key))
+        return *cached;
+    const QSize natural = mBrushFile->brush(size_t(index))->pixelSize();
+    const int longest = std::max(natural.width(), natural.height());
+    QImage image;
+    if (deviceSide < longest) {
+        image = InkImage(brushImage(index, deviceSide), inkColour());
+        if (std::max(image.width(), image.height()) > deviceSide)
+            image =
+                image.scaled(deviceSide, deviceSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    } else {
+        image = InkImage(mBrushFile->brush(size_t(index))->image(), inkColour());
+        if (deviceSide > longest)
+            image = image.scaled(deviceSide, deviceSide, Qt::KeepAspectRatio,
+                                 longest < kCrispBelow ? Qt::FastTransformation
+                                                       : Qt::SmoothTransformation);
     }
-    return *mThumbnailCache.insert(index, pixmap);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(dpr);
+    const qint64 kilobytes = qint64(pixmap.width()) * pixmap.height() * 4 / 1024 + 1;
+    // Too large for the cache (a huge tip at the largest zoom) is drawn and let go.
+    mThumbnailCache.insert(key, new QPixmap(pixmap), int(std::min<qint64>(kilobytes, INT_MAX)));
+    return pixmap;
+}
+
+QColor BrushFileView::inkColour() const
+{
+    return mPrinting ? QColor(Qt::black) : palette().color(QPalette::Text);
 }
 
 void BrushFileView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QPalette& colours = palette();
-    painter.fillRect(rect(), backgroundColor(colours));
+    // Paper is white whatever the screen's theme.
+    painter.fillRect(rect(), mPrinting ? QColor(Qt::white) : backgroundColor(colours));
     if (!mBrushFile || mSide <= 0)
         return;
     // Selection and focus stay off paper.
     const bool onScreen = !mPrinting;
-    const int side = std::max(1, int(mSide));
     const qreal dpr = devicePixelRatioF();
     const QRect dirty = event->rect();
     const double pitch = rowPitch();
@@ -114,17 +143,19 @@ void BrushFileView::paintEvent(QPaintEvent* event)
                 painter.setBrush(selectionFill);
                 painter.drawRoundedRect(frame, 3, 3);
             }
-            const QPixmap& pixmap = thumbnail(index, side, dpr);
+            const QPixmap pixmap = thumbnail(index, dpr);
             if (!pixmap.isNull()) {
+                // Whole device pixels, so that a crisp tip's squares stay even.
                 const QSizeF drawn = pixmap.deviceIndependentSize();
-                const QPointF origin(cell.x() + (cell.width() - drawn.width()) / 2.0,
-                                     cell.y() + (cell.height() - drawn.height()) / 2.0);
+                const QPointF origin(
+                    std::round((cell.x() + (cell.width() - drawn.width()) / 2.0) * dpr) / dpr,
+                    std::round((cell.y() + (cell.height() - drawn.height()) / 2.0) * dpr) / dpr);
                 painter.drawPixmap(origin, pixmap);
             }
             if (mShowNames) {
                 const QRectF box = nameRect(index);
                 const QString caption = captionForBrush(*mBrushFile->brush(size_t(index)));
-                painter.setPen(colours.color(QPalette::Text));
+                painter.setPen(inkColour());
                 painter.drawText(
                     box, Qt::AlignHCenter | Qt::AlignTop,
                     fontMetrics().elidedText(caption, Qt::ElideRight, int(box.width()) - 2));
@@ -172,8 +203,10 @@ void BrushFileView::printTo(QPrinter* printer)
 {
     if (!mBrushFile)
         return;
-    // Fit the grid to the page width and let it run over as many pages as it needs.
+    // Fit the grid to the page width and let it run over as many pages as it needs. Paper gets
+    // black ink, whatever the screen's theme; the screen's thumbnails are made again after.
     mPrinting = true;
+    mThumbnailCache.clear();
     QPainter painter(printer);
     const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
     const double scale = page.width() / double(width());
@@ -190,4 +223,5 @@ void BrushFileView::printTo(QPrinter* printer)
         painter.restore();
     }
     mPrinting = false;
+    mThumbnailCache.clear();
 }

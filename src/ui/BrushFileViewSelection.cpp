@@ -302,7 +302,7 @@ void BrushFileView::startDrag(int pressed)
         return;
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
-    const QPixmap& preview = thumbnail(pressed, std::max(1, int(mSide)), devicePixelRatioF());
+    const QPixmap preview = thumbnail(pressed, devicePixelRatioF());
     if (!preview.isNull())
         drag->setPixmap(preview);
     drag->exec(Qt::CopyAction);

@@ -2,15 +2,18 @@
 
 #include "platform/Localization.h"
 #include "platform/RecentFiles.h"
+#include "ui/AppTheme.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
 #include "ui/FileActionsController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
+#include "ui/KelbrinApplication.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -146,6 +149,26 @@ void BrushWindow::buildViewMenu()
     connect(mShowAllFoldersAction, &QAction::triggered, mOutlines,
             &OutlinesController::showAllFolders);
     connect(mSlider, &QSlider::valueChanged, this, &BrushWindow::validateActions);
+
+    KelbrinApplication* app = KelbrinApplication::instance();
+    if (!app)
+        return;
+    AppTheme* theme = app->theme();
+    menu->addSeparator();
+    QMenu* themes = menu->addMenu(tr("&Theme"));
+    auto* group = new QActionGroup(themes);
+    const std::pair<AppTheme::eChoice, QString> choices[] = {{AppTheme::eSystem, tr("&System")},
+                                                             {AppTheme::eLight, tr("&Light")},
+                                                             {AppTheme::eDark, tr("&Dark")}};
+    for (const auto& [choice, text] : choices) {
+        QAction* action = themes->addAction(text);
+        action->setObjectName(QStringLiteral("theme%1").arg(int(choice)));
+        action->setCheckable(true);
+        action->setChecked(theme->choice() == choice);
+        group->addAction(action);
+        connect(action, &QAction::triggered, theme,
+                [theme, choice = choice] { theme->setChoice(choice); });
+    }
 }
 
 void BrushWindow::validateActions()

@@ -4,6 +4,7 @@
 #include "discovery/FileIndex.h"
 #include "discovery/SearchQueryString.h"
 #include "thread/KelbrinCoreApplication.h"
+#include "ui/AppTheme.h"
 #include "ui/BrushWindow.h"
 #include "ui/KelbrinStyle.h"
 
@@ -17,11 +18,21 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     setApplicationVersion(QStringLiteral(KELBRIN_VERSION));
     // The launcher's name without ".desktop": docks and Wayland compositors find our icon by it.
     setDesktopFileName(QStringLiteral("org.kelbrin.Kelbrin"));
-    setStyle(new KelbrinStyle(QApplication::style()->name()));
+    const QString desktopStyle = QApplication::style()->name();
+    setStyle(new KelbrinStyle(desktopStyle));
+    mTheme = std::make_unique<AppTheme>(desktopStyle);
     mPhotoshopApps = FindInstalledPhotoshopApps();
 }
 
 KelbrinApplication::~KelbrinApplication() = default;
+
+void KelbrinApplication::followDesktopColorScheme()
+{
+    auto* portal = new ColorSchemePortal(this);
+    connect(portal, &ColorSchemePortal::preferenceChanged, mTheme.get(),
+            &AppTheme::setDesktopPreference);
+    portal->start();
+}
 
 BrushFileSearch* KelbrinApplication::getBrushFileQuery()
 {

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AppTheme;
 class BrushFileSearch;
 
 // The window program's application object: hands the reading thread's notification carriers
@@ -30,12 +31,20 @@ public:
     // The folders that search looks through.
     static QStringList searchedFolders();
 
+    // The colours View ▸ Theme chooses, applied from the start.
+    AppTheme* theme() const { return mTheme.get(); }
+    // Has the theme follow the desktop's colour-scheme preference. Only the window program
+    // asks: tests and tools keep the colours they set whatever the desktop prefers.
+    void followDesktopColorScheme();
+
     void windowCreated(BrushWindow* window);
     BrushWindow* brushWindow() const { return mBrushWindow; }
 
 private:
     QPointer<BrushWindow> mBrushWindow;
     PhotoshopAppList mPhotoshopApps;
+    // Gone before the application object itself, while its colours can still be put back.
+    std::unique_ptr<AppTheme> mTheme;
     std::unique_ptr<BrushFileSearch> mBrushFileQuery;
     bool mBrushFileQueryStarted = false;
 };

@@ -94,7 +94,8 @@ TEST_F(ThumbnailerTest, PreviewsOfPathsAndUris)
     } cases[] = {
         {TestDataPath(QStringLiteral("agpsd_simple.abr")), 64, {64, 64}},
         {TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr")), 128, {128, 60}},
-        {TestDataPath(QStringLiteral("agpsd_special.abr")), 256, {256, 222}}, // 23 x 20
+        // 23 x 20: under 32 pixels, so enlarged 8 times and centred, not stretched to fit.
+        {TestDataPath(QStringLiteral("agpsd_special.abr")), 256, {256, 256}},
         {TestDataPath(QStringLiteral("agpsd_sample-and-pattern.abr")), 32, {32, 30}},
         {mSandbox.write(QStringLiteral("six.abr"), SampledBrushFile(six)), 128, {128, 128}},
         // Three brushes come before the damage, and a preview of them is better than none.
@@ -116,6 +117,28 @@ TEST_F(ThumbnailerTest, PreviewsOfPathsAndUris)
                          .size())
             << "a temporary file was left beside the output";
     }
+}
+
+// A tiny tip is pixel art: whole-factor squares in the middle of a clear preview, not a blurred
+// block filling it.
+TEST_F(ThumbnailerTest, TinyTipStaysSmallCrispAndCentred)
+{
+    QByteArray checker(16, '\0');
+    for (int i = 0; i < 16; ++i)
+        checker[i] = char(((i % 4) + (i / 4)) % 2 ? 255 : 0);
+    AbrWriter file;
+    file.u16(1).u16(1).sampledRecord(false, {}, 0, 0, 4, 4, 8, false, checker);
+    const QString input = mSandbox.write(QStringLiteral("tiny.abr"), file.data());
+    ASSERT_EQ(Thumbnail({"-s", "128", input, out()}).exitCode, 0);
+    const QImage image = QImage(out()).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.size(), QSize(128, 128));
+    // 128 / 32 = 4 times: 16 x 16 from (56, 56); everything else clear.
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) {
+            const bool inside = x >= 56 && x < 72 && y >= 56 && y < 72;
+            const int expected = inside && ((x - 56) / 4 + (y - 56) / 4) % 2 ? 255 : 0;
+            ASSERT_EQ(qAlpha(image.pixel(x, y)), expected) << x << "," << y;
+        }
 }
 
 // Whatever the input, a failure is exit status 1, a line on standard error and no output file.

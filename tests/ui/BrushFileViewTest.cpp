@@ -2,6 +2,7 @@
 #include "brush/SampledBrush.h"
 #include "ui/ImageScaling.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -277,6 +279,55 @@ TEST(BrushFileView, CtrlWheelZoomsAndResetGoesBackToTheDefault)
     EXPECT_EQ(grid.view->getItemsPerColumn(), 8);
     grid.view->resetZoom();
     EXPECT_EQ(grid.view->getItemsPerColumn(), BrushFileView::kDefaultItemsPerRow);
+}
+
+// The width of what differs from the grid's fill inside cell `index`, as drawn.
+int InkWidth(BrushFileView* view, int index)
+{
+    const QImage shot = view->grab().toImage();
+    const QRgb fill = BrushFileView::backgroundColor(view->palette()).rgb();
+    const QRect cell = view->thumbnailRect(index).toRect();
+    int left = INT_MAX, right = -1;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            if (shot.pixel(x, y) != fill) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < 0 ? 0 : right - left + 1;
+}
+
+// A 12-pixel tip whose ink is the middle 4 x 4: only that may differ from the cell's own fill
+// (no paper box around it), and zooming in enlarges it in whole pixels whatever the palette.
+TEST(BrushFileView, ZoomScalesBrushesAndInkSitsOnTheCellsOwnFill)
+{
+    PixelBlock pixels(144, 0);
+    for (int y = 4; y < 8; ++y)
+        for (int x = 4; x < 8; ++x)
+            pixels[size_t(y * 12 + x)] = 255;
+    QPalette dark(QColor(40, 40, 40));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    for (const QPalette& palette : {QApplication::palette(), dark}) {
+        Grid grid(600, 400, BrushFileView::kDefaultItemsPerRow);
+        grid.view->setPalette(palette);
+        grid.view->setBrushFile(BrushFile::brushFileWithPath("/x.abr"));
+        grid.append(std::make_shared<SampledBrush>(std::nullopt, 12, 12, 8, pixels));
+        EXPECT_EQ(InkWidth(grid.view, 0), 4);
+        const QImage shot = grid.view->grab().toImage();
+        const QColor middle = shot.pixelColor(grid.view->thumbnailRect(0).center().toPoint());
+        EXPECT_NEAR(middle.lightnessF(), palette.color(QPalette::Text).lightnessF(), 0.05);
+        grid.area.resize(800, 400); // a wider window moves brushes, it does not grow them
+        EXPECT_EQ(InkWidth(grid.view, 0), 4);
+        grid.view->zoomIn();
+        grid.view->zoomIn();
+        grid.view->zoomIn();
+        const int zoomed = InkWidth(grid.view, 0);
+        EXPECT_GE(zoomed, 8);
+        EXPECT_EQ(zoomed % 4, 0) << "crisp tips grow by whole pixels";
+        grid.view->setItemsPerColumn(16);
+        EXPECT_LE(InkWidth(grid.view, 0), 4);
+    }
 }
 
 TEST(BrushFileView, CopyAndDragCarryTransparentPngsNamedAfterTheBrushes)

@@ -306,17 +306,27 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     QCoreApplication::sendEvent(&display, &enter);
     EXPECT_FALSE(enter.isAccepted()) << "the window would open the dropped file";
 
-    // Too narrow for the whole path: long names give way in the middle, short ones stay.
-    const QString longName = QStringLiteral("A very long folder name of brushes to shorten");
-    display.setPath(QStringLiteral("/tmp/") + longName + QStringLiteral("/x.abr"));
-    display.resize(160, 20);
+    // Names are shortened only when the whole path does not fit, the longest first and in the
+    // middle; shorter ones stay whole.
+    display.setPath(QStringLiteral("/tmp/Documents/damaged brushes of a long series.abr"));
+    display.resize(600, 20);
     display.show();
     QCoreApplication::processEvents();
-    const QStringList shown = display.shownTexts();
+    EXPECT_EQ(display.shownTexts(),
+              (QStringList{"/", "tmp", "Documents", "damaged brushes of a long series.abr"}));
+    display.resize(display.sizeHint().width() - 30, 20);
+    QCoreApplication::processEvents();
+    QStringList shown = display.shownTexts();
     ASSERT_EQ(shown.size(), 4);
-    EXPECT_EQ(shown.at(1), QStringLiteral("tmp"));
+    EXPECT_EQ(shown.mid(0, 3), (QStringList{"/", "tmp", "Documents"}));
+    EXPECT_TRUE(shown.at(3).startsWith(QStringLiteral("damaged")) &&
+                shown.at(3).endsWith(QStringLiteral(".abr")) && shown.at(3).contains(QChar(0x2026)))
+        << shown.at(3).toStdString();
+    display.resize(160, 20);
+    QCoreApplication::processEvents();
+    shown = display.shownTexts();
+    EXPECT_EQ(shown.mid(0, 2), (QStringList{"/", "tmp"}));
     EXPECT_TRUE(shown.at(2).contains(QChar(0x2026))) << shown.at(2).toStdString();
-    EXPECT_TRUE(shown.at(2).startsWith(QStringLiteral("A ")));
     display.setPath(QString());
     EXPECT_TRUE(display.componentPaths().isEmpty());
     SetFileManagerHandlerForTesting({});

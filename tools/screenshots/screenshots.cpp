@@ -1,7 +1,8 @@
 // Draws the pictures of the window shown in the README:
-//   kelbrin-screenshots OUTDIR NAME [--dark]
-// writes OUTDIR/NAME.png (the window, names on, two brushes selected) and OUTDIR/NAME-viewer.png
-// (the brush viewer). Run it under QT_SCALE_FACTOR=2 for the high-density picture.
+//   kelbrin-screenshots OUTDIR NAME [--dark] [--per-row N]
+// writes OUTDIR/NAME.png (the window, names on, two brushes selected, N brushes a row, 6 unless
+// given) and OUTDIR/NAME-viewer.png (the brush viewer). --dark chooses View > Theme > Dark. Run
+// it under QT_SCALE_FACTOR=2 for the high-density picture.
 //   kelbrin-screenshots OUTDIR NAME --outlines [--dark]
 // runs the search over the home folder ($HOME, set it to a made-up one) and writes NAME.png
 // (both outlines, a file selected), NAME-menu.png (the context menu on a file), and
@@ -12,6 +13,7 @@
 // NAME-failed.png (the same with a failure and a damaged file).
 #include "discovery/BrushFileSearch.h"
 #include "support/AbrWriter.h"
+#include "ui/AppTheme.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
 #include "ui/BrushWindow.h"
@@ -28,7 +30,6 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cmath>
@@ -78,26 +79,6 @@ QString WriteDemoFile(const QString& folder)
     if (!file.open(QIODevice::WriteOnly) || file.write(w.data()) != w.data().size())
         return QString();
     return path;
-}
-
-void UseDarkPalette(QApplication& app)
-{
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(53, 53, 53));
-    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    p.setColor(QPalette::Base, QColor(35, 35, 35));
-    p.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
-    p.setColor(QPalette::Text, QColor(230, 230, 230));
-    p.setColor(QPalette::Button, QColor(53, 53, 53));
-    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Mid, QColor(80, 80, 80));
-    p.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
-    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
-    app.setPalette(p);
 }
 
 void Wait(int ms)
@@ -219,13 +200,17 @@ int main(int argc, char** argv)
     QSettings().clear(); // and neither do the tests' leftovers
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: kelbrin-screenshots OUTDIR NAME [--dark]\n");
+        std::fprintf(stderr, "usage: kelbrin-screenshots OUTDIR NAME [--dark] [--per-row N] "
+                             "| --outlines | --install-result [--dark]\n");
         return 2;
     }
-    if (args.contains(QStringLiteral("--dark")))
-        UseDarkPalette(app);
+    app.theme()->setChoice(args.contains(QStringLiteral("--dark")) ? AppTheme::eDark
+                                                                   : AppTheme::eSystem);
     if (args.contains(QStringLiteral("--install-result")))
         return DrawInstallResult(QDir(args.at(1)), args.at(2));
+    const int perRowAt = int(args.indexOf(QStringLiteral("--per-row")));
+    const int perRow =
+        perRowAt > 0 && perRowAt + 1 < args.size() ? args.at(perRowAt + 1).toInt() : 6;
     if (args.contains(QStringLiteral("--outlines")))
         return DrawOutlines(app, QDir(args.at(1)), args.at(2));
     QTemporaryDir folder;
@@ -237,7 +222,7 @@ int main(int argc, char** argv)
     window.resize(900, 600);
     window.show();
     window.showNamesAction()->setChecked(true);
-    window.fileView()->setItemsPerColumn(6);
+    window.fileView()->setItemsPerColumn(perRow);
     window.doOpenFile(path);
     QElapsedTimer limit;
     limit.start();
