@@ -90,6 +90,13 @@ std::vector<CFileSystemNodePtr> OutlineSource::currentChildren(const Row& row) c
         } else {
             for (const CFileSystemNodePtr& node : mFileHierarchy.TopLevelNodes())
                 take(node);
+            // Rows named otherwise than their folders (the applications) go by the name shown.
+            if (mTopLevelByLabel)
+                std::stable_sort(children.begin(), children.end(),
+                                 [this](const CFileSystemNodePtr& a, const CFileSystemNodePtr& b) {
+                                     return labelForNode(*a).compare(labelForNode(*b),
+                                                                     Qt::CaseInsensitive) < 0;
+                                 });
         }
     } else if (row.node->IsDirectory()) {
         if (mShowingFullHierarchy) {

@@ -94,8 +94,10 @@ Q_SIGNALS:
     void itemRenamed(const QString& oldPath, const QString& newPath);
 
 protected:
-    // The row's text; the installed-files source adds a suffix to some folders.
+    // The row's text; the installed-files source names some folders after their application.
     virtual QString labelForNode(const CFileSystemNode& node) const;
+    // Orders the top-level rows by their text rather than by the hierarchy's order.
+    void setTopLevelOrderedByLabel(bool on) { mTopLevelByLabel = on; }
 
 private:
     struct Row
@@ -128,6 +130,7 @@ private:
 
     CFileHierarchy mFileHierarchy;
     bool mShowingFullHierarchy = false;
+    bool mTopLevelByLabel = false;
     bool mFirstPhaseFinished = false;
     QString mNameFilter;
     mutable Row mRoot;

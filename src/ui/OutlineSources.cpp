@@ -56,6 +56,7 @@ InstalledFileOutlineSource::InstalledFileOutlineSource(const std::vector<Applica
 {
     CFileHierarchy& hierarchy = getFileHierarchy();
     hierarchy.SetTopLevelSortingOrder(eTopLevelSortByNameFirst);
+    setTopLevelOrderedByLabel(true);
     for (Application& app : mApplications) {
         for (QString* folder : {&app.packsFolder, &app.shownFolder})
             if (!folder->isEmpty())

@@ -62,11 +62,11 @@ TEST(OutlineDump, AllAndInstalledOutlinesOfAMadeUpHome)
     const QString expected = QStringLiteral("[all]\n") +
                              QString::fromUtf8(tree.readAllStandardOutput()) +
                              QStringLiteral("[installed]\n"
-                                            "Adobe Photoshop CS6 — Local Brushes/ (1)\n"
-                                            "  extra.abr\n"
                                             "Adobe Photoshop CS6/ (2)\n"
                                             "  p1.abr\n"
-                                            "  p2.abr\n");
+                                            "  p2.abr\n"
+                                            "Adobe Photoshop CS6 — Local Brushes/ (1)\n"
+                                            "  extra.abr\n");
     EXPECT_EQ(dump.toStdString(), expected.toStdString());
 }
 

@@ -3,16 +3,21 @@
 // writes OUTDIR/NAME.png (the window, names on, two brushes selected, N brushes a row, 6 unless
 // given) and OUTDIR/NAME-viewer.png (the brush viewer). --dark chooses View > Theme > Dark. Run
 // it under QT_SCALE_FACTOR=2 for the high-density picture.
-//   kelbrin-screenshots OUTDIR NAME --outlines [--dark]
-// runs the search over the home folder ($HOME, set it to a made-up one) and writes NAME.png
+//   kelbrin-screenshots OUTDIR NAME --outlines [--made-up-home] [--dark]
+// runs the search over the home folder ($HOME, set it to a made-up one, or let --made-up-home
+// make one: brush files here and there, Photoshop CS6 under Wine, GIMP and Krita each with a
+// converted pack) and writes NAME.png
 // (both outlines, a file selected), NAME-menu.png (the context menu on a file), and
 // NAME-searching.png / NAME-empty.png (the all-files outline before and after a search that
 // found nothing), and NAME-installed.png (the first installed file or pack on display).
 //   kelbrin-screenshots OUTDIR NAME --install-result [--dark]
 // writes NAME.png (the dialog that says what an install did in three applications) and
 // NAME-failed.png (the same with a failure and a damaged file).
+#include "actions/BrushInstaller.h"
+#include "convert/BrushPackReader.h"
 #include "discovery/BrushFileSearch.h"
 #include "support/AbrWriter.h"
+#include "support/MadeUpHome.h"
 #include "ui/AppTheme.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
@@ -34,7 +39,9 @@
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <optional>
 
 namespace {
 // Chalk-like texture: a soft blob broken up by a fixed pseudo-random grain.
@@ -88,6 +95,44 @@ void Wait(int ms)
     while (t.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
+// The made-up home's brush files, all copies of the demo file; GIMP's and Krita's folders are
+// made so that they count as installed.
+void FillMadeUpHome(const MadeUpHome& home)
+{
+    QTemporaryDir folder;
+    QFile demo(WriteDemoFile(folder.path()));
+    demo.open(QIODevice::ReadOnly);
+    const QByteArray bytes = demo.readAll();
+    for (const char* file :
+         {"Downloads/dual-brush-pack.abr", "Downloads/free-clouds.abr",
+          "Pictures/Brushes/Charcoal.abr", "Pictures/Brushes/Ink Pens.abr",
+          "Pictures/Brushes/Watercolour/Granulation.abr",
+          "Pictures/Brushes/Watercolour/Wet Edges.abr", "Documents/Comic/inking.abr"})
+        home.file(QString::fromUtf8(file), bytes);
+    const QString app =
+        home.adobeApp(QStringLiteral(".wine"), QStringLiteral("Adobe Photoshop CS6"),
+                      QStringLiteral("Photoshop.exe"), 13);
+    const QString inHome = app.mid(home.path().size() + 1);
+    home.file(inHome + QStringLiteral("/Presets/Brushes/Assorted Brushes.abr"), bytes);
+    home.file(inHome + QStringLiteral("/Presets/Brushes/Natural Brushes.abr"), bytes);
+    const QString local =
+        home.adobeSupportFolder(QStringLiteral(".wine"), QStringLiteral("Adobe Photoshop CS6"));
+    home.file(local.mid(home.path().size() + 1) + QStringLiteral("My Pencils.abr"), bytes);
+    home.folder(QStringLiteral(".config/GIMP/2.10/brushes"));
+    home.folder(QStringLiteral(".local/share/krita"));
+}
+
+// Installs one of the home's files into GIMP and Krita, as the window's Install would.
+void InstallIntoPaintingApps(const PhotoshopAppList& apps)
+{
+    PhotoshopAppList painting;
+    for (const PhotoshopApp& app : apps)
+        if (!app.packsFolderPath().isEmpty())
+            painting.push_back(app);
+    ConvertedFile file(QDir::home().filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")));
+    BrushInstaller::installItem(file, painting);
+}
+
 int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
 {
     bool ok = true;
@@ -105,6 +150,8 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
         Wait(300);
         ok = window.grab().save(out.filePath(name + QStringLiteral("-empty.png"))) && ok;
     }
+    if (app.arguments().contains(QStringLiteral("--made-up-home")))
+        InstallIntoPaintingApps(app.getPhotoshopApps());
     BrushWindow window;
     window.resize(1000, 640);
     AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
@@ -129,20 +176,26 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
         ok = menu->grab().save(out.filePath(name + QStringLiteral("-menu.png"))) && ok;
         menu->hide();
     }
-    // The first item of the installed outline (a brush file or a converted pack) on display.
+    // The first converted pack of the installed outline on display, else its first file.
     FileOutlineView* installed = window.getInstalledFileOutline();
-    const std::function<QModelIndex(const QModelIndex&)> firstItem =
-        [&](const QModelIndex& parent) {
+    const std::function<QModelIndex(const QModelIndex&, bool)> firstItem =
+        [&](const QModelIndex& parent, bool packOnly) {
             for (int row = 0; row < installed->model()->rowCount(parent); ++row) {
                 const QModelIndex index = installed->model()->index(row, 0, parent);
-                if (!index.data(OutlineSource::IsFolderRole).toBool())
-                    return index;
-                if (const QModelIndex inner = firstItem(index); inner.isValid())
+                if (!index.data(OutlineSource::IsFolderRole).toBool()) {
+                    const QString path = index.data(OutlineSource::PathRole).toString();
+                    if (!packOnly || BrushPackReader::isPackPath(path))
+                        return index;
+                } else if (const QModelIndex inner = firstItem(index, packOnly); inner.isValid()) {
                     return inner;
+                }
             }
             return QModelIndex();
         };
-    if (const QModelIndex item = firstItem(QModelIndex()); item.isValid()) {
+    QModelIndex item = firstItem(QModelIndex(), true);
+    if (!item.isValid())
+        item = firstItem(QModelIndex(), false);
+    if (item.isValid()) {
         installed->setCurrentIndex(item);
         Wait(1200);
         ok = window.grab().save(out.filePath(name + QStringLiteral("-installed.png"))) && ok;
@@ -196,6 +249,11 @@ int main(int argc, char** argv)
 {
     QStandardPaths::setTestModeEnabled(true); // the user's own settings stay out of the picture
     Q_INIT_RESOURCE(kelbrin);
+    // Made before the application, which looks for the installed applications as it starts.
+    std::optional<MadeUpHome> home;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--made-up-home") == 0 && !home)
+            FillMadeUpHome(home.emplace());
     KelbrinApplication app(argc, argv);
     QSettings().clear(); // and neither do the tests' leftovers
     const QStringList args = app.arguments();
