@@ -1,5 +1,6 @@
 #include "ui/BrushWindow.h"
 
+#include "convert/BrushPackReader.h"
 #include "platform/RecentFiles.h"
 #include "ui/BottomDisplay.h"
 #include "ui/BrushFileView.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -60,6 +62,7 @@ BrushWindow::BrushWindow(QWidget* parent) : QMainWindow(parent)
     buildToolbar();
     buildMenus();
     connectControllers();
+    setTabOrder();
     restoreDividers();
     restoreWindowSettings();
     applyChromeColours();
@@ -143,13 +146,17 @@ void BrushWindow::connectControllers()
             &BrushWindow::fileReadingFinished);
     connect(fileView(), &BrushFileView::selectionChanged, this, &BrushWindow::validateActions);
 
-    connect(mOutlines, &OutlinesController::selectionChanged, this,
-            &BrushWindow::outlineSelectionChanged);
+    connect(mReading.get(), &ReadingController::displayedFileVanished, this,
+            &BrushWindow::displayedFileVanished);
+
+    connect(mOutlines, &OutlinesController::selectionChanged, this, &BrushWindow::validateActions);
     connect(mOutlines, &OutlinesController::pathChosen, this,
             [this](const QString& path, bool isItem) {
-                validateActions();
                 setImageFromBrushFile(path, isItem);
+                validateActions();
             });
+    connect(mOutlines, &OutlinesController::rowsAppeared, this,
+            [this] { mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath()); });
     connect(mOutlines, &OutlinesController::selectedPathRenamed, mReading.get(),
             &ReadingController::setDisplayedPath);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
@@ -158,9 +165,17 @@ void BrushWindow::connectControllers()
     for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
         connect(outline, &FileOutlineView::revealRequested, this, &RevealInFileManager);
         connect(outline, &FileOutlineView::installRequested, this, &BrushWindow::installItem);
-        connect(outline, &FileOutlineView::trashRequested, this,
-                [this, outline](const QString& path) { trashItem(outline, path); });
+        connect(outline, &FileOutlineView::trashRequested, this, &BrushWindow::trashItem);
     }
+}
+
+void BrushWindow::setTabOrder()
+{
+    // Down the left side and across: the files found, their filter, the grid, then the
+    // installed files. None of the stops selects anything on arrival.
+    QWidget::setTabOrder(getFileOutline(), outlineFilterField());
+    QWidget::setTabOrder(outlineFilterField(), fileView());
+    QWidget::setTabOrder(fileView(), getInstalledFileOutline());
 }
 
 void BrushWindow::applyChromeColours()
@@ -238,23 +253,41 @@ void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,
     mOutlines->setSources(found, installed, canInstall, std::move(searchedFolders));
 }
 
-void BrushWindow::setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled,
-                                    bool anythingSelected, bool photoshopFound)
+void BrushWindow::updateActionTarget()
 {
-    mActions->setSelectionState(fileSelectedInAll, fileSelectedInInstalled, anythingSelected,
-                                photoshopFound);
-    validateActions();
-}
-
-void BrushWindow::outlineSelectionChanged()
-{
-    setSelectionState(mOutlines->fileSelectedInFound(), mOutlines->fileSelectedInInstalled(),
-                      !mOutlines->selectedPaths().isEmpty(), !mActions->apps().empty());
+    using eTarget = FileActionsController::eTarget;
+    // Only one outline holds a selection at a time (OutlinesController sees to it).
+    for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
+        const QString selected = outline->getPathOfSelectedItem();
+        if (selected.isEmpty())
+            continue;
+        eTarget kind = eTarget::Folder;
+        if (outline->selectedItemIsFile())
+            kind = outline == getFileOutline() ? eTarget::File : eTarget::InstalledFile;
+        if (kind == eTarget::File && BrushPackReader::isPackPath(selected))
+            kind = eTarget::Pack;
+        mActions->setTarget(selected, kind);
+        return;
+    }
+    const QString displayed = getDisplayedFilePath();
+    mActions->setTarget(displayed,
+                        BrushPackReader::isPackPath(displayed) ? eTarget::Pack : eTarget::File);
 }
 
 void BrushWindow::setImageFromBrushFile(const QString& path, bool folderIsPack)
 {
+    // What the status line said of the last file or command is old news with another one.
+    if (path != getDisplayedFilePath())
+        mActions->clearStatusMessage();
     mReading->showFile(path, folderIsPack);
+}
+
+void BrushWindow::displayedFileVanished(const QString& path)
+{
+    // The outline that shows it follows the search, which tells a move from a deletion; a file
+    // opened from elsewhere has no one else to notice.
+    if (!mOutlines->selectedPaths().contains(path))
+        setImageFromBrushFile(QString());
 }
 
 void BrushWindow::setTitleBarButtonToPath(const QString& path)

@@ -79,8 +79,9 @@ public:
     void setImageFromBrushFile(const QString& path, bool folderIsPack = false);
     void setTitleBarButtonToPath(const QString& path);
 
-    // The two export commands follow different rules: the toolbar item only needs a selected
-    // file, the menu item a file read to its end.
+    // The commands on "the file" apply to the row selected in an outline, else to the file on
+    // display, however it was opened. The two export commands follow different rules: the
+    // toolbar item only needs such a file, the menu item a file read to its end.
     QAction* exportMenuAction() const { return mExportMenuAction; }
     QAction* exportToolbarAction() const { return mExportToolbarAction; }
     QAction* installToolbarAction() const { return mInstallToolbarAction; }
@@ -101,9 +102,10 @@ public:
     QToolBar* toolbar() const { return mToolbar; }
     QSlider* zoomSlider() const { return mSlider; }
 
-    // Whether something may be installed / trashed or exported, as the outlines' selection says.
-    void setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled,
-                           bool anythingSelected, bool photoshopFound);
+    QAction* findAction() const { return mFindAction; }
+    QAction* revealMenuAction() const { return mRevealMenuAction; }
+    QAction* installMenuAction() const { return mInstallMenuAction; }
+    QAction* trashMenuAction() const { return mTrashMenuAction; }
 
 Q_SIGNALS:
     // Emitted on the main thread after each "FinishedReadingFile" of the file on display.
@@ -121,7 +123,8 @@ public Q_SLOTS:
     void installSelectedItem();
     void trashSelectedItem();
     void installItem(const QString& path);
-    void trashItem(FileOutlineView* outline, const QString& path);
+    // Lets go of path everywhere it is shown once it is in the trash, and says so.
+    void trashItem(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -147,7 +150,9 @@ private:
     void saveDividers();
     void applyChromeColours();
     void restoreWindowSettings();
-    void outlineSelectionChanged();
+    void updateActionTarget();
+    void displayedFileVanished(const QString& path);
+    void setTabOrder();
 
     // A member rather than a child, so that the read stops before the widgets it fills go.
     std::unique_ptr<ReadingController> mReading;
@@ -166,6 +171,7 @@ private:
     QSplitter* mBrushSplitter = nullptr;
 
     QMenu* mOpenRecentMenu = nullptr;
+    QAction* mFindAction = nullptr;
     QAction* mShowNamesAction = nullptr;
     QAction* mResetZoomAction = nullptr;
     QAction* mCopyAction = nullptr;

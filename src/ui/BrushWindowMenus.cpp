@@ -18,6 +18,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -84,7 +85,9 @@ void BrushWindow::buildMenus()
     mPrintAction->setShortcut(QKeySequence::Print);
     file->addSeparator();
     mRevealMenuAction = file->addAction(tr("Show in File &Manager"));
+    mRevealMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
     mInstallMenuAction = file->addAction(tr("&Install in Photoshop"));
+    mInstallMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mTrashMenuAction = file->addAction(tr("Move to &Trash"));
     mTrashMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     connect(mRevealMenuAction, &QAction::triggered, this, &BrushWindow::revealSelectedItem);
@@ -112,6 +115,12 @@ void BrushWindow::buildEditMenu()
     mCopyAction->setShortcut(QKeySequence::Copy);
     mSelectAllAction = edit->addAction(tr("Select &All"), view, &BrushFileView::selectAll);
     mSelectAllAction->setShortcut(QKeySequence::SelectAll);
+    edit->addSeparator();
+    mFindAction = edit->addAction(tr("&Find Brush Files"), this, [this] {
+        outlineFilterField()->setFocus(Qt::ShortcutFocusReason);
+        outlineFilterField()->selectAll();
+    });
+    mFindAction->setShortcut(QKeySequence::Find);
     edit->addSeparator();
     mViewBrushAction = edit->addAction(tr("&View Brush"), this, [this, view] {
         const QList<int> selected = view->selectedIndexes();
@@ -173,6 +182,7 @@ void BrushWindow::buildViewMenu()
 
 void BrushWindow::validateActions()
 {
+    updateActionTarget();
     const BrushFileView* view = fileView();
     mInstallToolbarAction->setEnabled(mActions->canInstall());
     mTrashToolbarAction->setEnabled(mActions->canTrashOrExport());
@@ -195,24 +205,23 @@ void BrushWindow::validateActions()
 
 // --- Commands on the selected file ----------------------------------------------------------
 
+// The target is copied: what the commands do changes it.
 void BrushWindow::revealSelectedItem()
 {
-    for (const QString& path : mOutlines->selectedPaths())
-        RevealInFileManager(path);
+    if (mActions->canReveal())
+        RevealInFileManager(QString(mActions->targetPath()));
 }
 
 void BrushWindow::installSelectedItem()
 {
-    if (mOutlines->fileSelectedInFound())
-        installItem(getFileOutline()->getPathOfSelectedItem());
+    if (mActions->canInstall())
+        installItem(QString(mActions->targetPath()));
 }
 
 void BrushWindow::trashSelectedItem()
 {
-    for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
-        if (outline->selectedItemIsFile())
-            trashItem(outline, outline->getPathOfSelectedItem());
-    }
+    if (mActions->canTrashOrExport())
+        trashItem(QString(mActions->targetPath()));
 }
 
 void BrushWindow::installItem(const QString& path)
@@ -220,11 +229,16 @@ void BrushWindow::installItem(const QString& path)
     mActions->install(path);
 }
 
-void BrushWindow::trashItem(FileOutlineView* outline, const QString& path)
+void BrushWindow::trashItem(const QString& path)
 {
-    const bool wasSelected = !path.isEmpty() && outline->getPathOfSelectedItem() == path;
-    if (mActions->trash(path) && wasSelected)
-        outline->selectFileByPath(QString());
+    if (!mActions->trash(path))
+        return;
+    // Let go of it now rather than when the search notices.
+    mOutlines->deselectIfSelected(getFileOutline(), path);
+    mOutlines->deselectIfSelected(getInstalledFileOutline(), path);
+    if (getDisplayedFilePath() == path)
+        setImageFromBrushFile(QString());
+    mActions->tellTrashed(path);
 }
 
 void BrushWindow::exportBrushFile()

@@ -36,22 +36,19 @@ FileActionsController::FileActionsController(QWidget* window) : QObject(window),
     });
     mExportMessageTimer = new QTimer(this);
     mExportMessageTimer->setSingleShot(true);
-    connect(mExportMessageTimer, &QTimer::timeout, this, [this] {
-        mExportLabel->hide();
-        mOpenFolderButton->hide();
-    });
+    connect(mExportMessageTimer, &QTimer::timeout, this,
+            &FileActionsController::clearStatusMessage);
 }
 
-void FileActionsController::setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled,
-                                              bool anythingSelected, bool photoshopFound)
+void FileActionsController::setTarget(const QString& path, eTarget kind)
 {
-    mAllowInstall = fileSelectedInAll && photoshopFound;
-    mAllowTrashOrExport = fileSelectedInAll || fileSelectedInInstalled;
-    mSomethingSelected = anythingSelected;
+    mTargetPath = kind == eTarget::None ? QString() : path;
+    mTargetKind = path.isEmpty() ? eTarget::None : kind;
 }
 
 void FileActionsController::install(const QString& path)
 {
+    clearStatusMessage();
     if (path.isEmpty() || mPhotoshopApps.empty())
         return;
     ConvertedFile file(path);
@@ -97,6 +94,7 @@ void FileActionsController::showInstallResult(const BrushInstaller::Report& repo
 
 bool FileActionsController::trash(const QString& path)
 {
+    clearStatusMessage();
     if (path.isEmpty())
         return false;
     // The outline never offers deleting outright: a file no trash can take is refused.
@@ -108,6 +106,7 @@ bool FileActionsController::trash(const QString& path)
 
 void FileActionsController::exportBrushes(const BrushFilePtr& file, std::vector<size_t> indexes)
 {
+    clearStatusMessage();
     if (!file)
         return;
     ExportController controller = ExportController::exporterForBrushFile(file, mWindow);
@@ -124,6 +123,12 @@ void FileActionsController::exportBrushes(const BrushFilePtr& file, std::vector<
     showStatusMessage(text, folder, false);
 }
 
+void FileActionsController::tellTrashed(const QString& path)
+{
+    showStatusMessage(tr("“%1” was moved to the trash.").arg(QFileInfo(path).fileName()), {},
+                      false);
+}
+
 void FileActionsController::showStatusMessage(const QString& text, const QString& path, bool reveal)
 {
     mStatusPath = path;
@@ -132,13 +137,20 @@ void FileActionsController::showStatusMessage(const QString& text, const QString
     mExportLabel->setToolTip(path);
     mOpenFolderButton->setText(reveal ? tr("Show in Folder") : tr("Open Folder"));
     mExportLabel->show();
-    mOpenFolderButton->show();
+    mOpenFolderButton->setVisible(!path.isEmpty());
     mExportMessageTimer->start(kStatusMessageMs);
 }
 
 QString FileActionsController::statusMessage() const
 {
     return mExportLabel->isHidden() ? QString() : mExportLabel->text();
+}
+
+void FileActionsController::clearStatusMessage()
+{
+    mExportMessageTimer->stop();
+    mExportLabel->hide();
+    mOpenFolderButton->hide();
 }
 
 bool FileActionsController::confirmConversion(const QString& summary, const QString& details)

@@ -17,7 +17,8 @@ class QWidget;
 // applications' brushes folders, moves it to the trash, reveals it in the file manager, exports
 // its brushes as images. Says what went wrong in an alert; what an install did in a dialog with
 // a row per application (or, when one application got it, in the status line); and what an
-// export wrote in the status line, with a button that shows the result in the file manager.
+// export wrote or a trash took in the status line, with a button that shows the result in the
+// file manager.
 class FileActionsController : public QObject
 {
     Q_OBJECT
@@ -42,12 +43,24 @@ public:
     void setApps(PhotoshopAppList apps) { mPhotoshopApps = std::move(apps); }
     const PhotoshopAppList& apps() const { return mPhotoshopApps; }
 
-    // Whether install, trash and export apply, as the outlines' selection says.
-    void setSelectionState(bool fileSelectedInAll, bool fileSelectedInInstalled,
-                           bool anythingSelected, bool photoshopFound);
-    bool canInstall() const { return mAllowInstall; }
-    bool canTrashOrExport() const { return mAllowTrashOrExport; }
-    bool canReveal() const { return mSomethingSelected; }
+    // What the commands on "the file" apply to: the row selected in an outline, else the file
+    // on display, wherever it was opened from.
+    enum class eTarget
+    {
+        None,
+        Folder,        // a folder row: it can only be revealed
+        File,          // a brush file that is not in an application's folder
+        InstalledFile, // a row of the installed outline: installing it again makes no sense
+        Pack,          // a converted pack (folder or bundle): shown as brushes, never installed
+    };
+    void setTarget(const QString& path, eTarget kind);
+    const QString& targetPath() const { return mTargetPath; }
+    bool canInstall() const { return mTargetKind == eTarget::File && !mPhotoshopApps.empty(); }
+    bool canTrashOrExport() const
+    {
+        return mTargetKind != eTarget::None && mTargetKind != eTarget::Folder;
+    }
+    bool canReveal() const { return !mTargetPath.isEmpty(); }
 
     // GIMP and Krita get the brushes converted; what that changes is shown first, and the
     // user may stop there.
@@ -56,14 +69,18 @@ public:
     bool trash(const QString& path);
     // Writes these brushes of file (all for none) into a folder the user names.
     void exportBrushes(const BrushFilePtr& file, std::vector<size_t> indexes);
-    // The export's or install's result while the status line shows it, else "".
+    // Says in the status line for a while that path went to the trash.
+    void tellTrashed(const QString& path);
+    // The export's, install's or trash's result while the status line shows it, else "".
     QString statusMessage() const;
+    // Another file, folder or command makes the last result old news.
+    void clearStatusMessage();
 
 private:
     void showAlert(const QString& messageKey, const QString& informativeKey);
     void showInstallResult(const BrushInstaller::Report& report, const QString& fileName);
     // Shows text in the status line for a while; the button opens folder (reveal: shows the
-    // file or folder at that path in its folder).
+    // file or folder at that path in its folder; no path: no button).
     void showStatusMessage(const QString& text, const QString& path, bool reveal);
     bool confirmConversion(const QString& summary, const QString& details);
 
@@ -71,9 +88,8 @@ private:
     PhotoshopAppList mPhotoshopApps;
     AlertHandler mAlertHandler;
     ConfirmHandler mConfirmHandler;
-    bool mAllowInstall = false;
-    bool mAllowTrashOrExport = false;
-    bool mSomethingSelected = false;
+    QString mTargetPath;
+    eTarget mTargetKind = eTarget::None;
     QLabel* mExportLabel = nullptr;
     QPushButton* mOpenFolderButton = nullptr;
     QTimer* mExportMessageTimer = nullptr;

@@ -165,8 +165,12 @@ QMenu* FileOutlineView::menuForPosition(const QPoint& pos)
 
 void FileOutlineView::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (QMenu* menu = menuForPosition(viewport()->mapFrom(this, event->pos())))
-        menu->popup(event->globalPos());
+    // From the keyboard the menu is for the current row, wherever the mouse pointer is.
+    const bool keyboard = event->reason() == QContextMenuEvent::Keyboard;
+    const QPoint pos =
+        keyboard ? visualRect(currentIndex()).center() : viewport()->mapFrom(this, event->pos());
+    if (QMenu* menu = menuForPosition(pos))
+        menu->popup(keyboard ? viewport()->mapToGlobal(pos) : event->globalPos());
 }
 
 void FileOutlineView::keyPressEvent(QKeyEvent* event)
@@ -190,10 +194,4 @@ void FileOutlineView::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     QTreeView::mouseDoubleClickEvent(event);
-}
-
-void FileOutlineView::focusInEvent(QFocusEvent* event)
-{
-    QTreeView::focusInEvent(event);
-    Q_EMIT outlineViewAcceptingFocus(this);
 }

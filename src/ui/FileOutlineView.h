@@ -6,8 +6,9 @@ class OutlineSource;
 class QMenu;
 
 // One of the window's two folder outlines: rows from an OutlineSource, a context menu with
-// Reveal, Install and Move to Trash, expansion by double click and by Return, selection of a
-// row by path, and a signal when it takes the keyboard focus.
+// Reveal, Install and Move to Trash (the menu key opens it on the current row), expansion by
+// double click and by Return, and selection of a row by path. Taking the keyboard selects
+// nothing: Tab passes through without changing what the window shows.
 class FileOutlineView : public QTreeView
 {
     Q_OBJECT
@@ -40,8 +41,6 @@ public:
     QAction* trashAction() const { return mTrashAction; }
 
 Q_SIGNALS:
-    // "outlineViewAcceptingFocus": the window clears the other outline's selection.
-    void outlineViewAcceptingFocus(FileOutlineView* view);
     // The selected row's path and whether it is a file; "" when nothing is selected.
     void selectedPathChanged(const QString& path, bool isFile);
     // After a rename above or at the selected row: the selected item's path now.
@@ -54,7 +53,6 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void onSelectionChanged();

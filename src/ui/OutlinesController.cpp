@@ -98,10 +98,11 @@ void OutlinesController::setSources(FoundFileOutlineSource* found,
         outline->setInstallTargetsAvailable(canInstall);
         connect(outline, &FileOutlineView::selectedPathChanged, this,
                 &OutlinesController::outlineSelectionChanged);
-        connect(outline, &FileOutlineView::outlineViewAcceptingFocus, this,
-                &OutlinesController::outlineAcceptedFocus);
         connect(outline, &FileOutlineView::selectedPathRenamed, this,
                 &OutlinesController::selectedPathRenamed);
+        // Queued: a row is selected only once the view has finished taking the rows in.
+        connect(source, &QAbstractItemModel::rowsInserted, this, &OutlinesController::rowsAppeared,
+                Qt::QueuedConnection);
     }
     // Both follow the same search; one end of its first phase is enough for the window.
     connect(found, &OutlineSource::firstPhaseDidFinish, this,
@@ -125,15 +126,19 @@ void OutlinesController::showAllFolders(bool show)
 
 bool OutlinesController::selectFile(const QString& path)
 {
+    // A row found in one outline clears the other's selection on its own.
     return mInstalledFileOutline->selectFileByPath(path) || mFileOutline->selectFileByPath(path);
+}
+
+void OutlinesController::selectDisplayedIfUnmarked(const QString& displayedPath)
+{
+    if (!displayedPath.isEmpty() && selectedPaths().isEmpty())
+        selectFile(displayedPath);
 }
 
 void OutlinesController::firstPhaseFinished(const QString& displayedPath)
 {
-    if (!displayedPath.isEmpty()) {
-        mInstalledFileOutline->selectFileByPath(displayedPath);
-        mFileOutline->selectFileByPath(displayedPath);
-    }
+    selectDisplayedIfUnmarked(displayedPath);
     updatePlaceholder();
 }
 
@@ -146,16 +151,6 @@ QStringList OutlinesController::selectedPaths() const
             paths << path;
     }
     return paths;
-}
-
-bool OutlinesController::fileSelectedInFound() const
-{
-    return mFileOutline->selectedItemIsFile();
-}
-
-bool OutlinesController::fileSelectedInInstalled() const
-{
-    return mInstalledFileOutline->selectedItemIsFile();
 }
 
 void OutlinesController::deselectIfSelected(FileOutlineView* outline, const QString& path)
@@ -188,18 +183,14 @@ void OutlinesController::updatePlaceholder()
 
 void OutlinesController::outlineSelectionChanged()
 {
-    Q_EMIT selectionChanged();
     auto* outline = qobject_cast<FileOutlineView*>(sender());
     FileOutlineView* other = outline == mFileOutline ? mInstalledFileOutline : mFileOutline;
+    const QString path = outline ? outline->getPathOfSelectedItem() : QString();
     // Clearing the other outline's selection must not clear the grid the first one fills.
-    if (outline && outline->getPathOfSelectedItem().isEmpty() &&
-        !other->getPathOfSelectedItem().isEmpty())
+    if (!path.isEmpty())
+        other->clearSelection();
+    else if (!other->getPathOfSelectedItem().isEmpty())
         return;
-    Q_EMIT pathChosen(outline ? outline->getPathOfSelectedItem() : QString(),
-                      outline && outline->selectedItemIsFile());
-}
-
-void OutlinesController::outlineAcceptedFocus(FileOutlineView* outline)
-{
-    (outline == mFileOutline ? mInstalledFileOutline : mFileOutline)->clearSelection();
+    Q_EMIT selectionChanged();
+    Q_EMIT pathChosen(path, outline && outline->selectedItemIsFile());
 }

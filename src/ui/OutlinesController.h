@@ -15,8 +15,8 @@ class QWidget;
 
 // The two folder outlines (every brush file found; those installed in the applications'
 // folders) with the filter field above them: which file the outlines' selection chooses for the
-// grid, the rule that the outline taking the keyboard clears the other's selection, and the text
-// over an empty outline.
+// grid, the rule that a row selected in one outline clears the other's selection (so the
+// commands on "the file" never have two to choose from), and the text over an empty outline.
 class OutlinesController : public QObject
 {
     Q_OBJECT
@@ -37,15 +37,16 @@ public:
     void setSources(FoundFileOutlineSource* found, InstalledFileOutlineSource* installed,
                     bool canInstall, QStringList searchedFolders);
     void showAllFolders(bool show);
-    // Marks path in the outline that holds it, the installed one first; false when neither does.
+    // Marks path in the outline that holds it, the installed one first; false when neither does,
+    // and then neither outline has a selection left.
     bool selectFile(const QString& path);
-    // The search has done its first pass, so the file on display may only now be in an outline.
+    // Marks the file on display where it has just appeared (the search found it after it was
+    // opened), unless the user has chosen a row since; it is not read again for that.
+    void selectDisplayedIfUnmarked(const QString& displayedPath);
     void firstPhaseFinished(const QString& displayedPath);
 
     // The selected rows of both outlines, found files first.
     QStringList selectedPaths() const;
-    bool fileSelectedInFound() const;
-    bool fileSelectedInInstalled() const;
     void deselectIfSelected(FileOutlineView* outline, const QString& path);
 
 Q_SIGNALS:
@@ -55,12 +56,13 @@ Q_SIGNALS:
     void pathChosen(const QString& path, bool isItem);
     void selectedPathRenamed(const QString& path);
     void searchFirstPhaseFinished();
+    // Rows were added to either outline (delivered after the outlines have laid them out).
+    void rowsAppeared();
 
 private:
     QWidget* buildFoundPane();
     QWidget* buildInstalledPane();
     void outlineSelectionChanged();
-    void outlineAcceptedFocus(FileOutlineView* outline);
     void updatePlaceholder();
 
     QSplitter* mPane = nullptr;

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QLocale>
 #include <QMimeData>
@@ -60,6 +61,8 @@ ReadingController::ReadingController(QWidget* window, QWidget* gridPane)
     mScrollArea = new GridScrollArea(gridPane);
     mScrollArea->setFrameShape(QFrame::NoFrame);
     mScrollArea->setBackgroundRole(QPalette::Base);
+    // The grid inside takes the keyboard; the area around it is no stop of its own for Tab.
+    mScrollArea->setFocusPolicy(Qt::NoFocus);
     mFileView = new BrushFileView;
     mFileView->setObjectName(QStringLiteral("fileView"));
     mFileView->setScrollArea(mScrollArea);
@@ -85,6 +88,11 @@ ReadingController::ReadingController(QWidget* window, QWidget* gridPane)
         [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
             finishedReadingFile(file, outcome);
         });
+    mWatcher = new QFileSystemWatcher(this);
+    connect(mWatcher, &QFileSystemWatcher::fileChanged, this,
+            &ReadingController::watchedPathChanged);
+    connect(mWatcher, &QFileSystemWatcher::directoryChanged, this,
+            &ReadingController::watchedPathChanged);
     connect(mFileView, &BrushFileView::brushActivated, this, &ReadingController::openViewer);
     connect(mFileView, &BrushFileView::selectionChanged, this, &ReadingController::updateStatus);
 }
@@ -105,7 +113,8 @@ QString ReadingController::displayedFilePath() const
 
 bool ReadingController::isReadingFile() const
 {
-    return mReading && mReading->isReadingFile();
+    // A file that could not be opened has nothing queued: its read is over before it began.
+    return mReading && mReading->isReadingFile() && !mLastReadFailed;
 }
 
 void ReadingController::showFile(const QString& path, bool folderIsPack)
@@ -119,7 +128,9 @@ void ReadingController::showFile(const QString& path, bool folderIsPack)
     mFileView->setBrushFile(nullptr);
     mReading->ShowFile(nullptr);
     setDisplayedPath(path);
+    watch(QString());
     Q_EMIT displayChanged();
+    updateStatus();
     if (path.isEmpty())
         return;
     const QFileInfo info(path);
@@ -143,8 +154,32 @@ void ReadingController::showFile(const QString& path, bool folderIsPack)
         mReadMessage->showOutcome(outcome, 0);
         mLastReadFailed = true;
     }
+    watch(path);
     Q_EMIT displayChanged();
     updateStatus();
+}
+
+void ReadingController::watch(const QString& path)
+{
+    if (!mWatcher->files().isEmpty())
+        mWatcher->removePaths(mWatcher->files());
+    if (!mWatcher->directories().isEmpty())
+        mWatcher->removePaths(mWatcher->directories());
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        mWatcher->addPath(path);
+}
+
+void ReadingController::watchedPathChanged(const QString& path)
+{
+    if (path != displayedFilePath())
+        return;
+    if (!QFileInfo::exists(path)) {
+        Q_EMIT displayedFileVanished(path);
+        return;
+    }
+    // Replaced rather than removed (a save through a temporary file): the watch went with the
+    // old file, so it is put on the new one.
+    watch(path);
 }
 
 void ReadingController::cancel()

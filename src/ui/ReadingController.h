@@ -12,6 +12,7 @@ class BrushFileView;
 class BrushViewer;
 class CFileReadingSession;
 class CWorkingThread;
+class QFileSystemWatcher;
 class QLabel;
 class QProgressBar;
 class QScrollArea;
@@ -52,7 +53,8 @@ public:
     bool isReadingFile() const;
     bool lastReadFailed() const { return mLastReadFailed; }
 
-    // The status line: the brush count, or the reading progress.
+    // The status line: the file on display's brush count, or how far its reading got; empty
+    // for a folder or nothing.
     void updateStatus();
 
     BrushViewer* viewer() const;
@@ -66,12 +68,17 @@ Q_SIGNALS:
     void titlePathChanged(const QString& path);
     // What the grid holds or whether it is being read changed; the window revalidates.
     void displayChanged();
+    // The file on display was deleted, trashed or moved away by anyone.
+    void displayedFileVanished(const QString& path);
 
 private:
     void brushAdded(const BrushFilePtr& file, const BrushPtr& brush);
     void finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome);
     void pollReadProgress();
     void stopProgress();
+    // Follows path (a file, or a pack's folder) until it goes; "" follows nothing.
+    void watch(const QString& path);
+    void watchedPathChanged(const QString& path);
 
     QWidget* mWindow;
     QScrollArea* mScrollArea = nullptr;
@@ -81,6 +88,7 @@ private:
     QLabel* mStatusLabel = nullptr;
     QProgressBar* mReadProgress = nullptr;
     QTimer* mReadProgressTimer = nullptr;
+    QFileSystemWatcher* mWatcher = nullptr;
     QPointer<BrushViewer> mViewer;
     bool mLastReadFailed = false;
     std::unique_ptr<CWorkingThread> mFileReadingThread;

@@ -1,5 +1,6 @@
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
+#include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineSources.h"
 
@@ -7,9 +8,11 @@
 #include "support/TestUtil.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -36,18 +39,31 @@ struct OutlinedWindow
     InstalledFileOutlineSource* installed;
     QStringList alerts;
 
-    OutlinedWindow()
+    QStringList revealed;
+
+    // apps: install into a GIMP whose folders are in the sandbox.
+    explicit OutlinedWindow(bool gimp = false)
         : found(new FoundFileOutlineSource({}, box.path(QString()))),
           installed(new InstalledFileOutlineSource({}))
     {
         qputenv("XDG_DATA_HOME", box.path(QStringLiteral("data")).toUtf8());
-        window.setOutlineSources(found, installed, {}, {box.path(QString())});
+        PhotoshopAppList apps;
+        if (gimp)
+            apps.push_back(PhotoshopApp::paintingAppWithFolders(
+                PhotoshopApp::Kind::Gimp, 2, box.path("GIMP/2.10"), box.path("GIMP/2.10/brushes")));
+        window.setOutlineSources(found, installed, apps, {box.path(QString())});
         window.setAlertHandlerForTesting(
             [this](const QString& message, const QString&) { alerts << message; });
+        window.fileActions()->setConfirmHandlerForTesting(
+            [](const QString&, const QString&) { return true; });
+        SetFileManagerHandlerForTesting(
+            [this](const QString&, const QString& p) { revealed << p; });
         window.show();
+        QApplication::setActiveWindow(&window);
     }
     ~OutlinedWindow()
     {
+        SetFileManagerHandlerForTesting({});
         if (oldDataHome.isNull())
             qunsetenv("XDG_DATA_HOME");
         else
@@ -77,26 +93,143 @@ TEST(BrushWindowOutlines, SearchingThenEmptyThenFilesInTheOutline)
     EXPECT_FALSE(placeholder->isVisible());
 }
 
-TEST(BrushWindowOutlines, SelectingAFileShowsItAndFocusClearsTheOtherOutline)
+QString FocusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+// Tab goes down the left side and across without touching the selection or the grid; Ctrl+F
+// reaches the filter from anywhere. Then the mouse-free walk: find, open, install, reveal, trash.
+TEST(BrushWindowOutlines, KeyboardAloneFindsOpensInstallsRevealsAndTrashes)
+{
+    OutlinedWindow w(true);
+    BrushWindow& window = w.window;
+    const QString path = w.add(QStringLiteral("a/Charcoal.abr"));
+    w.add(QStringLiteral("b/Watercolour.abr"));
+    ASSERT_TRUE(window.getFileOutline()->selectFileByPath(path));
+    ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
+    const BrushFilePtr shown = window.fileView()->getBrushFile();
+    window.getFileOutline()->setFocus(Qt::OtherFocusReason);
+    QStringList stops;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << FocusName();
+    }
+    EXPECT_EQ(stops,
+              QStringList({"outlineFilter", "fileView", "installedFileOutline", "fileOutline"}));
+    EXPECT_EQ(window.fileView()->getBrushFile(), shown);
+    EXPECT_EQ(window.getFileOutline()->getPathOfSelectedItem(), path);
+
+    window.getFileOutline()->selectFileByPath(QString());
+    window.outlineFilterField()->setText(QStringLiteral("old text"));
+    QTest::keyClick(window.fileView(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(FocusName(), QStringLiteral("outlineFilter"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("charc")); // replaces "old text"
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("charc"); }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(FocusName(), QStringLiteral("fileOutline"));
+    for (int i = 0; i < 4 && window.getDisplayedFilePath() != path; ++i) {
+        QTest::keyClick(window.getFileOutline(), Qt::Key_Down);
+        QTest::keyClick(window.getFileOutline(), Qt::Key_Right); // opens a folder
+        if (window.getFileOutline()->getPathOfSelectedItem().isEmpty())
+            QTest::keyClick(window.getFileOutline(), Qt::Key_Space); // the row is current already
+    }
+    ASSERT_EQ(window.getDisplayedFilePath(), path);
+
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(window.fileActionMessage(), "“Charcoal.abr” was installed in GIMP 2.10.");
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(w.revealed, QStringList{path});
+    QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(window.getDisplayedFilePath(), QString());
+    EXPECT_EQ(window.fileActionMessage(), "“Charcoal.abr” was moved to the trash.");
+    EXPECT_TRUE(w.alerts.isEmpty()) << w.alerts.join('\n').toStdString();
+}
+
+// A file opened from elsewhere is what the commands apply to, until it shows up in an outline,
+// where it is marked without being read again. A converted pack can go but is not installed.
+TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
+{
+    OutlinedWindow w(true);
+    BrushWindow& window = w.window;
+    QDir().mkpath(w.box.path(QStringLiteral("new")));
+    const QString path = w.box.write(QStringLiteral("new/Ink.abr"), OneBrush());
+    window.doOpenFile(path);
+    ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
+    for (QAction* action :
+         {window.installToolbarAction(), window.trashToolbarAction(), window.exportToolbarAction(),
+          window.exportMenuAction(), window.revealMenuAction()})
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    window.revealMenuAction()->trigger();
+    EXPECT_EQ(w.revealed, QStringList{path});
+
+    const BrushFilePtr shown = window.fileView()->getBrushFile();
+    w.found->addItems({path}, {kFile});
+    ASSERT_TRUE(
+        WaitUntil([&] { return window.getFileOutline()->getPathOfSelectedItem() == path; }));
+    EXPECT_EQ(window.fileView()->getBrushFile(), shown);
+
+    const QString pack = w.box.path(QStringLiteral("packs/Ink"));
+    QDir().mkpath(pack);
+    window.doOpenFile(pack);
+    EXPECT_EQ(window.getFileOutline()->getPathOfSelectedItem(), QString());
+    EXPECT_FALSE(window.installMenuAction()->isEnabled());
+    EXPECT_TRUE(window.trashMenuAction()->isEnabled());
+    window.trashMenuAction()->trigger();
+    EXPECT_FALSE(QFileInfo::exists(pack));
+    EXPECT_EQ(window.fileActionMessage(), "“Ink” was moved to the trash.");
+    EXPECT_FALSE(window.revealMenuAction()->isEnabled());
+}
+
+// The status line says what is on display now, and a command's result goes with the next file.
+TEST(BrushWindowOutlines, StatusLineFollowsEveryChangeOfFileFolderAndCommand)
 {
     OutlinedWindow w;
-    const QString path = w.add(QStringLiteral("brushes/x.abr"));
+    BrushWindow& window = w.window;
+    const QString path = w.add(QStringLiteral("a/x.abr"));
+    ASSERT_TRUE(window.getFileOutline()->selectFileByPath(path));
+    ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
+    EXPECT_EQ(window.statusText(), QStringLiteral("1 brush (0 sampled, 1 computed)"));
+    window.getFileOutline()->selectFileByPath(QFileInfo(path).path());
+    EXPECT_EQ(window.statusText(), QString());
+
+    // Gone before it could be opened: nothing is being read, and export has nothing to give.
+    window.doOpenFile(w.box.path(QStringLiteral("gone.abr")));
+    EXPECT_FALSE(window.isReadingFile());
+    EXPECT_EQ(window.statusText(), QStringLiteral("0 brushes"));
+    EXPECT_FALSE(window.exportMenuAction()->isEnabled());
+
+    const QString other = w.box.write(QStringLiteral("other.abr"), OneBrush());
+    const QString doomed = w.box.write(QStringLiteral("doomed.abr"), OneBrush());
+    window.doOpenFile(doomed);
+    window.trashToolbarAction()->trigger();
+    EXPECT_FALSE(window.fileActionMessage().isEmpty());
+    window.doOpenFile(other);
+    EXPECT_EQ(window.fileActionMessage(), QString());
+
+    // Deleted behind Kelbrin's back while shown from outside the outlines.
+    ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
+    QFile::remove(other);
+    EXPECT_TRUE(WaitUntil([&] { return window.getDisplayedFilePath().isEmpty(); }, 5000));
+    EXPECT_EQ(window.statusText(), QString());
+}
+
+// With no file manager and no xdg-open, reveal says so and names the folder.
+TEST(BrushWindowOutlines, RevealWithNothingToShowItSaysWhere)
+{
+    OutlinedWindow w;
+    const QString path = w.add(QStringLiteral("a/x.abr"));
+    QStringList said;
+    SetFileManagerUnavailableForTesting([&](const QString& message, const QString& informative) {
+        said << message << informative;
+    });
     ASSERT_TRUE(w.window.getFileOutline()->selectFileByPath(path));
-    EXPECT_EQ(w.window.getDisplayedFilePath(), path);
-    // No application to install into: install stays off, trash and export are on.
-    EXPECT_FALSE(w.window.installToolbarAction()->isEnabled());
-    EXPECT_TRUE(w.window.trashToolbarAction()->isEnabled());
-    EXPECT_TRUE(w.window.exportToolbarAction()->isEnabled());
-
-    // The installed outline has no applications, so nothing of it is shown there; focusing it
-    // still clears the other outline's selection.
-    Q_EMIT w.window.getInstalledFileOutline()->outlineViewAcceptingFocus(
-        w.window.getInstalledFileOutline());
-    EXPECT_EQ(w.window.getFileOutline()->getPathOfSelectedItem(), QString());
-
-    // A file opened by hand is selected in the outline that holds it.
-    w.window.doOpenFile(path);
-    EXPECT_EQ(w.window.getFileOutline()->getPathOfSelectedItem(), path);
+    w.window.revealMenuAction()->trigger();
+    SetFileManagerUnavailableForTesting({});
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_EQ(said[0], QStringLiteral("No file manager could show “x.abr”."));
+    EXPECT_TRUE(said[1].endsWith('\n' + QFileInfo(path).path())) << said[1].toStdString();
 }
 
 TEST(BrushWindowOutlines, TrashMovesTheSelectedFileAndClearsTheSelection)
@@ -111,7 +244,7 @@ TEST(BrushWindowOutlines, TrashMovesTheSelectedFileAndClearsTheSelection)
     EXPECT_EQ(w.window.getFileOutline()->getPathOfSelectedItem(), QString());
 
     // A file that is already gone cannot be trashed: one alert.
-    w.window.trashItem(w.window.getFileOutline(), path);
+    w.window.trashItem(path);
     EXPECT_EQ(w.alerts.size(), 1);
 }
 

@@ -128,16 +128,6 @@ TEST(BrushWindow, SelectingTheFileOnDisplayDoesNotReadItAgain)
     EXPECT_FALSE(window.isReadingFile());
 }
 
-TEST(BrushWindow, UnreadableFileStaysEmptyWithExportOff)
-{
-    BrushWindow window;
-    window.setImageFromBrushFile(QStringLiteral("/nonexistent/x.abr"));
-    ASSERT_NE(window.fileView()->getBrushFile(), nullptr);
-    EXPECT_EQ(window.fileView()->getBrushFile()->count(), 0u);
-    EXPECT_TRUE(window.isReadingFile());
-    EXPECT_FALSE(window.exportMenuAction()->isEnabled());
-}
-
 TEST(BrushWindow, SwitchingFilesMidReadLeavesNoStaleBrush)
 {
     Sandbox box;
@@ -150,28 +140,6 @@ TEST(BrushWindow, SwitchingFilesMidReadLeavesNoStaleBrush)
     ASSERT_TRUE(WaitForFinished(window));
     WaitUntil([] { return false; }, 200); // anything still in flight would land now
     EXPECT_EQ(GridNames(window), (QStringList{"new0", "new1", "new2"}));
-}
-
-TEST(BrushWindow, ExportMenuNeedsAFinishedReadWhileTheToolbarNeedsASelection)
-{
-    Sandbox box;
-    const QString path = box.write("a.abr", NamedBrushes("a", 2));
-    BrushWindow window;
-    EXPECT_FALSE(window.exportMenuAction()->isEnabled());
-    EXPECT_FALSE(window.exportToolbarAction()->isEnabled());
-    window.setSelectionState(true, false, true, false);
-    EXPECT_TRUE(window.exportToolbarAction()->isEnabled());
-    EXPECT_TRUE(window.trashToolbarAction()->isEnabled());
-    EXPECT_FALSE(window.installToolbarAction()->isEnabled()); // no Photoshop found
-    window.setImageFromBrushFile(path);
-    EXPECT_FALSE(window.exportMenuAction()->isEnabled()); // still reading
-    ASSERT_TRUE(WaitForFinished(window));
-    EXPECT_TRUE(window.exportMenuAction()->isEnabled());
-    window.setSelectionState(false, true, true, true); // only in the installed outline
-    EXPECT_FALSE(window.installToolbarAction()->isEnabled());
-    EXPECT_TRUE(window.exportToolbarAction()->isEnabled());
-    window.setSelectionState(true, false, true, true);
-    EXPECT_TRUE(window.installToolbarAction()->isEnabled());
 }
 
 // GIMP gets the brushes converted; the window says what that changes before it writes, and
