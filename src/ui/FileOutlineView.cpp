@@ -82,6 +82,20 @@ bool FileOutlineView::selectedItemIsFile() const
     return !rows.isEmpty() && !rows.first().data(OutlineSource::IsFolderRole).toBool();
 }
 
+void FileOutlineView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
+{
+    // Qt hands the current row on to a neighbour of rows that go and, with one row selectable,
+    // selects it: a file trashed or deleted would open the next one. The selection here follows
+    // paths instead (followSourceChanges), so the current row just goes with its own.
+    for (QModelIndex row = currentIndex(); row.isValid(); row = row.parent()) {
+        if (row.parent() == parent && row.row() >= start && row.row() <= end) {
+            selectionModel()->clearCurrentIndex();
+            break;
+        }
+    }
+    QTreeView::rowsAboutToBeRemoved(parent, start, end);
+}
+
 void FileOutlineView::onSelectionChanged()
 {
     Q_EMIT selectedPathChanged(getPathOfSelectedItem(), selectedItemIsFile());

@@ -52,6 +52,7 @@ Q_SIGNALS:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:

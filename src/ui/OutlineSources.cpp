@@ -95,10 +95,12 @@ void InstalledFileOutlineSource::finishedQueryFirstPhase()
                 folders << folder;
         }
     }
+    // The application's own folder rather than its packs folder, which the first install may
+    // have yet to make.
     QStringList packFolders;
     for (const Application& app : mApplications)
-        if (!app.packsFolder.isEmpty() && !packFolders.contains(app.packsFolder))
-            packFolders << app.packsFolder;
+        if (!app.packsFolder.isEmpty() && !packFolders.contains(app.appFolder))
+            packFolders << app.appFolder;
     // The packs go in the application's own folders, which the main search never looks into
     // and which are not brush files to it.
     for (const auto& [query, where] : {std::pair{kBrushFileNameQuery, folders},

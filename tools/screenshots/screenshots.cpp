@@ -10,6 +10,8 @@
 // (both outlines, a file selected), NAME-menu.png (the context menu on a file), and
 // NAME-searching.png / NAME-empty.png (the all-files outline before and after a search that
 // found nothing), and NAME-installed.png (the first installed file or pack on display).
+//   kelbrin-screenshots OUTDIR NAME --walk --made-up-home [--dark]
+// walks through the main job in a made-up home: NAME-1-open.png … NAME-7-reveal-failed.png.
 //   kelbrin-screenshots OUTDIR NAME --install-result [--dark]
 // writes NAME.png (the dialog that says what an install did in three applications) and
 // NAME-failed.png (the same with a failure and a damaged file).
@@ -28,6 +30,8 @@
 #include "ui/OutlineSetup.h"
 #include "ui/OutlineSources.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -118,7 +122,9 @@ void FillMadeUpHome(const MadeUpHome& home)
     const QString local =
         home.adobeSupportFolder(QStringLiteral(".wine"), QStringLiteral("Adobe Photoshop CS6"));
     home.file(local.mid(home.path().size() + 1) + QStringLiteral("My Pencils.abr"), bytes);
-    home.folder(QStringLiteral(".config/GIMP/2.10/brushes"));
+    home.file(QStringLiteral("Downloads/empty.abr"), QByteArray());
+    // GIMP's own brushes folder is left for the first install to make.
+    home.folder(QStringLiteral(".config/GIMP/2.10"));
     home.folder(QStringLiteral(".local/share/krita"));
 }
 
@@ -203,6 +209,101 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
     return ok ? 0 : 1;
 }
 
+// Grabs the next modal dialog once it is up (NAME-STEP.png), then lets act close it.
+void GrabNextDialog(const QDir& out, const QString& file, std::function<void(QWidget*)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(50);
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        // One more turn, so the dialog has laid itself out and painted.
+        QTimer::singleShot(300, dialog, [=] {
+            dialog->grab().save(out.filePath(file));
+            act(dialog);
+        });
+    });
+    poll->start();
+}
+
+// Presses the dialog's button with that text, or closes it.
+void Press(QWidget* dialog, const QString& text)
+{
+    for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+        if (button->text().remove(QLatin1Char('&')) == text) {
+            button->click();
+            return;
+        }
+    dialog->close();
+}
+
+// The main job from start to end, a picture at each step: a file found and opened, its install
+// (the summary, the result with GIMP's brushes folder made), the same install again, an install
+// refused, the file trashed, a reveal with no file manager to answer.
+int DrawWalk(KelbrinApplication& app, const QDir& out, const QString& name)
+{
+    BrushWindow window;
+    window.resize(1000, 640);
+    AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
+                   KelbrinApplication::searchedFolders());
+    window.show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!window.fileOutlineSource()->firstPhaseFinished() && limit.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    Wait(1500);
+    bool ok = true;
+    const auto shot = [&](const char* step) {
+        Wait(600);
+        ok = window.grab().save(out.filePath(QStringLiteral("%1-%2.png").arg(name, step))) && ok;
+    };
+    const auto dialogShot = [&](const char* step, const QString& press, auto trigger) {
+        GrabNextDialog(out, QStringLiteral("%1-%2.png").arg(name, QString::fromUtf8(step)),
+                       [press](QWidget* dialog) { Press(dialog, press); });
+        trigger();
+        Wait(300);
+    };
+    const QString charcoal = QDir::home().filePath(QStringLiteral("Pictures/Brushes/Charcoal.abr"));
+    window.doOpenFile(charcoal);
+    shot("1-open");
+    // The summary asks first; the result follows it.
+    GrabNextDialog(out, name + QStringLiteral("-2-summary.png"), [&](QWidget* dialog) {
+        GrabNextDialog(out, name + QStringLiteral("-3-installed.png"),
+                       [](QWidget* result) { result->close(); });
+        Press(dialog, QStringLiteral("Install"));
+    });
+    window.installMenuAction()->trigger();
+    Wait(500);
+    shot("3-installed-window");
+    GrabNextDialog(out, name + QStringLiteral("-4-summary-again.png"), [&](QWidget* dialog) {
+        GrabNextDialog(out, name + QStringLiteral("-4-already-installed.png"),
+                       [](QWidget* result) { result->close(); });
+        Press(dialog, QStringLiteral("Install"));
+    });
+    window.installMenuAction()->trigger();
+    Wait(500);
+    window.doOpenFile(QDir::home().filePath(QStringLiteral("Downloads/empty.abr")));
+    Wait(500);
+    dialogShot("5-refused", QString(), [&] { window.installMenuAction()->trigger(); });
+    shot("5-refused-window");
+    window.doOpenFile(charcoal);
+    Wait(500);
+    window.trashMenuAction()->trigger();
+    shot("6-trashed");
+    window.doOpenFile(QDir::home().filePath(QStringLiteral("Documents/Comic/inking.abr")));
+    Wait(500);
+    dialogShot("7-reveal-failed", QString(), [&] { window.revealMenuAction()->trigger(); });
+    // xdg-open has its time to fail before the message comes.
+    const QString last = out.filePath(name + QStringLiteral("-7-reveal-failed.png"));
+    limit.restart();
+    while (!QFileInfo::exists(last) && limit.elapsed() < 15000)
+        Wait(100);
+    return ok && QFileInfo::exists(last) ? 0 : 1;
+}
+
 int DrawInstallResult(const QDir& out, const QString& name)
 {
     using eResult = BrushInstaller::Outcome::eResult;
@@ -269,6 +370,8 @@ int main(int argc, char** argv)
     const int perRowAt = int(args.indexOf(QStringLiteral("--per-row")));
     const int perRow =
         perRowAt > 0 && perRowAt + 1 < args.size() ? args.at(perRowAt + 1).toInt() : 6;
+    if (args.contains(QStringLiteral("--walk")))
+        return DrawWalk(app, QDir(args.at(1)), args.at(2));
     if (args.contains(QStringLiteral("--outlines")))
         return DrawOutlines(app, QDir(args.at(1)), args.at(2));
     QTemporaryDir folder;
