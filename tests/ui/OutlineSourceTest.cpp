@@ -173,6 +173,23 @@ TEST_F(OutlineSourceTest, TheViewKeepsItsSelectionWhenTheSelectedRowIsRebuilt)
     mSource.deleteItems({sibling});
     EXPECT_EQ(order.join(QLatin1Char(',')), QStringLiteral("about,removed,deleted 1"));
     EXPECT_EQ(mView.getPathOfSelectedItem(), deep);
+
+    // The current file going selects nothing, whether it was still selected or (as after Move
+    // to Trash) already let go of: Qt would hand the selection to a neighbour, and the window
+    // would open that file.
+    const QString next = add(QStringLiteral("a/b/next.abr"));
+    const QString last = add(QStringLiteral("a/b/z-last.abr"));
+    QSignalSpy chosen(&mView, &FileOutlineView::selectedPathChanged);
+    for (const QString& path : {deep, next}) {
+        ASSERT_TRUE(mView.selectFileByPath(path));
+        if (path == next)
+            mView.selectFileByPath(QString());
+        QFile::remove(path);
+        mSource.deleteItems({path});
+        EXPECT_EQ(mView.getPathOfSelectedItem(), QString());
+    }
+    for (const QList<QVariant>& signal : chosen)
+        EXPECT_NE(signal.at(0).toString(), last);
 }
 
 TEST_F(OutlineSourceTest, ExpansionAndKeysAndMenu)
