@@ -127,7 +127,7 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
         if (result.error)
             out << StoppedByError(*result.error) << '\n';
         else if (result.unsupportedVersion)
-            out << "unsupported version " << *result.unsupportedVersion << '\n';
+            out << UnsupportedVersionText(*result.unsupportedVersion) << '\n';
         else if (result.finished)
             out << "read to the end\n";
         else if (result.switchedAway)
@@ -164,7 +164,7 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
         out << "], \"finished\": " << (result.finished ? "true" : "false")
             << ", \"error\": " << ErrorJson(result.error);
         if (result.unsupportedVersion)
-            out << ", \"note\": \"unsupported version " << *result.unsupportedVersion << '"';
+            out << ", \"note\": " << JsonString(UnsupportedVersionText(*result.unsupportedVersion));
         out << '}';
     }
     out << "]}\n";

@@ -147,6 +147,14 @@ TEST_F(ListCommandTest, UnsupportedVersionsEscapesAndScaledTips)
     run = RunList({QStringLiteral("--json"), v5});
     EXPECT_EQ(JsonFiles(run)[0].toObject()[QStringLiteral("note")].toString(),
               QStringLiteral("unsupported version 5"));
+    // A version word no brush file has: text, as /etc/passwd starts ("ro" is 29295).
+    const QString text = mSandbox.write("passwd", "root:x:0:0:root:/root:/bin/bash\n");
+    run = RunList({text});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, text + QStringLiteral(": 0 brushes, not a brush file\n"));
+    run = RunList({QStringLiteral("--json"), text});
+    EXPECT_EQ(JsonFiles(run)[0].toObject()[QStringLiteral("note")].toString(),
+              QStringLiteral("not a brush file"));
 
     AbrWriter tips;
     tips.u16(2).u16(2);
