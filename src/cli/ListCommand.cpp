@@ -222,10 +222,9 @@ QString ErrorJson(const std::optional<ReadError>& error)
 
 QString StoppedByError(const ReadError& error)
 {
-    // Words first, for people; the code after them, for bug reports and scripts.
-    return QStringLiteral("stopped: %1 (%2)")
-        .arg(ErrorMessage(error), error.badAlloc ? QStringLiteral("bad_alloc")
-                                                 : QStringLiteral("error %1").arg(error.code));
+    // Words only: a bare "-1" tells a person nothing (and reads like EPERM, which it is not).
+    // Scripts that want the code have it in --json.
+    return QStringLiteral("stopped: ") + ErrorMessage(error);
 }
 
 std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options)
