@@ -11,7 +11,9 @@
 #include <QSettings>
 #include <QTextStream>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot,
@@ -121,9 +123,17 @@ int main(int argc, char** argv)
             return 0;
         }
     }
+    // The outlines' dump shows no window, so it must not need a display either: without one Qt
+    // would give up before the options are even read. A platform the user chose still wins.
+    const bool dumpingOutlines = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, "--dump-outlines") == 0;
+    });
+    if (dumpingOutlines && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
-    app.followDesktopColorScheme();
+    if (!dumpingOutlines)
+        app.followDesktopColorScheme();
 
     QCommandLineParser parser;
     QCommandLineOption screenshot(
