@@ -15,6 +15,15 @@ struct ReadOutcome
     std::optional<int> unsupportedVersion;
 
     bool failed() const { return error.has_value() || outOfMemory; }
+    // The version word is one no brush file has: the file is no brush file at all, rather than
+    // one of a version Kelbrin does not know.
+    bool notABrushFile() const
+    {
+        return unsupportedVersion && !IsPlausibleBrushFileVersion(*unsupportedVersion);
+    }
+    // Brush files count their versions in single digits; the first two bytes of text or of
+    // another format read as a large number ("ro" of /etc/passwd is 29295).
+    static bool IsPlausibleBrushFileVersion(int version) { return version <= 0xff; }
 };
 
 // Where a read hands what it yields, on the reading thread, the moment it is made. The reader

@@ -22,3 +22,10 @@ QString ReadErrorText(int code)
         return QStringLiteral("error %1").arg(code);
     }
 }
+
+QString UnsupportedVersionText(int version)
+{
+    if (!ReadOutcome::IsPlausibleBrushFileVersion(version))
+        return QStringLiteral("not a brush file");
+    return QStringLiteral("unsupported version %1").arg(version);
+}

@@ -162,9 +162,7 @@ QString BrushInstaller::refusal(ConvertedFile& file)
     if (info.isFile() && info.size() == 0)
         return QStringLiteral("the file is empty");
     if (outcome.unsupportedVersion) {
-        // A brush file's version word is small; the first two bytes of text or of another
-        // format read as a large one.
-        if (*outcome.unsupportedVersion > 0xff)
+        if (outcome.notABrushFile())
             return QStringLiteral("not a brush file");
         return QStringLiteral("a brush file of version %1, which Kelbrin cannot read")
             .arg(*outcome.unsupportedVersion);

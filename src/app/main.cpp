@@ -6,14 +6,70 @@
 #include "ui/OutlineSetup.h"
 #include "ui/OutlineSources.h"
 
+#include <QClipboard>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
+int gSignalPipe[2] = {-1, -1};
+
+void OnTerminate(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(gSignalPipe[1], &byte, 1);
+}
+
+// SIGTERM (a logout, `kill`) and SIGINT quit the way File ▸ Quit does, so that the window's
+// settings are kept and background work is stopped rather than cut off. The handler only
+// writes a byte; the event loop does the rest.
+void QuitOnTerminationSignals(QApplication& app)
+{
+    if (::pipe2(gSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier] {
+        char bytes[16];
+        while (::read(gSignalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        notifier->setEnabled(false);
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+// Whether the window program may end without freeing what it holds (see main). Not when it
+// owns the clipboard: Qt's own teardown hands a copied brush to the desktop's clipboard
+// manager, so that it can still be pasted after quitting. Nor in sanitizer builds, whose
+// checks run at a normal exit.
+bool LeavesAtOnce()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    return false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+    return false;
+#endif
+#endif
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return !clipboard->ownsClipboard() && !clipboard->ownsSelection();
+}
+
 void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot,
                      QCommandLineOption& dumpOutlines, QCommandLineOption& full)
 {
@@ -121,9 +177,17 @@ int main(int argc, char** argv)
             return 0;
         }
     }
+    // The outlines' dump shows no window, so it must not need a display either: without one Qt
+    // would give up before the options are even read. A platform the user chose still wins.
+    const bool dumpingOutlines = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, "--dump-outlines") == 0;
+    });
+    if (dumpingOutlines && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
-    app.followDesktopColorScheme();
+    if (!dumpingOutlines)
+        app.followDesktopColorScheme();
 
     QCommandLineParser parser;
     QCommandLineOption screenshot(
@@ -155,6 +219,9 @@ int main(int argc, char** argv)
         return RunScreenshot(app, window, parser.value(screenshot), files.first());
     }
 
+    // From before anyone can learn of this instance: a signal that comes early is taken up
+    // once the loop runs.
+    QuitOnTerminationSignals(app);
     BrushAppDelegate delegate;
     // A running window takes the file, or without one comes to the front; either way this
     // launch has nothing more to do.
@@ -170,5 +237,16 @@ int main(int argc, char** argv)
     window.show();
     app.windowCreated(&window);
     delegate.setWindow(&window);
-    return app.exec();
+    const int status = app.exec();
+    if (!LeavesAtOnce())
+        return status;
+    // Quitting is prompt. Whatever quitting has to do is done by now: the window saved its
+    // settings and cancelled its read as it closed, exports and installs run to their end
+    // before the loop turns again, and the search threads only read. What is left is giving
+    // back the outlines and the search's index of the home folder: hundreds of thousands of
+    // small blocks that took over a second to free one by one, which the system takes back
+    // at once.
+    delegate.stopListening();
+    std::fflush(nullptr);
+    ::_exit(status);
 }

@@ -55,5 +55,5 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
 QString ErrorMessage(const ReadError& error);
 // null, or {"code": CODE, "message": WORDS} ("bad_alloc" as the code of an allocation failure).
 QString ErrorJson(const std::optional<ReadError>& error);
-// "stopped: WORDS (error CODE)", as the listing and the export say it.
+// "stopped: WORDS", as the listing and the export say it.
 QString StoppedByError(const ReadError& error);

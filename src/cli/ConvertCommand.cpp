@@ -1,3 +1,4 @@
+#include "abr/ReadErrorText.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
@@ -66,7 +67,7 @@ void PrintJson(const std::vector<Converted>& all, const char* target, QTextStrea
                                                           : QStringLiteral("null"))
             << ", \"read_error\": " << ErrorJson(c.read.error);
         if (c.read.unsupportedVersion)
-            out << ", \"note\": \"unsupported version " << *c.read.unsupportedVersion << '"';
+            out << ", \"note\": " << JsonString(UnsupportedVersionText(*c.read.unsupportedVersion));
         out << ", \"brushes\": [";
         for (size_t i = 0; i < c.pack.brushes.size(); ++i) {
             const PackedBrush& brush = c.pack.brushes[i];
@@ -118,7 +119,7 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
         if (c.read.error)
             io.err << shown << ": " << StoppedByError(*c.read.error) << '\n';
         if (c.read.unsupportedVersion)
-            io.err << shown << ": unsupported version " << *c.read.unsupportedVersion << '\n';
+            io.err << shown << ": " << UnsupportedVersionText(*c.read.unsupportedVersion) << '\n';
         if (c.read.error || c.read.unsupportedVersion)
             status = 1;
         if (c.read.file->count() == 0) {

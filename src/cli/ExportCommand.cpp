@@ -1,3 +1,4 @@
+#include "abr/ReadErrorText.h"
 #include "actions/BrushExporter.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
@@ -38,9 +39,8 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     const FileResult result = ReadBrushFiles({path}).front();
     if (!result.error && result.file->count() == 0) {
         io.err << path << ": "
-               << (result.unsupportedVersion
-                       ? QStringLiteral("unsupported version %1").arg(*result.unsupportedVersion)
-                       : QStringLiteral("no brushes"))
+               << (result.unsupportedVersion ? UnsupportedVersionText(*result.unsupportedVersion)
+                                             : QStringLiteral("no brushes"))
                << "; nothing exported\n";
         return 1;
     }

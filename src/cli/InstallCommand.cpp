@@ -1,8 +1,11 @@
 #include "actions/BrushInstaller.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
+#include "cli/JsonWriter.h"
+#include "platform/NativePath.h"
+#include "platform/PathInfo.h"
 
-#include <QFileInfo>
+#include <sys/stat.h>
 
 int RunInstallCommand(const QStringList& args, CliStreams io)
 {
@@ -15,10 +18,12 @@ int RunInstallCommand(const QStringList& args, CliStreams io)
                                                     : QStringLiteral("one FILE at a time"),
                                  io);
     const QString path = operands.first();
-    const QFileInfo file(path);
-    if (!file.isFile()) {
-        io.err << "kelbrin-cli install: " << path
-               << (file.exists() ? ": not a file\n" : ": no such file\n");
+    // The name's own bytes, also when they are not UTF-8 (QFileInfo would miss such a file).
+    struct stat status;
+    const bool exists = ::stat(PathToNative(path).constData(), &status) == 0;
+    if (!exists || !S_ISREG(status.st_mode)) {
+        io.err << "kelbrin-cli install: " << Printable(path)
+               << (exists ? ": not a file\n" : ": no such file\n");
         return 1;
     }
     const PhotoshopAppList apps = FindInstalledPhotoshopApps();
@@ -28,18 +33,18 @@ int RunInstallCommand(const QStringList& args, CliStreams io)
         return 1;
     }
     const BrushInstaller::Report report = BrushInstaller::installItem(path, apps);
-    const QString headline = BrushInstaller::headline(report, file.fileName());
+    const QString headline = BrushInstaller::headline(report, DisplayNameAtPath(path));
     if (!report.refusal.isEmpty()) {
-        io.err << "kelbrin-cli install: " << headline << '\n';
+        io.err << "kelbrin-cli install: " << Printable(headline) << '\n';
         return 1;
     }
     if (!report.damage.isEmpty())
-        io.err << "kelbrin-cli install: " << path << ": " << report.damage << '\n';
+        io.err << "kelbrin-cli install: " << Printable(path) << ": " << report.damage << '\n';
     for (const BrushInstaller::Outcome& outcome : report.outcomes)
-        io.out << BrushInstaller::outcomeLine(outcome) << '\n';
+        io.out << Printable(BrushInstaller::outcomeLine(outcome)) << '\n';
     // A file already there is not a new copy either: a script learns that nothing changed.
     if (report.succeeded())
         return 0;
-    io.err << "kelbrin-cli install: " << headline << '\n';
+    io.err << "kelbrin-cli install: " << Printable(headline) << '\n';
     return 1;
 }

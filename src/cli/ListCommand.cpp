@@ -127,7 +127,7 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
         if (result.error)
             out << StoppedByError(*result.error) << '\n';
         else if (result.unsupportedVersion)
-            out << "unsupported version " << *result.unsupportedVersion << '\n';
+            out << UnsupportedVersionText(*result.unsupportedVersion) << '\n';
         else if (result.finished)
             out << "read to the end\n";
         else if (result.switchedAway)
@@ -164,7 +164,7 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
         out << "], \"finished\": " << (result.finished ? "true" : "false")
             << ", \"error\": " << ErrorJson(result.error);
         if (result.unsupportedVersion)
-            out << ", \"note\": \"unsupported version " << *result.unsupportedVersion << '"';
+            out << ", \"note\": " << JsonString(UnsupportedVersionText(*result.unsupportedVersion));
         out << '}';
     }
     out << "]}\n";
@@ -222,10 +222,9 @@ QString ErrorJson(const std::optional<ReadError>& error)
 
 QString StoppedByError(const ReadError& error)
 {
-    // Words first, for people; the code after them, for bug reports and scripts.
-    return QStringLiteral("stopped: %1 (%2)")
-        .arg(ErrorMessage(error), error.badAlloc ? QStringLiteral("bad_alloc")
-                                                 : QStringLiteral("error %1").arg(error.code));
+    // Words only: a bare "-1" tells a person nothing (and reads like EPERM, which it is not).
+    // Scripts that want the code have it in --json.
+    return QStringLiteral("stopped: ") + ErrorMessage(error);
 }
 
 std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptions& options)

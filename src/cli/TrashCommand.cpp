@@ -1,6 +1,7 @@
 #include "actions/Trash.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
+#include "cli/JsonWriter.h"
 
 int RunTrashCommand(const QStringList& args, CliStreams io)
 {
@@ -18,13 +19,14 @@ int RunTrashCommand(const QStringList& args, CliStreams io)
     const Trash::AskToDelete yes = [](const QString&) { return true; };
     int status = 0;
     for (const QString& file : files) {
+        const QString shown = Printable(file);
         const Trash::Result result = Trash::trashPath(file, mayDelete ? yes : nullptr);
         if (result.succeeded && result.deleted) {
-            io.out << "deleted " << file << '\n';
+            io.out << "deleted " << shown << '\n';
         } else if (result.succeeded) {
-            io.out << "trashed " << file << " -> " << result.trashedPath << '\n';
+            io.out << "trashed " << shown << " -> " << Printable(result.trashedPath) << '\n';
         } else {
-            io.out << "refused " << file << ": " << result.reason << '\n';
+            io.out << "refused " << shown << ": " << Printable(result.reason) << '\n';
             status = 1;
         }
     }

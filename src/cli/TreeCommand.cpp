@@ -1,13 +1,15 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
+#include "cli/JsonWriter.h"
 #include "hierarchy/CExcludeFileFilter.h"
 #include "hierarchy/CFileHierarchy.h"
 #include "hierarchy/CRestrictFileFilter.h"
 #include "hierarchy/HierarchyOutline.h"
+#include "platform/NativePath.h"
+#include "platform/PathInfo.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -52,7 +54,7 @@ QString Bool(bool value)
 void PrintOutline(const CFileHierarchy& hierarchy, bool full, QTextStream& out)
 {
     for (const QString& row : HierarchyOutlineRows(hierarchy, full))
-        out << row << '\n';
+        out << Printable(row) << '\n';
 }
 
 class ScriptRunner
@@ -68,7 +70,8 @@ public:
         bool allUnderstood = true;
         int lineNumber = 0;
         while (!input.atEnd()) {
-            QString line = QString::fromUtf8(input.readLine());
+            // Paths in the script are bytes, like those on the command line.
+            QString line = PathFromNative(input.readLine());
             ++lineNumber;
             while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
                 line.chop(1);
@@ -132,7 +135,7 @@ private:
             if (n != 1)
                 return QStringLiteral("toplevel takes nothing");
             for (size_t i = 0; i < mHierarchy.TopLevelNodeCount(); ++i)
-                mIo.out << mHierarchy.TopLevelNode(i)->CFFullPath() << '\n';
+                mIo.out << Printable(mHierarchy.TopLevelNode(i)->CFFullPath()) << '\n';
         } else {
             return QStringLiteral("unknown command ") + command;
         }
@@ -206,8 +209,10 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
     int status = 0;
     for (const QString& given : paths) {
         const QString path = Absolute(given);
-        if (!QFileInfo::exists(path)) {
-            io.err << "kelbrin-cli tree: " << given << ": no such file or folder\n";
+        // Asked of the file system in the name's own bytes: QFileInfo would look for a name
+        // that is not UTF-8 under another name and never find it.
+        if (!ItemExistsAtPath(path, nullptr)) {
+            io.err << "kelbrin-cli tree: " << Printable(given) << ": no such file or folder\n";
             status = 1;
             continue;
         }

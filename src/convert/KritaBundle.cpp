@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileDevice>
 #include <QPainter>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -26,6 +27,33 @@ void StartDocument(QXmlStreamWriter& out, const QString& ns, const QString& pref
     out.writeStartDocument();
     out.writeNamespace(ns, prefix);
     out.writeStartElement(ns, root);
+}
+
+// What a failed ZIP call means, in words. The ZIP library answers with a code; when the file
+// underneath failed (-1, "see errno"), the file's own message says why (a full disk, a
+// missing folder), and that is what the person reading it needs.
+QString ZipFailure(int code, const QFileDevice* file)
+{
+    if (code == ZIP_ERRNO || code == UNZ_OPENERROR) {
+        if (file && file->error() != QFileDevice::NoError) {
+            QString text = file->errorString(); // "No space left on device", inside a sentence
+            if (text.size() > 1 && text.at(0).isUpper() && text.at(1).isLower())
+                text[0] = text.at(0).toLower();
+            return text;
+        }
+        return code == UNZ_OPENERROR ? QStringLiteral("the file could not be opened")
+                                     : QStringLiteral("the file could not be written");
+    }
+    switch (code) {
+    case ZIP_PARAMERROR:
+        return QStringLiteral("the ZIP library was called wrongly");
+    case ZIP_BADZIPFILE:
+        return QStringLiteral("the ZIP archive is malformed");
+    case ZIP_INTERNALERROR:
+        return QStringLiteral("the ZIP library failed");
+    default:
+        return QStringLiteral("the ZIP library failed (%1)").arg(code);
+    }
 }
 
 QByteArray MetaXml(const QString& title, const QString& description, const QDateTime& created)
@@ -108,7 +136,8 @@ std::vector<ManifestEntry> ReadManifest(const QByteArray& xml)
 
 KritaBundle::Writer::Writer(const QString& path, const QString& title, const QString& description,
                             const QDateTime& created)
-    : mZip(std::make_unique<QuaZip>(path)), mPath(path), mTitle(title), mDescription(description),
+    : mFile(std::make_unique<QFile>(path)), mZip(std::make_unique<QuaZip>(mFile.get())),
+      mPath(path), mTitle(title), mDescription(description),
       mCreated(created.isValid() ? created : QDateTime::currentDateTimeUtc())
 {
     mZip->setUtf8Enabled(true); // names as UTF-8, flagged so, whatever the locale
@@ -123,9 +152,9 @@ KritaBundle::Writer::~Writer()
 bool KritaBundle::Writer::open(QString* error)
 {
     if (!mZip->open(QuaZip::mdCreate))
-        return fail(
-            QStringLiteral("the file cannot be created (error %1)").arg(mZip->getZipError()),
-            error);
+        return fail(QStringLiteral("the file cannot be created: %1")
+                        .arg(ZipFailure(mZip->getZipError(), mFile.get())),
+                    error);
     mWriting = true;
     mManifestOut = std::make_unique<QXmlStreamWriter>(&mManifest);
     QXmlStreamWriter& out = *mManifestOut;
@@ -176,9 +205,9 @@ bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
         return false;
     mZip->close();
     if (mZip->getZipError() != ZIP_OK)
-        return fail(
-            QStringLiteral("the archive could not be closed (error %1)").arg(mZip->getZipError()),
-            error);
+        return fail(QStringLiteral("the archive could not be closed: %1")
+                        .arg(ZipFailure(mZip->getZipError(), mFile.get())),
+                    error);
     mWriting = false;
     return true;
 }
@@ -199,9 +228,9 @@ bool KritaBundle::Writer::store(const QString& name, const QByteArray& bytes, bo
         written = written && file.getZipError() == ZIP_OK;
     }
     if (!written)
-        return fail(
-            QStringLiteral("%1 could not be stored (error %2)").arg(name).arg(file.getZipError()),
-            error);
+        return fail(QStringLiteral("%1 could not be stored: %2")
+                        .arg(name, ZipFailure(file.getZipError(), mFile.get())),
+                    error);
     return true;
 }
 

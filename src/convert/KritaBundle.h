@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+class QFile;
 class QuaZip;
 class QXmlStreamWriter;
 
@@ -86,6 +87,9 @@ public:
         bool fail(const QString& reason, QString* error);
         void abandon();
 
+        // The archive's file is ours, not the ZIP library's, so that when it fails its own
+        // error says why.
+        std::unique_ptr<QFile> mFile;
         std::unique_ptr<QuaZip> mZip;
         QString mPath;
         QString mTitle;

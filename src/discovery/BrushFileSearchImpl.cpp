@@ -93,8 +93,6 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
                                               const QStringList& directories)
 {
     mRepository = FoundPathTree::sharedTree();
-    mMonitor = FolderMonitor::shared();
-    mMonitorConnection = std::make_unique<ObserverConnection>(this, mMonitor);
 
     mIndex = FileIndex::create(queryString);
     if (!mIndex) {
@@ -131,6 +129,13 @@ bool BrushFileSearchImpl::run(bool live)
 {
     if (!mIndex)
         return true;
+    // Only a live search keeps its folders watched. A one-shot one (kelbrin-cli find) would
+    // spend a watch per folder, and warnings once the system's limit is reached, on changes it
+    // never reports.
+    if (live && !mMonitor) {
+        mMonitor = FolderMonitor::shared();
+        mMonitorConnection = std::make_unique<ObserverConnection>(this, mMonitor);
+    }
     if (!mIndex->execute(live)) {
         qCInfo(lcDiscovery, "The file index failed to start.");
         return false;
@@ -264,6 +269,8 @@ void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
 
 void BrushFileSearchImpl::watchFolders(const std::vector<FoundPathNodePtr>& folders)
 {
+    if (!mMonitor)
+        return;
     for (const FoundPathNodePtr& folder : folders) {
         const int handle = mMonitor->addFolder(folder->path());
         if (handle > 0)
@@ -276,9 +283,9 @@ void BrushFileSearchImpl::unwatchFolders(const std::vector<FoundPathNodePtr>& fo
 {
     for (const FoundPathNodePtr& folder : folders) {
         const int handle = handleForNode(folder);
-        if (handle != -1)
+        if (handle != -1 && mMonitor)
             mMonitor->removeFolder(handle);
-        else if (missingHandleMessage)
+        else if (missingHandleMessage && mMonitor)
             qCInfo(lcDiscovery).noquote()
                 << QString::fromLatin1(missingHandleMessage).arg(folder->path());
         sharedHandleToNodeMap().right.erase(folder);

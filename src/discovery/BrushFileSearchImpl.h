@@ -82,7 +82,7 @@ private:
 
     BrushFileSearch* mOwner;
     std::unique_ptr<FileIndex> mIndex;
-    FolderMonitor* mMonitor = nullptr;
+    FolderMonitor* mMonitor = nullptr; // only while live
     std::unique_ptr<ObserverConnection> mMonitorConnection;
     FoundPathTree* mRepository = nullptr;
     std::deque<Work> mWork;

@@ -40,8 +40,8 @@ int FolderMonitor::addFolder(const QString& path)
 {
     const int wd = mWatcher->watchFolder(PathToNative(path));
     if (wd < 0) {
-        qCInfo(lcDiscovery).noquote()
-            << QStringLiteral("FolderMonitor couldn't watch \"%1\" (err %2)").arg(path).arg(errno);
+        qCInfo(lcDiscovery).noquote() << QStringLiteral("FolderMonitor couldn't watch \"%1\": %2")
+                                             .arg(path, FolderWatcher::failureText(errno));
         return -1;
     }
     const int handle = mNextHandle++;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -31,6 +32,22 @@ QByteArray ChildPath(const QByteArray& folder, const QByteArray& name)
 }
 } // namespace
 
+QString FolderWatcher::failureText(int error)
+{
+    // inotify says ENOSPC and EMFILE for its own limits, which strerror words as a full disk
+    // and too many open files.
+    if (error == ENOSPC)
+        return QStringLiteral(
+            "the limit of watched folders is reached (fs.inotify.max_user_watches)");
+    if (error == EMFILE)
+        return QStringLiteral(
+            "the limit of inotify instances is reached (fs.inotify.max_user_instances)");
+    QString text = QString::fromLocal8Bit(std::strerror(error));
+    if (text.size() > 1 && text.at(0).isUpper() && text.at(1).isLower())
+        text[0] = text.at(0).toLower();
+    return text;
+}
+
 FolderWatcher* FolderWatcher::shared()
 {
     static FolderWatcher* watcher = new FolderWatcher;
@@ -43,7 +60,7 @@ FolderWatcher::FolderWatcher()
     mInotifyFD = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (mInotifyFD < 0) {
         qCInfo(lcDiscovery).noquote()
-            << QStringLiteral("Could not start inotify: err = %1").arg(errno);
+            << QStringLiteral("Could not start inotify: %1").arg(failureText(errno));
         return;
     }
     mNotifier = new QSocketNotifier(mInotifyFD, QSocketNotifier::Read, this);

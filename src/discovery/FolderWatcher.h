@@ -51,6 +51,8 @@ class FolderWatcher : public QObject
 public:
     // Created on the first call, on the main thread; never destroyed.
     static FolderWatcher* shared();
+    // Words for the errno a failed watch or start left, naming inotify's own limits as such.
+    static QString failureText(int error);
 
     bool isValid() const { return mInotifyFD >= 0; }
     int inotifyDescriptor() const { return mInotifyFD; }

@@ -1,22 +1,12 @@
 #include "platform/VolumesFolder.h"
 
+#include "platform/LoginName.h"
+
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <mutex>
-#include <pwd.h>
-#include <unistd.h>
 
 namespace {
-
-QString UserName()
-{
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty()) {
-        if (const passwd* entry = ::getpwuid(::geteuid()))
-            name = QString::fromLocal8Bit(entry->pw_name);
-    }
-    return name;
-}
 
 QString WithoutFinalSlash(QString path)
 {
@@ -30,7 +20,7 @@ QString DetectVolumesFolder()
     const QString fromEnvironment = qEnvironmentVariable("KELBRIN_VOLUMES_FOLDER");
     if (!fromEnvironment.isEmpty())
         return WithoutFinalSlash(fromEnvironment);
-    const QString user = UserName();
+    const QString user = LoginName();
     if (!user.isEmpty()) {
         for (const QString& candidate :
              {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user}) {

@@ -1,5 +1,7 @@
 #include "platform/WinePrefixes.h"
 
+#include "platform/LoginName.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -101,7 +103,7 @@ QString WineAdobeAppSupportFolder(const QString& prefix)
     candidates.removeAll(QStringLiteral("Public"));
     if (candidates.isEmpty())
         return QString();
-    const QString login = qEnvironmentVariable("USER");
+    const QString login = LoginName();
     const QString user = candidates.contains(login) ? login : candidates.first();
     const QString userFolder = users + QLatin1Char('/') + user;
     if (!QFileInfo(userFolder + QStringLiteral("/AppData")).isDir() &&

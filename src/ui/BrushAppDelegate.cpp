@@ -81,6 +81,12 @@ bool BrushAppDelegate::handOverToRunningInstance(const QStringList& paths)
     return true;
 }
 
+void BrushAppDelegate::stopListening()
+{
+    if (mServer)
+        mServer->close();
+}
+
 bool BrushAppDelegate::listen()
 {
     // Someone answering on the name is a running instance. (Listening would not tell: with

@@ -29,6 +29,8 @@ public:
     static bool handOverToRunningInstance(const QStringList& paths);
     // Listens for later launches. False when another instance listens already.
     bool listen();
+    // Stops listening and takes the socket file away, as the destructor would.
+    void stopListening();
 
     static QString serverName();
 

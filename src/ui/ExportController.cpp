@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSettings>
 
 namespace {
@@ -19,6 +20,9 @@ bool gUseTransparency = false;
 const char* const kExportNamingKey = "exportNaming"; // "number" or "name"
 const char* const kExportZeroPadKey = "exportZeroPad";
 const char* const kExportOpensFolderKey = "exportOpensFolder";
+// The folder the last export's new folder was made in: brushes of one collection tend to go
+// to one place.
+const char* const kExportFolderKey = "exportFolder";
 
 // A save dialog for a folder that does not exist yet. Qt's dialog would step into a folder whose
 // name is typed; here the typed name is taken as it is, and an existing one gets a free variant
@@ -84,10 +88,25 @@ QString ExportController::proposedName() const
     return QFileInfo(mFile->getPath()).completeBaseName();
 }
 
+QString ExportController::lastFolder()
+{
+    const QString folder = QSettings().value(kExportFolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
 QString ExportController::run()
 {
-    if (!mFile || mFile->count() == 0)
-        return QString(); // nothing to export: no folder either
+    mReport = BrushExporter::Report();
+    if (!mFile)
+        return QString();
+    if (mFile->count() == 0) {
+        // Nothing to write and so no folder either, but a menu item that does nothing at all
+        // looks broken.
+        QMessageBox::information(mParent, LocalizedString(QStringLiteral("export-panel-title")),
+                                 QObject::tr("“%1” has no brushes to export.")
+                                     .arg(QFileInfo(mFile->getPath()).fileName()));
+        return QString();
+    }
     ExportFileDialog dialog(mParent, LocalizedString(QStringLiteral("export-panel-title")));
     dialog.setObjectName(QStringLiteral("exportPanel"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -96,6 +115,8 @@ QString ExportController::run()
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // Qt's own dialog, so the check box can sit in it as an accessory.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (const QString folder = lastFolder(); !folder.isEmpty())
+        dialog.setDirectory(folder);
     dialog.selectFile(proposedName());
 
     auto* transparency =
@@ -127,7 +148,6 @@ QString ExportController::run()
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(options, grid->rowCount(), 0, 1, grid->columnCount());
 
-    mReport = BrushExporter::Report();
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return QString();
 
@@ -143,11 +163,14 @@ QString ExportController::run()
     }
 
     const QFileInfo chosen(dialog.chosenPath());
+    QSettings().setValue(kExportFolderKey, chosen.absolutePath());
     QString error;
     const QString folder =
         BrushExporter::createExportFolder(chosen.absolutePath(), chosen.fileName(), &error);
     if (folder.isEmpty()) {
         qCWarning(lcActions).noquote() << error;
+        QMessageBox::warning(mParent, LocalizedString(QStringLiteral("export-panel-title")),
+                             QObject::tr("The folder could not be made: %1").arg(error));
         return QString();
     }
     mReport = BrushExporter(mFile).doExportToDirectory(folder, QStringLiteral("PNG"),

@@ -20,7 +20,8 @@ public:
     void setIndexes(std::vector<size_t> indexes) { mOptions.indexes = std::move(indexes); }
 
     // Runs the dialog modally and exports. Returns the folder written, or "" when the user
-    // cancelled or the folder could not be made.
+    // cancelled or the folder could not be made (which a message box says, as it says that a
+    // file without brushes has nothing to export).
     QString run();
     // What the last run wrote; nothing written when it was cancelled.
     const BrushExporter::Report& report() const { return mReport; }
@@ -35,6 +36,8 @@ public:
     // The naming options and "open the folder when done" are remembered between runs.
     static BrushExporter::Options savedOptions();
     static bool opensFolderWhenDone();
+    // Where the dialog starts: the folder the last export went into, while it exists.
+    static QString lastFolder();
 
 private:
     ExportController(BrushFilePtr file, QWidget* parent) : mFile(std::move(file)), mParent(parent)

@@ -16,6 +16,8 @@ ReadMessageBar::ReadMessageBar(QWidget* parent) : QLabel(parent)
 
 QString ReadMessageBar::messageFor(const ReadOutcome& outcome, size_t brushCount)
 {
+    if (outcome.notABrushFile())
+        return tr("Not a brush file");
     if (outcome.unsupportedVersion)
         return tr("Not a brush file Kelbrin can read (version %1)")
             .arg(*outcome.unsupportedVersion);

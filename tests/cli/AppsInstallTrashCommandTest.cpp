@@ -2,6 +2,7 @@
 #include "support/MadeUpHome.h"
 
 #include "cli/CliCommands.h"
+#include "platform/NativePath.h"
 
 #include "CliRun.h"
 #include "support/TestUtil.h"
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -115,6 +117,43 @@ TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)
     EXPECT_EQ(run.out, QStringLiteral("trashed %1 -> %2a.abr\nrefused %3: No such file or "
                                       "directory\ntrashed %4 -> %2b\n")
                            .arg(a, trash, home.path("missing.abr"), b));
+}
+
+// A name that is not UTF-8 (Latin-1 "café" from an old archive) arrives as the program's
+// main() decodes argv, is found, installed and trashed under its own bytes, and is printed
+// with the byte escaped.
+TEST(TreeInstallAndTrashCommands, TakeFileNamesThatAreNotUtf8)
+{
+    MadeUpHome home;
+    const QString gimp = home.folder(".config/GIMP/2.10") + "/brushes";
+    const QByteArray native = PathToNative(home.path()) + "/caf\xe9.abr";
+    {
+        QFile file;
+        ASSERT_TRUE(file.open(std::fopen(native.constData(), "wb"), QIODevice::WriteOnly,
+                              QFileDevice::AutoCloseHandle));
+        file.write(Contents(TestDataPath("abrkit_photoshop_dual_brush.abr")));
+    }
+    const QString path = PathFromNative(native);
+    const QString shown = home.path() + "/caf\\xe9.abr";
+    const auto exists = [](const QString& p) {
+        struct stat st;
+        return ::stat(PathToNative(p).constData(), &st) == 0;
+    };
+
+    const CliRun tree = RunCli(RunTreeCommand, {path});
+    EXPECT_EQ(tree.status, 0) << qPrintable(tree.err);
+    EXPECT_TRUE(tree.out.endsWith("  caf\\xe9.abr\n")) << qPrintable(tree.out);
+
+    const CliRun install = RunCli(RunInstallCommand, {path});
+    EXPECT_EQ(install.status, 0) << qPrintable(install.err);
+    EXPECT_EQ(install.out,
+              "GIMP 2.10: installed " + gimp + "/caf\\xe9 (its brushes folder was made for it)\n");
+    EXPECT_TRUE(exists(gimp + "/caf" + QChar(0xDCE9) + "/000 Patchy Dual Probe.gbr"));
+
+    const CliRun trash = RunCli(RunTrashCommand, {path});
+    EXPECT_EQ(trash.status, 0);
+    EXPECT_TRUE(trash.out.startsWith("trashed " + shown + " -> ")) << qPrintable(trash.out);
+    EXPECT_FALSE(exists(path));
 }
 
 // What needs a file system of its own — another volume, a full disk, a read-only folder, a

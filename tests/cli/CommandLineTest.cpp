@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{{"find", "--seconds"}, 2, "find: missing value after '--seconds'"},
         // A switch between files needs the event loop, also when the count is joined on.
         ProgramCase{{"list", "--switch-after=0", "FILE", "FILE"}, 0, "read to the end"},
-        ProgramCase{{"list", "/missing.abr"}, 1, "no such file or directory (error -2)"},
+        ProgramCase{{"list", "/missing.abr"}, 1, "stopped: no such file or directory\n"},
         ProgramCase{{"export", "--help"}, 0, "--transparent"},
         ProgramCase{{"nonsense"}, 2, "unknown command nonsense"}));
 } // namespace

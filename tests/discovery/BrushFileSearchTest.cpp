@@ -137,13 +137,13 @@ struct RunningSearch
     PathModel model;
     std::unique_ptr<ObserverConnection> connection;
 
-    explicit RunningSearch(const QString& folder)
+    explicit RunningSearch(const QString& folder, bool live = true)
     {
         model.scope = folder;
         query = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
         connection = std::make_unique<ObserverConnection>(&model, query.get());
         EXPECT_TRUE(query->isInInitialSearch());
-        EXPECT_TRUE(query->run());
+        EXPECT_TRUE(query->run(live));
         EXPECT_TRUE(WaitUntil([&] { return model.finished; }));
         EXPECT_FALSE(query->isInInitialSearch());
     }
@@ -183,6 +183,13 @@ TEST(BrushFileSearch, FirstPhaseAnnouncesAllFilesThenTheEnd)
     EXPECT_TRUE(IsWatched(box.path("x/two")));
     EXPECT_TRUE(search.query->hasFoundFilesInPath(box.path("x/two")));
     EXPECT_FALSE(search.query->hasFoundFilesInPath(box.path("x/three")));
+
+    // A one-shot search (find without --watch) finds the same but watches nothing.
+    QDir().mkpath(box.path("y/one"));
+    Touch(box.path("y/one/d.abr"));
+    RunningSearch once(box.path("y"), false);
+    EXPECT_EQ(once.model.callsStartingWith("add "), QStringList{"add " + box.path("y/one/d.abr")});
+    EXPECT_FALSE(IsWatched(box.path("y/one")));
 }
 
 TEST(BrushFileSearch, FolderRenameMoveAndDeleteReachObservers)

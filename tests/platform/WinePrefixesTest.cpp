@@ -1,5 +1,7 @@
 #include "platform/WinePrefixes.h"
 
+#include "platform/LoginName.h"
+
 #include "support/MadeUpHome.h"
 
 #include <QFile>
@@ -78,20 +80,30 @@ TEST(WinePrefixes, AdobeFoldersUnderEveryProgramFilesFolder)
         (QStringList{"p/drive_c/Program Files/Adobe", "p/drive_c/Program Files (x86)/ADOBE"}));
 }
 
+// The user folder is the account's, whatever $USER says or whether it is set at all.
 TEST(WinePrefixes, TheAdobeSupportFolderOfThePrefixsUser)
 {
     MadeUpHome home;
     SavedUser user;
+    const QString me = LoginName();
+    ASSERT_FALSE(me.isEmpty());
     const struct
     {
         const char* what;
         QStringList userFolders;
-        QString login;
+        const char* userVariable; // nullptr: unset
         QString expected;
     } cases[] = {
         {"one user", {"Public", "painter/AppData"}, "me", "painter/AppData/Roaming/Adobe"},
-        {"the login among several", {"al/AppData", "bo/AppData"}, "bo", "bo/AppData/Roaming/Adobe"},
-        {"the first of several", {"al/AppData", "bo/AppData"}, "cy", "al/AppData/Roaming/Adobe"},
+        {"the login among several, $USER unset",
+         {"al/AppData", me + "/AppData"},
+         nullptr,
+         me + "/AppData/Roaming/Adobe"},
+        {"the login, not $USER",
+         {"al/AppData", me + "/AppData"},
+         "al",
+         me + "/AppData/Roaming/Adobe"},
+        {"the first of several", {"al/AppData", "bo/AppData"}, "bo", "al/AppData/Roaming/Adobe"},
         {"old Wine", {"Public", "old/Application Data"}, "me", "old/Application Data/Adobe"},
         {"not made yet", {"painter"}, "me", "painter/AppData/Roaming/Adobe"},
         {"only Public", {"Public"}, "me", ""},
@@ -103,7 +115,10 @@ TEST(WinePrefixes, TheAdobeSupportFolderOfThePrefixsUser)
         home.folder(prefix + QStringLiteral("/drive_c/windows"));
         for (const QString& folder : c.userFolders)
             home.folder(prefix + QStringLiteral("/drive_c/users/") + folder);
-        qputenv("USER", c.login.toUtf8());
+        if (c.userVariable)
+            qputenv("USER", c.userVariable);
+        else
+            qunsetenv("USER");
         const QString found = WineAdobeAppSupportFolder(home.path(prefix));
         EXPECT_EQ(found, c.expected.isEmpty()
                              ? QString()

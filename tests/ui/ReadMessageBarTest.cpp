@@ -11,6 +11,8 @@ TEST(ReadMessageBar, SaysWhyAFileShowsFewOrNoBrushes)
     version.unsupportedVersion = 11;
     EXPECT_EQ(ReadMessageBar::messageFor(version, 0),
               QStringLiteral("Not a brush file Kelbrin can read (version 11)"));
+    version.unsupportedVersion = 0x6f72; // "ro", the start of a text file
+    EXPECT_EQ(ReadMessageBar::messageFor(version, 0), QStringLiteral("Not a brush file"));
 
     ReadOutcome damaged;
     damaged.error = -1;

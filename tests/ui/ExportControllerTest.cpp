@@ -1,0 +1,87 @@
+#include "ui/ExportController.h"
+
+#include "abr/ReadWholeBrushFile.h"
+
+#include "support/TestUtil.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+// Waits for the first visible modal window of type T, hands it to answer and stops; bounded,
+// so that a dialog that never comes fails the test instead of hanging it.
+template <typename T> void Answer(std::function<void(T*)> answer)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        if (++*waited > 500) {
+            poll->deleteLater();
+            return;
+        }
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<T*>(w); window && window->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                answer(window);
+                return;
+            }
+        }
+    });
+    poll->start();
+}
+
+// Names the new folder, seeing where the dialog started.
+void AnswerExportDialog(const QString& target, QString* startedIn)
+{
+    Answer<QFileDialog>([=](QFileDialog* dialog) {
+        *startedIn = dialog->directory().absolutePath();
+        dialog->setDirectory(QFileInfo(target).absolutePath());
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(target).fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+} // namespace
+
+TEST(ExportController, StartsWhereTheLastExportWentAndSaysWhenThereIsNothingToExport)
+{
+    Sandbox box;
+    QSettings().remove("exportFolder");
+    const BrushFilePtr file =
+        ReadWholeBrushFile(TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"))).file;
+    ASSERT_EQ(file->count(), 2u);
+    const QString first = box.path("one/Set");
+    const QString second = box.path("two/Set");
+    QDir().mkpath(box.path("one"));
+    QDir().mkpath(box.path("two"));
+
+    QString startedIn;
+    AnswerExportDialog(first, &startedIn);
+    EXPECT_EQ(ExportController::exporterForBrushFile(file, nullptr).run(), first);
+    EXPECT_EQ(ExportController::lastFolder(), box.path("one"));
+    AnswerExportDialog(second, &startedIn);
+    EXPECT_EQ(ExportController::exporterForBrushFile(file, nullptr).run(), second);
+    EXPECT_EQ(startedIn, box.path("one"));
+    // A remembered folder that has gone since is no place to start.
+    ASSERT_TRUE(QDir(box.path("two")).removeRecursively());
+    EXPECT_EQ(ExportController::lastFolder(), QString());
+
+    // A file without brushes: a message, no dialog, no folder.
+    QString said;
+    Answer<QMessageBox>([&](QMessageBox* message) {
+        said = message->text();
+        message->accept();
+    });
+    const BrushFilePtr empty = BrushFile::brushFileWithPath(box.write("Empty.abr", "8BIM"));
+    EXPECT_EQ(ExportController::exporterForBrushFile(empty, nullptr).run(), QString());
+    EXPECT_EQ(said, QStringLiteral("“Empty.abr” has no brushes to export."));
+    QSettings().remove("exportFolder");
+}
