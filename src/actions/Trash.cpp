@@ -1,9 +1,9 @@
 #include "actions/Trash.h"
 
-#include "platform/PathInfo.h"
 #include "platform/Logging.h"
 #include "platform/MountPoints.h"
 #include "platform/NativePath.h"
+#include "platform/PathInfo.h"
 #include "platform/WinePrefixes.h"
 #include "platform/WriteNewFile.h"
 
@@ -19,6 +19,8 @@
 
 namespace {
 constexpr int kCollisionCandidates = 128;
+// info/NAME.trashinfo must fit a folder's name limit too, so NAME in files/ gets that much less.
+constexpr qsizetype kMaxTrashedNameBytes = kMaxNameBytes - qsizetype(sizeof(".trashinfo") - 1);
 
 QString StrError(int error)
 {
@@ -155,7 +157,14 @@ QString Trash::collisionName(const QString& name, const QString& timeText, int a
     SplitName(name, &base, &extension);
     const QString separator =
         attempt == 0 ? QStringLiteral(".") : QStringLiteral(" %1.").arg(attempt + 1);
-    return base + timeText + separator + extension;
+    // A long name loses the end of its base, never the time and counter that tell the
+    // candidates apart; an extension that leaves no room for them is taken as part of the base.
+    QString tail = timeText + separator + extension;
+    if (PathToNative(tail).size() >= kMaxTrashedNameBytes) {
+        base = name;
+        tail = timeText + separator;
+    }
+    return CutNameToBytes(base, kMaxTrashedNameBytes - PathToNative(tail).size()) + tail;
 }
 
 QByteArray Trash::trashInfo(const QString& pathField, const QString& deletionDate)
@@ -216,7 +225,8 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
     const QString files = trash + QStringLiteral("/files/");
     const QString info = trash + QStringLiteral("/info/");
     const QString folder = ParentOf(absolute);
-    const QString name = QFileInfo(absolute).fileName();
+    // The original name stays in the info file's Path=, which is what a restore puts back.
+    const QString name = FitFileName(QFileInfo(absolute).fileName(), kMaxTrashedNameBytes);
     const QByteArray infoContents = trashInfo(
         pathField, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
     const auto infoPath = [&info](const QString& candidate) {

@@ -27,7 +27,8 @@ public:
 
     // The name the trash gets for the collision-th attempt (0 is the first) at trashing a file
     // called name at the given time text (" %H-%M-%S"): base name, time, "." or " k+1.", then
-    // the extension; a name without extension ends in ".".
+    // the extension; a name without extension ends in ".". The base is shortened so that the
+    // name's .trashinfo fits a folder's name limit.
     static QString collisionName(const QString& name, const QString& timeText, int attempt);
 
     // The contents of the .trashinfo for a file, Path= percent-encoded as GLib does.

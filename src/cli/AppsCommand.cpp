@@ -39,8 +39,9 @@ int RunAppsCommand(const QStringList& args, CliStreams io)
         io.out << app.kindName() << '\t'
                << (app.majorVersion() < 0 ? QStringLiteral("-")
                                           : QString::number(app.majorVersion()))
-               << '\t' << app.appFolderPath() << '\t' << app.brushesFolderPath() << '\t'
-               << (additional.isEmpty() ? QStringLiteral("-") : additional) << '\n';
+               << '\t' << Printable(app.appFolderPath()) << '\t'
+               << Printable(app.brushesFolderPath()) << '\t'
+               << (additional.isEmpty() ? QStringLiteral("-") : Printable(additional)) << '\n';
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "cli/CommandParser.h"
 
+#include "cli/JsonWriter.h"
+
 namespace {
 const CliCommand& CommandNamed(const char* name)
 {
@@ -75,7 +77,8 @@ std::optional<int> CommandParser::parse(const QStringList& args, CliStreams io)
 int CommandParser::usageError(const QString& problem, CliStreams io) const
 {
     io.out.flush();
-    io.err << "kelbrin-cli " << mCommand.name << ": " << problem << '\n';
+    // The problem often quotes an argument, and arguments are file names.
+    io.err << "kelbrin-cli " << mCommand.name << ": " << Printable(problem) << '\n';
     printUsage(io.err);
     io.err << "Try 'kelbrin-cli " << mCommand.name << " --help' for more information.\n";
     return 2;

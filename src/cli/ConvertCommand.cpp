@@ -42,7 +42,7 @@ void PrintPlain(const Converted& c, CliStreams io)
         io.out << "exists " << path << "; not replaced\n";
         break;
     case PackWriteResult::Status::Failed:
-        io.out << "failed " << path << ": " << c.written.error << '\n';
+        io.out << "failed " << path << ": " << Printable(c.written.error) << '\n';
         break;
     }
     for (const PackedBrush& brush : c.pack.brushes) {

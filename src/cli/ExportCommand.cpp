@@ -3,6 +3,7 @@
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
+#include "cli/JsonWriter.h"
 
 int RunExportCommand(const QStringList& args, CliStreams io)
 {
@@ -37,8 +38,9 @@ int RunExportCommand(const QStringList& args, CliStreams io)
 
     int status = 0;
     const FileResult result = ReadBrushFiles({path}).front();
+    const QString shown = Printable(path);
     if (!result.error && result.file->count() == 0) {
-        io.err << path << ": "
+        io.err << shown << ": "
                << (result.unsupportedVersion ? UnsupportedVersionText(*result.unsupportedVersion)
                                              : QStringLiteral("no brushes"))
                << "; nothing exported\n";
@@ -46,12 +48,12 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     }
     if (result.error) {
         const qsizetype read = qsizetype(result.file->count());
-        io.err << path << ": " << StoppedByError(*result.error) << '\n';
+        io.err << shown << ": " << StoppedByError(*result.error) << '\n';
         // Nothing read means nothing to keep: no folder then.
         if (read == 0)
             return 1;
         // A damaged file still gives what could be read before the damage.
-        io.err << path << ": exporting the " << read << (read == 1 ? " brush" : " brushes")
+        io.err << shown << ": exporting the " << read << (read == 1 ? " brush" : " brushes")
                << " read before the error\n";
         status = 1;
     }
@@ -59,16 +61,16 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     QString error;
     const QString folder = BrushExporter::createExportFolder(parent, last, &error);
     if (folder.isEmpty()) {
-        io.err << "kelbrin-cli export: cannot create the folder " << error << '\n';
+        io.err << "kelbrin-cli export: cannot create the folder " << Printable(error) << '\n';
         return 1;
     }
     const BrushExporter::Report report =
         BrushExporter::brushExporterForBrushFile(result.file)
             ->doExportToDirectory(folder, QStringLiteral("PNG"), transparent);
-    io.out << "Created " << folder << '\n'
+    io.out << "Created " << Printable(folder) << '\n'
            << "Wrote " << report.written << (report.written == 1 ? " file" : " files") << '\n';
     for (const QString& failure : report.failures)
-        io.err << "Could not write " << failure << '\n';
+        io.err << "Could not write " << Printable(failure) << '\n';
     if (!report.failures.isEmpty())
         status = 1;
     return status;

@@ -54,7 +54,7 @@ public:
             line(
                 mJson
                     ? QStringLiteral("{\"event\": \"changed\", \"path\": %1}").arg(JsonString(path))
-                    : QStringLiteral("changed ") + path);
+                    : QStringLiteral("changed ") + Printable(path));
     }
     void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
                    const FileNodeFlagsList& flags) override
@@ -67,7 +67,9 @@ public:
                         .arg(JsonString(oldPaths[i]), JsonString(newPaths[i]))
                         .arg(byte));
             else
-                line(QStringLiteral("move %1 %2 %3").arg(oldPaths[i], newPaths[i]).arg(byte));
+                line(QStringLiteral("move %1 %2 %3")
+                         .arg(Printable(oldPaths[i]), Printable(newPaths[i]))
+                         .arg(byte));
         }
     }
     void renameItems(const QStringList& oldPaths, const QStringList& newPaths) override
@@ -77,7 +79,8 @@ public:
                 line(QStringLiteral("{\"event\": \"rename\", \"old\": %1, \"new\": %2}")
                          .arg(JsonString(oldPaths[i]), JsonString(newPaths[i])));
             else
-                line(QStringLiteral("rename %1 %2").arg(oldPaths[i], newPaths[i]));
+                line(QStringLiteral("rename %1 %2")
+                         .arg(Printable(oldPaths[i]), Printable(newPaths[i])));
         }
     }
     void deleteItems(const QStringList& paths) override
@@ -85,7 +88,7 @@ public:
         for (const QString& path : paths)
             line(mJson
                      ? QStringLiteral("{\"event\": \"delete\", \"path\": %1}").arg(JsonString(path))
-                     : QStringLiteral("delete ") + path);
+                     : QStringLiteral("delete ") + Printable(path));
     }
     void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override
     {
@@ -96,18 +99,17 @@ public:
                          .arg(JsonString(paths[i]))
                          .arg(byte));
             else
-                line(QStringLiteral("add %1 %2").arg(paths[i]).arg(byte));
+                line(QStringLiteral("add %1 %2").arg(Printable(paths[i])).arg(byte));
         }
     }
 
 private:
-    // Paths hold names that are not UTF-8 as lone surrogates; on a real output they go out as
-    // the bytes they stand for, so that the printed path names the file.
+    // Straight to the device and flushed there, so that each line leaves as it is made.
     void line(const QString& text)
     {
         if (QIODevice* device = mOut.device()) {
             mOut.flush();
-            device->write(PathToNative(text) + '\n');
+            device->write(text.toUtf8() + '\n');
             if (auto* file = qobject_cast<QFileDevice*>(device))
                 file->flush();
             return;
@@ -150,7 +152,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         if (folder.isEmpty()) {
             struct stat st;
             const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
-            io.err << "kelbrin-cli find: " << arg
+            io.err << "kelbrin-cli find: " << Printable(arg)
                    << (exists ? ": not a folder\n" : ": no such folder\n");
             return 2;
         }

@@ -38,7 +38,7 @@ bool ParseFlags(const QString& text, FileNodeFlags& flags)
 
 QString NodeField(const CFileSystemNodePtr& node)
 {
-    return QStringLiteral("node=") + (node ? node->CFFullPath() : QStringLiteral("-"));
+    return QStringLiteral("node=") + (node ? Printable(node->CFFullPath()) : QStringLiteral("-"));
 }
 
 QString TopField(bool topLevelChanged)
@@ -80,8 +80,8 @@ public:
             const QString problem = RunLine(line.split(QLatin1Char('\t')));
             if (!problem.isEmpty()) {
                 mIo.out.flush();
-                mIo.err << "kelbrin-cli tree: " << mName << ':' << lineNumber << ": " << problem
-                        << '\n';
+                mIo.err << "kelbrin-cli tree: " << Printable(mName) << ':' << lineNumber << ": "
+                        << Printable(problem) << '\n';
                 allUnderstood = false;
             }
         }
@@ -230,7 +230,7 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
                             ? input.open(stdin, QIODevice::ReadOnly)
                             : (input.setFileName(script), input.open(QIODevice::ReadOnly));
     if (!opened) {
-        io.err << "kelbrin-cli tree: cannot read the script " << script << ": "
+        io.err << "kelbrin-cli tree: cannot read the script " << Printable(script) << ": "
                << input.errorString() << '\n';
         return 1;
     }

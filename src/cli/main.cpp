@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/JsonWriter.h"
 #include "platform/NativePath.h"
 #include "thread/KelbrinCoreApplication.h"
 
@@ -44,7 +45,7 @@ int main(int argc, char** argv)
     const QString name = args.takeFirst();
     const CliCommand* command = FindCliCommand(name);
     if (!command) {
-        err << "kelbrin-cli: unknown command " << name << '\n';
+        err << "kelbrin-cli: unknown command " << Printable(name) << '\n';
         PrintUsage(err);
         return 2;
     }

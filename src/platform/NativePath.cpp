@@ -114,6 +114,35 @@ QByteArray PathToNative(const QString& path)
     return result;
 }
 
+QString CutNameToBytes(const QString& name, qsizetype maxBytes)
+{
+    qsizetype bytes = 0;
+    qsizetype i = 0;
+    while (i < name.size()) {
+        const qsizetype units =
+            name.at(i).isHighSurrogate() && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        bytes += PathToNative(name.mid(i, units)).size();
+        if (bytes > maxBytes)
+            break;
+        i += units;
+    }
+    return name.left(i);
+}
+
+QString FitFileName(const QString& name, qsizetype maxBytes)
+{
+    if (PathToNative(name).size() <= maxBytes)
+        return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    const qsizetype room = maxBytes - PathToNative(extension).size();
+    if (extension.isEmpty() || room < 1)
+        return CutNameToBytes(name, maxBytes);
+    return CutNameToBytes(name.left(dot), room) + extension;
+}
+
 QUrl FileUrlFromPath(const QString& path)
 {
     // What QUrl::fromLocalFile leaves as it is; everything else is percent-encoded.

@@ -17,6 +17,18 @@ QString PathFromNative(const QByteArray& bytes);
 QString PathFromNative(const char* nulTerminated);
 QByteArray PathToNative(const QString& path);
 
+// Linux file systems take at most this many bytes for one name in a folder.
+constexpr qsizetype kMaxNameBytes = 255;
+
+// The longest start of name whose bytes (as PathToNative gives them) fit in maxBytes, cut
+// between characters, never inside one: a shortened name stays readable and stays UTF-8.
+QString CutNameToBytes(const QString& name, qsizetype maxBytes);
+
+// name itself when it fits in maxBytes, else a shorter name that keeps its extension (what
+// follows the last dot that is not the first character), as trash implementations shorten
+// the names they make. A name whose extension alone leaves no room is simply cut.
+QString FitFileName(const QString& name, qsizetype maxBytes = kMaxNameBytes);
+
 // The same care for file:// URLs, whose paths are percent-encoded bytes: %E9 in a URL from an
 // old archive's file name must come back as that byte, where QUrl::toLocalFile would make it
 // U+FFFD. The URL of a UTF-8 path is the one QUrl::fromLocalFile gives.

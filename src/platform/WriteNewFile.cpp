@@ -66,7 +66,11 @@ bool CommitNewFile(const QString& path, const std::function<bool(int, QString*)>
 {
     const QByteArray target = PathToNative(path);
     const qsizetype slash = target.lastIndexOf('/');
-    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
+    // ".NAME.XXXXXX" must fit where NAME alone just fits; the temporary's name only has to be
+    // recognisable, so a long one is cut.
+    const QByteArray name =
+        PathToNative(CutNameToBytes(PathFromNative(target.mid(slash + 1)), kMaxNameBytes - 8));
+    QByteArray temporary = target.left(slash + 1) + '.' + name + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         *error = ErrnoText(errno);

@@ -41,6 +41,13 @@ TEST(Trash, CollisionNamesPutTimeAndCounterBeforeTheExtension)
     EXPECT_EQ(Trash::collisionName("Soft.x.abr", " 10-02-03", 127), "Soft.x 10-02-03 128.abr");
     EXPECT_EQ(Trash::collisionName("Notes", " 10-02-03", 0), "Notes 10-02-03.");
     EXPECT_EQ(Trash::collisionName(".hidden", " 10-02-03", 2), ".hidden 10-02-03 3.");
+    // NAME.trashinfo must fit 255 bytes: a long base loses its end, cut between characters,
+    // and keeps what tells the candidates apart; an extension that leaves no room is cut too.
+    const QString u(125, QChar(0xFC)); // 250 bytes
+    EXPECT_EQ(Trash::collisionName(u + "a.abr", " 10-02-03", 1),
+              QString(115, QChar(0xFC)) + " 10-02-03 2.abr");
+    EXPECT_EQ(Trash::collisionName("a." + QString(250, 'e'), " 10-02-03", 0),
+              "a." + QString(233, 'e') + " 10-02-03.");
 }
 
 // Three files of one name trashed within one second, and a file without extension: each gets

@@ -8,6 +8,7 @@
 #include "support/TestUtil.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -119,41 +120,50 @@ TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)
                            .arg(a, trash, home.path("missing.abr"), b));
 }
 
-// A name that is not UTF-8 (Latin-1 "café" from an old archive) arrives as the program's
-// main() decodes argv, is found, installed and trashed under its own bytes, and is printed
-// with the byte escaped.
-TEST(TreeInstallAndTrashCommands, TakeFileNamesThatAreNotUtf8)
+// A name of 255 bytes, the most a folder takes: the Photoshop copy keeps it exactly, and the
+// trash, whose info/NAME.trashinfo must fit as well, shortens it between characters keeping
+// its extension, while Path= keeps the whole name for a restore. So does a second file of that
+// name, whose collision name keeps its time.
+TEST(InstallAndTrashCommands, NamesOfTheLongestLengthAreInstalledAndTrashedRestorably)
 {
     MadeUpHome home;
-    const QString gimp = home.folder(".config/GIMP/2.10") + "/brushes";
-    const QByteArray native = PathToNative(home.path()) + "/caf\xe9.abr";
-    {
-        QFile file;
-        ASSERT_TRUE(file.open(std::fopen(native.constData(), "wb"), QIODevice::WriteOnly,
-                              QFileDevice::AutoCloseHandle));
-        file.write(Contents(TestDataPath("abrkit_photoshop_dual_brush.abr")));
-    }
-    const QString path = PathFromNative(native);
-    const QString shown = home.path() + "/caf\\xe9.abr";
-    const auto exists = [](const QString& p) {
-        struct stat st;
-        return ::stat(PathToNative(p).constData(), &st) == 0;
-    };
-
-    const CliRun tree = RunCli(RunTreeCommand, {path});
-    EXPECT_EQ(tree.status, 0) << qPrintable(tree.err);
-    EXPECT_TRUE(tree.out.endsWith("  caf\\xe9.abr\n")) << qPrintable(tree.out);
+    const QString photoshop =
+        home.adobeApp(".wine", "Adobe Photoshop CS6", "Photoshop.exe", 13) + "/Presets/Brushes";
+    QDir().mkpath(photoshop);
+    home.folder(".config/GIMP/2.10");
+    home.folder(".local/share/krita");
+    const QString name = QString(125, QChar(0xFC)) + "a.abr"; // "ü" is two bytes
+    ASSERT_EQ(name.toUtf8().size(), 255);
+    const QByteArray bytes = Contents(TestDataPath("abrkit_photoshop_dual_brush.abr"));
+    const QString path = home.file(name, bytes);
 
     const CliRun install = RunCli(RunInstallCommand, {path});
-    EXPECT_EQ(install.status, 0) << qPrintable(install.err);
-    EXPECT_EQ(install.out,
-              "GIMP 2.10: installed " + gimp + "/caf\\xe9 (its brushes folder was made for it)\n");
-    EXPECT_TRUE(exists(gimp + "/caf" + QChar(0xDCE9) + "/000 Patchy Dual Probe.gbr"));
+    EXPECT_EQ(install.status, 0) << qPrintable(install.out + install.err);
+    EXPECT_EQ(Contents(photoshop + "/" + name), bytes);
 
-    const CliRun trash = RunCli(RunTrashCommand, {path});
-    EXPECT_EQ(trash.status, 0);
-    EXPECT_TRUE(trash.out.startsWith("trashed " + shown + " -> ")) << qPrintable(trash.out);
-    EXPECT_FALSE(exists(path));
+    const QString trash = home.path(".local/share/Trash");
+    const QString shortened = QString(120, QChar(0xFC)) + ".abr"; // 244 bytes
+    for (int round = 0; round < 2; ++round) {
+        home.file(name, bytes);
+        const CliRun run = RunCli(RunTrashCommand, {path});
+        EXPECT_EQ(run.status, 0) << qPrintable(run.out);
+        const QString trashed = run.out.section(" -> ", 1).trimmed();
+        const QString inTrash = QFileInfo(trashed).fileName();
+        EXPECT_LE(inTrash.toUtf8().size(), 245) << qPrintable(inTrash);
+        EXPECT_TRUE(round == 0 ? inTrash == shortened
+                               : inTrash.endsWith(".abr") && inTrash.contains(" ") &&
+                                     inTrash.startsWith(QString(100, QChar(0xFC))))
+            << qPrintable(inTrash);
+        const QByteArray info = Contents(trash + "/info/" + inTrash + ".trashinfo");
+        const QByteArray pathLine = info.mid(info.indexOf("Path=") + 5).split('\n').first();
+        ASSERT_EQ(QString::fromUtf8(QByteArray::fromPercentEncoding(pathLine)), path);
+        // A restore puts the file back where Path= says.
+        ASSERT_TRUE(QFile::rename(trashed, path));
+        EXPECT_EQ(Contents(path), bytes);
+        QFile::remove(path);
+        // The second round's collision comes from files/ holding the first round's name.
+        home.file(".local/share/Trash/files/" + shortened, "");
+    }
 }
 
 // What needs a file system of its own — another volume, a full disk, a read-only folder, a

@@ -1,10 +1,16 @@
+#include "support/MadeUpHome.h"
 #include "support/TestUtil.h"
 
 #include "cli/CliCommands.h"
+#include "platform/NativePath.h"
 
 #include "CliRun.h"
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 
+#include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,4 +86,107 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{{"list", "/missing.abr"}, 1, "stopped: no such file or directory\n"},
         ProgramCase{{"export", "--help"}, 0, "--transparent"},
         ProgramCase{{"nonsense"}, 2, "unknown command nonsense"}));
+
+// Names come from anyone who can write a folder: a newline in one would break the one line per
+// entry that scripts read, and a byte that is not UTF-8 (Latin-1 "é" from an old archive) has no
+// character to print. Plain output shows both escaped, whichever command prints the path, and
+// the name still reaches the file it stands for.
+struct OddName
+{
+    MadeUpHome home;
+    // A wine prefix of that kind of name holds Photoshop; GIMP is there too.
+    QString photoshop =
+        home.adobeApp(QStringLiteral(".local/share/wineprefixes/Wine\nPS"),
+                      QStringLiteral("Adobe Photoshop CS6"), QStringLiteral("Photoshop.exe"), 13) +
+        QStringLiteral("/Presets/Brushes");
+    QString gimp = home.folder(QStringLiteral(".config/GIMP/2.10"));
+    QString folder = QDir(home.folder(QStringLiteral("in"))).canonicalPath();
+    QString file = PathFromNative(PathToNative(folder) + "/caf\xe9\nnew.abr");
+    QString shown = folder + QStringLiteral("/caf\\xe9\\x0anew.abr");
+    QString out = home.path(QStringLiteral("out\n\x1b"));
+    QString shownOut = home.path(QStringLiteral("out\\x0a\\x1b"));
+
+    OddName()
+    {
+        QDir().mkpath(photoshop);
+        QFile source(TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr")));
+        FILE* f = std::fopen(PathToNative(file).constData(), "wb");
+        if (!f || !source.open(QIODevice::ReadOnly))
+            qFatal("cannot make the test file");
+        const QByteArray bytes = source.readAll();
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+        std::fclose(f);
+    }
+};
+
+struct PrintedPathCase
+{
+    const char* name;
+    int (*run)(const QStringList&, CliStreams);
+    std::function<QStringList(const OddName&)> args;
+    // What the output must hold, in the escaped form.
+    std::function<QString(const OddName&)> printed;
+};
+
+class PrintedPath : public testing::TestWithParam<PrintedPathCase>
+{
+};
+
+TEST_P(PrintedPath, ShowsNewlinesAndBytesThatAreNotUtf8Escaped)
+{
+    const PrintedPathCase& c = GetParam();
+    OddName odd;
+    const CliRun run = RunCli(c.run, c.args(odd));
+    const QString printed = run.out + run.err;
+    EXPECT_EQ(run.status, 0) << qPrintable(printed);
+    EXPECT_TRUE(printed.contains(c.printed(odd))) << qPrintable(printed);
+    EXPECT_FALSE(printed.contains(QChar(0xDCE9)) || printed.contains(QLatin1String("\nnew")) ||
+                 printed.contains(QLatin1String("\nPS")) || printed.contains(QChar(0x1b)))
+        << qPrintable(printed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, PrintedPath,
+    testing::Values(
+        PrintedPathCase{"list", RunListCommand,
+                        [](const OddName& o) { return QStringList{o.file}; },
+                        [](const OddName& o) { return o.shown + QStringLiteral(": 2 brushes"); }},
+        PrintedPathCase{"tree", RunTreeCommand,
+                        [](const OddName& o) { return QStringList{o.file}; },
+                        [](const OddName&) { return QStringLiteral("  caf\\xe9\\x0anew.abr\n"); }},
+        PrintedPathCase{"find", RunFindCommand,
+                        [](const OddName& o) { return QStringList{o.folder}; },
+                        [](const OddName& o) { return QStringLiteral("add ") + o.shown; }},
+        PrintedPathCase{"apps", RunAppsCommand, [](const OddName&) { return QStringList(); },
+                        [](const OddName&) { return QStringLiteral("Wine\\x0aPS/drive_c"); }},
+        PrintedPathCase{
+            "install", RunInstallCommand, [](const OddName& o) { return QStringList{o.file}; },
+            [](const OddName&) {
+                return QStringLiteral("Wine\\x0aPS/drive_c/Program Files/Adobe/Adobe "
+                                      "Photoshop CS6/Presets/Brushes/caf\\xe9\\x0anew.abr");
+            }},
+        PrintedPathCase{"trash", RunTrashCommand,
+                        [](const OddName& o) { return QStringList{o.file}; },
+                        [](const OddName& o) {
+                            return QStringLiteral("trashed ") + o.shown + QStringLiteral(" -> ") +
+                                   o.home.path(QStringLiteral(".local/share/Trash/files/"
+                                                              "caf\\xe9\\x0anew.abr"));
+                        }},
+        PrintedPathCase{"export", RunExportCommand,
+                        [](const OddName& o) {
+                            return QStringList{o.file, o.out};
+                        },
+                        [](const OddName& o) { return QStringLiteral("Created ") + o.shownOut; }},
+        PrintedPathCase{"convert", RunConvertCommand,
+                        [](const OddName& o) {
+                            return QStringList{QStringLiteral("--to"), QStringLiteral("gimp"),
+                                               QStringLiteral("--out"), o.out, o.file};
+                        },
+                        [](const OddName& o) {
+                            return QStringLiteral("wrote ") + o.shownOut +
+                                   QStringLiteral("/brushes/caf\\xe9_new");
+                        }}),
+    [](const testing::TestParamInfo<PrintedPathCase>& info) {
+        return std::string(info.param.name);
+    });
 } // namespace

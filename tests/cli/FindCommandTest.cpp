@@ -76,28 +76,6 @@ TEST(FindCommand, RejectsBadArguments)
     EXPECT_TRUE(Find({file}).err.contains("not a folder"));
 }
 
-// A Latin-1 name from an old archive is printed as the bytes it has on disk, so that the
-// printed path opens the file.
-TEST(FindCommand, PrintsNamesThatAreNotUtf8AsTheirBytes)
-{
-    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
-    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
-    if (!QFileInfo(cli).isExecutable())
-        GTEST_SKIP() << "kelbrin-cli is not built";
-    Sandbox box;
-    const QByteArray folder = QFile::encodeName(QDir(box.path("")).canonicalPath());
-    const QByteArray name = folder + "/caf\xe9.abr";
-    FILE* file = std::fopen(name.constData(), "w");
-    ASSERT_TRUE(file);
-    std::fclose(file);
-    QProcess run;
-    run.start(cli, {"find", QString::fromUtf8(folder)});
-    ASSERT_TRUE(run.waitForFinished(10000));
-    const QByteArray out = run.readAllStandardOutput();
-    EXPECT_TRUE(out.contains("add " + name + " ")) << out.toStdString();
-    std::remove(name.constData()); // Qt could not name it to remove it
-}
-
 // A drive mounted below the removable-media folder while the search runs is searched at once,
 // never held busy, and its files go when it is unmounted. Needs root for a private mount
 // namespace, where a bind mount of a tmpfs stands for the drive.

@@ -75,3 +75,16 @@ TEST(NativePath, FileUrlsCarryTheBytes)
 }
 
 } // namespace
+
+// Shortened names stay whole characters; a byte that is not UTF-8 counts as the one byte it is.
+TEST(NativePath, FittedNamesKeepTheExtensionAndWholeCharacters)
+{
+    EXPECT_EQ(FitFileName(QStringLiteral("Soft.abr")), QStringLiteral("Soft.abr"));
+    const QString latin1 = PathFromNative(QByteArray(300, '\xe9') + ".abr");
+    EXPECT_EQ(PathToNative(FitFileName(latin1)), QByteArray(251, '\xe9') + ".abr");
+    EXPECT_EQ(FitFileName(QStringLiteral("\u20ac\u20ac\u20ac.abr"), 11),
+              QStringLiteral("\u20ac\u20ac.abr"));
+    EXPECT_EQ(CutNameToBytes(QStringLiteral("a\U0001F58C"), 4), QStringLiteral("a"));
+    // No room beside the extension: the name is simply cut.
+    EXPECT_EQ(FitFileName(QStringLiteral("a.") + QString(300, 'e')).size(), 255);
+}
