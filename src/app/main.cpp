@@ -1,5 +1,7 @@
+#include "brush/BrushFile.h"
 #include "platform/OpenFilesLimit.h"
 #include "ui/BrushAppDelegate.h"
+#include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
 #include "ui/KelbrinApplication.h"
 #include "ui/OutlineDump.h"
@@ -115,9 +117,15 @@ int RunScreenshot(KelbrinApplication& app, BrushWindow& window, const QString& o
     const bool saved = window.grab().save(out, "PNG");
     if (!saved)
         std::fprintf(stderr, "kelbrin: cannot write %s\n", qPrintable(out));
+    // A file of a version Kelbrin does not read ends its read without an error but with no
+    // brush: a picture of an empty window is no proof that the file was read.
+    const BrushFilePtr& shown = window.fileView()->getBrushFile();
+    const bool empty = !shown || shown->count() == 0;
     if (window.lastReadFailed())
         std::fprintf(stderr, "kelbrin: the read of %s stopped with an error\n", qPrintable(file));
-    return finished && saved && !window.lastReadFailed() ? 0 : 1;
+    else if (finished && empty)
+        std::fprintf(stderr, "kelbrin: no brush could be read from %s\n", qPrintable(file));
+    return finished && saved && !window.lastReadFailed() && !empty ? 0 : 1;
 }
 // `kelbrin --dump-outlines [--full]`: the outlines as text, once the search's first phase and
 // the installed outline's own search are over.
