@@ -200,11 +200,11 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
         trash = homeTrash;
         pathField = absolute;
     } else {
-        qCWarning(lcActions) << "Can't trash file is on another drive";
         const QString topdir = TopDirectoryOf(absolute);
         trash = topdir.isEmpty() ? QString() : VolumeTrashFolder(topdir);
         if (trash.isEmpty()) {
-            qCWarning(lcActions) << "file is over the network";
+            qCWarning(lcActions).noquote()
+                << QStringLiteral("The file system of %1 has no trash folder").arg(absolute);
             if (!askToDelete)
                 return Refused(QStringLiteral("its file system has no trash folder"));
             const QString name = QFileInfo(absolute).fileName();
@@ -218,6 +218,9 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
                 result.reason = StrError(errno);
             return result;
         }
+        qCInfo(lcActions).noquote()
+            << QStringLiteral("Trashing %1 into the trash of its own file system, %2")
+                   .arg(absolute, trash);
         pathField =
             topdir == QLatin1String("/") ? absolute.mid(1) : absolute.mid(topdir.size() + 1);
     }

@@ -214,6 +214,7 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
 {
     QStringList paths;
     std::vector<std::uint8_t> flags;
+    QStringList gone;
     for (const IndexedFilePtr& item : items) {
         const QString path = item ? item->path() : QString();
         if (path.isEmpty()) {
@@ -221,9 +222,7 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
             continue;
         }
         if (!ExistsOnDisk(path)) {
-            qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("The file index reports a path that does not exist: %1")
-                       .arg(path);
+            gone << path;
             continue;
         }
         std::vector<FoundPathNodePtr> created;
@@ -235,6 +234,13 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
         watchFolders(created);
         paths << path;
     }
+    // A churn can make thousands of these in one batch: one line says it.
+    if (!gone.isEmpty())
+        qCInfo(lcDiscovery).noquote()
+            << QStringLiteral("Files gone before they could be added: %1%2")
+                   .arg(gone.first(), gone.size() > 1
+                                          ? QStringLiteral(" and %1 more").arg(gone.size() - 1)
+                                          : QString());
     if (!paths.isEmpty())
         report(SearchReport::eItemsAdded, paths, {}, flags);
 }
@@ -249,8 +255,6 @@ void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
         const QString path = item ? item->path() : QString();
         const FoundPathNodePtr node = nodeForFile(item);
         if (!node) {
-            qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("Changed files: can't find %1").arg(path);
             if (item)
                 lost.push_back(item);
             continue;
@@ -263,8 +267,12 @@ void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
         else
             moveNode(node, path);
     }
-    if (!lost.empty())
+    if (!lost.empty()) {
+        qCInfo(lcDiscovery).noquote()
+            << QStringLiteral("Changed files no longer where they were, announced again: %1")
+                   .arg(lost.size());
         addFiles(lost);
+    }
 }
 
 void BrushFileSearchImpl::watchFolders(const std::vector<FoundPathNodePtr>& folders)
