@@ -161,6 +161,8 @@ void BrushFileSearchImpl::onIndexUpdated(const FileIndexUpdate& update)
         queue(Work::eRemove, update.removed);
     if (!update.changed.empty())
         queue(Work::eChange, update.changed);
+    if (!update.written.empty())
+        queue(Work::eWrite, update.written);
 }
 
 // Work is taken up on the next turn of the event loop: whoever handed it over (the index's
@@ -198,6 +200,15 @@ void BrushFileSearchImpl::processWork()
         case Work::eChange:
             changedFiles(slice);
             break;
+        case Work::eWrite: {
+            QStringList written;
+            for (const IndexedFilePtr& item : slice)
+                if (const FoundPathNodePtr node = nodeForFile(item))
+                    written << node->path();
+            if (!written.isEmpty())
+                report(SearchReport::eItemsChanged, written);
+            break;
+        }
         case Work::eFinishFirstPhase:
             mFirstPhaseReported = true;
             report(SearchReport::eFirstPhaseFinished);

@@ -59,6 +59,7 @@ private:
             eAdd,
             eRemove,
             eChange,
+            eWrite, // written where it is: appended to, copied over, touched
             eFinishFirstPhase
         } kind;
         IndexedFileList files;

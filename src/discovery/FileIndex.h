@@ -15,13 +15,14 @@
 
 class FolderWatcher;
 
-// One batch of live changes: files that appeared, went, or were rewritten, renamed or moved
-// (a renamed or moved file is the same item with a new path).
+// One batch of live changes: files that appeared, went, were renamed or moved (changed: the
+// same item with a new path), or were written where they are.
 struct FileIndexUpdate
 {
     IndexedFileList added;
     IndexedFileList removed;
     IndexedFileList changed;
+    IndexedFileList written;
 };
 
 // A live query of the built-in file index. The first phase crawls the scopes on worker threads

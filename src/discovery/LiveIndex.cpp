@@ -81,7 +81,8 @@ void LiveIndex::stop()
 
 void LiveIndex::resumeUpdates()
 {
-    if (!mAdded.empty() || !mRemoved.empty() || !mChanged.empty() || !mDirty.empty())
+    if (!mAdded.empty() || !mRemoved.empty() || !mChanged.empty() || !mWritten.empty() ||
+        !mDirty.empty())
         scheduleFlush();
 }
 
@@ -157,7 +158,7 @@ void LiveIndex::handleEvent(IndexedFolder* folder, const FolderWatchEvent& event
     if (mask & IN_CLOSE_WRITE) {
         const auto item = folder->files.find(entry);
         if (item != folder->files.end())
-            changeItem(item->second);
+            writeItem(item->second);
         return;
     }
     if (event.movedOut) {
@@ -179,7 +180,7 @@ void LiveIndex::markDirty(IndexedFolder* folder)
 
 void LiveIndex::scheduleFlush()
 {
-    const size_t pending = mAdded.size() + mRemoved.size() + mChanged.size();
+    const size_t pending = mAdded.size() + mRemoved.size() + mChanged.size() + mWritten.size();
     if (pending >= mIndex.mBatching.update_max_num)
         mFlushTimer.start(0);
     else if (!mFlushTimer.isActive())
@@ -210,14 +211,16 @@ void LiveIndex::flush()
     if (!mDirty.empty())
         mFlushTimer.start(0);
     noteWatchLimit();
-    if (mAdded.empty() && mRemoved.empty() && mChanged.empty())
+    if (mAdded.empty() && mRemoved.empty() && mChanged.empty() && mWritten.empty())
         return;
     FileIndexUpdate update;
     update.added.swap(mAdded);
     update.removed.swap(mRemoved);
     update.changed.swap(mChanged);
+    update.written.swap(mWritten);
     mAddedSet.clear();
     mChangedSet.clear();
+    mWrittenSet.clear();
     // A folder deleted and made again under the same name gives old items and new ones with
     // the same paths. Receivers handle added items before removed ones, so the removals go out
     // in a batch of their own first; otherwise the new files would be taken away with the old.
@@ -313,10 +316,22 @@ void LiveIndex::removeItem(const IndexedFilePtr& item)
         return;
     if (mChangedSet.erase(item.get()))
         mChanged.erase(std::find(mChanged.begin(), mChanged.end(), item));
+    if (mWrittenSet.erase(item.get()))
+        mWritten.erase(std::find(mWritten.begin(), mWritten.end(), item));
     if (mAddedSet.erase(item.get()))
         mAdded.erase(std::find(mAdded.begin(), mAdded.end(), item));
     else
         mRemoved.push_back(item);
+    scheduleFlush();
+}
+
+// A file just added is new to its receivers whatever was written to it since.
+void LiveIndex::writeItem(const IndexedFilePtr& item)
+{
+    if (mAddedSet.count(item.get()) || mWrittenSet.count(item.get()))
+        return;
+    mWritten.push_back(item);
+    mWrittenSet.insert(item.get());
     scheduleFlush();
 }
 

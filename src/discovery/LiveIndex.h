@@ -53,6 +53,7 @@ private:
     void addItem(const IndexedFilePtr& item);
     void removeItem(const IndexedFilePtr& item);
     void changeItem(const IndexedFilePtr& item);
+    void writeItem(const IndexedFilePtr& item);
 
     FileIndex& mIndex;
     FolderSync mSync;
@@ -64,8 +65,8 @@ private:
     std::set<IndexedFolder*> mDirty;
     std::set<IndexedFolder*> mUnwatched;
     bool mOverflowed = false;
-    IndexedFileList mAdded, mRemoved, mChanged;
-    std::unordered_set<const IndexedFile*> mAddedSet, mChangedSet;
+    IndexedFileList mAdded, mRemoved, mChanged, mWritten;
+    std::unordered_set<const IndexedFile*> mAddedSet, mChangedSet, mWrittenSet;
     QTimer mFlushTimer;
     QTimer mRecrawlTimer;
     QTimer mMissingRootTimer;
