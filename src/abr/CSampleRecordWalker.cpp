@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <cctype>
 
 namespace {
 // Photoshop's documents are at most 300,000 pixels a side; a header claiming more is not one.
@@ -17,6 +18,21 @@ bool IsPrintable(unsigned char c)
 long long Align4(long long position)
 {
     return (position + 3) / 4 * 4;
+}
+
+// The identifiers Photoshop gives samples: "$", then 8-4-4-4-12 hexadecimal digits.
+constexpr long long kUuidIdentifierLength = 37;
+
+bool IsUuidIdentifier(const unsigned char* id, long long length)
+{
+    if (length != kUuidIdentifierLength || id[0] != '$')
+        return false;
+    for (long long i = 1; i < length; ++i) {
+        const bool dash = i == 9 || i == 14 || i == 19 || i == 24;
+        if (dash ? id[i] != '-' : !std::isxdigit(id[i]))
+            return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -34,8 +50,14 @@ bool CSampleRecordWalker::Next(SSample* sample)
         SRecordHeader header;
         PixelBlock pixels;
         long long next = -1;
-        if (HeaderAt(mPosition, false, &header) && ReadRecordPixels(header, &pixels))
-            next = BoundaryAfterPixels(header, mReader.mStream.GetPosition());
+        if (HeaderAt(mPosition, false, &header) && ReadRecordPixels(header, &pixels)) {
+            const long long dataEnd = mReader.mStream.GetPosition();
+            mUuidIdentifiers =
+                mUuidIdentifiers ||
+                IsUuidIdentifier(reinterpret_cast<const unsigned char*>(header.identifier.data()),
+                                 static_cast<long long>(header.identifier.size()));
+            next = BoundaryAfterPixels(header, dataEnd);
+        }
         if (next < 0) {
             mPosition = NextRecordFrom(mPosition + 1);
             continue;
@@ -98,6 +120,18 @@ bool CSampleRecordWalker::HeaderAt(long long position, bool strict, SRecordHeade
     return ParseHeader(mHeaderBytes.data(), got, mSkip, strict, header);
 }
 
+// Among records of "$"-and-UUID identifiers, the fields after one may be what is damaged: the
+// record is still found, and skipped if its pixels do not read.
+bool CSampleRecordWalker::RecordStarts(const unsigned char* bytes, long long available) const
+{
+    SRecordHeader header;
+    if (!mUuidIdentifiers)
+        return ParseHeader(bytes, available, mSkip, true, &header);
+    return available > 4 + kUuidIdentifierLength && bytes[4] == kUuidIdentifierLength &&
+           IsUuidIdentifier(bytes + 5, kUuidIdentifierLength) &&
+           ParseHeader(bytes, available, mSkip, false, &header);
+}
+
 // Leaves the stream after the pixel data; false when the header asks for a format Photoshop
 // does not write or the pixels do not read.
 bool CSampleRecordWalker::ReadRecordPixels(const SRecordHeader& header, PixelBlock* pixels)
@@ -129,6 +163,19 @@ long long CSampleRecordWalker::BoundaryAfterPixels(const SRecordHeader& header, 
         next = RecordAfter(dataEnd);
         mReader.mDamaged = mReader.mDamaged || next >= 0;
     }
+    if (next < 0 && lengthCoversData && mUuidIdentifiers) {
+        // A length that runs on into the next record: that record is found by its identifier
+        // between the pixels and the declared end (a stretch of this record's own length).
+        const long long found =
+            mReader.FindForward(dataEnd, recordEnd, mMaxHeaderBytes,
+                                [this](const unsigned char* bytes, long long available) {
+                                    return RecordStarts(bytes, available);
+                                });
+        if (found < recordEnd) {
+            mReader.mDamaged = true;
+            next = found;
+        }
+    }
     if (next < 0 && lengthCoversData) {
         // Nothing recognisable follows either way; the length is all there is to go by, and
         // what stands there is judged as the next record.
@@ -144,10 +191,11 @@ long long CSampleRecordWalker::RecordAfter(long long position)
     unsigned char pad[3] = {};
     mReader.ReadAt(position, pad, std::min(3LL, std::max(0LL, mEnd - position)));
     for (int k = 0; k < 4; ++k) {
-        SRecordHeader header;
         if (position + k >= mEnd)
             return mEnd;
-        if (HeaderAt(position + k, true, &header))
+        const long long got = mReader.ReadAt(position + k, mHeaderBytes.data(),
+                                             std::min(mMaxHeaderBytes, mEnd - position - k));
+        if (RecordStarts(mHeaderBytes.data(), got))
             return position + k;
         if (k < 3 && pad[k] != 0)
             return -1;
@@ -161,7 +209,6 @@ long long CSampleRecordWalker::NextRecordFrom(long long from)
     mReader.mDamaged = true;
     return mReader.FindForward(from, mEnd, mMaxHeaderBytes,
                                [this](const unsigned char* bytes, long long available) {
-                                   SRecordHeader header;
-                                   return ParseHeader(bytes, available, mSkip, true, &header);
+                                   return RecordStarts(bytes, available);
                                });
 }

@@ -10,8 +10,11 @@
 // Damaged files exist whose record lengths are wrong. Where a declared end does not land on
 // what must follow it, the walker looks for the next record header that checks out and goes
 // on from there; a sample is only handed out when what follows its pixel data is a record
-// boundary, so no brush is ever made of another's bytes. Stepping over damage marks the read
-// as damaged, so it still fails after everything that could be recovered.
+// boundary, so no brush is ever made of another's bytes. Once a record with an identifier of
+// Photoshop's form ("$" and a UUID) has been read, record starts are recognised by an identifier
+// of that form, which pixel data all but never holds, whatever the fields after it say.
+// Stepping over damage marks the read as damaged, so it still fails after everything that
+// could be recovered.
 class CSampleRecordWalker
 {
 public:
@@ -47,6 +50,8 @@ private:
     static bool ParseHeader(const unsigned char* bytes, long long available, long long skip,
                             bool strict, SRecordHeader* header);
     bool HeaderAt(long long position, bool strict, SRecordHeader* header);
+    // Whether a record starts at the given bytes, by the form of its neighbours' identifiers.
+    bool RecordStarts(const unsigned char* bytes, long long available) const;
     bool ReadRecordPixels(const SRecordHeader& header, PixelBlock* pixels);
     long long BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd);
     long long RecordAfter(long long position);
@@ -59,4 +64,7 @@ private:
     const long long mMaxHeaderBytes;
     std::vector<unsigned char> mHeaderBytes;
     long long mPosition;
+    // Set once a record whose identifier is "$" and a UUID has been read: Photoshop gives all
+    // the samples of a file identifiers of one form.
+    bool mUuidIdentifiers = false;
 };
