@@ -41,8 +41,14 @@ CSampleRecordWalker::CSampleRecordWalker(CABRreader::Impl& reader,
                                          int subVersion)
     : mReader(reader), mEnd(section.offset + section.length), mSkip(subVersion == 1 ? 10 : 264),
       mMaxHeaderBytes(4 + 1 + 255 + mSkip + 19), mHeaderBytes(static_cast<size_t>(mMaxHeaderBytes)),
-      mPosition(section.offset)
-{}
+      mPosition(section.offset), mReadBudget(4 * section.length + (1 << 20))
+{
+    SRecordHeader first;
+    mUuidIdentifiers =
+        HeaderAt(mPosition, &first) &&
+        IsUuidIdentifier(reinterpret_cast<const unsigned char*>(first.identifier.data()),
+                         static_cast<long long>(first.identifier.size()));
+}
 
 bool CSampleRecordWalker::Next(SSample* sample)
 {
@@ -50,7 +56,13 @@ bool CSampleRecordWalker::Next(SSample* sample)
         SRecordHeader header;
         PixelBlock pixels;
         long long next = -1;
-        if (HeaderAt(mPosition, false, &header) && ReadRecordPixels(header, &pixels)) {
+        if (mReadBudget <= 0) {
+            // Only damage makes the walk read a byte more than once; this much of it is given up.
+            mReader.mDamaged = true;
+            mPosition = mEnd;
+            break;
+        }
+        if (HeaderAt(mPosition, &header) && ReadRecordPixels(header, &pixels)) {
             const long long dataEnd = mReader.mStream.GetPosition();
             mUuidIdentifiers =
                 mUuidIdentifiers ||
@@ -98,26 +110,27 @@ bool CSampleRecordWalker::ParseHeader(const unsigned char* bytes, long long avai
     const qint32 bottom = qFromBigEndian<qint32>(bounds + 8);
     const qint32 right = qFromBigEndian<qint32>(bounds + 12);
     header->recordLength = qFromBigEndian<quint32>(bytes);
-    header->identifier.assign(reinterpret_cast<const char*>(id), idLength);
     header->width = static_cast<long long>(right) - left;
     header->height = static_cast<long long>(bottom) - top;
     header->depth = qFromBigEndian<quint16>(bounds + 16);
     header->compression = bounds[18];
     header->headerBytes = headerBytes;
-    if (!strict)
-        return true;
-    return header->width >= 0 && header->height >= 0 && header->width <= kMaxSaneExtent &&
-           header->height <= kMaxSaneExtent &&
-           (header->depth == 1 || header->depth == 8 || header->depth == 16 ||
-            header->depth == 32) &&
-           header->compression <= 1 && header->recordLength >= headerBytes - 4;
+    if (strict && !(header->width >= 0 && header->height >= 0 && header->width <= kMaxSaneExtent &&
+                    header->height <= kMaxSaneExtent &&
+                    (header->depth == 1 || header->depth == 8 || header->depth == 16 ||
+                     header->depth == 32) &&
+                    header->compression <= 1 && header->recordLength >= headerBytes - 4))
+        return false;
+    // Last, so the search over damaged data copies nothing for the places it turns down.
+    header->identifier.assign(reinterpret_cast<const char*>(id), idLength);
+    return true;
 }
 
-bool CSampleRecordWalker::HeaderAt(long long position, bool strict, SRecordHeader* header)
+bool CSampleRecordWalker::HeaderAt(long long position, SRecordHeader* header)
 {
     const long long got =
         mReader.ReadAt(position, mHeaderBytes.data(), std::min(mMaxHeaderBytes, mEnd - position));
-    return ParseHeader(mHeaderBytes.data(), got, mSkip, strict, header);
+    return ParseHeader(mHeaderBytes.data(), got, mSkip, false, header);
 }
 
 // Among records of "$"-and-UUID identifiers, the fields after one may be what is damaged: the
@@ -141,14 +154,17 @@ bool CSampleRecordWalker::ReadRecordPixels(const SRecordHeader& header, PixelBlo
         (compressed && header.depth != 8))
         return false;
     CInStream& stream = mReader.mStream;
-    stream.SkipTo(mPosition + header.headerBytes);
+    const long long start = mPosition + header.headerBytes;
+    stream.SkipTo(start);
+    bool read = true;
     try {
         *pixels = mReader.ReadPixels(header.width, header.height, header.depth / 8, compressed,
-                                     mEnd - stream.GetPosition());
+                                     mEnd - start);
     } catch (int) {
-        return false;
+        read = false;
     }
-    return true;
+    mReadBudget -= std::max(0LL, stream.GetPosition() - start);
+    return read;
 }
 
 // Where the record after the one at mPosition starts, its pixel data ending at `dataEnd`;
