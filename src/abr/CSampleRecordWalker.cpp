@@ -57,7 +57,8 @@ bool CSampleRecordWalker::Next(SSample* sample)
         PixelBlock pixels;
         long long next = -1;
         if (mReadBudget <= 0) {
-            // Only damage makes the walk read a byte more than once; this much of it is given up.
+            // Only damage makes the walk read bytes more than once, and it has read the section a
+            // few times over: the rest is given up.
             mReader.mDamaged = true;
             mPosition = mEnd;
             break;
