@@ -10,8 +10,12 @@
 // Damaged files exist whose record lengths are wrong. Where a declared end does not land on
 // what must follow it, the walker looks for the next record header that checks out and goes
 // on from there; a sample is only handed out when what follows its pixel data is a record
-// boundary, so no brush is ever made of another's bytes. Stepping over damage marks the read
-// as damaged, so it still fails after everything that could be recovered.
+// boundary, so no brush is ever made of another's bytes. Once the first record or one that read
+// has an identifier of Photoshop's form ("$" and a UUID), record starts are recognised by an
+// identifier of that form, which pixel data all but never holds, whatever the fields after it
+// say.
+// Stepping over damage marks the read as damaged, so it still fails after everything that
+// could be recovered.
 class CSampleRecordWalker
 {
 public:
@@ -46,7 +50,9 @@ private:
 
     static bool ParseHeader(const unsigned char* bytes, long long available, long long skip,
                             bool strict, SRecordHeader* header);
-    bool HeaderAt(long long position, bool strict, SRecordHeader* header);
+    bool HeaderAt(long long position, SRecordHeader* header);
+    // Whether a record starts at the given bytes, by the form of its neighbours' identifiers.
+    bool RecordStarts(const unsigned char* bytes, long long available) const;
     bool ReadRecordPixels(const SRecordHeader& header, PixelBlock* pixels);
     long long BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd);
     long long RecordAfter(long long position);
@@ -59,4 +65,11 @@ private:
     const long long mMaxHeaderBytes;
     std::vector<unsigned char> mHeaderBytes;
     long long mPosition;
+    // Set once a record whose identifier is "$" and a UUID has been read: Photoshop gives all
+    // the samples of a file identifiers of one form.
+    bool mUuidIdentifiers = false;
+    // What pixel reads may still consume. Each candidate a search finds after damage may read
+    // up to the end of the section; bounding the sum keeps a file of many such candidates
+    // (which only damage or malice makes) to time linear in its size.
+    long long mReadBudget;
 };

@@ -134,41 +134,48 @@ TEST_F(Type6ReaderTest, BadRecordsFailAfterThePrecedingBrushes)
     }
 }
 
-// A file damaged as one in circulation is: every record's length 8 bytes too large, and bytes
-// missing inside one record, so the section's declared end lands inside the next section.
-// Every sample whose own bytes are intact comes out, then the computed tip of the intact
-// descriptor, and the read still fails; the sample that lost bytes never does.
+// A file damaged as ones in circulation are: every record's length 8 bytes too large, and the
+// section's 1,320 bytes more than it holds, so its declared end lands inside the next section.
+// Sample 3 lost bytes from its pixels; sample 6's rows are garbage that begins with what looks
+// like a whole record of another identifier form. Every other sample comes out under its
+// descriptor name, then the computed tip; nothing is made of the damaged ones, and the read
+// still fails.
 TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
 {
+    constexpr int kCount = 9;
     std::vector<SampleRecordDescription> samples;
-    std::vector<QByteArray> pixels(6);
-    for (int i = 0; i < 6; ++i) {
+    std::vector<QByteArray> pixels(kCount);
+    for (int i = 0; i < kCount; ++i) {
         for (int y = 0; y < 20; ++y)
             pixels[size_t(i)] += QByteArray(30, char(i * 20 + y));
-        samples.push_back(Raw8("$id-" + std::to_string(i), 30, 20, PackBits(pixels[size_t(i)])));
+        const std::string id = "$" + std::to_string(10000000 + i) + "-a1b2-c3d4-E5F6-0123456789ab";
+        samples.push_back(Raw8(id, 30, 20, PackBits(pixels[size_t(i)])));
         samples.back().compressed = true;
     }
-    // The samp section keeps its undamaged length, which then runs into the desc section.
+    samples[6] = Raw8(samples[6].id, 200, 200, SampleRecords({Raw8("x", 1, 1, Bytes({9}))}, 2));
+    samples[6].compressed = true;
     QByteArray bytes = File(samples, {Preset("Round", ComputedTip(9, 0, 100, 100))});
     std::vector<qsizetype> starts; // of each record, found by its identifier
-    for (int i = 0; i < 6; ++i)
-        starts.push_back(bytes.indexOf(QByteArray("$id-") + QByteArray::number(i)) - 5);
+    for (const SampleRecordDescription& s : samples)
+        starts.push_back(bytes.indexOf(QByteArray::fromStdString(s.id)) - 5);
     for (qsizetype at : starts)
         qToBigEndian<quint32>(qFromBigEndian<quint32>(bytes.constData() + at) + 8,
                               bytes.data() + at);
-    // Bytes cut from the middle of sample 3's pixel data.
-    bytes.remove(starts[3] + 4 + 1 + 5 + 264 + 19 + 40 + 10, 13);
+    bytes.remove(starts[3] + 4 + 1 + 37 + 264 + 19 + 40 + 10, 13);
+    qToBigEndian<quint32>(quint32(starts.back() - 16 + 1320), bytes.data() + 12);
 
     const ReadResult o = Read(bytes);
     EXPECT_EQ(o.error, -1);
     QStringList names;
     for (const BrushPtr& b : o.brushes)
         names << b->displayName();
-    ASSERT_EQ(names, QStringList({"Sample $id-0", "Sample $id-1", "Sample $id-2", "Sample $id-4",
-                                  "Sample $id-5", "Round"}));
+    QStringList expected;
+    for (int i : {0, 1, 2, 4, 5, 7, 8})
+        expected << "Sample " + QString::fromStdString(samples[size_t(i)].id);
+    ASSERT_EQ(names, expected << "Round");
     for (size_t i = 0; i + 1 < o.brushes.size(); ++i)
         EXPECT_EQ(PixelBytes(o.brushes[i]),
-                  pixels.at(size_t(names[qsizetype(i)].back().digitValue())));
+                  pixels.at(size_t(names[qsizetype(i)].mid(8, 8).toInt() - 10000000)));
 }
 
 // The searches after damage read the file 64 KiB at a time: a record header and a section
