@@ -1,13 +1,20 @@
 #include "abr/Type6Writer.h"
+#include "actions/BrushExporter.h"
 #include "cli/CliCommands.h"
+#include "support/AbrWriter.h"
 #include "support/TestUtil.h"
 
 #include "CliRun.h"
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 CliRun Export(const QStringList& args)
@@ -59,6 +66,76 @@ TEST(ExportCommandTest, FileThatYieldsNoBrushMakesNoFolder)
     EXPECT_EQ(text.err, QStringLiteral("%1: not a brush file; nothing exported\n")
                             .arg(sandbox.path(QStringLiteral("t.abr"))));
     EXPECT_FALSE(QFileInfo::exists(out));
+}
+
+// Runs the export in a child process whose address space is capped, as a machine short of
+// memory would; what it printed comes back through a file.
+CliRun ExportWithin(long long bytes, const QStringList& args, const QString& transcript)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit cap{rlim_t(bytes), rlim_t(bytes)};
+        setrlimit(RLIMIT_AS, &cap);
+        const CliRun run = Export(args);
+        QFile file(transcript);
+        if (file.open(QIODevice::WriteOnly))
+            file.write((run.out + QLatin1Char('\0') + run.err).toUtf8());
+        file.close();
+        _exit(run.status);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    CliRun run;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    QFile file(transcript);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QString text = QString::fromUtf8(file.readAll());
+        run.out = text.section(QLatin1Char('\0'), 0, 0);
+        run.err = text.section(QLatin1Char('\0'), 1);
+    }
+    return run;
+}
+
+// Tips of the largest diameter a file can give are drawn within a budget and written smaller,
+// which is said; a tip of no size is not written, which fails the export.
+TEST(ExportCommandTest, HugeTipsAreWrittenScaledWithinBoundedMemoryAndEmptyOnesFail)
+{
+    Sandbox sandbox;
+    AbrWriter huge;
+    huge.u16(2).u16(3);
+    huge.computedRecord(true, QStringLiteral("hard"), 65535, 100, 0, 100)
+        .computedRecord(true, QStringLiteral("soft"), 65535, 100, 30, 0)
+        .computedRecord(true, QStringLiteral("flat"), 65535, 10, 45, 50);
+    const QString out = sandbox.path(QStringLiteral("huge"));
+    const CliRun run = ExportWithin(400ll << 20,
+                                    {QStringLiteral("--transparent"),
+                                     sandbox.write(QStringLiteral("huge.abr"), huge.data()), out},
+                                    sandbox.path(QStringLiteral("huge.txt")));
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 3 files\n"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(
+        QStringLiteral("Wrote %1/0.png: scaled from 65,535 to 4,096 pixels\n").arg(out)))
+        << run.out.toStdString();
+    EXPECT_EQ(run.out.count(QStringLiteral(": scaled from ")), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QImage tip(QStringLiteral("%1/%2.png").arg(out).arg(i));
+        EXPECT_GT(std::max(tip.width(), tip.height()), 1000) << i;
+        EXPECT_LE(qlonglong(tip.width()) * tip.height(), BrushExporter::kMaxDrawingPixels) << i;
+    }
+
+    AbrWriter empty;
+    empty.u16(2).u16(2);
+    empty.computedRecord(true, QStringLiteral("none"), 0, 100, 0, 100)
+        .computedRecord(true, QStringLiteral("dot"), 5, 100, 0, 100);
+    const QString emptyOut = sandbox.path(QStringLiteral("empty"));
+    const CliRun failed =
+        Export({sandbox.write(QStringLiteral("empty.abr"), empty.data()), emptyOut});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(failed.out.endsWith(QStringLiteral("Wrote 1 file\n"))) << failed.out.toStdString();
+    EXPECT_EQ(failed.err, QStringLiteral("Could not write %1/0.png: a computed tip of 0 x 0 pixels "
+                                         "(diameter 0, roundness 100%)\n")
+                              .arg(emptyOut));
+    EXPECT_EQ(QDir(emptyOut).entryList(QDir::Files), QStringList{QStringLiteral("1.png")});
 }
 
 TEST(ExportCommandTest, FolderIsMadeAsNamedAndNamesOfNoNewFolderAreRefused)
