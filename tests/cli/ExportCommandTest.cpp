@@ -9,12 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 CliRun Export(const QStringList& args)
@@ -68,31 +67,25 @@ TEST(ExportCommandTest, FileThatYieldsNoBrushMakesNoFolder)
     EXPECT_FALSE(QFileInfo::exists(out));
 }
 
-// Runs the export in a child process whose address space is capped, as a machine short of
-// memory would; what it printed comes back through a file.
-CliRun ExportWithin(long long bytes, const QStringList& args, const QString& transcript)
+// Runs the built kelbrin-cli export with its address space capped, as on a machine short of
+// memory. A program of its own: a fork of this one would inherit Qt's drawing threads dead.
+CliRun ExportWithin(long long bytes, const QStringList& args)
 {
-    const pid_t child = fork();
-    if (child == 0) {
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    CliRun run;
+    run.status = -1;
+    if (!QFile::exists(cli))
+        return run;
+    QProcess process;
+    process.setChildProcessModifier([bytes] {
         const rlimit cap{rlim_t(bytes), rlim_t(bytes)};
         setrlimit(RLIMIT_AS, &cap);
-        const CliRun run = Export(args);
-        QFile file(transcript);
-        if (file.open(QIODevice::WriteOnly))
-            file.write((run.out + QLatin1Char('\0') + run.err).toUtf8());
-        file.close();
-        _exit(run.status);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    CliRun run;
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    QFile file(transcript);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QString text = QString::fromUtf8(file.readAll());
-        run.out = text.section(QLatin1Char('\0'), 0, 0);
-        run.err = text.section(QLatin1Char('\0'), 1);
-    }
+    });
+    process.start(cli, QStringList{QStringLiteral("export")} + args);
+    process.waitForFinished(120000);
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
 
@@ -107,10 +100,12 @@ TEST(ExportCommandTest, HugeTipsAreWrittenScaledWithinBoundedMemoryAndEmptyOnesF
         .computedRecord(true, QStringLiteral("soft"), 65535, 100, 30, 0)
         .computedRecord(true, QStringLiteral("flat"), 65535, 10, 45, 50);
     const QString out = sandbox.path(QStringLiteral("huge"));
-    const CliRun run = ExportWithin(400ll << 20,
-                                    {QStringLiteral("--transparent"),
-                                     sandbox.write(QStringLiteral("huge.abr"), huge.data()), out},
-                                    sandbox.path(QStringLiteral("huge.txt")));
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
+    if (!QFile::exists(qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli"))
+        GTEST_SKIP() << "needs the built kelbrin-cli";
+    const CliRun run =
+        ExportWithin(400ll << 20, {QStringLiteral("--transparent"),
+                                   sandbox.write(QStringLiteral("huge.abr"), huge.data()), out});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 3 files\n"))) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(
