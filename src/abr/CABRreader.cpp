@@ -144,9 +144,8 @@ void CABRreader::Impl::Read(CBrushSink& sink)
 std::optional<QString> CABRreader::Impl::ReadType12Name()
 {
     const unsigned int count = mStream.ReadU32();
-    if (count >= 0x80000000U)
-        throw std::bad_alloc();
-    if (static_cast<long long>(count) * 2 > BytesLeft())
+    // A count no file can hold is damage, never a shortage of memory.
+    if (count >= 0x80000000U || static_cast<long long>(count) * 2 > BytesLeft())
         throw kDamagedFileError;
     std::vector<unsigned short> units(count, 0);
     mStream.ReadGeneric(units.data(), kSize2, count, false);

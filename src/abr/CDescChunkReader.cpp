@@ -84,9 +84,9 @@ void CDescChunkReader::SkipString()
 ucstring CDescChunkReader::ReadUnicodeString()
 {
     const unsigned int count = mStream.ReadU32();
-    if (count >= 0x80000000U)
-        throw std::bad_alloc();
-    if (static_cast<long long>(count) * 2 > BytesLeft())
+    // No file holds a text of two billion units: a count that large is damage, not a reason
+    // to report the memory as short.
+    if (count >= 0x80000000U || static_cast<long long>(count) * 2 > BytesLeft())
         throw kDamagedFileError;
     ucstring text(count, 0);
     mStream.ReadGeneric(text.data(), kSize2, count, false);
@@ -98,7 +98,7 @@ void CDescChunkReader::SkipUnicodeString()
     const unsigned int count = mStream.ReadU32();
     // The same limit as for a string that is kept.
     if (count >= 0x80000000U)
-        throw std::bad_alloc();
+        throw kDamagedFileError;
     SkipChecked(static_cast<long long>(count) * 2);
 }
 

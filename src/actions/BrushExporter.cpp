@@ -1,4 +1,5 @@
 #include "actions/BrushExporter.h"
+#include "brush/ComputedBrush.h"
 #include "platform/NativePath.h"
 
 #include "platform/Logging.h"
@@ -7,6 +8,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
+#include <QLocale>
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
@@ -22,6 +24,43 @@ bool NameExists(const QString& path)
 {
     struct stat st;
     return lstat(PathToNative(path).constData(), &st) == 0;
+}
+
+// The largest scale, at most 1, at which the tip's drawing stays within the budget.
+double ScaleWithinBudget(const ComputedBrush& brush)
+{
+    const double pixels = brush.drawingPixels(1.0);
+    if (pixels <= BrushExporter::kMaxDrawingPixels)
+        return 1.0;
+    double scale = std::sqrt(BrushExporter::kMaxDrawingPixels / pixels);
+    // Sides round up to whole pixels, so the first guess can be a little over.
+    while (brush.drawingPixels(scale) > BrushExporter::kMaxDrawingPixels)
+        scale *= 0.99;
+    return scale;
+}
+
+QString PixelsText(double side)
+{
+    return QLocale(QLocale::English).toString(qlonglong(std::ceil(side)));
+}
+
+// Ink dark on white is what the drawing already is; the transparent image is made from it row by
+// row, so only the drawing and the image written are held at once.
+QImage TransparentFromGrey(const QImage& grey)
+{
+    QImage image(grey.size(), QImage::Format_RGBA8888);
+    if (image.isNull())
+        return image;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* in = grey.constScanLine(y);
+        uchar* out = image.scanLine(y);
+        for (int x = 0; x < grey.width(); ++x, out += 4) {
+            const uchar ink = uchar(255 - in[x]);
+            out[0] = out[1] = out[2] = ink == 0 ? 255 : 0;
+            out[3] = ink;
+        }
+    }
+    return image;
 }
 
 quint16 FloatTo16(float v)
@@ -125,21 +164,26 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
     const std::vector<size_t> chosen = chosenIndexes(options);
     const QStringList names = fileNamesForBrushes(options, mTypeStringToSuffix.value(type));
     for (size_t k = 0; k < chosen.size(); ++k) {
-        const std::optional<BrushBitmap> bitmap = getBitmapImageRep(mBrushFile->brush(chosen[k]));
-        if (!bitmap)
-            continue;
-        const QImage image = transparent ? transparentImageRepForImageRep(*bitmap)
-                                         : greyImageRepForImageRep(*bitmap);
         const QString path = QDir(folder).filePath(names.at(int(k)));
+        QString error;
+        QImage image = imageForBrush(mBrushFile->brush(chosen[k]), transparent, &error);
+        if (image.isNull()) {
+            report.failures << QStringLiteral("%1: %2").arg(path, error);
+            continue;
+        }
+        if (error.size()) {
+            report.scaled << QStringLiteral("%1: %2").arg(path, error);
+            error.clear();
+        }
 
         QByteArray data;
         QBuffer buffer(&data);
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, format);
-        QString error;
-        if (image.isNull())
-            error = QStringLiteral("not enough memory for the image");
-        else if (!writer.write(image))
+        const bool encoded = writer.write(image);
+        // Let go of the pixels before the file is written: only the encoded bytes are needed.
+        image = QImage();
+        if (!encoded)
             error = writer.errorString();
         else if (WriteNewFile(path, data, &error))
             ++report.written;
@@ -147,6 +191,50 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
             report.failures << QStringLiteral("%1: %2").arg(path, error);
     }
     return report;
+}
+
+QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QString* note)
+{
+    const auto* computed = dynamic_cast<const ComputedBrush*>(brush.get());
+    if (!computed) {
+        const std::optional<BrushBitmap> bitmap = getBitmapImageRep(brush);
+        QImage image;
+        if (bitmap)
+            image = transparent ? transparentImageRepForImageRep(*bitmap)
+                                : greyImageRepForImageRep(*bitmap);
+        if (image.isNull())
+            *note = bitmap ? QStringLiteral("not enough memory for the image")
+                           : QStringLiteral("the brush has no image");
+        return image;
+    }
+    const QSize size = computed->pixelSize();
+    if (size.isEmpty()) {
+        const ComputedBrush::Parameters& p = computed->parameters();
+        *note = QStringLiteral("a computed tip of 0 x 0 pixels (diameter %1, roundness %2%)")
+                    .arg(p.diameter)
+                    .arg(p.roundnessInPercent);
+        return QImage();
+    }
+    const double scale = ScaleWithinBudget(*computed);
+    QImage grey = computed->drawImage(scale);
+    if (grey.isNull()) {
+        *note = QStringLiteral("the computed tip of %1 x %2 pixels could not be drawn")
+                    .arg(size.width())
+                    .arg(size.height());
+        return grey;
+    }
+    if (const std::optional<QSizeF> from = computed->scaledFrom(); from || scale < 1.0) {
+        const double longest =
+            from ? std::max(from->width(), from->height()) : std::max(size.width(), size.height());
+        *note = QStringLiteral("scaled from %1 to %2 pixels")
+                    .arg(PixelsText(longest), PixelsText(std::max(grey.width(), grey.height())));
+    }
+    if (!transparent)
+        return grey;
+    QImage image = TransparentFromGrey(grey);
+    if (image.isNull())
+        *note = QStringLiteral("not enough memory for the image");
+    return image;
 }
 
 QImage BrushExporter::transparentImageRepForImageRep(const BrushBitmap& bitmap)

@@ -16,12 +16,21 @@
 class BrushExporter
 {
 public:
+    // A computed tip is drawn whole before it is written (a painter cannot draw it in bands), so
+    // its drawing bounds an export's memory: at most this many one-byte pixels of tip and canvas
+    // together (32 MB), then the image written, at most four bytes for each canvas pixel.
+    static constexpr double kMaxDrawingPixels = double(1 << 25);
+
     struct Report
     {
         bool typeKnown = true;
         int written = 0;
-        // One line per image that could not be written: its path, a colon and the reason.
+        // One line per brush not written: the path it would have had, a colon and the reason
+        // (a computed tip of 0 x 0 pixels, a tip that could not be drawn, a file in the way).
         QStringList failures;
+        // One line per image written smaller than its brush, the same way: "…: scaled from
+        // 104,856 to 4,096 pixels".
+        QStringList scaled;
     };
 
     enum eFileNaming
@@ -41,9 +50,10 @@ public:
     explicit BrushExporter(BrushFilePtr brushFile);
     static std::unique_ptr<BrushExporter> brushExporterForBrushFile(BrushFilePtr brushFile);
 
-    // type is "PNG" or "TIFF". Brushes without an image are skipped and their numbers stay
-    // unused; a file that cannot be written (one that exists among them) is reported and the
-    // others are still written.
+    // type is "PNG" or "TIFF". A brush without an image is reported as a failure and its number
+    // stays unused; so is a file that cannot be written (one that exists among them), and the
+    // others are still written. A computed tip too large to draw within kMaxDrawingPixels is
+    // written scaled down, and the report says so.
     Report doExportToDirectory(const QString& folder, const QString& type, bool transparent);
     Report doExportToDirectory(const QString& folder, const QString& type, bool transparent,
                                const Options& options);
@@ -71,6 +81,9 @@ public:
                                       QString* error);
 
 private:
+    // The image written for a brush; null with the reason in note when there is none, else
+    // note says how it was scaled down, if it was.
+    static QImage imageForBrush(const BrushPtr& brush, bool transparent, QString* note);
     std::vector<size_t> chosenIndexes(const Options& options) const;
 
     BrushFilePtr mBrushFile;

@@ -444,3 +444,10 @@ QImage ComputedBrush::drawImage(double scale) const
         return DrawTip(shape, nullptr);
     return DrawingThreads::instance().draw(shape);
 }
+
+double ComputedBrush::drawingPixels(double scale) const
+{
+    if (mSize.isEmpty())
+        return 0;
+    return PixelCount(TipShape{mSide * scale, mRatio, mHardness, mAngle});
+}

@@ -42,6 +42,10 @@ public:
     // Draws the image at `scale` times its drawn size; not cached. A large drawing can be
     // interrupted (boost::thread_interrupted) within milliseconds.
     QImage drawImage(double scale) const;
+    // The pixels drawImage(scale) holds at its peak, one byte each: the round tip and the canvas
+    // it is turned onto. Known before anything is drawn, so a caller with a memory budget can
+    // pick its scale first; 0 for a tip without an image.
+    double drawingPixels(double scale) const;
 
     // The memory the cache of full-size images may use; the least recently used go first.
     static void setCacheBudget(size_t bytes);

@@ -69,6 +69,9 @@ int RunExportCommand(const QStringList& args, CliStreams io)
             ->doExportToDirectory(folder, QStringLiteral("PNG"), transparent);
     io.out << "Created " << Printable(folder) << '\n'
            << "Wrote " << report.written << (report.written == 1 ? " file" : " files") << '\n';
+    // Written, but smaller than the brush: said, though not a failure.
+    for (const QString& line : report.scaled)
+        io.out << "Wrote " << line << '\n';
     for (const QString& failure : report.failures)
         io.err << "Could not write " << Printable(failure) << '\n';
     if (!report.failures.isEmpty())

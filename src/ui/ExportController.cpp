@@ -94,6 +94,32 @@ QString ExportController::lastFolder()
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
+void ExportController::tellWhatWasNotWrittenAsItIs(const QString& folder) const
+{
+    // The lines name files inside the folder; the folder itself is in the status line.
+    QStringList lines;
+    for (const QString& line : mReport.failures + mReport.scaled)
+        lines << line.mid(folder.size() + 1);
+    constexpr int kShown = 8;
+    QString shown = QStringList(lines.mid(0, kShown)).join(QLatin1Char('\n'));
+    if (lines.size() > kShown)
+        shown += QObject::tr("\n… and %1 more").arg(lines.size() - kShown);
+    const bool failed = !mReport.failures.isEmpty();
+    QMessageBox box(failed ? QMessageBox::Warning : QMessageBox::Information,
+                    LocalizedString(QStringLiteral("export-panel-title")),
+                    failed ? QObject::tr("Some brushes of “%1” could not be written.")
+                                 .arg(QFileInfo(mFile->getPath()).fileName())
+                           : QObject::tr("Some brushes of “%1” were too large to write "
+                                         "at full size.")
+                                 .arg(QFileInfo(mFile->getPath()).fileName()),
+                    QMessageBox::Ok, mParent);
+    box.setObjectName(QStringLiteral("exportResultMessage"));
+    box.setInformativeText(shown);
+    if (lines.size() > kShown)
+        box.setDetailedText(lines.join(QLatin1Char('\n')));
+    box.exec();
+}
+
 QString ExportController::run()
 {
     mReport = BrushExporter::Report();
@@ -177,6 +203,8 @@ QString ExportController::run()
                                                        gUseTransparency, mOptions);
     for (const QString& failure : mReport.failures)
         qCWarning(lcActions).noquote() << failure;
+    if (!mReport.failures.isEmpty() || !mReport.scaled.isEmpty())
+        tellWhatWasNotWrittenAsItIs(folder);
     if (openFolder->isChecked())
         OpenFolderInFileManager(folder);
     return folder;

@@ -21,7 +21,8 @@ public:
 
     // Runs the dialog modally and exports. Returns the folder written, or "" when the user
     // cancelled or the folder could not be made (which a message box says, as it says that a
-    // file without brushes has nothing to export).
+    // file without brushes has nothing to export). Brushes not written, or written scaled
+    // down, are listed in a message box afterwards.
     QString run();
     // What the last run wrote; nothing written when it was cancelled.
     const BrushExporter::Report& report() const { return mReport; }
@@ -40,6 +41,9 @@ public:
     static QString lastFolder();
 
 private:
+    // A message box listing the brushes not written, and those written smaller, with why.
+    void tellWhatWasNotWrittenAsItIs(const QString& folder) const;
+
     ExportController(BrushFilePtr file, QWidget* parent) : mFile(std::move(file)), mParent(parent)
     {}
 

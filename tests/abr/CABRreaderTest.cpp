@@ -138,6 +138,8 @@ TEST(CABRreader, DamagedFilesKeepWhatWasReadAndStillEnd)
         // No pixels to fill, so only the row table itself can be found wanting.
         {"row table one byte past the end", SampledHeader(0, 0, 100, 0, 8, 1, 199)},
         {"name count beyond the file", NameCount(0x7FFFFFF0).data()},
+        // A size no file can have is damage, not a shortage of memory.
+        {"name count of two billion", NameCount(0x80000000u).data()},
     };
     Sandbox box;
     for (const auto& [what, bytes] : cases) {
@@ -148,10 +150,6 @@ TEST(CABRreader, DamagedFilesKeepWhatWasReadAndStillEnd)
         EXPECT_EQ(r.finished, 1);
         EXPECT_EQ(r.outcome.error, -1);
     }
-    const ReadResult r = ReadAbr(box.write("n.abr", NameCount(0x80000000u).data()));
-    EXPECT_TRUE(r.badAlloc);
-    EXPECT_TRUE(r.outcome.outOfMemory);
-    EXPECT_EQ(r.finished, 1);
 }
 
 namespace {

@@ -1,13 +1,19 @@
 #include "abr/Type6Writer.h"
+#include "actions/BrushExporter.h"
 #include "cli/CliCommands.h"
+#include "support/AbrWriter.h"
 #include "support/TestUtil.h"
 
 #include "CliRun.h"
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 CliRun Export(const QStringList& args)
@@ -59,6 +65,72 @@ TEST(ExportCommandTest, FileThatYieldsNoBrushMakesNoFolder)
     EXPECT_EQ(text.err, QStringLiteral("%1: not a brush file; nothing exported\n")
                             .arg(sandbox.path(QStringLiteral("t.abr"))));
     EXPECT_FALSE(QFileInfo::exists(out));
+}
+
+// Runs the built kelbrin-cli export with its address space capped, as on a machine short of
+// memory. A program of its own: a fork of this one would inherit Qt's drawing threads dead.
+CliRun ExportWithin(long long bytes, const QStringList& args)
+{
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    CliRun run;
+    run.status = -1;
+    if (!QFile::exists(cli))
+        return run;
+    QProcess process;
+    process.setChildProcessModifier([bytes] {
+        const rlimit cap{rlim_t(bytes), rlim_t(bytes)};
+        setrlimit(RLIMIT_AS, &cap);
+    });
+    process.start(cli, QStringList{QStringLiteral("export")} + args);
+    process.waitForFinished(120000);
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// Tips of the largest diameter a file can give are drawn within a budget and written smaller,
+// which is said; a tip of no size is not written, which fails the export.
+TEST(ExportCommandTest, HugeTipsAreWrittenScaledWithinBoundedMemoryAndEmptyOnesFail)
+{
+    Sandbox sandbox;
+    AbrWriter huge;
+    huge.u16(2).u16(3);
+    huge.computedRecord(true, QStringLiteral("hard"), 65535, 100, 0, 100)
+        .computedRecord(true, QStringLiteral("soft"), 65535, 100, 30, 0)
+        .computedRecord(true, QStringLiteral("flat"), 65535, 10, 45, 50);
+    const QString out = sandbox.path(QStringLiteral("huge"));
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
+    if (!QFile::exists(qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli"))
+        GTEST_SKIP() << "needs the built kelbrin-cli";
+    const CliRun run =
+        ExportWithin(400ll << 20, {QStringLiteral("--transparent"),
+                                   sandbox.write(QStringLiteral("huge.abr"), huge.data()), out});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 3 files\n"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(
+        QStringLiteral("Wrote %1/0.png: scaled from 65,535 to 4,096 pixels\n").arg(out)))
+        << run.out.toStdString();
+    EXPECT_EQ(run.out.count(QStringLiteral(": scaled from ")), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QImage tip(QStringLiteral("%1/%2.png").arg(out).arg(i));
+        EXPECT_GT(std::max(tip.width(), tip.height()), 1000) << i;
+        EXPECT_LE(qlonglong(tip.width()) * tip.height(), BrushExporter::kMaxDrawingPixels) << i;
+    }
+
+    AbrWriter empty;
+    empty.u16(2).u16(2);
+    empty.computedRecord(true, QStringLiteral("none"), 0, 100, 0, 100)
+        .computedRecord(true, QStringLiteral("dot"), 5, 100, 0, 100);
+    const QString emptyOut = sandbox.path(QStringLiteral("empty"));
+    const CliRun failed =
+        Export({sandbox.write(QStringLiteral("empty.abr"), empty.data()), emptyOut});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(failed.out.endsWith(QStringLiteral("Wrote 1 file\n"))) << failed.out.toStdString();
+    EXPECT_EQ(failed.err, QStringLiteral("Could not write %1/0.png: a computed tip of 0 x 0 pixels "
+                                         "(diameter 0, roundness 100%)\n")
+                              .arg(emptyOut));
+    EXPECT_EQ(QDir(emptyOut).entryList(QDir::Files), QStringList{QStringLiteral("1.png")});
 }
 
 TEST(ExportCommandTest, FolderIsMadeAsNamedAndNamesOfNoNewFolderAreRefused)

@@ -1,6 +1,7 @@
 #include "ui/ExportController.h"
 
 #include "abr/ReadWholeBrushFile.h"
+#include "brush/ComputedBrush.h"
 
 #include "support/TestUtil.h"
 
@@ -83,5 +84,27 @@ TEST(ExportController, StartsWhereTheLastExportWentAndSaysWhenThereIsNothingToEx
     const BrushFilePtr empty = BrushFile::brushFileWithPath(box.write("Empty.abr", "8BIM"));
     EXPECT_EQ(ExportController::exporterForBrushFile(empty, nullptr).run(), QString());
     EXPECT_EQ(said, QStringLiteral("“Empty.abr” has no brushes to export."));
+    QSettings().remove("exportFolder");
+}
+
+TEST(ExportController, ListsTheBrushesNotWritten)
+{
+    Sandbox box;
+    const BrushFilePtr file = BrushFile::brushFileWithPath(box.path("Tips.abr"));
+    file->addBrush(ComputedBrush::brushWithName(QStringLiteral("none"), 0, 100, 0, 100));
+    file->addBrush(ComputedBrush::brushWithName(QStringLiteral("dot"), 5, 100, 0, 100));
+    QString startedIn;
+    AnswerExportDialog(box.path("Set"), &startedIn);
+    QString said;
+    Answer<QMessageBox>([&](QMessageBox* message) {
+        said = message->text() + '\n' + message->informativeText();
+        message->accept();
+    });
+    ExportController controller = ExportController::exporterForBrushFile(file, nullptr);
+    EXPECT_EQ(controller.run(), box.path("Set"));
+    EXPECT_EQ(controller.report().written, 1);
+    EXPECT_EQ(said, QStringLiteral("Some brushes of “Tips.abr” could not be written.\n"
+                                   "0.png: a computed tip of 0 x 0 pixels (diameter 0, "
+                                   "roundness 100%)"));
     QSettings().remove("exportFolder");
 }
