@@ -157,6 +157,8 @@ void BrushWindow::connectControllers()
             });
     connect(mOutlines, &OutlinesController::rowsAppeared, this,
             [this] { mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath()); });
+    connect(mOutlines, &OutlinesController::pathsWritten, mReading.get(),
+            &ReadingController::rereadIfShown);
     connect(mOutlines, &OutlinesController::selectedPathRenamed, mReading.get(),
             &ReadingController::setDisplayedPath);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,

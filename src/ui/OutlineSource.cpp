@@ -410,7 +410,12 @@ void OutlineSource::finishedQueryFirstPhase()
     Q_EMIT firstPhaseDidFinish();
 }
 
-void OutlineSource::changedItems(const QStringList&) {}
+void OutlineSource::changedItems(const QStringList& paths)
+{
+    // Rows show names and counts, which a write does not change; whoever shows the file does.
+    if (!paths.isEmpty())
+        Q_EMIT itemsWritten(paths);
+}
 
 void OutlineSource::addItems(const QStringList& paths, const FileNodeFlagsList& flags)
 {

@@ -85,6 +85,8 @@ public:
 
 Q_SIGNALS:
     void firstPhaseDidFinish();
+    // Files written where they are (appended to, copied over, touched).
+    void itemsWritten(const QStringList& paths);
     // Around each deletion, move and rename the search reports, for views that keep their
     // selection by path: before the rows change, then after, with the paths that changed
     // (old paths alone for a deletion).

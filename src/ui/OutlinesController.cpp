@@ -100,6 +100,7 @@ void OutlinesController::setSources(FoundFileOutlineSource* found,
                 &OutlinesController::outlineSelectionChanged);
         connect(outline, &FileOutlineView::selectedPathRenamed, this,
                 &OutlinesController::selectedPathRenamed);
+        connect(source, &OutlineSource::itemsWritten, this, &OutlinesController::pathsWritten);
         // Queued: a row is selected only once the view has finished taking the rows in.
         connect(source, &QAbstractItemModel::rowsInserted, this, &OutlinesController::rowsAppeared,
                 Qt::QueuedConnection);

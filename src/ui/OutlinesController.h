@@ -55,6 +55,8 @@ Q_SIGNALS:
     // isItem: the path is an outline's item (a file, or a pack shown as one), not a folder.
     void pathChosen(const QString& path, bool isItem);
     void selectedPathRenamed(const QString& path);
+    // Files that either outline's search saw written where they are.
+    void pathsWritten(const QStringList& paths);
     void searchFirstPhaseFinished();
     // Rows were added to either outline (delivered after the outlines have laid them out).
     void rowsAppeared();

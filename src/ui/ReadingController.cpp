@@ -1,5 +1,6 @@
 #include "ui/ReadingController.h"
 
+#include "convert/BrushPackReader.h"
 #include "platform/ReadProgress.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
@@ -180,6 +181,16 @@ void ReadingController::watchedPathChanged(const QString& path)
     // Replaced rather than removed (a save through a temporary file): the watch went with the
     // old file, so it is put on the new one.
     watch(path);
+}
+
+void ReadingController::rereadIfShown(const QStringList& paths)
+{
+    const QString path = displayedFilePath();
+    if (path.isEmpty() || !paths.contains(path))
+        return;
+    // showFile leaves the file on display alone; let go of it first.
+    mFileView->setBrushFile(nullptr);
+    showFile(path, BrushPackReader::isPackPath(path));
 }
 
 void ReadingController::cancel()

@@ -44,6 +44,8 @@ public:
     // unless the folder is a converted pack, which shows its brushes. The file already shown (or
     // being read) is left alone.
     void showFile(const QString& path, bool folderIsPack = false);
+    // Reads the file on display again from the start, when it is one of paths.
+    void rereadIfShown(const QStringList& paths);
     void cancel();
     // Empties the grid and the path strip and closes the viewer.
     void clear();

@@ -182,6 +182,30 @@ TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
     EXPECT_FALSE(window.revealMenuAction()->isEnabled());
 }
 
+// A file on display that is written over (a newer version copied in) is read again.
+TEST(BrushWindowOutlines, AFileWrittenWhileOnDisplayIsReadAgain)
+{
+    OutlinedWindow w;
+    BrushWindow& window = w.window;
+    const QString path = w.add(QStringLiteral("Inks/Ink.abr"));
+    window.doOpenFile(path);
+    ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
+    ASSERT_EQ(window.fileView()->getBrushFile()->count(), 1u);
+
+    AbrWriter three;
+    three.u16(2).u16(3);
+    for (const char* name : {"a", "b", "c"})
+        three.computedRecord(true, QString::fromUtf8(name), 9, 100, 0, 100);
+    w.box.write(QStringLiteral("Inks/Ink.abr"), three.data());
+    w.found->changedItems({w.box.path(QStringLiteral("Inks/Other.abr"))});
+    EXPECT_EQ(window.fileView()->getBrushFile()->count(), 1u);
+    w.found->changedItems({path});
+    ASSERT_TRUE(WaitUntil([&] {
+        return !window.isReadingFile() && window.fileView()->getBrushFile() &&
+               window.fileView()->getBrushFile()->count() == 3;
+    }));
+}
+
 // The status line says what is on display now, and a command's result goes with the next file.
 TEST(BrushWindowOutlines, StatusLineFollowsEveryChangeOfFileFolderAndCommand)
 {
