@@ -99,6 +99,21 @@ void Wait(int ms)
     while (t.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
+// Shows window with both outlines over the home folder, once the search's first phase and the
+// installed outline's own search are over.
+void ShowWithOutlines(KelbrinApplication& app, BrushWindow& window)
+{
+    window.resize(1000, 640);
+    AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
+                   KelbrinApplication::searchedFolders());
+    window.show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!window.fileOutlineSource()->firstPhaseFinished() && limit.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    Wait(1500);
+}
+
 // The made-up home's brush files, all copies of the demo file; GIMP's and Krita's folders are
 // made so that they count as installed.
 void FillMadeUpHome(const MadeUpHome& home)
@@ -159,15 +174,7 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
     if (app.arguments().contains(QStringLiteral("--made-up-home")))
         InstallIntoPaintingApps(app.getPhotoshopApps());
     BrushWindow window;
-    window.resize(1000, 640);
-    AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
-                   KelbrinApplication::searchedFolders());
-    window.show();
-    QElapsedTimer limit;
-    limit.start();
-    while (!window.fileOutlineSource()->firstPhaseFinished() && limit.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    Wait(1500); // the installed outline's own search
+    ShowWithOutlines(app, window);
     FileOutlineView* all = window.getFileOutline();
     all->expandAll();
     window.getInstalledFileOutline()->expandAll();
@@ -246,15 +253,8 @@ void Press(QWidget* dialog, const QString& text)
 int DrawWalk(KelbrinApplication& app, const QDir& out, const QString& name)
 {
     BrushWindow window;
-    window.resize(1000, 640);
-    AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
-                   KelbrinApplication::searchedFolders());
-    window.show();
+    ShowWithOutlines(app, window);
     QElapsedTimer limit;
-    limit.start();
-    while (!window.fileOutlineSource()->firstPhaseFinished() && limit.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    Wait(1500);
     bool ok = true;
     const auto shot = [&](const char* step) {
         Wait(600);
