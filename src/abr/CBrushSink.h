@@ -1,6 +1,7 @@
 #pragma once
 
 #include "brush/Brush.h"
+#include "brush/Pattern.h"
 
 #include <optional>
 
@@ -37,6 +38,9 @@ public:
     // One brush, in file order. May throw to stop the read early; the reader still calls
     // FinishedReadingFile and then lets the exception through.
     virtual void AddBrush(const BrushPtr& brush) = 0;
+    // One pattern, in file order, after the last brush. May throw like AddBrush. Sinks that
+    // only want brushes leave it be.
+    virtual void AddPattern(const PatternPtr& pattern) { (void)pattern; }
     // The read is over: after the last brush, or just before a read error is thrown on.
     virtual void FinishedReadingFile(const ReadOutcome& outcome) = 0;
 };

@@ -19,5 +19,13 @@ QString Brush::displayName() const
     QString text = *mName;
     while (!text.isEmpty() && text.back().isNull())
         text.chop(1);
-    return text;
+    return ResourceStringText(text);
+}
+
+QString ResourceStringText(const QString& name)
+{
+    if (!name.startsWith(QLatin1String("$$$/")))
+        return name;
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    return equals < 0 ? name : name.mid(equals + 1);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brush/Pattern.h"
+
 #include <QImage>
 #include <QSize>
 #include <QSizeF>
@@ -29,13 +31,23 @@ public:
     const std::optional<QString>& name() const { return mName; }
     QSizeF size() const { return QSizeF(pixelSize()); }
     // The name as people read it: files of version 6 and later keep a terminating zero unit in
-    // the stored name, which is not shown.
+    // the stored name, which is not shown, and a Photoshop resource string shows its text.
     QString displayName() const;
 
     virtual bool isComputed() const = 0;
 
+    // The pattern the brush's preset paints through, when it has one.
+    const std::optional<PatternReference>& texture() const { return mTexture; }
+    // Only while the brush is being built, before it is handed on.
+    void setTexture(PatternReference texture) { mTexture = std::move(texture); }
+
 private:
     std::optional<QString> mName;
+    std::optional<PatternReference> mTexture;
 };
+
+// The text of a Photoshop resource string ("$$$/Presets/Patterns/Gray_Granite=Gray Granite"
+// gives "Gray Granite"); any other name is returned as it is.
+QString ResourceStringText(const QString& name);
 
 using BrushPtr = std::shared_ptr<const Brush>;

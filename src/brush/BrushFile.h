@@ -1,13 +1,14 @@
 #pragma once
 
 #include "brush/Brush.h"
+#include "brush/Pattern.h"
 
 #include <QMetaType>
 #include <QString>
 #include <memory>
 #include <vector>
 
-// The brushes of one file in the order they arrived. Main thread only; the reading thread
+// The brushes (and patterns) of one file in the order they arrived. Main thread only; the reading thread
 // merely passes a reference to it along so the main thread can tell reads apart.
 class BrushFile
 {
@@ -24,9 +25,13 @@ public:
     // Throws std::out_of_range for an index past the end.
     const BrushPtr& brush(size_t index) const { return mBrushes.at(index); }
     const std::vector<BrushPtr>& brushes() const { return mBrushes; }
+    // The textures the file carries, in file order; they arrive after its brushes.
+    void addPattern(PatternPtr pattern) { mPatterns.push_back(std::move(pattern)); }
+    const std::vector<PatternPtr>& patterns() const { return mPatterns; }
 
 private:
     std::vector<BrushPtr> mBrushes;
+    std::vector<PatternPtr> mPatterns;
     QString mFilePath;
 };
 

@@ -15,6 +15,13 @@ struct AddBrush
     BrushPtr brush;
 };
 
+// One pattern of the read of `file`, in file order, after its brushes.
+struct AddPattern
+{
+    BrushFilePtr file;
+    PatternPtr pattern;
+};
+
 // The read of `file` is over, after its last brush or at a read error.
 struct FinishedReadingFile
 {
@@ -32,5 +39,6 @@ public:
 
 Q_SIGNALS:
     void addBrush(const AddBrush& report);
+    void addPattern(const AddPattern& report);
     void finishedReadingFile(const FinishedReadingFile& report);
 };

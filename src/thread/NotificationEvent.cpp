@@ -60,6 +60,8 @@ bool NotificationEvent::handleEvent(QEvent* event)
     BrushReadingNotifications& notifications = BrushReadingNotifications::instance();
     if (const auto* add = std::get_if<AddBrush>(&carrier->mReport))
         Q_EMIT notifications.addBrush(*add);
+    else if (const auto* pattern = std::get_if<AddPattern>(&carrier->mReport))
+        Q_EMIT notifications.addPattern(*pattern);
     else
         Q_EMIT notifications.finishedReadingFile(std::get<FinishedReadingFile>(carrier->mReport));
     return true;

@@ -13,7 +13,7 @@
 class NotificationEvent
 {
 public:
-    using Report = std::variant<AddBrush, FinishedReadingFile>;
+    using Report = std::variant<AddBrush, AddPattern, FinishedReadingFile>;
 
     explicit NotificationEvent(Report report) : mReport(std::move(report)) {}
 

@@ -7,6 +7,11 @@ void PostingBrushSink::AddBrush(const BrushPtr& brush)
     NotificationEvent::post(::AddBrush{mFile, brush});
 }
 
+void PostingBrushSink::AddPattern(const PatternPtr& pattern)
+{
+    NotificationEvent::post(::AddPattern{mFile, pattern});
+}
+
 void PostingBrushSink::FinishedReadingFile(const ReadOutcome& outcome)
 {
     NotificationEvent::post(::FinishedReadingFile{mFile, outcome});

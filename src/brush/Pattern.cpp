@@ -1,0 +1,40 @@
+#include "brush/Pattern.h"
+
+#include "brush/Brush.h"
+
+Pattern::Pattern(QString name, QString identifier, Mode mode, int depth, QImage image)
+    : mName(std::move(name)), mIdentifier(std::move(identifier)), mMode(mode), mDepth(depth),
+      mImage(std::move(image))
+{
+}
+
+QString Pattern::displayName() const
+{
+    return ResourceStringText(mName);
+}
+
+const char* Pattern::modeName(Mode mode)
+{
+    switch (mode) {
+    case Mode::Bitmap: return "bitmap";
+    case Mode::Grey: return "grey";
+    case Mode::Indexed: return "indexed";
+    case Mode::Rgb: return "rgb";
+    case Mode::Cmyk: return "cmyk";
+    case Mode::Multichannel: return "multichannel";
+    case Mode::Duotone: return "duotone";
+    case Mode::Lab: return "lab";
+    }
+    return "unknown";
+}
+
+bool Pattern::modeFromNumber(int number, Mode& mode)
+{
+    switch (number) {
+    case 0: case 1: case 2: case 3: case 4: case 7: case 8: case 9:
+        mode = static_cast<Mode>(number);
+        return true;
+    default:
+        return false;
+    }
+}
