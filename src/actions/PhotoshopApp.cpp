@@ -242,7 +242,8 @@ PhotoshopAppList FindInstalledPhotoshopApps()
         seen.insert(identity);
         unique.push_back(std::move(app));
     }
+    // Common on a machine without Photoshop under Wine, GIMP or Krita: worth a note, not a warning.
     if (unique.empty())
-        qCWarning(lcActions) << "CopyAppPaths: No application found that edits .abr files";
+        qCInfo(lcActions) << "No Photoshop, GIMP or Krita found: nothing to install brush files into";
     return unique;
 }
