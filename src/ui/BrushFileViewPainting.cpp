@@ -75,11 +75,12 @@ QImage BrushFileView::patternTile(const Pattern& pattern, int deviceSide) const
         return QImage();
     // At the brushes' scale, so zooming treats both alike; a pattern larger than its cell is
     // shrunk until one whole copy fits, so the cell shows all of it rather than a corner.
-    double scale = std::min(brushScale() * devicePixelRatioF(), double(deviceSide) / longest);
+    const double fits = double(deviceSide) / longest;
+    double scale = std::min(brushScale() * devicePixelRatioF(), fits);
     // Enlarged, a pattern's pixels stay whole squares, as a crisp tip's do.
     const bool enlarged = scale >= 1.0;
     if (enlarged)
-        scale = std::floor(scale);
+        scale = std::round(scale) <= fits ? std::round(scale) : std::floor(scale);
     // Scaled before it is converted: a large pattern is shrunk in its own format rather than
     // copied whole first.
     QImage copy = pattern.image();

@@ -25,10 +25,12 @@ class BrushCanvas : public QWidget
 public:
     using QWidget::QWidget;
 
-    // A brush's image is ink; a pattern's is in its own colours and shows as it is on any ground.
+    // A brush's image is ink; a pattern's is in its own colours and shows as it is on any ground,
+    // repeated over the whole canvas as it would paint.
     void setImage(const QImage& image, bool ink = true)
     {
         mImage = image;
+        mTiled = !ink;
         // Ink shows black on light grounds and white on black; the alpha is the brush either way.
         mWhiteInk = image;
         if (!mWhiteInk.isNull() && ink) {
@@ -84,6 +86,14 @@ protected:
                             drawn);
         // Enlarged brushes show their pixels as squares; shrunk ones are filtered.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, s < 1.0);
+        if (mTiled) {
+            // Copies laid edge to edge from the centred one, out to the canvas's edges.
+            painter.translate(target.topLeft());
+            painter.scale(s, s);
+            painter.fillRect(painter.transform().inverted().mapRect(QRectF(rect())),
+                             QBrush(mImage));
+            return;
+        }
         painter.drawImage(target.toAlignedRect(),
                           mBackground == BrushViewer::Black ? mWhiteInk : mImage);
     }
@@ -113,6 +123,7 @@ private:
 
     QImage mImage;
     QImage mWhiteInk;
+    bool mTiled = false;
     int mZoom = BrushViewer::FitToWindow;
     BrushViewer::Background mBackground = BrushViewer::Checkerboard;
 };
