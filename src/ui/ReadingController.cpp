@@ -246,7 +246,7 @@ void ReadingController::finishedReadingFile(const BrushFilePtr& file, const Read
 {
     stopProgress();
     mLastReadFailed = outcome.failed();
-    mReadMessage->showOutcome(outcome, file->count());
+    mReadMessage->showOutcome(outcome, file->count(), file->patterns().size());
     Q_EMIT displayChanged();
     updateStatus();
     Q_EMIT fileReadingFinished(file->getPath());
