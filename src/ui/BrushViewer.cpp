@@ -259,6 +259,9 @@ QList<QPair<QString, QString>> BrushViewer::factsForPattern(const Pattern& patte
     QString mode = modeText(pattern.mode());
     if (pattern.hasAlpha())
         mode += tr(" with alpha");
+    // The image holds these converted by a plain formula; the facts should not hide that.
+    if (pattern.mode() == Pattern::Mode::Cmyk || pattern.mode() == Pattern::Mode::Lab)
+        mode += tr(" (shown as RGB)");
     facts << qMakePair(tr("Mode"), mode);
     const QSize size = pattern.pixelSize();
     facts << qMakePair(
