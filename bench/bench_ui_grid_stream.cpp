@@ -1,8 +1,11 @@
 // How much of the main thread a file of 5,000 brushes costs while it streams into the grid:
 // the time spent handling each delivered brush (the notification, the grid's layout), the
 // painting in between, and how soon the first thumbnail is there after the file is chosen.
+// Then 200 patterns arrive after the brushes, as a read delivers them (most small, a few of a
+// megapixel), with the grid scrolled down to them so their tiles are drawn.
 // Runs the real window offscreen; prints its figures.
 #include "thread/NotificationEvent.h"
+#include "thread/PostingBrushSink.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
 #include "ui/KelbrinApplication.h"
@@ -10,6 +13,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstdio>
@@ -159,5 +164,39 @@ int main(int argc, char** argv)
                 app.otherBusyMs, app.otherBusyMs / double(brushes));
     std::printf("main thread busy per brush, everything included: %.3f ms\n",
                 (handled + app.otherBusyMs) / double(brushes));
+
+    // The patterns, posted from this thread as the reading thread would post them.
+    std::vector<PatternPtr> patterns;
+    for (int i = 0; i < 200; ++i) {
+        const int side = i % 50 == 0 ? 1024 : i % 5 == 0 ? 256 : 64;
+        QImage image(side, side, i % 2 ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
+        image.fill(QColor::fromHsv((i * 37) % 360, 120, 200));
+        patterns.push_back(std::make_shared<Pattern>(
+            QStringLiteral("Pattern %1").arg(i), QString::number(i), Pattern::Mode::Rgb, 8, image));
+    }
+    BrushFileView* view = window.fileView();
+    auto* area = qobject_cast<QScrollArea*>(view->parentWidget()->parentWidget());
+    QScrollBar* bar = area ? area->verticalScrollBar() : nullptr;
+    app.brushEventsMs.clear();
+    app.otherBusyMs = 0;
+    PostingBrushSink sink(view->getBrushFile());
+    for (const PatternPtr& pattern : patterns)
+        sink.AddPattern(pattern);
+    wall.restart();
+    while (view->getBrushFile()->patterns().size() < patterns.size()) {
+        if (bar)
+            bar->setValue(bar->maximum()); // follow the patterns down, so they are painted
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    handled = 0;
+    for (double ms : app.brushEventsMs)
+        handled += ms;
+    std::printf("patterns shown: %zu in %.0f ms wall; per delivered pattern: median %.3f ms, "
+                "worst %.3f ms; painting and the rest: %.1f ms\n",
+                view->getBrushFile()->patterns().size(), double(wall.nsecsElapsed()) / 1e6,
+                Percentile(app.brushEventsMs, 0.5), Percentile(app.brushEventsMs, 1.0),
+                app.otherBusyMs);
     return brushes == 5000 ? 0 : 1;
 }

@@ -19,13 +19,16 @@ void CancelFileReading(CWorkingThread& thread)
 }
 
 CFileReadingSession::CFileReadingSession(CWorkingThread& thread, BrushHandler brushAdded,
-                                         FinishedHandler finishedReading)
+                                         FinishedHandler finishedReading,
+                                         PatternHandler patternAdded)
     : mThread(thread), mBrushAdded(std::move(brushAdded)),
-      mFinishedReading(std::move(finishedReading))
+      mFinishedReading(std::move(finishedReading)), mPatternAdded(std::move(patternAdded))
 {
     BrushReadingNotifications& reports = BrushReadingNotifications::instance();
     QObject::connect(&reports, &BrushReadingNotifications::addBrush, &mReceiver,
                      [this](const AddBrush& report) { BrushAdded(report); });
+    QObject::connect(&reports, &BrushReadingNotifications::addPattern, &mReceiver,
+                     [this](const AddPattern& report) { PatternAdded(report); });
     QObject::connect(&reports, &BrushReadingNotifications::finishedReadingFile, &mReceiver,
                      [this](const ::FinishedReadingFile& report) { FinishedReadingFile(report); });
 }
@@ -77,6 +80,14 @@ void CFileReadingSession::BrushAdded(const AddBrush& report)
         return;
     if (mBrushAdded)
         mBrushAdded(report.file, report.brush);
+}
+
+void CFileReadingSession::PatternAdded(const AddPattern& report)
+{
+    if (!report.file || report.file != mDisplayedFile || !report.pattern)
+        return;
+    if (mPatternAdded)
+        mPatternAdded(report.file, report.pattern);
 }
 
 void CFileReadingSession::FinishedReadingFile(const ::FinishedReadingFile& report)

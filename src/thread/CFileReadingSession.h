@@ -13,8 +13,8 @@
 void CancelFileReading(CWorkingThread& thread);
 
 // The main thread's side of reading one file at a time: which BrushFile is on display, and the
-// observers that pass on "AddBrush" and "FinishedReadingFile" for that very BrushFile only
-// (identity, not equality), so that nothing of an earlier read can reach the file shown now.
+// observers that pass on "AddBrush", "AddPattern" and "FinishedReadingFile" for that very BrushFile
+// only (identity, not equality), so that nothing of an earlier read can reach the file shown now.
 // Main thread only. The working thread must outlive the session.
 class CFileReadingSession
 {
@@ -24,9 +24,12 @@ public:
     using BrushHandler = std::function<void(const BrushFilePtr&, const BrushPtr&)>;
     // Called once when the file on display has been read to its end or to a read error.
     using FinishedHandler = std::function<void(const BrushFilePtr&, const ReadOutcome&)>;
+    // Called for each pattern of the file on display, in file order, after its brushes; as for
+    // brushes, appending it is the handler's job. None: patterns are not shown.
+    using PatternHandler = std::function<void(const BrushFilePtr&, const PatternPtr&)>;
 
     CFileReadingSession(CWorkingThread& thread, BrushHandler brushAdded,
-                        FinishedHandler finishedReading);
+                        FinishedHandler finishedReading, PatternHandler patternAdded = {});
     CFileReadingSession(const CFileReadingSession&) = delete;
     CFileReadingSession& operator=(const CFileReadingSession&) = delete;
 
@@ -50,11 +53,13 @@ public:
 
 private:
     void BrushAdded(const AddBrush& report);
+    void PatternAdded(const AddPattern& report);
     void FinishedReadingFile(const ::FinishedReadingFile& report);
 
     CWorkingThread& mThread;
     BrushHandler mBrushAdded;
     FinishedHandler mFinishedReading;
+    PatternHandler mPatternAdded;
     BrushFilePtr mDisplayedFile;
     bool mReadingFile = false;
     // Owns the connections to the reports: they end with the session.

@@ -145,25 +145,101 @@ void BrushFileView::setLayoutForWidth(int n)
 {
     if (!mBrushFile || n < 1)
         return;
-    const int c = int(mBrushFile->count());
+    const int c = brushCount();
+    const int patterns = patternCount();
     const float W = mScrollArea ? float(mScrollArea->viewport()->width()) : float(width());
     const float H = mScrollArea ? float(mScrollArea->viewport()->height()) : float(height());
     const float s = W / ((1.0f + kGapRatio) * float(n) + kGapRatio);
     const float g = kGapRatio * s;
     const float p = s + g + float(nameLineHeight());
     const int rows = (c + n - 1) / n;
-    const float needed = float(rows) * p + g;
+    float needed = float(rows) * p + g;
     mItemsPerRow = n;
     mSide = s;
     mGap = g;
+    if (patterns > 0)
+        needed += float(headingHeight()) + float((patterns + n - 1) / n) * p;
     resize(int(W), int(std::ceil(std::max(H, needed))));
 }
 
+// Brush rows, then a heading line and the pattern rows (B brush rows, pitch p, gap g):
+//
+//   g [b0] g [b1] g [b2] g      brush row r:     top = r·p + g
+//   g [b3] g  ...
+//   g Patterns                  heading:         top = B·p + g, one line of text
+//   g [t0] g [t1] g             pattern row r:   top = B·p + (line + g) + r·p + g
+//
+// so a pattern row is a brush row moved down by patternsOrigin().
 QRectF BrushFileView::thumbnailRect(int index) const
 {
     const int n = std::max(1, mItemsPerRow);
     const double p = mSide + mGap;
-    return QRectF((index % n) * p + mGap, (index / n) * rowPitch() + mGap, mSide, mSide);
+    double top = 0;
+    const int brushes = brushCount();
+    if (index >= brushes && patternCount() > 0) {
+        index -= brushes;
+        top = patternsOrigin();
+    }
+    return QRectF((index % n) * p + mGap, top + (index / n) * rowPitch() + mGap, mSide, mSide);
+}
+
+double BrushFileView::headingHeight() const
+{
+    return fontMetrics().height() + mGap;
+}
+
+double BrushFileView::patternsOrigin() const
+{
+    const int n = std::max(1, mItemsPerRow);
+    return ((brushCount() + n - 1) / n) * rowPitch() + headingHeight();
+}
+
+QRectF BrushFileView::headingRect() const
+{
+    if (patternCount() == 0)
+        return QRectF();
+    const double top = patternsOrigin() - headingHeight() + mGap;
+    return QRectF(mGap, top, std::max(0.0, width() - 2 * mGap), fontMetrics().height());
+}
+
+int BrushFileView::itemCount() const
+{
+    return brushCount() + patternCount();
+}
+
+PatternPtr BrushFileView::patternAt(int index) const
+{
+    const int at = index - brushCount();
+    if (index < 0 || at < 0 || at >= patternCount())
+        return nullptr;
+    return mBrushFile->patterns()[size_t(at)];
+}
+
+int BrushFileView::visualRow(int index) const
+{
+    const int n = std::max(1, mItemsPerRow);
+    const int brushes = brushCount();
+    if (index < brushes)
+        return index / n;
+    return (brushes + n - 1) / n + (index - brushes) / n;
+}
+
+int BrushFileView::visualRowCount() const
+{
+    const int n = std::max(1, mItemsPerRow);
+    return (brushCount() + n - 1) / n + (patternCount() + n - 1) / n;
+}
+
+int BrushFileView::indexAt(int row, int column) const
+{
+    const int n = std::max(1, mItemsPerRow);
+    const int brushRows = (brushCount() + n - 1) / n;
+    if (row < 0 || row >= visualRowCount())
+        return -1;
+    const int first = row < brushRows ? 0 : brushCount();
+    const int end = row < brushRows ? brushCount() : itemCount();
+    const int sectionRow = row < brushRows ? row : row - brushRows;
+    return std::min(first + sectionRow * n + column, end - 1);
 }
 
 QRectF BrushFileView::nameRect(int index) const
@@ -181,12 +257,20 @@ int BrushFileView::thumbnailAt(QPointF point) const
     if (!mBrushFile || mSide <= 0)
         return -1;
     const double p = mSide + mGap;
+    int first = 0;
+    int end = brushCount();
+    double top = 0;
+    if (patternCount() > 0 && point.y() >= headingRect().top()) {
+        first = end;
+        end = itemCount();
+        top = patternsOrigin();
+    }
     const int column = int(std::floor((point.x() - mGap / 2) / p));
-    const int row = int(std::floor((point.y() - mGap) / rowPitch()));
+    const int row = int(std::floor((point.y() - top - mGap) / rowPitch()));
     if (column < 0 || column >= mItemsPerRow || row < 0)
         return -1;
-    const int index = row * mItemsPerRow + column;
-    if (index >= int(mBrushFile->count()))
+    const int index = first + row * mItemsPerRow + column;
+    if (index >= end)
         return -1;
     if (!thumbnailRect(index).contains(point) && !nameRect(index).contains(point))
         return -1;
@@ -209,7 +293,7 @@ void BrushFileView::setBrushFile(const BrushFilePtr& file)
 {
     mBrushFile = file;
     mThumbnailCache.clear();
-    mSelected.assign(file ? file->count() : 0, false);
+    mSelected.assign(size_t(itemCount()), false);
     mSelectedCount = 0;
     mCurrent = mAnchor = -1;
     updateLayout();
@@ -221,11 +305,11 @@ void BrushFileView::setBrushFile(const BrushFilePtr& file)
 
 void BrushFileView::brushesAppended()
 {
-    if (!mBrushFile || mBrushFile->count() <= mSelected.size())
+    if (!mBrushFile || size_t(itemCount()) <= mSelected.size())
         return;
     const int first = int(mSelected.size());
-    const int last = int(mBrushFile->count()) - 1;
-    mSelected.resize(mBrushFile->count(), false);
+    const int last = itemCount() - 1;
+    mSelected.resize(size_t(itemCount()), false);
     const QRectF before = thumbnailRect(last);
     const int oldHeight = height();
     updateLayout();
@@ -269,8 +353,10 @@ bool BrushFileView::event(QEvent* event)
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = thumbnailAt(help->pos());
-        const QString text =
-            index >= 0 ? toolTipForBrush(*mBrushFile->brush(size_t(index))) : QString();
+        const PatternPtr pattern = patternAt(index);
+        const QString text = pattern      ? toolTipForPattern(*pattern)
+                             : index >= 0 ? toolTipForBrush(*mBrushFile->brush(size_t(index)))
+                                          : QString();
         if (text.isEmpty())
             QToolTip::hideText();
         else

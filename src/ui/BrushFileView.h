@@ -19,7 +19,9 @@ class QSlider;
 // The grid of brush thumbnails: square cells in rows that fill the width, top row first, each
 // with the brush's name under it when names are shown. Thumbnails are drawn by this one widget
 // rather than a widget per brush, so a file of thousands of brushes lays out in constant time
-// per added brush.
+// per added brush. The file's patterns follow its brushes under a heading of their own, in
+// rows of their own; an index names a brush below the file's brush count and a pattern from it
+// on, so selection, copy and drag treat both alike.
 class BrushFileView : public QWidget
 {
     Q_OBJECT
@@ -36,8 +38,14 @@ public:
 
     void setBrushFile(const BrushFilePtr& file);
     const BrushFilePtr& getBrushFile() const { return mBrushFile; }
-    // The file has grown: lays out and paints the brushes added to it since the last call.
+    // The file has grown: lays out and paints the brushes and patterns added to it since the
+    // last call. Patterns come after the brushes, so none of them moves a brush.
     void brushesAppended();
+    void patternsAppended() { brushesAppended(); }
+    // Brushes and patterns; 0 without a file.
+    int itemCount() const;
+    // The pattern at an index, or null for a brush or no item.
+    PatternPtr patternAt(int index) const;
     void clear();
 
     void updateLayout();
@@ -62,6 +70,8 @@ public:
     QRectF thumbnailRect(int index) const;
     QRectF nameRect(int index) const;
     int thumbnailAt(QPointF point) const;
+    // The line that says "Patterns" above the first pattern; empty without patterns.
+    QRectF headingRect() const;
 
     // Selection, in file order. The current brush is where the keyboard is; -1 when none.
     QList<int> selectedIndexes() const;
@@ -74,7 +84,7 @@ public:
 
     // What a copy or a drag of these brushes carries: the first as a PNG image with transparency
     // and, with files, every one as a PNG file named after the brush in a folder of our own.
-    // Null when none of them has an image.
+    // Patterns go as their image in colour. Null when none of them has an image.
     QMimeData* mimeDataForBrushes(const QList<int>& indexes, bool withFiles);
 
     void printTo(QPrinter* printer);
@@ -82,6 +92,8 @@ public:
     static QString toolTipForBrush(const Brush& brush);
     // The text under a thumbnail: the name, or the size for a brush without one.
     static QString captionForBrush(const Brush& brush);
+    static QString toolTipForPattern(const Pattern& pattern);
+    static QString captionForPattern(const Pattern& pattern);
     // The grid's fill: the light grey of old on light desktops, the palette's base on dark ones.
     static QColor backgroundColor(const QPalette& palette);
     // The brush at full size as ink with transparency: what the viewer, copy and drag show.
@@ -120,6 +132,20 @@ private:
     // The longest side, in device pixels, the brush is drawn at in this zoom; 0 without image.
     int deviceSideForBrush(int index, qreal dpr) const;
     QPixmap thumbnail(int index, qreal dpr);
+    // A pattern fills its whole cell with copies of itself, at the brushes' scale or smaller.
+    QImage patternTile(const Pattern& pattern, int deviceSide) const;
+    void paintCell(QPainter& painter, int index, qreal dpr);
+    int brushCount() const { return mBrushFile ? int(mBrushFile->count()) : 0; }
+    int patternCount() const { return mBrushFile ? int(mBrushFile->patterns().size()) : 0; }
+    // Rows as the keyboard walks them: the brushes' rows, then the patterns'.
+    int visualRow(int index) const;
+    int visualRowCount() const;
+    // The item in `column` of a visual row, or the row's last when it is shorter; -1 past the
+    // rows.
+    int indexAt(int row, int column) const;
+    // Where the first pattern row's cells are measured from, as brush rows are from 0.
+    double patternsOrigin() const;
+    double headingHeight() const;
     QColor inkColour() const;
     double rowPitch() const;
     double nameLineHeight() const;

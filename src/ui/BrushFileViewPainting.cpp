@@ -67,9 +67,43 @@ int BrushFileView::deviceSideForBrush(int index, qreal dpr) const
     return device;
 }
 
+QImage BrushFileView::patternTile(const Pattern& pattern, int deviceSide) const
+{
+    const QSize natural = pattern.pixelSize();
+    const int longest = std::max(natural.width(), natural.height());
+    if (longest <= 0 || deviceSide <= 0)
+        return QImage();
+    // At the brushes' scale, so zooming treats both alike; a pattern larger than its cell is
+    // shrunk until one whole copy fits, so the cell shows all of it rather than a corner.
+    const double fits = double(deviceSide) / longest;
+    double scale = std::min(brushScale() * devicePixelRatioF(), fits);
+    // Enlarged, a pattern's pixels stay whole squares, as a crisp tip's do.
+    const bool enlarged = scale >= 1.0;
+    if (enlarged)
+        scale = std::round(scale) <= fits ? std::round(scale) : std::floor(scale);
+    // Scaled before it is converted: a large pattern is shrunk in its own format rather than
+    // copied whole first.
+    QImage copy = pattern.image();
+    const QSize drawn(std::max(1, int(std::lround(natural.width() * scale))),
+                      std::max(1, int(std::lround(natural.height() * scale))));
+    if (drawn != natural)
+        copy = copy.scaled(drawn, Qt::IgnoreAspectRatio,
+                           enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
+    copy = copy.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage tile(deviceSide, deviceSide, QImage::Format_ARGB32_Premultiplied);
+    if (tile.isNull() || copy.isNull())
+        return QImage();
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
+    painter.fillRect(tile.rect(), QBrush(copy));
+    return tile;
+}
+
 QPixmap BrushFileView::thumbnail(int index, qreal dpr)
 {
-    const int deviceSide = deviceSideForBrush(index, dpr);
+    const PatternPtr pattern = patternAt(index);
+    const int deviceSide =
+        pattern ? int(std::floor(mSide * dpr + 0.01)) : deviceSideForBrush(index, dpr);
     if (deviceSide <= 0)
         return QPixmap();
     // Keyed by what the pixmap shows, so a resize that leaves a brush's size alone keeps it.
@@ -80,6 +114,13 @@ QPixmap BrushFileView::thumbnail(int index, qreal dpr)
     }
     if (const QPixmap* cached = mThumbnailCache.object(key))
         return *cached;
+    if (pattern) {
+        QPixmap pixmap = QPixmap::fromImage(patternTile(*pattern, deviceSide));
+        pixmap.setDevicePixelRatio(dpr);
+        mThumbnailCache.insert(key, new QPixmap(pixmap),
+                               int(qint64(deviceSide) * deviceSide * 4 / 1024 + 1));
+        return pixmap;
+    }
     const QSize natural = mBrushFile->brush(size_t(index))->pixelSize();
     const int longest = std::max(natural.width(), natural.height());
     QImage image;
@@ -116,58 +157,79 @@ void BrushFileView::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), mPrinting ? QColor(Qt::white) : backgroundColor(colours));
     if (!mBrushFile || mSide <= 0)
         return;
-    // Selection and focus stay off paper.
-    const bool onScreen = !mPrinting;
     const qreal dpr = devicePixelRatioF();
     const QRect dirty = event->rect();
     const double pitch = rowPitch();
-    const int firstRow = std::max(0, int((dirty.top() - mGap) / pitch));
-    const int lastRow = int((dirty.bottom() - mGap / 2) / pitch);
-    const int count = int(mBrushFile->count());
-    const QColor highlight = colours.color(QPalette::Highlight);
-    QColor selectionFill = highlight;
-    selectionFill.setAlphaF(0.35f);
-    for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = 0; column < mItemsPerRow; ++column) {
-            const int index = row * mItemsPerRow + column;
-            if (index >= count)
-                return;
-            const QRectF cell = thumbnailRect(index);
-            QRectF frame = cell.adjusted(-mGap / 3, -mGap / 3, mGap / 3, mGap / 3);
-            if (mShowNames)
-                frame = frame.united(nameRect(index));
-            const bool selected = onScreen && isSelected(index);
-            if (selected) {
-                painter.setRenderHint(QPainter::Antialiasing);
-                painter.setPen(QPen(highlight, 1.5));
-                painter.setBrush(selectionFill);
-                painter.drawRoundedRect(frame, 3, 3);
-            }
-            const QPixmap pixmap = thumbnail(index, dpr);
-            if (!pixmap.isNull()) {
-                // Whole device pixels, so that a crisp tip's squares stay even.
-                const QSizeF drawn = pixmap.deviceIndependentSize();
-                const QPointF origin(
-                    std::round((cell.x() + (cell.width() - drawn.width()) / 2.0) * dpr) / dpr,
-                    std::round((cell.y() + (cell.height() - drawn.height()) / 2.0) * dpr) / dpr);
-                painter.drawPixmap(origin, pixmap);
-            }
-            if (mShowNames) {
-                const QRectF box = nameRect(index);
-                const QString caption = captionForBrush(*mBrushFile->brush(size_t(index)));
-                painter.setPen(inkColour());
-                painter.drawText(
-                    box, Qt::AlignHCenter | Qt::AlignTop,
-                    fontMetrics().elidedText(caption, Qt::ElideRight, int(box.width()) - 2));
-            }
-            if (onScreen && index == mCurrent && hasFocus()) {
-                painter.setRenderHint(QPainter::Antialiasing);
-                QPen pen(selected ? colours.color(QPalette::Text) : highlight, 1.0, Qt::DashLine);
-                painter.setPen(pen);
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRoundedRect(frame.adjusted(2, 2, -2, -2), 2, 2);
-            }
+    // Brush rows from the top, then the pattern rows under their heading.
+    struct Section
+    {
+        int first, end;
+        double top;
+    };
+    const Section sections[] = {{0, brushCount(), 0.0},
+                                {brushCount(), itemCount(), patternsOrigin()}};
+    for (const Section& section : sections) {
+        const int firstRow = std::max(0, int((dirty.top() - section.top - mGap) / pitch));
+        const int lastRow = int((dirty.bottom() - section.top - mGap / 2) / pitch);
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const int rowStart = section.first + row * mItemsPerRow;
+            if (rowStart >= section.end)
+                break;
+            for (int index = rowStart; index < std::min(rowStart + mItemsPerRow, section.end);
+                 ++index)
+                paintCell(painter, index, dpr);
         }
+    }
+    const QRectF heading = headingRect();
+    if (!heading.isEmpty() && heading.intersects(dirty)) {
+        painter.setPen(inkColour());
+        painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter, tr("Patterns"));
+    }
+}
+
+void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
+{
+    // Selection and focus stay off paper.
+    const bool onScreen = !mPrinting;
+    const QPalette& colours = palette();
+    const QColor highlight = colours.color(QPalette::Highlight);
+    const QRectF cell = thumbnailRect(index);
+    QRectF frame = cell.adjusted(-mGap / 3, -mGap / 3, mGap / 3, mGap / 3);
+    if (mShowNames)
+        frame = frame.united(nameRect(index));
+    const bool selected = onScreen && isSelected(index);
+    if (selected) {
+        QColor selectionFill = highlight;
+        selectionFill.setAlphaF(0.35f);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(highlight, 1.5));
+        painter.setBrush(selectionFill);
+        painter.drawRoundedRect(frame, 3, 3);
+    }
+    const PatternPtr pattern = patternAt(index);
+    const QPixmap pixmap = thumbnail(index, dpr);
+    if (!pixmap.isNull()) {
+        // Whole device pixels, so that a crisp tip's squares stay even.
+        const QSizeF drawn = pixmap.deviceIndependentSize();
+        const QPointF origin(
+            std::round((cell.x() + (cell.width() - drawn.width()) / 2.0) * dpr) / dpr,
+            std::round((cell.y() + (cell.height() - drawn.height()) / 2.0) * dpr) / dpr);
+        painter.drawPixmap(origin, pixmap);
+    }
+    if (mShowNames) {
+        const QRectF box = nameRect(index);
+        const QString caption = pattern ? captionForPattern(*pattern)
+                                        : captionForBrush(*mBrushFile->brush(size_t(index)));
+        painter.setPen(inkColour());
+        painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop,
+                         fontMetrics().elidedText(caption, Qt::ElideRight, int(box.width()) - 2));
+    }
+    if (onScreen && index == mCurrent && hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen(selected ? colours.color(QPalette::Text) : highlight, 1.0, Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(frame.adjusted(2, 2, -2, -2), 2, 2);
     }
 }
 
@@ -197,6 +259,26 @@ QString BrushFileView::captionForBrush(const Brush& brush)
         .arg(int(size.width()))
         .arg(QChar(0x00D7))
         .arg(int(size.height()));
+}
+
+QString BrushFileView::toolTipForPattern(const Pattern& pattern)
+{
+    const QSize size = pattern.pixelSize();
+    const QString name = pattern.displayName();
+    return QStringLiteral("%1%2 %3 %4 px")
+        .arg(name.isEmpty() ? QString() : name + QLatin1Char('\n'))
+        .arg(size.width())
+        .arg(QChar(0x00D7))
+        .arg(size.height());
+}
+
+QString BrushFileView::captionForPattern(const Pattern& pattern)
+{
+    const QString name = pattern.displayName();
+    if (!name.isEmpty())
+        return name;
+    const QSize size = pattern.pixelSize();
+    return QStringLiteral("%1 %2 %3").arg(size.width()).arg(QChar(0x00D7)).arg(size.height());
 }
 
 void BrushFileView::printTo(QPrinter* printer)

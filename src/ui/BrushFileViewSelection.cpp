@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QSet>
 #include <QUrl>
 
 QList<int> BrushFileView::selectedIndexes() const
@@ -92,34 +93,40 @@ void BrushFileView::keyPressEvent(QKeyEvent* event)
         scrollToBottom();
         return;
     }
-    const int count = mBrushFile ? int(mBrushFile->count()) : 0;
+    const int count = itemCount();
     if (count > 0) {
         const int from = mCurrent;
         const int n = std::max(1, mItemsPerRow);
-        const int page =
-            std::max(1, mScrollArea
-                            ? int(mScrollArea->viewport()->height() / std::max(1.0, rowPitch()))
-                            : 1) *
-            n;
+        const int pageRows = std::max(
+            1,
+            mScrollArea ? int(mScrollArea->viewport()->height() / std::max(1.0, rowPitch())) : 1);
+        // Up and Down keep the column from row to row, also into and out of the patterns'
+        // rows, landing on a shorter row's last item; from the first or last row they stay put,
+        // as in a list. Page keys go as far as they can.
+        const int row = from < 0 ? 0 : visualRow(from);
+        const int column = from < 0              ? 0
+                           : from < brushCount() ? from % n
+                                                 : (from - brushCount()) % n;
+        const int rows = visualRowCount();
         int to = -2;
         switch (event->key()) {
         case Qt::Key_Left:
-            to = from - 1;
+            to = std::max(0, from - 1);
             break;
         case Qt::Key_Right:
-            to = from + 1;
+            to = std::min(count - 1, from + 1);
             break;
         case Qt::Key_Up:
-            to = from - n;
+            to = row > 0 ? indexAt(row - 1, column) : from;
             break;
         case Qt::Key_Down:
-            to = from < 0 ? 0 : from + n;
+            to = row + 1 < rows ? indexAt(row + 1, column) : from;
             break;
         case Qt::Key_PageUp:
-            to = from - page;
+            to = row - pageRows >= 0 ? indexAt(row - pageRows, column) : 0;
             break;
         case Qt::Key_PageDown:
-            to = from < 0 ? 0 : from + page;
+            to = row + pageRows < rows ? indexAt(row + pageRows, column) : count - 1;
             break;
         case Qt::Key_Space:
         case Qt::Key_Return:
@@ -133,15 +140,7 @@ void BrushFileView::keyPressEvent(QKeyEvent* event)
             break;
         }
         if (to != -2 && (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier)) == 0) {
-            // Up from the first row and down from the last stay put, as in a list.
-            if (from < 0)
-                to = 0;
-            else if (to < 0 || to >= count)
-                to = (event->key() == Qt::Key_Left || event->key() == Qt::Key_PageUp) ? 0
-                     : (event->key() == Qt::Key_Right || event->key() == Qt::Key_PageDown)
-                         ? count - 1
-                         : from;
-            moveCurrent(to, modifiers);
+            moveCurrent(from < 0 ? 0 : to, modifiers);
             return;
         }
     }
@@ -257,9 +256,33 @@ QMimeData* BrushFileView::mimeDataForBrushes(const QList<int>& indexes, bool wit
     BrushExporter::Options options;
     options.naming = BrushExporter::eNameByBrushName;
     for (int i : indexes)
-        options.indexes.push_back(size_t(i));
-    const QStringList names =
-        BrushExporter(mBrushFile).fileNamesForBrushes(options, QStringLiteral("png"));
+        if (i < brushCount())
+            options.indexes.push_back(size_t(i));
+    const QStringList brushNames =
+        options.indexes.empty()
+            ? QStringList()
+            : BrushExporter(mBrushFile).fileNamesForBrushes(options, QStringLiteral("png"));
+    // Patterns are named as brushes are, after the brushes' names, and never over one.
+    QSet<QString> taken;
+    for (const QString& name : brushNames)
+        taken.insert(name.toCaseFolded());
+    QStringList names;
+    int nextBrush = 0;
+    for (int i : indexes) {
+        const PatternPtr pattern = patternAt(i);
+        if (!pattern) {
+            names << brushNames.value(nextBrush++);
+            continue;
+        }
+        QString stem = BrushExporter::safeFileName(pattern->displayName());
+        if (stem.isEmpty())
+            stem = QStringLiteral("pattern %1").arg(i - brushCount() + 1);
+        QString name = stem + QStringLiteral(".png");
+        for (int k = 1; taken.contains(name.toCaseFolded()); ++k)
+            name = QStringLiteral("%1-%2.png").arg(stem).arg(k);
+        taken.insert(name.toCaseFolded());
+        names << name;
+    }
     if (withFiles && (!mDragFolder || !mDragFolder->isValid()))
         mDragFolder = std::make_unique<QTemporaryDir>(
             QDir(QDir::tempPath()).filePath(QStringLiteral("kelbrin-drag-XXXXXX")));
@@ -267,7 +290,9 @@ QMimeData* BrushFileView::mimeDataForBrushes(const QList<int>& indexes, bool wit
     QList<QUrl> urls;
     QByteArray firstPng;
     for (int k = 0; k < indexes.size(); ++k) {
-        const QImage image = fullImageForBrush(mBrushFile->brush(size_t(indexes[k])));
+        const PatternPtr pattern = patternAt(indexes[k]);
+        const QImage image =
+            pattern ? pattern->image() : fullImageForBrush(mBrushFile->brush(size_t(indexes[k])));
         if (image.isNull())
             continue;
         QByteArray png;

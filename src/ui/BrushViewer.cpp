@@ -25,12 +25,15 @@ class BrushCanvas : public QWidget
 public:
     using QWidget::QWidget;
 
-    void setImage(const QImage& image)
+    // A brush's image is ink; a pattern's is in its own colours and shows as it is on any ground,
+    // repeated over the whole canvas as it would paint.
+    void setImage(const QImage& image, bool ink = true)
     {
         mImage = image;
+        mTiled = !ink;
         // Ink shows black on light grounds and white on black; the alpha is the brush either way.
         mWhiteInk = image;
-        if (!mWhiteInk.isNull()) {
+        if (!mWhiteInk.isNull() && ink) {
             mWhiteInk = mWhiteInk.convertToFormat(QImage::Format_ARGB32_Premultiplied);
             QPainter painter(&mWhiteInk);
             painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
@@ -83,6 +86,14 @@ protected:
                             drawn);
         // Enlarged brushes show their pixels as squares; shrunk ones are filtered.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, s < 1.0);
+        if (mTiled) {
+            // Copies laid edge to edge from the centred one, out to the canvas's edges.
+            painter.translate(target.topLeft());
+            painter.scale(s, s);
+            painter.fillRect(painter.transform().inverted().mapRect(QRectF(rect())),
+                             QBrush(mImage));
+            return;
+        }
         painter.drawImage(target.toAlignedRect(),
                           mBackground == BrushViewer::Black ? mWhiteInk : mImage);
     }
@@ -112,6 +123,7 @@ private:
 
     QImage mImage;
     QImage mWhiteInk;
+    bool mTiled = false;
     int mZoom = BrushViewer::FitToWindow;
     BrushViewer::Background mBackground = BrushViewer::Checkerboard;
 };
@@ -202,6 +214,8 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
     // Computed tips are drawn one byte a pixel.
     const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
     facts << qMakePair(tr("Depth"), tr("%1-bit").arg(sampled ? sampled->depth() : 8));
+    if (const std::optional<PatternReference>& texture = brush.texture())
+        facts << qMakePair(tr("Texture"), ResourceStringText(texture->name));
     if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
         const ComputedBrush::Parameters& p = computed->parameters();
         const QLocale locale;
@@ -215,14 +229,73 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
     return facts;
 }
 
+QList<QPair<QString, QString>> BrushViewer::factsForPattern(const Pattern& pattern)
+{
+    auto modeText = [](Pattern::Mode mode) {
+        switch (mode) {
+        case Pattern::Mode::Bitmap:
+            return tr("Bitmap");
+        case Pattern::Mode::Grey:
+            return tr("Greyscale");
+        case Pattern::Mode::Indexed:
+            return tr("Indexed");
+        case Pattern::Mode::Rgb:
+            return tr("RGB");
+        case Pattern::Mode::Cmyk:
+            return tr("CMYK");
+        case Pattern::Mode::Multichannel:
+            return tr("Multichannel");
+        case Pattern::Mode::Duotone:
+            return tr("Duotone");
+        case Pattern::Mode::Lab:
+            return tr("Lab");
+        }
+        return QString();
+    };
+    QList<QPair<QString, QString>> facts;
+    const QString name = pattern.displayName();
+    facts << qMakePair(tr("Name"), name.isEmpty() ? tr("(no name)") : name);
+    facts << qMakePair(tr("Kind"), tr("Pattern"));
+    QString mode = modeText(pattern.mode());
+    if (pattern.hasAlpha())
+        mode += tr(" with alpha");
+    // The image holds these converted by a plain formula; the facts should not hide that.
+    if (pattern.mode() == Pattern::Mode::Cmyk || pattern.mode() == Pattern::Mode::Lab)
+        mode += tr(" (shown as RGB)");
+    facts << qMakePair(tr("Mode"), mode);
+    const QSize size = pattern.pixelSize();
+    facts << qMakePair(
+        tr("Size"),
+        QStringLiteral("%1 %2 %3 px").arg(size.width()).arg(QChar(0x00D7)).arg(size.height()));
+    facts << qMakePair(tr("Depth"), tr("%1-bit").arg(pattern.depth()));
+    return facts;
+}
+
+int BrushViewer::itemCount() const
+{
+    return mFile ? int(mFile->count() + mFile->patterns().size()) : 0;
+}
+
+PatternPtr BrushViewer::patternAt(int index) const
+{
+    const int at = index - int(mFile->count());
+    return at >= 0 && size_t(at) < mFile->patterns().size() ? mFile->patterns()[size_t(at)]
+                                                            : nullptr;
+}
+
 void BrushViewer::showBrush(int index)
 {
-    if (!mFile || index < 0 || size_t(index) >= mFile->count())
+    if (!mFile || index < 0 || index >= itemCount())
         return;
     mIndex = index;
-    const BrushPtr& brush = mFile->brush(size_t(index));
-    mCanvas->setImage(BrushFileView::fullImageForBrush(brush));
-    setWindowTitle(BrushFileView::captionForBrush(*brush));
+    if (const PatternPtr pattern = patternAt(index)) {
+        mCanvas->setImage(pattern->image(), false);
+        setWindowTitle(BrushFileView::captionForPattern(*pattern));
+    } else {
+        const BrushPtr& brush = mFile->brush(size_t(index));
+        mCanvas->setImage(BrushFileView::fullImageForBrush(brush));
+        setWindowTitle(BrushFileView::captionForBrush(*brush));
+    }
     updateFacts();
     Q_EMIT brushShown(index);
 }
@@ -231,14 +304,16 @@ void BrushViewer::updateFacts()
 {
     while (mFacts->rowCount() > 0)
         mFacts->removeRow(0);
-    const BrushPtr& brush = mFile->brush(size_t(mIndex));
-    for (const auto& [label, value] : factsForBrush(*brush)) {
+    const PatternPtr pattern = patternAt(mIndex);
+    const auto facts =
+        pattern ? factsForPattern(*pattern) : factsForBrush(*mFile->brush(size_t(mIndex)));
+    for (const auto& [label, value] : facts) {
         auto* text = new QLabel(value);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setWordWrap(true);
         mFacts->addRow(label + QLatin1Char(':'), text);
     }
-    const int count = int(mFile->count());
+    const int count = itemCount();
     mPlace->setText(tr("%1 of %2").arg(mIndex + 1).arg(count));
     mPrevious->setEnabled(mIndex > 0);
     mNext->setEnabled(mIndex + 1 < count);
@@ -287,7 +362,7 @@ void BrushViewer::keyPressEvent(QKeyEvent* event)
         showBrush(0);
         return;
     case Qt::Key_End:
-        showBrush(int(mFile->count()) - 1);
+        showBrush(itemCount() - 1);
         return;
     case Qt::Key_Space:
         close();

@@ -15,7 +15,8 @@ class BrushCanvas;
 
 // One brush of a file, large: fitted to the window or at 100, 200 or 400 per cent (whole pixels
 // above 100 so hard edges stay hard), on a checkerboard, white or black, with its facts beside
-// it. Left and Right step through the file's brushes.
+// it. Left and Right step through the file's brushes, then its patterns, numbered as the grid
+// numbers them; a pattern shows once, in its own colours.
 class BrushViewer : public QDialog
 {
     Q_OBJECT
@@ -47,6 +48,7 @@ public:
 
     // The lines of the facts panel, label and value, for a brush at a place in its file.
     static QList<QPair<QString, QString>> factsForBrush(const Brush& brush);
+    static QList<QPair<QString, QString>> factsForPattern(const Pattern& pattern);
 
 Q_SIGNALS:
     void brushShown(int index);
@@ -60,6 +62,8 @@ protected:
 
 private:
     void updateFacts();
+    int itemCount() const;
+    PatternPtr patternAt(int index) const;
 
     BrushFilePtr mFile;
     int mIndex = -1;

@@ -193,14 +193,17 @@ void BrushWindow::validateActions()
     // A file that yielded no brush has nothing to export, and gets no empty folder.
     const bool anyBrush = view->getBrushFile() && view->getBrushFile()->count() > 0;
     mExportMenuAction->setEnabled(anyBrush && !isReadingFile());
+    const QList<int> selected = view->selectedIndexes();
+    // Patterns come after the brushes; the export of a selection writes brushes only.
+    const bool brushSelected =
+        !selected.isEmpty() && selected.first() < int(view->getBrushFile()->count());
     mPrintAction->setEnabled(view->canPrint());
     mZoomInAction->setEnabled(view->canZoomIn());
     mZoomOutAction->setEnabled(view->canZoomOut());
-    const bool brushSelected = !view->selectedIndexes().isEmpty();
-    mCopyAction->setEnabled(brushSelected);
+    mCopyAction->setEnabled(!selected.isEmpty());
     mExportSelectedAction->setEnabled(brushSelected);
-    mViewBrushAction->setEnabled(brushSelected);
-    mSelectAllAction->setEnabled(anyBrush);
+    mViewBrushAction->setEnabled(!selected.isEmpty());
+    mSelectAllAction->setEnabled(view->itemCount() > 0);
 }
 
 // --- Commands on the selected file ----------------------------------------------------------
@@ -249,8 +252,10 @@ void BrushWindow::exportBrushFile()
 void BrushWindow::exportSelectedBrushes()
 {
     std::vector<size_t> indexes;
+    const BrushFilePtr& file = fileView()->getBrushFile();
     for (int i : fileView()->selectedIndexes())
-        indexes.push_back(size_t(i));
+        if (file && size_t(i) < file->count())
+            indexes.push_back(size_t(i));
     if (!indexes.empty())
         mActions->exportBrushes(fileView()->getBrushFile(), std::move(indexes));
 }

@@ -1,6 +1,7 @@
 #include "ui/ReadMessageBar.h"
 
 #include "abr/ReadErrorText.h"
+#include "ui/UiText.h"
 
 ReadMessageBar::ReadMessageBar(QWidget* parent) : QLabel(parent)
 {
@@ -14,7 +15,8 @@ ReadMessageBar::ReadMessageBar(QWidget* parent) : QLabel(parent)
     hide();
 }
 
-QString ReadMessageBar::messageFor(const ReadOutcome& outcome, size_t brushCount)
+QString ReadMessageBar::messageFor(const ReadOutcome& outcome, size_t brushCount,
+                                   size_t patternCount)
 {
     if (outcome.notABrushFile())
         return tr("Not a brush file");
@@ -23,6 +25,10 @@ QString ReadMessageBar::messageFor(const ReadOutcome& outcome, size_t brushCount
             .arg(*outcome.unsupportedVersion);
     if (!outcome.failed())
         return QString();
+    if (patternCount > 0)
+        return tr("This file is damaged: %1 and %2 could be read")
+            .arg(CountOf(int(brushCount), "%1 brush", "%1 brushes"),
+                 CountOf(int(patternCount), "%1 pattern", "%1 patterns"));
     if (brushCount > 0)
         return brushCount == 1 ? tr("This file is damaged: 1 brush could be read")
                                : tr("This file is damaged: %1 brushes could be read")
@@ -34,9 +40,9 @@ QString ReadMessageBar::messageFor(const ReadOutcome& outcome, size_t brushCount
     return text;
 }
 
-void ReadMessageBar::showOutcome(const ReadOutcome& outcome, size_t brushCount)
+void ReadMessageBar::showOutcome(const ReadOutcome& outcome, size_t brushCount, size_t patternCount)
 {
-    const QString text = messageFor(outcome, brushCount);
+    const QString text = messageFor(outcome, brushCount, patternCount);
     setText(text);
     setVisible(!text.isEmpty());
 }

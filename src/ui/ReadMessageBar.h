@@ -12,10 +12,11 @@ class ReadMessageBar : public QLabel
 public:
     explicit ReadMessageBar(QWidget* parent = nullptr);
 
-    // Shows what the end of a read calls for, given the brushes it yielded; hides for a read
-    // that reached the end of a file it could read.
-    void showOutcome(const ReadOutcome& outcome, size_t brushCount);
+    // Shows what the end of a read calls for, given the brushes and patterns it yielded; hides
+    // for a read that reached the end of a file it could read.
+    void showOutcome(const ReadOutcome& outcome, size_t brushCount, size_t patternCount = 0);
 
     // The text for an outcome; empty when there is nothing to say.
-    static QString messageFor(const ReadOutcome& outcome, size_t brushCount);
+    static QString messageFor(const ReadOutcome& outcome, size_t brushCount,
+                              size_t patternCount = 0);
 };

@@ -88,6 +88,9 @@ ReadingController::ReadingController(QWidget* window, QWidget* gridPane)
         [this](const BrushFilePtr& file, const BrushPtr& brush) { brushAdded(file, brush); },
         [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
             finishedReadingFile(file, outcome);
+        },
+        [this](const BrushFilePtr& file, const PatternPtr& pattern) {
+            patternAdded(file, pattern);
         });
     mWatcher = new QFileSystemWatcher(this);
     connect(mWatcher, &QFileSystemWatcher::fileChanged, this,
@@ -228,11 +231,22 @@ void ReadingController::brushAdded(const BrushFilePtr& file, const BrushPtr& bru
     updateStatus();
 }
 
+void ReadingController::patternAdded(const BrushFilePtr& file, const PatternPtr& pattern)
+{
+    if (file != mFileView->getBrushFile())
+        return;
+    file->addPattern(pattern);
+    mFileView->patternsAppended();
+    if (mFileView->itemCount() == 1)
+        Q_EMIT displayChanged(); // Select All
+    updateStatus();
+}
+
 void ReadingController::finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome)
 {
     stopProgress();
     mLastReadFailed = outcome.failed();
-    mReadMessage->showOutcome(outcome, file->count());
+    mReadMessage->showOutcome(outcome, file->count(), file->patterns().size());
     Q_EMIT displayChanged();
     updateStatus();
     Q_EMIT fileReadingFinished(file->getPath());
@@ -273,6 +287,8 @@ void ReadingController::updateStatus()
     if (count > 0)
         text += QStringLiteral(" (%1 sampled, %2 computed)")
                     .arg(locale.toString(count - computed), locale.toString(computed));
+    if (const int patterns = int(file->patterns().size()); patterns > 0)
+        text += QStringLiteral(", ") + CountOf(patterns, "%1 pattern", "%1 patterns");
     const int selected = int(mFileView->selectedIndexes().size());
     if (selected > 0)
         text += QStringLiteral(" — %1 selected").arg(locale.toString(selected));
@@ -287,7 +303,7 @@ BrushViewer* ReadingController::viewer() const
 void ReadingController::openViewer(int index)
 {
     const BrushFilePtr& file = mFileView->getBrushFile();
-    if (!file || index < 0 || size_t(index) >= file->count())
+    if (!file || index < 0 || index >= mFileView->itemCount())
         return;
     if (mViewer && mViewer->brushFile() == file) {
         mViewer->showBrush(index);

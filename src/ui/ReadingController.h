@@ -21,8 +21,9 @@ class QWidget;
 class ReadMessageBar;
 
 // The file on display: reads it on the window's worker thread, fills the grid's BrushFile as
-// brushes arrive, and keeps the grid, the message above it, the path strip, the status line
-// and the reading progress in step with the read. Owns the brush viewer opened from the grid.
+// brushes and then its patterns arrive, and keeps the grid, the message above it, the path strip,
+// the status line and the reading progress in step with the read. Owns the brush viewer opened from
+// the grid.
 class ReadingController : public QObject
 {
     Q_OBJECT
@@ -75,6 +76,7 @@ Q_SIGNALS:
 
 private:
     void brushAdded(const BrushFilePtr& file, const BrushPtr& brush);
+    void patternAdded(const BrushFilePtr& file, const PatternPtr& pattern);
     void finishedReadingFile(const BrushFilePtr& file, const ReadOutcome& outcome);
     void pollReadProgress();
     void stopProgress();

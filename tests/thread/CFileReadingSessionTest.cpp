@@ -7,6 +7,7 @@
 #include "thread/CFileReadingSession.h"
 #include "thread/CFileReadingTask.h"
 #include "thread/NotificationEvent.h"
+#include "thread/PostingBrushSink.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,16 @@
 // The window's side, reduced to what the grid would do: append each brush and remember which
 // files reported their end. The report log sees every report that reaches the main thread,
 // also those the session ignores.
+namespace {
+PatternPtr MakePattern()
+{
+    QImage image(2, 2, QImage::Format_Grayscale8);
+    image.fill(90);
+    return std::make_shared<Pattern>(QStringLiteral("Granite"), QStringLiteral("id"),
+                                     Pattern::Mode::Grey, 8, image);
+}
+} // namespace
+
 class CFileReadingSessionTest : public ::testing::Test
 {
 protected:
@@ -26,11 +37,16 @@ protected:
               [this](const BrushFilePtr& file, const ReadOutcome& outcome) {
                   mFinished.push_back(file);
                   mOutcome = outcome;
+              },
+              [](const BrushFilePtr& file, const PatternPtr& pattern) {
+                  file->addPattern(pattern);
               })
     {
         auto& reports = BrushReadingNotifications::instance();
         QObject::connect(&reports, &BrushReadingNotifications::addBrush, &mContext,
                          [this](const AddBrush&) { mReports << "AddBrush"; });
+        QObject::connect(&reports, &BrushReadingNotifications::addPattern, &mContext,
+                         [this](const AddPattern&) { mReports << "AddPattern"; });
         QObject::connect(&reports, &BrushReadingNotifications::finishedReadingFile, &mContext,
                          [this](const FinishedReadingFile&) { mReports << "End"; });
     }
@@ -78,6 +94,7 @@ TEST_F(CFileReadingSessionTest, OnlyReportsOfTheShownFileCount)
 {
     const BrushPtr brush =
         std::make_shared<SampledBrush>(QStringLiteral("x"), 1, 1, 8, PixelBlock{7});
+    const PatternPtr pattern = MakePattern();
     auto& reports = BrushReadingNotifications::instance();
     EXPECT_FALSE(mSession.ReadDisplayedFile());
     Q_EMIT reports.addBrush({nullptr, brush});
@@ -98,19 +115,25 @@ TEST_F(CFileReadingSessionTest, OnlyReportsOfTheShownFileCount)
     Q_EMIT reports.addBrush({samePath, brush});
     Q_EMIT reports.addBrush({nullptr, brush});
     Q_EMIT reports.addBrush({shown, nullptr});
+    Q_EMIT reports.addPattern({samePath, pattern});
+    Q_EMIT reports.addPattern({shown, nullptr});
     Q_EMIT reports.finishedReadingFile({samePath, {}});
     EXPECT_EQ(shown->count() + samePath->count(), 0u);
+    EXPECT_EQ(shown->patterns().size() + samePath->patterns().size(), 0u);
     EXPECT_TRUE(mFinished.empty());
     EXPECT_TRUE(mSession.isReadingFile());
 
     Q_EMIT reports.addBrush({shown, brush});
+    Q_EMIT reports.addPattern({shown, pattern});
     Q_EMIT reports.finishedReadingFile({shown, {}});
     EXPECT_EQ(shown->count(), 1u);
+    EXPECT_EQ(shown->patterns(), std::vector<PatternPtr>{pattern});
     EXPECT_FALSE(mSession.isReadingFile());
 }
 
 // The read has posted everything but nothing has been handled: the main thread was busy. The
-// cancel's sweep drops those reports and lets go of their brushes, and leaves other events be.
+// cancel's sweep drops those reports and lets go of their brushes and patterns, and leaves other
+// events be; the next file on display receives none of them.
 TEST_F(CFileReadingSessionTest, CancelSweepsAwayWhatTheOldReadPostedAndNothingElse)
 {
     const auto brushes = NamedBrushes(QStringLiteral("Old"), 5, 20, 20);
@@ -120,14 +143,22 @@ TEST_F(CFileReadingSessionTest, CancelSweepsAwayWhatTheOldReadPostedAndNothingEl
     auto brush = std::make_shared<SampledBrush>(std::nullopt, 1, 1, 8, PixelBlock{7});
     const std::weak_ptr<const Brush> watch = brush;
     NotificationEvent::post(AddBrush{file, std::move(brush)});
+    PostingBrushSink sink(file);
+    PatternPtr pattern = MakePattern();
+    const std::weak_ptr<const Pattern> watchPattern = pattern;
+    sink.AddPattern(pattern);
+    pattern.reset();
     bool otherRan = false;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [&] { otherRan = true; }, Qt::QueuedConnection);
     mSession.Cancel();
+    const auto next = Show(mSandbox.path("next.abr"));
     EXPECT_TRUE(watch.expired());
+    EXPECT_TRUE(watchPattern.expired());
     DrainPostedEvents();
     EXPECT_TRUE(mReports.isEmpty());
-    EXPECT_EQ(file->count(), 0u);
+    EXPECT_EQ(file->count() + next->count(), 0u);
+    EXPECT_TRUE(file->patterns().empty() && next->patterns().empty());
     EXPECT_TRUE(otherRan);
     // A cancel does not end the reading state; only the file's end or the next file does.
     EXPECT_TRUE(mSession.isReadingFile());

@@ -21,6 +21,23 @@ BrushPtr MakeBrush(const char* name, int w = 10, int h = 10)
                                           w, h, 8, PixelBlock(size_t(w * h), 200));
 }
 
+PatternPtr MakePattern(const char* name, const QImage& image, int depth = 8)
+{
+    return std::make_shared<Pattern>(QString::fromUtf8(name), QStringLiteral("id"),
+                                     Pattern::Mode::Rgb, depth, image);
+}
+
+// Eight pixels across: four black, then four white, on every row.
+PatternPtr Stripes()
+{
+    QImage image(8, 8, QImage::Format_Grayscale8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            image.scanLine(y)[x] = x < 4 ? 0 : 255;
+    return std::make_shared<Pattern>(QStringLiteral("$$$/Presets/Patterns/Stripes=Stripes"),
+                                     QStringLiteral("s"), Pattern::Mode::Grey, 8, image);
+}
+
 // A grid in a scroll area whose visible area is exactly width x height.
 struct Grid
 {
@@ -51,6 +68,11 @@ struct Grid
     {
         view->getBrushFile()->addBrush(std::move(brush));
         view->brushesAppended();
+    }
+    void append(PatternPtr pattern)
+    {
+        view->getBrushFile()->addPattern(std::move(pattern));
+        view->patternsAppended();
     }
     void click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -365,4 +387,122 @@ TEST(ChromeColours, FollowThePaletteAndKeepTheOldColoursOnLightDesktops)
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     EXPECT_EQ(BrushFileView::backgroundColor(light), QColor::fromHsvF(0.0f, 0.0f, 0.96f, 1.0f));
     EXPECT_LT(BrushFileView::backgroundColor(dark).lightnessF(), 0.3);
+}
+
+// Patterns start a row of their own under a heading, after the last brush row, and fill their
+// cells with whole copies of themselves rather than one stretched copy.
+TEST(BrushFileView, PatternsFollowTheBrushesUnderAHeadingAsRepeatedTiles)
+{
+    Grid grid(400, 300, 4);
+    grid.show(6);
+    EXPECT_TRUE(grid.view->headingRect().isEmpty());
+    grid.append(Stripes());
+    grid.append(MakePattern("Two", QImage(3, 2, QImage::Format_RGB32)));
+    grid.append(MakePattern(nullptr, QImage(5, 5, QImage::Format_RGB32)));
+    EXPECT_EQ(grid.view->itemCount(), 9);
+    const QRectF heading = grid.view->headingRect();
+    const QRectF first = grid.view->thumbnailRect(6), lastBrush = grid.view->thumbnailRect(5);
+    EXPECT_EQ(first.x(), grid.view->thumbnailRect(0).x());
+    EXPECT_GT(heading.top(), lastBrush.bottom());
+    EXPECT_LT(heading.bottom(), first.top());
+    EXPECT_EQ(grid.view->thumbnailAt(first.center()), 6);
+    EXPECT_EQ(grid.view->thumbnailAt(grid.view->thumbnailRect(8).center()), 8);
+    EXPECT_EQ(grid.view->thumbnailAt(heading.center()), -1);
+    EXPECT_EQ(grid.view->thumbnailAt(lastBrush.center()), 5);
+    EXPECT_GE(grid.view->height(), grid.view->thumbnailRect(8).bottom());
+
+    const QImage shot = grid.view->grab().toImage();
+    const QRect cell = first.toAlignedRect().adjusted(1, 1, -1, -1);
+    const int y = cell.center().y();
+    int black = 0;
+    for (int x = cell.left(); x + 8 <= cell.right(); ++x) {
+        EXPECT_EQ(shot.pixel(x, y), shot.pixel(x + 8, y)) << x;
+        black += qGray(shot.pixel(x, y)) == 0 ? 1 : 0;
+    }
+    EXPECT_NEAR(black, (cell.width() - 8) / 2, 4);
+    // The heading is drawn in the grid's ink.
+    const QColor fill = BrushFileView::backgroundColor(grid.view->palette());
+    bool inked = false;
+    for (int x = int(heading.left()); x < int(heading.left()) + 60 && !inked; ++x)
+        inked = shot.pixelColor(x, int(heading.center().y())) != fill;
+    EXPECT_TRUE(inked);
+
+    EXPECT_EQ(BrushFileView::captionForPattern(*Stripes()), QStringLiteral("Stripes"));
+    EXPECT_EQ(BrushFileView::toolTipForPattern(*Stripes()), QStringLiteral("Stripes\n8 × 8 px"));
+    EXPECT_EQ(BrushFileView::captionForPattern(*grid.view->patternAt(8)), QStringLiteral("5 × 5"));
+    EXPECT_EQ(grid.view->patternAt(5), nullptr);
+}
+
+// 6 brushes and 5 patterns, four a row: brush rows 0-3 and 4-5, pattern rows 6-9 and 10.
+TEST(BrushFileView, SelectionAndArrowsCrossFromBrushesToPatterns)
+{
+    Grid grid(400, 300, 4);
+    grid.show(6);
+    for (int i = 0; i < 5; ++i)
+        grid.append(Stripes());
+    grid.click(5);
+    grid.key(Qt::Key_Right);
+    EXPECT_EQ(grid.selected(), (QList<int>{6}));
+    grid.key(Qt::Key_Up);
+    EXPECT_EQ(grid.view->currentIndex(), 4); // the column stays
+    grid.click(5);
+    grid.key(Qt::Key_Down);
+    EXPECT_EQ(grid.view->currentIndex(), 7);
+    grid.key(Qt::Key_Down); // a shorter row: its last item
+    EXPECT_EQ(grid.view->currentIndex(), 10);
+    grid.key(Qt::Key_Down);
+    EXPECT_EQ(grid.view->currentIndex(), 10);
+    grid.key(Qt::Key_Up);
+    EXPECT_EQ(grid.view->currentIndex(), 6);
+    grid.key(Qt::Key_PageDown);
+    EXPECT_EQ(grid.view->currentIndex(), 10);
+    grid.key(Qt::Key_PageUp);
+    EXPECT_EQ(grid.view->currentIndex(), 0);
+    grid.click(3);
+    grid.click(8, Qt::ShiftModifier);
+    EXPECT_EQ(grid.selected(), (QList<int>{3, 4, 5, 6, 7, 8}));
+    grid.view->selectAll();
+    EXPECT_EQ(grid.selected().size(), 11);
+    QList<int> activated;
+    QObject::connect(grid.view, &BrushFileView::brushActivated, [&](int i) { activated << i; });
+    grid.click(9);
+    grid.key(Qt::Key_Return);
+    EXPECT_EQ(activated, QList<int>{9});
+}
+
+// A copied pattern keeps its own colours, whatever its format; dragged ones are named as
+// brushes are, never over a brush's file.
+TEST(BrushFileView, CopyAndDragCarryPatternsInTheirOwnColours)
+{
+    Grid grid(400, 300, 4);
+    grid.view->setBrushFile(BrushFile::brushFileWithPath("/x.abr"));
+    grid.append(MakeBrush("Chalk", 3, 3));
+    QImage clear(2, 2, QImage::Format_ARGB32);
+    clear.fill(qRgba(200, 40, 10, 128));
+    QImage deep(2, 2, QImage::Format_RGBA64);
+    deep.fill(QColor::fromRgba64(0x1234, 0x8000, 0xffff, 0xffff));
+    QImage indexed(2, 1, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 255), qRgb(0, 255, 0)});
+    indexed.setPixel(0, 0, 1);
+    indexed.setPixel(1, 0, 0);
+    grid.append(MakePattern("Chalk", clear));
+    grid.append(MakePattern("", deep, 16));
+    grid.append(MakePattern("Palette", indexed));
+
+    auto copied = [&](int index) {
+        std::unique_ptr<QMimeData> mime(grid.view->mimeDataForBrushes({index}, false));
+        return mime ? QImage::fromData(mime->data(QStringLiteral("image/png")), "PNG") : QImage();
+    };
+    EXPECT_EQ(copied(1).pixel(1, 1), qRgba(200, 40, 10, 128));
+    EXPECT_EQ(quint64(copied(2).pixelColor(0, 0).rgba64()),
+              quint64(QRgba64::fromRgba64(0x1234, 0x8000, 0xffff, 0xffff)));
+    EXPECT_EQ(copied(3).pixel(0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(copied(3).pixel(1, 0), qRgb(0, 0, 255));
+
+    std::unique_ptr<QMimeData> drag(grid.view->mimeDataForBrushes({0, 1, 2, 3}, true));
+    ASSERT_TRUE(drag);
+    QStringList names;
+    for (const QUrl& url : drag->urls())
+        names << url.fileName();
+    EXPECT_EQ(names, (QStringList{"Chalk.png", "Chalk-1.png", "pattern 2.png", "Palette.png"}));
 }

@@ -8,8 +8,10 @@
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineSources.h"
 
+#include "brush/SampledBrush.h"
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"
+#include "thread/PostingBrushSink.h"
 
 #include <QAction>
 #include <QApplication>
@@ -478,6 +480,55 @@ TEST(BrushViewer, StepsThroughTheFileAndScalesByWholePixels)
     // Showing another file closes the viewer of the old one.
     window.setImageFromBrushFile(QString());
     EXPECT_TRUE(WaitUntil([&] { return window.viewer() == nullptr; }, 2000));
+}
+
+// Patterns come from the read as brushes do, after them; the window counts them, copies them
+// in colour, leaves them out of a selection's export, and the viewer steps from brushes on to
+// them.
+TEST(BrushWindow, PatternsArriveAfterTheBrushesAndOpenInTheViewer)
+{
+    ShownFile shown("Textured.abr", NamedBrushes("t", 2));
+    BrushWindow& window = shown.window;
+    const BrushFilePtr file = window.fileView()->getBrushFile();
+    auto stamp = std::make_shared<SampledBrush>(QStringLiteral("Stamp"), 2, 2, 8, PixelBlock(4, 9));
+    stamp->setTexture({QStringLiteral("$$$/Presets/Patterns/GrayGranite=Gray Granite"), "g"});
+    QImage granite(3, 2, QImage::Format_RGBA64);
+    granite.fill(QColor(120, 110, 100, 200));
+    PostingBrushSink sink(file);
+    sink.AddBrush(stamp);
+    sink.AddPattern(
+        std::make_shared<Pattern>(stamp->texture()->name, "g", Pattern::Mode::Rgb, 16, granite));
+    sink.AddPattern(std::make_shared<Pattern>("Plain", "p", Pattern::Mode::Grey, 8,
+                                              QImage(4, 4, QImage::Format_Grayscale8)));
+    ASSERT_TRUE(WaitUntil([&] { return file->patterns().size() == 2; }, 2000));
+    EXPECT_EQ(window.fileView()->itemCount(), 5);
+    EXPECT_EQ(window.statusText(), QStringLiteral("3 brushes (1 sampled, 2 computed), 2 patterns"));
+
+    window.fileView()->selectOnly(3);
+    EXPECT_TRUE(window.copyAction()->isEnabled());
+    EXPECT_FALSE(window.exportSelectedAction()->isEnabled());
+    window.copyAction()->trigger();
+    EXPECT_EQ(QApplication::clipboard()->image().pixel(1, 1), qRgba(120, 110, 100, 200));
+
+    window.openViewer(3);
+    BrushViewer* viewer = window.viewer();
+    ASSERT_TRUE(viewer);
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Gray Granite"));
+    QStringList lines;
+    for (const auto& [label, value] : BrushViewer::factsForPattern(*file->patterns()[0]))
+        lines << label + ": " + value;
+    EXPECT_EQ(lines, (QStringList{"Name: Gray Granite", "Kind: Pattern", "Mode: RGB with alpha",
+                                  "Size: 3 × 2 px", "Depth: 16-bit"}));
+    viewer->showPrevious();
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("Stamp"));
+    lines.clear();
+    for (const auto& [label, value] : BrushViewer::factsForBrush(*file->brush(2)))
+        lines << label + ": " + value;
+    EXPECT_TRUE(lines.contains("Texture: Gray Granite")) << lines.join('|').toStdString();
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewer, &end);
+    EXPECT_EQ(viewer->index(), 4);
+    EXPECT_EQ(window.fileView()->selectedIndexes(), QList<int>{4}); // the grid follows
 }
 
 TEST(KelbrinProgram, PrintsItsVersionWithoutADisplay)

@@ -20,6 +20,8 @@ TEST(ReadMessageBar, SaysWhyAFileShowsFewOrNoBrushes)
               QStringLiteral("This file is damaged: 4 brushes could be read"));
     EXPECT_EQ(ReadMessageBar::messageFor(damaged, 1),
               QStringLiteral("This file is damaged: 1 brush could be read"));
+    EXPECT_EQ(ReadMessageBar::messageFor(damaged, 0, 1),
+              QStringLiteral("This file is damaged: 0 brushes and 1 pattern could be read"));
     // With nothing read, the error itself is the message.
     EXPECT_EQ(ReadMessageBar::messageFor(damaged, 0),
               QStringLiteral("Not a valid brush file, or damaged"));

@@ -15,11 +15,18 @@
 //   kelbrin-screenshots OUTDIR NAME --install-result [--dark]
 // writes NAME.png (the dialog that says what an install did in three applications) and
 // NAME-failed.png (the same with a failure and a damaged file).
+//   kelbrin-screenshots OUTDIR NAME --patterns [--dark]
+// shows the demo file followed by a textured brush and made-up patterns (grey, RGB with alpha,
+// indexed, 16-bit, one larger than a cell), as a read would deliver them, and writes NAME.png
+// (the grid scrolled to the patterns, one selected), NAME-viewer.png (a pattern in the viewer)
+// and NAME-texture.png (the viewer of the brush that paints through one).
 #include "actions/BrushInstaller.h"
+#include "brush/SampledBrush.h"
 #include "convert/BrushPackReader.h"
 #include "discovery/BrushFileSearch.h"
 #include "support/AbrWriter.h"
 #include "support/MadeUpHome.h"
+#include "thread/PostingBrushSink.h"
 #include "ui/AppTheme.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
@@ -37,6 +44,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -98,6 +108,109 @@ void Wait(int ms)
     t.start();
     while (t.elapsed() < ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// Patterns as a reader would make them, one of each kind the window has to show.
+std::vector<PatternPtr> MadeUpPatterns()
+{
+    std::vector<PatternPtr> patterns;
+    const QByteArray grain = Texture(64, 64, 7);
+    QImage granite(64, 64, QImage::Format_Grayscale8);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            granite.scanLine(y)[x] = uchar(110 + (uchar(grain[y * 64 + x]) * 97 + x * y) % 90);
+    patterns.push_back(
+        std::make_shared<Pattern>(QStringLiteral("$$$/Presets/Patterns/GrayGranite=Gray Granite"),
+                                  QStringLiteral("g-1"), Pattern::Mode::Grey, 8, granite));
+
+    QImage leaves(40, 40, QImage::Format_ARGB32);
+    leaves.fill(Qt::transparent);
+    {
+        QPainter painter(&leaves);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(60, 150, 70));
+        painter.drawEllipse(QRectF(4, 6, 18, 10));
+        painter.setBrush(QColor(200, 140, 30));
+        painter.drawEllipse(QRectF(20, 22, 14, 14));
+    }
+    patterns.push_back(std::make_shared<Pattern>(QStringLiteral("Leaves"), QStringLiteral("l-1"),
+                                                 Pattern::Mode::Rgb, 8, leaves));
+
+    QImage checks(8, 8, QImage::Format_Indexed8);
+    checks.setColorTable({qRgb(30, 60, 140), qRgb(240, 220, 120), qRgb(200, 60, 50)});
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            checks.setPixel(x, y, (x / 4 + y / 4) % 2 ? (x == y ? 2 : 1) : 0);
+    patterns.push_back(std::make_shared<Pattern>(QStringLiteral("Tiles"), QStringLiteral("t-1"),
+                                                 Pattern::Mode::Indexed, 8, checks));
+
+    QImage canvas(96, 60, QImage::Format_RGBX64);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 96; ++x) {
+            const int weave = ((x / 3 + y / 3) % 2) * 4000;
+            canvas.setPixelColor(
+                x, y,
+                QColor::fromRgba64(quint16(52000 + weave), 48000, quint16(40000 - weave), 65535));
+        }
+    patterns.push_back(std::make_shared<Pattern>(QStringLiteral("Canvas"), QStringLiteral("c-1"),
+                                                 Pattern::Mode::Rgb, 16, canvas));
+
+    QImage clouds(320, 320, QImage::Format_RGB32);
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 320; ++x) {
+            const double v = 0.5 + 0.25 * std::sin(x / 23.0) * std::cos(y / 31.0) +
+                             0.25 * std::sin((x + y) / 47.0);
+            clouds.setPixel(x, y, qRgb(int(90 + 120 * v), int(140 + 100 * v), 255));
+        }
+    patterns.push_back(std::make_shared<Pattern>(QStringLiteral("Clouds"), QStringLiteral("k-1"),
+                                                 Pattern::Mode::Rgb, 8, clouds));
+    return patterns;
+}
+
+int DrawPatterns(BrushWindow& window, const QDir& out, const QString& name)
+{
+    window.resize(900, 600);
+    window.show();
+    window.showNamesAction()->setChecked(true);
+    window.fileView()->setItemsPerColumn(6);
+    QTemporaryDir folder;
+    window.doOpenFile(WriteDemoFile(folder.path()));
+    QElapsedTimer limit;
+    limit.start();
+    while (window.isReadingFile() && limit.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    // The same path a read takes: a brush that paints through the first pattern, then the
+    // patterns, after the brushes.
+    PostingBrushSink sink(window.fileView()->getBrushFile());
+    const QByteArray stamp = Texture(60, 60, 3);
+    auto textured = std::make_shared<SampledBrush>(QStringLiteral("Granite Stamp"), 60, 60, 8,
+                                                   PixelBlock(stamp.begin(), stamp.end()));
+    textured->setTexture(
+        {QStringLiteral("$$$/Presets/Patterns/GrayGranite=Gray Granite"), QStringLiteral("g-1")});
+    sink.AddBrush(textured);
+    for (const PatternPtr& pattern : MadeUpPatterns())
+        sink.AddPattern(pattern);
+    Wait(300);
+    BrushFileView* view = window.fileView();
+    const int brushes = int(view->getBrushFile()->count());
+    view->setFocus();
+    view->selectOnly(brushes + 1);
+    window.findChild<QScrollArea*>()->verticalScrollBar()->setValue(
+        window.findChild<QScrollArea*>()->verticalScrollBar()->maximum());
+    Wait(300);
+    bool ok = window.grab().save(out.filePath(name + QStringLiteral(".png")));
+    window.openViewer(brushes + 1);
+    if (BrushViewer* viewer = window.viewer()) {
+        viewer->resize(640, 420);
+        viewer->setZoom(BrushViewer::Double);
+        Wait(300);
+        ok = viewer->grab().save(out.filePath(name + QStringLiteral("-viewer.png"))) && ok;
+        viewer->showBrush(brushes - 1);
+        Wait(300);
+        ok = viewer->grab().save(out.filePath(name + QStringLiteral("-texture.png"))) && ok;
+    }
+    return ok ? 0 : 1;
 }
 // Shows window with both outlines over the home folder, once the search's first phase and the
 // installed outline's own search are over.
@@ -360,7 +473,7 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: kelbrin-screenshots OUTDIR NAME [--dark] [--per-row N] "
-                             "| --outlines | --install-result [--dark]\n");
+                             "| --outlines | --install-result | --patterns [--dark]\n");
         return 2;
     }
     app.theme()->setChoice(args.contains(QStringLiteral("--dark")) ? AppTheme::eDark
@@ -374,6 +487,10 @@ int main(int argc, char** argv)
         return DrawWalk(app, QDir(args.at(1)), args.at(2));
     if (args.contains(QStringLiteral("--outlines")))
         return DrawOutlines(app, QDir(args.at(1)), args.at(2));
+    if (args.contains(QStringLiteral("--patterns"))) {
+        BrushWindow window;
+        return DrawPatterns(window, QDir(args.at(1)), args.at(2));
+    }
     QTemporaryDir folder;
     const QString path = WriteDemoFile(folder.path());
     if (path.isEmpty())
