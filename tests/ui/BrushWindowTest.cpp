@@ -1,4 +1,5 @@
 #include "ui/BrushWindow.h"
+#include "brush/ComputedBrush.h"
 #include "ui/BottomDisplay.h"
 #include "ui/BrushAppDelegate.h"
 #include "ui/BrushFileView.h"
@@ -478,6 +479,23 @@ TEST(BrushViewer, StepsThroughTheFileAndScalesByWholePixels)
     // Showing another file closes the viewer of the old one.
     window.setImageFromBrushFile(QString());
     EXPECT_TRUE(WaitUntil([&] { return window.viewer() == nullptr; }, 2000));
+}
+
+// A huge computed tip is drawn at the size the viewer shows it, never at its full 65,535 pixels:
+// fitted, at most the window's size; at 100%, at the most the drawing budget allows.
+TEST(BrushViewer, HugeComputedTipsAreDrawnAtTheSizeShown)
+{
+    auto file = BrushFile::brushFileWithPath(QStringLiteral("/x/huge.abr"));
+    file->addBrush(ComputedBrush::brushWithName(QStringLiteral("huge"), 65535, 100, 0, 100));
+    BrushViewer viewer(file, 0);
+    viewer.resize(640, 420);
+    (void)viewer.grab();
+    EXPECT_GT(viewer.drawnSize().height(), 200);
+    EXPECT_LE(viewer.drawnSize().height(), 420);
+    viewer.setZoom(BrushViewer::Actual);
+    (void)viewer.grab();
+    EXPECT_EQ(viewer.drawnSize(), QSize(4096, 4096));
+    EXPECT_EQ(viewer.scale(), 1.0);
 }
 
 TEST(KelbrinProgram, PrintsItsVersionWithoutADisplay)
