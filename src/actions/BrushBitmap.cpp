@@ -17,14 +17,15 @@ template unsigned char BrushBitmap::sample<unsigned char>(int, int) const;
 template unsigned short BrushBitmap::sample<unsigned short>(int, int) const;
 template float BrushBitmap::sample<float>(int, int) const;
 
-std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush)
+std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush, double maxDrawingPixels)
 {
     if (!brush)
         return std::nullopt;
     // A computed tip is drawn for this one use: kept in the shared cache, a few full-size tips
     // of an export would stay in memory beside the one being written.
     const auto* computed = dynamic_cast<const ComputedBrush*>(brush.get());
-    const QImage image = computed ? computed->drawImage(1.0) : brush->image();
+    const QImage image =
+        computed ? computed->drawImage(computed->scaleWithin(maxDrawingPixels)) : brush->image();
     if (image.isNull())
         return std::nullopt;
     BrushBitmap bitmap;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "brush/Brush.h"
+#include "brush/ComputedBrush.h"
 
 #include <memory>
 #include <optional>
@@ -22,5 +23,9 @@ struct BrushBitmap
 };
 
 // The name is the one the brush-export design uses; here it hands out the brush's ink samples.
-// Nothing for a brush without an image (a computed tip out of range, an empty sample).
-std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush);
+// Nothing for a brush without an image (a computed tip out of range, an empty sample). A computed
+// tip is drawn within maxDrawingPixels, at ComputedBrush::scaleWithin(), so it may come out
+// smaller than its pixelSize(); a sampled brush is always whole.
+std::optional<BrushBitmap>
+getBitmapImageRep(const BrushPtr& brush,
+                  double maxDrawingPixels = ComputedBrush::kMaxDrawingPixels);

@@ -26,19 +26,6 @@ bool NameExists(const QString& path)
     return lstat(PathToNative(path).constData(), &st) == 0;
 }
 
-// The largest scale, at most 1, at which the tip's drawing stays within the budget.
-double ScaleWithinBudget(const ComputedBrush& brush)
-{
-    const double pixels = brush.drawingPixels(1.0);
-    if (pixels <= BrushExporter::kMaxDrawingPixels)
-        return 1.0;
-    double scale = std::sqrt(BrushExporter::kMaxDrawingPixels / pixels);
-    // Sides round up to whole pixels, so the first guess can be a little over.
-    while (brush.drawingPixels(scale) > BrushExporter::kMaxDrawingPixels)
-        scale *= 0.99;
-    return scale;
-}
-
 QString PixelsText(double side)
 {
     return QLocale(QLocale::English).toString(qlonglong(std::ceil(side)));
@@ -215,7 +202,7 @@ QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QSt
                     .arg(p.roundnessInPercent);
         return QImage();
     }
-    const double scale = ScaleWithinBudget(*computed);
+    const double scale = computed->scaleWithin(kMaxDrawingPixels);
     QImage grey = computed->drawImage(scale);
     if (grey.isNull()) {
         *note = QStringLiteral("the computed tip of %1 x %2 pixels could not be drawn")
@@ -223,12 +210,10 @@ QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QSt
                     .arg(size.height());
         return grey;
     }
-    if (const std::optional<QSizeF> from = computed->scaledFrom(); from || scale < 1.0) {
-        const double longest =
-            from ? std::max(from->width(), from->height()) : std::max(size.width(), size.height());
+    if (computed->scaledFrom() || scale < 1.0)
         *note = QStringLiteral("scaled from %1 to %2 pixels")
-                    .arg(PixelsText(longest), PixelsText(std::max(grey.width(), grey.height())));
-    }
+                    .arg(PixelsText(computed->askedSide()),
+                         PixelsText(std::max(grey.width(), grey.height())));
     if (!transparent)
         return grey;
     QImage image = TransparentFromGrey(grey);

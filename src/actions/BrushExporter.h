@@ -2,6 +2,7 @@
 
 #include "actions/BrushBitmap.h"
 #include "brush/BrushFile.h"
+#include "brush/ComputedBrush.h"
 
 #include <QImage>
 #include <QMap>
@@ -16,10 +17,9 @@
 class BrushExporter
 {
 public:
-    // A computed tip is drawn whole before it is written (a painter cannot draw it in bands), so
-    // its drawing bounds an export's memory: at most this many one-byte pixels of tip and canvas
-    // together (32 MB), then the image written, at most four bytes for each canvas pixel.
-    static constexpr double kMaxDrawingPixels = double(1 << 25);
+    // A computed tip's drawing bounds an export's memory: at most this many one-byte pixels of
+    // tip and canvas together, then the image written, at most four bytes for each canvas pixel.
+    static constexpr double kMaxDrawingPixels = ComputedBrush::kMaxDrawingPixels;
 
     struct Report
     {

@@ -451,3 +451,33 @@ double ComputedBrush::drawingPixels(double scale) const
         return 0;
     return PixelCount(TipShape{mSide * scale, mRatio, mHardness, mAngle});
 }
+
+double ComputedBrush::scaleWithin(double pixels) const
+{
+    const double full = drawingPixels(1.0);
+    if (full <= pixels)
+        return 1.0;
+    double scale = std::sqrt(pixels / full);
+    // Sides round up to whole pixels, so the first guess can be a little over.
+    while (scale > 0 && drawingPixels(scale) > pixels)
+        scale *= 0.99;
+    return scale;
+}
+
+QSize ComputedBrush::drawnSize(double scale) const
+{
+    if (mSize.isEmpty())
+        return QSize();
+    if (scale == 1.0)
+        return mSize;
+    float W = 0, H = 0;
+    EllipseBounds(mSide * scale, mAngle, mRatio, &W, &H);
+    return QSize(static_cast<int>(W), static_cast<int>(H));
+}
+
+int ComputedBrush::askedSide() const
+{
+    if (mScaledFrom)
+        return int(std::ceil(std::max(mScaledFrom->width(), mScaledFrom->height())));
+    return std::max(mSize.width(), mSize.height());
+}

@@ -13,6 +13,10 @@ public:
     // Tips are drawn at most this many pixels a side (one byte a pixel); a larger one is drawn
     // at the largest size that fits, and says so through scaledFrom().
     static constexpr double kMaxDrawnSide = 16384.0;
+    // A painter cannot draw a tip in bands, so whoever wants a tip whole (an export, a
+    // conversion, the viewer, a copy) draws it at most this many one-byte pixels of tip and canvas
+    // together (32 MB); a larger one is drawn scaled down, at scaleWithin().
+    static constexpr double kMaxDrawingPixels = double(1 << 25);
 
     ComputedBrush(std::optional<QString> name, double diameter, double roundnessInPercent,
                   double angleInDegrees, double hardnessInPercent);
@@ -23,6 +27,8 @@ public:
                                                         double angleInDegrees,
                                                         double hardnessInPercent);
 
+    // Full size is up to kMaxDrawnSide a side, 256 MB: only for tips known to be small. Whatever
+    // may meet a huge one draws it at scaleWithin() or at the size it shows it.
     QImage image() const override;
     QSize pixelSize() const override { return mSize; }
     QImage thumbnail(int side) const override;
@@ -46,6 +52,13 @@ public:
     // it is turned onto. Known before anything is drawn, so a caller with a memory budget can
     // pick its scale first; 0 for a tip without an image.
     double drawingPixels(double scale) const;
+    // The largest scale, at most 1, at which drawingPixels stays within the given pixels.
+    double scaleWithin(double pixels = kMaxDrawingPixels) const;
+    // The size of drawImage(scale), known without drawing; empty for a tip without an image.
+    QSize drawnSize(double scale) const;
+    // The longest side the parameters ask for, before any scaling down: what people would
+    // expect the tip to measure.
+    int askedSide() const;
 
     // The memory the cache of full-size images may use; the least recently used go first.
     static void setCacheBudget(size_t bytes);

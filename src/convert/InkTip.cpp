@@ -50,15 +50,18 @@ QImage SharedEightBit(const BrushBitmap& bitmap)
 
 std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
 {
-    const QSize drawn = brush.pixelSize();
+    QSize drawn = brush.pixelSize();
     if (drawn.isEmpty())
         return std::nullopt;
-    InkTipPlan plan{drawn, {}};
+    InkTipPlan plan{drawn, drawn, {}};
     if (brush.isComputed()) {
         plan.changes << QStringLiteral("computed tip drawn as pixels");
         const auto& computed = static_cast<const ComputedBrush&>(brush);
-        if (const std::optional<QSizeF> from = computed.scaledFrom())
-            plan.changes << ScaledText(int(std::ceil(std::max(from->width(), from->height()))),
+        // The scale getBitmapImageRep draws at, so the pixels come out the size planned.
+        const double scale = computed.scaleWithin();
+        drawn = plan.drawn = plan.size = computed.drawnSize(scale);
+        if (computed.scaledFrom() || scale < 1.0)
+            plan.changes << ScaledText(computed.askedSide(),
                                        std::max(drawn.width(), drawn.height()));
     } else if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
                sampled && sampled->depth() != 8) {
@@ -80,7 +83,7 @@ std::optional<InkTip> InkTipForBrush(const BrushPtr& brush)
     if (!plan)
         return std::nullopt;
     const std::optional<BrushBitmap> bitmap = getBitmapImageRep(brush);
-    if (!bitmap || QSize(bitmap->width, bitmap->height) != brush->pixelSize())
+    if (!bitmap || QSize(bitmap->width, bitmap->height) != plan->drawn)
         return std::nullopt;
     InkTip tip;
     if (bitmap->depth == 8) {

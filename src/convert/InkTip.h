@@ -17,10 +17,12 @@ struct InkTip
 };
 
 // What InkTipForBrush will make of a brush, known from its size and depth alone, without
-// drawing or touching a pixel: a pack says what it will hold before it writes anything.
+// drawing or touching a pixel: a pack says what it will hold before it writes anything. A
+// computed tip is drawn within ComputedBrush::kMaxDrawingPixels, as an export draws it.
 struct InkTipPlan
 {
-    QSize size; // of the tip written, after any scaling down
+    QSize drawn; // of the brush's pixels as they are had: a huge computed tip is drawn smaller
+    QSize size;  // of the tip written, after any scaling down
     QStringList changes;
 };
 

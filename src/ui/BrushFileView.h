@@ -96,7 +96,8 @@ public:
     static QString captionForPattern(const Pattern& pattern);
     // The grid's fill: the light grey of old on light desktops, the palette's base on dark ones.
     static QColor backgroundColor(const QPalette& palette);
-    // The brush at full size as ink with transparency: what the viewer, copy and drag show.
+    // The brush as ink with transparency, what copy and drag hand on: at full size, except a
+    // computed tip too large to draw within ComputedBrush::kMaxDrawingPixels, drawn smaller.
     static QImage fullImageForBrush(const BrushPtr& brush);
 
 Q_SIGNALS:

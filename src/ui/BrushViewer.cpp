@@ -16,29 +16,38 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 // The brush on its background. In fitted mode it takes the viewport's size; at a fixed zoom it
-// asks for the brush's size times the zoom and the scroll area scrolls.
+// asks for the brush's size times the zoom and the scroll area scrolls. A computed tip is drawn
+// at the size it is shown (never above its own), within ComputedBrush::kMaxDrawingPixels, so a
+// huge one costs what the screen shows of it rather than its full size.
 class BrushCanvas : public QWidget
 {
 public:
     using QWidget::QWidget;
 
-    // A brush's image is ink; a pattern's is in its own colours and shows as it is on any ground,
-    // repeated over the whole canvas as it would paint.
-    void setImage(const QImage& image, bool ink = true)
+    void setBrush(BrushPtr brush)
     {
+        mBrush = std::move(brush);
+        mComputed = dynamic_cast<const ComputedBrush*>(mBrush.get());
+        mBrushSize = mBrush ? mBrush->pixelSize() : QSize();
+        mImage = mComputed ? QImage() : BrushFileView::fullImageForBrush(mBrush);
+        mWhiteInk = QImage();
+        mTiled = false;
+        updateSize();
+    }
+    // A pattern is in its own colours and shows as it is on any ground, repeated over the whole
+    // canvas as it would paint.
+    void setPattern(const QImage& image)
+    {
+        mBrush = nullptr;
+        mComputed = nullptr;
+        mBrushSize = image.size();
         mImage = image;
-        mTiled = !ink;
-        // Ink shows black on light grounds and white on black; the alpha is the brush either way.
-        mWhiteInk = image;
-        if (!mWhiteInk.isNull() && ink) {
-            mWhiteInk = mWhiteInk.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            QPainter painter(&mWhiteInk);
-            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            painter.fillRect(mWhiteInk.rect(), Qt::white);
-        }
+        mWhiteInk = QImage();
+        mTiled = true;
         updateSize();
     }
     void setZoom(int zoom)
@@ -54,14 +63,16 @@ public:
     }
     double scale() const
     {
-        if (mImage.isNull())
+        if (mBrushSize.isEmpty())
             return 1;
         if (mZoom != BrushViewer::FitToWindow)
             return mZoom;
         const QSizeF room = QSizeF(size()) - QSizeF(2 * kMargin, 2 * kMargin);
-        return std::max(0.01,
-                        std::min(room.width() / mImage.width(), room.height() / mImage.height()));
+        return std::max(
+            0.01, std::min(room.width() / mBrushSize.width(), room.height() / mBrushSize.height()));
     }
+    // What paintEvent drew from last: a computed tip's drawing at the size shown.
+    QSize drawnSize() const { return mImage.size(); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -78,14 +89,17 @@ protected:
             painter.fillRect(rect(), Qt::black);
             break;
         }
+        const double s = scale();
+        drawComputedAt(s * devicePixelRatioF());
         if (mImage.isNull())
             return;
-        const double s = scale();
-        const QSizeF drawn(mImage.width() * s, mImage.height() * s);
+        const QSizeF drawn(mBrushSize.width() * s, mBrushSize.height() * s);
         const QRectF target(QPointF((width() - drawn.width()) / 2, (height() - drawn.height()) / 2),
                             drawn);
         // Enlarged brushes show their pixels as squares; shrunk ones are filtered.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, s < 1.0);
+        // A tip drawn smaller than its size has no pixels of its own to show.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                              s < 1.0 || mImage.size() != mBrushSize);
         if (mTiled) {
             // Copies laid edge to edge from the centred one, out to the canvas's edges.
             painter.translate(target.topLeft());
@@ -95,19 +109,46 @@ protected:
             return;
         }
         painter.drawImage(target.toAlignedRect(),
-                          mBackground == BrushViewer::Black ? mWhiteInk : mImage);
+                          mBackground == BrushViewer::Black ? whiteInk() : mImage);
     }
 
 private:
     static constexpr int kMargin = 12;
 
+    // Draws a computed tip again when the size it is shown at asks for another drawing.
+    void drawComputedAt(double deviceScale)
+    {
+        if (!mComputed)
+            return;
+        const double scale = std::min({1.0, deviceScale, mComputed->scaleWithin()});
+        if (!mImage.isNull() && mImage.size() == mComputed->drawnSize(scale))
+            return;
+        // Dark is ink in the drawing; as alpha it is black ink on whatever lies beneath.
+        mImage = mComputed->drawImage(scale);
+        mImage.invertPixels();
+        if (!mImage.reinterpretAsFormat(QImage::Format_Alpha8))
+            mImage = QImage();
+        mWhiteInk = QImage();
+    }
+    // Ink shows white on black; the alpha is the brush either way. Made when first shown.
+    const QImage& whiteInk()
+    {
+        if (mWhiteInk.isNull()) {
+            mWhiteInk = mImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&mWhiteInk);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            painter.fillRect(mWhiteInk.rect(), Qt::white);
+        }
+        return mWhiteInk;
+    }
+
     void updateSize()
     {
-        if (mZoom == BrushViewer::FitToWindow || mImage.isNull())
+        if (mZoom == BrushViewer::FitToWindow || mBrushSize.isEmpty())
             setMinimumSize(0, 0);
         else
-            setMinimumSize(mImage.width() * mZoom + 2 * kMargin,
-                           mImage.height() * mZoom + 2 * kMargin);
+            setMinimumSize(mBrushSize.width() * mZoom + 2 * kMargin,
+                           mBrushSize.height() * mZoom + 2 * kMargin);
         update();
     }
     QBrush checkerboard() const
@@ -121,7 +162,10 @@ private:
         return QBrush(tile);
     }
 
-    QImage mImage;
+    BrushPtr mBrush;
+    const ComputedBrush* mComputed = nullptr; // mBrush, when it is a computed tip
+    QSize mBrushSize;
+    QImage mImage; // ink as alpha: the whole of a sampled brush, a computed one as last drawn
     QImage mWhiteInk;
     bool mTiled = false;
     int mZoom = BrushViewer::FitToWindow;
@@ -289,11 +333,11 @@ void BrushViewer::showBrush(int index)
         return;
     mIndex = index;
     if (const PatternPtr pattern = patternAt(index)) {
-        mCanvas->setImage(pattern->image(), false);
+        mCanvas->setPattern(pattern->image());
         setWindowTitle(BrushFileView::captionForPattern(*pattern));
     } else {
         const BrushPtr& brush = mFile->brush(size_t(index));
-        mCanvas->setImage(BrushFileView::fullImageForBrush(brush));
+        mCanvas->setBrush(brush);
         setWindowTitle(BrushFileView::captionForBrush(*brush));
     }
     updateFacts();
@@ -347,6 +391,11 @@ void BrushViewer::setBackground(Background background)
 double BrushViewer::scale() const
 {
     return mCanvas->scale();
+}
+
+QSize BrushViewer::drawnSize() const
+{
+    return mCanvas->drawnSize();
 }
 
 void BrushViewer::keyPressEvent(QKeyEvent* event)

@@ -45,6 +45,9 @@ public:
     void setBackground(Background background);
     // How many screen pixels one brush pixel takes now.
     double scale() const;
+    // The size of the brush's picture as last painted: a computed tip is drawn at the size it is
+    // shown, in device pixels, never above its own nor past ComputedBrush::kMaxDrawingPixels.
+    QSize drawnSize() const;
 
     // The lines of the facts panel, label and value, for a brush at a place in its file.
     static QList<QPair<QString, QString>> factsForBrush(const Brush& brush);

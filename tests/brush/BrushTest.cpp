@@ -142,6 +142,7 @@ TEST(ComputedBrush, AnInterruptedDrawingLeavesWithoutAnImage)
         EXPECT_TRUE(drawn.isNull());
     }
     EXPECT_EQ(tip.drawImage(0.5).size(), QSize(2164, 1588));
+    EXPECT_EQ(tip.drawnSize(0.5), QSize(2164, 1588)); // known without drawing
 }
 
 TEST(ComputedBrush, SizeIsKnownWithoutDrawingAndHugeTipsAreScaled)
@@ -156,6 +157,12 @@ TEST(ComputedBrush, SizeIsKnownWithoutDrawingAndHugeTipsAreScaled)
     const ComputedBrush huge(std::nullopt, 30000, 50, 0, 0);
     EXPECT_EQ(huge.pixelSize(), QSize(16384, 8192));
     EXPECT_EQ(huge.scaledFrom(), QSizeF(48000, 24000));
+    // Drawn whole, it is drawn within the budget, at the largest scale that fits.
+    const double scale = huge.scaleWithin();
+    EXPECT_LE(huge.drawingPixels(scale), ComputedBrush::kMaxDrawingPixels);
+    EXPECT_GT(huge.drawingPixels(scale / 0.98), ComputedBrush::kMaxDrawingPixels);
+    EXPECT_EQ(huge.askedSide(), 48000);
+    EXPECT_EQ(big.scaleWithin(double(1 << 30)), 1.0);
     // A denormal diameter with roundness 0 would make the bounds no number at all.
     const ComputedBrush denormal(std::nullopt, 4.9e-324, 0, 0, 50);
     EXPECT_TRUE(denormal.pixelSize().isEmpty());

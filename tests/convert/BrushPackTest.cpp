@@ -2,6 +2,7 @@
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
+#include "convert/InkTip.h"
 #include "convert/KritaBundle.h"
 #include "convert/PackWriter.h"
 
@@ -95,20 +96,27 @@ TEST(BrushPack, TipsOverGimpsLimitAreScaledDownKeepingTheirAspect)
 }
 
 // The plan knows each tip's size without drawing it; every entry it promises must come out of
-// the brush at that size, computed tips turned and squashed every way included.
-TEST(BrushPack, EveryPlannedEntryIsMadeAtItsBrushsSize)
+// the brush at that size, computed tips turned and squashed every way included. A huge tip is
+// drawn within the drawing budget, never whole, and the plan says from what size.
+TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
 {
     BrushFile file(QStringLiteral("/x/tips.abr"));
     for (int i = 0; i < 12; ++i)
         file.addBrush(ComputedBrush::brushWithName(QString::number(i), 3.5 + i * 9.3, 5 + i * 8,
                                                    i * 37 - 180, i * 9));
+    file.addBrush(ComputedBrush::brushWithName(QStringLiteral("huge"), 65535, 100, 0, 100));
     const BrushPack pack = BuildBrushPack(file, PackTarget::Krita);
     ASSERT_EQ(pack.entries.size(), file.count());
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const auto read = GimpBrushFile::read(pack.entryBytes(i));
         ASSERT_TRUE(read) << i;
-        EXPECT_EQ(read->tip.size(), file.brush(i)->pixelSize()) << i;
+        EXPECT_EQ(read->tip.size(), PlanInkTip(*file.brush(i))->size) << i;
+        if (i < 12)
+            EXPECT_EQ(read->tip.size(), file.brush(i)->pixelSize()) << i;
     }
+    EXPECT_EQ(pack.brushes[12].what,
+              (QStringList{QStringLiteral("computed tip drawn as pixels"),
+                           QStringLiteral("scaled from 65,535 to 4,096 pixels")}));
 }
 
 // The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell.

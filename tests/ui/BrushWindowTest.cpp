@@ -1,4 +1,5 @@
 #include "ui/BrushWindow.h"
+#include "brush/ComputedBrush.h"
 #include "ui/BottomDisplay.h"
 #include "ui/BrushAppDelegate.h"
 #include "ui/BrushFileView.h"
@@ -529,6 +530,23 @@ TEST(BrushWindow, PatternsArriveAfterTheBrushesAndOpenInTheViewer)
     QCoreApplication::sendEvent(viewer, &end);
     EXPECT_EQ(viewer->index(), 4);
     EXPECT_EQ(window.fileView()->selectedIndexes(), QList<int>{4}); // the grid follows
+}
+
+// A huge computed tip is drawn at the size the viewer shows it, never at its full 65,535 pixels:
+// fitted, at most the window's size; at 100%, at the most the drawing budget allows.
+TEST(BrushViewer, HugeComputedTipsAreDrawnAtTheSizeShown)
+{
+    auto file = BrushFile::brushFileWithPath(QStringLiteral("/x/huge.abr"));
+    file->addBrush(ComputedBrush::brushWithName(QStringLiteral("huge"), 65535, 100, 0, 100));
+    BrushViewer viewer(file, 0);
+    viewer.resize(640, 420);
+    (void)viewer.grab();
+    EXPECT_GT(viewer.drawnSize().height(), 200);
+    EXPECT_LE(viewer.drawnSize().height(), 420 * viewer.devicePixelRatioF()); // device pixels
+    viewer.setZoom(BrushViewer::Actual);
+    (void)viewer.grab();
+    EXPECT_EQ(viewer.drawnSize(), QSize(4096, 4096));
+    EXPECT_EQ(viewer.scale(), 1.0);
 }
 
 TEST(KelbrinProgram, PrintsItsVersionWithoutADisplay)
