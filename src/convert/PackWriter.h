@@ -22,8 +22,15 @@ struct PackWriteResult
 // Where a pack of that name goes in folder: a folder for GIMP, a .bundle for Krita.
 QString PackDestination(const QString& folder, const QString& packName, PackTarget target);
 
-// GIMP: the folder folder/<pack>/ holding the pack's files (GIMP's brush folders take
-// subfolders, and name a tag after each).
+// GIMP keeps patterns in a folder beside its brushes folder: for a pack folder
+// <gimp>/brushes/<pack>, <gimp>/patterns/<pack>. Whatever moves or removes a GIMP pack takes
+// this folder along when it is there.
+QString PackPatternsFolder(const QString& packFolder);
+
+// GIMP: the folder folder/<pack>/ holding the pack's brushes (GIMP's brush folders take
+// subfolders, and name a tag after each) and, when the pack has patterns, the folder
+// PackPatternsFolder() names for them. Both appear or neither does; either one already there
+// stops the pack.
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder);
 // Krita: the resource bundle folder/<pack>.bundle.
 PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
