@@ -1,11 +1,14 @@
 #include "convert/BrushPack.h"
+#include "MadeUpPatterns.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
+#include "convert/GimpPatternFile.h"
 #include "convert/KritaBundle.h"
 #include "convert/PackWriter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -28,6 +31,31 @@ QByteArray Pixels(const QImage& grey)
     for (int y = 0; y < grey.height(); ++y)
         out.append(reinterpret_cast<const char*>(grey.constScanLine(y)), grey.width());
     return out;
+}
+
+BrushPtr Textured(const char* name, const QString& pattern, const QString& identifier)
+{
+    auto brush = std::make_shared<SampledBrush>(QString::fromUtf8(name), 1, 1, 8, PixelBlock(1));
+    brush->setTexture({pattern, identifier});
+    return brush;
+}
+
+// Brushes whose presets painted through a pattern (found by identifier, by name, or not in
+// the file at all), then every kind of pattern.
+BrushFile TexturedFile()
+{
+    BrushFile file(QStringLiteral("/x/Textures.abr"));
+    file.addBrush(Textured("By id", QStringLiteral("old name"), QStringLiteral("id-rgb")));
+    file.addBrush(
+        Textured("By name", QStringLiteral("$$$/Presets/Patterns/Deep_grey=Deep grey"), QString()));
+    file.addBrush(Textured("Elsewhere", QStringLiteral("$$$/P/Gone=Gone"), QStringLiteral("?")));
+    file.addBrush(Sampled<quint8>("Plain", 1, 1, {3}));
+    file.addBrush(Sampled<quint8>("Empty", 0, 0, {}));
+    std::static_pointer_cast<SampledBrush>(std::const_pointer_cast<Brush>(file.brush(4)))
+        ->setTexture({QStringLiteral("Grey"), QString()});
+    for (const PatternCase& c : MadeUpPatterns())
+        file.addPattern(c.pattern);
+    return file;
 }
 
 TEST(BrushPack, EntryNamesKeepTheFilesOrderAndAreSafe)
@@ -152,6 +180,77 @@ TEST(BrushPack, AFolderPackAppearsWholeAndIsNeverReplaced)
     // Nothing half-written stays beside it.
     EXPECT_EQ(QDir(brushes).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("set")});
+}
+
+// Neither application ties a tip to a pattern: the report names every carried brush that had
+// one, and whether its pattern came along.
+TEST(BrushPack, PatternsFollowTheBrushesAndTheReportNamesTheLostTextures)
+{
+    const BrushFile file = TexturedFile();
+    const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
+    ASSERT_EQ(pack.entries.size(), 4u + 7u);
+    EXPECT_EQ(pack.entries[4].fileName, QStringLiteral("000 Grey.pat"));
+    EXPECT_EQ(pack.entries[5].fileName, QStringLiteral("001 Deep grey.pat"));
+    EXPECT_EQ(pack.entries[5].mediaType, QStringLiteral("patterns"));
+    ASSERT_EQ(pack.patterns.size(), 7u);
+    EXPECT_EQ(pack.patterns[1].what, QStringList{QStringLiteral("16-bit reduced to 8-bit")});
+
+    EXPECT_EQ(pack.brushes[0].texture, QStringLiteral("RGB"));
+    EXPECT_EQ(pack.brushes[0].what, QStringList{QStringLiteral(
+                                        "loses its texture \"RGB\" (the pattern is in the pack)")});
+    EXPECT_EQ(pack.brushes[1].texture, QStringLiteral("Deep grey"));
+    EXPECT_EQ(
+        pack.brushes[2].what,
+        QStringList{QStringLiteral("loses its texture \"Gone\" (the file does not carry it)")});
+    EXPECT_EQ(pack.brushes[2].outcome, PackedBrush::Outcome::Changed);
+    EXPECT_EQ(pack.brushes[3].outcome, PackedBrush::Outcome::Kept);
+    EXPECT_EQ(pack.brushes[4].outcome, PackedBrush::Outcome::NotCarried); // no texture lost then
+    EXPECT_EQ(pack.countsText(), QStringLiteral("4 brushes, 3 changed, 1 not carried, 7 patterns, "
+                                                "3 brushes lose their texture"));
+    const auto grey = GimpPatternFile::read(pack.entryBytes(4));
+    ASSERT_TRUE(grey);
+    EXPECT_EQ(grey->name, QStringLiteral("Grey"));
+}
+
+// GIMP keeps patterns in their own folder beside the brushes; the two come and go together,
+// and a patterns folder of the pack's name already there is never written over.
+TEST(BrushPack, AGimpPackPutsItsPatternsBesideItsBrushesAndKritaInTheBundle)
+{
+    QTemporaryDir dir;
+    const BrushPack gimp = BuildBrushPack(TexturedFile(), PackTarget::Gimp);
+    const QString brushes = dir.filePath(QStringLiteral("gimp/brushes"));
+    const QString patterns = dir.filePath(QStringLiteral("gimp/patterns/Textures"));
+    EXPECT_EQ(PackPatternsFolder(QDir(brushes).filePath(QStringLiteral("Textures"))), patterns);
+    ASSERT_TRUE(QDir().mkpath(patterns));
+    const PackWriteResult refused = WritePackFolder(gimp, brushes);
+    EXPECT_EQ(refused.status, PackWriteResult::Status::AlreadyExists);
+    EXPECT_EQ(refused.path, patterns);
+    EXPECT_EQ(QDir(brushes).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
+    ASSERT_TRUE(QDir(patterns).removeRecursively());
+
+    const PackWriteResult written = WritePackFolder(gimp, brushes);
+    ASSERT_EQ(written.status, PackWriteResult::Status::Written) << written.error.toStdString();
+    EXPECT_EQ(QDir(written.path).entryList(QDir::Files).size(), 4);
+    const QStringList pats = QDir(patterns).entryList(QDir::Files);
+    ASSERT_EQ(pats.size(), 7);
+    EXPECT_EQ(pats[6], QStringLiteral("006 RGBA 16-bit.pat"));
+    EXPECT_EQ(QDir(patterns + QStringLiteral("/.."))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Textures")});
+
+    const BrushPack krita = BuildBrushPack(TexturedFile(), PackTarget::Krita);
+    const PackWriteResult bundle = WritePackBundle(krita, dir.path(), QStringLiteral("T.abr"));
+    ASSERT_EQ(bundle.status, PackWriteResult::Status::Written) << bundle.error.toStdString();
+    const auto read = KritaBundle::read(bundle.path);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->resources.size(), 11u);
+    EXPECT_EQ(read->resources[4].mediaType, QStringLiteral("patterns"));
+    EXPECT_EQ(read->resources[4].fileName, QStringLiteral("000 Grey.pat"));
+    EXPECT_EQ(read->resources[10].bytes, krita.entryBytes(10));
+    const auto stored = KritaBundle::entries(bundle.path);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->at(5).name, QStringLiteral("patterns/000 Grey.pat"));
 }
 
 } // namespace
