@@ -160,6 +160,7 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
             c.attempted = true;
             // Written: of the brushes, only what is said of them stays until the last file.
             c.pack.sources.clear();
+            c.pack.patternSources.clear();
             c.read.file = BrushFile::brushFileWithPath(c.read.file->getPath());
             if (c.written.status != PackWriteResult::Status::Written)
                 status = 1;

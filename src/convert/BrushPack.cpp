@@ -93,9 +93,8 @@ int BrushPack::count(PackedBrush::Outcome outcome) const
 
 int BrushPack::lostTextures() const
 {
-    return int(std::count_if(brushes.begin(), brushes.end(), [](const PackedBrush& b) {
-        return !b.texture.isEmpty() && b.outcome != PackedBrush::Outcome::NotCarried;
-    }));
+    return int(std::count_if(brushes.begin(), brushes.end(),
+                             [](const PackedBrush& b) { return !b.texture.isEmpty(); }));
 }
 
 QString BrushPack::countsText() const
@@ -107,9 +106,9 @@ QString BrushPack::countsText() const
         text += QStringLiteral(", %1 changed").arg(changed);
     if (const int dropped = count(PackedBrush::Outcome::NotCarried))
         text += QStringLiteral(", %1 not carried").arg(dropped);
-    if (const int written = int(patterns.size()))
-        text += written == 1 ? QStringLiteral(", 1 pattern")
-                             : QStringLiteral(", %1 patterns").arg(written);
+    if (const int patternCount = int(patterns.size()))
+        text += patternCount == 1 ? QStringLiteral(", 1 pattern")
+                                  : QStringLiteral(", %1 patterns").arg(patternCount);
     if (const int lost = lostTextures())
         text += lost == 1 ? QStringLiteral(", 1 brush loses its texture")
                           : QStringLiteral(", %1 brushes lose their texture").arg(lost);

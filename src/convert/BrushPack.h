@@ -45,8 +45,9 @@ struct PackedBrush
     Outcome outcome = Outcome::Kept;
     QStringList what;
     QString fileName; // the entry written for it; "" when not carried
-    // The pattern its preset painted through, by name; "" for none. Neither GIMP nor Krita
-    // ties a tip to a pattern, so a carried brush with one has changed.
+    // The pattern its preset painted through, by name; "" for none and for a brush not
+    // carried. Neither GIMP nor Krita ties a tip to a pattern, so a carried brush with one has
+    // changed.
     QString texture;
 };
 

@@ -121,6 +121,22 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
     return result;
 }
 
+Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete)
+{
+    const QFileInfo pack(path);
+    const bool gimp = pack.isDir() && !pack.isSymLink() &&
+                      QFileInfo(pack.absolutePath()).fileName() == QLatin1String("brushes");
+    const QString patterns = PackPatternsFolder(pack.absoluteFilePath());
+    Trash::Result result = Trash::trashPath(path, askToDelete);
+    if (!result.succeeded || !gimp || !QFileInfo(patterns).isDir())
+        return result;
+    const Trash::Result companion = Trash::trashPath(patterns, askToDelete);
+    if (!companion.succeeded)
+        result.reason =
+            QStringLiteral("its patterns stayed in %1: %2").arg(patterns, companion.reason);
+    return result;
+}
+
 PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                 const QString& sourcePath)
 {

@@ -6,6 +6,7 @@
 #include "convert/GimpPatternFile.h"
 #include "convert/KritaBundle.h"
 #include "convert/PackWriter.h"
+#include "support/MadeUpHome.h"
 
 #include <QDir>
 #include <QFile>
@@ -251,6 +252,31 @@ TEST(BrushPack, AGimpPackPutsItsPatternsBesideItsBrushesAndKritaInTheBundle)
     const auto stored = KritaBundle::entries(bundle.path);
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->at(5).name, QStringLiteral("patterns/000 Grey.pat"));
+}
+
+// A GIMP pack goes to the trash with its patterns; any other folder leaves what lies beside it.
+TEST(BrushPack, TrashingAGimpPackTakesItsPatternsAlong)
+{
+    MadeUpHome home;
+    const BrushPack pack = BuildBrushPack(TexturedFile(), PackTarget::Gimp);
+    const PackWriteResult written =
+        WritePackFolder(pack, home.folder(QStringLiteral(".config/GIMP/2.10/brushes")));
+    ASSERT_EQ(written.status, PackWriteResult::Status::Written);
+    const QString patterns = PackPatternsFolder(written.path);
+    ASSERT_TRUE(QFileInfo(patterns).isDir());
+    const Trash::Result trashed = TrashPack(written.path);
+    EXPECT_TRUE(trashed.succeeded) << trashed.reason.toStdString();
+    EXPECT_TRUE(trashed.reason.isEmpty()) << trashed.reason.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(written.path));
+    EXPECT_FALSE(QFileInfo::exists(patterns));
+    const QDir trash(home.path(QStringLiteral(".local/share/Trash/files")));
+    EXPECT_EQ(trash.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
+
+    const QString other = home.folder(QStringLiteral("stuff/Textures"));
+    const QString beside = home.folder(QStringLiteral("patterns/Textures"));
+    EXPECT_TRUE(TrashPack(other).succeeded);
+    EXPECT_TRUE(QFileInfo(beside).isDir());
+    EXPECT_EQ(trash.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
 }
 
 } // namespace
