@@ -1,6 +1,5 @@
 // GIMP itself loads what Kelbrin writes for it and says what it sees.
 #include "JudgeFiles.h"
-#include "MadeUpPatterns.h"
 #include "actions/BrushBitmap.h"
 #include "brush/ComputedBrush.h"
 #include "convert/GimpBrushFile.h"
@@ -217,8 +216,9 @@ struct ComputedCase
 };
 
 // Every brush of every kind of file Kelbrin reads arrives in GIMP under its own name; sampled
-// tips come back as written, and computed ones look like Kelbrin's drawing.
-TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
+// tips come back as written, computed ones look like Kelbrin's drawing, and patterns come back
+// byte for byte.
+TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
 {
     SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     if (QStandardPaths::findExecutable(kGimp).isEmpty())
@@ -226,10 +226,15 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
 
     Sandbox sandbox;
     int brushCount = 0;
-    const std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Gimp, &brushCount);
+    std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Gimp, &brushCount);
+    packs.push_back(PatternJudgePack(PackTarget::Gimp));
+    ++brushCount;
     for (const BrushPack& pack : packs)
         ASSERT_EQ(WritePackFolder(pack, sandbox.path(QStringLiteral("gimp/brushes"))).status,
                   PackWriteResult::Status::Written);
+    QStringList patterns;
+    for (const PatternCase& c : MadeUpPatterns())
+        patterns << c.pattern->displayName();
 
     // Sizes that come out odd, so that both centre the tips on a pixel. The differences left
     // are GIMP's own: its soft edge follows another curve than Kelbrin's straight pieces, and
@@ -246,7 +251,7 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
     QStringList asked = sampled;
     for (const ComputedCase& c : computed)
         asked << c.name;
-    const auto answer = AskGimp(sandbox.path(QStringLiteral("gimp")), asked);
+    const auto answer = AskGimp(sandbox.path(QStringLiteral("gimp")), asked, patterns);
     ASSERT_TRUE(std::holds_alternative<GimpReport>(answer))
         << std::get<QString>(answer).toStdString();
     const GimpReport& report = std::get<GimpReport>(answer);
@@ -261,6 +266,16 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
     std::cout << "GIMP took " << report.seconds << " s and loaded " << kept << " of the "
               << brushCount << " brushes Kelbrin read from " << packs.size() << " files\n";
     EXPECT_EQ(kept, brushCount);
+    // Every kind of pattern, with the bytes per pixel and pixels written; GIMP lists its own
+    // clipboard pattern beside them.
+    for (const PatternCase& c : MadeUpPatterns()) {
+        const QString name = c.pattern->displayName();
+        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
+        const GimpPattern& loaded = report.patternPixels.at(name);
+        EXPECT_EQ(loaded.size, QSize(2, 1)) << name.toStdString();
+        EXPECT_EQ(loaded.bytesPerPixel, c.bytesPerPixel) << name.toStdString();
+        EXPECT_EQ(loaded.pixels.toHex(' '), c.pixels.toHex(' ')) << name.toStdString();
+    }
 
     for (const BrushPack& pack : packs)
         for (size_t i = 0; i < pack.entries.size(); ++i) {
@@ -284,44 +299,6 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
                   << ", mean " << difference.mean << "\n";
         EXPECT_LE(difference.max, c.maxDifference) << c.name.toStdString();
         EXPECT_LE(difference.mean, c.meanDifference) << c.name.toStdString();
-    }
-}
-
-// Every kind of pattern arrives in GIMP under its own name, with the bytes per pixel and the
-// pixels Kelbrin wrote for it.
-TEST(GimpJudge, LoadsEveryPatternWithThePixelsWritten)
-{
-    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
-    if (QStandardPaths::findExecutable(kGimp).isEmpty())
-        GTEST_SKIP() << kGimp.toStdString() << " is not installed (Debian package gimp)";
-
-    Sandbox sandbox;
-    BrushFile file(QStringLiteral("/x/Patterns.abr"));
-    file.addBrush(ComputedBrush::brushWithName(QStringLiteral("Round"), 9, 100, 0, 100));
-    const std::vector<PatternCase> cases = MadeUpPatterns();
-    QStringList names;
-    for (const PatternCase& c : cases) {
-        file.addPattern(c.pattern);
-        names << c.pattern->displayName();
-    }
-    ASSERT_EQ(WritePackFolder(BuildBrushPack(file, PackTarget::Gimp),
-                              sandbox.path(QStringLiteral("gimp/brushes")))
-                  .status,
-              PackWriteResult::Status::Written);
-    const auto answer = AskGimp(sandbox.path(QStringLiteral("gimp")), {}, names);
-    ASSERT_TRUE(std::holds_alternative<GimpReport>(answer))
-        << std::get<QString>(answer).toStdString();
-    const GimpReport& report = std::get<GimpReport>(answer);
-    std::cout << "GIMP took " << report.seconds << " s and listed " << report.patterns.size()
-              << " patterns: " << report.patterns.join(QStringLiteral(", ")).toStdString() << "\n";
-    for (const PatternCase& c : cases) {
-        const QString name = c.pattern->displayName();
-        // Beside its own clipboard pattern, GIMP lists each of these once.
-        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
-        const GimpPattern& loaded = report.patternPixels.at(name);
-        EXPECT_EQ(loaded.size, QSize(2, 1)) << name.toStdString();
-        EXPECT_EQ(loaded.bytesPerPixel, c.bytesPerPixel) << name.toStdString();
-        EXPECT_EQ(loaded.pixels.toHex(' '), c.pixels.toHex(' ')) << name.toStdString();
     }
 }
 
