@@ -164,25 +164,6 @@ TEST(BrushPack, ABundleHoldsEveryEntryAndPreviewsTheFirstSixteenTips)
               PackWriteResult::Status::AlreadyExists);
 }
 
-TEST(BrushPack, AFolderPackAppearsWholeAndIsNeverReplaced)
-{
-    QTemporaryDir dir;
-    BrushFile file(QStringLiteral("/x/set.abr"));
-    file.addBrush(Sampled<quint8>("a", 1, 1, {9}));
-    file.addBrush(Sampled<quint8>("b", 1, 1, {7}));
-    const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
-    const QString brushes = dir.filePath(QStringLiteral("brushes"));
-    const PackWriteResult first = WritePackFolder(pack, brushes);
-    ASSERT_EQ(first.status, PackWriteResult::Status::Written) << first.error.toStdString();
-    EXPECT_EQ(first.path, QDir(brushes).filePath(QStringLiteral("set")));
-    EXPECT_EQ(QDir(first.path).entryList(QDir::Files),
-              QStringList({QStringLiteral("000 a.gbr"), QStringLiteral("001 b.gbr")}));
-    EXPECT_EQ(WritePackFolder(pack, brushes).status, PackWriteResult::Status::AlreadyExists);
-    // Nothing half-written stays beside it.
-    EXPECT_EQ(QDir(brushes).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("set")});
-}
-
 // Neither application ties a tip to a pattern: the report names every carried brush that had
 // one, and whether its pattern came along.
 TEST(BrushPack, PatternsFollowTheBrushesAndTheReportNamesTheLostTextures)
@@ -213,9 +194,9 @@ TEST(BrushPack, PatternsFollowTheBrushesAndTheReportNamesTheLostTextures)
     EXPECT_EQ(grey->name, QStringLiteral("Grey"));
 }
 
-// GIMP keeps patterns in their own folder beside the brushes; the two appear together, a
-// patterns folder of the pack's name already there is never written over, and the trash takes
-// both. Any other folder leaves what lies beside it.
+// GIMP keeps patterns in their own folder beside the brushes; the two appear whole and
+// together, neither is ever written over, and the trash takes both. Any other folder leaves what
+// lies beside it.
 TEST(BrushPack, AGimpPacksPatternsLieBesideItsBrushesAndGoToTheTrashWithThem)
 {
     MadeUpHome home;
@@ -231,8 +212,13 @@ TEST(BrushPack, AGimpPacksPatternsLieBesideItsBrushesAndGoToTheTrashWithThem)
 
     const PackWriteResult written = WritePackFolder(pack, brushes);
     ASSERT_EQ(written.status, PackWriteResult::Status::Written) << written.error.toStdString();
+    EXPECT_EQ(written.path, QDir(brushes).filePath(QStringLiteral("Textures")));
     EXPECT_EQ(PackPatternsFolder(written.path), patterns);
     EXPECT_EQ(QDir(written.path).entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(WritePackFolder(pack, brushes).status, PackWriteResult::Status::AlreadyExists);
+    // Nothing half-written stays beside either.
+    EXPECT_EQ(QDir(brushes).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Textures")});
     const QStringList pats = QDir(patterns).entryList(QDir::Files);
     ASSERT_EQ(pats.size(), 7);
     EXPECT_EQ(pats[6], QStringLiteral("006 RGBA 16-bit.pat"));
