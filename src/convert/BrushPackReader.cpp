@@ -116,8 +116,11 @@ void BrushPackReader::Read(CBrushSink& sink)
     } else {
         // Named "NNN Name.ext", so the name order is the order of the brush file. The
         // patterns are in a folder of their own beside the brushes' folder.
+        const QString patterns = ExistingPackPatternsFolder(mPath);
         for (const bool brushes : {true, false}) {
-            const QDir folder(brushes ? mPath : PackPatternsFolder(mPath));
+            if (!brushes && patterns.isEmpty())
+                break;
+            const QDir folder(brushes ? mPath : patterns);
             for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
                 const bool wanted = brushes
                                         ? IsBrushEntry(name)

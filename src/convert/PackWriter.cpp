@@ -121,14 +121,21 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
     return result;
 }
 
+QString ExistingPackPatternsFolder(const QString& packFolder)
+{
+    const QFileInfo pack(packFolder);
+    if (!pack.isDir() || pack.isSymLink() ||
+        QFileInfo(pack.absolutePath()).fileName() != QLatin1String("brushes"))
+        return QString();
+    const QString patterns = PackPatternsFolder(pack.absoluteFilePath());
+    return QFileInfo(patterns).isDir() ? patterns : QString();
+}
+
 Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete)
 {
-    const QFileInfo pack(path);
-    const bool gimp = pack.isDir() && !pack.isSymLink() &&
-                      QFileInfo(pack.absolutePath()).fileName() == QLatin1String("brushes");
-    const QString patterns = PackPatternsFolder(pack.absoluteFilePath());
+    const QString patterns = ExistingPackPatternsFolder(path);
     Trash::Result result = Trash::trashPath(path, askToDelete);
-    if (!result.succeeded || !gimp || !QFileInfo(patterns).isDir())
+    if (!result.succeeded || patterns.isEmpty())
         return result;
     const Trash::Result companion = Trash::trashPath(patterns, askToDelete);
     if (!companion.succeeded)

@@ -27,11 +27,14 @@ QString PackDestination(const QString& folder, const QString& packName, PackTarg
 // <gimp>/brushes/<pack>, <gimp>/patterns/<pack>. Whatever moves or removes a GIMP pack takes
 // this folder along when it is there (TrashPack).
 QString PackPatternsFolder(const QString& packFolder);
+// The patterns folder that goes with the folder packFolder: "" unless packFolder lies in a
+// folder called "brushes", as every GIMP pack does, and the patterns folder is there, so that
+// nothing reaches beside some other folder.
+QString ExistingPackPatternsFolder(const QString& packFolder);
 
-// Moves a pack to the trash: a Krita bundle, or a GIMP pack folder together with its patterns
-// folder. The patterns go only with a folder that lies in a folder called "brushes", as every
-// GIMP pack does, so that trashing some other folder never reaches beside it. The result is the
-// pack's own; patterns that could not follow it are said in its reason.
+// Moves a pack to the trash: a Krita bundle, or a GIMP pack folder together with its
+// ExistingPackPatternsFolder(). The result is the pack's own; patterns that could not follow
+// it are said in its reason.
 Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete = nullptr);
 
 // GIMP: the folder folder/<pack>/ holding the pack's brushes (GIMP's brush folders take
