@@ -211,6 +211,15 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
                                             OutcomeName(brush.outcome),
                                             brush.what.join(QStringLiteral(", ")));
         }
+        for (const PackedPattern& pattern : pack.patterns) {
+            if (!pattern.what.isEmpty())
+                summary.details << QStringLiteral("%1, pattern %2 %3: changed (%4)")
+                                       .arg(name)
+                                       .arg(pattern.index)
+                                       .arg(pattern.name.isEmpty() ? QStringLiteral("(no name)")
+                                                                   : pattern.name,
+                                            pattern.what.join(QStringLiteral(", ")));
+        }
     }
     return summary;
 }

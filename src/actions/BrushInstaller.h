@@ -71,8 +71,9 @@ public:
     static QString refusal(ConvertedFile& file);
 
     // What installing would give each application that gets converted brushes, before
-    // anything is written: one line each ("GIMP: 37 brushes, 5 changed") and, for the
-    // details, a line per brush that changed or could not be carried. Empty when no
+    // anything is written: one line each ("GIMP: 37 brushes, 5 changed, 3 patterns") and, for
+    // the details, a line per brush that changed or could not be carried and per pattern that
+    // changed. Empty when no
     // application converts.
     struct ConversionSummary
     {

@@ -51,6 +51,24 @@ void PrintPlain(const Converted& c, CliStreams io)
                    << OutcomeName(brush.outcome) << ": " << brush.what.join(QStringLiteral(", "))
                    << '\n';
     }
+    for (const PackedPattern& pattern : c.pack.patterns) {
+        if (!pattern.what.isEmpty())
+            io.err << Printable(c.read.file->getPath()) << ": pattern " << pattern.index
+                   << " changed: " << pattern.what.join(QStringLiteral(", ")) << '\n';
+    }
+}
+
+QString JsonList(const QStringList& texts)
+{
+    QStringList quoted;
+    for (const QString& text : texts)
+        quoted << JsonString(text);
+    return QLatin1Char('[') + quoted.join(QStringLiteral(", ")) + QLatin1Char(']');
+}
+
+QString JsonOrNull(const QString& text)
+{
+    return text.isEmpty() ? QStringLiteral("null") : JsonString(text);
 }
 
 void PrintJson(const std::vector<Converted>& all, const char* target, QTextStream& out)
@@ -72,12 +90,18 @@ void PrintJson(const std::vector<Converted>& all, const char* target, QTextStrea
         for (size_t i = 0; i < c.pack.brushes.size(); ++i) {
             const PackedBrush& brush = c.pack.brushes[i];
             out << (i ? ", " : "") << "{\"index\": " << brush.index
-                << ", \"name\": " << JsonString(brush.name) << ", \"file\": "
-                << (brush.fileName.isEmpty() ? QStringLiteral("null") : JsonString(brush.fileName))
-                << ", \"outcome\": \"" << OutcomeName(brush.outcome) << "\", \"what\": [";
-            for (qsizetype w = 0; w < brush.what.size(); ++w)
-                out << (w ? ", " : "") << JsonString(brush.what[w]);
-            out << "]}";
+                << ", \"name\": " << JsonString(brush.name)
+                << ", \"file\": " << JsonOrNull(brush.fileName) << ", \"outcome\": \""
+                << OutcomeName(brush.outcome) << "\", \"what\": " << JsonList(brush.what)
+                << ", \"lost_texture\": " << JsonOrNull(brush.texture) << '}';
+        }
+        out << "], \"patterns\": [";
+        for (size_t i = 0; i < c.pack.patterns.size(); ++i) {
+            const PackedPattern& pattern = c.pack.patterns[i];
+            out << (i ? ", " : "") << "{\"index\": " << pattern.index
+                << ", \"name\": " << JsonString(pattern.name)
+                << ", \"file\": " << JsonString(pattern.fileName)
+                << ", \"what\": " << JsonList(pattern.what) << '}';
         }
         out << "]}";
     }
@@ -136,6 +160,7 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
             c.attempted = true;
             // Written: of the brushes, only what is said of them stays until the last file.
             c.pack.sources.clear();
+            c.pack.patternSources.clear();
             c.read.file = BrushFile::brushFileWithPath(c.read.file->getPath());
             if (c.written.status != PackWriteResult::Status::Written)
                 status = 1;

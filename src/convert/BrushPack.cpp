@@ -4,6 +4,7 @@
 #include "brush/ComputedBrush.h"
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
+#include "convert/GimpPatternFile.h"
 #include "convert/InkTip.h"
 
 #include <QFileInfo>
@@ -13,12 +14,37 @@ namespace {
 constexpr int kPreviewSide = 256;
 constexpr int kPreviewColumns = 4;
 
-QString NameInside(const Brush& brush, size_t index, size_t count)
+const QString kUnnamedPattern = QStringLiteral("Pattern");
+
+QString NameInside(const QString& name, size_t index, size_t count, const QString& unnamed)
 {
-    const QString name = brush.displayName();
     if (!name.isEmpty())
         return name;
-    return PackEntryName(index, count, QString(), QString());
+    return PackEntryName(index, count, QString(), QString(), unnamed);
+}
+
+// The file's pattern a preset names: by its identifier, which Photoshop keeps unique, else by
+// name for presets that were saved without one.
+const Pattern* PatternFor(const PatternReference& reference,
+                          const std::vector<PatternPtr>& patterns)
+{
+    for (const bool byIdentifier : {true, false})
+        for (const PatternPtr& pattern : patterns) {
+            if (byIdentifier ? !reference.identifier.isEmpty() &&
+                                   pattern->identifier() == reference.identifier
+                             : pattern->name() == reference.name)
+                return pattern.get();
+        }
+    return nullptr;
+}
+
+// What the report says of a carried brush whose preset painted through a pattern.
+QString LostTextureText(const QString& texture, bool carried)
+{
+    return carried ? QStringLiteral("loses its texture \"%1\" (the pattern is in the pack)")
+                         .arg(texture)
+                   : QStringLiteral("loses its texture \"%1\" (the file does not carry it)")
+                         .arg(texture);
 }
 
 // GIMP paints computed tips itself; Krita's brush folder takes only pixels.
@@ -28,14 +54,15 @@ bool Parametric(PackTarget target, const Brush& brush)
 }
 } // namespace
 
-QString PackEntryName(size_t index, size_t count, const QString& brushName, const QString& suffix)
+QString PackEntryName(size_t index, size_t count, const QString& brushName, const QString& suffix,
+                      const QString& unnamed)
 {
     const int width =
         std::max(3, int(QString::number(qulonglong(count > 0 ? count - 1 : 0)).size()));
     const QString number = QStringLiteral("%1").arg(qulonglong(index), width, 10, QLatin1Char('0'));
     QString stem = BrushExporter::safeFileName(brushName);
     if (stem.isEmpty())
-        stem = QStringLiteral("Brush ") + number;
+        stem = unnamed + QLatin1Char(' ') + number;
     return number + QLatin1Char(' ') + stem + suffix;
 }
 
@@ -64,25 +91,44 @@ int BrushPack::count(PackedBrush::Outcome outcome) const
                              [outcome](const PackedBrush& b) { return b.outcome == outcome; }));
 }
 
+int BrushPack::lostTextures() const
+{
+    return int(std::count_if(brushes.begin(), brushes.end(),
+                             [](const PackedBrush& b) { return !b.texture.isEmpty(); }));
+}
+
 QString BrushPack::countsText() const
 {
-    const int written = int(entries.size());
+    const int written = int(entries.size() - patterns.size());
     QString text = QStringLiteral("%1 %2").arg(written).arg(
         written == 1 ? QStringLiteral("brush") : QStringLiteral("brushes"));
     if (const int changed = count(PackedBrush::Outcome::Changed))
         text += QStringLiteral(", %1 changed").arg(changed);
     if (const int dropped = count(PackedBrush::Outcome::NotCarried))
         text += QStringLiteral(", %1 not carried").arg(dropped);
+    if (const int patternCount = int(patterns.size()))
+        text += patternCount == 1 ? QStringLiteral(", 1 pattern")
+                                  : QStringLiteral(", %1 patterns").arg(patternCount);
+    if (const int lost = lostTextures())
+        text += lost == 1 ? QStringLiteral(", 1 brush loses its texture")
+                          : QStringLiteral(", %1 brushes lose their texture").arg(lost);
     return text;
 }
 
 QByteArray BrushPack::entryBytes(size_t index, QImage* ink) const
 {
     const PackEntry& entry = entries.at(index);
-    const BrushPtr& brush = sources.at(entry.brush);
-    const QString inside = NameInside(*brush, entry.brush, sources.size());
     if (ink)
         *ink = QImage();
+    if (entry.isPattern()) {
+        const Pattern& pattern = *patternSources.at(entry.source);
+        return GimpPatternFile::write(GimpPatternFile::fromPattern(
+            NameInside(pattern.displayName(), entry.source, patternSources.size(), kUnnamedPattern),
+            pattern));
+    }
+    const BrushPtr& brush = sources.at(entry.source);
+    const QString inside =
+        NameInside(brush->displayName(), entry.source, sources.size(), QStringLiteral("Brush"));
     if (Parametric(target, *brush))
         return GimpParametricBrushFile::write(GimpParametricBrushFile::fromComputed(
             inside, static_cast<const ComputedBrush&>(*brush).parameters()));
@@ -138,12 +184,32 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
             packed.outcome = PackedBrush::Outcome::NotCarried;
             packed.what = QStringList{QStringLiteral("no pixels to carry")};
         } else {
+            if (const auto& texture = brush.texture()) {
+                const Pattern* pattern = PatternFor(*texture, file.patterns());
+                packed.texture =
+                    pattern ? pattern->displayName() : ResourceStringText(texture->name);
+                packed.what << LostTextureText(packed.texture,
+                                               pattern && !pattern->pixelSize().isEmpty());
+            }
             packed.outcome =
                 packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
             packed.fileName = PackEntryName(i, count, packed.name, suffix);
-            pack.entries.push_back({QStringLiteral("brushes"), packed.fileName, i});
+            pack.entries.push_back({PackEntry::kBrushes, packed.fileName, i});
         }
         pack.brushes.push_back(std::move(packed));
+    }
+    // Patterns follow the brushes, each in its own folder, numbered on their own.
+    pack.patternSources = file.patterns();
+    const size_t patternCount = pack.patternSources.size();
+    for (size_t i = 0; i < patternCount; ++i) {
+        const Pattern& pattern = *pack.patternSources[i];
+        if (pattern.pixelSize().isEmpty())
+            continue;
+        PackedPattern packed{i, pattern.displayName(), GimpPatternFile::changesFor(pattern),
+                             PackEntryName(i, patternCount, pattern.displayName(),
+                                           QStringLiteral(".pat"), kUnnamedPattern)};
+        pack.entries.push_back({PackEntry::kPatterns, packed.fileName, i});
+        pack.patterns.push_back(std::move(packed));
     }
     return pack;
 }

@@ -16,13 +16,18 @@ enum class PackTarget
 };
 
 // One file of a pack, named "NNN Name.ext" so that the application's alphabetical order is the
-// brush file's order. mediaType is the resource folder it belongs in ("brushes"; patterns will
-// join them). Its bytes are made from its brush only when it is written (BrushPack::entryBytes).
+// brush file's order. mediaType is the resource folder it belongs in: "brushes" for a brush,
+// "patterns" for a pattern. Its bytes are made from its source only when it is written
+// (BrushPack::entryBytes).
 struct PackEntry
 {
+    static inline const QString kBrushes = QStringLiteral("brushes");
+    static inline const QString kPatterns = QStringLiteral("patterns");
+
     QString mediaType;
     QString fileName;
-    size_t brush = 0; // the index of the brush it carries
+    size_t source = 0; // the index of the brush, or of the pattern, it carries
+    bool isPattern() const { return mediaType == kPatterns; }
 };
 
 // What became of one brush: carried as it was, changed on the way (with what changed), or not
@@ -40,26 +45,45 @@ struct PackedBrush
     Outcome outcome = Outcome::Kept;
     QStringList what;
     QString fileName; // the entry written for it; "" when not carried
+    // The pattern its preset painted through, by name; "" for none and for a brush not
+    // carried. Neither GIMP nor Krita ties a tip to a pattern, so a carried brush with one has
+    // changed.
+    QString texture;
 };
 
-// The brushes of one brush file in an application's own formats, in the file's order: a plan
-// of what each brush becomes, made from sizes and depths alone. The files' bytes are made one
-// at a time as they are written, so that a pack never holds more than the brushes it came
-// from.
+// A pattern the file carries, written beside the brushes as a .pat; what changed on the way
+// ("16-bit reduced to 8-bit") in words.
+struct PackedPattern
+{
+    size_t index = 0;
+    QString name; // as the brush file names it; "" when it has none
+    QStringList what;
+    QString fileName;
+};
+
+// The brushes of one brush file in an application's own formats, in the file's order, and
+// then its patterns: a plan of what each becomes, made from sizes and depths alone. The files'
+// bytes are made one at a time as they are written, so that a pack never holds more than the
+// brushes and patterns it came from.
 struct BrushPack
 {
     QString name; // the brush file's base name
     PackTarget target = PackTarget::Gimp;
     std::vector<PackEntry> entries;
     std::vector<PackedBrush> brushes;
-    std::vector<BrushPtr> sources; // the file's brushes, shared, in its order
+    std::vector<PackedPattern> patterns;
+    std::vector<BrushPtr> sources;          // the file's brushes, shared, in its order
+    std::vector<PatternPtr> patternSources; // the file's patterns, shared, in its order
 
     int count(PackedBrush::Outcome outcome) const;
-    // "37 brushes, 5 changed, 1 not carried": what the pack holds, in words.
+    // The brushes carried without the pattern their preset painted through.
+    int lostTextures() const;
+    // "37 brushes, 5 changed, 1 not carried, 3 patterns, 4 brushes lose their texture": what
+    // the pack holds, in words.
     QString countsText() const;
-    // The bytes of entries[index], made now from its brush; empty when its pixels cannot be
-    // had after all (no memory to draw them). ink, when given, receives the 8-bit tip a .gbr
-    // holds (null for a .vbr).
+    // The bytes of entries[index], made now from its brush or pattern; empty when its pixels
+    // cannot be had after all (no memory to draw them). ink, when given, receives the 8-bit
+    // tip a .gbr holds (null for a .vbr and a .pat).
     QByteArray entryBytes(size_t index, QImage* ink = nullptr) const;
 };
 
@@ -79,8 +103,9 @@ struct PackPreview
 BrushPack BuildBrushPack(const BrushFile& file, PackTarget target);
 
 // "007 Chalk.gbr": the position with at least three digits (more when count needs them), the
-// name made safe for a file name, "Brush 007" for a brush without one.
-QString PackEntryName(size_t index, size_t count, const QString& brushName, const QString& suffix);
+// name made safe for a file name, "Brush 007" (unnamed 007) for a brush without one.
+QString PackEntryName(size_t index, size_t count, const QString& brushName, const QString& suffix,
+                      const QString& unnamed = QStringLiteral("Brush"));
 // The pack's name: the brush file's name without its suffix, safe for a file name.
 QString PackNameForFile(const QString& path);
 QString OutcomeName(PackedBrush::Outcome outcome);

@@ -4,7 +4,9 @@
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
+#include "convert/GimpPatternFile.h"
 #include "convert/KritaBundle.h"
+#include "convert/PackWriter.h"
 #include "platform/NativePath.h"
 #include "stream/ReadErrors.h"
 
@@ -43,6 +45,20 @@ BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes)
     return contents ? SampledFrom(*contents) : nullptr;
 }
 
+// One .pat's pattern; none when its bytes are no pattern GIMP would load. A .pat keeps no mode,
+// only whether it is grey.
+PatternPtr PatternFromEntry(const QByteArray& bytes)
+{
+    auto contents = GimpPatternFile::read(bytes);
+    if (!contents)
+        return nullptr;
+    const bool grey =
+        contents->greyWithAlpha || contents->image.format() == QImage::Format_Grayscale8;
+    return std::make_shared<const Pattern>(contents->name, QString(),
+                                           grey ? Pattern::Mode::Grey : Pattern::Mode::Rgb, 8,
+                                           std::move(contents->image));
+}
+
 bool IsBrushEntry(const QString& fileName)
 {
     return fileName.endsWith(QLatin1String(".gbr"), Qt::CaseInsensitive) ||
@@ -78,24 +94,47 @@ void BrushPackReader::Read(CBrushSink& sink)
         else
             damaged = true;
     };
+    const auto addPattern = [&](const QByteArray& bytes) {
+        boost::this_thread::interruption_point();
+        if (const PatternPtr pattern = PatternFromEntry(bytes))
+            sink.AddPattern(pattern);
+        else
+            damaged = true;
+    };
+    // Patterns arrive after every brush, as they do from a brush file.
     if (mBundle) {
         const auto contents = KritaBundle::read(mPath);
         damaged = !contents;
-        if (contents)
+        if (contents) {
             for (const KritaBundle::Resource& resource : contents->resources)
-                if (resource.mediaType == QLatin1String("brushes"))
+                if (resource.mediaType == PackEntry::kBrushes)
                     add(resource.fileName, resource.bytes);
+            for (const KritaBundle::Resource& resource : contents->resources)
+                if (resource.mediaType == PackEntry::kPatterns)
+                    addPattern(resource.bytes);
+        }
     } else {
-        // Named "NNN Name.ext", so the name order is the order of the brush file.
-        const QDir folder(mPath);
-        for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
-            if (!IsBrushEntry(name))
-                continue;
-            QFile file(folder.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                add(name, file.readAll());
-            else
-                damaged = true;
+        // Named "NNN Name.ext", so the name order is the order of the brush file. The
+        // patterns are in a folder of their own beside the brushes' folder.
+        const QString patterns = ExistingPackPatternsFolder(mPath);
+        for (const bool brushes : {true, false}) {
+            if (!brushes && patterns.isEmpty())
+                break;
+            const QDir folder(brushes ? mPath : patterns);
+            for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+                const bool wanted = brushes
+                                        ? IsBrushEntry(name)
+                                        : name.endsWith(QLatin1String(".pat"), Qt::CaseInsensitive);
+                if (!wanted)
+                    continue;
+                QFile file(folder.filePath(name));
+                if (!file.open(QIODevice::ReadOnly))
+                    damaged = true;
+                else if (brushes)
+                    add(name, file.readAll());
+                else
+                    addPattern(file.readAll());
+            }
         }
     }
     ReadOutcome outcome;

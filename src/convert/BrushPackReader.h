@@ -7,9 +7,10 @@
 // Reads back a pack that Kelbrin wrote for GIMP or Krita, with the writers' own readers, so the
 // user sees what an application was given: a GIMP pack is a folder of .gbr and .vbr files, a
 // Krita pack a resource bundle of .gbr files. Each becomes a brush, in file-name order, which is
-// the order of the brush file they came from. Errors are thrown as int, like the brush-file
-// reader's, after the sink has been told; an entry that cannot be read is passed over and the
-// read ends as damaged.
+// the order of the brush file they came from; the .pat files (in the bundle, or in
+// ExistingPackPatternsFolder()) become patterns, after the brushes. Errors are thrown
+// as int, like the brush-file reader's, after the sink has been told; an entry that cannot be read
+// is passed over and the read ends as damaged.
 class BrushPackReader
 {
 public:

@@ -37,6 +37,15 @@ QString NotMade(const QString& fileName)
         .arg(fileName);
 }
 
+// QTemporaryDir made it private; the pack is read by the applications like any folder.
+void MakeReadable(const QString& path)
+{
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                    QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                    QFileDevice::ExeOther);
+}
+
 bool Exists(const QString& path)
 {
     return QFileInfo(path).exists() || QFileInfo(path).isSymLink();
@@ -64,29 +73,74 @@ QString PackDestination(const QString& folder, const QString& packName, PackTarg
                                                             : packName + QStringLiteral(".bundle"));
 }
 
+QString PackPatternsFolder(const QString& packFolder)
+{
+    return QDir::cleanPath(packFolder + QStringLiteral("/../../patterns/") +
+                           QFileInfo(packFolder).fileName());
+}
+
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
 {
     const QString destination = PackDestination(folder, pack.name, PackTarget::Gimp);
-    std::unique_ptr<QTemporaryDir> temporary;
+    const bool withPatterns = !pack.patterns.empty();
+    const QString patternsDestination = PackPatternsFolder(destination);
+    std::unique_ptr<QTemporaryDir> temporary, patternsTemporary;
     if (std::optional<PackWriteResult> refused = Prepare(destination, folder, temporary))
         return *refused;
+    if (withPatterns) {
+        // A patterns folder of that name left behind by hand stops the pack as well: nothing
+        // is written over it.
+        if (std::optional<PackWriteResult> refused = Prepare(
+                patternsDestination, QFileInfo(patternsDestination).path(), patternsTemporary))
+            return *refused;
+    }
     for (size_t i = 0; i < pack.entries.size(); ++i) {
-        const QString& fileName = pack.entries[i].fileName;
+        const PackEntry& entry = pack.entries[i];
         const QByteArray bytes = pack.entryBytes(i);
         if (bytes.isEmpty())
-            return Failed(destination, NotMade(fileName));
+            return Failed(destination, NotMade(entry.fileName));
         QString error;
-        if (!WriteNewFile(QDir(temporary->path()).filePath(fileName), bytes, &error))
+        const QTemporaryDir& into = entry.isPattern() ? *patternsTemporary : *temporary;
+        if (!WriteNewFile(QDir(into.path()).filePath(entry.fileName), bytes, &error))
             return Failed(destination, error);
     }
-    // QTemporaryDir made it private; the pack is read by the applications like any folder.
-    QFile::setPermissions(temporary->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                                 QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                                 QFileDevice::ExeOther);
+    // The brushes go last: once they are in place the pack is there, patterns and all.
+    if (withPatterns) {
+        MakeReadable(patternsTemporary->path());
+        PackWriteResult patterns = MoveIntoPlace(patternsTemporary->path(), patternsDestination);
+        if (patterns.status != PackWriteResult::Status::Written)
+            return patterns;
+        patternsTemporary->setAutoRemove(false);
+    }
+    MakeReadable(temporary->path());
     PackWriteResult result = MoveIntoPlace(temporary->path(), destination);
     if (result.status == PackWriteResult::Status::Written)
         temporary->setAutoRemove(false);
+    else if (withPatterns)
+        QDir(patternsDestination).removeRecursively(); // made just now, by us
+    return result;
+}
+
+QString ExistingPackPatternsFolder(const QString& packFolder)
+{
+    const QFileInfo pack(packFolder);
+    if (!pack.isDir() || pack.isSymLink() ||
+        QFileInfo(pack.absolutePath()).fileName() != QLatin1String("brushes"))
+        return QString();
+    const QString patterns = PackPatternsFolder(pack.absoluteFilePath());
+    return QFileInfo(patterns).isDir() ? patterns : QString();
+}
+
+Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete)
+{
+    const QString patterns = ExistingPackPatternsFolder(path);
+    Trash::Result result = Trash::trashPath(path, askToDelete);
+    if (!result.succeeded || patterns.isEmpty())
+        return result;
+    const Trash::Result companion = Trash::trashPath(patterns, askToDelete);
+    if (!companion.succeeded)
+        result.reason =
+            QStringLiteral("its patterns stayed in %1: %2").arg(patterns, companion.reason);
     return result;
 }
 
@@ -99,7 +153,10 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
         return *refused;
     const QString written = QDir(temporary->path()).filePath(QStringLiteral("pack.bundle"));
     KritaBundle::Writer bundle(written, pack.name,
-                               QStringLiteral("Brushes converted by Kelbrin from %1")
+                               (pack.patterns.empty()
+                                    ? QStringLiteral("Brushes converted by Kelbrin from %1")
+                                    : QStringLiteral("Brushes and patterns converted by Kelbrin "
+                                                     "from %1"))
                                    .arg(QFileInfo(sourcePath).fileName()));
     QString error;
     if (!bundle.open(&error))

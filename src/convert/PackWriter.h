@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actions/Trash.h"
 #include "convert/BrushPack.h"
 
 #include <QString>
@@ -22,8 +23,24 @@ struct PackWriteResult
 // Where a pack of that name goes in folder: a folder for GIMP, a .bundle for Krita.
 QString PackDestination(const QString& folder, const QString& packName, PackTarget target);
 
-// GIMP: the folder folder/<pack>/ holding the pack's files (GIMP's brush folders take
-// subfolders, and name a tag after each).
+// GIMP keeps patterns in a folder beside its brushes folder: for a pack folder
+// <gimp>/brushes/<pack>, <gimp>/patterns/<pack>. Whatever moves or removes a GIMP pack takes
+// this folder along when it is there (TrashPack).
+QString PackPatternsFolder(const QString& packFolder);
+// The patterns folder that goes with the folder packFolder: "" unless packFolder lies in a
+// folder called "brushes", as every GIMP pack does, and the patterns folder is there, so that
+// nothing reaches beside some other folder.
+QString ExistingPackPatternsFolder(const QString& packFolder);
+
+// Moves a pack to the trash: a Krita bundle, or a GIMP pack folder together with its
+// ExistingPackPatternsFolder(). The result is the pack's own; patterns that could not follow
+// it are said in its reason.
+Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete = nullptr);
+
+// GIMP: the folder folder/<pack>/ holding the pack's brushes (GIMP's brush folders take
+// subfolders, and name a tag after each) and, when the pack has patterns, the folder
+// PackPatternsFolder() names for them. Both appear or neither does; either one already there
+// stops the pack.
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder);
 // Krita: the resource bundle folder/<pack>.bundle.
 PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,

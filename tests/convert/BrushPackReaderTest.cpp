@@ -1,4 +1,5 @@
 #include "convert/BrushPackReader.h"
+#include "MadeUpPatterns.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/PackWriter.h"
@@ -16,8 +17,14 @@ namespace {
 struct KeepingSink : CBrushSink
 {
     void AddBrush(const BrushPtr& brush) override { brushes.push_back(brush); }
+    void AddPattern(const PatternPtr& pattern) override
+    {
+        EXPECT_EQ(brushes.size(), 3u) << "patterns come after every brush";
+        patterns.push_back(pattern);
+    }
     void FinishedReadingFile(const ReadOutcome& outcome) override { this->outcome = outcome; }
     std::vector<BrushPtr> brushes;
+    std::vector<PatternPtr> patterns;
     std::optional<ReadOutcome> outcome;
 };
 
@@ -95,6 +102,30 @@ TEST(BrushPackReader, KritaBundleHoldsEveryTipAsPixels)
     EXPECT_EQ(sink.brushes[1]->displayName(), QStringLiteral("Round"));
     EXPECT_FALSE(sink.brushes[1]->isComputed());
     EXPECT_EQ(sink.brushes[1]->pixelSize(), file.brush(1)->pixelSize());
+}
+
+TEST(BrushPackReader, PatternsComeBackAfterTheBrushesInTheirOwnColours)
+{
+    QTemporaryDir dir;
+    BrushFile file = ThreeKinds();
+    const std::vector<PatternCase> cases = MadeUpPatterns();
+    for (const PatternCase& c : cases)
+        file.addPattern(c.pattern);
+    for (const PackTarget target : {PackTarget::Gimp, PackTarget::Krita}) {
+        const BrushPack pack = BuildBrushPack(file, target);
+        const PackWriteResult written = target == PackTarget::Gimp
+                                            ? WritePackFolder(pack, dir.filePath("brushes"))
+                                            : WritePackBundle(pack, dir.path(), file.getPath());
+        ASSERT_EQ(written.status, PackWriteResult::Status::Written);
+        const KeepingSink sink = ReadPack(written.path);
+        ASSERT_EQ(sink.patterns.size(), cases.size());
+        ASSERT_TRUE(sink.outcome && !sink.outcome->failed());
+        EXPECT_EQ(sink.patterns[1]->name(), QStringLiteral("Deep grey"));
+        EXPECT_EQ(sink.patterns[1]->mode(), Pattern::Mode::Grey);
+        EXPECT_EQ(sink.patterns[2]->image().pixel(0, 0), qRgba(200, 200, 200, 128));
+        EXPECT_EQ(sink.patterns[5]->mode(), Pattern::Mode::Rgb);
+        EXPECT_EQ(sink.patterns[5]->image().pixel(0, 0), qRgb(40, 50, 60));
+    }
 }
 
 // What cannot be read costs only itself; a path with nothing there is an error before any read.

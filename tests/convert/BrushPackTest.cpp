@@ -1,12 +1,16 @@
 #include "convert/BrushPack.h"
+#include "MadeUpPatterns.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
+#include "convert/GimpPatternFile.h"
 #include "convert/InkTip.h"
 #include "convert/KritaBundle.h"
 #include "convert/PackWriter.h"
+#include "support/MadeUpHome.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -29,6 +33,31 @@ QByteArray Pixels(const QImage& grey)
     for (int y = 0; y < grey.height(); ++y)
         out.append(reinterpret_cast<const char*>(grey.constScanLine(y)), grey.width());
     return out;
+}
+
+BrushPtr Textured(const char* name, const QString& pattern, const QString& identifier)
+{
+    auto brush = std::make_shared<SampledBrush>(QString::fromUtf8(name), 1, 1, 8, PixelBlock(1));
+    brush->setTexture({pattern, identifier});
+    return brush;
+}
+
+// Brushes whose presets painted through a pattern (found by identifier, by name, or not in
+// the file at all), then every kind of pattern.
+BrushFile TexturedFile()
+{
+    BrushFile file(QStringLiteral("/x/Textures.abr"));
+    file.addBrush(Textured("By id", QStringLiteral("old name"), QStringLiteral("id-rgb")));
+    file.addBrush(
+        Textured("By name", QStringLiteral("$$$/Presets/Patterns/Deep_grey=Deep grey"), QString()));
+    file.addBrush(Textured("Elsewhere", QStringLiteral("$$$/P/Gone=Gone"), QStringLiteral("?")));
+    file.addBrush(Sampled<quint8>("Plain", 1, 1, {3}));
+    file.addBrush(Sampled<quint8>("Empty", 0, 0, {}));
+    std::static_pointer_cast<SampledBrush>(std::const_pointer_cast<Brush>(file.brush(4)))
+        ->setTexture({QStringLiteral("Grey"), QString()});
+    for (const PatternCase& c : MadeUpPatterns())
+        file.addPattern(c.pattern);
+    return file;
 }
 
 TEST(BrushPack, EntryNamesKeepTheFilesOrderAndAreSafe)
@@ -143,23 +172,79 @@ TEST(BrushPack, ABundleHoldsEveryEntryAndPreviewsTheFirstSixteenTips)
               PackWriteResult::Status::AlreadyExists);
 }
 
-TEST(BrushPack, AFolderPackAppearsWholeAndIsNeverReplaced)
+// Neither application ties a tip to a pattern: the report names every carried brush that had
+// one, and whether its pattern came along.
+TEST(BrushPack, PatternsFollowTheBrushesAndTheReportNamesTheLostTextures)
 {
-    QTemporaryDir dir;
-    BrushFile file(QStringLiteral("/x/set.abr"));
-    file.addBrush(Sampled<quint8>("a", 1, 1, {9}));
-    file.addBrush(Sampled<quint8>("b", 1, 1, {7}));
+    const BrushFile file = TexturedFile();
     const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
-    const QString brushes = dir.filePath(QStringLiteral("brushes"));
-    const PackWriteResult first = WritePackFolder(pack, brushes);
-    ASSERT_EQ(first.status, PackWriteResult::Status::Written) << first.error.toStdString();
-    EXPECT_EQ(first.path, QDir(brushes).filePath(QStringLiteral("set")));
-    EXPECT_EQ(QDir(first.path).entryList(QDir::Files),
-              QStringList({QStringLiteral("000 a.gbr"), QStringLiteral("001 b.gbr")}));
-    EXPECT_EQ(WritePackFolder(pack, brushes).status, PackWriteResult::Status::AlreadyExists);
-    // Nothing half-written stays beside it.
+    ASSERT_EQ(pack.entries.size(), 4u + 7u);
+    EXPECT_EQ(pack.entries[4].fileName, QStringLiteral("000 Grey.pat"));
+    EXPECT_EQ(pack.entries[5].fileName, QStringLiteral("001 Deep grey.pat"));
+    EXPECT_EQ(pack.entries[5].mediaType, QStringLiteral("patterns"));
+    ASSERT_EQ(pack.patterns.size(), 7u);
+    EXPECT_EQ(pack.patterns[1].what, QStringList{QStringLiteral("16-bit reduced to 8-bit")});
+
+    EXPECT_EQ(pack.brushes[0].texture, QStringLiteral("RGB"));
+    EXPECT_EQ(pack.brushes[0].what, QStringList{QStringLiteral(
+                                        "loses its texture \"RGB\" (the pattern is in the pack)")});
+    EXPECT_EQ(pack.brushes[1].texture, QStringLiteral("Deep grey"));
+    EXPECT_EQ(
+        pack.brushes[2].what,
+        QStringList{QStringLiteral("loses its texture \"Gone\" (the file does not carry it)")});
+    EXPECT_EQ(pack.brushes[2].outcome, PackedBrush::Outcome::Changed);
+    EXPECT_EQ(pack.brushes[3].outcome, PackedBrush::Outcome::Kept);
+    EXPECT_EQ(pack.brushes[4].outcome, PackedBrush::Outcome::NotCarried); // no texture lost then
+    EXPECT_EQ(pack.countsText(), QStringLiteral("4 brushes, 3 changed, 1 not carried, 7 patterns, "
+                                                "3 brushes lose their texture"));
+    const auto grey = GimpPatternFile::read(pack.entryBytes(4));
+    ASSERT_TRUE(grey);
+    EXPECT_EQ(grey->name, QStringLiteral("Grey"));
+}
+
+// GIMP keeps patterns in their own folder beside the brushes; the two appear whole and
+// together, neither is ever written over, and the trash takes both. Any other folder leaves what
+// lies beside it.
+TEST(BrushPack, AGimpPacksPatternsLieBesideItsBrushesAndGoToTheTrashWithThem)
+{
+    MadeUpHome home;
+    const BrushPack pack = BuildBrushPack(TexturedFile(), PackTarget::Gimp);
+    const QString brushes = home.folder(QStringLiteral("gimp/brushes"));
+    const QString patterns = home.folder(QStringLiteral("gimp/patterns/Textures"));
+    const PackWriteResult refused = WritePackFolder(pack, brushes);
+    EXPECT_EQ(refused.status, PackWriteResult::Status::AlreadyExists);
+    EXPECT_EQ(refused.path, patterns);
     EXPECT_EQ(QDir(brushes).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{QStringLiteral("set")});
+              QStringList());
+    ASSERT_TRUE(QDir(patterns).removeRecursively());
+
+    const PackWriteResult written = WritePackFolder(pack, brushes);
+    ASSERT_EQ(written.status, PackWriteResult::Status::Written) << written.error.toStdString();
+    EXPECT_EQ(written.path, QDir(brushes).filePath(QStringLiteral("Textures")));
+    EXPECT_EQ(PackPatternsFolder(written.path), patterns);
+    EXPECT_EQ(QDir(written.path).entryList(QDir::Files).size(), 4);
+    EXPECT_EQ(WritePackFolder(pack, brushes).status, PackWriteResult::Status::AlreadyExists);
+    // Nothing half-written stays beside either.
+    EXPECT_EQ(QDir(brushes).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Textures")});
+    const QStringList pats = QDir(patterns).entryList(QDir::Files);
+    ASSERT_EQ(pats.size(), 7);
+    EXPECT_EQ(pats[6], QStringLiteral("006 RGBA 16-bit.pat"));
+    EXPECT_EQ(QDir(patterns + QStringLiteral("/.."))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Textures")});
+
+    const Trash::Result trashed = TrashPack(written.path);
+    EXPECT_TRUE(trashed.succeeded && trashed.reason.isEmpty()) << trashed.reason.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(written.path));
+    EXPECT_FALSE(QFileInfo::exists(patterns));
+    const QDir trash(home.path(QStringLiteral(".local/share/Trash/files")));
+    EXPECT_EQ(trash.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
+
+    const QString other = home.folder(QStringLiteral("stuff/Textures"));
+    const QString beside = home.folder(QStringLiteral("patterns/Textures"));
+    EXPECT_TRUE(TrashPack(other).succeeded);
+    EXPECT_TRUE(QFileInfo(beside).isDir());
 }
 
 } // namespace

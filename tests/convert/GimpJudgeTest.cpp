@@ -13,21 +13,44 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <variant>
 
 namespace {
 
 const QString kGimp = QStringLiteral("gimp-console-2.10");
 
+struct GimpPattern
+{
+    QSize size;
+    int bytesPerPixel = 0;
+    QByteArray pixels;
+};
+
 struct GimpReport
 {
-    QStringList brushes;             // every brush GIMP loaded
-    std::map<QString, QImage> masks; // of those asked for; 255 is full paint
-    double seconds = 0;              // from start to exit
+    QStringList brushes;                          // every brush GIMP loaded
+    std::map<QString, QImage> masks;              // of those asked for; 255 is full paint
+    QStringList patterns;                         // every pattern GIMP loaded
+    std::map<QString, GimpPattern> patternPixels; // of those asked for
+    double seconds = 0;                           // from start to exit
 };
+
+// A line of numbers as bytes; none when there are not count of them.
+std::optional<QByteArray> Bytes(const QByteArray& line, qsizetype count)
+{
+    const QList<QByteArray> values = line.trimmed().split(' ');
+    if (values.size() != count)
+        return std::nullopt;
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (qsizetype i = 0; i < count; ++i)
+        bytes[i] = char(values[i].toInt());
+    return bytes;
+}
 
 QString SchemeString(const QString& text)
 {
@@ -37,11 +60,13 @@ QString SchemeString(const QString& text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// Starts GIMP without its user's settings, with `dataDir`/brushes as its only brushes and no
-// other plug-in than the script interpreter (querying all of them makes a first start take a
-// minute), and asks it for its brush list and the masks of `names`. An error text when GIMP
-// does not answer in time or says nothing.
-std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringList& names)
+// Starts GIMP without its user's settings, with `dataDir`/brushes and `dataDir`/patterns as
+// its only brushes and patterns and no other plug-in than the script interpreter (querying all
+// of them makes a first start take a minute), and asks it for its brush and pattern lists, the
+// masks of the brushes `names` and the pixels of the patterns `patterns`. An error text when
+// GIMP does not answer in time or says nothing.
+std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringList& names,
+                                          const QStringList& patterns = {})
 {
     // GIMP makes its folder, with the subfolders its data paths name, on a first start.
     QTemporaryDir home;
@@ -50,14 +75,17 @@ std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringL
     if (!rc.open(QIODevice::WriteOnly))
         return QStringLiteral("cannot write %1").arg(rc.fileName());
     QTextStream(&rc) << "(brush-path \"" << dataDir << "/brushes:${gimp_dir}/brushes\")\n"
+                     << "(pattern-path \"" << dataDir << "/patterns:${gimp_dir}/patterns\")\n"
                      << "(plug-in-path \"${gimp_plug_in_dir}/plug-ins/script-fu\")\n"
                      << "(font-path \"\")\n";
     rc.close();
 
     const QString out = home.filePath(QStringLiteral("report.txt"));
-    QString asked;
+    QString asked, askedPatterns;
     for (const QString& name : names)
         asked += SchemeString(name) + QLatin1Char(' ');
+    for (const QString& name : patterns)
+        askedPatterns += SchemeString(name) + QLatin1Char(' ');
     const QString script =
         QStringLiteral("(let ((p (open-output-file %1)))"
                        " (for-each (lambda (n) (display \"B \" p) (display n p) (newline p))"
@@ -69,8 +97,18 @@ std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringL
                        "    (vector->list (list-ref m 4)))"
                        "   (newline p)))"
                        "  (list %2))"
+                       " (for-each (lambda (n) (display \"P \" p) (display n p) (newline p))"
+                       "  (cadr (gimp-patterns-get-list \"\")))"
+                       " (for-each (lambda (n) (let ((m (gimp-pattern-get-pixels n)))"
+                       "   (display \"Q \" p) (display (car m) p) (display \" \" p)"
+                       "   (display (cadr m) p) (display \" \" p) (display (caddr m) p)"
+                       "   (display \" \" p) (display n p) (newline p)"
+                       "   (for-each (lambda (v) (display v p) (display \" \" p))"
+                       "    (vector->list (list-ref m 4)))"
+                       "   (newline p)))"
+                       "  (list %3))"
                        " (close-output-port p))")
-            .arg(SchemeString(out), asked);
+            .arg(SchemeString(out), asked, askedPatterns);
 
     QProcess gimp;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -102,19 +140,34 @@ std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringL
         const QString line = QString::fromUtf8(lines[i]);
         if (line.startsWith(QLatin1String("B ")))
             report.brushes << line.mid(2);
+        if (line.startsWith(QLatin1String("P ")))
+            report.patterns << line.mid(2);
+        if (line.startsWith(QLatin1String("Q ")) && i + 1 < lines.size()) {
+            const QStringList fields = line.split(QLatin1Char(' '));
+            GimpPattern pattern{QSize(fields.value(1).toInt(), fields.value(2).toInt()),
+                                fields.value(3).toInt(),
+                                {}};
+            const auto bytes = Bytes(lines[++i], qsizetype(pattern.size.width()) *
+                                                     pattern.size.height() * pattern.bytesPerPixel);
+            if (!bytes)
+                return QStringLiteral("GIMP's pixels of %1 are cut short").arg(line);
+            pattern.pixels = *bytes;
+            report.patternPixels[line.section(QLatin1Char(' '), 4)] = pattern;
+        }
         if (!line.startsWith(QLatin1String("M ")) || i + 1 >= lines.size())
             continue;
         const QStringList fields = line.split(QLatin1Char(' '));
         QImage mask(fields.value(1).toInt(), fields.value(2).toInt(), QImage::Format_Grayscale8);
-        const QList<QByteArray> values = lines[++i].trimmed().split(' ');
-        if (mask.isNull() || values.size() != qsizetype(mask.width()) * mask.height())
+        const auto values = Bytes(lines[++i], qsizetype(mask.width()) * mask.height());
+        if (mask.isNull() || !values)
             return QStringLiteral("GIMP's mask of %1 is cut short").arg(line);
         for (int y = 0; y < mask.height(); ++y)
-            for (int x = 0; x < mask.width(); ++x)
-                mask.scanLine(y)[x] = uchar(values[qsizetype(y) * mask.width() + x].toInt());
+            std::memcpy(mask.scanLine(y), values->constData() + qsizetype(y) * mask.width(),
+                        size_t(mask.width()));
         report.masks[line.section(QLatin1Char(' '), 3)] = mask;
     }
-    if (report.masks.size() != size_t(names.size()))
+    if (report.masks.size() != size_t(names.size()) ||
+        report.patternPixels.size() != size_t(patterns.size()))
         return QStringLiteral("GIMP answered for %1 of %2 brushes:\n")
                    .arg(report.masks.size())
                    .arg(names.size()) +
@@ -163,8 +216,9 @@ struct ComputedCase
 };
 
 // Every brush of every kind of file Kelbrin reads arrives in GIMP under its own name; sampled
-// tips come back as written, and computed ones look like Kelbrin's drawing.
-TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
+// tips come back as written, computed ones look like Kelbrin's drawing, and patterns come back
+// byte for byte.
+TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
 {
     SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     if (QStandardPaths::findExecutable(kGimp).isEmpty())
@@ -172,10 +226,15 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
 
     Sandbox sandbox;
     int brushCount = 0;
-    const std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Gimp, &brushCount);
+    std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Gimp, &brushCount);
+    packs.push_back(PatternJudgePack(PackTarget::Gimp));
+    ++brushCount;
     for (const BrushPack& pack : packs)
         ASSERT_EQ(WritePackFolder(pack, sandbox.path(QStringLiteral("gimp/brushes"))).status,
                   PackWriteResult::Status::Written);
+    QStringList patterns;
+    for (const PatternCase& c : MadeUpPatterns())
+        patterns << c.pattern->displayName();
 
     // Sizes that come out odd, so that both centre the tips on a pixel. The differences left
     // are GIMP's own: its soft edge follows another curve than Kelbrin's straight pieces, and
@@ -192,7 +251,7 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
     QStringList asked = sampled;
     for (const ComputedCase& c : computed)
         asked << c.name;
-    const auto answer = AskGimp(sandbox.path(QStringLiteral("gimp")), asked);
+    const auto answer = AskGimp(sandbox.path(QStringLiteral("gimp")), asked, patterns);
     ASSERT_TRUE(std::holds_alternative<GimpReport>(answer))
         << std::get<QString>(answer).toStdString();
     const GimpReport& report = std::get<GimpReport>(answer);
@@ -207,6 +266,16 @@ TEST(GimpJudge, LoadsEveryBrushOfEveryFileAndPaintsTheComputedTipsLikeKelbrin)
     std::cout << "GIMP took " << report.seconds << " s and loaded " << kept << " of the "
               << brushCount << " brushes Kelbrin read from " << packs.size() << " files\n";
     EXPECT_EQ(kept, brushCount);
+    // Every kind of pattern, with the bytes per pixel and pixels written; GIMP lists its own
+    // clipboard pattern beside them.
+    for (const PatternCase& c : MadeUpPatterns()) {
+        const QString name = c.pattern->displayName();
+        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
+        const GimpPattern& loaded = report.patternPixels.at(name);
+        EXPECT_EQ(loaded.size, QSize(2, 1)) << name.toStdString();
+        EXPECT_EQ(loaded.bytesPerPixel, c.bytesPerPixel) << name.toStdString();
+        EXPECT_EQ(loaded.pixels.toHex(' '), c.pixels.toHex(' ')) << name.toStdString();
+    }
 
     for (const BrushPack& pack : packs)
         for (size_t i = 0; i < pack.entries.size(); ++i) {

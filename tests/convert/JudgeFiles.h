@@ -1,7 +1,9 @@
 #pragma once
 
+#include "MadeUpPatterns.h"
 #include "abr/ReadWholeBrushFile.h"
 #include "abr/Type6Writer.h"
+#include "brush/ComputedBrush.h"
 #include "convert/BrushPack.h"
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
@@ -106,4 +108,14 @@ inline QString WithoutGimpsNumber(QString name)
 {
     static const QRegularExpression number(QStringLiteral(" #\\d+$"));
     return name.remove(number);
+}
+
+// A pack of a pattern of every kind (MadeUpPatterns), beside one brush.
+inline BrushPack PatternJudgePack(PackTarget target)
+{
+    BrushFile file(QStringLiteral("/x/Kelbrin patterns.abr"));
+    file.addBrush(ComputedBrush::brushWithName(QStringLiteral("Round"), 9, 100, 0, 100));
+    for (const PatternCase& c : MadeUpPatterns())
+        file.addPattern(c.pattern);
+    return BuildBrushPack(file, target);
 }

@@ -25,15 +25,35 @@ constexpr int kKritaTimeoutMs = 240000;
 constexpr char kListBrushes[] = R"(import json
 from krita import Krita
 
-def __main__(args):
-    brushes = []
-    for name, resource in Krita.instance().resources('brush').items():
+def listed(kind):
+    found = []
+    for name, resource in Krita.instance().resources(kind).items():
         image = resource.image()
-        brushes.append({'name': name, 'width': image.width(), 'height': image.height()})
-    print('KELBRIN-BRUSHES ' + json.dumps(brushes))
+        found.append({'name': name, 'width': image.width(), 'height': image.height()})
+    return json.dumps(found)
+
+def __main__(args):
+    print('KELBRIN-BRUSHES ' + listed('brush'))
+    print('KELBRIN-PATTERNS ' + listed('pattern'))
 )";
 
-TEST(KritaLoadsBundle, EveryBrushArrivesUnderItsOwnName)
+// What the script printed after marker, by name.
+std::map<QString, QSize> Listed(const QByteArray& out, const QByteArray& marker)
+{
+    const qsizetype at = out.indexOf(marker);
+    if (at < 0)
+        return {};
+    const qsizetype start = at + marker.size();
+    std::map<QString, QSize> loaded;
+    for (const QJsonValue& value :
+         QJsonDocument::fromJson(out.mid(start, out.indexOf('\n', at) - start)).array()) {
+        const QJsonObject o = value.toObject();
+        loaded[o[u"name"].toString()] = QSize(o[u"width"].toInt(), o[u"height"].toInt());
+    }
+    return loaded;
+}
+
+TEST(KritaLoadsBundle, EveryBrushAndPatternArrivesUnderItsOwnName)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "Krita judges the bundle's contents, which the ordinary build already checks";
@@ -47,7 +67,9 @@ TEST(KritaLoadsBundle, EveryBrushArrivesUnderItsOwnName)
     Sandbox sandbox;
     const QString data = sandbox.path(QStringLiteral("data"));
     int brushCount = 0;
-    const std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Krita, &brushCount);
+    std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Krita, &brushCount);
+    packs.push_back(PatternJudgePack(PackTarget::Krita));
+    ++brushCount;
     for (const BrushPack& pack : packs)
         ASSERT_EQ(WritePackBundle(pack, data + QStringLiteral("/kritarunner"), pack.name).status,
                   PackWriteResult::Status::Written);
@@ -76,15 +98,17 @@ TEST(KritaLoadsBundle, EveryBrushArrivesUnderItsOwnName)
     const QByteArray log = krita.readAllStandardError();
     std::cout << "kritarunner took " << clock.elapsed() << " ms\n";
 
-    const qsizetype at = out.indexOf("KELBRIN-BRUSHES ");
-    ASSERT_GE(at, 0) << "the script printed nothing; Krita said:\n"
-                     << log.right(3000).toStdString();
-    const QByteArray json = out.mid(at + 16, out.indexOf('\n', at) - at - 16);
-    // Krita keys its list by name, so a name that several packs share counts once.
-    std::map<QString, QSize> loaded;
-    for (const QJsonValue& brush : QJsonDocument::fromJson(json).array()) {
-        const QJsonObject o = brush.toObject();
-        loaded[o[u"name"].toString()] = QSize(o[u"width"].toInt(), o[u"height"].toInt());
+    ASSERT_GE(out.indexOf("KELBRIN-PATTERNS "), 0) << "the script printed nothing; Krita said:\n"
+                                                   << log.right(3000).toStdString();
+    // Krita keys its lists by name, so a name that several packs share counts once.
+    std::map<QString, QSize> loaded = Listed(out, "KELBRIN-BRUSHES ");
+    const std::map<QString, QSize> patterns = Listed(out, "KELBRIN-PATTERNS ");
+    for (const PatternCase& c : MadeUpPatterns()) {
+        const QString name = c.pattern->displayName();
+        EXPECT_TRUE(patterns.count(name)) << name.toStdString() << " is missing";
+        if (patterns.count(name)) {
+            EXPECT_EQ(patterns.at(name), QSize(2, 1)) << name.toStdString();
+        }
     }
     const std::map<QString, int> names = NamesInside(packs);
     int kept = 0;
