@@ -140,8 +140,9 @@ TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
         const auto read = GimpBrushFile::read(pack.entryBytes(i));
         ASSERT_TRUE(read) << i;
         EXPECT_EQ(read->tip.size(), PlanInkTip(*file.brush(i))->size) << i;
-        if (i < 12)
+        if (i < 12) {
             EXPECT_EQ(read->tip.size(), file.brush(i)->pixelSize()) << i;
+        }
     }
     EXPECT_EQ(pack.brushes[12].what,
               (QStringList{QStringLiteral("computed tip drawn as pixels"),
