@@ -124,19 +124,23 @@ void CABRreader::Impl::Read(CBrushSink& sink)
     } catch (int code) {
         outcome.error = code;
         boost::this_thread::interruption_point();
+        outcome.skippedPatterns = mSkippedPatterns;
         sink.FinishedReadingFile(outcome);
         throw;
     } catch (const std::bad_alloc&) {
         outcome.outOfMemory = true;
         boost::this_thread::interruption_point();
+        outcome.skippedPatterns = mSkippedPatterns;
         sink.FinishedReadingFile(outcome);
         throw;
     } catch (...) {
         boost::this_thread::interruption_point();
+        outcome.skippedPatterns = mSkippedPatterns;
         sink.FinishedReadingFile(outcome);
         throw;
     }
     boost::this_thread::interruption_point();
+    outcome.skippedPatterns = mSkippedPatterns;
     sink.FinishedReadingFile(outcome);
 }
 
