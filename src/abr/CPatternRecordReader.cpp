@@ -126,6 +126,22 @@ QImage BuildImage(Pattern::Mode mode, int width, int height, const std::vector<S
             std::copy_n(colour[0].samples.data() + size_t(y) * width, width, image.scanLine(y));
         return image;
     }
+    if (mode == Pattern::Mode::Rgb && depth == 8) {
+        // The common case, kept free of the per-pixel choices below.
+        const uchar* r = colour[0].samples.data();
+        const uchar* g = colour[1].samples.data();
+        const uchar* b = colour[2].samples.data();
+        const uchar* a = alpha ? alpha->samples.data() : nullptr;
+        for (int y = 0; y < height; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const size_t row = size_t(y) * width;
+            for (int x = 0; x < width; ++x) {
+                const size_t i = row + x;
+                line[x] = qRgba(r[i], g[i], b[i], a ? a[i] : 255);
+            }
+        }
+        return image;
+    }
     for (int y = 0; y < height; ++y) {
         uchar* line = image.scanLine(y);
         for (int x = 0; x < width; ++x) {

@@ -126,14 +126,14 @@ TEST(PatternReaderTest, PresetTextureReferenceIsRecordedOnTheBrush)
     EXPECT_EQ(read.patterns[0]->name(), "Granite");
 }
 
-// Each mode decodes to its own colours; two pixels side by side.
+// Each mode decodes to its own colours; two pixels side by side, one plane a channel.
 struct ModeCase
 {
     const char* label;
     Pattern::Mode mode;
     int depth;
-    std::vector<Channel> channels;
-    QByteArray palette;
+    bool compressed;
+    std::vector<QByteArray> planes; // 16-bit samples big-endian
     QColor first, second;
     bool alpha = false;
 };
@@ -146,12 +146,16 @@ TEST_P(PatternModeTest, DecodesToItsColours)
 {
     const ModeCase& c = GetParam();
     PatternRecordDescription p;
-    p.name = QString::fromLatin1(c.label);
     p.mode = uint32_t(c.mode);
     p.width = 2;
     p.height = 1;
-    p.channels = c.channels;
-    p.palette = c.palette;
+    for (const QByteArray& plane : c.planes)
+        p.channels.push_back({true, uint32_t(c.depth), c.compressed, plane});
+    if (c.mode == Pattern::Mode::Indexed) {
+        p.palette = QByteArray(768, '\0');
+        p.palette.replace(3, 3, "\x01\x02\x03");   // index 1
+        p.palette.replace(600, 3, "\xc8\x64\x32"); // index 200
+    }
     const ReadResult read = ReadBytes(FileWithPatterns({p}));
     EXPECT_FALSE(read.error);
     ASSERT_EQ(read.patterns.size(), 1u);
@@ -164,117 +168,35 @@ TEST_P(PatternModeTest, DecodesToItsColours)
     EXPECT_EQ(pattern.image().pixelColor(1, 0), c.second);
 }
 
-QByteArray Palette()
-{
-    QByteArray palette(768, '\0');
-    palette[3] = 1, palette[4] = 2, palette[5] = 3;                              // index 1
-    palette[600] = char(200), palette[601] = char(100), palette[602] = char(50); // index 200
-    return palette;
-}
-
 const QColor kWhite = QColor(255, 255, 255), kBlack = QColor(0, 0, 0);
+using M = Pattern::Mode;
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, PatternModeTest,
-    testing::Values(ModeCase{"grey raw",
-                             Pattern::Mode::Grey,
-                             8,
-                             {{true, 8, false, Bytes({0x10, 0xF0})}},
-                             {},
-                             QColor(0x10, 0x10, 0x10),
-                             QColor(0xF0, 0xF0, 0xF0)},
-                    ModeCase{"grey run-length",
-                             Pattern::Mode::Grey,
-                             8,
-                             {{true, 8, true, Bytes({7, 7})}},
-                             {},
-                             QColor(7, 7, 7),
-                             QColor(7, 7, 7)},
-                    // 16-bit channels run to 32,768.
-                    ModeCase{"grey 16",
-                             Pattern::Mode::Grey,
-                             16,
-                             {{true, 16, false, Bytes({0x80, 0x00, 0x00, 0x00})}},
-                             {},
-                             kWhite,
-                             kBlack},
-                    ModeCase{"indexed",
-                             Pattern::Mode::Indexed,
-                             8,
-                             {{true, 8, false, Bytes({1, 200})}},
-                             Palette(),
-                             QColor(1, 2, 3),
-                             QColor(200, 100, 50)},
-                    ModeCase{"rgb with alpha",
-                             Pattern::Mode::Rgb,
-                             8,
-                             {{true, 8, false, Bytes({10, 20})},
-                              {true, 8, true, Bytes({30, 40})},
-                              {true, 8, false, Bytes({50, 60})},
-                              {true, 8, false, Bytes({255, 128})}},
-                             {},
-                             QColor(10, 30, 50),
-                             QColor(20, 40, 60, 128),
-                             true},
-                    ModeCase{"rgb 16 run-length",
-                             Pattern::Mode::Rgb,
-                             16,
-                             {{true, 16, true, Bytes({0x80, 0, 0, 0})},
-                              {true, 16, true, Bytes({0, 0, 0x80, 0})},
-                              {true, 16, true, Bytes({0, 0, 0, 0})}},
-                             {},
-                             QColor::fromRgba64(65535, 0, 0),
-                             QColor::fromRgba64(0, 65535, 0)},
-                    // Stored as Photoshop keeps them: 255 is no ink.
-                    ModeCase{"cmyk",
-                             Pattern::Mode::Cmyk,
-                             8,
-                             {{true, 8, false, Bytes({255, 0})},
-                              {true, 8, false, Bytes({255, 255})},
-                              {true, 8, false, Bytes({255, 255})},
-                              {true, 8, false, Bytes({255, 255})}},
-                             {},
-                             kWhite,
-                             QColor(0, 255, 255)},
-                    ModeCase{"lab",
-                             Pattern::Mode::Lab,
-                             8,
-                             {{true, 8, false, Bytes({255, 0})},
-                              {true, 8, false, Bytes({128, 128})},
-                              {true, 8, false, Bytes({128, 128})}},
-                             {},
-                             kWhite,
-                             kBlack},
-                    ModeCase{"bitmap",
-                             Pattern::Mode::Bitmap,
-                             1,
-                             {{true, 1, false, Bytes({0x40})}},
-                             {},
-                             kWhite,
-                             kBlack},
-                    // The second channel is no alpha.
-                    ModeCase{
-                        "multichannel",
-                        Pattern::Mode::Multichannel,
-                        8,
-                        {{true, 8, false, Bytes({0x40, 0x80})}, {true, 8, false, Bytes({1, 1})}},
-                        {},
-                        QColor(0x40, 0x40, 0x40),
-                        QColor(0x80, 0x80, 0x80)},
-                    ModeCase{"duotone",
-                             Pattern::Mode::Duotone,
-                             8,
-                             {{true, 8, false, Bytes({0, 255})}},
-                             {},
-                             kBlack,
-                             kWhite}),
-    [](const testing::TestParamInfo<ModeCase>& info) {
-        std::string name = info.param.label;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch)))
-                ch = '_';
-        return name;
-    });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Modes, PatternModeTest, testing::Values(
+    ModeCase{"grey", M::Grey, 8, false, {Bytes({16, 240})}, QColor(16, 16, 16),
+             QColor(240, 240, 240)},
+    // 16-bit channels run to 32,768.
+    ModeCase{"grey16", M::Grey, 16, false, {Bytes({0x80, 0, 0, 0})}, kWhite, kBlack},
+    ModeCase{"indexed", M::Indexed, 8, false, {Bytes({1, 200})}, QColor(1, 2, 3),
+             QColor(200, 100, 50)},
+    ModeCase{"rgbAlphaRunLength", M::Rgb, 8, true,
+             {Bytes({10, 20}), Bytes({30, 30}), Bytes({50, 60}), Bytes({255, 128})},
+             QColor(10, 30, 50), QColor(20, 30, 60, 128), true},
+    ModeCase{"rgb16RunLength", M::Rgb, 16, true,
+             {Bytes({0x80, 0, 0, 0}), Bytes({0, 0, 0x80, 0}), Bytes({0, 0, 0, 0})},
+             QColor::fromRgba64(65535, 0, 0), QColor::fromRgba64(0, 65535, 0)},
+    // Stored as Photoshop keeps them: 255 is no ink.
+    ModeCase{"cmyk", M::Cmyk, 8, false,
+             {Bytes({255, 0}), Bytes({255, 255}), Bytes({255, 255}), Bytes({255, 255})}, kWhite,
+             QColor(0, 255, 255)},
+    ModeCase{"lab", M::Lab, 8, false, {Bytes({255, 0}), Bytes({128, 128}), Bytes({128, 128})},
+             kWhite, kBlack},
+    ModeCase{"bitmap", M::Bitmap, 1, false, {Bytes({0x40})}, kWhite, kBlack},
+    // The second channel is no alpha.
+    ModeCase{"multichannel", M::Multichannel, 8, false, {Bytes({64, 128}), Bytes({1, 1})},
+             QColor(64, 64, 64), QColor(128, 128, 128)}),
+    [](const testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.label); });
+// clang-format on
 
 // A damaged record between two good ones costs only itself: the brush and the other patterns
 // arrive, and the read then fails as damaged. A sound record of a depth not decoded is skipped
