@@ -59,8 +59,10 @@ PixelBlock CABRreader::Impl::ReadPixels(long long width, long long height, int b
     } catch (const std::length_error&) {
         throw kDamagedFileError;
     }
-    if (compressed)
+    if (compressed) {
+        mUnpacker.Restart();
         mStream.SkipBytes(height * 2);
+    }
     const sizeWithLog size = bytesPerSample == 4 ? kSize4 : bytesPerSample == 2 ? kSize2 : kSize1;
     for (long long row = 0; row < height; row += kRowsPerCancelCheck) {
         const long long rows = std::min(kRowsPerCancelCheck, height - row);
@@ -124,19 +126,23 @@ void CABRreader::Impl::Read(CBrushSink& sink)
     } catch (int code) {
         outcome.error = code;
         boost::this_thread::interruption_point();
+        outcome.skippedPatterns = mSkippedPatterns;
         sink.FinishedReadingFile(outcome);
         throw;
     } catch (const std::bad_alloc&) {
         outcome.outOfMemory = true;
         boost::this_thread::interruption_point();
+        outcome.skippedPatterns = mSkippedPatterns;
         sink.FinishedReadingFile(outcome);
         throw;
     } catch (...) {
         boost::this_thread::interruption_point();
+        outcome.skippedPatterns = mSkippedPatterns;
         sink.FinishedReadingFile(outcome);
         throw;
     }
     boost::this_thread::interruption_point();
+    outcome.skippedPatterns = mSkippedPatterns;
     sink.FinishedReadingFile(outcome);
 }
 

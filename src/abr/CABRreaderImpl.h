@@ -68,6 +68,8 @@ public:
     // Set when a damaged part of a version 6 file was stepped over: the read goes on, and
     // fails at its end.
     bool mDamaged = false;
+    // Pattern records that yielded no pattern, damaged or in a format not decoded.
+    int mSkippedPatterns = 0;
 };
 
 template <typename Match>

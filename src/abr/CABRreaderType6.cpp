@@ -1,6 +1,7 @@
 #include "abr/CABRreaderImpl.h"
 
 #include "abr/CDescChunk.h"
+#include "abr/CPatternRecordReader.h"
 #include "abr/CSampleRecordWalker.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
@@ -14,12 +15,26 @@ namespace {
 constexpr uint32_t k8BIM = 0x3842494D;
 constexpr uint32_t kDesc = 0x64657363;
 constexpr uint32_t kSamp = 0x73616D70;
+constexpr uint32_t kPatt = 0x70617474;
 
 QString ToQString(const ucstring& text)
 {
     QString result;
     assign(result, text);
     return result;
+}
+
+void SetTexture(Brush& brush, const std::optional<CDescChunk::STexture>& texture)
+{
+    // Descriptor texts keep a terminating zero unit, which pattern names as read do not.
+    auto text = [](const ucstring& stored) {
+        QString result = ToQString(stored);
+        while (!result.isEmpty() && result.back().isNull())
+            result.chop(1);
+        return result;
+    };
+    if (texture)
+        brush.setTexture({text(texture->name), text(texture->identifier)});
 }
 
 // True when a section can end at `position`: the end of the file, or up to three zero bytes
@@ -130,7 +145,7 @@ std::map<uint32_t, CABRreader::Impl::SChunkHeader> CABRreader::Impl::ReadType6Se
 }
 
 // The samples of 'samp' first, named by the presets of 'desc', then the computed tips 'desc'
-// describes.
+// describes, then the patterns of 'patt'.
 void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
 {
     const std::map<uint32_t, SChunkHeader> sections = ReadType6Sections();
@@ -154,16 +169,35 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
                 samples[i] =
                     samples[i] == 0 ? 0 : static_cast<unsigned short>((samples[i] - 1) * 2);
         }
-        const QString name = ToQString(descriptor.SampledBrushName(sample.identifier));
-        PostBrush(std::make_shared<SampledBrush>(name, static_cast<int>(sample.width),
-                                                 static_cast<int>(sample.height), sample.depth,
-                                                 std::move(sample.pixels)),
-                  sink);
+        const CDescChunk::SSampledBrushDesc* preset = descriptor.SampledBrush(sample.identifier);
+        auto brush = std::make_shared<SampledBrush>(
+            preset ? ToQString(preset->name) : QString(), static_cast<int>(sample.width),
+            static_cast<int>(sample.height), sample.depth, std::move(sample.pixels));
+        if (preset)
+            SetTexture(*brush, preset->texture);
+        PostBrush(brush, sink);
     }
 
     for (unsigned i = 0; const CDescChunk::SComputedBrushDesc* tip = descriptor.ComputedBrush(i);
-         ++i)
-        PostBrush(ComputedBrush::brushWithName(ToQString(tip->name), tip->diameter, tip->roundness,
-                                               tip->angle, tip->hardness),
-                  sink);
+         ++i) {
+        auto brush = ComputedBrush::brushWithName(ToQString(tip->name), tip->diameter,
+                                                  tip->roundness, tip->angle, tip->hardness);
+        SetTexture(*brush, tip->texture);
+        PostBrush(brush, sink);
+    }
+
+    const auto patt = sections.find(kPatt);
+    if (patt == sections.end())
+        return;
+    CPatternRecordReader patterns(*this, patt->second);
+    PatternPtr pattern;
+    for (CPatternRecordReader::eResult result;
+         (result = patterns.Next(&pattern)) != CPatternRecordReader::eResult::eEnd;) {
+        if (result == CPatternRecordReader::eResult::eSkipped) {
+            ++mSkippedPatterns;
+            continue;
+        }
+        boost::this_thread::interruption_point();
+        sink.AddPattern(pattern);
+    }
 }

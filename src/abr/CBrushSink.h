@@ -14,6 +14,9 @@ struct ReadOutcome
     bool outOfMemory = false;
     // The version word of a file of a version Kelbrin does not read (it yields no brush).
     std::optional<int> unsupportedVersion;
+    // Pattern records that gave no pattern: damaged ones (which also fail the read) and sound
+    // ones in a format Kelbrin does not decode (which do not).
+    int skippedPatterns = 0;
 
     bool failed() const { return error.has_value() || outOfMemory; }
     // The version word is one no brush file has: the file is no brush file at all, rather than

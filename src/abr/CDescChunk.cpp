@@ -20,11 +20,24 @@ const std::string kRoundness = "Rndn";
 const std::string kHardness = "Hrdn";
 const std::string kFlipX = "flipX";
 const std::string kFlipY = "flipY";
+const std::string kTexture = "Txtr";
+const std::string kIdentifier = "Idnt";
 
 const ucstring& NameOf(const CNamedListObjectNode& object)
 {
     const auto* text = object.Member<CTypedObjectNode<ucstring>>(kName);
     return text ? text->value() : empty_ucstring;
+}
+
+// A preset's "Txtr" object: "Nm  " and "Idnt" of the pattern, as text.
+std::optional<CDescChunk::STexture> TextureOf(const CNamedListObjectNode& preset)
+{
+    const auto* texture = preset.Member<CNamedListObjectNode>(kTexture);
+    if (!texture)
+        return std::nullopt;
+    const auto* identifier = texture->Member<CTypedObjectNode<ucstring>>(kIdentifier);
+    return CDescChunk::STexture{NameOf(*texture),
+                                identifier ? identifier->value() : empty_ucstring};
 }
 } // namespace
 
@@ -51,7 +64,7 @@ CDescChunk::CDescChunk(CInStream& stream, long long sectionLength)
         if (!preset || preset->name() != kBrushPreset)
             continue;
         if (const auto* tip = preset->Member<CNamedListObjectNode>(kBrush))
-            ProcessBrushNode(tip, NameOf(*preset));
+            ProcessBrushNode(tip, NameOf(*preset), TextureOf(*preset));
         if (const auto* dual = preset->Member<CNamedListObjectNode>(kDualBrush))
             if (const auto* dualTip = dual->Member<CNamedListObjectNode>(kBrush))
                 ProcessBrushNode(dualTip, NameOf(*dualTip));
@@ -69,7 +82,14 @@ const ucstring& CDescChunk::SampledBrushName(const std::string& sampleId) const
     return it == mSampledBrushes.end() ? empty_ucstring : it->second.name;
 }
 
-void CDescChunk::ProcessBrushNode(const CNamedListObjectNode* tip, const ucstring& name)
+const CDescChunk::SSampledBrushDesc* CDescChunk::SampledBrush(const std::string& sampleId) const
+{
+    const auto it = mSampledBrushes.find(sampleId);
+    return it == mSampledBrushes.end() ? nullptr : &it->second;
+}
+
+void CDescChunk::ProcessBrushNode(const CNamedListObjectNode* tip, const ucstring& name,
+                                  const std::optional<STexture>& texture)
 {
     if (tip->name() == kComputedBrush) {
         const auto* diameter = tip->Member<CTypedObjectNode<double>>(kDiameter);
@@ -87,11 +107,11 @@ void CDescChunk::ProcessBrushNode(const CNamedListObjectNode* tip, const ucstrin
         if (flipY && flipY->value())
             a = 180 - a;
         mComputedBrushes.push_back(
-            {name, diameter->value(), hardness->value(), a, roundness->value()});
+            {name, diameter->value(), hardness->value(), a, roundness->value(), texture});
     } else if (tip->name() == kSampledBrush) {
         const auto* data = tip->Member<CTypedObjectNode<ucstring>>(kSampledData);
         if (!data)
             return;
-        mSampledBrushes[ascii_ustringToString(data->value())].name = name;
+        mSampledBrushes[ascii_ustringToString(data->value())] = {name, texture};
     }
 }

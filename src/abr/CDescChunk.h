@@ -3,6 +3,7 @@
 #include "platform/ucstring.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,13 @@ class CNamedListObjectNode;
 class CDescChunk
 {
 public:
+    // The pattern a preset paints through, as its "Txtr" object names it.
+    struct STexture
+    {
+        ucstring name;
+        ucstring identifier;
+    };
+
     struct SComputedBrushDesc
     {
         ucstring name;
@@ -21,11 +29,13 @@ public:
         double hardness;
         double angle;
         double roundness;
+        std::optional<STexture> texture;
     };
 
     struct SSampledBrushDesc
     {
         ucstring name;
+        std::optional<STexture> texture;
     };
 
     // The stream stands at the first data byte of a section of sectionLength bytes; it is left
@@ -37,8 +47,12 @@ public:
     const SComputedBrushDesc* ComputedBrush(unsigned index) const;
     // empty_ucstring for an identifier no preset names.
     const ucstring& SampledBrushName(const std::string& sampleId) const;
+    // Null for an identifier no preset names.
+    const SSampledBrushDesc* SampledBrush(const std::string& sampleId) const;
 
-    void ProcessBrushNode(const CNamedListObjectNode* tip, const ucstring& name);
+    // `texture` is that of the preset whose tip this is; a dual tip has none of its own.
+    void ProcessBrushNode(const CNamedListObjectNode* tip, const ucstring& name,
+                          const std::optional<STexture>& texture = std::nullopt);
 
 private:
     std::vector<SComputedBrushDesc> mComputedBrushes;

@@ -177,7 +177,51 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
         if (!error.isEmpty())
             report.failures << QStringLiteral("%1: %2").arg(path, error);
     }
+
+    std::vector<size_t> patterns;
+    if (options.patternIndexes)
+        patterns = *options.patternIndexes;
+    else if (options.indexes.empty())
+        for (size_t i = 0; i < mBrushFile->patterns().size(); ++i)
+            patterns.push_back(i);
+    if (!patterns.empty())
+        exportPatterns(folder, patterns, report);
     return report;
+}
+
+QString BrushExporter::patternFileName(size_t index, const Pattern& pattern)
+{
+    const QString number = QStringLiteral("%1").arg(index, 3, 10, QLatin1Char('0'));
+    const QString name = safeFileName(pattern.displayName());
+    return (name.isEmpty() ? number : number + QLatin1Char(' ') + name) + QStringLiteral(".png");
+}
+
+void BrushExporter::exportPatterns(const QString& folder, const std::vector<size_t>& indexes,
+                                   Report& report) const
+{
+    const QString patternFolder = QDir(folder).filePath(QStringLiteral("patterns"));
+    if (mkdir(PathToNative(patternFolder).constData(), 0777) != 0 && errno != EEXIST) {
+        report.failures << QStringLiteral("%1: %2").arg(
+            patternFolder, QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    for (const size_t index : indexes) {
+        if (index >= mBrushFile->patterns().size())
+            continue;
+        const Pattern& pattern = *mBrushFile->patterns()[index];
+        const QString path = QDir(patternFolder).filePath(patternFileName(index, pattern));
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        QString error;
+        if (!writer.write(pattern.image()))
+            error = writer.errorString();
+        else if (WriteNewFile(path, data, &error))
+            ++report.patternsWritten;
+        if (!error.isEmpty())
+            report.failures << QStringLiteral("%1: %2").arg(path, error);
+    }
 }
 
 QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QString* note)

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Writes the brushes of one file as image files into a new folder: brush i as "i.<suffix>", or
@@ -31,6 +32,8 @@ public:
         // One line per image written smaller than its brush, the same way: "…: scaled from
         // 104,856 to 4,096 pixels".
         QStringList scaled;
+        // Patterns written into the "patterns" folder (their failures are among `failures`).
+        int patternsWritten = 0;
     };
 
     enum eFileNaming
@@ -45,12 +48,17 @@ public:
         bool zeroPad = false;
         // The brushes to write, by their place in the file; empty writes them all.
         std::vector<size_t> indexes;
+        // The patterns to write, by their place among the file's patterns. Unset: all of them
+        // when all brushes are written (indexes empty), none when a choice of brushes is.
+        std::optional<std::vector<size_t>> patternIndexes;
     };
 
     explicit BrushExporter(BrushFilePtr brushFile);
     static std::unique_ptr<BrushExporter> brushExporterForBrushFile(BrushFilePtr brushFile);
 
-    // type is "PNG" or "TIFF". A brush without an image is reported as a failure and its number
+    // type is "PNG" or "TIFF". Patterns are always written as PNG, in colour, with alpha when
+    // they have one, as "patterns/NNN Name.png" (NNN their place among the file's patterns,
+    // from 000). A brush without an image is reported as a failure and its number
     // stays unused; so is a file that cannot be written (one that exists among them), and the
     // others are still written. A computed tip too large to draw within kMaxDrawingPixels is
     // written scaled down, and the report says so.
@@ -85,6 +93,10 @@ private:
     // note says how it was scaled down, if it was.
     static QImage imageForBrush(const BrushPtr& brush, bool transparent, QString* note);
     std::vector<size_t> chosenIndexes(const Options& options) const;
+    void exportPatterns(const QString& folder, const std::vector<size_t>& indexes,
+                        Report& report) const;
+    // "007 Gray Granite.png"; "007.png" for a pattern whose name leaves nothing.
+    static QString patternFileName(size_t index, const Pattern& pattern);
 
     BrushFilePtr mBrushFile;
     QMap<QString, QByteArray> mTypeStringToType;

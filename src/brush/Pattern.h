@@ -34,7 +34,7 @@ public:
     QString displayName() const;
     const QString& identifier() const { return mIdentifier; }
     Mode mode() const { return mMode; }
-    // Bits per channel: 8 or 16.
+    // Bits per channel: 8 or 16; 1 for a bitmap pattern stored a bit a pixel.
     int depth() const { return mDepth; }
     QSize pixelSize() const { return mImage.size(); }
     const QImage& image() const { return mImage; }

@@ -27,6 +27,18 @@ struct BrushSummary
     std::optional<QSizeF> scaledFrom;
 };
 
+// What the listing shows of one pattern, taken as it arrives.
+struct PatternSummary
+{
+    QString name;
+    QString displayName;
+    QString identifier;
+    const char* mode = "";
+    QSize size;
+    int depth = 0;
+    QString pixelsSha256; // when asked for
+};
+
 struct FileResult
 {
     BrushFilePtr file;
@@ -36,6 +48,9 @@ struct FileResult
     bool switchedAway = false;
     std::optional<int> unsupportedVersion;
     std::vector<BrushSummary> summaries;
+    std::vector<PatternSummary> patterns;
+    // Pattern records that gave no pattern (ReadOutcome::skippedPatterns).
+    int skippedPatterns = 0;
 };
 
 struct ReadOptions
@@ -43,7 +58,8 @@ struct ReadOptions
     // With switchAfter >= 0 (and two paths) the first file is left for the second after that
     // many brushes, exactly as the window switches files, on a working thread.
     int switchAfter = -1;
-    // Keep the brushes in each result's file (export needs them; a listing does not).
+    // Keep the brushes and patterns in each result's file (export needs them; a listing does
+    // not).
     bool keepBrushes = true;
     bool hashPixels = false;
 };

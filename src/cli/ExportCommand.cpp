@@ -39,7 +39,8 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     int status = 0;
     const FileResult result = ReadBrushFiles({path}).front();
     const QString shown = Printable(path);
-    if (!result.error && result.file->count() == 0) {
+    const size_t patterns = result.file->patterns().size();
+    if (!result.error && result.file->count() == 0 && patterns == 0) {
         io.err << shown << ": "
                << (result.unsupportedVersion ? UnsupportedVersionText(*result.unsupportedVersion)
                                              : QStringLiteral("no brushes"))
@@ -50,11 +51,13 @@ int RunExportCommand(const QStringList& args, CliStreams io)
         const qsizetype read = qsizetype(result.file->count());
         io.err << shown << ": " << StoppedByError(*result.error) << '\n';
         // Nothing read means nothing to keep: no folder then.
-        if (read == 0)
+        if (read == 0 && patterns == 0)
             return 1;
         // A damaged file still gives what could be read before the damage.
-        io.err << shown << ": exporting the " << read << (read == 1 ? " brush" : " brushes")
-               << " read before the error\n";
+        io.err << shown << ": exporting the " << read << (read == 1 ? " brush" : " brushes");
+        if (patterns)
+            io.err << " and " << patterns << (patterns == 1 ? " pattern" : " patterns");
+        io.err << " read before the error\n";
         status = 1;
     }
 
@@ -69,6 +72,9 @@ int RunExportCommand(const QStringList& args, CliStreams io)
             ->doExportToDirectory(folder, QStringLiteral("PNG"), transparent);
     io.out << "Created " << Printable(folder) << '\n'
            << "Wrote " << report.written << (report.written == 1 ? " file" : " files") << '\n';
+    if (report.patternsWritten)
+        io.out << "Wrote " << report.patternsWritten
+               << (report.patternsWritten == 1 ? " pattern" : " patterns") << " into patterns/\n";
     // Written, but smaller than the brush: said, though not a failure.
     for (const QString& line : report.scaled)
         io.out << "Wrote " << line << '\n';

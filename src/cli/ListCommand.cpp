@@ -102,6 +102,31 @@ BrushSummary Summarize(const Brush& brush, bool hashPixels)
     return summary;
 }
 
+// The SHA-256 of the pattern's pixels as R, G, B, A bytes, row by row from the top; 16-bit
+// patterns as Qt converts them to 8 bits.
+QString PatternPixelsSha256(const Pattern& pattern)
+{
+    const QImage rgba = pattern.image().convertToFormat(QImage::Format_RGBA8888);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (int y = 0; y < rgba.height(); ++y)
+        hash.addData(QByteArrayView(rgba.constScanLine(y), qsizetype(rgba.width()) * 4));
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+PatternSummary Summarize(const Pattern& pattern, bool hashPixels)
+{
+    PatternSummary summary;
+    summary.name = pattern.name();
+    summary.displayName = pattern.displayName();
+    summary.identifier = pattern.identifier();
+    summary.mode = Pattern::modeName(pattern.mode());
+    summary.size = pattern.pixelSize();
+    summary.depth = pattern.depth();
+    if (hashPixels)
+        summary.pixelsSha256 = PatternPixelsSha256(pattern);
+    return summary;
+}
+
 QString KindOf(const BrushSummary& brush)
 {
     return brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled");
@@ -122,8 +147,20 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
                     << brush.scaledFrom->height() << ')';
             out << '\n';
         }
+        const auto& patterns = result.patterns;
+        for (size_t i = 0; i < patterns.size(); ++i) {
+            const PatternSummary& pattern = patterns[i];
+            out << i << " pattern " << pattern.mode << ' ' << pattern.size.width() << 'x'
+                << pattern.size.height() << ' ' << pattern.depth << ' '
+                << Printable(pattern.displayName) << '\n';
+        }
         out << Printable(result.file->getPath()) << ": " << brushes.size()
             << (brushes.size() == 1 ? " brush, " : " brushes, ");
+        if (!patterns.empty() || result.skippedPatterns)
+            out << patterns.size() << (patterns.size() == 1 ? " pattern, " : " patterns, ");
+        if (result.skippedPatterns)
+            out << result.skippedPatterns << " pattern"
+                << (result.skippedPatterns == 1 ? " " : "s ") << "not read, ";
         if (result.error)
             out << StoppedByError(*result.error) << '\n';
         else if (result.unsupportedVersion)
@@ -161,7 +198,20 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
                     << ", " << QString::number(brush.scaledFrom->height(), 'f', 0) << ']';
             out << '}';
         }
-        out << "], \"finished\": " << (result.finished ? "true" : "false")
+        out << "], \"patterns\": [";
+        const auto& patterns = result.patterns;
+        for (size_t i = 0; i < patterns.size(); ++i) {
+            const PatternSummary& pattern = patterns[i];
+            if (i)
+                out << ", ";
+            out << "{\"index\": " << i << ", \"name\": " << JsonString(pattern.name)
+                << ", \"identifier\": " << JsonString(pattern.identifier) << ", \"mode\": \""
+                << pattern.mode << "\", \"width\": " << pattern.size.width()
+                << ", \"height\": " << pattern.size.height() << ", \"depth\": " << pattern.depth
+                << ", \"pixels_sha256\": \"" << pattern.pixelsSha256 << "\"}";
+        }
+        out << "], \"skipped_patterns\": " << result.skippedPatterns
+            << ", \"finished\": " << (result.finished ? "true" : "false")
             << ", \"error\": " << ErrorJson(result.error);
         if (result.unsupportedVersion)
             out << ", \"note\": " << JsonString(UnsupportedVersionText(*result.unsupportedVersion));
@@ -192,9 +242,16 @@ public:
         if (mOptions.keepBrushes)
             mResult.file->addBrush(brush);
     }
+    void AddPattern(const PatternPtr& pattern) override
+    {
+        mResult.patterns.push_back(Summarize(*pattern, mOptions.hashPixels));
+        if (mOptions.keepBrushes)
+            mResult.file->addPattern(pattern);
+    }
     void FinishedReadingFile(const ReadOutcome& outcome) override
     {
         mResult.finished = true;
+        mResult.skippedPatterns = outcome.skippedPatterns;
         mResult.unsupportedVersion = outcome.unsupportedVersion;
         mResult.error = ErrorOf(outcome);
     }

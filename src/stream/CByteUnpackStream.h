@@ -13,6 +13,9 @@ public:
     // without it, the frame's remainder is kept for the next call, so a caller can decode a
     // large block in slices (and check for a cancel between them) whatever its frames span.
     void Read(unsigned char* dst, unsigned long n, bool last = true);
+    // Forgets a frame left over by a decode that failed part way; a reader that goes on after
+    // such a failure (to the next record) starts its next block with this.
+    void Restart() { mPendingCount = 0; }
 
     void ExpandFrameFromStream(unsigned char* dst, long long room, unsigned long* produced,
                                unsigned long* consumed);

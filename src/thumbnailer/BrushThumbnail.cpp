@@ -25,9 +25,16 @@ public:
         if (mBrushes.size() >= mCount)
             throw EnoughBrushes();
     }
+    // Patterns follow the last brush: the first one is all a preview may need.
+    void AddPattern(const PatternPtr& pattern) override
+    {
+        mFirstPattern = pattern;
+        throw EnoughBrushes();
+    }
     void FinishedReadingFile(const ReadOutcome&) override {}
 
     std::vector<BrushPtr> mBrushes;
+    PatternPtr mFirstPattern;
 
 private:
     size_t mCount;
@@ -76,7 +83,7 @@ QImage InkImage(const Brush& brush, int side)
 }
 } // namespace
 
-std::vector<BrushPtr> ReadFirstBrushes(const QString& path, size_t count)
+std::vector<BrushPtr> ReadFirstBrushes(const QString& path, size_t count, PatternPtr* firstPattern)
 {
     CFirstBrushesSink sink(count);
     try {
@@ -84,10 +91,23 @@ std::vector<BrushPtr> ReadFirstBrushes(const QString& path, size_t count)
         reader.Read(sink);
     } catch (const EnoughBrushes&) {
     } catch (...) {
-        if (sink.mBrushes.empty())
+        // The reader hands a sink's own exception on as damage.
+        if (sink.mBrushes.empty() && !sink.mFirstPattern)
             throw;
     }
+    if (firstPattern)
+        *firstPattern = sink.mFirstPattern;
     return std::move(sink.mBrushes);
+}
+
+QImage PatternThumbnail(const Pattern& pattern, int size)
+{
+    const QImage& image = pattern.image();
+    if (image.isNull() || size < 1)
+        return QImage();
+    if (image.width() <= size && image.height() <= size)
+        return image;
+    return image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage BrushThumbnail(const std::vector<BrushPtr>& brushes, int size)

@@ -37,7 +37,8 @@ void PrintUsage(FILE* to)
     std::fprintf(to,
                  "usage: kelbrin-thumbnailer -s SIZE INPUT OUTPUT\n"
                  "Writes a PNG preview of at most SIZE x SIZE pixels of the brush file INPUT (a\n"
-                 "path or a file:// URI) to OUTPUT: its first brush, or its first four.\n");
+                 "path or a file:// URI) to OUTPUT: its first brush, or its first four; a file of\n"
+                 "patterns only shows its first pattern.\n");
 }
 
 // A file:// URI's path, or a plain path as it is; empty for URIs of other schemes or hosts.
@@ -64,8 +65,12 @@ int Run(int size, const char* input, const char* output)
     }
     QByteArray png;
     try {
-        const std::vector<BrushPtr> brushes = ReadFirstBrushes(inputPath, kSheetBrushes);
-        const QImage thumbnail = BrushThumbnail(brushes, size);
+        PatternPtr firstPattern;
+        const std::vector<BrushPtr> brushes =
+            ReadFirstBrushes(inputPath, kSheetBrushes, &firstPattern);
+        const QImage thumbnail = brushes.empty() && firstPattern
+                                     ? PatternThumbnail(*firstPattern, size)
+                                     : BrushThumbnail(brushes, size);
         if (thumbnail.isNull()) {
             std::fprintf(stderr, "kelbrin-thumbnailer: %s holds no brush with an image\n", input);
             return eFailure;

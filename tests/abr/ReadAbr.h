@@ -16,6 +16,7 @@ inline const QString Z(1, QChar(0));
 struct ReadResult
 {
     std::vector<BrushPtr> brushes;
+    std::vector<PatternPtr> patterns;
     std::optional<int> error;
     bool badAlloc = false;
     bool interrupted = false;
@@ -36,6 +37,7 @@ inline ReadResult ReadAbr(const QString& path, const std::function<void(size_t)>
             if (after)
                 after(result.brushes.size());
         }
+        void AddPattern(const PatternPtr& pattern) override { result.patterns.push_back(pattern); }
         void FinishedReadingFile(const ReadOutcome& outcome) override
         {
             ++result.finished;

@@ -168,3 +168,13 @@ inline QByteArray OneGoodSampleThenDamage()
     return Header() + Section("samp", SampleRecords({good, bad}, 2)) +
            Section("desc", desc::Presets({}));
 }
+
+// A version-6 file that holds only patterns: no sample, no preset.
+inline QByteArray PatternsOnlyFile(const std::vector<PatternRecordDescription>& patterns)
+{
+    QByteArray records;
+    for (const PatternRecordDescription& p : patterns)
+        records += PatternRecord(p);
+    return Header() + Section("samp", {}) + Section("desc", desc::Presets({})) +
+           Section("patt", records);
+}

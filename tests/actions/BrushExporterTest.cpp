@@ -219,3 +219,52 @@ TEST(BrushExporterNaming, NumbersPadByNamesAreMadeSafeAndCollisionsCountUp)
     EXPECT_EQ(QDir(box.path(QString())).entryList(QDir::Files, QDir::Name),
               (QStringList{"a_b_ c_.png", "soft.png"}));
 }
+
+// Patterns go into "patterns/NNN Name.png" in their own colours, alpha kept; a choice of
+// brushes writes none unless patterns are chosen too.
+TEST(BrushExporterPatternTest, PatternsAreWrittenInColourUnderPatterns)
+{
+    Sandbox sandbox;
+    QImage rgba(2, 1, QImage::Format_ARGB32);
+    rgba.setPixel(0, 0, qRgba(10, 20, 30, 255));
+    rgba.setPixel(1, 0, qRgba(40, 50, 60, 128));
+    QImage indexed(1, 1, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(200, 100, 50)});
+    indexed.fill(0);
+    const BrushFilePtr file = BrushFile::brushFileWithPath(QStringLiteral("x.abr"));
+    file->addBrush(Sampled<unsigned char>({0, 255}, 8));
+    file->addPattern(
+        std::make_shared<Pattern>("$$$/Presets/P=Bark/Moss", "id1", Pattern::Mode::Rgb, 8, rgba));
+    file->addPattern(
+        std::make_shared<Pattern>(QString(), "id2", Pattern::Mode::Indexed, 8, indexed));
+    const auto exporter = BrushExporter::brushExporterForBrushFile(file);
+    auto exportTo = [&](const QString& name, const BrushExporter::Options& options) {
+        QString error;
+        const QString folder =
+            BrushExporter::createExportFolder(sandbox.path(QString()), name, &error);
+        return std::make_pair(
+            folder, exporter->doExportToDirectory(folder, QStringLiteral("PNG"), false, options));
+    };
+
+    const auto [all, report] = exportTo(QStringLiteral("all"), {});
+    EXPECT_EQ(report.written, 1);
+    EXPECT_EQ(report.patternsWritten, 2);
+    EXPECT_TRUE(report.failures.isEmpty());
+    EXPECT_EQ(QDir(all + "/patterns").entryList(QDir::Files),
+              QStringList({"000 Bark_Moss.png", "001.png"}));
+    const QImage first(all + "/patterns/000 Bark_Moss.png");
+    EXPECT_TRUE(first.hasAlphaChannel());
+    EXPECT_EQ(first.pixel(0, 0), qRgba(10, 20, 30, 255));
+    EXPECT_EQ(first.pixel(1, 0), qRgba(40, 50, 60, 128));
+    EXPECT_EQ(QImage(all + "/patterns/001.png").pixel(0, 0), qRgb(200, 100, 50));
+
+    BrushExporter::Options someBrushes;
+    someBrushes.indexes = {0};
+    const auto [brushesOnly, none] = exportTo(QStringLiteral("brushes"), someBrushes);
+    EXPECT_EQ(none.patternsWritten, 0);
+    EXPECT_FALSE(QDir(brushesOnly + "/patterns").exists());
+    someBrushes.patternIndexes = std::vector<size_t>{1};
+    const auto [chosen, one] = exportTo(QStringLiteral("chosen"), someBrushes);
+    EXPECT_EQ(one.patternsWritten, 1);
+    EXPECT_EQ(QDir(chosen + "/patterns").entryList(QDir::Files), QStringList({"001.png"}));
+}

@@ -149,3 +149,22 @@ TEST(ExportCommandTest, FolderIsMadeAsNamedAndNamesOfNoNewFolderAreRefused)
     EXPECT_EQ(Export({QStringLiteral("a.abr")}).status, 2);
 }
 } // namespace
+
+TEST(ExportCommandTest, FileOfPatternsOnlyExportsThem)
+{
+    Sandbox sandbox;
+    PatternRecordDescription pattern;
+    pattern.name = QStringLiteral("Moss");
+    pattern.mode = 3;
+    pattern.width = pattern.height = 1;
+    pattern.channels = {
+        {true, 8, false, "\x01"}, {true, 8, false, "\x02"}, {true, 8, false, "\x03"}};
+    const QString file = sandbox.write(QStringLiteral("p.abr"), PatternsOnlyFile({pattern}));
+    const QString target = sandbox.path(QStringLiteral("out"));
+    const CliRun run = Export({file, target});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(
+        run.out,
+        QStringLiteral("Created %1\nWrote 0 files\nWrote 1 pattern into patterns/\n").arg(target));
+    EXPECT_EQ(QImage(target + QStringLiteral("/patterns/000 Moss.png")).pixel(0, 0), qRgb(1, 2, 3));
+}

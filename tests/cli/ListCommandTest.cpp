@@ -1,3 +1,4 @@
+#include "abr/Type6Writer.h"
 #include "support/AbrWriter.h"
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
@@ -5,6 +6,7 @@
 #include "cli/CliCommands.h"
 
 #include "CliRun.h"
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -172,4 +174,48 @@ TEST_F(ListCommandTest, UnsupportedVersionsEscapesAndScaledTips)
         JsonFiles(RunList({QStringLiteral("--json"), path}))[0][QStringLiteral("brushes")][1]
             .toObject();
     EXPECT_EQ(huge[QStringLiteral("scaled_from")].toArray(), (QJsonArray{96000, 48000}));
+}
+
+// Patterns follow the brushes: by their shown names in the plain listing, whole in JSON with the
+// SHA-256 of their pixels as R, G, B, A. A pattern of a depth not read is counted, not fatal.
+TEST_F(ListCommandTest, PatternsFollowTheBrushes)
+{
+    const QString special = TestDataPath(QStringLiteral("agpsd_special.abr"));
+    const CliRun plain = RunList({special});
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_EQ(plain.out, "0 sampled 23x20 8 Sampled Tip\n"
+                         "0 pattern grey 128x128 8 Gray Granite\n"
+                         "1 pattern rgb 256x256 8 Fine Grain\n" +
+                             special + ": 1 brush, 2 patterns, read to the end\n");
+
+    PatternRecordDescription grey;
+    grey.name = QStringLiteral("Line\nBreak");
+    grey.identifier = "g";
+    grey.width = 2;
+    grey.height = 1;
+    grey.channels = {{true, 8, false, QByteArray("\x00\xff", 2)}};
+    PatternRecordDescription deep = grey;
+    deep.channels[0].depth = 32;
+    const QString made = mSandbox.write("p.abr", PatternsOnlyFile({grey, deep}));
+    const CliRun skipped = RunList({made});
+    EXPECT_EQ(skipped.status, 0);
+    EXPECT_EQ(skipped.out, "0 pattern grey 2x1 8 Line\\x0aBreak\n" + made +
+                               ": 0 brushes, 1 pattern, 1 pattern not read, read to the end\n");
+
+    const QJsonArray files = JsonFiles(RunList({"--json", made}));
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(files[0]["skipped_patterns"].toInt(), 1);
+    const QJsonArray patterns = files[0]["patterns"].toArray();
+    ASSERT_EQ(patterns.size(), 1);
+    const QJsonObject p = patterns[0].toObject();
+    EXPECT_EQ(p["name"].toString(), "Line\nBreak");
+    EXPECT_EQ(p["identifier"].toString(), "g");
+    EXPECT_EQ(p["mode"].toString(), "grey");
+    EXPECT_EQ(p["width"].toInt(), 2);
+    EXPECT_EQ(p["height"].toInt(), 1);
+    EXPECT_EQ(p["depth"].toInt(), 8);
+    EXPECT_EQ(p["pixels_sha256"].toString(),
+              QCryptographicHash::hash(QByteArray("\x00\x00\x00\xff\xff\xff\xff\xff", 8),
+                                       QCryptographicHash::Sha256)
+                  .toHex());
 }

@@ -1,5 +1,6 @@
 #include "AbrWriter.h"
 
+#include <algorithm>
 #include <cstring>
 
 AbrWriter& AbrWriter::u8(uint8_t v)
@@ -130,4 +131,56 @@ QByteArray PackBits(const QByteArray& raw)
         i += literal;
     }
     return out;
+}
+
+QByteArray PatternRecord(const PatternRecordDescription& p)
+{
+    AbrWriter w;
+    w.u32(0).u32(p.version).u32(p.mode).u16(p.height).u16(p.width);
+    if (p.nameUnits) {
+        w.u32(*p.nameUnits);
+        for (QChar c : p.name)
+            w.u16(c.unicode());
+    } else {
+        w.name(p.name);
+    }
+    w.u8(uint8_t(p.identifier.size())).ascii(p.identifier.c_str()).bytes(p.palette);
+    auto rect = [&](int32_t right) { w.u32(0).u32(0).u32(p.height).u32(uint32_t(right)); };
+    w.u32(3);
+    const size_t listLengthAt = w.size();
+    w.u32(0);
+    rect(p.listRight.value_or(p.width));
+    w.u32(p.channelCount);
+    // A count no record could hold is written as stated, over no more entries than given.
+    const size_t entries = std::min<size_t>(size_t(p.channelCount) + 2, p.channels.size() + 26);
+    for (size_t i = 0; i < entries; ++i) {
+        if (i >= p.channels.size() || !p.channels[i].written) {
+            w.u32(0);
+            continue;
+        }
+        const PatternRecordDescription::Channel& c = p.channels[i];
+        w.u32(1);
+        const size_t lengthAt = w.size();
+        w.u32(0).u32(c.depth);
+        rect(p.width);
+        w.u16(uint16_t(c.depth)).u8(c.compressed ? 1 : 0);
+        if (c.compressed && p.height > 0) {
+            const qsizetype rowBytes = c.rows.size() / p.height;
+            QByteArray packed;
+            for (int row = 0; row < p.height; ++row) {
+                const QByteArray rowData = PackBits(c.rows.mid(row * rowBytes, rowBytes));
+                w.u16(uint16_t(rowData.size()));
+                packed += rowData;
+            }
+            w.bytes(packed);
+        } else {
+            w.bytes(c.rows);
+        }
+        w.patchU32(lengthAt, uint32_t(int64_t(w.size() - lengthAt - 4) + c.lengthDelta));
+    }
+    w.patchU32(listLengthAt, uint32_t(w.size() - listLengthAt - 4));
+    w.patchU32(0, uint32_t(int64_t(w.size() - 4) + p.recordLengthDelta));
+    while (w.size() % 4)
+        w.u8(0);
+    return w.data();
 }

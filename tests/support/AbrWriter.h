@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,3 +41,32 @@ private:
 
 // PackBits-encodes data as literal runs and repeats, the way brush files store rows.
 QByteArray PackBits(const QByteArray& raw);
+
+// One pattern record of a "patt" section, padded to a multiple of 4.
+struct PatternRecordDescription
+{
+    struct Channel
+    {
+        bool written = true;
+        uint32_t depth = 8;
+        bool compressed = false;
+        // Raw rows as the file keeps them (big-endian for 16 bits); the writer packs them, one
+        // row at a time with a row table, when compressed.
+        QByteArray rows;
+        int32_t lengthDelta = 0; // added to the entry's length field
+    };
+
+    uint32_t version = 1;
+    uint32_t mode = 1;
+    uint16_t width = 0, height = 0;
+    QString name;
+    std::optional<uint32_t> nameUnits; // a count that disagrees with the name, when set
+    std::string identifier;
+    QByteArray palette;               // indexed mode: 768 bytes
+    std::optional<int32_t> listRight; // the list's rectangle, when it should not fit the size
+    uint32_t channelCount = 24;       // entries written: this plus user and sheet mask
+    std::vector<Channel> channels;    // the leading entries; the rest are not written
+    int32_t recordLengthDelta = 0;
+};
+
+QByteArray PatternRecord(const PatternRecordDescription& pattern);

@@ -1,5 +1,6 @@
 // Runs the installed-to-be program the way a file manager does: a size, an input path or URI
 // and an output path; the exit status and the file left behind are all a file manager sees.
+#include "abr/Type6Writer.h"
 #include "platform/NativePath.h"
 #include "platform/WriteNewFile.h"
 #include "support/AbrWriter.h"
@@ -200,4 +201,28 @@ TEST_F(ThumbnailerTest, BadCommandLinesAndOutputs)
         Thumbnail({"-s", "64", file, mSandbox.path(QStringLiteral("no/such/dir.png"))});
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.errors.contains(QLatin1String("cannot write")));
+}
+
+// With no brush to show, the first pattern is shown in its colours, never enlarged.
+TEST_F(ThumbnailerTest, FileOfPatternsOnlyShowsItsFirstPattern)
+{
+    PatternRecordDescription pattern;
+    pattern.mode = 3;
+    pattern.width = 40;
+    pattern.height = 20;
+    pattern.channels = {{true, 8, true, QByteArray(800, char(200))},
+                        {true, 8, true, QByteArray(800, char(100))},
+                        {true, 8, true, QByteArray(800, char(50))}};
+    PatternRecordDescription second = pattern;
+    second.channels = {};
+    const QString input =
+        mSandbox.write(QStringLiteral("p.abr"), PatternsOnlyFile({pattern, second}));
+    const Outcome outcome = Thumbnail({QStringLiteral("-s"), QStringLiteral("128"), input, out()});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.errors.toStdString();
+    const QImage preview(out());
+    EXPECT_EQ(preview.size(), QSize(40, 20));
+    EXPECT_EQ(preview.pixel(5, 5), qRgb(200, 100, 50));
+    EXPECT_EQ(Thumbnail({QStringLiteral("-s"), QStringLiteral("16"), input, out() + "2"}).exitCode,
+              0);
+    EXPECT_EQ(QImage(out() + "2").size(), QSize(16, 8));
 }
