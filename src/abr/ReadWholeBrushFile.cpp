@@ -11,6 +11,7 @@ class FileSink : public CBrushSink
 public:
     explicit FileSink(WholeBrushFile& read) : mRead(read) {}
     void AddBrush(const BrushPtr& brush) override { mRead.file->addBrush(brush); }
+    void AddPattern(const PatternPtr& pattern) override { mRead.file->addPattern(pattern); }
     void FinishedReadingFile(const ReadOutcome& outcome) override { mRead.outcome = outcome; }
 
 private:

@@ -82,11 +82,11 @@ std::vector<size_t> BrushExporter::chosenIndexes(const Options& options) const
     // The brushes present now; a read still under way may add more, which this export leaves.
     const size_t count = mBrushFile->count();
     std::vector<size_t> chosen;
-    if (options.indexes.empty()) {
+    if (!options.indexes) {
         for (size_t i = 0; i < count; ++i)
             chosen.push_back(i);
     } else {
-        for (size_t i : options.indexes)
+        for (size_t i : *options.indexes)
             if (i < count)
                 chosen.push_back(i);
     }
@@ -181,7 +181,7 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
     std::vector<size_t> patterns;
     if (options.patternIndexes)
         patterns = *options.patternIndexes;
-    else if (options.indexes.empty())
+    else if (!options.indexes)
         for (size_t i = 0; i < mBrushFile->patterns().size(); ++i)
             patterns.push_back(i);
     if (!patterns.empty())

@@ -46,10 +46,10 @@ public:
         eFileNaming naming = eNameByNumber;
         // Numbers padded with zeros to the width of the file's largest, so names sort in order.
         bool zeroPad = false;
-        // The brushes to write, by their place in the file; empty writes them all.
-        std::vector<size_t> indexes;
+        // The brushes to write, by their place in the file; unset writes them all.
+        std::optional<std::vector<size_t>> indexes;
         // The patterns to write, by their place among the file's patterns. Unset: all of them
-        // when all brushes are written (indexes empty), none when a choice of brushes is.
+        // when all brushes are written (indexes unset), none when a choice of brushes is.
         std::optional<std::vector<size_t>> patternIndexes;
     };
 

@@ -146,8 +146,8 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
             io.err << shown << ": " << UnsupportedVersionText(*c.read.unsupportedVersion) << '\n';
         if (c.read.error || c.read.unsupportedVersion)
             status = 1;
-        if (c.read.file->count() == 0) {
-            io.err << shown << ": no brushes; nothing converted\n";
+        if (c.read.file->count() == 0 && c.read.file->patterns().empty()) {
+            io.err << shown << ": no brushes or patterns; nothing converted\n";
             status = 1;
         } else {
             if (c.read.error)

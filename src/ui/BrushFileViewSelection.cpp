@@ -255,11 +255,12 @@ QMimeData* BrushFileView::mimeDataForBrushes(const QList<int>& indexes, bool wit
         return nullptr;
     BrushExporter::Options options;
     options.naming = BrushExporter::eNameByBrushName;
+    options.indexes.emplace();
     for (int i : indexes)
         if (i < brushCount())
-            options.indexes.push_back(size_t(i));
+            options.indexes->push_back(size_t(i));
     const QStringList brushNames =
-        options.indexes.empty()
+        options.indexes->empty()
             ? QStringList()
             : BrushExporter(mBrushFile).fileNamesForBrushes(options, QStringLiteral("png"));
     // Patterns are named as brushes are, after the brushes' names, and never over one.

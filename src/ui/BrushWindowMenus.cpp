@@ -190,18 +190,15 @@ void BrushWindow::validateActions()
     mInstallMenuAction->setEnabled(mActions->canInstall());
     mTrashMenuAction->setEnabled(mActions->canTrashOrExport());
     mRevealMenuAction->setEnabled(mActions->canReveal());
-    // A file that yielded no brush has nothing to export, and gets no empty folder.
-    const bool anyBrush = view->getBrushFile() && view->getBrushFile()->count() > 0;
-    mExportMenuAction->setEnabled(anyBrush && !isReadingFile());
+    // A file that yielded nothing has nothing to export, and gets no empty folder.
+    const bool anyItem = view->itemCount() > 0;
+    mExportMenuAction->setEnabled(anyItem && !isReadingFile());
     const QList<int> selected = view->selectedIndexes();
-    // Patterns come after the brushes; the export of a selection writes brushes only.
-    const bool brushSelected =
-        !selected.isEmpty() && selected.first() < int(view->getBrushFile()->count());
     mPrintAction->setEnabled(view->canPrint());
     mZoomInAction->setEnabled(view->canZoomIn());
     mZoomOutAction->setEnabled(view->canZoomOut());
     mCopyAction->setEnabled(!selected.isEmpty());
-    mExportSelectedAction->setEnabled(brushSelected);
+    mExportSelectedAction->setEnabled(!selected.isEmpty());
     mViewBrushAction->setEnabled(!selected.isEmpty());
     mSelectAllAction->setEnabled(view->itemCount() > 0);
 }
@@ -246,18 +243,24 @@ void BrushWindow::trashItem(const QString& path)
 
 void BrushWindow::exportBrushFile()
 {
-    mActions->exportBrushes(fileView()->getBrushFile(), {});
+    mActions->exportBrushes(fileView()->getBrushFile());
 }
 
 void BrushWindow::exportSelectedBrushes()
 {
-    std::vector<size_t> indexes;
     const BrushFilePtr& file = fileView()->getBrushFile();
-    for (int i : fileView()->selectedIndexes())
-        if (file && size_t(i) < file->count())
-            indexes.push_back(size_t(i));
-    if (!indexes.empty())
-        mActions->exportBrushes(fileView()->getBrushFile(), std::move(indexes));
+    if (!file)
+        return;
+    // The grid counts patterns on from the last brush.
+    std::vector<size_t> brushes, patterns;
+    for (int i : fileView()->selectedIndexes()) {
+        if (size_t(i) < file->count())
+            brushes.push_back(size_t(i));
+        else if (size_t(i) - file->count() < file->patterns().size())
+            patterns.push_back(size_t(i) - file->count());
+    }
+    if (!brushes.empty() || !patterns.empty())
+        mActions->exportBrushes(file, std::move(brushes), std::move(patterns));
 }
 
 void BrushWindow::rebuildOpenRecentMenu()

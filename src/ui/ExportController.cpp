@@ -125,7 +125,7 @@ QString ExportController::run()
     mReport = BrushExporter::Report();
     if (!mFile)
         return QString();
-    if (mFile->count() == 0) {
+    if (mFile->count() == 0 && mFile->patterns().empty()) {
         // Nothing to write and so no folder either, but a menu item that does nothing at all
         // looks broken.
         QMessageBox::information(mParent, LocalizedString(QStringLiteral("export-panel-title")),

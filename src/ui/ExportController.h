@@ -17,7 +17,13 @@ class ExportController
 public:
     static ExportController exporterForBrushFile(BrushFilePtr file, QWidget* parent);
     // Only these brushes, by their place in the file; their numbers stay those of the file.
-    void setIndexes(std::vector<size_t> indexes) { mOptions.indexes = std::move(indexes); }
+    // Unset: the whole file, brushes and patterns.
+    void setIndexes(std::optional<std::vector<size_t>> brushes,
+                    std::optional<std::vector<size_t>> patterns = std::nullopt)
+    {
+        mOptions.indexes = std::move(brushes);
+        mOptions.patternIndexes = std::move(patterns);
+    }
 
     // Runs the dialog modally and exports. Returns the folder written, or "" when the user
     // cancelled or the folder could not be made (which a message box says, as it says that a

@@ -1,6 +1,7 @@
 #include "ui/FileActionsController.h"
 
 #include "actions/Trash.h"
+#include "convert/PackWriter.h"
 #include "platform/Localization.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
@@ -98,24 +99,28 @@ bool FileActionsController::trash(const QString& path)
     if (path.isEmpty())
         return false;
     // The outline never offers deleting outright: a file no trash can take is refused.
-    if (Trash::trashPath(path).succeeded)
+    // A GIMP pack's patterns sit in a folder beside it and go with it.
+    if (TrashPack(path).succeeded)
         return true;
     showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-check-permissions"));
     return false;
 }
 
-void FileActionsController::exportBrushes(const BrushFilePtr& file, std::vector<size_t> indexes)
+void FileActionsController::exportBrushes(const BrushFilePtr& file,
+                                          std::optional<std::vector<size_t>> brushes,
+                                          std::optional<std::vector<size_t>> patterns)
 {
     clearStatusMessage();
     if (!file)
         return;
     ExportController controller = ExportController::exporterForBrushFile(file, mWindow);
-    controller.setIndexes(std::move(indexes));
+    controller.setIndexes(std::move(brushes), std::move(patterns));
     const QString folder = controller.run();
     if (folder.isEmpty())
         return;
     const BrushExporter::Report& report = controller.report();
-    QString text = CountOf(report.written, "%1 image written to ", "%1 images written to ") +
+    QString text = CountOf(report.written + report.patternsWritten, "%1 image written to ",
+                           "%1 images written to ") +
                    QFileInfo(folder).fileName();
     if (!report.failures.isEmpty())
         text += QStringLiteral(", %1 could not be written")

@@ -68,7 +68,9 @@ public:
     // True when the file went to the trash; a refusal has been told in an alert.
     bool trash(const QString& path);
     // Writes these brushes of file (all for none) into a folder the user names.
-    void exportBrushes(const BrushFilePtr& file, std::vector<size_t> indexes);
+    void exportBrushes(const BrushFilePtr& file,
+                       std::optional<std::vector<size_t>> brushes = std::nullopt,
+                       std::optional<std::vector<size_t>> patterns = std::nullopt);
     // Says in the status line for a while that path went to the trash.
     void tellTrashed(const QString& path);
     // The export's, install's or trash's result while the status line shows it, else "".

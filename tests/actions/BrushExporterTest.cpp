@@ -194,7 +194,7 @@ TEST(BrushExporterNaming, NumbersPadByNamesAreMadeSafeAndCollisionsCountUp)
             std::make_shared<SampledBrush>(QString::fromUtf8(name), 1, 1, 8, PixelBlock(1, 9)));
     BrushExporter exporter(file);
     BrushExporter::Options options;
-    options.indexes = {0, 4, 10, 99}; // 99 is past the end and left out
+    options.indexes = std::vector<size_t>{0, 4, 10, 99}; // 99 is past the end and left out
     EXPECT_EQ(exporter.fileNamesForBrushes(options, QStringLiteral("png")),
               (QStringList{"0.png", "4.png", "10.png"}));
     options.zeroPad = true;
@@ -212,7 +212,7 @@ TEST(BrushExporterNaming, NumbersPadByNamesAreMadeSafeAndCollisionsCountUp)
 
     // Writing follows the same names, and only the chosen brushes are written.
     Sandbox box;
-    options.indexes = {1, 2};
+    options.indexes = std::vector<size_t>{1, 2};
     const BrushExporter::Report report =
         exporter.doExportToDirectory(box.path(QString()), QStringLiteral("PNG"), true, options);
     EXPECT_EQ(report.written, 2);
@@ -259,7 +259,7 @@ TEST(BrushExporterPatternTest, PatternsAreWrittenInColourUnderPatterns)
     EXPECT_EQ(QImage(all + "/patterns/001.png").pixel(0, 0), qRgb(200, 100, 50));
 
     BrushExporter::Options someBrushes;
-    someBrushes.indexes = {0};
+    someBrushes.indexes = std::vector<size_t>{0};
     const auto [brushesOnly, none] = exportTo(QStringLiteral("brushes"), someBrushes);
     EXPECT_EQ(none.patternsWritten, 0);
     EXPECT_FALSE(QDir(brushesOnly + "/patterns").exists());

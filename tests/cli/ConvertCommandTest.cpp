@@ -64,7 +64,7 @@ TEST(ConvertCommandTest, DamagedFilesConvertWhatWasReadAndUsageIsChecked)
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("converting the 1 brush read before the error")))
         << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(empty + QStringLiteral(": no brushes; nothing converted")));
+    EXPECT_TRUE(run.err.contains(empty + QStringLiteral(": no brushes or patterns; nothing converted")));
     EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/empty.bundle")));
 
     EXPECT_EQ(Convert({damaged}).status, 2);

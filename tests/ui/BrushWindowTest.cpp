@@ -507,7 +507,7 @@ TEST(BrushWindow, PatternsArriveAfterTheBrushesAndOpenInTheViewer)
 
     window.fileView()->selectOnly(3);
     EXPECT_TRUE(window.copyAction()->isEnabled());
-    EXPECT_FALSE(window.exportSelectedAction()->isEnabled());
+    EXPECT_TRUE(window.exportSelectedAction()->isEnabled()); // patterns export too
     window.copyAction()->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().pixel(1, 1), qRgba(120, 110, 100, 200));
 
