@@ -22,13 +22,14 @@ constexpr int kMissingRootRetryMs = 1000;
 // listing for those whose change time moved. A change shows up at worst one pause plus one
 // look after it happens. The pause is kRecrawlCostFactor times the main thread's CPU time for
 // the last look, so that looking takes at most 1/(1 + 19) = 5% of one core, and never less
-// than kMinRecrawlMs. Measured on 20,220 folders of which 18,221 lie beyond a limit of 2,000
-// (bench/watch_limit_bench.py): a quiet look costs about 70 ms, so the pause stays at 2 s,
-// changes are reported 2-3 s after they happen, and an idle program spends about 1.7 s of CPU
-// a minute (3%). At that cost a change shows within 10 s up to about 130,000 unwatched folders
-// (0.5 s a look, 9.5 s of pause); beyond, the 5% wins and the pause grows with the tree.
+// than kMinRecrawlMs, which keeps an idle program's share lower still on a common home.
+// Measured on 20,220 folders of which 18,221 lie beyond a limit of 2,000
+// (bench/watch_limit_bench.py): a quiet look costs about 70 ms of CPU, so the pause stays at
+// 4 s (under 2% of a core) and changes are reported within 4-5 s. A change shows within 10 s
+// up to about 130,000 unwatched folders at that cost (0.5 s a look, 9.5 s of pause); beyond,
+// the 5% wins and the pause grows with the tree.
 constexpr int kRecrawlCostFactor = 19;
-constexpr int kMinRecrawlMs = 2000;
+constexpr int kMinRecrawlMs = 4000;
 // A change time this close to now may yet be shared by a change still to come in the same
 // tick of the file system's clock.
 constexpr qint64 kRecentNs = 1000000000;
