@@ -168,6 +168,18 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     }
     PrintingObserver observer(io.out, json);
     ObserverConnection connection(&observer, query.get());
+    // Beside the list on standard output rather than in it: a reader of the list learns why
+    // some changes come late, without a new kind of line to parse.
+    QObject::connect(query.get(), &BrushFileSearch::watchLimitReached, [&io](int seconds) {
+        io.err << "kelbrin-cli find: not every folder can be watched for changes (the system's "
+                  "limit fs.inotify.max_user_watches is reached), so the others are read again "
+                  "every "
+               << seconds
+               << " s and changes there show up late; to raise the limit: sudo sysctl "
+                  "fs.inotify.max_user_watches=524288 (and that setting in a file in "
+                  "/etc/sysctl.d/ to keep it)\n";
+        io.err.flush();
+    });
 
     QEventLoop loop;
     if (!watch)

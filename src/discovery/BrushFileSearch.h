@@ -51,17 +51,23 @@ public:
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
     quint64 searchID() const { return mSearchID; }
+    // Once the system refused watches for its limit: how often, in seconds, the folders left
+    // unwatched are read again instead. 0 before that.
+    int watchLimitRecrawlSeconds() const { return mWatchLimitRecrawlSeconds; }
 
     BrushFileSearchImpl* impl() const { return mImpl.get(); }
 
 Q_SIGNALS:
     void reported(const SearchReport& report);
+    // Sent once per search; see watchLimitRecrawlSeconds().
+    void watchLimitReached(int recrawlSeconds);
 
 private:
     friend class BrushFileSearchImpl;
     BrushFileSearch();
     std::unique_ptr<BrushFileSearchImpl> mImpl;
     quint64 mSearchID;
+    int mWatchLimitRecrawlSeconds = 0;
 };
 
 Q_DECLARE_METATYPE(SearchReport)

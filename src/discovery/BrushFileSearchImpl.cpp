@@ -9,6 +9,7 @@
 #include "platform/NativePath.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -122,6 +123,10 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
     });
     QObject::connect(mIndex.get(), &FileIndex::updated, mOwner,
                      [this](const FileIndexUpdate& update) { onIndexUpdated(update); });
+    QObject::connect(mIndex.get(), &FileIndex::watchLimitReached, mOwner, [this] {
+        mOwner->mWatchLimitRecrawlSeconds = std::max(1, (mIndex->recrawlIntervalMs() + 999) / 1000);
+        Q_EMIT mOwner->watchLimitReached(mOwner->mWatchLimitRecrawlSeconds);
+    });
     return true;
 }
 
@@ -304,7 +309,7 @@ void BrushFileSearchImpl::unwatchFolders(const std::vector<FoundPathNodePtr>& fo
         const int handle = handleForNode(folder);
         if (handle != -1 && mMonitor)
             mMonitor->removeFolder(handle);
-        else if (missingHandleMessage && mMonitor)
+        else if (missingHandleMessage && mMonitor && !mMonitor->watchLimitReached())
             qCInfo(lcDiscovery).noquote()
                 << QString::fromLatin1(missingHandleMessage).arg(folder->path());
         sharedHandleToNodeMap().right.erase(folder);

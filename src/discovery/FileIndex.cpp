@@ -121,9 +121,7 @@ bool FileIndex::execute(bool wantsUpdates)
     if (wantsUpdates) {
         mWatcher = FolderWatcher::shared();
         if (!mWatcher->isValid())
-            qCInfo(lcDiscovery).noquote()
-                << QStringLiteral("inotify unavailable: folders are read again every %1 s")
-                       .arg(mRecrawlIntervalMs / 1000);
+            qCInfo(lcDiscovery, "inotify unavailable: folders are read again every few seconds");
         mLive.listen();
     }
     mWatchesLeft = mWatchLimit < 0 ? LONG_MAX : mWatchLimit;

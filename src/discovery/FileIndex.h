@@ -70,17 +70,23 @@ public:
     // The folder's path with every link resolved; empty when it is not a folder.
     static QString canonicalFolder(const QString& path);
 
-    // Tuning for tests: how often folders that could not be watched are read again, and a
-    // ceiling on watches below the kernel's own.
+    // Tuning for tests: a fixed pause between re-reads of the folders that could not be watched
+    // (by default it follows what a re-read costs), and a ceiling on watches below the
+    // kernel's own.
     void setRecrawlInterval(int milliseconds) { mRecrawlIntervalMs = milliseconds; }
     void setWatchLimit(long watches) { mWatchLimit = watches; }
     int watchedFolderCount() const { return mLive.watchedFolderCount(); }
     int unwatchedFolderCount() const { return mLive.unwatchedFolderCount(); }
+    bool isWatchLimitReached() const { return mWatchLimitHit; }
+    int recrawlIntervalMs() const { return mLive.recrawlIntervalMs(); }
 
 Q_SIGNALS:
     void progress();
     void finished();
     void updated(const FileIndexUpdate& update);
+    // The system refused a folder watch for its limit; said once, after the first re-read of
+    // the folders left unwatched, so that recrawlIntervalMs() is known.
+    void watchLimitReached();
 
 private:
     // The first phase lives in FirstPhaseCrawl, the live phase in LiveIndex and FolderSync; they
@@ -105,7 +111,7 @@ private:
     bool mWantsUpdates = false;
     bool mGatheringComplete = false;
     int mUpdatesDisabled = 0;
-    int mRecrawlIntervalMs = 180000;
+    int mRecrawlIntervalMs = 0;
     long mWatchLimit = -1;
 
     IndexedFolderRoots mRoots;

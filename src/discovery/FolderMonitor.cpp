@@ -4,8 +4,10 @@
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
 
+#include <cerrno>
 #include <sys/inotify.h>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,8 +42,11 @@ int FolderMonitor::addFolder(const QString& path)
 {
     const int wd = mWatcher->watchFolder(PathToNative(path));
     if (wd < 0) {
-        qCInfo(lcDiscovery).noquote() << QStringLiteral("FolderMonitor couldn't watch \"%1\": %2")
-                                             .arg(path, FolderWatcher::failureText(errno));
+        const int error = errno;
+        if (error != ENOSPC || !std::exchange(mLimitLogged, true))
+            qCInfo(lcDiscovery).noquote()
+                << QStringLiteral("FolderMonitor couldn't watch \"%1\": %2")
+                       .arg(path, FolderWatcher::failureText(error));
         return -1;
     }
     const int handle = mNextHandle++;

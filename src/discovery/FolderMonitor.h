@@ -39,6 +39,8 @@ public:
     void removeFolder(int handle);
     // The folder's path as last learned; empty for an unknown handle.
     QString pathOf(int handle) const;
+    // The system refused a folder for its watch limit: some folders have no handle.
+    bool watchLimitReached() const { return mLimitLogged; }
     int folderCount() const { return int(mFolders.size()); }
 
 Q_SIGNALS:
@@ -57,6 +59,9 @@ private:
 
     FolderWatcher* mWatcher;
     int mNextHandle = 1;
+    // Past the system's watch limit every further folder is refused alike; the file index says
+    // so once, in full.
+    bool mLimitLogged = false;
     std::map<int, Folder> mFolders;
     std::unordered_multimap<int, int> mHandlesByWatch;
 };

@@ -2,6 +2,7 @@
 
 #include "discovery/IndexedFile.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -17,6 +18,9 @@ struct IndexedFolder
     ino_t ino = 0;
     int wd = -1;          // inotify watch, -1 when not watched
     bool entered = false; // its listing was read
+    // Unwatched folders only: the change time (ns) seen when last looked at, so that a re-read
+    // can pass over the folders that did not change. 0 never looked at, -1 look again.
+    std::int64_t changeStamp = 0;
     std::map<std::string, std::unique_ptr<IndexedFolder>> folders;
     std::map<std::string, IndexedFilePtr> files;
 

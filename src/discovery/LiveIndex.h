@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 class FileIndex;
+class QElapsedTimer;
 class MountTableWatcher;
 struct FolderWatchBatch;
 struct FolderWatchEvent;
@@ -35,6 +36,8 @@ public:
 
     int watchedFolderCount() const { return int(mFolderByWatch.size()); }
     int unwatchedFolderCount() const { return int(mUnwatched.size()); }
+    // The pause between two re-reads of the folders that could not be watched.
+    int recrawlIntervalMs() const { return mRecrawlIntervalMs; }
 
 private:
     friend class FolderSync;
@@ -47,7 +50,11 @@ private:
     void scheduleFlush();
     void flush();
     void recrawlUnwatched();
+    void lookAtUnwatched(const QElapsedTimer& turn);
+    bool mayHaveChanged(IndexedFolder* folder, qint64 nowNs);
+    void finishRecrawl();
     void noteWatchLimit();
+    void scheduleRecrawl();
     // A scope folder that is missing has no parent to tell when it comes back.
     void lookForMissingRootLater();
     void addItem(const IndexedFilePtr& item);
@@ -70,5 +77,17 @@ private:
     QTimer mFlushTimer;
     QTimer mRecrawlTimer;
     QTimer mMissingRootTimer;
-    bool mWatchLimitLogged = false;
+    // A re-read of the unwatched folders is under way: the main thread's CPU time spent on it adds
+    // up to its cost, which sets the pause before the next one.
+    bool mRecrawling = false;
+    bool mRecrawlWalked = false;
+    // Where the look at the unwatched folders goes on in the next turn; the set is ordered by
+    // address, so this stays a valid place to resume from even once the folder is gone.
+    IndexedFolder* mRecrawlResume = nullptr;
+    qint64 mRecrawlCostNs = 0;
+    // When this index began to read the disk (real time, ns): folders unchanged since are
+    // known as the crawl found them.
+    qint64 mStampBaselineNs = 0;
+    int mRecrawlIntervalMs = 0;
+    bool mWatchLimitAnnounced = false;
 };

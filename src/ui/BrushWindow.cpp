@@ -10,6 +10,7 @@
 #include "ui/OutlineSources.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
+#include "ui/WatchLimitBar.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -29,6 +30,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 const char* const kBrushDividerKey = "brushDividerPosition";
@@ -98,7 +100,15 @@ void BrushWindow::buildWidgets()
     mBrushSplitter->addWidget(mOutlines->pane());
     mBrushSplitter->addWidget(gridPane);
     mBrushSplitter->setStretchFactor(1, 1);
-    setCentralWidget(mBrushSplitter);
+    // The notice spans the window above both the outlines and the grid: it concerns both.
+    auto* central = new QWidget(this);
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    mWatchLimitBar = new WatchLimitBar(central);
+    centralLayout->addWidget(mWatchLimitBar);
+    centralLayout->addWidget(mBrushSplitter, 1);
+    setCentralWidget(central);
     connect(mBrushSplitter, &QSplitter::splitterMoved, this, &BrushWindow::saveDividers);
     connect(mOutlines->pane(), &QSplitter::splitterMoved, this, &BrushWindow::saveDividers);
 
@@ -244,6 +254,11 @@ void BrushWindow::saveDividers()
 QString BrushWindow::statusText() const
 {
     return mReading->statusLabel()->text();
+}
+
+void BrushWindow::showWatchLimitNotice(int recrawlSeconds)
+{
+    mWatchLimitBar->showNotice(recrawlSeconds);
 }
 
 void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,

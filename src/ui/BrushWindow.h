@@ -26,6 +26,7 @@ class QSlider;
 class QSplitter;
 class QToolBar;
 class ReadingController;
+class WatchLimitBar;
 
 // The main window's frame: the outlines beside the brush grid, the bottom path strip, the
 // toolbar, the menus and what the window remembers between runs. The work is done by three
@@ -71,6 +72,9 @@ public:
     bool isReadingFile() const { return mReading && mReading->isReadingFile(); }
 
     void finishedQueryFirstPhase();
+    // The search could not watch every folder for changes (see WatchLimitBar).
+    void showWatchLimitNotice(int recrawlSeconds);
+    WatchLimitBar* watchLimitNotice() const { return mWatchLimitBar; }
     // The busy indicator beside the path strip, shown while anyone still searches.
     void setProgressIndicator(bool on);
     int progressUserCount() const { return mSearchProgressUserCount; }
@@ -169,6 +173,7 @@ private:
     QSlider* mSlider = nullptr;
     QToolBar* mToolbar = nullptr;
     QSplitter* mBrushSplitter = nullptr;
+    WatchLimitBar* mWatchLimitBar = nullptr;
 
     QMenu* mOpenRecentMenu = nullptr;
     QAction* mFindAction = nullptr;

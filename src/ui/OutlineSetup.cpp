@@ -61,4 +61,8 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
             return supplemental;
         });
     window.setOutlineSources(found, installed, apps, searchedFolders);
+    QObject::connect(&search, &BrushFileSearch::watchLimitReached, &window,
+                     &BrushWindow::showWatchLimitNotice);
+    if (search.watchLimitRecrawlSeconds() > 0)
+        window.showWatchLimitNotice(search.watchLimitRecrawlSeconds());
 }

@@ -120,3 +120,41 @@ echo ok
     EXPECT_EQ(QString::fromUtf8(run.readAllStandardOutput().trimmed()), "ok")
         << run.readAllStandardError().toStdString();
 }
+
+// Under a watch limit of its own (a user namespace's), the program says so in one sentence,
+// logs no line per folder refused, and still finds files made where it could not watch.
+TEST(FindCommand, WatchLimitIsSaidOnceAndUnwatchedFoldersAreReadAgain)
+{
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
+    const QString cli = qEnvironmentVariable("KELBRIN_TEST_BINARY_DIR") + "/src/kelbrin-cli";
+    if (QProcess::execute("unshare", {"-U", "-r", "sh", "-c",
+                                      "echo 4 > /proc/sys/user/max_inotify_watches"}) != 0)
+        GTEST_SKIP() << "needs user namespaces with a watch limit of their own";
+    if (!QFileInfo(cli).isExecutable())
+        GTEST_SKIP() << "kelbrin-cli is not built";
+    Sandbox box;
+    for (int i = 0; i < 12; ++i) {
+        QDir().mkpath(box.path(QStringLiteral("t/f%1").arg(i)));
+        box.write(QStringLiteral("t/f%1/old.abr").arg(i), "");
+    }
+    const QString tree = QDir(box.path("t")).canonicalPath();
+    const char* script = R"(
+echo 4 > /proc/sys/user/max_inotify_watches
+"$2" find --watch --seconds 7 "$1" > "$1.out" 2> "$1.err" &
+i=0; until grep -q first-phase-done "$1.out"; do sleep 0.05; i=$((i+1)); [ $i -lt 100 ] || exit 3; done
+for d in "$1"/f*; do : > "$d/new.abr"; done
+wait
+)";
+    QProcess run;
+    run.start("unshare", {"-U", "-r", "sh", "-c", script, "sh", tree, cli});
+    ASSERT_TRUE(run.waitForFinished(20000));
+    ASSERT_EQ(run.exitCode(), 0);
+    QFile out(tree + ".out"), err(tree + ".err");
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly) && err.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(out.readAll()).count(QStringLiteral("/new.abr 7\n")), 12);
+    const QStringList lines = QString::fromUtf8(err.readAll()).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.filter(QStringLiteral("kelbrin-cli find: not every folder")).size(), 1)
+        << lines.join('\n').toStdString();
+    // That sentence, the index's log line and the monitor's first refusal at most.
+    EXPECT_LE(lines.filter(QStringLiteral("watch")).size(), 3) << lines.join('\n').toStdString();
+}

@@ -282,6 +282,8 @@ TEST(FileIndex, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
     query->setWatchLimit(2);
     query->setRecrawlInterval(200);
     QueryWatcher watcher(query.get());
+    int limitReports = 0;
+    QObject::connect(query.get(), &FileIndex::watchLimitReached, [&] { ++limitReports; });
     query->execute(true);
     ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
     EXPECT_EQ(query->watchedFolderCount(), 2);
@@ -289,6 +291,15 @@ TEST(FileIndex, FoldersBeyondTheWatchLimitAreReadAgainPeriodically)
     for (const char* f : {"w/a/x.abr", "w/b/x.abr", "w/c/x.abr"})
         Touch(box.path(f));
     ASSERT_TRUE(WaitUntil([&] { return watcher.results().size() == 3; }, 5000));
+    // A folder looked at and found unchanged is still read again once it changes.
+    for (const char* f : {"w/a/x.abr", "w/b/x.abr", "w/c/x.abr"})
+        QFile::remove(box.path(f));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.results().isEmpty(); }, 5000));
+    // Said after the first re-read, and not again for the next ones.
+    EXPECT_TRUE(query->isWatchLimitReached());
+    EXPECT_FALSE(WaitUntil([&] { return limitReports > 1; }, 500));
+    EXPECT_EQ(limitReports, 1);
+    EXPECT_EQ(query->recrawlIntervalMs(), 200);
 }
 
 TEST(FileIndex, QueueOverflowIsRepairedByReadingAgain)
