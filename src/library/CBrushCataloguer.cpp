@@ -75,7 +75,6 @@ public:
         FileFacts facts;
     };
 
-
     void post(Step step);
     void writerLoop();
     void readerLoop();
@@ -327,7 +326,8 @@ void CBrushCataloguer::Impl::apply(CLibraryConnection& c, const Step& step)
 // change.
 void CBrushCataloguer::Impl::checkFiles(CLibraryConnection& c, const QStringList& paths)
 {
-    QSqlQuery lookup = c.prepare(QStringLiteral("SELECT size, mtime, inode FROM files WHERE path = ?"));
+    QSqlQuery lookup =
+        c.prepare(QStringLiteral("SELECT size, mtime, inode FROM files WHERE path = ?"));
     std::vector<ReadJob> jobs;
     int unchanged = 0;
     int skipped = 0;
@@ -368,8 +368,8 @@ void CBrushCataloguer::Impl::removePaths(CLibraryConnection& c, const QStringLis
 {
     if (!c.beginWrite())
         return;
-    QSqlQuery remove = c.prepare(QStringLiteral(
-        "DELETE FROM files WHERE path = ?1 OR (path >= ?2 AND path < ?3)"));
+    QSqlQuery remove = c.prepare(
+        QStringLiteral("DELETE FROM files WHERE path = ?1 OR (path >= ?2 AND path < ?3)"));
     int removed = 0;
     for (const QString& path : paths) {
         const QByteArray bytes = PathToNative(path);
@@ -396,9 +396,9 @@ void CBrushCataloguer::Impl::movePaths(CLibraryConnection& c, const QStringList&
     QSqlQuery replaced = c.prepare(QStringLiteral("DELETE FROM files WHERE path = ?"));
     QSqlQuery moveFile = c.prepare(QStringLiteral("UPDATE files SET path = ?1 WHERE path = ?2"));
     // || makes text of blobs; the cast keeps the path a blob, so it still sorts among the others.
-    QSqlQuery moveContents = c.prepare(QStringLiteral(
-        "UPDATE files SET path = CAST(?1 || substr(path, ?2) AS BLOB)"
-        " WHERE path >= ?3 AND path < ?4"));
+    QSqlQuery moveContents =
+        c.prepare(QStringLiteral("UPDATE files SET path = CAST(?1 || substr(path, ?2) AS BLOB)"
+                                 " WHERE path >= ?3 AND path < ?4"));
     int moved = 0;
     QStringList movedFiles;
     for (int i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
@@ -518,8 +518,10 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
     }
     known.finish();
 
-    const QVariant version = file.version ? QVariant(*file.version) : QVariant(QMetaType(QMetaType::Int));
-    const QVariant error = file.error.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(file.error);
+    const QVariant version =
+        file.version ? QVariant(*file.version) : QVariant(QMetaType(QMetaType::Int));
+    const QVariant error =
+        file.error.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(file.error);
     if (fileId >= 0) {
         // A file edited where it is keeps its tags and stars, unless another file still has the
         // contents they were given to.
@@ -528,14 +530,17 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
                 const QString column = table == QLatin1String("tags") ? QStringLiteral("tag")
                                                                       : QStringLiteral("position");
                 QSqlQuery carry = c.prepare(
-                    QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?1, %2 FROM %1"
-                                   " WHERE sha256 = ?2 AND NOT EXISTS (SELECT 1 FROM files"
-                                   " WHERE sha256 = ?2 AND id <> ?3)")
+                    QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
+                                   " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
+                                   " WHERE sha256 = ? AND id <> ?)")
                         .arg(table, column));
                 carry.bindValue(0, file.sha256);
                 carry.bindValue(1, oldSha);
-                carry.bindValue(2, fileId);
-                carry.exec();
+                carry.bindValue(2, oldSha);
+                carry.bindValue(3, fileId);
+                if (!carry.exec())
+                    qCWarning(lcLibrary).noquote() << "cannot keep the tags of" << file.path << ":"
+                                                   << carry.lastError().text();
             }
         }
         QSqlQuery clear = c.prepare(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
@@ -569,8 +574,8 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
         insert.bindValue(7, error);
         insert.bindValue(8, qint64(file.brushes.size()));
         if (!insert.exec()) {
-            qCWarning(lcLibrary).noquote() << "cannot catalogue" << file.path << ":"
-                                           << insert.lastError().text();
+            qCWarning(lcLibrary).noquote()
+                << "cannot catalogue" << file.path << ":" << insert.lastError().text();
             return false;
         }
         fileId = insert.lastInsertId().toLongLong();
@@ -584,7 +589,8 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
     for (const CataloguedBrush& row : file.brushes) {
         brush.bindValue(0, fileId);
         brush.bindValue(1, row.position);
-        brush.bindValue(2, row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
+        brush.bindValue(2,
+                        row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
         brush.bindValue(3, row.name ? FoldedName(*row.name) : QStringLiteral(""));
         brush.bindValue(4, row.computed ? 1 : 0);
         brush.bindValue(5, row.width);

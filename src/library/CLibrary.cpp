@@ -41,8 +41,7 @@ QStringList CleanTags(const QStringList& tags)
 
 CLibrary::CLibrary(const QString& libraryPath)
     : mConnection(std::make_unique<CLibraryConnection>(libraryPath))
-{
-}
+{}
 
 CLibrary::~CLibrary() = default;
 
@@ -77,7 +76,8 @@ std::vector<LibraryBrush> CLibrary::searchBrushNames(const QString& text, int li
 
 QByteArray CLibrary::thumbnailPng(qint64 brushId)
 {
-    QSqlQuery query = mConnection->prepare(QStringLiteral("SELECT png FROM thumbnails WHERE brush_id = ?"));
+    QSqlQuery query =
+        mConnection->prepare(QStringLiteral("SELECT png FROM thumbnails WHERE brush_id = ?"));
     query.bindValue(0, brushId);
     if (query.exec() && query.next())
         return query.value(0).toByteArray();
@@ -106,9 +106,9 @@ std::vector<DuplicateTips> CLibrary::duplicateTips()
 
 std::vector<QStringList> CLibrary::duplicateFiles()
 {
-    QSqlQuery query = mConnection->prepare(QStringLiteral(
-        "SELECT sha256, path FROM files WHERE sha256 IN (SELECT sha256 FROM files"
-        " GROUP BY sha256 HAVING count(*) > 1) ORDER BY sha256, path"));
+    QSqlQuery query = mConnection->prepare(
+        QStringLiteral("SELECT sha256, path FROM files WHERE sha256 IN (SELECT sha256 FROM files"
+                       " GROUP BY sha256 HAVING count(*) > 1) ORDER BY sha256, path"));
     std::vector<QStringList> groups;
     QByteArray last;
     if (query.exec()) {
@@ -149,8 +149,8 @@ bool CLibrary::tagFile(const QString& path, const QStringList& tags, QString* er
     const QByteArray sha = contentsHash(path, error);
     if (sha.isEmpty() || !mConnection->beginWrite())
         return false;
-    QSqlQuery insert =
-        mConnection->prepare(QStringLiteral("INSERT OR IGNORE INTO tags(sha256, tag) VALUES(?, ?)"));
+    QSqlQuery insert = mConnection->prepare(
+        QStringLiteral("INSERT OR IGNORE INTO tags(sha256, tag) VALUES(?, ?)"));
     for (const QString& tag : CleanTags(tags)) {
         insert.bindValue(0, sha);
         insert.bindValue(1, tag);
@@ -233,8 +233,8 @@ bool CLibrary::isStarred(const QString& path, int position)
 {
     QString error;
     const QByteArray sha = contentsHash(path, &error);
-    QSqlQuery query =
-        mConnection->prepare(QStringLiteral("SELECT 1 FROM stars WHERE sha256 = ? AND position = ?"));
+    QSqlQuery query = mConnection->prepare(
+        QStringLiteral("SELECT 1 FROM stars WHERE sha256 = ? AND position = ?"));
     query.bindValue(0, sha);
     query.bindValue(1, position);
     return !sha.isEmpty() && query.exec() && query.next();
@@ -261,9 +261,9 @@ std::vector<LibraryBrush> CLibrary::starredBrushes()
 
 LibraryTotals CLibrary::totals()
 {
-    QSqlQuery query = mConnection->prepare(
-        QStringLiteral("SELECT count(*), coalesce(sum(brush_count), 0),"
-                       " coalesce(sum(error IS NOT NULL), 0) FROM files"));
+    QSqlQuery query =
+        mConnection->prepare(QStringLiteral("SELECT count(*), coalesce(sum(brush_count), 0),"
+                                            " coalesce(sum(error IS NOT NULL), 0) FROM files"));
     LibraryTotals totals;
     if (query.exec() && query.next()) {
         totals.files = query.value(0).toInt();

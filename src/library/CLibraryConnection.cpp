@@ -79,7 +79,12 @@ int UserVersion(CLibraryConnection& connection, QSqlError* error)
     return query.value(0).toInt();
 }
 
-enum class eSetUp { ok, damaged, failed };
+enum class eSetUp
+{
+    ok,
+    damaged,
+    failed
+};
 
 eSetUp SetUp(const QString& path, QString* problem)
 {
@@ -89,19 +94,16 @@ eSetUp SetUp(const QString& path, QString* problem)
         return eSetUp::failed;
     }
     QSqlError error;
-    // Reading the schema is what finds a file that is not a database, or a damaged one.
-    QSqlQuery check = connection.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-    if (!check.exec() || !check.next()) {
-        *problem = check.lastError().text();
-        return IsDamage(check.lastError()) ? eSetUp::damaged : eSetUp::failed;
+    // Reading the schema is what finds a file that is not a database, or a damaged one. Run
+    // unprepared: a failed prepare leaves no result code to tell damage from a busy library.
+    for (const QString& sql : {QStringLiteral("SELECT count(*) FROM sqlite_master"),
+                               QStringLiteral("PRAGMA journal_mode=WAL")}) {
+        QSqlQuery check(connection.database());
+        if (!check.exec(sql)) {
+            *problem = check.lastError().text();
+            return IsDamage(check.lastError()) ? eSetUp::damaged : eSetUp::failed;
+        }
     }
-    check.finish();
-    QSqlQuery wal = connection.prepare(QStringLiteral("PRAGMA journal_mode=WAL"));
-    if (!wal.exec()) {
-        *problem = wal.lastError().text();
-        return IsDamage(wal.lastError()) ? eSetUp::damaged : eSetUp::failed;
-    }
-    wal.finish();
     int version = UserVersion(connection, &error);
     if (version < 0) {
         *problem = error.text();
@@ -110,7 +112,8 @@ eSetUp SetUp(const QString& path, QString* problem)
     if (version == kLibrarySchemaVersion)
         return eSetUp::ok;
     if (version > kLibrarySchemaVersion) {
-        *problem = QStringLiteral("the library was made by a newer Kelbrin (schema %1)").arg(version);
+        *problem =
+            QStringLiteral("the library was made by a newer Kelbrin (schema %1)").arg(version);
         return eSetUp::failed;
     }
     // Another process may be migrating too: the write lock decides, and the version is read
@@ -163,7 +166,8 @@ LibraryStatus PrepareLibrary(const QString& path)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder) || access(PathToNative(folder).constData(), W_OK) != 0) {
         status.message =
-            QStringLiteral("The brush library is off: the folder %1 cannot be written.").arg(folder);
+            QStringLiteral("The brush library is off: the folder %1 cannot be written.")
+                .arg(folder);
         qCWarning(lcLibrary).noquote() << status.message;
         return status;
     }
@@ -171,8 +175,8 @@ LibraryStatus PrepareLibrary(const QString& path)
     eSetUp result = SetUp(path, &problem);
     if (result == eSetUp::damaged) {
         const QString aside = MoveAside(path);
-        qCWarning(lcLibrary).noquote() << "library" << path << "is damaged (" << problem
-                                       << "); moved to" << aside;
+        qCWarning(lcLibrary).noquote()
+            << "library" << path << "is damaged (" << problem << "); moved to" << aside;
         result = SetUp(path, &problem);
         status.message = QStringLiteral("The brush library was damaged and has been set aside as "
                                         "%1; a new one is being made.")
@@ -195,8 +199,8 @@ CLibraryConnection::CLibraryConnection(const QString& path)
     mDatabase.setDatabaseName(path);
     mDatabase.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!mDatabase.open()) {
-        qCWarning(lcLibrary).noquote() << "cannot open the library" << path << ":"
-                                       << mDatabase.lastError().text();
+        qCWarning(lcLibrary).noquote()
+            << "cannot open the library" << path << ":" << mDatabase.lastError().text();
         return;
     }
     // NORMAL is safe in WAL mode against a killed process; only a power cut may lose the last
@@ -218,8 +222,8 @@ QSqlQuery CLibraryConnection::prepare(const QString& sql)
     QSqlQuery query(mDatabase);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        qCWarning(lcLibrary).noquote() << "library statement failed:" << sql << ":"
-                                       << query.lastError().text();
+        qCWarning(lcLibrary).noquote()
+            << "library statement failed:" << sql << ":" << query.lastError().text();
     return query;
 }
 
@@ -228,7 +232,7 @@ bool CLibraryConnection::exec(const QString& sql)
     QSqlQuery query(mDatabase);
     if (query.exec(sql))
         return true;
-    qCWarning(lcLibrary).noquote() << "library statement failed:" << sql << ":"
-                                   << query.lastError().text();
+    qCWarning(lcLibrary).noquote()
+        << "library statement failed:" << sql << ":" << query.lastError().text();
     return false;
 }

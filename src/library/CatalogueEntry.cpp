@@ -40,8 +40,8 @@ QByteArray TipHash(const Brush& brush)
                          .arg(sampled->depth())
                          .toUtf8());
         const PixelBlock& pixels = sampled->pixels();
-        hash.addData(QByteArrayView(reinterpret_cast<const char*>(pixels.data()),
-                                    qsizetype(pixels.size())));
+        hash.addData(
+            QByteArrayView(reinterpret_cast<const char*>(pixels.data()), qsizetype(pixels.size())));
     }
     return hash.result().left(kTipHashBytes);
 }

@@ -34,9 +34,9 @@ struct CataloguedBrush
     bool computed = false;
     int width = 0;
     int height = 0;
-    int depth = 0;         // bits per sample; 0 for a computed tip
-    QByteArray tipHash;    // equal for equal tips
-    QByteArray thumbnail;  // PNG, empty for a tip without an image
+    int depth = 0;        // bits per sample; 0 for a computed tip
+    QByteArray tipHash;   // equal for equal tips
+    QByteArray thumbnail; // PNG, empty for a tip without an image
 };
 
 // One file as the library keeps it: its facts, its contents' SHA-256, and what reading it gave.

@@ -16,6 +16,5 @@ void LowerThreadToBackground()
     const pid_t thread = pid_t(syscall(SYS_gettid));
     // On Linux, nice values belong to threads: PRIO_PROCESS with a thread id sets that thread's.
     (void)setpriority(PRIO_PROCESS, id_t(thread), 19);
-    (void)syscall(SYS_ioprio_set, kIoprioWhoProcess, thread,
-                  kIoprioClassIdle << kIoprioClassShift);
+    (void)syscall(SYS_ioprio_set, kIoprioWhoProcess, thread, kIoprioClassIdle << kIoprioClassShift);
 }
