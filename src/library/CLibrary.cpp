@@ -68,10 +68,20 @@ std::vector<LibraryBrush> CLibrary::brushes(const QString& where, const QVariant
 
 std::vector<LibraryBrush> CLibrary::searchBrushNames(const QString& text, int limit)
 {
-    // instr rather than LIKE: no wildcards to escape, and no ASCII-only case rules on top of
-    // the folding.
-    return brushes(QStringLiteral("WHERE instr(b.folded_name, ?1) > 0 ORDER BY b.id"),
-                   {FoldedName(text)}, limit);
+    const QString folded = FoldedName(text);
+    // The trigram index answers parts of three characters or more, as a phrase (quoted, so
+    // that nothing in the text reads as query syntax). Shorter ones match so many names that
+    // reading them in order fills a screen at once. instr rather than LIKE: no wildcards to
+    // escape, and no ASCII-only case rules on top of the folding.
+    if (folded.toUcs4().size() >= 3) {
+        QString phrase = folded;
+        phrase.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        return brushes(QStringLiteral("WHERE b.id IN (SELECT rowid FROM brush_names"
+                                      " WHERE brush_names MATCH ?1) ORDER BY b.id"),
+                       {QLatin1Char('"') + phrase + QLatin1Char('"')}, limit);
+    }
+    return brushes(QStringLiteral("WHERE instr(b.folded_name, ?1) > 0 ORDER BY b.id"), {folded},
+                   limit);
 }
 
 QByteArray CLibrary::thumbnailPng(qint64 brushId)

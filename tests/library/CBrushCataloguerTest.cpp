@@ -101,6 +101,9 @@ TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
     EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("round"))),
               QStringList({"Round.abr:Hard Round", "Round.abr:Soft Round"}));
     EXPECT_TRUE(library.searchBrushNames(QStringLiteral("nothing like it")).empty());
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("ND"))), // shorter than the index's
+              QStringList({"Round.abr:Hard Round", "Round.abr:Soft Round"}));
+    EXPECT_TRUE(library.searchBrushNames(QStringLiteral("\"Dry\" OR ink")).empty());
 
     const std::vector<LibraryBrush> found = library.searchBrushNames(QStringLiteral("hard"));
     ASSERT_EQ(found.size(), 1u);
