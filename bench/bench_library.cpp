@@ -81,6 +81,14 @@ QByteArray MadeUpFile(int file, std::mt19937& random)
     return w.data();
 }
 
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 long PeakRssMb()
 {
     rusage usage{};
@@ -91,6 +99,7 @@ long PeakRssMb()
 struct Pass
 {
     double seconds = 0;
+    double cpuSeconds = 0; // of the whole process: the load of the machine does not count
     qint64 worstStallMs = 0;
     CatalogueCounts counts;
 };
@@ -102,6 +111,7 @@ Pass Catalogue(const QString& library, const QString& folder)
     Pass pass;
     QElapsedTimer clock;
     clock.start();
+    const double cpuBefore = CpuSeconds();
     const std::unique_ptr<BrushFileSearch> search =
         BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
     CBrushCataloguer cataloguer(library);
@@ -125,6 +135,7 @@ Pass Catalogue(const QString& library, const QString& folder)
     search->run(false);
     loop.exec();
     pass.seconds = clock.elapsed() / 1000.0;
+    pass.cpuSeconds = CpuSeconds() - cpuBefore;
     pass.counts = cataloguer.counts();
     return pass;
 }
@@ -199,13 +210,24 @@ int main(int argc, char** argv)
     PrepareLibrary(library);
     const Pass first = Catalogue(library, brushes);
     const long peak = PeakRssMb();
-    std::printf("first start:  %.2f s for %d files read (%d failed), peak RSS %ld MB (%ld MB "
-                "before), longest main-thread stall %lld ms\n",
-                first.seconds, first.counts.read, first.counts.failed, peak, rssBefore,
-                static_cast<long long>(first.worstStallMs));
+    std::printf("first start:  %.2f s (%.2f s of CPU) for %d files read (%d failed), peak RSS "
+                "%ld MB (%ld MB before), longest main-thread stall %lld ms\n",
+                first.seconds, first.cpuSeconds, first.counts.read, first.counts.failed, peak,
+                rssBefore, static_cast<long long>(first.worstStallMs));
     const Pass second = Catalogue(library, brushes);
-    std::printf("second start: %.3f s, %d unchanged, %d read\n", second.seconds,
-                second.counts.unchanged, second.counts.read);
+    // Nothing is read on the second start, so its stall is the search's own and the load's: the
+    // cataloguer does nothing on the main thread but queue what it is told.
+    std::printf("second start: %.3f s (%.2f s of CPU), %d unchanged, %d read, longest main-thread "
+                "stall %lld ms\n",
+                second.seconds, second.cpuSeconds, second.counts.unchanged, second.counts.read,
+                static_cast<long long>(second.worstStallMs));
+    std::printf("machine load average at the end: %s",
+                [] {
+                    QFile load(QStringLiteral("/proc/loadavg"));
+                    load.open(QIODevice::ReadOnly);
+                    return load.readAll().left(15).append('\n');
+                }()
+                    .constData());
     const LibraryTotals totals = CLibrary(library).totals();
     const qint64 bytes = LibraryBytes(library);
     std::printf("library: %d files, %d brushes, %.1f MB, %.0f bytes per brush\n", totals.files,

@@ -4,6 +4,7 @@
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "library/CatalogueEntry.h"
+#include "platform/NativePath.h"
 #include "support/AbrWriter.h"
 #include "support/BrushFiles.h"
 #include "support/MadeUpHome.h"
@@ -13,7 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLocale>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 QByteArray ComputedBrushFile(const QStringList& names)
@@ -213,4 +217,116 @@ TEST(BrushCataloguer, FollowsASearch_AndDropsFilesItNoLongerFinds)
     EXPECT_EQ(library.totals().files, 5);
     EXPECT_EQ(library.searchBrushNames(QStringLiteral("outside")).size(), 1u);
     EXPECT_TRUE(library.searchBrushNames(QStringLiteral("stale")).empty());
+}
+
+// A folder's rows are found by the bytes of its path and a '/': a sibling whose name merely
+// starts the same is neither removed nor moved with it. A file renamed over a catalogued one
+// takes its place.
+TEST(BrushCataloguer, FoldersMoveAndLeaveWithoutTheirNamesakes_ARenameOverAFileReplacesIt)
+{
+    Collection c;
+    const QString namesake = c.home.file(QStringLiteral("brushes-old/Namesake.abr"),
+                                         ComputedBrushFile({QStringLiteral("Namesake")}));
+    c.catalogue(c.all + QStringList{namesake});
+
+    ASSERT_TRUE(QFile::remove(c.inks));
+    ASSERT_TRUE(QFile::rename(c.copy, c.inks));
+    CatalogueCounts counts = c.run([&](CBrushCataloguer& k) { k.move({c.copy}, {c.inks}); });
+    EXPECT_EQ(counts.moved, 1);
+    CLibrary library(c.library);
+    EXPECT_EQ(library.totals().files, 4);
+    EXPECT_TRUE(library.duplicateFiles().empty());
+
+    const QString folder = c.home.path(QStringLiteral("brushes"));
+    const QString moved = c.home.path(QStringLiteral("moved"));
+    ASSERT_TRUE(QDir().rename(folder, moved));
+    counts = c.run([&](CBrushCataloguer& k) { k.move({folder}, {moved}); });
+    EXPECT_EQ(counts.moved, 3);
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("namesake"))),
+              QStringList{"Namesake.abr:Namesake"});
+    EXPECT_EQ(library.searchBrushNames(QStringLiteral("namesake"))[0].path, namesake);
+
+    counts = c.run([&](CBrushCataloguer& k) { k.remove({moved}); });
+    EXPECT_EQ(counts.removed, 3);
+    EXPECT_EQ(library.totals().files, 1);
+}
+
+// Two processes cataloguing the same files at once, as the window and kelbrin-cli may: both
+// finish, and each file is in the library once. A cataloguer stopped half-way keeps what it
+// committed, and the next one reads only the rest.
+TEST(BrushCataloguer, TwoAtOnceNeitherFails_OneStoppedHalfWayLosesNothing)
+{
+    Collection c;
+    QStringList many;
+    for (int i = 0; i < 60; ++i)
+        many << c.home.file(
+            QStringLiteral("many/%1.abr").arg(i),
+            SampledBrushFile(NamedBrushes(QStringLiteral("Many %1").arg(i), 4, 90, 90)));
+    {
+        CBrushCataloguer first(c.library);
+        CBrushCataloguer second(c.library);
+        first.catalogue(many);
+        second.catalogue(many);
+        ASSERT_TRUE(WaitUntil([&] { return first.isIdle() && second.isIdle(); }));
+        EXPECT_EQ(first.counts().read + first.counts().unchanged, 60);
+        EXPECT_EQ(second.counts().read + second.counts().unchanged, 60);
+    }
+    CLibrary library(c.library);
+    EXPECT_EQ(library.totals().files, 60);
+    EXPECT_EQ(library.totals().brushes, 240);
+
+    int readBeforeStop = 0;
+    {
+        CBrushCataloguer stopped(c.library);
+        stopped.catalogue(c.all);
+        stopped.remove(many);
+        stopped.catalogue(many);
+        ASSERT_TRUE(WaitUntil([&] { return stopped.counts().read > 0; }));
+        readBeforeStop = stopped.counts().read;
+    }
+    const CatalogueCounts resumed = c.catalogue(c.all + many);
+    EXPECT_LE(resumed.read, 64 - readBeforeStop + 1); // at most the batch under way is lost
+    EXPECT_EQ(resumed.read + resumed.unchanged, 64);
+    EXPECT_EQ(library.totals().files, 64);
+}
+
+// Names that are not UTF-8 keep their bytes; a computed tip far too large to draw is drawn at
+// thumbnail size; a file outside the library can still be tagged and starred.
+TEST(BrushCataloguer, OddNamesHugeComputedTipsAndFilesOutsideTheLibrary)
+{
+    Collection c;
+    const QString latin1 = c.home.path(PathFromNative(QByteArray("brushes/caf\xe9.abr")));
+    std::ofstream(PathToNative(latin1).constData())
+        << ComputedBrushFile({QStringLiteral("Caf\u00e9")}).toStdString();
+    AbrWriter huge;
+    huge.u16(2).u16(1).computedRecord(true, QStringLiteral("Huge"), 60000, 30, 45, 10);
+    const QString hugePath = c.home.file(QStringLiteral("brushes/Huge.abr"), huge.data());
+    EXPECT_EQ(c.catalogue({latin1, hugePath}).read, 2);
+
+    CLibrary library(c.library);
+    const std::vector<LibraryBrush> cafe = library.searchBrushNames(QStringLiteral("CAFE"));
+    ASSERT_EQ(cafe.size(), 1u);
+    EXPECT_EQ(PathToNative(cafe[0].path), PathToNative(latin1));
+    const std::vector<LibraryBrush> big = library.searchBrushNames(QStringLiteral("huge"));
+    ASSERT_EQ(big.size(), 1u);
+    EXPECT_GT(big[0].width, 10000); // drawn whole, it would be hundreds of megapixels
+    const QImage thumbnail = QImage::fromData(library.thumbnailPng(big[0].id), "png");
+    EXPECT_LE(std::max(thumbnail.width(), thumbnail.height()), kLibraryThumbnailSide);
+
+    QString error;
+    ASSERT_TRUE(library.tagFile(c.round, {"loose"}, &error));
+    ASSERT_TRUE(library.setStarred(c.round, -1, true, &error));
+    EXPECT_EQ(library.tagsOfFile(c.round), QStringList{"loose"});
+    EXPECT_TRUE(library.starredFiles().isEmpty()); // starred, but not yet in the library
+    c.catalogue({c.round});
+    EXPECT_EQ(library.starredFiles(), QStringList{c.round});
+    EXPECT_EQ(library.allTags().size(), 1u);
+    ASSERT_TRUE(library.setStarred(c.round, -1, false, &error));
+    EXPECT_TRUE(library.starredFiles().isEmpty());
+    unlink(PathToNative(latin1).constData()); // a name the temporary folder's clean-up cannot make
+
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(CatalogueProgressText(1234, 5678),
+              QStringLiteral("Cataloguing brushes\u2026 1,234 of 5,678 files"));
+    QLocale::setDefault(QLocale::c());
 }
