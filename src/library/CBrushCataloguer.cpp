@@ -481,16 +481,26 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
     int failed = 0;
     if (c.beginWrite()) {
         for (const CataloguedFile& file : files) {
+            // A file is written whole or not at all, without undoing the rest of the batch.
+            c.exec(QStringLiteral("SAVEPOINT file"));
             if (writeFile(c, file)) {
                 ++read;
                 if (!file.error.isEmpty())
                     ++failed;
+            } else {
+                c.exec(QStringLiteral("ROLLBACK TO file"));
             }
+            c.exec(QStringLiteral("RELEASE file"));
         }
         if (!c.commit()) {
             c.rollback();
             read = failed = 0;
         }
+    } else {
+        // Another process held the library longer than the busy timeout; the files are found
+        // changed again at the next start.
+        qCWarning(lcLibrary) << "cannot write" << files.size() << "catalogued files: the library"
+                             << "stayed busy";
     }
     std::lock_guard<std::mutex> lock(mutex);
     counts.read += read;

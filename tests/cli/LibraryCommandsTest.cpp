@@ -8,8 +8,8 @@
 
 #include <QDir>
 #include <fstream>
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 // The commands through one library in a made-up home: a folder catalogued twice, a brush found
 // by a folded name, a copied file found twice over, tags given and taken.
@@ -61,4 +61,25 @@ TEST(LibraryCommands, CatalogueSearchDuplicatesAndTags)
         << qPrintable(run.err);
     EXPECT_EQ(RunCli(RunTagCommand, {a}).status, 2);
     unlink(PathToNative(b).constData()); // a name the temporary folder's clean-up cannot make
+}
+
+// Without a library every command says why and fails; a damaged one is set aside, and said so,
+// once.
+TEST(LibraryCommands, SayWhenThereIsNoLibrary_AndWhenOneWasSetAside)
+{
+    MadeUpHome home;
+    qputenv("XDG_DATA_HOME", PathToNative(home.file(QStringLiteral("data"), "not a folder")));
+    CliRun run = RunCli(RunSearchCommand, {QStringLiteral("x")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("kelbrin-cli search: The brush library is off")))
+        << qPrintable(run.err);
+
+    qputenv("XDG_DATA_HOME", PathToNative(home.folder(QStringLiteral("share"))));
+    home.file(QStringLiteral("share/kelbrin/library.sqlite"), QByteArray(4096, 'x'));
+    run = RunCli(RunTagsCommand, {});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("set aside as "))) << qPrintable(run.err);
+    run = RunCli(RunTagsCommand, {});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.err.isEmpty()) << qPrintable(run.err);
 }

@@ -219,6 +219,50 @@ TEST(BrushCataloguer, FollowsASearch_AndDropsFilesItNoLongerFinds)
     EXPECT_TRUE(library.searchBrushNames(QStringLiteral("stale")).empty());
 }
 
+// While a live search watches: a rename keeps the file's row and tags, a new file is read, a
+// file written where it is is read again, and a deleted one leaves.
+TEST(BrushCataloguer, FollowsALiveSearchThroughRenamesWritesAndDeletes)
+{
+    Collection c;
+    const QString folder = QDir(c.home.path(QStringLiteral("brushes"))).canonicalPath();
+    const std::unique_ptr<BrushFileSearch> search =
+        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+    CBrushCataloguer cataloguer(c.library);
+    cataloguer.follow(search.get(), {folder});
+    ASSERT_TRUE(search->run(true));
+    ASSERT_TRUE(WaitUntil([&] { return !search->isInInitialSearch() && cataloguer.isIdle(); }));
+    CLibrary library(c.library);
+    QString error;
+    const QString round = folder + QStringLiteral("/Round.abr");
+    ASSERT_TRUE(library.tagFile(round, {"kept"}, &error));
+    auto files = [&] {
+        QStringList names;
+        for (const QString& path : library.filesTagged(QStringLiteral("kept")))
+            names << QFileInfo(path).fileName();
+        return names.join(QLatin1Char(' ')) + QStringLiteral(" | ") +
+               QString::number(library.totals().files) + QStringLiteral(" files, ") +
+               QString::number(library.totals().brushes) + QStringLiteral(" brushes");
+    };
+    EXPECT_EQ(files(), "Round.abr | 4 files, 6 brushes");
+
+    ASSERT_TRUE(QFile::rename(round, folder + QStringLiteral("/Rounder.abr")));
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 4 files, 6 brushes"; }))
+        << qPrintable(files());
+    c.home.file(QStringLiteral("brushes/New.abr"), ComputedBrushFile({QStringLiteral("Newest")}));
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 5 files, 7 brushes"; }))
+        << qPrintable(files());
+    QFile appended(c.broken);
+    ASSERT_TRUE(appended.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    appended.write(ComputedBrushFile({QStringLiteral("One"), QStringLiteral("Two")}));
+    appended.close();
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 5 files, 9 brushes"; }))
+        << qPrintable(files());
+    ASSERT_TRUE(QFile::remove(c.inks));
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 4 files, 7 brushes"; }))
+        << qPrintable(files());
+    EXPECT_EQ(cataloguer.counts().read, 6);
+}
+
 // A folder's rows are found by the bytes of its path and a '/': a sibling whose name merely
 // starts the same is neither removed nor moved with it. A file renamed over a catalogued one
 // takes its place.
@@ -301,7 +345,13 @@ TEST(BrushCataloguer, OddNamesHugeComputedTipsAndFilesOutsideTheLibrary)
     AbrWriter huge;
     huge.u16(2).u16(1).computedRecord(true, QStringLiteral("Huge"), 60000, 30, 45, 10);
     const QString hugePath = c.home.file(QStringLiteral("brushes/Huge.abr"), huge.data());
-    EXPECT_EQ(c.catalogue({latin1, hugePath}).read, 2);
+    // Damaged after its first brush: that one is kept, with the error.
+    const QString cut =
+        c.home.file(QStringLiteral("brushes/Cut.abr"),
+                    TruncatedInBrush(NamedBrushes(QStringLiteral("Cut"), 3, 20, 20), 1));
+    const CatalogueCounts counts = c.catalogue({latin1, hugePath, cut});
+    EXPECT_EQ(counts.read, 3);
+    EXPECT_EQ(counts.failed, 1);
 
     CLibrary library(c.library);
     const std::vector<LibraryBrush> cafe = library.searchBrushNames(QStringLiteral("CAFE"));
@@ -309,6 +359,7 @@ TEST(BrushCataloguer, OddNamesHugeComputedTipsAndFilesOutsideTheLibrary)
     EXPECT_EQ(PathToNative(cafe[0].path), PathToNative(latin1));
     const std::vector<LibraryBrush> big = library.searchBrushNames(QStringLiteral("huge"));
     ASSERT_EQ(big.size(), 1u);
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("cut"))), QStringList{"Cut.abr:Cut 0"});
     EXPECT_GT(big[0].width, 10000); // drawn whole, it would be hundreds of megapixels
     const QImage thumbnail = QImage::fromData(library.thumbnailPng(big[0].id), "png");
     EXPECT_LE(std::max(thumbnail.width(), thumbnail.height()), kLibraryThumbnailSide);
