@@ -34,8 +34,9 @@ public:
     // Stops what is under way (what was committed stays), and waits for its threads.
     ~CBrushCataloguer() override;
 
-    // Follows the search's reports from now on. When its first phase is over, the library's files
-    // within scope (folders; empty: every file) that it did not find leave the library.
+    // Follows the search's reports from now on; call it before the search runs. When its first
+    // phase is over, the library's files within scope (folders; empty: every file) that it did
+    // not find leave the library: they went while nothing was watching.
     void follow(BrushFileSearch* search, const QStringList& scope);
 
     // What a search's reports come to, for callers without a search.
