@@ -1,6 +1,7 @@
 #include "library/CBrushCataloguer.h"
 
 #include "discovery/BrushFileSearch.h"
+#include "discovery/FileIndex.h"
 #include "library/CLibraryConnection.h"
 #include "library/CatalogueEntry.h"
 #include "platform/BackgroundPriority.h"
@@ -139,7 +140,8 @@ CBrushCataloguer::~CBrushCataloguer()
 void CBrushCataloguer::follow(BrushFileSearch* search, const QStringList& scope)
 {
     mImpl->inFirstPhase = true;
-    mImpl->scope = scope;
+    mImpl->scope =
+        scope.isEmpty() ? FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia}) : scope;
     connect(search, &BrushFileSearch::reported, this, [this](const SearchReport& report) {
         switch (report.kind) {
         case SearchReport::eFirstPhaseProgress:

@@ -35,8 +35,10 @@ public:
     ~CBrushCataloguer() override;
 
     // Follows the search's reports from now on; call it before the search runs. When its first
-    // phase is over, the library's files within scope (folders; empty: every file) that it did
-    // not find leave the library: they went while nothing was watching.
+    // phase is over, the library's files within scope that it did not find leave the library:
+    // they went while nothing was watching. scope: the folders given to the search; empty for a
+    // search of its usual places (home, removable media, the folders the user added), which
+    // leaves files catalogued from elsewhere alone.
     void follow(BrushFileSearch* search, const QStringList& scope);
 
     // What a search's reports come to, for callers without a search.

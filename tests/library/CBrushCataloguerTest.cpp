@@ -217,6 +217,22 @@ TEST(BrushCataloguer, FollowsASearch_AndDropsFilesItNoLongerFinds)
     EXPECT_EQ(library.totals().files, 5);
     EXPECT_EQ(library.searchBrushNames(QStringLiteral("outside")).size(), 1u);
     EXPECT_TRUE(library.searchBrushNames(QStringLiteral("stale")).empty());
+
+    // A search of the usual places keeps what was catalogued from outside them.
+    Sandbox elsewhere;
+    c.catalogue(
+        {elsewhere.write(QStringLiteral("Away.abr"), ComputedBrushFile({QStringLiteral("Away")}))});
+    QFile::remove(c.inks);
+    const std::unique_ptr<BrushFileSearch> usual =
+        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {});
+    const CatalogueCounts again = c.run([&](CBrushCataloguer& k) {
+        k.follow(usual.get(), {});
+        ASSERT_TRUE(usual->run(false));
+        ASSERT_TRUE(WaitUntil([&] { return !usual->isInInitialSearch(); }));
+    });
+    EXPECT_EQ(again.removed, 1);
+    EXPECT_EQ(library.searchBrushNames(QStringLiteral("away")).size(), 1u);
+    EXPECT_EQ(library.totals().files, 5);
 }
 
 // While a live search watches: a rename keeps the file's row and tags, a new file is read, a
