@@ -85,8 +85,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window cannot start without a platform plugin, which no library of ours links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The window cannot start without a platform plugin, nor the brush library without Qt's SQLite
+# driver; no library of ours links either, so dpkg-shlibdeps cannot find them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, qt6-wayland")
 file(READ ${PROJECT_SOURCE_DIR}/cmake/refresh-desktop-caches.sh KELBRIN_REFRESH_CACHES)
 string(REGEX REPLACE "^#![^\n]*\n" "" KELBRIN_REFRESH_CACHES "${KELBRIN_REFRESH_CACHES}")

@@ -45,6 +45,18 @@ const std::vector<CliCommand>& CliCommandTable()
          "copy a brush file into every application's brushes folder"},
         {"trash", RunTrashCommand, Always, "trash [--yes] FILE...",
          "move files to the trash (--yes: delete those no trash takes)"},
+        // The library's commands open a database, whose driver Qt loads as a plugin only under
+        // an application object.
+        {"catalogue", RunCatalogueCommand, Always, "catalogue [--json] [FOLDER...]",
+         "bring the brush library up to date (everywhere, or below the folders)"},
+        {"search", RunSearchCommand, Always, "search [--json] TEXT",
+         "list the library's brushes whose names hold TEXT"},
+        {"duplicates", RunDuplicatesCommand, Always, "duplicates [--json]",
+         "list identical files and tips found in more than one file"},
+        {"tag", RunTagCommand, Always, "tag FILE TAG...", "give a file tags"},
+        {"untag", RunUntagCommand, Always, "untag FILE TAG...", "take tags from a file"},
+        {"tags", RunTagsCommand, Always, "tags [--json] [TAG]",
+         "list the tags, or the files with TAG"},
     };
     return table;
 }

@@ -20,6 +20,12 @@ int RunFindCommand(const QStringList& args, CliStreams io);
 int RunAppsCommand(const QStringList& args, CliStreams io);
 int RunInstallCommand(const QStringList& args, CliStreams io);
 int RunTrashCommand(const QStringList& args, CliStreams io);
+int RunCatalogueCommand(const QStringList& args, CliStreams io);
+int RunSearchCommand(const QStringList& args, CliStreams io);
+int RunDuplicatesCommand(const QStringList& args, CliStreams io);
+int RunTagCommand(const QStringList& args, CliStreams io);
+int RunUntagCommand(const QStringList& args, CliStreams io);
+int RunTagsCommand(const QStringList& args, CliStreams io);
 
 struct CliCommand
 {

@@ -1,0 +1,299 @@
+#include "cli/CliCommands.h"
+#include "cli/CommandParser.h"
+#include "cli/JsonWriter.h"
+#include "discovery/BrushFileSearch.h"
+#include "discovery/FileIndex.h"
+#include "discovery/SearchQueryString.h"
+#include "library/CBrushCataloguer.h"
+#include "library/CLibrary.h"
+#include "library/CLibraryConnection.h"
+#include "platform/NativePath.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QTimer>
+#include <csignal>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+volatile std::sig_atomic_t gCatalogueInterrupted = 0;
+
+void OnCatalogueInterrupt(int)
+{
+    gCatalogueInterrupted = 1;
+}
+
+// The library, made ready; nothing, after telling why, when there is none. The message of a
+// library set aside is shown here, the one time it is made.
+std::optional<QString> OpenLibrary(const char* command, CliStreams io)
+{
+    const LibraryStatus status = PrepareLibrary(DefaultLibraryPath());
+    if (!status.message.isEmpty())
+        io.err << "kelbrin-cli " << command << ": " << status.message << '\n';
+    if (!status.available)
+        return std::nullopt;
+    return status.path;
+}
+
+QString AbsolutePath(const QString& arg)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(arg));
+}
+
+QString BrushName(const LibraryBrush& brush)
+{
+    return brush.name ? Printable(*brush.name) : QStringLiteral("(no name)");
+}
+
+QString BrushLine(const LibraryBrush& brush)
+{
+    return QStringLiteral("%1: %2 %3 %4x%5 %6")
+        .arg(Printable(brush.path))
+        .arg(brush.position)
+        .arg(brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled"))
+        .arg(brush.width)
+        .arg(brush.height)
+        .arg(BrushName(brush));
+}
+
+QString BrushJson(const LibraryBrush& brush)
+{
+    return QStringLiteral("{\"path\": %1, \"index\": %2, \"kind\": \"%3\", \"name\": %4,"
+                          " \"width\": %5, \"height\": %6}")
+        .arg(JsonString(brush.path))
+        .arg(brush.position)
+        .arg(brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled"))
+        .arg(brush.name ? JsonString(*brush.name) : QStringLiteral("null"))
+        .arg(brush.width)
+        .arg(brush.height);
+}
+
+int RunTagging(const char* command, bool add, const QStringList& args, CliStreams io)
+{
+    CommandParser parser(command);
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    QStringList operands = parser.operands();
+    if (operands.size() < 2)
+        return parser.usageError(QStringLiteral("a file and at least one tag are needed"), io);
+    const QString file = AbsolutePath(operands.takeFirst());
+    const std::optional<QString> path = OpenLibrary(command, io);
+    if (!path)
+        return 1;
+    CLibrary library(*path);
+    QString error;
+    if (!(add ? library.tagFile(file, operands, &error)
+              : library.untagFile(file, operands, &error))) {
+        io.err << "kelbrin-cli " << command << ": " << Printable(file) << ": "
+               << (error.isEmpty() ? QStringLiteral("the library could not be written") : error)
+               << '\n';
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+int RunCatalogueCommand(const QStringList& args, CliStreams io)
+{
+    CommandParser parser("catalogue");
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the counts as JSON"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    const bool json = parser.isSet(QStringLiteral("json"));
+    QStringList folders;
+    for (const QString& arg : parser.operands()) {
+        const QString folder = FileIndex::canonicalFolder(arg);
+        if (folder.isEmpty()) {
+            struct stat st;
+            const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
+            io.err << "kelbrin-cli catalogue: " << Printable(arg)
+                   << (exists ? ": not a folder\n" : ": no such folder\n");
+            return 2;
+        }
+        folders << folder;
+    }
+    const std::optional<QString> path = OpenLibrary("catalogue", io);
+    if (!path)
+        return 1;
+
+    const std::unique_ptr<BrushFileSearch> search = BrushFileSearch::initWithQueryString(
+        folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery, folders);
+    if (!search) {
+        io.err << "kelbrin-cli catalogue: the search could not be created\n";
+        return 1;
+    }
+    CBrushCataloguer cataloguer(*path);
+    cataloguer.follow(search.get(), folders);
+    bool searched = false;
+    // After the cataloguer's own connection, so that its last steps are asked for first.
+    QObject::connect(search.get(), &BrushFileSearch::reported, [&](const SearchReport& report) {
+        if (report.kind == SearchReport::eFirstPhaseFinished)
+            searched = true;
+    });
+    const bool showProgress = isatty(STDERR_FILENO);
+    QObject::connect(&cataloguer, &CBrushCataloguer::progress, [&](int done, int total) {
+        if (showProgress && total > 0)
+            io.err << '\r' << CatalogueProgressText(done, total) << Qt::flush;
+    });
+
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(50);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (gCatalogueInterrupted || (searched && cataloguer.isIdle()))
+            loop.quit();
+    });
+    check.start();
+    auto previousInt = std::signal(SIGINT, OnCatalogueInterrupt);
+    auto previousTerm = std::signal(SIGTERM, OnCatalogueInterrupt);
+    if (!search->run(false)) {
+        io.err << "kelbrin-cli catalogue: the search could not be started\n";
+        return 1;
+    }
+    loop.exec();
+    std::signal(SIGINT, previousInt);
+    std::signal(SIGTERM, previousTerm);
+    if (showProgress)
+        io.err << '\n';
+
+    const CatalogueCounts counts = cataloguer.counts();
+    const LibraryTotals totals = CLibrary(*path).totals();
+    if (json) {
+        io.out << "{\"checked\": " << counts.checked << ", \"read\": " << counts.read
+               << ", \"failed\": " << counts.failed << ", \"unchanged\": " << counts.unchanged
+               << ", \"removed\": " << counts.removed << ", \"moved\": " << counts.moved
+               << ", \"library\": {\"files\": " << totals.files
+               << ", \"brushes\": " << totals.brushes << ", \"failed\": " << totals.failed
+               << "}}\n";
+    } else {
+        io.out << counts.checked << " files looked at: " << counts.read << " read ("
+               << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
+               << counts.removed << " removed\n"
+               << "library: " << totals.files << " files, " << totals.brushes << " brushes\n";
+    }
+    return gCatalogueInterrupted ? 1 : 0;
+}
+
+int RunSearchCommand(const QStringList& args, CliStreams io)
+{
+    CommandParser parser("search");
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the brushes as JSON"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    if (parser.operands().size() != 1)
+        return parser.usageError(QStringLiteral("one text to search for is needed"), io);
+    const std::optional<QString> path = OpenLibrary("search", io);
+    if (!path)
+        return 1;
+    const std::vector<LibraryBrush> found =
+        CLibrary(*path).searchBrushNames(parser.operands().first(), -1);
+    if (parser.isSet(QStringLiteral("json"))) {
+        io.out << "{\"brushes\": [";
+        for (size_t i = 0; i < found.size(); ++i)
+            io.out << (i ? ", " : "") << BrushJson(found[i]);
+        io.out << "]}\n";
+    } else {
+        for (const LibraryBrush& brush : found)
+            io.out << BrushLine(brush) << '\n';
+    }
+    return 0;
+}
+
+int RunDuplicatesCommand(const QStringList& args, CliStreams io)
+{
+    CommandParser parser("duplicates");
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the groups as JSON"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    if (!parser.operands().isEmpty())
+        return parser.usageError(QStringLiteral("no arguments are taken"), io);
+    const std::optional<QString> path = OpenLibrary("duplicates", io);
+    if (!path)
+        return 1;
+    CLibrary library(*path);
+    const std::vector<QStringList> files = library.duplicateFiles();
+    const std::vector<DuplicateTips> tips = library.duplicateTips();
+    if (parser.isSet(QStringLiteral("json"))) {
+        io.out << "{\"files\": [";
+        for (size_t i = 0; i < files.size(); ++i) {
+            io.out << (i ? ", [" : "[");
+            for (int k = 0; k < files[i].size(); ++k)
+                io.out << (k ? ", " : "") << JsonString(files[i][k]);
+            io.out << ']';
+        }
+        io.out << "], \"tips\": [";
+        for (size_t i = 0; i < tips.size(); ++i) {
+            io.out << (i ? ", [" : "[");
+            for (size_t k = 0; k < tips[i].brushes.size(); ++k)
+                io.out << (k ? ", " : "") << BrushJson(tips[i].brushes[k]);
+            io.out << ']';
+        }
+        io.out << "]}\n";
+        return 0;
+    }
+    for (const QStringList& group : files) {
+        io.out << "identical files:\n";
+        for (const QString& file : group)
+            io.out << "  " << Printable(file) << '\n';
+    }
+    for (const DuplicateTips& group : tips) {
+        io.out << "identical tips:\n";
+        for (const LibraryBrush& brush : group.brushes)
+            io.out << "  " << BrushLine(brush) << '\n';
+    }
+    return 0;
+}
+
+int RunTagCommand(const QStringList& args, CliStreams io)
+{
+    return RunTagging("tag", true, args, io);
+}
+
+int RunUntagCommand(const QStringList& args, CliStreams io)
+{
+    return RunTagging("untag", false, args, io);
+}
+
+int RunTagsCommand(const QStringList& args, CliStreams io)
+{
+    CommandParser parser("tags");
+    parser.addFlag(QStringLiteral("json"), QStringLiteral("print as JSON"));
+    if (const std::optional<int> done = parser.parse(args, io))
+        return *done;
+    if (parser.operands().size() > 1)
+        return parser.usageError(QStringLiteral("at most one tag is taken"), io);
+    const std::optional<QString> path = OpenLibrary("tags", io);
+    if (!path)
+        return 1;
+    CLibrary library(*path);
+    const bool json = parser.isSet(QStringLiteral("json"));
+    if (parser.operands().isEmpty()) {
+        const std::vector<LibraryTag> tags = library.allTags();
+        if (json)
+            io.out << "{\"tags\": [";
+        for (size_t i = 0; i < tags.size(); ++i) {
+            if (json)
+                io.out << (i ? ", " : "") << "{\"tag\": " << JsonString(tags[i].tag)
+                       << ", \"files\": " << tags[i].files << '}';
+            else
+                io.out << Printable(tags[i].tag) << " (" << tags[i].files << ")\n";
+        }
+        if (json)
+            io.out << "]}\n";
+        return 0;
+    }
+    const QString tag = parser.operands().first();
+    const QStringList files = library.filesTagged(tag);
+    if (json) {
+        io.out << "{\"tag\": " << JsonString(tag.simplified()) << ", \"files\": [";
+        for (int i = 0; i < files.size(); ++i)
+            io.out << (i ? ", " : "") << JsonString(files[i]);
+        io.out << "]}\n";
+    } else {
+        for (const QString& file : files)
+            io.out << Printable(file) << '\n';
+    }
+    return 0;
+}

@@ -1,0 +1,628 @@
+#include "library/CBrushCataloguer.h"
+
+#include "discovery/BrushFileSearch.h"
+#include "discovery/FileIndex.h"
+#include "library/CLibraryConnection.h"
+#include "library/CatalogueEntry.h"
+#include "platform/BackgroundPriority.h"
+#include "platform/Logging.h"
+#include "platform/NativePath.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QSet>
+#include <QSqlError>
+#include <QVariant>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace {
+// Files per transaction, and the longest a read file waits to be committed: short enough that
+// another process is never kept from writing for long, long enough that a large collection is
+// not committed file by file.
+constexpr size_t kBatchFiles = 48;
+constexpr auto kBatchAge = std::chrono::milliseconds(500);
+// Read files waiting to be written; the readers wait beyond that.
+constexpr size_t kMaxWaitingResults = 64;
+constexpr qint64 kProgressIntervalMs = 150;
+
+// A folder's contents are the paths between "folder/" and "folder0" ('0' follows '/').
+QByteArray ContentsStart(const QByteArray& folder)
+{
+    return folder + '/';
+}
+QByteArray ContentsEnd(const QByteArray& folder)
+{
+    return folder + '0';
+}
+
+bool InScope(const QByteArray& path, const std::vector<QByteArray>& scope)
+{
+    if (scope.empty())
+        return true;
+    for (const QByteArray& folder : scope)
+        if (path == folder || (path.startsWith(folder) && path.size() > folder.size() &&
+                               (folder.endsWith('/') || path[folder.size()] == '/')))
+            return true;
+    return false;
+}
+} // namespace
+
+class CBrushCataloguer::Impl
+{
+public:
+    Impl(CBrushCataloguer* owner, QString path) : q(owner), libraryPath(std::move(path)) {}
+
+    struct Step
+    {
+        enum eKind
+        {
+            eCatalogue,
+            eRemove,
+            eMove,
+            eRemoveAllBut,
+        };
+        eKind kind = eCatalogue;
+        QStringList paths;
+        QStringList newPaths; // eMove: parallel to paths; eRemoveAllBut: the scope
+    };
+
+    struct ReadJob
+    {
+        QString path;
+        FileFacts facts;
+    };
+
+    void post(Step step);
+    void writerLoop();
+    void readerLoop();
+
+    // Writing thread only.
+    void apply(CLibraryConnection& c, const Step& step);
+    void checkFiles(CLibraryConnection& c, const QStringList& paths);
+    void removePaths(CLibraryConnection& c, const QStringList& paths);
+    void movePaths(CLibraryConnection& c, const QStringList& oldPaths, const QStringList& newPaths);
+    void removeAllBut(CLibraryConnection& c, const QStringList& scope, const QStringList& seen);
+    void write(CLibraryConnection& c, std::vector<CataloguedFile>& files);
+    bool writeFile(CLibraryConnection& c, const CataloguedFile& file);
+    // With the lock held.
+    void reportProgress(bool force);
+
+    CBrushCataloguer* q;
+    const QString libraryPath;
+
+    mutable std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<Step> steps;
+    std::deque<ReadJob> readJobs;
+    std::deque<CataloguedFile> results;
+    int readsInFlight = 0;
+    bool stopping = false;
+    bool idle = true;
+    CatalogueCounts counts;
+    int burstDone = 0;
+    int burstTotal = 0;
+    QElapsedTimer sinceProgress;
+
+    std::thread writer;
+    std::vector<std::thread> readers;
+
+    // Main thread: what the search's first phase found.
+    bool inFirstPhase = false;
+    QStringList seen;
+    QStringList scope;
+};
+
+CBrushCataloguer::CBrushCataloguer(const QString& libraryPath, int readingThreads, QObject* parent)
+    : QObject(parent), mImpl(std::make_unique<Impl>(this, libraryPath))
+{
+    mImpl->sinceProgress.start();
+    mImpl->writer = std::thread([this] { mImpl->writerLoop(); });
+    for (int i = 0; i < std::max(1, readingThreads); ++i)
+        mImpl->readers.emplace_back([this] { mImpl->readerLoop(); });
+}
+
+CBrushCataloguer::~CBrushCataloguer()
+{
+    {
+        std::lock_guard<std::mutex> lock(mImpl->mutex);
+        mImpl->stopping = true;
+    }
+    mImpl->wake.notify_all();
+    for (std::thread& reader : mImpl->readers)
+        reader.join();
+    mImpl->writer.join();
+}
+
+void CBrushCataloguer::follow(BrushFileSearch* search, const QStringList& scope)
+{
+    mImpl->inFirstPhase = true;
+    mImpl->scope =
+        scope.isEmpty() ? FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia}) : scope;
+    connect(search, &BrushFileSearch::reported, this, [this](const SearchReport& report) {
+        switch (report.kind) {
+        case SearchReport::eFirstPhaseProgress:
+            break;
+        case SearchReport::eFirstPhaseFinished:
+            if (mImpl->inFirstPhase) {
+                mImpl->inFirstPhase = false;
+                removeAllBut(mImpl->scope, mImpl->seen);
+                mImpl->seen.clear();
+            }
+            break;
+        case SearchReport::eItemsAdded:
+            if (mImpl->inFirstPhase)
+                mImpl->seen += report.paths;
+            catalogue(report.paths);
+            break;
+        case SearchReport::eItemsChanged:
+            catalogue(report.paths);
+            break;
+        case SearchReport::eItemDeleted:
+            remove(report.paths);
+            break;
+        case SearchReport::eItemRenamed:
+        case SearchReport::eItemsMoved:
+            move(report.paths, report.newPaths);
+            break;
+        }
+    });
+}
+
+void CBrushCataloguer::catalogue(const QStringList& paths)
+{
+    if (!paths.isEmpty())
+        mImpl->post({Impl::Step::eCatalogue, paths, {}});
+}
+
+void CBrushCataloguer::remove(const QStringList& paths)
+{
+    if (!paths.isEmpty())
+        mImpl->post({Impl::Step::eRemove, paths, {}});
+}
+
+void CBrushCataloguer::move(const QStringList& oldPaths, const QStringList& newPaths)
+{
+    if (!oldPaths.isEmpty())
+        mImpl->post({Impl::Step::eMove, oldPaths, newPaths});
+}
+
+void CBrushCataloguer::removeAllBut(const QStringList& scope, const QStringList& seen)
+{
+    mImpl->post({Impl::Step::eRemoveAllBut, seen, scope});
+}
+
+bool CBrushCataloguer::isIdle() const
+{
+    std::lock_guard<std::mutex> lock(mImpl->mutex);
+    return mImpl->idle;
+}
+
+CatalogueCounts CBrushCataloguer::counts() const
+{
+    std::lock_guard<std::mutex> lock(mImpl->mutex);
+    return mImpl->counts;
+}
+
+void CBrushCataloguer::Impl::post(Step step)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (step.kind == Step::eCatalogue)
+            burstTotal += int(step.paths.size());
+        steps.push_back(std::move(step));
+        idle = false;
+    }
+    wake.notify_all();
+}
+
+void CBrushCataloguer::Impl::reportProgress(bool force)
+{
+    if (!force && sinceProgress.elapsed() < kProgressIntervalMs)
+        return;
+    sinceProgress.restart();
+    const int done = burstDone;
+    const int total = burstTotal;
+    CBrushCataloguer* owner = q;
+    QMetaObject::invokeMethod(
+        q, [owner, done, total] { Q_EMIT owner->progress(done, total); }, Qt::QueuedConnection);
+}
+
+void CBrushCataloguer::Impl::writerLoop()
+{
+    LowerThreadToBackground();
+    CLibraryConnection connection(libraryPath);
+    std::vector<CataloguedFile> pending;
+    auto pendingSince = std::chrono::steady_clock::now();
+
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        while (!results.empty()) {
+            if (pending.empty())
+                pendingSince = std::chrono::steady_clock::now();
+            pending.push_back(std::move(results.front()));
+            results.pop_front();
+        }
+        wake.notify_all(); // readers waiting for room
+        const bool readsOutstanding = !readJobs.empty() || readsInFlight > 0;
+        if (!pending.empty() &&
+            (stopping || !readsOutstanding || !steps.empty() || pending.size() >= kBatchFiles ||
+             std::chrono::steady_clock::now() - pendingSince >= kBatchAge)) {
+            lock.unlock();
+            write(connection, pending);
+            pending.clear();
+            lock.lock();
+            continue;
+        }
+        if (stopping)
+            break;
+        if (!steps.empty()) {
+            const Step step = std::move(steps.front());
+            steps.pop_front();
+            lock.unlock();
+            apply(connection, step);
+            lock.lock();
+            continue;
+        }
+        if (!readsOutstanding && pending.empty() && results.empty()) {
+            if (!idle) {
+                idle = true;
+                burstDone = burstTotal;
+                reportProgress(true);
+                burstDone = burstTotal = 0;
+                CBrushCataloguer* owner = q;
+                QMetaObject::invokeMethod(
+                    q, [owner] { Q_EMIT owner->idle(); }, Qt::QueuedConnection);
+            }
+            wake.wait(lock);
+        } else {
+            wake.wait_for(lock, kBatchAge);
+        }
+    }
+}
+
+void CBrushCataloguer::Impl::readerLoop()
+{
+    LowerThreadToBackground();
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+        wake.wait(lock, [this] {
+            return stopping || (!readJobs.empty() && results.size() < kMaxWaitingResults);
+        });
+        if (stopping)
+            return;
+        ReadJob job = std::move(readJobs.front());
+        readJobs.pop_front();
+        ++readsInFlight;
+        lock.unlock();
+        CataloguedFile file = CatalogueBrushFile(job.path, job.facts);
+        lock.lock();
+        --readsInFlight;
+        results.push_back(std::move(file));
+        wake.notify_all();
+    }
+}
+
+void CBrushCataloguer::Impl::apply(CLibraryConnection& c, const Step& step)
+{
+    switch (step.kind) {
+    case Step::eCatalogue:
+        checkFiles(c, step.paths);
+        break;
+    case Step::eRemove:
+        removePaths(c, step.paths);
+        break;
+    case Step::eMove:
+        movePaths(c, step.paths, step.newPaths);
+        break;
+    case Step::eRemoveAllBut:
+        removeAllBut(c, step.newPaths, step.paths);
+        break;
+    }
+}
+
+// A stat per file and a look-up by path: all a second start costs for a file that did not
+// change.
+void CBrushCataloguer::Impl::checkFiles(CLibraryConnection& c, const QStringList& paths)
+{
+    QSqlQuery lookup =
+        c.prepare(QStringLiteral("SELECT size, mtime, inode FROM files WHERE path = ?"));
+    std::vector<ReadJob> jobs;
+    int unchanged = 0;
+    int skipped = 0;
+    for (const QString& path : paths) {
+        const std::optional<FileFacts> facts = StatRegularFile(path);
+        if (!facts) {
+            ++skipped;
+            continue;
+        }
+        lookup.bindValue(0, PathToNative(path));
+        if (lookup.exec() && lookup.next()) {
+            FileFacts known;
+            known.size = lookup.value(0).toLongLong();
+            known.mtimeNs = lookup.value(1).toLongLong();
+            known.inode = lookup.value(2).toULongLong();
+            if (known.sameContentsAs(*facts)) {
+                ++unchanged;
+                lookup.finish();
+                continue;
+            }
+        }
+        lookup.finish();
+        jobs.push_back({path, *facts});
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        counts.checked += int(paths.size()) - skipped;
+        counts.unchanged += unchanged;
+        burstDone += unchanged + skipped;
+        for (ReadJob& job : jobs)
+            readJobs.push_back(std::move(job));
+        reportProgress(false);
+    }
+    wake.notify_all();
+}
+
+void CBrushCataloguer::Impl::removePaths(CLibraryConnection& c, const QStringList& paths)
+{
+    if (!c.beginWrite())
+        return;
+    QSqlQuery remove = c.prepare(
+        QStringLiteral("DELETE FROM files WHERE path = ?1 OR (path >= ?2 AND path < ?3)"));
+    int removed = 0;
+    for (const QString& path : paths) {
+        const QByteArray bytes = PathToNative(path);
+        remove.bindValue(0, bytes);
+        remove.bindValue(1, ContentsStart(bytes));
+        remove.bindValue(2, ContentsEnd(bytes));
+        if (remove.exec())
+            removed += remove.numRowsAffected();
+    }
+    if (!c.commit()) {
+        c.rollback();
+        return;
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    counts.removed += removed;
+}
+
+void CBrushCataloguer::Impl::movePaths(CLibraryConnection& c, const QStringList& oldPaths,
+                                       const QStringList& newPaths)
+{
+    if (!c.beginWrite())
+        return;
+    // A file renamed over another replaces it.
+    QSqlQuery replaced = c.prepare(QStringLiteral("DELETE FROM files WHERE path = ?"));
+    QSqlQuery moveFile = c.prepare(QStringLiteral("UPDATE files SET path = ?1 WHERE path = ?2"));
+    // || makes text of blobs; the cast keeps the path a blob, so it still sorts among the others.
+    QSqlQuery moveContents =
+        c.prepare(QStringLiteral("UPDATE files SET path = CAST(?1 || substr(path, ?2) AS BLOB)"
+                                 " WHERE path >= ?3 AND path < ?4"));
+    int moved = 0;
+    QStringList movedFiles;
+    for (int i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
+        const QByteArray from = PathToNative(oldPaths[i]);
+        const QByteArray to = PathToNative(newPaths[i]);
+        if (from == to)
+            continue;
+        replaced.bindValue(0, to);
+        replaced.exec();
+        moveFile.bindValue(0, to);
+        moveFile.bindValue(1, from);
+        if (moveFile.exec() && moveFile.numRowsAffected() > 0) {
+            ++moved;
+            movedFiles << newPaths[i];
+            continue;
+        }
+        moveContents.bindValue(0, to);
+        moveContents.bindValue(1, from.size() + 1);
+        moveContents.bindValue(2, ContentsStart(from));
+        moveContents.bindValue(3, ContentsEnd(from));
+        if (moveContents.exec() && moveContents.numRowsAffected() > 0)
+            moved += moveContents.numRowsAffected();
+        else
+            movedFiles << newPaths[i]; // not known under the old name: perhaps new to the library
+    }
+    if (!c.commit()) {
+        c.rollback();
+        return;
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        counts.moved += moved;
+        burstTotal += int(movedFiles.size());
+    }
+    // A move between file systems is a copy with a new inode; the check reads such a file again
+    // and costs a stat for the rest.
+    checkFiles(c, movedFiles);
+}
+
+void CBrushCataloguer::Impl::removeAllBut(CLibraryConnection& c, const QStringList& scope,
+                                          const QStringList& seen)
+{
+    QSet<QByteArray> kept;
+    kept.reserve(seen.size());
+    for (const QString& path : seen)
+        kept.insert(PathToNative(path));
+    std::vector<QByteArray> folders;
+    for (const QString& folder : scope)
+        folders.push_back(PathToNative(folder));
+
+    std::vector<qint64> gone;
+    {
+        QSqlQuery all = c.prepare(QStringLiteral("SELECT id, path FROM files"));
+        if (!all.exec())
+            return;
+        while (all.next()) {
+            const QByteArray path = all.value(1).toByteArray();
+            if (!kept.contains(path) && InScope(path, folders))
+                gone.push_back(all.value(0).toLongLong());
+        }
+    }
+    if (gone.empty() || !c.beginWrite())
+        return;
+    QSqlQuery remove = c.prepare(QStringLiteral("DELETE FROM files WHERE id = ?"));
+    for (qint64 id : gone) {
+        remove.bindValue(0, id);
+        remove.exec();
+    }
+    if (!c.commit()) {
+        c.rollback();
+        return;
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    counts.removed += int(gone.size());
+}
+
+void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<CataloguedFile>& files)
+{
+    int read = 0;
+    int failed = 0;
+    if (c.beginWrite()) {
+        for (const CataloguedFile& file : files) {
+            // A file is written whole or not at all, without undoing the rest of the batch.
+            c.exec(QStringLiteral("SAVEPOINT file"));
+            if (writeFile(c, file)) {
+                ++read;
+                if (!file.error.isEmpty())
+                    ++failed;
+            } else {
+                c.exec(QStringLiteral("ROLLBACK TO file"));
+            }
+            c.exec(QStringLiteral("RELEASE file"));
+        }
+        if (!c.commit()) {
+            c.rollback();
+            read = failed = 0;
+        }
+    } else {
+        // Another process held the library longer than the busy timeout; the files are found
+        // changed again at the next start.
+        qCWarning(lcLibrary) << "cannot write" << files.size() << "catalogued files: the library"
+                             << "stayed busy";
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    counts.read += read;
+    counts.failed += failed;
+    burstDone += int(files.size());
+    reportProgress(false);
+}
+
+bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFile& file)
+{
+    // Changed again or gone while it was read: what was read is stale, and the search's next
+    // report of the file brings it back.
+    const std::optional<FileFacts> now = StatRegularFile(file.path);
+    if (!now || !now->sameContentsAs(file.facts))
+        return false;
+    const QByteArray path = PathToNative(file.path);
+
+    QSqlQuery known = c.prepare(QStringLiteral("SELECT id, sha256 FROM files WHERE path = ?"));
+    known.bindValue(0, path);
+    qint64 fileId = -1;
+    QByteArray oldSha;
+    if (known.exec() && known.next()) {
+        fileId = known.value(0).toLongLong();
+        oldSha = known.value(1).toByteArray();
+    }
+    known.finish();
+
+    const QVariant version =
+        file.version ? QVariant(*file.version) : QVariant(QMetaType(QMetaType::Int));
+    const QVariant error =
+        file.error.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(file.error);
+    if (fileId >= 0) {
+        // A file edited where it is keeps its tags and stars, unless another file still has the
+        // contents they were given to.
+        if (oldSha != file.sha256) {
+            for (const QString& table : {QStringLiteral("tags"), QStringLiteral("stars")}) {
+                const QString column = table == QLatin1String("tags") ? QStringLiteral("tag")
+                                                                      : QStringLiteral("position");
+                QSqlQuery carry = c.prepare(
+                    QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
+                                   " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
+                                   " WHERE sha256 = ? AND id <> ?)")
+                        .arg(table, column));
+                carry.bindValue(0, file.sha256);
+                carry.bindValue(1, oldSha);
+                carry.bindValue(2, oldSha);
+                carry.bindValue(3, fileId);
+                if (!carry.exec())
+                    qCWarning(lcLibrary).noquote() << "cannot keep the tags of" << file.path << ":"
+                                                   << carry.lastError().text();
+            }
+        }
+        QSqlQuery clear = c.prepare(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
+        clear.bindValue(0, fileId);
+        clear.exec();
+        QSqlQuery update = c.prepare(QStringLiteral(
+            "UPDATE files SET size = ?1, mtime = ?2, inode = ?3, device = ?4, sha256 = ?5,"
+            " version = ?6, error = ?7, brush_count = ?8 WHERE id = ?9"));
+        update.bindValue(0, file.facts.size);
+        update.bindValue(1, file.facts.mtimeNs);
+        update.bindValue(2, qint64(file.facts.inode));
+        update.bindValue(3, qint64(file.facts.device));
+        update.bindValue(4, file.sha256);
+        update.bindValue(5, version);
+        update.bindValue(6, error);
+        update.bindValue(7, qint64(file.brushes.size()));
+        update.bindValue(8, fileId);
+        if (!update.exec())
+            return false;
+    } else {
+        QSqlQuery insert = c.prepare(QStringLiteral(
+            "INSERT INTO files(path, size, mtime, inode, device, sha256, version, error,"
+            " brush_count) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+        insert.bindValue(0, path);
+        insert.bindValue(1, file.facts.size);
+        insert.bindValue(2, file.facts.mtimeNs);
+        insert.bindValue(3, qint64(file.facts.inode));
+        insert.bindValue(4, qint64(file.facts.device));
+        insert.bindValue(5, file.sha256);
+        insert.bindValue(6, version);
+        insert.bindValue(7, error);
+        insert.bindValue(8, qint64(file.brushes.size()));
+        if (!insert.exec()) {
+            qCWarning(lcLibrary).noquote()
+                << "cannot catalogue" << file.path << ":" << insert.lastError().text();
+            return false;
+        }
+        fileId = insert.lastInsertId().toLongLong();
+    }
+
+    QSqlQuery brush = c.prepare(QStringLiteral(
+        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
+        " tip_hash) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+    QSqlQuery thumbnail =
+        c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?1, ?2)"));
+    for (const CataloguedBrush& row : file.brushes) {
+        brush.bindValue(0, fileId);
+        brush.bindValue(1, row.position);
+        brush.bindValue(2,
+                        row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
+        brush.bindValue(3, row.name ? FoldedName(*row.name) : QStringLiteral(""));
+        brush.bindValue(4, row.computed ? 1 : 0);
+        brush.bindValue(5, row.width);
+        brush.bindValue(6, row.height);
+        brush.bindValue(7, row.depth);
+        brush.bindValue(8, row.tipHash);
+        if (!brush.exec())
+            return false;
+        if (!row.thumbnail.isEmpty()) {
+            thumbnail.bindValue(0, brush.lastInsertId());
+            thumbnail.bindValue(1, row.thumbnail);
+            thumbnail.exec();
+        }
+    }
+    return true;
+}
+
+QString CatalogueProgressText(int done, int total)
+{
+    const QLocale locale;
+    return QStringLiteral("Cataloguing brushes\u2026 %1 of %2 files")
+        .arg(locale.toString(done), locale.toString(total));
+}

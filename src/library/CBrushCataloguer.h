@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class BrushFileSearch;
+
+// What the cataloguer has done since it was made.
+struct CatalogueCounts
+{
+    int checked = 0;   // files looked at
+    int unchanged = 0; // found as they were catalogued, not read again
+    int read = 0;      // read and written into the library
+    int failed = 0;    // of those read, ones that did not read to the end
+    int removed = 0;   // files that left the library
+    int moved = 0;     // rows that followed their file to a new path
+};
+
+// Keeps the library in step with the brush files on disk. It follows what it is told (by a
+// search, or directly) in order on a thread of its own, and reads new and changed files on
+// reading threads of its own; all of them run at background priority, so the window and its
+// own reading thread are never kept waiting. Results are committed in short transactions of a
+// few dozen files: a process killed mid-way keeps what was committed and finds the rest changed
+// at the next start. Main thread only; signals arrive there.
+class CBrushCataloguer : public QObject
+{
+    Q_OBJECT
+public:
+    // libraryPath: a library PrepareLibrary has made ready.
+    explicit CBrushCataloguer(const QString& libraryPath, int readingThreads = 2,
+                              QObject* parent = nullptr);
+    // Stops what is under way (what was committed stays), and waits for its threads.
+    ~CBrushCataloguer() override;
+
+    // Follows the search's reports from now on; call it before the search runs. When its first
+    // phase is over, the library's files within scope that it did not find leave the library:
+    // they went while nothing was watching. scope: the folders given to the search; empty for a
+    // search of its usual places (home, removable media, the folders the user added), which
+    // leaves files catalogued from elsewhere alone.
+    void follow(BrushFileSearch* search, const QStringList& scope);
+
+    // What a search's reports come to, for callers without a search.
+    void catalogue(const QStringList& paths); // new or changed files
+    void remove(const QStringList& paths);    // files or whole folders
+    void move(const QStringList& oldPaths, const QStringList& newPaths);
+    // Removes the files within scope that are not in seen.
+    void removeAllBut(const QStringList& scope, const QStringList& seen);
+
+    bool isIdle() const;
+    CatalogueCounts counts() const;
+
+Q_SIGNALS:
+    // done of total files of the current burst of work, a few times a second at most, and once
+    // when the burst is over (done == total).
+    void progress(int done, int total);
+    // Everything asked so far is committed.
+    void idle();
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> mImpl;
+};
+
+// The status line's words for progress: "Cataloguing brushes… 1,234 of 5,678 files".
+QString CatalogueProgressText(int done, int total);

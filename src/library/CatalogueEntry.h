@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// What `stat` says of a file, enough to tell whether it changed since it was catalogued.
+struct FileFacts
+{
+    qint64 size = 0;
+    qint64 mtimeNs = 0;
+    quint64 inode = 0;
+    quint64 device = 0;
+
+    // The device is left out: removable media come back under another number.
+    bool sameContentsAs(const FileFacts& other) const
+    {
+        return size == other.size && mtimeNs == other.mtimeNs && inode == other.inode;
+    }
+};
+
+// Facts of the regular file at path (symbolic links followed); nothing for anything else.
+std::optional<FileFacts> StatRegularFile(const QString& path);
+
+// Thumbnails are made to fit a square this many pixels a side.
+constexpr int kLibraryThumbnailSide = 64;
+
+// One brush as the library keeps it.
+struct CataloguedBrush
+{
+    int position = 0;
+    std::optional<QString> name; // as shown; absent for files that carry no names
+    bool computed = false;
+    int width = 0;
+    int height = 0;
+    int depth = 0;        // bits per sample; 0 for a computed tip
+    QByteArray tipHash;   // equal for equal tips
+    QByteArray thumbnail; // PNG, empty for a tip without an image
+};
+
+// One file as the library keeps it: its facts, its contents' SHA-256, and what reading it gave.
+struct CataloguedFile
+{
+    QString path;
+    FileFacts facts;
+    QByteArray sha256;
+    std::optional<int> version; // the file's first word
+    QString error;              // empty when it was read to the end
+    std::vector<CataloguedBrush> brushes;
+};
+
+// Reads the file for the library on the calling thread. Brushes go into rows as they are read
+// and are let go at once, so a large file costs its rows, not its pixels; computed tips are
+// drawn at thumbnail size only.
+CataloguedFile CatalogueBrushFile(const QString& path, const FileFacts& facts);
+
+// SHA-256 of the file's bytes; empty, with the reason in error, when it cannot be read.
+QByteArray FileSha256(const QString& path, QString* error, std::optional<int>* version = nullptr);
+
+// The form of a name that name search compares: compatibility-decomposed, without combining
+// marks, case-folded, so "Éclat", "ECLAT" and "éclat" all match "eclat".
+QString FoldedName(const QString& name);

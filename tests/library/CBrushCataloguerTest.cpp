@@ -1,0 +1,399 @@
+#include "library/CBrushCataloguer.h"
+#include "discovery/BrushFileSearch.h"
+#include "discovery/SearchQueryString.h"
+#include "library/CLibrary.h"
+#include "library/CLibraryConnection.h"
+#include "library/CatalogueEntry.h"
+#include "platform/NativePath.h"
+#include "support/AbrWriter.h"
+#include "support/BrushFiles.h"
+#include "support/MadeUpHome.h"
+#include "support/TestUtil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+QByteArray ComputedBrushFile(const QStringList& names)
+{
+    AbrWriter w;
+    w.u16(2).u16(uint16_t(names.size()));
+    int diameter = 20;
+    for (const QString& name : names)
+        w.computedRecord(true, name, uint16_t(diameter++), 100, 0, 50);
+    return w.data();
+}
+
+// A made-up collection in a made-up home: named sampled brushes, computed ones, a copy of a
+// file under another name, and a file that is no brush file.
+struct Collection
+{
+    MadeUpHome home;
+    QString library = DefaultLibraryPath();
+    QString inks = home.file(QStringLiteral("brushes/Inks.abr"),
+                             SampledBrushFile({{QStringLiteral("Dry Ink 3"), 12, 9},
+                                               {QStringLiteral("Éclat"), 40, 30}}));
+    QString copy = home.file(QStringLiteral("brushes/old/Inks copy.abr"),
+                             SampledBrushFile({{QStringLiteral("Dry Ink 3"), 12, 9},
+                                               {QStringLiteral("Éclat"), 40, 30}}));
+    QString round =
+        home.file(QStringLiteral("brushes/Round.abr"),
+                  ComputedBrushFile({QStringLiteral("Soft Round"), QStringLiteral("Hard Round")}));
+    QString broken = home.file(QStringLiteral("brushes/Broken.abr"), "not a brush file at all");
+    QStringList all{inks, copy, round, broken};
+
+    Collection() { EXPECT_TRUE(PrepareLibrary(library).available); }
+
+    // Runs one cataloguer over what feed asks of it and waits until it is done.
+    CatalogueCounts run(const std::function<void(CBrushCataloguer&)>& feed)
+    {
+        CBrushCataloguer cataloguer(library);
+        bool idleSignalled = false;
+        int lastDone = -1;
+        int lastTotal = -1;
+        QObject::connect(&cataloguer, &CBrushCataloguer::idle, [&] { idleSignalled = true; });
+        QObject::connect(&cataloguer, &CBrushCataloguer::progress, [&](int done, int total) {
+            lastDone = done;
+            lastTotal = total;
+        });
+        feed(cataloguer);
+        EXPECT_TRUE(WaitUntil([&] { return cataloguer.isIdle(); }));
+        DrainPostedEvents();
+        EXPECT_TRUE(idleSignalled);
+        EXPECT_EQ(lastDone, lastTotal);
+        return cataloguer.counts();
+    }
+    CatalogueCounts catalogue(const QStringList& paths)
+    {
+        return run([&](CBrushCataloguer& c) { c.catalogue(paths); });
+    }
+};
+
+// "file:brush name", sorted: two reading threads catalogue files in either order.
+QStringList Names(const std::vector<LibraryBrush>& brushes)
+{
+    QStringList names;
+    for (const LibraryBrush& brush : brushes)
+        names << QFileInfo(brush.path).fileName() + QLatin1Char(':') + brush.name.value_or("-");
+    names.sort();
+    return names;
+}
+} // namespace
+
+TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
+{
+    Collection c;
+    const CatalogueCounts counts = c.catalogue(c.all);
+    EXPECT_EQ(counts.checked, 4);
+    EXPECT_EQ(counts.read, 4);
+    EXPECT_EQ(counts.failed, 1);
+
+    CLibrary library(c.library);
+    const LibraryTotals totals = library.totals();
+    EXPECT_EQ(totals.files, 4);
+    EXPECT_EQ(totals.brushes, 6);
+    EXPECT_EQ(totals.failed, 1);
+
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("ECLAT"))),
+              QStringList({"Inks copy.abr:Éclat", "Inks.abr:Éclat"}));
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("round"))),
+              QStringList({"Round.abr:Hard Round", "Round.abr:Soft Round"}));
+    EXPECT_TRUE(library.searchBrushNames(QStringLiteral("nothing like it")).empty());
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("ND"))), // shorter than the index's
+              QStringList({"Round.abr:Hard Round", "Round.abr:Soft Round"}));
+    EXPECT_TRUE(library.searchBrushNames(QStringLiteral("\"Dry\" OR ink")).empty());
+
+    const std::vector<LibraryBrush> found = library.searchBrushNames(QStringLiteral("hard"));
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_TRUE(found[0].computed);
+    const QImage thumbnail = QImage::fromData(library.thumbnailPng(found[0].id), "png");
+    EXPECT_FALSE(thumbnail.isNull());
+    EXPECT_LE(std::max(thumbnail.width(), thumbnail.height()), kLibraryThumbnailSide);
+
+    const std::vector<DuplicateTips> tips = library.duplicateTips();
+    ASSERT_EQ(tips.size(), 2u); // both brushes of the copied file, each in two files
+    EXPECT_EQ(Names(tips[0].brushes).size(), 2);
+    const std::vector<QStringList> files = library.duplicateFiles();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0], QStringList({c.inks, c.copy}));
+
+    // Unchanged files, the failed one too, cost a look and no read; a changed one is read.
+    EXPECT_EQ(c.catalogue(c.all).read, 0);
+    QFile::remove(c.broken);
+    c.home.file(QStringLiteral("brushes/Broken.abr"),
+                ComputedBrushFile({QStringLiteral("Mended")}));
+    const CatalogueCounts again = c.catalogue(c.all);
+    EXPECT_EQ(again.unchanged, 3);
+    EXPECT_EQ(again.read, 1);
+    EXPECT_EQ(library.totals().failed, 0);
+    EXPECT_EQ(library.searchBrushNames(QStringLiteral("mended")).size(), 1u);
+}
+
+// Tags and stars go with the contents: through a rename, a move of the folder that holds the
+// file, its absence, and an edit made where it is.
+TEST(BrushCataloguer, TagsAndStarsFollowRenamesMovesAbsencesAndEdits)
+{
+    Collection c;
+    c.catalogue(c.all);
+    CLibrary library(c.library);
+    QString error;
+    ASSERT_TRUE(library.tagFile(c.round, {"soft", " round  ", "soft"}, &error));
+    ASSERT_TRUE(library.setStarred(c.round, 1, true, &error));
+    EXPECT_EQ(library.tagsOfFile(c.round), QStringList({"round", "soft"}));
+
+    const QString renamed = c.home.path(QStringLiteral("brushes/Rounds.abr"));
+    ASSERT_TRUE(QFile::rename(c.round, renamed));
+    CatalogueCounts counts = c.run([&](CBrushCataloguer& k) { k.move({c.round}, {renamed}); });
+    EXPECT_EQ(counts.moved, 1);
+    EXPECT_EQ(counts.read, 0);
+    EXPECT_EQ(library.filesTagged(QStringLiteral("soft")), QStringList{renamed});
+
+    const QString folder = c.home.path(QStringLiteral("brushes"));
+    const QString moved = c.home.path(QStringLiteral("kept"));
+    ASSERT_TRUE(QDir().rename(folder, moved));
+    counts = c.run([&](CBrushCataloguer& k) { k.move({folder}, {moved}); });
+    EXPECT_EQ(counts.moved, 4);
+    EXPECT_EQ(counts.read, 0);
+    const QString inKept = moved + QStringLiteral("/Rounds.abr");
+    EXPECT_EQ(library.filesTagged(QStringLiteral("round")), QStringList{inKept});
+    ASSERT_EQ(library.starredBrushes().size(), 1u);
+    EXPECT_EQ(*library.starredBrushes()[0].name, "Hard Round");
+
+    // Gone: out of the library, but its tags wait for the same contents to come back.
+    const QByteArray bytes = [&] {
+        QFile f(inKept);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    QFile::remove(inKept);
+    counts = c.run([&](CBrushCataloguer& k) { k.remove({inKept}); });
+    EXPECT_EQ(counts.removed, 1);
+    EXPECT_TRUE(library.filesTagged(QStringLiteral("soft")).isEmpty());
+    const QString back = c.home.file(QStringLiteral("elsewhere/Back.abr"), bytes);
+    c.catalogue({back});
+    EXPECT_EQ(library.filesTagged(QStringLiteral("soft")), QStringList{back});
+    EXPECT_TRUE(library.isStarred(back, 1));
+
+    // Edited where it is: the tags stay with the file.
+    QFile::remove(back);
+    c.home.file(QStringLiteral("elsewhere/Back.abr"), ComputedBrushFile({QStringLiteral("New")}));
+    c.catalogue({back});
+    EXPECT_EQ(library.tagsOfFile(back), QStringList({"round", "soft"}));
+    ASSERT_TRUE(library.untagFile(back, {"soft"}, &error));
+    EXPECT_EQ(library.tagsOfFile(back), QStringList{"round"});
+}
+
+// Following a search: what its first phase finds is catalogued, and a row for a file that is
+// no longer there, within the searched folders only, leaves.
+TEST(BrushCataloguer, FollowsASearch_AndDropsFilesItNoLongerFinds)
+{
+    Collection c;
+    const QString outside = c.home.file(QStringLiteral("other/Outside.abr"),
+                                        ComputedBrushFile({QStringLiteral("Outside")}));
+    c.catalogue({outside});
+    const QString stale = c.home.file(QStringLiteral("brushes/Stale.abr"),
+                                      ComputedBrushFile({QStringLiteral("Stale")}));
+    c.catalogue({stale});
+    QFile::remove(stale);
+
+    const QStringList scope{c.home.path(QStringLiteral("brushes"))};
+    const std::unique_ptr<BrushFileSearch> search =
+        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, scope);
+    ASSERT_TRUE(search);
+    const CatalogueCounts counts = c.run([&](CBrushCataloguer& k) {
+        k.follow(search.get(), scope);
+        ASSERT_TRUE(search->run(false));
+        ASSERT_TRUE(WaitUntil([&] { return !search->isInInitialSearch(); }));
+    });
+    EXPECT_EQ(counts.read, 4);
+    EXPECT_EQ(counts.removed, 1);
+    CLibrary library(c.library);
+    EXPECT_EQ(library.totals().files, 5);
+    EXPECT_EQ(library.searchBrushNames(QStringLiteral("outside")).size(), 1u);
+    EXPECT_TRUE(library.searchBrushNames(QStringLiteral("stale")).empty());
+
+    // A search of the usual places keeps what was catalogued from outside them.
+    Sandbox elsewhere;
+    c.catalogue(
+        {elsewhere.write(QStringLiteral("Away.abr"), ComputedBrushFile({QStringLiteral("Away")}))});
+    QFile::remove(c.inks);
+    const std::unique_ptr<BrushFileSearch> usual =
+        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {});
+    const CatalogueCounts again = c.run([&](CBrushCataloguer& k) {
+        k.follow(usual.get(), {});
+        ASSERT_TRUE(usual->run(false));
+        ASSERT_TRUE(WaitUntil([&] { return !usual->isInInitialSearch(); }));
+    });
+    EXPECT_EQ(again.removed, 1);
+    EXPECT_EQ(library.searchBrushNames(QStringLiteral("away")).size(), 1u);
+    EXPECT_EQ(library.totals().files, 5);
+}
+
+// While a live search watches: a rename keeps the file's row and tags, a new file is read, a
+// file written where it is is read again, and a deleted one leaves.
+TEST(BrushCataloguer, FollowsALiveSearchThroughRenamesWritesAndDeletes)
+{
+    Collection c;
+    const QString folder = QDir(c.home.path(QStringLiteral("brushes"))).canonicalPath();
+    const std::unique_ptr<BrushFileSearch> search =
+        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+    CBrushCataloguer cataloguer(c.library);
+    cataloguer.follow(search.get(), {folder});
+    ASSERT_TRUE(search->run(true));
+    ASSERT_TRUE(WaitUntil([&] { return !search->isInInitialSearch() && cataloguer.isIdle(); }));
+    CLibrary library(c.library);
+    QString error;
+    const QString round = folder + QStringLiteral("/Round.abr");
+    ASSERT_TRUE(library.tagFile(round, {"kept"}, &error));
+    auto files = [&] {
+        QStringList names;
+        for (const QString& path : library.filesTagged(QStringLiteral("kept")))
+            names << QFileInfo(path).fileName();
+        return names.join(QLatin1Char(' ')) + QStringLiteral(" | ") +
+               QString::number(library.totals().files) + QStringLiteral(" files, ") +
+               QString::number(library.totals().brushes) + QStringLiteral(" brushes");
+    };
+    EXPECT_EQ(files(), "Round.abr | 4 files, 6 brushes");
+
+    ASSERT_TRUE(QFile::rename(round, folder + QStringLiteral("/Rounder.abr")));
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 4 files, 6 brushes"; }))
+        << qPrintable(files());
+    c.home.file(QStringLiteral("brushes/New.abr"), ComputedBrushFile({QStringLiteral("Newest")}));
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 5 files, 7 brushes"; }))
+        << qPrintable(files());
+    QFile appended(c.broken);
+    ASSERT_TRUE(appended.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    appended.write(ComputedBrushFile({QStringLiteral("One"), QStringLiteral("Two")}));
+    appended.close();
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 5 files, 9 brushes"; }))
+        << qPrintable(files());
+    ASSERT_TRUE(QFile::remove(c.inks));
+    EXPECT_TRUE(WaitUntil([&] { return files() == "Rounder.abr | 4 files, 7 brushes"; }))
+        << qPrintable(files());
+    EXPECT_EQ(cataloguer.counts().read, 6);
+}
+
+// A folder's rows are found by the bytes of its path and a '/': a sibling whose name merely
+// starts the same is neither removed nor moved with it. A file renamed over a catalogued one
+// takes its place.
+TEST(BrushCataloguer, FoldersMoveAndLeaveWithoutTheirNamesakes_ARenameOverAFileReplacesIt)
+{
+    Collection c;
+    const QString namesake = c.home.file(QStringLiteral("brushes-old/Namesake.abr"),
+                                         ComputedBrushFile({QStringLiteral("Namesake")}));
+    c.catalogue(c.all + QStringList{namesake});
+
+    ASSERT_TRUE(QFile::remove(c.inks));
+    ASSERT_TRUE(QFile::rename(c.copy, c.inks));
+    CatalogueCounts counts = c.run([&](CBrushCataloguer& k) { k.move({c.copy}, {c.inks}); });
+    EXPECT_EQ(counts.moved, 1);
+    CLibrary library(c.library);
+    EXPECT_EQ(library.totals().files, 4);
+    EXPECT_TRUE(library.duplicateFiles().empty());
+
+    const QString folder = c.home.path(QStringLiteral("brushes"));
+    const QString moved = c.home.path(QStringLiteral("moved"));
+    ASSERT_TRUE(QDir().rename(folder, moved));
+    counts = c.run([&](CBrushCataloguer& k) { k.move({folder}, {moved}); });
+    EXPECT_EQ(counts.moved, 3);
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("namesake"))),
+              QStringList{"Namesake.abr:Namesake"});
+    EXPECT_EQ(library.searchBrushNames(QStringLiteral("namesake"))[0].path, namesake);
+
+    counts = c.run([&](CBrushCataloguer& k) { k.remove({moved}); });
+    EXPECT_EQ(counts.removed, 3);
+    EXPECT_EQ(library.totals().files, 1);
+}
+
+// Two processes cataloguing the same files at once, as the window and kelbrin-cli may: both
+// finish, and each file is in the library once. A cataloguer stopped half-way keeps what it
+// committed, and the next one reads only the rest.
+TEST(BrushCataloguer, TwoAtOnceNeitherFails_OneStoppedHalfWayLosesNothing)
+{
+    Collection c;
+    QStringList many;
+    for (int i = 0; i < 60; ++i)
+        many << c.home.file(
+            QStringLiteral("many/%1.abr").arg(i),
+            SampledBrushFile(NamedBrushes(QStringLiteral("Many %1").arg(i), 4, 90, 90)));
+    {
+        CBrushCataloguer first(c.library);
+        CBrushCataloguer second(c.library);
+        first.catalogue(many);
+        second.catalogue(many);
+        ASSERT_TRUE(WaitUntil([&] { return first.isIdle() && second.isIdle(); }));
+        EXPECT_EQ(first.counts().read + first.counts().unchanged, 60);
+        EXPECT_EQ(second.counts().read + second.counts().unchanged, 60);
+    }
+    CLibrary library(c.library);
+    EXPECT_EQ(library.totals().files, 60);
+    EXPECT_EQ(library.totals().brushes, 240);
+
+    int readBeforeStop = 0;
+    {
+        CBrushCataloguer stopped(c.library);
+        stopped.catalogue(c.all);
+        stopped.remove(many);
+        stopped.catalogue(many);
+        ASSERT_TRUE(WaitUntil([&] { return stopped.counts().read > 0; }));
+        readBeforeStop = stopped.counts().read;
+    }
+    const CatalogueCounts resumed = c.catalogue(c.all + many);
+    EXPECT_LE(resumed.read, 64 - readBeforeStop + 1); // at most the batch under way is lost
+    EXPECT_EQ(resumed.read + resumed.unchanged, 64);
+    EXPECT_EQ(library.totals().files, 64);
+}
+
+// Names that are not UTF-8 keep their bytes; a computed tip far too large to draw is drawn at
+// thumbnail size; a file outside the library can still be tagged and starred.
+TEST(BrushCataloguer, OddNamesHugeComputedTipsAndFilesOutsideTheLibrary)
+{
+    Collection c;
+    const QString latin1 = c.home.path(PathFromNative(QByteArray("brushes/caf\xe9.abr")));
+    std::ofstream(PathToNative(latin1).constData())
+        << ComputedBrushFile({QStringLiteral("Caf\u00e9")}).toStdString();
+    AbrWriter huge;
+    huge.u16(2).u16(1).computedRecord(true, QStringLiteral("Huge"), 60000, 30, 45, 10);
+    const QString hugePath = c.home.file(QStringLiteral("brushes/Huge.abr"), huge.data());
+    // Damaged after its first brush: that one is kept, with the error.
+    const QString cut =
+        c.home.file(QStringLiteral("brushes/Cut.abr"),
+                    TruncatedInBrush(NamedBrushes(QStringLiteral("Cut"), 3, 20, 20), 1));
+    const CatalogueCounts counts = c.catalogue({latin1, hugePath, cut});
+    EXPECT_EQ(counts.read, 3);
+    EXPECT_EQ(counts.failed, 1);
+
+    CLibrary library(c.library);
+    const std::vector<LibraryBrush> cafe = library.searchBrushNames(QStringLiteral("CAFE"));
+    ASSERT_EQ(cafe.size(), 1u);
+    EXPECT_EQ(PathToNative(cafe[0].path), PathToNative(latin1));
+    const std::vector<LibraryBrush> big = library.searchBrushNames(QStringLiteral("huge"));
+    ASSERT_EQ(big.size(), 1u);
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("cut"))), QStringList{"Cut.abr:Cut 0"});
+    EXPECT_GT(big[0].width, 10000); // drawn whole, it would be hundreds of megapixels
+    const QImage thumbnail = QImage::fromData(library.thumbnailPng(big[0].id), "png");
+    EXPECT_LE(std::max(thumbnail.width(), thumbnail.height()), kLibraryThumbnailSide);
+
+    QString error;
+    ASSERT_TRUE(library.tagFile(c.round, {"loose"}, &error));
+    ASSERT_TRUE(library.setStarred(c.round, -1, true, &error));
+    EXPECT_EQ(library.tagsOfFile(c.round), QStringList{"loose"});
+    EXPECT_TRUE(library.starredFiles().isEmpty()); // starred, but not yet in the library
+    c.catalogue({c.round});
+    EXPECT_EQ(library.starredFiles(), QStringList{c.round});
+    EXPECT_EQ(library.allTags().size(), 1u);
+    ASSERT_TRUE(library.setStarred(c.round, -1, false, &error));
+    EXPECT_TRUE(library.starredFiles().isEmpty());
+    unlink(PathToNative(latin1).constData()); // a name the temporary folder's clean-up cannot make
+
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(CatalogueProgressText(1234, 5678),
+              QStringLiteral("Cataloguing brushes\u2026 1,234 of 5,678 files"));
+    QLocale::setDefault(QLocale::c());
+}
