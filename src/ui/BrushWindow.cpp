@@ -10,6 +10,7 @@
 #include "ui/OutlineSources.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
+#include "ui/LibraryController.h"
 #include "ui/WatchLimitBar.h"
 
 #include <QCloseEvent>
@@ -91,6 +92,7 @@ void BrushWindow::buildWidgets()
     mBrushSplitter->setChildrenCollapsible(false);
     mOutlines = new OutlinesController(this, mBrushSplitter);
     mActions = new FileActionsController(this);
+    mLibrary = new LibraryController(this);
 
     auto* gridPane = new QWidget(mBrushSplitter);
     mReading = std::make_unique<ReadingController>(this, gridPane);

@@ -14,6 +14,7 @@ class BrushFileView;
 class BrushViewer;
 class FileActionsController;
 class FileOutlineView;
+class LibraryController;
 class FoundFileOutlineSource;
 class InstalledFileOutlineSource;
 class OutlineSource;
@@ -69,6 +70,7 @@ public:
         mActions->setAlertHandlerForTesting(std::move(handler));
     }
     FileActionsController* fileActions() const { return mActions; }
+    LibraryController* libraryController() const { return mLibrary; }
     bool isReadingFile() const { return mReading && mReading->isReadingFile(); }
 
     void finishedQueryFirstPhase();
@@ -162,6 +164,7 @@ private:
     std::unique_ptr<ReadingController> mReading;
     OutlinesController* mOutlines = nullptr;
     FileActionsController* mActions = nullptr;
+    LibraryController* mLibrary = nullptr;
 
     bool mApplyingColours = false;
     bool mGeometryRestored = false;
