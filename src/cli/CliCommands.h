@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 #include <vector>
 
 // Each command takes the arguments after its name and returns the process exit status:
@@ -26,6 +27,11 @@ int RunDuplicatesCommand(const QStringList& args, CliStreams io);
 int RunTagCommand(const QStringList& args, CliStreams io);
 int RunUntagCommand(const QStringList& args, CliStreams io);
 int RunTagsCommand(const QStringList& args, CliStreams io);
+
+// The folders named on a command line, made canonical for the search. An operand that is no
+// folder is told on io.err under the command's name; the result is then the exit status.
+std::optional<int> SearchFolderOperands(const char* command, const QStringList& operands,
+                                        CliStreams io, QStringList& folders);
 
 struct CliCommand
 {

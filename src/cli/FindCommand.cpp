@@ -147,17 +147,9 @@ int RunFindCommand(const QStringList& args, CliStreams io)
                                      io);
     }
     QStringList folders;
-    for (const QString& arg : parser.operands()) {
-        const QString folder = FileIndex::canonicalFolder(arg);
-        if (folder.isEmpty()) {
-            struct stat st;
-            const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
-            io.err << "kelbrin-cli find: " << Printable(arg)
-                   << (exists ? ": not a folder\n" : ": no such folder\n");
-            return 2;
-        }
-        folders << folder;
-    }
+    if (const std::optional<int> refused =
+            SearchFolderOperands("find", parser.operands(), io, folders))
+        return *refused;
 
     const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;
     const std::unique_ptr<BrushFileSearch> query =
@@ -221,4 +213,21 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     if (stalls)
         io.err << "longest event-loop stall: " << worstStallMs << " ms\n";
     return 0;
+}
+
+std::optional<int> SearchFolderOperands(const char* command, const QStringList& operands,
+                                        CliStreams io, QStringList& folders)
+{
+    for (const QString& arg : operands) {
+        const QString folder = FileIndex::canonicalFolder(arg);
+        if (folder.isEmpty()) {
+            struct stat st;
+            const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
+            io.err << "kelbrin-cli " << command << ": " << Printable(arg)
+                   << (exists ? ": not a folder\n" : ": no such folder\n");
+            return 2;
+        }
+        folders << folder;
+    }
+    return std::nullopt;
 }

@@ -103,17 +103,9 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
         return *done;
     const bool json = parser.isSet(QStringLiteral("json"));
     QStringList folders;
-    for (const QString& arg : parser.operands()) {
-        const QString folder = FileIndex::canonicalFolder(arg);
-        if (folder.isEmpty()) {
-            struct stat st;
-            const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
-            io.err << "kelbrin-cli catalogue: " << Printable(arg)
-                   << (exists ? ": not a folder\n" : ": no such folder\n");
-            return 2;
-        }
-        folders << folder;
-    }
+    if (const std::optional<int> refused =
+            SearchFolderOperands("catalogue", parser.operands(), io, folders))
+        return *refused;
     const std::optional<QString> path = OpenLibrary("catalogue", io);
     if (!path)
         return 1;

@@ -558,40 +558,31 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
         QSqlQuery clear = c.prepare(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
         clear.bindValue(0, fileId);
         clear.exec();
-        QSqlQuery update = c.prepare(QStringLiteral(
-            "UPDATE files SET size = ?1, mtime = ?2, inode = ?3, device = ?4, sha256 = ?5,"
-            " version = ?6, error = ?7, brush_count = ?8 WHERE id = ?9"));
-        update.bindValue(0, file.facts.size);
-        update.bindValue(1, file.facts.mtimeNs);
-        update.bindValue(2, qint64(file.facts.inode));
-        update.bindValue(3, qint64(file.facts.device));
-        update.bindValue(4, file.sha256);
-        update.bindValue(5, version);
-        update.bindValue(6, error);
-        update.bindValue(7, qint64(file.brushes.size()));
-        update.bindValue(8, fileId);
-        if (!update.exec())
-            return false;
-    } else {
-        QSqlQuery insert = c.prepare(QStringLiteral(
-            "INSERT INTO files(path, size, mtime, inode, device, sha256, version, error,"
-            " brush_count) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
-        insert.bindValue(0, path);
-        insert.bindValue(1, file.facts.size);
-        insert.bindValue(2, file.facts.mtimeNs);
-        insert.bindValue(3, qint64(file.facts.inode));
-        insert.bindValue(4, qint64(file.facts.device));
-        insert.bindValue(5, file.sha256);
-        insert.bindValue(6, version);
-        insert.bindValue(7, error);
-        insert.bindValue(8, qint64(file.brushes.size()));
-        if (!insert.exec()) {
-            qCWarning(lcLibrary).noquote()
-                << "cannot catalogue" << file.path << ":" << insert.lastError().text();
-            return false;
-        }
-        fileId = insert.lastInsertId().toLongLong();
     }
+    // The same facts either way; the last parameter finds the row or names the new one.
+    QSqlQuery write = c.prepare(
+        fileId >= 0 ? QStringLiteral("UPDATE files SET size = ?1, mtime = ?2, inode = ?3,"
+                                     " device = ?4, sha256 = ?5, version = ?6, error = ?7,"
+                                     " brush_count = ?8 WHERE id = ?9")
+                    : QStringLiteral("INSERT INTO files(size, mtime, inode, device, sha256,"
+                                     " version, error, brush_count, path)"
+                                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+    write.bindValue(0, file.facts.size);
+    write.bindValue(1, file.facts.mtimeNs);
+    write.bindValue(2, qint64(file.facts.inode));
+    write.bindValue(3, qint64(file.facts.device));
+    write.bindValue(4, file.sha256);
+    write.bindValue(5, version);
+    write.bindValue(6, error);
+    write.bindValue(7, qint64(file.brushes.size()));
+    write.bindValue(8, fileId >= 0 ? QVariant(fileId) : QVariant(path));
+    if (!write.exec()) {
+        qCWarning(lcLibrary).noquote()
+            << "cannot catalogue" << file.path << ":" << write.lastError().text();
+        return false;
+    }
+    if (fileId < 0)
+        fileId = write.lastInsertId().toLongLong();
 
     QSqlQuery brush = c.prepare(QStringLiteral(
         "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
