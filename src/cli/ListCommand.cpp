@@ -353,9 +353,15 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
         [&](const BrushFilePtr& file, const ReadOutcome& outcome) {
             if (FileResult* r = resultFor(file)) {
                 r->finished = true;
+                r->skippedPatterns = outcome.skippedPatterns;
                 r->unsupportedVersion = outcome.unsupportedVersion;
                 r->error = ErrorOf(outcome);
             }
+        },
+        [&](const BrushFilePtr& file, const PatternPtr& pattern) {
+            file->addPattern(pattern);
+            if (FileResult* r = resultFor(file))
+                r->patterns.push_back(Summarize(*pattern, options.hashPixels));
         });
     session->ShowFile(first.file);
     if (switchAfter == 0)

@@ -118,6 +118,11 @@ TEST_F(ListCommandTest, SwitchAfterReportsAFirstFileThatFailedEarly)
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.contains(mFirst + QStringLiteral(": 2 brushes, left for the next file")))
         << qPrintable(run.out);
+    // The second file's patterns come through the window's reading session too.
+    const QString special = TestDataPath(QStringLiteral("agpsd_special.abr"));
+    run = RunList({QStringLiteral("--switch-after"), QStringLiteral("0"), mFirst, special});
+    EXPECT_TRUE(run.out.contains(special + QStringLiteral(": 1 brush, 2 patterns, read to the end")))
+        << qPrintable(run.out);
 }
 
 TEST_F(ListCommandTest, SwitchAfterUsageErrors)
