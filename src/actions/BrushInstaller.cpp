@@ -169,6 +169,9 @@ QString BrushInstaller::refusal(ConvertedFile& file)
     }
     if (outcome.outOfMemory)
         return QStringLiteral("not enough memory to read it");
+    if (!outcome.error && !read.file->patterns().empty())
+        return QStringLiteral("the file holds patterns but no brushes (export them as pictures "
+                              "instead)");
     if (!outcome.error)
         return QStringLiteral("the file holds no brushes");
     if (*outcome.error == kDamagedFileError || *outcome.error == kEndOfFileError)

@@ -1,3 +1,4 @@
+#include "abr/Type6Writer.h"
 #include "support/BrushFiles.h"
 #include "support/MadeUpHome.h"
 
@@ -66,6 +67,14 @@ TEST_P(InstallRefusalTest, WritesNothingAndSaysWhy)
               std::string("“x.abr” was not installed: ") + c.reason + ".");
 }
 
+static QByteArray OnePatternFile()
+{
+    PatternRecordDescription pattern;
+    pattern.width = pattern.height = 1;
+    pattern.channels = {{true, 8, false, "\x40"}};
+    return PatternsOnlyFile({pattern});
+}
+
 INSTANTIATE_TEST_SUITE_P(
     BrushInstaller, InstallRefusalTest,
     ::testing::Values(RefusalCase{"empty", QByteArray(), "the file is empty"},
@@ -74,6 +83,9 @@ INSTANTIATE_TEST_SUITE_P(
                                   "a brush file of version 5, which Kelbrin cannot read"},
                       RefusalCase{"noBrushes", QByteArray("\0\2\0\0", 4),
                                   "the file holds no brushes"},
+                      RefusalCase{"onlyPatterns", OnePatternFile(),
+                                  "the file holds patterns but no brushes (export them as "
+                                  "pictures instead)"},
                       RefusalCase{"cutInFirst", TruncatedInBrush(NamedBrushes("b", 2, 8, 8), 0),
                                   "not a brush file, or too damaged for any brush to be read"}),
     [](const auto& info) { return std::string(info.param.what); });
