@@ -142,34 +142,37 @@ void CBrushCataloguer::follow(BrushFileSearch* search, const QStringList& scope)
     mImpl->inFirstPhase = true;
     mImpl->scope =
         scope.isEmpty() ? FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia}) : scope;
-    connect(search, &BrushFileSearch::reported, this, [this](const SearchReport& report) {
-        switch (report.kind) {
-        case SearchReport::eFirstPhaseProgress:
-            break;
-        case SearchReport::eFirstPhaseFinished:
-            if (mImpl->inFirstPhase) {
-                mImpl->inFirstPhase = false;
-                removeAllBut(mImpl->scope, mImpl->seen);
-                mImpl->seen.clear();
-            }
-            break;
-        case SearchReport::eItemsAdded:
-            if (mImpl->inFirstPhase)
-                mImpl->seen += report.paths;
-            catalogue(report.paths);
-            break;
-        case SearchReport::eItemsChanged:
-            catalogue(report.paths);
-            break;
-        case SearchReport::eItemDeleted:
-            remove(report.paths);
-            break;
-        case SearchReport::eItemRenamed:
-        case SearchReport::eItemsMoved:
-            move(report.paths, report.newPaths);
-            break;
+    connect(search, &BrushFileSearch::reported, this, &CBrushCataloguer::take);
+}
+
+void CBrushCataloguer::take(const SearchReport& report)
+{
+    switch (report.kind) {
+    case SearchReport::eFirstPhaseProgress:
+        break;
+    case SearchReport::eFirstPhaseFinished:
+        if (mImpl->inFirstPhase) {
+            mImpl->inFirstPhase = false;
+            removeAllBut(mImpl->scope, mImpl->seen);
+            mImpl->seen.clear();
         }
-    });
+        break;
+    case SearchReport::eItemsAdded:
+        if (mImpl->inFirstPhase)
+            mImpl->seen += report.paths;
+        catalogue(report.paths);
+        break;
+    case SearchReport::eItemsChanged:
+        catalogue(report.paths);
+        break;
+    case SearchReport::eItemDeleted:
+        remove(report.paths);
+        break;
+    case SearchReport::eItemRenamed:
+    case SearchReport::eItemsMoved:
+        move(report.paths, report.newPaths);
+        break;
+    }
 }
 
 void CBrushCataloguer::catalogue(const QStringList& paths)

@@ -1,16 +1,18 @@
 #include "ui/BrushWindow.h"
 
 #include "convert/BrushPackReader.h"
+#include "library/CLibrary.h"
 #include "platform/RecentFiles.h"
 #include "ui/BottomDisplay.h"
 #include "ui/BrushFileView.h"
 #include "ui/FileActionsController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
+#include "ui/LibraryController.h"
+#include "ui/LibraryResultsView.h"
 #include "ui/OutlineSources.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
-#include "ui/LibraryController.h"
 #include "ui/WatchLimitBar.h"
 
 #include <QCloseEvent>
@@ -30,10 +32,13 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
+// Brushes a library search lists at most: many screens' worth; past that, typing more narrows it.
+constexpr int kMostLibraryResults = 1000;
 const char* const kBrushDividerKey = "brushDividerPosition";
 const char* const kBrowserDividerKey = "browserDividerPosition";
 const char* const kGeometryKey = "windowGeometry";
@@ -98,6 +103,12 @@ void BrushWindow::buildWidgets()
     mReading = std::make_unique<ReadingController>(this, gridPane);
     gridPane->layout()->addWidget(buildBottomBar(gridPane));
     mReading->setPathStrip(mBottomDisplay);
+    mLibraryResults = new LibraryResultsView([this](qint64 id) {
+        CLibrary* library = mLibrary->library();
+        return library ? library->thumbnailPng(id) : QByteArray();
+    });
+    mReading->showInsteadOfGrid(mLibraryResults);
+    mReading->showInsteadOfGrid(nullptr);
 
     mBrushSplitter->addWidget(mOutlines->pane());
     mBrushSplitter->addWidget(gridPane);
@@ -115,6 +126,10 @@ void BrushWindow::buildWidgets()
     connect(mOutlines->pane(), &QSplitter::splitterMoved, this, &BrushWindow::saveDividers);
 
     statusBar()->addWidget(mReading->statusLabel(), 1);
+    mCatalogueStatus = new QLabel(this);
+    mCatalogueStatus->setObjectName(QStringLiteral("catalogueStatus"));
+    mCatalogueStatus->hide();
+    statusBar()->addPermanentWidget(mCatalogueStatus);
     statusBar()->addPermanentWidget(mActions->exportLabel());
     statusBar()->addPermanentWidget(mActions->openFolderButton());
     statusBar()->addPermanentWidget(mReading->readProgress());
@@ -175,6 +190,13 @@ void BrushWindow::connectControllers()
             &ReadingController::setDisplayedPath);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
             &BrushWindow::finishedQueryFirstPhase);
+    connect(mOutlines, &OutlinesController::filterApplied, this, &BrushWindow::searchLibrary);
+    connect(mLibraryResults, &LibraryResultsView::brushOpened, this,
+            &BrushWindow::openLibraryBrush);
+    connect(mLibrary, &LibraryController::progressTextChanged, this, [this](const QString& text) {
+        mCatalogueStatus->setText(text);
+        mCatalogueStatus->setVisible(!text.isEmpty());
+    });
     // What the outlines' own menus ask for.
     for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
         connect(outline, &FileOutlineView::revealRequested, this, &RevealInFileManager);
@@ -291,6 +313,62 @@ void BrushWindow::updateActionTarget()
     const QString displayed = getDisplayedFilePath();
     mActions->setTarget(displayed,
                         BrushPackReader::isPackPath(displayed) ? eTarget::Pack : eTarget::File);
+}
+
+// --- The library ---------------------------------------------------------------------------
+
+void BrushWindow::startLibrary()
+{
+    mLibrary->startCataloguing();
+    // Said once, and gone after a while: the window works the same without a library.
+    if (const QString message = mLibrary->status().message; !message.isEmpty())
+        statusBar()->showMessage(message, 30000);
+}
+
+void BrushWindow::startLibraryOnceShown()
+{
+    mLibraryWaitsForPaint = true;
+    QTimer::singleShot(2000, this, [this] {
+        if (std::exchange(mLibraryWaitsForPaint, false))
+            startLibrary();
+    });
+}
+
+void BrushWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    // After this paint has reached the screen.
+    if (std::exchange(mLibraryWaitsForPaint, false))
+        QTimer::singleShot(0, this, &BrushWindow::startLibrary);
+}
+
+LibraryResultsView* BrushWindow::libraryResults() const
+{
+    return mReading->pageShown() == mLibraryResults ? mLibraryResults : nullptr;
+}
+
+void BrushWindow::searchLibrary(const QString& text)
+{
+    // Without a library the field filters the outlines by file name only.
+    CLibrary* library = text.isEmpty() ? nullptr : mLibrary->library();
+    if (!library) {
+        mReading->showInsteadOfGrid(nullptr);
+        return;
+    }
+    // A name search of 100,000 brushes takes a few milliseconds: no thread is worth it.
+    mLibraryResults->showResults(text, library->searchBrushNames(text, kMostLibraryResults + 1),
+                                 kMostLibraryResults);
+    mReading->showInsteadOfGrid(mLibraryResults);
+}
+
+void BrushWindow::openLibraryBrush(const QString& path, int position)
+{
+    mReading->showInsteadOfGrid(nullptr);
+    mReading->selectWhenRead(path, position);
+    // Through an outline where the file is in one, so the outline marks it.
+    if (!mOutlines->selectFile(path))
+        setImageFromBrushFile(path);
+    fileView()->setFocus(Qt::OtherFocusReason);
 }
 
 void BrushWindow::setImageFromBrushFile(const QString& path, bool folderIsPack)

@@ -42,11 +42,16 @@ QWidget* OutlinesController::buildFoundPane()
     mFilterTimer->setInterval(150);
     connect(mFilterField, &QLineEdit::textChanged, mFilterTimer, qOverload<>(&QTimer::start));
     connect(mFilterTimer, &QTimer::timeout, this, [this] {
+        const QString text = mFilterField->text().trimmed();
         for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
             if (source)
-                source->setNameFilter(mFilterField->text().trimmed());
+                source->setNameFilter(text);
         }
         updatePlaceholder();
+        if (text != mAppliedFilter) {
+            mAppliedFilter = text;
+            Q_EMIT filterApplied(text);
+        }
     });
     mFileOutline = new FileOutlineView(pane);
     mFileOutline->setObjectName(QStringLiteral("fileOutline"));
