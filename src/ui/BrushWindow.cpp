@@ -193,6 +193,13 @@ void BrushWindow::connectControllers()
     connect(mOutlines, &OutlinesController::filterApplied, this, &BrushWindow::searchLibrary);
     connect(mLibraryResults, &LibraryResultsView::brushOpened, this,
             &BrushWindow::openLibraryBrush);
+    // A file picked in an outline is what the user wants to see, library results or not. Told
+    // before the pick reaches the grid, so the file on display is still the one before.
+    connect(mOutlines, &OutlinesController::selectionChanged, this, [this] {
+        const QStringList picked = mOutlines->selectedPaths();
+        if (!picked.isEmpty() && !picked.contains(getDisplayedFilePath()))
+            mReading->showInsteadOfGrid(nullptr);
+    });
     connect(mLibrary, &LibraryController::progressTextChanged, this, [this](const QString& text) {
         mCatalogueStatus->setText(text);
         mCatalogueStatus->setVisible(!text.isEmpty());
@@ -202,6 +209,8 @@ void BrushWindow::connectControllers()
         connect(outline, &FileOutlineView::revealRequested, this, &RevealInFileManager);
         connect(outline, &FileOutlineView::installRequested, this, &BrushWindow::installItem);
         connect(outline, &FileOutlineView::trashRequested, this, &BrushWindow::trashItem);
+        connect(outline, &QAbstractItemView::clicked, this,
+                [this] { mReading->showInsteadOfGrid(nullptr); });
     }
 }
 
@@ -349,6 +358,8 @@ LibraryResultsView* BrushWindow::libraryResults() const
 
 void BrushWindow::searchLibrary(const QString& text)
 {
+    // The file on display is marked again once the filter lets its row back in.
+    mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath());
     // Without a library the field filters the outlines by file name only.
     CLibrary* library = text.isEmpty() ? nullptr : mLibrary->library();
     if (!library) {

@@ -7,12 +7,14 @@
 #include "ui/UiText.h"
 
 #include <QCache>
+#include <QCollator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int kCellWidth = 128;
@@ -149,6 +151,20 @@ void LibraryResultsView::showResults(const QString& text, std::vector<LibraryBru
     const bool more = int(results.size()) > limit;
     if (more)
         results.resize(size_t(limit));
+    // By name as people read them ("Ink 2" before "Ink 10", accents and case aside, whatever
+    // the locale), then by file: a brush kept in several files shows its copies side by side.
+    QCollator collator;
+    collator.setNumericMode(true);
+    std::vector<std::pair<QString, LibraryBrush>> keyed;
+    keyed.reserve(results.size());
+    for (LibraryBrush& brush : results)
+        keyed.emplace_back(FoldedName(brush.name.value_or(QString())), std::move(brush));
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
+        const int byName = collator.compare(a.first, b.first);
+        return byName != 0 ? byName < 0 : a.second.path < b.second.path;
+    });
+    for (size_t i = 0; i < keyed.size(); ++i)
+        results[i] = std::move(keyed[i].second);
     const int count = int(results.size());
     mThumbnails->clear();
     mModel->setResults(std::move(results));

@@ -79,4 +79,5 @@ private:
     QStringList mSearchedFolders;
     bool mShowingAllFolders = false;
     QString mAppliedFilter;
+    bool mApplyingFilter = false;
 };

@@ -4,6 +4,7 @@
 #include "library/CLibrary.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
+#include "ui/FileOutlineView.h"
 #include "ui/LibraryController.h"
 #include "ui/LibraryResultsModel.h"
 #include "ui/LibraryResultsView.h"
@@ -55,7 +56,9 @@ struct LibraryWindow
         for (const QString& brush : brushNames)
             brushes.push_back({brush, 24, 24});
         QDir().mkpath(QFileInfo(box.path(name)).path());
-        return box.write(name, SampledBrushFile(brushes));
+        const QString path = box.write(name, SampledBrushFile(brushes));
+        found->addItems({path}, {FileNodeFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile}});
+        return path;
     }
     void type(const QString& text) { window->outlineFilterField()->setText(text); }
     QString heading()
@@ -144,12 +147,20 @@ TEST(LibrarySearch, TypingFindsBrushesByNameAndOpeningOneSelectsItInItsFile)
     EXPECT_EQ(w.window->getDisplayedFilePath(), rounds);
     EXPECT_EQ(w.window->fileView()->selectedIndexes(), QList<int>({2}));
 
-    // Back to the results, then the field cleared: the file on display is there as it was.
+    // A file picked in the outline takes the results' place; clearing the field leaves the file
+    // on display as it was.
+    w.type(QStringLiteral("ink"));
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
+    EXPECT_EQ(w.window->getDisplayedFilePath(), rounds);
+    w.window->getFileOutline()->selectFileByPath(inks);
+    EXPECT_EQ(w.window->libraryResults(), nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return w.window->getDisplayedFilePath() == inks; }));
     w.type(QStringLiteral("dry"));
     ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
     w.type(QString());
     ASSERT_TRUE(WaitUntil([&] { return w.window->libraryResults() == nullptr; }));
-    EXPECT_EQ(w.window->getDisplayedFilePath(), rounds);
+    EXPECT_EQ(w.window->getDisplayedFilePath(), inks);
+    EXPECT_EQ(w.window->getFileOutline()->getPathOfSelectedItem(), inks);
 }
 
 // With no library the field still filters the outlines by file name, and the user is told once.
