@@ -153,7 +153,8 @@ void LibraryResultsView::showResults(const QString& text, std::vector<LibraryBru
         results.resize(size_t(limit));
     // By name as people read them ("Ink 2" before "Ink 10", accents and case aside, whatever
     // the locale), then by file: a brush kept in several files shows its copies side by side.
-    QCollator collator;
+    // The C locale's collation compares code points alone, numbers included.
+    QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
     collator.setNumericMode(true);
     std::vector<std::pair<QString, LibraryBrush>> keyed;
     keyed.reserve(results.size());
