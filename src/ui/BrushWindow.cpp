@@ -1,6 +1,7 @@
 #include "ui/BrushWindow.h"
 
 #include "convert/BrushPackReader.h"
+#include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
 #include "platform/RecentFiles.h"
 #include "ui/BottomDisplay.h"
@@ -22,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -220,7 +222,9 @@ void BrushWindow::setTabOrder()
     // installed files. None of the stops selects anything on arrival.
     QWidget::setTabOrder(getFileOutline(), outlineFilterField());
     QWidget::setTabOrder(outlineFilterField(), fileView());
-    QWidget::setTabOrder(fileView(), getInstalledFileOutline());
+    // Library results stand in the grid's place, and in its place among the stops.
+    QWidget::setTabOrder(fileView(), mLibraryResults->listView());
+    QWidget::setTabOrder(mLibraryResults->listView(), getInstalledFileOutline());
 }
 
 void BrushWindow::applyChromeColours()
@@ -329,6 +333,12 @@ void BrushWindow::updateActionTarget()
 void BrushWindow::startLibrary()
 {
     mLibrary->startCataloguing();
+    // Results shown while the library fills grow with it.
+    if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())
+        connect(cataloguer, &CBrushCataloguer::idle, this, [this] {
+            if (libraryResults())
+                searchLibrary(mLibraryResults->text());
+        });
     // Said once, and gone after a while: the window works the same without a library.
     if (const QString message = mLibrary->status().message; !message.isEmpty())
         statusBar()->showMessage(message, 30000);

@@ -1,12 +1,19 @@
 #include "ui/LibraryResultsModel.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 void LibraryResultsModel::setResults(std::vector<LibraryBrush> results)
 {
     beginResetModel();
     mResults = std::move(results);
     endResetModel();
+}
+
+int LibraryResultsModel::rowOf(qint64 id) const
+{
+    const auto found = std::find_if(mResults.begin(), mResults.end(),
+                                    [id](const LibraryBrush& brush) { return brush.id == id; });
+    return found == mResults.end() ? -1 : int(found - mResults.begin());
 }
 
 int LibraryResultsModel::rowCount(const QModelIndex& parent) const

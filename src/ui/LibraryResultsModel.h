@@ -21,7 +21,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void setResults(std::vector<LibraryBrush> results);
-    const LibraryBrush& brush(int row) const { return mResults.at(size_t(row)); }
+    // The row of the brush with that id; -1 when it is not among the results.
+    int rowOf(qint64 id) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

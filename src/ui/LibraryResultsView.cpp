@@ -15,6 +15,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kCellWidth = 128;
@@ -167,9 +168,22 @@ void LibraryResultsView::showResults(const QString& text, std::vector<LibraryBru
     for (size_t i = 0; i < keyed.size(); ++i)
         results[i] = std::move(keyed[i].second);
     const int count = int(results.size());
-    mThumbnails->clear();
+    // The same search again (the library grew): the brush the user was on stays current.
+    const bool again = text == std::exchange(mText, text);
+    const QModelIndex current = mList->currentIndex();
+    const qint64 currentId = again && current.isValid()
+                                 ? current.data(LibraryResultsModel::eBrushIdRole).toLongLong()
+                                 : 0;
+    if (!again)
+        mThumbnails->clear();
     mModel->setResults(std::move(results));
-    mList->scrollToTop();
+    const int row = mModel->rowOf(currentId);
+    if (row >= 0) {
+        mList->setCurrentIndex(mModel->index(row));
+        mList->scrollTo(mModel->index(row));
+    } else {
+        mList->scrollToTop();
+    }
     if (count == 0)
         mHeading->setText(tr("No brushes named “%1” in the library").arg(text));
     else if (more)

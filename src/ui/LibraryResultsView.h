@@ -27,6 +27,8 @@ public:
     // more than are shown.
     void showResults(const QString& text, std::vector<LibraryBrush> results, int limit);
     QString heading() const;
+    // What the results shown were searched for.
+    QString text() const { return mText; }
     QListView* listView() const { return mList; }
     LibraryResultsModel* model() const { return mModel; }
 
@@ -34,6 +36,7 @@ Q_SIGNALS:
     void brushOpened(const QString& path, int position);
 
 private:
+    QString mText;
     QLabel* mHeading = nullptr;
     QListView* mList = nullptr;
     LibraryResultsModel* mModel = nullptr;

@@ -14,6 +14,7 @@
 #include "support/TestUtil.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -131,6 +132,16 @@ TEST(LibrarySearch, TypingFindsBrushesByNameAndOpeningOneSelectsItInItsFile)
         EXPECT_EQ(w.heading(), QStringLiteral("Brushes named “%1” in the library — 2").arg(text));
         EXPECT_EQ(w.resultNames(), QStringList({"Éclat", "ECLAT round"}));
     }
+    // Results on screen grow with the library, and Tab reaches them from the field.
+    library->cataloguer()->catalogue(
+        {w.addFile(QStringLiteral("More.abr"), {QStringLiteral("éclat pointu")})});
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames().size() == 3; }));
+    EXPECT_EQ(w.resultNames(), QStringList({"Éclat", "éclat pointu", "ECLAT round"}));
+    QApplication::setActiveWindow(w.window.get());
+    w.window->outlineFilterField()->setFocus();
+    QTest::keyClick(w.window->outlineFilterField(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.window->libraryResults()->listView());
+
     w.type(QStringLiteral("nothing like it"));
     ASSERT_TRUE(WaitUntil([&] { return w.resultNames().isEmpty(); }));
     EXPECT_EQ(w.heading(), QStringLiteral("No brushes named “nothing like it” in the library"));
