@@ -47,6 +47,8 @@ public:
         const QString name = cell.text;
         cell.text.clear();
         cell.icon = QIcon();
+        // The whole cell shows it is selected, not the text and icon it no longer has.
+        cell.showDecorationSelected = true;
         const QWidget* widget = option.widget;
         QStyle* style = widget ? widget->style() : nullptr;
         if (style)

@@ -17,7 +17,8 @@
 // NAME-failed.png (the same with a failure and a damaged file).
 //   kelbrin-screenshots OUTDIR NAME --library [--dark]
 // catalogues two made-up files into a library of its own and writes NAME.png: the brushes named
-// "round" in place of the grid, with the status line as while cataloguing.
+// "round" in place of the grid, the outline narrowed to the file named so, and the status line
+// as while cataloguing.
 //   kelbrin-screenshots OUTDIR NAME --patterns [--dark]
 // shows the demo file followed by a textured brush and made-up patterns (grey, RGB with alpha,
 // indexed, 16-bit, one larger than a cell), as a read would deliver them, and writes NAME.png
@@ -40,6 +41,7 @@
 #include "ui/InstallResultDialog.h"
 #include "ui/KelbrinApplication.h"
 #include "ui/LibraryController.h"
+#include "ui/LibraryResultsView.h"
 #include "ui/OutlineSetup.h"
 #include "ui/OutlineSources.h"
 
@@ -49,6 +51,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -468,14 +471,25 @@ int DrawLibrary(const QDir& out, const QString& name)
 {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    // Two copies of the demo file, one named so that the outline keeps it under the filter.
     QStringList files;
     for (const char* set : {"Studio", "Field Kit"}) {
         const QString folder = data.filePath(QString::fromLatin1(set));
         QDir().mkpath(folder);
         files << WriteDemoFile(folder);
     }
+    const QString renamed = QFileInfo(files[0]).dir().filePath(QStringLiteral("Round Tips.abr"));
+    if (!QFile::rename(files[0], renamed))
+        return 1;
+    files[0] = renamed;
     BrushWindow window;
     window.resize(900, 600);
+    auto* found = new FoundFileOutlineSource({}, data.path());
+    window.setOutlineSources(found, new InstalledFileOutlineSource({}), {}, {data.path()});
+    found->addItems(
+        files, FileNodeFlagsList(size_t(files.size()),
+                                 FileNodeFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile}));
+    found->finishedQueryFirstPhase();
     window.show();
     window.startLibrary();
     LibraryController* library = window.libraryController();
@@ -488,6 +502,9 @@ int DrawLibrary(const QDir& out, const QString& name)
         Wait(50);
     window.outlineFilterField()->setText(QStringLiteral("round"));
     Wait(400);
+    window.getFileOutline()->expandAll();
+    if (LibraryResultsView* results = window.libraryResults())
+        results->listView()->setCurrentIndex(results->listView()->model()->index(2, 0));
     Q_EMIT library->cataloguer()->progress(1234, 5678);
     Wait(100);
     return window.grab().save(out.filePath(name + QStringLiteral(".png"))) ? 0 : 1;
