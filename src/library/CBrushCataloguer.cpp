@@ -101,6 +101,8 @@ public:
     std::deque<CataloguedFile> results;
     int readsInFlight = 0;
     bool stopping = false;
+    // stopping, for reads under way: they end at the next brush rather than the file's end.
+    std::atomic<bool> stopReads{false};
     bool idle = true;
     CatalogueCounts counts;
     int burstDone = 0;
@@ -131,6 +133,7 @@ CBrushCataloguer::~CBrushCataloguer()
         std::lock_guard<std::mutex> lock(mImpl->mutex);
         mImpl->stopping = true;
     }
+    mImpl->stopReads = true;
     mImpl->wake.notify_all();
     for (std::thread& reader : mImpl->readers)
         reader.join();
@@ -301,9 +304,11 @@ void CBrushCataloguer::Impl::readerLoop()
         readJobs.pop_front();
         ++readsInFlight;
         lock.unlock();
-        CataloguedFile file = CatalogueBrushFile(job.path, job.facts);
+        CataloguedFile file = CatalogueBrushFile(job.path, job.facts, &stopReads);
         lock.lock();
         --readsInFlight;
+        if (file.stopped)
+            return;
         results.push_back(std::move(file));
         wake.notify_all();
     }
