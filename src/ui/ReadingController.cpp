@@ -135,6 +135,9 @@ void ReadingController::showFile(const QString& path, bool folderIsPack)
         return; // already shown, or being read
     cancel();
     clear();
+    // A brush waiting to be selected in another file is no longer wanted.
+    if (path != mPendingSelectionPath)
+        mPendingSelection = -1;
     mReadMessage->hide();
     mLastReadFailed = false;
     mFileView->setBrushFile(nullptr);
