@@ -109,6 +109,7 @@ void BrushWindow::buildWidgets()
         CLibrary* library = mLibrary->library();
         return library ? library->thumbnailPng(id) : QByteArray();
     });
+    // One of the grid pane's pages from the start, hidden until there is something to show.
     mReading->showInsteadOfGrid(mLibraryResults);
     mReading->showInsteadOfGrid(nullptr);
 
@@ -332,6 +333,8 @@ void BrushWindow::updateActionTarget()
 
 void BrushWindow::startLibrary()
 {
+    if (std::exchange(mLibraryStarted, true))
+        return;
     mLibrary->startCataloguing();
     // Results shown while the library fills grow with it.
     if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())

@@ -185,6 +185,7 @@ private:
     bool mApplyingColours = false;
     bool mGeometryRestored = false;
     bool mLibraryWaitsForPaint = false;
+    bool mLibraryStarted = false;
     QString mCachedDefaultTitle;
     QWidget* mBottomBar = nullptr;
     BottomDisplay* mBottomDisplay = nullptr;
