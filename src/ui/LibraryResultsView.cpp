@@ -189,7 +189,7 @@ void LibraryResultsView::showResults(const QString& text, std::vector<LibraryBru
     if (count == 0)
         mHeading->setText(tr("No brushes named “%1” in the library").arg(text));
     else if (more)
-        mHeading->setText(tr("Brushes named “%1” in the library — the first %2")
+        mHeading->setText(tr("Brushes named “%1” in the library — more than %2, %2 shown")
                               .arg(text, QLocale().toString(count)));
     else
         mHeading->setText(
