@@ -4,6 +4,7 @@
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
 #include "ui/KelbrinApplication.h"
+#include "ui/LibraryController.h"
 #include "ui/OutlineDump.h"
 #include "ui/OutlineSetup.h"
 #include "ui/OutlineSources.h"
@@ -239,10 +240,14 @@ int main(int argc, char** argv)
     delegate.openFiles(files);
 
     BrushWindow window;
-    if (BrushFileSearch* search = app.getBrushFileQuery())
+    if (BrushFileSearch* search = app.getBrushFileQuery()) {
         AttachOutlines(window, *search, app.getPhotoshopApps(),
                        KelbrinApplication::searchedFolders());
+        // Before the loop turns: the search's first reports are already on their way.
+        window.libraryController()->followSearch(search);
+    }
     window.show();
+    window.startLibraryOnceShown();
     app.windowCreated(&window);
     delegate.setWindow(&window);
     const int status = app.exec();

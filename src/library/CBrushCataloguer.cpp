@@ -101,6 +101,8 @@ public:
     std::deque<CataloguedFile> results;
     int readsInFlight = 0;
     bool stopping = false;
+    // stopping, for reads under way: they end at the next brush rather than the file's end.
+    std::atomic<bool> stopReads{false};
     bool idle = true;
     CatalogueCounts counts;
     int burstDone = 0;
@@ -131,6 +133,7 @@ CBrushCataloguer::~CBrushCataloguer()
         std::lock_guard<std::mutex> lock(mImpl->mutex);
         mImpl->stopping = true;
     }
+    mImpl->stopReads = true;
     mImpl->wake.notify_all();
     for (std::thread& reader : mImpl->readers)
         reader.join();
@@ -142,34 +145,37 @@ void CBrushCataloguer::follow(BrushFileSearch* search, const QStringList& scope)
     mImpl->inFirstPhase = true;
     mImpl->scope =
         scope.isEmpty() ? FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia}) : scope;
-    connect(search, &BrushFileSearch::reported, this, [this](const SearchReport& report) {
-        switch (report.kind) {
-        case SearchReport::eFirstPhaseProgress:
-            break;
-        case SearchReport::eFirstPhaseFinished:
-            if (mImpl->inFirstPhase) {
-                mImpl->inFirstPhase = false;
-                removeAllBut(mImpl->scope, mImpl->seen);
-                mImpl->seen.clear();
-            }
-            break;
-        case SearchReport::eItemsAdded:
-            if (mImpl->inFirstPhase)
-                mImpl->seen += report.paths;
-            catalogue(report.paths);
-            break;
-        case SearchReport::eItemsChanged:
-            catalogue(report.paths);
-            break;
-        case SearchReport::eItemDeleted:
-            remove(report.paths);
-            break;
-        case SearchReport::eItemRenamed:
-        case SearchReport::eItemsMoved:
-            move(report.paths, report.newPaths);
-            break;
+    connect(search, &BrushFileSearch::reported, this, &CBrushCataloguer::take);
+}
+
+void CBrushCataloguer::take(const SearchReport& report)
+{
+    switch (report.kind) {
+    case SearchReport::eFirstPhaseProgress:
+        break;
+    case SearchReport::eFirstPhaseFinished:
+        if (mImpl->inFirstPhase) {
+            mImpl->inFirstPhase = false;
+            removeAllBut(mImpl->scope, mImpl->seen);
+            mImpl->seen.clear();
         }
-    });
+        break;
+    case SearchReport::eItemsAdded:
+        if (mImpl->inFirstPhase)
+            mImpl->seen += report.paths;
+        catalogue(report.paths);
+        break;
+    case SearchReport::eItemsChanged:
+        catalogue(report.paths);
+        break;
+    case SearchReport::eItemDeleted:
+        remove(report.paths);
+        break;
+    case SearchReport::eItemRenamed:
+    case SearchReport::eItemsMoved:
+        move(report.paths, report.newPaths);
+        break;
+    }
 }
 
 void CBrushCataloguer::catalogue(const QStringList& paths)
@@ -298,9 +304,11 @@ void CBrushCataloguer::Impl::readerLoop()
         readJobs.pop_front();
         ++readsInFlight;
         lock.unlock();
-        CataloguedFile file = CatalogueBrushFile(job.path, job.facts);
+        CataloguedFile file = CatalogueBrushFile(job.path, job.facts, &stopReads);
         lock.lock();
         --readsInFlight;
+        if (file.stopped)
+            return;
         results.push_back(std::move(file));
         wake.notify_all();
     }

@@ -6,6 +6,7 @@
 #include <memory>
 
 class BrushFileSearch;
+struct SearchReport;
 
 // What the cataloguer has done since it was made.
 struct CatalogueCounts
@@ -40,6 +41,9 @@ public:
     // search of its usual places (home, removable media, the folders the user added), which
     // leaves files catalogued from elsewhere alone.
     void follow(BrushFileSearch* search, const QStringList& scope);
+    // What follow() does with each of the search's reports, for a caller that held some back
+    // until the library was ready: call follow() first, then hand them over in order.
+    void take(const SearchReport& report);
 
     // What a search's reports come to, for callers without a search.
     void catalogue(const QStringList& paths); // new or changed files

@@ -90,12 +90,19 @@ QByteArray ThumbnailPng(const Brush& brush)
     return png;
 }
 
+// Thrown through the reader to end a read that is no longer wanted.
+struct CataloguingStopped
+{
+};
+
 class CatalogueSink : public CBrushSink
 {
 public:
-    explicit CatalogueSink(CataloguedFile& file) : mFile(file) {}
+    CatalogueSink(CataloguedFile& file, const std::atomic<bool>* stop) : mFile(file), mStop(stop) {}
     void AddBrush(const BrushPtr& brush) override
     {
+        if (mStop && mStop->load(std::memory_order_relaxed))
+            throw CataloguingStopped{};
         CataloguedBrush row;
         row.position = int(mFile.brushes.size());
         if (brush->name())
@@ -114,6 +121,7 @@ public:
 
 private:
     CataloguedFile& mFile;
+    const std::atomic<bool>* mStop;
 };
 } // namespace
 
@@ -130,7 +138,8 @@ std::optional<FileFacts> StatRegularFile(const QString& path)
     return facts;
 }
 
-QByteArray FileSha256(const QString& path, QString* error, std::optional<int>* version)
+QByteArray FileSha256(const QString& path, QString* error, std::optional<int>* version,
+                      const std::atomic<bool>* stop)
 {
     const int fd = open(PathToNative(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -154,6 +163,10 @@ QByteArray FileSha256(const QString& path, QString* error, std::optional<int>* v
         }
         if (n == 0)
             break;
+        if (stop && stop->load(std::memory_order_relaxed)) {
+            close(fd);
+            return {};
+        }
         if (first && version && n >= 2)
             *version = (uint8_t(buffer[0]) << 8) | uint8_t(buffer[1]);
         first = false;
@@ -163,17 +176,22 @@ QByteArray FileSha256(const QString& path, QString* error, std::optional<int>* v
     return hash.result();
 }
 
-CataloguedFile CatalogueBrushFile(const QString& path, const FileFacts& facts)
+CataloguedFile CatalogueBrushFile(const QString& path, const FileFacts& facts,
+                                  const std::atomic<bool>* stop)
 {
     CataloguedFile file;
     file.path = path;
     file.facts = facts;
-    file.sha256 = FileSha256(path, &file.error, &file.version);
+    file.sha256 = FileSha256(path, &file.error, &file.version, stop);
+    file.stopped = file.sha256.isEmpty() && file.error.isEmpty();
     if (file.sha256.isEmpty())
         return file;
-    CatalogueSink sink(file);
+    CatalogueSink sink(file, stop);
     try {
         CABRreader(path).Read(sink);
+    } catch (const CataloguingStopped&) {
+        file.stopped = true;
+        return file;
     } catch (int code) {
         if (!sink.mOutcome.failed())
             sink.mOutcome.error = code;

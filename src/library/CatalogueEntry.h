@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -48,15 +49,20 @@ struct CataloguedFile
     std::optional<int> version; // the file's first word
     QString error;              // empty when it was read to the end
     std::vector<CataloguedBrush> brushes;
+    bool stopped = false; // told to stop part way: nothing to keep
 };
 
 // Reads the file for the library on the calling thread. Brushes go into rows as they are read
 // and are let go at once, so a large file costs its rows, not its pixels; computed tips are
 // drawn at thumbnail size only.
-CataloguedFile CatalogueBrushFile(const QString& path, const FileFacts& facts);
+// stop, when given and set, ends the read at the next brush (or block of the hash) with stopped.
+CataloguedFile CatalogueBrushFile(const QString& path, const FileFacts& facts,
+                                  const std::atomic<bool>* stop = nullptr);
 
-// SHA-256 of the file's bytes; empty, with the reason in error, when it cannot be read.
-QByteArray FileSha256(const QString& path, QString* error, std::optional<int>* version = nullptr);
+// SHA-256 of the file's bytes; empty, with the reason in error, when it cannot be read, and empty
+// with no error when stop was set part way.
+QByteArray FileSha256(const QString& path, QString* error, std::optional<int>* version = nullptr,
+                      const std::atomic<bool>* stop = nullptr);
 
 // The form of a name that name search compares: compatibility-decomposed, without combining
 // marks, case-folded, so "Éclat", "ECLAT" and "éclat" all match "eclat".

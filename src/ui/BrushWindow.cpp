@@ -1,16 +1,19 @@
 #include "ui/BrushWindow.h"
 
 #include "convert/BrushPackReader.h"
+#include "library/CBrushCataloguer.h"
+#include "library/CLibrary.h"
 #include "platform/RecentFiles.h"
 #include "ui/BottomDisplay.h"
 #include "ui/BrushFileView.h"
 #include "ui/FileActionsController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
+#include "ui/LibraryController.h"
+#include "ui/LibraryResultsView.h"
 #include "ui/OutlineSources.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
-#include "ui/LibraryController.h"
 #include "ui/WatchLimitBar.h"
 
 #include <QCloseEvent>
@@ -20,6 +23,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,10 +34,13 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
+// Brushes a library search lists at most: many screens' worth; past that, typing more narrows it.
+constexpr int kMostLibraryResults = 1000;
 const char* const kBrushDividerKey = "brushDividerPosition";
 const char* const kBrowserDividerKey = "browserDividerPosition";
 const char* const kGeometryKey = "windowGeometry";
@@ -98,6 +105,13 @@ void BrushWindow::buildWidgets()
     mReading = std::make_unique<ReadingController>(this, gridPane);
     gridPane->layout()->addWidget(buildBottomBar(gridPane));
     mReading->setPathStrip(mBottomDisplay);
+    mLibraryResults = new LibraryResultsView([this](qint64 id) {
+        CLibrary* library = mLibrary->library();
+        return library ? library->thumbnailPng(id) : QByteArray();
+    });
+    // One of the grid pane's pages from the start, hidden until there is something to show.
+    mReading->showInsteadOfGrid(mLibraryResults);
+    mReading->showInsteadOfGrid(nullptr);
 
     mBrushSplitter->addWidget(mOutlines->pane());
     mBrushSplitter->addWidget(gridPane);
@@ -115,6 +129,10 @@ void BrushWindow::buildWidgets()
     connect(mOutlines->pane(), &QSplitter::splitterMoved, this, &BrushWindow::saveDividers);
 
     statusBar()->addWidget(mReading->statusLabel(), 1);
+    mCatalogueStatus = new QLabel(this);
+    mCatalogueStatus->setObjectName(QStringLiteral("catalogueStatus"));
+    mCatalogueStatus->hide();
+    statusBar()->addPermanentWidget(mCatalogueStatus);
     statusBar()->addPermanentWidget(mActions->exportLabel());
     statusBar()->addPermanentWidget(mActions->openFolderButton());
     statusBar()->addPermanentWidget(mReading->readProgress());
@@ -175,11 +193,27 @@ void BrushWindow::connectControllers()
             &ReadingController::setDisplayedPath);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
             &BrushWindow::finishedQueryFirstPhase);
+    connect(mOutlines, &OutlinesController::filterApplied, this, &BrushWindow::searchLibrary);
+    connect(mLibraryResults, &LibraryResultsView::brushOpened, this,
+            &BrushWindow::openLibraryBrush);
+    // A file picked in an outline is what the user wants to see, library results or not. Told
+    // before the pick reaches the grid, so the file on display is still the one before.
+    connect(mOutlines, &OutlinesController::selectionChanged, this, [this] {
+        const QStringList picked = mOutlines->selectedPaths();
+        if (!picked.isEmpty() && !picked.contains(getDisplayedFilePath()))
+            mReading->showInsteadOfGrid(nullptr);
+    });
+    connect(mLibrary, &LibraryController::progressTextChanged, this, [this](const QString& text) {
+        mCatalogueStatus->setText(text);
+        mCatalogueStatus->setVisible(!text.isEmpty());
+    });
     // What the outlines' own menus ask for.
     for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
         connect(outline, &FileOutlineView::revealRequested, this, &RevealInFileManager);
         connect(outline, &FileOutlineView::installRequested, this, &BrushWindow::installItem);
         connect(outline, &FileOutlineView::trashRequested, this, &BrushWindow::trashItem);
+        connect(outline, &QAbstractItemView::clicked, this,
+                [this] { mReading->showInsteadOfGrid(nullptr); });
     }
 }
 
@@ -189,7 +223,9 @@ void BrushWindow::setTabOrder()
     // installed files. None of the stops selects anything on arrival.
     QWidget::setTabOrder(getFileOutline(), outlineFilterField());
     QWidget::setTabOrder(outlineFilterField(), fileView());
-    QWidget::setTabOrder(fileView(), getInstalledFileOutline());
+    // Library results stand in the grid's place, and in its place among the stops.
+    QWidget::setTabOrder(fileView(), mLibraryResults->listView());
+    QWidget::setTabOrder(mLibraryResults->listView(), getInstalledFileOutline());
 }
 
 void BrushWindow::applyChromeColours()
@@ -291,6 +327,72 @@ void BrushWindow::updateActionTarget()
     const QString displayed = getDisplayedFilePath();
     mActions->setTarget(displayed,
                         BrushPackReader::isPackPath(displayed) ? eTarget::Pack : eTarget::File);
+}
+
+// --- The library ---------------------------------------------------------------------------
+
+void BrushWindow::startLibrary()
+{
+    if (std::exchange(mLibraryStarted, true))
+        return;
+    mLibrary->startCataloguing();
+    // Results shown while the library fills grow with it.
+    if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())
+        connect(cataloguer, &CBrushCataloguer::idle, this, [this] {
+            if (libraryResults())
+                searchLibrary(mLibraryResults->text());
+        });
+    // Said once, and gone after a while: the window works the same without a library.
+    if (const QString message = mLibrary->status().message; !message.isEmpty())
+        statusBar()->showMessage(message, 30000);
+}
+
+void BrushWindow::startLibraryOnceShown()
+{
+    mLibraryWaitsForPaint = true;
+    QTimer::singleShot(2000, this, [this] {
+        if (std::exchange(mLibraryWaitsForPaint, false))
+            startLibrary();
+    });
+}
+
+void BrushWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    // After this paint has reached the screen.
+    if (std::exchange(mLibraryWaitsForPaint, false))
+        QTimer::singleShot(0, this, &BrushWindow::startLibrary);
+}
+
+LibraryResultsView* BrushWindow::libraryResults() const
+{
+    return mReading->pageShown() == mLibraryResults ? mLibraryResults : nullptr;
+}
+
+void BrushWindow::searchLibrary(const QString& text)
+{
+    // The file on display is marked again once the filter lets its row back in.
+    mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath());
+    // Without a library the field filters the outlines by file name only.
+    CLibrary* library = text.isEmpty() ? nullptr : mLibrary->library();
+    if (!library) {
+        mReading->showInsteadOfGrid(nullptr);
+        return;
+    }
+    // A name search of 100,000 brushes takes a few milliseconds: no thread is worth it.
+    mLibraryResults->showResults(text, library->searchBrushNames(text, kMostLibraryResults + 1),
+                                 kMostLibraryResults);
+    mReading->showInsteadOfGrid(mLibraryResults);
+}
+
+void BrushWindow::openLibraryBrush(const QString& path, int position)
+{
+    mReading->showInsteadOfGrid(nullptr);
+    mReading->selectWhenRead(path, position);
+    // Through an outline where the file is in one, so the outline marks it.
+    if (!mOutlines->selectFile(path))
+        setImageFromBrushFile(path);
+    fileView()->setFocus(Qt::OtherFocusReason);
 }
 
 void BrushWindow::setImageFromBrushFile(const QString& path, bool folderIsPack)

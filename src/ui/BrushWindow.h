@@ -15,11 +15,13 @@ class BrushViewer;
 class FileActionsController;
 class FileOutlineView;
 class LibraryController;
+class LibraryResultsView;
 class FoundFileOutlineSource;
 class InstalledFileOutlineSource;
 class OutlineSource;
 class OutlinesController;
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
@@ -71,6 +73,17 @@ public:
     }
     FileActionsController* fileActions() const { return mActions; }
     LibraryController* libraryController() const { return mLibrary; }
+    // Once the window is on screen: makes the library ready, says once what went wrong with it,
+    // and starts cataloguing what the window's search finds.
+    void startLibrary();
+    // startLibrary() just after the window's first paint (or in 2 s if it never paints, say when
+    // it starts minimised), so that the library never delays the first sight of the window.
+    void startLibraryOnceShown();
+    // Brushes of the whole library named like the filter field's text, shown in the grid's
+    // place while there is text; null while the grid shows.
+    LibraryResultsView* libraryResults() const;
+    // The status line's word on cataloguing; hidden while the cataloguer is idle.
+    QLabel* catalogueStatus() const { return mCatalogueStatus; }
     bool isReadingFile() const { return mReading && mReading->isReadingFile(); }
 
     void finishedQueryFirstPhase();
@@ -136,6 +149,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -159,6 +173,8 @@ private:
     void updateActionTarget();
     void displayedFileVanished(const QString& path);
     void setTabOrder();
+    void searchLibrary(const QString& text);
+    void openLibraryBrush(const QString& path, int position);
 
     // A member rather than a child, so that the read stops before the widgets it fills go.
     std::unique_ptr<ReadingController> mReading;
@@ -168,6 +184,8 @@ private:
 
     bool mApplyingColours = false;
     bool mGeometryRestored = false;
+    bool mLibraryWaitsForPaint = false;
+    bool mLibraryStarted = false;
     QString mCachedDefaultTitle;
     QWidget* mBottomBar = nullptr;
     BottomDisplay* mBottomDisplay = nullptr;
@@ -177,6 +195,8 @@ private:
     QToolBar* mToolbar = nullptr;
     QSplitter* mBrushSplitter = nullptr;
     WatchLimitBar* mWatchLimitBar = nullptr;
+    LibraryResultsView* mLibraryResults = nullptr;
+    QLabel* mCatalogueStatus = nullptr;
 
     QMenu* mOpenRecentMenu = nullptr;
     QAction* mFindAction = nullptr;

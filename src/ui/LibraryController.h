@@ -2,32 +2,56 @@
 
 #include "library/CLibraryConnection.h"
 
+#include <QMetaObject>
 #include <QObject>
 #include <memory>
+#include <vector>
 
+class BrushFileSearch;
+class CBrushCataloguer;
 class CLibrary;
+struct SearchReport;
 
 // The brush library as the window uses it: made ready on first use, with one connection on the
-// main thread for searches, duplicates, tags and stars.
+// main thread for searches, duplicates, tags and stars, and a cataloguer that keeps it in step
+// with the window's search.
 class LibraryController : public QObject
 {
     Q_OBJECT
 public:
     explicit LibraryController(QObject* parent = nullptr);
+    // Stops the cataloguer: what it committed stays, the rest is found changed next time.
     ~LibraryController() override;
 
     // Null when there is no library (say, its folder cannot be written); status() says why.
     CLibrary* library();
     const LibraryStatus& status();
 
+    // Holds the search's reports from now on, for the cataloguer startCataloguing() makes. Call
+    // it before the event loop turns, so that no report of the search goes by unseen.
+    void followSearch(BrushFileSearch* search);
+    // Makes the library ready (a few milliseconds, so it waits until the window is on screen)
+    // and catalogues what the search reported so far and reports from now on.
+    void startCataloguing();
+    CBrushCataloguer* cataloguer() const { return mCataloguer.get(); }
+    // The status line's words while the cataloguer works; empty when it is idle.
+    QString progressText() const { return mProgressText; }
+
 Q_SIGNALS:
     // Tags or stars changed; whatever shows them looks again.
     void marksChanged();
+    void progressTextChanged(const QString& text);
 
 private:
     void prepare();
+    void setProgressText(const QString& text);
 
     bool mPrepared = false;
     LibraryStatus mStatus;
     std::unique_ptr<CLibrary> mLibrary;
+    BrushFileSearch* mSearch = nullptr;
+    QMetaObject::Connection mHolding;
+    std::vector<SearchReport> mHeldReports;
+    std::unique_ptr<CBrushCataloguer> mCataloguer;
+    QString mProgressText;
 };

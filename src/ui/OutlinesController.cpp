@@ -42,11 +42,18 @@ QWidget* OutlinesController::buildFoundPane()
     mFilterTimer->setInterval(150);
     connect(mFilterField, &QLineEdit::textChanged, mFilterTimer, qOverload<>(&QTimer::start));
     connect(mFilterTimer, &QTimer::timeout, this, [this] {
+        const QString text = mFilterField->text().trimmed();
+        mApplyingFilter = true;
         for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
             if (source)
-                source->setNameFilter(mFilterField->text().trimmed());
+                source->setNameFilter(text);
         }
+        mApplyingFilter = false;
         updatePlaceholder();
+        if (text != mAppliedFilter) {
+            mAppliedFilter = text;
+            Q_EMIT filterApplied(text);
+        }
     });
     mFileOutline = new FileOutlineView(pane);
     mFileOutline->setObjectName(QStringLiteral("fileOutline"));
@@ -193,5 +200,8 @@ void OutlinesController::outlineSelectionChanged()
     else if (!other->getPathOfSelectedItem().isEmpty())
         return;
     Q_EMIT selectionChanged();
+    // A row the filter hides leaves the outline, not the grid: the file stays on display.
+    if (path.isEmpty() && mApplyingFilter)
+        return;
     Q_EMIT pathChosen(path, outline && outline->selectedItemIsFile());
 }

@@ -60,6 +60,8 @@ Q_SIGNALS:
     void searchFirstPhaseFinished();
     // Rows were added to either outline (delivered after the outlines have laid them out).
     void rowsAppeared();
+    // The filter field's text (trimmed) changed, once typing paused.
+    void filterApplied(const QString& text);
 
 private:
     QWidget* buildFoundPane();
@@ -76,4 +78,6 @@ private:
     QLabel* mInstalledTitle = nullptr;
     QStringList mSearchedFolders;
     bool mShowingAllFolders = false;
+    QString mAppliedFilter;
+    bool mApplyingFilter = false;
 };

@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -56,10 +57,17 @@ protected:
 ReadingController::ReadingController(QWidget* window, QWidget* gridPane)
     : QObject(window), mWindow(window), mFileReadingThread(std::make_unique<CWorkingThread>())
 {
-    auto* gridLayout = new QVBoxLayout(gridPane);
+    auto* paneLayout = new QVBoxLayout(gridPane);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    paneLayout->setSpacing(0);
+    mPages = new QStackedWidget(gridPane);
+    paneLayout->addWidget(mPages, 1);
+    mGridPage = new QWidget(mPages);
+    mPages->addWidget(mGridPage);
+    auto* gridLayout = new QVBoxLayout(mGridPage);
     gridLayout->setContentsMargins(0, 0, 0, 0);
     gridLayout->setSpacing(0);
-    mScrollArea = new GridScrollArea(gridPane);
+    mScrollArea = new GridScrollArea(mGridPage);
     mScrollArea->setFrameShape(QFrame::NoFrame);
     mScrollArea->setBackgroundRole(QPalette::Base);
     // The grid inside takes the keyboard; the area around it is no stop of its own for Tab.
@@ -67,7 +75,7 @@ ReadingController::ReadingController(QWidget* window, QWidget* gridPane)
     mFileView = new BrushFileView;
     mFileView->setObjectName(QStringLiteral("fileView"));
     mFileView->setScrollArea(mScrollArea);
-    mReadMessage = new ReadMessageBar(gridPane);
+    mReadMessage = new ReadMessageBar(mGridPage);
     gridLayout->addWidget(mReadMessage);
     gridLayout->addWidget(mScrollArea, 1);
 
@@ -127,6 +135,9 @@ void ReadingController::showFile(const QString& path, bool folderIsPack)
         return; // already shown, or being read
     cancel();
     clear();
+    // A brush waiting to be selected in another file is no longer wanted.
+    if (path != mPendingSelectionPath)
+        mPendingSelection = -1;
     mReadMessage->hide();
     mLastReadFailed = false;
     mFileView->setBrushFile(nullptr);
@@ -227,6 +238,7 @@ void ReadingController::brushAdded(const BrushFilePtr& file, const BrushPtr& bru
     mFileView->brushesAppended();
     if (file->count() == 1)
         Q_EMIT displayChanged(); // Select All
+    selectPendingBrush();
     // Text only: the progress bar follows the bytes on its own timer.
     updateStatus();
 }
@@ -293,6 +305,34 @@ void ReadingController::updateStatus()
     if (selected > 0)
         text += QStringLiteral(" — %1 selected").arg(locale.toString(selected));
     mStatusLabel->setText(text);
+}
+
+void ReadingController::selectWhenRead(const QString& path, int index)
+{
+    mPendingSelectionPath = path;
+    mPendingSelection = index;
+    selectPendingBrush();
+}
+
+void ReadingController::selectPendingBrush()
+{
+    const BrushFilePtr& file = mFileView->getBrushFile();
+    if (mPendingSelection < 0 || !file || file->getPath() != mPendingSelectionPath ||
+        size_t(mPendingSelection) >= file->count())
+        return;
+    mFileView->selectOnly(std::exchange(mPendingSelection, -1));
+}
+
+void ReadingController::showInsteadOfGrid(QWidget* page)
+{
+    if (page && mPages->indexOf(page) < 0)
+        mPages->addWidget(page);
+    mPages->setCurrentWidget(page ? page : mGridPage);
+}
+
+QWidget* ReadingController::pageShown() const
+{
+    return mPages->currentWidget() == mGridPage ? nullptr : mPages->currentWidget();
 }
 
 BrushViewer* ReadingController::viewer() const

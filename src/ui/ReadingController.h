@@ -16,6 +16,7 @@ class QFileSystemWatcher;
 class QLabel;
 class QProgressBar;
 class QScrollArea;
+class QStackedWidget;
 class QTimer;
 class QWidget;
 class ReadMessageBar;
@@ -45,6 +46,13 @@ public:
     // unless the folder is a converted pack, which shows its brushes. The file already shown (or
     // being read) is left alone.
     void showFile(const QString& path, bool folderIsPack = false);
+    // Selects the brush at index of path once the read of path has brought it (at once when it
+    // is already in the grid).
+    void selectWhenRead(const QString& path, int index);
+    // Shows page in the grid's place (the message above it goes too), or the grid again for
+    // nullptr; the path strip and the status line stay with the file on display.
+    void showInsteadOfGrid(QWidget* page);
+    QWidget* pageShown() const;
     // Reads the file on display again from the start, when it is one of paths.
     void rereadIfShown(const QStringList& paths);
     void cancel();
@@ -83,8 +91,11 @@ private:
     // Follows path (a file, or a pack's folder) until it goes; "" follows nothing.
     void watch(const QString& path);
     void watchedPathChanged(const QString& path);
+    void selectPendingBrush();
 
     QWidget* mWindow;
+    QStackedWidget* mPages = nullptr;
+    QWidget* mGridPage = nullptr;
     QScrollArea* mScrollArea = nullptr;
     BrushFileView* mFileView = nullptr;
     ReadMessageBar* mReadMessage = nullptr;
@@ -95,6 +106,8 @@ private:
     QFileSystemWatcher* mWatcher = nullptr;
     QPointer<BrushViewer> mViewer;
     bool mLastReadFailed = false;
+    QString mPendingSelectionPath;
+    int mPendingSelection = -1;
     std::unique_ptr<CWorkingThread> mFileReadingThread;
     std::unique_ptr<CFileReadingSession> mReading;
 };

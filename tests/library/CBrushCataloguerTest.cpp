@@ -348,6 +348,13 @@ TEST(BrushCataloguer, TwoAtOnceNeitherFails_OneStoppedHalfWayLosesNothing)
     EXPECT_LE(resumed.read, 64 - readBeforeStop + 1); // at most the batch under way is lost
     EXPECT_EQ(resumed.read + resumed.unchanged, 64);
     EXPECT_EQ(library.totals().files, 64);
+
+    // A read told to stop ends with nothing to keep rather than running to the file's end.
+    const std::atomic<bool> stop{true};
+    const CataloguedFile cut = CatalogueBrushFile(many[0], *StatRegularFile(many[0]), &stop);
+    EXPECT_TRUE(cut.stopped);
+    EXPECT_TRUE(cut.brushes.empty());
+    EXPECT_FALSE(CatalogueBrushFile(many[0], *StatRegularFile(many[0])).stopped);
 }
 
 // Names that are not UTF-8 keep their bytes; a computed tip far too large to draw is drawn at

@@ -15,6 +15,10 @@
 //   kelbrin-screenshots OUTDIR NAME --install-result [--dark]
 // writes NAME.png (the dialog that says what an install did in three applications) and
 // NAME-failed.png (the same with a failure and a damaged file).
+//   kelbrin-screenshots OUTDIR NAME --library [--dark]
+// catalogues two made-up files into a library of its own and writes NAME.png: the brushes named
+// "round" in place of the grid, the outline narrowed to the file named so, and the status line
+// as while cataloguing.
 //   kelbrin-screenshots OUTDIR NAME --patterns [--dark]
 // shows the demo file followed by a textured brush and made-up patterns (grey, RGB with alpha,
 // indexed, 16-bit, one larger than a cell), as a read would deliver them, and writes NAME.png
@@ -24,6 +28,8 @@
 #include "brush/SampledBrush.h"
 #include "convert/BrushPackReader.h"
 #include "discovery/BrushFileSearch.h"
+#include "library/CBrushCataloguer.h"
+#include "library/CLibrary.h"
 #include "support/AbrWriter.h"
 #include "support/MadeUpHome.h"
 #include "thread/PostingBrushSink.h"
@@ -34,6 +40,8 @@
 #include "ui/FileOutlineView.h"
 #include "ui/InstallResultDialog.h"
 #include "ui/KelbrinApplication.h"
+#include "ui/LibraryController.h"
+#include "ui/LibraryResultsView.h"
 #include "ui/OutlineSetup.h"
 #include "ui/OutlineSources.h"
 
@@ -42,6 +50,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -457,6 +467,48 @@ int DrawInstallResult(const QDir& out, const QString& name)
     }
     return ok ? 0 : 1;
 }
+int DrawLibrary(const QDir& out, const QString& name)
+{
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    // Two copies of the demo file, one named so that the outline keeps it under the filter.
+    QStringList files;
+    for (const char* set : {"Studio", "Field Kit"}) {
+        const QString folder = data.filePath(QString::fromLatin1(set));
+        QDir().mkpath(folder);
+        files << WriteDemoFile(folder);
+    }
+    const QString renamed = QFileInfo(files[0]).dir().filePath(QStringLiteral("Round Tips.abr"));
+    if (!QFile::rename(files[0], renamed))
+        return 1;
+    files[0] = renamed;
+    BrushWindow window;
+    window.resize(900, 600);
+    auto* found = new FoundFileOutlineSource({}, data.path());
+    window.setOutlineSources(found, new InstalledFileOutlineSource({}), {}, {data.path()});
+    found->addItems(
+        files, FileNodeFlagsList(size_t(files.size()),
+                                 FileNodeFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile}));
+    found->finishedQueryFirstPhase();
+    window.show();
+    window.startLibrary();
+    LibraryController* library = window.libraryController();
+    if (!library->cataloguer())
+        return 1;
+    library->cataloguer()->catalogue(files);
+    QElapsedTimer limit;
+    limit.start();
+    while (library->library()->totals().brushes < 60 && limit.elapsed() < 10000)
+        Wait(50);
+    window.outlineFilterField()->setText(QStringLiteral("round"));
+    Wait(400);
+    window.getFileOutline()->expandAll();
+    if (LibraryResultsView* results = window.libraryResults())
+        results->listView()->setCurrentIndex(results->listView()->model()->index(2, 0));
+    Q_EMIT library->cataloguer()->progress(1234, 5678);
+    Wait(100);
+    return window.grab().save(out.filePath(name + QStringLiteral(".png"))) ? 0 : 1;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -483,6 +535,8 @@ int main(int argc, char** argv)
     const int perRowAt = int(args.indexOf(QStringLiteral("--per-row")));
     const int perRow =
         perRowAt > 0 && perRowAt + 1 < args.size() ? args.at(perRowAt + 1).toInt() : 6;
+    if (args.contains(QStringLiteral("--library")))
+        return DrawLibrary(QDir(args.at(1)), args.at(2));
     if (args.contains(QStringLiteral("--walk")))
         return DrawWalk(app, QDir(args.at(1)), args.at(2));
     if (args.contains(QStringLiteral("--outlines")))

@@ -1,0 +1,196 @@
+// From typing in the window's filter field to the first screen of library results painted, over a
+// made-up library of 100,000 brushes with thumbnails: the pause that waits for typing to stop
+// (150 ms by design), then the work after it (the outlines' file-name filter, the name search,
+// sorting the results and painting the cells on screen with their thumbnails). Goal: 20 ms for
+// the work. Runs offscreen; prints its figures.
+#include "library/CLibrary.h"
+#include "library/CLibraryConnection.h"
+#include "library/CatalogueEntry.h"
+#include "ui/BrushWindow.h"
+#include "ui/KelbrinApplication.h"
+#include "ui/LibraryController.h"
+#include "ui/LibraryResultsModel.h"
+#include "ui/LibraryResultsView.h"
+
+#include <QAbstractItemModel>
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QVariant>
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+namespace {
+constexpr int kBrushes = 100000;
+constexpr int kBrushesPerFile = 10;
+
+const char* const kWords[] = {"Dry",      "Ink",      "Soft",  "Round", "Chalk",
+                              "Splatter", "Grass",    "Cloud", "Smoke", "Pencil",
+                              "Wet",      "Bristle",  "Leaf",  "Star",  "Grunge",
+                              "Spray",    "Charcoal", "Water", "Oil",   "Texture"};
+
+// A few different soft discs, as the cataloguer stores them: grey PNGs at most 64 pixels a side.
+std::vector<QByteArray> Thumbnails()
+{
+    std::vector<QByteArray> pngs;
+    for (int kind = 0; kind < 8; ++kind) {
+        QImage image(kLibraryThumbnailSide, kLibraryThumbnailSide, QImage::Format_Grayscale8);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(QColor::fromHsv(0, 0, 20 * kind));
+        painter.setPen(Qt::NoPen);
+        const int inset = 4 + 3 * kind;
+        painter.drawEllipse(image.rect().adjusted(inset, inset, -inset, -inset));
+        painter.end();
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        pngs.push_back(buffer.data());
+    }
+    return pngs;
+}
+
+void FillLibrary(const QString& library)
+{
+    PrepareLibrary(library);
+    CLibraryConnection c(library);
+    c.beginWrite();
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> word(0, int(std::size(kWords)) - 1);
+    const std::vector<QByteArray> pngs = Thumbnails();
+    QSqlQuery file = c.prepare(
+        QStringLiteral("INSERT INTO files(path, size, mtime, inode, device, sha256, brush_count)"
+                       " VALUES(?, 0, 0, 0, 0, ?, ?)"));
+    QSqlQuery brush = c.prepare(QStringLiteral(
+        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
+        " tip_hash) VALUES(?, ?, ?, ?, 0, 100, 100, 8, ?)"));
+    QSqlQuery thumbnail =
+        c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?, ?)"));
+    for (int f = 0; f < kBrushes / kBrushesPerFile; ++f) {
+        file.bindValue(
+            0,
+            QStringLiteral("/home/someone/Brushes/Set %1/pack %2.abr").arg(f / 50).arg(f).toUtf8());
+        file.bindValue(1, QByteArray::number(f));
+        file.bindValue(2, kBrushesPerFile);
+        file.exec();
+        const qint64 id = file.lastInsertId().toLongLong();
+        for (int i = 0; i < kBrushesPerFile; ++i) {
+            const int n = f * kBrushesPerFile + i;
+            const QString name =
+                QStringLiteral("%1 %2 %3").arg(kWords[word(random)], kWords[word(random)]).arg(n);
+            brush.bindValue(0, id);
+            brush.bindValue(1, i);
+            brush.bindValue(2, name);
+            brush.bindValue(3, FoldedName(name));
+            brush.bindValue(4, QByteArray::number(n));
+            brush.exec();
+            thumbnail.bindValue(0, brush.lastInsertId());
+            thumbnail.bindValue(1, pngs[size_t(n) % pngs.size()]);
+            thumbnail.exec();
+        }
+    }
+    c.commit();
+}
+
+// Notes when the filter field's pause ends: the timer event reaches the timer before its
+// timeout() reaches anything connected to it.
+class PauseEnd : public QObject
+{
+public:
+    qint64 at = -1;
+    const QElapsedTimer* clock = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer && at < 0)
+            at = clock->nsecsElapsed();
+        return QObject::eventFilter(watched, event);
+    }
+};
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                          ? QStringLiteral("/dev/shm/kelbrin-bench-XXXXXX")
+                          : QDir::tempPath() + QStringLiteral("/kelbrin-bench-XXXXXX"));
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    KelbrinApplication app(argc, argv);
+
+    QElapsedTimer fill;
+    fill.start();
+    FillLibrary(DefaultLibraryPath());
+    std::printf("library of %d brushes with thumbnails made in %.1f s\n", kBrushes,
+                fill.nsecsElapsed() / 1e9);
+
+    BrushWindow window;
+    window.resize(1200, 800);
+    window.show();
+    window.startLibrary();
+    QLineEdit* field = window.outlineFilterField();
+    PauseEnd pauseEnd;
+    for (QTimer* timer : window.findChildren<QTimer*>()) {
+        if (timer->interval() == 150 && timer->isSingleShot())
+            timer->installEventFilter(&pauseEnd);
+    }
+    app.processEvents();
+
+    // Each text twice: the first pays for the library's pages coming off the disk (here from
+    // memory), the second is a keystroke's cost once the pages are in the cache.
+    for (const QString& text :
+         {QStringLiteral("chalk"), QStringLiteral("chalk"), QStringLiteral("smoke wet"),
+          QStringLiteral("smoke wet"), QStringLiteral("99999"), QStringLiteral("99999"),
+          QStringLiteral("nowhere"), QStringLiteral("nowhere")}) {
+        field->clear();
+        while (window.libraryResults())
+            app.processEvents(QEventLoop::WaitForMoreEvents);
+        QElapsedTimer clock;
+        pauseEnd.clock = &clock;
+        pauseEnd.at = -1;
+        clock.start();
+        field->setText(text);
+        LibraryResultsView* results = nullptr;
+        while (!(results = window.libraryResults()))
+            app.processEvents(QEventLoop::WaitForMoreEvents);
+        // The list lays its cells out on the loop's next turn and paints them after.
+        QListView* list = results->listView();
+        while (list->model()->rowCount() > 0 &&
+               !list->visualRect(list->model()->index(0, 0)).isValid())
+            app.processEvents();
+        list->viewport()->repaint();
+        const qint64 done = clock.nsecsElapsed();
+        std::printf("\"%s\": %d results on screen %.1f ms after the keystroke: %.1f ms pause, "
+                    "%.2f ms of work\n",
+                    qPrintable(text), results->model()->rowCount(), done / 1e6, pauseEnd.at / 1e6,
+                    (done - pauseEnd.at) / 1e6);
+
+        // The same work in its parts, with the pages in the cache.
+        clock.restart();
+        std::vector<LibraryBrush> found =
+            window.libraryController()->library()->searchBrushNames(text, 1001);
+        const qint64 searched = clock.nsecsElapsed();
+        results->showResults(text, std::move(found), 1000);
+        list->doItemsLayout();
+        const qint64 listed = clock.nsecsElapsed();
+        list->viewport()->repaint();
+        const qint64 painted = clock.nsecsElapsed();
+        std::printf("    search %.2f ms, sort, list and lay out %.2f ms, paint %.2f ms\n",
+                    searched / 1e6, (listed - searched) / 1e6, (painted - listed) / 1e6);
+    }
+    return 0;
+}

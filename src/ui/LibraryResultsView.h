@@ -1,0 +1,45 @@
+#pragma once
+
+#include "library/CLibrary.h"
+
+#include <QByteArray>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class LibraryResultsModel;
+class QLabel;
+class QListView;
+
+// The brushes of the whole library whose names hold what the filter field says, shown in the
+// grid's place under a heading: each brush's thumbnail from the library, its name and the file it
+// comes from. Activating one (double-click, Enter) asks for its file with it selected.
+class LibraryResultsView : public QWidget
+{
+    Q_OBJECT
+public:
+    // thumbnail: the library's PNG for a brush id, asked only for the rows on screen.
+    explicit LibraryResultsView(std::function<QByteArray(qint64)> thumbnail,
+                                QWidget* parent = nullptr);
+    ~LibraryResultsView() override;
+
+    // results: what the search found, at most limit + 1 of them; one past limit says there are
+    // more than are shown.
+    void showResults(const QString& text, std::vector<LibraryBrush> results, int limit);
+    QString heading() const;
+    // What the results shown were searched for.
+    QString text() const { return mText; }
+    QListView* listView() const { return mList; }
+    LibraryResultsModel* model() const { return mModel; }
+
+Q_SIGNALS:
+    void brushOpened(const QString& path, int position);
+
+private:
+    QString mText;
+    QLabel* mHeading = nullptr;
+    QListView* mList = nullptr;
+    LibraryResultsModel* mModel = nullptr;
+    class Thumbnails;
+    Thumbnails* mThumbnails = nullptr;
+};

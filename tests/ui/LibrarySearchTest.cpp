@@ -1,0 +1,187 @@
+#include "discovery/BrushFileSearch.h"
+#include "discovery/SearchQueryString.h"
+#include "library/CBrushCataloguer.h"
+#include "library/CLibrary.h"
+#include "ui/BrushFileView.h"
+#include "ui/BrushWindow.h"
+#include "ui/FileOutlineView.h"
+#include "ui/LibraryController.h"
+#include "ui/LibraryResultsModel.h"
+#include "ui/LibraryResultsView.h"
+#include "ui/OutlineSources.h"
+
+#include "support/BrushFiles.h"
+#include "support/TestUtil.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QStatusBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A window over a sandbox whose data folder holds its own library (or, with noLibrary, a file
+// where the library's folder should be, so there can be none).
+struct LibraryWindow
+{
+    Sandbox box;
+    QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    std::unique_ptr<BrushWindow> window;
+    FoundFileOutlineSource* found = nullptr;
+
+    explicit LibraryWindow(bool noLibrary = false)
+    {
+        qputenv("XDG_DATA_HOME", noLibrary ? box.write(QStringLiteral("data"), "a file").toUtf8()
+                                           : box.path(QStringLiteral("data")).toUtf8());
+        window = std::make_unique<BrushWindow>();
+        found = new FoundFileOutlineSource({}, box.path(QString()));
+        window->setOutlineSources(found, new InstalledFileOutlineSource({}), {},
+                                  {box.path(QString())});
+        window->show();
+    }
+    ~LibraryWindow()
+    {
+        window.reset();
+        qputenv("XDG_DATA_HOME", oldDataHome);
+    }
+
+    QString addFile(const QString& name, const QStringList& brushNames)
+    {
+        std::vector<SampledBrushDescription> brushes;
+        for (const QString& brush : brushNames)
+            brushes.push_back({brush, 24, 24});
+        QDir().mkpath(QFileInfo(box.path(name)).path());
+        const QString path = box.write(name, SampledBrushFile(brushes));
+        found->addItems({path}, {FileNodeFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile}});
+        return path;
+    }
+    void type(const QString& text) { window->outlineFilterField()->setText(text); }
+    QString heading()
+    {
+        LibraryResultsView* results = window->libraryResults();
+        return results ? results->heading() : QString();
+    }
+    QStringList resultNames()
+    {
+        QStringList names;
+        LibraryResultsView* results = window->libraryResults();
+        for (int row = 0; results && row < results->model()->rowCount(); ++row)
+            names << results->model()->index(row).data().toString();
+        return names;
+    }
+};
+
+} // namespace
+
+// Reports the search made before the library was ready are catalogued with the rest; the status
+// line speaks of the work while there is some.
+TEST(LibrarySearch, CataloguesWhatTheSearchFoundBeforeTheLibraryWasReady)
+{
+    LibraryWindow w;
+    w.addFile(QStringLiteral("Inks.abr"), {QStringLiteral("Dry Ink"), QStringLiteral("Éclat")});
+    w.addFile(QStringLiteral("sub/Rounds.abr"), {QStringLiteral("ECLAT round")});
+    LibraryController* library = w.window->libraryController();
+    const auto search = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {w.box.path({})});
+    ASSERT_TRUE(search);
+    library->followSearch(search.get());
+    ASSERT_TRUE(search->run(false));
+    ASSERT_TRUE(WaitUntil([&] { return !search->isInInitialSearch(); }));
+
+    w.window->startLibrary();
+    ASSERT_NE(library->cataloguer(), nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return library->library()->totals().brushes == 3; }));
+    EXPECT_TRUE(WaitUntil([&] { return library->cataloguer()->isIdle(); }));
+
+    QLabel* status = w.window->catalogueStatus();
+    Q_EMIT library->cataloguer()->progress(1234, 5678);
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_EQ(status->text(), QStringLiteral("Cataloguing brushes… 1,234 of 5,678 files"));
+    Q_EMIT library->cataloguer()->progress(5678, 5678);
+    EXPECT_FALSE(status->isVisible());
+    Q_EMIT library->cataloguer()->progress(1, 2);
+    Q_EMIT library->cataloguer()->idle();
+    EXPECT_FALSE(status->isVisible());
+}
+
+// The field finds brushes across the library by name, folded for case and accents; opening one
+// shows its file with that brush selected; clearing the field brings the grid back.
+TEST(LibrarySearch, TypingFindsBrushesByNameAndOpeningOneSelectsItInItsFile)
+{
+    LibraryWindow w;
+    const QString inks =
+        w.addFile(QStringLiteral("Inks.abr"), {QStringLiteral("Dry Ink"), QStringLiteral("Éclat")});
+    const QString rounds =
+        w.addFile(QStringLiteral("Rounds.abr"),
+                  {QStringLiteral("Soft"), QStringLiteral("Hard"), QStringLiteral("ECLAT round")});
+    w.window->startLibrary();
+    LibraryController* library = w.window->libraryController();
+    library->cataloguer()->catalogue({inks, rounds});
+    ASSERT_TRUE(WaitUntil([&] { return library->library()->totals().brushes == 5; }));
+    QAbstractItemModelTester tester(w.window->findChild<LibraryResultsModel*>(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    for (const QString& text : {QStringLiteral("eclat"), QStringLiteral("ÉCLAT")}) {
+        w.type(text);
+        ASSERT_TRUE(WaitUntil([&] { return w.heading().contains(text); })) << qPrintable(text);
+        EXPECT_EQ(w.heading(), QStringLiteral("Brushes named “%1” in the library — 2").arg(text));
+        EXPECT_EQ(w.resultNames(), QStringList({"Éclat", "ECLAT round"}));
+    }
+    // Results on screen grow with the library, and Tab reaches them from the field.
+    library->cataloguer()->catalogue(
+        {w.addFile(QStringLiteral("More.abr"), {QStringLiteral("éclat pointu")})});
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames().size() == 3; }));
+    EXPECT_EQ(w.resultNames(), QStringList({"Éclat", "éclat pointu", "ECLAT round"}));
+    QApplication::setActiveWindow(w.window.get());
+    w.window->outlineFilterField()->setFocus();
+    QTest::keyClick(w.window->outlineFilterField(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.window->libraryResults()->listView());
+
+    w.type(QStringLiteral("nothing like it"));
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames().isEmpty(); }));
+    EXPECT_EQ(w.heading(), QStringLiteral("No brushes named “nothing like it” in the library"));
+
+    w.type(QStringLiteral("round"));
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"ECLAT round"}); }));
+    QListView* list = w.window->libraryResults()->listView();
+    EXPECT_EQ(list->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("ECLAT round\n") + rounds);
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(w.window->libraryResults(), nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return !w.window->fileView()->selectedIndexes().isEmpty(); }));
+    EXPECT_EQ(w.window->getDisplayedFilePath(), rounds);
+    EXPECT_EQ(w.window->fileView()->selectedIndexes(), QList<int>({2}));
+
+    // A file picked in the outline takes the results' place; clearing the field leaves the file
+    // on display as it was.
+    w.type(QStringLiteral("ink"));
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
+    EXPECT_EQ(w.window->getDisplayedFilePath(), rounds);
+    w.window->getFileOutline()->selectFileByPath(inks);
+    EXPECT_EQ(w.window->libraryResults(), nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return w.window->getDisplayedFilePath() == inks; }));
+    w.type(QStringLiteral("dry"));
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
+    w.type(QString());
+    ASSERT_TRUE(WaitUntil([&] { return w.window->libraryResults() == nullptr; }));
+    EXPECT_EQ(w.window->getDisplayedFilePath(), inks);
+    EXPECT_EQ(w.window->getFileOutline()->getPathOfSelectedItem(), inks);
+}
+
+// With no library the field still filters the outlines by file name, and the user is told once.
+TEST(LibrarySearch, WithoutALibraryTheFieldFiltersFileNamesAlone)
+{
+    LibraryWindow w(true);
+    w.window->startLibrary();
+    EXPECT_EQ(w.window->libraryController()->cataloguer(), nullptr);
+    EXPECT_FALSE(w.window->statusBar()->currentMessage().isEmpty());
+    w.type(QStringLiteral("charc"));
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("charc"); }));
+    EXPECT_EQ(w.window->libraryResults(), nullptr);
+}
