@@ -27,3 +27,59 @@ void LibraryController::prepare()
     if (mStatus.available)
         mLibrary = std::make_unique<CLibrary>(mStatus.path);
 }
+
+namespace {
+bool NoLibrary(QString* error)
+{
+    if (error)
+        *error = QObject::tr("There is no brush library to keep it in.");
+    return false;
+}
+} // namespace
+
+bool LibraryController::setStarred(const QString& path, int position, bool starred, QString* error)
+{
+    CLibrary* lib = library();
+    if (!lib)
+        return NoLibrary(error);
+    if (!lib->setStarred(path, position, starred, error))
+        return false;
+    Q_EMIT marksChanged();
+    return true;
+}
+
+bool LibraryController::setTags(const QString& path, const QStringList& tags, QString* error)
+{
+    CLibrary* lib = library();
+    if (!lib)
+        return NoLibrary(error);
+    const QStringList before = lib->tagsOfFile(path);
+    QStringList gone, added;
+    for (const QString& tag : before) {
+        if (!tags.contains(tag))
+            gone << tag;
+    }
+    for (const QString& tag : tags) {
+        if (!before.contains(tag))
+            added << tag;
+    }
+    if (gone.isEmpty() && added.isEmpty())
+        return true;
+    if ((!gone.isEmpty() && !lib->untagFile(path, gone, error)) ||
+        (!added.isEmpty() && !lib->tagFile(path, added, error)))
+        return false;
+    Q_EMIT marksChanged();
+    return true;
+}
+
+QSet<int> LibraryController::starredPositions(const QString& path)
+{
+    QSet<int> positions;
+    if (CLibrary* lib = path.isEmpty() ? nullptr : library()) {
+        for (const LibraryBrush& brush : lib->starredBrushes()) {
+            if (brush.path == path)
+                positions.insert(brush.position);
+        }
+    }
+    return positions;
+}

@@ -3,6 +3,8 @@
 #include "library/CLibraryConnection.h"
 
 #include <QObject>
+#include <QSet>
+#include <QStringList>
 #include <memory>
 
 class CLibrary;
@@ -19,6 +21,14 @@ public:
     // Null when there is no library (say, its folder cannot be written); status() says why.
     CLibrary* library();
     const LibraryStatus& status();
+
+    // Marks set from the window. Each is one short write; false, with the reason in *error,
+    // when there is no library or the file cannot be read to be hashed. marksChanged() follows
+    // a change.
+    bool setStarred(const QString& path, int position, bool starred, QString* error = nullptr);
+    bool setTags(const QString& path, const QStringList& tags, QString* error = nullptr);
+    // Stars of the file's brushes (positions), for the grid; empty without a library.
+    QSet<int> starredPositions(const QString& path);
 
 Q_SIGNALS:
     // Tags or stars changed; whatever shows them looks again.

@@ -4,6 +4,8 @@
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineSources.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -48,9 +50,21 @@ QWidget* OutlinesController::buildFoundPane()
         }
         updatePlaceholder();
     });
+    mNarrowing = new QComboBox(pane);
+    mNarrowing->setObjectName(QStringLiteral("outlineNarrowing"));
+    mNarrowing->setToolTip(tr("Show all files, the favourites, or the files of one tag"));
+    mNarrowing->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    mNarrowing->addItem(tr("All files"), QString());
+    mNarrowing->addItem(QStringLiteral("\u2605 ") + tr("Favourites"), kFavouritesChoice);
+    connect(mNarrowing, &QComboBox::activated, this, &OutlinesController::narrowingChosen);
     mFileOutline = new FileOutlineView(pane);
     mFileOutline->setObjectName(QStringLiteral("fileOutline"));
-    layout->addWidget(mFilterField);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->setContentsMargins(0, 0, 0, 0);
+    filterRow->setSpacing(2);
+    filterRow->addWidget(mFilterField, 1);
+    filterRow->addWidget(mNarrowing);
+    layout->addLayout(filterRow);
     layout->addWidget(mFileOutline);
     mPlaceholder = new QLabel(mFileOutline->viewport());
     mPlaceholder->setObjectName(QStringLiteral("outlinePlaceholder"));
@@ -74,6 +88,47 @@ QWidget* OutlinesController::buildInstalledPane()
     layout->addWidget(mInstalledTitle);
     layout->addWidget(mInstalledFileOutline);
     return pane;
+}
+
+// Tags are words people chose; this cannot be mistaken for one (tags are simplified).
+const QString OutlinesController::kFavouritesChoice = QStringLiteral("\u2605\n");
+
+void OutlinesController::setNarrowingTags(const QStringList& tags)
+{
+    const QString current = narrowingChoice();
+    while (mNarrowing->count() > 2)
+        mNarrowing->removeItem(2);
+    if (!tags.isEmpty())
+        mNarrowing->insertSeparator(2);
+    for (const QString& tag : tags)
+        mNarrowing->addItem(tag, tag);
+    const int index = mNarrowing->findData(current);
+    mNarrowing->setCurrentIndex(index >= 0 ? index : 0);
+    // The tag chosen has just gone: back to all files.
+    if (index < 0)
+        Q_EMIT narrowingChosen();
+}
+
+QString OutlinesController::narrowingChoice() const
+{
+    return mNarrowing->currentData().toString();
+}
+
+void OutlinesController::restrictTo(const std::optional<QSet<QString>>& paths)
+{
+    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
+        if (source)
+            source->setPathRestriction(paths);
+    }
+    updatePlaceholder();
+}
+
+void OutlinesController::setStarredPaths(const QSet<QString>& paths)
+{
+    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
+        if (source)
+            source->setStarredPaths(paths);
+    }
 }
 
 OutlineSource* OutlinesController::fileOutlineSource() const
@@ -169,7 +224,11 @@ void OutlinesController::updatePlaceholder()
     }
     const QString filter = mFilterField->text().trimmed();
     QString text;
-    if (!filter.isEmpty())
+    if (found->isRestricted())
+        text = narrowingChoice() == kFavouritesChoice
+                   ? tr("No favourite brush files here")
+                   : tr("No brush files tagged “%1” here").arg(narrowingChoice());
+    else if (!filter.isEmpty())
         text = tr("No brush file names contain “%1”").arg(filter);
     else if (!found->firstPhaseFinished())
         text = tr("Searching for brush files…");

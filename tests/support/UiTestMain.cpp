@@ -1,6 +1,7 @@
 #include "ui/KelbrinApplication.h"
 
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Window tests run offscreen under the window program's own application object.
@@ -11,6 +12,9 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     // Settings written by the window go to a throw-away place, not the user's own.
     QStandardPaths::setTestModeEnabled(true);
+    // So is the brush library a window makes ready: the user's own is never touched.
+    const QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,142 @@
+#include "ui/DuplicatesDialog.h"
+
+#include "library/CLibrary.h"
+#include "ui/DuplicatesModel.h"
+#include "ui/LibraryController.h"
+
+#include <QDialogButtonBox>
+#include <QHash>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStyledItemDelegate>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kIconSide = 32;
+
+// Thumbnails for the rows drawn, asked of the library as they come into view and kept by
+// brush id for as long as the dialog is open.
+class ThumbnailDelegate : public QStyledItemDelegate
+{
+public:
+    ThumbnailDelegate(LibraryController* library, QObject* parent)
+        : QStyledItemDelegate(parent), mLibrary(library)
+    {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const qint64 id = index.data(DuplicatesModel::BrushIdRole).toLongLong();
+        if (index.column() != 0 || id == 0)
+            return;
+        auto it = mCache.find(id);
+        if (it == mCache.end()) {
+            QPixmap pixmap;
+            if (CLibrary* library = mLibrary->library())
+                pixmap.loadFromData(library->thumbnailPng(id), "PNG");
+            it = mCache.insert(id, pixmap);
+        }
+        if (!it->isNull()) {
+            option->icon = QIcon(*it);
+            option->features |= QStyleOptionViewItem::HasDecoration;
+            option->decorationSize = QSize(kIconSide, kIconSide);
+        }
+    }
+
+private:
+    LibraryController* mLibrary;
+    mutable QHash<qint64, QPixmap> mCache;
+};
+} // namespace
+
+DuplicatesDialog::DuplicatesDialog(LibraryController* library, QWidget* parent)
+    : QDialog(parent), mLibrary(library)
+{
+    setWindowTitle(tr("Duplicates"));
+    resize(720, 480);
+    mModel = new DuplicatesModel(this);
+    mView = new QTreeView(this);
+    mView->setObjectName(QStringLiteral("duplicates"));
+    mView->setModel(mModel);
+    mView->setItemDelegate(new ThumbnailDelegate(library, mView));
+    mView->setIconSize(QSize(kIconSide, kIconSide));
+    mView->setAlternatingRowColors(true);
+    mView->setSelectionMode(QAbstractItemView::SingleSelection);
+    mView->header()->setStretchLastSection(true);
+    mEmpty = new QLabel(this);
+    mEmpty->setAlignment(Qt::AlignCenter);
+    mEmpty->setWordWrap(true);
+    mEmpty->setForegroundRole(QPalette::PlaceholderText);
+    mStack = new QStackedWidget(this);
+    mStack->addWidget(mView);
+    mStack->addWidget(mEmpty);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    mOpen = buttons->addButton(tr("&Open"), QDialogButtonBox::ActionRole);
+    mReveal = buttons->addButton(tr("Show in File &Manager"), QDialogButtonBox::ActionRole);
+    mTrash = buttons->addButton(tr("Move to &Trash"), QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mStack, 1);
+    layout->addWidget(buttons);
+
+    auto open = [this] {
+        const QModelIndex index = mView->currentIndex();
+        if (!currentPath().isEmpty())
+            Q_EMIT openRequested(currentPath(), index.data(DuplicatesModel::PositionRole).toInt());
+    };
+    connect(mOpen, &QPushButton::clicked, this, open);
+    connect(mView, &QTreeView::activated, this, [this, open](const QModelIndex& index) {
+        if (index.parent().isValid())
+            open();
+    });
+    connect(mReveal, &QPushButton::clicked, this,
+            [this] { Q_EMIT revealRequested(currentPath()); });
+    // Copied: the trash changes the rows the path came from.
+    connect(mTrash, &QPushButton::clicked, this,
+            [this] { Q_EMIT trashRequested(QString(currentPath())); });
+    connect(mModel, &QAbstractItemModel::modelReset, this, &DuplicatesDialog::updateState);
+    connect(mModel, &QAbstractItemModel::rowsRemoved, this, &DuplicatesDialog::updateState);
+    connect(mView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &DuplicatesDialog::updateState);
+    reload();
+}
+
+void DuplicatesDialog::reload()
+{
+    mModel->reload(mLibrary->library());
+    mView->expandAll();
+    mView->resizeColumnToContents(0);
+}
+
+void DuplicatesDialog::fileTrashed(const QString& path)
+{
+    mModel->removePath(path);
+}
+
+QString DuplicatesDialog::currentPath() const
+{
+    return mView->currentIndex().data(DuplicatesModel::PathRole).toString();
+}
+
+void DuplicatesDialog::updateState()
+{
+    const bool member = !currentPath().isEmpty();
+    mOpen->setEnabled(member);
+    mReveal->setEnabled(member);
+    mTrash->setEnabled(member);
+    if (mModel->groupCount() > 0) {
+        mStack->setCurrentWidget(mView);
+        return;
+    }
+    CLibrary* library = mLibrary->library();
+    mEmpty->setText(library ? tr("No duplicates found among %n catalogued files.", nullptr,
+                                 library->totals().files)
+                            : mLibrary->status().message);
+    mStack->setCurrentWidget(mEmpty);
+}
