@@ -5,6 +5,7 @@
 
 #include "actions/BrushBitmap.h"
 #include "actions/BrushExporter.h"
+#include "ui/ImageScaling.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -20,25 +21,6 @@ constexpr int kCrispBelow = 32;
 // still shows as a speck.
 constexpr double kSmallestDrawn = 6.0;
 
-// Ink in the given colour whose opacity is the amount of ink: what is drawn on the cell's own
-// fill, so the cell shows through wherever the brush leaves no paint.
-QImage InkImage(const QImage& image, QColor ink)
-{
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    QImage out(grey.size(), QImage::Format_ARGB32_Premultiplied);
-    if (out.isNull())
-        return out;
-    QRgb table[256];
-    for (int i = 0; i < 256; ++i)
-        table[i] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), 255 - i));
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar* in = grey.constScanLine(y);
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < grey.width(); ++x)
-            row[x] = table[in[x]];
-    }
-    return out;
-}
 } // namespace
 
 QImage BrushFileView::brushImage(int index, int deviceSide) const

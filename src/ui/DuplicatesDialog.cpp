@@ -2,6 +2,7 @@
 
 #include "library/CLibrary.h"
 #include "ui/DuplicatesModel.h"
+#include "ui/ImageScaling.h"
 #include "ui/LibraryController.h"
 
 #include <QDialogButtonBox>
@@ -19,7 +20,8 @@ namespace {
 constexpr int kIconSide = 32;
 
 // Thumbnails for the rows drawn, asked of the library as they come into view and kept by
-// brush id for as long as the dialog is open.
+// brush id for as long as the dialog is open. Tips are drawn in the text's colour, as the grid
+// draws them, so a dark palette gets light tips rather than white squares.
 class ThumbnailDelegate : public QStyledItemDelegate
 {
 public:
@@ -34,11 +36,19 @@ protected:
         const qint64 id = index.data(DuplicatesModel::BrushIdRole).toLongLong();
         if (index.column() != 0 || id == 0)
             return;
+        const QColor ink = option->palette.color(QPalette::Text);
+        if (ink != mInk) {
+            mCache.clear();
+            mInk = ink;
+        }
         auto it = mCache.find(id);
         if (it == mCache.end()) {
             QPixmap pixmap;
-            if (CLibrary* library = mLibrary->library())
-                pixmap.loadFromData(library->thumbnailPng(id), "PNG");
+            if (CLibrary* library = mLibrary->library()) {
+                const QImage image = QImage::fromData(library->thumbnailPng(id), "PNG");
+                if (!image.isNull())
+                    pixmap = QPixmap::fromImage(InkImage(image, ink));
+            }
             it = mCache.insert(id, pixmap);
         }
         if (!it->isNull()) {
@@ -51,6 +61,7 @@ protected:
 private:
     LibraryController* mLibrary;
     mutable QHash<qint64, QPixmap> mCache;
+    mutable QColor mInk;
 };
 } // namespace
 
@@ -67,6 +78,8 @@ DuplicatesDialog::DuplicatesDialog(LibraryController* library, QWidget* parent)
     mView->setIconSize(QSize(kIconSide, kIconSide));
     mView->setAlternatingRowColors(true);
     mView->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Long paths keep their file name in sight.
+    mView->setTextElideMode(Qt::ElideMiddle);
     mView->header()->setStretchLastSection(true);
     mEmpty = new QLabel(this);
     mEmpty->setAlignment(Qt::AlignCenter);
@@ -110,6 +123,9 @@ DuplicatesDialog::DuplicatesDialog(LibraryController* library, QWidget* parent)
 void DuplicatesDialog::reload()
 {
     mModel->reload(mLibrary->library());
+    // A group's title reads across both columns, over its members.
+    for (int row = 0; row < mModel->groupCount(); ++row)
+        mView->setFirstColumnSpanned(row, {}, true);
     mView->expandAll();
     mView->resizeColumnToContents(0);
 }
@@ -135,7 +151,7 @@ void DuplicatesDialog::updateState()
         return;
     }
     CLibrary* library = mLibrary->library();
-    mEmpty->setText(library ? tr("No duplicates found among %n catalogued files.", nullptr,
+    mEmpty->setText(library ? tr("No duplicates found among %Ln catalogued files.", nullptr,
                                  library->totals().files)
                             : mLibrary->status().message);
     mStack->setCurrentWidget(mEmpty);

@@ -3,6 +3,7 @@
 #include "library/CLibrary.h"
 
 #include <QFileInfo>
+#include <QFont>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -171,6 +172,11 @@ QVariant DuplicatesModel::data(const QModelIndex& index, int role) const
         const Group& group = mGroups[size_t(index.row())];
         if (role == Qt::DisplayRole && index.column() == 0)
             return groupTitle(group);
+        if (role == Qt::FontRole) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
         if (role == PositionRole)
             return -1;
         return {};

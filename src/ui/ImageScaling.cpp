@@ -29,3 +29,21 @@ QImage imageByScalingProportionallyToSize(const QImage& image, QSize target)
     painter.drawImage(proportionalDrawingRect(image.size(), target), image);
     return result;
 }
+
+QImage InkImage(const QImage& image, QColor ink)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    QImage out(grey.size(), QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull())
+        return out;
+    QRgb table[256];
+    for (int i = 0; i < 256; ++i)
+        table[i] = qPremultiply(qRgba(ink.red(), ink.green(), ink.blue(), 255 - i));
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* in = grey.constScanLine(y);
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x)
+            row[x] = table[in[x]];
+    }
+    return out;
+}
