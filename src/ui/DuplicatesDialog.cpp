@@ -5,6 +5,7 @@
 #include "ui/ImageScaling.h"
 #include "ui/LibraryController.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QHash>
 #include <QHeaderView>
@@ -113,6 +114,17 @@ DuplicatesDialog::DuplicatesDialog(LibraryController* library, QWidget* parent)
     // Copied: the trash changes the rows the path came from.
     connect(mTrash, &QPushButton::clicked, this,
             [this] { Q_EMIT trashRequested(QString(currentPath())); });
+    // The same three on a member's context menu; Delete trashes, as Ctrl+Delete does in the
+    // window.
+    mView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QPushButton* button : {mOpen, mReveal, mTrash}) {
+        auto* action = new QAction(button->text(), mView);
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        mView->addAction(action);
+    }
+    QAction* trash = mView->actions().constLast();
+    trash->setShortcuts({QKeySequence::Delete, QKeySequence(Qt::CTRL | Qt::Key_Delete)});
+    trash->setShortcutContext(Qt::WidgetShortcut);
     connect(mModel, &QAbstractItemModel::modelReset, this, &DuplicatesDialog::updateState);
     connect(mModel, &QAbstractItemModel::rowsRemoved, this, &DuplicatesDialog::updateState);
     connect(mView->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -146,6 +158,8 @@ void DuplicatesDialog::updateState()
     mOpen->setEnabled(member);
     mReveal->setEnabled(member);
     mTrash->setEnabled(member);
+    for (QAction* action : mView->actions())
+        action->setEnabled(member);
     if (mModel->groupCount() > 0) {
         mStack->setCurrentWidget(mView);
         return;
