@@ -13,6 +13,7 @@
 #include "ui/TagsDialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -81,8 +82,11 @@ void BrushWindow::refreshMarks()
     mOutlines->setNarrowingTags(tags);
     applyNarrowing();
     refreshGridStars(true);
-    if (mDuplicatesDialog && mDuplicatesDialog->isVisible())
-        mDuplicatesDialog->reload();
+    // Without a library (it does not come later) there is nothing to narrow to; say why.
+    if (!library) {
+        mOutlines->narrowingBox()->setEnabled(false);
+        mOutlines->narrowingBox()->setToolTip(mLibrary->status().message);
+    }
 }
 
 void BrushWindow::refreshGridStars(bool force)
@@ -126,12 +130,8 @@ void BrushWindow::toggleSelectedBrushesStarred()
         }
     }
     QString error;
-    for (int i : brushes) {
-        if (!mLibrary->setStarred(file->getPath(), i, !allStarred, &error)) {
-            showMarkError(error);
-            break;
-        }
-    }
+    if (!brushes.isEmpty() && !mLibrary->setStarred(file->getPath(), brushes, !allStarred, &error))
+        showMarkError(error);
     refreshGridStars(true);
 }
 

@@ -39,13 +39,27 @@ bool NoLibrary(QString* error)
 
 bool LibraryController::setStarred(const QString& path, int position, bool starred, QString* error)
 {
+    return setStarred(path, QList<int>{position}, starred, error);
+}
+
+bool LibraryController::setStarred(const QString& path, const QList<int>& positions, bool starred,
+                                   QString* error)
+{
     CLibrary* lib = library();
     if (!lib)
         return NoLibrary(error);
-    if (!lib->setStarred(path, position, starred, error))
-        return false;
-    Q_EMIT marksChanged();
-    return true;
+    bool ok = true;
+    bool changed = false;
+    for (int position : positions) {
+        if (!lib->setStarred(path, position, starred, error)) {
+            ok = false;
+            break;
+        }
+        changed = true;
+    }
+    if (changed)
+        Q_EMIT marksChanged();
+    return ok;
 }
 
 bool LibraryController::setTags(const QString& path, const QStringList& tags, QString* error)

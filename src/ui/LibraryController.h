@@ -26,6 +26,9 @@ public:
     // when there is no library or the file cannot be read to be hashed. marksChanged() follows
     // a change.
     bool setStarred(const QString& path, int position, bool starred, QString* error = nullptr);
+    // Several brushes of one file (position -1: the file), with one marksChanged() at the end.
+    bool setStarred(const QString& path, const QList<int>& positions, bool starred,
+                    QString* error = nullptr);
     bool setTags(const QString& path, const QStringList& tags, QString* error = nullptr);
     // Stars of the file's brushes (positions), for the grid; empty without a library.
     QSet<int> starredPositions(const QString& path);

@@ -165,6 +165,17 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     EXPECT_FALSE(w.library().isStarred(paths[1], 0));
     EXPECT_EQ(window.fileView()->starredIndexes(), QSet<int>({1}));
     EXPECT_TRUE(window.favouriteBrushAction()->isChecked());
+    // A selection that is partly starred is starred whole; once whole, the action unstars it.
+    window.fileView()->selectAll();
+    EXPECT_FALSE(window.favouriteBrushAction()->isChecked());
+    window.favouriteBrushAction()->trigger();
+    EXPECT_EQ(window.fileView()->starredIndexes(), QSet<int>({0, 1}));
+    EXPECT_TRUE(window.favouriteBrushAction()->isChecked());
+    window.favouriteBrushAction()->trigger();
+    EXPECT_TRUE(window.fileView()->starredIndexes().isEmpty());
+    EXPECT_FALSE(w.library().isStarred(paths[1], 1));
+    window.fileView()->selectOnly(1);
+    window.favouriteBrushAction()->trigger();
     EXPECT_EQ(w.shownFiles(), QStringList({"Chalk.abr", "Ink.abr*", "Oil.abr"}));
 
     // Tags through the dialog: one typed and added, one left in the field when accepted.
