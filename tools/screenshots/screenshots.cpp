@@ -349,6 +349,26 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
     LibraryController* library = window.libraryController();
     if (!library->library())
         return 1;
+    const QDir home = QDir::home();
+    // Two files of their own, so that not every file is a copy of every other: pens with one
+    // tip of the demo file's under another name, and clouds of their own.
+    AbrWriter pens;
+    pens.u16(2).u16(5);
+    for (int i = 0; i < 4; ++i)
+        pens.computedRecord(true, QStringLiteral("Pen %1").arg(i + 1), uint16_t(3 + i * 2), 100, 0,
+                            100);
+    pens.computedRecord(true, QStringLiteral("Soft Pen"), 20, 100, 0, 0);
+    AbrWriter clouds;
+    clouds.u16(2).u16(3);
+    for (int i = 0; i < 3; ++i)
+        clouds.computedRecord(true, QStringLiteral("Cloud %1").arg(i + 1), uint16_t(60 + i * 15),
+                              70, int16_t(i * 30), 10);
+    for (const auto& [file, writer] : {std::pair{"Pictures/Brushes/Ink Pens.abr", &pens},
+                                       std::pair{"Downloads/free-clouds.abr", &clouds}}) {
+        QFile out(home.filePath(QString::fromUtf8(file)));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(writer->data());
+    }
     {
         QStringList files;
         QDirIterator it(QDir::homePath(), {QStringLiteral("*.abr")}, QDir::Files | QDir::Hidden,
@@ -362,10 +382,9 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
         while (!cataloguer.isIdle() && limit.elapsed() < 20000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    const QDir home = QDir::home();
     const QString charcoal = home.filePath(QStringLiteral("Pictures/Brushes/Charcoal.abr"));
     library->setStarred(charcoal, -1, true);
-    library->setStarred(home.filePath(QStringLiteral("Downloads/free-clouds.abr")), -1, true);
+    library->setStarred(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")), -1, true);
     library->setTags(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")),
                      {QStringLiteral("ink"), QStringLiteral("comic")});
     library->setTags(home.filePath(QStringLiteral("Documents/Comic/inking.abr")),
