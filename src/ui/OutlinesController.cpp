@@ -224,10 +224,14 @@ void OutlinesController::updatePlaceholder()
     }
     const QString filter = mFilterField->text().trimmed();
     QString text;
-    if (found->isRestricted())
-        text = narrowingChoice() == kFavouritesChoice
-                   ? tr("No favourite brush files here")
-                   : tr("No brush files tagged “%1” here").arg(narrowingChoice());
+    const bool favourites = narrowingChoice() == kFavouritesChoice;
+    if (found->isRestricted() && !filter.isEmpty())
+        text = favourites ? tr("No favourite brush file names contain “%1”").arg(filter)
+                          : tr("No brush files tagged “%1” have names containing “%2”")
+                                .arg(narrowingChoice(), filter);
+    else if (found->isRestricted())
+        text = favourites ? tr("No favourite brush files here")
+                          : tr("No brush files tagged “%1” here").arg(narrowingChoice());
     else if (!filter.isEmpty())
         text = tr("No brush file names contain “%1”").arg(filter);
     else if (!found->firstPhaseFinished())

@@ -215,6 +215,51 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     EXPECT_TRUE(w.alerts.isEmpty());
 }
 
+// The narrowing works with the name filter, follows a folder's rename, and says when it leaves
+// nothing to show.
+TEST(LibraryMarks, NarrowingCombinesWithTheFilterAndFollowsAFolderRename)
+{
+    MarkedWindow w;
+    const QStringList paths = w.add({{QStringLiteral("a/Ink.abr"), Tips({10})},
+                                     {QStringLiteral("a/Chalk.abr"), Tips({20})},
+                                     {QStringLiteral("b/Oil.abr"), Tips({30})}});
+    BrushWindow& window = *w.window;
+    LibraryController& library = *window.libraryController();
+    ASSERT_TRUE(library.setStarred(paths[0], -1, true));
+    ASSERT_TRUE(library.setStarred(paths[2], -1, true));
+    ASSERT_TRUE(library.setTags(paths[1], {QStringLiteral("chalky")}));
+    w.narrowTo(QStringLiteral("\u2605 Favourites"));
+    EXPECT_EQ(w.shownFiles(), QStringList({"Ink.abr*", "Oil.abr*"}));
+
+    window.outlineFilterField()->setText(QStringLiteral("oil"));
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("oil"); }));
+    EXPECT_EQ(w.shownFiles(), QStringList({"Oil.abr*"}));
+    window.outlineFilterField()->setText(QStringLiteral("chalk"));
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("chalk"); }));
+    auto* placeholder = window.findChild<QLabel*>(QStringLiteral("outlinePlaceholder"));
+    EXPECT_TRUE(w.shownFiles().isEmpty());
+    EXPECT_TRUE(placeholder->isVisibleTo(&window));
+    EXPECT_EQ(placeholder->text(), QStringLiteral("No favourite brush file names contain “chalk”"));
+    w.narrowTo(QStringLiteral("chalky"));
+    EXPECT_EQ(w.shownFiles(), QStringList({"Chalk.abr"}));
+    window.outlineFilterField()->clear();
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter().isEmpty(); }));
+
+    // A folder renamed takes its starred file with it, in the outline before the library.
+    w.narrowTo(QStringLiteral("\u2605 Favourites"));
+    const QString renamed = w.box.path(QStringLiteral("c"));
+    ASSERT_TRUE(QDir().rename(w.box.path(QStringLiteral("a")), renamed));
+    w.found->renameItems({w.box.path(QStringLiteral("a"))}, {renamed});
+    EXPECT_EQ(w.shownFiles(), QStringList({"Ink.abr*", "Oil.abr*"}));
+
+    ASSERT_TRUE(library.setStarred(paths[2], -1, false));
+    w.cataloguer().move({w.box.path(QStringLiteral("a"))}, {renamed});
+    ASSERT_TRUE(WaitUntil([&] { return w.cataloguer().isIdle(); }));
+    ASSERT_TRUE(library.setStarred(renamed + QStringLiteral("/Ink.abr"), -1, false));
+    EXPECT_TRUE(w.shownFiles().isEmpty());
+    EXPECT_EQ(placeholder->text(), QStringLiteral("No favourite brush files here"));
+}
+
 TEST(LibraryMarks, DuplicatesListsGroupsOpensAMemberAndDropsAGroupAfterATrash)
 {
     MarkedWindow w;
