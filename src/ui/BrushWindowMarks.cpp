@@ -8,11 +8,13 @@
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
 #include "ui/LibraryController.h"
+#include "ui/OutlineSource.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
 #include "ui/TagsDialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
@@ -63,6 +65,13 @@ void BrushWindow::connectMarks()
             mPendingBrush = -1;
         }
     });
+    // kelbrin-cli may have tagged or starred files meanwhile; coming back to the window shows it.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive && fileOutlineSource() &&
+                    fileOutlineSource()->firstPhaseFinished())
+                    refreshMarks();
+            });
     connect(mReading.get(), &ReadingController::viewerOpened, this,
             [this](BrushViewer* viewer) { viewer->addControl(mFavouriteBrushAction); });
 }
