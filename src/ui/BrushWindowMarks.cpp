@@ -87,7 +87,7 @@ void BrushWindow::refreshMarks()
         for (const LibraryTag& tag : library->allTags())
             tags << tag.tag;
     }
-    // Calls applyNarrowing itself when the tag chosen is gone.
+    // A tag chosen that no file has any more falls back to all files.
     mOutlines->setNarrowingTags(tags);
     applyNarrowing();
     refreshGridStars(true);

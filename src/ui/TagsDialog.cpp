@@ -29,10 +29,12 @@ TagsDialog::TagsDialog(const QString& fileName, const QStringList& tags,
     mRemove->setEnabled(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
+    auto* intro = new QLabel(tr("Words of your own to find this file by: the box beside the "
+                                "filter shows the files that have one."),
+                             this);
+    intro->setWordWrap(true);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(
-        new QLabel(tr("Words to find this file by, in the outline's menu of tags."), this), 0, 0, 1,
-        2);
+    layout->addWidget(intro, 0, 0, 1, 2);
     layout->addWidget(mField, 1, 0);
     layout->addWidget(mAdd, 1, 1);
     layout->addWidget(mList, 2, 0);
