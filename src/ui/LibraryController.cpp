@@ -29,10 +29,12 @@ void LibraryController::prepare()
 }
 
 namespace {
-bool NoLibrary(QString* error)
+// Says why there is no library (status: PrepareLibrary's words, when it had any).
+bool NoLibrary(const LibraryStatus& status, QString* error)
 {
     if (error)
-        *error = QObject::tr("There is no brush library to keep it in.");
+        *error = status.message.isEmpty() ? QObject::tr("There is no brush library to keep it in.")
+                                          : status.message;
     return false;
 }
 } // namespace
@@ -47,7 +49,7 @@ bool LibraryController::setStarred(const QString& path, const QList<int>& positi
 {
     CLibrary* lib = library();
     if (!lib)
-        return NoLibrary(error);
+        return NoLibrary(mStatus, error);
     bool ok = true;
     bool changed = false;
     for (int position : positions) {
@@ -66,7 +68,7 @@ bool LibraryController::setTags(const QString& path, const QStringList& tags, QS
 {
     CLibrary* lib = library();
     if (!lib)
-        return NoLibrary(error);
+        return NoLibrary(mStatus, error);
     const QStringList before = lib->tagsOfFile(path);
     QStringList gone, added;
     for (const QString& tag : before) {

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
@@ -52,9 +53,12 @@ struct MarkedWindow
     FoundFileOutlineSource* found = nullptr;
     QStringList alerts;
 
-    MarkedWindow()
+    // blocked: a file stands where the data folder should be, so there is no library.
+    explicit MarkedWindow(bool blocked = false)
     {
-        qputenv("XDG_DATA_HOME", box.path(QStringLiteral("data")).toUtf8());
+        const QString data =
+            blocked ? box.write(QStringLiteral("data"), "x") : box.path(QStringLiteral("data"));
+        qputenv("XDG_DATA_HOME", data.toUtf8());
         window = std::make_unique<BrushWindow>();
         found = new FoundFileOutlineSource({}, box.path(QString()));
         window->setOutlineSources(found, new InstalledFileOutlineSource({}), {},
@@ -258,6 +262,25 @@ TEST(LibraryMarks, NarrowingCombinesWithTheFilterAndFollowsAFolderRename)
     ASSERT_TRUE(library.setStarred(renamed + QStringLiteral("/Ink.abr"), -1, false));
     EXPECT_TRUE(w.shownFiles().isEmpty());
     EXPECT_EQ(placeholder->text(), QStringLiteral("No favourite brush files here"));
+}
+
+TEST(LibraryMarks, WithoutALibraryTheWindowSaysWhyInsteadOfMarking)
+{
+    MarkedWindow w(true);
+    const QString path = w.box.write(QStringLiteral("Ink.abr"), Tips({10}));
+    w.found->addItems({path}, {kFile});
+    w.found->finishedQueryFirstPhase();
+    BrushWindow& window = *w.window;
+    auto* narrowing = window.findChild<QComboBox*>(QStringLiteral("outlineNarrowing"));
+    EXPECT_FALSE(narrowing->isEnabled());
+    EXPECT_TRUE(narrowing->toolTip().contains(QStringLiteral("cannot be written")))
+        << narrowing->toolTip().toStdString();
+    window.setFileStarred(path, true);
+    auto* box = window.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), narrowing->toolTip());
+    EXPECT_EQ(window.editTags(path), nullptr);
+    EXPECT_EQ(window.showDuplicates()->emptyLabel()->text(), narrowing->toolTip());
 }
 
 TEST(LibraryMarks, DuplicatesListsGroupsOpensAMemberAndDropsAGroupAfterATrash)
