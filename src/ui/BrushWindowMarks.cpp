@@ -83,10 +83,15 @@ void BrushWindow::refreshMarks()
     mStarredFiles = QSet<QString>(starred.begin(), starred.end());
     mOutlines->setStarredPaths(mStarredFiles);
     QStringList tags;
+    QHash<QString, QStringList> tagsByFile;
     if (library) {
-        for (const LibraryTag& tag : library->allTags())
+        for (const LibraryTag& tag : library->allTags()) {
             tags << tag.tag;
+            for (const QString& path : library->filesTagged(tag.tag))
+                tagsByFile[path] << tag.tag;
+        }
     }
+    mOutlines->setFileTags(tagsByFile);
     // A tag chosen that no file has any more falls back to all files.
     mOutlines->setNarrowingTags(tags);
     applyNarrowing();

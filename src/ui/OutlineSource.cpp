@@ -47,16 +47,23 @@ void OutlineSource::setStarredPaths(QSet<QString> paths)
     refreshAtNode({});
 }
 
+void OutlineSource::setFileTags(QHash<QString, QStringList> tags)
+{
+    // Tooltips are asked for when shown: nothing to tell the views.
+    mFileTags = std::move(tags);
+}
+
 void OutlineSource::followMarks(const QString& oldPath, const QString& newPath)
 {
     // The library moves its rows when its own cataloguer gets there; until the marks are read
-    // again, a file moved or renamed (or one within a folder that was) keeps its star and its
-    // place in a narrowed outline here.
+    // again, a file moved or renamed (or one within a folder that was) keeps its star, its tags
+    // and its place in a narrowed outline here.
     const QString oldFolder = oldPath + QLatin1Char('/');
+    auto moves = [&](const QString& path) { return path == oldPath || path.startsWith(oldFolder); };
     auto follow = [&](QSet<QString>& paths) {
         QStringList moved;
         for (const QString& path : std::as_const(paths)) {
-            if (path == oldPath || path.startsWith(oldFolder))
+            if (moves(path))
                 moved << path;
         }
         for (const QString& path : moved) {
@@ -67,6 +74,10 @@ void OutlineSource::followMarks(const QString& oldPath, const QString& newPath)
     if (mPathRestriction)
         follow(*mPathRestriction);
     follow(mStarredPaths);
+    QHash<QString, QStringList> tags;
+    for (auto it = mFileTags.cbegin(); it != mFileTags.cend(); ++it)
+        tags.insert(moves(it.key()) ? newPath + it.key().mid(oldPath.size()) : it.key(), *it);
+    mFileTags = std::move(tags);
 }
 
 // --- Rows -----------------------------------------------------------------------------------
@@ -251,7 +262,13 @@ QVariant OutlineSource::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return labelForNode(node);
-    case Qt::ToolTipRole:
+    case Qt::ToolTipRole: {
+        const QString path = node.CFFullPath();
+        const auto tags = mFileTags.constFind(path);
+        if (tags == mFileTags.constEnd())
+            return path;
+        return path + QLatin1Char('\n') + tr("Tags: %1").arg(tags->join(QStringLiteral(", ")));
+    }
     case PathRole:
         return node.CFFullPath();
     case FileCountRole:

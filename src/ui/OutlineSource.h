@@ -4,6 +4,7 @@
 #include "hierarchy/CFileHierarchy.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QSet>
 #include <memory>
 #include <optional>
@@ -54,6 +55,8 @@ public:
     bool isRestricted() const { return mPathRestriction.has_value(); }
     // The files shown with a star.
     void setStarredPaths(QSet<QString> paths);
+    // Files' tags, named in their tooltips.
+    void setFileTags(QHash<QString, QStringList> tags);
 
     // Re-reads the rows below node (and the counts above it) from the hierarchy; an empty node
     // re-reads every row the views know.
@@ -148,6 +151,7 @@ private:
     QString mNameFilter;
     std::optional<QSet<QString>> mPathRestriction;
     QSet<QString> mStarredPaths;
+    QHash<QString, QStringList> mFileTags;
     mutable Row mRoot;
     // Nodes to the row that shows them, for refreshes that start at a node.
     mutable std::unordered_map<const CFileSystemNode*, Row*> mRowsByNode;

@@ -131,6 +131,14 @@ void OutlinesController::setStarredPaths(const QSet<QString>& paths)
     }
 }
 
+void OutlinesController::setFileTags(const QHash<QString, QStringList>& tags)
+{
+    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
+        if (source)
+            source->setFileTags(tags);
+    }
+}
+
 OutlineSource* OutlinesController::fileOutlineSource() const
 {
     return mFileOutline->source();

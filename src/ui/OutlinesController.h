@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -46,6 +47,7 @@ public:
     // Narrows both outlines to these files (nothing: all of them).
     void restrictTo(const std::optional<QSet<QString>>& paths);
     void setStarredPaths(const QSet<QString>& paths);
+    void setFileTags(const QHash<QString, QStringList>& tags);
 
     // Gives the outlines their sources (owner takes them); searchedFolders are named when the
     // search finds nothing. Install is offered in the menus only when canInstall.

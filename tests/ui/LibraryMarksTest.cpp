@@ -115,8 +115,8 @@ struct MarkedWindow
     }
     std::unique_ptr<CBrushCataloguer> mCataloguer;
 
-    // The files the found outline shows, by name, all folders open.
-    QStringList shownFiles()
+    // The files the found outline shows, all folders open, each as describe puts it, sorted.
+    QStringList files(const std::function<QString(const QModelIndex&)>& describe)
     {
         QStringList names;
         std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
@@ -125,13 +125,31 @@ struct MarkedWindow
                 if (row.data(OutlineSource::IsFolderRole).toBool())
                     walk(row);
                 else
-                    names << row.data().toString() +
-                                 (row.data(OutlineSource::StarredRole).toBool() ? "*" : "");
+                    names << describe(row);
             }
         };
         walk({});
         names.sort();
         return names;
+    }
+    // By name, starred ones with a "*".
+    QStringList shownFiles()
+    {
+        return files([](const QModelIndex& row) {
+            return row.data().toString() +
+                   (row.data(OutlineSource::StarredRole).toBool() ? "*" : "");
+        });
+    }
+    // The tooltips' last lines: "Tags: …" for the files that have some.
+    QStringList tooltipTags()
+    {
+        QStringList tags = files([](const QModelIndex& row) {
+            const QString tip = row.data(Qt::ToolTipRole).toString();
+            return tip.contains('\n') ? row.data().toString() + " " + tip.section('\n', -1)
+                                      : QString();
+        });
+        tags.removeAll(QString());
+        return tags;
     }
 
     void narrowTo(const QString& text)
@@ -190,6 +208,7 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     dialog->field()->setText(QStringLiteral("soft, Dry Media"));
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     EXPECT_EQ(w.library().tagsOfFile(paths[1]), QStringList({"dry media", "soft"}));
+    EXPECT_EQ(w.tooltipTags(), QStringList({"Chalk.abr Tags: dry media, soft"}));
     dialog = window.editTags(paths[2]);
     ASSERT_NE(dialog, nullptr);
     ASSERT_NE(dialog->field()->completer(), nullptr);
@@ -255,7 +274,11 @@ TEST(LibraryMarks, NarrowingCombinesWithTheFilterAndFollowsAFolderRename)
     ASSERT_TRUE(QDir().rename(w.box.path(QStringLiteral("a")), renamed));
     w.found->renameItems({w.box.path(QStringLiteral("a"))}, {renamed});
     EXPECT_EQ(w.shownFiles(), QStringList({"Ink.abr*", "Oil.abr*"}));
+    EXPECT_EQ(w.tooltipTags(), QStringList());
+    w.narrowTo(QStringLiteral("All files"));
+    EXPECT_EQ(w.tooltipTags(), QStringList({"Chalk.abr Tags: chalky"}));
 
+    w.narrowTo(QStringLiteral("\u2605 Favourites"));
     ASSERT_TRUE(library.setStarred(paths[2], -1, false));
     w.cataloguer().move({w.box.path(QStringLiteral("a"))}, {renamed});
     ASSERT_TRUE(WaitUntil([&] { return w.cataloguer().isIdle(); }));
