@@ -42,13 +42,16 @@ TagsDialog::TagsDialog(const QString& fileName, const QStringList& tags,
     layout->addWidget(buttons, 3, 0, 1, 2);
 
     connect(mAdd, &QPushButton::clicked, this, &TagsDialog::addFromField);
-    // Return in the field adds its words; with the field empty it accepts the dialog.
-    connect(mField, &QLineEdit::returnPressed, this, [this] {
-        if (mField->text().trimmed().isEmpty())
-            accept();
-        else
-            addFromField();
-    });
+    // Return presses the default button: Add while the field holds words, else OK. (Handling
+    // returnPressed instead would not do: the dialog still presses OK after it.)
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    auto chooseDefault = [this, ok] {
+        const bool words = !mField->text().trimmed().isEmpty();
+        mAdd->setDefault(words);
+        ok->setDefault(!words);
+    };
+    connect(mField, &QLineEdit::textChanged, this, chooseDefault);
+    chooseDefault();
     connect(mRemove, &QPushButton::clicked, this, [this] { qDeleteAll(mList->selectedItems()); });
     connect(mList, &QListWidget::itemSelectionChanged, this,
             [this] { mRemove->setEnabled(!mList->selectedItems().isEmpty()); });

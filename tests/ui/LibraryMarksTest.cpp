@@ -209,10 +209,25 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     EXPECT_EQ(w.library().tagsOfFile(paths[1]), QStringList({"dry media", "soft"}));
     EXPECT_EQ(w.tooltipTags(), QStringList({"Chalk.abr Tags: dry media, soft"}));
+    // Return in the field adds what it holds and keeps the dialog open; with the field empty
+    // it accepts. Remove drops the selected tag.
+    dialog = window.editTags(paths[0]);
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClicks(dialog->field(), QStringLiteral("wet"));
+    QTest::keyClick(dialog->field(), Qt::Key_Return);
+    QTest::keyClicks(dialog->field(), QStringLiteral("ink"));
+    QTest::keyClick(dialog->field(), Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->tags(), QStringList({"wet", "ink"}));
+    dialog->list()->item(0)->setSelected(true);
+    dialog->removeButton()->click();
+    QTest::keyClick(dialog->field(), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(w.library().tagsOfFile(paths[0]), QStringList({"ink"}));
     dialog = window.editTags(paths[2]);
     ASSERT_NE(dialog, nullptr);
     ASSERT_NE(dialog->field()->completer(), nullptr);
-    EXPECT_EQ(dialog->field()->completer()->model()->rowCount(), 2);
+    EXPECT_EQ(dialog->field()->completer()->model()->rowCount(), 3);
     dialog->field()->setText(QStringLiteral("soft"));
     dialog->accept();
     // accept() alone does not add the field's words; the button does.
