@@ -123,8 +123,6 @@ public:
     QAction* duplicatesAction() const { return mDuplicatesAction; }
     // Opens the duplicates dialog, or brings the open one forward with the library read again.
     DuplicatesDialog* showDuplicates();
-    // Shows the file at path with its brush at position selected once it is read (-1: none).
-    void openLibraryBrush(const QString& path, int position);
 
 Q_SIGNALS:
     // Emitted on the main thread after each "FinishedReadingFile" of the file on display.
@@ -188,6 +186,8 @@ private:
     void refreshGridStars(bool force);
     void applyNarrowing();
     void showMarkError(const QString& error);
+    // Shows a duplicate's file with its brush at position selected once it is read (-1: none).
+    void openDuplicate(const QString& path, int position);
 
     // A member rather than a child, so that the read stops before the widgets it fills go.
     std::unique_ptr<ReadingController> mReading;

@@ -192,7 +192,7 @@ DuplicatesDialog* BrushWindow::showDuplicates()
     if (!mDuplicatesDialog) {
         mDuplicatesDialog = new DuplicatesDialog(mLibrary, this);
         connect(mDuplicatesDialog, &DuplicatesDialog::openRequested, this,
-                &BrushWindow::openLibraryBrush);
+                &BrushWindow::openDuplicate);
         connect(mDuplicatesDialog, &DuplicatesDialog::revealRequested, this, &RevealInFileManager);
         connect(mDuplicatesDialog, &DuplicatesDialog::trashRequested, this,
                 &BrushWindow::trashItem);
@@ -205,7 +205,7 @@ DuplicatesDialog* BrushWindow::showDuplicates()
     return mDuplicatesDialog;
 }
 
-void BrushWindow::openLibraryBrush(const QString& path, int position)
+void BrushWindow::openDuplicate(const QString& path, int position)
 {
     mPendingBrushPath = path;
     mPendingBrush = position;
