@@ -18,16 +18,6 @@ const LibraryStatus& LibraryController::status()
     return mStatus;
 }
 
-void LibraryController::prepare()
-{
-    if (mPrepared)
-        return;
-    mPrepared = true;
-    mStatus = PrepareLibrary(DefaultLibraryPath());
-    if (mStatus.available)
-        mLibrary = std::make_unique<CLibrary>(mStatus.path);
-}
-
 namespace {
 // Says why there is no library (status: PrepareLibrary's words, when it had any).
 bool NoLibrary(const LibraryStatus& status, QString* error)
@@ -98,4 +88,14 @@ QSet<int> LibraryController::starredPositions(const QString& path)
         }
     }
     return positions;
+}
+
+void LibraryController::prepare()
+{
+    if (mPrepared)
+        return;
+    mPrepared = true;
+    mStatus = PrepareLibrary(DefaultLibraryPath());
+    if (mStatus.available)
+        mLibrary = std::make_unique<CLibrary>(mStatus.path);
 }
