@@ -7,10 +7,10 @@
 #include "ui/FileActionsController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
-#include "ui/LibraryController.h"
 #include "ui/OutlineSources.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
+#include "ui/LibraryController.h"
 #include "ui/WatchLimitBar.h"
 
 #include <QCloseEvent>
@@ -65,8 +65,8 @@ BrushWindow::BrushWindow(QWidget* parent) : QMainWindow(parent)
     buildToolbar();
     buildMenus();
     connectControllers();
-    connectMarks();
     setTabOrder();
+    connectMarks();
     restoreDividers();
     restoreWindowSettings();
     applyChromeColours();
@@ -186,11 +186,10 @@ void BrushWindow::connectControllers()
 
 void BrushWindow::setTabOrder()
 {
-    // Down the left side and across: the files found, their filter and narrowing, the grid,
-    // then the installed files. None of the stops selects anything on arrival.
+    // Down the left side and across: the files found, their filter, the grid, then the
+    // installed files. None of the stops selects anything on arrival.
     QWidget::setTabOrder(getFileOutline(), outlineFilterField());
-    QWidget::setTabOrder(outlineFilterField(), mOutlines->narrowingBox());
-    QWidget::setTabOrder(mOutlines->narrowingBox(), fileView());
+    QWidget::setTabOrder(outlineFilterField(), fileView());
     QWidget::setTabOrder(fileView(), getInstalledFileOutline());
 }
 

@@ -169,14 +169,6 @@ private:
     void rebuildOpenRecentMenu();
     void showHelp();
     void showAbout();
-
-    void restoreDividers();
-    void saveDividers();
-    void applyChromeColours();
-    void restoreWindowSettings();
-    void updateActionTarget();
-    void displayedFileVanished(const QString& path);
-    void setTabOrder();
     // BrushWindowMarks.cpp
     // Makes the actions and puts the file's into its menu; the edit and view menus take theirs.
     void buildMarkActions(QMenu* file);
@@ -188,6 +180,14 @@ private:
     void showMarkError(const QString& error);
     // Shows a duplicate's file with its brush at position selected once it is read (-1: none).
     void openDuplicate(const QString& path, int position);
+
+    void restoreDividers();
+    void saveDividers();
+    void applyChromeColours();
+    void restoreWindowSettings();
+    void updateActionTarget();
+    void displayedFileVanished(const QString& path);
+    void setTabOrder();
 
     // A member rather than a child, so that the read stops before the widgets it fills go.
     std::unique_ptr<ReadingController> mReading;

@@ -48,6 +48,8 @@ void BrushWindow::buildMarkActions(QMenu* file)
 
 void BrushWindow::connectMarks()
 {
+    // The narrowing is a stop of its own, right after the filter field beside it.
+    QWidget::setTabOrder(outlineFilterField(), mOutlines->narrowingBox());
     connect(mLibrary, &LibraryController::marksChanged, this, &BrushWindow::refreshMarks);
     connect(mOutlines, &OutlinesController::narrowingChosen, this, &BrushWindow::applyNarrowing);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,

@@ -75,10 +75,10 @@ Q_SIGNALS:
     // Files that either outline's search saw written where they are.
     void pathsWritten(const QStringList& paths);
     void searchFirstPhaseFinished();
-    // Rows were added to either outline (delivered after the outlines have laid them out).
-    void rowsAppeared();
     // Another narrowing was chosen; the window works out its files and calls restrictTo.
     void narrowingChosen();
+    // Rows were added to either outline (delivered after the outlines have laid them out).
+    void rowsAppeared();
 
 private:
     QWidget* buildFoundPane();
