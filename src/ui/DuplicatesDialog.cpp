@@ -139,7 +139,8 @@ void DuplicatesDialog::reload()
     for (int row = 0; row < mModel->groupCount(); ++row)
         mView->setFirstColumnSpanned(row, {}, true);
     mView->expandAll();
-    mView->resizeColumnToContents(0);
+    // Not fitted to the contents, which would ask for every row's thumbnail.
+    mView->header()->resizeSection(0, kIconSide + fontMetrics().averageCharWidth() * 30);
 }
 
 void DuplicatesDialog::fileTrashed(const QString& path)
