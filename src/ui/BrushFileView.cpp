@@ -318,6 +318,14 @@ void BrushFileView::brushesAppended()
         update(thumbnailRect(first).united(thumbnailRect(last)).toAlignedRect());
 }
 
+void BrushFileView::setStarredIndexes(QSet<int> indexes)
+{
+    if (indexes == mStarred)
+        return;
+    mStarred = std::move(indexes);
+    update();
+}
+
 void BrushFileView::clear()
 {
     mBrushFile.reset();

@@ -5,6 +5,7 @@
 #include <QCache>
 #include <QPixmap>
 #include <QPoint>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -63,6 +64,9 @@ public:
     // Names under the thumbnails add one line of text to each row's height.
     void setShowNames(bool show);
     bool showNames() const { return mShowNames; }
+    // Brushes the user has starred carry a small star in their cell's corner.
+    void setStarredIndexes(QSet<int> indexes);
+    const QSet<int>& starredIndexes() const { return mStarred; }
 
     // Cell geometry of the last layout: side s, gap g, pitch p = s + g across and s + g + the
     // name line down.
@@ -168,6 +172,7 @@ private:
     double mSide = 0;
     double mGap = 0;
     bool mShowNames = false;
+    QSet<int> mStarred;
     bool mPrinting = false;
     // Thumbnails by brush and drawn size, up to this many kilobytes: several screens' worth.
     static constexpr int kThumbnailCacheKilobytes = 128 * 1024;

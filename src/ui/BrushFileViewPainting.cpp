@@ -9,6 +9,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -197,6 +198,20 @@ void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
             std::round((cell.x() + (cell.width() - drawn.width()) / 2.0) * dpr) / dpr,
             std::round((cell.y() + (cell.height() - drawn.height()) / 2.0) * dpr) / dpr);
         painter.drawPixmap(origin, pixmap);
+    }
+    if (mStarred.contains(index) && !pattern) {
+        // In the corner, in the ink colour at part strength: seen when looked for, and off
+        // the tip itself at every zoom.
+        QFont font = painter.font();
+        font.setPixelSize(std::clamp(int(cell.width() / 7), 9, 18));
+        painter.save();
+        painter.setFont(font);
+        QColor ink = inkColour();
+        ink.setAlphaF(0.6f);
+        painter.setPen(ink);
+        painter.drawText(frame.adjusted(2, 1, -3, 0), Qt::AlignRight | Qt::AlignTop,
+                         QStringLiteral("\u2605"));
+        painter.restore();
     }
     if (mShowNames) {
         const QRectF box = nameRect(index);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -218,6 +219,7 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     mPlace->setObjectName(QStringLiteral("placeLabel"));
 
     auto* controls = new QHBoxLayout;
+    mControls = controls;
     controls->addWidget(mPrevious);
     controls->addWidget(mPlace);
     controls->addWidget(mNext);
@@ -325,6 +327,16 @@ PatternPtr BrushViewer::patternAt(int index) const
     const int at = index - int(mFile->count());
     return at >= 0 && size_t(at) < mFile->patterns().size() ? mFile->patterns()[size_t(at)]
                                                             : nullptr;
+}
+
+void BrushViewer::addControl(QAction* action)
+{
+    addAction(action);
+    auto* button = new QToolButton(this);
+    button->setDefaultAction(action);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    mControls->insertWidget(3, button);
 }
 
 void BrushViewer::showBrush(int index)

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QPair>
 
+class QAction;
 class QComboBox;
 class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -43,6 +45,9 @@ public:
     void setZoom(Zoom zoom);
     Zoom zoom() const;
     void setBackground(Background background);
+    // A button for action beside Previous and Next (the window's star, say); the action's
+    // shortcut works here too.
+    void addControl(QAction* action);
     // How many screen pixels one brush pixel takes now.
     double scale() const;
     // The size of the brush's picture as last painted: a computed tip is drawn at the size it is
@@ -77,5 +82,6 @@ private:
     QPushButton* mPrevious;
     QPushButton* mNext;
     QLabel* mPlace;
+    QHBoxLayout* mControls = nullptr;
     QFormLayout* mFacts;
 };

@@ -73,6 +73,7 @@ BrushWindow::BrushWindow(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     connectControllers();
     setTabOrder();
+    connectMarks();
     restoreDividers();
     restoreWindowSettings();
     applyChromeColours();

@@ -5,6 +5,7 @@
 #include "ui/AppTheme.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
+#include "ui/DuplicatesDialog.h"
 #include "ui/FileActionsController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
@@ -94,6 +95,8 @@ void BrushWindow::buildMenus()
     connect(mInstallMenuAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
     connect(mTrashMenuAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
     file->addSeparator();
+    buildMarkActions(file);
+    file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::closeAllWindows);
     quit->setShortcut(QKeySequence::Quit);
 
@@ -122,6 +125,7 @@ void BrushWindow::buildEditMenu()
     });
     mFindAction->setShortcut(QKeySequence::Find);
     edit->addSeparator();
+    edit->addAction(mFavouriteBrushAction);
     mViewBrushAction = edit->addAction(tr("&View Brush"), this, [this, view] {
         const QList<int> selected = view->selectedIndexes();
         const int current = view->currentIndex();
@@ -135,8 +139,8 @@ void BrushWindow::buildEditMenu()
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    view->addActions(
-        {mViewBrushAction, mCopyAction, mSelectAllAction, separator, mExportSelectedAction});
+    view->addActions({mViewBrushAction, mFavouriteBrushAction, mCopyAction, mSelectAllAction,
+                      separator, mExportSelectedAction});
 }
 
 void BrushWindow::buildViewMenu()
@@ -157,6 +161,8 @@ void BrushWindow::buildViewMenu()
     mShowAllFoldersAction->setCheckable(true);
     connect(mShowAllFoldersAction, &QAction::triggered, mOutlines,
             &OutlinesController::showAllFolders);
+    menu->addSeparator();
+    menu->addAction(mDuplicatesAction);
     connect(mSlider, &QSlider::valueChanged, this, &BrushWindow::validateActions);
 
     KelbrinApplication* app = KelbrinApplication::instance();
@@ -201,6 +207,23 @@ void BrushWindow::validateActions()
     mExportSelectedAction->setEnabled(!selected.isEmpty());
     mViewBrushAction->setEnabled(!selected.isEmpty());
     mSelectAllAction->setEnabled(view->itemCount() > 0);
+    // Stars belong to a file's contents; a converted pack is a folder and has none.
+    const BrushFilePtr& file = view->getBrushFile();
+    const bool brushFile = file && QFileInfo(file->getPath()).isFile();
+    bool anyBrush = false, allStarred = true;
+    for (int i : selected) {
+        if (brushFile && size_t(i) < file->count()) {
+            anyBrush = true;
+            allStarred = allStarred && view->starredIndexes().contains(i);
+        }
+    }
+    mFavouriteBrushAction->setEnabled(anyBrush);
+    mFavouriteBrushAction->setChecked(anyBrush && allStarred);
+    const bool fileTarget =
+        mActions->canTrashOrExport() && QFileInfo(mActions->targetPath()).isFile();
+    mFavouriteFileAction->setEnabled(fileTarget);
+    mFavouriteFileAction->setChecked(fileTarget && mStarredFiles.contains(mActions->targetPath()));
+    mTagsAction->setEnabled(fileTarget);
 }
 
 // --- Commands on the selected file ----------------------------------------------------------
@@ -229,16 +252,19 @@ void BrushWindow::installItem(const QString& path)
     mActions->install(path);
 }
 
-void BrushWindow::trashItem(const QString& path)
+bool BrushWindow::trashItem(const QString& path)
 {
     if (!mActions->trash(path))
-        return;
+        return false;
     // Let go of it now rather than when the search notices.
     mOutlines->deselectIfSelected(getFileOutline(), path);
     mOutlines->deselectIfSelected(getInstalledFileOutline(), path);
     if (getDisplayedFilePath() == path)
         setImageFromBrushFile(QString());
     mActions->tellTrashed(path);
+    if (mDuplicatesDialog)
+        mDuplicatesDialog->fileTrashed(path);
+    return true;
 }
 
 void BrushWindow::exportBrushFile()

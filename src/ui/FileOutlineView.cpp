@@ -20,7 +20,14 @@ FileOutlineView::FileOutlineView(QWidget* parent) : QTreeView(parent)
     mRevealAction = mMenu->addAction(tr("Show in File Manager"));
     mInstallAction = mMenu->addAction(tr("Install"));
     mMenu->addSeparator();
+    mFavouriteAction = mMenu->addAction(tr("Favourite"));
+    mFavouriteAction->setCheckable(true);
+    mTagsAction = mMenu->addAction(tr("Tags…"));
+    mMenu->addSeparator();
     mTrashAction = mMenu->addAction(tr("Move to Trash"));
+    connect(mFavouriteAction, &QAction::triggered, this,
+            [this](bool on) { Q_EMIT starRequested(mPickedPath, on); });
+    connect(mTagsAction, &QAction::triggered, this, [this] { Q_EMIT tagsRequested(mPickedPath); });
     connect(mRevealAction, &QAction::triggered, this,
             [this] { Q_EMIT revealRequested(mPickedPath); });
     connect(mInstallAction, &QAction::triggered, this,
@@ -174,6 +181,9 @@ QMenu* FileOutlineView::menuForPosition(const QPoint& pos)
     mRevealAction->setEnabled(true);
     mTrashAction->setEnabled(!folder);
     mInstallAction->setEnabled(!folder && mInstallTargetsAvailable);
+    mFavouriteAction->setEnabled(!folder);
+    mFavouriteAction->setChecked(index.data(OutlineSource::StarredRole).toBool());
+    mTagsAction->setEnabled(!folder);
     return mMenu;
 }
 

@@ -39,6 +39,8 @@ public:
     QAction* revealAction() const { return mRevealAction; }
     QAction* installAction() const { return mInstallAction; }
     QAction* trashAction() const { return mTrashAction; }
+    QAction* favouriteAction() const { return mFavouriteAction; }
+    QAction* tagsAction() const { return mTagsAction; }
 
 Q_SIGNALS:
     // The selected row's path and whether it is a file; "" when nothing is selected.
@@ -48,6 +50,8 @@ Q_SIGNALS:
     void revealRequested(const QString& path);
     void installRequested(const QString& path);
     void trashRequested(const QString& path);
+    void starRequested(const QString& path, bool starred);
+    void tagsRequested(const QString& path);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -65,6 +69,8 @@ private:
     QAction* mRevealAction = nullptr;
     QAction* mInstallAction = nullptr;
     QAction* mTrashAction = nullptr;
+    QAction* mFavouriteAction = nullptr;
+    QAction* mTagsAction = nullptr;
     QString mPickedPath;
     // The selection's path when the source last said its rows are about to change.
     QString mSelectionBeforeChange;

@@ -131,8 +131,23 @@ void ImageAndTextCell::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setPen(opt.palette.color(group, textRole));
     painter->setFont(opt.font);
     const QString label = index.data(Qt::DisplayRole).toString();
-    painter->drawText(layout.title, Qt::AlignVCenter | Qt::AlignLeft,
-                      opt.fontMetrics.elidedText(label, Qt::ElideRight, layout.title.width()));
+    // A starred file ends its name with a small star in the text's own colour, half strength:
+    // enough to find favourites in a list, too quiet to compete with the names.
+    const bool starred = index.data(OutlineSource::StarredRole).toBool();
+    const QString star = QStringLiteral(" \u2605");
+    QRect title = layout.title;
+    if (starred)
+        title.setRight(title.right() - opt.fontMetrics.horizontalAdvance(star));
+    const QString shown = opt.fontMetrics.elidedText(label, Qt::ElideRight, title.width());
+    painter->drawText(title, Qt::AlignVCenter | Qt::AlignLeft, shown);
+    if (starred) {
+        QColor colour = painter->pen().color();
+        colour.setAlphaF(0.55f);
+        painter->setPen(colour);
+        QRect after = layout.title;
+        after.setLeft(title.left() + opt.fontMetrics.horizontalAdvance(shown));
+        painter->drawText(after, Qt::AlignVCenter | Qt::AlignLeft, star);
+    }
 
     if (!layout.badge.isEmpty()) {
         painter->setRenderHint(QPainter::Antialiasing);

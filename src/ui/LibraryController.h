@@ -4,6 +4,8 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <QSet>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -36,6 +38,16 @@ public:
     CBrushCataloguer* cataloguer() const { return mCataloguer.get(); }
     // The status line's words while the cataloguer works; empty when it is idle.
     QString progressText() const { return mProgressText; }
+    // Marks set from the window. Each is one short write; false, with the reason in *error,
+    // when there is no library or the file cannot be read to be hashed. marksChanged() follows
+    // a change.
+    bool setStarred(const QString& path, int position, bool starred, QString* error = nullptr);
+    // Several brushes of one file (position -1: the file), with one marksChanged() at the end.
+    bool setStarred(const QString& path, const QList<int>& positions, bool starred,
+                    QString* error = nullptr);
+    bool setTags(const QString& path, const QStringList& tags, QString* error = nullptr);
+    // Stars of the file's brushes (positions), for the grid; empty without a library.
+    QSet<int> starredPositions(const QString& path);
 
 Q_SIGNALS:
     // Tags or stars changed; whatever shows them looks again.

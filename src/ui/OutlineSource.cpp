@@ -31,6 +31,55 @@ void OutlineSource::setNameFilter(const QString& text)
     refreshAtNode({});
 }
 
+void OutlineSource::setPathRestriction(std::optional<QSet<QString>> paths)
+{
+    if (paths == mPathRestriction)
+        return;
+    mPathRestriction = std::move(paths);
+    refreshAtNode({});
+}
+
+void OutlineSource::setStarredPaths(QSet<QString> paths)
+{
+    if (paths == mStarredPaths)
+        return;
+    mStarredPaths = std::move(paths);
+    refreshAtNode({});
+}
+
+void OutlineSource::setFileTags(QHash<QString, QStringList> tags)
+{
+    // Tooltips are asked for when shown: nothing to tell the views.
+    mFileTags = std::move(tags);
+}
+
+void OutlineSource::followMarks(const QString& oldPath, const QString& newPath)
+{
+    // The library moves its rows when its own cataloguer gets there; until the marks are read
+    // again, a file moved or renamed (or one within a folder that was) keeps its star, its tags
+    // and its place in a narrowed outline here.
+    const QString oldFolder = oldPath + QLatin1Char('/');
+    auto moves = [&](const QString& path) { return path == oldPath || path.startsWith(oldFolder); };
+    auto follow = [&](QSet<QString>& paths) {
+        QStringList moved;
+        for (const QString& path : std::as_const(paths)) {
+            if (moves(path))
+                moved << path;
+        }
+        for (const QString& path : moved) {
+            paths.remove(path);
+            paths.insert(newPath + path.mid(oldPath.size()));
+        }
+    };
+    if (mPathRestriction)
+        follow(*mPathRestriction);
+    follow(mStarredPaths);
+    QHash<QString, QStringList> tags;
+    for (auto it = mFileTags.cbegin(); it != mFileTags.cend(); ++it)
+        tags.insert(moves(it.key()) ? newPath + it.key().mid(oldPath.size()) : it.key(), *it);
+    mFileTags = std::move(tags);
+}
+
 // --- Rows -----------------------------------------------------------------------------------
 
 OutlineSource::Row* OutlineSource::rowFor(const QModelIndex& index) const
@@ -49,7 +98,8 @@ QModelIndex OutlineSource::indexOf(const Row& row) const
 
 bool OutlineSource::nameMatches(const CFileSystemNode& node) const
 {
-    return node.DisplayName().contains(mNameFilter, Qt::CaseInsensitive);
+    return node.DisplayName().contains(mNameFilter, Qt::CaseInsensitive) &&
+           (!mPathRestriction || mPathRestriction->contains(node.CFFullPath()));
 }
 
 unsigned OutlineSource::countMatchingFiles(const CFileSystemNode& node) const
@@ -77,7 +127,7 @@ std::vector<CFileSystemNodePtr> OutlineSource::currentChildren(const Row& row) c
             qCInfo(lcUi, "nil node");
             return;
         }
-        if (!mNameFilter.isEmpty() && countMatchingFiles(*child) == 0)
+        if (filtering() && countMatchingFiles(*child) == 0)
             return;
         children.push_back(std::move(child));
     };
@@ -150,9 +200,8 @@ void OutlineSource::renumber(Row& row, size_t from) const
 int OutlineSource::fileCount(const Row& row) const
 {
     if (row.fileCount < 0) {
-        row.fileCount =
-            int(mNameFilter.isEmpty() ? row.node->CountDescendantFiles(mShowingFullHierarchy)
-                                      : countMatchingFiles(*row.node));
+        row.fileCount = int(!filtering() ? row.node->CountDescendantFiles(mShowingFullHierarchy)
+                                         : countMatchingFiles(*row.node));
     }
     return row.fileCount;
 }
@@ -213,13 +262,22 @@ QVariant OutlineSource::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return labelForNode(node);
-    case Qt::ToolTipRole:
+    case Qt::ToolTipRole: {
+        const QString path = node.CFFullPath();
+        const auto tags = mFileTags.constFind(path);
+        if (tags == mFileTags.constEnd())
+            return path;
+        return path + QLatin1Char('\n') + tr("Tags: %1").arg(tags->join(QStringLiteral(", ")));
+    }
     case PathRole:
         return node.CFFullPath();
     case FileCountRole:
         return node.IsDirectory() ? fileCount(*row) : 0;
     case IsFolderRole:
         return node.IsDirectory();
+    case StarredRole:
+        return !node.IsDirectory() && !mStarredPaths.isEmpty() &&
+               mStarredPaths.contains(node.CFFullPath());
     default:
         return {};
     }
@@ -478,6 +536,7 @@ void OutlineSource::moveItems(const QStringList& oldPaths, const QStringList& ne
         } catch (...) {
             continue;
         }
+        followMarks(oldPaths[i], newPaths[i]);
         movedFrom << oldPaths[i];
         movedTo << newPaths[i];
     }
@@ -499,6 +558,7 @@ void OutlineSource::renameItems(const QStringList& oldPaths, const QStringList& 
         }
         if (!renamed)
             continue;
+        followMarks(oldPaths[i], newPaths[i]);
         refreshAtNode(node);
         Q_EMIT itemRenamed(oldPaths[i], newPaths[i]);
     }

@@ -4,7 +4,10 @@
 #include "hierarchy/CFileHierarchy.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
+#include <QSet>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -30,6 +33,7 @@ public:
         PathRole = Qt::UserRole + 1, // QString: the node's full path
         FileCountRole,               // int: brush files below a folder (the badge)
         IsFolderRole,                // bool
+        StarredRole,                 // bool: a file the user has starred
     };
 
     explicit OutlineSource(QObject* parent = nullptr);
@@ -45,6 +49,14 @@ public:
     // follow. Empty shows everything.
     void setNameFilter(const QString& text);
     const QString& nameFilter() const { return mNameFilter; }
+    // Narrows the outline further to these files (a tag's, the favourites); nothing lifts it.
+    // Applies with the name filter: a file shows when it passes both.
+    void setPathRestriction(std::optional<QSet<QString>> paths);
+    bool isRestricted() const { return mPathRestriction.has_value(); }
+    // The files shown with a star.
+    void setStarredPaths(QSet<QString> paths);
+    // Files' tags, named in their tooltips.
+    void setFileTags(QHash<QString, QStringList> tags);
 
     // Re-reads the rows below node (and the counts above it) from the hierarchy; an empty node
     // re-reads every row the views know.
@@ -122,6 +134,8 @@ private:
     int fileCount(const Row& row) const;
     unsigned countMatchingFiles(const CFileSystemNode& node) const;
     bool nameMatches(const CFileSystemNode& node) const;
+    void followMarks(const QString& oldPath, const QString& newPath);
+    bool filtering() const { return !mNameFilter.isEmpty() || mPathRestriction; }
 
     void removeGoneRows(Row& row);
     void insertAndMoveRows(Row& row);
@@ -135,6 +149,9 @@ private:
     bool mTopLevelByLabel = false;
     bool mFirstPhaseFinished = false;
     QString mNameFilter;
+    std::optional<QSet<QString>> mPathRestriction;
+    QSet<QString> mStarredPaths;
+    QHash<QString, QStringList> mFileTags;
     mutable Row mRoot;
     // Nodes to the row that shows them, for refreshes that start at a node.
     mutable std::unordered_map<const CFileSystemNode*, Row*> mRowsByNode;

@@ -4,6 +4,8 @@
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineSources.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -55,9 +57,21 @@ QWidget* OutlinesController::buildFoundPane()
             Q_EMIT filterApplied(text);
         }
     });
+    mNarrowing = new QComboBox(pane);
+    mNarrowing->setObjectName(QStringLiteral("outlineNarrowing"));
+    mNarrowing->setToolTip(tr("Show all files, the favourites, or the files of one tag"));
+    mNarrowing->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    mNarrowing->addItem(tr("All files"), QString());
+    mNarrowing->addItem(QStringLiteral("\u2605 ") + tr("Favourites"), kFavouritesChoice);
+    connect(mNarrowing, &QComboBox::activated, this, &OutlinesController::narrowingChosen);
     mFileOutline = new FileOutlineView(pane);
     mFileOutline->setObjectName(QStringLiteral("fileOutline"));
-    layout->addWidget(mFilterField);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->setContentsMargins(0, 0, 0, 0);
+    filterRow->setSpacing(2);
+    filterRow->addWidget(mFilterField, 1);
+    filterRow->addWidget(mNarrowing);
+    layout->addLayout(filterRow);
     layout->addWidget(mFileOutline);
     mPlaceholder = new QLabel(mFileOutline->viewport());
     mPlaceholder->setObjectName(QStringLiteral("outlinePlaceholder"));
@@ -81,6 +95,55 @@ QWidget* OutlinesController::buildInstalledPane()
     layout->addWidget(mInstalledTitle);
     layout->addWidget(mInstalledFileOutline);
     return pane;
+}
+
+// Tags are words people chose; this cannot be mistaken for one (tags are simplified).
+const QString OutlinesController::kFavouritesChoice = QStringLiteral("\u2605\n");
+
+void OutlinesController::setNarrowingTags(const QStringList& tags)
+{
+    const QString current = narrowingChoice();
+    while (mNarrowing->count() > 2)
+        mNarrowing->removeItem(2);
+    if (!tags.isEmpty())
+        mNarrowing->insertSeparator(2);
+    for (const QString& tag : tags)
+        mNarrowing->addItem(tag, tag);
+    const int index = mNarrowing->findData(current);
+    mNarrowing->setCurrentIndex(index >= 0 ? index : 0);
+    // The tag chosen has just gone: back to all files.
+    if (index < 0)
+        Q_EMIT narrowingChosen();
+}
+
+QString OutlinesController::narrowingChoice() const
+{
+    return mNarrowing->currentData().toString();
+}
+
+void OutlinesController::restrictTo(const std::optional<QSet<QString>>& paths)
+{
+    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
+        if (source)
+            source->setPathRestriction(paths);
+    }
+    updatePlaceholder();
+}
+
+void OutlinesController::setStarredPaths(const QSet<QString>& paths)
+{
+    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
+        if (source)
+            source->setStarredPaths(paths);
+    }
+}
+
+void OutlinesController::setFileTags(const QHash<QString, QStringList>& tags)
+{
+    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
+        if (source)
+            source->setFileTags(tags);
+    }
 }
 
 OutlineSource* OutlinesController::fileOutlineSource() const
@@ -176,7 +239,15 @@ void OutlinesController::updatePlaceholder()
     }
     const QString filter = mFilterField->text().trimmed();
     QString text;
-    if (!filter.isEmpty())
+    const bool favourites = narrowingChoice() == kFavouritesChoice;
+    if (found->isRestricted() && !filter.isEmpty())
+        text = favourites ? tr("No favourite brush file names contain “%1”").arg(filter)
+                          : tr("No brush files tagged “%1” have names containing “%2”")
+                                .arg(narrowingChoice(), filter);
+    else if (found->isRestricted())
+        text = favourites ? tr("No favourite brush files here")
+                          : tr("No brush files tagged “%1” here").arg(narrowingChoice());
+    else if (!filter.isEmpty())
         text = tr("No brush file names contain “%1”").arg(filter);
     else if (!found->firstPhaseFinished())
         text = tr("Searching for brush files…");

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
+#include <optional>
 
 class FileOutlineView;
 class FoundFileOutlineSource;
 class InstalledFileOutlineSource;
 class OutlineSource;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSplitter;
@@ -31,6 +35,19 @@ public:
     OutlineSource* installedFileOutlineSource() const;
     QLineEdit* filterField() const { return mFilterField; }
     QLabel* installedTitle() const { return mInstalledTitle; }
+    // Beside the filter field: all files, the favourites, or the files of one tag.
+    QComboBox* narrowingBox() const { return mNarrowing; }
+
+    // The choices after "All files" and "Favourites"; the current one is kept while it is
+    // still offered.
+    void setNarrowingTags(const QStringList& tags);
+    // "" for all files, kFavouritesChoice, or a tag.
+    QString narrowingChoice() const;
+    static const QString kFavouritesChoice;
+    // Narrows both outlines to these files (nothing: all of them).
+    void restrictTo(const std::optional<QSet<QString>>& paths);
+    void setStarredPaths(const QSet<QString>& paths);
+    void setFileTags(const QHash<QString, QStringList>& tags);
 
     // Gives the outlines their sources (owner takes them); searchedFolders are named when the
     // search finds nothing. Install is offered in the menus only when canInstall.
@@ -58,6 +75,8 @@ Q_SIGNALS:
     // Files that either outline's search saw written where they are.
     void pathsWritten(const QStringList& paths);
     void searchFirstPhaseFinished();
+    // Another narrowing was chosen; the window works out its files and calls restrictTo.
+    void narrowingChosen();
     // Rows were added to either outline (delivered after the outlines have laid them out).
     void rowsAppeared();
     // The filter field's text (trimmed) changed, once typing paused.
@@ -71,6 +90,7 @@ private:
 
     QSplitter* mPane = nullptr;
     QLineEdit* mFilterField = nullptr;
+    QComboBox* mNarrowing = nullptr;
     QTimer* mFilterTimer = nullptr;
     FileOutlineView* mFileOutline = nullptr;
     FileOutlineView* mInstalledFileOutline = nullptr;

@@ -358,6 +358,7 @@ void ReadingController::openViewer(int index)
                 mFileView->selectOnly(shown);
         });
         connect(mViewer, &QObject::destroyed, mFileView, [this] { mFileView->setFocus(); });
+        Q_EMIT viewerOpened(mViewer);
     }
     mViewer->show();
     mViewer->raise();

@@ -81,6 +81,8 @@ Q_SIGNALS:
     void displayChanged();
     // The file on display was deleted, trashed or moved away by anyone.
     void displayedFileVanished(const QString& path);
+    // A viewer was made for the file on display (it may be shown again for other brushes).
+    void viewerOpened(BrushViewer* viewer);
 
 private:
     void brushAdded(const BrushFilePtr& file, const BrushPtr& brush);

@@ -111,12 +111,12 @@ TEST(BrushWindowOutlines, KeyboardAloneFindsOpensInstallsRevealsAndTrashes)
     const BrushFilePtr shown = window.fileView()->getBrushFile();
     window.getFileOutline()->setFocus(Qt::OtherFocusReason);
     QStringList stops;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         stops << FocusName();
     }
-    EXPECT_EQ(stops,
-              QStringList({"outlineFilter", "fileView", "installedFileOutline", "fileOutline"}));
+    EXPECT_EQ(stops, QStringList({"outlineFilter", "outlineNarrowing", "fileView",
+                                  "installedFileOutline", "fileOutline"}));
     EXPECT_EQ(window.fileView()->getBrushFile(), shown);
     EXPECT_EQ(window.getFileOutline()->getPathOfSelectedItem(), path);
 

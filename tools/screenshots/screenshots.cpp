@@ -24,6 +24,11 @@
 // indexed, 16-bit, one larger than a cell), as a read would deliver them, and writes NAME.png
 // (the grid scrolled to the patterns, one selected), NAME-viewer.png (a pattern in the viewer)
 // and NAME-texture.png (the viewer of the brush that paints through one).
+//   kelbrin-screenshots OUTDIR NAME --marks [--dark]
+// catalogues a made-up home (as --made-up-home) into its own library, stars a file and two
+// brushes, tags two files, and writes NAME.png (the grid's stars), NAME-favourites.png (the
+// outlines narrowed to them), NAME-menu.png (the outline's menu), NAME-tags.png (the tags
+// dialog) and NAME-duplicates.png (the duplicates of the home's copies of one file).
 #include "actions/BrushInstaller.h"
 #include "brush/SampledBrush.h"
 #include "convert/BrushPackReader.h"
@@ -37,6 +42,7 @@
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
 #include "ui/BrushWindow.h"
+#include "ui/DuplicatesDialog.h"
 #include "ui/FileOutlineView.h"
 #include "ui/InstallResultDialog.h"
 #include "ui/KelbrinApplication.h"
@@ -44,10 +50,14 @@
 #include "ui/LibraryResultsView.h"
 #include "ui/OutlineSetup.h"
 #include "ui/OutlineSources.h"
+#include "ui/TagsDialog.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -339,6 +349,92 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
     return ok ? 0 : 1;
 }
 
+int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
+{
+    BrushWindow window;
+    ShowWithOutlines(app, window);
+    LibraryController* library = window.libraryController();
+    if (!library->library())
+        return 1;
+    const QDir home = QDir::home();
+    // Two files of their own, so that not every file is a copy of every other: pens with one
+    // tip of the demo file's under another name, and clouds of their own.
+    AbrWriter pens;
+    pens.u16(2).u16(5);
+    for (int i = 0; i < 4; ++i)
+        pens.computedRecord(true, QStringLiteral("Pen %1").arg(i + 1), uint16_t(3 + i * 2), 100, 0,
+                            100);
+    pens.computedRecord(true, QStringLiteral("Soft Pen"), 20, 100, 0, 0);
+    AbrWriter clouds;
+    clouds.u16(2).u16(3);
+    for (int i = 0; i < 3; ++i)
+        clouds.computedRecord(true, QStringLiteral("Cloud %1").arg(i + 1), uint16_t(60 + i * 15),
+                              70, int16_t(i * 30), 10);
+    for (const auto& [file, writer] : {std::pair{"Pictures/Brushes/Ink Pens.abr", &pens},
+                                       std::pair{"Downloads/free-clouds.abr", &clouds}}) {
+        QFile out(home.filePath(QString::fromUtf8(file)));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(writer->data());
+    }
+    {
+        QStringList files;
+        QDirIterator it(QDir::homePath(), {QStringLiteral("*.abr")}, QDir::Files | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next();
+        CBrushCataloguer cataloguer(library->status().path);
+        cataloguer.catalogue(files);
+        QElapsedTimer limit;
+        limit.start();
+        while (!cataloguer.isIdle() && limit.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    const QString charcoal = home.filePath(QStringLiteral("Pictures/Brushes/Charcoal.abr"));
+    library->setStarred(charcoal, -1, true);
+    library->setStarred(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")), -1, true);
+    library->setTags(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")),
+                     {QStringLiteral("ink"), QStringLiteral("comic")});
+    library->setTags(home.filePath(QStringLiteral("Documents/Comic/inking.abr")),
+                     {QStringLiteral("comic")});
+    FileOutlineView* all = window.getFileOutline();
+    all->expandAll();
+    all->selectFileByPath(charcoal);
+    QElapsedTimer limit;
+    limit.start();
+    while (window.isReadingFile() && limit.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    for (int brush : {2, 7}) {
+        window.fileView()->selectOnly(brush);
+        window.favouriteBrushAction()->trigger();
+    }
+    Wait(600);
+    bool ok = window.grab().save(out.filePath(name + QStringLiteral(".png")));
+    const QRect row = all->visualRect(all->currentIndex());
+    if (QMenu* menu = all->menuForPosition(row.center())) {
+        menu->popup(all->viewport()->mapToGlobal(row.center()));
+        Wait(300);
+        ok = menu->grab().save(out.filePath(name + QStringLiteral("-menu.png"))) && ok;
+        menu->hide();
+    }
+    auto* narrowing = window.findChild<QComboBox*>(QStringLiteral("outlineNarrowing"));
+    narrowing->setCurrentIndex(1);
+    Q_EMIT narrowing->activated(1);
+    all->expandAll();
+    Wait(600);
+    ok = window.grab().save(out.filePath(name + QStringLiteral("-favourites.png"))) && ok;
+    if (TagsDialog* tags =
+            window.editTags(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")))) {
+        tags->field()->setText(QStringLiteral("co"));
+        Wait(300);
+        ok = tags->grab().save(out.filePath(name + QStringLiteral("-tags.png"))) && ok;
+        tags->reject();
+    }
+    DuplicatesDialog* duplicates = window.showDuplicates();
+    Wait(600);
+    ok = duplicates->grab().save(out.filePath(name + QStringLiteral("-duplicates.png"))) && ok;
+    return ok ? 0 : 1;
+}
+
 // Grabs the next modal dialog once it is up (NAME-STEP.png), then lets act close it.
 void GrabNextDialog(const QDir& out, const QString& file, std::function<void(QWidget*)> act)
 {
@@ -518,14 +614,15 @@ int main(int argc, char** argv)
     // Made before the application, which looks for the installed applications as it starts.
     std::optional<MadeUpHome> home;
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--made-up-home") == 0 && !home)
+        if ((std::strcmp(argv[i], "--made-up-home") == 0 || std::strcmp(argv[i], "--marks") == 0) &&
+            !home)
             FillMadeUpHome(home.emplace());
     KelbrinApplication app(argc, argv);
     QSettings().clear(); // and neither do the tests' leftovers
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: kelbrin-screenshots OUTDIR NAME [--dark] [--per-row N] "
-                             "| --outlines | --install-result | --patterns [--dark]\n");
+                             "| --outlines | --marks | --install-result | --patterns [--dark]\n");
         return 2;
     }
     app.theme()->setChoice(args.contains(QStringLiteral("--dark")) ? AppTheme::eDark
@@ -541,6 +638,8 @@ int main(int argc, char** argv)
         return DrawWalk(app, QDir(args.at(1)), args.at(2));
     if (args.contains(QStringLiteral("--outlines")))
         return DrawOutlines(app, QDir(args.at(1)), args.at(2));
+    if (args.contains(QStringLiteral("--marks")))
+        return DrawMarks(app, QDir(args.at(1)), args.at(2));
     if (args.contains(QStringLiteral("--patterns"))) {
         BrushWindow window;
         return DrawPatterns(window, QDir(args.at(1)), args.at(2));
