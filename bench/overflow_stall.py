@@ -2,9 +2,10 @@
 """The watching program's worst event-loop stall while the inotify queue overflows.
 
 With fs.inotify.max_queued_events lowered (1024 by default here; the limit is read when the
-program starts its inotify instance, and restored afterwards), a churn of 20,000 folders is made
-inside a watched scope: folders with brush files are created, then a quarter of them deleted
-again and some brush files removed. The script then waits until `kelbrin-cli find --watch
+program starts its inotify instance, and restored afterwards), 20,000 folders are copied into a
+watched scope and reported; then, all of them watched, a quarter are deleted at once and
+thousands of brush files and folders are added or removed, more events than the queue holds.
+The script then waits until `kelbrin-cli find --watch
 --json` has reported exactly the brush files on disk, checks that a file created afterwards in a
 surviving folder is still seen (its folder is watched again), and prints the program's worst
 stall (its `--stalls` report), whether the queue overflowed, and how long it took to settle.
@@ -110,17 +111,27 @@ def run(cli, scope, folders):
     start = time.monotonic()
     for s in range(sets):
         subprocess.run(["cp", "-r", template, os.path.join(scope, f"set{s}")], check=True)
-    # Gone again: whole sets, and single files elsewhere.
-    subprocess.run(["rm", "-rf"] + [os.path.join(scope, f"set{s}") for s in range(0, sets, 4)],
-                   check=True)
+    # Every folder watched before the churn, so that its events land in the queue at once.
+    expected = brushes_on_disk(scope)
+    if not events.until(lambda: events.paths == expected, timeout=180):
+        sys.exit("the program never reported the copied sets")
+    made = time.monotonic() - start
+    start = time.monotonic()
     survivors = [os.path.join(scope, f"set{s}", f"pack{i}", "inner")
                  for s in range(sets) if s % 4 for i in range(500)]
+    # Gone: whole sets, and single files elsewhere; new: files and folders in watched folders.
+    subprocess.run(["rm", "-rf"] + [os.path.join(scope, f"set{s}") for s in range(0, sets, 4)],
+                   check=True)
     for folder in rng.sample(survivors, min(200, len(survivors))):
         path = os.path.join(folder, "b.abr")
         if os.path.exists(path):
             os.remove(path)
+    touched = rng.sample(survivors, min(3000, len(survivors)))
+    subprocess.run(["touch"] + [os.path.join(f, "new.abr") for f in touched], check=True)
+    subprocess.run(["mkdir"] + [os.path.join(f, "extra") for f in touched[:1000]], check=True)
+    subprocess.run(["touch"] + [os.path.join(f, "extra", "e.abr") for f in touched[:1000]],
+                   check=True)
     churned = time.monotonic() - start
-
     expected = brushes_on_disk(scope)
     settled = events.until(lambda: events.paths == expected, timeout=180)
     settle = time.monotonic() - start
@@ -138,8 +149,9 @@ def run(cli, scope, folders):
     overflows = sum("queue overflowed" in l for l in err)
     missing = len(expected - events.paths)
     stale = len(events.paths - expected)
-    print(f"churn: {sets * 1000} folders made, {len(survivors) * 2} left, {len(expected) - 1} brush files "
-          f"on disk; churn took {churned:.1f} s")
+    print(f"{sets * 1000} folders made and reported in {made:.1f} s; churn: {sets // 4 * 1000} "
+          f"deleted, 1,000 made, 3,200 brush files added or removed in {churned:.1f} s; "
+          f"{len(expected) - 1} brush files on disk")
     print(f"overflows reported: {overflows}")
     print(f"index equals the disk: {'yes' if settled else 'NO'} after {settle:.1f} s "
           f"(missing {missing}, stale {stale}); file made afterwards seen: "
