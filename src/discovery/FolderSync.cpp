@@ -229,10 +229,12 @@ void FolderSync::rescan(IndexedFolder* folder)
     // Its contents arrive with its crawl, which looks at the disk after any event so far.
     if (mCrawls.count(folder))
         return;
-    // A worker may have listed it before this change: it is listed once more after that read.
+    // Its read is still to come, or a worker may have listed it before this change: then it
+    // is listed once more after that read.
     const auto pending = mRescans.find(folder);
     if (pending != mRescans.end()) {
-        pending->second.again = true;
+        if (pending->second.batch)
+            pending->second.again = true;
         return;
     }
     const std::string path = folder->path();
@@ -313,7 +315,7 @@ void FolderSync::applyListing(IndexedFolder* folder, const std::string& path,
     }
 }
 
-void FolderSync::rescanInBackground(const std::vector<IndexedFolder*>& folders)
+void FolderSync::rescanInBackground(const std::vector<IndexedFolder*>& folders, bool subtrees)
 {
     for (IndexedFolder* folder : folders) {
         if (mCrawls.count(folder))
@@ -321,25 +323,30 @@ void FolderSync::rescanInBackground(const std::vector<IndexedFolder*>& folders)
         // The read looks at the disk after every change so far.
         mLive.mDirty.erase(folder);
         const auto added = mRescans.try_emplace(folder);
+        PendingRescan& pending = added.first->second;
         if (added.second)
             mRescanQueue.push_back(folder);
-        else if (added.first->second.batch)
-            added.first->second.again = true;
+        else if (pending.batch)
+            pending.again = true;
+        pending.subtree = pending.subtree || subtrees;
     }
     if (!mRescanQueue.empty() && !mStartRescansTimer.isActive())
         mStartRescansTimer.start(0);
 }
 
 // Hands the queued folders to the workers in batches. Their paths are worked out here, where
-// the tree may be read, a turn's share at a time.
+// the tree may be read, and the folders below a subtree's top are queued as it goes out, so
+// that no turn walks a whole tree. A turn hands out enough to keep the workers busy for a while.
 void FolderSync::startRescans()
 {
     constexpr size_t kFoldersPerBatch = 64;
+    const size_t foldersPerTurn = kFoldersPerBatch * 4 * size_t(mCrawlWorkers.maxThreadCount());
     QElapsedTimer turn;
     turn.start();
     const FolderCrawler::Context context = mIndex.crawlContext();
     size_t taken = 0;
-    while (taken < mRescanQueue.size() && turn.elapsed() < kTurnBudgetMs) {
+    while (taken < mRescanQueue.size() && taken < foldersPerTurn &&
+           turn.elapsed() < kTurnBudgetMs) {
         auto batch = std::make_shared<BackgroundRescan>();
         for (; taken < mRescanQueue.size() && batch->entries.size() < kFoldersPerBatch; ++taken) {
             IndexedFolder* folder = mRescanQueue[taken];
@@ -348,6 +355,12 @@ void FolderSync::startRescans()
             if (pending == mRescans.end() || pending->second.batch)
                 continue;
             pending->second.batch = batch;
+            if (pending->second.subtree) {
+                std::vector<IndexedFolder*> below;
+                for (auto& child : folder->folders)
+                    below.push_back(child.second.get());
+                rescanInBackground(below, true);
+            }
             batch->entries.push_back({folder, folder->path(), folder->parent == nullptr,
                                       folder->wd < 0 && mIndex.mWantsUpdates, Listing()});
         }

@@ -32,9 +32,10 @@ public:
     void rescan(IndexedFolder* folder);
     // Reads many folders again off the main thread (after lost events, say): the crawl workers
     // open and list them, the main thread merges their listings a turn's share at a time.
-    // Folders forgotten meanwhile are passed over; one asked for again while its read is under
-    // way is read once more after it.
-    void rescanInBackground(const std::vector<IndexedFolder*>& folders);
+    // With subtrees, every folder below them too, found as the reads are handed out. Folders
+    // forgotten meanwhile are passed over; one asked for again while its read is under way is
+    // read once more after it.
+    void rescanInBackground(const std::vector<IndexedFolder*>& folders, bool subtrees = false);
     // A file or folder renamed or moved; a null folder stands for somewhere outside the index.
     void move(IndexedFolder* from, const std::string& fromName, IndexedFolder* to,
               const std::string& toName, bool isFolder);
@@ -56,6 +57,7 @@ private:
     {
         std::shared_ptr<BackgroundRescan> batch; // null until handed to a worker
         bool again = false;
+        bool subtree = false; // the folders below it are queued when it is handed out
     };
     static void readListing(int fd, const std::string& path, const MetadataQueryText& text,
                             Listing& listing);
@@ -71,6 +73,8 @@ private:
 
     FileIndex& mIndex;
     LiveIndex& mLive;
+    // Before the workers, which may look at it until they are joined.
+    std::atomic<bool> mStopping{false};
     CrawlWorkers mCrawlWorkers;
     // Folders being crawled on a worker: the crawl reading each one.
     std::unordered_map<IndexedFolder*, std::shared_ptr<SubtreeCrawl>> mCrawls;
@@ -84,7 +88,6 @@ private:
     std::vector<IndexedFolder*> mRescanQueue; // not handed to a worker yet
     std::deque<std::shared_ptr<BackgroundRescan>> mFinishedRescans;
     size_t mRescanEntriesMerged = 0; // of the first finished batch
-    std::atomic<bool> mStopping{false};
     QTimer mStartRescansTimer;
     QTimer mMergeRescansTimer;
 };
