@@ -156,6 +156,9 @@ def run(cli, scope, folders):
     print(f"index equals the disk: {'yes' if settled else 'NO'} after {settle:.1f} s "
           f"(missing {missing}, stale {stale}); file made afterwards seen: "
           f"{'yes' if seen_late else 'NO'}")
+    if missing or stale:
+        print("  e.g. missing " + ", ".join(sorted(expected - events.paths)[:3]) +
+              "; stale " + ", ".join(sorted(events.paths - expected)[:3]))
     print(stall[0] if stall else "no stall report")
     return stall, overflows
 

@@ -32,7 +32,8 @@ struct FolderSync::SubtreeCrawl
     IndexedFolder* target = nullptr;
     IndexedFolder detached;
     IndexedFileList found;
-    bool released = false; // its watches were given back when the index stopped
+    bool released = false;  // its watches were given back when the index stopped
+    bool readAgain = false; // asked for while it was read: read once more, all of it
 };
 
 // What one read of a folder found: the subfolders to enter and the matching files.
@@ -318,8 +319,12 @@ void FolderSync::applyListing(IndexedFolder* folder, const std::string& path,
 void FolderSync::rescanInBackground(const std::vector<IndexedFolder*>& folders, bool subtrees)
 {
     for (IndexedFolder* folder : folders) {
-        if (mCrawls.count(folder))
+        // A crawl under way may have listed it before the change asked about.
+        const auto crawl = mCrawls.find(folder);
+        if (crawl != mCrawls.end()) {
+            crawl->second->readAgain = true;
             continue;
+        }
         // The read looks at the disk after every change so far.
         mLive.mDirty.erase(folder);
         const auto added = mRescans.try_emplace(folder);
@@ -574,6 +579,8 @@ void FolderSync::mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl)
     adoptWatches(target);
     for (const IndexedFilePtr& item : crawl->found)
         mLive.addItem(item);
+    if (crawl->readAgain)
+        rescanInBackground({target}, true);
 }
 
 // Takes over the watches a crawler placed below a folder. Folders whose watch had events

@@ -34,7 +34,7 @@ public:
     // open and list them, the main thread merges their listings a turn's share at a time.
     // With subtrees, every folder below them too, found as the reads are handed out. Folders
     // forgotten meanwhile are passed over; one asked for again while its read is under way is
-    // read once more after it.
+    // read once more after it, and one a crawl is reading is read again, whole, after the crawl.
     void rescanInBackground(const std::vector<IndexedFolder*>& folders, bool subtrees = false);
     // A file or folder renamed or moved; a null folder stands for somewhere outside the index.
     void move(IndexedFolder* from, const std::string& fromName, IndexedFolder* to,
