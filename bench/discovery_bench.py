@@ -24,6 +24,7 @@ import shutil
 import statistics
 import subprocess
 import sys
+import threading
 import time
 
 FOLDERS = 20_000
@@ -193,6 +194,23 @@ def stall_while_unpacking(cli, folders=50_000, every=50):
                             stderr=subprocess.PIPE)
     lines = Lines(proc)
     lines.until(lambda l: l == "first-phase-done")
+    # Its output is read all along: a full pipe would block the program's writes and count as
+    # a stall of its event loop.
+    added = threading.Semaphore(0)
+    errors = []
+
+    def drain():
+        pending = lines.buffer
+        for chunk in iter(lambda: os.read(proc.stdout.fileno(), 65536), b""):
+            *complete, pending = (pending + chunk).split(b"\n")
+            for line in complete:
+                if line.startswith(b"add "):
+                    added.release()
+
+    readers = [threading.Thread(target=drain, daemon=True),
+               threading.Thread(target=lambda: errors.extend(proc.stderr), daemon=True)]
+    for reader in readers:
+        reader.start()
     start = time.monotonic()
     brushes = 0
     for i in range(folders):
@@ -203,16 +221,17 @@ def stall_while_unpacking(cli, folders=50_000, every=50):
             open(os.path.join(folder, "b.abr"), "wb").close()
             brushes += 1
     created = time.monotonic() - start
-    seen = 0
-    while seen < brushes:
-        lines.until(lambda l: l.startswith("add "), timeout=120)
-        seen += 1
+    for _ in range(brushes):
+        if not added.acquire(timeout=120):
+            break
     done = time.monotonic() - start
     proc.terminate()
-    _, err = proc.communicate()
-    stall = [l for l in err.decode().splitlines() if l.startswith("longest event-loop stall")]
+    proc.wait()
+    for reader in readers:
+        reader.join(timeout=10)
+    stall = [l.decode() for l in errors if l.startswith(b"longest event-loop stall")]
     print(f"{folders} folders with {brushes} brush files created in {created:.1f} s; "
-          f"all reported after {done:.1f} s; {stall[0] if stall else 'no stall report'}")
+          f"all reported after {done:.1f} s; {stall[0].strip() if stall else 'no stall report'}")
     shutil.rmtree(scope)
 
 

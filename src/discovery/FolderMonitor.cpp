@@ -1,9 +1,11 @@
 #include "discovery/FolderMonitor.h"
 
 #include "discovery/FolderWatcher.h"
+#include "discovery/TurnBudget.h"
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
 
+#include <QElapsedTimer>
 #include <cerrno>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -30,6 +32,8 @@ FolderMonitor::FolderMonitor(FolderWatcher* watcher, QObject* parent)
 {
     qRegisterMetaType<FolderMonitorReport>();
     connect(mWatcher, &FolderWatcher::eventsArrived, this, &FolderMonitor::onEvents);
+    mCheckTimer.setSingleShot(true);
+    connect(&mCheckTimer, &QTimer::timeout, this, [this] { checkSomeFolders(); });
 }
 
 FolderMonitor::~FolderMonitor()
@@ -100,16 +104,34 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
     if (!batch.overflowed)
         return;
     // Lost events may have hidden anything; without a descriptor the only sure thing left is
-    // whether a folder is still where we think it is.
-    std::vector<int> gone;
-    for (const auto& entry : mFolders) {
+    // whether a folder is still where we think it is. Thousands of folders are looked for over
+    // several turns; a check under way starts again from the first.
+    mToCheck.clear();
+    mChecked = 0;
+    for (const auto& entry : mFolders)
+        mToCheck.push_back(entry.first);
+    checkSomeFolders();
+}
+
+void FolderMonitor::checkSomeFolders()
+{
+    QElapsedTimer turn;
+    turn.start();
+    for (size_t n = 0; mChecked < mToCheck.size(); ++n) {
+        if (n % 16 == 15 && turn.elapsed() >= kTurnBudgetMs)
+            break;
+        const auto it = mFolders.find(mToCheck[mChecked++]);
         struct stat st;
-        if (!entry.second.reportedGone &&
-            stat(PathToNative(entry.second.path).constData(), &st) != 0)
-            gone.push_back(entry.second.wd);
+        if (it != mFolders.end() && !it->second.reportedGone &&
+            stat(PathToNative(it->second.path).constData(), &st) != 0)
+            reportGone(it->second.wd);
     }
-    for (int wd : gone)
-        reportGone(wd);
+    if (mChecked < mToCheck.size()) {
+        mCheckTimer.start(0);
+    } else {
+        mToCheck.clear();
+        mChecked = 0;
+    }
 }
 
 void FolderMonitor::reportGone(int wd)

@@ -2,8 +2,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <map>
 #include <unordered_map>
+#include <vector>
 
 class FolderWatcher;
 struct FolderWatchBatch;
@@ -55,6 +57,7 @@ private:
     };
     void onEvents(const FolderWatchBatch& batch);
     void reportGone(int wd);
+    void checkSomeFolders();
     void followMove(const QString& from, const QString& to);
 
     FolderWatcher* mWatcher;
@@ -64,6 +67,10 @@ private:
     bool mLimitLogged = false;
     std::map<int, Folder> mFolders;
     std::unordered_multimap<int, int> mHandlesByWatch;
+    // After lost events: the handles whose folders are still to be looked for on disk.
+    std::vector<int> mToCheck;
+    size_t mChecked = 0;
+    QTimer mCheckTimer;
 };
 
 Q_DECLARE_METATYPE(FolderMonitorReport)

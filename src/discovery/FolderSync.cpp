@@ -16,6 +16,7 @@
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 QString DecodePath(const std::string& path)
@@ -31,7 +32,34 @@ struct FolderSync::SubtreeCrawl
     IndexedFolder* target = nullptr;
     IndexedFolder detached;
     IndexedFileList found;
-    bool released = false; // its watches were given back when the index stopped
+    bool released = false;  // its watches were given back when the index stopped
+    bool readAgain = false; // asked for while it was read: read once more, all of it
+};
+
+// What one read of a folder found: the subfolders to enter and the matching files.
+struct FolderSync::Listing
+{
+    bool opened = false;
+    ino_t ino = 0;           // scope folders only
+    int wd = -1;             // a watch placed by the read, owned by it until merged
+    bool watchTried = false; // the read was asked to place one
+    std::map<std::string, ino_t> folders;
+    std::set<std::string> files;
+};
+
+// Folders read again on a worker, a batch at a time, and merged on the main thread.
+struct FolderSync::BackgroundRescan
+{
+    struct Entry
+    {
+        IndexedFolder* folder; // only looked at on the main thread, while it is current
+        std::string path;
+        bool scope;
+        bool watch;
+        Listing listing;
+    };
+    std::vector<Entry> entries;
+    bool released = false; // the index stopped before it was merged
 };
 
 FolderSync::FolderSync(FileIndex& index, LiveIndex& live)
@@ -41,15 +69,37 @@ FolderSync::FolderSync(FileIndex& index, LiveIndex& live)
     QObject::connect(&mStartCrawlsTimer, &QTimer::timeout, &mIndex, [this] { startCrawls(); });
     mMergeTimer.setSingleShot(true);
     QObject::connect(&mMergeTimer, &QTimer::timeout, &mIndex, [this] { mergeFinishedCrawls(); });
+    mStartRescansTimer.setSingleShot(true);
+    QObject::connect(&mStartRescansTimer, &QTimer::timeout, &mIndex, [this] { startRescans(); });
+    mMergeRescansTimer.setSingleShot(true);
+    QObject::connect(&mMergeRescansTimer, &QTimer::timeout, &mIndex, [this] { mergeRescans(); });
 }
 
 void FolderSync::stop(FolderWatcher* watcher)
 {
     mStartCrawlsTimer.stop();
     mMergeTimer.stop();
+    mStartRescansTimer.stop();
+    mMergeRescansTimer.stop();
     mNewCrawls.clear();
+    mRescanQueue.clear();
+    mStopping = true;
     mCrawlWorkers.waitForDone();
+    mStopping = false;
     mFinishedCrawls.clear();
+    mFinishedRescans.clear();
+    mRescanEntriesMerged = 0;
+    // Reads not merged yet hold watches of their own.
+    for (auto& pending : mRescans) {
+        const std::shared_ptr<BackgroundRescan>& batch = pending.second.batch;
+        if (!batch || batch->released)
+            continue;
+        batch->released = true;
+        for (BackgroundRescan::Entry& entry : batch->entries)
+            if (entry.listing.wd >= 0 && watcher)
+                watcher->releaseWatch(std::exchange(entry.listing.wd, -1));
+    }
+    mRescans.clear();
     if (watcher) {
         // Crawls not merged yet placed watches of their own.
         for (auto& crawl : mCrawls) {
@@ -148,24 +198,51 @@ void FolderSync::renamePaths(IndexedFolder* folder, const std::string& path)
         renamePaths(child.second.get(), IndexedFolder::childPath(path, child.first));
 }
 
+void FolderSync::readListing(int fd, const std::string& path, const MetadataQueryText& text,
+                             Listing& listing)
+{
+    FolderCrawler::forEachEntry(fd, [&](const char* name, unsigned char type, ino_t ino) {
+        if (type == DT_DIR) {
+            if (!FolderCrawler::isSkippedFolder(path, name))
+                listing.folders.emplace(name, ino);
+        } else if ((type == DT_REG || type == DT_LNK) && text.matches(name, strlen(name)) &&
+                   FolderCrawler::isRegularFile(fd, name, type)) {
+            listing.files.insert(name);
+        }
+    });
+}
+
+// Gone or closed to us; its parent's listing decides whether it stays at all. A scope folder
+// has no parent to tell when it comes back, so it is looked for again.
+void FolderSync::folderGone(IndexedFolder* folder)
+{
+    clearContents(folder);
+    releaseFolderWatch(folder);
+    folder->entered = false;
+    mLive.mUnwatched.erase(folder);
+    if (!folder->parent)
+        mLive.lookForMissingRootLater();
+}
+
 // Brings one folder's files and subfolders in line with its listing on disk.
 void FolderSync::rescan(IndexedFolder* folder)
 {
     // Its contents arrive with its crawl, which looks at the disk after any event so far.
     if (mCrawls.count(folder))
         return;
+    // Its read is still to come, or a worker may have listed it before this change: then it
+    // is listed once more after that read.
+    const auto pending = mRescans.find(folder);
+    if (pending != mRescans.end()) {
+        if (pending->second.batch)
+            pending->second.again = true;
+        return;
+    }
     const std::string path = folder->path();
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
     const int fd = openat(AT_FDCWD, path.c_str(), flags);
     if (fd < 0) {
-        // Gone or closed to us; its parent's listing decides whether it stays at all. A scope
-        // folder has no parent to tell when it comes back, so it is looked for again.
-        clearContents(folder);
-        releaseFolderWatch(folder);
-        folder->entered = false;
-        mLive.mUnwatched.erase(folder);
-        if (!folder->parent)
-            mLive.lookForMissingRootLater();
+        folderGone(folder);
         return;
     }
     if (!folder->parent) {
@@ -191,20 +268,17 @@ void FolderSync::rescan(IndexedFolder* folder)
         }
     }
     folder->entered = true;
-
-    std::map<std::string, ino_t> listedFolders;
-    std::set<std::string> listedFiles;
-    FolderCrawler::forEachEntry(fd, [&](const char* name, unsigned char type, ino_t ino) {
-        if (type == DT_DIR) {
-            if (!FolderCrawler::isSkippedFolder(path, name))
-                listedFolders.emplace(name, ino);
-        } else if ((type == DT_REG || type == DT_LNK) && mIndex.mText.matches(name, strlen(name)) &&
-                   FolderCrawler::isRegularFile(fd, name, type)) {
-            listedFiles.insert(name);
-        }
-    });
+    Listing listing;
+    readListing(fd, path, mIndex.mText, listing);
     close(fd);
+    applyListing(folder, path, listing);
+}
 
+void FolderSync::applyListing(IndexedFolder* folder, const std::string& path,
+                              const Listing& listing)
+{
+    const std::set<std::string>& listedFiles = listing.files;
+    const std::map<std::string, ino_t>& listedFolders = listing.folders;
     for (auto it = folder->files.begin(); it != folder->files.end();) {
         if (listedFiles.count(it->first)) {
             ++it;
@@ -240,6 +314,179 @@ void FolderSync::rescan(IndexedFolder* folder)
         folder->folders.emplace(listed.first, std::move(child));
         crawlNew(raw);
     }
+}
+
+void FolderSync::rescanInBackground(const std::vector<IndexedFolder*>& folders, bool subtrees)
+{
+    for (IndexedFolder* folder : folders) {
+        // A crawl under way may have listed it before the change asked about.
+        const auto crawl = mCrawls.find(folder);
+        if (crawl != mCrawls.end()) {
+            crawl->second->readAgain = true;
+            continue;
+        }
+        // The read looks at the disk after every change so far.
+        mLive.mDirty.erase(folder);
+        const auto added = mRescans.try_emplace(folder);
+        PendingRescan& pending = added.first->second;
+        if (added.second)
+            mRescanQueue.push_back(folder);
+        else if (pending.batch)
+            pending.again = true;
+        pending.subtree = pending.subtree || subtrees;
+    }
+    if (!mRescanQueue.empty() && !mStartRescansTimer.isActive())
+        mStartRescansTimer.start(0);
+}
+
+// Hands the queued folders to the workers in batches. Their paths are worked out here, where
+// the tree may be read, and the folders below a subtree's top are queued as it goes out, so
+// that no turn walks a whole tree. A turn hands out enough to keep the workers busy for a while.
+void FolderSync::startRescans()
+{
+    constexpr size_t kFoldersPerBatch = 64;
+    const size_t foldersPerTurn = kFoldersPerBatch * 4 * size_t(mCrawlWorkers.maxThreadCount());
+    QElapsedTimer turn;
+    turn.start();
+    const FolderCrawler::Context context = mIndex.crawlContext();
+    size_t taken = 0;
+    while (taken < mRescanQueue.size() && taken < foldersPerTurn &&
+           turn.elapsed() < kTurnBudgetMs) {
+        auto batch = std::make_shared<BackgroundRescan>();
+        for (; taken < mRescanQueue.size() && batch->entries.size() < kFoldersPerBatch; ++taken) {
+            IndexedFolder* folder = mRescanQueue[taken];
+            // Forgotten since, or queued twice under a reused address.
+            const auto pending = mRescans.find(folder);
+            if (pending == mRescans.end() || pending->second.batch)
+                continue;
+            pending->second.batch = batch;
+            if (pending->second.subtree) {
+                std::vector<IndexedFolder*> below;
+                for (auto& child : folder->folders)
+                    below.push_back(child.second.get());
+                rescanInBackground(below, true);
+            }
+            batch->entries.push_back({folder, folder->path(), folder->parent == nullptr,
+                                      folder->wd < 0 && mIndex.mWantsUpdates, Listing()});
+        }
+        if (batch->entries.empty())
+            continue;
+        mCrawlWorkers.start([this, batch, context] {
+            for (BackgroundRescan::Entry& entry : batch->entries) {
+                if (mStopping.load() || (context.cancelled && context.cancelled->load()))
+                    break;
+                const int flags =
+                    O_RDONLY | O_DIRECTORY | O_CLOEXEC | (entry.scope ? 0 : O_NOFOLLOW);
+                const int fd = openat(AT_FDCWD, entry.path.c_str(), flags);
+                if (fd < 0)
+                    continue;
+                Listing& listing = entry.listing;
+                listing.opened = true;
+                struct stat st;
+                if (entry.scope && fstat(fd, &st) == 0)
+                    listing.ino = st.st_ino;
+                // Watched before it is listed, so that no change after the listing goes unseen.
+                if (entry.watch) {
+                    IndexedFolder placed;
+                    listing.watchTried = true;
+                    if (FolderCrawler::watchFolder(&placed, fd, entry.path, context))
+                        listing.wd = placed.wd;
+                }
+                readListing(fd, entry.path, *context.text, listing);
+                close(fd);
+            }
+            ThreadSanitizerHandOff(batch.get());
+            QMetaObject::invokeMethod(
+                &mIndex,
+                [this, batch] {
+                    ThreadSanitizerTakeOver(batch.get());
+                    if (batch->released)
+                        return;
+                    mFinishedRescans.push_back(batch);
+                    if (!mMergeRescansTimer.isActive())
+                        mMergeRescansTimer.start(0);
+                },
+                Qt::QueuedConnection);
+        });
+    }
+    mRescanQueue.erase(mRescanQueue.begin(), mRescanQueue.begin() + long(taken));
+    if (!mRescanQueue.empty())
+        mStartRescansTimer.start(0);
+}
+
+void FolderSync::mergeRescans()
+{
+    QElapsedTimer turn;
+    turn.start();
+    while (!mFinishedRescans.empty() && turn.elapsed() < kTurnBudgetMs) {
+        const std::shared_ptr<BackgroundRescan>& batch = mFinishedRescans.front();
+        if (mRescanEntriesMerged == batch->entries.size()) {
+            mFinishedRescans.pop_front();
+            mRescanEntriesMerged = 0;
+            continue;
+        }
+        BackgroundRescan::Entry& entry = batch->entries[mRescanEntriesMerged++];
+        const auto pending = mRescans.find(entry.folder);
+        if (pending == mRescans.end() || pending->second.batch != batch) {
+            // Forgotten meanwhile: the folder may be gone from memory, the watch is not ours.
+            if (entry.listing.wd >= 0 && mIndex.mWatcher)
+                mIndex.mWatcher->releaseWatch(std::exchange(entry.listing.wd, -1));
+            continue;
+        }
+        const bool readAgain = pending->second.again;
+        mRescans.erase(pending);
+        // Queued at once: a later listing of this turn may forget the folder.
+        if (mergeRescan(entry.folder, entry.path, entry.listing) || readAgain)
+            rescanInBackground({entry.folder});
+    }
+    if (mRescans.empty() && mCrawls.empty() && mIndex.mGatheringComplete)
+        mLive.mEarlyEvents.clear();
+    if (!mFinishedRescans.empty())
+        mMergeRescansTimer.start(0);
+}
+
+// Merges one folder's listing from a worker; true when the folder needs another read.
+bool FolderSync::mergeRescan(IndexedFolder* folder, const std::string& path, Listing& listing)
+{
+    const int placed = std::exchange(listing.wd, -1);
+    if (path != folder->path()) {
+        // Moved since: the listing is of whatever had its old path.
+        if (placed >= 0 && mIndex.mWatcher)
+            mIndex.mWatcher->releaseWatch(placed);
+        return true;
+    }
+    if (!listing.opened) {
+        folderGone(folder);
+        return false;
+    }
+    if (!folder->parent && listing.ino != folder->ino) {
+        clearContents(folder);
+        releaseFolderWatch(folder);
+        folder->ino = listing.ino;
+    }
+    bool again = false;
+    if (placed >= 0) {
+        if (folder->wd == placed) {
+            // Watched meanwhile by the same watch: the read's reference is one too many.
+            mIndex.mWatcher->releaseWatch(placed);
+        } else if (folder->wd >= 0 || !mLive.mFolderByWatch.emplace(placed, folder).second) {
+            // Watched meanwhile, or another path to the same folder holds the watch.
+            mIndex.mWatcher->releaseWatch(placed);
+        } else {
+            folder->wd = placed;
+            mLive.mUnwatched.erase(folder);
+            // Events that came before the watch was known could not be placed.
+            again = mLive.mEarlyEvents.count(placed) > 0;
+        }
+    } else if (listing.watchTried && folder->wd < 0) {
+        mLive.mUnwatched.insert(folder);
+    } else if (folder->wd < 0 && mIndex.mWantsUpdates) {
+        // It lost its watch while the worker read it (its scope folder replaced, say).
+        again = !listing.watchTried;
+    }
+    folder->entered = true;
+    applyListing(folder, path, listing);
+    return again;
 }
 
 // A folder that appeared while the index runs may be a whole unpacked archive: it is read on a
@@ -332,6 +579,8 @@ void FolderSync::mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl)
     adoptWatches(target);
     for (const IndexedFilePtr& item : crawl->found)
         mLive.addItem(item);
+    if (crawl->readAgain)
+        rescanInBackground({target}, true);
 }
 
 // Takes over the watches a crawler placed below a folder. Folders whose watch had events
@@ -352,7 +601,7 @@ void FolderSync::adoptWatches(IndexedFolder* top)
         if (folder->wd < 0 && folder->entered && mIndex.mWantsUpdates)
             mLive.mUnwatched.insert(folder);
     });
-    if (mCrawls.empty() && mIndex.mGatheringComplete)
+    if (mCrawls.empty() && mRescans.empty() && mIndex.mGatheringComplete)
         mLive.mEarlyEvents.clear();
 }
 
@@ -375,6 +624,7 @@ void FolderSync::forgetSubtree(IndexedFolder* top)
     ForEachFolder(top, [this](IndexedFolder* folder) {
         releaseFolderWatch(folder);
         mCrawls.erase(folder);
+        mRescans.erase(folder);
         mLive.mDirty.erase(folder);
         mLive.mUnwatched.erase(folder);
         for (auto& file : folder->files)

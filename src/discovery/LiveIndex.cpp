@@ -231,8 +231,11 @@ void LiveIndex::flush()
     if (mOverflowed) {
         mOverflowed = false;
         qCInfo(lcDiscovery, "inotify queue overflowed: reading every folder again");
+        // Thousands of folders: the workers read them, this thread only merges what changed.
+        std::vector<IndexedFolder*> roots;
         for (auto& root : mIndex.mRoots)
-            ForEachFolder(root.get(), [this](IndexedFolder* folder) { mDirty.insert(folder); });
+            roots.push_back(root.get());
+        mSync.rescanInBackground(roots, true);
     }
     // A burst (an archive of thousands of folders unpacked) is read over several turns of the
     // event loop, each turn's findings reported as they stand.

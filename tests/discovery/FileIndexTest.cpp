@@ -1,12 +1,14 @@
 #include "discovery/FileIndex.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "discovery/FolderWatcher.h"
 #include "platform/NativePath.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
+#include <QSignalBlocker>
 #include <QUrl>
 #include <cstdio>
 #include <fcntl.h>
@@ -325,6 +327,45 @@ TEST(FileIndex, QueueOverflowIsRepairedByReadingAgain)
     }
     Touch(box.path("o/last.abr"));
     ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("o/last.abr")); }));
+}
+
+// The events of these changes are read and dropped, as an overflowing queue would lose them;
+// only the overflow itself is told. Every folder is read again off the main thread.
+TEST(FileIndex, LostEventsAreRepairedFromTheDisk)
+{
+    Sandbox box;
+    for (const char* f : {"o/a", "o/b/sub", "o/c", "o/d"})
+        QDir().mkpath(box.path(f));
+    for (const char* f : {"o/a/x.abr", "o/b/sub/y.abr", "o/d/keep.abr"})
+        Touch(box.path(f));
+    auto query = StartQuery(box.path("o"));
+    QueryWatcher watcher(query.get());
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    {
+        QSignalBlocker lost(FolderWatcher::shared());
+        ASSERT_EQ(unlink(QFile::encodeName(box.path("o/a/x.abr")).constData()), 0);
+        ASSERT_TRUE(QDir(box.path("o/b")).removeRecursively());
+        QDir().mkpath(box.path("o/c/new/deep"));
+        Touch(box.path("o/c/new/deep/z.abr"));
+        Touch(box.path("o/d/more.abr"));
+        WaitUntil([] { return false; }, 300);
+    }
+    FolderWatchBatch overflow;
+    overflow.overflowed = true;
+    Q_EMIT FolderWatcher::shared()->eventsArrived(overflow);
+    const QStringList expected{box.path("o/c/new/deep/z.abr"), box.path("o/d/keep.abr"),
+                               box.path("o/d/more.abr")};
+    ASSERT_TRUE(WaitUntil([&] { return watcher.results() == expected; }))
+        << watcher.results().join(QLatin1Char(' ')).toStdString();
+    // Watched again: the folder that was gone and the one that came while nobody listened.
+    QDir().mkpath(box.path("o/b"));
+    Touch(box.path("o/b/back.abr"));
+    Touch(box.path("o/c/new/deep/later.abr"));
+    ASSERT_TRUE(WaitUntil([&] {
+        return watcher.added.contains(box.path("o/b/back.abr")) &&
+               watcher.added.contains(box.path("o/c/new/deep/later.abr"));
+    }));
 }
 
 TEST(FileIndex, ScopeFolderDeletedAndMadeAgainIsWatchedAgain)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSignalBlocker>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -131,4 +132,27 @@ TEST(FolderWatcher, OneWatchPerFolderSharedByReference)
     EXPECT_TRUE(watcher->pathOf(first).isEmpty());
     EXPECT_EQ(watcher->watchCount(), before);
     watcher->releaseWatch(first); // unknown by now: ignored
+}
+
+// The deletions' events are lost; the overflow alone makes the monitor look for its folders.
+TEST_F(FolderMonitorTest, LostEventsReportTheFoldersThatAreGone)
+{
+    for (const char* f : {"kept", "gone/below"})
+        ASSERT_TRUE(QDir().mkpath(box.path(f)));
+    const int kept = monitor.addFolder(box.path("kept"));
+    const int gone = monitor.addFolder(box.path("gone"));
+    const int below = monitor.addFolder(box.path("gone/below"));
+    {
+        QSignalBlocker lost(FolderWatcher::shared());
+        ASSERT_TRUE(QDir(box.path("gone")).removeRecursively());
+        WaitUntil([] { return false; }, 200);
+    }
+    FolderWatchBatch overflow;
+    overflow.overflowed = true;
+    Q_EMIT FolderWatcher::shared()->eventsArrived(overflow);
+    ASSERT_TRUE(WaitUntil([&] { return observer.calls.size() == 2; }));
+    observer.calls.sort();
+    EXPECT_EQ(observer.calls, QStringList({QStringLiteral("deleted %1").arg(gone),
+                                           QStringLiteral("deleted %1").arg(below)}));
+    EXPECT_EQ(monitor.pathOf(kept), box.path("kept"));
 }
