@@ -220,10 +220,11 @@ void BrushWindow::connectControllers()
 
 void BrushWindow::setTabOrder()
 {
-    // Down the left side and across: the files found, their filter, the grid, then the
-    // installed files. None of the stops selects anything on arrival.
+    // Down the left side and across: the files found, their filter and narrowing, the grid,
+    // then the installed files. None of the stops selects anything on arrival.
     QWidget::setTabOrder(getFileOutline(), outlineFilterField());
-    QWidget::setTabOrder(outlineFilterField(), fileView());
+    QWidget::setTabOrder(outlineFilterField(), mOutlines->narrowingBox());
+    QWidget::setTabOrder(mOutlines->narrowingBox(), fileView());
     // Library results stand in the grid's place, and in its place among the stops.
     QWidget::setTabOrder(fileView(), mLibraryResults->listView());
     QWidget::setTabOrder(mLibraryResults->listView(), getInstalledFileOutline());
