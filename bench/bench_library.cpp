@@ -5,6 +5,7 @@
 //
 //   bench_library [FOLDER]     the collection is made in FOLDER (kept between runs) or in a
 //                              temporary folder
+#include "MadeUpLibrary.h"
 #include "support/AbrWriter.h"
 
 #include "discovery/BrushFileSearch.h"
@@ -156,30 +157,8 @@ void FillSearchLibrary(const QString& library)
     CLibraryConnection c(library);
     c.beginWrite();
     std::mt19937 random(7);
-    QSqlQuery file = c.prepare(
-        QStringLiteral("INSERT INTO files(path, size, mtime, inode, device, sha256, brush_count)"
-                       " VALUES(?, 0, 0, 0, 0, ?, ?)"));
-    QSqlQuery brush = c.prepare(QStringLiteral(
-        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
-        " tip_hash) VALUES(?, ?, ?, ?, 0, 100, 100, 8, ?)"));
-    for (int f = 0; f < kSearchBrushes / kBrushesPerFile; ++f) {
-        file.bindValue(
-            0,
-            QStringLiteral("/home/someone/Brushes/Set %1/pack %2.abr").arg(f / 50).arg(f).toUtf8());
-        file.bindValue(1, QByteArray::number(f));
-        file.bindValue(2, kBrushesPerFile);
-        file.exec();
-        const qint64 id = file.lastInsertId().toLongLong();
-        for (int i = 0; i < kBrushesPerFile; ++i) {
-            const QString name = BrushName(random, f * kBrushesPerFile + i);
-            brush.bindValue(0, id);
-            brush.bindValue(1, i);
-            brush.bindValue(2, name);
-            brush.bindValue(3, FoldedName(name));
-            brush.bindValue(4, QByteArray::number(f * kBrushesPerFile + i));
-            brush.exec();
-        }
-    }
+    FillMadeUpLibrary(c, kSearchBrushes, kBrushesPerFile,
+                      [&random](int n) { return BrushName(random, n); });
     c.commit();
 }
 } // namespace

@@ -3,6 +3,7 @@
 // (150 ms by design), then the work after it (the outlines' file-name filter, the name search,
 // sorting the results and painting the cells on screen with their thumbnails). Goal: 20 ms for
 // the work. Runs offscreen; prints its figures.
+#include "MadeUpLibrary.h"
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "library/CatalogueEntry.h"
@@ -69,37 +70,20 @@ void FillLibrary(const QString& library)
     std::mt19937 random(7);
     std::uniform_int_distribution<int> word(0, int(std::size(kWords)) - 1);
     const std::vector<QByteArray> pngs = Thumbnails();
-    QSqlQuery file = c.prepare(
-        QStringLiteral("INSERT INTO files(path, size, mtime, inode, device, sha256, brush_count)"
-                       " VALUES(?, 0, 0, 0, 0, ?, ?)"));
-    QSqlQuery brush = c.prepare(QStringLiteral(
-        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
-        " tip_hash) VALUES(?, ?, ?, ?, 0, 100, 100, 8, ?)"));
     QSqlQuery thumbnail =
         c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?, ?)"));
-    for (int f = 0; f < kBrushes / kBrushesPerFile; ++f) {
-        file.bindValue(
-            0,
-            QStringLiteral("/home/someone/Brushes/Set %1/pack %2.abr").arg(f / 50).arg(f).toUtf8());
-        file.bindValue(1, QByteArray::number(f));
-        file.bindValue(2, kBrushesPerFile);
-        file.exec();
-        const qint64 id = file.lastInsertId().toLongLong();
-        for (int i = 0; i < kBrushesPerFile; ++i) {
-            const int n = f * kBrushesPerFile + i;
-            const QString name =
-                QStringLiteral("%1 %2 %3").arg(kWords[word(random)], kWords[word(random)]).arg(n);
-            brush.bindValue(0, id);
-            brush.bindValue(1, i);
-            brush.bindValue(2, name);
-            brush.bindValue(3, FoldedName(name));
-            brush.bindValue(4, QByteArray::number(n));
-            brush.exec();
-            thumbnail.bindValue(0, brush.lastInsertId());
+    FillMadeUpLibrary(
+        c, kBrushes, kBrushesPerFile,
+        [&](int n) {
+            return QStringLiteral("%1 %2 %3")
+                .arg(kWords[word(random)], kWords[word(random)])
+                .arg(n);
+        },
+        [&](const QVariant& brushId, int n) {
+            thumbnail.bindValue(0, brushId);
             thumbnail.bindValue(1, pngs[size_t(n) % pngs.size()]);
             thumbnail.exec();
-        }
-    }
+        });
     c.commit();
 }
 
