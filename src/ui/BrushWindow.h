@@ -253,7 +253,4 @@ private:
     DuplicatesDialog* mDuplicatesDialog = nullptr;
     QString mGridStarsPath; // the file whose stars the grid shows
     QSet<QString> mStarredFiles;
-    // A brush to select in the file being opened, once it has been read that far.
-    QString mPendingBrushPath;
-    int mPendingBrush = -1;
 };

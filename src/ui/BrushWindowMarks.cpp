@@ -58,15 +58,8 @@ void BrushWindow::connectMarks()
         connect(outline, &FileOutlineView::starRequested, this, &BrushWindow::setFileStarred);
         connect(outline, &FileOutlineView::tagsRequested, this, &BrushWindow::editTags);
     }
-    connect(mReading.get(), &ReadingController::displayChanged, this, [this] {
-        refreshGridStars(false);
-        // The brush asked for is selected as soon as the read has reached it.
-        if (mPendingBrush >= 0 && getDisplayedFilePath() == mPendingBrushPath &&
-            mPendingBrush < fileView()->itemCount()) {
-            fileView()->selectOnly(mPendingBrush);
-            mPendingBrush = -1;
-        }
-    });
+    connect(mReading.get(), &ReadingController::displayChanged, this,
+            [this] { refreshGridStars(false); });
     // kelbrin-cli may have tagged or starred files meanwhile; coming back to the window shows it.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
@@ -209,14 +202,7 @@ DuplicatesDialog* BrushWindow::showDuplicates()
 
 void BrushWindow::openDuplicate(const QString& path, int position)
 {
-    mPendingBrushPath = path;
-    mPendingBrush = position;
-    if (getDisplayedFilePath() == path && position >= 0 && position < fileView()->itemCount()) {
-        fileView()->selectOnly(position);
-        mPendingBrush = -1;
-    } else if (!mOutlines->selectFile(path)) {
-        setImageFromBrushFile(path);
-    }
+    openLibraryBrush(path, position);
     raise();
     activateWindow();
 }
