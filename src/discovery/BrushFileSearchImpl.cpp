@@ -8,7 +8,6 @@
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
 #include <sys/stat.h>
 
@@ -182,11 +181,10 @@ void BrushFileSearchImpl::queue(Work::eKind kind, IndexedFileList files)
 void BrushFileSearchImpl::processWork()
 {
     // Small slices, so that the clock is looked at often: one path can cost several watches.
-    constexpr size_t kSlice = 16;
-    QElapsedTimer turn;
-    turn.start();
+    constexpr size_t kSlice = 4;
+    TurnBudget turn;
     size_t done = 0;
-    while (!mWork.empty() && done < kPathsPerTurn && turn.elapsed() < kTurnBudgetMs) {
+    while (!mWork.empty() && done < kPathsPerTurn && turn.allowsMore()) {
         Work& work = mWork.front();
         const size_t count =
             std::min({kSlice, kPathsPerTurn - done, work.files.size() - work.next});

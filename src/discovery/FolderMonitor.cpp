@@ -5,7 +5,6 @@
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
 
-#include <QElapsedTimer>
 #include <cerrno>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -115,10 +114,9 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
 
 void FolderMonitor::checkSomeFolders()
 {
-    QElapsedTimer turn;
-    turn.start();
+    TurnBudget turn;
     for (size_t n = 0; mChecked < mToCheck.size(); ++n) {
-        if (n % 16 == 15 && turn.elapsed() >= kTurnBudgetMs)
+        if (n % 2 == 1 && turn.spent())
             break;
         const auto it = mFolders.find(mToCheck[mChecked++]);
         struct stat st;

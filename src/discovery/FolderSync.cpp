@@ -6,7 +6,6 @@
 #include "platform/NativePath.h"
 #include "platform/ThreadSanitizerHandOff.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
@@ -346,14 +345,15 @@ void FolderSync::startRescans()
 {
     constexpr size_t kFoldersPerBatch = 64;
     const size_t foldersPerTurn = kFoldersPerBatch * 4 * size_t(mCrawlWorkers.maxThreadCount());
-    QElapsedTimer turn;
-    turn.start();
+    TurnBudget turn;
     const FolderCrawler::Context context = mIndex.crawlContext();
     size_t taken = 0;
-    while (taken < mRescanQueue.size() && taken < foldersPerTurn &&
-           turn.elapsed() < kTurnBudgetMs) {
+    while (taken < mRescanQueue.size() && taken < foldersPerTurn && turn.allowsMore()) {
         auto batch = std::make_shared<BackgroundRescan>();
-        for (; taken < mRescanQueue.size() && batch->entries.size() < kFoldersPerBatch; ++taken) {
+        // A batch may go out short when the turn is spent: a subtree's top queues its folders.
+        for (; taken < mRescanQueue.size() && batch->entries.size() < kFoldersPerBatch &&
+               (batch->entries.empty() || !turn.spent());
+             ++taken) {
             IndexedFolder* folder = mRescanQueue[taken];
             // Forgotten since, or queued twice under a reused address.
             const auto pending = mRescans.find(folder);
@@ -416,9 +416,8 @@ void FolderSync::startRescans()
 
 void FolderSync::mergeRescans()
 {
-    QElapsedTimer turn;
-    turn.start();
-    while (!mFinishedRescans.empty() && turn.elapsed() < kTurnBudgetMs) {
+    TurnBudget turn;
+    while (!mFinishedRescans.empty() && turn.allowsMore()) {
         const std::shared_ptr<BackgroundRescan>& batch = mFinishedRescans.front();
         if (mRescanEntriesMerged == batch->entries.size()) {
             mFinishedRescans.pop_front();
@@ -538,9 +537,8 @@ void FolderSync::startCrawls()
 
 void FolderSync::mergeFinishedCrawls()
 {
-    QElapsedTimer turn;
-    turn.start();
-    while (!mFinishedCrawls.empty() && turn.elapsed() < kTurnBudgetMs) {
+    TurnBudget turn;
+    while (!mFinishedCrawls.empty() && turn.allowsMore()) {
         const std::shared_ptr<SubtreeCrawl> crawl = std::move(mFinishedCrawls.front());
         mFinishedCrawls.pop_front();
         mergeCrawl(crawl);

@@ -7,7 +7,6 @@
 #include "platform/MountPoints.h"
 #include "platform/NativePath.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
 #include <ctime>
 #include <sys/inotify.h>
@@ -239,10 +238,9 @@ void LiveIndex::flush()
     }
     // A burst (an archive of thousands of folders unpacked) is read over several turns of the
     // event loop, each turn's findings reported as they stand.
-    QElapsedTimer turn;
-    turn.start();
+    TurnBudget turn;
     const qint64 cpuAtStart = mRecrawling ? ThreadCpuNs() : 0;
-    while (!mDirty.empty() && turn.elapsed() < kTurnBudgetMs) {
+    while (!mDirty.empty() && turn.allowsMore()) {
         IndexedFolder* folder = *mDirty.begin();
         mDirty.erase(mDirty.begin());
         mSync.rescan(folder);
@@ -250,7 +248,7 @@ void LiveIndex::flush()
     // The look at the unwatched folders shares the turn's budget, and comes after the folders
     // it found changed are read.
     if (mRecrawling) {
-        if (!mRecrawlWalked && turn.elapsed() < kTurnBudgetMs)
+        if (!mRecrawlWalked && !turn.spent())
             lookAtUnwatched(turn);
         mRecrawlCostNs += ThreadCpuNs() - cpuAtStart;
         if (mRecrawlWalked && mDirty.empty())
@@ -310,11 +308,11 @@ void LiveIndex::recrawlUnwatched()
     flush();
 }
 
-void LiveIndex::lookAtUnwatched(const QElapsedTimer& turn)
+void LiveIndex::lookAtUnwatched(const TurnBudget& turn)
 {
     const qint64 now = RealTimeNs();
     auto it = mUnwatched.lower_bound(mRecrawlResume);
-    for (; it != mUnwatched.end() && turn.elapsed() < kTurnBudgetMs; ++it)
+    for (; it != mUnwatched.end() && !turn.spent(); ++it)
         if (mayHaveChanged(*it, now))
             mDirty.insert(*it);
     if (it != mUnwatched.end())

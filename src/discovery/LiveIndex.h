@@ -10,8 +10,8 @@
 #include <unordered_set>
 
 class FileIndex;
-class QElapsedTimer;
 class MountTableWatcher;
+class TurnBudget;
 struct FolderWatchBatch;
 struct FolderWatchEvent;
 struct IndexedFolder;
@@ -50,7 +50,7 @@ private:
     void scheduleFlush();
     void flush();
     void recrawlUnwatched();
-    void lookAtUnwatched(const QElapsedTimer& turn);
+    void lookAtUnwatched(const TurnBudget& turn);
     bool mayHaveChanged(IndexedFolder* folder, qint64 nowNs);
     void finishRecrawl();
     void noteWatchLimit();
