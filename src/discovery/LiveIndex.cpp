@@ -16,6 +16,8 @@
 namespace {
 // How often a scope folder that is missing is looked for again.
 constexpr int kMissingRootRetryMs = 1000;
+// How long after the last lost events every folder is read a second time.
+constexpr int kOverflowRecheckMs = 2000;
 
 // Folders beyond the watch limit are looked at again on a timer: a stat each, and a new
 // listing for those whose change time moved. A change shows up at worst one pause plus one
@@ -60,6 +62,13 @@ LiveIndex::LiveIndex(FileIndex& index) : mIndex(index), mSync(index, *this)
     QObject::connect(&mFlushTimer, &QTimer::timeout, &mIndex, [this] { flush(); });
     mRecrawlTimer.setSingleShot(true);
     QObject::connect(&mRecrawlTimer, &QTimer::timeout, &mIndex, [this] { recrawlUnwatched(); });
+    mOverflowRecheckTimer.setSingleShot(true);
+    QObject::connect(&mOverflowRecheckTimer, &QTimer::timeout, &mIndex, [this] {
+        std::vector<IndexedFolder*> roots;
+        for (auto& root : mIndex.mRoots)
+            roots.push_back(root.get());
+        mSync.rescanInBackground(roots, true);
+    });
 }
 
 void LiveIndex::listen()
@@ -108,6 +117,7 @@ void LiveIndex::stop()
     mDirty.clear();
     mFlushTimer.stop();
     mRecrawlTimer.stop();
+    mOverflowRecheckTimer.stop();
     mRecrawling = false;
     mRecrawlWalked = false;
     mMissingRootTimer.stop();
@@ -235,6 +245,7 @@ void LiveIndex::flush()
         for (auto& root : mIndex.mRoots)
             roots.push_back(root.get());
         mSync.rescanInBackground(roots, true);
+        mOverflowRecheckTimer.start(kOverflowRecheckMs);
     }
     // A burst (an archive of thousands of folders unpacked) is read over several turns of the
     // event loop, each turn's findings reported as they stand.

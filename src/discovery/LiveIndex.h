@@ -76,6 +76,9 @@ private:
     std::unordered_set<const IndexedFile*> mAddedSet, mChangedSet, mWrittenSet;
     QTimer mFlushTimer;
     QTimer mRecrawlTimer;
+    // After lost events, a second reading of every folder once the events have been quiet a
+    // while: a listing taken during the first may predate a change whose event was lost too.
+    QTimer mOverflowRecheckTimer;
     QTimer mMissingRootTimer;
     // A re-read of the unwatched folders is under way: the main thread's CPU time spent on it adds
     // up to its cost, which sets the pause before the next one.
