@@ -7,6 +7,12 @@
 #include <QVariant>
 #include <functional>
 
+// Words that made-up brush names are put together from.
+inline const char* const kWords[] = {"Dry",      "Ink",      "Soft",  "Round", "Chalk",
+                                     "Splatter", "Grass",    "Cloud", "Smoke", "Pencil",
+                                     "Wet",      "Bristle",  "Leaf",  "Star",  "Grunge",
+                                     "Spray",    "Charcoal", "Water", "Oil",   "Texture"};
+
 // Fills an open library with brushes made straight in SQL, far faster than cataloguing files:
 // files of brushesPerFile brushes each, brush n named name(n). afterBrush(id, n) runs after
 // each brush's row is written, for rows of other tables that refer to it.

@@ -36,11 +36,6 @@ constexpr int kFiles = 2000;
 constexpr int kBrushesPerFile = 10;
 constexpr int kSearchBrushes = 100000;
 
-const char* const kWords[] = {"Dry",      "Ink",      "Soft",  "Round", "Chalk",
-                              "Splatter", "Grass",    "Cloud", "Smoke", "Pencil",
-                              "Wet",      "Bristle",  "Leaf",  "Star",  "Grunge",
-                              "Spray",    "Charcoal", "Water", "Oil",   "Texture"};
-
 QString BrushName(std::mt19937& random, int index)
 {
     std::uniform_int_distribution<int> word(0, int(std::size(kWords)) - 1);

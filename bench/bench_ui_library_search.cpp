@@ -35,11 +35,6 @@ namespace {
 constexpr int kBrushes = 100000;
 constexpr int kBrushesPerFile = 10;
 
-const char* const kWords[] = {"Dry",      "Ink",      "Soft",  "Round", "Chalk",
-                              "Splatter", "Grass",    "Cloud", "Smoke", "Pencil",
-                              "Wet",      "Bristle",  "Leaf",  "Star",  "Grunge",
-                              "Spray",    "Charcoal", "Water", "Oil",   "Texture"};
-
 // A few different soft discs, as the cataloguer stores them: grey PNGs at most 64 pixels a side.
 std::vector<QByteArray> Thumbnails()
 {
