@@ -1,5 +1,6 @@
 #include "ui/KelbrinApplication.h"
 
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -12,6 +13,9 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     // Settings written by the window go to a throw-away place, not the user's own.
     QStandardPaths::setTestModeEnabled(true);
+    // Left there by an earlier run of a tool in test mode (a dark theme, say): every run starts
+    // from none, before the application reads them.
+    QSettings(QStringLiteral("Kelbrin"), QStringLiteral("Kelbrin")).clear();
     // So is the brush library a window makes ready: the user's own is never touched.
     const QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
