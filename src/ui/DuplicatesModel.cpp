@@ -1,6 +1,7 @@
 #include "ui/DuplicatesModel.h"
 
 #include "library/CLibrary.h"
+#include "ui/LibraryResultsModel.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -189,8 +190,7 @@ QVariant DuplicatesModel::data(const QModelIndex& index, int role) const
             return member.path;
         if (member.brushId == 0)
             return QFileInfo(member.path).fileName();
-        return member.name && !member.name->isEmpty() ? *member.name
-                                                      : tr("Brush %1").arg(member.position + 1);
+        return LibraryResultsModel::shownName(member.name, member.position);
     case Qt::ToolTipRole:
         return member.path;
     case PathRole:

@@ -29,8 +29,7 @@ QVariant LibraryResultsModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return brush.name && !brush.name->isEmpty() ? *brush.name
-                                                    : tr("Brush %1").arg(brush.position + 1);
+        return shownName(brush.name, brush.position);
     case Qt::ToolTipRole:
         return QStringLiteral("%1\n%2").arg(data(index).toString(), brush.path);
     case eBrushIdRole:
@@ -42,4 +41,9 @@ QVariant LibraryResultsModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+QString LibraryResultsModel::shownName(const std::optional<QString>& name, int position)
+{
+    return name && !name->isEmpty() ? *name : tr("Brush %1").arg(position + 1);
 }

@@ -24,6 +24,9 @@ public:
     // The row of the brush with that id; -1 when it is not among the results.
     int rowOf(qint64 id) const;
 
+    // A catalogued brush as the window names it: its own name, or its place in its file.
+    static QString shownName(const std::optional<QString>& name, int position);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
