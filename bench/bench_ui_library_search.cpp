@@ -120,7 +120,12 @@ int main(int argc, char** argv)
     BrushWindow window;
     window.resize(1200, 800);
     window.show();
+    // Starting the library readies the search ahead of the first keystroke: a turn of the
+    // main thread's own, after the window's first paint.
+    QElapsedTimer start;
+    start.start();
     window.startLibrary();
+    std::printf("library started in %.1f ms on the main thread\n", start.nsecsElapsed() / 1e6);
     QLineEdit* field = window.outlineFilterField();
     PauseEnd pauseEnd;
     for (QTimer* timer : window.findChildren<QTimer*>()) {

@@ -56,42 +56,65 @@ std::vector<LibraryBrush> CLibrary::brushes(const QString& where, const QVariant
     QString sql = QLatin1String(kBrushColumns) + where;
     if (limit >= 0)
         sql += QStringLiteral(" LIMIT %1").arg(limit);
-    QSqlQuery query = mConnection->prepare(sql);
+    QSqlQuery& query = mConnection->kept(sql);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
     std::vector<LibraryBrush> found;
     if (query.exec())
         while (query.next())
             found.push_back(BrushFromRow(query));
+    query.finish();
     return found;
 }
+
+namespace {
+// The trigram index answers parts of three characters or more, as a phrase (quoted, so that
+// nothing in the text reads as query syntax). Shorter ones match so many names that reading
+// them in order fills a screen at once. instr rather than LIKE: no wildcards to escape, and no
+// ASCII-only case rules on top of the folding.
+const char* const kSearchByTrigrams =
+    "WHERE b.id IN (SELECT rowid FROM brush_names WHERE brush_names MATCH ?1) ORDER BY b.id";
+const char* const kSearchByScan = "WHERE instr(b.folded_name, ?1) > 0 ORDER BY b.id";
+const char* const kThumbnail = "SELECT png FROM thumbnails WHERE brush_id = ?";
+} // namespace
 
 std::vector<LibraryBrush> CLibrary::searchBrushNames(const QString& text, int limit)
 {
     const QString folded = FoldedName(text);
-    // The trigram index answers parts of three characters or more, as a phrase (quoted, so
-    // that nothing in the text reads as query syntax). Shorter ones match so many names that
-    // reading them in order fills a screen at once. instr rather than LIKE: no wildcards to
-    // escape, and no ASCII-only case rules on top of the folding.
     if (folded.toUcs4().size() >= 3) {
         QString phrase = folded;
         phrase.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        return brushes(QStringLiteral("WHERE b.id IN (SELECT rowid FROM brush_names"
-                                      " WHERE brush_names MATCH ?1) ORDER BY b.id"),
+        return brushes(QLatin1String(kSearchByTrigrams),
                        {QLatin1Char('"') + phrase + QLatin1Char('"')}, limit);
     }
-    return brushes(QStringLiteral("WHERE instr(b.folded_name, ?1) > 0 ORDER BY b.id"), {folded},
-                   limit);
+    return brushes(QLatin1String(kSearchByScan), {folded}, limit);
+}
+
+void CLibrary::prepareSearches(int limit)
+{
+    // Preparing reads the schema, the first statement's cost on a new connection.
+    for (const char* where : {kSearchByTrigrams, kSearchByScan})
+        mConnection->kept(QLatin1String(kBrushColumns) + QLatin1String(where) +
+                          QStringLiteral(" LIMIT %1").arg(limit));
+    mConnection->kept(QLatin1String(kThumbnail));
+    // A first search on a new connection spends most of its time filling the connection's
+    // page cache: memory the process has never touched, and index pages off the disk. Reading
+    // a cache's worth of the name index (the part every search reads) pays that now instead.
+    QSqlQuery index = mConnection->prepare(
+        QStringLiteral("SELECT count(*) FROM (SELECT block FROM brush_names_data LIMIT 500)"));
+    if (index.exec())
+        index.next();
 }
 
 QByteArray CLibrary::thumbnailPng(qint64 brushId)
 {
-    QSqlQuery query =
-        mConnection->prepare(QStringLiteral("SELECT png FROM thumbnails WHERE brush_id = ?"));
+    QSqlQuery& query = mConnection->kept(QLatin1String(kThumbnail));
     query.bindValue(0, brushId);
+    QByteArray png;
     if (query.exec() && query.next())
-        return query.value(0).toByteArray();
-    return {};
+        png = query.value(0).toByteArray();
+    query.finish();
+    return png;
 }
 
 std::vector<DuplicateTips> CLibrary::duplicateTips()

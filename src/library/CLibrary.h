@@ -60,6 +60,9 @@ public:
     // the order they were catalogued.
     std::vector<LibraryBrush> searchBrushNames(const QString& text, int limit = 1000);
     QByteArray thumbnailPng(qint64 brushId);
+    // Readies the statements behind searchBrushNames (with that limit) and thumbnailPng ahead
+    // of the first keystroke.
+    void prepareSearches(int limit);
 
     std::vector<DuplicateTips> duplicateTips();
     // Groups of paths whose files have the same contents.

@@ -229,6 +229,7 @@ CLibraryConnection::CLibraryConnection(const QString& path)
 
 CLibraryConnection::~CLibraryConnection()
 {
+    mKept.clear();
     if (mDatabase.isOpen())
         mDatabase.close();
     mDatabase = QSqlDatabase();
@@ -243,6 +244,17 @@ QSqlQuery CLibraryConnection::prepare(const QString& sql)
         qCWarning(lcLibrary).noquote()
             << "library statement failed:" << sql << ":" << query.lastError().text();
     return query;
+}
+
+QSqlQuery& CLibraryConnection::kept(const QString& sql)
+{
+    auto found = mKept.find(sql);
+    if (found == mKept.end())
+        found = mKept.emplace(sql, prepare(sql)).first;
+    // One that failed (the library busy, say) is prepared again rather than kept broken.
+    else if (found->second.lastError().isValid())
+        found->second = prepare(sql);
+    return found->second;
 }
 
 bool CLibraryConnection::exec(const QString& sql)

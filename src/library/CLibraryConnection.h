@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <unordered_map>
 
 // The schema this build writes; PrepareLibrary brings older libraries up to it step by step.
 constexpr int kLibrarySchemaVersion = 1;
@@ -39,6 +40,9 @@ public:
     QSqlDatabase& database() { return mDatabase; }
     // A statement prepared on this connection.
     QSqlQuery prepare(const QString& sql);
+    // The same, prepared once and kept for the connection's life: for statements run at every
+    // keystroke or painted cell. Finish it once read, or it holds the library's read snapshot.
+    QSqlQuery& kept(const QString& sql);
     // Runs a statement without parameters; false (and a log line) when it fails.
     bool exec(const QString& sql);
 
@@ -52,4 +56,5 @@ public:
 private:
     QString mName;
     QSqlDatabase mDatabase;
+    std::unordered_map<QString, QSqlQuery> mKept;
 };

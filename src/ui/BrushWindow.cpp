@@ -338,6 +338,10 @@ void BrushWindow::startLibrary()
     if (std::exchange(mLibraryStarted, true))
         return;
     mLibrary->startCataloguing();
+    // The first keystroke in the filter field then waits for neither.
+    if (CLibrary* library = mLibrary->library())
+        library->prepareSearches(kMostLibraryResults + 1);
+    mLibraryResults->prepareOrdering();
     // Results shown while the library fills grow with it.
     if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())
         connect(cataloguer, &CBrushCataloguer::idle, this, [this] {

@@ -7,7 +7,6 @@
 #include "ui/UiText.h"
 
 #include <QCache>
-#include <QCollator>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
@@ -156,16 +155,14 @@ void LibraryResultsView::showResults(const QString& text, std::vector<LibraryBru
         results.resize(size_t(limit));
     // By name as people read them ("Ink 2" before "Ink 10", accents and case aside, whatever
     // the locale), then by file: a brush kept in several files shows its copies side by side.
-    // The C locale's collation compares code points alone, numbers included.
-    QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
-    collator.setNumericMode(true);
+    const QCollator& byName = collator();
     std::vector<std::pair<QString, LibraryBrush>> keyed;
     keyed.reserve(results.size());
     for (LibraryBrush& brush : results)
         keyed.emplace_back(FoldedName(brush.name.value_or(QString())), std::move(brush));
     std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
-        const int byName = collator.compare(a.first, b.first);
-        return byName != 0 ? byName < 0 : a.second.path < b.second.path;
+        const int order = byName.compare(a.first, b.first);
+        return order != 0 ? order < 0 : a.second.path < b.second.path;
     });
     for (size_t i = 0; i < keyed.size(); ++i)
         results[i] = std::move(keyed[i].second);
@@ -194,6 +191,22 @@ void LibraryResultsView::showResults(const QString& text, std::vector<LibraryBru
     else
         mHeading->setText(
             tr("Brushes named “%1” in the library — %2").arg(text, QLocale().toString(count)));
+}
+
+QCollator& LibraryResultsView::collator()
+{
+    if (!mCollator) {
+        // The C locale's collation compares code points alone, numbers included.
+        mCollator.emplace(QLocale().language() == QLocale::C ? QLocale(QLocale::English)
+                                                             : QLocale());
+        mCollator->setNumericMode(true);
+    }
+    return *mCollator;
+}
+
+void LibraryResultsView::prepareOrdering()
+{
+    collator().compare(QStringLiteral("ink 2"), QStringLiteral("ink 10"));
 }
 
 QString LibraryResultsView::heading() const

@@ -3,8 +3,10 @@
 #include "library/CLibrary.h"
 
 #include <QByteArray>
+#include <QCollator>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class LibraryResultsModel;
@@ -27,6 +29,9 @@ public:
     // more than are shown.
     void showResults(const QString& text, std::vector<LibraryBrush> results, int limit);
     QString heading() const;
+    // Loads the rules results are ordered by, a few milliseconds the first time, so that the
+    // first results do not wait for them.
+    void prepareOrdering();
     // What the results shown were searched for.
     QString text() const { return mText; }
     QListView* listView() const { return mList; }
@@ -36,6 +41,9 @@ Q_SIGNALS:
     void brushOpened(const QString& path, int position);
 
 private:
+    QCollator& collator();
+
+    std::optional<QCollator> mCollator;
     QString mText;
     QLabel* mHeading = nullptr;
     QListView* mList = nullptr;
