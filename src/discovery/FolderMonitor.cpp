@@ -104,12 +104,13 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
         return;
     // Lost events may have hidden anything; without a descriptor the only sure thing left is
     // whether a folder is still where we think it is. Thousands of folders are looked for over
-    // several turns; a check under way starts again from the first.
+    // several turns, from the next one on: the delivery of a batch this size spends this one. A
+    // check under way starts again from the first.
     mToCheck.clear();
     mChecked = 0;
     for (const auto& entry : mFolders)
         mToCheck.push_back(entry.first);
-    checkSomeFolders();
+    mCheckTimer.start(0);
 }
 
 void FolderMonitor::checkSomeFolders()

@@ -8,7 +8,7 @@
 // it the rest waits for the next turn, so that the window never stalls for longer than 16 ms.
 // No new unit of work starts after kTurnWorkMs: the unit under way, and the events that are
 // handled as they come (an overflow's delivery looks for folders on disk), take what is left.
-constexpr qint64 kTurnWorkMs = 8;
+constexpr qint64 kTurnWorkMs = 5;
 constexpr std::size_t kPathsPerTurn = 150;
 
 // One turn's budget, shared by every piece of work that runs in it: several timers often fall
