@@ -9,7 +9,8 @@
 
 namespace {
 const char* const kBrushColumns =
-    "SELECT b.id, f.path, b.position, b.name, b.kind, b.width, b.height, b.depth, b.tip_hash"
+    "SELECT b.id, f.path, b.position, b.name, b.kind, b.width, b.height, b.depth, b.tip_hash,"
+    " EXISTS(SELECT 1 FROM stars s WHERE s.sha256 = f.sha256 AND s.position = b.position)"
     " FROM brushes b JOIN files f ON f.id = b.file_id ";
 
 LibraryBrush BrushFromRow(const QSqlQuery& row)
@@ -24,6 +25,7 @@ LibraryBrush BrushFromRow(const QSqlQuery& row)
     brush.width = row.value(5).toInt();
     brush.height = row.value(6).toInt();
     brush.depth = row.value(7).toInt();
+    brush.starred = row.value(9).toBool();
     return brush;
 }
 

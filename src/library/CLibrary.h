@@ -21,6 +21,7 @@ struct LibraryBrush
     int width = 0;
     int height = 0;
     int depth = 0;
+    bool starred = false;
 };
 
 // Brushes with one tip, in more than one file.

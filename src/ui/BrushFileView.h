@@ -23,6 +23,9 @@ class QSlider;
 // per added brush. The file's patterns follow its brushes under a heading of their own, in
 // rows of their own; an index names a brush below the file's brush count and a pattern from it
 // on, so selection, copy and drag treat both alike.
+class QPainter;
+class QRectF;
+
 class BrushFileView : public QWidget
 {
     Q_OBJECT
@@ -100,6 +103,9 @@ public:
     static QString captionForPattern(const Pattern& pattern);
     // The grid's fill: the light grey of old on light desktops, the palette's base on dark ones.
     static QColor backgroundColor(const QPalette& palette);
+    // The mark of a starred brush, in a tile's top right corner: in the ink at part strength,
+    // seen when looked for and off the tip itself.
+    static void paintStarMark(QPainter& painter, const QRectF& tile, QColor ink, int pixelSize);
     // The brush as ink with transparency, what copy and drag hand on: at full size, except a
     // computed tip too large to draw within ComputedBrush::kMaxDrawingPixels, drawn smaller.
     static QImage fullImageForBrush(const BrushPtr& brush);

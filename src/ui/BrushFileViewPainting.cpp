@@ -127,6 +127,20 @@ QPixmap BrushFileView::thumbnail(int index, qreal dpr)
     return pixmap;
 }
 
+void BrushFileView::paintStarMark(QPainter& painter, const QRectF& tile, QColor ink,
+                                  int pixelSize)
+{
+    QFont font = painter.font();
+    font.setPixelSize(pixelSize);
+    painter.save();
+    painter.setFont(font);
+    ink.setAlphaF(0.6f);
+    painter.setPen(ink);
+    painter.drawText(tile.adjusted(2, 1, -3, 0), Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("\u2605"));
+    painter.restore();
+}
+
 QColor BrushFileView::inkColour() const
 {
     return mPrinting ? QColor(Qt::black) : palette().color(QPalette::Text);
@@ -199,20 +213,8 @@ void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
             std::round((cell.y() + (cell.height() - drawn.height()) / 2.0) * dpr) / dpr);
         painter.drawPixmap(origin, pixmap);
     }
-    if (mStarred.contains(index) && !pattern) {
-        // In the corner, in the ink colour at part strength: seen when looked for, and off
-        // the tip itself at every zoom.
-        QFont font = painter.font();
-        font.setPixelSize(std::clamp(int(cell.width() / 7), 9, 18));
-        painter.save();
-        painter.setFont(font);
-        QColor ink = inkColour();
-        ink.setAlphaF(0.6f);
-        painter.setPen(ink);
-        painter.drawText(frame.adjusted(2, 1, -3, 0), Qt::AlignRight | Qt::AlignTop,
-                         QStringLiteral("\u2605"));
-        painter.restore();
-    }
+    if (mStarred.contains(index) && !pattern)
+        paintStarMark(painter, frame, inkColour(), std::clamp(int(cell.width() / 7), 9, 18));
     if (mShowNames) {
         const QRectF box = nameRect(index);
         const QString caption = pattern ? captionForPattern(*pattern)

@@ -38,6 +38,8 @@ QVariant LibraryResultsModel::data(const QModelIndex& index, int role) const
         return brush.path;
     case ePositionRole:
         return brush.position;
+    case eStarredRole:
+        return brush.starred;
     default:
         return {};
     }

@@ -16,6 +16,7 @@ public:
         eBrushIdRole = Qt::UserRole + 1,
         ePathRole,
         ePositionRole,
+        eStarredRole,
     };
 
     using QAbstractListModel::QAbstractListModel;

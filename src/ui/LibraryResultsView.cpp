@@ -65,6 +65,9 @@ public:
                 QRectF(tip.rect()));
         }
 
+        if (index.data(LibraryResultsModel::eStarredRole).toBool())
+            BrushFileView::paintStarMark(*painter, tile, option.palette.color(QPalette::Text), 12);
+
         const bool selected = option.state & QStyle::State_Selected;
         const QPalette::ColorGroup group =
             option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;

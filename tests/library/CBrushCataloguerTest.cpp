@@ -146,6 +146,11 @@ TEST(BrushCataloguer, TagsAndStarsFollowRenamesMovesAbsencesAndEdits)
     ASSERT_TRUE(library.tagFile(c.round, {"soft", " round  ", "soft"}, &error));
     ASSERT_TRUE(library.setStarred(c.round, 1, true, &error));
     EXPECT_EQ(library.tagsOfFile(c.round), QStringList({"round", "soft"}));
+    // Search results carry the star of the brush, and of no other.
+    const std::vector<LibraryBrush> found = library.searchBrushNames(QStringLiteral("round"));
+    ASSERT_GE(found.size(), 2u);
+    for (const LibraryBrush& brush : found)
+        EXPECT_EQ(brush.starred, brush.path == c.round && brush.position == 1) << brush.position;
 
     const QString renamed = c.home.path(QStringLiteral("brushes/Rounds.abr"));
     ASSERT_TRUE(QFile::rename(c.round, renamed));

@@ -596,6 +596,12 @@ int DrawLibrary(const QDir& out, const QString& name)
     limit.start();
     while (library->library()->totals().brushes < 60 && limit.elapsed() < 10000)
         Wait(50);
+    // A starred brush shows its star among the results.
+    for (const LibraryBrush& brush : library->library()->searchBrushNames(QStringLiteral("round")))
+        if (brush.path == files[1]) {
+            library->setStarred(brush.path, brush.position, true);
+            break;
+        }
     window.outlineFilterField()->setText(QStringLiteral("round"));
     Wait(400);
     window.getFileOutline()->expandAll();
