@@ -5,6 +5,7 @@
 #include "brush/SampledBrush.h"
 #include "ui/BrushFileView.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -12,13 +13,30 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <new>
+
+namespace {
+// The most pixels of a computed tip drawn while the canvas paints (a few milliseconds' worth).
+constexpr double kPaintPixels = double(1 << 18);
+
+// A drawing (dark is ink) as alpha: black ink on whatever lies beneath.
+QImage InkFromDrawing(QImage drawing)
+{
+    drawing.invertPixels();
+    if (!drawing.reinterpretAsFormat(QImage::Format_Alpha8))
+        return QImage();
+    return drawing;
+}
+} // namespace
 
 // The brush on its background. In fitted mode it takes the viewport's size; at a fixed zoom it
 // asks for the brush's size times the zoom and the scroll area scrolls. A computed tip is drawn
@@ -35,6 +53,7 @@ public:
         mComputed = dynamic_cast<const ComputedBrush*>(mBrush.get());
         mBrushSize = mBrush ? mBrush->pixelSize() : QSize();
         mImage = mComputed ? QImage() : BrushFileView::fullImageForBrush(mBrush);
+        giveUpDrawing(); // one under way is of the brush shown before
         mWhiteInk = QImage();
         mTiled = false;
         updateSize();
@@ -45,6 +64,7 @@ public:
     {
         mBrush = nullptr;
         mComputed = nullptr;
+        giveUpDrawing();
         mBrushSize = image.size();
         mImage = image;
         mWhiteInk = QImage();
@@ -116,19 +136,68 @@ protected:
 private:
     static constexpr int kMargin = 12;
 
-    // Draws a computed tip again when the size it is shown at asks for another drawing.
+    // Draws a computed tip again when the size it is shown at asks for another drawing. One too
+    // large to draw within a paint (a huge tip at 100 % takes a second) is drawn on a pool thread;
+    // until it is done the drawing shown before stands in, stretched, or a small one made now, so
+    // that zooming never holds the window.
     void drawComputedAt(double deviceScale)
     {
         if (!mComputed)
             return;
         const double scale = std::min({1.0, deviceScale, mComputed->scaleWithin()});
-        if (!mImage.isNull() && mImage.size() == mComputed->drawnSize(scale))
+        const QSize wanted = mComputed->drawnSize(scale);
+        if (!mImage.isNull() && mImage.size() == wanted) {
+            // Back at the size shown before a larger drawing was asked for: it is not wanted.
+            if (mDrawingSize.isValid())
+                giveUpDrawing();
             return;
-        // Dark is ink in the drawing; as alpha it is black ink on whatever lies beneath.
-        mImage = mComputed->drawImage(scale);
-        mImage.invertPixels();
-        if (!mImage.reinterpretAsFormat(QImage::Format_Alpha8))
-            mImage = QImage();
+        }
+        if (mComputed->drawingPixels(scale) <= kPaintPixels) {
+            giveUpDrawing();
+            showInk(InkFromDrawing(mComputed->drawImage(scale)));
+            return;
+        }
+        if (mDrawingSize != wanted) {
+            mDrawingSize = wanted;
+            drawLater(scale);
+        }
+        if (mImage.isNull())
+            showInk(InkFromDrawing(mComputed->drawImage(mComputed->scaleWithin(kPaintPixels))));
+    }
+    void drawLater(double scale)
+    {
+        const quint64 serial = ++mDrawSerial;
+        QPointer<BrushCanvas> self(this);
+        QThreadPool::globalInstance()->start([self, brush = mBrush, scale, serial] {
+            QImage ink;
+            try {
+                ink = InkFromDrawing(static_cast<const ComputedBrush&>(*brush).drawImage(scale));
+            } catch (const std::bad_alloc&) {
+                // The stand-in stays.
+            }
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, ink = std::move(ink), serial]() mutable {
+                    // Checked here, on the canvas's own thread: it may have gone, or moved on to
+                    // another brush or size.
+                    if (!self || serial != self->mDrawSerial)
+                        return;
+                    self->mDrawingSize = QSize();
+                    if (!ink.isNull())
+                        self->showInk(std::move(ink));
+                    self->update();
+                },
+                Qt::QueuedConnection);
+        });
+    }
+    void giveUpDrawing()
+    {
+        ++mDrawSerial;
+        mDrawingSize = QSize();
+    }
+    void showInk(QImage ink)
+    {
+        mImage = std::move(ink);
         mWhiteInk = QImage();
     }
     // Ink shows white on black; the alpha is the brush either way. Made when first shown.
@@ -168,6 +237,8 @@ private:
     QSize mBrushSize;
     QImage mImage; // ink as alpha: the whole of a sampled brush, a computed one as last drawn
     QImage mWhiteInk;
+    QSize mDrawingSize;    // of a computed tip's drawing under way on a pool thread
+    quint64 mDrawSerial = 0; // tells that drawing's result from those of drawings given up
     bool mTiled = false;
     int mZoom = BrushViewer::FitToWindow;
     BrushViewer::Background mBackground = BrushViewer::Checkerboard;
