@@ -197,6 +197,16 @@ void BrushWindow::connectControllers()
     connect(mOutlines, &OutlinesController::filterApplied, this, &BrushWindow::searchLibrary);
     connect(mLibraryResults, &LibraryResultsView::brushOpened, this,
             &BrushWindow::openLibraryBrush);
+    connect(mLibraryResults, &LibraryResultsView::revealRequested, this, &RevealInFileManager);
+    connect(mLibraryResults, &LibraryResultsView::starRequested, this,
+            [this](const QString& path, int position, bool starred) {
+                QString error;
+                if (!mLibrary->setStarred(path, position, starred, &error))
+                    showMarkError(error);
+                // The same search again keeps the brush current and shows its star.
+                else if (libraryResults())
+                    searchLibrary(mLibraryResults->text());
+            });
     // A file picked in an outline is what the user wants to see, library results or not. Told
     // before the pick reaches the grid, so the file on display is still the one before.
     connect(mOutlines, &OutlinesController::selectionChanged, this, [this] {

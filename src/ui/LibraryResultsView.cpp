@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -142,6 +143,8 @@ LibraryResultsView::LibraryResultsView(std::function<QByteArray(qint64)> thumbna
     mList->setItemDelegate(mThumbnails);
     layout->addWidget(mHeading);
     layout->addWidget(mList, 1);
+    mList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mList, &QListView::customContextMenuRequested, this, &LibraryResultsView::showMenu);
     connect(mList, &QListView::activated, this, [this](const QModelIndex& index) {
         Q_EMIT brushOpened(index.data(LibraryResultsModel::ePathRole).toString(),
                            index.data(LibraryResultsModel::ePositionRole).toInt());
@@ -194,6 +197,26 @@ void LibraryResultsView::showResults(const QString& text, std::vector<LibraryBru
     else
         mHeading->setText(
             tr("Brushes named “%1” in the library — %2").arg(text, QLocale().toString(count)));
+}
+
+// The grid's own actions for a brush, without opening its file first.
+void LibraryResultsView::showMenu(const QPoint& at)
+{
+    const QModelIndex index = mList->indexAt(at);
+    if (!index.isValid())
+        return;
+    mList->setCurrentIndex(index);
+    const QString path = index.data(LibraryResultsModel::ePathRole).toString();
+    const int position = index.data(LibraryResultsModel::ePositionRole).toInt();
+    QMenu menu(this);
+    menu.addAction(tr("&Open"), this, [=] { Q_EMIT brushOpened(path, position); });
+    menu.addAction(tr("Show in File &Manager"), this, [=] { Q_EMIT revealRequested(path); });
+    QAction* favourite = menu.addAction(tr("&Favourite Brush"));
+    favourite->setCheckable(true);
+    favourite->setChecked(index.data(LibraryResultsModel::eStarredRole).toBool());
+    connect(favourite, &QAction::triggered, this,
+            [=](bool starred) { Q_EMIT starRequested(path, position, starred); });
+    menu.exec(mList->viewport()->mapToGlobal(at));
 }
 
 QCollator& LibraryResultsView::collator()

@@ -39,9 +39,13 @@ public:
 
 Q_SIGNALS:
     void brushOpened(const QString& path, int position);
+    // From the results' context menu.
+    void revealRequested(const QString& path);
+    void starRequested(const QString& path, int position, bool starred);
 
 private:
     QCollator& collator();
+    void showMenu(const QPoint& at);
 
     std::optional<QCollator> mCollator;
     QString mText;

@@ -152,6 +152,10 @@ TEST(LibrarySearch, TypingFindsBrushesByNameAndOpeningOneSelectsItInItsFile)
     QListView* list = w.window->libraryResults()->listView();
     EXPECT_EQ(list->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
               QStringLiteral("ECLAT round\n") + rounds);
+    // Starred from its context menu: the results show it at once.
+    Q_EMIT w.window->libraryResults()->starRequested(rounds, 2, true);
+    EXPECT_TRUE(list->model()->index(0, 0).data(LibraryResultsModel::eStarredRole).toBool());
+    EXPECT_TRUE(library->library()->isStarred(rounds, 2));
     list->setCurrentIndex(list->model()->index(0, 0));
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(w.window->libraryResults(), nullptr);
