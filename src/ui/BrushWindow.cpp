@@ -348,10 +348,13 @@ void BrushWindow::startLibrary()
     if (std::exchange(mLibraryStarted, true))
         return;
     mLibrary->startCataloguing();
-    // The first keystroke in the filter field then waits for neither.
-    if (CLibrary* library = mLibrary->library())
-        library->prepareSearches(kMostLibraryResults + 1);
-    mLibraryResults->prepareOrdering();
+    // The first keystroke in the filter field then waits for neither; a turn of its own, after
+    // the cataloguer's start.
+    QTimer::singleShot(0, this, [this] {
+        if (CLibrary* library = mLibrary->library())
+            library->prepareSearches(kMostLibraryResults + 1);
+        mLibraryResults->prepareOrdering();
+    });
     // Results shown while the library fills grow with it.
     if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())
         connect(cataloguer, &CBrushCataloguer::idle, this, [this] {
