@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's
+  dbus-daemon  # a bus of the test's own for the unmount notice from the desktop
   scdoc desktop-file-utils appstream
 )
 # `make fuzz` alone needs clang with its libFuzzer runtime; `make bench` compares discovery

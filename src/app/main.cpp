@@ -245,6 +245,7 @@ int main(int argc, char** argv)
                        KelbrinApplication::searchedFolders());
         // Before the loop turns: the search's first reports are already on their way.
         window.libraryController()->followSearch(search);
+        app.followDesktopUnmounts();
     }
     window.show();
     window.startLibraryOnceShown();

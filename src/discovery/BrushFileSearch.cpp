@@ -33,6 +33,11 @@ bool BrushFileSearch::isInInitialSearch() const
     return mImpl->isInInitialSearch();
 }
 
+void BrushFileSearch::releaseMount(const QString& mountPoint)
+{
+    mImpl->releaseMount(mountPoint);
+}
+
 bool BrushFileSearch::hasFoundFilesInPath(const QString& path) const
 {
     return mImpl->hasFoundFilesInPath(path);

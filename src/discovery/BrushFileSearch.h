@@ -54,6 +54,9 @@ public:
     // Once the system refused watches for its limit: how often, in seconds, the folders left
     // unwatched are read again instead. 0 before that.
     int watchLimitRecrawlSeconds() const { return mWatchLimitRecrawlSeconds; }
+    // The desktop is about to unmount the drive at this path: the search keeps out of its
+    // folders for a while (FileIndex::releaseMount).
+    void releaseMount(const QString& mountPoint);
 
     BrushFileSearchImpl* impl() const { return mImpl.get(); }
 

@@ -157,6 +157,12 @@ bool BrushFileSearchImpl::hasFoundFilesInPath(const QString& path) const
     return mRepository && mRepository->findNodeForPath(path) != nullptr;
 }
 
+void BrushFileSearchImpl::releaseMount(const QString& mountPoint)
+{
+    if (mIndex)
+        mIndex->releaseMount(mountPoint);
+}
+
 void BrushFileSearchImpl::onIndexUpdated(const FileIndexUpdate& update)
 {
     if (!update.added.empty())

@@ -37,6 +37,7 @@ public:
     bool run(bool live);
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
+    void releaseMount(const QString& mountPoint);
 
     static FoundPathNodePtr nodeForFile(const IndexedFilePtr& item);
     static IndexedFilePtr fileForNode(const FoundPathNodePtr& node);

@@ -7,11 +7,18 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <climits>
 #include <sys/stat.h>
 #include <utility>
+
+namespace {
+// The desktop tells of an unmount just before it tries it; if the drive is still there after
+// this long, the unmount failed or was cancelled, and the crawlers may go back to it.
+constexpr int kMountReleaseMs = 10000;
+} // namespace
 
 std::unique_ptr<FileIndex> FileIndex::create(const QString& queryText)
 {
@@ -22,7 +29,7 @@ std::unique_ptr<FileIndex> FileIndex::create(const QString& queryText)
 }
 
 FileIndex::FileIndex(MetadataQueryText text)
-    : mText(std::move(text)), mFirstPhase(*this), mLive(*this)
+    : mText(std::move(text)), mMountReleaseMs(kMountReleaseMs), mFirstPhase(*this), mLive(*this)
 {
     qRegisterMetaType<FileIndexUpdate>();
 }
@@ -108,6 +115,7 @@ FolderCrawler::Context FileIndex::crawlContext()
     context.watchesLeft = &mWatchesLeft;
     context.watchLimitHit = &mWatchLimitHit;
     context.cancelled = &mCancelled;
+    context.released = &mReleased;
     return context;
 }
 
@@ -140,9 +148,53 @@ bool FileIndex::execute(bool wantsUpdates)
 void FileIndex::finishGathering()
 {
     mGatheringComplete = true;
-    if (mWantsUpdates)
+    if (mWantsUpdates) {
         mLive.begin();
+        for (const std::string& path : std::exchange(mReadAgainAfterGathering, {}))
+            mLive.readAgainBelow(path);
+    }
     Q_EMIT finished();
+}
+
+void FileIndex::releaseMount(const QString& mountPoint)
+{
+    QString folder = canonicalFolder(mountPoint);
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(mountPoint);
+    const std::string path = PathToNative(folder).toStdString();
+    if (path.empty() || path[0] != '/')
+        return;
+    MountRelease& release = mMountReleases[path];
+    struct stat st;
+    release.present = stat(path.c_str(), &st) == 0;
+    release.device = release.present ? st.st_dev : 0;
+    const unsigned generation = ++release.generation;
+    mReleased.add(path);
+    QTimer::singleShot(mMountReleaseMs, this,
+                       [this, path, generation] { endMountRelease(path, generation); });
+}
+
+void FileIndex::endMountRelease(const std::string& path, unsigned generation)
+{
+    const auto found = mMountReleases.find(path);
+    if (found == mMountReleases.end() || found->second.generation != generation)
+        return;
+    const MountRelease release = found->second;
+    mMountReleases.erase(found);
+    mReleased.remove(path);
+    struct stat st;
+    const bool unmounted =
+        !release.present || stat(path.c_str(), &st) != 0 || st.st_dev != release.device;
+    if (!unmounted)
+        qCInfo(lcDiscovery, "%s was not unmounted: reading it again", path.c_str());
+    // After an unmount the watches' own notices emptied the folders; the mount point left
+    // behind, if any, is read here too, since its reads while let go of were passed over.
+    if (!mWantsUpdates || mCancelled)
+        return;
+    if (mGatheringComplete)
+        mLive.readAgainBelow(path);
+    else
+        mReadAgainAfterGathering.push_back(path);
 }
 
 void FileIndex::disableUpdates()

@@ -6,11 +6,14 @@
 #include "discovery/IndexedFolder.h"
 #include "discovery/LiveIndex.h"
 #include "discovery/MetadataQueryText.h"
+#include "discovery/ReleasedMounts.h"
 
 #include <QObject>
 #include <QStringList>
 #include <atomic>
+#include <map>
 #include <memory>
+#include <sys/types.h>
 #include <unordered_map>
 
 class FolderWatcher;
@@ -80,6 +83,13 @@ public:
     bool isWatchLimitReached() const { return mWatchLimitHit; }
     int recrawlIntervalMs() const { return mLive.recrawlIntervalMs(); }
 
+    // A drive at this path is about to be unmounted: no folder at or below it is opened for a
+    // while, so that the unmount does not find one held open. Then, unless the drive went, the
+    // folders passed over meanwhile are read.
+    void releaseMount(const QString& mountPoint);
+    // How long a release lasts; for tests.
+    void setMountReleaseMs(int milliseconds) { mMountReleaseMs = milliseconds; }
+
 Q_SIGNALS:
     void progress();
     void finished();
@@ -99,6 +109,7 @@ private:
     static bool isCoveredBy(const QString& folder, const QString& other);
     FolderCrawler::Context crawlContext();
     void finishGathering();
+    void endMountRelease(const std::string& path, unsigned generation);
     void appendResult(const IndexedFilePtr& item);
     // False when the item is not among the results.
     bool eraseResult(const IndexedFilePtr& item);
@@ -123,6 +134,18 @@ private:
     std::atomic<bool> mCancelled{false};
     std::atomic<long> mWatchesLeft{0};
     std::atomic<bool> mWatchLimitHit{false};
+    ReleasedMounts mReleased;
+
+    struct MountRelease
+    {
+        dev_t device = 0;
+        bool present = false;
+        unsigned generation = 0; // a release asked for again lasts from the last asking
+    };
+    std::map<std::string, MountRelease> mMountReleases;
+    // Ended before the first phase was done: read once it is.
+    std::vector<std::string> mReadAgainAfterGathering;
+    int mMountReleaseMs;
 
     FirstPhaseCrawl mFirstPhase;
     LiveIndex mLive;

@@ -2,6 +2,7 @@
 
 #include "discovery/FolderWatcher.h"
 #include "discovery/MetadataQueryText.h"
+#include "discovery/ReleasedMounts.h"
 #include "platform/NativePath.h"
 
 #include <algorithm>
@@ -62,6 +63,8 @@ void FolderCrawler::readFolder(const Work& work, const Context& context,
                                std::vector<Work>& subfolders, IndexedFileList& found)
 {
     IndexedFolder* folder = work.folder;
+    if (context.released && context.released->covers(work.path))
+        return;
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
     const int fd = openat(AT_FDCWD, work.path.c_str(), flags);
     if (fd < 0)

@@ -14,6 +14,7 @@
 
 class FolderWatcher;
 class MetadataQueryText;
+class ReleasedMounts;
 
 // Reads folders with openat/getdents64, on as many threads as asked, and fills IndexedFolder
 // trees: matching regular files (or links to one) become items, folders are entered unless
@@ -29,6 +30,8 @@ public:
         std::atomic<long>* watchesLeft = nullptr; // null: as many as the kernel grants
         std::atomic<bool>* watchLimitHit = nullptr;
         const std::atomic<bool>* cancelled = nullptr;
+        // Folders passed over unread (not entered) while a drive is unmounted; null: none.
+        const ReleasedMounts* released = nullptr;
         // Called on crawling threads with items found, a folder's worth at a time.
         std::function<void(IndexedFileList&&)> found;
     };

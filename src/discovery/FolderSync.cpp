@@ -2,6 +2,7 @@
 
 #include "discovery/FileIndex.h"
 #include "discovery/FolderWatcher.h"
+#include "discovery/ReleasedMounts.h"
 #include "discovery/TurnBudget.h"
 #include "platform/NativePath.h"
 #include "platform/ThreadSanitizerHandOff.h"
@@ -39,6 +40,7 @@ struct FolderSync::SubtreeCrawl
 struct FolderSync::Listing
 {
     bool opened = false;
+    bool passedOver = false; // let go of for an unmount: read again once that is over
     ino_t ino = 0;           // scope folders only
     int wd = -1;             // a watch placed by the read, owned by it until merged
     bool watchTried = false; // the read was asked to place one
@@ -238,6 +240,9 @@ void FolderSync::rescan(IndexedFolder* folder)
         return;
     }
     const std::string path = folder->path();
+    // Kept as it stands, not taken for gone: the end of the release reads it again.
+    if (mIndex.mReleased.covers(path))
+        return;
     const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
     const int fd = openat(AT_FDCWD, path.c_str(), flags);
     if (fd < 0) {
@@ -375,6 +380,10 @@ void FolderSync::startRescans()
             for (BackgroundRescan::Entry& entry : batch->entries) {
                 if (mStopping.load() || (context.cancelled && context.cancelled->load()))
                     break;
+                if (context.released && context.released->covers(entry.path)) {
+                    entry.listing.passedOver = true;
+                    continue;
+                }
                 const int flags =
                     O_RDONLY | O_DIRECTORY | O_CLOEXEC | (entry.scope ? 0 : O_NOFOLLOW);
                 const int fd = openat(AT_FDCWD, entry.path.c_str(), flags);
@@ -454,6 +463,8 @@ bool FolderSync::mergeRescan(IndexedFolder* folder, const std::string& path, Lis
             mIndex.mWatcher->releaseWatch(placed);
         return true;
     }
+    if (listing.passedOver)
+        return false;
     if (!listing.opened) {
         folderGone(folder);
         return false;
@@ -486,6 +497,23 @@ bool FolderSync::mergeRescan(IndexedFolder* folder, const std::string& path, Lis
     folder->entered = true;
     applyListing(folder, path, listing);
     return again;
+}
+
+// The folders below a path were let go of for an unmount, and whatever the crawls and reads
+// passed over meanwhile is read now. A crawl still reading the folder that holds it is read
+// again after it; a path the index does not hold (a hidden folder, say) is not read at all.
+void FolderSync::readAgainBelow(const std::string& path)
+{
+    IndexedFolder* folder = FolderAtPath(mIndex.mRoots, path, true);
+    if (!folder) {
+        std::vector<IndexedFolder*> roots;
+        for (auto& root : mIndex.mRoots)
+            if (ReleasedMounts::isAtOrBelow(root->name, path))
+                roots.push_back(root.get());
+        rescanInBackground(roots, true);
+    } else if (folder->path() == path || mCrawls.count(folder)) {
+        rescanInBackground({folder}, true);
+    }
 }
 
 // A folder that appeared while the index runs may be a whole unpacked archive: it is read on a

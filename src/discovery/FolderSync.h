@@ -40,6 +40,8 @@ public:
     void move(IndexedFolder* from, const std::string& fromName, IndexedFolder* to,
               const std::string& toName, bool isFolder);
     void crawlNew(IndexedFolder* folder);
+    // Reads the folders at and below a path again, with what crawls passed over there.
+    void readAgainBelow(const std::string& path);
     // Workers are reading folders whose watches may not have joined the index yet.
     bool crawling() const { return !mCrawls.empty() || !mRescans.empty(); }
     void adoptWatches(IndexedFolder* top);

@@ -33,6 +33,8 @@ public:
     void stop();
     // Updates were disabled for a while: sends what gathered meanwhile.
     void resumeUpdates();
+    // A path let go of for an unmount is open to the crawlers again.
+    void readAgainBelow(const std::string& path) { mSync.readAgainBelow(path); }
 
     int watchedFolderCount() const { return int(mFolderByWatch.size()); }
     int unwatchedFolderCount() const { return int(mUnwatched.size()); }

@@ -7,6 +7,7 @@
 #include "ui/AppTheme.h"
 #include "ui/BrushWindow.h"
 #include "ui/KelbrinStyle.h"
+#include "ui/PreUnmountListener.h"
 
 #include <QStyle>
 
@@ -32,6 +33,16 @@ void KelbrinApplication::followDesktopColorScheme()
     connect(portal, &ColorSchemePortal::preferenceChanged, mTheme.get(),
             &AppTheme::setDesktopPreference);
     portal->start();
+}
+
+void KelbrinApplication::followDesktopUnmounts()
+{
+    auto* listener = new PreUnmountListener(this);
+    connect(listener, &PreUnmountListener::aboutToUnmount, this, [this](const QString& mountPoint) {
+        if (mBrushFileQuery)
+            mBrushFileQuery->releaseMount(mountPoint);
+    });
+    listener->listen();
 }
 
 BrushFileSearch* KelbrinApplication::getBrushFileQuery()

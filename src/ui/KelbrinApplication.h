@@ -36,6 +36,9 @@ public:
     // Has the theme follow the desktop's colour-scheme preference. Only the window program
     // asks: tests and tools keep the colours they set whatever the desktop prefers.
     void followDesktopColorScheme();
+    // Has the search let go of a drive the desktop is about to unmount. Only the window
+    // program asks, once its search runs.
+    void followDesktopUnmounts();
 
     void windowCreated(BrushWindow* window);
     BrushWindow* brushWindow() const { return mBrushWindow; }

@@ -1,19 +1,26 @@
 #include "discovery/FileIndex.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "discovery/FolderCrawler.h"
 #include "discovery/FolderWatcher.h"
+#include "discovery/ReleasedMounts.h"
 #include "platform/NativePath.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QSignalBlocker>
 #include <QUrl>
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <mutex>
+#include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -510,4 +517,95 @@ TEST(FileIndex, MovesOntoExistingNamesAndASwappedScopeFolder)
     ASSERT_TRUE(WaitUntil([&] { return watcher.results() == Prefixed(box, {"s/o.abr"}); }));
     Touch(box.path("s/later.abr"));
     ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("s/later.abr")); }));
+}
+
+// A drive about to be unmounted must find none of its folders open. A plain folder let go of
+// keeps its device, as a drive whose unmount was refused: once the release is over, what was
+// passed over is read.
+TEST(FileIndex, FoldersLetGoOfForAnUnmountArePassedOverThenRead)
+{
+    Sandbox box;
+    for (const char* f : {"o/keep", "o/drive/deep"})
+        QDir().mkpath(box.path(f));
+    for (const char* f : {"o/keep/a.abr", "o/drive/b.abr", "o/drive/deep/c.abr"})
+        Touch(box.path(f));
+    auto query = StartQuery(box.path("o"));
+    query->setMountReleaseMs(600);
+    QueryWatcher watcher(query.get());
+    query->releaseMount(box.path("o/drive/"));
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+    EXPECT_EQ(watcher.results(), Prefixed(box, {"o/keep/a.abr"}));
+    const QStringList all = Prefixed(box, {"o/drive/b.abr", "o/drive/deep/c.abr", "o/keep/a.abr"});
+    ASSERT_TRUE(WaitUntil([&] { return watcher.results() == all; }));
+    Touch(box.path("o/drive/deep/d.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("o/drive/deep/d.abr")); }));
+    watcher.clear();
+
+    // Let go of once watched: a change below waits for the end, and what the index holds there
+    // is kept meanwhile rather than taken for gone, by its own reads and by the background
+    // reads of every folder after lost events.
+    query->releaseMount(box.path("o/drive"));
+    Touch(box.path("o/drive/deep/e.abr"));
+    FolderWatchBatch overflow;
+    overflow.overflowed = true;
+    Q_EMIT FolderWatcher::shared()->eventsArrived(overflow);
+    EXPECT_FALSE(WaitUntil([&] { return !watcher.added.isEmpty(); }, 250));
+    EXPECT_TRUE(watcher.removed.isEmpty());
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("o/drive/deep/e.abr")); }));
+    EXPECT_TRUE(watcher.removed.isEmpty());
+}
+
+// The crawl threads open no folder let go of, not even for a moment: the open descriptors are
+// looked at all through the crawl. A neighbour whose name starts the same is read.
+TEST(FolderCrawler, OpensNoFolderLetGoOf)
+{
+    Sandbox box;
+    for (int i = 0; i < 150; ++i) {
+        for (const char* top : {"o/drive", "o/drive2"}) {
+            const QString folder = box.path(QStringLiteral("%1/d%2").arg(top).arg(i));
+            QDir().mkpath(folder);
+            Touch(folder + "/x.abr");
+        }
+    }
+    const std::string released = PathToNative(box.path("o/drive")).toStdString();
+    ReleasedMounts releasedMounts;
+    releasedMounts.add(released);
+    const std::optional<MetadataQueryText> text = MetadataQueryText::parse(kAbrQuery);
+    std::mutex mutex;
+    IndexedFileList found;
+    FolderCrawler::Context context;
+    context.text = &*text;
+    context.released = &releasedMounts;
+    context.found = [&](IndexedFileList&& items) {
+        std::lock_guard<std::mutex> lock(mutex);
+        found.insert(found.end(), items.begin(), items.end());
+    };
+
+    std::atomic<bool> done{false};
+    QStringList seenOpen;
+    std::thread sampler([&] {
+        const QString prefix = box.path("o/drive") + QLatin1Char('/');
+        while (!done) {
+            for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList()) {
+                const QString target = fd.symLinkTarget();
+                if (target == box.path("o/drive") || target.startsWith(prefix))
+                    seenOpen << target;
+            }
+        }
+    });
+    IndexedFolder root;
+    root.name = PathToNative(box.path("o")).toStdString();
+    FolderCrawler::crawl({{&root, root.name}}, context, 2);
+    done = true;
+    sampler.join();
+
+    EXPECT_TRUE(seenOpen.isEmpty()) << seenOpen.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(found.size(), 150u);
+    EXPECT_TRUE(std::all_of(found.begin(), found.end(), [&](const IndexedFilePtr& item) {
+        return item->path().startsWith(box.path("o/drive2/"));
+    }));
+    // Known but not read, so that a later read enters it.
+    ASSERT_EQ(root.folders.count("drive"), 1u);
+    EXPECT_FALSE(root.folders["drive"]->entered);
 }
