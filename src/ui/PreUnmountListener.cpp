@@ -16,6 +16,14 @@ QString FirstFileUri(const QVariant& value);
 
 QString FirstFileUri(const QDBusArgument& argument)
 {
+    using Step = void (QDBusArgument::*)() const;
+    // Into a container, through its contents, and out again to what follows it.
+    const auto inside = [&argument](Step begin, Step end) {
+        (argument.*begin)();
+        QString found = FirstFileUri(argument);
+        (argument.*end)();
+        return found;
+    };
     while (!argument.atEnd()) {
         QString found;
         switch (argument.currentType()) {
@@ -24,24 +32,16 @@ QString FirstFileUri(const QDBusArgument& argument)
             found = FirstFileUri(argument.asVariant());
             break;
         case QDBusArgument::StructureType:
-            argument.beginStructure();
-            found = FirstFileUri(argument);
-            argument.endStructure();
+            found = inside(&QDBusArgument::beginStructure, &QDBusArgument::endStructure);
             break;
         case QDBusArgument::ArrayType:
-            argument.beginArray();
-            found = FirstFileUri(argument);
-            argument.endArray();
+            found = inside(&QDBusArgument::beginArray, &QDBusArgument::endArray);
             break;
         case QDBusArgument::MapType:
-            argument.beginMap();
-            found = FirstFileUri(argument);
-            argument.endMap();
+            found = inside(&QDBusArgument::beginMap, &QDBusArgument::endMap);
             break;
         case QDBusArgument::MapEntryType:
-            argument.beginMapEntry();
-            found = FirstFileUri(argument);
-            argument.endMapEntry();
+            found = inside(&QDBusArgument::beginMapEntry, &QDBusArgument::endMapEntry);
             break;
         case QDBusArgument::UnknownType:
             return {};
