@@ -33,6 +33,16 @@ bool BrushFileSearch::isInInitialSearch() const
     return mImpl->isInInitialSearch();
 }
 
+void BrushFileSearch::keepCrawlersOut(const QString& mountPoint)
+{
+    mImpl->keepCrawlersOut(mountPoint);
+}
+
+bool BrushFileSearch::keepsCrawlersOutOf(const QString& path) const
+{
+    return mImpl->keepsCrawlersOutOf(path);
+}
+
 void BrushFileSearch::releaseMount(const QString& mountPoint)
 {
     mImpl->releaseMount(mountPoint);

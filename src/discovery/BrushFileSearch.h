@@ -57,6 +57,11 @@ public:
     // The desktop is about to unmount the drive at this path: the search keeps out of its
     // folders for a while (FileIndex::releaseMount).
     void releaseMount(const QString& mountPoint);
+    // From any thread, ahead of releaseMount (FileIndex::keepCrawlersOut).
+    void keepCrawlersOut(const QString& mountPoint);
+    // Whether a file lies on a drive the search keeps out of; any thread, so that readers of
+    // the files it found keep out too.
+    bool keepsCrawlersOutOf(const QString& path) const;
 
     BrushFileSearchImpl* impl() const { return mImpl.get(); }
 

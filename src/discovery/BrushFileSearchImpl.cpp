@@ -157,6 +157,19 @@ bool BrushFileSearchImpl::hasFoundFilesInPath(const QString& path) const
     return mRepository && mRepository->findNodeForPath(path) != nullptr;
 }
 
+// The index is made before the search runs and kept until it is gone, so another thread may
+// reach it here.
+void BrushFileSearchImpl::keepCrawlersOut(const QString& mountPoint)
+{
+    if (mIndex)
+        mIndex->keepCrawlersOut(mountPoint);
+}
+
+bool BrushFileSearchImpl::keepsCrawlersOutOf(const QString& path) const
+{
+    return mIndex && mIndex->keepsCrawlersOutOf(path);
+}
+
 void BrushFileSearchImpl::releaseMount(const QString& mountPoint)
 {
     if (mIndex)

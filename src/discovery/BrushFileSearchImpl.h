@@ -38,6 +38,8 @@ public:
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
     void releaseMount(const QString& mountPoint);
+    void keepCrawlersOut(const QString& mountPoint);
+    bool keepsCrawlersOutOf(const QString& path) const;
 
     static FoundPathNodePtr nodeForFile(const IndexedFilePtr& item);
     static IndexedFilePtr fileForNode(const FoundPathNodePtr& node);

@@ -156,13 +156,34 @@ void FileIndex::finishGathering()
     Q_EMIT finished();
 }
 
-void FileIndex::releaseMount(const QString& mountPoint)
+namespace {
+// As the crawlers spell the folders below it; empty for a path that is not absolute.
+std::string MountPath(const QString& mountPoint)
 {
-    QString folder = canonicalFolder(mountPoint);
+    QString folder = FileIndex::canonicalFolder(mountPoint);
     if (folder.isEmpty())
         folder = QDir::cleanPath(mountPoint);
-    const std::string path = PathToNative(folder).toStdString();
-    if (path.empty() || path[0] != '/')
+    std::string path = PathToNative(folder).toStdString();
+    return !path.empty() && path[0] == '/' ? path : std::string();
+}
+} // namespace
+
+void FileIndex::keepCrawlersOut(const QString& mountPoint)
+{
+    const std::string path = MountPath(mountPoint);
+    if (!path.empty())
+        mReleased.add(path);
+}
+
+bool FileIndex::keepsCrawlersOutOf(const QString& path) const
+{
+    return mReleased.covers(PathToNative(path).toStdString());
+}
+
+void FileIndex::releaseMount(const QString& mountPoint)
+{
+    const std::string path = MountPath(mountPoint);
+    if (path.empty())
         return;
     MountRelease& release = mMountReleases[path];
     struct stat st;

@@ -87,6 +87,12 @@ public:
     // while, so that the unmount does not find one held open. Then, unless the drive went, the
     // folders passed over meanwhile are read.
     void releaseMount(const QString& mountPoint);
+    // The part of a release that cannot wait for the main thread's next turn, callable from any
+    // thread: the desktop tries the unmount a few tens of milliseconds after its notice.
+    // releaseMount, which must follow, ends it.
+    void keepCrawlersOut(const QString& mountPoint);
+    // Whether a path lies where the crawlers are kept out; any thread.
+    bool keepsCrawlersOutOf(const QString& path) const;
     // How long a release lasts; for tests.
     void setMountReleaseMs(int milliseconds) { mMountReleaseMs = milliseconds; }
 

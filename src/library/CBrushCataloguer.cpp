@@ -12,10 +12,12 @@
 #include <QLocale>
 #include <QSet>
 #include <QSqlError>
+#include <QTimer>
 #include <QVariant>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -28,6 +30,8 @@ constexpr auto kBatchAge = std::chrono::milliseconds(500);
 // Read files waiting to be written; the readers wait beyond that.
 constexpr size_t kMaxWaitingResults = 64;
 constexpr qint64 kProgressIntervalMs = 150;
+// How long a file on a drive about to be unmounted waits before it is asked for again.
+constexpr int kKeptOutRetryMs = 5000;
 
 // A folder's contents are the paths between "folder/" and "folder0" ('0' follows '/').
 QByteArray ContentsStart(const QByteArray& folder)
@@ -112,6 +116,10 @@ public:
     std::thread writer;
     std::vector<std::thread> readers;
 
+    // Set before the first read: whether a file lies on a drive about to be unmounted, which
+    // the readers must not hold open.
+    std::function<bool(const QString&)> keptOut;
+
     // Main thread: what the search's first phase found.
     bool inFirstPhase = false;
     QStringList seen;
@@ -146,6 +154,10 @@ void CBrushCataloguer::follow(BrushFileSearch* search, const QStringList& scope)
     mImpl->scope =
         scope.isEmpty() ? FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia}) : scope;
     connect(search, &BrushFileSearch::reported, this, &CBrushCataloguer::take);
+    {
+        std::lock_guard<std::mutex> lock(mImpl->mutex);
+        mImpl->keptOut = [search](const QString& path) { return search->keepsCrawlersOutOf(path); };
+    }
 }
 
 void CBrushCataloguer::take(const SearchReport& report)
@@ -302,6 +314,20 @@ void CBrushCataloguer::Impl::readerLoop()
             return;
         ReadJob job = std::move(readJobs.front());
         readJobs.pop_front();
+        if (keptOut && keptOut(job.path)) {
+            // Asked for again later: by then the drive has gone (and the file with it) or
+            // stayed, and the search lets it be read.
+            ++burstDone;
+            CBrushCataloguer* owner = q;
+            QMetaObject::invokeMethod(
+                q,
+                [owner, path = job.path] {
+                    QTimer::singleShot(kKeptOutRetryMs, owner,
+                                       [owner, path] { owner->catalogue({path}); });
+                },
+                Qt::QueuedConnection);
+            continue;
+        }
         ++readsInFlight;
         lock.unlock();
         CataloguedFile file = CatalogueBrushFile(job.path, job.facts, &stopReads);

@@ -10,6 +10,7 @@
 #include "ui/PreUnmountListener.h"
 
 #include <QStyle>
+#include <QThread>
 
 KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -25,7 +26,13 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     mPhotoshopApps = FindInstalledPhotoshopApps();
 }
 
-KelbrinApplication::~KelbrinApplication() = default;
+KelbrinApplication::~KelbrinApplication()
+{
+    if (mUnmountNotices) {
+        mUnmountNotices->quit();
+        mUnmountNotices->wait();
+    }
+}
 
 void KelbrinApplication::followDesktopColorScheme()
 {
@@ -37,12 +44,25 @@ void KelbrinApplication::followDesktopColorScheme()
 
 void KelbrinApplication::followDesktopUnmounts()
 {
-    auto* listener = new PreUnmountListener(this);
-    connect(listener, &PreUnmountListener::aboutToUnmount, this, [this](const QString& mountPoint) {
-        if (mBrushFileQuery)
-            mBrushFileQuery->releaseMount(mountPoint);
-    });
-    listener->listen();
+    BrushFileSearch* search = mBrushFileQuery.get();
+    if (!search || mUnmountNotices)
+        return;
+    // GVfs asks udisks to unmount a few tens of milliseconds after its notice. The notice is
+    // heard on a thread of its own, which keeps the crawlers out at once; the main thread, up
+    // to a turn later, does the rest.
+    mUnmountNotices = new QThread(this);
+    mUnmountNotices->setObjectName(QStringLiteral("unmount notices"));
+    auto* listener = new PreUnmountListener;
+    listener->moveToThread(mUnmountNotices);
+    connect(
+        listener, &PreUnmountListener::aboutToUnmount, listener,
+        [search](const QString& mountPoint) { search->keepCrawlersOut(mountPoint); },
+        Qt::DirectConnection);
+    connect(listener, &PreUnmountListener::aboutToUnmount, search,
+            &BrushFileSearch::releaseMount);
+    connect(mUnmountNotices, &QThread::started, listener, [listener] { listener->listen(); });
+    connect(mUnmountNotices, &QThread::finished, listener, &QObject::deleteLater);
+    mUnmountNotices->start();
 }
 
 BrushFileSearch* KelbrinApplication::getBrushFileQuery()

@@ -10,6 +10,7 @@
 
 class AppTheme;
 class BrushFileSearch;
+class QThread;
 
 // The window program's application object: hands the reading thread's notification carriers
 // to NotificationEvent before Qt's own dispatch sees them, and opens the help page.
@@ -49,5 +50,7 @@ private:
     // Gone before the application object itself, while its colours can still be put back.
     std::unique_ptr<AppTheme> mTheme;
     std::unique_ptr<BrushFileSearch> mBrushFileQuery;
+    // Where the desktop's notices of unmounts are heard: the main thread may be a turn away.
+    QThread* mUnmountNotices = nullptr;
     bool mBrushFileQueryStarted = false;
 };

@@ -240,6 +240,25 @@ TEST(BrushCataloguer, FollowsASearch_AndDropsFilesItNoLongerFinds)
     EXPECT_EQ(library.totals().files, 5);
 }
 
+// A file on a drive about to be unmounted is not opened, or the unmount would fail as busy; it
+// is asked for again later.
+TEST(BrushCataloguer, LeavesFilesOnADriveAboutToGoUnread)
+{
+    Collection c;
+    const QStringList scope{c.home.path(QStringLiteral("brushes"))};
+    const std::unique_ptr<BrushFileSearch> search =
+        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, scope);
+    ASSERT_TRUE(search);
+    search->keepCrawlersOut(scope[0]);
+    ASSERT_TRUE(search->keepsCrawlersOutOf(c.round));
+    const CatalogueCounts counts = c.run([&](CBrushCataloguer& k) {
+        k.follow(search.get(), scope);
+        k.catalogue({c.round});
+    });
+    EXPECT_EQ(counts.read, 0);
+    EXPECT_EQ(CLibrary(c.library).totals().files, 0);
+}
+
 // While a live search watches: a rename keeps the file's row and tags, a new file is read, a
 // file written where it is is read again, and a deleted one leaves.
 TEST(BrushCataloguer, FollowsALiveSearchThroughRenamesWritesAndDeletes)
