@@ -1,4 +1,5 @@
 #include "brush/BrushFile.h"
+#include "platform/BackgroundPriority.h"
 #include "platform/OpenFilesLimit.h"
 #include "ui/BrushAppDelegate.h"
 #include "ui/BrushFileView.h"
@@ -251,6 +252,7 @@ int main(int argc, char** argv)
     window.startLibraryOnceShown();
     app.windowCreated(&window);
     delegate.setWindow(&window);
+    PreferPromptWakeUps();
     const int status = app.exec();
     if (!LeavesAtOnce())
         return status;

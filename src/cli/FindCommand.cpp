@@ -6,6 +6,7 @@
 #include "discovery/FileIndex.h"
 #include "discovery/ObserverConnection.h"
 #include "discovery/SearchQueryString.h"
+#include "platform/BackgroundPriority.h"
 #include "platform/NativePath.h"
 
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <QFileDevice>
 #include <QTimer>
 #include <csignal>
+#include <cstdio>
 #include <functional>
 #include <sys/stat.h>
 
@@ -22,6 +24,26 @@ volatile std::sig_atomic_t gInterrupted = 0;
 void OnInterrupt(int)
 {
     gInterrupted = 1;
+}
+
+// This thread's time on a core and time spent ready but waiting for one, in nanoseconds, as
+// the scheduler counts them. The rest of a stall is time blocked in the kernel or on a lock.
+struct SchedulerTimes
+{
+    qint64 running = 0;
+    qint64 waiting = 0;
+};
+
+SchedulerTimes ThisThreadsSchedulerTimes()
+{
+    SchedulerTimes times;
+    if (FILE* stat = std::fopen("/proc/thread-self/schedstat", "r")) {
+        long long running = 0, waiting = 0;
+        if (std::fscanf(stat, "%lld %lld", &running, &waiting) == 2)
+            times = {running, waiting};
+        std::fclose(stat);
+    }
+    return times;
 }
 
 // Prints one line per observer call, in call order, flushed at once so that a reader at the
@@ -189,19 +211,33 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     auto previousTerm = std::signal(SIGTERM, OnInterrupt);
 
     // How long the event loop was kept from turning at worst: a timer that should fire every
-    // 2 ms notes how late it came.
+    // 2 ms notes how late it came, and what the scheduler says this thread did meanwhile.
     QTimer stallProbe;
     QElapsedTimer sinceProbe;
     qint64 worstStallMs = 0;
+    SchedulerTimes inWorstStall;
+    int stallsOverFrame = 0;
+    SchedulerTimes atProbe;
     if (stalls) {
         stallProbe.setTimerType(Qt::PreciseTimer);
         stallProbe.setInterval(2);
-        QObject::connect(&stallProbe, &QTimer::timeout, &loop,
-                         [&] { worstStallMs = std::max(worstStallMs, sinceProbe.restart() - 2); });
+        QObject::connect(&stallProbe, &QTimer::timeout, &loop, [&] {
+            const qint64 stall = sinceProbe.restart() - 2;
+            const SchedulerTimes now = ThisThreadsSchedulerTimes();
+            if (stall > 16)
+                ++stallsOverFrame;
+            if (stall > worstStallMs) {
+                worstStallMs = stall;
+                inWorstStall = {now.running - atProbe.running, now.waiting - atProbe.waiting};
+            }
+            atProbe = now;
+        });
         sinceProbe.start();
+        atProbe = ThisThreadsSchedulerTimes();
         stallProbe.start();
     }
 
+    PreferPromptWakeUps();
     if (!query->run(watch)) {
         io.err << "kelbrin-cli find: the search could not be started\n";
         return 1;
@@ -211,7 +247,10 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
     if (stalls)
-        io.err << "longest event-loop stall: " << worstStallMs << " ms\n";
+        io.err << "longest event-loop stall: " << worstStallMs << " ms (running "
+               << inWorstStall.running / 1000000 << " ms, waiting for a core "
+               << inWorstStall.waiting / 1000000 << " ms); stalls over 16 ms: "
+               << stallsOverFrame << "\n";
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "discovery/CrawlWorkers.h"
 
+#include "platform/BackgroundPriority.h"
+
 #include <algorithm>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -43,6 +45,7 @@ void CrawlWorkers::run()
     // two cores it must not wait behind them for a time slice.
     const id_t self = id_t(gettid());
     setpriority(PRIO_PROCESS, self, getpriority(PRIO_PROCESS, self) + 5);
+    UseDefaultWakeUps();
     std::unique_lock<std::mutex> lock(mMutex);
     for (;;) {
         mWake.wait(lock, [this] { return mQuitting || !mJobs.empty(); });

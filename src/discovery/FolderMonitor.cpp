@@ -31,12 +31,13 @@ FolderMonitor::FolderMonitor(FolderWatcher* watcher, QObject* parent)
 {
     qRegisterMetaType<FolderMonitorReport>();
     connect(mWatcher, &FolderWatcher::eventsArrived, this, &FolderMonitor::onEvents);
-    mCheckTimer.setSingleShot(true);
-    connect(&mCheckTimer, &QTimer::timeout, this, [this] { checkSomeFolders(); });
+    mReportTimer.setSingleShot(true);
+    connect(&mReportTimer, &QTimer::timeout, this, [this] { reportSomeMissing(); });
 }
 
 FolderMonitor::~FolderMonitor()
 {
+    ++mCheckRound; // a check under way stops at its next folder
     for (const auto& entry : mFolders)
         mWatcher->releaseWatch(entry.second.wd);
 }
@@ -103,33 +104,56 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
     if (!batch.overflowed)
         return;
     // Lost events may have hidden anything; without a descriptor the only sure thing left is
-    // whether a folder is still where we think it is. Thousands of folders are looked for over
-    // several turns, from the next one on: the delivery of a batch this size spends this one. A
-    // check under way starts again from the first.
-    mToCheck.clear();
-    mChecked = 0;
+    // whether a folder is still where we think it is. The looking is done on a thread of its
+    // own: a stat waits behind whatever holds the folder's parent, and a drive busy deleting
+    // thousands of folders holds it for milliseconds at a time.
+    std::vector<FolderAtPath> folders;
+    folders.reserve(mFolders.size());
     for (const auto& entry : mFolders)
-        mToCheck.push_back(entry.first);
-    mCheckTimer.start(0);
+        if (!entry.second.reportedGone)
+            folders.push_back({entry.first, entry.second.path});
+    const quint64 round = ++mCheckRound;
+    mChecker.start([this, round, folders = std::move(folders)] {
+        std::vector<FolderAtPath> missing;
+        struct stat st;
+        for (const FolderAtPath& folder : folders) {
+            // A later overflow looks again at every folder.
+            if (mCheckRound.load(std::memory_order_relaxed) != round)
+                return;
+            if (stat(PathToNative(folder.path).constData(), &st) != 0)
+                missing.push_back(folder);
+        }
+        if (missing.empty())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, missing = std::move(missing)]() mutable {
+                mMissing.insert(mMissing.end(), std::make_move_iterator(missing.begin()),
+                                std::make_move_iterator(missing.end()));
+                reportSomeMissing();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
-void FolderMonitor::checkSomeFolders()
+// A folder gone takes everything found below it out of the index: a turn's share at a time.
+void FolderMonitor::reportSomeMissing()
 {
     TurnBudget turn;
-    for (size_t n = 0; mChecked < mToCheck.size(); ++n) {
-        if (n % 2 == 1 && turn.spent())
+    for (bool first = true; mReported < mMissing.size(); first = false) {
+        if (!first && turn.spent())
             break;
-        const auto it = mFolders.find(mToCheck[mChecked++]);
-        struct stat st;
-        if (it != mFolders.end() && !it->second.reportedGone &&
-            stat(PathToNative(it->second.path).constData(), &st) != 0)
+        const FolderAtPath& folder = mMissing[mReported++];
+        // Moved since it was looked for: its path was not the one missing.
+        const auto it = mFolders.find(folder.handle);
+        if (it != mFolders.end() && !it->second.reportedGone && it->second.path == folder.path)
             reportGone(it->second.wd);
     }
-    if (mChecked < mToCheck.size()) {
-        mCheckTimer.start(0);
+    if (mReported < mMissing.size()) {
+        mReportTimer.start(0);
     } else {
-        mToCheck.clear();
-        mChecked = 0;
+        mMissing.clear();
+        mReported = 0;
     }
 }
 

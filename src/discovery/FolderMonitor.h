@@ -1,8 +1,11 @@
 #pragma once
 
+#include "discovery/CrawlWorkers.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <atomic>
 #include <map>
 #include <unordered_map>
 #include <vector>
@@ -57,7 +60,12 @@ private:
     };
     void onEvents(const FolderWatchBatch& batch);
     void reportGone(int wd);
-    void checkSomeFolders();
+    struct FolderAtPath
+    {
+        int handle;
+        QString path;
+    };
+    void reportSomeMissing();
     void followMove(const QString& from, const QString& to);
 
     FolderWatcher* mWatcher;
@@ -67,10 +75,13 @@ private:
     bool mLimitLogged = false;
     std::map<int, Folder> mFolders;
     std::unordered_multimap<int, int> mHandlesByWatch;
-    // After lost events: the handles whose folders are still to be looked for on disk.
-    std::vector<int> mToCheck;
-    size_t mChecked = 0;
-    QTimer mCheckTimer;
+    // After lost events: the folders found missing, reported from mReported on.
+    std::vector<FolderAtPath> mMissing;
+    size_t mReported = 0;
+    QTimer mReportTimer;
+    std::atomic<quint64> mCheckRound{0};
+    // Last, so that its thread has stopped before anything it uses goes.
+    CrawlWorkers mChecker{1};
 };
 
 Q_DECLARE_METATYPE(FolderMonitorReport)

@@ -225,59 +225,6 @@ void FolderSync::folderGone(IndexedFolder* folder)
         mLive.lookForMissingRootLater();
 }
 
-// Brings one folder's files and subfolders in line with its listing on disk.
-void FolderSync::rescan(IndexedFolder* folder)
-{
-    // Its contents arrive with its crawl, which looks at the disk after any event so far.
-    if (mCrawls.count(folder))
-        return;
-    // Its read is still to come, or a worker may have listed it before this change: then it
-    // is listed once more after that read.
-    const auto pending = mRescans.find(folder);
-    if (pending != mRescans.end()) {
-        if (pending->second.batch)
-            pending->second.again = true;
-        return;
-    }
-    const std::string path = folder->path();
-    // Kept as it stands, not taken for gone: the end of the release reads it again.
-    if (mIndex.mReleased.covers(path))
-        return;
-    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (folder->parent ? O_NOFOLLOW : 0);
-    const int fd = openat(AT_FDCWD, path.c_str(), flags);
-    if (fd < 0) {
-        folderGone(folder);
-        return;
-    }
-    if (!folder->parent) {
-        struct stat st;
-        if (fstat(fd, &st) == 0 && st.st_ino != folder->ino) {
-            clearContents(folder);
-            releaseFolderWatch(folder);
-            folder->ino = st.st_ino;
-        }
-    }
-    if (folder->wd < 0 && mIndex.mWantsUpdates) {
-        FolderCrawler::Context context = mIndex.crawlContext();
-        if (FolderCrawler::watchFolder(folder, fd, path, context)) {
-            const auto inserted = mLive.mFolderByWatch.emplace(folder->wd, folder);
-            if (!inserted.second && inserted.first->second != folder) {
-                // Another path to the same folder holds the watch.
-                mIndex.mWatcher->releaseWatch(folder->wd);
-                folder->wd = -1;
-            }
-            mLive.mUnwatched.erase(folder);
-        } else {
-            mLive.mUnwatched.insert(folder);
-        }
-    }
-    folder->entered = true;
-    Listing listing;
-    readListing(fd, path, mIndex.mText, listing);
-    close(fd);
-    applyListing(folder, path, listing);
-}
-
 void FolderSync::applyListing(IndexedFolder* folder, const std::string& path,
                               const Listing& listing)
 {

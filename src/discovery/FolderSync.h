@@ -29,9 +29,9 @@ public:
     FolderSync(const FolderSync&) = delete;
     FolderSync& operator=(const FolderSync&) = delete;
 
-    void rescan(IndexedFolder* folder);
-    // Reads many folders again off the main thread (after lost events, say): the crawl workers
-    // open and list them, the main thread merges their listings a turn's share at a time.
+    // Reads folders again off the main thread (changed ones, or every one after lost events):
+    // the crawl workers open and list them, the main thread merges their listings a turn's
+    // share at a time.
     // With subtrees, every folder below them too, found as the reads are handed out. Folders
     // forgotten meanwhile are passed over; one asked for again while its read is under way is
     // read once more after it, and one a crawl is reading is read again, whole, after the crawl.

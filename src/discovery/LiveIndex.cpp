@@ -233,6 +233,13 @@ void LiveIndex::scheduleFlush()
 
 void LiveIndex::flush()
 {
+    // Changed folders are read by the workers, even while updates wait: a folder's read waits
+    // behind whatever is changing it, and a drive busy deleting thousands of folders holds
+    // each for milliseconds at a time.
+    if (!mDirty.empty()) {
+        mSync.rescanInBackground(std::vector<IndexedFolder*>(mDirty.begin(), mDirty.end()));
+        mDirty.clear();
+    }
     if (mIndex.mUpdatesDisabled) {
         mFlushTimer.start(10);
         return;
@@ -251,11 +258,6 @@ void LiveIndex::flush()
     // event loop, each turn's findings reported as they stand.
     TurnBudget turn;
     const qint64 cpuAtStart = mRecrawling ? ThreadCpuNs() : 0;
-    while (!mDirty.empty() && turn.allowsMore()) {
-        IndexedFolder* folder = *mDirty.begin();
-        mDirty.erase(mDirty.begin());
-        mSync.rescan(folder);
-    }
     // The look at the unwatched folders shares the turn's budget, and comes after the folders
     // it found changed are read.
     if (mRecrawling) {
