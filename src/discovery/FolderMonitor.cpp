@@ -31,8 +31,10 @@ FolderMonitor::FolderMonitor(FolderWatcher* watcher, QObject* parent)
 {
     qRegisterMetaType<FolderMonitorReport>();
     connect(mWatcher, &FolderWatcher::eventsArrived, this, &FolderMonitor::onEvents);
+    mCheckTimer.setSingleShot(true);
+    connect(&mCheckTimer, &QTimer::timeout, this, [this] { lookForFolders(); });
     mReportTimer.setSingleShot(true);
-    connect(&mReportTimer, &QTimer::timeout, this, [this] { reportSomeMissing(); });
+    connect(&mReportTimer, &QTimer::timeout, this, [this] { reportSomeGone(); });
 }
 
 FolderMonitor::~FolderMonitor()
@@ -101,12 +103,18 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
             followMove(PathFromNative(event.fromPath), PathFromNative(event.toPath));
         }
     }
-    if (!batch.overflowed)
-        return;
-    // Lost events may have hidden anything; without a descriptor the only sure thing left is
-    // whether a folder is still where we think it is. The looking is done on a thread of its
-    // own: a stat waits behind whatever holds the folder's parent, and a drive busy deleting
-    // thousands of folders holds it for milliseconds at a time.
+    if (batch.overflowed && !mCheckTimer.isActive())
+        mCheckTimer.start(0);
+    reportSomeGone();
+}
+
+// Lost events may have hidden anything; without a descriptor the only sure thing left is
+// whether a folder is still where we think it is. The looking is done on a thread of its own:
+// a stat waits behind whatever holds the folder's parent, and a drive busy deleting thousands
+// of folders holds it for milliseconds at a time. Overflows that come in a burst are looked
+// into once, after the turn that delivered them.
+void FolderMonitor::lookForFolders()
+{
     std::vector<FolderAtPath> folders;
     folders.reserve(mFolders.size());
     for (const auto& entry : mFolders)
@@ -127,48 +135,49 @@ void FolderMonitor::onEvents(const FolderWatchBatch& batch)
             return;
         QMetaObject::invokeMethod(
             this,
-            [this, missing = std::move(missing)]() mutable {
-                mMissing.insert(mMissing.end(), std::make_move_iterator(missing.begin()),
-                                std::make_move_iterator(missing.end()));
-                reportSomeMissing();
+            [this, missing = std::move(missing)] {
+                for (const FolderAtPath& folder : missing) {
+                    // Moved since it was looked for: its path was not the one missing.
+                    const auto it = mFolders.find(folder.handle);
+                    if (it != mFolders.end() && it->second.path == folder.path)
+                        reportGone(it->second.wd);
+                }
+                reportSomeGone();
             },
             Qt::QueuedConnection);
     });
 }
 
-// A folder gone takes everything found below it out of the index: a turn's share at a time.
-void FolderMonitor::reportSomeMissing()
-{
-    TurnBudget turn;
-    for (bool first = true; mReported < mMissing.size(); first = false) {
-        if (!first && turn.spent())
-            break;
-        const FolderAtPath& folder = mMissing[mReported++];
-        // Moved since it was looked for: its path was not the one missing.
-        const auto it = mFolders.find(folder.handle);
-        if (it != mFolders.end() && !it->second.reportedGone && it->second.path == folder.path)
-            reportGone(it->second.wd);
-    }
-    if (mReported < mMissing.size()) {
-        mReportTimer.start(0);
-    } else {
-        mMissing.clear();
-        mReported = 0;
-    }
-}
-
 void FolderMonitor::reportGone(int wd)
 {
-    std::vector<int> handles;
     const auto range = mHandlesByWatch.equal_range(wd);
-    for (auto at = range.first; at != range.second; ++at)
-        handles.push_back(at->second);
-    for (int handle : handles) {
-        const auto it = mFolders.find(handle);
+    for (auto at = range.first; at != range.second; ++at) {
+        const auto it = mFolders.find(at->second);
         if (it == mFolders.end() || it->second.reportedGone)
             continue;
         it->second.reportedGone = true;
-        Q_EMIT folderReported({handle, FolderMonitorReport::eDeleted, {}});
+        mGone.push_back(at->second);
+    }
+}
+
+// A folder gone takes everything found below it out of its owner's records, which costs in
+// proportion to what was found there: the reports go out a turn's share at a time.
+void FolderMonitor::reportSomeGone()
+{
+    TurnBudget turn;
+    for (bool first = true; mReported < mGone.size(); first = false) {
+        if (!first && turn.spent())
+            break;
+        const int handle = mGone[mReported++];
+        // Its owner may have let it go meanwhile.
+        if (mFolders.count(handle))
+            Q_EMIT folderReported({handle, FolderMonitorReport::eDeleted, {}});
+    }
+    if (mReported < mGone.size()) {
+        mReportTimer.start(0);
+    } else {
+        mGone.clear();
+        mReported = 0;
     }
 }
 

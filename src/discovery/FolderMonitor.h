@@ -58,14 +58,16 @@ private:
         QString path;
         bool reportedGone = false;
     };
-    void onEvents(const FolderWatchBatch& batch);
-    void reportGone(int wd);
     struct FolderAtPath
     {
         int handle;
         QString path;
     };
-    void reportSomeMissing();
+    void onEvents(const FolderWatchBatch& batch);
+    void lookForFolders();
+    // Marks the folders on a watch gone; their reports go out with reportSomeGone.
+    void reportGone(int wd);
+    void reportSomeGone();
     void followMove(const QString& from, const QString& to);
 
     FolderWatcher* mWatcher;
@@ -75,10 +77,11 @@ private:
     bool mLimitLogged = false;
     std::map<int, Folder> mFolders;
     std::unordered_multimap<int, int> mHandlesByWatch;
-    // After lost events: the folders found missing, reported from mReported on.
-    std::vector<FolderAtPath> mMissing;
+    // Handles of folders gone, reported from mReported on.
+    std::vector<int> mGone;
     size_t mReported = 0;
     QTimer mReportTimer;
+    QTimer mCheckTimer;
     std::atomic<quint64> mCheckRound{0};
     // Last, so that its thread has stopped before anything it uses goes.
     CrawlWorkers mChecker{1};
