@@ -143,8 +143,8 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
                 << (brush.depth ? QString::number(brush.depth) : QStringLiteral("-")) << ' '
                 << (brush.name ? Printable(brush.displayName) : QStringLiteral("(no name)"));
             if (brush.scaledFrom)
-                out << " (scaled from " << brush.scaledFrom->width() << 'x'
-                    << brush.scaledFrom->height() << ')';
+                out << " (scaled from " << QString::number(brush.scaledFrom->width(), 'f', 0)
+                    << 'x' << QString::number(brush.scaledFrom->height(), 'f', 0) << ')';
             out << '\n';
         }
         const auto& patterns = result.patterns;

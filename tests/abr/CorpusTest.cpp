@@ -1,5 +1,7 @@
 // Brush files written by other programs (tests/data/README.md says where each came from).
 #include "abr/ReadAbr.h"
+#include "brush/ComputedBrush.h"
+#include "stream/ReadErrors.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -55,6 +57,31 @@ TEST(CorpusTest, ReadsEveryBrushWithNameSizeAndPixels)
             }
         }
     }
+}
+
+// One byte changed in a real file. A size no real file has is damage, found before anything
+// is allocated, and what came before it is kept; a tip too large to draw is drawn smaller.
+TEST(FlipTest, ImplausibleSizesAreDamageAndHugeTipsAreScaled)
+{
+    const std::pair<const char*, size_t> damaged[] = {
+        {"flip-abrkit_photoshop_dual_brush-12-80.abr", 1},
+        {"flip-abrkit_photoshop_dual_brush-470-80.abr", 0},
+        {"flip-abrkit_photoshop_dual_brush-448-80.abr", 2}};
+    for (const auto& [file, brushes] : damaged) {
+        SCOPED_TRACE(file);
+        const ReadResult outcome = ReadAbr(TestDataPath(QString::fromLatin1(file)));
+        EXPECT_FALSE(outcome.badAlloc);
+        EXPECT_EQ(outcome.error, kDamagedFileError);
+        EXPECT_EQ(outcome.brushes.size(), brushes);
+    }
+    const ReadResult huge =
+        ReadAbr(TestDataPath(QStringLiteral("flip-abrkit_photoshop_dual_brush-1865-41.abr")));
+    EXPECT_FALSE(huge.error);
+    ASSERT_EQ(huge.brushes.size(), 2u);
+    const auto* tip = dynamic_cast<const ComputedBrush*>(huge.brushes[1].get());
+    ASSERT_TRUE(tip);
+    EXPECT_EQ(tip->scaledFrom(), QSizeF(2621440, 2621440));
+    EXPECT_LE(tip->size().width(), 16384);
 }
 
 // Inputs the fuzzer once found troublesome: each must end in a result or a clean error.
