@@ -398,6 +398,7 @@ void FolderSync::mergeRescans()
         mLive.mEarlyEvents.clear();
     if (!mFinishedRescans.empty())
         mMergeRescansTimer.start(0);
+    mLive.flushReadFindings();
 }
 
 // Merges one folder's listing from a worker; true when the folder needs another read.

@@ -231,6 +231,12 @@ void LiveIndex::scheduleFlush()
         mFlushTimer.start(int(mIndex.mBatching.update_max_ms));
 }
 
+void LiveIndex::flushReadFindings()
+{
+    if (!mAdded.empty() || !mRemoved.empty() || !mChanged.empty() || !mWritten.empty())
+        mFlushTimer.start(0);
+}
+
 void LiveIndex::flush()
 {
     // Changed folders are read by the workers, even while updates wait: a folder's read waits

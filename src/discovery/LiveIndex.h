@@ -50,6 +50,9 @@ private:
     void addRoot(const QString& folder);
     void markDirty(IndexedFolder* folder);
     void scheduleFlush();
+    // After changed folders were read: their findings already waited for the read, and go out
+    // with the next turn rather than after another batching delay.
+    void flushReadFindings();
     void flush();
     void recrawlUnwatched();
     void lookAtUnwatched(const TurnBudget& turn);
