@@ -2,6 +2,7 @@
 
 #include "abr/ReadErrorText.h"
 #include "abr/ReadWholeBrushFile.h"
+#include "convert/PackMark.h"
 #include "convert/PackWriter.h"
 #include "platform/Localization.h"
 #include "platform/WriteNewFile.h"
@@ -29,7 +30,50 @@ std::optional<PackTarget> ConversionFor(const PhotoshopApp& app)
 
 BrushInstaller::Outcome Failure(const QString& destination, const QString& reason)
 {
-    return {BrushInstaller::Outcome::eResult::Failed, QString(), destination, reason, false};
+    return {BrushInstaller::Outcome::eResult::Failed, QString(), destination, reason, false, false};
+}
+
+// The pack in folder (a GIMP pack folder, a Krita bundle) whose mark records the source
+// sha256, or "".
+QString PackWithSource(const QString& folder, PackTarget target, const QByteArray& sha256)
+{
+    if (sha256.isEmpty())
+        return QString();
+    const QDir packs(folder);
+    const QStringList candidates =
+        target == PackTarget::Gimp
+            ? packs.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)
+            : packs.entryList({QStringLiteral("*.bundle")}, QDir::Files, QDir::Name);
+    for (const QString& name : candidates) {
+        const QString path = packs.filePath(name);
+        const std::optional<PackMark> mark = ReadPackMark(path);
+        if (mark && mark->sourceSha256 == sha256)
+            return path;
+    }
+    return QString();
+}
+
+// A file in folder with the same bytes as the one at path (of sha256), or "".
+QString FileWithContents(const QString& folder, const QString& path, const QByteArray& sha256)
+{
+    if (sha256.isEmpty())
+        return QString();
+    const qint64 size = QFileInfo(path).size();
+    const QDir files(folder);
+    for (const QFileInfo& info : files.entryInfoList(QDir::Files, QDir::Name)) {
+        if (info.size() == size && FileSha256Hex(info.filePath()) == sha256)
+            return info.filePath();
+    }
+    return QString();
+}
+
+BrushInstaller::Outcome AlreadyInstalledAs(const QString& existing)
+{
+    BrushInstaller::Outcome outcome;
+    outcome.result = BrushInstaller::Outcome::eResult::Duplicate;
+    outcome.destination = existing;
+    outcome.identical = true;
+    return outcome;
 }
 
 BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app, PackTarget target)
@@ -44,6 +88,9 @@ BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app
             return Failure(PackDestination(folder, PackNameForFile(file.path()), target),
                            QStringLiteral("the folder %1 could not be made").arg(folder));
         outcome.madeFolder = true;
+    } else if (const QString existing = PackWithSource(folder, target, file.sha256());
+               !existing.isEmpty()) {
+        return AlreadyInstalledAs(existing);
     }
     const BrushPack& pack = file.pack(target);
     const PackWriteResult written =
@@ -66,12 +113,15 @@ BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app
 
 // Photoshop under Wine keeps its presets folder inside its own installation: one that is
 // missing means an installation we do not understand, so nothing is made there.
-BrushInstaller::Outcome CopyFile(const QString& path, const PhotoshopApp& app)
+BrushInstaller::Outcome CopyFile(const QString& path, const QByteArray& sha256,
+                                 const PhotoshopApp& app)
 {
     const QString folder = app.brushesFolderPath();
     const QString destination = folder + QLatin1Char('/') + QFileInfo(path).fileName();
     if (!QFileInfo(folder).isDir())
         return Failure(destination, QStringLiteral("its brushes folder %1 is missing").arg(folder));
+    if (const QString existing = FileWithContents(folder, path, sha256); !existing.isEmpty())
+        return AlreadyInstalledAs(existing);
     BrushInstaller::Outcome outcome;
     outcome.destination = destination;
     bool exists = false;
@@ -112,9 +162,20 @@ const WholeBrushFile& ConvertedFile::read()
 const BrushPack& ConvertedFile::pack(PackTarget target)
 {
     auto it = mPacks.find(target);
-    if (it == mPacks.end())
-        it = mPacks.emplace(target, BuildBrushPack(*read().file, target)).first;
+    if (it == mPacks.end()) {
+        BrushPack pack = BuildBrushPack(*read().file, target);
+        pack.sourceName = QFileInfo(mPath).fileName();
+        pack.sourceSha256 = sha256();
+        it = mPacks.emplace(target, std::move(pack)).first;
+    }
     return it->second;
+}
+
+const QByteArray& ConvertedFile::sha256()
+{
+    if (!mSha256)
+        mSha256 = FileSha256Hex(mPath);
+    return *mSha256;
 }
 
 BrushInstaller::Report BrushInstaller::installItem(const QString& path,
@@ -145,7 +206,8 @@ BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file,
     }
     for (const PhotoshopApp& app : apps) {
         const std::optional<PackTarget> target = ConversionFor(app);
-        Outcome outcome = target ? InstallPack(file, app, *target) : CopyFile(path, app);
+        Outcome outcome =
+            target ? InstallPack(file, app, *target) : CopyFile(path, file.sha256(), app);
         outcome.app = app.displayName();
         report.outcomes.push_back(outcome);
     }
@@ -250,7 +312,8 @@ QString BrushInstaller::outcomeLine(const Outcome& outcome)
                                                   : QStringLiteral("install-line-installed"))
             .arg(outcome.app, outcome.destination);
     case Outcome::eResult::Duplicate:
-        return LocalizedString(QStringLiteral("install-line-already"))
+        return LocalizedString(outcome.identical ? QStringLiteral("install-line-identical")
+                                                 : QStringLiteral("install-line-already"))
             .arg(outcome.app, outcome.destination);
     case Outcome::eResult::Failed:
         break;

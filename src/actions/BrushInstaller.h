@@ -18,9 +18,12 @@ public:
     const QString& path() const { return mPath; }
     const WholeBrushFile& read();
     const BrushPack& pack(PackTarget target);
+    // The SHA-256 of the file's bytes in hex, as the library keeps it; empty when unreadable.
+    const QByteArray& sha256();
 
 private:
     QString mPath;
+    std::optional<QByteArray> mSha256;
     std::optional<WholeBrushFile> mRead;
     std::map<PackTarget, BrushPack> mPacks;
 };
@@ -30,6 +33,8 @@ private:
 // named after the file (GIMP: a folder in its brushes folder, made when missing; Krita: a
 // bundle in its resource folder). A file no brush can be read from is refused before anything
 // is written. Nothing is ever replaced (already installed), and a failure leaves nothing behind.
+// A file whose contents are installed already, under whatever name (a copy in Photoshop's
+// folder, a pack whose mark records the same SHA-256), is not written again.
 // The window shows the report as one dialog or a status message; kelbrin-cli prints it.
 class BrushInstaller
 {
@@ -47,6 +52,9 @@ public:
         QString destination;
         QString reason;          // in words, for Failed
         bool madeFolder = false; // the application's brushes folder had to be made first
+        // For Duplicate: destination holds these very contents, perhaps under another name;
+        // otherwise it merely has the name.
+        bool identical = false;
     };
 
     struct Report

@@ -244,6 +244,19 @@ PhotoshopAppList FindInstalledPhotoshopApps()
     }
     // Common on a machine without Photoshop under Wine, GIMP or Krita: worth a note, not a warning.
     if (unique.empty())
-        qCInfo(lcActions) << "No Photoshop, GIMP or Krita found: nothing to install brush files into";
+        qCInfo(lcActions)
+            << "No Photoshop, GIMP or Krita found: nothing to install brush files into";
     return unique;
+}
+
+QStringList ApplicationFolders(const PhotoshopAppList& apps)
+{
+    QStringList folders;
+    for (const PhotoshopApp& app : apps) {
+        for (const QString& folder : {app.appFolderPath(), app.brushesFolderPath(),
+                                      app.additionalBrushesFolderPath(), app.packsFolderPath()})
+            if (!folder.isEmpty() && !folders.contains(folder))
+                folders << folder;
+    }
+    return folders;
 }

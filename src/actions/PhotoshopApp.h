@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // One installed painting application that takes brush files, described by three folders: the
@@ -79,3 +80,8 @@ using PhotoshopAppList = std::vector<PhotoshopApp>;
 // (native, then Flatpak), then Krita (native, then Flatpak). The same application folder
 // reached twice is listed once.
 PhotoshopAppList FindInstalledPhotoshopApps();
+
+// Every folder of apps that holds something of theirs: application, brushes, additional
+// brushes and packs folders, without empty ones. What lies in them that Kelbrin did not write
+// is theirs (ForeignResourceReason).
+QStringList ApplicationFolders(const PhotoshopAppList& apps);

@@ -3,9 +3,11 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "convert/PackMark.h"
 #include "convert/PackWriter.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 struct Converted
@@ -155,6 +157,8 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
                        << (c.read.file->count() == 1 ? " brush" : " brushes")
                        << " read before the error\n";
             c.pack = BuildBrushPack(*c.read.file, gimp ? PackTarget::Gimp : PackTarget::Krita);
+            c.pack.sourceName = QFileInfo(path).fileName();
+            c.pack.sourceSha256 = FileSha256Hex(path);
             c.written =
                 gimp ? WritePackFolder(c.pack, folder) : WritePackBundle(c.pack, folder, path);
             c.attempted = true;

@@ -1,7 +1,10 @@
+#include "actions/PhotoshopApp.h"
 #include "actions/Trash.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "convert/PackMark.h"
+#include "convert/PackWriter.h"
 
 int RunTrashCommand(const QStringList& args, CliStreams io)
 {
@@ -17,10 +20,19 @@ int RunTrashCommand(const QStringList& args, CliStreams io)
     // --yes stands for the user who is asked whether to delete a file no trash can take, and
     // answers yes.
     const Trash::AskToDelete yes = [](const QString&) { return true; };
+    // GIMP's and Krita's own resources, and whatever else lies in their folders that Kelbrin
+    // did not write, are refused; a GIMP pack of Kelbrin's takes its patterns along.
+    const QStringList applicationFolders = ApplicationFolders(FindInstalledPhotoshopApps());
     int status = 0;
     for (const QString& file : files) {
         const QString shown = Printable(file);
-        const Trash::Result result = Trash::trashPath(file, mayDelete ? yes : nullptr);
+        const QString foreign = ForeignResourceReason(file, applicationFolders);
+        if (!foreign.isEmpty()) {
+            io.out << "refused " << shown << ": " << Printable(foreign) << '\n';
+            status = 1;
+            continue;
+        }
+        const Trash::Result result = TrashPack(file, mayDelete ? yes : nullptr);
         if (result.succeeded && result.deleted) {
             io.out << "deleted " << shown << '\n';
         } else if (result.succeeded) {

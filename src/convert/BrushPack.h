@@ -74,6 +74,10 @@ struct BrushPack
     std::vector<PackedPattern> patterns;
     std::vector<BrushPtr> sources;          // the file's brushes, shared, in its order
     std::vector<PatternPtr> patternSources; // the file's patterns, shared, in its order
+    // For the pack's mark (PackMark): the brush file's name and SHA-256 (hex), set by whoever
+    // read the file from disk; empty for a file made in memory.
+    QString sourceName;
+    QByteArray sourceSha256;
 
     int count(PackedBrush::Outcome outcome) const;
     // The brushes carried without the pattern their preset painted through.

@@ -106,11 +106,15 @@ void BrushPackReader::Read(CBrushSink& sink)
         const auto contents = KritaBundle::read(mPath);
         damaged = !contents;
         if (contents) {
+            // Kelbrin writes .gbr and .pat only; a bundle of Krita's own also holds
+            // pictures, animated and vector tips, which are passed over rather than taken for
+            // damage.
             for (const KritaBundle::Resource& resource : contents->resources)
-                if (resource.mediaType == PackEntry::kBrushes)
+                if (resource.mediaType == PackEntry::kBrushes && IsBrushEntry(resource.fileName))
                     add(resource.fileName, resource.bytes);
             for (const KritaBundle::Resource& resource : contents->resources)
-                if (resource.mediaType == PackEntry::kPatterns)
+                if (resource.mediaType == PackEntry::kPatterns &&
+                    resource.fileName.endsWith(QLatin1String(".pat"), Qt::CaseInsensitive))
                     addPattern(resource.bytes);
         }
     } else {

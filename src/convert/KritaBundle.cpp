@@ -1,5 +1,7 @@
 #include "convert/KritaBundle.h"
 
+#include "convert/PackMark.h"
+
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
@@ -56,7 +58,8 @@ QString ZipFailure(int code, const QFileDevice* file)
     }
 }
 
-QByteArray MetaXml(const QString& title, const QString& description, const QDateTime& created)
+QByteArray MetaXml(const QString& title, const QString& description, const QDateTime& created,
+                   const QByteArray& sourceSha256)
 {
     QByteArray xml;
     QXmlStreamWriter out(&xml);
@@ -68,6 +71,11 @@ QByteArray MetaXml(const QString& title, const QString& description, const QDate
     out.writeTextElement(kDcNs, QStringLiteral("description"), description);
     out.writeTextElement(kMetaNs, QStringLiteral("creation-date"),
                          created.toUTC().toString(Qt::ISODate));
+    if (!sourceSha256.isEmpty()) {
+        out.writeEmptyElement(kMetaNs, QStringLiteral("meta-userdefined"));
+        out.writeAttribute(kMetaNs, QStringLiteral("name"), PackMark::kSourceHashField);
+        out.writeAttribute(kMetaNs, QStringLiteral("value"), QString::fromLatin1(sourceSha256));
+    }
     out.writeEndDocument();
     return xml;
 }
@@ -99,12 +107,19 @@ void ReadMeta(const QByteArray& xml, KritaBundle::Contents& contents)
     while (in.readNextStartElement()) {
         if (in.qualifiedName() == u"meta:meta")
             continue;
+        if (in.qualifiedName() == u"meta:meta-userdefined") {
+            const QXmlStreamAttributes attributes = in.attributes();
+            if (attributes.value(QStringLiteral("meta:name")) == PackMark::kSourceHashField)
+                contents.sourceSha256 = attributes.value(QStringLiteral("meta:value")).toLatin1();
+        }
         const QStringView name = in.qualifiedName();
         const QString text = in.readElementText(QXmlStreamReader::IncludeChildElements);
         if (name == u"dc:title")
             contents.title = text;
         else if (name == u"dc:description")
             contents.description = text;
+        else if (name == u"meta:generator")
+            contents.generator = text;
         else if (name == u"meta:creation-date")
             contents.created = QDateTime::fromString(text, Qt::ISODate);
     }
@@ -201,7 +216,7 @@ bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
     mManifestOut->writeEndDocument();
     if (!store(kPreviewEntry, PreviewPng(preview), false, error) ||
         !store(kManifestEntry, mManifest, false, error) ||
-        !store(kMetaEntry, MetaXml(mTitle, mDescription, mCreated), false, error))
+        !store(kMetaEntry, MetaXml(mTitle, mDescription, mCreated, mSourceSha256), false, error))
         return false;
     mZip->close();
     if (mZip->getZipError() != ZIP_OK)
@@ -255,6 +270,7 @@ void KritaBundle::Writer::abandon()
 bool KritaBundle::write(const QString& path, const Contents& contents, QString* error)
 {
     Writer writer(path, contents.title, contents.description, contents.created);
+    writer.setSourceSha256(contents.sourceSha256);
     if (!writer.open(error))
         return false;
     for (const Resource& resource : contents.resources) {
@@ -312,5 +328,31 @@ std::optional<KritaBundle::Contents> KritaBundle::read(const QString& path)
         contents.resources.push_back(
             {listed.mediaType, listed.fullPath.mid(folder.size()), *bytes});
     }
+    return contents;
+}
+
+std::optional<KritaBundle::Contents> KritaBundle::readMeta(const QString& path)
+{
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdUnzip))
+        return std::nullopt;
+    const auto entry = [&](const QString& name) -> std::optional<QByteArray> {
+        if (!zip.setCurrentFile(name))
+            return std::nullopt;
+        QuaZipFile file(&zip);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        QByteArray bytes = file.readAll();
+        file.close();
+        if (file.getZipError() != UNZ_OK)
+            return std::nullopt;
+        return bytes;
+    };
+    const std::optional<QByteArray> mimetype = entry(kMimeTypeEntry);
+    const std::optional<QByteArray> meta = entry(kMetaEntry);
+    if (!mimetype || *mimetype != kMimeType || !meta)
+        return std::nullopt;
+    Contents contents;
+    ReadMeta(*meta, contents);
     return contents;
 }

@@ -24,7 +24,8 @@ class QXmlStreamWriter;
 //                                        resource: media type, full path, MD5 of its bytes (hex)
 //                                        and the pack's name as its tag
 //   meta.xml                deflated     meta:generator, meta:bundle-version 1, dc:title,
-//                                        dc:description, meta:creation-date
+//                                        dc:description, meta:creation-date and, when known,
+//                                        the source's hash as a meta:meta-userdefined (PackMark)
 //
 // mimetype goes first and uncompressed so that its text sits at byte 38 of the file, where
 // content sniffers look for it. Krita finds the other entries by name, so the resources go
@@ -51,6 +52,8 @@ public:
         QDateTime created; // now when left invalid
         QImage preview;    // fitted into kPreviewSide square, centred on transparency
         std::vector<Resource> resources;
+        QString generator;       // read back only: Kelbrin writes its own name
+        QByteArray sourceSha256; // the brush file's (hex), for PackMark; "" for none
     };
 
     struct Entry
@@ -75,6 +78,8 @@ public:
         Writer(const Writer&) = delete;
         Writer& operator=(const Writer&) = delete;
 
+        // The brush file's SHA-256 (hex) for meta.xml; before finish().
+        void setSourceSha256(const QByteArray& hex) { mSourceSha256 = hex; }
         // Creates the file at path (over any file there); once, before the rest.
         bool open(QString* error);
         bool add(const QString& mediaType, const QString& fileName, const QByteArray& bytes,
@@ -95,6 +100,7 @@ public:
         QString mTitle;
         QString mDescription;
         QDateTime mCreated;
+        QByteArray mSourceSha256;
         bool mWriting = false; // the file is made, and neither finished nor given up
         QSet<QString> mPaths;
         QByteArray mManifest; // an entry added with each resource
@@ -106,6 +112,9 @@ public:
     // What the manifest and meta.xml describe, with each resource's bytes; none when the
     // mimetype entry is wrong or a listed resource is missing.
     static std::optional<Contents> read(const QString& path);
+    // What meta.xml alone says, without the resources; none when the mimetype entry is wrong
+    // or there is no meta.xml. Reads two entries, however large the bundle.
+    static std::optional<Contents> readMeta(const QString& path);
     // The archive's entries in the order they are stored; none when it is no ZIP archive.
     static std::optional<std::vector<Entry>> entries(const QString& path);
 };

@@ -1,6 +1,7 @@
 #include "convert/PackWriter.h"
 
 #include "convert/KritaBundle.h"
+#include "convert/PackMark.h"
 #include "platform/NativePath.h"
 #include "platform/WriteNewFile.h"
 
@@ -53,9 +54,10 @@ bool Exists(const QString& path)
 // Nothing is written over a pack that is there; the new one is made in a private temporary
 // folder beside it, on the same file system, so that it can be renamed into place.
 std::optional<PackWriteResult> Prepare(const QString& destination, const QString& folder,
-                                       std::unique_ptr<QTemporaryDir>& temporary)
+                                       std::unique_ptr<QTemporaryDir>& temporary,
+                                       bool replacing = false)
 {
-    if (Exists(destination))
+    if (!replacing && Exists(destination))
         return PackWriteResult{PackWriteResult::Status::AlreadyExists, destination, QString()};
     if (!QDir().mkpath(folder))
         return Failed(destination, QStringLiteral("cannot make the folder %1").arg(folder));
@@ -87,11 +89,14 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
     std::unique_ptr<QTemporaryDir> temporary, patternsTemporary;
     if (std::optional<PackWriteResult> refused = Prepare(destination, folder, temporary))
         return *refused;
+    // The patterns of an earlier pack of ours whose brushes folder went (GIMP shows the brushes,
+    // and that is the folder people remove) give way to the new pack; a patterns folder of that
+    // name that is not ours stops it: nothing is written over it.
+    const bool leftoverPatterns = withPatterns && ReadPackMark(patternsDestination).has_value();
     if (withPatterns) {
-        // A patterns folder of that name left behind by hand stops the pack as well: nothing
-        // is written over it.
-        if (std::optional<PackWriteResult> refused = Prepare(
-                patternsDestination, QFileInfo(patternsDestination).path(), patternsTemporary))
+        if (std::optional<PackWriteResult> refused =
+                Prepare(patternsDestination, QFileInfo(patternsDestination).path(),
+                        patternsTemporary, leftoverPatterns))
             return *refused;
     }
     for (size_t i = 0; i < pack.entries.size(); ++i) {
@@ -104,20 +109,49 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
         if (!WriteNewFile(QDir(into.path()).filePath(entry.fileName), bytes, &error))
             return Failed(destination, error);
     }
+    const QByteArray mark = PackMark{pack.sourceName, pack.sourceSha256}.fileText();
+    for (const QTemporaryDir* into : {temporary.get(), patternsTemporary.get()}) {
+        QString error;
+        if (into && !WriteNewFile(QDir(into->path()).filePath(PackMark::kFileName), mark, &error))
+            return Failed(destination, error);
+    }
+    // The leftover waits aside until the new pack is in place, and comes back if it fails.
+    std::unique_ptr<QTemporaryDir> retired;
+    QString retiredPath;
+    if (leftoverPatterns) {
+        retired = std::make_unique<QTemporaryDir>(QFileInfo(patternsDestination).path() +
+                                                  QStringLiteral("/.kelbrin-leftover"));
+        retiredPath = QDir(retired->path()).filePath(QStringLiteral("patterns"));
+        const int error = retired->isValid() ? MoveNoReplace(PathToNative(patternsDestination),
+                                                             PathToNative(retiredPath))
+                                             : EACCES;
+        if (error != 0)
+            return Failed(destination, QStringLiteral("cannot move the leftover patterns %1: %2")
+                                           .arg(patternsDestination,
+                                                QString::fromLocal8Bit(std::strerror(error))));
+    }
+    const auto restoreLeftover = [&] {
+        if (retired)
+            MoveNoReplace(PathToNative(retiredPath), PathToNative(patternsDestination));
+    };
     // The brushes go last: once they are in place the pack is there, patterns and all.
     if (withPatterns) {
         MakeReadable(patternsTemporary->path());
         PackWriteResult patterns = MoveIntoPlace(patternsTemporary->path(), patternsDestination);
-        if (patterns.status != PackWriteResult::Status::Written)
+        if (patterns.status != PackWriteResult::Status::Written) {
+            restoreLeftover();
             return patterns;
+        }
         patternsTemporary->setAutoRemove(false);
     }
     MakeReadable(temporary->path());
     PackWriteResult result = MoveIntoPlace(temporary->path(), destination);
     if (result.status == PackWriteResult::Status::Written)
         temporary->setAutoRemove(false);
-    else if (withPatterns)
+    else if (withPatterns) {
         QDir(patternsDestination).removeRecursively(); // made just now, by us
+        restoreLeftover();
+    }
     return result;
 }
 
@@ -158,6 +192,7 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                     : QStringLiteral("Brushes and patterns converted by Kelbrin "
                                                      "from %1"))
                                    .arg(QFileInfo(sourcePath).fileName()));
+    bundle.setSourceSha256(pack.sourceSha256);
     QString error;
     if (!bundle.open(&error))
         return Failed(destination, error);

@@ -191,10 +191,10 @@ void BrushWindow::validateActions()
     updateActionTarget();
     const BrushFileView* view = fileView();
     mInstallToolbarAction->setEnabled(mActions->canInstall());
-    mTrashToolbarAction->setEnabled(mActions->canTrashOrExport());
+    mTrashToolbarAction->setEnabled(mActions->canTrash());
     mExportToolbarAction->setEnabled(mActions->canTrashOrExport());
     mInstallMenuAction->setEnabled(mActions->canInstall());
-    mTrashMenuAction->setEnabled(mActions->canTrashOrExport());
+    mTrashMenuAction->setEnabled(mActions->canTrash());
     mRevealMenuAction->setEnabled(mActions->canReveal());
     // A file that yielded nothing has nothing to export, and gets no empty folder.
     const bool anyItem = view->itemCount() > 0;
@@ -243,7 +243,7 @@ void BrushWindow::installSelectedItem()
 
 void BrushWindow::trashSelectedItem()
 {
-    if (mActions->canTrashOrExport())
+    if (mActions->canTrash())
         trashItem(QString(mActions->targetPath()));
 }
 

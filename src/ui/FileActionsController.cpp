@@ -1,6 +1,7 @@
 #include "ui/FileActionsController.h"
 
 #include "actions/Trash.h"
+#include "convert/PackMark.h"
 #include "convert/PackWriter.h"
 #include "platform/Localization.h"
 #include "ui/ExportController.h"
@@ -43,8 +44,13 @@ FileActionsController::FileActionsController(QWidget* window) : QObject(window),
 
 void FileActionsController::setTarget(const QString& path, eTarget kind)
 {
+    const QString before = mTargetPath;
     mTargetPath = kind == eTarget::None ? QString() : path;
     mTargetKind = path.isEmpty() ? eTarget::None : kind;
+    // Asked each time the actions are validated: a bundle's meta.xml is read once per target.
+    if (mTargetPath != before || mTargetPath.isEmpty())
+        mTargetIsKelbrins =
+            ForeignResourceReason(mTargetPath, ApplicationFolders(mPhotoshopApps)).isEmpty();
 }
 
 void FileActionsController::install(const QString& path)
@@ -98,6 +104,10 @@ bool FileActionsController::trash(const QString& path)
     clearStatusMessage();
     if (path.isEmpty())
         return false;
+    if (!ForeignResourceReason(path, ApplicationFolders(mPhotoshopApps)).isEmpty()) {
+        showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-not-kelbrins"));
+        return false;
+    }
     // The outline never offers deleting outright: a file no trash can take is refused.
     // A GIMP pack's patterns sit in a folder beside it and go with it.
     if (TrashPack(path).succeeded)

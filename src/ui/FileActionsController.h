@@ -61,6 +61,9 @@ public:
         return mTargetKind != eTarget::None && mTargetKind != eTarget::Folder;
     }
     bool canReveal() const { return !mTargetPath.isEmpty(); }
+    // Trash is never offered for what another application keeps (its bundles, its folders):
+    // only for brush files and the packs Kelbrin wrote.
+    bool canTrash() const { return canTrashOrExport() && mTargetIsKelbrins; }
 
     // GIMP and Krita get the brushes converted; what that changes is shown first, and the
     // user may stop there.
@@ -92,6 +95,7 @@ private:
     ConfirmHandler mConfirmHandler;
     QString mTargetPath;
     eTarget mTargetKind = eTarget::None;
+    bool mTargetIsKelbrins = false;
     QLabel* mExportLabel = nullptr;
     QPushButton* mOpenFolderButton = nullptr;
     QTimer* mExportMessageTimer = nullptr;

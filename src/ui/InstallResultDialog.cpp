@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +33,10 @@ QString OutcomeText(const BrushInstaller::Outcome& outcome)
                    ? InstallResultDialog::tr("Installed (its brushes folder was made)")
                    : InstallResultDialog::tr("Installed");
     case eResult::Duplicate:
+        // The same contents under another name: the name says which it is.
+        if (outcome.identical)
+            return InstallResultDialog::tr("Already installed as “%1”")
+                .arg(QFileInfo(outcome.destination).fileName());
         return InstallResultDialog::tr("Already installed");
     case eResult::Failed:
         break;

@@ -1,5 +1,6 @@
 #include "ui/OutlineSources.h"
 
+#include "convert/PackMark.h"
 #include "discovery/SearchQueryString.h"
 #include "platform/Localization.h"
 
@@ -115,9 +116,13 @@ QString InstalledFileOutlineSource::packOfEntry(const QString& path) const
     if (!HasSuffix(path, ".gbr") && !HasSuffix(path, ".vbr"))
         return QString();
     const QString pack = ParentOf(path);
+    // A pack shown stays one until its last entry goes, mark or no mark: the mark may have gone
+    // first.
+    if (mPackEntries.count(pack))
+        return pack;
     for (const Application& app : mApplications)
         if (!app.packsAreBundles && !app.packsFolder.isEmpty() && ParentOf(pack) == app.packsFolder)
-            return pack;
+            return ReadPackMark(pack) ? pack : QString();
     return QString();
 }
 
@@ -129,7 +134,7 @@ bool InstalledFileOutlineSource::showsAsItIs(const QString& path) const
         return false;
     for (const Application& app : mApplications)
         if (app.packsAreBundles && ParentOf(path) == app.packsFolder)
-            return true;
+            return ReadPackMark(path).has_value();
     return false;
 }
 

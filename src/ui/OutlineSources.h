@@ -25,7 +25,9 @@ private:
 // The outline of the brush files installed in the painting applications' preset folders, and
 // of the packs Kelbrin converted for GIMP and Krita: each pack is one row, named after it, which
 // reads as its brushes. A GIMP pack is a folder of brush files, reported by the search file by
-// file; the source stands the folder in for them, so the outline never shows the entries.
+// file; the source stands the folder in for them, so the outline never shows the entries. Only
+// packs with Kelbrin's mark (PackMark) are shown: the applications' own bundles and folders,
+// and whatever else is put there, are not Kelbrin's to show or to trash.
 class InstalledFileOutlineSource : public OutlineSource
 {
     Q_OBJECT
@@ -71,9 +73,11 @@ protected:
     QString labelForNode(const CFileSystemNode& node) const override;
 
 private:
-    // The GIMP pack folder path is an entry of; "" for anything else.
+    // The GIMP pack folder path is an entry of (a shown one, or one with Kelbrin's mark); ""
+    // for anything else.
     QString packOfEntry(const QString& path) const;
-    // Whether the search's report of path is shown as it is: a brush file, or a Krita pack.
+    // Whether the search's report of path is shown as it is: a brush file, or a Krita pack of
+    // Kelbrin's.
     bool showsAsItIs(const QString& path) const;
     // Forgets the entries of the packs at or below path; the packs that had any, visible ones.
     void forgetPacksWithin(const QString& path);

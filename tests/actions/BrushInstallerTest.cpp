@@ -120,3 +120,37 @@ TEST(BrushInstaller, FailuresLeadTheHeadlineAndDamagedFilesGiveWhatTheyCan)
     EXPECT_EQ(damaged.damage, "the file is damaged: only 2 brushes could be read from it");
     EXPECT_EQ(QDir(machine.gimp + "/Cut").entryList(QDir::Files).size(), 2);
 }
+
+namespace {
+// The same contents under another name ("Inking (1).abr", a second download) are installed
+// already: each application names what has them, and nothing is written. The comparison is by
+// contents: in Photoshop's folder the file itself, in GIMP's and Krita's the hash their packs'
+// marks record.
+TEST(BrushInstaller, AnIdenticalFileUnderAnotherNameIsAlreadyInstalledAsTheFirst)
+{
+    ThreeApps machine;
+    const QByteArray bytes = SampledBrushFile(NamedBrushes("ink", 2, 8, 8));
+    const QString first = machine.home.file("Inking.abr", bytes);
+    ASSERT_TRUE(BrushInstaller::installItem(first, machine.apps).succeeded());
+    const QStringList before = machine.written();
+
+    const QString copy = machine.home.file("Downloads/Inking (1).abr", bytes);
+    const BrushInstaller::Report again = BrushInstaller::installItem(copy, machine.apps);
+    EXPECT_EQ(machine.written(), before);
+    QStringList lines;
+    for (const BrushInstaller::Outcome& outcome : again.outcomes)
+        lines << BrushInstaller::outcomeLine(outcome);
+    EXPECT_EQ(lines,
+              QStringList(
+                  {"Adobe Photoshop CS6: already installed as " + machine.photoshop + "/Inking.abr",
+                   "GIMP 2.10: already installed as " + machine.gimp + "/Inking",
+                   "Krita: already installed as " + machine.krita + "/Inking.bundle"}));
+    EXPECT_EQ(BrushInstaller::headline(again, "Inking (1).abr"),
+              "“Inking (1).abr” is already installed in Adobe Photoshop CS6, GIMP 2.10 and Krita.");
+
+    // Another file is no duplicate, however its name starts.
+    const QString other =
+        machine.home.file("Inking 2.abr", SampledBrushFile(NamedBrushes("x", 1, 8, 8)));
+    EXPECT_TRUE(BrushInstaller::installItem(other, machine.apps).succeeded());
+}
+} // namespace

@@ -1,4 +1,5 @@
 #include "support/BrushFiles.h"
+#include "support/ForeignResources.h"
 #include "support/MadeUpHome.h"
 
 #include "cli/CliCommands.h"
@@ -90,8 +91,10 @@ TEST(InstallCommand, RefusesNonBrushFilesThenInstallsAndNamesEachApplication)
               QStringList({"000 Patchy Dual Probe.gbr", "001 Brush 001.vbr"}));
     const CliRun second = RunCli(RunInstallCommand, {source});
     EXPECT_EQ(second.status, 1);
-    EXPECT_TRUE(second.out.startsWith("Adobe Photoshop CS6: already has " + photoshop +
-                                      "/Soft.abr\nGIMP 2.10: already has " + gimp + "/Soft\n"));
+    EXPECT_TRUE(second.out.startsWith("Adobe Photoshop CS6: already installed as " + photoshop +
+                                      "/Soft.abr\nGIMP 2.10: already installed as " + gimp +
+                                      "/Soft\n"))
+        << qPrintable(second.out);
     EXPECT_EQ(second.err, "kelbrin-cli install: “Soft.abr” is already installed in Adobe "
                           "Photoshop CS6, GIMP 2.10 and Krita.\n");
 
@@ -102,6 +105,47 @@ TEST(InstallCommand, RefusesNonBrushFilesThenInstallsAndNamesEachApplication)
     EXPECT_EQ(damaged.status, 0);
     EXPECT_EQ(damaged.err, "kelbrin-cli install: " + cut +
                                ": the file is damaged: only 1 brush could be read from it\n");
+}
+
+// On a home where Krita and GIMP keep their own resources: trash refuses them (status 1, and
+// why), while the packs Kelbrin installed go. A copy of an installed file under another name is
+// already installed as the first, and nothing is written for it.
+TEST(InstallAndTrashCommands, LeaveOtherApplicationsResourcesAloneAndInstallNothingTwice)
+{
+    MadeUpHome home;
+    const QString gimp = home.folder(".config/GIMP/2.10");
+    const QString krita = home.folder(".local/share/krita");
+    const QString kritas = WriteKritaOwnBundle(krita + "/Krita_3_Default_Resources.bundle");
+    const QString downloaded = home.folder(".config/GIMP/2.10/brushes/Downloaded");
+    const QString round = home.file(".config/GIMP/2.10/brushes/Downloaded/Round.gbr", "gbr");
+    const QByteArray bytes = Contents(TestDataPath("abrkit_photoshop_dual_brush.abr"));
+    ASSERT_EQ(RunCli(RunInstallCommand, {home.file("Inking.abr", bytes)}).status, 0);
+
+    const CliRun copy = RunCli(RunInstallCommand, {home.file("Inking (1).abr", bytes)});
+    EXPECT_EQ(copy.status, 1);
+    EXPECT_EQ(copy.out, QStringLiteral("GIMP 2.10: already installed as %1/brushes/Inking\n"
+                                       "Krita: already installed as %2/Inking.bundle\n")
+                            .arg(gimp, krita));
+    EXPECT_EQ(copy.err, "kelbrin-cli install: “Inking (1).abr” is already installed in GIMP 2.10 "
+                        "and Krita.\n");
+    EXPECT_EQ(QDir(gimp + "/brushes").entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList({"Downloaded", "Inking"}));
+
+    const QString trash = home.path(".local/share/Trash/files/");
+    const CliRun run = RunCli(RunTrashCommand, {kritas, downloaded, round, gimp + "/brushes/Inking",
+                                                krita + "/Inking.bundle"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        run.out.toStdString(),
+        QStringLiteral("refused %1: Kelbrin did not write this resource bundle, and leaves "
+                       "Krita's resources alone\n"
+                       "refused %2: Kelbrin did not write it, and leaves what is in %3 alone\n"
+                       "refused %4: Kelbrin did not write it, and leaves what is in %3 alone\n"
+                       "trashed %3/brushes/Inking -> %5Inking\n"
+                       "trashed %6/Inking.bundle -> %5Inking.bundle\n")
+            .arg(kritas, downloaded, gimp, round, trash, krita)
+            .toStdString());
+    EXPECT_TRUE(QFileInfo::exists(kritas) && QFileInfo::exists(round));
 }
 
 TEST(TrashCommand, TrashesEachFileAndRefusesWhatItCannot)

@@ -242,6 +242,19 @@ TEST(BrushPack, AGimpPacksPatternsLieBesideItsBrushesAndGoToTheTrashWithThem)
     const QDir trash(home.path(QStringLiteral(".local/share/Trash/files")));
     EXPECT_EQ(trash.entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
 
+    // Patterns of Kelbrin's whose brushes folder went (removed in a file manager) give way to
+    // the next install rather than stopping it; nothing stays beside them.
+    ASSERT_EQ(WritePackFolder(pack, brushes).status, PackWriteResult::Status::Written);
+    ASSERT_TRUE(QDir(written.path).removeRecursively());
+    ASSERT_TRUE(QFile::remove(patterns + QStringLiteral("/006 RGBA 16-bit.pat")));
+    const PackWriteResult again = WritePackFolder(pack, brushes);
+    EXPECT_EQ(again.status, PackWriteResult::Status::Written) << again.error.toStdString();
+    EXPECT_EQ(QDir(patterns).entryList(QDir::Files).size(), 7);
+    EXPECT_EQ(QDir(patterns + QStringLiteral("/.."))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("Textures")});
+    ASSERT_TRUE(TrashPack(again.path).succeeded);
+
     const QString other = home.folder(QStringLiteral("stuff/Textures"));
     const QString beside = home.folder(QStringLiteral("patterns/Textures"));
     EXPECT_TRUE(TrashPack(other).succeeded);

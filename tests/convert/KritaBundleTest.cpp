@@ -23,7 +23,9 @@ protected:
                    QStringLiteral("Converted from Chalk & Ink.abr"),
                    QDateTime(QDate(2026, 12, 7), QTime(1, 2, 3), Qt::UTC),
                    wide,
-                   {}};
+                   {},
+                   {},
+                   QByteArrayLiteral("5e1f")};
         for (const QString& name :
              {QStringLiteral("001 Chalk.gbr"), QStringLiteral("002 Ünïcødé 筆 \U0001F58C.gbr"),
               QStringLiteral("003 \"quoted\" 'single' & <tag>.gbr")})
@@ -46,6 +48,8 @@ TEST_F(KritaBundleTest, ReadsBackWhatItWrote)
     EXPECT_EQ(read->title, written.title);
     EXPECT_EQ(read->description, written.description);
     EXPECT_EQ(read->created, written.created);
+    EXPECT_EQ(read->generator, u"Kelbrin");
+    EXPECT_EQ(read->sourceSha256, written.sourceSha256);
     // Fitted, not stretched: the wide picture leaves the top and bottom clear.
     ASSERT_EQ(read->preview.size(), QSize(256, 256));
     EXPECT_EQ(read->preview.pixelColor(128, 128), QColor(Qt::red));

@@ -5,6 +5,7 @@
 #include "ui/OutlineSources.h"
 
 #include "support/AbrWriter.h"
+#include "support/ForeignResources.h"
 #include "support/TestUtil.h"
 
 #include <QAction>
@@ -180,6 +181,44 @@ TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
     EXPECT_FALSE(QFileInfo::exists(pack));
     EXPECT_EQ(window.fileActionMessage(), "“Ink” was moved to the trash.");
     EXPECT_FALSE(window.revealMenuAction()->isEnabled());
+}
+
+// What GIMP and Krita keep for themselves shows its tips, and is never offered for the trash:
+// not in the menu, not on the toolbar, not by Ctrl+Delete, not when asked directly. The packs
+// Kelbrin wrote are.
+TEST(BrushWindowOutlines, OtherApplicationsResourcesAreNeverOfferedForTheTrash)
+{
+    OutlinedWindow w(true);
+    BrushWindow& window = w.window;
+    const QString brushes = w.box.path(QStringLiteral("GIMP/2.10/brushes"));
+    QDir().mkpath(brushes + QStringLiteral("/Downloaded"));
+    w.box.write(QStringLiteral("GIMP/2.10/brushes/Downloaded/Round.gbr"),
+                SmallGbr(QStringLiteral("Round")));
+    const QString bundle =
+        WriteKritaOwnBundle(w.box.path(QStringLiteral("Krita_3_Default_Resources.bundle")));
+    for (const QString& path : {brushes + QStringLiteral("/Downloaded"), bundle}) {
+        window.doOpenFile(path);
+        ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
+        ASSERT_TRUE(window.fileView()->getBrushFile());
+        EXPECT_EQ(window.fileView()->getBrushFile()->count(), 1u) << path.toStdString();
+        EXPECT_FALSE(window.trashMenuAction()->isEnabled());
+        EXPECT_FALSE(window.trashToolbarAction()->isEnabled());
+        EXPECT_TRUE(window.exportToolbarAction()->isEnabled());
+        QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_TRUE(QFileInfo::exists(path));
+    }
+    EXPECT_TRUE(w.alerts.isEmpty()) << w.alerts.join('\n').toStdString();
+    EXPECT_FALSE(window.fileActions()->trash(bundle));
+    EXPECT_EQ(w.alerts, QStringList{"The brush file could not be moved to the Trash."});
+    EXPECT_TRUE(QFileInfo::exists(bundle));
+
+    const QString source = w.box.write(QStringLiteral("Ink.abr"), OneBrush());
+    window.fileActions()->install(source);
+    window.doOpenFile(brushes + QStringLiteral("/Ink"));
+    ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
+    EXPECT_TRUE(window.trashMenuAction()->isEnabled());
+    QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_FALSE(QFileInfo::exists(brushes + QStringLiteral("/Ink")));
 }
 
 // A file on display that is written over (a newer version copied in) is read again.

@@ -202,7 +202,7 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
     window.installItem(path);
     EXPECT_EQ(alerts,
               QStringList({"“Soft Set.abr” could not be installed in Krita.",
-                           "GIMP 2.10: already has " + brushes +
+                           "GIMP 2.10: already installed as " + brushes +
                                "/Soft Set\nKrita: could not write " + blocked +
                                "/Soft Set.bundle: the folder " + blocked + " could not be made"}));
     SetFileManagerHandlerForTesting({});

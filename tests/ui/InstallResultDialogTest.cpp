@@ -15,10 +15,15 @@ TEST(InstallResultDialog, ARowPerApplicationAndShowRevealsItsFile)
     BrushInstaller::Report report;
     report.damage = "the file is damaged: only 2 brushes could be read from it";
     report.outcomes = {
-        {eResult::Installed, "GIMP 2.10", home + "/.config/GIMP/2.10/brushes/Soft", {}, true},
-        {eResult::Duplicate, "Krita", home + "/.local/share/krita/Soft.bundle", {}, false},
+        {eResult::Installed,
+         "GIMP 2.10",
+         home + "/.config/GIMP/2.10/brushes/Soft",
+         {},
+         true,
+         false},
+        {eResult::Duplicate, "Krita", home + "/.local/share/krita/Soft.bundle", {}, false, true},
         {eResult::Failed, "Adobe Photoshop CS6", "/wine/Presets/Brushes/Soft.abr",
-         "No space left on device", false}};
+         "No space left on device", false, false}};
     InstallResultDialog dialog(report, "Soft.abr", nullptr);
 
     EXPECT_EQ(dialog.findChild<QLabel*>("headline")->text(),
@@ -26,7 +31,8 @@ TEST(InstallResultDialog, ARowPerApplicationAndShowRevealsItsFile)
     QStringList outcomes;
     for (const QLabel* label : dialog.findChildren<QLabel*>("outcome"))
         outcomes << label->text();
-    EXPECT_EQ(outcomes, QStringList({"Installed (its brushes folder was made)", "Already installed",
+    EXPECT_EQ(outcomes, QStringList({"Installed (its brushes folder was made)",
+                                     "Already installed as “Soft.bundle”",
                                      "Not installed: No space left on device"}));
     EXPECT_EQ(dialog.findChild<QLabel*>("damage")->text(),
               "The file is damaged: only 2 brushes could be read from it.");

@@ -5,6 +5,10 @@
 #include "ui/OutlineDump.h"
 #include "ui/OutlineSources.h"
 
+#include "convert/KritaBundle.h"
+#include "convert/PackMark.h"
+#include "support/ForeignResources.h"
+
 #include "hierarchy/HierarchyTestSupport.h"
 
 #include <QAbstractItemModelTester>
@@ -297,19 +301,37 @@ TEST(OutlineSources, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntrie
          {QStringLiteral("Krita"), krita, krita, QString(), krita, true}});
     QAbstractItemModelTester tester(&source, QAbstractItemModelTester::FailureReportingMode::Fatal);
     const auto file = [&](const char* relative) { return disk.file(QString::fromUtf8(relative)); };
+    // Kelbrin's packs carry its mark; Krita's own bundles, a bundle of an earlier Kelbrin, a
+    // folder of somebody else's brushes and a folder whose mark file says something else are
+    // as Krita and GIMP keep them.
+    const auto mark = [&](const char* pack) {
+        QFile marker(disk.path(QString::fromUtf8(pack)) + u'/' + PackMark::kFileName);
+        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+        marker.write(PackMark{QStringLiteral("Ink.abr"), QByteArray(64, 'a')}.fileText());
+    };
     const QString a0 = file("GIMP/2.10/brushes/Ink/000 Dot.gbr");
     const QString a1 = file("GIMP/2.10/brushes/Ink/001 Soft.vbr");
-    source.addItems({a0, a1, file("GIMP/2.10/brushes/loose.gbr"), file("krita/Chalk.bundle"),
-                     file("krita/brushes/deep.bundle")},
-                    FileNodeFlagsList(5, kPlainFile));
+    mark("GIMP/2.10/brushes/Ink");
+    KritaBundle::Contents chalk;
+    chalk.title = QStringLiteral("Chalk");
+    ASSERT_TRUE(KritaBundle::write(krita + QStringLiteral("/Chalk.bundle"), chalk, nullptr));
+    const QString foreign = WriteKritaOwnBundle(krita + QStringLiteral("/RGBA_brushes.bundle"));
+    const QString earlier =
+        WriteKritaOwnBundle(krita + QStringLiteral("/Earlier.bundle"), QStringLiteral("Kelbrin"));
+    file("GIMP/2.10/brushes/Other/.kelbrin-pack"); // empty: no mark
+    source.addItems({a0, a1, file("GIMP/2.10/brushes/loose.gbr"), krita + "/Chalk.bundle",
+                     file("krita/brushes/deep.bundle"), foreign, earlier,
+                     file("GIMP/2.10/brushes/Downloaded/Round.gbr"),
+                     file("GIMP/2.10/brushes/Other/000 Dot.gbr")},
+                    FileNodeFlagsList(9, kPlainFile));
     const auto rows = [&] {
         QStringList text = OutlineDumpRows(source);
         for (QString& row : text)
             row = row.trimmed();
         return text.join(QLatin1Char('|'));
     };
-    // One row a pack, by its name; a bundle without its suffix; nothing that is no pack.
-    EXPECT_EQ(rows(), QStringLiteral("GIMP 2.10/ (1)|Ink|Krita/ (1)|Chalk"));
+    // One row a pack of Kelbrin's, by its name; a bundle without its suffix; nothing else.
+    EXPECT_EQ(rows(), QStringLiteral("GIMP 2.10/ (1)|Ink|Krita/ (2)|Chalk|Earlier"));
 
     // The row stays while an entry is left and goes with the last.
     QFile::remove(a0);
@@ -345,7 +367,9 @@ TEST(OutlineSources, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntrie
     QDir(gimp + QStringLiteral("/brushes")).removeRecursively();
     source.deleteItems({gimp + QStringLiteral("/brushes")});
     EXPECT_FALSE(rows().contains(QStringLiteral("Wet")));
-    source.addItems({file("GIMP/2.10/brushes/Wet/000 Dot.gbr")}, {kPlainFile});
+    const QString wet = file("GIMP/2.10/brushes/Wet/000 Dot.gbr");
+    mark("GIMP/2.10/brushes/Wet");
+    source.addItems({wet}, {kPlainFile});
     EXPECT_TRUE(rows().contains(QStringLiteral("|Wet|"))) << rows().toStdString();
 }
 
