@@ -167,7 +167,10 @@ QString ExistingPackPatternsFolder(const QString& packFolder)
 
 Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete)
 {
-    const QString patterns = ExistingPackPatternsFolder(path);
+    // Only patterns Kelbrin wrote go along: a folder of that name can be somebody else's.
+    QString patterns = ExistingPackPatternsFolder(path);
+    if (!patterns.isEmpty() && !ReadPackMark(patterns))
+        patterns.clear();
     Trash::Result result = Trash::trashPath(path, askToDelete);
     if (!result.succeeded || patterns.isEmpty())
         return result;

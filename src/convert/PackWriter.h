@@ -33,8 +33,8 @@ QString PackPatternsFolder(const QString& packFolder);
 QString ExistingPackPatternsFolder(const QString& packFolder);
 
 // Moves a pack to the trash: a Krita bundle, or a GIMP pack folder together with its
-// ExistingPackPatternsFolder(). The result is the pack's own; patterns that could not follow
-// it are said in its reason.
+// ExistingPackPatternsFolder() when that carries Kelbrin's mark (PackMark). The result is the
+// pack's own; patterns that could not follow it are said in its reason.
 Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete = nullptr);
 
 // GIMP: the folder folder/<pack>/ holding the pack's brushes (GIMP's brush folders take

@@ -44,13 +44,14 @@ FileActionsController::FileActionsController(QWidget* window) : QObject(window),
 
 void FileActionsController::setTarget(const QString& path, eTarget kind)
 {
-    const QString before = mTargetPath;
     mTargetPath = kind == eTarget::None ? QString() : path;
     mTargetKind = path.isEmpty() ? eTarget::None : kind;
     // Asked each time the actions are validated: a bundle's meta.xml is read once per target.
-    if (mTargetPath != before || mTargetPath.isEmpty())
+    if (mTargetPath != mCheckedTarget || mTargetPath.isEmpty()) {
         mTargetIsKelbrins =
             ForeignResourceReason(mTargetPath, ApplicationFolders(mPhotoshopApps)).isEmpty();
+        mCheckedTarget = mTargetPath;
+    }
 }
 
 void FileActionsController::install(const QString& path)

@@ -40,7 +40,11 @@ public:
         mConfirmHandler = std::move(handler);
     }
 
-    void setApps(PhotoshopAppList apps) { mPhotoshopApps = std::move(apps); }
+    void setApps(PhotoshopAppList apps)
+    {
+        mPhotoshopApps = std::move(apps);
+        mCheckedTarget.clear(); // whose folders they are may have changed
+    }
     const PhotoshopAppList& apps() const { return mPhotoshopApps; }
 
     // What the commands on "the file" apply to: the row selected in an outline, else the file
@@ -96,6 +100,7 @@ private:
     QString mTargetPath;
     eTarget mTargetKind = eTarget::None;
     bool mTargetIsKelbrins = false;
+    QString mCheckedTarget; // the path mTargetIsKelbrins was found for
     QLabel* mExportLabel = nullptr;
     QPushButton* mOpenFolderButton = nullptr;
     QTimer* mExportMessageTimer = nullptr;

@@ -254,6 +254,14 @@ TEST(BrushPack, AGimpPacksPatternsLieBesideItsBrushesAndGoToTheTrashWithThem)
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("Textures")});
     ASSERT_TRUE(TrashPack(again.path).succeeded);
+    // Somebody else's patterns folder of the pack's name stays when a pack without patterns goes.
+    BrushFile plain(QStringLiteral("/x/Textures.abr"));
+    plain.addBrush(ComputedBrush::brushWithName(QStringLiteral("Round"), 20, 100, 0, 100));
+    const PackWriteResult alone = WritePackFolder(BuildBrushPack(plain, PackTarget::Gimp), brushes);
+    ASSERT_EQ(alone.status, PackWriteResult::Status::Written) << alone.error.toStdString();
+    home.file(QStringLiteral("gimp/patterns/Textures/Theirs.pat"), "pattern");
+    ASSERT_TRUE(TrashPack(alone.path).succeeded);
+    EXPECT_TRUE(QFileInfo::exists(patterns + QStringLiteral("/Theirs.pat")));
 
     const QString other = home.folder(QStringLiteral("stuff/Textures"));
     const QString beside = home.folder(QStringLiteral("patterns/Textures"));
