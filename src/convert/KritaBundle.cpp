@@ -301,8 +301,7 @@ std::optional<std::vector<KritaBundle::Entry>> KritaBundle::entries(const QStrin
 std::optional<KritaBundle::Contents> KritaBundle::read(const QString& path)
 {
     const auto stored = entries(path);
-    if (!stored || stored->empty() || stored->front().name != kMimeTypeEntry ||
-        stored->front().bytes != kMimeType)
+    if (!stored)
         return std::nullopt;
     auto bytesOf = [&](const QString& name) -> const QByteArray* {
         for (const Entry& entry : *stored) {
@@ -311,6 +310,10 @@ std::optional<KritaBundle::Contents> KritaBundle::read(const QString& path)
         }
         return nullptr;
     };
+    // Krita's own bundles do not always store it first (Krita_4_Default_Resources does not).
+    const QByteArray* mimetype = bytesOf(kMimeTypeEntry);
+    if (!mimetype || *mimetype != kMimeType)
+        return std::nullopt;
     const QByteArray* meta = bytesOf(kMetaEntry);
     const QByteArray* manifest = bytesOf(kManifestEntry);
     if (!meta || !manifest)

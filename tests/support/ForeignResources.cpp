@@ -49,9 +49,10 @@ QString WriteKritaOwnBundle(const QString& path, const QString& generator)
         file.write(bytes);
         file.close();
     };
-    store(QStringLiteral("mimetype"), "application/x-krita-resourcebundle");
+    // Krita_4_Default_Resources, too, keeps its mimetype entry after the resources.
     for (const auto& [name, bytes] : resources)
         store(name, bytes);
+    store(QStringLiteral("mimetype"), "application/x-krita-resourcebundle");
     store(QStringLiteral("META-INF/manifest.xml"), manifest);
     store(QStringLiteral("meta.xml"), meta);
     zip.close();
