@@ -8,8 +8,10 @@
 #include "platform/WriteNewFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <set>
 #include <utility>
 
 namespace {
@@ -76,6 +78,39 @@ BrushInstaller::Outcome AlreadyInstalledAs(const QString& existing)
     return outcome;
 }
 
+// A GIMP pack folder of an earlier version carries no mark. One that holds exactly what the
+// file gives now, file for file and byte for byte, is Kelbrin's all the same: it gets the mark
+// (and so shows in the outline and may go to the trash again) rather than a second copy.
+bool AdoptEarlierPack(const BrushPack& pack, const QString& packFolder)
+{
+    const QString patternsFolder = PackPatternsFolder(packFolder);
+    if (!QFileInfo(packFolder).isDir() || ReadPackMark(packFolder))
+        return false;
+    std::set<QString> brushes, patterns;
+    for (const PackEntry& entry : pack.entries)
+        (entry.isPattern() ? patterns : brushes).insert(entry.fileName);
+    const auto holds = [](const QString& folder, const std::set<QString>& names) {
+        const QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        return std::set<QString>(found.begin(), found.end()) == names;
+    };
+    if (!holds(packFolder, brushes) || (!patterns.empty() && !holds(patternsFolder, patterns)))
+        return false;
+    for (size_t i = 0; i < pack.entries.size(); ++i) {
+        const PackEntry& entry = pack.entries[i];
+        QFile written(
+            QDir(entry.isPattern() ? patternsFolder : packFolder).filePath(entry.fileName));
+        if (!written.open(QIODevice::ReadOnly) || written.readAll() != pack.entryBytes(i))
+            return false;
+    }
+    const QByteArray mark = PackMark{pack.sourceName, pack.sourceSha256}.fileText();
+    QString error;
+    if (!WriteNewFile(QDir(packFolder).filePath(PackMark::kFileName), mark, &error))
+        return false;
+    if (!patterns.empty())
+        WriteNewFile(QDir(patternsFolder).filePath(PackMark::kFileName), mark, &error);
+    return true;
+}
+
 BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app, PackTarget target)
 {
     using eResult = BrushInstaller::Outcome::eResult;
@@ -93,6 +128,8 @@ BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app
         return AlreadyInstalledAs(existing);
     }
     const BrushPack& pack = file.pack(target);
+    if (gimp && AdoptEarlierPack(pack, PackDestination(folder, pack.name, target)))
+        return AlreadyInstalledAs(PackDestination(folder, pack.name, target));
     const PackWriteResult written =
         gimp ? WritePackFolder(pack, folder) : WritePackBundle(pack, folder, file.path());
     outcome.destination = written.path;

@@ -3,6 +3,7 @@
 #include "support/MadeUpHome.h"
 
 #include "actions/BrushInstaller.h"
+#include "convert/PackMark.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -152,5 +153,31 @@ TEST(BrushInstaller, AnIdenticalFileUnderAnotherNameIsAlreadyInstalledAsTheFirst
     const QString other =
         machine.home.file("Inking 2.abr", SampledBrushFile(NamedBrushes("x", 1, 8, 8)));
     EXPECT_TRUE(BrushInstaller::installItem(other, machine.apps).succeeded());
+}
+} // namespace
+
+namespace {
+// A GIMP pack of an earlier version has no mark. Installing the same file again finds the pack
+// holds exactly what would be written, and marks it; another file of that name does not.
+TEST(BrushInstaller, AnEarlierUnmarkedGimpPackOfTheSameFileIsMarked)
+{
+    ThreeApps machine;
+    const QString ink = machine.home.file("Ink.abr", SampledBrushFile(NamedBrushes("i", 2, 8, 8)));
+    const PhotoshopAppList gimp = {machine.apps[1]};
+    ASSERT_TRUE(BrushInstaller::installItem(ink, gimp).succeeded());
+    const QString mark = machine.gimp + "/Ink/.kelbrin-pack";
+    ASSERT_TRUE(QFile::remove(mark));
+
+    const QString other =
+        machine.home.file("Other/Ink.abr", SampledBrushFile(NamedBrushes("i", 1, 8, 8)));
+    const BrushInstaller::Report named = BrushInstaller::installItem(other, gimp);
+    EXPECT_EQ(BrushInstaller::outcomeLine(named.outcomes[0]),
+              "GIMP 2.10: already has " + machine.gimp + "/Ink");
+    EXPECT_FALSE(QFile::exists(mark));
+
+    const BrushInstaller::Report same = BrushInstaller::installItem(ink, gimp);
+    EXPECT_EQ(BrushInstaller::outcomeLine(same.outcomes[0]),
+              "GIMP 2.10: already installed as " + machine.gimp + "/Ink");
+    EXPECT_TRUE(ReadPackMark(machine.gimp + "/Ink"));
 }
 } // namespace
