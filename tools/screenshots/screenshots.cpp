@@ -534,16 +534,19 @@ int DrawInstallResult(const QDir& out, const QString& name)
                         home + QStringLiteral("/.wine/drive_c/Program Files/Adobe/Adobe Photoshop "
                                               "CS6/Presets/Brushes/Sketching Set.abr"),
                         {},
+                        false,
                         false},
                        {eResult::Installed,
                         QStringLiteral("GIMP 2.10"),
                         home + QStringLiteral("/.config/GIMP/2.10/brushes/Sketching Set"),
                         {},
-                        true},
+                        true,
+                        false},
                        {eResult::Duplicate,
                         QStringLiteral("Krita"),
                         home + QStringLiteral("/.local/share/krita/Sketching Set.bundle"),
                         {},
+                        false,
                         false}};
     QWidget window;
     window.setWindowTitle(file);
