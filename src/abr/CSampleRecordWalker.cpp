@@ -70,22 +70,29 @@ bool CSampleRecordWalker::Next(SSample* sample)
             break;
         }
         long long missingRows = 0;
-        const bool found = HeaderAt(mPosition, &header);
-        const long long cut = found ? CutShortAt(header) : -1;
-        if (cut >= 0) {
-            mReader.mDamaged = true;
-            if (!ReadCutRecordPixels(header, cut, &pixels, &missingRows)) {
-                mPosition = cut;
-                continue;
+        if (HeaderAt(mPosition, &header)) {
+            bool lengthRight = false;
+            if (ReadRecordPixels(header, &pixels)) {
+                const long long dataEnd = mReader.mStream.GetPosition();
+                mUuidIdentifiers =
+                    mUuidIdentifiers ||
+                    IsUuidIdentifier(
+                        reinterpret_cast<const unsigned char*>(header.identifier.data()),
+                        static_cast<long long>(header.identifier.size()));
+                next = BoundaryAfterPixels(header, dataEnd, &lengthRight);
             }
-            next = cut;
-        } else if (found && ReadRecordPixels(header, &pixels)) {
-            const long long dataEnd = mReader.mStream.GetPosition();
-            mUuidIdentifiers =
-                mUuidIdentifiers ||
-                IsUuidIdentifier(reinterpret_cast<const unsigned char*>(header.identifier.data()),
-                                 static_cast<long long>(header.identifier.size()));
-            next = BoundaryAfterPixels(header, dataEnd);
+            // Only a record whose length is wrong is looked at again, so a sound file is read
+            // once: one cut short by the next record is read anew within its true extent.
+            const long long cut = lengthRight ? -1 : CutShortAt(header);
+            if (cut >= 0) {
+                mReader.mDamaged = true;
+                pixels = PixelBlock();
+                if (!ReadCutRecordPixels(header, cut, &pixels, &missingRows)) {
+                    mPosition = cut;
+                    continue;
+                }
+                next = cut;
+            }
         }
         if (next < 0) {
             mPosition = NextRecordFrom(mPosition + 1);
@@ -285,12 +292,15 @@ bool CSampleRecordWalker::ReadCutRecordPixels(const SRecordHeader& header, long 
 }
 
 // Where the record after the one at mPosition starts, its pixel data ending at `dataEnd`;
-// -1 when no record boundary follows the pixels.
-long long CSampleRecordWalker::BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd)
+// -1 when no record boundary follows the pixels. *lengthRight tells whether one follows the
+// record's declared length.
+long long CSampleRecordWalker::BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd,
+                                                   bool* lengthRight)
 {
     const long long recordEnd = mPosition + 4 + header.recordLength;
     const bool lengthCoversData = recordEnd >= dataEnd && recordEnd <= mEnd;
     long long next = lengthCoversData ? RecordAfter(recordEnd) : -1;
+    *lengthRight = next >= 0;
     if (next < 0 && dataEnd <= mEnd) {
         // The record's length is wrong, but the next record starts right after the pixels.
         next = RecordAfter(dataEnd);

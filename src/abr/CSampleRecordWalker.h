@@ -60,7 +60,8 @@ private:
     long long CutShortAt(const SRecordHeader& header);
     bool ReadCutRecordPixels(const SRecordHeader& header, long long cut, PixelBlock* pixels,
                              long long* missingRows);
-    long long BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd);
+    long long BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd,
+                                  bool* lengthRight);
     long long RecordAfter(long long position);
     long long NextRecordFrom(long long from);
 
