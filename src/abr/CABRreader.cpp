@@ -28,8 +28,8 @@ void CABRreader::Impl::SkipChecked(long long n)
     mStream.SkipBytes(n);
 }
 
-PixelBlock CABRreader::Impl::ReadPixels(long long width, long long height, int bytesPerSample,
-                                        bool compressed, long long available)
+long long CABRreader::Impl::PixelByteCount(long long width, long long height, int bytesPerSample,
+                                           bool compressed, long long available)
 {
     // Each extent is bounded before anything is multiplied, so no product can overflow.
     constexpr long long kMaxExtent = std::numeric_limits<int>::max();
@@ -50,7 +50,15 @@ PixelBlock CABRreader::Impl::ReadPixels(long long width, long long height, int b
     }
     if (byteCount > fillable)
         throw kDamagedFileError;
+    return byteCount;
+}
 
+PixelBlock CABRreader::Impl::ReadPixels(long long width, long long height, int bytesPerSample,
+                                        bool compressed, long long available)
+{
+    const long long byteCount =
+        PixelByteCount(width, height, bytesPerSample, compressed, available);
+    const long long rowBytes = width * bytesPerSample;
     PixelBlock block;
     try {
         block.resize(static_cast<size_t>(byteCount));

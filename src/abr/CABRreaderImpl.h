@@ -45,15 +45,22 @@ public:
     long long ReadAt(long long position, unsigned char* dst, long long count);
     // The first position in [from, end) where matches(bytes there, bytes available) holds, or
     // `end`. The file is searched in memory a window at a time, each read with `lookahead`
-    // bytes beyond it so a match may be checked up to that far.
+    // bytes beyond it so a match may be checked up to that far, though not past `dataEnd`
+    // (`end` when left out): what starts before `end` may run on past it.
     template <typename Match>
-    long long FindForward(long long from, long long end, long long lookahead, Match matches);
+    long long FindForward(long long from, long long end, long long lookahead, Match matches,
+                          long long dataEnd = -1);
 
     // Reads width x height samples of bytesPerSample bytes, raw or run-length, into a new
     // block, with a cancellation point every kRowsPerCancelCheck rows. The extents are checked
     // against what the next `available` bytes could fill before anything is allocated.
     PixelBlock ReadPixels(long long width, long long height, int bytesPerSample, bool compressed,
                           long long available);
+
+    // The bytes such a block takes, after the checks ReadPixels makes before it allocates;
+    // throws kDamagedFileError where they fail.
+    long long PixelByteCount(long long width, long long height, int bytesPerSample, bool compressed,
+                             long long available);
 
     // Hands one brush on, after the cancellation point that lets a switch of file stop the read.
     void PostBrush(const BrushPtr& brush, CBrushSink& sink);
@@ -74,15 +81,16 @@ public:
 
 template <typename Match>
 long long CABRreader::Impl::FindForward(long long from, long long end, long long lookahead,
-                                        Match matches)
+                                        Match matches, long long dataEnd)
 {
     constexpr long long kWindow = 65536;
+    dataEnd = std::max(dataEnd, end);
     std::vector<unsigned char> window(static_cast<size_t>(kWindow + lookahead));
     for (long long start = from; start < end; start += kWindow) {
         boost::this_thread::interruption_point();
         const long long got =
-            ReadAt(start, window.data(), std::min(kWindow + lookahead, end - start));
-        for (long long i = 0; i < std::min(kWindow, got); ++i) {
+            ReadAt(start, window.data(), std::min(kWindow + lookahead, dataEnd - start));
+        for (long long i = 0; i < std::min({kWindow, got, end - start}); ++i) {
             if (matches(window.data() + i, got - i))
                 return start + i;
         }

@@ -175,6 +175,7 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
             static_cast<int>(sample.height), sample.depth, std::move(sample.pixels));
         if (preset)
             SetTexture(*brush, preset->texture);
+        brush->setMissingRows(sample.missingRows);
         PostBrush(brush, sink);
     }
 

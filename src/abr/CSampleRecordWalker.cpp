@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace {
 // Photoshop's documents are at most 300,000 pixels a side; a header claiming more is not one.
@@ -20,15 +21,20 @@ long long Align4(long long position)
     return (position + 3) / 4 * 4;
 }
 
-// The identifiers Photoshop gives samples: "$", then 8-4-4-4-12 hexadecimal digits.
-constexpr long long kUuidIdentifierLength = 37;
+// The identifiers Photoshop gives samples: 8-4-4-4-12 hexadecimal digits, a UUID, which
+// some files keep behind a "$". The UUID's length byte, 36, is itself a "$" in a hex dump.
+constexpr long long kUuidLength = 36;
 
 bool IsUuidIdentifier(const unsigned char* id, long long length)
 {
-    if (length != kUuidIdentifierLength || id[0] != '$')
+    if (length == kUuidLength + 1 && id[0] == '$') {
+        ++id;
+        --length;
+    }
+    if (length != kUuidLength)
         return false;
-    for (long long i = 1; i < length; ++i) {
-        const bool dash = i == 9 || i == 14 || i == 19 || i == 24;
+    for (long long i = 0; i < length; ++i) {
+        const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
         if (dash ? id[i] != '-' : !std::isxdigit(id[i]))
             return false;
     }
@@ -63,13 +69,30 @@ bool CSampleRecordWalker::Next(SSample* sample)
             mPosition = mEnd;
             break;
         }
-        if (HeaderAt(mPosition, &header) && ReadRecordPixels(header, &pixels)) {
-            const long long dataEnd = mReader.mStream.GetPosition();
-            mUuidIdentifiers =
-                mUuidIdentifiers ||
-                IsUuidIdentifier(reinterpret_cast<const unsigned char*>(header.identifier.data()),
-                                 static_cast<long long>(header.identifier.size()));
-            next = BoundaryAfterPixels(header, dataEnd);
+        long long missingRows = 0;
+        if (HeaderAt(mPosition, &header)) {
+            bool lengthRight = false;
+            if (ReadRecordPixels(header, &pixels)) {
+                const long long dataEnd = mReader.mStream.GetPosition();
+                mUuidIdentifiers =
+                    mUuidIdentifiers ||
+                    IsUuidIdentifier(
+                        reinterpret_cast<const unsigned char*>(header.identifier.data()),
+                        static_cast<long long>(header.identifier.size()));
+                next = BoundaryAfterPixels(header, dataEnd, &lengthRight);
+            }
+            // Only a record whose length is wrong is looked at again, so a sound file is read
+            // once: one cut short by the next record is read anew within its true extent.
+            const long long cut = lengthRight ? -1 : CutShortAt(header);
+            if (cut >= 0) {
+                mReader.mDamaged = true;
+                pixels = PixelBlock();
+                if (!ReadCutRecordPixels(header, cut, &pixels, &missingRows)) {
+                    mPosition = cut;
+                    continue;
+                }
+                next = cut;
+            }
         }
         if (next < 0) {
             mPosition = NextRecordFrom(mPosition + 1);
@@ -80,6 +103,7 @@ bool CSampleRecordWalker::Next(SSample* sample)
         sample->height = header.height;
         sample->depth = header.depth;
         sample->pixels = std::move(pixels);
+        sample->missingRows = missingRows;
         mPosition = next;
         return true;
     }
@@ -141,8 +165,7 @@ bool CSampleRecordWalker::RecordStarts(const unsigned char* bytes, long long ava
     SRecordHeader header;
     if (!mUuidIdentifiers)
         return ParseHeader(bytes, available, mSkip, true, &header);
-    return available > 4 + kUuidIdentifierLength && bytes[4] == kUuidIdentifierLength &&
-           IsUuidIdentifier(bytes + 5, kUuidIdentifierLength) &&
+    return available > 5 + kUuidLength + 1 && IsUuidIdentifier(bytes + 5, bytes[4]) &&
            ParseHeader(bytes, available, mSkip, false, &header);
 }
 
@@ -168,13 +191,116 @@ bool CSampleRecordWalker::ReadRecordPixels(const SRecordHeader& header, PixelBlo
     return read;
 }
 
+// Where a record whose declared end is no record boundary really ends: at the next record
+// found inside its declared extent, or at the end of the section it runs past. -1 when its
+// length may be right, or nothing shows where it is wrong.
+long long CSampleRecordWalker::CutShortAt(const SRecordHeader& header)
+{
+    const long long declaredEnd = mPosition + 4 + header.recordLength;
+    if (declaredEnd > mEnd)
+        return mEnd;
+    if (!mUuidIdentifiers || RecordAfter(declaredEnd) >= 0)
+        return -1;
+    const long long found = mReader.FindForward(
+        mPosition + header.headerBytes, declaredEnd, mMaxHeaderBytes,
+        [this](const unsigned char* bytes, long long available) {
+            return RecordStarts(bytes, available);
+        },
+        mEnd);
+    return found < declaredEnd ? found : -1;
+}
+
+// A record that ends at `cut`, before its length says. Photoshop packs each row on its own and
+// lists their lengths in the row table, so every row is found and checked by itself: a row is
+// kept when it lies wholly before `cut` and decodes to exactly its listed bytes; the others
+// are left blank and counted in *missingRows. A row table that cannot be one (its rows run past
+// the declared end) leaves only the whole record, read as usual, if it ends by `cut`. False
+// when no row is kept.
+bool CSampleRecordWalker::ReadCutRecordPixels(const SRecordHeader& header, long long cut,
+                                              PixelBlock* pixels, long long* missingRows)
+{
+    const bool compressed = header.compression != 0;
+    if ((header.depth != 8 && header.depth != 16 && header.depth != 32) ||
+        (compressed && header.depth != 8))
+        return false;
+    CInStream& stream = mReader.mStream;
+    const long long start = mPosition + header.headerBytes;
+    const long long declaredEnd = mPosition + 4 + header.recordLength;
+    const int bytesPerSample = header.depth / 8;
+    const long long rowBytes = header.width * bytesPerSample;
+    const long long height = header.height;
+    if (header.width <= 0 || height <= 0 || header.width > kMaxSaneExtent ||
+        height > kMaxSaneExtent)
+        return false;
+    mReadBudget -= std::max(0LL, cut - start);
+    std::vector<long long> rowStarts;
+    try {
+        stream.SkipTo(start);
+        // A cut record holds less than its block: at most half of it may be lost.
+        const long long byteCount =
+            mReader.PixelByteCount(header.width, height, bytesPerSample, compressed,
+                                   std::min(declaredEnd - start, 2 * (cut - start)));
+        // Both extents were bounded by what the record can hold.
+        rowStarts.resize(static_cast<size_t>(height + 1));
+        rowStarts[0] = compressed ? start + 2 * height : start;
+        if (rowStarts[0] > cut)
+            return false;
+        for (long long row = 0; row < height; ++row)
+            rowStarts[size_t(row + 1)] =
+                rowStarts[size_t(row)] + (compressed ? stream.ReadU16() : rowBytes);
+        if (compressed && rowStarts.back() > declaredEnd) {
+            if (!ReadRecordPixels(header, pixels))
+                return false;
+            return stream.GetPosition() <= cut;
+        }
+        pixels->resize(static_cast<size_t>(byteCount));
+    } catch (int) {
+        return false;
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+    const sizeWithLog size = bytesPerSample == 4 ? kSize4 : bytesPerSample == 2 ? kSize2 : kSize1;
+    long long missing = 0;
+    for (long long row = 0; row < height; ++row) {
+        unsigned char* dst = pixels->data() + row * rowBytes;
+        bool kept = rowStarts[size_t(row + 1)] <= cut;
+        if (kept) {
+            try {
+                stream.SkipTo(rowStarts[size_t(row)]);
+                if (compressed) {
+                    mReader.mUnpacker.Restart();
+                    mReader.mUnpacker.Read(dst, static_cast<unsigned long>(rowBytes), true);
+                } else {
+                    stream.ReadGeneric(dst, size, static_cast<unsigned long>(header.width), false);
+                }
+                kept = stream.GetPosition() == rowStarts[size_t(row + 1)];
+            } catch (int) {
+                kept = false;
+            }
+        }
+        if (!kept) {
+            std::memset(dst, 0, static_cast<size_t>(rowBytes));
+            ++missing;
+        }
+        if ((row + 1) % CABRreader::Impl::kRowsPerCancelCheck == 0)
+            boost::this_thread::interruption_point();
+    }
+    *missingRows = missing;
+    return missing < height;
+}
+
 // Where the record after the one at mPosition starts, its pixel data ending at `dataEnd`;
-// -1 when no record boundary follows the pixels.
-long long CSampleRecordWalker::BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd)
+// -1 when no record boundary follows the pixels. *lengthRight tells whether one follows the
+// record's declared length.
+long long CSampleRecordWalker::BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd,
+                                                   bool* lengthRight)
 {
     const long long recordEnd = mPosition + 4 + header.recordLength;
     const bool lengthCoversData = recordEnd >= dataEnd && recordEnd <= mEnd;
     long long next = lengthCoversData ? RecordAfter(recordEnd) : -1;
+    *lengthRight = next >= 0;
     if (next < 0 && dataEnd <= mEnd) {
         // The record's length is wrong, but the next record starts right after the pixels.
         next = RecordAfter(dataEnd);
@@ -183,11 +309,12 @@ long long CSampleRecordWalker::BoundaryAfterPixels(const SRecordHeader& header, 
     if (next < 0 && lengthCoversData && mUuidIdentifiers) {
         // A length that runs on into the next record: that record is found by its identifier
         // between the pixels and the declared end (a stretch of this record's own length).
-        const long long found =
-            mReader.FindForward(dataEnd, recordEnd, mMaxHeaderBytes,
-                                [this](const unsigned char* bytes, long long available) {
-                                    return RecordStarts(bytes, available);
-                                });
+        const long long found = mReader.FindForward(
+            dataEnd, recordEnd, mMaxHeaderBytes,
+            [this](const unsigned char* bytes, long long available) {
+                return RecordStarts(bytes, available);
+            },
+            mEnd);
         if (found < recordEnd) {
             mReader.mDamaged = true;
             next = found;

@@ -13,7 +13,8 @@
 // boundary, so no brush is ever made of another's bytes. Once the first record or one that read
 // has an identifier of Photoshop's form ("$" and a UUID), record starts are recognised by an
 // identifier of that form, which pixel data all but never holds, whatever the fields after it
-// say.
+// say. A record whose length runs on past the start of the next one is read within its true
+// extent: the rows that lie wholly inside it and decode are kept, and the rest left blank.
 // Stepping over damage marks the read as damaged, so it still fails after everything that
 // could be recovered.
 class CSampleRecordWalker
@@ -26,6 +27,8 @@ public:
         long long height = 0;
         unsigned short depth = 0;
         PixelBlock pixels;
+        // Rows the record lost (cut short by the next one) or that did not decode, left blank.
+        long long missingRows = 0;
     };
 
     CSampleRecordWalker(CABRreader::Impl& reader, const CABRreader::Impl::SChunkHeader& section,
@@ -54,7 +57,11 @@ private:
     // Whether a record starts at the given bytes, by the form of its neighbours' identifiers.
     bool RecordStarts(const unsigned char* bytes, long long available) const;
     bool ReadRecordPixels(const SRecordHeader& header, PixelBlock* pixels);
-    long long BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd);
+    long long CutShortAt(const SRecordHeader& header);
+    bool ReadCutRecordPixels(const SRecordHeader& header, long long cut, PixelBlock* pixels,
+                             long long* missingRows);
+    long long BoundaryAfterPixels(const SRecordHeader& header, long long dataEnd,
+                                  bool* lengthRight);
     long long RecordAfter(long long position);
     long long NextRecordFrom(long long from);
 

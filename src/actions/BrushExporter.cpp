@@ -3,6 +3,7 @@
 #include "platform/NativePath.h"
 
 #include "platform/Logging.h"
+#include "platform/ValidName.h"
 #include "platform/WriteNewFile.h"
 
 #include <QBuffer>
@@ -107,10 +108,9 @@ QString BrushExporter::safeFileName(const QString& name)
         safe.remove(0, 1);
     while (safe.endsWith(QLatin1Char('.')) || safe.endsWith(QLatin1Char(' ')))
         safe.chop(1);
-    // Room for a collision number and the suffix inside the usual 255-byte limit.
-    while (safe.toUtf8().size() > 200)
-        safe.chop(safe.size() > 1 && safe.at(safe.size() - 1).isLowSurrogate() ? 2 : 1);
-    return safe;
+    // Room for a collision number and the suffix inside the usual 255-byte limit; a byte of a
+    // name that was not UTF-8 (a lone surrogate) would make it no name an application shows.
+    return ValidName(safe, 200);
 }
 
 QStringList BrushExporter::fileNamesForBrushes(const Options& options, const QString& suffix) const

@@ -70,7 +70,8 @@ public:
     // file), suffix included.
     QStringList fileNamesForBrushes(const Options& options, const QString& suffix) const;
     // A brush name made into something every file system takes: no slashes, control or
-    // reserved characters, no leading dots, at most 200 bytes. Empty when nothing is left.
+    // reserved characters, no leading dots, valid text (ValidName: no byte of a name that was
+    // not UTF-8), at most 200 bytes. Empty when nothing is left.
     static QString safeFileName(const QString& name);
 
     // Black paint whose opacity is the brush's own value, on a clear background: 8-bit RGBA

@@ -39,9 +39,14 @@ public:
     bool isComputed() const override { return false; }
     int depth() const { return mDepth; }
     const PixelBlock& pixels() const { return mPixels; }
+    // Rows the file lost or that did not decode, shown blank: the brush is damaged. Only
+    // while the brush is being built, before it is handed on.
+    long long missingRows() const { return mMissingRows; }
+    void setMissingRows(long long rows) { mMissingRows = rows; }
 
 private:
     PixelBlock mPixels;
     int mDepth;
+    long long mMissingRows = 0;
     QImage mImage;
 };

@@ -25,6 +25,7 @@ struct BrushSummary
     QString displayName;
     QString pixelsSha256; // sampled brushes, when asked for
     std::optional<QSizeF> scaledFrom;
+    long long missingRows = 0; // rows the file lost, shown blank
 };
 
 // What the listing shows of one pattern, taken as it arrives.

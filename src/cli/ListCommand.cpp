@@ -94,6 +94,7 @@ BrushSummary Summarize(const Brush& brush, bool hashPixels)
     summary.displayName = brush.displayName();
     if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
         summary.depth = sampled->depth();
+        summary.missingRows = sampled->missingRows();
         if (hashPixels)
             summary.pixelsSha256 = PixelsSha256(*sampled);
     } else if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
@@ -143,8 +144,11 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
                 << (brush.depth ? QString::number(brush.depth) : QStringLiteral("-")) << ' '
                 << (brush.name ? Printable(brush.displayName) : QStringLiteral("(no name)"));
             if (brush.scaledFrom)
-                out << " (scaled from " << QString::number(brush.scaledFrom->width(), 'f', 0)
-                    << 'x' << QString::number(brush.scaledFrom->height(), 'f', 0) << ')';
+                out << " (scaled from " << QString::number(brush.scaledFrom->width(), 'f', 0) << 'x'
+                    << QString::number(brush.scaledFrom->height(), 'f', 0) << ')';
+            if (brush.missingRows)
+                out << " (damaged: " << brush.missingRows
+                    << (brush.missingRows == 1 ? " row" : " rows") << " lost, left blank)";
             out << '\n';
         }
         const auto& patterns = result.patterns;
@@ -192,7 +196,7 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
                 << ", \"width\": " << brush.size.width() << ", \"height\": " << brush.size.height();
             if (!brush.computed)
                 out << ", \"depth\": " << brush.depth << ", \"pixels_sha256\": \""
-                    << brush.pixelsSha256 << '"';
+                    << brush.pixelsSha256 << "\", \"missing_rows\": " << brush.missingRows;
             if (brush.scaledFrom)
                 out << ", \"scaled_from\": [" << QString::number(brush.scaledFrom->width(), 'f', 0)
                     << ", " << QString::number(brush.scaledFrom->height(), 'f', 0) << ']';

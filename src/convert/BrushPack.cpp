@@ -6,6 +6,7 @@
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/GimpPatternFile.h"
 #include "convert/InkTip.h"
+#include "platform/ValidName.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -45,6 +46,18 @@ QString LostTextureText(const QString& texture, bool carried)
                          .arg(texture)
                    : QStringLiteral("loses its texture \"%1\" (the file does not carry it)")
                          .arg(texture);
+}
+
+// A name goes into a .gbr, .vbr or .pat made valid and cut to GIMP's limit (which Krita's
+// .gbr shares); the report says so rather than "kept".
+void NoteNameChanges(const QString& name, QStringList& what)
+{
+    static_assert(GimpBrushFile::kMaxNameBytes == GimpPatternFile::kMaxNameBytes);
+    const QString valid = ValidName(name);
+    if (valid != name)
+        what << QStringLiteral("characters of its name that are no text replaced or removed");
+    if (ValidName(valid, GimpBrushFile::kMaxNameBytes) != valid)
+        what << QStringLiteral("name shortened to %1 bytes").arg(GimpBrushFile::kMaxNameBytes);
 }
 
 // GIMP paints computed tips itself; Krita's brush folder takes only pixels.
@@ -184,6 +197,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
             packed.outcome = PackedBrush::Outcome::NotCarried;
             packed.what = QStringList{QStringLiteral("no pixels to carry")};
         } else {
+            NoteNameChanges(packed.name, packed.what);
             if (const auto& texture = brush.texture()) {
                 const Pattern* pattern = PatternFor(*texture, file.patterns());
                 packed.texture =
@@ -208,6 +222,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
         PackedPattern packed{i, pattern.displayName(), GimpPatternFile::changesFor(pattern),
                              PackEntryName(i, patternCount, pattern.displayName(),
                                            QStringLiteral(".pat"), kUnnamedPattern)};
+        NoteNameChanges(packed.name, packed.what);
         pack.entries.push_back({PackEntry::kPatterns, packed.fileName, i});
         pack.patterns.push_back(std::move(packed));
     }

@@ -1,5 +1,7 @@
 #include "convert/GimpBrushFile.h"
 
+#include "platform/ValidName.h"
+
 #include <QtEndian>
 #include <cstring>
 
@@ -15,7 +17,7 @@ QByteArray GimpBrushFile::write(const Contents& contents)
     const QImage tip = contents.tip.convertToFormat(QImage::Format_Grayscale8);
     if (tip.isNull() || tip.width() > kMaxSide || tip.height() > kMaxSide)
         return {};
-    const QByteArray name = contents.name.toUtf8() + '\0';
+    const QByteArray name = ValidName(contents.name, kMaxNameBytes).toUtf8() + '\0';
     const auto headerSize = quint32(kFixedHeaderSize + name.size());
     // Every byte is written below: header, name with its NUL, pixels.
     QByteArray bytes(qsizetype(headerSize) + qsizetype(tip.width()) * tip.height(),

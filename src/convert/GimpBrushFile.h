@@ -15,13 +15,15 @@
 //   16      4      bytes per pixel, 1 (grey)
 //   20      4      magic "GIMP"
 //   24      4      spacing, percent of the width
-//   28      n      name, UTF-8, NUL-terminated
+//   28      n      name, UTF-8, NUL-terminated, n at most 256
 //   28 + n  w * h  pixels, top row first; 255 is full paint
 class GimpBrushFile
 {
 public:
     // The largest side GIMP loads.
     static constexpr int kMaxSide = 10000;
+    // GIMP refuses a longer name ("Brush name is too long"), its NUL aside.
+    static constexpr int kMaxNameBytes = 255;
 
     struct Contents
     {
@@ -30,7 +32,8 @@ public:
         int spacing = 25;
     };
 
-    // The file's bytes; empty for a tip GIMP would refuse (no pixels, a side over kMaxSide).
+    // The file's bytes, the name made valid (ValidName) within kMaxNameBytes; empty for a tip
+    // GIMP would refuse (no pixels, a side over kMaxSide).
     static QByteArray write(const Contents& contents);
     // What a .gbr of version 2 and one byte per pixel holds; none for anything else or for a
     // file shorter than its header says.

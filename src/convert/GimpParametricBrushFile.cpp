@@ -1,5 +1,7 @@
 #include "convert/GimpParametricBrushFile.h"
 
+#include "platform/ValidName.h"
+
 #include <QList>
 #include <algorithm>
 #include <cmath>
@@ -45,19 +47,10 @@ QByteArray Number(double value)
     return QByteArray::number(value, 'f', 6);
 }
 
-// At most GIMP's 255 bytes, cut between characters, on one line.
+// At most GIMP's 255 bytes, cut between characters; ValidName leaves no line break.
 QByteArray OneLineName(const QString& name)
 {
-    QString line = name;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    QByteArray bytes = line.toUtf8();
-    if (bytes.size() > kMaxNameBytes) {
-        qsizetype end = kMaxNameBytes;
-        while (end > 0 && (uchar(bytes[end]) & 0xc0) == 0x80)
-            --end;
-        bytes.truncate(end);
-    }
-    return bytes;
+    return ValidName(name, kMaxNameBytes).toUtf8();
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "convert/GimpPatternFile.h"
 
 #include "brush/Pattern.h"
+#include "platform/ValidName.h"
 
 #include <QLocale>
 #include <QtEndian>
@@ -106,7 +107,7 @@ QByteArray GimpPatternFile::write(const Contents& contents)
     const QImage image = bytes == 1   ? source
                          : bytes == 3 ? source.convertToFormat(QImage::Format_RGB888)
                                       : source.convertToFormat(QImage::Format_RGBA8888);
-    const QByteArray name = contents.name.toUtf8() + '\0';
+    const QByteArray name = ValidName(contents.name, kMaxNameBytes).toUtf8() + '\0';
     const auto headerSize = quint32(kPatFixedHeaderSize + name.size());
     const qsizetype rowBytes = qsizetype(image.width()) * bytes;
     // Every byte is written below: header, name with its NUL, pixels.

@@ -18,13 +18,15 @@ class Pattern;
 //   12      4          height
 //   16      4          bytes per pixel: 1 grey, 2 grey + alpha, 3 RGB, 4 RGBA
 //   20      4          magic "GPAT"
-//   24      n          name, UTF-8, NUL-terminated
+//   24      n          name, UTF-8, NUL-terminated, n at most 256
 //   24 + n  w * h * b  pixels, top row first, channels in the order above, alpha straight
 class GimpPatternFile
 {
 public:
     // The largest side GIMP loads.
     static constexpr int kMaxSide = 10000;
+    // GIMP refuses a longer name, its NUL aside.
+    static constexpr int kMaxNameBytes = 255;
 
     struct Contents
     {
@@ -45,8 +47,8 @@ public:
 
     // The bytes per pixel contents is written with.
     static int bytesPerPixel(const Contents& contents);
-    // The file's bytes; empty for an image GIMP would refuse (no pixels, a side over
-    // kMaxSide).
+    // The file's bytes, the name made valid (ValidName) within kMaxNameBytes; empty for an
+    // image GIMP would refuse (no pixels, a side over kMaxSide).
     static QByteArray write(const Contents& contents);
     // What a .pat of version 1 holds, grey as Format_Grayscale8, grey with alpha and RGBA as
     // Format_RGBA8888, RGB as Format_RGB888; none for anything else or for a file shorter than

@@ -1,6 +1,7 @@
 #include "convert/KritaBundle.h"
 
 #include "convert/PackMark.h"
+#include "platform/ValidName.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -58,6 +59,7 @@ QString ZipFailure(int code, const QFileDevice* file)
     }
 }
 
+// Empty when the XML writer failed, as it does on text that is not valid UTF-16.
 QByteArray MetaXml(const QString& title, const QString& description, const QDateTime& created,
                    const QByteArray& sourceSha256)
 {
@@ -77,7 +79,7 @@ QByteArray MetaXml(const QString& title, const QString& description, const QDate
         out.writeAttribute(kMetaNs, QStringLiteral("value"), QString::fromLatin1(sourceSha256));
     }
     out.writeEndDocument();
-    return xml;
+    return out.hasError() ? QByteArray() : xml;
 }
 
 QByteArray PreviewPng(const QImage& picture)
@@ -152,7 +154,7 @@ std::vector<ManifestEntry> ReadManifest(const QByteArray& xml)
 KritaBundle::Writer::Writer(const QString& path, const QString& title, const QString& description,
                             const QDateTime& created)
     : mFile(std::make_unique<QFile>(path)), mZip(std::make_unique<QuaZip>(mFile.get())),
-      mPath(path), mTitle(title), mDescription(description),
+      mPath(path), mTitle(ValidName(title)), mDescription(ValidName(description)),
       mCreated(created.isValid() ? created : QDateTime::currentDateTimeUtc())
 {
     mZip->setUtf8Enabled(true); // names as UTF-8, flagged so, whatever the locale
@@ -188,8 +190,9 @@ bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
     if (!mWriting)
         return fail(QStringLiteral("it is not open"), error);
     for (const QString& part : {mediaType, fileName}) {
-        if (part.isEmpty() || part == u"." || part == u".." || part.contains(u'/'))
-            return fail(QStringLiteral("\"%1\" is no plain file name").arg(part), error);
+        if (part.isEmpty() || part == u"." || part == u".." || part.contains(u'/') ||
+            ValidName(part) != part)
+            return fail(QStringLiteral("\"%1\" is no plain file name").arg(ValidName(part)), error);
     }
     const QString path = mediaType + u'/' + fileName;
     if (mPaths.contains(path))
@@ -206,6 +209,9 @@ bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
     out.writeTextElement(kManifestNs, QStringLiteral("tag"), mTitle);
     out.writeEndElement();
     out.writeEndElement();
+    if (out.hasError())
+        return fail(QStringLiteral("the manifest entry of \"%1\" could not be written").arg(path),
+                    error);
     return store(path, bytes, false, error);
 }
 
@@ -214,15 +220,23 @@ bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
     if (!mWriting)
         return fail(QStringLiteral("it is not open"), error);
     mManifestOut->writeEndDocument();
+    const QByteArray meta = MetaXml(mTitle, mDescription, mCreated, mSourceSha256);
+    if (mManifestOut->hasError() || meta.isEmpty())
+        return fail(QStringLiteral("its manifest or meta.xml could not be written"), error);
     if (!store(kPreviewEntry, PreviewPng(preview), false, error) ||
-        !store(kManifestEntry, mManifest, false, error) ||
-        !store(kMetaEntry, MetaXml(mTitle, mDescription, mCreated, mSourceSha256), false, error))
+        !store(kManifestEntry, mManifest, false, error) || !store(kMetaEntry, meta, false, error))
         return false;
     mZip->close();
-    if (mZip->getZipError() != ZIP_OK)
-        return fail(QStringLiteral("the archive could not be closed: %1")
-                        .arg(ZipFailure(mZip->getZipError(), mFile.get())),
-                    error);
+    if (mFile->isOpen())
+        mFile->close();
+    // The file buffers what the ZIP library hands it; a write that fails only when the
+    // buffer is flushed on closing shows in the file's error, not in the library's.
+    if (mZip->getZipError() != ZIP_OK || mFile->error() != QFileDevice::NoError)
+        return fail(
+            QStringLiteral("the archive could not be closed: %1")
+                .arg(ZipFailure(mZip->getZipError() == ZIP_OK ? ZIP_ERRNO : mZip->getZipError(),
+                                mFile.get())),
+            error);
     mWriting = false;
     return true;
 }

@@ -64,10 +64,11 @@ public:
 
     // Writes a bundle resource by resource, so that only the resource being added is held in
     // memory: open() stores mimetype, add() each resource (taking its MD5 on the way),
-    // finish() the preview, manifest and meta.xml. Every step returns false with a reason in
-    // *error for a resource whose name Krita would place elsewhere (empty, with '/', twice in
-    // one folder) or when the archive cannot be written; after that, or without finish(),
-    // the file is removed.
+    // finish() the preview, manifest and meta.xml. The title and description are made valid
+    // (ValidName). Every step returns false with a reason in *error for a resource whose name
+    // Krita would place elsewhere (empty, with '/', twice in one folder) or that is no valid
+    // name, or when the archive, its manifest or meta.xml cannot be written whole; after that,
+    // or without finish(), the file is removed.
     class Writer
     {
     public:

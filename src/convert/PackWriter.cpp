@@ -197,8 +197,10 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                    .arg(QFileInfo(sourcePath).fileName()));
     bundle.setSourceSha256(pack.sourceSha256);
     QString error;
+    // The reason names the file being written; the person reading it knows the destination.
+    const auto failed = [&] { return Failed(destination, error.replace(written, destination)); };
     if (!bundle.open(&error))
-        return Failed(destination, error);
+        return failed();
     PackPreview preview;
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
@@ -208,9 +210,9 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
             return Failed(destination, NotMade(entry.fileName));
         preview.add(ink);
         if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error))
-            return Failed(destination, error);
+            return failed();
     }
     if (!bundle.finish(preview.image, &error))
-        return Failed(destination, error);
+        return failed();
     return MoveIntoPlace(written, destination);
 }

@@ -237,7 +237,7 @@ private:
     QSize mBrushSize;
     QImage mImage; // ink as alpha: the whole of a sampled brush, a computed one as last drawn
     QImage mWhiteInk;
-    QSize mDrawingSize;    // of a computed tip's drawing under way on a pool thread
+    QSize mDrawingSize;      // of a computed tip's drawing under way on a pool thread
     quint64 mDrawSerial = 0; // tells that drawing's result from those of drawings given up
     bool mTiled = false;
     int mZoom = BrushViewer::FitToWindow;
@@ -331,6 +331,9 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
     // Computed tips are drawn one byte a pixel.
     const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
     facts << qMakePair(tr("Depth"), tr("%1-bit").arg(sampled ? sampled->depth() : 8));
+    if (sampled && sampled->missingRows())
+        facts << qMakePair(tr("Damaged"), tr("%n row(s) lost in the file, left blank", nullptr,
+                                             int(sampled->missingRows())));
     if (const std::optional<PatternReference>& texture = brush.texture())
         facts << qMakePair(tr("Texture"), ResourceStringText(texture->name));
     if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {

@@ -64,7 +64,7 @@ TEST(CorpusTest, ReadsEveryBrushWithNameSizeAndPixels)
 TEST(FlipTest, ImplausibleSizesAreDamageAndHugeTipsAreScaled)
 {
     const std::pair<const char*, size_t> damaged[] = {
-        {"flip-abrkit_photoshop_dual_brush-12-80.abr", 1},
+        {"flip-abrkit_photoshop_dual_brush-12-80.abr", 2}, // the section's length
         {"flip-abrkit_photoshop_dual_brush-470-80.abr", 0},
         {"flip-abrkit_photoshop_dual_brush-448-80.abr", 2}};
     for (const auto& [file, brushes] : damaged) {

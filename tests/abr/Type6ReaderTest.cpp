@@ -4,6 +4,7 @@
 #include <QtEndian>
 #include <climits>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 using namespace desc;
@@ -176,6 +177,59 @@ TEST_F(Type6ReaderTest, DamagedRecordLengthsAreRecoveredFrom)
     for (size_t i = 0; i + 1 < o.brushes.size(); ++i)
         EXPECT_EQ(PixelBytes(o.brushes[i]),
                   pixels.at(size_t(names[qsizetype(i)].mid(8, 8).toInt() - 10000000)));
+}
+
+// A file damaged as one in circulation is: 31 samples with UUIDs for identifiers, 22 of them cut
+// short by 1 to 304 bytes while their lengths still claim the whole record, the last one past the
+// end of "samp", whose own length runs past "patt" into "desc". Every sample comes out under its
+// preset's name; a cut one keeps the rows that lie wholly before the next record and has the rest
+// blank and counted as missing.
+TEST_F(Type6ReaderTest, RecordsCutShortKeepTheRowsBeforeTheNextRecord)
+{
+    constexpr int kCount = 31, kWidth = 41, kHeight = 31;
+    // 41 x 31 packed rows keep each record a multiple of 4 long, so no padding blurs its end.
+    constexpr int kRowBytes = kWidth + 1;
+    const std::set<int> whole = {0, 4, 8, 12, 16, 20, 24, 27, 29};
+    std::vector<QByteArray> raws;
+    std::vector<int> cutBy(kCount, 0);
+    QByteArray records;
+    std::vector<QByteArray> presets;
+    for (int i = 0, cuts = 0; i < kCount; ++i) {
+        QByteArray raw(kWidth * kHeight, '\0');
+        for (int k = 0; k < raw.size(); ++k)
+            raw[k] = char(1 + (i * 7 + k % kWidth * 3 + k / kWidth * 11) % 255);
+        raws.push_back(raw);
+        const std::string id = QStringLiteral("%1-0000-4000-8000-%2")
+                                   .arg(i + 0x1000, 8, 16, QLatin1Char('0'))
+                                   .arg(i * 977, 12, 16, QLatin1Char('0'))
+                                   .toStdString();
+        QByteArray record = SampleRecords({PackedRows(id, kWidth, raw)}, 2);
+        if (!whole.count(i)) {
+            cutBy[size_t(i)] = cuts == 0 ? 1 : cuts == 21 ? 304 : 1 + (cuts * 53) % 304;
+            record.chop(cutBy[size_t(i)]);
+            ++cuts;
+        }
+        records += record;
+        presets.push_back(
+            Preset(QStringLiteral("Preset %1").arg(i), SampledTip(QString::fromStdString(id))));
+    }
+    QByteArray bytes = Header() + Section("samp", records) + Section("patt", {}) +
+                       Section("desc", Presets(presets));
+    qToBigEndian<quint32>(quint32(records.size() + 1320), bytes.data() + 12);
+
+    const ReadResult o = Read(bytes);
+    EXPECT_EQ(o.error, -1);
+    ASSERT_EQ(o.brushes.size(), size_t(kCount));
+    for (int i = 0; i < kCount; ++i) {
+        SCOPED_TRACE(i);
+        const auto& brush = dynamic_cast<const SampledBrush&>(*o.brushes[size_t(i)]);
+        EXPECT_EQ(brush.displayName(), QStringLiteral("Preset %1").arg(i));
+        const int kept = (kHeight * kRowBytes - cutBy[size_t(i)]) / kRowBytes;
+        EXPECT_EQ(brush.missingRows(), kHeight - kept);
+        const QByteArray pixels = PixelBytes(o.brushes[size_t(i)]);
+        EXPECT_EQ(pixels.left(kept * kWidth), raws[size_t(i)].left(kept * kWidth));
+        EXPECT_EQ(pixels.mid(kept * kWidth), QByteArray((kHeight - kept) * kWidth, '\0'));
+    }
 }
 
 // The searches after damage read the file 64 KiB at a time: a record header and a section

@@ -121,7 +121,24 @@ struct SampleRecordDescription
     bool compressed = false;
     QByteArray pixels; // raw big-endian samples, or PackBits data when compressed
     int surplus = 0;   // bytes past the fields that the record's length still covers
+    std::vector<uint16_t> rowLengths = {}; // the row table when compressed; 0xBEEF each when empty
 };
+
+// Rows packed one at a time, as Photoshop stores samples, with their row table.
+inline SampleRecordDescription PackedRows(const std::string& id, int width, const QByteArray& raw)
+{
+    SampleRecordDescription s;
+    s.id = id;
+    s.right = width;
+    s.bottom = int32_t(raw.size() / width);
+    s.compressed = true;
+    for (int32_t row = 0; row < s.bottom; ++row) {
+        const QByteArray packed = PackBits(raw.mid(row * width, width));
+        s.rowLengths.push_back(uint16_t(packed.size()));
+        s.pixels += packed;
+    }
+    return s;
+}
 
 // Sample records, each padded so the next begins on a multiple of 4 (the section starts on
 // one, as every file built here puts "samp" first or keeps it aligned).
@@ -136,7 +153,7 @@ inline QByteArray SampleRecords(const std::vector<SampleRecordDescription>& samp
         w.u16(s.depth).u8(s.compressed ? 1 : 0);
         if (s.compressed)
             for (int32_t row = s.top; row < s.bottom; ++row)
-                w.u16(0xBEEF);
+                w.u16(s.rowLengths.empty() ? 0xBEEF : s.rowLengths.at(size_t(row - s.top)));
         w.bytes(s.pixels).zeros(size_t(s.surplus));
         w.patchU32(lengthAt, uint32_t(w.size() - lengthAt - 4));
         while (w.size() % 4)

@@ -7,13 +7,16 @@
 #include "convert/InkTip.h"
 #include "convert/KritaBundle.h"
 #include "convert/PackWriter.h"
+#include "support/BrushFiles.h"
 #include "support/MadeUpHome.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -270,3 +273,82 @@ TEST(BrushPack, AGimpPacksPatternsLieBesideItsBrushesAndGoToTheTrashWithThem)
 }
 
 } // namespace
+
+namespace {
+// Sets the largest file this process may write, as a nearly full disk would stop it, until it
+// goes; a write past it then fails with EFBIG.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old;
+};
+} // namespace
+
+// Names go into the files made valid and within GIMP's 255 bytes, and the report says that
+// the brush or pattern changed rather than that it was kept.
+TEST(BrushPack, NamesAreMadeValidAndTheReportSaysTheyChanged)
+{
+    BrushFile file(QStringLiteral("/x/names.abr"));
+    const QString lone = QStringLiteral("Lone ") + QChar(0xD800);
+    const QString zero = QStringLiteral("a") + QChar(0) + u'b';
+    const QString longName = QString(300, u'n');
+    for (const QString& name : {QStringLiteral("Plain"), lone, zero, longName})
+        file.addBrush(std::make_shared<SampledBrush>(name, 1, 1, 8, PixelBlock(1, 255)));
+    file.addPattern(std::make_shared<const Pattern>(longName, QStringLiteral("id"),
+                                                    Pattern::Mode::Grey, 8,
+                                                    QImage(2, 1, QImage::Format_Grayscale8)));
+    const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
+    const QStringList inside = {QStringLiteral("Plain"), QStringLiteral("Lone \uFFFD"),
+                                QStringLiteral("ab"), QString(255, u'n')};
+    for (size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(GimpBrushFile::read(pack.entryBytes(i))->name, inside[qsizetype(i)]);
+        EXPECT_EQ(pack.brushes[i].outcome,
+                  i == 0 ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed);
+    }
+    EXPECT_EQ(pack.brushes[3].what, QStringList{QStringLiteral("name shortened to 255 bytes")});
+    EXPECT_EQ(GimpPatternFile::read(pack.entryBytes(4))->name, QString(255, u'n'));
+    EXPECT_EQ(pack.patterns[0].what, QStringList{QStringLiteral("name shortened to 255 bytes")});
+}
+
+// A pack the disk cannot take whole (a file-size limit stands in for a full disk), wherever it
+// stops, even in the last bytes of a bundle that the file only writes on closing, is reported
+// as failed and leaves nothing in the folder.
+TEST(BrushPack, APackThatCannotBeWrittenWholeLeavesNothingBehind)
+{
+    BrushFile file(QStringLiteral("/x/noise.abr"));
+    for (int i = 0; i < 8; ++i) {
+        const QByteArray noise = TestPixels(64, 64, unsigned(i));
+        PixelBlock block(noise.begin(), noise.end());
+        file.addBrush(std::make_shared<SampledBrush>(QStringLiteral("Noise %1").arg(i), 64, 64, 8,
+                                                     std::move(block)));
+    }
+    QTemporaryDir dir;
+    const BrushPack bundle = BuildBrushPack(file, PackTarget::Krita);
+    const PackWriteResult whole = WritePackBundle(bundle, dir.filePath("whole"), file.getPath());
+    ASSERT_EQ(whole.status, PackWriteResult::Status::Written) << whole.error.toStdString();
+    const qint64 size = QFileInfo(whole.path).size();
+    for (const qint64 limit : {size - 8, qint64(100)}) {
+        SCOPED_TRACE(limit);
+        const QString folder = dir.filePath(QString::number(limit));
+        QDir().mkpath(folder);
+        PackWriteResult krita, gimp;
+        {
+            const FileSizeLimit cap{rlim_t(limit)};
+            krita = WritePackBundle(bundle, folder, file.getPath());
+            gimp = WritePackFolder(BuildBrushPack(file, PackTarget::Gimp), folder);
+        }
+        EXPECT_EQ(krita.status, PackWriteResult::Status::Failed);
+        EXPECT_EQ(gimp.status, limit < 64 * 64 ? PackWriteResult::Status::Failed
+                                               : PackWriteResult::Status::Written);
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  limit < 64 * 64 ? QStringList() : QStringList{QStringLiteral("noise")});
+    }
+}

@@ -4,6 +4,8 @@
 #include "brush/ComputedBrush.h"
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
+#include "convert/GimpPatternFile.h"
+#include "platform/ValidName.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -275,6 +277,10 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
         EXPECT_EQ(loaded.size, QSize(2, 1)) << name.toStdString();
         EXPECT_EQ(loaded.bytesPerPixel, c.bytesPerPixel) << name.toStdString();
         EXPECT_EQ(loaded.pixels.toHex(' '), c.pixels.toHex(' ')) << name.toStdString();
+    }
+    for (const PatternRecordDescription& p : AwkwardPatterns()) {
+        const QString name = ValidName(p.name, GimpPatternFile::kMaxNameBytes);
+        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
     }
 
     for (const BrushPack& pack : packs)

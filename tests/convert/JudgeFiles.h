@@ -8,6 +8,8 @@
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/PackWriter.h"
+#include "platform/NativePath.h"
+#include "platform/WriteNewFile.h"
 #include "support/AbrWriter.h"
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
@@ -17,9 +19,26 @@
 #include <QtEndian>
 #include <map>
 
+// The patterns of the file with names no format holds as they are, as JudgeFiles writes them.
+inline std::vector<PatternRecordDescription> AwkwardPatterns()
+{
+    PatternRecordDescription stone;
+    stone.name = QStringLiteral("Stone ") + QChar(0xDBFF);
+    stone.identifier = "stone";
+    stone.width = 2;
+    stone.height = 1;
+    stone.channels = {{true, 8, false, QByteArray("\x10\x90", 2)}};
+    PatternRecordDescription sand = stone;
+    sand.name = QStringLiteral("Long sand ") + QString(290, u's');
+    sand.identifier = "sand";
+    return {stone, sand};
+}
+
 // Brush files of every kind Kelbrin reads, for GIMP and Krita to judge what Kelbrin makes of
 // them: the real files in tests/data, and made-up ones of versions 1, 2, 6.1, 6.2, 7 and 10
-// with 8-, 16- and 32-bit samples, computed tips and names with awkward characters.
+// with 8-, 16- and 32-bit samples, computed tips and names with awkward characters. One, named
+// in Latin-1 bytes as old Windows archives are, holds brushes and patterns whose names no
+// format holds as they are: lone surrogates, 300 characters, a zero unit.
 inline QStringList JudgeFiles(const Sandbox& sandbox)
 {
     QStringList files;
@@ -66,6 +85,24 @@ inline QStringList JudgeFiles(const Sandbox& sandbox)
         files << sandbox.write(QStringLiteral("version %1.%2.abr").arg(version).arg(sub),
                                Header(uint16_t(version), uint16_t(sub)) + Section("samp", samples) +
                                    Section("desc", presets));
+    QByteArray patterns;
+    for (const PatternRecordDescription& pattern : AwkwardPatterns())
+        patterns += PatternRecord(pattern);
+    const QByteArray awkward = desc::Presets(
+        {desc::Preset(QStringLiteral("Lone ") + QChar(0xD800) + QStringLiteral(" high"),
+                      desc::SampledTip("a")),
+         desc::Preset(QStringLiteral("Zero") + QChar(0) + QStringLiteral("unit"),
+                      desc::SampledTip("b")),
+         desc::Preset(QStringLiteral("Long ") + QString(295, u'n'), desc::SampledTip("c")),
+         desc::Preset(QStringLiteral("Lone low ") + QChar(0xDC00),
+                      desc::ComputedTip(21, 0, 100, 100))});
+    files << sandbox.path(PathFromNative(QByteArray("Pinceaux d\xe9j\xe0 vus.abr")));
+    QString error;
+    if (!WriteNewFile(files.last(),
+                      Header() + Section("samp", samples) + Section("desc", awkward) +
+                          Section("patt", patterns),
+                      &error))
+        qFatal("cannot write a judge file: %s", qPrintable(error));
     files << sandbox.write(
         QStringLiteral("version 6.1.abr"),
         Header(6, 1) +

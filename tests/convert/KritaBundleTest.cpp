@@ -112,8 +112,9 @@ TEST_F(KritaBundleTest, ManifestListsEveryResourceWithItsChecksumAndTag)
 TEST_F(KritaBundleTest, RefusesNamesKritaWouldPlaceElsewhere)
 {
     const QString bad = sandbox.path(QStringLiteral("bad.bundle"));
+    // A lone surrogate would leave the manifest's names empty from there on.
     for (const QString& name : {QString(), QStringLiteral(".."), QStringLiteral("sub/002 Ink.gbr"),
-                                QStringLiteral("001 Chalk.gbr")}) {
+                                QStringLiteral("001 Chalk.gbr"), QChar(0xD800) + QString(".gbr")}) {
         KritaBundle::Contents contents = written;
         contents.resources.push_back({QStringLiteral("brushes"), name, "x"});
         QString error;
