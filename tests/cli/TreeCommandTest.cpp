@@ -60,6 +60,22 @@ TEST(TreeCommand, LimitedAndExcludedFolders_ShapeTheOutline)
     EXPECT_EQ(run.out, (QStringList{"Brushes/ (1)", "  x.abr", "Other/ (1)", "  z.abr"}));
 }
 
+// A pack deep inside a folder of brushes shows inside it, through the folders on the way,
+// under a limited home and in depth-first order too.
+TEST(TreeCommand, APackBelowPassedOverFolders_ShowsInsideTheFolderAbove)
+{
+    DiskTree disk;
+    QStringList files;
+    for (const char* f : {"Documents/Brushes/a.abr", "Documents/Brushes/Other/o.abr",
+                          "Documents/Brushes/Packs/2021/Watercolor Pack/x.abr",
+                          "Documents/Brushes/Packs/2021/Watercolor Pack/y.abr"})
+        files << disk.file(QString::fromUtf8(f));
+    const TreeRun run = RunTree(QStringList{"--depth-first", "--limited", disk.path()} + files);
+    EXPECT_EQ(run.out, (QStringList{"Brushes/ (4)", "  a.abr", "  Other/ (1)", "    o.abr",
+                                    "  Packs/ (2)", "    2021/ (2)", "      Watercolor Pack/ (2)",
+                                    "        x.abr", "        y.abr"}));
+}
+
 TEST(TreeCommand, FullView_StartsAtTheRootAndLeavesTheVolumesFolderOut)
 {
     DiskTree disk;
