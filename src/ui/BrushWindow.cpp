@@ -54,9 +54,17 @@ bool IsDark(const QPalette& palette)
     return palette.color(QPalette::Window).lightnessF() < 0.5;
 }
 
-bool IsBrushFileUrl(const QUrl& url)
+// One local file, and not the grid's own brushes coming back: a drag that ends in the window
+// (a click that slipped) hands over pictures written to a temporary folder, never a file to
+// show.
+bool IsDroppedBrushFile(const QDropEvent* event)
 {
-    return url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile();
+    const QMimeData* mime = event->mimeData();
+    if (event->source() || mime->hasFormat(BrushFileView::kDraggedBrushesFormat))
+        return false;
+    const QList<QUrl> urls = mime->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() &&
+           QFileInfo(urls.first().toLocalFile()).isFile();
 }
 } // namespace
 
@@ -498,17 +506,15 @@ void BrushWindow::doOpenFile(const QString& path)
 
 void BrushWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && IsBrushFileUrl(urls.first()))
+    if (IsDroppedBrushFile(event))
         event->acceptProposedAction();
 }
 
 void BrushWindow::dropEvent(QDropEvent* event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && IsBrushFileUrl(urls.first())) {
+    if (IsDroppedBrushFile(event)) {
         event->acceptProposedAction();
-        doOpenFile(urls.first().toLocalFile());
+        doOpenFile(event->mimeData()->urls().first().toLocalFile());
     }
 }
 

@@ -586,3 +586,34 @@ TEST(BrushWindow, ChromeFollowsAPaletteChangeWhileOpen)
     EXPECT_FALSE(title->styleSheet().contains(QStringLiteral("#f2f4f7")));
     QApplication::setPalette(before);
 }
+
+// A file dropped on the window is opened; brushes dragged out of the grid that come back to it
+// (a click that slipped) are pictures in a temporary folder, and the file on display stays.
+TEST(BrushWindow, ADroppedFileOpensButTheGridsOwnDragDoesNot)
+{
+    ShownFile shown("Chalk.abr", NamedBrushes("c", 2));
+    auto& [box, path, window] = shown;
+    window.resize(800, 600);
+    window.show();
+    BrushFileView* grid = window.fileView();
+    const QPoint inGrid = grid->rect().center();
+    const auto drop = [&](QMimeData* mime) {
+        QDragEnterEvent enter(inGrid, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &enter);
+        QDropEvent dropped(QPointF(inGrid), Qt::CopyAction, mime, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &dropped);
+        return enter.isAccepted() || dropped.isAccepted();
+    };
+
+    std::unique_ptr<QMimeData> own(grid->mimeDataForBrushes({0}, true));
+    ASSERT_TRUE(own && own->hasUrls());
+    EXPECT_FALSE(drop(own.get()));
+    EXPECT_EQ(window.getDisplayedFilePath(), path);
+    EXPECT_EQ(GridNames(window), (QStringList{"c0", "c1"}));
+
+    const QString other = box.write("Ink.abr", NamedBrushes("i", 1));
+    QMimeData outside;
+    outside.setUrls({QUrl::fromLocalFile(other)});
+    EXPECT_TRUE(drop(&outside));
+    EXPECT_EQ(window.getDisplayedFilePath(), other);
+}
