@@ -258,3 +258,28 @@ QString BrushInstaller::outcomeLine(const Outcome& outcome)
     return LocalizedString(QStringLiteral("install-line-failed"))
         .arg(outcome.app, outcome.destination, outcome.reason);
 }
+
+QString BrushInstaller::targetNames(const PhotoshopAppList& apps)
+{
+    QStringList names;
+    for (const PhotoshopApp& app : apps) {
+        QString name;
+        switch (app.kind()) {
+        case PhotoshopApp::Kind::Photoshop:
+            name = QStringLiteral("Photoshop");
+            break;
+        case PhotoshopApp::Kind::Elements:
+            name = QStringLiteral("Photoshop Elements");
+            break;
+        case PhotoshopApp::Kind::Gimp:
+            name = QStringLiteral("GIMP");
+            break;
+        case PhotoshopApp::Kind::Krita:
+            name = QStringLiteral("Krita");
+            break;
+        }
+        if (!names.contains(name))
+            names << name;
+    }
+    return JoinNames(names);
+}

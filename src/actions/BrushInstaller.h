@@ -87,4 +87,7 @@ public:
     static QString headline(const Report& report, const QString& fileName);
     // One application's outcome: "GIMP 2.10: installed /…/brushes/Soft".
     static QString outcomeLine(const Outcome& outcome);
+    // The applications an install goes to, by product and each once, for a command's label:
+    // "GIMP and Krita", "Photoshop, GIMP and Krita"; empty for none.
+    static QString targetNames(const PhotoshopAppList& apps);
 };

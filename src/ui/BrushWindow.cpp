@@ -324,6 +324,12 @@ void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,
                                     QStringList searchedFolders)
 {
     const bool canInstall = !apps.empty();
+    // Named after what the command will do here: Photoshop is rarely there, GIMP often.
+    const QString targets = BrushInstaller::targetNames(apps);
+    mInstallMenuAction->setText(targets.isEmpty() ? tr("&Install")
+                                                  : tr("&Install in %1").arg(targets));
+    mInstallToolbarAction->setToolTip(targets.isEmpty() ? tr("Install")
+                                                        : tr("Install in %1").arg(targets));
     mActions->setApps(std::move(apps));
     mOutlines->setSources(found, installed, canInstall, std::move(searchedFolders));
 }

@@ -120,3 +120,13 @@ TEST(BrushInstaller, FailuresLeadTheHeadlineAndDamagedFilesGiveWhatTheyCan)
     EXPECT_EQ(damaged.damage, "the file is damaged: only 2 brushes could be read from it");
     EXPECT_EQ(QDir(machine.gimp + "/Cut").entryList(QDir::Files).size(), 2);
 }
+
+// What the window's Install command is labelled with: where an install goes, by product.
+TEST(BrushInstaller, TargetNamesSayWhereAnInstallGoes)
+{
+    ThreeApps machine;
+    EXPECT_EQ(BrushInstaller::targetNames(machine.apps), "Photoshop, GIMP and Krita");
+    EXPECT_EQ(BrushInstaller::targetNames({machine.apps[1], machine.apps[2], machine.apps[1]}),
+              "GIMP and Krita");
+    EXPECT_EQ(BrushInstaller::targetNames({}), "");
+}

@@ -161,6 +161,8 @@ TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
          {window.installToolbarAction(), window.trashToolbarAction(), window.exportToolbarAction(),
           window.exportMenuAction(), window.revealMenuAction()})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_EQ(window.installMenuAction()->text(), "&Install in GIMP");
+    EXPECT_EQ(window.installToolbarAction()->toolTip(), "Install in GIMP");
     window.revealMenuAction()->trigger();
     EXPECT_EQ(w.revealed, QStringList{path});
 
