@@ -123,10 +123,13 @@ QString OutlinesController::narrowingChoice() const
 
 void OutlinesController::restrictTo(const std::optional<QSet<QString>>& paths)
 {
+    // As with the name filter, the file on display stays when its row is narrowed away.
+    mApplyingFilter = true;
     for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
         if (source)
             source->setPathRestriction(paths);
     }
+    mApplyingFilter = false;
     updatePlaceholder();
 }
 
