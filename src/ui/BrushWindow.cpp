@@ -413,8 +413,14 @@ void BrushWindow::searchLibrary(const QString& text)
         return;
     }
     // A name search of 100,000 brushes takes a few milliseconds: no thread is worth it.
-    mLibraryResults->showResults(text, library->searchBrushNames(text, kMostLibraryResults + 1),
-                                 kMostLibraryResults);
+    std::vector<LibraryBrush> found = library->searchBrushNames(text, kMostLibraryResults + 1);
+    // Text that names files but no brush was typed to find the files: the outlines show them,
+    // and the grid keeps the file on display rather than saying the library has none.
+    if (found.empty() && mOutlines->showsAnyRow()) {
+        mReading->showInsteadOfGrid(nullptr);
+        return;
+    }
+    mLibraryResults->showResults(text, std::move(found), kMostLibraryResults);
     mReading->showInsteadOfGrid(mLibraryResults);
 }
 
