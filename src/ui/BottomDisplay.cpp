@@ -226,15 +226,27 @@ void BottomDisplay::fitComponents()
         }
     }
     room -= std::max(0, widgets - 1) * mLayout->spacing();
+    if (components.isEmpty())
+        return;
+    // The folders give way first, the file's own name (the last) only once they are as narrow
+    // as they go: the name is what the strip is read for.
+    PathComponent* last = components.takeLast();
     QList<int> widths;
-    for (const PathComponent* component : components)
+    int narrowest = 0;
+    for (const PathComponent* component : components) {
         widths << component->naturalWidth();
-    const int cap = WidthCap(widths, room);
+        narrowest += component->narrowestWidth();
+    }
+    const int lastWidth = last->naturalWidth();
+    const int cap = WidthCap(widths, room - lastWidth);
     for (PathComponent* component : components) {
         const int natural = component->naturalWidth();
         component->setTextWidth(
             cap < 0 || natural <= cap ? natural : std::max(cap, component->narrowestWidth()));
     }
+    last->setTextWidth(narrowest + lastWidth <= room
+                           ? lastWidth
+                           : std::max(room - narrowest, last->narrowestWidth()));
 }
 
 void BottomDisplay::resizeEvent(QResizeEvent* event)

@@ -277,27 +277,37 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     QCoreApplication::sendEvent(&display, &enter);
     EXPECT_FALSE(enter.isAccepted()) << "the window would open the dropped file";
 
-    // Names are shortened only when the whole path does not fit, the longest first and in the
-    // middle; shorter ones stay whole.
-    display.setPath(QStringLiteral("/tmp/Documents/damaged brushes of a long series.abr"));
-    display.resize(600, 20);
+    // Names are shortened only when the whole path does not fit, in the middle: the folders
+    // first, the longest of them first, and the file's own name only once they can give no
+    // more.
+    const QString name = QStringLiteral("damaged brushes of a long series.abr");
+    display.setPath(QStringLiteral("/tmp/Documents and Settings/Brushes/") + name);
+    display.resize(800, 20);
     display.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(display.shownTexts(),
-              (QStringList{"/", "tmp", "Documents", "damaged brushes of a long series.abr"}));
-    display.resize(display.sizeHint().width() - 30, 20);
+              (QStringList{"/", "tmp", "Documents and Settings", "Brushes", name}));
+    const int whole = display.sizeHint().width();
+    display.resize(whole - 30, 20);
     QCoreApplication::processEvents();
     QStringList shown = display.shownTexts();
-    ASSERT_EQ(shown.size(), 4);
-    EXPECT_EQ(shown.mid(0, 3), (QStringList{"/", "tmp", "Documents"}));
-    EXPECT_TRUE(shown.at(3).startsWith(QStringLiteral("damaged")) &&
-                shown.at(3).endsWith(QStringLiteral(".abr")) && shown.at(3).contains(QChar(0x2026)))
-        << shown.at(3).toStdString();
-    display.resize(160, 20);
+    ASSERT_EQ(shown.size(), 5);
+    EXPECT_EQ(shown.mid(0, 2), (QStringList{"/", "tmp"}));
+    EXPECT_TRUE(shown.at(2).startsWith(QStringLiteral("Doc")) &&
+                shown.at(2).contains(QChar(0x2026)))
+        << shown.at(2).toStdString();
+    EXPECT_EQ(shown.mid(3), (QStringList{"Brushes", name}));
+    display.resize(whole - 100, 20);
     QCoreApplication::processEvents();
     shown = display.shownTexts();
-    EXPECT_EQ(shown.mid(0, 2), (QStringList{"/", "tmp"}));
-    EXPECT_TRUE(shown.at(2).contains(QChar(0x2026))) << shown.at(2).toStdString();
+    EXPECT_TRUE(shown.at(3).contains(QChar(0x2026))) << shown.at(3).toStdString();
+    EXPECT_EQ(shown.at(4), name);
+    display.resize(260, 20);
+    QCoreApplication::processEvents();
+    shown = display.shownTexts();
+    EXPECT_TRUE(shown.at(4).startsWith(QStringLiteral("dam")) && shown.at(4).endsWith(".abr") &&
+                shown.at(4).contains(QChar(0x2026)))
+        << shown.at(4).toStdString();
     display.setPath(QString());
     EXPECT_TRUE(display.componentPaths().isEmpty());
     SetFileManagerHandlerForTesting({});
