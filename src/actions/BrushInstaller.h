@@ -56,6 +56,9 @@ public:
         // A damaged file that still gave some brushes: said in words, and installed anyway.
         QString damage;
         std::vector<Outcome> outcomes; // one per application, in list order
+        // What a running GIMP or Krita that got new brushes needs before it shows them, in
+        // words; empty when no such application got any.
+        QString refreshNote;
         int count(Outcome::eResult result) const;
         // Every application got a new copy; "already installed" is not success here.
         bool succeeded() const;

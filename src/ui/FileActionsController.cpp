@@ -77,7 +77,10 @@ void FileActionsController::showInstallResult(const BrushInstaller::Report& repo
     // One application that has the file now, nothing to warn of: a line says it all.
     if (report.outcomes.size() == 1 && report.count(eResult::Failed) == 0 &&
         report.damage.isEmpty()) {
-        showStatusMessage(headline, report.outcomes.front().destination, true);
+        showStatusMessage(report.refreshNote.isEmpty()
+                              ? headline
+                              : headline + QLatin1Char(' ') + report.refreshNote,
+                          report.outcomes.front().destination, true);
         return;
     }
     if (mAlertHandler) {
@@ -86,6 +89,8 @@ void FileActionsController::showInstallResult(const BrushInstaller::Report& repo
             lines << BrushInstaller::outcomeLine(outcome);
         if (!report.damage.isEmpty())
             lines << report.damage;
+        if (!report.refreshNote.isEmpty())
+            lines << report.refreshNote;
         mAlertHandler(headline, lines.join(QLatin1Char('\n')));
         return;
     }

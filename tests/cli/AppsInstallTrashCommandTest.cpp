@@ -82,7 +82,10 @@ TEST(InstallCommand, RefusesNonBrushFilesThenInstallsAndNamesEachApplication)
     EXPECT_EQ(first.out.toStdString(),
               QStringLiteral("Adobe Photoshop CS6: installed %1/Soft.abr\n"
                              "GIMP 2.10: installed %2/Soft (its brushes folder was made for it)\n"
-                             "Krita: installed %3/Soft.bundle\n")
+                             "Krita: installed %3/Soft.bundle\n"
+                             "If they are running, GIMP shows the new brushes once its Brushes "
+                             "and Patterns are refreshed (the Refresh button at the foot of "
+                             "each) or it restarts, and Krita once it restarts.\n")
                   .arg(photoshop, gimp, krita)
                   .toStdString());
     EXPECT_EQ(first.err, QString());

@@ -137,7 +137,8 @@ TEST(BrushWindowOutlines, KeyboardAloneFindsOpensInstallsRevealsAndTrashes)
     ASSERT_EQ(window.getDisplayedFilePath(), path);
 
     QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(window.fileActionMessage(), "“Charcoal.abr” was installed in GIMP 2.10.");
+    EXPECT_TRUE(window.fileActionMessage().startsWith("“Charcoal.abr” was installed in GIMP 2.10."))
+        << window.fileActionMessage().toStdString();
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(w.revealed, QStringList{path});
     QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);

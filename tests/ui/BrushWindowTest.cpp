@@ -188,7 +188,11 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
     window.installItem(path);
     EXPECT_EQ(QDir(brushes + "/Soft Set").entryList(QDir::Files),
               QStringList({"000 soft0.vbr", "001 soft1.vbr"}));
-    EXPECT_EQ(window.fileActionMessage(), "“Soft Set.abr” was installed in GIMP 2.10.");
+    // A running GIMP needs a word on how to see them.
+    EXPECT_EQ(window.fileActionMessage(),
+              "“Soft Set.abr” was installed in GIMP 2.10. If it is running, GIMP shows the new "
+              "brushes once its Brushes and Patterns are refreshed (the Refresh button at the foot "
+              "of each) or it restarts.");
     window.fileActions()->openFolderButton()->click();
     EXPECT_EQ(revealed, QStringList{brushes + "/Soft Set"});
     window.installItem(path);
