@@ -144,6 +144,7 @@ void BrushWindow::buildWidgets()
     statusBar()->addPermanentWidget(mCatalogueStatus);
     statusBar()->addPermanentWidget(mActions->exportLabel());
     statusBar()->addPermanentWidget(mActions->openFolderButton());
+    statusBar()->addPermanentWidget(mActions->undoTrashButton());
     statusBar()->addPermanentWidget(mReading->readProgress());
 }
 
@@ -203,6 +204,11 @@ void BrushWindow::connectControllers()
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
             &BrushWindow::finishedQueryFirstPhase);
     connect(mOutlines, &OutlinesController::filterApplied, this, &BrushWindow::searchLibrary);
+    // A file the trash gave back is shown again, if nothing else took its place meanwhile.
+    connect(mActions, &FileActionsController::trashUndone, this, [this](const QString& path) {
+        if (getDisplayedFilePath().isEmpty())
+            setImageFromBrushFile(path);
+    });
     connect(mLibraryResults, &LibraryResultsView::brushOpened, this,
             &BrushWindow::openLibraryBrush);
     connect(mLibraryResults, &LibraryResultsView::revealRequested, this, &RevealInFileManager);

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -145,6 +146,14 @@ TEST(BrushWindowOutlines, KeyboardAloneFindsOpensInstallsRevealsAndTrashes)
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_EQ(window.getDisplayedFilePath(), QString());
     EXPECT_EQ(window.fileActionMessage(), "“Charcoal.abr” was moved to the trash.");
+    // Ctrl+Z while the status line offers Undo gives it back, on display again.
+    ASSERT_TRUE(window.fileActions()->undoTrashButton()->isVisibleTo(&window));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier); // an animated click
+    ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(path); }));
+    EXPECT_EQ(window.getDisplayedFilePath(), path);
+    EXPECT_EQ(window.fileActionMessage(),
+              "“Charcoal.abr” is back in " + QFileInfo(path).dir().dirName() + ".");
+    EXPECT_FALSE(window.fileActions()->undoTrashButton()->isVisibleTo(&window));
     EXPECT_TRUE(w.alerts.isEmpty()) << w.alerts.join('\n').toStdString();
 }
 
