@@ -309,9 +309,20 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     display.resize(260, 20);
     QCoreApplication::processEvents();
     shown = display.shownTexts();
-    EXPECT_TRUE(shown.at(4).startsWith(QStringLiteral("dam")) && shown.at(4).endsWith(".abr") &&
-                shown.at(4).contains(QChar(0x2026)))
-        << shown.at(4).toStdString();
+    EXPECT_TRUE(shown.last().startsWith(QStringLiteral("dam")) && shown.last().endsWith(".abr") &&
+                shown.last().contains(QChar(0x2026)))
+        << shown.last().toStdString();
+    // A deep path leaves out folders from the top, one ellipsis standing for them, before the
+    // name gives way.
+    display.setPath(
+        QStringLiteral("/home/ann/Documents/Brushes/Packs/2021/Watercolor/Charcoal.abr"));
+    display.resize(200, 20);
+    QCoreApplication::processEvents();
+    shown = display.shownTexts();
+    ASSERT_GE(shown.size(), 4);
+    EXPECT_LT(shown.size(), 9);
+    EXPECT_EQ(shown.mid(0, 2), (QStringList{"/", QString(QChar(0x2026))}));
+    EXPECT_EQ(shown.last(), "Charcoal.abr") << shown.join('|').toStdString();
     display.setPath(QString());
     EXPECT_TRUE(display.componentPaths().isEmpty());
     SetFileManagerHandlerForTesting({});
