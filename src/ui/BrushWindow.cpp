@@ -336,6 +336,8 @@ void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,
                                                   : tr("&Install in %1").arg(targets));
     mInstallToolbarAction->setToolTip(targets.isEmpty() ? tr("Install")
                                                         : tr("Install in %1").arg(targets));
+    for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()})
+        outline->installAction()->setText(mInstallToolbarAction->toolTip());
     mActions->setApps(std::move(apps));
     mOutlines->setSources(found, installed, canInstall, std::move(searchedFolders));
 }

@@ -173,6 +173,7 @@ TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     EXPECT_EQ(window.installMenuAction()->text(), "&Install in GIMP");
     EXPECT_EQ(window.installToolbarAction()->toolTip(), "Install in GIMP");
+    EXPECT_EQ(window.getFileOutline()->installAction()->text(), "Install in GIMP");
     window.revealMenuAction()->trigger();
     EXPECT_EQ(w.revealed, QStringList{path});
 
