@@ -187,6 +187,21 @@ QString AppsWith(const BrushInstaller::Report& report, BrushInstaller::Outcome::
             names << outcome.app;
     return JoinNames(names);
 }
+// Both read their resource folders when they start; GIMP also when its Brushes and Patterns
+// dialogs are refreshed, while Krita takes a new bundle only at its next start.
+QString RefreshNote(bool gimp, bool krita)
+{
+    const QString gimpNote =
+        QStringLiteral("GIMP shows the new brushes once its Brushes and Patterns are refreshed "
+                       "(the Refresh button at the foot of each) or it restarts");
+    if (gimp && krita)
+        return QStringLiteral("If they are running, %1, and Krita once it restarts.").arg(gimpNote);
+    if (gimp)
+        return QStringLiteral("If it is running, %1.").arg(gimpNote);
+    if (krita)
+        return QStringLiteral("If it is running, Krita shows the new brushes once it restarts.");
+    return QString();
+}
 } // namespace
 
 const WholeBrushFile& ConvertedFile::read()
@@ -241,13 +256,20 @@ BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file,
                                                     "be read from it")
                                          .arg(qulonglong(count));
     }
+    bool gimp = false;
+    bool krita = false;
     for (const PhotoshopApp& app : apps) {
         const std::optional<PackTarget> target = ConversionFor(app);
         Outcome outcome =
             target ? InstallPack(file, app, *target) : CopyFile(path, file.sha256(), app);
         outcome.app = app.displayName();
+        if (outcome.result == Outcome::eResult::Installed) {
+            gimp = gimp || app.kind() == PhotoshopApp::Kind::Gimp;
+            krita = krita || app.kind() == PhotoshopApp::Kind::Krita;
+        }
         report.outcomes.push_back(outcome);
     }
+    report.refreshNote = RefreshNote(gimp, krita);
     return report;
 }
 
@@ -357,4 +379,29 @@ QString BrushInstaller::outcomeLine(const Outcome& outcome)
     }
     return LocalizedString(QStringLiteral("install-line-failed"))
         .arg(outcome.app, outcome.destination, outcome.reason);
+}
+
+QString BrushInstaller::targetNames(const PhotoshopAppList& apps)
+{
+    QStringList names;
+    for (const PhotoshopApp& app : apps) {
+        QString name;
+        switch (app.kind()) {
+        case PhotoshopApp::Kind::Photoshop:
+            name = QStringLiteral("Photoshop");
+            break;
+        case PhotoshopApp::Kind::Elements:
+            name = QStringLiteral("Photoshop Elements");
+            break;
+        case PhotoshopApp::Kind::Gimp:
+            name = QStringLiteral("GIMP");
+            break;
+        case PhotoshopApp::Kind::Krita:
+            name = QStringLiteral("Krita");
+            break;
+        }
+        if (!names.contains(name))
+            names << name;
+    }
+    return JoinNames(names);
 }

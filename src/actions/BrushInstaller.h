@@ -64,6 +64,9 @@ public:
         // A damaged file that still gave some brushes: said in words, and installed anyway.
         QString damage;
         std::vector<Outcome> outcomes; // one per application, in list order
+        // What a running GIMP or Krita that got new brushes needs before it shows them, in
+        // words; empty when no such application got any.
+        QString refreshNote;
         int count(Outcome::eResult result) const;
         // Every application got a new copy; "already installed" is not success here.
         bool succeeded() const;
@@ -95,4 +98,7 @@ public:
     static QString headline(const Report& report, const QString& fileName);
     // One application's outcome: "GIMP 2.10: installed /…/brushes/Soft".
     static QString outcomeLine(const Outcome& outcome);
+    // The applications an install goes to, by product and each once, for a command's label:
+    // "GIMP and Krita", "Photoshop, GIMP and Krita"; empty for none.
+    static QString targetNames(const PhotoshopAppList& apps);
 };

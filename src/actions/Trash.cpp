@@ -295,3 +295,52 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
     result.trashedPath = files + chosen;
     return result;
 }
+
+Trash::Result Trash::restore(const QString& trashedPath)
+{
+    // <trash>/files/NAME beside <trash>/info/NAME.trashinfo.
+    const QString files = ParentOf(trashedPath);
+    const QString name = trashedPath.mid(files.size() + 1);
+    if (QFileInfo(files).fileName() != QLatin1String("files") || name.isEmpty())
+        return Refused(QStringLiteral("%1 is not in a trash").arg(trashedPath));
+    const QString trash = ParentOf(files);
+    const QString infoPath = trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo");
+    QFile info(infoPath);
+    if (!info.open(QIODevice::ReadOnly))
+        return Refused(QStringLiteral("cannot read %1: %2").arg(infoPath, info.errorString()));
+    QByteArray field;
+    bool inSection = false;
+    for (const QByteArray& line : info.readAll().split('\n')) {
+        if (line.startsWith('['))
+            inSection = line.trimmed() == "[Trash Info]";
+        else if (inSection && line.startsWith("Path="))
+            field = QByteArray::fromPercentEncoding(line.mid(5).trimmed());
+    }
+    if (field.isEmpty())
+        return Refused(QStringLiteral("%1 names no place to put it back").arg(infoPath));
+    // A volume's trash keeps paths relative to the volume's top folder, which holds
+    // .Trash-UID or .Trash/UID.
+    QString original = PathFromNative(field);
+    if (!original.startsWith(QLatin1Char('/'))) {
+        const QString top = QFileInfo(trash).fileName().startsWith(QLatin1String(".Trash-"))
+                                ? ParentOf(trash)
+                                : ParentOf(ParentOf(trash));
+        original = top == QLatin1String("/") ? QLatin1Char('/') + original
+                                             : top + QLatin1Char('/') + original;
+    }
+    if (PathExists(original))
+        return Refused(QStringLiteral("%1 is taken by another file now").arg(original));
+    if (!PathExists(ParentOf(original)))
+        return Refused(QStringLiteral("its folder %1 is gone").arg(ParentOf(original)));
+    const int error = MoveNoReplace(PathToNative(trashedPath), PathToNative(original));
+    if (error != 0)
+        return Refused(
+            QStringLiteral("cannot move it back to %1: %2").arg(original, StrError(error)));
+    if (::unlink(PathToNative(infoPath).constData()) != 0)
+        qCWarning(lcActions).noquote()
+            << QStringLiteral("could not remove %1: %2").arg(infoPath, StrError(errno));
+    Result result;
+    result.succeeded = true;
+    result.trashedPath = original;
+    return result;
+}

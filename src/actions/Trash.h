@@ -25,6 +25,12 @@ public:
 
     static Result trashPath(const QString& path, const AskToDelete& askToDelete = nullptr);
 
+    // Puts a trashed file (files/NAME, as trashPath gave it) back at the path its .trashinfo
+    // names, and then removes the .trashinfo. Refused when something has taken that path since,
+    // or its folder is gone; the file then stays in the trash. On success trashedPath holds
+    // the path it is back at.
+    static Result restore(const QString& trashedPath);
+
     // The name the trash gets for the collision-th attempt (0 is the first) at trashing a file
     // called name at the given time text (" %H-%M-%S"): base name, time, "." or " k+1.", then
     // the extension; a name without extension ends in ".". The base is shortened so that the

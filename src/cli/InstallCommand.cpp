@@ -42,6 +42,8 @@ int RunInstallCommand(const QStringList& args, CliStreams io)
         io.err << "kelbrin-cli install: " << Printable(path) << ": " << report.damage << '\n';
     for (const BrushInstaller::Outcome& outcome : report.outcomes)
         io.out << Printable(BrushInstaller::outcomeLine(outcome)) << '\n';
+    if (!report.refreshNote.isEmpty())
+        io.out << report.refreshNote << '\n';
     // A file already there is not a new copy either: a script learns that nothing changed.
     if (report.succeeded())
         return 0;

@@ -20,8 +20,10 @@ namespace {
 class PathComponent : public QWidget
 {
 public:
-    PathComponent(const QString& path, const QString& text, QWidget* parent, BottomDisplay* owner)
-        : QWidget(parent), mPath(path), mText(text), mOwner(owner)
+    // A folder (not the last component) may give way down to the ellipsis alone.
+    PathComponent(const QString& path, const QString& text, bool folder, QWidget* parent,
+                  BottomDisplay* owner)
+        : QWidget(parent), mPath(path), mText(text), mFolder(folder), mOwner(owner)
     {
         setFocusPolicy(Qt::NoFocus);
         setToolTip(path);
@@ -34,10 +36,10 @@ public:
     // The name's own width, rounded up: rounded to the nearest pixel it could fall a fraction
     // short of the text and have a name that fits elided.
     int naturalWidth() const { return int(std::ceil(metrics().horizontalAdvance(mText))); }
-    // The narrowest it gives way to: three letters and the ellipsis.
+    // The narrowest it gives way to: three letters and the ellipsis, a folder the ellipsis.
     int narrowestWidth() const
     {
-        const QString shortest = mText.left(3) + QChar(0x2026);
+        const QString shortest = (mFolder ? QString() : mText.left(3)) + QChar(0x2026);
         return std::min(naturalWidth(), int(std::ceil(metrics().horizontalAdvance(shortest))));
     }
     void setTextWidth(int width)
@@ -83,6 +85,7 @@ protected:
 private:
     QString mPath;
     QString mText;
+    bool mFolder;
     BottomDisplay* mOwner;
     int mTextWidth = -1; // the name's own width
 };
@@ -164,7 +167,8 @@ QStringList BottomDisplay::shownTexts() const
     QStringList texts;
     // PathComponent has no meta-object of its own, so findChildren would take every widget.
     for (const QObject* child : children())
-        if (const auto* component = dynamic_cast<const PathComponent*>(child))
+        if (const auto* component = dynamic_cast<const PathComponent*>(child);
+            component && !component->isHidden())
             texts << component->shownText();
     return texts;
 }
@@ -201,7 +205,7 @@ void BottomDisplay::setPath(const QString& path)
             mLayout->addWidget(separator);
         }
         const QString name = i == 0 ? QStringLiteral("/") : QFileInfo(paths[i]).fileName();
-        mLayout->addWidget(new PathComponent(paths[i], name, this, this));
+        mLayout->addWidget(new PathComponent(paths[i], name, i + 1 < paths.size(), this, this));
     }
     mLayout->addStretch(1);
     fitComponents();
@@ -218,6 +222,7 @@ void BottomDisplay::fitComponents()
         if (!widget)
             continue;
         ++widgets;
+        widget->setVisible(true);
         if (auto* component = dynamic_cast<PathComponent*>(widget)) {
             components << component;
             room -= 2 * PathComponent::kPadding;
@@ -226,15 +231,55 @@ void BottomDisplay::fitComponents()
         }
     }
     room -= std::max(0, widgets - 1) * mLayout->spacing();
+    if (components.isEmpty())
+        return;
+    // The folders give way first, the file's own name (the last) only once they are as narrow
+    // as they go: the name is what the strip is read for.
+    PathComponent* last = components.takeLast();
     QList<int> widths;
-    for (const PathComponent* component : components)
+    int narrowest = 0;
+    for (const PathComponent* component : components) {
         widths << component->naturalWidth();
-    const int cap = WidthCap(widths, room);
+        narrowest += component->narrowestWidth();
+    }
+    const int lastWidth = last->naturalWidth();
+    // A deep path whose folders, down to an ellipsis each, still leave the name short loses
+    // folders from the top: "/ › … › Watercolor Pack › name", where the first folder stands
+    // for those left out and the last one stays.
+    //   components:  /  first  [2 … size-2 may go]  last folder  | name
+    int folded = 0;
+    for (int k = 2; k + 1 < components.size() && narrowest + lastWidth > room; ++k) {
+        PathComponent* gone = components[k];
+        QWidget* separator = mLayout->itemAt(mLayout->indexOf(gone) - 1)->widget();
+        room +=
+            2 * PathComponent::kPadding + separator->sizeHint().width() + 2 * mLayout->spacing();
+        narrowest -= gone->narrowestWidth();
+        gone->hide();
+        separator->hide();
+        ++folded;
+    }
+    if (folded > 0) {
+        // The stand-in is an ellipsis whatever its name; the rest share what is left.
+        PathComponent* standIn = components[1];
+        standIn->setTextWidth(standIn->narrowestWidth());
+        room -= standIn->narrowestWidth();
+        components.erase(components.begin() + 1, components.begin() + 2 + folded);
+        widths.clear();
+        narrowest = 0;
+        for (const PathComponent* component : components) {
+            widths << component->naturalWidth();
+            narrowest += component->narrowestWidth();
+        }
+    }
+    const int cap = WidthCap(widths, room - lastWidth);
     for (PathComponent* component : components) {
         const int natural = component->naturalWidth();
         component->setTextWidth(
             cap < 0 || natural <= cap ? natural : std::max(cap, component->narrowestWidth()));
     }
+    last->setTextWidth(narrowest + lastWidth <= room
+                           ? lastWidth
+                           : std::max(room - narrowest, last->narrowestWidth()));
 }
 
 void BottomDisplay::resizeEvent(QResizeEvent* event)

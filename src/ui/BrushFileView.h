@@ -91,8 +91,10 @@ public:
 
     // What a copy or a drag of these brushes carries: the first as a PNG image with transparency
     // and, with files, every one as a PNG file named after the brush in a folder of our own.
-    // Patterns go as their image in colour. Null when none of them has an image.
+    // Patterns go as their image in colour. Null when none of them has an image. It also
+    // carries kDraggedBrushesFormat, so that the window can tell its own brushes coming back.
     QMimeData* mimeDataForBrushes(const QList<int>& indexes, bool withFiles);
+    static const QString kDraggedBrushesFormat;
 
     void printTo(QPrinter* printer);
 

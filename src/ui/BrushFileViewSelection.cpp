@@ -249,6 +249,9 @@ void BrushFileView::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
 }
 
+const QString BrushFileView::kDraggedBrushesFormat =
+    QStringLiteral("application/x-kelbrin-brush-pictures");
+
 QMimeData* BrushFileView::mimeDataForBrushes(const QList<int>& indexes, bool withFiles)
 {
     if (!mBrushFile)
@@ -316,6 +319,7 @@ QMimeData* BrushFileView::mimeDataForBrushes(const QList<int>& indexes, bool wit
     if (firstPng.isEmpty())
         return nullptr;
     mime->setData(QStringLiteral("image/png"), firstPng);
+    mime->setData(kDraggedBrushesFormat, mBrushFile->getPath().toUtf8());
     if (!urls.isEmpty())
         mime->setUrls(urls);
     return mime.release();

@@ -4,6 +4,7 @@
 
 #include "brush/SampledBrush.h"
 #include "ui/BrushFileView.h"
+#include "ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -295,10 +296,6 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     controls->addWidget(mPlace);
     controls->addWidget(mNext);
     controls->addStretch(1);
-    controls->addWidget(new QLabel(tr("Zoom:")));
-    controls->addWidget(mZoomBox);
-    controls->addWidget(new QLabel(tr("Background:")));
-    controls->addWidget(mBackgroundBox);
 
     auto* factsPane = new QWidget;
     factsPane->setObjectName(QStringLiteral("factsPane"));
@@ -306,14 +303,24 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     mFacts->setLabelAlignment(Qt::AlignRight);
     factsPane->setMinimumWidth(200);
 
+    // How the brush is shown goes under its facts rather than beside the buttons, so that the
+    // viewer fits a small or scaled screen.
+    auto* showing = new QFormLayout;
+    showing->setLabelAlignment(Qt::AlignRight);
+    showing->addRow(tr("Zoom:"), mZoomBox);
+    showing->addRow(tr("Background:"), mBackgroundBox);
+    auto* side = new QVBoxLayout;
+    side->addWidget(factsPane);
+    side->addLayout(showing);
+    side->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(mScrollArea, 1);
-    middle->addWidget(factsPane, 0, Qt::AlignTop);
+    middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addLayout(middle, 1);
 
-    resize(760, 520);
+    ResizeWithinScreen(this, QSize(760, 520));
     showBrush(index);
 }
 

@@ -54,9 +54,17 @@ bool IsDark(const QPalette& palette)
     return palette.color(QPalette::Window).lightnessF() < 0.5;
 }
 
-bool IsBrushFileUrl(const QUrl& url)
+// One local file, and not the grid's own brushes coming back: a drag that ends in the window
+// (a click that slipped) hands over pictures written to a temporary folder, never a file to
+// show.
+bool IsDroppedBrushFile(const QDropEvent* event)
 {
-    return url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile();
+    const QMimeData* mime = event->mimeData();
+    if (event->source() || mime->hasFormat(BrushFileView::kDraggedBrushesFormat))
+        return false;
+    const QList<QUrl> urls = mime->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() &&
+           QFileInfo(urls.first().toLocalFile()).isFile();
 }
 } // namespace
 
@@ -136,6 +144,7 @@ void BrushWindow::buildWidgets()
     statusBar()->addPermanentWidget(mCatalogueStatus);
     statusBar()->addPermanentWidget(mActions->exportLabel());
     statusBar()->addPermanentWidget(mActions->openFolderButton());
+    statusBar()->addPermanentWidget(mActions->undoTrashButton());
     statusBar()->addPermanentWidget(mReading->readProgress());
 }
 
@@ -195,6 +204,11 @@ void BrushWindow::connectControllers()
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
             &BrushWindow::finishedQueryFirstPhase);
     connect(mOutlines, &OutlinesController::filterApplied, this, &BrushWindow::searchLibrary);
+    // A file the trash gave back is shown again, if nothing else took its place meanwhile.
+    connect(mActions, &FileActionsController::trashUndone, this, [this](const QString& path) {
+        if (getDisplayedFilePath().isEmpty())
+            setImageFromBrushFile(path);
+    });
     connect(mLibraryResults, &LibraryResultsView::brushOpened, this,
             &BrushWindow::openLibraryBrush);
     connect(mLibraryResults, &LibraryResultsView::revealRequested, this, &RevealInFileManager);
@@ -316,6 +330,14 @@ void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,
                                     QStringList searchedFolders)
 {
     const bool canInstall = !apps.empty();
+    // Named after what the command will do here: Photoshop is rarely there, GIMP often.
+    const QString targets = BrushInstaller::targetNames(apps);
+    mInstallMenuAction->setText(targets.isEmpty() ? tr("&Install")
+                                                  : tr("&Install in %1").arg(targets));
+    mInstallToolbarAction->setToolTip(targets.isEmpty() ? tr("Install")
+                                                        : tr("Install in %1").arg(targets));
+    for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()})
+        outline->installAction()->setText(mInstallToolbarAction->toolTip());
     mActions->setApps(std::move(apps));
     mOutlines->setSources(found, installed, canInstall, std::move(searchedFolders));
 }
@@ -399,8 +421,14 @@ void BrushWindow::searchLibrary(const QString& text)
         return;
     }
     // A name search of 100,000 brushes takes a few milliseconds: no thread is worth it.
-    mLibraryResults->showResults(text, library->searchBrushNames(text, kMostLibraryResults + 1),
-                                 kMostLibraryResults);
+    std::vector<LibraryBrush> found = library->searchBrushNames(text, kMostLibraryResults + 1);
+    // Text that names files but no brush was typed to find the files: the outlines show them,
+    // and the grid keeps the file on display rather than saying the library has none.
+    if (found.empty() && mOutlines->showsAnyRow()) {
+        mReading->showInsteadOfGrid(nullptr);
+        return;
+    }
+    mLibraryResults->showResults(text, std::move(found), kMostLibraryResults);
     mReading->showInsteadOfGrid(mLibraryResults);
 }
 
@@ -498,17 +526,15 @@ void BrushWindow::doOpenFile(const QString& path)
 
 void BrushWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && IsBrushFileUrl(urls.first()))
+    if (IsDroppedBrushFile(event))
         event->acceptProposedAction();
 }
 
 void BrushWindow::dropEvent(QDropEvent* event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && IsBrushFileUrl(urls.first())) {
+    if (IsDroppedBrushFile(event)) {
         event->acceptProposedAction();
-        doOpenFile(urls.first().toLocalFile());
+        doOpenFile(event->mimeData()->urls().first().toLocalFile());
     }
 }
 

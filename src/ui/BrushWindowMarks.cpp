@@ -116,12 +116,20 @@ void BrushWindow::applyNarrowing()
     CLibrary* library = choice.isEmpty() ? nullptr : mLibrary->library();
     if (!library) {
         mOutlines->restrictTo(std::nullopt);
+        mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath());
         return;
     }
-    const QStringList paths = choice == OutlinesController::kFavouritesChoice
-                                  ? library->starredFiles()
-                                  : library->filesTagged(choice);
+    QStringList paths;
+    if (choice == OutlinesController::kFavouritesChoice) {
+        // A file is a favourite place when it is starred or holds a starred brush.
+        paths = library->starredFiles();
+        for (const LibraryBrush& brush : library->starredBrushes())
+            paths << brush.path;
+    } else {
+        paths = library->filesTagged(choice);
+    }
     mOutlines->restrictTo(QSet<QString>(paths.begin(), paths.end()));
+    mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath());
 }
 
 void BrushWindow::toggleSelectedBrushesStarred()

@@ -87,7 +87,8 @@ void BrushWindow::buildMenus()
     file->addSeparator();
     mRevealMenuAction = file->addAction(tr("Show in File &Manager"));
     mRevealMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
-    mInstallMenuAction = file->addAction(tr("&Install in Photoshop"));
+    // Named after the applications found (setOutlineSources).
+    mInstallMenuAction = file->addAction(tr("&Install"));
     mInstallMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mTrashMenuAction = file->addAction(tr("Move to &Trash"));
     mTrashMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));

@@ -4,6 +4,7 @@
 #include "ui/DuplicatesModel.h"
 #include "ui/ImageScaling.h"
 #include "ui/LibraryController.h"
+#include "ui/ScreenFit.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -70,7 +71,6 @@ DuplicatesDialog::DuplicatesDialog(LibraryController* library, QWidget* parent)
     : QDialog(parent), mLibrary(library)
 {
     setWindowTitle(tr("Duplicates"));
-    resize(720, 480);
     mModel = new DuplicatesModel(this);
     mView = new QTreeView(this);
     mView->setObjectName(QStringLiteral("duplicates"));
@@ -98,6 +98,8 @@ DuplicatesDialog::DuplicatesDialog(LibraryController* library, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mStack, 1);
     layout->addWidget(buttons);
+    // Its buttons along the bottom must stay on a small or scaled screen.
+    ResizeWithinScreen(this, QSize(720, 480));
 
     auto open = [this] {
         const QModelIndex index = mView->currentIndex();

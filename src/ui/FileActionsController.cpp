@@ -9,6 +9,7 @@
 #include "ui/InstallResultDialog.h"
 #include "ui/UiText.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -28,8 +29,15 @@ FileActionsController::FileActionsController(QWidget* window) : QObject(window),
     mOpenFolderButton->setObjectName(QStringLiteral("openFolderButton"));
     mOpenFolderButton->setFlat(true);
     mOpenFolderButton->setFocusPolicy(Qt::NoFocus);
+    mUndoTrashButton = new QPushButton(tr("Undo"), window);
+    mUndoTrashButton->setObjectName(QStringLiteral("undoTrashButton"));
+    mUndoTrashButton->setFlat(true);
+    mUndoTrashButton->setFocusPolicy(Qt::NoFocus);
+    mUndoTrashButton->setShortcut(QKeySequence::Undo);
+    connect(mUndoTrashButton, &QPushButton::clicked, this, &FileActionsController::undoTrash);
     mExportLabel->hide();
     mOpenFolderButton->hide();
+    mUndoTrashButton->hide();
     connect(mOpenFolderButton, &QPushButton::clicked, this, [this] {
         if (mRevealStatusPath)
             RevealInFileManager(mStatusPath);
@@ -84,7 +92,10 @@ void FileActionsController::showInstallResult(const BrushInstaller::Report& repo
     // One application that has the file now, nothing to warn of: a line says it all.
     if (report.outcomes.size() == 1 && report.count(eResult::Failed) == 0 &&
         report.damage.isEmpty()) {
-        showStatusMessage(headline, report.outcomes.front().destination, true);
+        showStatusMessage(report.refreshNote.isEmpty()
+                              ? headline
+                              : headline + QLatin1Char(' ') + report.refreshNote,
+                          report.outcomes.front().destination, true);
         return;
     }
     if (mAlertHandler) {
@@ -93,6 +104,8 @@ void FileActionsController::showInstallResult(const BrushInstaller::Report& repo
             lines << BrushInstaller::outcomeLine(outcome);
         if (!report.damage.isEmpty())
             lines << report.damage;
+        if (!report.refreshNote.isEmpty())
+            lines << report.refreshNote;
         mAlertHandler(headline, lines.join(QLatin1Char('\n')));
         return;
     }
@@ -111,8 +124,11 @@ bool FileActionsController::trash(const QString& path)
     }
     // The outline never offers deleting outright: a file no trash can take is refused.
     // A GIMP pack's patterns sit in a folder beside it and go with it.
-    if (TrashPack(path).succeeded)
+    if (const Trash::Result result = TrashPack(path); result.succeeded) {
+        // A file comes back whole; a GIMP pack's patterns went to the trash apart from it.
+        mLastTrashed = QFileInfo(result.trashedPath).isFile() ? result.trashedPath : QString();
         return true;
+    }
     showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-check-permissions"));
     return false;
 }
@@ -143,6 +159,33 @@ void FileActionsController::tellTrashed(const QString& path)
 {
     showStatusMessage(tr("“%1” was moved to the trash.").arg(QFileInfo(path).fileName()), {},
                       false);
+    mUndoTrashButton->setVisible(!mLastTrashed.isEmpty());
+}
+
+void FileActionsController::undoTrash()
+{
+    const QString trashed = std::exchange(mLastTrashed, QString());
+    clearStatusMessage();
+    if (trashed.isEmpty())
+        return;
+    const Trash::Result back = Trash::restore(trashed);
+    if (!back.succeeded) {
+        const QString message = tr("The file could not be taken back from the trash");
+        if (mAlertHandler) {
+            mAlertHandler(message, back.reason);
+            return;
+        }
+        QMessageBox box(QMessageBox::Warning, mWindow->windowTitle(), message, QMessageBox::Ok,
+                        mWindow);
+        box.setInformativeText(back.reason);
+        box.exec();
+        return;
+    }
+    // Told first: showing the file again clears the status line.
+    Q_EMIT trashUndone(back.trashedPath);
+    const QFileInfo restored(back.trashedPath);
+    showStatusMessage(tr("“%1” is back in %2.").arg(restored.fileName(), restored.dir().dirName()),
+                      back.trashedPath, true);
 }
 
 void FileActionsController::showStatusMessage(const QString& text, const QString& path, bool reveal)
@@ -154,6 +197,7 @@ void FileActionsController::showStatusMessage(const QString& text, const QString
     mOpenFolderButton->setText(reveal ? tr("Show in Folder") : tr("Open Folder"));
     mExportLabel->show();
     mOpenFolderButton->setVisible(!path.isEmpty());
+    mUndoTrashButton->hide();
     mExportMessageTimer->start(kStatusMessageMs);
 }
 
@@ -167,6 +211,7 @@ void FileActionsController::clearStatusMessage()
     mExportMessageTimer->stop();
     mExportLabel->hide();
     mOpenFolderButton->hide();
+    mUndoTrashButton->hide();
 }
 
 bool FileActionsController::confirmConversion(const QString& summary, const QString& details)

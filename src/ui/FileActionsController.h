@@ -22,6 +22,10 @@ class QWidget;
 class FileActionsController : public QObject
 {
     Q_OBJECT
+Q_SIGNALS:
+    // The file at path came back from the trash.
+    void trashUndone(const QString& path);
+
 public:
     // Alerts and an install's result go through this, so tests can answer them: message and
     // informative text (for an install, a line per application, then what was damaged).
@@ -32,6 +36,8 @@ public:
 
     QLabel* exportLabel() const { return mExportLabel; }
     QPushButton* openFolderButton() const { return mOpenFolderButton; }
+    // Beside the message of a trash that can be taken back (Ctrl+Z while it shows).
+    QPushButton* undoTrashButton() const { return mUndoTrashButton; }
     void setAlertHandlerForTesting(AlertHandler handler) { mAlertHandler = std::move(handler); }
     // The question before an install that converts: the summary, the details; true goes on.
     using ConfirmHandler = std::function<bool(const QString& summary, const QString& details)>;
@@ -78,8 +84,11 @@ public:
     void exportBrushes(const BrushFilePtr& file,
                        std::optional<std::vector<size_t>> brushes = std::nullopt,
                        std::optional<std::vector<size_t>> patterns = std::nullopt);
-    // Says in the status line for a while that path went to the trash.
+    // Says in the status line for a while that path went to the trash, with Undo when the
+    // trash can give it back.
     void tellTrashed(const QString& path);
+    // Puts the file of the last trash back where it was; a refusal is told in an alert.
+    void undoTrash();
     // The export's, install's or trash's result while the status line shows it, else "".
     QString statusMessage() const;
     // Another file, folder or command makes the last result old news.
@@ -103,6 +112,8 @@ private:
     QString mCheckedTarget; // the path mTargetIsKelbrins was found for
     QLabel* mExportLabel = nullptr;
     QPushButton* mOpenFolderButton = nullptr;
+    QPushButton* mUndoTrashButton = nullptr;
+    QString mLastTrashed; // files/NAME in the trash, while Undo is offered for it
     QTimer* mExportMessageTimer = nullptr;
     QString mStatusPath;
     bool mRevealStatusPath = false;

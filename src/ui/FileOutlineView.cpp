@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <deque>
 
 FileOutlineView::FileOutlineView(QWidget* parent) : QTreeView(parent)
 {
@@ -158,6 +159,31 @@ void FileOutlineView::toggleExpansion(const QModelIndex& index)
     if (!index.isValid() || !model()->hasChildren(index))
         return;
     setExpanded(index, !isExpanded(index));
+}
+
+void FileOutlineView::expandFolders(int mostRows)
+{
+    QAbstractItemModel* rows = model();
+    if (!rows)
+        return;
+    std::deque<QModelIndex> pending{QModelIndex()};
+    int shown = 0;
+    while (!pending.empty()) {
+        const QModelIndex folder = pending.front();
+        pending.pop_front();
+        const int count = rows->rowCount(folder);
+        shown += count;
+        if (folder.isValid()) {
+            if (shown > mostRows)
+                return;
+            expand(folder);
+        }
+        for (int i = 0; i < count; ++i) {
+            const QModelIndex child = rows->index(i, 0, folder);
+            if (child.data(OutlineSource::IsFolderRole).toBool())
+                pending.push_back(child);
+        }
+    }
 }
 
 void FileOutlineView::expandSingleFolderChain(const QModelIndex& index)

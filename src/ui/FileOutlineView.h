@@ -31,6 +31,9 @@ public:
     bool showingAllFolders() const { return mShowingAllFolders; }
 
     void toggleExpansion(const QModelIndex& index);
+    // Opens folders, shallowest first, while the rows shown stay within about mostRows, so that
+    // what a name filter matched is in sight rather than inside closed folders.
+    void expandFolders(int mostRows);
 
     // The menu the view shows on a row, validated for the row at pos (viewport coordinates);
     // null where no menu is shown. The path it acts on is pickedPath() until the next call.

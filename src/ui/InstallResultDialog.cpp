@@ -115,6 +115,12 @@ InstallResultDialog::InstallResultDialog(const BrushInstaller::Report& report,
     text->addWidget(headline);
     text->addSpacing(8);
     text->addLayout(rows);
+    if (!report.refreshNote.isEmpty()) {
+        auto* refresh = PlainLabel(report.refreshNote, this);
+        refresh->setObjectName(QStringLiteral("refreshNote"));
+        refresh->setWordWrap(true);
+        text->addWidget(refresh);
+    }
     if (!report.damage.isEmpty()) {
         QString note = report.damage;
         note[0] = note[0].toUpper();

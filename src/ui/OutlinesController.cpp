@@ -13,6 +13,9 @@
 #include <QVBoxLayout>
 
 namespace {
+// Enough to show a filter's matches in most homes without opening a whole disk.
+constexpr int kMostRowsOpenedForAFilter = 300;
+
 QVBoxLayout* StackedLayout(QWidget* pane)
 {
     auto* layout = new QVBoxLayout(pane);
@@ -51,6 +54,11 @@ QWidget* OutlinesController::buildFoundPane()
                 source->setNameFilter(text);
         }
         mApplyingFilter = false;
+        // The files a name matches are shown, not left inside closed folders.
+        if (!text.isEmpty()) {
+            for (FileOutlineView* outline : {mFileOutline, mInstalledFileOutline})
+                outline->expandFolders(kMostRowsOpenedForAFilter);
+        }
         updatePlaceholder();
         if (text != mAppliedFilter) {
             mAppliedFilter = text;
@@ -123,11 +131,23 @@ QString OutlinesController::narrowingChoice() const
 
 void OutlinesController::restrictTo(const std::optional<QSet<QString>>& paths)
 {
+    // As with the name filter, the file on display stays when its row is narrowed away.
+    mApplyingFilter = true;
     for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
         if (source)
             source->setPathRestriction(paths);
     }
+    mApplyingFilter = false;
     updatePlaceholder();
+}
+
+bool OutlinesController::showsAnyRow() const
+{
+    for (const OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
+        if (source && source->rowCount() > 0)
+            return true;
+    }
+    return false;
 }
 
 void OutlinesController::setStarredPaths(const QSet<QString>& paths)

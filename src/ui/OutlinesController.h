@@ -46,6 +46,8 @@ public:
     static const QString kFavouritesChoice;
     // Narrows both outlines to these files (nothing: all of them).
     void restrictTo(const std::optional<QSet<QString>>& paths);
+    // Whether either outline shows a row (under the filter and narrowing in force).
+    bool showsAnyRow() const;
     void setStarredPaths(const QSet<QString>& paths);
     void setFileTags(const QHash<QString, QStringList>& tags);
 

@@ -181,3 +181,13 @@ TEST(BrushInstaller, AnEarlierUnmarkedGimpPackOfTheSameFileIsMarked)
     EXPECT_TRUE(ReadPackMark(machine.gimp + "/Ink"));
 }
 } // namespace
+
+// What the window's Install command is labelled with: where an install goes, by product.
+TEST(BrushInstaller, TargetNamesSayWhereAnInstallGoes)
+{
+    ThreeApps machine;
+    EXPECT_EQ(BrushInstaller::targetNames(machine.apps), "Photoshop, GIMP and Krita");
+    EXPECT_EQ(BrushInstaller::targetNames({machine.apps[1], machine.apps[2], machine.apps[1]}),
+              "GIMP and Krita");
+    EXPECT_EQ(BrushInstaller::targetNames({}), "");
+}

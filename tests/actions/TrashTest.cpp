@@ -136,3 +136,35 @@ TEST(Trash, PathLineIsTheOneGioWrites)
     EXPECT_EQ(pathLine(ourInfo), pathLine(gioInfo));
     EXPECT_TRUE(ourInfo.startsWith("[Trash Info]\n"));
 }
+
+// A trashed file goes back to the path its info file names, and the info file goes; a path
+// taken meanwhile, or a folder gone, is refused and the file stays in the trash.
+TEST(Trash, RestorePutsAFileBackUnlessItsPlaceIsTaken)
+{
+    MadeUpHome home;
+    const QString source = home.file("Inks/Wet ü 100%.abr", "wet");
+    const Trash::Result trashed = Trash::trashPath(source);
+    ASSERT_TRUE(trashed.succeeded) << qPrintable(trashed.reason);
+    const QString info = home.path(".local/share/Trash/info/") +
+                         QFileInfo(trashed.trashedPath).fileName() + ".trashinfo";
+    ASSERT_TRUE(QFile::exists(info));
+
+    home.file("Inks/Wet ü 100%.abr", "another");
+    Trash::Result back = Trash::restore(trashed.trashedPath);
+    EXPECT_FALSE(back.succeeded);
+    EXPECT_EQ(back.reason, source + " is taken by another file now");
+    EXPECT_EQ(Contents(source), "another");
+    EXPECT_EQ(Contents(trashed.trashedPath), "wet");
+
+    QDir(home.path("Inks")).removeRecursively();
+    EXPECT_EQ(Trash::restore(trashed.trashedPath).reason,
+              "its folder " + home.path("Inks") + " is gone");
+    QDir().mkpath(home.path("Inks"));
+    back = Trash::restore(trashed.trashedPath);
+    ASSERT_TRUE(back.succeeded) << qPrintable(back.reason);
+    EXPECT_EQ(back.trashedPath, source);
+    EXPECT_EQ(Contents(source), "wet");
+    EXPECT_FALSE(QFile::exists(trashed.trashedPath));
+    EXPECT_FALSE(QFile::exists(info));
+    EXPECT_FALSE(Trash::restore(trashed.trashedPath).succeeded);
+}

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -138,13 +139,22 @@ TEST(BrushWindowOutlines, KeyboardAloneFindsOpensInstallsRevealsAndTrashes)
     ASSERT_EQ(window.getDisplayedFilePath(), path);
 
     QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(window.fileActionMessage(), "“Charcoal.abr” was installed in GIMP 2.10.");
+    EXPECT_TRUE(window.fileActionMessage().startsWith("“Charcoal.abr” was installed in GIMP 2.10."))
+        << window.fileActionMessage().toStdString();
     QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(w.revealed, QStringList{path});
     QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_EQ(window.getDisplayedFilePath(), QString());
     EXPECT_EQ(window.fileActionMessage(), "“Charcoal.abr” was moved to the trash.");
+    // Ctrl+Z while the status line offers Undo gives it back, on display again.
+    ASSERT_TRUE(window.fileActions()->undoTrashButton()->isVisibleTo(&window));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier); // an animated click
+    ASSERT_TRUE(WaitUntil([&] { return QFileInfo::exists(path); }));
+    EXPECT_EQ(window.getDisplayedFilePath(), path);
+    EXPECT_EQ(window.fileActionMessage(),
+              "“Charcoal.abr” is back in " + QFileInfo(path).dir().dirName() + ".");
+    EXPECT_FALSE(window.fileActions()->undoTrashButton()->isVisibleTo(&window));
     EXPECT_TRUE(w.alerts.isEmpty()) << w.alerts.join('\n').toStdString();
 }
 
@@ -162,6 +172,9 @@ TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
          {window.installToolbarAction(), window.trashToolbarAction(), window.exportToolbarAction(),
           window.exportMenuAction(), window.revealMenuAction()})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_EQ(window.installMenuAction()->text(), "&Install in GIMP");
+    EXPECT_EQ(window.installToolbarAction()->toolTip(), "Install in GIMP");
+    EXPECT_EQ(window.getFileOutline()->installAction()->text(), "Install in GIMP");
     window.revealMenuAction()->trigger();
     EXPECT_EQ(w.revealed, QStringList{path});
 

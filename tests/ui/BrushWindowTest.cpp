@@ -188,7 +188,11 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
     window.installItem(path);
     EXPECT_EQ(QDir(brushes + "/Soft Set").entryList(QDir::Files),
               QStringList({"000 soft0.vbr", "001 soft1.vbr"}));
-    EXPECT_EQ(window.fileActionMessage(), "“Soft Set.abr” was installed in GIMP 2.10.");
+    // A running GIMP needs a word on how to see them.
+    EXPECT_EQ(window.fileActionMessage(),
+              "“Soft Set.abr” was installed in GIMP 2.10. If it is running, GIMP shows the new "
+              "brushes once its Brushes and Patterns are refreshed (the Refresh button at the foot "
+              "of each) or it restarts.");
     window.fileActions()->openFolderButton()->click();
     EXPECT_EQ(revealed, QStringList{brushes + "/Soft Set"});
     window.installItem(path);
@@ -277,27 +281,48 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     QCoreApplication::sendEvent(&display, &enter);
     EXPECT_FALSE(enter.isAccepted()) << "the window would open the dropped file";
 
-    // Names are shortened only when the whole path does not fit, the longest first and in the
-    // middle; shorter ones stay whole.
-    display.setPath(QStringLiteral("/tmp/Documents/damaged brushes of a long series.abr"));
-    display.resize(600, 20);
+    // Names are shortened only when the whole path does not fit, in the middle: the folders
+    // first, the longest of them first, and the file's own name only once they can give no
+    // more.
+    const QString name = QStringLiteral("damaged brushes of a long series.abr");
+    display.setPath(QStringLiteral("/tmp/Documents and Settings/Brushes/") + name);
+    display.resize(800, 20);
     display.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(display.shownTexts(),
-              (QStringList{"/", "tmp", "Documents", "damaged brushes of a long series.abr"}));
-    display.resize(display.sizeHint().width() - 30, 20);
+              (QStringList{"/", "tmp", "Documents and Settings", "Brushes", name}));
+    const int whole = display.sizeHint().width();
+    display.resize(whole - 30, 20);
     QCoreApplication::processEvents();
     QStringList shown = display.shownTexts();
-    ASSERT_EQ(shown.size(), 4);
-    EXPECT_EQ(shown.mid(0, 3), (QStringList{"/", "tmp", "Documents"}));
-    EXPECT_TRUE(shown.at(3).startsWith(QStringLiteral("damaged")) &&
-                shown.at(3).endsWith(QStringLiteral(".abr")) && shown.at(3).contains(QChar(0x2026)))
-        << shown.at(3).toStdString();
-    display.resize(160, 20);
+    ASSERT_EQ(shown.size(), 5);
+    EXPECT_EQ(shown.mid(0, 2), (QStringList{"/", "tmp"}));
+    EXPECT_TRUE(shown.at(2).startsWith(QStringLiteral("Doc")) &&
+                shown.at(2).contains(QChar(0x2026)))
+        << shown.at(2).toStdString();
+    EXPECT_EQ(shown.mid(3), (QStringList{"Brushes", name}));
+    display.resize(whole - 100, 20);
     QCoreApplication::processEvents();
     shown = display.shownTexts();
-    EXPECT_EQ(shown.mid(0, 2), (QStringList{"/", "tmp"}));
-    EXPECT_TRUE(shown.at(2).contains(QChar(0x2026))) << shown.at(2).toStdString();
+    EXPECT_TRUE(shown.at(3).contains(QChar(0x2026))) << shown.at(3).toStdString();
+    EXPECT_EQ(shown.at(4), name);
+    display.resize(260, 20);
+    QCoreApplication::processEvents();
+    shown = display.shownTexts();
+    EXPECT_TRUE(shown.last().startsWith(QStringLiteral("dam")) && shown.last().endsWith(".abr") &&
+                shown.last().contains(QChar(0x2026)))
+        << shown.last().toStdString();
+    // A deep path leaves out folders from the top, one ellipsis standing for them, before the
+    // name gives way.
+    display.setPath(
+        QStringLiteral("/home/ann/Documents/Brushes/Packs/2021/Watercolor/Charcoal.abr"));
+    display.resize(200, 20);
+    QCoreApplication::processEvents();
+    shown = display.shownTexts();
+    ASSERT_GE(shown.size(), 4);
+    EXPECT_LT(shown.size(), 9);
+    EXPECT_EQ(shown.mid(0, 2), (QStringList{"/", QString(QChar(0x2026))}));
+    EXPECT_EQ(shown.last(), "Charcoal.abr") << shown.join('|').toStdString();
     display.setPath(QString());
     EXPECT_TRUE(display.componentPaths().isEmpty());
     SetFileManagerHandlerForTesting({});
@@ -585,4 +610,35 @@ TEST(BrushWindow, ChromeFollowsAPaletteChangeWhileOpen)
     EXPECT_TRUE(title->styleSheet().contains(QStringLiteral("#e6e6e6"))) << "its text colour";
     EXPECT_FALSE(title->styleSheet().contains(QStringLiteral("#f2f4f7")));
     QApplication::setPalette(before);
+}
+
+// A file dropped on the window is opened; brushes dragged out of the grid that come back to it
+// (a click that slipped) are pictures in a temporary folder, and the file on display stays.
+TEST(BrushWindow, ADroppedFileOpensButTheGridsOwnDragDoesNot)
+{
+    ShownFile shown("Chalk.abr", NamedBrushes("c", 2));
+    auto& [box, path, window] = shown;
+    window.resize(800, 600);
+    window.show();
+    BrushFileView* grid = window.fileView();
+    const QPoint inGrid = grid->rect().center();
+    const auto drop = [&](QMimeData* mime) {
+        QDragEnterEvent enter(inGrid, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &enter);
+        QDropEvent dropped(QPointF(inGrid), Qt::CopyAction, mime, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &dropped);
+        return enter.isAccepted() || dropped.isAccepted();
+    };
+
+    std::unique_ptr<QMimeData> own(grid->mimeDataForBrushes({0}, true));
+    ASSERT_TRUE(own && own->hasUrls());
+    EXPECT_FALSE(drop(own.get()));
+    EXPECT_EQ(window.getDisplayedFilePath(), path);
+    EXPECT_EQ(GridNames(window), (QStringList{"c0", "c1"}));
+
+    const QString other = box.write("Ink.abr", NamedBrushes("i", 1));
+    QMimeData outside;
+    outside.setUrls({QUrl::fromLocalFile(other)});
+    EXPECT_TRUE(drop(&outside));
+    EXPECT_EQ(window.getDisplayedFilePath(), other);
 }

@@ -14,6 +14,7 @@ TEST(InstallResultDialog, ARowPerApplicationAndShowRevealsItsFile)
     const QString home = QDir::homePath();
     BrushInstaller::Report report;
     report.damage = "the file is damaged: only 2 brushes could be read from it";
+    report.refreshNote = "If it is running, GIMP shows the new brushes once it restarts.";
     report.outcomes = {
         {eResult::Installed,
          "GIMP 2.10",
@@ -34,6 +35,7 @@ TEST(InstallResultDialog, ARowPerApplicationAndShowRevealsItsFile)
     EXPECT_EQ(outcomes, QStringList({"Installed (its brushes folder was made)",
                                      "Already installed as “Soft.bundle”",
                                      "Not installed: No space left on device"}));
+    EXPECT_EQ(dialog.findChild<QLabel*>("refreshNote")->text(), report.refreshNote);
     EXPECT_EQ(dialog.findChild<QLabel*>("damage")->text(),
               "The file is damaged: only 2 brushes could be read from it.");
     EXPECT_EQ(InstallResultDialog::shownPath(home + "/.local/share/krita/Soft.bundle"),

@@ -235,11 +235,12 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
 
     w.narrowTo(QStringLiteral("soft"));
     EXPECT_EQ(w.shownFiles(), QStringList({"Chalk.abr"}));
+    // Favourites are the starred files and the files of starred brushes.
     w.narrowTo(QStringLiteral("\u2605 Favourites"));
-    EXPECT_EQ(w.shownFiles(), QStringList({"Ink.abr*"}));
+    EXPECT_EQ(w.shownFiles(), QStringList({"Chalk.abr", "Ink.abr*"}));
     // A rename keeps the file in the narrowed outline, its star with it.
     w.rename(paths[0], QStringLiteral("Ink 2.abr"));
-    EXPECT_EQ(w.shownFiles(), QStringList({"Ink 2.abr*"}));
+    EXPECT_EQ(w.shownFiles(), QStringList({"Chalk.abr", "Ink 2.abr*"}));
 
     // Removing the last file of the chosen tag takes the outline back to all files.
     w.narrowTo(QStringLiteral("soft"));
@@ -266,8 +267,15 @@ TEST(LibraryMarks, NarrowingCombinesWithTheFilterAndFollowsAFolderRename)
     ASSERT_TRUE(library.setStarred(paths[0], -1, true));
     ASSERT_TRUE(library.setStarred(paths[2], -1, true));
     ASSERT_TRUE(library.setTags(paths[1], {QStringLiteral("chalky")}));
+    // The file on display stays when the narrowing leaves it out, and is marked on return.
+    ASSERT_TRUE(window.getFileOutline()->selectFileByPath(paths[1]));
+    ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
     w.narrowTo(QStringLiteral("\u2605 Favourites"));
     EXPECT_EQ(w.shownFiles(), QStringList({"Ink.abr*", "Oil.abr*"}));
+    EXPECT_EQ(window.getDisplayedFilePath(), paths[1]);
+    w.narrowTo(QStringLiteral("All files"));
+    EXPECT_EQ(window.getFileOutline()->getPathOfSelectedItem(), paths[1]);
+    w.narrowTo(QStringLiteral("\u2605 Favourites"));
 
     window.outlineFilterField()->setText(QStringLiteral("oil"));
     ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("oil"); }));

@@ -190,3 +190,37 @@ TEST(LibrarySearch, WithoutALibraryTheFieldFiltersFileNamesAlone)
     ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("charc"); }));
     EXPECT_EQ(w.window->libraryResults(), nullptr);
 }
+
+// Text that names a file but no brush finds the file: its folder opens to show it, and the grid
+// keeps the file on display instead of saying the library has no such brush.
+TEST(LibrarySearch, AFileNameThatNamesNoBrushOpensItsFolderAndKeepsTheGrid)
+{
+    LibraryWindow w;
+    const QString inks = w.addFile(QStringLiteral("Inks.abr"), {QStringLiteral("Dry Ink")});
+    const QString charcoal =
+        w.addFile(QStringLiteral("Packs/2021/Charcoal.abr"), {QStringLiteral("Soft")});
+    w.addFile(QStringLiteral("Packs/Pastel.abr"), {QStringLiteral("Hard")});
+    w.window->startLibrary();
+    LibraryController* library = w.window->libraryController();
+    library->cataloguer()->catalogue({inks, charcoal});
+    ASSERT_TRUE(WaitUntil([&] { return library->library()->totals().brushes == 2; }));
+    w.window->doOpenFile(inks);
+    ASSERT_TRUE(WaitUntil([&] { return !w.window->isReadingFile(); }));
+
+    w.type(QStringLiteral("charc"));
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("charc"); }));
+    EXPECT_EQ(w.window->libraryResults(), nullptr) << w.heading().toStdString();
+    EXPECT_EQ(w.window->getDisplayedFilePath(), inks);
+    FileOutlineView* outline = w.window->getFileOutline();
+    QModelIndex row = outline->model()->index(0, 0);
+    while (row.isValid() && row.data(OutlineSource::IsFolderRole).toBool()) {
+        EXPECT_TRUE(outline->isExpanded(row)) << row.data().toString().toStdString();
+        row = outline->model()->index(0, 0, row);
+    }
+    EXPECT_EQ(row.data(OutlineSource::PathRole).toString(), charcoal);
+
+    // Text that names nothing at all still says so.
+    w.type(QStringLiteral("nothing"));
+    ASSERT_TRUE(WaitUntil([&] { return w.heading().contains(QStringLiteral("nothing")); }));
+    EXPECT_EQ(w.heading(), QStringLiteral("No brushes named “nothing” in the library"));
+}
