@@ -247,7 +247,7 @@ bool CFileHierarchy::IsAlwaysVisibleDirectory(const CFSDescriptor& descriptor) c
     return mVisibleAncestorDirectories.count(descriptor) != 0;
 }
 
-bool CFileHierarchy::ShouldBeLevelOnItsOwn(const CFileSystemNodePtr& node) const
+bool CFileHierarchy::ShouldBeVisible(const CFileSystemNodePtr& node) const
 {
     if (!node->IsDirectory())
         return true;
@@ -257,35 +257,16 @@ bool CFileHierarchy::ShouldBeLevelOnItsOwn(const CFileSystemNodePtr& node) const
         return false;
     if (IsInsideAnAlwaysVisibleDirectory(node->Descriptor()))
         return true;
-    // Two branches that are levels on their own make a fork (a folder shown only because this
-    // one would be cannot count, or every folder would hold itself up); always-visible folders
-    // do not count as branches, so a folder holding several of them is passed over. Such
-    // branches are always in the visible list.
+    // Two visible branches make a fork; always-visible folders do not count as branches, so
+    // a folder holding several of them is passed over.
+    if (mVisibleAncestorDirectories.empty())
+        return node->VisibleChildCount() >= 2;
     unsigned branches = 0;
     for (const CFileSystemNodePtr& child : node->VisibleChildren()) {
-        if (child->IsLevelOnItsOwn() &&
-            (mVisibleAncestorDirectories.empty() ||
-             !IsAlwaysVisibleDirectory(child->Descriptor())) &&
-            ++branches >= 2)
+        if (!IsAlwaysVisibleDirectory(child->Descriptor()) && ++branches >= 2)
             return true;
     }
     return false;
-}
-
-bool CFileHierarchy::ShouldBeVisible(const CFileSystemNodePtr& node) const
-{
-    if (ShouldBeLevelOnItsOwn(node))
-        return true;
-    return node->HasParent() && node->Parent()->IsVisible() &&
-           !mLimitedVisibilityDirectories.count(node->Descriptor());
-}
-
-void CFileHierarchy::ShowIfInAVisibleFolder(const CFileSystemNodePtr& folder)
-{
-    // Empty still, so no level on its own; its parent is visible and keeps it off the top.
-    if (folder->HasParent() && folder->Parent()->IsVisible() &&
-        !mLimitedVisibilityDirectories.count(folder->Descriptor()))
-        folder->SetVisible(true);
 }
 
 void CFileHierarchy::AddToTopLevelNodes(const CFileSystemNodePtr& node)
@@ -304,53 +285,22 @@ bool CFileHierarchy::RemoveFromTopLevelNodes(const CFileSystemNodePtr& node)
     return true;
 }
 
-void CFileHierarchy::ChangeVisibility(const CFileSystemNodePtr& node, bool visible,
-                                      bool& topLevelChanged)
+void CFileHierarchy::PromoteVisibleChildFolders(const CFileSystemNodePtr& node)
 {
-    node->SetVisible(visible);
-    if (!node->IsDirectory())
-        return;
-    if (!visible)
-        topLevelChanged = RemoveFromTopLevelNodes(node) || topLevelChanged;
-    else if (!node->HasParent() || !node->Parent()->IsVisible()) {
-        AddToTopLevelNodes(node);
-        topLevelChanged = true;
-    }
-    // A copy: showing or passing over a child moves it between this folder's lists.
-    std::vector<CFileSystemNodePtr> folders;
-    for (const auto* list : {&node->VisibleChildren(), &node->HiddenChildren()}) {
-        for (const CFileSystemNodePtr& child : *list) {
-            if (child->IsDirectory())
-                folders.push_back(child);
-        }
-    }
-    for (const CFileSystemNodePtr& child : folders) {
-        const bool should = child->IsLevelOnItsOwn() ||
-                            (visible && !mLimitedVisibilityDirectories.count(child->Descriptor()));
-        if (should != child->IsVisible()) {
-            ChangeVisibility(child, should, topLevelChanged);
-        } else if (should) {
-            // Still shown: at the top exactly when this folder is passed over.
-            if (visible)
-                topLevelChanged = RemoveFromTopLevelNodes(child) || topLevelChanged;
-            else {
-                AddToTopLevelNodes(child);
-                topLevelChanged = true;
-            }
-        }
+    for (const CFileSystemNodePtr& child : node->VisibleChildren()) {
+        if (child->IsDirectory())
+            AddToTopLevelNodes(child);
     }
 }
 
-bool CFileHierarchy::UpdateVisibility(const CFileSystemNodePtr& node, bool& topLevelChanged)
+bool CFileHierarchy::DemoteVisibleChildFolders(const CFileSystemNodePtr& node)
 {
-    const bool level = ShouldBeLevelOnItsOwn(node);
-    const bool visible = ShouldBeVisible(node);
-    if (level == node->IsLevelOnItsOwn() && visible == node->IsVisible())
-        return false;
-    node->SetLevelOnItsOwn(level);
-    if (visible != node->IsVisible())
-        ChangeVisibility(node, visible, topLevelChanged);
-    return true;
+    bool removed = false;
+    for (const CFileSystemNodePtr& child : node->VisibleChildren()) {
+        if (child->IsDirectory() && RemoveFromTopLevelNodes(child))
+            removed = true;
+    }
+    return removed;
 }
 
 std::vector<CFileSystemNodePtr>
@@ -413,10 +363,8 @@ bool CFileHierarchy::GetNodeForDescriptor(const CFSDescriptor& descriptor, CFile
                 child = CFileSystemNode::Create(folder);
             }
             n->AttachChild(child);
-            if (child->IsDirectory()) {
+            if (child->IsDirectory())
                 mFolderIndex[IndexKey(*child)] = child.get();
-                ShowIfInAVisibleFolder(child);
-            }
             created = true;
         }
         n = std::move(child);
@@ -455,24 +403,42 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
     } else if (!folder->FindChild(d.NameView(), n)) {
         n = CFileSystemNode::Create(d);
         folder->AttachChild(n);
-        if (n->IsDirectory()) {
+        if (n->IsDirectory())
             mFolderIndex[IndexKey(*n)] = n.get();
-            ShowIfInAVisibleFolder(n);
-        }
         created = true;
     }
     if (!created)
         return false;
 
-    // Walk up while the marks change; above the first folder that keeps them nothing the
-    // rule looks at has changed. (New folders took their visibility from above when made.)
+    // Walk up while visibility changes; above the first folder that keeps its visibility
+    // nothing the rule looks at has changed.
     CFileSystemNodePtr stoppedAt = mRootNode;
     for (unsigned step = 0; n && step < d.Depth(); ++step) {
-        if (!UpdateVisibility(n, topLevelChanged) && n->IsDirectory()) {
+        const bool was = n->IsVisible();
+        const bool should = ShouldBeVisible(n);
+        if (was == should && n->IsDirectory()) {
             stoppedAt = n;
             break;
         }
-        n = n->HasParent() ? n->Parent() : CFileSystemNodePtr();
+        n->SetVisible(should);
+        CFileSystemNodePtr parent;
+        if (n->HasParent())
+            parent = n->Parent();
+        if (n->IsDirectory()) {
+            if (!should) {
+                RemoveFromTopLevelNodes(n);
+                topLevelChanged = true;
+                PromoteVisibleChildFolders(n);
+            } else {
+                if (!parent || !parent->IsVisible()) {
+                    AddToTopLevelNodes(n);
+                    topLevelChanged = true;
+                }
+                if (DemoteVisibleChildFolders(n))
+                    topLevelChanged = true;
+            }
+        }
+        n = std::move(parent);
     }
     node = stoppedAt;
     return true;
@@ -515,8 +481,30 @@ bool CFileHierarchy::DeleteNode(CFileSystemNodePtr victim, CFileSystemNodePtr& n
             cur = std::move(parent);
             continue;
         }
-        if (!UpdateVisibility(cur, topLevelChanged))
+        const bool was = cur->IsVisible();
+        const bool should = ShouldBeVisible(cur);
+        if (was == should)
             break;
+        // A deletion only lowers what the rule counts, so this is a folder being passed over
+        // from now on: its visible child folders take its place at the top.
+        if (RemoveFromTopLevelNodes(cur))
+            topLevelChanged = true;
+        cur->SetVisible(should);
+        if (should) {
+            if (!cur->HasParent() || !cur->Parent()->IsVisible()) {
+                AddToTopLevelNodes(cur);
+                topLevelChanged = true;
+            }
+            if (DemoteVisibleChildFolders(cur))
+                topLevelChanged = true;
+        } else {
+            for (const CFileSystemNodePtr& child : cur->VisibleChildren()) {
+                if (child->IsDirectory()) {
+                    AddToTopLevelNodes(child);
+                    topLevelChanged = true;
+                }
+            }
+        }
         if (!cur->HasParent())
             break;
         cur = cur->Parent();

@@ -30,14 +30,11 @@ struct CompareNodeSharedPointer
 };
 
 // The model behind one folder outline: the tree of the brush files that belong to it and of
-// every folder on their paths. A folder is a level on its own when it holds files directly,
-// lies within an always-visible folder, or has two or more branches that are levels on their
-// own. It is shown (visible) when it is a level on its own or lies in a visible folder (a
-// limited one only for the first reason): below the first level nothing is passed over, so a
-// pack deep inside a folder of brushes is reached through the folders that lead to it. The
-// others are passed over, and the visible folders whose parent is passed over form the
-// top-level list that the outline shows as its roots (with the root itself when it is
-// visible).
+// every folder on their paths. A folder is shown as a level of its own (visible) only when it
+// holds files directly, lies within an always-visible folder, or has two or more visible
+// branches; the others are passed over, and the visible folders whose parent is passed over
+// form the top-level list that the outline shows as its roots (with the root itself when it
+// is visible).
 //
 // Main thread only. Failures are reported by returning false or an empty pointer.
 class CFileHierarchy
@@ -87,7 +84,6 @@ public:
     bool GetNodeForDescriptor(const CFSDescriptor& descriptor, CFileSystemNodePtr& node,
                               bool& created);
     bool ShouldBeVisible(const CFileSystemNodePtr& node) const;
-    bool ShouldBeLevelOnItsOwn(const CFileSystemNodePtr& node) const;
     void AddToTopLevelNodes(const CFileSystemNodePtr& node);
     bool RemoveFromTopLevelNodes(const CFileSystemNodePtr& node);
 
@@ -106,13 +102,8 @@ private:
     void UnindexSubtree(CFileSystemNode* node);
     CFileSystemNodePtr FindVolumesFolder() const;
     bool IsAlwaysVisibleDirectory(const CFSDescriptor& descriptor) const;
-    // Shows or passes over a folder, and with it the folders below that are visible only
-    // through it; the top-level list follows.
-    void ChangeVisibility(const CFileSystemNodePtr& node, bool visible, bool& topLevelChanged);
-    // Brings a changed folder's own-level mark and visibility up to date; false when both
-    // were right already, so that nothing above can have changed either.
-    bool UpdateVisibility(const CFileSystemNodePtr& node, bool& topLevelChanged);
-    void ShowIfInAVisibleFolder(const CFileSystemNodePtr& folder);
+    void PromoteVisibleChildFolders(const CFileSystemNodePtr& node);
+    bool DemoteVisibleChildFolders(const CFileSystemNodePtr& node);
     // Takes every top-level entry inside node's subtree (node itself included) out of the
     // list and returns them.
     std::vector<CFileSystemNodePtr> TakeTopLevelNodesWithin(const CFileSystemNodePtr& node);

@@ -76,10 +76,6 @@ public:
     // Whether the node still hangs from a parent (always true of the root).
     bool IsAttached() const { return !HasParent() || !mParent.expired(); }
     bool IsVisible() const { return mVisible; }
-    // Whether the node would be a level even where its parent is passed over (it holds files,
-    // or forks); a node can also be visible only because its parent is.
-    bool IsLevelOnItsOwn() const { return mLevelOnItsOwn; }
-    void SetLevelOnItsOwn(bool level) { mLevelOnItsOwn = level; }
 
     // Decided by the path: every node but the root "/" has a parent.
     bool HasParent() const { return Depth() > 1; }
@@ -132,7 +128,6 @@ private:
     std::unique_ptr<FileNode> mFileNode;
     boost::weak_ptr<CFileSystemNode> mParent;
     bool mVisible = false;
-    bool mLevelOnItsOwn = false;
     ChildList mHiddenChildren;
     ChildList mVisibleChildren;
     unsigned mVisibleDirectoryCount = 0;

@@ -67,26 +67,6 @@ TEST_F(Hierarchy, Adding_ShowsTheFoldersThatHoldFilesAndTheForks)
                            QStringLiteral("  Other/ (1)"), QStringLiteral("    z.abr")}));
 }
 
-// Below a folder that is shown nothing is passed over: a pack three levels below a folder of
-// brushes is reached through the folders that lead to it, and those folders are passed over
-// again once the folder above is no level any more.
-TEST_F(Hierarchy, APackDeepInsideAShownFolder_IsReachedThroughTheFoldersAbove)
-{
-    for (const char* f : {"D/Brushes/a.abr", "D/Brushes/Other/o.abr",
-                          "D/Brushes/Packs/2021/Pack/x.abr", "D/Brushes/Packs/2021/Pack/y.abr"})
-        Add(QString::fromUtf8(f));
-    EXPECT_EQ(HierarchyOutlineRows(h, false).join('|'),
-              "Brushes/ (4)|  a.abr|  Other/ (1)|    o.abr|  Packs/ (2)|    2021/ (2)|"
-              "      Pack/ (2)|        x.abr|        y.abr");
-    // Without its own file Brushes forks no more (Packs is no level on its own).
-    h.DeleteNode(P("D/Brushes/a.abr"), node, topLevelChanged);
-    EXPECT_TRUE(topLevelChanged);
-    EXPECT_FALSE(Visible("D/Brushes/Packs/2021"));
-    EXPECT_EQ(Top(), (QStringList{"~/D/Brushes/Other/", "~/D/Brushes/Packs/2021/Pack/"}));
-    Add("D/Brushes/c.abr");
-    EXPECT_EQ(Top(), QStringList{"~/D/Brushes/"});
-}
-
 TEST_F(Hierarchy, LimitedVisibilityFolder_StaysPassedOverDespiteAFork)
 {
     h.AddLimitedVisibilityAncestorDirectory(disk.folder(QStringLiteral("Users/ann")));

@@ -37,8 +37,6 @@ struct InvariantChecker
     {
         if (checkVisibilityRule && node->IsVisible() != h.ShouldBeVisible(node))
             Fail(*node, "visibility differs from the rule");
-        if (checkVisibilityRule && node->IsLevelOnItsOwn() != h.ShouldBeLevelOnItsOwn(node))
-            Fail(*node, "own-level mark differs from the rule");
         const bool parentVisible = node->HasParent() && node->Parent()->IsVisible();
         if (node->IsDirectory() && node->IsVisible() && !parentVisible)
             expectedTop.insert(node.get());
