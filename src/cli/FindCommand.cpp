@@ -1,11 +1,11 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
 #include "discovery/FileIndex.h"
 #include "discovery/ObserverConnection.h"
-#include "discovery/SearchQueryString.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/NativePath.h"
 
@@ -191,13 +191,9 @@ int RunFindCommand(const QStringList& args, CliStreams io)
             SearchFolderOperands("find", parser.operands(), io, folders))
         return *refused;
 
-    const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;
-    const std::unique_ptr<BrushFileSearch> query =
-        BrushFileSearch::initWithQueryString(queryText, folders);
-    if (!query) {
-        io.err << "kelbrin-cli find: the search could not be created\n";
-        return 1;
-    }
+    const std::unique_ptr<BrushFileSearch> query = BrushFileSearch::create(
+        folders.isEmpty() ? BrushFileMatcher::brushFiles() : BrushFileMatcher::brushFilesBySuffix(),
+        folders);
     PrintingObserver observer(io.out, json);
     ObserverConnection connection(&observer, query.get());
     // Beside the list on standard output rather than in it: a reader of the list learns why
@@ -269,8 +265,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     if (stalls)
         io.err << "longest event-loop stall: " << worstStallMs << " ms (running "
                << inWorstStall.running / 1000000 << " ms, waiting for a core "
-               << inWorstStall.waiting / 1000000 << " ms); stalls over 16 ms: "
-               << stallsOverFrame << "\n";
+               << inWorstStall.waiting / 1000000 << " ms); stalls over 16 ms: " << stallsOverFrame
+               << "\n";
     return 0;
 }
 

@@ -1,13 +1,12 @@
 #include "discovery/BrushFileSearch.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearchImpl.h"
 #include "discovery/FSObserver.h"
 #include "discovery/FolderWatcher.h"
 #include "discovery/FoundPathTree.h"
-#include "discovery/MetadataQueryText.h"
 #include "discovery/ObserverConnection.h"
-#include "discovery/SearchQueryString.h"
 #include "support/TestUtil.h"
 
 #include <QCoreApplication>
@@ -140,7 +139,7 @@ struct RunningSearch
     explicit RunningSearch(const QString& folder, bool live = true)
     {
         model.scope = folder;
-        query = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+        query = BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {folder});
         connection = std::make_unique<ObserverConnection>(&model, query.get());
         EXPECT_TRUE(query->isInInitialSearch());
         EXPECT_TRUE(query->run(live));
@@ -155,16 +154,6 @@ bool IsWatched(const QString& path)
     return node && BrushFileSearchImpl::handleForNode(node) > 0;
 }
 } // namespace
-
-TEST(SearchQueryString, FallsBackToTheFileNameWithoutAKnownType)
-{
-    const QString query = searchQueryString();
-    if (query == kBrushFileNameQuery)
-        SUCCEED();
-    else
-        EXPECT_TRUE(query.startsWith("kMDItemContentType == ")) << query.toStdString();
-    EXPECT_TRUE(MetadataQueryText::parse(query));
-}
 
 TEST(BrushFileSearch, FirstPhaseAnnouncesAllFilesThenTheEnd)
 {
@@ -264,14 +253,6 @@ TEST(BrushFileSearch, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
     ASSERT_TRUE(QDir().rename(box.path("m/again"), box.path("m/renamed")));
     ASSERT_TRUE(WaitUntil(
         [&] { return search.model.sorted() == QStringList({box.path("m/renamed/f.abr")}); }));
-}
-
-TEST(BrushFileSearch, UnusableQueryTextLeavesAnIdleSearch)
-{
-    auto query = BrushFileSearch::initWithQueryString("kMDItemTitle == \"x\"", {});
-    ASSERT_TRUE(query);
-    EXPECT_TRUE(query->run());
-    EXPECT_FALSE(query->isInInitialSearch());
 }
 
 // A descriptor per folder once kept drives from being unmounted and ran out under the usual
