@@ -65,8 +65,6 @@ public:
     // the files it found keep out too.
     bool keepsCrawlersOutOf(const QString& path) const;
 
-    BrushFileSearchImpl* impl() const { return mImpl.get(); }
-
 Q_SIGNALS:
     void reported(const SearchReport& report);
     // Sent once per search; see watchLimitRecrawlSeconds().

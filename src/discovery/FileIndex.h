@@ -8,11 +8,10 @@
 
 #include <QObject>
 #include <QStringList>
-#include <atomic>
 #include <map>
 #include <memory>
+#include <string>
 #include <sys/types.h>
-#include <unordered_map>
 
 // A live query of the built-in file index. The first phase crawls the scopes on worker threads
 // and hands out what it finds in batches; after it, the process's folder watcher keeps the
