@@ -8,8 +8,8 @@
 #include "MadeUpLibrary.h"
 #include "support/AbrWriter.h"
 
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/SearchQueryString.h"
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
@@ -109,7 +109,7 @@ Pass Catalogue(const QString& library, const QString& folder)
     clock.start();
     const double cpuBefore = CpuSeconds();
     const std::unique_ptr<BrushFileSearch> search =
-        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {folder});
     CBrushCataloguer cataloguer(library);
     cataloguer.follow(search.get(), {folder});
     bool searched = false;

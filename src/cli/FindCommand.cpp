@@ -1,11 +1,11 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FSObserver.h"
 #include "discovery/FileIndex.h"
 #include "discovery/ObserverConnection.h"
-#include "discovery/SearchQueryString.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/NativePath.h"
 
@@ -162,6 +162,63 @@ private:
     bool mJson;
 };
 
+void SayWatchLimitReached(QTextStream& err, int seconds)
+{
+    err << "kelbrin-cli find: not every folder can be watched for changes (the system's "
+           "limit fs.inotify.max_user_watches is reached), so the others are read again "
+           "every "
+        << seconds
+        << " s and changes there show up late; to raise the limit: sudo sysctl "
+           "fs.inotify.max_user_watches=524288 (and that setting in a file in "
+           "/etc/sysctl.d/ to keep it)\n";
+    err.flush();
+}
+
+// How long the event loop was kept from turning at worst: a timer that should fire every
+// 2 ms notes how late it came, and what the scheduler says this thread did meanwhile.
+class StallProbe
+{
+public:
+    StallProbe()
+    {
+        mTimer.setTimerType(Qt::PreciseTimer);
+        mTimer.setInterval(2);
+        QObject::connect(&mTimer, &QTimer::timeout, [this] { probe(); });
+        mSinceProbe.start();
+        mAtProbe = mScheduler.read();
+        mTimer.start();
+    }
+    void report(QTextStream& err) const
+    {
+        err << "longest event-loop stall: " << mWorstStallMs << " ms (running "
+            << mInWorstStall.running / 1000000 << " ms, waiting for a core "
+            << mInWorstStall.waiting / 1000000 << " ms); stalls over 16 ms: " << mStallsOverFrame
+            << "\n";
+    }
+
+private:
+    void probe()
+    {
+        const qint64 stall = mSinceProbe.restart() - 2;
+        const SchedulerTimes now = mScheduler.read();
+        if (stall > 16)
+            ++mStallsOverFrame;
+        if (stall > mWorstStallMs) {
+            mWorstStallMs = stall;
+            mInWorstStall = {now.running - mAtProbe.running, now.waiting - mAtProbe.waiting};
+        }
+        mAtProbe = now;
+    }
+
+    SchedulerTimesOfThisThread mScheduler;
+    QTimer mTimer;
+    QElapsedTimer mSinceProbe;
+    qint64 mWorstStallMs = 0;
+    SchedulerTimes mInWorstStall;
+    int mStallsOverFrame = 0;
+    SchedulerTimes mAtProbe;
+};
+
 } // namespace
 
 int RunFindCommand(const QStringList& args, CliStreams io)
@@ -191,27 +248,15 @@ int RunFindCommand(const QStringList& args, CliStreams io)
             SearchFolderOperands("find", parser.operands(), io, folders))
         return *refused;
 
-    const QString queryText = folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery;
-    const std::unique_ptr<BrushFileSearch> query =
-        BrushFileSearch::initWithQueryString(queryText, folders);
-    if (!query) {
-        io.err << "kelbrin-cli find: the search could not be created\n";
-        return 1;
-    }
+    const std::unique_ptr<BrushFileSearch> query = BrushFileSearch::create(
+        folders.isEmpty() ? BrushFileMatcher::brushFiles() : BrushFileMatcher::brushFilesBySuffix(),
+        folders);
     PrintingObserver observer(io.out, json);
     ObserverConnection connection(&observer, query.get());
     // Beside the list on standard output rather than in it: a reader of the list learns why
     // some changes come late, without a new kind of line to parse.
-    QObject::connect(query.get(), &BrushFileSearch::watchLimitReached, [&io](int seconds) {
-        io.err << "kelbrin-cli find: not every folder can be watched for changes (the system's "
-                  "limit fs.inotify.max_user_watches is reached), so the others are read again "
-                  "every "
-               << seconds
-               << " s and changes there show up late; to raise the limit: sudo sysctl "
-                  "fs.inotify.max_user_watches=524288 (and that setting in a file in "
-                  "/etc/sysctl.d/ to keep it)\n";
-        io.err.flush();
-    });
+    QObject::connect(query.get(), &BrushFileSearch::watchLimitReached,
+                     [&io](int seconds) { SayWatchLimitReached(io.err, seconds); });
 
     QEventLoop loop;
     if (!watch)
@@ -228,34 +273,9 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     auto previousInt = std::signal(SIGINT, OnInterrupt);
     auto previousTerm = std::signal(SIGTERM, OnInterrupt);
 
-    // How long the event loop was kept from turning at worst: a timer that should fire every
-    // 2 ms notes how late it came, and what the scheduler says this thread did meanwhile.
-    QTimer stallProbe;
-    QElapsedTimer sinceProbe;
-    qint64 worstStallMs = 0;
-    SchedulerTimes inWorstStall;
-    int stallsOverFrame = 0;
-    SchedulerTimes atProbe;
-    std::optional<SchedulerTimesOfThisThread> scheduler;
-    if (stalls) {
-        scheduler.emplace();
-        stallProbe.setTimerType(Qt::PreciseTimer);
-        stallProbe.setInterval(2);
-        QObject::connect(&stallProbe, &QTimer::timeout, &loop, [&] {
-            const qint64 stall = sinceProbe.restart() - 2;
-            const SchedulerTimes now = scheduler->read();
-            if (stall > 16)
-                ++stallsOverFrame;
-            if (stall > worstStallMs) {
-                worstStallMs = stall;
-                inWorstStall = {now.running - atProbe.running, now.waiting - atProbe.waiting};
-            }
-            atProbe = now;
-        });
-        sinceProbe.start();
-        atProbe = scheduler->read();
-        stallProbe.start();
-    }
+    std::optional<StallProbe> stallProbe;
+    if (stalls)
+        stallProbe.emplace();
 
     PreferPromptWakeUps();
     if (!query->run(watch)) {
@@ -266,11 +286,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         loop.exec();
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
-    if (stalls)
-        io.err << "longest event-loop stall: " << worstStallMs << " ms (running "
-               << inWorstStall.running / 1000000 << " ms, waiting for a core "
-               << inWorstStall.waiting / 1000000 << " ms); stalls over 16 ms: "
-               << stallsOverFrame << "\n";
+    if (stallProbe)
+        stallProbe->report(io.err);
     return 0;
 }
 

@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FileIndex.h"
-#include "discovery/SearchQueryString.h"
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
@@ -110,12 +110,9 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     if (!path)
         return 1;
 
-    const std::unique_ptr<BrushFileSearch> search = BrushFileSearch::initWithQueryString(
-        folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery, folders);
-    if (!search) {
-        io.err << "kelbrin-cli catalogue: the search could not be created\n";
-        return 1;
-    }
+    const std::unique_ptr<BrushFileSearch> search = BrushFileSearch::create(
+        folders.isEmpty() ? BrushFileMatcher::brushFiles() : BrushFileMatcher::brushFilesBySuffix(),
+        folders);
     CBrushCataloguer cataloguer(*path);
     cataloguer.follow(search.get(), folders);
     bool searched = false;

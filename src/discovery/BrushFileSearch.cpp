@@ -4,13 +4,11 @@
 
 #include <atomic>
 
-std::unique_ptr<BrushFileSearch>
-BrushFileSearch::initWithQueryString(const QString& queryString, const QStringList& directories)
+std::unique_ptr<BrushFileSearch> BrushFileSearch::create(const BrushFileMatcher& matcher,
+                                                         const QStringList& directories)
 {
     std::unique_ptr<BrushFileSearch> search(new BrushFileSearch);
-    search->mImpl = std::make_unique<BrushFileSearchImpl>(search.get());
-    if (!search->mImpl->initWithQueryString(queryString, directories))
-        return nullptr;
+    search->mImpl = std::make_unique<BrushFileSearchImpl>(search.get(), matcher, directories);
     return search;
 }
 

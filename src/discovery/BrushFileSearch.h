@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class BrushFileMatcher;
 class BrushFileSearchImpl;
 
 // One thing a search tells the objects that show its results. Paths are absolute; for renames
@@ -41,9 +42,10 @@ class BrushFileSearch : public QObject
 {
     Q_OBJECT
 public:
-    // directories empty: the home folder and the removable-media folder.
-    static std::unique_ptr<BrushFileSearch> initWithQueryString(const QString& queryString,
-                                                                const QStringList& directories);
+    // The files the matcher takes in the directories; none given: the home folder and the
+    // removable-media folder.
+    static std::unique_ptr<BrushFileSearch> create(const BrushFileMatcher& matcher,
+                                                   const QStringList& directories);
     ~BrushFileSearch() override;
 
     // live: keep the results current after the first phase.
@@ -62,8 +64,6 @@ public:
     // Whether a file lies on a drive the search keeps out of; any thread, so that readers of
     // the files it found keep out too.
     bool keepsCrawlersOutOf(const QString& path) const;
-
-    BrushFileSearchImpl* impl() const { return mImpl.get(); }
 
 Q_SIGNALS:
     void reported(const SearchReport& report);

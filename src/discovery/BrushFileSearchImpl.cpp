@@ -54,13 +54,6 @@ FoundPathNodePtr BrushFileSearchImpl::nodeForFile(const IndexedFilePtr& item)
     return it == left.end() ? nullptr : it->second;
 }
 
-IndexedFilePtr BrushFileSearchImpl::fileForNode(const FoundPathNodePtr& node)
-{
-    const auto& right = sharedFileToNodeMap().right;
-    const auto it = right.find(node);
-    return it == right.end() ? nullptr : it->second;
-}
-
 FoundPathNodePtr BrushFileSearchImpl::nodeForHandle(int handle)
 {
     const auto& left = sharedHandleToNodeMap().left;
@@ -75,30 +68,13 @@ int BrushFileSearchImpl::handleForNode(const FoundPathNodePtr& node)
     return it == right.end() ? -1 : it->second;
 }
 
-BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner) : mOwner(owner)
+BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner, const BrushFileMatcher& matcher,
+                                         const QStringList& directories)
+    : mOwner(owner), mIndex(std::make_unique<FileIndex>(matcher)),
+      mRepository(FoundPathTree::sharedTree())
 {
     mWorkTimer.setSingleShot(true);
     QObject::connect(&mWorkTimer, &QTimer::timeout, [this] { processWork(); });
-}
-
-BrushFileSearchImpl::~BrushFileSearchImpl()
-{
-    if (mIndex)
-        mIndex->stop();
-    mIndex.reset();
-    mMonitorConnection.reset();
-}
-
-bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
-                                              const QStringList& directories)
-{
-    mRepository = FoundPathTree::sharedTree();
-
-    mIndex = FileIndex::create(queryString);
-    if (!mIndex) {
-        qCInfo(lcDiscovery, "Could not start the file index");
-        return true;
-    }
     // Linux has no older system that would call for the whole computer: the home and
     // removable-media folders are where users keep brush files.
     mIndex->setSearchScope(directories.isEmpty() ? QStringList{FileIndex::kScopeHomeAndMedia}
@@ -126,13 +102,17 @@ bool BrushFileSearchImpl::initWithQueryString(const QString& queryString,
         mOwner->mWatchLimitRecrawlSeconds = std::max(1, (mIndex->recrawlIntervalMs() + 999) / 1000);
         Q_EMIT mOwner->watchLimitReached(mOwner->mWatchLimitRecrawlSeconds);
     });
-    return true;
+}
+
+BrushFileSearchImpl::~BrushFileSearchImpl()
+{
+    mIndex->stop();
+    mIndex.reset();
+    mMonitorConnection.reset();
 }
 
 bool BrushFileSearchImpl::run(bool live)
 {
-    if (!mIndex)
-        return true;
     // Only a live search keeps its folders watched. A one-shot one (kelbrin-cli find) would
     // spend a watch per folder, and warnings once the system's limit is reached, on changes it
     // never reports.
@@ -412,8 +392,6 @@ void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& 
     }
     report(SearchReport::eItemsMoved, oldPaths, newPaths, flags);
 }
-
-void BrushFileSearchImpl::folderChanged(int) {}
 
 void BrushFileSearchImpl::folderDeleted(int handle)
 {

@@ -12,6 +12,7 @@
 #include <deque>
 #include <memory>
 
+class BrushFileMatcher;
 class FileIndex;
 class FolderMonitor;
 class ObserverConnection;
@@ -30,10 +31,10 @@ public:
     static FileToNodeMap& sharedFileToNodeMap();
     static HandleToNodeMap& sharedHandleToNodeMap();
 
-    explicit BrushFileSearchImpl(BrushFileSearch* owner);
+    BrushFileSearchImpl(BrushFileSearch* owner, const BrushFileMatcher& matcher,
+                        const QStringList& directories);
     ~BrushFileSearchImpl() override;
 
-    bool initWithQueryString(const QString& queryString, const QStringList& directories);
     bool run(bool live);
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
@@ -42,12 +43,10 @@ public:
     bool keepsCrawlersOutOf(const QString& path) const;
 
     static FoundPathNodePtr nodeForFile(const IndexedFilePtr& item);
-    static IndexedFilePtr fileForNode(const FoundPathNodePtr& node);
     static FoundPathNodePtr nodeForHandle(int handle);
     static int handleForNode(const FoundPathNodePtr& node);
 
     // FolderMonitorObserver
-    void folderChanged(int handle) override;
     void folderMoved(int handle, const QString& newPath) override;
     void folderRenamed(int handle, const QString& newPath) override;
     void folderDeleted(int handle) override;

@@ -20,16 +20,9 @@ namespace {
 constexpr int kMountReleaseMs = 10000;
 } // namespace
 
-std::unique_ptr<FileIndex> FileIndex::create(const QString& queryText)
-{
-    std::optional<MetadataQueryText> text = MetadataQueryText::parse(queryText);
-    if (!text)
-        return nullptr;
-    return std::unique_ptr<FileIndex>(new FileIndex(std::move(*text)));
-}
-
-FileIndex::FileIndex(MetadataQueryText text)
-    : mText(std::move(text)), mMountReleaseMs(kMountReleaseMs), mFirstPhase(*this), mLive(*this)
+FileIndex::FileIndex(BrushFileMatcher matcher)
+    : mContext(std::move(matcher), this), mMountReleaseMs(kMountReleaseMs),
+      mFirstPhase(mContext, [this] { finishGathering(); }), mLive(mContext)
 {
     qRegisterMetaType<FileIndexUpdate>();
 }
@@ -41,10 +34,9 @@ FileIndex::~FileIndex()
 
 void FileIndex::setSearchScope(const QStringList& scopes)
 {
-    mScopes = scopes;
+    mContext.scopes = scopes;
 }
 
-// Whether a folder inside another one is reached by crawling that one.
 bool FileIndex::isCoveredBy(const QString& folder, const QString& other)
 {
     const QString prefix = other == QLatin1String("/") ? other : other + QLatin1Char('/');
@@ -107,48 +99,38 @@ QString FileIndex::canonicalFolder(const QString& path)
     return PathFromNative(resolved);
 }
 
-FolderCrawler::Context FileIndex::crawlContext()
-{
-    FolderCrawler::Context context;
-    context.text = &mText;
-    context.watcher = mWantsUpdates ? mWatcher : nullptr;
-    context.watchesLeft = &mWatchesLeft;
-    context.watchLimitHit = &mWatchLimitHit;
-    context.cancelled = &mCancelled;
-    context.released = &mReleased;
-    return context;
-}
-
 bool FileIndex::execute(bool wantsUpdates)
 {
-    if (mExecuting)
+    if (mContext.executing)
         return false;
-    mExecuting = true;
-    mWantsUpdates = wantsUpdates;
-    mScopeFolders = scopeFolders(mScopes.isEmpty() ? QStringList{kScopeHomeAndMedia} : mScopes);
+    mContext.executing = true;
+    mContext.wantsUpdates = wantsUpdates;
+    const QStringList& scopes = mContext.scopes;
+    mContext.scopeFolders =
+        scopeFolders(scopes.isEmpty() ? QStringList{kScopeHomeAndMedia} : scopes);
     if (wantsUpdates) {
-        mWatcher = FolderWatcher::shared();
-        if (!mWatcher->isValid())
+        mContext.watcher = FolderWatcher::shared();
+        if (!mContext.watcher->isValid())
             qCInfo(lcDiscovery, "inotify unavailable: folders are read again every few seconds");
         mLive.listen();
     }
-    mWatchesLeft = mWatchLimit < 0 ? LONG_MAX : mWatchLimit;
+    mContext.watchesLeft = mWatchLimit < 0 ? LONG_MAX : mWatchLimit;
 
     std::vector<FolderCrawler::Work> work;
-    for (const QString& folder : mScopeFolders) {
+    for (const QString& folder : mContext.scopeFolders) {
         auto root = std::make_unique<IndexedFolder>();
         root->name = PathToNative(folder).toStdString();
         work.push_back({root.get(), root->name});
-        mRoots.push_back(std::move(root));
+        mContext.roots.push_back(std::move(root));
     }
-    mFirstPhase.start(std::move(work), crawlContext());
+    mFirstPhase.start(std::move(work));
     return true;
 }
 
 void FileIndex::finishGathering()
 {
-    mGatheringComplete = true;
-    if (mWantsUpdates) {
+    mContext.gatheringComplete = true;
+    if (mContext.wantsUpdates) {
         mLive.begin();
         for (const std::string& path : std::exchange(mReadAgainAfterGathering, {}))
             mLive.readAgainBelow(path);
@@ -172,12 +154,12 @@ void FileIndex::keepCrawlersOut(const QString& mountPoint)
 {
     const std::string path = MountPath(mountPoint);
     if (!path.empty())
-        mReleased.add(path);
+        mContext.released.add(path);
 }
 
 bool FileIndex::keepsCrawlersOutOf(const QString& path) const
 {
-    return mReleased.covers(PathToNative(path).toStdString());
+    return mContext.released.covers(PathToNative(path).toStdString());
 }
 
 void FileIndex::releaseMount(const QString& mountPoint)
@@ -190,7 +172,7 @@ void FileIndex::releaseMount(const QString& mountPoint)
     release.present = stat(path.c_str(), &st) == 0;
     release.device = release.present ? st.st_dev : 0;
     const unsigned generation = ++release.generation;
-    mReleased.add(path);
+    mContext.released.add(path);
     QTimer::singleShot(mMountReleaseMs, this,
                        [this, path, generation] { endMountRelease(path, generation); });
 }
@@ -202,7 +184,7 @@ void FileIndex::endMountRelease(const std::string& path, unsigned generation)
         return;
     const MountRelease release = found->second;
     mMountReleases.erase(found);
-    mReleased.remove(path);
+    mContext.released.remove(path);
     struct stat st;
     const bool unmounted =
         !release.present || stat(path.c_str(), &st) != 0 || st.st_dev != release.device;
@@ -210,9 +192,9 @@ void FileIndex::endMountRelease(const std::string& path, unsigned generation)
         qCInfo(lcDiscovery, "%s was not unmounted: reading it again", path.c_str());
     // After an unmount the watches' own notices emptied the folders; the mount point left
     // behind, if any, is read here too, since its reads while let go of were passed over.
-    if (!mWantsUpdates || mCancelled)
+    if (!mContext.wantsUpdates || mContext.cancelled)
         return;
-    if (mGatheringComplete)
+    if (mContext.gatheringComplete)
         mLive.readAgainBelow(path);
     else
         mReadAgainAfterGathering.push_back(path);
@@ -220,47 +202,27 @@ void FileIndex::endMountRelease(const std::string& path, unsigned generation)
 
 void FileIndex::disableUpdates()
 {
-    ++mUpdatesDisabled;
+    ++mContext.updatesDisabled;
 }
 
 void FileIndex::enableUpdates()
 {
-    if (mUpdatesDisabled > 0 && --mUpdatesDisabled == 0)
+    if (mContext.updatesDisabled > 0 && --mContext.updatesDisabled == 0)
         mLive.resumeUpdates();
 }
 
 IndexedFilePtr FileIndex::resultAtIndex(int index) const
 {
-    if (index < 0 || size_t(index) >= mResults.size())
+    const IndexedFileList& results = mContext.results;
+    if (index < 0 || size_t(index) >= results.size())
         return nullptr;
-    return mResults[size_t(index)];
-}
-
-void FileIndex::appendResult(const IndexedFilePtr& item)
-{
-    mResultIndex[item.get()] = mResults.size();
-    mResults.push_back(item);
-}
-
-bool FileIndex::eraseResult(const IndexedFilePtr& item)
-{
-    const auto at = mResultIndex.find(item.get());
-    if (at == mResultIndex.end())
-        return false;
-    const size_t index = at->second;
-    mResultIndex.erase(at);
-    if (index + 1 != mResults.size()) {
-        mResults[index] = std::move(mResults.back());
-        mResultIndex[mResults[index].get()] = index;
-    }
-    mResults.pop_back();
-    return true;
+    return results[size_t(index)];
 }
 
 void FileIndex::stop()
 {
-    mCancelled = true;
+    mContext.cancelled = true;
     mFirstPhase.stop();
     mLive.stop();
-    mGatheringComplete = mGatheringComplete || mExecuting;
+    mContext.gatheringComplete = mContext.gatheringComplete || mContext.executing;
 }

@@ -1,32 +1,17 @@
 #pragma once
 
+#include "discovery/BrushFileMatcher.h"
+#include "discovery/CrawlContext.h"
 #include "discovery/FirstPhaseCrawl.h"
-#include "discovery/FolderCrawler.h"
 #include "discovery/IndexedFile.h"
-#include "discovery/IndexedFolder.h"
 #include "discovery/LiveIndex.h"
-#include "discovery/MetadataQueryText.h"
-#include "discovery/ReleasedMounts.h"
 
 #include <QObject>
 #include <QStringList>
-#include <atomic>
 #include <map>
 #include <memory>
+#include <string>
 #include <sys/types.h>
-#include <unordered_map>
-
-class FolderWatcher;
-
-// One batch of live changes: files that appeared, went, were renamed or moved (changed: the
-// same item with a new path), or were written where they are.
-struct FileIndexUpdate
-{
-    IndexedFileList added;
-    IndexedFileList removed;
-    IndexedFileList changed;
-    IndexedFileList written;
-};
 
 // A live query of the built-in file index. The first phase crawls the scopes on worker threads
 // and hands out what it finds in batches; after it, the process's folder watcher keeps the
@@ -41,30 +26,25 @@ public:
     // Every local file system.
     static inline const QString kScopeWholeComputer = QStringLiteral("whole-computer");
 
-    struct BatchingParameters
-    {
-        unsigned first_max_num = 50;
-        unsigned first_max_ms = 100;
-        unsigned progress_max_num = 20000;
-        unsigned progress_max_ms = 1000;
-        unsigned update_max_num = 10000;
-        unsigned update_max_ms = 1000;
-    };
+    using BatchingParameters = IndexBatching;
 
-    // Null when the query text is not understood.
-    static std::unique_ptr<FileIndex> create(const QString& queryText);
+    // Finds the files the matcher takes.
+    explicit FileIndex(BrushFileMatcher matcher);
     ~FileIndex() override;
 
     // Folder paths, or one of the two scope names. Before execute.
     void setSearchScope(const QStringList& scopes);
-    BatchingParameters batchingParameters() const { return mBatching; }
-    void setBatchingParameters(const BatchingParameters& parameters) { mBatching = parameters; }
+    BatchingParameters batchingParameters() const { return mContext.batching; }
+    void setBatchingParameters(const BatchingParameters& parameters)
+    {
+        mContext.batching = parameters;
+    }
 
     bool execute(bool wantsUpdates);
-    bool isGatheringComplete() const { return mGatheringComplete; }
+    bool isGatheringComplete() const { return mContext.gatheringComplete; }
     void disableUpdates();
     void enableUpdates();
-    int resultCount() const { return int(mResults.size()); }
+    int resultCount() const { return int(mContext.results.size()); }
     IndexedFilePtr resultAtIndex(int index) const;
     void stop();
 
@@ -72,15 +52,17 @@ public:
     static QStringList scopeFolders(const QStringList& scopes);
     // The folder's path with every link resolved; empty when it is not a folder.
     static QString canonicalFolder(const QString& path);
+    // Whether a folder inside another one is reached by crawling that one.
+    static bool isCoveredBy(const QString& folder, const QString& other);
 
     // Tuning for tests: a fixed pause between re-reads of the folders that could not be watched
     // (by default it follows what a re-read costs), and a ceiling on watches below the
     // kernel's own.
-    void setRecrawlInterval(int milliseconds) { mRecrawlIntervalMs = milliseconds; }
+    void setRecrawlInterval(int milliseconds) { mContext.recrawlIntervalMs = milliseconds; }
     void setWatchLimit(long watches) { mWatchLimit = watches; }
     int watchedFolderCount() const { return mLive.watchedFolderCount(); }
     int unwatchedFolderCount() const { return mLive.unwatchedFolderCount(); }
-    bool isWatchLimitReached() const { return mWatchLimitHit; }
+    bool isWatchLimitReached() const { return mContext.watchLimitHit; }
     int recrawlIntervalMs() const { return mLive.recrawlIntervalMs(); }
 
     // A drive at this path is about to be unmounted: no folder at or below it is opened for a
@@ -105,42 +87,13 @@ Q_SIGNALS:
     void watchLimitReached();
 
 private:
-    // The first phase lives in FirstPhaseCrawl, the live phase in LiveIndex and FolderSync; they
-    // work on the state kept here.
-    friend class FirstPhaseCrawl;
-    friend class LiveIndex;
-    friend class FolderSync;
-
-    explicit FileIndex(MetadataQueryText text);
-    static bool isCoveredBy(const QString& folder, const QString& other);
-    FolderCrawler::Context crawlContext();
     void finishGathering();
     void endMountRelease(const std::string& path, unsigned generation);
-    void appendResult(const IndexedFilePtr& item);
-    // False when the item is not among the results.
-    bool eraseResult(const IndexedFilePtr& item);
 
-    MetadataQueryText mText;
-    QStringList mScopes;
-    QStringList mScopeFolders;
-    BatchingParameters mBatching;
-    bool mExecuting = false;
-    bool mWantsUpdates = false;
-    bool mGatheringComplete = false;
-    int mUpdatesDisabled = 0;
-    int mRecrawlIntervalMs = 0;
+    // The first phase lives in FirstPhaseCrawl, the live phase in LiveIndex and FolderSync; they
+    // share what is kept here.
+    CrawlContext mContext;
     long mWatchLimit = -1;
-
-    IndexedFolderRoots mRoots;
-    IndexedFileList mResults;
-    std::unordered_map<const IndexedFile*, size_t> mResultIndex;
-
-    // Shared with the crawling threads.
-    FolderWatcher* mWatcher = nullptr;
-    std::atomic<bool> mCancelled{false};
-    std::atomic<long> mWatchesLeft{0};
-    std::atomic<bool> mWatchLimitHit{false};
-    ReleasedMounts mReleased;
 
     struct MountRelease
     {

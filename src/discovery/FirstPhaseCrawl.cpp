@@ -7,27 +7,29 @@
 #include <algorithm>
 #include <iterator>
 
-FirstPhaseCrawl::FirstPhaseCrawl(FileIndex& index) : mIndex(index)
+FirstPhaseCrawl::FirstPhaseCrawl(CrawlContext& context, std::function<void()> gathered)
+    : mContext(context), mGathered(std::move(gathered))
 {
     mBatchTimer.setSingleShot(true);
-    QObject::connect(&mBatchTimer, &QTimer::timeout, &mIndex, [this] { deliverBatch(); });
+    QObject::connect(&mBatchTimer, &QTimer::timeout, mContext.owner, [this] { deliverBatch(); });
 }
 
-void FirstPhaseCrawl::start(std::vector<FolderCrawler::Work> work, FolderCrawler::Context context)
+void FirstPhaseCrawl::start(std::vector<FolderCrawler::Work> work)
 {
+    FolderCrawler::Context context = mContext.forCrawlers();
     context.found = [this](IndexedFileList&& items) { onFound(std::move(items)); };
     mThread = std::thread([this, work = std::move(work), context] {
         FolderCrawler::crawl(work, context, CrawlWorkers::defaultThreadCount());
         ThreadSanitizerHandOff(this);
         QMetaObject::invokeMethod(
-            &mIndex,
+            mContext.owner,
             [this] {
                 ThreadSanitizerTakeOver(this);
                 onCrawlFinished();
             },
             Qt::QueuedConnection);
     });
-    mBatchTimer.start(int(mIndex.mBatching.first_max_ms));
+    mBatchTimer.start(int(mContext.batching.first_max_ms));
 }
 
 void FirstPhaseCrawl::stop()
@@ -39,8 +41,8 @@ void FirstPhaseCrawl::stop()
 
 size_t FirstPhaseCrawl::batchLimit() const
 {
-    return mFirstBatchDelivered ? mIndex.mBatching.progress_max_num
-                                : mIndex.mBatching.first_max_num;
+    return mFirstBatchDelivered ? mContext.batching.progress_max_num
+                                : mContext.batching.first_max_num;
 }
 
 void FirstPhaseCrawl::onFound(IndexedFileList&& items)
@@ -58,7 +60,7 @@ void FirstPhaseCrawl::onFound(IndexedFileList&& items)
     if (request) {
         ThreadSanitizerHandOff(this);
         QMetaObject::invokeMethod(
-            &mIndex,
+            mContext.owner,
             [this] {
                 ThreadSanitizerTakeOver(this);
                 deliverBatch();
@@ -69,9 +71,9 @@ void FirstPhaseCrawl::onFound(IndexedFileList&& items)
 
 void FirstPhaseCrawl::deliverBatch()
 {
-    if (mIndex.mGatheringComplete || !mIndex.mExecuting)
+    if (mContext.gatheringComplete || !mContext.executing)
         return;
-    if (mIndex.mUpdatesDisabled) {
+    if (mContext.updatesDisabled) {
         mBatchTimer.start(10);
         return;
     }
@@ -90,17 +92,17 @@ void FirstPhaseCrawl::deliverBatch()
         done = mCrawlDone && mPending.empty();
     }
     for (const IndexedFilePtr& item : batch)
-        mIndex.appendResult(item);
+        mContext.appendResult(item);
     if (!batch.empty())
-        Q_EMIT mIndex.progress();
+        Q_EMIT mContext.owner->progress();
     if (more) {
         QMetaObject::invokeMethod(
-            &mIndex, [this] { deliverBatch(); }, Qt::QueuedConnection);
+            mContext.owner, [this] { deliverBatch(); }, Qt::QueuedConnection);
     } else if (done) {
         mBatchTimer.stop();
-        mIndex.finishGathering();
+        mGathered();
     } else {
-        mBatchTimer.start(int(mIndex.mBatching.progress_max_ms));
+        mBatchTimer.start(int(mContext.batching.progress_max_ms));
     }
 }
 

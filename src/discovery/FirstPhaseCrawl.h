@@ -5,11 +5,12 @@
 
 #include <QTimer>
 #include <cstddef>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
 
-class FileIndex;
+struct CrawlContext;
 
 // The file index's first phase: the scopes are crawled on worker threads while the main thread
 // hands out what they find in batches, a small first one and larger ones after it. Gathering is
@@ -17,11 +18,12 @@ class FileIndex;
 class FirstPhaseCrawl
 {
 public:
-    explicit FirstPhaseCrawl(FileIndex& index);
+    // gathered: called once the last batch is out.
+    FirstPhaseCrawl(CrawlContext& context, std::function<void()> gathered);
     FirstPhaseCrawl(const FirstPhaseCrawl&) = delete;
     FirstPhaseCrawl& operator=(const FirstPhaseCrawl&) = delete;
 
-    void start(std::vector<FolderCrawler::Work> work, FolderCrawler::Context context);
+    void start(std::vector<FolderCrawler::Work> work);
     // Waits for the crawl, which the index has cancelled, and hands out nothing more.
     void stop();
 
@@ -31,7 +33,8 @@ private:
     void deliverBatch();
     void onCrawlFinished();
 
-    FileIndex& mIndex;
+    CrawlContext& mContext;
+    const std::function<void()> mGathered;
     std::thread mThread;
     std::mutex mPendingMutex;
     IndexedFileList mPending;

@@ -1,7 +1,7 @@
 #include "discovery/FolderCrawler.h"
 
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/FolderWatcher.h"
-#include "discovery/MetadataQueryText.h"
 #include "discovery/ReleasedMounts.h"
 #include "platform/NativePath.h"
 
@@ -89,7 +89,7 @@ void FolderCrawler::readFolder(const Work& work, const Context& context,
             folder->folders.emplace(child->name, std::move(child));
         } else if (type == DT_REG || type == DT_LNK) {
             const size_t nameLength = std::strlen(name);
-            if (!context.text->matches(name, nameLength) || !isRegularFile(fd, name, type))
+            if (!context.matcher->matches(name, nameLength) || !isRegularFile(fd, name, type))
                 return;
             auto item = std::make_shared<IndexedFile>(
                 PathFromNative(IndexedFolder::childPath(work.path, name).c_str()));

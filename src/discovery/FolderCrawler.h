@@ -13,7 +13,7 @@
 #include <vector>
 
 class FolderWatcher;
-class MetadataQueryText;
+class BrushFileMatcher;
 class ReleasedMounts;
 
 // Reads folders with openat/getdents64, on as many threads as asked, and fills IndexedFolder
@@ -25,7 +25,7 @@ class FolderCrawler
 public:
     struct Context
     {
-        const MetadataQueryText* text = nullptr;
+        const BrushFileMatcher* matcher = nullptr;
         FolderWatcher* watcher = nullptr;         // null: do not watch
         std::atomic<long>* watchesLeft = nullptr; // null: as many as the kernel grants
         std::atomic<bool>* watchLimitHit = nullptr;

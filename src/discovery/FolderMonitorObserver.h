@@ -7,7 +7,6 @@ class FolderMonitorObserver
 {
 public:
     virtual ~FolderMonitorObserver() = default;
-    virtual void folderChanged(int handle) = 0;
     virtual void folderMoved(int handle, const QString& newPath) = 0;
     virtual void folderRenamed(int handle, const QString& newPath) = 0;
     virtual void folderDeleted(int handle) = 0;

@@ -63,17 +63,21 @@ struct FolderSync::BackgroundRescan
     bool released = false; // the index stopped before it was merged
 };
 
-FolderSync::FolderSync(FileIndex& index, LiveIndex& live)
-    : mIndex(index), mLive(live), mCrawlWorkers(CrawlWorkers::defaultThreadCount())
+FolderSync::FolderSync(CrawlContext& context, LiveIndex& live)
+    : mContext(context), mLive(live), mCrawlWorkers(CrawlWorkers::defaultThreadCount())
 {
     mStartCrawlsTimer.setSingleShot(true);
-    QObject::connect(&mStartCrawlsTimer, &QTimer::timeout, &mIndex, [this] { startCrawls(); });
+    QObject::connect(&mStartCrawlsTimer, &QTimer::timeout, mContext.owner,
+                     [this] { startCrawls(); });
     mMergeTimer.setSingleShot(true);
-    QObject::connect(&mMergeTimer, &QTimer::timeout, &mIndex, [this] { mergeFinishedCrawls(); });
+    QObject::connect(&mMergeTimer, &QTimer::timeout, mContext.owner,
+                     [this] { mergeFinishedCrawls(); });
     mStartRescansTimer.setSingleShot(true);
-    QObject::connect(&mStartRescansTimer, &QTimer::timeout, &mIndex, [this] { startRescans(); });
+    QObject::connect(&mStartRescansTimer, &QTimer::timeout, mContext.owner,
+                     [this] { startRescans(); });
     mMergeRescansTimer.setSingleShot(true);
-    QObject::connect(&mMergeRescansTimer, &QTimer::timeout, &mIndex, [this] { mergeRescans(); });
+    QObject::connect(&mMergeRescansTimer, &QTimer::timeout, mContext.owner,
+                     [this] { mergeRescans(); });
 }
 
 void FolderSync::stop(FolderWatcher* watcher)
@@ -128,7 +132,7 @@ void FolderSync::move(IndexedFolder* from, const std::string& fromName, IndexedF
                 from->files.erase(it);
             }
         }
-        const bool keep = to && mIndex.mText.matches(toName);
+        const bool keep = to && mContext.matcher.matches(toName);
         if (!item) {
             if (keep)
                 mLive.markDirty(to);
@@ -199,14 +203,14 @@ void FolderSync::renamePaths(IndexedFolder* folder, const std::string& path)
         renamePaths(child.second.get(), IndexedFolder::childPath(path, child.first));
 }
 
-void FolderSync::readListing(int fd, const std::string& path, const MetadataQueryText& text,
+void FolderSync::readListing(int fd, const std::string& path, const BrushFileMatcher& matcher,
                              Listing& listing)
 {
     FolderCrawler::forEachEntry(fd, [&](const char* name, unsigned char type, ino_t ino) {
         if (type == DT_DIR) {
             if (!FolderCrawler::isSkippedFolder(path, name))
                 listing.folders.emplace(name, ino);
-        } else if ((type == DT_REG || type == DT_LNK) && text.matches(name, strlen(name)) &&
+        } else if ((type == DT_REG || type == DT_LNK) && matcher.matches(name, strlen(name)) &&
                    FolderCrawler::isRegularFile(fd, name, type)) {
             listing.files.insert(name);
         }
@@ -220,7 +224,7 @@ void FolderSync::folderGone(IndexedFolder* folder)
     clearContents(folder);
     releaseFolderWatch(folder);
     folder->entered = false;
-    mLive.mUnwatched.erase(folder);
+    mContext.unwatched.erase(folder);
     if (!folder->parent)
         mLive.lookForMissingRootLater();
 }
@@ -277,7 +281,7 @@ void FolderSync::rescanInBackground(const std::vector<IndexedFolder*>& folders, 
             continue;
         }
         // The read looks at the disk after every change so far.
-        mLive.mDirty.erase(folder);
+        mContext.dirty.erase(folder);
         const auto added = mRescans.try_emplace(folder);
         PendingRescan& pending = added.first->second;
         if (added.second)
@@ -298,7 +302,7 @@ void FolderSync::startRescans()
     constexpr size_t kFoldersPerBatch = 64;
     const size_t foldersPerTurn = kFoldersPerBatch * 4 * size_t(mCrawlWorkers.maxThreadCount());
     TurnBudget turn;
-    const FolderCrawler::Context context = mIndex.crawlContext();
+    const FolderCrawler::Context context = mContext.forCrawlers();
     size_t taken = 0;
     while (taken < mRescanQueue.size() && taken < foldersPerTurn && turn.allowsMore()) {
         auto batch = std::make_shared<BackgroundRescan>();
@@ -319,7 +323,7 @@ void FolderSync::startRescans()
                 rescanInBackground(below, true);
             }
             batch->entries.push_back({folder, folder->path(), folder->parent == nullptr,
-                                      folder->wd < 0 && mIndex.mWantsUpdates, Listing()});
+                                      folder->wd < 0 && mContext.wantsUpdates, Listing()});
         }
         if (batch->entries.empty())
             continue;
@@ -348,12 +352,12 @@ void FolderSync::startRescans()
                     if (FolderCrawler::watchFolder(&placed, fd, entry.path, context))
                         listing.wd = placed.wd;
                 }
-                readListing(fd, entry.path, *context.text, listing);
+                readListing(fd, entry.path, *context.matcher, listing);
                 close(fd);
             }
             ThreadSanitizerHandOff(batch.get());
             QMetaObject::invokeMethod(
-                &mIndex,
+                mContext.owner,
                 [this, batch] {
                     ThreadSanitizerTakeOver(batch.get());
                     if (batch->released)
@@ -384,8 +388,8 @@ void FolderSync::mergeRescans()
         const auto pending = mRescans.find(entry.folder);
         if (pending == mRescans.end() || pending->second.batch != batch) {
             // Forgotten meanwhile: the folder may be gone from memory, the watch is not ours.
-            if (entry.listing.wd >= 0 && mIndex.mWatcher)
-                mIndex.mWatcher->releaseWatch(std::exchange(entry.listing.wd, -1));
+            if (entry.listing.wd >= 0 && mContext.watcher)
+                mContext.watcher->releaseWatch(std::exchange(entry.listing.wd, -1));
             continue;
         }
         const bool readAgain = pending->second.again;
@@ -394,8 +398,8 @@ void FolderSync::mergeRescans()
         if (mergeRescan(entry.folder, entry.path, entry.listing) || readAgain)
             rescanInBackground({entry.folder});
     }
-    if (mRescans.empty() && mCrawls.empty() && mIndex.mGatheringComplete)
-        mLive.mEarlyEvents.clear();
+    if (mRescans.empty() && mCrawls.empty() && mContext.gatheringComplete)
+        mContext.earlyEvents.clear();
     if (!mFinishedRescans.empty())
         mMergeRescansTimer.start(0);
     mLive.flushReadFindings();
@@ -407,8 +411,8 @@ bool FolderSync::mergeRescan(IndexedFolder* folder, const std::string& path, Lis
     const int placed = std::exchange(listing.wd, -1);
     if (path != folder->path()) {
         // Moved since: the listing is of whatever had its old path.
-        if (placed >= 0 && mIndex.mWatcher)
-            mIndex.mWatcher->releaseWatch(placed);
+        if (placed >= 0 && mContext.watcher)
+            mContext.watcher->releaseWatch(placed);
         return true;
     }
     if (listing.passedOver)
@@ -426,19 +430,19 @@ bool FolderSync::mergeRescan(IndexedFolder* folder, const std::string& path, Lis
     if (placed >= 0) {
         if (folder->wd == placed) {
             // Watched meanwhile by the same watch: the read's reference is one too many.
-            mIndex.mWatcher->releaseWatch(placed);
-        } else if (folder->wd >= 0 || !mLive.mFolderByWatch.emplace(placed, folder).second) {
+            mContext.watcher->releaseWatch(placed);
+        } else if (folder->wd >= 0 || !mContext.folderByWatch.emplace(placed, folder).second) {
             // Watched meanwhile, or another path to the same folder holds the watch.
-            mIndex.mWatcher->releaseWatch(placed);
+            mContext.watcher->releaseWatch(placed);
         } else {
             folder->wd = placed;
-            mLive.mUnwatched.erase(folder);
+            mContext.unwatched.erase(folder);
             // Events that came before the watch was known could not be placed.
-            again = mLive.mEarlyEvents.count(placed) > 0;
+            again = mContext.earlyEvents.count(placed) > 0;
         }
     } else if (listing.watchTried && folder->wd < 0) {
-        mLive.mUnwatched.insert(folder);
-    } else if (folder->wd < 0 && mIndex.mWantsUpdates) {
+        mContext.unwatched.insert(folder);
+    } else if (folder->wd < 0 && mContext.wantsUpdates) {
         // It lost its watch while the worker read it (its scope folder replaced, say).
         again = !listing.watchTried;
     }
@@ -452,12 +456,12 @@ bool FolderSync::mergeRescan(IndexedFolder* folder, const std::string& path, Lis
 // again after it; a path the index does not hold (a hidden folder, say) is not read at all.
 void FolderSync::readAgainBelow(const std::string& path)
 {
-    IndexedFolder* folder = FolderAtPath(mIndex.mRoots, path, true);
+    IndexedFolder* folder = FolderAtPath(mContext.roots, path, true);
     if (!folder) {
         std::vector<IndexedFolder*> roots;
-        for (auto& root : mIndex.mRoots)
+        for (IndexedFolder* root : mContext.rootFolders())
             if (ReleasedMounts::isAtOrBelow(root->name, path))
-                roots.push_back(root.get());
+                roots.push_back(root);
         rescanInBackground(roots, true);
     } else if (folder->path() == path || mCrawls.count(folder)) {
         rescanInBackground({folder}, true);
@@ -488,7 +492,7 @@ void FolderSync::startCrawls()
         std::vector<std::shared_ptr<SubtreeCrawl>> share;
         for (size_t i = task; i < crawls.size(); i += tasks)
             share.push_back(crawls[i]);
-        FolderCrawler::Context context = mIndex.crawlContext();
+        FolderCrawler::Context context = mContext.forCrawlers();
         mCrawlWorkers.start([this, share = std::move(share), context]() mutable {
             for (const std::shared_ptr<SubtreeCrawl>& crawl : share) {
                 context.found = [&crawl](IndexedFileList&& items) {
@@ -498,7 +502,7 @@ void FolderSync::startCrawls()
                 FolderCrawler::crawl({{&crawl->detached, crawl->detached.name}}, context, 1);
                 ThreadSanitizerHandOff(crawl.get());
                 QMetaObject::invokeMethod(
-                    &mIndex,
+                    mContext.owner,
                     [this, crawl] {
                         ThreadSanitizerTakeOver(crawl.get());
                         mFinishedCrawls.push_back(crawl);
@@ -535,8 +539,8 @@ void FolderSync::mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl)
     // Forgotten meanwhile, or moved so that the paths read are no longer its paths.
     if (!current || crawl->detached.name != target->path()) {
         ForEachFolder(&crawl->detached, [this](IndexedFolder* folder) {
-            if (folder->wd >= 0 && mIndex.mWatcher)
-                mIndex.mWatcher->releaseWatch(folder->wd);
+            if (folder->wd >= 0 && mContext.watcher)
+                mContext.watcher->releaseWatch(folder->wd);
         });
         if (current)
             mLive.markDirty(target);
@@ -563,32 +567,32 @@ void FolderSync::adoptWatches(IndexedFolder* top)
 {
     ForEachFolder(top, [this](IndexedFolder* folder) {
         if (folder->wd >= 0) {
-            const auto inserted = mLive.mFolderByWatch.emplace(folder->wd, folder);
+            const auto inserted = mContext.folderByWatch.emplace(folder->wd, folder);
             if (!inserted.second && inserted.first->second != folder) {
                 // Another path to the same folder holds the watch already.
-                mIndex.mWatcher->releaseWatch(folder->wd);
+                mContext.watcher->releaseWatch(folder->wd);
                 folder->wd = -1;
-            } else if (mLive.mEarlyEvents.count(folder->wd)) {
+            } else if (mContext.earlyEvents.count(folder->wd)) {
                 mLive.markDirty(folder);
             }
         }
-        if (folder->wd < 0 && folder->entered && mIndex.mWantsUpdates)
-            mLive.mUnwatched.insert(folder);
+        if (folder->wd < 0 && folder->entered && mContext.wantsUpdates)
+            mContext.unwatched.insert(folder);
     });
-    if (mCrawls.empty() && mRescans.empty() && mIndex.mGatheringComplete)
-        mLive.mEarlyEvents.clear();
+    if (mCrawls.empty() && mRescans.empty() && mContext.gatheringComplete)
+        mContext.earlyEvents.clear();
 }
 
 void FolderSync::releaseFolderWatch(IndexedFolder* folder)
 {
     if (folder->wd < 0)
         return;
-    const auto it = mLive.mFolderByWatch.find(folder->wd);
-    if (it != mLive.mFolderByWatch.end() && it->second == folder) {
-        mLive.mFolderByWatch.erase(it);
-        if (mIndex.mWatcher)
-            mIndex.mWatcher->releaseWatch(folder->wd);
-        mIndex.mWatchesLeft.fetch_add(1);
+    const auto it = mContext.folderByWatch.find(folder->wd);
+    if (it != mContext.folderByWatch.end() && it->second == folder) {
+        mContext.folderByWatch.erase(it);
+        if (mContext.watcher)
+            mContext.watcher->releaseWatch(folder->wd);
+        mContext.watchesLeft.fetch_add(1);
     }
     folder->wd = -1;
 }
@@ -599,8 +603,8 @@ void FolderSync::forgetSubtree(IndexedFolder* top)
         releaseFolderWatch(folder);
         mCrawls.erase(folder);
         mRescans.erase(folder);
-        mLive.mDirty.erase(folder);
-        mLive.mUnwatched.erase(folder);
+        mContext.dirty.erase(folder);
+        mContext.unwatched.erase(folder);
         for (auto& file : folder->files)
             mLive.removeItem(file.second);
     });

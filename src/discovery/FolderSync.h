@@ -13,10 +13,10 @@
 #include <unordered_map>
 #include <vector>
 
-class FileIndex;
+class BrushFileMatcher;
 class FolderWatcher;
 class LiveIndex;
-class MetadataQueryText;
+struct CrawlContext;
 
 // How the live index brings its folders in line with the disk: a dirty folder's listing is read
 // again, a rename or move carries the items below it to their new paths, and a folder that
@@ -25,7 +25,7 @@ class MetadataQueryText;
 class FolderSync
 {
 public:
-    FolderSync(FileIndex& index, LiveIndex& live);
+    FolderSync(CrawlContext& context, LiveIndex& live);
     FolderSync(const FolderSync&) = delete;
     FolderSync& operator=(const FolderSync&) = delete;
 
@@ -61,7 +61,7 @@ private:
         bool again = false;
         bool subtree = false; // the folders below it are queued when it is handed out
     };
-    static void readListing(int fd, const std::string& path, const MetadataQueryText& text,
+    static void readListing(int fd, const std::string& path, const BrushFileMatcher& matcher,
                             Listing& listing);
     void applyListing(IndexedFolder* folder, const std::string& path, const Listing& listing);
     void folderGone(IndexedFolder* folder);
@@ -73,7 +73,7 @@ private:
     void mergeFinishedCrawls();
     void mergeCrawl(const std::shared_ptr<SubtreeCrawl>& crawl);
 
-    FileIndex& mIndex;
+    CrawlContext& mContext;
     LiveIndex& mLive;
     // Before the workers, which may look at it until they are joined.
     std::atomic<bool> mStopping{false};

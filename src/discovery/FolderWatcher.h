@@ -55,7 +55,6 @@ public:
     static QString failureText(int error);
 
     bool isValid() const { return mInotifyFD >= 0; }
-    int inotifyDescriptor() const { return mInotifyFD; }
 
     // Watches the folder at path and returns its watch, or -1 with errno set. Each successful
     // call takes one reference. openFD, when given, is an open descriptor of the folder: should

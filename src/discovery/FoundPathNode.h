@@ -26,12 +26,9 @@ public:
 
     const QString& name() const { return mName; }
     FoundPathNode* parent() const { return mParent; }
-    FoundPathTree* manager() const { return mManager; }
     bool isFile() const { return mIsFile; }
     void setIsFile(bool isFile) { mIsFile = isFile; }
     bool hasChildren() const { return !mSubnodes.empty(); }
-    // Children by name, for callers that walk the tree.
-    const std::map<QString, FoundPathNodePtr>& subnodes() const { return mSubnodes; }
 
     FoundPathNodePtr subnodeWithName(const QString& name) const;
     FoundPathNodePtr addSubnode(const FoundPathNodePtr& node);

@@ -50,42 +50,39 @@ qint64 RealTimeNs()
 }
 } // namespace
 
-LiveIndex::LiveIndex(FileIndex& index) : mIndex(index), mSync(index, *this)
+LiveIndex::LiveIndex(CrawlContext& context) : mContext(context), mSync(context, *this)
 {
     mMissingRootTimer.setSingleShot(true);
-    QObject::connect(&mMissingRootTimer, &QTimer::timeout, &mIndex, [this] {
-        for (auto& root : mIndex.mRoots)
+    QObject::connect(&mMissingRootTimer, &QTimer::timeout, mContext.owner, [this] {
+        for (auto& root : mContext.roots)
             if (!root->entered)
                 markDirty(root.get());
     });
     mFlushTimer.setSingleShot(true);
-    QObject::connect(&mFlushTimer, &QTimer::timeout, &mIndex, [this] { flush(); });
+    QObject::connect(&mFlushTimer, &QTimer::timeout, mContext.owner, [this] { flush(); });
     mRecrawlTimer.setSingleShot(true);
-    QObject::connect(&mRecrawlTimer, &QTimer::timeout, &mIndex, [this] { recrawlUnwatched(); });
+    QObject::connect(&mRecrawlTimer, &QTimer::timeout, mContext.owner,
+                     [this] { recrawlUnwatched(); });
     mOverflowRecheckTimer.setSingleShot(true);
-    QObject::connect(&mOverflowRecheckTimer, &QTimer::timeout, &mIndex, [this] {
-        std::vector<IndexedFolder*> roots;
-        for (auto& root : mIndex.mRoots)
-            roots.push_back(root.get());
-        mSync.rescanInBackground(roots, true);
-    });
+    QObject::connect(&mOverflowRecheckTimer, &QTimer::timeout, mContext.owner,
+                     [this] { mSync.rescanInBackground(mContext.rootFolders(), true); });
 }
 
 void LiveIndex::listen()
 {
     mStampBaselineNs = RealTimeNs();
     // Events that come before the first phase is done are kept until its folders are known
-    // (see mEarlyEvents).
-    QObject::connect(mIndex.mWatcher, &FolderWatcher::eventsArrived, &mIndex,
+    // (see mContext.earlyEvents).
+    QObject::connect(mContext.watcher, &FolderWatcher::eventsArrived, mContext.owner,
                      [this](const FolderWatchBatch& batch) { onWatchEvents(batch); });
-    mMounts = new MountTableWatcher(&mIndex);
-    QObject::connect(mMounts, &MountTableWatcher::mountsChanged, &mIndex,
+    mMounts = new MountTableWatcher(mContext.owner);
+    QObject::connect(mMounts, &MountTableWatcher::mountsChanged, mContext.owner,
                      [this](const QStringList& changed) { onMountsChanged(changed); });
 }
 
 void LiveIndex::begin()
 {
-    for (auto& root : mIndex.mRoots) {
+    for (auto& root : mContext.roots) {
         mSync.adoptWatches(root.get());
         if (!root->entered)
             lookForMissingRootLater();
@@ -98,12 +95,12 @@ void LiveIndex::begin()
 
 void LiveIndex::stop()
 {
-    FolderWatcher* watcher = mIndex.mWatcher;
+    FolderWatcher* watcher = mContext.watcher;
     if (watcher)
-        QObject::disconnect(watcher, nullptr, &mIndex, nullptr);
+        QObject::disconnect(watcher, nullptr, mContext.owner, nullptr);
     mSync.stop(watcher);
     if (watcher) {
-        for (auto& root : mIndex.mRoots)
+        for (auto& root : mContext.roots)
             ForEachFolder(root.get(), [watcher](IndexedFolder* folder) {
                 if (folder->wd >= 0)
                     watcher->releaseWatch(folder->wd);
@@ -112,9 +109,9 @@ void LiveIndex::stop()
     }
     delete mMounts;
     mMounts = nullptr;
-    mFolderByWatch.clear();
-    mUnwatched.clear();
-    mDirty.clear();
+    mContext.folderByWatch.clear();
+    mContext.unwatched.clear();
+    mContext.dirty.clear();
     mFlushTimer.stop();
     mRecrawlTimer.stop();
     mOverflowRecheckTimer.stop();
@@ -123,16 +120,26 @@ void LiveIndex::stop()
     mMissingRootTimer.stop();
 }
 
+int LiveIndex::watchedFolderCount() const
+{
+    return int(mContext.folderByWatch.size());
+}
+
+int LiveIndex::unwatchedFolderCount() const
+{
+    return int(mContext.unwatched.size());
+}
+
 void LiveIndex::resumeUpdates()
 {
     if (!mAdded.empty() || !mRemoved.empty() || !mChanged.empty() || !mWritten.empty() ||
-        !mDirty.empty())
+        !mContext.dirty.empty())
         scheduleFlush();
 }
 
 void LiveIndex::lookForMissingRootLater()
 {
-    if (mIndex.mWantsUpdates && !mMissingRootTimer.isActive())
+    if (mContext.wantsUpdates && !mMissingRootTimer.isActive())
         mMissingRootTimer.start(kMissingRootRetryMs);
 }
 
@@ -143,18 +150,18 @@ void LiveIndex::onWatchEvents(const FolderWatchBatch& batch)
         scheduleFlush();
     }
     auto folderOf = [this](int wd) -> IndexedFolder* {
-        const auto found = mFolderByWatch.find(wd);
-        return found == mFolderByWatch.end() ? nullptr : found->second;
+        const auto found = mContext.folderByWatch.find(wd);
+        return found == mContext.folderByWatch.end() ? nullptr : found->second;
     };
     for (const FolderWatchEvent& event : batch.events) {
         IndexedFolder* folder = folderOf(event.wd);
         IndexedFolder* origin = event.fromWd >= 0 ? folderOf(event.fromWd) : nullptr;
         if (!folder && !origin) {
             // Perhaps a folder a crawler is reading, or the first phase is not done yet.
-            if (!mIndex.mGatheringComplete || mSync.crawling()) {
-                mEarlyEvents.insert(event.wd);
+            if (!mContext.gatheringComplete || mSync.crawling()) {
+                mContext.earlyEvents.insert(event.wd);
                 if (event.fromWd >= 0)
-                    mEarlyEvents.insert(event.fromWd);
+                    mContext.earlyEvents.insert(event.fromWd);
             }
             continue;
         }
@@ -182,9 +189,9 @@ void LiveIndex::handleEvent(IndexedFolder* folder, const FolderWatchEvent& event
     if (mask & IN_IGNORED) {
         // The folder was deleted or the file system below it unmounted. An unmounted drive's
         // folder still exists, with other contents and no watch: read it afresh.
-        mFolderByWatch.erase(folder->wd);
+        mContext.folderByWatch.erase(folder->wd);
         folder->wd = -1;
-        mIndex.mWatchesLeft.fetch_add(1);
+        mContext.watchesLeft.fetch_add(1);
         mSync.clearContents(folder);
         folder->entered = false;
         markDirty(folder);
@@ -211,24 +218,24 @@ void LiveIndex::handleEvent(IndexedFolder* folder, const FolderWatchEvent& event
     }
     if (mask & (IN_CREATE | IN_DELETE | IN_MOVED_TO)) {
         if (isFolder ? !FolderCrawler::isSkippedFolder(folder->path(), entry.c_str())
-                     : (mIndex.mText.matches(entry) || folder->files.count(entry)))
+                     : (mContext.matcher.matches(entry) || folder->files.count(entry)))
             markDirty(folder);
     }
 }
 
 void LiveIndex::markDirty(IndexedFolder* folder)
 {
-    mDirty.insert(folder);
+    mContext.dirty.insert(folder);
     scheduleFlush();
 }
 
 void LiveIndex::scheduleFlush()
 {
     const size_t pending = mAdded.size() + mRemoved.size() + mChanged.size() + mWritten.size();
-    if (pending >= mIndex.mBatching.update_max_num)
+    if (pending >= mContext.batching.update_max_num)
         mFlushTimer.start(0);
     else if (!mFlushTimer.isActive())
-        mFlushTimer.start(int(mIndex.mBatching.update_max_ms));
+        mFlushTimer.start(int(mContext.batching.update_max_ms));
 }
 
 void LiveIndex::flushReadFindings()
@@ -242,11 +249,12 @@ void LiveIndex::flush()
     // Changed folders are read by the workers, even while updates wait: a folder's read waits
     // behind whatever is changing it, and a drive busy deleting thousands of folders holds
     // each for milliseconds at a time.
-    if (!mDirty.empty()) {
-        mSync.rescanInBackground(std::vector<IndexedFolder*>(mDirty.begin(), mDirty.end()));
-        mDirty.clear();
+    if (!mContext.dirty.empty()) {
+        mSync.rescanInBackground(
+            std::vector<IndexedFolder*>(mContext.dirty.begin(), mContext.dirty.end()));
+        mContext.dirty.clear();
     }
-    if (mIndex.mUpdatesDisabled) {
+    if (mContext.updatesDisabled) {
         mFlushTimer.start(10);
         return;
     }
@@ -254,10 +262,7 @@ void LiveIndex::flush()
         mOverflowed = false;
         qCInfo(lcDiscovery, "inotify queue overflowed: reading every folder again");
         // Thousands of folders: the workers read them, this thread only merges what changed.
-        std::vector<IndexedFolder*> roots;
-        for (auto& root : mIndex.mRoots)
-            roots.push_back(root.get());
-        mSync.rescanInBackground(roots, true);
+        mSync.rescanInBackground(mContext.rootFolders(), true);
         mOverflowRecheckTimer.start(kOverflowRecheckMs);
     }
     // A burst (an archive of thousands of folders unpacked) is read over several turns of the
@@ -270,10 +275,10 @@ void LiveIndex::flush()
         if (!mRecrawlWalked && !turn.spent())
             lookAtUnwatched(turn);
         mRecrawlCostNs += ThreadCpuNs() - cpuAtStart;
-        if (mRecrawlWalked && mDirty.empty())
+        if (mRecrawlWalked && mContext.dirty.empty())
             finishRecrawl();
     }
-    if (!mDirty.empty() || (mRecrawling && !mRecrawlWalked))
+    if (!mContext.dirty.empty() || (mRecrawling && !mRecrawlWalked))
         mFlushTimer.start(0);
     noteWatchLimit();
     if (mAdded.empty() && mRemoved.empty() && mChanged.empty() && mWritten.empty())
@@ -292,23 +297,24 @@ void LiveIndex::flush()
     if (!update.removed.empty() && !update.added.empty()) {
         FileIndexUpdate removals;
         removals.removed.swap(update.removed);
-        Q_EMIT mIndex.updated(removals);
+        Q_EMIT mContext.owner->updated(removals);
     }
-    Q_EMIT mIndex.updated(update);
+    Q_EMIT mContext.owner->updated(update);
 }
 
 void LiveIndex::noteWatchLimit()
 {
-    if (mIndex.mWatchLimitHit)
+    if (mContext.watchLimitHit)
         scheduleRecrawl();
 }
 
 void LiveIndex::scheduleRecrawl()
 {
-    if (mUnwatched.empty() || mRecrawling || mRecrawlTimer.isActive() || !mIndex.mGatheringComplete)
+    if (mContext.unwatched.empty() || mRecrawling || mRecrawlTimer.isActive() ||
+        !mContext.gatheringComplete)
         return;
-    if (mIndex.mRecrawlIntervalMs > 0)
-        mRecrawlIntervalMs = mIndex.mRecrawlIntervalMs;
+    if (mContext.recrawlIntervalMs > 0)
+        mRecrawlIntervalMs = mContext.recrawlIntervalMs;
     else if (mRecrawlIntervalMs == 0)
         mRecrawlIntervalMs = kMinRecrawlMs;
     mRecrawlTimer.start(mRecrawlIntervalMs);
@@ -318,7 +324,7 @@ void LiveIndex::scheduleRecrawl()
 // time within flush(), and the folders that changed read again.
 void LiveIndex::recrawlUnwatched()
 {
-    if (mRecrawling || mUnwatched.empty())
+    if (mRecrawling || mContext.unwatched.empty())
         return;
     mRecrawling = true;
     mRecrawlWalked = false;
@@ -330,11 +336,11 @@ void LiveIndex::recrawlUnwatched()
 void LiveIndex::lookAtUnwatched(const TurnBudget& turn)
 {
     const qint64 now = RealTimeNs();
-    auto it = mUnwatched.lower_bound(mRecrawlResume);
-    for (; it != mUnwatched.end() && !turn.spent(); ++it)
+    auto it = mContext.unwatched.lower_bound(mRecrawlResume);
+    for (; it != mContext.unwatched.end() && !turn.spent(); ++it)
         if (mayHaveChanged(*it, now))
-            mDirty.insert(*it);
-    if (it != mUnwatched.end())
+            mContext.dirty.insert(*it);
+    if (it != mContext.unwatched.end())
         mRecrawlResume = *it;
     else
         mRecrawlWalked = true;
@@ -359,20 +365,20 @@ void LiveIndex::finishRecrawl()
 {
     mRecrawling = false;
     const qint64 costMs = mRecrawlCostNs / 1000000;
-    if (mIndex.mRecrawlIntervalMs <= 0)
+    if (mContext.recrawlIntervalMs <= 0)
         mRecrawlIntervalMs = int(std::max<qint64>(kMinRecrawlMs, kRecrawlCostFactor * costMs));
     // Said once, with what the first re-read cost, rather than once per folder refused.
-    if (mIndex.mWatchLimitHit && !mWatchLimitAnnounced) {
+    if (mContext.watchLimitHit && !mWatchLimitAnnounced) {
         mWatchLimitAnnounced = true;
         qCInfo(lcDiscovery).noquote()
             << QStringLiteral("The system's limit of folder watches (fs.inotify.max_user_watches) "
                               "is reached: %1 folders are read again every %2 s instead (a "
                               "re-read takes %3 ms of CPU). To raise the limit: sudo sysctl "
                               "fs.inotify.max_user_watches=524288")
-                   .arg(mUnwatched.size())
+                   .arg(mContext.unwatched.size())
                    .arg(mRecrawlIntervalMs / 1000.0)
                    .arg(costMs);
-        Q_EMIT mIndex.watchLimitReached();
+        Q_EMIT mContext.owner->watchLimitReached();
     }
     scheduleRecrawl();
 }
@@ -383,26 +389,26 @@ void LiveIndex::finishRecrawl()
 void LiveIndex::onMountsChanged(const QStringList& changed)
 {
     // The crawlers own the tree until the first phase is done; its end looks at these again.
-    if (!mIndex.mGatheringComplete) {
+    if (!mContext.gatheringComplete) {
         mMountsChangedEarly << changed;
         return;
     }
-    const QStringList& scopes = mIndex.mScopes;
+    const QStringList& scopes = mContext.scopes;
     if (scopes.isEmpty() || scopes.contains(FileIndex::kScopeHomeAndMedia)) {
         for (const QString& folder : FileIndex::scopeFolders(
                  scopes.isEmpty() ? QStringList{FileIndex::kScopeHomeAndMedia} : scopes))
-            if (!mIndex.mScopeFolders.contains(folder))
+            if (!mContext.scopeFolders.contains(folder))
                 addRoot(folder);
     }
     for (const QString& point : changed) {
         const std::string path = PathToNative(point).toStdString();
-        IndexedFolder* folder = FolderAtPath(mIndex.mRoots, path, false);
+        IndexedFolder* folder = FolderAtPath(mContext.roots, path, false);
         if (folder) {
             mSync.clearContents(folder);
             mSync.releaseFolderWatch(folder);
             folder->entered = false;
             markDirty(folder);
-        } else if ((folder = FolderAtPath(mIndex.mRoots, path, true))) {
+        } else if ((folder = FolderAtPath(mContext.roots, path, true))) {
             markDirty(folder);
         }
     }
@@ -410,20 +416,20 @@ void LiveIndex::onMountsChanged(const QStringList& changed)
 
 void LiveIndex::addRoot(const QString& folder)
 {
-    mIndex.mScopeFolders << folder;
-    for (const QString& other : mIndex.mScopeFolders)
+    mContext.scopeFolders << folder;
+    for (const QString& other : mContext.scopeFolders)
         if (FileIndex::isCoveredBy(folder, other))
             return;
     auto root = std::make_unique<IndexedFolder>();
     root->name = PathToNative(folder).toStdString();
     IndexedFolder* raw = root.get();
-    mIndex.mRoots.push_back(std::move(root));
+    mContext.roots.push_back(std::move(root));
     mSync.crawlNew(raw);
 }
 
 void LiveIndex::addItem(const IndexedFilePtr& item)
 {
-    mIndex.appendResult(item);
+    mContext.appendResult(item);
     mAdded.push_back(item);
     mAddedSet.insert(item.get());
     scheduleFlush();
@@ -431,7 +437,7 @@ void LiveIndex::addItem(const IndexedFilePtr& item)
 
 void LiveIndex::removeItem(const IndexedFilePtr& item)
 {
-    if (!mIndex.eraseResult(item))
+    if (!mContext.eraseResult(item))
         return;
     if (mChangedSet.erase(item.get()))
         mChanged.erase(std::find(mChanged.begin(), mChanged.end(), item));

@@ -5,11 +5,9 @@
 
 #include <QStringList>
 #include <QTimer>
-#include <set>
-#include <unordered_map>
 #include <unordered_set>
 
-class FileIndex;
+struct CrawlContext;
 class MountTableWatcher;
 class TurnBudget;
 struct FolderWatchBatch;
@@ -22,7 +20,7 @@ struct IndexedFolder;
 class LiveIndex
 {
 public:
-    explicit LiveIndex(FileIndex& index);
+    explicit LiveIndex(CrawlContext& context);
     LiveIndex(const LiveIndex&) = delete;
     LiveIndex& operator=(const LiveIndex&) = delete;
 
@@ -36,23 +34,28 @@ public:
     // A path let go of for an unmount is open to the crawlers again.
     void readAgainBelow(const std::string& path) { mSync.readAgainBelow(path); }
 
-    int watchedFolderCount() const { return int(mFolderByWatch.size()); }
-    int unwatchedFolderCount() const { return int(mUnwatched.size()); }
+    int watchedFolderCount() const;
+    int unwatchedFolderCount() const;
     // The pause between two re-reads of the folders that could not be watched.
     int recrawlIntervalMs() const { return mRecrawlIntervalMs; }
 
-private:
-    friend class FolderSync;
+    // What FolderSync's reads found: a folder to read again, and items for the next update.
+    void markDirty(IndexedFolder* folder);
+    // A scope folder that is missing has no parent to tell when it comes back.
+    void lookForMissingRootLater();
+    // After changed folders were read: their findings already waited for the read, and go out
+    // with the next turn rather than after another batching delay.
+    void flushReadFindings();
+    void addItem(const IndexedFilePtr& item);
+    void removeItem(const IndexedFilePtr& item);
+    void changeItem(const IndexedFilePtr& item);
 
+private:
     void onWatchEvents(const FolderWatchBatch& batch);
     void handleEvent(IndexedFolder* folder, const FolderWatchEvent& event);
     void onMountsChanged(const QStringList& changed);
     void addRoot(const QString& folder);
-    void markDirty(IndexedFolder* folder);
     void scheduleFlush();
-    // After changed folders were read: their findings already waited for the read, and go out
-    // with the next turn rather than after another batching delay.
-    void flushReadFindings();
     void flush();
     void recrawlUnwatched();
     void lookAtUnwatched(const TurnBudget& turn);
@@ -60,22 +63,12 @@ private:
     void finishRecrawl();
     void noteWatchLimit();
     void scheduleRecrawl();
-    // A scope folder that is missing has no parent to tell when it comes back.
-    void lookForMissingRootLater();
-    void addItem(const IndexedFilePtr& item);
-    void removeItem(const IndexedFilePtr& item);
-    void changeItem(const IndexedFilePtr& item);
     void writeItem(const IndexedFilePtr& item);
 
-    FileIndex& mIndex;
+    CrawlContext& mContext;
     FolderSync mSync;
     MountTableWatcher* mMounts = nullptr;
     QStringList mMountsChangedEarly;
-    std::unordered_map<int, IndexedFolder*> mFolderByWatch;
-    // Watches that had events before their folders joined the index.
-    std::unordered_set<int> mEarlyEvents;
-    std::set<IndexedFolder*> mDirty;
-    std::set<IndexedFolder*> mUnwatched;
     bool mOverflowed = false;
     IndexedFileList mAdded, mRemoved, mChanged, mWritten;
     std::unordered_set<const IndexedFile*> mAddedSet, mChangedSet, mWrittenSet;

@@ -1,8 +1,8 @@
 #include "ui/KelbrinApplication.h"
 
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/FileIndex.h"
-#include "discovery/SearchQueryString.h"
 #include "thread/KelbrinCoreApplication.h"
 #include "ui/AppTheme.h"
 #include "ui/BrushWindow.h"
@@ -58,8 +58,7 @@ void KelbrinApplication::followDesktopUnmounts()
         listener, &PreUnmountListener::aboutToUnmount, listener,
         [search](const QString& mountPoint) { search->keepCrawlersOut(mountPoint); },
         Qt::DirectConnection);
-    connect(listener, &PreUnmountListener::aboutToUnmount, search,
-            &BrushFileSearch::releaseMount);
+    connect(listener, &PreUnmountListener::aboutToUnmount, search, &BrushFileSearch::releaseMount);
     connect(mUnmountNotices, &QThread::started, listener, [listener] { listener->listen(); });
     connect(mUnmountNotices, &QThread::finished, listener, &QObject::deleteLater);
     mUnmountNotices->start();
@@ -71,7 +70,7 @@ BrushFileSearch* KelbrinApplication::getBrushFileQuery()
     // application object never start watching the disk.
     if (!mBrushFileQueryStarted) {
         mBrushFileQueryStarted = true;
-        mBrushFileQuery = BrushFileSearch::initWithQueryString(searchQueryString(), {});
+        mBrushFileQuery = BrushFileSearch::create(BrushFileMatcher::brushFiles(), {});
         if (mBrushFileQuery)
             mBrushFileQuery->run();
     }

@@ -3,7 +3,6 @@
 #include "discovery/AlwaysVisibleFolders.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/ObserverConnection.h"
-#include "discovery/SearchQueryString.h"
 #include "platform/BackupVolumes.h"
 #include "ui/BrushWindow.h"
 #include "ui/OutlineSources.h"
@@ -49,12 +48,10 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
     installed->holdSubscription(std::make_shared<ObserverConnection>(installed, &search));
     installed->setSupplementalSearch(
         [&search](const QString& folder) { return search.hasFoundFilesInPath(folder); },
-        [](const QString& query, const QStringList& folders,
+        [](const BrushFileMatcher& matcher, const QStringList& folders,
            FSObserver* observer) -> std::shared_ptr<void> {
             auto supplemental = std::make_shared<SupplementalSearch>();
-            supplemental->search = BrushFileSearch::initWithQueryString(query, folders);
-            if (!supplemental->search)
-                return nullptr;
+            supplemental->search = BrushFileSearch::create(matcher, folders);
             supplemental->connection =
                 std::make_unique<ObserverConnection>(observer, supplemental->search.get());
             supplemental->search->run();

@@ -1,7 +1,7 @@
 #include "ui/OutlineSources.h"
 
 #include "convert/PackMark.h"
-#include "discovery/SearchQueryString.h"
+#include "discovery/BrushFileMatcher.h"
 #include "platform/Localization.h"
 
 #include <QDir>
@@ -104,10 +104,11 @@ void InstalledFileOutlineSource::finishedQueryFirstPhase()
             packFolders << app.appFolder;
     // The packs go in the application's own folders, which the main search never looks into
     // and which are not brush files to it.
-    for (const auto& [query, where] : {std::pair{kBrushFileNameQuery, folders},
-                                       std::pair{kConvertedPackFileNameQuery, packFolders}})
+    for (const auto& [matcher, where] :
+         {std::pair{BrushFileMatcher::brushFilesBySuffix(), folders},
+          std::pair{BrushFileMatcher::convertedPackFiles(), packFolders}})
         if (!where.isEmpty())
-            if (std::shared_ptr<void> search = mStartSupplementalSearch(query, where, this))
+            if (std::shared_ptr<void> search = mStartSupplementalSearch(matcher, where, this))
                 mSupplementalSearches.push_back(std::move(search));
 }
 

@@ -8,6 +8,8 @@
 #include <map>
 #include <set>
 
+class BrushFileMatcher;
+
 // The outline of every brush file found, application folders and system folders left out.
 class FoundFileOutlineSource : public OutlineSource
 {
@@ -45,10 +47,10 @@ public:
         QString packsFolder;
         bool packsAreBundles = false;
     };
-    // Starts a search by the query, limited to folders, and returns the observer-facing object
-    // that keeps it alive (the source holds it).
+    // Starts a search for the files the matcher takes, limited to folders, and returns the
+    // observer-facing object that keeps it alive (the source holds it).
     using SupplementalSearch = std::function<std::shared_ptr<void>(
-        const QString& query, const QStringList& folders, FSObserver* observer)>;
+        const BrushFileMatcher& matcher, const QStringList& folders, FSObserver* observer)>;
     using FoundFilesIn = std::function<bool(const QString& folder)>;
 
     InstalledFileOutlineSource(const std::vector<Application>& applications,

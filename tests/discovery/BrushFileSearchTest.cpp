@@ -1,13 +1,12 @@
 #include "discovery/BrushFileSearch.h"
 #include "DiscoveryTestUtil.h"
 #include "QtPrinters.h"
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearchImpl.h"
 #include "discovery/FSObserver.h"
 #include "discovery/FolderWatcher.h"
 #include "discovery/FoundPathTree.h"
-#include "discovery/MetadataQueryText.h"
 #include "discovery/ObserverConnection.h"
-#include "discovery/SearchQueryString.h"
 #include "support/TestUtil.h"
 
 #include <QCoreApplication>
@@ -140,7 +139,7 @@ struct RunningSearch
     explicit RunningSearch(const QString& folder, bool live = true)
     {
         model.scope = folder;
-        query = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+        query = BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {folder});
         connection = std::make_unique<ObserverConnection>(&model, query.get());
         EXPECT_TRUE(query->isInInitialSearch());
         EXPECT_TRUE(query->run(live));
@@ -155,16 +154,6 @@ bool IsWatched(const QString& path)
     return node && BrushFileSearchImpl::handleForNode(node) > 0;
 }
 } // namespace
-
-TEST(SearchQueryString, FallsBackToTheFileNameWithoutAKnownType)
-{
-    const QString query = searchQueryString();
-    if (query == kBrushFileNameQuery)
-        SUCCEED();
-    else
-        EXPECT_TRUE(query.startsWith("kMDItemContentType == ")) << query.toStdString();
-    EXPECT_TRUE(MetadataQueryText::parse(query));
-}
 
 TEST(BrushFileSearch, FirstPhaseAnnouncesAllFilesThenTheEnd)
 {
@@ -266,14 +255,6 @@ TEST(BrushFileSearch, FolderMadeAgainUnderTheSameNameKeepsItsFiles)
         [&] { return search.model.sorted() == QStringList({box.path("m/renamed/f.abr")}); }));
 }
 
-TEST(BrushFileSearch, UnusableQueryTextLeavesAnIdleSearch)
-{
-    auto query = BrushFileSearch::initWithQueryString("kMDItemTitle == \"x\"", {});
-    ASSERT_TRUE(query);
-    EXPECT_TRUE(query->run());
-    EXPECT_FALSE(query->isInInitialSearch());
-}
-
 // A descriptor per folder once kept drives from being unmounted and ran out under the usual
 // limit of 1024; the search must see every change with a fraction of that.
 TEST(BrushFileSearch, ThousandsOfFoldersHoldNoDescriptorEach)
@@ -301,6 +282,106 @@ TEST(BrushFileSearch, ThousandsOfFoldersHoldNoDescriptorEach)
     setrlimit(RLIMIT_NOFILE, &saved);
 }
 
+namespace {
+// Random creations, deletions, renames and moves of files and folders below a root, hidden
+// ones among them.
+class RandomChurn
+{
+public:
+    explicit RandomChurn(const QString& root) : mRoot(root), mRandom(20261206) { relist(); }
+
+    void step(int op)
+    {
+        if (op % 10 == 0)
+            relist();
+        const QString folder = pick(mFolders);
+        switch (mRandom.bounded(8)) {
+        case 0:
+        case 1:
+            Touch(folder + '/' + freshName(false));
+            break;
+        case 2:
+            if (mFolders.size() < 60) {
+                QString path = folder;
+                for (quint32 depth = mRandom.bounded(1, 4); depth > 0; --depth)
+                    path += '/' + freshName(true);
+                QDir().mkpath(path);
+                Touch(path + '/' + freshName(false));
+            }
+            break;
+        case 3:
+            if (!mFiles.isEmpty())
+                QFile::remove(pick(mFiles));
+            break;
+        case 4:
+            if (!mFiles.isEmpty()) {
+                const QString file = pick(mFiles);
+                QFile::rename(file, pick(mFolders) + '/' + freshName(false));
+            }
+            break;
+        case 5:
+            if (folder != mRoot && mRandom.bounded(3) == 0)
+                QDir(folder).removeRecursively();
+            break;
+        default:
+            if (folder != mRoot) {
+                const QString target = pick(mFolders);
+                // Never into itself; renaming in place when the target is the parent.
+                if (target != folder && !target.startsWith(folder + '/'))
+                    QDir().rename(folder, target + '/' + freshName(true));
+            }
+            break;
+        }
+        // Mostly bursts, sometimes a pause long enough for reports to come through.
+        if (mRandom.bounded(100) == 0)
+            SettleFor(int(mRandom.bounded(10, 150)));
+        else if (mRandom.bounded(5) == 0)
+            QCoreApplication::processEvents();
+    }
+
+private:
+    void relist()
+    {
+        mFolders = {mRoot};
+        mFiles.clear();
+        QDirIterator it(mRoot, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString p = it.next();
+            (it.fileInfo().isDir() ? mFolders : mFiles) << p;
+        }
+    }
+    QString pick(const QStringList& list) { return list.at(int(mRandom.bounded(list.size()))); }
+    QString freshName(bool folder)
+    {
+        const bool hidden = mRandom.bounded(10) == 0;
+        const char* suffix = folder ? "" : (mRandom.bounded(4) == 0 ? ".txt" : ".abr");
+        return QStringLiteral("%1n%2%3").arg(hidden ? "." : "").arg(++mCounter).arg(suffix);
+    }
+
+    QString mRoot;
+    QRandomGenerator mRandom;
+    QStringList mFolders, mFiles;
+    int mCounter = 0;
+};
+
+// The calls that named the paths on one side only, to tell what went wrong.
+void PrintCallsAboutDifferences(const PathModel& model, const QStringList& fresh)
+{
+    QStringList diff;
+    for (const QString& p : model.sorted())
+        if (!fresh.contains(p))
+            diff << p.mid(p.lastIndexOf('/') + 1);
+    for (const QString& p : fresh)
+        if (!model.sorted().contains(p))
+            diff << p.mid(p.lastIndexOf('/') + 1);
+    for (const QString& call : model.calls)
+        for (const QString& d : diff)
+            if (call.contains(d))
+                fprintf(stderr, "CALL %s\n", qPrintable(call));
+}
+} // namespace
+
 TEST(BrushFileSearch, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
 {
     Sandbox box;
@@ -313,93 +394,16 @@ TEST(BrushFileSearch, ChurnEndsEqualToAFreshCrawlWithoutLeakingDescriptors)
     const int watches = FolderWatcher::shared()->watchCount();
 
     auto search = std::make_unique<RunningSearch>(root);
-    QRandomGenerator random(20261206);
-    QStringList folders, files;
-    auto relist = [&] {
-        folders = {root};
-        files.clear();
-        QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString p = it.next();
-            (it.fileInfo().isDir() ? folders : files) << p;
-        }
-    };
-    auto pick = [&](const QStringList& list) { return list.at(int(random.bounded(list.size()))); };
-    auto freshName = [&](bool folder) {
-        static int counter = 0;
-        const bool hidden = random.bounded(10) == 0;
-        const char* suffix = folder ? "" : (random.bounded(4) == 0 ? ".txt" : ".abr");
-        return QStringLiteral("%1n%2%3").arg(hidden ? "." : "").arg(++counter).arg(suffix);
-    };
-
-    relist();
-    for (int op = 0; op < 2000; ++op) {
-        if (op % 10 == 0)
-            relist();
-        const QString folder = pick(folders);
-        switch (random.bounded(8)) {
-        case 0:
-        case 1:
-            Touch(folder + '/' + freshName(false));
-            break;
-        case 2:
-            if (folders.size() < 60) {
-                QString path = folder;
-                for (quint32 depth = random.bounded(1, 4); depth > 0; --depth)
-                    path += '/' + freshName(true);
-                QDir().mkpath(path);
-                Touch(path + '/' + freshName(false));
-            }
-            break;
-        case 3:
-            if (!files.isEmpty())
-                QFile::remove(pick(files));
-            break;
-        case 4:
-            if (!files.isEmpty()) {
-                const QString file = pick(files);
-                QFile::rename(file, pick(folders) + '/' + freshName(false));
-            }
-            break;
-        case 5:
-            if (folder != root && random.bounded(3) == 0)
-                QDir(folder).removeRecursively();
-            break;
-        case 6:
-        case 7:
-            if (folder != root) {
-                const QString target = pick(folders);
-                // Never into itself; renaming in place when the target is the parent.
-                if (target != folder && !target.startsWith(folder + '/'))
-                    QDir().rename(folder, target + '/' + freshName(true));
-            }
-            break;
-        }
-        // Mostly bursts, sometimes a pause long enough for reports to come through.
-        if (random.bounded(100) == 0)
-            SettleFor(int(random.bounded(10, 150)));
-        else if (random.bounded(5) == 0)
-            QCoreApplication::processEvents();
-    }
+    RandomChurn churn(root);
+    for (int op = 0; op < 2000; ++op)
+        churn.step(op);
 
     auto settled = [&] { return search->model.sorted() == FreshCrawl(root); };
     WaitUntil(settled, 5000);
     SettleFor(600);
     EXPECT_EQ(search->model.sorted(), FreshCrawl(root));
-    if (search->model.sorted() != FreshCrawl(root)) {
-        QStringList diff;
-        for (const QString& p : search->model.sorted())
-            if (!FreshCrawl(root).contains(p))
-                diff << p.mid(p.lastIndexOf('/') + 1);
-        for (const QString& p : FreshCrawl(root))
-            if (!search->model.sorted().contains(p))
-                diff << p.mid(p.lastIndexOf('/') + 1);
-        for (const QString& call : search->model.calls)
-            for (const QString& d : diff)
-                if (call.contains(d))
-                    fprintf(stderr, "CALL %s\n", qPrintable(call));
-    }
+    if (search->model.sorted() != FreshCrawl(root))
+        PrintCallsAboutDifferences(search->model, FreshCrawl(root));
 
     ASSERT_TRUE(QDir(root).removeRecursively());
     EXPECT_TRUE(WaitUntil([&] { return search->model.paths.empty(); }));

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMimeDatabase>
 #include <QSignalBlocker>
 #include <QUrl>
 #include <algorithm>
@@ -18,14 +17,11 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <mutex>
-#include <optional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
-const QString kAbrQuery = QStringLiteral("kMDItemFSName == \"*.abr\"c");
-
 // Follows one index: its reports in order, and what the updates said.
 class QueryWatcher
 {
@@ -84,7 +80,7 @@ private:
 
 std::unique_ptr<FileIndex> StartQuery(const QString& folder, unsigned updateMs = 50)
 {
-    auto query = FileIndex::create(kAbrQuery);
+    auto query = std::make_unique<FileIndex>(BrushFileMatcher::brushFilesBySuffix());
     query->setSearchScope({folder});
     auto batching = query->batchingParameters();
     batching.first_max_num = 150;
@@ -102,47 +98,6 @@ QStringList Prefixed(const Sandbox& box, const QStringList& names)
     return out;
 }
 } // namespace
-
-TEST(MetadataQueryText, AcceptsOnlyTheSubsetItUnderstands)
-{
-    for (const char* good :
-         {"kMDItemFSName == \"*.abr\"c", "kMDItemFSName == \"*.abr\"",
-          "kMDItemContentType == text/plain || kMDItemKind == \"x\"",
-          "  kMDItemKind == \"Adobe \\\"Photoshop\\\" brushes file\" ||kMDItemFSName==\"a*\"c "})
-        EXPECT_TRUE(MetadataQueryText::parse(good)) << good;
-    for (const char* bad :
-         {"", "kMDItemFSName", "kMDItemFSName == \"*.abr\"cd", "kMDItemFSName = \"*.abr\"",
-          "kMDItemDisplayName == \"x\"", "kMDItemFSName == \"*.abr\" && kMDItemKind == \"x\"",
-          "kMDItemFSName == *.abr", "kMDItemFSName == \"*.abr", "kMDItemKind == \"x\" ||"})
-        EXPECT_FALSE(MetadataQueryText::parse(bad)) << bad;
-    EXPECT_FALSE(FileIndex::create("kMDItemFSName == 3"));
-}
-
-TEST(MetadataQueryText, MatchesNamesByGlobTypeAndKind)
-{
-    auto caseless = *MetadataQueryText::parse(kAbrQuery);
-    EXPECT_TRUE(caseless.matches(std::string("a.abr")));
-    EXPECT_TRUE(caseless.matches(std::string("A.ABR")));
-    EXPECT_TRUE(caseless.matches(std::string(".abr")));
-    EXPECT_FALSE(caseless.matches(std::string("a.abr.txt")));
-    EXPECT_FALSE(caseless.matches(std::string("abr")));
-    auto exact = *MetadataQueryText::parse("kMDItemFSName == \"b*x*.abr\"");
-    EXPECT_TRUE(exact.matches(std::string("box.abr")));
-    EXPECT_TRUE(exact.matches(std::string("bxx.abr")));
-    EXPECT_FALSE(exact.matches(std::string("Box.abr")));
-    EXPECT_FALSE(exact.matches(std::string("bo.abr")));
-    auto unicode = *MetadataQueryText::parse("kMDItemFSName == \"ÄB*\"c");
-    EXPECT_TRUE(unicode.matches(std::string("äbc")));
-
-    auto byType = *MetadataQueryText::parse("kMDItemContentType == text/plain");
-    EXPECT_TRUE(byType.matches(std::string("notes.TXT")));
-    EXPECT_FALSE(byType.matches(std::string("notes.png")));
-    const QString pngComment = QMimeDatabase().mimeTypeForName("image/png").comment();
-    auto byKind =
-        *MetadataQueryText::parse(QStringLiteral("kMDItemKind == \"%1\"").arg(pngComment));
-    EXPECT_TRUE(byKind.matches(std::string("x.png")));
-    EXPECT_FALSE(byKind.matches(std::string("x.txt")));
-}
 
 TEST(FileIndex, ScopesDropFoldersAnotherScopeReaches)
 {
@@ -571,11 +526,11 @@ TEST(FolderCrawler, OpensNoFolderLetGoOf)
     const std::string released = PathToNative(box.path("o/drive")).toStdString();
     ReleasedMounts releasedMounts;
     releasedMounts.add(released);
-    const std::optional<MetadataQueryText> text = MetadataQueryText::parse(kAbrQuery);
+    const BrushFileMatcher matcher = BrushFileMatcher::brushFilesBySuffix();
     std::mutex mutex;
     IndexedFileList found;
     FolderCrawler::Context context;
-    context.text = &*text;
+    context.matcher = &matcher;
     context.released = &releasedMounts;
     context.found = [&](IndexedFileList&& items) {
         std::lock_guard<std::mutex> lock(mutex);

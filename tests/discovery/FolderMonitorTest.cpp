@@ -16,7 +16,6 @@ namespace {
 struct RecordingObserver : FolderMonitorObserver
 {
     QStringList calls;
-    void folderChanged(int handle) override { calls << QStringLiteral("changed %1").arg(handle); }
     void folderMoved(int handle, const QString& p) override
     {
         calls << QStringLiteral("moved %1 %2").arg(handle).arg(p);

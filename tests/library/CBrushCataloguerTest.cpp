@@ -1,6 +1,6 @@
 #include "library/CBrushCataloguer.h"
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/SearchQueryString.h"
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "library/CatalogueEntry.h"
@@ -209,7 +209,7 @@ TEST(BrushCataloguer, FollowsASearch_AndDropsFilesItNoLongerFinds)
 
     const QStringList scope{c.home.path(QStringLiteral("brushes"))};
     const std::unique_ptr<BrushFileSearch> search =
-        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, scope);
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), scope);
     ASSERT_TRUE(search);
     const CatalogueCounts counts = c.run([&](CBrushCataloguer& k) {
         k.follow(search.get(), scope);
@@ -229,7 +229,7 @@ TEST(BrushCataloguer, FollowsASearch_AndDropsFilesItNoLongerFinds)
         {elsewhere.write(QStringLiteral("Away.abr"), ComputedBrushFile({QStringLiteral("Away")}))});
     QFile::remove(c.inks);
     const std::unique_ptr<BrushFileSearch> usual =
-        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {});
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {});
     const CatalogueCounts again = c.run([&](CBrushCataloguer& k) {
         k.follow(usual.get(), {});
         ASSERT_TRUE(usual->run(false));
@@ -247,7 +247,7 @@ TEST(BrushCataloguer, LeavesFilesOnADriveAboutToGoUnread)
     Collection c;
     const QStringList scope{c.home.path(QStringLiteral("brushes"))};
     const std::unique_ptr<BrushFileSearch> search =
-        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, scope);
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), scope);
     ASSERT_TRUE(search);
     search->keepCrawlersOut(scope[0]);
     ASSERT_TRUE(search->keepsCrawlersOutOf(c.round));
@@ -266,7 +266,7 @@ TEST(BrushCataloguer, FollowsALiveSearchThroughRenamesWritesAndDeletes)
     Collection c;
     const QString folder = QDir(c.home.path(QStringLiteral("brushes"))).canonicalPath();
     const std::unique_ptr<BrushFileSearch> search =
-        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {folder});
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {folder});
     CBrushCataloguer cataloguer(c.library);
     cataloguer.follow(search.get(), {folder});
     ASSERT_TRUE(search->run(true));

@@ -1,5 +1,5 @@
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/SearchQueryString.h"
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
 #include "ui/BrushFileView.h"
@@ -87,7 +87,8 @@ TEST(LibrarySearch, CataloguesWhatTheSearchFoundBeforeTheLibraryWasReady)
     w.addFile(QStringLiteral("Inks.abr"), {QStringLiteral("Dry Ink"), QStringLiteral("Éclat")});
     w.addFile(QStringLiteral("sub/Rounds.abr"), {QStringLiteral("ECLAT round")});
     LibraryController* library = w.window->libraryController();
-    const auto search = BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {w.box.path({})});
+    const auto search =
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {w.box.path({})});
     ASSERT_TRUE(search);
     library->followSearch(search.get());
     ASSERT_TRUE(search->run(false));

@@ -1,6 +1,6 @@
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "discovery/ObserverConnection.h"
-#include "discovery/SearchQueryString.h"
 #include "hierarchy/HierarchyOutline.h"
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineDump.h"
@@ -88,7 +88,7 @@ TEST(OutlineLive, RowsFollowTheDiskAndTheSelectionFollowsItsFile)
     FileOutlineView view;
     view.setSource(&source);
     std::unique_ptr<BrushFileSearch> search =
-        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {root});
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {root});
     ASSERT_TRUE(search);
     ObserverConnection connection(&source, search.get());
     ASSERT_TRUE(search->run());

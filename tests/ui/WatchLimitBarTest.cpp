@@ -1,6 +1,6 @@
 #include "ui/WatchLimitBar.h"
+#include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/SearchQueryString.h"
 #include "ui/BrushWindow.h"
 #include "ui/OutlineSetup.h"
 
@@ -16,7 +16,7 @@ TEST(WatchLimitBar, SearchReportShowsOneNoticeThatStaysClosedOnceClosed)
 {
     Sandbox box;
     std::unique_ptr<BrushFileSearch> search =
-        BrushFileSearch::initWithQueryString(kBrushFileNameQuery, {box.path(QString())});
+        BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {box.path(QString())});
     ASSERT_TRUE(search);
     BrushWindow window;
     window.show();
