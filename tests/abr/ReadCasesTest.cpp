@@ -27,7 +27,7 @@ QJsonObject Describe(const BrushPtr& brush)
         o["depth"] = sampled->depth();
         o["pixels_sha256"] = Sha256(PixelBytes(brush));
         o["missing_rows"] = qint64(sampled->missingRows());
-    } else if (const auto scaled = dynamic_cast<const ComputedBrush&>(*brush).scaledFrom()) {
+    } else if (const auto scaled = static_cast<const ComputedBrush&>(*brush).scaledFrom()) {
         o["scaled_from"] = QJsonArray{scaled->width(), scaled->height()};
     }
     if (const auto& texture = brush->texture())
