@@ -55,7 +55,7 @@ bench: build-release
 	@BUILD_DIR=$(BUILD_DIR) bench/convert_64mb.sh
 	@python3 bench/discovery_bench.py --cli $(BUILD_DIR)/release/src/kelbrin-cli
 
-# New inputs the fuzzer finds collect in build/fuzz/corpus; the real files in tests/data seed it.
+# New inputs the fuzzer finds collect in build/fuzz/corpus; the brush files in tests/read seed it.
 fuzz:
 	@scripts/install-deps.sh fuzz
 	@scripts/configure.sh fuzz
@@ -63,7 +63,7 @@ fuzz:
 	@mkdir -p $(BUILD_DIR)/fuzz/corpus $(BUILD_DIR)/fuzz/artifacts
 	$(BUILD_DIR)/fuzz/fuzz/fuzz_abr_reader -max_total_time=$(FUZZ_SECONDS) -max_len=262144 \
 	    -dict=fuzz/abr.dict -artifact_prefix=$(BUILD_DIR)/fuzz/artifacts/ -print_final_stats=1 \
-	    $(BUILD_DIR)/fuzz/corpus tests/data
+	    $(BUILD_DIR)/fuzz/corpus tests/read
 
 # Seeded with small executables of the shape the tests build (fuzz/pe-seeds).
 fuzz-pe:

@@ -102,7 +102,7 @@ void Read(benchmark::State& state, const QString& path)
 }
 
 const QString kRealFile =
-    QStringLiteral(KELBRIN_SOURCE_DIR "/tests/data/agpsd_sample-and-pattern.abr");
+    QStringLiteral(KELBRIN_SOURCE_DIR "/tests/read/agpsd_sample-and-pattern.abr");
 
 void BM_RealPatternSection(benchmark::State& state)
 {

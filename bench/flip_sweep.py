@@ -50,7 +50,7 @@ def main():
     parser.add_argument("--keep")
     parser.add_argument("files", nargs="*")
     args = parser.parse_args()
-    files = args.files or [os.path.join("tests/data", f) for f in sorted(os.listdir("tests/data"))
+    files = args.files or [os.path.join("tests/read", f) for f in sorted(os.listdir("tests/read"))
                            if f.endswith(".abr") and not f.startswith(("fuzz-", "flip-"))]
     sources = {f: open(f, "rb").read() for f in files}
     rng = random.Random(args.seed)

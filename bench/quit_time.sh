@@ -20,7 +20,7 @@ trap 'rm -rf "$home"' EXIT
 python3 - "$home" "$folders" <<'PY'
 import os, sys
 home, folders = sys.argv[1], int(sys.argv[2])
-brush = open("tests/data/agpsd_simple.abr", "rb").read()
+brush = open("tests/read/agpsd_simple.abr", "rb").read()
 for i in range(folders):
     folder = f"{home}/Pictures/set{i // 100}/f{i}"
     os.makedirs(folder)
@@ -36,7 +36,7 @@ chmod 700 "$home/run"
 worst=0
 for ((r = 1; r <= runs; r++)); do
   HOME=$home XDG_RUNTIME_DIR=$home/run KELBRIN_VOLUMES_FOLDER=$home/media \
-    QT_QPA_PLATFORM=offscreen "$kelbrin" tests/data/agpsd_sample-and-pattern.abr \
+    QT_QPA_PLATFORM=offscreen "$kelbrin" tests/read/agpsd_sample-and-pattern.abr \
     >/dev/null 2>&1 &
   pid=$!
   sleep "$settle"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Worst wall time and peak memory of `kelbrin-thumbnailer -s 256` over the real brush files
-# (tests/data and the corpus, when there is one), a synthetic 64 MiB version-6 file and a small
+# (tests/read and the corpus, when there is one), a synthetic 64 MiB version-6 file and a small
 # hostile file whose one brush claims 289 MB of pixels. Each file runs RUNS times, warm cache.
 #   bench/thumbnailer.sh [RUNS] [MORE FILES...]
 # Goal: under 0.5 s and 256 MB for every file.
@@ -26,10 +26,10 @@ if [[ ! -f "$hostile" ]]; then
     print pack("nn", 1, 1), pack("nN", 2, length $rec), $rec;' >"$hostile"
 fi
 
-files=(tests/data/*.abr "$big" "$hostile" "$@")
+files=(tests/read/*.abr "$big" "$hostile" "$@")
 # The corpus's files that are not already among the test data.
 for file in /work/shared/corpus/*.abr; do
-  [[ -f "$file" && ! -f tests/data/$(basename "$file") ]] && files+=("$file")
+  [[ -f "$file" && ! -f tests/read/$(basename "$file") ]] && files+=("$file")
 done
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

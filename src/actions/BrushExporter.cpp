@@ -32,21 +32,24 @@ QString PixelsText(double side)
     return QLocale(QLocale::English).toString(qlonglong(std::ceil(side)));
 }
 
+// An 8-bit pixel of a transparent image: black ink at its paint's opacity, clear white where
+// there is none.
+void PutInk(uchar* out, uchar ink)
+{
+    out[0] = out[1] = out[2] = ink == 0 ? 255 : 0;
+    out[3] = ink;
+}
+
 // Ink dark on white is what the drawing already is; the transparent image is made from it row by
 // row, so only the drawing and the image written are held at once.
 QImage TransparentFromGrey(const QImage& grey)
 {
     QImage image(grey.size(), QImage::Format_RGBA8888);
-    if (image.isNull())
-        return image;
-    for (int y = 0; y < grey.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y) {
         const uchar* in = grey.constScanLine(y);
         uchar* out = image.scanLine(y);
-        for (int x = 0; x < grey.width(); ++x, out += 4) {
-            const uchar ink = uchar(255 - in[x]);
-            out[0] = out[1] = out[2] = ink == 0 ? 255 : 0;
-            out[3] = ink;
-        }
+        for (int x = 0; x < grey.width(); ++x)
+            PutInk(out + 4 * x, uchar(255 - in[x]));
     }
     return image;
 }
@@ -56,6 +59,41 @@ quint16 FloatTo16(float v)
     if (!(v > 0.0f))
         return 0;
     return static_cast<quint16>(std::lround(std::min(v, 1.0f) * 65535.0f));
+}
+
+// A sample's paint: 0 to 255 for 8-bit samples, 0 to 65535 for 16- and 32-bit ones; none says
+// it paints nothing at all (float samples round to no paint at or below 1/255.5).
+struct Ink
+{
+    quint16 value;
+    bool none;
+};
+
+// A new image of format8 (8-bit samples) or format16 (16- and 32-bit ones), each pixel set by
+// put(row, x, ink); a null image for another depth or when memory runs out.
+template <typename Put>
+QImage DrawSamples(const BrushBitmap& bitmap, QImage::Format format8, QImage::Format format16,
+                   Put put)
+{
+    if (bitmap.depth != 8 && bitmap.depth != 16 && bitmap.depth != 32)
+        return {};
+    QImage image(bitmap.width, bitmap.height, bitmap.depth == 8 ? format8 : format16);
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            if (bitmap.depth == 8) {
+                const uchar v = bitmap.sample<unsigned char>(x, y);
+                put(row, x, Ink{v, v == 0});
+            } else if (bitmap.depth == 16) {
+                const quint16 v = bitmap.sample<unsigned short>(x, y);
+                put(row, x, Ink{v, v == 0});
+            } else {
+                const float v = bitmap.sample<float>(x, y);
+                put(row, x, Ink{FloatTo16(v), v <= kNoPaintThreshold});
+            }
+        }
+    }
+    return image;
 }
 } // namespace
 
@@ -268,76 +306,26 @@ QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QSt
 
 QImage BrushExporter::transparentImageRepForImageRep(const BrushBitmap& bitmap)
 {
-    const int w = bitmap.width;
-    const int h = bitmap.height;
-    if (bitmap.depth == 8) {
-        QImage image(w, h, QImage::Format_RGBA8888);
-        if (image.isNull())
-            return image;
-        for (int y = 0; y < h; ++y) {
-            uchar* out = image.scanLine(y);
-            for (int x = 0; x < w; ++x, out += 4) {
-                const unsigned char ink = bitmap.sample<unsigned char>(x, y);
-                const uchar colour = ink == 0 ? 255 : 0;
-                out[0] = out[1] = out[2] = colour;
-                out[3] = ink;
-            }
-        }
-        return image;
-    }
-    if (bitmap.depth != 16 && bitmap.depth != 32)
-        return {};
-    QImage image(w, h, QImage::Format_RGBA64);
-    if (image.isNull())
-        return image;
-    for (int y = 0; y < h; ++y) {
-        auto* out = reinterpret_cast<QRgba64*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            quint16 colour;
-            quint16 alpha;
-            if (bitmap.depth == 16) {
-                alpha = bitmap.sample<unsigned short>(x, y);
-                colour = alpha == 0 ? 65535 : 0;
-            } else {
-                const float v = bitmap.sample<float>(x, y);
-                colour = v <= kNoPaintThreshold ? 65535 : 0;
-                alpha = FloatTo16(v);
-            }
-            out[x] = QRgba64::fromRgba64(colour, colour, colour, alpha);
-        }
-    }
-    return image;
+    return DrawSamples(bitmap, QImage::Format_RGBA8888, QImage::Format_RGBA64,
+                       [&](uchar* row, int x, Ink ink) {
+                           const quint16 colour = ink.none ? 65535 : 0;
+                           if (bitmap.depth == 8)
+                               PutInk(row + 4 * x, uchar(ink.value));
+                           else
+                               reinterpret_cast<QRgba64*>(row)[x] =
+                                   QRgba64::fromRgba64(colour, colour, colour, ink.value);
+                       });
 }
 
 QImage BrushExporter::greyImageRepForImageRep(const BrushBitmap& bitmap)
 {
-    const int w = bitmap.width;
-    const int h = bitmap.height;
-    if (bitmap.depth == 8) {
-        QImage image(w, h, QImage::Format_Grayscale8);
-        if (image.isNull())
-            return image;
-        for (int y = 0; y < h; ++y) {
-            uchar* out = image.scanLine(y);
-            for (int x = 0; x < w; ++x)
-                out[x] = static_cast<uchar>(255 - bitmap.sample<unsigned char>(x, y));
-        }
-        return image;
-    }
-    if (bitmap.depth != 16 && bitmap.depth != 32)
-        return {};
-    QImage image(w, h, QImage::Format_Grayscale16);
-    if (image.isNull())
-        return image;
-    for (int y = 0; y < h; ++y) {
-        auto* out = reinterpret_cast<quint16*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const quint16 ink = bitmap.depth == 16 ? bitmap.sample<unsigned short>(x, y)
-                                                   : FloatTo16(bitmap.sample<float>(x, y));
-            out[x] = static_cast<quint16>(65535 - ink);
-        }
-    }
-    return image;
+    return DrawSamples(bitmap, QImage::Format_Grayscale8, QImage::Format_Grayscale16,
+                       [&](uchar* row, int x, Ink ink) {
+                           if (bitmap.depth == 8)
+                               row[x] = uchar(255 - ink.value);
+                           else
+                               reinterpret_cast<quint16*>(row)[x] = quint16(65535 - ink.value);
+                       });
 }
 
 QString BrushExporter::uniqueNameInDirectory(const QString& directory, const QString& name)

@@ -12,7 +12,6 @@
 namespace {
 const QString kPhotoshopIdentifier = QStringLiteral("com.adobe.Photoshop");
 const QString kElementsIdentifier = QStringLiteral("com.adobe.PhotoshopElements");
-const QString kOldElementsIdentifier = QStringLiteral("com.adobe.Photoshop.Elements");
 const QString kPhotoshopExecutable = QStringLiteral("Photoshop.exe");
 const QString kElementsExecutable = QStringLiteral("PhotoshopElementsEditor.exe");
 
@@ -121,8 +120,7 @@ void PhotoshopApp::initFromAppPath(const QString& exePath, const WineFolders& fo
         return;
     if (mIdentifier == kPhotoshopIdentifier && mMajorVersion > 9)
         additional = JoinPath(folders.adobeAppSupportFolder, executableName);
-    else if ((mIdentifier == kOldElementsIdentifier || mIdentifier == kElementsIdentifier) &&
-             mMajorVersion > 5)
+    else if (mIdentifier == kElementsIdentifier && mMajorVersion > 5)
         additional = JoinPath(folders.adobeAppSupportFolder,
                               QStringLiteral("%1 %2").arg(executableName).arg(mMajorVersion));
     if (!additional.isEmpty() && IsFolder(additional))

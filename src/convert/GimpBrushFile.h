@@ -1,5 +1,7 @@
 #pragma once
 
+#include "convert/GimpFileHeader.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -21,9 +23,9 @@ class GimpBrushFile
 {
 public:
     // The largest side GIMP loads.
-    static constexpr int kMaxSide = 10000;
+    static constexpr int kMaxSide = GimpFileHeader::kMaxSide;
     // GIMP refuses a longer name ("Brush name is too long"), its NUL aside.
-    static constexpr int kMaxNameBytes = 255;
+    static constexpr int kMaxNameBytes = GimpFileHeader::kMaxNameBytes;
 
     struct Contents
     {

@@ -1,17 +1,13 @@
 #include "convert/GimpPatternFile.h"
 
 #include "brush/Pattern.h"
-#include "platform/ValidName.h"
+#include "convert/GimpFileHeader.h"
 
 #include <QLocale>
-#include <QtEndian>
 #include <cstring>
 
 namespace {
-constexpr quint32 kPatHeaderWords = 6;
-constexpr quint32 kPatFixedHeaderSize = kPatHeaderWords * 4;
-constexpr quint32 kPatVersion = 1;
-constexpr char kPatMagic[4] = {'G', 'P', 'A', 'T'};
+constexpr GimpFileHeader::Format kPatternFormat = {{'G', 'P', 'A', 'T'}, 1, 6};
 
 bool IsGrey(const Pattern& pattern)
 {
@@ -107,20 +103,14 @@ QByteArray GimpPatternFile::write(const Contents& contents)
     const QImage image = bytes == 1   ? source
                          : bytes == 3 ? source.convertToFormat(QImage::Format_RGB888)
                                       : source.convertToFormat(QImage::Format_RGBA8888);
-    const QByteArray name = ValidName(contents.name, kMaxNameBytes).toUtf8() + '\0';
-    const auto headerSize = quint32(kPatFixedHeaderSize + name.size());
+    GimpFileHeader header;
+    header.name = contents.name;
+    header.width = quint32(image.width());
+    header.height = quint32(image.height());
+    header.bytesPerPixel = quint32(bytes);
     const qsizetype rowBytes = qsizetype(image.width()) * bytes;
-    // Every byte is written below: header, name with its NUL, pixels.
-    QByteArray out(qsizetype(headerSize) + rowBytes * image.height(), Qt::Uninitialized);
-    char* at = out.data();
-    const quint32 words[kPatHeaderWords] = {
-        headerSize, kPatVersion, quint32(image.width()), quint32(image.height()), quint32(bytes),
-        0};
-    for (quint32 i = 0; i < kPatHeaderWords; ++i)
-        qToBigEndian(words[i], at + 4 * i);
-    std::memcpy(at + 20, kPatMagic, 4);
-    std::memcpy(at + kPatFixedHeaderSize, name.constData(), size_t(name.size()));
-    char* pixels = at + headerSize;
+    QByteArray out = header.write(kPatternFormat, rowBytes * image.height());
+    char* pixels = out.data() + out.size() - rowBytes * image.height();
     for (int y = 0; y < image.height(); ++y) {
         const uchar* line = image.constScanLine(y);
         char* row = pixels + rowBytes * y;
@@ -138,30 +128,18 @@ QByteArray GimpPatternFile::write(const Contents& contents)
 
 std::optional<GimpPatternFile::Contents> GimpPatternFile::read(const QByteArray& bytes)
 {
-    if (bytes.size() < qsizetype(kPatFixedHeaderSize))
+    const std::optional<GimpFileHeader> header = GimpFileHeader::read(kPatternFormat, bytes);
+    if (!header || header->bytesPerPixel < 1 || header->bytesPerPixel > 4)
         return std::nullopt;
-    const char* in = bytes.constData();
-    quint32 words[kPatHeaderWords];
-    for (quint32 i = 0; i < kPatHeaderWords; ++i)
-        words[i] = qFromBigEndian<quint32>(in + 4 * i);
-    const quint32 headerSize = words[0];
-    const quint32 width = words[2];
-    const quint32 height = words[3];
-    const quint32 depth = words[4];
-    if (words[1] != kPatVersion || depth < 1 || depth > 4 ||
-        std::memcmp(in + 20, kPatMagic, 4) != 0 || headerSize <= kPatFixedHeaderSize ||
-        width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
-        quint64(headerSize) + quint64(width) * height * depth > quint64(bytes.size()))
-        return std::nullopt;
+    const quint32 width = header->width, height = header->height, depth = header->bytesPerPixel;
     Contents contents;
-    const char* name = in + kPatFixedHeaderSize;
-    contents.name = QString::fromUtf8(name, qstrnlen(name, headerSize - kPatFixedHeaderSize));
+    contents.name = header->name;
     contents.greyWithAlpha = depth == 2;
     static constexpr QImage::Format kFormats[] = {QImage::Format_Grayscale8,
                                                   QImage::Format_RGBA8888, QImage::Format_RGB888,
                                                   QImage::Format_RGBA8888};
     contents.image = QImage(int(width), int(height), kFormats[depth - 1]);
-    const uchar* pixels = reinterpret_cast<const uchar*>(in) + headerSize;
+    const auto* pixels = reinterpret_cast<const uchar*>(bytes.constData()) + header->pixelsOffset;
     for (quint32 y = 0; y < height; ++y) {
         const uchar* row = pixels + quint64(y) * width * depth;
         uchar* line = contents.image.scanLine(int(y));

@@ -2,8 +2,6 @@
 
 #include "platform/NativePath.h"
 
-#include "platform/NativePath.h"
-
 #include <QDir>
 #include <QFile>
 #include <sys/stat.h>

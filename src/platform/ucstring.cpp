@@ -1,17 +1,6 @@
 #include "platform/ucstring.h"
 
-#include <cstring>
-
 const ucstring empty_ucstring;
-
-ucstring cstringToUcstring(const char* text)
-{
-    ucstring result;
-    result.reserve(std::strlen(text));
-    for (const char* p = text; *p; ++p)
-        result.push_back(static_cast<unsigned char>(*p));
-    return result;
-}
 
 std::string ascii_ustringToString(const ucstring& text)
 {

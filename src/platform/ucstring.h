@@ -8,9 +8,6 @@ using ucstring = std::basic_string<unsigned short>;
 
 extern const ucstring empty_ucstring;
 
-// For ASCII literals only: one code unit per byte.
-ucstring cstringToUcstring(const char* text);
-
 // Drops trailing zero units, then keeps the low byte of each remaining unit.
 std::string ascii_ustringToString(const ucstring& text);
 

@@ -3,7 +3,6 @@
 #include "platform/ThreadSanitizerHandOff.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 
 namespace {
 NotificationEvent::PostHook gPostHook;
@@ -27,8 +26,7 @@ QEvent::Type NotificationEvent::eventType()
 }
 
 NotificationCarrierEvent::NotificationCarrierEvent(std::unique_ptr<NotificationEvent> carrier)
-    : QEvent(NotificationEvent::eventType()), mCarrier(std::move(carrier)),
-      mTimestamp(QDateTime::currentMSecsSinceEpoch())
+    : QEvent(NotificationEvent::eventType()), mCarrier(std::move(carrier))
 {}
 
 NotificationCarrierEvent::~NotificationCarrierEvent()

@@ -48,9 +48,7 @@ public:
     ~NotificationCarrierEvent() override;
 
     std::unique_ptr<NotificationEvent> takeCarrier() { return std::move(mCarrier); }
-    qint64 timestamp() const { return mTimestamp; }
 
 private:
     std::unique_ptr<NotificationEvent> mCarrier;
-    qint64 mTimestamp;
 };

@@ -3,7 +3,6 @@
 #include "stream/ReadErrors.h"
 
 #include <QColor>
-#include <QCryptographicHash>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -16,19 +15,8 @@ QByteArray Bytes(std::initializer_list<uint8_t> v)
     return QByteArray(reinterpret_cast<const char*>(std::data(v)), qsizetype(v.size()));
 }
 
-// SHA-256 of the pattern's pixels as R, G, B, A bytes, row by row.
-QByteArray RgbaSha256(const QImage& image)
-{
-    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (int y = 0; y < rgba.height(); ++y)
-        hash.addData(QByteArrayView(rgba.constScanLine(y), rgba.width() * 4));
-    return hash.result().toHex();
-}
-
 // One 2 x 2 sampled brush "Tip", then the given pattern records.
-QByteArray FileWithPatterns(const std::vector<PatternRecordDescription>& patterns,
-                            const Members& presetExtra = {})
+QByteArray FileWithPatterns(const std::vector<PatternRecordDescription>& patterns)
 {
     SampleRecordDescription sample;
     sample.id = "tip";
@@ -38,8 +26,7 @@ QByteArray FileWithPatterns(const std::vector<PatternRecordDescription>& pattern
     for (const PatternRecordDescription& p : patterns)
         records += PatternRecord(p);
     return Header() + Section("samp", SampleRecords({sample}, 2)) +
-           Section("desc", Presets({Preset("Tip", SampledTip("tip"), presetExtra)})) +
-           Section("patt", records);
+           Section("desc", Presets({Preset("Tip", SampledTip("tip"))})) + Section("patt", records);
 }
 
 ReadResult ReadBytes(const QByteArray& bytes)
@@ -57,73 +44,6 @@ PatternRecordDescription Grey(const QString& name, const QByteArray& rows, uint1
     p.height = uint16_t(rows.size() / width);
     p.channels = {{true, 8, false, rows}};
     return p;
-}
-
-// Real files. The checksums come from a separate, straightforward decode of the same records
-// (raw channel planes interleaved as R, G, B, 255; grey as g, g, g, 255).
-TEST(PatternReaderTest, RealFilesGiveEveryPatternWithNameSizeAndPixels)
-{
-    struct Expected
-    {
-        QString name, identifier;
-        Pattern::Mode mode;
-        int width, height;
-        const char* sha256;
-    };
-    const std::pair<const char*, std::vector<Expected>> files[] = {
-        {"agpsd_sample-and-pattern.abr",
-         {{"Bobbys Paint", "d667d14d-41d6-894d-b613-58c58768aab0", Pattern::Mode::Rgb, 595, 597,
-           "7f6b4f110f5b2511793408e773a756b021c3bf42aff8ecc56f1c84d81c00ac92"}}},
-        {"agpsd_special.abr",
-         {{"$$$/Presets/Patterns/Patterns_pat/GrayGranite=Gray Granite",
-           "e10cab7c-b898-11d7-b297-b8cf692e46ea", Pattern::Mode::Grey, 128, 128,
-           "c467163f73b0acfd3c30d8c4827a0c62d607fcbcf1e292d3efc9b104fea8e06b"},
-          {"$$$/Presets/Patterns/Patterns_pat/FineGrain=Fine Grain",
-           "c02fddff-f05a-1172-9a0f-f7bad69dd4b0", Pattern::Mode::Rgb, 256, 256,
-           "8cc43bc520f5ace13ff3bf70779794fdbb2745f1e85c7f83e59ea55d03d79db9"}}}};
-    for (const auto& [file, expected] : files) {
-        SCOPED_TRACE(file);
-        const ReadResult read = ReadAbr(TestDataPath(QString::fromLatin1(file)));
-        EXPECT_FALSE(read.error);
-        EXPECT_EQ(read.brushes.size(), 1u);
-        ASSERT_EQ(read.patterns.size(), expected.size());
-        for (size_t i = 0; i < expected.size(); ++i) {
-            const Pattern& p = *read.patterns[i];
-            const Expected& e = expected[i];
-            EXPECT_EQ(p.name(), e.name);
-            EXPECT_EQ(p.identifier(), e.identifier);
-            EXPECT_EQ(p.mode(), e.mode);
-            EXPECT_EQ(p.depth(), 8);
-            EXPECT_EQ(p.pixelSize(), QSize(e.width, e.height));
-            EXPECT_FALSE(p.hasAlpha());
-            EXPECT_EQ(RgbaSha256(p.image()), QByteArray(e.sha256));
-        }
-    }
-    // The descriptor names each preset's pattern in its "Txtr" object. The one sample of the
-    // special file is a dual tip, which paints through no pattern of its own.
-    const ReadResult withPattern = ReadAbr(TestDataPath("agpsd_sample-and-pattern.abr"));
-    ASSERT_EQ(withPattern.brushes.size(), 1u);
-    ASSERT_TRUE(withPattern.brushes[0]->texture());
-    EXPECT_EQ(withPattern.brushes[0]->texture()->name, "Bobbys Paint");
-    EXPECT_EQ(withPattern.brushes[0]->texture()->identifier,
-              "d667d14d-41d6-894d-b613-58c58768aab0");
-    const ReadResult special = ReadAbr(TestDataPath("agpsd_special.abr"));
-    ASSERT_EQ(special.brushes.size(), 1u);
-    EXPECT_FALSE(special.brushes[0]->texture());
-}
-
-TEST(PatternReaderTest, PresetTextureReferenceIsRecordedOnTheBrush)
-{
-    const QByteArray file = FileWithPatterns(
-        {Grey("Granite", Bytes({1, 2}))},
-        {{"Txtr", Obj("Ptrn", {{"Nm  ", Text("Granite")}, {"Idnt", Text("Granite-id")}})}});
-    const ReadResult read = ReadBytes(file);
-    ASSERT_EQ(read.brushes.size(), 1u);
-    ASSERT_TRUE(read.brushes[0]->texture());
-    EXPECT_EQ(read.brushes[0]->texture()->name, "Granite");
-    EXPECT_EQ(read.brushes[0]->texture()->identifier, "Granite-id");
-    ASSERT_EQ(read.patterns.size(), 1u);
-    EXPECT_EQ(read.patterns[0]->name(), "Granite");
 }
 
 // Each mode decodes to its own colours; two pixels side by side, one plane a channel.

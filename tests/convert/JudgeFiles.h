@@ -35,7 +35,7 @@ inline std::vector<PatternRecordDescription> AwkwardPatterns()
 }
 
 // Brush files of every kind Kelbrin reads, for GIMP and Krita to judge what Kelbrin makes of
-// them: the real files in tests/data, and made-up ones of versions 1, 2, 6.1, 6.2, 7 and 10
+// them: the real files in tests/read, and made-up ones of versions 1, 2, 6.1, 6.2, 7 and 10
 // with 8-, 16- and 32-bit samples, computed tips and names with awkward characters. One, named
 // in Latin-1 bytes as old Windows archives are, holds brushes and patterns whose names no
 // format holds as they are: lone surrogates, 300 characters, a zero unit.

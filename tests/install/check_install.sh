@@ -7,7 +7,7 @@
 # unless it is out of date.
 set -euo pipefail
 build=$1 source=$2
-data=$source/tests/data
+data=$source/tests/read
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }

@@ -1,11 +1,14 @@
 #include "TestUtil.h"
 
-
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QJsonDocument>
 #include <QThread>
+#include <algorithm>
+#include <cctype>
 
 Sandbox::Sandbox()
 {
@@ -47,4 +50,31 @@ void DrainPostedEvents()
 QString TestDataPath(const QString& name)
 {
     return QStringLiteral(KELBRIN_TEST_DATA "/") + name;
+}
+
+std::vector<std::string> ReadCaseNames(const QString& withKey)
+{
+    std::vector<std::string> names;
+    for (const QString& file : QDir(TestDataPath({})).entryList({"*.abr"}, QDir::Files))
+        if (withKey.isEmpty() || ExpectedOutcome(file.chopped(4)).contains(withKey))
+            names.push_back(file.chopped(4).toStdString());
+    return names;
+}
+
+std::string ReadCaseTestName(std::string name)
+{
+    std::replace_if(
+        name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c); }, '_');
+    return name;
+}
+
+QJsonObject ExpectedOutcome(const QString& name)
+{
+    QFile file(TestDataPath(name + QStringLiteral(".json")));
+    return QJsonDocument::fromJson(file.open(QIODevice::ReadOnly) ? file.readAll() : "").object();
+}
+
+bool WritingExpected()
+{
+    return QCoreApplication::arguments().contains(QStringLiteral("--write-expected"));
 }

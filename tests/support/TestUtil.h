@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <string>
 #include <vector>
 
 // A folder that lives as long as the test, with helpers to drop files into it.
@@ -25,6 +27,17 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
 void DrainPostedEvents();
 
 QString TestDataPath(const QString& name);
+
+// The read cases in tests/read: each brush file's name without ".abr", in name order; only those
+// whose expected outcome has withKey when one is given.
+std::vector<std::string> ReadCaseNames(const QString& withKey = {});
+// The case's name as a test name: letters, digits and underscores only.
+std::string ReadCaseTestName(std::string name);
+// The case's expected outcome (<name>.json); empty when there is none or it does not parse.
+QJsonObject ExpectedOutcome(const QString& name);
+// The program was started with --write-expected: read cases record what they read instead of
+// comparing it (tests/read/README.md).
+bool WritingExpected();
 
 // Qt starts programs with a clone() that ThreadSanitizer does not see; after one, the tool loses
 // track of the locks of the whole test process and reports races that are not there. Tests that

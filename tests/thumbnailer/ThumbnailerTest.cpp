@@ -93,11 +93,6 @@ TEST_F(ThumbnailerTest, PreviewsOfPathsAndUris)
         int size;
         QSize expected;
     } cases[] = {
-        {TestDataPath(QStringLiteral("agpsd_simple.abr")), 64, {64, 64}},
-        {TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr")), 128, {128, 60}},
-        // 23 x 20: under 32 pixels, so enlarged 8 times and centred, not stretched to fit.
-        {TestDataPath(QStringLiteral("agpsd_special.abr")), 256, {256, 256}},
-        {TestDataPath(QStringLiteral("agpsd_sample-and-pattern.abr")), 32, {32, 30}},
         {mSandbox.write(QStringLiteral("six.abr"), SampledBrushFile(six)), 128, {128, 128}},
         // Three brushes come before the damage, and a preview of them is better than none.
         {mSandbox.write(QStringLiteral("cut.abr"), TruncatedInBrush(six, 3)), 128, {128, 128}},
@@ -119,6 +114,34 @@ TEST_F(ThumbnailerTest, PreviewsOfPathsAndUris)
             << "a temporary file was left beside the output";
     }
 }
+
+// A read case whose expected outcome has a "thumbnail_size" previews as its <case>.png.
+class ReadCaseThumbnailTest : public ThumbnailerTest,
+                              public testing::WithParamInterface<std::string>
+{
+};
+
+TEST_P(ReadCaseThumbnailTest, PreviewMatchesTheExpectedPicture)
+{
+    const QString name = QString::fromStdString(GetParam()), png = TestDataPath(name + ".png");
+    const QString drawn = WritingExpected() ? png : out();
+    const int size = ExpectedOutcome(name)[QStringLiteral("thumbnail_size")].toInt();
+    ASSERT_EQ(Thumbnail({"-s", QString::number(size), TestDataPath(name + ".abr"), drawn}).exitCode,
+              0);
+    const QImage image = QImage(drawn).convertToFormat(QImage::Format_ARGB32);
+    const QImage expected = QImage(png).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.width(), expected.width()) << png.toStdString();
+    ASSERT_EQ(image.height(), expected.height());
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            differing += image.pixel(x, y) != expected.pixel(x, y);
+    EXPECT_EQ(differing, 0) << "pixels differ from " << png.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ReadCaseThumbnailTest,
+                         testing::ValuesIn(ReadCaseNames(QStringLiteral("thumbnail_size"))),
+                         [](const auto& info) { return ReadCaseTestName(info.param); });
 
 // A tiny tip is pixel art: whole-factor squares in the middle of a clear preview, not a blurred
 // block filling it.
