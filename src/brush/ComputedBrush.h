@@ -60,6 +60,11 @@ public:
     // expect the tip to measure.
     int askedSide() const;
 
+    // Gives up the large drawings under way on threads of their own and waits for them to stop;
+    // large drawings asked for afterwards come back empty. For the end of the process (see
+    // EndBackgroundWork), before the statics they use go.
+    static void endDrawings();
+
     // The memory the cache of full-size images may use; the least recently used go first.
     static void setCacheBudget(size_t bytes);
     static size_t cachedBytes();

@@ -1,12 +1,16 @@
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QProcess>
+#include <QThreadPool>
 #include <array>
 #include <boost/thread/thread.hpp>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 int GreyAt(const QImage& image, int x, int y)
@@ -143,6 +147,44 @@ TEST(ComputedBrush, AnInterruptedDrawingLeavesWithoutAnImage)
     }
     EXPECT_EQ(tip.drawImage(0.5).size(), QSize(2164, 1588));
     EXPECT_EQ(tip.drawnSize(0.5), QSize(2164, 1588)); // known without drawing
+}
+
+// This test program, run again, starts large drawings for interrupted callers (as the reading
+// thread leaves them) and for tasks of Qt's global pool (as the viewer draws) and leaves main at
+// once. It must end at once and cleanly: nothing still drawing may outlive the statics it uses.
+TEST(ComputedBrush, AProgramThatQuitsWhileDrawingEndsCleanly)
+{
+    if (qEnvironmentVariableIsSet("KELBRIN_QUIT_WHILE_DRAWING")) {
+        const auto tip = std::make_shared<ComputedBrush>(std::nullopt, 3000, 50, 30, 0);
+        for (int i = 0; i < 3; ++i) {
+            boost::thread caller([tip] {
+                try {
+                    tip->drawImage(1.0);
+                } catch (const boost::thread_interrupted&) {
+                }
+            });
+            caller.interrupt();
+            caller.join();
+        }
+        for (int i = 0; i < 16; ++i)
+            QThreadPool::globalInstance()->start([tip] { tip->drawImage(1.0); });
+        return;
+    }
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("KELBRIN_QUIT_WHILE_DRAWING"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--gtest_filter=ComputedBrush.AProgramThatQuitsWhileDrawingEndsCleanly")});
+    // A bound, not a measure: a program that hangs at exit would wait forever.
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+        FAIL() << "the program was still running a minute after it left main";
+    }
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
 }
 
 TEST(ComputedBrush, SizeIsKnownWithoutDrawingAndHugeTipsAreScaled)
