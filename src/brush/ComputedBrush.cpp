@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QRadialGradient>
+#include <QThread>
+#include <QThreadPool>
 #include <QTransform>
 #include <algorithm>
 #include <atomic>
@@ -356,6 +358,12 @@ public:
         mChanged.wait(lock, [this] { return mRunning == 0 && mCallers == 0; });
     }
 
+    bool ended()
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        return mEnded;
+    }
+
     QImage draw(const TipShape& shape)
     {
         auto job = std::make_shared<Job>();
@@ -483,6 +491,11 @@ QImage ComputedBrush::drawImage(double scale) const
     const TipShape shape{mSide * scale, mRatio, mHardness, mAngle};
     if (PixelCount(shape) <= kInPlacePixels)
         return DrawTip(shape, nullptr);
+    // A task of Qt's global pool cannot be interrupted anyway, and waiting for a drawing thread
+    // it would hold one of the threads the painter shares large fills out to: with every one of
+    // them waiting so, no drawing would end. It draws in place, its fills on its own thread.
+    if (QThreadPool::globalInstance()->contains(QThread::currentThread()))
+        return DrawingThreads::instance().ended() ? QImage() : DrawTip(shape, nullptr);
     return DrawingThreads::instance().draw(shape);
 }
 

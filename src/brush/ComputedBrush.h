@@ -46,7 +46,8 @@ public:
     std::optional<QSizeF> scaledFrom() const { return mScaledFrom; }
 
     // Draws the image at `scale` times its drawn size; not cached. A large drawing can be
-    // interrupted (boost::thread_interrupted) within milliseconds.
+    // interrupted (boost::thread_interrupted) within milliseconds, except on a thread of Qt's
+    // global pool, where it is drawn in place.
     QImage drawImage(double scale) const;
     // The pixels drawImage(scale) holds at its peak, one byte each: the round tip and the canvas
     // it is turned onto. Known before anything is drawn, so a caller with a memory budget can
