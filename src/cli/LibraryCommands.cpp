@@ -106,8 +106,7 @@ int RunTagging(const char* command, bool add, const QStringList& args, CliStream
         fault = library.fault();
         if (!fault) {
             io.err << "kelbrin-cli " << command << ": " << Printable(file) << ": "
-                   << (error.isEmpty() ? QStringLiteral("the library could not be written")
-                                       : error)
+                   << (error.isEmpty() ? QStringLiteral("the library could not be written") : error)
                    << '\n';
             return 1;
         }
@@ -199,8 +198,7 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
                << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
                << counts.notWritten << " not written, " << counts.removed << " removed\n";
         if (totals && !fault)
-            io.out << "library: " << totals->files << " files, " << totals->brushes
-                   << " brushes\n";
+            io.out << "library: " << totals->files << " files, " << totals->brushes << " brushes\n";
     }
     if (fault)
         return LibraryFailed("catalogue", fault, *path, io);

@@ -21,8 +21,8 @@ struct CatalogueCounts
     // to go (asked for again later), or met after the library stopped. With unchanged and
     // read, it makes up checked.
     int notWritten = 0;
-    int removed = 0;   // files that left the library
-    int moved = 0;     // rows that followed their file to a new path
+    int removed = 0; // files that left the library
+    int moved = 0;   // rows that followed their file to a new path
 };
 
 // Keeps the library in step with the brush files on disk. It follows what it is told (by a

@@ -102,8 +102,8 @@ const std::vector<std::function<bool(CLibraryConnection&)>>& MigrationSteps()
             // The change time, which no program can set back: a file rewritten in place with
             // its modification time put back keeps its size and inode but not this. 0 for rows
             // of older libraries, until their file is next seen.
-            return c.exec(QStringLiteral(
-                "ALTER TABLE files ADD COLUMN ctime INTEGER NOT NULL DEFAULT 0"));
+            return c.exec(
+                QStringLiteral("ALTER TABLE files ADD COLUMN ctime INTEGER NOT NULL DEFAULT 0"));
         },
     };
     return steps;
@@ -266,8 +266,8 @@ LibraryFault LibraryFaultOf(const QSqlError& error, const QString& path)
         break;
     case eSqliteReadOnly:
         fault.kind = eLibraryFault::readOnly;
-        fault.message = QStringLiteral("The brush library %1 cannot be written: it is read-only.")
-                            .arg(path);
+        fault.message =
+            QStringLiteral("The brush library %1 cannot be written: it is read-only.").arg(path);
         break;
     case eSqliteFull:
         fault.kind = eLibraryFault::diskFull;

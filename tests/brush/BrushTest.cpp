@@ -10,10 +10,10 @@
 #include <boost/thread/thread.hpp>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -211,7 +211,8 @@ TEST(ComputedBrush, AProgramThatQuitsWhileDrawingEndsCleanly)
     // posix_spawn rather than QProcess's fork: ThreadSanitizer takes a fork of this threaded
     // program for its own and would stop it at its next thread.
     const QByteArray self = QCoreApplication::applicationFilePath().toLocal8Bit();
-    const QByteArray filter = "--gtest_filter=ComputedBrush.AProgramThatQuitsWhileDrawingEndsCleanly";
+    const QByteArray filter =
+        "--gtest_filter=ComputedBrush.AProgramThatQuitsWhileDrawingEndsCleanly";
     char* const arguments[] = {const_cast<char*>(self.constData()),
                                const_cast<char*>(filter.constData()), nullptr};
     ASSERT_EQ(setenv("KELBRIN_QUIT_WHILE_DRAWING", "1", 1), 0);

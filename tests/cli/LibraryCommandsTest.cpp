@@ -104,9 +104,9 @@ namespace {
 QString SoftBrushFolder(const MadeUpHome& home, int count, int brushes, int side)
 {
     for (int i = 0; i < count; ++i)
-        home.file(QStringLiteral("brushes/Soft %1.abr").arg(i),
-                  SampledBrushFile(NamedBrushes(QStringLiteral("Soft %1").arg(i), brushes, side,
-                                                side)));
+        home.file(
+            QStringLiteral("brushes/Soft %1.abr").arg(i),
+            SampledBrushFile(NamedBrushes(QStringLiteral("Soft %1").arg(i), brushes, side, side)));
     return QDir(home.path(QStringLiteral("brushes"))).canonicalPath();
 }
 
@@ -234,7 +234,7 @@ TEST(LibraryCommands, DamagedInTheMiddle_SearchFailsAndTheLibraryIsSetAside)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_TRUE(run.err.contains(library + QStringLiteral(" was damaged"))) << qPrintable(run.err);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("set aside as ") + library +
-                                 QStringLiteral(".broken-")))
+    EXPECT_TRUE(
+        run.err.contains(QStringLiteral("set aside as ") + library + QStringLiteral(".broken-")))
         << qPrintable(run.err);
 }

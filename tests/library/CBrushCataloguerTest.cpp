@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
+#include <QSqlQuery>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -125,8 +126,19 @@ TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(files[0], QStringList({c.inks, c.copy}));
 
-    // Unchanged files, the failed one too, cost a look and no read; a changed one is read.
+    // Unchanged files, the failed one too, cost a look and no read; a changed one is read. Rows
+    // from before the library kept change times are taken as they are, and learn them.
+    {
+        CLibraryConnection k(c.library);
+        ASSERT_TRUE(k.exec(QStringLiteral("UPDATE files SET ctime = 0")));
+    }
     EXPECT_EQ(c.catalogue(c.all).read, 0);
+    {
+        CLibraryConnection k(c.library);
+        QSqlQuery unknown = k.prepare(QStringLiteral("SELECT count(*) FROM files WHERE ctime = 0"));
+        ASSERT_TRUE(k.run(unknown) && unknown.next());
+        EXPECT_EQ(unknown.value(0).toInt(), 0);
+    }
     QFile::remove(c.broken);
     c.home.file(QStringLiteral("brushes/Broken.abr"),
                 ComputedBrushFile({QStringLiteral("Mended")}));

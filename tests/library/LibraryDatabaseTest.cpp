@@ -45,7 +45,7 @@ TEST(LibraryDatabase, NewLibrary_HasTheCurrentSchemaInWalMode_AndPreparingAgainC
 }
 
 // A library of an older schema is brought up to date; one from a newer build is left alone.
-TEST(LibraryDatabase, Migration_FromVersionZeroBuildsTheTables_ANewerSchemaIsLeftAlone)
+TEST(LibraryDatabase, Migration_FromVersionsZeroAndOne_ANewerSchemaIsLeftAlone)
 {
     MadeUpHome home;
     const QString path = home.folder(QStringLiteral("data")) + QStringLiteral("/library.sqlite");
@@ -60,6 +60,17 @@ TEST(LibraryDatabase, Migration_FromVersionZeroBuildsTheTables_ANewerSchemaIsLef
                                            " ('files', 'brushes', 'thumbnails', 'tags', 'stars')"))
                       .toInt(),
                   5);
+        // Back to the first schema, with a file catalogued: it keeps its row, change time unknown.
+        ASSERT_TRUE(c.exec(QStringLiteral("ALTER TABLE files DROP COLUMN ctime")));
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO files(path, size, mtime, inode, device,"
+                                          " sha256) VALUES(x'2f61', 1, 2, 3, 4, x'00')")));
+        ASSERT_TRUE(c.exec(QStringLiteral("PRAGMA user_version = 1")));
+    }
+    ASSERT_TRUE(PrepareLibrary(path).available);
+    {
+        CLibraryConnection c(path);
+        EXPECT_EQ(Scalar(c, QStringLiteral("SELECT size || ' ' || ctime FROM files")).toString(),
+                  "1 0");
         ASSERT_TRUE(
             c.exec(QStringLiteral("PRAGMA user_version = %1").arg(kLibrarySchemaVersion + 1)));
     }

@@ -203,9 +203,9 @@ TEST(LibrarySearch, ADiskThatFillsSwitchesTheLibraryOffWithOneMessage)
     ASSERT_NE(library->cataloguer(), nullptr);
     QStringList files;
     for (int i = 0; i < 60; ++i)
-        files << w.box.write(QStringLiteral("Soft %1.abr").arg(i),
-                             SampledBrushFile(NamedBrushes(QStringLiteral("Soft %1").arg(i), 3,
-                                                           48, 48)));
+        files << w.box.write(
+            QStringLiteral("Soft %1.abr").arg(i),
+            SampledBrushFile(NamedBrushes(QStringLiteral("Soft %1").arg(i), 3, 48, 48)));
     const QString path = library->status().path;
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
