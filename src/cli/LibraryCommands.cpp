@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
 #include <csignal>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -173,7 +175,11 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
         io.err << '\n';
 
     // The cataloguer's threads and connection end first: a damaged library is set aside below.
+    // Stopped by a fault, it first counts what it still holds as not written, which takes no
+    // reading: the counts then add up.
     search.reset();
+    while (cataloguer->fault() && !cataloguer->isIdle())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     const CatalogueCounts counts = cataloguer->counts();
     LibraryFault fault = cataloguer->fault();
     cataloguer.reset();
