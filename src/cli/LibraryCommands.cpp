@@ -132,7 +132,7 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     if (!path)
         return 1;
 
-    std::unique_ptr<BrushFileSearch> search = BrushFileSearch::initWithQueryString(
+    const std::unique_ptr<BrushFileSearch> search = BrushFileSearch::initWithQueryString(
         folders.isEmpty() ? searchQueryString() : kBrushFileNameQuery, folders);
     if (!search) {
         io.err << "kelbrin-cli catalogue: the search could not be created\n";
@@ -174,10 +174,10 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     if (showProgress)
         io.err << '\n';
 
-    // The cataloguer's threads and connection end first: a damaged library is set aside below.
-    // Stopped by a fault, it first counts what it still holds as not written, which takes no
-    // reading: the counts then add up.
-    search.reset();
+    // The cataloguer's threads and connection end here, before the search it asks: a damaged
+    // library is set aside below. No more reports reach it once the loop has stopped. Stopped by
+    // a fault, it first counts what it still holds as not written, which takes no reading: the
+    // counts then add up.
     while (cataloguer->fault() && !cataloguer->isIdle())
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     const CatalogueCounts counts = cataloguer->counts();
