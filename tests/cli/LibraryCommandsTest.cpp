@@ -13,11 +13,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
+#include <linux/fs.h>
 #include <random>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -151,6 +154,21 @@ TEST(LibraryCommands, ReadOnlyLibrary_TagUntagAndCatalogueFailWithAMessage)
             << qPrintable(run.err);
     }
     chmod(PathToNative(library).constData(), 0644);
+
+    // Immutable, which binds root too; only root may make it so, on a file system that has it.
+    const int fd = open(PathToNative(library).constData(), O_RDONLY);
+    int flags = 0;
+    if (fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
+        ioctl(fd, FS_IOC_SETFLAGS, &(flags |= FS_IMMUTABLE_FL)) == 0) {
+        const CliRun run = RunCli(RunTagCommand, {file, QStringLiteral("lost")});
+        flags &= ~FS_IMMUTABLE_FL;
+        ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(library + QStringLiteral(" cannot be written")))
+            << qPrintable(run.err);
+    }
+    if (fd >= 0)
+        close(fd);
     EXPECT_EQ(RunCli(RunTagsCommand, {}).out, "kept (1)\n");
 }
 
