@@ -340,8 +340,11 @@ public:
     static DrawingThreads& instance()
     {
         static DrawingThreads threads;
+        made = true;
         return threads;
     }
+    // Whether anything asked for a large drawing yet; a program that never did has none to end.
+    static inline std::atomic<bool> made{false};
 
     ~DrawingThreads() { end(); }
 
@@ -481,7 +484,8 @@ private:
 
 void ComputedBrush::endDrawings()
 {
-    DrawingThreads::instance().end();
+    if (DrawingThreads::made)
+        DrawingThreads::instance().end();
 }
 
 QImage ComputedBrush::drawImage(double scale) const
