@@ -1,6 +1,7 @@
 #include "brush/BrushFile.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/OpenFilesLimit.h"
+#include "thread/BackgroundWork.h"
 #include "ui/BrushAppDelegate.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushWindow.h"
@@ -196,6 +197,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
+    const BackgroundWorkEnder endsBackgroundWork;
     if (!dumpingOutlines)
         app.followDesktopColorScheme();
 

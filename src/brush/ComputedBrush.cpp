@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QRadialGradient>
+#include <QThread>
+#include <QThreadPool>
 #include <QTransform>
 #include <algorithm>
 #include <atomic>
@@ -14,6 +16,7 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -337,23 +340,59 @@ public:
     static DrawingThreads& instance()
     {
         static DrawingThreads threads;
+        made = true;
         return threads;
     }
+    // Whether anything asked for a large drawing yet; a program that never did has none to end.
+    static inline std::atomic<bool> made{false};
 
-    ~DrawingThreads()
+    ~DrawingThreads() { end(); }
+
+    // Gives up every drawing under way and waits until none runs and no caller is left inside
+    // draw(): what they use of Qt's goes with the statics. Callers waiting leave at once with no
+    // image, so that a caller on a thread of Qt's global pool frees it for the painter, which
+    // shares large fills out to that pool. Drawings asked for afterwards come back empty.
+    void end()
     {
         std::unique_lock<std::mutex> lock(mMutex);
-        mChanged.wait(lock, [this] { return mRunning == 0; });
+        mEnded = true;
+        for (Job* job : mJobs)
+            job->abandoned = true;
+        mChanged.wait(lock, [this] { return mRunning == 0 && mCallers == 0; });
+    }
+
+    bool ended()
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        return mEnded;
     }
 
     QImage draw(const TipShape& shape)
     {
         auto job = std::make_shared<Job>();
         std::unique_lock<std::mutex> lock(mMutex);
+        if (mEnded)
+            return QImage();
+        ++mCallers;
+        // Leaves the count however draw() is left: with the image, or interrupted.
+        struct Leaving
+        {
+            DrawingThreads& threads;
+            std::unique_lock<std::mutex>& lock;
+            ~Leaving()
+            {
+                if (!lock.owns_lock())
+                    lock.lock();
+                --threads.mCallers;
+                threads.mChanged.notify_all();
+            }
+        } leaving{*this, lock};
         // Drawings given up by their callers still take memory and processor time; never let
         // more than two of them pile up.
         waitInterruptibly(
-            lock, [this] { return mAbandoned < kMaxAbandoned; }, nullptr);
+            lock, [this] { return mAbandoned < kMaxAbandoned || mEnded; }, nullptr);
+        if (mEnded)
+            return QImage();
         try {
             std::thread([this, job, shape] { run(*job, shape); }).detach();
         } catch (const std::system_error&) {
@@ -361,9 +400,11 @@ public:
             return DrawTip(shape, nullptr);
         }
         ++mRunning;
+        mJobs.push_back(job.get());
         waitInterruptibly(
-            lock, [&job] { return job->done; }, job.get());
-        return std::move(job->image);
+            lock, [this, &job] { return job->done || mEnded; }, job.get());
+        // Given up by end(), which marked the drawing so: it is dropped when it stops.
+        return job->done ? std::move(job->image) : QImage();
     }
 
 private:
@@ -371,7 +412,8 @@ private:
 
     struct Job
     {
-        std::atomic<bool> abandoned{false};
+        std::atomic<bool> abandoned{false}; // by its caller, or by the end of the process
+        bool givenUpByCaller = false;
         bool done = false;
         QImage image;
     };
@@ -394,6 +436,7 @@ private:
             // Out of memory inside the painter: the tip has no image, like one too large.
         }
         std::unique_lock<std::mutex> lock(mMutex);
+        mJobs.erase(std::find(mJobs.begin(), mJobs.end(), &job));
         if (job.abandoned) {
             // Freed while the drawing still counts as running, so that nothing of Qt's is
             // touched once an exiting process may have stopped waiting.
@@ -405,7 +448,7 @@ private:
         }
         job.done = true;
         --mRunning;
-        if (job.abandoned)
+        if (job.givenUpByCaller)
             --mAbandoned;
         mChanged.notify_all();
     }
@@ -419,6 +462,7 @@ private:
                 boost::this_thread::interruption_requested()) {
                 if (job) {
                     job->abandoned = true;
+                    job->givenUpByCaller = true;
                     ++mAbandoned;
                 }
                 lock.unlock();
@@ -432,8 +476,17 @@ private:
     std::condition_variable mChanged;
     int mRunning = 0;
     int mAbandoned = 0;
+    int mCallers = 0;
+    bool mEnded = false;
+    std::vector<Job*> mJobs; // running
 };
 } // namespace
+
+void ComputedBrush::endDrawings()
+{
+    if (DrawingThreads::made)
+        DrawingThreads::instance().end();
+}
 
 QImage ComputedBrush::drawImage(double scale) const
 {
@@ -442,6 +495,11 @@ QImage ComputedBrush::drawImage(double scale) const
     const TipShape shape{mSide * scale, mRatio, mHardness, mAngle};
     if (PixelCount(shape) <= kInPlacePixels)
         return DrawTip(shape, nullptr);
+    // A task of Qt's global pool cannot be interrupted anyway, and waiting for a drawing thread
+    // it would hold one of the threads the painter shares large fills out to: with every one of
+    // them waiting so, no drawing would end. It draws in place, its fills on its own thread.
+    if (QThreadPool::globalInstance()->contains(QThread::currentThread()))
+        return DrawingThreads::instance().ended() ? QImage() : DrawTip(shape, nullptr);
     return DrawingThreads::instance().draw(shape);
 }
 

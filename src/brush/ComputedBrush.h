@@ -46,7 +46,8 @@ public:
     std::optional<QSizeF> scaledFrom() const { return mScaledFrom; }
 
     // Draws the image at `scale` times its drawn size; not cached. A large drawing can be
-    // interrupted (boost::thread_interrupted) within milliseconds.
+    // interrupted (boost::thread_interrupted) within milliseconds, except on a thread of Qt's
+    // global pool, where it is drawn in place.
     QImage drawImage(double scale) const;
     // The pixels drawImage(scale) holds at its peak, one byte each: the round tip and the canvas
     // it is turned onto. Known before anything is drawn, so a caller with a memory budget can
@@ -59,6 +60,11 @@ public:
     // The longest side the parameters ask for, before any scaling down: what people would
     // expect the tip to measure.
     int askedSide() const;
+
+    // Gives up the large drawings under way on threads of their own and waits for them to stop;
+    // large drawings asked for afterwards come back empty. For the end of the process (see
+    // EndBackgroundWork), before the statics they use go.
+    static void endDrawings();
 
     // The memory the cache of full-size images may use; the least recently used go first.
     static void setCacheBudget(size_t bytes);

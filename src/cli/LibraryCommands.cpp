@@ -12,9 +12,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
 #include <csignal>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -25,16 +27,30 @@ void OnCatalogueInterrupt(int)
     gCatalogueInterrupted = 1;
 }
 
-// The library, made ready; nothing, after telling why, when there is none. The message of a
-// library set aside is shown here, the one time it is made.
+// The library, made ready; nothing, after telling why, when there is none or when it was found
+// damaged and set aside: a new, empty library would give answers that are not the ones asked
+// for. The message is shown here, the one time it is made.
 std::optional<QString> OpenLibrary(const char* command, CliStreams io)
 {
     const LibraryStatus status = PrepareLibrary(DefaultLibraryPath());
     if (!status.message.isEmpty())
         io.err << "kelbrin-cli " << command << ": " << status.message << '\n';
-    if (!status.available)
+    if (!status.available || status.setAside)
         return std::nullopt;
     return status.path;
+}
+
+// Says what stopped the library, once, and sets a damaged one aside; call it once the
+// connections to the library are closed. Returns the command's exit status.
+int LibraryFailed(const char* command, const LibraryFault& fault, const QString& path,
+                  CliStreams io)
+{
+    io.err << "kelbrin-cli " << command << ": " << fault.message;
+    if (fault.kind == eLibraryFault::damaged)
+        io.err << " It has been set aside as " << Printable(SetLibraryAside(path))
+               << "; the next command starts a new one.";
+    io.err << '\n';
+    return 1;
 }
 
 QString AbsolutePath(const QString& arg)
@@ -82,16 +98,22 @@ int RunTagging(const char* command, bool add, const QStringList& args, CliStream
     const std::optional<QString> path = OpenLibrary(command, io);
     if (!path)
         return 1;
-    CLibrary library(*path);
-    QString error;
-    if (!(add ? library.tagFile(file, operands, &error)
-              : library.untagFile(file, operands, &error))) {
-        io.err << "kelbrin-cli " << command << ": " << Printable(file) << ": "
-               << (error.isEmpty() ? QStringLiteral("the library could not be written") : error)
-               << '\n';
-        return 1;
+    LibraryFault fault;
+    {
+        CLibrary library(*path);
+        QString error;
+        if (add ? library.tagFile(file, operands, &error)
+                : library.untagFile(file, operands, &error))
+            return 0;
+        fault = library.fault();
+        if (!fault) {
+            io.err << "kelbrin-cli " << command << ": " << Printable(file) << ": "
+                   << (error.isEmpty() ? QStringLiteral("the library could not be written") : error)
+                   << '\n';
+            return 1;
+        }
     }
-    return 0;
+    return LibraryFailed(command, fault, *path, io);
 }
 } // namespace
 
@@ -113,8 +135,8 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     const std::unique_ptr<BrushFileSearch> search = BrushFileSearch::create(
         folders.isEmpty() ? BrushFileMatcher::brushFiles() : BrushFileMatcher::brushFilesBySuffix(),
         folders);
-    CBrushCataloguer cataloguer(*path);
-    cataloguer.follow(search.get(), folders);
+    auto cataloguer = std::make_unique<CBrushCataloguer>(*path);
+    cataloguer->follow(search.get(), folders);
     bool searched = false;
     // After the cataloguer's own connection, so that its last steps are asked for first.
     QObject::connect(search.get(), &BrushFileSearch::reported, [&](const SearchReport& report) {
@@ -122,7 +144,7 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
             searched = true;
     });
     const bool showProgress = isatty(STDERR_FILENO);
-    QObject::connect(&cataloguer, &CBrushCataloguer::progress, [&](int done, int total) {
+    QObject::connect(cataloguer.get(), &CBrushCataloguer::progress, [&](int done, int total) {
         if (showProgress && total > 0)
             io.err << '\r' << CatalogueProgressText(done, total) << Qt::flush;
     });
@@ -131,9 +153,11 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     QTimer check;
     check.setInterval(50);
     QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (gCatalogueInterrupted || (searched && cataloguer.isIdle()))
+        if (gCatalogueInterrupted || (searched && cataloguer->isIdle()))
             loop.quit();
     });
+    // Whatever the search still finds could not be written either.
+    QObject::connect(cataloguer.get(), &CBrushCataloguer::libraryFailed, &loop, &QEventLoop::quit);
     check.start();
     auto previousInt = std::signal(SIGINT, OnCatalogueInterrupt);
     auto previousTerm = std::signal(SIGTERM, OnCatalogueInterrupt);
@@ -147,21 +171,40 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     if (showProgress)
         io.err << '\n';
 
-    const CatalogueCounts counts = cataloguer.counts();
-    const LibraryTotals totals = CLibrary(*path).totals();
+    // The cataloguer's threads and connection end here, before the search it asks: a damaged
+    // library is set aside below. No more reports reach it once the loop has stopped. Stopped by
+    // a fault, it first counts what it still holds as not written, which takes no reading: the
+    // counts then add up.
+    while (cataloguer->fault() && !cataloguer->isIdle())
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const CatalogueCounts counts = cataloguer->counts();
+    LibraryFault fault = cataloguer->fault();
+    cataloguer.reset();
+    std::optional<LibraryTotals> totals;
+    if (!fault) {
+        CLibrary library(*path);
+        totals = library.totals();
+        fault = library.fault();
+    }
     if (json) {
         io.out << "{\"checked\": " << counts.checked << ", \"read\": " << counts.read
                << ", \"failed\": " << counts.failed << ", \"unchanged\": " << counts.unchanged
-               << ", \"removed\": " << counts.removed << ", \"moved\": " << counts.moved
-               << ", \"library\": {\"files\": " << totals.files
-               << ", \"brushes\": " << totals.brushes << ", \"failed\": " << totals.failed
-               << "}}\n";
+               << ", \"unwritten\": " << counts.notWritten << ", \"removed\": " << counts.removed
+               << ", \"moved\": " << counts.moved << ", \"library\": ";
+        if (totals && !fault)
+            io.out << "{\"files\": " << totals->files << ", \"brushes\": " << totals->brushes
+                   << ", \"failed\": " << totals->failed << "}}\n";
+        else
+            io.out << "null}\n";
     } else {
         io.out << counts.checked << " files looked at: " << counts.read << " read ("
                << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
-               << counts.removed << " removed\n"
-               << "library: " << totals.files << " files, " << totals.brushes << " brushes\n";
+               << counts.notWritten << " not written, " << counts.removed << " removed\n";
+        if (totals && !fault)
+            io.out << "library: " << totals->files << " files, " << totals->brushes << " brushes\n";
     }
+    if (fault)
+        return LibraryFailed("catalogue", fault, *path, io);
     return gCatalogueInterrupted ? 1 : 0;
 }
 
@@ -176,8 +219,15 @@ int RunSearchCommand(const QStringList& args, CliStreams io)
     const std::optional<QString> path = OpenLibrary("search", io);
     if (!path)
         return 1;
-    const std::vector<LibraryBrush> found =
-        CLibrary(*path).searchBrushNames(parser.operands().first(), -1);
+    std::vector<LibraryBrush> found;
+    LibraryFault fault;
+    {
+        CLibrary library(*path);
+        found = library.searchBrushNames(parser.operands().first(), -1);
+        fault = library.fault();
+    }
+    if (fault)
+        return LibraryFailed("search", fault, *path, io);
     if (parser.isSet(QStringLiteral("json"))) {
         io.out << "{\"brushes\": [";
         for (size_t i = 0; i < found.size(); ++i)
@@ -201,9 +251,17 @@ int RunDuplicatesCommand(const QStringList& args, CliStreams io)
     const std::optional<QString> path = OpenLibrary("duplicates", io);
     if (!path)
         return 1;
-    CLibrary library(*path);
-    const std::vector<QStringList> files = library.duplicateFiles();
-    const std::vector<DuplicateTips> tips = library.duplicateTips();
+    std::vector<QStringList> files;
+    std::vector<DuplicateTips> tips;
+    LibraryFault fault;
+    {
+        CLibrary library(*path);
+        files = library.duplicateFiles();
+        tips = library.duplicateTips();
+        fault = library.fault();
+    }
+    if (fault)
+        return LibraryFailed("duplicates", fault, *path, io);
     if (parser.isSet(QStringLiteral("json"))) {
         io.out << "{\"files\": [";
         for (size_t i = 0; i < files.size(); ++i) {
@@ -256,10 +314,21 @@ int RunTagsCommand(const QStringList& args, CliStreams io)
     const std::optional<QString> path = OpenLibrary("tags", io);
     if (!path)
         return 1;
-    CLibrary library(*path);
     const bool json = parser.isSet(QStringLiteral("json"));
+    std::vector<LibraryTag> tags;
+    QStringList files;
+    LibraryFault fault;
+    {
+        CLibrary library(*path);
+        if (parser.operands().isEmpty())
+            tags = library.allTags();
+        else
+            files = library.filesTagged(parser.operands().first());
+        fault = library.fault();
+    }
+    if (fault)
+        return LibraryFailed("tags", fault, *path, io);
     if (parser.operands().isEmpty()) {
-        const std::vector<LibraryTag> tags = library.allTags();
         if (json)
             io.out << "{\"tags\": [";
         for (size_t i = 0; i < tags.size(); ++i) {
@@ -274,7 +343,6 @@ int RunTagsCommand(const QStringList& args, CliStreams io)
         return 0;
     }
     const QString tag = parser.operands().first();
-    const QStringList files = library.filesTagged(tag);
     if (json) {
         io.out << "{\"tag\": " << JsonString(tag.simplified()) << ", \"files\": [";
         for (int i = 0; i < files.size(); ++i)

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
 #include "platform/NativePath.h"
+#include "thread/BackgroundWork.h"
 #include "thread/KelbrinCoreApplication.h"
 
 #include <QTextStream>
@@ -52,5 +53,7 @@ int main(int argc, char** argv)
     std::optional<KelbrinCoreApplication> app;
     if (command->needsApplication(args))
         app.emplace(argc, argv);
-    return command->run(args, CliStreams{out, err});
+    const int status = command->run(args, CliStreams{out, err});
+    EndBackgroundWork();
+    return status;
 }

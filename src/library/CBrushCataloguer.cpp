@@ -92,6 +92,11 @@ public:
     void removeAllBut(CLibraryConnection& c, const QStringList& scope, const QStringList& seen);
     void write(CLibraryConnection& c, std::vector<CataloguedFile>& files);
     bool writeFile(CLibraryConnection& c, const CataloguedFile& file);
+    // Once the library met a fault, nothing more is written: what is asked for or read from
+    // then on is counted as not written, and the owner is told once.
+    void stopOnFault(const CLibraryConnection& c);
+    // With the lock held.
+    void countNotWritten(int files);
     // With the lock held.
     void reportProgress(bool force);
 
@@ -111,6 +116,7 @@ public:
     CatalogueCounts counts;
     int burstDone = 0;
     int burstTotal = 0;
+    LibraryFault fault;
     QElapsedTimer sinceProgress;
 
     std::thread writer;
@@ -225,6 +231,38 @@ CatalogueCounts CBrushCataloguer::counts() const
     return mImpl->counts;
 }
 
+LibraryFault CBrushCataloguer::fault() const
+{
+    std::lock_guard<std::mutex> lock(mImpl->mutex);
+    return mImpl->fault;
+}
+
+void CBrushCataloguer::Impl::countNotWritten(int files)
+{
+    counts.notWritten += files;
+    burstDone += files;
+}
+
+void CBrushCataloguer::Impl::stopOnFault(const CLibraryConnection& c)
+{
+    if (!c.fault())
+        return;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (fault)
+            return;
+        fault = c.fault();
+        countNotWritten(int(readJobs.size()));
+        readJobs.clear();
+    }
+    stopReads = true;
+    wake.notify_all();
+    CBrushCataloguer* owner = q;
+    QMetaObject::invokeMethod(
+        q, [owner, message = c.fault().message] { Q_EMIT owner->libraryFailed(message); },
+        Qt::QueuedConnection);
+}
+
 void CBrushCataloguer::Impl::post(Step step)
 {
     {
@@ -271,6 +309,7 @@ void CBrushCataloguer::Impl::writerLoop()
              std::chrono::steady_clock::now() - pendingSince >= kBatchAge)) {
             lock.unlock();
             write(connection, pending);
+            stopOnFault(connection);
             pending.clear();
             lock.lock();
             continue;
@@ -280,8 +319,16 @@ void CBrushCataloguer::Impl::writerLoop()
         if (!steps.empty()) {
             const Step step = std::move(steps.front());
             steps.pop_front();
+            if (fault) {
+                if (step.kind == Step::eCatalogue) {
+                    counts.checked += int(step.paths.size());
+                    countNotWritten(int(step.paths.size()));
+                }
+                continue;
+            }
             lock.unlock();
             apply(connection, step);
+            stopOnFault(connection);
             lock.lock();
             continue;
         }
@@ -317,7 +364,7 @@ void CBrushCataloguer::Impl::readerLoop()
         if (keptOut && keptOut(job.path)) {
             // Asked for again later: by then the drive has gone (and the file with it) or
             // stayed, and the search lets it be read.
-            ++burstDone;
+            countNotWritten(1);
             CBrushCataloguer* owner = q;
             QMetaObject::invokeMethod(
                 q,
@@ -333,8 +380,13 @@ void CBrushCataloguer::Impl::readerLoop()
         CataloguedFile file = CatalogueBrushFile(job.path, job.facts, &stopReads);
         lock.lock();
         --readsInFlight;
-        if (file.stopped)
+        if (file.stopped) {
+            // Stopped by a fault rather than by the end of the cataloguer.
+            if (!stopping)
+                countNotWritten(1);
+            wake.notify_all();
             return;
+        }
         results.push_back(std::move(file));
         wake.notify_all();
     }
@@ -363,8 +415,10 @@ void CBrushCataloguer::Impl::apply(CLibraryConnection& c, const Step& step)
 void CBrushCataloguer::Impl::checkFiles(CLibraryConnection& c, const QStringList& paths)
 {
     QSqlQuery lookup =
-        c.prepare(QStringLiteral("SELECT size, mtime, inode FROM files WHERE path = ?"));
+        c.prepare(QStringLiteral("SELECT size, mtime, inode, ctime FROM files WHERE path = ?"));
     std::vector<ReadJob> jobs;
+    // Unchanged files whose row does not know their change time yet.
+    std::vector<std::pair<QByteArray, qint64>> ctimes;
     int unchanged = 0;
     int skipped = 0;
     for (const QString& path : paths) {
@@ -374,27 +428,46 @@ void CBrushCataloguer::Impl::checkFiles(CLibraryConnection& c, const QStringList
             continue;
         }
         lookup.bindValue(0, PathToNative(path));
-        if (lookup.exec() && lookup.next()) {
+        if (c.run(lookup) && lookup.next()) {
             FileFacts known;
             known.size = lookup.value(0).toLongLong();
             known.mtimeNs = lookup.value(1).toLongLong();
             known.inode = lookup.value(2).toULongLong();
+            known.ctimeNs = lookup.value(3).toLongLong();
             if (known.sameContentsAs(*facts)) {
                 ++unchanged;
+                if (known.ctimeNs == 0)
+                    ctimes.emplace_back(PathToNative(path), facts->ctimeNs);
                 lookup.finish();
                 continue;
             }
         }
         lookup.finish();
+        if (c.fault())
+            break;
         jobs.push_back({path, *facts});
+    }
+    if (!ctimes.empty() && !c.fault() && c.beginWrite()) {
+        QSqlQuery update = c.prepare(QStringLiteral("UPDATE files SET ctime = ? WHERE path = ?"));
+        for (const auto& [nativePath, ctime] : ctimes) {
+            update.bindValue(0, ctime);
+            update.bindValue(1, nativePath);
+            if (!c.run(update))
+                break;
+        }
+        if (c.fault() || !c.commit())
+            c.rollback();
     }
     {
         std::lock_guard<std::mutex> lock(mutex);
         counts.checked += int(paths.size()) - skipped;
         counts.unchanged += unchanged;
         burstDone += unchanged + skipped;
-        for (ReadJob& job : jobs)
-            readJobs.push_back(std::move(job));
+        if (c.fault())
+            countNotWritten(int(paths.size()) - skipped - unchanged);
+        else
+            for (ReadJob& job : jobs)
+                readJobs.push_back(std::move(job));
         reportProgress(false);
     }
     wake.notify_all();
@@ -412,10 +485,12 @@ void CBrushCataloguer::Impl::removePaths(CLibraryConnection& c, const QStringLis
         remove.bindValue(0, bytes);
         remove.bindValue(1, ContentsStart(bytes));
         remove.bindValue(2, ContentsEnd(bytes));
-        if (remove.exec())
+        if (c.run(remove))
             removed += remove.numRowsAffected();
+        else if (c.fault())
+            break;
     }
-    if (!c.commit()) {
+    if (c.fault() || !c.commit()) {
         c.rollback();
         return;
     }
@@ -430,7 +505,11 @@ void CBrushCataloguer::Impl::movePaths(CLibraryConnection& c, const QStringList&
         return;
     // A file renamed over another replaces it.
     QSqlQuery replaced = c.prepare(QStringLiteral("DELETE FROM files WHERE path = ?"));
-    QSqlQuery moveFile = c.prepare(QStringLiteral("UPDATE files SET path = ?1 WHERE path = ?2"));
+    // A rename moves the file's change time as well: one that kept its size, time and inode
+    // through it is the file catalogued, and is not read again for that.
+    QSqlQuery moveFile = c.prepare(
+        QStringLiteral("UPDATE files SET ctime = CASE WHEN size = ?1 AND mtime = ?2 AND inode = ?3"
+                       " THEN ?4 ELSE ctime END, path = ?5 WHERE path = ?6"));
     // || makes text of blobs; the cast keeps the path a blob, so it still sorts among the others.
     QSqlQuery moveContents =
         c.prepare(QStringLiteral("UPDATE files SET path = CAST(?1 || substr(path, ?2) AS BLOB)"
@@ -443,10 +522,15 @@ void CBrushCataloguer::Impl::movePaths(CLibraryConnection& c, const QStringList&
         if (from == to)
             continue;
         replaced.bindValue(0, to);
-        replaced.exec();
-        moveFile.bindValue(0, to);
-        moveFile.bindValue(1, from);
-        if (moveFile.exec() && moveFile.numRowsAffected() > 0) {
+        c.run(replaced);
+        const FileFacts now = StatRegularFile(newPaths[i]).value_or(FileFacts{-1, 0, 0, 0, 0});
+        moveFile.bindValue(0, now.size);
+        moveFile.bindValue(1, now.mtimeNs);
+        moveFile.bindValue(2, qint64(now.inode));
+        moveFile.bindValue(3, now.ctimeNs);
+        moveFile.bindValue(4, to);
+        moveFile.bindValue(5, from);
+        if (c.run(moveFile) && moveFile.numRowsAffected() > 0) {
             ++moved;
             movedFiles << newPaths[i];
             continue;
@@ -455,12 +539,14 @@ void CBrushCataloguer::Impl::movePaths(CLibraryConnection& c, const QStringList&
         moveContents.bindValue(1, from.size() + 1);
         moveContents.bindValue(2, ContentsStart(from));
         moveContents.bindValue(3, ContentsEnd(from));
-        if (moveContents.exec() && moveContents.numRowsAffected() > 0)
+        if (c.run(moveContents) && moveContents.numRowsAffected() > 0)
             moved += moveContents.numRowsAffected();
         else
             movedFiles << newPaths[i]; // not known under the old name: perhaps new to the library
+        if (c.fault())
+            break;
     }
-    if (!c.commit()) {
+    if (c.fault() || !c.commit()) {
         c.rollback();
         return;
     }
@@ -488,22 +574,26 @@ void CBrushCataloguer::Impl::removeAllBut(CLibraryConnection& c, const QStringLi
     std::vector<qint64> gone;
     {
         QSqlQuery all = c.prepare(QStringLiteral("SELECT id, path FROM files"));
-        if (!all.exec())
+        if (!c.run(all))
             return;
         while (all.next()) {
             const QByteArray path = all.value(1).toByteArray();
             if (!kept.contains(path) && InScope(path, folders))
                 gone.push_back(all.value(0).toLongLong());
         }
+        // A damaged page would end the rows early, and the files after it would stay.
+        if (!c.readAll(all))
+            return;
     }
     if (gone.empty() || !c.beginWrite())
         return;
     QSqlQuery remove = c.prepare(QStringLiteral("DELETE FROM files WHERE id = ?"));
     for (qint64 id : gone) {
         remove.bindValue(0, id);
-        remove.exec();
+        if (!c.run(remove) && c.fault())
+            break;
     }
-    if (!c.commit()) {
+    if (c.fault() || !c.commit()) {
         c.rollback();
         return;
     }
@@ -515,11 +605,16 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
 {
     int read = 0;
     int failed = 0;
-    if (c.beginWrite()) {
+    if (c.fault()) {
+        // Nothing more is written.
+    } else if (c.beginWrite()) {
         for (const CataloguedFile& file : files) {
             // A file is written whole or not at all, without undoing the rest of the batch.
             c.exec(QStringLiteral("SAVEPOINT file"));
-            if (writeFile(c, file)) {
+            const bool written = writeFile(c, file);
+            if (c.fault())
+                break;
+            if (written) {
                 ++read;
                 if (!file.error.isEmpty())
                     ++failed;
@@ -528,11 +623,11 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
             }
             c.exec(QStringLiteral("RELEASE file"));
         }
-        if (!c.commit()) {
+        if (c.fault() || !c.commit()) {
             c.rollback();
             read = failed = 0;
         }
-    } else {
+    } else if (!c.fault()) {
         // Another process held the library longer than the busy timeout; the files are found
         // changed again at the next start.
         qCWarning(lcLibrary) << "cannot write" << files.size() << "catalogued files: the library"
@@ -541,7 +636,8 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
     std::lock_guard<std::mutex> lock(mutex);
     counts.read += read;
     counts.failed += failed;
-    burstDone += int(files.size());
+    burstDone += read;
+    countNotWritten(int(files.size()) - read);
     reportProgress(false);
 }
 
@@ -558,11 +654,13 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
     known.bindValue(0, path);
     qint64 fileId = -1;
     QByteArray oldSha;
-    if (known.exec() && known.next()) {
+    if (c.run(known) && known.next()) {
         fileId = known.value(0).toLongLong();
         oldSha = known.value(1).toByteArray();
     }
     known.finish();
+    if (c.fault())
+        return false;
 
     const QVariant version =
         file.version ? QVariant(*file.version) : QVariant(QMetaType(QMetaType::Int));
@@ -584,23 +682,23 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
                 carry.bindValue(1, oldSha);
                 carry.bindValue(2, oldSha);
                 carry.bindValue(3, fileId);
-                if (!carry.exec())
-                    qCWarning(lcLibrary).noquote() << "cannot keep the tags of" << file.path << ":"
-                                                   << carry.lastError().text();
+                if (!c.run(carry))
+                    return false;
             }
         }
         QSqlQuery clear = c.prepare(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
         clear.bindValue(0, fileId);
-        clear.exec();
+        if (!c.run(clear))
+            return false;
     }
     // The same facts either way; the last parameter finds the row or names the new one.
     QSqlQuery write = c.prepare(
         fileId >= 0 ? QStringLiteral("UPDATE files SET size = ?1, mtime = ?2, inode = ?3,"
                                      " device = ?4, sha256 = ?5, version = ?6, error = ?7,"
-                                     " brush_count = ?8 WHERE id = ?9")
+                                     " brush_count = ?8, ctime = ?9 WHERE id = ?10")
                     : QStringLiteral("INSERT INTO files(size, mtime, inode, device, sha256,"
-                                     " version, error, brush_count, path)"
-                                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+                                     " version, error, brush_count, ctime, path)"
+                                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"));
     write.bindValue(0, file.facts.size);
     write.bindValue(1, file.facts.mtimeNs);
     write.bindValue(2, qint64(file.facts.inode));
@@ -609,12 +707,10 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
     write.bindValue(5, version);
     write.bindValue(6, error);
     write.bindValue(7, qint64(file.brushes.size()));
-    write.bindValue(8, fileId >= 0 ? QVariant(fileId) : QVariant(path));
-    if (!write.exec()) {
-        qCWarning(lcLibrary).noquote()
-            << "cannot catalogue" << file.path << ":" << write.lastError().text();
+    write.bindValue(8, file.facts.ctimeNs);
+    write.bindValue(9, fileId >= 0 ? QVariant(fileId) : QVariant(path));
+    if (!c.run(write))
         return false;
-    }
     if (fileId < 0)
         fileId = write.lastInsertId().toLongLong();
 
@@ -634,12 +730,13 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
         brush.bindValue(6, row.height);
         brush.bindValue(7, row.depth);
         brush.bindValue(8, row.tipHash);
-        if (!brush.exec())
+        if (!c.run(brush))
             return false;
         if (!row.thumbnail.isEmpty()) {
             thumbnail.bindValue(0, brush.lastInsertId());
             thumbnail.bindValue(1, row.thumbnail);
-            thumbnail.exec();
+            if (!c.run(thumbnail))
+                return false;
         }
     }
     return true;

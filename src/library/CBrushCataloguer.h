@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <memory>
 
+struct LibraryFault;
+
 class BrushFileSearch;
 struct SearchReport;
 
@@ -15,8 +17,12 @@ struct CatalogueCounts
     int unchanged = 0; // found as they were catalogued, not read again
     int read = 0;      // read and written into the library
     int failed = 0;    // of those read, ones that did not read to the end
-    int removed = 0;   // files that left the library
-    int moved = 0;     // rows that followed their file to a new path
+    // Looked at but not in the library as they are: changed again while read, on a drive about
+    // to go (asked for again later), or met after the library stopped. With unchanged and
+    // read, it makes up checked.
+    int notWritten = 0;
+    int removed = 0; // files that left the library
+    int moved = 0;   // rows that followed their file to a new path
 };
 
 // Keeps the library in step with the brush files on disk. It follows what it is told (by a
@@ -54,6 +60,8 @@ public:
 
     bool isIdle() const;
     CatalogueCounts counts() const;
+    // What stopped the library, once something has; nothing is written from then on.
+    LibraryFault fault() const;
 
 Q_SIGNALS:
     // done of total files of the current burst of work, a few times a second at most, and once
@@ -61,6 +69,9 @@ Q_SIGNALS:
     void progress(int done, int total);
     // Everything asked so far is committed.
     void idle();
+    // The library met a fault (damage, a file that cannot be written, a full disk) and nothing
+    // more is written; said once, in words naming the library file.
+    void libraryFailed(const QString& message);
 
 private:
     class Impl;

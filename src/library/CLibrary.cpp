@@ -62,9 +62,13 @@ std::vector<LibraryBrush> CLibrary::brushes(const QString& where, const QVariant
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values[i]);
     std::vector<LibraryBrush> found;
-    if (query.exec())
+    if (mConnection->run(query)) {
         while (query.next())
             found.push_back(BrushFromRow(query));
+        // Some of the brushes are no answer: the caller learns why from fault().
+        if (!mConnection->readAll(query))
+            found.clear();
+    }
     query.finish();
     return found;
 }
@@ -104,7 +108,7 @@ void CLibrary::prepareSearches(int limit)
     // a cache's worth of the name index (the part every search reads) pays that now instead.
     QSqlQuery index = mConnection->prepare(
         QStringLiteral("SELECT count(*) FROM (SELECT block FROM brush_names_data LIMIT 500)"));
-    if (index.exec())
+    if (mConnection->run(index))
         index.next();
 }
 
@@ -113,8 +117,9 @@ QByteArray CLibrary::thumbnailPng(qint64 brushId)
     QSqlQuery& query = mConnection->kept(QLatin1String(kThumbnail));
     query.bindValue(0, brushId);
     QByteArray png;
-    if (query.exec() && query.next())
+    if (mConnection->run(query) && query.next())
         png = query.value(0).toByteArray();
+    mConnection->readAll(query);
     query.finish();
     return png;
 }
@@ -128,13 +133,15 @@ std::vector<DuplicateTips> CLibrary::duplicateTips()
                        " GROUP BY tip_hash HAVING count(DISTINCT file_id) > 1) d"
                        " ON d.tip_hash = b.tip_hash ORDER BY b.tip_hash, f.path, b.position"));
     std::vector<DuplicateTips> groups;
-    if (query.exec()) {
+    if (mConnection->run(query)) {
         while (query.next()) {
             const QByteArray hash = query.value(8).toByteArray();
             if (groups.empty() || groups.back().tipHash != hash)
                 groups.push_back({hash, {}});
             groups.back().brushes.push_back(BrushFromRow(query));
         }
+        if (!mConnection->readAll(query))
+            groups.clear();
     }
     return groups;
 }
@@ -146,7 +153,7 @@ std::vector<QStringList> CLibrary::duplicateFiles()
                        " GROUP BY sha256 HAVING count(*) > 1) ORDER BY sha256, path"));
     std::vector<QStringList> groups;
     QByteArray last;
-    if (query.exec()) {
+    if (mConnection->run(query)) {
         while (query.next()) {
             const QByteArray sha = query.value(0).toByteArray();
             if (groups.empty() || sha != last)
@@ -154,6 +161,8 @@ std::vector<QStringList> CLibrary::duplicateFiles()
             last = sha;
             groups.back() << PathFromNative(query.value(1).toByteArray());
         }
+        if (!mConnection->readAll(query))
+            groups.clear();
     }
     return groups;
 }
@@ -166,47 +175,57 @@ QByteArray CLibrary::contentsHash(const QString& path, QString* error)
         return {};
     }
     QSqlQuery query = mConnection->prepare(
-        QStringLiteral("SELECT size, mtime, inode, sha256 FROM files WHERE path = ?"));
+        QStringLiteral("SELECT size, mtime, inode, ctime, sha256 FROM files WHERE path = ?"));
     query.bindValue(0, PathToNative(path));
-    if (query.exec() && query.next()) {
+    if (mConnection->run(query) && query.next()) {
         FileFacts known;
         known.size = query.value(0).toLongLong();
         known.mtimeNs = query.value(1).toLongLong();
         known.inode = query.value(2).toULongLong();
+        known.ctimeNs = query.value(3).toLongLong();
         if (known.sameContentsAs(*facts))
-            return query.value(3).toByteArray();
+            return query.value(4).toByteArray();
     }
+    mConnection->readAll(query);
     return FileSha256(path, error);
 }
 
 bool CLibrary::tagFile(const QString& path, const QStringList& tags, QString* error)
 {
-    const QByteArray sha = contentsHash(path, error);
-    if (sha.isEmpty() || !mConnection->beginWrite())
-        return false;
-    QSqlQuery insert = mConnection->prepare(
-        QStringLiteral("INSERT OR IGNORE INTO tags(sha256, tag) VALUES(?, ?)"));
-    for (const QString& tag : CleanTags(tags)) {
-        insert.bindValue(0, sha);
-        insert.bindValue(1, tag);
-        insert.exec();
-    }
-    return mConnection->commit();
+    return writeTags(path, tags,
+                     QStringLiteral("INSERT OR IGNORE INTO tags(sha256, tag) VALUES(?, ?)"), error);
 }
 
 bool CLibrary::untagFile(const QString& path, const QStringList& tags, QString* error)
 {
+    return writeTags(path, tags, QStringLiteral("DELETE FROM tags WHERE sha256 = ? AND tag = ?"),
+                     error);
+}
+
+bool CLibrary::writeTags(const QString& path, const QStringList& tags, const QString& sql,
+                         QString* error)
+{
     const QByteArray sha = contentsHash(path, error);
-    if (sha.isEmpty() || !mConnection->beginWrite())
+    if (sha.isEmpty())
         return false;
-    QSqlQuery remove =
-        mConnection->prepare(QStringLiteral("DELETE FROM tags WHERE sha256 = ? AND tag = ?"));
-    for (const QString& tag : CleanTags(tags)) {
-        remove.bindValue(0, sha);
-        remove.bindValue(1, tag);
-        remove.exec();
+    bool written = mConnection->beginWrite();
+    if (written) {
+        QSqlQuery statement = mConnection->prepare(sql);
+        for (const QString& tag : CleanTags(tags)) {
+            statement.bindValue(0, sha);
+            statement.bindValue(1, tag);
+            if (!(written = mConnection->run(statement)))
+                break;
+        }
+        // All the tags or none.
+        written = written && mConnection->commit();
+        if (!written)
+            mConnection->rollback();
     }
-    return mConnection->commit();
+    if (!written)
+        *error = mConnection->fault() ? mConnection->fault().message
+                                      : QStringLiteral("the library could not be written");
+    return written;
 }
 
 QStringList CLibrary::tagsOfFile(const QString& path)
@@ -219,10 +238,10 @@ QStringList CLibrary::tagsOfFile(const QString& path)
     QSqlQuery query =
         mConnection->prepare(QStringLiteral("SELECT tag FROM tags WHERE sha256 = ? ORDER BY tag"));
     query.bindValue(0, sha);
-    if (query.exec())
+    if (mConnection->run(query))
         while (query.next())
             tags << query.value(0).toString();
-    return tags;
+    return mConnection->readAll(query) ? tags : QStringList();
 }
 
 std::vector<LibraryTag> CLibrary::allTags()
@@ -232,10 +251,10 @@ std::vector<LibraryTag> CLibrary::allTags()
         "SELECT t.tag, count(f.id) FROM tags t LEFT JOIN files f ON f.sha256 = t.sha256"
         " GROUP BY t.tag ORDER BY t.tag"));
     std::vector<LibraryTag> tags;
-    if (query.exec())
+    if (mConnection->run(query))
         while (query.next())
             tags.push_back({query.value(0).toString(), query.value(1).toInt()});
-    return tags;
+    return mConnection->readAll(query) ? tags : std::vector<LibraryTag>();
 }
 
 QStringList CLibrary::filesTagged(const QString& tag)
@@ -244,11 +263,7 @@ QStringList CLibrary::filesTagged(const QString& tag)
         QStringLiteral("SELECT f.path FROM tags t JOIN files f ON f.sha256 = t.sha256"
                        " WHERE t.tag = ? ORDER BY f.path"));
     query.bindValue(0, tag.simplified());
-    QStringList paths;
-    if (query.exec())
-        while (query.next())
-            paths << PathFromNative(query.value(0).toByteArray());
-    return paths;
+    return paths(query);
 }
 
 bool CLibrary::setStarred(const QString& path, int position, bool starred, QString* error)
@@ -261,7 +276,11 @@ bool CLibrary::setStarred(const QString& path, int position, bool starred, QStri
                 : QStringLiteral("DELETE FROM stars WHERE sha256 = ? AND position = ?"));
     query.bindValue(0, sha);
     query.bindValue(1, position);
-    return query.exec();
+    if (mConnection->run(query))
+        return true;
+    *error = mConnection->fault() ? mConnection->fault().message
+                                  : QStringLiteral("the library could not be written");
+    return false;
 }
 
 bool CLibrary::isStarred(const QString& path, int position)
@@ -272,7 +291,7 @@ bool CLibrary::isStarred(const QString& path, int position)
         QStringLiteral("SELECT 1 FROM stars WHERE sha256 = ? AND position = ?"));
     query.bindValue(0, sha);
     query.bindValue(1, position);
-    return !sha.isEmpty() && query.exec() && query.next();
+    return !sha.isEmpty() && mConnection->run(query) && query.next();
 }
 
 QStringList CLibrary::starredFiles()
@@ -280,11 +299,7 @@ QStringList CLibrary::starredFiles()
     QSqlQuery query = mConnection->prepare(
         QStringLiteral("SELECT f.path FROM stars s JOIN files f ON f.sha256 = s.sha256"
                        " WHERE s.position = -1 ORDER BY f.path"));
-    QStringList paths;
-    if (query.exec())
-        while (query.next())
-            paths << PathFromNative(query.value(0).toByteArray());
-    return paths;
+    return paths(query);
 }
 
 std::vector<LibraryBrush> CLibrary::starredBrushes()
@@ -294,13 +309,27 @@ std::vector<LibraryBrush> CLibrary::starredBrushes()
                    {});
 }
 
+QStringList CLibrary::paths(QSqlQuery& query)
+{
+    QStringList found;
+    if (mConnection->run(query))
+        while (query.next())
+            found << PathFromNative(query.value(0).toByteArray());
+    return mConnection->readAll(query) ? found : QStringList();
+}
+
+const LibraryFault& CLibrary::fault() const
+{
+    return mConnection->fault();
+}
+
 LibraryTotals CLibrary::totals()
 {
     QSqlQuery query =
         mConnection->prepare(QStringLiteral("SELECT count(*), coalesce(sum(brush_count), 0),"
                                             " coalesce(sum(error IS NOT NULL), 0) FROM files"));
     LibraryTotals totals;
-    if (query.exec() && query.next()) {
+    if (mConnection->run(query) && query.next()) {
         totals.files = query.value(0).toInt();
         totals.brushes = query.value(1).toInt();
         totals.failed = query.value(2).toInt();

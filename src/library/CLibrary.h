@@ -8,6 +8,8 @@
 #include <vector>
 
 class CLibraryConnection;
+class QSqlQuery;
+struct LibraryFault;
 
 // One brush of the library, as lists of results show it. Thumbnails are asked for separately,
 // by id, for the rows on screen.
@@ -56,6 +58,9 @@ public:
     CLibrary& operator=(const CLibrary&) = delete;
 
     bool isOpen() const;
+    // What stopped a query or a change, once one has. A query that met it answers nothing
+    // rather than a part of the whole.
+    const LibraryFault& fault() const;
 
     // Brushes whose names hold text, compared folded (FoldedName), at most limit of them, in
     // the order they were catalogued.
@@ -89,6 +94,10 @@ private:
     QByteArray contentsHash(const QString& path, QString* error);
     std::vector<LibraryBrush> brushes(const QString& where, const QVariantList& values,
                                       int limit = -1);
+    QStringList paths(QSqlQuery& query);
+    // Runs sql (parameters: the contents' hash, a tag) for every tag, all or none.
+    bool writeTags(const QString& path, const QStringList& tags, const QString& sql,
+                   QString* error);
 
     std::unique_ptr<CLibraryConnection> mConnection;
 };

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <unistd.h>
 #include <vector>
@@ -18,11 +20,27 @@ namespace {
 // A writer that waits longer than this for another process is stuck, not busy.
 constexpr int kBusyTimeoutMs = 30000;
 
-// SQLite's result codes for a file that is not a database or is damaged inside.
+// SQLite's primary result codes (extended codes keep them in their low byte).
+enum eSqliteCode
+{
+    eSqliteReadOnly = 8,
+    eSqliteIoError = 10,
+    eSqliteCorrupt = 11,
+    eSqliteFull = 13,
+    eSqliteNotADatabase = 26,
+};
+
+int PrimaryCode(const QSqlError& error)
+{
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    return number ? code & 0xff : 0;
+}
+
 bool IsDamage(const QSqlError& error)
 {
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("11") || code == QLatin1String("26");
+    const int code = PrimaryCode(error);
+    return code == eSqliteCorrupt || code == eSqliteNotADatabase;
 }
 
 // Step n turns a library of schema n into one of schema n + 1. A released step is never changed;
@@ -80,6 +98,13 @@ const std::vector<std::function<bool(CLibraryConnection&)>>& MigrationSteps()
                        "CREATE TABLE stars(sha256 BLOB NOT NULL, position INTEGER NOT NULL,"
                        " PRIMARY KEY(sha256, position)) WITHOUT ROWID"));
         },
+        [](CLibraryConnection& c) {
+            // The change time, which no program can set back: a file rewritten in place with
+            // its modification time put back keeps its size and inode but not this. 0 for rows
+            // of older libraries, until their file is next seen.
+            return c.exec(
+                QStringLiteral("ALTER TABLE files ADD COLUMN ctime INTEGER NOT NULL DEFAULT 0"));
+        },
     };
     return steps;
 }
@@ -122,6 +147,21 @@ eSetUp SetUp(const QString& path, QString* problem)
             return IsDamage(check.lastError()) ? eSetUp::damaged : eSetUp::failed;
         }
     }
+    // Damage inside the file shows only when a statement reads the damaged page, and a read
+    // that meets it ends as if there were no more rows: a search would give a few results of
+    // many. quick_check reads every page once (without checking that indexes match their
+    // tables), a fraction of a second for a large collection's library.
+    {
+        QSqlQuery check(connection.database());
+        if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next()) {
+            *problem = check.lastError().text();
+            return IsDamage(check.lastError()) ? eSetUp::damaged : eSetUp::failed;
+        }
+        if (const QString result = check.value(0).toString(); result != QLatin1String("ok")) {
+            *problem = result;
+            return eSetUp::damaged;
+        }
+    }
     int version = UserVersion(connection, &error);
     if (version < 0) {
         *problem = error.text();
@@ -158,9 +198,9 @@ eSetUp SetUp(const QString& path, QString* problem)
     return eSetUp::ok;
 }
 
-// Moves the damaged library and its journal files aside under one date, so the user can send
-// or recover them; returns the new name of the library itself.
-QString MoveAside(const QString& path)
+} // namespace
+
+QString SetLibraryAside(const QString& path)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QString aside = path + QStringLiteral(".broken-") + stamp;
@@ -170,7 +210,6 @@ QString MoveAside(const QString& path)
     }
     return aside;
 }
-} // namespace
 
 QString DefaultLibraryPath()
 {
@@ -186,30 +225,69 @@ LibraryStatus PrepareLibrary(const QString& path)
         status.message =
             QStringLiteral("The brush library is off: the folder %1 cannot be written.")
                 .arg(folder);
-        qCWarning(lcLibrary).noquote() << status.message;
+        return status;
+    }
+    // A file that cannot be written would open all the same, for reading: every change (a tag,
+    // a catalogued file) would then be lost.
+    const QByteArray file = PathToNative(path);
+    if (access(file.constData(), F_OK) == 0 && access(file.constData(), W_OK) != 0) {
+        status.message = QStringLiteral("The brush library is off: %1 cannot be written (%2).")
+                             .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return status;
     }
     QString problem;
     eSetUp result = SetUp(path, &problem);
+    // The message is said by whoever shows the library, once: a log line would say it twice.
     if (result == eSetUp::damaged) {
-        const QString aside = MoveAside(path);
-        qCWarning(lcLibrary).noquote()
-            << "library" << path << "is damaged (" << problem << "); moved to" << aside;
+        const QString aside = SetLibraryAside(path);
+        status.setAside = true;
+        status.message = QStringLiteral("The brush library %1 was damaged (%2) and has been set "
+                                        "aside as %3; a new, empty one takes its place.")
+                             .arg(path, problem, aside);
         result = SetUp(path, &problem);
-        status.message = QStringLiteral("The brush library was damaged and has been set aside as "
-                                        "%1; a new one is being made.")
-                             .arg(aside);
     }
     if (result != eSetUp::ok) {
         status.message = QStringLiteral("The brush library is off: %1 (%2).").arg(path, problem);
-        qCWarning(lcLibrary).noquote() << status.message;
         return status;
     }
     status.available = true;
     return status;
 }
 
-CLibraryConnection::CLibraryConnection(const QString& path)
+LibraryFault LibraryFaultOf(const QSqlError& error, const QString& path)
+{
+    LibraryFault fault;
+    switch (PrimaryCode(error)) {
+    case eSqliteCorrupt:
+    case eSqliteNotADatabase:
+        fault.kind = eLibraryFault::damaged;
+        fault.message =
+            QStringLiteral("The brush library %1 is damaged (%2).").arg(path, error.databaseText());
+        break;
+    case eSqliteReadOnly:
+        fault.kind = eLibraryFault::readOnly;
+        fault.message =
+            QStringLiteral("The brush library %1 cannot be written: it is read-only.").arg(path);
+        break;
+    case eSqliteFull:
+        fault.kind = eLibraryFault::diskFull;
+        fault.message =
+            QStringLiteral("The brush library %1 cannot be written: the disk is full.").arg(path);
+        break;
+    case eSqliteIoError:
+        // A file grown to the process's size limit fails with an I/O error, not "full".
+        fault.kind = eLibraryFault::diskFull;
+        fault.message = QStringLiteral("The brush library %1 cannot be written or read (%2): the "
+                                       "disk may be full or failing.")
+                            .arg(path, error.databaseText());
+        break;
+    default:
+        break;
+    }
+    return fault;
+}
+
+CLibraryConnection::CLibraryConnection(const QString& path) : mPath(path)
 {
     static QAtomicInteger<quint64> serial;
     mName = QStringLiteral("kelbrin-library-%1").arg(serial.fetchAndAddRelaxed(1));
@@ -236,13 +314,25 @@ CLibraryConnection::~CLibraryConnection()
     QSqlDatabase::removeDatabase(mName);
 }
 
+bool CLibraryConnection::note(const QSqlError& error, const QString& sql)
+{
+    const LibraryFault fault = LibraryFaultOf(error, mPath);
+    if (!fault) {
+        qCWarning(lcLibrary).noquote() << "library statement failed:" << sql << ":" << error.text();
+        return true;
+    }
+    // Told by whoever owns the connection, once, in its words.
+    if (!mFault)
+        mFault = fault;
+    return false;
+}
+
 QSqlQuery CLibraryConnection::prepare(const QString& sql)
 {
     QSqlQuery query(mDatabase);
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        qCWarning(lcLibrary).noquote()
-            << "library statement failed:" << sql << ":" << query.lastError().text();
+        note(query.lastError(), sql);
     return query;
 }
 
@@ -262,7 +352,22 @@ bool CLibraryConnection::exec(const QString& sql)
     QSqlQuery query(mDatabase);
     if (query.exec(sql))
         return true;
-    qCWarning(lcLibrary).noquote()
-        << "library statement failed:" << sql << ":" << query.lastError().text();
+    note(query.lastError(), sql);
+    return false;
+}
+
+bool CLibraryConnection::run(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    note(query.lastError(), query.lastQuery());
+    return false;
+}
+
+bool CLibraryConnection::readAll(const QSqlQuery& query)
+{
+    if (!query.lastError().isValid())
+        return true;
+    note(query.lastError(), query.lastQuery());
     return false;
 }

@@ -135,6 +135,7 @@ std::optional<FileFacts> StatRegularFile(const QString& path)
     facts.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     facts.inode = quint64(st.st_ino);
     facts.device = quint64(st.st_dev);
+    facts.ctimeNs = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
     return facts;
 }
 

@@ -13,11 +13,16 @@ struct FileFacts
     qint64 mtimeNs = 0;
     quint64 inode = 0;
     quint64 device = 0;
+    // The change time: moved by any write, and by nothing a program can ask for, so a file
+    // written over in place with its modification time put back still shows. 0 when not known
+    // (a row from before the library kept it).
+    qint64 ctimeNs = 0;
 
     // The device is left out: removable media come back under another number.
     bool sameContentsAs(const FileFacts& other) const
     {
-        return size == other.size && mtimeNs == other.mtimeNs && inode == other.inode;
+        return size == other.size && mtimeNs == other.mtimeNs && inode == other.inode &&
+               (ctimeNs == 0 || other.ctimeNs == 0 || ctimeNs == other.ctimeNs);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "abr/ReadErrorText.h"
 #include "platform/NativePath.h"
 #include "platform/WriteNewFile.h"
+#include "thread/BackgroundWork.h"
 #include "thumbnailer/BrushThumbnail.h"
 #include "thumbnailer/ProcessLimits.h"
 
@@ -130,5 +131,7 @@ int main(int argc, char** argv)
                      kMaxSize, argv[2]);
         return eUsage;
     }
-    return Run(static_cast<int>(size), argv[3], argv[4]);
+    const int status = Run(static_cast<int>(size), argv[3], argv[4]);
+    EndBackgroundWork();
+    return status;
 }

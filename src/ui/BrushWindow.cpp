@@ -232,6 +232,8 @@ void BrushWindow::connectControllers()
         mCatalogueStatus->setText(text);
         mCatalogueStatus->setVisible(!text.isEmpty());
     });
+    connect(mLibrary, &LibraryController::switchedOff, this,
+            [this](const QString& message) { statusBar()->showMessage(message, 30000); });
     // What the outlines' own menus ask for.
     for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
         connect(outline, &FileOutlineView::revealRequested, this, &RevealInFileManager);

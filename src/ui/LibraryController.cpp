@@ -4,6 +4,8 @@
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
 
+#include <QTimer>
+
 LibraryController::LibraryController(QObject* parent) : QObject(parent) {}
 
 LibraryController::~LibraryController()
@@ -16,7 +18,30 @@ LibraryController::~LibraryController()
 CLibrary* LibraryController::library()
 {
     prepare();
-    return mLibrary && mLibrary->isOpen() ? mLibrary.get() : nullptr;
+    if (mLibrary && mLibrary->fault())
+        switchOff(mLibrary->fault());
+    return mLibrary && mLibrary->isOpen() && !mSwitchingOff ? mLibrary.get() : nullptr;
+}
+
+void LibraryController::switchOff(const LibraryFault& fault)
+{
+    if (std::exchange(mSwitchingOff, true))
+        return;
+    QTimer::singleShot(0, this, [this, fault] {
+        // The cataloguer's connections close before a damaged file is moved.
+        mCataloguer.reset();
+        mLibrary.reset();
+        QString message = fault.message;
+        if (fault.kind == eLibraryFault::damaged)
+            message += tr(" It has been set aside as %1, and a new one is made at the next start.")
+                           .arg(SetLibraryAside(mStatus.path));
+        else
+            message += tr(" The library is off until the next start.");
+        mStatus.available = false;
+        mStatus.message = message;
+        setProgressText({});
+        Q_EMIT switchedOff(message);
+    });
 }
 
 const LibraryStatus& LibraryController::status()
@@ -127,6 +152,8 @@ void LibraryController::startCataloguing()
     if (!library())
         return;
     mCataloguer = std::make_unique<CBrushCataloguer>(mStatus.path);
+    connect(mCataloguer.get(), &CBrushCataloguer::libraryFailed, this,
+            [this] { switchOff(mCataloguer->fault()); });
     connect(mCataloguer.get(), &CBrushCataloguer::progress, this, [this](int done, int total) {
         setProgressText(done < total ? CatalogueProgressText(done, total) : QString());
     });

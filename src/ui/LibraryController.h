@@ -25,7 +25,8 @@ public:
     // Stops the cataloguer: what it committed stays, the rest is found changed next time.
     ~LibraryController() override;
 
-    // Null when there is no library (say, its folder cannot be written); status() says why.
+    // Null when there is no library (say, its folder cannot be written), or once it met a fault
+    // (damage, a file that cannot be written, a full disk); status() says why.
     CLibrary* library();
     const LibraryStatus& status();
 
@@ -53,12 +54,18 @@ Q_SIGNALS:
     // Tags or stars changed; whatever shows them looks again.
     void marksChanged();
     void progressTextChanged(const QString& text);
+    // The library met a fault and is off until the next start (a damaged one set aside); the
+    // words say so, to be shown once.
+    void switchedOff(const QString& message);
 
 private:
     void prepare();
     void setProgressText(const QString& text);
+    // Soon rather than at once: whoever asked still holds the library for the rest of its step.
+    void switchOff(const LibraryFault& fault);
 
     bool mPrepared = false;
+    bool mSwitchingOff = false;
     LibraryStatus mStatus;
     std::unique_ptr<CLibrary> mLibrary;
     BrushFileSearch* mSearch = nullptr;

@@ -1,12 +1,23 @@
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
+#include "platform/ThreadSanitizerHandOff.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QThreadPool>
 #include <array>
+#include <atomic>
 #include <boost/thread/thread.hpp>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 int GreyAt(const QImage& image, int x, int y)
@@ -143,6 +154,91 @@ TEST(ComputedBrush, AnInterruptedDrawingLeavesWithoutAnImage)
     }
     EXPECT_EQ(tip.drawImage(0.5).size(), QSize(2164, 1588));
     EXPECT_EQ(tip.drawnSize(0.5), QSize(2164, 1588)); // known without drawing
+}
+
+// Large tips asked for by more tasks of Qt's global pool than it has threads, as the viewer asks
+// while it is resized: the painter shares large fills out to that same pool, so a task that
+// waited for a drawing elsewhere would hold a thread the drawing needs. Every one ends.
+TEST(ComputedBrush, LargeDrawingsAskedFromQtsPoolAllEnd)
+{
+    const auto tip = std::make_shared<ComputedBrush>(std::nullopt, 2000, 50, 30, 0);
+    QThreadPool* pool = QThreadPool::globalInstance();
+    std::atomic<int> drawn{0};
+    static const int handOff = 0;
+    for (int i = 0; i < pool->maxThreadCount() + 2; ++i) {
+        std::function<void()> task = [tip, &drawn] {
+            ThreadSanitizerTakeOver(&handOff);
+            if (!tip->drawImage(1.0).isNull())
+                ++drawn;
+        };
+        ThreadSanitizerHandOff(&handOff);
+        pool->start(std::move(task));
+    }
+    // A bound, not a measure: the tasks take a second or two at most.
+    ASSERT_TRUE(pool->waitForDone(30000)) << "the drawings never ended";
+    EXPECT_EQ(drawn.load(), pool->maxThreadCount() + 2);
+}
+
+// This test program, run again, starts large drawings for interrupted callers (as the reading
+// thread leaves them) and for tasks of Qt's global pool (as the viewer draws) and leaves main at
+// once. It must end at once and cleanly: nothing still drawing may outlive the statics it uses.
+TEST(ComputedBrush, AProgramThatQuitsWhileDrawingEndsCleanly)
+{
+    if (qEnvironmentVariableIsSet("KELBRIN_QUIT_WHILE_DRAWING")) {
+        const auto tip = std::make_shared<ComputedBrush>(std::nullopt, 3000, 50, 30, 0);
+        for (int i = 0; i < 3; ++i) {
+            boost::thread caller([tip] {
+                try {
+                    tip->drawImage(1.0);
+                } catch (const boost::thread_interrupted&) {
+                }
+            });
+            caller.interrupt();
+            caller.join();
+        }
+        // The pool hands tasks over under a lock the sanitizer cannot see.
+        static const int handOff = 0;
+        for (int i = 0; i < 16; ++i) {
+            std::function<void()> task = [tip] {
+                ThreadSanitizerTakeOver(&handOff);
+                tip->drawImage(1.0);
+            };
+            ThreadSanitizerHandOff(&handOff);
+            QThreadPool::globalInstance()->start(std::move(task));
+        }
+        return;
+    }
+    // posix_spawn rather than QProcess's fork: ThreadSanitizer takes a fork of this threaded
+    // program for its own and would stop it at its next thread.
+    const QByteArray self = QCoreApplication::applicationFilePath().toLocal8Bit();
+    const QByteArray filter =
+        "--gtest_filter=ComputedBrush.AProgramThatQuitsWhileDrawingEndsCleanly";
+    char* const arguments[] = {const_cast<char*>(self.constData()),
+                               const_cast<char*>(filter.constData()), nullptr};
+    ASSERT_EQ(setenv("KELBRIN_QUIT_WHILE_DRAWING", "1", 1), 0);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, self.constData(), &quiet, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    unsetenv("KELBRIN_QUIT_WHILE_DRAWING");
+    ASSERT_EQ(spawned, 0);
+    // A bound, not a measure: a program that hangs at exit would wait forever.
+    int status = 0;
+    pid_t ended = 0;
+    for (int waited = 0; waited < 3000 && ended == 0; ++waited) {
+        ended = waitpid(child, &status, WNOHANG);
+        if (ended == 0)
+            usleep(10000);
+    }
+    if (ended != child) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        FAIL() << "the program was still running half a minute after it left main";
+    }
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(ComputedBrush, SizeIsKnownWithoutDrawingAndHugeTipsAreScaled)

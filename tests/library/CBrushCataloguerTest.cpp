@@ -15,8 +15,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
+#include <QSqlQuery>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -123,8 +126,19 @@ TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
     ASSERT_EQ(files.size(), 1u);
     EXPECT_EQ(files[0], QStringList({c.inks, c.copy}));
 
-    // Unchanged files, the failed one too, cost a look and no read; a changed one is read.
+    // Unchanged files, the failed one too, cost a look and no read; a changed one is read. Rows
+    // from before the library kept change times are taken as they are, and learn them.
+    {
+        CLibraryConnection k(c.library);
+        ASSERT_TRUE(k.exec(QStringLiteral("UPDATE files SET ctime = 0")));
+    }
     EXPECT_EQ(c.catalogue(c.all).read, 0);
+    {
+        CLibraryConnection k(c.library);
+        QSqlQuery unknown = k.prepare(QStringLiteral("SELECT count(*) FROM files WHERE ctime = 0"));
+        ASSERT_TRUE(k.run(unknown) && unknown.next());
+        EXPECT_EQ(unknown.value(0).toInt(), 0);
+    }
     QFile::remove(c.broken);
     c.home.file(QStringLiteral("brushes/Broken.abr"),
                 ComputedBrushFile({QStringLiteral("Mended")}));
@@ -133,6 +147,26 @@ TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
     EXPECT_EQ(again.read, 1);
     EXPECT_EQ(library.totals().failed, 0);
     EXPECT_EQ(library.searchBrushNames(QStringLiteral("mended")).size(), 1u);
+
+    // Written over where it is, same size, its modification time put back: only the change
+    // time tells, and the file is read again.
+    struct stat before;
+    ASSERT_EQ(stat(PathToNative(c.round).constData(), &before), 0);
+    const QByteArray rewritten =
+        ComputedBrushFile({QStringLiteral("Soft Rownd"), QStringLiteral("Hard Rownd")});
+    ASSERT_EQ(rewritten.size(), before.st_size);
+    for (struct stat after = before; after.st_ctim.tv_sec == before.st_ctim.tv_sec &&
+                                     after.st_ctim.tv_nsec == before.st_ctim.tv_nsec;) {
+        usleep(2000); // the kernel's clock for change times moves every few milliseconds
+        std::ofstream(PathToNative(c.round).constData(), std::ios::in | std::ios::out)
+            << rewritten.toStdString();
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(utimensat(AT_FDCWD, PathToNative(c.round).constData(), times, 0), 0);
+        ASSERT_EQ(stat(PathToNative(c.round).constData(), &after), 0);
+        ASSERT_EQ(after.st_ino, before.st_ino);
+    }
+    EXPECT_EQ(c.catalogue({c.round}).read, 1);
+    EXPECT_EQ(library.searchBrushNames(QStringLiteral("rownd")).size(), 2u);
 }
 
 // Tags and stars go with the contents: through a rename, a move of the folder that holds the

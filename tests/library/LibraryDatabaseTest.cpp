@@ -1,9 +1,11 @@
+#include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "library/CatalogueEntry.h"
 #include "support/MadeUpHome.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
@@ -43,7 +45,7 @@ TEST(LibraryDatabase, NewLibrary_HasTheCurrentSchemaInWalMode_AndPreparingAgainC
 }
 
 // A library of an older schema is brought up to date; one from a newer build is left alone.
-TEST(LibraryDatabase, Migration_FromVersionZeroBuildsTheTables_ANewerSchemaIsLeftAlone)
+TEST(LibraryDatabase, Migration_FromVersionsZeroAndOne_ANewerSchemaIsLeftAlone)
 {
     MadeUpHome home;
     const QString path = home.folder(QStringLiteral("data")) + QStringLiteral("/library.sqlite");
@@ -58,6 +60,17 @@ TEST(LibraryDatabase, Migration_FromVersionZeroBuildsTheTables_ANewerSchemaIsLef
                                            " ('files', 'brushes', 'thumbnails', 'tags', 'stars')"))
                       .toInt(),
                   5);
+        // Back to the first schema, with a file catalogued: it keeps its row, change time unknown.
+        ASSERT_TRUE(c.exec(QStringLiteral("ALTER TABLE files DROP COLUMN ctime")));
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO files(path, size, mtime, inode, device,"
+                                          " sha256) VALUES(x'2f61', 1, 2, 3, 4, x'00')")));
+        ASSERT_TRUE(c.exec(QStringLiteral("PRAGMA user_version = 1")));
+    }
+    ASSERT_TRUE(PrepareLibrary(path).available);
+    {
+        CLibraryConnection c(path);
+        EXPECT_EQ(Scalar(c, QStringLiteral("SELECT size || ' ' || ctime FROM files")).toString(),
+                  "1 0");
         ASSERT_TRUE(
             c.exec(QStringLiteral("PRAGMA user_version = %1").arg(kLibrarySchemaVersion + 1)));
     }
@@ -125,6 +138,48 @@ TEST(LibraryDatabase, TwoConnectionsWritingAtOnce_NeitherFails)
     EXPECT_EQ(failures.load(), 0);
     CLibraryConnection c(path);
     EXPECT_EQ(Scalar(c, QStringLiteral("SELECT count(*) FROM tags")).toInt(), 300);
+}
+
+// Damage in the middle of the file: a connection reading the damaged page says so (a search
+// answers nothing rather than the brushes before it), and making the library ready finds it
+// before any search does and sets the file aside.
+TEST(LibraryDatabase, DamageInTheMiddle_IsAFaultOfTheStatementThatMeetsIt_AndFoundWhenOpened)
+{
+    MadeUpHome home;
+    const QString path = DefaultLibraryPath();
+    ASSERT_TRUE(PrepareLibrary(path).available);
+    {
+        CLibraryConnection c(path);
+        ASSERT_TRUE(c.beginWrite());
+        QSqlQuery brush = c.prepare(QStringLiteral(
+            "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height,"
+            " depth, tip_hash) VALUES(1, ?, ?, ?, 0, 4, 4, 8, x'00')"));
+        ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO files(id, path, size, mtime, inode, device,"
+                                          " sha256) VALUES(1, x'2f61', 0, 0, 0, 0, x'00')")));
+        for (int i = 0; i < 5000; ++i) {
+            brush.bindValue(0, i);
+            // Long names make the brushes' own pages most of the file, so the middle is one
+            // of them.
+            brush.bindValue(1, QStringLiteral("soft %1 ").arg(i) + QString(300, QLatin1Char('x')));
+            brush.bindValue(2, QStringLiteral("soft %1").arg(i));
+            ASSERT_TRUE(c.run(brush));
+        }
+        ASSERT_TRUE(c.commit());
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(file.size() / 2));
+    file.write(QByteArray(500, '\x5a'));
+    file.close();
+    {
+        CLibrary library(path);
+        EXPECT_TRUE(library.searchBrushNames(QStringLiteral("soft"), -1).empty());
+        EXPECT_EQ(library.fault().kind, eLibraryFault::damaged);
+        EXPECT_TRUE(library.fault().message.contains(path)) << qPrintable(library.fault().message);
+    }
+    const LibraryStatus status = PrepareLibrary(path);
+    EXPECT_TRUE(status.setAside);
+    EXPECT_EQ(BrokenCopies(QFileInfo(path).absolutePath()).size(), 1);
 }
 
 TEST(LibraryDatabase, FoldedName_IgnoresCaseAccentsAndCompatibilityForms)

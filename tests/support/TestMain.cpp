@@ -1,3 +1,4 @@
+#include "thread/BackgroundWork.h"
 #include "thread/KelbrinCoreApplication.h"
 
 #include <gtest/gtest.h>
@@ -8,5 +9,7 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     KelbrinCoreApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    EndBackgroundWork();
+    return status;
 }

@@ -1,3 +1,4 @@
+#include "thread/BackgroundWork.h"
 #include "ui/KelbrinApplication.h"
 
 #include <QSettings>
@@ -21,5 +22,7 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    EndBackgroundWork();
+    return status;
 }

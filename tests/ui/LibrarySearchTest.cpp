@@ -22,7 +22,9 @@
 #include <QListView>
 #include <QStatusBar>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -224,4 +226,39 @@ TEST(LibrarySearch, AFileNameThatNamesNoBrushOpensItsFolderAndKeepsTheGrid)
     w.type(QStringLiteral("nothing"));
     ASSERT_TRUE(WaitUntil([&] { return w.heading().contains(QStringLiteral("nothing")); }));
     EXPECT_EQ(w.heading(), QStringLiteral("No brushes named “nothing” in the library"));
+}
+
+// A disk that fills while the window catalogues switches the library off: one message in the
+// status line naming the library file, no cataloguer left, and the field filters file names.
+TEST(LibrarySearch, ADiskThatFillsSwitchesTheLibraryOffWithOneMessage)
+{
+    LibraryWindow w;
+    w.window->startLibrary();
+    LibraryController* library = w.window->libraryController();
+    ASSERT_NE(library->cataloguer(), nullptr);
+    QStringList files;
+    for (int i = 0; i < 60; ++i)
+        files << w.box.write(
+            QStringLiteral("Soft %1.abr").arg(i),
+            SampledBrushFile(NamedBrushes(QStringLiteral("Soft %1").arg(i), 3, 48, 48)));
+    const QString path = library->status().path;
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = rlim_t(QFileInfo(path).size() + 64 * 1024);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    library->cataloguer()->catalogue(files);
+    const bool off = WaitUntil([&] { return library->cataloguer() == nullptr; });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousSignal);
+
+    ASSERT_TRUE(off);
+    EXPECT_EQ(library->library(), nullptr);
+    EXPECT_TRUE(w.window->statusBar()->currentMessage().startsWith(
+        QStringLiteral("The brush library ") + path + QStringLiteral(" cannot be written")))
+        << qPrintable(w.window->statusBar()->currentMessage());
+    w.type(QStringLiteral("soft"));
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("soft"); }));
+    EXPECT_EQ(w.window->libraryResults(), nullptr);
 }
