@@ -2,8 +2,9 @@
 #include "brush/ComputedBrush.h"
 #include "platform/NativePath.h"
 
+#include "brush/SafeFileName.h"
 #include "platform/Logging.h"
-#include "platform/ValidName.h"
+#include "platform/Paths.h"
 #include "platform/WriteNewFile.h"
 
 #include <QBuffer>
@@ -20,12 +21,6 @@
 namespace {
 // 1/255.5 as a float (0x3B804020): float samples at or below it count as no paint.
 constexpr float kNoPaintThreshold = 0.0039138943f;
-
-bool NameExists(const QString& path)
-{
-    struct stat st;
-    return lstat(PathToNative(path).constData(), &st) == 0;
-}
 
 QString PixelsText(double side)
 {
@@ -132,25 +127,6 @@ std::vector<size_t> BrushExporter::chosenIndexes(const Options& options) const
     return chosen;
 }
 
-QString BrushExporter::safeFileName(const QString& name)
-{
-    QString safe;
-    safe.reserve(name.size());
-    for (QChar c : name) {
-        const bool reserved =
-            c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
-        safe += reserved ? QLatin1Char('_') : c;
-    }
-    safe = safe.trimmed();
-    while (safe.startsWith(QLatin1Char('.')))
-        safe.remove(0, 1);
-    while (safe.endsWith(QLatin1Char('.')) || safe.endsWith(QLatin1Char(' ')))
-        safe.chop(1);
-    // Room for a collision number and the suffix inside the usual 255-byte limit; a byte of a
-    // name that was not UTF-8 (a lone surrogate) would make it no name an application shows.
-    return ValidName(safe, 200);
-}
-
 QStringList BrushExporter::fileNamesForBrushes(const Options& options, const QString& suffix) const
 {
     const size_t count = mBrushFile->count();
@@ -164,7 +140,7 @@ QStringList BrushExporter::fileNamesForBrushes(const Options& options, const QSt
     for (size_t i : chosenIndexes(options)) {
         QString stem;
         if (options.naming == eNameByBrushName)
-            stem = safeFileName(mBrushFile->brush(i)->displayName());
+            stem = SafeFileName(mBrushFile->brush(i)->displayName());
         if (stem.isEmpty())
             stem = number(i);
         QString name = stem;
@@ -230,7 +206,7 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
 QString BrushExporter::patternFileName(size_t index, const Pattern& pattern)
 {
     const QString number = QStringLiteral("%1").arg(index, 3, 10, QLatin1Char('0'));
-    const QString name = safeFileName(pattern.displayName());
+    const QString name = SafeFileName(pattern.displayName());
     return (name.isEmpty() ? number : number + QLatin1Char(' ') + name) + QStringLiteral(".png");
 }
 
@@ -331,11 +307,11 @@ QImage BrushExporter::greyImageRepForImageRep(const BrushBitmap& bitmap)
 QString BrushExporter::uniqueNameInDirectory(const QString& directory, const QString& name)
 {
     const QDir dir(directory);
-    if (!NameExists(dir.filePath(name)))
+    if (!ExistsWithoutFollowing(dir.filePath(name)))
         return name;
     for (int k = 1;; ++k) {
         const QString candidate = QStringLiteral("%1-%2").arg(name).arg(k);
-        if (!NameExists(dir.filePath(candidate)))
+        if (!ExistsWithoutFollowing(dir.filePath(candidate)))
             return candidate;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/BrushBitmap.h"
+#include "brush/BrushBitmap.h"
 #include "brush/BrushFile.h"
 #include "brush/ComputedBrush.h"
 
@@ -69,10 +69,6 @@ public:
     // The file name each of the chosen brushes gets, in the order of options.indexes (or of the
     // file), suffix included.
     QStringList fileNamesForBrushes(const Options& options, const QString& suffix) const;
-    // A brush name made into something every file system takes: no slashes, control or
-    // reserved characters, no leading dots, valid text (ValidName: no byte of a name that was
-    // not UTF-8), at most 200 bytes. Empty when nothing is left.
-    static QString safeFileName(const QString& name);
 
     // Black paint whose opacity is the brush's own value, on a clear background: 8-bit RGBA
     // for 8-bit brushes, 16-bit RGBA for 16- and 32-bit ones.

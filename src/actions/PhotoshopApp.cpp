@@ -3,6 +3,7 @@
 #include "platform/Logging.h"
 #include "platform/NormalizePath.h"
 #include "platform/PEVersionResource.h"
+#include "platform/Paths.h"
 #include "platform/WinePrefixes.h"
 
 #include <QDir>
@@ -19,11 +20,6 @@ const QString kElementsExecutable = QStringLiteral("PhotoshopElementsEditor.exe"
 QString JoinPath(const QString& folder, const QString& subPath)
 {
     return QDir::cleanPath(folder + QLatin1Char('/') + subPath);
-}
-
-QString ParentFolder(const QString& path)
-{
-    return QFileInfo(path).path();
 }
 
 bool IsFolder(const QString& path)
@@ -111,9 +107,9 @@ void PhotoshopApp::initFromAppPath(const QString& exePath, const WineFolders& fo
     mMajorVersion = version->major;
 
     if (!folders.applicationsFolder.isEmpty() &&
-        QDir::cleanPath(ParentFolder(mAppFolder)) != QDir::cleanPath(folders.applicationsFolder) &&
+        QDir::cleanPath(ParentPath(mAppFolder)) != QDir::cleanPath(folders.applicationsFolder) &&
         mIdentifier == kElementsIdentifier && mMajorVersion > 9)
-        mAppFolder = ParentFolder(mAppFolder);
+        mAppFolder = ParentPath(mAppFolder);
 
     QString additional;
     if (folders.adobeAppSupportFolder.isEmpty())

@@ -1,4 +1,5 @@
 #include "brush/BrushFile.h"
+#include "discovery/BrushFileSearch.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/OpenFilesLimit.h"
 #include "thread/BackgroundWork.h"
@@ -248,11 +249,13 @@ int main(int argc, char** argv)
                        KelbrinApplication::searchedFolders());
         // Before the loop turns: the search's first reports are already on their way.
         window.libraryController()->followSearch(search);
+        // Until the first phase's end is reported; the application object knows no window.
+        if (search->isInInitialSearch())
+            window.setProgressIndicator(true);
         app.followDesktopUnmounts();
     }
     window.show();
     window.startLibraryOnceShown();
-    app.windowCreated(&window);
     delegate.setWindow(&window);
     PreferPromptWakeUps();
     const int status = app.exec();

@@ -4,6 +4,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "platform/Paths.h"
 
 int RunExportCommand(const QStringList& args, CliStreams io)
 {
@@ -22,19 +23,14 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     const QString& path = operands[0];
     // The folder is made exactly as named, trailing slashes aside; a name that only points at
     // an existing folder ("", "/", ".", "..") names no new one.
-    QString dir = operands[1];
-    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
-        dir.chop(1);
-    const QString last = dir.section(QLatin1Char('/'), -1);
+    const QString dir = WithoutFinalSlash(operands[1]);
+    const QString last = LastComponent(dir);
     if (dir.isEmpty() || dir == QLatin1String("/") || last == QLatin1String(".") ||
         last == QLatin1String("..")) {
         return parser.usageError(
             QStringLiteral("DIR must name a new folder, not \"%1\"").arg(operands[1]), io);
     }
-    const int slash = dir.lastIndexOf(QLatin1Char('/'));
-    const QString parent = slash < 0    ? QStringLiteral(".")
-                           : slash == 0 ? QStringLiteral("/")
-                                        : dir.left(slash);
+    const QString parent = dir.contains(QLatin1Char('/')) ? ParentPath(dir) : QStringLiteral(".");
 
     int status = 0;
     const FileResult result = ReadBrushFiles({path}).front();

@@ -1,10 +1,10 @@
 #include "actions/PhotoshopApp.h"
-#include "actions/Trash.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "platform/Trash.h"
 
 int RunTrashCommand(const QStringList& args, CliStreams io)
 {

@@ -1,7 +1,7 @@
 #include "convert/BrushPack.h"
 
-#include "actions/BrushExporter.h"
 #include "brush/ComputedBrush.h"
+#include "brush/SafeFileName.h"
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/GimpPatternFile.h"
@@ -73,7 +73,7 @@ QString PackEntryName(size_t index, size_t count, const QString& brushName, cons
     const int width =
         std::max(3, int(QString::number(qulonglong(count > 0 ? count - 1 : 0)).size()));
     const QString number = QStringLiteral("%1").arg(qulonglong(index), width, 10, QLatin1Char('0'));
-    QString stem = BrushExporter::safeFileName(brushName);
+    QString stem = SafeFileName(brushName);
     if (stem.isEmpty())
         stem = unnamed + QLatin1Char(' ') + number;
     return number + QLatin1Char(' ') + stem + suffix;
@@ -81,7 +81,7 @@ QString PackEntryName(size_t index, size_t count, const QString& brushName, cons
 
 QString PackNameForFile(const QString& path)
 {
-    const QString name = BrushExporter::safeFileName(QFileInfo(path).completeBaseName());
+    const QString name = SafeFileName(QFileInfo(path).completeBaseName());
     return name.isEmpty() ? QStringLiteral("Brushes") : name;
 }
 

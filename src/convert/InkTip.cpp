@@ -1,6 +1,6 @@
 #include "convert/InkTip.h"
 
-#include "actions/BrushBitmap.h"
+#include "brush/BrushBitmap.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"

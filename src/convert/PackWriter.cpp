@@ -3,6 +3,7 @@
 #include "convert/KritaBundle.h"
 #include "convert/PackMark.h"
 #include "platform/NativePath.h"
+#include "platform/Paths.h"
 #include "platform/WriteNewFile.h"
 
 #include <QDir>
@@ -47,17 +48,13 @@ void MakeReadable(const QString& path)
                                     QFileDevice::ExeOther);
 }
 
-bool Exists(const QString& path)
-{
-    return QFileInfo(path).exists() || QFileInfo(path).isSymLink();
-}
 // Nothing is written over a pack that is there; the new one is made in a private temporary
 // folder beside it, on the same file system, so that it can be renamed into place.
 std::optional<PackWriteResult> Prepare(const QString& destination, const QString& folder,
                                        std::unique_ptr<QTemporaryDir>& temporary,
                                        bool replacing = false)
 {
-    if (!replacing && Exists(destination))
+    if (!replacing && ExistsWithoutFollowing(destination))
         return PackWriteResult{PackWriteResult::Status::AlreadyExists, destination, QString()};
     if (!QDir().mkpath(folder))
         return Failed(destination, QStringLiteral("cannot make the folder %1").arg(folder));

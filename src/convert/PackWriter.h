@@ -1,7 +1,7 @@
 #pragma once
 
-#include "actions/Trash.h"
 #include "convert/BrushPack.h"
+#include "platform/Trash.h"
 
 #include <QString>
 

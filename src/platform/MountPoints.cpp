@@ -1,6 +1,7 @@
 #include "platform/MountPoints.h"
 
 #include "platform/NativePath.h"
+#include "platform/Paths.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -90,10 +91,8 @@ bool IsMountPoint(const QString& path)
     struct stat self;
     if (lstat(native.constData(), &self) != 0 || !S_ISDIR(self.st_mode))
         return false;
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const QString parent = slash <= 0 ? QStringLiteral("/") : path.left(slash);
     struct stat up;
-    if (stat(PathToNative(parent).constData(), &up) == 0 && up.st_dev != self.st_dev)
+    if (stat(PathToNative(ParentPath(path)).constData(), &up) == 0 && up.st_dev != self.st_dev)
         return true;
     return MountPointList().contains(path);
 }

@@ -1,19 +1,13 @@
 #include "platform/VolumesFolder.h"
 
 #include "platform/LoginName.h"
+#include "platform/Paths.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <mutex>
 
 namespace {
-
-QString WithoutFinalSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
 
 QString DetectVolumesFolder()
 {

@@ -1,6 +1,7 @@
 #include "platform/WriteNewFile.h"
 
 #include "platform/NativePath.h"
+#include "platform/Paths.h"
 
 #include <QFile>
 #include <cerrno>
@@ -153,8 +154,7 @@ bool CopyToNewFile(const QString& source, const QString& destination, QString* e
                    bool* alreadyExists)
 {
     *alreadyExists = false;
-    struct stat st;
-    if (::lstat(PathToNative(destination).constData(), &st) == 0) {
+    if (ExistsWithoutFollowing(destination)) {
         *alreadyExists = true;
         *error = ErrnoText(EEXIST);
         return false;

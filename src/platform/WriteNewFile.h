@@ -10,6 +10,7 @@ bool WriteNewFile(const QString& path, const QByteArray& data, QString* error);
 
 // Writes data to path the same way, through a temporary file beside it, but replaces whatever
 // file has that name: for outputs whose caller made the file before handing over its name.
+// Not QSaveFile: it names files through Qt's encoding, which loses bytes that are not UTF-8.
 bool ReplaceFile(const QString& path, const QByteArray& data, QString* error);
 
 // Copies the file at source to destination the same way: through a temporary file beside the

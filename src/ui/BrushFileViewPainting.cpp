@@ -3,8 +3,8 @@
 
 #include "ui/BrushFileView.h"
 
-#include "actions/BrushBitmap.h"
 #include "actions/BrushExporter.h"
+#include "brush/BrushBitmap.h"
 #include "ui/ImageScaling.h"
 
 #include <QPainter>
@@ -127,8 +127,7 @@ QPixmap BrushFileView::thumbnail(int index, qreal dpr)
     return pixmap;
 }
 
-void BrushFileView::paintStarMark(QPainter& painter, const QRectF& tile, QColor ink,
-                                  int pixelSize)
+void BrushFileView::paintStarMark(QPainter& painter, const QRectF& tile, QColor ink, int pixelSize)
 {
     QFont font = painter.font();
     font.setPixelSize(pixelSize);

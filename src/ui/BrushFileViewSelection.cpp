@@ -3,6 +3,7 @@
 #include "ui/BrushFileView.h"
 
 #include "actions/BrushExporter.h"
+#include "brush/SafeFileName.h"
 #include "platform/Logging.h"
 
 #include <QApplication>
@@ -278,7 +279,7 @@ QMimeData* BrushFileView::mimeDataForBrushes(const QList<int>& indexes, bool wit
             names << brushNames.value(nextBrush++);
             continue;
         }
-        QString stem = BrushExporter::safeFileName(pattern->displayName());
+        QString stem = SafeFileName(pattern->displayName());
         if (stem.isEmpty())
             stem = QStringLiteral("pattern %1").arg(i - brushCount() + 1);
         QString name = stem + QStringLiteral(".png");

@@ -1,9 +1,9 @@
 #include "ui/FileActionsController.h"
 
-#include "actions/Trash.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
 #include "platform/Localization.h"
+#include "platform/Trash.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/InstallResultDialog.h"

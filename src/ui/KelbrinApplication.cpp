@@ -5,7 +5,6 @@
 #include "discovery/FileIndex.h"
 #include "thread/KelbrinCoreApplication.h"
 #include "ui/AppTheme.h"
-#include "ui/BrushWindow.h"
 #include "ui/KelbrinStyle.h"
 #include "ui/PreUnmountListener.h"
 
@@ -92,11 +91,4 @@ bool KelbrinApplication::event(QEvent* event)
     if (RouteNotificationEvent(event))
         return true;
     return QApplication::event(event);
-}
-
-void KelbrinApplication::windowCreated(BrushWindow* window)
-{
-    mBrushWindow = window;
-    if (mBrushFileQuery && mBrushFileQuery->isInInitialSearch())
-        window->setProgressIndicator(true);
 }

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QPointer>
 
 #include "actions/PhotoshopApp.h"
-#include "ui/BrushWindow.h"
 
 #include <memory>
 
@@ -41,11 +39,7 @@ public:
     // program asks, once its search runs.
     void followDesktopUnmounts();
 
-    void windowCreated(BrushWindow* window);
-    BrushWindow* brushWindow() const { return mBrushWindow; }
-
 private:
-    QPointer<BrushWindow> mBrushWindow;
     PhotoshopAppList mPhotoshopApps;
     // Gone before the application object itself, while its colours can still be put back.
     std::unique_ptr<AppTheme> mTheme;

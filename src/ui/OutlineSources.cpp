@@ -3,17 +3,12 @@
 #include "convert/PackMark.h"
 #include "discovery/BrushFileMatcher.h"
 #include "platform/Localization.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-QString ParentOf(const QString& path)
-{
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash > 0 ? path.left(slash) : QString();
-}
-
 bool HasSuffix(const QString& path, const char* suffix)
 {
     return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
@@ -116,13 +111,14 @@ QString InstalledFileOutlineSource::packOfEntry(const QString& path) const
 {
     if (!HasSuffix(path, ".gbr") && !HasSuffix(path, ".vbr"))
         return QString();
-    const QString pack = ParentOf(path);
+    const QString pack = ParentPath(path);
     // A pack shown stays one until its last entry goes, mark or no mark: the mark may have gone
     // first.
     if (mPackEntries.count(pack))
         return pack;
     for (const Application& app : mApplications)
-        if (!app.packsAreBundles && !app.packsFolder.isEmpty() && ParentOf(pack) == app.packsFolder)
+        if (!app.packsAreBundles && !app.packsFolder.isEmpty() &&
+            ParentPath(pack) == app.packsFolder)
             return ReadPackMark(pack) ? pack : QString();
     return QString();
 }
@@ -134,7 +130,7 @@ bool InstalledFileOutlineSource::showsAsItIs(const QString& path) const
     if (!HasSuffix(path, ".bundle"))
         return false;
     for (const Application& app : mApplications)
-        if (app.packsAreBundles && ParentOf(path) == app.packsFolder)
+        if (app.packsAreBundles && ParentPath(path) == app.packsFolder)
             return ReadPackMark(path).has_value();
     return false;
 }

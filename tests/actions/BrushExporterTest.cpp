@@ -1,7 +1,6 @@
 #include "actions/BrushExporter.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
-#include "platform/NativePath.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -208,11 +207,6 @@ TEST(BrushExporterNaming, NumbersPadByNamesAreMadeSafeAndCollisionsCountUp)
     EXPECT_EQ(exporter.fileNamesForBrushes(options, QStringLiteral("png")).mid(0, 7),
               (QStringList{"Soft.png", "soft-1.png", "a_b_ c_.png", "hidden.png", "4.png",
                            "Soft-2.png", "Ok.png"}));
-    EXPECT_EQ(BrushExporter::safeFileName(QStringLiteral("...")), QString());
-    EXPECT_LE(BrushExporter::safeFileName(QString(300, QChar(0x00E9))).toUtf8().size(), 200);
-    // A byte of a file name that was not UTF-8, a lone surrogate: no name keeps either.
-    EXPECT_EQ(BrushExporter::safeFileName(PathFromNative(QByteArray("caf\xe9")) + QChar(0xDFFF)),
-              QStringLiteral("caf\uFFFD\uFFFD"));
 
     // Writing follows the same names, and only the chosen brushes are written.
     Sandbox box;

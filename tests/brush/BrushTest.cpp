@@ -1,5 +1,7 @@
 #include "brush/ComputedBrush.h"
+#include "brush/SafeFileName.h"
 #include "brush/SampledBrush.h"
+#include "platform/NativePath.h"
 #include "platform/ThreadSanitizerHandOff.h"
 
 #include <QCoreApplication>
@@ -279,4 +281,15 @@ TEST(ComputedBrush, FullSizeImagesAreCachedUnderABudgetAndThumbnailsDrawnSmall)
 
     EXPECT_EQ(a.thumbnail(40).size(), QSize(40, 40));
     EXPECT_EQ(a.thumbnail(400).size(), QSize(160, 160)); // never enlarged
+}
+
+TEST(SafeFileName, LeavesNoNameAFileSystemOrApplicationRefuses)
+{
+    EXPECT_EQ(SafeFileName(QStringLiteral(" a/b\\c:d*?\"<>|\x01.")),
+              QStringLiteral("a_b_c_d_______"));
+    EXPECT_EQ(SafeFileName(QStringLiteral("...")), QString());
+    EXPECT_LE(SafeFileName(QString(300, QChar(0x00E9))).toUtf8().size(), 200);
+    // A byte of a file name that was not UTF-8, a lone surrogate: no name keeps either.
+    EXPECT_EQ(SafeFileName(PathFromNative(QByteArray("caf\xe9")) + QChar(0xDFFF)),
+              QStringLiteral("caf\uFFFD\uFFFD"));
 }

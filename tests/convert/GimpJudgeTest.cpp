@@ -1,6 +1,6 @@
 // GIMP itself loads what Kelbrin writes for it and says what it sees.
 #include "JudgeFiles.h"
-#include "actions/BrushBitmap.h"
+#include "brush/BrushBitmap.h"
 #include "brush/ComputedBrush.h"
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"

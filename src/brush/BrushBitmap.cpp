@@ -1,4 +1,4 @@
-#include "actions/BrushBitmap.h"
+#include "brush/BrushBitmap.h"
 
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"

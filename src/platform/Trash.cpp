@@ -1,15 +1,15 @@
-#include "actions/Trash.h"
+#include "platform/Trash.h"
 
 #include "platform/Logging.h"
 #include "platform/MountPoints.h"
 #include "platform/NativePath.h"
 #include "platform/PathInfo.h"
+#include "platform/Paths.h"
 #include "platform/WinePrefixes.h"
 #include "platform/WriteNewFile.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QTime>
 #include <cerrno>
 #include <cstring>
@@ -32,18 +32,6 @@ bool LstatPath(const QString& path, struct stat* st)
     return ::lstat(PathToNative(path).constData(), st) == 0;
 }
 
-bool PathExists(const QString& path)
-{
-    struct stat st;
-    return LstatPath(path, &st);
-}
-
-QString ParentOf(const QString& absolute)
-{
-    const qsizetype slash = absolute.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : absolute.left(slash);
-}
-
 // A folder of ours: made with the given mode when missing (parents too), and then a real
 // folder, not a symbolic link, owned by us — nobody else may choose where our files go.
 bool EnsureOwnFolder(const QString& path, mode_t mode)
@@ -51,8 +39,10 @@ bool EnsureOwnFolder(const QString& path, mode_t mode)
     struct stat st;
     if (LstatPath(path, &st))
         return S_ISDIR(st.st_mode);
-    const QString parent = ParentOf(path);
-    if (path == QLatin1String("/") || (!PathExists(parent) && !EnsureOwnFolder(parent, 0700)))
+    // Only absolute paths get here; an empty parent would be a relative one's end.
+    const QString parent = ParentPath(path);
+    if (path == QLatin1String("/") || parent.isEmpty() ||
+        (!ExistsWithoutFollowing(parent) && !EnsureOwnFolder(parent, 0700)))
         return false;
     if (::mkdir(PathToNative(path).constData(), mode) != 0 && errno != EEXIST)
         return false;
@@ -71,20 +61,21 @@ bool EnsureTrashFolder(const QString& trash)
 dev_t DeviceOfNearest(QString path)
 {
     struct stat st;
-    while (::stat(PathToNative(path).constData(), &st) != 0 && path != QLatin1String("/"))
-        path = ParentOf(path);
+    while (::stat(PathToNative(path).constData(), &st) != 0 && path != QLatin1String("/") &&
+           !path.isEmpty())
+        path = ParentPath(path);
     return st.st_dev;
 }
 
 // The mount point of the file system that holds the item at absolute.
 QString TopDirectoryOf(const QString& absolute)
 {
-    QString folder = ParentOf(absolute);
+    QString folder = ParentPath(absolute);
     struct stat here;
     if (::stat(PathToNative(folder).constData(), &here) != 0)
         return QString();
     while (folder != QLatin1String("/") && !IsMountPoint(folder)) {
-        const QString up = ParentOf(folder);
+        const QString up = ParentPath(folder);
         struct stat above;
         if (::stat(PathToNative(up).constData(), &above) != 0 || above.st_dev != here.st_dev)
             break;
@@ -207,7 +198,7 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
                 << QStringLiteral("The file system of %1 has no trash folder").arg(absolute);
             if (!askToDelete)
                 return Refused(QStringLiteral("its file system has no trash folder"));
-            const QString name = QFileInfo(absolute).fileName();
+            const QString name = LastComponent(absolute);
             if (!askToDelete(name))
                 return Refused(QStringLiteral("not deleted"));
             const bool removed = S_ISDIR(item.st_mode) ? QDir(absolute).removeRecursively()
@@ -227,9 +218,9 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
 
     const QString files = trash + QStringLiteral("/files/");
     const QString info = trash + QStringLiteral("/info/");
-    const QString folder = ParentOf(absolute);
+    const QString folder = ParentPath(absolute);
     // The original name stays in the info file's Path=, which is what a restore puts back.
-    const QString name = FitFileName(QFileInfo(absolute).fileName(), kMaxTrashedNameBytes);
+    const QString name = FitFileName(LastComponent(absolute), kMaxTrashedNameBytes);
     const QByteArray infoContents = trashInfo(
         pathField, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
     const auto infoPath = [&info](const QString& candidate) {
@@ -239,7 +230,7 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
     // The info file comes first and exclusively: whoever creates it owns the name.
     QString chosen;
     bool renameFirst = false;
-    if (!PathExists(files + name)) {
+    if (!ExistsWithoutFollowing(files + name)) {
         const int error = CreateInfoFile(infoPath(name), infoContents);
         if (error == 0)
             chosen = name;
@@ -251,7 +242,8 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
         const QString timeText = QTime::currentTime().toString(QStringLiteral(" HH-mm-ss"));
         for (int attempt = 0; attempt < kCollisionCandidates && chosen.isEmpty(); ++attempt) {
             const QString candidate = collisionName(name, timeText, attempt);
-            if (PathExists(folder + QLatin1Char('/') + candidate) || PathExists(files + candidate))
+            if (ExistsWithoutFollowing(folder + QLatin1Char('/') + candidate) ||
+                ExistsWithoutFollowing(files + candidate))
                 continue;
             const int error = CreateInfoFile(infoPath(candidate), infoContents);
             if (error == EEXIST)
@@ -299,11 +291,11 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
 Trash::Result Trash::restore(const QString& trashedPath)
 {
     // <trash>/files/NAME beside <trash>/info/NAME.trashinfo.
-    const QString files = ParentOf(trashedPath);
+    const QString files = ParentPath(trashedPath);
     const QString name = trashedPath.mid(files.size() + 1);
-    if (QFileInfo(files).fileName() != QLatin1String("files") || name.isEmpty())
+    if (LastComponent(files) != QLatin1String("files") || name.isEmpty())
         return Refused(QStringLiteral("%1 is not in a trash").arg(trashedPath));
-    const QString trash = ParentOf(files);
+    const QString trash = ParentPath(files);
     const QString infoPath = trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo");
     QFile info(infoPath);
     if (!info.open(QIODevice::ReadOnly))
@@ -322,16 +314,16 @@ Trash::Result Trash::restore(const QString& trashedPath)
     // .Trash-UID or .Trash/UID.
     QString original = PathFromNative(field);
     if (!original.startsWith(QLatin1Char('/'))) {
-        const QString top = QFileInfo(trash).fileName().startsWith(QLatin1String(".Trash-"))
-                                ? ParentOf(trash)
-                                : ParentOf(ParentOf(trash));
+        const QString top = LastComponent(trash).startsWith(QLatin1String(".Trash-"))
+                                ? ParentPath(trash)
+                                : ParentPath(ParentPath(trash));
         original = top == QLatin1String("/") ? QLatin1Char('/') + original
                                              : top + QLatin1Char('/') + original;
     }
-    if (PathExists(original))
+    if (ExistsWithoutFollowing(original))
         return Refused(QStringLiteral("%1 is taken by another file now").arg(original));
-    if (!PathExists(ParentOf(original)))
-        return Refused(QStringLiteral("its folder %1 is gone").arg(ParentOf(original)));
+    if (!ExistsWithoutFollowing(ParentPath(original)))
+        return Refused(QStringLiteral("its folder %1 is gone").arg(ParentPath(original)));
     const int error = MoveNoReplace(PathToNative(trashedPath), PathToNative(original));
     if (error != 0)
         return Refused(

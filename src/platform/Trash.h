@@ -1,5 +1,7 @@
 #pragma once
 
+// Not QFile::moveToTrash: Qt 6.4 leaves Path= unencoded, may use ./files/, and cannot restore.
+
 #include <QString>
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "support/MadeUpHome.h"
 
-#include "actions/Trash.h"
+#include "platform/Trash.h"
 
 #include <QDateTime>
 #include <QDir>
