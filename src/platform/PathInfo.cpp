@@ -1,6 +1,7 @@
 #include "platform/PathInfo.h"
 
 #include "platform/NativePath.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,15 +22,8 @@ bool ItemExistsAtPath(const QString& path, bool* isDirectory)
 
 QString DisplayNameAtPath(const QString& path)
 {
-    qsizetype end = path.size();
-    while (end > 1 && path.at(end - 1) == QLatin1Char('/'))
-        --end;
-    if (end == 0)
-        return QLatin1String("");
-    if (end == 1 && path.at(0) == QLatin1Char('/'))
-        return QStringLiteral("/");
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'), end - 1);
-    return path.mid(slash + 1, end - slash - 1);
+    const QString trimmed = WithoutFinalSlash(path);
+    return trimmed == QLatin1String("/") ? trimmed : LastComponent(trimmed);
 }
 
 bool IsDeletableFileAtPath(const QString& path)
@@ -42,7 +36,7 @@ bool IsDeletableFileAtPath(const QString& path)
     struct stat item;
     if (::lstat(PathToNative(absolute).constData(), &item) != 0)
         return false;
-    const QByteArray parent = PathToNative(absolute.left(qMax(1, absolute.lastIndexOf('/'))));
+    const QByteArray parent = PathToNative(ParentPath(absolute));
     struct stat folder;
     if (::stat(parent.constData(), &folder) != 0 || ::access(parent.constData(), W_OK | X_OK) != 0)
         return false;

@@ -1,4 +1,5 @@
 #include "platform/Paths.h"
+#include "platform/PathInfo.h"
 #include "support/TestUtil.h"
 
 #include <QFile>
@@ -23,8 +24,11 @@ TEST(Paths, ParentLastComponentAndFinalSlash)
     EXPECT_EQ(WithoutFinalSlash(QStringLiteral("/a/b//")), QStringLiteral("/a/b"));
     EXPECT_EQ(WithoutFinalSlash(QStringLiteral("//")), QStringLiteral("/"));
     EXPECT_EQ(WithoutFinalSlash(QStringLiteral("a")), QStringLiteral("a"));
-    // Together they give what a file manager shows and where the item lies.
-    EXPECT_EQ(LastComponent(WithoutFinalSlash(QStringLiteral("/a/b/"))), QStringLiteral("b"));
+    // A file manager shows the last component, the root as itself.
+    EXPECT_EQ(DisplayNameAtPath(QStringLiteral("/a/b//")), QStringLiteral("b"));
+    EXPECT_EQ(DisplayNameAtPath(QStringLiteral("//")), QStringLiteral("/"));
+    EXPECT_EQ(DisplayNameAtPath(QStringLiteral("b")), QStringLiteral("b"));
+    EXPECT_EQ(DisplayNameAtPath(QString()), QString());
 }
 
 TEST(Paths, ExistsWithoutFollowing_CountsALinkThatLeadsNowhere)
