@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -167,6 +168,134 @@ QByteArray Trash::trashInfo(const QString& pathField, const QString& deletionDat
            deletionDate.toUtf8() + '\n';
 }
 
+namespace {
+// Where the item at absolute goes: the trash of its file system and the Path= that trash
+// records for it. A result when trashing ends here instead: refused, or deleted on request.
+std::optional<Trash::Result> ChooseTrash(const QString& absolute, const struct stat& item,
+                                         const Trash::AskToDelete& askToDelete, QString* trash,
+                                         QString* pathField)
+{
+    // The home trash takes what can be renamed into it, which is what lies on its file
+    // system; a home folder on an external drive keeps its trash there too.
+    const QString homeTrash = UserDataFolder() + QStringLiteral("/Trash");
+    if (item.st_dev == DeviceOfNearest(homeTrash)) {
+        if (!EnsureTrashFolder(homeTrash))
+            return Refused(QStringLiteral("cannot make the trash folder %1").arg(homeTrash));
+        *trash = homeTrash;
+        *pathField = absolute;
+        return std::nullopt;
+    }
+    const QString topdir = TopDirectoryOf(absolute);
+    *trash = topdir.isEmpty() ? QString() : VolumeTrashFolder(topdir);
+    if (trash->isEmpty()) {
+        qCWarning(lcActions).noquote()
+            << QStringLiteral("The file system of %1 has no trash folder").arg(absolute);
+        if (!askToDelete)
+            return Refused(QStringLiteral("its file system has no trash folder"));
+        if (!askToDelete(LastComponent(absolute)))
+            return Refused(QStringLiteral("not deleted"));
+        const bool removed = S_ISDIR(item.st_mode) ? QDir(absolute).removeRecursively()
+                                                   : ::unlink(PathToNative(absolute)) == 0;
+        Trash::Result result;
+        result.succeeded = result.deleted = removed;
+        if (!removed)
+            result.reason = StrError(errno);
+        return result;
+    }
+    qCInfo(lcActions).noquote() << QStringLiteral(
+                                       "Trashing %1 into the trash of its own file system, %2")
+                                       .arg(absolute, *trash);
+    *pathField = topdir == QLatin1String("/") ? absolute.mid(1) : absolute.mid(topdir.size() + 1);
+    return std::nullopt;
+}
+
+QString InfoPath(const QString& trash, const QString& name)
+{
+    return trash + QStringLiteral("/info/") + name + QStringLiteral(".trashinfo");
+}
+
+// Claims a name in the trash by creating its info file, which comes first and exclusively:
+// whoever creates it owns the name. The item's own name when free, else a collision name,
+// which *renameFirst says the item takes in its folder before it moves (so that a name free
+// there and in the trash is moved in one piece). A result when no name could be had.
+std::optional<Trash::Result> ClaimTrashName(const QString& trash, const QString& absolute,
+                                            const QString& pathField, QString* chosen,
+                                            bool* renameFirst)
+{
+    const QString files = trash + QStringLiteral("/files/");
+    const QString folder = ParentPath(absolute);
+    // The original name stays in the info file's Path=, which is what a restore puts back.
+    const QString name = FitFileName(LastComponent(absolute), kMaxTrashedNameBytes);
+    const QByteArray infoContents = Trash::trashInfo(
+        pathField, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+
+    *renameFirst = false;
+    if (!ExistsWithoutFollowing(files + name)) {
+        const int error = CreateInfoFile(InfoPath(trash, name), infoContents);
+        if (error == 0) {
+            *chosen = name;
+            return std::nullopt;
+        }
+        if (error != EEXIST)
+            return Refused(
+                QStringLiteral("cannot write %1: %2").arg(InfoPath(trash, name), StrError(error)));
+    }
+    const QString timeText = QTime::currentTime().toString(QStringLiteral(" HH-mm-ss"));
+    for (int attempt = 0; attempt < kCollisionCandidates; ++attempt) {
+        const QString candidate = Trash::collisionName(name, timeText, attempt);
+        if (ExistsWithoutFollowing(folder + QLatin1Char('/') + candidate) ||
+            ExistsWithoutFollowing(files + candidate))
+            continue;
+        const int error = CreateInfoFile(InfoPath(trash, candidate), infoContents);
+        if (error == EEXIST)
+            continue;
+        if (error != 0)
+            return Refused(QStringLiteral("cannot write %1: %2")
+                               .arg(InfoPath(trash, candidate), StrError(error)));
+        *chosen = candidate;
+        *renameFirst = true;
+        return std::nullopt;
+    }
+    return Refused(
+        QStringLiteral("%1 names for it are taken in the trash").arg(kCollisionCandidates));
+}
+
+// Moves the item into files/ under the name claimed; on failure it stays where it was and the
+// claim's info file goes.
+Trash::Result MoveIntoTrash(const QString& absolute, const QString& trash, const QString& chosen,
+                            bool renameFirst)
+{
+    const QString trashedPath = trash + QStringLiteral("/files/") + chosen;
+    const QByteArray source = PathToNative(absolute);
+    const QByteArray destination = PathToNative(trashedPath);
+    const auto giveUp = [&](int error) {
+        ::unlink(PathToNative(InfoPath(trash, chosen)).constData());
+        return Refused(StrError(error));
+    };
+    if (!renameFirst) {
+        const int error = MoveNoReplace(source, destination);
+        if (error != 0)
+            return giveUp(error);
+    } else {
+        const QByteArray renamed = PathToNative(ParentPath(absolute) + QLatin1Char('/') + chosen);
+        int error = MoveNoReplace(source, renamed);
+        if (error != 0)
+            return giveUp(error);
+        error = MoveNoReplace(renamed, destination);
+        if (error != 0) {
+            if (MoveNoReplace(renamed, source) != 0)
+                qCWarning(lcActions).noquote() << QStringLiteral("could not rename %1 back to %2")
+                                                      .arg(PathFromNative(renamed), absolute);
+            return giveUp(error);
+        }
+    }
+    Trash::Result result;
+    result.succeeded = true;
+    result.trashedPath = trashedPath;
+    return result;
+}
+} // namespace
+
 Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDelete)
 {
     if (path.isEmpty())
@@ -180,112 +309,14 @@ Trash::Result Trash::trashPath(const QString& path, const AskToDelete& askToDele
             << QStringLiteral("don't have the permissions to trash file: %1").arg(absolute);
         return Refused(QStringLiteral("no permission to remove it from its folder"));
     }
-
-    // The home trash takes what can be renamed into it, which is what lies on its file
-    // system; a home folder on an external drive keeps its trash there too.
-    const QString homeTrash = UserDataFolder() + QStringLiteral("/Trash");
-    QString trash, pathField;
-    if (item.st_dev == DeviceOfNearest(homeTrash)) {
-        if (!EnsureTrashFolder(homeTrash))
-            return Refused(QStringLiteral("cannot make the trash folder %1").arg(homeTrash));
-        trash = homeTrash;
-        pathField = absolute;
-    } else {
-        const QString topdir = TopDirectoryOf(absolute);
-        trash = topdir.isEmpty() ? QString() : VolumeTrashFolder(topdir);
-        if (trash.isEmpty()) {
-            qCWarning(lcActions).noquote()
-                << QStringLiteral("The file system of %1 has no trash folder").arg(absolute);
-            if (!askToDelete)
-                return Refused(QStringLiteral("its file system has no trash folder"));
-            const QString name = LastComponent(absolute);
-            if (!askToDelete(name))
-                return Refused(QStringLiteral("not deleted"));
-            const bool removed = S_ISDIR(item.st_mode) ? QDir(absolute).removeRecursively()
-                                                       : ::unlink(PathToNative(absolute)) == 0;
-            Result result;
-            result.succeeded = result.deleted = removed;
-            if (!removed)
-                result.reason = StrError(errno);
-            return result;
-        }
-        qCInfo(lcActions).noquote()
-            << QStringLiteral("Trashing %1 into the trash of its own file system, %2")
-                   .arg(absolute, trash);
-        pathField =
-            topdir == QLatin1String("/") ? absolute.mid(1) : absolute.mid(topdir.size() + 1);
-    }
-
-    const QString files = trash + QStringLiteral("/files/");
-    const QString info = trash + QStringLiteral("/info/");
-    const QString folder = ParentPath(absolute);
-    // The original name stays in the info file's Path=, which is what a restore puts back.
-    const QString name = FitFileName(LastComponent(absolute), kMaxTrashedNameBytes);
-    const QByteArray infoContents = trashInfo(
-        pathField, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    const auto infoPath = [&info](const QString& candidate) {
-        return info + candidate + QStringLiteral(".trashinfo");
-    };
-
-    // The info file comes first and exclusively: whoever creates it owns the name.
-    QString chosen;
+    QString trash, pathField, chosen;
+    if (std::optional<Result> ended = ChooseTrash(absolute, item, askToDelete, &trash, &pathField))
+        return *ended;
     bool renameFirst = false;
-    if (!ExistsWithoutFollowing(files + name)) {
-        const int error = CreateInfoFile(infoPath(name), infoContents);
-        if (error == 0)
-            chosen = name;
-        else if (error != EEXIST)
-            return Refused(
-                QStringLiteral("cannot write %1: %2").arg(infoPath(name), StrError(error)));
-    }
-    if (chosen.isEmpty()) {
-        const QString timeText = QTime::currentTime().toString(QStringLiteral(" HH-mm-ss"));
-        for (int attempt = 0; attempt < kCollisionCandidates && chosen.isEmpty(); ++attempt) {
-            const QString candidate = collisionName(name, timeText, attempt);
-            if (ExistsWithoutFollowing(folder + QLatin1Char('/') + candidate) ||
-                ExistsWithoutFollowing(files + candidate))
-                continue;
-            const int error = CreateInfoFile(infoPath(candidate), infoContents);
-            if (error == EEXIST)
-                continue;
-            if (error != 0)
-                return Refused(QStringLiteral("cannot write %1: %2")
-                                   .arg(infoPath(candidate), StrError(error)));
-            chosen = candidate;
-            renameFirst = true;
-        }
-        if (chosen.isEmpty())
-            return Refused(
-                QStringLiteral("%1 names for it are taken in the trash").arg(kCollisionCandidates));
-    }
-
-    const QByteArray source = PathToNative(absolute);
-    const QByteArray destination = PathToNative(files + chosen);
-    const auto giveUp = [&](int error) {
-        ::unlink(PathToNative(infoPath(chosen)).constData());
-        return Refused(StrError(error));
-    };
-    if (!renameFirst) {
-        const int error = MoveNoReplace(source, destination);
-        if (error != 0)
-            return giveUp(error);
-    } else {
-        const QByteArray renamed = PathToNative(folder + QLatin1Char('/') + chosen);
-        int error = MoveNoReplace(source, renamed);
-        if (error != 0)
-            return giveUp(error);
-        error = MoveNoReplace(renamed, destination);
-        if (error != 0) {
-            if (MoveNoReplace(renamed, source) != 0)
-                qCWarning(lcActions).noquote() << QStringLiteral("could not rename %1 back to %2")
-                                                      .arg(PathFromNative(renamed), absolute);
-            return giveUp(error);
-        }
-    }
-    Result result;
-    result.succeeded = true;
-    result.trashedPath = files + chosen;
-    return result;
+    if (std::optional<Result> refused =
+            ClaimTrashName(trash, absolute, pathField, &chosen, &renameFirst))
+        return *refused;
+    return MoveIntoTrash(absolute, trash, chosen, renameFirst);
 }
 
 Trash::Result Trash::restore(const QString& trashedPath)
