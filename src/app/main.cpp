@@ -163,6 +163,49 @@ int RunDumpOutlines(KelbrinApplication& app, bool full)
     }
     return 0;
 }
+
+// The window program proper: one window, the only one on this desktop session.
+int RunWindow(KelbrinApplication& app, const QStringList& files)
+{
+    // From before anyone can learn of this instance: a signal that comes early is taken up
+    // once the loop runs.
+    QuitOnTerminationSignals(app);
+    BrushAppDelegate delegate;
+    // A running window takes the file, or without one comes to the front; either way this
+    // launch has nothing more to do.
+    if (BrushAppDelegate::handOverToRunningInstance(files))
+        return 0;
+    delegate.listen();
+    delegate.openFiles(files);
+
+    BrushWindow window;
+    if (BrushFileSearch* search = app.getBrushFileQuery()) {
+        AttachOutlines(window, *search, app.getPhotoshopApps(),
+                       KelbrinApplication::searchedFolders());
+        // Before the loop turns: the search's first reports are already on their way.
+        window.libraryController()->followSearch(search);
+        // Until the first phase's end is reported; the application object knows no window.
+        if (search->isInInitialSearch())
+            window.setProgressIndicator(true);
+        app.followDesktopUnmounts();
+    }
+    window.show();
+    window.startLibraryOnceShown();
+    delegate.setWindow(&window);
+    PreferPromptWakeUps();
+    const int status = app.exec();
+    if (!LeavesAtOnce())
+        return status;
+    // Quitting is prompt. Whatever quitting has to do is done by now: the window saved its
+    // settings and cancelled its read as it closed, exports and installs run to their end
+    // before the loop turns again, and the search threads only read. What is left is giving
+    // back the outlines and the search's index of the home folder: hundreds of thousands of
+    // small blocks that took over a second to free one by one, which the system takes back
+    // at once.
+    delegate.stopListening();
+    std::fflush(nullptr);
+    ::_exit(status);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -232,42 +275,5 @@ int main(int argc, char** argv)
         return RunScreenshot(app, window, parser.value(screenshot), files.first());
     }
 
-    // From before anyone can learn of this instance: a signal that comes early is taken up
-    // once the loop runs.
-    QuitOnTerminationSignals(app);
-    BrushAppDelegate delegate;
-    // A running window takes the file, or without one comes to the front; either way this
-    // launch has nothing more to do.
-    if (BrushAppDelegate::handOverToRunningInstance(files))
-        return 0;
-    delegate.listen();
-    delegate.openFiles(files);
-
-    BrushWindow window;
-    if (BrushFileSearch* search = app.getBrushFileQuery()) {
-        AttachOutlines(window, *search, app.getPhotoshopApps(),
-                       KelbrinApplication::searchedFolders());
-        // Before the loop turns: the search's first reports are already on their way.
-        window.libraryController()->followSearch(search);
-        // Until the first phase's end is reported; the application object knows no window.
-        if (search->isInInitialSearch())
-            window.setProgressIndicator(true);
-        app.followDesktopUnmounts();
-    }
-    window.show();
-    window.startLibraryOnceShown();
-    delegate.setWindow(&window);
-    PreferPromptWakeUps();
-    const int status = app.exec();
-    if (!LeavesAtOnce())
-        return status;
-    // Quitting is prompt. Whatever quitting has to do is done by now: the window saved its
-    // settings and cancelled its read as it closed, exports and installs run to their end
-    // before the loop turns again, and the search threads only read. What is left is giving
-    // back the outlines and the search's index of the home folder: hundreds of thousands of
-    // small blocks that took over a second to free one by one, which the system takes back
-    // at once.
-    delegate.stopListening();
-    std::fflush(nullptr);
-    ::_exit(status);
+    return RunWindow(app, files);
 }
