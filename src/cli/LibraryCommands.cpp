@@ -139,10 +139,7 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     cataloguer->follow(search.get(), folders);
     bool searched = false;
     // After the cataloguer's own connection, so that its last steps are asked for first.
-    QObject::connect(search.get(), &BrushFileSearch::reported, [&](const SearchReport& report) {
-        if (report.kind == SearchReport::eFirstPhaseFinished)
-            searched = true;
-    });
+    QObject::connect(search.get(), &BrushFileSearch::firstPhaseFinished, [&] { searched = true; });
     const bool showProgress = isatty(STDERR_FILENO);
     QObject::connect(cataloguer.get(), &CBrushCataloguer::progress, [&](int done, int total) {
         if (showProgress && total > 0)

@@ -159,41 +159,36 @@ void CBrushCataloguer::follow(BrushFileSearch* search, const QStringList& scope)
     mImpl->inFirstPhase = true;
     mImpl->scope =
         scope.isEmpty() ? FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia}) : scope;
-    connect(search, &BrushFileSearch::reported, this, &CBrushCataloguer::take);
+    connect(search, &BrushFileSearch::itemsAdded, this,
+            [this](const QStringList& paths) { takeFound(paths); });
+    connect(search, &BrushFileSearch::firstPhaseFinished, this,
+            &CBrushCataloguer::takeFirstPhaseFinished);
+    connect(search, &BrushFileSearch::itemsWritten, this, &CBrushCataloguer::catalogue);
+    connect(search, &BrushFileSearch::itemsRemoved, this, &CBrushCataloguer::remove);
+    connect(search, &BrushFileSearch::itemsMoved, this,
+            [this](const QStringList& from, const QStringList& to) { move(from, to); });
+    connect(search, &BrushFileSearch::itemRenamed, this,
+            [this](const QString& from, const QString& to) { move({from}, {to}); });
     {
         std::lock_guard<std::mutex> lock(mImpl->mutex);
         mImpl->keptOut = [search](const QString& path) { return search->keepsCrawlersOutOf(path); };
     }
 }
 
-void CBrushCataloguer::take(const SearchReport& report)
+void CBrushCataloguer::takeFound(const QStringList& paths)
 {
-    switch (report.kind) {
-    case SearchReport::eFirstPhaseProgress:
-        break;
-    case SearchReport::eFirstPhaseFinished:
-        if (mImpl->inFirstPhase) {
-            mImpl->inFirstPhase = false;
-            removeAllBut(mImpl->scope, mImpl->seen);
-            mImpl->seen.clear();
-        }
-        break;
-    case SearchReport::eItemsAdded:
-        if (mImpl->inFirstPhase)
-            mImpl->seen += report.paths;
-        catalogue(report.paths);
-        break;
-    case SearchReport::eItemsChanged:
-        catalogue(report.paths);
-        break;
-    case SearchReport::eItemDeleted:
-        remove(report.paths);
-        break;
-    case SearchReport::eItemRenamed:
-    case SearchReport::eItemsMoved:
-        move(report.paths, report.newPaths);
-        break;
-    }
+    if (mImpl->inFirstPhase)
+        mImpl->seen += paths;
+    catalogue(paths);
+}
+
+void CBrushCataloguer::takeFirstPhaseFinished()
+{
+    if (!mImpl->inFirstPhase)
+        return;
+    mImpl->inFirstPhase = false;
+    removeAllBut(mImpl->scope, mImpl->seen);
+    mImpl->seen.clear();
 }
 
 void CBrushCataloguer::catalogue(const QStringList& paths)

@@ -100,7 +100,7 @@ struct MarkedWindow
     {
         const QString renamed = QFileInfo(path).dir().filePath(name);
         EXPECT_TRUE(QFile::rename(path, renamed));
-        found->renameItems({path}, {renamed});
+        found->renameItem(path, renamed);
         cataloguer().move({path}, {renamed});
         EXPECT_TRUE(WaitUntil([&] { return cataloguer().isIdle(); }));
         return renamed;
@@ -295,7 +295,7 @@ TEST(LibraryMarks, NarrowingCombinesWithTheFilterAndFollowsAFolderRename)
     w.narrowTo(QStringLiteral("\u2605 Favourites"));
     const QString renamed = w.box.path(QStringLiteral("c"));
     ASSERT_TRUE(QDir().rename(w.box.path(QStringLiteral("a")), renamed));
-    w.found->renameItems({w.box.path(QStringLiteral("a"))}, {renamed});
+    w.found->renameItem(w.box.path(QStringLiteral("a")), renamed);
     EXPECT_EQ(w.shownFiles(), QStringList({"Ink.abr*", "Oil.abr*"}));
     EXPECT_EQ(w.tooltipTags(), QStringList());
     w.narrowTo(QStringLiteral("All files"));
