@@ -115,6 +115,29 @@ int RunTagging(const char* command, bool add, const QStringList& args, CliStream
     }
     return LibraryFailed(command, fault, *path, io);
 }
+
+// The library's totals only when it could be read.
+void PrintCatalogueCounts(CliStreams io, bool json, const CatalogueCounts& counts,
+                          const std::optional<LibraryTotals>& totals)
+{
+    if (json) {
+        io.out << "{\"checked\": " << counts.checked << ", \"read\": " << counts.read
+               << ", \"failed\": " << counts.failed << ", \"unchanged\": " << counts.unchanged
+               << ", \"unwritten\": " << counts.notWritten << ", \"removed\": " << counts.removed
+               << ", \"moved\": " << counts.moved << ", \"library\": ";
+        if (totals)
+            io.out << "{\"files\": " << totals->files << ", \"brushes\": " << totals->brushes
+                   << ", \"failed\": " << totals->failed << "}}\n";
+        else
+            io.out << "null}\n";
+    } else {
+        io.out << counts.checked << " files looked at: " << counts.read << " read ("
+               << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
+               << counts.notWritten << " not written, " << counts.removed << " removed\n";
+        if (totals)
+            io.out << "library: " << totals->files << " files, " << totals->brushes << " brushes\n";
+    }
+}
 } // namespace
 
 int RunCatalogueCommand(const QStringList& args, CliStreams io)
@@ -183,23 +206,7 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
         totals = library.totals();
         fault = library.fault();
     }
-    if (json) {
-        io.out << "{\"checked\": " << counts.checked << ", \"read\": " << counts.read
-               << ", \"failed\": " << counts.failed << ", \"unchanged\": " << counts.unchanged
-               << ", \"unwritten\": " << counts.notWritten << ", \"removed\": " << counts.removed
-               << ", \"moved\": " << counts.moved << ", \"library\": ";
-        if (totals && !fault)
-            io.out << "{\"files\": " << totals->files << ", \"brushes\": " << totals->brushes
-                   << ", \"failed\": " << totals->failed << "}}\n";
-        else
-            io.out << "null}\n";
-    } else {
-        io.out << counts.checked << " files looked at: " << counts.read << " read ("
-               << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
-               << counts.notWritten << " not written, " << counts.removed << " removed\n";
-        if (totals && !fault)
-            io.out << "library: " << totals->files << " files, " << totals->brushes << " brushes\n";
-    }
+    PrintCatalogueCounts(io, json, counts, fault ? std::nullopt : totals);
     if (fault)
         return LibraryFailed("catalogue", fault, *path, io);
     return gCatalogueInterrupted ? 1 : 0;
