@@ -27,7 +27,6 @@ bool ExistsOnDisk(const QString& path)
     struct stat st;
     return lstat(PathToNative(path).constData(), &st) == 0;
 }
-
 } // namespace
 
 BrushFileSearchImpl::FileToNodeMap& BrushFileSearchImpl::sharedFileToNodeMap()
