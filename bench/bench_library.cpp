@@ -113,9 +113,7 @@ Pass Catalogue(const QString& library, const QString& folder)
     CBrushCataloguer cataloguer(library);
     cataloguer.follow(search.get(), {folder});
     bool searched = false;
-    QObject::connect(search.get(), &BrushFileSearch::reported, [&](const SearchReport& report) {
-        searched = searched || report.kind == SearchReport::eFirstPhaseFinished;
-    });
+    QObject::connect(search.get(), &BrushFileSearch::firstPhaseFinished, [&] { searched = true; });
     QEventLoop loop;
     QTimer probe;
     probe.setTimerType(Qt::PreciseTimer);

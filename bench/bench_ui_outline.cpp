@@ -1,7 +1,8 @@
-// What the all-files outline costs the main thread: 10,000 brush files in 2,000 folders arrive
-// in batches of 150 as the search's first phase delivers them, into a shown outline with its
-// top level open; then how long from the end of the first phase until the outline is painted,
-// and which model signals one live addition sends. Runs offscreen; prints its figures.
+// What the all-files outline costs the main thread: 10,000 brush files (or as many as the
+// argument says) five to a folder arrive in batches of 150 as the search's first phase delivers
+// them, into a shown outline with its top level open; then how long from the end of the first
+// phase until the outline is painted, and which model signals one live addition sends. Runs
+// offscreen; prints its figures.
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineDump.h"
 #include "ui/OutlineSources.h"
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -24,8 +26,10 @@ int main(int argc, char** argv)
     QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
                           ? QStringLiteral("/dev/shm/kelbrin-bench-XXXXXX")
                           : QDir::tempPath() + QStringLiteral("/kelbrin-bench-XXXXXX"));
+    const int fileCount = argc > 1 ? std::max(5, std::atoi(argv[1])) : 10000;
+    const int folderCount = fileCount / 5;
     QStringList paths;
-    for (int f = 0; f < 2000; ++f) {
+    for (int f = 0; f < folderCount; ++f) {
         const QString folder =
             dir.path() + QStringLiteral("/set%1/group%2/folder%3").arg(f % 10).arg(f % 100).arg(f);
         QDir().mkpath(folder);
@@ -65,8 +69,8 @@ int main(int argc, char** argv)
     const double populateMs = finish.nsecsElapsed() / 1e6;
 
     std::sort(batchMs.begin(), batchMs.end());
-    std::printf("outline: %lld files in 2000 folders, %zu batches of 150\n",
-                static_cast<long long>(paths.size()), batchMs.size());
+    std::printf("outline: %lld files in %d folders, %zu batches of 150\n",
+                static_cast<long long>(paths.size()), folderCount, batchMs.size());
     std::printf("  per batch (add + layout + paint): median %.2f ms, worst %.2f ms\n",
                 batchMs[batchMs.size() / 2], batchMs.back());
     std::printf("  whole first phase on the main thread: %.1f ms\n", firstPhaseMs);

@@ -3,9 +3,7 @@
 #include "cli/JsonWriter.h"
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/FSObserver.h"
 #include "discovery/FileIndex.h"
-#include "discovery/ObserverConnection.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/NativePath.h"
 
@@ -64,23 +62,45 @@ private:
     int mFd;
 };
 
-// Prints one line per observer call, in call order, flushed at once so that a reader at the
-// other end of a pipe sees changes as they happen.
-class PrintingObserver : public FSObserver
+// Prints one line per change the search sends, in order, flushed at once so that a reader at
+// the other end of a pipe sees changes as they happen.
+class ChangePrinter
 {
 public:
-    PrintingObserver(QTextStream& out, bool json) : mOut(out), mJson(json) {}
+    ChangePrinter(QTextStream& out, bool json) : mOut(out), mJson(json) {}
     bool finished = false;
     std::function<void()> onFinished;
 
-    void queryFirstPhaseProgress(int count) override
+    void follow(BrushFileSearch* search)
+    {
+        QObject::connect(search, &BrushFileSearch::firstPhaseProgress, search,
+                         [this](int count) { queryFirstPhaseProgress(count); });
+        QObject::connect(search, &BrushFileSearch::firstPhaseFinished, search,
+                         [this] { finishedQueryFirstPhase(); });
+        QObject::connect(search, &BrushFileSearch::itemsAdded, search,
+                         [this](const QStringList& paths, const FileNodeFlagsList& flags) {
+                             addItems(paths, flags);
+                         });
+        QObject::connect(search, &BrushFileSearch::itemsRemoved, search,
+                         [this](const QStringList& paths) { deleteItems(paths); });
+        QObject::connect(search, &BrushFileSearch::itemsMoved, search,
+                         [this](const QStringList& from, const QStringList& to,
+                                const FileNodeFlagsList& flags) { moveItems(from, to, flags); });
+        QObject::connect(search, &BrushFileSearch::itemRenamed, search,
+                         [this](const QString& from, const QString& to) { renameItem(from, to); });
+        QObject::connect(search, &BrushFileSearch::itemsWritten, search,
+                         [this](const QStringList& paths) { changedItems(paths); });
+    }
+
+private:
+    void queryFirstPhaseProgress(int count)
     {
         if (mJson)
             line(QStringLiteral("{\"event\": \"progress\", \"count\": %1}").arg(count));
         else
             line(QStringLiteral("progress %1").arg(count));
     }
-    void finishedQueryFirstPhase() override
+    void finishedQueryFirstPhase()
     {
         finished = true;
         line(mJson ? QStringLiteral("{\"event\": \"first-phase-done\"}")
@@ -88,7 +108,7 @@ public:
         if (onFinished)
             onFinished();
     }
-    void changedItems(const QStringList& paths) override
+    void changedItems(const QStringList& paths)
     {
         for (const QString& path : paths)
             line(
@@ -97,7 +117,7 @@ public:
                     : QStringLiteral("changed ") + Printable(path));
     }
     void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
-                   const FileNodeFlagsList& flags) override
+                   const FileNodeFlagsList& flags)
     {
         for (int i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
             const int byte = size_t(i) < flags.size() ? flags[size_t(i)].bits : 0;
@@ -112,25 +132,22 @@ public:
                          .arg(byte));
         }
     }
-    void renameItems(const QStringList& oldPaths, const QStringList& newPaths) override
+    void renameItem(const QString& oldPath, const QString& newPath)
     {
-        for (int i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
-            if (mJson)
-                line(QStringLiteral("{\"event\": \"rename\", \"old\": %1, \"new\": %2}")
-                         .arg(JsonString(oldPaths[i]), JsonString(newPaths[i])));
-            else
-                line(QStringLiteral("rename %1 %2")
-                         .arg(Printable(oldPaths[i]), Printable(newPaths[i])));
-        }
+        if (mJson)
+            line(QStringLiteral("{\"event\": \"rename\", \"old\": %1, \"new\": %2}")
+                     .arg(JsonString(oldPath), JsonString(newPath)));
+        else
+            line(QStringLiteral("rename %1 %2").arg(Printable(oldPath), Printable(newPath)));
     }
-    void deleteItems(const QStringList& paths) override
+    void deleteItems(const QStringList& paths)
     {
         for (const QString& path : paths)
             line(mJson
                      ? QStringLiteral("{\"event\": \"delete\", \"path\": %1}").arg(JsonString(path))
                      : QStringLiteral("delete ") + Printable(path));
     }
-    void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override
+    void addItems(const QStringList& paths, const FileNodeFlagsList& flags)
     {
         for (int i = 0; i < paths.size(); ++i) {
             const int byte = size_t(i) < flags.size() ? flags[size_t(i)].bits : 0;
@@ -143,7 +160,6 @@ public:
         }
     }
 
-private:
     // Straight to the device and flushed there, so that each line leaves as it is made.
     void line(const QString& text)
     {
@@ -251,8 +267,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     const std::unique_ptr<BrushFileSearch> query = BrushFileSearch::create(
         folders.isEmpty() ? BrushFileMatcher::brushFiles() : BrushFileMatcher::brushFilesBySuffix(),
         folders);
-    PrintingObserver observer(io.out, json);
-    ObserverConnection connection(&observer, query.get());
+    ChangePrinter observer(io.out, json);
+    observer.follow(query.get());
     // Beside the list on standard output rather than in it: a reader of the list learns why
     // some changes come late, without a new kind of line to parse.
     QObject::connect(query.get(), &BrushFileSearch::watchLimitReached,

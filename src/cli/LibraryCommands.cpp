@@ -115,6 +115,29 @@ int RunTagging(const char* command, bool add, const QStringList& args, CliStream
     }
     return LibraryFailed(command, fault, *path, io);
 }
+
+// The library's totals only when it could be read.
+void PrintCatalogueCounts(CliStreams io, bool json, const CatalogueCounts& counts,
+                          const std::optional<LibraryTotals>& totals)
+{
+    if (json) {
+        io.out << "{\"checked\": " << counts.checked << ", \"read\": " << counts.read
+               << ", \"failed\": " << counts.failed << ", \"unchanged\": " << counts.unchanged
+               << ", \"unwritten\": " << counts.notWritten << ", \"removed\": " << counts.removed
+               << ", \"moved\": " << counts.moved << ", \"library\": ";
+        if (totals)
+            io.out << "{\"files\": " << totals->files << ", \"brushes\": " << totals->brushes
+                   << ", \"failed\": " << totals->failed << "}}\n";
+        else
+            io.out << "null}\n";
+    } else {
+        io.out << counts.checked << " files looked at: " << counts.read << " read ("
+               << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
+               << counts.notWritten << " not written, " << counts.removed << " removed\n";
+        if (totals)
+            io.out << "library: " << totals->files << " files, " << totals->brushes << " brushes\n";
+    }
+}
 } // namespace
 
 int RunCatalogueCommand(const QStringList& args, CliStreams io)
@@ -139,10 +162,7 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     cataloguer->follow(search.get(), folders);
     bool searched = false;
     // After the cataloguer's own connection, so that its last steps are asked for first.
-    QObject::connect(search.get(), &BrushFileSearch::reported, [&](const SearchReport& report) {
-        if (report.kind == SearchReport::eFirstPhaseFinished)
-            searched = true;
-    });
+    QObject::connect(search.get(), &BrushFileSearch::firstPhaseFinished, [&] { searched = true; });
     const bool showProgress = isatty(STDERR_FILENO);
     QObject::connect(cataloguer.get(), &CBrushCataloguer::progress, [&](int done, int total) {
         if (showProgress && total > 0)
@@ -186,23 +206,7 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
         totals = library.totals();
         fault = library.fault();
     }
-    if (json) {
-        io.out << "{\"checked\": " << counts.checked << ", \"read\": " << counts.read
-               << ", \"failed\": " << counts.failed << ", \"unchanged\": " << counts.unchanged
-               << ", \"unwritten\": " << counts.notWritten << ", \"removed\": " << counts.removed
-               << ", \"moved\": " << counts.moved << ", \"library\": ";
-        if (totals && !fault)
-            io.out << "{\"files\": " << totals->files << ", \"brushes\": " << totals->brushes
-                   << ", \"failed\": " << totals->failed << "}}\n";
-        else
-            io.out << "null}\n";
-    } else {
-        io.out << counts.checked << " files looked at: " << counts.read << " read ("
-               << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
-               << counts.notWritten << " not written, " << counts.removed << " removed\n";
-        if (totals && !fault)
-            io.out << "library: " << totals->files << " files, " << totals->brushes << " brushes\n";
-    }
+    PrintCatalogueCounts(io, json, counts, fault ? std::nullopt : totals);
     if (fault)
         return LibraryFailed("catalogue", fault, *path, io);
     return gCatalogueInterrupted ? 1 : 0;

@@ -2,8 +2,6 @@
 
 #include "discovery/BrushFileSearchImpl.h"
 
-#include <atomic>
-
 std::unique_ptr<BrushFileSearch> BrushFileSearch::create(const BrushFileMatcher& matcher,
                                                          const QStringList& directories)
 {
@@ -12,12 +10,7 @@ std::unique_ptr<BrushFileSearch> BrushFileSearch::create(const BrushFileMatcher&
     return search;
 }
 
-BrushFileSearch::BrushFileSearch()
-{
-    static std::atomic<quint64> lastID{0};
-    mSearchID = ++lastID;
-    qRegisterMetaType<SearchReport>();
-}
+BrushFileSearch::BrushFileSearch() = default;
 
 BrushFileSearch::~BrushFileSearch() = default;
 

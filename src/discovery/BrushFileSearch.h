@@ -5,39 +5,16 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 class BrushFileMatcher;
 class BrushFileSearchImpl;
 
-// One thing a search tells the objects that show its results. Paths are absolute; for renames
-// and moves the two lists run in parallel, and flag bytes (FileNodeFlags) follow the paths one
-// for one.
-struct SearchReport
-{
-    enum eKind : int
-    {
-        eFirstPhaseProgress = 0,
-        eFirstPhaseFinished = 1,
-        eItemsAdded = 2,
-        eItemDeleted = 3,
-        eItemRenamed = 4,
-        eItemsMoved = 5,
-        eItemsChanged = 6,
-    };
-    quint64 searchID = 0; // which search of the process sent it
-    eKind kind = eFirstPhaseProgress;
-    QStringList paths;
-    QStringList newPaths;
-    std::vector<std::uint8_t> flags;
-    int count = 0; // first-phase progress: files found so far
-};
-
 // The live search for brush files. It builds the shared found-path tree from the file index's
-// results, has the folder monitor watch the tree's folders, and reports every change as one
-// SearchReport. Main thread only.
+// results, has the folder monitor watch the tree's folders, and sends every change as one of
+// its signals, straight to whoever shows or keeps the results. Paths are absolute; for moves the
+// two lists run in parallel, and flags (what the search learned of each item on disk, so that
+// no one asks the disk again) follow the paths one for one. Main thread only.
 class BrushFileSearch : public QObject
 {
     Q_OBJECT
@@ -52,7 +29,6 @@ public:
     bool run(bool live = true);
     bool isInInitialSearch() const;
     bool hasFoundFilesInPath(const QString& path) const;
-    quint64 searchID() const { return mSearchID; }
     // Once the system refused watches for its limit: how often, in seconds, the folders left
     // unwatched are read again instead. 0 before that.
     int watchLimitRecrawlSeconds() const { return mWatchLimitRecrawlSeconds; }
@@ -66,7 +42,18 @@ public:
     bool keepsCrawlersOutOf(const QString& path) const;
 
 Q_SIGNALS:
-    void reported(const SearchReport& report);
+    // Files found so far in the first phase.
+    void firstPhaseProgress(int count);
+    void firstPhaseFinished();
+    void itemsAdded(const QStringList& paths, const FileNodeFlagsList& flags);
+    // Files, or folders with everything found below them.
+    void itemsRemoved(const QStringList& paths);
+    void itemsMoved(const QStringList& oldPaths, const QStringList& newPaths,
+                    const FileNodeFlagsList& newFlags);
+    // Same folder, new name; a folder's files go with it.
+    void itemRenamed(const QString& oldPath, const QString& newPath);
+    // Written where they are: appended to, copied over, touched.
+    void itemsWritten(const QStringList& paths);
     // Sent once per search; see watchLimitRecrawlSeconds().
     void watchLimitReached(int recrawlSeconds);
 
@@ -74,8 +61,5 @@ private:
     friend class BrushFileSearchImpl;
     BrushFileSearch();
     std::unique_ptr<BrushFileSearchImpl> mImpl;
-    quint64 mSearchID;
     int mWatchLimitRecrawlSeconds = 0;
 };
-
-Q_DECLARE_METATYPE(SearchReport)

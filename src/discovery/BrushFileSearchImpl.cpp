@@ -3,7 +3,6 @@
 #include "discovery/FileIndex.h"
 #include "discovery/FolderMonitor.h"
 #include "discovery/FoundPathTree.h"
-#include "discovery/ObserverConnection.h"
 #include "discovery/TurnBudget.h"
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
@@ -27,11 +26,6 @@ bool ExistsOnDisk(const QString& path)
 {
     struct stat st;
     return lstat(PathToNative(path).constData(), &st) == 0;
-}
-
-std::uint8_t FlagByte(const FoundPathNodePtr& node)
-{
-    return node->getFlags().bits;
 }
 } // namespace
 
@@ -84,9 +78,8 @@ BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner, const BrushFile
     batching.update_max_ms = 100;
     mIndex->setBatchingParameters(batching);
 
-    QObject::connect(mIndex.get(), &FileIndex::progress, mOwner, [this] {
-        report(SearchReport::eFirstPhaseProgress, {}, {}, {}, mIndex->resultCount());
-    });
+    QObject::connect(mIndex.get(), &FileIndex::progress, mOwner,
+                     [this] { Q_EMIT mOwner->firstPhaseProgress(mIndex->resultCount()); });
     QObject::connect(mIndex.get(), &FileIndex::finished, mOwner, [this] {
         IndexedFileList items;
         const int count = mIndex->resultCount();
@@ -108,7 +101,8 @@ BrushFileSearchImpl::~BrushFileSearchImpl()
 {
     mIndex->stop();
     mIndex.reset();
-    mMonitorConnection.reset();
+    for (const QMetaObject::Connection& connection : mMonitorConnections)
+        QObject::disconnect(connection);
 }
 
 bool BrushFileSearchImpl::run(bool live)
@@ -118,7 +112,16 @@ bool BrushFileSearchImpl::run(bool live)
     // never reports.
     if (live && !mMonitor) {
         mMonitor = FolderMonitor::shared();
-        mMonitorConnection = std::make_unique<ObserverConnection>(this, mMonitor);
+        mMonitorConnections = {QObject::connect(mMonitor, &FolderMonitor::folderMoved, mOwner,
+                                                [this](int handle, const QString& path) {
+                                                    folderMoved(handle, path);
+                                                }),
+                               QObject::connect(mMonitor, &FolderMonitor::folderRenamed, mOwner,
+                                                [this](int handle, const QString& path) {
+                                                    folderRenamed(handle, path);
+                                                }),
+                               QObject::connect(mMonitor, &FolderMonitor::folderDeleted, mOwner,
+                                                [this](int handle) { folderDeleted(handle); })};
     }
     if (!mIndex->execute(live)) {
         qCInfo(lcDiscovery, "The file index failed to start.");
@@ -208,12 +211,12 @@ void BrushFileSearchImpl::processWork()
                 if (const FoundPathNodePtr node = nodeForFile(item))
                     written << node->path();
             if (!written.isEmpty())
-                report(SearchReport::eItemsChanged, written);
+                Q_EMIT mOwner->itemsWritten(written);
             break;
         }
         case Work::eFinishFirstPhase:
             mFirstPhaseReported = true;
-            report(SearchReport::eFirstPhaseFinished);
+            Q_EMIT mOwner->firstPhaseFinished();
             break;
         }
         if (work.next >= work.files.size())
@@ -226,7 +229,7 @@ void BrushFileSearchImpl::processWork()
 void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
 {
     QStringList paths;
-    std::vector<std::uint8_t> flags;
+    FileNodeFlagsList flags;
     QStringList gone;
     for (const IndexedFilePtr& item : items) {
         const QString path = item ? item->path() : QString();
@@ -243,7 +246,7 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
         if (!node)
             continue;
         sharedFileToNodeMap().insert(FileToNodeMap::value_type(item, node));
-        flags.push_back(FlagByte(node));
+        flags.push_back(node->getFlags());
         watchFolders(created);
         paths << path;
     }
@@ -255,7 +258,7 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
                                           ? QStringLiteral(" and %1 more").arg(gone.size() - 1)
                                           : QString());
     if (!paths.isEmpty())
-        report(SearchReport::eItemsAdded, paths, {}, flags);
+        Q_EMIT mOwner->itemsAdded(paths, flags);
 }
 
 void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
@@ -337,14 +340,14 @@ void BrushFileSearchImpl::removeNode(const FoundPathNodePtr& node)
         forgetNode(folder);
     for (const FoundPathNodePtr& file : files)
         forgetNode(file);
-    report(SearchReport::eItemDeleted, {path});
+    Q_EMIT mOwner->itemsRemoved({path});
 }
 
 void BrushFileSearchImpl::renameNode(const FoundPathNodePtr& node, const QString& newName)
 {
     const QString oldPath = node->path();
     node->rename(newName);
-    report(SearchReport::eItemRenamed, {oldPath}, {node->path()});
+    Q_EMIT mOwner->itemRenamed(oldPath, node->path());
 }
 
 void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& newPath)
@@ -374,7 +377,7 @@ void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& 
         unwatchFolders(folders);
         for (const FoundPathNodePtr& file : files)
             forgetNode(file);
-        report(SearchReport::eItemDeleted, {nodePath});
+        Q_EMIT mOwner->itemsRemoved({nodePath});
         return;
     }
 
@@ -385,12 +388,12 @@ void BrushFileSearchImpl::moveNode(const FoundPathNodePtr& node, const QString& 
         moved->rename(newName);
 
     QStringList newPaths;
-    std::vector<std::uint8_t> flags;
+    FileNodeFlagsList flags;
     for (const FoundPathNodePtr& file : files) {
         newPaths << file->path();
-        flags.push_back(FlagByte(file));
+        flags.push_back(file->getFlags());
     }
-    report(SearchReport::eItemsMoved, oldPaths, newPaths, flags);
+    Q_EMIT mOwner->itemsMoved(oldPaths, newPaths, flags);
 }
 
 void BrushFileSearchImpl::folderDeleted(int handle)
@@ -414,17 +417,4 @@ void BrushFileSearchImpl::folderMoved(int handle, const QString& newPath)
         renameNode(node, LastComponent(newPath));
     else
         moveNode(node, newPath);
-}
-
-void BrushFileSearchImpl::report(SearchReport::eKind kind, QStringList paths, QStringList newPaths,
-                                 std::vector<std::uint8_t> flags, int count)
-{
-    SearchReport out;
-    out.searchID = mOwner->searchID();
-    out.kind = kind;
-    out.paths = std::move(paths);
-    out.newPaths = std::move(newPaths);
-    out.flags = std::move(flags);
-    out.count = count;
-    Q_EMIT mOwner->reported(out);
 }

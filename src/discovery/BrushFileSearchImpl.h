@@ -1,7 +1,6 @@
 #pragma once
 
 #include "discovery/BrushFileSearch.h"
-#include "discovery/FolderMonitorObserver.h"
 #include "discovery/FoundPathNode.h"
 #include "discovery/IndexedFile.h"
 
@@ -15,11 +14,10 @@
 class BrushFileMatcher;
 class FileIndex;
 class FolderMonitor;
-class ObserverConnection;
 class FoundPathTree;
 struct FileIndexUpdate;
 
-class BrushFileSearchImpl : public FolderMonitorObserver
+class BrushFileSearchImpl
 {
 public:
     // Each found file's item and its leaf; each monitored folder's handle and its node. One
@@ -33,7 +31,7 @@ public:
 
     BrushFileSearchImpl(BrushFileSearch* owner, const BrushFileMatcher& matcher,
                         const QStringList& directories);
-    ~BrushFileSearchImpl() override;
+    ~BrushFileSearchImpl();
 
     bool run(bool live);
     bool isInInitialSearch() const;
@@ -46,12 +44,12 @@ public:
     static FoundPathNodePtr nodeForHandle(int handle);
     static int handleForNode(const FoundPathNodePtr& node);
 
-    // FolderMonitorObserver
-    void folderMoved(int handle, const QString& newPath) override;
-    void folderRenamed(int handle, const QString& newPath) override;
-    void folderDeleted(int handle) override;
-
 private:
+    // The folder monitor's news of a watched folder.
+    void folderMoved(int handle, const QString& newPath);
+    void folderRenamed(int handle, const QString& newPath);
+    void folderDeleted(int handle);
+
     // What the index handed over, worked off in order, a bounded share per turn of the event
     // loop, so that a first phase of 200,000 files never freezes the window.
     struct Work
@@ -80,13 +78,11 @@ private:
     void unwatchFolders(const std::vector<FoundPathNodePtr>& folders,
                         const char* missingHandleMessage = nullptr);
     void forgetNode(const FoundPathNodePtr& node);
-    void report(SearchReport::eKind kind, QStringList paths = {}, QStringList newPaths = {},
-                std::vector<std::uint8_t> flags = {}, int count = 0);
 
     BrushFileSearch* mOwner;
     std::unique_ptr<FileIndex> mIndex;
     FolderMonitor* mMonitor = nullptr; // only while live
-    std::unique_ptr<ObserverConnection> mMonitorConnection;
+    std::vector<QMetaObject::Connection> mMonitorConnections;
     FoundPathTree* mRepository = nullptr;
     std::deque<Work> mWork;
     QTimer mWorkTimer;

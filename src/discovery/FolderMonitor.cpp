@@ -29,7 +29,6 @@ FolderMonitor* FolderMonitor::shared()
 FolderMonitor::FolderMonitor(FolderWatcher* watcher, QObject* parent)
     : QObject(parent), mWatcher(watcher)
 {
-    qRegisterMetaType<FolderMonitorReport>();
     connect(mWatcher, &FolderWatcher::eventsArrived, this, &FolderMonitor::onEvents);
     mCheckTimer.setSingleShot(true);
     connect(&mCheckTimer, &QTimer::timeout, this, [this] { lookForFolders(); });
@@ -171,7 +170,7 @@ void FolderMonitor::reportSomeGone()
         const int handle = mGone[mReported++];
         // Its owner may have let it go meanwhile.
         if (mFolders.count(handle))
-            Q_EMIT folderReported({handle, FolderMonitorReport::eDeleted, {}});
+            Q_EMIT folderDeleted(handle);
     }
     if (mReported < mGone.size()) {
         mReportTimer.start(0);
@@ -186,19 +185,22 @@ void FolderMonitor::reportSomeGone()
 void FolderMonitor::followMove(const QString& from, const QString& to)
 {
     const QString below = from + QLatin1Char('/');
-    std::vector<FolderMonitorReport> reports;
+    // Every path is rewritten before anyone hears of the move.
+    std::vector<int> moved;
     for (auto& entry : mFolders) {
         Folder& folder = entry.second;
         if (folder.path == from) {
             folder.path = to;
-            reports.push_back({entry.first,
-                               FolderOf(from) == FolderOf(to) ? FolderMonitorReport::eRenamed
-                                                              : FolderMonitorReport::eMoved,
-                               to});
+            moved.push_back(entry.first);
         } else if (folder.path.startsWith(below)) {
             folder.path = to + folder.path.mid(from.size());
         }
     }
-    for (const FolderMonitorReport& report : reports)
-        Q_EMIT folderReported(report);
+    const bool renamed = FolderOf(from) == FolderOf(to);
+    for (int handle : moved) {
+        if (renamed)
+            Q_EMIT folderRenamed(handle, to);
+        else
+            Q_EMIT folderMoved(handle, to);
+    }
 }

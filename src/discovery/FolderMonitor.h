@@ -13,22 +13,8 @@
 class FolderWatcher;
 struct FolderWatchBatch;
 
-// What the monitor learned about one registered folder.
-struct FolderMonitorReport
-{
-    enum eKind : int
-    {
-        eRenamed = 1, // same parent folder, new name
-        eMoved = 2,   // another parent folder
-        eDeleted = 3  // deleted, moved outside every watched folder, or its drive unmounted
-    };
-    int handle = -1;
-    eKind kind = eDeleted;
-    QString newPath; // renames and moves only
-};
-
 // Keeps the path of every registered folder and turns the folder watcher's events into one
-// report per folder renamed in place, moved elsewhere or gone, with its new path. Main thread
+// signal per folder renamed in place, moved elsewhere or gone, with its new path. Main thread
 // only. A handle stays registered after a deletion report until its owner removes it.
 class FolderMonitor : public QObject
 {
@@ -49,7 +35,12 @@ public:
     int folderCount() const { return int(mFolders.size()); }
 
 Q_SIGNALS:
-    void folderReported(const FolderMonitorReport& report);
+    // Same parent folder, new name.
+    void folderRenamed(int handle, const QString& newPath);
+    // Another parent folder.
+    void folderMoved(int handle, const QString& newPath);
+    // Deleted, moved outside every watched folder, or its drive unmounted.
+    void folderDeleted(int handle);
 
 private:
     struct Folder
@@ -86,5 +77,3 @@ private:
     // Last, so that its thread has stopped before anything it uses goes.
     CrawlWorkers mChecker{1};
 };
-
-Q_DECLARE_METATYPE(FolderMonitorReport)

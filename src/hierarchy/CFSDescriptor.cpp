@@ -414,11 +414,15 @@ void CFSDescriptor::InitializeFromPath(const QString& path)
     ReadItemStateAt(path);
 }
 
-CFSDescriptor CFSDescriptor::InDirectory(const CFSDescriptor& directory, const QString& path,
-                                         ucstring_view name)
+CFSDescriptor CFSDescriptor::InDirectory(const CFSDescriptor* directory, const QString& path,
+                                         ucstring_view name, bool knownFile)
 {
-    CFSDescriptor d = ChildOf(directory, name, path.endsWith(QLatin1Char('/')));
-    d.ReadItemStateAt(path);
+    CFSDescriptor d = directory ? ChildOf(*directory, name, path.endsWith(QLatin1Char('/')))
+                                : ComponentsOnly(path);
+    if (knownFile)
+        d.TakeItemState(path, false);
+    else
+        d.ReadItemStateAt(path);
     return d;
 }
 
@@ -431,8 +435,12 @@ void CFSDescriptor::ReadItemState()
 void CFSDescriptor::ReadItemStateAt(const QString& path)
 {
     bool isDirectory = false;
-    if (!ItemExistsAtPath(path, &isDirectory))
-        return;
+    if (ItemExistsAtPath(path, &isDirectory))
+        TakeItemState(path, isDirectory);
+}
+
+void CFSDescriptor::TakeItemState(const QString& path, bool isDirectory)
+{
     mIsDirectory = isDirectory;
     if (mIsDirectory) {
         AppendFinalSlash();

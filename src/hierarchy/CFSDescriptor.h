@@ -44,9 +44,11 @@ public:
     // same folder (equal paths but for a final "/"); flags and display name are item's.
     static CFSDescriptor Rebased(const CFSDescriptor& directory, const CFSDescriptor& item);
     // CFSDescriptor(path) for a path that names `name` inside `directory` (directory's path,
-    // "/", name, perhaps a final "/"), sharing directory's components.
-    static CFSDescriptor InDirectory(const CFSDescriptor& directory, const QString& path,
-                                     ucstring_view name);
+    // "/", name, perhaps a final "/"), sharing directory's components; without a directory
+    // CFSDescriptor(path) itself. knownFile: the caller knows an existing file lies there, and
+    // the disk is not asked.
+    static CFSDescriptor InDirectory(const CFSDescriptor* directory, const QString& path,
+                                     ucstring_view name, bool knownFile);
 
     bool IsDirectory() const { return mIsDirectory; }
     // Makes a folder that is shown as one item (a package) a file to the hierarchy.
@@ -101,6 +103,9 @@ public:
     void ReadItemState();
     // The same, asking the disk about path, which must be this descriptor's path spelled out.
     void ReadItemStateAt(const QString& path);
+    // What ReadItemStateAt finds for an item that exists, from a caller that already knows
+    // what the item is (the search looked, on its own thread): the disk is not asked.
+    void TakeItemState(const QString& path, bool isDirectory);
 
     struct Link;
 

@@ -330,7 +330,7 @@ CFileHierarchy::TakeTopLevelNodesWithin(const CFileSystemNodePtr& node)
 }
 
 bool CFileHierarchy::GetNodeForDescriptor(const CFSDescriptor& descriptor, CFileSystemNodePtr& node,
-                                          bool& created)
+                                          bool& created, bool knownToExist)
 {
     created = false;
     const unsigned depth = descriptor.Depth();
@@ -359,7 +359,10 @@ bool CFileHierarchy::GetNodeForDescriptor(const CFSDescriptor& descriptor, CFile
                     CFileSystemNode::Create(CFSDescriptor::Rebased(n->Descriptor(), descriptor));
             } else {
                 CFSDescriptor folder = CFSDescriptor::ChildOf(n->Descriptor(), names[i], true);
-                folder.ReadItemState();
+                if (knownToExist)
+                    folder.TakeItemState(folder.CFFullPath(), true);
+                else
+                    folder.ReadItemState();
                 child = CFileSystemNode::Create(folder);
             }
             n->AttachChild(child);
@@ -378,7 +381,8 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
 {
     topLevelChanged = false;
     // Only a known kind is checked: flags without "exists" come from callers that did not look.
-    if (flags.exists() && (flags.isInaccessible() || !flags.isFile() || flags.isAlias()))
+    const bool known = flags.exists();
+    if (known && (flags.isInaccessible() || !flags.isFile() || flags.isAlias()))
         return false;
     // Most files arrive in a folder that is already in the tree: their descriptor then shares
     // the folder's components, and only the last level is looked at.
@@ -390,8 +394,9 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
         const size_t end = static_cast<size_t>(names.back().data() - text.data()) - 1;
         folder = FindFolderByPath(ucstring(text.substr(0, end)), unsigned(names.size() - 1));
     }
-    CFSDescriptor d = folder ? CFSDescriptor::InDirectory(folder->Descriptor(), path, names.back())
-                             : CFSDescriptor(path);
+    // A known file is not looked at again: the outline takes 50,000 of them on the main thread.
+    CFSDescriptor d = CFSDescriptor::InDirectory(folder ? &folder->Descriptor() : nullptr, path,
+                                                 names.back(), known);
     if (flags.isPackage())
         d.TreatAsFile();
     if (mFilter && !mFilter->Allow(d))
@@ -399,7 +404,7 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
     CFileSystemNodePtr n;
     bool created = false;
     if (!folder) {
-        GetNodeForDescriptor(d, n, created);
+        GetNodeForDescriptor(d, n, created, known);
     } else if (!folder->FindChild(d.NameView(), n)) {
         n = CFileSystemNode::Create(d);
         folder->AttachChild(n);

@@ -67,7 +67,8 @@ public:
     bool IsInsideAnAlwaysVisibleDirectory(const CFSDescriptor& descriptor) const;
 
     // Changes. Each returns whether it did anything and where the outline must refresh (an
-    // empty node: everything).
+    // empty node: everything). Flags with "exists" (the search's) say what the item is; without
+    // it the disk is asked.
     bool AddFile(const QString& path, FileNodeFlags flags, CFileSystemNodePtr& node,
                  bool& topLevelChanged);
     bool DeleteNode(const QString& path, CFileSystemNodePtr& node, bool& topLevelChanged);
@@ -81,8 +82,10 @@ public:
                                          const ucstring& newPrefix);
 
     // The pieces the changes are made of.
+    // knownToExist: the descriptor's item is on disk, so the folders on its way are folders
+    // and need not be looked at.
     bool GetNodeForDescriptor(const CFSDescriptor& descriptor, CFileSystemNodePtr& node,
-                              bool& created);
+                              bool& created, bool knownToExist = false);
     bool ShouldBeVisible(const CFileSystemNodePtr& node) const;
     void AddToTopLevelNodes(const CFileSystemNodePtr& node);
     bool RemoveFromTopLevelNodes(const CFileSystemNodePtr& node);

@@ -159,41 +159,36 @@ void CBrushCataloguer::follow(BrushFileSearch* search, const QStringList& scope)
     mImpl->inFirstPhase = true;
     mImpl->scope =
         scope.isEmpty() ? FileIndex::scopeFolders({FileIndex::kScopeHomeAndMedia}) : scope;
-    connect(search, &BrushFileSearch::reported, this, &CBrushCataloguer::take);
+    connect(search, &BrushFileSearch::itemsAdded, this,
+            [this](const QStringList& paths) { takeFound(paths); });
+    connect(search, &BrushFileSearch::firstPhaseFinished, this,
+            &CBrushCataloguer::takeFirstPhaseFinished);
+    connect(search, &BrushFileSearch::itemsWritten, this, &CBrushCataloguer::catalogue);
+    connect(search, &BrushFileSearch::itemsRemoved, this, &CBrushCataloguer::remove);
+    connect(search, &BrushFileSearch::itemsMoved, this,
+            [this](const QStringList& from, const QStringList& to) { move(from, to); });
+    connect(search, &BrushFileSearch::itemRenamed, this,
+            [this](const QString& from, const QString& to) { move({from}, {to}); });
     {
         std::lock_guard<std::mutex> lock(mImpl->mutex);
         mImpl->keptOut = [search](const QString& path) { return search->keepsCrawlersOutOf(path); };
     }
 }
 
-void CBrushCataloguer::take(const SearchReport& report)
+void CBrushCataloguer::takeFound(const QStringList& paths)
 {
-    switch (report.kind) {
-    case SearchReport::eFirstPhaseProgress:
-        break;
-    case SearchReport::eFirstPhaseFinished:
-        if (mImpl->inFirstPhase) {
-            mImpl->inFirstPhase = false;
-            removeAllBut(mImpl->scope, mImpl->seen);
-            mImpl->seen.clear();
-        }
-        break;
-    case SearchReport::eItemsAdded:
-        if (mImpl->inFirstPhase)
-            mImpl->seen += report.paths;
-        catalogue(report.paths);
-        break;
-    case SearchReport::eItemsChanged:
-        catalogue(report.paths);
-        break;
-    case SearchReport::eItemDeleted:
-        remove(report.paths);
-        break;
-    case SearchReport::eItemRenamed:
-    case SearchReport::eItemsMoved:
-        move(report.paths, report.newPaths);
-        break;
-    }
+    if (mImpl->inFirstPhase)
+        mImpl->seen += paths;
+    catalogue(paths);
+}
+
+void CBrushCataloguer::takeFirstPhaseFinished()
+{
+    if (!mImpl->inFirstPhase)
+        return;
+    mImpl->inFirstPhase = false;
+    removeAllBut(mImpl->scope, mImpl->seen);
+    mImpl->seen.clear();
 }
 
 void CBrushCataloguer::catalogue(const QStringList& paths)
@@ -641,6 +636,61 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
     reportProgress(false);
 }
 
+namespace {
+// A file edited where it is keeps its tags and stars, unless another file still has the
+// contents they were given to.
+bool CarryMarks(CLibraryConnection& c, qint64 fileId, const QByteArray& oldSha,
+                const QByteArray& newSha)
+{
+    for (const QString& table : {QStringLiteral("tags"), QStringLiteral("stars")}) {
+        const QString column =
+            table == QLatin1String("tags") ? QStringLiteral("tag") : QStringLiteral("position");
+        QSqlQuery carry =
+            c.prepare(QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
+                                     " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
+                                     " WHERE sha256 = ? AND id <> ?)")
+                          .arg(table, column));
+        carry.bindValue(0, newSha);
+        carry.bindValue(1, oldSha);
+        carry.bindValue(2, oldSha);
+        carry.bindValue(3, fileId);
+        if (!c.run(carry))
+            return false;
+    }
+    return true;
+}
+
+bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<CataloguedBrush>& brushes)
+{
+    QSqlQuery brush = c.prepare(QStringLiteral(
+        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
+        " tip_hash) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+    QSqlQuery thumbnail =
+        c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?1, ?2)"));
+    for (const CataloguedBrush& row : brushes) {
+        brush.bindValue(0, fileId);
+        brush.bindValue(1, row.position);
+        brush.bindValue(2,
+                        row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
+        brush.bindValue(3, row.name ? FoldedName(*row.name) : QStringLiteral(""));
+        brush.bindValue(4, row.computed ? 1 : 0);
+        brush.bindValue(5, row.width);
+        brush.bindValue(6, row.height);
+        brush.bindValue(7, row.depth);
+        brush.bindValue(8, row.tipHash);
+        if (!c.run(brush))
+            return false;
+        if (!row.thumbnail.isEmpty()) {
+            thumbnail.bindValue(0, brush.lastInsertId());
+            thumbnail.bindValue(1, row.thumbnail);
+            if (!c.run(thumbnail))
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
 bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFile& file)
 {
     // Changed again or gone while it was read: what was read is stale, and the search's next
@@ -667,25 +717,8 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
     const QVariant error =
         file.error.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(file.error);
     if (fileId >= 0) {
-        // A file edited where it is keeps its tags and stars, unless another file still has the
-        // contents they were given to.
-        if (oldSha != file.sha256) {
-            for (const QString& table : {QStringLiteral("tags"), QStringLiteral("stars")}) {
-                const QString column = table == QLatin1String("tags") ? QStringLiteral("tag")
-                                                                      : QStringLiteral("position");
-                QSqlQuery carry = c.prepare(
-                    QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
-                                   " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
-                                   " WHERE sha256 = ? AND id <> ?)")
-                        .arg(table, column));
-                carry.bindValue(0, file.sha256);
-                carry.bindValue(1, oldSha);
-                carry.bindValue(2, oldSha);
-                carry.bindValue(3, fileId);
-                if (!c.run(carry))
-                    return false;
-            }
-        }
+        if (oldSha != file.sha256 && !CarryMarks(c, fileId, oldSha, file.sha256))
+            return false;
         QSqlQuery clear = c.prepare(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
         clear.bindValue(0, fileId);
         if (!c.run(clear))
@@ -714,32 +747,7 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
     if (fileId < 0)
         fileId = write.lastInsertId().toLongLong();
 
-    QSqlQuery brush = c.prepare(QStringLiteral(
-        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
-        " tip_hash) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
-    QSqlQuery thumbnail =
-        c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?1, ?2)"));
-    for (const CataloguedBrush& row : file.brushes) {
-        brush.bindValue(0, fileId);
-        brush.bindValue(1, row.position);
-        brush.bindValue(2,
-                        row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
-        brush.bindValue(3, row.name ? FoldedName(*row.name) : QStringLiteral(""));
-        brush.bindValue(4, row.computed ? 1 : 0);
-        brush.bindValue(5, row.width);
-        brush.bindValue(6, row.height);
-        brush.bindValue(7, row.depth);
-        brush.bindValue(8, row.tipHash);
-        if (!c.run(brush))
-            return false;
-        if (!row.thumbnail.isEmpty()) {
-            thumbnail.bindValue(0, brush.lastInsertId());
-            thumbnail.bindValue(1, row.thumbnail);
-            if (!c.run(thumbnail))
-                return false;
-        }
-    }
-    return true;
+    return WriteBrushes(c, fileId, file.brushes);
 }
 
 QString CatalogueProgressText(int done, int total)

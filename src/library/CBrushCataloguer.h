@@ -8,7 +8,6 @@
 struct LibraryFault;
 
 class BrushFileSearch;
-struct SearchReport;
 
 // What the cataloguer has done since it was made.
 struct CatalogueCounts
@@ -47,9 +46,11 @@ public:
     // search of its usual places (home, removable media, the folders the user added), which
     // leaves files catalogued from elsewhere alone.
     void follow(BrushFileSearch* search, const QStringList& scope);
-    // What follow() does with each of the search's reports, for a caller that held some back
-    // until the library was ready: call follow() first, then hand them over in order.
-    void take(const SearchReport& report);
+    // What follow() does with the search's news of files found and of its first phase ending,
+    // for a caller that held some back until the library was ready: call follow() first, then
+    // hand them over in order (with the other kinds, through the calls below).
+    void takeFound(const QStringList& paths);
+    void takeFirstPhaseFinished();
 
     // What a search's reports come to, for callers without a search.
     void catalogue(const QStringList& paths); // new or changed files

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 // In the platform layer: the hierarchy and discovery both use it, and neither links the other.
 
-// What an item is on disk, one bit each, least significant first. Travels as a single byte in
-// the search's reports, so the layout is fixed.
+// What an item is on disk, one bit each, least significant first. kelbrin-cli find prints the
+// byte, so the layout is fixed.
 struct FileNodeFlags
 {
     enum : std::uint8_t
@@ -39,3 +40,6 @@ struct FileNodeFlags
             bits &= std::uint8_t(~bit);
     }
 };
+
+// Flags that follow a list of paths one for one.
+using FileNodeFlagsList = std::vector<FileNodeFlags>;

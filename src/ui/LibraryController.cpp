@@ -10,7 +10,7 @@ LibraryController::LibraryController(QObject* parent) : QObject(parent) {}
 
 LibraryController::~LibraryController()
 {
-    QObject::disconnect(mHolding);
+    stopHolding();
     // Before the main thread's connection goes: the cataloguer's threads have their own.
     mCataloguer.reset();
 }
@@ -134,20 +134,50 @@ void LibraryController::prepare()
 
 void LibraryController::followSearch(BrushFileSearch* search)
 {
-    QObject::disconnect(mHolding);
+    stopHolding();
     mHeldReports.clear();
     mSearch = search;
-    if (search)
-        mHolding = connect(search, &BrushFileSearch::reported, this,
-                           [this](const SearchReport& report) { mHeldReports.push_back(report); });
+    if (!search)
+        return;
+    using Step = std::function<void(CBrushCataloguer&)>;
+    const auto hold = [this](Step step) { mHeldReports.push_back(std::move(step)); };
+    mHolding = {connect(search, &BrushFileSearch::itemsAdded, this,
+                        [hold](const QStringList& paths) {
+                            hold([paths](CBrushCataloguer& c) { c.takeFound(paths); });
+                        }),
+                connect(search, &BrushFileSearch::firstPhaseFinished, this,
+                        [hold] { hold([](CBrushCataloguer& c) { c.takeFirstPhaseFinished(); }); }),
+                connect(search, &BrushFileSearch::itemsWritten, this,
+                        [hold](const QStringList& paths) {
+                            hold([paths](CBrushCataloguer& c) { c.catalogue(paths); });
+                        }),
+                connect(search, &BrushFileSearch::itemsRemoved, this,
+                        [hold](const QStringList& paths) {
+                            hold([paths](CBrushCataloguer& c) { c.remove(paths); });
+                        }),
+                connect(search, &BrushFileSearch::itemsMoved, this,
+                        [hold](const QStringList& from, const QStringList& to) {
+                            hold([from, to](CBrushCataloguer& c) { c.move(from, to); });
+                        }),
+                connect(search, &BrushFileSearch::itemRenamed, this,
+                        [hold](const QString& from, const QString& to) {
+                            hold([from, to](CBrushCataloguer& c) { c.move({from}, {to}); });
+                        })};
+}
+
+void LibraryController::stopHolding()
+{
+    for (const QMetaObject::Connection& connection : mHolding)
+        QObject::disconnect(connection);
+    mHolding.clear();
 }
 
 void LibraryController::startCataloguing()
 {
     if (mCataloguer)
         return;
-    QObject::disconnect(mHolding);
-    const std::vector<SearchReport> held = std::move(mHeldReports);
+    stopHolding();
+    const std::vector<std::function<void(CBrushCataloguer&)>> held = std::move(mHeldReports);
     mHeldReports.clear();
     if (!library())
         return;
@@ -167,8 +197,8 @@ void LibraryController::startCataloguing()
         return;
     // The usual places: files catalogued from elsewhere (kelbrin-cli catalogue FOLDER) stay.
     mCataloguer->follow(mSearch, {});
-    for (const SearchReport& report : held)
-        mCataloguer->take(report);
+    for (const auto& step : held)
+        step(*mCataloguer);
 }
 
 void LibraryController::setProgressText(const QString& text)

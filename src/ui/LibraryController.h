@@ -6,13 +6,13 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class BrushFileSearch;
 class CBrushCataloguer;
 class CLibrary;
-struct SearchReport;
 
 // The brush library as the window uses it: made ready on first use, with one connection on the
 // main thread for searches, duplicates, tags and stars, and a cataloguer that keeps it in step
@@ -61,6 +61,7 @@ Q_SIGNALS:
 private:
     void prepare();
     void setProgressText(const QString& text);
+    void stopHolding();
     // Soon rather than at once: whoever asked still holds the library for the rest of its step.
     void switchOff(const LibraryFault& fault);
 
@@ -69,8 +70,9 @@ private:
     LibraryStatus mStatus;
     std::unique_ptr<CLibrary> mLibrary;
     BrushFileSearch* mSearch = nullptr;
-    QMetaObject::Connection mHolding;
-    std::vector<SearchReport> mHeldReports;
+    // The search's news until the library is ready, in order, each as the cataloguer's step.
+    std::vector<QMetaObject::Connection> mHolding;
+    std::vector<std::function<void(CBrushCataloguer&)>> mHeldReports;
     std::unique_ptr<CBrushCataloguer> mCataloguer;
     QString mProgressText;
 };

@@ -2,23 +2,12 @@
 
 #include "discovery/AlwaysVisibleFolders.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/ObserverConnection.h"
 #include "platform/BackupVolumes.h"
 #include "ui/BrushWindow.h"
 #include "ui/OutlineSources.h"
 
 #include <QDir>
 #include <QSettings>
-
-namespace {
-// A search of its own with the observer that follows it; the connection ends first.
-struct SupplementalSearch
-{
-    std::unique_ptr<BrushFileSearch> search;
-    std::unique_ptr<ObserverConnection> connection;
-    ~SupplementalSearch() { connection.reset(); }
-};
-} // namespace
 
 void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const PhotoshopAppList& apps,
                     const QStringList& searchedFolders)
@@ -44,17 +33,16 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
 
     auto* found = new FoundFileOutlineSource(excluded, QDir::homePath());
     auto* installed = new InstalledFileOutlineSource(targets);
-    found->holdSubscription(std::make_shared<ObserverConnection>(found, &search));
-    installed->holdSubscription(std::make_shared<ObserverConnection>(installed, &search));
+    found->follow(&search);
+    installed->follow(&search);
     installed->setSupplementalSearch(
         [&search](const QString& folder) { return search.hasFoundFilesInPath(folder); },
         [](const BrushFileMatcher& matcher, const QStringList& folders,
-           FSObserver* observer) -> std::shared_ptr<void> {
-            auto supplemental = std::make_shared<SupplementalSearch>();
-            supplemental->search = BrushFileSearch::create(matcher, folders);
-            supplemental->connection =
-                std::make_unique<ObserverConnection>(observer, supplemental->search.get());
-            supplemental->search->run();
+           OutlineSource* follower) -> std::shared_ptr<void> {
+            std::shared_ptr<BrushFileSearch> supplemental =
+                BrushFileSearch::create(matcher, folders);
+            follower->follow(supplemental.get());
+            supplemental->run();
             return supplemental;
         });
     window.setOutlineSources(found, installed, apps, searchedFolders);

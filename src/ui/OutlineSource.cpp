@@ -1,5 +1,6 @@
 #include "ui/OutlineSource.h"
 
+#include "discovery/BrushFileSearch.h"
 #include "platform/Logging.h"
 
 #include <QFileInfo>
@@ -460,7 +461,16 @@ void OutlineSource::refreshAtNode(const CFileSystemNodePtr& node)
 
 // --- Following the search --------------------------------------------------------------------
 
-void OutlineSource::queryFirstPhaseProgress(int) {}
+void OutlineSource::follow(BrushFileSearch* search)
+{
+    connect(search, &BrushFileSearch::firstPhaseFinished, this,
+            &OutlineSource::finishedQueryFirstPhase);
+    connect(search, &BrushFileSearch::itemsAdded, this, &OutlineSource::addItems);
+    connect(search, &BrushFileSearch::itemsRemoved, this, &OutlineSource::deleteItems);
+    connect(search, &BrushFileSearch::itemsMoved, this, &OutlineSource::moveItems);
+    connect(search, &BrushFileSearch::itemRenamed, this, &OutlineSource::renameItem);
+    connect(search, &BrushFileSearch::itemsWritten, this, &OutlineSource::changedItems);
+}
 
 void OutlineSource::finishedQueryFirstPhase()
 {
@@ -544,22 +554,19 @@ void OutlineSource::moveItems(const QStringList& oldPaths, const QStringList& ne
     Q_EMIT itemsMoved(movedFrom, movedTo);
 }
 
-void OutlineSource::renameItems(const QStringList& oldPaths, const QStringList& newPaths)
+void OutlineSource::renameItem(const QString& oldPath, const QString& newPath)
 {
     Q_EMIT itemsAboutToChange();
-    for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
-        CFileSystemNodePtr node;
-        bool renamed = false;
-        try {
-            renamed =
-                mFileHierarchy.RenameNode(oldPaths[i], QFileInfo(newPaths[i]).fileName(), node);
-        } catch (...) {
-            continue;
-        }
-        if (!renamed)
-            continue;
-        followMarks(oldPaths[i], newPaths[i]);
-        refreshAtNode(node);
-        Q_EMIT itemRenamed(oldPaths[i], newPaths[i]);
+    CFileSystemNodePtr node;
+    bool renamed = false;
+    try {
+        renamed = mFileHierarchy.RenameNode(oldPath, QFileInfo(newPath).fileName(), node);
+    } catch (...) {
+        return;
     }
+    if (!renamed)
+        return;
+    followMarks(oldPath, newPath);
+    refreshAtNode(node);
+    Q_EMIT itemRenamed(oldPath, newPath);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "discovery/FSObserver.h"
 #include "hierarchy/CFileHierarchy.h"
 
 #include <QAbstractItemModel>
@@ -11,8 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
+class BrushFileSearch;
+
 // One folder outline's model: the rows of its CFileHierarchy as the outline shows them, fed by
-// the brush-file search it observes.
+// the brush-file search it follows.
 //
 // The hierarchy only says where something changed ("refresh below this node", or everywhere).
 // To turn that into the exact row signals views and selection models need, the source keeps a
@@ -24,7 +25,7 @@
 // Each index's internal pointer is that row record, which holds its node (and so the node's
 // FileNode) until the views have been told the row is gone; a removed node is never reached
 // through a dangling pointer, and a node moved to a new folder can briefly have rows in both.
-class OutlineSource : public QAbstractItemModel, public FSObserver
+class OutlineSource : public QAbstractItemModel
 {
     Q_OBJECT
 public:
@@ -68,11 +69,8 @@ public:
     bool isDirectory(const QModelIndex& index) const;
     // The row of node under parent, or an invalid index when it is not one of parent's rows.
     QModelIndex indexOfChild(const QModelIndex& parent, const CFileSystemNode* node) const;
-    // Keeps alive what feeds this source (its subscriptions to searches) for as long as it lives.
-    void holdSubscription(std::shared_ptr<void> subscription)
-    {
-        mSubscriptions.push_back(std::move(subscription));
-    }
+    // Takes the search's changes from now on, until either of the two goes.
+    void follow(BrushFileSearch* search);
     // Whether the first phase of the search this source follows is over.
     bool firstPhaseFinished() const { return mFirstPhaseFinished; }
 
@@ -85,15 +83,15 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // FSObserver
-    void queryFirstPhaseProgress(int count) override;
-    void finishedQueryFirstPhase() override;
-    void changedItems(const QStringList& paths) override;
-    void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
-                   const FileNodeFlagsList& newFlags) override;
-    void renameItems(const QStringList& oldPaths, const QStringList& newPaths) override;
-    void deleteItems(const QStringList& paths) override;
-    void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override;
+public Q_SLOTS:
+    // The search's changes (BrushFileSearch's signals), each refreshing the rows it touches.
+    void finishedQueryFirstPhase();
+    virtual void addItems(const QStringList& paths, const FileNodeFlagsList& flags);
+    virtual void deleteItems(const QStringList& paths);
+    virtual void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                           const FileNodeFlagsList& newFlags);
+    virtual void renameItem(const QString& oldPath, const QString& newPath);
+    virtual void changedItems(const QStringList& paths);
 
 Q_SIGNALS:
     void firstPhaseDidFinish();
@@ -155,6 +153,4 @@ private:
     mutable Row mRoot;
     // Nodes to the row that shows them, for refreshes that start at a node.
     mutable std::unordered_map<const CFileSystemNode*, Row*> mRowsByNode;
-    // Last, so the subscriptions end before the rows they feed go.
-    std::vector<std::shared_ptr<void>> mSubscriptions;
 };

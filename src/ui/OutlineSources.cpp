@@ -67,6 +67,8 @@ InstalledFileOutlineSource::InstalledFileOutlineSource(const std::vector<Applica
         }
     }
     hierarchy.SetFilter(&mFileFilter);
+    connect(this, &OutlineSource::firstPhaseDidFinish, this,
+            &InstalledFileOutlineSource::startSupplementalSearches);
 }
 
 void InstalledFileOutlineSource::setSupplementalSearch(FoundFilesIn foundFilesIn,
@@ -76,9 +78,8 @@ void InstalledFileOutlineSource::setSupplementalSearch(FoundFilesIn foundFilesIn
     mStartSupplementalSearch = std::move(start);
 }
 
-void InstalledFileOutlineSource::finishedQueryFirstPhase()
+void InstalledFileOutlineSource::startSupplementalSearches()
 {
-    OutlineSource::finishedQueryFirstPhase();
     if (!mSupplementalSearches.empty() || !mFoundFilesIn || !mStartSupplementalSearch)
         return;
     // The main search passes over hidden folders, and Wine keeps its programs inside one; the
@@ -200,26 +201,19 @@ void InstalledFileOutlineSource::deleteItems(const QStringList& paths)
         OutlineSource::deleteItems(gone);
 }
 
-void InstalledFileOutlineSource::renameItems(const QStringList& oldPaths,
-                                             const QStringList& newPaths)
+void InstalledFileOutlineSource::renameItem(const QString& oldPath, const QString& newPath)
 {
-    QStringList from, to;
-    for (qsizetype i = 0; i < oldPaths.size() && i < newPaths.size(); ++i) {
-        const QString pack = packOfEntry(oldPaths[i]);
-        if (pack.isEmpty()) {
-            // A pack's folder renamed is a pack renamed: its row is that folder's path.
-            renamePacksWithin(oldPaths[i], newPaths[i]);
-            from << oldPaths[i];
-            to << newPaths[i];
-        } else if (packOfEntry(newPaths[i]) == pack) {
-            mPackEntries[pack].erase(oldPaths[i]);
-            mPackEntries[pack].insert(newPaths[i]);
-        } else {
-            deleteItems({oldPaths[i]});
-        }
+    const QString pack = packOfEntry(oldPath);
+    if (pack.isEmpty()) {
+        // A pack's folder renamed is a pack renamed: its row is that folder's path.
+        renamePacksWithin(oldPath, newPath);
+        OutlineSource::renameItem(oldPath, newPath);
+    } else if (packOfEntry(newPath) == pack) {
+        mPackEntries[pack].erase(oldPath);
+        mPackEntries[pack].insert(newPath);
+    } else {
+        deleteItems({oldPath});
     }
-    if (!from.isEmpty())
-        OutlineSource::renameItems(from, to);
 }
 
 void InstalledFileOutlineSource::moveItems(const QStringList& oldPaths, const QStringList& newPaths,

@@ -47,10 +47,10 @@ public:
         QString packsFolder;
         bool packsAreBundles = false;
     };
-    // Starts a search for the files the matcher takes, limited to folders, and returns the
-    // observer-facing object that keeps it alive (the source holds it).
+    // Starts a search for the files the matcher takes, limited to folders, that the source
+    // follows, and returns what keeps it alive (the source holds it).
     using SupplementalSearch = std::function<std::shared_ptr<void>(
-        const BrushFileMatcher& matcher, const QStringList& folders, FSObserver* observer)>;
+        const BrushFileMatcher& matcher, const QStringList& folders, OutlineSource* follower)>;
     using FoundFilesIn = std::function<bool(const QString& folder)>;
 
     InstalledFileOutlineSource(const std::vector<Application>& applications,
@@ -63,18 +63,20 @@ public:
     // one for the application folders the main search found nothing in, one for the packs.
     int supplementalSearchCount() const { return int(mSupplementalSearches.size()); }
 
-    void finishedQueryFirstPhase() override;
-    void changedItems(const QStringList& paths) override;
+    // The search reports a GIMP pack entry by entry; these stand the pack in for its entries.
+    void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override;
+    void deleteItems(const QStringList& paths) override;
     void moveItems(const QStringList& oldPaths, const QStringList& newPaths,
                    const FileNodeFlagsList& newFlags) override;
-    void renameItems(const QStringList& oldPaths, const QStringList& newPaths) override;
-    void deleteItems(const QStringList& paths) override;
-    void addItems(const QStringList& paths, const FileNodeFlagsList& flags) override;
+    void renameItem(const QString& oldPath, const QString& newPath) override;
+    void changedItems(const QStringList& paths) override;
 
 protected:
     QString labelForNode(const CFileSystemNode& node) const override;
 
 private:
+    // Once the main search's first phase is over.
+    void startSupplementalSearches();
     // The GIMP pack folder path is an entry of (a shown one, or one with Kelbrin's mark); ""
     // for anything else.
     QString packOfEntry(const QString& path) const;

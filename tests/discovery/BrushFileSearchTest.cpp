@@ -3,10 +3,8 @@
 #include "QtPrinters.h"
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearchImpl.h"
-#include "discovery/FSObserver.h"
 #include "discovery/FolderWatcher.h"
 #include "discovery/FoundPathTree.h"
-#include "discovery/ObserverConnection.h"
 #include "support/TestUtil.h"
 
 #include <QCoreApplication>
@@ -20,8 +18,9 @@
 #include <set>
 #include <sys/resource.h>
 
-// Keeps the set of file paths a search has announced, as an outline would, and a log of calls.
-class PathModel : public FSObserver
+// Keeps the set of file paths a search has announced, as an outline would, and a log of its
+// signals.
+class PathModel : public QObject
 {
 public:
     std::set<QString> paths;
@@ -32,18 +31,22 @@ public:
     std::vector<int> ids;
     bool finished = false;
 
-    void queryFirstPhaseProgress(int count) override
+    void follow(BrushFileSearch* search)
     {
-        log(QStringLiteral("progress %1").arg(count));
+        connect(search, &BrushFileSearch::firstPhaseProgress, this,
+                [this](int count) { log(QStringLiteral("progress %1").arg(count)); });
+        connect(search, &BrushFileSearch::firstPhaseFinished, this, [this] {
+            finished = true;
+            log(QStringLiteral("first-phase-done"));
+        });
+        connect(search, &BrushFileSearch::itemsWritten, this,
+                [this](const QStringList& p) { log("changed " + p.join(' ')); });
+        connect(search, &BrushFileSearch::itemsMoved, this, &PathModel::moveItems);
+        connect(search, &BrushFileSearch::itemRenamed, this, &PathModel::renameItem);
+        connect(search, &BrushFileSearch::itemsRemoved, this, &PathModel::deleteItems);
+        connect(search, &BrushFileSearch::itemsAdded, this, &PathModel::addItems);
     }
-    void finishedQueryFirstPhase() override
-    {
-        finished = true;
-        log(QStringLiteral("first-phase-done"));
-    }
-    void changedItems(const QStringList& p) override { log("changed " + p.join(' ')); }
-    void moveItems(const QStringList& from, const QStringList& to,
-                   const FileNodeFlagsList& flags) override
+    void moveItems(const QStringList& from, const QStringList& to, const FileNodeFlagsList& flags)
     {
         EXPECT_EQ(from.size(), to.size());
         EXPECT_EQ(size_t(from.size()), flags.size());
@@ -53,30 +56,28 @@ public:
             log("move " + from[i] + ' ' + to[i]);
         }
     }
-    void renameItems(const QStringList& from, const QStringList& to) override
+    void renameItem(const QString& from, const QString& to)
     {
-        ASSERT_EQ(from.size(), 1);
-        ASSERT_EQ(to.size(), 1);
-        log("rename " + from[0] + ' ' + to[0]);
+        log("rename " + from + ' ' + to);
         std::set<QString> renamed;
         for (const QString& p : paths) {
-            if (p == from[0])
-                renamed.insert(to[0]);
-            else if (p.startsWith(from[0] + '/'))
-                renamed.insert(to[0] + p.mid(from[0].size()));
+            if (p == from)
+                renamed.insert(to);
+            else if (p.startsWith(from + '/'))
+                renamed.insert(to + p.mid(from.size()));
             else
                 renamed.insert(p);
         }
         paths.swap(renamed);
     }
-    void deleteItems(const QStringList& p) override
+    void deleteItems(const QStringList& p)
     {
         ASSERT_EQ(p.size(), 1);
         log("delete " + p[0]);
         for (auto it = paths.begin(); it != paths.end();)
             it = (*it == p[0] || it->startsWith(p[0] + '/')) ? paths.erase(it) : std::next(it);
     }
-    void addItems(const QStringList& p, const FileNodeFlagsList& flags) override
+    void addItems(const QStringList& p, const FileNodeFlagsList& flags)
     {
         EXPECT_EQ(size_t(p.size()), flags.size());
         for (const QString& path : p) {
@@ -134,13 +135,12 @@ struct RunningSearch
 {
     std::unique_ptr<BrushFileSearch> query;
     PathModel model;
-    std::unique_ptr<ObserverConnection> connection;
 
     explicit RunningSearch(const QString& folder, bool live = true)
     {
         model.scope = folder;
         query = BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {folder});
-        connection = std::make_unique<ObserverConnection>(&model, query.get());
+        model.follow(query.get());
         EXPECT_TRUE(query->isInInitialSearch());
         EXPECT_TRUE(query->run(live));
         EXPECT_TRUE(WaitUntil([&] { return model.finished; }));

@@ -1,8 +1,6 @@
 #include "discovery/FolderMonitor.h"
 #include "QtPrinters.h"
-#include "discovery/FolderMonitorObserver.h"
 #include "discovery/FolderWatcher.h"
-#include "discovery/ObserverConnection.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -13,18 +11,22 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct RecordingObserver : FolderMonitorObserver
+struct RecordingObserver
 {
+    explicit RecordingObserver(FolderMonitor* monitor)
+    {
+        QObject::connect(monitor, &FolderMonitor::folderMoved,
+                         [this](int handle, const QString& p) {
+                             calls << QStringLiteral("moved %1 %2").arg(handle).arg(p);
+                         });
+        QObject::connect(monitor, &FolderMonitor::folderRenamed,
+                         [this](int handle, const QString& p) {
+                             calls << QStringLiteral("renamed %1 %2").arg(handle).arg(p);
+                         });
+        QObject::connect(monitor, &FolderMonitor::folderDeleted,
+                         [this](int handle) { calls << QStringLiteral("deleted %1").arg(handle); });
+    }
     QStringList calls;
-    void folderMoved(int handle, const QString& p) override
-    {
-        calls << QStringLiteral("moved %1 %2").arg(handle).arg(p);
-    }
-    void folderRenamed(int handle, const QString& p) override
-    {
-        calls << QStringLiteral("renamed %1 %2").arg(handle).arg(p);
-    }
-    void folderDeleted(int handle) override { calls << QStringLiteral("deleted %1").arg(handle); }
 };
 
 int OpenDescriptorCount()
@@ -37,8 +39,7 @@ class FolderMonitorTest : public ::testing::Test
 {
 protected:
     FolderMonitor monitor{FolderWatcher::shared()};
-    RecordingObserver observer;
-    ObserverConnection connection{&observer, &monitor};
+    RecordingObserver observer{&monitor};
     Sandbox box;
 };
 

@@ -184,6 +184,25 @@ TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
     EXPECT_FALSE(h.AddFile(QStringLiteral("/"), FileNodeFlags{}, node, topLevelChanged));
 }
 
+// The search's flags say what an item is: the hierarchy, on the main thread, does not look at
+// the disk again. Without them it does, and finds nothing at a path that is not there.
+TEST_F(Hierarchy, AddFile_TakesTheKindFromKnownFlagsWithoutAskingTheDisk)
+{
+    ASSERT_TRUE(h.AddFile(P("never/written/x.abr"), kPlainFile, node, topLevelChanged));
+    ASSERT_TRUE(Node(QStringLiteral("never/written/x.abr")));
+    const CFSDescriptor& file = Node(QStringLiteral("never/written/x.abr"))->Descriptor();
+    EXPECT_FALSE(file.IsDirectory());
+    EXPECT_EQ(file.DisplayName(), QStringLiteral("x.abr"));
+    const CFSDescriptor& folder = Node(QStringLiteral("never/written"))->Descriptor();
+    EXPECT_TRUE(folder.IsDirectory());
+    EXPECT_EQ(folder.DisplayName(), QStringLiteral("written"));
+    EXPECT_TRUE(h.AddFile(P("never/written/y.abr"), kPlainFile, node, topLevelChanged));
+    EXPECT_FALSE(Node(QStringLiteral("never/written/y.abr"))->IsDirectory());
+
+    ASSERT_TRUE(h.AddFile(P("never/written/z.abr"), FileNodeFlags{}, node, topLevelChanged));
+    EXPECT_TRUE(Node(QStringLiteral("never/written/z.abr"))->Descriptor().DisplayName().isNull());
+}
+
 TEST_F(Hierarchy, Deleting_KeepsAFolderWithFilesLeftAndPrunesEveryEmptiedOne)
 {
     Add(QStringLiteral("Users/B/x.abr"));

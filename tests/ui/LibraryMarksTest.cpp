@@ -100,7 +100,7 @@ struct MarkedWindow
     {
         const QString renamed = QFileInfo(path).dir().filePath(name);
         EXPECT_TRUE(QFile::rename(path, renamed));
-        found->renameItems({path}, {renamed});
+        found->renameItem(path, renamed);
         cataloguer().move({path}, {renamed});
         EXPECT_TRUE(WaitUntil([&] { return cataloguer().isIdle(); }));
         return renamed;
@@ -162,15 +162,11 @@ struct MarkedWindow
     }
 };
 
-TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
+namespace {
+// The file through the outline's menu, the brush through the grid's action.
+void StarInkAndChalksSecondBrush(MarkedWindow& w, const QStringList& paths)
 {
-    MarkedWindow w;
-    const QStringList paths = w.add({{QStringLiteral("a/Ink.abr"), Tips({10})},
-                                     {QStringLiteral("a/Chalk.abr"), Tips({20, 21})},
-                                     {QStringLiteral("b/Oil.abr"), Tips({30})}});
     BrushWindow& window = *w.window;
-
-    // The file through the outline's menu, the brush through the grid's action.
     FileOutlineView* outline = window.getFileOutline();
     ASSERT_TRUE(outline->selectFileByPath(paths[0]));
     ASSERT_NE(outline->menuForPosition(outline->visualRect(outline->currentIndex()).center()),
@@ -199,6 +195,18 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     window.fileView()->selectOnly(1);
     window.favouriteBrushAction()->trigger();
     EXPECT_EQ(w.shownFiles(), QStringList({"Chalk.abr", "Ink.abr*", "Oil.abr"}));
+}
+} // namespace
+
+TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
+{
+    MarkedWindow w;
+    const QStringList paths = w.add({{QStringLiteral("a/Ink.abr"), Tips({10})},
+                                     {QStringLiteral("a/Chalk.abr"), Tips({20, 21})},
+                                     {QStringLiteral("b/Oil.abr"), Tips({30})}});
+    BrushWindow& window = *w.window;
+
+    ASSERT_NO_FATAL_FAILURE(StarInkAndChalksSecondBrush(w, paths));
 
     // Tags through the dialog: one typed and added, one left in the field when accepted.
     TagsDialog* dialog = window.editTags(paths[1]);
@@ -295,7 +303,7 @@ TEST(LibraryMarks, NarrowingCombinesWithTheFilterAndFollowsAFolderRename)
     w.narrowTo(QStringLiteral("\u2605 Favourites"));
     const QString renamed = w.box.path(QStringLiteral("c"));
     ASSERT_TRUE(QDir().rename(w.box.path(QStringLiteral("a")), renamed));
-    w.found->renameItems({w.box.path(QStringLiteral("a"))}, {renamed});
+    w.found->renameItem(w.box.path(QStringLiteral("a")), renamed);
     EXPECT_EQ(w.shownFiles(), QStringList({"Ink.abr*", "Oil.abr*"}));
     EXPECT_EQ(w.tooltipTags(), QStringList());
     w.narrowTo(QStringLiteral("All files"));

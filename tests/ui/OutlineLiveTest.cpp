@@ -1,6 +1,5 @@
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "discovery/ObserverConnection.h"
 #include "hierarchy/HierarchyOutline.h"
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineDump.h"
@@ -90,7 +89,7 @@ TEST(OutlineLive, RowsFollowTheDiskAndTheSelectionFollowsItsFile)
     std::unique_ptr<BrushFileSearch> search =
         BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {root});
     ASSERT_TRUE(search);
-    ObserverConnection connection(&source, search.get());
+    source.follow(search.get());
     ASSERT_TRUE(search->run());
     ASSERT_TRUE(WaitUntil([&] { return source.firstPhaseFinished(); }));
     const auto rowsAre = [&](QStringList rows) {

@@ -82,10 +82,10 @@ TEST_F(OutlineSourceTest, ChurnKeepsRowsEqualToTheHierarchy)
             const QString from = mDisk.folder(QStringLiteral("d/e"));
             const QString to = mDisk.path(QStringLiteral("d/e-renamed"));
             QDir().rename(from, to);
-            mSource.renameItems({from}, {to});
+            mSource.renameItem(from, to);
             ASSERT_EQ(ModelRows(mSource), HierarchyOutlineRows(mSource.getFileHierarchy(), false));
             QDir().rename(to, from);
-            mSource.renameItems({to}, {from});
+            mSource.renameItem(to, from);
         } else if (kind == 7) {
             // A whole folder deleted.
             const QString gone = mDisk.path(QStringLiteral("a/b/c"));
@@ -113,7 +113,7 @@ TEST_F(OutlineSourceTest, ChurnKeepsRowsEqualToTheHierarchy)
             const qsizetype i = random.bounded(int(files.size()));
             const QString to = QFileInfo(files[i]).path() + QStringLiteral("/r%1.abr").arg(op);
             QFile::rename(files[i], to);
-            mSource.renameItems({files[i]}, {to});
+            mSource.renameItem(files[i], to);
             files[i] = to;
         } else {
             const qsizetype i = random.bounded(int(files.size()));
@@ -151,7 +151,7 @@ TEST_F(OutlineSourceTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
     const QString folder = mDisk.path(QStringLiteral("other"));
     const QString newFolder = mDisk.path(QStringLiteral("renamed"));
     QDir().rename(folder, newFolder);
-    mSource.renameItems({folder}, {newFolder});
+    mSource.renameItem(folder, newFolder);
     ASSERT_EQ(renamed.count(), 1);
     EXPECT_EQ(renamed.at(0).at(0).toString(), newFolder + QStringLiteral("/deep.abr"));
 }
@@ -348,7 +348,7 @@ TEST(OutlineSources, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntrie
     const QString renamed = gimp + QStringLiteral("/brushes/Ink 2");
     QDir().rename(gimp + QStringLiteral("/brushes/Ink"), renamed);
     QSignalSpy renames(&source, &OutlineSource::itemRenamed);
-    source.renameItems({gimp + QStringLiteral("/brushes/Ink")}, {renamed});
+    source.renameItem(gimp + QStringLiteral("/brushes/Ink"), renamed);
     EXPECT_EQ(renames.count(), 1);
     EXPECT_TRUE(rows().contains(QStringLiteral("|Ink 2|"))) << rows().toStdString();
     QSignalSpy moves(&source, &OutlineSource::itemsMoved);
