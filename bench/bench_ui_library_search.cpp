@@ -23,8 +23,8 @@
 #include <QAbstractItemModel>
 #include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QListView>

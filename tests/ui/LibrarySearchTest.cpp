@@ -229,22 +229,22 @@ TEST(LibrarySearch, TheWindowCarriesOnOnceTheCheckedLibraryIsReady)
     ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
 }
 
-// A window closed while its library is being checked goes cleanly, at any point of
-// the check, and leaves the library whole for the next start.
-TEST(LibrarySearch, ClosingTheWindowWhileTheLibraryIsCheckedIsClean)
+// The library's owner, gone while the library is being checked (as the window goes when the
+// user quits), goes cleanly at any point of the check and leaves the library whole.
+TEST(LibrarySearch, QuittingWhileTheLibraryIsCheckedIsClean)
 {
     Sandbox box;
     const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", box.path(QStringLiteral("data")).toUtf8());
     for (int round = 0; round < 20; ++round) {
-        auto window = std::make_unique<BrushWindow>();
-        window->startLibrary();
-        // Closed before the check ends, as it ends, or with its result on the way.
+        auto library = std::make_unique<LibraryController>();
+        library->startCataloguing();
+        // Gone before the check ends, as it ends, or with its result on the way.
         QElapsedTimer clock;
         clock.start();
         while (clock.nsecsElapsed() < round * 200000)
             QCoreApplication::processEvents();
-        window.reset();
+        library.reset();
     }
     const LibraryStatus status = PrepareLibrary(DefaultLibraryPath());
     qputenv("XDG_DATA_HOME", oldDataHome);
