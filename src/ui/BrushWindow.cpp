@@ -376,9 +376,13 @@ void BrushWindow::startLibrary()
         // The first keystroke in the filter field then waits for neither; a turn of its own,
         // after the cataloguer's start.
         QTimer::singleShot(0, this, [this] {
-            if (CLibrary* library = mLibrary->library())
+            CLibrary* library = mLibrary->library();
+            if (library)
                 library->prepareSearches(kMostLibraryResults + 1);
             mLibraryResults->prepareOrdering();
+            // Text typed while the library was not ready found file names only.
+            if (const QString text = outlineFilterField()->text(); library && !text.isEmpty())
+                searchLibrary(text);
         });
         // Results shown while the library fills grow with it.
         if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())

@@ -229,6 +229,23 @@ TEST(LibrarySearch, TheWindowCarriesOnOnceTheCheckedLibraryIsReady)
     ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
 }
 
+// Text typed before the library is ready filters file names; once it is, it finds brushes too.
+TEST(LibrarySearch, TextTypedBeforeTheLibraryIsReadyFindsBrushesOnceItIs)
+{
+    LibraryWindow w;
+    const QString inks = w.addFile(QStringLiteral("Inks.abr"), {QStringLiteral("Dry Ink")});
+    {
+        ASSERT_TRUE(PrepareLibrary(DefaultLibraryPath()).available);
+        CBrushCataloguer cataloguer(DefaultLibraryPath(), 1);
+        cataloguer.catalogue({inks});
+        ASSERT_TRUE(WaitUntil([&] { return cataloguer.isIdle(); }));
+    }
+    w.type(QStringLiteral("dry"));
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("dry"); }));
+    w.window->startLibrary();
+    EXPECT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
+}
+
 // The library's owner, gone while the library is being checked (as the window goes when the
 // user quits), goes cleanly at any point of the check and leaves the library whole.
 TEST(LibrarySearch, QuittingWhileTheLibraryIsCheckedIsClean)
