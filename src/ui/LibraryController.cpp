@@ -128,7 +128,7 @@ QSet<int> LibraryController::starredPositions(const QString& path)
 
 void LibraryController::prepare()
 {
-    if (std::exchange(mPrepared, true))
+    if (std::exchange(mAsked, true))
         return;
     mStatus.path = DefaultLibraryPath();
     mStatus.message = tr("The brush library is not ready yet: it is being checked.");
@@ -138,7 +138,7 @@ void LibraryController::prepare()
             this, [this, status] { finishPreparing(status); }, Qt::QueuedConnection);
     }));
     mPreparing->setObjectName(QStringLiteral("Library check"));
-    mPreparing->start(QThread::LowPriority);
+    mPreparing->start();
 }
 
 void LibraryController::finishPreparing(const LibraryStatus& status)

@@ -39,8 +39,9 @@ public:
     // Holds the search's reports from now on, for the cataloguer startCataloguing() makes. Call
     // it before the event loop turns, so that no report of the search goes by unseen.
     void followSearch(BrushFileSearch* search);
-    // Makes the library ready (it waits until the window is on screen: the check competes for
-    // the disk), then catalogues what the search reported so far and reports from now on.
+    // Makes the library ready, unless asked before, and once it is catalogues what the search
+    // reported so far and reports from now on. The window calls it once it is on screen: the
+    // check and the cataloguer compete with the first paint for the disk.
     void startCataloguing();
     CBrushCataloguer* cataloguer() const { return mCataloguer.get(); }
     // The status line's words while the cataloguer works; empty when it is idle.
@@ -76,7 +77,7 @@ private:
     // Soon rather than at once: whoever asked still holds the library for the rest of its step.
     void switchOff(const LibraryFault& fault);
 
-    bool mPrepared = false;
+    bool mAsked = false;
     bool mReady = false;
     bool mCatalogueWhenReady = false;
     bool mSwitchingOff = false;
