@@ -371,23 +371,34 @@ void BrushWindow::startLibrary()
 {
     if (std::exchange(mLibraryStarted, true))
         return;
-    mLibrary->startCataloguing();
-    // The first keystroke in the filter field then waits for neither; a turn of its own, after
-    // the cataloguer's start.
-    QTimer::singleShot(0, this, [this] {
-        if (CLibrary* library = mLibrary->library())
-            library->prepareSearches(kMostLibraryResults + 1);
-        mLibraryResults->prepareOrdering();
-    });
-    // Results shown while the library fills grow with it.
-    if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())
-        connect(cataloguer, &CBrushCataloguer::idle, this, [this] {
-            if (libraryResults())
-                searchLibrary(mLibraryResults->text());
+    // The library is made ready on a thread of its own; the rest waits for it.
+    const auto carryOn = [this] {
+        // The first keystroke in the filter field then waits for neither; a turn of its own,
+        // after the cataloguer's start.
+        QTimer::singleShot(0, this, [this] {
+            CLibrary* library = mLibrary->library();
+            if (library)
+                library->prepareSearches(kMostLibraryResults + 1);
+            mLibraryResults->prepareOrdering();
+            // Text typed while the library was not ready found file names only.
+            if (const QString text = outlineFilterField()->text(); library && !text.isEmpty())
+                searchLibrary(text);
         });
-    // Said once, and gone after a while: the window works the same without a library.
-    if (const QString message = mLibrary->status().message; !message.isEmpty())
-        statusBar()->showMessage(message, 30000);
+        // Results shown while the library fills grow with it.
+        if (CBrushCataloguer* cataloguer = mLibrary->cataloguer())
+            connect(cataloguer, &CBrushCataloguer::idle, this, [this] {
+                if (libraryResults())
+                    searchLibrary(mLibraryResults->text());
+            });
+        // Said once, and gone after a while: the window works the same without a library.
+        if (const QString message = mLibrary->status().message; !message.isEmpty())
+            statusBar()->showMessage(message, 30000);
+    };
+    if (!mLibrary->isReady())
+        connect(mLibrary, &LibraryController::ready, this, carryOn, Qt::SingleShotConnection);
+    mLibrary->startCataloguing();
+    if (mLibrary->isReady())
+        carryOn();
 }
 
 void BrushWindow::startLibraryOnceShown()

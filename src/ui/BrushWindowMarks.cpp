@@ -91,11 +91,9 @@ void BrushWindow::refreshMarks()
     mOutlines->setNarrowingTags(tags);
     applyNarrowing();
     refreshGridStars(true);
-    // Without a library (it does not come later) there is nothing to narrow to; say why.
-    if (!library) {
-        mOutlines->narrowingBox()->setEnabled(false);
-        mOutlines->narrowingBox()->setToolTip(mLibrary->status().message);
-    }
+    // Without a library (not ready yet, or off) there is nothing to narrow to; say why.
+    mOutlines->narrowingBox()->setEnabled(library != nullptr);
+    mOutlines->narrowingBox()->setToolTip(library ? QString() : mLibrary->status().message);
 }
 
 void BrushWindow::refreshGridStars(bool force)

@@ -4,12 +4,16 @@
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
 
+#include <QThread>
 #include <QTimer>
 
 LibraryController::LibraryController(QObject* parent) : QObject(parent) {}
 
 LibraryController::~LibraryController()
 {
+    // The check cannot be cut short; its result, posted to this object, goes with it.
+    if (mPreparing)
+        mPreparing->wait();
     stopHolding();
     // Before the main thread's connection goes: the cataloguer's threads have their own.
     mCataloguer.reset();
@@ -124,12 +128,32 @@ QSet<int> LibraryController::starredPositions(const QString& path)
 
 void LibraryController::prepare()
 {
-    if (mPrepared)
+    if (std::exchange(mAsked, true))
         return;
-    mPrepared = true;
-    mStatus = PrepareLibrary(DefaultLibraryPath());
+    mStatus.path = DefaultLibraryPath();
+    mStatus.message = tr("The brush library is not ready yet: it is being checked.");
+    mPreparing.reset(QThread::create([this, path = mStatus.path] {
+        const LibraryStatus status = PrepareLibrary(path);
+        QMetaObject::invokeMethod(
+            this, [this, status] { finishPreparing(status); }, Qt::QueuedConnection);
+    }));
+    mPreparing->setObjectName(QStringLiteral("Library check"));
+    mPreparing->start();
+}
+
+void LibraryController::finishPreparing(const LibraryStatus& status)
+{
+    mPreparing->wait();
+    mPreparing.reset();
+    mStatus = status;
     if (mStatus.available)
         mLibrary = std::make_unique<CLibrary>(mStatus.path);
+    mReady = true;
+    if (mCatalogueWhenReady)
+        beginCataloguing();
+    Q_EMIT ready();
+    // Stars and tags could not be shown until now, nor why there are none.
+    Q_EMIT marksChanged();
 }
 
 void LibraryController::followSearch(BrushFileSearch* search)
@@ -174,8 +198,16 @@ void LibraryController::stopHolding()
 
 void LibraryController::startCataloguing()
 {
-    if (mCataloguer)
+    if (std::exchange(mCatalogueWhenReady, true))
         return;
+    prepare();
+    if (mReady)
+        beginCataloguing();
+}
+
+void LibraryController::beginCataloguing()
+{
+    // Until now the search's reports were held, from followSearch() on.
     stopHolding();
     const std::vector<std::function<void(CBrushCataloguer&)>> held = std::move(mHeldReports);
     mHeldReports.clear();

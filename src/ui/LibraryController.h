@@ -13,28 +13,35 @@
 class BrushFileSearch;
 class CBrushCataloguer;
 class CLibrary;
+class QThread;
 
-// The brush library as the window uses it: made ready on first use, with one connection on the
-// main thread for searches, duplicates, tags and stars, and a cataloguer that keeps it in step
-// with the window's search.
+// The brush library as the window uses it: made ready on a thread of its own from first use
+// (checking a large library reads all of it, most of a second from a cold disk), with one
+// connection on the main thread for searches, duplicates, tags and stars, and a cataloguer that
+// keeps it in step with the window's search.
 class LibraryController : public QObject
 {
     Q_OBJECT
 public:
     explicit LibraryController(QObject* parent = nullptr);
-    // Stops the cataloguer: what it committed stays, the rest is found changed next time.
+    // Stops the cataloguer: what it committed stays, the rest is found changed next time. Waits
+    // for the library's check if it is still running.
     ~LibraryController() override;
 
-    // Null when there is no library (say, its folder cannot be written), or once it met a fault
-    // (damage, a file that cannot be written, a full disk); status() says why.
+    // Null until the library is ready (the first call starts making it so), when there is no
+    // library (say, its folder cannot be written), or once it met a fault (damage, a file that
+    // cannot be written, a full disk); status() says why.
     CLibrary* library();
     const LibraryStatus& status();
+    // Whether making the library ready has come to an end, whatever it came to.
+    bool isReady() const { return mReady; }
 
     // Holds the search's reports from now on, for the cataloguer startCataloguing() makes. Call
     // it before the event loop turns, so that no report of the search goes by unseen.
     void followSearch(BrushFileSearch* search);
-    // Makes the library ready (a few milliseconds, so it waits until the window is on screen)
-    // and catalogues what the search reported so far and reports from now on.
+    // Makes the library ready, unless asked before, and once it is catalogues what the search
+    // reported so far and reports from now on. The window calls it once it is on screen: the
+    // check and the cataloguer compete with the first paint for the disk.
     void startCataloguing();
     CBrushCataloguer* cataloguer() const { return mCataloguer.get(); }
     // The status line's words while the cataloguer works; empty when it is idle.
@@ -51,6 +58,9 @@ public:
     QSet<int> starredPositions(const QString& path);
 
 Q_SIGNALS:
+    // The library is ready, or found to be off: status() says which, and its message is yet to
+    // be shown. The cataloguer, if asked for, has started.
+    void ready();
     // Tags or stars changed; whatever shows them looks again.
     void marksChanged();
     void progressTextChanged(const QString& text);
@@ -60,13 +70,18 @@ Q_SIGNALS:
 
 private:
     void prepare();
+    void finishPreparing(const LibraryStatus& status);
+    void beginCataloguing();
     void setProgressText(const QString& text);
     void stopHolding();
     // Soon rather than at once: whoever asked still holds the library for the rest of its step.
     void switchOff(const LibraryFault& fault);
 
-    bool mPrepared = false;
+    bool mAsked = false;
+    bool mReady = false;
+    bool mCatalogueWhenReady = false;
     bool mSwitchingOff = false;
+    std::unique_ptr<QThread> mPreparing;
     LibraryStatus mStatus;
     std::unique_ptr<CLibrary> mLibrary;
     BrushFileSearch* mSearch = nullptr;

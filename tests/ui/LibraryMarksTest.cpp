@@ -66,6 +66,9 @@ struct MarkedWindow
         window->setAlertHandlerForTesting(
             [this](const QString& message, const QString&) { alerts << message; });
         window->show();
+        // Asking for the library starts making it ready, on a thread.
+        window->libraryController()->library();
+        EXPECT_TRUE(WaitUntil([&] { return window->libraryController()->isReady(); }));
     }
     ~MarkedWindow()
     {

@@ -15,7 +15,9 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +65,14 @@ struct LibraryWindow
         found->addItems({path}, {FileNodeFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile}});
         return path;
     }
+    // The library is made ready on a thread; the window carries on once it is.
+    LibraryController* startLibrary()
+    {
+        window->startLibrary();
+        LibraryController* library = window->libraryController();
+        EXPECT_TRUE(WaitUntil([&] { return library->isReady(); }));
+        return library;
+    }
     void type(const QString& text) { window->outlineFilterField()->setText(text); }
     QString heading()
     {
@@ -96,7 +106,7 @@ TEST(LibrarySearch, CataloguesWhatTheSearchFoundBeforeTheLibraryWasReady)
     ASSERT_TRUE(search->run(false));
     ASSERT_TRUE(WaitUntil([&] { return !search->isInInitialSearch(); }));
 
-    w.window->startLibrary();
+    w.startLibrary();
     ASSERT_NE(library->cataloguer(), nullptr);
     EXPECT_TRUE(WaitUntil([&] { return library->library()->totals().brushes == 3; }));
     EXPECT_TRUE(WaitUntil([&] { return library->cataloguer()->isIdle(); }));
@@ -122,8 +132,7 @@ TEST(LibrarySearch, TypingFindsBrushesByNameAndOpeningOneSelectsItInItsFile)
     const QString rounds =
         w.addFile(QStringLiteral("Rounds.abr"),
                   {QStringLiteral("Soft"), QStringLiteral("Hard"), QStringLiteral("ECLAT round")});
-    w.window->startLibrary();
-    LibraryController* library = w.window->libraryController();
+    LibraryController* library = w.startLibrary();
     library->cataloguer()->catalogue({inks, rounds});
     ASSERT_TRUE(WaitUntil([&] { return library->library()->totals().brushes == 5; }));
     QAbstractItemModelTester tester(w.window->findChild<LibraryResultsModel*>(),
@@ -182,11 +191,89 @@ TEST(LibrarySearch, TypingFindsBrushesByNameAndOpeningOneSelectsItInItsFile)
     EXPECT_EQ(w.window->getFileOutline()->getPathOfSelectedItem(), inks);
 }
 
+// The library is checked on a thread: until it is ready the window works without it and says
+// so; then it catalogues, narrows, and tells once that a damaged library was set aside.
+TEST(LibrarySearch, TheWindowCarriesOnOnceTheCheckedLibraryIsReady)
+{
+    LibraryWindow w;
+    const QString path = w.box.path(QStringLiteral("data/kelbrin/library.sqlite"));
+    QDir().mkpath(QFileInfo(path).path());
+    w.box.write(QStringLiteral("data/kelbrin/library.sqlite"), QByteArray(8192, 'x'));
+    const QString inks = w.addFile(QStringLiteral("Inks.abr"), {QStringLiteral("Dry Ink")});
+    LibraryController* library = w.window->libraryController();
+    auto* narrowing = w.window->findChild<QComboBox*>(QStringLiteral("outlineNarrowing"));
+
+    w.window->startLibrary();
+    EXPECT_FALSE(library->isReady());
+    EXPECT_EQ(library->library(), nullptr);
+    EXPECT_EQ(library->cataloguer(), nullptr);
+    QString error;
+    EXPECT_FALSE(library->setStarred(inks, -1, true, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("not ready"))) << qPrintable(error);
+    w.found->finishedQueryFirstPhase();
+    EXPECT_FALSE(narrowing->isEnabled());
+
+    ASSERT_TRUE(WaitUntil([&] { return library->isReady(); }));
+    ASSERT_NE(library->cataloguer(), nullptr);
+    EXPECT_TRUE(narrowing->isEnabled());
+    const QString message = w.window->statusBar()->currentMessage();
+    EXPECT_TRUE(message.contains(QStringLiteral("was damaged"))) << qPrintable(message);
+    EXPECT_EQ(QDir(QFileInfo(path).path())
+                  .entryList({QStringLiteral("library.sqlite.broken-*")}, QDir::Files)
+                  .size(),
+              1);
+    library->cataloguer()->catalogue({inks});
+    ASSERT_TRUE(WaitUntil([&] { return library->library()->totals().brushes == 1; }));
+    EXPECT_TRUE(library->setStarred(inks, -1, true));
+    w.type(QStringLiteral("dry"));
+    ASSERT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
+}
+
+// Text typed before the library is ready filters file names; once it is, it finds brushes too.
+TEST(LibrarySearch, TextTypedBeforeTheLibraryIsReadyFindsBrushesOnceItIs)
+{
+    LibraryWindow w;
+    const QString inks = w.addFile(QStringLiteral("Inks.abr"), {QStringLiteral("Dry Ink")});
+    {
+        ASSERT_TRUE(PrepareLibrary(DefaultLibraryPath()).available);
+        CBrushCataloguer cataloguer(DefaultLibraryPath(), 1);
+        cataloguer.catalogue({inks});
+        ASSERT_TRUE(WaitUntil([&] { return cataloguer.isIdle(); }));
+    }
+    w.type(QStringLiteral("dry"));
+    ASSERT_TRUE(WaitUntil([&] { return w.found->nameFilter() == QStringLiteral("dry"); }));
+    w.window->startLibrary();
+    EXPECT_TRUE(WaitUntil([&] { return w.resultNames() == QStringList({"Dry Ink"}); }));
+}
+
+// The library's owner, gone while the library is being checked (as the window goes when the
+// user quits), goes cleanly at any point of the check and leaves the library whole.
+TEST(LibrarySearch, QuittingWhileTheLibraryIsCheckedIsClean)
+{
+    Sandbox box;
+    const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", box.path(QStringLiteral("data")).toUtf8());
+    for (int round = 0; round < 20; ++round) {
+        auto library = std::make_unique<LibraryController>();
+        library->startCataloguing();
+        // Gone before the check ends, as it ends, or with its result on the way.
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.nsecsElapsed() < round * 200000)
+            QCoreApplication::processEvents();
+        library.reset();
+    }
+    const LibraryStatus status = PrepareLibrary(DefaultLibraryPath());
+    qputenv("XDG_DATA_HOME", oldDataHome);
+    EXPECT_TRUE(status.available);
+    EXPECT_FALSE(status.setAside) << qPrintable(status.message);
+}
+
 // With no library the field still filters the outlines by file name, and the user is told once.
 TEST(LibrarySearch, WithoutALibraryTheFieldFiltersFileNamesAlone)
 {
     LibraryWindow w(true);
-    w.window->startLibrary();
+    w.startLibrary();
     EXPECT_EQ(w.window->libraryController()->cataloguer(), nullptr);
     EXPECT_FALSE(w.window->statusBar()->currentMessage().isEmpty());
     w.type(QStringLiteral("charc"));
@@ -203,8 +290,7 @@ TEST(LibrarySearch, AFileNameThatNamesNoBrushOpensItsFolderAndKeepsTheGrid)
     const QString charcoal =
         w.addFile(QStringLiteral("Packs/2021/Charcoal.abr"), {QStringLiteral("Soft")});
     w.addFile(QStringLiteral("Packs/Pastel.abr"), {QStringLiteral("Hard")});
-    w.window->startLibrary();
-    LibraryController* library = w.window->libraryController();
+    LibraryController* library = w.startLibrary();
     library->cataloguer()->catalogue({inks, charcoal});
     ASSERT_TRUE(WaitUntil([&] { return library->library()->totals().brushes == 2; }));
     w.window->doOpenFile(inks);
@@ -233,8 +319,7 @@ TEST(LibrarySearch, AFileNameThatNamesNoBrushOpensItsFolderAndKeepsTheGrid)
 TEST(LibrarySearch, ADiskThatFillsSwitchesTheLibraryOffWithOneMessage)
 {
     LibraryWindow w;
-    w.window->startLibrary();
-    LibraryController* library = w.window->libraryController();
+    LibraryController* library = w.startLibrary();
     ASSERT_NE(library->cataloguer(), nullptr);
     QStringList files;
     for (int i = 0; i < 60; ++i)
