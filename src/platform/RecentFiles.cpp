@@ -148,6 +148,24 @@ QByteArray WithFileNoted(const QByteArray& list, const QString& path, const QStr
     }
     return in.hasError() ? QByteArray() : result;
 }
+// The latest use any entry of the list records.
+QDateTime LatestUse(const QByteArray& list)
+{
+    QDateTime latest;
+    QXmlStreamReader xml(list);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement ||
+            xml.name() != QLatin1String("bookmark"))
+            continue;
+        for (const char* date : {"modified", "visited"}) {
+            const QDateTime used = QDateTime::fromString(
+                xml.attributes().value(QLatin1String(date)).toString(), Qt::ISODate);
+            if (used.isValid() && (!latest.isValid() || used > latest))
+                latest = used;
+        }
+    }
+    return latest;
+}
 } // namespace
 
 void NoteRecentFile(const QString& path)
@@ -161,7 +179,13 @@ void NoteRecentFile(const QString& path)
         list = file.readAll();
         file.close();
     }
-    const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+    // Two files noted within one millisecond would tie, and the list's order cannot break the
+    // tie for an entry that is updated where it stands: the file noted last is always latest.
+    QDateTime time = QDateTime::currentDateTimeUtc();
+    const QDateTime latest = LatestUse(list);
+    if (latest.isValid() && latest >= time)
+        time = latest.addMSecs(1);
+    const QString now = time.toUTC().toString(Qt::ISODateWithMs);
     const QByteArray noted = WithFileNoted(list, path, now);
     if (noted.isEmpty())
         return;
