@@ -5,7 +5,7 @@
 // offscreen; prints its figures.
 #include "ui/FileOutlineView.h"
 #include "ui/OutlineDump.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -40,9 +40,9 @@ int main(int argc, char** argv)
         }
     }
 
-    FoundFileOutlineSource source({}, dir.path());
+    FoundFileOutlineModel source({}, dir.path());
     FileOutlineView view;
-    view.setSource(&source);
+    view.setOutlineModel(&source);
     view.resize(320, 800);
     view.show();
 

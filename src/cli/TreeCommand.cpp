@@ -38,7 +38,7 @@ bool ParseFlags(const QString& text, FileNodeFlags& flags)
 
 QString NodeField(const CFileSystemNodePtr& node)
 {
-    return QStringLiteral("node=") + (node ? Printable(node->CFFullPath()) : QStringLiteral("-"));
+    return QStringLiteral("node=") + (node ? Printable(node->FullPathText()) : QStringLiteral("-"));
 }
 
 QString TopField(bool topLevelChanged)
@@ -135,7 +135,7 @@ private:
             if (n != 1)
                 return QStringLiteral("toplevel takes nothing");
             for (size_t i = 0; i < mHierarchy.TopLevelNodeCount(); ++i)
-                mIo.out << Printable(mHierarchy.TopLevelNode(i)->CFFullPath()) << '\n';
+                mIo.out << Printable(mHierarchy.TopLevelNode(i)->FullPathText()) << '\n';
         } else {
             return QStringLiteral("unknown command ") + command;
         }

@@ -31,8 +31,8 @@ QImage BrushFileView::brushImage(int index, int deviceSide) const
 
 QImage BrushFileView::fullImageForBrush(const BrushPtr& brush)
 {
-    const std::optional<BrushBitmap> bitmap = getBitmapImageRep(brush);
-    return bitmap ? BrushExporter::transparentImageRepForImageRep(*bitmap) : QImage();
+    const std::optional<BrushBitmap> bitmap = inkBitmap(brush);
+    return bitmap ? BrushExporter::transparentInk(*bitmap) : QImage();
 }
 
 int BrushFileView::deviceSideForBrush(int index, qreal dpr) const

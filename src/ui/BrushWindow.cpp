@@ -11,7 +11,7 @@
 #include "ui/FileOutlineView.h"
 #include "ui/LibraryController.h"
 #include "ui/LibraryResultsView.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
 #include "ui/WatchLimitBar.h"
@@ -327,9 +327,9 @@ void BrushWindow::showWatchLimitNotice(int recrawlSeconds)
     mWatchLimitBar->showNotice(recrawlSeconds);
 }
 
-void BrushWindow::setOutlineSources(FoundFileOutlineSource* found,
-                                    InstalledFileOutlineSource* installed, PhotoshopAppList apps,
-                                    QStringList searchedFolders)
+void BrushWindow::setOutlineModels(FoundFileOutlineModel* found,
+                                   InstalledFileOutlineModel* installed, PaintingAppList apps,
+                                   QStringList searchedFolders)
 {
     const bool canInstall = !apps.empty();
     // Named after what the command will do here: Photoshop is rarely there, GIMP often.

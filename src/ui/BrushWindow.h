@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 #include "ui/FileActionsController.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
@@ -18,9 +18,9 @@ class FileActionsController;
 class FileOutlineView;
 class LibraryController;
 class LibraryResultsView;
-class FoundFileOutlineSource;
-class InstalledFileOutlineSource;
-class OutlineSource;
+class FoundFileOutlineModel;
+class InstalledFileOutlineModel;
+class OutlineModel;
 class OutlinesController;
 class TagsDialog;
 class QAction;
@@ -58,14 +58,14 @@ public:
     // Gives the two outlines their sources (the window owns them from here) and the
     // applications brush files can be installed in; searchedFolders are named when the search
     // finds nothing.
-    void setOutlineSources(FoundFileOutlineSource* found, InstalledFileOutlineSource* installed,
-                           PhotoshopAppList apps, QStringList searchedFolders = {});
-    OutlineSource* fileOutlineSource() const { return mOutlines->fileOutlineSource(); }
-    OutlineSource* installedFileOutlineSource() const
+    void setOutlineModels(FoundFileOutlineModel* found, InstalledFileOutlineModel* installed,
+                          PaintingAppList apps, QStringList searchedFolders = {});
+    OutlineModel* fileOutlineModel() const { return mOutlines->fileOutlineModel(); }
+    OutlineModel* installedFileOutlineModel() const
     {
-        return mOutlines->installedFileOutlineSource();
+        return mOutlines->installedFileOutlineModel();
     }
-    const PhotoshopAppList& getPhotoshopApps() const { return mActions->apps(); }
+    const PaintingAppList& getPaintingApps() const { return mActions->apps(); }
     QLineEdit* outlineFilterField() const { return mOutlines->filterField(); }
 
     // Alerts go through this, so tests can answer them: message and informative text.

@@ -8,7 +8,7 @@
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
 #include "ui/LibraryController.h"
-#include "ui/OutlineSource.h"
+#include "ui/OutlineModel.h"
 #include "ui/OutlinesController.h"
 #include "ui/ReadingController.h"
 #include "ui/TagsDialog.h"
@@ -63,8 +63,8 @@ void BrushWindow::connectMarks()
     // kelbrin-cli may have tagged or starred files meanwhile; coming back to the window shows it.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive && fileOutlineSource() &&
-                    fileOutlineSource()->firstPhaseFinished())
+                if (state == Qt::ApplicationActive && fileOutlineModel() &&
+                    fileOutlineModel()->firstPhaseFinished())
                     refreshMarks();
             });
     connect(mReading.get(), &ReadingController::viewerOpened, this,

@@ -87,7 +87,7 @@ void BrushWindow::buildMenus()
     file->addSeparator();
     mRevealMenuAction = file->addAction(tr("Show in File &Manager"));
     mRevealMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
-    // Named after the applications found (setOutlineSources).
+    // Named after the applications found (setOutlineModels).
     mInstallMenuAction = file->addAction(tr("&Install"));
     mInstallMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mTrashMenuAction = file->addAction(tr("Move to &Trash"));

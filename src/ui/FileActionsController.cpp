@@ -57,7 +57,7 @@ void FileActionsController::setTarget(const QString& path, eTarget kind)
     // Asked each time the actions are validated: a bundle's meta.xml is read once per target.
     if (mTargetPath != mCheckedTarget || mTargetPath.isEmpty()) {
         mTargetIsKelbrins =
-            ForeignResourceReason(mTargetPath, ApplicationFolders(mPhotoshopApps)).isEmpty();
+            ForeignResourceReason(mTargetPath, ApplicationFolders(mPaintingApps)).isEmpty();
         mCheckedTarget = mTargetPath;
     }
 }
@@ -65,7 +65,7 @@ void FileActionsController::setTarget(const QString& path, eTarget kind)
 void FileActionsController::install(const QString& path)
 {
     clearStatusMessage();
-    if (path.isEmpty() || mPhotoshopApps.empty())
+    if (path.isEmpty() || mPaintingApps.empty())
         return;
     ConvertedFile file(path);
     const QString fileName = QFileInfo(path).fileName();
@@ -77,11 +77,11 @@ void FileActionsController::install(const QString& path)
         return;
     }
     const BrushInstaller::ConversionSummary summary =
-        BrushInstaller::summarize(file, mPhotoshopApps);
+        BrushInstaller::summarize(file, mPaintingApps);
     if (!summary.lines.isEmpty() && !confirmConversion(summary.lines.join(QLatin1Char('\n')),
                                                        summary.details.join(QLatin1Char('\n'))))
         return;
-    showInstallResult(BrushInstaller::installItem(file, mPhotoshopApps), fileName);
+    showInstallResult(BrushInstaller::installItem(file, mPaintingApps), fileName);
 }
 
 void FileActionsController::showInstallResult(const BrushInstaller::Report& report,
@@ -118,7 +118,7 @@ bool FileActionsController::trash(const QString& path)
     clearStatusMessage();
     if (path.isEmpty())
         return false;
-    if (!ForeignResourceReason(path, ApplicationFolders(mPhotoshopApps)).isEmpty()) {
+    if (!ForeignResourceReason(path, ApplicationFolders(mPaintingApps)).isEmpty()) {
         showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-not-kelbrins"));
         return false;
     }

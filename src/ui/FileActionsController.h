@@ -1,7 +1,7 @@
 #pragma once
 
 #include "actions/BrushInstaller.h"
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 #include "brush/BrushFile.h"
 
 #include <QObject>
@@ -46,12 +46,12 @@ public:
         mConfirmHandler = std::move(handler);
     }
 
-    void setApps(PhotoshopAppList apps)
+    void setApps(PaintingAppList apps)
     {
-        mPhotoshopApps = std::move(apps);
+        mPaintingApps = std::move(apps);
         mCheckedTarget.clear(); // whose folders they are may have changed
     }
-    const PhotoshopAppList& apps() const { return mPhotoshopApps; }
+    const PaintingAppList& apps() const { return mPaintingApps; }
 
     // What the commands on "the file" apply to: the row selected in an outline, else the file
     // on display, wherever it was opened from.
@@ -65,7 +65,7 @@ public:
     };
     void setTarget(const QString& path, eTarget kind);
     const QString& targetPath() const { return mTargetPath; }
-    bool canInstall() const { return mTargetKind == eTarget::File && !mPhotoshopApps.empty(); }
+    bool canInstall() const { return mTargetKind == eTarget::File && !mPaintingApps.empty(); }
     bool canTrashOrExport() const
     {
         return mTargetKind != eTarget::None && mTargetKind != eTarget::Folder;
@@ -103,7 +103,7 @@ private:
     bool confirmConversion(const QString& summary, const QString& details);
 
     QWidget* mWindow;
-    PhotoshopAppList mPhotoshopApps;
+    PaintingAppList mPaintingApps;
     AlertHandler mAlertHandler;
     ConfirmHandler mConfirmHandler;
     QString mTargetPath;

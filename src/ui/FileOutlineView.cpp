@@ -1,7 +1,7 @@
 #include "ui/FileOutlineView.h"
 
-#include "ui/ImageAndTextCell.h"
-#include "ui/OutlineSource.h"
+#include "ui/OutlineModel.h"
+#include "ui/OutlineRowDelegate.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -14,7 +14,7 @@ FileOutlineView::FileOutlineView(QWidget* parent) : QTreeView(parent)
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setItemDelegate(new ImageAndTextCell(this));
+    setItemDelegate(new OutlineRowDelegate(this));
     setContextMenuPolicy(Qt::DefaultContextMenu);
 
     mMenu = new QMenu(this);
@@ -39,35 +39,35 @@ FileOutlineView::FileOutlineView(QWidget* parent) : QTreeView(parent)
     connect(this, &QTreeView::expanded, this, &FileOutlineView::expandSingleFolderChain);
 }
 
-void FileOutlineView::setSource(OutlineSource* source)
+void FileOutlineView::setOutlineModel(OutlineModel* model)
 {
-    if (mSource)
-        disconnect(mSource, nullptr, this, nullptr);
-    mSource = source;
-    setModel(source);
+    if (mOutlineModel)
+        disconnect(mOutlineModel, nullptr, this, nullptr);
+    mOutlineModel = model;
+    setModel(model);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FileOutlineView::onSelectionChanged);
-    if (source)
-        followSourceChanges();
+    if (model)
+        followModelChanges();
 }
 
-void FileOutlineView::followSourceChanges()
+void FileOutlineView::followModelChanges()
 {
     // The search can take a selected row away and put it back elsewhere (a folder that is
     // passed over, a move), so the selection is kept by path, not by row.
-    connect(mSource, &OutlineSource::itemsAboutToChange, this,
+    connect(mOutlineModel, &OutlineModel::itemsAboutToChange, this,
             [this] { mSelectionBeforeChange = getPathOfSelectedItem(); });
-    connect(mSource, &OutlineSource::itemsDeleted, this, [this] {
+    connect(mOutlineModel, &OutlineModel::itemsDeleted, this, [this] {
         if (!mSelectionBeforeChange.isEmpty())
             selectFileByPath(mSelectionBeforeChange);
     });
-    connect(mSource, &OutlineSource::itemsMoved, this,
+    connect(mOutlineModel, &OutlineModel::itemsMoved, this,
             [this](const QStringList& oldPaths, const QStringList& newPaths) {
                 const qsizetype moved = oldPaths.lastIndexOf(mSelectionBeforeChange);
                 if (!mSelectionBeforeChange.isEmpty() && moved >= 0)
                     selectFileByPath(newPaths.value(moved));
             });
-    connect(mSource, &OutlineSource::itemRenamed, this, [this](const QString& oldPath) {
+    connect(mOutlineModel, &OutlineModel::itemRenamed, this, [this](const QString& oldPath) {
         if (mSelectionBeforeChange.isEmpty() || !mSelectionBeforeChange.startsWith(oldPath))
             return;
         const QString now = getPathOfSelectedItem();
@@ -80,21 +80,21 @@ QString FileOutlineView::getPathOfSelectedItem() const
 {
     const QModelIndexList rows =
         selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
-    return rows.isEmpty() ? QString() : rows.first().data(OutlineSource::PathRole).toString();
+    return rows.isEmpty() ? QString() : rows.first().data(OutlineModel::PathRole).toString();
 }
 
 bool FileOutlineView::selectedItemIsFile() const
 {
     const QModelIndexList rows =
         selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
-    return !rows.isEmpty() && !rows.first().data(OutlineSource::IsFolderRole).toBool();
+    return !rows.isEmpty() && !rows.first().data(OutlineModel::IsFolderRole).toBool();
 }
 
 void FileOutlineView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
 {
     // Qt hands the current row on to a neighbour of rows that go and, with one row selectable,
     // selects it: a file trashed or deleted would open the next one. The selection here follows
-    // paths instead (followSourceChanges), so the current row just goes with its own.
+    // paths instead (followModelChanges), so the current row just goes with its own.
     for (QModelIndex row = currentIndex(); row.isValid(); row = row.parent()) {
         if (row.parent() == parent && row.row() >= start && row.row() <= end) {
             selectionModel()->clearCurrentIndex();
@@ -111,12 +111,12 @@ void FileOutlineView::onSelectionChanged()
 
 bool FileOutlineView::selectFileByPath(const QString& path)
 {
-    if (!mSource)
+    if (!mOutlineModel)
         return false;
     clearSelection();
     if (path.isEmpty())
         return true;
-    const CFileHierarchy& hierarchy = mSource->getFileHierarchy();
+    const CFileHierarchy& hierarchy = mOutlineModel->getFileHierarchy();
     const std::vector<CFileSystemNodePtr> chain = mShowingAllFolders
                                                       ? hierarchy.GetAncestorsForPath(path)
                                                       : hierarchy.GetVisibleAncestorsForPath(path);
@@ -128,9 +128,9 @@ bool FileOutlineView::selectFileByPath(const QString& path)
     QModelIndex parent;
     QModelIndex found;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        QModelIndex index = mSource->indexOfChild(parent, it->get());
+        QModelIndex index = mOutlineModel->indexOfChild(parent, it->get());
         if (!index.isValid() && parent.isValid())
-            index = mSource->indexOfChild({}, it->get());
+            index = mOutlineModel->indexOfChild({}, it->get());
         if (!index.isValid())
             continue;
         found = index;
@@ -139,7 +139,7 @@ bool FileOutlineView::selectFileByPath(const QString& path)
             expand(index);
         parent = index;
     }
-    if (!found.isValid() || found.data(OutlineSource::PathRole).toString() != path)
+    if (!found.isValid() || found.data(OutlineModel::PathRole).toString() != path)
         return false;
     selectionModel()->setCurrentIndex(found, QItemSelectionModel::ClearAndSelect |
                                                  QItemSelectionModel::Rows);
@@ -150,8 +150,8 @@ bool FileOutlineView::selectFileByPath(const QString& path)
 void FileOutlineView::showAllFolders(bool show)
 {
     mShowingAllFolders = show;
-    if (mSource)
-        mSource->setShowingFullHierarchy(show);
+    if (mOutlineModel)
+        mOutlineModel->setShowingFullHierarchy(show);
 }
 
 void FileOutlineView::toggleExpansion(const QModelIndex& index)
@@ -180,7 +180,7 @@ void FileOutlineView::expandFolders(int mostRows)
         }
         for (int i = 0; i < count; ++i) {
             const QModelIndex child = rows->index(i, 0, folder);
-            if (child.data(OutlineSource::IsFolderRole).toBool())
+            if (child.data(OutlineModel::IsFolderRole).toBool())
                 pending.push_back(child);
         }
     }
@@ -192,7 +192,7 @@ void FileOutlineView::expandSingleFolderChain(const QModelIndex& index)
     if (model()->rowCount(index) != 1)
         return;
     const QModelIndex only = model()->index(0, 0, index);
-    if (only.data(OutlineSource::IsFolderRole).toBool() && !isExpanded(only))
+    if (only.data(OutlineModel::IsFolderRole).toBool() && !isExpanded(only))
         expand(only);
 }
 
@@ -200,15 +200,16 @@ QMenu* FileOutlineView::menuForPosition(const QPoint& pos)
 {
     mPickedPath.clear();
     const QModelIndex index = indexAt(pos);
-    if (!index.isValid() || index.column() != 0 || !mSource || !mSource->nodeForIndex(index))
+    if (!index.isValid() || index.column() != 0 || !mOutlineModel ||
+        !mOutlineModel->nodeForIndex(index))
         return nullptr;
-    mPickedPath = index.data(OutlineSource::PathRole).toString();
-    const bool folder = index.data(OutlineSource::IsFolderRole).toBool();
+    mPickedPath = index.data(OutlineModel::PathRole).toString();
+    const bool folder = index.data(OutlineModel::IsFolderRole).toBool();
     mRevealAction->setEnabled(true);
     mTrashAction->setEnabled(!folder);
     mInstallAction->setEnabled(!folder && mInstallTargetsAvailable);
     mFavouriteAction->setEnabled(!folder);
-    mFavouriteAction->setChecked(index.data(OutlineSource::StarredRole).toBool());
+    mFavouriteAction->setChecked(index.data(OutlineModel::StarredRole).toBool());
     mTagsAction->setEnabled(!folder);
     return mMenu;
 }

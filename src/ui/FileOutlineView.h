@@ -2,10 +2,10 @@
 
 #include <QTreeView>
 
-class OutlineSource;
+class OutlineModel;
 class QMenu;
 
-// One of the window's two folder outlines: rows from an OutlineSource, a context menu with
+// One of the window's two folder outlines: rows from an OutlineModel, a context menu with
 // Reveal, Install and Move to Trash (the menu key opens it on the current row), expansion by
 // double click and by Return, and selection of a row by path. Taking the keyboard selects
 // nothing: Tab passes through without changing what the window shows.
@@ -15,8 +15,8 @@ class FileOutlineView : public QTreeView
 public:
     explicit FileOutlineView(QWidget* parent = nullptr);
 
-    void setSource(OutlineSource* source);
-    OutlineSource* source() const { return mSource; }
+    void setOutlineModel(OutlineModel* model);
+    OutlineModel* outlineModel() const { return mOutlineModel; }
 
     // Install is offered for files only while some painting application is installed.
     void setInstallTargetsAvailable(bool available) { mInstallTargetsAvailable = available; }
@@ -65,9 +65,9 @@ protected:
 private:
     void onSelectionChanged();
     void expandSingleFolderChain(const QModelIndex& index);
-    void followSourceChanges();
+    void followModelChanges();
 
-    OutlineSource* mSource = nullptr;
+    OutlineModel* mOutlineModel = nullptr;
     QMenu* mMenu = nullptr;
     QAction* mRevealAction = nullptr;
     QAction* mInstallAction = nullptr;
@@ -75,7 +75,7 @@ private:
     QAction* mFavouriteAction = nullptr;
     QAction* mTagsAction = nullptr;
     QString mPickedPath;
-    // The selection's path when the source last said its rows are about to change.
+    // The selection's path when the model last said its rows are about to change.
     QString mSelectionBeforeChange;
     bool mInstallTargetsAvailable = false;
     bool mShowingAllFolders = false;

@@ -22,7 +22,7 @@ KelbrinApplication::KelbrinApplication(int& argc, char** argv) : QApplication(ar
     const QString desktopStyle = QApplication::style()->name();
     setStyle(new KelbrinStyle(desktopStyle));
     mTheme = std::make_unique<AppTheme>(desktopStyle);
-    mPhotoshopApps = FindInstalledPhotoshopApps();
+    mPaintingApps = FindInstalledPaintingApps();
 }
 
 KelbrinApplication::~KelbrinApplication()

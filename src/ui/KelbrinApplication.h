@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 
 #include <memory>
 
@@ -24,7 +24,7 @@ public:
     ~KelbrinApplication() override;
 
     // The installed painting applications, found at start.
-    const PhotoshopAppList& getPhotoshopApps() const { return mPhotoshopApps; }
+    const PaintingAppList& getPaintingApps() const { return mPaintingApps; }
     // The one search for every brush file on the machine, started by the first call.
     BrushFileSearch* getBrushFileQuery();
     // The folders that search looks through.
@@ -40,7 +40,7 @@ public:
     void followDesktopUnmounts();
 
 private:
-    PhotoshopAppList mPhotoshopApps;
+    PaintingAppList mPaintingApps;
     // Gone before the application object itself, while its colours can still be put back.
     std::unique_ptr<AppTheme> mTheme;
     std::unique_ptr<BrushFileSearch> mBrushFileQuery;

@@ -1,6 +1,6 @@
 #include "ui/OutlineDump.h"
 
-#include "ui/OutlineSource.h"
+#include "ui/OutlineModel.h"
 
 namespace {
 void AppendRows(const QAbstractItemModel& model, const QModelIndex& parent, int level,
@@ -10,15 +10,15 @@ void AppendRows(const QAbstractItemModel& model, const QModelIndex& parent, int 
     for (int r = 0, n = model.rowCount(parent); r < n; ++r) {
         const QModelIndex index = model.index(r, 0, parent);
         const QString label = index.data(Qt::DisplayRole).toString();
-        if (!index.data(OutlineSource::IsFolderRole).toBool()) {
+        if (!index.data(OutlineModel::IsFolderRole).toBool()) {
             rows << indent + label;
             continue;
         }
-        if (index.data(OutlineSource::PathRole).toString() == QLatin1String("/"))
+        if (index.data(OutlineModel::PathRole).toString() == QLatin1String("/"))
             rows << indent + QStringLiteral("/");
         else
             rows << indent + label + QStringLiteral("/ (") +
-                        index.data(OutlineSource::FileCountRole).toString() + QLatin1Char(')');
+                        index.data(OutlineModel::FileCountRole).toString() + QLatin1Char(')');
         AppendRows(model, index, level + 1, rows);
     }
 }

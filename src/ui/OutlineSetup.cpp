@@ -4,20 +4,20 @@
 #include "discovery/BrushFileSearch.h"
 #include "platform/BackupVolumes.h"
 #include "ui/BrushWindow.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
 
 #include <QDir>
 #include <QSettings>
 
-void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const PhotoshopAppList& apps,
+void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const PaintingAppList& apps,
                     const QStringList& searchedFolders)
 {
     QStringList excluded;
-    std::vector<InstalledFileOutlineSource::Application> targets;
-    for (const PhotoshopApp& app : apps) {
+    std::vector<InstalledFileOutlineModel::Application> targets;
+    for (const PaintingApp& app : apps) {
         excluded << app.appFolderPath();
         // Krita keeps its bundles in its resource folder itself, the others in a brushes folder.
-        const bool krita = app.kind() == PhotoshopApp::Kind::Krita;
+        const bool krita = app.kind() == PaintingApp::Kind::Krita;
         targets.push_back({app.displayName(), app.appFolderPath(),
                            krita ? app.appFolderPath() : app.brushesFolderPath(),
                            app.additionalBrushesFolderPath(), app.packsFolderPath(), krita});
@@ -26,26 +26,26 @@ void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const Photosho
         if (!app.additionalBrushesFolderPath().isEmpty())
             AlwaysVisibleFolders::registerFolder(app.additionalBrushesFolderPath());
     }
-    excluded << SystemLibraryFolders();
+    excluded << SystemDataFolders();
     QSettings settings;
     if (!BackupVolumesAllowed(settings))
         excluded << BackupVolumePaths();
 
-    auto* found = new FoundFileOutlineSource(excluded, QDir::homePath());
-    auto* installed = new InstalledFileOutlineSource(targets);
+    auto* found = new FoundFileOutlineModel(excluded, QDir::homePath());
+    auto* installed = new InstalledFileOutlineModel(targets);
     found->follow(&search);
     installed->follow(&search);
     installed->setSupplementalSearch(
         [&search](const QString& folder) { return search.hasFoundFilesInPath(folder); },
         [](const BrushFileMatcher& matcher, const QStringList& folders,
-           OutlineSource* follower) -> std::shared_ptr<void> {
+           OutlineModel* follower) -> std::shared_ptr<void> {
             std::shared_ptr<BrushFileSearch> supplemental =
                 BrushFileSearch::create(matcher, folders);
             follower->follow(supplemental.get());
             supplemental->run();
             return supplemental;
         });
-    window.setOutlineSources(found, installed, apps, searchedFolders);
+    window.setOutlineModels(found, installed, apps, searchedFolders);
     QObject::connect(&search, &BrushFileSearch::watchLimitReached, &window,
                      &BrushWindow::showWatchLimitNotice);
     if (search.watchLimitRecrawlSeconds() > 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 
 #include <QStringList>
 
@@ -12,5 +12,5 @@ class BrushWindow;
 // and those installed in the applications, which searches again, once the first phase is over,
 // the application folders the main search found nothing in. searchedFolders are named when
 // nothing is found.
-void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const PhotoshopAppList& apps,
+void AttachOutlines(BrushWindow& window, BrushFileSearch& search, const PaintingAppList& apps,
                     const QStringList& searchedFolders);

@@ -2,7 +2,7 @@
 
 #include "platform/Localization.h"
 #include "ui/FileOutlineView.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -49,9 +49,9 @@ QWidget* OutlinesController::buildFoundPane()
     connect(mFilterTimer, &QTimer::timeout, this, [this] {
         const QString text = mFilterField->text().trimmed();
         mApplyingFilter = true;
-        for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
-            if (source)
-                source->setNameFilter(text);
+        for (OutlineModel* model : {fileOutlineModel(), installedFileOutlineModel()}) {
+            if (model)
+                model->setNameFilter(text);
         }
         mApplyingFilter = false;
         // The files a name matches are shown, not left inside closed folders.
@@ -133,9 +133,9 @@ void OutlinesController::restrictTo(const std::optional<QSet<QString>>& paths)
 {
     // As with the name filter, the file on display stays when its row is narrowed away.
     mApplyingFilter = true;
-    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
-        if (source)
-            source->setPathRestriction(paths);
+    for (OutlineModel* model : {fileOutlineModel(), installedFileOutlineModel()}) {
+        if (model)
+            model->setPathRestriction(paths);
     }
     mApplyingFilter = false;
     updatePlaceholder();
@@ -143,8 +143,8 @@ void OutlinesController::restrictTo(const std::optional<QSet<QString>>& paths)
 
 bool OutlinesController::showsAnyRow() const
 {
-    for (const OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
-        if (source && source->rowCount() > 0)
+    for (const OutlineModel* model : {fileOutlineModel(), installedFileOutlineModel()}) {
+        if (model && model->rowCount() > 0)
             return true;
     }
     return false;
@@ -152,51 +152,51 @@ bool OutlinesController::showsAnyRow() const
 
 void OutlinesController::setStarredPaths(const QSet<QString>& paths)
 {
-    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
-        if (source)
-            source->setStarredPaths(paths);
+    for (OutlineModel* model : {fileOutlineModel(), installedFileOutlineModel()}) {
+        if (model)
+            model->setStarredPaths(paths);
     }
 }
 
 void OutlinesController::setFileTags(const QHash<QString, QStringList>& tags)
 {
-    for (OutlineSource* source : {fileOutlineSource(), installedFileOutlineSource()}) {
-        if (source)
-            source->setFileTags(tags);
+    for (OutlineModel* model : {fileOutlineModel(), installedFileOutlineModel()}) {
+        if (model)
+            model->setFileTags(tags);
     }
 }
 
-OutlineSource* OutlinesController::fileOutlineSource() const
+OutlineModel* OutlinesController::fileOutlineModel() const
 {
-    return mFileOutline->source();
+    return mFileOutline->outlineModel();
 }
 
-OutlineSource* OutlinesController::installedFileOutlineSource() const
+OutlineModel* OutlinesController::installedFileOutlineModel() const
 {
-    return mInstalledFileOutline->source();
+    return mInstalledFileOutline->outlineModel();
 }
 
-void OutlinesController::setSources(FoundFileOutlineSource* found,
-                                    InstalledFileOutlineSource* installed, bool canInstall,
+void OutlinesController::setSources(FoundFileOutlineModel* found,
+                                    InstalledFileOutlineModel* installed, bool canInstall,
                                     QStringList searchedFolders)
 {
     mSearchedFolders = std::move(searchedFolders);
-    for (auto [outline, source] : {std::pair<FileOutlineView*, OutlineSource*>{mFileOutline, found},
-                                   {mInstalledFileOutline, installed}}) {
-        source->setParent(parent());
-        outline->setSource(source);
+    for (auto [outline, model] : {std::pair<FileOutlineView*, OutlineModel*>{mFileOutline, found},
+                                  {mInstalledFileOutline, installed}}) {
+        model->setParent(parent());
+        outline->setOutlineModel(model);
         outline->setInstallTargetsAvailable(canInstall);
         connect(outline, &FileOutlineView::selectedPathChanged, this,
                 &OutlinesController::outlineSelectionChanged);
         connect(outline, &FileOutlineView::selectedPathRenamed, this,
                 &OutlinesController::selectedPathRenamed);
-        connect(source, &OutlineSource::itemsWritten, this, &OutlinesController::pathsWritten);
+        connect(model, &OutlineModel::itemsWritten, this, &OutlinesController::pathsWritten);
         // Queued: a row is selected only once the view has finished taking the rows in.
-        connect(source, &QAbstractItemModel::rowsInserted, this, &OutlinesController::rowsAppeared,
+        connect(model, &QAbstractItemModel::rowsInserted, this, &OutlinesController::rowsAppeared,
                 Qt::QueuedConnection);
     }
     // Both follow the same search; one end of its first phase is enough for the window.
-    connect(found, &OutlineSource::firstPhaseDidFinish, this,
+    connect(found, &OutlineModel::firstPhaseDidFinish, this,
             &OutlinesController::searchFirstPhaseFinished);
     connect(found, &QAbstractItemModel::rowsInserted, this, &OutlinesController::updatePlaceholder);
     connect(found, &QAbstractItemModel::rowsRemoved, this, &OutlinesController::updatePlaceholder);
@@ -252,7 +252,7 @@ void OutlinesController::deselectIfSelected(FileOutlineView* outline, const QStr
 
 void OutlinesController::updatePlaceholder()
 {
-    const OutlineSource* found = fileOutlineSource();
+    const OutlineModel* found = fileOutlineModel();
     if (!found || found->rowCount() > 0) {
         mPlaceholder->hide();
         return;

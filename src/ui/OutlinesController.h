@@ -7,9 +7,9 @@
 #include <optional>
 
 class FileOutlineView;
-class FoundFileOutlineSource;
-class InstalledFileOutlineSource;
-class OutlineSource;
+class FoundFileOutlineModel;
+class InstalledFileOutlineModel;
+class OutlineModel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -31,8 +31,8 @@ public:
     QSplitter* pane() const { return mPane; }
     FileOutlineView* fileOutline() const { return mFileOutline; }
     FileOutlineView* installedFileOutline() const { return mInstalledFileOutline; }
-    OutlineSource* fileOutlineSource() const;
-    OutlineSource* installedFileOutlineSource() const;
+    OutlineModel* fileOutlineModel() const;
+    OutlineModel* installedFileOutlineModel() const;
     QLineEdit* filterField() const { return mFilterField; }
     QLabel* installedTitle() const { return mInstalledTitle; }
     // Beside the filter field: all files, the favourites, or the files of one tag.
@@ -53,7 +53,7 @@ public:
 
     // Gives the outlines their sources (owner takes them); searchedFolders are named when the
     // search finds nothing. Install is offered in the menus only when canInstall.
-    void setSources(FoundFileOutlineSource* found, InstalledFileOutlineSource* installed,
+    void setSources(FoundFileOutlineModel* found, InstalledFileOutlineModel* installed,
                     bool canInstall, QStringList searchedFolders);
     void showAllFolders(bool show);
     // Marks path in the outline that holds it, the installed one first; false when neither does,

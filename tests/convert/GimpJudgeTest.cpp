@@ -294,7 +294,7 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
         const auto brush =
             ComputedBrush::brushWithName(c.name, c.tip.diameter, c.tip.roundnessInPercent,
                                          c.tip.angleInDegrees, c.tip.hardnessInPercent);
-        const auto ink = getBitmapImageRep(brush);
+        const auto ink = inkBitmap(brush);
         ASSERT_TRUE(ink);
         const QImage kelbrin(ink->samples, ink->width, ink->height, ink->bytesPerRow(),
                              QImage::Format_Grayscale8);

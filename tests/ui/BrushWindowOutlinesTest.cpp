@@ -2,7 +2,7 @@
 #include "ui/BrushWindow.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
 
 #include "support/AbrWriter.h"
 #include "support/ForeignResources.h"
@@ -37,23 +37,23 @@ struct OutlinedWindow
     Sandbox box;
     QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     BrushWindow window;
-    FoundFileOutlineSource* found;
-    InstalledFileOutlineSource* installed;
+    FoundFileOutlineModel* found;
+    InstalledFileOutlineModel* installed;
     QStringList alerts;
 
     QStringList revealed;
 
     // apps: install into a GIMP whose folders are in the sandbox.
     explicit OutlinedWindow(bool gimp = false)
-        : found(new FoundFileOutlineSource({}, box.path(QString()))),
-          installed(new InstalledFileOutlineSource({}))
+        : found(new FoundFileOutlineModel({}, box.path(QString()))),
+          installed(new InstalledFileOutlineModel({}))
     {
         qputenv("XDG_DATA_HOME", box.path(QStringLiteral("data")).toUtf8());
-        PhotoshopAppList apps;
+        PaintingAppList apps;
         if (gimp)
-            apps.push_back(PhotoshopApp::paintingAppWithFolders(
-                PhotoshopApp::Kind::Gimp, 2, box.path("GIMP/2.10"), box.path("GIMP/2.10/brushes")));
-        window.setOutlineSources(found, installed, apps, {box.path(QString())});
+            apps.push_back(PaintingApp::paintingAppWithFolders(
+                PaintingApp::Kind::Gimp, 2, box.path("GIMP/2.10"), box.path("GIMP/2.10/brushes")));
+        window.setOutlineModels(found, installed, apps, {box.path(QString())});
         window.setAlertHandlerForTesting(
             [this](const QString& message, const QString&) { alerts << message; });
         window.fileActions()->setConfirmHandlerForTesting(

@@ -1,13 +1,13 @@
 #include "ui/BrushWindow.h"
 #include "brush/ComputedBrush.h"
 #include "ui/BottomDisplay.h"
-#include "ui/BrushAppDelegate.h"
 #include "ui/BrushFileView.h"
 #include "ui/BrushViewer.h"
 #include "ui/ExportController.h"
 #include "ui/FileManagerLauncher.h"
 #include "ui/FileOutlineView.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
+#include "ui/SingleInstance.h"
 
 #include "brush/SampledBrush.h"
 #include "support/AbrWriter.h"
@@ -154,11 +154,11 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
     Sandbox box;
     const QString path = box.write("Soft Set.abr", NamedBrushes("soft", 2));
     const QString brushes = box.path("GIMP/2.10/brushes"); // not there yet: made
-    const PhotoshopApp gimp = PhotoshopApp::paintingAppWithFolders(PhotoshopApp::Kind::Gimp, 2,
-                                                                   box.path("GIMP/2.10"), brushes);
+    const PaintingApp gimp = PaintingApp::paintingAppWithFolders(PaintingApp::Kind::Gimp, 2,
+                                                                 box.path("GIMP/2.10"), brushes);
     BrushWindow window;
-    window.setOutlineSources(new FoundFileOutlineSource({}, box.path(QString())),
-                             new InstalledFileOutlineSource({}), {gimp});
+    window.setOutlineModels(new FoundFileOutlineModel({}, box.path(QString())),
+                            new InstalledFileOutlineModel({}), {gimp});
     QStringList asked, alerts, revealed;
     bool goOn = false;
     window.fileActions()->setConfirmHandlerForTesting(
@@ -201,8 +201,8 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
 
     // Krita's resource folder is in the way of a file: it cannot be made, and the alert says so.
     const QString blocked = box.write("krita", "a file");
-    window.fileActions()->setApps({gimp, PhotoshopApp::paintingAppWithFolders(
-                                             PhotoshopApp::Kind::Krita, -1, blocked, blocked)});
+    window.fileActions()->setApps({gimp, PaintingApp::paintingAppWithFolders(
+                                             PaintingApp::Kind::Krita, -1, blocked, blocked)});
     window.installItem(path);
     EXPECT_EQ(alerts,
               QStringList({"“Soft Set.abr” could not be installed in Krita.",
@@ -244,11 +244,11 @@ TEST(BrushWindow, ExportThroughTheDialogMakesAFreshFolderEachTime)
     ExportController::setUseTransparency(false);
 }
 
-TEST(BrushAppDelegate, OpensAFileHandedOverBeforeTheWindowOnceItExists)
+TEST(SingleInstance, OpensAFileHandedOverBeforeTheWindowOnceItExists)
 {
     Sandbox box;
     const QString path = box.write("early.abr", NamedBrushes("e", 1));
-    BrushAppDelegate delegate;
+    SingleInstance delegate;
     delegate.openFiles({path, path}); // two at once: ignored
     EXPECT_TRUE(delegate.pendingFile().isEmpty());
     delegate.openFile(path);
@@ -328,29 +328,29 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     SetFileManagerHandlerForTesting({});
 }
 
-TEST(BrushAppDelegate, ASecondLaunchHandsItsFileToTheRunningWindow)
+TEST(SingleInstance, ASecondLaunchHandsItsFileToTheRunningWindow)
 {
     qputenv("KELBRIN_INSTANCE_NAME",
             QStringLiteral("kelbrin-test-%1").arg(QCoreApplication::applicationPid()).toUtf8());
     Sandbox box;
     const QString path = box.write("handed.abr", NamedBrushes("h", 1));
     BrushWindow window;
-    BrushAppDelegate running;
+    SingleInstance running;
     running.setWindow(&window);
     ASSERT_TRUE(running.listen());
-    BrushAppDelegate second;
+    SingleInstance second;
     EXPECT_FALSE(second.listen()); // one instance listens at a time
     // The client side blocks while connecting, as a second process would.
-    ASSERT_TRUE(BrushAppDelegate::handOverToRunningInstance({path}));
+    ASSERT_TRUE(SingleInstance::handOverToRunningInstance({path}));
     EXPECT_TRUE(WaitUntil([&] { return window.getDisplayedFilePath() == path; }, 5000));
     // Without a file the running window comes forward instead of a second one opening.
     window.showMinimized();
-    ASSERT_TRUE(BrushAppDelegate::handOverToRunningInstance({}));
+    ASSERT_TRUE(SingleInstance::handOverToRunningInstance({}));
     EXPECT_TRUE(WaitUntil([&] { return !window.isMinimized(); }, 5000));
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file:///tmp/a%20b.abr"), "/tmp/a b.abr");
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file://localhost/a.abr"), "/a.abr");
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file://elsewhere/a.abr"), QString());
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("dir/file:x.abr"), "dir/file:x.abr");
+    EXPECT_EQ(SingleInstance::pathFromArgument("file:///tmp/a%20b.abr"), "/tmp/a b.abr");
+    EXPECT_EQ(SingleInstance::pathFromArgument("file://localhost/a.abr"), "/a.abr");
+    EXPECT_EQ(SingleInstance::pathFromArgument("file://elsewhere/a.abr"), QString());
+    EXPECT_EQ(SingleInstance::pathFromArgument("dir/file:x.abr"), "dir/file:x.abr");
 }
 
 TEST(BrushFileView, PrintsTheGridToAPage)

@@ -6,7 +6,7 @@
 #include "ui/DuplicatesModel.h"
 #include "ui/FileOutlineView.h"
 #include "ui/LibraryController.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
 #include "ui/OutlinesController.h"
 #include "ui/TagsDialog.h"
 
@@ -50,7 +50,7 @@ struct MarkedWindow
     Sandbox box;
     QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     std::unique_ptr<BrushWindow> window;
-    FoundFileOutlineSource* found = nullptr;
+    FoundFileOutlineModel* found = nullptr;
     QStringList alerts;
 
     // blocked: a file stands where the data folder should be, so there is no library.
@@ -60,9 +60,9 @@ struct MarkedWindow
             blocked ? box.write(QStringLiteral("data"), "x") : box.path(QStringLiteral("data"));
         qputenv("XDG_DATA_HOME", data.toUtf8());
         window = std::make_unique<BrushWindow>();
-        found = new FoundFileOutlineSource({}, box.path(QString()));
-        window->setOutlineSources(found, new InstalledFileOutlineSource({}), {},
-                                  {box.path(QString())});
+        found = new FoundFileOutlineModel({}, box.path(QString()));
+        window->setOutlineModels(found, new InstalledFileOutlineModel({}), {},
+                                 {box.path(QString())});
         window->setAlertHandlerForTesting(
             [this](const QString& message, const QString&) { alerts << message; });
         window->show();
@@ -122,7 +122,7 @@ struct MarkedWindow
         std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
             for (int i = 0; i < found->rowCount(parent); ++i) {
                 const QModelIndex row = found->index(i, 0, parent);
-                if (row.data(OutlineSource::IsFolderRole).toBool())
+                if (row.data(OutlineModel::IsFolderRole).toBool())
                     walk(row);
                 else
                     names << describe(row);
@@ -137,7 +137,7 @@ struct MarkedWindow
     {
         return files([](const QModelIndex& row) {
             return row.data().toString() +
-                   (row.data(OutlineSource::StarredRole).toBool() ? "*" : "");
+                   (row.data(OutlineModel::StarredRole).toBool() ? "*" : "");
         });
     }
     // The tooltips' last lines: "Tags: …" for the files that have some.

@@ -12,7 +12,7 @@
 
 // The search's word reaches the window through AttachOutlines; the notice says what to do, is
 // one bar however often it is said, and once closed stays closed.
-TEST(WatchLimitBar, SearchReportShowsOneNoticeThatStaysClosedOnceClosed)
+TEST(WatchLimitBar, WatchLimitSignalShowsOneNoticeThatStaysClosedOnceClosed)
 {
     Sandbox box;
     std::unique_ptr<BrushFileSearch> search =

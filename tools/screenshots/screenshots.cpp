@@ -48,8 +48,8 @@
 #include "ui/KelbrinApplication.h"
 #include "ui/LibraryController.h"
 #include "ui/LibraryResultsView.h"
+#include "ui/OutlineModels.h"
 #include "ui/OutlineSetup.h"
-#include "ui/OutlineSources.h"
 #include "ui/TagsDialog.h"
 
 #include <QAbstractButton>
@@ -237,12 +237,12 @@ int DrawPatterns(BrushWindow& window, const QDir& out, const QString& name)
 void ShowWithOutlines(KelbrinApplication& app, BrushWindow& window)
 {
     window.resize(1000, 640);
-    AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
+    AttachOutlines(window, *app.getBrushFileQuery(), app.getPaintingApps(),
                    KelbrinApplication::searchedFolders());
     window.show();
     QElapsedTimer limit;
     limit.start();
-    while (!window.fileOutlineSource()->firstPhaseFinished() && limit.elapsed() < 20000)
+    while (!window.fileOutlineModel()->firstPhaseFinished() && limit.elapsed() < 20000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     Wait(1500);
 }
@@ -277,10 +277,10 @@ void FillMadeUpHome(const MadeUpHome& home)
 }
 
 // Installs one of the home's files into GIMP and Krita, as the window's Install would.
-void InstallIntoPaintingApps(const PhotoshopAppList& apps)
+void InstallIntoPaintingApps(const PaintingAppList& apps)
 {
-    PhotoshopAppList painting;
-    for (const PhotoshopApp& app : apps)
+    PaintingAppList painting;
+    for (const PaintingApp& app : apps)
         if (!app.packsFolderPath().isEmpty())
             painting.push_back(app);
     ConvertedFile file(QDir::home().filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")));
@@ -294,18 +294,18 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
         // Before the search says anything, and after a search that found nothing.
         BrushWindow window;
         window.resize(900, 420);
-        window.setOutlineSources(new FoundFileOutlineSource({}, QDir::homePath()),
-                                 new InstalledFileOutlineSource({}), {},
-                                 KelbrinApplication::searchedFolders());
+        window.setOutlineModels(new FoundFileOutlineModel({}, QDir::homePath()),
+                                new InstalledFileOutlineModel({}), {},
+                                KelbrinApplication::searchedFolders());
         window.show();
         Wait(300);
         ok = window.grab().save(out.filePath(name + QStringLiteral("-searching.png"))) && ok;
-        window.fileOutlineSource()->finishedQueryFirstPhase();
+        window.fileOutlineModel()->finishedQueryFirstPhase();
         Wait(300);
         ok = window.grab().save(out.filePath(name + QStringLiteral("-empty.png"))) && ok;
     }
     if (app.arguments().contains(QStringLiteral("--made-up-home")))
-        InstallIntoPaintingApps(app.getPhotoshopApps());
+        InstallIntoPaintingApps(app.getPaintingApps());
     BrushWindow window;
     ShowWithOutlines(app, window);
     FileOutlineView* all = window.getFileOutline();
@@ -328,8 +328,8 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
         [&](const QModelIndex& parent, bool packOnly) {
             for (int row = 0; row < installed->model()->rowCount(parent); ++row) {
                 const QModelIndex index = installed->model()->index(row, 0, parent);
-                if (!index.data(OutlineSource::IsFolderRole).toBool()) {
-                    const QString path = index.data(OutlineSource::PathRole).toString();
+                if (!index.data(OutlineModel::IsFolderRole).toBool()) {
+                    const QString path = index.data(OutlineModel::PathRole).toString();
                     if (!packOnly || BrushPackReader::isPackPath(path))
                         return index;
                 } else if (const QModelIndex inner = firstItem(index, packOnly); inner.isValid()) {
@@ -583,8 +583,8 @@ int DrawLibrary(const QDir& out, const QString& name)
     files[0] = renamed;
     BrushWindow window;
     window.resize(900, 600);
-    auto* found = new FoundFileOutlineSource({}, data.path());
-    window.setOutlineSources(found, new InstalledFileOutlineSource({}), {}, {data.path()});
+    auto* found = new FoundFileOutlineModel({}, data.path());
+    window.setOutlineModels(found, new InstalledFileOutlineModel({}), {}, {data.path()});
     found->addItems(
         files, FileNodeFlagsList(size_t(files.size()),
                                  FileNodeFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile}));

@@ -9,11 +9,11 @@ class QLocalServer;
 
 // Files handed to the program: on its command line, or by a second launch, which passes its
 // file to the running window over a local socket and quits.
-class BrushAppDelegate : public QObject
+class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    explicit BrushAppDelegate(QObject* parent = nullptr);
+    explicit SingleInstance(QObject* parent = nullptr);
 
     // Before the window exists the path waits and is opened when the window is set.
     void openFile(const QString& path);

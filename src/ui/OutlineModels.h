@@ -2,7 +2,7 @@
 
 #include "hierarchy/CExcludeFileFilter.h"
 #include "hierarchy/CRestrictFileFilter.h"
-#include "ui/OutlineSource.h"
+#include "ui/OutlineModel.h"
 
 #include <functional>
 #include <map>
@@ -11,14 +11,14 @@
 class BrushFileMatcher;
 
 // The outline of every brush file found, application folders and system folders left out.
-class FoundFileOutlineSource : public OutlineSource
+class FoundFileOutlineModel : public OutlineModel
 {
     Q_OBJECT
 public:
     // excludedFolders: what never shows (the applications' folders, the system's library
     // folders, backup volumes); homeFolder is passed over as a level unless it holds a file.
-    FoundFileOutlineSource(const QStringList& excludedFolders, const QString& homeFolder,
-                           QObject* parent = nullptr);
+    FoundFileOutlineModel(const QStringList& excludedFolders, const QString& homeFolder,
+                          QObject* parent = nullptr);
 
 private:
     CExcludeFileFilter mFileFilter;
@@ -27,10 +27,10 @@ private:
 // The outline of the brush files installed in the painting applications' preset folders, and
 // of the packs Kelbrin converted for GIMP and Krita: each pack is one row, named after it, which
 // reads as its brushes. A GIMP pack is a folder of brush files, reported by the search file by
-// file; the source stands the folder in for them, so the outline never shows the entries. Only
+// file; the model stands the folder in for them, so the outline never shows the entries. Only
 // packs with Kelbrin's mark (PackMark) are shown: the applications' own bundles and folders,
 // and whatever else is put there, are not Kelbrin's to show or to trash.
-class InstalledFileOutlineSource : public OutlineSource
+class InstalledFileOutlineModel : public OutlineModel
 {
     Q_OBJECT
 public:
@@ -47,19 +47,19 @@ public:
         QString packsFolder;
         bool packsAreBundles = false;
     };
-    // Starts a search for the files the matcher takes, limited to folders, that the source
-    // follows, and returns what keeps it alive (the source holds it).
+    // Starts a search for the files the matcher takes, limited to folders, that the model
+    // follows, and returns what keeps it alive (the model holds it).
     using SupplementalSearch = std::function<std::shared_ptr<void>(
-        const BrushFileMatcher& matcher, const QStringList& folders, OutlineSource* follower)>;
+        const BrushFileMatcher& matcher, const QStringList& folders, OutlineModel* follower)>;
     using FoundFilesIn = std::function<bool(const QString& folder)>;
 
-    InstalledFileOutlineSource(const std::vector<Application>& applications,
-                               QObject* parent = nullptr);
+    InstalledFileOutlineModel(const std::vector<Application>& applications,
+                              QObject* parent = nullptr);
 
     // How to learn what the main search found and how to run the supplemental one; without
     // them the supplemental search is never run.
     void setSupplementalSearch(FoundFilesIn foundFilesIn, SupplementalSearch start);
-    // How many searches of its own the source started once the main one's first phase ended:
+    // How many searches of its own the model started once the main one's first phase ended:
     // one for the application folders the main search found nothing in, one for the packs.
     int supplementalSearchCount() const { return int(mSupplementalSearches.size()); }
 

@@ -1,4 +1,4 @@
-#include "ui/BrushAppDelegate.h"
+#include "ui/SingleInstance.h"
 
 #include "ui/BrushWindow.h"
 
@@ -9,16 +9,16 @@
 #include <QUrl>
 #include <unistd.h>
 
-BrushAppDelegate::BrushAppDelegate(QObject* parent) : QObject(parent) {}
+SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
 
-QString BrushAppDelegate::serverName()
+QString SingleInstance::serverName()
 {
     // Tests run beside a real session under a name of their own.
     const QString override = qEnvironmentVariable("KELBRIN_INSTANCE_NAME");
     return override.isEmpty() ? QStringLiteral("kelbrin-%1").arg(getuid()) : override;
 }
 
-void BrushAppDelegate::openFile(const QString& path)
+void SingleInstance::openFile(const QString& path)
 {
     if (!mWindow) {
         mFileToOpen = path;
@@ -27,7 +27,7 @@ void BrushAppDelegate::openFile(const QString& path)
     mWindow->doOpenFile(path);
 }
 
-void BrushAppDelegate::openFiles(const QStringList& paths)
+void SingleInstance::openFiles(const QStringList& paths)
 {
     if (paths.size() == 1) {
         openFile(paths.first());
@@ -40,7 +40,7 @@ void BrushAppDelegate::openFiles(const QStringList& paths)
     }
 }
 
-QString BrushAppDelegate::pathFromArgument(const QString& argument)
+QString SingleInstance::pathFromArgument(const QString& argument)
 {
     // File managers and desktop files (%u) hand over URIs; everything else is a path.
     if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
@@ -52,7 +52,7 @@ QString BrushAppDelegate::pathFromArgument(const QString& argument)
     return argument;
 }
 
-void BrushAppDelegate::setWindow(BrushWindow* window)
+void SingleInstance::setWindow(BrushWindow* window)
 {
     mWindow = window;
     if (mWindow && !mFileToOpen.isEmpty()) {
@@ -62,7 +62,7 @@ void BrushAppDelegate::setWindow(BrushWindow* window)
     }
 }
 
-bool BrushAppDelegate::handOverToRunningInstance(const QStringList& paths)
+bool SingleInstance::handOverToRunningInstance(const QStringList& paths)
 {
     QLocalSocket socket;
     socket.connectToServer(serverName());
@@ -81,13 +81,13 @@ bool BrushAppDelegate::handOverToRunningInstance(const QStringList& paths)
     return true;
 }
 
-void BrushAppDelegate::stopListening()
+void SingleInstance::stopListening()
 {
     if (mServer)
         mServer->close();
 }
 
-bool BrushAppDelegate::listen()
+bool SingleInstance::listen()
 {
     // Someone answering on the name is a running instance. (Listening would not tell: with
     // access options Qt replaces an existing socket file instead of failing.)

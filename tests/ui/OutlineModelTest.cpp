@@ -1,9 +1,9 @@
-#include "ui/OutlineSource.h"
+#include "ui/OutlineModel.h"
 #include "hierarchy/HierarchyOutline.h"
 #include "ui/FileOutlineView.h"
-#include "ui/ImageAndTextCell.h"
 #include "ui/OutlineDump.h"
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
+#include "ui/OutlineRowDelegate.h"
 
 #include "convert/KritaBundle.h"
 #include "convert/PackMark.h"
@@ -25,49 +25,50 @@ QStringList ModelRows(const QAbstractItemModel& model)
     return OutlineDumpRows(model);
 }
 
-class OutlineSourceTest : public ::testing::Test
+class OutlineModelTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        mSource.getFileHierarchy().SetTopLevelSortingOrder(eTopLevelSortByDepthFirst);
-        mView.setSource(&mSource);
+        mOutlineModel.getFileHierarchy().SetTopLevelSortingOrder(eTopLevelSortByDepthFirst);
+        mView.setOutlineModel(&mOutlineModel);
     }
 
     QString add(const QString& relative)
     {
         const QString path = mDisk.file(relative);
-        mSource.addItems({path}, {kPlainFile});
+        mOutlineModel.addItems({path}, {kPlainFile});
         return path;
     }
 
     DiskTree mDisk;
-    OutlineSource mSource;
-    QAbstractItemModelTester mTester{&mSource,
+    OutlineModel mOutlineModel;
+    QAbstractItemModelTester mTester{&mOutlineModel,
                                      QAbstractItemModelTester::FailureReportingMode::Fatal};
     FileOutlineView mView;
 };
 
-TEST_F(OutlineSourceTest, AddingOneFileInsertsOnlyItsRow)
+TEST_F(OutlineModelTest, AddingOneFileInsertsOnlyItsRow)
 {
     add(QStringLiteral("a/x.abr"));
     add(QStringLiteral("a/y.abr"));
     mView.expandAll();
-    QSignalSpy inserted(&mSource, &QAbstractItemModel::rowsInserted);
-    QSignalSpy removed(&mSource, &QAbstractItemModel::rowsRemoved);
-    QSignalSpy reset(&mSource, &QAbstractItemModel::modelReset);
-    QSignalSpy layout(&mSource, &QAbstractItemModel::layoutChanged);
+    QSignalSpy inserted(&mOutlineModel, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&mOutlineModel, &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(&mOutlineModel, &QAbstractItemModel::modelReset);
+    QSignalSpy layout(&mOutlineModel, &QAbstractItemModel::layoutChanged);
     add(QStringLiteral("a/z.abr"));
     ASSERT_EQ(inserted.count(), 1);
     EXPECT_EQ(inserted.at(0).at(1).toInt(), 2);
     EXPECT_EQ(removed.count() + reset.count() + layout.count(), 0);
-    EXPECT_EQ(ModelRows(mSource), HierarchyOutlineRows(mSource.getFileHierarchy(), false));
+    EXPECT_EQ(ModelRows(mOutlineModel),
+              HierarchyOutlineRows(mOutlineModel.getFileHierarchy(), false));
 }
 
 // Random adds, deletions, renames and moves, made on disk and told to the source as the search
 // would; after each the rows must be exactly the hierarchy's, and the model tester (fatal) must
 // accept every signal on the way, with part of the tree opened in a view.
-TEST_F(OutlineSourceTest, ChurnKeepsRowsEqualToTheHierarchy)
+TEST_F(OutlineModelTest, ChurnKeepsRowsEqualToTheHierarchy)
 {
     QRandomGenerator random(20261206);
     QStringList files;
@@ -82,15 +83,16 @@ TEST_F(OutlineSourceTest, ChurnKeepsRowsEqualToTheHierarchy)
             const QString from = mDisk.folder(QStringLiteral("d/e"));
             const QString to = mDisk.path(QStringLiteral("d/e-renamed"));
             QDir().rename(from, to);
-            mSource.renameItem(from, to);
-            ASSERT_EQ(ModelRows(mSource), HierarchyOutlineRows(mSource.getFileHierarchy(), false));
+            mOutlineModel.renameItem(from, to);
+            ASSERT_EQ(ModelRows(mOutlineModel),
+                      HierarchyOutlineRows(mOutlineModel.getFileHierarchy(), false));
             QDir().rename(to, from);
-            mSource.renameItem(to, from);
+            mOutlineModel.renameItem(to, from);
         } else if (kind == 7) {
             // A whole folder deleted.
             const QString gone = mDisk.path(QStringLiteral("a/b/c"));
             QDir(gone).removeRecursively();
-            mSource.deleteItems({gone});
+            mOutlineModel.deleteItems({gone});
             files.removeIf([&](const QString& f) { return f.startsWith(gone + QLatin1Char('/')); });
         } else if (kind <= 1) {
             // Sometimes a batch of more than ten, which is applied as one reload.
@@ -103,33 +105,34 @@ TEST_F(OutlineSourceTest, ChurnKeepsRowsEqualToTheHierarchy)
                 paths << path;
                 flags.push_back(kPlainFile);
             }
-            mSource.addItems(paths, flags);
+            mOutlineModel.addItems(paths, flags);
             files << paths;
         } else if (kind == 2) {
             const QString path = files.takeAt(random.bounded(int(files.size())));
             QFile::remove(path);
-            mSource.deleteItems({path});
+            mOutlineModel.deleteItems({path});
         } else if (kind == 3) {
             const qsizetype i = random.bounded(int(files.size()));
             const QString to = QFileInfo(files[i]).path() + QStringLiteral("/r%1.abr").arg(op);
             QFile::rename(files[i], to);
-            mSource.renameItem(files[i], to);
+            mOutlineModel.renameItem(files[i], to);
             files[i] = to;
         } else {
             const qsizetype i = random.bounded(int(files.size()));
             const QString to = mDisk.folder(randomFolder()) + QStringLiteral("/m%1.abr").arg(op);
             QFile::rename(files[i], to);
-            mSource.moveItems({files[i]}, {to}, {kPlainFile});
+            mOutlineModel.moveItems({files[i]}, {to}, {kPlainFile});
             files[i] = to;
         }
         if (op % 50 == 0)
             mView.expandAll();
-        ASSERT_EQ(ModelRows(mSource), HierarchyOutlineRows(mSource.getFileHierarchy(), false))
+        ASSERT_EQ(ModelRows(mOutlineModel),
+                  HierarchyOutlineRows(mOutlineModel.getFileHierarchy(), false))
             << "after operation " << op;
     }
 }
 
-TEST_F(OutlineSourceTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
+TEST_F(OutlineModelTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
 {
     const QString deep = add(QStringLiteral("p/q/r/deep.abr"));
     add(QStringLiteral("other/x.abr"));
@@ -143,7 +146,7 @@ TEST_F(OutlineSourceTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
     ASSERT_TRUE(mView.selectFileByPath(deep));
     const QString moved = mDisk.folder(QStringLiteral("other")) + QStringLiteral("/deep.abr");
     QFile::rename(deep, moved);
-    mSource.moveItems({deep}, {moved}, {kPlainFile});
+    mOutlineModel.moveItems({deep}, {moved}, {kPlainFile});
     EXPECT_EQ(mView.getPathOfSelectedItem(), moved);
 
     // Renaming the folder of the selected file tells the window where the file is now.
@@ -151,30 +154,30 @@ TEST_F(OutlineSourceTest, SelectionFollowsMovesAndSelectingAPathOpensItsFolders)
     const QString folder = mDisk.path(QStringLiteral("other"));
     const QString newFolder = mDisk.path(QStringLiteral("renamed"));
     QDir().rename(folder, newFolder);
-    mSource.renameItem(folder, newFolder);
+    mOutlineModel.renameItem(folder, newFolder);
     ASSERT_EQ(renamed.count(), 1);
     EXPECT_EQ(renamed.at(0).at(0).toString(), newFolder + QStringLiteral("/deep.abr"));
 }
 
 // The source knows no view: it brackets each change with signals, and the view keeps its
 // selection by path through a change that takes the selected row away and puts it back.
-TEST_F(OutlineSourceTest, TheViewKeepsItsSelectionWhenTheSelectedRowIsRebuilt)
+TEST_F(OutlineModelTest, TheViewKeepsItsSelectionWhenTheSelectedRowIsRebuilt)
 {
     const QString deep = add(QStringLiteral("a/b/deep.abr"));
     const QString sibling = add(QStringLiteral("a/sibling.abr"));
     mView.expandAll();
     ASSERT_TRUE(mView.selectFileByPath(deep));
     QStringList order;
-    QObject::connect(&mSource, &OutlineSource::itemsAboutToChange, [&] { order << "about"; });
-    QObject::connect(&mSource, &QAbstractItemModel::rowsRemoved, [&] {
+    QObject::connect(&mOutlineModel, &OutlineModel::itemsAboutToChange, [&] { order << "about"; });
+    QObject::connect(&mOutlineModel, &QAbstractItemModel::rowsRemoved, [&] {
         if (order.isEmpty() || order.last() != QStringLiteral("removed"))
             order << "removed";
     });
-    QObject::connect(&mSource, &OutlineSource::itemsDeleted, [&](const QStringList& paths) {
+    QObject::connect(&mOutlineModel, &OutlineModel::itemsDeleted, [&](const QStringList& paths) {
         order << QStringLiteral("deleted %1").arg(paths.size());
     });
     QFile::remove(sibling);
-    mSource.deleteItems({sibling});
+    mOutlineModel.deleteItems({sibling});
     EXPECT_EQ(order.join(QLatin1Char(',')), QStringLiteral("about,removed,deleted 1"));
     EXPECT_EQ(mView.getPathOfSelectedItem(), deep);
 
@@ -189,26 +192,27 @@ TEST_F(OutlineSourceTest, TheViewKeepsItsSelectionWhenTheSelectedRowIsRebuilt)
         if (path == next)
             mView.selectFileByPath(QString());
         QFile::remove(path);
-        mSource.deleteItems({path});
+        mOutlineModel.deleteItems({path});
         EXPECT_EQ(mView.getPathOfSelectedItem(), QString());
     }
     for (const QList<QVariant>& signal : chosen)
         EXPECT_NE(signal.at(0).toString(), last);
 }
 
-TEST_F(OutlineSourceTest, ExpansionAndKeysAndMenu)
+TEST_F(OutlineModelTest, ExpansionAndKeysAndMenu)
 {
     add(QStringLiteral("one/two/three/x.abr"));
     add(QStringLiteral("other/y.abr"));
     // The top level holds "one/two/three"-style chains only where they fork; open the first
     // folder and every single-folder child below it opens too.
     mView.collapseAll();
-    const QModelIndex top = mSource.index(0, 0);
+    const QModelIndex top = mOutlineModel.index(0, 0);
     mView.expand(top);
-    for (QModelIndex at = top; mSource.rowCount(at) == 1 &&
-                               mSource.index(0, 0, at).data(OutlineSource::IsFolderRole).toBool();
-         at = mSource.index(0, 0, at))
-        EXPECT_TRUE(mView.isExpanded(mSource.index(0, 0, at)));
+    for (QModelIndex at = top;
+         mOutlineModel.rowCount(at) == 1 &&
+         mOutlineModel.index(0, 0, at).data(OutlineModel::IsFolderRole).toBool();
+         at = mOutlineModel.index(0, 0, at))
+        EXPECT_TRUE(mView.isExpanded(mOutlineModel.index(0, 0, at)));
 
     mView.setCurrentIndex(top);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
@@ -220,8 +224,8 @@ TEST_F(OutlineSourceTest, ExpansionAndKeysAndMenu)
 
     mView.resize(300, 300);
     mView.expandAll();
-    const QModelIndex file = mSource.index(0, 0, mSource.index(0, 0));
-    const QPoint onFile = mView.visualRect(mSource.index(0, 0)).center();
+    const QModelIndex file = mOutlineModel.index(0, 0, mOutlineModel.index(0, 0));
+    const QPoint onFile = mView.visualRect(mOutlineModel.index(0, 0)).center();
     ASSERT_NE(mView.menuForPosition(onFile), nullptr);
     EXPECT_TRUE(mView.revealAction()->isEnabled());
     EXPECT_FALSE(mView.trashAction()->isEnabled()); // a folder
@@ -229,39 +233,39 @@ TEST_F(OutlineSourceTest, ExpansionAndKeysAndMenu)
     Q_UNUSED(file);
 }
 
-TEST(ImageAndTextCell, BadgeNeedsThirtyPointsBesideIt)
+TEST(OutlineRowDelegate, BadgeNeedsThirtyPointsBesideIt)
 {
     const QFont font;
     const auto wide =
-        ImageAndTextCell::layoutFor(QRect(0, 0, 300, 20), QSize(16, 16), true, 42, font);
+        OutlineRowDelegate::layoutFor(QRect(0, 0, 300, 20), QSize(16, 16), true, 42, font);
     ASSERT_FALSE(wide.badge.isEmpty());
     EXPECT_EQ(wide.image.left(), 3);
     EXPECT_EQ(wide.title.left(), 16 + 5);
     EXPECT_LT(wide.badge.right(), 300 - 2);
     EXPECT_EQ(wide.badge.height(), 19);
 
-    const QFontMetrics metrics(ImageAndTextCell::numberFont(font));
+    const QFontMetrics metrics(OutlineRowDelegate::numberFont(font));
     const int field = metrics.horizontalAdvance(QStringLiteral("42")) + metrics.height() + 5;
     const int narrowWidth = 16 + 5 + field + 30; // exactly 30 beside the badge: not more
     const auto narrow =
-        ImageAndTextCell::layoutFor(QRect(0, 0, narrowWidth, 20), QSize(16, 16), true, 42, font);
+        OutlineRowDelegate::layoutFor(QRect(0, 0, narrowWidth, 20), QSize(16, 16), true, 42, font);
     EXPECT_TRUE(narrow.badge.isEmpty());
-    EXPECT_FALSE(
-        ImageAndTextCell::layoutFor(QRect(0, 0, narrowWidth + 1, 20), QSize(16, 16), true, 42, font)
-            .badge.isEmpty());
+    EXPECT_FALSE(OutlineRowDelegate::layoutFor(QRect(0, 0, narrowWidth + 1, 20), QSize(16, 16),
+                                               true, 42, font)
+                     .badge.isEmpty());
 }
 
 } // namespace
 
 namespace {
 
-TEST(OutlineSources, InstalledShowsEachApplicationByItsNameAboveItsBrushes)
+TEST(OutlineModels, InstalledShowsEachApplicationByItsNameAboveItsBrushes)
 {
     DiskTree disk;
     const QString ps13 = disk.folder(QStringLiteral("Adobe/Photoshop CS6"));
     const QString ps16 = disk.folder(QStringLiteral("Adobe/Photoshop CC"));
     const QString extra = disk.folder(QStringLiteral("Roaming/Adobe/Extra Brushes"));
-    InstalledFileOutlineSource source(
+    InstalledFileOutlineModel source(
         {{QStringLiteral("Adobe Photoshop CS6"), ps13, ps13 + QStringLiteral("/Presets/Brushes"),
           QString(), QString(), false},
          {QStringLiteral("Adobe Photoshop CC"), ps16, ps16 + QStringLiteral("/Presets/Brushes"),
@@ -290,13 +294,13 @@ TEST(OutlineSources, InstalledShowsEachApplicationByItsNameAboveItsBrushes)
     EXPECT_EQ(OutlineDumpRows(source), rows);
 }
 
-TEST(OutlineSources, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntries)
+TEST(OutlineModels, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntries)
 {
     DiskTree disk;
     const QString gimp = disk.folder(QStringLiteral("GIMP/2.10"));
     const QString krita = disk.folder(QStringLiteral("krita"));
     const QString gimpBrushes = gimp + QStringLiteral("/brushes");
-    InstalledFileOutlineSource source(
+    InstalledFileOutlineModel source(
         {{QStringLiteral("GIMP 2.10"), gimp, gimpBrushes, QString(), gimpBrushes, false},
          {QStringLiteral("Krita"), krita, krita, QString(), krita, true}});
     QAbstractItemModelTester tester(&source, QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -347,11 +351,11 @@ TEST(OutlineSources, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntrie
         FileNodeFlagsList(2, kPlainFile));
     const QString renamed = gimp + QStringLiteral("/brushes/Ink 2");
     QDir().rename(gimp + QStringLiteral("/brushes/Ink"), renamed);
-    QSignalSpy renames(&source, &OutlineSource::itemRenamed);
+    QSignalSpy renames(&source, &OutlineModel::itemRenamed);
     source.renameItem(gimp + QStringLiteral("/brushes/Ink"), renamed);
     EXPECT_EQ(renames.count(), 1);
     EXPECT_TRUE(rows().contains(QStringLiteral("|Ink 2|"))) << rows().toStdString();
-    QSignalSpy moves(&source, &OutlineSource::itemsMoved);
+    QSignalSpy moves(&source, &OutlineModel::itemsMoved);
     const QString moved = gimp + QStringLiteral("/brushes/Wet");
     QDir().rename(renamed, moved);
     source.moveItems(

@@ -7,11 +7,11 @@
 // Draws one outline row: the item's icon, its name cut at the tail, and for folders a rounded
 // badge with the number of brush files below, kept at the visible right edge when the outline
 // scrolls sideways and left out when the row is too narrow for it.
-class ImageAndTextCell : public QStyledItemDelegate
+class OutlineRowDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
-    explicit ImageAndTextCell(QObject* parent = nullptr);
+    explicit OutlineRowDelegate(QObject* parent = nullptr);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

@@ -16,7 +16,7 @@ class BrushFileSearch;
 // the brush-file search it follows.
 //
 // The hierarchy only says where something changed ("refresh below this node", or everywhere).
-// To turn that into the exact row signals views and selection models need, the source keeps a
+// To turn that into the exact row signals views and selection models need, the model keeps a
 // record of every row list it has handed out and, on a refresh, compares the records below
 // the node with the hierarchy as it is now: rows that are gone are removed, new ones inserted,
 // reordered ones moved, and the rest told their label or count may have changed. Lists nobody
@@ -25,7 +25,7 @@ class BrushFileSearch;
 // Each index's internal pointer is that row record, which holds its node (and so the node's
 // FileNode) until the views have been told the row is gone; a removed node is never reached
 // through a dangling pointer, and a node moved to a new folder can briefly have rows in both.
-class OutlineSource : public QAbstractItemModel
+class OutlineModel : public QAbstractItemModel
 {
     Q_OBJECT
 public:
@@ -37,8 +37,8 @@ public:
         StarredRole,                 // bool: a file the user has starred
     };
 
-    explicit OutlineSource(QObject* parent = nullptr);
-    ~OutlineSource() override;
+    explicit OutlineModel(QObject* parent = nullptr);
+    ~OutlineModel() override;
 
     CFileHierarchy& getFileHierarchy() { return mFileHierarchy; }
     const CFileHierarchy& getFileHierarchy() const { return mFileHierarchy; }
@@ -71,7 +71,7 @@ public:
     QModelIndex indexOfChild(const QModelIndex& parent, const CFileSystemNode* node) const;
     // Takes the search's changes from now on, until either of the two goes.
     void follow(BrushFileSearch* search);
-    // Whether the first phase of the search this source follows is over.
+    // Whether the first phase of the search this model follows is over.
     bool firstPhaseFinished() const { return mFirstPhaseFinished; }
 
     // QAbstractItemModel
@@ -106,7 +106,7 @@ Q_SIGNALS:
     void itemRenamed(const QString& oldPath, const QString& newPath);
 
 protected:
-    // The row's text; the installed-files source names some folders after their application.
+    // The row's text; the installed-files model names some folders after their application.
     virtual QString labelForNode(const CFileSystemNode& node) const;
     // Orders the top-level rows by their text rather than by the hierarchy's order.
     void setTopLevelOrderedByLabel(bool on) { mTopLevelByLabel = on; }

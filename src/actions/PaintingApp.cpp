@@ -1,4 +1,4 @@
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 
 #include "platform/Logging.h"
 #include "platform/NormalizePath.h"
@@ -36,7 +36,7 @@ struct GimpSeries
 };
 const GimpSeries kGimpSeries[] = {{"2.10", 2}, {"3.0", 3}};
 
-void AppendPaintingApps(PhotoshopAppList* apps)
+void AppendGimpAndKrita(PaintingAppList* apps)
 {
     const QString home = QDir::homePath();
     const QString gimpConfigs[] = {UserConfigFolder() + QStringLiteral("/GIMP"),
@@ -45,20 +45,20 @@ void AppendPaintingApps(PhotoshopAppList* apps)
         for (const GimpSeries& series : kGimpSeries) {
             const QString config = gimp + QLatin1Char('/') + QLatin1String(series.folder);
             if (IsFolder(config))
-                apps->push_back(PhotoshopApp::paintingAppWithFolders(
-                    PhotoshopApp::Kind::Gimp, series.major, config,
+                apps->push_back(PaintingApp::paintingAppWithFolders(
+                    PaintingApp::Kind::Gimp, series.major, config,
                     config + QStringLiteral("/brushes")));
         }
     const QString kritaData[] = {UserDataFolder() + QStringLiteral("/krita"),
                                  home + QStringLiteral("/.var/app/org.kde.krita/data/krita")};
     for (const QString& data : kritaData)
         if (IsFolder(data))
-            apps->push_back(PhotoshopApp::paintingAppWithFolders(
-                PhotoshopApp::Kind::Krita, -1, data, data + QStringLiteral("/brushes")));
+            apps->push_back(PaintingApp::paintingAppWithFolders(PaintingApp::Kind::Krita, -1, data,
+                                                                data + QStringLiteral("/brushes")));
 }
 } // namespace
 
-const std::vector<QString>& PhotoshopApp::presetsSubPaths()
+const std::vector<QString>& PaintingApp::presetsSubPaths()
 {
     static const std::vector<QString> paths = {
         QStringLiteral("/Vorgaben/Pinsel/"),
@@ -73,14 +73,14 @@ const std::vector<QString>& PhotoshopApp::presetsSubPaths()
     return paths;
 }
 
-PhotoshopApp PhotoshopApp::photoshopAppWithPath(const QString& exePath, const WineFolders& folders)
+PaintingApp PaintingApp::fromWineExecutable(const QString& exePath, const WineFolders& folders)
 {
-    PhotoshopApp app;
+    PaintingApp app;
     app.initFromAppPath(exePath, folders);
     return app;
 }
 
-void PhotoshopApp::initFromAppPath(const QString& exePath, const WineFolders& folders)
+void PaintingApp::initFromAppPath(const QString& exePath, const WineFolders& folders)
 {
     const QFileInfo exe(exePath);
     const bool elements = exe.fileName().compare(kElementsExecutable, Qt::CaseInsensitive) == 0;
@@ -123,11 +123,11 @@ void PhotoshopApp::initFromAppPath(const QString& exePath, const WineFolders& fo
         mAdditionalBrushesFolder = normalizePathByAddingFinalSlash(additional);
 }
 
-PhotoshopApp PhotoshopApp::paintingAppWithFolders(Kind kind, int majorVersion,
-                                                  const QString& configFolder,
-                                                  const QString& brushesFolder)
+PaintingApp PaintingApp::paintingAppWithFolders(Kind kind, int majorVersion,
+                                                const QString& configFolder,
+                                                const QString& brushesFolder)
 {
-    PhotoshopApp app;
+    PaintingApp app;
     app.mKind = kind;
     app.mIdentifier =
         kind == Kind::Gimp ? QStringLiteral("org.gimp.GIMP") : QStringLiteral("org.kde.krita");
@@ -137,7 +137,7 @@ PhotoshopApp PhotoshopApp::paintingAppWithFolders(Kind kind, int majorVersion,
     return app;
 }
 
-QString PhotoshopApp::packsFolderPath() const
+QString PaintingApp::packsFolderPath() const
 {
     switch (mKind) {
     case Kind::Gimp:
@@ -151,7 +151,7 @@ QString PhotoshopApp::packsFolderPath() const
     return QString();
 }
 
-QString PhotoshopApp::kindName() const
+QString PaintingApp::kindName() const
 {
     switch (mKind) {
     case Kind::Photoshop:
@@ -166,7 +166,7 @@ QString PhotoshopApp::kindName() const
     return QString();
 }
 
-QString PhotoshopApp::displayName() const
+QString PaintingApp::displayName() const
 {
     // Adobe's installer names the folder after the product; a folder named otherwise (a
     // version alone, say) still gets the product's name in front.
@@ -194,14 +194,14 @@ QString PhotoshopApp::displayName() const
     return name;
 }
 
-QString PhotoshopApp::installDirectoryPath() const
+QString PaintingApp::installDirectoryPath() const
 {
     return mAdditionalBrushesFolder.isEmpty() ? mAppFolder : mAdditionalBrushesFolder;
 }
 
-PhotoshopAppList FindInstalledPhotoshopApps()
+PaintingAppList FindInstalledPaintingApps()
 {
-    PhotoshopAppList apps;
+    PaintingAppList apps;
     for (const QString& prefix : WinePrefixFolders()) {
         const QStringList applicationsFolders = WineAdobeApplicationsFolders(prefix);
         const QString support = WineAdobeAppSupportFolder(prefix);
@@ -218,16 +218,15 @@ PhotoshopAppList FindInstalledPhotoshopApps()
                             << "No application executable found at path" << exe;
                         continue;
                     }
-                    apps.push_back(
-                        PhotoshopApp::photoshopAppWithPath(exe, {applications, support}));
+                    apps.push_back(PaintingApp::fromWineExecutable(exe, {applications, support}));
                 }
             }
     }
-    AppendPaintingApps(&apps);
+    AppendGimpAndKrita(&apps);
 
-    PhotoshopAppList unique;
+    PaintingAppList unique;
     QSet<QString> seen;
-    for (PhotoshopApp& app : apps) {
+    for (PaintingApp& app : apps) {
         // Photoshop and Elements may share a folder; only a folder reached twice is one app.
         const QString folder = QFileInfo(app.appFolderPath()).canonicalFilePath();
         const QString identity = folder + QLatin1Char('\n') + app.kindName();
@@ -243,10 +242,10 @@ PhotoshopAppList FindInstalledPhotoshopApps()
     return unique;
 }
 
-QStringList ApplicationFolders(const PhotoshopAppList& apps)
+QStringList ApplicationFolders(const PaintingAppList& apps)
 {
     QStringList folders;
-    for (const PhotoshopApp& app : apps) {
+    for (const PaintingApp& app : apps) {
         for (const QString& folder : {app.appFolderPath(), app.brushesFolderPath(),
                                       app.additionalBrushesFolderPath(), app.packsFolderPath()})
             if (!folder.isEmpty() && !folders.contains(folder))

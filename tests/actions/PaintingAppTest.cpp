@@ -1,6 +1,6 @@
 #include "support/MadeUpHome.h"
 
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -10,10 +10,10 @@ namespace {
 // One line per application: "kind version appFolder | brushesFolder | additionalFolder", with
 // the home folder as "~", the brushes folder relative to the application's folder and
 // ".../AppData/Roaming/Adobe" as "support".
-QString DescribeAll(const PhotoshopAppList& apps, const MadeUpHome& home)
+QString DescribeAll(const PaintingAppList& apps, const MadeUpHome& home)
 {
     QStringList lines;
-    for (const PhotoshopApp& app : apps) {
+    for (const PaintingApp& app : apps) {
         QString additional = app.additionalBrushesFolderPath();
         additional.replace(QRegularExpression(".*/AppData/Roaming/Adobe"), "support");
         lines << QStringLiteral("%1 %2 %3 | %4 | %5")
@@ -29,7 +29,7 @@ QString DescribeAll(const PhotoshopAppList& apps, const MadeUpHome& home)
 
 // One made-up machine with every kind of installation: the list, its order and each
 // application's three folders.
-TEST(PhotoshopApp, FindsEveryInstalledApplicationInListOrder)
+TEST(PaintingApp, FindsEveryInstalledApplicationInListOrder)
 {
     MadeUpHome home;
     const QString wine = QStringLiteral(".wine");
@@ -57,7 +57,7 @@ TEST(PhotoshopApp, FindsEveryInstalledApplicationInListOrder)
 
     const QString bottleApps = "~/" + bottle + "/drive_c/Program Files/Adobe/";
     EXPECT_EQ(
-        DescribeAll(FindInstalledPhotoshopApps(), home).toStdString(),
+        DescribeAll(FindInstalledPaintingApps(), home).toStdString(),
         QStringList(
             {
                 "photoshop 9 ~/.wine/drive_c/Program Files/Adobe/CS2 | Presets/Brushes | -",
@@ -74,7 +74,7 @@ TEST(PhotoshopApp, FindsEveryInstalledApplicationInListOrder)
             .join('\n')
             .toStdString());
     QStringList names;
-    for (const PhotoshopApp& app : FindInstalledPhotoshopApps())
+    for (const PaintingApp& app : FindInstalledPaintingApps())
         names << app.displayName();
     EXPECT_EQ(names.join(", ").toStdString(),
               "Photoshop CS2, Photoshop CS6, Photoshop CC 2015, Photoshop Elements 11, "
@@ -83,13 +83,13 @@ TEST(PhotoshopApp, FindsEveryInstalledApplicationInListOrder)
 
 // Elements 10 and later installed outside the applications folder count from the folder above
 // their own; without a version resource nothing that depends on the version applies.
-TEST(PhotoshopApp, VersionRulesForElementsOutsideTheApplicationsFolderAndNoVersion)
+TEST(PaintingApp, VersionRulesForElementsOutsideTheApplicationsFolderAndNoVersion)
 {
     MadeUpHome home;
     const QString prefix = QStringLiteral("pfx");
     const QString applications = home.folder("pfx/drive_c/Program Files/Adobe");
     const QString support = home.path("pfx/drive_c/users/painter/AppData/Roaming/Adobe");
-    const PhotoshopApp::WineFolders folders{applications, support};
+    const PaintingApp::WineFolders folders{applications, support};
     home.adobeSupportFolder(prefix, "Editor 11");
     home.adobeSupportFolder(prefix, "Editor 9");
 
@@ -97,22 +97,22 @@ TEST(PhotoshopApp, VersionRulesForElementsOutsideTheApplicationsFolderAndNoVersi
         const QString exe =
             QStringLiteral("Photoshop Elements %1/Editor/PhotoshopElementsEditor.exe").arg(major);
         home.adobeApp(prefix, exe.section('/', 0, 1), "PhotoshopElementsEditor.exe", major);
-        return PhotoshopApp::photoshopAppWithPath(applications + "/" + exe, folders);
+        return PaintingApp::fromWineExecutable(applications + "/" + exe, folders);
     };
-    const PhotoshopApp eleven = elements(11);
+    const PaintingApp eleven = elements(11);
     EXPECT_EQ(eleven.appFolderPath(), applications + "/Photoshop Elements 11");
     EXPECT_EQ(eleven.brushesFolderPath(),
               applications + "/Photoshop Elements 11/Editor/Presets/Brushes");
     EXPECT_EQ(eleven.additionalBrushesFolderPath(), support + "/Editor 11/");
     EXPECT_EQ(eleven.installDirectoryPath(), support + "/Editor 11/");
-    const PhotoshopApp nine = elements(9);
+    const PaintingApp nine = elements(9);
     EXPECT_EQ(nine.appFolderPath(), applications + "/Photoshop Elements 9/Editor");
     EXPECT_EQ(nine.additionalBrushesFolderPath(), support + "/Editor 9/");
 
     home.adobeSupportFolder(prefix, "CS6");
     const QString cs6 = home.adobeApp(prefix, "CS6", "Photoshop.exe", 0);
-    const PhotoshopApp unversioned =
-        PhotoshopApp::photoshopAppWithPath(cs6 + "/Photoshop.exe", folders);
+    const PaintingApp unversioned =
+        PaintingApp::fromWineExecutable(cs6 + "/Photoshop.exe", folders);
     EXPECT_EQ(unversioned.majorVersion(), -1);
     EXPECT_EQ(unversioned.additionalBrushesFolderPath(), QString());
     EXPECT_EQ(unversioned.installDirectoryPath(), cs6);

@@ -1,4 +1,4 @@
-#include "ui/OutlineSource.h"
+#include "ui/OutlineModel.h"
 
 #include "discovery/BrushFileSearch.h"
 #include "platform/Logging.h"
@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <unordered_set>
 
-OutlineSource::OutlineSource(QObject* parent) : QAbstractItemModel(parent) {}
+OutlineModel::OutlineModel(QObject* parent) : QAbstractItemModel(parent) {}
 
-OutlineSource::~OutlineSource() = default;
+OutlineModel::~OutlineModel() = default;
 
-void OutlineSource::setShowingFullHierarchy(bool show)
+void OutlineModel::setShowingFullHierarchy(bool show)
 {
     if (show == mShowingFullHierarchy)
         return;
@@ -24,7 +24,7 @@ void OutlineSource::setShowingFullHierarchy(bool show)
     endResetModel();
 }
 
-void OutlineSource::setNameFilter(const QString& text)
+void OutlineModel::setNameFilter(const QString& text)
 {
     if (text == mNameFilter)
         return;
@@ -32,7 +32,7 @@ void OutlineSource::setNameFilter(const QString& text)
     refreshAtNode({});
 }
 
-void OutlineSource::setPathRestriction(std::optional<QSet<QString>> paths)
+void OutlineModel::setPathRestriction(std::optional<QSet<QString>> paths)
 {
     if (paths == mPathRestriction)
         return;
@@ -40,7 +40,7 @@ void OutlineSource::setPathRestriction(std::optional<QSet<QString>> paths)
     refreshAtNode({});
 }
 
-void OutlineSource::setStarredPaths(QSet<QString> paths)
+void OutlineModel::setStarredPaths(QSet<QString> paths)
 {
     if (paths == mStarredPaths)
         return;
@@ -48,13 +48,13 @@ void OutlineSource::setStarredPaths(QSet<QString> paths)
     refreshAtNode({});
 }
 
-void OutlineSource::setFileTags(QHash<QString, QStringList> tags)
+void OutlineModel::setFileTags(QHash<QString, QStringList> tags)
 {
     // Tooltips are asked for when shown: nothing to tell the views.
     mFileTags = std::move(tags);
 }
 
-void OutlineSource::followMarks(const QString& oldPath, const QString& newPath)
+void OutlineModel::followMarks(const QString& oldPath, const QString& newPath)
 {
     // The library moves its rows when its own cataloguer gets there; until the marks are read
     // again, a file moved or renamed (or one within a folder that was) keeps its star, its tags
@@ -83,27 +83,27 @@ void OutlineSource::followMarks(const QString& oldPath, const QString& newPath)
 
 // --- Rows -----------------------------------------------------------------------------------
 
-OutlineSource::Row* OutlineSource::rowFor(const QModelIndex& index) const
+OutlineModel::Row* OutlineModel::rowFor(const QModelIndex& index) const
 {
     if (!index.isValid())
         return &mRoot;
     return static_cast<Row*>(index.internalPointer());
 }
 
-QModelIndex OutlineSource::indexOf(const Row& row) const
+QModelIndex OutlineModel::indexOf(const Row& row) const
 {
     if (&row == &mRoot)
         return {};
     return createIndex(row.row, 0, const_cast<Row*>(&row));
 }
 
-bool OutlineSource::nameMatches(const CFileSystemNode& node) const
+bool OutlineModel::nameMatches(const CFileSystemNode& node) const
 {
     return node.DisplayName().contains(mNameFilter, Qt::CaseInsensitive) &&
-           (!mPathRestriction || mPathRestriction->contains(node.CFFullPath()));
+           (!mPathRestriction || mPathRestriction->contains(node.FullPathText()));
 }
 
-unsigned OutlineSource::countMatchingFiles(const CFileSystemNode& node) const
+unsigned OutlineModel::countMatchingFiles(const CFileSystemNode& node) const
 {
     if (!node.IsDirectory())
         return nameMatches(node) ? 1 : 0;
@@ -120,7 +120,7 @@ unsigned OutlineSource::countMatchingFiles(const CFileSystemNode& node) const
     return count;
 }
 
-std::vector<CFileSystemNodePtr> OutlineSource::currentChildren(const Row& row) const
+std::vector<CFileSystemNodePtr> OutlineModel::currentChildren(const Row& row) const
 {
     std::vector<CFileSystemNodePtr> children;
     auto take = [&](CFileSystemNodePtr child) {
@@ -161,12 +161,12 @@ std::vector<CFileSystemNodePtr> OutlineSource::currentChildren(const Row& row) c
     return children;
 }
 
-void OutlineSource::registerRow(Row* row) const
+void OutlineModel::registerRow(Row* row) const
 {
     mRowsByNode[row->node.get()] = row;
 }
 
-void OutlineSource::unregisterSubtree(Row* row) const
+void OutlineModel::unregisterSubtree(Row* row) const
 {
     for (const auto& child : row->children)
         unregisterSubtree(child.get());
@@ -175,7 +175,7 @@ void OutlineSource::unregisterSubtree(Row* row) const
         mRowsByNode.erase(it);
 }
 
-void OutlineSource::fetch(Row& row) const
+void OutlineModel::fetch(Row& row) const
 {
     if (row.fetched)
         return;
@@ -192,13 +192,13 @@ void OutlineSource::fetch(Row& row) const
     }
 }
 
-void OutlineSource::renumber(Row& row, size_t from) const
+void OutlineModel::renumber(Row& row, size_t from) const
 {
     for (size_t i = from; i < row.children.size(); ++i)
         row.children[i]->row = int(i);
 }
 
-int OutlineSource::fileCount(const Row& row) const
+int OutlineModel::fileCount(const Row& row) const
 {
     if (row.fileCount < 0) {
         row.fileCount = int(!filtering() ? row.node->CountDescendantFiles(mShowingFullHierarchy)
@@ -209,7 +209,7 @@ int OutlineSource::fileCount(const Row& row) const
 
 // --- QAbstractItemModel ------------------------------------------------------------------------
 
-QModelIndex OutlineSource::index(int row, int column, const QModelIndex& parent) const
+QModelIndex OutlineModel::index(int row, int column, const QModelIndex& parent) const
 {
     if (column != 0 || row < 0)
         return {};
@@ -220,7 +220,7 @@ QModelIndex OutlineSource::index(int row, int column, const QModelIndex& parent)
     return createIndex(row, 0, parentRow->children[size_t(row)].get());
 }
 
-QModelIndex OutlineSource::parent(const QModelIndex& index) const
+QModelIndex OutlineModel::parent(const QModelIndex& index) const
 {
     if (!index.isValid())
         return {};
@@ -228,7 +228,7 @@ QModelIndex OutlineSource::parent(const QModelIndex& index) const
     return row->parent ? indexOf(*row->parent) : QModelIndex();
 }
 
-int OutlineSource::rowCount(const QModelIndex& parent) const
+int OutlineModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.column() > 0)
         return 0;
@@ -239,12 +239,12 @@ int OutlineSource::rowCount(const QModelIndex& parent) const
     return int(row->children.size());
 }
 
-int OutlineSource::columnCount(const QModelIndex&) const
+int OutlineModel::columnCount(const QModelIndex&) const
 {
     return 1;
 }
 
-bool OutlineSource::hasChildren(const QModelIndex& parent) const
+bool OutlineModel::hasChildren(const QModelIndex& parent) const
 {
     // Every folder can be opened, as in a file manager; asking it for its rows is left until
     // the user does.
@@ -254,7 +254,7 @@ bool OutlineSource::hasChildren(const QModelIndex& parent) const
     return !row->node || row->node->IsDirectory();
 }
 
-QVariant OutlineSource::data(const QModelIndex& index, int role) const
+QVariant OutlineModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
@@ -264,27 +264,27 @@ QVariant OutlineSource::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return labelForNode(node);
     case Qt::ToolTipRole: {
-        const QString path = node.CFFullPath();
+        const QString path = node.FullPathText();
         const auto tags = mFileTags.constFind(path);
         if (tags == mFileTags.constEnd())
             return path;
         return path + QLatin1Char('\n') + tr("Tags: %1").arg(tags->join(QStringLiteral(", ")));
     }
     case PathRole:
-        return node.CFFullPath();
+        return node.FullPathText();
     case FileCountRole:
         return node.IsDirectory() ? fileCount(*row) : 0;
     case IsFolderRole:
         return node.IsDirectory();
     case StarredRole:
         return !node.IsDirectory() && !mStarredPaths.isEmpty() &&
-               mStarredPaths.contains(node.CFFullPath());
+               mStarredPaths.contains(node.FullPathText());
     default:
         return {};
     }
 }
 
-Qt::ItemFlags OutlineSource::flags(const QModelIndex& index) const
+Qt::ItemFlags OutlineModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
@@ -294,30 +294,29 @@ Qt::ItemFlags OutlineSource::flags(const QModelIndex& index) const
     return flags;
 }
 
-QString OutlineSource::labelForNode(const CFileSystemNode& node) const
+QString OutlineModel::labelForNode(const CFileSystemNode& node) const
 {
     return node.DisplayName();
 }
 
-CFileSystemNodePtr OutlineSource::nodeForIndex(const QModelIndex& index) const
+CFileSystemNodePtr OutlineModel::nodeForIndex(const QModelIndex& index) const
 {
     return index.isValid() ? rowFor(index)->node : CFileSystemNodePtr();
 }
 
-FileNode* OutlineSource::itemForIndex(const QModelIndex& index) const
+FileNode* OutlineModel::itemForIndex(const QModelIndex& index) const
 {
     const CFileSystemNodePtr node = nodeForIndex(index);
     return node ? node->GetFileNode() : nullptr;
 }
 
-bool OutlineSource::isDirectory(const QModelIndex& index) const
+bool OutlineModel::isDirectory(const QModelIndex& index) const
 {
     const CFileSystemNodePtr node = nodeForIndex(index);
     return !node || node->IsDirectory();
 }
 
-QModelIndex OutlineSource::indexOfChild(const QModelIndex& parent,
-                                        const CFileSystemNode* node) const
+QModelIndex OutlineModel::indexOfChild(const QModelIndex& parent, const CFileSystemNode* node) const
 {
     Row* parentRow = rowFor(parent);
     fetch(*parentRow);
@@ -338,7 +337,7 @@ QModelIndex OutlineSource::indexOfChild(const QModelIndex& parent,
 //   pass 1:  remove c      -> a b d
 //   pass 2:  move a to 3   -> b d a ; insert e at 1 -> b e d a
 
-void OutlineSource::removeGoneRows(Row& row)
+void OutlineModel::removeGoneRows(Row& row)
 {
     if (!row.fetched)
         return;
@@ -369,7 +368,7 @@ void OutlineSource::removeGoneRows(Row& row)
         removeGoneRows(*child);
 }
 
-void OutlineSource::insertAndMoveRows(Row& row)
+void OutlineModel::insertAndMoveRows(Row& row)
 {
     if (!row.fetched)
         return;
@@ -416,7 +415,7 @@ void OutlineSource::insertAndMoveRows(Row& row)
         insertAndMoveRows(*child);
 }
 
-void OutlineSource::announceDataChanged(Row& row)
+void OutlineModel::announceDataChanged(Row& row)
 {
     if (!row.fetched || row.children.empty())
         return;
@@ -427,7 +426,7 @@ void OutlineSource::announceDataChanged(Row& row)
         announceDataChanged(*child);
 }
 
-void OutlineSource::syncRows(Row& row)
+void OutlineModel::syncRows(Row& row)
 {
     removeGoneRows(row);
     insertAndMoveRows(row);
@@ -440,7 +439,7 @@ void OutlineSource::syncRows(Row& row)
     }
 }
 
-OutlineSource::Row* OutlineSource::nearestRowFor(const CFileSystemNodePtr& node) const
+OutlineModel::Row* OutlineModel::nearestRowFor(const CFileSystemNodePtr& node) const
 {
     for (CFileSystemNodePtr at = node; at;) {
         auto it = mRowsByNode.find(at.get());
@@ -453,7 +452,7 @@ OutlineSource::Row* OutlineSource::nearestRowFor(const CFileSystemNodePtr& node)
     return nullptr;
 }
 
-void OutlineSource::refreshAtNode(const CFileSystemNodePtr& node)
+void OutlineModel::refreshAtNode(const CFileSystemNodePtr& node)
 {
     Row* row = node ? nearestRowFor(node) : nullptr;
     syncRows(row ? *row : mRoot);
@@ -461,31 +460,31 @@ void OutlineSource::refreshAtNode(const CFileSystemNodePtr& node)
 
 // --- Following the search --------------------------------------------------------------------
 
-void OutlineSource::follow(BrushFileSearch* search)
+void OutlineModel::follow(BrushFileSearch* search)
 {
     connect(search, &BrushFileSearch::firstPhaseFinished, this,
-            &OutlineSource::finishedQueryFirstPhase);
-    connect(search, &BrushFileSearch::itemsAdded, this, &OutlineSource::addItems);
-    connect(search, &BrushFileSearch::itemsRemoved, this, &OutlineSource::deleteItems);
-    connect(search, &BrushFileSearch::itemsMoved, this, &OutlineSource::moveItems);
-    connect(search, &BrushFileSearch::itemRenamed, this, &OutlineSource::renameItem);
-    connect(search, &BrushFileSearch::itemsWritten, this, &OutlineSource::changedItems);
+            &OutlineModel::finishedQueryFirstPhase);
+    connect(search, &BrushFileSearch::itemsAdded, this, &OutlineModel::addItems);
+    connect(search, &BrushFileSearch::itemsRemoved, this, &OutlineModel::deleteItems);
+    connect(search, &BrushFileSearch::itemsMoved, this, &OutlineModel::moveItems);
+    connect(search, &BrushFileSearch::itemRenamed, this, &OutlineModel::renameItem);
+    connect(search, &BrushFileSearch::itemsWritten, this, &OutlineModel::changedItems);
 }
 
-void OutlineSource::finishedQueryFirstPhase()
+void OutlineModel::finishedQueryFirstPhase()
 {
     mFirstPhaseFinished = true;
     Q_EMIT firstPhaseDidFinish();
 }
 
-void OutlineSource::changedItems(const QStringList& paths)
+void OutlineModel::changedItems(const QStringList& paths)
 {
     // Rows show names and counts, which a write does not change; whoever shows the file does.
     if (!paths.isEmpty())
         Q_EMIT itemsWritten(paths);
 }
 
-void OutlineSource::addItems(const QStringList& paths, const FileNodeFlagsList& flags)
+void OutlineModel::addItems(const QStringList& paths, const FileNodeFlagsList& flags)
 {
     const bool many = paths.size() > 10;
     bool reloadAll = false;
@@ -510,7 +509,7 @@ void OutlineSource::addItems(const QStringList& paths, const FileNodeFlagsList& 
         refreshAtNode({});
 }
 
-void OutlineSource::deleteItems(const QStringList& paths)
+void OutlineModel::deleteItems(const QStringList& paths)
 {
     Q_EMIT itemsAboutToChange();
     // One comparison after all the deletions: the rows come out the same as after one per
@@ -529,8 +528,8 @@ void OutlineSource::deleteItems(const QStringList& paths)
     Q_EMIT itemsDeleted(paths);
 }
 
-void OutlineSource::moveItems(const QStringList& oldPaths, const QStringList& newPaths,
-                              const FileNodeFlagsList& newFlags)
+void OutlineModel::moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                             const FileNodeFlagsList& newFlags)
 {
     Q_EMIT itemsAboutToChange();
     QStringList movedFrom;
@@ -554,7 +553,7 @@ void OutlineSource::moveItems(const QStringList& oldPaths, const QStringList& ne
     Q_EMIT itemsMoved(movedFrom, movedTo);
 }
 
-void OutlineSource::renameItem(const QString& oldPath, const QString& newPath)
+void OutlineModel::renameItem(const QString& oldPath, const QString& newPath)
 {
     Q_EMIT itemsAboutToChange();
     CFileSystemNodePtr node;

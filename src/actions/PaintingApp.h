@@ -9,7 +9,7 @@
 // brushes folder. Photoshop and Photoshop Elements run under Wine here; GIMP and Krita read
 // brush files too and are described the same way, so every rule about installed applications
 // (the outlines, installing) covers them without a case of its own.
-class PhotoshopApp
+class PaintingApp
 {
 public:
     enum class Kind
@@ -31,11 +31,11 @@ public:
 
     // Describes the Photoshop or Photoshop Elements whose executable is at exePath; Elements
     // when the executable's name is "PhotoshopElementsEditor.exe" (any case).
-    static PhotoshopApp photoshopAppWithPath(const QString& exePath, const WineFolders& folders);
+    static PaintingApp fromWineExecutable(const QString& exePath, const WineFolders& folders);
     // GIMP or Krita: its configuration folder and the brushes folder in it.
-    static PhotoshopApp paintingAppWithFolders(Kind kind, int majorVersion,
-                                               const QString& configFolder,
-                                               const QString& brushesFolder);
+    static PaintingApp paintingAppWithFolders(Kind kind, int majorVersion,
+                                              const QString& configFolder,
+                                              const QString& brushesFolder);
 
     Kind kind() const { return mKind; }
     QString kindName() const; // "photoshop", "elements", "gimp", "krita"
@@ -62,7 +62,7 @@ public:
     static const std::vector<QString>& presetsSubPaths();
 
 private:
-    PhotoshopApp() = default;
+    PaintingApp() = default;
     void initFromAppPath(const QString& exePath, const WineFolders& folders);
 
     Kind mKind = Kind::Photoshop;
@@ -73,15 +73,15 @@ private:
     QString mAdditionalBrushesFolder;
 };
 
-using PhotoshopAppList = std::vector<PhotoshopApp>;
+using PaintingAppList = std::vector<PaintingApp>;
 
 // Every installed application, in list order: the Photoshops and Elements of each Wine prefix
 // (prefixes in WinePrefixFolders' order; within one, by folder name), then GIMP 2.10 and 3.0
 // (native, then Flatpak), then Krita (native, then Flatpak). The same application folder
 // reached twice is listed once.
-PhotoshopAppList FindInstalledPhotoshopApps();
+PaintingAppList FindInstalledPaintingApps();
 
 // Every folder of apps that holds something of theirs: application, brushes, additional
 // brushes and packs folders, without empty ones. What lies in them that Kelbrin did not write
 // is theirs (ForeignResourceReason).
-QStringList ApplicationFolders(const PhotoshopAppList& apps);
+QStringList ApplicationFolders(const PaintingAppList& apps);

@@ -1,7 +1,7 @@
-#include "ui/ImageAndTextCell.h"
+#include "ui/OutlineRowDelegate.h"
 
 #include "platform/Logging.h"
-#include "ui/OutlineSource.h"
+#include "ui/OutlineModel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -17,9 +17,9 @@ constexpr int kBadgeMargin = 5; // added to the number's width and height for th
 constexpr int kMinTitleRoom = 30;
 } // namespace
 
-ImageAndTextCell::ImageAndTextCell(QObject* parent) : QStyledItemDelegate(parent) {}
+OutlineRowDelegate::OutlineRowDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
-QFont ImageAndTextCell::numberFont(const QFont& rowFont)
+QFont OutlineRowDelegate::numberFont(const QFont& rowFont)
 {
     QFont font = rowFont;
     font.setBold(true);
@@ -30,13 +30,14 @@ QFont ImageAndTextCell::numberFont(const QFont& rowFont)
     return font;
 }
 
-QColor ImageAndTextCell::badgeColor()
+QColor OutlineRowDelegate::badgeColor()
 {
     return QColor::fromHsvF(0.6f, 0.25f, 0.75f, 1.0f);
 }
 
-ImageAndTextCell::Layout ImageAndTextCell::layoutFor(const QRect& cell, const QSize& imageSize,
-                                                     bool showNumber, int number, const QFont& font)
+OutlineRowDelegate::Layout OutlineRowDelegate::layoutFor(const QRect& cell, const QSize& imageSize,
+                                                         bool showNumber, int number,
+                                                         const QFont& font)
 {
     Layout layout;
     QRect rest = cell;
@@ -66,7 +67,7 @@ ImageAndTextCell::Layout ImageAndTextCell::layoutFor(const QRect& cell, const QS
     return layout;
 }
 
-QIcon ImageAndTextCell::iconForPath(const QString& path, bool folder) const
+QIcon OutlineRowDelegate::iconForPath(const QString& path, bool folder) const
 {
     static const QMimeDatabase mimeTypes;
     const QString type =
@@ -92,8 +93,8 @@ QIcon ImageAndTextCell::iconForPath(const QString& path, bool folder) const
     return icon;
 }
 
-void ImageAndTextCell::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const
+void OutlineRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
@@ -111,13 +112,13 @@ void ImageAndTextCell::paint(QPainter* painter, const QStyleOptionViewItem& opti
     if (const auto* view = qobject_cast<const QAbstractItemView*>(widget))
         cell.setRight(std::min(cell.right(), view->viewport()->rect().right()));
 
-    const bool folder = index.data(OutlineSource::IsFolderRole).toBool();
-    const QString path = index.data(OutlineSource::PathRole).toString();
+    const bool folder = index.data(OutlineModel::IsFolderRole).toBool();
+    const QString path = index.data(OutlineModel::PathRole).toString();
     const int side = std::min(cell.height(), opt.decorationSize.height());
     const QIcon icon = iconForPath(path, folder);
     const QSize imageSize = icon.isNull() ? QSize() : QSize(side, side);
     const Layout layout = layoutFor(cell, imageSize, folder,
-                                    index.data(OutlineSource::FileCountRole).toInt(), opt.font);
+                                    index.data(OutlineModel::FileCountRole).toInt(), opt.font);
 
     painter->save();
     if (!layout.image.isEmpty())
@@ -133,7 +134,7 @@ void ImageAndTextCell::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QString label = index.data(Qt::DisplayRole).toString();
     // A starred file ends its name with a small star in the text's own colour, half strength:
     // enough to find favourites in a list, too quiet to compete with the names.
-    const bool starred = index.data(OutlineSource::StarredRole).toBool();
+    const bool starred = index.data(OutlineModel::StarredRole).toBool();
     const QString star = QStringLiteral(" \u2605");
     QRect title = layout.title;
     if (starred)
@@ -162,7 +163,8 @@ void ImageAndTextCell::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->restore();
 }
 
-QSize ImageAndTextCell::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+QSize OutlineRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const
 {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     const QFontMetrics metrics(option.font);

@@ -1,4 +1,4 @@
-#include "ui/OutlineSources.h"
+#include "ui/OutlineModels.h"
 
 #include "convert/PackMark.h"
 #include "discovery/BrushFileMatcher.h"
@@ -23,7 +23,7 @@ FileNodeFlags ItemFlags(const FileNodeFlagsList& flags, qsizetype i)
 FileNodeFlags PackFlags(const FileNodeFlagsList& entryFlags, qsizetype i)
 {
     FileNodeFlags flags = ItemFlags(entryFlags, i);
-    flags.set(FileNodeFlags::eIsPackage, true);
+    flags.set(FileNodeFlags::eIsPackFolder, true);
     return flags;
 }
 
@@ -34,9 +34,9 @@ bool IsWithin(const QString& path, const QString& folder)
 }
 } // namespace
 
-FoundFileOutlineSource::FoundFileOutlineSource(const QStringList& excludedFolders,
-                                               const QString& homeFolder, QObject* parent)
-    : OutlineSource(parent)
+FoundFileOutlineModel::FoundFileOutlineModel(const QStringList& excludedFolders,
+                                             const QString& homeFolder, QObject* parent)
+    : OutlineModel(parent)
 {
     CFileHierarchy& hierarchy = getFileHierarchy();
     hierarchy.SetTopLevelSortingOrder(eTopLevelSortByDepthFirst);
@@ -46,9 +46,9 @@ FoundFileOutlineSource::FoundFileOutlineSource(const QStringList& excludedFolder
     hierarchy.AddLimitedVisibilityAncestorDirectory(homeFolder);
 }
 
-InstalledFileOutlineSource::InstalledFileOutlineSource(const std::vector<Application>& applications,
-                                                       QObject* parent)
-    : OutlineSource(parent), mApplications(applications)
+InstalledFileOutlineModel::InstalledFileOutlineModel(const std::vector<Application>& applications,
+                                                     QObject* parent)
+    : OutlineModel(parent), mApplications(applications)
 {
     CFileHierarchy& hierarchy = getFileHierarchy();
     hierarchy.SetTopLevelSortingOrder(eTopLevelSortByNameFirst);
@@ -67,18 +67,18 @@ InstalledFileOutlineSource::InstalledFileOutlineSource(const std::vector<Applica
         }
     }
     hierarchy.SetFilter(&mFileFilter);
-    connect(this, &OutlineSource::firstPhaseDidFinish, this,
-            &InstalledFileOutlineSource::startSupplementalSearches);
+    connect(this, &OutlineModel::firstPhaseDidFinish, this,
+            &InstalledFileOutlineModel::startSupplementalSearches);
 }
 
-void InstalledFileOutlineSource::setSupplementalSearch(FoundFilesIn foundFilesIn,
-                                                       SupplementalSearch start)
+void InstalledFileOutlineModel::setSupplementalSearch(FoundFilesIn foundFilesIn,
+                                                      SupplementalSearch start)
 {
     mFoundFilesIn = std::move(foundFilesIn);
     mStartSupplementalSearch = std::move(start);
 }
 
-void InstalledFileOutlineSource::startSupplementalSearches()
+void InstalledFileOutlineModel::startSupplementalSearches()
 {
     if (!mSupplementalSearches.empty() || !mFoundFilesIn || !mStartSupplementalSearch)
         return;
@@ -108,7 +108,7 @@ void InstalledFileOutlineSource::startSupplementalSearches()
                 mSupplementalSearches.push_back(std::move(search));
 }
 
-QString InstalledFileOutlineSource::packOfEntry(const QString& path) const
+QString InstalledFileOutlineModel::packOfEntry(const QString& path) const
 {
     if (!HasSuffix(path, ".gbr") && !HasSuffix(path, ".vbr"))
         return QString();
@@ -124,7 +124,7 @@ QString InstalledFileOutlineSource::packOfEntry(const QString& path) const
     return QString();
 }
 
-bool InstalledFileOutlineSource::showsAsItIs(const QString& path) const
+bool InstalledFileOutlineModel::showsAsItIs(const QString& path) const
 {
     if (HasSuffix(path, ".abr"))
         return true;
@@ -136,13 +136,13 @@ bool InstalledFileOutlineSource::showsAsItIs(const QString& path) const
     return false;
 }
 
-void InstalledFileOutlineSource::forgetPacksWithin(const QString& path)
+void InstalledFileOutlineModel::forgetPacksWithin(const QString& path)
 {
     for (auto it = mPackEntries.begin(); it != mPackEntries.end();)
         it = IsWithin(it->first, path) ? mPackEntries.erase(it) : std::next(it);
 }
 
-void InstalledFileOutlineSource::renamePacksWithin(const QString& oldPath, const QString& newPath)
+void InstalledFileOutlineModel::renamePacksWithin(const QString& oldPath, const QString& newPath)
 {
     std::map<QString, std::set<QString>> renamed;
     for (auto it = mPackEntries.begin(); it != mPackEntries.end();) {
@@ -158,7 +158,7 @@ void InstalledFileOutlineSource::renamePacksWithin(const QString& oldPath, const
     mPackEntries.merge(renamed);
 }
 
-void InstalledFileOutlineSource::addItems(const QStringList& paths, const FileNodeFlagsList& flags)
+void InstalledFileOutlineModel::addItems(const QStringList& paths, const FileNodeFlagsList& flags)
 {
     QStringList shown;
     FileNodeFlagsList shownFlags;
@@ -174,10 +174,10 @@ void InstalledFileOutlineSource::addItems(const QStringList& paths, const FileNo
         }
     }
     if (!shown.isEmpty())
-        OutlineSource::addItems(shown, shownFlags);
+        OutlineModel::addItems(shown, shownFlags);
 }
 
-void InstalledFileOutlineSource::deleteItems(const QStringList& paths)
+void InstalledFileOutlineModel::deleteItems(const QStringList& paths)
 {
     QStringList gone;
     for (const QString& path : paths) {
@@ -198,16 +198,16 @@ void InstalledFileOutlineSource::deleteItems(const QStringList& paths)
         }
     }
     if (!gone.isEmpty())
-        OutlineSource::deleteItems(gone);
+        OutlineModel::deleteItems(gone);
 }
 
-void InstalledFileOutlineSource::renameItem(const QString& oldPath, const QString& newPath)
+void InstalledFileOutlineModel::renameItem(const QString& oldPath, const QString& newPath)
 {
     const QString pack = packOfEntry(oldPath);
     if (pack.isEmpty()) {
         // A pack's folder renamed is a pack renamed: its row is that folder's path.
         renamePacksWithin(oldPath, newPath);
-        OutlineSource::renameItem(oldPath, newPath);
+        OutlineModel::renameItem(oldPath, newPath);
     } else if (packOfEntry(newPath) == pack) {
         mPackEntries[pack].erase(oldPath);
         mPackEntries[pack].insert(newPath);
@@ -216,8 +216,8 @@ void InstalledFileOutlineSource::renameItem(const QString& oldPath, const QStrin
     }
 }
 
-void InstalledFileOutlineSource::moveItems(const QStringList& oldPaths, const QStringList& newPaths,
-                                           const FileNodeFlagsList& newFlags)
+void InstalledFileOutlineModel::moveItems(const QStringList& oldPaths, const QStringList& newPaths,
+                                          const FileNodeFlagsList& newFlags)
 {
     // Entries move one by one; a pack whose every entry went to one new pack moved with them.
     QStringList from, to, added, gone;
@@ -276,14 +276,14 @@ void InstalledFileOutlineSource::moveItems(const QStringList& oldPaths, const QS
         addedFlags.erase(addedFlags.begin() + newIndex);
     }
     if (!from.isEmpty())
-        OutlineSource::moveItems(from, to, movedFlags);
+        OutlineModel::moveItems(from, to, movedFlags);
     if (!gone.isEmpty())
-        OutlineSource::deleteItems(gone);
+        OutlineModel::deleteItems(gone);
     if (!added.isEmpty())
-        OutlineSource::addItems(added, addedFlags);
+        OutlineModel::addItems(added, addedFlags);
 }
 
-void InstalledFileOutlineSource::changedItems(const QStringList& paths)
+void InstalledFileOutlineModel::changedItems(const QStringList& paths)
 {
     QStringList changed;
     for (const QString& path : paths) {
@@ -292,17 +292,17 @@ void InstalledFileOutlineSource::changedItems(const QStringList& paths)
         if (!changed.contains(shown))
             changed << shown;
     }
-    OutlineSource::changedItems(changed);
+    OutlineModel::changedItems(changed);
 }
 
-QString InstalledFileOutlineSource::labelForNode(const CFileSystemNode& node) const
+QString InstalledFileOutlineModel::labelForNode(const CFileSystemNode& node) const
 {
-    const QString label = OutlineSource::labelForNode(node);
+    const QString label = OutlineModel::labelForNode(node);
     if (!node.IsDirectory()) {
         // A bundle is named after its pack, as GIMP's pack folders are.
         return HasSuffix(label, ".bundle") ? label.chopped(7) : label;
     }
-    const QString path = QDir::cleanPath(node.CFFullPath());
+    const QString path = QDir::cleanPath(node.FullPathText());
     for (const Application& app : mApplications) {
         if (app.name.isEmpty())
             continue;
