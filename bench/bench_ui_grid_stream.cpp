@@ -6,9 +6,9 @@
 // Runs the real window offscreen; prints its figures.
 #include "thread/NotificationEvent.h"
 #include "thread/PostingBrushSink.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/KelbrinApplication.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/KelbrinApplication.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,11 +7,11 @@
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "library/CatalogueEntry.h"
-#include "ui/BrushWindow.h"
-#include "ui/KelbrinApplication.h"
-#include "ui/LibraryController.h"
-#include "ui/LibraryResultsModel.h"
-#include "ui/LibraryResultsView.h"
+#include "ui/library/LibraryController.h"
+#include "ui/library/LibraryResultsModel.h"
+#include "ui/library/LibraryResultsView.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/KelbrinApplication.h"
 
 #include <QAbstractItemModel>
 #include <QBuffer>

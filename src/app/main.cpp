@@ -3,14 +3,14 @@
 #include "platform/BackgroundPriority.h"
 #include "platform/OpenFilesLimit.h"
 #include "thread/BackgroundWork.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/KelbrinApplication.h"
-#include "ui/LibraryController.h"
-#include "ui/OutlineDump.h"
-#include "ui/OutlineModels.h"
-#include "ui/OutlineSetup.h"
-#include "ui/SingleInstance.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/library/LibraryController.h"
+#include "ui/outline/OutlineDump.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/KelbrinApplication.h"
+#include "ui/window/OutlineSetup.h"
+#include "ui/window/SingleInstance.h"
 
 #include <QClipboard>
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/FileManagerLauncher.h"
-#include "ui/FileOutlineView.h"
-#include "ui/OutlineModels.h"
+#include "ui/common/FileManagerLauncher.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/window/BrushWindow.h"
 
 #include "support/AbrWriter.h"
 #include "support/ForeignResources.h"

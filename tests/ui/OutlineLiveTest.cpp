@@ -1,9 +1,9 @@
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "hierarchy/HierarchyOutline.h"
-#include "ui/FileOutlineView.h"
-#include "ui/OutlineDump.h"
-#include "ui/OutlineModels.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineDump.h"
+#include "ui/outline/OutlineModels.h"
 
 #include "support/AbrWriter.h"
 #include "support/MadeUpHome.h"

@@ -1,8 +1,8 @@
-#include "ui/WatchLimitBar.h"
+#include "ui/window/WatchLimitBar.h"
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "ui/BrushWindow.h"
-#include "ui/OutlineSetup.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/OutlineSetup.h"
 
 #include "support/TestUtil.h"
 

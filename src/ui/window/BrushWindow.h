@@ -1,0 +1,256 @@
+#pragma once
+
+#include "actions/PaintingApp.h"
+#include "ui/outline/OutlinesController.h"
+#include "ui/window/FileActionsController.h"
+#include "ui/window/ReadingController.h"
+
+#include <QMainWindow>
+#include <QSet>
+#include <functional>
+#include <memory>
+
+class BottomDisplay;
+class BrushFileView;
+class BrushViewer;
+class DuplicatesDialog;
+class FileActionsController;
+class FileOutlineView;
+class LibraryController;
+class LibraryResultsView;
+class FoundFileOutlineModel;
+class InstalledFileOutlineModel;
+class OutlineModel;
+class OutlinesController;
+class TagsDialog;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QSlider;
+class QSplitter;
+class QToolBar;
+class ReadingController;
+class WatchLimitBar;
+
+// The main window's frame: the outlines beside the brush grid, the bottom path strip, the
+// toolbar, the menus and what the window remembers between runs. The work is done by three
+// controllers it wires together: OutlinesController (both outlines, their filter and
+// selection), ReadingController (the file on display, the grid, the status line) and
+// FileActionsController (install, trash, reveal, export and their alerts).
+class BrushWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit BrushWindow(QWidget* parent = nullptr);
+    ~BrushWindow() override;
+
+    // The path of the BrushFile in the grid, or "" when none is shown.
+    QString getDisplayedFilePath() const { return mReading->displayedFilePath(); }
+    BrushFileView* fileView() const { return mReading->fileView(); }
+    // The read of the file on display stopped with an error (after its last report).
+    bool lastReadFailed() const { return mReading->lastReadFailed(); }
+    BottomDisplay* bottomDisplay() const { return mBottomDisplay; }
+    FileOutlineView* getFileOutline() const { return mOutlines->fileOutline(); }
+    FileOutlineView* getInstalledFileOutline() const { return mOutlines->installedFileOutline(); }
+
+    // Gives the two outlines their sources (the window owns them from here) and the
+    // applications brush files can be installed in; searchedFolders are named when the search
+    // finds nothing.
+    void setOutlineModels(FoundFileOutlineModel* found, InstalledFileOutlineModel* installed,
+                          PaintingAppList apps, QStringList searchedFolders = {});
+    OutlineModel* fileOutlineModel() const { return mOutlines->fileOutlineModel(); }
+    OutlineModel* installedFileOutlineModel() const
+    {
+        return mOutlines->installedFileOutlineModel();
+    }
+    const PaintingAppList& getPaintingApps() const { return mActions->apps(); }
+    QLineEdit* outlineFilterField() const { return mOutlines->filterField(); }
+
+    // Alerts go through this, so tests can answer them: message and informative text.
+    using AlertHandler = FileActionsController::AlertHandler;
+    void setAlertHandlerForTesting(AlertHandler handler)
+    {
+        mActions->setAlertHandlerForTesting(std::move(handler));
+    }
+    FileActionsController* fileActions() const { return mActions; }
+    LibraryController* libraryController() const { return mLibrary; }
+    // Once the window is on screen: makes the library ready, says once what went wrong with it,
+    // and starts cataloguing what the window's search finds.
+    void startLibrary();
+    // startLibrary() just after the window's first paint (or in 2 s if it never paints, say when
+    // it starts minimised), so that the library never delays the first sight of the window.
+    void startLibraryOnceShown();
+    // Brushes of the whole library named like the filter field's text, shown in the grid's
+    // place while there is text; null while the grid shows.
+    LibraryResultsView* libraryResults() const;
+    // The status line's word on cataloguing; hidden while the cataloguer is idle.
+    QLabel* catalogueStatus() const { return mCatalogueStatus; }
+    bool isReadingFile() const { return mReading && mReading->isReadingFile(); }
+
+    void finishedQueryFirstPhase();
+    // The search could not watch every folder for changes (see WatchLimitBar).
+    void showWatchLimitNotice(int recrawlSeconds);
+    WatchLimitBar* watchLimitNotice() const { return mWatchLimitBar; }
+    // The busy indicator beside the path strip, shown while anyone still searches.
+    void setProgressIndicator(bool on);
+    int progressUserCount() const { return mSearchProgressUserCount; }
+
+    // folderIsPack: a folder is read as a converted pack instead of shown as a folder.
+    void setImageFromBrushFile(const QString& path, bool folderIsPack = false);
+    void setTitleBarButtonToPath(const QString& path);
+
+    // The commands on "the file" apply to the row selected in an outline, else to the file on
+    // display, however it was opened. The two export commands follow different rules: the
+    // toolbar item only needs such a file, the menu item a file read to its end.
+    QAction* exportMenuAction() const { return mExportMenuAction; }
+    QAction* exportToolbarAction() const { return mExportToolbarAction; }
+    QAction* installToolbarAction() const { return mInstallToolbarAction; }
+    QAction* trashToolbarAction() const { return mTrashToolbarAction; }
+    QAction* printAction() const { return mPrintAction; }
+    QAction* zoomInAction() const { return mZoomInAction; }
+    QAction* zoomOutAction() const { return mZoomOutAction; }
+    QAction* showNamesAction() const { return mShowNamesAction; }
+    QAction* copyAction() const { return mCopyAction; }
+    QAction* exportSelectedAction() const { return mExportSelectedAction; }
+    QMenu* openRecentMenu() const { return mOpenRecentMenu; }
+    BrushViewer* viewer() const { return mReading->viewer(); }
+    // The status line: the brush count, or the reading progress, or an export's result.
+    QString statusText() const;
+    QString fileActionMessage() const { return mActions->statusMessage(); }
+    // The size the first window opens at on a screen with this much room.
+    static QSize initialSize(const QRect& available);
+    QToolBar* toolbar() const { return mToolbar; }
+    QSlider* zoomSlider() const { return mSlider; }
+
+    QAction* findAction() const { return mFindAction; }
+    QAction* revealMenuAction() const { return mRevealMenuAction; }
+    QAction* installMenuAction() const { return mInstallMenuAction; }
+    QAction* trashMenuAction() const { return mTrashMenuAction; }
+
+    // Stars, tags and duplicates (BrushWindowMarks.cpp).
+    QAction* favouriteBrushAction() const { return mFavouriteBrushAction; }
+    QAction* favouriteFileAction() const { return mFavouriteFileAction; }
+    QAction* tagsAction() const { return mTagsAction; }
+    QAction* duplicatesAction() const { return mDuplicatesAction; }
+    // Opens the duplicates dialog, or brings the open one forward with the library read again.
+    DuplicatesDialog* showDuplicates();
+
+Q_SIGNALS:
+    // Emitted on the main thread after each "FinishedReadingFile" of the file on display.
+    void fileReadingFinished(const QString& path);
+
+public Q_SLOTS:
+    void doOpen();
+    void doOpenFile(const QString& path);
+    void exportBrushFile();
+    void exportSelectedBrushes();
+    void openViewer(int index);
+    void printBrushFile();
+    void validateActions();
+    void revealSelectedItem();
+    void installSelectedItem();
+    void trashSelectedItem();
+    void installItem(const QString& path);
+    // Lets go of path everywhere it is shown once it is in the trash, and says so.
+    bool trashItem(const QString& path);
+    // Stars or unstars the selected brushes of the file on display: all of them are starred
+    // unless they all were.
+    void toggleSelectedBrushesStarred();
+    void setFileStarred(const QString& path, bool starred);
+    // Opens the dialog that edits path's tags; they are written when it is accepted. Null
+    // when there is no library to keep them in (the user is told why).
+    TagsDialog* editTags(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildWidgets();
+    QWidget* buildBottomBar(QWidget* parent);
+    void connectControllers();
+    // BrushWindowMenus.cpp
+    void buildToolbar();
+    void buildMenus();
+    void buildEditMenu();
+    void buildViewMenu();
+    void rebuildOpenRecentMenu();
+    void showHelp();
+    void showAbout();
+    // BrushWindowMarks.cpp
+    // Makes the actions and puts the file's into its menu; the edit and view menus take theirs.
+    void buildMarkActions(QMenu* file);
+    void connectMarks();
+    // Stars and tags changed (or the file on display did): everything that shows them looks.
+    void refreshMarks();
+    void refreshGridStars(bool force);
+    void applyNarrowing();
+    void showMarkError(const QString& error);
+    // Shows a duplicate's file with its brush at position selected once it is read (-1: none).
+    void openDuplicate(const QString& path, int position);
+
+    void restoreDividers();
+    void saveDividers();
+    void applyChromeColours();
+    void restoreWindowSettings();
+    void updateActionTarget();
+    void displayedFileVanished(const QString& path);
+    void setTabOrder();
+    void searchLibrary(const QString& text);
+    void openLibraryBrush(const QString& path, int position);
+
+    // A member rather than a child, so that the read stops before the widgets it fills go.
+    std::unique_ptr<ReadingController> mReading;
+    OutlinesController* mOutlines = nullptr;
+    FileActionsController* mActions = nullptr;
+    LibraryController* mLibrary = nullptr;
+
+    bool mApplyingColours = false;
+    bool mGeometryRestored = false;
+    bool mLibraryWaitsForPaint = false;
+    bool mLibraryStarted = false;
+    QString mCachedDefaultTitle;
+    QWidget* mBottomBar = nullptr;
+    BottomDisplay* mBottomDisplay = nullptr;
+    QProgressBar* mSearchProgress = nullptr;
+    int mSearchProgressUserCount = 0;
+    QSlider* mSlider = nullptr;
+    QToolBar* mToolbar = nullptr;
+    QSplitter* mBrushSplitter = nullptr;
+    WatchLimitBar* mWatchLimitBar = nullptr;
+    LibraryResultsView* mLibraryResults = nullptr;
+    QLabel* mCatalogueStatus = nullptr;
+
+    QMenu* mOpenRecentMenu = nullptr;
+    QAction* mFindAction = nullptr;
+    QAction* mShowNamesAction = nullptr;
+    QAction* mResetZoomAction = nullptr;
+    QAction* mCopyAction = nullptr;
+    QAction* mSelectAllAction = nullptr;
+    QAction* mViewBrushAction = nullptr;
+    QAction* mExportSelectedAction = nullptr;
+    QAction* mShowAllFoldersAction = nullptr;
+    QAction* mInstallToolbarAction = nullptr;
+    QAction* mTrashToolbarAction = nullptr;
+    QAction* mExportToolbarAction = nullptr;
+    QAction* mExportMenuAction = nullptr;
+    QAction* mInstallMenuAction = nullptr;
+    QAction* mTrashMenuAction = nullptr;
+    QAction* mRevealMenuAction = nullptr;
+    QAction* mPrintAction = nullptr;
+    QAction* mZoomInAction = nullptr;
+    QAction* mZoomOutAction = nullptr;
+    QAction* mFavouriteBrushAction = nullptr;
+    QAction* mFavouriteFileAction = nullptr;
+    QAction* mTagsAction = nullptr;
+    QAction* mDuplicatesAction = nullptr;
+    DuplicatesDialog* mDuplicatesDialog = nullptr;
+    QString mGridStarsPath; // the file whose stars the grid shows
+    QSet<QString> mStarredFiles;
+};

@@ -1,0 +1,361 @@
+// The window's toolbar and menus, the commands behind them, and which of them apply.
+
+#include "platform/Localization.h"
+#include "platform/RecentFiles.h"
+#include "ui/common/FileManagerLauncher.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/library/DuplicatesDialog.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlinesController.h"
+#include "ui/window/AppTheme.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/FileActionsController.h"
+#include "ui/window/KelbrinApplication.h"
+#include "ui/window/ReadingController.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSlider>
+#include <QStyle>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+constexpr int kRecentFileCount = 10;
+
+QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback)
+{
+    return QIcon::fromTheme(QString::fromLatin1(name),
+                            QApplication::style()->standardIcon(fallback));
+}
+} // namespace
+
+void BrushWindow::buildToolbar()
+{
+    mToolbar = addToolBar(QString());
+    mToolbar->setObjectName(QStringLiteral("brushWindow"));
+    mToolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    mToolbar->setIconSize(QSize(24, 24));
+    mToolbar->setMovable(false);
+
+    mInstallToolbarAction =
+        mToolbar->addAction(ThemeIcon("system-software-install", QStyle::SP_ArrowDown),
+                            LocalizedString(QStringLiteral("toolbar-install")));
+    mInstallToolbarAction->setObjectName(QStringLiteral("install"));
+    mTrashToolbarAction = mToolbar->addAction(ThemeIcon("user-trash", QStyle::SP_TrashIcon),
+                                              LocalizedString(QStringLiteral("toolbar-trash")));
+    mTrashToolbarAction->setObjectName(QStringLiteral("moveToTrash"));
+    auto* flexibleSpace = new QWidget(mToolbar);
+    flexibleSpace->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    mToolbar->addWidget(flexibleSpace);
+    mExportToolbarAction =
+        mToolbar->addAction(ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton),
+                            LocalizedString(QStringLiteral("toolbar-export")));
+    mExportToolbarAction->setObjectName(QStringLiteral("export"));
+    connect(mExportToolbarAction, &QAction::triggered, this, &BrushWindow::exportBrushFile);
+    connect(mInstallToolbarAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
+    connect(mTrashToolbarAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
+}
+
+void BrushWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open…"), this, &BrushWindow::doOpen);
+    open->setShortcut(QKeySequence::Open);
+    mOpenRecentMenu = file->addMenu(tr("Open &Recent"));
+    mOpenRecentMenu->setObjectName(QStringLiteral("openRecentMenu"));
+    connect(mOpenRecentMenu, &QMenu::aboutToShow, this, &BrushWindow::rebuildOpenRecentMenu);
+    rebuildOpenRecentMenu();
+    file->addSeparator();
+    mExportMenuAction =
+        file->addAction(tr("&Export as Images…"), this, &BrushWindow::exportBrushFile);
+    mExportMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mExportSelectedAction =
+        file->addAction(tr("Export &Selected…"), this, &BrushWindow::exportSelectedBrushes);
+    mExportSelectedAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    mPrintAction = file->addAction(tr("&Print…"), this, &BrushWindow::printBrushFile);
+    mPrintAction->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    mRevealMenuAction = file->addAction(tr("Show in File &Manager"));
+    mRevealMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
+    // Named after the applications found (setOutlineModels).
+    mInstallMenuAction = file->addAction(tr("&Install"));
+    mInstallMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    mTrashMenuAction = file->addAction(tr("Move to &Trash"));
+    mTrashMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    connect(mRevealMenuAction, &QAction::triggered, this, &BrushWindow::revealSelectedItem);
+    connect(mInstallMenuAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
+    connect(mTrashMenuAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
+    file->addSeparator();
+    buildMarkActions(file);
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::closeAllWindows);
+    quit->setShortcut(QKeySequence::Quit);
+
+    buildEditMenu();
+    buildViewMenu();
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* helpAction = help->addAction(tr("Kelbrin &Help"), this, &BrushWindow::showHelp);
+    helpAction->setShortcut(QKeySequence::HelpContents);
+    help->addAction(tr("&About Kelbrin"), this, &BrushWindow::showAbout);
+}
+
+void BrushWindow::buildEditMenu()
+{
+    BrushFileView* view = fileView();
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    mCopyAction =
+        edit->addAction(tr("&Copy"), mReading.get(), &ReadingController::copySelectedBrush);
+    mCopyAction->setShortcut(QKeySequence::Copy);
+    mSelectAllAction = edit->addAction(tr("Select &All"), view, &BrushFileView::selectAll);
+    mSelectAllAction->setShortcut(QKeySequence::SelectAll);
+    edit->addSeparator();
+    mFindAction = edit->addAction(tr("&Find Brush Files"), this, [this] {
+        outlineFilterField()->setFocus(Qt::ShortcutFocusReason);
+        outlineFilterField()->selectAll();
+    });
+    mFindAction->setShortcut(QKeySequence::Find);
+    edit->addSeparator();
+    edit->addAction(mFavouriteBrushAction);
+    mViewBrushAction = edit->addAction(tr("&View Brush"), this, [this, view] {
+        const QList<int> selected = view->selectedIndexes();
+        const int current = view->currentIndex();
+        if (!selected.isEmpty())
+            openViewer(selected.contains(current) ? current : selected.first());
+    });
+    // Space and Return open it in the grid; the menu only shows where it is.
+    mViewBrushAction->setShortcut(QKeySequence(Qt::Key_Space));
+    mViewBrushAction->setShortcutContext(Qt::WidgetShortcut);
+    // A right click selects the brush under it; the menu offers what can be done with it.
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    view->addActions({mViewBrushAction, mFavouriteBrushAction, mCopyAction, mSelectAllAction,
+                      separator, mExportSelectedAction});
+}
+
+void BrushWindow::buildViewMenu()
+{
+    BrushFileView* view = fileView();
+    QMenu* menu = menuBar()->addMenu(tr("&View"));
+    mZoomInAction = menu->addAction(tr("Zoom &In"), view, &BrushFileView::zoomIn);
+    mZoomInAction->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mZoomOutAction = menu->addAction(tr("Zoom &Out"), view, &BrushFileView::zoomOut);
+    mZoomOutAction->setShortcut(QKeySequence::ZoomOut);
+    mResetZoomAction = menu->addAction(tr("&Reset Zoom"), view, &BrushFileView::resetZoom);
+    mResetZoomAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    menu->addSeparator();
+    mShowNamesAction = menu->addAction(tr("Show &Names"));
+    mShowNamesAction->setCheckable(true);
+    connect(mShowNamesAction, &QAction::toggled, view, &BrushFileView::setShowNames);
+    mShowAllFoldersAction = menu->addAction(tr("Show &All Folders"));
+    mShowAllFoldersAction->setCheckable(true);
+    connect(mShowAllFoldersAction, &QAction::triggered, mOutlines,
+            &OutlinesController::showAllFolders);
+    menu->addSeparator();
+    menu->addAction(mDuplicatesAction);
+    connect(mSlider, &QSlider::valueChanged, this, &BrushWindow::validateActions);
+
+    KelbrinApplication* app = KelbrinApplication::instance();
+    if (!app)
+        return;
+    AppTheme* theme = app->theme();
+    menu->addSeparator();
+    QMenu* themes = menu->addMenu(tr("&Theme"));
+    auto* group = new QActionGroup(themes);
+    const std::pair<AppTheme::eChoice, QString> choices[] = {{AppTheme::eSystem, tr("&System")},
+                                                             {AppTheme::eLight, tr("&Light")},
+                                                             {AppTheme::eDark, tr("&Dark")}};
+    for (const auto& [choice, text] : choices) {
+        QAction* action = themes->addAction(text);
+        action->setObjectName(QStringLiteral("theme%1").arg(int(choice)));
+        action->setCheckable(true);
+        action->setChecked(theme->choice() == choice);
+        group->addAction(action);
+        connect(action, &QAction::triggered, theme,
+                [theme, choice = choice] { theme->setChoice(choice); });
+    }
+}
+
+void BrushWindow::validateActions()
+{
+    updateActionTarget();
+    const BrushFileView* view = fileView();
+    mInstallToolbarAction->setEnabled(mActions->canInstall());
+    mTrashToolbarAction->setEnabled(mActions->canTrash());
+    mExportToolbarAction->setEnabled(mActions->canTrashOrExport());
+    mInstallMenuAction->setEnabled(mActions->canInstall());
+    mTrashMenuAction->setEnabled(mActions->canTrash());
+    mRevealMenuAction->setEnabled(mActions->canReveal());
+    // A file that yielded nothing has nothing to export, and gets no empty folder.
+    const bool anyItem = view->itemCount() > 0;
+    mExportMenuAction->setEnabled(anyItem && !isReadingFile());
+    const QList<int> selected = view->selectedIndexes();
+    mPrintAction->setEnabled(view->canPrint());
+    mZoomInAction->setEnabled(view->canZoomIn());
+    mZoomOutAction->setEnabled(view->canZoomOut());
+    mCopyAction->setEnabled(!selected.isEmpty());
+    mExportSelectedAction->setEnabled(!selected.isEmpty());
+    mViewBrushAction->setEnabled(!selected.isEmpty());
+    mSelectAllAction->setEnabled(view->itemCount() > 0);
+    // Stars belong to a file's contents; a converted pack is a folder and has none.
+    const BrushFilePtr& file = view->getBrushFile();
+    const bool brushFile = file && QFileInfo(file->getPath()).isFile();
+    bool anyBrush = false, allStarred = true;
+    for (int i : selected) {
+        if (brushFile && size_t(i) < file->count()) {
+            anyBrush = true;
+            allStarred = allStarred && view->starredIndexes().contains(i);
+        }
+    }
+    mFavouriteBrushAction->setEnabled(anyBrush);
+    mFavouriteBrushAction->setChecked(anyBrush && allStarred);
+    const bool fileTarget =
+        mActions->canTrashOrExport() && QFileInfo(mActions->targetPath()).isFile();
+    mFavouriteFileAction->setEnabled(fileTarget);
+    mFavouriteFileAction->setChecked(fileTarget && mStarredFiles.contains(mActions->targetPath()));
+    mTagsAction->setEnabled(fileTarget);
+}
+
+// --- Commands on the selected file ----------------------------------------------------------
+
+// The target is copied: what the commands do changes it.
+void BrushWindow::revealSelectedItem()
+{
+    if (mActions->canReveal())
+        RevealInFileManager(QString(mActions->targetPath()));
+}
+
+void BrushWindow::installSelectedItem()
+{
+    if (mActions->canInstall())
+        installItem(QString(mActions->targetPath()));
+}
+
+void BrushWindow::trashSelectedItem()
+{
+    if (mActions->canTrash())
+        trashItem(QString(mActions->targetPath()));
+}
+
+void BrushWindow::installItem(const QString& path)
+{
+    mActions->install(path);
+}
+
+bool BrushWindow::trashItem(const QString& path)
+{
+    if (!mActions->trash(path))
+        return false;
+    // Let go of it now rather than when the search notices.
+    mOutlines->deselectIfSelected(getFileOutline(), path);
+    mOutlines->deselectIfSelected(getInstalledFileOutline(), path);
+    if (getDisplayedFilePath() == path)
+        setImageFromBrushFile(QString());
+    mActions->tellTrashed(path);
+    if (mDuplicatesDialog)
+        mDuplicatesDialog->fileTrashed(path);
+    return true;
+}
+
+void BrushWindow::exportBrushFile()
+{
+    mActions->exportBrushes(fileView()->getBrushFile());
+}
+
+void BrushWindow::exportSelectedBrushes()
+{
+    const BrushFilePtr& file = fileView()->getBrushFile();
+    if (!file)
+        return;
+    // The grid counts patterns on from the last brush.
+    std::vector<size_t> brushes, patterns;
+    for (int i : fileView()->selectedIndexes()) {
+        if (size_t(i) < file->count())
+            brushes.push_back(size_t(i));
+        else if (size_t(i) - file->count() < file->patterns().size())
+            patterns.push_back(size_t(i) - file->count());
+    }
+    if (!brushes.empty() || !patterns.empty())
+        mActions->exportBrushes(file, std::move(brushes), std::move(patterns));
+}
+
+void BrushWindow::rebuildOpenRecentMenu()
+{
+    mOpenRecentMenu->clear();
+    const QStringList recent = RecentBrushFiles(kRecentFileCount);
+    for (const QString& path : recent) {
+        QAction* action = mOpenRecentMenu->addAction(QFileInfo(path).fileName(), this,
+                                                     [this, path] { doOpenFile(path); });
+        action->setToolTip(path);
+        action->setStatusTip(path);
+    }
+    if (recent.isEmpty())
+        mOpenRecentMenu->addAction(tr("No Recent Files"))->setEnabled(false);
+}
+
+void BrushWindow::printBrushFile()
+{
+    if (!fileView()->canPrint())
+        return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        fileView()->printTo(&printer);
+}
+
+void BrushWindow::showHelp()
+{
+    const QString url = LocalizedString(QStringLiteral("help-url"));
+    if (!url.isEmpty()) {
+        QDesktopServices::openUrl(QUrl(url));
+        return;
+    }
+    // The manual as installed beside the program (share/doc/kelbrin), else the short version.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {programFolder.filePath(QStringLiteral("../share/doc/kelbrin/README.md")),
+          programFolder.filePath(QStringLiteral("../share/doc/kelbrin/README.md.gz")),
+          QStringLiteral("/usr/share/doc/kelbrin/README.md"),
+          QStringLiteral("/usr/share/doc/kelbrin/README.md.gz")}) {
+        if (QFileInfo(candidate).isFile() &&
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath())))
+            return;
+    }
+    QMessageBox::about(
+        this, tr("Kelbrin Help"),
+        tr("<p><b>Kelbrin</b> shows the brushes in Photoshop brush files.</p>"
+           "<p>Open a file with File ▸ Open… or drop it on the window. Change the thumbnail size "
+           "with the slider, Ctrl+wheel or View ▸ Zoom In and Zoom Out (Ctrl+0 goes back); Home "
+           "and End jump to the first and last brushes.</p>"
+           "<p>Click a brush to select it, Ctrl or Shift and click to select more, Ctrl+A for all. "
+           "Double-click or press Space to see it large; Left and Right step through the file. "
+           "Ctrl+C copies the brush as a picture; drag brushes out to drop them as PNG files.</p>"
+           "<p>File ▸ Export as Images… writes every brush as a PNG file into a new folder; "
+           "Export Selected… only the selected ones.</p>"));
+}
+
+void BrushWindow::showAbout()
+{
+    QString text = tr("<h3>Kelbrin %1</h3>"
+                      "<p>Browse the brushes in Photoshop brush files (.abr): find them all, look "
+                      "at every brush, export them as images. Kelbrin never changes a brush "
+                      "file.</p>"
+                      "<p>The licence is in the copyright file installed with Kelbrin "
+                      "(/usr/share/doc/kelbrin/copyright).</p>")
+                       .arg(QCoreApplication::applicationVersion());
+    const QString homePage = LocalizedString(QStringLiteral("home-page-url"));
+    if (!homePage.isEmpty())
+        text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homePage.toHtmlEscaped());
+    QMessageBox::about(this, tr("About Kelbrin"), text);
+}
