@@ -45,6 +45,7 @@
 #include "ui/library/DuplicatesDialog.h"
 #include "ui/library/LibraryController.h"
 #include "ui/library/LibraryResultsView.h"
+#include "ui/library/MarksController.h"
 #include "ui/outline/FileOutlineView.h"
 #include "ui/outline/OutlineModels.h"
 #include "ui/window/AppTheme.h"
@@ -405,7 +406,7 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     for (int brush : {2, 7}) {
         window.fileView()->selectOnly(brush);
-        window.favouriteBrushAction()->trigger();
+        window.marks()->favouriteBrushAction()->trigger();
     }
     Wait(600);
     bool ok = window.grab().save(out.filePath(name + QStringLiteral(".png")));
@@ -422,14 +423,14 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
     all->expandAll();
     Wait(600);
     ok = window.grab().save(out.filePath(name + QStringLiteral("-favourites.png"))) && ok;
-    if (TagsDialog* tags =
-            window.editTags(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")))) {
+    if (TagsDialog* tags = window.marks()->editTags(
+            home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")))) {
         tags->field()->setText(QStringLiteral("co"));
         Wait(300);
         ok = tags->grab().save(out.filePath(name + QStringLiteral("-tags.png"))) && ok;
         tags->reject();
     }
-    DuplicatesDialog* duplicates = window.showDuplicates();
+    DuplicatesDialog* duplicates = window.marks()->showDuplicates();
     Wait(600);
     ok = duplicates->grab().save(out.filePath(name + QStringLiteral("-duplicates.png"))) && ok;
     return ok ? 0 : 1;

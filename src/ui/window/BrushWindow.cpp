@@ -6,8 +6,10 @@
 #include "platform/RecentFiles.h"
 #include "ui/common/FileManagerLauncher.h"
 #include "ui/grid/BrushFileView.h"
+#include "ui/grid/BrushViewer.h"
 #include "ui/library/LibraryController.h"
 #include "ui/library/LibraryResultsView.h"
+#include "ui/library/MarksController.h"
 #include "ui/outline/FileOutlineView.h"
 #include "ui/outline/OutlineModels.h"
 #include "ui/outline/OutlinesController.h"
@@ -147,6 +149,26 @@ void BrushWindow::buildWidgets()
     statusBar()->addPermanentWidget(mActions->openFolderButton());
     statusBar()->addPermanentWidget(mActions->undoTrashButton());
     statusBar()->addPermanentWidget(mReading->readProgress());
+    mMarks = new MarksController(
+        mLibrary, mOutlines, fileView(), this, [this] { return getDisplayedFilePath(); },
+        [this] { return QString(mActions->targetPath()); });
+}
+
+void BrushWindow::connectMarks()
+{
+    mMarks->connectSources();
+    connect(mMarks, &MarksController::actionsChanged, this, &BrushWindow::validateActions);
+    connect(mMarks, &MarksController::trashRequested, this, &BrushWindow::trashItem);
+    connect(mMarks, &MarksController::openRequested, this,
+            [this](const QString& path, int position) {
+                openLibraryBrush(path, position);
+                raise();
+                activateWindow();
+            });
+    connect(mReading.get(), &ReadingController::displayChanged, mMarks,
+            &MarksController::displayChanged);
+    connect(mReading.get(), &ReadingController::viewerOpened, this,
+            [this](BrushViewer* viewer) { viewer->addControl(mMarks->favouriteBrushAction()); });
 }
 
 QWidget* BrushWindow::buildBottomBar(QWidget* parent)
@@ -217,7 +239,7 @@ void BrushWindow::connectControllers()
             [this](const QString& path, int position, bool starred) {
                 QString error;
                 if (!mLibrary->setStarred(path, position, starred, &error))
-                    showMarkError(error);
+                    mMarks->showError(error);
                 // The same search again keeps the brush current and shows its star.
                 else if (libraryResults())
                     searchLibrary(mLibraryResults->text());

@@ -6,23 +6,21 @@
 #include "ui/window/ReadingController.h"
 
 #include <QMainWindow>
-#include <QSet>
 #include <functional>
 #include <memory>
 
 class BottomDisplay;
 class BrushFileView;
 class BrushViewer;
-class DuplicatesDialog;
 class FileActionsController;
 class FileOutlineView;
 class LibraryController;
 class LibraryResultsView;
+class MarksController;
 class FoundFileOutlineModel;
 class InstalledFileOutlineModel;
 class OutlineModel;
 class OutlinesController;
-class TagsDialog;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -129,13 +127,8 @@ public:
     QAction* installMenuAction() const { return mInstallMenuAction; }
     QAction* trashMenuAction() const { return mTrashMenuAction; }
 
-    // Stars, tags and duplicates (BrushWindowMarks.cpp).
-    QAction* favouriteBrushAction() const { return mFavouriteBrushAction; }
-    QAction* favouriteFileAction() const { return mFavouriteFileAction; }
-    QAction* tagsAction() const { return mTagsAction; }
-    QAction* duplicatesAction() const { return mDuplicatesAction; }
-    // Opens the duplicates dialog, or brings the open one forward with the library read again.
-    DuplicatesDialog* showDuplicates();
+    // Stars, tags and duplicates.
+    MarksController* marks() const { return mMarks; }
 
 Q_SIGNALS:
     // Emitted on the main thread after each "FinishedReadingFile" of the file on display.
@@ -155,13 +148,6 @@ public Q_SLOTS:
     void installItem(const QString& path);
     // Lets go of path everywhere it is shown once it is in the trash, and says so.
     bool trashItem(const QString& path);
-    // Stars or unstars the selected brushes of the file on display: all of them are starred
-    // unless they all were.
-    void toggleSelectedBrushesStarred();
-    void setFileStarred(const QString& path, bool starred);
-    // Opens the dialog that edits path's tags; they are written when it is accepted. Null
-    // when there is no library to keep them in (the user is told why).
-    TagsDialog* editTags(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -183,17 +169,7 @@ private:
     void rebuildOpenRecentMenu();
     void showHelp();
     void showAbout();
-    // BrushWindowMarks.cpp
-    // Makes the actions and puts the file's into its menu; the edit and view menus take theirs.
-    void buildMarkActions(QMenu* file);
     void connectMarks();
-    // Stars and tags changed (or the file on display did): everything that shows them looks.
-    void refreshMarks();
-    void refreshGridStars(bool force);
-    void applyNarrowing();
-    void showMarkError(const QString& error);
-    // Shows a duplicate's file with its brush at position selected once it is read (-1: none).
-    void openDuplicate(const QString& path, int position);
 
     void restoreDividers();
     void saveDividers();
@@ -210,6 +186,7 @@ private:
     OutlinesController* mOutlines = nullptr;
     FileActionsController* mActions = nullptr;
     LibraryController* mLibrary = nullptr;
+    MarksController* mMarks = nullptr;
 
     bool mApplyingColours = false;
     bool mGeometryRestored = false;
@@ -246,11 +223,4 @@ private:
     QAction* mPrintAction = nullptr;
     QAction* mZoomInAction = nullptr;
     QAction* mZoomOutAction = nullptr;
-    QAction* mFavouriteBrushAction = nullptr;
-    QAction* mFavouriteFileAction = nullptr;
-    QAction* mTagsAction = nullptr;
-    QAction* mDuplicatesAction = nullptr;
-    DuplicatesDialog* mDuplicatesDialog = nullptr;
-    QString mGridStarsPath; // the file whose stars the grid shows
-    QSet<QString> mStarredFiles;
 };

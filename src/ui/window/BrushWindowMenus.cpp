@@ -4,7 +4,7 @@
 #include "platform/RecentFiles.h"
 #include "ui/common/FileManagerLauncher.h"
 #include "ui/grid/BrushFileView.h"
-#include "ui/library/DuplicatesDialog.h"
+#include "ui/library/MarksController.h"
 #include "ui/outline/FileOutlineView.h"
 #include "ui/outline/OutlinesController.h"
 #include "ui/window/AppTheme.h"
@@ -96,7 +96,7 @@ void BrushWindow::buildMenus()
     connect(mInstallMenuAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
     connect(mTrashMenuAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
     file->addSeparator();
-    buildMarkActions(file);
+    mMarks->buildActions(file);
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), qApp, &QApplication::closeAllWindows);
     quit->setShortcut(QKeySequence::Quit);
@@ -126,7 +126,7 @@ void BrushWindow::buildEditMenu()
     });
     mFindAction->setShortcut(QKeySequence::Find);
     edit->addSeparator();
-    edit->addAction(mFavouriteBrushAction);
+    edit->addAction(mMarks->favouriteBrushAction());
     mViewBrushAction = edit->addAction(tr("&View Brush"), this, [this, view] {
         const QList<int> selected = view->selectedIndexes();
         const int current = view->currentIndex();
@@ -140,8 +140,8 @@ void BrushWindow::buildEditMenu()
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    view->addActions({mViewBrushAction, mFavouriteBrushAction, mCopyAction, mSelectAllAction,
-                      separator, mExportSelectedAction});
+    view->addActions({mViewBrushAction, mMarks->favouriteBrushAction(), mCopyAction,
+                      mSelectAllAction, separator, mExportSelectedAction});
 }
 
 void BrushWindow::buildViewMenu()
@@ -163,7 +163,7 @@ void BrushWindow::buildViewMenu()
     connect(mShowAllFoldersAction, &QAction::triggered, mOutlines,
             &OutlinesController::showAllFolders);
     menu->addSeparator();
-    menu->addAction(mDuplicatesAction);
+    menu->addAction(mMarks->duplicatesAction());
     connect(mSlider, &QSlider::valueChanged, this, &BrushWindow::validateActions);
 
     KelbrinApplication* app = KelbrinApplication::instance();
@@ -208,23 +208,8 @@ void BrushWindow::validateActions()
     mExportSelectedAction->setEnabled(!selected.isEmpty());
     mViewBrushAction->setEnabled(!selected.isEmpty());
     mSelectAllAction->setEnabled(view->itemCount() > 0);
-    // Stars belong to a file's contents; a converted pack is a folder and has none.
-    const BrushFilePtr& file = view->getBrushFile();
-    const bool brushFile = file && QFileInfo(file->getPath()).isFile();
-    bool anyBrush = false, allStarred = true;
-    for (int i : selected) {
-        if (brushFile && size_t(i) < file->count()) {
-            anyBrush = true;
-            allStarred = allStarred && view->starredIndexes().contains(i);
-        }
-    }
-    mFavouriteBrushAction->setEnabled(anyBrush);
-    mFavouriteBrushAction->setChecked(anyBrush && allStarred);
-    const bool fileTarget =
-        mActions->canTrashOrExport() && QFileInfo(mActions->targetPath()).isFile();
-    mFavouriteFileAction->setEnabled(fileTarget);
-    mFavouriteFileAction->setChecked(fileTarget && mStarredFiles.contains(mActions->targetPath()));
-    mTagsAction->setEnabled(fileTarget);
+    mMarks->updateActions(mActions->canTrashOrExport() &&
+                          QFileInfo(mActions->targetPath()).isFile());
 }
 
 // --- Commands on the selected file ----------------------------------------------------------
@@ -263,8 +248,7 @@ bool BrushWindow::trashItem(const QString& path)
     if (getDisplayedFilePath() == path)
         setImageFromBrushFile(QString());
     mActions->tellTrashed(path);
-    if (mDuplicatesDialog)
-        mDuplicatesDialog->fileTrashed(path);
+    mMarks->fileTrashed(path);
     return true;
 }
 

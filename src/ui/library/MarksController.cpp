@@ -1,77 +1,97 @@
-// Stars, tags and duplicates: the window's side of the brush library's marks.
-
+#include "ui/library/MarksController.h"
+#include "brush/BrushFile.h"
 #include "library/CLibrary.h"
 #include "ui/common/FileManagerLauncher.h"
 #include "ui/dialogs/TagsDialog.h"
 #include "ui/grid/BrushFileView.h"
-#include "ui/grid/BrushViewer.h"
 #include "ui/library/DuplicatesDialog.h"
 #include "ui/library/LibraryController.h"
 #include "ui/outline/FileOutlineView.h"
 #include "ui/outline/OutlineModel.h"
 #include "ui/outline/OutlinesController.h"
-#include "ui/window/BrushWindow.h"
-#include "ui/window/ReadingController.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 
-void BrushWindow::buildMarkActions(QMenu* file)
+MarksController::MarksController(LibraryController* library, OutlinesController* outlines,
+                                 BrushFileView* grid, QWidget* window,
+                                 std::function<QString()> displayedFile,
+                                 std::function<QString()> targetPath)
+    : QObject(window), mLibrary(library), mOutlines(outlines), mGrid(grid), mWindow(window),
+      mDisplayedFile(std::move(displayedFile)), mTargetPath(std::move(targetPath))
+{}
+
+void MarksController::buildActions(QMenu* file)
 {
-    mFavouriteBrushAction = new QAction(tr("&Favourite Brush"), this);
+    mFavouriteBrushAction = new QAction(tr("&Favourite Brush"), mWindow);
     mFavouriteBrushAction->setObjectName(QStringLiteral("favouriteBrush"));
     mFavouriteBrushAction->setCheckable(true);
     mFavouriteBrushAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(mFavouriteBrushAction, &QAction::triggered, this,
-            &BrushWindow::toggleSelectedBrushesStarred);
+            &MarksController::toggleSelectedBrushesStarred);
 
     mFavouriteFileAction = file->addAction(tr("Fa&vourite File"));
     mFavouriteFileAction->setObjectName(QStringLiteral("favouriteFile"));
     mFavouriteFileAction->setCheckable(true);
     mFavouriteFileAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     connect(mFavouriteFileAction, &QAction::triggered, this,
-            [this](bool on) { setFileStarred(QString(mActions->targetPath()), on); });
+            [this](bool on) { setFileStarred(mTargetPath(), on); });
     mTagsAction = file->addAction(tr("T&ags…"));
     mTagsAction->setObjectName(QStringLiteral("tags"));
     mTagsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(mTagsAction, &QAction::triggered, this,
-            [this] { editTags(QString(mActions->targetPath())); });
+    connect(mTagsAction, &QAction::triggered, this, [this] { editTags(mTargetPath()); });
 
-    mDuplicatesAction = new QAction(tr("&Duplicates…"), this);
+    mDuplicatesAction = new QAction(tr("&Duplicates…"), mWindow);
     mDuplicatesAction->setObjectName(QStringLiteral("duplicates"));
-    connect(mDuplicatesAction, &QAction::triggered, this, &BrushWindow::showDuplicates);
+    connect(mDuplicatesAction, &QAction::triggered, this, &MarksController::showDuplicates);
 }
 
-void BrushWindow::connectMarks()
+void MarksController::connectSources()
 {
     // The narrowing is a stop of its own, right after the filter field beside it.
-    QWidget::setTabOrder(outlineFilterField(), mOutlines->narrowingBox());
-    connect(mLibrary, &LibraryController::marksChanged, this, &BrushWindow::refreshMarks);
-    connect(mOutlines, &OutlinesController::narrowingChosen, this, &BrushWindow::applyNarrowing);
+    QWidget::setTabOrder(mOutlines->filterField(), mOutlines->narrowingBox());
+    connect(mLibrary, &LibraryController::marksChanged, this, &MarksController::refresh);
+    connect(mOutlines, &OutlinesController::narrowingChosen, this,
+            &MarksController::applyNarrowing);
     connect(mOutlines, &OutlinesController::searchFirstPhaseFinished, this,
-            &BrushWindow::refreshMarks);
-    for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()}) {
-        connect(outline, &FileOutlineView::starRequested, this, &BrushWindow::setFileStarred);
-        connect(outline, &FileOutlineView::tagsRequested, this, &BrushWindow::editTags);
+            &MarksController::refresh);
+    for (FileOutlineView* outline : {mOutlines->fileOutline(), mOutlines->installedFileOutline()}) {
+        connect(outline, &FileOutlineView::starRequested, this, &MarksController::setFileStarred);
+        connect(outline, &FileOutlineView::tagsRequested, this, &MarksController::editTags);
     }
-    connect(mReading.get(), &ReadingController::displayChanged, this,
-            [this] { refreshGridStars(false); });
     // kelbrin-cli may have tagged or starred files meanwhile; coming back to the window shows it.
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive && fileOutlineModel() &&
-                    fileOutlineModel()->firstPhaseFinished())
-                    refreshMarks();
+                const OutlineModel* found = mOutlines->fileOutlineModel();
+                if (state == Qt::ApplicationActive && found && found->firstPhaseFinished())
+                    refresh();
             });
-    connect(mReading.get(), &ReadingController::viewerOpened, this,
-            [this](BrushViewer* viewer) { viewer->addControl(mFavouriteBrushAction); });
 }
 
-void BrushWindow::refreshMarks()
+void MarksController::updateActions(bool targetIsFile)
+{
+    // Stars belong to a file's contents; a converted pack is a folder and has none.
+    const BrushFilePtr& file = mGrid->getBrushFile();
+    const bool brushFile = file && QFileInfo(file->getPath()).isFile();
+    bool anyBrush = false, allStarred = true;
+    for (int i : mGrid->selectedIndexes()) {
+        if (brushFile && size_t(i) < file->count()) {
+            anyBrush = true;
+            allStarred = allStarred && mGrid->starredIndexes().contains(i);
+        }
+    }
+    mFavouriteBrushAction->setEnabled(anyBrush);
+    mFavouriteBrushAction->setChecked(anyBrush && allStarred);
+    mFavouriteFileAction->setEnabled(targetIsFile);
+    mFavouriteFileAction->setChecked(targetIsFile && mStarredFiles.contains(mTargetPath()));
+    mTagsAction->setEnabled(targetIsFile);
+}
+void MarksController::refresh()
 {
     CLibrary* library = mLibrary->library();
     QStringList starred = library ? library->starredFiles() : QStringList();
@@ -98,25 +118,25 @@ void BrushWindow::refreshMarks()
     }
 }
 
-void BrushWindow::refreshGridStars(bool force)
+void MarksController::refreshGridStars(bool force)
 {
-    const QString path = getDisplayedFilePath();
+    const QString path = mDisplayedFile();
     if (!force && path == mGridStarsPath)
         return;
     mGridStarsPath = path;
-    fileView()->setStarredIndexes(path.isEmpty() || !QFileInfo(path).isFile()
-                                      ? QSet<int>()
-                                      : mLibrary->starredPositions(path));
-    validateActions();
+    mGrid->setStarredIndexes(path.isEmpty() || !QFileInfo(path).isFile()
+                                 ? QSet<int>()
+                                 : mLibrary->starredPositions(path));
+    Q_EMIT actionsChanged();
 }
 
-void BrushWindow::applyNarrowing()
+void MarksController::applyNarrowing()
 {
     const QString choice = mOutlines->narrowingChoice();
     CLibrary* library = choice.isEmpty() ? nullptr : mLibrary->library();
     if (!library) {
         mOutlines->restrictTo(std::nullopt);
-        mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath());
+        mOutlines->selectDisplayedIfUnmarked(mDisplayedFile());
         return;
     }
     QStringList paths;
@@ -129,18 +149,18 @@ void BrushWindow::applyNarrowing()
         paths = library->filesTagged(choice);
     }
     mOutlines->restrictTo(QSet<QString>(paths.begin(), paths.end()));
-    mOutlines->selectDisplayedIfUnmarked(getDisplayedFilePath());
+    mOutlines->selectDisplayedIfUnmarked(mDisplayedFile());
 }
 
-void BrushWindow::toggleSelectedBrushesStarred()
+void MarksController::toggleSelectedBrushesStarred()
 {
-    const BrushFilePtr& file = fileView()->getBrushFile();
+    const BrushFilePtr& file = mGrid->getBrushFile();
     if (!file)
         return;
-    const QSet<int>& starred = fileView()->starredIndexes();
+    const QSet<int>& starred = mGrid->starredIndexes();
     QList<int> brushes;
     bool allStarred = true;
-    for (int i : fileView()->selectedIndexes()) {
+    for (int i : mGrid->selectedIndexes()) {
         if (size_t(i) < file->count()) {
             brushes << i;
             allStarred = allStarred && starred.contains(i);
@@ -148,57 +168,57 @@ void BrushWindow::toggleSelectedBrushesStarred()
     }
     QString error;
     if (!brushes.isEmpty() && !mLibrary->setStarred(file->getPath(), brushes, !allStarred, &error))
-        showMarkError(error);
+        showError(error);
     refreshGridStars(true);
 }
 
-void BrushWindow::setFileStarred(const QString& path, bool starred)
+void MarksController::setFileStarred(const QString& path, bool starred)
 {
     QString error;
     if (!path.isEmpty() && !mLibrary->setStarred(path, -1, starred, &error))
-        showMarkError(error);
-    validateActions();
+        showError(error);
+    Q_EMIT actionsChanged();
 }
 
-TagsDialog* BrushWindow::editTags(const QString& path)
+TagsDialog* MarksController::editTags(const QString& path)
 {
     CLibrary* library = mLibrary->library();
     if (path.isEmpty() || !library) {
-        showMarkError(mLibrary->status().message);
+        showError(mLibrary->status().message);
         return nullptr;
     }
     QStringList known;
     for (const LibraryTag& tag : library->allTags())
         known << tag.tag;
     auto* dialog =
-        new TagsDialog(QFileInfo(path).fileName(), library->tagsOfFile(path), known, this);
+        new TagsDialog(QFileInfo(path).fileName(), library->tagsOfFile(path), known, mWindow);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, path] {
         QString error;
         if (!mLibrary->setTags(path, dialog->tags(), &error))
-            showMarkError(error);
+            showError(error);
     });
     dialog->open();
     return dialog;
 }
 
-void BrushWindow::showMarkError(const QString& error)
+void MarksController::showError(const QString& error)
 {
     auto* box = new QMessageBox(QMessageBox::Warning, tr("The brush library could not keep that"),
-                                error, QMessageBox::Ok, this);
+                                error, QMessageBox::Ok, mWindow);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
 
-DuplicatesDialog* BrushWindow::showDuplicates()
+DuplicatesDialog* MarksController::showDuplicates()
 {
     if (!mDuplicatesDialog) {
-        mDuplicatesDialog = new DuplicatesDialog(mLibrary, this);
+        mDuplicatesDialog = new DuplicatesDialog(mLibrary, mWindow);
         connect(mDuplicatesDialog, &DuplicatesDialog::openRequested, this,
-                &BrushWindow::openDuplicate);
+                &MarksController::openRequested);
         connect(mDuplicatesDialog, &DuplicatesDialog::revealRequested, this, &RevealInFileManager);
         connect(mDuplicatesDialog, &DuplicatesDialog::trashRequested, this,
-                &BrushWindow::trashItem);
+                &MarksController::trashRequested);
     } else {
         mDuplicatesDialog->reload();
     }
@@ -208,9 +228,8 @@ DuplicatesDialog* BrushWindow::showDuplicates()
     return mDuplicatesDialog;
 }
 
-void BrushWindow::openDuplicate(const QString& path, int position)
+void MarksController::fileTrashed(const QString& path)
 {
-    openLibraryBrush(path, position);
-    raise();
-    activateWindow();
+    if (mDuplicatesDialog)
+        mDuplicatesDialog->fileTrashed(path);
 }
