@@ -8,6 +8,7 @@
 #include "ui/window/BottomDisplay.h"
 #include "ui/window/ExportController.h"
 #include "ui/window/SingleInstance.h"
+#include "ui/window/WindowMenus.h"
 
 #include "brush/SampledBrush.h"
 #include "support/AbrWriter.h"
@@ -395,22 +396,22 @@ TEST(BrushWindow, StatusLineCountsBrushesAndAFileHandedOverTakesTheKeyboard)
     window.fileView()->selectAll();
     EXPECT_EQ(window.statusText(),
               QStringLiteral("3 brushes (1 sampled, 2 computed) — 3 selected"));
-    EXPECT_TRUE(window.copyAction()->isEnabled());
+    EXPECT_TRUE(window.menus()->copyAction()->isEnabled());
     window.setImageFromBrushFile(QString());
     EXPECT_EQ(window.statusText(), QString());
-    EXPECT_FALSE(window.copyAction()->isEnabled());
+    EXPECT_FALSE(window.menus()->copyAction()->isEnabled());
 }
 
 TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
 {
     ShownFile shown("Set.abr", NamedBrushes("s", 12));
     auto& [box, path, window] = shown;
-    EXPECT_FALSE(window.exportSelectedAction()->isEnabled());
+    EXPECT_FALSE(window.menus()->exportSelectedAction()->isEnabled());
     window.fileView()->selectOnly(3);
     QMouseEvent ctrlClick(QEvent::MouseButtonPress, window.fileView()->thumbnailRect(10).center(),
                           QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
     QCoreApplication::sendEvent(window.fileView(), &ctrlClick);
-    ASSERT_TRUE(window.exportSelectedAction()->isEnabled());
+    ASSERT_TRUE(window.menus()->exportSelectedAction()->isEnabled());
 
     QStringList opened;
     SetFileManagerHandlerForTesting([&](const QString&, const QString& p) { opened << p; });
@@ -418,7 +419,7 @@ TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
         dialog->findChild<QCheckBox*>("zeroPadCheckBox")->setChecked(true);
         dialog->findChild<QCheckBox*>("openFolderCheckBox")->setChecked(true);
     });
-    window.exportSelectedAction()->trigger();
+    window.menus()->exportSelectedAction()->trigger();
     EXPECT_EQ(QDir(box.path("Picked")).entryList(QDir::Files, QDir::Name),
               (QStringList{"03.png", "10.png"}));
     EXPECT_EQ(window.fileActionMessage(), QStringLiteral("2 images written to Picked"));
@@ -448,12 +449,12 @@ TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard
         BrushWindow window;
         window.show();
         window.fileView()->setItemsPerColumn(9);
-        window.showNamesAction()->setChecked(false);
+        window.menus()->showNamesAction()->setChecked(false);
         window.resize(700, 500);
         window.setImageFromBrushFile(path);
         ASSERT_TRUE(WaitForFinished(window));
         window.fileView()->selectOnly(2);
-        window.copyAction()->trigger();
+        window.menus()->copyAction()->trigger();
         const QImage copied = QApplication::clipboard()->image();
         EXPECT_EQ(copied.size(), window.fileView()->getBrushFile()->brush(2)->image().size());
         EXPECT_TRUE(copied.hasAlphaChannel());
@@ -464,7 +465,7 @@ TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard
     EXPECT_FALSE(again.fileView()->showNames());
     EXPECT_EQ(again.size(), QSize(700, 500));
     again.fileView()->resetZoom();
-    again.showNamesAction()->setChecked(true);
+    again.menus()->showNamesAction()->setChecked(true);
     QSettings().remove("windowGeometry");
     EXPECT_EQ(BrushWindow::initialSize(QRect(0, 0, 800, 600)), QSize(720, 540));
     EXPECT_EQ(BrushWindow::initialSize(QRect(0, 0, 2560, 1400)), QSize(1000, 680));
@@ -531,9 +532,9 @@ TEST(BrushWindow, PatternsArriveAfterTheBrushesAndOpenInTheViewer)
     EXPECT_EQ(window.statusText(), QStringLiteral("3 brushes (1 sampled, 2 computed), 2 patterns"));
 
     window.fileView()->selectOnly(3);
-    EXPECT_TRUE(window.copyAction()->isEnabled());
-    EXPECT_TRUE(window.exportSelectedAction()->isEnabled()); // patterns export too
-    window.copyAction()->trigger();
+    EXPECT_TRUE(window.menus()->copyAction()->isEnabled());
+    EXPECT_TRUE(window.menus()->exportSelectedAction()->isEnabled()); // patterns export too
+    window.menus()->copyAction()->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().pixel(1, 1), qRgba(120, 110, 100, 200));
 
     window.openViewer(3);

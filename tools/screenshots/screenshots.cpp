@@ -52,6 +52,7 @@
 #include "ui/window/BrushWindow.h"
 #include "ui/window/KelbrinApplication.h"
 #include "ui/window/OutlineSetup.h"
+#include "ui/window/WindowMenus.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -193,7 +194,7 @@ int DrawPatterns(BrushWindow& window, const QDir& out, const QString& name)
 {
     window.resize(900, 600);
     window.show();
-    window.showNamesAction()->setChecked(true);
+    window.menus()->showNamesAction()->setChecked(true);
     window.fileView()->setItemsPerColumn(6);
     QTemporaryDir folder;
     window.doOpenFile(WriteDemoFile(folder.path()));
@@ -495,7 +496,7 @@ int DrawWalk(KelbrinApplication& app, const QDir& out, const QString& name)
                        [](QWidget* result) { result->close(); });
         Press(dialog, QStringLiteral("Install"));
     });
-    window.installMenuAction()->trigger();
+    window.menus()->installMenuAction()->trigger();
     Wait(500);
     shot("3-installed-window");
     GrabNextDialog(out, name + QStringLiteral("-4-summary-again.png"), [&](QWidget* dialog) {
@@ -503,19 +504,20 @@ int DrawWalk(KelbrinApplication& app, const QDir& out, const QString& name)
                        [](QWidget* result) { result->close(); });
         Press(dialog, QStringLiteral("Install"));
     });
-    window.installMenuAction()->trigger();
+    window.menus()->installMenuAction()->trigger();
     Wait(500);
     window.doOpenFile(QDir::home().filePath(QStringLiteral("Downloads/empty.abr")));
     Wait(500);
-    dialogShot("5-refused", QString(), [&] { window.installMenuAction()->trigger(); });
+    dialogShot("5-refused", QString(), [&] { window.menus()->installMenuAction()->trigger(); });
     shot("5-refused-window");
     window.doOpenFile(charcoal);
     Wait(500);
-    window.trashMenuAction()->trigger();
+    window.menus()->trashMenuAction()->trigger();
     shot("6-trashed");
     window.doOpenFile(QDir::home().filePath(QStringLiteral("Documents/Comic/inking.abr")));
     Wait(500);
-    dialogShot("7-reveal-failed", QString(), [&] { window.revealMenuAction()->trigger(); });
+    dialogShot("7-reveal-failed", QString(),
+               [&] { window.menus()->revealMenuAction()->trigger(); });
     // xdg-open has its time to fail before the message comes.
     const QString last = out.filePath(name + QStringLiteral("-7-reveal-failed.png"));
     limit.restart();
@@ -662,7 +664,7 @@ int main(int argc, char** argv)
     BrushWindow window;
     window.resize(900, 600);
     window.show();
-    window.showNamesAction()->setChecked(true);
+    window.menus()->showNamesAction()->setChecked(true);
     window.fileView()->setItemsPerColumn(perRow);
     window.doOpenFile(path);
     QElapsedTimer limit;

@@ -17,6 +17,7 @@
 #include "ui/window/FileActionsController.h"
 #include "ui/window/ReadingController.h"
 #include "ui/window/WatchLimitBar.h"
+#include "ui/window/WindowMenus.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -28,6 +29,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -80,8 +83,7 @@ BrushWindow::BrushWindow(QWidget* parent) : QMainWindow(parent)
     resize(initialSize(screen ? screen->availableGeometry() : QRect(0, 0, 1000, 680)));
 
     buildWidgets();
-    buildToolbar();
-    buildMenus();
+    mMenus = new WindowMenus(this, mReading.get(), mOutlines, mMarks);
     connectControllers();
     setTabOrder();
     connectMarks();
@@ -313,14 +315,14 @@ void BrushWindow::restoreWindowSettings()
     BrushFileView* view = fileView();
     const int perRow = settings.value(kItemsPerRowKey, BrushFileView::kDefaultItemsPerRow).toInt();
     view->setItemsPerColumn(std::clamp(perRow, mSlider->minimum(), mSlider->maximum()));
-    mShowNamesAction->setChecked(settings.value(kShowNamesKey, true).toBool());
-    view->setShowNames(mShowNamesAction->isChecked());
+    mMenus->showNamesAction()->setChecked(settings.value(kShowNamesKey, true).toBool());
+    view->setShowNames(mMenus->showNamesAction()->isChecked());
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
     mGeometryRestored = !geometry.isEmpty() && restoreGeometry(geometry);
     restoreState(settings.value(kStateKey).toByteArray());
     connect(mSlider, &QSlider::valueChanged, this,
             [view] { QSettings().setValue(kItemsPerRowKey, view->getItemsPerColumn()); });
-    connect(mShowNamesAction, &QAction::toggled, this,
+    connect(mMenus->showNamesAction(), &QAction::toggled, this,
             [](bool on) { QSettings().setValue(kShowNamesKey, on); });
 }
 
@@ -357,12 +359,12 @@ void BrushWindow::setOutlineModels(FoundFileOutlineModel* found,
     const bool canInstall = !apps.empty();
     // Named after what the command will do here: Photoshop is rarely there, GIMP often.
     const QString targets = BrushInstaller::targetNames(apps);
-    mInstallMenuAction->setText(targets.isEmpty() ? tr("&Install")
-                                                  : tr("&Install in %1").arg(targets));
-    mInstallToolbarAction->setToolTip(targets.isEmpty() ? tr("Install")
-                                                        : tr("Install in %1").arg(targets));
+    mMenus->installMenuAction()->setText(targets.isEmpty() ? tr("&Install")
+                                                           : tr("&Install in %1").arg(targets));
+    mMenus->installToolbarAction()->setToolTip(
+        targets.isEmpty() ? tr("Install") : tr("Install in %1").arg(targets));
     for (FileOutlineView* outline : {getFileOutline(), getInstalledFileOutline()})
-        outline->installAction()->setText(mInstallToolbarAction->toolTip());
+        outline->installAction()->setText(mMenus->installToolbarAction()->toolTip());
     mActions->setApps(std::move(apps));
     mOutlines->setSources(found, installed, canInstall, std::move(searchedFolders));
 }
@@ -597,4 +599,85 @@ void BrushWindow::showEvent(QShowEvent* event)
         mGeometryRestored = true;
     }
     QMainWindow::showEvent(event);
+}
+
+void BrushWindow::validateActions()
+{
+    updateActionTarget();
+    const BrushFileView* view = fileView();
+    mMenus->updateActions(*mActions, *view, isReadingFile());
+    mMarks->updateActions(mActions->canTrashOrExport() &&
+                          QFileInfo(mActions->targetPath()).isFile());
+}
+
+// --- Commands on the selected file ----------------------------------------------------------
+
+// The target is copied: what the commands do changes it.
+void BrushWindow::revealSelectedItem()
+{
+    if (mActions->canReveal())
+        RevealInFileManager(QString(mActions->targetPath()));
+}
+
+void BrushWindow::installSelectedItem()
+{
+    if (mActions->canInstall())
+        installItem(QString(mActions->targetPath()));
+}
+
+void BrushWindow::trashSelectedItem()
+{
+    if (mActions->canTrash())
+        trashItem(QString(mActions->targetPath()));
+}
+
+void BrushWindow::installItem(const QString& path)
+{
+    mActions->install(path);
+}
+
+bool BrushWindow::trashItem(const QString& path)
+{
+    if (!mActions->trash(path))
+        return false;
+    // Let go of it now rather than when the search notices.
+    mOutlines->deselectIfSelected(getFileOutline(), path);
+    mOutlines->deselectIfSelected(getInstalledFileOutline(), path);
+    if (getDisplayedFilePath() == path)
+        setImageFromBrushFile(QString());
+    mActions->tellTrashed(path);
+    mMarks->fileTrashed(path);
+    return true;
+}
+
+void BrushWindow::exportBrushFile()
+{
+    mActions->exportBrushes(fileView()->getBrushFile());
+}
+
+void BrushWindow::exportSelectedBrushes()
+{
+    const BrushFilePtr& file = fileView()->getBrushFile();
+    if (!file)
+        return;
+    // The grid counts patterns on from the last brush.
+    std::vector<size_t> brushes, patterns;
+    for (int i : fileView()->selectedIndexes()) {
+        if (size_t(i) < file->count())
+            brushes.push_back(size_t(i));
+        else if (size_t(i) - file->count() < file->patterns().size())
+            patterns.push_back(size_t(i) - file->count());
+    }
+    if (!brushes.empty() || !patterns.empty())
+        mActions->exportBrushes(file, std::move(brushes), std::move(patterns));
+}
+
+void BrushWindow::printBrushFile()
+{
+    if (!fileView()->canPrint())
+        return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        fileView()->printTo(&printer);
 }

@@ -21,16 +21,14 @@ class FoundFileOutlineModel;
 class InstalledFileOutlineModel;
 class OutlineModel;
 class OutlinesController;
-class QAction;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QProgressBar;
 class QSlider;
 class QSplitter;
-class QToolBar;
 class ReadingController;
 class WatchLimitBar;
+class WindowMenus;
 
 // The main window's frame: the outlines beside the brush grid, the bottom path strip, the
 // toolbar, the menus and what the window remembers between runs. The work is done by three
@@ -99,33 +97,15 @@ public:
     void setImageFromBrushFile(const QString& path, bool folderIsPack = false);
     void setTitleBarButtonToPath(const QString& path);
 
-    // The commands on "the file" apply to the row selected in an outline, else to the file on
-    // display, however it was opened. The two export commands follow different rules: the
-    // toolbar item only needs such a file, the menu item a file read to its end.
-    QAction* exportMenuAction() const { return mExportMenuAction; }
-    QAction* exportToolbarAction() const { return mExportToolbarAction; }
-    QAction* installToolbarAction() const { return mInstallToolbarAction; }
-    QAction* trashToolbarAction() const { return mTrashToolbarAction; }
-    QAction* printAction() const { return mPrintAction; }
-    QAction* zoomInAction() const { return mZoomInAction; }
-    QAction* zoomOutAction() const { return mZoomOutAction; }
-    QAction* showNamesAction() const { return mShowNamesAction; }
-    QAction* copyAction() const { return mCopyAction; }
-    QAction* exportSelectedAction() const { return mExportSelectedAction; }
-    QMenu* openRecentMenu() const { return mOpenRecentMenu; }
+    // The toolbar and menus, with every action of the frame.
+    WindowMenus* menus() const { return mMenus; }
     BrushViewer* viewer() const { return mReading->viewer(); }
     // The status line: the brush count, or the reading progress, or an export's result.
     QString statusText() const;
     QString fileActionMessage() const { return mActions->statusMessage(); }
     // The size the first window opens at on a screen with this much room.
     static QSize initialSize(const QRect& available);
-    QToolBar* toolbar() const { return mToolbar; }
     QSlider* zoomSlider() const { return mSlider; }
-
-    QAction* findAction() const { return mFindAction; }
-    QAction* revealMenuAction() const { return mRevealMenuAction; }
-    QAction* installMenuAction() const { return mInstallMenuAction; }
-    QAction* trashMenuAction() const { return mTrashMenuAction; }
 
     // Stars, tags and duplicates.
     MarksController* marks() const { return mMarks; }
@@ -161,14 +141,6 @@ private:
     void buildWidgets();
     QWidget* buildBottomBar(QWidget* parent);
     void connectControllers();
-    // BrushWindowMenus.cpp
-    void buildToolbar();
-    void buildMenus();
-    void buildEditMenu();
-    void buildViewMenu();
-    void rebuildOpenRecentMenu();
-    void showHelp();
-    void showAbout();
     void connectMarks();
 
     void restoreDividers();
@@ -187,6 +159,7 @@ private:
     FileActionsController* mActions = nullptr;
     LibraryController* mLibrary = nullptr;
     MarksController* mMarks = nullptr;
+    WindowMenus* mMenus = nullptr;
 
     bool mApplyingColours = false;
     bool mGeometryRestored = false;
@@ -198,29 +171,8 @@ private:
     QProgressBar* mSearchProgress = nullptr;
     int mSearchProgressUserCount = 0;
     QSlider* mSlider = nullptr;
-    QToolBar* mToolbar = nullptr;
     QSplitter* mBrushSplitter = nullptr;
     WatchLimitBar* mWatchLimitBar = nullptr;
     LibraryResultsView* mLibraryResults = nullptr;
     QLabel* mCatalogueStatus = nullptr;
-
-    QMenu* mOpenRecentMenu = nullptr;
-    QAction* mFindAction = nullptr;
-    QAction* mShowNamesAction = nullptr;
-    QAction* mResetZoomAction = nullptr;
-    QAction* mCopyAction = nullptr;
-    QAction* mSelectAllAction = nullptr;
-    QAction* mViewBrushAction = nullptr;
-    QAction* mExportSelectedAction = nullptr;
-    QAction* mShowAllFoldersAction = nullptr;
-    QAction* mInstallToolbarAction = nullptr;
-    QAction* mTrashToolbarAction = nullptr;
-    QAction* mExportToolbarAction = nullptr;
-    QAction* mExportMenuAction = nullptr;
-    QAction* mInstallMenuAction = nullptr;
-    QAction* mTrashMenuAction = nullptr;
-    QAction* mRevealMenuAction = nullptr;
-    QAction* mPrintAction = nullptr;
-    QAction* mZoomInAction = nullptr;
-    QAction* mZoomOutAction = nullptr;
 };

@@ -1,11 +1,10 @@
-// The window's toolbar and menus, the commands behind them, and which of them apply.
+// The window's toolbar and menus: every action of the frame and which of them apply.
 
+#include "ui/window/WindowMenus.h"
 #include "platform/Localization.h"
 #include "platform/RecentFiles.h"
-#include "ui/common/FileManagerLauncher.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/library/MarksController.h"
-#include "ui/outline/FileOutlineView.h"
 #include "ui/outline/OutlinesController.h"
 #include "ui/window/AppTheme.h"
 #include "ui/window/BrushWindow.h"
@@ -22,8 +21,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSlider>
 #include <QStyle>
 #include <QToolBar>
@@ -39,9 +36,17 @@ QIcon ThemeIcon(const char* name, QStyle::StandardPixmap fallback)
 }
 } // namespace
 
-void BrushWindow::buildToolbar()
+WindowMenus::WindowMenus(BrushWindow* frame, ReadingController* reading,
+                         OutlinesController* outlines, MarksController* marks)
+    : QObject(frame), mFrame(frame), mReading(reading), mOutlines(outlines), mMarks(marks)
 {
-    mToolbar = addToolBar(QString());
+    buildToolbar();
+    buildMenus();
+}
+
+void WindowMenus::buildToolbar()
+{
+    mToolbar = mFrame->addToolBar(QString());
     mToolbar->setObjectName(QStringLiteral("brushWindow"));
     mToolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     mToolbar->setIconSize(QSize(24, 24));
@@ -61,28 +66,28 @@ void BrushWindow::buildToolbar()
         mToolbar->addAction(ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton),
                             LocalizedString(QStringLiteral("toolbar-export")));
     mExportToolbarAction->setObjectName(QStringLiteral("export"));
-    connect(mExportToolbarAction, &QAction::triggered, this, &BrushWindow::exportBrushFile);
-    connect(mInstallToolbarAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
-    connect(mTrashToolbarAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
+    connect(mExportToolbarAction, &QAction::triggered, mFrame, &BrushWindow::exportBrushFile);
+    connect(mInstallToolbarAction, &QAction::triggered, mFrame, &BrushWindow::installSelectedItem);
+    connect(mTrashToolbarAction, &QAction::triggered, mFrame, &BrushWindow::trashSelectedItem);
 }
 
-void BrushWindow::buildMenus()
+void WindowMenus::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* open = file->addAction(tr("&Open…"), this, &BrushWindow::doOpen);
+    QMenu* file = mFrame->menuBar()->addMenu(tr("&File"));
+    QAction* open = file->addAction(tr("&Open…"), mFrame, &BrushWindow::doOpen);
     open->setShortcut(QKeySequence::Open);
     mOpenRecentMenu = file->addMenu(tr("Open &Recent"));
     mOpenRecentMenu->setObjectName(QStringLiteral("openRecentMenu"));
-    connect(mOpenRecentMenu, &QMenu::aboutToShow, this, &BrushWindow::rebuildOpenRecentMenu);
+    connect(mOpenRecentMenu, &QMenu::aboutToShow, this, &WindowMenus::rebuildOpenRecentMenu);
     rebuildOpenRecentMenu();
     file->addSeparator();
     mExportMenuAction =
-        file->addAction(tr("&Export as Images…"), this, &BrushWindow::exportBrushFile);
+        file->addAction(tr("&Export as Images…"), mFrame, &BrushWindow::exportBrushFile);
     mExportMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mExportSelectedAction =
-        file->addAction(tr("Export &Selected…"), this, &BrushWindow::exportSelectedBrushes);
+        file->addAction(tr("Export &Selected…"), mFrame, &BrushWindow::exportSelectedBrushes);
     mExportSelectedAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    mPrintAction = file->addAction(tr("&Print…"), this, &BrushWindow::printBrushFile);
+    mPrintAction = file->addAction(tr("&Print…"), mFrame, &BrushWindow::printBrushFile);
     mPrintAction->setShortcut(QKeySequence::Print);
     file->addSeparator();
     mRevealMenuAction = file->addAction(tr("Show in File &Manager"));
@@ -92,9 +97,9 @@ void BrushWindow::buildMenus()
     mInstallMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mTrashMenuAction = file->addAction(tr("Move to &Trash"));
     mTrashMenuAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    connect(mRevealMenuAction, &QAction::triggered, this, &BrushWindow::revealSelectedItem);
-    connect(mInstallMenuAction, &QAction::triggered, this, &BrushWindow::installSelectedItem);
-    connect(mTrashMenuAction, &QAction::triggered, this, &BrushWindow::trashSelectedItem);
+    connect(mRevealMenuAction, &QAction::triggered, mFrame, &BrushWindow::revealSelectedItem);
+    connect(mInstallMenuAction, &QAction::triggered, mFrame, &BrushWindow::installSelectedItem);
+    connect(mTrashMenuAction, &QAction::triggered, mFrame, &BrushWindow::trashSelectedItem);
     file->addSeparator();
     mMarks->buildActions(file);
     file->addSeparator();
@@ -104,25 +109,24 @@ void BrushWindow::buildMenus()
     buildEditMenu();
     buildViewMenu();
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* helpAction = help->addAction(tr("Kelbrin &Help"), this, &BrushWindow::showHelp);
+    QMenu* help = mFrame->menuBar()->addMenu(tr("&Help"));
+    QAction* helpAction = help->addAction(tr("Kelbrin &Help"), this, &WindowMenus::showHelp);
     helpAction->setShortcut(QKeySequence::HelpContents);
-    help->addAction(tr("&About Kelbrin"), this, &BrushWindow::showAbout);
+    help->addAction(tr("&About Kelbrin"), this, &WindowMenus::showAbout);
 }
 
-void BrushWindow::buildEditMenu()
+void WindowMenus::buildEditMenu()
 {
-    BrushFileView* view = fileView();
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    mCopyAction =
-        edit->addAction(tr("&Copy"), mReading.get(), &ReadingController::copySelectedBrush);
+    BrushFileView* view = mReading->fileView();
+    QMenu* edit = mFrame->menuBar()->addMenu(tr("&Edit"));
+    mCopyAction = edit->addAction(tr("&Copy"), mReading, &ReadingController::copySelectedBrush);
     mCopyAction->setShortcut(QKeySequence::Copy);
     mSelectAllAction = edit->addAction(tr("Select &All"), view, &BrushFileView::selectAll);
     mSelectAllAction->setShortcut(QKeySequence::SelectAll);
     edit->addSeparator();
     mFindAction = edit->addAction(tr("&Find Brush Files"), this, [this] {
-        outlineFilterField()->setFocus(Qt::ShortcutFocusReason);
-        outlineFilterField()->selectAll();
+        mOutlines->filterField()->setFocus(Qt::ShortcutFocusReason);
+        mOutlines->filterField()->selectAll();
     });
     mFindAction->setShortcut(QKeySequence::Find);
     edit->addSeparator();
@@ -131,7 +135,7 @@ void BrushWindow::buildEditMenu()
         const QList<int> selected = view->selectedIndexes();
         const int current = view->currentIndex();
         if (!selected.isEmpty())
-            openViewer(selected.contains(current) ? current : selected.first());
+            mFrame->openViewer(selected.contains(current) ? current : selected.first());
     });
     // Space and Return open it in the grid; the menu only shows where it is.
     mViewBrushAction->setShortcut(QKeySequence(Qt::Key_Space));
@@ -144,10 +148,10 @@ void BrushWindow::buildEditMenu()
                       mSelectAllAction, separator, mExportSelectedAction});
 }
 
-void BrushWindow::buildViewMenu()
+void WindowMenus::buildViewMenu()
 {
-    BrushFileView* view = fileView();
-    QMenu* menu = menuBar()->addMenu(tr("&View"));
+    BrushFileView* view = mReading->fileView();
+    QMenu* menu = mFrame->menuBar()->addMenu(tr("&View"));
     mZoomInAction = menu->addAction(tr("Zoom &In"), view, &BrushFileView::zoomIn);
     mZoomInAction->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     mZoomOutAction = menu->addAction(tr("Zoom &Out"), view, &BrushFileView::zoomOut);
@@ -164,7 +168,7 @@ void BrushWindow::buildViewMenu()
             &OutlinesController::showAllFolders);
     menu->addSeparator();
     menu->addAction(mMarks->duplicatesAction());
-    connect(mSlider, &QSlider::valueChanged, this, &BrushWindow::validateActions);
+    connect(mFrame->zoomSlider(), &QSlider::valueChanged, mFrame, &BrushWindow::validateActions);
 
     KelbrinApplication* app = KelbrinApplication::instance();
     if (!app)
@@ -187,100 +191,35 @@ void BrushWindow::buildViewMenu()
     }
 }
 
-void BrushWindow::validateActions()
+void WindowMenus::updateActions(const FileActionsController& actions, const BrushFileView& view,
+                                bool reading)
 {
-    updateActionTarget();
-    const BrushFileView* view = fileView();
-    mInstallToolbarAction->setEnabled(mActions->canInstall());
-    mTrashToolbarAction->setEnabled(mActions->canTrash());
-    mExportToolbarAction->setEnabled(mActions->canTrashOrExport());
-    mInstallMenuAction->setEnabled(mActions->canInstall());
-    mTrashMenuAction->setEnabled(mActions->canTrash());
-    mRevealMenuAction->setEnabled(mActions->canReveal());
+    mInstallToolbarAction->setEnabled(actions.canInstall());
+    mTrashToolbarAction->setEnabled(actions.canTrash());
+    mExportToolbarAction->setEnabled(actions.canTrashOrExport());
+    mInstallMenuAction->setEnabled(actions.canInstall());
+    mTrashMenuAction->setEnabled(actions.canTrash());
+    mRevealMenuAction->setEnabled(actions.canReveal());
     // A file that yielded nothing has nothing to export, and gets no empty folder.
-    const bool anyItem = view->itemCount() > 0;
-    mExportMenuAction->setEnabled(anyItem && !isReadingFile());
-    const QList<int> selected = view->selectedIndexes();
-    mPrintAction->setEnabled(view->canPrint());
-    mZoomInAction->setEnabled(view->canZoomIn());
-    mZoomOutAction->setEnabled(view->canZoomOut());
+    const bool anyItem = view.itemCount() > 0;
+    mExportMenuAction->setEnabled(anyItem && !reading);
+    const QList<int> selected = view.selectedIndexes();
+    mPrintAction->setEnabled(view.canPrint());
+    mZoomInAction->setEnabled(view.canZoomIn());
+    mZoomOutAction->setEnabled(view.canZoomOut());
     mCopyAction->setEnabled(!selected.isEmpty());
     mExportSelectedAction->setEnabled(!selected.isEmpty());
     mViewBrushAction->setEnabled(!selected.isEmpty());
-    mSelectAllAction->setEnabled(view->itemCount() > 0);
-    mMarks->updateActions(mActions->canTrashOrExport() &&
-                          QFileInfo(mActions->targetPath()).isFile());
+    mSelectAllAction->setEnabled(view.itemCount() > 0);
 }
 
-// --- Commands on the selected file ----------------------------------------------------------
-
-// The target is copied: what the commands do changes it.
-void BrushWindow::revealSelectedItem()
-{
-    if (mActions->canReveal())
-        RevealInFileManager(QString(mActions->targetPath()));
-}
-
-void BrushWindow::installSelectedItem()
-{
-    if (mActions->canInstall())
-        installItem(QString(mActions->targetPath()));
-}
-
-void BrushWindow::trashSelectedItem()
-{
-    if (mActions->canTrash())
-        trashItem(QString(mActions->targetPath()));
-}
-
-void BrushWindow::installItem(const QString& path)
-{
-    mActions->install(path);
-}
-
-bool BrushWindow::trashItem(const QString& path)
-{
-    if (!mActions->trash(path))
-        return false;
-    // Let go of it now rather than when the search notices.
-    mOutlines->deselectIfSelected(getFileOutline(), path);
-    mOutlines->deselectIfSelected(getInstalledFileOutline(), path);
-    if (getDisplayedFilePath() == path)
-        setImageFromBrushFile(QString());
-    mActions->tellTrashed(path);
-    mMarks->fileTrashed(path);
-    return true;
-}
-
-void BrushWindow::exportBrushFile()
-{
-    mActions->exportBrushes(fileView()->getBrushFile());
-}
-
-void BrushWindow::exportSelectedBrushes()
-{
-    const BrushFilePtr& file = fileView()->getBrushFile();
-    if (!file)
-        return;
-    // The grid counts patterns on from the last brush.
-    std::vector<size_t> brushes, patterns;
-    for (int i : fileView()->selectedIndexes()) {
-        if (size_t(i) < file->count())
-            brushes.push_back(size_t(i));
-        else if (size_t(i) - file->count() < file->patterns().size())
-            patterns.push_back(size_t(i) - file->count());
-    }
-    if (!brushes.empty() || !patterns.empty())
-        mActions->exportBrushes(file, std::move(brushes), std::move(patterns));
-}
-
-void BrushWindow::rebuildOpenRecentMenu()
+void WindowMenus::rebuildOpenRecentMenu()
 {
     mOpenRecentMenu->clear();
     const QStringList recent = RecentBrushFiles(kRecentFileCount);
     for (const QString& path : recent) {
-        QAction* action = mOpenRecentMenu->addAction(QFileInfo(path).fileName(), this,
-                                                     [this, path] { doOpenFile(path); });
+        QAction* action = mOpenRecentMenu->addAction(QFileInfo(path).fileName(), mFrame,
+                                                     [this, path] { mFrame->doOpenFile(path); });
         action->setToolTip(path);
         action->setStatusTip(path);
     }
@@ -288,17 +227,7 @@ void BrushWindow::rebuildOpenRecentMenu()
         mOpenRecentMenu->addAction(tr("No Recent Files"))->setEnabled(false);
 }
 
-void BrushWindow::printBrushFile()
-{
-    if (!fileView()->canPrint())
-        return;
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        fileView()->printTo(&printer);
-}
-
-void BrushWindow::showHelp()
+void WindowMenus::showHelp()
 {
     const QString url = LocalizedString(QStringLiteral("help-url"));
     if (!url.isEmpty()) {
@@ -317,7 +246,7 @@ void BrushWindow::showHelp()
             return;
     }
     QMessageBox::about(
-        this, tr("Kelbrin Help"),
+        mFrame, tr("Kelbrin Help"),
         tr("<p><b>Kelbrin</b> shows the brushes in Photoshop brush files.</p>"
            "<p>Open a file with File ▸ Open… or drop it on the window. Change the thumbnail size "
            "with the slider, Ctrl+wheel or View ▸ Zoom In and Zoom Out (Ctrl+0 goes back); Home "
@@ -329,7 +258,7 @@ void BrushWindow::showHelp()
            "Export Selected… only the selected ones.</p>"));
 }
 
-void BrushWindow::showAbout()
+void WindowMenus::showAbout()
 {
     QString text = tr("<h3>Kelbrin %1</h3>"
                       "<p>Browse the brushes in Photoshop brush files (.abr): find them all, look "
@@ -341,5 +270,5 @@ void BrushWindow::showAbout()
     const QString homePage = LocalizedString(QStringLiteral("home-page-url"));
     if (!homePage.isEmpty())
         text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homePage.toHtmlEscaped());
-    QMessageBox::about(this, tr("About Kelbrin"), text);
+    QMessageBox::about(mFrame, tr("About Kelbrin"), text);
 }
