@@ -148,11 +148,8 @@ private:
     QString mName;
 };
 
-} // namespace
-
-int RunTreeCommand(const QStringList& args, CliStreams io)
+void AddTreeOptions(CommandParser& parser)
 {
-    CommandParser parser("tree");
     parser.addFlag(QStringLiteral("depth-first"),
                    QStringLiteral("sort the top level shallowest first"));
     parser.addFlag(QStringLiteral("full"),
@@ -167,6 +164,14 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
                           QStringLiteral("keep only what lies below it"));
     parser.addValueOption(QStringLiteral("script"), QStringLiteral("FILE"),
                           QStringLiteral("then run the commands of FILE (- for standard input)"));
+}
+
+} // namespace
+
+int RunTreeCommand(const QStringList& args, CliStreams io)
+{
+    CommandParser parser("tree");
+    AddTreeOptions(parser);
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const auto absolute = [&parser](const char* option) {

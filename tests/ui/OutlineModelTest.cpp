@@ -294,6 +294,15 @@ TEST(OutlineModels, InstalledShowsEachApplicationByItsNameAboveItsBrushes)
     EXPECT_EQ(OutlineDumpRows(source), rows);
 }
 
+// The outline's rows without their indentation, joined by "|".
+QString FlatRows(const OutlineModel& model)
+{
+    QStringList text = OutlineDumpRows(model);
+    for (QString& row : text)
+        row = row.trimmed();
+    return text.join(QLatin1Char('|'));
+}
+
 TEST(OutlineModels, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntries)
 {
     DiskTree disk;
@@ -328,12 +337,7 @@ TEST(OutlineModels, InstalledShowsEachConvertedPackAsOneRowThatFollowsItsEntries
                      file("GIMP/2.10/brushes/Downloaded/Round.gbr"),
                      file("GIMP/2.10/brushes/Other/000 Dot.gbr")},
                     FileNodeFlagsList(9, kPlainFile));
-    const auto rows = [&] {
-        QStringList text = OutlineDumpRows(source);
-        for (QString& row : text)
-            row = row.trimmed();
-        return text.join(QLatin1Char('|'));
-    };
+    const auto rows = [&] { return FlatRows(source); };
     // One row a pack of Kelbrin's, by its name; a bundle without its suffix; nothing else.
     EXPECT_EQ(rows(), QStringLiteral("GIMP 2.10/ (1)|Ink|Krita/ (2)|Chalk|Earlier"));
 

@@ -351,14 +351,8 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
     return ok ? 0 : 1;
 }
 
-int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
+void WriteAndCatalogueMarkFiles(LibraryController& library, const QDir& home)
 {
-    BrushWindow window;
-    ShowWithOutlines(app, window);
-    LibraryController* library = window.libraryController();
-    if (!library->library())
-        return 1;
-    const QDir home = QDir::home();
     // Two files of their own, so that not every file is a copy of every other: pens with one
     // tip of the demo file's under another name, and clouds of their own.
     AbrWriter pens;
@@ -378,19 +372,28 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
         if (out.open(QIODevice::WriteOnly))
             out.write(writer->data());
     }
-    {
-        QStringList files;
-        QDirIterator it(QDir::homePath(), {QStringLiteral("*.abr")}, QDir::Files | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files << it.next();
-        CBrushCataloguer cataloguer(library->status().path);
-        cataloguer.catalogue(files);
-        QElapsedTimer limit;
-        limit.start();
-        while (!cataloguer.isIdle() && limit.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    QStringList files;
+    QDirIterator it(QDir::homePath(), {QStringLiteral("*.abr")}, QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    CBrushCataloguer cataloguer(library.status().path);
+    cataloguer.catalogue(files);
+    QElapsedTimer limit;
+    limit.start();
+    while (!cataloguer.isIdle() && limit.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
+{
+    BrushWindow window;
+    ShowWithOutlines(app, window);
+    LibraryController* library = window.libraryController();
+    if (!library->library())
+        return 1;
+    const QDir home = QDir::home();
+    WriteAndCatalogueMarkFiles(*library, home);
     const QString charcoal = home.filePath(QStringLiteral("Pictures/Brushes/Charcoal.abr"));
     library->setStarred(charcoal, -1, true);
     library->setStarred(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")), -1, true);

@@ -78,38 +78,7 @@ InstallResultDialog::InstallResultDialog(const BrushInstaller::Report& report,
     bold.setBold(true);
     headline->setFont(bold);
 
-    auto* rows = new QGridLayout;
-    rows->setHorizontalSpacing(12);
-    rows->setColumnStretch(1, 1);
-    int row = 0;
-    for (const BrushInstaller::Outcome& outcome : report.outcomes) {
-        auto* name = PlainLabel(outcome.app, this);
-        name->setFont(bold);
-        auto* what = PlainLabel(OutcomeText(outcome), this);
-        what->setObjectName(QStringLiteral("outcome"));
-        what->setWordWrap(true);
-        what->setMaximumWidth(kDetailWidth);
-        auto* where = PlainLabel(
-            fontMetrics().elidedText(shownPath(outcome.destination), Qt::ElideMiddle, kDetailWidth),
-            this);
-        where->setToolTip(outcome.destination);
-        where->setForegroundRole(QPalette::PlaceholderText);
-        rows->addWidget(name, row, 0, Qt::AlignTop);
-        rows->addWidget(what, row, 1);
-        rows->addWidget(where, row + 1, 1);
-        if (outcome.result != eResult::Failed) {
-            auto* show = new QPushButton(tr("Show"), this);
-            show->setObjectName(QStringLiteral("show"));
-            show->setToolTip(tr("Show %1 in the file manager").arg(outcome.destination));
-            show->setAutoDefault(false);
-            const QString destination = outcome.destination;
-            connect(show, &QPushButton::clicked, this,
-                    [destination] { RevealInFileManager(destination); });
-            rows->addWidget(show, row, 2, 2, 1, Qt::AlignVCenter);
-        }
-        rows->setRowMinimumHeight(row + 2, 6); // air between applications
-        row += 3;
-    }
+    QGridLayout* rows = outcomeRows(report, bold);
 
     auto* text = new QVBoxLayout;
     text->addWidget(headline);
@@ -144,4 +113,43 @@ InstallResultDialog::InstallResultDialog(const BrushInstaller::Report& report,
     layout->addSpacing(6);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QGridLayout* InstallResultDialog::outcomeRows(const BrushInstaller::Report& report,
+                                              const QFont& bold)
+{
+    using eResult = BrushInstaller::Outcome::eResult;
+    auto* rows = new QGridLayout;
+    rows->setHorizontalSpacing(12);
+    rows->setColumnStretch(1, 1);
+    int row = 0;
+    for (const BrushInstaller::Outcome& outcome : report.outcomes) {
+        auto* name = PlainLabel(outcome.app, this);
+        name->setFont(bold);
+        auto* what = PlainLabel(OutcomeText(outcome), this);
+        what->setObjectName(QStringLiteral("outcome"));
+        what->setWordWrap(true);
+        what->setMaximumWidth(kDetailWidth);
+        auto* where = PlainLabel(
+            fontMetrics().elidedText(shownPath(outcome.destination), Qt::ElideMiddle, kDetailWidth),
+            this);
+        where->setToolTip(outcome.destination);
+        where->setForegroundRole(QPalette::PlaceholderText);
+        rows->addWidget(name, row, 0, Qt::AlignTop);
+        rows->addWidget(what, row, 1);
+        rows->addWidget(where, row + 1, 1);
+        if (outcome.result != eResult::Failed) {
+            auto* show = new QPushButton(tr("Show"), this);
+            show->setObjectName(QStringLiteral("show"));
+            show->setToolTip(tr("Show %1 in the file manager").arg(outcome.destination));
+            show->setAutoDefault(false);
+            const QString destination = outcome.destination;
+            connect(show, &QPushButton::clicked, this,
+                    [destination] { RevealInFileManager(destination); });
+            rows->addWidget(show, row, 2, 2, 1, Qt::AlignVCenter);
+        }
+        rows->setRowMinimumHeight(row + 2, 6); // air between applications
+        row += 3;
+    }
+    return rows;
 }

@@ -73,7 +73,7 @@ void MarksController::connectSources()
             });
 }
 
-void MarksController::updateActions(bool targetIsFile)
+void MarksController::updateMarkActions(bool targetIsFile)
 {
     // Stars belong to a file's contents; a converted pack is a folder and has none.
     const BrushFilePtr& file = mGrid->getBrushFile();

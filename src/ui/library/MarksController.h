@@ -37,7 +37,7 @@ public:
     QAction* tagsAction() const { return mTagsAction; }
     QAction* duplicatesAction() const { return mDuplicatesAction; }
     // Enables and checks the actions for the grid's selection and the target file.
-    void updateActions(bool targetIsFile);
+    void updateMarkActions(bool targetIsFile);
 
     // Stars and tags changed (or the file on display did): everything that shows them looks.
     void refresh();

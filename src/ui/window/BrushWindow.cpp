@@ -85,7 +85,7 @@ BrushWindow::BrushWindow(QWidget* parent) : QMainWindow(parent)
     buildWidgets();
     mMenus = new WindowMenus(this, mReading.get(), mOutlines, mMarks);
     connectControllers();
-    setTabOrder();
+    orderTabStops();
     connectMarks();
     restoreDividers();
     restoreWindowSettings();
@@ -269,7 +269,7 @@ void BrushWindow::connectControllers()
     }
 }
 
-void BrushWindow::setTabOrder()
+void BrushWindow::orderTabStops()
 {
     // Down the left side and across: the files found, their filter and narrowing, the grid,
     // then the installed files. None of the stops selects anything on arrival.
@@ -605,9 +605,9 @@ void BrushWindow::validateActions()
 {
     updateActionTarget();
     const BrushFileView* view = fileView();
-    mMenus->updateActions(*mActions, *view, isReadingFile());
-    mMarks->updateActions(mActions->canTrashOrExport() &&
-                          QFileInfo(mActions->targetPath()).isFile());
+    mMenus->enableActions(*mActions, *view, isReadingFile());
+    mMarks->updateMarkActions(mActions->canTrashOrExport() &&
+                              QFileInfo(mActions->targetPath()).isFile());
 }
 
 // --- Commands on the selected file ----------------------------------------------------------

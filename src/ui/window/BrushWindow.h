@@ -149,7 +149,7 @@ private:
     void restoreWindowSettings();
     void updateActionTarget();
     void displayedFileVanished(const QString& path);
-    void setTabOrder();
+    void orderTabStops();
     void searchLibrary(const QString& text);
     void openLibraryBrush(const QString& path, int position);
 

@@ -120,6 +120,50 @@ void ExportController::tellWhatWasNotWrittenAsItIs(const QString& folder) const
     box.exec();
 }
 
+namespace {
+struct ExportAccessories
+{
+    QComboBox* naming;
+    QCheckBox* zeroPad;
+    QCheckBox* openFolder;
+};
+
+// The controls below the file dialog's own: transparency, how files are named, and whether the
+// folder opens when done.
+ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Options& saved,
+                                 bool opensFolder)
+{
+    auto* transparency =
+        new QCheckBox(LocalizedString(QStringLiteral("export-use-transparency")), &dialog);
+    transparency->setObjectName(QStringLiteral("transparencyCheckBox"));
+    transparency->setChecked(gUseTransparency);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(transparency, grid->rowCount(), 0, 1, grid->columnCount());
+    QObject::connect(transparency, &QCheckBox::toggled, [](bool on) { gUseTransparency = on; });
+
+    auto* options = new QWidget(&dialog);
+    auto* form = new QFormLayout(options);
+    form->setContentsMargins(0, 0, 0, 0);
+    auto* naming = new QComboBox(options);
+    naming->setObjectName(QStringLiteral("namingBox"));
+    naming->addItem(QObject::tr("By number (0.png, 1.png, …)"), int(BrushExporter::eNameByNumber));
+    naming->addItem(QObject::tr("By brush name"), int(BrushExporter::eNameByBrushName));
+    naming->setCurrentIndex(naming->findData(int(saved.naming)));
+    auto* zeroPad = new QCheckBox(QObject::tr("Pad numbers with zeros (007.png)"), options);
+    zeroPad->setObjectName(QStringLiteral("zeroPadCheckBox"));
+    zeroPad->setChecked(saved.zeroPad);
+    auto* openFolder = new QCheckBox(QObject::tr("Open the folder when done"), options);
+    openFolder->setObjectName(QStringLiteral("openFolderCheckBox"));
+    openFolder->setChecked(opensFolder);
+    form->addRow(QObject::tr("Name files:"), naming);
+    form->addRow(QString(), zeroPad);
+    form->addRow(QString(), openFolder);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(options, grid->rowCount(), 0, 1, grid->columnCount());
+    return {naming, zeroPad, openFolder};
+}
+} // namespace
+
 QString ExportController::run()
 {
     mReport = BrushExporter::Report();
@@ -145,34 +189,11 @@ QString ExportController::run()
         dialog.setDirectory(folder);
     dialog.selectFile(proposedName());
 
-    auto* transparency =
-        new QCheckBox(LocalizedString(QStringLiteral("export-use-transparency")), &dialog);
-    transparency->setObjectName(QStringLiteral("transparencyCheckBox"));
-    transparency->setChecked(gUseTransparency);
-    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
-        grid->addWidget(transparency, grid->rowCount(), 0, 1, grid->columnCount());
-    QObject::connect(transparency, &QCheckBox::toggled, [](bool on) { gUseTransparency = on; });
-
-    const BrushExporter::Options saved = savedOptions();
-    auto* options = new QWidget(&dialog);
-    auto* form = new QFormLayout(options);
-    form->setContentsMargins(0, 0, 0, 0);
-    auto* naming = new QComboBox(options);
-    naming->setObjectName(QStringLiteral("namingBox"));
-    naming->addItem(QObject::tr("By number (0.png, 1.png, …)"), int(BrushExporter::eNameByNumber));
-    naming->addItem(QObject::tr("By brush name"), int(BrushExporter::eNameByBrushName));
-    naming->setCurrentIndex(naming->findData(int(saved.naming)));
-    auto* zeroPad = new QCheckBox(QObject::tr("Pad numbers with zeros (007.png)"), options);
-    zeroPad->setObjectName(QStringLiteral("zeroPadCheckBox"));
-    zeroPad->setChecked(saved.zeroPad);
-    auto* openFolder = new QCheckBox(QObject::tr("Open the folder when done"), options);
-    openFolder->setObjectName(QStringLiteral("openFolderCheckBox"));
-    openFolder->setChecked(opensFolderWhenDone());
-    form->addRow(QObject::tr("Name files:"), naming);
-    form->addRow(QString(), zeroPad);
-    form->addRow(QString(), openFolder);
-    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
-        grid->addWidget(options, grid->rowCount(), 0, 1, grid->columnCount());
+    const ExportAccessories accessories =
+        AddAccessories(dialog, savedOptions(), opensFolderWhenDone());
+    QComboBox* naming = accessories.naming;
+    QCheckBox* zeroPad = accessories.zeroPad;
+    QCheckBox* openFolder = accessories.openFolder;
 
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return QString();

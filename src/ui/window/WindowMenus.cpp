@@ -191,7 +191,7 @@ void WindowMenus::buildViewMenu()
     }
 }
 
-void WindowMenus::updateActions(const FileActionsController& actions, const BrushFileView& view,
+void WindowMenus::enableActions(const FileActionsController& actions, const BrushFileView& view,
                                 bool reading)
 {
     mInstallToolbarAction->setEnabled(actions.canInstall());

@@ -24,7 +24,7 @@ public:
 
     // Enables the actions for what the file commands' target and the grid allow; reading: the
     // file on display is still being read.
-    void updateActions(const FileActionsController& actions, const BrushFileView& view,
+    void enableActions(const FileActionsController& actions, const BrushFileView& view,
                        bool reading);
 
     // The commands on "the file" apply to the row selected in an outline, else to the file on
