@@ -170,13 +170,13 @@ int RunWindow(KelbrinApplication& app, const QStringList& files)
     // From before anyone can learn of this instance: a signal that comes early is taken up
     // once the loop runs.
     QuitOnTerminationSignals(app);
-    SingleInstance delegate;
+    SingleInstance instance;
     // A running window takes the file, or without one comes to the front; either way this
     // launch has nothing more to do.
     if (SingleInstance::handOverToRunningInstance(files))
         return 0;
-    delegate.listen();
-    delegate.openFiles(files);
+    instance.listen();
+    instance.openFiles(files);
 
     BrushWindow window;
     if (BrushFileSearch* search = app.getBrushFileQuery()) {
@@ -191,7 +191,7 @@ int RunWindow(KelbrinApplication& app, const QStringList& files)
     }
     window.show();
     window.startLibraryOnceShown();
-    delegate.setWindow(&window);
+    instance.setWindow(&window);
     PreferPromptWakeUps();
     const int status = app.exec();
     if (!LeavesAtOnce())
@@ -202,7 +202,7 @@ int RunWindow(KelbrinApplication& app, const QStringList& files)
     // back the outlines and the search's index of the home folder: hundreds of thousands of
     // small blocks that took over a second to free one by one, which the system takes back
     // at once.
-    delegate.stopListening();
+    instance.stopListening();
     std::fflush(nullptr);
     ::_exit(status);
 }
