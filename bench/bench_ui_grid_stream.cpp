@@ -6,9 +6,10 @@
 // Runs the real window offscreen; prints its figures.
 #include "thread/NotificationEvent.h"
 #include "thread/PostingBrushSink.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/KelbrinApplication.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/KelbrinApplication.h"
+#include "ui/window/WindowMenus.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -132,7 +133,7 @@ int main(int argc, char** argv)
     BrushWindow window;
     window.resize(1200, 800);
     // Names under the thumbnails are the heavier case: text layout and elision per cell.
-    window.showNamesAction()->setChecked(true);
+    window.menus()->showNamesAction()->setChecked(true);
     window.show();
     QCoreApplication::processEvents();
 

@@ -14,11 +14,11 @@
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "library/CatalogueEntry.h"
-#include "ui/BrushWindow.h"
-#include "ui/KelbrinApplication.h"
-#include "ui/LibraryController.h"
-#include "ui/LibraryResultsModel.h"
-#include "ui/LibraryResultsView.h"
+#include "ui/library/LibraryController.h"
+#include "ui/library/LibraryResultsModel.h"
+#include "ui/library/LibraryResultsView.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/KelbrinApplication.h"
 
 #include <QAbstractItemModel>
 #include <QBuffer>
@@ -129,37 +129,11 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
-} // namespace
-
-int main(int argc, char** argv)
+// The window's first paint, then the library's start and the readying of the search ahead of
+// the first keystroke, a turn of its own: the longest turn of the event loop from the start until
+// the library is ready, and a while after for what follows from it, is what the start costs.
+void MeasureLibraryStart(KelbrinApplication& app, BrushWindow& window, bool cold)
 {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QStandardPaths::setTestModeEnabled(true);
-    bool cold = false;
-    bool grainy = false;
-    for (int i = 1; i < argc; ++i) {
-        cold = cold || std::strcmp(argv[i], "--cold") == 0;
-        grainy = grainy || std::strcmp(argv[i], "--grainy") == 0;
-    }
-    QTemporaryDir dir(!cold && QDir(QStringLiteral("/dev/shm")).exists()
-                          ? QStringLiteral("/dev/shm/kelbrin-bench-XXXXXX")
-                          : QDir::tempPath() + QStringLiteral("/kelbrin-bench-XXXXXX"));
-    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
-    KelbrinApplication app(argc, argv);
-
-    QElapsedTimer fill;
-    fill.start();
-    FillLibrary(DefaultLibraryPath(), grainy);
-    std::printf("library of %d brushes with thumbnails (%.0f MB) made in %.1f s\n", kBrushes,
-                QFileInfo(DefaultLibraryPath()).size() / 1e6, fill.nsecsElapsed() / 1e9);
-
-    BrushWindow window;
-    window.resize(1200, 800);
-    window.show();
-    // The window's first paint, then the library's start and the readying of the search ahead
-    // of the first keystroke, a turn of its own: the longest turn of the event loop over the
-    // next moments is what the start costs the window.
     const auto spendTime = [&](int ms) {
         QElapsedTimer waited;
         waited.start();
@@ -173,8 +147,7 @@ int main(int argc, char** argv)
     start.start();
     window.startLibrary();
     const qint64 started = start.nsecsElapsed();
-    // Each pass of the loop below handles what came due since the last: a turn's work. Until the
-    // library is ready, and a while after for what follows from it.
+    // Each pass of the loop below handles what came due since the last: a turn's work.
     qint64 longestTurn = 0;
     qint64 readyAt = -1;
     QElapsedTimer waited;
@@ -192,6 +165,12 @@ int main(int argc, char** argv)
     std::printf("library started in %.1f ms on the main thread, ready %.1f ms after the start; "
                 "longest turn after: %.1f ms\n",
                 started / 1e6, readyAt / 1e6, longestTurn / 1e6);
+}
+
+// Each text twice: the first pays for the library's pages coming off the disk (here from
+// memory), the second is a keystroke's cost once the pages are in the cache.
+void MeasureKeystrokes(KelbrinApplication& app, BrushWindow& window)
+{
     QLineEdit* field = window.outlineFilterField();
     PauseEnd pauseEnd;
     for (QTimer* timer : window.findChildren<QTimer*>()) {
@@ -199,9 +178,6 @@ int main(int argc, char** argv)
             timer->installEventFilter(&pauseEnd);
     }
     app.processEvents();
-
-    // Each text twice: the first pays for the library's pages coming off the disk (here from
-    // memory), the second is a keystroke's cost once the pages are in the cache.
     for (const QString& text :
          {QStringLiteral("chalk"), QStringLiteral("chalk"), QStringLiteral("smoke wet"),
           QStringLiteral("smoke wet"), QStringLiteral("99999"), QStringLiteral("99999"),
@@ -242,5 +218,36 @@ int main(int argc, char** argv)
         std::printf("    search %.2f ms, sort, list and lay out %.2f ms, paint %.2f ms\n",
                     searched / 1e6, (listed - searched) / 1e6, (painted - listed) / 1e6);
     }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QStandardPaths::setTestModeEnabled(true);
+    bool cold = false;
+    bool grainy = false;
+    for (int i = 1; i < argc; ++i) {
+        cold = cold || std::strcmp(argv[i], "--cold") == 0;
+        grainy = grainy || std::strcmp(argv[i], "--grainy") == 0;
+    }
+    QTemporaryDir dir(!cold && QDir(QStringLiteral("/dev/shm")).exists()
+                          ? QStringLiteral("/dev/shm/kelbrin-bench-XXXXXX")
+                          : QDir::tempPath() + QStringLiteral("/kelbrin-bench-XXXXXX"));
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    KelbrinApplication app(argc, argv);
+
+    QElapsedTimer fill;
+    fill.start();
+    FillLibrary(DefaultLibraryPath(), grainy);
+    std::printf("library of %d brushes with thumbnails (%.0f MB) made in %.1f s\n", kBrushes,
+                QFileInfo(DefaultLibraryPath()).size() / 1e6, fill.nsecsElapsed() / 1e9);
+
+    BrushWindow window;
+    window.resize(1200, 800);
+    window.show();
+    MeasureLibraryStart(app, window, cold);
+    MeasureKeystrokes(app, window);
     return 0;
 }

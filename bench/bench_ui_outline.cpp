@@ -3,9 +3,9 @@
 // them, into a shown outline with its top level open; then how long from the end of the first
 // phase until the outline is painted, and which model signals one live addition sends. Runs
 // offscreen; prints its figures.
-#include "ui/FileOutlineView.h"
-#include "ui/OutlineDump.h"
-#include "ui/OutlineSources.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineDump.h"
+#include "ui/outline/OutlineModels.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -40,9 +40,9 @@ int main(int argc, char** argv)
         }
     }
 
-    FoundFileOutlineSource source({}, dir.path());
+    FoundFileOutlineModel source({}, dir.path());
     FileOutlineView view;
-    view.setSource(&source);
+    view.setOutlineModel(&source);
     view.resize(320, 800);
     view.show();
 

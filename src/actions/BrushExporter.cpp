@@ -242,11 +242,10 @@ QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QSt
 {
     const auto* computed = dynamic_cast<const ComputedBrush*>(brush.get());
     if (!computed) {
-        const std::optional<BrushBitmap> bitmap = getBitmapImageRep(brush);
+        const std::optional<BrushBitmap> bitmap = inkBitmap(brush);
         QImage image;
         if (bitmap)
-            image = transparent ? transparentImageRepForImageRep(*bitmap)
-                                : greyImageRepForImageRep(*bitmap);
+            image = transparent ? transparentInk(*bitmap) : greyInk(*bitmap);
         if (image.isNull())
             *note = bitmap ? QStringLiteral("not enough memory for the image")
                            : QStringLiteral("the brush has no image");
@@ -280,7 +279,7 @@ QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QSt
     return image;
 }
 
-QImage BrushExporter::transparentImageRepForImageRep(const BrushBitmap& bitmap)
+QImage BrushExporter::transparentInk(const BrushBitmap& bitmap)
 {
     return DrawSamples(bitmap, QImage::Format_RGBA8888, QImage::Format_RGBA64,
                        [&](uchar* row, int x, Ink ink) {
@@ -293,7 +292,7 @@ QImage BrushExporter::transparentImageRepForImageRep(const BrushBitmap& bitmap)
                        });
 }
 
-QImage BrushExporter::greyImageRepForImageRep(const BrushBitmap& bitmap)
+QImage BrushExporter::greyInk(const BrushBitmap& bitmap)
 {
     return DrawSamples(bitmap, QImage::Format_Grayscale8, QImage::Format_Grayscale16,
                        [&](uchar* row, int x, Ink ink) {

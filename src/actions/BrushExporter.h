@@ -72,10 +72,10 @@ public:
 
     // Black paint whose opacity is the brush's own value, on a clear background: 8-bit RGBA
     // for 8-bit brushes, 16-bit RGBA for 16- and 32-bit ones.
-    static QImage transparentImageRepForImageRep(const BrushBitmap& bitmap);
+    static QImage transparentInk(const BrushBitmap& bitmap);
     // Ink dark on white, as the thumbnails show it: 8-bit grey for 8-bit brushes, 16-bit grey
     // for 16- and 32-bit ones.
-    static QImage greyImageRepForImageRep(const BrushBitmap& bitmap);
+    static QImage greyInk(const BrushBitmap& bitmap);
 
     // The name unchanged when nothing of that name is in directory, else the first free of
     // "name-1", "name-2", ...

@@ -16,15 +16,15 @@
 
 namespace {
 // GIMP and Krita get the brushes in their own formats; they read brush files only in part.
-std::optional<PackTarget> ConversionFor(const PhotoshopApp& app)
+std::optional<PackTarget> ConversionFor(const PaintingApp& app)
 {
     switch (app.kind()) {
-    case PhotoshopApp::Kind::Gimp:
+    case PaintingApp::Kind::Gimp:
         return PackTarget::Gimp;
-    case PhotoshopApp::Kind::Krita:
+    case PaintingApp::Kind::Krita:
         return PackTarget::Krita;
-    case PhotoshopApp::Kind::Photoshop:
-    case PhotoshopApp::Kind::Elements:
+    case PaintingApp::Kind::Photoshop:
+    case PaintingApp::Kind::Elements:
         break;
     }
     return std::nullopt;
@@ -111,7 +111,7 @@ bool AdoptEarlierPack(const BrushPack& pack, const QString& packFolder)
     return true;
 }
 
-BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app, PackTarget target)
+BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PaintingApp& app, PackTarget target)
 {
     using eResult = BrushInstaller::Outcome::eResult;
     const bool gimp = target == PackTarget::Gimp;
@@ -151,7 +151,7 @@ BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PhotoshopApp& app
 // Photoshop under Wine keeps its presets folder inside its own installation: one that is
 // missing means an installation we do not understand, so nothing is made there.
 BrushInstaller::Outcome CopyFile(const QString& path, const QByteArray& sha256,
-                                 const PhotoshopApp& app)
+                                 const PaintingApp& app)
 {
     const QString folder = app.brushesFolderPath();
     const QString destination = folder + QLatin1Char('/') + QFileInfo(path).fileName();
@@ -230,15 +230,13 @@ const QByteArray& ConvertedFile::sha256()
     return *mSha256;
 }
 
-BrushInstaller::Report BrushInstaller::installItem(const QString& path,
-                                                   const PhotoshopAppList& apps)
+BrushInstaller::Report BrushInstaller::installItem(const QString& path, const PaintingAppList& apps)
 {
     ConvertedFile file(path);
     return installItem(file, apps);
 }
 
-BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file,
-                                                   const PhotoshopAppList& apps)
+BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file, const PaintingAppList& apps)
 {
     Report report;
     const QString& path = file.path();
@@ -258,14 +256,14 @@ BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file,
     }
     bool gimp = false;
     bool krita = false;
-    for (const PhotoshopApp& app : apps) {
+    for (const PaintingApp& app : apps) {
         const std::optional<PackTarget> target = ConversionFor(app);
         Outcome outcome =
             target ? InstallPack(file, app, *target) : CopyFile(path, file.sha256(), app);
         outcome.app = app.displayName();
         if (outcome.result == Outcome::eResult::Installed) {
-            gimp = gimp || app.kind() == PhotoshopApp::Kind::Gimp;
-            krita = krita || app.kind() == PhotoshopApp::Kind::Krita;
+            gimp = gimp || app.kind() == PaintingApp::Kind::Gimp;
+            krita = krita || app.kind() == PaintingApp::Kind::Krita;
         }
         report.outcomes.push_back(outcome);
     }
@@ -313,10 +311,10 @@ bool BrushInstaller::Report::succeeded() const
 }
 
 BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
-                                                            const PhotoshopAppList& apps)
+                                                            const PaintingAppList& apps)
 {
     ConversionSummary summary;
-    for (const PhotoshopApp& app : apps) {
+    for (const PaintingApp& app : apps) {
         const std::optional<PackTarget> target = ConversionFor(app);
         if (!target)
             continue;
@@ -381,22 +379,22 @@ QString BrushInstaller::outcomeLine(const Outcome& outcome)
         .arg(outcome.app, outcome.destination, outcome.reason);
 }
 
-QString BrushInstaller::targetNames(const PhotoshopAppList& apps)
+QString BrushInstaller::targetNames(const PaintingAppList& apps)
 {
     QStringList names;
-    for (const PhotoshopApp& app : apps) {
+    for (const PaintingApp& app : apps) {
         QString name;
         switch (app.kind()) {
-        case PhotoshopApp::Kind::Photoshop:
+        case PaintingApp::Kind::Photoshop:
             name = QStringLiteral("Photoshop");
             break;
-        case PhotoshopApp::Kind::Elements:
+        case PaintingApp::Kind::Elements:
             name = QStringLiteral("Photoshop Elements");
             break;
-        case PhotoshopApp::Kind::Gimp:
+        case PaintingApp::Kind::Gimp:
             name = QStringLiteral("GIMP");
             break;
-        case PhotoshopApp::Kind::Krita:
+        case PaintingApp::Kind::Krita:
             name = QStringLiteral("Krita");
             break;
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "abr/ReadWholeBrushFile.h"
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 #include "convert/BrushPack.h"
 
 #include <QString>
@@ -73,9 +73,9 @@ public:
     };
 
     // Nothing happens for an empty path or no applications.
-    static Report installItem(const QString& path, const PhotoshopAppList& apps);
+    static Report installItem(const QString& path, const PaintingAppList& apps);
     // The same with what the summary already read and converted.
-    static Report installItem(ConvertedFile& file, const PhotoshopAppList& apps);
+    static Report installItem(ConvertedFile& file, const PaintingAppList& apps);
 
     // Why the file cannot be installed at all, in words, or "" when some brush could be read.
     // Reads the file (once: the install and the summary share the read).
@@ -91,7 +91,7 @@ public:
         QStringList lines;
         QStringList details;
     };
-    static ConversionSummary summarize(ConvertedFile& file, const PhotoshopAppList& apps);
+    static ConversionSummary summarize(ConvertedFile& file, const PaintingAppList& apps);
 
     // The report in one sentence that names the file and the applications: what failed
     // where, else what was installed where, else where it already was.
@@ -100,5 +100,5 @@ public:
     static QString outcomeLine(const Outcome& outcome);
     // The applications an install goes to, by product and each once, for a command's label:
     // "GIMP and Krita", "Photoshop, GIMP and Krita"; empty for none.
-    static QString targetNames(const PhotoshopAppList& apps);
+    static QString targetNames(const PaintingAppList& apps);
 };

@@ -3,14 +3,14 @@
 #include "platform/BackgroundPriority.h"
 #include "platform/OpenFilesLimit.h"
 #include "thread/BackgroundWork.h"
-#include "ui/BrushAppDelegate.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/KelbrinApplication.h"
-#include "ui/LibraryController.h"
-#include "ui/OutlineDump.h"
-#include "ui/OutlineSetup.h"
-#include "ui/OutlineSources.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/library/LibraryController.h"
+#include "ui/outline/OutlineDump.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/KelbrinApplication.h"
+#include "ui/window/OutlineSetup.h"
+#include "ui/window/SingleInstance.h"
 
 #include <QClipboard>
 #include <QCommandLineParser>
@@ -141,11 +141,11 @@ int RunDumpOutlines(KelbrinApplication& app, bool full)
         std::fprintf(stderr, "kelbrin: the search for brush files could not start\n");
         return 1;
     }
-    AttachOutlines(window, *search, app.getPhotoshopApps(), KelbrinApplication::searchedFolders());
-    auto* found = static_cast<FoundFileOutlineSource*>(window.fileOutlineSource());
-    auto* installed = static_cast<InstalledFileOutlineSource*>(window.installedFileOutlineSource());
+    AttachOutlines(window, *search, app.getPaintingApps(), KelbrinApplication::searchedFolders());
+    auto* found = static_cast<FoundFileOutlineModel*>(window.fileOutlineModel());
+    auto* installed = static_cast<InstalledFileOutlineModel*>(window.installedFileOutlineModel());
     int installedPhases = 0;
-    QObject::connect(installed, &OutlineSource::firstPhaseDidFinish, &app,
+    QObject::connect(installed, &OutlineModel::firstPhaseDidFinish, &app,
                      [&] { ++installedPhases; });
     const auto done = [&] {
         return found->firstPhaseFinished() &&
@@ -155,7 +155,7 @@ int RunDumpOutlines(KelbrinApplication& app, bool full)
         app.processEvents(QEventLoop::WaitForMoreEvents);
     QTextStream out(stdout);
     for (auto [title, source] :
-         {std::pair<const char*, OutlineSource*>{"[all]", found}, {"[installed]", installed}}) {
+         {std::pair<const char*, OutlineModel*>{"[all]", found}, {"[installed]", installed}}) {
         source->setShowingFullHierarchy(full);
         out << title << '\n';
         for (const QString& row : OutlineDumpRows(*source))
@@ -170,17 +170,17 @@ int RunWindow(KelbrinApplication& app, const QStringList& files)
     // From before anyone can learn of this instance: a signal that comes early is taken up
     // once the loop runs.
     QuitOnTerminationSignals(app);
-    BrushAppDelegate delegate;
+    SingleInstance instance;
     // A running window takes the file, or without one comes to the front; either way this
     // launch has nothing more to do.
-    if (BrushAppDelegate::handOverToRunningInstance(files))
+    if (SingleInstance::handOverToRunningInstance(files))
         return 0;
-    delegate.listen();
-    delegate.openFiles(files);
+    instance.listen();
+    instance.openFiles(files);
 
     BrushWindow window;
     if (BrushFileSearch* search = app.getBrushFileQuery()) {
-        AttachOutlines(window, *search, app.getPhotoshopApps(),
+        AttachOutlines(window, *search, app.getPaintingApps(),
                        KelbrinApplication::searchedFolders());
         // Before the loop turns: the search's first reports are already on their way.
         window.libraryController()->followSearch(search);
@@ -191,7 +191,7 @@ int RunWindow(KelbrinApplication& app, const QStringList& files)
     }
     window.show();
     window.startLibraryOnceShown();
-    delegate.setWindow(&window);
+    instance.setWindow(&window);
     PreferPromptWakeUps();
     const int status = app.exec();
     if (!LeavesAtOnce())
@@ -202,7 +202,7 @@ int RunWindow(KelbrinApplication& app, const QStringList& files)
     // back the outlines and the search's index of the home folder: hundreds of thousands of
     // small blocks that took over a second to free one by one, which the system takes back
     // at once.
-    delegate.stopListening();
+    instance.stopListening();
     std::fflush(nullptr);
     ::_exit(status);
 }
@@ -258,7 +258,7 @@ int main(int argc, char** argv)
         return RunDumpOutlines(app, parser.isSet(full));
     QStringList files;
     for (const QString& argument : parser.positionalArguments()) {
-        const QString path = BrushAppDelegate::pathFromArgument(argument);
+        const QString path = SingleInstance::pathFromArgument(argument);
         if (path.isEmpty()) {
             std::fprintf(stderr, "kelbrin: not a local file: %s\n", qPrintable(argument));
             return 2;

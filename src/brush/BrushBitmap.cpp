@@ -17,7 +17,7 @@ template unsigned char BrushBitmap::sample<unsigned char>(int, int) const;
 template unsigned short BrushBitmap::sample<unsigned short>(int, int) const;
 template float BrushBitmap::sample<float>(int, int) const;
 
-std::optional<BrushBitmap> getBitmapImageRep(const BrushPtr& brush, double maxDrawingPixels)
+std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush, double maxDrawingPixels)
 {
     if (!brush)
         return std::nullopt;

@@ -22,10 +22,8 @@ struct BrushBitmap
     template <typename T> T sample(int x, int y) const;
 };
 
-// The name is the one the brush-export design uses; here it hands out the brush's ink samples.
-// Nothing for a brush without an image (a computed tip out of range, an empty sample). A computed
-// tip is drawn within maxDrawingPixels, at ComputedBrush::scaleWithin(), so it may come out
-// smaller than its pixelSize(); a sampled brush is always whole.
-std::optional<BrushBitmap>
-getBitmapImageRep(const BrushPtr& brush,
-                  double maxDrawingPixels = ComputedBrush::kMaxDrawingPixels);
+// The brush's ink samples. Nothing for a brush without an image (a computed tip out of range, an
+// empty sample). A computed tip is drawn within maxDrawingPixels, at ComputedBrush::scaleWithin(),
+// so it may come out smaller than its pixelSize(); a sampled brush is always whole.
+std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush,
+                                     double maxDrawingPixels = ComputedBrush::kMaxDrawingPixels);

@@ -1,4 +1,4 @@
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
@@ -13,11 +13,11 @@ int RunAppsCommand(const QStringList& args, CliStreams io)
         return parser.usageError(QStringLiteral("unexpected argument ") + parser.operands().first(),
                                  io);
     const bool json = parser.isSet(QStringLiteral("json"));
-    const PhotoshopAppList apps = FindInstalledPhotoshopApps();
+    const PaintingAppList apps = FindInstalledPaintingApps();
     if (json) {
         io.out << "{\"apps\": [";
         bool first = true;
-        for (const PhotoshopApp& app : apps) {
+        for (const PaintingApp& app : apps) {
             io.out << (first ? "" : ", ") << "{\"kind\": \"" << app.kindName()
                    << "\", \"identifier\": " << JsonString(app.identifier()) << ", \"version\": "
                    << (app.majorVersion() < 0 ? QStringLiteral("null")
@@ -34,7 +34,7 @@ int RunAppsCommand(const QStringList& args, CliStreams io)
         io.out << "]}\n";
         return 0;
     }
-    for (const PhotoshopApp& app : apps) {
+    for (const PaintingApp& app : apps) {
         const QString additional = app.additionalBrushesFolderPath();
         io.out << app.kindName() << '\t'
                << (app.majorVersion() < 0 ? QStringLiteral("-")

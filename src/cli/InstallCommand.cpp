@@ -26,7 +26,7 @@ int RunInstallCommand(const QStringList& args, CliStreams io)
                << (exists ? ": not a file\n" : ": no such file\n");
         return 1;
     }
-    const PhotoshopAppList apps = FindInstalledPhotoshopApps();
+    const PaintingAppList apps = FindInstalledPaintingApps();
     if (apps.empty()) {
         io.err << "kelbrin-cli install: no painting application is installed "
                   "(see kelbrin-cli apps)\n";

@@ -1,4 +1,4 @@
-#include "actions/PhotoshopApp.h"
+#include "actions/PaintingApp.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
@@ -22,7 +22,7 @@ int RunTrashCommand(const QStringList& args, CliStreams io)
     const Trash::AskToDelete yes = [](const QString&) { return true; };
     // GIMP's and Krita's own resources, and whatever else lies in their folders that Kelbrin
     // did not write, are refused; a GIMP pack of Kelbrin's takes its patterns along.
-    const QStringList applicationFolders = ApplicationFolders(FindInstalledPhotoshopApps());
+    const QStringList applicationFolders = ApplicationFolders(FindInstalledPaintingApps());
     int status = 0;
     for (const QString& file : files) {
         const QString shown = Printable(file);

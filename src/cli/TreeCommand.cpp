@@ -38,7 +38,7 @@ bool ParseFlags(const QString& text, FileNodeFlags& flags)
 
 QString NodeField(const CFileSystemNodePtr& node)
 {
-    return QStringLiteral("node=") + (node ? Printable(node->CFFullPath()) : QStringLiteral("-"));
+    return QStringLiteral("node=") + (node ? Printable(node->FullPathText()) : QStringLiteral("-"));
 }
 
 QString TopField(bool topLevelChanged)
@@ -135,7 +135,7 @@ private:
             if (n != 1)
                 return QStringLiteral("toplevel takes nothing");
             for (size_t i = 0; i < mHierarchy.TopLevelNodeCount(); ++i)
-                mIo.out << Printable(mHierarchy.TopLevelNode(i)->CFFullPath()) << '\n';
+                mIo.out << Printable(mHierarchy.TopLevelNode(i)->FullPathText()) << '\n';
         } else {
             return QStringLiteral("unknown command ") + command;
         }
@@ -148,11 +148,8 @@ private:
     QString mName;
 };
 
-} // namespace
-
-int RunTreeCommand(const QStringList& args, CliStreams io)
+void AddTreeOptions(CommandParser& parser)
 {
-    CommandParser parser("tree");
     parser.addFlag(QStringLiteral("depth-first"),
                    QStringLiteral("sort the top level shallowest first"));
     parser.addFlag(QStringLiteral("full"),
@@ -167,6 +164,14 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
                           QStringLiteral("keep only what lies below it"));
     parser.addValueOption(QStringLiteral("script"), QStringLiteral("FILE"),
                           QStringLiteral("then run the commands of FILE (- for standard input)"));
+}
+
+} // namespace
+
+int RunTreeCommand(const QStringList& args, CliStreams io)
+{
+    CommandParser parser("tree");
+    AddTreeOptions(parser);
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const auto absolute = [&parser](const char* option) {

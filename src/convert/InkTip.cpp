@@ -57,7 +57,7 @@ std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
     if (brush.isComputed()) {
         plan.changes << QStringLiteral("computed tip drawn as pixels");
         const auto& computed = static_cast<const ComputedBrush&>(brush);
-        // The scale getBitmapImageRep draws at, so the pixels come out the size planned.
+        // The scale inkBitmap draws at, so the pixels come out the size planned.
         const double scale = computed.scaleWithin();
         drawn = plan.drawn = plan.size = computed.drawnSize(scale);
         if (computed.scaledFrom() || scale < 1.0)
@@ -82,7 +82,7 @@ std::optional<InkTip> InkTipForBrush(const BrushPtr& brush)
     std::optional<InkTipPlan> plan = brush ? PlanInkTip(*brush) : std::nullopt;
     if (!plan)
         return std::nullopt;
-    const std::optional<BrushBitmap> bitmap = getBitmapImageRep(brush);
+    const std::optional<BrushBitmap> bitmap = inkBitmap(brush);
     if (!bitmap || QSize(bitmap->width, bitmap->height) != plan->drawn)
         return std::nullopt;
     InkTip tip;

@@ -184,16 +184,16 @@ void FoundPathNode::setFlags()
         return;
     const bool isLink = S_ISLNK(st.st_mode);
     const bool isDirectory = S_ISDIR(st.st_mode);
-    const bool isVolume = isDirectory && IsMountPoint(nodePath);
+    const bool mountPoint = isDirectory && IsMountPoint(nodePath);
     mFlags.set(FileNodeFlags::eExists, true);
     mFlags.set(FileNodeFlags::eIsVisible,
                mName.isEmpty() || !mName.startsWith(QLatin1Char('.')) ||
                    AlwaysVisibleFolders::isOnWayToAlwaysVisible(nodePath));
     mFlags.set(FileNodeFlags::eIsFile, !isDirectory);
-    mFlags.set(FileNodeFlags::eIsAlias, isLink);
+    mFlags.set(FileNodeFlags::eIsSymlink, isLink);
     // Linux has no folders that show as a single file.
-    mFlags.set(FileNodeFlags::eIsPackage, false);
-    mFlags.set(FileNodeFlags::eIsVolume, isVolume);
+    mFlags.set(FileNodeFlags::eIsPackFolder, false);
+    mFlags.set(FileNodeFlags::eIsMountPoint, mountPoint);
     mFlags.set(FileNodeFlags::eIsVolumesFolder,
                mParent != nullptr && nodePath == VolumesFolderPath());
 }
@@ -211,14 +211,14 @@ FileNodeFlags FoundPathNode::getFlags() const
             inaccessible = mFlags.isInaccessible();
             break;
         }
-        if (node->mParent->mFlags.isPackage()) {
+        if (node->mParent->mFlags.isPackFolder()) {
             inaccessible = true;
             break;
         }
     }
     if (mFlags.isVolumesFolder())
         inaccessible = true;
-    if (mFlags.isPackage() && mFlags.isVisible())
+    if (mFlags.isPackFolder() && mFlags.isVisible())
         inaccessible = false;
     result.set(FileNodeFlags::eIsInaccessible, inaccessible);
     return result;

@@ -273,12 +273,12 @@ ucstring CFSDescriptor::FullPath() const
     return PathOf(mLast.get());
 }
 
-QString CFSDescriptor::CFSystemName() const
+QString CFSDescriptor::SystemName() const
 {
     return ViewOf(NameView()).toString();
 }
 
-QString CFSDescriptor::CFFullPath() const
+QString CFSDescriptor::FullPathText() const
 {
     return QPathOf(mLast.get());
 }
@@ -428,7 +428,7 @@ CFSDescriptor CFSDescriptor::InDirectory(const CFSDescriptor* directory, const Q
 
 void CFSDescriptor::ReadItemState()
 {
-    ReadItemStateAt(CFFullPath());
+    ReadItemStateAt(FullPathText());
 }
 
 // A final "/" makes no difference to the name shown, so the path as given will do.
@@ -519,25 +519,25 @@ void CFSDescriptor::ResetPath(const QString& directory, const QString& name)
         AppendFinalSlash();
         mIsVolumeDirectory = NamesTheVolumesFolder();
     }
-    TakeDisplayName(DisplayNameAtPath(CFFullPath()));
+    TakeDisplayName(DisplayNameAtPath(FullPathText()));
 }
 
 void CFSDescriptor::ResetParent(const CFSDescriptor& directory)
 {
     const LinkPtr folder = NameView().empty() ? LinkPtr() : AsFolder(directory.mLast.get());
     if (!folder) {
-        ResetPath(directory.CFFullPath(), CFSystemName());
+        ResetPath(directory.FullPathText(), SystemName());
         return;
     }
     mLast = MakeLink(folder.get(), NameView(), mIsDirectory, false);
     if (mIsDirectory)
         mIsVolumeDirectory = NamesTheVolumesFolder();
-    TakeDisplayName(DisplayNameAtPath(CFFullPath()));
+    TakeDisplayName(DisplayNameAtPath(FullPathText()));
 }
 
 void CFSDescriptor::Rename(const QString& newName)
 {
     const Link* parent = mLast->parent;
     mLast = MakeLink(parent, ViewOf(QStringView(newName)), false, parent == nullptr);
-    TakeDisplayName(DisplayNameAtPath(CFFullPath()));
+    TakeDisplayName(DisplayNameAtPath(FullPathText()));
 }

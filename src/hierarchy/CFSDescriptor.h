@@ -57,9 +57,9 @@ public:
     // Null when the item did not exist when the descriptor was made.
     QString DisplayName() const;
     ucstring FullPath() const;
-    // CFSystemName and CFFullPath keep the names the hierarchy's design gives them.
-    QString CFSystemName() const;
-    QString CFFullPath() const;
+    // The last component's name and the whole path as Qt strings, for display and for Qt's calls.
+    QString SystemName() const;
+    QString FullPathText() const;
     unsigned Depth() const;
     ucstring AncestorName(unsigned i) const;
     ucstring AncestorPath(unsigned i) const;
@@ -94,7 +94,7 @@ public:
     // Moves the descriptor without asking the disk what the item is; the display name is
     // taken for the new path.
     void ResetPath(const QString& directory, const QString& name);
-    // ResetPath(directory.CFFullPath(), CFSystemName()), sharing directory's components.
+    // ResetPath(directory.FullPathText(), SystemName()), sharing directory's components.
     void ResetParent(const CFSDescriptor& directory);
     // Replaces the last component's name; no final "/" is added and the flags stay.
     void Rename(const QString& newName);

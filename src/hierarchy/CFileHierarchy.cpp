@@ -360,7 +360,7 @@ bool CFileHierarchy::GetNodeForDescriptor(const CFSDescriptor& descriptor, CFile
             } else {
                 CFSDescriptor folder = CFSDescriptor::ChildOf(n->Descriptor(), names[i], true);
                 if (knownToExist)
-                    folder.TakeItemState(folder.CFFullPath(), true);
+                    folder.TakeItemState(folder.FullPathText(), true);
                 else
                     folder.ReadItemState();
                 child = CFileSystemNode::Create(folder);
@@ -382,7 +382,7 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
     topLevelChanged = false;
     // Only a known kind is checked: flags without "exists" come from callers that did not look.
     const bool known = flags.exists();
-    if (known && (flags.isInaccessible() || !flags.isFile() || flags.isAlias()))
+    if (known && (flags.isInaccessible() || !flags.isFile() || flags.isSymlink()))
         return false;
     // Most files arrive in a folder that is already in the tree: their descriptor then shares
     // the folder's components, and only the last level is looked at.
@@ -397,7 +397,7 @@ bool CFileHierarchy::AddFile(const QString& path, FileNodeFlags flags, CFileSyst
     // A known file is not looked at again: the outline takes 50,000 of them on the main thread.
     CFSDescriptor d = CFSDescriptor::InDirectory(folder ? &folder->Descriptor() : nullptr, path,
                                                  names.back(), known);
-    if (flags.isPackage())
+    if (flags.isPackFolder())
         d.TreatAsFile();
     if (mFilter && !mFilter->Allow(d))
         return false;

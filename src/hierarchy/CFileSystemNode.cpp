@@ -239,14 +239,14 @@ void CFileSystemNode::SetVisible(bool visible)
 
 void CFileSystemNode::SetParentPath(const QString& parentPath)
 {
-    mDescriptor.ResetPath(parentPath, mDescriptor.CFSystemName());
+    mDescriptor.ResetPath(parentPath, mDescriptor.SystemName());
     for (const CFileSystemNodePtr& child : mHiddenChildren)
         child->SetParentDescriptor(mDescriptor);
     for (const CFileSystemNodePtr& child : mVisibleChildren)
         child->SetParentDescriptor(mDescriptor);
 }
 
-// SetParentPath(parent.CFFullPath()) without spelling the path out: the new descriptor
+// SetParentPath(parent.FullPathText()) without spelling the path out: the new descriptor
 // shares the parent's components.
 void CFileSystemNode::SetParentDescriptor(const CFSDescriptor& parent)
 {

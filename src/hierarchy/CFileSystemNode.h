@@ -66,8 +66,8 @@ public:
     bool IsVolumeDirectory() const { return mDescriptor.IsVolumeDirectory(); }
     QString DisplayName() const { return mDescriptor.DisplayName(); }
     ucstring FullPath() const { return mDescriptor.FullPath(); }
-    QString CFFullPath() const { return mDescriptor.CFFullPath(); }
-    QString CFSystemName() const { return mDescriptor.CFSystemName(); }
+    QString FullPathText() const { return mDescriptor.FullPathText(); }
+    QString SystemName() const { return mDescriptor.SystemName(); }
     unsigned Depth() const { return mDescriptor.Depth(); }
 
     FileNode* GetFileNode() const { return mFileNode.get(); }

@@ -4,5 +4,5 @@
 
 QString FileNode::description() const
 {
-    return mNode ? mNode->CFFullPath() : QString();
+    return mNode ? mNode->FullPathText() : QString();
 }

@@ -9,13 +9,13 @@ void AppendRows(const CFileSystemNode& node, bool fullView, int level, bool isVi
 {
     const QString indent(2 * level, QLatin1Char(' '));
     if (!node.IsDirectory()) {
-        rows << indent + node.CFSystemName();
+        rows << indent + node.SystemName();
         return;
     }
     if (fullView && isViewRoot && !node.HasParent())
         rows << indent + QStringLiteral("/");
     else
-        rows << indent + node.CFSystemName() + QStringLiteral("/ (") +
+        rows << indent + node.SystemName() + QStringLiteral("/ (") +
                     QString::number(node.CountDescendantFiles(fullView)) + QLatin1Char(')');
     if (fullView) {
         for (size_t i = 0, n = node.CountChildrenExcludingVolumes(); i < n; ++i) {

@@ -46,7 +46,7 @@ bool BackupVolumesAllowed(QSettings& settings)
     return settings.value(key).toBool();
 }
 
-QStringList SystemLibraryFolders()
+QStringList SystemDataFolders()
 {
     QStringList folders = {QStringLiteral("/usr/share"), QStringLiteral("/usr/lib"),
                            QStringLiteral("/usr/local/share"), QStringLiteral("/var/lib")};

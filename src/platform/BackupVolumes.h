@@ -21,4 +21,4 @@ bool BackupVolumesAllowed(QSettings& settings);
 
 // The system's shared data and library folders, the places applications keep their own
 // resources (Linux's stand-ins for every domain's Library folder).
-QStringList SystemLibraryFolders();
+QStringList SystemDataFolders();

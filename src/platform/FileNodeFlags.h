@@ -14,9 +14,9 @@ struct FileNodeFlags
         eExists = 1u << 0,
         eIsVisible = 1u << 1,
         eIsFile = 1u << 2,
-        eIsAlias = 1u << 3,
-        eIsPackage = 1u << 4,
-        eIsVolume = 1u << 5,
+        eIsSymlink = 1u << 3,
+        eIsPackFolder = 1u << 4,
+        eIsMountPoint = 1u << 5,
         eIsVolumesFolder = 1u << 6,
         eIsInaccessible = 1u << 7,
     };
@@ -26,9 +26,9 @@ struct FileNodeFlags
     bool exists() const { return bits & eExists; }
     bool isVisible() const { return bits & eIsVisible; }
     bool isFile() const { return bits & eIsFile; }
-    bool isAlias() const { return bits & eIsAlias; }
-    bool isPackage() const { return bits & eIsPackage; }
-    bool isVolume() const { return bits & eIsVolume; }
+    bool isSymlink() const { return bits & eIsSymlink; }
+    bool isPackFolder() const { return bits & eIsPackFolder; }
+    bool isMountPoint() const { return bits & eIsMountPoint; }
     bool isVolumesFolder() const { return bits & eIsVolumesFolder; }
     bool isInaccessible() const { return bits & eIsInaccessible; }
 

@@ -19,12 +19,12 @@ struct ThreeApps
         home.adobeApp(".wine", "Adobe Photoshop CS6", "Photoshop.exe", 13) + "/Presets/Brushes";
     QString gimp = home.folder(".config/GIMP/2.10") + "/brushes";
     QString krita = home.folder(".local/share/krita");
-    PhotoshopAppList apps;
+    PaintingAppList apps;
 
     ThreeApps()
     {
         QDir().mkpath(photoshop);
-        apps = FindInstalledPhotoshopApps();
+        apps = FindInstalledPaintingApps();
     }
     // Every file below the applications' folders, relative to the home folder.
     QStringList written() const
@@ -163,7 +163,7 @@ TEST(BrushInstaller, AnEarlierUnmarkedGimpPackOfTheSameFileIsMarked)
 {
     ThreeApps machine;
     const QString ink = machine.home.file("Ink.abr", SampledBrushFile(NamedBrushes("i", 2, 8, 8)));
-    const PhotoshopAppList gimp = {machine.apps[1]};
+    const PaintingAppList gimp = {machine.apps[1]};
     ASSERT_TRUE(BrushInstaller::installItem(ink, gimp).succeeded());
     const QString mark = machine.gimp + "/Ink/.kelbrin-pack";
     ASSERT_TRUE(QFile::remove(mark));

@@ -62,6 +62,39 @@ QString SchemeString(const QString& text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// The Script-Fu that writes GIMP's brush and pattern lists, and the masks and pixels asked for,
+// into out.
+QString GimpScript(const QString& out, const QStringList& names, const QStringList& patterns)
+{
+    QString asked, askedPatterns;
+    for (const QString& name : names)
+        asked += SchemeString(name) + QLatin1Char(' ');
+    for (const QString& name : patterns)
+        askedPatterns += SchemeString(name) + QLatin1Char(' ');
+    return QStringLiteral("(let ((p (open-output-file %1)))"
+                          " (for-each (lambda (n) (display \"B \" p) (display n p) (newline p))"
+                          "  (cadr (gimp-brushes-get-list \"\")))"
+                          " (for-each (lambda (n) (let ((m (gimp-brush-get-pixels n)))"
+                          "   (display \"M \" p) (display (car m) p) (display \" \" p)"
+                          "   (display (cadr m) p) (display \" \" p) (display n p) (newline p)"
+                          "   (for-each (lambda (v) (display v p) (display \" \" p))"
+                          "    (vector->list (list-ref m 4)))"
+                          "   (newline p)))"
+                          "  (list %2))"
+                          " (for-each (lambda (n) (display \"P \" p) (display n p) (newline p))"
+                          "  (cadr (gimp-patterns-get-list \"\")))"
+                          " (for-each (lambda (n) (let ((m (gimp-pattern-get-pixels n)))"
+                          "   (display \"Q \" p) (display (car m) p) (display \" \" p)"
+                          "   (display (cadr m) p) (display \" \" p) (display (caddr m) p)"
+                          "   (display \" \" p) (display n p) (newline p)"
+                          "   (for-each (lambda (v) (display v p) (display \" \" p))"
+                          "    (vector->list (list-ref m 4)))"
+                          "   (newline p)))"
+                          "  (list %3))"
+                          " (close-output-port p))")
+        .arg(SchemeString(out), asked, askedPatterns);
+}
+
 // Starts GIMP without its user's settings, with `dataDir`/brushes and `dataDir`/patterns as
 // its only brushes and patterns and no other plug-in than the script interpreter (querying all
 // of them makes a first start take a minute), and asks it for its brush and pattern lists, the
@@ -83,34 +116,7 @@ std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringL
     rc.close();
 
     const QString out = home.filePath(QStringLiteral("report.txt"));
-    QString asked, askedPatterns;
-    for (const QString& name : names)
-        asked += SchemeString(name) + QLatin1Char(' ');
-    for (const QString& name : patterns)
-        askedPatterns += SchemeString(name) + QLatin1Char(' ');
-    const QString script =
-        QStringLiteral("(let ((p (open-output-file %1)))"
-                       " (for-each (lambda (n) (display \"B \" p) (display n p) (newline p))"
-                       "  (cadr (gimp-brushes-get-list \"\")))"
-                       " (for-each (lambda (n) (let ((m (gimp-brush-get-pixels n)))"
-                       "   (display \"M \" p) (display (car m) p) (display \" \" p)"
-                       "   (display (cadr m) p) (display \" \" p) (display n p) (newline p)"
-                       "   (for-each (lambda (v) (display v p) (display \" \" p))"
-                       "    (vector->list (list-ref m 4)))"
-                       "   (newline p)))"
-                       "  (list %2))"
-                       " (for-each (lambda (n) (display \"P \" p) (display n p) (newline p))"
-                       "  (cadr (gimp-patterns-get-list \"\")))"
-                       " (for-each (lambda (n) (let ((m (gimp-pattern-get-pixels n)))"
-                       "   (display \"Q \" p) (display (car m) p) (display \" \" p)"
-                       "   (display (cadr m) p) (display \" \" p) (display (caddr m) p)"
-                       "   (display \" \" p) (display n p) (newline p)"
-                       "   (for-each (lambda (v) (display v p) (display \" \" p))"
-                       "    (vector->list (list-ref m 4)))"
-                       "   (newline p)))"
-                       "  (list %3))"
-                       " (close-output-port p))")
-            .arg(SchemeString(out), asked, askedPatterns);
+    const QString script = GimpScript(out, names, patterns);
 
     QProcess gimp;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -217,6 +223,24 @@ struct ComputedCase
     double meanDifference;
 };
 
+void ExpectEveryPatternLoaded(const GimpReport& report)
+{
+    // Every kind of pattern, with the bytes per pixel and pixels written; GIMP lists its own
+    // clipboard pattern beside them.
+    for (const PatternCase& c : MadeUpPatterns()) {
+        const QString name = c.pattern->displayName();
+        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
+        const GimpPattern& loaded = report.patternPixels.at(name);
+        EXPECT_EQ(loaded.size, QSize(2, 1)) << name.toStdString();
+        EXPECT_EQ(loaded.bytesPerPixel, c.bytesPerPixel) << name.toStdString();
+        EXPECT_EQ(loaded.pixels.toHex(' '), c.pixels.toHex(' ')) << name.toStdString();
+    }
+    for (const PatternRecordDescription& p : AwkwardPatterns()) {
+        const QString name = ValidName(p.name, GimpPatternFile::kMaxNameBytes);
+        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
+    }
+}
+
 // Every brush of every kind of file Kelbrin reads arrives in GIMP under its own name; sampled
 // tips come back as written, computed ones look like Kelbrin's drawing, and patterns come back
 // byte for byte.
@@ -268,20 +292,7 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
     std::cout << "GIMP took " << report.seconds << " s and loaded " << kept << " of the "
               << brushCount << " brushes Kelbrin read from " << packs.size() << " files\n";
     EXPECT_EQ(kept, brushCount);
-    // Every kind of pattern, with the bytes per pixel and pixels written; GIMP lists its own
-    // clipboard pattern beside them.
-    for (const PatternCase& c : MadeUpPatterns()) {
-        const QString name = c.pattern->displayName();
-        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
-        const GimpPattern& loaded = report.patternPixels.at(name);
-        EXPECT_EQ(loaded.size, QSize(2, 1)) << name.toStdString();
-        EXPECT_EQ(loaded.bytesPerPixel, c.bytesPerPixel) << name.toStdString();
-        EXPECT_EQ(loaded.pixels.toHex(' '), c.pixels.toHex(' ')) << name.toStdString();
-    }
-    for (const PatternRecordDescription& p : AwkwardPatterns()) {
-        const QString name = ValidName(p.name, GimpPatternFile::kMaxNameBytes);
-        EXPECT_EQ(report.patterns.count(name), 1) << name.toStdString();
-    }
+    ExpectEveryPatternLoaded(report);
 
     for (const BrushPack& pack : packs)
         for (size_t i = 0; i < pack.entries.size(); ++i) {
@@ -294,7 +305,7 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
         const auto brush =
             ComputedBrush::brushWithName(c.name, c.tip.diameter, c.tip.roundnessInPercent,
                                          c.tip.angleInDegrees, c.tip.hardnessInPercent);
-        const auto ink = getBitmapImageRep(brush);
+        const auto ink = inkBitmap(brush);
         ASSERT_TRUE(ink);
         const QImage kelbrin(ink->samples, ink->width, ink->height, ink->bytesPerRow(),
                              QImage::Format_Grayscale8);

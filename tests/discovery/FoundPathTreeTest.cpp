@@ -176,7 +176,7 @@ TEST(FoundPathTree, Flags_DescribeTheItemOnDisk)
     const FileNodeFlags a = flagsOf("shown/a.abr");
     EXPECT_EQ(a.bits, FileNodeFlags::eExists | FileNodeFlags::eIsVisible | FileNodeFlags::eIsFile);
     const FileNodeFlags link = flagsOf("shown/link.abr");
-    EXPECT_TRUE(link.isAlias());
+    EXPECT_TRUE(link.isSymlink());
     EXPECT_TRUE(link.isFile());
     const FileNodeFlags dotFile = flagsOf("shown/.c.abr");
     EXPECT_FALSE(dotFile.isVisible());
@@ -199,7 +199,7 @@ TEST(FoundPathTree, Flags_DescribeTheItemOnDisk)
     EXPECT_FALSE(b->getFlags().isInaccessible());
     AlwaysVisibleFolders::unregisterFolder(box.path("shown/.hidden/deeper"));
 
-    EXPECT_TRUE(tree.getRoot()->getFlags().isVolume());
+    EXPECT_TRUE(tree.getRoot()->getFlags().isMountPoint());
     EXPECT_EQ(tree.getRoot()->path(), "/");
 }
 

@@ -59,8 +59,8 @@ TEST(CFSDescriptor, KindAndDisplayName_ComeFromTheDisk)
 {
     const CFSDescriptor root;
     EXPECT_EQ(root.Depth(), 1u);
-    EXPECT_EQ(root.CFFullPath(), QStringLiteral("/"));
-    EXPECT_EQ(root.CFSystemName(), QString());
+    EXPECT_EQ(root.FullPathText(), QStringLiteral("/"));
+    EXPECT_EQ(root.SystemName(), QString());
     EXPECT_TRUE(root.IsDirectory() && !root.IsVolumeDirectory());
     EXPECT_EQ(root.DisplayName(), QStringLiteral("/"));
 
@@ -69,23 +69,24 @@ TEST(CFSDescriptor, KindAndDisplayName_ComeFromTheDisk)
     const QString file = disk.file(QStringLiteral("ann/a.abr"));
     const CFSDescriptor d(folder);
     EXPECT_TRUE(d.IsDirectory());
-    EXPECT_EQ(d.CFFullPath(), folder + QLatin1Char('/'));
-    EXPECT_EQ(d.CFSystemName(), QStringLiteral("ann"));
+    EXPECT_EQ(d.FullPathText(), folder + QLatin1Char('/'));
+    EXPECT_EQ(d.SystemName(), QStringLiteral("ann"));
     EXPECT_EQ(d.DisplayName(), QStringLiteral("ann"));
     const CFSDescriptor f(file);
     EXPECT_FALSE(f.IsDirectory());
-    EXPECT_EQ(f.CFFullPath(), file);
+    EXPECT_EQ(f.FullPathText(), file);
     EXPECT_EQ(f.DisplayName(), QStringLiteral("a.abr"));
     // The same from the ucstring forms.
-    EXPECT_EQ(CFSDescriptor(U(folder)).CFFullPath(), folder + QLatin1Char('/'));
-    EXPECT_EQ(CFSDescriptor(U(folder), U(QStringLiteral("a.abr"))).CFFullPath(), file);
-    EXPECT_EQ(CFSDescriptor(U(folder + QLatin1Char('/')), U(QStringLiteral("a.abr"))).CFFullPath(),
-              file);
+    EXPECT_EQ(CFSDescriptor(U(folder)).FullPathText(), folder + QLatin1Char('/'));
+    EXPECT_EQ(CFSDescriptor(U(folder), U(QStringLiteral("a.abr"))).FullPathText(), file);
+    EXPECT_EQ(
+        CFSDescriptor(U(folder + QLatin1Char('/')), U(QStringLiteral("a.abr"))).FullPathText(),
+        file);
 
     const CFSDescriptor missing(disk.path(QStringLiteral("gone.abr")));
     EXPECT_TRUE(missing.IsDirectory() && !missing.IsVolumeDirectory());
     EXPECT_TRUE(missing.DisplayName().isNull());
-    EXPECT_EQ(missing.CFFullPath(), disk.path(QStringLiteral("gone.abr")));
+    EXPECT_EQ(missing.FullPathText(), disk.path(QStringLiteral("gone.abr")));
 }
 
 // Not a folder below it or above it, nor one named like it but missing from the disk.
@@ -133,8 +134,8 @@ TEST(CFSDescriptor, Ordering_ByDepthThenShownNameThenPath)
         {D(u"/a/Brushes/"), D(u"/b/Brushes/")}, // same name: the paths decide
     };
     for (const auto& [first, second] : ordered) {
-        EXPECT_TRUE(first.compareByNameFirst(second)) << first.CFFullPath().toStdString();
-        EXPECT_FALSE(second.compareByNameFirst(first)) << first.CFFullPath().toStdString();
+        EXPECT_TRUE(first.compareByNameFirst(second)) << first.FullPathText().toStdString();
+        EXPECT_FALSE(second.compareByNameFirst(first)) << first.FullPathText().toStdString();
     }
     EXPECT_TRUE(D(u"/z/") < D(u"/a/b/"));
     EXPECT_FALSE(D(u"/a/b/") < D(u"/z/"));
@@ -156,29 +157,29 @@ TEST(CFSDescriptor, RenameAndResetPath_ReplaceNamesAndKeepTheKindWithoutAskingTh
     DiskTree disk;
     CFSDescriptor file = CFSDescriptor::ComponentsOnly(u"/x/old.abr");
     file.Rename(QStringLiteral("new.abr"));
-    EXPECT_EQ(file.CFFullPath(), QStringLiteral("/x/new.abr"));
+    EXPECT_EQ(file.FullPathText(), QStringLiteral("/x/new.abr"));
     EXPECT_EQ(file.Depth(), 3u);
     EXPECT_EQ(file.DisplayName(), QStringLiteral("new.abr"));
 
     CFSDescriptor folder(disk.folder(QStringLiteral("old")));
     folder.Rename(QStringLiteral("new"));
-    EXPECT_EQ(folder.CFFullPath(), disk.path(QStringLiteral("new"))); // no final "/" added
+    EXPECT_EQ(folder.FullPathText(), disk.path(QStringLiteral("new"))); // no final "/" added
     EXPECT_TRUE(folder.IsDirectory());
 
     CFSDescriptor root;
     root.Rename(QStringLiteral("top"));
-    EXPECT_EQ(root.CFFullPath(), QStringLiteral("/top"));
+    EXPECT_EQ(root.FullPathText(), QStringLiteral("/top"));
     EXPECT_EQ(root.Depth(), 1u);
 
     const VolumesFolderOverride volumes(QStringLiteral("/Volumes"));
     CFSDescriptor top(QStringLiteral("/"));
     top.ResetPath(QStringLiteral("/"), QStringLiteral("Volumes"));
-    EXPECT_EQ(top.CFFullPath(), QStringLiteral("/Volumes/"));
+    EXPECT_EQ(top.FullPathText(), QStringLiteral("/Volumes/"));
     EXPECT_TRUE(top.IsVolumeDirectory());
     EXPECT_EQ(top.DisplayName(), QStringLiteral("Volumes"));
     CFSDescriptor moved(disk.file(QStringLiteral("f.abr")));
     moved.ResetPath(QStringLiteral("/elsewhere"), QStringLiteral("f.abr"));
-    EXPECT_EQ(moved.CFFullPath(), QStringLiteral("/elsewhere/f.abr"));
+    EXPECT_EQ(moved.FullPathText(), QStringLiteral("/elsewhere/f.abr"));
     EXPECT_FALSE(moved.IsDirectory());
 }
 
@@ -190,7 +191,7 @@ TEST(CFSDescriptor, SharedComponents_MatchThePathSpelledOut)
     const CFSDescriptor parent(base);
 
     CFSDescriptor child = CFSDescriptor::ChildOf(parent, U(QStringLiteral("c")), true);
-    EXPECT_EQ(child.CFFullPath(), base + QStringLiteral("/c/"));
+    EXPECT_EQ(child.FullPathText(), base + QStringLiteral("/c/"));
     EXPECT_EQ(Components(child), Components(CFSDescriptor::ComponentsOnly(base + "/c/")));
 
     // Re-parenting under a renamed folder, whose path has no final "/".
@@ -199,8 +200,8 @@ TEST(CFSDescriptor, SharedComponents_MatchThePathSpelledOut)
     CFSDescriptor viaLinks(disk.file(QStringLiteral("a/b/x.abr")));
     CFSDescriptor viaPath = viaLinks;
     viaLinks.ResetParent(renamed);
-    viaPath.ResetPath(renamed.CFFullPath(), viaPath.CFSystemName());
-    EXPECT_EQ(viaLinks.CFFullPath(), disk.path(QStringLiteral("a/z/x.abr")));
+    viaPath.ResetPath(renamed.FullPathText(), viaPath.SystemName());
+    EXPECT_EQ(viaLinks.FullPathText(), disk.path(QStringLiteral("a/z/x.abr")));
     EXPECT_EQ(Components(viaLinks), Components(viaPath));
     EXPECT_EQ(viaLinks.DisplayName(), viaPath.DisplayName());
 

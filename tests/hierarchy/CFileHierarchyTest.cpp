@@ -172,10 +172,10 @@ TEST_F(Hierarchy, AddFile_ChecksKnownFlagsAndRefusesDuplicates)
     // flags that do not say the kind are not checked.
     const std::pair<std::uint8_t, bool> cases[] = {{0, true},
                                                    {kPlainFile.bits, true},
-                                                   {F::eExists | F::eIsAlias | F::eIsFile, false},
+                                                   {F::eExists | F::eIsSymlink | F::eIsFile, false},
                                                    {kPlainFile.bits | F::eIsInaccessible, false},
                                                    {F::eExists, false},
-                                                   {F::eIsAlias, true}};
+                                                   {F::eIsSymlink, true}};
     int i = 0;
     for (const auto& [flags, added] : cases)
         EXPECT_EQ(Add(QStringLiteral("f/%1.abr").arg(i++), FileNodeFlags{flags}), added) << flags;

@@ -105,9 +105,8 @@ TEST(CFileSystemNode, VolumesFolder_IsLeftOutOfTheFullViewChildren)
     // Wherever the volumes folder stands among the children (hidden, or visible first).
     for (bool volumesVisible : {false, true}) {
         vol->SetVisible(volumesVisible);
-        EXPECT_EQ(f.parent->ChildExcludingVolumes(0)->CFSystemName(),
-                  QStringLiteral("Applications"));
-        EXPECT_EQ(f.parent->ChildExcludingVolumes(1)->CFSystemName(), QStringLiteral("Users"));
+        EXPECT_EQ(f.parent->ChildExcludingVolumes(0)->SystemName(), QStringLiteral("Applications"));
+        EXPECT_EQ(f.parent->ChildExcludingVolumes(1)->SystemName(), QStringLiteral("Users"));
         EXPECT_FALSE(f.parent->ChildExcludingVolumes(2));
     }
     // Below the level that holds the volumes folder nothing is left out.
@@ -136,5 +135,5 @@ TEST(CFileSystemNode, SetParentPath_RepathsTheWholeSubtreeHiddenLevelsIncluded)
     const CFileSystemNodePtr file = f.Attach(QStringLiteral("z/inner/x.abr"), inner);
     file->SetVisible(true);
     folder->SetParentPath(QStringLiteral("/elsewhere"));
-    EXPECT_EQ(file->CFFullPath(), QStringLiteral("/elsewhere/z/inner/x.abr"));
+    EXPECT_EQ(file->FullPathText(), QStringLiteral("/elsewhere/z/inner/x.abr"));
 }

@@ -30,7 +30,7 @@ struct InvariantChecker
 
     void Fail(const CFileSystemNode& node, const char* what)
     {
-        problems << what << ": " << node.CFFullPath().toStdString() << "\n";
+        problems << what << ": " << node.FullPathText().toStdString() << "\n";
     }
 
     void Visit(const CFileSystemNodePtr& node)
@@ -41,7 +41,7 @@ struct InvariantChecker
         if (node->IsDirectory() && node->IsVisible() && !parentVisible)
             expectedTop.insert(node.get());
         if (!node->IsDirectory()) {
-            files.insert(node->CFFullPath());
+            files.insert(node->FullPathText());
             if (node->ChildCount() != 0)
                 Fail(*node, "a file with children");
             return;
@@ -256,7 +256,7 @@ private:
         // A node handed back for refreshing must be one that is still in the tree.
         if (node) {
             CFileSystemNodePtr found;
-            if (!h.FindNodeForPath(node->CFFullPath(), found) || found != node)
+            if (!h.FindNodeForPath(node->FullPathText(), found) || found != node)
                 return what + ": returned a node that is not in the tree";
         }
         return what;

@@ -73,7 +73,7 @@ public:
 
 template <typename NodePointer> QString PathOf(const NodePointer& node)
 {
-    return node ? node->CFFullPath() : QStringLiteral("-");
+    return node ? node->FullPathText() : QStringLiteral("-");
 }
 
 // The top-level list as full paths, with the temporary folder's path cut to "~".
@@ -81,7 +81,7 @@ inline QStringList TopLevelPaths(const CFileHierarchy& h, const DiskTree& disk)
 {
     QStringList paths;
     for (size_t i = 0; i < h.TopLevelNodeCount(); ++i)
-        paths << h.TopLevelNode(i)->CFFullPath().replace(disk.path(), QStringLiteral("~"));
+        paths << h.TopLevelNode(i)->FullPathText().replace(disk.path(), QStringLiteral("~"));
     return paths;
 }
 
@@ -90,9 +90,9 @@ inline QString ChildNames(const CFileSystemNode& node)
 {
     QStringList names;
     for (const CFileSystemNodePtr& child : node.VisibleChildren())
-        names << child->CFSystemName();
+        names << child->SystemName();
     names << QStringLiteral("|");
     for (const CFileSystemNodePtr& child : node.HiddenChildren())
-        names << child->CFSystemName();
+        names << child->SystemName();
     return names.join(QLatin1Char(' '));
 }

@@ -1,5 +1,5 @@
 #include "thread/BackgroundWork.h"
-#include "ui/KelbrinApplication.h"
+#include "ui/window/KelbrinApplication.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
-#include "ui/AppTheme.h"
-#include "ui/BrushWindow.h"
-#include "ui/ColorSchemePortal.h"
-#include "ui/KelbrinApplication.h"
+#include "ui/window/AppTheme.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/ColorSchemePortal.h"
+#include "ui/window/KelbrinApplication.h"
 
 #include <QAction>
 #include <QApplication>

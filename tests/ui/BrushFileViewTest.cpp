@@ -1,6 +1,6 @@
-#include "ui/BrushFileView.h"
+#include "ui/grid/BrushFileView.h"
 #include "brush/SampledBrush.h"
-#include "ui/ImageScaling.h"
+#include "ui/common/ImageScaling.h"
 
 #include <QApplication>
 #include <QBuffer>

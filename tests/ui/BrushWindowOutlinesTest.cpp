@@ -1,8 +1,9 @@
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/FileManagerLauncher.h"
-#include "ui/FileOutlineView.h"
-#include "ui/OutlineSources.h"
+#include "ui/common/FileManagerLauncher.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/WindowMenus.h"
 
 #include "support/AbrWriter.h"
 #include "support/ForeignResources.h"
@@ -37,23 +38,23 @@ struct OutlinedWindow
     Sandbox box;
     QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     BrushWindow window;
-    FoundFileOutlineSource* found;
-    InstalledFileOutlineSource* installed;
+    FoundFileOutlineModel* found;
+    InstalledFileOutlineModel* installed;
     QStringList alerts;
 
     QStringList revealed;
 
     // apps: install into a GIMP whose folders are in the sandbox.
     explicit OutlinedWindow(bool gimp = false)
-        : found(new FoundFileOutlineSource({}, box.path(QString()))),
-          installed(new InstalledFileOutlineSource({}))
+        : found(new FoundFileOutlineModel({}, box.path(QString()))),
+          installed(new InstalledFileOutlineModel({}))
     {
         qputenv("XDG_DATA_HOME", box.path(QStringLiteral("data")).toUtf8());
-        PhotoshopAppList apps;
+        PaintingAppList apps;
         if (gimp)
-            apps.push_back(PhotoshopApp::paintingAppWithFolders(
-                PhotoshopApp::Kind::Gimp, 2, box.path("GIMP/2.10"), box.path("GIMP/2.10/brushes")));
-        window.setOutlineSources(found, installed, apps, {box.path(QString())});
+            apps.push_back(PaintingApp::paintingAppWithFolders(
+                PaintingApp::Kind::Gimp, 2, box.path("GIMP/2.10"), box.path("GIMP/2.10/brushes")));
+        window.setOutlineModels(found, installed, apps, {box.path(QString())});
         window.setAlertHandlerForTesting(
             [this](const QString& message, const QString&) { alerts << message; });
         window.fileActions()->setConfirmHandlerForTesting(
@@ -169,13 +170,14 @@ TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
     window.doOpenFile(path);
     ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
     for (QAction* action :
-         {window.installToolbarAction(), window.trashToolbarAction(), window.exportToolbarAction(),
-          window.exportMenuAction(), window.revealMenuAction()})
+         {window.menus()->installToolbarAction(), window.menus()->trashToolbarAction(),
+          window.menus()->exportToolbarAction(), window.menus()->exportMenuAction(),
+          window.menus()->revealMenuAction()})
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
-    EXPECT_EQ(window.installMenuAction()->text(), "&Install in GIMP");
-    EXPECT_EQ(window.installToolbarAction()->toolTip(), "Install in GIMP");
+    EXPECT_EQ(window.menus()->installMenuAction()->text(), "&Install in GIMP");
+    EXPECT_EQ(window.menus()->installToolbarAction()->toolTip(), "Install in GIMP");
     EXPECT_EQ(window.getFileOutline()->installAction()->text(), "Install in GIMP");
-    window.revealMenuAction()->trigger();
+    window.menus()->revealMenuAction()->trigger();
     EXPECT_EQ(w.revealed, QStringList{path});
 
     const BrushFilePtr shown = window.fileView()->getBrushFile();
@@ -188,12 +190,12 @@ TEST(BrushWindowOutlines, CommandsApplyToTheFileOnDisplayWhereverItCameFrom)
     QDir().mkpath(pack);
     window.doOpenFile(pack);
     EXPECT_EQ(window.getFileOutline()->getPathOfSelectedItem(), QString());
-    EXPECT_FALSE(window.installMenuAction()->isEnabled());
-    EXPECT_TRUE(window.trashMenuAction()->isEnabled());
-    window.trashMenuAction()->trigger();
+    EXPECT_FALSE(window.menus()->installMenuAction()->isEnabled());
+    EXPECT_TRUE(window.menus()->trashMenuAction()->isEnabled());
+    window.menus()->trashMenuAction()->trigger();
     EXPECT_FALSE(QFileInfo::exists(pack));
     EXPECT_EQ(window.fileActionMessage(), "“Ink” was moved to the trash.");
-    EXPECT_FALSE(window.revealMenuAction()->isEnabled());
+    EXPECT_FALSE(window.menus()->revealMenuAction()->isEnabled());
 }
 
 // What GIMP and Krita keep for themselves shows its tips, and is never offered for the trash:
@@ -214,9 +216,9 @@ TEST(BrushWindowOutlines, OtherApplicationsResourcesAreNeverOfferedForTheTrash)
         ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
         ASSERT_TRUE(window.fileView()->getBrushFile());
         EXPECT_EQ(window.fileView()->getBrushFile()->count(), 1u) << path.toStdString();
-        EXPECT_FALSE(window.trashMenuAction()->isEnabled());
-        EXPECT_FALSE(window.trashToolbarAction()->isEnabled());
-        EXPECT_TRUE(window.exportToolbarAction()->isEnabled());
+        EXPECT_FALSE(window.menus()->trashMenuAction()->isEnabled());
+        EXPECT_FALSE(window.menus()->trashToolbarAction()->isEnabled());
+        EXPECT_TRUE(window.menus()->exportToolbarAction()->isEnabled());
         QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
         EXPECT_TRUE(QFileInfo::exists(path));
     }
@@ -229,7 +231,7 @@ TEST(BrushWindowOutlines, OtherApplicationsResourcesAreNeverOfferedForTheTrash)
     window.fileActions()->install(source);
     window.doOpenFile(brushes + QStringLiteral("/Ink"));
     ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
-    EXPECT_TRUE(window.trashMenuAction()->isEnabled());
+    EXPECT_TRUE(window.menus()->trashMenuAction()->isEnabled());
     QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_FALSE(QFileInfo::exists(brushes + QStringLiteral("/Ink")));
 }
@@ -274,12 +276,12 @@ TEST(BrushWindowOutlines, StatusLineFollowsEveryChangeOfFileFolderAndCommand)
     window.doOpenFile(w.box.path(QStringLiteral("gone.abr")));
     EXPECT_FALSE(window.isReadingFile());
     EXPECT_EQ(window.statusText(), QStringLiteral("0 brushes"));
-    EXPECT_FALSE(window.exportMenuAction()->isEnabled());
+    EXPECT_FALSE(window.menus()->exportMenuAction()->isEnabled());
 
     const QString other = w.box.write(QStringLiteral("other.abr"), OneBrush());
     const QString doomed = w.box.write(QStringLiteral("doomed.abr"), OneBrush());
     window.doOpenFile(doomed);
-    window.trashToolbarAction()->trigger();
+    window.menus()->trashToolbarAction()->trigger();
     EXPECT_FALSE(window.fileActionMessage().isEmpty());
     window.doOpenFile(other);
     EXPECT_EQ(window.fileActionMessage(), QString());
@@ -301,7 +303,7 @@ TEST(BrushWindowOutlines, RevealWithNothingToShowItSaysWhere)
         said << message << informative;
     });
     ASSERT_TRUE(w.window.getFileOutline()->selectFileByPath(path));
-    w.window.revealMenuAction()->trigger();
+    w.window.menus()->revealMenuAction()->trigger();
     SetFileManagerUnavailableForTesting({});
     ASSERT_EQ(said.size(), 2);
     EXPECT_EQ(said[0], QStringLiteral("No file manager could show “x.abr”."));
@@ -313,7 +315,7 @@ TEST(BrushWindowOutlines, TrashMovesTheSelectedFileAndClearsTheSelection)
     OutlinedWindow w;
     const QString path = w.add(QStringLiteral("brushes/old.abr"));
     ASSERT_TRUE(w.window.getFileOutline()->selectFileByPath(path));
-    w.window.trashToolbarAction()->trigger();
+    w.window.menus()->trashToolbarAction()->trigger();
     EXPECT_TRUE(w.alerts.isEmpty()) << w.alerts.join('\n').toStdString();
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_TRUE(QFileInfo::exists(w.box.path(QStringLiteral("data/Trash/files/old.abr"))));

@@ -1,13 +1,14 @@
-#include "ui/BrushWindow.h"
+#include "ui/window/BrushWindow.h"
 #include "brush/ComputedBrush.h"
-#include "ui/BottomDisplay.h"
-#include "ui/BrushAppDelegate.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushViewer.h"
-#include "ui/ExportController.h"
-#include "ui/FileManagerLauncher.h"
-#include "ui/FileOutlineView.h"
-#include "ui/OutlineSources.h"
+#include "ui/common/FileManagerLauncher.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/grid/BrushViewer.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/window/BottomDisplay.h"
+#include "ui/window/ExportController.h"
+#include "ui/window/SingleInstance.h"
+#include "ui/window/WindowMenus.h"
 
 #include "brush/SampledBrush.h"
 #include "support/AbrWriter.h"
@@ -154,11 +155,11 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
     Sandbox box;
     const QString path = box.write("Soft Set.abr", NamedBrushes("soft", 2));
     const QString brushes = box.path("GIMP/2.10/brushes"); // not there yet: made
-    const PhotoshopApp gimp = PhotoshopApp::paintingAppWithFolders(PhotoshopApp::Kind::Gimp, 2,
-                                                                   box.path("GIMP/2.10"), brushes);
+    const PaintingApp gimp = PaintingApp::paintingAppWithFolders(PaintingApp::Kind::Gimp, 2,
+                                                                 box.path("GIMP/2.10"), brushes);
     BrushWindow window;
-    window.setOutlineSources(new FoundFileOutlineSource({}, box.path(QString())),
-                             new InstalledFileOutlineSource({}), {gimp});
+    window.setOutlineModels(new FoundFileOutlineModel({}, box.path(QString())),
+                            new InstalledFileOutlineModel({}), {gimp});
     QStringList asked, alerts, revealed;
     bool goOn = false;
     window.fileActions()->setConfirmHandlerForTesting(
@@ -201,8 +202,8 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
 
     // Krita's resource folder is in the way of a file: it cannot be made, and the alert says so.
     const QString blocked = box.write("krita", "a file");
-    window.fileActions()->setApps({gimp, PhotoshopApp::paintingAppWithFolders(
-                                             PhotoshopApp::Kind::Krita, -1, blocked, blocked)});
+    window.fileActions()->setApps({gimp, PaintingApp::paintingAppWithFolders(
+                                             PaintingApp::Kind::Krita, -1, blocked, blocked)});
     window.installItem(path);
     EXPECT_EQ(alerts,
               QStringList({"“Soft Set.abr” could not be installed in Krita.",
@@ -244,11 +245,11 @@ TEST(BrushWindow, ExportThroughTheDialogMakesAFreshFolderEachTime)
     ExportController::setUseTransparency(false);
 }
 
-TEST(BrushAppDelegate, OpensAFileHandedOverBeforeTheWindowOnceItExists)
+TEST(SingleInstance, OpensAFileHandedOverBeforeTheWindowOnceItExists)
 {
     Sandbox box;
     const QString path = box.write("early.abr", NamedBrushes("e", 1));
-    BrushAppDelegate delegate;
+    SingleInstance delegate;
     delegate.openFiles({path, path}); // two at once: ignored
     EXPECT_TRUE(delegate.pendingFile().isEmpty());
     delegate.openFile(path);
@@ -328,29 +329,29 @@ TEST(BottomDisplay, DoubleClickOpensFoldersOnly)
     SetFileManagerHandlerForTesting({});
 }
 
-TEST(BrushAppDelegate, ASecondLaunchHandsItsFileToTheRunningWindow)
+TEST(SingleInstance, ASecondLaunchHandsItsFileToTheRunningWindow)
 {
     qputenv("KELBRIN_INSTANCE_NAME",
             QStringLiteral("kelbrin-test-%1").arg(QCoreApplication::applicationPid()).toUtf8());
     Sandbox box;
     const QString path = box.write("handed.abr", NamedBrushes("h", 1));
     BrushWindow window;
-    BrushAppDelegate running;
+    SingleInstance running;
     running.setWindow(&window);
     ASSERT_TRUE(running.listen());
-    BrushAppDelegate second;
+    SingleInstance second;
     EXPECT_FALSE(second.listen()); // one instance listens at a time
     // The client side blocks while connecting, as a second process would.
-    ASSERT_TRUE(BrushAppDelegate::handOverToRunningInstance({path}));
+    ASSERT_TRUE(SingleInstance::handOverToRunningInstance({path}));
     EXPECT_TRUE(WaitUntil([&] { return window.getDisplayedFilePath() == path; }, 5000));
     // Without a file the running window comes forward instead of a second one opening.
     window.showMinimized();
-    ASSERT_TRUE(BrushAppDelegate::handOverToRunningInstance({}));
+    ASSERT_TRUE(SingleInstance::handOverToRunningInstance({}));
     EXPECT_TRUE(WaitUntil([&] { return !window.isMinimized(); }, 5000));
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file:///tmp/a%20b.abr"), "/tmp/a b.abr");
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file://localhost/a.abr"), "/a.abr");
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("file://elsewhere/a.abr"), QString());
-    EXPECT_EQ(BrushAppDelegate::pathFromArgument("dir/file:x.abr"), "dir/file:x.abr");
+    EXPECT_EQ(SingleInstance::pathFromArgument("file:///tmp/a%20b.abr"), "/tmp/a b.abr");
+    EXPECT_EQ(SingleInstance::pathFromArgument("file://localhost/a.abr"), "/a.abr");
+    EXPECT_EQ(SingleInstance::pathFromArgument("file://elsewhere/a.abr"), QString());
+    EXPECT_EQ(SingleInstance::pathFromArgument("dir/file:x.abr"), "dir/file:x.abr");
 }
 
 TEST(BrushFileView, PrintsTheGridToAPage)
@@ -395,22 +396,22 @@ TEST(BrushWindow, StatusLineCountsBrushesAndAFileHandedOverTakesTheKeyboard)
     window.fileView()->selectAll();
     EXPECT_EQ(window.statusText(),
               QStringLiteral("3 brushes (1 sampled, 2 computed) — 3 selected"));
-    EXPECT_TRUE(window.copyAction()->isEnabled());
+    EXPECT_TRUE(window.menus()->copyAction()->isEnabled());
     window.setImageFromBrushFile(QString());
     EXPECT_EQ(window.statusText(), QString());
-    EXPECT_FALSE(window.copyAction()->isEnabled());
+    EXPECT_FALSE(window.menus()->copyAction()->isEnabled());
 }
 
 TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
 {
     ShownFile shown("Set.abr", NamedBrushes("s", 12));
     auto& [box, path, window] = shown;
-    EXPECT_FALSE(window.exportSelectedAction()->isEnabled());
+    EXPECT_FALSE(window.menus()->exportSelectedAction()->isEnabled());
     window.fileView()->selectOnly(3);
     QMouseEvent ctrlClick(QEvent::MouseButtonPress, window.fileView()->thumbnailRect(10).center(),
                           QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
     QCoreApplication::sendEvent(window.fileView(), &ctrlClick);
-    ASSERT_TRUE(window.exportSelectedAction()->isEnabled());
+    ASSERT_TRUE(window.menus()->exportSelectedAction()->isEnabled());
 
     QStringList opened;
     SetFileManagerHandlerForTesting([&](const QString&, const QString& p) { opened << p; });
@@ -418,7 +419,7 @@ TEST(BrushWindow, ExportSelectedKeepsFileNumbersAndReportsWithOpenFolder)
         dialog->findChild<QCheckBox*>("zeroPadCheckBox")->setChecked(true);
         dialog->findChild<QCheckBox*>("openFolderCheckBox")->setChecked(true);
     });
-    window.exportSelectedAction()->trigger();
+    window.menus()->exportSelectedAction()->trigger();
     EXPECT_EQ(QDir(box.path("Picked")).entryList(QDir::Files, QDir::Name),
               (QStringList{"03.png", "10.png"}));
     EXPECT_EQ(window.fileActionMessage(), QStringLiteral("2 images written to Picked"));
@@ -448,12 +449,12 @@ TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard
         BrushWindow window;
         window.show();
         window.fileView()->setItemsPerColumn(9);
-        window.showNamesAction()->setChecked(false);
+        window.menus()->showNamesAction()->setChecked(false);
         window.resize(700, 500);
         window.setImageFromBrushFile(path);
         ASSERT_TRUE(WaitForFinished(window));
         window.fileView()->selectOnly(2);
-        window.copyAction()->trigger();
+        window.menus()->copyAction()->trigger();
         const QImage copied = QApplication::clipboard()->image();
         EXPECT_EQ(copied.size(), window.fileView()->getBrushFile()->brush(2)->image().size());
         EXPECT_TRUE(copied.hasAlphaChannel());
@@ -464,7 +465,7 @@ TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard
     EXPECT_FALSE(again.fileView()->showNames());
     EXPECT_EQ(again.size(), QSize(700, 500));
     again.fileView()->resetZoom();
-    again.showNamesAction()->setChecked(true);
+    again.menus()->showNamesAction()->setChecked(true);
     QSettings().remove("windowGeometry");
     EXPECT_EQ(BrushWindow::initialSize(QRect(0, 0, 800, 600)), QSize(720, 540));
     EXPECT_EQ(BrushWindow::initialSize(QRect(0, 0, 2560, 1400)), QSize(1000, 680));
@@ -531,9 +532,9 @@ TEST(BrushWindow, PatternsArriveAfterTheBrushesAndOpenInTheViewer)
     EXPECT_EQ(window.statusText(), QStringLiteral("3 brushes (1 sampled, 2 computed), 2 patterns"));
 
     window.fileView()->selectOnly(3);
-    EXPECT_TRUE(window.copyAction()->isEnabled());
-    EXPECT_TRUE(window.exportSelectedAction()->isEnabled()); // patterns export too
-    window.copyAction()->trigger();
+    EXPECT_TRUE(window.menus()->copyAction()->isEnabled());
+    EXPECT_TRUE(window.menus()->exportSelectedAction()->isEnabled()); // patterns export too
+    window.menus()->copyAction()->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().pixel(1, 1), qRgba(120, 110, 100, 200));
 
     window.openViewer(3);

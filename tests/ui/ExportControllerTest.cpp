@@ -1,4 +1,4 @@
-#include "ui/ExportController.h"
+#include "ui/window/ExportController.h"
 
 #include "abr/ReadWholeBrushFile.h"
 #include "brush/ComputedBrush.h"

@@ -1,5 +1,5 @@
-#include "ui/InstallResultDialog.h"
-#include "ui/FileManagerLauncher.h"
+#include "ui/dialogs/InstallResultDialog.h"
+#include "ui/common/FileManagerLauncher.h"
 
 #include <QDir>
 #include <QLabel>

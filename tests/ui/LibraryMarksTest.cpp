@@ -1,14 +1,15 @@
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/DuplicatesDialog.h"
-#include "ui/DuplicatesModel.h"
-#include "ui/FileOutlineView.h"
-#include "ui/LibraryController.h"
-#include "ui/OutlineSources.h"
-#include "ui/OutlinesController.h"
-#include "ui/TagsDialog.h"
+#include "ui/dialogs/TagsDialog.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/library/DuplicatesDialog.h"
+#include "ui/library/DuplicatesModel.h"
+#include "ui/library/LibraryController.h"
+#include "ui/library/MarksController.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/outline/OutlinesController.h"
+#include "ui/window/BrushWindow.h"
 
 #include "support/AbrWriter.h"
 #include "support/TestUtil.h"
@@ -50,7 +51,7 @@ struct MarkedWindow
     Sandbox box;
     QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     std::unique_ptr<BrushWindow> window;
-    FoundFileOutlineSource* found = nullptr;
+    FoundFileOutlineModel* found = nullptr;
     QStringList alerts;
 
     // blocked: a file stands where the data folder should be, so there is no library.
@@ -60,9 +61,9 @@ struct MarkedWindow
             blocked ? box.write(QStringLiteral("data"), "x") : box.path(QStringLiteral("data"));
         qputenv("XDG_DATA_HOME", data.toUtf8());
         window = std::make_unique<BrushWindow>();
-        found = new FoundFileOutlineSource({}, box.path(QString()));
-        window->setOutlineSources(found, new InstalledFileOutlineSource({}), {},
-                                  {box.path(QString())});
+        found = new FoundFileOutlineModel({}, box.path(QString()));
+        window->setOutlineModels(found, new InstalledFileOutlineModel({}), {},
+                                 {box.path(QString())});
         window->setAlertHandlerForTesting(
             [this](const QString& message, const QString&) { alerts << message; });
         window->show();
@@ -125,7 +126,7 @@ struct MarkedWindow
         std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
             for (int i = 0; i < found->rowCount(parent); ++i) {
                 const QModelIndex row = found->index(i, 0, parent);
-                if (row.data(OutlineSource::IsFolderRole).toBool())
+                if (row.data(OutlineModel::IsFolderRole).toBool())
                     walk(row);
                 else
                     names << describe(row);
@@ -140,7 +141,7 @@ struct MarkedWindow
     {
         return files([](const QModelIndex& row) {
             return row.data().toString() +
-                   (row.data(OutlineSource::StarredRole).toBool() ? "*" : "");
+                   (row.data(OutlineModel::StarredRole).toBool() ? "*" : "");
         });
     }
     // The tooltips' last lines: "Tags: …" for the files that have some.
@@ -180,23 +181,23 @@ void StarInkAndChalksSecondBrush(MarkedWindow& w, const QStringList& paths)
     ASSERT_TRUE(outline->selectFileByPath(paths[1]));
     ASSERT_TRUE(WaitUntil([&] { return !window.isReadingFile(); }));
     window.fileView()->selectOnly(1);
-    ASSERT_TRUE(window.favouriteBrushAction()->isEnabled());
-    window.favouriteBrushAction()->trigger();
+    ASSERT_TRUE(window.marks()->favouriteBrushAction()->isEnabled());
+    window.marks()->favouriteBrushAction()->trigger();
     EXPECT_TRUE(w.library().isStarred(paths[1], 1));
     EXPECT_FALSE(w.library().isStarred(paths[1], 0));
     EXPECT_EQ(window.fileView()->starredIndexes(), QSet<int>({1}));
-    EXPECT_TRUE(window.favouriteBrushAction()->isChecked());
+    EXPECT_TRUE(window.marks()->favouriteBrushAction()->isChecked());
     // A selection that is partly starred is starred whole; once whole, the action unstars it.
     window.fileView()->selectAll();
-    EXPECT_FALSE(window.favouriteBrushAction()->isChecked());
-    window.favouriteBrushAction()->trigger();
+    EXPECT_FALSE(window.marks()->favouriteBrushAction()->isChecked());
+    window.marks()->favouriteBrushAction()->trigger();
     EXPECT_EQ(window.fileView()->starredIndexes(), QSet<int>({0, 1}));
-    EXPECT_TRUE(window.favouriteBrushAction()->isChecked());
-    window.favouriteBrushAction()->trigger();
+    EXPECT_TRUE(window.marks()->favouriteBrushAction()->isChecked());
+    window.marks()->favouriteBrushAction()->trigger();
     EXPECT_TRUE(window.fileView()->starredIndexes().isEmpty());
     EXPECT_FALSE(w.library().isStarred(paths[1], 1));
     window.fileView()->selectOnly(1);
-    window.favouriteBrushAction()->trigger();
+    window.marks()->favouriteBrushAction()->trigger();
     EXPECT_EQ(w.shownFiles(), QStringList({"Chalk.abr", "Ink.abr*", "Oil.abr"}));
 }
 } // namespace
@@ -212,7 +213,7 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     ASSERT_NO_FATAL_FAILURE(StarInkAndChalksSecondBrush(w, paths));
 
     // Tags through the dialog: one typed and added, one left in the field when accepted.
-    TagsDialog* dialog = window.editTags(paths[1]);
+    TagsDialog* dialog = window.marks()->editTags(paths[1]);
     ASSERT_NE(dialog, nullptr);
     dialog->field()->setText(QStringLiteral(" dry  media "));
     dialog->addFromField();
@@ -222,7 +223,7 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     EXPECT_EQ(w.tooltipTags(), QStringList({"Chalk.abr Tags: dry media, soft"}));
     // Return in the field adds what it holds and keeps the dialog open; with the field empty
     // it accepts. Remove drops the selected tag.
-    dialog = window.editTags(paths[0]);
+    dialog = window.marks()->editTags(paths[0]);
     ASSERT_NE(dialog, nullptr);
     QTest::keyClicks(dialog->field(), QStringLiteral("wet"));
     QTest::keyClick(dialog->field(), Qt::Key_Return);
@@ -235,7 +236,7 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
     QTest::keyClick(dialog->field(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(w.library().tagsOfFile(paths[0]), QStringList({"ink"}));
-    dialog = window.editTags(paths[2]);
+    dialog = window.marks()->editTags(paths[2]);
     ASSERT_NE(dialog, nullptr);
     ASSERT_NE(dialog->field()->completer(), nullptr);
     EXPECT_EQ(dialog->field()->completer()->model()->rowCount(), 3);
@@ -255,7 +256,7 @@ TEST(LibraryMarks, StarsAndTagsSetInTheWindowReachTheLibraryAndNarrowTheOutline)
 
     // Removing the last file of the chosen tag takes the outline back to all files.
     w.narrowTo(QStringLiteral("soft"));
-    dialog = window.editTags(paths[1]);
+    dialog = window.marks()->editTags(paths[1]);
     ASSERT_NE(dialog, nullptr);
     dialog->list()->clear();
     dialog->accept();
@@ -332,12 +333,12 @@ TEST(LibraryMarks, WithoutALibraryTheWindowSaysWhyInsteadOfMarking)
     EXPECT_FALSE(narrowing->isEnabled());
     EXPECT_TRUE(narrowing->toolTip().contains(QStringLiteral("cannot be written")))
         << narrowing->toolTip().toStdString();
-    window.setFileStarred(path, true);
+    window.marks()->setFileStarred(path, true);
     auto* box = window.findChild<QMessageBox*>();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), narrowing->toolTip());
-    EXPECT_EQ(window.editTags(path), nullptr);
-    EXPECT_EQ(window.showDuplicates()->emptyLabel()->text(), narrowing->toolTip());
+    EXPECT_EQ(window.marks()->editTags(path), nullptr);
+    EXPECT_EQ(window.marks()->showDuplicates()->emptyLabel()->text(), narrowing->toolTip());
 }
 
 TEST(LibraryMarks, DuplicatesListsGroupsOpensAMemberAndDropsAGroupAfterATrash)
@@ -348,7 +349,7 @@ TEST(LibraryMarks, DuplicatesListsGroupsOpensAMemberAndDropsAGroupAfterATrash)
                                      {QStringLiteral("c/Mixed.abr"), Tips({40, 11})},
                                      {QStringLiteral("c/Alone.abr"), Tips({50})}});
     BrushWindow& window = *w.window;
-    DuplicatesDialog* dialog = window.showDuplicates();
+    DuplicatesDialog* dialog = window.marks()->showDuplicates();
     QAbstractItemModelTester tester(dialog->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     EXPECT_EQ(dialog->model()->dump(),
@@ -376,7 +377,7 @@ TEST(LibraryMarks, DuplicatesListsGroupsOpensAMemberAndDropsAGroupAfterATrash)
     EXPECT_FALSE(QFileInfo::exists(paths[1]));
     EXPECT_EQ(dialog->model()->dump(), "Tips[Round.abr#1 Mixed.abr#1]");
     // And it is not offered again when the library, not told yet, is asked again.
-    window.showDuplicates();
+    window.marks()->showDuplicates();
     EXPECT_EQ(dialog->model()->dump(), "Tips[Round.abr#1 Mixed.abr#1]");
 
     window.trashItem(paths[2]);

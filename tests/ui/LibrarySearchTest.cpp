@@ -2,13 +2,13 @@
 #include "discovery/BrushFileSearch.h"
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushWindow.h"
-#include "ui/FileOutlineView.h"
-#include "ui/LibraryController.h"
-#include "ui/LibraryResultsModel.h"
-#include "ui/LibraryResultsView.h"
-#include "ui/OutlineSources.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/library/LibraryController.h"
+#include "ui/library/LibraryResultsModel.h"
+#include "ui/library/LibraryResultsView.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/window/BrushWindow.h"
 
 #include "support/BrushFiles.h"
 #include "support/TestUtil.h"
@@ -37,16 +37,16 @@ struct LibraryWindow
     Sandbox box;
     QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
     std::unique_ptr<BrushWindow> window;
-    FoundFileOutlineSource* found = nullptr;
+    FoundFileOutlineModel* found = nullptr;
 
     explicit LibraryWindow(bool noLibrary = false)
     {
         qputenv("XDG_DATA_HOME", noLibrary ? box.write(QStringLiteral("data"), "a file").toUtf8()
                                            : box.path(QStringLiteral("data")).toUtf8());
         window = std::make_unique<BrushWindow>();
-        found = new FoundFileOutlineSource({}, box.path(QString()));
-        window->setOutlineSources(found, new InstalledFileOutlineSource({}), {},
-                                  {box.path(QString())});
+        found = new FoundFileOutlineModel({}, box.path(QString()));
+        window->setOutlineModels(found, new InstalledFileOutlineModel({}), {},
+                                 {box.path(QString())});
         window->show();
     }
     ~LibraryWindow()
@@ -302,11 +302,11 @@ TEST(LibrarySearch, AFileNameThatNamesNoBrushOpensItsFolderAndKeepsTheGrid)
     EXPECT_EQ(w.window->getDisplayedFilePath(), inks);
     FileOutlineView* outline = w.window->getFileOutline();
     QModelIndex row = outline->model()->index(0, 0);
-    while (row.isValid() && row.data(OutlineSource::IsFolderRole).toBool()) {
+    while (row.isValid() && row.data(OutlineModel::IsFolderRole).toBool()) {
         EXPECT_TRUE(outline->isExpanded(row)) << row.data().toString().toStdString();
         row = outline->model()->index(0, 0, row);
     }
-    EXPECT_EQ(row.data(OutlineSource::PathRole).toString(), charcoal);
+    EXPECT_EQ(row.data(OutlineModel::PathRole).toString(), charcoal);
 
     // Text that names nothing at all still says so.
     w.type(QStringLiteral("nothing"));

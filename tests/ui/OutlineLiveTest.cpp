@@ -1,9 +1,9 @@
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "hierarchy/HierarchyOutline.h"
-#include "ui/FileOutlineView.h"
-#include "ui/OutlineDump.h"
-#include "ui/OutlineSources.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineDump.h"
+#include "ui/outline/OutlineModels.h"
 
 #include "support/AbrWriter.h"
 #include "support/MadeUpHome.h"
@@ -82,10 +82,10 @@ TEST(OutlineLive, RowsFollowTheDiskAndTheSelectionFollowsItsFile)
     QDir().mkpath(root + QStringLiteral("/set/inner"));
     box.write(QStringLiteral("set/first.abr"), OneBrush());
 
-    FoundFileOutlineSource source({}, root);
+    FoundFileOutlineModel source({}, root);
     QAbstractItemModelTester tester(&source, QAbstractItemModelTester::FailureReportingMode::Fatal);
     FileOutlineView view;
-    view.setSource(&source);
+    view.setOutlineModel(&source);
     std::unique_ptr<BrushFileSearch> search =
         BrushFileSearch::create(BrushFileMatcher::brushFilesBySuffix(), {root});
     ASSERT_TRUE(search);

@@ -1,4 +1,4 @@
-#include "ui/PreUnmountListener.h"
+#include "ui/window/PreUnmountListener.h"
 
 #include "support/TestUtil.h"
 

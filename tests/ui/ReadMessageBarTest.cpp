@@ -1,4 +1,4 @@
-#include "ui/ReadMessageBar.h"
+#include "ui/window/ReadMessageBar.h"
 
 #include <gtest/gtest.h>
 

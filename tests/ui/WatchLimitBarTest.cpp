@@ -1,8 +1,8 @@
-#include "ui/WatchLimitBar.h"
+#include "ui/window/WatchLimitBar.h"
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
-#include "ui/BrushWindow.h"
-#include "ui/OutlineSetup.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/OutlineSetup.h"
 
 #include "support/TestUtil.h"
 
@@ -12,7 +12,7 @@
 
 // The search's word reaches the window through AttachOutlines; the notice says what to do, is
 // one bar however often it is said, and once closed stays closed.
-TEST(WatchLimitBar, SearchReportShowsOneNoticeThatStaysClosedOnceClosed)
+TEST(WatchLimitBar, WatchLimitSignalShowsOneNoticeThatStaysClosedOnceClosed)
 {
     Sandbox box;
     std::unique_ptr<BrushFileSearch> search =

@@ -38,19 +38,21 @@
 #include "support/AbrWriter.h"
 #include "support/MadeUpHome.h"
 #include "thread/PostingBrushSink.h"
-#include "ui/AppTheme.h"
-#include "ui/BrushFileView.h"
-#include "ui/BrushViewer.h"
-#include "ui/BrushWindow.h"
-#include "ui/DuplicatesDialog.h"
-#include "ui/FileOutlineView.h"
-#include "ui/InstallResultDialog.h"
-#include "ui/KelbrinApplication.h"
-#include "ui/LibraryController.h"
-#include "ui/LibraryResultsView.h"
-#include "ui/OutlineSetup.h"
-#include "ui/OutlineSources.h"
-#include "ui/TagsDialog.h"
+#include "ui/dialogs/InstallResultDialog.h"
+#include "ui/dialogs/TagsDialog.h"
+#include "ui/grid/BrushFileView.h"
+#include "ui/grid/BrushViewer.h"
+#include "ui/library/DuplicatesDialog.h"
+#include "ui/library/LibraryController.h"
+#include "ui/library/LibraryResultsView.h"
+#include "ui/library/MarksController.h"
+#include "ui/outline/FileOutlineView.h"
+#include "ui/outline/OutlineModels.h"
+#include "ui/window/AppTheme.h"
+#include "ui/window/BrushWindow.h"
+#include "ui/window/KelbrinApplication.h"
+#include "ui/window/OutlineSetup.h"
+#include "ui/window/WindowMenus.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -192,7 +194,7 @@ int DrawPatterns(BrushWindow& window, const QDir& out, const QString& name)
 {
     window.resize(900, 600);
     window.show();
-    window.showNamesAction()->setChecked(true);
+    window.menus()->showNamesAction()->setChecked(true);
     window.fileView()->setItemsPerColumn(6);
     QTemporaryDir folder;
     window.doOpenFile(WriteDemoFile(folder.path()));
@@ -237,12 +239,12 @@ int DrawPatterns(BrushWindow& window, const QDir& out, const QString& name)
 void ShowWithOutlines(KelbrinApplication& app, BrushWindow& window)
 {
     window.resize(1000, 640);
-    AttachOutlines(window, *app.getBrushFileQuery(), app.getPhotoshopApps(),
+    AttachOutlines(window, *app.getBrushFileQuery(), app.getPaintingApps(),
                    KelbrinApplication::searchedFolders());
     window.show();
     QElapsedTimer limit;
     limit.start();
-    while (!window.fileOutlineSource()->firstPhaseFinished() && limit.elapsed() < 20000)
+    while (!window.fileOutlineModel()->firstPhaseFinished() && limit.elapsed() < 20000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     Wait(1500);
 }
@@ -277,10 +279,10 @@ void FillMadeUpHome(const MadeUpHome& home)
 }
 
 // Installs one of the home's files into GIMP and Krita, as the window's Install would.
-void InstallIntoPaintingApps(const PhotoshopAppList& apps)
+void InstallIntoPaintingApps(const PaintingAppList& apps)
 {
-    PhotoshopAppList painting;
-    for (const PhotoshopApp& app : apps)
+    PaintingAppList painting;
+    for (const PaintingApp& app : apps)
         if (!app.packsFolderPath().isEmpty())
             painting.push_back(app);
     ConvertedFile file(QDir::home().filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")));
@@ -294,18 +296,18 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
         // Before the search says anything, and after a search that found nothing.
         BrushWindow window;
         window.resize(900, 420);
-        window.setOutlineSources(new FoundFileOutlineSource({}, QDir::homePath()),
-                                 new InstalledFileOutlineSource({}), {},
-                                 KelbrinApplication::searchedFolders());
+        window.setOutlineModels(new FoundFileOutlineModel({}, QDir::homePath()),
+                                new InstalledFileOutlineModel({}), {},
+                                KelbrinApplication::searchedFolders());
         window.show();
         Wait(300);
         ok = window.grab().save(out.filePath(name + QStringLiteral("-searching.png"))) && ok;
-        window.fileOutlineSource()->finishedQueryFirstPhase();
+        window.fileOutlineModel()->finishedQueryFirstPhase();
         Wait(300);
         ok = window.grab().save(out.filePath(name + QStringLiteral("-empty.png"))) && ok;
     }
     if (app.arguments().contains(QStringLiteral("--made-up-home")))
-        InstallIntoPaintingApps(app.getPhotoshopApps());
+        InstallIntoPaintingApps(app.getPaintingApps());
     BrushWindow window;
     ShowWithOutlines(app, window);
     FileOutlineView* all = window.getFileOutline();
@@ -328,8 +330,8 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
         [&](const QModelIndex& parent, bool packOnly) {
             for (int row = 0; row < installed->model()->rowCount(parent); ++row) {
                 const QModelIndex index = installed->model()->index(row, 0, parent);
-                if (!index.data(OutlineSource::IsFolderRole).toBool()) {
-                    const QString path = index.data(OutlineSource::PathRole).toString();
+                if (!index.data(OutlineModel::IsFolderRole).toBool()) {
+                    const QString path = index.data(OutlineModel::PathRole).toString();
                     if (!packOnly || BrushPackReader::isPackPath(path))
                         return index;
                 } else if (const QModelIndex inner = firstItem(index, packOnly); inner.isValid()) {
@@ -349,14 +351,8 @@ int DrawOutlines(KelbrinApplication& app, const QDir& out, const QString& name)
     return ok ? 0 : 1;
 }
 
-int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
+void WriteAndCatalogueMarkFiles(LibraryController& library, const QDir& home)
 {
-    BrushWindow window;
-    ShowWithOutlines(app, window);
-    LibraryController* library = window.libraryController();
-    if (!library->library())
-        return 1;
-    const QDir home = QDir::home();
     // Two files of their own, so that not every file is a copy of every other: pens with one
     // tip of the demo file's under another name, and clouds of their own.
     AbrWriter pens;
@@ -376,19 +372,28 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
         if (out.open(QIODevice::WriteOnly))
             out.write(writer->data());
     }
-    {
-        QStringList files;
-        QDirIterator it(QDir::homePath(), {QStringLiteral("*.abr")}, QDir::Files | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files << it.next();
-        CBrushCataloguer cataloguer(library->status().path);
-        cataloguer.catalogue(files);
-        QElapsedTimer limit;
-        limit.start();
-        while (!cataloguer.isIdle() && limit.elapsed() < 20000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    QStringList files;
+    QDirIterator it(QDir::homePath(), {QStringLiteral("*.abr")}, QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    CBrushCataloguer cataloguer(library.status().path);
+    cataloguer.catalogue(files);
+    QElapsedTimer limit;
+    limit.start();
+    while (!cataloguer.isIdle() && limit.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
+{
+    BrushWindow window;
+    ShowWithOutlines(app, window);
+    LibraryController* library = window.libraryController();
+    if (!library->library())
+        return 1;
+    const QDir home = QDir::home();
+    WriteAndCatalogueMarkFiles(*library, home);
     const QString charcoal = home.filePath(QStringLiteral("Pictures/Brushes/Charcoal.abr"));
     library->setStarred(charcoal, -1, true);
     library->setStarred(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")), -1, true);
@@ -405,7 +410,7 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     for (int brush : {2, 7}) {
         window.fileView()->selectOnly(brush);
-        window.favouriteBrushAction()->trigger();
+        window.marks()->favouriteBrushAction()->trigger();
     }
     Wait(600);
     bool ok = window.grab().save(out.filePath(name + QStringLiteral(".png")));
@@ -422,14 +427,14 @@ int DrawMarks(KelbrinApplication& app, const QDir& out, const QString& name)
     all->expandAll();
     Wait(600);
     ok = window.grab().save(out.filePath(name + QStringLiteral("-favourites.png"))) && ok;
-    if (TagsDialog* tags =
-            window.editTags(home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")))) {
+    if (TagsDialog* tags = window.marks()->editTags(
+            home.filePath(QStringLiteral("Pictures/Brushes/Ink Pens.abr")))) {
         tags->field()->setText(QStringLiteral("co"));
         Wait(300);
         ok = tags->grab().save(out.filePath(name + QStringLiteral("-tags.png"))) && ok;
         tags->reject();
     }
-    DuplicatesDialog* duplicates = window.showDuplicates();
+    DuplicatesDialog* duplicates = window.marks()->showDuplicates();
     Wait(600);
     ok = duplicates->grab().save(out.filePath(name + QStringLiteral("-duplicates.png"))) && ok;
     return ok ? 0 : 1;
@@ -494,7 +499,7 @@ int DrawWalk(KelbrinApplication& app, const QDir& out, const QString& name)
                        [](QWidget* result) { result->close(); });
         Press(dialog, QStringLiteral("Install"));
     });
-    window.installMenuAction()->trigger();
+    window.menus()->installMenuAction()->trigger();
     Wait(500);
     shot("3-installed-window");
     GrabNextDialog(out, name + QStringLiteral("-4-summary-again.png"), [&](QWidget* dialog) {
@@ -502,19 +507,20 @@ int DrawWalk(KelbrinApplication& app, const QDir& out, const QString& name)
                        [](QWidget* result) { result->close(); });
         Press(dialog, QStringLiteral("Install"));
     });
-    window.installMenuAction()->trigger();
+    window.menus()->installMenuAction()->trigger();
     Wait(500);
     window.doOpenFile(QDir::home().filePath(QStringLiteral("Downloads/empty.abr")));
     Wait(500);
-    dialogShot("5-refused", QString(), [&] { window.installMenuAction()->trigger(); });
+    dialogShot("5-refused", QString(), [&] { window.menus()->installMenuAction()->trigger(); });
     shot("5-refused-window");
     window.doOpenFile(charcoal);
     Wait(500);
-    window.trashMenuAction()->trigger();
+    window.menus()->trashMenuAction()->trigger();
     shot("6-trashed");
     window.doOpenFile(QDir::home().filePath(QStringLiteral("Documents/Comic/inking.abr")));
     Wait(500);
-    dialogShot("7-reveal-failed", QString(), [&] { window.revealMenuAction()->trigger(); });
+    dialogShot("7-reveal-failed", QString(),
+               [&] { window.menus()->revealMenuAction()->trigger(); });
     // xdg-open has its time to fail before the message comes.
     const QString last = out.filePath(name + QStringLiteral("-7-reveal-failed.png"));
     limit.restart();
@@ -583,8 +589,8 @@ int DrawLibrary(const QDir& out, const QString& name)
     files[0] = renamed;
     BrushWindow window;
     window.resize(900, 600);
-    auto* found = new FoundFileOutlineSource({}, data.path());
-    window.setOutlineSources(found, new InstalledFileOutlineSource({}), {}, {data.path()});
+    auto* found = new FoundFileOutlineModel({}, data.path());
+    window.setOutlineModels(found, new InstalledFileOutlineModel({}), {}, {data.path()});
     found->addItems(
         files, FileNodeFlagsList(size_t(files.size()),
                                  FileNodeFlags{FileNodeFlags::eExists | FileNodeFlags::eIsFile}));
@@ -661,7 +667,7 @@ int main(int argc, char** argv)
     BrushWindow window;
     window.resize(900, 600);
     window.show();
-    window.showNamesAction()->setChecked(true);
+    window.menus()->showNamesAction()->setChecked(true);
     window.fileView()->setItemsPerColumn(perRow);
     window.doOpenFile(path);
     QElapsedTimer limit;
