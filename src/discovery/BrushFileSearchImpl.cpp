@@ -6,28 +6,9 @@
 #include "discovery/TurnBudget.h"
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
+#include "platform/Paths.h"
 
 #include <algorithm>
-#include <sys/stat.h>
-
-namespace {
-QString LastComponent(const QString& path)
-{
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-QString FolderPart(const QString& path)
-{
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
-}
-
-bool ExistsOnDisk(const QString& path)
-{
-    struct stat st;
-    return lstat(PathToNative(path).constData(), &st) == 0;
-}
-} // namespace
 
 BrushFileSearchImpl::FileToNodeMap& BrushFileSearchImpl::sharedFileToNodeMap()
 {
@@ -237,7 +218,7 @@ void BrushFileSearchImpl::addFiles(const IndexedFileList& items)
             qCInfo(lcDiscovery, "Adding found files: could not get the path of an item");
             continue;
         }
-        if (!ExistsOnDisk(path)) {
+        if (!ExistsWithoutFollowing(path)) {
             gone << path;
             continue;
         }
@@ -278,7 +259,7 @@ void BrushFileSearchImpl::changedFiles(const IndexedFileList& items)
         const QString nodePath = node->path();
         if (path == nodePath)
             continue;
-        if (FolderPart(path) == FolderPart(nodePath))
+        if (ParentPath(path) == ParentPath(nodePath))
             renameNode(node, LastComponent(path));
         else
             moveNode(node, path);
@@ -413,7 +394,7 @@ void BrushFileSearchImpl::folderMoved(int handle, const QString& newPath)
     const FoundPathNodePtr node = nodeForHandle(handle);
     if (!node)
         return;
-    if (node->parent() && node->parent()->path() == FolderPart(newPath))
+    if (node->parent() && node->parent()->path() == ParentPath(newPath))
         renameNode(node, LastComponent(newPath));
     else
         moveNode(node, newPath);
