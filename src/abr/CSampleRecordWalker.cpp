@@ -169,13 +169,20 @@ bool CSampleRecordWalker::RecordStarts(const unsigned char* bytes, long long ava
            ParseHeader(bytes, available, mSkip, false, &header);
 }
 
+namespace {
+// Photoshop writes 8-, 16- and 32-bit samples, and packs only 8-bit ones.
+bool IsWrittenByPhotoshop(unsigned short depth, bool compressed)
+{
+    return (depth == 8 || depth == 16 || depth == 32) && (!compressed || depth == 8);
+}
+} // namespace
+
 // Leaves the stream after the pixel data; false when the header asks for a format Photoshop
 // does not write or the pixels do not read.
 bool CSampleRecordWalker::ReadRecordPixels(const SRecordHeader& header, PixelBlock* pixels)
 {
     const bool compressed = header.compression != 0;
-    if ((header.depth != 8 && header.depth != 16 && header.depth != 32) ||
-        (compressed && header.depth != 8))
+    if (!IsWrittenByPhotoshop(header.depth, compressed))
         return false;
     CInStream& stream = mReader.mStream;
     const long long start = mPosition + header.headerBytes;
@@ -220,8 +227,7 @@ bool CSampleRecordWalker::ReadCutRecordPixels(const SRecordHeader& header, long 
                                               PixelBlock* pixels, long long* missingRows)
 {
     const bool compressed = header.compression != 0;
-    if ((header.depth != 8 && header.depth != 16 && header.depth != 32) ||
-        (compressed && header.depth != 8))
+    if (!IsWrittenByPhotoshop(header.depth, compressed))
         return false;
     CInStream& stream = mReader.mStream;
     const long long start = mPosition + header.headerBytes;
