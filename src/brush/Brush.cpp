@@ -14,18 +14,19 @@ QImage Brush::thumbnail(int side) const
 
 QString Brush::displayName() const
 {
-    if (!mName)
-        return QString();
-    QString text = *mName;
-    while (!text.isEmpty() && text.back().isNull())
-        text.chop(1);
-    return ResourceStringText(text);
+    return mName ? ReadableName(*mName) : QString();
 }
 
-QString ResourceStringText(const QString& name)
+QString ReadableName(const QString& stored)
 {
-    if (!name.startsWith(QLatin1String("$$$/")))
-        return name;
-    const qsizetype equals = name.indexOf(QLatin1Char('='));
-    return equals < 0 ? name : name.mid(equals + 1);
+    QStringView text(stored);
+    while (!text.isEmpty() && text.back().isNull())
+        text.chop(1);
+    if (text.startsWith(QLatin1String("$$$/"))) {
+        const qsizetype equals = text.indexOf(QLatin1Char('='));
+        if (equals >= 0)
+            text = text.sliced(equals + 1);
+    }
+    // An empty name stays an empty name, not a missing one.
+    return text.isEmpty() ? QString(QLatin1String("")) : text.toString();
 }

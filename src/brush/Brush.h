@@ -30,8 +30,7 @@ public:
     // Absent for brushes from files that carry no names, which is not the same as "".
     const std::optional<QString>& name() const { return mName; }
     QSizeF size() const { return QSizeF(pixelSize()); }
-    // The name as people read it: files of version 6 and later keep a terminating zero unit in
-    // the stored name, which is not shown, and a Photoshop resource string shows its text.
+    // ReadableName() of the stored name; null when there is none.
     QString displayName() const;
 
     virtual bool isComputed() const = 0;
@@ -46,8 +45,10 @@ private:
     std::optional<PatternReference> mTexture;
 };
 
-// The text of a Photoshop resource string ("$$$/Presets/Patterns/Gray_Granite=Gray Granite"
-// gives "Gray Granite"); any other name is returned as it is.
-QString ResourceStringText(const QString& name);
+// A stored brush or pattern name as people read it, the one form every listing, view, pack,
+// export and the library show or write: files of version 6 and later end their names with a
+// zero unit, which is dropped, and a Photoshop resource string
+// ("$$$/Presets/Patterns/Gray_Granite=Gray Granite") gives its text ("Gray Granite").
+QString ReadableName(const QString& stored);
 
 using BrushPtr = std::shared_ptr<const Brush>;

@@ -10,7 +10,7 @@ Pattern::Pattern(QString name, QString identifier, Mode mode, int depth, QImage 
 
 QString Pattern::displayName() const
 {
-    return ResourceStringText(mName);
+    return ReadableName(mName);
 }
 
 const char* Pattern::modeName(Mode mode)

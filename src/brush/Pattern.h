@@ -28,8 +28,8 @@ public:
     // channel, 16-bit formats for 16-bit patterns); CMYK and Lab arrive already converted to RGB.
     Pattern(QString name, QString identifier, Mode mode, int depth, QImage image);
 
-    // As stored; for a Photoshop resource string ("$$$/Presets/Patterns/…=Gray Granite") see
-    // displayName().
+    // As stored, a terminating zero unit or a Photoshop resource string
+    // ("$$$/Presets/Patterns/…=Gray Granite") included; displayName() is ReadableName() of it.
     const QString& name() const { return mName; }
     QString displayName() const;
     const QString& identifier() const { return mIdentifier; }

@@ -178,6 +178,16 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
     }
 }
 
+// The name as people read it, then the stored text only where it says something else (a
+// terminating zero unit, a resource string), so scripts compare names without stripping them.
+QString NameJson(const QString& stored, const QString& readable)
+{
+    QString json = JsonString(readable);
+    if (stored != readable)
+        json += QStringLiteral(", \"stored_name\": ") + JsonString(stored);
+    return json;
+}
+
 void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
 {
     out << "{\"files\": [";
@@ -192,7 +202,7 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
             if (i)
                 out << ", ";
             out << "{\"index\": " << i << ", \"kind\": \"" << KindOf(brush) << "\", \"name\": "
-                << (brush.name ? JsonString(*brush.name) : QStringLiteral("null"))
+                << (brush.name ? NameJson(*brush.name, brush.displayName) : QStringLiteral("null"))
                 << ", \"width\": " << brush.size.width() << ", \"height\": " << brush.size.height();
             if (!brush.computed)
                 out << ", \"depth\": " << brush.depth << ", \"pixels_sha256\": \""
@@ -208,7 +218,8 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
             const PatternSummary& pattern = patterns[i];
             if (i)
                 out << ", ";
-            out << "{\"index\": " << i << ", \"name\": " << JsonString(pattern.name)
+            out << "{\"index\": " << i
+                << ", \"name\": " << NameJson(pattern.name, pattern.displayName)
                 << ", \"identifier\": " << JsonString(pattern.identifier) << ", \"mode\": \""
                 << pattern.mode << "\", \"width\": " << pattern.size.width()
                 << ", \"height\": " << pattern.size.height() << ", \"depth\": " << pattern.depth

@@ -200,8 +200,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
             NoteNameChanges(packed.name, packed.what);
             if (const auto& texture = brush.texture()) {
                 const Pattern* pattern = PatternFor(*texture, file.patterns());
-                packed.texture =
-                    pattern ? pattern->displayName() : ResourceStringText(texture->name);
+                packed.texture = pattern ? pattern->displayName() : ReadableName(texture->name);
                 packed.what << LostTextureText(packed.texture,
                                                pattern && !pattern->pixelSize().isEmpty());
             }

@@ -1,4 +1,5 @@
 #include "brush/ComputedBrush.h"
+#include "brush/Pattern.h"
 #include "brush/SafeFileName.h"
 #include "brush/SampledBrush.h"
 #include "platform/NativePath.h"
@@ -293,3 +294,43 @@ TEST(SafeFileName, LeavesNoNameAFileSystemOrApplicationRefuses)
     EXPECT_EQ(SafeFileName(PathFromNative(QByteArray("caf\xe9")) + QChar(0xDFFF)),
               QStringLiteral("caf\uFFFD\uFFFD"));
 }
+
+struct ReadableNameCase
+{
+    const char* what;
+    QString stored;
+    QString readable;
+};
+
+class ReadableNameTest : public ::testing::TestWithParam<ReadableNameCase>
+{
+};
+
+// Brushes and patterns read their names alike, so every list, pack and the library agree.
+TEST_P(ReadableNameTest, BrushesAndPatternsShowTheSameText)
+{
+    const ReadableNameCase& c = GetParam();
+    EXPECT_EQ(ReadableName(c.stored), c.readable);
+    EXPECT_EQ(ComputedBrush(c.stored, 10, 100, 0, 100).displayName(), c.readable);
+    EXPECT_EQ(Pattern(c.stored, QString(), Pattern::Mode::Grey, 8, QImage()).displayName(),
+              c.readable);
+}
+
+const QChar kZero(0);
+INSTANTIATE_TEST_SUITE_P(
+    Names, ReadableNameTest,
+    ::testing::Values(
+        ReadableNameCase{"plain", QStringLiteral("Chalk"), QStringLiteral("Chalk")},
+        ReadableNameCase{"zeroTerminated", QStringLiteral("Soft Round") + kZero,
+                         QStringLiteral("Soft Round")},
+        ReadableNameCase{"twoZeros", QStringLiteral("Ink") + kZero + kZero, QStringLiteral("Ink")},
+        ReadableNameCase{"resourceString",
+                         QStringLiteral("$$$/Presets/Patterns/Gray_Granite=Gray Granite") + kZero,
+                         QStringLiteral("Gray Granite")},
+        // A zero inside the name is no terminator; the packs' own name rules drop it.
+        ReadableNameCase{"innerZero", QStringLiteral("a") + kZero + u'b',
+                         QStringLiteral("a") + kZero + u'b'},
+        ReadableNameCase{"resourceWithoutText", QStringLiteral("$$$/Presets/Odd"),
+                         QStringLiteral("$$$/Presets/Odd")},
+        ReadableNameCase{"onlyZero", QString(kZero), QString()}),
+    [](const ::testing::TestParamInfo<ReadableNameCase>& info) { return info.param.what; });

@@ -60,14 +60,31 @@ TEST(ListCommandJson, JsonDocumentHasTheAgreedShape)
     EXPECT_EQ(computed["width"].toInt(), 20);
 }
 
-TEST(ListCommandJson, ZeroCodeUnitsInNamesAreKept)
+// A name is given as people read it; the stored text follows only where it differs.
+TEST(ListCommandJson, NamesAreReadableAndTheStoredTextFollowsWhenItDiffers)
 {
     AbrWriter w;
-    w.u16(2).u16(1).u16(1).u32(22).u32(0).u16(0).u32(3).u16('a').u16(0).u16('b');
-    w.u16(20).u16(100).u16(0).u16(100);
+    w.u16(2).u16(3);
+    for (const QString& name : {QStringLiteral("Soft Round") + QChar(0),
+                                QStringLiteral("a") + QChar(0) + u'b', QStringLiteral("Plain")})
+        w.computedRecord(true, name, 20, 100, 0, 100);
     Sandbox box;
     const CliRun run = RunJsonList({"--json", box.write("z.abr", w.data())});
-    EXPECT_TRUE(run.out.contains(QStringLiteral("\"name\": \"a\\u0000b\""))) << qPrintable(run.out);
+    ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+    const QJsonArray brushes = QJsonDocument::fromJson(run.out.toUtf8())
+                                   .object()["files"]
+                                   .toArray()[0]
+                                   .toObject()["brushes"]
+                                   .toArray();
+    ASSERT_EQ(brushes.size(), 3) << qPrintable(run.out);
+    EXPECT_EQ(brushes[0].toObject()["name"].toString(), QStringLiteral("Soft Round"));
+    EXPECT_EQ(brushes[0].toObject()["stored_name"].toString(),
+              QStringLiteral("Soft Round") + QChar(0));
+    // A zero inside a name is kept: only a terminating one is not part of what people read.
+    EXPECT_EQ(brushes[1].toObject()["name"].toString(), QStringLiteral("a") + QChar(0) + u'b');
+    EXPECT_FALSE(brushes[1].toObject().contains("stored_name"));
+    EXPECT_EQ(brushes[2].toObject()["name"].toString(), QStringLiteral("Plain"));
+    EXPECT_FALSE(brushes[2].toObject().contains("stored_name"));
 }
 
 TEST(ListCommandJson, FailuresAreReportedPerFileAndTheOthersStillRun)

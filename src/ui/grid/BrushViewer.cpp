@@ -342,7 +342,7 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
         facts << qMakePair(tr("Damaged"), tr("%n row(s) lost in the file, left blank", nullptr,
                                              int(sampled->missingRows())));
     if (const std::optional<PatternReference>& texture = brush.texture())
-        facts << qMakePair(tr("Texture"), ResourceStringText(texture->name));
+        facts << qMakePair(tr("Texture"), ReadableName(texture->name));
     if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
         const ComputedBrush::Parameters& p = computed->parameters();
         const QLocale locale;
