@@ -45,9 +45,10 @@ struct Collection
     QString copy = home.file(QStringLiteral("brushes/old/Inks copy.abr"),
                              SampledBrushFile({{QStringLiteral("Dry Ink 3"), 12, 9},
                                                {QStringLiteral("Éclat"), 40, 30}}));
-    QString round =
-        home.file(QStringLiteral("brushes/Round.abr"),
-                  ComputedBrushFile({QStringLiteral("Soft Round"), QStringLiteral("Hard Round")}));
+    // Stored as Photoshop stores them; the library keeps and finds the names people read.
+    QString round = home.file(QStringLiteral("brushes/Round.abr"),
+                              ComputedBrushFile({QStringLiteral("Soft Round") + QChar(0),
+                                                 QStringLiteral("$$$/Presets/Hard=Hard Round")}));
     QString broken = home.file(QStringLiteral("brushes/Broken.abr"), "not a brush file at all");
     QStringList all{inks, copy, round, broken};
 
@@ -152,8 +153,8 @@ TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
     // time tells, and the file is read again.
     struct stat before;
     ASSERT_EQ(stat(PathToNative(c.round).constData(), &before), 0);
-    const QByteArray rewritten =
-        ComputedBrushFile({QStringLiteral("Soft Rownd"), QStringLiteral("Hard Rownd")});
+    const QByteArray rewritten = ComputedBrushFile(
+        {QStringLiteral("Soft Rownd") + QChar(0), QStringLiteral("$$$/Presets/Hard=Hard Rownd")});
     ASSERT_EQ(rewritten.size(), before.st_size);
     for (struct stat after = before; after.st_ctim.tv_sec == before.st_ctim.tv_sec &&
                                      after.st_ctim.tv_nsec == before.st_ctim.tv_nsec;) {
@@ -166,7 +167,8 @@ TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
         ASSERT_EQ(after.st_ino, before.st_ino);
     }
     EXPECT_EQ(c.catalogue({c.round}).read, 1);
-    EXPECT_EQ(library.searchBrushNames(QStringLiteral("rownd")).size(), 2u);
+    EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("rownd"))),
+              QStringList({"Round.abr:Hard Rownd", "Round.abr:Soft Rownd"}));
 }
 
 // Tags and stars go with the contents: through a rename, a move of the folder that holds the
