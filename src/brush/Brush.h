@@ -1,5 +1,6 @@
 #pragma once
 
+#include "brush/BrushPreset.h"
 #include "brush/Pattern.h"
 
 #include <QImage>
@@ -33,7 +34,15 @@ public:
     // ReadableName() of the stored name; null when there is none.
     QString displayName() const;
 
-    virtual bool isComputed() const = 0;
+    virtual TipKind kind() const = 0;
+    bool isComputed() const { return kind() == TipKind::Computed; }
+
+    // The preset this brush is, with its tip's size, angle, roundness, spacing and the settings
+    // that make it paint; null when its file carries none (a brush made in a test).
+    const BrushPreset* preset() const { return mPreset.get(); }
+    const std::shared_ptr<const BrushPreset>& sharedPreset() const { return mPreset; }
+    // Only while the brush is being built, before it is handed on.
+    void setPreset(std::shared_ptr<const BrushPreset> preset) { mPreset = std::move(preset); }
 
     // The pattern the brush's preset paints through, when it has one.
     const std::optional<PatternReference>& texture() const { return mTexture; }
@@ -43,6 +52,7 @@ public:
 private:
     std::optional<QString> mName;
     std::optional<PatternReference> mTexture;
+    std::shared_ptr<const BrushPreset> mPreset;
 };
 
 // A stored brush or pattern name as people read it, the one form every listing, view, pack,

@@ -248,7 +248,7 @@ QImage ComputedBrush::thumbnail(int side) const
 namespace {
 // What a drawing needs, copied out of the brush: a drawing left running by an interrupted caller
 // may outlive the brush.
-struct TipShape
+struct EllipseShape
 {
     double side;     // of the drawing square
     double ratio;    // roundness
@@ -260,7 +260,7 @@ struct TipShape
 // made on the caller's thread.
 constexpr double kInPlacePixels = 1 << 18;
 
-double PixelCount(const TipShape& shape)
+double PixelCount(const EllipseShape& shape)
 {
     float W = 0, H = 0;
     EllipseBounds(shape.side, shape.angle, shape.ratio, &W, &H);
@@ -271,7 +271,7 @@ double PixelCount(const TipShape& shape)
 // Each image is drawn in one piece: the painter samples and shades edges from where a drawing
 // starts, so a tip put together from bands differs from one drawn whole at the edges. The
 // drawing stops between its two steps once nobody waits for it.
-QImage DrawTip(const TipShape& shape, const std::atomic<bool>* abandoned)
+QImage DrawTip(const EllipseShape& shape, const std::atomic<bool>* abandoned)
 {
     const double S = shape.side;
     const double h = shape.hardness;
@@ -367,7 +367,7 @@ public:
         return mEnded;
     }
 
-    QImage draw(const TipShape& shape)
+    QImage draw(const EllipseShape& shape)
     {
         auto job = std::make_shared<Job>();
         std::unique_lock<std::mutex> lock(mMutex);
@@ -427,7 +427,7 @@ private:
         painter.fillRect(warm.rect(), QRadialGradient(0.5, 0.5, 0.5));
     }
 
-    void run(Job& job, const TipShape& shape)
+    void run(Job& job, const EllipseShape& shape)
     {
         QImage image;
         try {
@@ -492,7 +492,7 @@ QImage ComputedBrush::drawImage(double scale) const
 {
     if (mSize.isEmpty())
         return QImage();
-    const TipShape shape{mSide * scale, mRatio, mHardness, mAngle};
+    const EllipseShape shape{mSide * scale, mRatio, mHardness, mAngle};
     if (PixelCount(shape) <= kInPlacePixels)
         return DrawTip(shape, nullptr);
     // A task of Qt's global pool cannot be interrupted anyway, and waiting for a drawing thread
@@ -507,7 +507,7 @@ double ComputedBrush::drawingPixels(double scale) const
 {
     if (mSize.isEmpty())
         return 0;
-    return PixelCount(TipShape{mSide * scale, mRatio, mHardness, mAngle});
+    return PixelCount(EllipseShape{mSide * scale, mRatio, mHardness, mAngle});
 }
 
 double ComputedBrush::scaleWithin(double pixels) const

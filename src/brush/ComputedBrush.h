@@ -32,7 +32,7 @@ public:
     QImage image() const override;
     QSize pixelSize() const override { return mSize; }
     QImage thumbnail(int side) const override;
-    bool isComputed() const override { return true; }
+    TipKind kind() const override { return TipKind::Computed; }
     // The parameters as the file gives them, for people who want to know the tip.
     struct Parameters
     {

@@ -26,27 +26,59 @@ template <typename T> struct UninitializedAllocator : std::allocator<T>
 
 using PixelBlock = std::vector<unsigned char, UninitializedAllocator<unsigned char>>;
 
+// How a preset paints a stored sample: scaled so its longer side measures `diameter`, its
+// height squashed to `roundness` percent, mirrored, then turned `angle` degrees counter-clockwise.
+struct SampleShaping
+{
+    double diameter = 0; // 0 keeps the stored size
+    double roundness = 100;
+    double angle = 0;
+    bool flipX = false;
+    bool flipY = false;
+    // Leaves a sample of this size as it is stored.
+    bool keeps(QSize stored) const;
+};
+
 // A brush whose image is the pixel block stored in the file: one sample per pixel measuring
 // ink, 8- or 16-bit unsigned or 32-bit float, host byte order, rows packed without padding.
+// Presets that paint with the same sample share its block; each shows it shaped its own way.
 class SampledBrush : public Brush
 {
 public:
+    // The sample as stored.
     SampledBrush(std::optional<QString> name, int width, int height, int depthInBits,
                  PixelBlock pixels);
+    // The sample `stored` holds, shared rather than copied, as a preset paints it.
+    SampledBrush(std::optional<QString> name, const SampledBrush& stored, SampleShaping shaping);
 
-    QImage image() const override { return mImage; }
-    QSize pixelSize() const override { return mImage.size(); }
-    bool isComputed() const override { return false; }
-    int depth() const { return mDepth; }
-    const PixelBlock& pixels() const { return mPixels; }
+    // The sample as its preset paints it; the stored image when the preset keeps it as stored.
+    // A shaped image is drawn when asked for, not kept.
+    QImage image() const override;
+    QSize pixelSize() const override { return mSize; }
+    QImage thumbnail(int side) const override;
+    TipKind kind() const override { return TipKind::Sampled; }
+
+    // The sample as the file stores it, whatever the preset makes of it.
+    const QImage& storedImage() const { return mStored->image; }
+    QSize storedSize() const { return mStored->image.size(); }
+    int depth() const { return mStored->depth; }
+    const PixelBlock& pixels() const { return mStored->pixels; }
+    const SampleShaping& shaping() const { return mShaping; }
+    bool isShaped() const { return !mShaping.keeps(storedSize()); }
     // Rows the file lost or that did not decode, shown blank: the brush is damaged. Only
     // while the brush is being built, before it is handed on.
-    long long missingRows() const { return mMissingRows; }
-    void setMissingRows(long long rows) { mMissingRows = rows; }
+    long long missingRows() const { return mStored->missingRows; }
+    void setMissingRows(long long rows) { mStored->missingRows = rows; }
 
 private:
-    PixelBlock mPixels;
-    int mDepth;
-    long long mMissingRows = 0;
-    QImage mImage;
+    struct Stored
+    {
+        PixelBlock pixels;
+        int depth = 8;
+        long long missingRows = 0;
+        QImage image;
+    };
+    std::shared_ptr<Stored> mStored;
+    SampleShaping mShaping;
+    QSize mSize;
 };
