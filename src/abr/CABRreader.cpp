@@ -11,8 +11,8 @@
 #include <new>
 #include <stdexcept>
 
-CABRreader::Impl::Impl(const QString& path, CABRreader* owner)
-    : mStream(path, true), mUnpacker(mStream), mOwner(owner)
+CABRreader::Impl::Impl(const QString& path, CABRreader* owner, CABRreader::ReadAs as)
+    : mStream(path, true), mUnpacker(mStream), mOwner(owner), mReadAs(as)
 {}
 
 void CABRreader::Impl::PostBrush(const BrushPtr& brush, CBrushSink& sink)
@@ -212,7 +212,9 @@ BrushPtr CABRreader::Impl::ReadType12SampledBrush(bool hasName)
                                           static_cast<int>(height), depth, std::move(block));
 }
 
-CABRreader::CABRreader(const QString& path) : mImpl(std::make_unique<Impl>(path, this)) {}
+CABRreader::CABRreader(const QString& path, ReadAs as)
+    : mImpl(std::make_unique<Impl>(path, this, as))
+{}
 
 CABRreader::~CABRreader() = default;
 

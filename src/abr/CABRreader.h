@@ -11,7 +11,12 @@
 class CABRreader
 {
 public:
-    explicit CABRreader(const QString& path);
+    // What a file's brushes are: its presets in Photoshop's order, then the stored samples no
+    // preset uses; or only the tips it stores, in the file's own order (samples, then computed
+    // tips), each once, as they are stored.
+    enum class ReadAs { Presets, StoredTips };
+
+    explicit CABRreader(const QString& path, ReadAs as = ReadAs::Presets);
     ~CABRreader();
     CABRreader(const CABRreader&) = delete;
     CABRreader& operator=(const CABRreader&) = delete;

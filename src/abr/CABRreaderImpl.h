@@ -27,7 +27,7 @@ public:
     // Rows decoded between two checks for a cancel.
     static constexpr long long kRowsPerCancelCheck = 64;
 
-    Impl(const QString& path, CABRreader* owner);
+    Impl(const QString& path, CABRreader* owner, CABRreader::ReadAs as);
 
     void Read(CBrushSink& sink);
 
@@ -72,6 +72,7 @@ public:
     CInStream mStream;
     CByteUnpackStream mUnpacker;
     CABRreader* mOwner;
+    CABRreader::ReadAs mReadAs;
     // Set when a damaged part of a version 6 file was stepped over: the read goes on, and
     // fails at its end.
     bool mDamaged = false;

@@ -19,12 +19,12 @@ private:
 };
 } // namespace
 
-WholeBrushFile ReadWholeBrushFile(const QString& path)
+WholeBrushFile ReadWholeBrushFile(const QString& path, CABRreader::ReadAs as)
 {
     WholeBrushFile read{BrushFile::brushFileWithPath(path), {}};
     FileSink sink(read);
     try {
-        CABRreader(path).Read(sink);
+        CABRreader(path, as).Read(sink);
     } catch (int error) {
         // Opening fails before the sink hears of the read.
         if (!read.outcome.failed())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abr/CABRreader.h"
 #include "abr/CBrushSink.h"
 #include "brush/BrushFile.h"
 
@@ -11,4 +12,5 @@ struct WholeBrushFile
     ReadOutcome outcome;
 };
 
-WholeBrushFile ReadWholeBrushFile(const QString& path);
+WholeBrushFile ReadWholeBrushFile(const QString& path,
+                                  CABRreader::ReadAs as = CABRreader::ReadAs::Presets);
