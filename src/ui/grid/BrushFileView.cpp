@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -183,6 +184,31 @@ QRectF BrushFileView::thumbnailRect(int index) const
     return QRectF((index % n) * p + mGap, top + (index / n) * rowPitch() + mGap, mSide, mSide);
 }
 
+int BrushFileView::diameterPixelSize() const
+{
+    // Below this a cell is all tip: the digits would crowd it, and the tool tip gives them.
+    constexpr double kSmallestCellWithDiameter = 40;
+    return mSide >= kSmallestCellWithDiameter ? std::clamp(int(mSide / 8), 9, 12) : 0;
+}
+
+QRectF BrushFileView::diameterRect(int index) const
+{
+    const int pixelSize = diameterPixelSize();
+    if (pixelSize == 0 || index < 0 || index >= brushCount() ||
+        diameterLabel(*mBrushFile->brush(size_t(index))).isEmpty())
+        return QRectF();
+    const QRectF cell = thumbnailRect(index);
+    const double line = pixelSize + 4;
+    return QRectF(cell.left(), cell.bottom() - line, cell.width(), line);
+}
+
+QRectF BrushFileView::tipRect(int index) const
+{
+    const QRectF cell = thumbnailRect(index);
+    const QRectF line = diameterRect(index);
+    return line.isEmpty() ? cell : cell.adjusted(0, 0, 0, -line.height());
+}
+
 double BrushFileView::headingHeight() const
 {
     return fontMetrics().height() + mGap;
@@ -296,6 +322,7 @@ void BrushFileView::setBrushFile(const BrushFilePtr& file)
     mSelected.assign(size_t(itemCount()), false);
     mSelectedCount = 0;
     mCurrent = mAnchor = -1;
+    updateAccessibleDescription();
     updateLayout();
     if (mScrollArea) {
         mScrollArea->verticalScrollBar()->setValue(0);
@@ -334,6 +361,7 @@ void BrushFileView::clear()
     mSelected.clear();
     mSelectedCount = 0;
     mCurrent = mAnchor = -1;
+    updateAccessibleDescription();
     update();
     if (hadSelection)
         Q_EMIT selectionChanged();

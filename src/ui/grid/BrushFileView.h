@@ -75,6 +75,11 @@ public:
     // name line down.
     double thumbnailSide() const { return mSide; }
     QRectF thumbnailRect(int index) const;
+    // The part of a cell a brush's picture is fitted into: the whole cell, or above the line that
+    // gives a preset's diameter when the cell is large enough to show one.
+    QRectF tipRect(int index) const;
+    // That line under the tip, inside the cell; empty when it is not shown.
+    QRectF diameterRect(int index) const;
     QRectF nameRect(int index) const;
     int thumbnailAt(QPointF point) const;
     // The line that says "Patterns" above the first pattern; empty without patterns.
@@ -98,7 +103,14 @@ public:
 
     void printTo(QPrinter* printer);
 
+    // Name, size and, for a preset, the settings groups that are on.
     static QString toolTipForBrush(const Brush& brush);
+    // The small number under a preset's tip, its diameter in pixels as Photoshop lists presets;
+    // empty for a brush that is not a preset (a stored tip, a brush made in a test).
+    static QString diameterLabel(const Brush& brush);
+    // The titles of the settings groups a preset has on, in the panel's order ("Shape Dynamics,
+    // Texture"); empty when none is.
+    static QString settingsGroupsText(const Brush& brush);
     // The text under a thumbnail: the name, or the size for a brush without one.
     static QString captionForBrush(const Brush& brush);
     static QString toolTipForPattern(const Pattern& pattern);
@@ -148,6 +160,11 @@ private:
     // A pattern fills its whole cell with copies of itself, at the brushes' scale or smaller.
     QImage patternTile(const Pattern& pattern, int deviceSide) const;
     void paintCell(QPainter& painter, int index, qreal dpr);
+    // The diameter under a preset's tip and the mark of a preset with settings beyond its tip.
+    void paintPresetLine(QPainter& painter, int index);
+    // Pixel size of the diameter's digits at this zoom; 0 when cells are too small for them.
+    int diameterPixelSize() const;
+    void updateAccessibleDescription();
     int brushCount() const { return mBrushFile ? int(mBrushFile->count()) : 0; }
     int patternCount() const { return mBrushFile ? int(mBrushFile->patterns().size()) : 0; }
     // Rows as the keyboard walks them: the brushes' rows, then the patterns'.

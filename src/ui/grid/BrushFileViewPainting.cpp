@@ -41,8 +41,10 @@ int BrushFileView::deviceSideForBrush(int index, qreal dpr) const
     const double longest = std::max(size.width(), size.height());
     if (longest <= 0)
         return 0;
-    double wanted = std::min(mSide, longest * brushScale());
-    wanted = std::max(wanted, std::min({longest, mSide, kSmallestDrawn}));
+    const QRectF room = tipRect(index);
+    const double side = std::min(room.width(), room.height());
+    double wanted = std::min(side, longest * brushScale());
+    wanted = std::max(wanted, std::min({longest, side, kSmallestDrawn}));
     const int device = std::max(1, int(std::floor(wanted * dpr + 0.01)));
     // Crisp tips grow by whole factors only.
     if (longest < kCrispBelow && device > longest)
@@ -205,13 +207,16 @@ void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
     const PatternPtr pattern = patternAt(index);
     const QPixmap pixmap = thumbnail(index, dpr);
     if (!pixmap.isNull()) {
+        const QRectF room = pattern ? cell : tipRect(index);
         // Whole device pixels, so that a crisp tip's squares stay even.
         const QSizeF drawn = pixmap.deviceIndependentSize();
         const QPointF origin(
-            std::round((cell.x() + (cell.width() - drawn.width()) / 2.0) * dpr) / dpr,
-            std::round((cell.y() + (cell.height() - drawn.height()) / 2.0) * dpr) / dpr);
+            std::round((room.x() + (room.width() - drawn.width()) / 2.0) * dpr) / dpr,
+            std::round((room.y() + (room.height() - drawn.height()) / 2.0) * dpr) / dpr);
         painter.drawPixmap(origin, pixmap);
     }
+    if (!pattern)
+        paintPresetLine(painter, index);
     if (mStarred.contains(index) && !pattern)
         paintStarMark(painter, frame, inkColour(), std::clamp(int(cell.width() / 7), 9, 18));
     if (mShowNames) {
@@ -231,6 +236,63 @@ void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
     }
 }
 
+void BrushFileView::paintPresetLine(QPainter& painter, int index)
+{
+    const QRectF line = diameterRect(index);
+    if (line.isEmpty())
+        return;
+    const Brush& brush = *mBrushFile->brush(size_t(index));
+    const int pixelSize = diameterPixelSize();
+    // Quieter than a name: the ink at part strength, as the star is.
+    QColor ink = inkColour();
+    ink.setAlphaF(0.65f);
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(pixelSize);
+    painter.setFont(font);
+    painter.setPen(ink);
+    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, diameterLabel(brush));
+    if (brush.preset()->settings.anyOn()) {
+        // Three sliders, the usual picture of settings, in the line's right end, off the tip and
+        // away from the star's corner. Drawn rather than taken from a font, which may lack one.
+        const double m = pixelSize - 1;
+        const QRectF box(line.right() - m - 3, line.center().y() - m / 2, m, m);
+        ink.setAlphaF(0.5f);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(ink, std::max(1.0, m / 10)));
+        const double knobs[] = {0.3, 0.7, 0.45};
+        for (int i = 0; i < 3; ++i) {
+            const double y = box.top() + box.height() * (0.2 + 0.3 * i);
+            painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        for (int i = 0; i < 3; ++i) {
+            const double y = box.top() + box.height() * (0.2 + 0.3 * i);
+            painter.drawEllipse(QPointF(box.left() + box.width() * knobs[i], y), m / 7, m / 7);
+        }
+    }
+    painter.restore();
+}
+
+QString BrushFileView::diameterLabel(const Brush& brush)
+{
+    const BrushPreset* preset = brush.preset();
+    if (!preset || !preset->isPreset || !(preset->tip.diameter > 0))
+        return QString();
+    return QString::number(std::max(1L, std::lround(preset->tip.diameter)));
+}
+
+QString BrushFileView::settingsGroupsText(const Brush& brush)
+{
+    if (!brush.preset())
+        return QString();
+    QStringList titles;
+    for (const SettingsGroup& group : GroupsOn(brush.preset()->settings))
+        titles << group.title;
+    return titles.join(QStringLiteral(", "));
+}
+
 QString BrushFileView::toolTipForBrush(const Brush& brush)
 {
     if (brush.pixelSize().isEmpty())
@@ -240,11 +302,15 @@ QString BrushFileView::toolTipForBrush(const Brush& brush)
     const QString name = brush.displayName();
     if (!name.isEmpty())
         prefix = name + QLatin1Char('\n');
-    return QStringLiteral("%1%2 %3 %4 px")
-        .arg(prefix)
-        .arg(int(size.width()))
-        .arg(QChar(0x00D7))
-        .arg(int(size.height()));
+    QString text = QStringLiteral("%1%2 %3 %4 px")
+                       .arg(prefix)
+                       .arg(int(size.width()))
+                       .arg(QChar(0x00D7))
+                       .arg(int(size.height()));
+    const QString groups = settingsGroupsText(brush);
+    if (!groups.isEmpty())
+        text += QLatin1Char('\n') + tr("Settings: %1").arg(groups);
+    return text;
 }
 
 QString BrushFileView::captionForBrush(const Brush& brush)

@@ -50,6 +50,18 @@ void BrushFileView::setCurrentIndex(int index)
     repaintBrush(mCurrent);
     if (mCurrent >= 0)
         ensureVisible(mCurrent);
+    updateAccessibleDescription();
+}
+
+// The grid draws its cells itself, so a screen reader learns of the brush under the keyboard,
+// its size and its settings, from the grid's own description.
+void BrushFileView::updateAccessibleDescription()
+{
+    const PatternPtr pattern = patternAt(mCurrent);
+    setAccessibleDescription(pattern ? toolTipForPattern(*pattern)
+                             : mCurrent >= 0 && mCurrent < brushCount()
+                                 ? toolTipForBrush(*mBrushFile->brush(size_t(mCurrent)))
+                                 : QString());
 }
 
 void BrushFileView::selectOnly(int index)

@@ -1,7 +1,7 @@
 #include "ui/grid/BrushViewer.h"
 
 #include "brush/ComputedBrush.h"
-
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/grid/BrushFileView.h"
@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -36,6 +38,115 @@ QImage InkFromDrawing(QImage drawing)
     if (!drawing.reinterpretAsFormat(QImage::Format_Alpha8))
         return QImage();
     return drawing;
+}
+
+QString Number(double value)
+{
+    const QLocale locale;
+    if (value == std::round(value) && std::abs(value) < 1e9)
+        return locale.toString(qint64(std::llround(value)));
+    return locale.toString(value, 'f', 1);
+}
+
+QString Percent(double value)
+{
+    return QStringLiteral("%1 %").arg(Number(value));
+}
+
+QString Degrees(double value)
+{
+    return Number(value) + QChar(0x00B0);
+}
+
+QString Pixels(double value)
+{
+    return QStringLiteral("%1 px").arg(Number(value));
+}
+
+QString YesNo(bool value)
+{
+    return value ? BrushViewer::tr("yes") : BrushViewer::tr("no");
+}
+
+QString FlipText(bool x, bool y)
+{
+    if (x && y)
+        return BrushViewer::tr("horizontal and vertical");
+    return x ? BrushViewer::tr("horizontal") : BrushViewer::tr("vertical");
+}
+
+// Photoshop's Shape menus for the two tips its file numbers.
+QString BristleShapeName(int shape)
+{
+    static const char* const names[] = {"Round Point", "Round Blunt", "Round Curve", "Round Angle",
+                                        "Round Fan",   "Flat Point",  "Flat Blunt",  "Flat Curve",
+                                        "Flat Angle",  "Flat Fan"};
+    return shape >= 0 && shape < 10 ? QString::fromLatin1(names[shape])
+                                    : BrushViewer::tr("shape %1").arg(shape);
+}
+
+QString ErodibleShapeName(int shape)
+{
+    static const char* const names[] = {"Point", "Flat", "Round", "Square", "Triangle"};
+    return shape >= 0 && shape < 5 ? QString::fromLatin1(names[shape])
+                                   : BrushViewer::tr("shape %1").arg(shape);
+}
+
+QString KindText(const Brush& brush)
+{
+    switch (brush.kind()) {
+    case TipKind::Sampled:
+        return BrushViewer::tr("Sampled");
+    case TipKind::Computed:
+        return BrushViewer::tr("Computed tip");
+    case TipKind::Bristle:
+        return BrushViewer::tr("Bristle tip (preview)");
+    case TipKind::Erodible:
+        break;
+    }
+    const TipShape* tip = brush.preset() ? &brush.preset()->tip : nullptr;
+    if (const auto* preview = dynamic_cast<const PreviewBrush*>(&brush))
+        tip = &preview->tip();
+    if (tip && tip->erodible && tip->erodible->airbrush)
+        return BrushViewer::tr("Airbrush tip (preview)");
+    return BrushViewer::tr("Erodible tip (preview)");
+}
+
+// How a scatter reads: "120 %, both axes, pen pressure"; its jitter is the scatter itself.
+QString ScatterText(const Dynamic& scatter, bool bothAxes)
+{
+    QStringList parts{Percent(scatter.jitter)};
+    if (bothAxes)
+        parts << BrushViewer::tr("both axes");
+    if (scatter.control != DynamicControl::Off) {
+        Dynamic control = scatter;
+        control.jitter = 0;
+        control.minimum = 0;
+        parts << DynamicText(control);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+// A dual brush's tip in a line: "Chalk (sampled, 36 px)".
+QString TipText(const TipShape& tip)
+{
+    const QString name = ReadableName(tip.name);
+    const QString kind = QString::fromLatin1(TipKindKey(tip.kind));
+    const QString what = QStringLiteral("%1, %2").arg(kind, Pixels(tip.diameter));
+    return name.isEmpty() ? what : QStringLiteral("%1 (%2)").arg(name, what);
+}
+
+// The value of a setting that overrides the stylus when its switch is on.
+QString PoseText(const QString& value, bool overrides)
+{
+    return overrides ? BrushViewer::tr("%1, overrides the stylus").arg(value) : value;
+}
+
+QString PatternIdentifier(QString identifier)
+{
+    while (identifier.endsWith(QChar(0)))
+        identifier.chop(1);
+    return identifier;
 }
 } // namespace
 
@@ -301,7 +412,30 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     factsPane->setObjectName(QStringLiteral("factsPane"));
     mFacts = new QFormLayout(factsPane);
     mFacts->setLabelAlignment(Qt::AlignRight);
-    factsPane->setMinimumWidth(200);
+    mFacts->setContentsMargins(0, 0, 0, 0);
+
+    auto* settingsBox = new QGroupBox(tr("Settings"));
+    mSettingsPane = settingsBox;
+    mSettingsPane->setObjectName(QStringLiteral("settingsPane"));
+    mSettings = new QFormLayout(mSettingsPane);
+    mSettings->setLabelAlignment(Qt::AlignRight);
+
+    // A preset with many groups on runs longer than the window: the facts scroll on their own,
+    // under the buttons that show the brush.
+    auto* about = new QWidget;
+    auto* aboutLayout = new QVBoxLayout(about);
+    aboutLayout->setContentsMargins(0, 0, 0, 0);
+    aboutLayout->addWidget(factsPane);
+    aboutLayout->addWidget(mSettingsPane);
+    aboutLayout->addStretch(1);
+    auto* aboutArea = new QScrollArea;
+    aboutArea->setObjectName(QStringLiteral("aboutArea"));
+    aboutArea->setWidget(about);
+    aboutArea->setWidgetResizable(true);
+    aboutArea->setFrameShape(QFrame::NoFrame);
+    aboutArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    aboutArea->setFocusPolicy(Qt::NoFocus);
+    aboutArea->setMinimumWidth(260);
 
     // How the brush is shown goes under its facts rather than beside the buttons, so that the
     // viewer fits a small or scaled screen.
@@ -310,9 +444,8 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     showing->addRow(tr("Zoom:"), mZoomBox);
     showing->addRow(tr("Background:"), mBackgroundBox);
     auto* side = new QVBoxLayout;
-    side->addWidget(factsPane);
+    side->addWidget(aboutArea, 1);
     side->addLayout(showing);
-    side->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(mScrollArea, 1);
     middle->addLayout(side);
@@ -320,7 +453,7 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     layout->addLayout(controls);
     layout->addLayout(middle, 1);
 
-    ResizeWithinScreen(this, QSize(760, 520));
+    ResizeWithinScreen(this, QSize(820, 560));
     showBrush(index);
 }
 
@@ -329,20 +462,57 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
     QList<QPair<QString, QString>> facts;
     const QString name = brush.displayName();
     facts << qMakePair(tr("Name"), name.isEmpty() ? tr("(no name)") : name);
-    facts << qMakePair(tr("Kind"), brush.isComputed() ? tr("Computed tip") : tr("Sampled"));
-    const QSizeF size = brush.size();
-    facts << qMakePair(tr("Size"), QStringLiteral("%1 %2 %3 px")
-                                       .arg(int(size.width()))
-                                       .arg(QChar(0x00D7))
-                                       .arg(int(size.height())));
-    // Computed tips are drawn one byte a pixel.
+    facts << qMakePair(tr("Kind"), KindText(brush));
+    const BrushPreset* preset = brush.preset();
+    if (preset && !preset->isPreset)
+        facts << qMakePair(tr("Preset"), tr("none: a stored tip no preset of the file uses"));
+    const auto sizeText = [](QSize size) {
+        return QStringLiteral("%1 %2 %3 px").arg(size.width()).arg(QChar(0x00D7)).arg(size.height());
+    };
+    facts << qMakePair(tr("Size"), sizeText(brush.pixelSize()));
+    // Computed tips and previews are drawn one byte a pixel.
     const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
+    if (sampled && sampled->storedSize() != brush.pixelSize())
+        facts << qMakePair(tr("Stored sample"), sizeText(sampled->storedSize()));
     facts << qMakePair(tr("Depth"), tr("%1-bit").arg(sampled ? sampled->depth() : 8));
     if (sampled && sampled->missingRows())
         facts << qMakePair(tr("Damaged"), tr("%n row(s) lost in the file, left blank", nullptr,
                                              int(sampled->missingRows())));
-    if (const std::optional<PatternReference>& texture = brush.texture())
+    if (brush.kind() == TipKind::Bristle || brush.kind() == TipKind::Erodible)
+        facts << qMakePair(tr("Picture"),
+                           tr("a preview drawn from the tip's values; Photoshop's own strokes "
+                              "are simulated as it paints"));
+    const std::optional<PatternReference>& texture = brush.texture();
+    if (texture && !(preset && preset->settings.texture))
         facts << qMakePair(tr("Texture"), ReadableName(texture->name));
+    if (preset) {
+        const TipShape& tip = preset->tip;
+        if (tip.diameter > 0)
+            facts << qMakePair(tr("Diameter"), Pixels(tip.diameter));
+        facts << qMakePair(tr("Spacing"), tip.spacing ? Percent(*tip.spacing) : tr("off"))
+              << qMakePair(tr("Angle"), Degrees(tip.angle))
+              << qMakePair(tr("Roundness"), Percent(tip.roundness));
+        if (tip.hardness)
+            facts << qMakePair(tr("Hardness"), Percent(*tip.hardness));
+        if (tip.flipX || tip.flipY)
+            facts << qMakePair(tr("Flip"), FlipText(tip.flipX, tip.flipY));
+        if (const std::optional<BristleTip>& bristle = tip.bristle)
+            facts << qMakePair(tr("Shape"), BristleShapeName(bristle->shape))
+                  << qMakePair(tr("Bristles"), Percent(bristle->bristles))
+                  << qMakePair(tr("Length"), Percent(bristle->length))
+                  << qMakePair(tr("Thickness"), Percent(bristle->thickness))
+                  << qMakePair(tr("Stiffness"), Percent(bristle->stiffness));
+        if (const std::optional<ErodibleTip>& erodible = tip.erodible) {
+            if (erodible->airbrush)
+                facts << qMakePair(tr("Granularity"), Percent(erodible->granularity))
+                      << qMakePair(tr("Spatter size"), Percent(erodible->spatterSize))
+                      << qMakePair(tr("Spatter amount"), Percent(erodible->spatterAmount));
+            else
+                facts << qMakePair(tr("Shape"), ErodibleShapeName(erodible->shape))
+                      << qMakePair(tr("Softness"), Percent(erodible->softness));
+        }
+        return facts;
+    }
     if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
         const ComputedBrush::Parameters& p = computed->parameters();
         const QLocale locale;
@@ -354,6 +524,124 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
               << qMakePair(tr("Angle"), tr("%1°").arg(locale.toString(p.angleInDegrees, 'g', 6)));
     }
     return facts;
+}
+
+QList<BrushViewer::SettingsSection> BrushViewer::settingsForBrush(const Brush& brush)
+{
+    QList<SettingsSection> sections;
+    const BrushPreset* preset = brush.preset();
+    if (!preset)
+        return sections;
+    const BrushSettings& s = preset->settings;
+    for (const SettingsGroup& group : GroupsOn(s)) {
+        SettingsSection section{QString::fromLatin1(group.key), group.title, {}};
+        auto& v = section.values;
+        const auto dynamic = [&v](const QString& label, const Dynamic& d) {
+            v << qMakePair(label, DynamicText(d));
+        };
+        const auto ifVaries = [&v](const QString& label, const Dynamic& d) {
+            if (d.varies())
+                v << qMakePair(label, DynamicText(d));
+        };
+        const QString& key = section.key;
+        if (key == QLatin1String("shape_dynamics")) {
+            const ShapeDynamics& d = *s.shapeDynamics;
+            dynamic(tr("Size"), d.size);
+            // The reader may keep the minimum in the dynamic too; it is said once.
+            if (d.minimumDiameter != 0 && d.minimumDiameter != d.size.minimum)
+                v << qMakePair(tr("Minimum diameter"), Percent(d.minimumDiameter));
+            if (d.size.control == DynamicControl::PenTilt && d.tiltScale != 0)
+                v << qMakePair(tr("Tilt scale"), Percent(d.tiltScale));
+            dynamic(tr("Angle"), d.angle);
+            dynamic(tr("Roundness"), d.roundness);
+            if (d.minimumRoundness != 0 && d.minimumRoundness != d.roundness.minimum)
+                v << qMakePair(tr("Minimum roundness"), Percent(d.minimumRoundness));
+            if (d.flipXJitter || d.flipYJitter)
+                v << qMakePair(tr("Flip jitter"), FlipText(d.flipXJitter, d.flipYJitter));
+            if (d.projection)
+                v << qMakePair(tr("Brush projection"), tr("on"));
+        } else if (key == QLatin1String("scattering")) {
+            const Scattering& d = *s.scattering;
+            v << qMakePair(tr("Scatter"), ScatterText(d.scatter, d.bothAxes))
+              << qMakePair(tr("Count"), Number(d.count));
+            ifVaries(tr("Count jitter"), d.countJitter);
+        } else if (key == QLatin1String("texture")) {
+            const Texture& d = *s.texture;
+            const QString pattern = ReadableName(d.patternName);
+            v << qMakePair(tr("Pattern"), pattern.isEmpty() ? tr("(no name)") : pattern);
+            if (d.invert)
+                v << qMakePair(tr("Invert"), tr("yes"));
+            v << qMakePair(tr("Scale"), Percent(d.scale))
+              << qMakePair(tr("Brightness"), Number(d.brightness))
+              << qMakePair(tr("Contrast"), Number(d.contrast))
+              << qMakePair(tr("Texture each tip"), YesNo(d.perTip));
+            if (!d.mode.isEmpty())
+                v << qMakePair(tr("Mode"), d.mode);
+            v << qMakePair(tr("Depth"), Percent(d.depth));
+            if (d.perTip) {
+                v << qMakePair(tr("Minimum depth"), Percent(d.minimumDepth));
+                ifVaries(tr("Depth jitter"), d.depthJitter);
+            }
+        } else if (key == QLatin1String("dual_brush")) {
+            const DualBrush& d = *s.dualBrush;
+            v << qMakePair(tr("Tip"), TipText(d.tip));
+            if (!d.mode.isEmpty())
+                v << qMakePair(tr("Mode"), d.mode);
+            if (d.flip)
+                v << qMakePair(tr("Flip"), tr("yes"));
+            v << qMakePair(tr("Size"), Pixels(d.tip.diameter))
+              << qMakePair(tr("Spacing"), d.tip.spacing ? Percent(*d.tip.spacing) : tr("off"))
+              << qMakePair(tr("Scatter"), ScatterText(d.scatter, d.bothAxes))
+              << qMakePair(tr("Count"), Number(d.count));
+            ifVaries(tr("Count jitter"), d.countJitter);
+        } else if (key == QLatin1String("color_dynamics")) {
+            const ColorDynamics& d = *s.colorDynamics;
+            v << qMakePair(tr("Apply per tip"), YesNo(d.perTip));
+            dynamic(tr("Foreground/background"), d.foregroundBackground);
+            v << qMakePair(tr("Hue jitter"), Percent(d.hue))
+              << qMakePair(tr("Saturation jitter"), Percent(d.saturation))
+              << qMakePair(tr("Brightness jitter"), Percent(d.brightness))
+              << qMakePair(tr("Purity"), Percent(d.purity));
+        } else if (key == QLatin1String("transfer")) {
+            const Transfer& d = *s.transfer;
+            dynamic(tr("Opacity"), d.opacity);
+            dynamic(tr("Flow"), d.flow);
+            ifVaries(tr("Wetness"), d.wetness);
+            ifVaries(tr("Mix"), d.mix);
+        } else if (key == QLatin1String("brush_pose")) {
+            const BrushPose& d = *s.brushPose;
+            v << qMakePair(tr("Tilt X"), PoseText(Degrees(d.tiltX), d.overrideTiltX))
+              << qMakePair(tr("Tilt Y"), PoseText(Degrees(d.tiltY), d.overrideTiltY))
+              << qMakePair(tr("Rotation"), PoseText(Degrees(d.rotation), d.overrideRotation))
+              << qMakePair(tr("Pressure"), PoseText(Percent(d.pressure), d.overridePressure));
+        }
+        sections << section;
+    }
+    if (const std::optional<ToolOptions>& tool = preset->toolOptions) {
+        SettingsSection section{QStringLiteral("tool_options"), tr("Tool Options"), {}};
+        if (!tool->mode.isEmpty())
+            section.values << qMakePair(tr("Mode"), tool->mode);
+        if (tool->opacity)
+            section.values << qMakePair(tr("Opacity"), Percent(*tool->opacity));
+        if (tool->flow)
+            section.values << qMakePair(tr("Flow"), Percent(*tool->flow));
+        if (tool->smoothing)
+            section.values << qMakePair(tr("Smoothing"), Percent(*tool->smoothing));
+        if (!section.values.isEmpty())
+            sections << section;
+    }
+    return sections;
+}
+
+PatternPtr BrushViewer::patternForTexture(const BrushFile& file, const Texture& texture)
+{
+    const QString wanted = PatternIdentifier(texture.patternId);
+    if (wanted.isEmpty())
+        return nullptr;
+    for (const PatternPtr& pattern : file.patterns())
+        if (PatternIdentifier(pattern->identifier()) == wanted)
+            return pattern;
+    return nullptr;
 }
 
 QList<QPair<QString, QString>> BrushViewer::factsForPattern(const Pattern& pattern)
@@ -450,10 +738,92 @@ void BrushViewer::updateFacts()
         text->setWordWrap(true);
         mFacts->addRow(label + QLatin1Char(':'), text);
     }
+    updateSettings(pattern ? nullptr : mFile->brush(size_t(mIndex)).get());
     const int count = itemCount();
     mPlace->setText(tr("%1 of %2").arg(mIndex + 1).arg(count));
     mPrevious->setEnabled(mIndex > 0);
     mNext->setEnabled(mIndex + 1 < count);
+}
+
+void BrushViewer::updateSettings(const Brush* brush)
+{
+    while (mSettings->rowCount() > 0)
+        mSettings->removeRow(0);
+    // Patterns, and brushes from files that carry no presets, have no settings to speak of.
+    const BrushPreset* preset = brush ? brush->preset() : nullptr;
+    mSettingsPane->setVisible(preset && preset->isPreset);
+    if (!mSettingsPane->isVisibleTo(this))
+        return;
+    const auto valueLabel = [](const QString& text) {
+        auto* label = new QLabel(text);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(true);
+        return label;
+    };
+    const QList<SettingsSection> sections = settingsForBrush(*brush);
+    if (sections.isEmpty()) {
+        QLabel* none = valueLabel(tr("No settings beyond the tip"));
+        none->setForegroundRole(QPalette::PlaceholderText);
+        mSettings->addRow(none);
+        return;
+    }
+    const PatternPtr pattern = preset->settings.texture
+                                   ? patternForTexture(*mFile, *preset->settings.texture)
+                                   : nullptr;
+    for (const SettingsSection& section : sections) {
+        auto* title = new QLabel(section.title);
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+        if (mSettings->rowCount() > 0)
+            title->setContentsMargins(0, 6, 0, 0);
+        mSettings->addRow(title);
+        for (const auto& [label, value] : section.values) {
+            QWidget* field = valueLabel(value);
+            if (pattern && section.key == QLatin1String("texture") && label == tr("Pattern"))
+                field = patternField(pattern, static_cast<QLabel*>(field));
+            mSettings->addRow(label + QLatin1Char(':'), field);
+        }
+    }
+}
+
+// The texture's name with a swatch of the pattern beside it; the swatch steps the viewer on to
+// the pattern itself.
+QWidget* BrushViewer::patternField(const PatternPtr& pattern, QLabel* name)
+{
+    const int side = 28;
+    const qreal ratio = devicePixelRatioF();
+    const int deviceSide = int(std::ceil(side * ratio));
+    QImage tile = pattern->image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (std::max(tile.width(), tile.height()) > deviceSide)
+        tile = tile.scaled(deviceSide, deviceSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPixmap swatch(deviceSide, deviceSide);
+    swatch.fill(Qt::transparent);
+    if (!tile.isNull()) {
+        QPainter painter(&swatch);
+        painter.fillRect(swatch.rect(), QBrush(tile));
+    }
+    swatch.setDevicePixelRatio(ratio);
+    auto* button = new QToolButton;
+    button->setObjectName(QStringLiteral("patternSwatch"));
+    button->setIcon(QIcon(swatch));
+    button->setIconSize(QSize(side, side));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(tr("Show the pattern"));
+    button->setAccessibleName(tr("Show the pattern %1").arg(pattern->displayName()));
+    const auto& patterns = mFile->patterns();
+    const int at = int(std::find(patterns.begin(), patterns.end(), pattern) - patterns.begin());
+    // Queued: showing the pattern takes down the settings rows, this button among them.
+    connect(
+        button, &QToolButton::clicked, this, [this, at] { showBrush(int(mFile->count()) + at); },
+        Qt::QueuedConnection);
+    auto* field = new QWidget;
+    auto* row = new QHBoxLayout(field);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(button);
+    row->addWidget(name, 1);
+    return field;
 }
 
 void BrushViewer::showPrevious()

@@ -58,6 +58,21 @@ public:
     static QList<QPair<QString, QString>> factsForBrush(const Brush& brush);
     static QList<QPair<QString, QString>> factsForPattern(const Pattern& pattern);
 
+    // One part of the Settings panel: a group of Photoshop's Brush Settings panel that is on,
+    // under its own title, or the tool options a preset carries.
+    struct SettingsSection
+    {
+        QString key; // GroupsOn()'s key, or "tool_options"
+        QString title;
+        QList<QPair<QString, QString>> values;
+    };
+    // The groups a brush's preset has on, in the panel's order, then its tool options; empty
+    // when it has neither (or is no preset).
+    static QList<SettingsSection> settingsForBrush(const Brush& brush);
+    // The file's pattern a texture paints through, found by its identifier; null when the file
+    // does not hold it.
+    static PatternPtr patternForTexture(const BrushFile& file, const Texture& texture);
+
 Q_SIGNALS:
     void brushShown(int index);
 
@@ -70,6 +85,8 @@ protected:
 
 private:
     void updateFacts();
+    void updateSettings(const Brush* brush);
+    QWidget* patternField(const PatternPtr& pattern, QLabel* name);
     int itemCount() const;
     PatternPtr patternAt(int index) const;
 
@@ -84,4 +101,6 @@ private:
     QLabel* mPlace;
     QHBoxLayout* mControls = nullptr;
     QFormLayout* mFacts;
+    QWidget* mSettingsPane;
+    QFormLayout* mSettings;
 };
