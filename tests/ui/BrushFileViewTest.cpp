@@ -506,3 +506,66 @@ TEST(BrushFileView, CopyAndDragCarryPatternsInTheirOwnColours)
         names << url.fileName();
     EXPECT_EQ(names, (QStringList{"Chalk.png", "Chalk-1.png", "pattern 2.png", "Palette.png"}));
 }
+
+// A preset's cell gives its diameter under the tip, in the ink at part strength, and its tool tip
+// (what a screen reader hears of the current brush too) the groups it has on. A brush without a
+// preset, or a stored tip no preset uses, keeps the whole cell; tiny cells keep it too.
+TEST(BrushFileView, PresetCellsGiveTheDiameterUnderTheTip)
+{
+    auto shaped = [](double diameter, bool isPreset, bool withSettings) {
+        auto brush = std::make_shared<SampledBrush>(QStringLiteral("p"), 40, 40, 8,
+                                                    PixelBlock(1600, 255));
+        BrushPreset preset;
+        preset.isPreset = isPreset;
+        preset.tip.kind = TipKind::Sampled;
+        preset.tip.diameter = diameter;
+        if (withSettings) {
+            preset.settings.shapeDynamics = ShapeDynamics();
+            preset.settings.wetEdges = true;
+        }
+        brush->setPreset(std::make_shared<const BrushPreset>(preset));
+        return brush;
+    };
+    Grid grid(600, 400, BrushFileView::kDefaultItemsPerRow);
+    grid.view->setBrushFile(BrushFile::brushFileWithPath("/x.abr"));
+    grid.append(shaped(87.4, true, true));
+    grid.append(shaped(40, false, false));
+    grid.append(MakeBrush("plain", 40, 40));
+    BrushFileView* view = grid.view;
+    const BrushFile& file = *view->getBrushFile();
+    EXPECT_EQ(BrushFileView::diameterLabel(*file.brush(0)), QStringLiteral("87"));
+    EXPECT_EQ(BrushFileView::toolTipForBrush(*file.brush(0)),
+              QStringLiteral("p\n40 × 40 px\nSettings: Shape Dynamics, Wet Edges"));
+    view->setCurrentIndex(0);
+    EXPECT_EQ(view->accessibleDescription(), BrushFileView::toolTipForBrush(*file.brush(0)));
+
+    const QRectF line = view->diameterRect(0);
+    const QRectF tip = view->tipRect(0);
+    ASSERT_FALSE(line.isEmpty());
+    EXPECT_DOUBLE_EQ(line.bottom(), view->thumbnailRect(0).bottom());
+    EXPECT_LE(tip.bottom(), line.top());
+    for (int plain : {1, 2}) {
+        EXPECT_TRUE(view->diameterRect(plain).isEmpty());
+        EXPECT_EQ(view->tipRect(plain), view->thumbnailRect(plain));
+        EXPECT_EQ(BrushFileView::toolTipForBrush(*file.brush(size_t(plain))).count('\n'), 1);
+    }
+    // Digits are drawn in the line and the tip keeps clear of it.
+    const QImage shot = view->grab().toImage();
+    const QRgb fill = BrushFileView::backgroundColor(view->palette()).rgb();
+    auto inkIn = [&](const QRectF& area) {
+        int ink = 0;
+        const QRect box = area.toAlignedRect().intersected(shot.rect());
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                ink += shot.pixel(x, y) != fill;
+        return ink;
+    };
+    EXPECT_GT(inkIn(line), 0);
+    EXPECT_EQ(inkIn(view->diameterRect(0).translated(view->thumbnailRect(2).topLeft() -
+                                                      view->thumbnailRect(0).topLeft())),
+              0)
+        << "no line under a plain brush's 40-pixel tip";
+
+    view->setItemsPerColumn(16); // small cells are all tip
+    EXPECT_TRUE(view->diameterRect(0).isEmpty());
+}
