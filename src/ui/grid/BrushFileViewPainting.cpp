@@ -7,6 +7,7 @@
 #include "brush/BrushBitmap.h"
 #include "ui/common/ImageScaling.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -251,12 +252,20 @@ void BrushFileView::paintPresetLine(QPainter& painter, int index)
     font.setPixelSize(pixelSize);
     painter.setFont(font);
     painter.setPen(ink);
-    painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, diameterLabel(brush));
-    if (brush.preset()->settings.anyOn()) {
+    const QString digits = diameterLabel(brush);
+    const bool marked = brush.preset()->settings.anyOn();
+    const double m = pixelSize - 1;
+    const QRectF box(line.right() - m - 3, line.center().y() - m / 2, m, m);
+    // Centred, unless a long number in a small cell would run into the mark.
+    const double width = QFontMetricsF(font).horizontalAdvance(digits);
+    if (marked && line.center().x() + width / 2 > box.left() - 2)
+        painter.drawText(QRectF(line.left(), line.top(), box.left() - 2 - line.left(), line.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, digits);
+    else
+        painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, digits);
+    if (marked) {
         // Three sliders, the usual picture of settings, in the line's right end, off the tip and
         // away from the star's corner. Drawn rather than taken from a font, which may lack one.
-        const double m = pixelSize - 1;
-        const QRectF box(line.right() - m - 3, line.center().y() - m / 2, m, m);
         ink.setAlphaF(0.5f);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(ink, std::max(1.0, m / 10)));

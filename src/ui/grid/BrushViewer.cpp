@@ -417,8 +417,10 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     auto* settingsBox = new QGroupBox(tr("Settings"));
     mSettingsPane = settingsBox;
     mSettingsPane->setObjectName(QStringLiteral("settingsPane"));
-    mSettings = new QFormLayout(mSettingsPane);
-    mSettings->setLabelAlignment(Qt::AlignRight);
+    // One line a setting, "Size: pen pressure, jitter 20 %", wrapped: a label column would
+    // leave the values too narrow a column to read.
+    mSettings = new QVBoxLayout(mSettingsPane);
+    mSettings->setSpacing(2);
 
     // A preset with many groups on runs longer than the window: the facts scroll on their own,
     // under the buttons that show the brush.
@@ -435,7 +437,7 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     aboutArea->setFrameShape(QFrame::NoFrame);
     aboutArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     aboutArea->setFocusPolicy(Qt::NoFocus);
-    aboutArea->setMinimumWidth(260);
+    aboutArea->setMinimumWidth(280);
 
     // How the brush is shown goes under its facts rather than beside the buttons, so that the
     // viewer fits a small or scaled screen.
@@ -480,8 +482,7 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
                                              int(sampled->missingRows())));
     if (brush.kind() == TipKind::Bristle || brush.kind() == TipKind::Erodible)
         facts << qMakePair(tr("Picture"),
-                           tr("a preview drawn from the tip's values; Photoshop's own strokes "
-                              "are simulated as it paints"));
+                           tr("a drawn preview; Photoshop simulates this tip as it paints"));
     const std::optional<PatternReference>& texture = brush.texture();
     if (texture && !(preset && preset->settings.texture))
         facts << qMakePair(tr("Texture"), ReadableName(texture->name));
@@ -747,14 +748,16 @@ void BrushViewer::updateFacts()
 
 void BrushViewer::updateSettings(const Brush* brush)
 {
-    while (mSettings->rowCount() > 0)
-        mSettings->removeRow(0);
+    while (QLayoutItem* item = mSettings->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
     // Patterns, and brushes from files that carry no presets, have no settings to speak of.
     const BrushPreset* preset = brush ? brush->preset() : nullptr;
     mSettingsPane->setVisible(preset && preset->isPreset);
     if (!mSettingsPane->isVisibleTo(this))
         return;
-    const auto valueLabel = [](const QString& text) {
+    const auto textLabel = [](const QString& text) {
         auto* label = new QLabel(text);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setWordWrap(true);
@@ -762,34 +765,37 @@ void BrushViewer::updateSettings(const Brush* brush)
     };
     const QList<SettingsSection> sections = settingsForBrush(*brush);
     if (sections.isEmpty()) {
-        QLabel* none = valueLabel(tr("No settings beyond the tip"));
+        QLabel* none = textLabel(tr("No settings beyond the tip"));
         none->setForegroundRole(QPalette::PlaceholderText);
-        mSettings->addRow(none);
+        mSettings->addWidget(none);
         return;
     }
     const PatternPtr pattern = preset->settings.texture
                                    ? patternForTexture(*mFile, *preset->settings.texture)
                                    : nullptr;
+    const int indent = fontMetrics().averageCharWidth() * 2;
     for (const SettingsSection& section : sections) {
-        auto* title = new QLabel(section.title);
+        QLabel* title = textLabel(section.title);
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
-        if (mSettings->rowCount() > 0)
+        if (mSettings->count() > 0)
             title->setContentsMargins(0, 6, 0, 0);
-        mSettings->addRow(title);
+        mSettings->addWidget(title);
         for (const auto& [label, value] : section.values) {
-            QWidget* field = valueLabel(value);
+            QLabel* line = textLabel(tr("%1: %2").arg(label, value));
+            QWidget* field = line;
             if (pattern && section.key == QLatin1String("texture") && label == tr("Pattern"))
-                field = patternField(pattern, static_cast<QLabel*>(field));
-            mSettings->addRow(label + QLatin1Char(':'), field);
+                field = patternField(pattern, line);
+            field->setContentsMargins(indent, 0, 0, 0);
+            mSettings->addWidget(field);
         }
     }
 }
 
 // The texture's name with a swatch of the pattern beside it; the swatch steps the viewer on to
 // the pattern itself.
-QWidget* BrushViewer::patternField(const PatternPtr& pattern, QLabel* name)
+QWidget* BrushViewer::patternField(const PatternPtr& pattern, QLabel* text)
 {
     const int side = 28;
     const qreal ratio = devicePixelRatioF();
@@ -822,7 +828,7 @@ QWidget* BrushViewer::patternField(const PatternPtr& pattern, QLabel* name)
     auto* row = new QHBoxLayout(field);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(button);
-    row->addWidget(name, 1);
+    row->addWidget(text, 1);
     return field;
 }
 

@@ -13,6 +13,7 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QVBoxLayout;
 class BrushCanvas;
 
 // One brush of a file, large: fitted to the window or at 100, 200 or 400 per cent (whole pixels
@@ -86,7 +87,7 @@ protected:
 private:
     void updateFacts();
     void updateSettings(const Brush* brush);
-    QWidget* patternField(const PatternPtr& pattern, QLabel* name);
+    QWidget* patternField(const PatternPtr& pattern, QLabel* text);
     int itemCount() const;
     PatternPtr patternAt(int index) const;
 
@@ -102,5 +103,5 @@ private:
     QHBoxLayout* mControls = nullptr;
     QFormLayout* mFacts;
     QWidget* mSettingsPane;
-    QFormLayout* mSettings;
+    QVBoxLayout* mSettings;
 };
