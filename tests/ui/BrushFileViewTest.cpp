@@ -513,8 +513,8 @@ TEST(BrushFileView, CopyAndDragCarryPatternsInTheirOwnColours)
 TEST(BrushFileView, PresetCellsGiveTheDiameterUnderTheTip)
 {
     auto shaped = [](double diameter, bool isPreset, bool withSettings) {
-        auto brush = std::make_shared<SampledBrush>(QStringLiteral("p"), 40, 40, 8,
-                                                    PixelBlock(1600, 255));
+        auto brush =
+            std::make_shared<SampledBrush>(QStringLiteral("p"), 40, 40, 8, PixelBlock(1600, 255));
         BrushPreset preset;
         preset.isPreset = isPreset;
         preset.tip.kind = TipKind::Sampled;
@@ -562,7 +562,7 @@ TEST(BrushFileView, PresetCellsGiveTheDiameterUnderTheTip)
     };
     EXPECT_GT(inkIn(line), 0);
     EXPECT_EQ(inkIn(view->diameterRect(0).translated(view->thumbnailRect(2).topLeft() -
-                                                      view->thumbnailRect(0).topLeft())),
+                                                     view->thumbnailRect(0).topLeft())),
               0)
         << "no line under a plain brush's 40-pixel tip";
 

@@ -34,8 +34,8 @@ BrushPreset RichPreset()
     BrushSettings& s = preset.settings;
     // Set out of the panel's order: the viewer keeps the panel's.
     s.buildUp = true;
-    s.transfer = Transfer{Driven(DynamicControl::PenPressure, 0, 0), Dynamic(), Dynamic(),
-                          Dynamic()};
+    s.transfer =
+        Transfer{Driven(DynamicControl::PenPressure, 0, 0), Dynamic(), Dynamic(), Dynamic()};
     s.dualBrush = DualBrush();
     s.dualBrush->tip.name = QStringLiteral("Chalk 36") + QChar(0);
     s.dualBrush->tip.kind = TipKind::Sampled;
@@ -103,8 +103,7 @@ TEST(BrushViewer, SettingsListTheGroupsOnInThePanelsOrderWithTheirValues)
     EXPECT_EQ(shape.mid(0, 2), (QStringList{"Size: pen pressure, jitter 20 %, minimum 5 %",
                                             "Angle: fade 25 steps"}));
     EXPECT_FALSE(shape.join('|').contains("Minimum diameter")) << "said once, in the dynamic";
-    EXPECT_EQ(Lines(sections[1].values),
-              (QStringList{"Scatter: 120 %, both axes", "Count: 3"}));
+    EXPECT_EQ(Lines(sections[1].values), (QStringList{"Scatter: 120 %, both axes", "Count: 3"}));
     const QStringList texture = Lines(sections[2].values);
     EXPECT_EQ(texture.value(0), QStringLiteral("Pattern: Gray Granite"));
     EXPECT_TRUE(texture.contains("Mode: Multiply") && texture.contains("Depth: 60 %"))
@@ -113,12 +112,13 @@ TEST(BrushViewer, SettingsListTheGroupsOnInThePanelsOrderWithTheirValues)
               (QStringList{"Tip: Chalk 36 (sampled, 36 px)", "Mode: Color Burn"}));
     EXPECT_EQ(Lines(sections[4].values), (QStringList{"Opacity: pen pressure", "Flow: off"}));
     EXPECT_TRUE(sections[5].values.isEmpty()) << "a switch has no values";
-    EXPECT_EQ(Lines(sections[6].values), (QStringList{"Mode: Normal", "Opacity: 80 %", "Flow: 50 %"}));
+    EXPECT_EQ(Lines(sections[6].values),
+              (QStringList{"Mode: Normal", "Opacity: 80 %", "Flow: 50 %"}));
 
     // The tip's own facts come from the preset, not from the stored sample.
     const QStringList facts = Lines(BrushViewer::factsForBrush(*brush));
     for (const char* line : {"Kind: Sampled", "Diameter: 87 px", "Spacing: 9 %", "Angle: -18°",
-                             "Roundness: 80 %", "Flip: horizontal"})
+                             "Roundness: 80 %", "Flip: X"})
         EXPECT_TRUE(facts.contains(QString::fromUtf8(line)))
             << line << " in " << facts.join('|').toStdString();
 }
@@ -133,9 +133,8 @@ TEST(BrushViewer, SettingsPaneShowsTheGroupsTheSwatchAndNothingForAPlainTip)
     BrushPreset plain;
     plain.tip.diameter = 19;
     plain.tip.hardness = 100;
-    file->addBrush(WithPreset(ComputedBrush::brushWithName(QStringLiteral("Hard Round"), 19, 100,
-                                                           0, 100),
-                              plain));
+    file->addBrush(WithPreset(
+        ComputedBrush::brushWithName(QStringLiteral("Hard Round"), 19, 100, 0, 100), plain));
     file->addBrush(ComputedBrush::brushWithName(QStringLiteral("Old"), 10, 100, 0, 50));
     QImage granite(4, 4, QImage::Format_Grayscale8);
     granite.fill(128);
@@ -206,8 +205,8 @@ TEST(BrushViewer, BristleErodibleAndAirbrushTipsAreNamedAsPreviews)
             WithPreset(std::make_shared<PreviewBrush>(QStringLiteral("Tip"), c.tip), preset);
         const QStringList facts = Lines(BrushViewer::factsForBrush(*brush));
         for (const QString& line : c.expected)
-            EXPECT_TRUE(facts.contains(line)) << line.toStdString() << " in "
-                                              << facts.join('|').toStdString();
+            EXPECT_TRUE(facts.contains(line))
+                << line.toStdString() << " in " << facts.join('|').toStdString();
         EXPECT_TRUE(facts.join('|').contains("Picture: a drawn preview")) << "said to be a preview";
     }
 }

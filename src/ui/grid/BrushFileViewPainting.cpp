@@ -259,8 +259,9 @@ void BrushFileView::paintPresetLine(QPainter& painter, int index)
     // Centred, unless a long number in a small cell would run into the mark.
     const double width = QFontMetricsF(font).horizontalAdvance(digits);
     if (marked && line.center().x() + width / 2 > box.left() - 2)
-        painter.drawText(QRectF(line.left(), line.top(), box.left() - 2 - line.left(), line.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, digits);
+        painter.drawText(
+            QRectF(line.left(), line.top(), box.left() - 2 - line.left(), line.height()),
+            Qt::AlignRight | Qt::AlignVCenter, digits);
     else
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignVCenter, digits);
     if (marked) {

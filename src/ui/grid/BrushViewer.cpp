@@ -45,7 +45,7 @@ QString Number(double value)
     const QLocale locale;
     if (value == std::round(value) && std::abs(value) < 1e9)
         return locale.toString(qint64(std::llround(value)));
-    return locale.toString(value, 'f', 1);
+    return locale.toString(value, 'f', std::abs(value) < 1 ? 2 : 1);
 }
 
 QString Percent(double value)
@@ -68,11 +68,12 @@ QString YesNo(bool value)
     return value ? BrushViewer::tr("yes") : BrushViewer::tr("no");
 }
 
+// Photoshop's Flip X and Flip Y.
 QString FlipText(bool x, bool y)
 {
     if (x && y)
-        return BrushViewer::tr("horizontal and vertical");
-    return x ? BrushViewer::tr("horizontal") : BrushViewer::tr("vertical");
+        return BrushViewer::tr("X and Y");
+    return x ? QStringLiteral("X") : QStringLiteral("Y");
 }
 
 // Photoshop's Shape menus for the two tips its file numbers.
@@ -469,7 +470,10 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
     if (preset && !preset->isPreset)
         facts << qMakePair(tr("Preset"), tr("none: a stored tip no preset of the file uses"));
     const auto sizeText = [](QSize size) {
-        return QStringLiteral("%1 %2 %3 px").arg(size.width()).arg(QChar(0x00D7)).arg(size.height());
+        return QStringLiteral("%1 %2 %3 px")
+            .arg(size.width())
+            .arg(QChar(0x00D7))
+            .arg(size.height());
     };
     facts << qMakePair(tr("Size"), sizeText(brush.pixelSize()));
     // Computed tips and previews are drawn one byte a pixel.
@@ -770,9 +774,8 @@ void BrushViewer::updateSettings(const Brush* brush)
         mSettings->addWidget(none);
         return;
     }
-    const PatternPtr pattern = preset->settings.texture
-                                   ? patternForTexture(*mFile, *preset->settings.texture)
-                                   : nullptr;
+    const PatternPtr pattern =
+        preset->settings.texture ? patternForTexture(*mFile, *preset->settings.texture) : nullptr;
     const int indent = fontMetrics().averageCharWidth() * 2;
     for (const SettingsSection& section : sections) {
         QLabel* title = textLabel(section.title);
