@@ -31,7 +31,10 @@ std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush, double maxDrawingPix
     BrushBitmap bitmap;
     bitmap.width = image.width();
     bitmap.height = image.height();
-    if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get())) {
+    // A sample its preset sizes, squashes or turns is a new drawing, made into ink below like
+    // a computed tip; only a sample shown as stored lends its own block.
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get());
+        sampled && !sampled->isShaped()) {
         bitmap.depth = sampled->depth();
         bitmap.samples = sampled->pixels().data();
         bitmap.owner = brush;

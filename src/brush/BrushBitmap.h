@@ -8,8 +8,9 @@
 
 // A brush's pixels as ink samples, the way brush files hold them: one sample per pixel, 0 is
 // no paint and the maximum (255, 65,535 or 1.0) full paint; 8- or 16-bit unsigned or 32-bit
-// float, host order, rows packed. Sampled brushes lend their own block; computed ones, whose
-// image is drawn as grey on white, are turned back into ink.
+// float, host order, rows packed. Samples shown as stored lend their own block; computed tips
+// and samples their preset sizes or turns, whose images are drawn as grey on white, are turned
+// back into ink.
 struct BrushBitmap
 {
     int width = 0;

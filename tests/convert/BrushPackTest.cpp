@@ -1,8 +1,10 @@
 #include "convert/BrushPack.h"
 #include "MadeUpPatterns.h"
 #include "brush/ComputedBrush.h"
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
+#include "convert/GimpParametricBrushFile.h"
 #include "convert/GimpPatternFile.h"
 #include "convert/InkTip.h"
 #include "convert/KritaBundle.h"
@@ -150,6 +152,108 @@ TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
     EXPECT_EQ(pack.brushes[12].what,
               (QStringList{QStringLiteral("computed tip drawn as pixels"),
                            QStringLiteral("scaled from 65,535 to 4,096 pixels")}));
+}
+
+// A preset as a reader makes it: the brush painted at its tip's size and angle, with spacing
+// (off when absent) and settings.
+template <typename B, typename... Args>
+BrushPtr WithPreset(TipShape tip, BrushSettings settings, Args&&... args)
+{
+    auto brush = std::make_shared<B>(std::forward<Args>(args)...);
+    brush->setPreset(std::make_shared<const BrushPreset>(
+        BrushPreset{true, std::move(tip), std::move(settings), {}}));
+    return brush;
+}
+
+// The pack writes a preset as it paints: spacing in the .gbr's header and the .vbr's, the
+// sample turned by its preset, and whatever the formats cannot hold listed by setting.
+TEST(BrushPack, APresetsSpacingAndShapeAreWrittenAndItsOtherSettingsListed)
+{
+    // A bar along the top of the sample: turned -45 degrees (clockwise on screen), it lies in
+    // the top right quarter, and nothing in the top left.
+    std::vector<quint8> bar(21 * 21, 0);
+    std::fill(bar.begin(), bar.begin() + 21 * 3, quint8(255));
+    const auto stored =
+        std::static_pointer_cast<const SampledBrush>(Sampled("stored", 21, 21, bar));
+    const auto shape = [](TipKind kind, double diameter, std::optional<double> spacing) {
+        TipShape tip;
+        tip.kind = kind;
+        tip.diameter = diameter;
+        tip.spacing = spacing;
+        return tip;
+    };
+    TipShape inking = shape(TipKind::Sampled, 21, 10);
+    inking.angle = -45;
+    BrushSettings painting;
+    painting.shapeDynamics.emplace();
+    painting.scattering.emplace();
+    painting.texture.emplace();
+    painting.wetEdges = true;
+    const TipShape bristle = shape(TipKind::Bristle, 3000, 4);
+
+    BrushFile file(QStringLiteral("/x/presets.abr"));
+    file.addBrush(WithPreset<SampledBrush>(inking, painting, QStringLiteral("Inking"), *stored,
+                                           SampleShaping{21, 100, -45}));
+    auto withTools = std::const_pointer_cast<Brush>(file.brush(0));
+    BrushPreset tools = *withTools->preset();
+    tools.toolOptions = ToolOptions{QStringLiteral("Multiply"), 80, 100, 0};
+    withTools->setPreset(std::make_shared<const BrushPreset>(tools));
+    withTools->setTexture({QStringLiteral("Grain"), QString()});
+    file.addBrush(WithPreset<ComputedBrush>(shape(TipKind::Computed, 90, 150), {},
+                                            QStringLiteral("Marker"), 90, 80, -18, 100));
+    file.addBrush(WithPreset<ComputedBrush>(shape(TipKind::Computed, 9, {}), {},
+                                            QStringLiteral("Off"), 9, 100, 0, 100));
+    file.addBrush(WithPreset<PreviewBrush>(bristle, {}, QStringLiteral("Bristles"), bristle));
+
+    const BrushPack gimp = BuildBrushPack(file, PackTarget::Gimp);
+    ASSERT_EQ(gimp.entries.size(), 4u);
+    const auto inked = GimpBrushFile::read(gimp.entryBytes(0));
+    ASSERT_TRUE(inked);
+    EXPECT_EQ(inked->spacing, 10);
+    EXPECT_EQ(inked->tip.size(), file.brush(0)->pixelSize());
+    EXPECT_EQ(inked->tip.size(), PlanInkTip(*file.brush(0))->size);
+    const QImage& tip = inked->tip;
+    const auto ink = [&tip](int left) {
+        long sum = 0;
+        for (int y = 0; y < tip.height() / 2; ++y)
+            for (int x = left; x < left + tip.width() / 2; ++x)
+                sum += tip.constScanLine(y)[x];
+        return sum;
+    };
+    EXPECT_GT(ink(tip.width() - tip.width() / 2), 20 * 255);
+    EXPECT_LT(ink(0), 255);
+    EXPECT_EQ(gimp.brushes[0].lostSettings,
+              (QStringList{QStringLiteral("Shape Dynamics"), QStringLiteral("Scattering"),
+                           QStringLiteral("Wet Edges")}));
+    EXPECT_EQ(gimp.brushes[0].what,
+              (QStringList{QStringLiteral("loses its texture \"Grain\" (the file does not carry "
+                                          "it)"),
+                           QStringLiteral("settings not carried (Shape Dynamics, Scattering, Wet "
+                                          "Edges)"),
+                           QStringLiteral("tool options not carried (mode Multiply, opacity 80 "
+                                          "%)")}));
+
+    const auto marked = GimpParametricBrushFile::read(gimp.entryBytes(1));
+    ASSERT_TRUE(marked);
+    EXPECT_EQ(marked->spacing, 150);
+    EXPECT_EQ(marked->aspectRatio, 1.25);
+    EXPECT_EQ(marked->angle, 162);
+    EXPECT_EQ(gimp.brushes[1].outcome, PackedBrush::Outcome::Kept);
+    EXPECT_EQ(GimpParametricBrushFile::read(gimp.entryBytes(2))->spacing, 25);
+    EXPECT_EQ(gimp.brushes[2].what,
+              QStringList{QStringLiteral("spacing off (a dab at each move of the pointer), "
+                                         "written as 25 %")});
+    EXPECT_EQ(gimp.brushes[3].what,
+              (QStringList{QStringLiteral("bristle tip written as a preview image"),
+                           QStringLiteral("scaled from 3,000 to 2,048 pixels")}));
+    EXPECT_EQ(gimp.countsText(),
+              QStringLiteral("4 brushes, 3 changed, 1 brush loses its texture, 1 brush loses "
+                             "settings"));
+
+    // Krita's bundle holds the same .gbr, spacing and all.
+    const BrushPack krita = BuildBrushPack(file, PackTarget::Krita);
+    EXPECT_EQ(krita.entryBytes(0), gimp.entryBytes(0));
+    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(1))->spacing, 150);
 }
 
 // The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell.
