@@ -37,6 +37,7 @@ struct GimpReport
 {
     QStringList brushes;                          // every brush GIMP loaded
     std::map<QString, QImage> masks;              // of those asked for; 255 is full paint
+    std::map<QString, int> spacings;              // of those asked for, percent
     QStringList patterns;                         // every pattern GIMP loaded
     std::map<QString, GimpPattern> patternPixels; // of those asked for
     double seconds = 0;                           // from start to exit
@@ -75,6 +76,8 @@ QString GimpScript(const QString& out, const QStringList& names, const QStringLi
                           " (for-each (lambda (n) (display \"B \" p) (display n p) (newline p))"
                           "  (cadr (gimp-brushes-get-list \"\")))"
                           " (for-each (lambda (n) (let ((m (gimp-brush-get-pixels n)))"
+                          "   (display \"S \" p) (display (car (gimp-brush-get-spacing n)) p)"
+                          "   (display \" \" p) (display n p) (newline p)"
                           "   (display \"M \" p) (display (car m) p) (display \" \" p)"
                           "   (display (cadr m) p) (display \" \" p) (display n p) (newline p)"
                           "   (for-each (lambda (v) (display v p) (display \" \" p))"
@@ -150,6 +153,9 @@ std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringL
             report.brushes << line.mid(2);
         if (line.startsWith(QLatin1String("P ")))
             report.patterns << line.mid(2);
+        if (line.startsWith(QLatin1String("S ")))
+            report.spacings[line.section(QLatin1Char(' '), 2)] =
+                line.section(QLatin1Char(' '), 1, 1).toInt();
         if (line.startsWith(QLatin1String("Q ")) && i + 1 < lines.size()) {
             const QStringList fields = line.split(QLatin1Char(' '));
             GimpPattern pattern{QSize(fields.value(1).toInt(), fields.value(2).toInt()),
@@ -242,8 +248,8 @@ void ExpectEveryPatternLoaded(const GimpReport& report)
 }
 
 // Every brush of every kind of file Kelbrin reads arrives in GIMP under its own name; sampled
-// tips come back as written, computed ones look like Kelbrin's drawing, and patterns come back
-// byte for byte.
+// tips come back as written, computed ones look like Kelbrin's drawing, presets keep their
+// spacing, and patterns come back byte for byte.
 TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
 {
     SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
@@ -254,7 +260,7 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
     int brushCount = 0;
     std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Gimp, &brushCount);
     packs.push_back(PatternJudgePack(PackTarget::Gimp));
-    ++brushCount;
+    brushCount += int(packs.back().sources.size());
     for (const BrushPack& pack : packs)
         ASSERT_EQ(WritePackFolder(pack, sandbox.path(QStringLiteral("gimp/brushes"))).status,
                   PackWriteResult::Status::Written);
@@ -273,10 +279,11 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
         {QStringLiteral("Turned"), {62, 30, -50, 60}, 38, 14},
     };
     const QStringList sampled = {QStringLiteral("Eight \"bit\" & <more>"),
-                                 QStringLiteral("Thirty-two 筆")};
+                                 QStringLiteral("Thirty-two 筆"), QStringLiteral("Turned sample")};
     QStringList asked = sampled;
     for (const ComputedCase& c : computed)
         asked << c.name;
+    asked << QStringLiteral("Round");
     const auto answer = AskGimp(sandbox.path(QStringLiteral("gimp")), asked, patterns);
     ASSERT_TRUE(std::holds_alternative<GimpReport>(answer))
         << std::get<QString>(answer).toStdString();
@@ -301,6 +308,9 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
                 EXPECT_TRUE(report.masks.at(gbr->name) == gbr->tip) << gbr->name.toStdString();
             }
         }
+    // The presets' spacing, from a .gbr's header and a .vbr's text.
+    for (const auto& [name, spacing] : JudgeSpacings())
+        EXPECT_EQ(report.spacings.at(name), spacing) << name.toStdString();
     for (const ComputedCase& c : computed) {
         const auto brush =
             ComputedBrush::brushWithName(c.name, c.tip.diameter, c.tip.roundnessInPercent,
