@@ -31,8 +31,8 @@ std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush, double maxDrawingPix
     BrushBitmap bitmap;
     bitmap.width = image.width();
     bitmap.height = image.height();
-    // A sample its preset sizes, squashes or turns is a new drawing, made into ink below like
-    // a computed tip; only a sample shown as stored lends its own block.
+    // A preset that shapes its sample paints it drawn anew, in 8 bits like a computed tip; the
+    // stored block is lent only when it is what the preset paints.
     if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get());
         sampled && !sampled->isShaped()) {
         bitmap.depth = sampled->depth();
