@@ -41,7 +41,12 @@ BrushFile ThreeKinds()
     BrushFile file(QStringLiteral("/x/Inks.abr"));
     const quint8 eight[] = {0, 10, 20, 30, 40, 255};
     const quint16 sixteen[] = {0, 65535};
-    file.addBrush(Sampled("Dot", 3, 2, 8, eight));
+    auto dot = std::const_pointer_cast<Brush>(Sampled("Dot", 3, 2, 8, eight));
+    BrushPreset spaced;
+    spaced.tip.kind = TipKind::Sampled;
+    spaced.tip.spacing = 10;
+    dot->setPreset(std::make_shared<const BrushPreset>(spaced));
+    file.addBrush(dot);
     file.addBrush(ComputedBrush::brushWithName(QStringLiteral("Round"), 20, 50, 30, 40));
     file.addBrush(Sampled("Deep", 2, 1, 16, sixteen));
     return file;
@@ -76,6 +81,9 @@ TEST(BrushPackReader, GimpFolderComesBackAsTheBrushesItWasWrittenFrom)
     EXPECT_EQ(dot.pixelSize(), QSize(3, 2));
     EXPECT_EQ(std::vector<unsigned char>(dot.pixels().begin(), dot.pixels().end()),
               (std::vector<unsigned char>{0, 10, 20, 30, 40, 255}));
+    // Spacing as a percent of the diameter, whatever the file's own measure.
+    EXPECT_EQ(dot.preset()->tip.spacing, 10);
+    EXPECT_NEAR(*sink.brushes[1]->preset()->tip.spacing, 25, 1e-3);
 
     ASSERT_TRUE(sink.brushes[1]->isComputed());
     const ComputedBrush::Parameters tip =
