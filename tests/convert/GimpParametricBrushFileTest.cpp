@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -52,13 +53,8 @@ TEST(GimpParametricBrushFile, BringsEveryFieldIntoGimpsRange)
 
 TEST(GimpParametricBrushFile, MapsAComputedTipOntoGimpsEllipse)
 {
-    struct Case
-    {
-        ComputedBrush::Parameters tip;
-        double spacing;
-        File::Parameters expected;
-    };
-    const Case cases[] = {
+    // The tip, its spacing, and what GIMP gets.
+    const std::tuple<ComputedBrush::Parameters, double, File::Parameters> cases[] = {
         // Roundness becomes the long axis over the short one, as far as GIMP's 20 goes, and
         // Kelbrin's short axis is never under a pixel.
         {{40, 25, -45, 100}, 10, {QStringLiteral("Tip"), 10, 20, 1, 4, 135}},
@@ -69,9 +65,9 @@ TEST(GimpParametricBrushFile, MapsAComputedTipOntoGimpsEllipse)
         // a percent of that radius, shrinks so that the dabs stay as far apart.
         {{40, 100, 0, 52.5}, 25, {QStringLiteral("Tip"), 25 / 1.265, 25.3, 0.825, 1, 0}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(File::write(File::fromComputed(QStringLiteral("Tip"), c.tip, c.spacing)),
-                  File::write(c.expected));
+    for (const auto& [tip, spacing, expected] : cases)
+        EXPECT_EQ(File::write(File::fromComputed(QStringLiteral("Tip"), tip, spacing)),
+                  File::write(expected));
 }
 
 } // namespace

@@ -148,35 +148,27 @@ inline QString WithoutGimpsNumber(QString name)
     return name.remove(number);
 }
 
-// The spacing the judges' presets set, by name.
-inline const std::map<QString, int>& JudgeSpacings()
-{
-    static const std::map<QString, int> spacings = {{QStringLiteral("Round"), 150},
-                                                    {QStringLiteral("Turned sample"), 10}};
-    return spacings;
-}
-
 // A pack of a pattern of every kind (MadeUpPatterns), beside two presets: a computed tip and
-// a sample turned by its preset, each with its own spacing.
+// a sample turned by its preset, spaced 150 and 10 %.
 inline BrushPack PatternJudgePack(PackTarget target)
 {
     BrushFile file(QStringLiteral("/x/Kelbrin patterns.abr"));
-    const auto withPreset = [](std::shared_ptr<Brush> brush, double angle) {
+    const auto withPreset = [](std::shared_ptr<Brush> brush, double angle, double spacing) {
         BrushPreset preset;
         preset.tip.kind = brush->kind();
         preset.tip.angle = angle;
-        preset.tip.spacing = JudgeSpacings().at(*brush->name());
+        preset.tip.spacing = spacing;
         brush->setPreset(std::make_shared<const BrushPreset>(preset));
         return brush;
     };
     file.addBrush(
-        withPreset(ComputedBrush::brushWithName(QStringLiteral("Round"), 9, 100, 0, 100), 0));
+        withPreset(ComputedBrush::brushWithName(QStringLiteral("Round"), 9, 100, 0, 100), 0, 150));
     PixelBlock corner(7 * 5, 0);
     corner[0] = corner[1] = corner[7] = 255;
     const SampledBrush stored(std::nullopt, 7, 5, 8, std::move(corner));
     file.addBrush(withPreset(std::make_shared<SampledBrush>(QStringLiteral("Turned sample"), stored,
                                                             SampleShaping{7, 100, -45}),
-                             -45));
+                             -45, 10));
     for (const PatternCase& c : MadeUpPatterns())
         file.addPattern(c.pattern);
     return BuildBrushPack(file, target);
