@@ -95,7 +95,8 @@ void PrintJson(const std::vector<Converted>& all, const char* target, QTextStrea
                 << ", \"name\": " << JsonString(brush.name)
                 << ", \"file\": " << JsonOrNull(brush.fileName) << ", \"outcome\": \""
                 << OutcomeName(brush.outcome) << "\", \"what\": " << JsonList(brush.what)
-                << ", \"lost_texture\": " << JsonOrNull(brush.texture) << '}';
+                << ", \"lost_texture\": " << JsonOrNull(brush.texture)
+                << ", \"lost_settings\": " << JsonList(brush.lostSettings) << '}';
         }
         out << "], \"patterns\": [";
         for (size_t i = 0; i < c.pack.patterns.size(); ++i) {

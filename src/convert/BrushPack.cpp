@@ -9,7 +9,10 @@
 #include "platform/ValidName.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int kPreviewSide = 256;
@@ -58,6 +61,68 @@ void NoteNameChanges(const QString& name, QStringList& what)
         what << QStringLiteral("characters of its name that are no text replaced or removed");
     if (ValidName(valid, GimpBrushFile::kMaxNameBytes) != valid)
         what << QStringLiteral("name shortened to %1 bytes").arg(GimpBrushFile::kMaxNameBytes);
+}
+
+// Spacing that is off lays a dab wherever the pointer reports a move, which neither GIMP's
+// nor Krita's brush files hold: 25 % stands in for it, what GIMP itself gives a brush file that
+// carries no spacing, and what tips without a preset have always been written with.
+constexpr double kSpacingOff = 25;
+
+// The preset's spacing, a percent of its tip's diameter; GIMP's and Krita's brush files keep a
+// percent of the tip's size too, and the tip is written at the preset's size. Photoshop's
+// 1 to 1,000 % lies within what GIMP takes (1 to 5,000 %).
+double PackSpacing(const Brush& brush, QStringList* what = nullptr)
+{
+    const BrushPreset* preset = brush.preset();
+    // A stored sample no preset paints with has no spacing of its own.
+    if (!preset || !preset->isPreset)
+        return kSpacingOff;
+    if (!preset->tip.spacing) {
+        if (what)
+            *what << QStringLiteral("spacing off (a dab at each move of the pointer), written "
+                                    "as 25 %");
+        return kSpacingOff;
+    }
+    const double spacing = *preset->tip.spacing;
+    return std::isfinite(spacing) ? std::clamp(spacing, 1.0, 1000.0) : kSpacingOff;
+}
+
+QString Percent(double value)
+{
+    return QStringLiteral("%1 %").arg(QLocale(QLocale::English).toString(value, 'g', 4));
+}
+
+// What the preset paints with beyond its tip, none of which a brush file holds, by the
+// headings of Photoshop's panel, and the tool options it would set: said rather than lost in
+// silence. A texture already said (texture) is not said twice.
+void NoteSettingsNotCarried(const Brush& brush, PackedBrush& packed)
+{
+    const BrushPreset* preset = brush.preset();
+    if (!preset)
+        return;
+    for (const SettingsGroup& group : GroupsOn(preset->settings)) {
+        if (packed.texture.isEmpty() || qstrcmp(group.key, "texture") != 0)
+            packed.lostSettings << group.title;
+    }
+    if (!packed.lostSettings.isEmpty())
+        packed.what << QStringLiteral("settings not carried (%1)")
+                           .arg(packed.lostSettings.join(QStringLiteral(", ")));
+    if (!preset->toolOptions)
+        return;
+    // Options at Photoshop's defaults change nothing when they are left behind.
+    const ToolOptions& tool = *preset->toolOptions;
+    QStringList options;
+    if (!tool.mode.isEmpty() && tool.mode.compare(u"Normal", Qt::CaseInsensitive) != 0)
+        options << QStringLiteral("mode %1").arg(tool.mode);
+    if (tool.opacity && *tool.opacity < 100)
+        options << QStringLiteral("opacity ") + Percent(*tool.opacity);
+    if (tool.flow && *tool.flow < 100)
+        options << QStringLiteral("flow ") + Percent(*tool.flow);
+    if (tool.smoothing && *tool.smoothing > 0)
+        options << QStringLiteral("smoothing ") + Percent(*tool.smoothing);
+    if (!options.isEmpty())
+        packed.what << QStringLiteral("tool options not carried (%1)")
+                           .arg(options.join(QStringLiteral(", ")));
 }
 
 // GIMP paints computed tips itself; Krita's brush folder takes only pixels.
@@ -110,6 +175,12 @@ int BrushPack::lostTextures() const
                              [](const PackedBrush& b) { return !b.texture.isEmpty(); }));
 }
 
+int BrushPack::lostSettings() const
+{
+    return int(std::count_if(brushes.begin(), brushes.end(),
+                             [](const PackedBrush& b) { return !b.lostSettings.isEmpty(); }));
+}
+
 QString BrushPack::countsText() const
 {
     const int written = int(entries.size() - patterns.size());
@@ -125,6 +196,9 @@ QString BrushPack::countsText() const
     if (const int lost = lostTextures())
         text += lost == 1 ? QStringLiteral(", 1 brush loses its texture")
                           : QStringLiteral(", %1 brushes lose their texture").arg(lost);
+    if (const int lost = lostSettings())
+        text += lost == 1 ? QStringLiteral(", 1 brush loses settings")
+                          : QStringLiteral(", %1 brushes lose settings").arg(lost);
     return text;
 }
 
@@ -144,13 +218,14 @@ QByteArray BrushPack::entryBytes(size_t index, QImage* ink) const
         NameInside(brush->displayName(), entry.source, sources.size(), QStringLiteral("Brush"));
     if (Parametric(target, *brush))
         return GimpParametricBrushFile::write(GimpParametricBrushFile::fromComputed(
-            inside, static_cast<const ComputedBrush&>(*brush).parameters()));
+            inside, static_cast<const ComputedBrush&>(*brush).parameters(), PackSpacing(*brush)));
     const std::optional<InkTip> tip = InkTipForBrush(brush);
     if (!tip)
         return {};
     if (ink)
         *ink = tip->image;
-    return GimpBrushFile::write({inside, tip->image, 25});
+    // The header holds whole percents.
+    return GimpBrushFile::write({inside, tip->image, int(std::lround(PackSpacing(*brush)))});
 }
 
 PackPreview::PackPreview() : image(kPreviewSide, kPreviewSide, QImage::Format_Grayscale8)
@@ -185,9 +260,10 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
         packed.name = brush.displayName();
         QString suffix;
         if (Parametric(target, brush)) {
-            // The name plays no part in what changes.
+            // The name and the spacing play no part in what changes.
             GimpParametricBrushFile::fromComputed(
-                QString(), static_cast<const ComputedBrush&>(brush).parameters(), &packed.what);
+                QString(), static_cast<const ComputedBrush&>(brush).parameters(), kSpacingOff,
+                &packed.what);
             suffix = QStringLiteral(".vbr");
         } else if (std::optional<InkTipPlan> plan = PlanInkTip(brush)) {
             packed.what = std::move(plan->changes);
@@ -197,6 +273,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
             packed.outcome = PackedBrush::Outcome::NotCarried;
             packed.what = QStringList{QStringLiteral("no pixels to carry")};
         } else {
+            PackSpacing(brush, &packed.what);
             NoteNameChanges(packed.name, packed.what);
             if (const auto& texture = brush.texture()) {
                 const Pattern* pattern = PatternFor(*texture, file.patterns());
@@ -204,6 +281,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
                 packed.what << LostTextureText(packed.texture,
                                                pattern && !pattern->pixelSize().isEmpty());
             }
+            NoteSettingsNotCarried(brush, packed);
             packed.outcome =
                 packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
             packed.fileName = PackEntryName(i, count, packed.name, suffix);

@@ -49,6 +49,10 @@ struct PackedBrush
     // carried. Neither GIMP nor Krita ties a tip to a pattern, so a carried brush with one has
     // changed.
     QString texture;
+    // The groups of settings its preset painted with that the pack does not carry, by the
+    // headings of Photoshop's panel ("Shape Dynamics", "Scattering"): neither application's
+    // brush files hold them. A lost texture is said through `texture` instead.
+    QStringList lostSettings;
 };
 
 // A pattern the file carries, written beside the brushes as a .pat; what changed on the way
@@ -82,8 +86,10 @@ struct BrushPack
     int count(PackedBrush::Outcome outcome) const;
     // The brushes carried without the pattern their preset painted through.
     int lostTextures() const;
-    // "37 brushes, 5 changed, 1 not carried, 3 patterns, 4 brushes lose their texture": what
-    // the pack holds, in words.
+    // The brushes carried without some of their preset's settings.
+    int lostSettings() const;
+    // "37 brushes, 5 changed, 1 not carried, 3 patterns, 4 brushes lose their texture,
+    // 6 brushes lose settings": what the pack holds, in words.
     QString countsText() const;
     // The bytes of entries[index], made now from its brush or pattern; empty when its pixels
     // cannot be had after all (no memory to draw them). ink, when given, receives the 8-bit

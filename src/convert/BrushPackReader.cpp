@@ -19,6 +19,18 @@
 #include <sys/stat.h>
 
 namespace {
+// What the application was given besides the pixels: the tip's size and its spacing, as a
+// percent of its diameter.
+BrushPtr WithSpacing(std::shared_ptr<Brush> brush, TipShape tip, double spacing)
+{
+    tip.kind = brush->kind();
+    tip.spacing = spacing;
+    BrushPreset preset;
+    preset.tip = std::move(tip);
+    brush->setPreset(std::make_shared<const BrushPreset>(std::move(preset)));
+    return brush;
+}
+
 BrushPtr SampledFrom(const GimpBrushFile::Contents& contents)
 {
     const QImage& tip = contents.tip;
@@ -26,8 +38,11 @@ BrushPtr SampledFrom(const GimpBrushFile::Contents& contents)
     for (int y = 0; y < tip.height(); ++y)
         std::memcpy(pixels.data() + size_t(y) * size_t(tip.width()), tip.constScanLine(y),
                     size_t(tip.width()));
-    return std::make_shared<SampledBrush>(contents.name, tip.width(), tip.height(), 8,
-                                          std::move(pixels));
+    TipShape shape;
+    shape.diameter = std::max(tip.width(), tip.height());
+    return WithSpacing(std::make_shared<SampledBrush>(contents.name, tip.width(), tip.height(), 8,
+                                                      std::move(pixels)),
+                       shape, contents.spacing);
 }
 
 // One entry's brush; none when its bytes are no brush GIMP would load.
@@ -38,8 +53,19 @@ BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes)
         if (!parameters)
             return nullptr;
         const ComputedBrush::Parameters tip = GimpParametricBrushFile::toComputed(*parameters);
-        return ComputedBrush::brushWithName(parameters->name, tip.diameter, tip.roundnessInPercent,
-                                            tip.angleInDegrees, tip.hardnessInPercent);
+        TipShape shape;
+        shape.diameter = tip.diameter;
+        shape.angle = tip.angleInDegrees;
+        shape.roundness = tip.roundnessInPercent;
+        shape.hardness = tip.hardnessInPercent;
+        // GIMP's spacing is a percent of its long axis, twice the radius.
+        const double spacing = tip.diameter > 0
+                                   ? parameters->spacing * 2 * parameters->radius / tip.diameter
+                                   : parameters->spacing;
+        return WithSpacing(ComputedBrush::brushWithName(parameters->name, tip.diameter,
+                                                        tip.roundnessInPercent, tip.angleInDegrees,
+                                                        tip.hardnessInPercent),
+                           shape, spacing);
     }
     const auto contents = GimpBrushFile::read(bytes);
     return contents ? SampledFrom(*contents) : nullptr;

@@ -112,7 +112,7 @@ SoftEdge SoftEdgeAt(double hardnessInPercent)
 
 GimpParametricBrushFile::Parameters
 GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::Parameters& tip,
-                                      QStringList* changes)
+                                      double spacing, QStringList* changes)
 {
     const SoftEdge edge = SoftEdgeAt(Bounded(tip.hardnessInPercent, 0, 100, 100));
 
@@ -128,6 +128,9 @@ GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::
     parameters.aspectRatio = std::min(aspect, kMaxAspectRatio);
     // Both turn counter-clockwise as seen on screen.
     parameters.angle = HalfTurn(tip.angleInDegrees);
+    // GIMP spaces dabs by its long axis, which a soft edge has made longer than the diameter:
+    // the percent shrinks with it, so that the dabs land as many pixels apart as the preset's.
+    parameters.spacing = Bounded(spacing, 1, 1000, 25) / edge.radius;
     if (changes) {
         if (parameters.hardness < 1)
             *changes << QStringLiteral("soft edge painted by GIMP's own curve");

@@ -15,7 +15,7 @@
 //   2     version "1.5" (1.0 files lack lines 4 and 7)
 //   3     name, UTF-8, at most 255 bytes
 //   4     shape: "circle" (GIMP also knows "square" and "diamond")
-//   5     spacing, percent of the mask's longer side, 1 to 1000
+//   5     spacing, percent of the long axis (twice the radius), 1 to 1000
 //   6     radius in pixels, 0.1 to 4000: half the long axis
 //   7     spikes, an integer, 2 for a circle
 //   8     hardness, 0 to 1
@@ -44,10 +44,11 @@ public:
     // anything that is no parametric brush.
     static std::optional<Parameters> read(const QByteArray& bytes);
 
-    // The GIMP brush that paints most like Kelbrin's drawing of the computed tip. Where GIMP
-    // cannot paint it as Kelbrin draws it, changes says so in words.
+    // The GIMP brush that paints most like Kelbrin's drawing of the computed tip, its dabs
+    // spacing percent of the tip's diameter apart. Where GIMP cannot paint it as Kelbrin draws
+    // it, changes says so in words.
     static Parameters fromComputed(const QString& name, const ComputedBrush::Parameters& tip,
-                                   QStringList* changes = nullptr);
+                                   double spacing, QStringList* changes = nullptr);
     // The computed tip that fromComputed would have turned into these parameters, for showing
     // a GIMP brush as Kelbrin draws tips: what fromComputed wrote within GIMP's limits comes
     // back with its hardness to the nearest percent.

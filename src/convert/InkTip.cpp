@@ -2,11 +2,13 @@
 
 #include "brush/BrushBitmap.h"
 #include "brush/ComputedBrush.h"
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
 
 #include <QLocale>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <memory>
 
@@ -63,8 +65,21 @@ std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
         if (computed.scaledFrom() || scale < 1.0)
             plan.changes << ScaledText(computed.askedSide(),
                                        std::max(drawn.width(), drawn.height()));
+    } else if (const auto* preview = dynamic_cast<const PreviewBrush*>(&brush)) {
+        // Photoshop paints these tips by simulating them; the file holds no picture of them.
+        const TipShape& tip = preview->tip();
+        plan.changes << QStringLiteral("%1 tip written as a preview image")
+                            .arg(tip.erodible && tip.erodible->airbrush
+                                     ? QStringLiteral("airbrush")
+                                     : QString::fromLatin1(TipKindKey(tip.kind)));
+        const int asked = std::isfinite(tip.diameter) && tip.diameter < INT_MAX
+                              ? int(std::ceil(tip.diameter))
+                              : INT_MAX;
+        if (asked > std::max(drawn.width(), drawn.height()))
+            plan.changes << ScaledText(asked, std::max(drawn.width(), drawn.height()));
     } else if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
                sampled && sampled->depth() != 8) {
+        // A sample its preset shapes is drawn in 8 bits as well.
         plan.changes << QStringLiteral("%1-bit reduced to 8-bit").arg(sampled->depth());
     }
     const int longest = std::max(drawn.width(), drawn.height());

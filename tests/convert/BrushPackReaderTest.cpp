@@ -41,7 +41,12 @@ BrushFile ThreeKinds()
     BrushFile file(QStringLiteral("/x/Inks.abr"));
     const quint8 eight[] = {0, 10, 20, 30, 40, 255};
     const quint16 sixteen[] = {0, 65535};
-    file.addBrush(Sampled("Dot", 3, 2, 8, eight));
+    auto dot = std::const_pointer_cast<Brush>(Sampled("Dot", 3, 2, 8, eight));
+    BrushPreset spaced;
+    spaced.tip.kind = TipKind::Sampled;
+    spaced.tip.spacing = 10;
+    dot->setPreset(std::make_shared<const BrushPreset>(spaced));
+    file.addBrush(dot);
     file.addBrush(ComputedBrush::brushWithName(QStringLiteral("Round"), 20, 50, 30, 40));
     file.addBrush(Sampled("Deep", 2, 1, 16, sixteen));
     return file;
@@ -76,6 +81,9 @@ TEST(BrushPackReader, GimpFolderComesBackAsTheBrushesItWasWrittenFrom)
     EXPECT_EQ(dot.pixelSize(), QSize(3, 2));
     EXPECT_EQ(std::vector<unsigned char>(dot.pixels().begin(), dot.pixels().end()),
               (std::vector<unsigned char>{0, 10, 20, 30, 40, 255}));
+    // Spacing as a percent of the diameter, whatever the file's own measure.
+    EXPECT_EQ(dot.preset()->tip.spacing, 10);
+    EXPECT_NEAR(*sink.brushes[1]->preset()->tip.spacing, 25, 1e-3);
 
     ASSERT_TRUE(sink.brushes[1]->isComputed());
     const ComputedBrush::Parameters tip =
@@ -90,21 +98,9 @@ TEST(BrushPackReader, GimpFolderComesBackAsTheBrushesItWasWrittenFrom)
     EXPECT_EQ(deep.pixels()[1], 255);
 }
 
-TEST(BrushPackReader, KritaBundleHoldsEveryTipAsPixels)
-{
-    QTemporaryDir dir;
-    const BrushFile file = ThreeKinds();
-    const PackWriteResult written =
-        WritePackBundle(BuildBrushPack(file, PackTarget::Krita), dir.path(), file.getPath());
-    ASSERT_EQ(written.status, PackWriteResult::Status::Written) << written.error.toStdString();
-    const KeepingSink sink = ReadPack(written.path);
-    ASSERT_EQ(sink.brushes.size(), 3u);
-    EXPECT_EQ(sink.brushes[1]->displayName(), QStringLiteral("Round"));
-    EXPECT_FALSE(sink.brushes[1]->isComputed());
-    EXPECT_EQ(sink.brushes[1]->pixelSize(), file.brush(1)->pixelSize());
-}
-
-TEST(BrushPackReader, PatternsComeBackAfterTheBrushesInTheirOwnColours)
+// Both packs come back with their patterns after the brushes; Krita's bundle holds every tip
+// as pixels, computed ones drawn.
+TEST(BrushPackReader, BothPacksGiveTheirPatternsAfterTheBrushesInTheirOwnColours)
 {
     QTemporaryDir dir;
     BrushFile file = ThreeKinds();
@@ -120,6 +116,11 @@ TEST(BrushPackReader, PatternsComeBackAfterTheBrushesInTheirOwnColours)
         const KeepingSink sink = ReadPack(written.path);
         ASSERT_EQ(sink.patterns.size(), cases.size());
         ASSERT_TRUE(sink.outcome && !sink.outcome->failed());
+        EXPECT_EQ(sink.brushes[1]->displayName(), QStringLiteral("Round"));
+        EXPECT_EQ(sink.brushes[1]->isComputed(), target == PackTarget::Gimp);
+        if (target == PackTarget::Krita) {
+            EXPECT_EQ(sink.brushes[1]->pixelSize(), file.brush(1)->pixelSize());
+        }
         EXPECT_EQ(sink.patterns[1]->name(), QStringLiteral("Deep grey"));
         EXPECT_EQ(sink.patterns[1]->mode(), Pattern::Mode::Grey);
         EXPECT_EQ(sink.patterns[2]->image().pixel(0, 0), qRgba(200, 200, 200, 128));

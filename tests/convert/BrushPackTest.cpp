@@ -1,8 +1,10 @@
 #include "convert/BrushPack.h"
 #include "MadeUpPatterns.h"
 #include "brush/ComputedBrush.h"
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
+#include "convert/GimpParametricBrushFile.h"
 #include "convert/GimpPatternFile.h"
 #include "convert/InkTip.h"
 #include "convert/KritaBundle.h"
@@ -85,11 +87,10 @@ TEST(BrushPack, DepthsBecomeEightBitInkAndTheReportSaysWhatChanged)
     file.addBrush(Sampled<quint16>("sixteen", 4, 1, {0, 128, 32896, 65535}));
     file.addBrush(Sampled<float>("float", 4, 1, {-1.0f, 0.5f, 1.0f, 7.0f}));
     file.addBrush(Sampled<quint8>(nullptr, 0, 0, {}));
-    file.addBrush(ComputedBrush::brushWithName(QStringLiteral("round"), 9, 100, 0, 100));
 
     const BrushPack krita = BuildBrushPack(file, PackTarget::Krita);
-    ASSERT_EQ(krita.brushes.size(), 5u);
-    ASSERT_EQ(krita.entries.size(), 4u);
+    ASSERT_EQ(krita.brushes.size(), 4u);
+    ASSERT_EQ(krita.entries.size(), 3u);
     const QList<QByteArray> expected = {QByteArray("\x00\x80\xff", 3),
                                         QByteArray("\x00\x00\x80\xff", 4),
                                         QByteArray("\x00\x80\xff\xff", 4)};
@@ -102,34 +103,13 @@ TEST(BrushPack, DepthsBecomeEightBitInkAndTheReportSaysWhatChanged)
     EXPECT_EQ(krita.brushes[1].what, QStringList{QStringLiteral("16-bit reduced to 8-bit")});
     EXPECT_EQ(krita.brushes[2].what, QStringList{QStringLiteral("32-bit reduced to 8-bit")});
     EXPECT_EQ(krita.brushes[3].outcome, PackedBrush::Outcome::NotCarried);
-    EXPECT_EQ(krita.brushes[4].what, QStringList{QStringLiteral("computed tip drawn as pixels")});
-    EXPECT_EQ(krita.entries[3].fileName, QStringLiteral("004 round.gbr"));
-    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(3))->tip.size(), QSize(9, 9));
-    EXPECT_EQ(krita.count(PackedBrush::Outcome::Changed), 3);
-
-    // GIMP draws computed tips itself.
-    const BrushPack gimp = BuildBrushPack(file, PackTarget::Gimp);
-    EXPECT_EQ(gimp.entries[3].fileName, QStringLiteral("004 round.vbr"));
-    EXPECT_EQ(gimp.brushes[4].outcome, PackedBrush::Outcome::Kept);
-}
-
-TEST(BrushPack, TipsOverGimpsLimitAreScaledDownKeepingTheirAspect)
-{
-    BrushFile file(QStringLiteral("/x/wide.abr"));
-    file.addBrush(Sampled<quint8>("wide", 12000, 2, std::vector<quint8>(24000, 200)));
-    const BrushPack pack = BuildBrushPack(file, PackTarget::Gimp);
-    ASSERT_EQ(pack.entries.size(), 1u);
-    const auto read = GimpBrushFile::read(pack.entryBytes(0));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->tip.width(), 10000);
-    EXPECT_LE(read->tip.height(), 2);
-    EXPECT_EQ(pack.brushes[0].what,
-              QStringList{QStringLiteral("scaled from 12,000 to 10,000 pixels")});
+    EXPECT_EQ(krita.count(PackedBrush::Outcome::Changed), 2);
 }
 
 // The plan knows each tip's size without drawing it; every entry it promises must come out of
 // the brush at that size, computed tips turned and squashed every way included. A huge tip is
-// drawn within the drawing budget, never whole, and the plan says from what size.
+// drawn within the drawing budget, never whole, one over GIMP's limit is scaled down keeping
+// its aspect, and the plan says from what size.
 TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
 {
     BrushFile file(QStringLiteral("/x/tips.abr"));
@@ -137,6 +117,7 @@ TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
         file.addBrush(ComputedBrush::brushWithName(QString::number(i), 3.5 + i * 9.3, 5 + i * 8,
                                                    i * 37 - 180, i * 9));
     file.addBrush(ComputedBrush::brushWithName(QStringLiteral("huge"), 65535, 100, 0, 100));
+    file.addBrush(Sampled<quint8>("wide", 12000, 2, std::vector<quint8>(24000, 200)));
     const BrushPack pack = BuildBrushPack(file, PackTarget::Krita);
     ASSERT_EQ(pack.entries.size(), file.count());
     for (size_t i = 0; i < pack.entries.size(); ++i) {
@@ -150,6 +131,94 @@ TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
     EXPECT_EQ(pack.brushes[12].what,
               (QStringList{QStringLiteral("computed tip drawn as pixels"),
                            QStringLiteral("scaled from 65,535 to 4,096 pixels")}));
+    EXPECT_EQ(pack.brushes[13].what,
+              QStringList{QStringLiteral("scaled from 12,000 to 10,000 pixels")});
+    EXPECT_EQ(GimpBrushFile::read(pack.entryBytes(13))->tip.width(), 10000);
+}
+
+// A preset as a reader makes it: a brush with its tip's values and settings.
+template <typename B, typename... Args>
+std::shared_ptr<B> WithPreset(BrushPreset preset, Args&&... args)
+{
+    auto brush = std::make_shared<B>(std::forward<Args>(args)...);
+    brush->setPreset(std::make_shared<const BrushPreset>(std::move(preset)));
+    return brush;
+}
+
+BrushPreset Preset(TipKind kind, double diameter, std::optional<double> spacing)
+{
+    BrushPreset preset;
+    preset.tip.kind = kind;
+    preset.tip.diameter = diameter;
+    preset.tip.spacing = spacing;
+    return preset;
+}
+
+// The pack writes a preset as it paints: spacing in the .gbr's header and the .vbr's, the
+// sample turned by its preset, and whatever the formats cannot hold listed by setting.
+TEST(BrushPack, APresetsSpacingAndShapeAreWrittenAndItsOtherSettingsListed)
+{
+    // A bar along the top of the sample: turned -45 degrees (clockwise on screen), it runs
+    // down from the top middle to the right, almost all of it in the top right quarter.
+    std::vector<quint8> bar(21 * 21, 0);
+    std::fill_n(bar.begin(), 21 * 3, quint8(255));
+    const auto stored =
+        std::static_pointer_cast<const SampledBrush>(Sampled("stored", 21, 21, bar));
+    BrushPreset inking = Preset(TipKind::Sampled, 21, 10);
+    inking.tip.angle = -45;
+    inking.settings.shapeDynamics.emplace();
+    inking.settings.scattering.emplace();
+    inking.settings.texture.emplace();
+    inking.settings.wetEdges = true;
+    inking.toolOptions = ToolOptions{QStringLiteral("Multiply"), 80, 100, 0};
+    const BrushPreset bristle = Preset(TipKind::Bristle, 3000, 4);
+
+    BrushFile file(QStringLiteral("/x/presets.abr"));
+    auto inked = WithPreset<SampledBrush>(inking, QStringLiteral("Inking"), *stored,
+                                          SampleShaping{21, 100, -45});
+    inked->setTexture({QStringLiteral("Grain"), QString()});
+    file.addBrush(inked);
+    file.addBrush(WithPreset<ComputedBrush>(Preset(TipKind::Computed, 90, 150),
+                                            QStringLiteral("Marker"), 90, 80, -18, 100));
+    file.addBrush(WithPreset<ComputedBrush>(Preset(TipKind::Computed, 9, {}), QStringLiteral("Off"),
+                                            9, 100, 0, 100));
+    file.addBrush(WithPreset<PreviewBrush>(bristle, QStringLiteral("Bristles"), bristle.tip));
+
+    const BrushPack gimp = BuildBrushPack(file, PackTarget::Gimp);
+    const auto gbr = GimpBrushFile::read(gimp.entryBytes(0));
+    ASSERT_TRUE(gbr);
+    EXPECT_EQ(gbr->spacing, 10);
+    const QImage& tip = gbr->tip;
+    EXPECT_EQ(tip.size(), inked->pixelSize());
+    EXPECT_EQ(tip.size(), PlanInkTip(*inked)->size);
+    const auto ink = [&tip](int left) {
+        long sum = 0;
+        for (int y = 0; y < tip.height() / 2; ++y)
+            for (int x = left; x < left + tip.width() / 2; ++x)
+                sum += tip.constScanLine(y)[x];
+        return sum;
+    };
+    EXPECT_GT(ink(tip.width() - tip.width() / 2), 5 * ink(0));
+    EXPECT_EQ(
+        gimp.brushes[0].what,
+        (QStringList{QStringLiteral("loses its texture \"Grain\" (the file does not carry it)"),
+                     QStringLiteral("settings not carried (Shape Dynamics, Scattering, Wet Edges)"),
+                     QStringLiteral("tool options not carried (mode Multiply, opacity 80 %)")}));
+    EXPECT_EQ(GimpParametricBrushFile::read(gimp.entryBytes(1))->spacing, 150);
+    EXPECT_EQ(gimp.brushes[1].outcome, PackedBrush::Outcome::Kept);
+    EXPECT_EQ(GimpParametricBrushFile::read(gimp.entryBytes(2))->spacing, 25);
+    EXPECT_EQ(gimp.brushes[2].what,
+              QStringList{QStringLiteral("spacing off (a dab at each move "
+                                         "of the pointer), written as 25 %")});
+    EXPECT_EQ(gimp.brushes[3].what,
+              (QStringList{QStringLiteral("bristle tip written as a preview image"),
+                           QStringLiteral("scaled from 3,000 to 2,048 pixels")}));
+    EXPECT_EQ(gimp.countsText(), QStringLiteral("4 brushes, 3 changed, 1 brush loses its "
+                                                "texture, 1 brush loses settings"));
+    // Krita's bundle holds the same .gbr, spacing and all.
+    const BrushPack krita = BuildBrushPack(file, PackTarget::Krita);
+    EXPECT_EQ(krita.entryBytes(0), gimp.entryBytes(0));
+    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(1))->spacing, 150);
 }
 
 // The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell.

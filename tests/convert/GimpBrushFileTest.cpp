@@ -33,6 +33,8 @@ TEST(GimpBrushFile, WritesTheVersion2LayoutAndReadsItBack)
     }
 }
 
+// The header the brush shares with patterns is checked with the pattern's reader; here what
+// is a brush's own: its sides, its one byte a pixel and its magic.
 TEST(GimpBrushFile, RefusesWhatGimpWouldNot)
 {
     EXPECT_TRUE(GimpBrushFile::write({QStringLiteral("x"), QImage(), 25}).isEmpty());
@@ -40,16 +42,11 @@ TEST(GimpBrushFile, RefusesWhatGimpWouldNot)
     EXPECT_FALSE(GimpBrushFile::write({QStringLiteral("x"), Ramp(10000, 1), 25}).isEmpty());
 
     const QByteArray good = GimpBrushFile::write({QStringLiteral("x"), Ramp(4, 4), 25});
-    EXPECT_FALSE(GimpBrushFile::read(good.left(good.size() - 1)));
-    EXPECT_FALSE(GimpBrushFile::read(good.left(27)));
-    for (int offset : {4, 16, 20}) { // version, bytes per pixel, magic
+    for (int offset : {16, 20}) { // bytes per pixel, magic
         QByteArray bad = good;
         bad[offset + 3] = char(bad[offset + 3] ^ 0x40);
         EXPECT_FALSE(GimpBrushFile::read(bad)) << offset;
     }
-    QByteArray huge = good; // a height the bytes cannot hold
-    qToBigEndian<quint32>(9999, huge.data() + 12);
-    EXPECT_FALSE(GimpBrushFile::read(huge));
 }
 
 } // namespace

@@ -37,6 +37,7 @@ struct GimpReport
 {
     QStringList brushes;                          // every brush GIMP loaded
     std::map<QString, QImage> masks;              // of those asked for; 255 is full paint
+    std::map<QString, int> spacings;              // of those asked for, percent
     QStringList patterns;                         // every pattern GIMP loaded
     std::map<QString, GimpPattern> patternPixels; // of those asked for
     double seconds = 0;                           // from start to exit
@@ -62,8 +63,8 @@ QString SchemeString(const QString& text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-// The Script-Fu that writes GIMP's brush and pattern lists, and the masks and pixels asked for,
-// into out.
+// The Script-Fu that writes GIMP's brush and pattern lists, and the masks, spacings and
+// pixels asked for, into out.
 QString GimpScript(const QString& out, const QStringList& names, const QStringList& patterns)
 {
     QString asked, askedPatterns;
@@ -76,7 +77,9 @@ QString GimpScript(const QString& out, const QStringList& names, const QStringLi
                           "  (cadr (gimp-brushes-get-list \"\")))"
                           " (for-each (lambda (n) (let ((m (gimp-brush-get-pixels n)))"
                           "   (display \"M \" p) (display (car m) p) (display \" \" p)"
-                          "   (display (cadr m) p) (display \" \" p) (display n p) (newline p)"
+                          "   (display (cadr m) p) (display \" \" p)"
+                          "   (display (car (gimp-brush-get-spacing n)) p) (display \" \" p)"
+                          "   (display n p) (newline p)"
                           "   (for-each (lambda (v) (display v p) (display \" \" p))"
                           "    (vector->list (list-ref m 4)))"
                           "   (newline p)))"
@@ -98,8 +101,8 @@ QString GimpScript(const QString& out, const QStringList& names, const QStringLi
 // Starts GIMP without its user's settings, with `dataDir`/brushes and `dataDir`/patterns as
 // its only brushes and patterns and no other plug-in than the script interpreter (querying all
 // of them makes a first start take a minute), and asks it for its brush and pattern lists, the
-// masks of the brushes `names` and the pixels of the patterns `patterns`. An error text when
-// GIMP does not answer in time or says nothing.
+// masks and spacings of the brushes `names` and the pixels of the patterns `patterns`. An error
+// text when GIMP does not answer in time or says nothing.
 std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringList& names,
                                           const QStringList& patterns = {})
 {
@@ -172,7 +175,8 @@ std::variant<GimpReport, QString> AskGimp(const QString& dataDir, const QStringL
         for (int y = 0; y < mask.height(); ++y)
             std::memcpy(mask.scanLine(y), values->constData() + qsizetype(y) * mask.width(),
                         size_t(mask.width()));
-        report.masks[line.section(QLatin1Char(' '), 3)] = mask;
+        report.masks[line.section(QLatin1Char(' '), 4)] = mask;
+        report.spacings[line.section(QLatin1Char(' '), 4)] = fields.value(3).toInt();
     }
     if (report.masks.size() != size_t(names.size()) ||
         report.patternPixels.size() != size_t(patterns.size()))
@@ -242,8 +246,8 @@ void ExpectEveryPatternLoaded(const GimpReport& report)
 }
 
 // Every brush of every kind of file Kelbrin reads arrives in GIMP under its own name; sampled
-// tips come back as written, computed ones look like Kelbrin's drawing, and patterns come back
-// byte for byte.
+// tips come back as written, computed ones look like Kelbrin's drawing, presets keep their
+// spacing, and patterns come back byte for byte.
 TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
 {
     SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
@@ -254,7 +258,7 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
     int brushCount = 0;
     std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Gimp, &brushCount);
     packs.push_back(PatternJudgePack(PackTarget::Gimp));
-    ++brushCount;
+    brushCount += int(packs.back().sources.size());
     for (const BrushPack& pack : packs)
         ASSERT_EQ(WritePackFolder(pack, sandbox.path(QStringLiteral("gimp/brushes"))).status,
                   PackWriteResult::Status::Written);
@@ -273,10 +277,11 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
         {QStringLiteral("Turned"), {62, 30, -50, 60}, 38, 14},
     };
     const QStringList sampled = {QStringLiteral("Eight \"bit\" & <more>"),
-                                 QStringLiteral("Thirty-two 筆")};
+                                 QStringLiteral("Thirty-two 筆"), QStringLiteral("Turned sample")};
     QStringList asked = sampled;
     for (const ComputedCase& c : computed)
         asked << c.name;
+    asked << QStringLiteral("Round");
     const auto answer = AskGimp(sandbox.path(QStringLiteral("gimp")), asked, patterns);
     ASSERT_TRUE(std::holds_alternative<GimpReport>(answer))
         << std::get<QString>(answer).toStdString();
@@ -301,6 +306,9 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
                 EXPECT_TRUE(report.masks.at(gbr->name) == gbr->tip) << gbr->name.toStdString();
             }
         }
+    // The presets' spacing, from a .gbr's header and a .vbr's text.
+    EXPECT_EQ(report.spacings.at(QStringLiteral("Round")), 150);
+    EXPECT_EQ(report.spacings.at(QStringLiteral("Turned sample")), 10);
     for (const ComputedCase& c : computed) {
         const auto brush =
             ComputedBrush::brushWithName(c.name, c.tip.diameter, c.tip.roundnessInPercent,

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -52,17 +53,20 @@ TEST(GimpParametricBrushFile, BringsEveryFieldIntoGimpsRange)
 
 TEST(GimpParametricBrushFile, MapsAComputedTipOntoGimpsEllipse)
 {
-    const std::pair<ComputedBrush::Parameters, File::Parameters> cases[] = {
+    // The tip, its spacing, and what GIMP gets.
+    const std::tuple<ComputedBrush::Parameters, double, File::Parameters> cases[] = {
         // Roundness becomes the long axis over the short one, as far as GIMP's 20 goes, and
         // Kelbrin's short axis is never under a pixel.
-        {{40, 25, -45, 100}, {QStringLiteral("Tip"), 25, 20, 1, 4, 135}},
-        {{300, 1, 200, 100}, {QStringLiteral("Tip"), 25, 150, 1, 20, 20}},
-        {{10, 0, 90, 100}, {QStringLiteral("Tip"), 25, 5, 1, 10, 90}},
-        // A soft edge reaches past the diameter, and GIMP's radius grows with it.
-        {{40, 100, 0, 52.5}, {QStringLiteral("Tip"), 25, 25.3, 0.825, 1, 0}},
+        {{40, 25, -45, 100}, 10, {QStringLiteral("Tip"), 10, 20, 1, 4, 135}},
+        {{300, 1, 200, 100}, 1000, {QStringLiteral("Tip"), 1000, 150, 1, 20, 20}},
+        {{10, 0, 90, 100}, 25, {QStringLiteral("Tip"), 25, 5, 1, 10, 90}},
+        {{90, 80, -18, 100}, 150, {QStringLiteral("Tip"), 150, 45, 1, 1.25, 162}},
+        // A soft edge reaches past the diameter, and GIMP's radius grows with it; its spacing,
+        // a percent of that radius, shrinks so that the dabs stay as far apart.
+        {{40, 100, 0, 52.5}, 25, {QStringLiteral("Tip"), 25 / 1.265, 25.3, 0.825, 1, 0}},
     };
-    for (const auto& [tip, expected] : cases)
-        EXPECT_EQ(File::write(File::fromComputed(QStringLiteral("Tip"), tip)),
+    for (const auto& [tip, spacing, expected] : cases)
+        EXPECT_EQ(File::write(File::fromComputed(QStringLiteral("Tip"), tip, spacing)),
                   File::write(expected));
 }
 

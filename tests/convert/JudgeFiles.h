@@ -4,6 +4,7 @@
 #include "abr/ReadWholeBrushFile.h"
 #include "abr/Type6Writer.h"
 #include "brush/ComputedBrush.h"
+#include "brush/SampledBrush.h"
 #include "convert/BrushPack.h"
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
@@ -147,11 +148,27 @@ inline QString WithoutGimpsNumber(QString name)
     return name.remove(number);
 }
 
-// A pack of a pattern of every kind (MadeUpPatterns), beside one brush.
+// A pack of a pattern of every kind (MadeUpPatterns), beside two presets: a computed tip and
+// a sample turned by its preset, spaced 150 and 10 %.
 inline BrushPack PatternJudgePack(PackTarget target)
 {
     BrushFile file(QStringLiteral("/x/Kelbrin patterns.abr"));
-    file.addBrush(ComputedBrush::brushWithName(QStringLiteral("Round"), 9, 100, 0, 100));
+    const auto withPreset = [](std::shared_ptr<Brush> brush, double angle, double spacing) {
+        BrushPreset preset;
+        preset.tip.kind = brush->kind();
+        preset.tip.angle = angle;
+        preset.tip.spacing = spacing;
+        brush->setPreset(std::make_shared<const BrushPreset>(preset));
+        return brush;
+    };
+    file.addBrush(
+        withPreset(ComputedBrush::brushWithName(QStringLiteral("Round"), 9, 100, 0, 100), 0, 150));
+    PixelBlock corner(7 * 5, 0);
+    corner[0] = corner[1] = corner[7] = 255;
+    const SampledBrush stored(std::nullopt, 7, 5, 8, std::move(corner));
+    file.addBrush(withPreset(std::make_shared<SampledBrush>(QStringLiteral("Turned sample"), stored,
+                                                            SampleShaping{7, 100, -45}),
+                             -45, 10));
     for (const PatternCase& c : MadeUpPatterns())
         file.addPattern(c.pattern);
     return BuildBrushPack(file, target);
