@@ -1,6 +1,7 @@
 #include "abr/CDescChunkReader.h"
 
 #include "abr/CDoubleObjectNodeWithUnits.h"
+#include "abr/CEnumObjectNode.h"
 #include "abr/CListObjectNode.h"
 #include "abr/CNamedListObjectNode.h"
 #include "stream/CInStream.h"
@@ -216,15 +217,25 @@ CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
     case Code("bool"):
         Charge(sizeof(CTypedObjectNode<bool>));
         return CObjectNodePtr(new CTypedObjectNode<bool>(mStream.ReadU8() != 0));
-    case Code("enum"):
-        Charge(0); // the list slot it takes
-        SkipString();
-        SkipString();
-        return {};
+    case Code("enum"): {
+        std::string type = ReadString();
+        std::string value = ReadString();
+        Charge(sizeof(CEnumObjectNode) + type.size() + value.size());
+        return CObjectNodePtr(new CEnumObjectNode(std::move(type), std::move(value)));
+    }
     case Code("comp"):
         SkipChecked(8);
         return {};
-    case Code("tdta"):
+    case Code("tdta"): {
+        // Raw data is kept: an erodible tip stores its worn surface this way.
+        const unsigned int length = mStream.ReadU32();
+        if (static_cast<long long>(length) > BytesLeft())
+            throw kDamagedFileError;
+        Charge(sizeof(CTypedObjectNode<std::string>) + length);
+        std::string data(length, '\0');
+        mStream.ReadGeneric(data.data(), kSize1, length, false);
+        return CObjectNodePtr(new CTypedObjectNode<std::string>(std::move(data)));
+    }
     case Code("alis"):
         SkipChecked(mStream.ReadU32());
         return {};
