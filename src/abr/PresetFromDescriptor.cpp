@@ -16,28 +16,29 @@ using Object = CNamedListObjectNode;
 
 // Numbers are doubles (with or without a unit) or longs depending on the key and on the
 // version of Photoshop that wrote the file; either is taken wherever a number is expected.
-std::optional<double> Number(const Object& object, const std::string& key)
+std::optional<double> Number(const Object& object, std::string_view key)
 {
-    if (const auto* d = object.Member<CTypedObjectNode<double>>(key))
+    const CObjectNode* node = object.Find(key);
+    if (const auto* d = dynamic_cast<const CTypedObjectNode<double>*>(node))
         return std::isfinite(d->value()) ? std::optional<double>(d->value()) : std::nullopt;
-    if (const auto* l = object.Member<CTypedObjectNode<long>>(key))
+    if (const auto* l = dynamic_cast<const CTypedObjectNode<long>*>(node))
         return static_cast<double>(l->value());
     return std::nullopt;
 }
 
-void Take(const Object& object, const std::string& key, double& field, double scale = 1)
+void Take(const Object& object, std::string_view key, double& field, double scale = 1)
 {
     if (const auto value = Number(object, key))
         field = *value * scale;
 }
 
-void Take(const Object& object, const std::string& key, bool& field)
+void Take(const Object& object, std::string_view key, bool& field)
 {
     if (const auto* b = object.Member<CTypedObjectNode<bool>>(key))
         field = b->value();
 }
 
-bool Switch(const Object& object, const std::string& key)
+bool Switch(const Object& object, std::string_view key)
 {
     bool on = false;
     Take(object, key, on);
@@ -45,7 +46,7 @@ bool Switch(const Object& object, const std::string& key)
 }
 
 // Stored texts end with a zero unit, which identifiers and pattern names are kept without.
-QString Text(const Object& object, const std::string& key)
+QString Text(const Object& object, std::string_view key)
 {
     const auto* text = object.Member<CTypedObjectNode<ucstring>>(key);
     if (!text)
@@ -57,7 +58,7 @@ QString Text(const Object& object, const std::string& key)
     return QString(reinterpret_cast<const QChar*>(units.data()), static_cast<qsizetype>(length));
 }
 
-QString StoredText(const Object& object, const std::string& key)
+QString StoredText(const Object& object, std::string_view key)
 {
     const auto* text = object.Member<CTypedObjectNode<ucstring>>(key);
     if (!text)
@@ -67,7 +68,7 @@ QString StoredText(const Object& object, const std::string& key)
     return result;
 }
 
-QString BlendMode(const Object& object, const std::string& key)
+QString BlendMode(const Object& object, std::string_view key)
 {
     const auto* mode = object.Member<CEnumObjectNode>(key);
     return mode ? BlendModeName(mode->value()) : QString();
@@ -75,7 +76,7 @@ QString BlendMode(const Object& object, const std::string& key)
 
 // A 'brVr' object: bVTy the control, in the order of Photoshop's Control menu; fStp the fade
 // steps; jitter and 'Mnm ' in percent.
-Dynamic DynamicOf(const Object& owner, const std::string& key)
+Dynamic DynamicOf(const Object& owner, std::string_view key)
 {
     Dynamic dynamic;
     const auto* object = owner.Member<Object>(key);
