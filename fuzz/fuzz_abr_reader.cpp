@@ -24,12 +24,12 @@ double Touch(const Dynamic& d)
 
 double Touch(const TipShape& t)
 {
-    double sum = int(t.kind) + t.name.size() + (t.sampleId ? t.sampleId->size() : 0) +
-                 t.diameter + t.angle + t.roundness + t.hardness.value_or(0) + t.flipX +
-                 t.flipY + t.spacing.value_or(0);
+    double sum = int(t.kind) + t.name.size() + (t.sampleId ? t.sampleId->size() : 0) + t.diameter +
+                 t.angle + t.roundness + t.hardness.value_or(0) + t.flipX + t.flipY +
+                 t.spacing.value_or(0);
     if (t.bristle)
-        sum += t.bristle->shape + t.bristle->bristles + t.bristle->length +
-               t.bristle->thickness + t.bristle->stiffness;
+        sum += t.bristle->shape + t.bristle->bristles + t.bristle->length + t.bristle->thickness +
+               t.bristle->stiffness;
     if (t.erodible) {
         sum += t.erodible->airbrush + t.erodible->shape + t.erodible->softness +
                t.erodible->gridSize + t.erodible->granularity + t.erodible->spatterSize +
@@ -52,15 +52,15 @@ double Touch(const BrushPreset& p)
     if (const auto& g = s.scattering)
         sum += Touch(g->scatter) + g->bothAxes + g->count + Touch(g->countJitter);
     if (const auto& g = s.texture)
-        sum += g->patternName.size() + g->patternId.size() + g->invert + g->scale +
-               g->brightness + g->contrast + g->mode.size() + g->depth + g->minimumDepth +
-               Touch(g->depthJitter) + g->perTip;
+        sum += g->patternName.size() + g->patternId.size() + g->invert + g->scale + g->brightness +
+               g->contrast + g->mode.size() + g->depth + g->minimumDepth + Touch(g->depthJitter) +
+               g->perTip;
     if (const auto& g = s.dualBrush)
         sum += Touch(g->tip) + g->mode.size() + g->flip + Touch(g->scatter) + g->bothAxes +
                g->count + Touch(g->countJitter);
     if (const auto& g = s.colorDynamics)
-        sum += g->perTip + Touch(g->foregroundBackground) + g->hue + g->saturation +
-               g->brightness + g->purity;
+        sum += g->perTip + Touch(g->foregroundBackground) + g->hue + g->saturation + g->brightness +
+               g->purity;
     if (const auto& g = s.transfer)
         sum += Touch(g->opacity) + Touch(g->flow) + Touch(g->wetness) + Touch(g->mix);
     if (const auto& g = s.brushPose)

@@ -197,7 +197,8 @@ BrushPtr CABRreader::Impl::ReadType12ComputedBrush(bool hasName)
     preset->tip.angle = angle;
     preset->tip.hardness = hardness;
     preset->tip.spacing = Type12Spacing(spacing);
-    auto brush = ComputedBrush::brushWithName(std::move(name), diameter, roundness, angle, hardness);
+    auto brush =
+        ComputedBrush::brushWithName(std::move(name), diameter, roundness, angle, hardness);
     if (mReadAs == CABRreader::ReadAs::Presets)
         brush->setPreset(std::move(preset));
     return brush;
@@ -232,7 +233,7 @@ BrushPtr CABRreader::Impl::ReadType12SampledBrush(bool hasName)
     preset->tip.diameter = static_cast<double>(std::max(width, height));
     preset->tip.spacing = Type12Spacing(spacing);
     auto brush = std::make_shared<SampledBrush>(std::move(name), static_cast<int>(width),
-                                          static_cast<int>(height), depth, std::move(block));
+                                                static_cast<int>(height), depth, std::move(block));
     if (mReadAs == CABRreader::ReadAs::Presets)
         brush->setPreset(std::move(preset));
     return brush;

@@ -39,8 +39,8 @@ public:
     void ReadType6Brushes(CBrushSink& sink, int subVersion);
     void ReadType6StoredTips(CBrushSink& sink, const CDescChunk& descriptor,
                              const SChunkHeader& samp, int subVersion);
-    void ReadType6Presets(CBrushSink& sink, const CDescChunk& descriptor,
-                          const SChunkHeader& samp, int subVersion);
+    void ReadType6Presets(CBrushSink& sink, const CDescChunk& descriptor, const SChunkHeader& samp,
+                          int subVersion);
     // The sections by key, the last one of a key winning.
     std::map<uint32_t, SChunkHeader> ReadType6Sections();
     // True when zero padding up to the next 4-byte boundary was stepped over.

@@ -64,8 +64,7 @@ void SpreadSixteenBitSamples(CSampleRecordWalker::SSample& sample)
 const std::string* SampleOf(const CDescChunk::SPresetDesc& desc)
 {
     const TipShape& tip = desc.preset->tip;
-    return desc.tipKnown && tip.kind == TipKind::Sampled && tip.sampleId ? &*tip.sampleId
-                                                                          : nullptr;
+    return desc.tipKnown && tip.kind == TipKind::Sampled && tip.sampleId ? &*tip.sampleId : nullptr;
 }
 
 // The brush a preset is. `stored` is its sample, null when it paints with none or the file
@@ -298,9 +297,9 @@ void CABRreader::Impl::ReadType6Presets(CBrushSink& sink, const CDescChunk& desc
             const auto found = id ? decoded.find(*id) : decoded.end();
             if (id && found == decoded.end() && !atEnd)
                 return;
-            PostBrush(PresetBrush(presets[next], found == decoded.end() ? nullptr
-                                                                        : found->second.get()),
-                      sink);
+            PostBrush(
+                PresetBrush(presets[next], found == decoded.end() ? nullptr : found->second.get()),
+                sink);
             if (found != decoded.end() && --pendingUses[*id] == 0)
                 decoded.erase(found);
         }
@@ -326,9 +325,9 @@ void CABRreader::Impl::ReadType6Presets(CBrushSink& sink, const CDescChunk& desc
     std::set<std::string> seen;
     while (nextSample(&sample)) {
         SpreadSixteenBitSamples(sample);
-        auto stored = std::make_shared<SampledBrush>(
-            QString(), static_cast<int>(sample.width), static_cast<int>(sample.height),
-            sample.depth, std::move(sample.pixels));
+        auto stored = std::make_shared<SampledBrush>(QString(), static_cast<int>(sample.width),
+                                                     static_cast<int>(sample.height), sample.depth,
+                                                     std::move(sample.pixels));
         stored->setMissingRows(sample.missingRows);
         // A second record of one identifier is no preset's: it is kept as a tip of its own.
         const bool first = seen.insert(sample.identifier).second;

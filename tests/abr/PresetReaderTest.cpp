@@ -141,8 +141,8 @@ TEST_F(PresetReaderTest, EverySettingsGroupIsReadWithItsSwitch)
 {
     const QByteArray tip = ComputedTip(
         30, -45, 80, 50, {{"Spcn", Prc(10)}, {"Intr", Bool(true)}, {"flipX", Bool(true)}});
-    const ReadResult o = Read({}, {Preset("All", tip, EveryGroup(true)),
-                                   Preset("None", tip, EveryGroup(false))});
+    const ReadResult o =
+        Read({}, {Preset("All", tip, EveryGroup(true)), Preset("None", tip, EveryGroup(false))});
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 2u);
     const BrushPreset* p = o.brushes[0]->preset();
@@ -248,28 +248,32 @@ TEST_F(PresetReaderTest, EverySettingsGroupIsReadWithItsSwitch)
 // they are; a long where a double is expected counts, a text does not.
 TEST_F(PresetReaderTest, EveryDynamicControl)
 {
-    const std::pair<int, DynamicControl> controls[] = {
-        {0, DynamicControl::Off},          {1, DynamicControl::Fade},
-        {2, DynamicControl::PenPressure},  {3, DynamicControl::PenTilt},
-        {4, DynamicControl::StylusWheel},  {5, DynamicControl::Rotation},
-        {6, DynamicControl::InitialDirection}, {7, DynamicControl::Direction},
-        {8, DynamicControl::Unknown},      {-1, DynamicControl::Unknown}};
+    const std::pair<int, DynamicControl> controls[] = {{0, DynamicControl::Off},
+                                                       {1, DynamicControl::Fade},
+                                                       {2, DynamicControl::PenPressure},
+                                                       {3, DynamicControl::PenTilt},
+                                                       {4, DynamicControl::StylusWheel},
+                                                       {5, DynamicControl::Rotation},
+                                                       {6, DynamicControl::InitialDirection},
+                                                       {7, DynamicControl::Direction},
+                                                       {8, DynamicControl::Unknown},
+                                                       {-1, DynamicControl::Unknown}};
     for (const auto& [stored, control] : controls) {
         SCOPED_TRACE(stored);
-        const ReadResult o = Read(
-            {}, {Preset("D", ComputedTip(9, 0, 100, 100),
-                        {{"useTipDynamics", Bool(true)}, {"szVr", Dyn(stored, 20, 5, 30)}})});
+        const ReadResult o =
+            Read({}, {Preset("D", ComputedTip(9, 0, 100, 100),
+                             {{"useTipDynamics", Bool(true)}, {"szVr", Dyn(stored, 20, 5, 30)}})});
         ASSERT_EQ(o.brushes.size(), 1u);
         const Dynamic& size = o.brushes[0]->preset()->settings.shapeDynamics->size;
         EXPECT_EQ(size.control, control);
         EXPECT_EQ(size.storedControl, stored);
-        EXPECT_EQ(size.fadeSteps, control == DynamicControl::Fade ? std::optional<int>(30)
-                                                                  : std::nullopt);
+        EXPECT_EQ(size.fadeSteps,
+                  control == DynamicControl::Fade ? std::optional<int>(30) : std::nullopt);
         EXPECT_EQ(size.jitter, 20);
         EXPECT_EQ(size.minimum, 5);
     }
-    const QByteArray oddTypes = Obj(
-        "brVr", {{"bVTy", Doub(3)}, {"jitter", Long(12)}, {"Mnm ", Text("5")}});
+    const QByteArray oddTypes =
+        Obj("brVr", {{"bVTy", Doub(3)}, {"jitter", Long(12)}, {"Mnm ", Text("5")}});
     const ReadResult o = Read({}, {Preset("D", ComputedTip(9, 0, 100, 100),
                                           {{"useTipDynamics", Bool(true)}, {"szVr", oddTypes}})});
     const Dynamic& size = o.brushes.at(0)->preset()->settings.shapeDynamics->size;
@@ -281,16 +285,23 @@ TEST_F(PresetReaderTest, EveryDynamicControl)
 // Photoshop's words for the blend modes, from codes and from words; unknown IDs as stored.
 TEST_F(PresetReaderTest, BlendModesReadAsPhotoshopNamesThem)
 {
-    const std::pair<const char*, const char*> modes[] = {
-        {"Nrml", "Normal"},          {"Mltp", "Multiply"},          {"CBrn", "Color Burn"},
-        {"colorBurn", "Color Burn"}, {"linearBurn", "Linear Burn"}, {"Drkn", "Darken"},
-        {"Sbtr", "Subtract"},        {"height", "Height"},          {"linearHeight", "Linear Height"},
-        {"Ovrl", "Overlay"},         {"CDdg", "Color Dodge"},       {"hardMix", "Hard Mix"},
-        {"newMode", "newMode"}};
+    const std::pair<const char*, const char*> modes[] = {{"Nrml", "Normal"},
+                                                         {"Mltp", "Multiply"},
+                                                         {"CBrn", "Color Burn"},
+                                                         {"colorBurn", "Color Burn"},
+                                                         {"linearBurn", "Linear Burn"},
+                                                         {"Drkn", "Darken"},
+                                                         {"Sbtr", "Subtract"},
+                                                         {"height", "Height"},
+                                                         {"linearHeight", "Linear Height"},
+                                                         {"Ovrl", "Overlay"},
+                                                         {"CDdg", "Color Dodge"},
+                                                         {"hardMix", "Hard Mix"},
+                                                         {"newMode", "newMode"}};
     for (const auto& [id, word] : modes) {
-        const ReadResult o =
-            Read({}, {Preset("M", ComputedTip(9, 0, 100, 100),
-                             {{"useTexture", Bool(true)}, {"textureBlendMode", Enum("BlnM", id)}})});
+        const ReadResult o = Read(
+            {}, {Preset("M", ComputedTip(9, 0, 100, 100),
+                        {{"useTexture", Bool(true)}, {"textureBlendMode", Enum("BlnM", id)}})});
         EXPECT_EQ(o.brushes.at(0)->preset()->settings.texture->mode, word) << id;
     }
 }
@@ -310,17 +321,15 @@ TEST_F(PresetReaderTest, PresetsInDescriptorOrderThenUnusedSamples)
                                     {"flipY", Bool(true)},
                                     {"sampledData", Text("shared")}});
     };
-    const Members dual = {
-        {"dualBrush", Obj("dualBrush", {{"useDualBrush", Bool(true)},
-                                        {"Brsh", SampledTip("dualonly")}})}};
+    const Members dual = {{"dualBrush", Obj("dualBrush", {{"useDualBrush", Bool(true)},
+                                                          {"Brsh", SampledTip("dualonly")}})}};
     const std::vector<SampleRecordDescription> samples = {
         Sample("orphan1", 4, 2), Sample("shared", 122, 337), Sample("dualonly", 3, 3),
         Sample("orphan2", 5, 6)};
-    const std::vector<QByteArray> presets = {
-        Preset("Big Marker 01", sampled(87, 100, 0)),
-        Preset("Round", ComputedTip(20, 0, 100, 100), dual),
-        Preset("Wet Marker 01", sampled(100, 80, -18)),
-        Preset("Wet marker 02", sampled(95, 100, 0))};
+    const std::vector<QByteArray> presets = {Preset("Big Marker 01", sampled(87, 100, 0)),
+                                             Preset("Round", ComputedTip(20, 0, 100, 100), dual),
+                                             Preset("Wet Marker 01", sampled(100, 80, -18)),
+                                             Preset("Wet marker 02", sampled(95, 100, 0))};
     const ReadResult o = Read(samples, presets);
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 6u);
@@ -451,16 +460,15 @@ TEST_F(PresetReaderTest, BristleAndErodibleTips)
 // samples keeps every preset that does not need what was lost, then fails the read.
 TEST_F(PresetReaderTest, PresetsKeepWhatCouldBeRead)
 {
-    const QByteArray wrongTypes = Obj("computedBrush", {{"Dmtr", Text("30")},
-                                                         {"Angl", Bool(true)},
-                                                         {"Rndn", Long(50)},
-                                                         {"Spcn", Enum("a", "b")}});
-    const ReadResult o = Read(
-        {Sample("a", 2, 2)},
-        {Preset("Wrong", wrongTypes, {{"useScatter", Long(1)}, {"useTexture", Bool(true)}}),
-         Preset("Missing", SampledTip("nowhere")), Preset("Odd", Obj("fancyBrush", {})),
-         Preset("NoData", Obj("sampledBrush", {{"Dmtr", UntF("#Pxl", 5)}})),
-         Obj("brushPreset", {{"Nm  ", Text("NoTip")}}), Preset("A", SampledTip("a"))});
+    const QByteArray wrongTypes = Obj(
+        "computedBrush",
+        {{"Dmtr", Text("30")}, {"Angl", Bool(true)}, {"Rndn", Long(50)}, {"Spcn", Enum("a", "b")}});
+    const ReadResult o =
+        Read({Sample("a", 2, 2)},
+             {Preset("Wrong", wrongTypes, {{"useScatter", Long(1)}, {"useTexture", Bool(true)}}),
+              Preset("Missing", SampledTip("nowhere")), Preset("Odd", Obj("fancyBrush", {})),
+              Preset("NoData", Obj("sampledBrush", {{"Dmtr", UntF("#Pxl", 5)}})),
+              Obj("brushPreset", {{"Nm  ", Text("NoTip")}}), Preset("A", SampledTip("a"))});
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 6u);
     const BrushPreset& wrong = *o.brushes[0]->preset();
@@ -503,9 +511,8 @@ TEST_F(PresetReaderTest, PresetsKeepWhatCouldBeRead)
     // A damaged descriptor is damage: a count past its section.
     QByteArray cut = Presets({Preset("A", SampledTip("a"))});
     cut.chop(6);
-    const ReadResult broken =
-        ReadBytes(Header() + Section("samp", SampleRecords({Sample("a", 2, 2)}, 2)) +
-                  Section("desc", cut));
+    const ReadResult broken = ReadBytes(
+        Header() + Section("samp", SampleRecords({Sample("a", 2, 2)}, 2)) + Section("desc", cut));
     EXPECT_EQ(broken.error, -1);
     EXPECT_TRUE(broken.brushes.empty());
 }
@@ -519,8 +526,9 @@ TEST_F(PresetReaderTest, NestedDualBrushesAreNotFollowed)
                   {{"Dmtr", UntF("#Pxl", level)},
                    {"dualBrush", Obj("dualBrush", {{"useDualBrush", Bool(true)}, {"Brsh", tip}})}});
     const ReadResult o = Read(
-        {}, {Preset("Nest", ComputedTip(9, 0, 100, 100),
-                    {{"dualBrush", Obj("dualBrush", {{"useDualBrush", Bool(true)}, {"Brsh", tip}})}})});
+        {},
+        {Preset("Nest", ComputedTip(9, 0, 100, 100),
+                {{"dualBrush", Obj("dualBrush", {{"useDualBrush", Bool(true)}, {"Brsh", tip}})}})});
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 1u);
     EXPECT_EQ(o.brushes[0]->preset()->settings.dualBrush->tip.diameter, 19);

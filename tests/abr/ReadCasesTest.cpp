@@ -23,14 +23,14 @@ QJsonObject Describe(const BrushPreset& preset)
     QJsonArray groups;
     for (const SettingsGroup& group : GroupsOn(preset.settings))
         groups.append(QString::fromLatin1(group.key));
-    return {{"is_preset", preset.isPreset},
-            {"diameter", tip.diameter},
-            {"angle", tip.angle},
-            {"roundness", tip.roundness},
-            {"spacing", tip.spacing ? QJsonValue(*tip.spacing) : QJsonValue()},
-            {"sample", tip.sampleId ? QJsonValue(QString::fromStdString(*tip.sampleId))
-                                    : QJsonValue()},
-            {"groups", groups}};
+    return {
+        {"is_preset", preset.isPreset},
+        {"diameter", tip.diameter},
+        {"angle", tip.angle},
+        {"roundness", tip.roundness},
+        {"spacing", tip.spacing ? QJsonValue(*tip.spacing) : QJsonValue()},
+        {"sample", tip.sampleId ? QJsonValue(QString::fromStdString(*tip.sampleId)) : QJsonValue()},
+        {"groups", groups}};
 }
 
 // Names keep every stored code unit, a terminating zero included (JSON writes it as \u0000).

@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <QtEndian>
-#include <gtest/gtest.h>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -15,8 +15,8 @@ namespace {
 // One descriptor item, enough of it to compare: numbers, switches, texts, objects and lists.
 struct Item
 {
-    std::string type;     // the item's four-character type
-    std::string classId;  // objects
+    std::string type;    // the item's four-character type
+    std::string classId; // objects
     std::vector<std::pair<std::string, Item>> members;
     std::vector<Item> list;
     double number = 0;
@@ -180,12 +180,18 @@ TEST_P(RealPresetFilesTest, PresetsMatchAnIndependentDecode)
         if (dual && dual->at("Brsh") && dual->at("Brsh")->at("sampledData"))
             used.insert(dual->at("Brsh")->at("sampledData")->text.chopped(1).toStdString());
         const std::pair<const char*, const char*> switches[] = {
-            {"useTipDynamics", "shape_dynamics"}, {"useScatter", "scattering"},
-            {"useTexture", "texture"},            {"", "dual_brush"},
-            {"useColorDynamics", "color_dynamics"}, {"usePaintDynamics", "transfer"},
-            {"useBrushPose", "brush_pose"},       {"Nose", "noise"},
-            {"Wtdg", "wet_edges"},                {"Rpt ", "build_up"},
-            {"Smoo", "smoothing"},                {"protectTexture", "protect_texture"}};
+            {"useTipDynamics", "shape_dynamics"},
+            {"useScatter", "scattering"},
+            {"useTexture", "texture"},
+            {"", "dual_brush"},
+            {"useColorDynamics", "color_dynamics"},
+            {"usePaintDynamics", "transfer"},
+            {"useBrushPose", "brush_pose"},
+            {"Nose", "noise"},
+            {"Wtdg", "wet_edges"},
+            {"Rpt ", "build_up"},
+            {"Smoo", "smoothing"},
+            {"protectTexture", "protect_texture"}};
         for (const auto& [key, group] : switches)
             if (*key ? p.on(key) : dual && dual->on("useDualBrush"))
                 e.groups << group;
