@@ -5,6 +5,7 @@
 #include "brush/ComputedBrush.h"
 #include "brush/PreviewBrush.h"
 
+#include <QVariant>
 #include <QtEndian>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -55,86 +56,111 @@ protected:
     Sandbox mSandbox;
 };
 
-QStringList GroupKeys(const BrushSettings& settings)
+// A preset as one line per part, every value in it, to compare whole.
+// Lines joined as one text, which a failure prints as text.
+std::string Joined(const QStringList& lines)
 {
-    QStringList keys;
-    for (const SettingsGroup& group : GroupsOn(settings))
-        keys << QString::fromLatin1(group.key);
-    return keys;
+    return lines.join('\n').toStdString();
+}
+
+QString Show(const Dynamic& d)
+{
+    return QStringLiteral("%1/%2/%3/%4")
+        .arg(d.storedControl)
+        .arg(d.fadeSteps ? QString::number(*d.fadeSteps) : "-")
+        .arg(d.jitter)
+        .arg(d.minimum);
+}
+
+QString Show(const TipShape& t)
+{
+    return QStringLiteral("%1 %2 %3 %4 h%5 s%6 %7%8")
+        .arg(TipKindKey(t.kind))
+        .arg(t.diameter)
+        .arg(t.angle)
+        .arg(t.roundness)
+        .arg(t.hardness ? QString::number(*t.hardness) : "-")
+        .arg(t.spacing ? QString::number(*t.spacing) : "-")
+        .arg(t.flipX ? "x" : "")
+        .arg(t.flipY ? "y" : "");
+}
+
+QStringList Lines(const BrushPreset& p)
+{
+    const BrushSettings& s = p.settings;
+    QStringList l{Show(p.tip)};
+    const auto add = [&l](const char* group, const QList<QVariant>& values) {
+        QStringList text;
+        for (const QVariant& v : values)
+            text << v.toString();
+        l << QString::fromLatin1(group) + ": " + text.join(' ');
+    };
+    if (const auto& g = s.shapeDynamics)
+        add("shape",
+            {Show(g->size), g->minimumDiameter, g->tiltScale, Show(g->angle), Show(g->roundness),
+             g->minimumRoundness, g->flipXJitter, g->flipYJitter, g->projection});
+    if (const auto& g = s.scattering)
+        add("scatter", {Show(g->scatter), g->bothAxes, g->count, Show(g->countJitter)});
+    if (const auto& g = s.texture)
+        add("texture",
+            {g->patternName, g->patternId, g->invert, g->scale, g->brightness, g->contrast, g->mode,
+             g->depth, g->minimumDepth, Show(g->depthJitter), g->perTip});
+    if (const auto& g = s.dualBrush)
+        add("dual", {Show(g->tip), g->mode, g->flip, Show(g->scatter), g->bothAxes, g->count,
+                     Show(g->countJitter)});
+    if (const auto& g = s.colorDynamics)
+        add("color", {g->perTip, Show(g->foregroundBackground), g->hue, g->saturation,
+                      g->brightness, g->purity});
+    if (const auto& g = s.transfer)
+        add("transfer", {Show(g->opacity), Show(g->flow), Show(g->wetness), Show(g->mix)});
+    if (const auto& g = s.brushPose)
+        add("pose", {g->tiltX, g->tiltY, g->rotation, g->pressure, g->overrideTiltX,
+                     g->overrideTiltY, g->overrideRotation, g->overridePressure});
+    add("switches", {s.noise, s.wetEdges, s.buildUp, s.smoothing, s.protectTexture});
+    if (const auto& o = p.toolOptions)
+        add("tool",
+            {o->mode, o->opacity.value_or(-1), o->flow.value_or(-1), o->smoothing.value_or(-1)});
+    return l;
 }
 
 // Every group with its switch on and values unlike its defaults; the same members with every
 // switch off give no group at all, and no texture on the brush.
 Members EveryGroup(bool on)
 {
+    // clang-format off
     return {
-        {"useTipDynamics", Bool(on)},
-        {"flipX", Bool(true)},
-        {"flipY", Bool(false)},
-        {"brushProjection", Bool(true)},
-        {"minimumDiameter", Prc(20)},
-        {"minimumRoundness", Prc(25)},
-        {"tiltScale", Prc(200)},
-        {"szVr", Dyn(2, 10, 5)},
-        {"angleDynamics", Dyn(7, 11)},
-        {"roundnessDynamics", Dyn(0, 30)},
-        {"useScatter", Bool(on)},
-        {"Cnt ", Doub(4)},
-        {"bothAxes", Bool(true)},
-        {"countDynamics", Dyn(0, 50)},
-        {"scatterDynamics", Dyn(0, 250)},
-        {"dualBrush",
-         Obj("dualBrush",
-             {{"useDualBrush", Bool(on)},
-              {"Flip", Bool(true)},
-              {"Brsh", ComputedTip(25, 0, 100, 0, {{"Spcn", Prc(30)}, {"Intr", Bool(true)}})},
-              {"BlnM", Enum("BlnM", "CBrn")},
-              {"Cnt ", Doub(2)},
-              {"bothAxes", Bool(true)},
-              {"countDynamics", Dyn(1, 0, 0, 12)},
-              {"scatterDynamics", Dyn(0, 40)}})},
-        {"useTexture", Bool(on)},
-        {"TxtC", Bool(true)},
-        {"textureBlendMode", Enum("BlnM", "linearHeight")},
-        {"textureDepth", Prc(7)},
-        {"minimumDepth", Prc(3)},
-        {"textureDepthDynamics", Dyn(2, 0)},
+        {"useTipDynamics", Bool(on)}, {"flipX", Bool(true)}, {"flipY", Bool(false)},
+        {"brushProjection", Bool(true)}, {"minimumDiameter", Prc(20)},
+        {"minimumRoundness", Prc(25)}, {"tiltScale", Prc(200)}, {"szVr", Dyn(2, 10, 5)},
+        {"angleDynamics", Dyn(7, 11)}, {"roundnessDynamics", Dyn(0, 30)},
+        {"useScatter", Bool(on)}, {"Cnt ", Doub(4)}, {"bothAxes", Bool(true)},
+        {"countDynamics", Dyn(0, 50)}, {"scatterDynamics", Dyn(0, 250)},
+        {"dualBrush", Obj("dualBrush", {
+            {"useDualBrush", Bool(on)}, {"Flip", Bool(true)},
+            {"Brsh", ComputedTip(25, 0, 100, 0, {{"Spcn", Prc(30)}, {"Intr", Bool(true)}})},
+            {"BlnM", Enum("BlnM", "CBrn")}, {"Cnt ", Doub(2)}, {"bothAxes", Bool(true)},
+            {"countDynamics", Dyn(1, 0, 0, 12)}, {"scatterDynamics", Dyn(0, 40)}})},
+        {"useTexture", Bool(on)}, {"TxtC", Bool(true)},
+        {"textureBlendMode", Enum("BlnM", "linearHeight")}, {"textureDepth", Prc(7)},
+        {"minimumDepth", Prc(3)}, {"textureDepthDynamics", Dyn(2, 0)},
         {"Txtr", Obj("Ptrn", {{"Nm  ", Text("Gray Granite")}, {"Idnt", Text("e10c-b8")}})},
-        {"textureScale", Prc(62)},
-        {"InvT", Bool(true)},
-        {"textureBrightness", Long(6)},
+        {"textureScale", Prc(62)}, {"InvT", Bool(true)}, {"textureBrightness", Long(6)},
         {"textureContrast", Long(-20)},
-        {"usePaintDynamics", Bool(on)},
-        {"prVr", Dyn(2, 0)},
-        {"opVr", Dyn(0, 25)},
-        {"wtVr", Dyn(3, 0)},
-        {"mxVr", Dyn(4, 0)},
-        {"useColorDynamics", Bool(on)},
-        {"colorDynamicsPerTip", Bool(true)},
-        {"clVr", Dyn(2, 10)},
-        {"H   ", Prc(5)},
-        {"Strt", Prc(6)},
-        {"Brgh", Prc(7)},
+        {"usePaintDynamics", Bool(on)}, {"prVr", Dyn(2, 0)}, {"opVr", Dyn(0, 25)},
+        {"wtVr", Dyn(3, 0)}, {"mxVr", Dyn(4, 0)},
+        {"useColorDynamics", Bool(on)}, {"colorDynamicsPerTip", Bool(true)},
+        {"clVr", Dyn(2, 10)}, {"H   ", Prc(5)}, {"Strt", Prc(6)}, {"Brgh", Prc(7)},
         {"purity", Prc(-8)},
-        {"useBrushPose", Bool(on)},
-        {"overridePoseAngle", Bool(true)},
-        {"overridePoseTiltX", Bool(false)},
-        {"overridePoseTiltY", Bool(true)},
-        {"overridePosePressure", Bool(true)},
-        {"brushPosePressure", Prc(9)},
-        {"brushPoseTiltX", Long(-54)},
-        {"brushPoseTiltY", Long(23)},
-        {"brushPoseAngle", Long(12)},
-        {"Nose", Bool(on)},
-        {"Wtdg", Bool(on)},
-        {"Rpt ", Bool(on)},
-        {"Smoo", Bool(on)},
+        {"useBrushPose", Bool(on)}, {"overridePoseAngle", Bool(true)},
+        {"overridePoseTiltX", Bool(false)}, {"overridePoseTiltY", Bool(true)},
+        {"overridePosePressure", Bool(true)}, {"brushPosePressure", Prc(9)},
+        {"brushPoseTiltX", Long(-54)}, {"brushPoseTiltY", Long(23)}, {"brushPoseAngle", Long(12)},
+        {"Nose", Bool(on)}, {"Wtdg", Bool(on)}, {"Rpt ", Bool(on)}, {"Smoo", Bool(on)},
         {"protectTexture", Bool(on)},
-        {"toolOptions", Obj("PbTl", {{"flow", Long(80)},
-                                     {"Md  ", Enum("BlnM", "Mltp")},
-                                     {"Opct", Long(70)},
-                                     {"smoothingValue", Doub(10)}})},
+        {"toolOptions", Obj("PbTl", {{"flow", Long(80)}, {"Md  ", Enum("BlnM", "Mltp")},
+                                     {"Opct", Long(70)}, {"smoothingValue", Doub(10)}})},
     };
+    // clang-format on
 }
 
 TEST_F(PresetReaderTest, EverySettingsGroupIsReadWithItsSwitch)
@@ -145,102 +171,28 @@ TEST_F(PresetReaderTest, EverySettingsGroupIsReadWithItsSwitch)
         Read({}, {Preset("All", tip, EveryGroup(true)), Preset("None", tip, EveryGroup(false))});
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 2u);
-    const BrushPreset* p = o.brushes[0]->preset();
-    ASSERT_TRUE(p);
-    EXPECT_TRUE(p->isPreset);
-    EXPECT_EQ(p->tip.kind, TipKind::Computed);
-    EXPECT_EQ(p->tip.diameter, 30);
-    EXPECT_EQ(p->tip.angle, -45);
-    EXPECT_EQ(p->tip.roundness, 80);
-    EXPECT_EQ(p->tip.hardness, 50);
-    EXPECT_EQ(p->tip.spacing, 10);
-    EXPECT_TRUE(p->tip.flipX);
-    EXPECT_FALSE(p->tip.flipY);
+    ASSERT_TRUE(o.brushes[0]->preset() && o.brushes[1]->preset());
+    // Controls: 2 pen pressure, 7 direction, 1 fade (with its steps), 3 pen tilt, 4 wheel.
+    const QStringList all = {
+        "computed 30 -45 80 h50 s10 x",
+        "shape: 2/-/10/5 20 200 7/-/11/0 0/-/30/0 25 true false true",
+        "scatter: 0/-/250/0 true 4 0/-/50/0",
+        "texture: Gray Granite e10c-b8 true 62 6 -20 Linear Height 7 3 2/-/0/0 true",
+        "dual: computed 25 0 100 h0 s30  Color Burn true 0/-/40/0 true 2 1/12/0/0",
+        "color: true 2/-/10/0 5 6 7 -8",
+        "transfer: 0/-/25/0 2/-/0/0 3/-/0/0 4/-/0/0",
+        "pose: -54 23 12 9 false true true true",
+        "switches: true true true true true",
+        "tool: Multiply 70 80 10"};
+    EXPECT_EQ(Joined(Lines(*o.brushes[0]->preset())), Joined(all));
+    EXPECT_EQ(Joined(Lines(*o.brushes[1]->preset())),
+              Joined({all[0], "switches: false false false false false", all.back()}));
+    EXPECT_TRUE(o.brushes[0]->preset()->isPreset);
     // The flip is folded into the drawn tip's angle.
     EXPECT_EQ(dynamic_cast<const ComputedBrush&>(*o.brushes[0]).parameters().angleInDegrees, 45);
-
-    const BrushSettings& s = p->settings;
-    EXPECT_EQ(GroupKeys(s).join(' '), "shape_dynamics scattering texture dual_brush color_dynamics "
-                                      "transfer brush_pose noise wet_edges build_up smoothing "
-                                      "protect_texture");
-    const ShapeDynamics& shape = *s.shapeDynamics;
-    EXPECT_EQ(shape.size.control, DynamicControl::PenPressure);
-    EXPECT_EQ(shape.size.jitter, 10);
-    EXPECT_EQ(shape.size.minimum, 5);
-    EXPECT_EQ(shape.angle.control, DynamicControl::Direction);
-    EXPECT_EQ(shape.roundness.jitter, 30);
-    EXPECT_EQ(shape.minimumDiameter, 20);
-    EXPECT_EQ(shape.minimumRoundness, 25);
-    EXPECT_EQ(shape.tiltScale, 200);
-    EXPECT_TRUE(shape.flipXJitter);
-    EXPECT_FALSE(shape.flipYJitter);
-    EXPECT_TRUE(shape.projection);
-
-    EXPECT_EQ(s.scattering->scatter.jitter, 250);
-    EXPECT_TRUE(s.scattering->bothAxes);
-    EXPECT_EQ(s.scattering->count, 4);
-    EXPECT_EQ(s.scattering->countJitter.jitter, 50);
-
-    const Texture& t = *s.texture;
-    EXPECT_EQ(t.patternName, "Gray Granite");
-    EXPECT_EQ(t.patternId, "e10c-b8");
-    EXPECT_TRUE(t.invert);
-    EXPECT_EQ(t.scale, 62);
-    EXPECT_EQ(t.brightness, 6);
-    EXPECT_EQ(t.contrast, -20);
-    EXPECT_EQ(t.mode, "Linear Height");
-    EXPECT_EQ(t.depth, 7);
-    EXPECT_EQ(t.minimumDepth, 3);
-    EXPECT_EQ(t.depthJitter.control, DynamicControl::PenPressure);
-    EXPECT_TRUE(t.perTip);
     ASSERT_TRUE(o.brushes[0]->texture());
     EXPECT_EQ(o.brushes[0]->texture()->name, "Gray Granite");
     EXPECT_EQ(o.brushes[0]->texture()->identifier, "e10c-b8");
-
-    const DualBrush& d = *s.dualBrush;
-    EXPECT_EQ(d.tip.kind, TipKind::Computed);
-    EXPECT_EQ(d.tip.diameter, 25);
-    EXPECT_EQ(d.tip.spacing, 30);
-    EXPECT_EQ(d.mode, "Color Burn");
-    EXPECT_TRUE(d.flip);
-    EXPECT_EQ(d.scatter.jitter, 40);
-    EXPECT_TRUE(d.bothAxes);
-    EXPECT_EQ(d.count, 2);
-    EXPECT_EQ(d.countJitter.control, DynamicControl::Fade);
-    EXPECT_EQ(d.countJitter.fadeSteps, 12);
-
-    const ColorDynamics& c = *s.colorDynamics;
-    EXPECT_TRUE(c.perTip);
-    EXPECT_EQ(c.foregroundBackground.control, DynamicControl::PenPressure);
-    EXPECT_EQ(c.hue, 5);
-    EXPECT_EQ(c.saturation, 6);
-    EXPECT_EQ(c.brightness, 7);
-    EXPECT_EQ(c.purity, -8);
-
-    EXPECT_EQ(s.transfer->flow.control, DynamicControl::PenPressure);
-    EXPECT_EQ(s.transfer->opacity.jitter, 25);
-    EXPECT_EQ(s.transfer->wetness.control, DynamicControl::PenTilt);
-    EXPECT_EQ(s.transfer->mix.control, DynamicControl::StylusWheel);
-
-    const BrushPose& pose = *s.brushPose;
-    EXPECT_EQ(pose.tiltX, -54);
-    EXPECT_EQ(pose.tiltY, 23);
-    EXPECT_EQ(pose.rotation, 12);
-    EXPECT_EQ(pose.pressure, 9);
-    EXPECT_TRUE(pose.overrideRotation);
-    EXPECT_FALSE(pose.overrideTiltX);
-    EXPECT_TRUE(pose.overrideTiltY);
-    EXPECT_TRUE(pose.overridePressure);
-
-    ASSERT_TRUE(p->toolOptions);
-    EXPECT_EQ(p->toolOptions->mode, "Multiply");
-    EXPECT_EQ(p->toolOptions->opacity, 70);
-    EXPECT_EQ(p->toolOptions->flow, 80);
-    EXPECT_EQ(p->toolOptions->smoothing, 10);
-
-    const BrushPreset* none = o.brushes[1]->preset();
-    ASSERT_TRUE(none);
-    EXPECT_TRUE(GroupKeys(none->settings).isEmpty());
     EXPECT_FALSE(o.brushes[1]->texture());
 }
 
@@ -248,16 +200,11 @@ TEST_F(PresetReaderTest, EverySettingsGroupIsReadWithItsSwitch)
 // they are; a long where a double is expected counts, a text does not.
 TEST_F(PresetReaderTest, EveryDynamicControl)
 {
-    const std::pair<int, DynamicControl> controls[] = {{0, DynamicControl::Off},
-                                                       {1, DynamicControl::Fade},
-                                                       {2, DynamicControl::PenPressure},
-                                                       {3, DynamicControl::PenTilt},
-                                                       {4, DynamicControl::StylusWheel},
-                                                       {5, DynamicControl::Rotation},
-                                                       {6, DynamicControl::InitialDirection},
-                                                       {7, DynamicControl::Direction},
-                                                       {8, DynamicControl::Unknown},
-                                                       {-1, DynamicControl::Unknown}};
+    using C = DynamicControl;
+    const std::pair<int, C> controls[] = {
+        {0, C::Off},         {1, C::Fade},     {2, C::PenPressure},      {3, C::PenTilt},
+        {4, C::StylusWheel}, {5, C::Rotation}, {6, C::InitialDirection}, {7, C::Direction},
+        {8, C::Unknown},     {-1, C::Unknown}};
     for (const auto& [stored, control] : controls) {
         SCOPED_TRACE(stored);
         const ReadResult o =
@@ -285,19 +232,14 @@ TEST_F(PresetReaderTest, EveryDynamicControl)
 // Photoshop's words for the blend modes, from codes and from words; unknown IDs as stored.
 TEST_F(PresetReaderTest, BlendModesReadAsPhotoshopNamesThem)
 {
-    const std::pair<const char*, const char*> modes[] = {{"Nrml", "Normal"},
-                                                         {"Mltp", "Multiply"},
-                                                         {"CBrn", "Color Burn"},
-                                                         {"colorBurn", "Color Burn"},
-                                                         {"linearBurn", "Linear Burn"},
-                                                         {"Drkn", "Darken"},
-                                                         {"Sbtr", "Subtract"},
-                                                         {"height", "Height"},
-                                                         {"linearHeight", "Linear Height"},
-                                                         {"Ovrl", "Overlay"},
-                                                         {"CDdg", "Color Dodge"},
-                                                         {"hardMix", "Hard Mix"},
-                                                         {"newMode", "newMode"}};
+    // clang-format off
+    const std::pair<const char*, const char*> modes[] = {
+        {"Nrml", "Normal"}, {"Mltp", "Multiply"}, {"CBrn", "Color Burn"},
+        {"colorBurn", "Color Burn"}, {"linearBurn", "Linear Burn"}, {"Drkn", "Darken"},
+        {"Sbtr", "Subtract"}, {"height", "Height"}, {"linearHeight", "Linear Height"},
+        {"Ovrl", "Overlay"}, {"CDdg", "Color Dodge"}, {"hardMix", "Hard Mix"},
+        {"newMode", "newMode"}};
+    // clang-format on
     for (const auto& [id, word] : modes) {
         const ReadResult o = Read(
             {}, {Preset("M", ComputedTip(9, 0, 100, 100),
@@ -332,33 +274,27 @@ TEST_F(PresetReaderTest, PresetsInDescriptorOrderThenUnusedSamples)
                                              Preset("Wet marker 02", sampled(95, 100, 0))};
     const ReadResult o = Read(samples, presets);
     EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 6u);
-    const char* names[] = {"Big Marker 01", "Round", "Wet Marker 01", "Wet marker 02", "", ""};
-    for (size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(o.brushes[i]->displayName(), names[i]) << i;
-    const double diameters[] = {87, 20, 100, 95, 4, 6};
-    for (size_t i = 0; i < 6; ++i) {
-        ASSERT_TRUE(o.brushes[i]->preset()) << i;
-        EXPECT_EQ(o.brushes[i]->preset()->tip.diameter, diameters[i]) << i;
-        EXPECT_EQ(o.brushes[i]->preset()->isPreset, i < 4) << i;
-    }
+    QStringList read;
+    for (const BrushPtr& brush : o.brushes)
+        read << QStringLiteral("%1: %2 %3 %4")
+                    .arg(brush->displayName(), Show(brush->preset()->tip),
+                         QString::fromStdString(brush->preset()->tip.sampleId.value_or("-")))
+                    .arg(brush->preset()->isPreset ? "preset" : "tip");
+    EXPECT_EQ(Joined(read), Joined({"Big Marker 01: sampled 87 0 100 h- s13 y shared preset",
+                                    "Round: computed 20 0 100 h100 s-  - preset",
+                                    "Wet Marker 01: sampled 100 -18 80 h- s13 y shared preset",
+                                    "Wet marker 02: sampled 95 0 100 h- s13 y shared preset",
+                                    ": sampled 4 0 100 h- s-  orphan1 tip",
+                                    ": sampled 6 0 100 h- s-  orphan2 tip"}));
     for (size_t i : {0, 2, 3}) {
         const auto& brush = dynamic_cast<const SampledBrush&>(*o.brushes[i]);
         EXPECT_EQ(brush.storedSize(), QSize(122, 337));
-        EXPECT_EQ(brush.shaping().diameter, diameters[i]);
-        EXPECT_TRUE(brush.shaping().flipY);
-        EXPECT_EQ(o.brushes[i]->preset()->tip.sampleId, "shared");
-        EXPECT_EQ(o.brushes[i]->preset()->tip.spacing, 13);
+        EXPECT_EQ(brush.shaping().diameter, o.brushes[i]->preset()->tip.diameter);
+        // One stored block for the three.
+        EXPECT_EQ(brush.pixels().data(),
+                  dynamic_cast<const SampledBrush&>(*o.brushes[0]).pixels().data());
     }
-    // One stored block for the three.
-    EXPECT_EQ(dynamic_cast<const SampledBrush&>(*o.brushes[0]).pixels().data(),
-              dynamic_cast<const SampledBrush&>(*o.brushes[3]).pixels().data());
-    EXPECT_EQ(o.brushes[2]->preset()->tip.roundness, 80);
-    EXPECT_EQ(o.brushes[2]->preset()->tip.angle, -18);
     EXPECT_EQ(o.brushes[1]->preset()->settings.dualBrush->tip.sampleId, "dualonly");
-    EXPECT_EQ(o.brushes[4]->preset()->tip.sampleId, "orphan1");
-    EXPECT_EQ(o.brushes[5]->preset()->tip.sampleId, "orphan2");
-    EXPECT_FALSE(o.brushes[4]->preset()->tip.spacing);
 
     const ReadResult tips = Read(samples, presets, CABRreader::ReadAs::StoredTips);
     ASSERT_EQ(tips.brushes.size(), 5u);
@@ -420,31 +356,26 @@ TEST_F(PresetReaderTest, BristleAndErodibleTips)
                   Preset("Negative", erodible(0, -2, four))});
     EXPECT_FALSE(o.error);
     ASSERT_EQ(o.brushes.size(), 5u);
-    EXPECT_EQ(o.brushes[0]->kind(), TipKind::Bristle);
     ASSERT_TRUE(dynamic_cast<const PreviewBrush*>(o.brushes[0].get()));
+    EXPECT_EQ(o.brushes[0]->kind(), TipKind::Bristle);
     const TipShape& b = o.brushes[0]->preset()->tip;
-    EXPECT_EQ(b.diameter, 36);
-    EXPECT_EQ(b.angle, 15);
-    EXPECT_EQ(b.spacing, 2);
-    EXPECT_EQ(b.bristle->shape, 6);
-    EXPECT_DOUBLE_EQ(b.bristle->bristles, 31);
-    EXPECT_DOUBLE_EQ(b.bristle->length, 137);
-    EXPECT_DOUBLE_EQ(b.bristle->thickness, 2);
-    EXPECT_DOUBLE_EQ(b.bristle->stiffness, 85);
+    EXPECT_EQ(Show(b), "bristle 36 15 100 h- s2 ");
+    const BristleTip expectBristle{6, 31, 137, 2, 85};
+    EXPECT_EQ(std::tie(b.bristle->shape, b.bristle->bristles, b.bristle->length,
+                       b.bristle->thickness, b.bristle->stiffness),
+              std::tie(expectBristle.shape, expectBristle.bristles, expectBristle.length,
+                       expectBristle.thickness, expectBristle.stiffness));
 
     const TipShape& e = o.brushes[1]->preset()->tip;
     EXPECT_EQ(o.brushes[1]->kind(), TipKind::Erodible);
-    EXPECT_FALSE(e.spacing);
-    EXPECT_FALSE(e.erodible->airbrush);
-    EXPECT_EQ(e.erodible->shape, 3);
-    EXPECT_EQ(e.erodible->softness, 48);
+    EXPECT_EQ(Show(e), "erodible 25 0 100 h- s- ");
+    EXPECT_EQ(std::tie(e.erodible->airbrush, e.erodible->shape, e.erodible->softness),
+              std::make_tuple(false, 3, 48.0));
     EXPECT_EQ(e.erodible->gridSize, 2);
     EXPECT_EQ(e.erodible->heights, (std::vector<float>{1, 0.5f, 0.25f, 0}));
     const ErodibleTip& air = *o.brushes[2]->preset()->tip.erodible;
-    EXPECT_TRUE(air.airbrush);
-    EXPECT_EQ(air.granularity, 50);
-    EXPECT_EQ(air.spatterSize, 100);
-    EXPECT_EQ(air.spatterAmount, 200);
+    EXPECT_EQ(std::tie(air.airbrush, air.granularity, air.spatterSize, air.spatterAmount),
+              std::make_tuple(true, 50.0, 100.0, 200.0));
     // A size that does not fit the data (3 × 3 floats in 16 bytes), a size whose square would
     // overflow and a negative one leave the surface out and keep the rest.
     for (size_t i : {2, 3, 4}) {

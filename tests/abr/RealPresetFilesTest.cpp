@@ -4,6 +4,8 @@
 #include "abr/ReadAbr.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QtEndian>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -12,31 +14,9 @@
 #include <stdexcept>
 
 namespace {
-// One descriptor item, enough of it to compare: numbers, switches, texts, objects and lists.
-struct Item
-{
-    std::string type;    // the item's four-character type
-    std::string classId; // objects
-    std::vector<std::pair<std::string, Item>> members;
-    std::vector<Item> list;
-    double number = 0;
-    bool flag = false;
-    QString text;
-
-    const Item* at(const std::string& key) const
-    {
-        for (const auto& [k, v] : members)
-            if (k == key)
-                return &v;
-        return nullptr;
-    }
-    bool on(const std::string& key) const
-    {
-        const Item* i = at(key);
-        return i && i->type == "bool" && i->flag;
-    }
-};
-
+// Descriptor items as JSON: an object's members under their keys and its class under "class",
+// lists as arrays, numbers, switches and texts as themselves. Only the item types these files
+// hold are known; raw data is skipped.
 class Decoder
 {
 public:
@@ -46,66 +26,63 @@ public:
     {
         if (mAt + 4 > mData.size())
             throw std::runtime_error("past the end");
-        const quint32 v = qFromBigEndian<quint32>(mData.constData() + mAt);
         mAt += 4;
-        return v;
+        return qFromBigEndian<quint32>(mData.constData() + mAt - 4);
     }
-    std::string Key()
+    QString Key()
     {
         const quint32 n = U32();
-        const std::string key = mData.mid(mAt, n ? n : 4).toStdString();
         mAt += n ? n : 4;
-        return key;
+        return QString::fromLatin1(mData.mid(mAt - (n ? n : 4), n ? n : 4));
     }
+    QString Code() { return QString::fromLatin1(mData.mid((mAt += 4) - 4, 4)); }
     QString Unicode()
     {
-        const quint32 n = U32();
         QString s;
-        for (quint32 i = 0; i < n; ++i, mAt += 2)
+        for (quint32 n = U32(); n > 0; --n, mAt += 2)
             s += QChar(qFromBigEndian<quint16>(mData.constData() + mAt));
         return s;
     }
-    Item Read(const std::string& type)
+    double Double()
     {
-        Item item;
-        item.type = type;
+        const quint64 bits = qFromBigEndian<quint64>(mData.constData() + (mAt += 8) - 8);
+        double v;
+        std::memcpy(&v, &bits, 8);
+        return v;
+    }
+    QJsonValue Read(const QString& type)
+    {
         if (type == "Objc") {
             Unicode();
-            item.classId = Key();
+            QJsonObject o{{"class", Key()}};
             for (quint32 n = U32(); n > 0; --n) {
-                std::string key = Key();
-                item.members.emplace_back(key, Read(Key4()));
+                const QString key = Key();
+                if (!o.contains(key))
+                    o[key] = Read(Code());
             }
-        } else if (type == "VlLs") {
-            for (quint32 n = U32(); n > 0; --n)
-                item.list.push_back(Read(Key4()));
-        } else if (type == "TEXT") {
-            item.text = Unicode();
-        } else if (type == "UntF" || type == "doub") {
-            if (type == "UntF")
-                mAt += 4;
-            quint64 bits = qFromBigEndian<quint64>(mData.constData() + mAt);
-            std::memcpy(&item.number, &bits, 8);
-            mAt += 8;
-        } else if (type == "long") {
-            item.number = qint32(U32());
-        } else if (type == "bool") {
-            item.flag = mData[mAt++] != 0;
-        } else if (type == "enum") {
-            Key();
-            item.text = QString::fromStdString(Key());
-        } else if (type == "tdta") {
-            mAt += U32();
-        } else {
-            throw std::runtime_error("item type " + type);
+            return o;
         }
-        return item;
-    }
-    std::string Key4()
-    {
-        const std::string code = mData.mid(mAt, 4).toStdString();
-        mAt += 4;
-        return code;
+        if (type == "VlLs") {
+            QJsonArray list;
+            for (quint32 n = U32(); n > 0; --n)
+                list.append(Read(Code()));
+            return list;
+        }
+        if (type == "TEXT")
+            return Unicode().chopped(1);
+        if (type == "UntF")
+            return (mAt += 4, Double());
+        if (type == "doub")
+            return Double();
+        if (type == "long")
+            return qint32(U32());
+        if (type == "bool")
+            return mData[mAt++] != 0;
+        if (type == "enum")
+            return Key() + '.' + Key();
+        if (type == "tdta")
+            return mAt += U32(), QJsonValue();
+        throw std::runtime_error("item type " + type.toStdString());
     }
 
 private:
@@ -157,43 +134,42 @@ TEST_P(RealPresetFilesTest, PresetsMatchAnIndependentDecode)
     d.Key();
     d.U32();
     d.Key();
-    const Item presets = d.Read(d.Key4());
+    const QJsonArray presets = d.Read(d.Code()).toArray();
 
+    const std::map<QString, TipKind> kinds = {{"computedBrush", TipKind::Computed},
+                                              {"sampledBrush", TipKind::Sampled},
+                                              {"dBrush", TipKind::Bristle},
+                                              {"dTips", TipKind::Erodible}};
+    const std::pair<const char*, const char*> switches[] = {{"useTipDynamics", "shape_dynamics"},
+                                                            {"useScatter", "scattering"},
+                                                            {"useTexture", "texture"},
+                                                            {"", "dual_brush"},
+                                                            {"useColorDynamics", "color_dynamics"},
+                                                            {"usePaintDynamics", "transfer"},
+                                                            {"useBrushPose", "brush_pose"},
+                                                            {"Nose", "noise"},
+                                                            {"Wtdg", "wet_edges"},
+                                                            {"Rpt ", "build_up"},
+                                                            {"Smoo", "smoothing"},
+                                                            {"protectTexture", "protect_texture"}};
     std::vector<Expected> expected;
     std::set<std::string> used;
-    for (const Item& p : presets.list) {
-        const Item& tip = *p.at("Brsh");
-        Expected e;
-        e.name = p.at("Nm  ")->text;
-        e.name.chop(1);
-        const std::map<std::string, TipKind> kinds = {{"computedBrush", TipKind::Computed},
-                                                      {"sampledBrush", TipKind::Sampled},
-                                                      {"dBrush", TipKind::Bristle},
-                                                      {"dTips", TipKind::Erodible}};
-        e.kind = kinds.at(tip.classId);
-        e.diameter = tip.at("Dmtr")->number;
-        if (tip.on("Intr"))
-            e.spacing = tip.at("Spcn")->number;
-        if (const Item* id = tip.at("sampledData"))
-            used.insert(e.sample = id->text.chopped(1).toStdString());
-        const Item* dual = p.at("dualBrush");
-        if (dual && dual->at("Brsh") && dual->at("Brsh")->at("sampledData"))
-            used.insert(dual->at("Brsh")->at("sampledData")->text.chopped(1).toStdString());
-        const std::pair<const char*, const char*> switches[] = {
-            {"useTipDynamics", "shape_dynamics"},
-            {"useScatter", "scattering"},
-            {"useTexture", "texture"},
-            {"", "dual_brush"},
-            {"useColorDynamics", "color_dynamics"},
-            {"usePaintDynamics", "transfer"},
-            {"useBrushPose", "brush_pose"},
-            {"Nose", "noise"},
-            {"Wtdg", "wet_edges"},
-            {"Rpt ", "build_up"},
-            {"Smoo", "smoothing"},
-            {"protectTexture", "protect_texture"}};
+    for (const QJsonValue& value : presets) {
+        const QJsonObject p = value.toObject(), tip = p["Brsh"].toObject();
+        const QJsonObject dual = p["dualBrush"].toObject();
+        Expected e{p["Nm  "].toString(),
+                   kinds.at(tip["class"].toString()),
+                   tip["Dmtr"].toDouble(),
+                   std::nullopt,
+                   {},
+                   tip["sampledData"].toString().toStdString()};
+        if (tip["Intr"].toBool())
+            e.spacing = tip["Spcn"].toDouble();
+        for (const QJsonObject& t : {tip, dual["Brsh"].toObject()})
+            if (t.contains("sampledData"))
+                used.insert(t["sampledData"].toString().toStdString());
         for (const auto& [key, group] : switches)
-            if (*key ? p.on(key) : dual && dual->on("useDualBrush"))
+            if (*key ? p[key].toBool() : dual["useDualBrush"].toBool())
                 e.groups << group;
         expected.push_back(e);
     }
