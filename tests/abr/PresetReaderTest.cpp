@@ -350,12 +350,12 @@ TEST_F(PresetReaderTest, BristleAndErodibleTips)
                              {"Intr", Bool(false)}});
     };
     const QByteArray four = Floats({1, 0.5f, 0.25f, 0});
-    const ReadResult o =
-        Read({}, {Preset("Bristle", bristle), Preset("Charcoal", erodible(0, 2, four)),
-                  Preset("Air", erodible(1, 3, four)), Preset("Huge", erodible(0, 65536, four)),
-                  Preset("Negative", erodible(0, -2, four))});
+    const ReadResult o = Read(
+        {}, {Preset("Bristle", bristle), Preset("Charcoal", erodible(0, 2, four)),
+             Preset("Air", erodible(1, 3, four)), Preset("Huge", erodible(0, 65536, four)),
+             Preset("Negative", erodible(0, -2, four)), Preset("Small", erodible(0, 1, four))});
     EXPECT_FALSE(o.error);
-    ASSERT_EQ(o.brushes.size(), 5u);
+    ASSERT_EQ(o.brushes.size(), 6u);
     ASSERT_TRUE(dynamic_cast<const PreviewBrush*>(o.brushes[0].get()));
     EXPECT_EQ(o.brushes[0]->kind(), TipKind::Bristle);
     const TipShape& b = o.brushes[0]->preset()->tip;
@@ -376,9 +376,9 @@ TEST_F(PresetReaderTest, BristleAndErodibleTips)
     const ErodibleTip& air = *o.brushes[2]->preset()->tip.erodible;
     EXPECT_EQ(std::tie(air.airbrush, air.granularity, air.spatterSize, air.spatterAmount),
               std::make_tuple(true, 50.0, 100.0, 200.0));
-    // A size that does not fit the data (3 × 3 floats in 16 bytes), a size whose square would
-    // overflow and a negative one leave the surface out and keep the rest.
-    for (size_t i : {2, 3, 4}) {
+    // Sizes that do not fit the data (3 × 3 or 1 × 1 floats in 16 bytes), one whose square
+    // would overflow and a negative one leave the surface out and keep the rest.
+    for (size_t i : {2, 3, 4, 5}) {
         EXPECT_EQ(o.brushes[i]->preset()->tip.erodible->gridSize, 0) << i;
         EXPECT_TRUE(o.brushes[i]->preset()->tip.erodible->heights.empty()) << i;
         EXPECT_EQ(o.brushes[i]->preset()->tip.erodible->softness, 48) << i;
