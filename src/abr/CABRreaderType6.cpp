@@ -89,7 +89,8 @@ BrushPtr PresetBrush(const CDescChunk::SPresetDesc& desc, const SampledBrush* st
         brush = std::make_shared<PreviewBrush>(desc.name, tip);
     }
     brush->setPreset(desc.preset);
-    if (const auto& texture = preset.settings.texture)
+    const auto& texture = preset.settings.texture;
+    if (texture && !(texture->patternName.isEmpty() && texture->patternId.isEmpty()))
         brush->setTexture({texture->patternName, texture->patternId});
     return brush;
 }
