@@ -5,6 +5,10 @@
 # The file (made by bench/make_v6_64mb.sh) holds a few hundred 8-bit samples of 480 x 460,
 # every other one run-length compressed, and a descriptor naming them all. Goal: 64 MiB listed in 0.10 s or less (median
 # of the runs), about 640 MB/s; the ratio to cat says how close to reading the bytes at all.
+# Then the same for a file of 2,000 presets with every settings group on (made by
+# bench/make_presets_2000.sh): reading the settings should cost at most 10 % over listing the
+# tips alone. BASELINE_CLI=PATH times another kelbrin-cli beside this one on both files, for a
+# before-and-after comparison of a change.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
@@ -46,3 +50,20 @@ list_us=$median_us
 printf 'cat FILE:           '
 measure cat "$file"
 awk -v l="$list_us" -v c="$median_us" 'BEGIN { printf "list / cat (medians): %.2f\n", l / c }'
+if [[ -n "${BASELINE_CLI:-}" ]]; then
+  printf 'baseline list:      '
+  measure "$BASELINE_CLI" list "$file"
+fi
+
+presets=$build_dir/bench-presets-2000.abr
+bench/make_presets_2000.sh "$presets"
+bytes=$(stat -c %s "$presets")
+echo "file: $presets ($bytes bytes) -> $("$cli" list "$presets" | tail -n 1)"
+printf 'kelbrin-cli list:   '
+measure "$cli" list "$presets"
+if [[ -n "${BASELINE_CLI:-}" ]]; then
+  new_us=$median_us
+  printf 'baseline list:      '
+  measure "$BASELINE_CLI" list "$presets"
+  awk -v n="$new_us" -v b="$median_us" 'BEGIN { printf "this / baseline (medians): %.2f\n", n / b }'
+fi

@@ -169,11 +169,20 @@ std::optional<QString> CABRreader::Impl::ReadType12Name()
     return QString(reinterpret_cast<const QChar*>(units.data()), static_cast<qsizetype>(length));
 }
 
-//   4 ignored, 2 ignored, [name], 2 diameter, 2 roundness %, 2 angle (signed), 2 hardness %
+// A record's spacing in percent; these versions have no switch for it, and 0 is read as off
+// since no tip paints at a spacing of nothing.
+namespace {
+std::optional<double> Type12Spacing(unsigned short spacing)
+{
+    return spacing == 0 ? std::nullopt : std::optional<double>(spacing);
+}
+} // namespace
+
+//   4 ignored, 2 spacing %, [name], 2 diameter, 2 roundness %, 2 angle (signed), 2 hardness %
 BrushPtr CABRreader::Impl::ReadType12ComputedBrush(bool hasName)
 {
     mStream.ReadU32();
-    mStream.ReadU16();
+    const unsigned short spacing = mStream.ReadU16();
     std::optional<QString> name;
     if (hasName)
         name = ReadType12Name();
@@ -181,16 +190,27 @@ BrushPtr CABRreader::Impl::ReadType12ComputedBrush(bool hasName)
     const unsigned short roundness = mStream.ReadU16();
     const short angle = mStream.ReadS16();
     const unsigned short hardness = mStream.ReadU16();
-    return ComputedBrush::brushWithName(std::move(name), diameter, roundness, angle, hardness);
+    auto preset = std::make_shared<BrushPreset>();
+    preset->tip.kind = TipKind::Computed;
+    preset->tip.diameter = diameter;
+    preset->tip.roundness = roundness;
+    preset->tip.angle = angle;
+    preset->tip.hardness = hardness;
+    preset->tip.spacing = Type12Spacing(spacing);
+    auto brush =
+        ComputedBrush::brushWithName(std::move(name), diameter, roundness, angle, hardness);
+    if (mReadAs == CABRreader::ReadAs::Presets)
+        brush->setPreset(std::move(preset));
+    return brush;
 }
 
-//   4 ignored, 2 ignored, [name], 1 ignored, 8 bounds (16-bit, unused),
+//   4 ignored, 2 spacing %, [name], 1 ignored, 8 bounds (16-bit, unused),
 //   4 top, 4 left, 4 bottom, 4 right, 2 depth, 1 compression,
 //   [2 × height row lengths when compressed], pixel data
 BrushPtr CABRreader::Impl::ReadType12SampledBrush(bool hasName)
 {
     mStream.ReadU32();
-    mStream.ReadU16();
+    const unsigned short spacing = mStream.ReadU16();
     std::optional<QString> name;
     if (hasName)
         name = ReadType12Name();
@@ -208,8 +228,15 @@ BrushPtr CABRreader::Impl::ReadType12SampledBrush(bool hasName)
     const long long width = static_cast<long long>(right) - left;
     const long long height = static_cast<long long>(bottom) - top;
     PixelBlock block = ReadPixels(width, height, 1, compression != 0, BytesLeft());
-    return std::make_shared<SampledBrush>(std::move(name), static_cast<int>(width),
-                                          static_cast<int>(height), depth, std::move(block));
+    auto preset = std::make_shared<BrushPreset>();
+    preset->tip.kind = TipKind::Sampled;
+    preset->tip.diameter = static_cast<double>(std::max(width, height));
+    preset->tip.spacing = Type12Spacing(spacing);
+    auto brush = std::make_shared<SampledBrush>(std::move(name), static_cast<int>(width),
+                                                static_cast<int>(height), depth, std::move(block));
+    if (mReadAs == CABRreader::ReadAs::Presets)
+        brush->setPreset(std::move(preset));
+    return brush;
 }
 
 CABRreader::CABRreader(const QString& path, ReadAs as)

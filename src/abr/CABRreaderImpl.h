@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+class CDescChunk;
+
 class CABRreader::Impl
 {
 public:
@@ -35,6 +37,10 @@ public:
     BrushPtr ReadType12ComputedBrush(bool hasName);
     BrushPtr ReadType12SampledBrush(bool hasName);
     void ReadType6Brushes(CBrushSink& sink, int subVersion);
+    void ReadType6StoredTips(CBrushSink& sink, const CDescChunk& descriptor,
+                             const SChunkHeader& samp, int subVersion);
+    void ReadType6Presets(CBrushSink& sink, const CDescChunk& descriptor, const SChunkHeader& samp,
+                          int subVersion);
     // The sections by key, the last one of a key winning.
     std::map<uint32_t, SChunkHeader> ReadType6Sections();
     // True when zero padding up to the next 4-byte boundary was stepped over.

@@ -4,12 +4,14 @@
 #include "abr/CPatternRecordReader.h"
 #include "abr/CSampleRecordWalker.h"
 #include "brush/ComputedBrush.h"
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "stream/ReadErrors.h"
 
 #include <QtEndian>
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 namespace {
 constexpr uint32_t k8BIM = 0x3842494D;
@@ -35,6 +37,62 @@ void SetTexture(Brush& brush, const std::optional<CDescChunk::STexture>& texture
     };
     if (texture)
         brush.setTexture({text(texture->name), text(texture->identifier)});
+}
+
+// A mirrored computed tip is drawn by mirroring its angle: x negates it, y reflects it about 90°.
+double FoldFlips(double angle, bool flipX, bool flipY)
+{
+    if (flipX)
+        angle = -angle;
+    if (flipY)
+        angle = 180 - angle;
+    return angle;
+}
+
+// 16-bit samples run from 0 to 32,768; spread them over the full 16-bit range in place.
+void SpreadSixteenBitSamples(CSampleRecordWalker::SSample& sample)
+{
+    if (sample.depth != 16)
+        return;
+    auto* samples = reinterpret_cast<unsigned short*>(sample.pixels.data());
+    const size_t count = sample.pixels.size() / 2;
+    for (size_t i = 0; i < count; ++i)
+        samples[i] = samples[i] == 0 ? 0 : static_cast<unsigned short>((samples[i] - 1) * 2);
+}
+
+// The stored sample a preset paints with, when it paints with one.
+const std::string* SampleOf(const CDescChunk::SPresetDesc& desc)
+{
+    const TipShape& tip = desc.preset->tip;
+    return desc.tipKnown && tip.kind == TipKind::Sampled && tip.sampleId ? &*tip.sampleId : nullptr;
+}
+
+// The brush a preset is. `stored` is its sample, null when it paints with none or the file
+// lacks it; a preset whose tip cannot be shown becomes an empty placeholder under its name.
+BrushPtr PresetBrush(const CDescChunk::SPresetDesc& desc, const SampledBrush* stored)
+{
+    const BrushPreset& preset = *desc.preset;
+    const TipShape& tip = preset.tip;
+    std::shared_ptr<Brush> brush;
+    if (!desc.tipKnown || (tip.kind == TipKind::Sampled && !stored)) {
+        brush = std::make_shared<SampledBrush>(desc.name, 0, 0, 8, PixelBlock());
+    } else if (tip.kind == TipKind::Sampled) {
+        brush = std::make_shared<SampledBrush>(
+            desc.name, *stored,
+            SampleShaping{tip.diameter, tip.roundness, tip.angle, tip.flipX, tip.flipY});
+    } else if (tip.kind == TipKind::Computed) {
+        // A tip without its hardness is drawn hard, as Photoshop's new computed tips are.
+        brush = ComputedBrush::brushWithName(desc.name, tip.diameter, tip.roundness,
+                                             FoldFlips(tip.angle, tip.flipX, tip.flipY),
+                                             tip.hardness.value_or(100));
+    } else {
+        brush = std::make_shared<PreviewBrush>(desc.name, tip);
+    }
+    brush->setPreset(desc.preset);
+    const auto& texture = preset.settings.texture;
+    if (texture && !(texture->patternName.isEmpty() && texture->patternId.isEmpty()))
+        brush->setTexture({texture->patternName, texture->patternId});
+    return brush;
 }
 
 // True when a section can end at `position`: the end of the file, or up to three zero bytes
@@ -144,8 +202,7 @@ std::map<uint32_t, CABRreader::Impl::SChunkHeader> CABRreader::Impl::ReadType6Se
     return sections;
 }
 
-// The samples of 'samp' first, named by the presets of 'desc', then the computed tips 'desc'
-// describes, then the patterns of 'patt'.
+// The brushes of 'desc' and 'samp' as ReadAs asks, then the patterns of 'patt'.
 void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
 {
     const std::map<uint32_t, SChunkHeader> sections = ReadType6Sections();
@@ -158,17 +215,36 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
     const auto samp = sections.find(kSamp);
     if (samp == sections.end())
         throw kDamagedFileError;
-    CSampleRecordWalker records(*this, samp->second, subVersion);
+    if (mReadAs == CABRreader::ReadAs::StoredTips)
+        ReadType6StoredTips(sink, descriptor, samp->second, subVersion);
+    else
+        ReadType6Presets(sink, descriptor, samp->second, subVersion);
+
+    const auto patt = sections.find(kPatt);
+    if (patt == sections.end())
+        return;
+    CPatternRecordReader patterns(*this, patt->second);
+    PatternPtr pattern;
+    for (CPatternRecordReader::eResult result;
+         (result = patterns.Next(&pattern)) != CPatternRecordReader::eResult::eEnd;) {
+        if (result == CPatternRecordReader::eResult::eSkipped) {
+            ++mSkippedPatterns;
+            continue;
+        }
+        boost::this_thread::interruption_point();
+        sink.AddPattern(pattern);
+    }
+}
+
+// The samples of 'samp' first, named by the presets of 'desc', then the computed tips 'desc'
+// describes, dual tips among them.
+void CABRreader::Impl::ReadType6StoredTips(CBrushSink& sink, const CDescChunk& descriptor,
+                                           const SChunkHeader& samp, int subVersion)
+{
+    CSampleRecordWalker records(*this, samp, subVersion);
     CSampleRecordWalker::SSample sample;
     while (records.Next(&sample)) {
-        if (sample.depth == 16) {
-            // Samples run from 0 to 32,768; spread them over the full 16-bit range in place.
-            auto* samples = reinterpret_cast<unsigned short*>(sample.pixels.data());
-            const size_t count = sample.pixels.size() / 2;
-            for (size_t i = 0; i < count; ++i)
-                samples[i] =
-                    samples[i] == 0 ? 0 : static_cast<unsigned short>((samples[i] - 1) * 2);
-        }
+        SpreadSixteenBitSamples(sample);
         const CDescChunk::SSampledBrushDesc* preset = descriptor.SampledBrush(sample.identifier);
         auto brush = std::make_shared<SampledBrush>(
             preset ? ToQString(preset->name) : QString(), static_cast<int>(sample.width),
@@ -186,19 +262,88 @@ void CABRreader::Impl::ReadType6Brushes(CBrushSink& sink, int subVersion)
         SetTexture(*brush, tip->texture);
         PostBrush(brush, sink);
     }
+}
 
-    const auto patt = sections.find(kPatt);
-    if (patt == sections.end())
-        return;
-    CPatternRecordReader patterns(*this, patt->second);
-    PatternPtr pattern;
-    for (CPatternRecordReader::eResult result;
-         (result = patterns.Next(&pattern)) != CPatternRecordReader::eResult::eEnd;) {
-        if (result == CPatternRecordReader::eResult::eSkipped) {
-            ++mSkippedPatterns;
-            continue;
+// One brush per preset in the descriptor's order, then the stored samples no preset uses, in
+// the order of 'samp'. Samples are decoded in their own order as they come; each preset is
+// handed on as soon as it and every preset before it can be built, so a file whose presets
+// follow its samples streams as it did before presets were read. A decoded sample is kept
+// only until the last preset painting with it has been handed on; a sample that only dual
+// brushes use is not a brush at all. A preset whose sample never comes is shown as a
+// placeholder under its name at the end: the file may lack a sample without being damaged.
+// Damage among the samples ends their walk, and what does not depend on them is still
+// handed on before the read fails.
+void CABRreader::Impl::ReadType6Presets(CBrushSink& sink, const CDescChunk& descriptor,
+                                        const SChunkHeader& samp, int subVersion)
+{
+    const std::vector<CDescChunk::SPresetDesc>& presets = descriptor.Presets();
+    std::map<std::string, int> pendingUses;
+    std::set<std::string> used;
+    for (const CDescChunk::SPresetDesc& desc : presets) {
+        if (const std::string* id = SampleOf(desc)) {
+            ++pendingUses[*id];
+            used.insert(*id);
         }
-        boost::this_thread::interruption_point();
-        sink.AddPattern(pattern);
+        const auto& dual = desc.preset->settings.dualBrush;
+        if (dual && dual->tip.kind == TipKind::Sampled && dual->tip.sampleId)
+            used.insert(*dual->tip.sampleId);
     }
+
+    std::map<std::string, std::shared_ptr<const SampledBrush>> decoded;
+    std::vector<BrushPtr> unused;
+    size_t next = 0;
+    auto handOn = [&](bool atEnd) {
+        for (; next < presets.size(); ++next) {
+            const std::string* id = SampleOf(presets[next]);
+            const auto found = id ? decoded.find(*id) : decoded.end();
+            if (id && found == decoded.end() && !atEnd)
+                return;
+            PostBrush(
+                PresetBrush(presets[next], found == decoded.end() ? nullptr : found->second.get()),
+                sink);
+            if (found != decoded.end() && --pendingUses[*id] == 0)
+                decoded.erase(found);
+        }
+        for (const BrushPtr& brush : unused)
+            PostBrush(brush, sink);
+        unused.clear();
+    };
+
+    handOn(false);
+    // Only the walk of the samples may end in damage here; what the sink throws goes through.
+    std::optional<CSampleRecordWalker> records;
+    auto nextSample = [&](CSampleRecordWalker::SSample* sample) {
+        try {
+            if (!records)
+                records.emplace(*this, samp, subVersion);
+            return records->Next(sample);
+        } catch (int) {
+            mDamaged = true;
+            return false;
+        }
+    };
+    CSampleRecordWalker::SSample sample;
+    std::set<std::string> seen;
+    while (nextSample(&sample)) {
+        SpreadSixteenBitSamples(sample);
+        auto stored = std::make_shared<SampledBrush>(QString(), static_cast<int>(sample.width),
+                                                     static_cast<int>(sample.height), sample.depth,
+                                                     std::move(sample.pixels));
+        stored->setMissingRows(sample.missingRows);
+        // A second record of one identifier is no preset's: it is kept as a tip of its own.
+        const bool first = seen.insert(sample.identifier).second;
+        if (first && pendingUses.count(sample.identifier)) {
+            decoded[sample.identifier] = stored;
+        } else if (!first || !used.count(sample.identifier)) {
+            auto tip = std::make_shared<BrushPreset>();
+            tip->isPreset = false;
+            tip->tip.kind = TipKind::Sampled;
+            tip->tip.sampleId = sample.identifier;
+            tip->tip.diameter = static_cast<double>(std::max(sample.width, sample.height));
+            stored->setPreset(std::move(tip));
+            unused.push_back(stored);
+        }
+        handOn(false);
+    }
+    handOn(true);
 }

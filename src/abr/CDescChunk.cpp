@@ -4,6 +4,7 @@
 #include "abr/CListObjectNode.h"
 #include "abr/CNamedListObjectNode.h"
 #include "abr/CTypedObjectNode.h"
+#include "abr/PresetFromDescriptor.h"
 #include "stream/CInStream.h"
 
 namespace {
@@ -63,6 +64,13 @@ CDescChunk::CDescChunk(CInStream& stream, long long sectionLength)
         const auto* preset = dynamic_cast<const CNamedListObjectNode*>(entry.get());
         if (!preset || preset->name() != kBrushPreset)
             continue;
+        SPresetDesc desc;
+        assign(desc.name, NameOf(*preset));
+        desc.preset = std::make_shared<const BrushPreset>(PresetFromDescriptor(*preset));
+        const auto* brush = preset->Member<CNamedListObjectNode>(kBrush);
+        desc.tipKnown = brush && IsKnownTipClass(brush->name());
+        mPresets.push_back(std::move(desc));
+
         if (const auto* tip = preset->Member<CNamedListObjectNode>(kBrush))
             ProcessBrushNode(tip, NameOf(*preset), TextureOf(*preset));
         if (const auto* dual = preset->Member<CNamedListObjectNode>(kDualBrush))

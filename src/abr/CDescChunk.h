@@ -1,8 +1,11 @@
 #pragma once
 
+#include "brush/BrushPreset.h"
 #include "platform/ucstring.h"
 
+#include <QString>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,8 +13,9 @@
 class CInStream;
 class CNamedListObjectNode;
 
-// What the brush reader needs from a file's descriptor section: the name of each stored sample
-// and the parameters of each parametric tip. The parsed tree is dropped once these are taken.
+// What the brush reader needs from a file's descriptor section: its presets in order, and for
+// the stored tips alone the name of each stored sample and the parameters of each computed tip.
+// The parsed tree is walked once and dropped once these are taken.
 class CDescChunk
 {
 public:
@@ -38,10 +42,22 @@ public:
         std::optional<STexture> texture;
     };
 
+    struct SPresetDesc
+    {
+        QString name; // as stored, its terminating zero unit included
+        std::shared_ptr<const BrushPreset> preset;
+        // The tip is of a class Photoshop writes: without one the preset is shown as a
+        // placeholder under its name.
+        bool tipKnown = false;
+    };
+
     // The stream stands at the first data byte of a section of sectionLength bytes; it is left
     // after the last byte read. Throws kDamagedFileError when the descriptor cannot be parsed or
     // would take more memory than such a section may.
     CDescChunk(CInStream& stream, long long sectionLength);
+
+    // Every 'brushPreset' of the descriptor, in its order.
+    const std::vector<SPresetDesc>& Presets() const { return mPresets; }
 
     // Null past the last entry.
     const SComputedBrushDesc* ComputedBrush(unsigned index) const;
@@ -55,6 +71,7 @@ public:
                           const std::optional<STexture>& texture = std::nullopt);
 
 private:
+    std::vector<SPresetDesc> mPresets;
     std::vector<SComputedBrushDesc> mComputedBrushes;
     std::map<std::string, SSampledBrushDesc> mSampledBrushes;
 };

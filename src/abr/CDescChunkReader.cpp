@@ -1,11 +1,13 @@
 #include "abr/CDescChunkReader.h"
 
 #include "abr/CDoubleObjectNodeWithUnits.h"
+#include "abr/CEnumObjectNode.h"
 #include "abr/CListObjectNode.h"
 #include "abr/CNamedListObjectNode.h"
 #include "stream/CInStream.h"
 #include "stream/ReadErrors.h"
 
+#include <boost/make_shared.hpp>
 #include <new>
 
 namespace {
@@ -170,19 +172,20 @@ CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
     case Code("Objc"):
     case Code("GlbO"): {
         SkipUnicodeString();
-        auto object =
-            boost::shared_ptr<CNamedListObjectNode>(new CNamedListObjectNode(ReadString()));
+        auto object = boost::make_shared<CNamedListObjectNode>(ReadString());
         Charge(sizeof(CNamedListObjectNode) + object->name().size());
         const unsigned int count = mStream.ReadU32();
         for (unsigned int i = 0; i < count; ++i) {
-            const std::string key = ReadString();
+            std::string key = ReadString();
             Charge(key.size());
-            object->AddMember(key, ReadNode());
+            CObjectNodePtr value = ReadNode();
+            object->AddMember(std::move(key), std::move(value));
         }
+        object->Seal();
         return object;
     }
     case Code("VlLs"): {
-        auto list = boost::shared_ptr<CListObjectNode>(new CListObjectNode());
+        auto list = boost::make_shared<CListObjectNode>();
         Charge(sizeof(CListObjectNode));
         const unsigned int count = mStream.ReadU32();
         for (unsigned int i = 0; i < count; ++i)
@@ -191,7 +194,7 @@ CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
     }
     case Code("null"): {
         const unsigned int count = mStream.ReadU32();
-        auto list = boost::shared_ptr<CListObjectNode>(new CListObjectNode(ReadString()));
+        auto list = boost::make_shared<CListObjectNode>(ReadString());
         Charge(sizeof(CListObjectNode) + list->name().size());
         for (unsigned int i = 0; i < count; ++i)
             list->AddChild(ReadNode());
@@ -200,31 +203,41 @@ CObjectNodePtr CDescChunkReader::ReadNodeOfType(uint32_t type)
     case Code("TEXT"): {
         ucstring text = ReadUnicodeString();
         Charge(sizeof(CTypedObjectNode<ucstring>) + text.size() * 2);
-        return CObjectNodePtr(new CTypedObjectNode<ucstring>(std::move(text)));
+        return boost::make_shared<CTypedObjectNode<ucstring>>(std::move(text));
     }
     case Code("UntF"): {
         Charge(sizeof(CDoubleObjectNodeWithUnits));
         const uint32_t units = mStream.ReadU32();
-        return CObjectNodePtr(new CDoubleObjectNodeWithUnits(mStream.ReadDouble(), units));
+        return boost::make_shared<CDoubleObjectNodeWithUnits>(mStream.ReadDouble(), units);
     }
     case Code("doub"):
         Charge(sizeof(CTypedObjectNode<double>));
-        return CObjectNodePtr(new CTypedObjectNode<double>(mStream.ReadDouble()));
+        return boost::make_shared<CTypedObjectNode<double>>(mStream.ReadDouble());
     case Code("long"):
         Charge(sizeof(CTypedObjectNode<long>));
-        return CObjectNodePtr(new CTypedObjectNode<long>(mStream.ReadS32()));
+        return boost::make_shared<CTypedObjectNode<long>>(mStream.ReadS32());
     case Code("bool"):
         Charge(sizeof(CTypedObjectNode<bool>));
-        return CObjectNodePtr(new CTypedObjectNode<bool>(mStream.ReadU8() != 0));
-    case Code("enum"):
-        Charge(0); // the list slot it takes
-        SkipString();
-        SkipString();
-        return {};
+        return boost::make_shared<CTypedObjectNode<bool>>(mStream.ReadU8() != 0);
+    case Code("enum"): {
+        std::string type = ReadString();
+        std::string value = ReadString();
+        Charge(sizeof(CEnumObjectNode) + type.size() + value.size());
+        return boost::make_shared<CEnumObjectNode>(std::move(type), std::move(value));
+    }
     case Code("comp"):
         SkipChecked(8);
         return {};
-    case Code("tdta"):
+    case Code("tdta"): {
+        // Raw data is kept: an erodible tip stores its worn surface this way.
+        const unsigned int length = mStream.ReadU32();
+        if (static_cast<long long>(length) > BytesLeft())
+            throw kDamagedFileError;
+        Charge(sizeof(CTypedObjectNode<std::string>) + length);
+        std::string data(length, '\0');
+        mStream.ReadGeneric(data.data(), kSize1, length, false);
+        return boost::make_shared<CTypedObjectNode<std::string>>(std::move(data));
+    }
     case Code("alis"):
         SkipChecked(mStream.ReadU32());
         return {};

@@ -21,7 +21,7 @@ public:
         : mStream(stream), mBudget(sectionLength * kMaxBytesPerByte)
     {}
 
-    // An empty pointer for items that keep no node ("enum", references, raw data, ...).
+    // An empty pointer for items that keep no node (references, aliases, "comp", ...).
     CObjectNodePtr ReadNode();
     std::string ReadString();
     ucstring ReadUnicodeString();

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-// An ordered list of items; an entry is empty where the item makes no node ("enum").
+// An ordered list of items; an entry is empty where the item makes no node (a reference).
 class CListObjectNode : public CObjectNode
 {
 public:

@@ -55,7 +55,7 @@ TEST_F(DescChunkTest, RecordsOnlyCompleteTipsOfBrushPresets)
         Preset("First", SampledTip("id1")),
         Preset("Zeroless", SampledTip("id2", false)),
         Preset("Second", SampledTip("id1")),
-        // An "enum" member is no node: as if "Angl" were absent.
+        // An "enum" member is no number: as if "Angl" were absent.
         Preset("Enum", Obj("computedBrush", {{"Dmtr", Doub(4)},
                                              {"Angl", Enum("a", "b")},
                                              {"Rndn", Doub(100)},

@@ -26,7 +26,8 @@ struct ReadResult
 
 // Reads on the calling thread into a sink that keeps everything; afterBrush sees the count of
 // brushes so far each time one is handed on.
-inline ReadResult ReadAbr(const QString& path, const std::function<void(size_t)>& afterBrush = {})
+inline ReadResult ReadAbr(const QString& path, const std::function<void(size_t)>& afterBrush = {},
+                          CABRreader::ReadAs as = CABRreader::ReadAs::Presets)
 {
     struct Collect : CBrushSink
     {
@@ -48,7 +49,7 @@ inline ReadResult ReadAbr(const QString& path, const std::function<void(size_t)>
     };
     ReadResult result;
     try {
-        CABRreader reader(path);
+        CABRreader reader(path, as);
         Collect sink(result, afterBrush);
         reader.Read(sink);
     } catch (int code) {

@@ -16,10 +16,27 @@ QString Sha256(const QByteArray& bytes)
     return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
+// A preset's tip as its file gives it and the groups of settings that are on.
+QJsonObject Describe(const BrushPreset& preset)
+{
+    const TipShape& tip = preset.tip;
+    QJsonArray groups;
+    for (const SettingsGroup& group : GroupsOn(preset.settings))
+        groups.append(QString::fromLatin1(group.key));
+    return {
+        {"is_preset", preset.isPreset},
+        {"diameter", tip.diameter},
+        {"angle", tip.angle},
+        {"roundness", tip.roundness},
+        {"spacing", tip.spacing ? QJsonValue(*tip.spacing) : QJsonValue()},
+        {"sample", tip.sampleId ? QJsonValue(QString::fromStdString(*tip.sampleId)) : QJsonValue()},
+        {"groups", groups}};
+}
+
 // Names keep every stored code unit, a terminating zero included (JSON writes it as \u0000).
 QJsonObject Describe(const BrushPtr& brush)
 {
-    QJsonObject o{{"kind", brush->isComputed() ? "computed" : "sampled"},
+    QJsonObject o{{"kind", TipKindKey(brush->kind())},
                   {"name", brush->name() ? QJsonValue(*brush->name()) : QJsonValue()},
                   {"width", brush->size().width()},
                   {"height", brush->size().height()}};
@@ -27,9 +44,12 @@ QJsonObject Describe(const BrushPtr& brush)
         o["depth"] = sampled->depth();
         o["pixels_sha256"] = Sha256(PixelBytes(brush));
         o["missing_rows"] = qint64(sampled->missingRows());
-    } else if (const auto scaled = static_cast<const ComputedBrush&>(*brush).scaledFrom()) {
-        o["scaled_from"] = QJsonArray{scaled->width(), scaled->height()};
+    } else if (const auto* computed = dynamic_cast<const ComputedBrush*>(brush.get())) {
+        if (const auto scaled = computed->scaledFrom())
+            o["scaled_from"] = QJsonArray{scaled->width(), scaled->height()};
     }
+    if (const BrushPreset* preset = brush->preset())
+        o["preset"] = Describe(*preset);
     if (const auto& texture = brush->texture())
         o["texture"] = QJsonObject{{"name", texture->name}, {"identifier", texture->identifier}};
     return o;

@@ -43,7 +43,12 @@ SampleRecordDescription Raw8(const std::string& id, int w, int h, const QByteArr
 class Type6ReaderTest : public ::testing::Test
 {
 protected:
-    ReadResult Read(const QByteArray& bytes) { return ReadAbr(mSandbox.write("x.abr", bytes)); }
+    // The stored tips alone, in the file's own order: what these cases check is how samples
+    // and descriptors decode, which PresetReaderTest builds on.
+    ReadResult Read(const QByteArray& bytes)
+    {
+        return ReadAbr(mSandbox.write("x.abr", bytes), {}, CABRreader::ReadAs::StoredTips);
+    }
 
     // Reads a file whose one computed tip carries this item among its members.
     ReadResult ReadItem(const QByteArray& item)
