@@ -31,7 +31,10 @@ std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush, double maxDrawingPix
     BrushBitmap bitmap;
     bitmap.width = image.width();
     bitmap.height = image.height();
-    if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get())) {
+    // A preset that shapes its sample paints it drawn anew, in 8 bits like a computed tip; the
+    // stored block is lent only when it is what the preset paints.
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get());
+        sampled && !sampled->isShaped()) {
         bitmap.depth = sampled->depth();
         bitmap.samples = sampled->pixels().data();
         bitmap.owner = brush;

@@ -8,8 +8,9 @@
 
 // A brush's pixels as ink samples, the way brush files hold them: one sample per pixel, 0 is
 // no paint and the maximum (255, 65,535 or 1.0) full paint; 8- or 16-bit unsigned or 32-bit
-// float, host order, rows packed. Sampled brushes lend their own block; computed ones, whose
-// image is drawn as grey on white, are turned back into ink.
+// float, host order, rows packed. Sampled brushes lend their own block; brushes whose image is
+// drawn as grey on white (computed tips, previews, samples a preset shapes) are turned back
+// into ink.
 struct BrushBitmap
 {
     int width = 0;
@@ -24,6 +25,7 @@ struct BrushBitmap
 
 // The brush's ink samples. Nothing for a brush without an image (a computed tip out of range, an
 // empty sample). A computed tip is drawn within maxDrawingPixels, at ComputedBrush::scaleWithin(),
-// so it may come out smaller than its pixelSize(); a sampled brush is always whole.
+// so it may come out smaller than its pixelSize(); a sampled brush is always its pixelSize(),
+// its stored block when its preset keeps the sample as stored.
 std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush,
                                      double maxDrawingPixels = ComputedBrush::kMaxDrawingPixels);

@@ -1,5 +1,9 @@
 #include "brush/SampledBrush.h"
 
+#include "brush/ComputedBrush.h"
+
+#include <QPainter>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -33,6 +37,79 @@ QImage InkImage16(const PixelBlock& pixels, int width, int height, ToInk16 toInk
         }
     }
     return image;
+}
+
+// Where a shaped sample goes, in whole pixels: the sample scaled (and squashed) first, then the
+// box it fills once turned. Sides stay doubles until they are known to fit an int.
+struct SampleLayout
+{
+    double width = 0, height = 0;             // scaled, before turning
+    double turnedWidth = 0, turnedHeight = 0; // the bounding box after turning
+    int quarterTurns = 0;                     // counter-clockwise; -1 for any other angle
+    double angle = 0;                         // degrees, 0 to 360
+
+    // The pixels a drawing holds at its peak besides the stored sample: the scaled copy and
+    // the canvas it is turned onto.
+    double drawingPixels() const
+    {
+        const double scaled = width * height;
+        return quarterTurns == 0 ? scaled : scaled + turnedWidth * turnedHeight;
+    }
+    bool fits() const
+    {
+        return drawingPixels() <= ComputedBrush::kMaxDrawingPixels &&
+               std::max(turnedWidth, turnedHeight) <= ComputedBrush::kMaxDrawnSide;
+    }
+};
+
+double WholePixels(double side)
+{
+    // A side that is a whole number but for rounding stays that number.
+    return std::max(1.0, std::ceil(side - 1e-6));
+}
+
+SampleLayout LayoutFor(QSize stored, const SampleShaping& shaping, double scale)
+{
+    SampleLayout layout;
+    const double longest = std::max(stored.width(), stored.height());
+    const bool sized = shaping.diameter > 0 && std::isfinite(shaping.diameter);
+    const double factor = (sized ? shaping.diameter / longest : 1.0) * scale;
+    // Photoshop keeps roundness within 0 to 100; a squashed side keeps at least one pixel.
+    const double ratio =
+        std::isfinite(shaping.roundness) ? std::clamp(shaping.roundness, 0.0, 100.0) / 100 : 1.0;
+    layout.width = WholePixels(stored.width() * factor);
+    layout.height = WholePixels(stored.height() * factor * ratio);
+
+    double angle = std::isfinite(shaping.angle) ? std::fmod(shaping.angle, 360.0) : 0.0;
+    if (angle < 0)
+        angle += 360.0;
+    layout.angle = angle;
+    const double quarters = std::round(angle / 90.0);
+    if (std::abs(angle - quarters * 90.0) < 1e-9) {
+        layout.quarterTurns = int(quarters) % 4;
+        const bool across = layout.quarterTurns % 2 == 1;
+        layout.turnedWidth = across ? layout.height : layout.width;
+        layout.turnedHeight = across ? layout.width : layout.height;
+    } else {
+        layout.quarterTurns = -1;
+        const double theta = angle * 0.017453292519943295;
+        const double c = std::abs(std::cos(theta)), s = std::abs(std::sin(theta));
+        layout.turnedWidth = WholePixels(layout.width * c + layout.height * s);
+        layout.turnedHeight = WholePixels(layout.width * s + layout.height * c);
+    }
+    return layout;
+}
+
+// The stored sample as 8-bit ink (0 no paint), which scales and turns onto a canvas of zeros
+// without a ground to keep apart. 8-bit samples are read where they are.
+QImage InkView(const QImage& stored, const PixelBlock& block, int depth)
+{
+    if (depth == 8)
+        return QImage(block.data(), stored.width(), stored.height(), stored.width(),
+                      QImage::Format_Grayscale8);
+    QImage ink = stored.convertToFormat(QImage::Format_Grayscale8);
+    ink.invertPixels();
+    return ink;
 }
 } // namespace
 
@@ -75,8 +152,24 @@ SampledBrush::SampledBrush(std::optional<QString> name, const SampledBrush& stor
                            SampleShaping shaping)
     : Brush(std::move(name)), mStored(stored.mStored), mShaping(shaping)
 {
-    // TODO: the size the shaping gives.
-    mSize = mStored->image.size();
+    const QSize storedSize = mStored->image.size();
+    if (storedSize.isEmpty() || !isShaped()) {
+        mSize = storedSize;
+        return;
+    }
+    // A preset may paint a 50-pixel sample 5,000 pixels wide; drawn whole that would be
+    // hundreds of megabytes, so it is drawn as large as fits, and says so.
+    SampleLayout layout = LayoutFor(storedSize, mShaping, 1.0);
+    if (!layout.fits()) {
+        mScaledFrom = QSizeF(layout.turnedWidth, layout.turnedHeight);
+        mScale = std::sqrt(ComputedBrush::kMaxDrawingPixels / layout.drawingPixels());
+        mScale = std::min(mScale, ComputedBrush::kMaxDrawnSide /
+                                      std::max(layout.turnedWidth, layout.turnedHeight));
+        // Sides round up to whole pixels, so the first guess can be a little over.
+        while (!(layout = LayoutFor(storedSize, mShaping, mScale)).fits())
+            mScale *= 0.99;
+    }
+    mSize = QSize(int(layout.turnedWidth), int(layout.turnedHeight));
 }
 
 bool SampleShaping::keeps(QSize stored) const
@@ -87,10 +180,77 @@ bool SampleShaping::keeps(QSize stored) const
 
 QImage SampledBrush::image() const
 {
-    return mStored->image;
+    if (!isShaped() || mSize.isEmpty())
+        return mStored->image;
+    return drawShaped(mScale);
 }
 
 QImage SampledBrush::thumbnail(int side) const
 {
-    return Brush::thumbnail(side);
+    if (!isShaped() || mSize.isEmpty())
+        return Brush::thumbnail(side);
+    if (side <= 0)
+        return QImage();
+    const int longest = std::max(mSize.width(), mSize.height());
+    if (longest <= side)
+        return image();
+    // Drawn at the cell's size: a preset that paints a sample large need not be drawn large
+    // only to be shrunk again.
+    QImage small = drawShaped(mScale * side / longest);
+    if (small.width() > side || small.height() > side)
+        small = small.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return small;
+}
+
+QImage SampledBrush::drawShaped(double scale) const
+{
+    const QImage& stored = mStored->image;
+    const SampleLayout layout = LayoutFor(stored.size(), mShaping, scale);
+    if (!layout.fits())
+        return QImage();
+    const QSize scaledSize(int(layout.width), int(layout.height));
+
+    QImage ink = InkView(stored, mStored->pixels, mStored->depth);
+    if (ink.isNull())
+        return QImage();
+    if (ink.size() != scaledSize)
+        ink = ink.scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (mShaping.flipX || mShaping.flipY)
+        ink = std::move(ink).mirrored(mShaping.flipX, mShaping.flipY);
+
+    // Quarter turns move whole pixels; any other angle is drawn, its edges shaded against
+    // the empty canvas. Qt's y axis points down, so a turn counter-clockwise on screen is a
+    // negative angle to it.
+    switch (layout.quarterTurns) {
+    case 0:
+        break;
+    case 2:
+        ink = std::move(ink).mirrored(true, true);
+        break;
+    case 1:
+    case 3:
+        ink = ink.transformed(QTransform().rotate(layout.quarterTurns == 1 ? -90 : 90));
+        break;
+    default: {
+        QImage canvas(int(layout.turnedWidth), int(layout.turnedHeight),
+                      QImage::Format_Grayscale8);
+        if (canvas.isNull())
+            return QImage();
+        canvas.fill(0);
+        QPainter painter(&canvas);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        painter.translate(layout.turnedWidth / 2, layout.turnedHeight / 2);
+        painter.rotate(-layout.angle);
+        painter.translate(-layout.width / 2, -layout.height / 2);
+        painter.drawImage(QPointF(0, 0), ink);
+        painter.end();
+        ink = std::move(canvas);
+        break;
+    }
+    }
+    if (ink.isNull())
+        return QImage();
+    ink = std::move(ink).convertToFormat(QImage::Format_Grayscale8);
+    ink.invertPixels();
+    return ink;
 }
