@@ -41,19 +41,29 @@ QImage InkImage16(const PixelBlock& pixels, int width, int height, ToInk16 toInk
 
 // Where a shaped sample goes, in whole pixels: the sample scaled (and squashed) first, then the
 // box it fills once turned. Sides stay doubles until they are known to fit an int.
+//
+// A sample made smaller is shrunk first, averaging what falls into each pixel, and only then
+// mirrored and turned: drawn straight from a large sample, the painter would pick pixels and
+// lose thin strokes. A sample made larger is drawn straight from the stored pixels onto the
+// canvas, which saves a large copy in between.
 struct SampleLayout
 {
     double width = 0, height = 0;             // scaled, before turning
     double turnedWidth = 0, turnedHeight = 0; // the bounding box after turning
     int quarterTurns = 0;                     // counter-clockwise; -1 for any other angle
     double angle = 0;                         // degrees, 0 to 360
+    bool flips = false;
+    bool shrinks = false; // on either side
 
-    // The pixels a drawing holds at its peak besides the stored sample: the scaled copy and
+    // Whole pixels can be moved for the mirroring and turning of a shrunk sample.
+    bool movesPixels() const { return shrinks && quarterTurns >= 0; }
+    // The pixels a drawing holds at its peak besides the stored sample: the shrunk copy, and
     // the canvas it is turned onto.
     double drawingPixels() const
     {
-        const double scaled = width * height;
-        return quarterTurns == 0 ? scaled : scaled + turnedWidth * turnedHeight;
+        const double shrunk = shrinks ? width * height : 0;
+        const bool keeps = movesPixels() && quarterTurns == 0 && !flips;
+        return shrunk + (keeps ? 0 : turnedWidth * turnedHeight);
     }
     bool fits() const
     {
@@ -79,6 +89,8 @@ SampleLayout LayoutFor(QSize stored, const SampleShaping& shaping, double scale)
         std::isfinite(shaping.roundness) ? std::clamp(shaping.roundness, 0.0, 100.0) / 100 : 1.0;
     layout.width = WholePixels(stored.width() * factor);
     layout.height = WholePixels(stored.height() * factor * ratio);
+    layout.shrinks = layout.width < stored.width() || layout.height < stored.height();
+    layout.flips = shaping.flipX || shaping.flipY;
 
     double angle = std::isfinite(shaping.angle) ? std::fmod(shaping.angle, 360.0) : 0.0;
     if (angle < 0)
@@ -162,9 +174,14 @@ SampledBrush::SampledBrush(std::optional<QString> name, const SampledBrush& stor
     SampleLayout layout = LayoutFor(storedSize, mShaping, 1.0);
     if (!layout.fits()) {
         mScaledFrom = QSizeF(layout.turnedWidth, layout.turnedHeight);
-        mScale = std::sqrt(ComputedBrush::kMaxDrawingPixels / layout.drawingPixels());
-        mScale = std::min(mScale, ComputedBrush::kMaxDrawnSide /
-                                      std::max(layout.turnedWidth, layout.turnedHeight));
+        // The sides first: an absurd diameter squares to infinity.
+        const double longest = std::max(layout.turnedWidth, layout.turnedHeight);
+        if (longest > ComputedBrush::kMaxDrawnSide) {
+            mScale = ComputedBrush::kMaxDrawnSide / longest;
+            layout = LayoutFor(storedSize, mShaping, mScale);
+        }
+        if (layout.drawingPixels() > ComputedBrush::kMaxDrawingPixels)
+            mScale *= std::sqrt(ComputedBrush::kMaxDrawingPixels / layout.drawingPixels());
         // Sides round up to whole pixels, so the first guess can be a little over.
         while (!(layout = LayoutFor(storedSize, mShaping, mScale)).fits())
             mScale *= 0.99;
@@ -208,30 +225,26 @@ QImage SampledBrush::drawShaped(double scale) const
     const SampleLayout layout = LayoutFor(stored.size(), mShaping, scale);
     if (!layout.fits())
         return QImage();
-    const QSize scaledSize(int(layout.width), int(layout.height));
 
     QImage ink = InkView(stored, mStored->pixels, mStored->depth);
     if (ink.isNull())
         return QImage();
-    if (ink.size() != scaledSize)
-        ink = ink.scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (mShaping.flipX || mShaping.flipY)
-        ink = std::move(ink).mirrored(mShaping.flipX, mShaping.flipY);
+    if (layout.shrinks) {
+        ink = ink.scaled(int(layout.width), int(layout.height), Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
+        if (ink.isNull())
+            return QImage();
+    }
 
-    // Quarter turns move whole pixels; any other angle is drawn, its edges shaded against
-    // the empty canvas. Qt's y axis points down, so a turn counter-clockwise on screen is a
-    // negative angle to it.
-    switch (layout.quarterTurns) {
-    case 0:
-        break;
-    case 2:
-        ink = std::move(ink).mirrored(true, true);
-        break;
-    case 1:
-    case 3:
-        ink = ink.transformed(QTransform().rotate(layout.quarterTurns == 1 ? -90 : 90));
-        break;
-    default: {
+    if (layout.movesPixels()) {
+        if (layout.flips)
+            ink = std::move(ink).mirrored(mShaping.flipX, mShaping.flipY);
+        // Qt's y axis points down, so a turn counter-clockwise on screen is a negative angle.
+        if (layout.quarterTurns == 2)
+            ink = std::move(ink).mirrored(true, true);
+        else if (layout.quarterTurns != 0)
+            ink = ink.transformed(QTransform().rotate(layout.quarterTurns == 1 ? -90 : 90));
+    } else {
         QImage canvas(int(layout.turnedWidth), int(layout.turnedHeight),
                       QImage::Format_Grayscale8);
         if (canvas.isNull())
@@ -241,12 +254,11 @@ QImage SampledBrush::drawShaped(double scale) const
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
         painter.translate(layout.turnedWidth / 2, layout.turnedHeight / 2);
         painter.rotate(-layout.angle);
-        painter.translate(-layout.width / 2, -layout.height / 2);
-        painter.drawImage(QPointF(0, 0), ink);
+        painter.scale(mShaping.flipX ? -1 : 1, mShaping.flipY ? -1 : 1);
+        painter.scale(layout.width / ink.width(), layout.height / ink.height());
+        painter.drawImage(QPointF(-ink.width() / 2.0, -ink.height() / 2.0), ink);
         painter.end();
         ink = std::move(canvas);
-        break;
-    }
     }
     if (ink.isNull())
         return QImage();
