@@ -166,7 +166,8 @@ void DrawBristles(QImage& canvas, const TipPlace& place, const TipShape& tip)
     const double density = std::clamp(bristle.bristles / 100.0, 0.0, 1.0);
     const double thickness = std::clamp(bristle.thickness / 100.0, 0.0, 2.0);
     const int count = int(std::lround(12 + 188 * density));
-    const double dot = R * (0.035 + 0.075 * thickness);
+    // A hair-thin bristle on a small tip still shows as a speck.
+    const double dot = std::max(0.6, R * (0.035 + 0.075 * thickness));
     const bool flat = IsFlatBristle(bristle.shape);
     // How far from the middle a bristle's middle may sit, across and along the outline.
     const double reachX = std::max(0.0, R - dot);
