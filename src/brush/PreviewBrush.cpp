@@ -13,7 +13,14 @@ constexpr double kFlatBristles = 0.42;
 constexpr double kFlatErodible = 0.35;
 
 // Photoshop's bristle shapes come as five ends, round (0 to 4) then flat (5 to 9).
-enum class BristleEnd { Point, Blunt, Curve, Angle, Fan };
+enum class BristleEnd
+{
+    Point,
+    Blunt,
+    Curve,
+    Angle,
+    Fan
+};
 
 BristleEnd EndOf(int shape)
 {
@@ -25,7 +32,14 @@ bool IsFlatBristle(int shape)
     return shape >= 5;
 }
 
-enum class ErodibleShape { Point, Flat, Round, Square, Triangle };
+enum class ErodibleShape
+{
+    Point,
+    Flat,
+    Round,
+    Square,
+    Triangle
+};
 
 float HighestOf(const ErodibleTip& tip)
 {
@@ -39,8 +53,7 @@ float HighestOf(const ErodibleTip& tip)
 // A surface worn away entirely has nothing to show, and its shape is drawn instead.
 bool HasHeightMap(const ErodibleTip& tip)
 {
-    return tip.gridSize > 0 &&
-           tip.heights.size() == size_t(tip.gridSize) * size_t(tip.gridSize) &&
+    return tip.gridSize > 0 && tip.heights.size() == size_t(tip.gridSize) * size_t(tip.gridSize) &&
            HighestOf(tip) > 0;
 }
 
@@ -110,8 +123,7 @@ public:
         : mCx(canvas.width() / 2.0), mCy(canvas.height() / 2.0), mRadius(radius),
           mCos(std::cos(tip.angle * kRadiansPerDegree)),
           mSin(std::sin(tip.angle * kRadiansPerDegree)), mFlipX(tip.flipX), mFlipY(tip.flipY)
-    {
-    }
+    {}
     // The tip turns counter-clockwise on screen, so undoing it turns the pixel clockwise there
     // (counter-clockwise in y-down coordinates).
     QPointF at(int x, int y) const
@@ -333,7 +345,8 @@ void DrawAirbrush(QImage& canvas, const TipPlace& place, const TipShape& tip)
     if (drops == 0)
         return;
     const double R = place.radius();
-    const double drop = std::max(0.5, R * (0.015 + 0.05 * std::clamp(air.spatterSize, 0.0, 100.0) / 100));
+    const double drop =
+        std::max(0.5, R * (0.015 + 0.05 * std::clamp(air.spatterSize, 0.0, 100.0) / 100));
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -403,7 +416,8 @@ QImage PreviewBrush::draw(double scale) const
     else if (mTip.erodible)
         DrawErodibleShape(canvas, place, *mTip.erodible);
     else
-        FillPixels(canvas, place,
-                   [&](QPointF q) { return EdgeInk(1 - std::hypot(q.x(), q.y()), 1 / radius, 1 / radius); });
+        FillPixels(canvas, place, [&](QPointF q) {
+            return EdgeInk(1 - std::hypot(q.x(), q.y()), 1 / radius, 1 / radius);
+        });
     return canvas;
 }

@@ -112,6 +112,65 @@ SampleLayout LayoutFor(QSize stored, const SampleShaping& shaping, double scale)
     return layout;
 }
 
+// Each pixel of an axis `from` pixels long shrunk to `to` averages the stretch of `from / to`
+// pixels it covers; a pixel cut by a border counts for the part of it inside.
+struct Span
+{
+    int first = 0, last = 0;            // pixels touched
+    double firstPart = 1, lastPart = 1; // how much of them is inside
+};
+
+std::vector<Span> Spans(int from, int to)
+{
+    std::vector<Span> spans(static_cast<size_t>(to));
+    const double step = double(from) / to;
+    for (int i = 0; i < to; ++i) {
+        const double start = i * step, end = std::min(double(from), (i + 1) * step);
+        Span& span = spans[size_t(i)];
+        span.first = int(start);
+        span.last = std::max(span.first, std::min(from - 1, int(std::ceil(end)) - 1));
+        span.firstPart = std::min(end, span.first + 1.0) - start;
+        span.lastPart = span.last == span.first ? span.firstPart : end - span.last;
+    }
+    return spans;
+}
+
+// Shrinks 8-bit ink to `size`, averaging the area each new pixel covers, a row at a time: Qt's
+// smooth scaling would go through 32-bit copies of a large sample, four times its size.
+QImage ShrinkInk(const QImage& ink, QSize size)
+{
+    QImage out(size, QImage::Format_Grayscale8);
+    if (out.isNull())
+        return out;
+    const std::vector<Span> across = Spans(ink.width(), size.width());
+    const std::vector<Span> down = Spans(ink.height(), size.height());
+    const double area = double(ink.width()) / size.width() * ink.height() / size.height();
+    std::vector<double> sum(size_t(size.width()));
+    for (int y = 0; y < size.height(); ++y) {
+        std::fill(sum.begin(), sum.end(), 0.0);
+        const Span& rows = down[size_t(y)];
+        for (int sy = rows.first; sy <= rows.last; ++sy) {
+            const double rowPart = sy == rows.first  ? rows.firstPart
+                                   : sy == rows.last ? rows.lastPart
+                                                     : 1.0;
+            const uchar* in = ink.constScanLine(sy);
+            for (int x = 0; x < size.width(); ++x) {
+                const Span& cols = across[size_t(x)];
+                double v = in[cols.first] * cols.firstPart;
+                for (int sx = cols.first + 1; sx < cols.last; ++sx)
+                    v += in[sx];
+                if (cols.last != cols.first)
+                    v += in[cols.last] * cols.lastPart;
+                sum[size_t(x)] += v * rowPart;
+            }
+        }
+        uchar* line = out.scanLine(y);
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = uchar(std::clamp(std::lround(sum[size_t(x)] / area), 0L, 255L));
+    }
+    return out;
+}
+
 // The stored sample as 8-bit ink (0 no paint), which scales and turns onto a canvas of zeros
 // without a ground to keep apart. 8-bit samples are read where they are.
 QImage InkView(const QImage& stored, const PixelBlock& block, int depth)
@@ -230,8 +289,11 @@ QImage SampledBrush::drawShaped(double scale) const
     if (ink.isNull())
         return QImage();
     if (layout.shrinks) {
-        ink = ink.scaled(int(layout.width), int(layout.height), Qt::IgnoreAspectRatio,
-                         Qt::SmoothTransformation);
+        const QSize size(int(layout.width), int(layout.height));
+        // Squashed but made larger across: rare, and left to Qt.
+        ink = size.width() <= ink.width() && size.height() <= ink.height()
+                  ? ShrinkInk(ink, size)
+                  : ink.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (ink.isNull())
             return QImage();
     }
@@ -245,8 +307,7 @@ QImage SampledBrush::drawShaped(double scale) const
         else if (layout.quarterTurns != 0)
             ink = ink.transformed(QTransform().rotate(layout.quarterTurns == 1 ? -90 : 90));
     } else {
-        QImage canvas(int(layout.turnedWidth), int(layout.turnedHeight),
-                      QImage::Format_Grayscale8);
+        QImage canvas(int(layout.turnedWidth), int(layout.turnedHeight), QImage::Format_Grayscale8);
         if (canvas.isNull())
             return QImage();
         canvas.fill(0);

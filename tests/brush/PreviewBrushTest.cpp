@@ -1,5 +1,5 @@
-#include "brush/BrushBitmap.h"
 #include "brush/PreviewBrush.h"
+#include "brush/BrushBitmap.h"
 
 #include <QImage>
 #include <cmath>
@@ -132,10 +132,10 @@ TEST(PreviewBrush, ErodibleTipsShowTheHeightMapTheFileCarries)
     EXPECT_EQ(InkAt(charcoal, 0, 0), 255);
     EXPECT_EQ(InkAt(charcoal, 59, 59), 255);
 
-    const std::vector<float> pencil = {
-        0.0f,   0.419f, 0.502f, 0.419f, 0.0f,   0.419f, 0.637f, 0.752f, 0.637f,
-        0.419f, 0.502f, 0.752f, 0.91f,  0.752f, 0.502f, 0.419f, 0.637f, 0.752f,
-        0.637f, 0.419f, 0.0f,   0.419f, 0.502f, 0.419f, 0.0f};
+    const std::vector<float> pencil = {0.0f,   0.419f, 0.502f, 0.419f, 0.0f,   0.419f, 0.637f,
+                                       0.752f, 0.637f, 0.419f, 0.502f, 0.752f, 0.91f,  0.752f,
+                                       0.502f, 0.419f, 0.637f, 0.752f, 0.637f, 0.419f, 0.0f,
+                                       0.419f, 0.502f, 0.419f, 0.0f};
     const QImage point = Preview(Erodible(3, 0, pencil));
     EXPECT_GT(InkAt(point, 30, 30), 240);
     EXPECT_LT(InkAt(point, 1, 1), 10);

@@ -1,6 +1,6 @@
+#include "brush/SampledBrush.h"
 #include "brush/BrushBitmap.h"
 #include "brush/ComputedBrush.h"
-#include "brush/SampledBrush.h"
 
 #include <QImage>
 #include <cmath>
@@ -79,8 +79,8 @@ TEST(SampledBrush, ShapedSizesAreKnownBeforeDrawingAndMatchTheImage)
     } cases[] = {
         {{87, 100, 0, false, false}, {32, 87}},   // 122 x 337 at 87: 87 high
         {{100, 80, -18, false, false}, {60, 88}}, // 37 x 80 turned clockwise
-        {{87, 100, 90, false, false}, {87, 32}},  {{87, 100, -270, true, false}, {87, 32}},
-        {{87, 100, 180, false, true}, {32, 87}},  {{0, 100, 90, false, false}, {337, 122}},
+        {{87, 100, 90, false, false}, {87, 32}},    {{87, 100, -270, true, false}, {87, 32}},
+        {{87, 100, 180, false, true}, {32, 87}},    {{0, 100, 90, false, false}, {337, 122}},
         {{87, 0, 0, false, false}, {32, 1}}, // a squashed side keeps a pixel
         {{400, 100, 45, false, false}, {386, 386}},
     };
@@ -103,21 +103,22 @@ TEST(SampledBrush, ShapedSizesAreKnownBeforeDrawingAndMatchTheImage)
 // sample leaves empty are white, at every depth.
 TEST(SampledBrush, ShapedSamplesMirrorThenTurnCounterClockwiseOnWhite)
 {
-    for (int depth : {8, 16, 32}) {
+    // At 80 pixels the sample is drawn turned; at 40 it is shrunk first and its pixels moved.
+    for (auto [depth, size] : {std::pair{8, 80}, {16, 80}, {32, 80}, {8, 40}, {32, 40}}) {
         const auto L = LetterL(depth);
         // Turned a quarter counter-clockwise, the bar lies along the bottom and the foot stands
         // at the right.
-        const QImage turned = Shaped(*L, {80, 100, 90, false, false}).image();
+        const QImage turned = Shaped(*L, {double(size), 100, 90, false, false}).image();
         EXPECT_GT(InkIn(turned, 0, 0.9, 1, 1), 0.95) << depth;
         EXPECT_GT(InkIn(turned, 0.9, 0, 1, 1), 0.95) << depth;
         EXPECT_LT(InkIn(turned, 0, 0, 0.85, 0.7), 0.01) << depth;
         // Mirrored left to right, the bar is on the right; turned after that, it is on top.
-        const QImage mirrored = Shaped(*L, {80, 100, 0, true, false}).image();
+        const QImage mirrored = Shaped(*L, {double(size), 100, 0, true, false}).image();
         EXPECT_GT(InkIn(mirrored, 0.8, 0, 1, 1), 0.95) << depth;
-        const QImage both = Shaped(*L, {80, 100, 90, true, false}).image();
+        const QImage both = Shaped(*L, {double(size), 100, 90, true, false}).image();
         EXPECT_GT(InkIn(both, 0, 0, 1, 0.1), 0.95) << depth;
         EXPECT_LT(InkIn(both, 0, 0.3, 0.85, 1), 0.01) << depth;
-        const QImage upsideDown = Shaped(*L, {80, 100, 0, false, true}).image();
+        const QImage upsideDown = Shaped(*L, {double(size), 100, 0, false, true}).image();
         EXPECT_GT(InkIn(upsideDown, 0, 0, 1, 0.1), 0.95) << depth;
     }
     // Solid ink turned by an angle that is no quarter turn: white corners, black middle.
@@ -134,13 +135,29 @@ TEST(SampledBrush, ShapedSamplesMirrorThenTurnCounterClockwiseOnWhite)
     EXPECT_LT(InkIn(squashed, 0.4, 0, 1, 0.8), 0.05);
 }
 
+// A sample shrunk by a preset averages what each pixel covers: fine stripes turn an even grey
+// and a hairline stays, where picking pixels would keep stripes and lose the line.
+TEST(SampledBrush, ShrunkSamplesAverageTheirPixels)
+{
+    const auto stripes = Sample(300, 300, 8, [](int x, int) { return x % 2; });
+    const QImage grey = Shaped(*stripes, {120, 100, 0, false, false}).image();
+    ASSERT_EQ(grey.size(), QSize(120, 120));
+    for (int x = 0; x < 120; ++x)
+        EXPECT_NEAR(InkIn(grey, x / 120.0, 0, (x + 1) / 120.0, 1), 0.5, 0.11) << x;
+    EXPECT_NEAR(InkIn(grey, 0, 0, 1, 1), 0.5, 0.01);
+
+    const auto hairline = Sample(300, 300, 16, [](int x, int) { return x == 150 ? 1.0 : 0.0; });
+    const QImage thin = Shaped(*hairline, {30, 100, 0, false, true}).image();
+    EXPECT_NEAR(InkIn(thin, 0.5, 0, 0.5 + 1 / 30.0, 1), 0.1, 0.01);
+}
+
 // A grid cell's thumbnail is drawn at its size, and looks like the whole image shrunk.
 TEST(SampledBrush, ThumbnailsAreTheShapedImageDrawnSmall)
 {
     const auto stored =
         Sample(200, 120, 8, [](int x, int y) { return std::hypot(x - 100, y - 60) < 50; });
-    for (SampleShaping shaping : {SampleShaping{600, 70, 30, false, true},
-                                  SampleShaping{300, 100, 90, true, false}}) {
+    for (SampleShaping shaping :
+         {SampleShaping{600, 70, 30, false, true}, SampleShaping{300, 100, 90, true, false}}) {
         const SampledBrush preset = Shaped(*stored, shaping);
         const QImage thumbnail = preset.thumbnail(96);
         const QSize fitted = preset.pixelSize().scaled(96, 96, Qt::KeepAspectRatio);
@@ -187,8 +204,8 @@ TEST(SampledBrush, PresetsShareTheirSampleAndPaintTheirOwnShapeOfIt)
                                                     SampleShaping{87, 100, 0, false, false});
     const auto wet = std::make_shared<SampledBrush>(QStringLiteral("Wet Marker 01"), *stored,
                                                     SampleShaping{100, 80, -18, false, false});
-    const auto kept = std::make_shared<SampledBrush>(QStringLiteral("As stored"), *stored,
-                                                     SampleShaping{});
+    const auto kept =
+        std::make_shared<SampledBrush>(QStringLiteral("As stored"), *stored, SampleShaping{});
     for (const auto& preset : {big, wet, kept}) {
         EXPECT_EQ(preset->pixels().data(), stored->pixels().data());
         EXPECT_EQ(preset->storedSize(), QSize(122, 337));
