@@ -74,7 +74,7 @@ Outline OutlineOf(const TipShape& tip)
         return {};
     if (HasHeightMap(*tip.erodible))
         return {1, 1, false};
-    switch (ErodibleShape(tip.erodible->shape)) {
+    switch (ErodibleShape(std::clamp(tip.erodible->shape, 0, 4))) {
     case ErodibleShape::Flat:
         return {1, kFlatErodible, false};
     case ErodibleShape::Square:
@@ -96,10 +96,14 @@ QSizeF TurnedBox(const Outline& outline, double radius, double angle)
     return {2 * (a * c + b * s), 2 * (a * s + b * c)};
 }
 
-QSize WholeBox(const QSizeF& box)
+// The size of the preview drawn `radius` pixels across half its width.
+QSize PreviewSize(const TipShape& tip, double radius)
 {
-    return {std::max(1, int(std::ceil(box.width() - 1e-6))),
-            std::max(1, int(std::ceil(box.height() - 1e-6)))};
+    const QSizeF box = TurnedBox(OutlineOf(tip), radius, tip.angle);
+    const auto side = [](double length) {
+        return std::clamp(int(std::ceil(length - 1e-6)), 1, PreviewBrush::kMaxSide);
+    };
+    return {side(box.width()), side(box.height())};
 }
 
 // The same drawing every time, on every machine: mt19937's output is fixed by the standard,
@@ -124,8 +128,8 @@ public:
           mCos(std::cos(tip.angle * kRadiansPerDegree)),
           mSin(std::sin(tip.angle * kRadiansPerDegree)), mFlipX(tip.flipX), mFlipY(tip.flipY)
     {}
-    // The tip turns counter-clockwise on screen, so undoing it turns the pixel clockwise there
-    // (counter-clockwise in y-down coordinates).
+    // The tip turns counter-clockwise on screen, so undoing it turns the pixel clockwise on
+    // screen: with y pointing down, that is the textbook rotation by the angle.
     QPointF at(int x, int y) const
     {
         const double px = (x + 0.5 - mCx) / mRadius, py = (y + 0.5 - mCy) / mRadius;
@@ -328,6 +332,7 @@ void DrawAirbrush(QImage& canvas, const TipPlace& place, const TipShape& tip)
 {
     const ErodibleTip& air = *tip.erodible;
     const double pixel = 1.0 / place.radius();
+    // Spray never ends sharp, whatever the tip's hardness.
     const double soft = std::max({pixel, std::clamp(air.softness, 0.0, 100.0) / 100.0, 0.15});
     const double grain = std::clamp(air.granularity / 100.0, 0.0, 1.0);
     for (int y = 0; y < canvas.height(); ++y) {
@@ -370,12 +375,12 @@ PreviewBrush::PreviewBrush(std::optional<QString> name, TipShape tip)
     // A tip without a usable size still shows, one pixel across.
     const double diameter =
         std::isfinite(mTip.diameter) && mTip.diameter >= 1 ? mTip.diameter : 1.0;
-    const QSizeF box = TurnedBox(OutlineOf(mTip), diameter / 2, mTip.angle);
+    mRadius = diameter / 2;
+    const QSizeF box = TurnedBox(OutlineOf(mTip), mRadius, mTip.angle);
     const double longest = std::max(box.width(), box.height());
     if (longest > kMaxSide)
         mScale = kMaxSide / longest;
-    mRadius = diameter / 2;
-    mSize = WholeBox(box * mScale).boundedTo(QSize(kMaxSide, kMaxSide));
+    mSize = PreviewSize(mTip, mRadius * mScale);
 }
 
 QImage PreviewBrush::image() const
@@ -400,8 +405,7 @@ QImage PreviewBrush::thumbnail(int side) const
 QImage PreviewBrush::draw(double scale) const
 {
     const double radius = mRadius * scale;
-    const QSize size = WholeBox(TurnedBox(OutlineOf(mTip), radius, mTip.angle))
-                           .boundedTo(QSize(kMaxSide, kMaxSide));
+    const QSize size = PreviewSize(mTip, radius);
     QImage canvas(size, QImage::Format_Grayscale8);
     if (canvas.isNull())
         return canvas;
