@@ -233,10 +233,12 @@ SampledBrush::SampledBrush(std::optional<QString> name, const SampledBrush& stor
     SampleLayout layout = LayoutFor(storedSize, mShaping, 1.0);
     if (!layout.fits()) {
         mScaledFrom = QSizeF(layout.turnedWidth, layout.turnedHeight);
-        // The sides first: an absurd diameter squares to infinity.
+        // The sides first: an absurd diameter squares to infinity, and may turn to it (turned,
+        // a side is at most the diameter times the root of two).
         const double longest = std::max(layout.turnedWidth, layout.turnedHeight);
         if (longest > ComputedBrush::kMaxDrawnSide) {
-            mScale = ComputedBrush::kMaxDrawnSide / longest;
+            mScale = std::isfinite(longest) ? ComputedBrush::kMaxDrawnSide / longest
+                                            : ComputedBrush::kMaxDrawnSide / mShaping.diameter / 2;
             layout = LayoutFor(storedSize, mShaping, mScale);
         }
         if (layout.drawingPixels() > ComputedBrush::kMaxDrawingPixels)

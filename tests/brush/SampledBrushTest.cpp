@@ -187,7 +187,7 @@ TEST(SampledBrush, HugePresetsAreDrawnWithinTheBudget)
     EXPECT_EQ(tilted.image().size(), size);
     EXPECT_EQ(tilted.thumbnail(96).size(), QSize(96, 96));
 
-    for (double absurd : {1e12, 1e300}) {
+    for (double absurd : {1e12, 1e300, 1.7e308}) {
         const SampledBrush preset = Shaped(*stored, {absurd, 100, 10, false, false});
         EXPECT_FALSE(preset.pixelSize().isEmpty());
         EXPECT_LE(preset.pixelSize().width(), ComputedBrush::kMaxDrawnSide);
