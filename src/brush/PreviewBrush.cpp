@@ -339,7 +339,9 @@ void DrawAirbrush(QImage& canvas, const TipPlace& place, const TipShape& tip)
         uchar* row = canvas.scanLine(y);
         for (int x = 0; x < canvas.width(); ++x) {
             const QPointF q = place.at(x, y);
-            double ink = 0.75 * EdgeInk(1 - std::hypot(q.x(), q.y()), soft, pixel);
+            // Thickest in the middle of the spray.
+            const double r = std::hypot(q.x(), q.y());
+            double ink = 0.85 * (1 - 0.5 * r * r) * EdgeInk(1 - r, soft, pixel);
             if (grain > 0)
                 ink *= 1 - grain * Speckle(unsigned(x), unsigned(y));
             row[x] = Grey(ink);
@@ -351,7 +353,7 @@ void DrawAirbrush(QImage& canvas, const TipPlace& place, const TipShape& tip)
         return;
     const double R = place.radius();
     const double drop =
-        std::max(0.5, R * (0.015 + 0.05 * std::clamp(air.spatterSize, 0.0, 100.0) / 100));
+        std::max(0.5, R * (0.01 + 0.03 * std::clamp(air.spatterSize, 0.0, 100.0) / 100));
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
