@@ -17,13 +17,16 @@ public:
     TipKind kind() const override { return mTip.kind; }
     const TipShape& tip() const { return mTip; }
 
-    // The largest side a preview is drawn at; larger tips are drawn at this size.
+    // The largest side a preview is drawn at; larger tips are drawn at this size. Their size is
+    // known without drawing, the box of the tip's outline turned by its angle.
     static constexpr int kMaxSide = 2048;
 
 private:
-    // The preview drawn `side` pixels across at most.
-    QImage draw(int side) const;
+    // The preview drawn at `scale` times the tip's size.
+    QImage draw(double scale) const;
 
     TipShape mTip;
+    double mRadius = 0.5; // pixels, half the diameter
+    double mScale = 1.0;  // below 1 for tips larger than kMaxSide
     QSize mSize;
 };

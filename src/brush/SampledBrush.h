@@ -52,7 +52,9 @@ public:
     SampledBrush(std::optional<QString> name, const SampledBrush& stored, SampleShaping shaping);
 
     // The sample as its preset paints it; the stored image when the preset keeps it as stored.
-    // A shaped image is drawn when asked for, not kept.
+    // A shaped image is drawn when asked for, not kept, as 8-bit grey within
+    // ComputedBrush::kMaxDrawingPixels (the sample scaled and the canvas it is turned onto):
+    // a preset that asks for more is drawn smaller, and pixelSize() is that smaller size.
     QImage image() const override;
     QSize pixelSize() const override { return mSize; }
     QImage thumbnail(int side) const override;
@@ -65,6 +67,8 @@ public:
     const PixelBlock& pixels() const { return mStored->pixels; }
     const SampleShaping& shaping() const { return mShaping; }
     bool isShaped() const { return !mShaping.keeps(storedSize()); }
+    // The size the preset asks for, when the shaped image had to be drawn smaller than that.
+    std::optional<QSizeF> scaledFrom() const { return mScaledFrom; }
     // Rows the file lost or that did not decode, shown blank: the brush is damaged. Only
     // while the brush is being built, before it is handed on.
     long long missingRows() const { return mStored->missingRows; }
@@ -78,7 +82,12 @@ private:
         long long missingRows = 0;
         QImage image;
     };
+    // The shaped sample drawn at `scale` times the preset's size.
+    QImage drawShaped(double scale) const;
+
     std::shared_ptr<Stored> mStored;
     SampleShaping mShaping;
+    double mScale = 1.0; // of the preset's size, below 1 when that is too large to draw
+    std::optional<QSizeF> mScaledFrom;
     QSize mSize;
 };
