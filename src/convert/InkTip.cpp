@@ -77,10 +77,15 @@ std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
                               : INT_MAX;
         if (asked > std::max(drawn.width(), drawn.height()))
             plan.changes << ScaledText(asked, std::max(drawn.width(), drawn.height()));
-    } else if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
-               sampled && sampled->depth() != 8) {
+    } else if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
         // A sample its preset shapes is drawn in 8 bits as well.
-        plan.changes << QStringLiteral("%1-bit reduced to 8-bit").arg(sampled->depth());
+        if (sampled->depth() != 8)
+            plan.changes << QStringLiteral("%1-bit reduced to 8-bit").arg(sampled->depth());
+        if (const std::optional<QSizeF> asked = sampled->scaledFrom()) {
+            const double side = std::max(asked->width(), asked->height());
+            plan.changes << ScaledText(side < INT_MAX ? int(std::ceil(side)) : INT_MAX,
+                                       std::max(drawn.width(), drawn.height()));
+        }
     }
     const int longest = std::max(drawn.width(), drawn.height());
     if (longest > GimpBrushFile::kMaxSide) {
