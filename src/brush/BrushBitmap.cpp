@@ -31,7 +31,10 @@ std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush, double maxDrawingPix
     BrushBitmap bitmap;
     bitmap.width = image.width();
     bitmap.height = image.height();
-    if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get())) {
+    // A sample its preset shows as stored lends its own block; one it scales, squashes or
+    // turns is drawn (as grey, like a computed tip), and the stored block no longer matches it.
+    const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get());
+    if (sampled && !sampled->isShaped()) {
         bitmap.depth = sampled->depth();
         bitmap.samples = sampled->pixels().data();
         bitmap.owner = brush;

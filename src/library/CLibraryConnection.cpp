@@ -105,6 +105,15 @@ const std::vector<std::function<bool(CLibraryConnection&)>>& MigrationSteps()
             return c.exec(
                 QStringLiteral("ALTER TABLE files ADD COLUMN ctime INTEGER NOT NULL DEFAULT 0"));
         },
+        [](CLibraryConnection& c) {
+            // A brush is now a preset: kind 2 and 3 are bristle and erodible tips, and a row
+            // keeps its preset's size and spacing (percent; NULL when off or not given). The
+            // rows of a file hold its tips as older builds read them, so every file is marked
+            // changed and read again when it is next seen.
+            return c.exec(QStringLiteral("ALTER TABLE brushes ADD COLUMN diameter REAL")) &&
+                   c.exec(QStringLiteral("ALTER TABLE brushes ADD COLUMN spacing REAL")) &&
+                   c.exec(QStringLiteral("UPDATE files SET mtime = -1"));
+        },
     };
     return steps;
 }
