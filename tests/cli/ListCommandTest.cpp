@@ -224,3 +224,35 @@ TEST_F(ListCommandTest, PatternsFollowTheBrushes)
                                        QCryptographicHash::Sha256)
                   .toHex());
 }
+
+// The stored tips alone, each once, in the file's own order (samples as stored, then computed
+// tips) whatever order its presets use them in; none of them counts as a preset.
+TEST_F(ListCommandTest, TipsAreTheStoredTipsInTheFilesOwnOrder)
+{
+    SampleRecordDescription a, b;
+    a.id = "a";
+    a.bottom = a.right = 2;
+    a.pixels = QByteArray(4, char(200));
+    b.id = "b";
+    b.bottom = b.right = 3;
+    b.pixels = QByteArray(9, char(100));
+    const QString path = mSandbox.write(
+        "tips.abr",
+        Header() + Section("samp", SampleRecords({a, b}, 2)) +
+            Section("desc", desc::Presets({desc::Preset("Second", desc::SampledTip("b")),
+                                           desc::Preset("Round", desc::ComputedTip(20, 0, 100, 100)),
+                                           desc::Preset("First", desc::SampledTip("a")),
+                                           desc::Preset("Again", desc::SampledTip("b"))})));
+    const CliRun run = RunList({"--tips", "--json", path});
+    ASSERT_EQ(run.status, 0) << qPrintable(run.err);
+    QStringList tips;
+    for (const QJsonValue& value : JsonFiles(run)[0].toObject()["brushes"].toArray()) {
+        const QJsonObject tip = value.toObject();
+        tips << QStringLiteral("%1 %2x%3")
+                    .arg(tip["kind"].toString())
+                    .arg(tip["width"].toInt())
+                    .arg(tip["height"].toInt());
+        EXPECT_FALSE(tip["preset"].toBool());
+    }
+    EXPECT_EQ(tips, (QStringList{"sampled 2x2", "sampled 3x3", "computed 20x20"}));
+}
