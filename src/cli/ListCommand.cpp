@@ -384,7 +384,8 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
     switchToSecond = [&] {
         first.switchedAway = !first.finished;
         session->ShowFile(second.file);
-        session->QueueTask(boost::make_shared<ListReadingTask>(second.file, options.as, openFailed));
+        session->QueueTask(
+            boost::make_shared<ListReadingTask>(second.file, options.as, openFailed));
         session->QueueTask(boost::make_shared<AllReadTask>(second.file, allRead));
     };
     session = std::make_unique<CFileReadingSession>(

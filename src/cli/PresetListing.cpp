@@ -60,8 +60,8 @@ QString DynamicJson(const Dynamic& dynamic)
     const char* control = DynamicControlKey(dynamic.control);
     return JsonObject()
         .add("control", control ? JsonString(QString::fromLatin1(control)) : QStringLiteral("null"))
-        .add("fade_steps", dynamic.fadeSteps ? QString::number(*dynamic.fadeSteps)
-                                             : QStringLiteral("null"))
+        .add("fade_steps",
+             dynamic.fadeSteps ? QString::number(*dynamic.fadeSteps) : QStringLiteral("null"))
         .number("jitter", dynamic.jitter)
         .number("minimum", dynamic.minimum)
         .object();

@@ -41,9 +41,9 @@ struct CataloguedBrush
     std::optional<QString> name; // as shown; absent for files that carry no names
     TipKind kind = TipKind::Computed;
     bool computed = false;
-    int width = 0;  // as the preset shows its tip
+    int width = 0; // as the preset shows its tip
     int height = 0;
-    int depth = 0;  // bits per sample of a stored sample; 0 for the other tips
+    int depth = 0;                  // bits per sample of a stored sample; 0 for the other tips
     std::optional<double> diameter; // the preset's size in pixels, when its file gives one
     std::optional<double> spacing;  // percent, when its file gives a preset with spacing on
     // Equal for equal tips, whatever size, angle or roundness their presets give them: two

@@ -300,8 +300,8 @@ TEST(BrushExporterPresets, OnePngPerPreset_NamedAsReadAndPreviewsSaidToBeSo)
               (QStringList{"Big Marker 01.png", "Flat Fan.png", "Wet Marker 01.png"}));
     for (int i = 0; i < 3; ++i) {
         const QImage written(box.path(names[i]));
-        const QImage shown = file->brush(size_t(i))->image().convertToFormat(
-            QImage::Format_Grayscale8);
+        const QImage shown =
+            file->brush(size_t(i))->image().convertToFormat(QImage::Format_Grayscale8);
         EXPECT_EQ(written.size(), file->brush(size_t(i))->pixelSize()) << qPrintable(names[i]);
         EXPECT_EQ(written.convertToFormat(QImage::Format_Grayscale8), shown)
             << qPrintable(names[i]);

@@ -135,12 +135,18 @@ std::vector<BrushPtr> MadeUpPresets()
     big.tip.flipX = true;
     big.tip.spacing = 10;
     BrushSettings& s = big.settings;
-    s.shapeDynamics = ShapeDynamics{Varying(DynamicControl::PenPressure, 2, 20, 5), 5, 0,
-                                    Varying(DynamicControl::Unknown, 12, 0, 0),
-                                    Varying(DynamicControl::Fade, 1, 0, 0, 25)};
-    s.scattering = Scattering{Varying(DynamicControl::Off, 0, 120, 0), true, 3, {}};
-    s.texture = Texture{QStringLiteral("$$$/Presets/Patterns/Gray_Granite=Gray Granite"),
-                        QStringLiteral("e10c"), true, 50, 0, 0, QStringLiteral("Color Burn")};
+    s.shapeDynamics.emplace();
+    s.shapeDynamics->size = Varying(DynamicControl::PenPressure, 2, 20, 5);
+    s.shapeDynamics->minimumDiameter = 5;
+    s.shapeDynamics->angle = Varying(DynamicControl::Unknown, 12, 0, 0);
+    s.shapeDynamics->roundness = Varying(DynamicControl::Fade, 1, 0, 0, 25);
+    s.scattering.emplace();
+    s.scattering->scatter = Varying(DynamicControl::Off, 0, 120, 0);
+    s.scattering->bothAxes = true;
+    s.texture.emplace();
+    s.texture->patternName = QStringLiteral("$$$/Presets/Patterns/Gray_Granite=Gray Granite");
+    s.texture->patternId = QStringLiteral("e10c");
+    s.texture->mode = QStringLiteral("Color Burn");
     s.dualBrush = DualBrush{};
     s.dualBrush->tip.diameter = 25;
     s.dualBrush->tip.hardness = 100;
@@ -148,7 +154,9 @@ std::vector<BrushPtr> MadeUpPresets()
     s.transfer = Transfer{};
     s.brushPose = BrushPose{};
     s.noise = s.wetEdges = s.buildUp = s.smoothing = s.protectTexture = true;
-    big.toolOptions = ToolOptions{QStringLiteral("Multiply"), 50, std::nullopt, std::nullopt};
+    big.toolOptions.emplace();
+    big.toolOptions->mode = QStringLiteral("Multiply");
+    big.toolOptions->opacity = 50;
     BrushPreset wet = big;
     wet.tip.spacing.reset();
     wet.tip.flipX = false;
@@ -206,13 +214,20 @@ TEST(ListCommandJson, PresetsFollowTheDocumentedSchema)
     ASSERT_EQ(brushes.size(), 4);
     using T = QJsonValue::Type;
     const std::vector<std::pair<const char*, std::vector<T>>> required{
-        {"index", {T::Double}},        {"kind", {T::String}},
-        {"name", {T::String, T::Null}}, {"preset", {T::Bool}},
-        {"tip", {T::String, T::Null}}, {"diameter", {T::Double}},
-        {"spacing", {T::Double, T::Null}}, {"angle", {T::Double}},
-        {"roundness", {T::Double}},    {"hardness", {T::Double, T::Null}},
-        {"flip_x", {T::Bool}},         {"flip_y", {T::Bool}},
-        {"settings", {T::Object}},     {"width", {T::Double}},
+        {"index", {T::Double}},
+        {"kind", {T::String}},
+        {"name", {T::String, T::Null}},
+        {"preset", {T::Bool}},
+        {"tip", {T::String, T::Null}},
+        {"diameter", {T::Double}},
+        {"spacing", {T::Double, T::Null}},
+        {"angle", {T::Double}},
+        {"roundness", {T::Double}},
+        {"hardness", {T::Double, T::Null}},
+        {"flip_x", {T::Bool}},
+        {"flip_y", {T::Bool}},
+        {"settings", {T::Object}},
+        {"width", {T::Double}},
         {"height", {T::Double}}};
     for (const QJsonValue& value : brushes) {
         const QJsonObject brush = value.toObject();

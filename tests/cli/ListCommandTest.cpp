@@ -121,7 +121,8 @@ TEST_F(ListCommandTest, SwitchAfterReportsAFirstFileThatFailedEarly)
     // The second file's patterns come through the window's reading session too.
     const QString special = TestDataPath(QStringLiteral("agpsd_special.abr"));
     run = RunList({QStringLiteral("--switch-after"), QStringLiteral("0"), mFirst, special});
-    EXPECT_TRUE(run.out.contains(special + QStringLiteral(": 1 brush, 2 patterns, read to the end")))
+    EXPECT_TRUE(
+        run.out.contains(special + QStringLiteral(": 1 brush, 2 patterns, read to the end")))
         << qPrintable(run.out);
 }
 
@@ -239,10 +240,11 @@ TEST_F(ListCommandTest, TipsAreTheStoredTipsInTheFilesOwnOrder)
     const QString path = mSandbox.write(
         "tips.abr",
         Header() + Section("samp", SampleRecords({a, b}, 2)) +
-            Section("desc", desc::Presets({desc::Preset("Second", desc::SampledTip("b")),
-                                           desc::Preset("Round", desc::ComputedTip(20, 0, 100, 100)),
-                                           desc::Preset("First", desc::SampledTip("a")),
-                                           desc::Preset("Again", desc::SampledTip("b"))})));
+            Section("desc",
+                    desc::Presets({desc::Preset("Second", desc::SampledTip("b")),
+                                   desc::Preset("Round", desc::ComputedTip(20, 0, 100, 100)),
+                                   desc::Preset("First", desc::SampledTip("a")),
+                                   desc::Preset("Again", desc::SampledTip("b"))})));
     const CliRun run = RunList({"--tips", "--json", path});
     ASSERT_EQ(run.status, 0) << qPrintable(run.err);
     QStringList tips;

@@ -72,9 +72,10 @@ TEST(LibraryDatabase, Migration_FromVersionsZeroAndOne_ANewerSchemaIsLeftAlone)
     ASSERT_TRUE(PrepareLibrary(path).available);
     {
         CLibraryConnection c(path);
-        EXPECT_EQ(Scalar(c, QStringLiteral("SELECT size || ' ' || mtime || ' ' || ctime FROM files"))
-                      .toString(),
-                  "1 -1 0");
+        EXPECT_EQ(
+            Scalar(c, QStringLiteral("SELECT size || ' ' || mtime || ' ' || ctime FROM files"))
+                .toString(),
+            "1 -1 0");
         ASSERT_TRUE(
             c.exec(QStringLiteral("PRAGMA user_version = %1").arg(kLibrarySchemaVersion + 1)));
     }
