@@ -31,10 +31,10 @@ std::optional<BrushBitmap> inkBitmap(const BrushPtr& brush, double maxDrawingPix
     BrushBitmap bitmap;
     bitmap.width = image.width();
     bitmap.height = image.height();
-    // A sample its preset shows as stored lends its own block; one it scales, squashes or
-    // turns is drawn (as grey, like a computed tip), and the stored block no longer matches it.
-    const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get());
-    if (sampled && !sampled->isShaped()) {
+    // A preset that shapes its sample paints it drawn anew, in 8 bits like a computed tip; the
+    // stored block is lent only when it is what the preset paints.
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get());
+        sampled && !sampled->isShaped()) {
         bitmap.depth = sampled->depth();
         bitmap.samples = sampled->pixels().data();
         bitmap.owner = brush;
