@@ -641,9 +641,11 @@ namespace {
 bool CarryMarks(CLibraryConnection& c, qint64 fileId, const QByteArray& oldSha,
                 const QByteArray& newSha)
 {
-    for (const QString& table : {QStringLiteral("tags"), QStringLiteral("stars")}) {
-        const QString column =
-            table == QLatin1String("tags") ? QStringLiteral("tag") : QStringLiteral("position");
+    const std::pair<const char*, const char*> marks[] = {
+        {"tags", "tag"}, {"stars", "position"}, {"star_names", "name"}};
+    for (const auto& [tableName, columnName] : marks) {
+        const QString table = QLatin1String(tableName);
+        const QString column = QLatin1String(columnName);
         QSqlQuery carry =
             c.prepare(QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
                                      " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
@@ -751,7 +753,20 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
     if (fileId < 0)
         fileId = write.lastInsertId().toLongLong();
 
-    return WriteBrushes(c, fileId, file.brushes);
+    if (!WriteBrushes(c, fileId, file.brushes))
+        return false;
+    // Stars set aside by name when the library learnt presets go back to the brushes of those
+    // names, the first of each; nothing is set aside for most files, and the look-up is by key.
+    QSqlQuery starBack = c.prepare(
+        QStringLiteral("INSERT OR IGNORE INTO stars(sha256, position) SELECT ?1, min(b.position)"
+                       " FROM star_names n JOIN brushes b ON b.file_id = ?2 AND b.name = n.name"
+                       " WHERE n.sha256 = ?3 GROUP BY n.name"));
+    starBack.bindValue(0, file.sha256);
+    starBack.bindValue(1, fileId);
+    starBack.bindValue(2, file.sha256);
+    QSqlQuery setAsideDone = c.prepare(QStringLiteral("DELETE FROM star_names WHERE sha256 = ?1"));
+    setAsideDone.bindValue(0, file.sha256);
+    return c.run(starBack) && c.run(setAsideDone);
 }
 
 QString CatalogueProgressText(int done, int total)

@@ -468,7 +468,8 @@ TEST(BrushCataloguer, OddNamesHugeComputedTipsAndFilesOutsideTheLibrary)
 
 // Each preset is a row of its own: a search finds a preset by its name although it paints with
 // the same sample as another, and that sample, as stored, is its tip, so presets of one sample
-// are duplicates by tip across files whatever size or roundness they give it.
+// are duplicates by tip across files whatever size or roundness they give it. A library from
+// before presets keeps its stars on the brushes they were given to.
 TEST(BrushCataloguer, PresetsSharingASampleAreFoundByName_AndTheirTipsAreOne)
 {
     MadeUpHome home;
@@ -493,6 +494,7 @@ TEST(BrushCataloguer, PresetsSharingASampleAreFoundByName_AndTheirTipsAreOne)
     auto write = [&](const QString& path, const std::vector<BrushPtr>& brushes) {
         CataloguedFile file;
         file.path = path;
+        file.version = 6;
         file.facts = *StatRegularFile(path);
         file.sha256 = FileSha256(path, &file.error);
         for (size_t i = 0; i < brushes.size(); ++i)
@@ -502,14 +504,31 @@ TEST(BrushCataloguer, PresetsSharingASampleAreFoundByName_AndTheirTipsAreOne)
         EXPECT_TRUE(WriteCataloguedFile(c, file));
         ASSERT_TRUE(c.commit());
     };
-    write(home.file(QStringLiteral("Markers.abr"), "one"),
-          {preset(QStringLiteral("Big Marker 01") + QChar(0), 87, 100, 10),
-           preset(QStringLiteral("Wet Marker 01") + QChar(0), 100, 80, std::nullopt),
-           preset(QStringLiteral("Big Marker 02") + QChar(0), 90, 80, 25)});
+    const QString markers = home.file(QStringLiteral("Markers.abr"), "one");
+    // As a build that listed tips catalogued it, with a star on "Wet Marker 01": the star
+    // waits by name until the file is read again, then goes to the preset of that name.
+    write(markers, {preset(QStringLiteral("Wet Marker 01") + QChar(0), 100, 100, 25),
+                    preset(QStringLiteral("Orphan"), 20, 100, 25)});
+    QString error;
+    ASSERT_TRUE(CLibrary(library).setStarred(markers, 0, true, &error)) << qPrintable(error);
+    {
+        CLibraryConnection c(library);
+        for (const char* sql :
+             {"DROP TABLE star_names", "ALTER TABLE brushes DROP COLUMN diameter",
+              "ALTER TABLE brushes DROP COLUMN spacing", "PRAGMA user_version = 2"})
+            ASSERT_TRUE(c.exec(QLatin1String(sql))) << sql;
+    }
+    ASSERT_TRUE(PrepareLibrary(library).available);
+    EXPECT_FALSE(CLibrary(library).isStarred(markers, 0));
+    write(markers, {preset(QStringLiteral("Big Marker 01") + QChar(0), 87, 100, 10),
+                    preset(QStringLiteral("Wet Marker 01") + QChar(0), 100, 80, std::nullopt),
+                    preset(QStringLiteral("Big Marker 02") + QChar(0), 90, 80, 25)});
     write(home.file(QStringLiteral("Other.abr"), "two"),
           {preset(QStringLiteral("Elsewhere"), 30, 100, 5)});
 
     CLibrary lib(library);
+    EXPECT_TRUE(lib.isStarred(markers, 1));
+    EXPECT_FALSE(lib.isStarred(markers, 0));
     const std::vector<LibraryBrush> big = lib.searchBrushNames(QStringLiteral("Big Marker 01"));
     ASSERT_EQ(big.size(), 1u);
     EXPECT_EQ(big[0].name, QStringLiteral("Big Marker 01"));

@@ -65,6 +65,7 @@ TEST(LibraryDatabase, Migration_FromVersionsZeroAndOne_ANewerSchemaIsLeftAlone)
         ASSERT_TRUE(c.exec(QStringLiteral("ALTER TABLE files DROP COLUMN ctime")));
         ASSERT_TRUE(c.exec(QStringLiteral("ALTER TABLE brushes DROP COLUMN diameter")));
         ASSERT_TRUE(c.exec(QStringLiteral("ALTER TABLE brushes DROP COLUMN spacing")));
+        ASSERT_TRUE(c.exec(QStringLiteral("DROP TABLE star_names")));
         ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO files(path, size, mtime, inode, device,"
                                           " sha256) VALUES(x'2f61', 1, 2, 3, 4, x'00')")));
         ASSERT_TRUE(c.exec(QStringLiteral("PRAGMA user_version = 1")));
