@@ -151,7 +151,6 @@ CataloguedBrush CatalogueRow(const Brush& brush, int position)
     if (brush.name())
         row.name = brush.displayName();
     row.kind = brush.kind();
-    row.computed = brush.isComputed();
     row.width = brush.pixelSize().width();
     row.height = brush.pixelSize().height();
     if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush))

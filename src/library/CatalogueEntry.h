@@ -40,7 +40,6 @@ struct CataloguedBrush
     int position = 0;
     std::optional<QString> name; // as shown; absent for files that carry no names
     TipKind kind = TipKind::Computed;
-    bool computed = false;
     int width = 0; // as the preset shows its tip
     int height = 0;
     int depth = 0;                  // bits per sample of a stored sample; 0 for the other tips
