@@ -174,7 +174,9 @@ QString GroupJson(const BrushSettings& s, const QString& key)
 
 QString Number(double value)
 {
-    return QLocale(QLocale::English).toString(value, 'g', 6);
+    static const QLocale english(QLocale::English);
+    // No "-0°" for a tip turned by nothing.
+    return english.toString(value == 0 ? 0.0 : value, 'g', 6);
 }
 } // namespace
 
