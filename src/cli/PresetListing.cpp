@@ -43,7 +43,7 @@ class JsonObject
 public:
     JsonObject& add(const char* key, const QString& json)
     {
-        mMembers << QStringLiteral("\"%1\": %2").arg(QLatin1String(key), json);
+        mMembers << QLatin1Char('"') + QLatin1String(key) + QLatin1String("\": ") + json;
         return *this;
     }
     JsonObject& number(const char* key, double value) { return add(key, JsonNumber(value)); }
