@@ -24,12 +24,7 @@ CliRun Export(const QStringList& args)
 TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
 {
     Sandbox sandbox;
-    AbrWriter w;
-    w.u16(2).u16(2);
-    w.sampledRecord(true, QStringLiteral("Patchy Dual Probe") + QChar(0), 0, 0, 14, 15, 8, true,
-                    PackBits(QByteArray(15 * 14, 9)));
-    w.computedRecord(true, QString(), 40, 100, 0, 100);
-    const QString file = sandbox.write(QStringLiteral("set.abr"), w.data());
+    const QString file = sandbox.write(QStringLiteral("set.abr"), SampleAndSoftTipFile());
     const QString target = sandbox.path(QStringLiteral("Set"));
 
     const CliRun first = Export({file, target});
