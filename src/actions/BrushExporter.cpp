@@ -176,6 +176,8 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
             report.scaled << QStringLiteral("%1: %2").arg(path, error);
             error.clear();
         }
+        const TipKind kind = mBrushFile->brush(chosen[k])->kind();
+        const bool preview = kind == TipKind::Bristle || kind == TipKind::Erodible;
 
         QByteArray data;
         QBuffer buffer(&data);
@@ -186,8 +188,16 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
         image = QImage();
         if (!encoded)
             error = writer.errorString();
-        else if (WriteNewFile(path, data, &error))
+        else if (WriteNewFile(path, data, &error)) {
             ++report.written;
+            if (preview)
+                report.previews << QStringLiteral("%1: a preview of %2 %3 tip, drawn from its "
+                                                  "settings")
+                                       .arg(path,
+                                            kind == TipKind::Erodible ? QStringLiteral("an")
+                                                                      : QStringLiteral("a"),
+                                            QLatin1String(TipKindKey(kind)));
+        }
         if (!error.isEmpty())
             report.failures << QStringLiteral("%1: %2").arg(path, error);
     }

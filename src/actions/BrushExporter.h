@@ -32,6 +32,10 @@ public:
         // One line per image written smaller than its brush, the same way: "…: scaled from
         // 104,856 to 4,096 pixels".
         QStringList scaled;
+        // One line per image that is a drawn preview rather than the tip itself (bristle and
+        // erodible tips, which Photoshop simulates while painting): "…: a preview of a bristle
+        // tip, drawn from its settings".
+        QStringList previews;
         // Patterns written into the "patterns" folder (their failures are among `failures`).
         int patternsWritten = 0;
     };

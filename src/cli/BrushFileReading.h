@@ -1,10 +1,14 @@
 #pragma once
 
+#include "abr/CABRreader.h"
 #include "brush/BrushFile.h"
+#include "brush/BrushPreset.h"
 
 #include <QSize>
 #include <QSizeF>
 #include <QStringList>
+#include <QTextStream>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,7 +22,7 @@ struct ReadError
 // the brushes themselves (nor draw a computed tip).
 struct BrushSummary
 {
-    bool computed = false;
+    TipKind kind = TipKind::Computed;
     QSize size;
     int depth = 0; // 0 for computed brushes
     std::optional<QString> name;
@@ -26,7 +30,15 @@ struct BrushSummary
     QString pixelsSha256; // sampled brushes, when asked for
     std::optional<QSizeF> scaledFrom;
     long long missingRows = 0; // rows the file lost, shown blank
+    // The preset the brush is; for a brush whose file gave none, one made from the tip itself
+    // (its size, and a computed tip's own values), with spacing unknown and so absent.
+    std::shared_ptr<const BrushPreset> preset;
+    // True when the file gave the preset; false for one made from the tip.
+    bool presetRead = false;
 };
+
+// What the listing shows of a brush (the stored sample's SHA-256 when hashPixels).
+BrushSummary SummarizeBrush(const Brush& brush, bool hashPixels);
 
 // What the listing shows of one pattern, taken as it arrives.
 struct PatternSummary
@@ -63,6 +75,8 @@ struct ReadOptions
     // not).
     bool keepBrushes = true;
     bool hashPixels = false;
+    // A file's presets, or its stored tips alone in the file's own order (list --tips).
+    CABRreader::ReadAs as = CABRreader::ReadAs::Presets;
 };
 
 // Reads the files one after another and collects what they yield. Without switchAfter the
@@ -74,3 +88,9 @@ QString ErrorMessage(const ReadError& error);
 QString ErrorJson(const std::optional<ReadError>& error);
 // "stopped: WORDS", as the listing and the export say it.
 QString StoppedByError(const ReadError& error);
+
+// The listing of the files as `list` prints it: one line per brush (and a line of its preset
+// below it), or one JSON document; tips: the brushes are stored tips (list --tips), none of
+// them a preset.
+void PrintBrushListing(const std::vector<FileResult>& results, QTextStream& out, bool json,
+                       bool tips = false);

@@ -25,9 +25,9 @@ const std::vector<CliCommand>& CliCommandTable()
 {
     static const std::vector<CliCommand> table{
         {"list", RunListCommand, SwitchesFiles,
-         "list [--json] FILE...\nlist [--json] --switch-after N FILE1 FILE2",
+         "list [--json] [--tips] FILE...\nlist [--json] [--tips] --switch-after N FILE1 FILE2",
          "read brush files and list their brushes"},
-        {"export", RunExportCommand, Never, "export [--transparent] FILE DIR",
+        {"export", RunExportCommand, Never, "export [--transparent] [--names] FILE DIR",
          "write the brushes of FILE as PNG files into a new folder"},
         {"convert", RunConvertCommand, Never,
          "convert --to gimp|krita [--out DIR] [--json] FILE...",

@@ -11,9 +11,15 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     CommandParser parser("export");
     parser.addFlag(QStringLiteral("transparent"),
                    QStringLiteral("black paint on a clear background instead of ink on white"));
+    parser.addFlag(QStringLiteral("names"),
+                   QStringLiteral("name the files after their brushes (Soft Round.png) instead "
+                                  "of their number"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool transparent = parser.isSet(QStringLiteral("transparent"));
+    BrushExporter::Options options;
+    if (parser.isSet(QStringLiteral("names")))
+        options.naming = BrushExporter::eNameByBrushName;
     const QStringList operands = parser.operands();
     if (operands.size() != 2)
         return parser.usageError(operands.isEmpty()     ? QStringLiteral("no FILE and DIR given")
@@ -65,7 +71,7 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     }
     const BrushExporter::Report report =
         BrushExporter::brushExporterForBrushFile(result.file)
-            ->doExportToDirectory(folder, QStringLiteral("PNG"), transparent);
+            ->doExportToDirectory(folder, QStringLiteral("PNG"), transparent, options);
     io.out << "Created " << Printable(folder) << '\n'
            << "Wrote " << report.written << (report.written == 1 ? " file" : " files") << '\n';
     if (report.patternsWritten)
@@ -73,7 +79,9 @@ int RunExportCommand(const QStringList& args, CliStreams io)
                << (report.patternsWritten == 1 ? " pattern" : " patterns") << " into patterns/\n";
     // Written, but smaller than the brush: said, though not a failure.
     for (const QString& line : report.scaled)
-        io.out << "Wrote " << line << '\n';
+        io.out << "Wrote " << Printable(line) << '\n';
+    for (const QString& line : report.previews)
+        io.out << "Wrote " << Printable(line) << '\n';
     for (const QString& failure : report.failures)
         io.err << "Could not write " << Printable(failure) << '\n';
     if (!report.failures.isEmpty())

@@ -68,7 +68,7 @@ QString BrushLine(const LibraryBrush& brush)
     return QStringLiteral("%1: %2 %3 %4x%5 %6")
         .arg(Printable(brush.path))
         .arg(brush.position)
-        .arg(brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled"))
+        .arg(QLatin1String(TipKindKey(brush.kind)))
         .arg(brush.width)
         .arg(brush.height)
         .arg(BrushName(brush));
@@ -76,14 +76,18 @@ QString BrushLine(const LibraryBrush& brush)
 
 QString BrushJson(const LibraryBrush& brush)
 {
+    const auto number = [](const std::optional<double>& v) {
+        return v ? QString::number(*v, 'g', 12) : QStringLiteral("null");
+    };
     return QStringLiteral("{\"path\": %1, \"index\": %2, \"kind\": \"%3\", \"name\": %4,"
-                          " \"width\": %5, \"height\": %6}")
+                          " \"width\": %5, \"height\": %6, \"diameter\": %7, \"spacing\": %8}")
         .arg(JsonString(brush.path))
         .arg(brush.position)
-        .arg(brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled"))
+        .arg(QLatin1String(TipKindKey(brush.kind)))
         .arg(brush.name ? JsonString(*brush.name) : QStringLiteral("null"))
         .arg(brush.width)
-        .arg(brush.height);
+        .arg(brush.height)
+        .arg(number(brush.diameter), number(brush.spacing));
 }
 
 int RunTagging(const char* command, bool add, const QStringList& args, CliStreams io)

@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "cli/PresetListing.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
 #include "thread/PostingBrushSink.h"
@@ -36,15 +37,15 @@ void CallOnMainThread(const FileCallback& callback, const BrushFilePtr& file,
 class ListReadingTask : public CWorkingThread::CThreadTask
 {
 public:
-    ListReadingTask(BrushFilePtr file, FileCallback openFailed)
-        : mFile(std::move(file)), mOpenFailed(std::move(openFailed))
+    ListReadingTask(BrushFilePtr file, CABRreader::ReadAs as, FileCallback openFailed)
+        : mFile(std::move(file)), mAs(as), mOpenFailed(std::move(openFailed))
     {}
 
     void Perform() override
     {
         std::unique_ptr<CABRreader> reader;
         try {
-            reader = std::make_unique<CABRreader>(mFile->getPath());
+            reader = std::make_unique<CABRreader>(mFile->getPath(), mAs);
         } catch (int code) {
             CallOnMainThread(mOpenFailed, mFile, ReadError{false, code});
             return;
@@ -58,6 +59,7 @@ public:
 
 private:
     BrushFilePtr mFile;
+    CABRreader::ReadAs mAs;
     FileCallback mOpenFailed;
 };
 
@@ -83,24 +85,6 @@ QString PixelsSha256(const SampledBrush& brush)
         QCryptographicHash::hash(QByteArrayView(pixels.data(), qsizetype(pixels.size())),
                                  QCryptographicHash::Sha256)
             .toHex());
-}
-
-BrushSummary Summarize(const Brush& brush, bool hashPixels)
-{
-    BrushSummary summary;
-    summary.computed = brush.isComputed();
-    summary.size = brush.pixelSize();
-    summary.name = brush.name();
-    summary.displayName = brush.displayName();
-    if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
-        summary.depth = sampled->depth();
-        summary.missingRows = sampled->missingRows();
-        if (hashPixels)
-            summary.pixelsSha256 = PixelsSha256(*sampled);
-    } else if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
-        summary.scaledFrom = computed->scaledFrom();
-    }
-    return summary;
 }
 
 // The SHA-256 of the pattern's pixels as R, G, B, A bytes, row by row from the top; 16-bit
@@ -130,10 +114,16 @@ PatternSummary Summarize(const Pattern& pattern, bool hashPixels)
 
 QString KindOf(const BrushSummary& brush)
 {
-    return brush.computed ? QStringLiteral("computed") : QStringLiteral("sampled");
+    return QString::fromLatin1(TipKindKey(brush.kind));
 }
 
-void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
+// Stored tips listed as tips (list --tips), or one no preset uses, are no preset.
+bool IsPreset(const BrushSummary& brush, bool tips)
+{
+    return !tips && (!brush.presetRead || brush.preset->isPreset);
+}
+
+void PrintPlain(const std::vector<FileResult>& results, QTextStream& out, bool tips)
 {
     for (const FileResult& result : results) {
         const auto& brushes = result.summaries;
@@ -150,6 +140,14 @@ void PrintPlain(const std::vector<FileResult>& results, QTextStream& out)
                 out << " (damaged: " << brush.missingRows
                     << (brush.missingRows == 1 ? " row" : " rows") << " lost, left blank)";
             out << '\n';
+            // What the file says of the preset, below the tip it paints with; a tip the file
+            // gave no preset for has nothing more to tell.
+            if (!brush.presetRead)
+                continue;
+            out << "  ";
+            if (!IsPreset(brush, tips))
+                out << "stored tip, in no preset: ";
+            out << Printable(PresetLine(*brush.preset)) << '\n';
         }
         const auto& patterns = result.patterns;
         for (size_t i = 0; i < patterns.size(); ++i) {
@@ -188,7 +186,7 @@ QString NameJson(const QString& stored, const QString& readable)
     return json;
 }
 
-void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
+void PrintJson(const std::vector<FileResult>& results, QTextStream& out, bool tips)
 {
     out << "{\"files\": [";
     for (size_t f = 0; f < results.size(); ++f) {
@@ -203,8 +201,10 @@ void PrintJson(const std::vector<FileResult>& results, QTextStream& out)
                 out << ", ";
             out << "{\"index\": " << i << ", \"kind\": \"" << KindOf(brush) << "\", \"name\": "
                 << (brush.name ? NameJson(*brush.name, brush.displayName) : QStringLiteral("null"))
-                << ", \"width\": " << brush.size.width() << ", \"height\": " << brush.size.height();
-            if (!brush.computed)
+                << ", \"preset\": " << (IsPreset(brush, tips) ? "true" : "false") << ", "
+                << PresetJsonMembers(*brush.preset) << ", \"width\": " << brush.size.width()
+                << ", \"height\": " << brush.size.height();
+            if (brush.kind == TipKind::Sampled)
                 out << ", \"depth\": " << brush.depth << ", \"pixels_sha256\": \""
                     << brush.pixelsSha256 << "\", \"missing_rows\": " << brush.missingRows;
             if (brush.scaledFrom)
@@ -253,7 +253,7 @@ public:
 
     void AddBrush(const BrushPtr& brush) override
     {
-        mResult.summaries.push_back(Summarize(*brush, mOptions.hashPixels));
+        mResult.summaries.push_back(SummarizeBrush(*brush, mOptions.hashPixels));
         if (mOptions.keepBrushes)
             mResult.file->addBrush(brush);
     }
@@ -276,6 +276,37 @@ private:
     const ReadOptions& mOptions;
 };
 } // namespace
+
+BrushSummary SummarizeBrush(const Brush& brush, bool hashPixels)
+{
+    BrushSummary summary;
+    summary.kind = brush.kind();
+    summary.size = brush.pixelSize();
+    summary.name = brush.name();
+    summary.displayName = brush.displayName();
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
+        summary.depth = sampled->depth();
+        summary.missingRows = sampled->missingRows();
+        if (hashPixels)
+            summary.pixelsSha256 = PixelsSha256(*sampled);
+    } else if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
+        summary.scaledFrom = computed->scaledFrom();
+    }
+    // Shared with the brush, not copied: a listing of many presets keeps one of each.
+    summary.presetRead = brush.preset() != nullptr;
+    summary.preset = summary.presetRead ? brush.sharedPreset()
+                                        : std::make_shared<const BrushPreset>(PresetFromTip(brush));
+    return summary;
+}
+
+void PrintBrushListing(const std::vector<FileResult>& results, QTextStream& out, bool json,
+                       bool tips)
+{
+    if (json)
+        PrintJson(results, out, tips);
+    else
+        PrintPlain(results, out, tips);
+}
 
 QString ErrorMessage(const ReadError& error)
 {
@@ -312,7 +343,7 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
         for (FileResult& result : results) {
             CollectingSink sink(result, options);
             try {
-                CABRreader reader(result.file->getPath());
+                CABRreader reader(result.file->getPath(), options.as);
                 reader.Read(sink);
             } catch (int code) {
                 // Also an open that failed, before the sink heard of the read.
@@ -353,7 +384,8 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
     switchToSecond = [&] {
         first.switchedAway = !first.finished;
         session->ShowFile(second.file);
-        session->QueueTask(boost::make_shared<ListReadingTask>(second.file, openFailed));
+        session->QueueTask(
+            boost::make_shared<ListReadingTask>(second.file, options.as, openFailed));
         session->QueueTask(boost::make_shared<AllReadTask>(second.file, allRead));
     };
     session = std::make_unique<CFileReadingSession>(
@@ -361,7 +393,7 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
         [&](const BrushFilePtr& file, const BrushPtr& brush) {
             file->addBrush(brush);
             if (FileResult* r = resultFor(file))
-                r->summaries.push_back(Summarize(*brush, options.hashPixels));
+                r->summaries.push_back(SummarizeBrush(*brush, options.hashPixels));
             if (file == first.file && file->count() == size_t(switchAfter))
                 switchToSecond();
         },
@@ -382,7 +414,7 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
     if (switchAfter == 0)
         switchToSecond();
     else {
-        session->QueueTask(boost::make_shared<ListReadingTask>(first.file, openFailed));
+        session->QueueTask(boost::make_shared<ListReadingTask>(first.file, options.as, openFailed));
         session->QueueTask(boost::make_shared<AllReadTask>(first.file, allRead));
     }
     loop.exec();
@@ -394,12 +426,16 @@ int RunListCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("list");
     parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addFlag(QStringLiteral("tips"),
+                   QStringLiteral("list the tips the file stores, in its own order, instead of "
+                                  "its presets"));
     parser.addValueOption(
         QStringLiteral("switch-after"), QStringLiteral("N"),
         QStringLiteral("leave FILE1 for FILE2 after N brushes, as the window does"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool json = parser.isSet(QStringLiteral("json"));
+    const bool tips = parser.isSet(QStringLiteral("tips"));
     int switchAfter = -1;
     if (parser.isSet(QStringLiteral("switch-after"))) {
         bool ok = false;
@@ -418,12 +454,10 @@ int RunListCommand(const QStringList& args, CliStreams io)
     options.switchAfter = switchAfter;
     options.keepBrushes = switchAfter >= 0;
     options.hashPixels = json;
+    if (tips)
+        options.as = CABRreader::ReadAs::StoredTips;
     const std::vector<FileResult> results = ReadBrushFiles(paths, options);
-
-    if (json)
-        PrintJson(results, io.out);
-    else
-        PrintPlain(results, io.out);
+    PrintBrushListing(results, io.out, json, tips);
 
     for (const FileResult& r : results)
         if (r.error || r.unsupportedVersion || (!r.finished && !r.switchedAway))

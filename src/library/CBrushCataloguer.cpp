@@ -91,7 +91,6 @@ public:
     void movePaths(CLibraryConnection& c, const QStringList& oldPaths, const QStringList& newPaths);
     void removeAllBut(CLibraryConnection& c, const QStringList& scope, const QStringList& seen);
     void write(CLibraryConnection& c, std::vector<CataloguedFile>& files);
-    bool writeFile(CLibraryConnection& c, const CataloguedFile& file);
     // Once the library met a fault, nothing more is written: what is asked for or read from
     // then on is counted as not written, and the owner is told once.
     void stopOnFault(const CLibraryConnection& c);
@@ -606,7 +605,7 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
         for (const CataloguedFile& file : files) {
             // A file is written whole or not at all, without undoing the rest of the batch.
             c.exec(QStringLiteral("SAVEPOINT file"));
-            const bool written = writeFile(c, file);
+            const bool written = WriteCataloguedFile(c, file);
             if (c.fault())
                 break;
             if (written) {
@@ -642,9 +641,11 @@ namespace {
 bool CarryMarks(CLibraryConnection& c, qint64 fileId, const QByteArray& oldSha,
                 const QByteArray& newSha)
 {
-    for (const QString& table : {QStringLiteral("tags"), QStringLiteral("stars")}) {
-        const QString column =
-            table == QLatin1String("tags") ? QStringLiteral("tag") : QStringLiteral("position");
+    const std::pair<const char*, const char*> marks[] = {
+        {"tags", "tag"}, {"stars", "position"}, {"star_names", "name"}};
+    for (const auto& [tableName, columnName] : marks) {
+        const QString table = QLatin1String(tableName);
+        const QString column = QLatin1String(columnName);
         QSqlQuery carry =
             c.prepare(QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
                                      " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
@@ -664,7 +665,7 @@ bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<Catalo
 {
     QSqlQuery brush = c.prepare(QStringLiteral(
         "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
-        " tip_hash) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+        " tip_hash, diameter, spacing) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)"));
     QSqlQuery thumbnail =
         c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?1, ?2)"));
     for (const CataloguedBrush& row : brushes) {
@@ -673,11 +674,16 @@ bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<Catalo
         brush.bindValue(2,
                         row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
         brush.bindValue(3, row.name ? FoldedName(*row.name) : QStringLiteral(""));
-        brush.bindValue(4, row.computed ? 1 : 0);
+        brush.bindValue(4, int(row.kind));
         brush.bindValue(5, row.width);
         brush.bindValue(6, row.height);
         brush.bindValue(7, row.depth);
         brush.bindValue(8, row.tipHash);
+        const auto real = [](const std::optional<double>& v) {
+            return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
+        };
+        brush.bindValue(9, real(row.diameter));
+        brush.bindValue(10, real(row.spacing));
         if (!c.run(brush))
             return false;
         if (!row.thumbnail.isEmpty()) {
@@ -691,7 +697,7 @@ bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<Catalo
 }
 } // namespace
 
-bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFile& file)
+bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
 {
     // Changed again or gone while it was read: what was read is stale, and the search's next
     // report of the file brings it back.
@@ -747,7 +753,20 @@ bool CBrushCataloguer::Impl::writeFile(CLibraryConnection& c, const CataloguedFi
     if (fileId < 0)
         fileId = write.lastInsertId().toLongLong();
 
-    return WriteBrushes(c, fileId, file.brushes);
+    if (!WriteBrushes(c, fileId, file.brushes))
+        return false;
+    // Stars set aside by name when the library learnt presets go back to the brushes of those
+    // names, the first of each; nothing is set aside for most files, and the look-up is by key.
+    QSqlQuery starBack = c.prepare(
+        QStringLiteral("INSERT OR IGNORE INTO stars(sha256, position) SELECT ?1, min(b.position)"
+                       " FROM star_names n JOIN brushes b ON b.file_id = ?2 AND b.name = n.name"
+                       " WHERE n.sha256 = ?3 GROUP BY n.name"));
+    starBack.bindValue(0, file.sha256);
+    starBack.bindValue(1, fileId);
+    starBack.bindValue(2, file.sha256);
+    QSqlQuery setAsideDone = c.prepare(QStringLiteral("DELETE FROM star_names WHERE sha256 = ?1"));
+    setAsideDone.bindValue(0, file.sha256);
+    return c.run(starBack) && c.run(setAsideDone);
 }
 
 QString CatalogueProgressText(int done, int total)

@@ -6,6 +6,8 @@
 #include <memory>
 
 struct LibraryFault;
+struct CataloguedFile;
+class CLibraryConnection;
 
 class BrushFileSearch;
 
@@ -78,6 +80,11 @@ private:
     class Impl;
     std::unique_ptr<Impl> mImpl;
 };
+
+// Writes what reading a file gave in place of what the library had of it (its tags and stars
+// carried over when its contents changed), inside a transaction the caller began. False when
+// the file changed again or went since it was read, or when a statement failed.
+bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file);
 
 // The status line's words for progress: "Cataloguing brushes… 1,234 of 5,678 files".
 QString CatalogueProgressText(int done, int total);

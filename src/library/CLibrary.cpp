@@ -10,8 +10,8 @@
 namespace {
 const char* const kBrushColumns =
     "SELECT b.id, f.path, b.position, b.name, b.kind, b.width, b.height, b.depth, b.tip_hash,"
-    " EXISTS(SELECT 1 FROM stars s WHERE s.sha256 = f.sha256 AND s.position = b.position)"
-    " FROM brushes b JOIN files f ON f.id = b.file_id ";
+    " EXISTS(SELECT 1 FROM stars s WHERE s.sha256 = f.sha256 AND s.position = b.position),"
+    " b.diameter, b.spacing FROM brushes b JOIN files f ON f.id = b.file_id ";
 
 LibraryBrush BrushFromRow(const QSqlQuery& row)
 {
@@ -21,11 +21,17 @@ LibraryBrush BrushFromRow(const QSqlQuery& row)
     brush.position = row.value(2).toInt();
     if (!row.value(3).isNull())
         brush.name = row.value(3).toString();
-    brush.computed = row.value(4).toInt() == 1;
+    const int kind = row.value(4).toInt();
+    brush.kind = kind >= 0 && kind <= int(TipKind::Erodible) ? TipKind(kind) : TipKind::Computed;
+    brush.computed = brush.kind == TipKind::Computed;
     brush.width = row.value(5).toInt();
     brush.height = row.value(6).toInt();
     brush.depth = row.value(7).toInt();
     brush.starred = row.value(9).toBool();
+    if (!row.value(10).isNull())
+        brush.diameter = row.value(10).toDouble();
+    if (!row.value(11).isNull())
+        brush.spacing = row.value(11).toDouble();
     return brush;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brush/BrushPreset.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,10 +21,13 @@ struct LibraryBrush
     QString path; // of its file
     int position = 0;
     std::optional<QString> name;
+    TipKind kind = TipKind::Computed;
     bool computed = false;
     int width = 0;
     int height = 0;
     int depth = 0;
+    std::optional<double> diameter; // the preset's size, when its file gives one
+    std::optional<double> spacing;  // percent, when spacing is on
     bool starred = false;
 };
 

@@ -105,6 +105,29 @@ const std::vector<std::function<bool(CLibraryConnection&)>>& MigrationSteps()
             return c.exec(
                 QStringLiteral("ALTER TABLE files ADD COLUMN ctime INTEGER NOT NULL DEFAULT 0"));
         },
+        [](CLibraryConnection& c) {
+            // A brush is now a preset: kind 2 and 3 are bristle and erodible tips, and a row
+            // keeps its preset's size and spacing (percent; NULL when off or not given). The
+            // rows of a file hold its tips as older builds read them, so every file is marked
+            // changed and read again when it is next seen.
+            // A version-6 file's presets come in another order than its tips did, so a star
+            // on one of its brushes is kept by the brush's name until the file is read again,
+            // then given back to the brush of that name (WriteCataloguedFile).
+            return c.exec(QStringLiteral("ALTER TABLE brushes ADD COLUMN diameter REAL")) &&
+                   c.exec(QStringLiteral("ALTER TABLE brushes ADD COLUMN spacing REAL")) &&
+                   c.exec(QStringLiteral("CREATE TABLE star_names(sha256 BLOB NOT NULL,"
+                                         " name TEXT NOT NULL, PRIMARY KEY(sha256, name))"
+                                         " WITHOUT ROWID")) &&
+                   c.exec(QStringLiteral(
+                       "INSERT OR IGNORE INTO star_names SELECT s.sha256, b.name FROM stars s"
+                       " JOIN files f ON f.sha256 = s.sha256 JOIN brushes b ON b.file_id = f.id"
+                       " AND b.position = s.position WHERE s.position >= 0 AND f.version >= 6"
+                       " AND b.name IS NOT NULL")) &&
+                   c.exec(QStringLiteral(
+                       "DELETE FROM stars WHERE position >= 0 AND sha256 IN (SELECT sha256 FROM"
+                       " star_names)")) &&
+                   c.exec(QStringLiteral("UPDATE files SET mtime = -1"));
+        },
     };
     return steps;
 }

@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 // The schema this build writes; PrepareLibrary brings older libraries up to it step by step.
-constexpr int kLibrarySchemaVersion = 2;
+constexpr int kLibrarySchemaVersion = 3;
 
 // Where the library lives: $XDG_DATA_HOME/kelbrin/library.sqlite.
 QString DefaultLibraryPath();

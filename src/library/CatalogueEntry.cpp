@@ -3,6 +3,7 @@
 #include "abr/CABRreader.h"
 #include "abr/ReadErrorText.h"
 #include "brush/ComputedBrush.h"
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "platform/NativePath.h"
 
@@ -47,6 +48,8 @@ private:
 // keeps the index small.
 constexpr int kTipHashBytes = 16;
 
+// A sampled tip is its stored sample, as stored: a preset's size, angle and roundness are not
+// the tip. Computed, bristle and erodible tips are their parameters.
 QByteArray TipHash(const Brush& brush)
 {
     Sha256 hash;
@@ -59,7 +62,7 @@ QByteArray TipHash(const Brush& brush)
                          .arg(p.hardnessInPercent, 0, 'g', 17)
                          .toUtf8());
     } else if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
-        const QSize size = sampled->pixelSize();
+        const QSize size = sampled->storedSize();
         hash.addData(QStringLiteral("sampled %1 %2 %3 ")
                          .arg(size.width())
                          .arg(size.height())
@@ -68,6 +71,33 @@ QByteArray TipHash(const Brush& brush)
         const PixelBlock& pixels = sampled->pixels();
         hash.addData(
             QByteArrayView(reinterpret_cast<const char*>(pixels.data()), qsizetype(pixels.size())));
+    } else if (const auto* preview = dynamic_cast<const PreviewBrush*>(&brush)) {
+        const TipShape& tip = preview->tip();
+        QString text = QStringLiteral("%1 %2 %3 %4")
+                           .arg(QLatin1String(TipKindKey(tip.kind)))
+                           .arg(tip.diameter, 0, 'g', 17)
+                           .arg(tip.angle, 0, 'g', 17)
+                           .arg(tip.roundness, 0, 'g', 17);
+        if (const std::optional<BristleTip>& b = tip.bristle)
+            text += QStringLiteral(" %1 %2 %3 %4 %5")
+                        .arg(b->shape)
+                        .arg(b->bristles, 0, 'g', 17)
+                        .arg(b->length, 0, 'g', 17)
+                        .arg(b->thickness, 0, 'g', 17)
+                        .arg(b->stiffness, 0, 'g', 17);
+        if (const std::optional<ErodibleTip>& e = tip.erodible)
+            text += QStringLiteral(" %1 %2 %3 %4 %5 %6 %7")
+                        .arg(int(e->airbrush))
+                        .arg(e->shape)
+                        .arg(e->softness, 0, 'g', 17)
+                        .arg(e->granularity, 0, 'g', 17)
+                        .arg(e->spatterSize, 0, 'g', 17)
+                        .arg(e->spatterAmount, 0, 'g', 17)
+                        .arg(e->gridSize);
+        hash.addData(text.toUtf8());
+        if (tip.erodible)
+            hash.addData(QByteArrayView(reinterpret_cast<const char*>(tip.erodible->heights.data()),
+                                        qsizetype(tip.erodible->heights.size() * sizeof(float))));
     }
     return hash.result().left(kTipHashBytes);
 }
@@ -103,18 +133,7 @@ public:
     {
         if (mStop && mStop->load(std::memory_order_relaxed))
             throw CataloguingStopped{};
-        CataloguedBrush row;
-        row.position = int(mFile.brushes.size());
-        if (brush->name())
-            row.name = brush->displayName();
-        row.computed = brush->isComputed();
-        row.width = brush->pixelSize().width();
-        row.height = brush->pixelSize().height();
-        if (const auto* sampled = dynamic_cast<const SampledBrush*>(brush.get()))
-            row.depth = sampled->depth();
-        row.tipHash = TipHash(*brush);
-        row.thumbnail = ThumbnailPng(*brush);
-        mFile.brushes.push_back(std::move(row));
+        mFile.brushes.push_back(CatalogueRow(*brush, int(mFile.brushes.size())));
     }
     void FinishedReadingFile(const ReadOutcome& outcome) override { mOutcome = outcome; }
     ReadOutcome mOutcome;
@@ -124,6 +143,26 @@ private:
     const std::atomic<bool>* mStop;
 };
 } // namespace
+
+CataloguedBrush CatalogueRow(const Brush& brush, int position)
+{
+    CataloguedBrush row;
+    row.position = position;
+    if (brush.name())
+        row.name = brush.displayName();
+    row.kind = brush.kind();
+    row.width = brush.pixelSize().width();
+    row.height = brush.pixelSize().height();
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush))
+        row.depth = sampled->depth();
+    if (const BrushPreset* preset = brush.preset()) {
+        row.diameter = preset->tip.diameter;
+        row.spacing = preset->tip.spacing;
+    }
+    row.tipHash = TipHash(brush);
+    row.thumbnail = ThumbnailPng(brush);
+    return row;
+}
 
 std::optional<FileFacts> StatRegularFile(const QString& path)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brush/Brush.h"
+
 #include <QByteArray>
 #include <QString>
 #include <atomic>
@@ -32,18 +34,25 @@ std::optional<FileFacts> StatRegularFile(const QString& path);
 // Thumbnails are made to fit a square this many pixels a side.
 constexpr int kLibraryThumbnailSide = 64;
 
-// One brush as the library keeps it.
+// One brush (a preset, or a stored tip no preset uses) as the library keeps it.
 struct CataloguedBrush
 {
     int position = 0;
     std::optional<QString> name; // as shown; absent for files that carry no names
-    bool computed = false;
-    int width = 0;
+    TipKind kind = TipKind::Computed;
+    int width = 0; // as the preset shows its tip
     int height = 0;
-    int depth = 0;        // bits per sample; 0 for a computed tip
-    QByteArray tipHash;   // equal for equal tips
+    int depth = 0;                  // bits per sample of a stored sample; 0 for the other tips
+    std::optional<double> diameter; // the preset's size in pixels, when its file gives one
+    std::optional<double> spacing;  // percent, when its file gives a preset with spacing on
+    // Equal for equal tips, whatever size, angle or roundness their presets give them: two
+    // presets that paint with one sample have one tip.
+    QByteArray tipHash;
     QByteArray thumbnail; // PNG, empty for a tip without an image
 };
+
+// The library's row for a brush, at its place in the file.
+CataloguedBrush CatalogueRow(const Brush& brush, int position);
 
 // One file as the library keeps it: its facts, its contents' SHA-256, and what reading it gave.
 struct CataloguedFile

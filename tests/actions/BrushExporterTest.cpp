@@ -1,6 +1,8 @@
 #include "actions/BrushExporter.h"
 #include "brush/ComputedBrush.h"
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
+#include "support/BrushFiles.h"
 #include "support/TestUtil.h"
 
 #include <QDir>
@@ -265,4 +267,47 @@ TEST(BrushExporterPatternTest, PatternsAreWrittenInColourUnderPatterns)
     const auto [chosen, one] = exportTo(QStringLiteral("chosen"), someBrushes);
     EXPECT_EQ(one.patternsWritten, 1);
     EXPECT_EQ(QDir(chosen + "/patterns").entryList(QDir::Files), QStringList({"001.png"}));
+}
+
+// One PNG per preset, named as people read the name, each the tip as its preset shows it (two
+// presets of one sample each at their own size); a bristle tip's image is a drawn preview and
+// the report says so.
+TEST(BrushExporterPresets, OnePngPerPreset_NamedAsReadAndPreviewsSaidToBeSo)
+{
+    const QByteArray ink = TestPixels(6, 4, 7);
+    auto stored = std::make_shared<SampledBrush>(QStringLiteral("sample"), 6, 4, 8,
+                                                 PixelBlock(ink.begin(), ink.end()));
+    const BrushFilePtr file = BrushFile::brushFileWithPath(QStringLiteral("x.abr"));
+    file->addBrush(std::make_shared<SampledBrush>(QStringLiteral("Big Marker 01") + QChar(0),
+                                                  *stored, SampleShaping{5, 80, -18}));
+    file->addBrush(std::make_shared<SampledBrush>(QStringLiteral("Wet Marker 01") + QChar(0),
+                                                  *stored, SampleShaping{3}));
+    TipShape bristle;
+    bristle.kind = TipKind::Bristle;
+    bristle.diameter = 12;
+    bristle.bristle = BristleTip{};
+    file->addBrush(std::make_shared<PreviewBrush>(QStringLiteral("Flat Fan") + QChar(0), bristle));
+
+    Sandbox box;
+    BrushExporter::Options options;
+    options.naming = BrushExporter::eNameByBrushName;
+    const BrushExporter::Report report = BrushExporter(file).doExportToDirectory(
+        box.path(QString()), QStringLiteral("PNG"), false, options);
+    EXPECT_EQ(report.written, 3);
+    EXPECT_TRUE(report.failures.isEmpty()) << qPrintable(report.failures.join('\n'));
+    const QStringList names{"Big Marker 01.png", "Wet Marker 01.png", "Flat Fan.png"};
+    EXPECT_EQ(QDir(box.path(QString())).entryList(QDir::Files, QDir::Name),
+              (QStringList{"Big Marker 01.png", "Flat Fan.png", "Wet Marker 01.png"}));
+    for (int i = 0; i < 3; ++i) {
+        const QImage written(box.path(names[i]));
+        const QImage shown =
+            file->brush(size_t(i))->image().convertToFormat(QImage::Format_Grayscale8);
+        EXPECT_EQ(written.size(), file->brush(size_t(i))->pixelSize()) << qPrintable(names[i]);
+        EXPECT_EQ(written.convertToFormat(QImage::Format_Grayscale8), shown)
+            << qPrintable(names[i]);
+    }
+    ASSERT_EQ(report.previews.size(), 1);
+    EXPECT_EQ(report.previews[0],
+              box.path(QStringLiteral("Flat Fan.png")) +
+                  QStringLiteral(": a preview of a bristle tip, drawn from its settings"));
 }

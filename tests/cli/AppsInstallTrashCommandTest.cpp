@@ -59,8 +59,7 @@ TEST(AppsCommand, PrintsOneLinePerApplicationOrJson)
 TEST(InstallCommand, RefusesNonBrushFilesThenInstallsAndNamesEachApplication)
 {
     MadeUpHome home;
-    const QString source =
-        home.file("Soft.abr", Contents(TestDataPath("abrkit_photoshop_dual_brush.abr")));
+    const QString source = home.file("Soft.abr", SampleAndSoftTipFile());
     EXPECT_EQ(RunCli(RunInstallCommand, {}).status, 2);
     EXPECT_EQ(RunCli(RunInstallCommand, {source, source}).status, 2);
     const CliRun none = RunCli(RunInstallCommand, {source});

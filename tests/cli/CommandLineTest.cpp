@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         PrintedPathCase{"list", RunListCommand,
                         [](const OddName& o) { return QStringList{o.file}; },
-                        [](const OddName& o) { return o.shown + QStringLiteral(": 2 brushes"); }},
+                        [](const OddName& o) { return o.shown + QStringLiteral(": "); }},
         PrintedPathCase{"tree", RunTreeCommand,
                         [](const OddName& o) { return QStringList{o.file}; },
                         [](const OddName&) { return QStringLiteral("  caf\\xe9\\x0anew.abr\n"); }},

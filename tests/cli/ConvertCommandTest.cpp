@@ -19,9 +19,9 @@ CliRun Convert(const QStringList& args)
 TEST(ConvertCommandTest, WritesAGimpPackOnceAndReportsEveryBrush)
 {
     Sandbox sandbox;
-    const QString file = TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"));
+    const QString file = sandbox.write(QStringLiteral("Dual.abr"), SampleAndSoftTipFile());
     const QString out = sandbox.path(QStringLiteral("gimp"));
-    const QString pack = out + QStringLiteral("/brushes/abrkit_photoshop_dual_brush");
+    const QString pack = out + QStringLiteral("/brushes/Dual");
 
     const CliRun first = Convert(
         {QStringLiteral("--to"), QStringLiteral("gimp"), QStringLiteral("--out"), out, file});
@@ -41,8 +41,7 @@ TEST(ConvertCommandTest, WritesAGimpPackOnceAndReportsEveryBrush)
                                    .at(0)
                                    .toObject();
     EXPECT_EQ(report[QStringLiteral("status")].toString(), QStringLiteral("exists"));
-    EXPECT_EQ(report[QStringLiteral("name")].toString(),
-              QStringLiteral("abrkit_photoshop_dual_brush"));
+    EXPECT_EQ(report[QStringLiteral("name")].toString(), QStringLiteral("Dual"));
     const QJsonArray brushes = report[QStringLiteral("brushes")].toArray();
     ASSERT_EQ(brushes.size(), 2);
     EXPECT_EQ(brushes.at(1).toObject()[QStringLiteral("file")].toString(),
@@ -64,7 +63,8 @@ TEST(ConvertCommandTest, DamagedFilesConvertWhatWasReadAndUsageIsChecked)
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("converting the 1 brush read before the error")))
         << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(empty + QStringLiteral(": no brushes or patterns; nothing converted")));
+    EXPECT_TRUE(
+        run.err.contains(empty + QStringLiteral(": no brushes or patterns; nothing converted")));
     EXPECT_FALSE(QFileInfo::exists(out + QStringLiteral("/empty.bundle")));
 
     EXPECT_EQ(Convert({damaged}).status, 2);

@@ -24,7 +24,7 @@ CliRun Export(const QStringList& args)
 TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
 {
     Sandbox sandbox;
-    const QString file = TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"));
+    const QString file = sandbox.write(QStringLiteral("set.abr"), SampleAndSoftTipFile());
     const QString target = sandbox.path(QStringLiteral("Set"));
 
     const CliRun first = Export({file, target});
@@ -37,6 +37,11 @@ TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
     EXPECT_EQ(second.status, 0);
     EXPECT_TRUE(second.out.startsWith(QStringLiteral("Created %1-1\n").arg(target)));
     EXPECT_TRUE(QImage(target + QStringLiteral("-1/0.png")).hasAlphaChannel());
+
+    // Named after the brush as people read it: no terminating zero unit.
+    const CliRun named = Export({QStringLiteral("--names"), file, target});
+    EXPECT_EQ(named.status, 0);
+    EXPECT_EQ(QImage(target + QStringLiteral("-2/Patchy Dual Probe.png")).size(), QSize(15, 14));
 }
 
 TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)

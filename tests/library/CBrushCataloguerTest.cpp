@@ -1,4 +1,5 @@
 #include "library/CBrushCataloguer.h"
+#include "brush/SampledBrush.h"
 #include "discovery/BrushFileMatcher.h"
 #include "discovery/BrushFileSearch.h"
 #include "library/CLibrary.h"
@@ -463,4 +464,87 @@ TEST(BrushCataloguer, OddNamesHugeComputedTipsAndFilesOutsideTheLibrary)
     EXPECT_EQ(CatalogueProgressText(1234, 5678),
               QStringLiteral("Cataloguing brushes\u2026 1,234 of 5,678 files"));
     QLocale::setDefault(QLocale::c());
+}
+
+// Each preset is a row of its own: a search finds a preset by its name although it paints with
+// the same sample as another, and that sample, as stored, is its tip, so presets of one sample
+// are duplicates by tip across files whatever size or roundness they give it. A library from
+// before presets keeps its stars on the brushes they were given to.
+TEST(BrushCataloguer, PresetsSharingASampleAreFoundByName_AndTheirTipsAreOne)
+{
+    MadeUpHome home;
+    const QString library = DefaultLibraryPath();
+    ASSERT_TRUE(PrepareLibrary(library).available);
+    const QByteArray ink = TestPixels(12, 34, 3);
+    const auto stored = std::make_shared<SampledBrush>(QStringLiteral("sample"), 12, 34, 8,
+                                                       PixelBlock(ink.begin(), ink.end()));
+    auto preset = [&](const QString& name, double diameter, double roundness,
+                      std::optional<double> spacing) -> BrushPtr {
+        BrushPreset p;
+        p.tip.kind = TipKind::Sampled;
+        p.tip.diameter = diameter;
+        p.tip.roundness = roundness;
+        p.tip.spacing = spacing;
+        auto brush =
+            std::make_shared<SampledBrush>(name, *stored, SampleShaping{diameter, roundness});
+        brush->setPreset(std::make_shared<const BrushPreset>(p));
+        return brush;
+    };
+    // What reading each file gave, written as the cataloguer writes it.
+    auto write = [&](const QString& path, const std::vector<BrushPtr>& brushes) {
+        CataloguedFile file;
+        file.path = path;
+        file.version = 6;
+        file.facts = *StatRegularFile(path);
+        file.sha256 = FileSha256(path, &file.error);
+        for (size_t i = 0; i < brushes.size(); ++i)
+            file.brushes.push_back(CatalogueRow(*brushes[i], int(i)));
+        CLibraryConnection c(library);
+        ASSERT_TRUE(c.beginWrite());
+        EXPECT_TRUE(WriteCataloguedFile(c, file));
+        ASSERT_TRUE(c.commit());
+    };
+    const QString markers = home.file(QStringLiteral("Markers.abr"), "one");
+    // As a build that listed tips catalogued it, with a star on "Wet Marker 01": the star
+    // waits by name until the file is read again, then goes to the preset of that name.
+    write(markers, {preset(QStringLiteral("Wet Marker 01") + QChar(0), 100, 100, 25),
+                    preset(QStringLiteral("Orphan"), 20, 100, 25)});
+    QString error;
+    ASSERT_TRUE(CLibrary(library).setStarred(markers, 0, true, &error)) << qPrintable(error);
+    {
+        CLibraryConnection c(library);
+        for (const char* sql :
+             {"DROP TABLE star_names", "ALTER TABLE brushes DROP COLUMN diameter",
+              "ALTER TABLE brushes DROP COLUMN spacing", "PRAGMA user_version = 2"})
+            ASSERT_TRUE(c.exec(QLatin1String(sql))) << sql;
+    }
+    ASSERT_TRUE(PrepareLibrary(library).available);
+    EXPECT_FALSE(CLibrary(library).isStarred(markers, 0));
+    write(markers, {preset(QStringLiteral("Big Marker 01") + QChar(0), 87, 100, 10),
+                    preset(QStringLiteral("Wet Marker 01") + QChar(0), 100, 80, std::nullopt),
+                    preset(QStringLiteral("Big Marker 02") + QChar(0), 90, 80, 25)});
+    write(home.file(QStringLiteral("Other.abr"), "two"),
+          {preset(QStringLiteral("Elsewhere"), 30, 100, 5)});
+
+    CLibrary lib(library);
+    EXPECT_TRUE(lib.isStarred(markers, 1));
+    EXPECT_FALSE(lib.isStarred(markers, 0));
+    const std::vector<LibraryBrush> big = lib.searchBrushNames(QStringLiteral("Big Marker 01"));
+    ASSERT_EQ(big.size(), 1u);
+    EXPECT_EQ(big[0].name, QStringLiteral("Big Marker 01"));
+    EXPECT_EQ(big[0].kind, TipKind::Sampled);
+    EXPECT_EQ(big[0].diameter, 87);
+    EXPECT_EQ(big[0].spacing, 10);
+    const std::vector<LibraryBrush> wet = lib.searchBrushNames(QStringLiteral("wet marker"));
+    ASSERT_EQ(wet.size(), 1u);
+    EXPECT_EQ(wet[0].position, 1);
+    EXPECT_FALSE(wet[0].spacing);
+    EXPECT_EQ(lib.searchBrushNames(QStringLiteral("marker")).size(), 3u);
+
+    const std::vector<DuplicateTips> tips = lib.duplicateTips();
+    ASSERT_EQ(tips.size(), 1u);
+    QStringList names;
+    for (const LibraryBrush& brush : tips[0].brushes)
+        names << brush.name.value_or(QString());
+    EXPECT_EQ(names, (QStringList{"Big Marker 01", "Wet Marker 01", "Big Marker 02", "Elsewhere"}));
 }

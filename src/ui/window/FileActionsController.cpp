@@ -149,6 +149,10 @@ void FileActionsController::exportBrushes(const BrushFilePtr& file,
     QString text = CountOf(report.written + report.patternsWritten, "%1 image written to ",
                            "%1 images written to ") +
                    QFileInfo(folder).fileName();
+    // Bristle and erodible tips have no picture in the file: what was written is a preview.
+    if (!report.previews.isEmpty())
+        text += QStringLiteral(", %1 of them drawn previews of bristle or erodible tips")
+                    .arg(QLocale().toString(int(report.previews.size())));
     if (!report.failures.isEmpty())
         text += QStringLiteral(", %1 could not be written")
                     .arg(QLocale().toString(int(report.failures.size())));
