@@ -478,10 +478,12 @@ TEST_F(PresetReaderTest, VersionOneAndTwoSpacing)
         const qsizetype second = spacingAt();
         w.sampledRecord(version == 2, QStringLiteral("s"), 0, 0, 3, 7, 8, false,
                         QByteArray(21, char(9)));
+        const qsizetype third = spacingAt();
         w.computedRecord(version == 2, QStringLiteral("z"), 5, 100, 0, 100);
         QByteArray bytes = w.data();
         qToBigEndian<quint16>(10, bytes.data() + first);
-        qToBigEndian<quint16>(25, bytes.data() + second);
+        qToBigEndian<quint16>(30, bytes.data() + second);
+        qToBigEndian<quint16>(0, bytes.data() + third);
         const ReadResult o = ReadBytes(bytes);
         EXPECT_FALSE(o.error);
         ASSERT_EQ(o.brushes.size(), 3u);
@@ -493,7 +495,7 @@ TEST_F(PresetReaderTest, VersionOneAndTwoSpacing)
         EXPECT_EQ(c.hardness, 40);
         const TipShape& s = o.brushes[1]->preset()->tip;
         EXPECT_EQ(s.kind, TipKind::Sampled);
-        EXPECT_EQ(s.spacing, 25);
+        EXPECT_EQ(s.spacing, 30);
         EXPECT_EQ(s.diameter, 7);
         EXPECT_FALSE(o.brushes[2]->preset()->tip.spacing);
         EXPECT_FALSE(ReadBytes(bytes, CABRreader::ReadAs::StoredTips).brushes[0]->preset());

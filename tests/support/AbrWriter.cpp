@@ -78,7 +78,8 @@ AbrWriter& AbrWriter::computedRecord(bool withName, const QString& brushName, ui
     const size_t lengthAt = size();
     u32(0);
     const size_t start = size();
-    u32(0).u16(0);
+    // Photoshop's default spacing, 25 %.
+    u32(0).u16(25);
     if (withName)
         name(brushName);
     u16(diameter).u16(roundness).u16(uint16_t(angle)).u16(hardness);
@@ -94,7 +95,8 @@ AbrWriter& AbrWriter::sampledRecord(bool withName, const QString& brushName, int
     const size_t lengthAt = size();
     u32(0);
     const size_t start = size();
-    u32(0).u16(0);
+    // Photoshop's default spacing, 25 %.
+    u32(0).u16(25);
     if (withName)
         name(brushName);
     u8(0).zeros(8);
