@@ -1,0 +1,70 @@
+#pragma once
+
+#include "brush/Brush.h"
+#include "brush/Pattern.h"
+#include "engine/StrokePath.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+// How a stroke is painted, beyond what its preset says.
+struct StrokeOptions
+{
+    // The same seed paints the same pixels.
+    std::uint32_t seed = 1;
+    QColor foreground = Qt::black;
+    QColor background = Qt::white;
+    // The tip's diameter in pixels; 0 keeps the preset's own.
+    double size = 0;
+    // The pattern the preset's texture paints through, when the file holds it; without it a
+    // plain noise stands in (StrokeResult::textureStandIn says so).
+    PatternPtr pattern;
+    // Set from another thread to stop a stroke being painted; it then returns what it has.
+    const std::atomic<bool>* cancel = nullptr;
+    // Bounds on the work of one stroke: dabs stamped, and pixels of a tip drawn for stamping.
+    int maxDabs = 20000;
+    double maxTipPixels = 1 << 20;
+};
+
+struct StrokeResult
+{
+    QImage image;
+    int dabs = 0;
+    // The stroke was painted with less than its preset asks (fewer dabs, a smaller tip).
+    bool simplified = false;
+    // The texture's pattern was not in the file; noise stood in for it.
+    bool textureStandIn = false;
+    bool cancelled = false;
+};
+
+// Paints one stroke of `brush` along `path` onto a canvas of `canvas` pixels filled with
+// `paper`. Thread-safe: brushes are immutable, and each call keeps its own state.
+StrokeResult PaintStroke(const Brush& brush, const StrokePath& path, QSize canvas,
+                         const StrokeOptions& options, QColor paper = Qt::white);
+
+// Paints a stroke as its points arrive, onto a canvas the caller keeps (the scratch canvas):
+// begin(), then addPoint() for each input event, then end(). Main-thread use; one stroke at a
+// time.
+class StrokePainter
+{
+public:
+    StrokePainter(BrushPtr brush, StrokeOptions options);
+    ~StrokePainter();
+    StrokePainter(const StrokePainter&) = delete;
+    StrokePainter& operator=(const StrokePainter&) = delete;
+
+    void begin(QImage* canvas);
+    // The part of the canvas the point's dabs changed.
+    QRect addPoint(const StrokePoint& point);
+    // The part of the canvas changed when the stroke was laid down.
+    QRect end();
+
+    struct State;
+
+private:
+    std::unique_ptr<State> mState;
+};
