@@ -181,6 +181,17 @@ TipShape TipShapeFromDescriptor(const Object& tip)
     return shape;
 }
 
+namespace {
+// Scattering's values: a dual brush keeps its own under the same keys.
+template <typename Scatter> void TakeScatter(const Object& from, Scatter& into)
+{
+    into.scatter = DynamicOf(from, "scatterDynamics");
+    Take(from, "bothAxes", into.bothAxes);
+    Take(from, "Cnt ", into.count);
+    into.countJitter = DynamicOf(from, "countDynamics");
+}
+} // namespace
+
 // Each group is a switch ("useTipDynamics", …) at the preset's level followed by its values,
 // also at that level, except the dual brush, which is an object of its own.
 BrushPreset PresetFromDescriptor(const Object& preset)
@@ -207,10 +218,7 @@ BrushPreset PresetFromDescriptor(const Object& preset)
     }
     if (Switch(preset, "useScatter")) {
         Scattering scattering;
-        scattering.scatter = DynamicOf(preset, "scatterDynamics");
-        Take(preset, "bothAxes", scattering.bothAxes);
-        Take(preset, "Cnt ", scattering.count);
-        scattering.countJitter = DynamicOf(preset, "countDynamics");
+        TakeScatter(preset, scattering);
         s.scattering = std::move(scattering);
     }
     if (Switch(preset, "useTexture")) {
@@ -239,10 +247,7 @@ BrushPreset PresetFromDescriptor(const Object& preset)
             d.tip = TipShapeFromDescriptor(*tip);
         d.mode = BlendMode(*dual, "BlnM");
         Take(*dual, "Flip", d.flip);
-        d.scatter = DynamicOf(*dual, "scatterDynamics");
-        Take(*dual, "bothAxes", d.bothAxes);
-        Take(*dual, "Cnt ", d.count);
-        d.countJitter = DynamicOf(*dual, "countDynamics");
+        TakeScatter(*dual, d);
         s.dualBrush = std::move(d);
     }
     if (Switch(preset, "useColorDynamics")) {
