@@ -1,7 +1,9 @@
 // Draws the pictures of the window shown in the README:
 //   kelbrin-screenshots OUTDIR NAME [--dark] [--per-row N]
 // writes OUTDIR/NAME.png (the window, names on, two brushes selected, N brushes a row, 6 unless
-// given) and OUTDIR/NAME-viewer.png (the brush viewer). --dark chooses View > Theme > Dark. Run
+// given) and OUTDIR/NAME-viewer.png (the brush viewer). --file PATH shows that brush file instead
+// of the made-up one, --brush N selects and views its brush N rather than the fifth.
+// --dark chooses View > Theme > Dark. Run
 // it under QT_SCALE_FACTOR=2 for the high-density picture.
 //   kelbrin-screenshots OUTDIR NAME --outlines [--made-up-home] [--dark]
 // runs the search over the home folder ($HOME, set it to a made-up one, or let --made-up-home
@@ -660,9 +662,13 @@ int main(int argc, char** argv)
         return DrawPatterns(window, QDir(args.at(1)), args.at(2));
     }
     QTemporaryDir folder;
-    const QString path = WriteDemoFile(folder.path());
+    const int fileAt = int(args.indexOf(QStringLiteral("--file")));
+    const QString path = fileAt > 0 && fileAt + 1 < args.size() ? args.at(fileAt + 1)
+                                                                : WriteDemoFile(folder.path());
     if (path.isEmpty())
         return 1;
+    const int brushAt = int(args.indexOf(QStringLiteral("--brush")));
+    const int shown = brushAt > 0 && brushAt + 1 < args.size() ? args.at(brushAt + 1).toInt() : 4;
 
     BrushWindow window;
     window.resize(900, 600);
@@ -674,7 +680,7 @@ int main(int argc, char** argv)
     limit.start();
     while (window.isReadingFile() && limit.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    window.fileView()->selectOnly(4);
+    window.fileView()->selectOnly(shown);
     QMouseEvent ctrlClick(
         QEvent::MouseButtonPress, window.fileView()->thumbnailRect(7).center(),
         window.fileView()->mapToGlobal(window.fileView()->thumbnailRect(7).center()),
@@ -685,7 +691,7 @@ int main(int argc, char** argv)
     const QString name = args.at(2);
     bool ok = window.grab().save(out.filePath(name + QStringLiteral(".png")));
 
-    window.openViewer(4);
+    window.openViewer(shown);
     if (BrushViewer* viewer = window.viewer()) {
         viewer->resize(640, 420);
         viewer->setZoom(BrushViewer::Double);

@@ -476,11 +476,12 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
             .arg(size.height());
     };
     facts << qMakePair(tr("Size"), sizeText(brush.pixelSize()));
-    // Computed tips and previews are drawn one byte a pixel.
+    // Computed tips are drawn one byte a pixel; a preview has no depth worth saying.
     const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
     if (sampled && sampled->storedSize() != brush.pixelSize())
         facts << qMakePair(tr("Stored sample"), sizeText(sampled->storedSize()));
-    facts << qMakePair(tr("Depth"), tr("%1-bit").arg(sampled ? sampled->depth() : 8));
+    if (brush.kind() == TipKind::Sampled || brush.kind() == TipKind::Computed)
+        facts << qMakePair(tr("Depth"), tr("%1-bit").arg(sampled ? sampled->depth() : 8));
     if (sampled && sampled->missingRows())
         facts << qMakePair(tr("Damaged"), tr("%n row(s) lost in the file, left blank", nullptr,
                                              int(sampled->missingRows())));
@@ -511,7 +512,8 @@ QList<QPair<QString, QString>> BrushViewer::factsForBrush(const Brush& brush)
             if (erodible->airbrush)
                 facts << qMakePair(tr("Granularity"), Percent(erodible->granularity))
                       << qMakePair(tr("Spatter size"), Percent(erodible->spatterSize))
-                      << qMakePair(tr("Spatter amount"), Percent(erodible->spatterAmount));
+                      << qMakePair(tr("Spatter amount"),
+                                   QLocale().toString(erodible->spatterAmount));
             else
                 facts << qMakePair(tr("Shape"), ErodibleShapeName(erodible->shape))
                       << qMakePair(tr("Softness"), Percent(erodible->softness));

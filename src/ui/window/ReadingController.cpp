@@ -291,14 +291,22 @@ void ReadingController::updateStatus()
         mStatusLabel->setText(CountOf(count, "Reading… %1 brush", "Reading… %1 brushes"));
         return;
     }
-    int computed = 0;
+    int kinds[4] = {0, 0, 0, 0};
     for (const BrushPtr& brush : file->brushes())
-        computed += brush->isComputed() ? 1 : 0;
+        ++kinds[int(brush->kind())];
     const QLocale locale;
     QString text = CountOf(count, "%1 brush", "%1 brushes");
-    if (count > 0)
-        text += QStringLiteral(" (%1 sampled, %2 computed)")
-                    .arg(locale.toString(count - computed), locale.toString(computed));
+    if (count > 0) {
+        text += QStringLiteral(" (%1 sampled, %2 computed")
+                    .arg(locale.toString(kinds[int(TipKind::Sampled)]),
+                         locale.toString(kinds[int(TipKind::Computed)]));
+        // Bristle and erodible tips are rarer: named only when the file has them.
+        for (const TipKind kind : {TipKind::Bristle, TipKind::Erodible})
+            if (kinds[int(kind)] > 0)
+                text += QStringLiteral(", %1 %2").arg(locale.toString(kinds[int(kind)]),
+                                                      QLatin1String(TipKindKey(kind)));
+        text += QLatin1Char(')');
+    }
     if (const int patterns = int(file->patterns().size()); patterns > 0)
         text += QStringLiteral(", ") + CountOf(patterns, "%1 pattern", "%1 patterns");
     const int selected = int(mFileView->selectedIndexes().size());
