@@ -169,9 +169,10 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
         const QString path = QDir(folder).filePath(names.at(int(k)));
         QString error;
         QStringList notes;
-        QImage image = options.images == eStrokes
-                           ? strokeForBrush(mBrushFile->brush(chosen[k]), transparent, &error, &notes)
-                           : imageForBrush(mBrushFile->brush(chosen[k]), transparent, &error);
+        QImage image =
+            options.images == eStrokes
+                ? strokeForBrush(mBrushFile->brush(chosen[k]), transparent, &error, &notes)
+                : imageForBrush(mBrushFile->brush(chosen[k]), transparent, &error);
         if (image.isNull()) {
             report.failures << QStringLiteral("%1: %2").arg(path, error);
             continue;
@@ -264,9 +265,9 @@ QImage BrushExporter::strokeForBrush(const BrushPtr& brush, bool transparent, QS
         *error = QStringLiteral("a tip of no pixels paints no stroke");
         return {};
     }
-    const StrokeResult stroke =
-        PaintPresetStroke(*brush, mBrushFile->patterns(), SCurvePath(QSizeF(kStrokeSize)),
-                          kStrokeSize, 1, transparent ? QColor(Qt::transparent) : QColor(Qt::white));
+    const StrokeResult stroke = PaintPresetStroke(
+        *brush, mBrushFile->patterns(), SCurvePath(QSizeF(kStrokeSize)), kStrokeSize, 1,
+        transparent ? QColor(Qt::transparent) : QColor(Qt::white));
     if (stroke.simplified)
         *notes << QStringLiteral("the stroke was simplified: its preset asks for more dabs, or a "
                                  "larger tip, than one stroke may paint");

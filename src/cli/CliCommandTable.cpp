@@ -27,8 +27,7 @@ const std::vector<CliCommand>& CliCommandTable()
         {"list", RunListCommand, SwitchesFiles,
          "list [--json] [--tips] FILE...\nlist [--json] [--tips] --switch-after N FILE1 FILE2",
          "read brush files and list their brushes"},
-        {"export", RunExportCommand, Never,
-         "export [--transparent] [--names] [--strokes] FILE DIR",
+        {"export", RunExportCommand, Never, "export [--transparent] [--names] [--strokes] FILE DIR",
          "write the brushes of FILE (tips, or strokes) as PNG files into a new folder"},
         {"stroke", RunStrokeCommand, Never,
          "stroke FILE [--brush N|--name TEXT] [--size WxH]\n"

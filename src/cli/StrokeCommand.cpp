@@ -166,8 +166,7 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
         seed = value.toUInt(&ok);
         if (!ok || value.startsWith(QLatin1Char('+')))
             return parser.usageError(
-                QStringLiteral("--seed takes a number from 0 to 4294967295, not \"%1\"")
-                    .arg(value),
+                QStringLiteral("--seed takes a number from 0 to 4294967295, not \"%1\"").arg(value),
                 io);
     }
 
