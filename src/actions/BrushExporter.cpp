@@ -3,6 +3,7 @@
 #include "platform/NativePath.h"
 
 #include "brush/SafeFileName.h"
+#include "engine/PresetStroke.h"
 #include "platform/Logging.h"
 #include "platform/Paths.h"
 #include "platform/WriteNewFile.h"
@@ -167,7 +168,11 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
     for (size_t k = 0; k < chosen.size(); ++k) {
         const QString path = QDir(folder).filePath(names.at(int(k)));
         QString error;
-        QImage image = imageForBrush(mBrushFile->brush(chosen[k]), transparent, &error);
+        QStringList notes;
+        QImage image =
+            options.images == eStrokes
+                ? strokeForBrush(mBrushFile->brush(chosen[k]), transparent, &error, &notes)
+                : imageForBrush(mBrushFile->brush(chosen[k]), transparent, &error);
         if (image.isNull()) {
             report.failures << QStringLiteral("%1: %2").arg(path, error);
             continue;
@@ -177,7 +182,10 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
             error.clear();
         }
         const TipKind kind = mBrushFile->brush(chosen[k])->kind();
-        const bool preview = kind == TipKind::Bristle || kind == TipKind::Erodible;
+        // A stroke is painted from the tip's image, preview or not; only a tip's own image is
+        // told as one.
+        const bool preview =
+            options.images == eTips && (kind == TipKind::Bristle || kind == TipKind::Erodible);
 
         QByteArray data;
         QBuffer buffer(&data);
@@ -190,6 +198,8 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
             error = writer.errorString();
         else if (WriteNewFile(path, data, &error)) {
             ++report.written;
+            for (const QString& note : notes)
+                report.strokeNotes << QStringLiteral("%1: %2").arg(path, note);
             if (preview)
                 report.previews << QStringLiteral("%1: a preview of %2 %3 tip, drawn from its "
                                                   "settings")
@@ -246,6 +256,30 @@ void BrushExporter::exportPatterns(const QString& folder, const std::vector<size
         if (!error.isEmpty())
             report.failures << QStringLiteral("%1: %2").arg(path, error);
     }
+}
+
+QImage BrushExporter::strokeForBrush(const BrushPtr& brush, bool transparent, QString* error,
+                                     QStringList* notes) const
+{
+    if (brush->pixelSize().isEmpty()) {
+        *error = QStringLiteral("a tip of no pixels paints no stroke");
+        return {};
+    }
+    const StrokeResult stroke = PaintPresetStroke(
+        *brush, mBrushFile->patterns(), SCurvePath(QSizeF(kStrokeSize)), kStrokeSize, 1,
+        transparent ? QColor(Qt::transparent) : QColor(Qt::white));
+    if (stroke.simplified)
+        *notes << QStringLiteral("the stroke was simplified: its preset asks for more dabs, or a "
+                                 "larger tip, than one stroke may paint");
+    if (stroke.textureStandIn)
+        *notes << QStringLiteral("plain noise stands in for the texture's pattern “%1”, which "
+                                 "the file does not hold")
+                      .arg(brush->texture() ? ReadableName(brush->texture()->name) : QString());
+    if (transparent)
+        return stroke.image.convertToFormat(QImage::Format_RGBA8888);
+    // Black ink on white is grey whatever the preset: one channel says it all.
+    return stroke.image.convertToFormat(stroke.image.allGray() ? QImage::Format_Grayscale8
+                                                               : QImage::Format_RGB32);
 }
 
 QImage BrushExporter::imageForBrush(const BrushPtr& brush, bool transparent, QString* note)

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QMap>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -38,6 +39,9 @@ public:
         QStringList previews;
         // Patterns written into the "patterns" folder (their failures are among `failures`).
         int patternsWritten = 0;
+        // One line per stroke painted otherwise than its preset asks, the same way: "…: the
+        // stroke was simplified …", "…: plain noise stands in for the texture's pattern …".
+        QStringList strokeNotes;
     };
 
     enum eFileNaming
@@ -45,8 +49,17 @@ public:
         eNameByNumber,   // "7.png": the brush's place in the file
         eNameByBrushName // "Soft Round.png", made safe, numbered when two brushes share it
     };
+    enum eImageKind
+    {
+        eTips,   // the preset's tip at its size and angle
+        eStrokes // the S-curve stroke the preset paints, kStrokeSize, seed 1
+    };
+    // A stroke's image: the proportions of Photoshop's stroke preview, large enough to read.
+    static constexpr QSize kStrokeSize{400, 160};
+
     struct Options
     {
+        eImageKind images = eTips;
         eFileNaming naming = eNameByNumber;
         // Numbers padded with zeros to the width of the file's largest, so names sort in order.
         bool zeroPad = false;
@@ -93,6 +106,11 @@ private:
     // The image written for a brush; null with the reason in note when there is none, else
     // note says how it was scaled down, if it was.
     static QImage imageForBrush(const BrushPtr& brush, bool transparent, QString* note);
+    // The image of the stroke a brush paints, ink on white or black on clear; null with the
+    // reason in error for a tip that paints nothing. notes gets what the stroke could not paint
+    // as its preset asks.
+    QImage strokeForBrush(const BrushPtr& brush, bool transparent, QString* error,
+                          QStringList* notes) const;
     std::vector<size_t> chosenIndexes(const Options& options) const;
     void exportPatterns(const QString& folder, const std::vector<size_t>& indexes,
                         Report& report) const;

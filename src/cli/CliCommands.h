@@ -15,6 +15,7 @@ struct CliStreams
 
 int RunListCommand(const QStringList& args, CliStreams io);
 int RunExportCommand(const QStringList& args, CliStreams io);
+int RunStrokeCommand(const QStringList& args, CliStreams io);
 int RunConvertCommand(const QStringList& args, CliStreams io);
 int RunTreeCommand(const QStringList& args, CliStreams io);
 int RunFindCommand(const QStringList& args, CliStreams io);

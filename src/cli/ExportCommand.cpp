@@ -14,10 +14,15 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     parser.addFlag(QStringLiteral("names"),
                    QStringLiteral("name the files after their brushes (Soft Round.png) instead "
                                   "of their number"));
+    parser.addFlag(QStringLiteral("strokes"),
+                   QStringLiteral("write each preset's stroke (400 x 160, the S-curve, seed 1) "
+                                  "instead of its tip"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool transparent = parser.isSet(QStringLiteral("transparent"));
     BrushExporter::Options options;
+    if (parser.isSet(QStringLiteral("strokes")))
+        options.images = BrushExporter::eStrokes;
     if (parser.isSet(QStringLiteral("names")))
         options.naming = BrushExporter::eNameByBrushName;
     const QStringList operands = parser.operands();
@@ -81,6 +86,8 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     for (const QString& line : report.scaled)
         io.out << "Wrote " << Printable(line) << '\n';
     for (const QString& line : report.previews)
+        io.out << "Wrote " << Printable(line) << '\n';
+    for (const QString& line : report.strokeNotes)
         io.out << "Wrote " << Printable(line) << '\n';
     for (const QString& failure : report.failures)
         io.err << "Could not write " << Printable(failure) << '\n';

@@ -44,6 +44,37 @@ TEST(ExportCommandTest, WritesOnePngPerBrushIntoANewFolder)
     EXPECT_EQ(QImage(target + QStringLiteral("-2/Patchy Dual Probe.png")).size(), QSize(15, 14));
 }
 
+template <typename Value> int MinimumOf(const QImage& image, Value value)
+{
+    int least = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            least = std::min(least, value(image.pixel(x, y)));
+    return least;
+}
+
+TEST(ExportCommandTest, StrokesAreOnePngPerPresetInkedOnWhiteOrClear)
+{
+    Sandbox sandbox;
+    const QString file = TestDataPath(QStringLiteral("agpsd_special.abr"));
+    const QString target = sandbox.path(QStringLiteral("Strokes"));
+    const CliRun run = Export({QStringLiteral("--strokes"), file, target});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Wrote 6 files\n"))) << run.out.toStdString();
+    for (int i = 0; i < 6; ++i) {
+        const QImage stroke(QStringLiteral("%1/%2.png").arg(target).arg(i));
+        EXPECT_EQ(stroke.size(), BrushExporter::kStrokeSize) << i;
+        EXPECT_EQ(stroke.pixel(0, 0), qRgb(255, 255, 255)) << i;
+        EXPECT_LT(MinimumOf(stroke, [](QRgb p) { return qGray(p); }), 255) << i;
+    }
+    EXPECT_EQ(
+        Export({QStringLiteral("--strokes"), QStringLiteral("--transparent"), file, target}).status,
+        0);
+    const QImage clear(target + QStringLiteral("-1/0.png"));
+    EXPECT_EQ(qAlpha(clear.pixel(0, 0)), 0);
+    EXPECT_LT(MinimumOf(clear, [](QRgb p) { return 255 - qAlpha(p); }), 255);
+}
+
 TEST(ExportCommandTest, DamagedFileExportsWhatWasReadAndFails)
 {
     Sandbox sandbox;

@@ -6,6 +6,7 @@
 #include "support/TestUtil.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -106,5 +107,24 @@ TEST(ExportController, ListsTheBrushesNotWritten)
     EXPECT_EQ(said, QStringLiteral("Some brushes of “Tips.abr” could not be written.\n"
                                    "0.png: a computed tip of 0 x 0 pixels (diameter 0, "
                                    "roundness 100%)"));
+    QSettings().remove("exportFolder");
+}
+
+TEST(ExportController, WritesStrokesWhenChosenAndRemembersTheChoice)
+{
+    Sandbox box;
+    const BrushFilePtr file =
+        ReadWholeBrushFile(TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"))).file;
+    Answer<QFileDialog>([&](QFileDialog* dialog) {
+        auto* images = dialog->findChild<QComboBox*>("imagesBox");
+        images->setCurrentIndex(images->findData(int(BrushExporter::eStrokes)));
+        dialog->setDirectory(box.path(QString()));
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("Strokes");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    EXPECT_EQ(ExportController::exporterForBrushFile(file, nullptr).run(), box.path("Strokes"));
+    EXPECT_EQ(QImage(box.path("Strokes/0.png")).size(), BrushExporter::kStrokeSize);
+    EXPECT_EQ(ExportController::savedOptions().images, BrushExporter::eStrokes);
+    QSettings().remove("exportImages");
     QSettings().remove("exportFolder");
 }

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -18,6 +19,7 @@
 namespace {
 bool gUseTransparency = false;
 const char* const kExportNamingKey = "exportNaming"; // "number" or "name"
+const char* const kExportImagesKey = "exportImages"; // "tips" or "strokes"
 const char* const kExportZeroPadKey = "exportZeroPad";
 const char* const kExportOpensFolderKey = "exportOpensFolder";
 // The folder the last export's new folder was made in: brushes of one collection tend to go
@@ -75,6 +77,9 @@ BrushExporter::Options ExportController::savedOptions()
                          ? BrushExporter::eNameByBrushName
                          : BrushExporter::eNameByNumber;
     options.zeroPad = settings.value(kExportZeroPadKey, false).toBool();
+    options.images = settings.value(kExportImagesKey).toString() == QLatin1String("strokes")
+                         ? BrushExporter::eStrokes
+                         : BrushExporter::eTips;
     return options;
 }
 
@@ -98,20 +103,24 @@ void ExportController::tellWhatWasNotWrittenAsItIs(const QString& folder) const
 {
     // The lines name files inside the folder; the folder itself is in the status line.
     QStringList lines;
-    for (const QString& line : mReport.failures + mReport.scaled)
+    for (const QString& line : mReport.failures + mReport.scaled + mReport.strokeNotes)
         lines << line.mid(folder.size() + 1);
     constexpr int kShown = 8;
     QString shown = QStringList(lines.mid(0, kShown)).join(QLatin1Char('\n'));
     if (lines.size() > kShown)
         shown += QObject::tr("\n… and %1 more").arg(lines.size() - kShown);
     const bool failed = !mReport.failures.isEmpty();
+    const QString name = QFileInfo(mFile->getPath()).fileName();
     QMessageBox box(failed ? QMessageBox::Warning : QMessageBox::Information,
                     LocalizedString(QStringLiteral("export-panel-title")),
-                    failed ? QObject::tr("Some brushes of “%1” could not be written.")
-                                 .arg(QFileInfo(mFile->getPath()).fileName())
-                           : QObject::tr("Some brushes of “%1” were too large to write "
-                                         "at full size.")
-                                 .arg(QFileInfo(mFile->getPath()).fileName()),
+                    failed ? QObject::tr("Some brushes of “%1” could not be written.").arg(name)
+                    : !mReport.scaled.isEmpty()
+                        ? QObject::tr("Some brushes of “%1” were too large to write "
+                                      "at full size.")
+                              .arg(name)
+                        : QObject::tr("Some strokes of “%1” were not painted exactly as their "
+                                      "presets ask.")
+                              .arg(name),
                     QMessageBox::Ok, mParent);
     box.setObjectName(QStringLiteral("exportResultMessage"));
     box.setInformativeText(shown);
@@ -123,13 +132,14 @@ void ExportController::tellWhatWasNotWrittenAsItIs(const QString& folder) const
 namespace {
 struct ExportAccessories
 {
+    QComboBox* images;
     QComboBox* naming;
     QCheckBox* zeroPad;
     QCheckBox* openFolder;
 };
 
-// The controls below the file dialog's own: transparency, how files are named, and whether the
-// folder opens when done.
+// The controls below the file dialog's own: transparency, tips or strokes, how files are named,
+// and whether the folder opens when done.
 ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Options& saved,
                                  bool opensFolder)
 {
@@ -144,6 +154,11 @@ ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Optio
     auto* options = new QWidget(&dialog);
     auto* form = new QFormLayout(options);
     form->setContentsMargins(0, 0, 0, 0);
+    auto* images = new QComboBox(options);
+    images->setObjectName(QStringLiteral("imagesBox"));
+    images->addItem(QObject::tr("Tips"), int(BrushExporter::eTips));
+    images->addItem(QObject::tr("Strokes (how each preset paints)"), int(BrushExporter::eStrokes));
+    images->setCurrentIndex(images->findData(int(saved.images)));
     auto* naming = new QComboBox(options);
     naming->setObjectName(QStringLiteral("namingBox"));
     naming->addItem(QObject::tr("By number (0.png, 1.png, …)"), int(BrushExporter::eNameByNumber));
@@ -155,12 +170,13 @@ ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Optio
     auto* openFolder = new QCheckBox(QObject::tr("Open the folder when done"), options);
     openFolder->setObjectName(QStringLiteral("openFolderCheckBox"));
     openFolder->setChecked(opensFolder);
+    form->addRow(QObject::tr("Images of:"), images);
     form->addRow(QObject::tr("Name files:"), naming);
     form->addRow(QString(), zeroPad);
     form->addRow(QString(), openFolder);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
         grid->addWidget(options, grid->rowCount(), 0, 1, grid->columnCount());
-    return {naming, zeroPad, openFolder};
+    return {images, naming, zeroPad, openFolder};
 }
 } // namespace
 
@@ -191,6 +207,7 @@ QString ExportController::run()
 
     const ExportAccessories accessories =
         AddAccessories(dialog, savedOptions(), opensFolderWhenDone());
+    QComboBox* images = accessories.images;
     QComboBox* naming = accessories.naming;
     QCheckBox* zeroPad = accessories.zeroPad;
     QCheckBox* openFolder = accessories.openFolder;
@@ -200,8 +217,12 @@ QString ExportController::run()
 
     mOptions.naming = BrushExporter::eFileNaming(naming->currentData().toInt());
     mOptions.zeroPad = zeroPad->isChecked();
+    mOptions.images = BrushExporter::eImageKind(images->currentData().toInt());
     {
         QSettings settings;
+        settings.setValue(kExportImagesKey, mOptions.images == BrushExporter::eStrokes
+                                                ? QStringLiteral("strokes")
+                                                : QStringLiteral("tips"));
         settings.setValue(kExportNamingKey, mOptions.naming == BrushExporter::eNameByBrushName
                                                 ? QStringLiteral("name")
                                                 : QStringLiteral("number"));
@@ -220,11 +241,16 @@ QString ExportController::run()
                              QObject::tr("The folder could not be made: %1").arg(error));
         return QString();
     }
+    // Painting a stroke for each of hundreds of presets takes a moment.
+    if (mOptions.images == BrushExporter::eStrokes)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     mReport = BrushExporter(mFile).doExportToDirectory(folder, QStringLiteral("PNG"),
                                                        gUseTransparency, mOptions);
+    if (mOptions.images == BrushExporter::eStrokes)
+        QGuiApplication::restoreOverrideCursor();
     for (const QString& failure : mReport.failures)
         qCWarning(lcActions).noquote() << failure;
-    if (!mReport.failures.isEmpty() || !mReport.scaled.isEmpty())
+    if (!mReport.failures.isEmpty() || !mReport.scaled.isEmpty() || !mReport.strokeNotes.isEmpty())
         tellWhatWasNotWrittenAsItIs(folder);
     if (openFolder->isChecked())
         OpenFolderInFileManager(folder);

@@ -10,8 +10,8 @@ class QFileDialog;
 class QWidget;
 
 // The window's export: asks for a new folder's name in a save dialog with a "use transparency"
-// check box and the naming options, makes the folder (a free variant of the name when it is
-// taken) and writes the brushes into it as PNG files.
+// check box, a choice of tips or strokes and the naming options, makes the folder (a free
+// variant of the name when it is taken) and writes the brushes into it as PNG files.
 class ExportController
 {
 public:
@@ -27,8 +27,8 @@ public:
 
     // Runs the dialog modally and exports. Returns the folder written, or "" when the user
     // cancelled or the folder could not be made (which a message box says, as it says that a
-    // file without brushes has nothing to export). Brushes not written, or written scaled
-    // down, are listed in a message box afterwards.
+    // file without brushes has nothing to export). Brushes not written, written scaled down,
+    // or whose strokes were simplified, are listed in a message box afterwards.
     QString run();
     // What the last run wrote; nothing written when it was cancelled.
     const BrushExporter::Report& report() const { return mReport; }
@@ -40,14 +40,16 @@ public:
     // The name the dialog proposes: the brush file's name without its suffix.
     QString proposedName() const;
 
-    // The naming options and "open the folder when done" are remembered between runs.
+    // Tips or strokes, the naming options and "open the folder when done" are remembered
+    // between runs.
     static BrushExporter::Options savedOptions();
     static bool opensFolderWhenDone();
     // Where the dialog starts: the folder the last export went into, while it exists.
     static QString lastFolder();
 
 private:
-    // A message box listing the brushes not written, and those written smaller, with why.
+    // A message box listing the brushes not written, those written smaller and the strokes not
+    // painted as their presets ask, with why.
     void tellWhatWasNotWrittenAsItIs(const QString& folder) const;
 
     ExportController(BrushFilePtr file, QWidget* parent) : mFile(std::move(file)), mParent(parent)
