@@ -1,4 +1,5 @@
 #include "brush/SampledBrush.h"
+#include "support/TestUtil.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/grid/BrushViewer.h"
 #include "ui/grid/ScratchCanvas.h"
@@ -98,7 +99,7 @@ TEST(StrokePreviews, ShowStrokesWidensTheCellsAndPaintsEachStrokeOnceThePoolIsDo
     StrokePreviews* previews = view->strokePreviews();
     EXPECT_GT(previews->pendingCount(), 0);
     QSignalSpy ready(previews, &StrokePreviews::previewReady);
-    QTRY_COMPARE_WITH_TIMEOUT(previews->pendingCount(), 0, 10000);
+    ASSERT_TRUE(WaitUntil([&] { return previews->pendingCount() == 0; }, 10000));
     EXPECT_EQ(ready.count(), 3) << "each stroke once";
     const QImage shot = view->grab().toImage();
     EXPECT_GT(InkIn(shot, cell.toAlignedRect(), paper), 50);
@@ -132,7 +133,7 @@ TEST(StrokePreviews, SwitchingTheFileCancelsThePreviewsOfTheFileLeft)
     EXPECT_EQ(ready.count(), 0) << "nothing of the file left lands";
 
     view->grab();
-    QTRY_COMPARE_WITH_TIMEOUT(previews->pendingCount(), 0, 10000);
+    ASSERT_TRUE(WaitUntil([&] { return previews->pendingCount() == 0; }, 10000));
     ASSERT_EQ(ready.count(), 1);
     EXPECT_EQ(ready.first().first().toInt(), 0);
 }
@@ -236,7 +237,7 @@ TEST(BrushViewer, ShowsTheStrokeAboveTheSettingsAndATryTabAtThePresetsSize)
                                                Pattern::Mode::Grey, 8, image));
     BrushViewer viewer(file, 0);
     viewer.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!viewer.strokeImage().isNull(), 10000);
+    ASSERT_TRUE(WaitUntil([&] { return !viewer.strokeImage().isNull(); }, 10000));
     const QImage stroke = viewer.strokeImage();
     int inked = 0;
     for (int y = 0; y < stroke.height(); ++y)

@@ -44,7 +44,7 @@ namespace {
 constexpr double kPaintPixels = double(1 << 18);
 // The stroke above the settings, in the panel's pixels: as wide as the panel, a grid cell's
 // shape.
-constexpr QSize kStrokeSize(300, 120);
+constexpr QSize kStrokeSize(264, 106);
 
 // A drawing (dark is ink) as alpha: black ink on whatever lies beneath.
 QImage InkFromDrawing(QImage drawing)
@@ -460,7 +460,7 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     aboutArea->setFrameShape(QFrame::NoFrame);
     aboutArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     aboutArea->setFocusPolicy(Qt::NoFocus);
-    aboutArea->setMinimumWidth(kStrokeSize.width() + 16);
+    aboutArea->setMinimumWidth(280);
 
     // How the brush is shown goes under its facts rather than beside the buttons, so that the
     // viewer fits a small or scaled screen.
@@ -1052,8 +1052,11 @@ QWidget* BrushViewer::buildTryPage()
     controls->addWidget(new QLabel(tr("Size:")));
     controls->addWidget(mSizeSlider, 1);
     controls->addWidget(mSizeValue);
-    controls->addWidget(new QLabel(tr("Mouse pressure:")));
-    controls->addWidget(mPressureBox);
+    // Rows of their own: one would crowd the controls in a narrow viewer.
+    auto* pressure = new QHBoxLayout;
+    pressure->addWidget(new QLabel(tr("Mouse pressure:")));
+    pressure->addWidget(mPressureBox);
+    pressure->addStretch(1);
     auto* actions = new QHBoxLayout;
     actions->addStretch(1);
     actions->addWidget(undo);
@@ -1061,6 +1064,7 @@ QWidget* BrushViewer::buildTryPage()
     actions->addWidget(save);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(controls);
+    layout->addLayout(pressure);
     layout->addWidget(mScratch, 1);
     layout->addLayout(actions);
     return page;
