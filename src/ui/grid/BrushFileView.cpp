@@ -186,6 +186,8 @@ void BrushFileView::setLayoutForWidth(int n)
     const float p = s + g + float(nameLineHeight());
     const int rows = (c + n - 1) / n;
     float needed = float(rows) * p + g;
+    if (mShowStrokes && (s != mSide || w != mCellWidth))
+        mStrokes->dropQueued();
     mItemsPerRow = n;
     mSide = s;
     mCellWidth = w;

@@ -50,6 +50,13 @@ void StrokePreviews::setFile(BrushFilePtr file)
     mPending.clear();
 }
 
+void StrokePreviews::dropQueued()
+{
+    mPool.clear();
+    // Those under way land and are kept; asked for again meanwhile, one is painted twice.
+    mPending.clear();
+}
+
 void StrokePreviews::clearCache()
 {
     mCache.clear();

@@ -33,6 +33,9 @@ public:
     // Strokes asked for from here on go before those asked for earlier: what a paint shows
     // now comes before what was scrolled past.
     void beginPaint() { ++mPriority; }
+    // Drops the strokes queued and not begun: a new zoom wants other sizes. Those under way
+    // still land.
+    void dropQueued();
     // Forgets every stroke painted (a palette change); work under way still lands.
     void clearCache();
     // Strokes queued or being painted.
