@@ -903,6 +903,14 @@ QSize BrushViewer::drawnSize() const
     return mCanvas->drawnSize();
 }
 
+void BrushViewer::changeEvent(QEvent* event)
+{
+    // The stroke is ink in the palette's text colour: a new theme paints it again.
+    if (event->type() == QEvent::PaletteChange && mIndex >= 0 && !patternAt(mIndex))
+        updateStroke(mFile->brush(size_t(mIndex)));
+    QDialog::changeEvent(event);
+}
+
 void BrushViewer::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -995,6 +1003,7 @@ QWidget* BrushViewer::buildTryPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tryPage"));
+    mTryPage = page;
     mScratch = new ScratchCanvas;
     mScratch->setObjectName(QStringLiteral("scratchCanvas"));
 
@@ -1036,8 +1045,12 @@ QWidget* BrushViewer::buildTryPage()
     addAction(mUndoAction);
     auto* undo = new QToolButton;
     undo->setDefaultAction(mUndoAction);
-    connect(mScratch, &ScratchCanvas::changed, this,
-            [this] { mUndoAction->setEnabled(mScratch->canUndo()); });
+    // Ctrl+Z takes back strokes only where they can be seen.
+    const auto enableUndo = [this] {
+        mUndoAction->setEnabled(mScratch->canUndo() && mTabs->currentWidget() == mTryPage);
+    };
+    connect(mScratch, &ScratchCanvas::changed, this, enableUndo);
+    connect(mTabs, &QTabWidget::currentChanged, this, enableUndo);
     auto* save = new QPushButton(tr("Save as PNG…"));
     save->setObjectName(QStringLiteral("saveSheetButton"));
     connect(save, &QPushButton::clicked, this, &BrushViewer::saveSheet);

@@ -101,6 +101,7 @@ public Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void updateFacts();
@@ -135,6 +136,7 @@ private:
     QImage mStrokeImage;
     quint64 mStrokeSerial = 0;
     std::shared_ptr<std::atomic<bool>> mStrokeCancel;
+    QWidget* mTryPage = nullptr;
     ScratchCanvas* mScratch = nullptr;
     QSlider* mSizeSlider = nullptr;
     QLabel* mSizeValue = nullptr;
