@@ -453,6 +453,10 @@ TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard
         window.resize(700, 500);
         window.setImageFromBrushFile(path);
         ASSERT_TRUE(WaitForFinished(window));
+        const double square = window.fileView()->cellWidth();
+        window.menus()->showStrokesAction()->trigger();
+        EXPECT_TRUE(window.fileView()->showStrokes());
+        EXPECT_GT(window.fileView()->cellWidth(), 2 * square) << "strokes take wide cells";
         window.fileView()->selectOnly(2);
         window.menus()->copyAction()->trigger();
         const QImage copied = QApplication::clipboard()->image();
@@ -463,6 +467,9 @@ TEST(BrushWindow, ZoomNamesAndGeometryAreRememberedAndCopyPutsAPngOnTheClipboard
     BrushWindow again;
     EXPECT_EQ(again.fileView()->getItemsPerColumn(), 9);
     EXPECT_FALSE(again.fileView()->showNames());
+    EXPECT_TRUE(again.menus()->showStrokesAction()->isChecked());
+    EXPECT_TRUE(again.fileView()->showStrokes());
+    again.menus()->showStrokesAction()->setChecked(false);
     EXPECT_EQ(again.size(), QSize(700, 500));
     again.fileView()->resetZoom();
     again.menus()->showNamesAction()->setChecked(true);

@@ -1,5 +1,7 @@
 #include "ui/grid/BrushFileView.h"
 
+#include "ui/grid/StrokePreviews.h"
+
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QNativeGestureEvent>
@@ -20,6 +22,11 @@ constexpr double kLiveResizeStep = 1.01;
 constexpr int kWheelStep = 120;
 // How far two fingers must spread or close, as a scale change, for one zoom step.
 constexpr qreal kPinchStep = 0.2;
+// A stroke's cell is this many times wider than tall, at least and at most: wide enough for the
+// S-curve to read as a stroke, never a strip whose stroke is a line.
+constexpr double kStrokeAspect = 2.5;
+constexpr double kStrokeAspectLeast = 2.0;
+constexpr double kStrokeAspectMost = 3.5;
 } // namespace
 
 BrushFileView::BrushFileView(QWidget* parent) : QWidget(parent)
@@ -30,6 +37,12 @@ BrushFileView::BrushFileView(QWidget* parent) : QWidget(parent)
     mLiveResizeTimer.setSingleShot(true);
     mLiveResizeTimer.setInterval(200);
     connect(&mLiveResizeTimer, &QTimer::timeout, this, &BrushFileView::liveResizeEnded);
+    mStrokes = new StrokePreviews(this);
+    // Only that cell: the rest of the grid stays as it is while strokes come in.
+    connect(mStrokes, &StrokePreviews::previewReady, this, [this](int index) {
+        if (mShowStrokes)
+            update(thumbnailRect(index).toAlignedRect());
+    });
 }
 
 QColor BrushFileView::backgroundColor(const QPalette& palette)
@@ -59,7 +72,7 @@ void BrushFileView::setSlider(QSlider* slider)
 int BrushFileView::getItemsPerColumn() const
 {
     if (!mSlider)
-        return mItemsPerRow;
+        return mZoomItems;
     return int(mSlider->maximum() + mSlider->minimum()) - mSlider->value();
 }
 
@@ -68,7 +81,7 @@ void BrushFileView::setItemsPerColumn(int count)
     if (count == getItemsPerColumn())
         return;
     if (!mSlider) {
-        mItemsPerRow = count;
+        mZoomItems = count;
         updateLayout();
         return;
     }
@@ -108,17 +121,26 @@ void BrushFileView::setShowNames(bool show)
     updateLayout();
 }
 
+void BrushFileView::setShowStrokes(bool show)
+{
+    if (show == mShowStrokes)
+        return;
+    mShowStrokes = show;
+    updateLayout();
+}
+
 double BrushFileView::brushScale() const
 {
     // The ratio of this zoom's cell side to the default zoom's at the same width: the width
     // cancels out, so resizing the window moves brushes about but leaves their size alone.
     auto sideFor = [](int perRow) { return 1.0 / ((1.0 + kGapRatio) * perRow + kGapRatio); };
-    return sideFor(std::max(1, mItemsPerRow)) / sideFor(kDefaultItemsPerRow);
+    return sideFor(std::max(1, mZoomItems)) / sideFor(kDefaultItemsPerRow);
 }
 
 double BrushFileView::nameLineHeight() const
 {
-    return mShowNames ? fontMetrics().height() + 2 : 0.0;
+    // With strokes the line is always there: it gives the diameter.
+    return mShowNames || mShowStrokes ? fontMetrics().height() + 2 : 0.0;
 }
 
 double BrushFileView::rowPitch() const
@@ -150,13 +172,25 @@ void BrushFileView::setLayoutForWidth(int n)
     const int patterns = patternCount();
     const float W = mScrollArea ? float(mScrollArea->viewport()->width()) : float(width());
     const float H = mScrollArea ? float(mScrollArea->viewport()->height()) : float(height());
-    const float s = W / ((1.0f + kGapRatio) * float(n) + kGapRatio);
-    const float g = kGapRatio * s;
+    float s = W / ((1.0f + kGapRatio) * float(n) + kGapRatio);
+    float g = kGapRatio * s;
+    float w = s;
+    mZoomItems = n;
+    if (mShowStrokes) {
+        // As many wide cells as fit at the zoom's height, widened to fill the row; the height
+        // then follows the width within the aspects above, so one cell a row is no thin strip.
+        n = std::max(1, int((W - g) / (float(kStrokeAspect) * s + g)));
+        w = (W - g) / float(n) - g;
+        s = std::clamp(s, w / float(kStrokeAspectMost), w / float(kStrokeAspectLeast));
+    }
     const float p = s + g + float(nameLineHeight());
     const int rows = (c + n - 1) / n;
     float needed = float(rows) * p + g;
+    if (mShowStrokes && (s != mSide || w != mCellWidth))
+        mStrokes->dropQueued();
     mItemsPerRow = n;
     mSide = s;
+    mCellWidth = w;
     mGap = g;
     if (patterns > 0)
         needed += float(headingHeight()) + float((patterns + n - 1) / n) * p;
@@ -174,14 +208,14 @@ void BrushFileView::setLayoutForWidth(int n)
 QRectF BrushFileView::thumbnailRect(int index) const
 {
     const int n = std::max(1, mItemsPerRow);
-    const double p = mSide + mGap;
+    const double p = mCellWidth + mGap;
     double top = 0;
     const int brushes = brushCount();
     if (index >= brushes && patternCount() > 0) {
         index -= brushes;
         top = patternsOrigin();
     }
-    return QRectF((index % n) * p + mGap, top + (index / n) * rowPitch() + mGap, mSide, mSide);
+    return QRectF((index % n) * p + mGap, top + (index / n) * rowPitch() + mGap, mCellWidth, mSide);
 }
 
 int BrushFileView::diameterPixelSize() const
@@ -197,6 +231,12 @@ QRectF BrushFileView::diameterRect(int index) const
     if (pixelSize == 0 || index < 0 || index >= brushCount() ||
         diameterLabel(*mBrushFile->brush(size_t(index))).isEmpty())
         return QRectF();
+    if (mShowStrokes) {
+        // The caption line's right end, after the name.
+        const QRectF caption = captionRect(index);
+        const double width = pixelSize * 5.5;
+        return QRectF(caption.right() - width, caption.top(), width, caption.height());
+    }
     const QRectF cell = thumbnailRect(index);
     const double line = pixelSize + 4;
     return QRectF(cell.left(), cell.bottom() - line, cell.width(), line);
@@ -206,7 +246,7 @@ QRectF BrushFileView::tipRect(int index) const
 {
     const QRectF cell = thumbnailRect(index);
     const QRectF line = diameterRect(index);
-    return line.isEmpty() ? cell : cell.adjusted(0, 0, 0, -line.height());
+    return line.isEmpty() || mShowStrokes ? cell : cell.adjusted(0, 0, 0, -line.height());
 }
 
 double BrushFileView::headingHeight() const
@@ -268,10 +308,23 @@ int BrushFileView::indexAt(int row, int column) const
     return std::min(first + sectionRow * n + column, end - 1);
 }
 
+QRectF BrushFileView::captionRect(int index) const
+{
+    if (!mShowStrokes)
+        return nameRect(index);
+    const QRectF cell = thumbnailRect(index);
+    return QRectF(cell.x(), cell.bottom() + 1, cell.width(), nameLineHeight() - 1);
+}
+
 QRectF BrushFileView::nameRect(int index) const
 {
     if (!mShowNames)
         return QRectF();
+    if (mShowStrokes) {
+        const QRectF caption = captionRect(index);
+        const QRectF diameter = diameterRect(index);
+        return diameter.isEmpty() ? caption : caption.adjusted(0, 0, -diameter.width(), 0);
+    }
     // The name may run into the gaps on either side: at small sizes the cell alone holds
     // hardly a word.
     const QRectF cell = thumbnailRect(index);
@@ -282,7 +335,7 @@ int BrushFileView::thumbnailAt(QPointF point) const
 {
     if (!mBrushFile || mSide <= 0)
         return -1;
-    const double p = mSide + mGap;
+    const double p = mCellWidth + mGap;
     int first = 0;
     int end = brushCount();
     double top = 0;
@@ -298,7 +351,7 @@ int BrushFileView::thumbnailAt(QPointF point) const
     const int index = first + row * mItemsPerRow + column;
     if (index >= end)
         return -1;
-    if (!thumbnailRect(index).contains(point) && !nameRect(index).contains(point))
+    if (!thumbnailRect(index).contains(point) && !captionRect(index).contains(point))
         return -1;
     return index;
 }
@@ -308,8 +361,8 @@ void BrushFileView::ensureVisible(int index)
     if (!mScrollArea || index < 0)
         return;
     QRectF area = thumbnailRect(index);
-    if (mShowNames)
-        area = area.united(nameRect(index));
+    if (mShowNames || mShowStrokes)
+        area = area.united(captionRect(index));
     const QPointF centre = area.center();
     mScrollArea->ensureVisible(int(centre.x()), int(centre.y()), int(area.width() / 2 + mGap),
                                int(area.height() / 2 + mGap));
@@ -319,6 +372,7 @@ void BrushFileView::setBrushFile(const BrushFilePtr& file)
 {
     mBrushFile = file;
     mThumbnailCache.clear();
+    mStrokes->setFile(file);
     mSelected.assign(size_t(itemCount()), false);
     mSelectedCount = 0;
     mCurrent = mAnchor = -1;
@@ -357,6 +411,7 @@ void BrushFileView::clear()
 {
     mBrushFile.reset();
     mThumbnailCache.clear();
+    mStrokes->setFile(nullptr);
     const bool hadSelection = mSelectedCount > 0;
     mSelected.clear();
     mSelectedCount = 0;
@@ -371,6 +426,7 @@ bool BrushFileView::event(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
         mThumbnailCache.clear();
+        mStrokes->clearCache();
         if (event->type() == QEvent::FontChange)
             updateLayout();
     }

@@ -25,6 +25,7 @@ class QSlider;
 // on, so selection, copy and drag treat both alike.
 class QPainter;
 class QRectF;
+class StrokePreviews;
 
 class BrushFileView : public QWidget
 {
@@ -67,13 +68,20 @@ public:
     // Names under the thumbnails add one line of text to each row's height.
     void setShowNames(bool show);
     bool showNames() const { return mShowNames; }
+    // Each brush shows how it paints, its stroke over the preview's S-curve, in a cell wider
+    // than tall, with its name and diameter on the line under it; patterns fill the same cells.
+    void setShowStrokes(bool show);
+    bool showStrokes() const { return mShowStrokes; }
+    StrokePreviews* strokePreviews() const { return mStrokes; }
     // Brushes the user has starred carry a small star in their cell's corner.
     void setStarredIndexes(QSet<int> indexes);
     const QSet<int>& starredIndexes() const { return mStarred; }
 
     // Cell geometry of the last layout: side s, gap g, pitch p = s + g across and s + g + the
     // name line down.
+    // With strokes shown the cells are wider: cellWidth() across, thumbnailSide() down.
     double thumbnailSide() const { return mSide; }
+    double cellWidth() const { return mCellWidth; }
     QRectF thumbnailRect(int index) const;
     // The part of a cell a brush's picture is fitted into: the whole cell, or above the line that
     // gives a preset's diameter when the cell is large enough to show one.
@@ -81,6 +89,8 @@ public:
     // That line under the tip, inside the cell; empty when it is not shown.
     QRectF diameterRect(int index) const;
     QRectF nameRect(int index) const;
+    // The whole line under a cell, name and (with strokes) diameter; empty when none is shown.
+    QRectF captionRect(int index) const;
     int thumbnailAt(QPointF point) const;
     // The line that says "Patterns" above the first pattern; empty without patterns.
     QRectF headingRect() const;
@@ -158,10 +168,12 @@ private:
     int deviceSideForBrush(int index, qreal dpr) const;
     QPixmap thumbnail(int index, qreal dpr);
     // A pattern fills its whole cell with copies of itself, at the brushes' scale or smaller.
-    QImage patternTile(const Pattern& pattern, int deviceSide) const;
+    QImage patternTile(const Pattern& pattern, QSize deviceCell) const;
     void paintCell(QPainter& painter, int index, qreal dpr);
     // The diameter under a preset's tip and the mark of a preset with settings beyond its tip.
     void paintPresetLine(QPainter& painter, int index);
+    // The stroke in its cell, once the pool has painted it.
+    void paintStroke(QPainter& painter, int index, qreal dpr);
     // Pixel size of the diameter's digits at this zoom; 0 when cells are too small for them.
     int diameterPixelSize() const;
     void updateAccessibleDescription();
@@ -193,8 +205,14 @@ private:
     QScrollArea* mScrollArea = nullptr;
     QSizeF mBoundsAtLastResizing;
     QTimer mLiveResizeTimer;
+    // Cells across a row; the zoom asks for mZoomItems square cells a row, fewer wide ones with
+    // strokes.
     int mItemsPerRow = 1;
+    int mZoomItems = 1;
     double mSide = 0;
+    double mCellWidth = 0;
+    bool mShowStrokes = false;
+    StrokePreviews* mStrokes = nullptr;
     double mGap = 0;
     bool mShowNames = false;
     QSet<int> mStarred;

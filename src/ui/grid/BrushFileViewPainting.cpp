@@ -6,6 +6,7 @@
 #include "actions/BrushExporter.h"
 #include "brush/BrushBitmap.h"
 #include "ui/common/ImageScaling.h"
+#include "ui/grid/StrokePreviews.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -53,10 +54,11 @@ int BrushFileView::deviceSideForBrush(int index, qreal dpr) const
     return device;
 }
 
-QImage BrushFileView::patternTile(const Pattern& pattern, int deviceSide) const
+QImage BrushFileView::patternTile(const Pattern& pattern, QSize deviceCell) const
 {
     const QSize natural = pattern.pixelSize();
     const int longest = std::max(natural.width(), natural.height());
+    const int deviceSide = std::min(deviceCell.width(), deviceCell.height());
     if (longest <= 0 || deviceSide <= 0)
         return QImage();
     // At the brushes' scale, so zooming treats both alike; a pattern larger than its cell is
@@ -76,7 +78,7 @@ QImage BrushFileView::patternTile(const Pattern& pattern, int deviceSide) const
         copy = copy.scaled(drawn, Qt::IgnoreAspectRatio,
                            enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
     copy = copy.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage tile(deviceSide, deviceSide, QImage::Format_ARGB32_Premultiplied);
+    QImage tile(deviceCell, QImage::Format_ARGB32_Premultiplied);
     if (tile.isNull() || copy.isNull())
         return QImage();
     tile.fill(Qt::transparent);
@@ -92,8 +94,12 @@ QPixmap BrushFileView::thumbnail(int index, qreal dpr)
         pattern ? int(std::floor(mSide * dpr + 0.01)) : deviceSideForBrush(index, dpr);
     if (deviceSide <= 0)
         return QPixmap();
+    const QSize deviceCell(int(std::floor(mCellWidth * dpr + 0.01)), deviceSide);
     // Keyed by what the pixmap shows, so a resize that leaves a brush's size alone keeps it.
-    const quint64 key = (quint64(quint32(index)) << 32) | quint32(deviceSide);
+    // A pattern's cell may be wider than tall (with strokes); a brush's key is its side.
+    const quint64 key =
+        (quint64(quint32(index)) << 32) |
+        (pattern ? quint32(deviceCell.width()) << 16 | quint32(deviceSide) : quint32(deviceSide));
     if (mThumbnailCacheRatio != dpr) {
         mThumbnailCache.clear();
         mThumbnailCacheRatio = dpr;
@@ -101,10 +107,10 @@ QPixmap BrushFileView::thumbnail(int index, qreal dpr)
     if (const QPixmap* cached = mThumbnailCache.object(key))
         return *cached;
     if (pattern) {
-        QPixmap pixmap = QPixmap::fromImage(patternTile(*pattern, deviceSide));
+        QPixmap pixmap = QPixmap::fromImage(patternTile(*pattern, deviceCell));
         pixmap.setDevicePixelRatio(dpr);
         mThumbnailCache.insert(key, new QPixmap(pixmap),
-                               int(qint64(deviceSide) * deviceSide * 4 / 1024 + 1));
+                               int(qint64(deviceCell.width()) * deviceSide * 4 / 1024 + 1));
         return pixmap;
     }
     const QSize natural = mBrushFile->brush(size_t(index))->pixelSize();
@@ -128,6 +134,29 @@ QPixmap BrushFileView::thumbnail(int index, qreal dpr)
     // Too large for the cache (a huge tip at the largest zoom) is drawn and let go.
     mThumbnailCache.insert(key, new QPixmap(pixmap), int(std::min<qint64>(kilobytes, INT_MAX)));
     return pixmap;
+}
+
+void BrushFileView::paintStroke(QPainter& painter, int index, qreal dpr)
+{
+    const QRectF cell = thumbnailRect(index);
+    const QSize device(int(std::floor(cell.width() * dpr + 0.01)),
+                       int(std::floor(cell.height() * dpr + 0.01)));
+    // Painted on the pool; until it lands the cell shows its name and diameter only. Paper
+    // cannot wait for it.
+    QPixmap pixmap;
+    if (mPrinting) {
+        const Brush& brush = *mBrushFile->brush(size_t(index));
+        const StrokeResult stroke =
+            PaintStroke(brush, SCurvePath(QSizeF(device)), device,
+                        StrokePreviews::optionsFor(*mBrushFile, brush, QSizeF(device)));
+        pixmap = QPixmap::fromImage(InkImage(stroke.image, Qt::black));
+        pixmap.setDevicePixelRatio(dpr);
+    } else {
+        pixmap = mStrokes->preview(index, device, dpr, inkColour());
+    }
+    if (!pixmap.isNull())
+        painter.drawPixmap(
+            QPointF(std::round(cell.x() * dpr) / dpr, std::round(cell.y() * dpr) / dpr), pixmap);
 }
 
 void BrushFileView::paintStarMark(QPainter& painter, const QRectF& tile, QColor ink, int pixelSize)
@@ -158,6 +187,8 @@ void BrushFileView::paintEvent(QPaintEvent* event)
         return;
     const qreal dpr = devicePixelRatioF();
     const QRect dirty = event->rect();
+    if (mShowStrokes)
+        mStrokes->beginPaint();
     const double pitch = rowPitch();
     // Brush rows from the top, then the pattern rows under their heading.
     struct Section
@@ -194,8 +225,8 @@ void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
     const QColor highlight = colours.color(QPalette::Highlight);
     const QRectF cell = thumbnailRect(index);
     QRectF frame = cell.adjusted(-mGap / 3, -mGap / 3, mGap / 3, mGap / 3);
-    if (mShowNames)
-        frame = frame.united(nameRect(index));
+    if (mShowNames || mShowStrokes)
+        frame = frame.united(captionRect(index));
     const bool selected = onScreen && isSelected(index);
     if (selected) {
         QColor selectionFill = highlight;
@@ -206,7 +237,10 @@ void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
         painter.drawRoundedRect(frame, 3, 3);
     }
     const PatternPtr pattern = patternAt(index);
-    const QPixmap pixmap = thumbnail(index, dpr);
+    const bool stroke = mShowStrokes && !pattern;
+    if (stroke)
+        paintStroke(painter, index, dpr);
+    const QPixmap pixmap = stroke ? QPixmap() : thumbnail(index, dpr);
     if (!pixmap.isNull()) {
         const QRectF room = pattern ? cell : tipRect(index);
         // Whole device pixels, so that a crisp tip's squares stay even.
@@ -225,7 +259,8 @@ void BrushFileView::paintCell(QPainter& painter, int index, qreal dpr)
         const QString caption = pattern ? captionForPattern(*pattern)
                                         : captionForBrush(*mBrushFile->brush(size_t(index)));
         painter.setPen(inkColour());
-        painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop,
+        // Beside the diameter with strokes, from the left as a list reads.
+        painter.drawText(box, (mShowStrokes ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop,
                          fontMetrics().elidedText(caption, Qt::ElideRight, int(box.width()) - 2));
     }
     if (onScreen && index == mCurrent && hasFocus()) {
@@ -256,9 +291,15 @@ void BrushFileView::paintPresetLine(QPainter& painter, int index)
     const bool marked = brush.preset()->settings.anyOn();
     const double m = pixelSize - 1;
     const QRectF box(line.right() - m - 3, line.center().y() - m / 2, m, m);
-    // Centred, unless a long number in a small cell would run into the mark.
+    // Centred, unless a long number in a small cell would run into the mark; after the name
+    // with strokes.
     const double width = QFontMetricsF(font).horizontalAdvance(digits);
-    if (marked && line.center().x() + width / 2 > box.left() - 2)
+    if (mShowStrokes)
+        painter.drawText(QRectF(line.left(), line.top(),
+                                (marked ? box.left() - 4 : line.right() - 2) - line.left(),
+                                line.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, digits);
+    else if (marked && line.center().x() + width / 2 > box.left() - 2)
         painter.drawText(
             QRectF(line.left(), line.top(), box.left() - 2 - line.left(), line.height()),
             Qt::AlignRight | Qt::AlignVCenter, digits);

@@ -36,8 +36,8 @@ void BrushFileView::repaintBrush(int index)
     if (index < 0)
         return;
     QRectF area = thumbnailRect(index).adjusted(-mGap / 2, -mGap / 2, mGap / 2, mGap / 2);
-    if (mShowNames)
-        area = area.united(nameRect(index));
+    if (mShowNames || mShowStrokes)
+        area = area.united(captionRect(index));
     update(area.toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 

@@ -3,11 +3,18 @@
 #include "brush/ComputedBrush.h"
 #include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
+#include "ui/common/ImageScaling.h"
 #include "ui/common/ScreenFit.h"
 #include "ui/grid/BrushFileView.h"
+#include "ui/grid/ScratchCanvas.h"
+#include "ui/grid/StrokePreviews.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,11 +22,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabWidget>
 #include <QThreadPool>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,6 +42,9 @@
 namespace {
 // The most pixels of a computed tip drawn while the canvas paints (a few milliseconds' worth).
 constexpr double kPaintPixels = double(1 << 18);
+// The stroke above the settings, in the panel's pixels: as wide as the panel, a grid cell's
+// shape.
+constexpr QSize kStrokeSize(264, 106);
 
 // A drawing (dark is ink) as alpha: black ink on whatever lies beneath.
 QImage InkFromDrawing(QImage drawing)
@@ -141,13 +156,6 @@ QString TipText(const TipShape& tip)
 QString PoseText(const QString& value, bool overrides)
 {
     return overrides ? BrushViewer::tr("%1, overrides the stylus").arg(value) : value;
-}
-
-QString PatternIdentifier(QString identifier)
-{
-    while (identifier.endsWith(QChar(0)))
-        identifier.chop(1);
-    return identifier;
 }
 } // namespace
 
@@ -425,10 +433,24 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
 
     // A preset with many groups on runs longer than the window: the facts scroll on their own,
     // under the buttons that show the brush.
+    mStroke = new QLabel;
+    mStroke->setObjectName(QStringLiteral("strokePreview"));
+    mStroke->setFixedSize(kStrokeSize);
+    mStroke->setAlignment(Qt::AlignCenter);
+    mStroke->setAutoFillBackground(true);
+    mStroke->setBackgroundRole(QPalette::Base);
+    mStroke->setFrameShape(QFrame::StyledPanel);
+    mStrokeNote = new QLabel;
+    mStrokeNote->setObjectName(QStringLiteral("strokeNote"));
+    mStrokeNote->setWordWrap(true);
+    mStrokeNote->setForegroundRole(QPalette::PlaceholderText);
+    mStrokeNote->hide();
     auto* about = new QWidget;
     auto* aboutLayout = new QVBoxLayout(about);
     aboutLayout->setContentsMargins(0, 0, 0, 0);
     aboutLayout->addWidget(factsPane);
+    aboutLayout->addWidget(mStroke);
+    aboutLayout->addWidget(mStrokeNote);
     aboutLayout->addWidget(mSettingsPane);
     aboutLayout->addStretch(1);
     auto* aboutArea = new QScrollArea;
@@ -449,8 +471,14 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     auto* side = new QVBoxLayout;
     side->addWidget(aboutArea, 1);
     side->addLayout(showing);
+    mTabs = new QTabWidget;
+    mTabs->setObjectName(QStringLiteral("viewerTabs"));
+    mTabs->setDocumentMode(true);
+    mTabs->setFocusPolicy(Qt::NoFocus);
+    mTabs->addTab(mScrollArea, tr("Tip"));
+    mTabs->addTab(buildTryPage(), tr("Try"));
     auto* middle = new QHBoxLayout;
-    middle->addWidget(mScrollArea, 1);
+    middle->addWidget(mTabs, 1);
     middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
@@ -642,13 +670,7 @@ QList<BrushViewer::SettingsSection> BrushViewer::settingsForBrush(const Brush& b
 
 PatternPtr BrushViewer::patternForTexture(const BrushFile& file, const Texture& texture)
 {
-    const QString wanted = PatternIdentifier(texture.patternId);
-    if (wanted.isEmpty())
-        return nullptr;
-    for (const PatternPtr& pattern : file.patterns())
-        if (PatternIdentifier(pattern->identifier()) == wanted)
-            return pattern;
-    return nullptr;
+    return StrokePreviews::patternForTexture(file, texture);
 }
 
 QList<QPair<QString, QString>> BrushViewer::factsForPattern(const Pattern& pattern)
@@ -715,6 +737,13 @@ void BrushViewer::addControl(QAction* action)
     mControls->insertWidget(3, button);
 }
 
+BrushViewer::~BrushViewer()
+{
+    // A stroke under way stops at its next point; its result finds the viewer gone.
+    if (mStrokeCancel)
+        mStrokeCancel->store(true);
+}
+
 void BrushViewer::showBrush(int index)
 {
     if (!mFile || index < 0 || index >= itemCount())
@@ -723,10 +752,14 @@ void BrushViewer::showBrush(int index)
     if (const PatternPtr pattern = patternAt(index)) {
         mCanvas->setPattern(pattern->image());
         setWindowTitle(BrushFileView::captionForPattern(*pattern));
+        updateStroke(nullptr);
+        updateTryPage(nullptr);
     } else {
         const BrushPtr& brush = mFile->brush(size_t(index));
         mCanvas->setBrush(brush);
         setWindowTitle(BrushFileView::captionForBrush(*brush));
+        updateStroke(brush);
+        updateTryPage(brush);
     }
     updateFacts();
     Q_EMIT brushShown(index);
@@ -872,6 +905,14 @@ QSize BrushViewer::drawnSize() const
     return mCanvas->drawnSize();
 }
 
+void BrushViewer::changeEvent(QEvent* event)
+{
+    // The stroke is ink in the palette's text colour: a new theme paints it again.
+    if (event->type() == QEvent::PaletteChange && mIndex >= 0 && !patternAt(mIndex))
+        updateStroke(mFile->brush(size_t(mIndex)));
+    QDialog::changeEvent(event);
+}
+
 void BrushViewer::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -893,4 +934,200 @@ void BrushViewer::keyPressEvent(QKeyEvent* event)
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+void BrushViewer::updateStroke(const BrushPtr& brush)
+{
+    if (mStrokeCancel)
+        mStrokeCancel->store(true);
+    mStrokeCancel.reset();
+    const quint64 serial = ++mStrokeSerial;
+    mStrokeImage = QImage();
+    mStroke->clear();
+    mStrokeNote->hide();
+    mStroke->setVisible(brush != nullptr);
+    if (!brush)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize device(int(kStrokeSize.width() * ratio), int(kStrokeSize.height() * ratio));
+    StrokeOptions options = StrokePreviews::optionsFor(*mFile, *brush, QSizeF(device));
+    mStrokeCancel = std::make_shared<std::atomic<bool>>(false);
+    options.cancel = mStrokeCancel.get();
+    const QColor ink = palette().color(QPalette::Text);
+    QPointer<BrushViewer> self(this);
+    // Qt's pool, which EndBackgroundWork waits for before the program's statics go.
+    QThreadPool::globalInstance()->start(
+        [self, brush, options, device, ink, serial, cancel = mStrokeCancel] {
+            StrokeResult stroke;
+            try {
+                stroke = PaintStroke(*brush, SCurvePath(QSizeF(device)), device, options);
+            } catch (const std::bad_alloc&) {
+                return;
+            }
+            if (cancel->load() || stroke.cancelled)
+                return;
+            QImage image = InkImage(stroke.image, ink);
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, serial, image = std::move(image), standIn = stroke.textureStandIn,
+                 simplified = stroke.simplified]() mutable {
+                    if (self)
+                        self->strokeLanded(serial, std::move(image), standIn, simplified);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void BrushViewer::strokeLanded(quint64 serial, QImage image, bool standIn, bool simplified)
+{
+    if (serial != mStrokeSerial)
+        return;
+    mStrokeImage = image;
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    mStroke->setPixmap(pixmap);
+    QStringList notes;
+    if (standIn)
+        notes << tr("The texture's pattern is not in this file: a plain noise stands in for it.");
+    if (simplified)
+        notes << tr("Simplified: the preset asks for more dabs or a larger tip than a preview "
+                    "paints.");
+    mStrokeNote->setText(notes.join(QLatin1Char('\n')));
+    mStrokeNote->setVisible(!notes.isEmpty());
+}
+
+QString BrushViewer::strokeNote() const
+{
+    return mStrokeNote->isVisibleTo(this) ? mStrokeNote->text() : QString();
+}
+
+QWidget* BrushViewer::buildTryPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("tryPage"));
+    mTryPage = page;
+    mScratch = new ScratchCanvas;
+    mScratch->setObjectName(QStringLiteral("scratchCanvas"));
+
+    mInkButton = new QToolButton;
+    mInkButton->setObjectName(QStringLiteral("inkButton"));
+    mInkButton->setToolTip(tr("Ink colour"));
+    mInkButton->setText(tr("Ink…"));
+    mInkButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(mInkButton, &QToolButton::clicked, this, &BrushViewer::chooseInk);
+
+    mSizeSlider = new QSlider(Qt::Horizontal);
+    mSizeSlider->setObjectName(QStringLiteral("tipSizeSlider"));
+    mSizeSlider->setRange(1, 500);
+    mSizeSlider->setMinimumWidth(100);
+    mSizeValue = new QLabel;
+    mSizeValue->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("5000 px")));
+    connect(mSizeSlider, &QSlider::valueChanged, this, [this](int value) {
+        mScratch->setTipSize(value);
+        mSizeValue->setText(Pixels(value));
+    });
+
+    // A mouse has no pressure of its own: it paints with this one.
+    mPressureBox = new QSpinBox;
+    mPressureBox->setObjectName(QStringLiteral("mousePressureBox"));
+    mPressureBox->setRange(1, 100);
+    mPressureBox->setValue(100);
+    mPressureBox->setSuffix(QStringLiteral(" %"));
+    mPressureBox->setToolTip(tr("The pen pressure a mouse paints with"));
+    connect(mPressureBox, &QSpinBox::valueChanged, this,
+            [this](int value) { mScratch->setMousePressure(value / 100.0); });
+
+    auto* clear = new QPushButton(tr("Clear"));
+    clear->setObjectName(QStringLiteral("clearButton"));
+    connect(clear, &QPushButton::clicked, mScratch, &ScratchCanvas::clear);
+    mUndoAction = new QAction(tr("Undo"), this);
+    mUndoAction->setShortcut(QKeySequence::Undo);
+    mUndoAction->setEnabled(false);
+    connect(mUndoAction, &QAction::triggered, mScratch, &ScratchCanvas::undo);
+    addAction(mUndoAction);
+    auto* undo = new QToolButton;
+    undo->setDefaultAction(mUndoAction);
+    // Ctrl+Z takes back strokes only where they can be seen.
+    const auto enableUndo = [this] {
+        mUndoAction->setEnabled(mScratch->canUndo() && mTabs->currentWidget() == mTryPage);
+    };
+    connect(mScratch, &ScratchCanvas::changed, this, enableUndo);
+    connect(mTabs, &QTabWidget::currentChanged, this, enableUndo);
+    auto* save = new QPushButton(tr("Save as PNG…"));
+    save->setObjectName(QStringLiteral("saveSheetButton"));
+    connect(save, &QPushButton::clicked, this, &BrushViewer::saveSheet);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{mInkButton, mSizeSlider, mPressureBox, clear, undo, save})
+        control->setFocusPolicy(Qt::ClickFocus); // Left and Right stay with the brushes
+    for (QPushButton* button : {clear, save})
+        button->setAutoDefault(false);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(mInkButton);
+    controls->addWidget(new QLabel(tr("Size:")));
+    controls->addWidget(mSizeSlider, 1);
+    controls->addWidget(mSizeValue);
+    // Rows of their own: one would crowd the controls in a narrow viewer.
+    auto* pressure = new QHBoxLayout;
+    pressure->addWidget(new QLabel(tr("Mouse pressure:")));
+    pressure->addWidget(mPressureBox);
+    pressure->addStretch(1);
+    auto* actions = new QHBoxLayout;
+    actions->addStretch(1);
+    actions->addWidget(undo);
+    actions->addWidget(clear);
+    actions->addWidget(save);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(controls);
+    layout->addLayout(pressure);
+    layout->addWidget(mScratch, 1);
+    layout->addLayout(actions);
+    return page;
+}
+
+void BrushViewer::updateTryPage(const BrushPtr& brush)
+{
+    mTabs->setTabEnabled(1, brush != nullptr);
+    if (!brush) {
+        mScratch->setBrush(nullptr, nullptr);
+        return;
+    }
+    const BrushPreset* preset = brush->preset();
+    mScratch->setBrush(brush, preset && preset->settings.texture
+                                  ? patternForTexture(*mFile, *preset->settings.texture)
+                                  : nullptr);
+    // The preset's own diameter to start with; the slider reaches past it either way.
+    const int diameter = std::max(1, int(std::lround(StrokePreviews::diameterOf(*brush))));
+    mSizeSlider->setRange(1, std::clamp(diameter * 2, 300, 5000));
+    mSizeSlider->setValue(diameter);
+    mScratch->setTipSize(diameter);
+    mSizeValue->setText(Pixels(diameter));
+    QPixmap swatch(16, 16);
+    swatch.fill(mScratch->ink());
+    mInkButton->setIcon(QIcon(swatch));
+}
+
+void BrushViewer::chooseInk()
+{
+    const QColor ink = QColorDialog::getColor(mScratch->ink(), this, tr("Ink Colour"));
+    if (!ink.isValid())
+        return;
+    mScratch->setInk(ink);
+    QPixmap swatch(16, 16);
+    swatch.fill(ink);
+    mInkButton->setIcon(QIcon(swatch));
+}
+
+void BrushViewer::saveSheet()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString name = windowTitle().isEmpty() ? tr("stroke") : windowTitle();
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save as PNG"), QDir(folder).filePath(name + QStringLiteral(".png")),
+        tr("PNG images (*.png)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!mScratch->save(path, &error))
+        QMessageBox::warning(this, tr("Could Not Save"), error);
 }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QImage>
 #include <QPair>
+#include <atomic>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -13,13 +15,19 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QSlider;
+class QSpinBox;
+class QTabWidget;
+class QToolButton;
 class QVBoxLayout;
 class BrushCanvas;
+class ScratchCanvas;
 
 // One brush of a file, large: fitted to the window or at 100, 200 or 400 per cent (whole pixels
 // above 100 so hard edges stay hard), on a checkerboard, white or black, with its facts beside
 // it. Left and Right step through the file's brushes, then its patterns, numbered as the grid
-// numbers them; a pattern shows once, in its own colours.
+// numbers them; a pattern shows once, in its own colours. A brush's stroke shows above its
+// settings, and the Try tab is a sheet to paint on with it.
 class BrushViewer : public QDialog
 {
     Q_OBJECT
@@ -39,6 +47,7 @@ public:
     };
 
     BrushViewer(BrushFilePtr file, int index, QWidget* parent = nullptr);
+    ~BrushViewer() override;
 
     void showBrush(int index);
     int index() const { return mIndex; }
@@ -74,6 +83,15 @@ public:
     // does not hold it.
     static PatternPtr patternForTexture(const BrushFile& file, const Texture& texture);
 
+    // The brush's stroke above the settings, once painted (null before, and for a pattern),
+    // and what it says of it: a stand-in for the texture's pattern, a simplified stroke.
+    QImage strokeImage() const { return mStrokeImage; }
+    QString strokeNote() const;
+    // The pages: the brush itself ("Tip") and the sheet to try it on ("Try").
+    QTabWidget* tabs() const { return mTabs; }
+    ScratchCanvas* scratchCanvas() const { return mScratch; }
+    QSlider* tipSizeSlider() const { return mSizeSlider; }
+
 Q_SIGNALS:
     void brushShown(int index);
 
@@ -83,10 +101,18 @@ public Q_SLOTS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void updateFacts();
     void updateSettings(const Brush* brush);
+    // Paints the brush's stroke on a pool thread; a newer one, or the viewer's end, cancels it.
+    void updateStroke(const BrushPtr& brush);
+    void strokeLanded(quint64 serial, QImage image, bool standIn, bool simplified);
+    QWidget* buildTryPage();
+    void updateTryPage(const BrushPtr& brush);
+    void chooseInk();
+    void saveSheet();
     QWidget* patternField(const PatternPtr& pattern, QLabel* text);
     int itemCount() const;
     PatternPtr patternAt(int index) const;
@@ -104,4 +130,17 @@ private:
     QFormLayout* mFacts;
     QWidget* mSettingsPane;
     QVBoxLayout* mSettings;
+    QTabWidget* mTabs;
+    QLabel* mStroke;
+    QLabel* mStrokeNote;
+    QImage mStrokeImage;
+    quint64 mStrokeSerial = 0;
+    std::shared_ptr<std::atomic<bool>> mStrokeCancel;
+    QWidget* mTryPage = nullptr;
+    ScratchCanvas* mScratch = nullptr;
+    QSlider* mSizeSlider = nullptr;
+    QLabel* mSizeValue = nullptr;
+    QToolButton* mInkButton = nullptr;
+    QSpinBox* mPressureBox = nullptr;
+    QAction* mUndoAction = nullptr;
 };

@@ -53,6 +53,7 @@ const char* const kGeometryKey = "windowGeometry";
 const char* const kStateKey = "windowState";
 const char* const kItemsPerRowKey = "itemsPerRow";
 const char* const kShowNamesKey = "showNames";
+const char* const kShowStrokesKey = "showStrokes";
 const char* const kOpenFolderKey = "openDialogFolder";
 
 bool IsDark(const QPalette& palette)
@@ -317,6 +318,8 @@ void BrushWindow::restoreWindowSettings()
     view->setItemsPerColumn(std::clamp(perRow, mSlider->minimum(), mSlider->maximum()));
     mMenus->showNamesAction()->setChecked(settings.value(kShowNamesKey, true).toBool());
     view->setShowNames(mMenus->showNamesAction()->isChecked());
+    mMenus->showStrokesAction()->setChecked(settings.value(kShowStrokesKey, false).toBool());
+    view->setShowStrokes(mMenus->showStrokesAction()->isChecked());
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
     mGeometryRestored = !geometry.isEmpty() && restoreGeometry(geometry);
     restoreState(settings.value(kStateKey).toByteArray());
@@ -324,6 +327,8 @@ void BrushWindow::restoreWindowSettings()
             [view] { QSettings().setValue(kItemsPerRowKey, view->getItemsPerColumn()); });
     connect(mMenus->showNamesAction(), &QAction::toggled, this,
             [](bool on) { QSettings().setValue(kShowNamesKey, on); });
+    connect(mMenus->showStrokesAction(), &QAction::toggled, this,
+            [](bool on) { QSettings().setValue(kShowStrokesKey, on); });
 }
 
 void BrushWindow::restoreDividers()

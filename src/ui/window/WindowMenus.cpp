@@ -59,6 +59,15 @@ void WindowMenus::buildToolbar()
     mTrashToolbarAction = mToolbar->addAction(ThemeIcon("user-trash", QStyle::SP_TrashIcon),
                                               LocalizedString(QStringLiteral("toolbar-trash")));
     mTrashToolbarAction->setObjectName(QStringLiteral("moveToTrash"));
+    // Made here, for the toolbar, and listed in the View menu too.
+    mShowStrokesAction = mToolbar->addAction(
+        ThemeIcon("draw-brush", QStyle::SP_FileDialogDetailedView), tr("Show &Strokes"));
+    mShowStrokesAction->setObjectName(QStringLiteral("showStrokes"));
+    mShowStrokesAction->setIconText(tr("Strokes"));
+    mShowStrokesAction->setToolTip(tr("Show how each brush paints"));
+    mShowStrokesAction->setCheckable(true);
+    connect(mShowStrokesAction, &QAction::toggled, mReading->fileView(),
+            &BrushFileView::setShowStrokes);
     auto* flexibleSpace = new QWidget(mToolbar);
     flexibleSpace->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     mToolbar->addWidget(flexibleSpace);
@@ -162,6 +171,7 @@ void WindowMenus::buildViewMenu()
     mShowNamesAction = menu->addAction(tr("Show &Names"));
     mShowNamesAction->setCheckable(true);
     connect(mShowNamesAction, &QAction::toggled, view, &BrushFileView::setShowNames);
+    menu->addAction(mShowStrokesAction);
     mShowAllFoldersAction = menu->addAction(tr("Show &All Folders"));
     mShowAllFoldersAction->setCheckable(true);
     connect(mShowAllFoldersAction, &QAction::triggered, mOutlines,

@@ -38,6 +38,8 @@ public:
     QAction* zoomInAction() const { return mZoomInAction; }
     QAction* zoomOutAction() const { return mZoomOutAction; }
     QAction* showNamesAction() const { return mShowNamesAction; }
+    // View ▸ Show Strokes, also on the toolbar.
+    QAction* showStrokesAction() const { return mShowStrokesAction; }
     QAction* copyAction() const { return mCopyAction; }
     QAction* exportSelectedAction() const { return mExportSelectedAction; }
     QAction* findAction() const { return mFindAction; }
@@ -65,6 +67,7 @@ private:
     QMenu* mOpenRecentMenu = nullptr;
     QAction* mFindAction = nullptr;
     QAction* mShowNamesAction = nullptr;
+    QAction* mShowStrokesAction = nullptr;
     QAction* mResetZoomAction = nullptr;
     QAction* mCopyAction = nullptr;
     QAction* mSelectAllAction = nullptr;
