@@ -28,6 +28,9 @@ struct StrokeOptions
     // Bounds on the work of one stroke: dabs stamped, and pixels of a tip drawn for stamping.
     int maxDabs = 20000;
     double maxTipPixels = 1 << 20;
+    // Canvas pixels all the stroke's dabs may visit together: a huge tip at tight spacing
+    // covers the whole canvas with every dab.
+    double maxDabPixels = 2e8;
 };
 
 struct StrokeResult
@@ -62,6 +65,12 @@ public:
     QRect addPoint(const StrokePoint& point);
     // The part of the canvas changed when the stroke was laid down.
     QRect end();
+
+    // The stroke under way (or the last one) was painted with less than its preset asks.
+    bool simplified() const;
+    // Its texture's pattern was not given; noise stood in for it.
+    bool textureStandIn() const;
+    int dabs() const;
 
     struct State;
 

@@ -1,0 +1,419 @@
+#include "engine/BrushEngine.h"
+#include "brush/ComputedBrush.h"
+#include "brush/SampledBrush.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSet>
+#include <functional>
+
+namespace {
+// A hard round tip of `diameter` pixels whose preset the test shapes.
+BrushPtr RoundBrush(double diameter, const std::function<void(BrushPreset&)>& shape = {})
+{
+    auto brush = std::make_shared<ComputedBrush>(std::nullopt, diameter, 100, 0, 100);
+    BrushPreset preset;
+    preset.tip.diameter = diameter;
+    preset.tip.hardness = 100;
+    preset.tip.spacing = 25;
+    if (shape)
+        shape(preset);
+    brush->setPreset(std::make_shared<const BrushPreset>(preset));
+    return brush;
+}
+
+StrokePath Line(double x0, double x1, double y, double step = 10,
+                std::function<double(double)> pressure = {})
+{
+    StrokePath path;
+    for (double x = x0; x <= x1 + 1e-9; x += step) {
+        StrokePoint p;
+        p.x = x;
+        p.y = y;
+        if (pressure)
+            p.pressure = pressure((x - x0) / (x1 - x0));
+        path.push_back(p);
+    }
+    return path;
+}
+
+// Ink laid at a pixel, 0 (paper) to 1 (black), on the white paper strokes are painted on.
+double Ink(const QImage& image, int x, int y)
+{
+    return 1 - qGray(image.pixel(x, y)) / 255.0;
+}
+
+int InkedRowsInColumn(const QImage& image, int x)
+{
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        rows += Ink(image, x, y) > 0.5;
+    return rows;
+}
+
+QRect InkBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Ink(image, x, y) > 0.02)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+int InkedPixels(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += Ink(image, x, y) > 0.02;
+    return n;
+}
+
+StrokeResult Paint(const BrushPtr& brush, const StrokePath& path, QSize canvas,
+                   StrokeOptions options = {})
+{
+    return PaintStroke(*brush, path, canvas, options);
+}
+} // namespace
+
+TEST(BrushEngine, DabCountFollowsSpacingAndSpacingOffLaysOneDabPerPoint)
+{
+    // A 400 px line of 41 points with a 20 px tip: a dab every spacing × 20 px, plus the first.
+    const StrokePath path = Line(10, 410, 50);
+    for (double spacing : {25.0, 50.0, 100.0, 200.0}) {
+        const auto brush = RoundBrush(20, [&](BrushPreset& p) { p.tip.spacing = spacing; });
+        const StrokeResult r = Paint(brush, path, QSize(420, 100));
+        EXPECT_NEAR(r.dabs, 400 / (spacing / 100 * 20) + 1, 1) << spacing;
+        EXPECT_FALSE(r.simplified);
+    }
+    const auto off = RoundBrush(20, [](BrushPreset& p) { p.tip.spacing.reset(); });
+    EXPECT_EQ(Paint(off, path, QSize(420, 100)).dabs, int(path.size()));
+    // A lone point (a click) still lays its dab.
+    EXPECT_EQ(Paint(off, {path[0]}, QSize(420, 100)).dabs, 1);
+}
+
+TEST(BrushEngine, PenPressureOnSizeMakesTheWidthFollowPressureAboveTheMinimum)
+{
+    const auto brush = RoundBrush(40, [](BrushPreset& p) {
+        p.tip.spacing = 5;
+        ShapeDynamics shape;
+        shape.size.control = DynamicControl::PenPressure;
+        shape.minimumDiameter = 25;
+        p.settings.shapeDynamics = shape;
+    });
+    // Pressure rises from 0 at the left to 1 at the right.
+    const StrokeResult r =
+        Paint(brush, Line(20, 420, 50, 2, [](double t) { return t; }), QSize(440, 100));
+    EXPECT_NEAR(InkedRowsInColumn(r.image, 22), 10, 2);  // the 25 % minimum, not nothing
+    EXPECT_NEAR(InkedRowsInColumn(r.image, 220), 20, 2); // half pressure, half the size
+    EXPECT_NEAR(InkedRowsInColumn(r.image, 415), 40, 2);
+    int previous = 0;
+    for (int x = 60; x <= 400; x += 20) {
+        const int width = InkedRowsInColumn(r.image, x);
+        EXPECT_GE(width, previous - 1) << x;
+        previous = width;
+    }
+}
+
+TEST(BrushEngine, ScatterStaysWithinItsReachAndCountMultipliesDabs)
+{
+    const StrokePath path = Line(100, 300, 150);
+    const QSize canvas(400, 300);
+    const int plain = Paint(RoundBrush(10), path, canvas).dabs;
+    for (bool bothAxes : {false, true}) {
+        const auto brush = RoundBrush(10, [&](BrushPreset& p) {
+            Scattering s;
+            s.scatter.jitter = 300; // up to three diameters away
+            s.bothAxes = bothAxes;
+            s.count = 4;
+            p.settings.scattering = s;
+        });
+        const StrokeResult r = Paint(brush, path, canvas);
+        EXPECT_EQ(r.dabs, 4 * plain);
+        const QRect ink = InkBounds(r.image);
+        // Reach 30 px plus the tip's 5 px radius, a pixel of soft edge.
+        EXPECT_GE(ink.top(), 150 - 36);
+        EXPECT_LE(ink.bottom(), 150 + 36);
+        EXPECT_GT(ink.height(), 40) << "the dabs were scattered";
+        if (bothAxes) {
+            EXPECT_GE(ink.left(), 100 - 36);
+            EXPECT_LE(ink.right(), 300 + 36);
+        } else {
+            // Across a level stroke only: nothing lands beyond its ends.
+            EXPECT_GE(ink.left(), 100 - 6);
+            EXPECT_LE(ink.right(), 300 + 6);
+        }
+    }
+}
+
+TEST(BrushEngine, JitterRepeatsForOneSeedAndDiffersForAnother)
+{
+    const auto brush = RoundBrush(24, [](BrushPreset& p) {
+        p.tip.roundness = 40;
+        ShapeDynamics shape;
+        shape.size.jitter = 80;
+        shape.angle.jitter = 100;
+        shape.roundness.jitter = 50;
+        shape.flipXJitter = true;
+        p.settings.shapeDynamics = shape;
+        Scattering s;
+        s.scatter.jitter = 100;
+        s.bothAxes = true;
+        s.count = 3;
+        s.countJitter.jitter = 50;
+        p.settings.scattering = s;
+        Transfer t;
+        t.opacity.jitter = 50;
+        t.flow.jitter = 50;
+        p.settings.transfer = t;
+    });
+    const StrokePath path = SCurvePath(QSizeF(300, 120));
+    StrokeOptions a;
+    a.seed = 7;
+    StrokeOptions b = a;
+    b.seed = 8;
+    const QImage first = Paint(brush, path, QSize(300, 120), a).image;
+    EXPECT_EQ(first, Paint(brush, path, QSize(300, 120), a).image);
+    EXPECT_NE(first, Paint(brush, path, QSize(300, 120), b).image);
+}
+
+TEST(BrushEngine, FlowBuildsUpUnderTheCapOfOpacity)
+{
+    auto withSpacing = [](double spacing) {
+        return RoundBrush(30, [spacing](BrushPreset& p) {
+            p.tip.spacing = spacing;
+            ToolOptions tool;
+            tool.opacity = 50;
+            tool.flow = 10;
+            p.toolOptions = tool;
+        });
+    };
+    const StrokePath path = Line(50, 250, 50);
+    const QImage sparse = Paint(withSpacing(100), path, QSize(300, 100)).image;
+    const QImage dense = Paint(withSpacing(2), path, QSize(300, 100)).image;
+    // One dab at 10 % flow under 50 % opacity.
+    EXPECT_NEAR(Ink(sparse, 65, 50), 0.05, 0.01);
+    // Fifty overlapping dabs build up to nearly the opacity, and never past it.
+    EXPECT_GT(Ink(dense, 150, 50), 0.45);
+    for (int x = 0; x < 300; ++x)
+        EXPECT_LE(Ink(dense, x, 50), 0.5 + 1.5 / 255) << x;
+}
+
+namespace {
+// Black on the left half, white on the right.
+PatternPtr HalfBlackPattern()
+{
+    QImage image(64, 64, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(0, 0, 32, 64, Qt::black);
+    return std::make_shared<Pattern>("halves", "halves-id", Pattern::Mode::Grey, 8, image);
+}
+
+struct ModeCase
+{
+    const char* mode;
+    double onBlack; // ink left where the pattern is black, from ink 0.5
+    double onWhite;
+};
+} // namespace
+
+class TextureModes : public testing::TestWithParam<ModeCase>
+{
+};
+
+TEST_P(TextureModes, EachModeJoinsInkWithThePatternByItsFormula)
+{
+    const ModeCase& c = GetParam();
+    for (bool perTip : {false, true}) {
+        // One hard 60 px dab at half flow over both halves: ink 0.5 before the texture.
+        const auto brush = RoundBrush(60, [&](BrushPreset& p) {
+            Texture t;
+            t.mode = c.mode;
+            t.depth = 100;
+            t.perTip = perTip;
+            p.settings.texture = t;
+            ToolOptions tool;
+            tool.flow = 50;
+            p.toolOptions = tool;
+        });
+        StrokeOptions options;
+        options.pattern = HalfBlackPattern();
+        StrokePoint at;
+        at.x = at.y = 32;
+        const StrokeResult r = Paint(brush, {at}, QSize(64, 64), options);
+        EXPECT_FALSE(r.textureStandIn);
+        EXPECT_NEAR(Ink(r.image, 20, 32), c.onBlack, 0.02) << c.mode << " per tip " << perTip;
+        EXPECT_NEAR(Ink(r.image, 44, 32), c.onWhite, 0.02) << c.mode << " per tip " << perTip;
+        EXPECT_EQ(Ink(r.image, 1, 1), 0) << "no ink outside the dab";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BrushEngine, TextureModes,
+    testing::Values(ModeCase{"Multiply", 0, 0.5}, ModeCase{"Subtract", 0, 0.5},
+                    ModeCase{"Darken", 0, 0.5}, ModeCase{"Overlay", 0, 1},
+                    ModeCase{"Color Dodge", 0.5, 1}, ModeCase{"Color Burn", 0, 0.5},
+                    ModeCase{"Linear Burn", 0, 0.5}, ModeCase{"Hard Mix", 0, 1},
+                    ModeCase{"Linear Height", 0, 0.5}, ModeCase{"Height", 0, 0.5}));
+
+TEST(BrushEngine, TextureDepthInversionAndTheNoiseStandIn)
+{
+    auto brush = [](double depth, bool invert) {
+        return RoundBrush(60, [=](BrushPreset& p) {
+            Texture t;
+            t.mode = "Multiply";
+            t.depth = depth;
+            t.invert = invert;
+            p.settings.texture = t;
+        });
+    };
+    StrokeOptions options;
+    options.pattern = HalfBlackPattern();
+    StrokePoint at;
+    at.x = at.y = 32;
+    const QImage half = Paint(brush(50, false), {at}, QSize(64, 64), options).image;
+    EXPECT_NEAR(Ink(half, 20, 32), 0.5, 0.02); // half depth keeps half the ink on black
+    EXPECT_NEAR(Ink(half, 44, 32), 1, 0.02);
+    const QImage inverted = Paint(brush(100, true), {at}, QSize(64, 64), options).image;
+    EXPECT_NEAR(Ink(inverted, 20, 32), 1, 0.02);
+    EXPECT_NEAR(Ink(inverted, 44, 32), 0, 0.02);
+
+    // Without the pattern, seeded noise stands in and says so; it varies across the dab.
+    const StrokeResult standIn = Paint(brush(100, false), {at}, QSize(64, 64));
+    EXPECT_TRUE(standIn.textureStandIn);
+    double least = 1, most = 0;
+    for (int x = 10; x < 54; ++x) {
+        least = std::min(least, Ink(standIn.image, x, 32));
+        most = std::max(most, Ink(standIn.image, x, 32));
+    }
+    EXPECT_GT(most - least, 0.2);
+}
+
+TEST(BrushEngine, TheDualBrushCutsTheMainStroke)
+{
+    const StrokePath path = Line(40, 360, 60);
+    const QImage plain = Paint(RoundBrush(40), path, QSize(400, 120)).image;
+    auto dual = [](TipKind kind) {
+        return RoundBrush(40, [kind](BrushPreset& p) {
+            DualBrush d;
+            d.tip.kind = kind;
+            d.tip.sampleId = "elsewhere";
+            d.tip.diameter = 8;
+            d.tip.spacing = 300;
+            d.mode = "Multiply";
+            d.scatter.jitter = 200;
+            d.bothAxes = true;
+            d.count = 2;
+            p.settings.dualBrush = d;
+        });
+    };
+    const StrokeResult cut = Paint(dual(TipKind::Computed), path, QSize(400, 120));
+    EXPECT_FALSE(cut.simplified);
+    const int kept = InkedPixels(cut.image);
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, InkedPixels(plain) / 2);
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (Ink(cut.image, x, y) > 0.02) {
+                ASSERT_GT(Ink(plain, x, y), 0.02) << "the dual tip only takes ink away";
+            }
+    // A sampled dual tip whose sample the file does not hold stands in as a round one.
+    const StrokeResult standIn = Paint(dual(TipKind::Sampled), path, QSize(400, 120));
+    EXPECT_TRUE(standIn.simplified);
+    EXPECT_GT(InkedPixels(standIn.image), 0);
+}
+
+TEST(BrushEngine, ExtremePresetsAreBoundedAndSaySo)
+{
+    const StrokePath path = SCurvePath(QSizeF(256, 128));
+    StrokeOptions options;
+    options.maxDabs = 2000;
+    const QSize canvas(256, 128);
+
+    const auto huge = RoundBrush(5000, [](BrushPreset& p) { p.tip.spacing = 1; });
+    const StrokeResult hugeTip = Paint(huge, path, canvas, options);
+    EXPECT_TRUE(hugeTip.simplified);
+    EXPECT_LE(hugeTip.dabs, options.maxDabs);
+
+    const auto scattered = RoundBrush(30, [](BrushPreset& p) {
+        p.tip.spacing = 1;
+        Scattering s;
+        s.scatter.jitter = 1000;
+        s.count = 16;
+        p.settings.scattering = s;
+    });
+    const StrokeResult many = Paint(scattered, path, canvas, options);
+    EXPECT_TRUE(many.simplified);
+    EXPECT_LE(many.dabs, options.maxDabs);
+    EXPECT_GT(InkedPixels(many.image), 0);
+
+    const auto damaged = RoundBrush(20, [](BrushPreset& p) {
+        DualBrush d;
+        d.tip.diameter = 1638400;
+        d.tip.spacing = 25;
+        p.settings.dualBrush = d;
+    });
+    const StrokeResult dual = Paint(damaged, path, canvas, options);
+    EXPECT_TRUE(dual.simplified);
+    EXPECT_LE(dual.dabs, options.maxDabs);
+}
+
+TEST(BrushEngine, PaintingPointByPointMatchesTheWholeStroke)
+{
+    const auto brush = RoundBrush(30, [](BrushPreset& p) {
+        p.tip.spacing = 10;
+        ToolOptions tool;
+        tool.opacity = 60;
+        tool.flow = 30;
+        p.toolOptions = tool;
+        ShapeDynamics shape;
+        shape.size.control = DynamicControl::PenPressure;
+        shape.angle.jitter = 30;
+        p.settings.shapeDynamics = shape;
+        Texture t;
+        t.depth = 60;
+        p.settings.texture = t;
+    });
+    const StrokePath path = SCurvePath(QSizeF(240, 100));
+    const StrokeResult whole = Paint(brush, path, QSize(240, 100));
+
+    QImage canvas(240, 100, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::white);
+    StrokePainter painter(brush, {});
+    painter.begin(&canvas);
+    QRect changed;
+    for (const StrokePoint& point : path)
+        changed |= painter.addPoint(point);
+    changed |= painter.end();
+    EXPECT_EQ(painter.dabs(), whole.dabs);
+    EXPECT_EQ(canvas, whole.image);
+    EXPECT_TRUE(changed.contains(InkBounds(canvas)));
+}
+
+TEST(BrushEngine, ColourDynamicsVaryColourAndStayGreyInGrey)
+{
+    const auto brush = RoundBrush(20, [](BrushPreset& p) {
+        ColorDynamics c;
+        c.perTip = true;
+        c.hue = 100;
+        c.saturation = 50;
+        c.brightness = 30;
+        p.settings.colorDynamics = c;
+    });
+    const StrokePath path = Line(20, 280, 30);
+    StrokeOptions colour;
+    colour.foreground = QColor(200, 40, 40);
+    const QImage painted = Paint(brush, path, QSize(300, 60), colour).image;
+    QSet<int> hues;
+    for (int x = 20; x <= 280; x += 10)
+        hues.insert(painted.pixelColor(x, 30).hsvHue() / 20);
+    EXPECT_GT(hues.size(), 3);
+
+    const QImage grey = Paint(brush, path, QSize(300, 60)).image;
+    for (int x = 0; x < 300; ++x) {
+        const QRgb p = grey.pixel(x, 30);
+        ASSERT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)) << x;
+    }
+}
