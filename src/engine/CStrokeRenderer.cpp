@@ -83,6 +83,7 @@ CStrokeRenderer::CStrokeRenderer(const Brush& brush, const StrokeOptions& option
         for (QChar c : texture->patternId)
             noiseSeed = noiseSeed * 31 + c.unicode();
         mTexture = CTextureTile(options.pattern.get(), look, noiseSeed);
+        mTexture.cover(canvas.width(), canvas.height());
         mTextureMode = BlendModeFromWord(texture->mode);
     }
     if (preset && preset->toolOptions) {
@@ -466,28 +467,36 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         const int width = mClip.width();
         const float fFlow = float(flow), fOpacity = float(opacity);
         float* mask = mMask.data();
-        float* colours = mColourPerTip ? mColours.data() : nullptr;
-        const CTextureTile* tile = texturePerTip ? &mTexture : nullptr;
-        const BlendMode mode = mTextureMode;
-        mPixels += mTip.mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
-            // The texture meets the ink as the dab lays it, with its flow.
-            alpha *= fFlow;
-            if (tile)
-                alpha = Blend(mode, alpha, tile->at(x, y), depth);
-            float& m = mask[size_t(y) * width + x];
-            // Flow takes the mask towards the dab's opacity, never past it and never back.
-            if (m >= fOpacity)
-                return;
-            const float added = alpha * (fOpacity - m);
-            if (colours && added > 0) {
-                float* c = colours + (size_t(y) * width + x) * 3;
-                const float keep = m / (m + added);
-                c[0] = c[0] * keep + r * (1 - keep);
-                c[1] = c[1] * keep + g * (1 - keep);
-                c[2] = c[2] * keep + b * (1 - keep);
-            }
-            m += added;
-        });
+        if (mColourPerTip || texturePerTip) {
+            float* colours = mColourPerTip ? mColours.data() : nullptr;
+            const CTextureTile* tile = texturePerTip ? &mTexture : nullptr;
+            const BlendMode mode = mTextureMode;
+            mPixels += mTip.mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
+                // The texture meets the ink as the dab lays it, with its flow.
+                alpha *= fFlow;
+                if (tile)
+                    alpha = Blend(mode, alpha, tile->onCanvas(x, y), depth);
+                float& m = mask[size_t(y) * width + x];
+                // Flow takes the mask towards the dab's opacity, never past it and never back.
+                if (m >= fOpacity)
+                    return;
+                const float added = alpha * (fOpacity - m);
+                if (colours && added > 0) {
+                    float* c = colours + (size_t(y) * width + x) * 3;
+                    const float keep = m / (m + added);
+                    c[0] = c[0] * keep + r * (1 - keep);
+                    c[1] = c[1] * keep + g * (1 - keep);
+                    c[2] = c[2] * keep + b * (1 - keep);
+                }
+                m += added;
+            });
+        } else {
+            // The common case, kept free of the branches above: most dabs are plain ink.
+            mPixels += mTip.mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
+                float& m = mask[size_t(y) * width + x];
+                m += std::max(0.0f, alpha * fFlow * (fOpacity - m));
+            });
+        }
     }
     ++mSites;
 }
@@ -563,7 +572,7 @@ void CStrokeRenderer::composite(const QImage& base, QImage* canvas, const QRect&
                 // Where the dual tip laid no ink, Multiply (and most modes) leave none.
                 m = Blend(mDualMode, m, mDualMask[at], 1);
             if (m > 0 && texture)
-                m = Blend(mTextureMode, m, mTexture.at(x, y), strokeDepth);
+                m = Blend(mTextureMode, m, mTexture.onCanvas(x, y), strokeDepth);
             if (m > 0 && mSettings.wetEdges) {
                 // Wet edges: the middle of the stroke pales to about 40 % while its soft
                 // edges keep their ink, so paint looks gathered at the rim.

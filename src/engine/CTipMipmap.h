@@ -36,8 +36,8 @@ public:
     // The canvas pixels the dab may touch.
     QRect bounds(const DabPlacement& dab) const;
 
-    // Calls ink(x, y, alpha) for each canvas pixel inside `clip` that the dab covers, alpha in
-    // (0, 1], sampled bilinearly from the level nearest above the dab's size. Returns the
+    // Calls ink(x, y, alpha) for each canvas pixel inside `clip` that the dab may cover, alpha
+    // in [0, 1], sampled bilinearly from the level nearest above the dab's size. Returns the
     // pixels visited, for the caller's work budget.
     template <typename Ink>
     long long stamp(const DabPlacement& dab, const QRect& clip, Ink&& ink) const;
@@ -101,21 +101,23 @@ long long CTipMipmap::stamp(const DabPlacement& dab, const QRect& clip, Ink&& in
         if (xTo < xFrom)
             continue;
         const int x0 = int(xFrom), x1 = int(xTo);
-        double u = ax * (x0 + 0.5 - dab.x) + ay * dy + u0;
-        double v = bx * (x0 + 0.5 - dab.x) + by * dy + v0;
+        // In floats from the row's start: a row is at most a few thousand steps, far from
+        // drifting a visible fraction of a pixel. The padded coordinates are u + 1, v + 1.
+        float u = float(ax * (x0 + 0.5 - dab.x) + ay * dy + u0 + 1);
+        float v = float(bx * (x0 + 0.5 - dab.x) + by * dy + v0 + 1);
+        const float du = float(ax), dv = float(bx);
+        const float uEnd = float(w + 1), vEnd = float(h + 1);
         visited += x1 - x0 + 1;
-        for (int x = x0; x <= x1; ++x, u += ax, v += bx) {
-            if (u <= -1 || v <= -1 || u >= w || v >= h)
+        for (int x = x0; x <= x1; ++x, u += du, v += dv) {
+            if (!(u > 0 && v > 0 && u < uEnd && v < vEnd))
                 continue;
-            // u > -1, so the truncation of u + 1 is floor(u) + 1: the padded column.
-            const int iu = int(u + 1), iv = int(v + 1);
-            const float fu = float(u + 1 - iu), fv = float(v + 1 - iv);
+            // u > 0, so truncation is floor: the padded column.
+            const int iu = int(u), iv = int(v);
+            const float fu = u - float(iu), fv = v - float(iv);
             const std::uint8_t* p = pixels + iv * stride + iu;
             const float top = p[0] + (p[1] - p[0]) * fu;
             const float bottom = p[stride] + (p[stride + 1] - p[stride]) * fu;
-            const float alpha = (top + (bottom - top) * fv) * kToUnit;
-            if (alpha > 0)
-                ink(x, y, alpha);
+            ink(x, y, (top + (bottom - top) * fv) * kToUnit);
         }
     }
     return visited;
