@@ -401,8 +401,9 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         dab.flipY = mTip.flipY;
         if (shape) {
             size *= dynamicValue(shape->size, site, shape->minimumDiameter);
-            if (shape->size.control == DynamicControl::PenTilt) {
-                // Tilt scale squashes the tip's height as the pen leans.
+            if (shape->size.control == DynamicControl::PenTilt && shape->tiltScale > 0) {
+                // Tilt scale squashes (or stretches) the tip's height as the pen leans. A
+                // stored 0 is read as unset rather than as a tip that vanishes.
                 const double lean = std::min(90.0, std::hypot(site.tiltX, site.tiltY)) / 90;
                 dab.roundness *= 1 + (std::clamp(shape->tiltScale, 0.0, 200.0) / 100 - 1) * lean;
             }

@@ -103,10 +103,17 @@ StrokeTip MainTip(const Brush& brush, double diameter, double maxPixels)
         sampled && !sampled->storedSize().isEmpty())
         return SampleTip(*sampled, nullptr, diameter, maxPixels);
     if (const auto* computed = dynamic_cast<const ComputedBrush*>(&brush)) {
+        // The preset's tip, when there is one, is the brush as the artist shaped it (and the
+        // only one that can be mirrored); the parameters are what the file's tip record says.
         const ComputedBrush::Parameters& p = computed->parameters();
-        StrokeTip tip = RoundTip(diameter, p.hardnessInPercent, maxPixels);
-        tip.roundness = std::clamp(p.roundnessInPercent / 100.0, 0.01, 1.0);
-        tip.angle = p.angleInDegrees;
+        const TipShape* shape = brush.preset() ? &brush.preset()->tip : nullptr;
+        StrokeTip tip = RoundTip(
+            diameter, shape && shape->hardness ? *shape->hardness : p.hardnessInPercent, maxPixels);
+        tip.roundness =
+            std::clamp((shape ? shape->roundness : p.roundnessInPercent) / 100.0, 0.01, 1.0);
+        tip.angle = shape ? shape->angle : p.angleInDegrees;
+        tip.flipX = shape && shape->flipX;
+        tip.flipY = shape && shape->flipY;
         return tip;
     }
     StrokeTip tip;

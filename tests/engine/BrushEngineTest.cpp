@@ -417,3 +417,165 @@ TEST(BrushEngine, ColourDynamicsVaryColourAndStayGreyInGrey)
         ASSERT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p)) << x;
     }
 }
+
+namespace {
+// The widest run of inked pixels across the row `y`, and down the column `x`.
+int InkedColumnsInRow(const QImage& image, int y)
+{
+    int columns = 0;
+    for (int x = 0; x < image.width(); ++x)
+        columns += Ink(image, x, y) > 0.5;
+    return columns;
+}
+} // namespace
+
+TEST(BrushEngine, AngleControlsTurnAFlatTipWithThePen)
+{
+    // A tip 40 px long and 4 px high, lying along the x axis.
+    auto flat = [](DynamicControl control) {
+        return RoundBrush(40, [control](BrushPreset& p) {
+            p.tip.roundness = 10;
+            p.tip.spacing = 5;
+            ShapeDynamics shape;
+            shape.angle.control = control;
+            p.settings.shapeDynamics = shape;
+        });
+    };
+    StrokePath down;
+    for (int y = 20; y <= 180; y += 10)
+        down.push_back({100, double(y), 1, 0, 0, 0});
+    const QSize canvas(200, 200);
+    // Unturned, a downward stroke is as wide as the tip is long; following the direction, the
+    // tip turns along the stroke and paints it thin. So does the initial direction.
+    EXPECT_NEAR(InkedColumnsInRow(Paint(flat(DynamicControl::Off), down, canvas).image, 100), 40,
+                2);
+    EXPECT_LE(InkedColumnsInRow(Paint(flat(DynamicControl::Direction), down, canvas).image, 100),
+              6);
+    EXPECT_LE(
+        InkedColumnsInRow(Paint(flat(DynamicControl::InitialDirection), down, canvas).image, 100),
+        6);
+    // The pen's barrel rotation turns it by its degrees.
+    for (StrokePoint& p : down)
+        p.rotation = 90;
+    EXPECT_LE(InkedColumnsInRow(Paint(flat(DynamicControl::Rotation), down, canvas).image, 100), 6);
+}
+
+TEST(BrushEngine, FadeAndPenTiltShrinkTheTipToItsMinimum)
+{
+    auto sized = [](DynamicControl control) {
+        return RoundBrush(30, [control](BrushPreset& p) {
+            p.tip.spacing = 10; // a dab every 3 px
+            ShapeDynamics shape;
+            shape.size.control = control;
+            shape.size.fadeSteps = 20;
+            shape.minimumDiameter = 20;
+            p.settings.shapeDynamics = shape;
+        });
+    };
+    const StrokePath path = Line(20, 380, 50, 4);
+    const QImage faded = Paint(sized(DynamicControl::Fade), path, QSize(400, 100)).image;
+    EXPECT_NEAR(InkedRowsInColumn(faded, 20), 30, 2);
+    EXPECT_NEAR(InkedRowsInColumn(faded, 300), 6, 2); // 20 steps (60 px) on: the minimum
+
+    StrokePath leaning = path;
+    for (size_t i = 0; i < leaning.size(); ++i)
+        leaning[i].tiltX = 90.0 * double(i) / double(leaning.size() - 1);
+    const QImage tilted = Paint(sized(DynamicControl::PenTilt), leaning, QSize(400, 100)).image;
+    EXPECT_NEAR(InkedRowsInColumn(tilted, 22), 30, 2); // upright
+    EXPECT_NEAR(InkedRowsInColumn(tilted, 378), 6, 2); // laid flat
+}
+
+TEST(BrushEngine, ASampledTipPaintsItsSampleAsThePresetShapesIt)
+{
+    // A 20 x 20 sample inked on its left half only.
+    PixelBlock block(400, 0);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 10; ++x)
+            block[size_t(y) * 20 + x] = 255;
+    const SampledBrush stored(std::nullopt, 20, 20, 8, std::move(block));
+    auto paint = [&](bool flipX, const char* dualSample) {
+        SampleShaping shaping;
+        shaping.diameter = 40;
+        shaping.flipX = flipX;
+        auto brush = std::make_shared<SampledBrush>(std::nullopt, stored, shaping);
+        BrushPreset preset;
+        preset.tip.kind = TipKind::Sampled;
+        preset.tip.sampleId = "half";
+        preset.tip.diameter = 40;
+        preset.tip.flipX = flipX;
+        if (dualSample) {
+            DualBrush dual;
+            dual.tip.kind = TipKind::Sampled;
+            dual.tip.sampleId = dualSample;
+            dual.tip.diameter = 40;
+            preset.settings.dualBrush = dual;
+        }
+        brush->setPreset(std::make_shared<const BrushPreset>(preset));
+        StrokePoint at;
+        at.x = at.y = 30;
+        return PaintStroke(*brush, {at}, QSize(60, 60), {});
+    };
+    const QImage plain = paint(false, nullptr).image;
+    EXPECT_GT(Ink(plain, 20, 30), 0.9);
+    EXPECT_LT(Ink(plain, 40, 30), 0.1);
+    const QImage mirrored = paint(true, nullptr).image;
+    EXPECT_LT(Ink(mirrored, 20, 30), 0.1);
+    EXPECT_GT(Ink(mirrored, 40, 30), 0.9);
+    // A dual tip of the brush's own sample is painted with it, not stood in for.
+    const StrokeResult shared = paint(false, "half");
+    EXPECT_FALSE(shared.simplified);
+    EXPECT_GT(Ink(shared.image, 20, 30), 0.9);
+}
+
+TEST(BrushEngine, WetEdgesNoiseAndBuildUp)
+{
+    auto brush = [](bool wet, bool noise, bool buildUp) {
+        return RoundBrush(40, [=](BrushPreset& p) {
+            p.tip.hardness = 0;
+            p.settings.wetEdges = wet;
+            p.settings.noise = noise;
+            p.settings.buildUp = buildUp;
+            ToolOptions tool;
+            tool.flow = 20;
+            p.toolOptions = tool;
+        });
+    };
+    const StrokePath path = Line(40, 260, 50);
+    const QImage plain = Paint(brush(false, false, false), path, QSize(300, 100)).image;
+    const QImage wet = Paint(brush(true, false, false), path, QSize(300, 100)).image;
+    // Wet edges pale the middle of the stroke more than its edges.
+    EXPECT_LT(Ink(wet, 150, 50) / Ink(plain, 150, 50), Ink(wet, 150, 62) / Ink(plain, 150, 62));
+    // Noise changes only pixels of partial ink, the same way for the same seed.
+    const QImage noisy = Paint(brush(false, true, false), path, QSize(300, 100)).image;
+    EXPECT_NE(noisy, plain);
+    EXPECT_EQ(noisy, Paint(brush(false, true, false), path, QSize(300, 100)).image);
+    EXPECT_EQ(noisy.pixel(5, 5), plain.pixel(5, 5));
+
+    // A pen resting at the end keeps laying paint with build-up only.
+    StrokePath resting = path;
+    for (int i = 0; i < 10; ++i)
+        resting.push_back(path.back());
+    EXPECT_EQ(Paint(brush(false, false, false), resting, QSize(300, 100)).dabs,
+              Paint(brush(false, false, false), path, QSize(300, 100)).dabs);
+    const StrokeResult built = Paint(brush(false, false, true), resting, QSize(300, 100));
+    EXPECT_EQ(built.dabs, Paint(brush(false, false, true), path, QSize(300, 100)).dabs + 10);
+    EXPECT_GT(Ink(built.image, 260, 50), Ink(plain, 260, 50));
+}
+
+TEST(BrushEngine, ACancelledStrokeStopsAndATipPastItsPixelBudgetIsSimplified)
+{
+    const std::atomic<bool> cancel{true};
+    StrokeOptions options;
+    options.cancel = &cancel;
+    const StrokeResult cancelled =
+        Paint(RoundBrush(20), Line(10, 290, 50), QSize(300, 100), options);
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(cancelled.dabs, 0);
+
+    StrokeOptions small;
+    small.maxTipPixels = 64 * 64;
+    EXPECT_FALSE(Paint(RoundBrush(60), Line(10, 290, 50), QSize(300, 100), small).simplified);
+    const StrokeResult reduced = Paint(RoundBrush(200), Line(10, 290, 50), QSize(300, 100), small);
+    EXPECT_TRUE(reduced.simplified);
+    EXPECT_GT(Ink(reduced.image, 150, 50), 0.9) << "a smaller drawing still paints the whole tip";
+}
