@@ -23,6 +23,10 @@ struct StrokeOptions
     // The pattern the preset's texture paints through, when the file holds it; without it a
     // plain noise stands in (StrokeResult::textureStandIn says so).
     PatternPtr pattern;
+    // The stored sample a sampled dual tip names (DualBrush::tip.sampleId), when the caller
+    // found it among the file's brushes; without it, and unless the brush paints with that same
+    // sample, a round tip stands in (StrokeResult::simplified says so).
+    BrushPtr dualSample;
     // Set from another thread to stop a stroke being painted; it then returns what it has.
     const std::atomic<bool>* cancel = nullptr;
     // Bounds on the work of one stroke: dabs stamped, and pixels of a tip drawn for stamping.
@@ -60,6 +64,8 @@ public:
     StrokePainter(const StrokePainter&) = delete;
     StrokePainter& operator=(const StrokePainter&) = delete;
 
+    // A canvas in a format other than 32-bit RGB or premultiplied ARGB is converted to the
+    // latter in place.
     void begin(QImage* canvas);
     // The part of the canvas the point's dabs changed.
     QRect addPoint(const StrokePoint& point);

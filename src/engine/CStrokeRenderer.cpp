@@ -41,7 +41,7 @@ double ClampScatter(double percent)
 
 CStrokeRenderer::CStrokeRenderer(const Brush& brush, const StrokeOptions& options, QSize canvas)
     : mBrush(brush), mOptions(options), mClip(QPoint(0, 0), canvas), mStrokeSeed(options.seed),
-      mRandom(options.seed), mDualRandom(std::uint64_t(options.seed) ^ 0xd0a1b5u << 20)
+      mRandom(options.seed), mDualRandom(std::uint64_t(options.seed) ^ 0xd0a1b5000000ull)
 {
     const BrushPreset* preset = brush.preset();
     if (preset)
@@ -64,7 +64,8 @@ CStrokeRenderer::CStrokeRenderer(const Brush& brush, const StrokeOptions& option
         // another size (a preview fitted to its cell).
         const double scale = presetDiameter > 0 ? diameter / presetDiameter : 1.0;
         const double dualDiameter = std::min(dual->tip.diameter, 1e7) * scale;
-        mDualTip = DualTip(dual->tip, brush, dualDiameter, options.maxTipPixels);
+        mDualTip =
+            DualTip(dual->tip, brush, options.dualSample.get(), dualDiameter, options.maxTipPixels);
         mSimplified |= mDualTip->reduced;
         mDual.spacing = dual->tip.spacing;
         if (mDual.spacing)

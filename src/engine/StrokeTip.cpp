@@ -123,7 +123,8 @@ StrokeTip MainTip(const Brush& brush, double diameter, double maxPixels)
     return tip;
 }
 
-StrokeTip DualTip(const TipShape& shape, const Brush& brush, double diameter, double maxPixels)
+StrokeTip DualTip(const TipShape& shape, const Brush& brush, const Brush* sample, double diameter,
+                  double maxPixels)
 {
     switch (shape.kind) {
     case TipKind::Computed: {
@@ -135,6 +136,9 @@ StrokeTip DualTip(const TipShape& shape, const Brush& brush, double diameter, do
         return tip;
     }
     case TipKind::Sampled: {
+        if (const auto* given = dynamic_cast<const SampledBrush*>(sample);
+            given && !given->storedSize().isEmpty())
+            return SampleTip(*given, &shape, diameter, maxPixels);
         const auto* sampled = dynamic_cast<const SampledBrush*>(&brush);
         const BrushPreset* preset = brush.preset();
         if (sampled && !sampled->storedSize().isEmpty() && preset && shape.sampleId &&

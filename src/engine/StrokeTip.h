@@ -22,7 +22,8 @@ struct StrokeTip
 // drawn image.
 StrokeTip MainTip(const Brush& brush, double diameter, double maxPixels);
 
-// A dual brush's tip at `diameter` pixels. A sampled one needs its stored sample, which only the
-// brush itself may hold (when it paints with the same sample); without it a hard round tip of
+// A dual brush's tip at `diameter` pixels. A sampled one needs its stored sample: `sample` when
+// given, else the brush's own when it paints with the same one; without it a hard round tip of
 // that size stands in, and the tip says it is reduced.
-StrokeTip DualTip(const TipShape& shape, const Brush& brush, double diameter, double maxPixels);
+StrokeTip DualTip(const TipShape& shape, const Brush& brush, const Brush* sample, double diameter,
+                  double maxPixels);

@@ -493,7 +493,7 @@ TEST(BrushEngine, ASampledTipPaintsItsSampleAsThePresetShapesIt)
         for (int x = 0; x < 10; ++x)
             block[size_t(y) * 20 + x] = 255;
     const SampledBrush stored(std::nullopt, 20, 20, 8, std::move(block));
-    auto paint = [&](bool flipX, const char* dualSample) {
+    auto paint = [&](bool flipX, const char* dualSample, BrushPtr given = {}) {
         SampleShaping shaping;
         shaping.diameter = 40;
         shaping.flipX = flipX;
@@ -513,7 +513,9 @@ TEST(BrushEngine, ASampledTipPaintsItsSampleAsThePresetShapesIt)
         brush->setPreset(std::make_shared<const BrushPreset>(preset));
         StrokePoint at;
         at.x = at.y = 30;
-        return PaintStroke(*brush, {at}, QSize(60, 60), {});
+        StrokeOptions options;
+        options.dualSample = given;
+        return PaintStroke(*brush, {at}, QSize(60, 60), options);
     };
     const QImage plain = paint(false, nullptr).image;
     EXPECT_GT(Ink(plain, 20, 30), 0.9);
@@ -521,10 +523,16 @@ TEST(BrushEngine, ASampledTipPaintsItsSampleAsThePresetShapesIt)
     const QImage mirrored = paint(true, nullptr).image;
     EXPECT_LT(Ink(mirrored, 20, 30), 0.1);
     EXPECT_GT(Ink(mirrored, 40, 30), 0.9);
-    // A dual tip of the brush's own sample is painted with it, not stood in for.
+    // A dual tip of the brush's own sample is painted with it, not stood in for; so is one of
+    // another sample the caller passes.
     const StrokeResult shared = paint(false, "half");
     EXPECT_FALSE(shared.simplified);
     EXPECT_GT(Ink(shared.image, 20, 30), 0.9);
+    EXPECT_LT(Ink(shared.image, 40, 30), 0.1);
+    EXPECT_TRUE(paint(false, "other").simplified);
+    EXPECT_FALSE(
+        paint(false, "other", std::make_shared<SampledBrush>(std::nullopt, stored, SampleShaping{}))
+            .simplified);
 }
 
 TEST(BrushEngine, WetEdgesNoiseAndBuildUp)
