@@ -234,7 +234,7 @@ void CStrokeRenderer::walk(Walker& walker, const Site& from, const Site& to, dou
         return std::max(0.5, *walker.spacing * mSpacingStretch * size);
     };
     if (walker.step <= 0)
-        walker.step = stepAfter(dual ? fixedSize : mTip.diameter * from.pressure);
+        walker.step = stepAfter(dual ? fixedSize : mLastMainSize);
     double at = -walker.travelled;
     while (at + walker.step <= length && !mStopped) {
         at += walker.step;
@@ -472,25 +472,27 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         if (mColourPerTip || texturePerTip) {
             float* colours = mColourPerTip ? mColours.data() : nullptr;
             const CTextureTile* tile = texturePerTip ? &mTexture : nullptr;
-            const BlendMode mode = mTextureMode;
-            mPixels += mTip.mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
-                // The texture meets the ink as the dab lays it, with its flow.
-                alpha *= fFlow;
-                if (tile)
-                    alpha = Blend(mode, alpha, tile->onCanvas(x, y), depth);
-                float& m = mask[size_t(y) * width + x];
-                // Flow takes the mask towards the dab's opacity, never past it and never back.
-                if (m >= fOpacity)
-                    return;
-                const float added = alpha * (fOpacity - m);
-                if (colours && added > 0) {
-                    float* c = colours + (size_t(y) * width + x) * 3;
-                    const float keep = m / (m + added);
-                    c[0] = c[0] * keep + r * (1 - keep);
-                    c[1] = c[1] * keep + g * (1 - keep);
-                    c[2] = c[2] * keep + b * (1 - keep);
-                }
-                m += added;
+            mPixels += WithBlendMode(mTextureMode, [&](auto mode) {
+                return mTip.mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
+                    // The texture meets the ink as the dab lays it, with its flow.
+                    alpha *= fFlow;
+                    if (tile)
+                        alpha = BlendAs<decltype(mode)::value>(alpha, tile->onCanvas(x, y), depth);
+                    float& m = mask[size_t(y) * width + x];
+                    // Flow takes the mask towards the dab's opacity, never past it and never
+                    // back.
+                    if (m >= fOpacity)
+                        return;
+                    const float added = alpha * (fOpacity - m);
+                    if (colours && added > 0) {
+                        float* c = colours + (size_t(y) * width + x) * 3;
+                        const float keep = m / (m + added);
+                        c[0] = c[0] * keep + r * (1 - keep);
+                        c[1] = c[1] * keep + g * (1 - keep);
+                        c[2] = c[2] * keep + b * (1 - keep);
+                    }
+                    m += added;
+                });
             });
         } else {
             // The common case, kept free of the branches above: most dabs are plain ink.

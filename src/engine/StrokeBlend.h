@@ -5,6 +5,7 @@
 #include <QString>
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 #include <vector>
 
 // The modes a texture or a dual brush joins a stroke's ink by.
@@ -26,11 +27,40 @@ enum class BlendMode
 // anything else, "Normal" or empty included, paints as Multiply, Photoshop's default here.
 BlendMode BlendModeFromWord(const QString& word);
 
+// Calls f with the mode as a compile-time constant (std::integral_constant), so a loop over
+// pixels inside f is compiled once per mode with no switch per pixel.
+template <typename F> decltype(auto) WithBlendMode(BlendMode mode, F&& f)
+{
+    switch (mode) {
+    case BlendMode::Subtract:
+        return f(std::integral_constant<BlendMode, BlendMode::Subtract>());
+    case BlendMode::Darken:
+        return f(std::integral_constant<BlendMode, BlendMode::Darken>());
+    case BlendMode::Overlay:
+        return f(std::integral_constant<BlendMode, BlendMode::Overlay>());
+    case BlendMode::ColorDodge:
+        return f(std::integral_constant<BlendMode, BlendMode::ColorDodge>());
+    case BlendMode::ColorBurn:
+        return f(std::integral_constant<BlendMode, BlendMode::ColorBurn>());
+    case BlendMode::LinearBurn:
+        return f(std::integral_constant<BlendMode, BlendMode::LinearBurn>());
+    case BlendMode::HardMix:
+        return f(std::integral_constant<BlendMode, BlendMode::HardMix>());
+    case BlendMode::LinearHeight:
+        return f(std::integral_constant<BlendMode, BlendMode::LinearHeight>());
+    case BlendMode::Height:
+        return f(std::integral_constant<BlendMode, BlendMode::Height>());
+    case BlendMode::Multiply:
+        break;
+    }
+    return f(std::integral_constant<BlendMode, BlendMode::Multiply>());
+}
+
 // Ink `a` (0–1) joined with `b` (0–1: the texture's lightness or the dual tip's ink) by `mode`,
 // at `depth` (0 leaves `a`, 1 is the mode in full). Where Photoshop's exact curves are not
 // known these are the plain layer formulas, with the ink as the base and `b` as the blend:
 // a mode never puts ink where there was none.
-inline float Blend(BlendMode mode, float a, float b, float depth)
+template <BlendMode mode> inline float BlendAs(float a, float b, float depth)
 {
     if (a <= 0)
         return 0;
@@ -72,6 +102,11 @@ inline float Blend(BlendMode mode, float a, float b, float depth)
     }
     o = std::clamp(o, 0.0f, 1.0f);
     return a + (o - a) * depth;
+}
+
+inline float Blend(BlendMode mode, float a, float b, float depth)
+{
+    return WithBlendMode(mode, [&](auto m) { return BlendAs<decltype(m)::value>(a, b, depth); });
 }
 
 // A texture's pattern as lightness 0–1, scaled and tiled over the canvas, its brightness,
