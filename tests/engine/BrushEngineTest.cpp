@@ -199,6 +199,17 @@ TEST(BrushEngine, FlowBuildsUpUnderTheCapOfOpacity)
     EXPECT_GT(Ink(dense, 150, 50), 0.45);
     for (int x = 0; x < 300; ++x)
         EXPECT_LE(Ink(dense, x, 50), 0.5 + 1.5 / 255) << x;
+
+    // Opacity on pen pressure caps the stroke at the pressure, however much flow there is.
+    const auto pressed = RoundBrush(30, [](BrushPreset& p) {
+        p.tip.spacing = 2;
+        Transfer transfer;
+        transfer.opacity.control = DynamicControl::PenPressure;
+        p.settings.transfer = transfer;
+    });
+    const QImage light =
+        Paint(pressed, Line(50, 250, 50, 10, [](double) { return 0.3; }), QSize(300, 100)).image;
+    EXPECT_NEAR(Ink(light, 150, 50), 0.3, 1.5 / 255);
 }
 
 namespace {
