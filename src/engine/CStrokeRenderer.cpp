@@ -473,7 +473,7 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
             float* colours = mColourPerTip ? mColours.data() : nullptr;
             const CTextureTile* tile = texturePerTip ? &mTexture : nullptr;
             mPixels += WithBlendMode(mTextureMode, [&](auto mode) {
-                return mTip.mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
+                return mTip.mipmap.stamp(dab, mClip, [=](int x, int y, float alpha) {
                     // The texture meets the ink as the dab lays it, with its flow.
                     alpha *= fFlow;
                     if (tile)
@@ -496,7 +496,7 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
             });
         } else {
             // The common case, kept free of the branches above: most dabs are plain ink.
-            mPixels += mTip.mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
+            mPixels += mTip.mipmap.stamp(dab, mClip, [=](int x, int y, float alpha) {
                 float& m = mask[size_t(y) * width + x];
                 m += std::max(0.0f, alpha * fFlow * (fOpacity - m));
             });
