@@ -1,45 +1,16 @@
 #include "engine/BrushEngine.h"
 
-#include <QPainter>
-#include <algorithm>
+#include "engine/CStrokeRenderer.h"
+
 #include <cmath>
 
-// A STUB: stamps the tip at 25 % spacing with pressure on size. The engine proper replaces it.
-
-struct StrokePainter::State
-{
-    BrushPtr brush;
-    StrokeOptions options;
-    QImage* canvas = nullptr;
-    std::optional<StrokePoint> last;
-    double carried = 0;
-};
-
 namespace {
-QImage Tip(const Brush& brush, double size)
+// The canvas in a form the renderer composites onto directly.
+void MakeCompositable(QImage* canvas)
 {
-    return brush.thumbnail(std::max(1, int(std::ceil(size))));
-}
-
-QRect Stamp(QImage* canvas, const QImage& tip, const StrokePoint& at, double size, QColor ink)
-{
-    if (tip.isNull() || size < 0.5)
-        return {};
-    QImage alpha = tip.convertToFormat(QImage::Format_Grayscale8);
-    alpha.invertPixels();
-    QImage dab(alpha.size(), QImage::Format_ARGB32_Premultiplied);
-    dab.fill(ink);
-    QPainter mask(&dab);
-    mask.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    mask.drawImage(0, 0, alpha.convertToFormat(QImage::Format_Alpha8));
-    mask.end();
-    const double scale = size / std::max(tip.width(), tip.height());
-    const QRectF target(at.x - tip.width() * scale / 2, at.y - tip.height() * scale / 2,
-                        tip.width() * scale, tip.height() * scale);
-    QPainter painter(canvas);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, dab);
-    return target.toAlignedRect();
+    if (canvas->format() != QImage::Format_ARGB32_Premultiplied &&
+        canvas->format() != QImage::Format_RGB32)
+        *canvas = canvas->convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 } // namespace
 
@@ -49,18 +20,48 @@ StrokeResult PaintStroke(const Brush& brush, const StrokePath& path, QSize canva
     StrokeResult result;
     result.image = QImage(canvas, QImage::Format_ARGB32_Premultiplied);
     result.image.fill(paper);
-    StrokePainter painter(BrushPtr(&brush, [](const Brush*) {}), options);
-    painter.begin(&result.image);
+    if (canvas.isEmpty())
+        return result;
+    CStrokeRenderer renderer(brush, options, canvas);
+    // Knowing the whole path, spread the dabs out rather than stop short when the preset asks
+    // for more than the budgets allow.
+    double length = 0;
+    for (size_t i = 1; i < path.size(); ++i)
+        length += std::hypot(path[i].x - path[i - 1].x, path[i].y - path[i - 1].y);
+    const int points = int(path.size());
+    const double overDabs = renderer.estimateDabs(length, points) / std::max(1, options.maxDabs);
+    const double overPixels =
+        renderer.estimatePixels(length, points) / std::max(1.0, options.maxDabPixels);
+    renderer.stretchSpacing(std::max(overDabs, overPixels));
+
     for (const StrokePoint& point : path) {
-        if (options.cancel && options.cancel->load()) {
-            result.cancelled = true;
+        renderer.addPoint(point);
+        if (renderer.cancelled())
             break;
-        }
-        painter.addPoint(point);
     }
-    painter.end();
+    renderer.finish();
+    const QImage base = result.image;
+    renderer.composite(base, &result.image, result.image.rect());
+    result.dabs = renderer.dabs();
+    result.simplified = renderer.simplified();
+    result.textureStandIn = renderer.textureStandIn();
+    result.cancelled = renderer.cancelled();
     return result;
 }
+
+struct StrokePainter::State
+{
+    BrushPtr brush;
+    StrokeOptions options;
+    QImage* canvas = nullptr;
+    // The canvas as it was when the stroke began: the stroke's mask is laid onto it again as
+    // it grows, so overlapping dabs never darken past the opacity.
+    QImage base;
+    std::unique_ptr<CStrokeRenderer> renderer;
+    int dabs = 0;
+    bool simplified = false;
+    bool textureStandIn = false;
+};
 
 StrokePainter::StrokePainter(BrushPtr brush, StrokeOptions options)
     : mState(std::make_unique<State>())
@@ -73,41 +74,54 @@ StrokePainter::~StrokePainter() = default;
 
 void StrokePainter::begin(QImage* canvas)
 {
-    mState->canvas = canvas;
-    mState->last.reset();
-    mState->carried = 0;
+    State& s = *mState;
+    s.canvas = canvas;
+    s.renderer.reset();
+    if (!canvas || canvas->isNull() || !s.brush)
+        return;
+    MakeCompositable(canvas);
+    s.base = canvas->copy();
+    s.renderer = std::make_unique<CStrokeRenderer>(*s.brush, s.options, canvas->size());
+    s.simplified = s.renderer->simplified();
+    s.textureStandIn = s.renderer->textureStandIn();
+    s.dabs = 0;
 }
 
 QRect StrokePainter::addPoint(const StrokePoint& point)
 {
     State& s = *mState;
-    const double diameter = s.options.size > 0  ? s.options.size
-                            : s.brush->preset() ? s.brush->preset()->tip.diameter
-                                                : s.brush->pixelSize().width();
-    const double size = diameter * point.pressure;
-    const double step = std::max(1.0, diameter * 0.25);
-    const QImage tip = Tip(*s.brush, diameter);
-    QRect dirty;
-    if (!s.last) {
-        dirty |= Stamp(s.canvas, tip, point, size, s.options.foreground);
-    } else {
-        const double dx = point.x - s.last->x, dy = point.y - s.last->y;
-        const double length = std::hypot(dx, dy);
-        double along = step - s.carried;
-        for (; along <= length; along += step) {
-            StrokePoint at = point;
-            at.x = s.last->x + dx * along / length;
-            at.y = s.last->y + dy * along / length;
-            dirty |= Stamp(s.canvas, tip, at, size, s.options.foreground);
-        }
-        s.carried = length - (along - step);
-    }
-    s.last = point;
-    return dirty;
+    if (!s.renderer)
+        return {};
+    const QRect dirty = s.renderer->addPoint(point);
+    s.renderer->composite(s.base, s.canvas, dirty);
+    s.dabs = s.renderer->dabs();
+    s.simplified = s.renderer->simplified();
+    return dirty & s.canvas->rect();
 }
 
 QRect StrokePainter::end()
 {
-    mState->last.reset();
-    return {};
+    State& s = *mState;
+    if (!s.renderer)
+        return {};
+    const QRect dirty = s.renderer->finish();
+    s.renderer->composite(s.base, s.canvas, dirty);
+    s.dabs = s.renderer->dabs();
+    s.simplified = s.renderer->simplified();
+    s.renderer.reset();
+    s.base = QImage();
+    return dirty & s.canvas->rect();
+}
+
+bool StrokePainter::simplified() const
+{
+    return mState->simplified;
+}
+bool StrokePainter::textureStandIn() const
+{
+    return mState->textureStandIn;
+}
+int StrokePainter::dabs() const
+{
+    return mState->dabs;
 }

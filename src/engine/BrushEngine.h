@@ -23,11 +23,18 @@ struct StrokeOptions
     // The pattern the preset's texture paints through, when the file holds it; without it a
     // plain noise stands in (StrokeResult::textureStandIn says so).
     PatternPtr pattern;
+    // The stored sample a sampled dual tip names (DualBrush::tip.sampleId), when the caller
+    // found it among the file's brushes; without it, and unless the brush paints with that same
+    // sample, a round tip stands in (StrokeResult::simplified says so).
+    BrushPtr dualSample;
     // Set from another thread to stop a stroke being painted; it then returns what it has.
     const std::atomic<bool>* cancel = nullptr;
     // Bounds on the work of one stroke: dabs stamped, and pixels of a tip drawn for stamping.
     int maxDabs = 20000;
     double maxTipPixels = 1 << 20;
+    // Canvas pixels all the stroke's dabs may visit together: a huge tip at tight spacing
+    // covers the whole canvas with every dab.
+    double maxDabPixels = 2e8;
 };
 
 struct StrokeResult
@@ -57,11 +64,19 @@ public:
     StrokePainter(const StrokePainter&) = delete;
     StrokePainter& operator=(const StrokePainter&) = delete;
 
+    // A canvas in a format other than 32-bit RGB or premultiplied ARGB is converted to the
+    // latter in place.
     void begin(QImage* canvas);
     // The part of the canvas the point's dabs changed.
     QRect addPoint(const StrokePoint& point);
     // The part of the canvas changed when the stroke was laid down.
     QRect end();
+
+    // The stroke under way (or the last one) was painted with less than its preset asks.
+    bool simplified() const;
+    // Its texture's pattern was not given; noise stood in for it.
+    bool textureStandIn() const;
+    int dabs() const;
 
     struct State;
 

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+// Where and how one dab lands: its centre in canvas pixels, the length its tip's longer side
+// takes on the canvas, and the turn (degrees, counter-clockwise), squash (roundness, 0–1) and
+// mirroring applied to the tip.
+struct DabPlacement
+{
+    double x = 0;
+    double y = 0;
+    double size = 0;
+    double angle = 0;
+    double roundness = 1;
+    bool flipX = false;
+    bool flipY = false;
+};
+
+// A tip drawn once, as ink from 0 to 255, and halved again and again: a dab reads the smallest
+// level that is still at least its size, so a 2,500 px tip stamped at 40 px costs a 40 px dab.
+class CTipMipmap
+{
+public:
+    CTipMipmap() = default;
+    // `ink` is 8-bit grey with 255 for full ink.
+    explicit CTipMipmap(const QImage& ink);
+
+    bool isNull() const { return mLevels.empty(); }
+    QSize size() const { return isNull() ? QSize() : QSize(mLevels[0].width, mLevels[0].height); }
+
+    // The canvas pixels the dab may touch.
+    QRect bounds(const DabPlacement& dab) const;
+
+    // Calls ink(x, y, alpha) for each canvas pixel inside `clip` that the dab may cover, alpha
+    // in [0, 1], sampled bilinearly from the level nearest above the dab's size. Returns the
+    // pixels visited, for the caller's work budget.
+    template <typename Ink>
+    long long stamp(const DabPlacement& dab, const QRect& clip, Ink&& ink) const;
+
+private:
+    struct Level
+    {
+        int width = 0;
+        int height = 0;
+        // One row and column of zeros all round, so a bilinear read needs no edge tests.
+        std::vector<std::uint8_t> pixels;
+        int stride() const { return width + 2; }
+    };
+    const Level& levelFor(double size) const;
+    std::vector<Level> mLevels;
+};
+
+template <typename Ink>
+long long CTipMipmap::stamp(const DabPlacement& dab, const QRect& clip, Ink&& ink) const
+{
+    if (isNull() || !(dab.size > 0.05) || !(dab.roundness > 0))
+        return 0;
+    const QRect box = bounds(dab) & clip;
+    if (box.isEmpty())
+        return 0;
+    const Level& level = levelFor(dab.size);
+    const double k = dab.size / std::max(level.width, level.height); // canvas px per level px
+    const double turn = dab.angle * M_PI / 180.0;
+    const double c = std::cos(turn), s = std::sin(turn);
+    const double fx = dab.flipX ? -1 : 1, fy = dab.flipY ? -1 : 1;
+    // Canvas to tip, the inverse of: mirror, squash the height, turn counter-clockwise (y grows
+    // downwards on the canvas), scale to the dab's size, move to its centre.
+    const double ax = c * fx / k, ay = -s * fx / k;
+    const double bx = s * fy / (dab.roundness * k), by = c * fy / (dab.roundness * k);
+    const double w = level.width, h = level.height;
+    const double u0 = w / 2 - 0.5, v0 = h / 2 - 0.5;
+    const std::uint8_t* pixels = level.pixels.data();
+    const int stride = level.stride();
+    constexpr float kToUnit = 1.0f / 255.0f;
+    long long visited = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const double dy = y + 0.5 - dab.y;
+        // The x range of this row where the tip's coordinates fall inside (-1, size): solved
+        // from u and v being linear in x, so rows skip the empty corners of a turned tip.
+        double xFrom = box.left(), xTo = box.right();
+        auto narrow = [&](double slope, double at0, double hi) {
+            // at0 + slope * (x + 0.5 - dab.x) in (-1, hi)
+            if (std::abs(slope) < 1e-12) {
+                if (at0 <= -1 || at0 >= hi)
+                    xTo = xFrom - 1;
+                return;
+            }
+            double a = (-1 - at0) / slope + dab.x - 0.5, b = (hi - at0) / slope + dab.x - 0.5;
+            if (a > b)
+                std::swap(a, b);
+            xFrom = std::max(xFrom, std::floor(a));
+            xTo = std::min(xTo, std::ceil(b));
+        };
+        narrow(ax, ay * dy + u0, w);
+        narrow(bx, by * dy + v0, h);
+        if (xTo < xFrom)
+            continue;
+        const int x0 = int(xFrom), x1 = int(xTo);
+        // In floats from the row's start: a row is at most a few thousand steps, far from
+        // drifting a visible fraction of a pixel. The padded coordinates are u + 1, v + 1.
+        float u = float(ax * (x0 + 0.5 - dab.x) + ay * dy + u0 + 1);
+        float v = float(bx * (x0 + 0.5 - dab.x) + by * dy + v0 + 1);
+        const float du = float(ax), dv = float(bx);
+        const float uEnd = float(w + 1), vEnd = float(h + 1);
+        visited += x1 - x0 + 1;
+        for (int x = x0; x <= x1; ++x, u += du, v += dv) {
+            if (!(u > 0 && v > 0 && u < uEnd && v < vEnd))
+                continue;
+            // u > 0, so truncation is floor: the padded column.
+            const int iu = int(u), iv = int(v);
+            const float fu = u - float(iu), fv = v - float(iv);
+            const std::uint8_t* p = pixels + iv * stride + iu;
+            const float top = p[0] + (p[1] - p[0]) * fu;
+            const float bottom = p[stride] + (p[stride + 1] - p[stride]) * fu;
+            ink(x, y, (top + (bottom - top) * fv) * kToUnit);
+        }
+    }
+    return visited;
+}
