@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <vector>
 
 // A texture that a brush file carries for its presets to paint through. Built whole on the
 // reading thread, then only read, so it is shared without locks like a brush.
@@ -12,7 +13,8 @@ class Pattern
 {
 public:
     // The colour modes pattern records use; the numbers are the ones the records store.
-    enum class Mode {
+    enum class Mode
+    {
         Bitmap = 0,
         Grey = 1,
         Indexed = 2,
@@ -62,5 +64,10 @@ struct PatternReference
     QString name;
     QString identifier;
 };
+
+// The file's pattern a preset's texture names: by its identifier, which Photoshop keeps unique,
+// else by name for presets saved without one; a terminating zero unit on either side is no
+// difference. Null when the file does not hold it.
+PatternPtr FindPattern(const PatternReference& reference, const std::vector<PatternPtr>& patterns);
 
 Q_DECLARE_METATYPE(PatternPtr)

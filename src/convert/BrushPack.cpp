@@ -27,21 +27,6 @@ QString NameInside(const QString& name, size_t index, size_t count, const QStrin
     return PackEntryName(index, count, QString(), QString(), unnamed);
 }
 
-// The file's pattern a preset names: by its identifier, which Photoshop keeps unique, else by
-// name for presets that were saved without one.
-const Pattern* PatternFor(const PatternReference& reference,
-                          const std::vector<PatternPtr>& patterns)
-{
-    for (const bool byIdentifier : {true, false})
-        for (const PatternPtr& pattern : patterns) {
-            if (byIdentifier ? !reference.identifier.isEmpty() &&
-                                   pattern->identifier() == reference.identifier
-                             : pattern->name() == reference.name)
-                return pattern.get();
-        }
-    return nullptr;
-}
-
 // What the report says of a carried brush whose preset painted through a pattern.
 QString LostTextureText(const QString& texture, bool carried)
 {
@@ -276,7 +261,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
             PackSpacing(brush, &packed.what);
             NoteNameChanges(packed.name, packed.what);
             if (const auto& texture = brush.texture()) {
-                const Pattern* pattern = PatternFor(*texture, file.patterns());
+                const Pattern* pattern = FindPattern(*texture, file.patterns()).get();
                 packed.texture = pattern ? pattern->displayName() : ReadableName(texture->name);
                 packed.what << LostTextureText(packed.texture,
                                                pattern && !pattern->pixelSize().isEmpty());

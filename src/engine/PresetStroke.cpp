@@ -6,46 +6,28 @@ namespace {
 // The S-curve keeps this share of the canvas's shorter side free on each side; a dab twice as
 // wide stays inside.
 constexpr double kMarginShare = 0.15;
-
-QString WithoutTerminator(QString text)
-{
-    while (text.endsWith(QChar(0)))
-        text.chop(1);
-    return text;
-}
 } // namespace
 
 PatternPtr PatternForTexture(const Brush& brush, const std::vector<PatternPtr>& patterns)
 {
-    const std::optional<PatternReference>& texture = brush.texture();
-    if (!texture)
-        return nullptr;
-    const QString identifier = WithoutTerminator(texture->identifier);
-    const QString name = WithoutTerminator(texture->name);
-    for (const bool byIdentifier : {true, false})
-        for (const PatternPtr& pattern : patterns) {
-            if (byIdentifier ? !identifier.isEmpty() &&
-                                   WithoutTerminator(pattern->identifier()) == identifier
-                             : !name.isEmpty() && WithoutTerminator(pattern->name()) == name)
-                return pattern;
-        }
-    return nullptr;
+    if (const BrushPreset* preset = brush.preset(); preset && preset->settings.texture)
+        return FindPattern(
+            {preset->settings.texture->patternName, preset->settings.texture->patternId}, patterns);
+    return brush.texture() ? FindPattern(*brush.texture(), patterns) : nullptr;
 }
 
-namespace {
-double OwnDiameter(const Brush& brush)
+double PresetDiameter(const Brush& brush)
 {
     const QSize pixels = brush.pixelSize();
     return brush.preset() && brush.preset()->tip.diameter > 0
                ? brush.preset()->tip.diameter
                : std::max(pixels.width(), pixels.height());
 }
-} // namespace
 
 double FittingDiameter(const Brush& brush, QSize canvas)
 {
     const double room = 2 * kMarginShare * std::min(canvas.width(), canvas.height());
-    return std::max(1.0, std::min(OwnDiameter(brush), room));
+    return std::max(1.0, std::min(PresetDiameter(brush), room));
 }
 
 StrokeResult PaintPresetStroke(const Brush& brush, const std::vector<PatternPtr>& patterns,
@@ -56,7 +38,7 @@ StrokeResult PaintPresetStroke(const Brush& brush, const std::vector<PatternPtr>
     options.seed = seed;
     options.pattern = PatternForTexture(brush, patterns);
     // Left at 0 when the preset's own size fits, so the engine sizes it as the preset says.
-    if (const double fitting = FittingDiameter(brush, canvas); fitting < OwnDiameter(brush))
+    if (const double fitting = FittingDiameter(brush, canvas); fitting < PresetDiameter(brush))
         options.size = fitting;
     return PaintStroke(brush, path, canvas, options, paper);
 }

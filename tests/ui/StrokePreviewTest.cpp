@@ -190,7 +190,13 @@ TEST(ScratchCanvas, PenPressurePaintsUndoTakesTheLastStrokeBackAndClearEmpties)
     ScratchCanvas canvas;
     canvas.resize(300, 240);
     canvas.show();
-    canvas.setBrush(RoundPreset("round", 40), nullptr);
+    // Size on pen pressure, as Photoshop's default round brushes have it.
+    BrushPtr round = RoundPreset("round", 40);
+    BrushPreset preset = *round->preset();
+    preset.settings.shapeDynamics = ShapeDynamics();
+    preset.settings.shapeDynamics->size.control = DynamicControl::PenPressure;
+    std::const_pointer_cast<Brush>(round)->setPreset(std::make_shared<const BrushPreset>(preset));
+    canvas.setBrush(round, nullptr);
     canvas.setTipSize(40);
     const QImage blank = canvas.image();
     TabletStroke(&canvas, 60, 1.0);

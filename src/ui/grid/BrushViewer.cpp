@@ -1,5 +1,7 @@
 #include "ui/grid/BrushViewer.h"
 
+#include "engine/PresetStroke.h"
+
 #include "brush/ComputedBrush.h"
 #include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
@@ -670,7 +672,7 @@ QList<BrushViewer::SettingsSection> BrushViewer::settingsForBrush(const Brush& b
 
 PatternPtr BrushViewer::patternForTexture(const BrushFile& file, const Texture& texture)
 {
-    return StrokePreviews::patternForTexture(file, texture);
+    return FindPattern({texture.patternName, texture.patternId}, file.patterns());
 }
 
 QList<QPair<QString, QString>> BrushViewer::factsForPattern(const Pattern& pattern)
@@ -1097,7 +1099,7 @@ void BrushViewer::updateTryPage(const BrushPtr& brush)
                                   ? patternForTexture(*mFile, *preset->settings.texture)
                                   : nullptr);
     // The preset's own diameter to start with; the slider reaches past it either way.
-    const int diameter = std::max(1, int(std::lround(StrokePreviews::diameterOf(*brush))));
+    const int diameter = std::max(1, int(std::lround(PresetDiameter(*brush))));
     mSizeSlider->setRange(1, std::clamp(diameter * 2, 300, 5000));
     mSizeSlider->setValue(diameter);
     mScratch->setTipSize(diameter);

@@ -1,5 +1,6 @@
 #include "ui/grid/StrokePreviews.h"
 
+#include "engine/PresetStroke.h"
 #include "ui/common/ImageScaling.h"
 
 #include <QThread>
@@ -7,19 +8,6 @@
 #include <climits>
 #include <cmath>
 #include <new>
-
-namespace {
-// The tip is at most this part of the stroke area's height: the S-curve keeps 15 % of the
-// height free above and below, and a dab at its crest should stay within the cell.
-constexpr double kTipOfHeight = 0.3;
-
-QString PatternIdentifier(QString identifier)
-{
-    while (identifier.endsWith(QChar(0)))
-        identifier.chop(1);
-    return identifier;
-}
-} // namespace
 
 StrokePreviews::StrokePreviews(QObject* parent)
     : QObject(parent), mCancel(std::make_shared<std::atomic<bool>>(false))
@@ -62,36 +50,14 @@ void StrokePreviews::clearCache()
     mCache.clear();
 }
 
-double StrokePreviews::diameterOf(const Brush& brush)
-{
-    const BrushPreset* preset = brush.preset();
-    if (preset && preset->tip.diameter > 0)
-        return preset->tip.diameter;
-    const QSize size = brush.pixelSize();
-    return std::max(size.width(), size.height());
-}
-
-PatternPtr StrokePreviews::patternForTexture(const BrushFile& file, const Texture& texture)
-{
-    const QString wanted = PatternIdentifier(texture.patternId);
-    if (wanted.isEmpty())
-        return nullptr;
-    for (const PatternPtr& pattern : file.patterns())
-        if (PatternIdentifier(pattern->identifier()) == wanted)
-            return pattern;
-    return nullptr;
-}
-
 StrokeOptions StrokePreviews::optionsFor(const BrushFile& file, const Brush& brush, QSizeF area)
 {
     StrokeOptions options;
     options.foreground = Qt::black;
     options.background = Qt::white;
-    options.size = std::max(
-        1.0, std::min(diameterOf(brush), kTipOfHeight * std::min(area.width(), area.height())));
-    const BrushPreset* preset = brush.preset();
-    if (preset && preset->settings.texture)
-        options.pattern = patternForTexture(file, *preset->settings.texture);
+    // Sized as the shell's and the export's strokes are, so a large tip stays within the cell.
+    options.size = FittingDiameter(brush, area.toSize());
+    options.pattern = PatternForTexture(brush, file.patterns());
     return options;
 }
 

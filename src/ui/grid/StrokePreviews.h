@@ -49,11 +49,6 @@ public:
     // (never larger than the preset's own) and the file's pattern for its texture, when the
     // file holds it.
     static StrokeOptions optionsFor(const BrushFile& file, const Brush& brush, QSizeF area);
-    // The brush's diameter in its own pixels: the preset's, else its tip's longest side.
-    static double diameterOf(const Brush& brush);
-    // The file's pattern whose identifier the texture names; null when the file does not hold
-    // it.
-    static PatternPtr patternForTexture(const BrushFile& file, const Texture& texture);
 
 Q_SIGNALS:
     void previewReady(int index);
