@@ -67,9 +67,18 @@ const std::string* SampleOf(const CDescChunk::SPresetDesc& desc)
     return desc.tipKnown && tip.kind == TipKind::Sampled && tip.sampleId ? &*tip.sampleId : nullptr;
 }
 
+// The stored sample a preset's dual brush paints with, when it paints with one.
+const std::string* DualSampleOf(const CDescChunk::SPresetDesc& desc)
+{
+    const auto& dual = desc.preset->settings.dualBrush;
+    return dual && dual->tip.kind == TipKind::Sampled && dual->tip.sampleId ? &*dual->tip.sampleId
+                                                                            : nullptr;
+}
+
 // The brush a preset is. `stored` is its sample, null when it paints with none or the file
 // lacks it; a preset whose tip cannot be shown becomes an empty placeholder under its name.
-BrushPtr PresetBrush(const CDescChunk::SPresetDesc& desc, const SampledBrush* stored)
+// `dual` is the sample its dual brush paints with, when the file holds it.
+BrushPtr PresetBrush(const CDescChunk::SPresetDesc& desc, const SampledBrush* stored, BrushPtr dual)
 {
     const BrushPreset& preset = *desc.preset;
     const TipShape& tip = preset.tip;
@@ -89,6 +98,7 @@ BrushPtr PresetBrush(const CDescChunk::SPresetDesc& desc, const SampledBrush* st
         brush = std::make_shared<PreviewBrush>(desc.name, tip);
     }
     brush->setPreset(desc.preset);
+    brush->setDualTip(std::move(dual));
     const auto& texture = preset.settings.texture;
     if (texture && !(texture->patternName.isEmpty() && texture->patternId.isEmpty()))
         brush->setTexture({texture->patternName, texture->patternId});
@@ -268,11 +278,11 @@ void CABRreader::Impl::ReadType6StoredTips(CBrushSink& sink, const CDescChunk& d
 // the order of 'samp'. Samples are decoded in their own order as they come; each preset is
 // handed on as soon as it and every preset before it can be built, so a file whose presets
 // follow its samples streams as it did before presets were read. A decoded sample is kept
-// only until the last preset painting with it has been handed on; a sample that only dual
-// brushes use is not a brush at all. A preset whose sample never comes is shown as a
-// placeholder under its name at the end: the file may lack a sample without being damaged.
-// Damage among the samples ends their walk, and what does not depend on them is still
-// handed on before the read fails.
+// only until the last preset painting with it, as its tip or its dual brush's, has been handed
+// on; a sample that only dual brushes use is not a brush at all, but travels with them. A preset
+// whose sample never comes is shown as a placeholder under its name at the end: the file may lack a
+// sample without being damaged. Damage among the samples ends their walk, and what does not depend
+// on them is still handed on before the read fails.
 void CABRreader::Impl::ReadType6Presets(CBrushSink& sink, const CDescChunk& descriptor,
                                         const SChunkHeader& samp, int subVersion)
 {
@@ -280,29 +290,36 @@ void CABRreader::Impl::ReadType6Presets(CBrushSink& sink, const CDescChunk& desc
     std::map<std::string, int> pendingUses;
     std::set<std::string> used;
     for (const CDescChunk::SPresetDesc& desc : presets) {
-        if (const std::string* id = SampleOf(desc)) {
-            ++pendingUses[*id];
-            used.insert(*id);
-        }
-        const auto& dual = desc.preset->settings.dualBrush;
-        if (dual && dual->tip.kind == TipKind::Sampled && dual->tip.sampleId)
-            used.insert(*dual->tip.sampleId);
+        for (const std::string* id : {SampleOf(desc), DualSampleOf(desc)})
+            if (id) {
+                ++pendingUses[*id];
+                used.insert(*id);
+            }
     }
 
     std::map<std::string, std::shared_ptr<const SampledBrush>> decoded;
     std::vector<BrushPtr> unused;
     size_t next = 0;
+    // The decoded sample of that identifier, null for none; released once its last user is out.
+    auto sampleFor = [&](const std::string* id) -> std::shared_ptr<const SampledBrush> {
+        const auto found = id ? decoded.find(*id) : decoded.end();
+        return found == decoded.end() ? nullptr : found->second;
+    };
+    auto release = [&](const std::string* id) {
+        if (id && decoded.count(*id) && --pendingUses[*id] == 0)
+            decoded.erase(*id);
+    };
     auto handOn = [&](bool atEnd) {
         for (; next < presets.size(); ++next) {
             const std::string* id = SampleOf(presets[next]);
-            const auto found = id ? decoded.find(*id) : decoded.end();
-            if (id && found == decoded.end() && !atEnd)
+            const std::string* dualId = DualSampleOf(presets[next]);
+            const auto sample = sampleFor(id);
+            const auto dual = sampleFor(dualId);
+            if (!atEnd && ((id && !sample) || (dualId && !dual)))
                 return;
-            PostBrush(
-                PresetBrush(presets[next], found == decoded.end() ? nullptr : found->second.get()),
-                sink);
-            if (found != decoded.end() && --pendingUses[*id] == 0)
-                decoded.erase(found);
+            PostBrush(PresetBrush(presets[next], sample.get(), dual), sink);
+            release(id);
+            release(dualId);
         }
         for (const BrushPtr& brush : unused)
             PostBrush(brush, sink);

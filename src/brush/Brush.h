@@ -43,6 +43,11 @@ public:
     const std::shared_ptr<const BrushPreset>& sharedPreset() const { return mPreset; }
     // Only while the brush is being built, before it is handed on.
     void setPreset(std::shared_ptr<const BrushPreset> preset) { mPreset = std::move(preset); }
+    // The stored sample the preset's dual brush paints with, when it has a sampled one and the
+    // file holds it: it is no brush of its own, so it travels with the preset.
+    const std::shared_ptr<const Brush>& dualTip() const { return mDualTip; }
+    // Only while the brush is being built, before it is handed on.
+    void setDualTip(std::shared_ptr<const Brush> tip) { mDualTip = std::move(tip); }
 
     // The pattern the brush's preset paints through, when it has one.
     const std::optional<PatternReference>& texture() const { return mTexture; }
@@ -53,6 +58,7 @@ private:
     std::optional<QString> mName;
     std::optional<PatternReference> mTexture;
     std::shared_ptr<const BrushPreset> mPreset;
+    std::shared_ptr<const Brush> mDualTip;
 };
 
 // A stored brush or pattern name as people read it, the one form every listing, view, pack,

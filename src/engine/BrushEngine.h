@@ -23,9 +23,9 @@ struct StrokeOptions
     // The pattern the preset's texture paints through, when the file holds it; without it a
     // plain noise stands in (StrokeResult::textureStandIn says so).
     PatternPtr pattern;
-    // The stored sample a sampled dual tip names (DualBrush::tip.sampleId), when the caller
-    // found it among the file's brushes; without it, and unless the brush paints with that same
-    // sample, a round tip stands in (StrokeResult::simplified says so).
+    // The stored sample a sampled dual tip names (DualBrush::tip.sampleId), in place of the one
+    // the brush carries (Brush::dualTip); without either, and unless the brush paints with that
+    // same sample, a round tip stands in (StrokeResult::simplified says so).
     BrushPtr dualSample;
     // Set from another thread to stop a stroke being painted; it then returns what it has.
     const std::atomic<bool>* cancel = nullptr;

@@ -64,8 +64,9 @@ CStrokeRenderer::CStrokeRenderer(const Brush& brush, const StrokeOptions& option
         // another size (a preview fitted to its cell).
         const double scale = presetDiameter > 0 ? diameter / presetDiameter : 1.0;
         const double dualDiameter = std::min(dual->tip.diameter, 1e7) * scale;
-        mDualTip =
-            DualTip(dual->tip, brush, options.dualSample.get(), dualDiameter, options.maxTipPixels);
+        mDualTip = DualTip(dual->tip, brush,
+                           options.dualSample ? options.dualSample.get() : brush.dualTip().get(),
+                           dualDiameter, options.maxTipPixels);
         mSimplified |= mDualTip->reduced;
         mDual.spacing = dual->tip.spacing;
         if (mDual.spacing)

@@ -231,6 +231,13 @@ TEST(RealPresetFiles, KnownCounts)
     EXPECT_EQ(erodible, 3);
     EXPECT_EQ(special.brushes[3]->preset()->settings.dualBrush->tip.sampleId,
               "80b60ae0-c4b0-11d5-869d-ee7a7e70f1aa");
+    // The sample only the two watercolour presets' dual brushes use travels with each of them.
+    for (size_t i : {3, 4}) {
+        ASSERT_TRUE(special.brushes[i]->dualTip()) << i;
+        EXPECT_EQ(special.brushes[i]->dualTip()->pixelSize(), QSize(23, 20));
+    }
+    EXPECT_EQ(special.brushes[3]->dualTip(), special.brushes[4]->dualTip());
+    EXPECT_FALSE(special.brushes[0]->dualTip());
     EXPECT_EQ(special.brushes[2]->preset()->tip.erodible->gridSize, 11);
     const ReadResult dual = ReadAbr(TestDataPath("abrkit_photoshop_dual_brush.abr"));
     ASSERT_EQ(dual.brushes.size(), 1u);
