@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSet>
 #include <functional>
+#include <thread>
 
 namespace {
 // A hard round tip of `diameter` pixels whose preset the test shapes.
@@ -598,3 +599,33 @@ TEST(BrushEngine, ACancelledStrokeStopsAndATipPastItsPixelBudgetIsSimplified)
     EXPECT_TRUE(reduced.simplified);
     EXPECT_GT(Ink(reduced.image, 150, 50), 0.9) << "a smaller drawing still paints the whole tip";
 }
+
+namespace {
+// Grid previews paint the strokes of one file on several threads at once, sharing its brushes.
+TEST(BrushEngine, StrokesOfOneBrushPaintedOnSeveralThreadsAtOnceAgree)
+{
+    const BrushPtr brush = RoundBrush(24, [](BrushPreset& preset) {
+        preset.settings.shapeDynamics = ShapeDynamics();
+        preset.settings.shapeDynamics->size.jitter = 40;
+        preset.settings.scattering = Scattering();
+        preset.settings.scattering->scatter.jitter = 100;
+        preset.settings.scattering->count = 3;
+        preset.settings.texture = Texture();
+        preset.settings.texture->depth = 60;
+        DualBrush dual;
+        dual.tip.diameter = 10;
+        dual.tip.spacing = 50;
+        preset.settings.dualBrush = dual;
+    });
+    const StrokePath path = Line(10, 190, 40);
+    const QImage alone = Paint(brush, path, QSize(200, 80)).image;
+    std::vector<QImage> painted(4);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < painted.size(); ++i)
+        threads.emplace_back([&, i] { painted[i] = Paint(brush, path, QSize(200, 80)).image; });
+    for (std::thread& thread : threads)
+        thread.join();
+    for (const QImage& image : painted)
+        EXPECT_EQ(image, alone);
+}
+} // namespace
