@@ -4,6 +4,7 @@
 #include "abr/ReadWholeBrushFile.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "engine/PresetStroke.h"
 #include "platform/Localization.h"
 #include "platform/WriteNewFile.h"
 
@@ -131,7 +132,8 @@ BrushInstaller::Outcome InstallPack(ConvertedFile& file, const PaintingApp& app,
     if (gimp && AdoptEarlierPack(pack, PackDestination(folder, pack.name, target)))
         return AlreadyInstalledAs(PackDestination(folder, pack.name, target));
     const PackWriteResult written =
-        gimp ? WritePackFolder(pack, folder) : WritePackBundle(pack, folder, file.path());
+        gimp ? WritePackFolder(pack, folder)
+             : WritePackBundle(pack, folder, file.path(), PackPreviewStroke);
     outcome.destination = written.path;
     switch (written.status) {
     case PackWriteResult::Status::Written:
@@ -203,6 +205,11 @@ QString RefreshNote(bool gimp, bool krita)
     return QString();
 }
 } // namespace
+
+QImage PackPreviewStroke(const Brush& brush, const std::vector<PatternPtr>& patterns, QSize size)
+{
+    return PaintPresetStroke(brush, patterns, SCurvePath(QSizeF(size)), size, 1).image;
+}
 
 const WholeBrushFile& ConvertedFile::read()
 {

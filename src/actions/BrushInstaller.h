@@ -9,6 +9,11 @@
 #include <optional>
 #include <vector>
 
+// A Krita bundle's preview of a brush (PackPreviewPainter): its stroke over the S-curve of
+// the grid's previews, black on white, with seed 1 so that the same file makes the same
+// picture, as the export and kelbrin-cli stroke paint it.
+QImage PackPreviewStroke(const Brush& brush, const std::vector<PatternPtr>& patterns, QSize size);
+
 // A brush file read once and converted once per application format, when first asked: the
 // summary shown before an install and the install itself share it.
 class ConvertedFile

@@ -1,4 +1,5 @@
 #include "abr/ReadErrorText.h"
+#include "actions/BrushInstaller.h"
 #include "cli/BrushFileReading.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
@@ -160,8 +161,8 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
             c.pack = BuildBrushPack(*c.read.file, gimp ? PackTarget::Gimp : PackTarget::Krita);
             c.pack.sourceName = QFileInfo(path).fileName();
             c.pack.sourceSha256 = FileSha256Hex(path);
-            c.written =
-                gimp ? WritePackFolder(c.pack, folder) : WritePackBundle(c.pack, folder, path);
+            c.written = gimp ? WritePackFolder(c.pack, folder)
+                             : WritePackBundle(c.pack, folder, path, PackPreviewStroke);
             c.attempted = true;
             // Written: of the brushes, only what is said of them stays until the last file.
             c.pack.sources.clear();

@@ -213,21 +213,42 @@ QByteArray BrushPack::entryBytes(size_t index, QImage* ink) const
     return GimpBrushFile::write({inside, tip->image, int(std::lround(PackSpacing(*brush)))});
 }
 
-PackPreview::PackPreview() : image(kPreviewSide, kPreviewSide, QImage::Format_Grayscale8)
+PackPreview::PackPreview(PackPreviewPainter painter, size_t brushes)
+    : painter(std::move(painter)), image(kPreviewSide, kPreviewSide, QImage::Format_Grayscale8),
+      rows(int(std::clamp<size_t>(brushes, 1, kRows)))
 {
     image.fill(Qt::white);
 }
 
-void PackPreview::add(const QImage& ink)
+void PackPreview::add(const Brush& brush, const std::vector<PatternPtr>& patterns,
+                      const QImage& ink)
 {
-    if (full() || ink.isNull())
+    if (full())
+        return;
+    QPainter on(&image);
+    if (painter) {
+        // One or two strokes keep Photoshop's wide proportions rather than fill the square.
+        const QSize cell(kPreviewSide, kPreviewSide / std::max(rows, 2));
+        const QImage picture = painter(brush, patterns, cell);
+        const int top = (kPreviewSide - rows * cell.height()) / 2 + tips * cell.height();
+        ++tips;
+        if (picture.isNull())
+            return;
+        const QImage fitted = picture.size() == cell ? picture
+                                                     : picture.scaled(cell, Qt::KeepAspectRatio,
+                                                                      Qt::SmoothTransformation);
+        on.drawImage(QPoint((cell.width() - fitted.width()) / 2,
+                            top + (cell.height() - fitted.height()) / 2),
+                     fitted);
+        return;
+    }
+    if (ink.isNull())
         return;
     const int cell = kPreviewSide / kPreviewColumns;
     QImage tile = ink.scaled(cell - 4, cell - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     tile.invertPixels(); // ink is white on black; the preview shows it dark on white
-    QPainter painter(&image);
     const QPoint corner((tips % kPreviewColumns) * cell, (tips / kPreviewColumns) * cell);
-    painter.drawImage(corner + QPoint((cell - tile.width()) / 2, (cell - tile.height()) / 2), tile);
+    on.drawImage(corner + QPoint((cell - tile.width()) / 2, (cell - tile.height()) / 2), tile);
     ++tips;
 }
 

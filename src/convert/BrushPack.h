@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 // Where a pack goes: GIMP takes sampled tips as .gbr and computed ones as its own parametric
@@ -97,17 +98,32 @@ struct BrushPack
     QByteArray entryBytes(size_t index, QImage* ink = nullptr) const;
 };
 
-// A bundle's 256 x 256 preview: the first tips written, four by four, dark on white.
+// What a bundle's preview shows of one brush within `size` pixels, dark ink on white; the
+// brush's file's patterns are at hand for its texture. A null image leaves its place empty.
+// The format layer paints no strokes: the layers above it hand one in (PackPreviewStroke).
+using PackPreviewPainter =
+    std::function<QImage(const Brush& brush, const std::vector<PatternPtr>& patterns, QSize size)>;
+
+// A bundle's 256 x 256 preview, dark on white. Without a painter, the first tips written, four
+// by four. With one, the first brushes' pictures one under another, as Photoshop lists its
+// strokes: a row each, 64 pixels high for four, up to half the preview for one or two, the
+// rows centred.
 struct PackPreview
 {
     static constexpr int kTips = 16;
+    static constexpr int kRows = 4;
 
-    PackPreview();
-    bool full() const { return tips >= kTips; }
-    void add(const QImage& ink);
+    // brushes: how many the pack carries, which sets the rows' height.
+    explicit PackPreview(PackPreviewPainter painter = {}, size_t brushes = kRows);
+    bool full() const { return tips >= (painter ? kRows : kTips); }
+    // Whether add() takes the tip as written (white ink on black) rather than painting.
+    bool wantsInk() const { return !painter && !full(); }
+    void add(const Brush& brush, const std::vector<PatternPtr>& patterns, const QImage& ink);
 
+    PackPreviewPainter painter;
     QImage image;
     int tips = 0;
+    int rows = kRows;
 };
 
 BrushPack BuildBrushPack(const BrushFile& file, PackTarget target);

@@ -179,7 +179,7 @@ Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDele
 }
 
 PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
-                                const QString& sourcePath)
+                                const QString& sourcePath, const PackPreviewPainter& previewPainter)
 {
     const QString destination = PackDestination(folder, pack.name, PackTarget::Krita);
     std::unique_ptr<QTemporaryDir> temporary;
@@ -198,14 +198,15 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
     const auto failed = [&] { return Failed(destination, error.replace(written, destination)); };
     if (!bundle.open(&error))
         return failed();
-    PackPreview preview;
+    PackPreview preview(previewPainter, pack.entries.size() - pack.patterns.size());
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
         QImage ink;
-        const QByteArray bytes = pack.entryBytes(i, preview.full() ? nullptr : &ink);
+        const QByteArray bytes = pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr);
         if (bytes.isEmpty())
             return Failed(destination, NotMade(entry.fileName));
-        preview.add(ink);
+        if (!entry.isPattern())
+            preview.add(*pack.sources.at(entry.source), pack.patternSources, ink);
         if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error))
             return failed();
     }

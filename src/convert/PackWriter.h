@@ -42,6 +42,9 @@ Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDele
 // PackPatternsFolder() names for them. Both appear or neither does; either one already there
 // stops the pack.
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder);
-// Krita: the resource bundle folder/<pack>.bundle.
+// Krita: the resource bundle folder/<pack>.bundle. Its preview shows what previewPainter
+// paints of the first brushes, or their tips without one (PackPreview). GIMP shows no picture
+// of a brushes folder, so its packs have none.
 PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
-                                const QString& sourcePath);
+                                const QString& sourcePath,
+                                const PackPreviewPainter& previewPainter = {});

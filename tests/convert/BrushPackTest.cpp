@@ -1,5 +1,6 @@
 #include "convert/BrushPack.h"
 #include "MadeUpPatterns.h"
+#include "actions/BrushInstaller.h"
 #include "brush/ComputedBrush.h"
 #include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
@@ -221,8 +222,9 @@ TEST(BrushPack, APresetsSpacingAndShapeAreWrittenAndItsOtherSettingsListed)
     EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(1))->spacing, 150);
 }
 
-// The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell.
-TEST(BrushPack, ABundleHoldsEveryEntryAndPreviewsTheFirstSixteenTips)
+// The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell,
+// or, painted by the installer's and the shell's painter, the first four strokes, one a row.
+TEST(BrushPack, ABundleHoldsEveryEntryAndPreviewsItsFirstTipsOrStrokes)
 {
     QTemporaryDir dir;
     BrushFile file(QStringLiteral("/x/many.abr"));
@@ -243,6 +245,26 @@ TEST(BrushPack, ABundleHoldsEveryEntryAndPreviewsTheFirstSixteenTips)
             << cell;
     EXPECT_EQ(WritePackBundle(pack, dir.path(), file.getPath()).status,
               PackWriteResult::Status::AlreadyExists);
+
+    const QString strokes = dir.filePath(QStringLiteral("strokes"));
+    const PackWriteResult painted =
+        WritePackBundle(pack, strokes, file.getPath(), PackPreviewStroke);
+    ASSERT_EQ(painted.status, PackWriteResult::Status::Written) << painted.error.toStdString();
+    const QImage preview = KritaBundle::read(painted.path)->preview;
+    // Each row's ink goes along the S: high on its left half, low on its right.
+    for (int row = 0; row < 4; ++row) {
+        double heights[2] = {0, 0};
+        int inked[2] = {0, 0};
+        for (int y = row * 64; y < row * 64 + 64; ++y)
+            for (int x = 0; x < 256; ++x)
+                if (qGray(preview.pixel(x, y)) < 160) {
+                    heights[x / 128] += y - row * 64;
+                    ++inked[x / 128];
+                }
+        ASSERT_GT(inked[0] * inked[1], 0) << row;
+        EXPECT_LT(heights[0] / inked[0], 24) << row;
+        EXPECT_GT(heights[1] / inked[1], 40) << row;
+    }
 }
 
 // Neither application ties a tip to a pattern: the report names every carried brush that had

@@ -2,6 +2,7 @@
 // libraries without a screen, loads the bundles in its resource folder and runs a Python
 // function, here one that lists every brush Krita knows.
 #include "JudgeFiles.h"
+#include "actions/BrushInstaller.h"
 #include "convert/GimpPatternFile.h"
 #include "platform/ValidName.h"
 
@@ -74,7 +75,9 @@ TEST(KritaLoadsBundle, EveryBrushAndPatternArrivesUnderItsOwnName)
     brushCount += int(packs.back().sources.size());
     for (BrushPack& pack : packs) {
         pack.sourceSha256 = QByteArray(64, 'e'); // Kelbrin's mark goes in meta.xml as well
-        ASSERT_EQ(WritePackBundle(pack, data + QStringLiteral("/kritarunner"), pack.name).status,
+        ASSERT_EQ(WritePackBundle(pack, data + QStringLiteral("/kritarunner"), pack.name,
+                                  PackPreviewStroke)
+                      .status,
                   PackWriteResult::Status::Written);
     }
     sandbox.write(QStringLiteral("kelbrin_list_brushes.py"), kListBrushes);
