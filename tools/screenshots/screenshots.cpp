@@ -2,7 +2,8 @@
 //   kelbrin-screenshots OUTDIR NAME [--dark] [--per-row N]
 // writes OUTDIR/NAME.png (the window, names on, two brushes selected, N brushes a row, 6 unless
 // given) and OUTDIR/NAME-viewer.png (the brush viewer). --file PATH shows that brush file instead
-// of the made-up one, --brush N selects and views its brush N rather than the fifth.
+// of the made-up one, --brush N selects and views its brush N rather than the fifth, --strokes
+// shows the grid's stroke previews.
 // --dark chooses View > Theme > Dark. Run
 // it under QT_SCALE_FACTOR=2 for the high-density picture.
 //   kelbrin-screenshots OUTDIR NAME --outlines [--made-up-home] [--dark]
@@ -674,6 +675,7 @@ int main(int argc, char** argv)
     window.resize(900, 600);
     window.show();
     window.menus()->showNamesAction()->setChecked(true);
+    window.menus()->showStrokesAction()->setChecked(args.contains(QStringLiteral("--strokes")));
     window.fileView()->setItemsPerColumn(perRow);
     window.doOpenFile(path);
     QElapsedTimer limit;
@@ -686,7 +688,7 @@ int main(int argc, char** argv)
         window.fileView()->mapToGlobal(window.fileView()->thumbnailRect(7).center()),
         Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
     QCoreApplication::sendEvent(window.fileView(), &ctrlClick);
-    Wait(300);
+    Wait(args.contains(QStringLiteral("--strokes")) ? 2000 : 300);
     const QDir out(args.at(1));
     const QString name = args.at(2);
     bool ok = window.grab().save(out.filePath(name + QStringLiteral(".png")));
