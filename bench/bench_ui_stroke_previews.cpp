@@ -151,6 +151,7 @@ void StrokePreviewFigures(const QString& first, const QString& second)
     auto* area = qobject_cast<QScrollArea*>(view->parentWidget()->parentWidget());
 
     std::vector<double> allShownMs, stallMs;
+    bool sized = false;
     for (int run = 0; run < 6; ++run) {
         // A new file each run, so nothing is in the cache.
         const QString path = run % 2 ? second : first;
@@ -169,17 +170,37 @@ void StrokePreviewFigures(const QString& first, const QString& second)
         });
         clock.start();
         ticker.start(1);
+        const BrushFilePtr before = view->getBrushFile();
         window.setImageFromBrushFile(path);
         double allShown = -1;
         while (clock.elapsed() < 20000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            // Cells are laid out at the size asked for once the file's brushes are in.
-            if (std::abs(view->thumbnailSide() - 128) > 8) {
-                const int wanted = view->getItemsPerColumn() + (view->thumbnailSide() > 128 ? 1 : -1);
-                view->setItemsPerColumn(std::max(1, wanted));
+            // Once the first file's brushes are in, the window's width and the zoom are chosen
+            // that give cells nearest 128 px tall (stroke cells keep to a range of aspects).
+            if (run == 0 && !sized && view->getBrushFile() && view->getBrushFile()->count() == 100) {
+                sized = true;
+                int bestWidth = 1200, bestZoom = 1;
+                double best = 1e9;
+                for (int width = 1000; width <= 1600; width += 20) {
+                    window.resize(width, 800);
+                    QCoreApplication::processEvents();
+                    for (int zoom = 1; zoom <= 16; ++zoom) {
+                        view->setItemsPerColumn(zoom);
+                        if (std::abs(view->thumbnailSide() - 128) < best) {
+                            best = std::abs(view->thumbnailSide() - 128);
+                            bestWidth = width;
+                            bestZoom = zoom;
+                        }
+                    }
+                }
+                window.resize(bestWidth, 800);
+                QCoreApplication::processEvents();
+                view->setItemsPerColumn(bestZoom);
                 continue;
             }
             const QList<int> visible = VisibleBrushes(view, area);
+            if (view->getBrushFile() == before)
+                continue;
             if (visible.size() > 0 && view->getBrushFile()->count() == 100 &&
                 std::all_of(visible.begin(), visible.end(), [&](int i) { return landed.contains(i); })) {
                 allShown = double(clock.nsecsElapsed()) / 1e6;
