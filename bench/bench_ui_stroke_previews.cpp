@@ -42,8 +42,9 @@ QByteArray Dyn(int control, double jitter)
                         {"Mnm ", UntF("#Prc", 0)}});
 }
 
-// Ten samples, most of them the sizes of scanned tips, a soft blob with grain each.
-const int kSampleSides[] = {45, 120, 300, 500, 800, 1200, 1600, 2000, 2500, 64};
+// Ten samples, most of them the sizes of scanned tips, a soft blob with grain each; the
+// largest come first, so that the cells on screen paint them.
+const int kSampleSides[] = {2500, 45, 2000, 120, 1600, 300, 1200, 500, 800, 64};
 
 QByteArray SampleSection()
 {
@@ -58,7 +59,8 @@ QByteArray SampleSection()
             for (int x = 0; x < side; ++x) {
                 const double r = std::hypot(x - side / 2.0, y - side / 2.0) / (side / 2.0);
                 const double grain = ((x * 7 + y * 13 + s) % 17) / 17.0;
-                record.pixels[qsizetype(y) * side + x] = char(r < 1 ? (1 - r) * 200 + grain * 55 : 0);
+                record.pixels[qsizetype(y) * side + x] =
+                    char(r < 1 ? (1 - r) * 200 + grain * 55 : 0);
             }
         samples.push_back(record);
     }
@@ -73,11 +75,12 @@ QString MakeFile(const QString& name)
         QByteArray tip;
         if (i % 2 == 0) {
             const int s = (i / 2) % 10;
-            Members m = {{"Dmtr", UntF("#Pxl", kSampleSides[s])},
-                         {"Angl", UntF("#Ang", i % 90)},
-                         {"Rndn", UntF("#Prc", 100)},
-                         {"Nm  ", Text(QStringLiteral("Sampled Tip"))},
-                         {"sampledData", Text(QString::fromStdString("sample-" + std::to_string(s)))}};
+            Members m = {
+                {"Dmtr", UntF("#Pxl", kSampleSides[s])},
+                {"Angl", UntF("#Ang", i % 90)},
+                {"Rndn", UntF("#Prc", 100)},
+                {"Nm  ", Text(QStringLiteral("Sampled Tip"))},
+                {"sampledData", Text(QString::fromStdString("sample-" + std::to_string(s)))}};
             m.insert(m.end(), spacing.begin(), spacing.end());
             tip = Obj("sampledBrush", m);
         } else {
@@ -102,19 +105,20 @@ QString MakeFile(const QString& name)
         if (i % 5 == 2)
             extra.push_back(
                 {"dualBrush",
-                 Obj("dualBrush", {{"useDualBrush", Bool(true)},
-                                   {"Brsh", ComputedTip(40, 0, 100, 0, {{"Spcn", UntF("#Prc", 25)},
-                                                                        {"Intr", Bool(true)}})},
-                                   {"BlnM", Enum("BlnM", "multiply")},
-                                   {"useScatter", Bool(true)},
-                                   {"Cnt ", Doub(2)},
-                                   {"bothAxes", Bool(false)},
-                                   {"countDynamics", Dyn(0, 0)},
-                                   {"scatterDynamics", Dyn(0, 40)}})});
+                 Obj("dualBrush",
+                     {{"useDualBrush", Bool(true)},
+                      {"Brsh", ComputedTip(40, 0, 100, 0,
+                                           {{"Spcn", UntF("#Prc", 25)}, {"Intr", Bool(true)}})},
+                      {"BlnM", Enum("BlnM", "multiply")},
+                      {"useScatter", Bool(true)},
+                      {"Cnt ", Doub(2)},
+                      {"bothAxes", Bool(false)},
+                      {"countDynamics", Dyn(0, 0)},
+                      {"scatterDynamics", Dyn(0, 40)}})});
         presets.push_back(Preset(QStringLiteral("Preset %1").arg(i), tip, extra));
     }
-    const QByteArray data = Header() + Section("samp", SampleSection()) +
-                            Section("desc", Presets(presets));
+    const QByteArray data =
+        Header() + Section("samp", SampleSection()) + Section("desc", Presets(presets));
     const QString path = QDir::temp().filePath(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -156,9 +160,9 @@ void StrokePreviewFigures(const QString& first, const QString& second)
         // A new file each run, so nothing is in the cache.
         const QString path = run % 2 ? second : first;
         QSet<int> landed;
-        QMetaObject::Connection ready = QObject::connect(
-            view->strokePreviews(), &StrokePreviews::previewReady,
-            [&](int index) { landed.insert(index); });
+        QMetaObject::Connection ready =
+            QObject::connect(view->strokePreviews(), &StrokePreviews::previewReady,
+                             [&](int index) { landed.insert(index); });
         QElapsedTimer clock;
         qint64 lastTick = 0, longestGap = 0;
         QTimer ticker;
@@ -177,7 +181,8 @@ void StrokePreviewFigures(const QString& first, const QString& second)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             // Once the first file's brushes are in, the window's width and the zoom are chosen
             // that give cells nearest 128 px tall (stroke cells keep to a range of aspects).
-            if (run == 0 && !sized && view->getBrushFile() && view->getBrushFile()->count() == 100) {
+            if (run == 0 && !sized && view->getBrushFile() &&
+                view->getBrushFile()->count() == 100) {
                 sized = true;
                 int bestWidth = 1200, bestZoom = 1;
                 double best = 1e9;
@@ -202,7 +207,8 @@ void StrokePreviewFigures(const QString& first, const QString& second)
             if (view->getBrushFile() == before)
                 continue;
             if (visible.size() > 0 && view->getBrushFile()->count() == 100 &&
-                std::all_of(visible.begin(), visible.end(), [&](int i) { return landed.contains(i); })) {
+                std::all_of(visible.begin(), visible.end(),
+                            [&](int i) { return landed.contains(i); })) {
                 allShown = double(clock.nsecsElapsed()) / 1e6;
                 break;
             }
@@ -265,7 +271,7 @@ void CanvasFigures()
     canvas.setBrush(TipWithScattering(300), nullptr);
     canvas.setTipSize(300);
     const QPointingDevice* pen = QPointingDevice::primaryPointingDevice();
-    std::vector<double> toImage, toScreen;
+    std::vector<double> toImage, toScreen, pressToScreen;
     int events = 0;
     for (int stroke = 0; stroke < 5; ++stroke) {
         // A brisk pen: 15 px between events, about one step of the tip's 30 px spacing every
@@ -275,10 +281,10 @@ void CanvasFigures()
             const QEvent::Type type = i == 0    ? QEvent::TabletPress
                                       : i == 40 ? QEvent::TabletRelease
                                                 : QEvent::TabletMove;
-            const double pressure = type == QEvent::TabletRelease ? 0 : 0.3 + 0.7 * std::sin(i / 13.0);
+            const double pressure =
+                type == QEvent::TabletRelease ? 0 : 0.3 + 0.7 * std::sin(i / 13.0);
             QTabletEvent event(type, pen, at, canvas.mapToGlobal(at), pressure, 10, -5, 0, 0, 0,
-                               Qt::NoModifier,
-                               type == QEvent::TabletRelease ? Qt::LeftButton : Qt::LeftButton,
+                               Qt::NoModifier, Qt::LeftButton,
                                type == QEvent::TabletRelease ? Qt::NoButton : Qt::LeftButton);
             QElapsedTimer clock;
             clock.start();
@@ -287,13 +293,21 @@ void CanvasFigures()
             // The update it asked for, painted.
             QCoreApplication::processEvents();
             toScreen.push_back(double(clock.nsecsElapsed()) / 1e6);
+            // A press also draws the tip and keeps the sheet for Undo.
+            if (type == QEvent::TabletPress)
+                pressToScreen.push_back(toScreen.back());
             ++events;
+            if (qEnvironmentVariableIsSet("WORST") && toScreen.back() > 4)
+                std::printf("event %d type %d: %.2f ms\n", i, int(type), toScreen.back());
         }
     }
-    std::printf("canvas, 300 px tip, scattering count 4, %d tablet events: to the image median "
-                "%.2f ms, worst %.2f ms; to the screen median %.2f ms, worst %.2f ms (goal <= 8)\n",
-                events, Median(toImage), *std::max_element(toImage.begin(), toImage.end()),
-                Median(toScreen), *std::max_element(toScreen.begin(), toScreen.end()));
+    std::printf(
+        "canvas, 300 px tip, scattering count 4, %d tablet events: to the image median "
+        "%.2f ms, worst %.2f ms; to the screen median %.2f ms, worst %.2f ms, of a press median "
+        "%.2f ms (goal <= 8)\n",
+        events, Median(toImage), *std::max_element(toImage.begin(), toImage.end()),
+        Median(toScreen), *std::max_element(toScreen.begin(), toScreen.end()),
+        Median(pressToScreen));
 }
 } // namespace
 

@@ -163,6 +163,7 @@ CStrokeRenderer::Site CStrokeRenderer::poseOf(const StrokePoint& point) const
 QRect CStrokeRenderer::addPoint(const StrokePoint& point)
 {
     QRect dirty;
+    mDabBoxes.clear();
     Site site = poseOf(point);
     if (!mLast) {
         // The first dab waits for the second point: until the pen moves, its direction (and
@@ -207,6 +208,7 @@ QRect CStrokeRenderer::addPoint(const StrokePoint& point)
 QRect CStrokeRenderer::finish()
 {
     QRect dirty;
+    mDabBoxes.clear();
     if (mLast && mFirstPending) {
         // A lone point (a click): one dab, no direction.
         mFirstPending = false;
@@ -466,6 +468,7 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         if (box.isEmpty())
             continue;
         dirty |= box;
+        mDabBoxes.push_back(box);
         const int width = mClip.width();
         const float fFlow = float(flow), fOpacity = float(opacity);
         float* mask = mMask.data();
@@ -546,6 +549,7 @@ void CStrokeRenderer::placeDual(const Site& site, QRect& dirty)
         if (box.isEmpty())
             continue;
         dirty |= box;
+        mDabBoxes.push_back(box);
         mPixels += mDualTip->mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
             float& m = mask[size_t(y) * width + x];
             m += alpha * (1 - m);
