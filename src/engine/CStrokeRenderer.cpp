@@ -164,6 +164,7 @@ CStrokeRenderer::Site CStrokeRenderer::poseOf(const StrokePoint& point) const
 QRect CStrokeRenderer::addPoint(const StrokePoint& point)
 {
     QRect dirty;
+    mDabBoxes.clear();
     Site site = poseOf(point);
     if (!mLast) {
         // The first dab waits for the second point: until the pen moves, its direction (and
@@ -208,6 +209,7 @@ QRect CStrokeRenderer::addPoint(const StrokePoint& point)
 QRect CStrokeRenderer::finish()
 {
     QRect dirty;
+    mDabBoxes.clear();
     if (mLast && mFirstPending) {
         // A lone point (a click): one dab, no direction.
         mFirstPending = false;
@@ -467,6 +469,7 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         if (box.isEmpty())
             continue;
         dirty |= box;
+        mDabBoxes.push_back(box);
         const int width = mClip.width();
         const float fFlow = float(flow), fOpacity = float(opacity);
         float* mask = mMask.data();
@@ -547,6 +550,7 @@ void CStrokeRenderer::placeDual(const Site& site, QRect& dirty)
         if (box.isEmpty())
             continue;
         dirty |= box;
+        mDabBoxes.push_back(box);
         mPixels += mDualTip->mipmap.stamp(dab, mClip, [&](int x, int y, float alpha) {
             float& m = mask[size_t(y) * width + x];
             m += alpha * (1 - m);

@@ -31,6 +31,10 @@ public:
     // The canvas rectangle whose stroke changed.
     QRect addPoint(const StrokePoint& point);
     QRect finish();
+    // The boxes of the dabs laid by the last addPoint() or finish(), whose union that
+    // rectangle is. Scattered dabs of a large tip span a rectangle many times their own area,
+    // which a canvas need not composite again for each input event.
+    const std::vector<QRect>& lastDabBoxes() const { return mDabBoxes; }
 
     // Writes the stroke within `rect` onto `canvas`, over `base`, the canvas as it was before
     // the stroke; both 32-bit (premultiplied ARGB or RGB), of the canvas's size.
@@ -111,4 +115,5 @@ private:
     bool mTextureStandIn = false;
     bool mCancelled = false;
     bool mStopped = false;
+    std::vector<QRect> mDabBoxes;
 };

@@ -387,6 +387,19 @@ TEST(BrushEngine, PaintingPointByPointMatchesTheWholeStroke)
         Texture t;
         t.depth = 60;
         p.settings.texture = t;
+        // Scattered dabs far apart, and a dual tip: the painter composites only the dabs' own
+        // boxes, which must come to the same pixels.
+        Scattering s;
+        s.scatter.jitter = 150;
+        s.bothAxes = true;
+        s.count = 4;
+        p.settings.scattering = s;
+        DualBrush d;
+        d.tip.diameter = 12;
+        d.tip.spacing = 30;
+        d.mode = "Multiply";
+        d.scatter.jitter = 100;
+        p.settings.dualBrush = d;
     });
     const StrokePath path = SCurvePath(QSizeF(240, 100));
     const StrokeResult whole = Paint(brush, path, QSize(240, 100));
