@@ -2,6 +2,7 @@
 // (each tip, depth jitter) and a dual brush (goal: 60 ms or less), painted at a viewer's
 // preview size (120 px); and the dab rate of a 100 px computed tip
 // on one core (goal: 20,000 dabs a second or more).
+#include "GrainySample.h"
 #include "brush/ComputedBrush.h"
 #include "brush/SampledBrush.h"
 #include "engine/BrushEngine.h"
@@ -10,19 +11,11 @@
 #include <cmath>
 
 namespace {
-// A soft blob with grain, like a scanned sample.
+// A 2,500 px scanned-looking sample with size on pressure, angle jitter, texture and a dual brush.
 std::shared_ptr<SampledBrush> LargeSample()
 {
     constexpr int kSide = 2500;
-    PixelBlock block(size_t(kSide) * kSide);
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) {
-            const double r = std::hypot(x - kSide / 2.0, y - kSide / 2.0) / (kSide / 2.0);
-            const double grain = ((x * 7 + y * 13) % 17) / 17.0;
-            block[size_t(y) * kSide + x] = r < 1 ? uchar((1 - r) * 200 + grain * 55) : 0;
-        }
-    auto stored = std::make_shared<SampledBrush>(std::nullopt, kSide, kSide, 8, std::move(block));
-    auto brush = std::make_shared<SampledBrush>(std::nullopt, *stored, SampleShaping{});
+    auto brush = GrainySample(kSide);
     BrushPreset preset;
     preset.tip.kind = TipKind::Sampled;
     preset.tip.sampleId = "large";

@@ -8,6 +8,7 @@
 //   4, the time each event takes until its dabs are on the canvas's image, and until they
 //   are painted on the widget too (goal: 8 ms or less).
 // Each figure is the median of a few runs; prints its figures.
+#include "GrainySample.h"
 #include "abr/Type6Writer.h"
 #include "brush/SampledBrush.h"
 #include "ui/grid/BrushFileView.h"
@@ -235,15 +236,7 @@ void StrokePreviewFigures(const QString& first, const QString& second)
 
 BrushPtr TipWithScattering(int side)
 {
-    PixelBlock block(size_t(side) * side);
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x) {
-            const double r = std::hypot(x - side / 2.0, y - side / 2.0) / (side / 2.0);
-            const double grain = ((x * 7 + y * 13) % 17) / 17.0;
-            block[size_t(y) * side + x] = r < 1 ? uchar((1 - r) * 200 + grain * 55) : 0;
-        }
-    auto stored = std::make_shared<SampledBrush>(std::nullopt, side, side, 8, std::move(block));
-    auto brush = std::make_shared<SampledBrush>(std::nullopt, *stored, SampleShaping{});
+    auto brush = GrainySample(side);
     BrushPreset preset;
     preset.tip.kind = TipKind::Sampled;
     preset.tip.sampleId = "tip";
