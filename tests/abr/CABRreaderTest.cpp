@@ -61,7 +61,9 @@ TEST(CABRreader, UnreadVersionsPostOnlyTheEndNoticeNamingTheVersion)
 }
 
 // Names come only with version 2, terminated or not; angles are signed. Raw and run-length
-// samples read alike, and a record of a kind not known in between is stepped over.
+// samples read alike, and a record of a kind not known in between is stepped over. Each record's
+// spacing (0 meaning none) and a computed tip's values make its preset; read as stored tips, the
+// same records carry none.
 TEST(CABRreader, RecordsOfVersionsOneAndTwo)
 {
     QByteArray pixels;
@@ -92,6 +94,20 @@ TEST(CABRreader, RecordsOfVersionsOneAndTwo)
         EXPECT_EQ(r.brushes[i]->size(), QSizeF(12, 5));
         EXPECT_EQ(PixelBytes(r.brushes[i]), pixels);
     }
+    const TipShape& soft = r.brushes[0]->preset()->tip;
+    EXPECT_EQ(soft.spacing, 25);
+    EXPECT_EQ(soft.diameter, 20);
+    EXPECT_EQ(soft.hardness, 100);
+    EXPECT_FALSE(r.brushes[1]->preset()->tip.spacing);
+    EXPECT_EQ(r.brushes[2]->preset()->tip.angle, -180);
+    EXPECT_EQ(r.brushes[2]->preset()->tip.roundness, 50);
+    const TipShape& raw = r.brushes[3]->preset()->tip;
+    EXPECT_EQ(raw.kind, TipKind::Sampled);
+    EXPECT_EQ(raw.spacing, 25);
+    EXPECT_EQ(raw.diameter, 12);
+    EXPECT_EQ(r1.brushes[0]->preset()->tip.spacing, 25);
+    EXPECT_FALSE(
+        ReadAbr(box.path("2.abr"), {}, CABRreader::ReadAs::StoredTips).brushes[0]->preset());
 }
 
 namespace {

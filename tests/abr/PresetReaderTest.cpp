@@ -465,40 +465,4 @@ TEST_F(PresetReaderTest, NestedDualBrushesAreNotFollowed)
     EXPECT_EQ(o.brushes[0]->preset()->settings.dualBrush->tip.diameter, 19);
 }
 
-// Versions 1 and 2 give their records' spacing, 0 meaning none, and a computed tip's shape.
-TEST_F(PresetReaderTest, VersionOneAndTwoSpacing)
-{
-    for (uint16_t version : {1, 2}) {
-        SCOPED_TRACE(version);
-        AbrWriter w;
-        w.u16(version).u16(3);
-        const auto spacingAt = [&w] { return qsizetype(w.size() + 2 + 4 + 4); };
-        const qsizetype first = spacingAt();
-        w.computedRecord(version == 2, QStringLiteral("c"), 30, 60, -45, 40);
-        const qsizetype second = spacingAt();
-        w.sampledRecord(version == 2, QStringLiteral("s"), 0, 0, 3, 7, 8, false,
-                        QByteArray(21, char(9)));
-        const qsizetype third = spacingAt();
-        w.computedRecord(version == 2, QStringLiteral("z"), 5, 100, 0, 100);
-        QByteArray bytes = w.data();
-        qToBigEndian<quint16>(10, bytes.data() + first);
-        qToBigEndian<quint16>(30, bytes.data() + second);
-        qToBigEndian<quint16>(0, bytes.data() + third);
-        const ReadResult o = ReadBytes(bytes);
-        EXPECT_FALSE(o.error);
-        ASSERT_EQ(o.brushes.size(), 3u);
-        const TipShape& c = o.brushes[0]->preset()->tip;
-        EXPECT_EQ(c.spacing, 10);
-        EXPECT_EQ(c.diameter, 30);
-        EXPECT_EQ(c.roundness, 60);
-        EXPECT_EQ(c.angle, -45);
-        EXPECT_EQ(c.hardness, 40);
-        const TipShape& s = o.brushes[1]->preset()->tip;
-        EXPECT_EQ(s.kind, TipKind::Sampled);
-        EXPECT_EQ(s.spacing, 30);
-        EXPECT_EQ(s.diameter, 7);
-        EXPECT_FALSE(o.brushes[2]->preset()->tip.spacing);
-        EXPECT_FALSE(ReadBytes(bytes, CABRreader::ReadAs::StoredTips).brushes[0]->preset());
-    }
-}
 } // namespace
