@@ -601,6 +601,11 @@ int DrawLibrary(const QDir& out, const QString& name)
     window.show();
     window.startLibrary();
     LibraryController* library = window.libraryController();
+    // The library is made ready on a thread of its own.
+    QElapsedTimer readying;
+    readying.start();
+    while (!library->isReady() && readying.elapsed() < 10000)
+        Wait(20);
     if (!library->cataloguer())
         return 1;
     library->cataloguer()->catalogue(files);
@@ -664,8 +669,8 @@ int main(int argc, char** argv)
     }
     QTemporaryDir folder;
     const int fileAt = int(args.indexOf(QStringLiteral("--file")));
-    const QString path = fileAt > 0 && fileAt + 1 < args.size() ? args.at(fileAt + 1)
-                                                                : WriteDemoFile(folder.path());
+    const QString path =
+        fileAt > 0 && fileAt + 1 < args.size() ? args.at(fileAt + 1) : WriteDemoFile(folder.path());
     if (path.isEmpty())
         return 1;
     const int brushAt = int(args.indexOf(QStringLiteral("--brush")));
