@@ -5,7 +5,9 @@
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/GimpPatternFile.h"
+#include "convert/GimpPresetFiles.h"
 #include "convert/InkTip.h"
+#include "convert/KritaPaintPreset.h"
 #include "platform/ValidName.h"
 
 #include <QFileInfo>
@@ -148,6 +150,38 @@ QString OutcomeName(PackedBrush::Outcome outcome)
     return QStringLiteral("kept");
 }
 
+QString FateName(SettingFate::Fate fate)
+{
+    switch (fate) {
+    case SettingFate::Fate::Approximated:
+        return QStringLiteral("approximated");
+    case SettingFate::Fate::NotCarried:
+        return QStringLiteral("not carried");
+    case SettingFate::Fate::Kept:
+        break;
+    }
+    return QStringLiteral("kept");
+}
+
+bool PackedBrush::presetApproximated() const
+{
+    return std::any_of(settings.begin(), settings.end(),
+                       [](const SettingFate& s) { return s.fate != SettingFate::Fate::Kept; });
+}
+
+int BrushPack::presetCount() const
+{
+    return int(std::count_if(brushes.begin(), brushes.end(),
+                             [](const PackedBrush& b) { return b.presetCarried(); }));
+}
+
+int BrushPack::approximatedPresets() const
+{
+    return int(std::count_if(brushes.begin(), brushes.end(), [](const PackedBrush& b) {
+        return b.presetCarried() && b.presetApproximated();
+    }));
+}
+
 int BrushPack::count(PackedBrush::Outcome outcome) const
 {
     return int(std::count_if(brushes.begin(), brushes.end(),
@@ -168,13 +202,20 @@ int BrushPack::lostSettings() const
 
 QString BrushPack::countsText() const
 {
-    const int written = int(entries.size() - patterns.size());
+    const int written = int(std::count_if(entries.begin(), entries.end(),
+                                          [](const PackEntry& e) { return e.isBrush(); }));
     QString text = QStringLiteral("%1 %2").arg(written).arg(
         written == 1 ? QStringLiteral("brush") : QStringLiteral("brushes"));
     if (const int changed = count(PackedBrush::Outcome::Changed))
         text += QStringLiteral(", %1 changed").arg(changed);
     if (const int dropped = count(PackedBrush::Outcome::NotCarried))
         text += QStringLiteral(", %1 not carried").arg(dropped);
+    if (const int presets = presetCount()) {
+        text += presets == 1 ? QStringLiteral(", 1 preset")
+                             : QStringLiteral(", %1 presets").arg(presets);
+        if (const int approximated = approximatedPresets())
+            text += QStringLiteral(", %1 approximated").arg(approximated);
+    }
     if (const int patternCount = int(patterns.size()))
         text += patternCount == 1 ? QStringLiteral(", 1 pattern")
                                   : QStringLiteral(", %1 patterns").arg(patternCount);
@@ -187,11 +228,15 @@ QString BrushPack::countsText() const
     return text;
 }
 
-QByteArray BrushPack::entryBytes(size_t index, QImage* ink) const
+QByteArray BrushPack::entryBytes(size_t index, QImage* ink, const PackPreviewPainter& painter) const
 {
     const PackEntry& entry = entries.at(index);
     if (ink)
         *ink = QImage();
+    if (entry.mediaType == PackEntry::kPaintPresets)
+        return KritaPresetEntryBytes(*this, entry, painter);
+    if (entry.isPreset())
+        return GimpPresetEntryBytes(*this, entry);
     if (entry.isPattern()) {
         const Pattern& pattern = *patternSources.at(entry.source);
         return GimpPatternFile::write(GimpPatternFile::fromPattern(
@@ -258,6 +303,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
     pack.name = PackNameForFile(file.getPath());
     pack.target = target;
     pack.sources = file.brushes();
+    pack.patternSources = file.patterns();
     const size_t count = pack.sources.size();
     for (size_t i = 0; i < count; ++i) {
         const Brush& brush = *pack.sources[i];
@@ -292,11 +338,14 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
                 packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
             packed.fileName = PackEntryName(i, count, packed.name, suffix);
             pack.entries.push_back({PackEntry::kBrushes, packed.fileName, i});
+            if (target == PackTarget::Krita)
+                PlanKritaPreset(pack, packed);
+            else
+                PlanGimpPreset(pack, packed);
         }
         pack.brushes.push_back(std::move(packed));
     }
     // Patterns follow the brushes, each in its own folder, numbered on their own.
-    pack.patternSources = file.patterns();
     const size_t patternCount = pack.patternSources.size();
     for (size_t i = 0; i < patternCount; ++i) {
         const Pattern& pattern = *pack.patternSources[i];

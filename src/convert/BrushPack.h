@@ -18,18 +18,46 @@ enum class PackTarget
 
 // One file of a pack, named "NNN Name.ext" so that the application's alphabetical order is the
 // brush file's order. mediaType is the resource folder it belongs in: "brushes" for a brush,
-// "patterns" for a pattern. Its bytes are made from its source only when it is written
-// (BrushPack::entryBytes).
+// "patterns" for a pattern, and for a preset Krita's "paintoppresets" (a .kpp) or GIMP's
+// "dynamics" (a .gdyn) and "tool-presets" (a .gtp). Its bytes are made from its source only
+// when it is written (BrushPack::entryBytes).
 struct PackEntry
 {
     static inline const QString kBrushes = QStringLiteral("brushes");
     static inline const QString kPatterns = QStringLiteral("patterns");
+    static inline const QString kPaintPresets = QStringLiteral("paintoppresets");
+    static inline const QString kDynamics = QStringLiteral("dynamics");
+    static inline const QString kToolPresets = QStringLiteral("tool-presets");
 
     QString mediaType;
     QString fileName;
-    size_t source = 0; // the index of the brush, or of the pattern, it carries
+    size_t source = 0; // the index of the brush (for a preset's files too), or of the pattern
+    bool isBrush() const { return mediaType == kBrushes; }
     bool isPattern() const { return mediaType == kPatterns; }
+    // A preset's own file: a .kpp, .gdyn or .gtp.
+    bool isPreset() const { return !isBrush() && !isPattern(); }
 };
+
+// What became of one setting of a preset in an application's own preset files: kept as it was,
+// approximated (how, in words), or not carried (why, in words).
+struct SettingFate
+{
+    enum class Fate
+    {
+        Kept,
+        Approximated,
+        NotCarried,
+    };
+    // Photoshop's heading the setting sits under: "Brush Tip Shape", "Shape Dynamics",
+    // "Scattering", "Texture", "Dual Brush", "Color Dynamics", "Transfer", "Brush Pose", "Noise",
+    // "Wet Edges", "Build-up", "Smoothing", "Protect Texture" or "Tool Options".
+    QString group;
+    QString setting; // "size", "angle jitter", "count", … in Photoshop's words
+    Fate fate = Fate::Kept;
+    QString how; // "" when kept
+};
+// "kept", "approximated", "not carried".
+QString FateName(SettingFate::Fate fate);
 
 // What became of one brush: carried as it was, changed on the way (with what changed), or not
 // carried at all (with why).
@@ -54,6 +82,13 @@ struct PackedBrush
     // headings of Photoshop's panel ("Shape Dynamics", "Scattering"): neither application's
     // brush files hold them. A lost texture is said through `texture` instead.
     QStringList lostSettings;
+    // When the pack carries the brush's preset as the application's own preset files: the main
+    // one's entry name (Krita's .kpp, GIMP's .gtp), and what became of each setting.
+    QString presetFileName;
+    std::vector<SettingFate> settings;
+    bool presetCarried() const { return !presetFileName.isEmpty(); }
+    // Some setting approximated or not carried.
+    bool presetApproximated() const;
 };
 
 // A pattern the file carries, written beside the brushes as a .pat; what changed on the way
@@ -65,6 +100,12 @@ struct PackedPattern
     QStringList what;
     QString fileName;
 };
+
+// What a bundle's preview shows of one brush within `size` pixels, dark ink on white; the
+// brush's file's patterns are at hand for its texture. A null image leaves its place empty.
+// The format layer paints no strokes: the layers above it hand one in (PackPreviewStroke).
+using PackPreviewPainter =
+    std::function<QImage(const Brush& brush, const std::vector<PatternPtr>& patterns, QSize size)>;
 
 // The brushes of one brush file in an application's own formats, in the file's order, and
 // then its patterns: a plan of what each becomes, made from sizes and depths alone. The files'
@@ -85,6 +126,10 @@ struct BrushPack
     QByteArray sourceSha256;
 
     int count(PackedBrush::Outcome outcome) const;
+    // The brushes whose preset the pack carries as preset files, and of those the ones with some
+    // setting approximated or not carried.
+    int presetCount() const;
+    int approximatedPresets() const;
     // The brushes carried without the pattern their preset painted through.
     int lostTextures() const;
     // The brushes carried without some of their preset's settings.
@@ -94,15 +139,11 @@ struct BrushPack
     QString countsText() const;
     // The bytes of entries[index], made now from its brush or pattern; empty when its pixels
     // cannot be had after all (no memory to draw them). ink, when given, receives the 8-bit
-    // tip a .gbr holds (null for a .vbr and a .pat).
-    QByteArray entryBytes(size_t index, QImage* ink = nullptr) const;
+    // tip a .gbr holds (null for a .vbr, a .pat and a preset's files). painter paints the
+    // picture a preset file shows of its stroke (Krita's .kpp is that picture).
+    QByteArray entryBytes(size_t index, QImage* ink = nullptr,
+                          const PackPreviewPainter& painter = {}) const;
 };
-
-// What a bundle's preview shows of one brush within `size` pixels, dark ink on white; the
-// brush's file's patterns are at hand for its texture. A null image leaves its place empty.
-// The format layer paints no strokes: the layers above it hand one in (PackPreviewStroke).
-using PackPreviewPainter =
-    std::function<QImage(const Brush& brush, const std::vector<PatternPtr>& patterns, QSize size)>;
 
 // A bundle's 256 x 256 preview, dark on white. Without a painter, the first tips written, four
 // by four. With one, the first brushes' pictures one under another, as Photoshop lists its

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -198,14 +199,17 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
     const auto failed = [&] { return Failed(destination, error.replace(written, destination)); };
     if (!bundle.open(&error))
         return failed();
-    PackPreview preview(previewPainter, pack.entries.size() - pack.patterns.size());
+    PackPreview preview(previewPainter,
+                        size_t(std::count_if(pack.entries.begin(), pack.entries.end(),
+                                             [](const PackEntry& e) { return e.isBrush(); })));
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
         QImage ink;
-        const QByteArray bytes = pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr);
+        const QByteArray bytes =
+            pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
         if (bytes.isEmpty())
             return Failed(destination, NotMade(entry.fileName));
-        if (!entry.isPattern())
+        if (entry.isBrush())
             preview.add(*pack.sources.at(entry.source), pack.patternSources, ink);
         if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error))
             return failed();

@@ -1,0 +1,10 @@
+#include "convert/KritaPaintPreset.h"
+
+void PlanKritaPreset(BrushPack&, PackedBrush&)
+{
+}
+
+QByteArray KritaPresetEntryBytes(const BrushPack&, const PackEntry&, const PackPreviewPainter&)
+{
+    return {};
+}
