@@ -339,6 +339,15 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
                                                                  : brush.name,
                                             OutcomeName(brush.outcome),
                                             brush.what.join(QStringLiteral(", ")));
+            for (const SettingFate& setting : brush.settings) {
+                if (setting.fate != SettingFate::Fate::Kept)
+                    summary.details
+                        << QStringLiteral("%1, preset %2 %3: %4")
+                               .arg(name)
+                               .arg(brush.index)
+                               .arg(brush.name.isEmpty() ? QStringLiteral("(no name)") : brush.name,
+                                    SettingFateText(setting));
+            }
         }
         for (const PackedPattern& pattern : pack.patterns) {
             if (!pattern.what.isEmpty())

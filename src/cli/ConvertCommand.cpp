@@ -54,6 +54,13 @@ void PrintPlain(const Converted& c, CliStreams io)
                    << OutcomeName(brush.outcome) << ": " << brush.what.join(QStringLiteral(", "))
                    << '\n';
     }
+    for (const PackedBrush& brush : c.pack.brushes) {
+        for (const SettingFate& setting : brush.settings) {
+            if (setting.fate != SettingFate::Fate::Kept)
+                io.err << Printable(c.read.file->getPath()) << ": preset " << brush.index << ' '
+                       << SettingFateText(setting) << '\n';
+        }
+    }
     for (const PackedPattern& pattern : c.pack.patterns) {
         if (!pattern.what.isEmpty())
             io.err << Printable(c.read.file->getPath()) << ": pattern " << pattern.index
@@ -74,6 +81,26 @@ QString JsonOrNull(const QString& text)
     return text.isEmpty() ? QStringLiteral("null") : JsonString(text);
 }
 
+// The preset files written for a brush and what became of each of its settings; null when the
+// pack carries no preset for it.
+void PrintPresetJson(const PackedBrush& brush, QTextStream& out)
+{
+    if (!brush.presetCarried()) {
+        out << "null";
+        return;
+    }
+    out << "{\"file\": " << JsonString(brush.presetFileName)
+        << ", \"approximated\": " << (brush.presetApproximated() ? "true" : "false")
+        << ", \"settings\": [";
+    for (size_t i = 0; i < brush.settings.size(); ++i) {
+        const SettingFate& setting = brush.settings[i];
+        out << (i ? ", " : "") << "{\"group\": " << JsonString(setting.group)
+            << ", \"setting\": " << JsonString(setting.setting) << ", \"fate\": \""
+            << FateName(setting.fate) << "\", \"how\": " << JsonOrNull(setting.how) << '}';
+    }
+    out << "]}";
+}
+
 void PrintJson(const std::vector<Converted>& all, const char* target, QTextStream& out)
 {
     out << "{\"packs\": [";
@@ -86,7 +113,9 @@ void PrintJson(const std::vector<Converted>& all, const char* target, QTextStrea
             << ", \"status\": \"" << StatusName(c) << "\", \"write_error\": "
             << (c.attempted && !c.written.error.isEmpty() ? JsonString(c.written.error)
                                                           : QStringLiteral("null"))
-            << ", \"read_error\": " << ErrorJson(c.read.error);
+            << ", \"read_error\": " << ErrorJson(c.read.error)
+            << ", \"presets\": " << c.pack.presetCount()
+            << ", \"approximated\": " << c.pack.approximatedPresets();
         if (c.read.unsupportedVersion)
             out << ", \"note\": " << JsonString(UnsupportedVersionText(*c.read.unsupportedVersion));
         out << ", \"brushes\": [";
@@ -97,7 +126,9 @@ void PrintJson(const std::vector<Converted>& all, const char* target, QTextStrea
                 << ", \"file\": " << JsonOrNull(brush.fileName) << ", \"outcome\": \""
                 << OutcomeName(brush.outcome) << "\", \"what\": " << JsonList(brush.what)
                 << ", \"lost_texture\": " << JsonOrNull(brush.texture)
-                << ", \"lost_settings\": " << JsonList(brush.lostSettings) << '}';
+                << ", \"lost_settings\": " << JsonList(brush.lostSettings) << ", \"preset\": ";
+            PrintPresetJson(brush, out);
+            out << '}';
         }
         out << "], \"patterns\": [";
         for (size_t i = 0; i < c.pack.patterns.size(); ++i) {

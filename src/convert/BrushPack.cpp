@@ -112,6 +112,20 @@ void NoteSettingsNotCarried(const Brush& brush, PackedBrush& packed)
                            .arg(options.join(QStringLiteral(", ")));
 }
 
+// With the preset carried in the application's own preset files, what it lost is what they
+// could not hold: the groups with a setting not carried, the texture among them.
+void NoteGroupsNotCarried(PackedBrush& packed)
+{
+    for (const SettingFate& setting : packed.settings) {
+        if (setting.fate == SettingFate::Fate::NotCarried &&
+            !packed.lostSettings.contains(setting.group))
+            packed.lostSettings << setting.group;
+    }
+    if (!packed.lostSettings.isEmpty())
+        packed.what << QStringLiteral("settings not carried (%1)")
+                           .arg(packed.lostSettings.join(QStringLiteral(", ")));
+}
+
 // GIMP paints computed tips itself; Krita's brush folder takes only pixels.
 bool Parametric(PackTarget target, const Brush& brush)
 {
@@ -161,6 +175,17 @@ QString FateName(SettingFate::Fate fate)
         break;
     }
     return QStringLiteral("kept");
+}
+
+QString SettingFateText(const SettingFate& setting)
+{
+    QString text = setting.group;
+    if (!setting.setting.isEmpty())
+        text += QStringLiteral(", ") + setting.setting;
+    text += QStringLiteral(": ") + FateName(setting.fate);
+    if (!setting.how.isEmpty())
+        text += QStringLiteral(" (%1)").arg(setting.how);
+    return text;
 }
 
 bool PackedBrush::presetApproximated() const
@@ -327,21 +352,25 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
         } else {
             PackSpacing(brush, &packed.what);
             NoteNameChanges(packed.name, packed.what);
-            if (const auto& texture = brush.texture()) {
-                const Pattern* pattern = FindPattern(*texture, file.patterns()).get();
-                packed.texture = pattern ? pattern->displayName() : ReadableName(texture->name);
-                packed.what << LostTextureText(packed.texture,
-                                               pattern && !pattern->pixelSize().isEmpty());
-            }
-            NoteSettingsNotCarried(brush, packed);
-            packed.outcome =
-                packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
             packed.fileName = PackEntryName(i, count, packed.name, suffix);
             pack.entries.push_back({PackEntry::kBrushes, packed.fileName, i});
             if (target == PackTarget::Krita)
                 PlanKritaPreset(pack, packed);
             else
                 PlanGimpPreset(pack, packed);
+            if (packed.presetCarried()) {
+                NoteGroupsNotCarried(packed);
+            } else {
+                if (const auto& texture = brush.texture()) {
+                    const Pattern* pattern = FindPattern(*texture, file.patterns()).get();
+                    packed.texture = pattern ? pattern->displayName() : ReadableName(texture->name);
+                    packed.what << LostTextureText(packed.texture,
+                                                   pattern && !pattern->pixelSize().isEmpty());
+                }
+                NoteSettingsNotCarried(brush, packed);
+            }
+            packed.outcome =
+                packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
         }
         pack.brushes.push_back(std::move(packed));
     }

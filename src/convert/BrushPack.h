@@ -58,6 +58,8 @@ struct SettingFate
 };
 // "kept", "approximated", "not carried".
 QString FateName(SettingFate::Fate fate);
+// "Shape Dynamics, size: approximated (as Krita's random sensor)": one setting's fate in words.
+QString SettingFateText(const SettingFate& setting);
 
 // What became of one brush: carried as it was, changed on the way (with what changed), or not
 // carried at all (with why).
@@ -79,8 +81,9 @@ struct PackedBrush
     // changed.
     QString texture;
     // The groups of settings its preset painted with that the pack does not carry, by the
-    // headings of Photoshop's panel ("Shape Dynamics", "Scattering"): neither application's
-    // brush files hold them. A lost texture is said through `texture` instead.
+    // headings of Photoshop's panel ("Shape Dynamics", "Scattering"). Without preset files,
+    // every group that is on (brush files hold none), a lost texture being said through
+    // `texture` instead; with them, the groups with a setting not carried.
     QStringList lostSettings;
     // When the pack carries the brush's preset as the application's own preset files: the main
     // one's entry name (Krita's .kpp, GIMP's .gtp), and what became of each setting.
