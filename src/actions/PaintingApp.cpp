@@ -8,7 +8,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
+#include <tuple>
 
 namespace {
 const QString kPhotoshopIdentifier = QStringLiteral("com.adobe.Photoshop");
@@ -27,14 +30,53 @@ bool IsFolder(const QString& path)
     return QFileInfo(path).isDir();
 }
 
-// GIMP keeps one configuration folder per minor series; these are the ones that read brush
-// files from "brushes".
-struct GimpSeries
+// GIMP keeps one configuration folder per minor series ("2.10", "3.0", "3.2"). The series that
+// read brush files from "brushes" are 2.10 and every 3.x; older ones are left alone. Returned
+// oldest first, with their major version.
+std::vector<std::pair<QString, int>> GimpSeriesFolders(const QString& gimp)
 {
-    const char* folder;
-    int major;
-};
-const GimpSeries kGimpSeries[] = {{"2.10", 2}, {"3.0", 3}};
+    static const QRegularExpression kSeries(QStringLiteral("^(2)\\.(10)$|^(3)\\.(\\d{1,3})$"));
+    std::vector<std::tuple<int, int, QString>> found;
+    for (const QString& name : QDir(gimp).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = kSeries.match(name);
+        if (!match.hasMatch())
+            continue;
+        const int major = (match.captured(1) + match.captured(3)).toInt();
+        const int minor = (match.captured(2) + match.captured(4)).toInt();
+        found.emplace_back(major, minor, name);
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::pair<QString, int>> folders;
+    for (const auto& [major, minor, name] : found)
+        folders.emplace_back(gimp + QLatin1Char('/') + name, major);
+    return folders;
+}
+
+// Krita keeps its resources where its settings say ("ResourceDirectory", among the entries
+// before the first group of kritarc, which is where Krita's own setting writes it), else in
+// its data folder. Only the folder Krita reads counts: an old one it was moved from is not
+// Krita's any more.
+QString KritaResourceFolder(const QString& kritarc, const QString& dataFolder)
+{
+    QFile config(kritarc);
+    if (config.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        while (!config.atEnd()) {
+            const QString line = QString::fromUtf8(config.readLine()).trimmed();
+            if (line.startsWith(QLatin1Char('[')))
+                break;
+            const qsizetype equals = line.indexOf(QLatin1Char('='));
+            if (equals < 0 || line.left(equals).trimmed() != QLatin1String("ResourceDirectory"))
+                continue;
+            // KDE's settings files escape a backslash and leading or trailing white space.
+            QString value = line.mid(equals + 1).trimmed();
+            value.replace(QLatin1String("\\s"), QLatin1String(" "));
+            value.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+            if (!value.isEmpty() && IsFolder(value))
+                return QDir::cleanPath(value);
+        }
+    }
+    return dataFolder;
+}
 
 void AppendGimpAndKrita(PaintingAppList* apps)
 {
@@ -42,19 +84,21 @@ void AppendGimpAndKrita(PaintingAppList* apps)
     const QString gimpConfigs[] = {UserConfigFolder() + QStringLiteral("/GIMP"),
                                    home + QStringLiteral("/.var/app/org.gimp.GIMP/config/GIMP")};
     for (const QString& gimp : gimpConfigs)
-        for (const GimpSeries& series : kGimpSeries) {
-            const QString config = gimp + QLatin1Char('/') + QLatin1String(series.folder);
-            if (IsFolder(config))
-                apps->push_back(PaintingApp::paintingAppWithFolders(
-                    PaintingApp::Kind::Gimp, series.major, config,
-                    config + QStringLiteral("/brushes")));
-        }
-    const QString kritaData[] = {UserDataFolder() + QStringLiteral("/krita"),
-                                 home + QStringLiteral("/.var/app/org.kde.krita/data/krita")};
-    for (const QString& data : kritaData)
-        if (IsFolder(data))
-            apps->push_back(PaintingApp::paintingAppWithFolders(PaintingApp::Kind::Krita, -1, data,
-                                                                data + QStringLiteral("/brushes")));
+        for (const auto& [config, major] : GimpSeriesFolders(gimp))
+            apps->push_back(PaintingApp::paintingAppWithFolders(
+                PaintingApp::Kind::Gimp, major, config, config + QStringLiteral("/brushes")));
+    // The native package and the AppImage share the user's folders; the Flatpak has its own.
+    const std::pair<QString, QString> kritas[] = {
+        {UserConfigFolder() + QStringLiteral("/kritarc"),
+         UserDataFolder() + QStringLiteral("/krita")},
+        {home + QStringLiteral("/.var/app/org.kde.krita/config/kritarc"),
+         home + QStringLiteral("/.var/app/org.kde.krita/data/krita")}};
+    for (const auto& [kritarc, data] : kritas) {
+        const QString resources = KritaResourceFolder(kritarc, data);
+        if (IsFolder(resources))
+            apps->push_back(PaintingApp::paintingAppWithFolders(
+                PaintingApp::Kind::Krita, -1, resources, resources + QStringLiteral("/brushes")));
+    }
 }
 } // namespace
 

@@ -76,9 +76,10 @@ private:
 using PaintingAppList = std::vector<PaintingApp>;
 
 // Every installed application, in list order: the Photoshops and Elements of each Wine prefix
-// (prefixes in WinePrefixFolders' order; within one, by folder name), then GIMP 2.10 and 3.0
-// (native, then Flatpak), then Krita (native, then Flatpak). The same application folder
-// reached twice is listed once.
+// (prefixes in WinePrefixFolders' order; within one, by folder name), then GIMP 2.10 and every
+// 3.x series, oldest first (native, then Flatpak), then Krita with the resource folder its
+// settings name (native and AppImage, then Flatpak). The same application folder reached twice
+// is listed once.
 PaintingAppList FindInstalledPaintingApps();
 
 // Every folder of apps that holds something of theirs: application, brushes, additional

@@ -52,8 +52,17 @@ TEST(PaintingApp, FindsEveryInstalledApplicationInListOrder)
 
     home.folder(".config/GIMP/2.10");
     home.folder(".config/GIMP/2.8"); // reads no .abr brushes from its folder
+    home.folder(".config/GIMP/3.10");
+    home.folder(".config/GIMP/3.2");
+    home.folder(".config/GIMP/3.x-backup");
     home.folder(".var/app/org.gimp.GIMP/config/GIMP/3.0");
+    home.folder(".var/app/org.gimp.GIMP/config/GIMP/3.2");
+    // Krita was told to keep its resources elsewhere; the folder it left is not Krita's.
     home.folder(".local/share/krita");
+    const QString moved = home.folder("Art/Krita resources");
+    home.file(".config/kritarc", "ResourceDirectory=" + moved.toUtf8() +
+                                     "\n\n[General]\nResourceDirectory=/nowhere\n");
+    home.folder(".var/app/org.kde.krita/data/krita");
 
     const QString bottleApps = "~/" + bottle + "/drive_c/Program Files/Adobe/";
     EXPECT_EQ(
@@ -68,8 +77,12 @@ TEST(PaintingApp, FindsEveryInstalledApplicationInListOrder)
                 "elements 11 " + bottleApps + "Elements 11 | Presets/Brushes | -",
                 "elements 9 " + bottleApps + "Elements 9 | Presets/Brushes | support/Elements 9 9/",
                 "gimp 2 ~/.config/GIMP/2.10 | brushes | -",
+                "gimp 3 ~/.config/GIMP/3.2 | brushes | -",
+                "gimp 3 ~/.config/GIMP/3.10 | brushes | -",
                 "gimp 3 ~/.var/app/org.gimp.GIMP/config/GIMP/3.0 | brushes | -",
-                "krita -1 ~/.local/share/krita | brushes | -",
+                "gimp 3 ~/.var/app/org.gimp.GIMP/config/GIMP/3.2 | brushes | -",
+                "krita -1 ~/Art/Krita resources | brushes | -",
+                "krita -1 ~/.var/app/org.kde.krita/data/krita | brushes | -",
             })
             .join('\n')
             .toStdString());
@@ -78,7 +91,8 @@ TEST(PaintingApp, FindsEveryInstalledApplicationInListOrder)
         names << app.displayName();
     EXPECT_EQ(names.join(", ").toStdString(),
               "Photoshop CS2, Photoshop CS6, Photoshop CC 2015, Photoshop Elements 11, "
-              "Photoshop Elements 9, GIMP 2.10, GIMP 3.0 (Flatpak), Krita");
+              "Photoshop Elements 9, GIMP 2.10, GIMP 3.2, GIMP 3.10, GIMP 3.0 (Flatpak), "
+              "GIMP 3.2 (Flatpak), Krita, Krita (Flatpak)");
 }
 
 // Elements 10 and later installed outside the applications folder count from the folder above
