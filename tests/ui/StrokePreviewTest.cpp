@@ -16,7 +16,8 @@
 
 namespace {
 // A round, solid 20-pixel tip as a preset of diameter 20.
-BrushPtr RoundPreset(const char* name, double diameter = 20, const char* patternId = nullptr)
+BrushPtr RoundPreset(const char* name, double diameter = 20, const char* patternId = nullptr,
+                     bool missingDualTip = false)
 {
     const int side = 20;
     PixelBlock pixels(size_t(side * side), 0);
@@ -32,6 +33,12 @@ BrushPtr RoundPreset(const char* name, double diameter = 20, const char* pattern
     if (patternId) {
         preset.settings.texture = Texture();
         preset.settings.texture->patternId = QString::fromUtf8(patternId);
+    }
+    // A sampled dual tip whose sample the file lacks: a round one stands in, and says so.
+    if (missingDualTip) {
+        preset.settings.dualBrush = DualBrush();
+        preset.settings.dualBrush->tip.kind = TipKind::Sampled;
+        preset.settings.dualBrush->tip.diameter = 8;
     }
     brush->setPreset(std::make_shared<const BrushPreset>(preset));
     return brush;
@@ -78,7 +85,9 @@ TEST(StrokePreviews, ShowStrokesWidensTheCellsAndPaintsEachStrokeOnceThePoolIsDo
     StrokeGrid grid;
     BrushFileView* view = grid.view;
     view->setShowNames(true);
-    view->setBrushFile(FileOf(3));
+    BrushFilePtr file = FileOf(2);
+    file->addBrush(RoundPreset("stand-in", 20, nullptr, true));
+    view->setBrushFile(file);
     const double squareSide = view->thumbnailSide();
     EXPECT_EQ(view->cellWidth(), squareSide);
 
@@ -101,6 +110,8 @@ TEST(StrokePreviews, ShowStrokesWidensTheCellsAndPaintsEachStrokeOnceThePoolIsDo
     QSignalSpy ready(previews, &StrokePreviews::previewReady);
     ASSERT_TRUE(WaitUntil([&] { return previews->pendingCount() == 0; }, 10000));
     EXPECT_EQ(ready.count(), 3) << "each stroke once";
+    EXPECT_FALSE(previews->simplified(0));
+    EXPECT_TRUE(previews->simplified(2)) << "the cell marks a stroke that is less than asked";
     const QImage shot = view->grab().toImage();
     EXPECT_GT(InkIn(shot, cell.toAlignedRect(), paper), 50);
     EXPECT_EQ(previews->pendingCount(), 0) << "painted again from the cache";

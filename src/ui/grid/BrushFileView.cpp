@@ -446,9 +446,12 @@ bool BrushFileView::event(QEvent* event)
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = thumbnailAt(help->pos());
         const PatternPtr pattern = patternAt(index);
-        const QString text = pattern      ? toolTipForPattern(*pattern)
-                             : index >= 0 ? toolTipForBrush(*mBrushFile->brush(size_t(index)))
-                                          : QString();
+        QString text = pattern      ? toolTipForPattern(*pattern)
+                       : index >= 0 ? toolTipForBrush(*mBrushFile->brush(size_t(index)))
+                                    : QString();
+        if (!text.isEmpty() && !pattern && mShowStrokes && mStrokes->simplified(index))
+            text += QLatin1Char('\n') + tr("Stroke simplified: the preset asks for more dabs or "
+                                           "a larger tip than a preview paints");
         if (text.isEmpty())
             QToolTip::hideText();
         else

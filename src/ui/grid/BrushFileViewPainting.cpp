@@ -154,9 +154,24 @@ void BrushFileView::paintStroke(QPainter& painter, int index, qreal dpr)
     } else {
         pixmap = mStrokes->preview(index, device, dpr, inkColour());
     }
-    if (!pixmap.isNull())
-        painter.drawPixmap(
-            QPointF(std::round(cell.x() * dpr) / dpr, std::round(cell.y() * dpr) / dpr), pixmap);
+    if (pixmap.isNull())
+        return;
+    painter.drawPixmap(QPointF(std::round(cell.x() * dpr) / dpr, std::round(cell.y() * dpr) / dpr),
+                       pixmap);
+    // A stroke that is less than its preset paints says so in its corner, as the viewer does
+    // under its own; the tooltip words it.
+    if (!mPrinting && mStrokes->simplified(index)) {
+        QColor ink = inkColour();
+        ink.setAlphaF(0.6f);
+        QFont font = painter.font();
+        font.setPixelSize(std::clamp(int(cell.height() / 4), 9, 16));
+        painter.save();
+        painter.setFont(font);
+        painter.setPen(ink);
+        painter.drawText(cell.adjusted(2, 0, -3, -1), Qt::AlignRight | Qt::AlignBottom,
+                         QStringLiteral("\u2248"));
+        painter.restore();
+    }
 }
 
 void BrushFileView::paintStarMark(QPainter& painter, const QRectF& tile, QColor ink, int pixelSize)

@@ -36,6 +36,7 @@ void StrokePreviews::setFile(BrushFilePtr file)
     mFile = std::move(file);
     mCache.clear();
     mPending.clear();
+    mSimplified.clear();
 }
 
 void StrokePreviews::dropQueued()
@@ -84,9 +85,11 @@ QPixmap StrokePreviews::preview(int index, QSize deviceSize, qreal dpr, QColor i
             if (cancel->load())
                 return;
             QImage image;
+            bool simplified = false;
             try {
                 const StrokeResult stroke =
                     PaintStroke(*brush, SCurvePath(QSizeF(key.size)), key.size, options);
+                simplified = stroke.simplified;
                 if (!stroke.cancelled)
                     image = InkImage(stroke.image, ink);
             } catch (const std::bad_alloc&) {
@@ -96,8 +99,8 @@ QPixmap StrokePreviews::preview(int index, QSize deviceSize, qreal dpr, QColor i
                 return;
             QMetaObject::invokeMethod(
                 this,
-                [this, generation, key, image = std::move(image)]() mutable {
-                    landed(generation, key, std::move(image));
+                [this, generation, key, image = std::move(image), simplified]() mutable {
+                    landed(generation, key, std::move(image), simplified);
                 },
                 Qt::QueuedConnection);
         },
@@ -105,11 +108,15 @@ QPixmap StrokePreviews::preview(int index, QSize deviceSize, qreal dpr, QColor i
     return QPixmap();
 }
 
-void StrokePreviews::landed(quint64 generation, Key key, QImage ink)
+void StrokePreviews::landed(quint64 generation, Key key, QImage ink, bool simplified)
 {
     if (generation != mGeneration)
         return;
     mPending.remove(key);
+    if (simplified)
+        mSimplified.insert(key.index);
+    else
+        mSimplified.remove(key.index);
     if (ink.isNull()) {
         ink = QImage(key.size, QImage::Format_ARGB32_Premultiplied);
         ink.fill(Qt::transparent);

@@ -38,6 +38,9 @@ public:
     void dropQueued();
     // Forgets every stroke painted (a palette change); work under way still lands.
     void clearCache();
+    // Whether brush `index`'s stroke, as last painted, was simplified: its preset asks for more
+    // dabs or a larger tip than a preview paints.
+    bool simplified(int index) const { return mSimplified.contains(index); }
     // Strokes queued or being painted.
     int pendingCount() const { return int(mPending.size()); }
     // The flag the strokes of the file on display watch; set once the file is left.
@@ -71,7 +74,7 @@ private:
         return qHashMulti(seed, key.index, key.size.width(), key.size.height(), key.ink,
                           key.withPattern);
     }
-    void landed(quint64 generation, Key key, QImage ink);
+    void landed(quint64 generation, Key key, QImage ink, bool simplified);
 
     BrushFilePtr mFile;
     QThreadPool mPool;
@@ -80,5 +83,6 @@ private:
     // A few screens of strokes, in kilobytes.
     QCache<Key, QPixmap> mCache{96 * 1024};
     QSet<Key> mPending;
+    QSet<int> mSimplified;
     int mPriority = 0;
 };
