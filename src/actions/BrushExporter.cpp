@@ -166,6 +166,10 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
     const std::vector<size_t> chosen = chosenIndexes(options);
     const QStringList names = fileNamesForBrushes(options, mTypeStringToSuffix.value(type));
     for (size_t k = 0; k < chosen.size(); ++k) {
+        if (k > 0 && options.progress && !options.progress(k, chosen.size())) {
+            report.stopped = true;
+            return report;
+        }
         const QString path = QDir(folder).filePath(names.at(int(k)));
         QString error;
         QStringList notes;
@@ -211,6 +215,8 @@ BrushExporter::Report BrushExporter::doExportToDirectory(const QString& folder, 
         if (!error.isEmpty())
             report.failures << QStringLiteral("%1: %2").arg(path, error);
     }
+    if (options.progress)
+        options.progress(chosen.size(), chosen.size());
 
     std::vector<size_t> patterns;
     if (options.patternIndexes)

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -42,6 +43,8 @@ public:
         // One line per stroke painted otherwise than its preset asks, the same way: "…: the
         // stroke was simplified …", "…: plain noise stands in for the texture's pattern …".
         QStringList strokeNotes;
+        // Stopped by Options::progress before every brush was written; no patterns then.
+        bool stopped = false;
     };
 
     enum eFileNaming
@@ -68,6 +71,9 @@ public:
         // The patterns to write, by their place among the file's patterns. Unset: all of them
         // when all brushes are written (indexes unset), none when a choice of brushes is.
         std::optional<std::vector<size_t>> patternIndexes;
+        // Told, on the exporting thread, how many of the chosen brushes are done out of how
+        // many, after each; answering false stops the export there.
+        std::function<bool(size_t done, size_t total)> progress;
     };
 
     explicit BrushExporter(BrushFilePtr brushFile);

@@ -11,6 +11,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
 #include <QSettings>
 #include <QTimer>
 #include <functional>
@@ -125,6 +128,40 @@ TEST(ExportController, WritesStrokesWhenChosenAndRemembersTheChoice)
     EXPECT_EQ(ExportController::exporterForBrushFile(file, nullptr).run(), box.path("Strokes"));
     EXPECT_EQ(QImage(box.path("Strokes/0.png")).size(), BrushExporter::kStrokeSize);
     EXPECT_EQ(ExportController::savedOptions().images, BrushExporter::eStrokes);
+    QSettings().remove("exportImages");
+    QSettings().remove("exportFolder");
+}
+
+// A long export shows how far it is, modal to the window, and Stop ends it where it is:
+// what was written stays, the patterns are not begun.
+TEST(ExportController, ALongExportShowsItsProgressAndStops)
+{
+    Sandbox box;
+    const BrushFilePtr read =
+        ReadWholeBrushFile(TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"))).file;
+    const BrushFilePtr file = BrushFile::brushFileWithPath(box.path("Many.abr"));
+    for (int i = 0; i < 2000; ++i)
+        file->addBrush(read->brush(0));
+    Answer<QFileDialog>([&](QFileDialog* dialog) {
+        auto* images = dialog->findChild<QComboBox*>("imagesBox");
+        images->setCurrentIndex(images->findData(int(BrushExporter::eStrokes)));
+        dialog->setDirectory(box.path(QString()));
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("Strokes");
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    int shownAt = -1;
+    Answer<QProgressDialog>([&](QProgressDialog* progress) {
+        EXPECT_EQ(progress->maximum(), 2000);
+        shownAt = progress->value();
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    ExportController controller = ExportController::exporterForBrushFile(file, nullptr);
+    EXPECT_EQ(controller.run(), box.path("Strokes"));
+    EXPECT_TRUE(controller.report().stopped);
+    EXPECT_GE(shownAt, 0) << "the progress dialog came";
+    EXPECT_LT(controller.report().written, 2000);
+    EXPECT_EQ(QDir(box.path("Strokes")).entryList(QDir::Files).size(),
+              controller.report().written);
     QSettings().remove("exportImages");
     QSettings().remove("exportFolder");
 }

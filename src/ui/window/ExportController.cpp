@@ -7,14 +7,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QSettings>
+#include <QTimer>
+#include <atomic>
+#include <climits>
+#include <thread>
 
 namespace {
 bool gUseTransparency = false;
@@ -180,6 +185,56 @@ ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Optio
 }
 } // namespace
 
+BrushExporter::Report ExportController::exportWithProgress(const QString& folder)
+{
+    // Painting a stroke for each of hundreds of presets, or drawing large tips, takes a while:
+    // the export runs on a thread of its own while the window goes on painting, and a long one
+    // shows how far it is and can be stopped. What was written stays.
+    const QString name = QFileInfo(mFile->getPath()).fileName();
+    const size_t count = mOptions.indexes ? mOptions.indexes->size() : mFile->count();
+    QProgressDialog progress(mOptions.images == BrushExporter::eStrokes
+                                 ? QObject::tr("Painting the strokes of “%1”…").arg(name)
+                                 : QObject::tr("Writing the brushes of “%1”…").arg(name),
+                             QObject::tr("Stop"), 0, int(std::min<size_t>(count, INT_MAX)),
+                             mParent);
+    progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoReset(false);
+    // Shown by the timer below, not by the dialog's own clock.
+    progress.setMinimumDuration(INT_MAX);
+    std::atomic<bool> stop = false;
+    QObject::connect(&progress, &QProgressDialog::canceled, [&stop] { stop = true; });
+    BrushExporter::Options options = mOptions;
+    options.progress = [&progress, &stop](size_t done, size_t) {
+        QMetaObject::invokeMethod(
+            &progress, [&progress, done] { progress.setValue(int(done)); }, Qt::QueuedConnection);
+        return !stop.load();
+    };
+    BrushExporter::Report report;
+    QEventLoop waiting;
+    const bool transparent = gUseTransparency;
+    std::thread worker([&] {
+        report = BrushExporter(mFile).doExportToDirectory(folder, QStringLiteral("PNG"),
+                                                          transparent, options);
+        QMetaObject::invokeMethod(
+            &waiting, [&waiting] { waiting.exit(0); }, Qt::QueuedConnection);
+    });
+    // A short export passes without a dialog, the window taking no input meanwhile; a longer
+    // one shows the dialog, modal to the window, whose Stop button then takes the clicks.
+    constexpr int kExitShowProgress = 1;
+    QTimer showProgress;
+    showProgress.setSingleShot(true);
+    QObject::connect(&showProgress, &QTimer::timeout, &waiting,
+                     [&waiting] { waiting.exit(kExitShowProgress); });
+    showProgress.start(500);
+    if (waiting.exec(QEventLoop::ExcludeUserInputEvents) == kExitShowProgress) {
+        progress.show();
+        waiting.exec();
+    }
+    worker.join();
+    return report;
+}
+
 QString ExportController::run()
 {
     mReport = BrushExporter::Report();
@@ -241,13 +296,7 @@ QString ExportController::run()
                              QObject::tr("The folder could not be made: %1").arg(error));
         return QString();
     }
-    // Painting a stroke for each of hundreds of presets takes a moment.
-    if (mOptions.images == BrushExporter::eStrokes)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    mReport = BrushExporter(mFile).doExportToDirectory(folder, QStringLiteral("PNG"),
-                                                       gUseTransparency, mOptions);
-    if (mOptions.images == BrushExporter::eStrokes)
-        QGuiApplication::restoreOverrideCursor();
+    mReport = exportWithProgress(folder);
     for (const QString& failure : mReport.failures)
         qCWarning(lcActions).noquote() << failure;
     if (!mReport.failures.isEmpty() || !mReport.scaled.isEmpty() || !mReport.strokeNotes.isEmpty())

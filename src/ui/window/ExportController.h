@@ -48,6 +48,8 @@ public:
     static QString lastFolder();
 
 private:
+    // Exports into folder on a thread of its own, with a progress dialog when it takes long.
+    BrushExporter::Report exportWithProgress(const QString& folder);
     // A message box listing the brushes not written, those written smaller and the strokes not
     // painted as their presets ask, with why.
     void tellWhatWasNotWrittenAsItIs(const QString& folder) const;

@@ -156,6 +156,8 @@ void FileActionsController::exportBrushes(const BrushFilePtr& file,
     if (!report.failures.isEmpty())
         text += QStringLiteral(", %1 could not be written")
                     .arg(QLocale().toString(int(report.failures.size())));
+    if (report.stopped)
+        text += QStringLiteral(" (stopped before the end)");
     showStatusMessage(text, folder, false);
 }
 
