@@ -60,11 +60,12 @@ Dynamic DynamicFrom(const std::map<GimpPresetFiles::Input, GimpPresetFiles::Curv
 void ApplyGimpPreset(BrushPreset& preset, const GimpPresetFor& gimp)
 {
     using Output = GimpPresetFiles::Output;
+    // The tip holds its own shape; the tool preset turns and squashes it further (GIMP
+    // squashes by 1 + |ratio| across the axis the sign names).
     preset.tip.diameter = gimp.preset->size;
     preset.tip.spacing = gimp.preset->spacing * 100;
-    preset.tip.angle = gimp.preset->angle;
-    // GIMP squashes by 1 + |ratio| across the axis the sign names.
-    preset.tip.roundness = 100 / (1 + std::abs(gimp.preset->aspectRatio));
+    preset.tip.angle += gimp.preset->angle;
+    preset.tip.roundness /= 1 + std::abs(gimp.preset->aspectRatio);
     if (gimp.preset->opacity < 1)
         preset.toolOptions =
             ToolOptions{QString(), gimp.preset->opacity * 100, std::nullopt, std::nullopt};
