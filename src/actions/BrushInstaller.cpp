@@ -96,7 +96,10 @@ bool AdoptEarlierPack(const BrushPack& pack, const QString& packFolder)
     for (const PackEntry& entry : pack.entries)
         files[folderOf(entry)].insert(entry.fileName);
     for (const auto& [folder, names] : files) {
-        const QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        // A companion may carry its mark still, the pack folder's having gone.
+        if (folder != packFolder)
+            found.removeAll(PackMark::kFileName);
         if (std::set<QString>(found.begin(), found.end()) != names)
             return false;
     }
@@ -111,7 +114,7 @@ bool AdoptEarlierPack(const BrushPack& pack, const QString& packFolder)
     if (!WriteNewFile(QDir(packFolder).filePath(PackMark::kFileName), mark, &error))
         return false;
     for (const auto& [folder, names] : files)
-        if (folder != packFolder)
+        if (folder != packFolder && !ReadPackMark(folder))
             WriteNewFile(QDir(folder).filePath(PackMark::kFileName), mark, &error);
     return true;
 }
