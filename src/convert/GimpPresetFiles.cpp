@@ -554,7 +554,6 @@ private:
                 const char d = mText[mAt];
                 if (d == '"') {
                     ++mAt;
-                    into.atom = QString::fromUtf8(into.atom).toUtf8();
                     return true;
                 }
                 if (d == '\\' && mAt + 1 < mText.size())

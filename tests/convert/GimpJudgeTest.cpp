@@ -20,8 +20,8 @@
 #include <gtest/gtest.h>
 #include <iostream>
 #include <map>
-#include <set>
 #include <optional>
+#include <set>
 #include <variant>
 
 namespace {
@@ -362,11 +362,14 @@ std::variant<GimpRun, QString> RunGimp(const QString& dataDir, const QString& sc
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
     gimp.setProcessEnvironment(environment);
     gimp.setProcessChannelMode(QProcess::MergedChannels);
-    QStringList arguments = {QStringLiteral("-f"), QStringLiteral("--no-splash"),
+    QStringList arguments = {QStringLiteral("-f"),
+                             QStringLiteral("--no-splash"),
                              QStringLiteral("--console-messages"),
                              QStringLiteral("--gimprc=") + rc.fileName(),
-                             QStringLiteral("-b"), script.arg(SchemeString(out)),
-                             QStringLiteral("-b"), QStringLiteral("(gimp-quit 0)")};
+                             QStringLiteral("-b"),
+                             script.arg(SchemeString(out)),
+                             QStringLiteral("-b"),
+                             QStringLiteral("(gimp-quit 0)")};
     if (withWindow)
         gimp.start(QStringLiteral("xvfb-run"),
                    QStringList{QStringLiteral("-a"), QStringLiteral("gimp-2.10")} + arguments);
@@ -453,7 +456,8 @@ TEST(GimpJudge, LoadsEveryPresetsDynamicsAndToolPreset)
         QStringLiteral(")) (close-output-port p))");
     const QString data = sandbox.path(QStringLiteral("gimp"));
     const auto console = RunGimp(data, script, false);
-    ASSERT_TRUE(std::holds_alternative<GimpRun>(console)) << std::get<QString>(console).toStdString();
+    ASSERT_TRUE(std::holds_alternative<GimpRun>(console))
+        << std::get<QString>(console).toStdString();
     const GimpRun& run = std::get<GimpRun>(console);
     EXPECT_EQ(Complaints(run.output, data), QStringList()) << run.output.toStdString();
     QStringList listed, taken;
@@ -490,8 +494,8 @@ TEST(GimpJudge, LoadsEveryPresetsDynamicsAndToolPreset)
     sandbox.write(QStringLiteral("gimp/tool-presets/zz/Broken.gtp"),
                   "# GIMP tool preset file\n(name \"Broken\")\n(tool-options "
                   "\"GimpPaintOptions\" (tool \"gimp-paintbrush-tool\") (paint-mode none))\n");
-    const auto window = RunGimp(data, QStringLiteral("(close-output-port (open-output-file %1))"),
-                                true);
+    const auto window =
+        RunGimp(data, QStringLiteral("(close-output-port (open-output-file %1))"), true);
     ASSERT_TRUE(std::holds_alternative<GimpRun>(window)) << std::get<QString>(window).toStdString();
     const QStringList complaints = Complaints(std::get<GimpRun>(window).output, data);
     ASSERT_EQ(complaints.filter(QStringLiteral("Broken.gtp")).size(), 1)

@@ -65,8 +65,8 @@ BrushPreset EveryGroup()
 
 BrushPtr Computed(const QString& name, const BrushPreset& preset)
 {
-    std::shared_ptr<Brush> brush = ComputedBrush::brushWithName(
-        name, preset.tip.diameter, 100, 0, preset.tip.hardness.value_or(100));
+    std::shared_ptr<Brush> brush = ComputedBrush::brushWithName(name, preset.tip.diameter, 100, 0,
+                                                                preset.tip.hardness.value_or(100));
     brush->setPreset(std::make_shared<const BrushPreset>(preset));
     return brush;
 }
@@ -186,8 +186,8 @@ TEST(GimpPresetFiles, EachGroupMapsToGimpsDynamicsAndToolPresetAndTheReportSaysH
     // The groups that lose everything, and the options left behind; the preset counts as
     // approximated.
     EXPECT_EQ(pack.brushes[0].lostSettings,
-              (QStringList{"Texture", "Dual Brush", "Brush Pose", "Noise", "Wet Edges",
-                           "Build-up", "Protect Texture"}));
+              (QStringList{"Texture", "Dual Brush", "Brush Pose", "Noise", "Wet Edges", "Build-up",
+                           "Protect Texture"}));
     EXPECT_TRUE(pack.brushes[0].what.contains(QStringLiteral("tool options not carried (flow)")));
     EXPECT_EQ(pack.approximatedPresets(), 1);
 }
@@ -315,8 +315,8 @@ TEST(GimpPresetFiles, APackWithPresetsLiesInFourFoldersAndGoesToTheTrashWhole)
     const BrushPreset& read = *sink.brushes[0]->preset();
     EXPECT_EQ(read.tip.diameter, 40);
     EXPECT_EQ(read.tip.spacing, 50);
-    ASSERT_TRUE(read.settings.shapeDynamics && read.settings.transfer &&
-                read.settings.scattering && read.toolOptions);
+    ASSERT_TRUE(read.settings.shapeDynamics && read.settings.transfer && read.settings.scattering &&
+                read.toolOptions);
     EXPECT_EQ(read.settings.shapeDynamics->size.control, DynamicControl::PenPressure);
     EXPECT_EQ(read.settings.shapeDynamics->minimumDiameter, 20);
     EXPECT_EQ(read.settings.shapeDynamics->angle.control, DynamicControl::Direction);
