@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -84,22 +85,27 @@ BrushInstaller::Outcome AlreadyInstalledAs(const QString& existing)
 // (and so shows in the outline and may go to the trash again) rather than a second copy.
 bool AdoptEarlierPack(const BrushPack& pack, const QString& packFolder)
 {
-    const QString patternsFolder = PackPatternsFolder(packFolder);
     if (!QFileInfo(packFolder).isDir() || ReadPackMark(packFolder))
         return false;
-    std::set<QString> brushes, patterns;
-    for (const PackEntry& entry : pack.entries)
-        (entry.isPattern() ? patterns : brushes).insert(entry.fileName);
-    const auto holds = [](const QString& folder, const std::set<QString>& names) {
-        const QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        return std::set<QString>(found.begin(), found.end()) == names;
+    // Each file in the folder of its kind: the brushes in the pack folder, patterns, dynamics
+    // and tool presets in their companions.
+    const auto folderOf = [&](const PackEntry& entry) {
+        return entry.isBrush() ? packFolder : PackCompanionFolder(packFolder, entry.mediaType);
     };
-    if (!holds(packFolder, brushes) || (!patterns.empty() && !holds(patternsFolder, patterns)))
-        return false;
+    std::map<QString, std::set<QString>> files{{packFolder, {}}};
+    for (const PackEntry& entry : pack.entries)
+        files[folderOf(entry)].insert(entry.fileName);
+    for (const auto& [folder, names] : files) {
+        QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        // A companion may carry its mark still, the pack folder's having gone.
+        if (folder != packFolder)
+            found.removeAll(PackMark::kFileName);
+        if (std::set<QString>(found.begin(), found.end()) != names)
+            return false;
+    }
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
-        QFile written(
-            QDir(entry.isPattern() ? patternsFolder : packFolder).filePath(entry.fileName));
+        QFile written(QDir(folderOf(entry)).filePath(entry.fileName));
         if (!written.open(QIODevice::ReadOnly) || written.readAll() != pack.entryBytes(i))
             return false;
     }
@@ -107,8 +113,9 @@ bool AdoptEarlierPack(const BrushPack& pack, const QString& packFolder)
     QString error;
     if (!WriteNewFile(QDir(packFolder).filePath(PackMark::kFileName), mark, &error))
         return false;
-    if (!patterns.empty())
-        WriteNewFile(QDir(patternsFolder).filePath(PackMark::kFileName), mark, &error);
+    for (const auto& [folder, names] : files)
+        if (folder != packFolder && !ReadPackMark(folder))
+            WriteNewFile(QDir(folder).filePath(PackMark::kFileName), mark, &error);
     return true;
 }
 

@@ -164,6 +164,17 @@ QString OutcomeName(PackedBrush::Outcome outcome)
     return QStringLiteral("kept");
 }
 
+QString PackTipName(const BrushPack& pack, size_t index)
+{
+    return NameInside(pack.sources.at(index)->displayName(), index, pack.sources.size(),
+                      QStringLiteral("Brush"));
+}
+
+double PackTipSpacing(const Brush& brush)
+{
+    return PackSpacing(brush);
+}
+
 QString FateName(SettingFate::Fate fate)
 {
     switch (fate) {

@@ -179,3 +179,8 @@ QString PackEntryName(size_t index, size_t count, const QString& brushName, cons
 // The pack's name: the brush file's name without its suffix, safe for a file name.
 QString PackNameForFile(const QString& path);
 QString OutcomeName(PackedBrush::Outcome outcome);
+// The name inside the tip file of pack.sources[index], before the file makes it valid: what an
+// application lists it by, and what a preset file names it by.
+QString PackTipName(const BrushPack& pack, size_t index);
+// The spacing a tip file of the brush holds, percent of its size.
+double PackTipSpacing(const Brush& brush);

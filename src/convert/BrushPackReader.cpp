@@ -5,6 +5,7 @@
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/GimpPatternFile.h"
+#include "convert/GimpPresetFiles.h"
 #include "convert/KritaBundle.h"
 #include "convert/PackWriter.h"
 #include "platform/NativePath.h"
@@ -19,19 +20,94 @@
 #include <sys/stat.h>
 
 namespace {
+using GimpPreset = GimpPresetFiles::ToolPreset;
+using GimpDynamics = GimpPresetFiles::Dynamics;
+
+// GIMP's tool preset and dynamics for a tip, when the pack has them.
+struct GimpPresetFor
+{
+    std::optional<GimpPreset> preset;
+    std::optional<GimpDynamics> dynamics;
+};
+
+// A GIMP dynamics output back as Photoshop's control and jitter: the inverse of what
+// GimpPresetFiles::plan maps, as far as one input a control goes.
+Dynamic DynamicFrom(const std::map<GimpPresetFiles::Input, GimpPresetFiles::Curve>& inputs,
+                    bool angular)
+{
+    using Input = GimpPresetFiles::Input;
+    Dynamic dynamic;
+    const std::pair<Input, DynamicControl> controls[] = {
+        {Input::Pressure, DynamicControl::PenPressure},
+        {Input::Tilt, DynamicControl::PenTilt},
+        {Input::Wheel, DynamicControl::StylusWheel},
+        {Input::Direction, DynamicControl::Direction},
+        {Input::Fade, DynamicControl::Fade}};
+    for (const auto& [input, control] : controls)
+        if (const auto found = inputs.find(input); found != inputs.end()) {
+            dynamic.control = control;
+            dynamic.storedControl = int(control);
+            if (!angular)
+                dynamic.minimum = found->second.low * 100;
+            break;
+        }
+    if (const auto random = inputs.find(Input::Random); random != inputs.end())
+        dynamic.jitter = (angular ? random->second.high : 1 - random->second.low) * 100;
+    return dynamic;
+}
+
+// The settings a GIMP tool preset and its dynamics hold, in the preset model's terms.
+void ApplyGimpPreset(BrushPreset& preset, const GimpPresetFor& gimp)
+{
+    using Output = GimpPresetFiles::Output;
+    // The tip holds its own shape; the tool preset turns and squashes it further (GIMP
+    // squashes by 1 + |ratio| across the axis the sign names).
+    preset.tip.diameter = gimp.preset->size;
+    preset.tip.spacing = gimp.preset->spacing * 100;
+    preset.tip.angle += gimp.preset->angle;
+    preset.tip.roundness /= 1 + std::abs(gimp.preset->aspectRatio);
+    if (gimp.preset->opacity < 1)
+        preset.toolOptions =
+            ToolOptions{QString(), gimp.preset->opacity * 100, std::nullopt, std::nullopt};
+    if (gimp.preset->jitter) {
+        Scattering scattering;
+        scattering.scatter.jitter = *gimp.preset->jitter * 100;
+        scattering.bothAxes = true;
+        preset.settings.scattering = scattering;
+    }
+    if (!gimp.dynamics)
+        return;
+    const GimpDynamics& dynamics = *gimp.dynamics;
+    ShapeDynamics shape;
+    shape.size = DynamicFrom(dynamics[Output::Size], false);
+    shape.minimumDiameter = shape.size.minimum;
+    shape.angle = DynamicFrom(dynamics[Output::Angle], true);
+    shape.roundness = DynamicFrom(dynamics[Output::AspectRatio], false);
+    shape.minimumRoundness = shape.roundness.minimum;
+    if (shape.size.varies() || shape.angle.varies() || shape.roundness.varies())
+        preset.settings.shapeDynamics = shape;
+    Transfer transfer;
+    transfer.opacity = DynamicFrom(dynamics[Output::Opacity], false);
+    if (transfer.opacity.varies())
+        preset.settings.transfer = transfer;
+}
+
 // What the application was given besides the pixels: the tip's size and its spacing, as a
-// percent of its diameter.
-BrushPtr WithSpacing(std::shared_ptr<Brush> brush, TipShape tip, double spacing)
+// percent of its diameter, and for GIMP the rest its tool preset and dynamics hold.
+BrushPtr WithSpacing(std::shared_ptr<Brush> brush, TipShape tip, double spacing,
+                     const GimpPresetFor& gimp = {})
 {
     tip.kind = brush->kind();
     tip.spacing = spacing;
     BrushPreset preset;
     preset.tip = std::move(tip);
+    if (gimp.preset)
+        ApplyGimpPreset(preset, gimp);
     brush->setPreset(std::make_shared<const BrushPreset>(std::move(preset)));
     return brush;
 }
 
-BrushPtr SampledFrom(const GimpBrushFile::Contents& contents)
+BrushPtr SampledFrom(const GimpBrushFile::Contents& contents, const GimpPresetFor& gimp)
 {
     const QImage& tip = contents.tip;
     PixelBlock pixels(size_t(tip.width()) * size_t(tip.height()));
@@ -42,11 +118,12 @@ BrushPtr SampledFrom(const GimpBrushFile::Contents& contents)
     shape.diameter = std::max(tip.width(), tip.height());
     return WithSpacing(std::make_shared<SampledBrush>(contents.name, tip.width(), tip.height(), 8,
                                                       std::move(pixels)),
-                       shape, contents.spacing);
+                       shape, contents.spacing, gimp);
 }
 
 // One entry's brush; none when its bytes are no brush GIMP would load.
-BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes)
+BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes,
+                        const GimpPresetFor& gimp = {})
 {
     if (fileName.endsWith(QLatin1String(".vbr"), Qt::CaseInsensitive)) {
         const auto parameters = GimpParametricBrushFile::read(bytes);
@@ -65,10 +142,10 @@ BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes)
         return WithSpacing(ComputedBrush::brushWithName(parameters->name, tip.diameter,
                                                         tip.roundnessInPercent, tip.angleInDegrees,
                                                         tip.hardnessInPercent),
-                           shape, spacing);
+                           shape, spacing, gimp);
     }
     const auto contents = GimpBrushFile::read(bytes);
-    return contents ? SampledFrom(*contents) : nullptr;
+    return contents ? SampledFrom(*contents, gimp) : nullptr;
 }
 
 // One .pat's pattern; none when its bytes are no pattern GIMP would load. A .pat keeps no mode,
@@ -113,9 +190,10 @@ BrushPackReader::BrushPackReader(QString path) : mPath(std::move(path))
 void BrushPackReader::Read(CBrushSink& sink)
 {
     bool damaged = false;
-    const auto add = [&](const QString& fileName, const QByteArray& bytes) {
+    const auto add = [&](const QString& fileName, const QByteArray& bytes,
+                         const GimpPresetFor& gimp = {}) {
         boost::this_thread::interruption_point();
-        if (const BrushPtr brush = BrushFromEntry(fileName, bytes))
+        if (const BrushPtr brush = BrushFromEntry(fileName, bytes, gimp))
             sink.AddBrush(brush);
         else
             damaged = true;
@@ -145,8 +223,25 @@ void BrushPackReader::Read(CBrushSink& sink)
         }
     } else {
         // Named "NNN Name.ext", so the name order is the order of the brush file. The
-        // patterns are in a folder of their own beside the brushes' folder.
+        // patterns are in a folder of their own beside the brushes' folder, and so are a
+        // preset's tool preset and dynamics, named as its tip is.
         const QString patterns = ExistingPackPatternsFolder(mPath);
+        const QString presets = ExistingPackCompanionFolder(mPath, PackEntry::kToolPresets);
+        const QString dynamics = ExistingPackCompanionFolder(mPath, PackEntry::kDynamics);
+        const auto gimpPresetFor = [&](const QString& tipFile) {
+            GimpPresetFor gimp;
+            if (presets.isEmpty())
+                return gimp;
+            const QString stem = QFileInfo(tipFile).completeBaseName();
+            QFile preset(QDir(presets).filePath(stem + QStringLiteral(".gtp")));
+            if (!preset.open(QIODevice::ReadOnly))
+                return gimp;
+            gimp.preset = GimpPresetFiles::readToolPreset(preset.readAll());
+            QFile dynamic(QDir(dynamics).filePath(stem + QStringLiteral(".gdyn")));
+            if (gimp.preset && !dynamics.isEmpty() && dynamic.open(QIODevice::ReadOnly))
+                gimp.dynamics = GimpPresetFiles::readDynamics(dynamic.readAll());
+            return gimp;
+        };
         for (const bool brushes : {true, false}) {
             if (!brushes && patterns.isEmpty())
                 break;
@@ -161,7 +256,7 @@ void BrushPackReader::Read(CBrushSink& sink)
                 if (!file.open(QIODevice::ReadOnly))
                     damaged = true;
                 else if (brushes)
-                    add(name, file.readAll());
+                    add(name, file.readAll(), gimpPresetFor(name));
                 else
                     addPattern(file.readAll());
             }

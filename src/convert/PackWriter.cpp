@@ -73,109 +73,178 @@ QString PackDestination(const QString& folder, const QString& packName, PackTarg
                                                             : packName + QStringLiteral(".bundle"));
 }
 
-QString PackPatternsFolder(const QString& packFolder)
+QString PackCompanionFolder(const QString& packFolder, const QString& mediaType)
 {
-    return QDir::cleanPath(packFolder + QStringLiteral("/../../patterns/") +
+    return QDir::cleanPath(packFolder + QStringLiteral("/../../") + mediaType + QLatin1Char('/') +
                            QFileInfo(packFolder).fileName());
 }
+
+QString PackPatternsFolder(const QString& packFolder)
+{
+    return PackCompanionFolder(packFolder, PackEntry::kPatterns);
+}
+
+const QStringList& PackCompanionTypes()
+{
+    static const QStringList types = {PackEntry::kPatterns, PackEntry::kDynamics,
+                                      PackEntry::kToolPresets};
+    return types;
+}
+
+namespace {
+// One of the folders a GIMP pack is written to: its own temporary until it is renamed into
+// place, and what it replaces, an earlier companion of ours, set aside meanwhile.
+struct PackFolderWrite
+{
+    QString mediaType;
+    QString destination;
+    std::unique_ptr<QTemporaryDir> temporary;
+    bool leftover = false;
+    std::unique_ptr<QTemporaryDir> retired;
+    QString retiredPath;
+    bool placed = false;
+
+    void restoreLeftover()
+    {
+        if (retired)
+            MoveNoReplace(PathToNative(retiredPath), PathToNative(destination));
+    }
+};
+} // namespace
 
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
 {
     const QString destination = PackDestination(folder, pack.name, PackTarget::Gimp);
-    const bool withPatterns = !pack.patterns.empty();
-    const QString patternsDestination = PackPatternsFolder(destination);
-    std::unique_ptr<QTemporaryDir> temporary, patternsTemporary;
-    if (std::optional<PackWriteResult> refused = Prepare(destination, folder, temporary))
+    PackFolderWrite brushes{PackEntry::kBrushes, destination, {}, false, {}, {}, false};
+    if (std::optional<PackWriteResult> refused = Prepare(destination, folder, brushes.temporary))
         return *refused;
-    // The patterns of an earlier pack of ours whose brushes folder went (GIMP shows the brushes,
-    // and that is the folder people remove) give way to the new pack; a patterns folder of that
-    // name that is not ours stops it: nothing is written over it.
-    const bool leftoverPatterns = withPatterns && ReadPackMark(patternsDestination).has_value();
-    if (withPatterns) {
+    // The companions of an earlier pack of ours whose brushes folder went (GIMP shows the
+    // brushes, and that is the folder people remove) give way to the new pack; a folder of
+    // that name that is not ours stops it: nothing is written over it.
+    std::vector<PackFolderWrite> companions;
+    for (const QString& type : PackCompanionTypes()) {
+        if (std::none_of(pack.entries.begin(), pack.entries.end(),
+                         [&](const PackEntry& e) { return e.mediaType == type; }))
+            continue;
+        PackFolderWrite& companion = companions.emplace_back();
+        companion.mediaType = type;
+        companion.destination = PackCompanionFolder(destination, type);
+        companion.leftover = ReadPackMark(companion.destination).has_value();
         if (std::optional<PackWriteResult> refused =
-                Prepare(patternsDestination, QFileInfo(patternsDestination).path(),
-                        patternsTemporary, leftoverPatterns))
+                Prepare(companion.destination, QFileInfo(companion.destination).path(),
+                        companion.temporary, companion.leftover))
             return *refused;
     }
+    const auto into = [&](const QString& mediaType) -> PackFolderWrite& {
+        for (PackFolderWrite& companion : companions)
+            if (companion.mediaType == mediaType)
+                return companion;
+        return brushes;
+    };
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
         const QByteArray bytes = pack.entryBytes(i);
         if (bytes.isEmpty())
             return Failed(destination, NotMade(entry.fileName));
         QString error;
-        const QTemporaryDir& into = entry.isPattern() ? *patternsTemporary : *temporary;
-        if (!WriteNewFile(QDir(into.path()).filePath(entry.fileName), bytes, &error))
+        if (!WriteNewFile(QDir(into(entry.mediaType).temporary->path()).filePath(entry.fileName),
+                          bytes, &error))
             return Failed(destination, error);
     }
     const QByteArray mark = PackMark{pack.sourceName, pack.sourceSha256}.fileText();
-    for (const QTemporaryDir* into : {temporary.get(), patternsTemporary.get()}) {
+    for (PackFolderWrite* write : [&] {
+             std::vector<PackFolderWrite*> all{&brushes};
+             for (PackFolderWrite& companion : companions)
+                 all.push_back(&companion);
+             return all;
+         }()) {
         QString error;
-        if (into && !WriteNewFile(QDir(into->path()).filePath(PackMark::kFileName), mark, &error))
+        if (!WriteNewFile(QDir(write->temporary->path()).filePath(PackMark::kFileName), mark,
+                          &error))
             return Failed(destination, error);
     }
-    // The leftover waits aside until the new pack is in place, and comes back if it fails.
-    std::unique_ptr<QTemporaryDir> retired;
-    QString retiredPath;
-    if (leftoverPatterns) {
-        retired = std::make_unique<QTemporaryDir>(QFileInfo(patternsDestination).path() +
-                                                  QStringLiteral("/.kelbrin-leftover"));
-        retiredPath = QDir(retired->path()).filePath(QStringLiteral("patterns"));
-        const int error = retired->isValid() ? MoveNoReplace(PathToNative(patternsDestination),
-                                                             PathToNative(retiredPath))
-                                             : EACCES;
-        if (error != 0)
-            return Failed(destination, QStringLiteral("cannot move the leftover patterns %1: %2")
-                                           .arg(patternsDestination,
-                                                QString::fromLocal8Bit(std::strerror(error))));
-    }
-    const auto restoreLeftover = [&] {
-        if (retired)
-            MoveNoReplace(PathToNative(retiredPath), PathToNative(patternsDestination));
-    };
-    // The brushes go last: once they are in place the pack is there, patterns and all.
-    if (withPatterns) {
-        MakeReadable(patternsTemporary->path());
-        PackWriteResult patterns = MoveIntoPlace(patternsTemporary->path(), patternsDestination);
-        if (patterns.status != PackWriteResult::Status::Written) {
-            restoreLeftover();
-            return patterns;
+    // Leftovers wait aside until the new pack is in place, and come back if it fails.
+    const auto undo = [&] {
+        for (PackFolderWrite& companion : companions) {
+            if (companion.placed)
+                QDir(companion.destination).removeRecursively(); // made just now, by us
+            companion.restoreLeftover();
         }
-        patternsTemporary->setAutoRemove(false);
+    };
+    for (PackFolderWrite& companion : companions) {
+        if (!companion.leftover)
+            continue;
+        companion.retired = std::make_unique<QTemporaryDir>(
+            QFileInfo(companion.destination).path() + QStringLiteral("/.kelbrin-leftover"));
+        companion.retiredPath = QDir(companion.retired->path()).filePath(companion.mediaType);
+        const int error = companion.retired->isValid()
+                              ? MoveNoReplace(PathToNative(companion.destination),
+                                              PathToNative(companion.retiredPath))
+                              : EACCES;
+        if (error != 0) {
+            const QString reason = QStringLiteral("cannot move the leftover %1 %2: %3")
+                                       .arg(companion.mediaType, companion.destination,
+                                            QString::fromLocal8Bit(std::strerror(error)));
+            companion.retired.reset();
+            undo();
+            return Failed(destination, reason);
+        }
     }
-    MakeReadable(temporary->path());
-    PackWriteResult result = MoveIntoPlace(temporary->path(), destination);
+    // The brushes go last: once they are in place the pack is there, companions and all.
+    for (PackFolderWrite& companion : companions) {
+        MakeReadable(companion.temporary->path());
+        PackWriteResult placed = MoveIntoPlace(companion.temporary->path(), companion.destination);
+        if (placed.status != PackWriteResult::Status::Written) {
+            undo();
+            return placed;
+        }
+        companion.temporary->setAutoRemove(false);
+        companion.placed = true;
+    }
+    MakeReadable(brushes.temporary->path());
+    PackWriteResult result = MoveIntoPlace(brushes.temporary->path(), destination);
     if (result.status == PackWriteResult::Status::Written)
-        temporary->setAutoRemove(false);
-    else if (withPatterns) {
-        QDir(patternsDestination).removeRecursively(); // made just now, by us
-        restoreLeftover();
-    }
+        brushes.temporary->setAutoRemove(false);
+    else
+        undo();
     return result;
 }
 
-QString ExistingPackPatternsFolder(const QString& packFolder)
+QString ExistingPackCompanionFolder(const QString& packFolder, const QString& mediaType)
 {
     const QFileInfo pack(packFolder);
     if (!pack.isDir() || pack.isSymLink() ||
         QFileInfo(pack.absolutePath()).fileName() != QLatin1String("brushes"))
         return QString();
-    const QString patterns = PackPatternsFolder(pack.absoluteFilePath());
-    return QFileInfo(patterns).isDir() ? patterns : QString();
+    const QString companion = PackCompanionFolder(pack.absoluteFilePath(), mediaType);
+    return QFileInfo(companion).isDir() ? companion : QString();
+}
+
+QString ExistingPackPatternsFolder(const QString& packFolder)
+{
+    return ExistingPackCompanionFolder(packFolder, PackEntry::kPatterns);
 }
 
 Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete)
 {
-    // Only patterns Kelbrin wrote go along: a folder of that name can be somebody else's.
-    QString patterns = ExistingPackPatternsFolder(path);
-    if (!patterns.isEmpty() && !ReadPackMark(patterns))
-        patterns.clear();
+    // Only companions Kelbrin wrote go along: a folder of that name can be somebody else's.
+    QStringList companions;
+    for (const QString& type : PackCompanionTypes())
+        if (const QString companion = ExistingPackCompanionFolder(path, type);
+            !companion.isEmpty() && ReadPackMark(companion))
+            companions << companion;
     Trash::Result result = Trash::trashPath(path, askToDelete);
-    if (!result.succeeded || patterns.isEmpty())
+    if (!result.succeeded)
         return result;
-    const Trash::Result companion = Trash::trashPath(patterns, askToDelete);
-    if (!companion.succeeded)
+    QStringList stayed;
+    for (const QString& companion : companions) {
+        const Trash::Result moved = Trash::trashPath(companion, askToDelete);
+        if (!moved.succeeded)
+            stayed << QStringLiteral("%1 stayed: %2").arg(companion, moved.reason);
+    }
+    if (!stayed.isEmpty())
         result.reason =
-            QStringLiteral("its patterns stayed in %1: %2").arg(patterns, companion.reason);
+            QStringLiteral("some of its files stayed (%1)").arg(stayed.join(QStringLiteral("; ")));
     return result;
 }
 

@@ -23,24 +23,29 @@ struct PackWriteResult
 // Where a pack of that name goes in folder: a folder for GIMP, a .bundle for Krita.
 QString PackDestination(const QString& folder, const QString& packName, PackTarget target);
 
-// GIMP keeps patterns in a folder beside its brushes folder: for a pack folder
-// <gimp>/brushes/<pack>, <gimp>/patterns/<pack>. Whatever moves or removes a GIMP pack takes
-// this folder along when it is there (TrashPack).
+// GIMP keeps patterns, dynamics and tool presets in folders beside its brushes folder: for a
+// pack folder <gimp>/brushes/<pack>, <gimp>/patterns/<pack>, <gimp>/dynamics/<pack> and
+// <gimp>/tool-presets/<pack> (GIMP 3 names its folders as 2.10 does). Whatever moves or removes
+// a GIMP pack takes these along when they are there (TrashPack).
+QString PackCompanionFolder(const QString& packFolder, const QString& mediaType);
 QString PackPatternsFolder(const QString& packFolder);
-// The patterns folder that goes with the folder packFolder: "" unless packFolder lies in a
-// folder called "brushes", as every GIMP pack does, and the patterns folder is there, so that
-// nothing reaches beside some other folder.
+// The media types of those folders: patterns, dynamics, tool-presets.
+const QStringList& PackCompanionTypes();
+// The companion folder of mediaType that goes with the folder packFolder: "" unless
+// packFolder lies in a folder called "brushes", as every GIMP pack does, and the companion is
+// there, so that nothing reaches beside some other folder.
+QString ExistingPackCompanionFolder(const QString& packFolder, const QString& mediaType);
 QString ExistingPackPatternsFolder(const QString& packFolder);
 
-// Moves a pack to the trash: a Krita bundle, or a GIMP pack folder together with its
-// ExistingPackPatternsFolder() when that carries Kelbrin's mark (PackMark). The result is the
-// pack's own; patterns that could not follow it are said in its reason.
+// Moves a pack to the trash: a Krita bundle, or a GIMP pack folder together with each of its
+// existing companion folders that carries Kelbrin's mark (PackMark). The result is the pack's
+// own; companions that could not follow it are said in its reason.
 Trash::Result TrashPack(const QString& path, const Trash::AskToDelete& askToDelete = nullptr);
 
 // GIMP: the folder folder/<pack>/ holding the pack's brushes (GIMP's brush folders take
-// subfolders, and name a tag after each) and, when the pack has patterns, the folder
-// PackPatternsFolder() names for them. Both appear or neither does; either one already there
-// stops the pack.
+// subfolders, and name a tag after each) and, for the pack's patterns, dynamics and tool
+// presets, the companion folders PackCompanionFolder() names. All appear or none does; any
+// one already there that is not an earlier companion of ours stops the pack.
 PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder);
 // Krita: the resource bundle folder/<pack>.bundle. Its preview shows what previewPainter
 // paints of the first brushes, or their tips without one (PackPreview). GIMP shows no picture

@@ -26,7 +26,7 @@ TEST(ConvertCommandTest, WritesAGimpPackOnceAndReportsEveryBrush)
     const CliRun first = Convert(
         {QStringLiteral("--to"), QStringLiteral("gimp"), QStringLiteral("--out"), out, file});
     EXPECT_EQ(first.status, 0) << first.err.toStdString();
-    EXPECT_EQ(first.out, QStringLiteral("wrote %1 (2 brushes, 1 changed)\n").arg(pack));
+    EXPECT_EQ(first.out, QStringLiteral("wrote %1 (2 brushes, 1 changed, 2 presets)\n").arg(pack));
     EXPECT_TRUE(first.err.contains(QStringLiteral("brush 1 changed: soft edge painted by GIMP")));
     EXPECT_EQ(QDir(pack).entryList(QDir::Files),
               QStringList({QStringLiteral("000 Patchy Dual Probe.gbr"),

@@ -5,6 +5,7 @@
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/GimpPatternFile.h"
+#include "convert/GimpPresetFiles.h"
 #include "platform/ValidName.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <set>
 #include <variant>
 
 namespace {
@@ -325,6 +327,182 @@ TEST(GimpJudge, LoadsEveryBrushAndPatternAndPaintsTheComputedTipsLikeKelbrin)
         EXPECT_LE(difference.max, c.maxDifference) << c.name.toStdString();
         EXPECT_LE(difference.mean, c.meanDifference) << c.name.toStdString();
     }
+}
+
+struct GimpRun
+{
+    QString output; // what GIMP printed
+    QString report; // what the script wrote
+};
+
+// Runs program (gimp-console-2.10, or gimp-2.10 under xvfb-run when wrapped) with `dataDir`'s
+// brushes, patterns, dynamics and tool presets as its only ones, and the Script-Fu script,
+// which writes into the file it is given as %1. GIMP reads tool presets only when it has a
+// window, so they need the second.
+std::variant<GimpRun, QString> RunGimp(const QString& dataDir, const QString& script,
+                                       bool withWindow)
+{
+    QTemporaryDir home;
+    QFile rc(home.filePath(QStringLiteral("gimprc")));
+    if (!rc.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write %1").arg(rc.fileName());
+    QTextStream(&rc) << "(brush-path \"" << dataDir << "/brushes\")\n"
+                     << "(pattern-path \"" << dataDir << "/patterns\")\n"
+                     << "(dynamics-path \"" << dataDir << "/dynamics\")\n"
+                     << "(tool-preset-path \"" << dataDir << "/tool-presets\")\n"
+                     << "(plug-in-path \"${gimp_plug_in_dir}/plug-ins/script-fu\")\n"
+                     << "(font-path \"\")\n";
+    rc.close();
+    const QString out = home.filePath(QStringLiteral("report.txt"));
+    QProcess gimp;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("GIMP2_DIRECTORY"), home.filePath(QStringLiteral("gimp")));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    gimp.setProcessEnvironment(environment);
+    gimp.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList arguments = {QStringLiteral("-f"),
+                             QStringLiteral("--no-splash"),
+                             QStringLiteral("--console-messages"),
+                             QStringLiteral("--gimprc=") + rc.fileName(),
+                             QStringLiteral("-b"),
+                             script.arg(SchemeString(out)),
+                             QStringLiteral("-b"),
+                             QStringLiteral("(gimp-quit 0)")};
+    if (withWindow)
+        gimp.start(QStringLiteral("xvfb-run"),
+                   QStringList{QStringLiteral("-a"), QStringLiteral("gimp-2.10")} + arguments);
+    else
+        gimp.start(kGimp, QStringList{QStringLiteral("-i")} + arguments);
+    if (!gimp.waitForFinished(180000)) {
+        gimp.kill();
+        gimp.waitForFinished();
+        return QStringLiteral("GIMP did not finish in 3 minutes:\n") + gimp.readAll();
+    }
+    GimpRun run{QString::fromUtf8(gimp.readAll()), QString()};
+    QFile file(out);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("GIMP wrote no report:\n") + run.output;
+    run.report = QString::fromUtf8(file.readAll());
+    return run;
+}
+
+// GIMP's complaints about the files under folder: a load that failed, a value out of range.
+QStringList Complaints(const QString& output, const QString& folder)
+{
+    QStringList complaints;
+    for (const QString& line : output.split(QLatin1Char('\n')))
+        if (line.contains(folder) || line.contains(QLatin1String("WARNING")) ||
+            line.contains(QLatin1String("CRITICAL")))
+            complaints << line;
+    return complaints;
+}
+
+// Every preset of every judge file arrives in GIMP as paint dynamics GIMP lists and takes
+// under its own name, and as a tool preset GIMP loads without a word, naming a brush GIMP has.
+TEST(GimpJudge, LoadsEveryPresetsDynamicsAndToolPreset)
+{
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
+    if (QStandardPaths::findExecutable(kGimp).isEmpty())
+        GTEST_SKIP() << kGimp.toStdString() << " is not installed (Debian package gimp)";
+
+    Sandbox sandbox;
+    int brushCount = 0;
+    std::vector<BrushPack> packs = JudgePacks(sandbox, PackTarget::Gimp, &brushCount);
+    packs.push_back(PatternJudgePack(PackTarget::Gimp));
+    int presets = 0;
+    std::map<QString, std::array<int, 3>> groups; // kept, approximated, not carried
+    QStringList dynamicsNames;
+    std::set<QString> brushNames;
+    for (const BrushPack& pack : packs) {
+        ASSERT_EQ(WritePackFolder(pack, sandbox.path(QStringLiteral("gimp/brushes"))).status,
+                  PackWriteResult::Status::Written);
+        for (const BrushPtr& brush : pack.sources)
+            presets += brush->preset() && brush->preset()->isPreset;
+        for (const PackedBrush& packed : pack.brushes)
+            for (const SettingFate& fate : packed.settings)
+                ++groups[fate.group][size_t(fate.fate)];
+        for (size_t i = 0; i < pack.entries.size(); ++i) {
+            const PackEntry& entry = pack.entries[i];
+            if (entry.mediaType == PackEntry::kDynamics) {
+                const auto dynamics = GimpPresetFiles::readDynamics(pack.entryBytes(i));
+                ASSERT_TRUE(dynamics) << entry.fileName.toStdString();
+                dynamicsNames << dynamics->name;
+            } else if (entry.mediaType == PackEntry::kToolPresets) {
+                const auto preset = GimpPresetFiles::readToolPreset(pack.entryBytes(i));
+                ASSERT_TRUE(preset) << entry.fileName.toStdString();
+                brushNames.insert(preset->brush);
+            }
+        }
+    }
+    ASSERT_FALSE(dynamicsNames.isEmpty());
+
+    QString asked;
+    for (const QString& name : dynamicsNames)
+        asked += SchemeString(name) + QLatin1Char(' ');
+    // Each dynamics by name, then GIMP's own name for the dynamics it took.
+    const QString script =
+        QStringLiteral("(let ((p (open-output-file %1)))"
+                       " (for-each (lambda (n) (display \"D \" p) (display n p) (newline p))"
+                       "  (cadr (gimp-dynamics-get-list \"\")))"
+                       " (for-each (lambda (n) (display \"B \" p) (display n p) (newline p))"
+                       "  (cadr (gimp-brushes-get-list \"\")))"
+                       " (for-each (lambda (n) (display \"S \" p)"
+                       "   (display (catch \"\" (begin (gimp-context-set-dynamics n)"
+                       "     (car (gimp-context-get-dynamics)))) p) (newline p))"
+                       "  (list ") +
+        asked.replace(QLatin1Char('%'), QStringLiteral("%%")) +
+        QStringLiteral(")) (close-output-port p))");
+    const QString data = sandbox.path(QStringLiteral("gimp"));
+    const auto console = RunGimp(data, script, false);
+    ASSERT_TRUE(std::holds_alternative<GimpRun>(console))
+        << std::get<QString>(console).toStdString();
+    const GimpRun& run = std::get<GimpRun>(console);
+    EXPECT_EQ(Complaints(run.output, data), QStringList()) << run.output.toStdString();
+    QStringList listed, taken;
+    std::set<QString> brushes;
+    for (const QString& line : run.report.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("D ")))
+            listed << line.mid(2);
+        else if (line.startsWith(QLatin1String("S ")))
+            taken << line.mid(2);
+        else if (line.startsWith(QLatin1String("B ")))
+            brushes.insert(line.mid(2));
+    }
+    int kept = 0;
+    for (qsizetype i = 0; i < dynamicsNames.size(); ++i) {
+        const QString& name = dynamicsNames[i];
+        const bool ok = listed.count(name) == 1 && taken.value(i) == name;
+        EXPECT_TRUE(ok) << name.toStdString();
+        kept += ok;
+    }
+    for (const QString& brush : brushNames)
+        EXPECT_TRUE(brushes.count(brush)) << "no brush " << brush.toStdString();
+
+    std::cout << "GIMP kept " << kept << " of " << presets << " presets\n";
+    for (const auto& [group, counts] : groups)
+        std::cout << "  " << group.toStdString() << ": " << counts[0] << " kept, " << counts[1]
+                  << " approximated, " << counts[2] << " not carried\n";
+    EXPECT_EQ(kept, presets);
+
+    // GIMP reads tool presets only with a window. A broken one beside ours shows that it
+    // read them, and says how it speaks of one it refuses.
+    if (QStandardPaths::findExecutable(QStringLiteral("xvfb-run")).isEmpty())
+        return;
+    ASSERT_TRUE(QDir().mkpath(sandbox.path(QStringLiteral("gimp/tool-presets/zz"))));
+    sandbox.write(QStringLiteral("gimp/tool-presets/zz/Broken.gtp"),
+                  "# GIMP tool preset file\n(name \"Broken\")\n(tool-options "
+                  "\"GimpPaintOptions\" (tool \"gimp-paintbrush-tool\") (paint-mode none))\n");
+    const auto window =
+        RunGimp(data, QStringLiteral("(close-output-port (open-output-file %1))"), true);
+    ASSERT_TRUE(std::holds_alternative<GimpRun>(window)) << std::get<QString>(window).toStdString();
+    const QStringList complaints = Complaints(std::get<GimpRun>(window).output, data);
+    ASSERT_EQ(complaints.filter(QStringLiteral("Broken.gtp")).size(), 1)
+        << std::get<GimpRun>(window).output.toStdString();
+    QStringList ours = complaints.filter(QStringLiteral("/tool-presets/"));
+    ours.removeIf([](const QString& line) { return line.contains(QLatin1String("Broken.gtp")); });
+    EXPECT_EQ(ours, QStringList());
 }
 
 } // namespace

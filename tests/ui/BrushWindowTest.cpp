@@ -179,7 +179,7 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
 
     window.installItem(path);
     ASSERT_EQ(asked.size(), 2);
-    EXPECT_EQ(asked[0], QStringLiteral("GIMP: 2 brushes, 2 changed"));
+    EXPECT_EQ(asked[0], QStringLiteral("GIMP: 2 brushes, 2 changed, 2 presets"));
     EXPECT_TRUE(asked[1].startsWith("GIMP, brush 0 soft0: changed (soft edge"))
         << qPrintable(asked[1]);
     EXPECT_FALSE(QFileInfo::exists(brushes));
