@@ -196,13 +196,15 @@ QString AppsWith(const BrushInstaller::Report& report, BrushInstaller::Outcome::
             names << outcome.app;
     return JoinNames(names);
 }
-// Both read their resource folders when they start; GIMP also when its Brushes and Patterns
-// dialogs are refreshed, while Krita takes a new bundle only at its next start.
+// Both read their resource folders when they start; GIMP also when its Brushes, Patterns, Paint
+// Dynamics and Tool Presets dialogs are refreshed, while Krita takes a new bundle only at its
+// next start.
 QString RefreshNote(bool gimp, bool krita)
 {
     const QString gimpNote =
-        QStringLiteral("GIMP shows the new brushes once its Brushes and Patterns are refreshed "
-                       "(the Refresh button at the foot of each) or it restarts");
+        QStringLiteral("GIMP shows the new brushes once its Brushes, Patterns, Paint Dynamics "
+                       "and Tool Presets are refreshed (the Refresh button at the foot of each) "
+                       "or it restarts");
     if (gimp && krita)
         return QStringLiteral("If they are running, %1, and Krita once it restarts.").arg(gimpNote);
     if (gimp)

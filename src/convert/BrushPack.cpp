@@ -113,17 +113,32 @@ void NoteSettingsNotCarried(const Brush& brush, PackedBrush& packed)
 }
 
 // With the preset carried in the application's own preset files, what it lost is what they
-// could not hold: the groups with a setting not carried, the texture among them.
+// could not hold: the groups none of whose settings were carried (the texture said on its own
+// line, as without presets), and the tool options left behind.
 void NoteGroupsNotCarried(PackedBrush& packed)
 {
+    const auto lostWhole = [&packed](const QString& group) {
+        return std::none_of(
+            packed.settings.begin(), packed.settings.end(), [&group](const SettingFate& other) {
+                return other.group == group && other.fate != SettingFate::Fate::NotCarried;
+            });
+    };
+    QStringList options;
     for (const SettingFate& setting : packed.settings) {
-        if (setting.fate == SettingFate::Fate::NotCarried &&
-            !packed.lostSettings.contains(setting.group))
+        if (setting.group == QLatin1String("Tool Options")) {
+            if (setting.fate == SettingFate::Fate::NotCarried)
+                options << setting.setting;
+        } else if (lostWhole(setting.group) && !packed.lostSettings.contains(setting.group) &&
+                   (packed.texture.isEmpty() || setting.group != QLatin1String("Texture"))) {
             packed.lostSettings << setting.group;
+        }
     }
     if (!packed.lostSettings.isEmpty())
         packed.what << QStringLiteral("settings not carried (%1)")
                            .arg(packed.lostSettings.join(QStringLiteral(", ")));
+    if (!options.isEmpty())
+        packed.what << QStringLiteral("tool options not carried (%1)")
+                           .arg(options.join(QStringLiteral(", ")));
 }
 
 // GIMP paints computed tips itself; Krita's brush folder takes only pixels.
@@ -369,17 +384,21 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
                 PlanKritaPreset(pack, packed);
             else
                 PlanGimpPreset(pack, packed);
-            if (packed.presetCarried()) {
-                NoteGroupsNotCarried(packed);
-            } else {
-                if (const auto& texture = brush.texture()) {
-                    const Pattern* pattern = FindPattern(*texture, file.patterns()).get();
-                    packed.texture = pattern ? pattern->displayName() : ReadableName(texture->name);
-                    packed.what << LostTextureText(packed.texture,
-                                                   pattern && !pattern->pixelSize().isEmpty());
-                }
-                NoteSettingsNotCarried(brush, packed);
+            const bool textureCarried = std::any_of(
+                packed.settings.begin(), packed.settings.end(), [](const SettingFate& setting) {
+                    return setting.group == QLatin1String("Texture") &&
+                           setting.fate != SettingFate::Fate::NotCarried;
+                });
+            if (const auto& texture = brush.texture(); texture && !textureCarried) {
+                const Pattern* pattern = FindPattern(*texture, file.patterns()).get();
+                packed.texture = pattern ? pattern->displayName() : ReadableName(texture->name);
+                packed.what << LostTextureText(packed.texture,
+                                               pattern && !pattern->pixelSize().isEmpty());
             }
+            if (packed.presetCarried())
+                NoteGroupsNotCarried(packed);
+            else
+                NoteSettingsNotCarried(brush, packed);
             packed.outcome =
                 packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
         }

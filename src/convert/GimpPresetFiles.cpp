@@ -606,40 +606,6 @@ Curve CurveFrom(const Node* node)
     return {used.front().second, used.back().second};
 }
 
-// The report says which groups lose everything and which tool options are left behind, as it
-// did before presets were carried; the lines said of them without presets give way to these.
-void NoteWhatPresetCarries(PackedBrush& packed)
-{
-    packed.what.removeIf([](const QString& line) {
-        return line.startsWith(QLatin1String("settings not carried (")) ||
-               line.startsWith(QLatin1String("tool options not carried ("));
-    });
-    QStringList lost, options;
-    for (const SettingFate& fate : packed.settings) {
-        if (fate.group == QLatin1String("Tool Options")) {
-            if (fate.fate == Fate::NotCarried)
-                options << fate.setting;
-            continue;
-        }
-        const bool carriedSome = std::any_of(
-            packed.settings.begin(), packed.settings.end(), [&](const SettingFate& other) {
-                return other.group == fate.group && other.fate != Fate::NotCarried;
-            });
-        if (!carriedSome && !lost.contains(fate.group) &&
-            (packed.texture.isEmpty() || fate.group != QLatin1String("Texture")))
-            lost << fate.group;
-    }
-    packed.lostSettings = lost;
-    if (!lost.isEmpty())
-        packed.what
-            << QStringLiteral("settings not carried (%1)").arg(lost.join(QStringLiteral(", ")));
-    if (!options.isEmpty())
-        packed.what << QStringLiteral("tool options not carried (%1)")
-                           .arg(options.join(QStringLiteral(", ")));
-    if (packed.outcome != PackedBrush::Outcome::NotCarried)
-        packed.outcome =
-            packed.what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
-}
 } // namespace
 
 const char* GimpPresetFiles::inputKey(Input input)
@@ -827,12 +793,10 @@ void PlanGimpPreset(BrushPack& pack, PackedBrush& packed)
             std::none_of(earlier.settings.begin(), earlier.settings.end(),
                          [](const SettingFate& s) { return s.setting == QLatin1String("tip"); })) {
             earlier.settings.push_back(shared());
-            NoteWhatPresetCarries(earlier);
         }
     }
     if (duplicate)
         packed.settings.push_back(shared());
-    NoteWhatPresetCarries(packed);
 }
 
 QByteArray GimpPresetEntryBytes(const BrushPack& pack, const PackEntry& entry)

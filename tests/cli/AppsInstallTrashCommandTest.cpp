@@ -83,9 +83,10 @@ TEST(InstallCommand, RefusesNonBrushFilesThenInstallsAndNamesEachApplication)
               QStringLiteral("Adobe Photoshop CS6: installed %1/Soft.abr\n"
                              "GIMP 2.10: installed %2/Soft (its brushes folder was made for it)\n"
                              "Krita: installed %3/Soft.bundle\n"
-                             "If they are running, GIMP shows the new brushes once its Brushes "
-                             "and Patterns are refreshed (the Refresh button at the foot of "
-                             "each) or it restarts, and Krita once it restarts.\n")
+                             "If they are running, GIMP shows the new brushes once its Brushes, "
+                             "Patterns, Paint Dynamics and Tool Presets are refreshed (the "
+                             "Refresh button at the foot of each) or it restarts, and Krita "
+                             "once it restarts.\n")
                   .arg(photoshop, gimp, krita)
                   .toStdString());
     EXPECT_EQ(first.err, QString());
@@ -290,9 +291,9 @@ cat locked/Kept.abr; echo
                              "~/.var/app/org.gimp.GIMP/config/GIMP/3.0/brushes/Big\n"
                              "Krita: could not write ~/.local/share/krita/Big.bundle: Read-only "
                              "file system\n"
-                             "If it is running, GIMP shows the new brushes once its Brushes and "
-                             "Patterns are refreshed (the Refresh button at the foot of each) or "
-                             "it restarts.\n"
+                             "If it is running, GIMP shows the new brushes once its Brushes, "
+                             "Patterns, Paint Dynamics and Tool Presets are refreshed (the "
+                             "Refresh button at the foot of each) or it restarts.\n"
                              "status 1\n"
                              ".config/GIMP/2.10/brushes:  .local/share/krita: brushes \n"
                              "# trash on another file system\n"

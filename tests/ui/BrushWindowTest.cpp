@@ -192,8 +192,8 @@ TEST(BrushWindow, InstallAsksFirstThenNamesEachApplicationsOutcome)
     // A running GIMP needs a word on how to see them.
     EXPECT_EQ(window.fileActionMessage(),
               "“Soft Set.abr” was installed in GIMP 2.10. If it is running, GIMP shows the new "
-              "brushes once its Brushes and Patterns are refreshed (the Refresh button at the foot "
-              "of each) or it restarts.");
+              "brushes once its Brushes, Patterns, Paint Dynamics and Tool Presets are refreshed "
+              "(the Refresh button at the foot of each) or it restarts.");
     window.fileActions()->openFolderButton()->click();
     EXPECT_EQ(revealed, QStringList{brushes + "/Soft Set"});
     window.installItem(path);
