@@ -243,9 +243,14 @@ QByteArray BrushPack::entryBytes(size_t index, QImage* ink, const PackPreviewPai
             NameInside(pattern.displayName(), entry.source, patternSources.size(), kUnnamedPattern),
             pattern));
     }
-    const BrushPtr& brush = sources.at(entry.source);
-    const QString inside =
-        NameInside(brush->displayName(), entry.source, sources.size(), QStringLiteral("Brush"));
+    const BrushPtr& brush = entry.dualTip ? sources.at(entry.source)->dualTip()
+                                          : sources.at(entry.source);
+    if (!brush)
+        return {};
+    QString inside = NameInside(sources.at(entry.source)->displayName(), entry.source,
+                                sources.size(), QStringLiteral("Brush"));
+    if (entry.dualTip)
+        inside += QStringLiteral(" (dual tip)");
     if (Parametric(target, *brush))
         return GimpParametricBrushFile::write(GimpParametricBrushFile::fromComputed(
             inside, static_cast<const ComputedBrush&>(*brush).parameters(), PackSpacing(*brush)));

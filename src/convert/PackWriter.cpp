@@ -1,11 +1,13 @@
 #include "convert/PackWriter.h"
 
 #include "convert/KritaBundle.h"
+#include "convert/KritaPaintPreset.h"
 #include "convert/PackMark.h"
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
 #include "platform/WriteNewFile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -202,13 +204,19 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
     PackPreview preview(previewPainter,
                         size_t(std::count_if(pack.entries.begin(), pack.entries.end(),
                                              [](const PackEntry& e) { return e.isBrush(); })));
+    // A preset names its tips by their MD5, taken here as they go by rather than drawn again.
+    KritaResourceSums sums;
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
         QImage ink;
         const QByteArray bytes =
-            pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
+            entry.mediaType == PackEntry::kPaintPresets
+                ? KritaPresetEntryBytes(pack, entry, previewPainter, &sums)
+                : pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
         if (bytes.isEmpty())
             return Failed(destination, NotMade(entry.fileName));
+        if (entry.mediaType == PackEntry::kBrushes)
+            sums[i] = QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
         if (entry.isBrush())
             preview.add(*pack.sources.at(entry.source), pack.patternSources, ink);
         if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error))
