@@ -219,7 +219,12 @@ TEST(BrushPack, APresetsSpacingAndShapeAreWrittenAndItsOtherSettingsListed)
     // Krita's bundle holds the same .gbr, spacing and all.
     const BrushPack krita = BuildBrushPack(file, PackTarget::Krita);
     EXPECT_EQ(krita.entryBytes(0), gimp.entryBytes(0));
-    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(1))->spacing, 150);
+    const auto marker = std::find_if(krita.entries.begin(), krita.entries.end(), [](auto& e) {
+        return e.fileName == QLatin1String("001 Marker.gbr");
+    });
+    ASSERT_NE(marker, krita.entries.end());
+    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(size_t(marker - krita.entries.begin())))->spacing,
+              150);
 }
 
 // The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell,
