@@ -877,7 +877,7 @@ std::optional<KritaPresetFile> ReadKritaPreset(const QByteArray& bytes, bool wit
     while (!tip.atEnd()) {
         if (tip.readNext() == QXmlStreamReader::StartElement)
             for (const QXmlStreamAttribute& a : tip.attributes())
-                file.tip[a.name().toString()] = a.value().toString();
+                file.tip.emplace(a.name().toString(), a.value().toString()); // <Brush> first
     }
     return file;
 }
