@@ -243,8 +243,8 @@ QByteArray BrushPack::entryBytes(size_t index, QImage* ink, const PackPreviewPai
             NameInside(pattern.displayName(), entry.source, patternSources.size(), kUnnamedPattern),
             pattern));
     }
-    const BrushPtr& brush = entry.dualTip ? sources.at(entry.source)->dualTip()
-                                          : sources.at(entry.source);
+    const BrushPtr& brush =
+        entry.dualTip ? sources.at(entry.source)->dualTip() : sources.at(entry.source);
     if (!brush)
         return {};
     QString inside = NameInside(sources.at(entry.source)->displayName(), entry.source,

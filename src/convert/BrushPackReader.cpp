@@ -18,8 +18,8 @@
 #include <boost/thread/thread.hpp>
 #include <cerrno>
 #include <cmath>
-#include <map>
 #include <cstring>
+#include <map>
 #include <sys/stat.h>
 
 namespace {
@@ -121,9 +121,8 @@ BrushPtr SampledFrom(const GimpBrushFile::Contents& contents, const KritaPresetF
     TipShape shape;
     shape.name = contents.name;
     shape.diameter = std::max(tip.width(), tip.height());
-    return WithSpacing(std::make_shared<SampledBrush>(kpp ? kpp->name : contents.name,
-                                                      tip.width(), tip.height(), 8,
-                                                      std::move(pixels)),
+    return WithSpacing(std::make_shared<SampledBrush>(kpp ? kpp->name : contents.name, tip.width(),
+                                                      tip.height(), 8, std::move(pixels)),
                        shape, contents.spacing, kpp);
 }
 
@@ -229,11 +228,10 @@ void BrushPackReader::Read(CBrushSink& sink)
             for (const KritaBundle::Resource& resource : contents->resources) {
                 if (resource.mediaType != PackEntry::kPaintPresets)
                     continue;
+                // A preset that cannot be read (or another program's) leaves its tip bare.
                 std::optional<KritaPresetFile> preset = ReadKritaPreset(resource.bytes);
-                if (!preset) {
-                    damaged = true;
+                if (!preset)
                     continue;
-                }
                 if (const QString masking =
                         preset->param(QStringLiteral("MaskingBrush/Preset/requiredBrushFile"));
                     !masking.isEmpty())
@@ -250,9 +248,9 @@ void BrushPackReader::Read(CBrushSink& sink)
                 if (preset == presets.end() && maskingTips.contains(resource.fileName))
                     continue;
                 boost::this_thread::interruption_point();
-                if (const BrushPtr brush = BrushFromEntry(
-                        resource.fileName, resource.bytes,
-                        preset == presets.end() ? nullptr : &preset->second))
+                if (const BrushPtr brush =
+                        BrushFromEntry(resource.fileName, resource.bytes,
+                                       preset == presets.end() ? nullptr : &preset->second))
                     sink.AddBrush(brush);
                 else
                     damaged = true;

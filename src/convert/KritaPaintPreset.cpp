@@ -16,6 +16,10 @@
 namespace {
 // Krita's own presets are 200 x 200 (the thumbnails of its bundled presets, and its manual).
 constexpr int kPictureSide = 200;
+// Krita's docker shows the picture at a third of its side or less, so the stroke is painted at
+// that and enlarged: painting the stroke costs more than all else a preset does, and most of it
+// goes with the picture's size.
+constexpr int kPaintedSide = kPictureSide / 3;
 const QString kPresetVersion = QStringLiteral("5.0");
 
 using Fate = SettingFate::Fate;
@@ -28,8 +32,8 @@ QString XmlNumber(double value)
 // A sensor's response as Krita writes it: points "x,y;" from pen-up to full.
 QString Curve(double low, double high)
 {
-    return QStringLiteral("0,%1;1,%2;").arg(XmlNumber(std::clamp(low, 0.0, 1.0)),
-                                            XmlNumber(std::clamp(high, 0.0, 1.0)));
+    return QStringLiteral("0,%1;1,%2;")
+        .arg(XmlNumber(std::clamp(low, 0.0, 1.0)), XmlNumber(std::clamp(high, 0.0, 1.0)));
 }
 
 struct Sensor
@@ -50,7 +54,8 @@ QString SensorXml(const std::vector<Sensor>& sensors)
                QStringLiteral(">\n");
     };
     if (sensors.size() == 1)
-        return QStringLiteral("<!DOCTYPE params>\n") + element(QStringLiteral("params"), sensors[0]);
+        return QStringLiteral("<!DOCTYPE params>\n") +
+               element(QStringLiteral("params"), sensors[0]);
     QString xml = QStringLiteral("<!DOCTYPE params>\n<params id=\"sensorslist\">\n");
     for (const Sensor& s : sensors)
         xml += element(QStringLiteral("ChildSensor"), s);
@@ -69,7 +74,10 @@ class PresetXml
 public:
     explicit PresetXml(std::vector<SettingFate>* fates) : mFates(fates) {}
 
-    void internal(const QString& key, const QString& value) { mParams.push_back({key, value, false}); }
+    void internal(const QString& key, const QString& value)
+    {
+        mParams.push_back({key, value, false});
+    }
     void number(const QString& key, double value) { internal(key, XmlNumber(value)); }
     void flag(const QString& key, bool value)
     {
@@ -188,8 +196,8 @@ std::vector<Sensor> SizeLikeSensors(const Dynamic& d, double minimum, PresetXml&
         break;
     }
     if (d.jitter > 0)
-        sensors.push_back({QStringLiteral("fuzzy"), Curve(1 - std::min(d.jitter, 100.0) / 100, 1),
-                           {}});
+        sensors.push_back(
+            {QStringLiteral("fuzzy"), Curve(1 - std::min(d.jitter, 100.0) / 100, 1), {}});
     if (d.varies())
         xml.fate(group, setting, fate, how.join(QStringLiteral("; ")));
     return sensors;
@@ -232,11 +240,11 @@ QString CompositeFor(const QString& mode)
 std::optional<int> TexturingModeFor(const QString& mode)
 {
     static const std::map<QString, int> modes = {
-        {QStringLiteral("multiply"), 0},      {QStringLiteral("subtract"), 1},
-        {QStringLiteral("darken"), 4},        {QStringLiteral("overlay"), 5},
-        {QStringLiteral("color dodge"), 6},   {QStringLiteral("color burn"), 7},
-        {QStringLiteral("linear burn"), 9},   {QStringLiteral("hard mix"), 10},
-        {QStringLiteral("height"), 14},       {QStringLiteral("linear height"), 15},
+        {QStringLiteral("multiply"), 0},    {QStringLiteral("subtract"), 1},
+        {QStringLiteral("darken"), 4},      {QStringLiteral("overlay"), 5},
+        {QStringLiteral("color dodge"), 6}, {QStringLiteral("color burn"), 7},
+        {QStringLiteral("linear burn"), 9}, {QStringLiteral("hard mix"), 10},
+        {QStringLiteral("height"), 14},     {QStringLiteral("linear height"), 15},
     };
     const auto it = modes.find(mode.trimmed().toLower());
     return it == modes.end() ? std::nullopt : std::optional<int>(it->second);
@@ -298,8 +306,7 @@ QByteArray EntrySum(const BrushPack& pack, size_t entry, KritaResourceSums* sums
     return sum;
 }
 
-std::optional<size_t> EntryOf(const BrushPack& pack, size_t source,
-                              bool (PackEntry::*is)() const)
+std::optional<size_t> EntryOf(const BrushPack& pack, size_t source, bool (PackEntry::*is)() const)
 {
     for (size_t i = 0; i < pack.entries.size(); ++i)
         if (pack.entries[i].source == source && (pack.entries[i].*is)())
@@ -345,7 +352,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                           .arg(XmlNumber(settings.scattering->count));
     }
     spacing = Clamped(spacing, 1, 1000, QStringLiteral("%1 %"), spacingHow);
-    xml.fate(kTip, QStringLiteral("spacing"), spacingHow.isEmpty() ? Fate::Kept : Fate::Approximated,
+    xml.fate(kTip, QStringLiteral("spacing"),
+             spacingHow.isEmpty() ? Fate::Kept : Fate::Approximated,
              spacingHow.join(QStringLiteral("; ")));
 
     const Neighbours at{EntryOf(pack, index, &PackEntry::isBrush),
@@ -395,7 +403,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
     // Shape dynamics: size, angle and roundness as Krita's size, rotation and ratio options,
     // the flips as its mirror option.
     if (const auto& shape = settings.shapeDynamics) {
-        const double minimum = shape->size.minimum > 0 ? shape->size.minimum : shape->minimumDiameter;
+        const double minimum =
+            shape->size.minimum > 0 ? shape->size.minimum : shape->minimumDiameter;
         if (const auto sensors =
                 SizeLikeSensors(shape->size, minimum, xml, kShape, QStringLiteral("size"));
             !sensors.empty())
@@ -411,7 +420,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             turn.push_back({QStringLiteral("drawingangle"), {}, {}});
             break;
         case DynamicControl::InitialDirection:
-            turn.push_back({QStringLiteral("drawingangle"), {}, QStringLiteral(" lockedAngleMode=\"1\"")});
+            turn.push_back(
+                {QStringLiteral("drawingangle"), {}, QStringLiteral(" lockedAngleMode=\"1\"")});
             break;
         case DynamicControl::PenTilt:
             turn.push_back({QStringLiteral("ascension"), {}, {}});
@@ -427,7 +437,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             turn.push_back({QStringLiteral("tangentialpressure"), {}, {}});
             break;
         case DynamicControl::Fade:
-            turn.push_back({QStringLiteral("fade"), {},
+            turn.push_back({QStringLiteral("fade"),
+                            {},
                             QStringLiteral(" periodic=\"0\" length=\"%1\"")
                                 .arg(std::max(1, shape->angle.fadeSteps.value_or(1)))});
             break;
@@ -445,10 +456,10 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         }
         if (!turn.empty())
             xml.option(QStringLiteral("Rotation"), turn,
-                       shape->angle.jitter > 0 ? std::min(shape->angle.jitter, 100.0) / 100 : 1,
-                       1);
+                       shape->angle.jitter > 0 ? std::min(shape->angle.jitter, 100.0) / 100 : 1, 1);
         if (shape->angle.varies())
-            xml.fate(kShape, QStringLiteral("angle"), how.isEmpty() ? Fate::Kept : Fate::Approximated,
+            xml.fate(kShape, QStringLiteral("angle"),
+                     how.isEmpty() ? Fate::Kept : Fate::Approximated,
                      how.join(QStringLiteral("; ")));
         const double minimumRoundness =
             shape->roundness.minimum > 0 ? shape->roundness.minimum : shape->minimumRoundness;
@@ -475,10 +486,9 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         QStringList how;
         Dynamic control = amount;
         control.jitter = 0; // the scatter itself, not a jitter of it
-        std::vector<Sensor> sensors = SizeLikeSensors(control, amount.minimum, xml, group,
-                                                      QStringLiteral("scatter control"));
-        const double value =
-            Clamped(amount.jitter, 0, 500, QStringLiteral("%1 %"), how) / 100;
+        std::vector<Sensor> sensors =
+            SizeLikeSensors(control, amount.minimum, xml, group, QStringLiteral("scatter control"));
+        const double value = Clamped(amount.jitter, 0, 500, QStringLiteral("%1 %"), how) / 100;
         xml.option(prefix + QStringLiteral("Scatter"), sensors, value);
         xml.flag(prefix + QStringLiteral("Scattering/AxisX"), bothAxes);
         xml.flag(prefix + QStringLiteral("Scattering/AxisY"), true);
@@ -577,16 +587,16 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             xml.flag(QStringLiteral("MaskingBrush/Enabled"), true);
             xml.text(QStringLiteral("MaskingBrush/MaskingCompositeOp"),
                      composite.isEmpty() ? QStringLiteral("multiply") : composite);
-            xml.fate(kDual, QStringLiteral("mode"), composite.isEmpty() ? Fate::Approximated : Fate::Kept,
+            xml.fate(kDual, QStringLiteral("mode"),
+                     composite.isEmpty() ? Fate::Approximated : Fate::Kept,
                      composite.isEmpty()
                          ? QStringLiteral("%1 as Multiply, which Krita's masking brush has")
                                .arg(dual->mode)
                          : QString());
             xml.flag(QStringLiteral("MaskingBrush/UseMasterSize"), true);
-            xml.number(QStringLiteral("MaskingBrush/MasterSizeCoeff"),
-                       tip.diameter > 0 && dual->tip.diameter > 0
-                           ? dual->tip.diameter / tip.diameter
-                           : 1);
+            xml.number(
+                QStringLiteral("MaskingBrush/MasterSizeCoeff"),
+                tip.diameter > 0 && dual->tip.diameter > 0 ? dual->tip.diameter / tip.diameter : 1);
             double dualSpacing = dual->tip.spacing.value_or(25);
             QStringList how;
             if (dual->count > 1) {
@@ -615,7 +625,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
     // Colour dynamics: Krita's hue, saturation and value options, around 0.5 for no change,
     // and its mix option toward the background colour.
     if (const auto& color = settings.colorDynamics) {
-        const QString random = color->perTip ? QStringLiteral("fuzzy") : QStringLiteral("fuzzystroke");
+        const QString random =
+            color->perTip ? QStringLiteral("fuzzy") : QStringLiteral("fuzzystroke");
         const auto shift = [&](const QString& option, double jitter, const QString& setting) {
             if (jitter <= 0)
                 return;
@@ -643,8 +654,9 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
     // Transfer and the tool's opacity and flow.
     const std::optional<ToolOptions>& tool = preset.toolOptions;
     QStringList opacityHow, flowHow;
-    const double opacity =
-        tool && tool->opacity ? Clamped(*tool->opacity, 0, 100, QStringLiteral("%1 %"), opacityHow) : 100;
+    const double opacity = tool && tool->opacity
+                               ? Clamped(*tool->opacity, 0, 100, QStringLiteral("%1 %"), opacityHow)
+                               : 100;
     const double flow =
         tool && tool->flow ? Clamped(*tool->flow, 0, 100, QStringLiteral("%1 %"), flowHow) : 100;
     std::vector<Sensor> opacitySensors, flowSensors;
@@ -662,7 +674,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
     xml.option(QStringLiteral("Opacity"), opacitySensors, opacity / 100);
     xml.option(QStringLiteral("Flow"), flowSensors, flow / 100);
     if (tool && tool->opacity && *tool->opacity < 100)
-        xml.fate(kTool, QStringLiteral("opacity"), opacityHow.isEmpty() ? Fate::Kept : Fate::Approximated,
+        xml.fate(kTool, QStringLiteral("opacity"),
+                 opacityHow.isEmpty() ? Fate::Kept : Fate::Approximated,
                  opacityHow.join(QStringLiteral("; ")));
     if (tool && tool->flow && *tool->flow < 100)
         xml.fate(kTool, QStringLiteral("flow"), flowHow.isEmpty() ? Fate::Kept : Fate::Approximated,
@@ -710,14 +723,15 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
     return planning ? QString() : xml.xml(name);
 }
 
-// The preset's picture: its stroke, or without a painter its tip, dark on white.
+// The preset's picture: its stroke (kPaintedSide), or without a painter its tip, dark on white,
+// grey as the pack's ink is.
 QImage Picture(const BrushPack& pack, const BrushPtr& brush, const PackPreviewPainter& painter)
 {
-    QImage picture(kPictureSide, kPictureSide, QImage::Format_RGB32);
+    QImage picture(kPictureSide, kPictureSide, QImage::Format_Grayscale8);
     picture.fill(Qt::white);
     QImage drawn;
     if (painter)
-        drawn = painter(*brush, pack.patternSources, picture.size());
+        drawn = painter(*brush, pack.patternSources, QSize(kPaintedSide, kPaintedSide));
     else if (const std::optional<InkTip> tip = InkTipForBrush(brush)) {
         drawn = tip->image.convertToFormat(QImage::Format_Grayscale8);
         drawn.invertPixels();
@@ -726,8 +740,8 @@ QImage Picture(const BrushPack& pack, const BrushPtr& brush, const PackPreviewPa
         if (drawn.size() != picture.size())
             drawn = drawn.scaled(picture.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
         QPainter on(&picture);
-        on.drawImage(QPoint((kPictureSide - drawn.width()) / 2, (kPictureSide - drawn.height()) / 2),
-                     drawn);
+        on.drawImage(
+            QPoint((kPictureSide - drawn.width()) / 2, (kPictureSide - drawn.height()) / 2), drawn);
     }
     return picture;
 }
@@ -773,8 +787,8 @@ void PlanKritaPreset(BrushPack& pack, PackedBrush& packed)
 
     // The preset carries what the tip alone could not: the report says only what is lost.
     packed.lostSettings = LostGroups(*preset, packed.settings);
-    const bool textureCarried = std::any_of(
-        packed.settings.begin(), packed.settings.end(), [](const SettingFate& f) {
+    const bool textureCarried =
+        std::any_of(packed.settings.begin(), packed.settings.end(), [](const SettingFate& f) {
             return f.group == kTexture && f.setting == QLatin1String("pattern") &&
                    f.fate == Fate::Kept;
         });
@@ -846,6 +860,8 @@ QStringList KritaPresetFile::sensors(const QString& option) const
 
 std::optional<KritaPresetFile> ReadKritaPreset(const QByteArray& bytes, bool withPicture)
 {
+    if (!bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return std::nullopt;
     QBuffer in;
     in.setData(bytes);
     QImageReader reader(&in, "png");

@@ -7,7 +7,6 @@
 #include "platform/Paths.h"
 #include "platform/WriteNewFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -215,11 +214,9 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                 : pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
         if (bytes.isEmpty())
             return Failed(destination, NotMade(entry.fileName));
-        if (entry.mediaType == PackEntry::kBrushes)
-            sums[i] = QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
         if (entry.isBrush())
             preview.add(*pack.sources.at(entry.source), pack.patternSources, ink);
-        if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error))
+        if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error, &sums[i]))
             return failed();
     }
     if (!bundle.finish(preview.image, &error))

@@ -223,8 +223,9 @@ TEST(BrushPack, APresetsSpacingAndShapeAreWrittenAndItsOtherSettingsListed)
         return e.fileName == QLatin1String("001 Marker.gbr");
     });
     ASSERT_NE(marker, krita.entries.end());
-    EXPECT_EQ(GimpBrushFile::read(krita.entryBytes(size_t(marker - krita.entries.begin())))->spacing,
-              150);
+    EXPECT_EQ(
+        GimpBrushFile::read(krita.entryBytes(size_t(marker - krita.entries.begin())))->spacing,
+        150);
 }
 
 // The bundle is written entry by entry; its preview shows the first sixteen tips, one a cell,

@@ -125,7 +125,8 @@ TEST(KritaPaintPreset, EveryGroupMapsToKritasKeys)
     EXPECT_EQ(read->sensors(QStringLiteral("Rotation")),
               (QStringList{QStringLiteral("drawingangle"), QStringLiteral("fuzzy")}));
     EXPECT_EQ(read->sensors(QStringLiteral("Opacity")), QStringList{QStringLiteral("fade")});
-    EXPECT_TRUE(read->param(QStringLiteral("OpacitySensor")).contains(QLatin1String("length=\"40\"")));
+    EXPECT_TRUE(
+        read->param(QStringLiteral("OpacitySensor")).contains(QLatin1String("length=\"40\"")));
     EXPECT_DOUBLE_EQ(read->number(QStringLiteral("OpacityValue")), 0.8);
     EXPECT_EQ(read->param(QStringLiteral("CompositeOp")), QStringLiteral("multiply"));
     EXPECT_DOUBLE_EQ(read->number(QStringLiteral("ScatterValue")), 1.5);
@@ -139,7 +140,8 @@ TEST(KritaPaintPreset, EveryGroupMapsToKritasKeys)
     EXPECT_DOUBLE_EQ(read->number(QStringLiteral("Texture/Pattern/Scale")), 0.62);
     EXPECT_DOUBLE_EQ(read->number(QStringLiteral("Texture/Strength/Value")), 0.07);
     EXPECT_EQ(read->param(QStringLiteral("MaskingBrush/Enabled")), QStringLiteral("true"));
-    EXPECT_EQ(read->param(QStringLiteral("MaskingBrush/MaskingCompositeOp")), QStringLiteral("burn"));
+    EXPECT_EQ(read->param(QStringLiteral("MaskingBrush/MaskingCompositeOp")),
+              QStringLiteral("burn"));
     EXPECT_DOUBLE_EQ(read->number(QStringLiteral("MaskingBrush/MasterSizeCoeff")), 0.5);
     EXPECT_EQ(read->param(QStringLiteral("MaskingBrush/Preset/requiredBrushFile")),
               QStringLiteral("000 Chalk (dual tip).gbr"));
@@ -210,7 +212,8 @@ TEST(KritaPaintPreset, ComputedTipsBecomeKritasOwnRoundTipUnlessTurned)
         file.addBrush(round);
     }
     const BrushPack pack = BuildBrushPack(file, PackTarget::Krita);
-    const auto flat = ReadKritaPreset(pack.entryBytes(EntryNamed(pack, QStringLiteral("000 Round.kpp"))));
+    const auto flat =
+        ReadKritaPreset(pack.entryBytes(EntryNamed(pack, QStringLiteral("000 Round.kpp"))));
     const auto turned =
         ReadKritaPreset(pack.entryBytes(EntryNamed(pack, QStringLiteral("001 Round.kpp"))));
     ASSERT_TRUE(flat && turned);
