@@ -770,12 +770,10 @@ void PlanKritaPreset(BrushPack& pack, PackedBrush& packed)
         return;
     const size_t count = pack.sources.size();
     if (preset->settings.dualBrush && brush.dualTip() && PlanInkTip(*brush.dualTip())) {
+        // The suffix follows the name however long it is cut, so the two tips never share a
+        // file name.
         PackEntry dual{PackEntry::kBrushes,
-                       PackEntryName(index, count,
-                                     packed.name.isEmpty()
-                                         ? QString()
-                                         : packed.name + QStringLiteral(" (dual tip)"),
-                                     QStringLiteral(".gbr"), QStringLiteral("Dual tip")),
+                       PackEntryName(index, count, packed.name, QStringLiteral(" (dual tip).gbr")),
                        index};
         dual.dualTip = true;
         pack.entries.push_back(std::move(dual));

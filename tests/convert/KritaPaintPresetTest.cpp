@@ -28,7 +28,8 @@ Dynamic Driven(DynamicControl control, double minimum, double jitter = 0)
 }
 
 // A preset with every group Krita can hold switched on, its dual tip and pattern in the file.
-BrushFile EveryGroupFile(bool withPattern = true, bool withDualTip = true, double scatter = 150)
+BrushFile EveryGroupFile(bool withPattern = true, bool withDualTip = true, double scatter = 150,
+                         const QString& name = {})
 {
     BrushPreset preset;
     preset.tip.kind = TipKind::Sampled;
@@ -58,7 +59,7 @@ BrushFile EveryGroupFile(bool withPattern = true, bool withDualTip = true, doubl
     preset.settings.buildUp = true;
     preset.toolOptions = ToolOptions{QStringLiteral("Multiply"), 80, 100, 0};
 
-    auto brush = Tip(QStringLiteral("Chalk"), 20);
+    auto brush = Tip(QStringLiteral("Chalk") + name, 20);
     brush->setPreset(std::make_shared<const BrushPreset>(preset));
     brush->setTexture({QStringLiteral("Grain"), QStringLiteral("grain-id")});
     if (withDualTip)
@@ -187,6 +188,11 @@ TEST(KritaPaintPreset, TheReportSaysWhatWasApproximatedAndWhatIsMissing)
               QStringLiteral("approximated: 800 % is beyond Krita's range, written as 500 %; "
                              "across the stroke as Krita's Y axis"));
     EXPECT_EQ(bare.entries.size(), 2u) << "the tip and the preset, nothing missing named";
+    // A name cut to what a file system takes still leaves the dual tip a name of its own.
+    const BrushPack longName =
+        BuildBrushPack(EveryGroupFile(true, true, 150, QString(300, u'k')), PackTarget::Krita);
+    EXPECT_NE(longName.entries[0].fileName, longName.entries[1].fileName);
+    EXPECT_TRUE(longName.entries[1].fileName.endsWith(u" (dual tip).gbr"));
     const auto read = ReadKritaPreset(bare.entryBytes(1));
     ASSERT_TRUE(read);
     EXPECT_TRUE(read->param(QStringLiteral("Texture/Pattern/Enabled")).isEmpty());
