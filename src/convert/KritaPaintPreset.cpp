@@ -807,21 +807,27 @@ void PlanKritaPreset(BrushPack& pack, PackedBrush& packed)
     packed.outcome = what.isEmpty() ? PackedBrush::Outcome::Kept : PackedBrush::Outcome::Changed;
 }
 
+QImage KritaPresetPicture(const BrushPack& pack, size_t source, const PackPreviewPainter& painter)
+{
+    return Picture(pack, pack.sources.at(source), painter);
+}
+
 QByteArray KritaPresetEntryBytes(const BrushPack& pack, const PackEntry& entry,
-                                 const PackPreviewPainter& painter, KritaResourceSums* sums)
+                                 const PackPreviewPainter& painter, KritaResourceSums* sums,
+                                 const QImage* painted)
 {
     const BrushPtr& brush = pack.sources.at(entry.source);
     if (!brush->preset())
         return {};
     KritaResourceSums own;
-    QImage picture = Picture(pack, brush, painter);
+    QImage picture = painted ? *painted : Picture(pack, brush, painter);
     picture.setText(QStringLiteral("version"), kPresetVersion);
     picture.setText(QStringLiteral("preset"),
                     PresetXmlFor(pack, entry.source, nullptr, sums ? sums : &own, false));
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
-    if (!picture.save(&out, "PNG"))
+    if (!picture.save(&out, "PNG", 80))
         return {};
     return bytes;
 }

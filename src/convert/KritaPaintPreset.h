@@ -57,11 +57,17 @@ void PlanKritaPreset(BrushPack& pack, PackedBrush& packed);
 // knows its tips' once it has written them, which spares drawing a tip twice.
 using KritaResourceSums = std::map<size_t, QByteArray>;
 
-// The bytes of entry, one of pack's kPaintPresets entries; painter paints its picture. The
-// MD5 of a tip or pattern it names comes from sums, or is made (and added to sums).
+// The bytes of entry, one of pack's kPaintPresets entries; painter paints its picture, unless
+// it is given (KritaPresetPicture). The MD5 of a tip or pattern it names comes from sums, or is
+// made (and added to sums).
 QByteArray KritaPresetEntryBytes(const BrushPack& pack, const PackEntry& entry,
                                  const PackPreviewPainter& painter,
-                                 KritaResourceSums* sums = nullptr);
+                                 KritaResourceSums* sums = nullptr,
+                                 const QImage* picture = nullptr);
+
+// The picture of the preset of pack.sources[source]: its stroke as painter paints it, or its
+// tip without a painter. Reads the brush only, so it may be painted on another thread.
+QImage KritaPresetPicture(const BrushPack& pack, size_t source, const PackPreviewPainter& painter);
 
 // What a .kpp holds, read back: its name, engine, and parameters by name as the XML gives
 // them, with the brush definition's attributes picked out.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -205,13 +206,30 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                              [](const PackEntry& e) { return e.isBrush(); })));
     // A preset names its tips by their MD5, taken here as they go by rather than drawn again.
     KritaResourceSums sums;
+    // A preset's picture is a stroke, the dearest part of it: it is painted on a second thread
+    // while the tips before it are made and stored.
+    std::future<QImage> picture;
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
+        if (entry.isBrush() && previewPainter) {
+            for (size_t j = i + 1;
+                 j < pack.entries.size() && pack.entries[j].source == entry.source; ++j)
+                if (pack.entries[j].mediaType == PackEntry::kPaintPresets) {
+                    picture = std::async(std::launch::async, [&pack, &entry, &previewPainter] {
+                        return KritaPresetPicture(pack, entry.source, previewPainter);
+                    });
+                    break;
+                }
+        }
         QImage ink;
-        const QByteArray bytes =
-            entry.mediaType == PackEntry::kPaintPresets
-                ? KritaPresetEntryBytes(pack, entry, previewPainter, &sums)
-                : pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
+        QByteArray bytes;
+        if (entry.mediaType == PackEntry::kPaintPresets) {
+            const QImage painted = picture.valid() ? picture.get() : QImage();
+            bytes = KritaPresetEntryBytes(pack, entry, previewPainter, &sums,
+                                          painted.isNull() ? nullptr : &painted);
+        } else {
+            bytes = pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
+        }
         if (bytes.isEmpty())
             return Failed(destination, NotMade(entry.fileName));
         if (entry.isBrush())
