@@ -323,6 +323,23 @@ QString SampledTipDefinition(const QString& fileName, const QByteArray& md5, dou
         .arg(Escaped(fileName), QString::fromLatin1(md5), XmlNumber(spacing / 100));
 }
 
+// Krita's own round tip: diameter in pixels, roundness and hardness in percent, spacing a
+// percent. Its fade falls from the rim inward as Photoshop's hardness does, along its own curve.
+QString AutoTipDefinition(double diameter, double roundness, double hardness, double spacing)
+{
+    return QStringLiteral("<Brush type=\"auto_brush\" BrushVersion=\"2\" spacing=\"%1\" "
+                          "useAutoSpacing=\"0\" autoSpacingCoeff=\"1\" angle=\"0\" "
+                          "density=\"1\" randomness=\"0\">\n <MaskGenerator type=\"circle\" "
+                          "id=\"default\" diameter=\"%2\" ratio=\"%3\" hfade=\"%4\" "
+                          "vfade=\"%4\" spikes=\"2\" antialiasEdges=\"1\"/>\n</Brush>\n")
+        .arg(XmlNumber(spacing / 100), XmlNumber(diameter),
+             XmlNumber(std::clamp(roundness, 1.0, 100.0) / 100),
+             XmlNumber(std::clamp(hardness, 0.0, 100.0) / 100));
+}
+
+const QString kHardnessHow = QStringLiteral("as the fade of Krita's round tip, which softens its "
+                                            "edge along another curve");
+
 // The preset's XML, with what became of each setting in fates. At planning time (sums null)
 // the tips' and pattern's MD5 are left out: only the fates are wanted then.
 QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFate>* fates,
@@ -361,20 +378,11 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
     const std::optional<double> hardness = tip.hardness;
     const bool autoTip = brush.isComputed() && hardness && (tip.angle == 0 || tip.roundness >= 100);
     if (autoTip) {
-        const double fade = std::clamp(*hardness, 0.0, 100.0) / 100;
         xml.text(QStringLiteral("brush_definition"),
-                 QStringLiteral("<Brush type=\"auto_brush\" BrushVersion=\"2\" spacing=\"%1\" "
-                                "useAutoSpacing=\"0\" autoSpacingCoeff=\"1\" angle=\"0\" "
-                                "density=\"1\" randomness=\"0\">\n <MaskGenerator type=\"circle\" "
-                                "id=\"default\" diameter=\"%2\" ratio=\"%3\" hfade=\"%4\" "
-                                "vfade=\"%4\" spikes=\"2\" antialiasEdges=\"1\"/>\n</Brush>\n")
-                     .arg(XmlNumber(spacing / 100), XmlNumber(tip.diameter),
-                          XmlNumber(std::clamp(tip.roundness, 1.0, 100.0) / 100), XmlNumber(fade)));
+                 AutoTipDefinition(tip.diameter, tip.roundness, *hardness, spacing));
         xml.fate(kTip, QStringLiteral("tip"), Fate::Kept);
         if (*hardness > 0 && *hardness < 100)
-            xml.fate(kTip, QStringLiteral("hardness"), Fate::Approximated,
-                     QStringLiteral("as the fade of Krita's round tip, which softens its edge "
-                                    "along another curve"));
+            xml.fate(kTip, QStringLiteral("hardness"), Fate::Approximated, kHardnessHow);
     } else if (at.tip) {
         xml.text(QStringLiteral("brush_definition"),
                  SampledTipDefinition(pack.entries[*at.tip].fileName, sumOf(at.tip), spacing));
@@ -579,7 +587,10 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
 
     // Dual brush: Krita's masking brush, sized against the main tip.
     if (const auto& dual = settings.dualBrush) {
-        if (!at.dualTip) {
+        // A computed dual tip is Krita's round tip; a sampled one the tip written beside.
+        const TipShape& dualTip = dual->tip;
+        const bool computedDual = dualTip.kind == TipKind::Computed && dualTip.diameter > 0;
+        if (!at.dualTip && !computedDual) {
             xml.fate(kDual, QStringLiteral("tip"), Fate::NotCarried,
                      QStringLiteral("the file does not carry the dual brush's tip"));
         } else {
@@ -605,11 +616,23 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                            .arg(XmlNumber(dual->count));
             }
             dualSpacing = Clamped(dualSpacing, 1, 1000, QStringLiteral("%1 %"), how);
-            xml.text(QStringLiteral("MaskingBrush/Preset/brush_definition"),
-                     SampledTipDefinition(pack.entries[*at.dualTip].fileName, sumOf(at.dualTip),
-                                          dualSpacing));
-            xml.text(QStringLiteral("MaskingBrush/Preset/requiredBrushFile"),
-                     pack.entries[*at.dualTip].fileName);
+            if (at.dualTip) {
+                xml.text(QStringLiteral("MaskingBrush/Preset/brush_definition"),
+                         SampledTipDefinition(pack.entries[*at.dualTip].fileName, sumOf(at.dualTip),
+                                              dualSpacing));
+                xml.text(QStringLiteral("MaskingBrush/Preset/requiredBrushFile"),
+                         pack.entries[*at.dualTip].fileName);
+            } else {
+                const double hardness = dualTip.hardness.value_or(100);
+                xml.text(
+                    QStringLiteral("MaskingBrush/Preset/brush_definition"),
+                    AutoTipDefinition(dualTip.diameter, dualTip.roundness, hardness, dualSpacing));
+                if (hardness > 0 && hardness < 100)
+                    how << kHardnessHow;
+                if (dualTip.angle != 0 && dualTip.roundness < 100)
+                    how << QStringLiteral("its angle of %1° left out")
+                               .arg(XmlNumber(dualTip.angle));
+            }
             xml.fate(kDual, QStringLiteral("tip"), how.isEmpty() ? Fate::Kept : Fate::Approximated,
                      how.join(QStringLiteral("; ")));
             scatter(QStringLiteral("MaskingBrush/Preset/"), dual->scatter, dual->bothAxes, kDual);

@@ -50,6 +50,7 @@ BrushFile EveryGroupFile(bool withPattern = true, bool withDualTip = true, doubl
     texture.perTip = true;
     DualBrush& dual = preset.settings.dualBrush.emplace();
     dual.mode = QStringLiteral("Color Burn");
+    dual.tip.kind = TipKind::Sampled;
     dual.tip.diameter = 10;
     dual.tip.spacing = 30;
     preset.settings.colorDynamics.emplace().hue = 20;
@@ -200,7 +201,8 @@ TEST(KritaPaintPreset, TheReportSaysWhatWasApproximatedAndWhatIsMissing)
     EXPECT_DOUBLE_EQ(read->number(QStringLiteral("ScatterValue")), 5);
 }
 
-// A computed tip Krita can draw itself becomes its round tip; one turned stays drawn.
+// A computed tip Krita can draw itself becomes its round tip; one turned stays drawn. A
+// computed dual tip is Krita's round tip as a masking brush.
 TEST(KritaPaintPreset, ComputedTipsBecomeKritasOwnRoundTipUnlessTurned)
 {
     BrushFile file(QStringLiteral("/x/Rounds.abr"));
@@ -212,6 +214,9 @@ TEST(KritaPaintPreset, ComputedTipsBecomeKritasOwnRoundTipUnlessTurned)
         preset.tip.angle = angle;
         preset.tip.hardness = 80;
         preset.tip.spacing = 20;
+        DualBrush& dual = preset.settings.dualBrush.emplace();
+        dual.tip.diameter = 12;
+        dual.tip.hardness = 100;
         auto round = std::const_pointer_cast<Brush>(std::static_pointer_cast<const Brush>(
             ComputedBrush::brushWithName(QStringLiteral("Round"), 40, 50, angle, 80)));
         round->setPreset(std::make_shared<const BrushPreset>(preset));
@@ -229,6 +234,11 @@ TEST(KritaPaintPreset, ComputedTipsBecomeKritasOwnRoundTipUnlessTurned)
     EXPECT_DOUBLE_EQ(flat->tip.at(QStringLiteral("hfade")).toDouble(), 0.8);
     EXPECT_DOUBLE_EQ(flat->tip.at(QStringLiteral("spacing")).toDouble(), 0.2);
     EXPECT_EQ(turned->tip.at(QStringLiteral("type")), QStringLiteral("gbr_brush"));
+    EXPECT_TRUE(flat->param(QStringLiteral("MaskingBrush/Preset/brush_definition"))
+                    .contains(QLatin1String("diameter=\"12\" ratio=\"1\" hfade=\"1\"")));
+    EXPECT_DOUBLE_EQ(flat->number(QStringLiteral("MaskingBrush/MasterSizeCoeff")), 0.3);
+    EXPECT_EQ(FateOf(pack.brushes[0], QStringLiteral("Dual Brush"), QStringLiteral("tip")),
+              QStringLiteral("kept"));
 }
 
 // A bundle read back gives each tip its preset's values; the dual tip is no brush of its own.
