@@ -264,12 +264,11 @@ double Clamped(double value, double low, double high, const QString& unit, QStri
     return value;
 }
 
-// What a preset refers to in its bundle, by entry index; none when the pack does not hold it.
+// The tips a preset paints with, by entry index; none when the pack does not hold them.
 struct Neighbours
 {
     std::optional<size_t> tip;
     std::optional<size_t> dualTip;
-    std::optional<size_t> pattern;
 };
 
 std::optional<size_t> PatternIndex(const BrushPack& pack, const Brush& brush)
@@ -283,8 +282,7 @@ std::optional<size_t> PatternIndex(const BrushPack& pack, const Brush& brush)
     return std::nullopt;
 }
 
-// The entry names a preset refers to: its tip and dual tip come before it, the patterns after
-// every brush, named as BuildBrushPack names them.
+// The name BuildBrushPack gives a pattern's entry.
 QString PatternFileName(const BrushPack& pack, size_t pattern)
 {
     return PackEntryName(pattern, pack.patternSources.size(),
@@ -374,7 +372,7 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
              spacingHow.join(QStringLiteral("; ")));
 
     const Neighbours at{EntryOf(pack, index, &PackEntry::isBrush),
-                        EntryOf(pack, index, &PackEntry::isDualTip), std::nullopt};
+                        EntryOf(pack, index, &PackEntry::isDualTip)};
     const std::optional<double> hardness = tip.hardness;
     const bool autoTip = brush.isComputed() && hardness && (tip.angle == 0 || tip.roundness >= 100);
     if (autoTip) {
@@ -523,13 +521,15 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                      QStringLiteral("the file does not carry the pattern \"%1\"")
                          .arg(ReadableName(texture->patternName)));
         } else {
-            const QString fileName = PatternFileName(pack, *pattern);
+            // While planning, the patterns' entries are still to come after the brushes.
             std::optional<size_t> entry;
             if (!planning) {
                 for (size_t i = 0; i < pack.entries.size() && !entry; ++i)
                     if (pack.entries[i].isPattern() && pack.entries[i].source == *pattern)
                         entry = i;
             }
+            const QString fileName =
+                entry ? pack.entries[*entry].fileName : PatternFileName(pack, *pattern);
             xml.flag(QStringLiteral("Texture/Pattern/Enabled"), true);
             xml.text(QStringLiteral("Texture/Pattern/PatternMD5Sum"),
                      QString::fromLatin1(sumOf(entry)));
