@@ -338,8 +338,8 @@ QString AutoTipDefinition(double diameter, double roundness, double hardness, do
 const QString kHardnessHow = QStringLiteral("as the fade of Krita's round tip, which softens its "
                                             "edge along another curve");
 
-// The preset's XML, with what became of each setting in fates. At planning time (sums null)
-// the tips' and pattern's MD5 are left out: only the fates are wanted then.
+// The preset's XML, with what became of each setting in fates. While planning, only the fates
+// are wanted: no XML, and no tip drawn for its MD5.
 QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFate>* fates,
                      KritaResourceSums* sums, bool planning)
 {
