@@ -29,24 +29,28 @@
 // - a curve option X (Size, Opacity, Flow, Rotation, Ratio, Scatter, Mirror, Mix, h, s, v,
 //   Texture/Strength/): PressureX (the option on), XSensor (<params id="pressure"> with a
 //   <curve>x,y;x,y;</curve>, or id="sensorslist" holding <ChildSensor id=…> elements),
-//   XUseCurve (false: the constant XValue alone), XUseSameCurve, XValue (its strength, 0 to 1,
-//   Scatter 0 to 5 diameters), XcurveMode (0 multiplies the sensors).
+//   XUseCurve (false: the constant XValue alone), XUseSameCurve, XValue (its strength, 0 to 1;
+//   Scatter in tip sizes, 5 in Krita's own presets, the most Kelbrin writes), XcurveMode
+//   (0 multiplies the sensors, 1 adds them).
 // - sensor ids: pressure, xtilt, ytilt, declination (tilt elevation), ascension (tilt
 //   direction), rotation, tangentialpressure (wheel), drawingangle (lockedAngleMode="1" keeps
 //   the stroke's first direction), fuzzy (random each dab), fuzzystroke (random each stroke),
 //   fade (length in dabs), distance, time, speed, perspective.
 // - Scattering/AxisX, Scattering/AxisY; HorizontalMirrorEnabled, VerticalMirrorEnabled.
 // - Texture/Pattern/Enabled, PatternMD5Sum (hex), PatternFileName, Name, Scale, Brightness
-//   (-1 to 1), Contrast, Invert, TexturingMode (Krita's list: 0 Multiply, 1 Subtract,
-//   2 Lightness Map, 3 Gradient Map, 4 Darken, 5 Overlay, 6 Color Dodge, 7 Color Burn,
-//   8 Linear Dodge, 9 Linear Burn, 10 Hard Mix (Photoshop), 11 Hard Mix Softer (Photoshop),
-//   12 Height, 13 Linear Height, 14 Height (Photoshop), 15 Linear Height (Photoshop)).
+//   (-1 to 1), Contrast, Invert, TexturingMode (in the order of Krita's manual:
+//   0 Multiply, 1 Subtract, 2 Lightness Map, 3 Gradient Map, 4 Darken, 5 Overlay,
+//   6 Color Dodge, 7 Color Burn, 8 Linear Dodge, 9 Linear Burn, 10 Hard Mix (Photoshop),
+//   11 Hard Mix Softer (Photoshop), 12 Height, 13 Linear Height, 14 Height (Photoshop),
+//   15 Linear Height (Photoshop)).
 // - MaskingBrush/Enabled, MaskingCompositeOp (multiply, darken, overlay, dodge, burn,
 //   linear_burn, linear_dodge, hard_mix_photoshop, linear_height_photoshop, …),
 //   MasterSizeCoeff, UseMasterSize, and the masking tip's own options under
 //   MaskingBrush/Preset/ (brush_definition, Scatter…).
 // - PaintOpSettings/isAirbrushing and PaintOpSettings/rate; CompositeOp; OpacityValue and
 //   FlowValue (the preset's opacity and flow, 0 to 1).
+// Krita itself judges what Kelbrin writes (KritaLoadsBundleTest): it lists every preset under
+// its name, reads its engine from the XML and finds its tips and pattern by their MD5.
 
 // Plans the preset of pack.sources[packed.index] as a Krita paint preset, after its tip's entry:
 // pushes its entries (its dual brush's tip, then the .kpp) onto pack.entries and fills
