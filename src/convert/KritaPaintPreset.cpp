@@ -312,13 +312,30 @@ std::optional<size_t> EntryOf(const BrushPack& pack, size_t source, bool (PackEn
     return std::nullopt;
 }
 
-// The gbr_brush definition of a written tip; spacing a percent.
-QString SampledTipDefinition(const QString& fileName, const QByteArray& md5, double spacing)
+// The gbr_brush definition of a written tip; spacing a percent, scale what Krita enlarges the
+// tip by.
+QString SampledTipDefinition(const QString& fileName, const QByteArray& md5, double spacing,
+                             double scale = 1)
 {
     return QStringLiteral("<Brush type=\"gbr_brush\" BrushVersion=\"2\" filename=\"%1\" "
                           "md5sum=\"%2\" spacing=\"%3\" useAutoSpacing=\"0\" "
-                          "autoSpacingCoeff=\"1\" angle=\"0\" scale=\"1\" ColorAsMask=\"0\"/>\n")
-        .arg(Escaped(fileName), QString::fromLatin1(md5), XmlNumber(spacing / 100));
+                          "autoSpacingCoeff=\"1\" angle=\"0\" scale=\"%4\" ColorAsMask=\"0\"/>\n")
+        .arg(Escaped(fileName), QString::fromLatin1(md5), XmlNumber(spacing / 100),
+             XmlNumber(scale));
+}
+
+// A tip written smaller than its preset's diameter (beyond what a .gbr holds, or drawn within
+// the memory an export may take) is enlarged by Krita back to the preset's size.
+double TipScale(const Brush& brush, double diameter)
+{
+    const std::optional<InkTipPlan> plan = PlanInkTip(brush);
+    if (!plan)
+        return 1;
+    const bool scaled = std::any_of(plan->changes.begin(), plan->changes.end(), [](auto& c) {
+        return c.startsWith(QLatin1String("scaled from"));
+    });
+    const int longest = std::max(plan->size.width(), plan->size.height());
+    return scaled && longest > 0 && diameter > longest ? diameter / longest : 1;
 }
 
 // Krita's own round tip: diameter in pixels, roundness and hardness in percent, spacing a
@@ -375,6 +392,7 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                         EntryOf(pack, index, &PackEntry::isDualTip)};
     const std::optional<double> hardness = tip.hardness;
     const bool autoTip = brush.isComputed() && hardness && (tip.angle == 0 || tip.roundness >= 100);
+    double tipScale = 1;
     if (autoTip) {
         xml.text(QStringLiteral("brush_definition"),
                  AutoTipDefinition(tip.diameter, tip.roundness, *hardness, spacing));
@@ -382,8 +400,10 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         if (*hardness > 0 && *hardness < 100)
             xml.fate(kTip, QStringLiteral("hardness"), Fate::Approximated, kHardnessHow);
     } else if (at.tip) {
-        xml.text(QStringLiteral("brush_definition"),
-                 SampledTipDefinition(pack.entries[*at.tip].fileName, sumOf(at.tip), spacing));
+        tipScale = TipScale(brush, tip.diameter);
+        xml.text(
+            QStringLiteral("brush_definition"),
+            SampledTipDefinition(pack.entries[*at.tip].fileName, sumOf(at.tip), spacing, tipScale));
         xml.text(QStringLiteral("requiredBrushFile"), pack.entries[*at.tip].fileName);
         if (brush.kind() == TipKind::Bristle)
             xml.fate(kTip, QStringLiteral("tip"), Fate::Approximated,
@@ -397,7 +417,13 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         else
             xml.fate(kTip, QStringLiteral("tip"), Fate::Kept);
     }
-    xml.fate(kTip, QStringLiteral("size"), Fate::Kept);
+    if (tipScale > 1)
+        xml.fate(kTip, QStringLiteral("size"), Fate::Approximated,
+                 QStringLiteral("the tip is written smaller; Krita enlarges it %1 times to the "
+                                "preset's %2 pixels")
+                     .arg(XmlNumber(tipScale), XmlNumber(tip.diameter)));
+    else
+        xml.fate(kTip, QStringLiteral("size"), Fate::Kept);
     if (tip.angle != 0)
         xml.fate(kTip, QStringLiteral("angle"), Fate::Kept);
     if (tip.roundness < 100)

@@ -1,5 +1,6 @@
 #include "convert/KritaPaintPreset.h"
 #include "brush/ComputedBrush.h"
+#include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/BrushPackReader.h"
 #include "convert/KritaBundle.h"
@@ -8,6 +9,12 @@
 #include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
@@ -199,6 +206,24 @@ TEST(KritaPaintPreset, TheReportSaysWhatWasApproximatedAndWhatIsMissing)
     EXPECT_TRUE(read->param(QStringLiteral("Texture/Pattern/Enabled")).isEmpty());
     EXPECT_TRUE(read->param(QStringLiteral("MaskingBrush/Enabled")).isEmpty());
     EXPECT_DOUBLE_EQ(read->number(QStringLiteral("ScatterValue")), 5);
+
+    // A bristle tip is its drawn picture, cut to what a .gbr holds and enlarged again by Krita.
+    BrushPreset bristle;
+    bristle.tip.kind = TipKind::Bristle;
+    bristle.tip.diameter = 3000;
+    bristle.tip.spacing = 10;
+    auto bristles = std::make_shared<PreviewBrush>(QStringLiteral("Bristles"), bristle.tip);
+    bristles->setPreset(std::make_shared<const BrushPreset>(bristle));
+    BrushFile file(QStringLiteral("/x/Bristles.abr"));
+    file.addBrush(bristles);
+    const BrushPack wide = BuildBrushPack(file, PackTarget::Krita);
+    EXPECT_TRUE(FateOf(wide.brushes[0], QStringLiteral("Brush Tip Shape"), QStringLiteral("tip"))
+                    .startsWith(u"approximated: a bristle tip as its drawn picture"));
+    EXPECT_EQ(FateOf(wide.brushes[0], QStringLiteral("Brush Tip Shape"), QStringLiteral("size")),
+              QStringLiteral("approximated: the tip is written smaller; Krita enlarges it "
+                             "1.46484 times to the preset's 3000 pixels"));
+    EXPECT_EQ(ReadKritaPreset(wide.entryBytes(1))->tip.at(QStringLiteral("scale")),
+              QStringLiteral("1.46484"));
 }
 
 // A computed tip Krita can draw itself becomes its round tip; one turned stays drawn. A
@@ -234,6 +259,7 @@ TEST(KritaPaintPreset, ComputedTipsBecomeKritasOwnRoundTipUnlessTurned)
     EXPECT_DOUBLE_EQ(flat->tip.at(QStringLiteral("hfade")).toDouble(), 0.8);
     EXPECT_DOUBLE_EQ(flat->tip.at(QStringLiteral("spacing")).toDouble(), 0.2);
     EXPECT_EQ(turned->tip.at(QStringLiteral("type")), QStringLiteral("gbr_brush"));
+    EXPECT_EQ(turned->tip.at(QStringLiteral("scale")), QStringLiteral("1"));
     EXPECT_TRUE(flat->param(QStringLiteral("MaskingBrush/Preset/brush_definition"))
                     .contains(QLatin1String("diameter=\"12\" ratio=\"1\" hfade=\"1\"")));
     EXPECT_DOUBLE_EQ(flat->number(QStringLiteral("MaskingBrush/MasterSizeCoeff")), 0.3);
