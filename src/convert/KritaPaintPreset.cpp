@@ -918,15 +918,12 @@ std::optional<KritaPresetFile> ReadKritaPreset(const QByteArray& bytes, bool wit
     QBuffer in;
     in.setData(bytes);
     QImageReader reader(&in, "png");
+    // The text as Qt's image reader hands it, runs of white space collapsed.
+    const QString xmlText = reader.text(QStringLiteral("preset"));
     KritaPresetFile file;
-    QString xmlText = reader.text(QStringLiteral("preset"));
     file.version = reader.text(QStringLiteral("version"));
-    if (withPicture || xmlText.isEmpty()) {
-        // Text after the pixels is only seen once they are read.
+    if (withPicture)
         file.picture = reader.read();
-        xmlText = file.picture.text(QStringLiteral("preset"));
-        file.version = file.picture.text(QStringLiteral("version"));
-    }
     QXmlStreamReader xml(xmlText);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Preset"))
         return std::nullopt;

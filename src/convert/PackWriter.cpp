@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <future>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -206,25 +208,33 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                              [](const PackEntry& e) { return e.isBrush(); })));
     // A preset names its tips by their MD5, taken here as they go by rather than drawn again.
     KritaResourceSums sums;
-    // A preset's picture is a stroke, the dearest part of it: it is painted on a second thread
-    // while the tips before it are made and stored.
-    std::future<QImage> picture;
+    // A preset's picture is a stroke, the dearest part of it: the next few are painted on
+    // threads of their own, one for each core but the writer's, while the entries before them
+    // are made and stored.
+    std::vector<size_t> presets;
+    for (size_t i = 0; i < pack.entries.size(); ++i)
+        if (previewPainter && pack.entries[i].mediaType == PackEntry::kPaintPresets)
+            presets.push_back(i);
+    const size_t ahead = size_t(std::max(1, QThread::idealThreadCount() - 1));
+    std::map<size_t, std::future<QImage>> pictures; // by entry
+    size_t nextPicture = 0;                         // into presets
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
-        if (entry.isBrush() && previewPainter) {
-            for (size_t j = i + 1;
-                 j < pack.entries.size() && pack.entries[j].source == entry.source; ++j)
-                if (pack.entries[j].mediaType == PackEntry::kPaintPresets) {
-                    picture = std::async(std::launch::async, [&pack, &entry, &previewPainter] {
-                        return KritaPresetPicture(pack, entry.source, previewPainter);
-                    });
-                    break;
-                }
+        while (nextPicture < presets.size() && pictures.size() < ahead) {
+            const size_t source = pack.entries[presets[nextPicture]].source;
+            pictures.emplace(presets[nextPicture++],
+                             std::async(std::launch::async, [&pack, &previewPainter, source] {
+                                 return KritaPresetPicture(pack, source, previewPainter);
+                             }));
         }
         QImage ink;
         QByteArray bytes;
         if (entry.mediaType == PackEntry::kPaintPresets) {
-            const QImage painted = picture.valid() ? picture.get() : QImage();
+            QImage painted;
+            if (const auto it = pictures.find(i); it != pictures.end()) {
+                painted = it->second.get();
+                pictures.erase(it);
+            }
             bytes = KritaPresetEntryBytes(pack, entry, previewPainter, &sums,
                                           painted.isNull() ? nullptr : &painted);
         } else {

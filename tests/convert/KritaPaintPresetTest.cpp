@@ -272,7 +272,15 @@ TEST(KritaPaintPreset, ABundleReadsBackWithItsPresets)
 {
     QTemporaryDir dir;
     const BrushPack pack = BuildBrushPack(EveryGroupFile(), PackTarget::Krita);
-    const PackWriteResult written = WritePackBundle(pack, dir.path(), QStringLiteral("Chalks.abr"));
+    // The pictures are painted ahead on threads of their own, each for its own preset.
+    const PackPreviewPainter painter = [](const Brush& brush, const std::vector<PatternPtr>&,
+                                          QSize size) {
+        QImage picture(size, QImage::Format_Grayscale8);
+        picture.fill(brush.displayName() == u"Chalk" ? 0 : 255);
+        return picture;
+    };
+    const PackWriteResult written =
+        WritePackBundle(pack, dir.path(), QStringLiteral("Chalks.abr"), painter);
     ASSERT_EQ(written.status, PackWriteResult::Status::Written) << written.error.toStdString();
     // What the writer streamed names the same MD5s as the preset made on its own.
     const auto bundle = KritaBundle::read(written.path);
@@ -281,8 +289,11 @@ TEST(KritaPaintPreset, ABundleReadsBackWithItsPresets)
                                        [](auto& r) { return r.fileName.endsWith(u".kpp"); });
     ASSERT_NE(streamed, bundle->resources.end());
     EXPECT_EQ(streamed->mediaType, QStringLiteral("paintoppresets"));
-    EXPECT_EQ(ReadKritaPreset(streamed->bytes)->params,
+    const auto kpp = ReadKritaPreset(streamed->bytes, true);
+    ASSERT_TRUE(kpp);
+    EXPECT_EQ(kpp->params,
               ReadKritaPreset(pack.entryBytes(EntryNamed(pack, streamed->fileName)))->params);
+    EXPECT_EQ(kpp->picture.pixelColor(100, 100), QColor(Qt::black));
 
     struct Sink : CBrushSink
     {
