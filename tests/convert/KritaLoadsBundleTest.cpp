@@ -191,7 +191,12 @@ void JudgePresets(const std::vector<BrushPack>& packs, const QByteArray& out, co
             for (const SettingFate& f : pack.brushes[entry.source].settings)
                 ++fates[f.group][size_t(f.fate)];
         }
-    std::cout << "Krita kept " << kept << " of " << presets << " presets\n";
+    int inFiles = 0;
+    for (const BrushPack& pack : packs)
+        for (const BrushPtr& brush : pack.sources)
+            inFiles += brush->preset() && brush->preset()->isPreset;
+    std::cout << "Krita kept " << kept << " of the " << inFiles << " presets in the test files ("
+              << presets << " written as paint presets); settings by group:\n";
     for (const auto& [group, counts] : fates)
         std::cout << "  " << group.toStdString() << ": " << counts[0] << " kept, " << counts[1]
                   << " approximated, " << counts[2] << " not carried\n";
