@@ -114,13 +114,14 @@ void NoteSettingsNotCarried(const Brush& brush, PackedBrush& packed)
 
 // With the preset carried in the application's own preset files, what it lost is what they
 // could not hold: the groups none of whose settings were carried (the texture said on its own
-// line, as without presets), and the tool options left behind.
+// line, as without presets), and the tool options left behind. A group that is on but changes
+// nothing (a dynamic that does not vary) has no settings to lose.
 void NoteGroupsNotCarried(PackedBrush& packed)
 {
-    const auto lostWhole = [&packed](const QString& group) {
-        return std::none_of(
-            packed.settings.begin(), packed.settings.end(), [&group](const SettingFate& other) {
-                return other.group == group && other.fate != SettingFate::Fate::NotCarried;
+    const auto carriedSome = [&packed](const QString& group) {
+        return std::any_of(
+            packed.settings.begin(), packed.settings.end(), [&group](const SettingFate& setting) {
+                return setting.group == group && setting.fate != SettingFate::Fate::NotCarried;
             });
     };
     QStringList options;
@@ -128,7 +129,7 @@ void NoteGroupsNotCarried(PackedBrush& packed)
         if (setting.group == QLatin1String("Tool Options")) {
             if (setting.fate == SettingFate::Fate::NotCarried)
                 options << setting.setting;
-        } else if (lostWhole(setting.group) && !packed.lostSettings.contains(setting.group) &&
+        } else if (!carriedSome(setting.group) && !packed.lostSettings.contains(setting.group) &&
                    (packed.texture.isEmpty() || setting.group != QLatin1String("Texture"))) {
             packed.lostSettings << setting.group;
         }
@@ -139,6 +140,17 @@ void NoteGroupsNotCarried(PackedBrush& packed)
     if (!options.isEmpty())
         packed.what << QStringLiteral("tool options not carried (%1)")
                            .arg(options.join(QStringLiteral(", ")));
+}
+
+// Whether the preset files carry the preset's pattern: the texture is not lost then.
+bool PatternCarried(const PackedBrush& packed)
+{
+    return std::any_of(packed.settings.begin(), packed.settings.end(),
+                       [](const SettingFate& setting) {
+                           return setting.group == QLatin1String("Texture") &&
+                                  setting.setting == QLatin1String("pattern") &&
+                                  setting.fate != SettingFate::Fate::NotCarried;
+                       });
 }
 
 // GIMP paints computed tips itself; Krita's brush folder takes only pixels.
@@ -294,9 +306,14 @@ QByteArray BrushPack::entryBytes(size_t index, QImage* ink, const PackPreviewPai
             NameInside(pattern.displayName(), entry.source, patternSources.size(), kUnnamedPattern),
             pattern));
     }
-    const BrushPtr& brush = sources.at(entry.source);
-    const QString inside =
-        NameInside(brush->displayName(), entry.source, sources.size(), QStringLiteral("Brush"));
+    const BrushPtr& brush =
+        entry.dualTip ? sources.at(entry.source)->dualTip() : sources.at(entry.source);
+    if (!brush)
+        return {};
+    QString inside = NameInside(sources.at(entry.source)->displayName(), entry.source,
+                                sources.size(), QStringLiteral("Brush"));
+    if (entry.dualTip)
+        inside += QStringLiteral(" (dual tip)");
     if (Parametric(target, *brush))
         return GimpParametricBrushFile::write(GimpParametricBrushFile::fromComputed(
             inside, static_cast<const ComputedBrush&>(*brush).parameters(), PackSpacing(*brush)));
@@ -384,12 +401,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
                 PlanKritaPreset(pack, packed);
             else
                 PlanGimpPreset(pack, packed);
-            const bool textureCarried = std::any_of(
-                packed.settings.begin(), packed.settings.end(), [](const SettingFate& setting) {
-                    return setting.group == QLatin1String("Texture") &&
-                           setting.fate != SettingFate::Fate::NotCarried;
-                });
-            if (const auto& texture = brush.texture(); texture && !textureCarried) {
+            if (const auto& texture = brush.texture(); texture && !PatternCarried(packed)) {
                 const Pattern* pattern = FindPattern(*texture, file.patterns()).get();
                 packed.texture = pattern ? pattern->displayName() : ReadableName(texture->name);
                 packed.what << LostTextureText(packed.texture,

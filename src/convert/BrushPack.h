@@ -32,10 +32,14 @@ struct PackEntry
     QString mediaType;
     QString fileName;
     size_t source = 0; // the index of the brush (for a preset's files too), or of the pattern
-    bool isBrush() const { return mediaType == kBrushes; }
+    // The tip of the brush's dual brush, in the brushes folder beside the brushes: a preset
+    // paints with it, but it is no brush of the file's own.
+    bool dualTip = false;
+    bool isBrush() const { return mediaType == kBrushes && !dualTip; }
+    bool isDualTip() const { return mediaType == kBrushes && dualTip; }
     bool isPattern() const { return mediaType == kPatterns; }
     // A preset's own file: a .kpp, .gdyn or .gtp.
-    bool isPreset() const { return !isBrush() && !isPattern(); }
+    bool isPreset() const { return mediaType != kBrushes && !isPattern(); }
 };
 
 // What became of one setting of a preset in an application's own preset files: kept as it was,

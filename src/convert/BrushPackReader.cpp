@@ -7,6 +7,7 @@
 #include "convert/GimpPatternFile.h"
 #include "convert/GimpPresetFiles.h"
 #include "convert/KritaBundle.h"
+#include "convert/KritaPaintPreset.h"
 #include "convert/PackWriter.h"
 #include "platform/NativePath.h"
 #include "stream/ReadErrors.h"
@@ -14,9 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <boost/thread/thread.hpp>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <map>
 #include <sys/stat.h>
 
 namespace {
@@ -92,22 +96,103 @@ void ApplyGimpPreset(BrushPreset& preset, const GimpPresetFor& gimp)
         preset.settings.transfer = transfer;
 }
 
+// Krita's sensors by the controls Photoshop would name them with.
+DynamicControl ControlFor(const QString& sensor)
+{
+    static const std::map<QString, DynamicControl> controls = {
+        {QStringLiteral("pressure"), DynamicControl::PenPressure},
+        {QStringLiteral("declination"), DynamicControl::PenTilt},
+        {QStringLiteral("ascension"), DynamicControl::PenTilt},
+        {QStringLiteral("xtilt"), DynamicControl::PenTilt},
+        {QStringLiteral("ytilt"), DynamicControl::PenTilt},
+        {QStringLiteral("tangentialpressure"), DynamicControl::StylusWheel},
+        {QStringLiteral("rotation"), DynamicControl::Rotation},
+        {QStringLiteral("fade"), DynamicControl::Fade},
+        {QStringLiteral("drawingangle"), DynamicControl::Direction},
+    };
+    const auto it = controls.find(sensor);
+    return it == controls.end() ? DynamicControl::Off : it->second;
+}
+
+// What a curve option of a Krita preset varies with: its first sensor Photoshop has a control
+// for, and Krita's random sensors as some jitter.
+Dynamic DynamicFrom(const KritaPresetFile& preset, const QString& option)
+{
+    Dynamic dynamic;
+    for (const QString& sensor : preset.sensors(option)) {
+        if (sensor.startsWith(QLatin1String("fuzzy")))
+            dynamic.jitter = 100;
+        else if (dynamic.control == DynamicControl::Off)
+            dynamic.control = ControlFor(sensor);
+    }
+    dynamic.storedControl = int(dynamic.control);
+    return dynamic;
+}
+
 // What the application was given besides the pixels: the tip's size and its spacing, as a
-// percent of its diameter, and for GIMP the rest its tool preset and dynamics hold.
+// percent of its diameter, and from GIMP's tool preset and dynamics or Krita's preset the rest
+// of what the preset paints with.
+struct PresetFiles
+{
+    GimpPresetFor gimp;
+    const KritaPresetFile* kpp = nullptr; // the Krita preset that paints with the tip
+};
+
 BrushPtr WithSpacing(std::shared_ptr<Brush> brush, TipShape tip, double spacing,
-                     const GimpPresetFor& gimp = {})
+                     const PresetFiles& given = {})
 {
     tip.kind = brush->kind();
     tip.spacing = spacing;
     BrushPreset preset;
+    if (const KritaPresetFile* kpp = given.kpp) {
+        const auto attribute = [kpp](const char* key, double otherwise) {
+            const auto it = kpp->tip.find(QString::fromLatin1(key));
+            bool ok = false;
+            const double value = it == kpp->tip.end() ? 0 : it->second.toDouble(&ok);
+            return ok ? value : otherwise;
+        };
+        tip.spacing = attribute("spacing", spacing / 100) * 100;
+        tip.angle = attribute("angle", 0) * 180 / M_PI;
+        if (kpp->tip.count(QStringLiteral("diameter"))) {
+            tip.diameter = attribute("diameter", tip.diameter);
+            tip.roundness = attribute("ratio", 1) * 100;
+            tip.hardness = attribute("hfade", 1) * 100;
+        } else {
+            tip.diameter *= attribute("scale", 1);
+        }
+        ShapeDynamics shape;
+        shape.size = DynamicFrom(*kpp, QStringLiteral("Size"));
+        shape.angle = DynamicFrom(*kpp, QStringLiteral("Rotation"));
+        shape.roundness = DynamicFrom(*kpp, QStringLiteral("Ratio"));
+        if (shape.size.varies() || shape.angle.varies() || shape.roundness.varies())
+            preset.settings.shapeDynamics = shape;
+        Transfer transfer;
+        transfer.opacity = DynamicFrom(*kpp, QStringLiteral("Opacity"));
+        transfer.flow = DynamicFrom(*kpp, QStringLiteral("Flow"));
+        if (transfer.opacity.varies() || transfer.flow.varies())
+            preset.settings.transfer = transfer;
+        if (kpp->param(QStringLiteral("PressureScatter")) == QLatin1String("true")) {
+            Scattering scattering;
+            scattering.scatter.jitter = kpp->number(QStringLiteral("ScatterValue")) * 100;
+            scattering.bothAxes =
+                kpp->param(QStringLiteral("Scattering/AxisX")) == QLatin1String("true");
+            preset.settings.scattering = scattering;
+        }
+        preset.settings.buildUp =
+            kpp->param(QStringLiteral("PaintOpSettings/isAirbrushing")) == QLatin1String("true");
+        ToolOptions tool;
+        tool.opacity = kpp->number(QStringLiteral("OpacityValue"), 1) * 100;
+        tool.flow = kpp->number(QStringLiteral("FlowValue"), 1) * 100;
+        preset.toolOptions = tool;
+    }
     preset.tip = std::move(tip);
-    if (gimp.preset)
-        ApplyGimpPreset(preset, gimp);
+    if (given.gimp.preset)
+        ApplyGimpPreset(preset, given.gimp);
     brush->setPreset(std::make_shared<const BrushPreset>(std::move(preset)));
     return brush;
 }
 
-BrushPtr SampledFrom(const GimpBrushFile::Contents& contents, const GimpPresetFor& gimp)
+BrushPtr SampledFrom(const GimpBrushFile::Contents& contents, const PresetFiles& given)
 {
     const QImage& tip = contents.tip;
     PixelBlock pixels(size_t(tip.width()) * size_t(tip.height()));
@@ -115,15 +200,17 @@ BrushPtr SampledFrom(const GimpBrushFile::Contents& contents, const GimpPresetFo
         std::memcpy(pixels.data() + size_t(y) * size_t(tip.width()), tip.constScanLine(y),
                     size_t(tip.width()));
     TipShape shape;
+    shape.name = contents.name;
     shape.diameter = std::max(tip.width(), tip.height());
-    return WithSpacing(std::make_shared<SampledBrush>(contents.name, tip.width(), tip.height(), 8,
+    return WithSpacing(std::make_shared<SampledBrush>(given.kpp ? given.kpp->name : contents.name,
+                                                      tip.width(), tip.height(), 8,
                                                       std::move(pixels)),
-                       shape, contents.spacing, gimp);
+                       shape, contents.spacing, given);
 }
 
 // One entry's brush; none when its bytes are no brush GIMP would load.
 BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes,
-                        const GimpPresetFor& gimp = {})
+                        const PresetFiles& given = {})
 {
     if (fileName.endsWith(QLatin1String(".vbr"), Qt::CaseInsensitive)) {
         const auto parameters = GimpParametricBrushFile::read(bytes);
@@ -142,10 +229,16 @@ BrushPtr BrushFromEntry(const QString& fileName, const QByteArray& bytes,
         return WithSpacing(ComputedBrush::brushWithName(parameters->name, tip.diameter,
                                                         tip.roundnessInPercent, tip.angleInDegrees,
                                                         tip.hardnessInPercent),
-                           shape, spacing, gimp);
+                           shape, spacing, given);
     }
     const auto contents = GimpBrushFile::read(bytes);
-    return contents ? SampledFrom(*contents, gimp) : nullptr;
+    return contents ? SampledFrom(*contents, given) : nullptr;
+}
+
+// "007 Chalk" of "007 Chalk.gbr": a preset and its tip share it.
+QString Stem(const QString& fileName)
+{
+    return fileName.left(fileName.lastIndexOf(QLatin1Char('.')));
 }
 
 // One .pat's pattern; none when its bytes are no pattern GIMP would load. A .pat keeps no mode,
@@ -191,9 +284,9 @@ void BrushPackReader::Read(CBrushSink& sink)
 {
     bool damaged = false;
     const auto add = [&](const QString& fileName, const QByteArray& bytes,
-                         const GimpPresetFor& gimp = {}) {
+                         const PresetFiles& given = {}) {
         boost::this_thread::interruption_point();
-        if (const BrushPtr brush = BrushFromEntry(fileName, bytes, gimp))
+        if (const BrushPtr brush = BrushFromEntry(fileName, bytes, given))
             sink.AddBrush(brush);
         else
             damaged = true;
@@ -210,12 +303,37 @@ void BrushPackReader::Read(CBrushSink& sink)
         const auto contents = KritaBundle::read(mPath);
         damaged = !contents;
         if (contents) {
+            // A preset shares its tip's name; the tips only its masking brush paints with
+            // are no brushes of the file's.
+            std::map<QString, KritaPresetFile> presets;
+            QSet<QString> maskingTips;
+            for (const KritaBundle::Resource& resource : contents->resources) {
+                if (resource.mediaType != PackEntry::kPaintPresets)
+                    continue;
+                // A preset that cannot be read (or another program's) leaves its tip bare.
+                std::optional<KritaPresetFile> preset = ReadKritaPreset(resource.bytes);
+                if (!preset)
+                    continue;
+                if (const QString masking =
+                        preset->param(QStringLiteral("MaskingBrush/Preset/requiredBrushFile"));
+                    !masking.isEmpty())
+                    maskingTips.insert(masking);
+                presets.emplace(Stem(resource.fileName), std::move(*preset));
+            }
             // Kelbrin writes .gbr and .pat only; a bundle of Krita's own also holds
             // pictures, animated and vector tips, which are passed over rather than taken for
             // damage.
-            for (const KritaBundle::Resource& resource : contents->resources)
-                if (resource.mediaType == PackEntry::kBrushes && IsBrushEntry(resource.fileName))
-                    add(resource.fileName, resource.bytes);
+            for (const KritaBundle::Resource& resource : contents->resources) {
+                if (resource.mediaType != PackEntry::kBrushes || !IsBrushEntry(resource.fileName))
+                    continue;
+                const auto preset = presets.find(Stem(resource.fileName));
+                if (preset == presets.end() && maskingTips.contains(resource.fileName))
+                    continue;
+                PresetFiles given;
+                if (preset != presets.end())
+                    given.kpp = &preset->second;
+                add(resource.fileName, resource.bytes, given);
+            }
             for (const KritaBundle::Resource& resource : contents->resources)
                 if (resource.mediaType == PackEntry::kPatterns &&
                     resource.fileName.endsWith(QLatin1String(".pat"), Qt::CaseInsensitive))
@@ -256,7 +374,7 @@ void BrushPackReader::Read(CBrushSink& sink)
                 if (!file.open(QIODevice::ReadOnly))
                     damaged = true;
                 else if (brushes)
-                    add(name, file.readAll(), gimpPresetFor(name));
+                    add(name, file.readAll(), {gimpPresetFor(name)});
                 else
                     addPattern(file.readAll());
             }

@@ -185,7 +185,7 @@ bool KritaBundle::Writer::open(QString* error)
 }
 
 bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
-                              const QByteArray& bytes, QString* error)
+                              const QByteArray& bytes, QString* error, QByteArray* md5)
 {
     if (!mWriting)
         return fail(QStringLiteral("it is not open"), error);
@@ -202,9 +202,10 @@ bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
     out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
     out.writeAttribute(kManifestNs, QStringLiteral("media-type"), mediaType);
     out.writeAttribute(kManifestNs, QStringLiteral("full-path"), path);
-    out.writeAttribute(
-        kManifestNs, QStringLiteral("md5sum"),
-        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex()));
+    const QByteArray sum = QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
+    if (md5)
+        *md5 = sum;
+    out.writeAttribute(kManifestNs, QStringLiteral("md5sum"), QString::fromLatin1(sum));
     out.writeStartElement(kManifestNs, QStringLiteral("tags"));
     out.writeTextElement(kManifestNs, QStringLiteral("tag"), mTitle);
     out.writeEndElement();
@@ -212,7 +213,8 @@ bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
     if (out.hasError())
         return fail(QStringLiteral("the manifest entry of \"%1\" could not be written").arg(path),
                     error);
-    return store(path, bytes, false, error);
+    // A paint preset is a PNG, deflated already.
+    return store(path, bytes, mediaType == QLatin1String("paintoppresets"), error);
 }
 
 bool KritaBundle::Writer::finish(const QImage& preview, QString* error)

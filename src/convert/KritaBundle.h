@@ -18,7 +18,8 @@ class QXmlStreamWriter;
 //   entry                   compression  contents
 //   mimetype                stored       "application/x-krita-resourcebundle", no newline
 //   <media type>/<file>     deflated     the resources, one folder per media type ("brushes",
-//                                        "patterns")
+//                                        "patterns", and "paintoppresets" stored: a .kpp is a
+//                                        PNG, deflated already)
 //   preview.png             deflated     256 x 256, shown in Krita's bundle manager
 //   META-INF/manifest.xml   deflated     a file-entry "/" for the bundle itself, then one per
 //                                        resource: media type, full path, MD5 of its bytes (hex)
@@ -83,8 +84,9 @@ public:
         void setSourceSha256(const QByteArray& hex) { mSourceSha256 = hex; }
         // Creates the file at path (over any file there); once, before the rest.
         bool open(QString* error);
+        // md5, when given, receives the MD5 (hex) the manifest lists for it.
         bool add(const QString& mediaType, const QString& fileName, const QByteArray& bytes,
-                 QString* error);
+                 QString* error, QByteArray* md5 = nullptr);
         // preview: fitted into a kPreviewSide square, centred on transparency.
         bool finish(const QImage& preview, QString* error);
 

@@ -1,6 +1,7 @@
 #include "convert/PackWriter.h"
 
 #include "convert/KritaBundle.h"
+#include "convert/KritaPaintPreset.h"
 #include "convert/PackMark.h"
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
@@ -9,9 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <future>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -271,16 +275,45 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
     PackPreview preview(previewPainter,
                         size_t(std::count_if(pack.entries.begin(), pack.entries.end(),
                                              [](const PackEntry& e) { return e.isBrush(); })));
+    // A preset names its tips by their MD5, taken here as they go by rather than drawn again.
+    KritaResourceSums sums;
+    // A preset's picture is a stroke, the dearest part of it: the next few are painted on
+    // threads of their own, one for each core but the writer's, while the entries before them
+    // are made and stored.
+    std::vector<size_t> presets;
+    for (size_t i = 0; i < pack.entries.size(); ++i)
+        if (previewPainter && pack.entries[i].mediaType == PackEntry::kPaintPresets)
+            presets.push_back(i);
+    const size_t ahead = size_t(std::max(1, QThread::idealThreadCount() - 1));
+    std::map<size_t, std::future<QImage>> pictures; // by entry
+    size_t nextPicture = 0;                         // into presets
     for (size_t i = 0; i < pack.entries.size(); ++i) {
         const PackEntry& entry = pack.entries[i];
+        while (nextPicture < presets.size() && pictures.size() < ahead) {
+            const size_t source = pack.entries[presets[nextPicture]].source;
+            pictures.emplace(presets[nextPicture++],
+                             std::async(std::launch::async, [&pack, &previewPainter, source] {
+                                 return KritaPresetPicture(pack, source, previewPainter);
+                             }));
+        }
         QImage ink;
-        const QByteArray bytes =
-            pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
+        QByteArray bytes;
+        if (entry.mediaType == PackEntry::kPaintPresets) {
+            QImage painted;
+            if (const auto it = pictures.find(i); it != pictures.end()) {
+                painted = it->second.get();
+                pictures.erase(it);
+            }
+            bytes = KritaPresetEntryBytes(pack, entry, previewPainter, &sums,
+                                          painted.isNull() ? nullptr : &painted);
+        } else {
+            bytes = pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
+        }
         if (bytes.isEmpty())
             return Failed(destination, NotMade(entry.fileName));
         if (entry.isBrush())
             preview.add(*pack.sources.at(entry.source), pack.patternSources, ink);
-        if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error))
+        if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error, &sums[i]))
             return failed();
     }
     if (!bundle.finish(preview.image, &error))

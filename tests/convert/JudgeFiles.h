@@ -119,6 +119,9 @@ inline std::map<QString, int> NamesInside(const std::vector<BrushPack>& packs)
     std::map<QString, int> names;
     for (const BrushPack& pack : packs)
         for (size_t i = 0; i < pack.entries.size(); ++i) {
+            // A dual brush's tip is no brush of the file's; a preset's files are no brushes.
+            if (!pack.entries[i].isBrush())
+                continue;
             const QByteArray bytes = pack.entryBytes(i);
             if (const auto gbr = GimpBrushFile::read(bytes))
                 ++names[gbr->name];
