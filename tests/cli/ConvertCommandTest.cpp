@@ -50,6 +50,54 @@ TEST(ConvertCommandTest, WritesAGimpPackOnceAndReportsEveryBrush)
               QStringLiteral("kept"));
 }
 
+// A preset goes to Krita as a paint preset; the report gives the fate of each of its settings,
+// on standard error for those not kept and whole in JSON.
+TEST(ConvertCommandTest, SaysWhatBecameOfEachSettingOfAPreset)
+{
+    Sandbox sandbox;
+    const QString file = TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"));
+    const QString out = sandbox.path(QStringLiteral("krita"));
+    const CliRun plain = Convert(
+        {QStringLiteral("--to"), QStringLiteral("krita"), QStringLiteral("--out"), out, file});
+    EXPECT_EQ(plain.status, 0) << plain.err.toStdString();
+    EXPECT_TRUE(plain.out.endsWith(QStringLiteral("(1 brush, 1 preset, 1 approximated)\n")))
+        << plain.out.toStdString();
+    EXPECT_TRUE(plain.err.contains(QStringLiteral(": preset 0 Scattering, count jitter: not "
+                                                  "carried (")))
+        << plain.err.toStdString();
+    EXPECT_FALSE(plain.err.contains(QStringLiteral("Dual Brush, tip:"))) << "kept goes unsaid";
+
+    const CliRun json =
+        Convert({QStringLiteral("--to"), QStringLiteral("krita"), QStringLiteral("--out"),
+                 sandbox.path(QStringLiteral("again")), QStringLiteral("--json"), file});
+    const QJsonObject pack = QJsonDocument::fromJson(json.out.toUtf8())
+                                 .object()[QStringLiteral("packs")]
+                                 .toArray()
+                                 .at(0)
+                                 .toObject();
+    EXPECT_EQ(pack[QStringLiteral("presets")].toInt(), 1);
+    EXPECT_EQ(pack[QStringLiteral("approximated")].toInt(), 1);
+    const QJsonObject preset = pack[QStringLiteral("brushes")]
+                                   .toArray()
+                                   .at(0)
+                                   .toObject()[QStringLiteral("preset")]
+                                   .toObject();
+    EXPECT_EQ(preset[QStringLiteral("file")].toString(),
+              QStringLiteral("000 Patchy Dual Probe.kpp"));
+    QStringList fates;
+    for (const QJsonValue& setting : preset[QStringLiteral("settings")].toArray()) {
+        const QJsonObject o = setting.toObject();
+        fates << o[QStringLiteral("group")].toString() + QLatin1Char('/') +
+                     o[QStringLiteral("setting")].toString() + QLatin1Char('=') +
+                     o[QStringLiteral("fate")].toString();
+        EXPECT_EQ(o[QStringLiteral("how")].isNull(),
+                  o[QStringLiteral("fate")].toString() == QLatin1String("kept"));
+    }
+    EXPECT_TRUE(fates.contains(QStringLiteral("Dual Brush/tip=kept")))
+        << fates.join(' ').toStdString();
+    EXPECT_TRUE(fates.contains(QStringLiteral("Scattering/count jitter=not carried")));
+}
+
 // What could be read is converted; the damage is said and fails the run, and a file with
 // nothing to give makes no pack.
 TEST(ConvertCommandTest, DamagedFilesConvertWhatWasReadAndUsageIsChecked)
