@@ -66,3 +66,32 @@ QRect CTipMipmap::bounds(const DabPlacement& dab) const
     return QRect(QPoint(int(std::floor(dab.x - ex)), int(std::floor(dab.y - ey))),
                  QPoint(int(std::ceil(dab.x + ex)), int(std::ceil(dab.y + ey))));
 }
+
+void CTipMipmap::RowScratch::fit(size_t n)
+{
+    if (alpha.size() < n)
+        alpha.resize(n);
+}
+
+void CTipMipmap::rowAlphas(const Level& level, float u, float v, float du, float dv, int n,
+                           RowScratch& scratch)
+{
+    const std::uint8_t* pixels = level.pixels.data();
+    const int stride = level.stride();
+    const float uEnd = float(level.width + 1), vEnd = float(level.height + 1);
+    constexpr float kToUnit = 1.0f / 255.0f;
+    float* alpha = scratch.alpha.data();
+    for (int i = 0; i < n; ++i, u += du, v += dv) {
+        if (!(u > 0 && v > 0 && u < uEnd && v < vEnd)) {
+            alpha[i] = 0;
+            continue;
+        }
+        // u > 0, so truncation is floor: the padded column.
+        const int iu = int(u), iv = int(v);
+        const float fu = u - float(iu), fv = v - float(iv);
+        const std::uint8_t* p = pixels + iv * stride + iu;
+        const float top = p[0] + (p[1] - p[0]) * fu;
+        const float bottom = p[stride] + (p[stride + 1] - p[stride]) * fu;
+        alpha[i] = (top + (bottom - top) * fv) * kToUnit;
+    }
+}
