@@ -69,29 +69,86 @@ QRect CTipMipmap::bounds(const DabPlacement& dab) const
 
 void CTipMipmap::RowScratch::fit(size_t n)
 {
-    if (alpha.size() < n)
-        alpha.resize(n);
+    // Whole blocks of four pixels: a row's last block runs past its end.
+    n = (n + 3) & ~size_t(3);
+    if (alpha.size() >= n)
+        return;
+    alpha.resize(n);
+    u.resize(n);
+    v.resize(n);
+    quads.resize(n);
 }
 
+// A row in two passes: one pixel after another where it must be, then four pixels at a time.
+// Every pixel goes through the very float operations it always did, so strokes stay identical
+// to the pixel.
 void CTipMipmap::rowAlphas(const Level& level, float u, float v, float du, float dv, int n,
                            RowScratch& scratch)
 {
     const std::uint8_t* pixels = level.pixels.data();
-    const int stride = level.stride();
-    const float uEnd = float(level.width + 1), vEnd = float(level.height + 1);
+    const int width = level.width, height = level.height, stride = level.stride();
+    const float uEnd = float(width + 1), vEnd = float(height + 1);
     constexpr float kToUnit = 1.0f / 255.0f;
-    float* alpha = scratch.alpha.data();
-    for (int i = 0; i < n; ++i, u += du, v += dv) {
-        if (!(u > 0 && v > 0 && u < uEnd && v < vEnd)) {
-            alpha[i] = 0;
-            continue;
+    const int padded = (n + 3) & ~3;
+    float* __restrict alpha = scratch.alpha.data();
+    float* __restrict us = scratch.u.data();
+    float* __restrict vs = scratch.v.data();
+    std::uint32_t* __restrict quads = scratch.quads.data();
+    if (dv == 0) {
+        // An unturned dab (or one turned by a half turn): v, its row of the level and its
+        // fraction stay the same all along the row, and a row outside the level has no ink.
+        if (!(v > 0 && v < vEnd)) {
+            std::fill_n(alpha, padded, 0.0f);
+            return;
         }
-        // u > 0, so truncation is floor: the padded column.
-        const int iu = int(u), iv = int(v);
-        const float fu = u - float(iu), fv = v - float(iv);
+        const int iv = int(v);
+        const float fv = v - float(iv);
+        const std::uint8_t* top = pixels + iv * stride;
+        const std::uint8_t* bottom = top + stride;
+        for (int i = 0; i < padded; ++i, u += du) {
+            us[i] = u;
+            const int iu = std::min(int(std::min(uEnd, std::max(0.0f, u))), width);
+            quads[i] = std::uint32_t(top[iu]) | std::uint32_t(top[iu + 1]) << 8 |
+                       std::uint32_t(bottom[iu]) << 16 | std::uint32_t(bottom[iu + 1]) << 24;
+        }
+        for (int i = 0; i < padded; ++i) {
+            const bool in = (us[i] > 0) & (us[i] < uEnd);
+            const float cu = in ? us[i] : 0.0f;
+            const float fu = cu - float(int(cu));
+            const std::uint32_t q = quads[i];
+            const int p0 = int(q & 255), p1 = int(q >> 8 & 255), p2 = int(q >> 16 & 255),
+                      p3 = int(q >> 24);
+            const float above = p0 + (p1 - p0) * fu;
+            const float below = p2 + (p3 - p2) * fu;
+            const float ink = (above + (below - above) * fv) * kToUnit;
+            alpha[i] = in ? ink : 0.0f;
+        }
+        return;
+    }
+    // The coordinates, added up a pixel after another (a float sum in another order rounds
+    // differently), and the four bytes of each pixel's 2 x 2 block, one word a pixel: reads
+    // from anywhere in the level do not widen. Inside the padded level truncation is floor; a
+    // pixel off the tip reads a block at the edge and is given no ink below.
+    for (int i = 0; i < padded; ++i, u += du, v += dv) {
+        us[i] = u;
+        vs[i] = v;
+        const int iu = std::min(int(std::min(uEnd, std::max(0.0f, u))), width);
+        const int iv = std::min(int(std::min(vEnd, std::max(0.0f, v))), height);
         const std::uint8_t* p = pixels + iv * stride + iu;
-        const float top = p[0] + (p[1] - p[0]) * fu;
-        const float bottom = p[stride] + (p[stride + 1] - p[stride]) * fu;
-        alpha[i] = (top + (bottom - top) * fv) * kToUnit;
+        quads[i] = std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[stride]) << 16 |
+                   std::uint32_t(p[stride + 1]) << 24;
+    }
+    // The bilinear blend.
+    for (int i = 0; i < padded; ++i) {
+        const bool in = (us[i] > 0) & (vs[i] > 0) & (us[i] < uEnd) & (vs[i] < vEnd);
+        const float cu = in ? us[i] : 0.0f, cv = in ? vs[i] : 0.0f;
+        const float fu = cu - float(int(cu)), fv = cv - float(int(cv));
+        const std::uint32_t q = quads[i];
+        const int p0 = int(q & 255), p1 = int(q >> 8 & 255), p2 = int(q >> 16 & 255),
+                  p3 = int(q >> 24);
+        const float top = p0 + (p1 - p0) * fu;
+        const float bottom = p2 + (p3 - p2) * fu;
+        const float ink = (top + (bottom - top) * fv) * kToUnit;
+        alpha[i] = in ? ink : 0.0f;
     }
 }

@@ -56,7 +56,8 @@ private:
     // The working rows of rowAlphas(), kept per thread from dab to dab.
     struct RowScratch
     {
-        std::vector<float> alpha;
+        std::vector<float> alpha, u, v;
+        std::vector<std::uint32_t> quads;
         void fit(size_t n);
     };
     // scratch.alpha[i] for the n pixels from padded tip coordinates (u, v), stepping by
