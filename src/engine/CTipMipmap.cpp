@@ -1,5 +1,26 @@
 #include "engine/CTipMipmap.h"
 
+#include <QtGlobal>
+#include <cstring>
+
+namespace {
+// The 2 x 2 block at p as one word, its top left pixel in the low byte, then top right, bottom
+// left, bottom right.
+inline std::uint32_t BlockBytes(const std::uint8_t* p, int stride)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    // Two reads of a pair of bytes rather than four of one.
+    std::uint16_t above, below;
+    std::memcpy(&above, p, 2);
+    std::memcpy(&below, p + stride, 2);
+    return above | std::uint32_t(below) << 16;
+#else
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[stride]) << 16 |
+           std::uint32_t(p[stride + 1]) << 24;
+#endif
+}
+} // namespace
+
 CTipMipmap::CTipMipmap(const QImage& ink)
 {
     if (ink.isNull())
@@ -103,13 +124,11 @@ void CTipMipmap::rowAlphas(const Level& level, float u, float v, float du, float
         }
         const int iv = int(v);
         const float fv = v - float(iv);
-        const std::uint8_t* top = pixels + iv * stride;
-        const std::uint8_t* bottom = top + stride;
+        const std::uint8_t* row = pixels + iv * stride;
         for (int i = 0; i < padded; ++i, u += du) {
             us[i] = u;
             const int iu = std::min(int(std::min(uEnd, std::max(0.0f, u))), width);
-            quads[i] = std::uint32_t(top[iu]) | std::uint32_t(top[iu + 1]) << 8 |
-                       std::uint32_t(bottom[iu]) << 16 | std::uint32_t(bottom[iu + 1]) << 24;
+            quads[i] = BlockBytes(row + iu, stride);
         }
         for (int i = 0; i < padded; ++i) {
             const bool in = (us[i] > 0) & (us[i] < uEnd);
@@ -135,8 +154,7 @@ void CTipMipmap::rowAlphas(const Level& level, float u, float v, float du, float
         const int iu = std::min(int(std::min(uEnd, std::max(0.0f, u))), width);
         const int iv = std::min(int(std::min(vEnd, std::max(0.0f, v))), height);
         const std::uint8_t* p = pixels + iv * stride + iu;
-        quads[i] = std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[stride]) << 16 |
-                   std::uint32_t(p[stride + 1]) << 24;
+        quads[i] = BlockBytes(p, stride);
     }
     // The bilinear blend.
     for (int i = 0; i < padded; ++i) {
