@@ -473,12 +473,15 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         const int width = mClip.width();
         const float fFlow = float(flow), fOpacity = float(opacity);
         float* mask = mMask.data();
+        // A pixel a dab gives no ink is left as it is, unless a flow that is not a number
+        // (a damaged file) makes it one.
+        const bool trim = std::isfinite(fFlow);
         if (mColourPerTip) {
             float* colours = mColours.data();
             const CTextureTile* tile = texturePerTip ? &mTexture : nullptr;
             mPixels += WithBlendMode(mTextureMode, [&](auto mode) {
                 return mTip.mipmap.stampRows(
-                    dab, mClip, [=](int y, int x0, int x1, const float* alphas) {
+                    dab, mClip, trim, [=](int y, int x0, int x1, const float* alphas) {
                         for (int x = x0; x <= x1; ++x) {
                             // The texture meets the ink as the dab lays it, with its flow.
                             float alpha = alphas[x - x0] * fFlow;
@@ -506,7 +509,7 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
             const CTextureTile& tile = mTexture;
             mPixels += WithBlendMode(mTextureMode, [&](auto mode) {
                 return mTip.mipmap.stampRows(
-                    dab, mClip, [&](int y, int x0, int x1, const float* alphas) {
+                    dab, mClip, trim, [&](int y, int x0, int x1, const float* alphas) {
                         // The row in runs that read the tile's row without wrapping, each one
                         // loop with no branch a pixel (the arithmetic of the colour loop above).
                         const float* texture = tile.rowOnCanvas(y);
@@ -529,8 +532,8 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
             });
         } else {
             // The common case, kept free of the branches above: most dabs are plain ink.
-            mPixels +=
-                mTip.mipmap.stampRows(dab, mClip, [=](int y, int x0, int x1, const float* alpha) {
+            mPixels += mTip.mipmap.stampRows(
+                dab, mClip, true, [=](int y, int x0, int x1, const float* alpha) {
                     // A zero alpha adds nothing, so a row goes in one loop the compiler can
                     // widen, with the same arithmetic a pixel as before.
                     float* m = mask + size_t(y) * width + x0;
@@ -584,12 +587,12 @@ void CStrokeRenderer::placeDual(const Site& site, QRect& dirty)
             continue;
         dirty |= box;
         mDabBoxes.push_back(box);
-        mPixels +=
-            mDualTip->mipmap.stampRows(dab, mClip, [&](int y, int x0, int x1, const float* alpha) {
-                float* m = mask + size_t(y) * width + x0;
-                for (int i = 0; i <= x1 - x0; ++i)
-                    m[i] += alpha[i] * (1 - m[i]);
-            });
+        mPixels += mDualTip->mipmap.stampRows(dab, mClip, true,
+                                              [&](int y, int x0, int x1, const float* alpha) {
+                                                  float* m = mask + size_t(y) * width + x0;
+                                                  for (int i = 0; i <= x1 - x0; ++i)
+                                                      m[i] += alpha[i] * (1 - m[i]);
+                                              });
     }
 }
 

@@ -35,6 +35,7 @@ CTipMipmap::CTipMipmap(const QImage& ink)
     for (int y = 0; y < base.height; ++y)
         std::copy_n(grey.constScanLine(y), base.width,
                     base.pixels.begin() + (y + 1) * base.stride() + 1);
+    base.findInk();
     mLevels.push_back(std::move(base));
     // Halve by averaging 2 x 2 blocks (an odd last row or column is read twice) down to a few
     // pixels: below that a dab is too small to show its shape.
@@ -56,6 +57,7 @@ CTipMipmap::CTipMipmap(const QImage& ink)
                 out[x] = std::uint8_t((r0[x0] + r0[x1] + r1[x0] + r1[x1] + 2) / 4);
             }
         }
+        half.findInk();
         mLevels.push_back(std::move(half));
     }
 }
@@ -90,8 +92,6 @@ QRect CTipMipmap::bounds(const DabPlacement& dab) const
 
 void CTipMipmap::RowScratch::fit(size_t n)
 {
-    // Whole blocks of four pixels: a row's last block runs past its end.
-    n = (n + 3) & ~size_t(3);
     if (alpha.size() >= n)
         return;
     alpha.resize(n);
@@ -100,73 +100,112 @@ void CTipMipmap::RowScratch::fit(size_t n)
     quads.resize(n);
 }
 
-// A row in two passes: one pixel after another where it must be, then four pixels at a time.
+// A row in passes: one pixel after another where it must be, then four pixels at a time.
 // Every pixel goes through the very float operations it always did, so strokes stay identical
 // to the pixel.
-void CTipMipmap::rowAlphas(const Level& level, float u, float v, float du, float dv, int n,
-                           RowScratch& scratch)
+std::pair<int, int> CTipMipmap::rowAlphas(const Level& level, float u, float v, float du, float dv,
+                                          int n, bool trim, RowScratch& scratch)
 {
     const std::uint8_t* pixels = level.pixels.data();
-    const int width = level.width, height = level.height, stride = level.stride();
-    const float uEnd = float(width + 1), vEnd = float(height + 1);
+    const int stride = level.stride();
+    const float uEnd = float(level.width + 1), vEnd = float(level.height + 1);
     constexpr float kToUnit = 1.0f / 255.0f;
-    const int padded = (n + 3) & ~3;
     float* __restrict alpha = scratch.alpha.data();
     float* __restrict us = scratch.u.data();
     float* __restrict vs = scratch.v.data();
     std::uint32_t* __restrict quads = scratch.quads.data();
     if (dv == 0) {
-        // An unturned dab (or one turned by a half turn): v, its row of the level and its
-        // fraction stay the same all along the row, and a row outside the level has no ink.
-        if (!(v > 0 && v < vEnd)) {
-            std::fill_n(alpha, padded, 0.0f);
-            return;
-        }
+        // An unturned dab (or one turned by a half turn): v, its row of blocks and its
+        // fraction stay the same all along the row.
+        if (!(v > 0 && v < vEnd))
+            return {0, 0};
         const int iv = int(v);
         const float fv = v - float(iv);
-        const std::uint8_t* row = pixels + iv * stride;
-        for (int i = 0; i < padded; ++i, u += du) {
+        const int inkFrom = trim ? level.inkFrom[size_t(iv)] : 0;
+        const int inkTo = trim ? level.inkTo[size_t(iv)] : level.width;
+        if (inkFrom > inkTo)
+            return {0, 0};
+        // The coordinates, added up a pixel after another: a float sum in another order
+        // rounds differently.
+        for (int i = 0; i < n; ++i, u += du)
             us[i] = u;
-            const int iu = std::min(int(std::min(uEnd, std::max(0.0f, u))), width);
-            quads[i] = BlockBytes(row + iu, stride);
-        }
-        for (int i = 0; i < padded; ++i) {
-            const bool in = (us[i] > 0) & (us[i] < uEnd);
-            const float cu = in ? us[i] : 0.0f;
-            const float fu = cu - float(int(cu));
+        // u moves one way, so the pixels inside the level and over blocks with ink are one
+        // run; inside, truncation is floor.
+        auto inks = [&](int i) {
+            if (!(us[i] > 0 && us[i] < uEnd))
+                return false;
+            const int iu = int(us[i]);
+            return iu >= inkFrom && iu <= inkTo;
+        };
+        int from = 0, to = n;
+        while (from < to && !inks(from))
+            ++from;
+        while (to > from && !inks(to - 1))
+            --to;
+        const std::uint8_t* row = pixels + iv * stride;
+        for (int i = from; i < to; ++i)
+            quads[i] = BlockBytes(row + int(us[i]), stride);
+        for (int i = from; i < to; ++i) {
+            const float fu = us[i] - float(int(us[i]));
             const std::uint32_t q = quads[i];
             const int p0 = int(q & 255), p1 = int(q >> 8 & 255), p2 = int(q >> 16 & 255),
                       p3 = int(q >> 24);
             const float above = p0 + (p1 - p0) * fu;
             const float below = p2 + (p3 - p2) * fu;
-            const float ink = (above + (below - above) * fv) * kToUnit;
-            alpha[i] = in ? ink : 0.0f;
+            alpha[i] = (above + (below - above) * fv) * kToUnit;
         }
-        return;
+        return {from, to};
     }
-    // The coordinates, added up a pixel after another (a float sum in another order rounds
-    // differently), and the four bytes of each pixel's 2 x 2 block, one word a pixel: reads
-    // from anywhere in the level do not widen. Inside the padded level truncation is floor; a
-    // pixel off the tip reads a block at the edge and is given no ink below.
-    for (int i = 0; i < padded; ++i, u += du, v += dv) {
+    for (int i = 0; i < n; ++i, u += du, v += dv) {
         us[i] = u;
         vs[i] = v;
-        const int iu = std::min(int(std::min(uEnd, std::max(0.0f, u))), width);
-        const int iv = std::min(int(std::min(vEnd, std::max(0.0f, v))), height);
-        const std::uint8_t* p = pixels + iv * stride + iu;
-        quads[i] = BlockBytes(p, stride);
     }
-    // The bilinear blend.
-    for (int i = 0; i < padded; ++i) {
-        const bool in = (us[i] > 0) & (vs[i] > 0) & (us[i] < uEnd) & (vs[i] < vEnd);
-        const float cu = in ? us[i] : 0.0f, cv = in ? vs[i] : 0.0f;
-        const float fu = cu - float(int(cu)), fv = cv - float(int(cv));
+    // u and v each move one way, so the pixels inside the level are one run.
+    auto inside = [&](int i) { return us[i] > 0 && vs[i] > 0 && us[i] < uEnd && vs[i] < vEnd; };
+    int from = 0, to = n;
+    while (from < to && !inside(from))
+        ++from;
+    while (to > from && !inside(to - 1))
+        --to;
+    // The four bytes of each pixel's 2 x 2 block, one word a pixel: reads from anywhere in the
+    // level do not widen.
+    for (int i = from; i < to; ++i)
+        quads[i] = BlockBytes(pixels + int(vs[i]) * stride + int(us[i]), stride);
+    for (int i = from; i < to; ++i) {
+        const float fu = us[i] - float(int(us[i])), fv = vs[i] - float(int(vs[i]));
         const std::uint32_t q = quads[i];
         const int p0 = int(q & 255), p1 = int(q >> 8 & 255), p2 = int(q >> 16 & 255),
                   p3 = int(q >> 24);
         const float top = p0 + (p1 - p0) * fu;
         const float bottom = p2 + (p3 - p2) * fu;
-        const float ink = (top + (bottom - top) * fv) * kToUnit;
-        alpha[i] = in ? ink : 0.0f;
+        alpha[i] = (top + (bottom - top) * fv) * kToUnit;
+    }
+    return {from, to};
+}
+
+void CTipMipmap::Level::findInk()
+{
+    // Each padded row's first and last inked column, then for a block row the span of its
+    // two rows, widened by the block to the left of the first.
+    std::vector<int> first(size_t(height + 2)), last(size_t(height + 2));
+    for (int r = 0; r < height + 2; ++r) {
+        const std::uint8_t* row = pixels.data() + size_t(r) * stride();
+        int a = 0, b = stride() - 1;
+        while (a < stride() && row[a] == 0)
+            ++a;
+        while (b >= a && row[b] == 0)
+            --b;
+        first[size_t(r)] = a;
+        last[size_t(r)] = a < stride() ? b : -1;
+    }
+    inkFrom.assign(size_t(height + 1), 0);
+    inkTo.assign(size_t(height + 1), -1);
+    for (int r = 0; r <= height; ++r) {
+        const int a = std::min(first[size_t(r)], first[size_t(r) + 1]);
+        const int b = std::max(last[size_t(r)], last[size_t(r) + 1]);
+        if (a <= b) {
+            inkFrom[size_t(r)] = std::max(0, a - 1);
+            inkTo[size_t(r)] = std::min(width, b);
+        }
     }
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // Where and how one dab lands: its centre in canvas pixels, the length its tip's longer side
@@ -38,10 +39,12 @@ public:
 
     // Calls row(y, x0, x1, alpha) for each canvas row inside `clip` that the dab may cover,
     // with alpha[0 .. x1 - x0] the ink of pixels x0 to x1 in [0, 1], sampled bilinearly from
-    // the level nearest above the dab's size, 0 outside the tip. Returns the pixels visited, for
-    // the caller's work budget.
+    // the level nearest above the dab's size, 0 outside the tip. With `trim`, for callers to
+    // whom a pixel of no ink changes nothing, a row's ends without ink are left out (rows with
+    // none at all are not called). Returns the pixels visited, for the caller's work budget:
+    // the same either way.
     template <typename Row>
-    long long stampRows(const DabPlacement& dab, const QRect& clip, Row&& row) const;
+    long long stampRows(const DabPlacement& dab, const QRect& clip, bool trim, Row&& row) const;
 
 private:
     struct Level
@@ -50,7 +53,11 @@ private:
         int height = 0;
         // One row and column of zeros all round, so a bilinear read needs no edge tests.
         std::vector<std::uint8_t> pixels;
+        // For each row r of 2 x 2 blocks (padded rows r and r + 1), the first and last block
+        // column with any ink; first > last for none. Blocks past them read as exactly 0.
+        std::vector<int> inkFrom, inkTo;
         int stride() const { return width + 2; }
+        void findInk();
     };
     const Level& levelFor(double size) const;
     // The working rows of rowAlphas(), kept per thread from dab to dab.
@@ -61,14 +68,16 @@ private:
         void fit(size_t n);
     };
     // scratch.alpha[i] for the n pixels from padded tip coordinates (u, v), stepping by
-    // (du, dv).
-    static void rowAlphas(const Level& level, float u, float v, float du, float dv, int n,
-                          RowScratch& scratch);
+    // (du, dv). Returns [from, to): alpha is set there; the pixels before and after are
+    // outside the level, or (`trim`) read blocks without ink, and take 0.
+    static std::pair<int, int> rowAlphas(const Level& level, float u, float v, float du, float dv,
+                                         int n, bool trim, RowScratch& scratch);
     std::vector<Level> mLevels;
 };
 
 template <typename Row>
-long long CTipMipmap::stampRows(const DabPlacement& dab, const QRect& clip, Row&& row) const
+long long CTipMipmap::stampRows(const DabPlacement& dab, const QRect& clip, bool trim,
+                                Row&& row) const
 {
     if (isNull() || !(dab.size > 0.05) || !(dab.roundness > 0))
         return 0;
@@ -117,8 +126,17 @@ long long CTipMipmap::stampRows(const DabPlacement& dab, const QRect& clip, Row&
         const float u = float(ax * (x0 + 0.5 - dab.x) + ay * dy + u0 + 1);
         const float v = float(bx * (x0 + 0.5 - dab.x) + by * dy + v0 + 1);
         visited += x1 - x0 + 1;
-        rowAlphas(level, u, v, float(ax), float(bx), x1 - x0 + 1, scratch);
-        row(y, x0, x1, static_cast<const float*>(scratch.alpha.data()));
+        const auto [from, to] =
+            rowAlphas(level, u, v, float(ax), float(bx), x1 - x0 + 1, trim, scratch);
+        if (trim) {
+            if (from < to)
+                row(y, x0 + from, x0 + to - 1,
+                    static_cast<const float*>(scratch.alpha.data() + from));
+        } else {
+            std::fill(scratch.alpha.begin(), scratch.alpha.begin() + from, 0.0f);
+            std::fill(scratch.alpha.begin() + to, scratch.alpha.begin() + (x1 - x0 + 1), 0.0f);
+            row(y, x0, x1, static_cast<const float*>(scratch.alpha.data()));
+        }
     }
     return visited;
 }
