@@ -160,12 +160,21 @@ std::pair<int, int> CTipMipmap::rowAlphas(const Level& level, float u, float v, 
         us[i] = u;
         vs[i] = v;
     }
-    // u and v each move one way, so the pixels inside the level are one run.
-    auto inside = [&](int i) { return us[i] > 0 && vs[i] > 0 && us[i] < uEnd && vs[i] < vEnd; };
+    // u and v each move one way, so the pixels inside the level are one run; trimmed, its
+    // ends over blocks without ink are left out too (a turned tip's empty corners).
+    auto inks = [&](int i) {
+        if (!(us[i] > 0 && vs[i] > 0 && us[i] < uEnd && vs[i] < vEnd))
+            return false;
+        if (!trim)
+            return true;
+        const size_t iv = size_t(vs[i]);
+        const int iu = int(us[i]);
+        return iu >= level.inkFrom[iv] && iu <= level.inkTo[iv];
+    };
     int from = 0, to = n;
-    while (from < to && !inside(from))
+    while (from < to && !inks(from))
         ++from;
-    while (to > from && !inside(to - 1))
+    while (to > from && !inks(to - 1))
         --to;
     // The four bytes of each pixel's 2 x 2 block, one word a pixel: reads from anywhere in the
     // level do not widen.
