@@ -37,12 +37,12 @@ public:
     // The canvas pixels the dab may touch.
     QRect bounds(const DabPlacement& dab) const;
 
-    // Calls row(y, x0, x1, alpha) for each canvas row inside `clip` that the dab may cover,
-    // with alpha[0 .. x1 - x0] the ink of pixels x0 to x1 in [0, 1], sampled bilinearly from
-    // the level nearest above the dab's size, 0 outside the tip. With `trim`, for callers to
-    // whom a pixel of no ink changes nothing, a row's ends without ink are left out (rows with
-    // none at all are not called). Returns the pixels visited, for the caller's work budget:
-    // the same either way.
+    // Calls row(y, x0, x1, alpha) for the pixels x0 to x1 of each canvas row inside `clip`
+    // where the dab reads its tip: alpha[0 .. x1 - x0] their ink in [0, 1], sampled bilinearly
+    // from the level nearest above the dab's size. Pixels off the tip are not called. With
+    // `trim`, for callers to whom a pixel of no ink changes nothing, a row's ends without ink
+    // are left out too. Returns the pixels visited, for the caller's work budget, the same
+    // either way.
     template <typename Row>
     long long stampRows(const DabPlacement& dab, const QRect& clip, bool trim, Row&& row) const;
 
@@ -69,7 +69,7 @@ private:
     };
     // scratch.alpha[i] for the n pixels from padded tip coordinates (u, v), stepping by
     // (du, dv). Returns [from, to): alpha is set there; the pixels before and after are
-    // outside the level, or (`trim`) read blocks without ink, and take 0.
+    // outside the level, or (`trim`) read blocks without ink.
     static std::pair<int, int> rowAlphas(const Level& level, float u, float v, float du, float dv,
                                          int n, bool trim, RowScratch& scratch);
     std::vector<Level> mLevels;
@@ -128,15 +128,8 @@ long long CTipMipmap::stampRows(const DabPlacement& dab, const QRect& clip, bool
         visited += x1 - x0 + 1;
         const auto [from, to] =
             rowAlphas(level, u, v, float(ax), float(bx), x1 - x0 + 1, trim, scratch);
-        if (trim) {
-            if (from < to)
-                row(y, x0 + from, x0 + to - 1,
-                    static_cast<const float*>(scratch.alpha.data() + from));
-        } else {
-            std::fill(scratch.alpha.begin(), scratch.alpha.begin() + from, 0.0f);
-            std::fill(scratch.alpha.begin() + to, scratch.alpha.begin() + (x1 - x0 + 1), 0.0f);
-            row(y, x0, x1, static_cast<const float*>(scratch.alpha.data()));
-        }
+        if (from < to)
+            row(y, x0 + from, x0 + to - 1, static_cast<const float*>(scratch.alpha.data() + from));
     }
     return visited;
 }
