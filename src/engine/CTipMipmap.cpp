@@ -1,26 +1,5 @@
 #include "engine/CTipMipmap.h"
 
-#include <QtGlobal>
-#include <cstring>
-
-namespace {
-// The 2 x 2 block at p as one word, its top left pixel in the low byte, then top right, bottom
-// left, bottom right.
-inline std::uint32_t BlockBytes(const std::uint8_t* p, int stride)
-{
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    // Two reads of a pair of bytes rather than four of one.
-    std::uint16_t above, below;
-    std::memcpy(&above, p, 2);
-    std::memcpy(&below, p + stride, 2);
-    return above | std::uint32_t(below) << 16;
-#else
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[stride]) << 16 |
-           std::uint32_t(p[stride + 1]) << 24;
-#endif
-}
-} // namespace
-
 CTipMipmap::CTipMipmap(const QImage& ink)
 {
     if (ink.isNull())
@@ -97,6 +76,7 @@ void CTipMipmap::RowScratch::fit(size_t n)
     alpha.resize(n);
     u.resize(n);
     v.resize(n);
+    at.resize(n);
     quads.resize(n);
 }
 
@@ -106,13 +86,13 @@ void CTipMipmap::RowScratch::fit(size_t n)
 std::pair<int, int> CTipMipmap::rowAlphas(const Level& level, float u, float v, float du, float dv,
                                           int n, bool trim, RowScratch& scratch)
 {
-    const std::uint8_t* pixels = level.pixels.data();
     const int stride = level.stride();
     const float uEnd = float(level.width + 1), vEnd = float(level.height + 1);
     constexpr float kToUnit = 1.0f / 255.0f;
     float* __restrict alpha = scratch.alpha.data();
     float* __restrict us = scratch.u.data();
     float* __restrict vs = scratch.v.data();
+    std::int32_t* __restrict at = scratch.at.data();
     std::uint32_t* __restrict quads = scratch.quads.data();
     if (dv == 0) {
         // An unturned dab (or one turned by a half turn): v, its row of blocks and its
@@ -142,9 +122,13 @@ std::pair<int, int> CTipMipmap::rowAlphas(const Level& level, float u, float v, 
             ++from;
         while (to > from && !inks(to - 1))
             --to;
-        const std::uint8_t* row = pixels + iv * stride;
+        // Where each block lies, four pixels at a time, then the block a pixel at a time:
+        // reads from anywhere in the level do not widen.
         for (int i = from; i < to; ++i)
-            quads[i] = BlockBytes(row + int(us[i]), stride);
+            at[i] = int(us[i]);
+        const std::uint32_t* row = level.blocks().data() + iv * stride;
+        for (int i = from; i < to; ++i)
+            quads[i] = row[at[i]];
         for (int i = from; i < to; ++i) {
             const float fu = us[i] - float(int(us[i]));
             const std::uint32_t q = quads[i];
@@ -176,10 +160,11 @@ std::pair<int, int> CTipMipmap::rowAlphas(const Level& level, float u, float v, 
         ++from;
     while (to > from && !inks(to - 1))
         --to;
-    // The four bytes of each pixel's 2 x 2 block, one word a pixel: reads from anywhere in the
-    // level do not widen.
     for (int i = from; i < to; ++i)
-        quads[i] = BlockBytes(pixels + int(vs[i]) * stride + int(us[i]), stride);
+        at[i] = int(vs[i]) * stride + int(us[i]);
+    const std::uint32_t* blocks = level.blocks().data();
+    for (int i = from; i < to; ++i)
+        quads[i] = blocks[at[i]];
     for (int i = from; i < to; ++i) {
         const float fu = us[i] - float(int(us[i])), fv = vs[i] - float(int(vs[i]));
         const std::uint32_t q = quads[i];
@@ -217,4 +202,20 @@ void CTipMipmap::Level::findInk()
             inkTo[size_t(r)] = std::min(width, b);
         }
     }
+}
+
+const std::vector<std::uint32_t>& CTipMipmap::Level::blocks() const
+{
+    if (mBlocks.empty()) {
+        mBlocks.assign(pixels.size(), 0);
+        for (int r = 0; r <= height; ++r) {
+            const std::uint8_t* above = pixels.data() + size_t(r) * stride();
+            const std::uint8_t* below = above + stride();
+            std::uint32_t* out = mBlocks.data() + size_t(r) * stride();
+            for (int c = 0; c <= width; ++c)
+                out[c] = std::uint32_t(above[c]) | std::uint32_t(above[c + 1]) << 8 |
+                         std::uint32_t(below[c]) << 16 | std::uint32_t(below[c + 1]) << 24;
+        }
+    }
+    return mBlocks;
 }

@@ -58,12 +58,21 @@ private:
         std::vector<int> inkFrom, inkTo;
         int stride() const { return width + 2; }
         void findInk();
+        // The four bytes of each 2 x 2 block as one word, its top left pixel in the low byte,
+        // then top right, bottom left, bottom right, at the top left pixel's place: one read a
+        // pixel where a dab's pixels land anywhere in the level. Made when a dab first reads
+        // the level (a tip belongs to one stroke, on one thread); four bytes a pixel.
+        const std::vector<std::uint32_t>& blocks() const;
+
+    private:
+        mutable std::vector<std::uint32_t> mBlocks;
     };
     const Level& levelFor(double size) const;
     // The working rows of rowAlphas(), kept per thread from dab to dab.
     struct RowScratch
     {
         std::vector<float> alpha, u, v;
+        std::vector<std::int32_t> at;
         std::vector<std::uint32_t> quads;
         void fit(size_t n);
     };
