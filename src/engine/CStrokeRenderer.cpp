@@ -473,9 +473,9 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         const int width = mClip.width();
         const float fFlow = float(flow), fOpacity = float(opacity);
         float* mask = mMask.data();
-        // A pixel a dab gives no ink is left as it is, unless a flow that is not a number
-        // (a damaged file) makes it one.
-        const bool trim = std::isfinite(fFlow);
+        // A pixel a dab gives no ink is left as it is, unless a flow or opacity that is not a
+        // number (a damaged file) makes it one.
+        const bool trim = std::isfinite(fFlow) && std::isfinite(fOpacity);
         if (mColourPerTip) {
             float* colours = mColours.data();
             const CTextureTile* tile = texturePerTip ? &mTexture : nullptr;
@@ -524,7 +524,7 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
                                 const float ink =
                                     BlendAs<decltype(mode)::value>(a[i] * fFlow, t[i], depth);
                                 const float was = mm[i], grown = was + ink * (fOpacity - was);
-                                mm[i] = was < fOpacity ? grown : was;
+                                mm[i] = was >= fOpacity ? was : grown;
                             }
                             x += run;
                         }

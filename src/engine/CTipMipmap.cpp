@@ -105,11 +105,9 @@ std::pair<int, int> CTipMipmap::rowAlphas(const Level& level, float u, float v, 
         const int inkTo = trim ? level.inkTo[size_t(iv)] : level.width;
         if (inkFrom > inkTo)
             return {0, 0};
-            // The coordinates, added up a pixel after another: a float sum in another order
-            // rounds differently. Unrolled, the loop is mostly the additions themselves.
 #pragma GCC unroll 4
         for (int i = 0; i < n; ++i, u += du)
-            us[i] = u;
+            us[i] = u; // one after another: a float sum in another order rounds differently
         // u moves one way, so the pixels inside the level and over blocks with ink are one
         // run; inside, truncation is floor.
         auto inks = [&](int i) {
@@ -142,6 +140,7 @@ std::pair<int, int> CTipMipmap::rowAlphas(const Level& level, float u, float v, 
         }
         return {from, to};
     }
+    // As above, the coordinates one after another; unrolled, the loop is mostly the additions.
 #pragma GCC unroll 4
     for (int i = 0; i < n; ++i, u += du, v += dv) {
         us[i] = u;
