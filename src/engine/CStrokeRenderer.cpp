@@ -473,35 +473,67 @@ void CStrokeRenderer::placeMain(const Site& site, QRect& dirty)
         const int width = mClip.width();
         const float fFlow = float(flow), fOpacity = float(opacity);
         float* mask = mMask.data();
-        if (mColourPerTip || texturePerTip) {
-            float* colours = mColourPerTip ? mColours.data() : nullptr;
+        // A pixel a dab gives no ink is left as it is, unless a flow or opacity that is not a
+        // number (a damaged file) makes it one.
+        const bool trim = std::isfinite(fFlow) && std::isfinite(fOpacity);
+        if (mColourPerTip) {
+            float* colours = mColours.data();
             const CTextureTile* tile = texturePerTip ? &mTexture : nullptr;
             mPixels += WithBlendMode(mTextureMode, [&](auto mode) {
-                return mTip.mipmap.stamp(dab, mClip, [=](int x, int y, float alpha) {
-                    // The texture meets the ink as the dab lays it, with its flow.
-                    alpha *= fFlow;
-                    if (tile)
-                        alpha = BlendAs<decltype(mode)::value>(alpha, tile->onCanvas(x, y), depth);
-                    float& m = mask[size_t(y) * width + x];
-                    // Flow takes the mask towards the dab's opacity, never past it and never
-                    // back.
-                    if (m >= fOpacity)
-                        return;
-                    const float added = alpha * (fOpacity - m);
-                    if (colours && added > 0) {
-                        float* c = colours + (size_t(y) * width + x) * 3;
-                        const float keep = m / (m + added);
-                        c[0] = c[0] * keep + r * (1 - keep);
-                        c[1] = c[1] * keep + g * (1 - keep);
-                        c[2] = c[2] * keep + b * (1 - keep);
-                    }
-                    m += added;
-                });
+                return mTip.mipmap.stampRows(
+                    dab, mClip, trim, [=](int y, int x0, int x1, const float* alphas) {
+                        for (int x = x0; x <= x1; ++x) {
+                            // The texture meets the ink as the dab lays it, with its flow.
+                            float alpha = alphas[x - x0] * fFlow;
+                            if (tile)
+                                alpha = BlendAs<decltype(mode)::value>(alpha, tile->onCanvas(x, y),
+                                                                       depth);
+                            float& m = mask[size_t(y) * width + x];
+                            // Flow takes the mask towards the dab's opacity, never past it and
+                            // never back.
+                            if (m >= fOpacity)
+                                continue;
+                            const float added = alpha * (fOpacity - m);
+                            if (added > 0) {
+                                float* c = colours + (size_t(y) * width + x) * 3;
+                                const float keep = m / (m + added);
+                                c[0] = c[0] * keep + r * (1 - keep);
+                                c[1] = c[1] * keep + g * (1 - keep);
+                                c[2] = c[2] * keep + b * (1 - keep);
+                            }
+                            m += added;
+                        }
+                    });
+            });
+        } else if (texturePerTip) {
+            const CTextureTile& tile = mTexture;
+            mPixels += WithBlendMode(mTextureMode, [&](auto mode) {
+                return mTip.mipmap.stampRows(
+                    dab, mClip, trim, [&](int y, int x0, int x1, const float* alphas) {
+                        // The row in runs that read the tile's row without wrapping, each one
+                        // loop with no branch a pixel (the arithmetic of the colour loop above).
+                        const float* texture = tile.rowOnCanvas(y);
+                        float* m = mask + size_t(y) * width;
+                        for (int x = x0; x <= x1;) {
+                            const int column = tile.columnOnCanvas(x);
+                            const int run = std::min(x1 - x + 1, tile.width() - column);
+                            const float* t = texture + column;
+                            const float* a = alphas + (x - x0);
+                            float* mm = m + x;
+                            for (int i = 0; i < run; ++i) {
+                                const float ink =
+                                    BlendAs<decltype(mode)::value>(a[i] * fFlow, t[i], depth);
+                                const float was = mm[i], grown = was + ink * (fOpacity - was);
+                                mm[i] = was >= fOpacity ? was : grown;
+                            }
+                            x += run;
+                        }
+                    });
             });
         } else {
             // The common case, kept free of the branches above: most dabs are plain ink.
-            mPixels +=
-                mTip.mipmap.stampRows(dab, mClip, [=](int y, int x0, int x1, const float* alpha) {
+            mPixels += mTip.mipmap.stampRows(
+                dab, mClip, true, [=](int y, int x0, int x1, const float* alpha) {
                     // A zero alpha adds nothing, so a row goes in one loop the compiler can
                     // widen, with the same arithmetic a pixel as before.
                     float* m = mask + size_t(y) * width + x0;
@@ -555,12 +587,12 @@ void CStrokeRenderer::placeDual(const Site& site, QRect& dirty)
             continue;
         dirty |= box;
         mDabBoxes.push_back(box);
-        mPixels +=
-            mDualTip->mipmap.stampRows(dab, mClip, [&](int y, int x0, int x1, const float* alpha) {
-                float* m = mask + size_t(y) * width + x0;
-                for (int i = 0; i <= x1 - x0; ++i)
-                    m[i] += alpha[i] * (1 - m[i]);
-            });
+        mPixels += mDualTip->mipmap.stampRows(dab, mClip, true,
+                                              [&](int y, int x0, int x1, const float* alpha) {
+                                                  float* m = mask + size_t(y) * width + x0;
+                                                  for (int i = 0; i <= x1 - x0; ++i)
+                                                      m[i] += alpha[i] * (1 - m[i]);
+                                              });
     }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // Where and how one dab lands: its centre in canvas pixels, the length its tip's longer side
@@ -36,40 +37,56 @@ public:
     // The canvas pixels the dab may touch.
     QRect bounds(const DabPlacement& dab) const;
 
-    // Calls ink(x, y, alpha) for each canvas pixel inside `clip` that the dab may cover, alpha
-    // in [0, 1], sampled bilinearly from the level nearest above the dab's size. Returns the
-    // pixels visited, for the caller's work budget.
-    template <typename Ink>
-    long long stamp(const DabPlacement& dab, const QRect& clip, Ink&& ink) const;
-    // The same dab a row at a time: row(y, x0, x1, alpha) with alpha[0 .. x1 - x0] the values
-    // stamp() gives those pixels, 0 where it would call nothing. For callers to whom a zero
-    // alpha changes nothing, a row in one tight loop is several times cheaper than a call a
-    // pixel.
+    // Calls row(y, x0, x1, alpha) for the pixels x0 to x1 of each canvas row inside `clip`
+    // where the dab reads its tip: alpha[0 .. x1 - x0] their ink in [0, 1], sampled bilinearly
+    // from the level nearest above the dab's size. Pixels off the tip are not called. With
+    // `trim`, for callers to whom a pixel of no ink changes nothing, a row's ends without ink
+    // are left out too. Returns the pixels visited, for the caller's work budget, the same
+    // either way.
     template <typename Row>
-    long long stampRows(const DabPlacement& dab, const QRect& clip, Row&& row) const;
+    long long stampRows(const DabPlacement& dab, const QRect& clip, bool trim, Row&& row) const;
 
 private:
-    // Calls pixel(x, y, alpha) inside the tip, and rowStart(y, x0, x1) before each row's
-    // pixels; the work behind stamp() and stampRows().
-    template <typename RowStart, typename Pixel>
-    long long walk(const DabPlacement& dab, const QRect& clip, RowStart&& rowStart,
-                   Pixel&& pixel) const;
-
     struct Level
     {
         int width = 0;
         int height = 0;
         // One row and column of zeros all round, so a bilinear read needs no edge tests.
         std::vector<std::uint8_t> pixels;
+        // For each row r of 2 x 2 blocks (padded rows r and r + 1), the first and last block
+        // column with any ink; first > last for none. Blocks past them read as exactly 0.
+        std::vector<int> inkFrom, inkTo;
         int stride() const { return width + 2; }
+        void findInk();
+        // The four bytes of each 2 x 2 block as one word, its top left pixel in the low byte,
+        // then top right, bottom left, bottom right, at the top left pixel's place: one read a
+        // pixel where a dab's pixels land anywhere in the level. Made when a dab first reads
+        // the level (a tip belongs to one stroke, on one thread); four bytes a pixel.
+        const std::vector<std::uint32_t>& blocks() const;
+
+    private:
+        mutable std::vector<std::uint32_t> mBlocks;
     };
     const Level& levelFor(double size) const;
+    // The working rows of rowAlphas(), kept per thread from dab to dab.
+    struct RowScratch
+    {
+        std::vector<float> alpha, u, v;
+        std::vector<std::int32_t> at;
+        std::vector<std::uint32_t> quads;
+        void fit(size_t n);
+    };
+    // scratch.alpha[i] for the n pixels from padded tip coordinates (u, v), stepping by
+    // (du, dv). Returns [from, to): alpha is set there; the pixels before and after are
+    // outside the level, or (`trim`) read blocks without ink.
+    static std::pair<int, int> rowAlphas(const Level& level, float u, float v, float du, float dv,
+                                         int n, bool trim, RowScratch& scratch);
     std::vector<Level> mLevels;
 };
 
-template <typename RowStart, typename Pixel>
-long long CTipMipmap::walk(const DabPlacement& dab, const QRect& clip, RowStart&& rowStart,
-                           Pixel&& ink) const
+template <typename Row>
+long long CTipMipmap::stampRows(const DabPlacement& dab, const QRect& clip, bool trim,
+                                Row&& row) const
 {
     if (isNull() || !(dab.size > 0.05) || !(dab.roundness > 0))
         return 0;
@@ -87,9 +104,8 @@ long long CTipMipmap::walk(const DabPlacement& dab, const QRect& clip, RowStart&
     const double bx = s * fy / (dab.roundness * k), by = c * fy / (dab.roundness * k);
     const double w = level.width, h = level.height;
     const double u0 = w / 2 - 0.5, v0 = h / 2 - 0.5;
-    const std::uint8_t* pixels = level.pixels.data();
-    const int stride = level.stride();
-    constexpr float kToUnit = 1.0f / 255.0f;
+    thread_local RowScratch scratch;
+    scratch.fit(size_t(box.width()));
     long long visited = 0;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const double dy = y + 0.5 - dab.y;
@@ -116,53 +132,13 @@ long long CTipMipmap::walk(const DabPlacement& dab, const QRect& clip, RowStart&
         const int x0 = int(xFrom), x1 = int(xTo);
         // In floats from the row's start: a row is at most a few thousand steps, far from
         // drifting a visible fraction of a pixel. The padded coordinates are u + 1, v + 1.
-        float u = float(ax * (x0 + 0.5 - dab.x) + ay * dy + u0 + 1);
-        float v = float(bx * (x0 + 0.5 - dab.x) + by * dy + v0 + 1);
-        const float du = float(ax), dv = float(bx);
-        const float uEnd = float(w + 1), vEnd = float(h + 1);
+        const float u = float(ax * (x0 + 0.5 - dab.x) + ay * dy + u0 + 1);
+        const float v = float(bx * (x0 + 0.5 - dab.x) + by * dy + v0 + 1);
         visited += x1 - x0 + 1;
-        rowStart(y, x0, x1);
-        for (int x = x0; x <= x1; ++x, u += du, v += dv) {
-            if (!(u > 0 && v > 0 && u < uEnd && v < vEnd))
-                continue;
-            // u > 0, so truncation is floor: the padded column.
-            const int iu = int(u), iv = int(v);
-            const float fu = u - float(iu), fv = v - float(iv);
-            const std::uint8_t* p = pixels + iv * stride + iu;
-            const float top = p[0] + (p[1] - p[0]) * fu;
-            const float bottom = p[stride] + (p[stride + 1] - p[stride]) * fu;
-            ink(x, y, (top + (bottom - top) * fv) * kToUnit);
-        }
+        const auto [from, to] =
+            rowAlphas(level, u, v, float(ax), float(bx), x1 - x0 + 1, trim, scratch);
+        if (from < to)
+            row(y, x0 + from, x0 + to - 1, static_cast<const float*>(scratch.alpha.data() + from));
     }
-    return visited;
-}
-
-template <typename Ink>
-long long CTipMipmap::stamp(const DabPlacement& dab, const QRect& clip, Ink&& ink) const
-{
-    return walk(
-        dab, clip, [](int, int, int) {}, ink);
-}
-
-template <typename Row>
-long long CTipMipmap::stampRows(const DabPlacement& dab, const QRect& clip, Row&& row) const
-{
-    thread_local std::vector<float> alphas;
-    int rowY = 0, rowX0 = 0, rowX1 = -1;
-    auto flush = [&] {
-        if (rowX1 >= rowX0)
-            row(rowY, rowX0, rowX1, alphas.data());
-    };
-    const long long visited = walk(
-        dab, clip,
-        [&](int y, int x0, int x1) {
-            flush();
-            rowY = y;
-            rowX0 = x0;
-            rowX1 = x1;
-            alphas.assign(size_t(x1 - x0 + 1), 0.0f);
-        },
-        [&](int x, int, float alpha) { alphas[size_t(x - rowX0)] = alpha; });
-    flush();
     return visited;
 }

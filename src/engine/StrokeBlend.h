@@ -62,8 +62,9 @@ template <typename F> decltype(auto) WithBlendMode(BlendMode mode, F&& f)
 // a mode never puts ink where there was none.
 template <BlendMode mode> inline float BlendAs(float a, float b, float depth)
 {
-    if (a <= 0)
-        return 0;
+    // Every value is worked out and the answer picked at the end, with no branch, so that a
+    // loop over a row of pixels widens; a division is given a divisor of 1 where its quotient
+    // is not the one picked.
     float o = a;
     switch (mode) {
     case BlendMode::Multiply:
@@ -75,33 +76,40 @@ template <BlendMode mode> inline float BlendAs(float a, float b, float depth)
     case BlendMode::Darken:
         o = std::min(a, b);
         break;
-    case BlendMode::Overlay:
-        o = a < 0.5f ? 2 * a * b : 1 - 2 * (1 - a) * (1 - b);
+    case BlendMode::Overlay: {
+        const float low = 2 * a * b, high = 1 - 2 * (1 - a) * (1 - b);
+        o = a < 0.5f ? low : high;
         break;
-    case BlendMode::ColorDodge:
-        o = b >= 1 ? 1 : a / (1 - b);
+    }
+    case BlendMode::ColorDodge: {
+        const float dodged = a / (b >= 1 ? 1.0f : 1 - b);
+        o = b >= 1 ? 1.0f : dodged;
         break;
-    case BlendMode::ColorBurn:
-        o = b <= 0 ? 0 : 1 - (1 - a) / b;
+    }
+    case BlendMode::ColorBurn: {
+        const float burnt = 1 - (1 - a) / (b <= 0 ? 1.0f : b);
+        o = b <= 0 ? 0.0f : burnt;
         break;
+    }
     case BlendMode::LinearBurn:
         o = a + b - 1;
         break;
     case BlendMode::HardMix:
-        o = a + b > 1 ? 1 : 0;
+        o = a + b > 1 ? 1.0f : 0.0f;
         break;
     // The height modes read `b` as the paper's height (light is high) and the ink as how far
     // down the brush presses: paint lands where the paper stands above 1 - a. Height cuts
     // there; Linear Height fades in over the same span.
     case BlendMode::Height:
-        o = b >= 1 - a ? a : 0;
+        o = b >= 1 - a ? a : 0.0f;
         break;
     case BlendMode::LinearHeight:
-        o = a * std::clamp(1 - (1 - b) / a, 0.0f, 1.0f);
+        o = a * std::clamp(1 - (1 - b) / (a <= 0 ? 1.0f : a), 0.0f, 1.0f);
         break;
     }
     o = std::clamp(o, 0.0f, 1.0f);
-    return a + (o - a) * depth;
+    const float blended = a + (o - a) * depth;
+    return a <= 0 ? 0.0f : blended;
 }
 
 inline float Blend(BlendMode mode, float a, float b, float depth)
@@ -150,6 +158,10 @@ public:
     }
     // at(x, y) for a pixel of the covered canvas.
     float onCanvas(int x, int y) const { return mValues[size_t(mRows[y] + mColumns[x])]; }
+    // The tile's row under canvas row y, and its column under canvas column x: from x on, a
+    // row reads width() - columnOnCanvas(x) values in a run before it wraps.
+    const float* rowOnCanvas(int y) const { return mValues.data() + mRows[y]; }
+    int columnOnCanvas(int x) const { return mColumns[x]; }
 
 private:
     int mWidth = 0;
