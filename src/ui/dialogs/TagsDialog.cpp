@@ -18,6 +18,8 @@ TagsDialog::TagsDialog(const QString& fileName, const QStringList& tags,
     mList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     mField = new QLineEdit(this);
     mField->setPlaceholderText(tr("New tag"));
+    mField->setAccessibleName(tr("New tag"));
+    mList->setAccessibleName(tr("Tags"));
     auto* completer = new QCompleter(knownTags, mField);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);

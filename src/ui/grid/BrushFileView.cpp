@@ -1,4 +1,5 @@
 #include "ui/grid/BrushFileView.h"
+#include "ui/grid/BrushFileViewAccessible.h"
 
 #include "ui/grid/StrokePreviews.h"
 
@@ -31,6 +32,8 @@ constexpr double kStrokeAspectMost = 3.5;
 
 BrushFileView::BrushFileView(QWidget* parent) : QWidget(parent)
 {
+    BrushFileViewAccessible::installFactory();
+    setAccessibleName(tr("Brushes"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_AcceptTouchEvents);
@@ -377,6 +380,7 @@ void BrushFileView::setBrushFile(const BrushFilePtr& file)
     mSelectedCount = 0;
     mCurrent = mAnchor = -1;
     updateAccessibleDescription();
+    BrushFileViewAccessible::notifyCellsChanged(this);
     updateLayout();
     if (mScrollArea) {
         mScrollArea->verticalScrollBar()->setValue(0);
@@ -394,6 +398,7 @@ void BrushFileView::brushesAppended()
     const QRectF before = thumbnailRect(last);
     const int oldHeight = height();
     updateLayout();
+    BrushFileViewAccessible::notifyCellsChanged(this);
     // Only the new cells need painting unless the layout itself moved.
     if (height() == oldHeight && thumbnailRect(last) == before)
         update(thumbnailRect(first).united(thumbnailRect(last)).toAlignedRect());
@@ -417,6 +422,7 @@ void BrushFileView::clear()
     mSelectedCount = 0;
     mCurrent = mAnchor = -1;
     updateAccessibleDescription();
+    BrushFileViewAccessible::notifyCellsChanged(this);
     update();
     if (hadSelection)
         Q_EMIT selectionChanged();

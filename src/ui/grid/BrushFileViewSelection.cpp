@@ -1,6 +1,7 @@
 // The grid's selection: clicks, keys, the current brush, and what a copy or drag carries.
 
 #include "ui/grid/BrushFileView.h"
+#include "ui/grid/BrushFileViewAccessible.h"
 
 #include "actions/BrushExporter.h"
 #include "brush/SafeFileName.h"
@@ -51,6 +52,7 @@ void BrushFileView::setCurrentIndex(int index)
     if (mCurrent >= 0)
         ensureVisible(mCurrent);
     updateAccessibleDescription();
+    BrushFileViewAccessible::notifyCurrentChanged(this);
 }
 
 // The grid draws its cells itself, so a screen reader learns of the brush under the keyboard,
@@ -252,6 +254,7 @@ void BrushFileView::focusInEvent(QFocusEvent* event)
     if (mScrollArea)
         mScrollArea->update(); // its frame shows where the keyboard is
     QWidget::focusInEvent(event);
+    BrushFileViewAccessible::notifyCurrentChanged(this);
 }
 
 void BrushFileView::focusOutEvent(QFocusEvent* event)

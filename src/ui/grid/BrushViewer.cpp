@@ -376,6 +376,7 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
 
     mCanvas = new BrushCanvas;
     mCanvas->setObjectName(QStringLiteral("brushCanvas"));
+    mCanvas->setAccessibleName(tr("Brush tip"));
     mScrollArea = new QScrollArea;
     mScrollArea->setWidget(mCanvas);
     mScrollArea->setWidgetResizable(true);
@@ -383,12 +384,14 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
 
     mZoomBox = new QComboBox;
     mZoomBox->setObjectName(QStringLiteral("zoomBox"));
+    mZoomBox->setAccessibleName(tr("Zoom"));
     mZoomBox->addItem(tr("Fit to Window"), int(FitToWindow));
     mZoomBox->addItem(QStringLiteral("100%"), int(Actual));
     mZoomBox->addItem(QStringLiteral("200%"), int(Double));
     mZoomBox->addItem(QStringLiteral("400%"), int(Quadruple));
     mBackgroundBox = new QComboBox;
     mBackgroundBox->setObjectName(QStringLiteral("backgroundBox"));
+    mBackgroundBox->setAccessibleName(tr("Background"));
     mBackgroundBox->addItem(tr("Checkerboard"), int(Checkerboard));
     mBackgroundBox->addItem(tr("White"), int(White));
     mBackgroundBox->addItem(tr("Black"), int(Black));
@@ -1010,18 +1013,22 @@ QWidget* BrushViewer::buildTryPage()
     mTryPage = page;
     mScratch = new ScratchCanvas;
     mScratch->setObjectName(QStringLiteral("scratchCanvas"));
+    mScratch->setAccessibleName(tr("Sheet to try the brush on"));
 
     mInkButton = new QToolButton;
     mInkButton->setObjectName(QStringLiteral("inkButton"));
     mInkButton->setToolTip(tr("Ink colour"));
     mInkButton->setText(tr("Ink…"));
     mInkButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    mInkButton->setAccessibleName(tr("Ink colour"));
+    mInkButton->setAccessibleDescription(tr("The colour strokes on the sheet are painted in"));
     connect(mInkButton, &QToolButton::clicked, this, &BrushViewer::chooseInk);
 
     mSizeSlider = new QSlider(Qt::Horizontal);
     mSizeSlider->setObjectName(QStringLiteral("tipSizeSlider"));
     mSizeSlider->setRange(1, 500);
     mSizeSlider->setMinimumWidth(100);
+    mSizeSlider->setAccessibleName(tr("Tip size"));
     mSizeValue = new QLabel;
     mSizeValue->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("5000 px")));
     connect(mSizeSlider, &QSlider::valueChanged, this, [this](int value) {
@@ -1036,11 +1043,14 @@ QWidget* BrushViewer::buildTryPage()
     mPressureBox->setValue(100);
     mPressureBox->setSuffix(QStringLiteral(" %"));
     mPressureBox->setToolTip(tr("The pen pressure a mouse paints with"));
+    mPressureBox->setAccessibleName(tr("Mouse pressure"));
+    mPressureBox->setAccessibleDescription(mPressureBox->toolTip());
     connect(mPressureBox, &QSpinBox::valueChanged, this,
             [this](int value) { mScratch->setMousePressure(value / 100.0); });
 
     auto* clear = new QPushButton(tr("Clear"));
     clear->setObjectName(QStringLiteral("clearButton"));
+    clear->setAccessibleDescription(tr("Wipes the strokes off the sheet"));
     connect(clear, &QPushButton::clicked, mScratch, &ScratchCanvas::clear);
     mUndoAction = new QAction(tr("Undo"), this);
     mUndoAction->setShortcut(QKeySequence::Undo);
@@ -1057,6 +1067,7 @@ QWidget* BrushViewer::buildTryPage()
     connect(mTabs, &QTabWidget::currentChanged, this, enableUndo);
     auto* save = new QPushButton(tr("Save as PNG…"));
     save->setObjectName(QStringLiteral("saveSheetButton"));
+    save->setAccessibleDescription(tr("Saves the sheet's strokes as a PNG image"));
     connect(save, &QPushButton::clicked, this, &BrushViewer::saveSheet);
     for (QWidget* control :
          std::initializer_list<QWidget*>{mInkButton, mSizeSlider, mPressureBox, clear, undo, save})

@@ -74,6 +74,7 @@ DuplicatesDialog::DuplicatesDialog(LibraryController* library, QWidget* parent)
     mModel = new DuplicatesModel(this);
     mView = new QTreeView(this);
     mView->setObjectName(QStringLiteral("duplicates"));
+    mView->setAccessibleName(tr("Duplicate brushes"));
     mView->setModel(mModel);
     mView->setItemDelegate(new ThumbnailDelegate(library, mView));
     mView->setIconSize(QSize(kIconSide, kIconSide));

@@ -192,6 +192,7 @@ QVariant DuplicatesModel::data(const QModelIndex& index, int role) const
             return QFileInfo(member.path).fileName();
         return LibraryResultsModel::shownName(member.name, member.position);
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
         return member.path;
     case PathRole:
         return member.path;

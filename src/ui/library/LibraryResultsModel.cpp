@@ -28,8 +28,13 @@ QVariant LibraryResultsModel::data(const QModelIndex& index, int role) const
     const LibraryBrush& brush = mResults[size_t(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return shownName(brush.name, brush.position);
+    case Qt::AccessibleTextRole:
+        return brush.starred ? tr("%1, starred").arg(shownName(brush.name, brush.position))
+                             : shownName(brush.name, brush.position);
+    // The cell shows the brush alone; which file it is in is heard here.
+    case Qt::AccessibleDescriptionRole:
+        return tr("Brush %1 in %2").arg(brush.position + 1).arg(brush.path);
     case Qt::ToolTipRole:
         return QStringLiteral("%1\n%2").arg(data(index).toString(), brush.path);
     case eBrushIdRole:

@@ -130,6 +130,7 @@ LibraryResultsView::LibraryResultsView(std::function<QByteArray(qint64)> thumbna
     mHeading->setFont(bold);
     mList = new QListView(this);
     mList->setObjectName(QStringLiteral("libraryResultsList"));
+    mList->setAccessibleName(tr("Brushes found in the library"));
     mList->setViewMode(QListView::IconMode);
     mList->setResizeMode(QListView::Adjust);
     mList->setMovement(QListView::Static);

@@ -263,6 +263,14 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return labelForNode(node);
+    // What the row's look says without words: a folder and how many files it holds, a star.
+    case Qt::AccessibleTextRole:
+        if (node.IsDirectory())
+            return tr("%1, folder, %n brush files", nullptr, fileCount(*row))
+                .arg(labelForNode(node));
+        return data(index, StarredRole).toBool() ? tr("%1, starred").arg(labelForNode(node))
+                                                 : labelForNode(node);
+    case Qt::AccessibleDescriptionRole:
     case Qt::ToolTipRole: {
         const QString path = node.FullPathText();
         const auto tags = mFileTags.constFind(path);

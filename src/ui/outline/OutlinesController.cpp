@@ -41,6 +41,9 @@ QWidget* OutlinesController::buildFoundPane()
     mFilterField = new QLineEdit(pane);
     mFilterField->setObjectName(QStringLiteral("outlineFilter"));
     mFilterField->setPlaceholderText(tr("Filter brush files"));
+    mFilterField->setAccessibleName(tr("Filter brush files"));
+    mFilterField->setAccessibleDescription(
+        tr("Shows only the files whose name or tags hold these words"));
     mFilterField->setClearButtonEnabled(true);
     mFilterTimer = new QTimer(this);
     mFilterTimer->setSingleShot(true);
@@ -68,12 +71,15 @@ QWidget* OutlinesController::buildFoundPane()
     mNarrowing = new QComboBox(pane);
     mNarrowing->setObjectName(QStringLiteral("outlineNarrowing"));
     mNarrowing->setToolTip(tr("Show all files, the favourites, or the files of one tag"));
+    mNarrowing->setAccessibleName(tr("Files shown"));
+    mNarrowing->setAccessibleDescription(mNarrowing->toolTip());
     mNarrowing->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     mNarrowing->addItem(tr("All files"), QString());
     mNarrowing->addItem(QStringLiteral("\u2605 ") + tr("Favourites"), kFavouritesChoice);
     connect(mNarrowing, &QComboBox::activated, this, &OutlinesController::narrowingChosen);
     mFileOutline = new FileOutlineView(pane);
     mFileOutline->setObjectName(QStringLiteral("fileOutline"));
+    mFileOutline->setAccessibleName(tr("Brush files"));
     auto* filterRow = new QHBoxLayout;
     filterRow->setContentsMargins(0, 0, 0, 0);
     filterRow->setSpacing(2);
@@ -100,6 +106,7 @@ QWidget* OutlinesController::buildInstalledPane()
     mInstalledTitle->setContentsMargins(8, 3, 8, 3);
     mInstalledFileOutline = new FileOutlineView(pane);
     mInstalledFileOutline->setObjectName(QStringLiteral("installedFileOutline"));
+    mInstalledFileOutline->setAccessibleName(mInstalledTitle->text());
     layout->addWidget(mInstalledTitle);
     layout->addWidget(mInstalledFileOutline);
     return pane;

@@ -189,6 +189,8 @@ QWidget* BrushWindow::buildBottomBar(QWidget* parent)
     mSearchProgress->hide();
     mSlider = new QSlider(Qt::Horizontal, mBottomBar);
     mSlider->setObjectName(QStringLiteral("iconsPerColumnSlider"));
+    mSlider->setAccessibleName(tr("Thumbnail size"));
+    mSlider->setAccessibleDescription(tr("Fewer, larger brushes a row to the right"));
     // From 1 to 16 thumbnails per row; the value runs the other way (larger = bigger thumbnails).
     mSlider->setRange(1, 16);
     mSlider->setValue(17 - 5);

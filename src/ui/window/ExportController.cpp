@@ -169,6 +169,8 @@ ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Optio
     naming->addItem(QObject::tr("By number (0.png, 1.png, …)"), int(BrushExporter::eNameByNumber));
     naming->addItem(QObject::tr("By brush name"), int(BrushExporter::eNameByBrushName));
     naming->setCurrentIndex(naming->findData(int(saved.naming)));
+    images->setAccessibleName(QObject::tr("Images of"));
+    naming->setAccessibleName(QObject::tr("Name files"));
     auto* zeroPad = new QCheckBox(QObject::tr("Pad numbers with zeros (007.png)"), options);
     zeroPad->setObjectName(QStringLiteral("zeroPadCheckBox"));
     zeroPad->setChecked(saved.zeroPad);
