@@ -16,10 +16,13 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,4 +158,45 @@ TEST(Accessibility, EveryControlOfTheWindowAndTheViewerHasAName)
     BrushViewer viewer(window.fileView()->getBrushFile(), 0);
     viewer.show();
     EXPECT_EQ(UnnamedControls(viewer), QStringList());
+}
+
+// The viewer keeps Left and Right for the brushes, yet Tab reaches its tabs and every control of
+// the page shown, and comes back round to the viewer.
+TEST(Accessibility, TabReachesTheViewersTabsAndControls)
+{
+    auto file = BrushFile::brushFileWithPath("/x.abr");
+    file->addBrush(Sampled("Chalk", 30, 20));
+    file->addBrush(Sampled("Ink", 8, 8));
+    BrushViewer viewer(file, 0);
+    viewer.show();
+    viewer.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+    ASSERT_EQ(QApplication::focusWidget(), &viewer);
+    const auto tabChain = [&] {
+        QStringList names;
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            if (focus == &viewer)
+                return names;
+            names << (focus ? focus->objectName() + QLatin1Char(':') +
+                                  QString::fromLatin1(focus->metaObject()->className())
+                            : QStringLiteral("none"));
+        }
+        return names << QStringLiteral("never back to the viewer");
+    };
+    QStringList chain = tabChain();
+    EXPECT_TRUE(chain.contains(QStringLiteral("qt_tabwidget_tabbar:QTabBar")))
+        << chain.join(u' ').toStdString();
+    EXPECT_TRUE(chain.contains(QStringLiteral("zoomBox:QComboBox")));
+    EXPECT_TRUE(chain.contains(QStringLiteral("backgroundBox:QComboBox")));
+    QTest::keyClick(&viewer, Qt::Key_Right);
+    EXPECT_EQ(viewer.windowTitle(), QStringLiteral("Ink")) << "Right still shows the next brush";
+
+    viewer.findChild<QTabWidget*>(QStringLiteral("viewerTabs"))->setCurrentIndex(1);
+    chain = tabChain();
+    for (const char* control :
+         {"inkButton", "tipSizeSlider", "mousePressureBox", "clearButton", "saveSheetButton"})
+        EXPECT_TRUE(chain.filter(QString::fromLatin1(control) + u':').size() == 1)
+            << control << " in " << chain.join(u' ').toStdString();
 }

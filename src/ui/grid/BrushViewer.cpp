@@ -33,6 +33,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QThreadPool>
 #include <QToolButton>
@@ -395,8 +396,10 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     mBackgroundBox->addItem(tr("Checkerboard"), int(Checkerboard));
     mBackgroundBox->addItem(tr("White"), int(White));
     mBackgroundBox->addItem(tr("Black"), int(Black));
+    // Tab reaches every control, a click takes the keys from none: Left and Right stay with
+    // the brushes.
     for (QComboBox* box : {mZoomBox, mBackgroundBox})
-        box->setFocusPolicy(Qt::ClickFocus); // Left and Right stay with the brushes
+        box->setFocusPolicy(Qt::TabFocus);
     connect(mZoomBox, &QComboBox::currentIndexChanged, this,
             [this] { mCanvas->setZoom(mZoomBox->currentData().toInt()); });
     connect(mBackgroundBox, &QComboBox::currentIndexChanged, this,
@@ -479,7 +482,8 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     mTabs = new QTabWidget;
     mTabs->setObjectName(QStringLiteral("viewerTabs"));
     mTabs->setDocumentMode(true);
-    mTabs->setFocusPolicy(Qt::NoFocus);
+    mTabs->setFocusPolicy(Qt::TabFocus);
+    mTabs->tabBar()->setFocusPolicy(Qt::TabFocus);
     mTabs->addTab(mScrollArea, tr("Tip"));
     mTabs->addTab(buildTryPage(), tr("Try"));
     auto* middle = new QHBoxLayout;
@@ -488,6 +492,10 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addLayout(middle, 1);
+
+    // The viewer itself takes the keys first, and Tab comes back to it after the controls.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
 
     ResizeWithinScreen(this, QSize(820, 560));
     showBrush(index);
@@ -858,7 +866,7 @@ QWidget* BrushViewer::patternField(const PatternPtr& pattern, QLabel* text)
     button->setIcon(QIcon(swatch));
     button->setIconSize(QSize(side, side));
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setToolTip(tr("Show the pattern"));
     button->setAccessibleName(tr("Show the pattern %1").arg(pattern->displayName()));
     const auto& patterns = mFile->patterns();
@@ -1071,7 +1079,7 @@ QWidget* BrushViewer::buildTryPage()
     connect(save, &QPushButton::clicked, this, &BrushViewer::saveSheet);
     for (QWidget* control :
          std::initializer_list<QWidget*>{mInkButton, mSizeSlider, mPressureBox, clear, undo, save})
-        control->setFocusPolicy(Qt::ClickFocus); // Left and Right stay with the brushes
+        control->setFocusPolicy(Qt::TabFocus); // Left and Right stay with the brushes
     for (QPushButton* button : {clear, save})
         button->setAutoDefault(false);
 

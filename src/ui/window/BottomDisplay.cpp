@@ -27,6 +27,9 @@ public:
     {
         setFocusPolicy(Qt::NoFocus);
         setToolTip(path);
+        // Drawn elided, but heard whole.
+        setAccessibleName(text);
+        setAccessibleDescription(path);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     QString text() const { return mText; }

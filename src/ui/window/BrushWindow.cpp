@@ -183,6 +183,7 @@ QWidget* BrushWindow::buildBottomBar(QWidget* parent)
     mBottomDisplay = new BottomDisplay(mBottomBar);
     mSearchProgress = new QProgressBar(mBottomBar);
     mSearchProgress->setRange(0, 0);
+    mSearchProgress->setAccessibleName(tr("Looking for brush files"));
     mSearchProgress->setMaximumWidth(60);
     mSearchProgress->setMaximumHeight(10);
     mSearchProgress->setTextVisible(false);

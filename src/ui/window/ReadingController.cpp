@@ -83,6 +83,7 @@ ReadingController::ReadingController(QWidget* window, QWidget* gridPane)
     mStatusLabel->setObjectName(QStringLiteral("statusLabel"));
     mReadProgress = new QProgressBar(window);
     mReadProgress->setObjectName(QStringLiteral("readProgress"));
+    mReadProgress->setAccessibleName(tr("Reading the brush file"));
     mReadProgress->setMaximumWidth(160);
     mReadProgress->setMaximumHeight(14);
     mReadProgress->setTextVisible(false);

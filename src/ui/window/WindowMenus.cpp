@@ -59,6 +59,7 @@ void WindowMenus::buildToolbar()
     mTrashToolbarAction = mToolbar->addAction(ThemeIcon("user-trash", QStyle::SP_TrashIcon),
                                               LocalizedString(QStringLiteral("toolbar-trash")));
     mTrashToolbarAction->setObjectName(QStringLiteral("moveToTrash"));
+    mTrashToolbarAction->setToolTip(tr("Move the brush file to the trash"));
     // Made here, for the toolbar, and listed in the View menu too.
     mShowStrokesAction = mToolbar->addAction(
         ThemeIcon("draw-brush", QStyle::SP_FileDialogDetailedView), tr("Show &Strokes"));
@@ -75,6 +76,7 @@ void WindowMenus::buildToolbar()
         mToolbar->addAction(ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton),
                             LocalizedString(QStringLiteral("toolbar-export")));
     mExportToolbarAction->setObjectName(QStringLiteral("export"));
+    mExportToolbarAction->setToolTip(tr("Save the brushes as PNG images"));
     connect(mExportToolbarAction, &QAction::triggered, mFrame, &BrushWindow::exportBrushFile);
     connect(mInstallToolbarAction, &QAction::triggered, mFrame, &BrushWindow::installSelectedItem);
     connect(mTrashToolbarAction, &QAction::triggered, mFrame, &BrushWindow::trashSelectedItem);
