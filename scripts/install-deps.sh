@@ -25,6 +25,8 @@ packages=(
 # `make test` has GIMP and Krita themselves load what Kelbrin converts for them: gimp-console
 # (about 75 MB to download) and Krita's kritarunner, whose Python needs PyQt5 (about 110 MB).
 [[ "${1:-}" == test ]] && packages+=(gimp krita python3-pyqt5)
+# It also walks the window's accessible tree over AT-SPI, as a screen reader does.
+[[ "${1:-}" == test ]] && packages+=(at-spi2-core python3-pyatspi dbus-bin procps)
 
 missing=()
 for p in "${packages[@]}"; do

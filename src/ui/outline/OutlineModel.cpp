@@ -266,7 +266,7 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
     // What the row's look says without words: a folder and how many files it holds, a star.
     case Qt::AccessibleTextRole:
         if (node.IsDirectory())
-            return tr("%1, folder, %n brush files", nullptr, fileCount(*row))
+            return tr("%1, folder, %n brush file(s)", nullptr, fileCount(*row))
                 .arg(labelForNode(node));
         return data(index, StarredRole).toBool() ? tr("%1, starred").arg(labelForNode(node))
                                                  : labelForNode(node);
