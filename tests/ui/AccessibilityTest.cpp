@@ -1,3 +1,4 @@
+#include "ui/dialogs/TagsDialog.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/grid/BrushFileViewAccessible.h"
 #include "ui/grid/BrushViewer.h"
@@ -158,6 +159,10 @@ TEST(Accessibility, EveryControlOfTheWindowAndTheViewerHasAName)
     BrushViewer viewer(window.fileView()->getBrushFile(), 0);
     viewer.show();
     EXPECT_EQ(UnnamedControls(viewer), QStringList());
+
+    TagsDialog tags(QStringLiteral("pair.abr"), {QStringLiteral("ink")}, {});
+    tags.show();
+    EXPECT_EQ(UnnamedControls(tags), QStringList());
 }
 
 // The viewer keeps Left and Right for the brushes, yet Tab reaches its tabs and every control of
