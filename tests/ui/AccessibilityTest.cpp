@@ -76,7 +76,6 @@ TEST(BrushFileViewAccessible, CellsSayNameSizeKindStarAndWhereTheKeyboardIs)
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(view);
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->role(), QAccessible::List);
-    EXPECT_EQ(grid->childCount(), 0);
     EXPECT_EQ(grid->child(0), nullptr);
 
     file->addBrush(Sampled("Chalk", 30, 20));
@@ -177,31 +176,22 @@ TEST(Accessibility, TabReachesTheViewersTabsAndControls)
     viewer.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
     ASSERT_EQ(QApplication::focusWidget(), &viewer);
+    // Object names in Tab order, until Tab comes back to the viewer.
     const auto tabChain = [&] {
         QStringList names;
-        for (int i = 0; i < 30; ++i) {
+        while (names.size() < 20) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* focus = QApplication::focusWidget();
-            if (focus == &viewer)
-                return names;
-            names << (focus ? focus->objectName() + QLatin1Char(':') +
-                                  QString::fromLatin1(focus->metaObject()->className())
-                            : QStringLiteral("none"));
+            if (QApplication::focusWidget() == &viewer)
+                break;
+            names << QApplication::focusWidget()->objectName();
         }
-        return names << QStringLiteral("never back to the viewer");
+        return names.join(u' ');
     };
-    QStringList chain = tabChain();
-    EXPECT_TRUE(chain.contains(QStringLiteral("qt_tabwidget_tabbar:QTabBar")))
-        << chain.join(u' ').toStdString();
-    EXPECT_TRUE(chain.contains(QStringLiteral("zoomBox:QComboBox")));
-    EXPECT_TRUE(chain.contains(QStringLiteral("backgroundBox:QComboBox")));
+    EXPECT_EQ(tabChain(), QStringLiteral("qt_tabwidget_tabbar zoomBox backgroundBox"));
     QTest::keyClick(&viewer, Qt::Key_Right);
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("Ink")) << "Right still shows the next brush";
-
     viewer.findChild<QTabWidget*>(QStringLiteral("viewerTabs"))->setCurrentIndex(1);
-    chain = tabChain();
-    for (const char* control :
-         {"inkButton", "tipSizeSlider", "mousePressureBox", "clearButton", "saveSheetButton"})
-        EXPECT_TRUE(chain.filter(QString::fromLatin1(control) + u':').size() == 1)
-            << control << " in " << chain.join(u' ').toStdString();
+    EXPECT_EQ(tabChain(), QStringLiteral("qt_tabwidget_tabbar inkButton tipSizeSlider "
+                                         "mousePressureBox clearButton saveSheetButton zoomBox "
+                                         "backgroundBox"));
 }

@@ -1,9 +1,7 @@
-"""Walks Kelbrin's accessible tree over AT-SPI, as a screen reader sees it, and finds a file in
-the outlines and a brush in the grid by their names.
-
-Usage: atspi_walk.py FILE_NAME FILE_PATH BRUSH_NAME SECONDS
-Exits 0 when both are found within SECONDS, 1 otherwise, listing what it saw."""
-
+# Walks Kelbrin's accessible tree over AT-SPI, as a screen reader does, until it finds the file
+# in an outline and the brush in the grid by their names, or its time is up (exit 1, with what
+# it saw). Usage: atspi_walk.py FILE_PATH BRUSH_NAME SECONDS
+import os
 import sys
 import time
 
@@ -13,48 +11,26 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 import pyatspi  # noqa: E402
 
-file_name, file_path, brush_name = sys.argv[1:4]
-deadline = time.monotonic() + float(sys.argv[4])
-# Every call on the bus gives up after 3 s rather than waiting on a window that went away.
-Atspi.set_timeout(3000, 10000)
-# The window has a few hundred objects; a bound keeps a runaway tree from eating the time.
-MAX_NODES = 20000
+path, brush, seconds = sys.argv[1], sys.argv[2], float(sys.argv[3])
+deadline = time.monotonic() + seconds
+Atspi.set_timeout(3000, 10000)  # no call on the bus waits longer on a window gone away
 
 
 def children(node):
     try:
-        count = node.childCount
+        return [c for c in (node.getChildAtIndex(i) for i in range(node.childCount)) if c]
     except Exception:
         return []
-    found = []
-    for i in range(count):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:
-            continue
-        if child is not None:
-            found.append(child)
-    return found
 
 
-def find_kelbrin():
+def walk():
+    """(role, name, description) of every object under Kelbrin, breadth first."""
     try:
-        desktop = pyatspi.Registry.getDesktop(0)
+        apps = [a for a in children(pyatspi.Registry.getDesktop(0)) if a.name == "Kelbrin"]
     except Exception:
-        return None
-    for app in children(desktop):
-        try:
-            if app.name == "Kelbrin":
-                return app
-        except Exception:
-            pass
-    return None
-
-
-def walk(app):
-    """Role, name and description of every object under the application, breadth first."""
-    seen, queue = [], [app]
-    while queue and len(seen) < MAX_NODES and time.monotonic() < deadline:
+        apps = []
+    seen, queue = [], apps[:1]
+    while queue and len(seen) < 20000 and time.monotonic() < deadline:
         node = queue.pop(0)
         try:
             seen.append((node.getRoleName(), node.name or "", node.description or ""))
@@ -64,35 +40,16 @@ def walk(app):
     return seen
 
 
-def outline_file(row):
-    role, name, description = row
-    return role == "table cell" and name == file_name and description == file_path
-
-
-def grid_cell(row):
-    role, name, description = row
-    return role == "list item" and name == brush_name and " px" in description
-
-
-def main():
-    seen = []
-    while time.monotonic() < deadline:
-        app = find_kelbrin()
-        if app is not None:
-            seen = walk(app)
-            if any(map(outline_file, seen)) and any(map(grid_cell, seen)):
-                print(f"found {file_name!r} in the outlines and {brush_name!r} in the grid "
-                      f"among {len(seen)} accessible objects")
-                return 0
-        time.sleep(0.3)
-    print(f"not found: outline row {file_name!r} ({file_path}) and grid cell {brush_name!r}",
-          file=sys.stderr)
-    if not seen:
-        print("Kelbrin never showed up on the AT-SPI bus", file=sys.stderr)
-    for role, name, description in seen:
-        if name or description:
-            print(f"  {role}: {name!r} {description!r}", file=sys.stderr)
-    return 1
-
-
-sys.exit(main())
+wanted = {("table cell", os.path.basename(path), path): "the outline's file"}
+seen = []
+while time.monotonic() < deadline:
+    seen = walk()
+    cells = [d for r, n, d in seen if r == "list item" and n == brush and " px" in d]
+    if wanted.keys() <= set(seen) and cells:
+        print(f"found {path!r} in the outline and {brush!r} ({cells[0]}) in the grid")
+        sys.exit(0)
+    time.sleep(0.3)
+print(f"not found: the outline's {path!r} or the grid's {brush!r}; seen:", file=sys.stderr)
+for row in seen:
+    print("  %s: %r %r" % row, file=sys.stderr)
+sys.exit(1)
