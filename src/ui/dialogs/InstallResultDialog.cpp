@@ -142,6 +142,8 @@ QGridLayout* InstallResultDialog::outcomeRows(const BrushInstaller::Report& repo
             auto* show = new QPushButton(tr("Show"), this);
             show->setObjectName(QStringLiteral("show"));
             show->setToolTip(tr("Show %1 in the file manager").arg(outcome.destination));
+            // One "Show" a row: heard alone, it must say whose.
+            show->setAccessibleName(tr("Show the %1 folder").arg(outcome.app));
             show->setAutoDefault(false);
             const QString destination = outcome.destination;
             connect(show, &QPushButton::clicked, this,

@@ -443,6 +443,7 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     // under the buttons that show the brush.
     mStroke = new QLabel;
     mStroke->setObjectName(QStringLiteral("strokePreview"));
+    mStroke->setAccessibleName(tr("How the brush paints"));
     mStroke->setFixedSize(kStrokeSize);
     mStroke->setAlignment(Qt::AlignCenter);
     mStroke->setAutoFillBackground(true);
@@ -775,6 +776,9 @@ void BrushViewer::showBrush(int index)
         updateTryPage(brush);
     }
     updateFacts();
+    // The pictures say which brush they show, in words.
+    mCanvas->setAccessibleDescription(windowTitle());
+    mStroke->setAccessibleDescription(windowTitle());
     Q_EMIT brushShown(index);
 }
 
