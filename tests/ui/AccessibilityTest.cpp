@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -99,7 +100,12 @@ TEST(BrushFileViewAccessible, CellsSayNameSizeKindStarAndWhereTheKeyboardIs)
                                   QStringLiteral("12 \u00D7 12|12 by 12 px, sampled"),
                                   QStringLiteral("Hard|40 by 40 px, computed, starred")}));
 
-    view->selectOnly(1);
+    QSignalSpy opened(view, &BrushFileView::brushActivated);
+    grid->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(view->selectedIndexes(), QList<int>{2});
+    EXPECT_EQ(opened.count(), 1);
+    grid->child(1)->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    EXPECT_EQ(opened.count(), 1);
     EXPECT_TRUE(grid->child(1)->state().selected);
     EXPECT_TRUE(grid->child(1)->state().active);
     EXPECT_FALSE(grid->child(0)->state().selected);

@@ -8,7 +8,9 @@
 
 namespace {
 
-class BrushCellAccessible : public QAccessibleInterface
+// A cell can be chosen and opened through AT-SPI as by the keyboard: "SetFocus" makes it the
+// one selected brush, "Press" opens it in the viewer as Return does.
+class BrushCellAccessible : public QAccessibleInterface, public QAccessibleActionInterface
 {
 public:
     BrushCellAccessible(BrushFileView* view, int index) : mView(view), mIndex(index) {}
@@ -77,6 +79,26 @@ public:
             state.offscreen = true;
         }
         return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override
+    {
+        return isValid() ? QStringList{setFocusAction(), pressAction()} : QStringList();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& name) override
+    {
+        if (!isValid())
+            return;
+        mView->setFocus();
+        mView->selectOnly(mIndex);
+        if (name == pressAction())
+            Q_EMIT mView->brushActivated(mIndex);
     }
 
     int index() const { return mIndex; }
