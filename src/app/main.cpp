@@ -2,6 +2,7 @@
 #include "discovery/BrushFileSearch.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/OpenFilesLimit.h"
+#include "platform/Translations.h"
 #include "thread/BackgroundWork.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/library/LibraryController.h"
@@ -241,6 +242,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
+    InstallTranslations();
     const BackgroundWorkEnder endsBackgroundWork;
     if (!dumpingOutlines)
         app.followDesktopColorScheme();

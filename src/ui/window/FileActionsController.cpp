@@ -2,7 +2,6 @@
 
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
-#include "platform/Localization.h"
 #include "platform/Trash.h"
 #include "ui/common/FileManagerLauncher.h"
 #include "ui/common/UiText.h"
@@ -119,7 +118,9 @@ bool FileActionsController::trash(const QString& path)
     if (path.isEmpty())
         return false;
     if (!ForeignResourceReason(path, ApplicationFolders(mPaintingApps)).isEmpty()) {
-        showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-not-kelbrins"));
+        showAlert(tr("The brush file could not be moved to the Trash."),
+                  tr("Kelbrin did not write it: it belongs to another application, and Kelbrin "
+                     "leaves it alone."));
         return false;
     }
     // The outline never offers deleting outright: a file no trash can take is refused.
@@ -129,7 +130,8 @@ bool FileActionsController::trash(const QString& path)
         mLastTrashed = QFileInfo(result.trashedPath).isFile() ? result.trashedPath : QString();
         return true;
     }
-    showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-check-permissions"));
+    showAlert(tr("The brush file could not be moved to the Trash."),
+              tr("Check that you may change the folder that holds the file."));
     return false;
 }
 
@@ -236,10 +238,8 @@ bool FileActionsController::confirmConversion(const QString& summary, const QStr
     return box.clickedButton() == install;
 }
 
-void FileActionsController::showAlert(const QString& messageKey, const QString& informativeKey)
+void FileActionsController::showAlert(const QString& message, const QString& informative)
 {
-    const QString message = LocalizedString(messageKey);
-    const QString informative = LocalizedString(informativeKey);
     if (mAlertHandler) {
         mAlertHandler(message, informative);
         return;
@@ -247,6 +247,6 @@ void FileActionsController::showAlert(const QString& messageKey, const QString& 
     QMessageBox box(QMessageBox::Warning, mWindow->windowTitle(), message, QMessageBox::NoButton,
                     mWindow);
     box.setInformativeText(informative);
-    box.addButton(LocalizedString(QStringLiteral("close-button")), QMessageBox::AcceptRole);
+    box.addButton(tr("Close"), QMessageBox::AcceptRole);
     box.exec();
 }
