@@ -79,6 +79,41 @@
         <source>%1: could not write %2: %3</source>
         <translation>%1: %2 konnte nicht geschrieben werden: %3</translation>
     </message>
+    <message numerus="yes">
+        <source>the file is damaged: only %Ln brush(es) could be read from it</source>
+        <translation>
+            <numerusform>die Datei ist beschädigt: nur %Ln Pinsel konnte aus ihr gelesen werden</numerusform>
+            <numerusform>die Datei ist beschädigt: nur %Ln Pinsel konnten aus ihr gelesen werden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>keine Pinseldatei</translation>
+    </message>
+    <message>
+        <source>a brush file of version %1, which Kelbrin cannot read</source>
+        <translation>eine Pinseldatei der Version %1, die Kelbrin nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>nicht genug Speicher, um sie zu lesen</translation>
+    </message>
+    <message>
+        <source>the file holds patterns but no brushes (export them as pictures instead)</source>
+        <translation>die Datei enthält Muster, aber keine Pinsel (exportieren Sie sie stattdessen als Bilder)</translation>
+    </message>
+    <message>
+        <source>the file holds no brushes</source>
+        <translation>die Datei enthält keine Pinsel</translation>
+    </message>
+    <message>
+        <source>not a brush file, or too damaged for any brush to be read</source>
+        <translation>keine Pinseldatei, oder zu beschädigt, um irgendeinen Pinsel zu lesen</translation>
+    </message>
 </context>
 <context>
     <name>BrushViewer</name>
@@ -561,6 +596,22 @@
         <source>Could Not Save</source>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>sampled</source>
+        <translation>aufgenommen</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>berechnet</translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation>Borsten</translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation>abnutzbar</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -781,6 +832,25 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) written to %1</source>
+        <translation>
+            <numerusform>%Ln Bild nach %1 geschrieben</numerusform>
+            <numerusform>%Ln Bilder nach %1 geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 of them drawn previews of bristle or erodible tips</source>
+        <translation>, davon %1 gezeichnete Vorschauen von Borsten- oder abnutzbaren Spitzen</translation>
+    </message>
+    <message>
+        <source>, %1 could not be written</source>
+        <translation>, %1 konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source> (stopped before the end)</source>
+        <translation> (vor dem Ende angehalten)</translation>
     </message>
 </context>
 <context>
@@ -1012,13 +1082,83 @@
         <source>This file is damaged: %1 and %2 could be read</source>
         <translation>Diese Datei ist beschädigt: %1 und %2 konnten gelesen werden</translation>
     </message>
-    <message>
-        <source>This file is damaged: 1 brush could be read</source>
-        <translation>Diese Datei ist beschädigt: 1 Pinsel konnte gelesen werden</translation>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln Pinsel</numerusform>
+            <numerusform>%Ln Pinsel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln Muster</numerusform>
+            <numerusform>%Ln Muster</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This file is damaged: %Ln brush(es) could be read</source>
+        <translation>
+            <numerusform>Diese Datei ist beschädigt: %Ln Pinsel konnte gelesen werden</numerusform>
+            <numerusform>Diese Datei ist beschädigt: %Ln Pinsel konnten gelesen werden</numerusform>
+        </translation>
     </message>
     <message>
-        <source>This file is damaged: %1 brushes could be read</source>
-        <translation>Diese Datei ist beschädigt: %1 Pinsel konnten gelesen werden</translation>
+        <source>not enough memory to read this file</source>
+        <translation>nicht genug Speicher, um diese Datei zu lesen</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingController</name>
+    <message numerus="yes">
+        <source>Reading… %Ln brush(es)</source>
+        <translation>
+            <numerusform>Lesen… %Ln Pinsel</numerusform>
+            <numerusform>Lesen… %Ln Pinsel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln Pinsel</numerusform>
+            <numerusform>%Ln Pinsel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 sampled</source>
+        <translation>%1 aufgenommen</translation>
+    </message>
+    <message>
+        <source>%1 computed</source>
+        <translation>%1 berechnet</translation>
+    </message>
+    <message>
+        <source>%1 bristle</source>
+        <translation>%1 Borsten</translation>
+    </message>
+    <message>
+        <source>%1 erodible</source>
+        <translation>%1 abnutzbar</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <comment>the kinds of the brushes counted</comment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln Muster</numerusform>
+            <numerusform>%Ln Muster</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> — %1 selected</source>
+        <translation> — %1 ausgewählt</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1364,29 @@ Um die Grenze anzuheben: sudo sysctl fs.inotify.max_user_watches=524288 (um sie 
     </message>
 </context>
 <context>
+    <name>kelbrin</name>
+    <message>
+        <source>Browse the brushes in Photoshop brush files.</source>
+        <translation>Die Pinsel in Photoshop-Pinseldateien durchsehen.</translation>
+    </message>
+    <message>
+        <source>Open FILE, save a picture of the window to OUT and quit.</source>
+        <translation>FILE öffnen, ein Bild des Fensters nach OUT speichern und beenden.</translation>
+    </message>
+    <message>
+        <source>Without showing a window, wait until the search for brush files has done its first pass, print both outlines with every folder open, and quit.</source>
+        <translation>Ohne ein Fenster zu zeigen warten, bis die Suche nach Pinseldateien ihren ersten Durchgang beendet hat, beide Übersichten mit allen Ordnern geöffnet ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>With --dump-outlines: print every folder (Show All Folders).</source>
+        <translation>Mit --dump-outlines: jeden Ordner ausgeben (Alle Ordner zeigen).</translation>
+    </message>
+    <message>
+        <source>A brush file to show (a path or a file:// URI).</source>
+        <translation>Eine zu zeigende Pinseldatei (ein Pfad oder eine file://-URI).</translation>
+    </message>
+</context>
+<context>
     <name>kelbrin-cli</name>
     <message>
         <source>read brush files and list their brushes</source>
@@ -1321,6 +1484,102 @@ Um die Grenze anzuheben: sudo sysctl fs.inotify.max_user_watches=524288 (um sie 
     <message>
         <source>unknown command %1</source>
         <translation>Befehl %1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--to gimp or --to krita is needed</source>
+        <translation>--to gimp oder --to krita wird benötigt</translation>
+    </message>
+    <message>
+        <source>unknown --to &quot;%1&quot;</source>
+        <translation>unbekanntes --to „%1“</translation>
+    </message>
+    <message>
+        <source>no FILE given</source>
+        <translation>keine FILE angegeben</translation>
+    </message>
+    <message>
+        <source>no FILE and DIR given</source>
+        <translation>weder FILE noch DIR angegeben</translation>
+    </message>
+    <message>
+        <source>no DIR given</source>
+        <translation>kein DIR angegeben</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>zu viele Argumente</translation>
+    </message>
+    <message>
+        <source>DIR must name a new folder, not &quot;%1&quot;</source>
+        <translation>DIR muss einen neuen Ordner nennen, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation>--seconds braucht eine ganze Zahl von Sekunden</translation>
+    </message>
+    <message>
+        <source>one FILE at a time</source>
+        <translation>nur eine FILE auf einmal</translation>
+    </message>
+    <message>
+        <source>a file and at least one tag are needed</source>
+        <translation>eine Datei und mindestens ein Schlagwort werden benötigt</translation>
+    </message>
+    <message>
+        <source>one text to search for is needed</source>
+        <translation>ein Suchtext wird benötigt</translation>
+    </message>
+    <message>
+        <source>no arguments are taken</source>
+        <translation>keine Argumente erlaubt</translation>
+    </message>
+    <message>
+        <source>at most one tag is taken</source>
+        <translation>höchstens ein Schlagwort erlaubt</translation>
+    </message>
+    <message>
+        <source>--switch-after needs a brush count (0 or more)</source>
+        <translation>--switch-after braucht eine Pinselanzahl (0 oder mehr)</translation>
+    </message>
+    <message>
+        <source>--switch-after takes exactly two files</source>
+        <translation>--switch-after nimmt genau zwei Dateien</translation>
+    </message>
+    <message>
+        <source>no --out PNG given</source>
+        <translation>kein --out PNG angegeben</translation>
+    </message>
+    <message>
+        <source>--name takes a brush&apos;s name, not &quot;&quot;</source>
+        <translation>--name nimmt den Namen eines Pinsels, nicht „“</translation>
+    </message>
+    <message>
+        <source>--brush and --name both choose the brush; give one</source>
+        <translation>--brush und --name wählen beide den Pinsel; nur eines angeben</translation>
+    </message>
+    <message>
+        <source>--brush takes a brush&apos;s number, not &quot;%1&quot;</source>
+        <translation>--brush nimmt die Nummer eines Pinsels, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size nimmt BREITExHÖHE, je 1 bis %1 Pixel, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--seed takes a number from 0 to 4294967295, not &quot;%1&quot;</source>
+        <translation>--seed nimmt eine Zahl von 0 bis 4294967295, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--exclude and --restrict cannot be combined</source>
+        <translation>--exclude und --restrict lassen sich nicht kombinieren</translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
+        <translation>kein PATH angegeben</translation>
     </message>
 </context>
 </TS>

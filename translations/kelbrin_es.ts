@@ -5,15 +5,15 @@
     <name>BrushFileView</name>
     <message>
         <source>Stroke simplified: the preset asks for more dabs or a larger tip than a preview paints</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazo simplificado: el ajuste preestablecido pide más toques o una punta mayor de lo que pinta una vista previa</translation>
     </message>
     <message>
         <source>Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivos</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes: %1</translation>
     </message>
 </context>
 <context>
@@ -21,601 +21,652 @@
     <message>
         <source>%1 and %2</source>
         <comment>the last of a list of painting applications</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>GIMP shows the new brushes once its Brushes, Patterns, Paint Dynamics and Tool Presets are refreshed (the Refresh button at the foot of each) or it restarts</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP muestra los pinceles nuevos en cuanto se actualizan sus Pinceles, Patrones, Dinámicas de pintura y Preajustes de herramienta (el botón Actualizar al pie de cada uno) o al reiniciarse</translation>
     </message>
     <message>
         <source>If they are running, %1, and Krita once it restarts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si están abiertos, %1, y Krita al reiniciarse.</translation>
     </message>
     <message>
         <source>If it is running, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está abierto, %1.</translation>
     </message>
     <message>
         <source>If it is running, Krita shows the new brushes once it restarts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si está abierto, Krita muestra los pinceles nuevos al reiniciarse.</translation>
     </message>
     <message>
         <source>“%1” was not installed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se instaló: %2.</translation>
     </message>
     <message>
         <source>“%1” could not be installed in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se pudo instalar en %2.</translation>
     </message>
     <message>
         <source>“%1” was installed in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se instaló en %2.</translation>
     </message>
     <message>
         <source>“%1” is already installed in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya está instalado en %2.</translation>
     </message>
     <message>
         <source>%1: installed %2 (its brushes folder was made for it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 instalado (se creó su carpeta de pinceles)</translation>
     </message>
     <message>
         <source>%1: installed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 instalado</translation>
     </message>
     <message>
         <source>%1: already installed as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ya instalado como %2</translation>
     </message>
     <message>
         <source>%1: already has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ya tiene %2</translation>
     </message>
     <message>
         <source>%1: could not write %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pudo escribir %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is damaged: only %Ln brush(es) could be read from it</source>
+        <translation>
+            <numerusform>el archivo está dañado: solo se pudo leer %Ln pincel</numerusform>
+            <numerusform>el archivo está dañado: solo se pudieron leer %Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>no es un archivo de pinceles</translation>
+    </message>
+    <message>
+        <source>a brush file of version %1, which Kelbrin cannot read</source>
+        <translation>un archivo de pinceles de la versión %1, que Kelbrin no sabe leer</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>no hay memoria suficiente para leerlo</translation>
+    </message>
+    <message>
+        <source>the file holds patterns but no brushes (export them as pictures instead)</source>
+        <translation>el archivo contiene motivos pero ningún pincel (expórtelos como imágenes)</translation>
+    </message>
+    <message>
+        <source>the file holds no brushes</source>
+        <translation>el archivo no contiene pinceles</translation>
+    </message>
+    <message>
+        <source>not a brush file, or too damaged for any brush to be read</source>
+        <translation>no es un archivo de pinceles, o está demasiado dañado para leer algún pincel</translation>
     </message>
 </context>
 <context>
     <name>BrushViewer</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>X and Y</source>
-        <translation type="unfinished"></translation>
+        <translation>X e Y</translation>
     </message>
     <message>
         <source>shape %1</source>
-        <translation type="unfinished"></translation>
+        <translation>forma %1</translation>
     </message>
     <message>
         <source>Sampled</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestreada</translation>
     </message>
     <message>
         <source>Computed tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta calculada</translation>
     </message>
     <message>
         <source>Bristle tip (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta de cerdas (vista previa)</translation>
     </message>
     <message>
         <source>Airbrush tip (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta de aerógrafo (vista previa)</translation>
     </message>
     <message>
         <source>Erodible tip (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta erosionable (vista previa)</translation>
     </message>
     <message>
         <source>both axes</source>
-        <translation type="unfinished"></translation>
+        <translation>ambos ejes</translation>
     </message>
     <message>
         <source>%1, overrides the stylus</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, prevalece sobre el lápiz</translation>
     </message>
     <message>
         <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la ventana</translation>
     </message>
     <message>
         <source>Checkerboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Damero</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo:</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta</translation>
     </message>
     <message>
         <source>Try</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste preestablecido</translation>
     </message>
     <message>
         <source>none: a stored tip no preset of the file uses</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno: una punta guardada que ningún ajuste del archivo usa</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Stored sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra guardada</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad</translation>
     </message>
     <message>
         <source>%1-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bits</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Dañada</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) lost in the file, left blank</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fila perdida en el archivo, dejada en blanco</numerusform>
+            <numerusform>%n filas perdidas en el archivo, dejadas en blanco</numerusform>
         </translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>a drawn preview; Photoshop simulates this tip as it paints</source>
-        <translation type="unfinished"></translation>
+        <translation>una vista previa dibujada; Photoshop simula esta punta al pintar</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Textura</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro</translation>
     </message>
     <message>
         <source>Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaciado</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo</translation>
     </message>
     <message>
         <source>Roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondez</translation>
     </message>
     <message>
         <source>Hardness</source>
-        <translation type="unfinished"></translation>
+        <translation>Dureza</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma</translation>
     </message>
     <message>
         <source>Bristles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerdas</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>Grosor</translation>
     </message>
     <message>
         <source>Stiffness</source>
-        <translation type="unfinished"></translation>
+        <translation>Rigidez</translation>
     </message>
     <message>
         <source>Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>Granularidad</translation>
     </message>
     <message>
         <source>Spatter size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de salpicadura</translation>
     </message>
     <message>
         <source>Spatter amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad de salpicadura</translation>
     </message>
     <message>
         <source>Softness</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavidad</translation>
     </message>
     <message>
         <source>%1 px</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 px</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1°</translation>
     </message>
     <message>
         <source>Minimum diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro mínimo</translation>
     </message>
     <message>
         <source>Tilt scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de inclinación</translation>
     </message>
     <message>
         <source>Minimum roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondez mínima</translation>
     </message>
     <message>
         <source>Flip jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluctuación de volteo</translation>
     </message>
     <message>
         <source>Brush projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyección del pincel</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activado</translation>
     </message>
     <message>
         <source>Scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuento</translation>
     </message>
     <message>
         <source>Count jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluctuación del recuento</translation>
     </message>
     <message>
         <source>Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Texture each tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Texturizar cada punta</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Minimum depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad mínima</translation>
     </message>
     <message>
         <source>Depth jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluctuación de profundidad</translation>
     </message>
     <message>
         <source>Apply per tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar por punta</translation>
     </message>
     <message>
         <source>Foreground/background</source>
-        <translation type="unfinished"></translation>
+        <translation>Frontal/fondo</translation>
     </message>
     <message>
         <source>Hue jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluctuación de tono</translation>
     </message>
     <message>
         <source>Saturation jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluctuación de saturación</translation>
     </message>
     <message>
         <source>Brightness jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluctuación de brillo</translation>
     </message>
     <message>
         <source>Purity</source>
-        <translation type="unfinished"></translation>
+        <translation>Pureza</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo</translation>
     </message>
     <message>
         <source>Wetness</source>
-        <translation type="unfinished"></translation>
+        <translation>Humedad</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>Tilt X</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación X</translation>
     </message>
     <message>
         <source>Tilt Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinación Y</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotación</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión</translation>
     </message>
     <message>
         <source>Tool Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de herramienta</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de bits</translation>
     </message>
     <message>
         <source>Greyscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises</translation>
     </message>
     <message>
         <source>Indexed</source>
-        <translation type="unfinished"></translation>
+        <translation>Color indexado</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>CMYK</source>
-        <translation type="unfinished"></translation>
+        <translation>CMYK</translation>
     </message>
     <message>
         <source>Multichannel</source>
-        <translation type="unfinished"></translation>
+        <translation>Multicanal</translation>
     </message>
     <message>
         <source>Duotone</source>
-        <translation type="unfinished"></translation>
+        <translation>Duotono</translation>
     </message>
     <message>
         <source>Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>Lab</translation>
     </message>
     <message>
         <source> with alpha</source>
-        <translation type="unfinished"></translation>
+        <translation> con alfa</translation>
     </message>
     <message>
         <source> (shown as RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation> (mostrado como RGB)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>No settings beyond the tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún ajuste aparte de la punta</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Show the pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el motivo</translation>
     </message>
     <message>
         <source>Show the pattern %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el motivo %1</translation>
     </message>
     <message>
         <source>The texture&apos;s pattern is not in this file: a plain noise stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El motivo de la textura no está en este archivo: un ruido simple lo sustituye.</translation>
     </message>
     <message>
         <source>Simplified: the preset asks for more dabs or a larger tip than a preview paints.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simplificado: el ajuste preestablecido pide más toques o una punta mayor de lo que pinta una vista previa.</translation>
     </message>
     <message>
         <source>Ink colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la tinta</translation>
     </message>
     <message>
         <source>Ink…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta…</translation>
     </message>
     <message>
         <source>The pen pressure a mouse paints with</source>
-        <translation type="unfinished"></translation>
+        <translation>La presión del lápiz con la que pinta un ratón</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PNG…</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>Mouse pressure:</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión del ratón:</translation>
     </message>
     <message>
         <source>Ink Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la tinta</translation>
     </message>
     <message>
         <source>stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>trazo</translation>
     </message>
     <message>
         <source>Save as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PNG</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>Could Not Save</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar</translation>
+    </message>
+    <message>
+        <source>sampled</source>
+        <translation>muestreada</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>calculada</translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation>de cerdas</translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation>erosionable</translation>
     </message>
 </context>
 <context>
     <name>BrushWindow</name>
     <message>
         <source>Thumbnail size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de las miniaturas</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instalar</translation>
     </message>
     <message>
         <source>&amp;Install in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instalar en %1</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>Install in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar en %1</translation>
     </message>
     <message>
         <source>Open Brush File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de pinceles</translation>
     </message>
     <message>
         <source>Brush files (*.abr *.ABR);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de pinceles (*.abr *.ABR);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicados</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Show in File &amp;Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el &amp;gestor de archivos</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la &amp;papelera</translation>
     </message>
     <message numerus="yes">
         <source>No duplicates found among %Ln catalogued files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ningún duplicado entre %Ln archivo catalogado.</numerusform>
+            <numerusform>Ningún duplicado entre %Ln archivos catalogados.</numerusform>
         </translation>
     </message>
 </context>
@@ -623,32 +674,32 @@
     <name>DuplicatesModel</name>
     <message numerus="yes">
         <source>%n identical files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo idéntico</numerusform>
+            <numerusform>%n archivos idénticos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>“%1” in %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>«%1» en %n archivo</numerusform>
+            <numerusform>«%1» en %n archivos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>One tip in %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Una punta en %n archivo</numerusform>
+            <numerusform>Una punta en %n archivos</numerusform>
         </translation>
     </message>
     <message>
         <source>Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
 </context>
 <context>
@@ -656,199 +707,219 @@
     <message>
         <source>
 … and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+… y %1 más</translation>
     </message>
     <message>
         <source>Export Brushes as Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar pinceles como imágenes</translation>
     </message>
     <message>
         <source>Some brushes of “%1” could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos pinceles de «%1» no se pudieron escribir.</translation>
     </message>
     <message>
         <source>Some brushes of “%1” were too large to write at full size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos pinceles de «%1» eran demasiado grandes para escribirlos a tamaño completo.</translation>
     </message>
     <message>
         <source>Some strokes of “%1” were not painted exactly as their presets ask.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos trazos de «%1» no se pintaron exactamente como piden sus ajustes preestablecidos.</translation>
     </message>
     <message>
         <source>Use transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar transparencia</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntas</translation>
     </message>
     <message>
         <source>Strokes (how each preset paints)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazos (cómo pinta cada ajuste preestablecido)</translation>
     </message>
     <message>
         <source>By number (0.png, 1.png, …)</source>
-        <translation type="unfinished"></translation>
+        <translation>Por número (0.png, 1.png, …)</translation>
     </message>
     <message>
         <source>By brush name</source>
-        <translation type="unfinished"></translation>
+        <translation>Por nombre de pincel</translation>
     </message>
     <message>
         <source>Pad numbers with zeros (007.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar números con ceros (007.png)</translation>
     </message>
     <message>
         <source>Open the folder when done</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta al terminar</translation>
     </message>
     <message>
         <source>Images of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes de:</translation>
     </message>
     <message>
         <source>Name files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombrar archivos:</translation>
     </message>
     <message>
         <source>Painting the strokes of “%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pintando los trazos de «%1»…</translation>
     </message>
     <message>
         <source>Writing the brushes of “%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo los pinceles de «%1»…</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>“%1” has no brushes to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no tiene pinceles que exportar.</translation>
     </message>
     <message>
         <source>The folder could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta: %1</translation>
     </message>
 </context>
 <context>
     <name>FileActionsController</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>The brush file could not be moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de pinceles no se pudo mover a la papelera.</translation>
     </message>
     <message>
         <source>Kelbrin did not write it: it belongs to another application, and Kelbrin leaves it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin no lo escribió: pertenece a otra aplicación, y Kelbrin no lo toca.</translation>
     </message>
     <message>
         <source>Check that you may change the folder that holds the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe que puede modificar la carpeta que contiene el archivo.</translation>
     </message>
     <message>
         <source>“%1” was moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» se movió a la papelera.</translation>
     </message>
     <message>
         <source>The file could not be taken back from the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se pudo recuperar de la papelera</translation>
     </message>
     <message>
         <source>“%1” is back in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» vuelve a estar en %2.</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
         <source>GIMP and Krita get the brushes in their own formats:</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP y Krita reciben los pinceles en sus propios formatos:</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) written to %1</source>
+        <translation>
+            <numerusform>%Ln imagen escrita en %1</numerusform>
+            <numerusform>%Ln imágenes escritas en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 of them drawn previews of bristle or erodible tips</source>
+        <translation>, %1 de ellas vistas previas dibujadas de puntas de cerdas o erosionables</translation>
+    </message>
+    <message>
+        <source>, %1 could not be written</source>
+        <translation>, %1 no se pudieron escribir</translation>
+    </message>
+    <message>
+        <source> (stopped before the end)</source>
+        <translation> (detenido antes del final)</translation>
     </message>
 </context>
 <context>
     <name>FileManagerLauncher</name>
     <message>
         <source>Neither the desktop&apos;s file manager nor xdg-open answered. The folder is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni el gestor de archivos del escritorio ni xdg-open respondieron. La carpeta es:</translation>
     </message>
     <message>
         <source>No file manager could open the folder “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún gestor de archivos pudo abrir la carpeta «%1».</translation>
     </message>
     <message>
         <source>No file manager could show “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún gestor de archivos pudo mostrar «%1».</translation>
     </message>
 </context>
 <context>
     <name>FileOutlineView</name>
     <message>
         <source>Show in File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>Favorito</translation>
     </message>
     <message>
         <source>Tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas…</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la papelera</translation>
     </message>
 </context>
 <context>
     <name>InstallResultDialog</name>
     <message>
         <source>Installed (its brushes folder was made)</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalado (se creó su carpeta de pinceles)</translation>
     </message>
     <message>
         <source>Installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalado</translation>
     </message>
     <message>
         <source>Already installed as “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya instalado como «%1»</translation>
     </message>
     <message>
         <source>Already installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya instalado</translation>
     </message>
     <message>
         <source>Not installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No instalado: %1</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Show %1 in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar %1 en el gestor de archivos</translation>
     </message>
 </context>
 <context>
@@ -856,469 +927,659 @@
     <message>
         <source>%1 — Local Brushes</source>
         <comment>a painting application&apos;s second brushes folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Pinceles locales</translation>
     </message>
 </context>
 <context>
     <name>LibraryController</name>
     <message>
         <source> It has been set aside as %1, and a new one is made at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation> Se ha apartado como %1, y se creará una nueva en el próximo inicio.</translation>
     </message>
     <message>
         <source> The library is off until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation> La biblioteca está desactivada hasta el próximo inicio.</translation>
     </message>
     <message>
         <source>There is no brush library to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay biblioteca de pinceles donde guardarlo.</translation>
     </message>
     <message>
         <source>The brush library is not ready yet: it is being checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de pinceles aún no está lista: se está comprobando.</translation>
     </message>
 </context>
 <context>
     <name>LibraryResultsModel</name>
     <message>
         <source>Brush %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel %1</translation>
     </message>
 </context>
 <context>
     <name>LibraryResultsView</name>
     <message>
         <source>No brushes named “%1” in the library</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún pincel llamado «%1» en la biblioteca</translation>
     </message>
     <message>
         <source>Brushes named “%1” in the library — more than %2, %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinceles llamados «%1» en la biblioteca — más de %2, se muestran %2</translation>
     </message>
     <message>
         <source>Brushes named “%1” in the library — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinceles llamados «%1» en la biblioteca — %2</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Show in File &amp;Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el &amp;gestor de archivos</translation>
     </message>
     <message>
         <source>&amp;Favourite Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel &amp;favorito</translation>
     </message>
 </context>
 <context>
     <name>MarksController</name>
     <message>
         <source>&amp;Favourite Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel &amp;favorito</translation>
     </message>
     <message>
         <source>Fa&amp;vourite File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo fa&amp;vorito</translation>
     </message>
     <message>
         <source>T&amp;ags…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Etiquetas…</translation>
     </message>
     <message>
         <source>&amp;Duplicates…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicados…</translation>
     </message>
     <message>
         <source>The brush library could not keep that</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de pinceles no pudo guardarlo</translation>
     </message>
 </context>
 <context>
     <name>OutlineModel</name>
     <message>
         <source>Tags: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas: %1</translation>
     </message>
 </context>
 <context>
     <name>OutlinesController</name>
     <message>
         <source>Filter brush files</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar archivos de pinceles</translation>
     </message>
     <message>
         <source>Show all files, the favourites, or the files of one tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los archivos, los favoritos o los archivos de una etiqueta</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>Favoritos</translation>
     </message>
     <message>
         <source>Installed Brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinceles instalados</translation>
     </message>
     <message>
         <source>No favourite brush file names contain “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún nombre de archivo de pinceles favorito contiene «%1»</translation>
     </message>
     <message>
         <source>No brush files tagged “%1” have names containing “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún archivo de pinceles con la etiqueta «%1» tiene un nombre que contenga «%2»</translation>
     </message>
     <message>
         <source>No favourite brush files here</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos de pinceles favoritos aquí</translation>
     </message>
     <message>
         <source>No brush files tagged “%1” here</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos de pinceles con la etiqueta «%1» aquí</translation>
     </message>
     <message>
         <source>No brush file names contain “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún nombre de archivo de pinceles contiene «%1»</translation>
     </message>
     <message>
         <source>Searching for brush files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando archivos de pinceles…</translation>
     </message>
     <message>
         <source>No brush files found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron archivos de pinceles</translation>
     </message>
     <message>
         <source>No brush files found in:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron archivos de pinceles en:</translation>
     </message>
 </context>
 <context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo de pinceles</translation>
     </message>
     <message>
         <source>Not a brush file Kelbrin can read (version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo de pinceles que Kelbrin sepa leer (versión %1)</translation>
     </message>
     <message>
         <source>This file is damaged: %1 and %2 could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo está dañado: se pudieron leer %1 y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln pincel</numerusform>
+            <numerusform>%Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motivo</numerusform>
+            <numerusform>%Ln motivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This file is damaged: %Ln brush(es) could be read</source>
+        <translation>
+            <numerusform>Este archivo está dañado: se pudo leer %Ln pincel</numerusform>
+            <numerusform>Este archivo está dañado: se pudieron leer %Ln pinceles</numerusform>
+        </translation>
     </message>
     <message>
-        <source>This file is damaged: 1 brush could be read</source>
-        <translation type="unfinished"></translation>
+        <source>not enough memory to read this file</source>
+        <translation>no hay memoria suficiente para leer este archivo</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingController</name>
+    <message numerus="yes">
+        <source>Reading… %Ln brush(es)</source>
+        <translation>
+            <numerusform>Leyendo… %Ln pincel</numerusform>
+            <numerusform>Leyendo… %Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln pincel</numerusform>
+            <numerusform>%Ln pinceles</numerusform>
+        </translation>
     </message>
     <message>
-        <source>This file is damaged: %1 brushes could be read</source>
-        <translation type="unfinished"></translation>
+        <source>%1 sampled</source>
+        <translation>%1 muestreadas</translation>
+    </message>
+    <message>
+        <source>%1 computed</source>
+        <translation>%1 calculadas</translation>
+    </message>
+    <message>
+        <source>%1 bristle</source>
+        <translation>%1 de cerdas</translation>
+    </message>
+    <message>
+        <source>%1 erodible</source>
+        <translation>%1 erosionables</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <comment>the kinds of the brushes counted</comment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motivo</numerusform>
+            <numerusform>%Ln motivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> — %1 selected</source>
+        <translation> — %1 seleccionados</translation>
     </message>
 </context>
 <context>
     <name>ScratchCanvas</name>
     <message>
         <source>Could not write the picture to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la imagen en %1.</translation>
     </message>
 </context>
 <context>
     <name>TagsDialog</name>
     <message>
         <source>Tags of “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas de «%1»</translation>
     </message>
     <message>
         <source>New tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta nueva</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Words of your own to find this file by: the box beside the filter shows the files that have one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras propias para encontrar este archivo: la lista junto al filtro muestra los archivos que tienen una.</translation>
     </message>
 </context>
 <context>
     <name>WatchLimitBar</name>
     <message>
         <source>Hide this message</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar este mensaje</translation>
     </message>
     <message>
         <source>Not every folder can be watched for changes: the system&apos;s limit (fs.inotify.max_user_watches) is reached. Kelbrin looks at the others every %1 s instead, so changes there show up late.
 To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, put that setting in a file in /etc/sysctl.d/)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden vigilar los cambios de todas las carpetas: se alcanzó el límite del sistema (fs.inotify.max_user_watches). Kelbrin revisa las demás cada %1 s, así que los cambios allí aparecen con retraso.
+Para subir el límite: sudo sysctl fs.inotify.max_user_watches=524288 (para conservarlo, ponga ese ajuste en un archivo de /etc/sysctl.d/)</translation>
     </message>
 </context>
 <context>
     <name>WindowMenus</name>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalar</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la papelera</translation>
     </message>
     <message>
         <source>Show &amp;Strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;trazos</translation>
     </message>
     <message>
         <source>Strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazos</translation>
     </message>
     <message>
         <source>Show how each brush paints</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar cómo pinta cada pincel</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>&amp;Export as Images…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar como imágenes…</translation>
     </message>
     <message>
         <source>Export &amp;Selected…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar selecci&amp;ón…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir…</translation>
     </message>
     <message>
         <source>Show in File &amp;Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el &amp;gestor de archivos</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instalar</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la pape&amp;lera</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Kelbrin &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda de Kelbrin</translation>
     </message>
     <message>
         <source>&amp;About Kelbrin</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de Kelbrin</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>&amp;Find Brush Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar archivos de pinceles</translation>
     </message>
     <message>
         <source>&amp;View Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;r pincel</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño &amp;original</translation>
     </message>
     <message>
         <source>Show &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;nombres</translation>
     </message>
     <message>
         <source>Show &amp;All Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas las &amp;carpetas</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ema</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sistema</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Claro</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oscuro</translation>
     </message>
     <message>
         <source>No Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos recientes</translation>
     </message>
     <message>
         <source>Kelbrin Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Kelbrin</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; shows the brushes in Photoshop brush files.&lt;/p&gt;&lt;p&gt;Open a file with File ▸ Open… or drop it on the window. Change the thumbnail size with the slider, Ctrl+wheel or View ▸ Zoom In and Zoom Out (Ctrl+0 goes back); Home and End jump to the first and last brushes.&lt;/p&gt;&lt;p&gt;Click a brush to select it, Ctrl or Shift and click to select more, Ctrl+A for all. Double-click or press Space to see it large; Left and Right step through the file. Ctrl+C copies the brush as a picture; drag brushes out to drop them as PNG files.&lt;/p&gt;&lt;p&gt;File ▸ Export as Images… writes every brush as a PNG file into a new folder; Export Selected… only the selected ones.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; muestra los pinceles de los archivos de pinceles de Photoshop.&lt;/p&gt;&lt;p&gt;Abra un archivo con Archivo ▸ Abrir… o suéltelo sobre la ventana. Cambie el tamaño de las miniaturas con el control deslizante, Ctrl+rueda o Ver ▸ Ampliar y Reducir (Ctrl+0 vuelve atrás); Inicio y Fin saltan al primer y al último pincel.&lt;/p&gt;&lt;p&gt;Haga clic en un pincel para seleccionarlo, Ctrl o Mayús y clic para seleccionar más, Ctrl+A para todos. Doble clic o Espacio lo muestra en grande; Izquierda y Derecha recorren el archivo. Ctrl+C copia el pincel como imagen; arrastre pinceles fuera para soltarlos como archivos PNG.&lt;/p&gt;&lt;p&gt;Archivo ▸ Exportar como imágenes… escribe cada pincel como archivo PNG en una carpeta nueva; Exportar selección… solo los seleccionados.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Browse the brushes in Photoshop brush files (.abr): find them all, look at every brush, export them as images. Kelbrin never changes a brush file.&lt;/p&gt;&lt;p&gt;The licence is in the copyright file installed with Kelbrin (/usr/share/doc/kelbrin/copyright).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Explore los pinceles de los archivos de pinceles de Photoshop (.abr): encuéntrelos todos, mire cada pincel, expórtelos como imágenes. Kelbrin nunca modifica un archivo de pinceles.&lt;/p&gt;&lt;p&gt;La licencia está en el archivo copyright instalado con Kelbrin (/usr/share/doc/kelbrin/copyright).&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Kelbrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Kelbrin</translation>
+    </message>
+</context>
+<context>
+    <name>kelbrin</name>
+    <message>
+        <source>Browse the brushes in Photoshop brush files.</source>
+        <translation>Explorar los pinceles de los archivos de pinceles de Photoshop.</translation>
+    </message>
+    <message>
+        <source>Open FILE, save a picture of the window to OUT and quit.</source>
+        <translation>Abrir FILE, guardar una imagen de la ventana en OUT y salir.</translation>
+    </message>
+    <message>
+        <source>Without showing a window, wait until the search for brush files has done its first pass, print both outlines with every folder open, and quit.</source>
+        <translation>Sin mostrar ventana, esperar a que la búsqueda de archivos de pinceles haga su primera pasada, imprimir ambos esquemas con todas las carpetas abiertas y salir.</translation>
+    </message>
+    <message>
+        <source>With --dump-outlines: print every folder (Show All Folders).</source>
+        <translation>Con --dump-outlines: imprimir todas las carpetas (Mostrar todas las carpetas).</translation>
+    </message>
+    <message>
+        <source>A brush file to show (a path or a file:// URI).</source>
+        <translation>Un archivo de pinceles que mostrar (una ruta o un URI file://).</translation>
     </message>
 </context>
 <context>
     <name>kelbrin-cli</name>
     <message>
         <source>read brush files and list their brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>leer archivos de pinceles y listar sus pinceles</translation>
     </message>
     <message>
         <source>write the brushes of FILE (tips, or strokes) as PNG files into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir los pinceles de FILE (puntas o trazos) como archivos PNG en una carpeta nueva</translation>
     </message>
     <message>
         <source>paint a brush&apos;s stroke in black on white into a PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>pintar el trazo de un pincel en negro sobre blanco en un archivo PNG</translation>
     </message>
     <message>
         <source>write each file&apos;s brushes in GIMP&apos;s or Krita&apos;s own formats</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir los pinceles de cada archivo en los formatos propios de GIMP o Krita</translation>
     </message>
     <message>
         <source>show brush files as the folder outline shows them</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar los archivos de pinceles como los muestra el esquema de carpetas</translation>
     </message>
     <message>
         <source>find brush files (everywhere, or below the folders)</source>
-        <translation type="unfinished"></translation>
+        <translation>buscar archivos de pinceles (en todas partes, o bajo las carpetas)</translation>
     </message>
     <message>
         <source>list the installed painting applications</source>
-        <translation type="unfinished"></translation>
+        <translation>listar las aplicaciones de pintura instaladas</translation>
     </message>
     <message>
         <source>copy a brush file into every application&apos;s brushes folder</source>
-        <translation type="unfinished"></translation>
+        <translation>copiar un archivo de pinceles en la carpeta de pinceles de cada aplicación</translation>
     </message>
     <message>
         <source>move files to the trash (--yes: delete those no trash takes)</source>
-        <translation type="unfinished"></translation>
+        <translation>mover archivos a la papelera (--yes: borrar los que ninguna papelera acepta)</translation>
     </message>
     <message>
         <source>bring the brush library up to date (everywhere, or below the folders)</source>
-        <translation type="unfinished"></translation>
+        <translation>poner al día la biblioteca de pinceles (en todas partes, o bajo las carpetas)</translation>
     </message>
     <message>
         <source>list the library&apos;s brushes whose names hold TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>listar los pinceles de la biblioteca cuyo nombre contiene TEXT</translation>
     </message>
     <message>
         <source>list identical files and tips found in more than one file</source>
-        <translation type="unfinished"></translation>
+        <translation>listar archivos idénticos y puntas que están en más de un archivo</translation>
     </message>
     <message>
         <source>give a file tags</source>
-        <translation type="unfinished"></translation>
+        <translation>poner etiquetas a un archivo</translation>
     </message>
     <message>
         <source>take tags from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>quitar etiquetas a un archivo</translation>
     </message>
     <message>
         <source>list the tags, or the files with TAG</source>
-        <translation type="unfinished"></translation>
+        <translation>listar las etiquetas, o los archivos con TAG</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>options:</source>
-        <translation type="unfinished"></translation>
+        <translation>opciones:</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar esta ayuda</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «%1» para más información.</translation>
     </message>
     <message>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>uso:</translation>
     </message>
     <message>
         <source>COMMAND [ARGS]</source>
         <comment>the synopsis of kelbrin-cli</comment>
-        <translation type="unfinished"></translation>
+        <translation>ORDEN [ARGUMENTOS]</translation>
     </message>
     <message>
         <source>COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>ORDEN</translation>
     </message>
     <message>
         <source>commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>órdenes:</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>orden desconocida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>--to gimp or --to krita is needed</source>
+        <translation>se necesita --to gimp o --to krita</translation>
+    </message>
+    <message>
+        <source>unknown --to &quot;%1&quot;</source>
+        <translation>--to «%1» desconocido</translation>
+    </message>
+    <message>
+        <source>no FILE given</source>
+        <translation>no se indicó FILE</translation>
+    </message>
+    <message>
+        <source>no FILE and DIR given</source>
+        <translation>no se indicaron FILE ni DIR</translation>
+    </message>
+    <message>
+        <source>no DIR given</source>
+        <translation>no se indicó DIR</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>demasiados argumentos</translation>
+    </message>
+    <message>
+        <source>DIR must name a new folder, not &quot;%1&quot;</source>
+        <translation>DIR debe nombrar una carpeta nueva, no «%1»</translation>
+    </message>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation>--seconds necesita un número entero de segundos</translation>
+    </message>
+    <message>
+        <source>one FILE at a time</source>
+        <translation>un solo FILE a la vez</translation>
+    </message>
+    <message>
+        <source>a file and at least one tag are needed</source>
+        <translation>se necesitan un archivo y al menos una etiqueta</translation>
+    </message>
+    <message>
+        <source>one text to search for is needed</source>
+        <translation>se necesita un texto que buscar</translation>
+    </message>
+    <message>
+        <source>no arguments are taken</source>
+        <translation>no se admiten argumentos</translation>
+    </message>
+    <message>
+        <source>at most one tag is taken</source>
+        <translation>se admite una etiqueta como mucho</translation>
+    </message>
+    <message>
+        <source>--switch-after needs a brush count (0 or more)</source>
+        <translation>--switch-after necesita un número de pinceles (0 o más)</translation>
+    </message>
+    <message>
+        <source>--switch-after takes exactly two files</source>
+        <translation>--switch-after admite exactamente dos archivos</translation>
+    </message>
+    <message>
+        <source>no --out PNG given</source>
+        <translation>no se indicó --out PNG</translation>
+    </message>
+    <message>
+        <source>--name takes a brush&apos;s name, not &quot;&quot;</source>
+        <translation>--name admite el nombre de un pincel, no «»</translation>
+    </message>
+    <message>
+        <source>--brush and --name both choose the brush; give one</source>
+        <translation>--brush y --name eligen ambos el pincel; indique uno</translation>
+    </message>
+    <message>
+        <source>--brush takes a brush&apos;s number, not &quot;%1&quot;</source>
+        <translation>--brush admite el número de un pincel, no «%1»</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size admite ANCHOxALTO, cada uno de 1 a %1 píxeles, no «%2»</translation>
+    </message>
+    <message>
+        <source>--seed takes a number from 0 to 4294967295, not &quot;%1&quot;</source>
+        <translation>--seed admite un número de 0 a 4294967295, no «%1»</translation>
+    </message>
+    <message>
+        <source>--exclude and --restrict cannot be combined</source>
+        <translation>--exclude y --restrict no se pueden combinar</translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
+        <translation>no se indicó PATH</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,41 @@
         <source>%1: could not write %2: %3</source>
         <translation>%1 : impossible d’écrire %2 : %3</translation>
     </message>
+    <message numerus="yes">
+        <source>the file is damaged: only %Ln brush(es) could be read from it</source>
+        <translation>
+            <numerusform>le fichier est endommagé : seule %Ln brosse a pu en être lue</numerusform>
+            <numerusform>le fichier est endommagé : seules %Ln brosses ont pu en être lues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>pas un fichier de brosses</translation>
+    </message>
+    <message>
+        <source>a brush file of version %1, which Kelbrin cannot read</source>
+        <translation>un fichier de brosses de version %1, que Kelbrin ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>pas assez de mémoire pour le lire</translation>
+    </message>
+    <message>
+        <source>the file holds patterns but no brushes (export them as pictures instead)</source>
+        <translation>le fichier contient des motifs mais aucune brosse (exportez-les plutôt en images)</translation>
+    </message>
+    <message>
+        <source>the file holds no brushes</source>
+        <translation>le fichier ne contient aucune brosse</translation>
+    </message>
+    <message>
+        <source>not a brush file, or too damaged for any brush to be read</source>
+        <translation>pas un fichier de brosses, ou trop endommagé pour qu’une brosse puisse être lue</translation>
+    </message>
 </context>
 <context>
     <name>BrushViewer</name>
@@ -561,6 +596,22 @@
         <source>Could Not Save</source>
         <translation>Enregistrement impossible</translation>
     </message>
+    <message>
+        <source>sampled</source>
+        <translation>échantillonnée</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>calculée</translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation>à poils</translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation>érodable</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -781,6 +832,25 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) written to %1</source>
+        <translation>
+            <numerusform>%Ln image écrite dans %1</numerusform>
+            <numerusform>%Ln images écrites dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 of them drawn previews of bristle or erodible tips</source>
+        <translation>, dont %1 aperçus dessinés de pointes à poils ou érodables</translation>
+    </message>
+    <message>
+        <source>, %1 could not be written</source>
+        <translation>, %1 n’ont pas pu être écrites</translation>
+    </message>
+    <message>
+        <source> (stopped before the end)</source>
+        <translation> (arrêté avant la fin)</translation>
     </message>
 </context>
 <context>
@@ -1012,13 +1082,83 @@
         <source>This file is damaged: %1 and %2 could be read</source>
         <translation>Ce fichier est endommagé : %1 et %2 ont pu être lus</translation>
     </message>
-    <message>
-        <source>This file is damaged: 1 brush could be read</source>
-        <translation>Ce fichier est endommagé : 1 brosse a pu être lue</translation>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln brosse</numerusform>
+            <numerusform>%Ln brosses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motif</numerusform>
+            <numerusform>%Ln motifs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This file is damaged: %Ln brush(es) could be read</source>
+        <translation>
+            <numerusform>Ce fichier est endommagé : %Ln brosse a pu être lue</numerusform>
+            <numerusform>Ce fichier est endommagé : %Ln brosses ont pu être lues</numerusform>
+        </translation>
     </message>
     <message>
-        <source>This file is damaged: %1 brushes could be read</source>
-        <translation>Ce fichier est endommagé : %1 brosses ont pu être lues</translation>
+        <source>not enough memory to read this file</source>
+        <translation>pas assez de mémoire pour lire ce fichier</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingController</name>
+    <message numerus="yes">
+        <source>Reading… %Ln brush(es)</source>
+        <translation>
+            <numerusform>Lecture… %Ln brosse</numerusform>
+            <numerusform>Lecture… %Ln brosses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln brosse</numerusform>
+            <numerusform>%Ln brosses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 sampled</source>
+        <translation>%1 échantillonnées</translation>
+    </message>
+    <message>
+        <source>%1 computed</source>
+        <translation>%1 calculées</translation>
+    </message>
+    <message>
+        <source>%1 bristle</source>
+        <translation>%1 à poils</translation>
+    </message>
+    <message>
+        <source>%1 erodible</source>
+        <translation>%1 érodables</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <comment>the kinds of the brushes counted</comment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motif</numerusform>
+            <numerusform>%Ln motifs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> — %1 selected</source>
+        <translation> — %1 sélectionnées</translation>
     </message>
 </context>
 <context>
@@ -1224,6 +1364,29 @@ Pour relever la limite : sudo sysctl fs.inotify.max_user_watches=524288 (pour la
     </message>
 </context>
 <context>
+    <name>kelbrin</name>
+    <message>
+        <source>Browse the brushes in Photoshop brush files.</source>
+        <translation>Parcourir les brosses des fichiers de brosses Photoshop.</translation>
+    </message>
+    <message>
+        <source>Open FILE, save a picture of the window to OUT and quit.</source>
+        <translation>Ouvrir FILE, enregistrer une image de la fenêtre dans OUT et quitter.</translation>
+    </message>
+    <message>
+        <source>Without showing a window, wait until the search for brush files has done its first pass, print both outlines with every folder open, and quit.</source>
+        <translation>Sans montrer de fenêtre, attendre que la recherche des fichiers de brosses ait fait son premier passage, afficher les deux arborescences avec tous les dossiers ouverts, et quitter.</translation>
+    </message>
+    <message>
+        <source>With --dump-outlines: print every folder (Show All Folders).</source>
+        <translation>Avec --dump-outlines : afficher chaque dossier (Afficher tous les dossiers).</translation>
+    </message>
+    <message>
+        <source>A brush file to show (a path or a file:// URI).</source>
+        <translation>Un fichier de brosses à montrer (un chemin ou une URI file://).</translation>
+    </message>
+</context>
+<context>
     <name>kelbrin-cli</name>
     <message>
         <source>read brush files and list their brushes</source>
@@ -1321,6 +1484,102 @@ Pour relever la limite : sudo sysctl fs.inotify.max_user_watches=524288 (pour la
     <message>
         <source>unknown command %1</source>
         <translation>commande inconnue %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>--to gimp or --to krita is needed</source>
+        <translation>--to gimp ou --to krita est nécessaire</translation>
+    </message>
+    <message>
+        <source>unknown --to &quot;%1&quot;</source>
+        <translation>--to « %1 » inconnu</translation>
+    </message>
+    <message>
+        <source>no FILE given</source>
+        <translation>aucun FILE donné</translation>
+    </message>
+    <message>
+        <source>no FILE and DIR given</source>
+        <translation>ni FILE ni DIR donnés</translation>
+    </message>
+    <message>
+        <source>no DIR given</source>
+        <translation>aucun DIR donné</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>trop d’arguments</translation>
+    </message>
+    <message>
+        <source>DIR must name a new folder, not &quot;%1&quot;</source>
+        <translation>DIR doit nommer un nouveau dossier, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation>--seconds demande un nombre entier de secondes</translation>
+    </message>
+    <message>
+        <source>one FILE at a time</source>
+        <translation>un seul FILE à la fois</translation>
+    </message>
+    <message>
+        <source>a file and at least one tag are needed</source>
+        <translation>un fichier et au moins une étiquette sont nécessaires</translation>
+    </message>
+    <message>
+        <source>one text to search for is needed</source>
+        <translation>un texte à chercher est nécessaire</translation>
+    </message>
+    <message>
+        <source>no arguments are taken</source>
+        <translation>aucun argument n’est accepté</translation>
+    </message>
+    <message>
+        <source>at most one tag is taken</source>
+        <translation>une étiquette au plus est acceptée</translation>
+    </message>
+    <message>
+        <source>--switch-after needs a brush count (0 or more)</source>
+        <translation>--switch-after demande un nombre de brosses (0 ou plus)</translation>
+    </message>
+    <message>
+        <source>--switch-after takes exactly two files</source>
+        <translation>--switch-after prend exactement deux fichiers</translation>
+    </message>
+    <message>
+        <source>no --out PNG given</source>
+        <translation>aucun --out PNG donné</translation>
+    </message>
+    <message>
+        <source>--name takes a brush&apos;s name, not &quot;&quot;</source>
+        <translation>--name prend le nom d’une brosse, pas « »</translation>
+    </message>
+    <message>
+        <source>--brush and --name both choose the brush; give one</source>
+        <translation>--brush et --name choisissent tous deux la brosse ; n’en donnez qu’un</translation>
+    </message>
+    <message>
+        <source>--brush takes a brush&apos;s number, not &quot;%1&quot;</source>
+        <translation>--brush prend le numéro d’une brosse, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size prend LARGEURxHAUTEUR, chacune de 1 à %1 pixels, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--seed takes a number from 0 to 4294967295, not &quot;%1&quot;</source>
+        <translation>--seed prend un nombre de 0 à 4294967295, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--exclude and --restrict cannot be combined</source>
+        <translation>--exclude et --restrict ne peuvent pas être combinés</translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
+        <translation>aucun PATH donné</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,41 @@
         <source>%1: could not write %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>the file is damaged: only %Ln brush(es) could be read from it</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a brush file of version %1, which Kelbrin cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds patterns but no brushes (export them as pictures instead)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds no brushes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a brush file, or too damaged for any brush to be read</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BrushViewer</name>
@@ -561,6 +596,22 @@
         <source>Could Not Save</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>sampled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -779,6 +830,25 @@
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) written to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 of them drawn previews of bristle or erodible tips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, %1 could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (stopped before the end)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1011,12 +1081,82 @@
         <source>This file is damaged: %1 and %2 could be read</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This file is damaged: %Ln brush(es) could be read</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>This file is damaged: 1 brush could be read</source>
+        <source>not enough memory to read this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadingController</name>
+    <message numerus="yes">
+        <source>Reading… %Ln brush(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 sampled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This file is damaged: %1 brushes could be read</source>
+        <source>%1 computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bristle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 erodible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <comment>the kinds of the brushes counted</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> — %1 selected</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1222,6 +1362,29 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     </message>
 </context>
 <context>
+    <name>kelbrin</name>
+    <message>
+        <source>Browse the brushes in Photoshop brush files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open FILE, save a picture of the window to OUT and quit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without showing a window, wait until the search for brush files has done its first pass, print both outlines with every folder open, and quit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --dump-outlines: print every folder (Show All Folders).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A brush file to show (a path or a file:// URI).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kelbrin-cli</name>
     <message>
         <source>read brush files and list their brushes</source>
@@ -1318,6 +1481,102 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     </message>
     <message>
         <source>unknown command %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--to gimp or --to krita is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown --to &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no FILE given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no FILE and DIR given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no DIR given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DIR must name a new folder, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one FILE at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file and at least one tag are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one text to search for is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no arguments are taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most one tag is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--switch-after needs a brush count (0 or more)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--switch-after takes exactly two files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no --out PNG given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--name takes a brush&apos;s name, not &quot;&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--brush and --name both choose the brush; give one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--brush takes a brush&apos;s number, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed takes a number from 0 to 4294967295, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--exclude and --restrict cannot be combined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

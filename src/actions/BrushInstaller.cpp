@@ -265,11 +265,8 @@ BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file, const Pa
     const WholeBrushFile& read = file.read();
     if (read.outcome.failed()) {
         const size_t count = read.file->count();
-        report.damage = count == 1 ? QStringLiteral("the file is damaged: only 1 brush could be "
-                                                    "read from it")
-                                   : QStringLiteral("the file is damaged: only %1 brushes could "
-                                                    "be read from it")
-                                         .arg(qulonglong(count));
+        report.damage = tr("the file is damaged: only %Ln brush(es) could be read from it", nullptr,
+                           int(count));
     }
     bool gimp = false;
     bool krita = false;
@@ -296,22 +293,22 @@ QString BrushInstaller::refusal(ConvertedFile& file)
     const ReadOutcome& outcome = read.outcome;
     const QFileInfo info(file.path());
     if (info.isFile() && info.size() == 0)
-        return QStringLiteral("the file is empty");
+        return tr("the file is empty");
     if (outcome.unsupportedVersion) {
         if (outcome.notABrushFile())
-            return QStringLiteral("not a brush file");
-        return QStringLiteral("a brush file of version %1, which Kelbrin cannot read")
+            return tr("not a brush file");
+        return tr("a brush file of version %1, which Kelbrin cannot read")
             .arg(*outcome.unsupportedVersion);
     }
     if (outcome.outOfMemory)
-        return QStringLiteral("not enough memory to read it");
+        return tr("not enough memory to read it");
     if (!outcome.error && !read.file->patterns().empty())
-        return QStringLiteral("the file holds patterns but no brushes (export them as pictures "
-                              "instead)");
+        return tr("the file holds patterns but no brushes (export them as pictures "
+                  "instead)");
     if (!outcome.error)
-        return QStringLiteral("the file holds no brushes");
+        return tr("the file holds no brushes");
     if (*outcome.error == kDamagedFileError || *outcome.error == kEndOfFileError)
-        return QStringLiteral("not a brush file, or too damaged for any brush to be read");
+        return tr("not a brush file, or too damaged for any brush to be read");
     return ReadErrorText(*outcome.error);
 }
 

@@ -6,6 +6,7 @@
 #include "cli/JsonWriter.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "platform/Translations.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -156,12 +157,13 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
         return *done;
     const QString to = parser.value(QStringLiteral("to"));
     if (to != QLatin1String("gimp") && to != QLatin1String("krita"))
-        return parser.usageError(to.isEmpty() ? QStringLiteral("--to gimp or --to krita is needed")
-                                              : QStringLiteral("unknown --to \"%1\"").arg(to),
-                                 io);
+        return parser.usageError(
+            to.isEmpty() ? Translated("kelbrin-cli", "--to gimp or --to krita is needed")
+                         : Translated("kelbrin-cli", "unknown --to \"%1\"").arg(to),
+            io);
     const QStringList files = parser.operands();
     if (files.isEmpty())
-        return parser.usageError(QStringLiteral("no FILE given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no FILE given"), io);
     const bool gimp = to == QLatin1String("gimp");
     const bool json = parser.isSet(QStringLiteral("json"));
     const QString out = parser.isSet(QStringLiteral("out")) ? parser.value(QStringLiteral("out"))

@@ -5,6 +5,7 @@
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 #include "platform/Paths.h"
+#include "platform/Translations.h"
 
 int RunExportCommand(const QStringList& args, CliStreams io)
 {
@@ -27,10 +28,11 @@ int RunExportCommand(const QStringList& args, CliStreams io)
         options.naming = BrushExporter::eNameByBrushName;
     const QStringList operands = parser.operands();
     if (operands.size() != 2)
-        return parser.usageError(operands.isEmpty()     ? QStringLiteral("no FILE and DIR given")
-                                 : operands.size() == 1 ? QStringLiteral("no DIR given")
-                                                        : QStringLiteral("too many arguments"),
-                                 io);
+        return parser.usageError(
+            operands.isEmpty()     ? Translated("kelbrin-cli", "no FILE and DIR given")
+            : operands.size() == 1 ? Translated("kelbrin-cli", "no DIR given")
+                                   : Translated("kelbrin-cli", "too many arguments"),
+            io);
     const QString& path = operands[0];
     // The folder is made exactly as named, trailing slashes aside; a name that only points at
     // an existing folder ("", "/", ".", "..") names no new one.
@@ -39,7 +41,8 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     if (dir.isEmpty() || dir == QLatin1String("/") || last == QLatin1String(".") ||
         last == QLatin1String("..")) {
         return parser.usageError(
-            QStringLiteral("DIR must name a new folder, not \"%1\"").arg(operands[1]), io);
+            Translated("kelbrin-cli", "DIR must name a new folder, not \"%1\"").arg(operands[1]),
+            io);
     }
     const QString parent = dir.contains(QLatin1Char('/')) ? ParentPath(dir) : QStringLiteral(".");
 

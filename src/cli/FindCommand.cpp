@@ -6,6 +6,7 @@
 #include "discovery/FileIndex.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/NativePath.h"
+#include "platform/Translations.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -256,8 +257,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         bool ok = false;
         seconds = parser.value(QStringLiteral("seconds")).toInt(&ok);
         if (!ok || seconds < 0)
-            return parser.usageError(QStringLiteral("--seconds needs a whole number of seconds"),
-                                     io);
+            return parser.usageError(
+                Translated("kelbrin-cli", "--seconds needs a whole number of seconds"), io);
     }
     QStringList folders;
     if (const std::optional<int> refused =

@@ -8,6 +8,7 @@
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "platform/NativePath.h"
+#include "platform/Translations.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -97,7 +98,8 @@ int RunTagging(const char* command, bool add, const QStringList& args, CliStream
         return *done;
     QStringList operands = parser.operands();
     if (operands.size() < 2)
-        return parser.usageError(QStringLiteral("a file and at least one tag are needed"), io);
+        return parser.usageError(
+            Translated("kelbrin-cli", "a file and at least one tag are needed"), io);
     const QString file = AbsolutePath(operands.takeFirst());
     const std::optional<QString> path = OpenLibrary(command, io);
     if (!path)
@@ -223,7 +225,7 @@ int RunSearchCommand(const QStringList& args, CliStreams io)
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (parser.operands().size() != 1)
-        return parser.usageError(QStringLiteral("one text to search for is needed"), io);
+        return parser.usageError(Translated("kelbrin-cli", "one text to search for is needed"), io);
     const std::optional<QString> path = OpenLibrary("search", io);
     if (!path)
         return 1;
@@ -255,7 +257,7 @@ int RunDuplicatesCommand(const QStringList& args, CliStreams io)
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (!parser.operands().isEmpty())
-        return parser.usageError(QStringLiteral("no arguments are taken"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no arguments are taken"), io);
     const std::optional<QString> path = OpenLibrary("duplicates", io);
     if (!path)
         return 1;
@@ -318,7 +320,7 @@ int RunTagsCommand(const QStringList& args, CliStreams io)
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (parser.operands().size() > 1)
-        return parser.usageError(QStringLiteral("at most one tag is taken"), io);
+        return parser.usageError(Translated("kelbrin-cli", "at most one tag is taken"), io);
     const std::optional<QString> path = OpenLibrary("tags", io);
     if (!path)
         return 1;

@@ -7,6 +7,7 @@
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 #include "cli/PresetListing.h"
+#include "platform/Translations.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
 #include "thread/PostingBrushSink.h"
@@ -442,13 +443,14 @@ int RunListCommand(const QStringList& args, CliStreams io)
         switchAfter = parser.value(QStringLiteral("switch-after")).toInt(&ok);
         if (!ok || switchAfter < 0)
             return parser.usageError(
-                QStringLiteral("--switch-after needs a brush count (0 or more)"), io);
+                Translated("kelbrin-cli", "--switch-after needs a brush count (0 or more)"), io);
     }
     const QStringList paths = parser.operands();
     if (paths.isEmpty())
-        return parser.usageError(QStringLiteral("no FILE given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no FILE given"), io);
     if (switchAfter >= 0 && paths.size() != 2)
-        return parser.usageError(QStringLiteral("--switch-after takes exactly two files"), io);
+        return parser.usageError(
+            Translated("kelbrin-cli", "--switch-after takes exactly two files"), io);
 
     ReadOptions options;
     options.switchAfter = switchAfter;

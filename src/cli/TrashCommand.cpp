@@ -4,6 +4,7 @@
 #include "cli/JsonWriter.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "platform/Translations.h"
 #include "platform/Trash.h"
 
 int RunTrashCommand(const QStringList& args, CliStreams io)
@@ -16,7 +17,7 @@ int RunTrashCommand(const QStringList& args, CliStreams io)
     const bool mayDelete = parser.isSet(QStringLiteral("yes"));
     const QStringList files = parser.operands();
     if (files.isEmpty())
-        return parser.usageError(QStringLiteral("no FILE given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no FILE given"), io);
     // --yes stands for the user who is asked whether to delete a file no trash can take, and
     // answers yes.
     const Trash::AskToDelete yes = [](const QString&) { return true; };

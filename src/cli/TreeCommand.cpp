@@ -7,6 +7,7 @@
 #include "hierarchy/HierarchyOutline.h"
 #include "platform/NativePath.h"
 #include "platform/PathInfo.h"
+#include "platform/Translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -189,10 +190,11 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
     const QString script = parser.value(QStringLiteral("script"));
     const QStringList paths = parser.operands();
     if (!excluded.isEmpty() && !restricted.isEmpty())
-        return parser.usageError(QStringLiteral("--exclude and --restrict cannot be combined"), io);
+        return parser.usageError(
+            Translated("kelbrin-cli", "--exclude and --restrict cannot be combined"), io);
     // A script may add every file itself.
     if (paths.isEmpty() && script.isEmpty())
-        return parser.usageError(QStringLiteral("no PATH given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no PATH given"), io);
 
     CFileHierarchy hierarchy;
     hierarchy.SetTopLevelSortingOrder(depthFirst ? eTopLevelSortByDepthFirst

@@ -27,12 +27,12 @@ struct Catalogues
     bool installed = false;
 };
 
-Catalogues& LoadedCatalogues()
+Catalogues& LoadedCatalogues(const QProcessEnvironment& environment)
 {
-    static Catalogues catalogues = [] {
+    static Catalogues catalogues = [&] {
         Catalogues loaded;
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-        for (const QString& language : MessageLanguages(QProcessEnvironment::systemEnvironment())) {
+        for (const QString& language : MessageLanguages(environment)) {
             auto own = std::make_unique<QTranslator>();
             if (own->load(QStringLiteral("kelbrin_") + language, QStringLiteral(":/i18n"))) {
                 if (loaded.language.isEmpty())
@@ -43,6 +43,10 @@ Catalogues& LoadedCatalogues()
             if (qt->load(QStringLiteral("qtbase_") + language, qtFolder))
                 loaded.translators.push_back(std::move(qt));
         }
+        // "%n brush(es)" reads "1 brush" and "2 brushes" only through a catalogue.
+        auto english = std::make_unique<QTranslator>();
+        if (english->load(QStringLiteral("kelbrin_en"), QStringLiteral(":/i18n")))
+            loaded.translators.push_back(std::move(english));
         return loaded;
     }();
     return catalogues;
@@ -85,9 +89,9 @@ QStringList MessageLanguages(const QProcessEnvironment& environment)
     return languages;
 }
 
-QString InstallTranslations()
+QString InstallTranslations(const QProcessEnvironment& environment)
 {
-    Catalogues& catalogues = LoadedCatalogues();
+    Catalogues& catalogues = LoadedCatalogues(environment);
     if (QCoreApplication::instance() && !catalogues.installed) {
         catalogues.installed = true;
         // Qt asks the translator installed last first: install the least wanted first.
@@ -101,7 +105,8 @@ QString Translated(const char* context, const char* sourceText, const char* disa
 {
     if (QCoreApplication::instance())
         return QCoreApplication::translate(context, sourceText, disambiguation, n);
-    for (const auto& translator : LoadedCatalogues().translators) {
+    for (const auto& translator :
+         LoadedCatalogues(QProcessEnvironment::systemEnvironment()).translators) {
         const QString text = translator->translate(context, sourceText, disambiguation, n);
         if (!text.isEmpty())
             return WithCount(text, n);

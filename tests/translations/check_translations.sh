@@ -35,6 +35,14 @@ for ts in "$work"/*.ts; do
   fi
 done
 
+# English needs only its plural forms ("%n brush(es)" -> "1 brush", "2 brushes").
+unfinished=$(awk '/<message numerus="yes">/ { plural = 1 } /<\/message>/ { plural = 0 }
+                  plural && /type="unfinished"/ { n++ } END { print n + 0 }' "$work/kelbrin_en.ts")
+if [[ "$unfinished" != 0 ]]; then
+  echo "kelbrin_en.ts lacks the English plural forms of $unfinished texts"
+  failed=1
+fi
+
 for language in "$@"; do
   ts="$work/kelbrin_$language.ts"
   unfinished=$(grep -c 'type="unfinished"' "$ts" || true)

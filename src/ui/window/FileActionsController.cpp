@@ -4,7 +4,6 @@
 #include "convert/PackWriter.h"
 #include "platform/Trash.h"
 #include "ui/common/FileManagerLauncher.h"
-#include "ui/common/UiText.h"
 #include "ui/dialogs/InstallResultDialog.h"
 #include "ui/window/ExportController.h"
 
@@ -148,18 +147,18 @@ void FileActionsController::exportBrushes(const BrushFilePtr& file,
     if (folder.isEmpty())
         return;
     const BrushExporter::Report& report = controller.report();
-    QString text = CountOf(report.written + report.patternsWritten, "%1 image written to ",
-                           "%1 images written to ") +
-                   QFileInfo(folder).fileName();
+    QString text =
+        tr("%Ln image(s) written to %1", nullptr, int(report.written + report.patternsWritten))
+            .arg(QFileInfo(folder).fileName());
     // Bristle and erodible tips have no picture in the file: what was written is a preview.
     if (!report.previews.isEmpty())
-        text += QStringLiteral(", %1 of them drawn previews of bristle or erodible tips")
+        text += tr(", %1 of them drawn previews of bristle or erodible tips")
                     .arg(QLocale().toString(int(report.previews.size())));
     if (!report.failures.isEmpty())
-        text += QStringLiteral(", %1 could not be written")
-                    .arg(QLocale().toString(int(report.failures.size())));
+        text +=
+            tr(", %1 could not be written").arg(QLocale().toString(int(report.failures.size())));
     if (report.stopped)
-        text += QStringLiteral(" (stopped before the end)");
+        text += tr(" (stopped before the end)");
     showStatusMessage(text, folder, false);
 }
 

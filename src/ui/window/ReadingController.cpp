@@ -4,7 +4,6 @@
 #include "platform/ReadProgress.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
-#include "ui/common/UiText.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/grid/BrushViewer.h"
 #include "ui/window/BottomDisplay.h"
@@ -288,30 +287,30 @@ void ReadingController::updateStatus()
     }
     const int count = int(file->count());
     if (isReadingFile()) {
-        mStatusLabel->setText(CountOf(count, "Reading… %1 brush", "Reading… %1 brushes"));
+        mStatusLabel->setText(tr("Reading… %Ln brush(es)", nullptr, count));
         return;
     }
     int kinds[4] = {0, 0, 0, 0};
     for (const BrushPtr& brush : file->brushes())
         ++kinds[int(brush->kind())];
     const QLocale locale;
-    QString text = CountOf(count, "%1 brush", "%1 brushes");
+    QString text = tr("%Ln brush(es)", nullptr, count);
     if (count > 0) {
-        text += QStringLiteral(" (%1 sampled, %2 computed")
-                    .arg(locale.toString(kinds[int(TipKind::Sampled)]),
-                         locale.toString(kinds[int(TipKind::Computed)]));
+        QStringList kindCounts{
+            tr("%1 sampled").arg(locale.toString(kinds[int(TipKind::Sampled)])),
+            tr("%1 computed").arg(locale.toString(kinds[int(TipKind::Computed)]))};
         // Bristle and erodible tips are rarer: named only when the file has them.
-        for (const TipKind kind : {TipKind::Bristle, TipKind::Erodible})
-            if (kinds[int(kind)] > 0)
-                text += QStringLiteral(", %1 %2").arg(locale.toString(kinds[int(kind)]),
-                                                      QLatin1String(TipKindKey(kind)));
-        text += QLatin1Char(')');
+        if (const int bristle = kinds[int(TipKind::Bristle)]; bristle > 0)
+            kindCounts << tr("%1 bristle").arg(locale.toString(bristle));
+        if (const int erodible = kinds[int(TipKind::Erodible)]; erodible > 0)
+            kindCounts << tr("%1 erodible").arg(locale.toString(erodible));
+        text += tr(" (%1)", "the kinds of the brushes counted").arg(kindCounts.join(tr(", ")));
     }
     if (const int patterns = int(file->patterns().size()); patterns > 0)
-        text += QStringLiteral(", ") + CountOf(patterns, "%1 pattern", "%1 patterns");
+        text += tr(", ") + tr("%Ln pattern(s)", nullptr, patterns);
     const int selected = int(mFileView->selectedIndexes().size());
     if (selected > 0)
-        text += QStringLiteral(" — %1 selected").arg(locale.toString(selected));
+        text += tr(" — %1 selected").arg(locale.toString(selected));
     mStatusLabel->setText(text);
 }
 
