@@ -645,6 +645,16 @@
     </message>
 </context>
 <context>
+    <name>CBrushCataloguer</name>
+    <message numerus="yes">
+        <source>Cataloguing brushes… %1 of %Ln file(s)</source>
+        <translation>
+            <numerusform>Cataloguing brushes… %1 of %Ln file</numerusform>
+            <numerusform>Cataloguing brushes… %1 of %Ln files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Duplicates</source>

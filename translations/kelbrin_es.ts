@@ -645,6 +645,16 @@
     </message>
 </context>
 <context>
+    <name>CBrushCataloguer</name>
+    <message numerus="yes">
+        <source>Cataloguing brushes… %1 of %Ln file(s)</source>
+        <translation>
+            <numerusform>Catalogando pinceles… %1 de %Ln archivo</numerusform>
+            <numerusform>Catalogando pinceles… %1 de %Ln archivos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Duplicates</source>

@@ -645,6 +645,16 @@
     </message>
 </context>
 <context>
+    <name>CBrushCataloguer</name>
+    <message numerus="yes">
+        <source>Cataloguing brushes… %1 of %Ln file(s)</source>
+        <translation>
+            <numerusform>Catalogage des brosses… %1 sur %Ln fichier</numerusform>
+            <numerusform>Catalogage des brosses… %1 sur %Ln fichiers</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Duplicates</source>
