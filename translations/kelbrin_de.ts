@@ -645,6 +645,16 @@
     </message>
 </context>
 <context>
+    <name>CBrushCataloguer</name>
+    <message numerus="yes">
+        <source>Cataloguing brushes… %1 of %Ln file(s)</source>
+        <translation>
+            <numerusform>Pinsel werden erfasst… %1 von %Ln Datei</numerusform>
+            <numerusform>Pinsel werden erfasst… %1 von %Ln Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DuplicatesDialog</name>
     <message>
         <source>Duplicates</source>
@@ -980,18 +990,18 @@
     </message>
     <message>
         <source>&amp;Favourite Brush</source>
-        <translation>&amp;Favorisierter Pinsel</translation>
+        <translation>Pinsel als &amp;Favorit</translation>
     </message>
 </context>
 <context>
     <name>MarksController</name>
     <message>
         <source>&amp;Favourite Brush</source>
-        <translation>&amp;Favorisierter Pinsel</translation>
+        <translation>Pinsel als &amp;Favorit</translation>
     </message>
     <message>
         <source>Fa&amp;vourite File</source>
-        <translation>Favorisierte Da&amp;tei</translation>
+        <translation>Datei als Fa&amp;vorit</translation>
     </message>
     <message>
         <source>T&amp;ags…</source>
@@ -1125,22 +1135,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 sampled</source>
-        <translation>%1 aufgenommen</translation>
-    </message>
-    <message>
-        <source>%1 computed</source>
-        <translation>%1 berechnet</translation>
-    </message>
-    <message>
-        <source>%1 bristle</source>
-        <translation>%1 Borsten</translation>
-    </message>
-    <message>
-        <source>%1 erodible</source>
-        <translation>%1 abnutzbar</translation>
-    </message>
-    <message>
         <source> (%1)</source>
         <comment>the kinds of the brushes counted</comment>
         <translation> (%1)</translation>
@@ -1159,6 +1153,34 @@
     <message>
         <source> — %1 selected</source>
         <translation> — %1 ausgewählt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sampled</source>
+        <translation>
+            <numerusform>%Ln aufgenommen</numerusform>
+            <numerusform>%Ln aufgenommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln computed</source>
+        <translation>
+            <numerusform>%Ln berechnet</numerusform>
+            <numerusform>%Ln berechnet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bristle</source>
+        <translation>
+            <numerusform>%Ln Borsten</numerusform>
+            <numerusform>%Ln Borsten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln erodible</source>
+        <translation>
+            <numerusform>%Ln abnutzbar</numerusform>
+            <numerusform>%Ln abnutzbar</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1134,22 +1134,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 sampled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 computed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 bristle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 erodible</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> (%1)</source>
         <comment>the kinds of the brushes counted</comment>
         <translation type="unfinished"></translation>
@@ -1168,6 +1152,34 @@
     <message>
         <source> — %1 selected</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sampled</source>
+        <translation>
+            <numerusform>%Ln sampled</numerusform>
+            <numerusform>%Ln sampled</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln computed</source>
+        <translation>
+            <numerusform>%Ln computed</numerusform>
+            <numerusform>%Ln computed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bristle</source>
+        <translation>
+            <numerusform>%Ln bristle</numerusform>
+            <numerusform>%Ln bristle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln erodible</source>
+        <translation>
+            <numerusform>%Ln erodible</numerusform>
+            <numerusform>%Ln erodible</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1027,7 +1027,7 @@
     <name>OutlinesController</name>
     <message>
         <source>Filter brush files</source>
-        <translation>Filtrar archivos de pinceles</translation>
+        <translation>Filtrar archivos</translation>
     </message>
     <message>
         <source>Show all files, the favourites, or the files of one tag</source>
@@ -1135,22 +1135,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 sampled</source>
-        <translation>%1 muestreadas</translation>
-    </message>
-    <message>
-        <source>%1 computed</source>
-        <translation>%1 calculadas</translation>
-    </message>
-    <message>
-        <source>%1 bristle</source>
-        <translation>%1 de cerdas</translation>
-    </message>
-    <message>
-        <source>%1 erodible</source>
-        <translation>%1 erosionables</translation>
-    </message>
-    <message>
         <source> (%1)</source>
         <comment>the kinds of the brushes counted</comment>
         <translation> (%1)</translation>
@@ -1169,6 +1153,34 @@
     <message>
         <source> — %1 selected</source>
         <translation> — %1 seleccionados</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sampled</source>
+        <translation>
+            <numerusform>%Ln muestreada</numerusform>
+            <numerusform>%Ln muestreadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln computed</source>
+        <translation>
+            <numerusform>%Ln calculada</numerusform>
+            <numerusform>%Ln calculadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bristle</source>
+        <translation>
+            <numerusform>%Ln de cerdas</numerusform>
+            <numerusform>%Ln de cerdas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln erodible</source>
+        <translation>
+            <numerusform>%Ln erosionable</numerusform>
+            <numerusform>%Ln erosionables</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1027,7 +1027,7 @@
     <name>OutlinesController</name>
     <message>
         <source>Filter brush files</source>
-        <translation>Filtrer les fichiers de brosses</translation>
+        <translation>Filtrer les fichiers</translation>
     </message>
     <message>
         <source>Show all files, the favourites, or the files of one tag</source>
@@ -1135,22 +1135,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 sampled</source>
-        <translation>%1 échantillonnées</translation>
-    </message>
-    <message>
-        <source>%1 computed</source>
-        <translation>%1 calculées</translation>
-    </message>
-    <message>
-        <source>%1 bristle</source>
-        <translation>%1 à poils</translation>
-    </message>
-    <message>
-        <source>%1 erodible</source>
-        <translation>%1 érodables</translation>
-    </message>
-    <message>
         <source> (%1)</source>
         <comment>the kinds of the brushes counted</comment>
         <translation> (%1)</translation>
@@ -1169,6 +1153,34 @@
     <message>
         <source> — %1 selected</source>
         <translation> — %1 sélectionnées</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sampled</source>
+        <translation>
+            <numerusform>%Ln échantillonnée</numerusform>
+            <numerusform>%Ln échantillonnées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln computed</source>
+        <translation>
+            <numerusform>%Ln calculée</numerusform>
+            <numerusform>%Ln calculées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bristle</source>
+        <translation>
+            <numerusform>%Ln à poils</numerusform>
+            <numerusform>%Ln à poils</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln erodible</source>
+        <translation>
+            <numerusform>%Ln érodable</numerusform>
+            <numerusform>%Ln érodables</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -5,15 +5,15 @@
     <name>BrushFileView</name>
     <message>
         <source>Stroke simplified: the preset asks for more dabs or a larger tip than a preview paints</source>
-        <translation type="unfinished"></translation>
+        <translation>ストロークを簡略化：このプリセットはプレビューで描ける以上のスタンプ数か大きな先端を必要とします</translation>
     </message>
     <message>
         <source>Patterns</source>
-        <translation type="unfinished"></translation>
+        <translation>パターン</translation>
     </message>
     <message>
         <source>Settings: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>設定：%1</translation>
     </message>
 </context>
 <context>
@@ -21,633 +21,633 @@
     <message>
         <source>%1 and %2</source>
         <comment>the last of a list of painting applications</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 と %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>GIMP shows the new brushes once its Brushes, Patterns, Paint Dynamics and Tool Presets are refreshed (the Refresh button at the foot of each) or it restarts</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP はブラシ、パターン、描画の強弱、ツールプリセットの各ダイアログを更新（各ダイアログ下部の更新ボタン）するか再起動すると新しいブラシを表示します</translation>
     </message>
     <message>
         <source>If they are running, %1, and Krita once it restarts.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動中の場合、%1。Krita は再起動後に表示します。</translation>
     </message>
     <message>
         <source>If it is running, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動中の場合、%1。</translation>
     </message>
     <message>
         <source>If it is running, Krita shows the new brushes once it restarts.</source>
-        <translation type="unfinished"></translation>
+        <translation>起動中の場合、Krita は再起動後に新しいブラシを表示します。</translation>
     </message>
     <message>
         <source>“%1” was not installed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はインストールされませんでした：%2。</translation>
     </message>
     <message>
         <source>“%1” could not be installed in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を %2 にインストールできませんでした。</translation>
     </message>
     <message>
         <source>“%1” was installed in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を %2 にインストールしました。</translation>
     </message>
     <message>
         <source>“%1” is already installed in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は %2 にインストール済みです。</translation>
     </message>
     <message>
         <source>%1: installed %2 (its brushes folder was made for it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 をインストールしました（ブラシフォルダーを作成しました）</translation>
     </message>
     <message>
         <source>%1: installed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 をインストールしました</translation>
     </message>
     <message>
         <source>%1: already installed as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 としてインストール済み</translation>
     </message>
     <message>
         <source>%1: already has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 はすでにあります</translation>
     </message>
     <message>
         <source>%1: could not write %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 を書き込めませんでした：%3</translation>
     </message>
     <message numerus="yes">
         <source>the file is damaged: only %Ln brush(es) could be read from it</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ファイルが破損しています：%Ln 個のブラシしか読み込めませんでした</numerusform>
         </translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが空です</translation>
     </message>
     <message>
         <source>not a brush file</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルではありません</translation>
     </message>
     <message>
         <source>a brush file of version %1, which Kelbrin cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin が読めないバージョン %1 のブラシファイルです</translation>
     </message>
     <message>
         <source>not enough memory to read it</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込むためのメモリーが足りません</translation>
     </message>
     <message>
         <source>the file holds patterns but no brushes (export them as pictures instead)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにはパターンだけでブラシがありません（代わりに画像として書き出してください）</translation>
     </message>
     <message>
         <source>the file holds no brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにブラシがありません</translation>
     </message>
     <message>
         <source>not a brush file, or too damaged for any brush to be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルではないか、破損がひどくブラシを読み込めません</translation>
     </message>
 </context>
 <context>
     <name>BrushViewer</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>X and Y</source>
-        <translation type="unfinished"></translation>
+        <translation>X と Y</translation>
     </message>
     <message>
         <source>shape %1</source>
-        <translation type="unfinished"></translation>
+        <translation>シェイプ %1</translation>
     </message>
     <message>
         <source>Sampled</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル</translation>
     </message>
     <message>
         <source>Computed tip</source>
-        <translation type="unfinished"></translation>
+        <translation>計算による先端</translation>
     </message>
     <message>
         <source>Bristle tip (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>毛先の先端（プレビュー）</translation>
     </message>
     <message>
         <source>Airbrush tip (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>エアブラシの先端（プレビュー）</translation>
     </message>
     <message>
         <source>Erodible tip (preview)</source>
-        <translation type="unfinished"></translation>
+        <translation>摩耗する先端（プレビュー）</translation>
     </message>
     <message>
         <source>both axes</source>
-        <translation type="unfinished"></translation>
+        <translation>両方の軸</translation>
     </message>
     <message>
         <source>%1, overrides the stylus</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、スタイラスより優先</translation>
     </message>
     <message>
         <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウに合わせる</translation>
     </message>
     <message>
         <source>Checkerboard</source>
-        <translation type="unfinished"></translation>
+        <translation>市松模様</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>白</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>黒</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前へ</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Zoom:</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム：</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>背景：</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>先端</translation>
     </message>
     <message>
         <source>Try</source>
-        <translation type="unfinished"></translation>
+        <translation>試し描き</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>（名前なし）</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <source>none: a stored tip no preset of the file uses</source>
-        <translation type="unfinished"></translation>
+        <translation>なし：ファイル内のどのプリセットも使わない保存済みの先端</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Stored sample</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたサンプル</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>深さ</translation>
     </message>
     <message>
         <source>%1-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ビット</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>破損</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) lost in the file, left blank</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ファイル内で %n 行が失われ、空白のままです</numerusform>
         </translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>a drawn preview; Photoshop simulates this tip as it paints</source>
-        <translation type="unfinished"></translation>
+        <translation>描いたプレビュー。Photoshop は描画時にこの先端をシミュレートします</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャ</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>直径</translation>
     </message>
     <message>
         <source>Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>角度</translation>
     </message>
     <message>
         <source>Roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>真円率</translation>
     </message>
     <message>
         <source>Hardness</source>
-        <translation type="unfinished"></translation>
+        <translation>硬さ</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>反転</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>シェイプ</translation>
     </message>
     <message>
         <source>Bristles</source>
-        <translation type="unfinished"></translation>
+        <translation>毛</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>長さ</translation>
     </message>
     <message>
         <source>Thickness</source>
-        <translation type="unfinished"></translation>
+        <translation>太さ</translation>
     </message>
     <message>
         <source>Stiffness</source>
-        <translation type="unfinished"></translation>
+        <translation>硬さ（毛）</translation>
     </message>
     <message>
         <source>Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>粒状</translation>
     </message>
     <message>
         <source>Spatter size</source>
-        <translation type="unfinished"></translation>
+        <translation>飛沫のサイズ</translation>
     </message>
     <message>
         <source>Spatter amount</source>
-        <translation type="unfinished"></translation>
+        <translation>飛沫の量</translation>
     </message>
     <message>
         <source>Softness</source>
-        <translation type="unfinished"></translation>
+        <translation>柔らかさ</translation>
     </message>
     <message>
         <source>%1 px</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 px</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1°</translation>
     </message>
     <message>
         <source>Minimum diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>最小の直径</translation>
     </message>
     <message>
         <source>Tilt scale</source>
-        <translation type="unfinished"></translation>
+        <translation>傾きのスケール</translation>
     </message>
     <message>
         <source>Minimum roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>最小の真円率</translation>
     </message>
     <message>
         <source>Flip jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>反転のジッター</translation>
     </message>
     <message>
         <source>Brush projection</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの投影</translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>散布</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>数</translation>
     </message>
     <message>
         <source>Count jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>数のジッター</translation>
     </message>
     <message>
         <source>Pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>パターン</translation>
     </message>
     <message>
         <source>Invert</source>
-        <translation type="unfinished"></translation>
+        <translation>反転</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>比率</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Texture each tip</source>
-        <translation type="unfinished"></translation>
+        <translation>各描点にテクスチャを適用</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Minimum depth</source>
-        <translation type="unfinished"></translation>
+        <translation>最小の深さ</translation>
     </message>
     <message>
         <source>Depth jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>深さのジッター</translation>
     </message>
     <message>
         <source>Apply per tip</source>
-        <translation type="unfinished"></translation>
+        <translation>描点ごとに適用</translation>
     </message>
     <message>
         <source>Foreground/background</source>
-        <translation type="unfinished"></translation>
+        <translation>描画色・背景色</translation>
     </message>
     <message>
         <source>Hue jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>色相のジッター</translation>
     </message>
     <message>
         <source>Saturation jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度のジッター</translation>
     </message>
     <message>
         <source>Brightness jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさのジッター</translation>
     </message>
     <message>
         <source>Purity</source>
-        <translation type="unfinished"></translation>
+        <translation>純度</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>流量</translation>
     </message>
     <message>
         <source>Wetness</source>
-        <translation type="unfinished"></translation>
+        <translation>湿り気</translation>
     </message>
     <message>
         <source>Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>混合</translation>
     </message>
     <message>
         <source>Tilt X</source>
-        <translation type="unfinished"></translation>
+        <translation>傾き X</translation>
     </message>
     <message>
         <source>Tilt Y</source>
-        <translation type="unfinished"></translation>
+        <translation>傾き Y</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>回転</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>筆圧</translation>
     </message>
     <message>
         <source>Tool Options</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールオプション</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>スムージング</translation>
     </message>
     <message>
         <source>Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>白黒2階調</translation>
     </message>
     <message>
         <source>Greyscale</source>
-        <translation type="unfinished"></translation>
+        <translation>グレースケール</translation>
     </message>
     <message>
         <source>Indexed</source>
-        <translation type="unfinished"></translation>
+        <translation>インデックスカラー</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>CMYK</source>
-        <translation type="unfinished"></translation>
+        <translation>CMYK</translation>
     </message>
     <message>
         <source>Multichannel</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチチャンネル</translation>
     </message>
     <message>
         <source>Duotone</source>
-        <translation type="unfinished"></translation>
+        <translation>ダブルトーン</translation>
     </message>
     <message>
         <source>Lab</source>
-        <translation type="unfinished"></translation>
+        <translation>Lab</translation>
     </message>
     <message>
         <source> with alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>（アルファ付き）</translation>
     </message>
     <message>
         <source> (shown as RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>（RGB で表示）</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>No settings beyond the tip</source>
-        <translation type="unfinished"></translation>
+        <translation>先端以外の設定はありません</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Show the pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>パターンを表示</translation>
     </message>
     <message>
         <source>Show the pattern %1</source>
-        <translation type="unfinished"></translation>
+        <translation>パターン %1 を表示</translation>
     </message>
     <message>
         <source>The texture&apos;s pattern is not in this file: a plain noise stands in for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャのパターンはこのファイルにありません。代わりに単純なノイズを使います。</translation>
     </message>
     <message>
         <source>Simplified: the preset asks for more dabs or a larger tip than a preview paints.</source>
-        <translation type="unfinished"></translation>
+        <translation>簡略化：このプリセットはプレビューで描ける以上のスタンプ数か大きな先端を必要とします。</translation>
     </message>
     <message>
         <source>Ink colour</source>
-        <translation type="unfinished"></translation>
+        <translation>インクの色</translation>
     </message>
     <message>
         <source>Ink…</source>
-        <translation type="unfinished"></translation>
+        <translation>インク…</translation>
     </message>
     <message>
         <source>The pen pressure a mouse paints with</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスで描くときの筆圧</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG で保存…</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ：</translation>
     </message>
     <message>
         <source>Mouse pressure:</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスの筆圧：</translation>
     </message>
     <message>
         <source>Ink Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>インクの色</translation>
     </message>
     <message>
         <source>stroke</source>
-        <translation type="unfinished"></translation>
+        <translation>ストローク</translation>
     </message>
     <message>
         <source>Save as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG で保存</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像 (*.png)</translation>
     </message>
     <message>
         <source>Could Not Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存できませんでした</translation>
     </message>
     <message>
         <source>sampled</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプル</translation>
     </message>
     <message>
         <source>computed</source>
-        <translation type="unfinished"></translation>
+        <translation>計算</translation>
     </message>
     <message>
         <source>bristle</source>
-        <translation type="unfinished"></translation>
+        <translation>毛先</translation>
     </message>
     <message>
         <source>erodible</source>
-        <translation type="unfinished"></translation>
+        <translation>摩耗</translation>
     </message>
 </context>
 <context>
     <name>BrushWindow</name>
     <message>
         <source>Thumbnail size</source>
-        <translation type="unfinished"></translation>
+        <translation>サムネイルのサイズ</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Install in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にインストール(&amp;I)</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール</translation>
     </message>
     <message>
         <source>Install in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にインストール</translation>
     </message>
     <message>
         <source>Open Brush File</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルを開く</translation>
     </message>
     <message>
         <source>Brush files (*.abr *.ABR);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイル (*.abr *.ABR);;すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
     <name>CBrushCataloguer</name>
     <message numerus="yes">
         <source>Cataloguing brushes… %1 of %Ln file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ブラシを登録中… %Ln 個中 %1 個のファイル</numerusform>
         </translation>
     </message>
 </context>
@@ -655,24 +655,24 @@
     <name>DuplicatesDialog</name>
     <message>
         <source>Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>重複</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)</translation>
     </message>
     <message>
         <source>Show in File &amp;Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで表示(&amp;M)</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動(&amp;T)</translation>
     </message>
     <message numerus="yes">
         <source>No duplicates found among %Ln catalogued files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>登録済みの %Ln 個のファイルに重複はありません。</numerusform>
         </translation>
     </message>
 </context>
@@ -680,29 +680,29 @@
     <name>DuplicatesModel</name>
     <message numerus="yes">
         <source>%n identical files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>同一のファイル %n 個</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>“%1” in %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>「%1」が %n 個のファイルに</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>One tip in %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>同じ先端が %n 個のファイルに</numerusform>
         </translation>
     </message>
     <message>
         <source>Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシ</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
 </context>
 <context>
@@ -710,217 +710,218 @@
     <message>
         <source>
 … and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+…ほか %1 件</translation>
     </message>
     <message>
         <source>Export Brushes as Images</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシを画像として書き出す</translation>
     </message>
     <message>
         <source>Some brushes of “%1” could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の一部のブラシを書き込めませんでした。</translation>
     </message>
     <message>
         <source>Some brushes of “%1” were too large to write at full size.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の一部のブラシは大きすぎて実寸で書き込めませんでした。</translation>
     </message>
     <message>
         <source>Some strokes of “%1” were not painted exactly as their presets ask.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の一部のストロークはプリセットどおりに描けませんでした。</translation>
     </message>
     <message>
         <source>Use transparency</source>
-        <translation type="unfinished"></translation>
+        <translation>透明を使う</translation>
     </message>
     <message>
         <source>Tips</source>
-        <translation type="unfinished"></translation>
+        <translation>先端</translation>
     </message>
     <message>
         <source>Strokes (how each preset paints)</source>
-        <translation type="unfinished"></translation>
+        <translation>ストローク（各プリセットの描き方）</translation>
     </message>
     <message>
         <source>By number (0.png, 1.png, …)</source>
-        <translation type="unfinished"></translation>
+        <translation>番号で (0.png, 1.png, …)</translation>
     </message>
     <message>
         <source>By brush name</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシ名で</translation>
     </message>
     <message>
         <source>Pad numbers with zeros (007.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>番号をゼロで埋める (007.png)</translation>
     </message>
     <message>
         <source>Open the folder when done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了したらフォルダーを開く</translation>
     </message>
     <message>
         <source>Images of:</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の内容：</translation>
     </message>
     <message>
         <source>Name files:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名：</translation>
     </message>
     <message>
         <source>Painting the strokes of “%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」のストロークを描画中…</translation>
     </message>
     <message>
         <source>Writing the brushes of “%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」のブラシを書き込み中…</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>“%1” has no brushes to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」には書き出すブラシがありません。</translation>
     </message>
     <message>
         <source>The folder could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを作成できませんでした：%1</translation>
     </message>
 </context>
 <context>
     <name>FileActionsController</name>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを開く</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>The brush file could not be moved to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルをゴミ箱に移動できませんでした。</translation>
     </message>
     <message>
         <source>Kelbrin did not write it: it belongs to another application, and Kelbrin leaves it alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin が書いたファイルではありません。他のアプリケーションのものなので、Kelbrin は手を付けません。</translation>
     </message>
     <message>
         <source>Check that you may change the folder that holds the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのあるフォルダーを変更する権限があるか確認してください。</translation>
     </message>
     <message>
         <source>“%1” was moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」をゴミ箱に移動しました。</translation>
     </message>
     <message>
         <source>The file could not be taken back from the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱からファイルを戻せませんでした</translation>
     </message>
     <message>
         <source>“%1” is back in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を %2 に戻しました。</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーで表示</translation>
     </message>
     <message>
         <source>GIMP and Krita get the brushes in their own formats:</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP と Krita にはそれぞれの形式でブラシを入れます：</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message numerus="yes">
         <source>%Ln image(s) written to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 枚の画像を %1 に書き出しました</numerusform>
         </translation>
     </message>
     <message>
         <source>, %1 of them drawn previews of bristle or erodible tips</source>
-        <translation type="unfinished"></translation>
+        <translation>、うち %1 枚は毛先または摩耗する先端の描いたプレビュー</translation>
     </message>
     <message>
         <source>, %1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>、%1 枚は書き込めませんでした</translation>
     </message>
     <message>
         <source> (stopped before the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>（途中で停止）</translation>
     </message>
 </context>
 <context>
     <name>FileManagerLauncher</name>
     <message>
         <source>Neither the desktop&apos;s file manager nor xdg-open answered. The folder is:</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップのファイルマネージャーも xdg-open も応答しませんでした。フォルダーは次のとおりです：</translation>
     </message>
     <message>
         <source>No file manager could open the folder “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を開けるファイルマネージャーがありませんでした。</translation>
     </message>
     <message>
         <source>No file manager could show “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を表示できるファイルマネージャーがありませんでした。</translation>
     </message>
 </context>
 <context>
     <name>FileOutlineView</name>
     <message>
         <source>Show in File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール</translation>
     </message>
     <message>
         <source>Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>Tags…</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ…</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動</translation>
     </message>
 </context>
 <context>
     <name>InstallResultDialog</name>
     <message>
         <source>Installed (its brushes folder was made)</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール済み（ブラシフォルダーを作成）</translation>
     </message>
     <message>
         <source>Installed</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール済み</translation>
     </message>
     <message>
         <source>Already installed as “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」としてインストール済み</translation>
     </message>
     <message>
         <source>Already installed</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール済み</translation>
     </message>
     <message>
         <source>Not installed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未インストール：%1</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Show %1 in the file manager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をファイルマネージャーで表示</translation>
     </message>
 </context>
 <context>
@@ -928,652 +929,661 @@
     <message>
         <source>%1 — Local Brushes</source>
         <comment>a painting application&apos;s second brushes folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ローカルブラシ</translation>
     </message>
 </context>
 <context>
     <name>LibraryController</name>
     <message>
         <source> It has been set aside as %1, and a new one is made at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 として退避しました。次回の起動時に新しく作成します。</translation>
     </message>
     <message>
         <source> The library is off until the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation> ライブラリは次回の起動まで無効です。</translation>
     </message>
     <message>
         <source>There is no brush library to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先のブラシライブラリがありません。</translation>
     </message>
     <message>
         <source>The brush library is not ready yet: it is being checked.</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシライブラリはまだ準備できていません。確認中です。</translation>
     </message>
 </context>
 <context>
     <name>LibraryResultsModel</name>
     <message>
         <source>Brush %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシ %1</translation>
     </message>
 </context>
 <context>
     <name>LibraryResultsView</name>
     <message>
         <source>No brushes named “%1” in the library</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリに「%1」という名前のブラシはありません</translation>
     </message>
     <message>
         <source>Brushes named “%1” in the library — more than %2, %2 shown</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリ内の「%1」という名前のブラシ — %2 件以上、%2 件を表示</translation>
     </message>
     <message>
         <source>Brushes named “%1” in the library — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリ内の「%1」という名前のブラシ — %2</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)</translation>
     </message>
     <message>
         <source>Show in File &amp;Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで表示(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Favourite Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入りのブラシ(&amp;F)</translation>
     </message>
 </context>
 <context>
     <name>MarksController</name>
     <message>
         <source>&amp;Favourite Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入りのブラシ(&amp;F)</translation>
     </message>
     <message>
         <source>Fa&amp;vourite File</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入りのファイル(&amp;V)</translation>
     </message>
     <message>
         <source>T&amp;ags…</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;Duplicates…</source>
-        <translation type="unfinished"></translation>
+        <translation>重複(&amp;D)…</translation>
     </message>
     <message>
         <source>The brush library could not keep that</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシライブラリに保存できませんでした</translation>
     </message>
 </context>
 <context>
     <name>OutlineModel</name>
     <message>
         <source>Tags: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ：%1</translation>
     </message>
 </context>
 <context>
     <name>OutlinesController</name>
     <message>
         <source>Filter brush files</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルを絞り込む</translation>
     </message>
     <message>
         <source>Show all files, the favourites, or the files of one tag</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル、お気に入り、またはタグの付いたファイルを表示</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル</translation>
     </message>
     <message>
         <source>Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>お気に入り</translation>
     </message>
     <message>
         <source>Installed Brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール済みのブラシ</translation>
     </message>
     <message>
         <source>No favourite brush file names contain “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を名前に含むお気に入りのブラシファイルはありません</translation>
     </message>
     <message>
         <source>No brush files tagged “%1” have names containing “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ「%1」の付いたブラシファイルで名前に「%2」を含むものはありません</translation>
     </message>
     <message>
         <source>No favourite brush files here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここにお気に入りのブラシファイルはありません</translation>
     </message>
     <message>
         <source>No brush files tagged “%1” here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここにタグ「%1」の付いたブラシファイルはありません</translation>
     </message>
     <message>
         <source>No brush file names contain “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を名前に含むブラシファイルはありません</translation>
     </message>
     <message>
         <source>Searching for brush files…</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルを検索中…</translation>
     </message>
     <message>
         <source>No brush files found</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルが見つかりません</translation>
     </message>
     <message>
         <source>No brush files found in:</source>
-        <translation type="unfinished"></translation>
+        <translation>次の場所にブラシファイルが見つかりません：</translation>
     </message>
 </context>
 <context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルではありません</translation>
     </message>
     <message>
         <source>Not a brush file Kelbrin can read (version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin が読めるブラシファイルではありません（バージョン %1）</translation>
     </message>
     <message>
         <source>This file is damaged: %1 and %2 could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは破損しています：%1 と %2 を読み込めました</translation>
     </message>
     <message numerus="yes">
         <source>%Ln brush(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のブラシ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln pattern(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のパターン</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>This file is damaged: %Ln brush(es) could be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>このファイルは破損しています：%Ln 個のブラシを読み込めました</numerusform>
         </translation>
     </message>
     <message>
         <source>not enough memory to read this file</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルを読み込むためのメモリーが足りません</translation>
     </message>
 </context>
 <context>
     <name>ReadingController</name>
     <message numerus="yes">
         <source>Reading… %Ln brush(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>読み込み中… %Ln 個のブラシ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln brush(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のブラシ</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 sampled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 computed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 bristle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 erodible</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (%1)</source>
         <comment>the kinds of the brushes counted</comment>
-        <translation type="unfinished"></translation>
+        <translation>（%1）</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、</translation>
     </message>
     <message numerus="yes">
         <source>%Ln pattern(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln 個のパターン</numerusform>
         </translation>
     </message>
     <message>
         <source> — %1 selected</source>
-        <translation type="unfinished"></translation>
+        <translation> — %1 個を選択</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sampled</source>
+        <translation>
+            <numerusform>サンプル %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln computed</source>
+        <translation>
+            <numerusform>計算 %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bristle</source>
+        <translation>
+            <numerusform>毛先 %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln erodible</source>
+        <translation>
+            <numerusform>摩耗 %Ln</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ScratchCanvas</name>
     <message>
         <source>Could not write the picture to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に画像を書き込めませんでした。</translation>
     </message>
 </context>
 <context>
     <name>TagsDialog</name>
     <message>
         <source>Tags of “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」のタグ</translation>
     </message>
     <message>
         <source>New tag</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいタグ</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>追加(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;R)</translation>
     </message>
     <message>
         <source>Words of your own to find this file by: the box beside the filter shows the files that have one.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルを探すための自分の言葉です。絞り込み欄の横のボックスで、タグの付いたファイルを表示できます。</translation>
     </message>
 </context>
 <context>
     <name>WatchLimitBar</name>
     <message>
         <source>Hide this message</source>
-        <translation type="unfinished"></translation>
+        <translation>このメッセージを隠す</translation>
     </message>
     <message>
         <source>Not every folder can be watched for changes: the system&apos;s limit (fs.inotify.max_user_watches) is reached. Kelbrin looks at the others every %1 s instead, so changes there show up late.
 To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, put that setting in a file in /etc/sysctl.d/)</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの上限 (fs.inotify.max_user_watches) に達したため、すべてのフォルダーの変更は監視できません。Kelbrin は残りのフォルダーを %1 秒ごとに確認するので、そこでの変更は遅れて表示されます。
+上限を上げるには：sudo sysctl fs.inotify.max_user_watches=524288（保持するには /etc/sysctl.d/ 内のファイルにこの設定を書きます）</translation>
     </message>
 </context>
 <context>
     <name>WindowMenus</name>
     <message>
         <source>Install</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動</translation>
     </message>
     <message>
         <source>Show &amp;Strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>ストロークを表示(&amp;S)</translation>
     </message>
     <message>
         <source>Strokes</source>
-        <translation type="unfinished"></translation>
+        <translation>ストローク</translation>
     </message>
     <message>
         <source>Show how each brush paints</source>
-        <translation type="unfinished"></translation>
+        <translation>各ブラシの描き方を表示</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出し</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイル(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Export as Images…</source>
-        <translation type="unfinished"></translation>
+        <translation>画像として書き出す(&amp;E)…</translation>
     </message>
     <message>
         <source>Export &amp;Selected…</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を書き出す(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)…</translation>
     </message>
     <message>
         <source>Show in File &amp;Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルマネージャーで表示(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール(&amp;I)</translation>
     </message>
     <message>
         <source>Move to &amp;Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>ゴミ箱に移動(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>Kelbrin &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About Kelbrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin について(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて選択(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Find Brush Files</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルを検索(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;View Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシを見る(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>拡大(&amp;I)</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>縮小(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Reset Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>実寸(&amp;R)</translation>
     </message>
     <message>
         <source>Show &amp;Names</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を表示(&amp;N)</translation>
     </message>
     <message>
         <source>Show &amp;All Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのフォルダーを表示(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>システム(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク(&amp;D)</translation>
     </message>
     <message>
         <source>No Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>最近使ったファイルはありません</translation>
     </message>
     <message>
         <source>Kelbrin Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin ヘルプ</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; shows the brushes in Photoshop brush files.&lt;/p&gt;&lt;p&gt;Open a file with File ▸ Open… or drop it on the window. Change the thumbnail size with the slider, Ctrl+wheel or View ▸ Zoom In and Zoom Out (Ctrl+0 goes back); Home and End jump to the first and last brushes.&lt;/p&gt;&lt;p&gt;Click a brush to select it, Ctrl or Shift and click to select more, Ctrl+A for all. Double-click or press Space to see it large; Left and Right step through the file. Ctrl+C copies the brush as a picture; drag brushes out to drop them as PNG files.&lt;/p&gt;&lt;p&gt;File ▸ Export as Images… writes every brush as a PNG file into a new folder; Export Selected… only the selected ones.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; は Photoshop のブラシファイルに入っているブラシを表示します。&lt;/p&gt;&lt;p&gt;ファイル ▸ 開く… でファイルを開くか、ウィンドウにドロップします。サムネイルのサイズはスライダー、Ctrl+ホイール、または表示 ▸ 拡大・縮小で変えられます（Ctrl+0 で戻ります）。Home と End で最初と最後のブラシへ移動します。&lt;/p&gt;&lt;p&gt;クリックでブラシを選択し、Ctrl か Shift を押しながらクリックで追加選択、Ctrl+A ですべて選択します。ダブルクリックか Space で大きく表示し、左右キーでファイル内を移動します。Ctrl+C でブラシを画像としてコピーし、ブラシをドラッグすると PNG ファイルとしてドロップできます。&lt;/p&gt;&lt;p&gt;ファイル ▸ 画像として書き出す… はすべてのブラシを PNG ファイルとして新しいフォルダーに書き出します。選択範囲を書き出す… は選択したものだけです。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Browse the brushes in Photoshop brush files (.abr): find them all, look at every brush, export them as images. Kelbrin never changes a brush file.&lt;/p&gt;&lt;p&gt;The licence is in the copyright file installed with Kelbrin (/usr/share/doc/kelbrin/copyright).&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Photoshop のブラシファイル (.abr) のブラシを閲覧します。すべて見つけ、どのブラシも確認し、画像として書き出せます。Kelbrin がブラシファイルを変更することはありません。&lt;/p&gt;&lt;p&gt;ライセンスは Kelbrin と一緒にインストールされる copyright ファイル (/usr/share/doc/kelbrin/copyright) にあります。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Kelbrin</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelbrin について</translation>
     </message>
 </context>
 <context>
     <name>kelbrin</name>
     <message>
         <source>Browse the brushes in Photoshop brush files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Photoshop のブラシファイルのブラシを閲覧します。</translation>
     </message>
     <message>
         <source>Open FILE, save a picture of the window to OUT and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE を開き、ウィンドウの画像を OUT に保存して終了します。</translation>
     </message>
     <message>
         <source>Without showing a window, wait until the search for brush files has done its first pass, print both outlines with every folder open, and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを表示せずにブラシファイル検索の初回が終わるまで待ち、すべてのフォルダーを開いた両方のツリーを出力して終了します。</translation>
     </message>
     <message>
         <source>With --dump-outlines: print every folder (Show All Folders).</source>
-        <translation type="unfinished"></translation>
+        <translation>--dump-outlines と併用：すべてのフォルダーを出力します（すべてのフォルダーを表示）。</translation>
     </message>
     <message>
         <source>A brush file to show (a path or a file:// URI).</source>
-        <translation type="unfinished"></translation>
+        <translation>表示するブラシファイル（パスまたは file:// URI）。</translation>
     </message>
 </context>
 <context>
     <name>kelbrin-cli</name>
     <message>
         <source>read brush files and list their brushes</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルを読み込み、ブラシを一覧表示する</translation>
     </message>
     <message>
         <source>write the brushes of FILE (tips, or strokes) as PNG files into a new folder</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE のブラシ（先端またはストローク）を PNG ファイルとして新しいフォルダーに書き出す</translation>
     </message>
     <message>
         <source>paint a brush&apos;s stroke in black on white into a PNG file</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシのストロークを白地に黒で PNG ファイルに描く</translation>
     </message>
     <message>
         <source>write each file&apos;s brushes in GIMP&apos;s or Krita&apos;s own formats</source>
-        <translation type="unfinished"></translation>
+        <translation>各ファイルのブラシを GIMP または Krita 独自の形式で書き出す</translation>
     </message>
     <message>
         <source>show brush files as the folder outline shows them</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーツリーと同じようにブラシファイルを表示する</translation>
     </message>
     <message>
         <source>find brush files (everywhere, or below the folders)</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルを検索する（全体、または指定フォルダー以下）</translation>
     </message>
     <message>
         <source>list the installed painting applications</source>
-        <translation type="unfinished"></translation>
+        <translation>インストールされているペイントアプリケーションを一覧表示する</translation>
     </message>
     <message>
         <source>copy a brush file into every application&apos;s brushes folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシファイルを各アプリケーションのブラシフォルダーにコピーする</translation>
     </message>
     <message>
         <source>move files to the trash (--yes: delete those no trash takes)</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルをゴミ箱に移動する（--yes：ゴミ箱が受け付けないものは削除）</translation>
     </message>
     <message>
         <source>bring the brush library up to date (everywhere, or below the folders)</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシライブラリを最新にする（全体、または指定フォルダー以下）</translation>
     </message>
     <message>
         <source>list the library&apos;s brushes whose names hold TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に TEXT を含むライブラリのブラシを一覧表示する</translation>
     </message>
     <message>
         <source>list identical files and tips found in more than one file</source>
-        <translation type="unfinished"></translation>
+        <translation>複数のファイルにある同一のファイルと先端を一覧表示する</translation>
     </message>
     <message>
         <source>give a file tags</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにタグを付ける</translation>
     </message>
     <message>
         <source>take tags from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルからタグを外す</translation>
     </message>
     <message>
         <source>list the tags, or the files with TAG</source>
-        <translation type="unfinished"></translation>
+        <translation>タグ、または TAG の付いたファイルを一覧表示する</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション %1</translation>
     </message>
     <message>
         <source>options:</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション：</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>詳しくは「%1」を実行してください。</translation>
     </message>
     <message>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方：</translation>
     </message>
     <message>
         <source>COMMAND [ARGS]</source>
         <comment>the synopsis of kelbrin-cli</comment>
-        <translation type="unfinished"></translation>
+        <translation>コマンド [引数]</translation>
     </message>
     <message>
         <source>COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド</translation>
     </message>
     <message>
         <source>commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド：</translation>
     </message>
     <message>
         <source>unknown command %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>想定外の引数 %1</translation>
     </message>
     <message>
         <source>--to gimp or --to krita is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>--to gimp または --to krita が必要です</translation>
     </message>
     <message>
         <source>unknown --to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な --to「%1」</translation>
     </message>
     <message>
         <source>no FILE given</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE が指定されていません</translation>
     </message>
     <message>
         <source>no FILE and DIR given</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE と DIR が指定されていません</translation>
     </message>
     <message>
         <source>no DIR given</source>
-        <translation type="unfinished"></translation>
+        <translation>DIR が指定されていません</translation>
     </message>
     <message>
         <source>too many arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>引数が多すぎます</translation>
     </message>
     <message>
         <source>DIR must name a new folder, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>DIR には「%1」ではなく新しいフォルダーを指定してください</translation>
     </message>
     <message>
         <source>--seconds needs a whole number of seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds には秒数を整数で指定してください</translation>
     </message>
     <message>
         <source>one FILE at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE は一度に一つです</translation>
     </message>
     <message>
         <source>a file and at least one tag are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルと一つ以上のタグが必要です</translation>
     </message>
     <message>
         <source>one text to search for is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>検索するテキストが一つ必要です</translation>
     </message>
     <message>
         <source>no arguments are taken</source>
-        <translation type="unfinished"></translation>
+        <translation>引数は取りません</translation>
     </message>
     <message>
         <source>at most one tag is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>タグは一つまでです</translation>
     </message>
     <message>
         <source>--switch-after needs a brush count (0 or more)</source>
-        <translation type="unfinished"></translation>
+        <translation>--switch-after にはブラシの数（0 以上）が必要です</translation>
     </message>
     <message>
         <source>--switch-after takes exactly two files</source>
-        <translation type="unfinished"></translation>
+        <translation>--switch-after にはファイルをちょうど二つ指定します</translation>
     </message>
     <message>
         <source>no --out PNG given</source>
-        <translation type="unfinished"></translation>
+        <translation>--out PNG が指定されていません</translation>
     </message>
     <message>
         <source>--name takes a brush&apos;s name, not &quot;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--name にはブラシの名前を指定します（空の「」は不可）</translation>
     </message>
     <message>
         <source>--brush and --name both choose the brush; give one</source>
-        <translation type="unfinished"></translation>
+        <translation>--brush と --name はどちらもブラシを選びます。一つだけ指定してください</translation>
     </message>
     <message>
         <source>--brush takes a brush&apos;s number, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--brush には「%1」ではなくブラシの番号を指定します</translation>
     </message>
     <message>
         <source>--size takes WIDTHxHEIGHT, each 1 to %1 pixels, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size には「%2」ではなく 幅x高さ（それぞれ 1～%1 ピクセル）を指定します</translation>
     </message>
     <message>
         <source>--seed takes a number from 0 to 4294967295, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--seed には「%1」ではなく 0～4294967295 の数を指定します</translation>
     </message>
     <message>
         <source>--exclude and --restrict cannot be combined</source>
-        <translation type="unfinished"></translation>
+        <translation>--exclude と --restrict は同時に使えません</translation>
     </message>
     <message>
         <source>no PATH given</source>
-        <translation type="unfinished"></translation>
+        <translation>PATH が指定されていません</translation>
     </message>
 </context>
 </TS>

@@ -296,14 +296,14 @@ void ReadingController::updateStatus()
     const QLocale locale;
     QString text = tr("%Ln brush(es)", nullptr, count);
     if (count > 0) {
-        QStringList kindCounts{
-            tr("%1 sampled").arg(locale.toString(kinds[int(TipKind::Sampled)])),
-            tr("%1 computed").arg(locale.toString(kinds[int(TipKind::Computed)]))};
+        // Counted words agree with their number in some languages ("1 échantillonnée").
+        QStringList kindCounts{tr("%Ln sampled", nullptr, kinds[int(TipKind::Sampled)]),
+                               tr("%Ln computed", nullptr, kinds[int(TipKind::Computed)])};
         // Bristle and erodible tips are rarer: named only when the file has them.
         if (const int bristle = kinds[int(TipKind::Bristle)]; bristle > 0)
-            kindCounts << tr("%1 bristle").arg(locale.toString(bristle));
+            kindCounts << tr("%Ln bristle", nullptr, bristle);
         if (const int erodible = kinds[int(TipKind::Erodible)]; erodible > 0)
-            kindCounts << tr("%1 erodible").arg(locale.toString(erodible));
+            kindCounts << tr("%Ln erodible", nullptr, erodible);
         text += tr(" (%1)", "the kinds of the brushes counted").arg(kindCounts.join(tr(", ")));
     }
     if (const int patterns = int(file->patterns().size()); patterns > 0)
