@@ -612,6 +612,11 @@
         <source>Could Not Save</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a fact&apos;s label, &quot;Size:&quot;</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -1149,10 +1154,6 @@
             <numerusform>%Ln patterns</numerusform>
         </translation>
     </message>
-    <message>
-        <source> — %1 selected</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>%Ln sampled</source>
         <translation>
@@ -1179,6 +1180,13 @@
         <translation>
             <numerusform>%Ln erodible</numerusform>
             <numerusform>%Ln erodible</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %Ln selected</source>
+        <translation>
+            <numerusform> — %Ln selected</numerusform>
+            <numerusform> — %Ln selected</numerusform>
         </translation>
     </message>
 </context>

@@ -612,6 +612,11 @@
         <source>erodible</source>
         <translation>erosionable</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a fact&apos;s label, &quot;Size:&quot;</comment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -1150,10 +1155,6 @@
             <numerusform>%Ln motivos</numerusform>
         </translation>
     </message>
-    <message>
-        <source> — %1 selected</source>
-        <translation> — %1 seleccionados</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln sampled</source>
         <translation>
@@ -1180,6 +1181,13 @@
         <translation>
             <numerusform>%Ln erosionable</numerusform>
             <numerusform>%Ln erosionables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %Ln selected</source>
+        <translation>
+            <numerusform> — %Ln seleccionado</numerusform>
+            <numerusform> — %Ln seleccionados</numerusform>
         </translation>
     </message>
 </context>

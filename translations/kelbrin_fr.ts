@@ -612,6 +612,11 @@
         <source>erodible</source>
         <translation>érodable</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a fact&apos;s label, &quot;Size:&quot;</comment>
+        <translation>%1 :</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -1150,10 +1155,6 @@
             <numerusform>%Ln motifs</numerusform>
         </translation>
     </message>
-    <message>
-        <source> — %1 selected</source>
-        <translation> — %1 sélectionnées</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln sampled</source>
         <translation>
@@ -1180,6 +1181,13 @@
         <translation>
             <numerusform>%Ln érodable</numerusform>
             <numerusform>%Ln érodables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %Ln selected</source>
+        <translation>
+            <numerusform> — %Ln sélectionnée</numerusform>
+            <numerusform> — %Ln sélectionnées</numerusform>
         </translation>
     </message>
 </context>

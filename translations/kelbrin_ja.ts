@@ -610,6 +610,11 @@
         <source>erodible</source>
         <translation>摩耗</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a fact&apos;s label, &quot;Size:&quot;</comment>
+        <translation>%1：</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -1019,7 +1024,7 @@
     <name>OutlinesController</name>
     <message>
         <source>Filter brush files</source>
-        <translation>ブラシファイルを絞り込む</translation>
+        <translation>絞り込み</translation>
     </message>
     <message>
         <source>Show all files, the favourites, or the files of one tag</source>
@@ -1136,10 +1141,6 @@
             <numerusform>%Ln 個のパターン</numerusform>
         </translation>
     </message>
-    <message>
-        <source> — %1 selected</source>
-        <translation> — %1 個を選択</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln sampled</source>
         <translation>
@@ -1162,6 +1163,12 @@
         <source>%Ln erodible</source>
         <translation>
             <numerusform>摩耗 %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %Ln selected</source>
+        <translation>
+            <numerusform> — %Ln 個を選択</numerusform>
         </translation>
     </message>
 </context>

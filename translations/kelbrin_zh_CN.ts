@@ -610,6 +610,11 @@
         <source>erodible</source>
         <translation>侵蚀</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <comment>a fact&apos;s label, &quot;Size:&quot;</comment>
+        <translation>%1：</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -1136,10 +1141,6 @@
             <numerusform>%Ln 个图案</numerusform>
         </translation>
     </message>
-    <message>
-        <source> — %1 selected</source>
-        <translation> — 已选 %1 个</translation>
-    </message>
     <message numerus="yes">
         <source>%Ln sampled</source>
         <translation>
@@ -1162,6 +1163,12 @@
         <source>%Ln erodible</source>
         <translation>
             <numerusform>侵蚀 %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %Ln selected</source>
+        <translation>
+            <numerusform> — 已选 %Ln 个</numerusform>
         </translation>
     </message>
 </context>

@@ -783,7 +783,7 @@ void BrushViewer::updateFacts()
         auto* text = new QLabel(value);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setWordWrap(true);
-        mFacts->addRow(label + QLatin1Char(':'), text);
+        mFacts->addRow(tr("%1:", "a fact's label, \"Size:\"").arg(label), text);
     }
     updateSettings(pattern ? nullptr : mFile->brush(size_t(mIndex)).get());
     const int count = itemCount();

@@ -293,7 +293,6 @@ void ReadingController::updateStatus()
     int kinds[4] = {0, 0, 0, 0};
     for (const BrushPtr& brush : file->brushes())
         ++kinds[int(brush->kind())];
-    const QLocale locale;
     QString text = tr("%Ln brush(es)", nullptr, count);
     if (count > 0) {
         // Counted words agree with their number in some languages ("1 échantillonnée").
@@ -310,7 +309,7 @@ void ReadingController::updateStatus()
         text += tr(", ") + tr("%Ln pattern(s)", nullptr, patterns);
     const int selected = int(mFileView->selectedIndexes().size());
     if (selected > 0)
-        text += tr(" — %1 selected").arg(locale.toString(selected));
+        text += tr(" — %Ln selected", nullptr, selected);
     mStatusLabel->setText(text);
 }
 
