@@ -1611,5 +1611,125 @@ Um die Grenze anzuheben: sudo sysctl fs.inotify.max_user_watches=524288 (um sie 
         <source>no PATH given</source>
         <translation>kein PATH angegeben</translation>
     </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>ein JSON-Dokument ausgeben</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp (ein Pinselordner je Datei) oder krita (ein Bundle)</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>wohin geschrieben wird (Vorgabe: der aktuelle Ordner)</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>schwarze Farbe auf durchsichtigem Grund statt Tinte auf Weiß</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>die Dateien nach ihren Pinseln benennen (Soft Round.png) statt nach ihrer Nummer</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>den Strich jeder Vorgabe schreiben (400 x 160, die S-Kurve, Startwert 1) statt ihrer Spitze</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>weiter Änderungen melden</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>nach N Sekunden mit dem Beobachten aufhören</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>ein JSON-Objekt je Zeile ausgeben</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>am Ende den längsten Stillstand der Ereignisschleife ausgeben</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>die Zahlen als JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>die Pinsel als JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>die Gruppen als JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>als JSON ausgeben</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>die Spitzen auflisten, die die Datei speichert, in ihrer eigenen Reihenfolge, statt ihrer Vorgaben</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>nach N Pinseln von FILE1 zu FILE2 wechseln, wie das Fenster es tut</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>Pinsel N malen, nach seiner Nummer in der Auflistung (Vorgabe 0)</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>den ersten Pinsel malen, der TEXT heißt oder ihn im Namen trägt</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>die Bildgröße in Pixeln (Vorgabe 400x160)</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>die S-Kurve der Vorschau (Vorgabe), eine gerade Linie oder Punkte aus einer JSON-Datei</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>der Startwert des Zufalls des Pinsels (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>die zu schreibende PNG-Datei (wird ersetzt, falls vorhanden)</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>die Dateien löschen, die kein Papierkorb nimmt, als wäre mit Ja geantwortet</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>die oberste Ebene von flach nach tief sortieren</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>die volle Ansicht ausgeben: die Wurzel und jeden Datenträger</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>nie eine Ebene, außer sie enthält selbst eine Datei</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>jeder Ordner darin ist eine Ebene</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>auslassen, was darunter liegt</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>nur behalten, was darunter liegt</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>danach die Befehle aus FILE ausführen (- für die Standardeingabe)</translation>
+    </message>
 </context>
 </TS>

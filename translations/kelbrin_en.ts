@@ -1609,5 +1609,125 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
         <source>unknown command %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -1611,5 +1611,125 @@ Para subir el límite: sudo sysctl fs.inotify.max_user_watches=524288 (para cons
         <source>no PATH given</source>
         <translation>no se indicó PATH</translation>
     </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>imprimir un documento JSON</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp (una carpeta de pinceles por archivo) o krita (un paquete)</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>dónde escribir (por omisión: la carpeta actual)</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>pintura negra sobre fondo transparente en vez de tinta sobre blanco</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>nombrar los archivos según sus pinceles (Soft Round.png) en vez de su número</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>escribir el trazo de cada ajuste (400 x 160, la curva en S, semilla 1) en vez de su punta</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>seguir informando de los cambios</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>dejar de vigilar tras N segundos</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>imprimir un objeto JSON por línea</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>imprimir al final la parada más larga del bucle de eventos</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>imprimir los recuentos como JSON</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>imprimir los pinceles como JSON</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>imprimir los grupos como JSON</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>imprimir como JSON</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>listar las puntas que guarda el archivo, en su propio orden, en vez de sus ajustes</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>pasar de FILE1 a FILE2 tras N pinceles, como hace la ventana</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>pintar el pincel N, por su número en el listado (por omisión 0)</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>pintar el primer pincel llamado TEXT, o cuyo nombre lo contiene</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>el tamaño de la imagen en píxeles (por omisión 400x160)</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>la curva en S de la vista previa (por omisión), una línea recta o puntos de un archivo JSON</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>la semilla del azar del pincel (por omisión 1)</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>el archivo PNG que escribir (se reemplaza si existe)</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>borrar los archivos que ninguna papelera acepta, como si se respondiera que sí</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>ordenar el nivel superior de menos a más profundo</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>imprimir la vista completa: la raíz y cada volumen</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>nunca un nivel salvo que contenga un archivo</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>cada carpeta dentro es un nivel</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>omitir lo que hay debajo</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>conservar solo lo que hay debajo</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>después ejecutar las órdenes de FILE (- para la entrada estándar)</translation>
+    </message>
 </context>
 </TS>

@@ -1611,5 +1611,125 @@ Pour relever la limite : sudo sysctl fs.inotify.max_user_watches=524288 (pour la
         <source>no PATH given</source>
         <translation>aucun PATH donné</translation>
     </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>afficher un document JSON</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp (un dossier de brosses par fichier) ou krita (un paquet)</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>où écrire (par défaut : le dossier courant)</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>peinture noire sur fond transparent au lieu d’encre sur blanc</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>nommer les fichiers d’après leurs brosses (Soft Round.png) au lieu de leur numéro</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>écrire le trait de chaque préréglage (400 x 160, la courbe en S, graine 1) au lieu de sa pointe</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>continuer à signaler les changements</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>arrêter de surveiller après N secondes</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>afficher un objet JSON par ligne</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>afficher à la fin le plus long blocage de la boucle d’événements</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>afficher les totaux en JSON</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>afficher les brosses en JSON</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>afficher les groupes en JSON</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>afficher en JSON</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>lister les pointes que le fichier enregistre, dans son propre ordre, au lieu de ses préréglages</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>passer de FILE1 à FILE2 après N brosses, comme le fait la fenêtre</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>peindre la brosse N, d’après son numéro dans la liste (par défaut 0)</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>peindre la première brosse nommée TEXT, ou dont le nom le contient</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>la taille de l’image en pixels (par défaut 400x160)</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>la courbe en S de l’aperçu (par défaut), une ligne droite, ou des points d’un fichier JSON</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>la graine du hasard de la brosse (par défaut 1)</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>le fichier PNG à écrire (remplacé s’il existe)</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>supprimer les fichiers qu’aucune corbeille ne prend, comme si l’on avait répondu oui</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>trier le premier niveau du moins profond au plus profond</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>afficher la vue complète : la racine et chaque volume</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>jamais un niveau, sauf s’il contient lui-même un fichier</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>chaque dossier qu’il contient est un niveau</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>laisser de côté ce qui se trouve en dessous</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>ne garder que ce qui se trouve en dessous</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>puis exécuter les commandes de FILE (- pour l’entrée standard)</translation>
+    </message>
 </context>
 </TS>

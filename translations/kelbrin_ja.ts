@@ -1592,5 +1592,125 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
         <source>no PATH given</source>
         <translation>PATH が指定されていません</translation>
     </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>JSON ドキュメントを一つ出力する</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp（ファイルごとのブラシフォルダー）または krita（バンドル）</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>書き出し先（既定：現在のフォルダー）</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>白地のインクではなく透明な背景に黒で描く</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>番号ではなくブラシ名でファイルに名前を付ける (Soft Round.png)</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>先端ではなく各プリセットのストローク（400 x 160、S 字カーブ、シード 1）を書き出す</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>変更を報告し続ける</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>N 秒後に監視をやめる</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>1 行に一つの JSON オブジェクトを出力する</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>最後にイベントループの最長の停止を出力する</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>件数を JSON で出力する</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>ブラシを JSON で出力する</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>グループを JSON で出力する</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>JSON で出力する</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>プリセットではなく、ファイルが保存している先端をその順に一覧表示する</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>ウィンドウと同じく、N 個のブラシの後に FILE1 から FILE2 へ切り替える</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>一覧での番号でブラシ N を描く（既定 0）</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>TEXT という名前、または名前に TEXT を含む最初のブラシを描く</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>画像のサイズ（ピクセル、既定 400x160）</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>プレビューの S 字カーブ（既定）、直線、または JSON ファイルの点</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>ブラシの乱数のシード（既定 1）</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>書き出す PNG ファイル（既存なら置き換え）</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>ゴミ箱が受け付けないファイルを、はいと答えたものとして削除する</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>最上位を浅い順に並べる</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>完全な表示を出力する：ルートと各ボリューム</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>それ自体がファイルを含まない限り階層にしない</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>その中のすべてのフォルダーを階層にする</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>その下にあるものを除外する</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>その下にあるものだけを残す</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>続けて FILE のコマンドを実行する（- で標準入力）</translation>
+    </message>
 </context>
 </TS>

@@ -1611,5 +1611,125 @@ Para aumentar o limite: sudo sysctl fs.inotify.max_user_watches=524288 (para man
         <source>no PATH given</source>
         <translation>nenhum PATH indicado</translation>
     </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>imprimir um documento JSON</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp (uma pasta de pincéis por arquivo) ou krita (um pacote)</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>onde gravar (padrão: a pasta atual)</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>tinta preta sobre fundo transparente em vez de tinta sobre branco</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>nomear os arquivos pelos seus pincéis (Soft Round.png) em vez do número</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>gravar o traço de cada predefinição (400 x 160, a curva em S, semente 1) em vez da ponta</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>continuar informando mudanças</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>parar de vigiar após N segundos</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>imprimir um objeto JSON por linha</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>imprimir no fim a maior parada do laço de eventos</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>imprimir as contagens como JSON</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>imprimir os pincéis como JSON</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>imprimir os grupos como JSON</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>imprimir como JSON</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>listar as pontas que o arquivo guarda, na ordem dele, em vez das predefinições</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>passar de FILE1 para FILE2 após N pincéis, como a janela faz</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>pintar o pincel N, pelo número na listagem (padrão 0)</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>pintar o primeiro pincel chamado TEXT, ou cujo nome o contém</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>o tamanho da imagem em pixels (padrão 400x160)</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>a curva em S da prévia (padrão), uma linha reta ou pontos de um arquivo JSON</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>a semente do acaso do pincel (padrão 1)</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>o arquivo PNG a gravar (substituído se existir)</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>apagar os arquivos que nenhuma lixeira aceita, como se respondido sim</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>ordenar o nível superior do mais raso ao mais fundo</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>imprimir a visão completa: a raiz e cada volume</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>nunca um nível, a menos que contenha um arquivo</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>cada pasta dentro dela é um nível</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>deixar de fora o que está abaixo</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>manter só o que está abaixo</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>depois executar os comandos de FILE (- para a entrada padrão)</translation>
+    </message>
 </context>
 </TS>

@@ -1592,5 +1592,125 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
         <source>no PATH given</source>
         <translation>未指定 PATH</translation>
     </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>输出一个 JSON 文档</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp（每个文件一个画笔文件夹）或 krita（一个资源包）</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>写入位置（默认：当前文件夹）</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>在透明背景上用黑色绘制，而不是白底墨水</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>按画笔名称（Soft Round.png）而不是编号命名文件</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>写出每个预设的描边（400 x 160、S 曲线、种子 1）而不是笔尖</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>持续报告变化</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>N 秒后停止监视</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>每行输出一个 JSON 对象</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>最后输出事件循环最长的停顿</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>以 JSON 输出计数</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>以 JSON 输出画笔</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>以 JSON 输出分组</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>以 JSON 输出</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>按文件自身的顺序列出其存储的笔尖，而不是预设</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>像窗口一样，在 N 个画笔后从 FILE1 切换到 FILE2</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>绘制画笔 N（按列表中的编号，默认 0）</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>绘制第一个名为 TEXT 或名称包含它的画笔</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>图像大小（像素，默认 400x160）</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>预览的 S 曲线（默认）、直线或 JSON 文件中的点</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>画笔随机性的种子（默认 1）</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>要写入的 PNG 文件（已存在则替换）</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>删除回收站不接受的文件，如同已回答“是”</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>顶层按由浅到深排序</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>输出完整视图：根目录和每个卷</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>除非本身含有文件，否则不作为一层</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>其中每个文件夹都是一层</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>排除其下的内容</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>只保留其下的内容</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>然后执行 FILE 中的命令（- 表示标准输入）</translation>
+    </message>
 </context>
 </TS>

@@ -7,7 +7,8 @@
 int RunAppsCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("apps");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON document"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (!parser.operands().isEmpty())

@@ -36,17 +36,19 @@ CommandParser::CommandParser(const char* command)
     mParser.addOption(mHelp);
 }
 
-void CommandParser::addFlag(const QString& name, const QString& description)
+// The descriptions come marked with QT_TRANSLATE_NOOP in the "kelbrin-cli" context.
+void CommandParser::addFlag(const QString& name, const char* description)
 {
     mParser.addOption(QCommandLineOption(name));
-    mDescribed.emplace_back(AsTyped(name), description);
+    mDescribed.emplace_back(AsTyped(name), Translated("kelbrin-cli", description));
 }
 
 void CommandParser::addValueOption(const QString& name, const QString& valueName,
-                                   const QString& description)
+                                   const char* description)
 {
-    mParser.addOption(QCommandLineOption(name, description, valueName));
-    mDescribed.emplace_back(AsTyped(name) + QLatin1Char(' ') + valueName, description);
+    const QString text = Translated("kelbrin-cli", description);
+    mParser.addOption(QCommandLineOption(name, text, valueName));
+    mDescribed.emplace_back(AsTyped(name) + QLatin1Char(' ') + valueName, text);
 }
 
 std::optional<int> CommandParser::parse(const QStringList& args, CliStreams io)

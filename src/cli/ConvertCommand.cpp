@@ -8,6 +8,7 @@
 #include "convert/PackWriter.h"
 #include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -148,11 +149,14 @@ void PrintJson(const std::vector<Converted>& all, const char* target, QTextStrea
 int RunConvertCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("convert");
-    parser.addValueOption(QStringLiteral("to"), QStringLiteral("APP"),
-                          QStringLiteral("gimp (a brushes folder per file) or krita (a bundle)"));
-    parser.addValueOption(QStringLiteral("out"), QStringLiteral("DIR"),
-                          QStringLiteral("where to write (default: the current folder)"));
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addValueOption(
+        QStringLiteral("to"), QStringLiteral("APP"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "gimp (a brushes folder per file) or krita (a bundle)"));
+    parser.addValueOption(
+        QStringLiteral("out"), QStringLiteral("DIR"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "where to write (default: the current folder)"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON document"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const QString to = parser.value(QStringLiteral("to"));

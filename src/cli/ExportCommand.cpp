@@ -11,13 +11,16 @@ int RunExportCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("export");
     parser.addFlag(QStringLiteral("transparent"),
-                   QStringLiteral("black paint on a clear background instead of ink on white"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "black paint on a clear background instead of ink on white"));
     parser.addFlag(QStringLiteral("names"),
-                   QStringLiteral("name the files after their brushes (Soft Round.png) instead "
-                                  "of their number"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "name the files after their brushes (Soft Round.png) instead "
+                                     "of their number"));
     parser.addFlag(QStringLiteral("strokes"),
-                   QStringLiteral("write each preset's stroke (400 x 160, the S-curve, seed 1) "
-                                  "instead of its tip"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "write each preset's stroke (400 x 160, the S-curve, seed 1) "
+                                     "instead of its tip"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool transparent = parser.isSet(QStringLiteral("transparent"));

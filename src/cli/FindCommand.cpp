@@ -8,6 +8,7 @@
 #include "platform/NativePath.h"
 #include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDevice>
@@ -241,12 +242,15 @@ private:
 int RunFindCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("find");
-    parser.addFlag(QStringLiteral("watch"), QStringLiteral("go on reporting changes"));
+    parser.addFlag(QStringLiteral("watch"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "go on reporting changes"));
     parser.addValueOption(QStringLiteral("seconds"), QStringLiteral("N"),
-                          QStringLiteral("stop watching after N seconds"));
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON object per line"));
-    parser.addFlag(QStringLiteral("stalls"),
-                   QStringLiteral("print the longest event-loop stall at the end"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli", "stop watching after N seconds"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON object per line"));
+    parser.addFlag(
+        QStringLiteral("stalls"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "print the longest event-loop stall at the end"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool watch = parser.isSet(QStringLiteral("watch"));

@@ -10,6 +10,7 @@
 #include "platform/NativePath.h"
 #include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
@@ -149,7 +150,8 @@ void PrintCatalogueCounts(CliStreams io, bool json, const CatalogueCounts& count
 int RunCatalogueCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("catalogue");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the counts as JSON"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print the counts as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool json = parser.isSet(QStringLiteral("json"));
@@ -221,7 +223,8 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
 int RunSearchCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("search");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the brushes as JSON"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print the brushes as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (parser.operands().size() != 1)
@@ -253,7 +256,8 @@ int RunSearchCommand(const QStringList& args, CliStreams io)
 int RunDuplicatesCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("duplicates");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the groups as JSON"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print the groups as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (!parser.operands().isEmpty())
@@ -316,7 +320,7 @@ int RunUntagCommand(const QStringList& args, CliStreams io)
 int RunTagsCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("tags");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print as JSON"));
+    parser.addFlag(QStringLiteral("json"), QT_TRANSLATE_NOOP("kelbrin-cli", "print as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (parser.operands().size() > 1)

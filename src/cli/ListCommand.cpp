@@ -426,13 +426,16 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
 int RunListCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("list");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON document"));
     parser.addFlag(QStringLiteral("tips"),
-                   QStringLiteral("list the tips the file stores, in its own order, instead of "
-                                  "its presets"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "list the tips the file stores, in its own order, instead of "
+                                     "its presets"));
     parser.addValueOption(
         QStringLiteral("switch-after"), QStringLiteral("N"),
-        QStringLiteral("leave FILE1 for FILE2 after N brushes, as the window does"));
+        QT_TRANSLATE_NOOP("kelbrin-cli",
+                          "leave FILE1 for FILE2 after N brushes, as the window does"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool json = parser.isSet(QStringLiteral("json"));

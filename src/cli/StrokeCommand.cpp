@@ -9,6 +9,7 @@
 #include "platform/WriteNewFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <cerrno>
@@ -106,20 +107,26 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("stroke");
     parser.addValueOption(QStringLiteral("brush"), QStringLiteral("N"),
-                          QStringLiteral("paint brush N, by its number in the listing "
-                                         "(default 0)"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli",
+                                            "paint brush N, by its number in the listing "
+                                            "(default 0)"));
     parser.addValueOption(QStringLiteral("name"), QStringLiteral("TEXT"),
-                          QStringLiteral("paint the first brush named TEXT, or whose name holds "
-                                         "it"));
-    parser.addValueOption(QStringLiteral("size"), QStringLiteral("WxH"),
-                          QStringLiteral("the image's size in pixels (default 400x160)"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli",
+                                            "paint the first brush named TEXT, or whose name holds "
+                                            "it"));
+    parser.addValueOption(
+        QStringLiteral("size"), QStringLiteral("WxH"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "the image's size in pixels (default 400x160)"));
     parser.addValueOption(QStringLiteral("path"), QStringLiteral("s|line|FILE.json"),
-                          QStringLiteral("the preview's S-curve (default), a straight line, or "
-                                         "points from a JSON file"));
-    parser.addValueOption(QStringLiteral("seed"), QStringLiteral("N"),
-                          QStringLiteral("the seed of the brush's randomness (default 1)"));
-    parser.addValueOption(QStringLiteral("out"), QStringLiteral("PNG"),
-                          QStringLiteral("the PNG file to write (replaced if it exists)"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli",
+                                            "the preview's S-curve (default), a straight line, or "
+                                            "points from a JSON file"));
+    parser.addValueOption(
+        QStringLiteral("seed"), QStringLiteral("N"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "the seed of the brush's randomness (default 1)"));
+    parser.addValueOption(
+        QStringLiteral("out"), QStringLiteral("PNG"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "the PNG file to write (replaced if it exists)"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
 

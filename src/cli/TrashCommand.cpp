@@ -10,8 +10,10 @@
 int RunTrashCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("trash");
-    parser.addFlag(QStringLiteral("yes"),
-                   QStringLiteral("delete the files no trash takes, as if asked and answered yes"));
+    parser.addFlag(
+        QStringLiteral("yes"),
+        QT_TRANSLATE_NOOP("kelbrin-cli",
+                          "delete the files no trash takes, as if asked and answered yes"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool mayDelete = parser.isSet(QStringLiteral("yes"));
