@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the messages' translations
+  qt6-translations-l10n  # Qt's own words (the standard buttons) in the user's language
   libboost-dev libboost-thread-dev libboost-chrono-dev
   libquazip1-qt6-dev  # Krita's resource bundles are ZIP archives
   libqt6sql6-sqlite  # Qt's SQLite driver, a plugin: the brush library's database

@@ -5,7 +5,6 @@
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
 #include "engine/PresetStroke.h"
-#include "platform/Localization.h"
 #include "platform/WriteNewFile.h"
 
 #include <QDir>
@@ -179,13 +178,13 @@ BrushInstaller::Outcome CopyFile(const QString& path, const QByteArray& sha256,
     return outcome;
 }
 
-// "A", "A and B", "A, B and C": the messages' table is English.
+// "A", "A and B", "A, B and C".
 QString JoinNames(const QStringList& names)
 {
     if (names.size() < 2)
         return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           names.last();
+    return BrushInstaller::tr("%1 and %2", "the last of a list of painting applications")
+        .arg(names.mid(0, names.size() - 1).join(BrushInstaller::tr(", ")), names.last());
 }
 
 QString AppsWith(const BrushInstaller::Report& report, BrushInstaller::Outcome::eResult result)
@@ -201,16 +200,18 @@ QString AppsWith(const BrushInstaller::Report& report, BrushInstaller::Outcome::
 // next start.
 QString RefreshNote(bool gimp, bool krita)
 {
-    const QString gimpNote =
-        QStringLiteral("GIMP shows the new brushes once its Brushes, Patterns, Paint Dynamics "
-                       "and Tool Presets are refreshed (the Refresh button at the foot of each) "
-                       "or it restarts");
+    const QString gimpNote = BrushInstaller::tr(
+        "GIMP shows the new brushes once its Brushes, Patterns, Paint Dynamics "
+        "and Tool Presets are refreshed (the Refresh button at the foot of each) "
+        "or it restarts");
     if (gimp && krita)
-        return QStringLiteral("If they are running, %1, and Krita once it restarts.").arg(gimpNote);
+        return BrushInstaller::tr("If they are running, %1, and Krita once it restarts.")
+            .arg(gimpNote);
     if (gimp)
-        return QStringLiteral("If it is running, %1.").arg(gimpNote);
+        return BrushInstaller::tr("If it is running, %1.").arg(gimpNote);
     if (krita)
-        return QStringLiteral("If it is running, Krita shows the new brushes once it restarts.");
+        return BrushInstaller::tr(
+            "If it is running, Krita shows the new brushes once it restarts.");
     return QString();
 }
 } // namespace
@@ -264,11 +265,8 @@ BrushInstaller::Report BrushInstaller::installItem(ConvertedFile& file, const Pa
     const WholeBrushFile& read = file.read();
     if (read.outcome.failed()) {
         const size_t count = read.file->count();
-        report.damage = count == 1 ? QStringLiteral("the file is damaged: only 1 brush could be "
-                                                    "read from it")
-                                   : QStringLiteral("the file is damaged: only %1 brushes could "
-                                                    "be read from it")
-                                         .arg(qulonglong(count));
+        report.damage = tr("the file is damaged: only %Ln brush(es) could be read from it", nullptr,
+                           int(count));
     }
     bool gimp = false;
     bool krita = false;
@@ -295,22 +293,22 @@ QString BrushInstaller::refusal(ConvertedFile& file)
     const ReadOutcome& outcome = read.outcome;
     const QFileInfo info(file.path());
     if (info.isFile() && info.size() == 0)
-        return QStringLiteral("the file is empty");
+        return tr("the file is empty");
     if (outcome.unsupportedVersion) {
         if (outcome.notABrushFile())
-            return QStringLiteral("not a brush file");
-        return QStringLiteral("a brush file of version %1, which Kelbrin cannot read")
+            return tr("not a brush file");
+        return tr("a brush file of version %1, which Kelbrin cannot read")
             .arg(*outcome.unsupportedVersion);
     }
     if (outcome.outOfMemory)
-        return QStringLiteral("not enough memory to read it");
+        return tr("not enough memory to read it");
     if (!outcome.error && !read.file->patterns().empty())
-        return QStringLiteral("the file holds patterns but no brushes (export them as pictures "
-                              "instead)");
+        return tr("the file holds patterns but no brushes (export them as pictures "
+                  "instead)");
     if (!outcome.error)
-        return QStringLiteral("the file holds no brushes");
+        return tr("the file holds no brushes");
     if (*outcome.error == kDamagedFileError || *outcome.error == kEndOfFileError)
-        return QStringLiteral("not a brush file, or too damaged for any brush to be read");
+        return tr("not a brush file, or too damaged for any brush to be read");
     return ReadErrorText(*outcome.error);
 }
 
@@ -374,14 +372,19 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
 QString BrushInstaller::headline(const Report& report, const QString& fileName)
 {
     if (!report.refusal.isEmpty())
-        return LocalizedString(QStringLiteral("install-refused")).arg(fileName, report.refusal);
+        return tr("“%1” was not installed: %2.").arg(fileName, report.refusal);
     using eResult = Outcome::eResult;
-    for (const auto& [result, key] : {std::pair{eResult::Failed, "install-failed"},
-                                      std::pair{eResult::Installed, "install-done"},
-                                      std::pair{eResult::Duplicate, "install-already"}}) {
+    // %1 is the brush file, %2 the painting applications, "GIMP 2.10 and Krita".
+    for (const auto& [result, text] :
+         {std::pair{eResult::Failed,
+                    QT_TRANSLATE_NOOP("BrushInstaller", "“%1” could not be installed in %2.")},
+          std::pair{eResult::Installed,
+                    QT_TRANSLATE_NOOP("BrushInstaller", "“%1” was installed in %2.")},
+          std::pair{eResult::Duplicate,
+                    QT_TRANSLATE_NOOP("BrushInstaller", "“%1” is already installed in %2.")}}) {
         const QString apps = AppsWith(report, result);
         if (!apps.isEmpty())
-            return LocalizedString(QLatin1String(key)).arg(fileName, apps);
+            return tr(text).arg(fileName, apps);
     }
     return QString();
 }
@@ -390,18 +393,16 @@ QString BrushInstaller::outcomeLine(const Outcome& outcome)
 {
     switch (outcome.result) {
     case Outcome::eResult::Installed:
-        return LocalizedString(outcome.madeFolder ? QStringLiteral("install-line-made-folder")
-                                                  : QStringLiteral("install-line-installed"))
+        return (outcome.madeFolder ? tr("%1: installed %2 (its brushes folder was made for it)")
+                                   : tr("%1: installed %2"))
             .arg(outcome.app, outcome.destination);
     case Outcome::eResult::Duplicate:
-        return LocalizedString(outcome.identical ? QStringLiteral("install-line-identical")
-                                                 : QStringLiteral("install-line-already"))
+        return (outcome.identical ? tr("%1: already installed as %2") : tr("%1: already has %2"))
             .arg(outcome.app, outcome.destination);
     case Outcome::eResult::Failed:
         break;
     }
-    return LocalizedString(QStringLiteral("install-line-failed"))
-        .arg(outcome.app, outcome.destination, outcome.reason);
+    return tr("%1: could not write %2: %3").arg(outcome.app, outcome.destination, outcome.reason);
 }
 
 QString BrushInstaller::targetNames(const PaintingAppList& apps)

@@ -4,6 +4,7 @@
 #include "actions/PaintingApp.h"
 #include "convert/BrushPack.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <map>
 #include <optional>
@@ -43,6 +44,8 @@ private:
 // The window shows the report as one dialog or a status message; kelbrin-cli prints it.
 class BrushInstaller
 {
+    Q_DECLARE_TR_FUNCTIONS(BrushInstaller)
+
 public:
     struct Outcome
     {

@@ -2,6 +2,7 @@
 #include "discovery/BrushFileSearch.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/OpenFilesLimit.h"
+#include "platform/Translations.h"
 #include "thread/BackgroundWork.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/library/LibraryController.h"
@@ -80,22 +81,24 @@ void DescribeOptions(QCommandLineParser& parser, QCommandLineOption& screenshot,
                      QCommandLineOption& dumpOutlines, QCommandLineOption& full)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Browse the brushes in Photoshop brush files."));
+        Translated("kelbrin", "Browse the brushes in Photoshop brush files."));
     parser.addHelpOption();
     parser.addVersionOption();
     screenshot.setDescription(
-        QStringLiteral("Open FILE, save a picture of the window to OUT and quit."));
+        Translated("kelbrin", "Open FILE, save a picture of the window to OUT and quit."));
     parser.addOption(screenshot);
-    dumpOutlines.setDescription(QStringLiteral(
+    dumpOutlines.setDescription(Translated(
+        "kelbrin",
         "Without showing a window, wait until the search for brush files has done its first "
         "pass, print both outlines with every folder open, and quit."));
     parser.addOption(dumpOutlines);
     full.setDescription(
-        QStringLiteral("With --dump-outlines: print every folder (Show All Folders)."));
+        Translated("kelbrin", "With --dump-outlines: print every folder (Show All Folders)."));
     parser.addOption(full);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A brush file to show (a path or a file:// URI)."),
-                                 QStringLiteral("[file]"));
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        Translated("kelbrin", "A brush file to show (a path or a file:// URI)."),
+        QStringLiteral("[file]"));
 }
 
 // `kelbrin --screenshot OUT.png FILE`: show FILE, wait until it has been read, grab the window.
@@ -241,6 +244,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
+    InstallTranslations();
     const BackgroundWorkEnder endsBackgroundWork;
     if (!dumpingOutlines)
         app.followDesktopColorScheme();

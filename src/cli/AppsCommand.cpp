@@ -2,16 +2,18 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
+#include "platform/Translations.h"
 
 int RunAppsCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("apps");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON document"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (!parser.operands().isEmpty())
-        return parser.usageError(QStringLiteral("unexpected argument ") + parser.operands().first(),
-                                 io);
+        return parser.usageError(
+            Translated("kelbrin-cli", "unexpected argument %1").arg(parser.operands().first()), io);
     const bool json = parser.isSet(QStringLiteral("json"));
     const PaintingAppList apps = FindInstalledPaintingApps();
     if (json) {

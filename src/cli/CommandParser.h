@@ -14,9 +14,9 @@ class CommandParser
 public:
     explicit CommandParser(const char* command);
 
-    void addFlag(const QString& name, const QString& description);
+    void addFlag(const QString& name, const char* description);
     // An option that takes a value; given more than once, it keeps every value in order.
-    void addValueOption(const QString& name, const QString& valueName, const QString& description);
+    void addValueOption(const QString& name, const QString& valueName, const char* description);
 
     // Parses the arguments after the command's name: the exit status when the command is
     // done with (after --help or a usage error), nothing when it should go on.

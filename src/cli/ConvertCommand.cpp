@@ -6,7 +6,9 @@
 #include "cli/JsonWriter.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -147,21 +149,25 @@ void PrintJson(const std::vector<Converted>& all, const char* target, QTextStrea
 int RunConvertCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("convert");
-    parser.addValueOption(QStringLiteral("to"), QStringLiteral("APP"),
-                          QStringLiteral("gimp (a brushes folder per file) or krita (a bundle)"));
-    parser.addValueOption(QStringLiteral("out"), QStringLiteral("DIR"),
-                          QStringLiteral("where to write (default: the current folder)"));
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addValueOption(
+        QStringLiteral("to"), QStringLiteral("APP"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "gimp (a brushes folder per file) or krita (a bundle)"));
+    parser.addValueOption(
+        QStringLiteral("out"), QStringLiteral("DIR"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "where to write (default: the current folder)"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON document"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const QString to = parser.value(QStringLiteral("to"));
     if (to != QLatin1String("gimp") && to != QLatin1String("krita"))
-        return parser.usageError(to.isEmpty() ? QStringLiteral("--to gimp or --to krita is needed")
-                                              : QStringLiteral("unknown --to \"%1\"").arg(to),
-                                 io);
+        return parser.usageError(
+            to.isEmpty() ? Translated("kelbrin-cli", "--to gimp or --to krita is needed")
+                         : Translated("kelbrin-cli", "unknown --to \"%1\"").arg(to),
+            io);
     const QStringList files = parser.operands();
     if (files.isEmpty())
-        return parser.usageError(QStringLiteral("no FILE given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no FILE given"), io);
     const bool gimp = to == QLatin1String("gimp");
     const bool json = parser.isSet(QStringLiteral("json"));
     const QString out = parser.isSet(QStringLiteral("out")) ? parser.value(QStringLiteral("out"))

@@ -5,18 +5,22 @@
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 #include "platform/Paths.h"
+#include "platform/Translations.h"
 
 int RunExportCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("export");
     parser.addFlag(QStringLiteral("transparent"),
-                   QStringLiteral("black paint on a clear background instead of ink on white"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "black paint on a clear background instead of ink on white"));
     parser.addFlag(QStringLiteral("names"),
-                   QStringLiteral("name the files after their brushes (Soft Round.png) instead "
-                                  "of their number"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "name the files after their brushes (Soft Round.png) instead "
+                                     "of their number"));
     parser.addFlag(QStringLiteral("strokes"),
-                   QStringLiteral("write each preset's stroke (400 x 160, the S-curve, seed 1) "
-                                  "instead of its tip"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "write each preset's stroke (400 x 160, the S-curve, seed 1) "
+                                     "instead of its tip"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool transparent = parser.isSet(QStringLiteral("transparent"));
@@ -27,10 +31,11 @@ int RunExportCommand(const QStringList& args, CliStreams io)
         options.naming = BrushExporter::eNameByBrushName;
     const QStringList operands = parser.operands();
     if (operands.size() != 2)
-        return parser.usageError(operands.isEmpty()     ? QStringLiteral("no FILE and DIR given")
-                                 : operands.size() == 1 ? QStringLiteral("no DIR given")
-                                                        : QStringLiteral("too many arguments"),
-                                 io);
+        return parser.usageError(
+            operands.isEmpty()     ? Translated("kelbrin-cli", "no FILE and DIR given")
+            : operands.size() == 1 ? Translated("kelbrin-cli", "no DIR given")
+                                   : Translated("kelbrin-cli", "too many arguments"),
+            io);
     const QString& path = operands[0];
     // The folder is made exactly as named, trailing slashes aside; a name that only points at
     // an existing folder ("", "/", ".", "..") names no new one.
@@ -39,7 +44,8 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     if (dir.isEmpty() || dir == QLatin1String("/") || last == QLatin1String(".") ||
         last == QLatin1String("..")) {
         return parser.usageError(
-            QStringLiteral("DIR must name a new folder, not \"%1\"").arg(operands[1]), io);
+            Translated("kelbrin-cli", "DIR must name a new folder, not \"%1\"").arg(operands[1]),
+            io);
     }
     const QString parent = dir.contains(QLatin1Char('/')) ? ParentPath(dir) : QStringLiteral(".");
 

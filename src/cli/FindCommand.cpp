@@ -6,7 +6,9 @@
 #include "discovery/FileIndex.h"
 #include "platform/BackgroundPriority.h"
 #include "platform/NativePath.h"
+#include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDevice>
@@ -240,12 +242,15 @@ private:
 int RunFindCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("find");
-    parser.addFlag(QStringLiteral("watch"), QStringLiteral("go on reporting changes"));
+    parser.addFlag(QStringLiteral("watch"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "go on reporting changes"));
     parser.addValueOption(QStringLiteral("seconds"), QStringLiteral("N"),
-                          QStringLiteral("stop watching after N seconds"));
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON object per line"));
-    parser.addFlag(QStringLiteral("stalls"),
-                   QStringLiteral("print the longest event-loop stall at the end"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli", "stop watching after N seconds"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON object per line"));
+    parser.addFlag(
+        QStringLiteral("stalls"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "print the longest event-loop stall at the end"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool watch = parser.isSet(QStringLiteral("watch"));
@@ -256,8 +261,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         bool ok = false;
         seconds = parser.value(QStringLiteral("seconds")).toInt(&ok);
         if (!ok || seconds < 0)
-            return parser.usageError(QStringLiteral("--seconds needs a whole number of seconds"),
-                                     io);
+            return parser.usageError(
+                Translated("kelbrin-cli", "--seconds needs a whole number of seconds"), io);
     }
     QStringList folders;
     if (const std::optional<int> refused =

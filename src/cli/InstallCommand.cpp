@@ -4,6 +4,7 @@
 #include "cli/JsonWriter.h"
 #include "platform/NativePath.h"
 #include "platform/PathInfo.h"
+#include "platform/Translations.h"
 
 #include <sys/stat.h>
 
@@ -14,8 +15,9 @@ int RunInstallCommand(const QStringList& args, CliStreams io)
         return *done;
     const QStringList operands = parser.operands();
     if (operands.size() != 1)
-        return parser.usageError(operands.isEmpty() ? QStringLiteral("no FILE given")
-                                                    : QStringLiteral("one FILE at a time"),
+        return parser.usageError(operands.isEmpty()
+                                     ? Translated("kelbrin-cli", "no FILE given")
+                                     : Translated("kelbrin-cli", "one FILE at a time"),
                                  io);
     const QString path = operands.first();
     // The name's own bytes, also when they are not UTF-8 (QFileInfo would miss such a file).

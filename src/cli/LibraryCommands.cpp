@@ -8,7 +8,9 @@
 #include "library/CLibrary.h"
 #include "library/CLibraryConnection.h"
 #include "platform/NativePath.h"
+#include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
@@ -97,7 +99,8 @@ int RunTagging(const char* command, bool add, const QStringList& args, CliStream
         return *done;
     QStringList operands = parser.operands();
     if (operands.size() < 2)
-        return parser.usageError(QStringLiteral("a file and at least one tag are needed"), io);
+        return parser.usageError(
+            Translated("kelbrin-cli", "a file and at least one tag are needed"), io);
     const QString file = AbsolutePath(operands.takeFirst());
     const std::optional<QString> path = OpenLibrary(command, io);
     if (!path)
@@ -147,7 +150,8 @@ void PrintCatalogueCounts(CliStreams io, bool json, const CatalogueCounts& count
 int RunCatalogueCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("catalogue");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the counts as JSON"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print the counts as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool json = parser.isSet(QStringLiteral("json"));
@@ -219,11 +223,12 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
 int RunSearchCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("search");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the brushes as JSON"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print the brushes as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (parser.operands().size() != 1)
-        return parser.usageError(QStringLiteral("one text to search for is needed"), io);
+        return parser.usageError(Translated("kelbrin-cli", "one text to search for is needed"), io);
     const std::optional<QString> path = OpenLibrary("search", io);
     if (!path)
         return 1;
@@ -251,11 +256,12 @@ int RunSearchCommand(const QStringList& args, CliStreams io)
 int RunDuplicatesCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("duplicates");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print the groups as JSON"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print the groups as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (!parser.operands().isEmpty())
-        return parser.usageError(QStringLiteral("no arguments are taken"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no arguments are taken"), io);
     const std::optional<QString> path = OpenLibrary("duplicates", io);
     if (!path)
         return 1;
@@ -314,11 +320,11 @@ int RunUntagCommand(const QStringList& args, CliStreams io)
 int RunTagsCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("tags");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print as JSON"));
+    parser.addFlag(QStringLiteral("json"), QT_TRANSLATE_NOOP("kelbrin-cli", "print as JSON"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     if (parser.operands().size() > 1)
-        return parser.usageError(QStringLiteral("at most one tag is taken"), io);
+        return parser.usageError(Translated("kelbrin-cli", "at most one tag is taken"), io);
     const std::optional<QString> path = OpenLibrary("tags", io);
     if (!path)
         return 1;

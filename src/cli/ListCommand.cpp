@@ -7,6 +7,7 @@
 #include "cli/CommandParser.h"
 #include "cli/JsonWriter.h"
 #include "cli/PresetListing.h"
+#include "platform/Translations.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
 #include "thread/PostingBrushSink.h"
@@ -425,13 +426,16 @@ std::vector<FileResult> ReadBrushFiles(const QStringList& paths, const ReadOptio
 int RunListCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("list");
-    parser.addFlag(QStringLiteral("json"), QStringLiteral("print one JSON document"));
+    parser.addFlag(QStringLiteral("json"),
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "print one JSON document"));
     parser.addFlag(QStringLiteral("tips"),
-                   QStringLiteral("list the tips the file stores, in its own order, instead of "
-                                  "its presets"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli",
+                                     "list the tips the file stores, in its own order, instead of "
+                                     "its presets"));
     parser.addValueOption(
         QStringLiteral("switch-after"), QStringLiteral("N"),
-        QStringLiteral("leave FILE1 for FILE2 after N brushes, as the window does"));
+        QT_TRANSLATE_NOOP("kelbrin-cli",
+                          "leave FILE1 for FILE2 after N brushes, as the window does"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool json = parser.isSet(QStringLiteral("json"));
@@ -442,13 +446,14 @@ int RunListCommand(const QStringList& args, CliStreams io)
         switchAfter = parser.value(QStringLiteral("switch-after")).toInt(&ok);
         if (!ok || switchAfter < 0)
             return parser.usageError(
-                QStringLiteral("--switch-after needs a brush count (0 or more)"), io);
+                Translated("kelbrin-cli", "--switch-after needs a brush count (0 or more)"), io);
     }
     const QStringList paths = parser.operands();
     if (paths.isEmpty())
-        return parser.usageError(QStringLiteral("no FILE given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no FILE given"), io);
     if (switchAfter >= 0 && paths.size() != 2)
-        return parser.usageError(QStringLiteral("--switch-after takes exactly two files"), io);
+        return parser.usageError(
+            Translated("kelbrin-cli", "--switch-after takes exactly two files"), io);
 
     ReadOptions options;
     options.switchAfter = switchAfter;

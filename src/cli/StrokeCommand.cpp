@@ -5,9 +5,11 @@
 #include "cli/JsonWriter.h"
 #include "engine/PresetStroke.h"
 #include "platform/NativePath.h"
+#include "platform/Translations.h"
 #include "platform/WriteNewFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <cerrno>
@@ -105,36 +107,45 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("stroke");
     parser.addValueOption(QStringLiteral("brush"), QStringLiteral("N"),
-                          QStringLiteral("paint brush N, by its number in the listing "
-                                         "(default 0)"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli",
+                                            "paint brush N, by its number in the listing "
+                                            "(default 0)"));
     parser.addValueOption(QStringLiteral("name"), QStringLiteral("TEXT"),
-                          QStringLiteral("paint the first brush named TEXT, or whose name holds "
-                                         "it"));
-    parser.addValueOption(QStringLiteral("size"), QStringLiteral("WxH"),
-                          QStringLiteral("the image's size in pixels (default 400x160)"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli",
+                                            "paint the first brush named TEXT, or whose name holds "
+                                            "it"));
+    parser.addValueOption(
+        QStringLiteral("size"), QStringLiteral("WxH"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "the image's size in pixels (default 400x160)"));
     parser.addValueOption(QStringLiteral("path"), QStringLiteral("s|line|FILE.json"),
-                          QStringLiteral("the preview's S-curve (default), a straight line, or "
-                                         "points from a JSON file"));
-    parser.addValueOption(QStringLiteral("seed"), QStringLiteral("N"),
-                          QStringLiteral("the seed of the brush's randomness (default 1)"));
-    parser.addValueOption(QStringLiteral("out"), QStringLiteral("PNG"),
-                          QStringLiteral("the PNG file to write (replaced if it exists)"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli",
+                                            "the preview's S-curve (default), a straight line, or "
+                                            "points from a JSON file"));
+    parser.addValueOption(
+        QStringLiteral("seed"), QStringLiteral("N"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "the seed of the brush's randomness (default 1)"));
+    parser.addValueOption(
+        QStringLiteral("out"), QStringLiteral("PNG"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "the PNG file to write (replaced if it exists)"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
 
     const QStringList operands = parser.operands();
     if (operands.size() != 1)
-        return parser.usageError(operands.isEmpty() ? QStringLiteral("no FILE given")
-                                                    : QStringLiteral("too many arguments"),
+        return parser.usageError(operands.isEmpty()
+                                     ? Translated("kelbrin-cli", "no FILE given")
+                                     : Translated("kelbrin-cli", "too many arguments"),
                                  io);
     const QString out = parser.value(QStringLiteral("out"));
     if (out.isEmpty())
-        return parser.usageError(QStringLiteral("no --out PNG given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no --out PNG given"), io);
     if (parser.isSet(QStringLiteral("name")) && parser.value(QStringLiteral("name")).isEmpty())
-        return parser.usageError(QStringLiteral("--name takes a brush's name, not \"\""), io);
+        return parser.usageError(Translated("kelbrin-cli", "--name takes a brush's name, not \"\""),
+                                 io);
     if (parser.isSet(QStringLiteral("brush")) && parser.isSet(QStringLiteral("name")))
-        return parser.usageError(QStringLiteral("--brush and --name both choose the brush; give "
-                                                "one"),
+        return parser.usageError(Translated("kelbrin-cli",
+                                            "--brush and --name both choose the brush; give "
+                                            "one"),
                                  io);
     bool ok = true;
     size_t index = 0;
@@ -143,7 +154,8 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
         index = value.toULongLong(&ok);
         if (!ok || value.startsWith(QLatin1Char('+')))
             return parser.usageError(
-                QStringLiteral("--brush takes a brush's number, not \"%1\"").arg(value), io);
+                Translated("kelbrin-cli", "--brush takes a brush's number, not \"%1\"").arg(value),
+                io);
     }
     QSize size(400, 160);
     if (parser.isSet(QStringLiteral("size"))) {
@@ -154,8 +166,9 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
                                 : QSize();
         if (size.width() < 1 || size.height() < 1 || size.width() > kMaxSide ||
             size.height() > kMaxSide)
-            return parser.usageError(QStringLiteral("--size takes WIDTHxHEIGHT, each 1 to %1 "
-                                                    "pixels, not \"%2\"")
+            return parser.usageError(Translated("kelbrin-cli",
+                                                "--size takes WIDTHxHEIGHT, each 1 to %1 "
+                                                "pixels, not \"%2\"")
                                          .arg(kMaxSide)
                                          .arg(value),
                                      io);
@@ -166,7 +179,8 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
         seed = value.toUInt(&ok);
         if (!ok || value.startsWith(QLatin1Char('+')))
             return parser.usageError(
-                QStringLiteral("--seed takes a number from 0 to 4294967295, not \"%1\"").arg(value),
+                Translated("kelbrin-cli", "--seed takes a number from 0 to 4294967295, not \"%1\"")
+                    .arg(value),
                 io);
     }
 

@@ -4,19 +4,22 @@
 #include "cli/JsonWriter.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "platform/Translations.h"
 #include "platform/Trash.h"
 
 int RunTrashCommand(const QStringList& args, CliStreams io)
 {
     CommandParser parser("trash");
-    parser.addFlag(QStringLiteral("yes"),
-                   QStringLiteral("delete the files no trash takes, as if asked and answered yes"));
+    parser.addFlag(
+        QStringLiteral("yes"),
+        QT_TRANSLATE_NOOP("kelbrin-cli",
+                          "delete the files no trash takes, as if asked and answered yes"));
     if (const std::optional<int> done = parser.parse(args, io))
         return *done;
     const bool mayDelete = parser.isSet(QStringLiteral("yes"));
     const QStringList files = parser.operands();
     if (files.isEmpty())
-        return parser.usageError(QStringLiteral("no FILE given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no FILE given"), io);
     // --yes stands for the user who is asked whether to delete a file no trash can take, and
     // answers yes.
     const Trash::AskToDelete yes = [](const QString&) { return true; };

@@ -7,7 +7,9 @@
 #include "hierarchy/HierarchyOutline.h"
 #include "platform/NativePath.h"
 #include "platform/PathInfo.h"
+#include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <memory>
@@ -151,19 +153,22 @@ private:
 void AddTreeOptions(CommandParser& parser)
 {
     parser.addFlag(QStringLiteral("depth-first"),
-                   QStringLiteral("sort the top level shallowest first"));
-    parser.addFlag(QStringLiteral("full"),
-                   QStringLiteral("print the full view: the root and each volume"));
-    parser.addValueOption(QStringLiteral("limited"), QStringLiteral("DIR"),
-                          QStringLiteral("never a level unless it holds a file itself"));
+                   QT_TRANSLATE_NOOP("kelbrin-cli", "sort the top level shallowest first"));
+    parser.addFlag(
+        QStringLiteral("full"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "print the full view: the root and each volume"));
+    parser.addValueOption(
+        QStringLiteral("limited"), QStringLiteral("DIR"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "never a level unless it holds a file itself"));
     parser.addValueOption(QStringLiteral("always"), QStringLiteral("DIR"),
-                          QStringLiteral("every folder inside it is a level"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli", "every folder inside it is a level"));
     parser.addValueOption(QStringLiteral("exclude"), QStringLiteral("DIR"),
-                          QStringLiteral("leave out what lies below it"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli", "leave out what lies below it"));
     parser.addValueOption(QStringLiteral("restrict"), QStringLiteral("DIR"),
-                          QStringLiteral("keep only what lies below it"));
-    parser.addValueOption(QStringLiteral("script"), QStringLiteral("FILE"),
-                          QStringLiteral("then run the commands of FILE (- for standard input)"));
+                          QT_TRANSLATE_NOOP("kelbrin-cli", "keep only what lies below it"));
+    parser.addValueOption(
+        QStringLiteral("script"), QStringLiteral("FILE"),
+        QT_TRANSLATE_NOOP("kelbrin-cli", "then run the commands of FILE (- for standard input)"));
 }
 
 } // namespace
@@ -189,10 +194,11 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
     const QString script = parser.value(QStringLiteral("script"));
     const QStringList paths = parser.operands();
     if (!excluded.isEmpty() && !restricted.isEmpty())
-        return parser.usageError(QStringLiteral("--exclude and --restrict cannot be combined"), io);
+        return parser.usageError(
+            Translated("kelbrin-cli", "--exclude and --restrict cannot be combined"), io);
     // A script may add every file itself.
     if (paths.isEmpty() && script.isEmpty())
-        return parser.usageError(QStringLiteral("no PATH given"), io);
+        return parser.usageError(Translated("kelbrin-cli", "no PATH given"), io);
 
     CFileHierarchy hierarchy;
     hierarchy.SetTopLevelSortingOrder(depthFirst ? eTopLevelSortByDepthFirst

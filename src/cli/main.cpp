@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/JsonWriter.h"
 #include "platform/NativePath.h"
+#include "platform/Translations.h"
 #include "thread/BackgroundWork.h"
 #include "thread/KelbrinCoreApplication.h"
 
@@ -12,15 +13,17 @@
 namespace {
 void PrintUsage(QTextStream& out)
 {
-    out << "usage: kelbrin-cli COMMAND [ARGS]\n"
-           "       kelbrin-cli COMMAND --help\n"
-           "       kelbrin-cli --version\n"
-           "\n"
-           "commands:\n";
+    const QString usage = Translated("kelbrin-cli", "usage:") + QLatin1Char(' ');
+    const QString indent(usage.size(), QLatin1Char(' '));
+    out << usage << "kelbrin-cli "
+        << Translated("kelbrin-cli", "COMMAND [ARGS]", "the synopsis of kelbrin-cli") << '\n'
+        << indent << "kelbrin-cli " << Translated("kelbrin-cli", "COMMAND") << " --help\n"
+        << indent << "kelbrin-cli --version\n\n"
+        << Translated("kelbrin-cli", "commands:") << '\n';
     for (const CliCommand& command : CliCommandTable()) {
         for (const QString& line : QString::fromLatin1(command.synopsis).split(QLatin1Char('\n')))
             out << "  " << line << '\n';
-        out << "      " << command.summary << '\n';
+        out << "      " << Translated("kelbrin-cli", command.summary) << '\n';
     }
 }
 } // namespace
@@ -36,6 +39,7 @@ int main(int argc, char** argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << PathFromNative(argv[i]);
+    InstallTranslations();
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
@@ -46,13 +50,15 @@ int main(int argc, char** argv)
     const QString name = args.takeFirst();
     const CliCommand* command = FindCliCommand(name);
     if (!command) {
-        err << "kelbrin-cli: unknown command " << Printable(name) << '\n';
+        err << "kelbrin-cli: "
+            << Translated("kelbrin-cli", "unknown command %1").arg(Printable(name)) << '\n';
         PrintUsage(err);
         return 2;
     }
     std::optional<KelbrinCoreApplication> app;
     if (command->needsApplication(args))
         app.emplace(argc, argv);
+    InstallTranslations();
     const int status = command->run(args, CliStreams{out, err});
     EndBackgroundWork();
     return status;

@@ -7,6 +7,7 @@
 #include "platform/BackgroundPriority.h"
 #include "platform/Logging.h"
 #include "platform/NativePath.h"
+#include "platform/Translations.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -772,6 +773,6 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
 QString CatalogueProgressText(int done, int total)
 {
     const QLocale locale;
-    return QStringLiteral("Cataloguing brushes\u2026 %1 of %2 files")
-        .arg(locale.toString(done), locale.toString(total));
+    return Translated("CBrushCataloguer", "Cataloguing brushes… %1 of %Ln file(s)", nullptr, total)
+        .arg(locale.toString(done));
 }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <functional>
@@ -47,7 +48,8 @@ struct ProgramCase
 {
     QStringList args;
     int status;
-    const char* printed; // on standard output, or else on standard error
+    const char* printed;            // on standard output, or else on standard error
+    const char* language = nullptr; // LANGUAGE, under an English locale
 };
 
 class Program : public testing::TestWithParam<ProgramCase>
@@ -63,13 +65,21 @@ TEST_P(Program, ExitsWithTheStatusAndSaysWhy)
     QStringList args = GetParam().args;
     args.replaceInStrings(QStringLiteral("FILE"), TestDataPath(QStringLiteral("agpsd_tilt.abr")));
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QLatin1String(name));
+    if (GetParam().language) {
+        environment.insert(QStringLiteral("LANGUAGE"), QLatin1String(GetParam().language));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    }
+    process.setProcessEnvironment(environment);
     process.start(cli, args);
     ASSERT_TRUE(process.waitForFinished(10000));
     const QString out = QString::fromUtf8(process.readAllStandardOutput());
     const QString err = QString::fromUtf8(process.readAllStandardError());
     EXPECT_EQ(process.exitCode(), GetParam().status) << qPrintable(err);
-    EXPECT_TRUE(out.contains(QLatin1String(GetParam().printed)) ||
-                err.contains(QLatin1String(GetParam().printed)))
+    EXPECT_TRUE(out.contains(QString::fromUtf8(GetParam().printed)) ||
+                err.contains(QString::fromUtf8(GetParam().printed)))
         << qPrintable(out + err);
 }
 
@@ -85,7 +95,15 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{{"list", "--switch-after=0", "FILE", "FILE"}, 0, "read to the end"},
         ProgramCase{{"list", "/missing.abr"}, 1, "stopped: no such file or directory\n"},
         ProgramCase{{"export", "--help"}, 0, "--transparent"},
-        ProgramCase{{"nonsense"}, 2, "unknown command nonsense"}));
+        ProgramCase{{"nonsense"}, 2, "unknown command nonsense"},
+        // In the user's language, with or without an application object (list makes none).
+        ProgramCase{{"list", "--bogus"},
+                    2,
+                    "kelbrin-cli list: option inconnue --bogus\nutilisation : kelbrin-cli list",
+                    "fr"},
+        ProgramCase{{"tree", "--bogus"}, 2, "Essayez « kelbrin-cli tree --help »", "fr"},
+        ProgramCase{{"nonsense"}, 2, "kelbrin-cli: commande inconnue nonsense", "fr"},
+        ProgramCase{{"nonsense"}, 2, "Befehl nonsense ist unbekannt", "de"}));
 
 // Names come from anyone who can write a folder: a newline in one would break the one line per
 // entry that scripts read, and a byte that is not UTF-8 (Latin-1 "é" from an old archive) has no

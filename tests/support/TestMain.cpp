@@ -1,3 +1,4 @@
+#include "platform/Translations.h"
 #include "thread/BackgroundWork.h"
 #include "thread/KelbrinCoreApplication.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     KelbrinCoreApplication app(argc, argv);
+    // English whatever the desktop's language, with its plural forms.
+    InstallTranslations(QProcessEnvironment());
     const int status = RUN_ALL_TESTS();
     EndBackgroundWork();
     return status;

@@ -1,3 +1,4 @@
+#include "platform/Translations.h"
 #include "thread/BackgroundWork.h"
 #include "ui/window/KelbrinApplication.h"
 
@@ -22,6 +23,11 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     Q_INIT_RESOURCE(kelbrin);
     KelbrinApplication app(argc, argv);
+    // English whatever the desktop's language, with its plural forms; but the translated
+    // window's test runs this program again to see it in the language it sets.
+    InstallTranslations(qEnvironmentVariableIsSet("KELBRIN_TEST_PRINT_TRANSLATED_MENUS")
+                            ? QProcessEnvironment::systemEnvironment()
+                            : QProcessEnvironment());
     const int status = RUN_ALL_TESTS();
     EndBackgroundWork();
     return status;

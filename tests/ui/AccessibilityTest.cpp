@@ -130,7 +130,7 @@ TEST(Accessibility, OutlineRowsAndLibraryResultsSayWhatTheirLookShows)
     const QModelIndex folder = outline.index(0, 0);
     ASSERT_TRUE(folder.isValid());
     EXPECT_EQ(folder.data(Qt::AccessibleTextRole).toString(),
-              folder.data().toString() + QStringLiteral(", folder, 1 brush file(s)"));
+              folder.data().toString() + QStringLiteral(", folder, 1 brush file"));
     const QModelIndex file = outline.index(0, 0, folder);
     EXPECT_EQ(file.data(Qt::AccessibleTextRole).toString(), QStringLiteral("x.abr"));
     EXPECT_EQ(file.data(Qt::AccessibleDescriptionRole).toString(), path);

@@ -38,6 +38,7 @@
 #include "discovery/BrushFileSearch.h"
 #include "library/CBrushCataloguer.h"
 #include "library/CLibrary.h"
+#include "platform/Translations.h"
 #include "support/AbrWriter.h"
 #include "support/MadeUpHome.h"
 #include "thread/PostingBrushSink.h"
@@ -641,7 +642,8 @@ int main(int argc, char** argv)
             !home)
             FillMadeUpHome(home.emplace());
     KelbrinApplication app(argc, argv);
-    QSettings().clear(); // and neither do the tests' leftovers
+    InstallTranslations(); // LANGUAGE=de shows the window in German, as the program does
+    QSettings().clear();   // and neither do the tests' leftovers
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: kelbrin-screenshots OUTDIR NAME [--dark] [--per-row N] "

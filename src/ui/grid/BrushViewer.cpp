@@ -146,11 +146,16 @@ QString ScatterText(const Dynamic& scatter, bool bothAxes)
     return parts.join(QStringLiteral(", "));
 }
 
+// TipKindKey's words, for lupdate to find: the viewer shows them translated.
+[[maybe_unused]] const char* const kTipKindWords[] = {
+    QT_TRANSLATE_NOOP("BrushViewer", "sampled"), QT_TRANSLATE_NOOP("BrushViewer", "computed"),
+    QT_TRANSLATE_NOOP("BrushViewer", "bristle"), QT_TRANSLATE_NOOP("BrushViewer", "erodible")};
+
 // A dual brush's tip in a line: "Chalk (sampled, 36 px)".
 QString TipText(const TipShape& tip)
 {
     const QString name = ReadableName(tip.name);
-    const QString kind = QString::fromLatin1(TipKindKey(tip.kind));
+    const QString kind = BrushViewer::tr(TipKindKey(tip.kind));
     const QString what = QStringLiteral("%1, %2").arg(kind, Pixels(tip.diameter));
     return name.isEmpty() ? what : QStringLiteral("%1 (%2)").arg(name, what);
 }
@@ -793,7 +798,7 @@ void BrushViewer::updateFacts()
         auto* text = new QLabel(value);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         text->setWordWrap(true);
-        mFacts->addRow(label + QLatin1Char(':'), text);
+        mFacts->addRow(tr("%1:", "a fact's label, \"Size:\"").arg(label), text);
     }
     updateSettings(pattern ? nullptr : mFile->brush(size_t(mIndex)).get());
     const int count = itemCount();

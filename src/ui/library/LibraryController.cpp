@@ -59,8 +59,9 @@ namespace {
 bool NoLibrary(const LibraryStatus& status, QString* error)
 {
     if (error)
-        *error = status.message.isEmpty() ? QObject::tr("There is no brush library to keep it in.")
-                                          : status.message;
+        *error = status.message.isEmpty()
+                     ? LibraryController::tr("There is no brush library to keep it in.")
+                     : status.message;
     return false;
 }
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "library/CatalogueEntry.h"
 #include "ui/common/ImageScaling.h"
-#include "ui/common/UiText.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/library/LibraryResultsModel.h"
 

@@ -2,7 +2,6 @@
 
 #include "convert/PackMark.h"
 #include "discovery/BrushFileMatcher.h"
-#include "platform/Localization.h"
 #include "platform/Paths.h"
 
 #include <QDir>
@@ -310,8 +309,8 @@ QString InstalledFileOutlineModel::labelForNode(const CFileSystemNode& node) con
             return app.name;
         if (!app.additionalBrushesFolder.isEmpty() &&
             QDir::cleanPath(app.additionalBrushesFolder) == path)
-            return QStringLiteral("%1 — %2").arg(app.name,
-                                                 LocalizedString(QStringLiteral("local-brushes")));
+            return tr("%1 — Local Brushes", "a painting application's second brushes folder")
+                .arg(app.name);
     }
     return label;
 }

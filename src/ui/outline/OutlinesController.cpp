@@ -1,6 +1,5 @@
 #include "ui/outline/OutlinesController.h"
 
-#include "platform/Localization.h"
 #include "ui/outline/FileOutlineView.h"
 #include "ui/outline/OutlineModels.h"
 
@@ -101,7 +100,7 @@ QWidget* OutlinesController::buildInstalledPane()
 {
     auto* pane = new QWidget(mPane);
     QVBoxLayout* layout = StackedLayout(pane);
-    mInstalledTitle = new QLabel(LocalizedString(QStringLiteral("installed-brushes-title")), pane);
+    mInstalledTitle = new QLabel(tr("Installed Brushes"), pane);
     mInstalledTitle->setObjectName(QStringLiteral("installedTitle"));
     mInstalledTitle->setContentsMargins(8, 3, 8, 3);
     mInstalledFileOutline = new FileOutlineView(pane);

@@ -1,7 +1,6 @@
 #include "ui/window/ExportController.h"
 
 #include "actions/BrushExporter.h"
-#include "platform/Localization.h"
 #include "platform/Logging.h"
 #include "ui/common/FileManagerLauncher.h"
 
@@ -113,20 +112,20 @@ void ExportController::tellWhatWasNotWrittenAsItIs(const QString& folder) const
     constexpr int kShown = 8;
     QString shown = QStringList(lines.mid(0, kShown)).join(QLatin1Char('\n'));
     if (lines.size() > kShown)
-        shown += QObject::tr("\n… and %1 more").arg(lines.size() - kShown);
+        shown += ExportController::tr("\n… and %1 more").arg(lines.size() - kShown);
     const bool failed = !mReport.failures.isEmpty();
     const QString name = QFileInfo(mFile->getPath()).fileName();
-    QMessageBox box(failed ? QMessageBox::Warning : QMessageBox::Information,
-                    LocalizedString(QStringLiteral("export-panel-title")),
-                    failed ? QObject::tr("Some brushes of “%1” could not be written.").arg(name)
-                    : !mReport.scaled.isEmpty()
-                        ? QObject::tr("Some brushes of “%1” were too large to write "
-                                      "at full size.")
-                              .arg(name)
-                        : QObject::tr("Some strokes of “%1” were not painted exactly as their "
-                                      "presets ask.")
-                              .arg(name),
-                    QMessageBox::Ok, mParent);
+    QMessageBox box(
+        failed ? QMessageBox::Warning : QMessageBox::Information, tr("Export Brushes as Images"),
+        failed ? ExportController::tr("Some brushes of “%1” could not be written.").arg(name)
+        : !mReport.scaled.isEmpty()
+            ? ExportController::tr("Some brushes of “%1” were too large to write "
+                                   "at full size.")
+                  .arg(name)
+            : ExportController::tr("Some strokes of “%1” were not painted exactly as their "
+                                   "presets ask.")
+                  .arg(name),
+        QMessageBox::Ok, mParent);
     box.setObjectName(QStringLiteral("exportResultMessage"));
     box.setInformativeText(shown);
     if (lines.size() > kShown)
@@ -148,8 +147,7 @@ struct ExportAccessories
 ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Options& saved,
                                  bool opensFolder)
 {
-    auto* transparency =
-        new QCheckBox(LocalizedString(QStringLiteral("export-use-transparency")), &dialog);
+    auto* transparency = new QCheckBox(ExportController::tr("Use transparency"), &dialog);
     transparency->setObjectName(QStringLiteral("transparencyCheckBox"));
     transparency->setChecked(gUseTransparency);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
@@ -161,24 +159,27 @@ ExportAccessories AddAccessories(QFileDialog& dialog, const BrushExporter::Optio
     form->setContentsMargins(0, 0, 0, 0);
     auto* images = new QComboBox(options);
     images->setObjectName(QStringLiteral("imagesBox"));
-    images->addItem(QObject::tr("Tips"), int(BrushExporter::eTips));
-    images->addItem(QObject::tr("Strokes (how each preset paints)"), int(BrushExporter::eStrokes));
+    images->addItem(ExportController::tr("Tips"), int(BrushExporter::eTips));
+    images->addItem(ExportController::tr("Strokes (how each preset paints)"),
+                    int(BrushExporter::eStrokes));
     images->setCurrentIndex(images->findData(int(saved.images)));
     auto* naming = new QComboBox(options);
     naming->setObjectName(QStringLiteral("namingBox"));
-    naming->addItem(QObject::tr("By number (0.png, 1.png, …)"), int(BrushExporter::eNameByNumber));
-    naming->addItem(QObject::tr("By brush name"), int(BrushExporter::eNameByBrushName));
+    naming->addItem(ExportController::tr("By number (0.png, 1.png, …)"),
+                    int(BrushExporter::eNameByNumber));
+    naming->addItem(ExportController::tr("By brush name"), int(BrushExporter::eNameByBrushName));
     naming->setCurrentIndex(naming->findData(int(saved.naming)));
-    images->setAccessibleName(QObject::tr("Images of"));
-    naming->setAccessibleName(QObject::tr("Name files"));
-    auto* zeroPad = new QCheckBox(QObject::tr("Pad numbers with zeros (007.png)"), options);
+    images->setAccessibleName(ExportController::tr("Images of"));
+    naming->setAccessibleName(ExportController::tr("Name files"));
+    auto* zeroPad =
+        new QCheckBox(ExportController::tr("Pad numbers with zeros (007.png)"), options);
     zeroPad->setObjectName(QStringLiteral("zeroPadCheckBox"));
     zeroPad->setChecked(saved.zeroPad);
-    auto* openFolder = new QCheckBox(QObject::tr("Open the folder when done"), options);
+    auto* openFolder = new QCheckBox(ExportController::tr("Open the folder when done"), options);
     openFolder->setObjectName(QStringLiteral("openFolderCheckBox"));
     openFolder->setChecked(opensFolder);
-    form->addRow(QObject::tr("Images of:"), images);
-    form->addRow(QObject::tr("Name files:"), naming);
+    form->addRow(ExportController::tr("Images of:"), images);
+    form->addRow(ExportController::tr("Name files:"), naming);
     form->addRow(QString(), zeroPad);
     form->addRow(QString(), openFolder);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
@@ -195,9 +196,9 @@ BrushExporter::Report ExportController::exportWithProgress(const QString& folder
     const QString name = QFileInfo(mFile->getPath()).fileName();
     const size_t count = mOptions.indexes ? mOptions.indexes->size() : mFile->count();
     QProgressDialog progress(mOptions.images == BrushExporter::eStrokes
-                                 ? QObject::tr("Painting the strokes of “%1”…").arg(name)
-                                 : QObject::tr("Writing the brushes of “%1”…").arg(name),
-                             QObject::tr("Stop"), 0, int(std::min<size_t>(count, INT_MAX)),
+                                 ? ExportController::tr("Painting the strokes of “%1”…").arg(name)
+                                 : ExportController::tr("Writing the brushes of “%1”…").arg(name),
+                             ExportController::tr("Stop"), 0, int(std::min<size_t>(count, INT_MAX)),
                              mParent);
     progress.setObjectName(QStringLiteral("exportProgress"));
     progress.setWindowModality(Qt::WindowModal);
@@ -245,12 +246,12 @@ QString ExportController::run()
     if (mFile->count() == 0 && mFile->patterns().empty()) {
         // Nothing to write and so no folder either, but a menu item that does nothing at all
         // looks broken.
-        QMessageBox::information(mParent, LocalizedString(QStringLiteral("export-panel-title")),
-                                 QObject::tr("“%1” has no brushes to export.")
+        QMessageBox::information(mParent, tr("Export Brushes as Images"),
+                                 ExportController::tr("“%1” has no brushes to export.")
                                      .arg(QFileInfo(mFile->getPath()).fileName()));
         return QString();
     }
-    ExportFileDialog dialog(mParent, LocalizedString(QStringLiteral("export-panel-title")));
+    ExportFileDialog dialog(mParent, tr("Export Brushes as Images"));
     dialog.setObjectName(QStringLiteral("exportPanel"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -294,8 +295,8 @@ QString ExportController::run()
         BrushExporter::createExportFolder(chosen.absolutePath(), chosen.fileName(), &error);
     if (folder.isEmpty()) {
         qCWarning(lcActions).noquote() << error;
-        QMessageBox::warning(mParent, LocalizedString(QStringLiteral("export-panel-title")),
-                             QObject::tr("The folder could not be made: %1").arg(error));
+        QMessageBox::warning(mParent, tr("Export Brushes as Images"),
+                             ExportController::tr("The folder could not be made: %1").arg(error));
         return QString();
     }
     mReport = exportWithProgress(folder);

@@ -3,6 +3,7 @@
 #include "actions/BrushExporter.h"
 #include "brush/BrushFile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QCheckBox;
@@ -14,6 +15,8 @@ class QWidget;
 // variant of the name when it is taken) and writes the brushes into it as PNG files.
 class ExportController
 {
+    Q_DECLARE_TR_FUNCTIONS(ExportController)
+
 public:
     static ExportController exporterForBrushFile(BrushFilePtr file, QWidget* parent);
     // Only these brushes, by their place in the file; their numbers stay those of the file.

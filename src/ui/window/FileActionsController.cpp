@@ -2,10 +2,8 @@
 
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
-#include "platform/Localization.h"
 #include "platform/Trash.h"
 #include "ui/common/FileManagerLauncher.h"
-#include "ui/common/UiText.h"
 #include "ui/dialogs/InstallResultDialog.h"
 #include "ui/window/ExportController.h"
 
@@ -119,7 +117,9 @@ bool FileActionsController::trash(const QString& path)
     if (path.isEmpty())
         return false;
     if (!ForeignResourceReason(path, ApplicationFolders(mPaintingApps)).isEmpty()) {
-        showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-not-kelbrins"));
+        showAlert(tr("The brush file could not be moved to the Trash."),
+                  tr("Kelbrin did not write it: it belongs to another application, and Kelbrin "
+                     "leaves it alone."));
         return false;
     }
     // The outline never offers deleting outright: a file no trash can take is refused.
@@ -129,7 +129,8 @@ bool FileActionsController::trash(const QString& path)
         mLastTrashed = QFileInfo(result.trashedPath).isFile() ? result.trashedPath : QString();
         return true;
     }
-    showAlert(QStringLiteral("can't-trash"), QStringLiteral("trash-check-permissions"));
+    showAlert(tr("The brush file could not be moved to the Trash."),
+              tr("Check that you may change the folder that holds the file."));
     return false;
 }
 
@@ -146,18 +147,18 @@ void FileActionsController::exportBrushes(const BrushFilePtr& file,
     if (folder.isEmpty())
         return;
     const BrushExporter::Report& report = controller.report();
-    QString text = CountOf(report.written + report.patternsWritten, "%1 image written to ",
-                           "%1 images written to ") +
-                   QFileInfo(folder).fileName();
+    QString text =
+        tr("%Ln image(s) written to %1", nullptr, int(report.written + report.patternsWritten))
+            .arg(QFileInfo(folder).fileName());
     // Bristle and erodible tips have no picture in the file: what was written is a preview.
     if (!report.previews.isEmpty())
-        text += QStringLiteral(", %1 of them drawn previews of bristle or erodible tips")
+        text += tr(", %1 of them drawn previews of bristle or erodible tips")
                     .arg(QLocale().toString(int(report.previews.size())));
     if (!report.failures.isEmpty())
-        text += QStringLiteral(", %1 could not be written")
-                    .arg(QLocale().toString(int(report.failures.size())));
+        text +=
+            tr(", %1 could not be written").arg(QLocale().toString(int(report.failures.size())));
     if (report.stopped)
-        text += QStringLiteral(" (stopped before the end)");
+        text += tr(" (stopped before the end)");
     showStatusMessage(text, folder, false);
 }
 
@@ -236,10 +237,8 @@ bool FileActionsController::confirmConversion(const QString& summary, const QStr
     return box.clickedButton() == install;
 }
 
-void FileActionsController::showAlert(const QString& messageKey, const QString& informativeKey)
+void FileActionsController::showAlert(const QString& message, const QString& informative)
 {
-    const QString message = LocalizedString(messageKey);
-    const QString informative = LocalizedString(informativeKey);
     if (mAlertHandler) {
         mAlertHandler(message, informative);
         return;
@@ -247,6 +246,6 @@ void FileActionsController::showAlert(const QString& messageKey, const QString& 
     QMessageBox box(QMessageBox::Warning, mWindow->windowTitle(), message, QMessageBox::NoButton,
                     mWindow);
     box.setInformativeText(informative);
-    box.addButton(LocalizedString(QStringLiteral("close-button")), QMessageBox::AcceptRole);
+    box.addButton(tr("Close"), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -95,7 +95,7 @@ public:
     void clearStatusMessage();
 
 private:
-    void showAlert(const QString& messageKey, const QString& informativeKey);
+    void showAlert(const QString& message, const QString& informative);
     void showInstallResult(const BrushInstaller::Report& report, const QString& fileName);
     // Shows text in the status line for a while; the button opens folder (reveal: shows the
     // file or folder at that path in its folder; no path: no button).

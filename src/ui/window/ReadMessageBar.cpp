@@ -1,7 +1,6 @@
 #include "ui/window/ReadMessageBar.h"
 
 #include "abr/ReadErrorText.h"
-#include "ui/common/UiText.h"
 
 ReadMessageBar::ReadMessageBar(QWidget* parent) : QLabel(parent)
 {
@@ -27,13 +26,11 @@ QString ReadMessageBar::messageFor(const ReadOutcome& outcome, size_t brushCount
         return QString();
     if (patternCount > 0)
         return tr("This file is damaged: %1 and %2 could be read")
-            .arg(CountOf(int(brushCount), "%1 brush", "%1 brushes"),
-                 CountOf(int(patternCount), "%1 pattern", "%1 patterns"));
+            .arg(tr("%Ln brush(es)", nullptr, int(brushCount)),
+                 tr("%Ln pattern(s)", nullptr, int(patternCount)));
     if (brushCount > 0)
-        return brushCount == 1 ? tr("This file is damaged: 1 brush could be read")
-                               : tr("This file is damaged: %1 brushes could be read")
-                                     .arg(qulonglong(brushCount));
-    QString text = outcome.outOfMemory ? QStringLiteral("not enough memory to read this file")
+        return tr("This file is damaged: %Ln brush(es) could be read", nullptr, int(brushCount));
+    QString text = outcome.outOfMemory ? tr("not enough memory to read this file")
                                        : ReadErrorText(*outcome.error);
     if (!text.isEmpty())
         text[0] = text[0].toUpper();

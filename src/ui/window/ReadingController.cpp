@@ -4,7 +4,6 @@
 #include "platform/ReadProgress.h"
 #include "thread/CFileReadingSession.h"
 #include "thread/CWorkingThread.h"
-#include "ui/common/UiText.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/grid/BrushViewer.h"
 #include "ui/window/BottomDisplay.h"
@@ -289,30 +288,29 @@ void ReadingController::updateStatus()
     }
     const int count = int(file->count());
     if (isReadingFile()) {
-        mStatusLabel->setText(CountOf(count, "Reading… %1 brush", "Reading… %1 brushes"));
+        mStatusLabel->setText(tr("Reading… %Ln brush(es)", nullptr, count));
         return;
     }
     int kinds[4] = {0, 0, 0, 0};
     for (const BrushPtr& brush : file->brushes())
         ++kinds[int(brush->kind())];
-    const QLocale locale;
-    QString text = CountOf(count, "%1 brush", "%1 brushes");
+    QString text = tr("%Ln brush(es)", nullptr, count);
     if (count > 0) {
-        text += QStringLiteral(" (%1 sampled, %2 computed")
-                    .arg(locale.toString(kinds[int(TipKind::Sampled)]),
-                         locale.toString(kinds[int(TipKind::Computed)]));
+        // Counted words agree with their number in some languages ("1 échantillonnée").
+        QStringList kindCounts{tr("%Ln sampled", nullptr, kinds[int(TipKind::Sampled)]),
+                               tr("%Ln computed", nullptr, kinds[int(TipKind::Computed)])};
         // Bristle and erodible tips are rarer: named only when the file has them.
-        for (const TipKind kind : {TipKind::Bristle, TipKind::Erodible})
-            if (kinds[int(kind)] > 0)
-                text += QStringLiteral(", %1 %2").arg(locale.toString(kinds[int(kind)]),
-                                                      QLatin1String(TipKindKey(kind)));
-        text += QLatin1Char(')');
+        if (const int bristle = kinds[int(TipKind::Bristle)]; bristle > 0)
+            kindCounts << tr("%Ln bristle", nullptr, bristle);
+        if (const int erodible = kinds[int(TipKind::Erodible)]; erodible > 0)
+            kindCounts << tr("%Ln erodible", nullptr, erodible);
+        text += tr(" (%1)", "the kinds of the brushes counted").arg(kindCounts.join(tr(", ")));
     }
     if (const int patterns = int(file->patterns().size()); patterns > 0)
-        text += QStringLiteral(", ") + CountOf(patterns, "%1 pattern", "%1 patterns");
+        text += tr(", ") + tr("%Ln pattern(s)", nullptr, patterns);
     const int selected = int(mFileView->selectedIndexes().size());
     if (selected > 0)
-        text += QStringLiteral(" — %1 selected").arg(locale.toString(selected));
+        text += tr(" — %Ln selected", nullptr, selected);
     mStatusLabel->setText(text);
 }
 

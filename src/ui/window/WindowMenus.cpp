@@ -1,7 +1,6 @@
 // The window's toolbar and menus: every action of the frame and which of them apply.
 
 #include "ui/window/WindowMenus.h"
-#include "platform/Localization.h"
 #include "platform/RecentFiles.h"
 #include "ui/grid/BrushFileView.h"
 #include "ui/library/MarksController.h"
@@ -52,12 +51,11 @@ void WindowMenus::buildToolbar()
     mToolbar->setIconSize(QSize(24, 24));
     mToolbar->setMovable(false);
 
-    mInstallToolbarAction =
-        mToolbar->addAction(ThemeIcon("system-software-install", QStyle::SP_ArrowDown),
-                            LocalizedString(QStringLiteral("toolbar-install")));
+    mInstallToolbarAction = mToolbar->addAction(
+        ThemeIcon("system-software-install", QStyle::SP_ArrowDown), tr("Install"));
     mInstallToolbarAction->setObjectName(QStringLiteral("install"));
-    mTrashToolbarAction = mToolbar->addAction(ThemeIcon("user-trash", QStyle::SP_TrashIcon),
-                                              LocalizedString(QStringLiteral("toolbar-trash")));
+    mTrashToolbarAction =
+        mToolbar->addAction(ThemeIcon("user-trash", QStyle::SP_TrashIcon), tr("Move to Trash"));
     mTrashToolbarAction->setObjectName(QStringLiteral("moveToTrash"));
     mTrashToolbarAction->setToolTip(tr("Move the brush file to the trash"));
     // Made here, for the toolbar, and listed in the View menu too.
@@ -72,9 +70,8 @@ void WindowMenus::buildToolbar()
     auto* flexibleSpace = new QWidget(mToolbar);
     flexibleSpace->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     mToolbar->addWidget(flexibleSpace);
-    mExportToolbarAction =
-        mToolbar->addAction(ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton),
-                            LocalizedString(QStringLiteral("toolbar-export")));
+    mExportToolbarAction = mToolbar->addAction(
+        ThemeIcon("document-save-as", QStyle::SP_DialogSaveButton), tr("Export"));
     mExportToolbarAction->setObjectName(QStringLiteral("export"));
     mExportToolbarAction->setToolTip(tr("Save the brushes as PNG images"));
     connect(mExportToolbarAction, &QAction::triggered, mFrame, &BrushWindow::exportBrushFile);
@@ -241,11 +238,6 @@ void WindowMenus::rebuildOpenRecentMenu()
 
 void WindowMenus::showHelp()
 {
-    const QString url = LocalizedString(QStringLiteral("help-url"));
-    if (!url.isEmpty()) {
-        QDesktopServices::openUrl(QUrl(url));
-        return;
-    }
     // The manual as installed beside the program (share/doc/kelbrin), else the short version.
     const QDir programFolder(QCoreApplication::applicationDirPath());
     for (const QString& candidate :
@@ -272,15 +264,13 @@ void WindowMenus::showHelp()
 
 void WindowMenus::showAbout()
 {
-    QString text = tr("<h3>Kelbrin %1</h3>"
-                      "<p>Browse the brushes in Photoshop brush files (.abr): find them all, look "
-                      "at every brush, export them as images. Kelbrin never changes a brush "
-                      "file.</p>"
-                      "<p>The licence is in the copyright file installed with Kelbrin "
-                      "(/usr/share/doc/kelbrin/copyright).</p>")
-                       .arg(QCoreApplication::applicationVersion());
-    const QString homePage = LocalizedString(QStringLiteral("home-page-url"));
-    if (!homePage.isEmpty())
-        text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homePage.toHtmlEscaped());
+    const QString text =
+        tr("<h3>Kelbrin %1</h3>"
+           "<p>Browse the brushes in Photoshop brush files (.abr): find them all, look "
+           "at every brush, export them as images. Kelbrin never changes a brush "
+           "file.</p>"
+           "<p>The licence is in the copyright file installed with Kelbrin "
+           "(/usr/share/doc/kelbrin/copyright).</p>")
+            .arg(QCoreApplication::applicationVersion());
     QMessageBox::about(mFrame, tr("About Kelbrin"), text);
 }

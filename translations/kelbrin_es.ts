@@ -1,0 +1,1886 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>BrushFileView</name>
+    <message>
+        <source>Stroke simplified: the preset asks for more dabs or a larger tip than a preview paints</source>
+        <translation>Trazo simplificado: el ajuste preestablecido pide más toques o una punta mayor de lo que pinta una vista previa</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Motivos</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Brushes</source>
+        <translation>Pinceles</translation>
+    </message>
+    <message>
+        <source>sampled</source>
+        <translation>muestreada</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>calculada</translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation>de cerdas</translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation>erosionable</translation>
+    </message>
+    <message>
+        <source>pattern</source>
+        <translation>motivo</translation>
+    </message>
+    <message>
+        <source>%1 by %2 px</source>
+        <translation>%1 por %2 px</translation>
+    </message>
+    <message>
+        <source>starred</source>
+        <translation>favorito</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>ajustes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrushInstaller</name>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list of painting applications</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>GIMP shows the new brushes once its Brushes, Patterns, Paint Dynamics and Tool Presets are refreshed (the Refresh button at the foot of each) or it restarts</source>
+        <translation>GIMP muestra los pinceles nuevos en cuanto se actualizan sus Pinceles, Patrones, Dinámicas de pintura y Preajustes de herramienta (el botón Actualizar al pie de cada uno) o al reiniciarse</translation>
+    </message>
+    <message>
+        <source>If they are running, %1, and Krita once it restarts.</source>
+        <translation>Si están abiertos, %1, y Krita al reiniciarse.</translation>
+    </message>
+    <message>
+        <source>If it is running, %1.</source>
+        <translation>Si está abierto, %1.</translation>
+    </message>
+    <message>
+        <source>If it is running, Krita shows the new brushes once it restarts.</source>
+        <translation>Si está abierto, Krita muestra los pinceles nuevos al reiniciarse.</translation>
+    </message>
+    <message>
+        <source>“%1” was not installed: %2.</source>
+        <translation>«%1» no se instaló: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be installed in %2.</source>
+        <translation>«%1» no se pudo instalar en %2.</translation>
+    </message>
+    <message>
+        <source>“%1” was installed in %2.</source>
+        <translation>«%1» se instaló en %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is already installed in %2.</source>
+        <translation>«%1» ya está instalado en %2.</translation>
+    </message>
+    <message>
+        <source>%1: installed %2 (its brushes folder was made for it)</source>
+        <translation>%1: %2 instalado (se creó su carpeta de pinceles)</translation>
+    </message>
+    <message>
+        <source>%1: installed %2</source>
+        <translation>%1: %2 instalado</translation>
+    </message>
+    <message>
+        <source>%1: already installed as %2</source>
+        <translation>%1: ya instalado como %2</translation>
+    </message>
+    <message>
+        <source>%1: already has %2</source>
+        <translation>%1: ya tiene %2</translation>
+    </message>
+    <message>
+        <source>%1: could not write %2: %3</source>
+        <translation>%1: no se pudo escribir %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is damaged: only %Ln brush(es) could be read from it</source>
+        <translation>
+            <numerusform>el archivo está dañado: solo se pudo leer %Ln pincel</numerusform>
+            <numerusform>el archivo está dañado: solo se pudieron leer %Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>no es un archivo de pinceles</translation>
+    </message>
+    <message>
+        <source>a brush file of version %1, which Kelbrin cannot read</source>
+        <translation>un archivo de pinceles de la versión %1, que Kelbrin no sabe leer</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>no hay memoria suficiente para leerlo</translation>
+    </message>
+    <message>
+        <source>the file holds patterns but no brushes (export them as pictures instead)</source>
+        <translation>el archivo contiene motivos pero ningún pincel (expórtelos como imágenes)</translation>
+    </message>
+    <message>
+        <source>the file holds no brushes</source>
+        <translation>el archivo no contiene pinceles</translation>
+    </message>
+    <message>
+        <source>not a brush file, or too damaged for any brush to be read</source>
+        <translation>no es un archivo de pinceles, o está demasiado dañado para leer algún pincel</translation>
+    </message>
+</context>
+<context>
+    <name>BrushViewer</name>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>X and Y</source>
+        <translation>X e Y</translation>
+    </message>
+    <message>
+        <source>shape %1</source>
+        <translation>forma %1</translation>
+    </message>
+    <message>
+        <source>Sampled</source>
+        <translation>Muestreada</translation>
+    </message>
+    <message>
+        <source>Computed tip</source>
+        <translation>Punta calculada</translation>
+    </message>
+    <message>
+        <source>Bristle tip (preview)</source>
+        <translation>Punta de cerdas (vista previa)</translation>
+    </message>
+    <message>
+        <source>Airbrush tip (preview)</source>
+        <translation>Punta de aerógrafo (vista previa)</translation>
+    </message>
+    <message>
+        <source>Erodible tip (preview)</source>
+        <translation>Punta erosionable (vista previa)</translation>
+    </message>
+    <message>
+        <source>both axes</source>
+        <translation>ambos ejes</translation>
+    </message>
+    <message>
+        <source>%1, overrides the stylus</source>
+        <translation>%1, prevalece sobre el lápiz</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>Damero</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Punta</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sin nombre)</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Ajuste preestablecido</translation>
+    </message>
+    <message>
+        <source>none: a stored tip no preset of the file uses</source>
+        <translation>ninguno: una punta guardada que ningún ajuste del archivo usa</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Stored sample</source>
+        <translation>Muestra guardada</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Profundidad</translation>
+    </message>
+    <message>
+        <source>%1-bit</source>
+        <translation>%1 bits</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Dañada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) lost in the file, left blank</source>
+        <translation>
+            <numerusform>%n fila perdida en el archivo, dejada en blanco</numerusform>
+            <numerusform>%n filas perdidas en el archivo, dejadas en blanco</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>a drawn preview; Photoshop simulates this tip as it paints</source>
+        <translation>una vista previa dibujada; Photoshop simula esta punta al pintar</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Textura</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diámetro</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Espaciado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ángulo</translation>
+    </message>
+    <message>
+        <source>Roundness</source>
+        <translation>Redondez</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureza</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Voltear</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>Bristles</source>
+        <translation>Cerdas</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Grosor</translation>
+    </message>
+    <message>
+        <source>Stiffness</source>
+        <translation>Rigidez</translation>
+    </message>
+    <message>
+        <source>Granularity</source>
+        <translation>Granularidad</translation>
+    </message>
+    <message>
+        <source>Spatter size</source>
+        <translation>Tamaño de salpicadura</translation>
+    </message>
+    <message>
+        <source>Spatter amount</source>
+        <translation>Cantidad de salpicadura</translation>
+    </message>
+    <message>
+        <source>Softness</source>
+        <translation>Suavidad</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Minimum diameter</source>
+        <translation>Diámetro mínimo</translation>
+    </message>
+    <message>
+        <source>Tilt scale</source>
+        <translation>Escala de inclinación</translation>
+    </message>
+    <message>
+        <source>Minimum roundness</source>
+        <translation>Redondez mínima</translation>
+    </message>
+    <message>
+        <source>Flip jitter</source>
+        <translation>Fluctuación de volteo</translation>
+    </message>
+    <message>
+        <source>Brush projection</source>
+        <translation>Proyección del pincel</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>Scatter</source>
+        <translation>Dispersión</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Recuento</translation>
+    </message>
+    <message>
+        <source>Count jitter</source>
+        <translation>Fluctuación del recuento</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brillo</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Texture each tip</source>
+        <translation>Texturizar cada punta</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Minimum depth</source>
+        <translation>Profundidad mínima</translation>
+    </message>
+    <message>
+        <source>Depth jitter</source>
+        <translation>Fluctuación de profundidad</translation>
+    </message>
+    <message>
+        <source>Apply per tip</source>
+        <translation>Aplicar por punta</translation>
+    </message>
+    <message>
+        <source>Foreground/background</source>
+        <translation>Frontal/fondo</translation>
+    </message>
+    <message>
+        <source>Hue jitter</source>
+        <translation>Fluctuación de tono</translation>
+    </message>
+    <message>
+        <source>Saturation jitter</source>
+        <translation>Fluctuación de saturación</translation>
+    </message>
+    <message>
+        <source>Brightness jitter</source>
+        <translation>Fluctuación de brillo</translation>
+    </message>
+    <message>
+        <source>Purity</source>
+        <translation>Pureza</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacidad</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flujo</translation>
+    </message>
+    <message>
+        <source>Wetness</source>
+        <translation>Humedad</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mezcla</translation>
+    </message>
+    <message>
+        <source>Tilt X</source>
+        <translation>Inclinación X</translation>
+    </message>
+    <message>
+        <source>Tilt Y</source>
+        <translation>Inclinación Y</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotación</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>Tool Options</source>
+        <translation>Opciones de herramienta</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Suavizado</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Mapa de bits</translation>
+    </message>
+    <message>
+        <source>Greyscale</source>
+        <translation>Escala de grises</translation>
+    </message>
+    <message>
+        <source>Indexed</source>
+        <translation>Color indexado</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>CMYK</source>
+        <translation>CMYK</translation>
+    </message>
+    <message>
+        <source>Multichannel</source>
+        <translation>Multicanal</translation>
+    </message>
+    <message>
+        <source>Duotone</source>
+        <translation>Duotono</translation>
+    </message>
+    <message>
+        <source>Lab</source>
+        <translation>Lab</translation>
+    </message>
+    <message>
+        <source> with alpha</source>
+        <translation> con alfa</translation>
+    </message>
+    <message>
+        <source> (shown as RGB)</source>
+        <translation> (mostrado como RGB)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>No settings beyond the tip</source>
+        <translation>Ningún ajuste aparte de la punta</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Show the pattern</source>
+        <translation>Mostrar el motivo</translation>
+    </message>
+    <message>
+        <source>Show the pattern %1</source>
+        <translation>Mostrar el motivo %1</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pattern is not in this file: a plain noise stands in for it.</source>
+        <translation>El motivo de la textura no está en este archivo: un ruido simple lo sustituye.</translation>
+    </message>
+    <message>
+        <source>Simplified: the preset asks for more dabs or a larger tip than a preview paints.</source>
+        <translation>Simplificado: el ajuste preestablecido pide más toques o una punta mayor de lo que pinta una vista previa.</translation>
+    </message>
+    <message>
+        <source>Ink colour</source>
+        <translation>Color de la tinta</translation>
+    </message>
+    <message>
+        <source>Ink…</source>
+        <translation>Tinta…</translation>
+    </message>
+    <message>
+        <source>The pen pressure a mouse paints with</source>
+        <translation>La presión del lápiz con la que pinta un ratón</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Save as PNG…</source>
+        <translation>Guardar como PNG…</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Mouse pressure:</source>
+        <translation>Presión del ratón:</translation>
+    </message>
+    <message>
+        <source>Ink Colour</source>
+        <translation>Color de la tinta</translation>
+    </message>
+    <message>
+        <source>stroke</source>
+        <translation>trazo</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Guardar como PNG</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Could Not Save</source>
+        <translation>No se pudo guardar</translation>
+    </message>
+    <message>
+        <source>sampled</source>
+        <translation>muestreada</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>calculada</translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation>de cerdas</translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation>erosionable</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a fact&apos;s label, &quot;Size:&quot;</comment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Brush tip</source>
+        <translation>Punta del pincel</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>How the brush paints</source>
+        <translation>Cómo pinta el pincel</translation>
+    </message>
+    <message>
+        <source>Sheet to try the brush on</source>
+        <translation>Hoja para probar el pincel</translation>
+    </message>
+    <message>
+        <source>The colour strokes on the sheet are painted in</source>
+        <translation>El color con que se pinta en la hoja</translation>
+    </message>
+    <message>
+        <source>Tip size</source>
+        <translation>Tamaño de la punta</translation>
+    </message>
+    <message>
+        <source>Mouse pressure</source>
+        <translation>Presión del ratón</translation>
+    </message>
+    <message>
+        <source>Wipes the strokes off the sheet</source>
+        <translation>Borra los trazos de la hoja</translation>
+    </message>
+    <message>
+        <source>Saves the sheet&apos;s strokes as a PNG image</source>
+        <translation>Guarda los trazos de la hoja como imagen PNG</translation>
+    </message>
+</context>
+<context>
+    <name>BrushWindow</name>
+    <message>
+        <source>Thumbnail size</source>
+        <translation>Tamaño de las miniaturas</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Instalar</translation>
+    </message>
+    <message>
+        <source>&amp;Install in %1</source>
+        <translation>&amp;Instalar en %1</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Install in %1</source>
+        <translation>Instalar en %1</translation>
+    </message>
+    <message>
+        <source>Open Brush File</source>
+        <translation>Abrir archivo de pinceles</translation>
+    </message>
+    <message>
+        <source>Brush files (*.abr *.ABR);;All files (*)</source>
+        <translation>Archivos de pinceles (*.abr *.ABR);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Looking for brush files</source>
+        <translation>Buscando archivos de pinceles</translation>
+    </message>
+    <message>
+        <source>Fewer, larger brushes a row to the right</source>
+        <translation>Hacia la derecha: menos pinceles por fila, más grandes</translation>
+    </message>
+</context>
+<context>
+    <name>CBrushCataloguer</name>
+    <message numerus="yes">
+        <source>Cataloguing brushes… %1 of %Ln file(s)</source>
+        <translation>
+            <numerusform>Catalogando pinceles… %1 de %Ln archivo</numerusform>
+            <numerusform>Catalogando pinceles… %1 de %Ln archivos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplicados</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Show in File &amp;Manager</source>
+        <translation>Mostrar en el &amp;gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>Mover a la &amp;papelera</translation>
+    </message>
+    <message numerus="yes">
+        <source>No duplicates found among %Ln catalogued files.</source>
+        <translation>
+            <numerusform>Ningún duplicado entre %Ln archivo catalogado.</numerusform>
+            <numerusform>Ningún duplicado entre %Ln archivos catalogados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Duplicate brushes</source>
+        <translation>Pinceles duplicados</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesModel</name>
+    <message numerus="yes">
+        <source>%n identical files</source>
+        <translation>
+            <numerusform>%n archivo idéntico</numerusform>
+            <numerusform>%n archivos idénticos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” in %n files</source>
+        <translation>
+            <numerusform>«%1» en %n archivo</numerusform>
+            <numerusform>«%1» en %n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One tip in %n files</source>
+        <translation>
+            <numerusform>Una punta en %n archivo</numerusform>
+            <numerusform>Una punta en %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Brush</source>
+        <translation>Pincel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>ExportController</name>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… y %1 más</translation>
+    </message>
+    <message>
+        <source>Export Brushes as Images</source>
+        <translation>Exportar pinceles como imágenes</translation>
+    </message>
+    <message>
+        <source>Some brushes of “%1” could not be written.</source>
+        <translation>Algunos pinceles de «%1» no se pudieron escribir.</translation>
+    </message>
+    <message>
+        <source>Some brushes of “%1” were too large to write at full size.</source>
+        <translation>Algunos pinceles de «%1» eran demasiado grandes para escribirlos a tamaño completo.</translation>
+    </message>
+    <message>
+        <source>Some strokes of “%1” were not painted exactly as their presets ask.</source>
+        <translation>Algunos trazos de «%1» no se pintaron exactamente como piden sus ajustes preestablecidos.</translation>
+    </message>
+    <message>
+        <source>Use transparency</source>
+        <translation>Usar transparencia</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Puntas</translation>
+    </message>
+    <message>
+        <source>Strokes (how each preset paints)</source>
+        <translation>Trazos (cómo pinta cada ajuste preestablecido)</translation>
+    </message>
+    <message>
+        <source>By number (0.png, 1.png, …)</source>
+        <translation>Por número (0.png, 1.png, …)</translation>
+    </message>
+    <message>
+        <source>By brush name</source>
+        <translation>Por nombre de pincel</translation>
+    </message>
+    <message>
+        <source>Pad numbers with zeros (007.png)</source>
+        <translation>Rellenar números con ceros (007.png)</translation>
+    </message>
+    <message>
+        <source>Open the folder when done</source>
+        <translation>Abrir la carpeta al terminar</translation>
+    </message>
+    <message>
+        <source>Images of:</source>
+        <translation>Imágenes de:</translation>
+    </message>
+    <message>
+        <source>Name files:</source>
+        <translation>Nombrar archivos:</translation>
+    </message>
+    <message>
+        <source>Painting the strokes of “%1”…</source>
+        <translation>Pintando los trazos de «%1»…</translation>
+    </message>
+    <message>
+        <source>Writing the brushes of “%1”…</source>
+        <translation>Escribiendo los pinceles de «%1»…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>“%1” has no brushes to export.</source>
+        <translation>«%1» no tiene pinceles que exportar.</translation>
+    </message>
+    <message>
+        <source>The folder could not be made: %1</source>
+        <translation>No se pudo crear la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Images of</source>
+        <translation>Imágenes de</translation>
+    </message>
+    <message>
+        <source>Name files</source>
+        <translation>Nombrar los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>FileActionsController</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>The brush file could not be moved to the Trash.</source>
+        <translation>El archivo de pinceles no se pudo mover a la papelera.</translation>
+    </message>
+    <message>
+        <source>Kelbrin did not write it: it belongs to another application, and Kelbrin leaves it alone.</source>
+        <translation>Kelbrin no lo escribió: pertenece a otra aplicación, y Kelbrin no lo toca.</translation>
+    </message>
+    <message>
+        <source>Check that you may change the folder that holds the file.</source>
+        <translation>Compruebe que puede modificar la carpeta que contiene el archivo.</translation>
+    </message>
+    <message>
+        <source>“%1” was moved to the trash.</source>
+        <translation>«%1» se movió a la papelera.</translation>
+    </message>
+    <message>
+        <source>The file could not be taken back from the trash</source>
+        <translation>El archivo no se pudo recuperar de la papelera</translation>
+    </message>
+    <message>
+        <source>“%1” is back in %2.</source>
+        <translation>«%1» vuelve a estar en %2.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>GIMP and Krita get the brushes in their own formats:</source>
+        <translation>GIMP y Krita reciben los pinceles en sus propios formatos:</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) written to %1</source>
+        <translation>
+            <numerusform>%Ln imagen escrita en %1</numerusform>
+            <numerusform>%Ln imágenes escritas en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 of them drawn previews of bristle or erodible tips</source>
+        <translation>, %1 de ellas vistas previas dibujadas de puntas de cerdas o erosionables</translation>
+    </message>
+    <message>
+        <source>, %1 could not be written</source>
+        <translation>, %1 no se pudieron escribir</translation>
+    </message>
+    <message>
+        <source> (stopped before the end)</source>
+        <translation> (detenido antes del final)</translation>
+    </message>
+</context>
+<context>
+    <name>FileManagerLauncher</name>
+    <message>
+        <source>Neither the desktop&apos;s file manager nor xdg-open answered. The folder is:</source>
+        <translation>Ni el gestor de archivos del escritorio ni xdg-open respondieron. La carpeta es:</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder “%1”.</source>
+        <translation>Ningún gestor de archivos pudo abrir la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>No file manager could show “%1”.</source>
+        <translation>Ningún gestor de archivos pudo mostrar «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>FileOutlineView</name>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Mostrar en el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Favorito</translation>
+    </message>
+    <message>
+        <source>Tags…</source>
+        <translation>Etiquetas…</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mover a la papelera</translation>
+    </message>
+</context>
+<context>
+    <name>InstallResultDialog</name>
+    <message>
+        <source>Installed (its brushes folder was made)</source>
+        <translation>Instalado (se creó su carpeta de pinceles)</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>Already installed as “%1”</source>
+        <translation>Ya instalado como «%1»</translation>
+    </message>
+    <message>
+        <source>Already installed</source>
+        <translation>Ya instalado</translation>
+    </message>
+    <message>
+        <source>Not installed: %1</source>
+        <translation>No instalado: %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show %1 in the file manager</source>
+        <translation>Mostrar %1 en el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Show the %1 folder</source>
+        <translation>Mostrar la carpeta de %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstalledFileOutlineModel</name>
+    <message>
+        <source>%1 — Local Brushes</source>
+        <comment>a painting application&apos;s second brushes folder</comment>
+        <translation>%1 — Pinceles locales</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryController</name>
+    <message>
+        <source> It has been set aside as %1, and a new one is made at the next start.</source>
+        <translation> Se ha apartado como %1, y se creará una nueva en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source> The library is off until the next start.</source>
+        <translation> La biblioteca está desactivada hasta el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>There is no brush library to keep it in.</source>
+        <translation>No hay biblioteca de pinceles donde guardarlo.</translation>
+    </message>
+    <message>
+        <source>The brush library is not ready yet: it is being checked.</source>
+        <translation>La biblioteca de pinceles aún no está lista: se está comprobando.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryResultsModel</name>
+    <message>
+        <source>Brush %1</source>
+        <translation>Pincel %1</translation>
+    </message>
+    <message>
+        <source>%1, starred</source>
+        <translation>%1, favorito</translation>
+    </message>
+    <message>
+        <source>Brush %1 in %2</source>
+        <translation>Pincel %1 en %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryResultsView</name>
+    <message>
+        <source>No brushes named “%1” in the library</source>
+        <translation>Ningún pincel llamado «%1» en la biblioteca</translation>
+    </message>
+    <message>
+        <source>Brushes named “%1” in the library — more than %2, %2 shown</source>
+        <translation>Pinceles llamados «%1» en la biblioteca — más de %2, se muestran %2</translation>
+    </message>
+    <message>
+        <source>Brushes named “%1” in the library — %2</source>
+        <translation>Pinceles llamados «%1» en la biblioteca — %2</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Show in File &amp;Manager</source>
+        <translation>Mostrar en el &amp;gestor de archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Favourite Brush</source>
+        <translation>Pincel &amp;favorito</translation>
+    </message>
+    <message>
+        <source>Brushes found in the library</source>
+        <translation>Pinceles encontrados en la biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>MarksController</name>
+    <message>
+        <source>&amp;Favourite Brush</source>
+        <translation>Pincel &amp;favorito</translation>
+    </message>
+    <message>
+        <source>Fa&amp;vourite File</source>
+        <translation>Archivo fa&amp;vorito</translation>
+    </message>
+    <message>
+        <source>T&amp;ags…</source>
+        <translation>&amp;Etiquetas…</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicates…</source>
+        <translation>&amp;Duplicados…</translation>
+    </message>
+    <message>
+        <source>The brush library could not keep that</source>
+        <translation>La biblioteca de pinceles no pudo guardarlo</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineModel</name>
+    <message>
+        <source>Tags: %1</source>
+        <translation>Etiquetas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, folder, %n brush file(s)</source>
+        <translation>
+            <numerusform>%1, carpeta, %n archivo de pinceles</numerusform>
+            <numerusform>%1, carpeta, %n archivos de pinceles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, starred</source>
+        <translation>%1, favorito</translation>
+    </message>
+</context>
+<context>
+    <name>OutlinesController</name>
+    <message>
+        <source>Filter brush files</source>
+        <translation>Filtrar archivos</translation>
+    </message>
+    <message>
+        <source>Show all files, the favourites, or the files of one tag</source>
+        <translation>Mostrar todos los archivos, los favoritos o los archivos de una etiqueta</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Installed Brushes</source>
+        <translation>Pinceles instalados</translation>
+    </message>
+    <message>
+        <source>No favourite brush file names contain “%1”</source>
+        <translation>Ningún nombre de archivo de pinceles favorito contiene «%1»</translation>
+    </message>
+    <message>
+        <source>No brush files tagged “%1” have names containing “%2”</source>
+        <translation>Ningún archivo de pinceles con la etiqueta «%1» tiene un nombre que contenga «%2»</translation>
+    </message>
+    <message>
+        <source>No favourite brush files here</source>
+        <translation>No hay archivos de pinceles favoritos aquí</translation>
+    </message>
+    <message>
+        <source>No brush files tagged “%1” here</source>
+        <translation>No hay archivos de pinceles con la etiqueta «%1» aquí</translation>
+    </message>
+    <message>
+        <source>No brush file names contain “%1”</source>
+        <translation>Ningún nombre de archivo de pinceles contiene «%1»</translation>
+    </message>
+    <message>
+        <source>Searching for brush files…</source>
+        <translation>Buscando archivos de pinceles…</translation>
+    </message>
+    <message>
+        <source>No brush files found</source>
+        <translation>No se encontraron archivos de pinceles</translation>
+    </message>
+    <message>
+        <source>No brush files found in:</source>
+        <translation>No se encontraron archivos de pinceles en:</translation>
+    </message>
+    <message>
+        <source>Shows only the files whose name or tags hold these words</source>
+        <translation>Muestra solo los archivos cuyo nombre o etiquetas contienen estas palabras</translation>
+    </message>
+    <message>
+        <source>Files shown</source>
+        <translation>Archivos mostrados</translation>
+    </message>
+    <message>
+        <source>Brush files</source>
+        <translation>Archivos de pinceles</translation>
+    </message>
+</context>
+<context>
+    <name>ReadMessageBar</name>
+    <message>
+        <source>Not a brush file</source>
+        <translation>No es un archivo de pinceles</translation>
+    </message>
+    <message>
+        <source>Not a brush file Kelbrin can read (version %1)</source>
+        <translation>No es un archivo de pinceles que Kelbrin sepa leer (versión %1)</translation>
+    </message>
+    <message>
+        <source>This file is damaged: %1 and %2 could be read</source>
+        <translation>Este archivo está dañado: se pudieron leer %1 y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln pincel</numerusform>
+            <numerusform>%Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motivo</numerusform>
+            <numerusform>%Ln motivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This file is damaged: %Ln brush(es) could be read</source>
+        <translation>
+            <numerusform>Este archivo está dañado: se pudo leer %Ln pincel</numerusform>
+            <numerusform>Este archivo está dañado: se pudieron leer %Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not enough memory to read this file</source>
+        <translation>no hay memoria suficiente para leer este archivo</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingController</name>
+    <message numerus="yes">
+        <source>Reading… %Ln brush(es)</source>
+        <translation>
+            <numerusform>Leyendo… %Ln pincel</numerusform>
+            <numerusform>Leyendo… %Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln pincel</numerusform>
+            <numerusform>%Ln pinceles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <comment>the kinds of the brushes counted</comment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motivo</numerusform>
+            <numerusform>%Ln motivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sampled</source>
+        <translation>
+            <numerusform>%Ln muestreada</numerusform>
+            <numerusform>%Ln muestreadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln computed</source>
+        <translation>
+            <numerusform>%Ln calculada</numerusform>
+            <numerusform>%Ln calculadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bristle</source>
+        <translation>
+            <numerusform>%Ln de cerdas</numerusform>
+            <numerusform>%Ln de cerdas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln erodible</source>
+        <translation>
+            <numerusform>%Ln erosionable</numerusform>
+            <numerusform>%Ln erosionables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %Ln selected</source>
+        <translation>
+            <numerusform> — %Ln seleccionado</numerusform>
+            <numerusform> — %Ln seleccionados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the brush file</source>
+        <translation>Leyendo el archivo de pinceles</translation>
+    </message>
+</context>
+<context>
+    <name>ScratchCanvas</name>
+    <message>
+        <source>Could not write the picture to %1.</source>
+        <translation>No se pudo escribir la imagen en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TagsDialog</name>
+    <message>
+        <source>Tags of “%1”</source>
+        <translation>Etiquetas de «%1»</translation>
+    </message>
+    <message>
+        <source>New tag</source>
+        <translation>Etiqueta nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Words of your own to find this file by: the box beside the filter shows the files that have one.</source>
+        <translation>Palabras propias para encontrar este archivo: la lista junto al filtro muestra los archivos que tienen una.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
+    </message>
+</context>
+<context>
+    <name>WatchLimitBar</name>
+    <message>
+        <source>Hide this message</source>
+        <translation>Ocultar este mensaje</translation>
+    </message>
+    <message>
+        <source>Not every folder can be watched for changes: the system&apos;s limit (fs.inotify.max_user_watches) is reached. Kelbrin looks at the others every %1 s instead, so changes there show up late.
+To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, put that setting in a file in /etc/sysctl.d/)</source>
+        <translation>No se pueden vigilar los cambios de todas las carpetas: se alcanzó el límite del sistema (fs.inotify.max_user_watches). Kelbrin revisa las demás cada %1 s, así que los cambios allí aparecen con retraso.
+Para subir el límite: sudo sysctl fs.inotify.max_user_watches=524288 (para conservarlo, ponga ese ajuste en un archivo de /etc/sysctl.d/)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mover a la papelera</translation>
+    </message>
+    <message>
+        <source>Show &amp;Strokes</source>
+        <translation>Mostrar &amp;trazos</translation>
+    </message>
+    <message>
+        <source>Strokes</source>
+        <translation>Trazos</translation>
+    </message>
+    <message>
+        <source>Show how each brush paints</source>
+        <translation>Mostrar cómo pinta cada pincel</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;reciente</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Images…</source>
+        <translation>&amp;Exportar como imágenes…</translation>
+    </message>
+    <message>
+        <source>Export &amp;Selected…</source>
+        <translation>Exportar selecci&amp;ón…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primir…</translation>
+    </message>
+    <message>
+        <source>Show in File &amp;Manager</source>
+        <translation>Mostrar en el &amp;gestor de archivos</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Instalar</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>Mover a la pape&amp;lera</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Kelbrin &amp;Help</source>
+        <translation>&amp;Ayuda de Kelbrin</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelbrin</source>
+        <translation>A&amp;cerca de Kelbrin</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;Find Brush Files</source>
+        <translation>&amp;Buscar archivos de pinceles</translation>
+    </message>
+    <message>
+        <source>&amp;View Brush</source>
+        <translation>Ve&amp;r pincel</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reducir</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>Tamaño &amp;original</translation>
+    </message>
+    <message>
+        <source>Show &amp;Names</source>
+        <translation>Mostrar &amp;nombres</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Folders</source>
+        <translation>Mostrar todas las &amp;carpetas</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>T&amp;ema</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Claro</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Oscuro</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
+    <message>
+        <source>Kelbrin Help</source>
+        <translation>Ayuda de Kelbrin</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; shows the brushes in Photoshop brush files.&lt;/p&gt;&lt;p&gt;Open a file with File ▸ Open… or drop it on the window. Change the thumbnail size with the slider, Ctrl+wheel or View ▸ Zoom In and Zoom Out (Ctrl+0 goes back); Home and End jump to the first and last brushes.&lt;/p&gt;&lt;p&gt;Click a brush to select it, Ctrl or Shift and click to select more, Ctrl+A for all. Double-click or press Space to see it large; Left and Right step through the file. Ctrl+C copies the brush as a picture; drag brushes out to drop them as PNG files.&lt;/p&gt;&lt;p&gt;File ▸ Export as Images… writes every brush as a PNG file into a new folder; Export Selected… only the selected ones.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; muestra los pinceles de los archivos de pinceles de Photoshop.&lt;/p&gt;&lt;p&gt;Abra un archivo con Archivo ▸ Abrir… o suéltelo sobre la ventana. Cambie el tamaño de las miniaturas con el control deslizante, Ctrl+rueda o Ver ▸ Ampliar y Reducir (Ctrl+0 vuelve atrás); Inicio y Fin saltan al primer y al último pincel.&lt;/p&gt;&lt;p&gt;Haga clic en un pincel para seleccionarlo, Ctrl o Mayús y clic para seleccionar más, Ctrl+A para todos. Doble clic o Espacio lo muestra en grande; Izquierda y Derecha recorren el archivo. Ctrl+C copia el pincel como imagen; arrastre pinceles fuera para soltarlos como archivos PNG.&lt;/p&gt;&lt;p&gt;Archivo ▸ Exportar como imágenes… escribe cada pincel como archivo PNG en una carpeta nueva; Exportar selección… solo los seleccionados.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Browse the brushes in Photoshop brush files (.abr): find them all, look at every brush, export them as images. Kelbrin never changes a brush file.&lt;/p&gt;&lt;p&gt;The licence is in the copyright file installed with Kelbrin (/usr/share/doc/kelbrin/copyright).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Explore los pinceles de los archivos de pinceles de Photoshop (.abr): encuéntrelos todos, mire cada pincel, expórtelos como imágenes. Kelbrin nunca modifica un archivo de pinceles.&lt;/p&gt;&lt;p&gt;La licencia está en el archivo copyright instalado con Kelbrin (/usr/share/doc/kelbrin/copyright).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Kelbrin</source>
+        <translation>Acerca de Kelbrin</translation>
+    </message>
+    <message>
+        <source>Move the brush file to the trash</source>
+        <translation>Mover el archivo de pinceles a la papelera</translation>
+    </message>
+    <message>
+        <source>Save the brushes as PNG images</source>
+        <translation>Guardar los pinceles como imágenes PNG</translation>
+    </message>
+</context>
+<context>
+    <name>kelbrin</name>
+    <message>
+        <source>Browse the brushes in Photoshop brush files.</source>
+        <translation>Explorar los pinceles de los archivos de pinceles de Photoshop.</translation>
+    </message>
+    <message>
+        <source>Open FILE, save a picture of the window to OUT and quit.</source>
+        <translation>Abrir FILE, guardar una imagen de la ventana en OUT y salir.</translation>
+    </message>
+    <message>
+        <source>Without showing a window, wait until the search for brush files has done its first pass, print both outlines with every folder open, and quit.</source>
+        <translation>Sin mostrar ventana, esperar a que la búsqueda de archivos de pinceles haga su primera pasada, imprimir ambos esquemas con todas las carpetas abiertas y salir.</translation>
+    </message>
+    <message>
+        <source>With --dump-outlines: print every folder (Show All Folders).</source>
+        <translation>Con --dump-outlines: imprimir todas las carpetas (Mostrar todas las carpetas).</translation>
+    </message>
+    <message>
+        <source>A brush file to show (a path or a file:// URI).</source>
+        <translation>Un archivo de pinceles que mostrar (una ruta o un URI file://).</translation>
+    </message>
+</context>
+<context>
+    <name>kelbrin-cli</name>
+    <message>
+        <source>read brush files and list their brushes</source>
+        <translation>leer archivos de pinceles y listar sus pinceles</translation>
+    </message>
+    <message>
+        <source>write the brushes of FILE (tips, or strokes) as PNG files into a new folder</source>
+        <translation>escribir los pinceles de FILE (puntas o trazos) como archivos PNG en una carpeta nueva</translation>
+    </message>
+    <message>
+        <source>paint a brush&apos;s stroke in black on white into a PNG file</source>
+        <translation>pintar el trazo de un pincel en negro sobre blanco en un archivo PNG</translation>
+    </message>
+    <message>
+        <source>write each file&apos;s brushes in GIMP&apos;s or Krita&apos;s own formats</source>
+        <translation>escribir los pinceles de cada archivo en los formatos propios de GIMP o Krita</translation>
+    </message>
+    <message>
+        <source>show brush files as the folder outline shows them</source>
+        <translation>mostrar los archivos de pinceles como los muestra el esquema de carpetas</translation>
+    </message>
+    <message>
+        <source>find brush files (everywhere, or below the folders)</source>
+        <translation>buscar archivos de pinceles (en todas partes, o bajo las carpetas)</translation>
+    </message>
+    <message>
+        <source>list the installed painting applications</source>
+        <translation>listar las aplicaciones de pintura instaladas</translation>
+    </message>
+    <message>
+        <source>copy a brush file into every application&apos;s brushes folder</source>
+        <translation>copiar un archivo de pinceles en la carpeta de pinceles de cada aplicación</translation>
+    </message>
+    <message>
+        <source>move files to the trash (--yes: delete those no trash takes)</source>
+        <translation>mover archivos a la papelera (--yes: borrar los que ninguna papelera acepta)</translation>
+    </message>
+    <message>
+        <source>bring the brush library up to date (everywhere, or below the folders)</source>
+        <translation>poner al día la biblioteca de pinceles (en todas partes, o bajo las carpetas)</translation>
+    </message>
+    <message>
+        <source>list the library&apos;s brushes whose names hold TEXT</source>
+        <translation>listar los pinceles de la biblioteca cuyo nombre contiene TEXT</translation>
+    </message>
+    <message>
+        <source>list identical files and tips found in more than one file</source>
+        <translation>listar archivos idénticos y puntas que están en más de un archivo</translation>
+    </message>
+    <message>
+        <source>give a file tags</source>
+        <translation>poner etiquetas a un archivo</translation>
+    </message>
+    <message>
+        <source>take tags from a file</source>
+        <translation>quitar etiquetas a un archivo</translation>
+    </message>
+    <message>
+        <source>list the tags, or the files with TAG</source>
+        <translation>listar las etiquetas, o los archivos con TAG</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>options:</source>
+        <translation>opciones:</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>mostrar esta ayuda</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1&apos; for more information.</source>
+        <translation>Pruebe «%1» para más información.</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>uso:</translation>
+    </message>
+    <message>
+        <source>COMMAND [ARGS]</source>
+        <comment>the synopsis of kelbrin-cli</comment>
+        <translation>ORDEN [ARGUMENTOS]</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <translation>ORDEN</translation>
+    </message>
+    <message>
+        <source>commands:</source>
+        <translation>órdenes:</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>orden desconocida %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>--to gimp or --to krita is needed</source>
+        <translation>se necesita --to gimp o --to krita</translation>
+    </message>
+    <message>
+        <source>unknown --to &quot;%1&quot;</source>
+        <translation>--to «%1» desconocido</translation>
+    </message>
+    <message>
+        <source>no FILE given</source>
+        <translation>no se indicó FILE</translation>
+    </message>
+    <message>
+        <source>no FILE and DIR given</source>
+        <translation>no se indicaron FILE ni DIR</translation>
+    </message>
+    <message>
+        <source>no DIR given</source>
+        <translation>no se indicó DIR</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>demasiados argumentos</translation>
+    </message>
+    <message>
+        <source>DIR must name a new folder, not &quot;%1&quot;</source>
+        <translation>DIR debe nombrar una carpeta nueva, no «%1»</translation>
+    </message>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation>--seconds necesita un número entero de segundos</translation>
+    </message>
+    <message>
+        <source>one FILE at a time</source>
+        <translation>un solo FILE a la vez</translation>
+    </message>
+    <message>
+        <source>a file and at least one tag are needed</source>
+        <translation>se necesitan un archivo y al menos una etiqueta</translation>
+    </message>
+    <message>
+        <source>one text to search for is needed</source>
+        <translation>se necesita un texto que buscar</translation>
+    </message>
+    <message>
+        <source>no arguments are taken</source>
+        <translation>no se admiten argumentos</translation>
+    </message>
+    <message>
+        <source>at most one tag is taken</source>
+        <translation>se admite una etiqueta como mucho</translation>
+    </message>
+    <message>
+        <source>--switch-after needs a brush count (0 or more)</source>
+        <translation>--switch-after necesita un número de pinceles (0 o más)</translation>
+    </message>
+    <message>
+        <source>--switch-after takes exactly two files</source>
+        <translation>--switch-after admite exactamente dos archivos</translation>
+    </message>
+    <message>
+        <source>no --out PNG given</source>
+        <translation>no se indicó --out PNG</translation>
+    </message>
+    <message>
+        <source>--name takes a brush&apos;s name, not &quot;&quot;</source>
+        <translation>--name admite el nombre de un pincel, no «»</translation>
+    </message>
+    <message>
+        <source>--brush and --name both choose the brush; give one</source>
+        <translation>--brush y --name eligen ambos el pincel; indique uno</translation>
+    </message>
+    <message>
+        <source>--brush takes a brush&apos;s number, not &quot;%1&quot;</source>
+        <translation>--brush admite el número de un pincel, no «%1»</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size admite ANCHOxALTO, cada uno de 1 a %1 píxeles, no «%2»</translation>
+    </message>
+    <message>
+        <source>--seed takes a number from 0 to 4294967295, not &quot;%1&quot;</source>
+        <translation>--seed admite un número de 0 a 4294967295, no «%1»</translation>
+    </message>
+    <message>
+        <source>--exclude and --restrict cannot be combined</source>
+        <translation>--exclude y --restrict no se pueden combinar</translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
+        <translation>no se indicó PATH</translation>
+    </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>imprimir un documento JSON</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp (una carpeta de pinceles por archivo) o krita (un paquete)</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>dónde escribir (por omisión: la carpeta actual)</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>pintura negra sobre fondo transparente en vez de tinta sobre blanco</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>nombrar los archivos según sus pinceles (Soft Round.png) en vez de su número</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>escribir el trazo de cada ajuste (400 x 160, la curva en S, semilla 1) en vez de su punta</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>seguir informando de los cambios</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>dejar de vigilar tras N segundos</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>imprimir un objeto JSON por línea</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>imprimir al final la parada más larga del bucle de eventos</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>imprimir los recuentos como JSON</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>imprimir los pinceles como JSON</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>imprimir los grupos como JSON</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>imprimir como JSON</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>listar las puntas que guarda el archivo, en su propio orden, en vez de sus ajustes</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>pasar de FILE1 a FILE2 tras N pinceles, como hace la ventana</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>pintar el pincel N, por su número en el listado (por omisión 0)</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>pintar el primer pincel llamado TEXT, o cuyo nombre lo contiene</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>el tamaño de la imagen en píxeles (por omisión 400x160)</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>la curva en S de la vista previa (por omisión), una línea recta o puntos de un archivo JSON</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>la semilla del azar del pincel (por omisión 1)</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>el archivo PNG que escribir (se reemplaza si existe)</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>borrar los archivos que ninguna papelera acepta, como si se respondiera que sí</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>ordenar el nivel superior de menos a más profundo</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>imprimir la vista completa: la raíz y cada volumen</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>nunca un nivel salvo que contenga un archivo</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>cada carpeta dentro es un nivel</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>omitir lo que hay debajo</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>conservar solo lo que hay debajo</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>después ejecutar las órdenes de FILE (- para la entrada estándar)</translation>
+    </message>
+</context>
+</TS>

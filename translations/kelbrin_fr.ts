@@ -1,0 +1,1886 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BrushFileView</name>
+    <message>
+        <source>Stroke simplified: the preset asks for more dabs or a larger tip than a preview paints</source>
+        <translation>Trait simplifié : le préréglage demande plus de touches ou une pointe plus grande qu’un aperçu n’en peint</translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation>Motifs</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Réglages : %1</translation>
+    </message>
+    <message>
+        <source>Brushes</source>
+        <translation>Brosses</translation>
+    </message>
+    <message>
+        <source>sampled</source>
+        <translation>échantillonnée</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>calculée</translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation>à poils</translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation>érodable</translation>
+    </message>
+    <message>
+        <source>pattern</source>
+        <translation>motif</translation>
+    </message>
+    <message>
+        <source>%1 by %2 px</source>
+        <translation>%1 sur %2 px</translation>
+    </message>
+    <message>
+        <source>starred</source>
+        <translation>favori</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>réglages : %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrushInstaller</name>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last of a list of painting applications</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>GIMP shows the new brushes once its Brushes, Patterns, Paint Dynamics and Tool Presets are refreshed (the Refresh button at the foot of each) or it restarts</source>
+        <translation>GIMP montre les nouvelles brosses une fois ses Brosses, Motifs, Dynamiques de peinture et Préréglages d’outils actualisés (le bouton Actualiser au bas de chacun) ou après son redémarrage</translation>
+    </message>
+    <message>
+        <source>If they are running, %1, and Krita once it restarts.</source>
+        <translation>S’ils sont ouverts, %1, et Krita après son redémarrage.</translation>
+    </message>
+    <message>
+        <source>If it is running, %1.</source>
+        <translation>S’il est ouvert, %1.</translation>
+    </message>
+    <message>
+        <source>If it is running, Krita shows the new brushes once it restarts.</source>
+        <translation>S’il est ouvert, Krita montre les nouvelles brosses après son redémarrage.</translation>
+    </message>
+    <message>
+        <source>“%1” was not installed: %2.</source>
+        <translation>« %1 » n’a pas été installé : %2.</translation>
+    </message>
+    <message>
+        <source>“%1” could not be installed in %2.</source>
+        <translation>« %1 » n’a pas pu être installé dans %2.</translation>
+    </message>
+    <message>
+        <source>“%1” was installed in %2.</source>
+        <translation>« %1 » a été installé dans %2.</translation>
+    </message>
+    <message>
+        <source>“%1” is already installed in %2.</source>
+        <translation>« %1 » est déjà installé dans %2.</translation>
+    </message>
+    <message>
+        <source>%1: installed %2 (its brushes folder was made for it)</source>
+        <translation>%1 : %2 installé (son dossier de brosses a été créé)</translation>
+    </message>
+    <message>
+        <source>%1: installed %2</source>
+        <translation>%1 : %2 installé</translation>
+    </message>
+    <message>
+        <source>%1: already installed as %2</source>
+        <translation>%1 : déjà installé sous %2</translation>
+    </message>
+    <message>
+        <source>%1: already has %2</source>
+        <translation>%1 : a déjà %2</translation>
+    </message>
+    <message>
+        <source>%1: could not write %2: %3</source>
+        <translation>%1 : impossible d’écrire %2 : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>the file is damaged: only %Ln brush(es) could be read from it</source>
+        <translation>
+            <numerusform>le fichier est endommagé : seule %Ln brosse a pu en être lue</numerusform>
+            <numerusform>le fichier est endommagé : seules %Ln brosses ont pu en être lues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>pas un fichier de brosses</translation>
+    </message>
+    <message>
+        <source>a brush file of version %1, which Kelbrin cannot read</source>
+        <translation>un fichier de brosses de version %1, que Kelbrin ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>pas assez de mémoire pour le lire</translation>
+    </message>
+    <message>
+        <source>the file holds patterns but no brushes (export them as pictures instead)</source>
+        <translation>le fichier contient des motifs mais aucune brosse (exportez-les plutôt en images)</translation>
+    </message>
+    <message>
+        <source>the file holds no brushes</source>
+        <translation>le fichier ne contient aucune brosse</translation>
+    </message>
+    <message>
+        <source>not a brush file, or too damaged for any brush to be read</source>
+        <translation>pas un fichier de brosses, ou trop endommagé pour qu’une brosse puisse être lue</translation>
+    </message>
+</context>
+<context>
+    <name>BrushViewer</name>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>X and Y</source>
+        <translation>X et Y</translation>
+    </message>
+    <message>
+        <source>shape %1</source>
+        <translation>forme %1</translation>
+    </message>
+    <message>
+        <source>Sampled</source>
+        <translation>Échantillonnée</translation>
+    </message>
+    <message>
+        <source>Computed tip</source>
+        <translation>Pointe calculée</translation>
+    </message>
+    <message>
+        <source>Bristle tip (preview)</source>
+        <translation>Pointe à poils (aperçu)</translation>
+    </message>
+    <message>
+        <source>Airbrush tip (preview)</source>
+        <translation>Pointe aérographe (aperçu)</translation>
+    </message>
+    <message>
+        <source>Erodible tip (preview)</source>
+        <translation>Pointe érodable (aperçu)</translation>
+    </message>
+    <message>
+        <source>both axes</source>
+        <translation>les deux axes</translation>
+    </message>
+    <message>
+        <source>%1, overrides the stylus</source>
+        <translation>%1, prime sur le stylet</translation>
+    </message>
+    <message>
+        <source>Fit to Window</source>
+        <translation>Adapter à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>Damier</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom :</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fond :</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Pointe</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Essayer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Préréglage</translation>
+    </message>
+    <message>
+        <source>none: a stored tip no preset of the file uses</source>
+        <translation>aucun : une pointe enregistrée qu’aucun préréglage du fichier n’utilise</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Stored sample</source>
+        <translation>Échantillon enregistré</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Profondeur</translation>
+    </message>
+    <message>
+        <source>%1-bit</source>
+        <translation>%1 bits</translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation>Endommagée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) lost in the file, left blank</source>
+        <translation>
+            <numerusform>%n ligne perdue dans le fichier, laissée vide</numerusform>
+            <numerusform>%n lignes perdues dans le fichier, laissées vides</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>a drawn preview; Photoshop simulates this tip as it paints</source>
+        <translation>un aperçu dessiné ; Photoshop simule cette pointe en peignant</translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Texture</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Roundness</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureté</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Symétrie</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Bristles</source>
+        <translation>Poils</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Épaisseur</translation>
+    </message>
+    <message>
+        <source>Stiffness</source>
+        <translation>Rigidité</translation>
+    </message>
+    <message>
+        <source>Granularity</source>
+        <translation>Granularité</translation>
+    </message>
+    <message>
+        <source>Spatter size</source>
+        <translation>Taille des éclaboussures</translation>
+    </message>
+    <message>
+        <source>Spatter amount</source>
+        <translation>Quantité d’éclaboussures</translation>
+    </message>
+    <message>
+        <source>Softness</source>
+        <translation>Douceur</translation>
+    </message>
+    <message>
+        <source>%1 px</source>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>Minimum diameter</source>
+        <translation>Diamètre minimal</translation>
+    </message>
+    <message>
+        <source>Tilt scale</source>
+        <translation>Échelle d’inclinaison</translation>
+    </message>
+    <message>
+        <source>Minimum roundness</source>
+        <translation>Arrondi minimal</translation>
+    </message>
+    <message>
+        <source>Flip jitter</source>
+        <translation>Variation de la symétrie</translation>
+    </message>
+    <message>
+        <source>Brush projection</source>
+        <translation>Projection de la forme</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activé</translation>
+    </message>
+    <message>
+        <source>Scatter</source>
+        <translation>Diffusion</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Count jitter</source>
+        <translation>Variation du nombre</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Luminosité</translation>
+    </message>
+    <message>
+        <source>Contrast</source>
+        <translation>Contraste</translation>
+    </message>
+    <message>
+        <source>Texture each tip</source>
+        <translation>Texturer chaque pointe</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Minimum depth</source>
+        <translation>Profondeur minimale</translation>
+    </message>
+    <message>
+        <source>Depth jitter</source>
+        <translation>Variation de la profondeur</translation>
+    </message>
+    <message>
+        <source>Apply per tip</source>
+        <translation>Appliquer à chaque pointe</translation>
+    </message>
+    <message>
+        <source>Foreground/background</source>
+        <translation>Premier plan/arrière-plan</translation>
+    </message>
+    <message>
+        <source>Hue jitter</source>
+        <translation>Variation de teinte</translation>
+    </message>
+    <message>
+        <source>Saturation jitter</source>
+        <translation>Variation de saturation</translation>
+    </message>
+    <message>
+        <source>Brightness jitter</source>
+        <translation>Variation de luminosité</translation>
+    </message>
+    <message>
+        <source>Purity</source>
+        <translation>Pureté</translation>
+    </message>
+    <message>
+        <source>Opacity</source>
+        <translation>Opacité</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flux</translation>
+    </message>
+    <message>
+        <source>Wetness</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>Mélange</translation>
+    </message>
+    <message>
+        <source>Tilt X</source>
+        <translation>Inclinaison X</translation>
+    </message>
+    <message>
+        <source>Tilt Y</source>
+        <translation>Inclinaison Y</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Tool Options</source>
+        <translation>Options d’outil</translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation>Lissage</translation>
+    </message>
+    <message>
+        <source>Bitmap</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Greyscale</source>
+        <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Indexed</source>
+        <translation>Couleurs indexées</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RVB</translation>
+    </message>
+    <message>
+        <source>CMYK</source>
+        <translation>CMJN</translation>
+    </message>
+    <message>
+        <source>Multichannel</source>
+        <translation>Multicouche</translation>
+    </message>
+    <message>
+        <source>Duotone</source>
+        <translation>Bichromie</translation>
+    </message>
+    <message>
+        <source>Lab</source>
+        <translation>Lab</translation>
+    </message>
+    <message>
+        <source> with alpha</source>
+        <translation> avec alpha</translation>
+    </message>
+    <message>
+        <source> (shown as RGB)</source>
+        <translation> (affiché en RVB)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>No settings beyond the tip</source>
+        <translation>Aucun réglage hormis la pointe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Show the pattern</source>
+        <translation>Afficher le motif</translation>
+    </message>
+    <message>
+        <source>Show the pattern %1</source>
+        <translation>Afficher le motif %1</translation>
+    </message>
+    <message>
+        <source>The texture&apos;s pattern is not in this file: a plain noise stands in for it.</source>
+        <translation>Le motif de la texture n’est pas dans ce fichier : un simple bruit le remplace.</translation>
+    </message>
+    <message>
+        <source>Simplified: the preset asks for more dabs or a larger tip than a preview paints.</source>
+        <translation>Simplifié : le préréglage demande plus de touches ou une pointe plus grande qu’un aperçu n’en peint.</translation>
+    </message>
+    <message>
+        <source>Ink colour</source>
+        <translation>Couleur de l’encre</translation>
+    </message>
+    <message>
+        <source>Ink…</source>
+        <translation>Encre…</translation>
+    </message>
+    <message>
+        <source>The pen pressure a mouse paints with</source>
+        <translation>La pression du stylet avec laquelle peint une souris</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save as PNG…</source>
+        <translation>Enregistrer en PNG…</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Mouse pressure:</source>
+        <translation>Pression de la souris :</translation>
+    </message>
+    <message>
+        <source>Ink Colour</source>
+        <translation>Couleur de l’encre</translation>
+    </message>
+    <message>
+        <source>stroke</source>
+        <translation>trait</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Enregistrer en PNG</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Could Not Save</source>
+        <translation>Enregistrement impossible</translation>
+    </message>
+    <message>
+        <source>sampled</source>
+        <translation>échantillonnée</translation>
+    </message>
+    <message>
+        <source>computed</source>
+        <translation>calculée</translation>
+    </message>
+    <message>
+        <source>bristle</source>
+        <translation>à poils</translation>
+    </message>
+    <message>
+        <source>erodible</source>
+        <translation>érodable</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a fact&apos;s label, &quot;Size:&quot;</comment>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>Brush tip</source>
+        <translation>Pointe de la brosse</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>How the brush paints</source>
+        <translation>Comment la brosse peint</translation>
+    </message>
+    <message>
+        <source>Sheet to try the brush on</source>
+        <translation>Feuille pour essayer la brosse</translation>
+    </message>
+    <message>
+        <source>The colour strokes on the sheet are painted in</source>
+        <translation>La couleur des traits sur la feuille</translation>
+    </message>
+    <message>
+        <source>Tip size</source>
+        <translation>Taille de la pointe</translation>
+    </message>
+    <message>
+        <source>Mouse pressure</source>
+        <translation>Pression de la souris</translation>
+    </message>
+    <message>
+        <source>Wipes the strokes off the sheet</source>
+        <translation>Efface les traits de la feuille</translation>
+    </message>
+    <message>
+        <source>Saves the sheet&apos;s strokes as a PNG image</source>
+        <translation>Enregistre les traits de la feuille en image PNG</translation>
+    </message>
+</context>
+<context>
+    <name>BrushWindow</name>
+    <message>
+        <source>Thumbnail size</source>
+        <translation>Taille des vignettes</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>&amp;Installer</translation>
+    </message>
+    <message>
+        <source>&amp;Install in %1</source>
+        <translation>&amp;Installer dans %1</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Install in %1</source>
+        <translation>Installer dans %1</translation>
+    </message>
+    <message>
+        <source>Open Brush File</source>
+        <translation>Ouvrir un fichier de brosses</translation>
+    </message>
+    <message>
+        <source>Brush files (*.abr *.ABR);;All files (*)</source>
+        <translation>Fichiers de brosses (*.abr *.ABR);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Looking for brush files</source>
+        <translation>Recherche des fichiers de brosses</translation>
+    </message>
+    <message>
+        <source>Fewer, larger brushes a row to the right</source>
+        <translation>Vers la droite : moins de brosses par rangée, plus grandes</translation>
+    </message>
+</context>
+<context>
+    <name>CBrushCataloguer</name>
+    <message numerus="yes">
+        <source>Cataloguing brushes… %1 of %Ln file(s)</source>
+        <translation>
+            <numerusform>Catalogage des brosses… %1 sur %Ln fichier</numerusform>
+            <numerusform>Catalogage des brosses… %1 sur %Ln fichiers</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Duplicates</source>
+        <translation>Doublons</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Show in File &amp;Manager</source>
+        <translation>Afficher dans le &amp;gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>Mettre à la &amp;corbeille</translation>
+    </message>
+    <message numerus="yes">
+        <source>No duplicates found among %Ln catalogued files.</source>
+        <translation>
+            <numerusform>Aucun doublon parmi %Ln fichier catalogué.</numerusform>
+            <numerusform>Aucun doublon parmi %Ln fichiers catalogués.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Duplicate brushes</source>
+        <translation>Brosses en double</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesModel</name>
+    <message numerus="yes">
+        <source>%n identical files</source>
+        <translation>
+            <numerusform>%n fichier identique</numerusform>
+            <numerusform>%n fichiers identiques</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” in %n files</source>
+        <translation>
+            <numerusform>« %1 » dans %n fichier</numerusform>
+            <numerusform>« %1 » dans %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>One tip in %n files</source>
+        <translation>
+            <numerusform>Une pointe dans %n fichier</numerusform>
+            <numerusform>Une pointe dans %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Brush</source>
+        <translation>Brosse</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>ExportController</name>
+    <message>
+        <source>
+… and %1 more</source>
+        <translation>
+… et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Export Brushes as Images</source>
+        <translation>Exporter les brosses en images</translation>
+    </message>
+    <message>
+        <source>Some brushes of “%1” could not be written.</source>
+        <translation>Certaines brosses de « %1 » n’ont pas pu être écrites.</translation>
+    </message>
+    <message>
+        <source>Some brushes of “%1” were too large to write at full size.</source>
+        <translation>Certaines brosses de « %1 » étaient trop grandes pour être écrites en taille réelle.</translation>
+    </message>
+    <message>
+        <source>Some strokes of “%1” were not painted exactly as their presets ask.</source>
+        <translation>Certains traits de « %1 » n’ont pas été peints exactement comme leurs préréglages le demandent.</translation>
+    </message>
+    <message>
+        <source>Use transparency</source>
+        <translation>Utiliser la transparence</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Pointes</translation>
+    </message>
+    <message>
+        <source>Strokes (how each preset paints)</source>
+        <translation>Traits (comment peint chaque préréglage)</translation>
+    </message>
+    <message>
+        <source>By number (0.png, 1.png, …)</source>
+        <translation>Par numéro (0.png, 1.png, …)</translation>
+    </message>
+    <message>
+        <source>By brush name</source>
+        <translation>Par nom de brosse</translation>
+    </message>
+    <message>
+        <source>Pad numbers with zeros (007.png)</source>
+        <translation>Compléter les numéros par des zéros (007.png)</translation>
+    </message>
+    <message>
+        <source>Open the folder when done</source>
+        <translation>Ouvrir le dossier à la fin</translation>
+    </message>
+    <message>
+        <source>Images of:</source>
+        <translation>Images des :</translation>
+    </message>
+    <message>
+        <source>Name files:</source>
+        <translation>Noms des fichiers :</translation>
+    </message>
+    <message>
+        <source>Painting the strokes of “%1”…</source>
+        <translation>Peinture des traits de « %1 »…</translation>
+    </message>
+    <message>
+        <source>Writing the brushes of “%1”…</source>
+        <translation>Écriture des brosses de « %1 »…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>“%1” has no brushes to export.</source>
+        <translation>« %1 » n’a aucune brosse à exporter.</translation>
+    </message>
+    <message>
+        <source>The folder could not be made: %1</source>
+        <translation>Le dossier n’a pas pu être créé : %1</translation>
+    </message>
+    <message>
+        <source>Images of</source>
+        <translation>Images des</translation>
+    </message>
+    <message>
+        <source>Name files</source>
+        <translation>Nommer les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>FileActionsController</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The brush file could not be moved to the Trash.</source>
+        <translation>Le fichier de brosses n’a pas pu être mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Kelbrin did not write it: it belongs to another application, and Kelbrin leaves it alone.</source>
+        <translation>Kelbrin ne l’a pas écrit : il appartient à une autre application, et Kelbrin n’y touche pas.</translation>
+    </message>
+    <message>
+        <source>Check that you may change the folder that holds the file.</source>
+        <translation>Vérifiez que vous pouvez modifier le dossier qui contient le fichier.</translation>
+    </message>
+    <message>
+        <source>“%1” was moved to the trash.</source>
+        <translation>« %1 » a été mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source>The file could not be taken back from the trash</source>
+        <translation>Le fichier n’a pas pu être repris de la corbeille</translation>
+    </message>
+    <message>
+        <source>“%1” is back in %2.</source>
+        <translation>« %1 » est de retour dans %2.</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>GIMP and Krita get the brushes in their own formats:</source>
+        <translation>GIMP et Krita reçoivent les brosses dans leurs propres formats :</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln image(s) written to %1</source>
+        <translation>
+            <numerusform>%Ln image écrite dans %1</numerusform>
+            <numerusform>%Ln images écrites dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, %1 of them drawn previews of bristle or erodible tips</source>
+        <translation>, dont %1 aperçus dessinés de pointes à poils ou érodables</translation>
+    </message>
+    <message>
+        <source>, %1 could not be written</source>
+        <translation>, %1 n’ont pas pu être écrites</translation>
+    </message>
+    <message>
+        <source> (stopped before the end)</source>
+        <translation> (arrêté avant la fin)</translation>
+    </message>
+</context>
+<context>
+    <name>FileManagerLauncher</name>
+    <message>
+        <source>Neither the desktop&apos;s file manager nor xdg-open answered. The folder is:</source>
+        <translation>Ni le gestionnaire de fichiers du bureau ni xdg-open n’ont répondu. Le dossier est :</translation>
+    </message>
+    <message>
+        <source>No file manager could open the folder “%1”.</source>
+        <translation>Aucun gestionnaire de fichiers n’a pu ouvrir le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>No file manager could show “%1”.</source>
+        <translation>Aucun gestionnaire de fichiers n’a pu afficher « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>FileOutlineView</name>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <translation>Favori</translation>
+    </message>
+    <message>
+        <source>Tags…</source>
+        <translation>Étiquettes…</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mettre à la corbeille</translation>
+    </message>
+</context>
+<context>
+    <name>InstallResultDialog</name>
+    <message>
+        <source>Installed (its brushes folder was made)</source>
+        <translation>Installé (son dossier de brosses a été créé)</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>Already installed as “%1”</source>
+        <translation>Déjà installé sous « %1 »</translation>
+    </message>
+    <message>
+        <source>Already installed</source>
+        <translation>Déjà installé</translation>
+    </message>
+    <message>
+        <source>Not installed: %1</source>
+        <translation>Non installé : %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Show %1 in the file manager</source>
+        <translation>Afficher %1 dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Show the %1 folder</source>
+        <translation>Afficher le dossier de %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstalledFileOutlineModel</name>
+    <message>
+        <source>%1 — Local Brushes</source>
+        <comment>a painting application&apos;s second brushes folder</comment>
+        <translation>%1 — Brosses locales</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryController</name>
+    <message>
+        <source> It has been set aside as %1, and a new one is made at the next start.</source>
+        <translation> Elle a été mise de côté sous %1, et une nouvelle sera créée au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source> The library is off until the next start.</source>
+        <translation> La bibliothèque est désactivée jusqu’au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>There is no brush library to keep it in.</source>
+        <translation>Il n’y a pas de bibliothèque de brosses pour le conserver.</translation>
+    </message>
+    <message>
+        <source>The brush library is not ready yet: it is being checked.</source>
+        <translation>La bibliothèque de brosses n’est pas encore prête : elle est en cours de vérification.</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryResultsModel</name>
+    <message>
+        <source>Brush %1</source>
+        <translation>Brosse %1</translation>
+    </message>
+    <message>
+        <source>%1, starred</source>
+        <translation>%1, favori</translation>
+    </message>
+    <message>
+        <source>Brush %1 in %2</source>
+        <translation>Brosse %1 dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryResultsView</name>
+    <message>
+        <source>No brushes named “%1” in the library</source>
+        <translation>Aucune brosse nommée « %1 » dans la bibliothèque</translation>
+    </message>
+    <message>
+        <source>Brushes named “%1” in the library — more than %2, %2 shown</source>
+        <translation>Brosses nommées « %1 » dans la bibliothèque — plus de %2, %2 affichées</translation>
+    </message>
+    <message>
+        <source>Brushes named “%1” in the library — %2</source>
+        <translation>Brosses nommées « %1 » dans la bibliothèque — %2</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Show in File &amp;Manager</source>
+        <translation>Afficher dans le &amp;gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Favourite Brush</source>
+        <translation>Brosse &amp;favorite</translation>
+    </message>
+    <message>
+        <source>Brushes found in the library</source>
+        <translation>Brosses trouvées dans la bibliothèque</translation>
+    </message>
+</context>
+<context>
+    <name>MarksController</name>
+    <message>
+        <source>&amp;Favourite Brush</source>
+        <translation>Brosse &amp;favorite</translation>
+    </message>
+    <message>
+        <source>Fa&amp;vourite File</source>
+        <translation>Fichier fa&amp;vori</translation>
+    </message>
+    <message>
+        <source>T&amp;ags…</source>
+        <translation>É&amp;tiquettes…</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicates…</source>
+        <translation>&amp;Doublons…</translation>
+    </message>
+    <message>
+        <source>The brush library could not keep that</source>
+        <translation>La bibliothèque de brosses n’a pas pu le conserver</translation>
+    </message>
+</context>
+<context>
+    <name>OutlineModel</name>
+    <message>
+        <source>Tags: %1</source>
+        <translation>Étiquettes : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, folder, %n brush file(s)</source>
+        <translation>
+            <numerusform>%1, dossier, %n fichier de brosses</numerusform>
+            <numerusform>%1, dossier, %n fichiers de brosses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, starred</source>
+        <translation>%1, favori</translation>
+    </message>
+</context>
+<context>
+    <name>OutlinesController</name>
+    <message>
+        <source>Filter brush files</source>
+        <translation>Filtrer les fichiers</translation>
+    </message>
+    <message>
+        <source>Show all files, the favourites, or the files of one tag</source>
+        <translation>Afficher tous les fichiers, les favoris ou les fichiers d’une étiquette</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Installed Brushes</source>
+        <translation>Brosses installées</translation>
+    </message>
+    <message>
+        <source>No favourite brush file names contain “%1”</source>
+        <translation>Aucun nom de fichier de brosses favori ne contient « %1 »</translation>
+    </message>
+    <message>
+        <source>No brush files tagged “%1” have names containing “%2”</source>
+        <translation>Aucun fichier de brosses étiqueté « %1 » n’a de nom contenant « %2 »</translation>
+    </message>
+    <message>
+        <source>No favourite brush files here</source>
+        <translation>Aucun fichier de brosses favori ici</translation>
+    </message>
+    <message>
+        <source>No brush files tagged “%1” here</source>
+        <translation>Aucun fichier de brosses étiqueté « %1 » ici</translation>
+    </message>
+    <message>
+        <source>No brush file names contain “%1”</source>
+        <translation>Aucun nom de fichier de brosses ne contient « %1 »</translation>
+    </message>
+    <message>
+        <source>Searching for brush files…</source>
+        <translation>Recherche des fichiers de brosses…</translation>
+    </message>
+    <message>
+        <source>No brush files found</source>
+        <translation>Aucun fichier de brosses trouvé</translation>
+    </message>
+    <message>
+        <source>No brush files found in:</source>
+        <translation>Aucun fichier de brosses trouvé dans :</translation>
+    </message>
+    <message>
+        <source>Shows only the files whose name or tags hold these words</source>
+        <translation>N’affiche que les fichiers dont le nom ou les étiquettes contiennent ces mots</translation>
+    </message>
+    <message>
+        <source>Files shown</source>
+        <translation>Fichiers affichés</translation>
+    </message>
+    <message>
+        <source>Brush files</source>
+        <translation>Fichiers de brosses</translation>
+    </message>
+</context>
+<context>
+    <name>ReadMessageBar</name>
+    <message>
+        <source>Not a brush file</source>
+        <translation>Pas un fichier de brosses</translation>
+    </message>
+    <message>
+        <source>Not a brush file Kelbrin can read (version %1)</source>
+        <translation>Pas un fichier de brosses que Kelbrin sait lire (version %1)</translation>
+    </message>
+    <message>
+        <source>This file is damaged: %1 and %2 could be read</source>
+        <translation>Ce fichier est endommagé : %1 et %2 ont pu être lus</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln brosse</numerusform>
+            <numerusform>%Ln brosses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motif</numerusform>
+            <numerusform>%Ln motifs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>This file is damaged: %Ln brush(es) could be read</source>
+        <translation>
+            <numerusform>Ce fichier est endommagé : %Ln brosse a pu être lue</numerusform>
+            <numerusform>Ce fichier est endommagé : %Ln brosses ont pu être lues</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not enough memory to read this file</source>
+        <translation>pas assez de mémoire pour lire ce fichier</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingController</name>
+    <message numerus="yes">
+        <source>Reading… %Ln brush(es)</source>
+        <translation>
+            <numerusform>Lecture… %Ln brosse</numerusform>
+            <numerusform>Lecture… %Ln brosses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln brush(es)</source>
+        <translation>
+            <numerusform>%Ln brosse</numerusform>
+            <numerusform>%Ln brosses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <comment>the kinds of the brushes counted</comment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln pattern(s)</source>
+        <translation>
+            <numerusform>%Ln motif</numerusform>
+            <numerusform>%Ln motifs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln sampled</source>
+        <translation>
+            <numerusform>%Ln échantillonnée</numerusform>
+            <numerusform>%Ln échantillonnées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln computed</source>
+        <translation>
+            <numerusform>%Ln calculée</numerusform>
+            <numerusform>%Ln calculées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln bristle</source>
+        <translation>
+            <numerusform>%Ln à poils</numerusform>
+            <numerusform>%Ln à poils</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln erodible</source>
+        <translation>
+            <numerusform>%Ln érodable</numerusform>
+            <numerusform>%Ln érodables</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> — %Ln selected</source>
+        <translation>
+            <numerusform> — %Ln sélectionnée</numerusform>
+            <numerusform> — %Ln sélectionnées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading the brush file</source>
+        <translation>Lecture du fichier de brosses</translation>
+    </message>
+</context>
+<context>
+    <name>ScratchCanvas</name>
+    <message>
+        <source>Could not write the picture to %1.</source>
+        <translation>Impossible d’écrire l’image dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TagsDialog</name>
+    <message>
+        <source>Tags of “%1”</source>
+        <translation>Étiquettes de « %1 »</translation>
+    </message>
+    <message>
+        <source>New tag</source>
+        <translation>Nouvelle étiquette</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Words of your own to find this file by: the box beside the filter shows the files that have one.</source>
+        <translation>Vos propres mots pour retrouver ce fichier : la liste à côté du filtre montre les fichiers qui en ont un.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+</context>
+<context>
+    <name>WatchLimitBar</name>
+    <message>
+        <source>Hide this message</source>
+        <translation>Masquer ce message</translation>
+    </message>
+    <message>
+        <source>Not every folder can be watched for changes: the system&apos;s limit (fs.inotify.max_user_watches) is reached. Kelbrin looks at the others every %1 s instead, so changes there show up late.
+To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, put that setting in a file in /etc/sysctl.d/)</source>
+        <translation>Tous les dossiers ne peuvent pas être surveillés : la limite du système (fs.inotify.max_user_watches) est atteinte. Kelbrin regarde les autres toutes les %1 s à la place, les changements y apparaissent donc en retard.
+Pour relever la limite : sudo sysctl fs.inotify.max_user_watches=524288 (pour la garder, mettez ce réglage dans un fichier de /etc/sysctl.d/)</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mettre à la corbeille</translation>
+    </message>
+    <message>
+        <source>Show &amp;Strokes</source>
+        <translation>Afficher les &amp;traits</translation>
+    </message>
+    <message>
+        <source>Strokes</source>
+        <translation>Traits</translation>
+    </message>
+    <message>
+        <source>Show how each brush paints</source>
+        <translation>Montrer comment peint chaque brosse</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Images…</source>
+        <translation>&amp;Exporter en images…</translation>
+    </message>
+    <message>
+        <source>Export &amp;Selected…</source>
+        <translation>Exporter la &amp;sélection…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Show in File &amp;Manager</source>
+        <translation>Afficher dans le &amp;gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation>I&amp;nstaller</translation>
+    </message>
+    <message>
+        <source>Move to &amp;Trash</source>
+        <translation>Mettre à la &amp;corbeille</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Kelbrin &amp;Help</source>
+        <translation>&amp;Aide de Kelbrin</translation>
+    </message>
+    <message>
+        <source>&amp;About Kelbrin</source>
+        <translation>À &amp;propos de Kelbrin</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Find Brush Files</source>
+        <translation>C&amp;hercher des fichiers de brosses</translation>
+    </message>
+    <message>
+        <source>&amp;View Brush</source>
+        <translation>&amp;Voir la brosse</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>Ta&amp;ille réelle</translation>
+    </message>
+    <message>
+        <source>Show &amp;Names</source>
+        <translation>Afficher les &amp;noms</translation>
+    </message>
+    <message>
+        <source>Show &amp;All Folders</source>
+        <translation>Afficher tous les &amp;dossiers</translation>
+    </message>
+    <message>
+        <source>&amp;Theme</source>
+        <translation>T&amp;hème</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Système</translation>
+    </message>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Clair</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Sombre</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
+    <message>
+        <source>Kelbrin Help</source>
+        <translation>Aide de Kelbrin</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; shows the brushes in Photoshop brush files.&lt;/p&gt;&lt;p&gt;Open a file with File ▸ Open… or drop it on the window. Change the thumbnail size with the slider, Ctrl+wheel or View ▸ Zoom In and Zoom Out (Ctrl+0 goes back); Home and End jump to the first and last brushes.&lt;/p&gt;&lt;p&gt;Click a brush to select it, Ctrl or Shift and click to select more, Ctrl+A for all. Double-click or press Space to see it large; Left and Right step through the file. Ctrl+C copies the brush as a picture; drag brushes out to drop them as PNG files.&lt;/p&gt;&lt;p&gt;File ▸ Export as Images… writes every brush as a PNG file into a new folder; Export Selected… only the selected ones.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Kelbrin&lt;/b&gt; montre les brosses des fichiers de brosses Photoshop.&lt;/p&gt;&lt;p&gt;Ouvrez un fichier par Fichier ▸ Ouvrir… ou déposez-le sur la fenêtre. Changez la taille des vignettes avec le curseur, Ctrl+molette ou Affichage ▸ Zoom avant et Zoom arrière (Ctrl+0 revient) ; Début et Fin sautent à la première et à la dernière brosse.&lt;/p&gt;&lt;p&gt;Cliquez sur une brosse pour la sélectionner, Ctrl ou Maj et clic pour en sélectionner d’autres, Ctrl+A pour toutes. Double-cliquez ou appuyez sur Espace pour la voir en grand ; Gauche et Droite parcourent le fichier. Ctrl+C copie la brosse comme image ; glissez des brosses hors de la fenêtre pour les déposer en fichiers PNG.&lt;/p&gt;&lt;p&gt;Fichier ▸ Exporter en images… écrit chaque brosse en fichier PNG dans un nouveau dossier ; Exporter la sélection… seulement celles sélectionnées.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Browse the brushes in Photoshop brush files (.abr): find them all, look at every brush, export them as images. Kelbrin never changes a brush file.&lt;/p&gt;&lt;p&gt;The licence is in the copyright file installed with Kelbrin (/usr/share/doc/kelbrin/copyright).&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Kelbrin %1&lt;/h3&gt;&lt;p&gt;Parcourez les brosses des fichiers de brosses Photoshop (.abr) : trouvez-les toutes, regardez chaque brosse, exportez-les en images. Kelbrin ne modifie jamais un fichier de brosses.&lt;/p&gt;&lt;p&gt;La licence se trouve dans le fichier copyright installé avec Kelbrin (/usr/share/doc/kelbrin/copyright).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Kelbrin</source>
+        <translation>À propos de Kelbrin</translation>
+    </message>
+    <message>
+        <source>Move the brush file to the trash</source>
+        <translation>Mettre le fichier de brosses à la corbeille</translation>
+    </message>
+    <message>
+        <source>Save the brushes as PNG images</source>
+        <translation>Enregistrer les brosses en images PNG</translation>
+    </message>
+</context>
+<context>
+    <name>kelbrin</name>
+    <message>
+        <source>Browse the brushes in Photoshop brush files.</source>
+        <translation>Parcourir les brosses des fichiers de brosses Photoshop.</translation>
+    </message>
+    <message>
+        <source>Open FILE, save a picture of the window to OUT and quit.</source>
+        <translation>Ouvrir FILE, enregistrer une image de la fenêtre dans OUT et quitter.</translation>
+    </message>
+    <message>
+        <source>Without showing a window, wait until the search for brush files has done its first pass, print both outlines with every folder open, and quit.</source>
+        <translation>Sans montrer de fenêtre, attendre que la recherche des fichiers de brosses ait fait son premier passage, afficher les deux arborescences avec tous les dossiers ouverts, et quitter.</translation>
+    </message>
+    <message>
+        <source>With --dump-outlines: print every folder (Show All Folders).</source>
+        <translation>Avec --dump-outlines : afficher chaque dossier (Afficher tous les dossiers).</translation>
+    </message>
+    <message>
+        <source>A brush file to show (a path or a file:// URI).</source>
+        <translation>Un fichier de brosses à montrer (un chemin ou une URI file://).</translation>
+    </message>
+</context>
+<context>
+    <name>kelbrin-cli</name>
+    <message>
+        <source>read brush files and list their brushes</source>
+        <translation>lire des fichiers de brosses et lister leurs brosses</translation>
+    </message>
+    <message>
+        <source>write the brushes of FILE (tips, or strokes) as PNG files into a new folder</source>
+        <translation>écrire les brosses de FILE (pointes ou traits) en fichiers PNG dans un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>paint a brush&apos;s stroke in black on white into a PNG file</source>
+        <translation>peindre le trait d’une brosse en noir sur blanc dans un fichier PNG</translation>
+    </message>
+    <message>
+        <source>write each file&apos;s brushes in GIMP&apos;s or Krita&apos;s own formats</source>
+        <translation>écrire les brosses de chaque fichier dans les formats propres à GIMP ou à Krita</translation>
+    </message>
+    <message>
+        <source>show brush files as the folder outline shows them</source>
+        <translation>montrer les fichiers de brosses comme l’arborescence des dossiers les montre</translation>
+    </message>
+    <message>
+        <source>find brush files (everywhere, or below the folders)</source>
+        <translation>chercher des fichiers de brosses (partout, ou sous les dossiers)</translation>
+    </message>
+    <message>
+        <source>list the installed painting applications</source>
+        <translation>lister les logiciels de peinture installés</translation>
+    </message>
+    <message>
+        <source>copy a brush file into every application&apos;s brushes folder</source>
+        <translation>copier un fichier de brosses dans le dossier de brosses de chaque logiciel</translation>
+    </message>
+    <message>
+        <source>move files to the trash (--yes: delete those no trash takes)</source>
+        <translation>mettre des fichiers à la corbeille (--yes : supprimer ceux qu’aucune corbeille ne prend)</translation>
+    </message>
+    <message>
+        <source>bring the brush library up to date (everywhere, or below the folders)</source>
+        <translation>mettre à jour la bibliothèque de brosses (partout, ou sous les dossiers)</translation>
+    </message>
+    <message>
+        <source>list the library&apos;s brushes whose names hold TEXT</source>
+        <translation>lister les brosses de la bibliothèque dont le nom contient TEXT</translation>
+    </message>
+    <message>
+        <source>list identical files and tips found in more than one file</source>
+        <translation>lister les fichiers identiques et les pointes présentes dans plus d’un fichier</translation>
+    </message>
+    <message>
+        <source>give a file tags</source>
+        <translation>donner des étiquettes à un fichier</translation>
+    </message>
+    <message>
+        <source>take tags from a file</source>
+        <translation>retirer des étiquettes d’un fichier</translation>
+    </message>
+    <message>
+        <source>list the tags, or the files with TAG</source>
+        <translation>lister les étiquettes, ou les fichiers portant TAG</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>options:</source>
+        <translation>options :</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>afficher cette aide</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1&apos; for more information.</source>
+        <translation>Essayez « %1 » pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>usage:</source>
+        <translation>utilisation :</translation>
+    </message>
+    <message>
+        <source>COMMAND [ARGS]</source>
+        <comment>the synopsis of kelbrin-cli</comment>
+        <translation>COMMANDE [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>COMMAND</source>
+        <translation>COMMANDE</translation>
+    </message>
+    <message>
+        <source>commands:</source>
+        <translation>commandes :</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>commande inconnue %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>--to gimp or --to krita is needed</source>
+        <translation>--to gimp ou --to krita est nécessaire</translation>
+    </message>
+    <message>
+        <source>unknown --to &quot;%1&quot;</source>
+        <translation>--to « %1 » inconnu</translation>
+    </message>
+    <message>
+        <source>no FILE given</source>
+        <translation>aucun FILE donné</translation>
+    </message>
+    <message>
+        <source>no FILE and DIR given</source>
+        <translation>ni FILE ni DIR donnés</translation>
+    </message>
+    <message>
+        <source>no DIR given</source>
+        <translation>aucun DIR donné</translation>
+    </message>
+    <message>
+        <source>too many arguments</source>
+        <translation>trop d’arguments</translation>
+    </message>
+    <message>
+        <source>DIR must name a new folder, not &quot;%1&quot;</source>
+        <translation>DIR doit nommer un nouveau dossier, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--seconds needs a whole number of seconds</source>
+        <translation>--seconds demande un nombre entier de secondes</translation>
+    </message>
+    <message>
+        <source>one FILE at a time</source>
+        <translation>un seul FILE à la fois</translation>
+    </message>
+    <message>
+        <source>a file and at least one tag are needed</source>
+        <translation>un fichier et au moins une étiquette sont nécessaires</translation>
+    </message>
+    <message>
+        <source>one text to search for is needed</source>
+        <translation>un texte à chercher est nécessaire</translation>
+    </message>
+    <message>
+        <source>no arguments are taken</source>
+        <translation>aucun argument n’est accepté</translation>
+    </message>
+    <message>
+        <source>at most one tag is taken</source>
+        <translation>une étiquette au plus est acceptée</translation>
+    </message>
+    <message>
+        <source>--switch-after needs a brush count (0 or more)</source>
+        <translation>--switch-after demande un nombre de brosses (0 ou plus)</translation>
+    </message>
+    <message>
+        <source>--switch-after takes exactly two files</source>
+        <translation>--switch-after prend exactement deux fichiers</translation>
+    </message>
+    <message>
+        <source>no --out PNG given</source>
+        <translation>aucun --out PNG donné</translation>
+    </message>
+    <message>
+        <source>--name takes a brush&apos;s name, not &quot;&quot;</source>
+        <translation>--name prend le nom d’une brosse, pas « »</translation>
+    </message>
+    <message>
+        <source>--brush and --name both choose the brush; give one</source>
+        <translation>--brush et --name choisissent tous deux la brosse ; n’en donnez qu’un</translation>
+    </message>
+    <message>
+        <source>--brush takes a brush&apos;s number, not &quot;%1&quot;</source>
+        <translation>--brush prend le numéro d’une brosse, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each 1 to %1 pixels, not &quot;%2&quot;</source>
+        <translation>--size prend LARGEURxHAUTEUR, chacune de 1 à %1 pixels, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--seed takes a number from 0 to 4294967295, not &quot;%1&quot;</source>
+        <translation>--seed prend un nombre de 0 à 4294967295, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--exclude and --restrict cannot be combined</source>
+        <translation>--exclude et --restrict ne peuvent pas être combinés</translation>
+    </message>
+    <message>
+        <source>no PATH given</source>
+        <translation>aucun PATH donné</translation>
+    </message>
+    <message>
+        <source>print one JSON document</source>
+        <translation>afficher un document JSON</translation>
+    </message>
+    <message>
+        <source>gimp (a brushes folder per file) or krita (a bundle)</source>
+        <translation>gimp (un dossier de brosses par fichier) ou krita (un paquet)</translation>
+    </message>
+    <message>
+        <source>where to write (default: the current folder)</source>
+        <translation>où écrire (par défaut : le dossier courant)</translation>
+    </message>
+    <message>
+        <source>black paint on a clear background instead of ink on white</source>
+        <translation>peinture noire sur fond transparent au lieu d’encre sur blanc</translation>
+    </message>
+    <message>
+        <source>name the files after their brushes (Soft Round.png) instead of their number</source>
+        <translation>nommer les fichiers d’après leurs brosses (Soft Round.png) au lieu de leur numéro</translation>
+    </message>
+    <message>
+        <source>write each preset&apos;s stroke (400 x 160, the S-curve, seed 1) instead of its tip</source>
+        <translation>écrire le trait de chaque préréglage (400 x 160, la courbe en S, graine 1) au lieu de sa pointe</translation>
+    </message>
+    <message>
+        <source>go on reporting changes</source>
+        <translation>continuer à signaler les changements</translation>
+    </message>
+    <message>
+        <source>stop watching after N seconds</source>
+        <translation>arrêter de surveiller après N secondes</translation>
+    </message>
+    <message>
+        <source>print one JSON object per line</source>
+        <translation>afficher un objet JSON par ligne</translation>
+    </message>
+    <message>
+        <source>print the longest event-loop stall at the end</source>
+        <translation>afficher à la fin le plus long blocage de la boucle d’événements</translation>
+    </message>
+    <message>
+        <source>print the counts as JSON</source>
+        <translation>afficher les totaux en JSON</translation>
+    </message>
+    <message>
+        <source>print the brushes as JSON</source>
+        <translation>afficher les brosses en JSON</translation>
+    </message>
+    <message>
+        <source>print the groups as JSON</source>
+        <translation>afficher les groupes en JSON</translation>
+    </message>
+    <message>
+        <source>print as JSON</source>
+        <translation>afficher en JSON</translation>
+    </message>
+    <message>
+        <source>list the tips the file stores, in its own order, instead of its presets</source>
+        <translation>lister les pointes que le fichier enregistre, dans son propre ordre, au lieu de ses préréglages</translation>
+    </message>
+    <message>
+        <source>leave FILE1 for FILE2 after N brushes, as the window does</source>
+        <translation>passer de FILE1 à FILE2 après N brosses, comme le fait la fenêtre</translation>
+    </message>
+    <message>
+        <source>paint brush N, by its number in the listing (default 0)</source>
+        <translation>peindre la brosse N, d’après son numéro dans la liste (par défaut 0)</translation>
+    </message>
+    <message>
+        <source>paint the first brush named TEXT, or whose name holds it</source>
+        <translation>peindre la première brosse nommée TEXT, ou dont le nom le contient</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size in pixels (default 400x160)</source>
+        <translation>la taille de l’image en pixels (par défaut 400x160)</translation>
+    </message>
+    <message>
+        <source>the preview&apos;s S-curve (default), a straight line, or points from a JSON file</source>
+        <translation>la courbe en S de l’aperçu (par défaut), une ligne droite, ou des points d’un fichier JSON</translation>
+    </message>
+    <message>
+        <source>the seed of the brush&apos;s randomness (default 1)</source>
+        <translation>la graine du hasard de la brosse (par défaut 1)</translation>
+    </message>
+    <message>
+        <source>the PNG file to write (replaced if it exists)</source>
+        <translation>le fichier PNG à écrire (remplacé s’il existe)</translation>
+    </message>
+    <message>
+        <source>delete the files no trash takes, as if asked and answered yes</source>
+        <translation>supprimer les fichiers qu’aucune corbeille ne prend, comme si l’on avait répondu oui</translation>
+    </message>
+    <message>
+        <source>sort the top level shallowest first</source>
+        <translation>trier le premier niveau du moins profond au plus profond</translation>
+    </message>
+    <message>
+        <source>print the full view: the root and each volume</source>
+        <translation>afficher la vue complète : la racine et chaque volume</translation>
+    </message>
+    <message>
+        <source>never a level unless it holds a file itself</source>
+        <translation>jamais un niveau, sauf s’il contient lui-même un fichier</translation>
+    </message>
+    <message>
+        <source>every folder inside it is a level</source>
+        <translation>chaque dossier qu’il contient est un niveau</translation>
+    </message>
+    <message>
+        <source>leave out what lies below it</source>
+        <translation>laisser de côté ce qui se trouve en dessous</translation>
+    </message>
+    <message>
+        <source>keep only what lies below it</source>
+        <translation>ne garder que ce qui se trouve en dessous</translation>
+    </message>
+    <message>
+        <source>then run the commands of FILE (- for standard input)</source>
+        <translation>puis exécuter les commandes de FILE (- pour l’entrée standard)</translation>
+    </message>
+</context>
+</TS>
