@@ -13,8 +13,8 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QTest>
 #include <QSettings>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -51,6 +51,17 @@ void AnswerExportDialog(const QString& target, QString* startedIn)
         *startedIn = dialog->directory().absolutePath();
         dialog->setDirectory(QFileInfo(target).absolutePath());
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(target).fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+// Chooses strokes and names the new folder "Strokes" in folder.
+void AnswerStrokesExport(const QString& folder)
+{
+    Answer<QFileDialog>([=](QFileDialog* dialog) {
+        auto* images = dialog->findChild<QComboBox*>("imagesBox");
+        images->setCurrentIndex(images->findData(int(BrushExporter::eStrokes)));
+        dialog->setDirectory(folder);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("Strokes");
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }
@@ -118,13 +129,7 @@ TEST(ExportController, WritesStrokesWhenChosenAndRemembersTheChoice)
     Sandbox box;
     const BrushFilePtr file =
         ReadWholeBrushFile(TestDataPath(QStringLiteral("abrkit_photoshop_dual_brush.abr"))).file;
-    Answer<QFileDialog>([&](QFileDialog* dialog) {
-        auto* images = dialog->findChild<QComboBox*>("imagesBox");
-        images->setCurrentIndex(images->findData(int(BrushExporter::eStrokes)));
-        dialog->setDirectory(box.path(QString()));
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("Strokes");
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    AnswerStrokesExport(box.path(QString()));
     EXPECT_EQ(ExportController::exporterForBrushFile(file, nullptr).run(), box.path("Strokes"));
     EXPECT_EQ(QImage(box.path("Strokes/0.png")).size(), BrushExporter::kStrokeSize);
     EXPECT_EQ(ExportController::savedOptions().images, BrushExporter::eStrokes);
@@ -142,13 +147,7 @@ TEST(ExportController, ALongExportShowsItsProgressAndStops)
     const BrushFilePtr file = BrushFile::brushFileWithPath(box.path("Many.abr"));
     for (int i = 0; i < 2000; ++i)
         file->addBrush(read->brush(0));
-    Answer<QFileDialog>([&](QFileDialog* dialog) {
-        auto* images = dialog->findChild<QComboBox*>("imagesBox");
-        images->setCurrentIndex(images->findData(int(BrushExporter::eStrokes)));
-        dialog->setDirectory(box.path(QString()));
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("Strokes");
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    AnswerStrokesExport(box.path(QString()));
     int shownAt = -1;
     Answer<QProgressDialog>([&](QProgressDialog* progress) {
         EXPECT_EQ(progress->maximum(), 2000);
@@ -160,8 +159,7 @@ TEST(ExportController, ALongExportShowsItsProgressAndStops)
     EXPECT_TRUE(controller.report().stopped);
     EXPECT_GE(shownAt, 0) << "the progress dialog came";
     EXPECT_LT(controller.report().written, 2000);
-    EXPECT_EQ(QDir(box.path("Strokes")).entryList(QDir::Files).size(),
-              controller.report().written);
+    EXPECT_EQ(QDir(box.path("Strokes")).entryList(QDir::Files).size(), controller.report().written);
     QSettings().remove("exportImages");
     QSettings().remove("exportFolder");
 }
