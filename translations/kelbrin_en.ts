@@ -693,6 +693,11 @@
         <source>Saves the sheet&apos;s strokes as a PNG image</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <comment>zoom</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>

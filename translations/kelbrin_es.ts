@@ -693,6 +693,11 @@
         <source>Saves the sheet&apos;s strokes as a PNG image</source>
         <translation>Guarda los trazos de la hoja como imagen PNG</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <comment>zoom</comment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>

@@ -693,6 +693,11 @@
         <source>Saves the sheet&apos;s strokes as a PNG image</source>
         <translation>Enregistre les traits de la feuille en image PNG</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <comment>zoom</comment>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>

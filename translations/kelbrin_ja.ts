@@ -691,6 +691,11 @@
         <source>Saves the sheet&apos;s strokes as a PNG image</source>
         <translation>紙の線を PNG 画像として保存します</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <comment>zoom</comment>
+        <translation>%1%</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>

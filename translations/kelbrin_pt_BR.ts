@@ -693,6 +693,11 @@
         <source>Saves the sheet&apos;s strokes as a PNG image</source>
         <translation>Salva os traços da folha como imagem PNG</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <comment>zoom</comment>
+        <translation>%1%</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>

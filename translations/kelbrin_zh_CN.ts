@@ -691,6 +691,11 @@
         <source>Saves the sheet&apos;s strokes as a PNG image</source>
         <translation>将画纸上的笔画保存为 PNG 图像</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <comment>zoom</comment>
+        <translation>%1%</translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>

@@ -41,6 +41,7 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <utility>
 
 namespace {
 // The most pixels of a computed tip drawn while the canvas paints (a few milliseconds' worth).
@@ -392,9 +393,9 @@ BrushViewer::BrushViewer(BrushFilePtr file, int index, QWidget* parent)
     mZoomBox->setObjectName(QStringLiteral("zoomBox"));
     mZoomBox->setAccessibleName(tr("Zoom"));
     mZoomBox->addItem(tr("Fit to Window"), int(FitToWindow));
-    mZoomBox->addItem(QStringLiteral("100%"), int(Actual));
-    mZoomBox->addItem(QStringLiteral("200%"), int(Double));
-    mZoomBox->addItem(QStringLiteral("400%"), int(Quadruple));
+    // "100%" in English; languages that space their percent sign say so in their translation.
+    for (const auto& [percent, zoom] : {std::pair{100, Actual}, {200, Double}, {400, Quadruple}})
+        mZoomBox->addItem(tr("%1%", "zoom").arg(QLocale().toString(percent)), int(zoom));
     mBackgroundBox = new QComboBox;
     mBackgroundBox->setObjectName(QStringLiteral("backgroundBox"));
     mBackgroundBox->setAccessibleName(tr("Background"));
