@@ -46,8 +46,25 @@ if(SCDOC_PROGRAM)
       DEPENDS ${source} VERBATIM)
     list(APPEND man_pages ${output})
   endforeach()
+  # Translations sit in docs/man/<language>/, named as the .ts files name the language, and go
+  # where man -L and LANGUAGE look (Debian's /usr/share/man/de/man1/...). A page not translated
+  # yet is left to the English one.
+  file(GLOB man_translations CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/man/*/*.1.scd)
+  foreach(source ${man_translations})
+    get_filename_component(page ${source} NAME_WLE)
+    get_filename_component(language_dir ${source} DIRECTORY)
+    get_filename_component(language ${language_dir} NAME)
+    set(output ${PROJECT_BINARY_DIR}/man/${language}/${page}.gz)
+    add_custom_command(OUTPUT ${output}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man/${language}
+      COMMAND sh -c "'${SCDOC_PROGRAM}' < '${source}' | gzip -9n > '${output}'"
+      DEPENDS ${source} VERBATIM)
+    list(APPEND man_pages ${output})
+    install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+  endforeach()
   add_custom_target(kelbrin_man_pages ALL DEPENDS ${man_pages})
-  install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/man/kelbrin.1.gz ${PROJECT_BINARY_DIR}/man/kelbrin-cli.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 else()
   message(WARNING "scdoc not found: the man pages are left out (apt-get install scdoc)")
 endif()

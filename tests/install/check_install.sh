@@ -38,6 +38,11 @@ check_tree() {
     expected+=(share/icons/hicolor/${size}x$size/apps/$id.png)
   done
   [[ -x "$build/src/app/kelbrin" ]] && expected+=(bin/kelbrin)
+  # Every translated page, where man -L LANGUAGE finds it.
+  for page in "$source"/docs/man/*/*.1.scd; do
+    language=$(basename "$(dirname "$page")")
+    expected+=(share/man/$language/man1/$(basename "$page" .scd).gz)
+  done
   for png in "$source"/docs/*.png; do
     expected+=(share/doc/kelbrin/docs/$(basename "$png"))
   done
