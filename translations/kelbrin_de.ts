@@ -1224,6 +1224,33 @@
     </message>
 </context>
 <context>
+    <name>ReadErrorText</name>
+    <message>
+        <source>not a valid brush file, or damaged</source>
+        <translation>keine gültige Pinseldatei, oder beschädigt</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>die Datei endete zu früh</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>keine Pinseldatei</translation>
+    </message>
+    <message>
+        <source>unsupported version %1</source>
+        <translation>Version %1 wird nicht unterstützt</translation>
+    </message>
+</context>
+<context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
@@ -1886,6 +1913,170 @@ Um die Grenze anzuheben: sudo sysctl fs.inotify.max_user_watches=524288 (um sie 
     <message>
         <source>then run the commands of FILE (- for standard input)</source>
         <translation>danach die Befehle aus FILE ausführen (- für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>%1; nothing exported</source>
+        <translation>%1; nichts exportiert</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing exported</source>
+        <translation>keine Pinsel; nichts exportiert</translation>
+    </message>
+    <message>
+        <source>exporting the %1 and %2 read before the error</source>
+        <translation>die %1 und %2, die vor dem Fehler gelesen wurden, werden exportiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n brush(es)</source>
+        <translation>
+            <numerusform>%n Pinsel</numerusform>
+            <numerusform>%n Pinsel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pattern(s)</source>
+        <translation>
+            <numerusform>%n Muster</numerusform>
+            <numerusform>%n Muster</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exporting the %1 read before the error</source>
+        <translation>die %1, die vor dem Fehler gelesen wurden, werden exportiert</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 angelegt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n file(s)</source>
+        <translation>
+            <numerusform>%n Datei geschrieben</numerusform>
+            <numerusform>%n Dateien geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pattern(s) into patterns/</source>
+        <translation>
+            <numerusform>%n Muster in patterns/ geschrieben</numerusform>
+            <numerusform>%n Muster in patterns/ geschrieben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>Konnte nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>no painting application is installed (see kelbrin-cli apps)</source>
+        <translation>kein Malprogramm ist installiert (siehe kelbrin-cli apps)</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1; the next command starts a new one.</source>
+        <translation>Sie wurde als %1 beiseitegelegt; der nächste Befehl beginnt eine neue.</translation>
+    </message>
+    <message>
+        <source>the library could not be written</source>
+        <translation>die Bibliothek konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 files looked at: %2 read (%3 not to the end), %4 unchanged, %5 not written, %6 removed</source>
+        <translation>%1 Dateien angesehen: %2 gelesen (%3 nicht bis zum Ende), %4 unverändert, %5 nicht geschrieben, %6 entfernt</translation>
+    </message>
+    <message>
+        <source>library: %1 files, %2 brushes</source>
+        <translation>Bibliothek: %1 Dateien, %2 Pinsel</translation>
+    </message>
+    <message>
+        <source>the search could not be started</source>
+        <translation>die Suche konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>identical files:</source>
+        <translation>identische Dateien:</translation>
+    </message>
+    <message>
+        <source>identical tips:</source>
+        <translation>identische Spitzen:</translation>
+    </message>
+    <message>
+        <source>larger than 16 MB, too large for a path</source>
+        <translation>größer als 16 MB, zu groß für einen Pfad</translation>
+    </message>
+    <message>
+        <source>%1 is the brush file itself; not replaced</source>
+        <translation>%1 ist die Pinseldatei selbst; nicht ersetzt</translation>
+    </message>
+    <message>
+        <source>no points</source>
+        <translation>keine Punkte</translation>
+    </message>
+    <message>
+        <source>cannot use the path %1: %2</source>
+        <translation>der Pfad %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>%1; nothing painted</source>
+        <translation>%1; nichts gemalt</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing painted</source>
+        <translation>keine Pinsel; nichts gemalt</translation>
+    </message>
+    <message>
+        <source>no brush named %1 among its %2</source>
+        <translation>kein Pinsel namens %1 unter ihren %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; the brushes read before the damage are 0 to %2</source>
+        <translation>kein Pinsel %1; die vor dem Schaden gelesenen Pinsel sind 0 bis %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; its brushes are 0 to %2</source>
+        <translation>kein Pinsel %1; ihre Pinsel sind 0 bis %2</translation>
+    </message>
+    <message>
+        <source>brush %1 has a tip of no pixels; it paints nothing</source>
+        <translation>Pinsel %1 hat eine Spitze ohne Pixel; er malt nichts</translation>
+    </message>
+    <message>
+        <source>brush %1</source>
+        <translation>Pinsel %1</translation>
+    </message>
+    <message>
+        <source>the stroke was simplified: its preset asks for more dabs, or a larger tip, than one stroke may paint</source>
+        <translation>der Strich wurde vereinfacht: seine Vorgabe verlangt mehr Tupfer oder eine größere Spitze, als ein Strich malen darf</translation>
+    </message>
+    <message>
+        <source>the texture&apos;s pattern %1 is not in the file; plain noise stands in for it</source>
+        <translation>das Muster %1 der Struktur ist nicht in der Datei; einfaches Rauschen steht dafür ein</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>keine solche Datei und kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>das Skript %1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -1223,6 +1223,33 @@
     </message>
 </context>
 <context>
+    <name>ReadErrorText</name>
+    <message>
+        <source>not a valid brush file, or damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unsupported version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
@@ -1883,6 +1910,170 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     </message>
     <message>
         <source>then run the commands of FILE (- for standard input)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no brushes; nothing exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exporting the %1 and %2 read before the error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n brush(es)</source>
+        <translation>
+            <numerusform>%n brush</numerusform>
+            <numerusform>%n brushes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pattern(s)</source>
+        <translation>
+            <numerusform>%n pattern</numerusform>
+            <numerusform>%n patterns</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exporting the %1 read before the error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n file(s)</source>
+        <translation>
+            <numerusform>Wrote %n file</numerusform>
+            <numerusform>Wrote %n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pattern(s) into patterns/</source>
+        <translation>
+            <numerusform>Wrote %n pattern into patterns/</numerusform>
+            <numerusform>Wrote %n patterns into patterns/</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no painting application is installed (see kelbrin-cli apps)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1; the next command starts a new one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the library could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files looked at: %2 read (%3 not to the end), %4 unchanged, %5 not written, %6 removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>library: %1 files, %2 brushes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the search could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>identical files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>identical tips:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than 16 MB, too large for a path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the brush file itself; not replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot use the path %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; nothing painted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no brushes; nothing painted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no brush named %1 among its %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no brush %1; the brushes read before the damage are 0 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no brush %1; its brushes are 0 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brush %1 has a tip of no pixels; it paints nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brush %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stroke was simplified: its preset asks for more dabs, or a larger tip, than one stroke may paint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the texture&apos;s pattern %1 is not in the file; plain noise stands in for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1224,6 +1224,33 @@
     </message>
 </context>
 <context>
+    <name>ReadErrorText</name>
+    <message>
+        <source>not a valid brush file, or damaged</source>
+        <translation>no es un archivo de pinceles válido, o está dañado</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>el archivo termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>no es un archivo de pinceles</translation>
+    </message>
+    <message>
+        <source>unsupported version %1</source>
+        <translation>versión %1 no compatible</translation>
+    </message>
+</context>
+<context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
@@ -1886,6 +1913,170 @@ Para subir el límite: sudo sysctl fs.inotify.max_user_watches=524288 (para cons
     <message>
         <source>then run the commands of FILE (- for standard input)</source>
         <translation>después ejecutar las órdenes de FILE (- para la entrada estándar)</translation>
+    </message>
+    <message>
+        <source>%1; nothing exported</source>
+        <translation>%1; no se exportó nada</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing exported</source>
+        <translation>ningún pincel; no se exportó nada</translation>
+    </message>
+    <message>
+        <source>exporting the %1 and %2 read before the error</source>
+        <translation>se exportan los %1 y %2 leídos antes del error</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n brush(es)</source>
+        <translation>
+            <numerusform>%n pincel</numerusform>
+            <numerusform>%n pinceles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pattern(s)</source>
+        <translation>
+            <numerusform>%n motivo</numerusform>
+            <numerusform>%n motivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exporting the %1 read before the error</source>
+        <translation>se exportan los %1 leídos antes del error</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>Creada %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n file(s)</source>
+        <translation>
+            <numerusform>Escrito %n archivo</numerusform>
+            <numerusform>Escritos %n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pattern(s) into patterns/</source>
+        <translation>
+            <numerusform>Escrito %n motivo en patterns/</numerusform>
+            <numerusform>Escritos %n motivos en patterns/</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Escrito: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>No se pudo escribir: %1</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>no painting application is installed (see kelbrin-cli apps)</source>
+        <translation>no hay ningún programa de pintura instalado (véase kelbrin-cli apps)</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1; the next command starts a new one.</source>
+        <translation>Se ha apartado como %1; la próxima orden empieza una nueva.</translation>
+    </message>
+    <message>
+        <source>the library could not be written</source>
+        <translation>no se pudo escribir la biblioteca</translation>
+    </message>
+    <message>
+        <source>%1 files looked at: %2 read (%3 not to the end), %4 unchanged, %5 not written, %6 removed</source>
+        <translation>%1 archivos examinados: %2 leídos (%3 no hasta el final), %4 sin cambios, %5 no escritos, %6 quitados</translation>
+    </message>
+    <message>
+        <source>library: %1 files, %2 brushes</source>
+        <translation>biblioteca: %1 archivos, %2 pinceles</translation>
+    </message>
+    <message>
+        <source>the search could not be started</source>
+        <translation>no se pudo iniciar la búsqueda</translation>
+    </message>
+    <message>
+        <source>identical files:</source>
+        <translation>archivos idénticos:</translation>
+    </message>
+    <message>
+        <source>identical tips:</source>
+        <translation>puntas idénticas:</translation>
+    </message>
+    <message>
+        <source>larger than 16 MB, too large for a path</source>
+        <translation>más de 16 MB, demasiado grande para un trayecto</translation>
+    </message>
+    <message>
+        <source>%1 is the brush file itself; not replaced</source>
+        <translation>%1 es el propio archivo de pinceles; no se reemplaza</translation>
+    </message>
+    <message>
+        <source>no points</source>
+        <translation>ningún punto</translation>
+    </message>
+    <message>
+        <source>cannot use the path %1: %2</source>
+        <translation>no se puede usar el trayecto %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; nothing painted</source>
+        <translation>%1; no se pintó nada</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing painted</source>
+        <translation>ningún pincel; no se pintó nada</translation>
+    </message>
+    <message>
+        <source>no brush named %1 among its %2</source>
+        <translation>ningún pincel llamado %1 entre sus %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; the brushes read before the damage are 0 to %2</source>
+        <translation>no hay pincel %1; los pinceles leídos antes del daño son del 0 al %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; its brushes are 0 to %2</source>
+        <translation>no hay pincel %1; sus pinceles son del 0 al %2</translation>
+    </message>
+    <message>
+        <source>brush %1 has a tip of no pixels; it paints nothing</source>
+        <translation>el pincel %1 tiene una punta sin píxeles; no pinta nada</translation>
+    </message>
+    <message>
+        <source>brush %1</source>
+        <translation>pincel %1</translation>
+    </message>
+    <message>
+        <source>the stroke was simplified: its preset asks for more dabs, or a larger tip, than one stroke may paint</source>
+        <translation>el trazo se simplificó: su ajuste preestablecido pide más toques, o una punta mayor, de los que un trazo puede pintar</translation>
+    </message>
+    <message>
+        <source>the texture&apos;s pattern %1 is not in the file; plain noise stands in for it</source>
+        <translation>el motivo %1 de la textura no está en el archivo; lo sustituye un ruido simple</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>no se puede leer el guion %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1224,6 +1224,33 @@
     </message>
 </context>
 <context>
+    <name>ReadErrorText</name>
+    <message>
+        <source>not a valid brush file, or damaged</source>
+        <translation>pas un fichier de brosses valide, ou endommagé</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>le fichier s’arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erreur %1</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>pas un fichier de brosses</translation>
+    </message>
+    <message>
+        <source>unsupported version %1</source>
+        <translation>version %1 non prise en charge</translation>
+    </message>
+</context>
+<context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
@@ -1886,6 +1913,170 @@ Pour relever la limite : sudo sysctl fs.inotify.max_user_watches=524288 (pour la
     <message>
         <source>then run the commands of FILE (- for standard input)</source>
         <translation>puis exécuter les commandes de FILE (- pour l’entrée standard)</translation>
+    </message>
+    <message>
+        <source>%1; nothing exported</source>
+        <translation>%1 ; rien n’a été exporté</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing exported</source>
+        <translation>aucune brosse ; rien n’a été exporté</translation>
+    </message>
+    <message>
+        <source>exporting the %1 and %2 read before the error</source>
+        <translation>export des %1 et %2 lus avant l’erreur</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n brush(es)</source>
+        <translation>
+            <numerusform>%n brosse</numerusform>
+            <numerusform>%n brosses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pattern(s)</source>
+        <translation>
+            <numerusform>%n motif</numerusform>
+            <numerusform>%n motifs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exporting the %1 read before the error</source>
+        <translation>export des %1 lues avant l’erreur</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 créé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n file(s)</source>
+        <translation>
+            <numerusform>%n fichier écrit</numerusform>
+            <numerusform>%n fichiers écrits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pattern(s) into patterns/</source>
+        <translation>
+            <numerusform>%n motif écrit dans patterns/</numerusform>
+            <numerusform>%n motifs écrits dans patterns/</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Écrit : %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>Impossible d’écrire : %1</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>pas un fichier</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>no painting application is installed (see kelbrin-cli apps)</source>
+        <translation>aucune application de peinture n’est installée (voir kelbrin-cli apps)</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1; the next command starts a new one.</source>
+        <translation>Elle a été mise de côté sous le nom %1 ; la prochaine commande en commence une nouvelle.</translation>
+    </message>
+    <message>
+        <source>the library could not be written</source>
+        <translation>la bibliothèque n’a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>%1 files looked at: %2 read (%3 not to the end), %4 unchanged, %5 not written, %6 removed</source>
+        <translation>%1 fichiers examinés : %2 lus (%3 pas jusqu’au bout), %4 inchangés, %5 non écrits, %6 retirés</translation>
+    </message>
+    <message>
+        <source>library: %1 files, %2 brushes</source>
+        <translation>bibliothèque : %1 fichiers, %2 brosses</translation>
+    </message>
+    <message>
+        <source>the search could not be started</source>
+        <translation>la recherche n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>identical files:</source>
+        <translation>fichiers identiques :</translation>
+    </message>
+    <message>
+        <source>identical tips:</source>
+        <translation>pointes identiques :</translation>
+    </message>
+    <message>
+        <source>larger than 16 MB, too large for a path</source>
+        <translation>plus de 16 Mo, trop grand pour un tracé</translation>
+    </message>
+    <message>
+        <source>%1 is the brush file itself; not replaced</source>
+        <translation>%1 est le fichier de brosses lui-même ; non remplacé</translation>
+    </message>
+    <message>
+        <source>no points</source>
+        <translation>aucun point</translation>
+    </message>
+    <message>
+        <source>cannot use the path %1: %2</source>
+        <translation>impossible d’utiliser le tracé %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1; nothing painted</source>
+        <translation>%1 ; rien n’a été peint</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing painted</source>
+        <translation>aucune brosse ; rien n’a été peint</translation>
+    </message>
+    <message>
+        <source>no brush named %1 among its %2</source>
+        <translation>aucune brosse nommée %1 parmi ses %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; the brushes read before the damage are 0 to %2</source>
+        <translation>pas de brosse %1 ; les brosses lues avant le dommage vont de 0 à %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; its brushes are 0 to %2</source>
+        <translation>pas de brosse %1 ; ses brosses vont de 0 à %2</translation>
+    </message>
+    <message>
+        <source>brush %1 has a tip of no pixels; it paints nothing</source>
+        <translation>la brosse %1 a une pointe sans pixels ; elle ne peint rien</translation>
+    </message>
+    <message>
+        <source>brush %1</source>
+        <translation>brosse %1</translation>
+    </message>
+    <message>
+        <source>the stroke was simplified: its preset asks for more dabs, or a larger tip, than one stroke may paint</source>
+        <translation>le trait a été simplifié : son préréglage demande plus d’empreintes, ou une pointe plus grande, qu’un trait ne peut en peindre</translation>
+    </message>
+    <message>
+        <source>the texture&apos;s pattern %1 is not in the file; plain noise stands in for it</source>
+        <translation>le motif %1 de la texture n’est pas dans le fichier ; un simple bruit le remplace</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>impossible de lire le script %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -1215,6 +1215,33 @@
     </message>
 </context>
 <context>
+    <name>ReadErrorText</name>
+    <message>
+        <source>not a valid brush file, or damaged</source>
+        <translation>有効なブラシファイルではないか、破損しています</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>ファイルが途中で終わっています</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>エラー %1</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>ブラシファイルではありません</translation>
+    </message>
+    <message>
+        <source>unsupported version %1</source>
+        <translation>バージョン %1 には対応していません</translation>
+    </message>
+</context>
+<context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
@@ -1866,6 +1893,166 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     <message>
         <source>then run the commands of FILE (- for standard input)</source>
         <translation>続けて FILE のコマンドを実行する（- で標準入力）</translation>
+    </message>
+    <message>
+        <source>%1; nothing exported</source>
+        <translation>%1。何も書き出していません</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing exported</source>
+        <translation>ブラシがありません。何も書き出していません</translation>
+    </message>
+    <message>
+        <source>exporting the %1 and %2 read before the error</source>
+        <translation>エラーの前に読み込んだ %1 と %2 を書き出します</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n brush(es)</source>
+        <translation>
+            <numerusform>%n 個のブラシ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pattern(s)</source>
+        <translation>
+            <numerusform>%n 個のパターン</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exporting the %1 read before the error</source>
+        <translation>エラーの前に読み込んだ %1 を書き出します</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 を作成しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n file(s)</source>
+        <translation>
+            <numerusform>%n 個のファイルを書き出しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pattern(s) into patterns/</source>
+        <translation>
+            <numerusform>%n 個のパターンを patterns/ に書き出しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>書き出しました：%1</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>書き出せませんでした：%1</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ファイルではありません</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>そのようなファイルはありません</translation>
+    </message>
+    <message>
+        <source>no painting application is installed (see kelbrin-cli apps)</source>
+        <translation>ペイントアプリケーションがインストールされていません（kelbrin-cli apps を参照）</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1; the next command starts a new one.</source>
+        <translation>%1 として退避しました。次のコマンドで新しいライブラリを作ります。</translation>
+    </message>
+    <message>
+        <source>the library could not be written</source>
+        <translation>ライブラリに書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>%1 files looked at: %2 read (%3 not to the end), %4 unchanged, %5 not written, %6 removed</source>
+        <translation>%1 個のファイルを確認：%2 個を読み込み（%3 個は最後まで読めず）、%4 個は変更なし、%5 個は書き込めず、%6 個を削除</translation>
+    </message>
+    <message>
+        <source>library: %1 files, %2 brushes</source>
+        <translation>ライブラリ：%1 個のファイル、%2 個のブラシ</translation>
+    </message>
+    <message>
+        <source>the search could not be started</source>
+        <translation>検索を開始できませんでした</translation>
+    </message>
+    <message>
+        <source>identical files:</source>
+        <translation>同一のファイル：</translation>
+    </message>
+    <message>
+        <source>identical tips:</source>
+        <translation>同一の先端：</translation>
+    </message>
+    <message>
+        <source>larger than 16 MB, too large for a path</source>
+        <translation>16 MB を超えており、パスとしては大きすぎます</translation>
+    </message>
+    <message>
+        <source>%1 is the brush file itself; not replaced</source>
+        <translation>%1 はブラシファイルそのものです。置き換えません</translation>
+    </message>
+    <message>
+        <source>no points</source>
+        <translation>点がありません</translation>
+    </message>
+    <message>
+        <source>cannot use the path %1: %2</source>
+        <translation>パス %1 は使えません：%2</translation>
+    </message>
+    <message>
+        <source>%1; nothing painted</source>
+        <translation>%1。何も描いていません</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing painted</source>
+        <translation>ブラシがありません。何も描いていません</translation>
+    </message>
+    <message>
+        <source>no brush named %1 among its %2</source>
+        <translation>%2 の中に %1 という名前のブラシはありません</translation>
+    </message>
+    <message>
+        <source>no brush %1; the brushes read before the damage are 0 to %2</source>
+        <translation>ブラシ %1 はありません。破損箇所の前に読み込んだブラシは 0 から %2 です</translation>
+    </message>
+    <message>
+        <source>no brush %1; its brushes are 0 to %2</source>
+        <translation>ブラシ %1 はありません。ブラシは 0 から %2 です</translation>
+    </message>
+    <message>
+        <source>brush %1 has a tip of no pixels; it paints nothing</source>
+        <translation>ブラシ %1 の先端にはピクセルがありません。何も描きません</translation>
+    </message>
+    <message>
+        <source>brush %1</source>
+        <translation>ブラシ %1</translation>
+    </message>
+    <message>
+        <source>the stroke was simplified: its preset asks for more dabs, or a larger tip, than one stroke may paint</source>
+        <translation>ストロークを簡略化しました：プリセットが 1 本のストロークで描ける以上のスタンプ数か大きな先端を求めています</translation>
+    </message>
+    <message>
+        <source>the texture&apos;s pattern %1 is not in the file; plain noise stands in for it</source>
+        <translation>テクスチャのパターン %1 がファイルにありません。代わりに単純なノイズを使います</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>スクリプト %1 を読み込めません：%2</translation>
     </message>
 </context>
 </TS>

@@ -1224,6 +1224,33 @@
     </message>
 </context>
 <context>
+    <name>ReadErrorText</name>
+    <message>
+        <source>not a valid brush file, or damaged</source>
+        <translation>não é um arquivo de pincéis válido, ou está danificado</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>o arquivo termina antes do esperado</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erro %1</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>não é um arquivo de pincéis</translation>
+    </message>
+    <message>
+        <source>unsupported version %1</source>
+        <translation>versão %1 não suportada</translation>
+    </message>
+</context>
+<context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
@@ -1886,6 +1913,170 @@ Para aumentar o limite: sudo sysctl fs.inotify.max_user_watches=524288 (para man
     <message>
         <source>then run the commands of FILE (- for standard input)</source>
         <translation>depois executar os comandos de FILE (- para a entrada padrão)</translation>
+    </message>
+    <message>
+        <source>%1; nothing exported</source>
+        <translation>%1; nada foi exportado</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing exported</source>
+        <translation>nenhum pincel; nada foi exportado</translation>
+    </message>
+    <message>
+        <source>exporting the %1 and %2 read before the error</source>
+        <translation>exportando os %1 e %2 lidos antes do erro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n brush(es)</source>
+        <translation>
+            <numerusform>%n pincel</numerusform>
+            <numerusform>%n pincéis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pattern(s)</source>
+        <translation>
+            <numerusform>%n padrão</numerusform>
+            <numerusform>%n padrões</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exporting the %1 read before the error</source>
+        <translation>exportando os %1 lidos antes do erro</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>Criada %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n file(s)</source>
+        <translation>
+            <numerusform>%n arquivo gravado</numerusform>
+            <numerusform>%n arquivos gravados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pattern(s) into patterns/</source>
+        <translation>
+            <numerusform>%n padrão gravado em patterns/</numerusform>
+            <numerusform>%n padrões gravados em patterns/</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Gravado: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>Não foi possível gravar: %1</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>não é um arquivo</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>no painting application is installed (see kelbrin-cli apps)</source>
+        <translation>nenhum programa de pintura está instalado (veja kelbrin-cli apps)</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1; the next command starts a new one.</source>
+        <translation>Ela foi posta de lado como %1; o próximo comando começa uma nova.</translation>
+    </message>
+    <message>
+        <source>the library could not be written</source>
+        <translation>não foi possível gravar a biblioteca</translation>
+    </message>
+    <message>
+        <source>%1 files looked at: %2 read (%3 not to the end), %4 unchanged, %5 not written, %6 removed</source>
+        <translation>%1 arquivos examinados: %2 lidos (%3 não até o fim), %4 inalterados, %5 não gravados, %6 removidos</translation>
+    </message>
+    <message>
+        <source>library: %1 files, %2 brushes</source>
+        <translation>biblioteca: %1 arquivos, %2 pincéis</translation>
+    </message>
+    <message>
+        <source>the search could not be started</source>
+        <translation>não foi possível iniciar a busca</translation>
+    </message>
+    <message>
+        <source>identical files:</source>
+        <translation>arquivos idênticos:</translation>
+    </message>
+    <message>
+        <source>identical tips:</source>
+        <translation>pontas idênticas:</translation>
+    </message>
+    <message>
+        <source>larger than 16 MB, too large for a path</source>
+        <translation>maior que 16 MB, grande demais para um caminho</translation>
+    </message>
+    <message>
+        <source>%1 is the brush file itself; not replaced</source>
+        <translation>%1 é o próprio arquivo de pincéis; não foi substituído</translation>
+    </message>
+    <message>
+        <source>no points</source>
+        <translation>nenhum ponto</translation>
+    </message>
+    <message>
+        <source>cannot use the path %1: %2</source>
+        <translation>não é possível usar o caminho %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; nothing painted</source>
+        <translation>%1; nada foi pintado</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing painted</source>
+        <translation>nenhum pincel; nada foi pintado</translation>
+    </message>
+    <message>
+        <source>no brush named %1 among its %2</source>
+        <translation>nenhum pincel chamado %1 entre seus %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; the brushes read before the damage are 0 to %2</source>
+        <translation>não há pincel %1; os pincéis lidos antes do dano vão de 0 a %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; its brushes are 0 to %2</source>
+        <translation>não há pincel %1; seus pincéis vão de 0 a %2</translation>
+    </message>
+    <message>
+        <source>brush %1 has a tip of no pixels; it paints nothing</source>
+        <translation>o pincel %1 tem uma ponta sem pixels; não pinta nada</translation>
+    </message>
+    <message>
+        <source>brush %1</source>
+        <translation>pincel %1</translation>
+    </message>
+    <message>
+        <source>the stroke was simplified: its preset asks for more dabs, or a larger tip, than one stroke may paint</source>
+        <translation>o traço foi simplificado: sua predefinição pede mais toques, ou uma ponta maior, do que um traço pode pintar</translation>
+    </message>
+    <message>
+        <source>the texture&apos;s pattern %1 is not in the file; plain noise stands in for it</source>
+        <translation>o padrão %1 da textura não está no arquivo; um ruído simples o substitui</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>arquivo ou pasta inexistente</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>não é possível ler o script %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1215,6 +1215,33 @@
     </message>
 </context>
 <context>
+    <name>ReadErrorText</name>
+    <message>
+        <source>not a valid brush file, or damaged</source>
+        <translation>不是有效的画笔文件，或已损坏</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>文件提前结束</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>错误 %1</translation>
+    </message>
+    <message>
+        <source>not a brush file</source>
+        <translation>不是画笔文件</translation>
+    </message>
+    <message>
+        <source>unsupported version %1</source>
+        <translation>不支持的版本 %1</translation>
+    </message>
+</context>
+<context>
     <name>ReadMessageBar</name>
     <message>
         <source>Not a brush file</source>
@@ -1866,6 +1893,166 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     <message>
         <source>then run the commands of FILE (- for standard input)</source>
         <translation>然后执行 FILE 中的命令（- 表示标准输入）</translation>
+    </message>
+    <message>
+        <source>%1; nothing exported</source>
+        <translation>%1；未导出任何内容</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing exported</source>
+        <translation>没有画笔；未导出任何内容</translation>
+    </message>
+    <message>
+        <source>exporting the %1 and %2 read before the error</source>
+        <translation>正在导出出错前读取的 %1 和 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n brush(es)</source>
+        <translation>
+            <numerusform>%n 个画笔</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pattern(s)</source>
+        <translation>
+            <numerusform>%n 个图案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>exporting the %1 read before the error</source>
+        <translation>正在导出出错前读取的 %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>已创建 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n file(s)</source>
+        <translation>
+            <numerusform>已写入 %n 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n pattern(s) into patterns/</source>
+        <translation>
+            <numerusform>已将 %n 个图案写入 patterns/</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>已写入：%1</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>不是文件</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>没有这个文件</translation>
+    </message>
+    <message>
+        <source>no painting application is installed (see kelbrin-cli apps)</source>
+        <translation>未安装任何绘画程序（见 kelbrin-cli apps）</translation>
+    </message>
+    <message>
+        <source>It has been set aside as %1; the next command starts a new one.</source>
+        <translation>它已被另存为 %1；下一条命令将新建一个。</translation>
+    </message>
+    <message>
+        <source>the library could not be written</source>
+        <translation>无法写入库</translation>
+    </message>
+    <message>
+        <source>%1 files looked at: %2 read (%3 not to the end), %4 unchanged, %5 not written, %6 removed</source>
+        <translation>已检查 %1 个文件：读取 %2 个（%3 个未读到结尾），%4 个未变，%5 个未写入，%6 个已移除</translation>
+    </message>
+    <message>
+        <source>library: %1 files, %2 brushes</source>
+        <translation>库：%1 个文件，%2 个画笔</translation>
+    </message>
+    <message>
+        <source>the search could not be started</source>
+        <translation>无法开始搜索</translation>
+    </message>
+    <message>
+        <source>identical files:</source>
+        <translation>相同的文件：</translation>
+    </message>
+    <message>
+        <source>identical tips:</source>
+        <translation>相同的笔尖：</translation>
+    </message>
+    <message>
+        <source>larger than 16 MB, too large for a path</source>
+        <translation>大于 16 MB，作为路径太大</translation>
+    </message>
+    <message>
+        <source>%1 is the brush file itself; not replaced</source>
+        <translation>%1 就是画笔文件本身；未替换</translation>
+    </message>
+    <message>
+        <source>no points</source>
+        <translation>没有点</translation>
+    </message>
+    <message>
+        <source>cannot use the path %1: %2</source>
+        <translation>无法使用路径 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1; nothing painted</source>
+        <translation>%1；未绘制任何内容</translation>
+    </message>
+    <message>
+        <source>no brushes; nothing painted</source>
+        <translation>没有画笔；未绘制任何内容</translation>
+    </message>
+    <message>
+        <source>no brush named %1 among its %2</source>
+        <translation>其 %2 中没有名为 %1 的画笔</translation>
+    </message>
+    <message>
+        <source>no brush %1; the brushes read before the damage are 0 to %2</source>
+        <translation>没有画笔 %1；损坏处之前读取的画笔为 0 到 %2</translation>
+    </message>
+    <message>
+        <source>no brush %1; its brushes are 0 to %2</source>
+        <translation>没有画笔 %1；其画笔为 0 到 %2</translation>
+    </message>
+    <message>
+        <source>brush %1 has a tip of no pixels; it paints nothing</source>
+        <translation>画笔 %1 的笔尖没有像素；不会绘制任何内容</translation>
+    </message>
+    <message>
+        <source>brush %1</source>
+        <translation>画笔 %1</translation>
+    </message>
+    <message>
+        <source>the stroke was simplified: its preset asks for more dabs, or a larger tip, than one stroke may paint</source>
+        <translation>描边已简化：其预设要求的笔触数或笔尖大小超出了一次描边可绘制的范围</translation>
+    </message>
+    <message>
+        <source>the texture&apos;s pattern %1 is not in the file; plain noise stands in for it</source>
+        <translation>纹理的图案 %1 不在文件中；以普通噪点代替</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>没有这个文件或文件夹</translation>
+    </message>
+    <message>
+        <source>cannot read the script %1: %2</source>
+        <translation>无法读取脚本 %1：%2</translation>
     </message>
 </context>
 </TS>

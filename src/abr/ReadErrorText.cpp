@@ -1,16 +1,18 @@
 #include "abr/ReadErrorText.h"
 
+#include "platform/Translations.h"
+
 #include <cstring>
 
 QString ReadErrorText(int code)
 {
     switch (code) {
     case kDamagedFileError:
-        return QStringLiteral("not a valid brush file, or damaged");
+        return Translated("ReadErrorText", "not a valid brush file, or damaged");
     case kEndOfFileError:
-        return QStringLiteral("the file ended early");
+        return Translated("ReadErrorText", "the file ended early");
     case kNotRegularFileError:
-        return QStringLiteral("not a regular file");
+        return Translated("ReadErrorText", "not a regular file");
     default:
         if (code < 0) {
             // The system's text ("No such file or directory"), made to read inside a sentence.
@@ -19,13 +21,13 @@ QString ReadErrorText(int code)
                 text[0] = text.at(0).toLower();
             return text;
         }
-        return QStringLiteral("error %1").arg(code);
+        return Translated("ReadErrorText", "error %1").arg(code);
     }
 }
 
 QString UnsupportedVersionText(int version)
 {
     if (!ReadOutcome::IsPlausibleBrushFileVersion(version))
-        return QStringLiteral("not a brush file");
-    return QStringLiteral("unsupported version %1").arg(version);
+        return Translated("ReadErrorText", "not a brush file");
+    return Translated("ReadErrorText", "unsupported version %1").arg(version);
 }

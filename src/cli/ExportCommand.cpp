@@ -55,9 +55,11 @@ int RunExportCommand(const QStringList& args, CliStreams io)
     const size_t patterns = result.file->patterns().size();
     if (!result.error && result.file->count() == 0 && patterns == 0) {
         io.err << shown << ": "
-               << (result.unsupportedVersion ? UnsupportedVersionText(*result.unsupportedVersion)
-                                             : QStringLiteral("no brushes"))
-               << "; nothing exported\n";
+               << (result.unsupportedVersion
+                       ? Translated("kelbrin-cli", "%1; nothing exported")
+                             .arg(UnsupportedVersionText(*result.unsupportedVersion))
+                       : Translated("kelbrin-cli", "no brushes; nothing exported"))
+               << '\n';
         return 1;
     }
     if (result.error) {
@@ -67,36 +69,41 @@ int RunExportCommand(const QStringList& args, CliStreams io)
         if (read == 0 && patterns == 0)
             return 1;
         // A damaged file still gives what could be read before the damage.
-        io.err << shown << ": exporting the " << read << (read == 1 ? " brush" : " brushes");
-        if (patterns)
-            io.err << " and " << patterns << (patterns == 1 ? " pattern" : " patterns");
-        io.err << " read before the error\n";
+        io.err << shown << ": "
+               << (patterns
+                       ? Translated("kelbrin-cli", "exporting the %1 and %2 read before the error")
+                             .arg(
+                                 Translated("kelbrin-cli", "%n brush(es)", nullptr, int(read)),
+                                 Translated("kelbrin-cli", "%n pattern(s)", nullptr, int(patterns)))
+                       : Translated("kelbrin-cli", "exporting the %1 read before the error")
+                             .arg(Translated("kelbrin-cli", "%n brush(es)", nullptr, int(read))))
+               << '\n';
         status = 1;
     }
 
     QString error;
     const QString folder = BrushExporter::createExportFolder(parent, last, &error);
     if (folder.isEmpty()) {
-        io.err << "kelbrin-cli export: cannot create the folder " << Printable(error) << '\n';
+        io.err << "kelbrin-cli export: "
+               << Translated("kelbrin-cli", "cannot create the folder %1").arg(Printable(error))
+               << '\n';
         return 1;
     }
     const BrushExporter::Report report =
         BrushExporter::brushExporterForBrushFile(result.file)
             ->doExportToDirectory(folder, QStringLiteral("PNG"), transparent, options);
-    io.out << "Created " << Printable(folder) << '\n'
-           << "Wrote " << report.written << (report.written == 1 ? " file" : " files") << '\n';
+    io.out << Translated("kelbrin-cli", "Created %1").arg(Printable(folder)) << '\n'
+           << Translated("kelbrin-cli", "Wrote %n file(s)", nullptr, int(report.written)) << '\n';
     if (report.patternsWritten)
-        io.out << "Wrote " << report.patternsWritten
-               << (report.patternsWritten == 1 ? " pattern" : " patterns") << " into patterns/\n";
+        io.out << Translated("kelbrin-cli", "Wrote %n pattern(s) into patterns/", nullptr,
+                             int(report.patternsWritten))
+               << '\n';
     // Written, but smaller than the brush: said, though not a failure.
-    for (const QString& line : report.scaled)
-        io.out << "Wrote " << Printable(line) << '\n';
-    for (const QString& line : report.previews)
-        io.out << "Wrote " << Printable(line) << '\n';
-    for (const QString& line : report.strokeNotes)
-        io.out << "Wrote " << Printable(line) << '\n';
+    for (const QStringList* lines : {&report.scaled, &report.previews, &report.strokeNotes})
+        for (const QString& line : *lines)
+            io.out << Translated("kelbrin-cli", "Wrote %1").arg(Printable(line)) << '\n';
     for (const QString& failure : report.failures)
-        io.err << "Could not write " << Printable(failure) << '\n';
+        io.err << Translated("kelbrin-cli", "Could not write %1").arg(Printable(failure)) << '\n';
     if (!report.failures.isEmpty())
         status = 1;
     return status;

@@ -24,14 +24,18 @@ int RunInstallCommand(const QStringList& args, CliStreams io)
     struct stat status;
     const bool exists = ::stat(PathToNative(path).constData(), &status) == 0;
     if (!exists || !S_ISREG(status.st_mode)) {
-        io.err << "kelbrin-cli install: " << Printable(path)
-               << (exists ? ": not a file\n" : ": no such file\n");
+        io.err << "kelbrin-cli install: " << Printable(path) << ": "
+               << (exists ? Translated("kelbrin-cli", "not a file")
+                          : Translated("kelbrin-cli", "no such file"))
+               << '\n';
         return 1;
     }
     const PaintingAppList apps = FindInstalledPaintingApps();
     if (apps.empty()) {
-        io.err << "kelbrin-cli install: no painting application is installed "
-                  "(see kelbrin-cli apps)\n";
+        io.err << "kelbrin-cli install: "
+               << Translated("kelbrin-cli",
+                             "no painting application is installed (see kelbrin-cli apps)")
+               << '\n';
         return 1;
     }
     const BrushInstaller::Report report = BrushInstaller::installItem(path, apps);

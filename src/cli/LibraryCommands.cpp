@@ -49,8 +49,10 @@ int LibraryFailed(const char* command, const LibraryFault& fault, const QString&
 {
     io.err << "kelbrin-cli " << command << ": " << fault.message;
     if (fault.kind == eLibraryFault::damaged)
-        io.err << " It has been set aside as " << Printable(SetLibraryAside(path))
-               << "; the next command starts a new one.";
+        io.err << ' '
+               << Translated("kelbrin-cli",
+                             "It has been set aside as %1; the next command starts a new one.")
+                      .arg(Printable(SetLibraryAside(path)));
     io.err << '\n';
     return 1;
 }
@@ -115,7 +117,9 @@ int RunTagging(const char* command, bool add, const QStringList& args, CliStream
         fault = library.fault();
         if (!fault) {
             io.err << "kelbrin-cli " << command << ": " << Printable(file) << ": "
-                   << (error.isEmpty() ? QStringLiteral("the library could not be written") : error)
+                   << (error.isEmpty()
+                           ? Translated("kelbrin-cli", "the library could not be written")
+                           : error)
                    << '\n';
             return 1;
         }
@@ -138,11 +142,20 @@ void PrintCatalogueCounts(CliStreams io, bool json, const CatalogueCounts& count
         else
             io.out << "null}\n";
     } else {
-        io.out << counts.checked << " files looked at: " << counts.read << " read ("
-               << counts.failed << " not to the end), " << counts.unchanged << " unchanged, "
-               << counts.notWritten << " not written, " << counts.removed << " removed\n";
+        io.out << Translated("kelbrin-cli", "%1 files looked at: %2 read (%3 not to the end), %4 "
+                                            "unchanged, %5 not written, %6 removed")
+                      .arg(counts.checked)
+                      .arg(counts.read)
+                      .arg(counts.failed)
+                      .arg(counts.unchanged)
+                      .arg(counts.notWritten)
+                      .arg(counts.removed)
+               << '\n';
         if (totals)
-            io.out << "library: " << totals->files << " files, " << totals->brushes << " brushes\n";
+            io.out << Translated("kelbrin-cli", "library: %1 files, %2 brushes")
+                          .arg(totals->files)
+                          .arg(totals->brushes)
+                   << '\n';
     }
 }
 } // namespace
@@ -190,7 +203,8 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     auto previousInt = std::signal(SIGINT, OnCatalogueInterrupt);
     auto previousTerm = std::signal(SIGTERM, OnCatalogueInterrupt);
     if (!search->run(false)) {
-        io.err << "kelbrin-cli catalogue: the search could not be started\n";
+        io.err << "kelbrin-cli catalogue: "
+               << Translated("kelbrin-cli", "the search could not be started") << '\n';
         return 1;
     }
     loop.exec();
@@ -295,12 +309,12 @@ int RunDuplicatesCommand(const QStringList& args, CliStreams io)
         return 0;
     }
     for (const QStringList& group : files) {
-        io.out << "identical files:\n";
+        io.out << Translated("kelbrin-cli", "identical files:") << '\n';
         for (const QString& file : group)
             io.out << "  " << Printable(file) << '\n';
     }
     for (const DuplicateTips& group : tips) {
-        io.out << "identical tips:\n";
+        io.out << Translated("kelbrin-cli", "identical tips:") << '\n';
         for (const LibraryBrush& brush : group.brushes)
             io.out << "  " << BrushLine(brush) << '\n';
     }

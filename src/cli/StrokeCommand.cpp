@@ -46,9 +46,9 @@ std::optional<QByteArray> ReadPathFile(const QString& path, QString* why)
     if (fstat(fd, &st) != 0)
         *why = ErrnoText(errno);
     else if (!S_ISREG(st.st_mode))
-        *why = QStringLiteral("not a file");
+        *why = Translated("kelbrin-cli", "not a file");
     else if (st.st_size > kMaxPathFileBytes)
-        *why = QStringLiteral("larger than 16 MB, too large for a path");
+        *why = Translated("kelbrin-cli", "larger than 16 MB, too large for a path");
     else {
         bytes.emplace();
         char block[65536];
@@ -65,7 +65,7 @@ std::optional<QByteArray> ReadPathFile(const QString& path, QString* why)
                 break;
             bytes->append(block, n);
             if (bytes->size() > kMaxPathFileBytes) {
-                *why = QStringLiteral("larger than 16 MB, too large for a path");
+                *why = Translated("kelbrin-cli", "larger than 16 MB, too large for a path");
                 bytes.reset();
                 break;
             }
@@ -187,8 +187,10 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
     const QString& path = operands[0];
     const QString shown = Printable(path);
     if (SameFile(path, out)) {
-        io.err << "kelbrin-cli stroke: " << Printable(out)
-               << " is the brush file itself; not replaced\n";
+        io.err << "kelbrin-cli stroke: "
+               << Translated("kelbrin-cli", "%1 is the brush file itself; not replaced")
+                      .arg(Printable(out))
+               << '\n';
         return 1;
     }
 
@@ -205,10 +207,12 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
         if (const std::optional<QByteArray> json = ReadPathFile(pathChoice, &why))
             read = StrokePathFromJson(*json, &why);
         if (read && read->empty())
-            why = QStringLiteral("no points");
+            why = Translated("kelbrin-cli", "no points");
         if (!read || read->empty()) {
-            io.err << "kelbrin-cli stroke: cannot use the path " << Printable(pathChoice) << ": "
-                   << Printable(why) << '\n';
+            io.err << "kelbrin-cli stroke: "
+                   << Translated("kelbrin-cli", "cannot use the path %1: %2")
+                          .arg(Printable(pathChoice), Printable(why))
+                   << '\n';
             return 1;
         }
         points = std::move(*read);
@@ -225,24 +229,32 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
         status = 1;
     } else if (count == 0) {
         io.err << shown << ": "
-               << (result.unsupportedVersion ? UnsupportedVersionText(*result.unsupportedVersion)
-                                             : QStringLiteral("no brushes"))
-               << "; nothing painted\n";
+               << (result.unsupportedVersion
+                       ? Translated("kelbrin-cli", "%1; nothing painted")
+                             .arg(UnsupportedVersionText(*result.unsupportedVersion))
+                       : Translated("kelbrin-cli", "no brushes; nothing painted"))
+               << '\n';
         return 1;
     }
     if (parser.isSet(QStringLiteral("name"))) {
         const QString text = parser.value(QStringLiteral("name"));
         const std::optional<size_t> found = BrushNamed(*result.file, text);
         if (!found) {
-            io.err << shown << ": no brush named " << Quoted(text) << " among its " << count
-                   << (count == 1 ? " brush" : " brushes") << '\n';
+            io.err << shown << ": "
+                   << Translated("kelbrin-cli", "no brush named %1 among its %2")
+                          .arg(Quoted(text),
+                               Translated("kelbrin-cli", "%n brush(es)", nullptr, int(count)))
+                   << '\n';
             return 1;
         }
         index = *found;
     } else if (index >= count) {
-        io.err << shown << ": no brush " << index << "; "
-               << (result.error ? QStringLiteral("the brushes read before the damage are 0 to %1")
-                                : QStringLiteral("its brushes are 0 to %1"))
+        io.err << shown << ": "
+               << (result.error ? Translated("kelbrin-cli",
+                                             "no brush %1; the brushes read before the damage "
+                                             "are 0 to %2")
+                                : Translated("kelbrin-cli", "no brush %1; its brushes are 0 to %2"))
+                      .arg(index)
                       .arg(count - 1)
                << '\n';
         return 1;
@@ -250,20 +262,30 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
 
     const Brush& brush = *result.file->brush(index);
     if (brush.pixelSize().isEmpty()) {
-        io.err << shown << ": brush " << index << " has a tip of no pixels; it paints nothing\n";
+        io.err << shown << ": "
+               << Translated("kelbrin-cli", "brush %1 has a tip of no pixels; it paints nothing")
+                      .arg(index)
+               << '\n';
         return 1;
     }
     const StrokeResult stroke =
         PaintPresetStroke(brush, result.file->patterns(), points, size, seed);
-    const QString which = QStringLiteral("%1: brush %2").arg(shown).arg(index);
+    const QString which =
+        shown + QStringLiteral(": ") + Translated("kelbrin-cli", "brush %1").arg(index);
     if (stroke.simplified)
-        io.err << which
-               << ": the stroke was simplified: its preset asks for more dabs, or a larger tip, "
-                  "than one stroke may paint\n";
+        io.err << which << ": "
+               << Translated("kelbrin-cli",
+                             "the stroke was simplified: its preset asks for more dabs, or a "
+                             "larger tip, than one stroke may paint")
+               << '\n';
     if (stroke.textureStandIn)
-        io.err << which << ": the texture's pattern "
-               << Quoted(brush.texture() ? ReadableName(brush.texture()->name) : QString())
-               << " is not in the file; plain noise stands in for it\n";
+        io.err << which << ": "
+               << Translated("kelbrin-cli",
+                             "the texture's pattern %1 is not in the file; plain noise "
+                             "stands in for it")
+                      .arg(
+                          Quoted(brush.texture() ? ReadableName(brush.texture()->name) : QString()))
+               << '\n';
 
     // Black ink on white is grey whatever the preset: one channel says it all.
     const QImage image = stroke.image.allGray()
@@ -279,11 +301,14 @@ int RunStrokeCommand(const QStringList& args, CliStreams io)
     else
         ReplaceFile(out, png, &why);
     if (!why.isEmpty()) {
-        io.err << "kelbrin-cli stroke: cannot write " << Printable(out) << ": " << Printable(why)
-               << '\n';
+        io.err
+            << "kelbrin-cli stroke: "
+            << Translated("kelbrin-cli", "cannot write %1: %2").arg(Printable(out), Printable(why))
+            << '\n';
         return 1;
     }
-    io.out << "Wrote " << Printable(out) << ": brush " << index;
+    io.out << Translated("kelbrin-cli", "Wrote %1").arg(Printable(out)) << ": "
+           << Translated("kelbrin-cli", "brush %1").arg(index);
     if (!brush.displayName().isEmpty())
         io.out << ' ' << Quoted(brush.displayName());
     io.out << '\n';

@@ -223,7 +223,8 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
         // Asked of the file system in the name's own bytes: QFileInfo would look for a name
         // that is not UTF-8 under another name and never find it.
         if (!ItemExistsAtPath(path, nullptr)) {
-            io.err << "kelbrin-cli tree: " << Printable(given) << ": no such file or folder\n";
+            io.err << "kelbrin-cli tree: " << Printable(given) << ": "
+                   << Translated("kelbrin-cli", "no such file or folder") << '\n';
             status = 1;
             continue;
         }
@@ -241,8 +242,10 @@ int RunTreeCommand(const QStringList& args, CliStreams io)
                             ? input.open(stdin, QIODevice::ReadOnly)
                             : (input.setFileName(script), input.open(QIODevice::ReadOnly));
     if (!opened) {
-        io.err << "kelbrin-cli tree: cannot read the script " << Printable(script) << ": "
-               << input.errorString() << '\n';
+        io.err << "kelbrin-cli tree: "
+               << Translated("kelbrin-cli", "cannot read the script %1: %2")
+                      .arg(Printable(script), input.errorString())
+               << '\n';
         return 1;
     }
     io.err.flush();

@@ -103,7 +103,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "fr"},
         ProgramCase{{"tree", "--bogus"}, 2, "Essayez « kelbrin-cli tree --help »", "fr"},
         ProgramCase{{"nonsense"}, 2, "kelbrin-cli: commande inconnue nonsense", "fr"},
-        ProgramCase{{"nonsense"}, 2, "Befehl nonsense ist unbekannt", "de"}));
+        ProgramCase{{"nonsense"}, 2, "Befehl nonsense ist unbekannt", "de"},
+        // What went wrong with a file, too, down to the reader's own words.
+        ProgramCase{{"stroke", "/etc/passwd", "--out", "/nonexistent/x.png"},
+                    1,
+                    "pas un fichier de brosses ; rien n’a été peint",
+                    "fr"},
+        ProgramCase{{"stroke", "FILE", "--brush", "7", "--out", "/nonexistent/x.png"},
+                    1,
+                    "ブラシ 7 はありません。ブラシは 0 から 0 です",
+                    "ja"}));
 
 // Names come from anyone who can write a folder: a newline in one would break the one line per
 // entry that scripts read, and a byte that is not UTF-8 (Latin-1 "é" from an old archive) has no
