@@ -16,9 +16,9 @@
 namespace {
 // Krita's own presets are 200 x 200 (the thumbnails of its bundled presets, and its manual).
 constexpr int kPictureSide = 200;
-// What Krita 5 writes into the presets it saves; 5.0 and every later version read it back (the
-// "2.2" of the presets it ships is the older form, which carries no embedded resources). Krita 4
-// refuses it, and Krita 4 reads no bundle of Krita 5's either.
+// Krita 5's preset loader takes two versions: "2.2", the older form its shipped presets still
+// carry, and "5.0", the form of Krita 5's own resource system, which later versions must go on
+// reading since their users' saved presets carry it. Krita 4 takes only "2.2".
 const QString kPresetVersion = QStringLiteral("5.0");
 
 using Fate = SettingFate::Fate;
