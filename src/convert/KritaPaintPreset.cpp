@@ -16,9 +16,9 @@
 namespace {
 // Krita's own presets are 200 x 200 (the thumbnails of its bundled presets, and its manual).
 constexpr int kPictureSide = 200;
-// Krita 5's preset loader takes two versions: "2.2", the older form its shipped presets still
-// carry, and "5.0", the form of Krita 5's own resource system, which later versions must go on
-// reading since their users' saved presets carry it. Krita 4 takes only "2.2".
+// The version Krita 5 writes into every preset it saves, 5.2 included, and so reads back; "2.2",
+// that of the presets it ships, is the older form, which Krita 5 reads with extra guesses about
+// the tips a preset needs. Krita 4 takes only "2.2".
 const QString kPresetVersion = QStringLiteral("5.0");
 
 using Fate = SettingFate::Fate;
