@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BlendMode</name>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dissolve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Behind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished">Effacer</translation>
+    </message>
+    <message>
+        <source>Darken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Burn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear Burn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Darker Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Dodge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear Dodge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lighter Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soft Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vivid Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard Mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exclusion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luminosity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear Height</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BrushFileView</name>
     <message>
         <source>Stroke simplified: the preset asks for more dabs or a larger tip than a preview paints</source>
@@ -149,6 +276,142 @@
     <message>
         <source>not a brush file, or too damaged for any brush to be read</source>
         <translation>pas un fichier de brosses, ou trop endommagé pour qu’une brosse puisse être lue</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation type="unfinished">(sans nom)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a painting application, what its pack holds</comment>
+        <translation type="unfinished">%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, brush %2 %3: %4 (%5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, preset %2 %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, pattern %2 %3: changed (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrushSettings</name>
+    <message>
+        <source>off</source>
+        <translation type="unfinished">désactivé</translation>
+    </message>
+    <message>
+        <source>fade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pen pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pen tilt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stylus wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>initial direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shape Dynamics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scattering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation type="unfinished">Texture</translation>
+    </message>
+    <message>
+        <source>Dual Brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Dynamics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brush Pose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wet Edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smoothing</source>
+        <translation type="unfinished">Lissage</translation>
+    </message>
+    <message>
+        <source>Protect Texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brush Tip Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tool Options</source>
+        <translation type="unfinished">Options d’outil</translation>
+    </message>
+    <message numerus="yes">
+        <source>fade %n steps</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>control %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>jitter %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minimum %1 %</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -698,6 +961,66 @@
         <comment>zoom</comment>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Round Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Blunt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Fan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat Blunt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat Curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat Fan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BrushWindow</name>
@@ -1221,6 +1544,625 @@
     <message>
         <source>Brush files</source>
         <translation>Fichiers de brosses</translation>
+    </message>
+</context>
+<context>
+    <name>PackReport</name>
+    <message>
+        <source>loses its texture &quot;%1&quot; (the pattern is in the pack)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>loses its texture &quot;%1&quot; (the file does not carry it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>characters of its name that are no text replaced or removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name shortened to %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spacing off (a dab at each move of the pointer), written as 25 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settings not carried (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opacity %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flow %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smoothing %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tool options not carried (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not carried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>approximated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no pixels to carry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>soft edge painted by GIMP&apos;s own curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>roundness raised to GIMP&apos;s 5 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reduced to GIMP&apos;s largest radius, 4,000 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1-bit reduced to 8-bit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scaled from %1 to %2 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP averages its control and its jitter rather than combining them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP has no input like control %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fades over %1 pixels (%2 steps) along GIMP&apos;s eased curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clamped to GIMP&apos;s longest fade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fades over the length of the %1, GIMP having one fade a preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>roundness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flip x</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flip y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hardness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spacing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>spacing off (a dab at each move of the pointer) written as 25 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drawn as one still tip: GIMP&apos;s paintbrush has no bristle or wearing tips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tilt scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP&apos;s size follows tilt along one curve only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as GIMP&apos;s aspect ratio, which squashes the tip on a scale of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flip x jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP flips no tip at random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flip y jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brush projection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP does not project the tip by the pen&apos;s tilt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP scatters along the stroke as well as across it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 clamped to GIMP&apos;s %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scatter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scatter control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no scatter for it to drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP lays one dab at each step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>count jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>foreground/background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picked from GIMP&apos;s foreground-to-background gradient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hue jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>saturation jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brightness jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>purity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP varies colour only along a gradient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP&apos;s paintbrush has no flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wetness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP has no mixer brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP&apos;s paintbrush paints through no pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP&apos;s paintbrush paints through no pattern, and the file has none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dual brush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP&apos;s paintbrush paints with one tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brush pose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP takes tilt, rotation and pressure from the pen alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP adds no noise to a tip&apos;s edge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wet edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP paints no wet edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>build-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP&apos;s paintbrush lays no paint while held still (its airbrush does)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>smoothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP&apos;s stroke smoothing at its own weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>protect texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 clamped to GIMP&apos;s 0 to 100 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP has no mode like %1; painted in Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as GIMP&apos;s %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>airbrush tip written as a preview image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bristle tip written as a preview image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>erodible tip written as a preview image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computed tip drawn as pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pen tilt as Krita&apos;s tilt elevation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stroke&apos;s direction as Krita&apos;s drawing angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its control (%1) is none Krita knows, left off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is beyond Krita&apos;s range, written as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as the fade of Krita&apos;s round tip, which softens its edge along another curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dabs a step as spacing divided by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a bristle tip as its drawn picture, in Krita&apos;s pixel brush: Krita&apos;s bristle engine takes none of Photoshop&apos;s bristle settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s tilt sensor has no scale of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pen tilt as Krita&apos;s tilt direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the jitter as Krita&apos;s random rotation, at the strength of the control as well</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flip jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s pixel brush does not lay the tip on the pen&apos;s tilt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>across the stroke as Krita&apos;s Y axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as closer spacing: Krita&apos;s pixel brush lays one dab a step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s pixel brush lays one dab a step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pattern</source>
+        <translation type="unfinished">motif</translation>
+    </message>
+    <message>
+        <source>the file does not carry the pattern &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brightness and contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on Krita&apos;s scales, which are not Photoshop&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 as Multiply, which Krita has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>depth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>depth jitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>texture each tip off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita textures each dab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file does not carry the dual brush&apos;s tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 as Multiply, which Krita&apos;s masking brush has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its angle of %1° left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s masking brush is not flipped at random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s masking brush lays one dab a step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as Krita&apos;s random %1 shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>saturation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as Krita&apos;s mix toward the background colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s pixel brush has no steady saturation shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s pixel brush does not mix paint on the canvas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita has no blend mode %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita keeps smoothing with its brush tool, not in a preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s presets take the pen&apos;s own tilt, rotation and pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s pixel brush adds no grain to a tip&apos;s soft edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krita&apos;s pixel brush has no wet edges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each Krita preset keeps its own texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n brush(es)</source>
+        <translation type="unfinished">%n brosse</translation>
+    </message>
+    <message>
+        <source>%n changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n not carried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n preset(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n approximated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n pattern(s)</source>
+        <translation type="unfinished">%n motif</translation>
+    </message>
+    <message>
+        <source>%n brush(es) lose their texture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n brush(es) lose settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the counts of a pack</comment>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a heading, a fate</comment>
+        <translation type="unfinished">%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <comment>a heading, a setting, a fate</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a setting&apos;s fate and how</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

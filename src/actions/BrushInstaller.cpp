@@ -6,6 +6,7 @@
 #include "convert/PackWriter.h"
 #include "engine/PresetStroke.h"
 #include "platform/WriteNewFile.h"
+#include "convert/ReportText.h"
 
 #include <QDir>
 #include <QFile>
@@ -327,7 +328,15 @@ bool BrushInstaller::Report::succeeded() const
 BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
                                                             const PaintingAppList& apps)
 {
+    // The report is made in English for scripts; the user reads it in their language.
     ConversionSummary summary;
+    const auto nameOr = [](const QString& name) { return name.isEmpty() ? tr("(no name)") : name; };
+    const auto shownList = [](const QStringList& texts) {
+        QStringList shown;
+        for (const QString& text : texts)
+            shown << ShownReportText(text);
+        return shown.join(tr(", ", "between the changes of a brush"));
+    };
     for (const PaintingApp& app : apps) {
         const std::optional<PackTarget> target = ConversionFor(app);
         if (!target)
@@ -335,35 +344,31 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
         const QString name =
             *target == PackTarget::Gimp ? QStringLiteral("GIMP") : QStringLiteral("Krita");
         const BrushPack& pack = file.pack(*target);
-        const QString line = name + QStringLiteral(": ") + pack.countsText();
-        summary.lines << line;
+        summary.lines << tr("%1: %2", "a painting application, what its pack holds")
+                             .arg(name, ShownCountsText(pack));
         for (const PackedBrush& brush : pack.brushes) {
+            // %1 the application, %2 the brush's number, %3 its name, %4 changed or not
+            // carried, %5 what changed or why.
             if (brush.outcome != PackedBrush::Outcome::Kept)
-                summary.details << QStringLiteral("%1, brush %2 %3: %4 (%5)")
+                summary.details << tr("%1, brush %2 %3: %4 (%5)")
                                        .arg(name)
                                        .arg(brush.index)
-                                       .arg(brush.name.isEmpty() ? QStringLiteral("(no name)")
-                                                                 : brush.name,
-                                            OutcomeName(brush.outcome),
-                                            brush.what.join(QStringLiteral(", ")));
+                                       .arg(nameOr(brush.name), ShownOutcomeName(brush.outcome),
+                                            shownList(brush.what));
             for (const SettingFate& setting : brush.settings) {
                 if (setting.fate != SettingFate::Fate::Kept)
-                    summary.details
-                        << QStringLiteral("%1, preset %2 %3: %4")
-                               .arg(name)
-                               .arg(brush.index)
-                               .arg(brush.name.isEmpty() ? QStringLiteral("(no name)") : brush.name,
-                                    SettingFateText(setting));
+                    summary.details << tr("%1, preset %2 %3: %4")
+                                           .arg(name)
+                                           .arg(brush.index)
+                                           .arg(nameOr(brush.name), ShownSettingFateText(setting));
             }
         }
         for (const PackedPattern& pattern : pack.patterns) {
             if (!pattern.what.isEmpty())
-                summary.details << QStringLiteral("%1, pattern %2 %3: changed (%4)")
+                summary.details << tr("%1, pattern %2 %3: changed (%4)")
                                        .arg(name)
                                        .arg(pattern.index)
-                                       .arg(pattern.name.isEmpty() ? QStringLiteral("(no name)")
-                                                                   : pattern.name,
-                                            pattern.what.join(QStringLiteral(", ")));
+                                       .arg(nameOr(pattern.name), shownList(pattern.what));
         }
     }
     return summary;

@@ -28,7 +28,8 @@ enum class DynamicControl {
 };
 
 // "off", "fade", "pen pressure", "pen tilt", "stylus wheel", "rotation", "initial direction",
-// "direction"; null for Unknown.
+// "direction"; null for Unknown. English, as scripts read them; Translated("BrushSettings", …)
+// gives the words a user reads.
 const char* DynamicControlKey(DynamicControl control);
 
 // One varying value: its control, its jitter and its minimum, in percent.
@@ -206,10 +207,20 @@ struct BrushPreset
 struct SettingsGroup
 {
     const char* key; // "shape_dynamics", "scattering", … as listings and scripts name it
-    QString title;   // Photoshop's heading: "Shape Dynamics", "Scattering", …
+    QString title;   // Photoshop's heading in English: "Shape Dynamics", "Scattering", …
+    // The heading in the user's language, as Photoshop's panel says it there.
+    QString shownTitle() const;
 };
 std::vector<SettingsGroup> GroupsOn(const BrushSettings& settings);
 
-// "Size: pen pressure, jitter 20 %, minimum 5 %" without the leading label: how a dynamic reads
-// in a listing. "off" when it does not vary.
+// A heading of Photoshop's panel in the user's language: GroupsOn()'s titles, "Brush Tip Shape"
+// and "Tool Options"; any other text as it is.
+QString ShownGroupTitle(const QString& title);
+
+// Photoshop's word for a blend mode ("Color Burn") as its panel says it in the user's language;
+// a word Photoshop does not use, as it is.
+QString ShownBlendMode(const QString& mode);
+
+// "pen pressure, jitter 20 %, minimum 5 %": how a dynamic reads after its label, in the user's
+// language. "off" when it does not vary.
 QString DynamicText(const Dynamic& dynamic);

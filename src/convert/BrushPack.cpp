@@ -8,6 +8,7 @@
 #include "convert/GimpPresetFiles.h"
 #include "convert/InkTip.h"
 #include "convert/KritaPaintPreset.h"
+#include "convert/ReportText.h"
 #include "platform/ValidName.h"
 
 #include <QFileInfo>
@@ -32,9 +33,11 @@ QString NameInside(const QString& name, size_t index, size_t count, const QStrin
 // What the report says of a carried brush whose preset painted through a pattern.
 QString LostTextureText(const QString& texture, bool carried)
 {
-    return carried ? QStringLiteral("loses its texture \"%1\" (the pattern is in the pack)")
+    return carried ? ReportText(QT_TRANSLATE_NOOP(
+                         "PackReport", "loses its texture \"%1\" (the pattern is in the pack)"))
                          .arg(texture)
-                   : QStringLiteral("loses its texture \"%1\" (the file does not carry it)")
+                   : ReportText(QT_TRANSLATE_NOOP(
+                         "PackReport", "loses its texture \"%1\" (the file does not carry it)"))
                          .arg(texture);
 }
 
@@ -45,9 +48,11 @@ void NoteNameChanges(const QString& name, QStringList& what)
     static_assert(GimpBrushFile::kMaxNameBytes == GimpPatternFile::kMaxNameBytes);
     const QString valid = ValidName(name);
     if (valid != name)
-        what << QStringLiteral("characters of its name that are no text replaced or removed");
+        what << QStringLiteral(QT_TRANSLATE_NOOP(
+            "PackReport", "characters of its name that are no text replaced or removed"));
     if (ValidName(valid, GimpBrushFile::kMaxNameBytes) != valid)
-        what << QStringLiteral("name shortened to %1 bytes").arg(GimpBrushFile::kMaxNameBytes);
+        what << ReportText(QT_TRANSLATE_NOOP("PackReport", "name shortened to %1 bytes"))
+                    .arg(GimpBrushFile::kMaxNameBytes);
 }
 
 // Spacing that is off lays a dab wherever the pointer reports a move, which neither GIMP's
@@ -66,8 +71,8 @@ double PackSpacing(const Brush& brush, QStringList* what = nullptr)
         return kSpacingOff;
     if (!preset->tip.spacing) {
         if (what)
-            *what << QStringLiteral("spacing off (a dab at each move of the pointer), written "
-                                    "as 25 %");
+            *what << QStringLiteral(QT_TRANSLATE_NOOP(
+                "PackReport", "spacing off (a dab at each move of the pointer), written as 25 %"));
         return kSpacingOff;
     }
     const double spacing = *preset->tip.spacing;
@@ -92,7 +97,7 @@ void NoteSettingsNotCarried(const Brush& brush, PackedBrush& packed)
             packed.lostSettings << group.title;
     }
     if (!packed.lostSettings.isEmpty())
-        packed.what << QStringLiteral("settings not carried (%1)")
+        packed.what << ReportText(QT_TRANSLATE_NOOP("PackReport", "settings not carried (%1)"))
                            .arg(packed.lostSettings.join(QStringLiteral(", ")));
     if (!preset->toolOptions)
         return;
@@ -100,15 +105,15 @@ void NoteSettingsNotCarried(const Brush& brush, PackedBrush& packed)
     const ToolOptions& tool = *preset->toolOptions;
     QStringList options;
     if (!tool.mode.isEmpty() && tool.mode.compare(u"Normal", Qt::CaseInsensitive) != 0)
-        options << QStringLiteral("mode %1").arg(tool.mode);
+        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "mode %1")).arg(tool.mode);
     if (tool.opacity && *tool.opacity < 100)
-        options << QStringLiteral("opacity ") + Percent(*tool.opacity);
+        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "opacity %1")).arg(Percent(*tool.opacity));
     if (tool.flow && *tool.flow < 100)
-        options << QStringLiteral("flow ") + Percent(*tool.flow);
+        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "flow %1")).arg(Percent(*tool.flow));
     if (tool.smoothing && *tool.smoothing > 0)
-        options << QStringLiteral("smoothing ") + Percent(*tool.smoothing);
+        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "smoothing %1")).arg(Percent(*tool.smoothing));
     if (!options.isEmpty())
-        packed.what << QStringLiteral("tool options not carried (%1)")
+        packed.what << ReportText(QT_TRANSLATE_NOOP("PackReport", "tool options not carried (%1)"))
                            .arg(options.join(QStringLiteral(", ")));
 }
 
@@ -135,10 +140,10 @@ void NoteGroupsNotCarried(PackedBrush& packed)
         }
     }
     if (!packed.lostSettings.isEmpty())
-        packed.what << QStringLiteral("settings not carried (%1)")
+        packed.what << ReportText(QT_TRANSLATE_NOOP("PackReport", "settings not carried (%1)"))
                            .arg(packed.lostSettings.join(QStringLiteral(", ")));
     if (!options.isEmpty())
-        packed.what << QStringLiteral("tool options not carried (%1)")
+        packed.what << ReportText(QT_TRANSLATE_NOOP("PackReport", "tool options not carried (%1)"))
                            .arg(options.join(QStringLiteral(", ")));
 }
 
@@ -182,13 +187,13 @@ QString OutcomeName(PackedBrush::Outcome outcome)
 {
     switch (outcome) {
     case PackedBrush::Outcome::Changed:
-        return QStringLiteral("changed");
+        return QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "changed"));
     case PackedBrush::Outcome::NotCarried:
-        return QStringLiteral("not carried");
+        return QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "not carried"));
     case PackedBrush::Outcome::Kept:
         break;
     }
-    return QStringLiteral("kept");
+    return QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "kept"));
 }
 
 QString PackTipName(const BrushPack& pack, size_t index)
@@ -206,13 +211,13 @@ QString FateName(SettingFate::Fate fate)
 {
     switch (fate) {
     case SettingFate::Fate::Approximated:
-        return QStringLiteral("approximated");
+        return QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "approximated"));
     case SettingFate::Fate::NotCarried:
-        return QStringLiteral("not carried");
+        return QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "not carried"));
     case SettingFate::Fate::Kept:
         break;
     }
-    return QStringLiteral("kept");
+    return QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "kept"));
 }
 
 QString SettingFateText(const SettingFate& setting)
@@ -391,7 +396,7 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
         }
         if (suffix.isEmpty()) {
             packed.outcome = PackedBrush::Outcome::NotCarried;
-            packed.what = QStringList{QStringLiteral("no pixels to carry")};
+            packed.what = QStringList{QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "no pixels to carry"))};
         } else {
             PackSpacing(brush, &packed.what);
             NoteNameChanges(packed.name, packed.what);

@@ -2,6 +2,7 @@
 
 #include "brush/Pattern.h"
 #include "convert/GimpFileHeader.h"
+#include "convert/ReportText.h"
 
 #include <QLocale>
 #include <cstring>
@@ -36,12 +37,13 @@ QStringList GimpPatternFile::changesFor(const Pattern& pattern)
 {
     QStringList changes;
     if (pattern.depth() > 8)
-        changes << QStringLiteral("%1-bit reduced to 8-bit").arg(pattern.depth());
+        changes << ReportText(QT_TRANSLATE_NOOP("PackReport", "%1-bit reduced to 8-bit"))
+                       .arg(pattern.depth());
     const QSize size = pattern.pixelSize();
     const QSize fitted = FittedSize(size);
     if (fitted != size) {
         const QLocale english(QLocale::English);
-        changes << QStringLiteral("scaled from %1 to %2 pixels")
+        changes << ReportText(QT_TRANSLATE_NOOP("PackReport", "scaled from %1 to %2 pixels"))
                        .arg(english.toString(std::max(size.width(), size.height())),
                             english.toString(std::max(fitted.width(), fitted.height())));
     }

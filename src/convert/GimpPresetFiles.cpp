@@ -5,6 +5,7 @@
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/InkTip.h"
 #include "platform/ValidName.h"
+#include "convert/ReportText.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -147,16 +148,16 @@ void Planner::map(const QString& group, const QString& setting, const Dynamic& d
     auto& inputs = mPlan.dynamics[output];
     const bool both = dynamic.control != DynamicControl::Off && dynamic.jitter != 0;
     const QString averaged =
-        both ? QStringLiteral("GIMP averages its control and its jitter rather than combining "
-                              "them")
+        both ? QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP averages its control and its jitter rather than combining "
+                              "them"))
              : QString();
     if (dynamic.control != DynamicControl::Off) {
-        const QString name = setting + QStringLiteral(" control");
+        const QString name = ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 control")).arg(setting);
         const std::optional<ControlInput> input = InputFor(dynamic.control);
         if (!input) {
             mFates.notCarried(
                 group, name,
-                QStringLiteral("GIMP has no input like control %1").arg(dynamic.storedControl));
+                ReportText(QT_TRANSLATE_NOOP("PackReport", "GIMP has no input like control %1")).arg(dynamic.storedControl));
         } else {
             inputs[input->input] = angular ? Curve{0, 1} : Curve{std::clamp(minimum, 0.0, 1.0), 1};
             QStringList how;
@@ -171,15 +172,15 @@ void Planner::map(const QString& group, const QString& setting, const Dynamic& d
                 if (!mPlan.preset.fadeLength) {
                     mPlan.preset.fadeLength = std::min(length, Files::kMaxFadeLength);
                     mFadeSetting = name;
-                    how << QStringLiteral("fades over %1 pixels (%2 steps) along GIMP's eased "
-                                          "curve")
+                    how << ReportText(QT_TRANSLATE_NOOP("PackReport", "fades over %1 pixels (%2 steps) along GIMP's eased "
+                                          "curve"))
                                .arg(std::lround(*mPlan.preset.fadeLength))
                                .arg(steps);
                     if (length > Files::kMaxFadeLength)
-                        how << QStringLiteral("clamped to GIMP's longest fade");
+                        how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "clamped to GIMP's longest fade"));
                 } else if (std::abs(*mPlan.preset.fadeLength - length) > 0.5) {
-                    how << QStringLiteral("fades over the length of the %1, GIMP having one "
-                                          "fade a preset")
+                    how << ReportText(QT_TRANSLATE_NOOP("PackReport", "fades over the length of the %1, GIMP having one "
+                                          "fade a preset"))
                                .arg(mFadeSetting);
                 }
             }
@@ -190,7 +191,7 @@ void Planner::map(const QString& group, const QString& setting, const Dynamic& d
         }
     }
     if (dynamic.jitter != 0) {
-        const QString name = setting + QStringLiteral(" jitter");
+        const QString name = ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 jitter")).arg(setting);
         const double jitter = std::clamp(dynamic.jitter / 100, 0.0, 1.0);
         inputs[Input::Random] = angular
                                     ? Curve{0, jitter}
@@ -210,50 +211,50 @@ void Planner::tipShape()
 {
     const QString group = QStringLiteral("Brush Tip Shape");
     const TipShape& tip = mPreset.tip;
-    mFates.kept(group, QStringLiteral("size"));
+    mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "size")));
     if (tip.angle != 0)
-        mFates.kept(group, QStringLiteral("angle"));
+        mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "angle")));
     if (tip.roundness != 100)
-        mFates.kept(group, QStringLiteral("roundness"));
+        mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "roundness")));
     if (tip.flipX)
-        mFates.kept(group, QStringLiteral("flip x"));
+        mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip x")));
     if (tip.flipY)
-        mFates.kept(group, QStringLiteral("flip y"));
+        mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip y")));
     if (tip.hardness)
-        mFates.kept(group, QStringLiteral("hardness"));
+        mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "hardness")));
     if (tip.spacing)
-        mFates.kept(group, QStringLiteral("spacing"));
+        mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "spacing")));
     else
-        mFates.approximated(group, QStringLiteral("spacing"),
-                            QStringLiteral("spacing off (a dab at each move of the pointer) "
-                                           "written as 25 %"));
+        mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "spacing")),
+                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "spacing off (a dab at each move of the pointer) "
+                                           "written as 25 %")));
     if (tip.kind == TipKind::Bristle || tip.kind == TipKind::Erodible)
-        mFates.approximated(group, QStringLiteral("tip"),
-                            QStringLiteral("drawn as one still tip: GIMP's paintbrush has no "
-                                           "bristle or wearing tips"));
+        mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")),
+                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "drawn as one still tip: GIMP's paintbrush has no "
+                                           "bristle or wearing tips")));
 }
 
 void Planner::shapeDynamics(const ShapeDynamics& shape)
 {
     const QString group = QStringLiteral("Shape Dynamics");
-    map(group, QStringLiteral("size"), shape.size, Output::Size, shape.minimumDiameter / 100,
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "size")), shape.size, Output::Size, shape.minimumDiameter / 100,
         false);
     if (shape.tiltScale != 0 && shape.size.control == DynamicControl::PenTilt)
-        mFates.notCarried(group, QStringLiteral("tilt scale"),
-                          QStringLiteral("GIMP's size follows tilt along one curve only"));
-    map(group, QStringLiteral("angle"), shape.angle, Output::Angle, 0, true);
-    map(group, QStringLiteral("roundness"), shape.roundness, Output::AspectRatio,
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tilt scale")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's size follows tilt along one curve only")));
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "angle")), shape.angle, Output::Angle, 0, true);
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "roundness")), shape.roundness, Output::AspectRatio,
         shape.minimumRoundness / 100, false,
-        QStringLiteral("as GIMP's aspect ratio, which squashes the tip on a scale of its own"));
+        QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "as GIMP's aspect ratio, which squashes the tip on a scale of its own")));
     if (shape.flipXJitter)
-        mFates.notCarried(group, QStringLiteral("flip x jitter"),
-                          QStringLiteral("GIMP flips no tip at random"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip x jitter")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP flips no tip at random")));
     if (shape.flipYJitter)
-        mFates.notCarried(group, QStringLiteral("flip y jitter"),
-                          QStringLiteral("GIMP flips no tip at random"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip y jitter")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP flips no tip at random")));
     if (shape.projection)
-        mFates.notCarried(group, QStringLiteral("brush projection"),
-                          QStringLiteral("GIMP does not project the tip by the pen's tilt"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush projection")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP does not project the tip by the pen's tilt")));
 }
 
 void Planner::scattering(const Scattering& scattering)
@@ -267,29 +268,29 @@ void Planner::scattering(const Scattering& scattering)
         mPlan.preset.jitter = std::clamp(amount, 0.0, Files::kMaxJitter);
         QStringList how;
         if (!scattering.bothAxes)
-            how << QStringLiteral("GIMP scatters along the stroke as well as across it");
+            how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP scatters along the stroke as well as across it"));
         if (amount > Files::kMaxJitter)
-            how << QStringLiteral("%1 clamped to GIMP's %2")
+            how << ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's %2"))
                        .arg(PercentText(scatter.jitter), PercentText(Files::kMaxJitter * 100));
         if (how.isEmpty())
-            mFates.kept(group, QStringLiteral("scatter"));
+            mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")));
         else
-            mFates.approximated(group, QStringLiteral("scatter"), how.join(QStringLiteral("; ")));
+            mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")), how.join(QStringLiteral("; ")));
         if (scatter.control != DynamicControl::Off) {
             Dynamic control = scatter;
             control.jitter = 0;
-            map(group, QStringLiteral("scatter"), control, Output::Jitter, 0, false);
+            map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")), control, Output::Jitter, 0, false);
         }
     } else if (scatter.control != DynamicControl::Off) {
-        mFates.notCarried(group, QStringLiteral("scatter control"),
-                          QStringLiteral("there is no scatter for it to drive"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter control")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "there is no scatter for it to drive")));
     }
     if (scattering.count > 1)
-        mFates.notCarried(group, QStringLiteral("count"),
-                          QStringLiteral("GIMP lays one dab at each step"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP lays one dab at each step")));
     if (scattering.countJitter.varies())
-        mFates.notCarried(group, QStringLiteral("count jitter"),
-                          QStringLiteral("GIMP lays one dab at each step"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count jitter")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP lays one dab at each step")));
 }
 
 void Planner::colorDynamics(const ColorDynamics& color)
@@ -297,70 +298,70 @@ void Planner::colorDynamics(const ColorDynamics& color)
     const QString group = QStringLiteral("Color Dynamics");
     if (color.foregroundBackground.varies()) {
         mPlan.preset.gradient = true;
-        map(group, QStringLiteral("foreground/background"), color.foregroundBackground,
+        map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "foreground/background")), color.foregroundBackground,
             Output::Color, 0, true,
-            QStringLiteral("picked from GIMP's foreground-to-background gradient"));
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "picked from GIMP's foreground-to-background gradient")));
     }
-    const std::pair<const char*, double> jitters[] = {{"hue jitter", color.hue},
-                                                      {"saturation jitter", color.saturation},
-                                                      {"brightness jitter", color.brightness},
-                                                      {"purity", color.purity}};
+    const std::pair<const char*, double> jitters[] = {{QT_TRANSLATE_NOOP("PackReport", "hue jitter"), color.hue},
+                                                      {QT_TRANSLATE_NOOP("PackReport", "saturation jitter"), color.saturation},
+                                                      {QT_TRANSLATE_NOOP("PackReport", "brightness jitter"), color.brightness},
+                                                      {QT_TRANSLATE_NOOP("PackReport", "purity"), color.purity}};
     for (const auto& [setting, value] : jitters)
         if (value != 0)
             mFates.notCarried(group, QLatin1String(setting),
-                              QStringLiteral("GIMP varies colour only along a gradient"));
+                              QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP varies colour only along a gradient")));
 }
 
 void Planner::transfer(const Transfer& transfer)
 {
     const QString group = QStringLiteral("Transfer");
-    map(group, QStringLiteral("opacity"), transfer.opacity, Output::Opacity,
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")), transfer.opacity, Output::Opacity,
         transfer.opacity.minimum / 100, false);
     if (transfer.flow.varies())
-        mFates.notCarried(group, QStringLiteral("flow"),
-                          QStringLiteral("GIMP's paintbrush has no flow"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush has no flow")));
     if (transfer.wetness.varies())
-        mFates.notCarried(group, QStringLiteral("wetness"),
-                          QStringLiteral("GIMP has no mixer brush"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wetness")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mixer brush")));
     if (transfer.mix.varies())
-        mFates.notCarried(group, QStringLiteral("mix"), QStringLiteral("GIMP has no mixer brush"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mix")), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mixer brush")));
 }
 
 void Planner::switches(const BrushSettings& settings)
 {
     if (settings.texture)
-        mFates.notCarried(QStringLiteral("Texture"), QStringLiteral("texture"),
-                          mBrush.texture() ? QStringLiteral("GIMP's paintbrush paints through no "
-                                                            "pattern")
-                                           : QStringLiteral("GIMP's paintbrush paints through no "
-                                                            "pattern, and the file has none"));
+        mFates.notCarried(QStringLiteral("Texture"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "texture")),
+                          mBrush.texture() ? QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints through no "
+                                                            "pattern"))
+                                           : QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints through no "
+                                                            "pattern, and the file has none")));
     if (settings.dualBrush)
-        mFates.notCarried(QStringLiteral("Dual Brush"), QStringLiteral("dual brush"),
-                          QStringLiteral("GIMP's paintbrush paints with one tip"));
+        mFates.notCarried(QStringLiteral("Dual Brush"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "dual brush")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints with one tip")));
     if (const auto& pose = settings.brushPose;
         pose && (pose->overrideTiltX || pose->overrideTiltY || pose->overrideRotation ||
                  pose->overridePressure))
-        mFates.notCarried(QStringLiteral("Brush Pose"), QStringLiteral("brush pose"),
-                          QStringLiteral("GIMP takes tilt, rotation and pressure from the pen "
-                                         "alone"));
+        mFates.notCarried(QStringLiteral("Brush Pose"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush pose")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP takes tilt, rotation and pressure from the pen "
+                                         "alone")));
     if (settings.noise)
-        mFates.notCarried(QStringLiteral("Noise"), QStringLiteral("noise"),
-                          QStringLiteral("GIMP adds no noise to a tip's edge"));
+        mFates.notCarried(QStringLiteral("Noise"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "noise")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP adds no noise to a tip's edge")));
     if (settings.wetEdges)
-        mFates.notCarried(QStringLiteral("Wet Edges"), QStringLiteral("wet edges"),
-                          QStringLiteral("GIMP paints no wet edges"));
+        mFates.notCarried(QStringLiteral("Wet Edges"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wet edges")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP paints no wet edges")));
     if (settings.buildUp)
-        mFates.notCarried(QStringLiteral("Build-up"), QStringLiteral("build-up"),
-                          QStringLiteral("GIMP's paintbrush lays no paint while held still (its "
-                                         "airbrush does)"));
+        mFates.notCarried(QStringLiteral("Build-up"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "build-up")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush lays no paint while held still (its "
+                                         "airbrush does)")));
     if (settings.smoothing) {
         mPlan.preset.smoothing = true;
-        mFates.approximated(QStringLiteral("Smoothing"), QStringLiteral("smoothing"),
-                            QStringLiteral("GIMP's stroke smoothing at its own weight"));
+        mFates.approximated(QStringLiteral("Smoothing"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")),
+                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's stroke smoothing at its own weight")));
     }
     if (settings.protectTexture)
-        mFates.notCarried(QStringLiteral("Protect Texture"), QStringLiteral("protect texture"),
-                          QStringLiteral("GIMP's paintbrush paints through no pattern"));
+        mFates.notCarried(QStringLiteral("Protect Texture"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "protect texture")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints through no pattern")));
 }
 
 // Photoshop's blend modes by GIMP's nicknames for its layer modes; true where GIMP's mode is
@@ -408,19 +409,19 @@ void Planner::toolOptions(const ToolOptions& options)
     if (options.opacity) {
         mPlan.preset.opacity = std::clamp(*options.opacity / 100, 0.0, 1.0);
         if (*options.opacity < 0 || *options.opacity > 100)
-            mFates.approximated(group, QStringLiteral("opacity"),
-                                QStringLiteral("%1 clamped to GIMP's 0 to 100 %")
+            mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")),
+                                ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's 0 to 100 %"))
                                     .arg(PercentText(*options.opacity)));
         else
-            mFates.kept(group, QStringLiteral("opacity"));
+            mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")));
     }
     if (options.flow && *options.flow < 100)
-        mFates.notCarried(group, QStringLiteral("flow"),
-                          QStringLiteral("GIMP's paintbrush has no flow"));
+        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush has no flow")));
     if (options.smoothing && *options.smoothing > 0) {
         mPlan.preset.smoothing = true;
-        mFates.approximated(group, QStringLiteral("smoothing"),
-                            QStringLiteral("GIMP's stroke smoothing at its own weight"));
+        mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")),
+                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's stroke smoothing at its own weight")));
     }
     if (options.mode.isEmpty())
         return;
@@ -429,16 +430,16 @@ void Planner::toolOptions(const ToolOptions& options)
     });
     if (match == std::end(kModes)) {
         mFates.notCarried(
-            group, QStringLiteral("mode"),
-            QStringLiteral("GIMP has no mode like %1; painted in Normal").arg(options.mode));
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")),
+            ReportText(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mode like %1; painted in Normal")).arg(options.mode));
         return;
     }
     mPlan.preset.paintMode = QLatin1String(match->gimp);
     if (match->same)
-        mFates.kept(group, QStringLiteral("mode"));
+        mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")));
     else
-        mFates.approximated(group, QStringLiteral("mode"),
-                            QStringLiteral("as GIMP's %1").arg(QLatin1String(match->gimp)));
+        mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")),
+                            ReportText(QT_TRANSLATE_NOOP("PackReport", "as GIMP's %1")).arg(QLatin1String(match->gimp)));
 }
 
 // The size GIMP gives the tip as written, which is the preset's: a .vbr spans twice its

@@ -5,6 +5,7 @@
 #include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "convert/GimpBrushFile.h"
+#include "convert/ReportText.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -16,9 +17,14 @@ namespace {
 QString ScaledText(int from, int to)
 {
     const QLocale english(QLocale::English);
-    return QStringLiteral("scaled from %1 to %2 pixels")
+    return ReportText(QT_TRANSLATE_NOOP("PackReport", "scaled from %1 to %2 pixels"))
         .arg(english.toString(from), english.toString(to));
 }
+
+[[maybe_unused]] const char* const kPreviewTipTexts[] = {
+    QT_TRANSLATE_NOOP("PackReport", "airbrush tip written as a preview image"),
+    QT_TRANSLATE_NOOP("PackReport", "bristle tip written as a preview image"),
+    QT_TRANSLATE_NOOP("PackReport", "erodible tip written as a preview image")};
 
 uchar EightBit(const BrushBitmap& bitmap, int x, int y)
 {
@@ -57,7 +63,7 @@ std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
         return std::nullopt;
     InkTipPlan plan{drawn, drawn, {}};
     if (brush.isComputed()) {
-        plan.changes << QStringLiteral("computed tip drawn as pixels");
+        plan.changes << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "computed tip drawn as pixels"));
         const auto& computed = static_cast<const ComputedBrush&>(brush);
         // The scale inkBitmap draws at, so the pixels come out the size planned.
         const double scale = computed.scaleWithin();
@@ -68,6 +74,7 @@ std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
     } else if (const auto* preview = dynamic_cast<const PreviewBrush*>(&brush)) {
         // Photoshop paints these tips by simulating them; the file holds no picture of them.
         const TipShape& tip = preview->tip();
+        // Each kind's sentence is translated whole (kPreviewTipTexts).
         plan.changes << QStringLiteral("%1 tip written as a preview image")
                             .arg(tip.erodible && tip.erodible->airbrush
                                      ? QStringLiteral("airbrush")
@@ -80,7 +87,8 @@ std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
     } else if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
         // A sample its preset shapes is drawn in 8 bits as well.
         if (sampled->depth() != 8)
-            plan.changes << QStringLiteral("%1-bit reduced to 8-bit").arg(sampled->depth());
+            plan.changes << ReportText(QT_TRANSLATE_NOOP("PackReport", "%1-bit reduced to 8-bit"))
+                                .arg(sampled->depth());
         if (const std::optional<QSizeF> asked = sampled->scaledFrom()) {
             const double side = std::max(asked->width(), asked->height());
             plan.changes << ScaledText(side < INT_MAX ? int(std::ceil(side)) : INT_MAX,

@@ -12,8 +12,9 @@ cp "$source"/translations/*.ts "$work"/
 failed=0
 
 # The same sources and options as the update_translations target.
-mapfile -t sources < <(cd "$source/src" && { find ui actions cli app library -name '*.cpp' -o -name '*.h'
-                                               echo abr/ReadErrorText.cpp; } |
+mapfile -t sources < <(cd "$source/src" && { find ui actions cli app library convert -name '*.cpp' -o -name '*.h'
+                                               echo abr/ReadErrorText.cpp
+                                               echo brush/BrushPreset.cpp; } |
                        LC_ALL=C sort | sed "s|^|$source/src/|")
 "$lupdate" -silent -locations none -tr-function-alias translate+=Translated "${sources[@]}" \
   -ts "$work"/*.ts >"$work/lupdate.log" 2>&1 || { cat "$work/lupdate.log"; exit 1; }

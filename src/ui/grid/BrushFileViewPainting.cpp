@@ -355,7 +355,7 @@ QString BrushFileView::settingsGroupsText(const Brush& brush)
         return QString();
     QStringList titles;
     for (const SettingsGroup& group : GroupsOn(brush.preset()->settings))
-        titles << group.title;
+        titles << group.shownTitle();
     return titles.join(QStringLiteral(", "));
 }
 

@@ -98,17 +98,23 @@ QString FlipText(bool x, bool y)
 // Photoshop's Shape menus for the two tips its file numbers.
 QString BristleShapeName(int shape)
 {
-    static const char* const names[] = {"Round Point", "Round Blunt", "Round Curve", "Round Angle",
-                                        "Round Fan",   "Flat Point",  "Flat Blunt",  "Flat Curve",
-                                        "Flat Angle",  "Flat Fan"};
-    return shape >= 0 && shape < 10 ? QString::fromLatin1(names[shape])
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("BrushViewer", "Round Point"), QT_TRANSLATE_NOOP("BrushViewer", "Round Blunt"),
+        QT_TRANSLATE_NOOP("BrushViewer", "Round Curve"), QT_TRANSLATE_NOOP("BrushViewer", "Round Angle"),
+        QT_TRANSLATE_NOOP("BrushViewer", "Round Fan"),   QT_TRANSLATE_NOOP("BrushViewer", "Flat Point"),
+        QT_TRANSLATE_NOOP("BrushViewer", "Flat Blunt"),  QT_TRANSLATE_NOOP("BrushViewer", "Flat Curve"),
+        QT_TRANSLATE_NOOP("BrushViewer", "Flat Angle"),  QT_TRANSLATE_NOOP("BrushViewer", "Flat Fan")};
+    return shape >= 0 && shape < 10 ? BrushViewer::tr(names[shape])
                                     : BrushViewer::tr("shape %1").arg(shape);
 }
 
 QString ErodibleShapeName(int shape)
 {
-    static const char* const names[] = {"Point", "Flat", "Round", "Square", "Triangle"};
-    return shape >= 0 && shape < 5 ? QString::fromLatin1(names[shape])
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("BrushViewer", "Point"), QT_TRANSLATE_NOOP("BrushViewer", "Flat"),
+        QT_TRANSLATE_NOOP("BrushViewer", "Round"), QT_TRANSLATE_NOOP("BrushViewer", "Square"),
+        QT_TRANSLATE_NOOP("BrushViewer", "Triangle")};
+    return shape >= 0 && shape < 5 ? BrushViewer::tr(names[shape])
                                    : BrushViewer::tr("shape %1").arg(shape);
 }
 
@@ -589,7 +595,7 @@ QList<BrushViewer::SettingsSection> BrushViewer::settingsForBrush(const Brush& b
         return sections;
     const BrushSettings& s = preset->settings;
     for (const SettingsGroup& group : GroupsOn(s)) {
-        SettingsSection section{QString::fromLatin1(group.key), group.title, {}};
+        SettingsSection section{QString::fromLatin1(group.key), group.shownTitle(), {}};
         auto& v = section.values;
         const auto dynamic = [&v](const QString& label, const Dynamic& d) {
             v << qMakePair(label, DynamicText(d));
@@ -631,7 +637,7 @@ QList<BrushViewer::SettingsSection> BrushViewer::settingsForBrush(const Brush& b
               << qMakePair(tr("Contrast"), Number(d.contrast))
               << qMakePair(tr("Texture each tip"), YesNo(d.perTip));
             if (!d.mode.isEmpty())
-                v << qMakePair(tr("Mode"), d.mode);
+                v << qMakePair(tr("Mode"), ShownBlendMode(d.mode));
             v << qMakePair(tr("Depth"), Percent(d.depth));
             if (d.perTip) {
                 v << qMakePair(tr("Minimum depth"), Percent(d.minimumDepth));
@@ -641,7 +647,7 @@ QList<BrushViewer::SettingsSection> BrushViewer::settingsForBrush(const Brush& b
             const DualBrush& d = *s.dualBrush;
             v << qMakePair(tr("Tip"), TipText(d.tip));
             if (!d.mode.isEmpty())
-                v << qMakePair(tr("Mode"), d.mode);
+                v << qMakePair(tr("Mode"), ShownBlendMode(d.mode));
             if (d.flip)
                 v << qMakePair(tr("Flip"), tr("yes"));
             v << qMakePair(tr("Size"), Pixels(d.tip.diameter))
@@ -675,7 +681,7 @@ QList<BrushViewer::SettingsSection> BrushViewer::settingsForBrush(const Brush& b
     if (const std::optional<ToolOptions>& tool = preset->toolOptions) {
         SettingsSection section{QStringLiteral("tool_options"), tr("Tool Options"), {}};
         if (!tool->mode.isEmpty())
-            section.values << qMakePair(tr("Mode"), tool->mode);
+            section.values << qMakePair(tr("Mode"), ShownBlendMode(tool->mode));
         if (tool->opacity)
             section.values << qMakePair(tr("Opacity"), Percent(*tool->opacity));
         if (tool->flow)
