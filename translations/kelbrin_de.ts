@@ -5,127 +5,127 @@
     <name>BlendMode</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Dissolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprenkeln</translation>
     </message>
     <message>
         <source>Behind</source>
-        <translation type="unfinished"></translation>
+        <translation>Dahinter auftragen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">Leeren</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Abdunkeln</translation>
     </message>
     <message>
         <source>Multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplizieren</translation>
     </message>
     <message>
         <source>Color Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbig nachbelichten</translation>
     </message>
     <message>
         <source>Linear Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear nachbelichten</translation>
     </message>
     <message>
         <source>Darker Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunklere Farbe</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufhellen</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativ multiplizieren</translation>
     </message>
     <message>
         <source>Color Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbig abwedeln</translation>
     </message>
     <message>
         <source>Linear Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear abwedeln (Addieren)</translation>
     </message>
     <message>
         <source>Lighter Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellere Farbe</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Ineinanderkopieren</translation>
     </message>
     <message>
         <source>Soft Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiches Licht</translation>
     </message>
     <message>
         <source>Hard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hartes Licht</translation>
     </message>
     <message>
         <source>Vivid Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Strahlendes Licht</translation>
     </message>
     <message>
         <source>Linear Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineares Licht</translation>
     </message>
     <message>
         <source>Pin Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtpunkt</translation>
     </message>
     <message>
         <source>Hard Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Hart mischen</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Exclusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschluss</translation>
     </message>
     <message>
         <source>Subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtrahieren</translation>
     </message>
     <message>
         <source>Divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividieren</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Luminosity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminanz</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Linear Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineare Höhe</translation>
     </message>
 </context>
 <context>
@@ -279,139 +279,139 @@
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished">(ohne Namen)</translation>
+        <translation>(ohne Namen)</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the changes of a brush</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, brush %2 %3: %4 (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Pinsel %2 %3: %4 (%5)</translation>
     </message>
     <message>
         <source>%1, preset %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Vorgabe %2 %3: %4</translation>
     </message>
     <message>
         <source>%1, pattern %2 %3: changed (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Muster %2 %3: geändert (%4)</translation>
     </message>
 </context>
 <context>
     <name>BrushSettings</name>
     <message>
         <source>off</source>
-        <translation type="unfinished">aus</translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>fade</source>
-        <translation type="unfinished"></translation>
+        <translation>Verblassen</translation>
     </message>
     <message>
         <source>pen pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichenstift-Druck</translation>
     </message>
     <message>
         <source>pen tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichenstift-Neigung</translation>
     </message>
     <message>
         <source>stylus wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Stylusrad</translation>
     </message>
     <message>
         <source>rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung</translation>
     </message>
     <message>
         <source>initial direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsrichtung</translation>
     </message>
     <message>
         <source>direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Shape Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Formeigenschaften</translation>
     </message>
     <message>
         <source>Scattering</source>
-        <translation type="unfinished"></translation>
+        <translation>Streuung</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished">Struktur</translation>
+        <translation>Struktur</translation>
     </message>
     <message>
         <source>Dual Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Dualer Pinsel</translation>
     </message>
     <message>
         <source>Color Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbeinstellungen</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer</translation>
     </message>
     <message>
         <source>Brush Pose</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinselhaltung</translation>
     </message>
     <message>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen</translation>
     </message>
     <message>
         <source>Wet Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasse Kanten</translation>
     </message>
     <message>
         <source>Build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbauen</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished">Glättung</translation>
+        <translation>Glättung</translation>
     </message>
     <message>
         <source>Protect Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Struktur schützen</translation>
     </message>
     <message>
         <source>Brush Tip Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinselspitzenform</translation>
     </message>
     <message>
         <source>Tool Options</source>
-        <translation type="unfinished">Werkzeugoptionen</translation>
+        <translation>Werkzeugoptionen</translation>
     </message>
     <message numerus="yes">
         <source>fade %n steps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Verblassen: %n Schritt</numerusform>
+            <numerusform>Verblassen: %n Schritte</numerusform>
         </translation>
     </message>
     <message>
         <source>control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung %1</translation>
     </message>
     <message>
         <source>jitter %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter %1 %</translation>
     </message>
     <message>
         <source>minimum %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum %1 %</translation>
     </message>
 </context>
 <context>
@@ -963,63 +963,63 @@
     </message>
     <message>
         <source>Round Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund, spitz</translation>
     </message>
     <message>
         <source>Round Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund, stumpf</translation>
     </message>
     <message>
         <source>Round Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund, gebogen</translation>
     </message>
     <message>
         <source>Round Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund, schräg</translation>
     </message>
     <message>
         <source>Round Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund, Fächer</translation>
     </message>
     <message>
         <source>Flat Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Flach, spitz</translation>
     </message>
     <message>
         <source>Flat Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Flach, stumpf</translation>
     </message>
     <message>
         <source>Flat Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Flach, gebogen</translation>
     </message>
     <message>
         <source>Flat Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Flach, schräg</translation>
     </message>
     <message>
         <source>Flat Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Flach, Fächer</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitz</translation>
     </message>
     <message>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Flach</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Rund</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratisch</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieckig</translation>
     </message>
 </context>
 <context>
@@ -1550,619 +1550,643 @@
     <name>PackReport</name>
     <message>
         <source>loses its texture &quot;%1&quot; (the pattern is in the pack)</source>
-        <translation type="unfinished"></translation>
+        <translation>verliert seine Struktur „%1“ (das Muster liegt im Paket)</translation>
     </message>
     <message>
         <source>loses its texture &quot;%1&quot; (the file does not carry it)</source>
-        <translation type="unfinished"></translation>
+        <translation>verliert seine Struktur „%1“ (die Datei enthält sie nicht)</translation>
     </message>
     <message>
         <source>characters of its name that are no text replaced or removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichen im Namen, die kein Text sind, ersetzt oder entfernt</translation>
     </message>
     <message>
         <source>name shortened to %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Name auf %1 Byte gekürzt</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer), written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand aus (ein Tupfer bei jeder Bewegung des Zeigers), als 25 % geschrieben</translation>
     </message>
     <message>
         <source>settings not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht übernommen (%1)</translation>
     </message>
     <message>
         <source>mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus %1</translation>
     </message>
     <message>
         <source>opacity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft %1</translation>
     </message>
     <message>
         <source>flow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluss %1</translation>
     </message>
     <message>
         <source>smoothing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Glättung %1</translation>
     </message>
     <message>
         <source>tool options not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugoptionen nicht übernommen (%1)</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht übernommen</translation>
     </message>
     <message>
         <source>kept</source>
-        <translation type="unfinished"></translation>
+        <translation>beibehalten</translation>
     </message>
     <message>
         <source>approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>angenähert</translation>
     </message>
     <message>
         <source>no pixels to carry</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Pixel zu übernehmen</translation>
     </message>
     <message>
         <source>soft edge painted by GIMP&apos;s own curve</source>
-        <translation type="unfinished"></translation>
+        <translation>weiche Kante mit GIMPs eigener Kurve gemalt</translation>
     </message>
     <message>
         <source>roundness raised to GIMP&apos;s 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundheit auf GIMPs 5 % angehoben</translation>
     </message>
     <message>
         <source>reduced to GIMP&apos;s largest radius, 4,000 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>auf GIMPs größten Radius verkleinert, 4.000 Pixel</translation>
     </message>
     <message>
         <source>%1-bit reduced to 8-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bit auf 8 Bit reduziert</translation>
     </message>
     <message>
         <source>scaled from %1 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1 auf %2 Pixel skaliert</translation>
     </message>
     <message>
         <source>GIMP averages its control and its jitter rather than combining them</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP mittelt Steuerung und Jitter, statt sie zu verbinden</translation>
     </message>
     <message>
         <source>%1 control</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Steuerung</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP hat keine Eingabe wie Steuerung %1</translation>
     </message>
     <message>
         <source>fades over %1 pixels (%2 steps) along GIMP&apos;s eased curve</source>
-        <translation type="unfinished"></translation>
+        <translation>verblasst über %1 Pixel (%2 Schritte) entlang GIMPs weicher Kurve</translation>
     </message>
     <message>
         <source>clamped to GIMP&apos;s longest fade</source>
-        <translation type="unfinished"></translation>
+        <translation>auf GIMPs längstes Verblassen begrenzt</translation>
     </message>
     <message>
         <source>fades over the length of the %1, GIMP having one fade a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>verblasst über die Länge von %1, da GIMP ein Verblassen je Vorgabe hat</translation>
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Jitter</translation>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <source>roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundheit</translation>
     </message>
     <message>
         <source>flip x</source>
-        <translation type="unfinished"></translation>
+        <translation>X spiegeln</translation>
     </message>
     <message>
         <source>flip y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y spiegeln</translation>
     </message>
     <message>
         <source>hardness</source>
-        <translation type="unfinished"></translation>
+        <translation>Härte</translation>
     </message>
     <message>
         <source>spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer) written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand aus (ein Tupfer bei jeder Bewegung des Zeigers) als 25 % geschrieben</translation>
     </message>
     <message>
         <source>tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitze</translation>
     </message>
     <message>
         <source>drawn as one still tip: GIMP&apos;s paintbrush has no bristle or wearing tips</source>
-        <translation type="unfinished"></translation>
+        <translation>als eine feste Spitze gezeichnet: GIMPs Pinsel hat keine Borsten- oder Abnutzungsspitzen</translation>
     </message>
     <message>
         <source>tilt scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Neigungsskalierung</translation>
     </message>
     <message>
         <source>GIMP&apos;s size follows tilt along one curve only</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMPs Größe folgt der Neigung nur entlang einer Kurve</translation>
     </message>
     <message>
         <source>as GIMP&apos;s aspect ratio, which squashes the tip on a scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>als GIMPs Seitenverhältnis, das die Spitze auf eigener Skala staucht</translation>
     </message>
     <message>
         <source>flip x jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Spiegeln-Jitter</translation>
     </message>
     <message>
         <source>GIMP flips no tip at random</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP spiegelt keine Spitze zufällig</translation>
     </message>
     <message>
         <source>flip y jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Spiegeln-Jitter</translation>
     </message>
     <message>
         <source>brush projection</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinselprojektion</translation>
     </message>
     <message>
         <source>GIMP does not project the tip by the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP projiziert die Spitze nicht nach der Neigung des Stifts</translation>
     </message>
     <message>
         <source>GIMP scatters along the stroke as well as across it</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP streut entlang des Strichs wie auch quer dazu</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf GIMPs %2 begrenzt</translation>
     </message>
     <message>
         <source>scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>Streuung</translation>
     </message>
     <message>
         <source>scatter control</source>
-        <translation type="unfinished"></translation>
+        <translation>Streuung: Steuerung</translation>
     </message>
     <message>
         <source>there is no scatter for it to drive</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine Streuung, die sie steuern könnte</translation>
     </message>
     <message>
         <source>count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>GIMP lays one dab at each step</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP setzt bei jedem Schritt einen Tupfer</translation>
     </message>
     <message>
         <source>count jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl-Jitter</translation>
     </message>
     <message>
         <source>foreground/background</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordergrund/Hintergrund</translation>
     </message>
     <message>
         <source>picked from GIMP&apos;s foreground-to-background gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>aus GIMPs Verlauf von Vorder- zu Hintergrundfarbe genommen</translation>
     </message>
     <message>
         <source>hue jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton-Jitter</translation>
     </message>
     <message>
         <source>saturation jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungs-Jitter</translation>
     </message>
     <message>
         <source>brightness jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeits-Jitter</translation>
     </message>
     <message>
         <source>purity</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinheit</translation>
     </message>
     <message>
         <source>GIMP varies colour only along a gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP variiert die Farbe nur entlang eines Verlaufs</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluss</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush has no flow</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMPs Pinsel hat keinen Fluss</translation>
     </message>
     <message>
         <source>wetness</source>
-        <translation type="unfinished"></translation>
+        <translation>Nässe</translation>
     </message>
     <message>
         <source>GIMP has no mixer brush</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP hat keinen Mischpinsel</translation>
     </message>
     <message>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischung</translation>
     </message>
     <message>
         <source>texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Struktur</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMPs Pinsel malt durch kein Muster</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern, and the file has none</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMPs Pinsel malt durch kein Muster, und die Datei enthält keins</translation>
     </message>
     <message>
         <source>dual brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Dualer Pinsel</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints with one tip</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMPs Pinsel malt mit einer Spitze</translation>
     </message>
     <message>
         <source>brush pose</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinselhaltung</translation>
     </message>
     <message>
         <source>GIMP takes tilt, rotation and pressure from the pen alone</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP nimmt Neigung, Drehung und Druck nur vom Stift</translation>
     </message>
     <message>
         <source>noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschen</translation>
     </message>
     <message>
         <source>GIMP adds no noise to a tip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP fügt der Kante einer Spitze kein Rauschen hinzu</translation>
     </message>
     <message>
         <source>wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Nasse Kanten</translation>
     </message>
     <message>
         <source>GIMP paints no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP malt keine nassen Kanten</translation>
     </message>
     <message>
         <source>build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbauen</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush lays no paint while held still (its airbrush does)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMPs Pinsel trägt im Stillstand keine Farbe auf (seine Airbrush schon)</translation>
     </message>
     <message>
         <source>smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Glättung</translation>
     </message>
     <message>
         <source>GIMP&apos;s stroke smoothing at its own weight</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMPs Strichglättung mit eigener Stärke</translation>
     </message>
     <message>
         <source>protect texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Struktur schützen</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf GIMPs 0 bis 100 % begrenzt</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>GIMP has no mode like %1; painted in Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP hat keinen Modus wie %1; in Normal gemalt</translation>
     </message>
     <message>
         <source>as GIMP&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>als GIMPs %1</translation>
     </message>
     <message>
         <source>airbrush tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>Airbrush-Spitze als Vorschaubild geschrieben</translation>
     </message>
     <message>
         <source>bristle tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>Borstenspitze als Vorschaubild geschrieben</translation>
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abnutzbare Spitze als Vorschaubild geschrieben</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>berechnete Spitze als Pixel gezeichnet</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiftneigung als Kritas Neigungshöhe</translation>
     </message>
     <message>
         <source>the stroke&apos;s direction as Krita&apos;s drawing angle</source>
-        <translation type="unfinished"></translation>
+        <translation>die Richtung des Strichs als Kritas Zeichenwinkel</translation>
     </message>
     <message>
         <source>its control (%1) is none Krita knows, left off</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Steuerung (%1) kennt Krita nicht, weggelassen</translation>
     </message>
     <message>
         <source>%1 is beyond Krita&apos;s range, written as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb von Kritas Bereich, als %2 geschrieben</translation>
     </message>
     <message>
         <source>as the fade of Krita&apos;s round tip, which softens its edge along another curve</source>
-        <translation type="unfinished"></translation>
+        <translation>als Verblassen von Kritas runder Spitze, die ihre Kante entlang einer anderen Kurve weich macht</translation>
     </message>
     <message>
         <source>%1 dabs a step as spacing divided by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tupfer je Schritt als durch %1 geteilter Abstand</translation>
     </message>
     <message>
         <source>a bristle tip as its drawn picture, in Krita&apos;s pixel brush: Krita&apos;s bristle engine takes none of Photoshop&apos;s bristle settings</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Borstenspitze als ihr gezeichnetes Bild, in Kritas Pixelpinsel: Kritas Borsten-Engine übernimmt keine von Photoshops Borsteneinstellungen</translation>
     </message>
     <message>
         <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
-        <translation type="unfinished"></translation>
+        <translation>eine abnutzbare Spitze als ihr gezeichnetes Bild, in Kritas Pixelpinsel, der sich nicht abnutzt</translation>
     </message>
     <message>
         <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spitze wird kleiner geschrieben; Krita vergrößert sie %1-fach auf die %2 Pixel der Vorgabe</translation>
     </message>
     <message>
         <source>flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegeln</translation>
     </message>
     <message>
         <source>Krita&apos;s tilt sensor has no scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Neigungssensor hat keine eigene Skalierung</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiftneigung als Kritas Neigungsrichtung</translation>
     </message>
     <message>
         <source>the jitter as Krita&apos;s random rotation, at the strength of the control as well</source>
-        <translation type="unfinished"></translation>
+        <translation>der Jitter als Kritas zufällige Drehung, auch mit der Stärke der Steuerung</translation>
     </message>
     <message>
         <source>flip jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegeln-Jitter</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not lay the tip on the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Pixelpinsel legt die Spitze nicht nach der Neigung des Stifts</translation>
     </message>
     <message>
         <source>across the stroke as Krita&apos;s Y axis</source>
-        <translation type="unfinished"></translation>
+        <translation>quer zum Strich als Kritas Y-Achse</translation>
     </message>
     <message>
         <source>as closer spacing: Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>als engerer Abstand: Kritas Pixelpinsel setzt einen Tupfer je Schritt</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Pixelpinsel setzt einen Tupfer je Schritt</translation>
     </message>
     <message>
         <source>pattern</source>
-        <translation type="unfinished">Muster</translation>
+        <translation>Muster</translation>
     </message>
     <message>
         <source>the file does not carry the pattern &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält das Muster „%1“ nicht</translation>
     </message>
     <message>
         <source>scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skalierung</translation>
     </message>
     <message>
         <source>invert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umkehren</translation>
     </message>
     <message>
         <source>brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit und Kontrast</translation>
     </message>
     <message>
         <source>on Krita&apos;s scales, which are not Photoshop&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>auf Kritas Skalen, die nicht die von Photoshop sind</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 als Multiplizieren, das Krita hat</translation>
     </message>
     <message>
         <source>no mode</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Modus</translation>
     </message>
     <message>
         <source>depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefe</translation>
     </message>
     <message>
         <source>depth jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefen-Jitter</translation>
     </message>
     <message>
         <source>texture each tip off</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Spitze strukturieren aus</translation>
     </message>
     <message>
         <source>Krita textures each dab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita strukturiert jeden Tupfer</translation>
     </message>
     <message>
         <source>the file does not carry the dual brush&apos;s tip</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält die Spitze des dualen Pinsels nicht</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita&apos;s masking brush has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 als Multiplizieren, das Kritas Maskierungspinsel hat</translation>
     </message>
     <message>
         <source>its angle of %1° left out</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Winkel von %1° weggelassen</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush is not flipped at random</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Maskierungspinsel wird nicht zufällig gespiegelt</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Maskierungspinsel setzt einen Tupfer je Schritt</translation>
     </message>
     <message>
         <source>as Krita&apos;s random %1 shift</source>
-        <translation type="unfinished"></translation>
+        <translation>als Kritas zufällige Verschiebung: %1</translation>
     </message>
     <message>
         <source>hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton</translation>
     </message>
     <message>
         <source>saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerung</translation>
     </message>
     <message>
         <source>as Krita&apos;s mix toward the background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>als Kritas Mischung zur Hintergrundfarbe hin</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no steady saturation shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Pixelpinsel hat keine gleichmäßige Sättigungsverschiebung</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not mix paint on the canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Pixelpinsel mischt keine Farbe auf der Leinwand</translation>
     </message>
     <message>
         <source>Krita has no blend mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita hat keinen Füllmodus %1</translation>
     </message>
     <message>
         <source>Krita keeps smoothing with its brush tool, not in a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita speichert die Glättung beim Pinselwerkzeug, nicht in einer Vorgabe</translation>
     </message>
     <message>
         <source>pose</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltung</translation>
     </message>
     <message>
         <source>Krita&apos;s presets take the pen&apos;s own tilt, rotation and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Vorgaben nehmen Neigung, Drehung und Druck des Stifts selbst</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush adds no grain to a tip&apos;s soft edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Pixelpinsel fügt den weichen Kanten einer Spitze keine Körnung hinzu</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritas Pixelpinsel hat keine nassen Kanten</translation>
     </message>
     <message>
         <source>each Krita preset keeps its own texture</source>
-        <translation type="unfinished"></translation>
+        <translation>jede Krita-Vorgabe behält ihre eigene Struktur</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es)</source>
-        <translation type="unfinished">%n Pinsel</translation>
+        <translation>
+            <numerusform>%n Pinsel</numerusform>
+            <numerusform>%n Pinsel</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n geändert</numerusform>
+            <numerusform>%n geändert</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n nicht übernommen</numerusform>
+            <numerusform>%n nicht übernommen</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n preset(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Vorgabe</numerusform>
+            <numerusform>%n Vorgaben</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n angenähert</numerusform>
+            <numerusform>%n angenähert</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pattern(s)</source>
-        <translation type="unfinished">%n Muster</translation>
+        <translation>
+            <numerusform>%n Muster</numerusform>
+            <numerusform>%n Muster</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose their texture</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Pinsel verliert seine Struktur</numerusform>
+            <numerusform>%n Pinsel verlieren ihre Struktur</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose settings</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n Pinsel verliert Einstellungen</numerusform>
+            <numerusform>%n Pinsel verlieren Einstellungen</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the counts of a pack</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading, a fate</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>a heading, a setting, a fate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a setting&apos;s fate and how</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

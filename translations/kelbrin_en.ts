@@ -396,9 +396,9 @@
     </message>
     <message numerus="yes">
         <source>fade %n steps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>fade %n step</numerusform>
+            <numerusform>fade %n steps</numerusform>
         </translation>
     </message>
     <message>
@@ -2111,37 +2111,61 @@
         <source>each Krita preset keeps its own texture</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es)</source>
-        <translation type="unfinished">%n brush</translation>
+        <translation>
+            <numerusform>%n brush</numerusform>
+            <numerusform>%n brushes</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n changed</numerusform>
+            <numerusform>%n changed</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n not carried</numerusform>
+            <numerusform>%n not carried</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n preset(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n preset</numerusform>
+            <numerusform>%n presets</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n approximated</numerusform>
+            <numerusform>%n approximated</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pattern(s)</source>
-        <translation type="unfinished">%n pattern</translation>
+        <translation>
+            <numerusform>%n pattern</numerusform>
+            <numerusform>%n patterns</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose their texture</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n brush loses its texture</numerusform>
+            <numerusform>%n brushes lose their texture</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose settings</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n brush loses settings</numerusform>
+            <numerusform>%n brushes lose settings</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>

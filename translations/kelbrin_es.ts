@@ -5,127 +5,127 @@
     <name>BlendMode</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Dissolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Disolver</translation>
     </message>
     <message>
         <source>Behind</source>
-        <translation type="unfinished"></translation>
+        <translation>Detrás</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">Borrar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscurecer</translation>
     </message>
     <message>
         <source>Multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicar</translation>
     </message>
     <message>
         <source>Color Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Subexponer color</translation>
     </message>
     <message>
         <source>Linear Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Subexposición lineal</translation>
     </message>
     <message>
         <source>Darker Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color más oscuro</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Aclarar</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Trama</translation>
     </message>
     <message>
         <source>Color Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobreexponer color</translation>
     </message>
     <message>
         <source>Linear Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobreexposición lineal (Añadir)</translation>
     </message>
     <message>
         <source>Lighter Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color más claro</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Superponer</translation>
     </message>
     <message>
         <source>Soft Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz suave</translation>
     </message>
     <message>
         <source>Hard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz fuerte</translation>
     </message>
     <message>
         <source>Vivid Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz intensa</translation>
     </message>
     <message>
         <source>Linear Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz lineal</translation>
     </message>
     <message>
         <source>Pin Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz focal</translation>
     </message>
     <message>
         <source>Hard Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla definida</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Exclusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclusión</translation>
     </message>
     <message>
         <source>Subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>Restar</translation>
     </message>
     <message>
         <source>Divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Luminosity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidad</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Linear Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura lineal</translation>
     </message>
 </context>
 <context>
@@ -279,139 +279,139 @@
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished">(sin nombre)</translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the changes of a brush</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, brush %2 %3: %4 (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pincel %2 %3: %4 (%5)</translation>
     </message>
     <message>
         <source>%1, preset %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ajuste preestablecido %2 %3: %4</translation>
     </message>
     <message>
         <source>%1, pattern %2 %3: changed (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, motivo %2 %3: cambiado (%4)</translation>
     </message>
 </context>
 <context>
     <name>BrushSettings</name>
     <message>
         <source>off</source>
-        <translation type="unfinished">desactivado</translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>fade</source>
-        <translation type="unfinished"></translation>
+        <translation>desvanecimiento</translation>
     </message>
     <message>
         <source>pen pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>presión de la pluma</translation>
     </message>
     <message>
         <source>pen tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinación de la pluma</translation>
     </message>
     <message>
         <source>stylus wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>rueda del estilete</translation>
     </message>
     <message>
         <source>rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>rotación</translation>
     </message>
     <message>
         <source>initial direction</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección inicial</translation>
     </message>
     <message>
         <source>direction</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección</translation>
     </message>
     <message>
         <source>Shape Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinámica de forma</translation>
     </message>
     <message>
         <source>Scattering</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersión</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished">Textura</translation>
+        <translation>Textura</translation>
     </message>
     <message>
         <source>Dual Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel doble</translation>
     </message>
     <message>
         <source>Color Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinámica de color</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia</translation>
     </message>
     <message>
         <source>Brush Pose</source>
-        <translation type="unfinished"></translation>
+        <translation>Postura del pincel</translation>
     </message>
     <message>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruido</translation>
     </message>
     <message>
         <source>Wet Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordes húmedos</translation>
     </message>
     <message>
         <source>Build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aerógrafo</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished">Suavizado</translation>
+        <translation>Suavizado</translation>
     </message>
     <message>
         <source>Protect Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger textura</translation>
     </message>
     <message>
         <source>Brush Tip Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de la punta del pincel</translation>
     </message>
     <message>
         <source>Tool Options</source>
-        <translation type="unfinished">Opciones de herramienta</translation>
+        <translation>Opciones de herramienta</translation>
     </message>
     <message numerus="yes">
         <source>fade %n steps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>desvanecimiento en %n paso</numerusform>
+            <numerusform>desvanecimiento en %n pasos</numerusform>
         </translation>
     </message>
     <message>
         <source>control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>control %1</translation>
     </message>
     <message>
         <source>jitter %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación %1 %</translation>
     </message>
     <message>
         <source>minimum %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>mínimo %1 %</translation>
     </message>
 </context>
 <context>
@@ -963,63 +963,63 @@
     </message>
     <message>
         <source>Round Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta redonda</translation>
     </message>
     <message>
         <source>Round Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondo romo</translation>
     </message>
     <message>
         <source>Round Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva redonda</translation>
     </message>
     <message>
         <source>Round Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo redondo</translation>
     </message>
     <message>
         <source>Round Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Abanico redondo</translation>
     </message>
     <message>
         <source>Flat Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta plana</translation>
     </message>
     <message>
         <source>Flat Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano romo</translation>
     </message>
     <message>
         <source>Flat Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva plana</translation>
     </message>
     <message>
         <source>Flat Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo plano</translation>
     </message>
     <message>
         <source>Flat Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Abanico plano</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Punta</translation>
     </message>
     <message>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plana</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Redonda</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrada</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Triángulo</translation>
     </message>
 </context>
 <context>
@@ -1550,619 +1550,643 @@
     <name>PackReport</name>
     <message>
         <source>loses its texture &quot;%1&quot; (the pattern is in the pack)</source>
-        <translation type="unfinished"></translation>
+        <translation>pierde su textura «%1» (el motivo está en el paquete)</translation>
     </message>
     <message>
         <source>loses its texture &quot;%1&quot; (the file does not carry it)</source>
-        <translation type="unfinished"></translation>
+        <translation>pierde su textura «%1» (el archivo no la contiene)</translation>
     </message>
     <message>
         <source>characters of its name that are no text replaced or removed</source>
-        <translation type="unfinished"></translation>
+        <translation>caracteres del nombre que no son texto sustituidos o eliminados</translation>
     </message>
     <message>
         <source>name shortened to %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre acortado a %1 bytes</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer), written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>espaciado desactivado (una pincelada en cada movimiento del puntero), escrito como 25 %</translation>
     </message>
     <message>
         <source>settings not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ajustes no trasladados (%1)</translation>
     </message>
     <message>
         <source>mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modo %1</translation>
     </message>
     <message>
         <source>opacity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opacidad %1</translation>
     </message>
     <message>
         <source>flow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>flujo %1</translation>
     </message>
     <message>
         <source>smoothing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>suavizado %1</translation>
     </message>
     <message>
         <source>tool options not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>opciones de herramienta no trasladadas (%1)</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>cambiado</translation>
     </message>
     <message>
         <source>not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>no trasladado</translation>
     </message>
     <message>
         <source>kept</source>
-        <translation type="unfinished"></translation>
+        <translation>conservado</translation>
     </message>
     <message>
         <source>approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>aproximado</translation>
     </message>
     <message>
         <source>no pixels to carry</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay píxeles que trasladar</translation>
     </message>
     <message>
         <source>soft edge painted by GIMP&apos;s own curve</source>
-        <translation type="unfinished"></translation>
+        <translation>borde suave pintado con la curva propia de GIMP</translation>
     </message>
     <message>
         <source>roundness raised to GIMP&apos;s 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>redondez elevada al 5 % de GIMP</translation>
     </message>
     <message>
         <source>reduced to GIMP&apos;s largest radius, 4,000 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>reducido al radio máximo de GIMP, 4.000 píxeles</translation>
     </message>
     <message>
         <source>%1-bit reduced to 8-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bits reducidos a 8 bits</translation>
     </message>
     <message>
         <source>scaled from %1 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>escalado de %1 a %2 píxeles</translation>
     </message>
     <message>
         <source>GIMP averages its control and its jitter rather than combining them</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP promedia el control y la fluctuación en lugar de combinarlos</translation>
     </message>
     <message>
         <source>%1 control</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: control</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP no tiene ninguna entrada como el control %1</translation>
     </message>
     <message>
         <source>fades over %1 pixels (%2 steps) along GIMP&apos;s eased curve</source>
-        <translation type="unfinished"></translation>
+        <translation>se desvanece en %1 píxeles (%2 pasos) según la curva suavizada de GIMP</translation>
     </message>
     <message>
         <source>clamped to GIMP&apos;s longest fade</source>
-        <translation type="unfinished"></translation>
+        <translation>limitado al desvanecimiento más largo de GIMP</translation>
     </message>
     <message>
         <source>fades over the length of the %1, GIMP having one fade a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>se desvanece a lo largo de %1, pues GIMP tiene un desvanecimiento por ajuste</translation>
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: fluctuación</translation>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño</translation>
     </message>
     <message>
         <source>angle</source>
-        <translation type="unfinished"></translation>
+        <translation>ángulo</translation>
     </message>
     <message>
         <source>roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>redondez</translation>
     </message>
     <message>
         <source>flip x</source>
-        <translation type="unfinished"></translation>
+        <translation>voltear X</translation>
     </message>
     <message>
         <source>flip y</source>
-        <translation type="unfinished"></translation>
+        <translation>voltear Y</translation>
     </message>
     <message>
         <source>hardness</source>
-        <translation type="unfinished"></translation>
+        <translation>dureza</translation>
     </message>
     <message>
         <source>spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>espaciado</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer) written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>espaciado desactivado (una pincelada en cada movimiento del puntero) escrito como 25 %</translation>
     </message>
     <message>
         <source>tip</source>
-        <translation type="unfinished"></translation>
+        <translation>punta</translation>
     </message>
     <message>
         <source>drawn as one still tip: GIMP&apos;s paintbrush has no bristle or wearing tips</source>
-        <translation type="unfinished"></translation>
+        <translation>dibujada como una punta fija: el pincel de GIMP no tiene puntas de cerdas ni que se desgasten</translation>
     </message>
     <message>
         <source>tilt scale</source>
-        <translation type="unfinished"></translation>
+        <translation>escala de inclinación</translation>
     </message>
     <message>
         <source>GIMP&apos;s size follows tilt along one curve only</source>
-        <translation type="unfinished"></translation>
+        <translation>el tamaño de GIMP sigue la inclinación con una sola curva</translation>
     </message>
     <message>
         <source>as GIMP&apos;s aspect ratio, which squashes the tip on a scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>como relación de aspecto de GIMP, que aplasta la punta en su propia escala</translation>
     </message>
     <message>
         <source>flip x jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación de volteo X</translation>
     </message>
     <message>
         <source>GIMP flips no tip at random</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP no voltea ninguna punta al azar</translation>
     </message>
     <message>
         <source>flip y jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación de volteo Y</translation>
     </message>
     <message>
         <source>brush projection</source>
-        <translation type="unfinished"></translation>
+        <translation>proyección del pincel</translation>
     </message>
     <message>
         <source>GIMP does not project the tip by the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP no proyecta la punta según la inclinación de la pluma</translation>
     </message>
     <message>
         <source>GIMP scatters along the stroke as well as across it</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP dispersa a lo largo del trazo además de a través</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limitado al %2 de GIMP</translation>
     </message>
     <message>
         <source>scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersión</translation>
     </message>
     <message>
         <source>scatter control</source>
-        <translation type="unfinished"></translation>
+        <translation>control de dispersión</translation>
     </message>
     <message>
         <source>there is no scatter for it to drive</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay dispersión que controlar</translation>
     </message>
     <message>
         <source>count</source>
-        <translation type="unfinished"></translation>
+        <translation>recuento</translation>
     </message>
     <message>
         <source>GIMP lays one dab at each step</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP deposita una pincelada en cada paso</translation>
     </message>
     <message>
         <source>count jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación del recuento</translation>
     </message>
     <message>
         <source>foreground/background</source>
-        <translation type="unfinished"></translation>
+        <translation>frontal/fondo</translation>
     </message>
     <message>
         <source>picked from GIMP&apos;s foreground-to-background gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>tomado del degradado de frontal a fondo de GIMP</translation>
     </message>
     <message>
         <source>hue jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación de tono</translation>
     </message>
     <message>
         <source>saturation jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación de saturación</translation>
     </message>
     <message>
         <source>brightness jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación de brillo</translation>
     </message>
     <message>
         <source>purity</source>
-        <translation type="unfinished"></translation>
+        <translation>pureza</translation>
     </message>
     <message>
         <source>GIMP varies colour only along a gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP solo varía el color a lo largo de un degradado</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>opacidad</translation>
     </message>
     <message>
         <source>flow</source>
-        <translation type="unfinished"></translation>
+        <translation>flujo</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush has no flow</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de GIMP no tiene flujo</translation>
     </message>
     <message>
         <source>wetness</source>
-        <translation type="unfinished"></translation>
+        <translation>humedad</translation>
     </message>
     <message>
         <source>GIMP has no mixer brush</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP no tiene pincel mezclador</translation>
     </message>
     <message>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation>mezcla</translation>
     </message>
     <message>
         <source>texture</source>
-        <translation type="unfinished"></translation>
+        <translation>textura</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de GIMP no pinta a través de ningún motivo</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern, and the file has none</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de GIMP no pinta a través de ningún motivo, y el archivo no tiene ninguno</translation>
     </message>
     <message>
         <source>dual brush</source>
-        <translation type="unfinished"></translation>
+        <translation>pincel doble</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints with one tip</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de GIMP pinta con una sola punta</translation>
     </message>
     <message>
         <source>brush pose</source>
-        <translation type="unfinished"></translation>
+        <translation>postura del pincel</translation>
     </message>
     <message>
         <source>GIMP takes tilt, rotation and pressure from the pen alone</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP toma la inclinación, la rotación y la presión solo de la pluma</translation>
     </message>
     <message>
         <source>noise</source>
-        <translation type="unfinished"></translation>
+        <translation>ruido</translation>
     </message>
     <message>
         <source>GIMP adds no noise to a tip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP no añade ruido al borde de una punta</translation>
     </message>
     <message>
         <source>wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>bordes húmedos</translation>
     </message>
     <message>
         <source>GIMP paints no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP no pinta bordes húmedos</translation>
     </message>
     <message>
         <source>build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>aerógrafo</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush lays no paint while held still (its airbrush does)</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de GIMP no deposita pintura mientras está quieto (su aerógrafo sí)</translation>
     </message>
     <message>
         <source>smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>suavizado</translation>
     </message>
     <message>
         <source>GIMP&apos;s stroke smoothing at its own weight</source>
-        <translation type="unfinished"></translation>
+        <translation>el suavizado de trazo de GIMP, con su propio peso</translation>
     </message>
     <message>
         <source>protect texture</source>
-        <translation type="unfinished"></translation>
+        <translation>proteger textura</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limitado al 0 a 100 % de GIMP</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo</translation>
     </message>
     <message>
         <source>GIMP has no mode like %1; painted in Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP no tiene ningún modo como %1; pintado en Normal</translation>
     </message>
     <message>
         <source>as GIMP&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>como %1 de GIMP</translation>
     </message>
     <message>
         <source>airbrush tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>punta de aerógrafo escrita como imagen de vista previa</translation>
     </message>
     <message>
         <source>bristle tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>punta de cerdas escrita como imagen de vista previa</translation>
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>punta erosionable escrita como imagen de vista previa</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>punta calculada dibujada como píxeles</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinación de la pluma como elevación de inclinación de Krita</translation>
     </message>
     <message>
         <source>the stroke&apos;s direction as Krita&apos;s drawing angle</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección del trazo como ángulo de dibujo de Krita</translation>
     </message>
     <message>
         <source>its control (%1) is none Krita knows, left off</source>
-        <translation type="unfinished"></translation>
+        <translation>su control (%1) no lo conoce Krita, omitido</translation>
     </message>
     <message>
         <source>%1 is beyond Krita&apos;s range, written as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera del rango de Krita, escrito como %2</translation>
     </message>
     <message>
         <source>as the fade of Krita&apos;s round tip, which softens its edge along another curve</source>
-        <translation type="unfinished"></translation>
+        <translation>como el desvanecimiento de la punta redonda de Krita, que suaviza su borde con otra curva</translation>
     </message>
     <message>
         <source>%1 dabs a step as spacing divided by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pinceladas por paso como espaciado dividido entre %1</translation>
     </message>
     <message>
         <source>a bristle tip as its drawn picture, in Krita&apos;s pixel brush: Krita&apos;s bristle engine takes none of Photoshop&apos;s bristle settings</source>
-        <translation type="unfinished"></translation>
+        <translation>una punta de cerdas como su imagen dibujada, en el pincel de píxeles de Krita: el motor de cerdas de Krita no toma ningún ajuste de cerdas de Photoshop</translation>
     </message>
     <message>
         <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
-        <translation type="unfinished"></translation>
+        <translation>una punta erosionable como su imagen dibujada, en el pincel de píxeles de Krita, que no se desgasta</translation>
     </message>
     <message>
         <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>la punta se escribe más pequeña; Krita la amplía %1 veces hasta los %2 píxeles del ajuste</translation>
     </message>
     <message>
         <source>flip</source>
-        <translation type="unfinished"></translation>
+        <translation>voltear</translation>
     </message>
     <message>
         <source>Krita&apos;s tilt sensor has no scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>el sensor de inclinación de Krita no tiene escala propia</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt direction</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinación de la pluma como dirección de inclinación de Krita</translation>
     </message>
     <message>
         <source>the jitter as Krita&apos;s random rotation, at the strength of the control as well</source>
-        <translation type="unfinished"></translation>
+        <translation>la fluctuación como rotación aleatoria de Krita, también con la intensidad del control</translation>
     </message>
     <message>
         <source>flip jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación de volteo</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not lay the tip on the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de píxeles de Krita no inclina la punta según la pluma</translation>
     </message>
     <message>
         <source>across the stroke as Krita&apos;s Y axis</source>
-        <translation type="unfinished"></translation>
+        <translation>a través del trazo como eje Y de Krita</translation>
     </message>
     <message>
         <source>as closer spacing: Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>como espaciado más cercano: el pincel de píxeles de Krita deposita una pincelada por paso</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de píxeles de Krita deposita una pincelada por paso</translation>
     </message>
     <message>
         <source>pattern</source>
-        <translation type="unfinished">motivo</translation>
+        <translation>motivo</translation>
     </message>
     <message>
         <source>the file does not carry the pattern &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no contiene el motivo «%1»</translation>
     </message>
     <message>
         <source>scale</source>
-        <translation type="unfinished"></translation>
+        <translation>escala</translation>
     </message>
     <message>
         <source>invert</source>
-        <translation type="unfinished"></translation>
+        <translation>invertir</translation>
     </message>
     <message>
         <source>brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>brillo y contraste</translation>
     </message>
     <message>
         <source>on Krita&apos;s scales, which are not Photoshop&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>en las escalas de Krita, que no son las de Photoshop</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 como Multiplicar, que Krita tiene</translation>
     </message>
     <message>
         <source>no mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún modo</translation>
     </message>
     <message>
         <source>depth</source>
-        <translation type="unfinished"></translation>
+        <translation>profundidad</translation>
     </message>
     <message>
         <source>depth jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>fluctuación de profundidad</translation>
     </message>
     <message>
         <source>texture each tip off</source>
-        <translation type="unfinished"></translation>
+        <translation>texturizar cada punta desactivado</translation>
     </message>
     <message>
         <source>Krita textures each dab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita texturiza cada pincelada</translation>
     </message>
     <message>
         <source>the file does not carry the dual brush&apos;s tip</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no contiene la punta del pincel doble</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita&apos;s masking brush has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 como Multiplicar, que tiene el pincel de máscara de Krita</translation>
     </message>
     <message>
         <source>its angle of %1° left out</source>
-        <translation type="unfinished"></translation>
+        <translation>su ángulo de %1° omitido</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush is not flipped at random</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de máscara de Krita no se voltea al azar</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de máscara de Krita deposita una pincelada por paso</translation>
     </message>
     <message>
         <source>as Krita&apos;s random %1 shift</source>
-        <translation type="unfinished"></translation>
+        <translation>como desplazamiento aleatorio de %1 de Krita</translation>
     </message>
     <message>
         <source>hue</source>
-        <translation type="unfinished"></translation>
+        <translation>tono</translation>
     </message>
     <message>
         <source>saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>saturación</translation>
     </message>
     <message>
         <source>brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>brillo</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>control</translation>
     </message>
     <message>
         <source>as Krita&apos;s mix toward the background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>como mezcla de Krita hacia el color de fondo</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no steady saturation shift</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de píxeles de Krita no tiene un desplazamiento de saturación fijo</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not mix paint on the canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de píxeles de Krita no mezcla pintura en el lienzo</translation>
     </message>
     <message>
         <source>Krita has no blend mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita no tiene el modo de fusión %1</translation>
     </message>
     <message>
         <source>Krita keeps smoothing with its brush tool, not in a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita guarda el suavizado con su herramienta de pincel, no en un ajuste</translation>
     </message>
     <message>
         <source>pose</source>
-        <translation type="unfinished"></translation>
+        <translation>postura</translation>
     </message>
     <message>
         <source>Krita&apos;s presets take the pen&apos;s own tilt, rotation and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>los ajustes de Krita toman la inclinación, la rotación y la presión de la propia pluma</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush adds no grain to a tip&apos;s soft edges</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de píxeles de Krita no añade grano a los bordes suaves de una punta</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>el pincel de píxeles de Krita no tiene bordes húmedos</translation>
     </message>
     <message>
         <source>each Krita preset keeps its own texture</source>
-        <translation type="unfinished"></translation>
+        <translation>cada ajuste de Krita conserva su propia textura</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es)</source>
-        <translation type="unfinished">%n pincel</translation>
+        <translation>
+            <numerusform>%n pincel</numerusform>
+            <numerusform>%n pinceles</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n cambiado</numerusform>
+            <numerusform>%n cambiados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n no trasladado</numerusform>
+            <numerusform>%n no trasladados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n preset(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n ajuste preestablecido</numerusform>
+            <numerusform>%n ajustes preestablecidos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n aproximado</numerusform>
+            <numerusform>%n aproximados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pattern(s)</source>
-        <translation type="unfinished">%n motivo</translation>
+        <translation>
+            <numerusform>%n motivo</numerusform>
+            <numerusform>%n motivos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose their texture</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pincel pierde su textura</numerusform>
+            <numerusform>%n pinceles pierden su textura</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose settings</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pincel pierde ajustes</numerusform>
+            <numerusform>%n pinceles pierden ajustes</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the counts of a pack</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading, a fate</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>a heading, a setting, a fate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a setting&apos;s fate and how</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -5,127 +5,127 @@
     <name>BlendMode</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Dissolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondu</translation>
     </message>
     <message>
         <source>Behind</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">Effacer</translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Obscurcir</translation>
     </message>
     <message>
         <source>Multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>Produit</translation>
     </message>
     <message>
         <source>Color Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité couleur +</translation>
     </message>
     <message>
         <source>Linear Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité linéaire +</translation>
     </message>
     <message>
         <source>Darker Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur plus foncée</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaircir</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Superposition</translation>
     </message>
     <message>
         <source>Color Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité couleur -</translation>
     </message>
     <message>
         <source>Linear Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité linéaire - (Ajout)</translation>
     </message>
     <message>
         <source>Lighter Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur plus claire</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Incrustation</translation>
     </message>
     <message>
         <source>Soft Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière tamisée</translation>
     </message>
     <message>
         <source>Hard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière crue</translation>
     </message>
     <message>
         <source>Vivid Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière vive</translation>
     </message>
     <message>
         <source>Linear Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière linéaire</translation>
     </message>
     <message>
         <source>Pin Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière ponctuelle</translation>
     </message>
     <message>
         <source>Hard Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange maximal</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Exclusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclusion</translation>
     </message>
     <message>
         <source>Subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Luminosity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Linear Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur linéaire</translation>
     </message>
 </context>
 <context>
@@ -279,139 +279,139 @@
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished">(sans nom)</translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the changes of a brush</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
-        <translation type="unfinished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1, brush %2 %3: %4 (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pinceau %2 %3 : %4 (%5)</translation>
     </message>
     <message>
         <source>%1, preset %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, préréglage %2 %3 : %4</translation>
     </message>
     <message>
         <source>%1, pattern %2 %3: changed (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, motif %2 %3 : modifié (%4)</translation>
     </message>
 </context>
 <context>
     <name>BrushSettings</name>
     <message>
         <source>off</source>
-        <translation type="unfinished">désactivé</translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>fade</source>
-        <translation type="unfinished"></translation>
+        <translation>estomper</translation>
     </message>
     <message>
         <source>pen pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>pression de la plume</translation>
     </message>
     <message>
         <source>pen tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinaison de la plume</translation>
     </message>
     <message>
         <source>stylus wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>roue du stylet</translation>
     </message>
     <message>
         <source>rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>rotation</translation>
     </message>
     <message>
         <source>initial direction</source>
-        <translation type="unfinished"></translation>
+        <translation>direction initiale</translation>
     </message>
     <message>
         <source>direction</source>
-        <translation type="unfinished"></translation>
+        <translation>direction</translation>
     </message>
     <message>
         <source>Shape Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamique de forme</translation>
     </message>
     <message>
         <source>Scattering</source>
-        <translation type="unfinished"></translation>
+        <translation>Diffusion</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished">Texture</translation>
+        <translation>Texture</translation>
     </message>
     <message>
         <source>Dual Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme double</translation>
     </message>
     <message>
         <source>Color Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamique de la couleur</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert</translation>
     </message>
     <message>
         <source>Brush Pose</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose du pinceau</translation>
     </message>
     <message>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruit</translation>
     </message>
     <message>
         <source>Wet Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Bords humides</translation>
     </message>
     <message>
         <source>Build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aérographe</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished">Lissage</translation>
+        <translation>Lissage</translation>
     </message>
     <message>
         <source>Protect Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger la texture</translation>
     </message>
     <message>
         <source>Brush Tip Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme de la pointe</translation>
     </message>
     <message>
         <source>Tool Options</source>
-        <translation type="unfinished">Options d’outil</translation>
+        <translation>Options d’outil</translation>
     </message>
     <message numerus="yes">
         <source>fade %n steps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>estomper sur %n pas</numerusform>
+            <numerusform>estomper sur %n pas</numerusform>
         </translation>
     </message>
     <message>
         <source>control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôle %1</translation>
     </message>
     <message>
         <source>jitter %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>variation %1 %</translation>
     </message>
     <message>
         <source>minimum %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum %1 %</translation>
     </message>
 </context>
 <context>
@@ -963,63 +963,63 @@
     </message>
     <message>
         <source>Round Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronde pointue</translation>
     </message>
     <message>
         <source>Round Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronde émoussée</translation>
     </message>
     <message>
         <source>Round Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronde incurvée</translation>
     </message>
     <message>
         <source>Round Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronde biseautée</translation>
     </message>
     <message>
         <source>Round Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Éventail rond</translation>
     </message>
     <message>
         <source>Flat Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate pointue</translation>
     </message>
     <message>
         <source>Flat Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate émoussée</translation>
     </message>
     <message>
         <source>Flat Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate incurvée</translation>
     </message>
     <message>
         <source>Flat Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate biseautée</translation>
     </message>
     <message>
         <source>Flat Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Éventail plat</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointe</translation>
     </message>
     <message>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plate</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronde</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrée</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle</translation>
     </message>
 </context>
 <context>
@@ -1550,619 +1550,643 @@
     <name>PackReport</name>
     <message>
         <source>loses its texture &quot;%1&quot; (the pattern is in the pack)</source>
-        <translation type="unfinished"></translation>
+        <translation>perd sa texture « %1 » (le motif est dans le paquet)</translation>
     </message>
     <message>
         <source>loses its texture &quot;%1&quot; (the file does not carry it)</source>
-        <translation type="unfinished"></translation>
+        <translation>perd sa texture « %1 » (le fichier ne la contient pas)</translation>
     </message>
     <message>
         <source>characters of its name that are no text replaced or removed</source>
-        <translation type="unfinished"></translation>
+        <translation>caractères du nom qui ne sont pas du texte remplacés ou supprimés</translation>
     </message>
     <message>
         <source>name shortened to %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>nom raccourci à %1 octets</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer), written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>pas désactivé (une touche à chaque mouvement du pointeur), écrit à 25 %</translation>
     </message>
     <message>
         <source>settings not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>réglages non repris (%1)</translation>
     </message>
     <message>
         <source>mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mode %1</translation>
     </message>
     <message>
         <source>opacity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opacité %1</translation>
     </message>
     <message>
         <source>flow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>flux %1</translation>
     </message>
     <message>
         <source>smoothing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lissage %1</translation>
     </message>
     <message>
         <source>tool options not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>options d’outil non reprises (%1)</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>non repris</translation>
     </message>
     <message>
         <source>kept</source>
-        <translation type="unfinished"></translation>
+        <translation>conservé</translation>
     </message>
     <message>
         <source>approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>approché</translation>
     </message>
     <message>
         <source>no pixels to carry</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun pixel à reprendre</translation>
     </message>
     <message>
         <source>soft edge painted by GIMP&apos;s own curve</source>
-        <translation type="unfinished"></translation>
+        <translation>bord doux peint selon la courbe propre à GIMP</translation>
     </message>
     <message>
         <source>roundness raised to GIMP&apos;s 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>arrondi relevé aux 5 % de GIMP</translation>
     </message>
     <message>
         <source>reduced to GIMP&apos;s largest radius, 4,000 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>réduit au plus grand rayon de GIMP, 4 000 pixels</translation>
     </message>
     <message>
         <source>%1-bit reduced to 8-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bits réduits à 8 bits</translation>
     </message>
     <message>
         <source>scaled from %1 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>mis à l’échelle de %1 à %2 pixels</translation>
     </message>
     <message>
         <source>GIMP averages its control and its jitter rather than combining them</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP fait la moyenne du contrôle et de la variation au lieu de les combiner</translation>
     </message>
     <message>
         <source>%1 control</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : contrôle</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP n’a aucune entrée comme le contrôle %1</translation>
     </message>
     <message>
         <source>fades over %1 pixels (%2 steps) along GIMP&apos;s eased curve</source>
-        <translation type="unfinished"></translation>
+        <translation>s’estompe sur %1 pixels (%2 pas) selon la courbe adoucie de GIMP</translation>
     </message>
     <message>
         <source>clamped to GIMP&apos;s longest fade</source>
-        <translation type="unfinished"></translation>
+        <translation>limité à l’estompage le plus long de GIMP</translation>
     </message>
     <message>
         <source>fades over the length of the %1, GIMP having one fade a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>s’estompe sur la longueur de %1, GIMP n’ayant qu’un estompage par préréglage</translation>
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : variation</translation>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished"></translation>
+        <translation>taille</translation>
     </message>
     <message>
         <source>angle</source>
-        <translation type="unfinished"></translation>
+        <translation>angle</translation>
     </message>
     <message>
         <source>roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>arrondi</translation>
     </message>
     <message>
         <source>flip x</source>
-        <translation type="unfinished"></translation>
+        <translation>symétrie X</translation>
     </message>
     <message>
         <source>flip y</source>
-        <translation type="unfinished"></translation>
+        <translation>symétrie Y</translation>
     </message>
     <message>
         <source>hardness</source>
-        <translation type="unfinished"></translation>
+        <translation>dureté</translation>
     </message>
     <message>
         <source>spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>pas</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer) written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>pas désactivé (une touche à chaque mouvement du pointeur) écrit à 25 %</translation>
     </message>
     <message>
         <source>tip</source>
-        <translation type="unfinished"></translation>
+        <translation>pointe</translation>
     </message>
     <message>
         <source>drawn as one still tip: GIMP&apos;s paintbrush has no bristle or wearing tips</source>
-        <translation type="unfinished"></translation>
+        <translation>dessinée comme une pointe fixe : le pinceau de GIMP n’a pas de pointe à poils ni de pointe qui s’use</translation>
     </message>
     <message>
         <source>tilt scale</source>
-        <translation type="unfinished"></translation>
+        <translation>échelle d’inclinaison</translation>
     </message>
     <message>
         <source>GIMP&apos;s size follows tilt along one curve only</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille de GIMP ne suit l’inclinaison que selon une seule courbe</translation>
     </message>
     <message>
         <source>as GIMP&apos;s aspect ratio, which squashes the tip on a scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>comme rapport d’aspect de GIMP, qui écrase la pointe selon sa propre échelle</translation>
     </message>
     <message>
         <source>flip x jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation de la symétrie X</translation>
     </message>
     <message>
         <source>GIMP flips no tip at random</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP ne retourne aucune pointe au hasard</translation>
     </message>
     <message>
         <source>flip y jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation de la symétrie Y</translation>
     </message>
     <message>
         <source>brush projection</source>
-        <translation type="unfinished"></translation>
+        <translation>projection de la forme</translation>
     </message>
     <message>
         <source>GIMP does not project the tip by the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP ne projette pas la pointe selon l’inclinaison du stylet</translation>
     </message>
     <message>
         <source>GIMP scatters along the stroke as well as across it</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP diffuse le long du trait comme en travers</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limité aux %2 de GIMP</translation>
     </message>
     <message>
         <source>scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>diffusion</translation>
     </message>
     <message>
         <source>scatter control</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôle de la diffusion</translation>
     </message>
     <message>
         <source>there is no scatter for it to drive</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a aucune diffusion à piloter</translation>
     </message>
     <message>
         <source>count</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>GIMP lays one dab at each step</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP pose une touche à chaque pas</translation>
     </message>
     <message>
         <source>count jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation du nombre</translation>
     </message>
     <message>
         <source>foreground/background</source>
-        <translation type="unfinished"></translation>
+        <translation>premier plan/arrière-plan</translation>
     </message>
     <message>
         <source>picked from GIMP&apos;s foreground-to-background gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>pris dans le dégradé premier plan-arrière-plan de GIMP</translation>
     </message>
     <message>
         <source>hue jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation de teinte</translation>
     </message>
     <message>
         <source>saturation jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation de saturation</translation>
     </message>
     <message>
         <source>brightness jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation de luminosité</translation>
     </message>
     <message>
         <source>purity</source>
-        <translation type="unfinished"></translation>
+        <translation>pureté</translation>
     </message>
     <message>
         <source>GIMP varies colour only along a gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP ne fait varier la couleur que le long d’un dégradé</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>opacité</translation>
     </message>
     <message>
         <source>flow</source>
-        <translation type="unfinished"></translation>
+        <translation>flux</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush has no flow</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau de GIMP n’a pas de flux</translation>
     </message>
     <message>
         <source>wetness</source>
-        <translation type="unfinished"></translation>
+        <translation>humidité</translation>
     </message>
     <message>
         <source>GIMP has no mixer brush</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP n’a pas de pinceau mélangeur</translation>
     </message>
     <message>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation>mélange</translation>
     </message>
     <message>
         <source>texture</source>
-        <translation type="unfinished"></translation>
+        <translation>texture</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau de GIMP ne peint à travers aucun motif</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern, and the file has none</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau de GIMP ne peint à travers aucun motif, et le fichier n’en contient pas</translation>
     </message>
     <message>
         <source>dual brush</source>
-        <translation type="unfinished"></translation>
+        <translation>forme double</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints with one tip</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau de GIMP peint avec une seule pointe</translation>
     </message>
     <message>
         <source>brush pose</source>
-        <translation type="unfinished"></translation>
+        <translation>pose du pinceau</translation>
     </message>
     <message>
         <source>GIMP takes tilt, rotation and pressure from the pen alone</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP prend l’inclinaison, la rotation et la pression du stylet seul</translation>
     </message>
     <message>
         <source>noise</source>
-        <translation type="unfinished"></translation>
+        <translation>bruit</translation>
     </message>
     <message>
         <source>GIMP adds no noise to a tip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP n’ajoute aucun bruit au bord d’une pointe</translation>
     </message>
     <message>
         <source>wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>bords humides</translation>
     </message>
     <message>
         <source>GIMP paints no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP ne peint pas de bords humides</translation>
     </message>
     <message>
         <source>build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>aérographe</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush lays no paint while held still (its airbrush does)</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau de GIMP ne dépose rien quand il est immobile (son aérographe, si)</translation>
     </message>
     <message>
         <source>smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>lissage</translation>
     </message>
     <message>
         <source>GIMP&apos;s stroke smoothing at its own weight</source>
-        <translation type="unfinished"></translation>
+        <translation>le lissage de trait de GIMP, à son propre poids</translation>
     </message>
     <message>
         <source>protect texture</source>
-        <translation type="unfinished"></translation>
+        <translation>protéger la texture</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limité à la plage de 0 à 100 % de GIMP</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>mode</translation>
     </message>
     <message>
         <source>GIMP has no mode like %1; painted in Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP n’a aucun mode comme %1 ; peint en Normal</translation>
     </message>
     <message>
         <source>as GIMP&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>comme le %1 de GIMP</translation>
     </message>
     <message>
         <source>airbrush tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>pointe d’aérographe écrite comme image d’aperçu</translation>
     </message>
     <message>
         <source>bristle tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>pointe à poils écrite comme image d’aperçu</translation>
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>pointe érodable écrite comme image d’aperçu</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>pointe calculée dessinée en pixels</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinaison du stylet comme élévation d’inclinaison de Krita</translation>
     </message>
     <message>
         <source>the stroke&apos;s direction as Krita&apos;s drawing angle</source>
-        <translation type="unfinished"></translation>
+        <translation>la direction du trait comme angle de dessin de Krita</translation>
     </message>
     <message>
         <source>its control (%1) is none Krita knows, left off</source>
-        <translation type="unfinished"></translation>
+        <translation>son contrôle (%1) est inconnu de Krita, laissé de côté</translation>
     </message>
     <message>
         <source>%1 is beyond Krita&apos;s range, written as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dépasse la plage de Krita, écrit à %2</translation>
     </message>
     <message>
         <source>as the fade of Krita&apos;s round tip, which softens its edge along another curve</source>
-        <translation type="unfinished"></translation>
+        <translation>comme l’estompage de la pointe ronde de Krita, qui adoucit son bord selon une autre courbe</translation>
     </message>
     <message>
         <source>%1 dabs a step as spacing divided by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 touches par pas comme pas divisé par %1</translation>
     </message>
     <message>
         <source>a bristle tip as its drawn picture, in Krita&apos;s pixel brush: Krita&apos;s bristle engine takes none of Photoshop&apos;s bristle settings</source>
-        <translation type="unfinished"></translation>
+        <translation>une pointe à poils sous forme de son image dessinée, dans le pinceau pixel de Krita : le moteur à poils de Krita ne reprend aucun réglage de poils de Photoshop</translation>
     </message>
     <message>
         <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
-        <translation type="unfinished"></translation>
+        <translation>une pointe érodable sous forme de son image dessinée, dans le pinceau pixel de Krita, qui ne s’use pas</translation>
     </message>
     <message>
         <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>la pointe est écrite plus petite ; Krita l’agrandit %1 fois jusqu’aux %2 pixels du préréglage</translation>
     </message>
     <message>
         <source>flip</source>
-        <translation type="unfinished"></translation>
+        <translation>symétrie</translation>
     </message>
     <message>
         <source>Krita&apos;s tilt sensor has no scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>le capteur d’inclinaison de Krita n’a pas d’échelle propre</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt direction</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinaison du stylet comme direction d’inclinaison de Krita</translation>
     </message>
     <message>
         <source>the jitter as Krita&apos;s random rotation, at the strength of the control as well</source>
-        <translation type="unfinished"></translation>
+        <translation>la variation comme rotation aléatoire de Krita, à la force du contrôle aussi</translation>
     </message>
     <message>
         <source>flip jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation de la symétrie</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not lay the tip on the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau pixel de Krita ne couche pas la pointe selon l’inclinaison du stylet</translation>
     </message>
     <message>
         <source>across the stroke as Krita&apos;s Y axis</source>
-        <translation type="unfinished"></translation>
+        <translation>en travers du trait comme axe Y de Krita</translation>
     </message>
     <message>
         <source>as closer spacing: Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>comme un pas plus serré : le pinceau pixel de Krita pose une touche par pas</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau pixel de Krita pose une touche par pas</translation>
     </message>
     <message>
         <source>pattern</source>
-        <translation type="unfinished">motif</translation>
+        <translation>motif</translation>
     </message>
     <message>
         <source>the file does not carry the pattern &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient pas le motif « %1 »</translation>
     </message>
     <message>
         <source>scale</source>
-        <translation type="unfinished"></translation>
+        <translation>échelle</translation>
     </message>
     <message>
         <source>invert</source>
-        <translation type="unfinished"></translation>
+        <translation>inverser</translation>
     </message>
     <message>
         <source>brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>luminosité et contraste</translation>
     </message>
     <message>
         <source>on Krita&apos;s scales, which are not Photoshop&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>sur les échelles de Krita, qui ne sont pas celles de Photoshop</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 comme Produit, que Krita possède</translation>
     </message>
     <message>
         <source>no mode</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun mode</translation>
     </message>
     <message>
         <source>depth</source>
-        <translation type="unfinished"></translation>
+        <translation>profondeur</translation>
     </message>
     <message>
         <source>depth jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variation de la profondeur</translation>
     </message>
     <message>
         <source>texture each tip off</source>
-        <translation type="unfinished"></translation>
+        <translation>texturer chaque pointe désactivé</translation>
     </message>
     <message>
         <source>Krita textures each dab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita texture chaque touche</translation>
     </message>
     <message>
         <source>the file does not carry the dual brush&apos;s tip</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient pas la pointe de la forme double</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita&apos;s masking brush has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 comme Produit, que possède le pinceau de masquage de Krita</translation>
     </message>
     <message>
         <source>its angle of %1° left out</source>
-        <translation type="unfinished"></translation>
+        <translation>son angle de %1° laissé de côté</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush is not flipped at random</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau de masquage de Krita n’est pas retourné au hasard</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau de masquage de Krita pose une touche par pas</translation>
     </message>
     <message>
         <source>as Krita&apos;s random %1 shift</source>
-        <translation type="unfinished"></translation>
+        <translation>comme décalage aléatoire de %1 de Krita</translation>
     </message>
     <message>
         <source>hue</source>
-        <translation type="unfinished"></translation>
+        <translation>teinte</translation>
     </message>
     <message>
         <source>saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>saturation</translation>
     </message>
     <message>
         <source>brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>luminosité</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôle</translation>
     </message>
     <message>
         <source>as Krita&apos;s mix toward the background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>comme mélange de Krita vers la couleur d’arrière-plan</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no steady saturation shift</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau pixel de Krita n’a pas de décalage de saturation constant</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not mix paint on the canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau pixel de Krita ne mélange pas la peinture sur la toile</translation>
     </message>
     <message>
         <source>Krita has no blend mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita n’a pas de mode de fusion %1</translation>
     </message>
     <message>
         <source>Krita keeps smoothing with its brush tool, not in a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita garde le lissage avec son outil pinceau, pas dans un préréglage</translation>
     </message>
     <message>
         <source>pose</source>
-        <translation type="unfinished"></translation>
+        <translation>pose</translation>
     </message>
     <message>
         <source>Krita&apos;s presets take the pen&apos;s own tilt, rotation and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>les préréglages de Krita prennent l’inclinaison, la rotation et la pression du stylet lui-même</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush adds no grain to a tip&apos;s soft edges</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau pixel de Krita n’ajoute pas de grain aux bords doux d’une pointe</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>le pinceau pixel de Krita n’a pas de bords humides</translation>
     </message>
     <message>
         <source>each Krita preset keeps its own texture</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque préréglage de Krita garde sa propre texture</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es)</source>
-        <translation type="unfinished">%n brosse</translation>
+        <translation>
+            <numerusform>%n pinceau</numerusform>
+            <numerusform>%n pinceaux</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n modifié</numerusform>
+            <numerusform>%n modifiés</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n non repris</numerusform>
+            <numerusform>%n non repris</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n preset(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n préréglage</numerusform>
+            <numerusform>%n préréglages</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n approché</numerusform>
+            <numerusform>%n approchés</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pattern(s)</source>
-        <translation type="unfinished">%n motif</translation>
+        <translation>
+            <numerusform>%n motif</numerusform>
+            <numerusform>%n motifs</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose their texture</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pinceau perd sa texture</numerusform>
+            <numerusform>%n pinceaux perdent leur texture</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose settings</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pinceau perd des réglages</numerusform>
+            <numerusform>%n pinceaux perdent des réglages</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the counts of a pack</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading, a fate</comment>
-        <translation type="unfinished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>a heading, a setting, a fate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 : %3</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a setting&apos;s fate and how</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -5,127 +5,127 @@
     <name>BlendMode</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>通常</translation>
     </message>
     <message>
         <source>Dissolve</source>
-        <translation type="unfinished"></translation>
+        <translation>ディザ合成</translation>
     </message>
     <message>
         <source>Behind</source>
-        <translation type="unfinished"></translation>
+        <translation>背面</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">クリア</translation>
+        <translation>消去</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>比較（暗）</translation>
     </message>
     <message>
         <source>Multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>乗算</translation>
     </message>
     <message>
         <source>Color Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>焼き込みカラー</translation>
     </message>
     <message>
         <source>Linear Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>焼き込み（リニア）</translation>
     </message>
     <message>
         <source>Darker Color</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー比較（暗）</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>比較（明）</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーン</translation>
     </message>
     <message>
         <source>Color Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>覆い焼きカラー</translation>
     </message>
     <message>
         <source>Linear Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>覆い焼き（リニア）- 加算</translation>
     </message>
     <message>
         <source>Lighter Color</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー比較（明）</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>オーバーレイ</translation>
     </message>
     <message>
         <source>Soft Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトライト</translation>
     </message>
     <message>
         <source>Hard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードライト</translation>
     </message>
     <message>
         <source>Vivid Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ビビッドライト</translation>
     </message>
     <message>
         <source>Linear Light</source>
-        <translation type="unfinished"></translation>
+        <translation>リニアライト</translation>
     </message>
     <message>
         <source>Pin Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ピンライト</translation>
     </message>
     <message>
         <source>Hard Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードミックス</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差の絶対値</translation>
     </message>
     <message>
         <source>Exclusion</source>
-        <translation type="unfinished"></translation>
+        <translation>除外</translation>
     </message>
     <message>
         <source>Subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>減算</translation>
     </message>
     <message>
         <source>Divide</source>
-        <translation type="unfinished"></translation>
+        <translation>除算</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>色相</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー</translation>
     </message>
     <message>
         <source>Luminosity</source>
-        <translation type="unfinished"></translation>
+        <translation>輝度</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さ</translation>
     </message>
     <message>
         <source>Linear Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高さ（リニア）</translation>
     </message>
 </context>
 <context>
@@ -278,138 +278,138 @@
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished">（名前なし）</translation>
+        <translation>（名前なし）</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the changes of a brush</comment>
-        <translation type="unfinished">、</translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
-        <translation type="unfinished">%1：%2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, brush %2 %3: %4 (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、ブラシ %2 %3: %4（%5）</translation>
     </message>
     <message>
         <source>%1, preset %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、プリセット %2 %3: %4</translation>
     </message>
     <message>
         <source>%1, pattern %2 %3: changed (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、パターン %2 %3: 変更（%4）</translation>
     </message>
 </context>
 <context>
     <name>BrushSettings</name>
     <message>
         <source>off</source>
-        <translation type="unfinished">オフ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>fade</source>
-        <translation type="unfinished"></translation>
+        <translation>フェード</translation>
     </message>
     <message>
         <source>pen pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>筆圧</translation>
     </message>
     <message>
         <source>pen tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>ペンの傾き</translation>
     </message>
     <message>
         <source>stylus wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>スタイラスホイール</translation>
     </message>
     <message>
         <source>rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>回転</translation>
     </message>
     <message>
         <source>initial direction</source>
-        <translation type="unfinished"></translation>
+        <translation>初期方向</translation>
     </message>
     <message>
         <source>direction</source>
-        <translation type="unfinished"></translation>
+        <translation>方向</translation>
     </message>
     <message>
         <source>Shape Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>シェイプ</translation>
     </message>
     <message>
         <source>Scattering</source>
-        <translation type="unfinished"></translation>
+        <translation>散布</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished">テクスチャ</translation>
+        <translation>テクスチャ</translation>
     </message>
     <message>
         <source>Dual Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>デュアルブラシ</translation>
     </message>
     <message>
         <source>Color Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>伝達</translation>
     </message>
     <message>
         <source>Brush Pose</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシポーズ</translation>
     </message>
     <message>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズ</translation>
     </message>
     <message>
         <source>Wet Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>ウェットエッジ</translation>
     </message>
     <message>
         <source>Build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>ビルドアップ</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished">スムージング</translation>
+        <translation>スムージング</translation>
     </message>
     <message>
         <source>Protect Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャを保護</translation>
     </message>
     <message>
         <source>Brush Tip Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシ先端のシェイプ</translation>
     </message>
     <message>
         <source>Tool Options</source>
-        <translation type="unfinished">ツールオプション</translation>
+        <translation>ツールオプション</translation>
     </message>
     <message numerus="yes">
         <source>fade %n steps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>フェード %n ステップ</numerusform>
         </translation>
     </message>
     <message>
         <source>control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>コントロール %1</translation>
     </message>
     <message>
         <source>jitter %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ジッター %1 %</translation>
     </message>
     <message>
         <source>minimum %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>最小 %1 %</translation>
     </message>
 </context>
 <context>
@@ -960,63 +960,63 @@
     </message>
     <message>
         <source>Round Point</source>
-        <translation type="unfinished"></translation>
+        <translation>丸筆（先細）</translation>
     </message>
     <message>
         <source>Round Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>丸筆（平先）</translation>
     </message>
     <message>
         <source>Round Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>丸筆（曲線）</translation>
     </message>
     <message>
         <source>Round Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>丸筆（斜め）</translation>
     </message>
     <message>
         <source>Round Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>丸筆（扇形）</translation>
     </message>
     <message>
         <source>Flat Point</source>
-        <translation type="unfinished"></translation>
+        <translation>平筆（先細）</translation>
     </message>
     <message>
         <source>Flat Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>平筆（平先）</translation>
     </message>
     <message>
         <source>Flat Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>平筆（曲線）</translation>
     </message>
     <message>
         <source>Flat Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>平筆（斜め）</translation>
     </message>
     <message>
         <source>Flat Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>平筆（扇形）</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>ポイント</translation>
     </message>
     <message>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>フラット</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>ラウンド</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>正方形</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>三角形</translation>
     </message>
 </context>
 <context>
@@ -1540,619 +1540,635 @@
     <name>PackReport</name>
     <message>
         <source>loses its texture &quot;%1&quot; (the pattern is in the pack)</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャ「%1」が失われる（パターンはパックに含まれる）</translation>
     </message>
     <message>
         <source>loses its texture &quot;%1&quot; (the file does not carry it)</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャ「%1」が失われる（ファイルに含まれていない）</translation>
     </message>
     <message>
         <source>characters of its name that are no text replaced or removed</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の文字でないものを置き換えまたは削除</translation>
     </message>
     <message>
         <source>name shortened to %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を %1 バイトに短縮</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer), written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔オフ（ポインターが動くたびに描点）、25 % として書き出し</translation>
     </message>
     <message>
         <source>settings not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>移せなかった設定（%1）</translation>
     </message>
     <message>
         <source>mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>モード %1</translation>
     </message>
     <message>
         <source>opacity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度 %1</translation>
     </message>
     <message>
         <source>flow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>流量 %1</translation>
     </message>
     <message>
         <source>smoothing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>スムージング %1</translation>
     </message>
     <message>
         <source>tool options not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>移せなかったツールオプション（%1）</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <source>not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>移せず</translation>
     </message>
     <message>
         <source>kept</source>
-        <translation type="unfinished"></translation>
+        <translation>そのまま</translation>
     </message>
     <message>
         <source>approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>近似</translation>
     </message>
     <message>
         <source>no pixels to carry</source>
-        <translation type="unfinished"></translation>
+        <translation>移すピクセルがない</translation>
     </message>
     <message>
         <source>soft edge painted by GIMP&apos;s own curve</source>
-        <translation type="unfinished"></translation>
+        <translation>柔らかい縁は GIMP 独自のカーブで描画</translation>
     </message>
     <message>
         <source>roundness raised to GIMP&apos;s 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>真円率を GIMP の 5 % に引き上げ</translation>
     </message>
     <message>
         <source>reduced to GIMP&apos;s largest radius, 4,000 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP の最大半径 4,000 ピクセルに縮小</translation>
     </message>
     <message>
         <source>%1-bit reduced to 8-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ビットを 8 ビットに削減</translation>
     </message>
     <message>
         <source>scaled from %1 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 から %2 ピクセルに拡大・縮小</translation>
     </message>
     <message>
         <source>GIMP averages its control and its jitter rather than combining them</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP はコントロールとジッターを組み合わせず平均する</translation>
     </message>
     <message>
         <source>%1 control</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: コントロール</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP にはコントロール %1 に当たる入力がない</translation>
     </message>
     <message>
         <source>fades over %1 pixels (%2 steps) along GIMP&apos;s eased curve</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP のなめらかなカーブに沿って %1 ピクセル（%2 ステップ）でフェード</translation>
     </message>
     <message>
         <source>clamped to GIMP&apos;s longest fade</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP の最長フェードに制限</translation>
     </message>
     <message>
         <source>fades over the length of the %1, GIMP having one fade a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP はプリセットごとにフェードが 1 つなので、%1 の長さでフェード</translation>
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ジッター</translation>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>angle</source>
-        <translation type="unfinished"></translation>
+        <translation>角度</translation>
     </message>
     <message>
         <source>roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>真円率</translation>
     </message>
     <message>
         <source>flip x</source>
-        <translation type="unfinished"></translation>
+        <translation>X 反転</translation>
     </message>
     <message>
         <source>flip y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 反転</translation>
     </message>
     <message>
         <source>hardness</source>
-        <translation type="unfinished"></translation>
+        <translation>硬さ</translation>
     </message>
     <message>
         <source>spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer) written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔オフ（ポインターが動くたびに描点）を 25 % として書き出し</translation>
     </message>
     <message>
         <source>tip</source>
-        <translation type="unfinished"></translation>
+        <translation>先端</translation>
     </message>
     <message>
         <source>drawn as one still tip: GIMP&apos;s paintbrush has no bristle or wearing tips</source>
-        <translation type="unfinished"></translation>
+        <translation>固定した先端として描画：GIMP のブラシには毛の先端もすり減る先端もない</translation>
     </message>
     <message>
         <source>tilt scale</source>
-        <translation type="unfinished"></translation>
+        <translation>傾きのスケール</translation>
     </message>
     <message>
         <source>GIMP&apos;s size follows tilt along one curve only</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP のサイズは 1 本のカーブでしか傾きに従わない</translation>
     </message>
     <message>
         <source>as GIMP&apos;s aspect ratio, which squashes the tip on a scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP の縦横比として。先端を独自の尺度でつぶす</translation>
     </message>
     <message>
         <source>flip x jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>X 反転のジッター</translation>
     </message>
     <message>
         <source>GIMP flips no tip at random</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP は先端をランダムに反転しない</translation>
     </message>
     <message>
         <source>flip y jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Y 反転のジッター</translation>
     </message>
     <message>
         <source>brush projection</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシの投影</translation>
     </message>
     <message>
         <source>GIMP does not project the tip by the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP はペンの傾きで先端を投影しない</translation>
     </message>
     <message>
         <source>GIMP scatters along the stroke as well as across it</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP はストロークを横切る方向だけでなく沿う方向にも散布する</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を GIMP の %2 に制限</translation>
     </message>
     <message>
         <source>scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>散布</translation>
     </message>
     <message>
         <source>scatter control</source>
-        <translation type="unfinished"></translation>
+        <translation>散布のコントロール</translation>
     </message>
     <message>
         <source>there is no scatter for it to drive</source>
-        <translation type="unfinished"></translation>
+        <translation>コントロールする散布がない</translation>
     </message>
     <message>
         <source>count</source>
-        <translation type="unfinished"></translation>
+        <translation>数</translation>
     </message>
     <message>
         <source>GIMP lays one dab at each step</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP は各ステップに描点を 1 つ置く</translation>
     </message>
     <message>
         <source>count jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>数のジッター</translation>
     </message>
     <message>
         <source>foreground/background</source>
-        <translation type="unfinished"></translation>
+        <translation>描画色・背景色</translation>
     </message>
     <message>
         <source>picked from GIMP&apos;s foreground-to-background gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP の描画色から背景色へのグラデーションから取得</translation>
     </message>
     <message>
         <source>hue jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>色相のジッター</translation>
     </message>
     <message>
         <source>saturation jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度のジッター</translation>
     </message>
     <message>
         <source>brightness jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさのジッター</translation>
     </message>
     <message>
         <source>purity</source>
-        <translation type="unfinished"></translation>
+        <translation>純度</translation>
     </message>
     <message>
         <source>GIMP varies colour only along a gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP はグラデーションに沿ってしか色を変えない</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>flow</source>
-        <translation type="unfinished"></translation>
+        <translation>流量</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush has no flow</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP のブラシには流量がない</translation>
     </message>
     <message>
         <source>wetness</source>
-        <translation type="unfinished"></translation>
+        <translation>湿り気</translation>
     </message>
     <message>
         <source>GIMP has no mixer brush</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP には混合ブラシがない</translation>
     </message>
     <message>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation>混合</translation>
     </message>
     <message>
         <source>texture</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャ</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP のブラシはパターンを通して描かない</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern, and the file has none</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP のブラシはパターンを通して描かず、ファイルにもパターンがない</translation>
     </message>
     <message>
         <source>dual brush</source>
-        <translation type="unfinished"></translation>
+        <translation>デュアルブラシ</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints with one tip</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP のブラシは 1 つの先端で描く</translation>
     </message>
     <message>
         <source>brush pose</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラシポーズ</translation>
     </message>
     <message>
         <source>GIMP takes tilt, rotation and pressure from the pen alone</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP は傾き・回転・筆圧をペンからのみ取る</translation>
     </message>
     <message>
         <source>noise</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズ</translation>
     </message>
     <message>
         <source>GIMP adds no noise to a tip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP は先端の縁にノイズを加えない</translation>
     </message>
     <message>
         <source>wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>ウェットエッジ</translation>
     </message>
     <message>
         <source>GIMP paints no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP はウェットエッジを描かない</translation>
     </message>
     <message>
         <source>build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>ビルドアップ</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush lays no paint while held still (its airbrush does)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP のブラシは静止中に絵の具を置かない（エアブラシは置く）</translation>
     </message>
     <message>
         <source>smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>スムージング</translation>
     </message>
     <message>
         <source>GIMP&apos;s stroke smoothing at its own weight</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP 独自の強さでのストロークのスムージング</translation>
     </message>
     <message>
         <source>protect texture</source>
-        <translation type="unfinished"></translation>
+        <translation>テクスチャを保護</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を GIMP の 0〜100 % に制限</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>GIMP has no mode like %1; painted in Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP には %1 のようなモードがない。通常で描画</translation>
     </message>
     <message>
         <source>as GIMP&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GIMP の %1 として</translation>
     </message>
     <message>
         <source>airbrush tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>エアブラシ先端をプレビュー画像として書き出し</translation>
     </message>
     <message>
         <source>bristle tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>毛の先端をプレビュー画像として書き出し</translation>
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>すり減る先端をプレビュー画像として書き出し</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>計算された先端をピクセルとして描画</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>ペンの傾きを Krita の傾きの仰角として</translation>
     </message>
     <message>
         <source>the stroke&apos;s direction as Krita&apos;s drawing angle</source>
-        <translation type="unfinished"></translation>
+        <translation>ストロークの方向を Krita の描画角度として</translation>
     </message>
     <message>
         <source>its control (%1) is none Krita knows, left off</source>
-        <translation type="unfinished"></translation>
+        <translation>そのコントロール（%1）は Krita にないため省略</translation>
     </message>
     <message>
         <source>%1 is beyond Krita&apos;s range, written as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は Krita の範囲外のため %2 として書き出し</translation>
     </message>
     <message>
         <source>as the fade of Krita&apos;s round tip, which softens its edge along another curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita の丸い先端のフェードとして。縁は別のカーブで柔らかくなる</translation>
     </message>
     <message>
         <source>%1 dabs a step as spacing divided by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ステップ %1 描点を間隔 ÷ %1 として</translation>
     </message>
     <message>
         <source>a bristle tip as its drawn picture, in Krita&apos;s pixel brush: Krita&apos;s bristle engine takes none of Photoshop&apos;s bristle settings</source>
-        <translation type="unfinished"></translation>
+        <translation>毛の先端を描画した画像として Krita のピクセルブラシで：Krita の毛ブラシエンジンは Photoshop の毛の設定を一切受け取らない</translation>
     </message>
     <message>
         <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
-        <translation type="unfinished"></translation>
+        <translation>すり減る先端を描画した画像として、すり減らない Krita のピクセルブラシで</translation>
     </message>
     <message>
         <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>先端は小さく書き出し、Krita がプリセットの %2 ピクセルまで %1 倍に拡大</translation>
     </message>
     <message>
         <source>flip</source>
-        <translation type="unfinished"></translation>
+        <translation>反転</translation>
     </message>
     <message>
         <source>Krita&apos;s tilt sensor has no scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita の傾きセンサーには独自のスケールがない</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt direction</source>
-        <translation type="unfinished"></translation>
+        <translation>ペンの傾きを Krita の傾きの方向として</translation>
     </message>
     <message>
         <source>the jitter as Krita&apos;s random rotation, at the strength of the control as well</source>
-        <translation type="unfinished"></translation>
+        <translation>ジッターを Krita のランダムな回転として、コントロールの強さでも</translation>
     </message>
     <message>
         <source>flip jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>反転のジッター</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not lay the tip on the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のピクセルブラシはペンの傾きに先端を合わせない</translation>
     </message>
     <message>
         <source>across the stroke as Krita&apos;s Y axis</source>
-        <translation type="unfinished"></translation>
+        <translation>ストロークを横切る方向を Krita の Y 軸として</translation>
     </message>
     <message>
         <source>as closer spacing: Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>より狭い間隔として：Krita のピクセルブラシは 1 ステップに描点 1 つ</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のピクセルブラシは 1 ステップに描点 1 つ</translation>
     </message>
     <message>
         <source>pattern</source>
-        <translation type="unfinished">パターン</translation>
+        <translation>パターン</translation>
     </message>
     <message>
         <source>the file does not carry the pattern &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにパターン「%1」が含まれていない</translation>
     </message>
     <message>
         <source>scale</source>
-        <translation type="unfinished"></translation>
+        <translation>比率</translation>
     </message>
     <message>
         <source>invert</source>
-        <translation type="unfinished"></translation>
+        <translation>反転</translation>
     </message>
     <message>
         <source>brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさとコントラスト</translation>
     </message>
     <message>
         <source>on Krita&apos;s scales, which are not Photoshop&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Photoshop とは異なる Krita の尺度で</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を Krita にある乗算として</translation>
     </message>
     <message>
         <source>no mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モードなし</translation>
     </message>
     <message>
         <source>depth</source>
-        <translation type="unfinished"></translation>
+        <translation>深さ</translation>
     </message>
     <message>
         <source>depth jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>深さのジッター</translation>
     </message>
     <message>
         <source>texture each tip off</source>
-        <translation type="unfinished"></translation>
+        <translation>各描点にテクスチャを適用：オフ</translation>
     </message>
     <message>
         <source>Krita textures each dab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita は描点ごとにテクスチャを適用する</translation>
     </message>
     <message>
         <source>the file does not carry the dual brush&apos;s tip</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにデュアルブラシの先端が含まれていない</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita&apos;s masking brush has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を Krita のマスクブラシにある乗算として</translation>
     </message>
     <message>
         <source>its angle of %1° left out</source>
-        <translation type="unfinished"></translation>
+        <translation>その角度 %1° は省略</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush is not flipped at random</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のマスクブラシはランダムに反転しない</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のマスクブラシは 1 ステップに描点 1 つ</translation>
     </message>
     <message>
         <source>as Krita&apos;s random %1 shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のランダムな%1のずれとして</translation>
     </message>
     <message>
         <source>hue</source>
-        <translation type="unfinished"></translation>
+        <translation>色相</translation>
     </message>
     <message>
         <source>saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>コントロール</translation>
     </message>
     <message>
         <source>as Krita&apos;s mix toward the background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita の背景色への混合として</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no steady saturation shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のピクセルブラシには一定の彩度のずれがない</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not mix paint on the canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のピクセルブラシはカンバス上で絵の具を混ぜない</translation>
     </message>
     <message>
         <source>Krita has no blend mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita には描画モード %1 がない</translation>
     </message>
     <message>
         <source>Krita keeps smoothing with its brush tool, not in a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita はスムージングをプリセットではなくブラシツールに保持する</translation>
     </message>
     <message>
         <source>pose</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーズ</translation>
     </message>
     <message>
         <source>Krita&apos;s presets take the pen&apos;s own tilt, rotation and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のプリセットはペン自体の傾き・回転・筆圧を使う</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush adds no grain to a tip&apos;s soft edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のピクセルブラシは先端の柔らかい縁に粒状感を加えない</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita のピクセルブラシにはウェットエッジがない</translation>
     </message>
     <message>
         <source>each Krita preset keeps its own texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Krita の各プリセットは自分のテクスチャを保つ</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es)</source>
-        <translation type="unfinished">%n 個のブラシ</translation>
+        <translation>
+            <numerusform>ブラシ %n 個</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 個を変更</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 個は移せず</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n preset(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>プリセット %n 個</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 個は近似</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pattern(s)</source>
-        <translation type="unfinished">%n 個のパターン</translation>
+        <translation>
+            <numerusform>パターン %n 個</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose their texture</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 個のブラシはテクスチャを失う</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose settings</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n 個のブラシは設定を失う</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the counts of a pack</comment>
-        <translation type="unfinished">、</translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading, a fate</comment>
-        <translation type="unfinished">%1：%2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>a heading, a setting, a fate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2: %3</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a setting&apos;s fate and how</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>

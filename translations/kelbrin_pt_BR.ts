@@ -5,127 +5,127 @@
     <name>BlendMode</name>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Dissolve</source>
-        <translation type="unfinished"></translation>
+        <translation>Dissolver</translation>
     </message>
     <message>
         <source>Behind</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished">Limpar</translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>Darken</source>
-        <translation type="unfinished"></translation>
+        <translation>Escurecer</translation>
     </message>
     <message>
         <source>Multiply</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicação</translation>
     </message>
     <message>
         <source>Color Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Superexposição de cores</translation>
     </message>
     <message>
         <source>Linear Burn</source>
-        <translation type="unfinished"></translation>
+        <translation>Superexposição linear</translation>
     </message>
     <message>
         <source>Darker Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor mais escura</translation>
     </message>
     <message>
         <source>Lighten</source>
-        <translation type="unfinished"></translation>
+        <translation>Clarear</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela</translation>
     </message>
     <message>
         <source>Color Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Subexposição de cores</translation>
     </message>
     <message>
         <source>Linear Dodge</source>
-        <translation type="unfinished"></translation>
+        <translation>Subexposição linear (Adicionar)</translation>
     </message>
     <message>
         <source>Lighter Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor mais clara</translation>
     </message>
     <message>
         <source>Overlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrepor</translation>
     </message>
     <message>
         <source>Soft Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz suave</translation>
     </message>
     <message>
         <source>Hard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz direta</translation>
     </message>
     <message>
         <source>Vivid Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz brilhante</translation>
     </message>
     <message>
         <source>Linear Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz linear</translation>
     </message>
     <message>
         <source>Pin Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz do pino</translation>
     </message>
     <message>
         <source>Hard Mix</source>
-        <translation type="unfinished"></translation>
+        <translation>Mistura sólida</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferença</translation>
     </message>
     <message>
         <source>Exclusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclusão</translation>
     </message>
     <message>
         <source>Subtract</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtrair</translation>
     </message>
     <message>
         <source>Divide</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Matiz</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturação</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Luminosity</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidade</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Linear Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura linear</translation>
     </message>
 </context>
 <context>
@@ -279,139 +279,139 @@
     </message>
     <message>
         <source>(no name)</source>
-        <translation type="unfinished">(sem nome)</translation>
+        <translation>(sem nome)</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the changes of a brush</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, brush %2 %3: %4 (%5)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pincel %2 %3: %4 (%5)</translation>
     </message>
     <message>
         <source>%1, preset %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, predefinição %2 %3: %4</translation>
     </message>
     <message>
         <source>%1, pattern %2 %3: changed (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, padrão %2 %3: alterado (%4)</translation>
     </message>
 </context>
 <context>
     <name>BrushSettings</name>
     <message>
         <source>off</source>
-        <translation type="unfinished">desligado</translation>
+        <translation>desligado</translation>
     </message>
     <message>
         <source>fade</source>
-        <translation type="unfinished"></translation>
+        <translation>desaparecer</translation>
     </message>
     <message>
         <source>pen pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>pressão da caneta</translation>
     </message>
     <message>
         <source>pen tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinação da caneta</translation>
     </message>
     <message>
         <source>stylus wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>roda do estilo</translation>
     </message>
     <message>
         <source>rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>rotação</translation>
     </message>
     <message>
         <source>initial direction</source>
-        <translation type="unfinished"></translation>
+        <translation>direção inicial</translation>
     </message>
     <message>
         <source>direction</source>
-        <translation type="unfinished"></translation>
+        <translation>direção</translation>
     </message>
     <message>
         <source>Shape Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinâmica de forma</translation>
     </message>
     <message>
         <source>Scattering</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispersão</translation>
     </message>
     <message>
         <source>Texture</source>
-        <translation type="unfinished">Textura</translation>
+        <translation>Textura</translation>
     </message>
     <message>
         <source>Dual Brush</source>
-        <translation type="unfinished"></translation>
+        <translation>Pincel duplo</translation>
     </message>
     <message>
         <source>Color Dynamics</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinâmica de cores</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferência</translation>
     </message>
     <message>
         <source>Brush Pose</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose do pincel</translation>
     </message>
     <message>
         <source>Noise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruído</translation>
     </message>
     <message>
         <source>Wet Edges</source>
-        <translation type="unfinished"></translation>
+        <translation>Arestas molhadas</translation>
     </message>
     <message>
         <source>Build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aerógrafo</translation>
     </message>
     <message>
         <source>Smoothing</source>
-        <translation type="unfinished">Suavização</translation>
+        <translation>Suavização</translation>
     </message>
     <message>
         <source>Protect Texture</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger textura</translation>
     </message>
     <message>
         <source>Brush Tip Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma da ponta do pincel</translation>
     </message>
     <message>
         <source>Tool Options</source>
-        <translation type="unfinished">Opções da ferramenta</translation>
+        <translation>Opções da ferramenta</translation>
     </message>
     <message numerus="yes">
         <source>fade %n steps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>desaparecer em %n passo</numerusform>
+            <numerusform>desaparecer em %n passos</numerusform>
         </translation>
     </message>
     <message>
         <source>control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>controle %1</translation>
     </message>
     <message>
         <source>jitter %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>variação %1 %</translation>
     </message>
     <message>
         <source>minimum %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>mínimo %1 %</translation>
     </message>
 </context>
 <context>
@@ -963,63 +963,63 @@
     </message>
     <message>
         <source>Round Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponta redonda</translation>
     </message>
     <message>
         <source>Round Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Redonda sem ponta</translation>
     </message>
     <message>
         <source>Round Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva redonda</translation>
     </message>
     <message>
         <source>Round Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ângulo redondo</translation>
     </message>
     <message>
         <source>Round Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Leque redondo</translation>
     </message>
     <message>
         <source>Flat Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponta plana</translation>
     </message>
     <message>
         <source>Flat Blunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Plana sem ponta</translation>
     </message>
     <message>
         <source>Flat Curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva plana</translation>
     </message>
     <message>
         <source>Flat Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ângulo plano</translation>
     </message>
     <message>
         <source>Flat Fan</source>
-        <translation type="unfinished"></translation>
+        <translation>Leque plano</translation>
     </message>
     <message>
         <source>Point</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponta</translation>
     </message>
     <message>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plana</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Redonda</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrada</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Triângulo</translation>
     </message>
 </context>
 <context>
@@ -1550,619 +1550,643 @@
     <name>PackReport</name>
     <message>
         <source>loses its texture &quot;%1&quot; (the pattern is in the pack)</source>
-        <translation type="unfinished"></translation>
+        <translation>perde sua textura &quot;%1&quot; (o padrão está no pacote)</translation>
     </message>
     <message>
         <source>loses its texture &quot;%1&quot; (the file does not carry it)</source>
-        <translation type="unfinished"></translation>
+        <translation>perde sua textura &quot;%1&quot; (o arquivo não a contém)</translation>
     </message>
     <message>
         <source>characters of its name that are no text replaced or removed</source>
-        <translation type="unfinished"></translation>
+        <translation>caracteres do nome que não são texto substituídos ou removidos</translation>
     </message>
     <message>
         <source>name shortened to %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>nome encurtado para %1 bytes</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer), written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>espaçamento desligado (uma pincelada a cada movimento do ponteiro), gravado como 25 %</translation>
     </message>
     <message>
         <source>settings not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>configurações não levadas (%1)</translation>
     </message>
     <message>
         <source>mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>modo %1</translation>
     </message>
     <message>
         <source>opacity %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opacidade %1</translation>
     </message>
     <message>
         <source>flow %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fluxo %1</translation>
     </message>
     <message>
         <source>smoothing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>suavização %1</translation>
     </message>
     <message>
         <source>tool options not carried (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>opções da ferramenta não levadas (%1)</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>alterado</translation>
     </message>
     <message>
         <source>not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>não levado</translation>
     </message>
     <message>
         <source>kept</source>
-        <translation type="unfinished"></translation>
+        <translation>mantido</translation>
     </message>
     <message>
         <source>approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>aproximado</translation>
     </message>
     <message>
         <source>no pixels to carry</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum pixel para levar</translation>
     </message>
     <message>
         <source>soft edge painted by GIMP&apos;s own curve</source>
-        <translation type="unfinished"></translation>
+        <translation>borda suave pintada com a curva própria do GIMP</translation>
     </message>
     <message>
         <source>roundness raised to GIMP&apos;s 5 %</source>
-        <translation type="unfinished"></translation>
+        <translation>arredondamento elevado aos 5 % do GIMP</translation>
     </message>
     <message>
         <source>reduced to GIMP&apos;s largest radius, 4,000 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>reduzido ao maior raio do GIMP, 4.000 pixels</translation>
     </message>
     <message>
         <source>%1-bit reduced to 8-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bits reduzidos a 8 bits</translation>
     </message>
     <message>
         <source>scaled from %1 to %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>redimensionado de %1 para %2 pixels</translation>
     </message>
     <message>
         <source>GIMP averages its control and its jitter rather than combining them</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP faz a média do controle e da variação em vez de combiná-los</translation>
     </message>
     <message>
         <source>%1 control</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: controle</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP não tem entrada como o controle %1</translation>
     </message>
     <message>
         <source>fades over %1 pixels (%2 steps) along GIMP&apos;s eased curve</source>
-        <translation type="unfinished"></translation>
+        <translation>desaparece em %1 pixels (%2 passos) pela curva suavizada do GIMP</translation>
     </message>
     <message>
         <source>clamped to GIMP&apos;s longest fade</source>
-        <translation type="unfinished"></translation>
+        <translation>limitado ao desaparecimento mais longo do GIMP</translation>
     </message>
     <message>
         <source>fades over the length of the %1, GIMP having one fade a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>desaparece no comprimento de %1, pois o GIMP tem um desaparecimento por predefinição</translation>
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: variação</translation>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished"></translation>
+        <translation>tamanho</translation>
     </message>
     <message>
         <source>angle</source>
-        <translation type="unfinished"></translation>
+        <translation>ângulo</translation>
     </message>
     <message>
         <source>roundness</source>
-        <translation type="unfinished"></translation>
+        <translation>arredondamento</translation>
     </message>
     <message>
         <source>flip x</source>
-        <translation type="unfinished"></translation>
+        <translation>inverter X</translation>
     </message>
     <message>
         <source>flip y</source>
-        <translation type="unfinished"></translation>
+        <translation>inverter Y</translation>
     </message>
     <message>
         <source>hardness</source>
-        <translation type="unfinished"></translation>
+        <translation>dureza</translation>
     </message>
     <message>
         <source>spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>espaçamento</translation>
     </message>
     <message>
         <source>spacing off (a dab at each move of the pointer) written as 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>espaçamento desligado (uma pincelada a cada movimento do ponteiro) gravado como 25 %</translation>
     </message>
     <message>
         <source>tip</source>
-        <translation type="unfinished"></translation>
+        <translation>ponta</translation>
     </message>
     <message>
         <source>drawn as one still tip: GIMP&apos;s paintbrush has no bristle or wearing tips</source>
-        <translation type="unfinished"></translation>
+        <translation>desenhada como uma ponta fixa: o pincel do GIMP não tem pontas de cerdas nem que se desgastam</translation>
     </message>
     <message>
         <source>tilt scale</source>
-        <translation type="unfinished"></translation>
+        <translation>escala de inclinação</translation>
     </message>
     <message>
         <source>GIMP&apos;s size follows tilt along one curve only</source>
-        <translation type="unfinished"></translation>
+        <translation>o tamanho do GIMP segue a inclinação por uma só curva</translation>
     </message>
     <message>
         <source>as GIMP&apos;s aspect ratio, which squashes the tip on a scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>como proporção do GIMP, que achata a ponta em uma escala própria</translation>
     </message>
     <message>
         <source>flip x jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação da inversão X</translation>
     </message>
     <message>
         <source>GIMP flips no tip at random</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP não inverte nenhuma ponta ao acaso</translation>
     </message>
     <message>
         <source>flip y jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação da inversão Y</translation>
     </message>
     <message>
         <source>brush projection</source>
-        <translation type="unfinished"></translation>
+        <translation>projeção do pincel</translation>
     </message>
     <message>
         <source>GIMP does not project the tip by the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP não projeta a ponta pela inclinação da caneta</translation>
     </message>
     <message>
         <source>GIMP scatters along the stroke as well as across it</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP dispersa ao longo do traço e também através dele</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limitado aos %2 do GIMP</translation>
     </message>
     <message>
         <source>scatter</source>
-        <translation type="unfinished"></translation>
+        <translation>dispersão</translation>
     </message>
     <message>
         <source>scatter control</source>
-        <translation type="unfinished"></translation>
+        <translation>controle da dispersão</translation>
     </message>
     <message>
         <source>there is no scatter for it to drive</source>
-        <translation type="unfinished"></translation>
+        <translation>não há dispersão para controlar</translation>
     </message>
     <message>
         <source>count</source>
-        <translation type="unfinished"></translation>
+        <translation>contagem</translation>
     </message>
     <message>
         <source>GIMP lays one dab at each step</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP deposita uma pincelada a cada passo</translation>
     </message>
     <message>
         <source>count jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação da contagem</translation>
     </message>
     <message>
         <source>foreground/background</source>
-        <translation type="unfinished"></translation>
+        <translation>primeiro plano/fundo</translation>
     </message>
     <message>
         <source>picked from GIMP&apos;s foreground-to-background gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>tirado do gradiente de primeiro plano para fundo do GIMP</translation>
     </message>
     <message>
         <source>hue jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação de matiz</translation>
     </message>
     <message>
         <source>saturation jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação de saturação</translation>
     </message>
     <message>
         <source>brightness jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação de brilho</translation>
     </message>
     <message>
         <source>purity</source>
-        <translation type="unfinished"></translation>
+        <translation>pureza</translation>
     </message>
     <message>
         <source>GIMP varies colour only along a gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP só varia a cor ao longo de um gradiente</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>opacidade</translation>
     </message>
     <message>
         <source>flow</source>
-        <translation type="unfinished"></translation>
+        <translation>fluxo</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush has no flow</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel do GIMP não tem fluxo</translation>
     </message>
     <message>
         <source>wetness</source>
-        <translation type="unfinished"></translation>
+        <translation>umidade</translation>
     </message>
     <message>
         <source>GIMP has no mixer brush</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP não tem pincel misturador</translation>
     </message>
     <message>
         <source>mix</source>
-        <translation type="unfinished"></translation>
+        <translation>mistura</translation>
     </message>
     <message>
         <source>texture</source>
-        <translation type="unfinished"></translation>
+        <translation>textura</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel do GIMP não pinta através de nenhum padrão</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints through no pattern, and the file has none</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel do GIMP não pinta através de nenhum padrão, e o arquivo não tem nenhum</translation>
     </message>
     <message>
         <source>dual brush</source>
-        <translation type="unfinished"></translation>
+        <translation>pincel duplo</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush paints with one tip</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel do GIMP pinta com uma só ponta</translation>
     </message>
     <message>
         <source>brush pose</source>
-        <translation type="unfinished"></translation>
+        <translation>pose do pincel</translation>
     </message>
     <message>
         <source>GIMP takes tilt, rotation and pressure from the pen alone</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP toma a inclinação, a rotação e a pressão só da caneta</translation>
     </message>
     <message>
         <source>noise</source>
-        <translation type="unfinished"></translation>
+        <translation>ruído</translation>
     </message>
     <message>
         <source>GIMP adds no noise to a tip&apos;s edge</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP não adiciona ruído à borda de uma ponta</translation>
     </message>
     <message>
         <source>wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>arestas molhadas</translation>
     </message>
     <message>
         <source>GIMP paints no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP não pinta arestas molhadas</translation>
     </message>
     <message>
         <source>build-up</source>
-        <translation type="unfinished"></translation>
+        <translation>aerógrafo</translation>
     </message>
     <message>
         <source>GIMP&apos;s paintbrush lays no paint while held still (its airbrush does)</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel do GIMP não deposita tinta parado (o aerógrafo dele sim)</translation>
     </message>
     <message>
         <source>smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>suavização</translation>
     </message>
     <message>
         <source>GIMP&apos;s stroke smoothing at its own weight</source>
-        <translation type="unfinished"></translation>
+        <translation>a suavização de traço do GIMP, com o próprio peso</translation>
     </message>
     <message>
         <source>protect texture</source>
-        <translation type="unfinished"></translation>
+        <translation>proteger textura</translation>
     </message>
     <message>
         <source>%1 clamped to GIMP&apos;s 0 to 100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 limitado aos 0 a 100 % do GIMP</translation>
     </message>
     <message>
         <source>mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo</translation>
     </message>
     <message>
         <source>GIMP has no mode like %1; painted in Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>o GIMP não tem modo como %1; pintado em Normal</translation>
     </message>
     <message>
         <source>as GIMP&apos;s %1</source>
-        <translation type="unfinished"></translation>
+        <translation>como %1 do GIMP</translation>
     </message>
     <message>
         <source>airbrush tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>ponta de aerógrafo gravada como imagem de visualização</translation>
     </message>
     <message>
         <source>bristle tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>ponta de cerdas gravada como imagem de visualização</translation>
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation type="unfinished"></translation>
+        <translation>ponta erodível gravada como imagem de visualização</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>ponta calculada desenhada como pixels</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinação da caneta como elevação da inclinação do Krita</translation>
     </message>
     <message>
         <source>the stroke&apos;s direction as Krita&apos;s drawing angle</source>
-        <translation type="unfinished"></translation>
+        <translation>a direção do traço como ângulo de desenho do Krita</translation>
     </message>
     <message>
         <source>its control (%1) is none Krita knows, left off</source>
-        <translation type="unfinished"></translation>
+        <translation>seu controle (%1) o Krita não conhece, omitido</translation>
     </message>
     <message>
         <source>%1 is beyond Krita&apos;s range, written as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fora do intervalo do Krita, gravado como %2</translation>
     </message>
     <message>
         <source>as the fade of Krita&apos;s round tip, which softens its edge along another curve</source>
-        <translation type="unfinished"></translation>
+        <translation>como o esmaecimento da ponta redonda do Krita, que suaviza a borda por outra curva</translation>
     </message>
     <message>
         <source>%1 dabs a step as spacing divided by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pinceladas por passo como espaçamento dividido por %1</translation>
     </message>
     <message>
         <source>a bristle tip as its drawn picture, in Krita&apos;s pixel brush: Krita&apos;s bristle engine takes none of Photoshop&apos;s bristle settings</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ponta de cerdas como sua imagem desenhada, no pincel de pixels do Krita: o motor de cerdas do Krita não aceita nenhuma configuração de cerdas do Photoshop</translation>
     </message>
     <message>
         <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ponta erodível como sua imagem desenhada, no pincel de pixels do Krita, que não se desgasta</translation>
     </message>
     <message>
         <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>a ponta é gravada menor; o Krita a amplia %1 vezes até os %2 pixels da predefinição</translation>
     </message>
     <message>
         <source>flip</source>
-        <translation type="unfinished"></translation>
+        <translation>inverter</translation>
     </message>
     <message>
         <source>Krita&apos;s tilt sensor has no scale of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>o sensor de inclinação do Krita não tem escala própria</translation>
     </message>
     <message>
         <source>pen tilt as Krita&apos;s tilt direction</source>
-        <translation type="unfinished"></translation>
+        <translation>inclinação da caneta como direção da inclinação do Krita</translation>
     </message>
     <message>
         <source>the jitter as Krita&apos;s random rotation, at the strength of the control as well</source>
-        <translation type="unfinished"></translation>
+        <translation>a variação como rotação aleatória do Krita, também com a intensidade do controle</translation>
     </message>
     <message>
         <source>flip jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação da inversão</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not lay the tip on the pen&apos;s tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de pixels do Krita não deita a ponta pela inclinação da caneta</translation>
     </message>
     <message>
         <source>across the stroke as Krita&apos;s Y axis</source>
-        <translation type="unfinished"></translation>
+        <translation>através do traço como eixo Y do Krita</translation>
     </message>
     <message>
         <source>as closer spacing: Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>como espaçamento menor: o pincel de pixels do Krita deposita uma pincelada por passo</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de pixels do Krita deposita uma pincelada por passo</translation>
     </message>
     <message>
         <source>pattern</source>
-        <translation type="unfinished">padrão</translation>
+        <translation>padrão</translation>
     </message>
     <message>
         <source>the file does not carry the pattern &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não contém o padrão &quot;%1&quot;</translation>
     </message>
     <message>
         <source>scale</source>
-        <translation type="unfinished"></translation>
+        <translation>escala</translation>
     </message>
     <message>
         <source>invert</source>
-        <translation type="unfinished"></translation>
+        <translation>inverter</translation>
     </message>
     <message>
         <source>brightness and contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>brilho e contraste</translation>
     </message>
     <message>
         <source>on Krita&apos;s scales, which are not Photoshop&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>nas escalas do Krita, que não são as do Photoshop</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 como Multiplicação, que o Krita tem</translation>
     </message>
     <message>
         <source>no mode</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum modo</translation>
     </message>
     <message>
         <source>depth</source>
-        <translation type="unfinished"></translation>
+        <translation>profundidade</translation>
     </message>
     <message>
         <source>depth jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>variação da profundidade</translation>
     </message>
     <message>
         <source>texture each tip off</source>
-        <translation type="unfinished"></translation>
+        <translation>texturizar cada ponta desligado</translation>
     </message>
     <message>
         <source>Krita textures each dab</source>
-        <translation type="unfinished"></translation>
+        <translation>o Krita texturiza cada pincelada</translation>
     </message>
     <message>
         <source>the file does not carry the dual brush&apos;s tip</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo não contém a ponta do pincel duplo</translation>
     </message>
     <message>
         <source>%1 as Multiply, which Krita&apos;s masking brush has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 como Multiplicação, que o pincel de máscara do Krita tem</translation>
     </message>
     <message>
         <source>its angle of %1° left out</source>
-        <translation type="unfinished"></translation>
+        <translation>seu ângulo de %1° omitido</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush is not flipped at random</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de máscara do Krita não é invertido ao acaso</translation>
     </message>
     <message>
         <source>Krita&apos;s masking brush lays one dab a step</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de máscara do Krita deposita uma pincelada por passo</translation>
     </message>
     <message>
         <source>as Krita&apos;s random %1 shift</source>
-        <translation type="unfinished"></translation>
+        <translation>como deslocamento aleatório de %1 do Krita</translation>
     </message>
     <message>
         <source>hue</source>
-        <translation type="unfinished"></translation>
+        <translation>matiz</translation>
     </message>
     <message>
         <source>saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>saturação</translation>
     </message>
     <message>
         <source>brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>brilho</translation>
     </message>
     <message>
         <source>control</source>
-        <translation type="unfinished"></translation>
+        <translation>controle</translation>
     </message>
     <message>
         <source>as Krita&apos;s mix toward the background colour</source>
-        <translation type="unfinished"></translation>
+        <translation>como mistura do Krita em direção à cor de fundo</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no steady saturation shift</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de pixels do Krita não tem deslocamento de saturação constante</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush does not mix paint on the canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de pixels do Krita não mistura tinta na tela</translation>
     </message>
     <message>
         <source>Krita has no blend mode %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o Krita não tem o modo de mesclagem %1</translation>
     </message>
     <message>
         <source>Krita keeps smoothing with its brush tool, not in a preset</source>
-        <translation type="unfinished"></translation>
+        <translation>o Krita guarda a suavização na ferramenta pincel, não na predefinição</translation>
     </message>
     <message>
         <source>pose</source>
-        <translation type="unfinished"></translation>
+        <translation>pose</translation>
     </message>
     <message>
         <source>Krita&apos;s presets take the pen&apos;s own tilt, rotation and pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>as predefinições do Krita usam a inclinação, a rotação e a pressão da própria caneta</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush adds no grain to a tip&apos;s soft edges</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de pixels do Krita não adiciona granulação às bordas suaves da ponta</translation>
     </message>
     <message>
         <source>Krita&apos;s pixel brush has no wet edges</source>
-        <translation type="unfinished"></translation>
+        <translation>o pincel de pixels do Krita não tem arestas molhadas</translation>
     </message>
     <message>
         <source>each Krita preset keeps its own texture</source>
-        <translation type="unfinished"></translation>
+        <translation>cada predefinição do Krita mantém a própria textura</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es)</source>
-        <translation type="unfinished">%n pincel</translation>
+        <translation>
+            <numerusform>%n pincel</numerusform>
+            <numerusform>%n pincéis</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n changed</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n alterado</numerusform>
+            <numerusform>%n alterados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n not carried</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n não levado</numerusform>
+            <numerusform>%n não levados</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n preset(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n predefinição</numerusform>
+            <numerusform>%n predefinições</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n approximated</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n aproximada</numerusform>
+            <numerusform>%n aproximadas</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n pattern(s)</source>
-        <translation type="unfinished">%n padrão</translation>
+        <translation>
+            <numerusform>%n padrão</numerusform>
+            <numerusform>%n padrões</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose their texture</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pincel perde sua textura</numerusform>
+            <numerusform>%n pincéis perdem sua textura</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n brush(es) lose settings</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>%n pincel perde configurações</numerusform>
+            <numerusform>%n pincéis perdem configurações</numerusform>
+        </translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the counts of a pack</comment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a heading, a fate</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
         <comment>a heading, a setting, a fate</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a setting&apos;s fate and how</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

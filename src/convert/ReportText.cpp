@@ -154,22 +154,22 @@ QString ShownCountsText(const BrushPack& pack)
     const auto said = [](const char* text, int n) { return Translated("PackReport", text, nullptr, n); };
     const int written = int(std::count_if(pack.entries.begin(), pack.entries.end(),
                                           [](const PackEntry& e) { return e.isBrush(); }));
-    QStringList parts{said(QT_TRANSLATE_NOOP("PackReport", "%n brush(es)"), written)};
+    QStringList parts{said(QT_TRANSLATE_N_NOOP("PackReport", "%n brush(es)"), written)};
     if (const int changed = pack.count(PackedBrush::Outcome::Changed))
-        parts << said(QT_TRANSLATE_NOOP("PackReport", "%n changed"), changed);
+        parts << said(QT_TRANSLATE_N_NOOP("PackReport", "%n changed"), changed);
     if (const int dropped = pack.count(PackedBrush::Outcome::NotCarried))
-        parts << said(QT_TRANSLATE_NOOP("PackReport", "%n not carried"), dropped);
+        parts << said(QT_TRANSLATE_N_NOOP("PackReport", "%n not carried"), dropped);
     if (const int presets = pack.presetCount()) {
-        parts << said(QT_TRANSLATE_NOOP("PackReport", "%n preset(s)"), presets);
+        parts << said(QT_TRANSLATE_N_NOOP("PackReport", "%n preset(s)"), presets);
         if (const int approximated = pack.approximatedPresets())
-            parts << said(QT_TRANSLATE_NOOP("PackReport", "%n approximated"), approximated);
+            parts << said(QT_TRANSLATE_N_NOOP("PackReport", "%n approximated"), approximated);
     }
     if (const int patterns = int(pack.patterns.size()))
-        parts << said(QT_TRANSLATE_NOOP("PackReport", "%n pattern(s)"), patterns);
+        parts << said(QT_TRANSLATE_N_NOOP("PackReport", "%n pattern(s)"), patterns);
     if (const int lost = pack.lostTextures())
-        parts << said(QT_TRANSLATE_NOOP("PackReport", "%n brush(es) lose their texture"), lost);
+        parts << said(QT_TRANSLATE_N_NOOP("PackReport", "%n brush(es) lose their texture"), lost);
     if (const int lost = pack.lostSettings())
-        parts << said(QT_TRANSLATE_NOOP("PackReport", "%n brush(es) lose settings"), lost);
+        parts << said(QT_TRANSLATE_N_NOOP("PackReport", "%n brush(es) lose settings"), lost);
     return parts.join(Translated("PackReport", ", ", "between the counts of a pack"));
 }
 
