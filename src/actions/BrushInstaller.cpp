@@ -4,9 +4,9 @@
 #include "abr/ReadWholeBrushFile.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "convert/ReportText.h"
 #include "engine/PresetStroke.h"
 #include "platform/WriteNewFile.h"
-#include "convert/ReportText.h"
 
 #include <QDir>
 #include <QFile>

@@ -57,11 +57,13 @@ std::vector<SettingsGroup> GroupsOn(const BrushSettings& s)
         if (on)
             groups.push_back({key, QString::fromLatin1(title)});
     };
-    add(s.shapeDynamics.has_value(), "shape_dynamics", QT_TRANSLATE_NOOP("BrushSettings", "Shape Dynamics"));
+    add(s.shapeDynamics.has_value(), "shape_dynamics",
+        QT_TRANSLATE_NOOP("BrushSettings", "Shape Dynamics"));
     add(s.scattering.has_value(), "scattering", QT_TRANSLATE_NOOP("BrushSettings", "Scattering"));
     add(s.texture.has_value(), "texture", QT_TRANSLATE_NOOP("BrushSettings", "Texture"));
     add(s.dualBrush.has_value(), "dual_brush", QT_TRANSLATE_NOOP("BrushSettings", "Dual Brush"));
-    add(s.colorDynamics.has_value(), "color_dynamics", QT_TRANSLATE_NOOP("BrushSettings", "Color Dynamics"));
+    add(s.colorDynamics.has_value(), "color_dynamics",
+        QT_TRANSLATE_NOOP("BrushSettings", "Color Dynamics"));
     add(s.transfer.has_value(), "transfer", QT_TRANSLATE_NOOP("BrushSettings", "Transfer"));
     add(s.brushPose.has_value(), "brush_pose", QT_TRANSLATE_NOOP("BrushSettings", "Brush Pose"));
     add(s.noise, "noise", QT_TRANSLATE_NOOP("BrushSettings", "Noise"));
@@ -89,36 +91,21 @@ QString ShownGroupTitle(const QString& title)
 
 // The words the reader gives blend modes, for lupdate to find.
 [[maybe_unused]] const char* const kBlendModes[] = {
-    QT_TRANSLATE_NOOP("BlendMode", "Normal"),
-    QT_TRANSLATE_NOOP("BlendMode", "Dissolve"),
-    QT_TRANSLATE_NOOP("BlendMode", "Behind"),
-    QT_TRANSLATE_NOOP("BlendMode", "Clear"),
-    QT_TRANSLATE_NOOP("BlendMode", "Darken"),
-    QT_TRANSLATE_NOOP("BlendMode", "Multiply"),
-    QT_TRANSLATE_NOOP("BlendMode", "Color Burn"),
-    QT_TRANSLATE_NOOP("BlendMode", "Linear Burn"),
-    QT_TRANSLATE_NOOP("BlendMode", "Darker Color"),
-    QT_TRANSLATE_NOOP("BlendMode", "Lighten"),
-    QT_TRANSLATE_NOOP("BlendMode", "Screen"),
-    QT_TRANSLATE_NOOP("BlendMode", "Color Dodge"),
-    QT_TRANSLATE_NOOP("BlendMode", "Linear Dodge"),
-    QT_TRANSLATE_NOOP("BlendMode", "Lighter Color"),
-    QT_TRANSLATE_NOOP("BlendMode", "Overlay"),
-    QT_TRANSLATE_NOOP("BlendMode", "Soft Light"),
-    QT_TRANSLATE_NOOP("BlendMode", "Hard Light"),
-    QT_TRANSLATE_NOOP("BlendMode", "Vivid Light"),
-    QT_TRANSLATE_NOOP("BlendMode", "Linear Light"),
-    QT_TRANSLATE_NOOP("BlendMode", "Pin Light"),
-    QT_TRANSLATE_NOOP("BlendMode", "Hard Mix"),
-    QT_TRANSLATE_NOOP("BlendMode", "Difference"),
-    QT_TRANSLATE_NOOP("BlendMode", "Exclusion"),
-    QT_TRANSLATE_NOOP("BlendMode", "Subtract"),
-    QT_TRANSLATE_NOOP("BlendMode", "Divide"),
-    QT_TRANSLATE_NOOP("BlendMode", "Hue"),
-    QT_TRANSLATE_NOOP("BlendMode", "Saturation"),
-    QT_TRANSLATE_NOOP("BlendMode", "Color"),
-    QT_TRANSLATE_NOOP("BlendMode", "Luminosity"),
-    QT_TRANSLATE_NOOP("BlendMode", "Height"),
+    QT_TRANSLATE_NOOP("BlendMode", "Normal"),       QT_TRANSLATE_NOOP("BlendMode", "Dissolve"),
+    QT_TRANSLATE_NOOP("BlendMode", "Behind"),       QT_TRANSLATE_NOOP("BlendMode", "Clear"),
+    QT_TRANSLATE_NOOP("BlendMode", "Darken"),       QT_TRANSLATE_NOOP("BlendMode", "Multiply"),
+    QT_TRANSLATE_NOOP("BlendMode", "Color Burn"),   QT_TRANSLATE_NOOP("BlendMode", "Linear Burn"),
+    QT_TRANSLATE_NOOP("BlendMode", "Darker Color"), QT_TRANSLATE_NOOP("BlendMode", "Lighten"),
+    QT_TRANSLATE_NOOP("BlendMode", "Screen"),       QT_TRANSLATE_NOOP("BlendMode", "Color Dodge"),
+    QT_TRANSLATE_NOOP("BlendMode", "Linear Dodge"), QT_TRANSLATE_NOOP("BlendMode", "Lighter Color"),
+    QT_TRANSLATE_NOOP("BlendMode", "Overlay"),      QT_TRANSLATE_NOOP("BlendMode", "Soft Light"),
+    QT_TRANSLATE_NOOP("BlendMode", "Hard Light"),   QT_TRANSLATE_NOOP("BlendMode", "Vivid Light"),
+    QT_TRANSLATE_NOOP("BlendMode", "Linear Light"), QT_TRANSLATE_NOOP("BlendMode", "Pin Light"),
+    QT_TRANSLATE_NOOP("BlendMode", "Hard Mix"),     QT_TRANSLATE_NOOP("BlendMode", "Difference"),
+    QT_TRANSLATE_NOOP("BlendMode", "Exclusion"),    QT_TRANSLATE_NOOP("BlendMode", "Subtract"),
+    QT_TRANSLATE_NOOP("BlendMode", "Divide"),       QT_TRANSLATE_NOOP("BlendMode", "Hue"),
+    QT_TRANSLATE_NOOP("BlendMode", "Saturation"),   QT_TRANSLATE_NOOP("BlendMode", "Color"),
+    QT_TRANSLATE_NOOP("BlendMode", "Luminosity"),   QT_TRANSLATE_NOOP("BlendMode", "Height"),
     QT_TRANSLATE_NOOP("BlendMode", "Linear Height")};
 
 QString ShownBlendMode(const QString& mode)
@@ -139,7 +126,8 @@ QString DynamicText(const Dynamic& dynamic)
     else if (dynamic.control != DynamicControl::Off)
         parts << Translated("BrushSettings", DynamicControlKey(dynamic.control));
     if (dynamic.jitter != 0)
-        parts << Translated("BrushSettings", "jitter %1 %").arg(locale.toString(dynamic.jitter, 'g', 4));
+        parts << Translated("BrushSettings", "jitter %1 %")
+                     .arg(locale.toString(dynamic.jitter, 'g', 4));
     if (dynamic.control != DynamicControl::Off && dynamic.minimum != 0)
         parts << Translated("BrushSettings", "minimum %1 %")
                      .arg(locale.toString(dynamic.minimum, 'g', 4));

@@ -8,14 +8,21 @@
 // What a brush's tip is made of. Photoshop's own words for them: a stored sample, a computed
 // (elliptical) tip, a bristle tip and an erodible tip (its airbrush tips are drawn like
 // erodible ones and listed with them).
-enum class TipKind { Sampled, Computed, Bristle, Erodible };
+enum class TipKind
+{
+    Sampled,
+    Computed,
+    Bristle,
+    Erodible
+};
 
 // "sampled", "computed", "bristle", "erodible": the words listings and scripts use.
 const char* TipKindKey(TipKind kind);
 
 // What drives a setting while painting, in the order of Photoshop's Control menu, which is also
 // the number the file stores (0 to 7). A number past them is kept as Unknown with its value.
-enum class DynamicControl {
+enum class DynamicControl
+{
     Off,
     Fade,
     PenPressure,
@@ -36,10 +43,10 @@ const char* DynamicControlKey(DynamicControl control);
 struct Dynamic
 {
     DynamicControl control = DynamicControl::Off;
-    int storedControl = 0;             // the number as the file gives it
-    std::optional<int> fadeSteps;      // only when the control is Fade
-    double jitter = 0;                 // percent
-    double minimum = 0;                // percent
+    int storedControl = 0;        // the number as the file gives it
+    std::optional<int> fadeSteps; // only when the control is Fade
+    double jitter = 0;            // percent
+    double minimum = 0;           // percent
     // Varies at all: a control other than Off, or some jitter.
     bool varies() const { return control != DynamicControl::Off || jitter != 0; }
 };
@@ -47,8 +54,8 @@ struct Dynamic
 // A bristle tip's own values, percent as Photoshop's panel shows them.
 struct BristleTip
 {
-    int shape = 0; // 0 Round Point … 9 Flat Fan, in the order of Photoshop's Shape menu
-    double bristles = 0;  // density
+    int shape = 0;       // 0 Round Point … 9 Flat Fan, in the order of Photoshop's Shape menu
+    double bristles = 0; // density
     double length = 0;
     double thickness = 0;
     double stiffness = 0;
@@ -74,12 +81,12 @@ struct ErodibleTip
 struct TipShape
 {
     TipKind kind = TipKind::Computed;
-    QString name;                  // the tip's own stored name, when it has one
+    QString name;                        // the tip's own stored name, when it has one
     std::optional<std::string> sampleId; // the stored sample's identifier (sampled tips)
-    double diameter = 0;           // pixels
-    double angle = 0;              // degrees, counter-clockwise
-    double roundness = 100;        // percent
-    std::optional<double> hardness; // percent, computed tips only
+    double diameter = 0;                 // pixels
+    double angle = 0;                    // degrees, counter-clockwise
+    double roundness = 100;              // percent
+    std::optional<double> hardness;      // percent, computed tips only
     bool flipX = false;
     bool flipY = false;
     std::optional<double> spacing; // percent; absent when spacing is off
@@ -110,17 +117,17 @@ struct Scattering
 
 struct Texture
 {
-    QString patternName;      // as stored
-    QString patternId;        // as stored, without its terminating zero unit
+    QString patternName; // as stored
+    QString patternId;   // as stored, without its terminating zero unit
     bool invert = false;
-    double scale = 100;       // percent
+    double scale = 100; // percent
     double brightness = 0;
     double contrast = 0;
-    QString mode;             // Photoshop's word for the blend mode ("Color Burn", …)
-    double depth = 0;         // percent
-    double minimumDepth = 0;  // percent
+    QString mode;            // Photoshop's word for the blend mode ("Color Burn", …)
+    double depth = 0;        // percent
+    double minimumDepth = 0; // percent
     Dynamic depthJitter;
-    bool perTip = false;      // "Texture Each Tip"
+    bool perTip = false; // "Texture Each Tip"
 };
 
 struct DualBrush
@@ -138,7 +145,7 @@ struct ColorDynamics
 {
     bool perTip = false;
     Dynamic foregroundBackground;
-    double hue = 0;        // jitter, percent
+    double hue = 0; // jitter, percent
     double saturation = 0;
     double brightness = 0;
     double purity = 0;
@@ -186,7 +193,7 @@ struct BrushSettings
 // The painting tool's options a preset may carry with it.
 struct ToolOptions
 {
-    QString mode; // Photoshop's word for the blend mode
+    QString mode;                    // Photoshop's word for the blend mode
     std::optional<double> opacity;   // percent
     std::optional<double> flow;      // percent
     std::optional<double> smoothing; // percent

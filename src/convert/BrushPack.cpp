@@ -33,11 +33,13 @@ QString NameInside(const QString& name, size_t index, size_t count, const QStrin
 // What the report says of a carried brush whose preset painted through a pattern.
 QString LostTextureText(const QString& texture, bool carried)
 {
-    return carried ? ReportText(QT_TRANSLATE_NOOP(
-                         "PackReport", "loses its texture \"%1\" (the pattern is in the pack)"))
+    return carried ? ReportText(
+                         QT_TRANSLATE_NOOP("PackReport",
+                                           "loses its texture \"%1\" (the pattern is in the pack)"))
                          .arg(texture)
-                   : ReportText(QT_TRANSLATE_NOOP(
-                         "PackReport", "loses its texture \"%1\" (the file does not carry it)"))
+                   : ReportText(
+                         QT_TRANSLATE_NOOP("PackReport",
+                                           "loses its texture \"%1\" (the file does not carry it)"))
                          .arg(texture);
 }
 
@@ -107,11 +109,13 @@ void NoteSettingsNotCarried(const Brush& brush, PackedBrush& packed)
     if (!tool.mode.isEmpty() && tool.mode.compare(u"Normal", Qt::CaseInsensitive) != 0)
         options << ReportText(QT_TRANSLATE_NOOP("PackReport", "mode %1")).arg(tool.mode);
     if (tool.opacity && *tool.opacity < 100)
-        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "opacity %1")).arg(Percent(*tool.opacity));
+        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "opacity %1"))
+                       .arg(Percent(*tool.opacity));
     if (tool.flow && *tool.flow < 100)
         options << ReportText(QT_TRANSLATE_NOOP("PackReport", "flow %1")).arg(Percent(*tool.flow));
     if (tool.smoothing && *tool.smoothing > 0)
-        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "smoothing %1")).arg(Percent(*tool.smoothing));
+        options << ReportText(QT_TRANSLATE_NOOP("PackReport", "smoothing %1"))
+                       .arg(Percent(*tool.smoothing));
     if (!options.isEmpty())
         packed.what << ReportText(QT_TRANSLATE_NOOP("PackReport", "tool options not carried (%1)"))
                            .arg(options.join(QStringLiteral(", ")));
@@ -396,7 +400,8 @@ BrushPack BuildBrushPack(const BrushFile& file, PackTarget target)
         }
         if (suffix.isEmpty()) {
             packed.outcome = PackedBrush::Outcome::NotCarried;
-            packed.what = QStringList{QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "no pixels to carry"))};
+            packed.what =
+                QStringList{QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "no pixels to carry"))};
         } else {
             PackSpacing(brush, &packed.what);
             NoteNameChanges(packed.name, packed.what);

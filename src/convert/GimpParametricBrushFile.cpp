@@ -133,9 +133,11 @@ GimpParametricBrushFile::fromComputed(const QString& name, const ComputedBrush::
     parameters.spacing = Bounded(spacing, 1, 1000, 25) / edge.radius;
     if (changes) {
         if (parameters.hardness < 1)
-            *changes << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "soft edge painted by GIMP's own curve"));
+            *changes << QStringLiteral(
+                QT_TRANSLATE_NOOP("PackReport", "soft edge painted by GIMP's own curve"));
         if (aspect > kMaxAspectRatio)
-            *changes << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "roundness raised to GIMP's 5 %"));
+            *changes << QStringLiteral(
+                QT_TRANSLATE_NOOP("PackReport", "roundness raised to GIMP's 5 %"));
         if (parameters.radius > kMaxRadius)
             *changes << QStringLiteral(
                 QT_TRANSLATE_NOOP("PackReport", "reduced to GIMP's largest radius, 4,000 pixels"));

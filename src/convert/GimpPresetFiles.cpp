@@ -4,8 +4,8 @@
 #include "convert/GimpBrushFile.h"
 #include "convert/GimpParametricBrushFile.h"
 #include "convert/InkTip.h"
-#include "platform/ValidName.h"
 #include "convert/ReportText.h"
+#include "platform/ValidName.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -148,8 +148,9 @@ void Planner::map(const QString& group, const QString& setting, const Dynamic& d
     auto& inputs = mPlan.dynamics[output];
     const bool both = dynamic.control != DynamicControl::Off && dynamic.jitter != 0;
     const QString averaged =
-        both ? QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP averages its control and its jitter rather than combining "
-                              "them"))
+        both ? QStringLiteral(QT_TRANSLATE_NOOP(
+                   "PackReport", "GIMP averages its control and its jitter rather than combining "
+                                 "them"))
              : QString();
     if (dynamic.control != DynamicControl::Off) {
         const QString name = ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 control")).arg(setting);
@@ -157,7 +158,8 @@ void Planner::map(const QString& group, const QString& setting, const Dynamic& d
         if (!input) {
             mFates.notCarried(
                 group, name,
-                ReportText(QT_TRANSLATE_NOOP("PackReport", "GIMP has no input like control %1")).arg(dynamic.storedControl));
+                ReportText(QT_TRANSLATE_NOOP("PackReport", "GIMP has no input like control %1"))
+                    .arg(dynamic.storedControl));
         } else {
             inputs[input->input] = angular ? Curve{0, 1} : Curve{std::clamp(minimum, 0.0, 1.0), 1};
             QStringList how;
@@ -172,15 +174,20 @@ void Planner::map(const QString& group, const QString& setting, const Dynamic& d
                 if (!mPlan.preset.fadeLength) {
                     mPlan.preset.fadeLength = std::min(length, Files::kMaxFadeLength);
                     mFadeSetting = name;
-                    how << ReportText(QT_TRANSLATE_NOOP("PackReport", "fades over %1 pixels (%2 steps) along GIMP's eased "
+                    how << ReportText(QT_TRANSLATE_NOOP(
+                                          "PackReport",
+                                          "fades over %1 pixels (%2 steps) along GIMP's eased "
                                           "curve"))
                                .arg(std::lround(*mPlan.preset.fadeLength))
                                .arg(steps);
                     if (length > Files::kMaxFadeLength)
-                        how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "clamped to GIMP's longest fade"));
+                        how << QStringLiteral(
+                            QT_TRANSLATE_NOOP("PackReport", "clamped to GIMP's longest fade"));
                 } else if (std::abs(*mPlan.preset.fadeLength - length) > 0.5) {
-                    how << ReportText(QT_TRANSLATE_NOOP("PackReport", "fades over the length of the %1, GIMP having one "
-                                          "fade a preset"))
+                    how << ReportText(
+                               QT_TRANSLATE_NOOP("PackReport",
+                                                 "fades over the length of the %1, GIMP having one "
+                                                 "fade a preset"))
                                .arg(mFadeSetting);
                 }
             }
@@ -226,35 +233,44 @@ void Planner::tipShape()
         mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "spacing")));
     else
         mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "spacing")),
-                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "spacing off (a dab at each move of the pointer) "
-                                           "written as 25 %")));
+                            QStringLiteral(QT_TRANSLATE_NOOP(
+                                "PackReport", "spacing off (a dab at each move of the pointer) "
+                                              "written as 25 %")));
     if (tip.kind == TipKind::Bristle || tip.kind == TipKind::Erodible)
         mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")),
-                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "drawn as one still tip: GIMP's paintbrush has no "
-                                           "bristle or wearing tips")));
+                            QStringLiteral(QT_TRANSLATE_NOOP(
+                                "PackReport", "drawn as one still tip: GIMP's paintbrush has no "
+                                              "bristle or wearing tips")));
 }
 
 void Planner::shapeDynamics(const ShapeDynamics& shape)
 {
     const QString group = QStringLiteral("Shape Dynamics");
-    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "size")), shape.size, Output::Size, shape.minimumDiameter / 100,
-        false);
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "size")), shape.size, Output::Size,
+        shape.minimumDiameter / 100, false);
     if (shape.tiltScale != 0 && shape.size.control == DynamicControl::PenTilt)
         mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tilt scale")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's size follows tilt along one curve only")));
-    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "angle")), shape.angle, Output::Angle, 0, true);
-    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "roundness")), shape.roundness, Output::AspectRatio,
-        shape.minimumRoundness / 100, false,
-        QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "as GIMP's aspect ratio, which squashes the tip on a scale of its own")));
+                          QStringLiteral(QT_TRANSLATE_NOOP(
+                              "PackReport", "GIMP's size follows tilt along one curve only")));
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "angle")), shape.angle, Output::Angle,
+        0, true);
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "roundness")), shape.roundness,
+        Output::AspectRatio, shape.minimumRoundness / 100, false,
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "PackReport", "as GIMP's aspect ratio, which squashes the tip on a scale of its own")));
     if (shape.flipXJitter)
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip x jitter")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP flips no tip at random")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip x jitter")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP flips no tip at random")));
     if (shape.flipYJitter)
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip y jitter")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP flips no tip at random")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip y jitter")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP flips no tip at random")));
     if (shape.projection)
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush projection")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP does not project the tip by the pen's tilt")));
+        mFates.notCarried(group,
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush projection")),
+                          QStringLiteral(QT_TRANSLATE_NOOP(
+                              "PackReport", "GIMP does not project the tip by the pen's tilt")));
 }
 
 void Planner::scattering(const Scattering& scattering)
@@ -268,29 +284,35 @@ void Planner::scattering(const Scattering& scattering)
         mPlan.preset.jitter = std::clamp(amount, 0.0, Files::kMaxJitter);
         QStringList how;
         if (!scattering.bothAxes)
-            how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP scatters along the stroke as well as across it"));
+            how << QStringLiteral(QT_TRANSLATE_NOOP(
+                "PackReport", "GIMP scatters along the stroke as well as across it"));
         if (amount > Files::kMaxJitter)
             how << ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's %2"))
                        .arg(PercentText(scatter.jitter), PercentText(Files::kMaxJitter * 100));
         if (how.isEmpty())
             mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")));
         else
-            mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")), how.join(QStringLiteral("; ")));
+            mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")),
+                                how.join(QStringLiteral("; ")));
         if (scatter.control != DynamicControl::Off) {
             Dynamic control = scatter;
             control.jitter = 0;
-            map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")), control, Output::Jitter, 0, false);
+            map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")), control,
+                Output::Jitter, 0, false);
         }
     } else if (scatter.control != DynamicControl::Off) {
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter control")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "there is no scatter for it to drive")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter control")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "there is no scatter for it to drive")));
     }
     if (scattering.count > 1)
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP lays one dab at each step")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP lays one dab at each step")));
     if (scattering.countJitter.varies())
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count jitter")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP lays one dab at each step")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count jitter")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP lays one dab at each step")));
 }
 
 void Planner::colorDynamics(const ColorDynamics& color)
@@ -298,70 +320,94 @@ void Planner::colorDynamics(const ColorDynamics& color)
     const QString group = QStringLiteral("Color Dynamics");
     if (color.foregroundBackground.varies()) {
         mPlan.preset.gradient = true;
-        map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "foreground/background")), color.foregroundBackground,
-            Output::Color, 0, true,
-            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "picked from GIMP's foreground-to-background gradient")));
+        map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "foreground/background")),
+            color.foregroundBackground, Output::Color, 0, true,
+            QStringLiteral(QT_TRANSLATE_NOOP(
+                "PackReport", "picked from GIMP's foreground-to-background gradient")));
     }
-    const std::pair<const char*, double> jitters[] = {{QT_TRANSLATE_NOOP("PackReport", "hue jitter"), color.hue},
-                                                      {QT_TRANSLATE_NOOP("PackReport", "saturation jitter"), color.saturation},
-                                                      {QT_TRANSLATE_NOOP("PackReport", "brightness jitter"), color.brightness},
-                                                      {QT_TRANSLATE_NOOP("PackReport", "purity"), color.purity}};
+    const std::pair<const char*, double> jitters[] = {
+        {QT_TRANSLATE_NOOP("PackReport", "hue jitter"), color.hue},
+        {QT_TRANSLATE_NOOP("PackReport", "saturation jitter"), color.saturation},
+        {QT_TRANSLATE_NOOP("PackReport", "brightness jitter"), color.brightness},
+        {QT_TRANSLATE_NOOP("PackReport", "purity"), color.purity}};
     for (const auto& [setting, value] : jitters)
         if (value != 0)
             mFates.notCarried(group, QLatin1String(setting),
-                              QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP varies colour only along a gradient")));
+                              QStringLiteral(QT_TRANSLATE_NOOP(
+                                  "PackReport", "GIMP varies colour only along a gradient")));
 }
 
 void Planner::transfer(const Transfer& transfer)
 {
     const QString group = QStringLiteral("Transfer");
-    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")), transfer.opacity, Output::Opacity,
-        transfer.opacity.minimum / 100, false);
+    map(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")), transfer.opacity,
+        Output::Opacity, transfer.opacity.minimum / 100, false);
     if (transfer.flow.varies())
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush has no flow")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush has no flow")));
     if (transfer.wetness.varies())
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wetness")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mixer brush")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wetness")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mixer brush")));
     if (transfer.mix.varies())
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mix")), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mixer brush")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mix")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mixer brush")));
 }
 
 void Planner::switches(const BrushSettings& settings)
 {
     if (settings.texture)
-        mFates.notCarried(QStringLiteral("Texture"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "texture")),
-                          mBrush.texture() ? QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints through no "
-                                                            "pattern"))
-                                           : QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints through no "
-                                                            "pattern, and the file has none")));
+        mFates.notCarried(
+            QStringLiteral("Texture"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "texture")),
+            mBrush.texture()
+                ? QStringLiteral(QT_TRANSLATE_NOOP("PackReport",
+                                                   "GIMP's paintbrush paints through no "
+                                                   "pattern"))
+                : QStringLiteral(QT_TRANSLATE_NOOP("PackReport",
+                                                   "GIMP's paintbrush paints through no "
+                                                   "pattern, and the file has none")));
     if (settings.dualBrush)
-        mFates.notCarried(QStringLiteral("Dual Brush"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "dual brush")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints with one tip")));
+        mFates.notCarried(QStringLiteral("Dual Brush"),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "dual brush")),
+                          QStringLiteral(QT_TRANSLATE_NOOP(
+                              "PackReport", "GIMP's paintbrush paints with one tip")));
     if (const auto& pose = settings.brushPose;
         pose && (pose->overrideTiltX || pose->overrideTiltY || pose->overrideRotation ||
                  pose->overridePressure))
-        mFates.notCarried(QStringLiteral("Brush Pose"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush pose")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP takes tilt, rotation and pressure from the pen "
-                                         "alone")));
+        mFates.notCarried(QStringLiteral("Brush Pose"),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush pose")),
+                          QStringLiteral(QT_TRANSLATE_NOOP(
+                              "PackReport", "GIMP takes tilt, rotation and pressure from the pen "
+                                            "alone")));
     if (settings.noise)
-        mFates.notCarried(QStringLiteral("Noise"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "noise")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP adds no noise to a tip's edge")));
+        mFates.notCarried(
+            QStringLiteral("Noise"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "noise")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP adds no noise to a tip's edge")));
     if (settings.wetEdges)
-        mFates.notCarried(QStringLiteral("Wet Edges"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wet edges")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP paints no wet edges")));
+        mFates.notCarried(
+            QStringLiteral("Wet Edges"),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wet edges")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP paints no wet edges")));
     if (settings.buildUp)
-        mFates.notCarried(QStringLiteral("Build-up"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "build-up")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush lays no paint while held still (its "
-                                         "airbrush does)")));
+        mFates.notCarried(QStringLiteral("Build-up"),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "build-up")),
+                          QStringLiteral(QT_TRANSLATE_NOOP(
+                              "PackReport", "GIMP's paintbrush lays no paint while held still (its "
+                                            "airbrush does)")));
     if (settings.smoothing) {
         mPlan.preset.smoothing = true;
-        mFates.approximated(QStringLiteral("Smoothing"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")),
-                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's stroke smoothing at its own weight")));
+        mFates.approximated(QStringLiteral("Smoothing"),
+                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")),
+                            QStringLiteral(QT_TRANSLATE_NOOP(
+                                "PackReport", "GIMP's stroke smoothing at its own weight")));
     }
     if (settings.protectTexture)
-        mFates.notCarried(QStringLiteral("Protect Texture"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "protect texture")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush paints through no pattern")));
+        mFates.notCarried(QStringLiteral("Protect Texture"),
+                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "protect texture")),
+                          QStringLiteral(QT_TRANSLATE_NOOP(
+                              "PackReport", "GIMP's paintbrush paints through no pattern")));
 }
 
 // Photoshop's blend modes by GIMP's nicknames for its layer modes; true where GIMP's mode is
@@ -409,19 +455,22 @@ void Planner::toolOptions(const ToolOptions& options)
     if (options.opacity) {
         mPlan.preset.opacity = std::clamp(*options.opacity / 100, 0.0, 1.0);
         if (*options.opacity < 0 || *options.opacity > 100)
-            mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")),
-                                ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's 0 to 100 %"))
-                                    .arg(PercentText(*options.opacity)));
+            mFates.approximated(
+                group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")),
+                ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's 0 to 100 %"))
+                    .arg(PercentText(*options.opacity)));
         else
             mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")));
     }
     if (options.flow && *options.flow < 100)
-        mFates.notCarried(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")),
-                          QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush has no flow")));
+        mFates.notCarried(
+            group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")),
+            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's paintbrush has no flow")));
     if (options.smoothing && *options.smoothing > 0) {
         mPlan.preset.smoothing = true;
         mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")),
-                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "GIMP's stroke smoothing at its own weight")));
+                            QStringLiteral(QT_TRANSLATE_NOOP(
+                                "PackReport", "GIMP's stroke smoothing at its own weight")));
     }
     if (options.mode.isEmpty())
         return;
@@ -431,7 +480,9 @@ void Planner::toolOptions(const ToolOptions& options)
     if (match == std::end(kModes)) {
         mFates.notCarried(
             group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")),
-            ReportText(QT_TRANSLATE_NOOP("PackReport", "GIMP has no mode like %1; painted in Normal")).arg(options.mode));
+            ReportText(
+                QT_TRANSLATE_NOOP("PackReport", "GIMP has no mode like %1; painted in Normal"))
+                .arg(options.mode));
         return;
     }
     mPlan.preset.paintMode = QLatin1String(match->gimp);
@@ -439,7 +490,8 @@ void Planner::toolOptions(const ToolOptions& options)
         mFates.kept(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")));
     else
         mFates.approximated(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")),
-                            ReportText(QT_TRANSLATE_NOOP("PackReport", "as GIMP's %1")).arg(QLatin1String(match->gimp)));
+                            ReportText(QT_TRANSLATE_NOOP("PackReport", "as GIMP's %1"))
+                                .arg(QLatin1String(match->gimp)));
 }
 
 // The size GIMP gives the tip as written, which is the preset's: a .vbr spans twice its

@@ -63,7 +63,8 @@ std::optional<InkTipPlan> PlanInkTip(const Brush& brush)
         return std::nullopt;
     InkTipPlan plan{drawn, drawn, {}};
     if (brush.isComputed()) {
-        plan.changes << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "computed tip drawn as pixels"));
+        plan.changes << QStringLiteral(
+            QT_TRANSLATE_NOOP("PackReport", "computed tip drawn as pixels"));
         const auto& computed = static_cast<const ComputedBrush&>(brush);
         // The scale inkBitmap draws at, so the pixels come out the size planned.
         const double scale = computed.scaleWithin();

@@ -2,8 +2,8 @@
 
 #include "brush/ComputedBrush.h"
 #include "convert/InkTip.h"
-#include "platform/ValidName.h"
 #include "convert/ReportText.h"
+#include "platform/ValidName.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -162,7 +162,8 @@ std::vector<Sensor> SizeLikeSensors(const Dynamic& d, double minimum, PresetXml&
     case DynamicControl::PenTilt:
         sensors.push_back({QStringLiteral("declination"), rising, {}});
         fate = Fate::Approximated;
-        how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pen tilt as Krita's tilt elevation"));
+        how << QStringLiteral(
+            QT_TRANSLATE_NOOP("PackReport", "pen tilt as Krita's tilt elevation"));
         break;
     case DynamicControl::StylusWheel:
         sensors.push_back({QStringLiteral("tangentialpressure"), rising, {}});
@@ -185,11 +186,13 @@ std::vector<Sensor> SizeLikeSensors(const Dynamic& d, double minimum, PresetXml&
                                ? QStringLiteral(" lockedAngleMode=\"1\"")
                                : QString()});
         fate = Fate::Approximated;
-        how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "the stroke's direction as Krita's drawing angle"));
+        how << QStringLiteral(
+            QT_TRANSLATE_NOOP("PackReport", "the stroke's direction as Krita's drawing angle"));
         break;
     case DynamicControl::Unknown:
         fate = Fate::Approximated;
-        how << ReportText(QT_TRANSLATE_NOOP("PackReport", "its control (%1) is none Krita knows, left off"))
+        how << ReportText(QT_TRANSLATE_NOOP("PackReport",
+                                            "its control (%1) is none Krita knows, left off"))
                    .arg(d.storedControl);
         break;
     case DynamicControl::Off:
@@ -257,7 +260,8 @@ double Clamped(double value, double low, double high, const QString& unit, QStri
         value = low;
     if (value < low || value > high) {
         const double kept = std::clamp(value, low, high);
-        how << ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 is beyond Krita's range, written as %2"))
+        how << ReportText(
+                   QT_TRANSLATE_NOOP("PackReport", "%1 is beyond Krita's range, written as %2"))
                    .arg(unit.arg(XmlNumber(value)), unit.arg(XmlNumber(kept)));
         return kept;
     }
@@ -352,8 +356,9 @@ QString AutoTipDefinition(double diameter, double roundness, double hardness, do
              XmlNumber(std::clamp(hardness, 0.0, 100.0) / 100));
 }
 
-const QString kHardnessHow = QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "as the fade of Krita's round tip, which softens its "
-                                            "edge along another curve"));
+const QString kHardnessHow = QStringLiteral(
+    QT_TRANSLATE_NOOP("PackReport", "as the fade of Krita's round tip, which softens its "
+                                    "edge along another curve"));
 
 // The preset's XML, with what became of each setting in fates. While planning, only the fates
 // are wanted: no XML, and no tip drawn for its MD5.
@@ -375,12 +380,14 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
     double spacing = tip.spacing.value_or(25);
     QStringList spacingHow;
     if (!tip.spacing)
-        spacingHow << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "spacing off (a dab at each move of the pointer), written "
-                                     "as 25 %"));
+        spacingHow << QStringLiteral(QT_TRANSLATE_NOOP(
+            "PackReport", "spacing off (a dab at each move of the pointer), written "
+                          "as 25 %"));
     if (settings.scattering && settings.scattering->count > 1) {
         // Krita's pixel brush lays one dab a step: as many dabs come from steps as much closer.
         spacing /= settings.scattering->count;
-        spacingHow << ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 dabs a step as spacing divided by %1"))
+        spacingHow << ReportText(QT_TRANSLATE_NOOP("PackReport",
+                                                   "%1 dabs a step as spacing divided by %1"))
                           .arg(XmlNumber(settings.scattering->count));
     }
     spacing = Clamped(spacing, 1, 1000, QStringLiteral("%1 %"), spacingHow);
@@ -398,7 +405,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                  AutoTipDefinition(tip.diameter, tip.roundness, *hardness, spacing));
         xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")), Fate::Kept);
         if (*hardness > 0 && *hardness < 100)
-            xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "hardness")), Fate::Approximated, kHardnessHow);
+            xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "hardness")),
+                     Fate::Approximated, kHardnessHow);
     } else if (at.tip) {
         tipScale = TipScale(brush, tip.diameter);
         xml.text(
@@ -406,20 +414,26 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             SampledTipDefinition(pack.entries[*at.tip].fileName, sumOf(at.tip), spacing, tipScale));
         xml.text(QStringLiteral("requiredBrushFile"), pack.entries[*at.tip].fileName);
         if (brush.kind() == TipKind::Bristle)
-            xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")), Fate::Approximated,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "a bristle tip as its drawn picture, in Krita's pixel brush: "
-                                    "Krita's bristle engine takes none of Photoshop's bristle "
-                                    "settings")));
+            xml.fate(
+                kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")), Fate::Approximated,
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "PackReport", "a bristle tip as its drawn picture, in Krita's pixel brush: "
+                                  "Krita's bristle engine takes none of Photoshop's bristle "
+                                  "settings")));
         else if (brush.kind() == TipKind::Erodible)
-            xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")), Fate::Approximated,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "an erodible tip as its drawn picture, in Krita's pixel "
-                                    "brush, which does not wear")));
+            xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")),
+                     Fate::Approximated,
+                     QStringLiteral(QT_TRANSLATE_NOOP(
+                         "PackReport", "an erodible tip as its drawn picture, in Krita's pixel "
+                                       "brush, which does not wear")));
         else
             xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")), Fate::Kept);
     }
     if (tipScale > 1)
         xml.fate(kTip, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "size")), Fate::Approximated,
-                 ReportText(QT_TRANSLATE_NOOP("PackReport", "the tip is written smaller; Krita enlarges it %1 times to the "
+                 ReportText(QT_TRANSLATE_NOOP(
+                                "PackReport",
+                                "the tip is written smaller; Krita enlarges it %1 times to the "
                                 "preset's %2 pixels"))
                      .arg(XmlNumber(tipScale), XmlNumber(tip.diameter)));
     else
@@ -438,12 +452,15 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         const double minimum =
             shape->size.minimum > 0 ? shape->size.minimum : shape->minimumDiameter;
         if (const auto sensors =
-                SizeLikeSensors(shape->size, minimum, xml, kShape, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "size")));
+                SizeLikeSensors(shape->size, minimum, xml, kShape,
+                                QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "size")));
             !sensors.empty())
             xml.option(QStringLiteral("Size"), sensors, 1);
         if (shape->tiltScale != 0 && shape->size.control == DynamicControl::PenTilt)
-            xml.fate(kShape, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tilt scale")), Fate::NotCarried,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's tilt sensor has no scale of its own")));
+            xml.fate(kShape, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tilt scale")),
+                     Fate::NotCarried,
+                     QStringLiteral(QT_TRANSLATE_NOOP(
+                         "PackReport", "Krita's tilt sensor has no scale of its own")));
         // Rotation: Krita adds its sensors' turns; a jitter of 100 % turns the dab anywhere.
         std::vector<Sensor> turn;
         QStringList how;
@@ -457,7 +474,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             break;
         case DynamicControl::PenTilt:
             turn.push_back({QStringLiteral("ascension"), {}, {}});
-            how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pen tilt as Krita's tilt direction"));
+            how << QStringLiteral(
+                QT_TRANSLATE_NOOP("PackReport", "pen tilt as Krita's tilt direction"));
             break;
         case DynamicControl::Rotation:
             turn.push_back({QStringLiteral("rotation"), {}, {}});
@@ -475,7 +493,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                                 .arg(std::max(1, shape->angle.fadeSteps.value_or(1)))});
             break;
         case DynamicControl::Unknown:
-            how << ReportText(QT_TRANSLATE_NOOP("PackReport", "its control (%1) is none Krita knows, left off"))
+            how << ReportText(QT_TRANSLATE_NOOP("PackReport",
+                                                "its control (%1) is none Krita knows, left off"))
                        .arg(shape->angle.storedControl);
             break;
         case DynamicControl::Off:
@@ -483,8 +502,9 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         }
         if (shape->angle.jitter > 0) {
             turn.push_back({QStringLiteral("fuzzy"), {}, {}});
-            how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "the jitter as Krita's random rotation, at the strength of "
-                                  "the control as well"));
+            how << QStringLiteral(QT_TRANSLATE_NOOP(
+                "PackReport", "the jitter as Krita's random rotation, at the strength of "
+                              "the control as well"));
         }
         if (!turn.empty())
             xml.option(QStringLiteral("Rotation"), turn,
@@ -495,19 +515,24 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                      how.join(QStringLiteral("; ")));
         const double minimumRoundness =
             shape->roundness.minimum > 0 ? shape->roundness.minimum : shape->minimumRoundness;
-        if (const auto sensors = SizeLikeSensors(shape->roundness, minimumRoundness, xml, kShape,
-                                                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "roundness")));
+        if (const auto sensors =
+                SizeLikeSensors(shape->roundness, minimumRoundness, xml, kShape,
+                                QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "roundness")));
             !sensors.empty())
             xml.option(QStringLiteral("Ratio"), sensors, 1);
         if (shape->flipXJitter || shape->flipYJitter) {
             xml.option(QStringLiteral("Mirror"), {{QStringLiteral("fuzzy"), {}, {}}}, 1);
             xml.flag(QStringLiteral("HorizontalMirrorEnabled"), shape->flipXJitter);
             xml.flag(QStringLiteral("VerticalMirrorEnabled"), shape->flipYJitter);
-            xml.fate(kShape, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip jitter")), Fate::Kept);
+            xml.fate(kShape, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip jitter")),
+                     Fate::Kept);
         }
         if (shape->projection)
-            xml.fate(kShape, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush projection")), Fate::NotCarried,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's pixel brush does not lay the tip on the pen's tilt")));
+            xml.fate(
+                kShape, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brush projection")),
+                Fate::NotCarried,
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "PackReport", "Krita's pixel brush does not lay the tip on the pen's tilt")));
     }
 
     // Scattering: Krita scatters by a share of the tip's size, up to five sizes.
@@ -519,32 +544,41 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         Dynamic control = amount;
         control.jitter = 0; // the scatter itself, not a jitter of it
         std::vector<Sensor> sensors =
-            SizeLikeSensors(control, amount.minimum, xml, group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter control")));
+            SizeLikeSensors(control, amount.minimum, xml, group,
+                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter control")));
         const double value = Clamped(amount.jitter, 0, 500, QStringLiteral("%1 %"), how) / 100;
         xml.option(prefix + QStringLiteral("Scatter"), sensors, value);
         xml.flag(prefix + QStringLiteral("Scattering/AxisX"), bothAxes);
         xml.flag(prefix + QStringLiteral("Scattering/AxisY"), true);
         if (!bothAxes)
-            how << QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "across the stroke as Krita's Y axis"));
-        xml.fate(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")), how.isEmpty() ? Fate::Kept : Fate::Approximated,
-                 how.join(QStringLiteral("; ")));
+            how << QStringLiteral(
+                QT_TRANSLATE_NOOP("PackReport", "across the stroke as Krita's Y axis"));
+        xml.fate(group, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "scatter")),
+                 how.isEmpty() ? Fate::Kept : Fate::Approximated, how.join(QStringLiteral("; ")));
     };
     if (const auto& scattering = settings.scattering) {
         scatter(QString(), scattering->scatter, scattering->bothAxes, kScatter);
         if (scattering->count > 1)
-            xml.fate(kScatter, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count")), Fate::Approximated,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "as closer spacing: Krita's pixel brush lays one dab a step")));
+            xml.fate(
+                kScatter, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count")),
+                Fate::Approximated,
+                QStringLiteral(QT_TRANSLATE_NOOP(
+                    "PackReport", "as closer spacing: Krita's pixel brush lays one dab a step")));
         if (scattering->countJitter.varies())
-            xml.fate(kScatter, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count jitter")), Fate::NotCarried,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's pixel brush lays one dab a step")));
+            xml.fate(kScatter, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count jitter")),
+                     Fate::NotCarried,
+                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport",
+                                                      "Krita's pixel brush lays one dab a step")));
     }
 
     // Texture: the bundled pattern, by MD5, file name and name, as Krita looks patterns up.
     if (const auto& texture = settings.texture) {
         const std::optional<size_t> pattern = PatternIndex(pack, brush);
         if (!pattern) {
-            xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pattern")), Fate::NotCarried,
-                     ReportText(QT_TRANSLATE_NOOP("PackReport", "the file does not carry the pattern \"%1\""))
+            xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pattern")),
+                     Fate::NotCarried,
+                     ReportText(QT_TRANSLATE_NOOP("PackReport",
+                                                  "the file does not carry the pattern \"%1\""))
                          .arg(ReadableName(texture->patternName)));
         } else {
             // While planning, the patterns' entries are still to come after the brushes.
@@ -562,7 +596,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             xml.text(QStringLiteral("Texture/Pattern/PatternFileName"), fileName);
             xml.text(QStringLiteral("Texture/Pattern/Name"),
                      ValidName(pack.patternSources[*pattern]->displayName()));
-            xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pattern")), Fate::Kept);
+            xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pattern")),
+                     Fate::Kept);
             QStringList scaleHow;
             xml.number(QStringLiteral("Texture/Pattern/Scale"),
                        Clamped(texture->scale, 1, 1000, QStringLiteral("%1 %"), scaleHow) / 100);
@@ -571,7 +606,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                      scaleHow.join(QStringLiteral("; ")));
             xml.flag(QStringLiteral("Texture/Pattern/Invert"), texture->invert);
             if (texture->invert)
-                xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "invert")), Fate::Kept);
+                xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "invert")),
+                         Fate::Kept);
             // Krita's brightness runs from -1 to 1 and its contrast from 0 to 2 about 1, where
             // Photoshop's run from -150 to 150 and -50 to 100 about 0.
             xml.number(QStringLiteral("Texture/Pattern/Brightness"),
@@ -579,16 +615,23 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             xml.number(QStringLiteral("Texture/Pattern/Contrast"),
                        std::clamp(1 + texture->contrast / 100, 0.0, 2.0));
             if (texture->brightness != 0 || texture->contrast != 0)
-                xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brightness and contrast")), Fate::Approximated,
-                         QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "on Krita's scales, which are not Photoshop's")));
+                xml.fate(kTexture,
+                         QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brightness and contrast")),
+                         Fate::Approximated,
+                         QStringLiteral(QT_TRANSLATE_NOOP(
+                             "PackReport", "on Krita's scales, which are not Photoshop's")));
             const std::optional<int> mode = TexturingModeFor(texture->mode);
             xml.internal(QStringLiteral("Texture/Pattern/TexturingMode"),
                          QString::number(mode.value_or(0)));
-            xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")), mode ? Fate::Kept : Fate::Approximated,
-                     mode ? QString()
-                          : ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 as Multiply, which Krita has"))
-                                .arg(texture->mode.isEmpty() ? QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "no mode"))
-                                                             : texture->mode));
+            xml.fate(
+                kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")),
+                mode ? Fate::Kept : Fate::Approximated,
+                mode
+                    ? QString()
+                    : ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 as Multiply, which Krita has"))
+                          .arg(texture->mode.isEmpty()
+                                   ? QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "no mode"))
+                                   : texture->mode));
             xml.internal(QStringLiteral("Texture/Pattern/CutoffPolicy"), QStringLiteral("0"));
             xml.flag(QStringLiteral("Texture/Pattern/isRandomOffsetX"), false);
             xml.flag(QStringLiteral("Texture/Pattern/isRandomOffsetY"), false);
@@ -601,13 +644,17 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             if (strength.minimum == 0)
                 strength.minimum = texture->minimumDepth;
             xml.internal(QStringLiteral("Texture/Strength/StrengthVersion"), QStringLiteral("2"));
-            xml.option(QStringLiteral("Texture/Strength/"),
-                       SizeLikeSensors(strength, strength.minimum, xml, kTexture,
-                                       QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "depth jitter"))),
-                       depth / 100);
+            xml.option(
+                QStringLiteral("Texture/Strength/"),
+                SizeLikeSensors(strength, strength.minimum, xml, kTexture,
+                                QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "depth jitter"))),
+                depth / 100);
             if (!texture->perTip)
-                xml.fate(kTexture, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "texture each tip off")), Fate::Approximated,
-                         QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita textures each dab")));
+                xml.fate(
+                    kTexture,
+                    QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "texture each tip off")),
+                    Fate::Approximated,
+                    QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita textures each dab")));
         }
     }
 
@@ -617,8 +664,10 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         const TipShape& dualTip = dual->tip;
         const bool computedDual = dualTip.kind == TipKind::Computed && dualTip.diameter > 0;
         if (!at.dualTip && !computedDual) {
-            xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")), Fate::NotCarried,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "the file does not carry the dual brush's tip")));
+            xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")),
+                     Fate::NotCarried,
+                     QStringLiteral(QT_TRANSLATE_NOOP(
+                         "PackReport", "the file does not carry the dual brush's tip")));
         } else {
             const QString composite = CompositeFor(dual->mode);
             xml.flag(QStringLiteral("MaskingBrush/Enabled"), true);
@@ -627,7 +676,9 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")),
                      composite.isEmpty() ? Fate::Approximated : Fate::Kept,
                      composite.isEmpty()
-                         ? ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 as Multiply, which Krita's masking brush has"))
+                         ? ReportText(
+                               QT_TRANSLATE_NOOP("PackReport",
+                                                 "%1 as Multiply, which Krita's masking brush has"))
                                .arg(dual->mode)
                          : QString());
             xml.flag(QStringLiteral("MaskingBrush/UseMasterSize"), true);
@@ -638,7 +689,8 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             QStringList how;
             if (dual->count > 1) {
                 dualSpacing /= dual->count;
-                how << ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 dabs a step as spacing divided by %1"))
+                how << ReportText(QT_TRANSLATE_NOOP("PackReport",
+                                                    "%1 dabs a step as spacing divided by %1"))
                            .arg(XmlNumber(dual->count));
             }
             dualSpacing = Clamped(dualSpacing, 1, 1000, QStringLiteral("%1 %"), how);
@@ -659,15 +711,20 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                     how << ReportText(QT_TRANSLATE_NOOP("PackReport", "its angle of %1° left out"))
                                .arg(XmlNumber(dualTip.angle));
             }
-            xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")), how.isEmpty() ? Fate::Kept : Fate::Approximated,
+            xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "tip")),
+                     how.isEmpty() ? Fate::Kept : Fate::Approximated,
                      how.join(QStringLiteral("; ")));
             scatter(QStringLiteral("MaskingBrush/Preset/"), dual->scatter, dual->bothAxes, kDual);
             if (dual->flip)
-                xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip")), Fate::NotCarried,
-                         QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's masking brush is not flipped at random")));
+                xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flip")),
+                         Fate::NotCarried,
+                         QStringLiteral(QT_TRANSLATE_NOOP(
+                             "PackReport", "Krita's masking brush is not flipped at random")));
             if (dual->countJitter.varies())
-                xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count jitter")), Fate::NotCarried,
-                         QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's masking brush lays one dab a step")));
+                xml.fate(kDual, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "count jitter")),
+                         Fate::NotCarried,
+                         QStringLiteral(QT_TRANSLATE_NOOP(
+                             "PackReport", "Krita's masking brush lays one dab a step")));
         }
     }
 
@@ -682,22 +739,32 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
             const double half = std::min(jitter, 100.0) / 200;
             xml.option(option, {{random, SensorCurve(0.5 - half, 0.5 + half), {}}}, 1);
             xml.fate(kColor, setting, Fate::Approximated,
-                     ReportText(QT_TRANSLATE_NOOP("PackReport", "as Krita's random %1 shift")).arg(setting));
+                     ReportText(QT_TRANSLATE_NOOP("PackReport", "as Krita's random %1 shift"))
+                         .arg(setting));
         };
-        shift(QStringLiteral("h"), color->hue, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "hue")));
-        shift(QStringLiteral("s"), color->saturation, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "saturation")));
-        shift(QStringLiteral("v"), color->brightness, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brightness")));
+        shift(QStringLiteral("h"), color->hue,
+              QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "hue")));
+        shift(QStringLiteral("s"), color->saturation,
+              QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "saturation")));
+        shift(QStringLiteral("v"), color->brightness,
+              QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "brightness")));
         if (color->foregroundBackground.varies()) {
             Dynamic mix = color->foregroundBackground;
             std::vector<Sensor> sensors =
-                SizeLikeSensors(mix, mix.minimum, xml, kColor, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "control")));
+                SizeLikeSensors(mix, mix.minimum, xml, kColor,
+                                QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "control")));
             xml.option(QStringLiteral("Mix"), sensors, 1);
-            xml.fate(kColor, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "foreground/background")), Fate::Approximated,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "as Krita's mix toward the background colour")));
+            xml.fate(kColor,
+                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "foreground/background")),
+                     Fate::Approximated,
+                     QStringLiteral(QT_TRANSLATE_NOOP(
+                         "PackReport", "as Krita's mix toward the background colour")));
         }
         if (color->purity != 0)
-            xml.fate(kColor, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "purity")), Fate::NotCarried,
-                     QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's pixel brush has no steady saturation shift")));
+            xml.fate(kColor, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "purity")),
+                     Fate::NotCarried,
+                     QStringLiteral(QT_TRANSLATE_NOOP(
+                         "PackReport", "Krita's pixel brush has no steady saturation shift")));
     }
 
     // Transfer and the tool's opacity and flow.
@@ -710,16 +777,19 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
         tool && tool->flow ? Clamped(*tool->flow, 0, 100, QStringLiteral("%1 %"), flowHow) : 100;
     std::vector<Sensor> opacitySensors, flowSensors;
     if (const auto& transfer = settings.transfer) {
-        opacitySensors = SizeLikeSensors(transfer->opacity, transfer->opacity.minimum, xml,
-                                         kTransfer, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")));
+        opacitySensors =
+            SizeLikeSensors(transfer->opacity, transfer->opacity.minimum, xml, kTransfer,
+                            QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "opacity")));
         flowSensors = SizeLikeSensors(transfer->flow, transfer->flow.minimum, xml, kTransfer,
                                       QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")));
         for (const auto& [dynamic, setting] :
              {std::pair{&transfer->wetness, QT_TRANSLATE_NOOP("PackReport", "wetness")},
               std::pair{&transfer->mix, QT_TRANSLATE_NOOP("PackReport", "mix")}})
             if (dynamic->varies())
-                xml.fate(kTransfer, QString::fromLatin1(setting), Fate::NotCarried,
-                         QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's pixel brush does not mix paint on the canvas")));
+                xml.fate(
+                    kTransfer, QString::fromLatin1(setting), Fate::NotCarried,
+                    QStringLiteral(QT_TRANSLATE_NOOP(
+                        "PackReport", "Krita's pixel brush does not mix paint on the canvas")));
     }
     xml.option(QStringLiteral("Opacity"), opacitySensors, opacity / 100);
     xml.option(QStringLiteral("Flow"), flowSensors, flow / 100);
@@ -728,42 +798,61 @@ QString PresetXmlFor(const BrushPack& pack, size_t index, std::vector<SettingFat
                  opacityHow.isEmpty() ? Fate::Kept : Fate::Approximated,
                  opacityHow.join(QStringLiteral("; ")));
     if (tool && tool->flow && *tool->flow < 100)
-        xml.fate(kTool, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")), flowHow.isEmpty() ? Fate::Kept : Fate::Approximated,
+        xml.fate(kTool, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "flow")),
+                 flowHow.isEmpty() ? Fate::Kept : Fate::Approximated,
                  flowHow.join(QStringLiteral("; ")));
     QString composite = QStringLiteral("normal");
     if (tool && !tool->mode.isEmpty() && tool->mode.compare(u"Normal", Qt::CaseInsensitive) != 0) {
         const QString mode = CompositeFor(tool->mode);
         if (!mode.isEmpty())
             composite = mode;
-        xml.fate(kTool, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")), mode.isEmpty() ? Fate::NotCarried : Fate::Kept,
-                 mode.isEmpty() ? ReportText(QT_TRANSLATE_NOOP("PackReport", "Krita has no blend mode %1")).arg(tool->mode)
-                                : QString());
+        xml.fate(kTool, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "mode")),
+                 mode.isEmpty() ? Fate::NotCarried : Fate::Kept,
+                 mode.isEmpty()
+                     ? ReportText(QT_TRANSLATE_NOOP("PackReport", "Krita has no blend mode %1"))
+                           .arg(tool->mode)
+                     : QString());
     }
     xml.text(QStringLiteral("CompositeOp"), composite);
     if (tool && tool->smoothing && *tool->smoothing > 0)
-        xml.fate(kTool, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")), Fate::NotCarried,
-                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita keeps smoothing with its brush tool, not in a preset")));
+        xml.fate(kTool, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")),
+                 Fate::NotCarried,
+                 QStringLiteral(QT_TRANSLATE_NOOP(
+                     "PackReport", "Krita keeps smoothing with its brush tool, not in a preset")));
 
     // Build-up as Krita's airbrush, and what its pixel brush has no place for.
     xml.flag(QStringLiteral("PaintOpSettings/isAirbrushing"), settings.buildUp);
     xml.number(QStringLiteral("PaintOpSettings/rate"), 20);
     if (settings.buildUp)
-        xml.fate(QStringLiteral("Build-up"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "build-up")), Fate::Kept);
+        xml.fate(QStringLiteral("Build-up"),
+                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "build-up")), Fate::Kept);
     if (settings.brushPose)
-        xml.fate(QStringLiteral("Brush Pose"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pose")), Fate::NotCarried,
-                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's presets take the pen's own tilt, rotation and pressure")));
+        xml.fate(
+            QStringLiteral("Brush Pose"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "pose")),
+            Fate::NotCarried,
+            QStringLiteral(QT_TRANSLATE_NOOP(
+                "PackReport", "Krita's presets take the pen's own tilt, rotation and pressure")));
     if (settings.noise)
-        xml.fate(QStringLiteral("Noise"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "noise")), Fate::NotCarried,
-                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's pixel brush adds no grain to a tip's soft edges")));
+        xml.fate(QStringLiteral("Noise"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "noise")),
+                 Fate::NotCarried,
+                 QStringLiteral(QT_TRANSLATE_NOOP(
+                     "PackReport", "Krita's pixel brush adds no grain to a tip's soft edges")));
     if (settings.wetEdges)
-        xml.fate(QStringLiteral("Wet Edges"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wet edges")), Fate::NotCarried,
-                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita's pixel brush has no wet edges")));
+        xml.fate(QStringLiteral("Wet Edges"),
+                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "wet edges")), Fate::NotCarried,
+                 QStringLiteral(
+                     QT_TRANSLATE_NOOP("PackReport", "Krita's pixel brush has no wet edges")));
     if (settings.smoothing)
-        xml.fate(QStringLiteral("Smoothing"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")), Fate::NotCarried,
-                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "Krita keeps smoothing with its brush tool, not in a preset")));
+        xml.fate(QStringLiteral("Smoothing"),
+                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "smoothing")), Fate::NotCarried,
+                 QStringLiteral(QT_TRANSLATE_NOOP(
+                     "PackReport", "Krita keeps smoothing with its brush tool, not in a preset")));
     if (settings.protectTexture)
-        xml.fate(QStringLiteral("Protect Texture"), QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "protect texture")),
-                 Fate::NotCarried, QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "each Krita preset keeps its own texture")));
+        xml.fate(QStringLiteral("Protect Texture"),
+                 QStringLiteral(QT_TRANSLATE_NOOP("PackReport", "protect texture")),
+                 Fate::NotCarried,
+                 QStringLiteral(
+                     QT_TRANSLATE_NOOP("PackReport", "each Krita preset keeps its own texture")));
     xml.text(QStringLiteral("paintop"), QStringLiteral("paintbrush"));
 
     const QString name =

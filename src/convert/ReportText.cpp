@@ -53,7 +53,8 @@ void Remember(const char* source)
 // An English number ("1,000", "12.5", "120 %", "45°") as the user's language writes it.
 QString ShownNumber(const QString& value)
 {
-    static const QRegularExpression number(QStringLiteral("^(-?[0-9][0-9,]*(?:\\.[0-9]+)?)( %|°)?$"));
+    static const QRegularExpression number(
+        QStringLiteral("^(-?[0-9][0-9,]*(?:\\.[0-9]+)?)( %|°)?$"));
     const QRegularExpressionMatch m = number.match(value);
     if (!m.hasMatch())
         return QString();
@@ -151,7 +152,9 @@ QString ShownReportText(const QString& english)
 
 QString ShownCountsText(const BrushPack& pack)
 {
-    const auto said = [](const char* text, int n) { return Translated("PackReport", text, nullptr, n); };
+    const auto said = [](const char* text, int n) {
+        return Translated("PackReport", text, nullptr, n);
+    };
     const int written = int(std::count_if(pack.entries.begin(), pack.entries.end(),
                                           [](const PackEntry& e) { return e.isBrush(); }));
     QStringList parts{said(QT_TRANSLATE_N_NOOP("PackReport", "%n brush(es)"), written)};
@@ -192,6 +195,7 @@ QString ShownSettingFateText(const SettingFate& setting)
                        : Translated("PackReport", "%1, %2: %3", "a heading, a setting, a fate")
                              .arg(group, ShownReportText(setting.setting), fate);
     if (!setting.how.isEmpty())
-        text = Translated("PackReport", "%1 (%2)", "a setting's fate and how").arg(text, ShownReportText(setting.how));
+        text = Translated("PackReport", "%1 (%2)", "a setting's fate and how")
+                   .arg(text, ShownReportText(setting.how));
     return text;
 }

@@ -5,8 +5,10 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,6 +123,21 @@ TEST(BrushViewer, SettingsListTheGroupsOnInThePanelsOrderWithTheirValues)
                              "Roundness: 80 %", "Flip: X"})
         EXPECT_TRUE(facts.contains(QString::fromUtf8(line)))
             << line << " in " << facts.join('|').toStdString();
+}
+
+// In Japanese, which shares no word with English, the panel's titles, controls, modes and
+// values leave nothing English but what the file names.
+TEST(BrushViewer, SettingsAreShownInTheUsersLanguage)
+{
+    QTranslator japanese;
+    ASSERT_TRUE(japanese.load(QStringLiteral(":/i18n/kelbrin_ja.qm")));
+    QCoreApplication::installTranslator(&japanese);
+    QStringList lines;
+    for (const auto& section : BrushViewer::settingsForBrush(*RichBrush()))
+        lines << section.title << Lines(section.values);
+    QCoreApplication::removeTranslator(&japanese);
+    const QString text = lines.join('|').remove("Gray Granite").remove("Chalk 36");
+    EXPECT_FALSE(text.contains(QRegularExpression("[A-Za-z]{3,}"))) << text.toStdString();
 }
 
 // The window shows them: groups under their titles, the texture's pattern as a swatch found by

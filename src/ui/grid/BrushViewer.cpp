@@ -98,12 +98,16 @@ QString FlipText(bool x, bool y)
 // Photoshop's Shape menus for the two tips its file numbers.
 QString BristleShapeName(int shape)
 {
-    static const char* const names[] = {
-        QT_TRANSLATE_NOOP("BrushViewer", "Round Point"), QT_TRANSLATE_NOOP("BrushViewer", "Round Blunt"),
-        QT_TRANSLATE_NOOP("BrushViewer", "Round Curve"), QT_TRANSLATE_NOOP("BrushViewer", "Round Angle"),
-        QT_TRANSLATE_NOOP("BrushViewer", "Round Fan"),   QT_TRANSLATE_NOOP("BrushViewer", "Flat Point"),
-        QT_TRANSLATE_NOOP("BrushViewer", "Flat Blunt"),  QT_TRANSLATE_NOOP("BrushViewer", "Flat Curve"),
-        QT_TRANSLATE_NOOP("BrushViewer", "Flat Angle"),  QT_TRANSLATE_NOOP("BrushViewer", "Flat Fan")};
+    static const char* const names[] = {QT_TRANSLATE_NOOP("BrushViewer", "Round Point"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Round Blunt"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Round Curve"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Round Angle"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Round Fan"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Flat Point"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Flat Blunt"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Flat Curve"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Flat Angle"),
+                                        QT_TRANSLATE_NOOP("BrushViewer", "Flat Fan")};
     return shape >= 0 && shape < 10 ? BrushViewer::tr(names[shape])
                                     : BrushViewer::tr("shape %1").arg(shape);
 }

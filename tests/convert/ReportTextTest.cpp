@@ -1,0 +1,101 @@
+#include "convert/ReportText.h"
+#include "abr/ReadWholeBrushFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+namespace {
+// The program's Japanese for as long as it lives: no word of it is English, so an English word
+// left in a text shown is one the translation never reached.
+struct Japanese
+{
+    QTranslator translator;
+    Japanese()
+    {
+        EXPECT_TRUE(translator.load(QStringLiteral(":/i18n/kelbrin_ja.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    ~Japanese() { QCoreApplication::removeTranslator(&translator); }
+};
+
+// English words in text, but for names: the applications' and what the file names (quoted).
+QStringList EnglishWords(QString text, const QStringList& names)
+{
+    for (const QString& name : names)
+        text.remove(name);
+    text.remove(QRegularExpression(QStringLiteral("「[^」]*」")));
+    QStringList words;
+    for (const QRegularExpressionMatch& m :
+         QRegularExpression(QStringLiteral("[A-Za-z]{3,}")).globalMatch(text)) {
+        const QString word = m.captured();
+        if (word != QLatin1String("GIMP") && word != QLatin1String("Krita") &&
+            word != QLatin1String("Photoshop"))
+            words << word;
+    }
+    return words;
+}
+} // namespace
+
+// Every text of the test files' GIMP and Krita reports that a person reads is translated, with
+// the values put into it.
+TEST(ReportText, ReportsOfTheTestFilesAreShownWithoutEnglish)
+{
+    const Japanese japanese;
+    int texts = 0;
+    for (const QString& name :
+         QDir(QStringLiteral(KELBRIN_TEST_DATA)).entryList({QStringLiteral("*.abr")})) {
+        const WholeBrushFile read =
+            ReadWholeBrushFile(QStringLiteral(KELBRIN_TEST_DATA "/") + name);
+        if (!read.file)
+            continue;
+        QStringList names;
+        for (const PatternPtr& pattern : read.file->patterns())
+            names << pattern->displayName();
+        for (const PackTarget target : {PackTarget::Gimp, PackTarget::Krita}) {
+            const BrushPack pack = BuildBrushPack(*read.file, target);
+            QStringList shown{ShownCountsText(pack)};
+            for (const PackedBrush& brush : pack.brushes) {
+                shown << ShownOutcomeName(brush.outcome);
+                for (const QString& what : brush.what)
+                    shown << ShownReportText(what);
+                for (const QString& group : brush.lostSettings)
+                    shown << ShownGroupTitle(group);
+                for (const SettingFate& setting : brush.settings)
+                    shown << ShownSettingFateText(setting);
+            }
+            for (const PackedPattern& pattern : pack.patterns)
+                for (const QString& what : pattern.what)
+                    shown << ShownReportText(what);
+            for (const QString& text : shown)
+                EXPECT_EQ(EnglishWords(text, names), QStringList())
+                    << name.toStdString() << ": " << text.toStdString();
+            texts += int(shown.size());
+        }
+    }
+    EXPECT_GT(texts, 100);
+}
+
+// A value put into a text is found again and put into its translation, numbers written the
+// language's way; what is no report's text is left as it is.
+TEST(ReportText, ValuesAreCarriedIntoTheTranslation)
+{
+    const QString scaled =
+        ReportText(QT_TRANSLATE_NOOP("PackReport", "scaled from %1 to %2 pixels"))
+            .arg(5000)
+            .arg(QStringLiteral("2,500"));
+    const QString lost = ReportText(QT_TRANSLATE_NOOP("PackReport", "settings not carried (%1)"))
+                             .arg(QStringLiteral("Noise, Wet Edges"));
+    const Japanese japanese;
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(ShownReportText(scaled), QStringLiteral("5.000 から 2.500 ピクセルに拡大・縮小"));
+    QLocale::setDefault(before);
+    EXPECT_EQ(ShownReportText(lost), QStringLiteral("移せなかった設定（ノイズ, ウェットエッジ）"));
+    EXPECT_EQ(ShownReportText(QStringLiteral("no pixels to carry; Krita textures each dab")),
+              QStringLiteral("移すピクセルがない; Krita は描点ごとにテクスチャを適用する"));
+    EXPECT_EQ(ShownReportText(QStringLiteral("Soft Round 45")), QStringLiteral("Soft Round 45"));
+}
