@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -17,6 +18,7 @@ struct Template
     const char* source;
     QRegularExpression pattern; // the source with a capture for each placeholder
     QList<int> numbers;         // the placeholders' numbers, in the order of the captures
+    qsizetype words = 0;        // the characters besides the placeholders
 };
 
 // Packs are planned on worker threads as well as on the UI thread.
@@ -47,7 +49,8 @@ void Remember(const char* source)
         done = m.capturedEnd();
     }
     pattern += QRegularExpression::escape(text.mid(done)) + QLatin1Char('$');
-    gTemplates.push_back({source, QRegularExpression(pattern), numbers});
+    gTemplates.push_back(
+        {source, QRegularExpression(pattern), numbers, text.size() - 2 * numbers.size()});
 }
 
 // An English number ("1,000", "12.5", "120 %", "45°") as the user's language writes it.
@@ -67,6 +70,8 @@ QString ShownNumber(const QString& value)
 
 // A value put into a report's text: one of its words, a heading of Photoshop's panel, a
 // blend mode, a number, a list of those, or a name (as it is).
+QString ShownOne(const QString& english);
+
 QString ShownValue(const QString& value)
 {
     if (const QString number = ShownNumber(value); !number.isEmpty())
@@ -77,6 +82,8 @@ QString ShownValue(const QString& value)
         if (shown != value)
             return shown;
     }
+    if (const QString shown = ShownOne(value); !shown.isNull())
+        return shown;
     if (value.contains(QStringLiteral(", "))) {
         QStringList parts = value.split(QStringLiteral(", "));
         for (QString& part : parts)
@@ -93,24 +100,35 @@ QString ShownOne(const QString& english)
     const QString fixed = Translated("PackReport", source.constData());
     if (fixed != english || english.isEmpty())
         return fixed;
-    QMutexLocker lock(&gTemplatesLock);
-    for (const Template& known : gTemplates) {
-        const QRegularExpressionMatch m = known.pattern.match(english);
-        if (!m.hasMatch())
-            continue;
-        QString shown = Translated("PackReport", known.source);
-        // Placeholders are filled at once so that a value holding "%2" stays as it is.
-        QString filled;
-        qsizetype done = 0;
-        for (const QRegularExpressionMatch& p : Placeholder().globalMatch(shown)) {
-            filled += shown.mid(done, p.capturedStart() - done);
-            const qsizetype at = known.numbers.indexOf(p.captured(1).toInt());
-            filled += at >= 0 ? ShownValue(m.captured(int(at) + 1)) : p.captured();
-            done = p.capturedEnd();
+    // "%1 clamped to GIMP's 0 to 100 %" rather than "%1 clamped to GIMP's %2": the template
+    // with the most words of its own that matches.
+    // A copy: another thread may add to the templates once the lock is let go.
+    std::optional<Template> best;
+    QRegularExpressionMatch match;
+    {
+        QMutexLocker lock(&gTemplatesLock);
+        for (const Template& known : gTemplates) {
+            if (best && known.words <= best->words)
+                continue;
+            if (QRegularExpressionMatch m = known.pattern.match(english); m.hasMatch()) {
+                best = known;
+                match = m;
+            }
         }
-        return filled + shown.mid(done);
     }
-    return QString();
+    if (!best)
+        return QString();
+    // Placeholders are filled at once so that a value holding "%2" stays as it is.
+    const QString shown = Translated("PackReport", best->source);
+    QString filled;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& p : Placeholder().globalMatch(shown)) {
+        filled += shown.mid(done, p.capturedStart() - done);
+        const qsizetype at = best->numbers.indexOf(p.captured(1).toInt());
+        filled += at >= 0 ? ShownValue(match.captured(int(at) + 1)) : p.captured();
+        done = p.capturedEnd();
+    }
+    return filled + shown.mid(done);
 }
 } // namespace
 

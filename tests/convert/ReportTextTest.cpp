@@ -79,8 +79,8 @@ TEST(ReportText, ReportsOfTheTestFilesAreShownWithoutEnglish)
     EXPECT_GT(texts, 100);
 }
 
-// A value put into a text is found again and put into its translation, numbers written the
-// language's way; what is no report's text is left as it is.
+// A value put into a text is found again and put into its translation (a report's text itself,
+// a list, a number written the language's way); what is no report's text is left as it is.
 TEST(ReportText, ValuesAreCarriedIntoTheTranslation)
 {
     const QString scaled =
@@ -89,7 +89,19 @@ TEST(ReportText, ValuesAreCarriedIntoTheTranslation)
             .arg(QStringLiteral("2,500"));
     const QString lost = ReportText(QT_TRANSLATE_NOOP("PackReport", "settings not carried (%1)"))
                              .arg(QStringLiteral("Noise, Wet Edges"));
+    const QString options =
+        ReportText(QT_TRANSLATE_NOOP("PackReport", "tool options not carried (%1)"))
+            .arg(ReportText(QT_TRANSLATE_NOOP("PackReport", "mode %1")).arg("Color Burn") + ", " +
+                 ReportText(QT_TRANSLATE_NOOP("PackReport", "opacity %1")).arg("50 %"));
+    ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's %2"));
+    const QString clamped =
+        ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's 0 to 100 %")).arg("120 %");
     const Japanese japanese;
+    EXPECT_EQ(
+        ShownReportText(options),
+        QStringLiteral("移せなかったツールオプション（モード 焼き込みカラー, 不透明度 50 %）"));
+    EXPECT_EQ(ShownReportText(clamped), QStringLiteral("120 % を GIMP の 0〜100 % に制限"))
+        << "the most particular text";
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German));
     EXPECT_EQ(ShownReportText(scaled), QStringLiteral("5.000 から 2.500 ピクセルに拡大・縮小"));
