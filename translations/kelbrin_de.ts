@@ -1638,7 +1638,7 @@
     </message>
     <message>
         <source>%1 control</source>
-        <translation>%1: Steuerung</translation>
+        <translation>%1 (Steuerung)</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
@@ -1658,7 +1658,7 @@
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation>%1: Jitter</translation>
+        <translation>%1 (Jitter)</translation>
     </message>
     <message>
         <source>size</source>
@@ -1746,7 +1746,7 @@
     </message>
     <message>
         <source>scatter control</source>
-        <translation>Streuung: Steuerung</translation>
+        <translation>Streuung (Steuerung)</translation>
     </message>
     <message>
         <source>there is no scatter for it to drive</source>

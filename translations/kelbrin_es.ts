@@ -1638,7 +1638,7 @@
     </message>
     <message>
         <source>%1 control</source>
-        <translation>%1: control</translation>
+        <translation>%1 (control)</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
@@ -1658,7 +1658,7 @@
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation>%1: fluctuación</translation>
+        <translation>%1 (fluctuación)</translation>
     </message>
     <message>
         <source>size</source>

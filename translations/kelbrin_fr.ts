@@ -1638,7 +1638,7 @@
     </message>
     <message>
         <source>%1 control</source>
-        <translation>%1 : contrôle</translation>
+        <translation>%1 (contrôle)</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
@@ -1658,7 +1658,7 @@
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation>%1 : variation</translation>
+        <translation>%1 (variation)</translation>
     </message>
     <message>
         <source>size</source>

@@ -1628,7 +1628,7 @@
     </message>
     <message>
         <source>%1 control</source>
-        <translation>%1: コントロール</translation>
+        <translation>%1（コントロール）</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
@@ -1648,7 +1648,7 @@
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation>%1: ジッター</translation>
+        <translation>%1（ジッター）</translation>
     </message>
     <message>
         <source>size</source>

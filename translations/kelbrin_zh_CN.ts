@@ -1628,7 +1628,7 @@
     </message>
     <message>
         <source>%1 control</source>
-        <translation>%1：控制</translation>
+        <translation>%1（控制）</translation>
     </message>
     <message>
         <source>GIMP has no input like control %1</source>
@@ -1648,7 +1648,7 @@
     </message>
     <message>
         <source>%1 jitter</source>
-        <translation>%1：抖动</translation>
+        <translation>%1（抖动）</translation>
     </message>
     <message>
         <source>size</source>

@@ -16,7 +16,9 @@ namespace {
 struct Template
 {
     const char* source;
-    QRegularExpression pattern; // the source with a capture for each placeholder
+    // The source with a capture for each placeholder. A value holds no "; ", which joins
+    // texts: a text is not taken for a value of the text before it.
+    QRegularExpression pattern;
     QList<int> numbers;         // the placeholders' numbers, in the order of the captures
     qsizetype words = 0;        // the characters besides the placeholders
 };
@@ -44,7 +46,7 @@ void Remember(const char* source)
     qsizetype done = 0;
     for (const QRegularExpressionMatch& m : Placeholder().globalMatch(text)) {
         pattern += QRegularExpression::escape(text.mid(done, m.capturedStart() - done)) +
-                   QStringLiteral("(.+?)");
+                   QStringLiteral("((?:(?!; ).)+?)");
         numbers << m.captured(1).toInt();
         done = m.capturedEnd();
     }

@@ -96,7 +96,18 @@ TEST(ReportText, ValuesAreCarriedIntoTheTranslation)
     ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's %2"));
     const QString clamped =
         ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 clamped to GIMP's 0 to 100 %")).arg("120 %");
+    const QString joined =
+        ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 dabs a step as spacing divided by %1"))
+            .arg(5) +
+        "; " +
+        ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 is beyond Krita's range, written as %2"))
+            .arg("0.2 %", "1 %");
     const Japanese japanese;
+    EXPECT_EQ(
+        ShownReportText(joined),
+        QStringLiteral("1 ステップ 5 描点を間隔 ÷ 5 として; 0.2 % は Krita の範囲外のため 1 % "
+                       "として書き出し"))
+        << "each of the texts joined";
     EXPECT_EQ(
         ShownReportText(options),
         QStringLiteral("移せなかったツールオプション（モード 焼き込みカラー, 不透明度 50 %）"));
