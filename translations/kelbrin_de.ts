@@ -1906,7 +1906,7 @@
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation>Abnutzbare Spitze als Vorschaubild geschrieben</translation>
+        <translation>abnutzbare Spitze als Vorschaubild geschrieben</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>

@@ -1688,7 +1688,7 @@
     </message>
     <message>
         <source>drawn as one still tip: GIMP&apos;s paintbrush has no bristle or wearing tips</source>
-        <translation>固定した先端として描画：GIMP のブラシには毛の先端もすり減る先端もない</translation>
+        <translation>固定した先端として描画：GIMP のブラシには毛先の先端も摩耗する先端もない</translation>
     </message>
     <message>
         <source>tilt scale</source>
@@ -1892,11 +1892,11 @@
     </message>
     <message>
         <source>bristle tip written as a preview image</source>
-        <translation>毛の先端をプレビュー画像として書き出し</translation>
+        <translation>毛先の先端をプレビュー画像として書き出し</translation>
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation>すり減る先端をプレビュー画像として書き出し</translation>
+        <translation>摩耗する先端をプレビュー画像として書き出し</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>
@@ -1928,11 +1928,11 @@
     </message>
     <message>
         <source>a bristle tip as its drawn picture, in Krita&apos;s pixel brush: Krita&apos;s bristle engine takes none of Photoshop&apos;s bristle settings</source>
-        <translation>毛の先端を描画した画像として Krita のピクセルブラシで：Krita の毛ブラシエンジンは Photoshop の毛の設定を一切受け取らない</translation>
+        <translation>毛先の先端を描画した画像として Krita のピクセルブラシで：Krita の毛ブラシエンジンは Photoshop の毛の設定を一切受け取らない</translation>
     </message>
     <message>
         <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
-        <translation>すり減る先端を描画した画像として、すり減らない Krita のピクセルブラシで</translation>
+        <translation>摩耗する先端を描画した画像として、すり減らない Krita のピクセルブラシで</translation>
     </message>
     <message>
         <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>

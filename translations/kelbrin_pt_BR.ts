@@ -1898,15 +1898,15 @@
     </message>
     <message>
         <source>airbrush tip written as a preview image</source>
-        <translation>ponta de aerógrafo gravada como imagem de visualização</translation>
+        <translation>ponta de aerógrafo gravada como imagem de prévia</translation>
     </message>
     <message>
         <source>bristle tip written as a preview image</source>
-        <translation>ponta de cerdas gravada como imagem de visualização</translation>
+        <translation>ponta de cerdas gravada como imagem de prévia</translation>
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation>ponta erodível gravada como imagem de visualização</translation>
+        <translation>ponta erodível gravada como imagem de prévia</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>

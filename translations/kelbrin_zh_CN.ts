@@ -1896,7 +1896,7 @@
     </message>
     <message>
         <source>erodible tip written as a preview image</source>
-        <translation>可侵蚀笔尖写为预览图像</translation>
+        <translation>侵蚀笔尖写为预览图像</translation>
     </message>
     <message>
         <source>computed tip drawn as pixels</source>
@@ -1932,7 +1932,7 @@
     </message>
     <message>
         <source>an erodible tip as its drawn picture, in Krita&apos;s pixel brush, which does not wear</source>
-        <translation>可侵蚀笔尖作为其绘制图像，用于不会磨损的 Krita 像素画笔</translation>
+        <translation>侵蚀笔尖作为其绘制图像，用于不会磨损的 Krita 像素画笔</translation>
     </message>
     <message>
         <source>the tip is written smaller; Krita enlarges it %1 times to the preset&apos;s %2 pixels</source>
