@@ -19,8 +19,9 @@ struct Template
     // The source with a capture for each placeholder. A value holds no "; ", which joins
     // texts: a text is not taken for a value of the text before it.
     QRegularExpression pattern;
-    QList<int> numbers;         // the placeholders' numbers, in the order of the captures
-    qsizetype words = 0;        // the characters besides the placeholders
+    QList<int> numbers;  // the placeholders' numbers, in the order of the captures
+    QList<int> names;    // those in quotes: a name, never translated
+    qsizetype words = 0; // the characters besides the placeholders
 };
 
 // Packs are planned on worker threads as well as on the UI thread.
@@ -42,17 +43,19 @@ void Remember(const char* source)
             return;
     }
     QString pattern = QStringLiteral("^");
-    QList<int> numbers;
+    QList<int> numbers, names;
     qsizetype done = 0;
     for (const QRegularExpressionMatch& m : Placeholder().globalMatch(text)) {
         pattern += QRegularExpression::escape(text.mid(done, m.capturedStart() - done)) +
                    QStringLiteral("((?:(?!; ).)+?)");
         numbers << m.captured(1).toInt();
+        if (m.capturedStart() > 0 && text.at(m.capturedStart() - 1) == QLatin1Char('"'))
+            names << numbers.last();
         done = m.capturedEnd();
     }
     pattern += QRegularExpression::escape(text.mid(done)) + QLatin1Char('$');
     gTemplates.push_back(
-        {source, QRegularExpression(pattern), numbers, text.size() - 2 * numbers.size()});
+        {source, QRegularExpression(pattern), numbers, names, text.size() - 2 * numbers.size()});
 }
 
 // An English number ("1,000", "12.5", "120 %", "45°") as the user's language writes it.
@@ -126,8 +129,10 @@ QString ShownOne(const QString& english)
     qsizetype done = 0;
     for (const QRegularExpressionMatch& p : Placeholder().globalMatch(shown)) {
         filled += shown.mid(done, p.capturedStart() - done);
-        const qsizetype at = best->numbers.indexOf(p.captured(1).toInt());
-        filled += at >= 0 ? ShownValue(match.captured(int(at) + 1)) : p.captured();
+        const int number = p.captured(1).toInt();
+        const qsizetype at = best->numbers.indexOf(number);
+        const QString value = at >= 0 ? match.captured(int(at) + 1) : p.captured();
+        filled += at < 0 || best->names.contains(number) ? value : ShownValue(value);
         done = p.capturedEnd();
     }
     return filled + shown.mid(done);

@@ -102,6 +102,9 @@ TEST(ReportText, ValuesAreCarriedIntoTheTranslation)
         "; " +
         ReportText(QT_TRANSLATE_NOOP("PackReport", "%1 is beyond Krita's range, written as %2"))
             .arg("0.2 %", "1 %");
+    const QString missing =
+        ReportText(QT_TRANSLATE_NOOP("PackReport", "the file does not carry the pattern \"%1\""))
+            .arg("Noise");
     const Japanese japanese;
     EXPECT_EQ(
         ShownReportText(joined),
@@ -121,4 +124,7 @@ TEST(ReportText, ValuesAreCarriedIntoTheTranslation)
     EXPECT_EQ(ShownReportText(QStringLiteral("no pixels to carry; Krita textures each dab")),
               QStringLiteral("移すピクセルがない; Krita は描点ごとにテクスチャを適用する"));
     EXPECT_EQ(ShownReportText(QStringLiteral("Soft Round 45")), QStringLiteral("Soft Round 45"));
+    EXPECT_EQ(ShownReportText(missing),
+              QStringLiteral("ファイルにパターン「Noise」が含まれていない"))
+        << "a name is no word to translate";
 }
