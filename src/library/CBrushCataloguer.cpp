@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QSet>
 #include <QSqlError>
+#include <QThread>
 #include <QTimer>
 #include <QVariant>
 #include <chrono>
@@ -59,7 +60,9 @@ bool InScope(const QByteArray& path, const std::vector<QByteArray>& scope)
 class CBrushCataloguer::Impl
 {
 public:
-    Impl(CBrushCataloguer* owner, QString path) : q(owner), libraryPath(std::move(path)) {}
+    Impl(CBrushCataloguer* owner, QString path, eCataloguingPriority priority)
+        : q(owner), libraryPath(std::move(path)), priority(priority)
+    {}
 
     struct Step
     {
@@ -82,6 +85,8 @@ public:
     };
 
     void post(Step step);
+    // At the start of each of the cataloguer's threads.
+    void takePriority() const;
     void writerLoop();
     void readerLoop();
 
@@ -102,6 +107,7 @@ public:
 
     CBrushCataloguer* q;
     const QString libraryPath;
+    const eCataloguingPriority priority;
 
     mutable std::mutex mutex;
     std::condition_variable wake;
@@ -132,12 +138,14 @@ public:
     QStringList scope;
 };
 
-CBrushCataloguer::CBrushCataloguer(const QString& libraryPath, int readingThreads, QObject* parent)
-    : QObject(parent), mImpl(std::make_unique<Impl>(this, libraryPath))
+CBrushCataloguer::CBrushCataloguer(const QString& libraryPath, int readingThreads,
+                                   eCataloguingPriority priority, QObject* parent)
+    : QObject(parent), mImpl(std::make_unique<Impl>(this, libraryPath, priority))
 {
     mImpl->sinceProgress.start();
     mImpl->writer = std::thread([this] { mImpl->writerLoop(); });
-    for (int i = 0; i < std::max(1, readingThreads); ++i)
+    const int readers = readingThreads > 0 ? readingThreads : QThread::idealThreadCount();
+    for (int i = 0; i < std::max(1, readers); ++i)
         mImpl->readers.emplace_back([this] { mImpl->readerLoop(); });
 }
 
@@ -282,9 +290,17 @@ void CBrushCataloguer::Impl::reportProgress(bool force)
         q, [owner, done, total] { Q_EMIT owner->progress(done, total); }, Qt::QueuedConnection);
 }
 
+void CBrushCataloguer::Impl::takePriority() const
+{
+    if (priority == eCataloguingPriority::background)
+        LowerThreadToBackground();
+    else
+        UseDefaultWakeUps(); // busy from start to end, unlike the event loop that made it
+}
+
 void CBrushCataloguer::Impl::writerLoop()
 {
-    LowerThreadToBackground();
+    takePriority();
     CLibraryConnection connection(libraryPath);
     std::vector<CataloguedFile> pending;
     auto pendingSince = std::chrono::steady_clock::now();
@@ -346,7 +362,7 @@ void CBrushCataloguer::Impl::writerLoop()
 
 void CBrushCataloguer::Impl::readerLoop()
 {
-    LowerThreadToBackground();
+    takePriority();
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         wake.wait(lock, [this] {
