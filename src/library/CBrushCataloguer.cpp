@@ -621,7 +621,7 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
     } else if (c.beginWrite()) {
         for (const CataloguedFile& file : files) {
             // A file is written whole or not at all, without undoing the rest of the batch.
-            c.exec(QStringLiteral("SAVEPOINT file"));
+            c.run(c.kept(QStringLiteral("SAVEPOINT file")));
             const bool written = WriteCataloguedFile(c, file);
             if (c.fault())
                 break;
@@ -630,9 +630,9 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
                 if (!file.error.isEmpty())
                     ++failed;
             } else {
-                c.exec(QStringLiteral("ROLLBACK TO file"));
+                c.run(c.kept(QStringLiteral("ROLLBACK TO file")));
             }
-            c.exec(QStringLiteral("RELEASE file"));
+            c.run(c.kept(QStringLiteral("RELEASE file")));
         }
         if (c.fault() || !c.commit()) {
             c.rollback();
@@ -663,11 +663,11 @@ bool CarryMarks(CLibraryConnection& c, qint64 fileId, const QByteArray& oldSha,
     for (const auto& [tableName, columnName] : marks) {
         const QString table = QLatin1String(tableName);
         const QString column = QLatin1String(columnName);
-        QSqlQuery carry =
-            c.prepare(QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
-                                     " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
-                                     " WHERE sha256 = ? AND id <> ?)")
-                          .arg(table, column));
+        QSqlQuery& carry =
+            c.kept(QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
+                                  " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
+                                  " WHERE sha256 = ? AND id <> ?)")
+                       .arg(table, column));
         carry.bindValue(0, newSha);
         carry.bindValue(1, oldSha);
         carry.bindValue(2, oldSha);
@@ -678,39 +678,95 @@ bool CarryMarks(CLibraryConnection& c, qint64 fileId, const QByteArray& oldSha,
     return true;
 }
 
-bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<CataloguedBrush>& brushes)
+// Rows go in up to this many to a statement. Each statement that adds brushes has the name index
+// write what it holds to disk (it keeps nothing across a statement's end); row by row, that was
+// most of what writing a file cost.
+constexpr int kRowsPerStatement = 64;
+
+// Runs insert(statement, first, count) over all rows, `count` at a time and then fewer, in
+// statements of `columns` parameters a row kept for chunks of 64, 32, ... 1 rows.
+bool InsertInChunks(CLibraryConnection& c, const QString& head, int columns, int rows,
+                    const std::function<void(QSqlQuery&, int, int)>& bind)
 {
-    QSqlQuery brush = c.prepare(QStringLiteral(
-        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
-        " tip_hash, diameter, spacing) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)"));
-    QSqlQuery thumbnail =
-        c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?1, ?2)"));
-    for (const CataloguedBrush& row : brushes) {
-        brush.bindValue(0, fileId);
-        brush.bindValue(1, row.position);
-        brush.bindValue(2,
-                        row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
-        brush.bindValue(3, row.name ? FoldedName(*row.name) : QStringLiteral(""));
-        brush.bindValue(4, int(row.kind));
-        brush.bindValue(5, row.width);
-        brush.bindValue(6, row.height);
-        brush.bindValue(7, row.depth);
-        brush.bindValue(8, row.tipHash);
-        const auto real = [](const std::optional<double>& v) {
-            return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
-        };
-        brush.bindValue(9, real(row.diameter));
-        brush.bindValue(10, real(row.spacing));
-        if (!c.run(brush))
+    QString row = QStringLiteral("(?");
+    for (int i = 1; i < columns; ++i)
+        row += QStringLiteral(", ?");
+    row += QLatin1Char(')');
+    for (int first = 0; first < rows;) {
+        int count = kRowsPerStatement;
+        while (count > rows - first)
+            count /= 2;
+        QString sql = head + QStringLiteral(" VALUES") + row;
+        for (int i = 1; i < count; ++i)
+            sql += QLatin1Char(',') + row;
+        QSqlQuery& insert = c.kept(sql);
+        bind(insert, first, count);
+        if (!c.run(insert))
             return false;
-        if (!row.thumbnail.isEmpty()) {
-            thumbnail.bindValue(0, brush.lastInsertId());
-            thumbnail.bindValue(1, row.thumbnail);
-            if (!c.run(thumbnail))
-                return false;
-        }
+        first += count;
     }
     return true;
+}
+
+bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<CataloguedBrush>& brushes)
+{
+    constexpr int kBrushColumns = 11;
+    const auto real = [](const std::optional<double>& v) {
+        return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
+    };
+    const bool written = InsertInChunks(
+        c,
+        QStringLiteral("INSERT INTO brushes(file_id, position, name, folded_name, kind, width,"
+                       " height, depth, tip_hash, diameter, spacing)"),
+        kBrushColumns, int(brushes.size()), [&](QSqlQuery& insert, int first, int count) {
+            for (int i = 0; i < count; ++i) {
+                const CataloguedBrush& row = brushes[size_t(first + i)];
+                const int at = i * kBrushColumns;
+                insert.bindValue(at, fileId);
+                insert.bindValue(at + 1, row.position);
+                insert.bindValue(at + 2, row.name ? QVariant(*row.name)
+                                                  : QVariant(QMetaType(QMetaType::QString)));
+                insert.bindValue(at + 3, row.foldedName);
+                insert.bindValue(at + 4, int(row.kind));
+                insert.bindValue(at + 5, row.width);
+                insert.bindValue(at + 6, row.height);
+                insert.bindValue(at + 7, row.depth);
+                insert.bindValue(at + 8, row.tipHash);
+                insert.bindValue(at + 9, real(row.diameter));
+                insert.bindValue(at + 10, real(row.spacing));
+            }
+        });
+    if (!written)
+        return false;
+
+    // The rows' ids, by position, for their thumbnails.
+    std::vector<qint64> ids(brushes.size(), -1);
+    QSqlQuery& rows = c.kept(QStringLiteral("SELECT position, id FROM brushes WHERE file_id = ?"));
+    rows.bindValue(0, fileId);
+    if (!c.run(rows))
+        return false;
+    while (rows.next()) {
+        const qint64 position = rows.value(0).toLongLong();
+        if (position >= 0 && position < qint64(ids.size()))
+            ids[size_t(position)] = rows.value(1).toLongLong();
+    }
+    const bool readAll = c.readAll(rows);
+    rows.finish();
+    if (!readAll)
+        return false;
+
+    std::vector<const CataloguedBrush*> pictured;
+    for (const CataloguedBrush& row : brushes)
+        if (!row.thumbnail.isEmpty())
+            pictured.push_back(&row);
+    return InsertInChunks(c, QStringLiteral("INSERT INTO thumbnails(brush_id, png)"), 2,
+                          int(pictured.size()), [&](QSqlQuery& insert, int first, int count) {
+                              for (int i = 0; i < count; ++i) {
+                                  const CataloguedBrush& row = *pictured[size_t(first + i)];
+                                  insert.bindValue(2 * i, ids[size_t(row.position)]);
+                                  insert.bindValue(2 * i + 1, row.thumbnail);
+                              }
+                          });
 }
 } // namespace
 
@@ -723,7 +779,7 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
         return false;
     const QByteArray path = PathToNative(file.path);
 
-    QSqlQuery known = c.prepare(QStringLiteral("SELECT id, sha256 FROM files WHERE path = ?"));
+    QSqlQuery& known = c.kept(QStringLiteral("SELECT id, sha256 FROM files WHERE path = ?"));
     known.bindValue(0, path);
     qint64 fileId = -1;
     QByteArray oldSha;
@@ -742,19 +798,19 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
     if (fileId >= 0) {
         if (oldSha != file.sha256 && !CarryMarks(c, fileId, oldSha, file.sha256))
             return false;
-        QSqlQuery clear = c.prepare(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
+        QSqlQuery& clear = c.kept(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
         clear.bindValue(0, fileId);
         if (!c.run(clear))
             return false;
     }
     // The same facts either way; the last parameter finds the row or names the new one.
-    QSqlQuery write = c.prepare(
-        fileId >= 0 ? QStringLiteral("UPDATE files SET size = ?1, mtime = ?2, inode = ?3,"
-                                     " device = ?4, sha256 = ?5, version = ?6, error = ?7,"
-                                     " brush_count = ?8, ctime = ?9 WHERE id = ?10")
-                    : QStringLiteral("INSERT INTO files(size, mtime, inode, device, sha256,"
-                                     " version, error, brush_count, ctime, path)"
-                                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"));
+    QSqlQuery& write =
+        c.kept(fileId >= 0 ? QStringLiteral("UPDATE files SET size = ?1, mtime = ?2, inode = ?3,"
+                                            " device = ?4, sha256 = ?5, version = ?6, error = ?7,"
+                                            " brush_count = ?8, ctime = ?9 WHERE id = ?10")
+                           : QStringLiteral("INSERT INTO files(size, mtime, inode, device, sha256,"
+                                            " version, error, brush_count, ctime, path)"
+                                            " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"));
     write.bindValue(0, file.facts.size);
     write.bindValue(1, file.facts.mtimeNs);
     write.bindValue(2, qint64(file.facts.inode));
@@ -774,14 +830,14 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
         return false;
     // Stars set aside by name when the library learnt presets go back to the brushes of those
     // names, the first of each; nothing is set aside for most files, and the look-up is by key.
-    QSqlQuery starBack = c.prepare(
+    QSqlQuery& starBack = c.kept(
         QStringLiteral("INSERT OR IGNORE INTO stars(sha256, position) SELECT ?1, min(b.position)"
                        " FROM star_names n JOIN brushes b ON b.file_id = ?2 AND b.name = n.name"
                        " WHERE n.sha256 = ?3 GROUP BY n.name"));
     starBack.bindValue(0, file.sha256);
     starBack.bindValue(1, fileId);
     starBack.bindValue(2, file.sha256);
-    QSqlQuery setAsideDone = c.prepare(QStringLiteral("DELETE FROM star_names WHERE sha256 = ?1"));
+    QSqlQuery& setAsideDone = c.kept(QStringLiteral("DELETE FROM star_names WHERE sha256 = ?1"));
     setAsideDone.bindValue(0, file.sha256);
     return c.run(starBack) && c.run(setAsideDone);
 }

@@ -326,8 +326,12 @@ CataloguedBrush CatalogueRow(const Brush& brush, int position)
 {
     CataloguedBrush row;
     row.position = position;
-    if (brush.name())
+    if (brush.name()) {
         row.name = brush.displayName();
+        row.foldedName = FoldedName(*row.name);
+    } else {
+        row.foldedName = QLatin1String("");
+    }
     row.kind = brush.kind();
     row.width = brush.pixelSize().width();
     row.height = brush.pixelSize().height();
