@@ -134,6 +134,8 @@ struct ShrunkAxis
 {
     quint32 whole = 0;
     std::vector<SampleRun> runs;
+    int widest = 0; // the most wholes of a run
+    int reach = 0;  // one past the last pixel a run ends at
 };
 
 // Empty when a run would reach past the sample, which Qt's arithmetic never asks for.
@@ -153,42 +155,47 @@ std::optional<ShrunkAxis> RunsOf(int from, int to)
         run.lastWeight = quint32(rest - qint64(run.wholes) * axis.whole);
         if (run.first + run.wholes + (run.lastWeight > 0 ? 1 : 0) >= from)
             return std::nullopt;
+        axis.widest = std::max(axis.widest, run.wholes);
+        axis.reach = std::max(axis.reach, run.first + run.wholes + 2);
     }
     return axis;
 }
 
-// The sum of the `count` bytes from p. `end` bounds what may be read: 16 bytes are loaded at a
-// time where they lie within it.
-quint32 SumOfBytes(const uchar* p, int count, const uchar* end)
+// The sums across one row of ink, as grey (255 less the ink, as the sample's colour table has it).
+// `room`: bytes that may be read from the row's start, at least its width.
+void SumAcross(const uchar* ink, qsizetype room, const ShrunkAxis& across, quint32* sums)
 {
-    quint32 sum = 0;
 #if defined(__SSE2__)
-    // 16 bytes of ones, then 16 of zeros: the 16 from (16 - n) keep the first n bytes.
+    // The inner pixels of most runs are 16 bytes or fewer, read at once where there is room to:
+    // their sum is that of the 16 bytes, those past the run masked off. kKeep from 16 - n keeps n.
     alignas(16) static constexpr uchar kKeep[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
                                                     0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
-    while (count > 0 && end - p >= 16) {
-        const int n = std::min(count, 16);
-        const __m128i bytes =
-            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
-                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - n)));
-        // Two sums of eight bytes each, in the low words of the two halves.
-        const __m128i sums = _mm_sad_epu8(bytes, _mm_setzero_si128());
-        sum += quint32(_mm_cvtsi128_si32(sums)) + quint32(_mm_extract_epi16(sums, 4));
-        p += n;
-        count -= n;
+    if (across.widest <= 16 && room >= qsizetype(across.reach) + 16) {
+        for (const SampleRun& run : across.runs) {
+            const uchar* p = ink + run.first;
+            const __m128i bytes = _mm_and_si128(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1)),
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - run.wholes)));
+            // Two sums of eight bytes each, in the low words of the two halves.
+            const __m128i halves = _mm_sad_epu8(bytes, _mm_setzero_si128());
+            const quint32 inner =
+                quint32(_mm_cvtsi128_si32(halves)) + quint32(_mm_extract_epi16(halves, 4));
+            // p[wholes + 1] is within room even where it weighs nothing.
+            *sums++ = (run.firstWeight * (255u - p[0]) +
+                       across.whole * (255u * quint32(run.wholes) - inner) +
+                       run.lastWeight * (255u - p[run.wholes + 1])) >>
+                      4;
+        }
+        return;
     }
+#else
+    Q_UNUSED(room);
 #endif
-    for (; count > 0; --count)
-        sum += *p++;
-    return sum;
-}
-
-// The sums across one row of ink, as grey (255 less the ink, as the sample's colour table has it).
-void SumAcross(const uchar* ink, const uchar* end, const ShrunkAxis& across, quint32* sums)
-{
     for (const SampleRun& run : across.runs) {
         const uchar* p = ink + run.first;
-        const quint32 inner = SumOfBytes(p + 1, run.wholes, end);
+        quint32 inner = 0;
+        for (int i = 1; i <= run.wholes; ++i)
+            inner += p[i];
         quint32 sum =
             run.firstWeight * (255u - p[0]) + across.whole * (255u * quint32(run.wholes) - inner);
         if (run.lastWeight > 0)
@@ -220,7 +227,7 @@ QImage ShrunkSample(const SampledBrush& brush, int side)
     out.setDotsPerMeterX(stored.dotsPerMeterX());
     out.setDotsPerMeterY(stored.dotsPerMeterY());
     const uchar* ink = brush.pixels().data();
-    const uchar* inkEnd = ink + brush.pixels().size();
+    const qsizetype inkBytes = qsizetype(brush.pixels().size());
     std::vector<quint32> rowSums(size_t(size.width()));
     std::vector<quint32> total(size_t(size.width()));
     // A row where one thumbnail row's run ends and the next one's begins is summed once.
@@ -229,7 +236,8 @@ QImage ShrunkSample(const SampledBrush& brush, int side)
         if (weight == 0)
             return;
         if (row != summedRow) {
-            SumAcross(ink + qsizetype(row) * width, inkEnd, *across, rowSums.data());
+            const qsizetype start = qsizetype(row) * width;
+            SumAcross(ink + start, inkBytes - start, *across, rowSums.data());
             summedRow = row;
         }
         for (size_t x = 0; x < total.size(); ++x)
