@@ -25,12 +25,26 @@
 
 namespace {
 // Files per transaction, and the longest a read file waits to be committed: short enough that
-// another process is never kept from writing for long, long enough that a large collection is
-// not committed file by file.
-constexpr size_t kBatchFiles = 48;
+// another process is never kept from writing for long (a few hundred files take tens of
+// milliseconds), long enough that a large collection is committed in few transactions. Each
+// commit writes the pages it changed to the journal again, and every 16 MB of journal the
+// library is synced to disk: larger transactions write less and sync less often.
+constexpr size_t kBatchFiles = 256;
 constexpr auto kBatchAge = std::chrono::milliseconds(500);
-// Read files waiting to be written; the readers wait beyond that.
-constexpr size_t kMaxWaitingResults = 64;
+// Read files waiting to be written, and the bytes their rows and thumbnails hold: enough for the
+// readers to go on through a sync of the library, which can take a tenth of a second. The
+// readers wait beyond either.
+constexpr size_t kMaxWaitingResults = 256;
+constexpr qsizetype kMaxWaitingBytes = 32 << 20;
+
+qsizetype HeldBytes(const CataloguedFile& file)
+{
+    qsizetype bytes = 0;
+    for (const CataloguedBrush& brush : file.brushes)
+        bytes += qsizetype(sizeof brush) + brush.thumbnail.size() + brush.tipHash.size() +
+                 2 * (brush.name ? brush.name->size() : 0) + 2 * brush.foldedName.size();
+    return bytes;
+}
 constexpr qint64 kProgressIntervalMs = 150;
 // How long a file on a drive about to be unmounted waits before it is asked for again.
 constexpr int kKeptOutRetryMs = 5000;
@@ -114,6 +128,7 @@ public:
     std::deque<Step> steps;
     std::deque<ReadJob> readJobs;
     std::deque<CataloguedFile> results;
+    qsizetype resultBytes = 0; // HeldBytes of results
     int readsInFlight = 0;
     bool stopping = false;
     // stopping, for reads under way: they end at the next brush rather than the file's end.
@@ -303,6 +318,7 @@ void CBrushCataloguer::Impl::writerLoop()
     takePriority();
     CLibraryConnection connection(libraryPath);
     std::vector<CataloguedFile> pending;
+    qsizetype pendingBytes = 0;
     auto pendingSince = std::chrono::steady_clock::now();
 
     std::unique_lock<std::mutex> lock(mutex);
@@ -313,15 +329,19 @@ void CBrushCataloguer::Impl::writerLoop()
             pending.push_back(std::move(results.front()));
             results.pop_front();
         }
+        pendingBytes += resultBytes;
+        resultBytes = 0;
         wake.notify_all(); // readers waiting for room
         const bool readsOutstanding = !readJobs.empty() || readsInFlight > 0;
         if (!pending.empty() &&
             (stopping || !readsOutstanding || !steps.empty() || pending.size() >= kBatchFiles ||
+             pendingBytes >= kMaxWaitingBytes ||
              std::chrono::steady_clock::now() - pendingSince >= kBatchAge)) {
             lock.unlock();
             write(connection, pending);
             stopOnFault(connection);
             pending.clear();
+            pendingBytes = 0;
             lock.lock();
             continue;
         }
@@ -366,7 +386,8 @@ void CBrushCataloguer::Impl::readerLoop()
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         wake.wait(lock, [this] {
-            return stopping || (!readJobs.empty() && results.size() < kMaxWaitingResults);
+            return stopping || (!readJobs.empty() && results.size() < kMaxWaitingResults &&
+                                resultBytes < kMaxWaitingBytes);
         });
         if (stopping)
             return;
@@ -398,6 +419,7 @@ void CBrushCataloguer::Impl::readerLoop()
             wake.notify_all();
             return;
         }
+        resultBytes += HeldBytes(file);
         results.push_back(std::move(file));
         wake.notify_all();
     }
