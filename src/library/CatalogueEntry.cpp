@@ -161,36 +161,49 @@ std::optional<ShrunkAxis> RunsOf(int from, int to)
     return axis;
 }
 
-// The sums across one row of ink, as grey (255 less the ink, as the sample's colour table has it).
-// `room`: bytes that may be read from the row's start, at least its width.
-void SumAcross(const uchar* ink, qsizetype room, const ShrunkAxis& across, quint32* sums)
-{
 #if defined(__SSE2__)
-    // The inner pixels of most runs are 16 bytes or fewer, read at once where there is room to:
-    // their sum is that of the 16 bytes, those past the run masked off. kKeep from 16 - n keeps n.
-    alignas(16) static constexpr uchar kKeep[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
-                                                    0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
-    if (across.widest <= 16 && room >= qsizetype(across.reach) + 16) {
-        for (const SampleRun& run : across.runs) {
-            const uchar* p = ink + run.first;
-            const __m128i bytes = _mm_and_si128(
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1)),
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - run.wholes)));
-            // Two sums of eight bytes each, in the low words of the two halves.
-            const __m128i halves = _mm_sad_epu8(bytes, _mm_setzero_si128());
-            const quint32 inner =
-                quint32(_mm_cvtsi128_si32(halves)) + quint32(_mm_extract_epi16(halves, 4));
-            // p[wholes + 1] is within room even where it weighs nothing.
-            *sums++ = (run.firstWeight * (255u - p[0]) +
-                       across.whole * (255u * quint32(run.wholes) - inner) +
-                       run.lastWeight * (255u - p[run.wholes + 1])) >>
+// The inner pixels of most runs are 16 bytes or fewer, read at once where there is room to:
+// their sum is that of the 16 bytes with those past the run masked off. The 16 bytes of kKeep
+// from 16 - n keep the first n.
+alignas(16) constexpr uchar kKeep[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+                                         0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
+
+// The sums across two rows `stride` bytes apart, which share their runs' weights and masks.
+// Both rows have room for every 16-byte read.
+void SumAcrossTwo(const uchar* ink, qsizetype stride, const ShrunkAxis& across, quint32* sums,
+                  quint32* nextSums)
+{
+    for (const SampleRun& run : across.runs) {
+        const uchar* p = ink + run.first;
+        const uchar* q = p + stride;
+        const __m128i keep =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - run.wholes));
+        // Each gives two sums of eight bytes, in the low words of its halves.
+        const __m128i first = _mm_sad_epu8(
+            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1)), keep),
+            _mm_setzero_si128());
+        const __m128i second = _mm_sad_epu8(
+            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1)), keep),
+            _mm_setzero_si128());
+        const __m128i inner =
+            _mm_add_epi64(_mm_unpacklo_epi64(first, second), _mm_unpackhi_epi64(first, second));
+        const quint32 wholes = 255u * quint32(run.wholes);
+        // p[wholes + 1] is within room even where it weighs nothing.
+        *sums++ = (run.firstWeight * (255u - p[0]) +
+                   across.whole * (wholes - quint32(_mm_cvtsi128_si32(inner))) +
+                   run.lastWeight * (255u - p[run.wholes + 1])) >>
+                  4;
+        *nextSums++ = (run.firstWeight * (255u - q[0]) +
+                       across.whole * (wholes - quint32(_mm_extract_epi16(inner, 4))) +
+                       run.lastWeight * (255u - q[run.wholes + 1])) >>
                       4;
-        }
-        return;
     }
-#else
-    Q_UNUSED(room);
+}
 #endif
+
+// The sums across one row of ink, as grey (255 less the ink, as the sample's colour table has it).
+void SumAcross(const uchar* ink, const ShrunkAxis& across, quint32* sums)
+{
     for (const SampleRun& run : across.runs) {
         const uchar* p = ink + run.first;
         quint32 inner = 0;
@@ -226,21 +239,27 @@ QImage ShrunkSample(const SampledBrush& brush, int side)
         return out;
     out.setDotsPerMeterX(stored.dotsPerMeterX());
     out.setDotsPerMeterY(stored.dotsPerMeterY());
+
+    // Every row's sums across first, two rows at a time where they leave room to read ahead.
     const uchar* ink = brush.pixels().data();
-    const qsizetype inkBytes = qsizetype(brush.pixels().size());
-    std::vector<quint32> rowSums(size_t(size.width()));
-    std::vector<quint32> total(size_t(size.width()));
-    // A row where one thumbnail row's run ends and the next one's begins is summed once.
-    int summedRow = -1;
-    const auto addRow = [&](int row, quint32 weight) {
-        if (weight == 0)
-            return;
-        if (row != summedRow) {
-            const qsizetype start = qsizetype(row) * width;
-            SumAcross(ink + start, inkBytes - start, *across, rowSums.data());
-            summedRow = row;
-        }
-        for (size_t x = 0; x < total.size(); ++x)
+    const size_t columns = size_t(size.width());
+    std::vector<quint32> sums(size_t(height) * columns);
+    int row = 0;
+#if defined(__SSE2__)
+    if (across->widest <= 16) {
+        const qsizetype room = qsizetype(brush.pixels().size()) - across->reach - 16;
+        for (; row + 1 < height && qsizetype(row + 1) * width <= room; row += 2)
+            SumAcrossTwo(ink + qsizetype(row) * width, width, *across, &sums[size_t(row) * columns],
+                         &sums[size_t(row + 1) * columns]);
+    }
+#endif
+    for (; row < height; ++row)
+        SumAcross(ink + qsizetype(row) * width, *across, &sums[size_t(row) * columns]);
+
+    std::vector<quint32> total(columns);
+    const auto addRow = [&](int sampleRow, quint32 weight) {
+        const quint32* rowSums = &sums[size_t(sampleRow) * columns];
+        for (size_t x = 0; x < columns; ++x)
             total[x] += rowSums[x] * weight;
     };
     for (int y = 0; y < size.height(); ++y) {
@@ -249,9 +268,10 @@ QImage ShrunkSample(const SampledBrush& brush, int side)
         addRow(run.first, run.firstWeight);
         for (int i = 1; i <= run.wholes; ++i)
             addRow(run.first + i, down->whole);
-        addRow(run.first + run.wholes + 1, run.lastWeight);
+        if (run.lastWeight > 0)
+            addRow(run.first + run.wholes + 1, run.lastWeight);
         uchar* line = out.scanLine(y);
-        for (size_t x = 0; x < total.size(); ++x)
+        for (size_t x = 0; x < columns; ++x)
             line[x] = uchar(total[x] >> 24);
     }
     return out;
