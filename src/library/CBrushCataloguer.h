@@ -38,9 +38,9 @@ enum class eCataloguingPriority
 
 // Keeps the library in step with the brush files on disk. It follows what it is told (by a
 // search, or directly) in order on a thread of its own, and reads new and changed files on
-// reading threads of its own, one a core. Results are committed in short transactions of a few
-// dozen files: a process killed mid-way keeps what was committed and finds the rest changed at
-// the next start. Main thread only; signals arrive there.
+// reading threads of its own, one a core. Results are committed in short transactions of up to
+// a few hundred files: a process killed mid-way keeps what was committed and finds the rest
+// changed at the next start. Main thread only; signals arrive there.
 class CBrushCataloguer : public QObject
 {
     Q_OBJECT
