@@ -243,7 +243,8 @@ QImage ShrunkSample(const SampledBrush& brush, int side)
     // Every row's sums across first, two rows at a time where they leave room to read ahead.
     const uchar* ink = brush.pixels().data();
     const size_t columns = size_t(size.width());
-    std::vector<quint32> sums(size_t(height) * columns);
+    // Every element is written below; zeroing them first would cost as much again.
+    std::vector<quint32, UninitializedAllocator<quint32>> sums(size_t(height) * columns);
     int row = 0;
 #if defined(__SSE2__)
     if (across->widest <= 16) {
@@ -329,7 +330,7 @@ public:
 
         const bool across = width > 1;
         const bool down = height > 1;
-        std::vector<uchar> filtered((rowBytes + 1) * size_t(height));
+        PixelBlock filtered((rowBytes + 1) * size_t(height)); // every byte written below
         const std::vector<uchar> noRow(rowBytes, 0);
         for (int y = 0; y < height; ++y) {
             const uchar* row = image.constScanLine(y);
@@ -350,7 +351,7 @@ public:
         z_stream* stream = Deflater::forThisThread(windowBits, strategy);
         if (!stream)
             return false;
-        std::vector<uchar> compressed(deflateBound(stream, uLong(dataSize)));
+        PixelBlock compressed(deflateBound(stream, uLong(dataSize)));
         stream->next_in = filtered.data();
         stream->avail_in = uInt(dataSize);
         stream->next_out = compressed.data();
