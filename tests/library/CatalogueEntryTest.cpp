@@ -79,6 +79,21 @@ INSTANTIATE_TEST_SUITE_P(Shapes, LibraryThumbnail,
                                          Shape{65, 1, 8}, Shape{1, 1, 8}, Shape{64, 64, 8},
                                          Shape{40, 7, 8}, Shape{300, 200, 16}));
 
+// The weights of a run depend on both sides' lengths: a spread of sizes, each side from just over
+// the thumbnail to many times it, catches an arithmetic that is off for some ratios only.
+TEST(LibraryThumbnail, ManySizes_AllAsQtMakesThem)
+{
+    std::mt19937 random(38);
+    std::uniform_int_distribution<int> side(65, 1300);
+    for (int i = 0; i < 40; ++i) {
+        const int width = side(random);
+        const int height = i % 4 == 0 ? 1 + int(random() % 64) : side(random);
+        const SampledBrush brush(QStringLiteral("tip"), width, height, 8, Sample(width, height, 1));
+        EXPECT_EQ(CatalogueRow(brush, 0).thumbnail, QtThumbnailPng(brush))
+            << width << "x" << height;
+    }
+}
+
 TEST(LibraryThumbnail, ComputedAndShapedTipsToo)
 {
     const ComputedBrush computed(QStringLiteral("round"), 150, 40, 30, 70);
