@@ -12,6 +12,7 @@ packages=(
   libquazip1-qt6-dev  # Krita's resource bundles are ZIP archives
   libqt6sql6-sqlite  # Qt's SQLite driver, a plugin: the brush library's database
   libssl-dev  # SHA-256 of files and tips with the processor's SHA instructions
+  zlib1g-dev  # the library's thumbnails, written as Qt's PNG plugin writes them
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info xvfb xauth
   libglib2.0-bin  # gio: the trash test compares its .trashinfo with GLib's

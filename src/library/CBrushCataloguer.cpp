@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QSet>
 #include <QSqlError>
+#include <QThread>
 #include <QTimer>
 #include <QVariant>
 #include <chrono>
@@ -24,12 +25,26 @@
 
 namespace {
 // Files per transaction, and the longest a read file waits to be committed: short enough that
-// another process is never kept from writing for long, long enough that a large collection is
-// not committed file by file.
-constexpr size_t kBatchFiles = 48;
+// another process is never kept from writing for long (a few hundred files take tens of
+// milliseconds), long enough that a large collection is committed in few transactions. Each
+// commit writes the pages it changed to the journal again, and every 16 MB of journal the
+// library is synced to disk: larger transactions write less and sync less often.
+constexpr size_t kBatchFiles = 256;
 constexpr auto kBatchAge = std::chrono::milliseconds(500);
-// Read files waiting to be written; the readers wait beyond that.
-constexpr size_t kMaxWaitingResults = 64;
+// Read files waiting to be written, and the bytes their rows and thumbnails hold: enough for the
+// readers to go on through a sync of the library, which can take a tenth of a second. The
+// readers wait beyond either.
+constexpr size_t kMaxWaitingResults = 256;
+constexpr qsizetype kMaxWaitingBytes = 32 << 20;
+
+qsizetype HeldBytes(const CataloguedFile& file)
+{
+    qsizetype bytes = 0;
+    for (const CataloguedBrush& brush : file.brushes)
+        bytes += qsizetype(sizeof brush) + brush.thumbnail.size() + brush.tipHash.size() +
+                 2 * (brush.name ? brush.name->size() : 0) + 2 * brush.foldedName.size();
+    return bytes;
+}
 constexpr qint64 kProgressIntervalMs = 150;
 // How long a file on a drive about to be unmounted waits before it is asked for again.
 constexpr int kKeptOutRetryMs = 5000;
@@ -59,7 +74,9 @@ bool InScope(const QByteArray& path, const std::vector<QByteArray>& scope)
 class CBrushCataloguer::Impl
 {
 public:
-    Impl(CBrushCataloguer* owner, QString path) : q(owner), libraryPath(std::move(path)) {}
+    Impl(CBrushCataloguer* owner, QString path, eCataloguingPriority priority)
+        : q(owner), libraryPath(std::move(path)), priority(priority)
+    {}
 
     struct Step
     {
@@ -82,6 +99,8 @@ public:
     };
 
     void post(Step step);
+    // At the start of each of the cataloguer's threads.
+    void takePriority() const;
     void writerLoop();
     void readerLoop();
 
@@ -102,12 +121,14 @@ public:
 
     CBrushCataloguer* q;
     const QString libraryPath;
+    const eCataloguingPriority priority;
 
     mutable std::mutex mutex;
     std::condition_variable wake;
     std::deque<Step> steps;
     std::deque<ReadJob> readJobs;
     std::deque<CataloguedFile> results;
+    qsizetype resultBytes = 0; // HeldBytes of results
     int readsInFlight = 0;
     bool stopping = false;
     // stopping, for reads under way: they end at the next brush rather than the file's end.
@@ -132,12 +153,14 @@ public:
     QStringList scope;
 };
 
-CBrushCataloguer::CBrushCataloguer(const QString& libraryPath, int readingThreads, QObject* parent)
-    : QObject(parent), mImpl(std::make_unique<Impl>(this, libraryPath))
+CBrushCataloguer::CBrushCataloguer(const QString& libraryPath, int readingThreads,
+                                   eCataloguingPriority priority, QObject* parent)
+    : QObject(parent), mImpl(std::make_unique<Impl>(this, libraryPath, priority))
 {
     mImpl->sinceProgress.start();
     mImpl->writer = std::thread([this] { mImpl->writerLoop(); });
-    for (int i = 0; i < std::max(1, readingThreads); ++i)
+    const int readers = readingThreads > 0 ? readingThreads : QThread::idealThreadCount();
+    for (int i = 0; i < std::max(1, readers); ++i)
         mImpl->readers.emplace_back([this] { mImpl->readerLoop(); });
 }
 
@@ -282,11 +305,20 @@ void CBrushCataloguer::Impl::reportProgress(bool force)
         q, [owner, done, total] { Q_EMIT owner->progress(done, total); }, Qt::QueuedConnection);
 }
 
+void CBrushCataloguer::Impl::takePriority() const
+{
+    if (priority == eCataloguingPriority::background)
+        LowerThreadToBackground();
+    else
+        UseDefaultWakeUps(); // busy from start to end, unlike the event loop that made it
+}
+
 void CBrushCataloguer::Impl::writerLoop()
 {
-    LowerThreadToBackground();
+    takePriority();
     CLibraryConnection connection(libraryPath);
     std::vector<CataloguedFile> pending;
+    qsizetype pendingBytes = 0;
     auto pendingSince = std::chrono::steady_clock::now();
 
     std::unique_lock<std::mutex> lock(mutex);
@@ -297,15 +329,19 @@ void CBrushCataloguer::Impl::writerLoop()
             pending.push_back(std::move(results.front()));
             results.pop_front();
         }
+        pendingBytes += resultBytes;
+        resultBytes = 0;
         wake.notify_all(); // readers waiting for room
         const bool readsOutstanding = !readJobs.empty() || readsInFlight > 0;
         if (!pending.empty() &&
             (stopping || !readsOutstanding || !steps.empty() || pending.size() >= kBatchFiles ||
+             pendingBytes >= kMaxWaitingBytes ||
              std::chrono::steady_clock::now() - pendingSince >= kBatchAge)) {
             lock.unlock();
             write(connection, pending);
             stopOnFault(connection);
             pending.clear();
+            pendingBytes = 0;
             lock.lock();
             continue;
         }
@@ -346,11 +382,12 @@ void CBrushCataloguer::Impl::writerLoop()
 
 void CBrushCataloguer::Impl::readerLoop()
 {
-    LowerThreadToBackground();
+    takePriority();
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         wake.wait(lock, [this] {
-            return stopping || (!readJobs.empty() && results.size() < kMaxWaitingResults);
+            return stopping || (!readJobs.empty() && results.size() < kMaxWaitingResults &&
+                                resultBytes < kMaxWaitingBytes);
         });
         if (stopping)
             return;
@@ -382,6 +419,7 @@ void CBrushCataloguer::Impl::readerLoop()
             wake.notify_all();
             return;
         }
+        resultBytes += HeldBytes(file);
         results.push_back(std::move(file));
         wake.notify_all();
     }
@@ -605,7 +643,7 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
     } else if (c.beginWrite()) {
         for (const CataloguedFile& file : files) {
             // A file is written whole or not at all, without undoing the rest of the batch.
-            c.exec(QStringLiteral("SAVEPOINT file"));
+            c.run(c.kept(QStringLiteral("SAVEPOINT file")));
             const bool written = WriteCataloguedFile(c, file);
             if (c.fault())
                 break;
@@ -614,9 +652,9 @@ void CBrushCataloguer::Impl::write(CLibraryConnection& c, std::vector<Catalogued
                 if (!file.error.isEmpty())
                     ++failed;
             } else {
-                c.exec(QStringLiteral("ROLLBACK TO file"));
+                c.run(c.kept(QStringLiteral("ROLLBACK TO file")));
             }
-            c.exec(QStringLiteral("RELEASE file"));
+            c.run(c.kept(QStringLiteral("RELEASE file")));
         }
         if (c.fault() || !c.commit()) {
             c.rollback();
@@ -647,11 +685,11 @@ bool CarryMarks(CLibraryConnection& c, qint64 fileId, const QByteArray& oldSha,
     for (const auto& [tableName, columnName] : marks) {
         const QString table = QLatin1String(tableName);
         const QString column = QLatin1String(columnName);
-        QSqlQuery carry =
-            c.prepare(QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
-                                     " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
-                                     " WHERE sha256 = ? AND id <> ?)")
-                          .arg(table, column));
+        QSqlQuery& carry =
+            c.kept(QStringLiteral("INSERT OR IGNORE INTO %1(sha256, %2) SELECT ?, %2 FROM %1"
+                                  " WHERE sha256 = ? AND NOT EXISTS (SELECT 1 FROM files"
+                                  " WHERE sha256 = ? AND id <> ?)")
+                       .arg(table, column));
         carry.bindValue(0, newSha);
         carry.bindValue(1, oldSha);
         carry.bindValue(2, oldSha);
@@ -662,39 +700,95 @@ bool CarryMarks(CLibraryConnection& c, qint64 fileId, const QByteArray& oldSha,
     return true;
 }
 
-bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<CataloguedBrush>& brushes)
+// Rows go in up to this many to a statement. Each statement that adds brushes has the name index
+// write what it holds to disk (it keeps nothing across a statement's end); row by row, that was
+// most of what writing a file cost.
+constexpr int kRowsPerStatement = 64;
+
+// Runs insert(statement, first, count) over all rows, `count` at a time and then fewer, in
+// statements of `columns` parameters a row kept for chunks of 64, 32, ... 1 rows.
+bool InsertInChunks(CLibraryConnection& c, const QString& head, int columns, int rows,
+                    const std::function<void(QSqlQuery&, int, int)>& bind)
 {
-    QSqlQuery brush = c.prepare(QStringLiteral(
-        "INSERT INTO brushes(file_id, position, name, folded_name, kind, width, height, depth,"
-        " tip_hash, diameter, spacing) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)"));
-    QSqlQuery thumbnail =
-        c.prepare(QStringLiteral("INSERT INTO thumbnails(brush_id, png) VALUES(?1, ?2)"));
-    for (const CataloguedBrush& row : brushes) {
-        brush.bindValue(0, fileId);
-        brush.bindValue(1, row.position);
-        brush.bindValue(2,
-                        row.name ? QVariant(*row.name) : QVariant(QMetaType(QMetaType::QString)));
-        brush.bindValue(3, row.name ? FoldedName(*row.name) : QStringLiteral(""));
-        brush.bindValue(4, int(row.kind));
-        brush.bindValue(5, row.width);
-        brush.bindValue(6, row.height);
-        brush.bindValue(7, row.depth);
-        brush.bindValue(8, row.tipHash);
-        const auto real = [](const std::optional<double>& v) {
-            return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
-        };
-        brush.bindValue(9, real(row.diameter));
-        brush.bindValue(10, real(row.spacing));
-        if (!c.run(brush))
+    QString row = QStringLiteral("(?");
+    for (int i = 1; i < columns; ++i)
+        row += QStringLiteral(", ?");
+    row += QLatin1Char(')');
+    for (int first = 0; first < rows;) {
+        int count = kRowsPerStatement;
+        while (count > rows - first)
+            count /= 2;
+        QString sql = head + QStringLiteral(" VALUES") + row;
+        for (int i = 1; i < count; ++i)
+            sql += QLatin1Char(',') + row;
+        QSqlQuery& insert = c.kept(sql);
+        bind(insert, first, count);
+        if (!c.run(insert))
             return false;
-        if (!row.thumbnail.isEmpty()) {
-            thumbnail.bindValue(0, brush.lastInsertId());
-            thumbnail.bindValue(1, row.thumbnail);
-            if (!c.run(thumbnail))
-                return false;
-        }
+        first += count;
     }
     return true;
+}
+
+bool WriteBrushes(CLibraryConnection& c, qint64 fileId, const std::vector<CataloguedBrush>& brushes)
+{
+    constexpr int kBrushColumns = 11;
+    const auto real = [](const std::optional<double>& v) {
+        return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
+    };
+    const bool written = InsertInChunks(
+        c,
+        QStringLiteral("INSERT INTO brushes(file_id, position, name, folded_name, kind, width,"
+                       " height, depth, tip_hash, diameter, spacing)"),
+        kBrushColumns, int(brushes.size()), [&](QSqlQuery& insert, int first, int count) {
+            for (int i = 0; i < count; ++i) {
+                const CataloguedBrush& row = brushes[size_t(first + i)];
+                const int at = i * kBrushColumns;
+                insert.bindValue(at, fileId);
+                insert.bindValue(at + 1, row.position);
+                insert.bindValue(at + 2, row.name ? QVariant(*row.name)
+                                                  : QVariant(QMetaType(QMetaType::QString)));
+                insert.bindValue(at + 3, row.foldedName);
+                insert.bindValue(at + 4, int(row.kind));
+                insert.bindValue(at + 5, row.width);
+                insert.bindValue(at + 6, row.height);
+                insert.bindValue(at + 7, row.depth);
+                insert.bindValue(at + 8, row.tipHash);
+                insert.bindValue(at + 9, real(row.diameter));
+                insert.bindValue(at + 10, real(row.spacing));
+            }
+        });
+    if (!written)
+        return false;
+
+    // The rows' ids, by position, for their thumbnails.
+    std::vector<qint64> ids(brushes.size(), -1);
+    QSqlQuery& rows = c.kept(QStringLiteral("SELECT position, id FROM brushes WHERE file_id = ?"));
+    rows.bindValue(0, fileId);
+    if (!c.run(rows))
+        return false;
+    while (rows.next()) {
+        const qint64 position = rows.value(0).toLongLong();
+        if (position >= 0 && position < qint64(ids.size()))
+            ids[size_t(position)] = rows.value(1).toLongLong();
+    }
+    const bool readAll = c.readAll(rows);
+    rows.finish();
+    if (!readAll)
+        return false;
+
+    std::vector<const CataloguedBrush*> pictured;
+    for (const CataloguedBrush& row : brushes)
+        if (!row.thumbnail.isEmpty())
+            pictured.push_back(&row);
+    return InsertInChunks(c, QStringLiteral("INSERT INTO thumbnails(brush_id, png)"), 2,
+                          int(pictured.size()), [&](QSqlQuery& insert, int first, int count) {
+                              for (int i = 0; i < count; ++i) {
+                                  const CataloguedBrush& row = *pictured[size_t(first + i)];
+                                  insert.bindValue(2 * i, ids[size_t(row.position)]);
+                                  insert.bindValue(2 * i + 1, row.thumbnail);
+                              }
+                          });
 }
 } // namespace
 
@@ -707,7 +801,7 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
         return false;
     const QByteArray path = PathToNative(file.path);
 
-    QSqlQuery known = c.prepare(QStringLiteral("SELECT id, sha256 FROM files WHERE path = ?"));
+    QSqlQuery& known = c.kept(QStringLiteral("SELECT id, sha256 FROM files WHERE path = ?"));
     known.bindValue(0, path);
     qint64 fileId = -1;
     QByteArray oldSha;
@@ -726,19 +820,19 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
     if (fileId >= 0) {
         if (oldSha != file.sha256 && !CarryMarks(c, fileId, oldSha, file.sha256))
             return false;
-        QSqlQuery clear = c.prepare(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
+        QSqlQuery& clear = c.kept(QStringLiteral("DELETE FROM brushes WHERE file_id = ?"));
         clear.bindValue(0, fileId);
         if (!c.run(clear))
             return false;
     }
     // The same facts either way; the last parameter finds the row or names the new one.
-    QSqlQuery write = c.prepare(
-        fileId >= 0 ? QStringLiteral("UPDATE files SET size = ?1, mtime = ?2, inode = ?3,"
-                                     " device = ?4, sha256 = ?5, version = ?6, error = ?7,"
-                                     " brush_count = ?8, ctime = ?9 WHERE id = ?10")
-                    : QStringLiteral("INSERT INTO files(size, mtime, inode, device, sha256,"
-                                     " version, error, brush_count, ctime, path)"
-                                     " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"));
+    QSqlQuery& write =
+        c.kept(fileId >= 0 ? QStringLiteral("UPDATE files SET size = ?1, mtime = ?2, inode = ?3,"
+                                            " device = ?4, sha256 = ?5, version = ?6, error = ?7,"
+                                            " brush_count = ?8, ctime = ?9 WHERE id = ?10")
+                           : QStringLiteral("INSERT INTO files(size, mtime, inode, device, sha256,"
+                                            " version, error, brush_count, ctime, path)"
+                                            " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)"));
     write.bindValue(0, file.facts.size);
     write.bindValue(1, file.facts.mtimeNs);
     write.bindValue(2, qint64(file.facts.inode));
@@ -758,14 +852,14 @@ bool WriteCataloguedFile(CLibraryConnection& c, const CataloguedFile& file)
         return false;
     // Stars set aside by name when the library learnt presets go back to the brushes of those
     // names, the first of each; nothing is set aside for most files, and the look-up is by key.
-    QSqlQuery starBack = c.prepare(
+    QSqlQuery& starBack = c.kept(
         QStringLiteral("INSERT OR IGNORE INTO stars(sha256, position) SELECT ?1, min(b.position)"
                        " FROM star_names n JOIN brushes b ON b.file_id = ?2 AND b.name = n.name"
                        " WHERE n.sha256 = ?3 GROUP BY n.name"));
     starBack.bindValue(0, file.sha256);
     starBack.bindValue(1, fileId);
     starBack.bindValue(2, file.sha256);
-    QSqlQuery setAsideDone = c.prepare(QStringLiteral("DELETE FROM star_names WHERE sha256 = ?1"));
+    QSqlQuery& setAsideDone = c.kept(QStringLiteral("DELETE FROM star_names WHERE sha256 = ?1"));
     setAsideDone.bindValue(0, file.sha256);
     return c.run(starBack) && c.run(setAsideDone);
 }

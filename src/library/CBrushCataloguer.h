@@ -26,18 +26,28 @@ struct CatalogueCounts
     int moved = 0;   // rows that followed their file to a new path
 };
 
+// How the cataloguer's threads share the machine with the rest of it.
+enum class eCataloguingPriority
+{
+    // The lowest CPU priority and the idle I/O class: beside the window, which with its own
+    // reading thread is never kept waiting.
+    background,
+    // As the rest of the process: for a command the user waits on.
+    normal,
+};
+
 // Keeps the library in step with the brush files on disk. It follows what it is told (by a
 // search, or directly) in order on a thread of its own, and reads new and changed files on
-// reading threads of its own; all of them run at background priority, so the window and its
-// own reading thread are never kept waiting. Results are committed in short transactions of a
-// few dozen files: a process killed mid-way keeps what was committed and finds the rest changed
-// at the next start. Main thread only; signals arrive there.
+// reading threads of its own, one a core. Results are committed in short transactions of up to
+// a few hundred files: a process killed mid-way keeps what was committed and finds the rest
+// changed at the next start. Main thread only; signals arrive there.
 class CBrushCataloguer : public QObject
 {
     Q_OBJECT
 public:
-    // libraryPath: a library PrepareLibrary has made ready.
-    explicit CBrushCataloguer(const QString& libraryPath, int readingThreads = 2,
+    // libraryPath: a library PrepareLibrary has made ready. readingThreads: 0 for one a core.
+    explicit CBrushCataloguer(const QString& libraryPath, int readingThreads = 0,
+                              eCataloguingPriority priority = eCataloguingPriority::background,
                               QObject* parent = nullptr);
     // Stops what is under way (what was committed stays), and waits for its threads.
     ~CBrushCataloguer() override;

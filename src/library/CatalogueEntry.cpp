@@ -8,6 +8,7 @@
 #include "platform/NativePath.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageWriter>
 #include <cerrno>
 #include <cstring>
@@ -16,6 +17,11 @@
 #include <openssl/evp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 // OpenSSL's SHA-256 uses the processor's SHA instructions where it has them, several times the
@@ -102,14 +108,456 @@ QByteArray TipHash(const Brush& brush)
     return hash.result().left(kTipHashBytes);
 }
 
+// Qt's smooth scaling of a grey sample to less than half its size across or down, worked out on
+// the 8-bit sample's own bytes. QImage::scaled first copies the whole sample into 32-bit pixels
+// and then shrinks three equal channels of them; here the thumbnail comes out the same to the
+// byte in a fraction of the time, so libraries catalogued before keep matching what is read now.
+// (At half the size or more, Qt draws the sample with its painter instead, and is left to it.)
+//
+// Each thumbnail pixel covers a run of sample pixels on each axis. In 14-bit fixed point a whole
+// sample pixel weighs `whole`; the run's first pixel weighs the part of it inside, and its last
+// whatever is left of 1:
+//
+//     sample   | p0  | p1  | p2  | p3  |
+//     weight    first whole whole last       first + 2 * whole + last == 1 << 14
+//
+// A row's sums across are cut to 10 bits of fraction before the rows are summed down.
+struct SampleRun
+{
+    int first = 0;  // the first sample pixel
+    int wholes = 0; // pixels after it that weigh `whole`
+    quint32 firstWeight = 0;
+    quint32 lastWeight = 0; // of the pixel after those; 0 when there is none
+};
+
+struct ShrunkAxis
+{
+    quint32 whole = 0;
+    std::vector<SampleRun> runs;
+    int widest = 0; // the most wholes of a run
+    int reach = 0;  // one past the last pixel a run ends at
+};
+
+// Empty when a run would reach past the sample, which Qt's arithmetic never asks for.
+std::optional<ShrunkAxis> RunsOf(int from, int to)
+{
+    ShrunkAxis axis;
+    axis.whole = quint32(((qint64(to) << 14) + from - 1) / from);
+    axis.runs.resize(size_t(to));
+    const qint64 step = (qint64(from) << 16) / to;
+    for (int i = 0; i < to; ++i) {
+        const qint64 at = i * step;
+        SampleRun& run = axis.runs[size_t(i)];
+        run.first = int(at >> 16);
+        run.firstWeight = quint32(((0x10000 - (at & 0xffff)) * axis.whole) >> 16);
+        const qint64 rest = (1 << 14) - qint64(run.firstWeight);
+        run.wholes = rest > 0 ? int((rest - 1) / axis.whole) : 0;
+        run.lastWeight = quint32(rest - qint64(run.wholes) * axis.whole);
+        if (run.first + run.wholes + (run.lastWeight > 0 ? 1 : 0) >= from)
+            return std::nullopt;
+        axis.widest = std::max(axis.widest, run.wholes);
+        axis.reach = std::max(axis.reach, run.first + run.wholes + 2);
+    }
+    return axis;
+}
+
+#if defined(__SSE2__)
+// The inner pixels of most runs are 16 bytes or fewer, read at once where there is room to:
+// their sum is that of the 16 bytes with those past the run masked off. The 16 bytes of kKeep
+// from 16 - n keep the first n.
+alignas(16) constexpr uchar kKeep[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+                                         0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff};
+
+// The sums across two rows `stride` bytes apart, which share their runs' weights and masks.
+// Both rows have room for every 16-byte read.
+void SumAcrossTwo(const uchar* ink, qsizetype stride, const ShrunkAxis& across, quint32* sums,
+                  quint32* nextSums)
+{
+    for (const SampleRun& run : across.runs) {
+        const uchar* p = ink + run.first;
+        const uchar* q = p + stride;
+        const __m128i keep =
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - run.wholes));
+        // Each gives two sums of eight bytes, in the low words of its halves.
+        const __m128i first = _mm_sad_epu8(
+            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1)), keep),
+            _mm_setzero_si128());
+        const __m128i second = _mm_sad_epu8(
+            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1)), keep),
+            _mm_setzero_si128());
+        const __m128i inner =
+            _mm_add_epi64(_mm_unpacklo_epi64(first, second), _mm_unpackhi_epi64(first, second));
+        const quint32 wholes = 255u * quint32(run.wholes);
+        // p[wholes + 1] is within room even where it weighs nothing.
+        *sums++ = (run.firstWeight * (255u - p[0]) +
+                   across.whole * (wholes - quint32(_mm_cvtsi128_si32(inner))) +
+                   run.lastWeight * (255u - p[run.wholes + 1])) >>
+                  4;
+        *nextSums++ = (run.firstWeight * (255u - q[0]) +
+                       across.whole * (wholes - quint32(_mm_extract_epi16(inner, 4))) +
+                       run.lastWeight * (255u - q[run.wholes + 1])) >>
+                      4;
+    }
+}
+#endif
+
+// The sums across one row of ink, as grey (255 less the ink, as the sample's colour table has it).
+void SumAcross(const uchar* ink, const ShrunkAxis& across, quint32* sums)
+{
+    for (const SampleRun& run : across.runs) {
+        const uchar* p = ink + run.first;
+        quint32 inner = 0;
+        for (int i = 1; i <= run.wholes; ++i)
+            inner += p[i];
+        quint32 sum =
+            run.firstWeight * (255u - p[0]) + across.whole * (255u * quint32(run.wholes) - inner);
+        if (run.lastWeight > 0)
+            sum += run.lastWeight * (255u - p[run.wholes + 1]);
+        *sums++ = sum >> 4;
+    }
+}
+
+// The thumbnail of a stored 8-bit sample when Qt would shrink it by area; null otherwise.
+QImage ShrunkSample(const SampledBrush& brush, int side)
+{
+    const QImage& stored = brush.storedImage();
+    if (brush.isShaped() || brush.depth() != 8 || stored.format() != QImage::Format_Indexed8)
+        return {};
+    const int width = stored.width();
+    const int height = stored.height();
+    QSize size = stored.size().scaled(side, side, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    if (size.width() >= width || size.height() >= height ||
+        (size.width() * 2 >= width && size.height() * 2 >= height))
+        return {};
+    const std::optional<ShrunkAxis> across = RunsOf(width, size.width());
+    const std::optional<ShrunkAxis> down = RunsOf(height, size.height());
+    if (!across || !down)
+        return {};
+
+    QImage out(size, QImage::Format_Grayscale8);
+    if (out.isNull())
+        return out;
+    out.setDotsPerMeterX(stored.dotsPerMeterX());
+    out.setDotsPerMeterY(stored.dotsPerMeterY());
+
+    // Every row's sums across first, two rows at a time where they leave room to read ahead.
+    const uchar* ink = brush.pixels().data();
+    const size_t columns = size_t(size.width());
+    // Every element is written below; zeroing them first would cost as much again.
+    std::vector<quint32, UninitializedAllocator<quint32>> sums(size_t(height) * columns);
+    int row = 0;
+#if defined(__SSE2__)
+    if (across->widest <= 16) {
+        const qsizetype room = qsizetype(brush.pixels().size()) - across->reach - 16;
+        for (; row + 1 < height && qsizetype(row + 1) * width <= room; row += 2)
+            SumAcrossTwo(ink + qsizetype(row) * width, width, *across, &sums[size_t(row) * columns],
+                         &sums[size_t(row + 1) * columns]);
+    }
+#endif
+    for (; row < height; ++row)
+        SumAcross(ink + qsizetype(row) * width, *across, &sums[size_t(row) * columns]);
+
+    std::vector<quint32> total(columns);
+    const auto addRow = [&](int sampleRow, quint32 weight) {
+        const quint32* rowSums = &sums[size_t(sampleRow) * columns];
+        for (size_t x = 0; x < columns; ++x)
+            total[x] += rowSums[x] * weight;
+    };
+    for (int y = 0; y < size.height(); ++y) {
+        const SampleRun& run = down->runs[size_t(y)];
+        std::fill(total.begin(), total.end(), 0u);
+        addRow(run.first, run.firstWeight);
+        for (int i = 1; i <= run.wholes; ++i)
+            addRow(run.first + i, down->whole);
+        if (run.lastWeight > 0)
+            addRow(run.first + run.wholes + 1, run.lastWeight);
+        uchar* line = out.scanLine(y);
+        for (size_t x = 0; x < columns; ++x)
+            line[x] = uchar(total[x] >> 24);
+    }
+    return out;
+}
+
+// The thumbnail as the library keeps it: grey, one byte a pixel, which keeps the PNG small.
+QImage ThumbnailImage(const Brush& brush)
+{
+    if (const auto* sampled = dynamic_cast<const SampledBrush*>(&brush)) {
+        QImage shrunk = ShrunkSample(*sampled, kLibraryThumbnailSide);
+        if (!shrunk.isNull())
+            return shrunk;
+    }
+    const QImage image = brush.thumbnail(kLibraryThumbnailSide);
+    return image.isNull() ? image : image.convertToFormat(QImage::Format_Grayscale8);
+}
+
+// A grey thumbnail's PNG, the same to the byte as QImageWriter writes it at our compression
+// (Qt's 66 of 100, zlib's level 6) through libpng, but without the writer's plugin and device,
+// which cost a third as much again as the picture, and with the filters picked in one pass.
+// What libpng does, and so what is done here: each row takes the filter (none, sub, up, average,
+// Paeth) whose bytes, read as signed, sum to the least in size, the earlier on a tie; rows of one
+// pixel or images of one row leave out the filters that would need a neighbour. zlib is given
+// the smallest window that holds the image, and the stream's header the smallest that holds its
+// bytes; the stream goes in IDAT chunks of at most 8 KB.
+//
+//     signature  IHDR  [pHYs]  IDAT...  IEND
+class GreyPngWriter
+{
+public:
+    explicit GreyPngWriter(QByteArray& png) : mPng(png) {}
+
+    bool write(const QImage& image)
+    {
+        const int width = image.width();
+        const int height = image.height();
+        const size_t rowBytes = size_t(width);
+        if (rowBytes > kMaxRowBytes || height <= 0)
+            return false;
+        mPng.append("\x89PNG\r\n\x1a\n", 8);
+        uchar header[13];
+        PutBigEndian(header, quint32(width));
+        PutBigEndian(header + 4, quint32(height));
+        header[8] = 8;                            // bits a sample
+        header[9] = 0;                            // grey
+        header[10] = header[11] = header[12] = 0; // deflate, adaptive filters, not interlaced
+        appendChunk("IHDR", header, sizeof header);
+        if (image.dotsPerMeterX() > 0 || image.dotsPerMeterY() > 0) {
+            uchar density[9];
+            PutBigEndian(density, quint32(image.dotsPerMeterX()));
+            PutBigEndian(density + 4, quint32(image.dotsPerMeterY()));
+            density[8] = 1; // per metre
+            appendChunk("pHYs", density, sizeof density);
+        }
+
+        const bool across = width > 1;
+        const bool down = height > 1;
+        PixelBlock filtered((rowBytes + 1) * size_t(height)); // every byte written below
+        const std::vector<uchar> noRow(rowBytes, 0);
+        for (int y = 0; y < height; ++y) {
+            const uchar* row = image.constScanLine(y);
+            const uchar* above = y > 0 ? image.constScanLine(y - 1) : noRow.data();
+            uchar* out = filtered.data() + size_t(y) * (rowBytes + 1);
+            out[0] = FilterBest(row, above, rowBytes, across, down, out + 1);
+        }
+
+        // No filter at all only for an image of one pixel.
+        const int strategy = across || down ? Z_FILTERED : Z_DEFAULT_STRATEGY;
+        const size_t dataSize = filtered.size();
+        int windowBits = 15;
+        if (dataSize <= 16384)
+            for (size_t half = size_t(1) << (windowBits - 1); dataSize + 262 <= half; half >>= 1)
+                --windowBits;
+        if (windowBits == 8)
+            windowBits = 9; // zlib's own floor
+        z_stream* stream = Deflater::forThisThread(windowBits, strategy);
+        if (!stream)
+            return false;
+        PixelBlock compressed(deflateBound(stream, uLong(dataSize)));
+        stream->next_in = filtered.data();
+        stream->avail_in = uInt(dataSize);
+        stream->next_out = compressed.data();
+        stream->avail_out = uInt(compressed.size());
+        const int done = deflate(stream, Z_FINISH);
+        const size_t length = compressed.size() - stream->avail_out;
+        if (done != Z_STREAM_END || length < 2)
+            return false;
+        NarrowWindowInHeader(compressed.data(), dataSize);
+        constexpr size_t kIdatBytes = 8192;
+        for (size_t at = 0; at < length; at += kIdatBytes)
+            appendChunk("IDAT", compressed.data() + at, std::min(kIdatBytes, length - at));
+        appendChunk("IEND", nullptr, 0);
+        return true;
+    }
+
+private:
+    // A reading thread's compressor, kept from one thumbnail to the next: made afresh, zlib
+    // takes a quarter of a megabyte and clears part of it, a sixth of what a thumbnail costs.
+    // Reset, it is as good as new.
+    class Deflater
+    {
+    public:
+        static z_stream* forThisThread(int windowBits, int strategy)
+        {
+            thread_local Deflater deflater;
+            return deflater.ready(windowBits, strategy) ? &deflater.mStream : nullptr;
+        }
+        ~Deflater()
+        {
+            if (mWindowBits != 0)
+                deflateEnd(&mStream);
+        }
+
+    private:
+        bool ready(int windowBits, int strategy)
+        {
+            if (windowBits == mWindowBits && strategy == mStrategy)
+                return deflateReset(&mStream) == Z_OK;
+            if (mWindowBits != 0)
+                deflateEnd(&mStream);
+            mStream = z_stream{};
+            mWindowBits = 0;
+            if (deflateInit2(&mStream, 6, Z_DEFLATED, windowBits, 8, strategy) != Z_OK)
+                return false;
+            mWindowBits = windowBits;
+            mStrategy = strategy;
+            return true;
+        }
+
+        z_stream mStream{};
+        int mWindowBits = 0; // 0 while there is no stream
+        int mStrategy = 0;
+    };
+
+    // Longer rows are left to QImageWriter.
+    static constexpr size_t kMaxRowBytes = 256;
+
+    enum eFilter : uchar
+    {
+        eNone,
+        eSub,
+        eUp,
+        eAverage,
+        ePaeth,
+    };
+
+    static void PutBigEndian(uchar* at, quint32 value)
+    {
+        at[0] = uchar(value >> 24);
+        at[1] = uchar(value >> 16);
+        at[2] = uchar(value >> 8);
+        at[3] = uchar(value);
+    }
+
+    void appendChunk(const char type[4], const uchar* data, size_t length)
+    {
+        uchar word[4];
+        PutBigEndian(word, quint32(length));
+        mPng.append(reinterpret_cast<const char*>(word), 4);
+        mPng.append(type, 4);
+        uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type), 4);
+        if (length > 0) {
+            mPng.append(reinterpret_cast<const char*>(data), qsizetype(length));
+            crc = crc32(crc, data, uInt(length));
+        }
+        PutBigEndian(word, quint32(crc));
+        mPng.append(reinterpret_cast<const char*>(word), 4);
+    }
+
+    // The neighbour nearest to left + up - upLeft, the left one on a tie, then the one above.
+    // Written without branches so that the compiler makes it vector instructions.
+    static int Paeth(int left, int up, int upLeft)
+    {
+        const int p = up - upLeft;
+        const int q = left - upLeft;
+        const int toLeft = std::abs(p);
+        const int toUp = std::abs(q);
+        const int toUpLeft = std::abs(p + q);
+        const int takeUp = -int(toUp <= toUpLeft);
+        const int takeLeft = -int((toLeft <= toUp) & (toLeft <= toUpLeft));
+        const int upOrUpLeft = (up & takeUp) | (upLeft & ~takeUp);
+        return (left & takeLeft) | (upOrUpLeft & ~takeLeft);
+    }
+
+    // Row and the one above it filtered one way; the first byte has a left neighbour of 0.
+    // One loop a filter, so that the compiler makes each one a few vector instructions.
+    static void Filter(uchar filter, const uchar* row, const uchar* above, size_t n, uchar* out)
+    {
+        switch (filter) {
+        case eSub:
+            out[0] = row[0];
+            for (size_t i = 1; i < n; ++i)
+                out[i] = uchar(row[i] - row[i - 1]);
+            break;
+        case eUp:
+            for (size_t i = 0; i < n; ++i)
+                out[i] = uchar(row[i] - above[i]);
+            break;
+        case eAverage:
+            out[0] = uchar(row[0] - above[0] / 2);
+            for (size_t i = 1; i < n; ++i)
+                out[i] = uchar(row[i] - (row[i - 1] + above[i]) / 2);
+            break;
+        case ePaeth:
+            out[0] = uchar(row[0] - above[0]);
+            for (size_t i = 1; i < n; ++i)
+                out[i] = uchar(row[i] - Paeth(row[i - 1], above[i], above[i - 1]));
+            break;
+        default:
+            std::memcpy(out, row, n);
+            break;
+        }
+    }
+
+    // The sum of the filtered bytes read as signed, each as its size.
+    static unsigned SumOfSizes(const uchar* bytes, size_t n)
+    {
+        unsigned sum = 0;
+        for (size_t i = 0; i < n; ++i)
+            sum += unsigned(std::abs(int(static_cast<signed char>(bytes[i]))));
+        return sum;
+    }
+
+    // Filters the row into out the way that sums least, and says which.
+    static uchar FilterBest(const uchar* row, const uchar* above, size_t n, bool across, bool down,
+                            uchar* out)
+    {
+        uchar scratch[kMaxRowBytes];
+        const bool tried[5] = {true, across, down, across && down, across && down};
+        uchar best = eNone;
+        unsigned least = SumOfSizes(row, n);
+        std::memcpy(out, row, n);
+        for (uchar f = eSub; f <= ePaeth; ++f) {
+            if (!tried[f])
+                continue;
+            Filter(f, row, above, n, scratch);
+            const unsigned sum = SumOfSizes(scratch, n);
+            if (sum < least) {
+                least = sum;
+                best = f;
+                std::memcpy(out, scratch, n);
+            }
+        }
+        return best;
+    }
+
+    // libpng writes the smallest window that still covers the image's bytes into the stream's
+    // header (and the header's check bits to match), even below the window zlib was given.
+    static void NarrowWindowInHeader(uchar* stream, size_t dataSize)
+    {
+        const unsigned method = stream[0];
+        if (dataSize > 16384 || (method & 0x0f) != 8 || (method & 0xf0) > 0x70)
+            return;
+        unsigned window = method >> 4;
+        size_t half = size_t(1) << (window + 7);
+        if (dataSize > half)
+            return;
+        do {
+            half >>= 1;
+            --window;
+        } while (window > 0 && dataSize <= half);
+        const unsigned narrowed = (method & 0x0f) | (window << 4);
+        unsigned flags = stream[1] & 0xe0;
+        flags += 0x1f - ((narrowed << 8) + flags) % 0x1f;
+        stream[0] = uchar(narrowed);
+        stream[1] = uchar(flags);
+    }
+
+    QByteArray& mPng;
+};
+
 QByteArray ThumbnailPng(const Brush& brush)
 {
-    QImage image = brush.thumbnail(kLibraryThumbnailSide);
+    const QImage image = ThumbnailImage(brush);
     if (image.isNull())
         return {};
-    // The grid shows tips in grey; one byte a pixel keeps the PNG small.
-    image = image.convertToFormat(QImage::Format_Grayscale8);
     QByteArray png;
+    // Anything the writer would add to a plain grey picture is left to it.
+    if (image.format() == QImage::Format_Grayscale8 && !image.colorSpace().isValid() &&
+        image.textKeys().isEmpty() && image.offset().isNull()) {
+        png.reserve(4096);
+        if (GreyPngWriter(png).write(image))
+            return png;
+        png.clear();
+    }
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
@@ -148,8 +596,12 @@ CataloguedBrush CatalogueRow(const Brush& brush, int position)
 {
     CataloguedBrush row;
     row.position = position;
-    if (brush.name())
+    if (brush.name()) {
         row.name = brush.displayName();
+        row.foldedName = FoldedName(*row.name);
+    } else {
+        row.foldedName = QLatin1String("");
+    }
     row.kind = brush.kind();
     row.width = brush.pixelSize().width();
     row.height = brush.pixelSize().height();

@@ -39,6 +39,7 @@ struct CataloguedBrush
 {
     int position = 0;
     std::optional<QString> name; // as shown; absent for files that carry no names
+    QString foldedName;          // FoldedName of the name, "" without one
     TipKind kind = TipKind::Computed;
     int width = 0; // as the preset shows its tip
     int height = 0;

@@ -52,13 +52,15 @@ struct Collection
                                                  QStringLiteral("$$$/Presets/Hard=Hard Round")}));
     QString broken = home.file(QStringLiteral("brushes/Broken.abr"), "not a brush file at all");
     QStringList all{inks, copy, round, broken};
+    int readingThreads = 0;
+    eCataloguingPriority priority = eCataloguingPriority::background;
 
     Collection() { EXPECT_TRUE(PrepareLibrary(library).available); }
 
     // Runs one cataloguer over what feed asks of it and waits until it is done.
     CatalogueCounts run(const std::function<void(CBrushCataloguer&)>& feed)
     {
-        CBrushCataloguer cataloguer(library);
+        CBrushCataloguer cataloguer(library, readingThreads, priority);
         bool idleSignalled = false;
         int lastDone = -1;
         int lastTotal = -1;
@@ -170,6 +172,46 @@ TEST(BrushCataloguer, CataloguesACollection_SearchDuplicatesAndFailures)
     EXPECT_EQ(c.catalogue({c.round}).read, 1);
     EXPECT_EQ(Names(library.searchBrushNames(QStringLiteral("rownd"))),
               QStringList({"Round.abr:Hard Rownd", "Round.abr:Soft Rownd"}));
+}
+
+// Brushes go into the library many to a statement: files of 70 brushes (64 + 4 + 2) and of one
+// keep every row, and each brush its own thumbnail, at normal priority on more threads than
+// there are cores too.
+TEST(BrushCataloguer, ManyBrushesToAFile_EachKeepsItsRowAndThumbnail)
+{
+    Collection c;
+    c.priority = eCataloguingPriority::normal;
+    c.readingThreads = 3;
+    QStringList names;
+    for (int i = 0; i < 70; ++i)
+        names << QStringLiteral("Tip %1").arg(i);
+    const QString many = c.home.file(QStringLiteral("brushes/Many.abr"), ComputedBrushFile(names));
+    const QString one =
+        c.home.file(QStringLiteral("brushes/One.abr"), ComputedBrushFile({QStringLiteral("Lone")}));
+    EXPECT_EQ(c.catalogue({many, one, c.inks}).read, 3);
+
+    CLibraryConnection k(c.library);
+    QSqlQuery rows = k.prepare(QStringLiteral(
+        "SELECT f.path, b.position, b.name, b.width, t.png FROM brushes b JOIN files f ON"
+        " f.id = b.file_id LEFT JOIN thumbnails t ON t.brush_id = b.id ORDER BY f.path, "
+        "b.position"));
+    ASSERT_TRUE(k.run(rows));
+    QStringList seen;
+    while (rows.next()) {
+        const QImage thumbnail = QImage::fromData(rows.value(4).toByteArray(), "png");
+        // Computed tips of 20, 21, ... pixels: each thumbnail is as wide as its own tip.
+        EXPECT_EQ(thumbnail.width(), std::min(rows.value(3).toInt(), kLibraryThumbnailSide));
+        seen << QStringLiteral("%1:%2:%3")
+                    .arg(QFileInfo(PathFromNative(rows.value(0).toByteArray())).fileName())
+                    .arg(rows.value(1).toInt())
+                    .arg(rows.value(2).toString());
+    }
+    QStringList expected{QStringLiteral("Inks.abr:0:Dry Ink 3"),
+                         QStringLiteral("Inks.abr:1:Éclat")};
+    for (int i = 0; i < 70; ++i)
+        expected << QStringLiteral("Many.abr:%1:Tip %1").arg(i);
+    expected << QStringLiteral("One.abr:0:Lone");
+    EXPECT_EQ(seen, expected);
 }
 
 // Tags and stars go with the contents: through a rename, a move of the folder that holds the
