@@ -314,6 +314,9 @@ void LiveIndex::readDirtyFolders(qint64 nowMs)
         mUnclosed.erase(folder);
         mReadAt[folder] = nowMs;
     }
+    // Creations in folders forgotten before they were read hold nothing back any more.
+    for (auto it = mUnclosed.begin(); it != mUnclosed.end();)
+        it = it->second.since + max <= nowMs ? mUnclosed.erase(it) : std::next(it);
     if (!ready.empty())
         mSync.rescanInBackground(ready);
 }
