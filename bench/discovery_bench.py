@@ -127,8 +127,27 @@ def rss_kib(pid):
     return 0
 
 
-def measure_watch(cli, tree, runs, idle):
-    """Memory, descriptors, add-line latency and idle cost of one `find --watch` program."""
+def measure_idle(clis, tree, idle):
+    """CPU time and wake-ups of `find --watch` programs left alone, all in the same window so that
+    whatever else happens on the machine (events in folders above the tree too) meets them alike."""
+    procs = [subprocess.Popen([cli, "find", "--watch", tree], stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL) for _, cli in clis]
+    for proc in procs:
+        Lines(proc).until(lambda l: l == "first-phase-done")
+    time.sleep(1.0)
+    before = [thread_times(proc.pid) for proc in procs]
+    t0 = time.monotonic()
+    time.sleep(idle)
+    after = [thread_times(proc.pid) for proc in procs]
+    seconds = time.monotonic() - t0
+    for proc in procs:
+        proc.terminate()
+        proc.wait()
+    return [((a[0] - b[0]) / 1e6, (a[1] - b[1]) / seconds, seconds) for a, b in zip(after, before)]
+
+
+def measure_watch(cli, tree, runs):
+    """Memory, descriptors and add-line latency of one `find --watch` program."""
     proc = subprocess.Popen([cli, "find", "--watch", tree], stdout=subprocess.PIPE,
                             stderr=subprocess.DEVNULL)
     lines = Lines(proc)
@@ -149,16 +168,6 @@ def measure_watch(cli, tree, runs, idle):
         os.remove(path)
         lines.until(lambda l, p=path: l == f"delete {p}")
     figures["latencies"] = latencies
-
-    time.sleep(1.0)
-    ns0, switches0 = thread_times(proc.pid)
-    t0 = time.monotonic()
-    time.sleep(idle)
-    ns1, switches1 = thread_times(proc.pid)
-    seconds = time.monotonic() - t0
-    figures["idle_ms"] = (ns1 - ns0) / 1e6
-    figures["idle_wakeups"] = (switches1 - switches0) / seconds
-    figures["idle_seconds"] = seconds
     proc.terminate()
     proc.wait()
     return figures
@@ -223,7 +232,7 @@ def main():
     empty.terminate()
     empty.wait()
     for name, cli in clis:
-        watch = measure_watch(cli, args.tree, args.runs, args.idle)
+        watch = measure_watch(cli, args.tree, args.runs)
         latencies = watch["latencies"]
         print(f"{name}: memory after the first phase: {watch['rss'] / 1024:.1f} MiB resident "
               f"(kelbrin-cli on an empty folder: {rss_empty / 1024:.1f} MiB); open descriptors "
@@ -231,8 +240,9 @@ def main():
         print(f"{name}: brush file created -> add line: median "
               f"{statistics.median(latencies) * 1000:6.1f} ms  (min {min(latencies) * 1000:.1f}, "
               f"max {max(latencies) * 1000:.1f}; {len(latencies)} files)")
-        print(f"{name}: idle while watching: {watch['idle_ms']:.1f} ms of CPU over "
-              f"{watch['idle_seconds']:.0f} s, {watch['idle_wakeups']:.1f} wake-ups a second")
+    for (name, _), (cpu_ms, wakeups, seconds) in zip(clis, measure_idle(clis, args.tree, args.idle)):
+        print(f"{name}: idle while watching: {cpu_ms:.1f} ms of CPU over {seconds:.0f} s, "
+              f"{wakeups:.1f} wake-ups a second")
 
     for name, cli in clis:
         print(f"{name}: ", end="", flush=True)

@@ -329,8 +329,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
         observer.onFinished = [&loop] { loop.quit(); };
     if (watch && seconds >= 0)
         QTimer::singleShot(seconds * 1000, &loop, [&] { loop.quit(); });
-    std::optional<QuitOnInterrupt> quitOnInterrupt;
-    quitOnInterrupt.emplace(loop);
+    std::optional<QuitOnInterrupt> quitOnInterrupt(std::in_place, loop);
 
     std::optional<StallProbe> stallProbe;
     if (stalls)
