@@ -6,6 +6,7 @@ with a warm cache, measures:
   * time from starting `kelbrin-cli find TREE` to its `first-phase-done` line, beside
     `fdfind -u -e abr TREE` (Debian's fd-find) run to completion on the same tree;
   * time from creating a brush file to its `add` line under `kelbrin-cli find --watch`;
+  * the CPU time and wake-ups of `kelbrin-cli find --watch` while nothing changes (--idle s);
   * resident memory and open descriptors of `kelbrin-cli find --watch` once its first phase is
     done (a watched folder costs no descriptor);
   * the longest the watching program's event loop is blocked while a tree of 50,000 folders is
@@ -14,7 +15,11 @@ with a warm cache, measures:
 
 The comparison with fdfind is left out, with a message, when fdfind is not installed.
 
-usage: bench/discovery_bench.py [--cli PATH] [--tree DIR] [--runs N]
+With --baseline, the first phase, the add line and the idle cost are measured for that program
+too (first-phase runs taken in turn with the other program's), and each figure is printed beside
+the baseline's.
+
+usage: bench/discovery_bench.py [--cli PATH] [--baseline PATH] [--tree DIR] [--runs N] [--idle S]
 """
 import argparse
 import os
@@ -98,6 +103,22 @@ def time_fdfind(tree):
     return time.monotonic() - start, out.count(b"\n")
 
 
+def thread_times(pid):
+    """CPU time (ns, as the scheduler counts it) and context switches of all of a process's threads."""
+    ns = switches = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                ns += int(f.read().split()[0])
+            with open(f"/proc/{pid}/task/{task}/status") as f:
+                for line in f:
+                    if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                        switches += int(line.split()[1])
+        except FileNotFoundError:  # a thread that ended meanwhile
+            pass
+    return ns, switches
+
+
 def rss_kib(pid):
     with open(f"/proc/{pid}/status") as f:
         for line in f:
@@ -106,68 +127,38 @@ def rss_kib(pid):
     return 0
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--cli", default="build/release/src/kelbrin-cli")
-    parser.add_argument("--tree", default="/tmp/kelbrin-bench-tree")
-    parser.add_argument("--runs", type=int, default=5)
-    args = parser.parse_args()
-    have_fd = shutil.which("fdfind") is not None
-    if not os.access(args.cli, os.X_OK):
-        sys.exit(f"{args.cli} is not built")
-
+def measure_idle(clis, tree, idle):
+    """CPU time and wake-ups of `find --watch` programs left alone, all in the same window so that
+    whatever else happens on the machine (events in folders above the tree too) meets them alike."""
+    procs = [subprocess.Popen([cli, "find", "--watch", tree], stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL) for _, cli in clis]
+    for proc in procs:
+        Lines(proc).until(lambda l: l == "first-phase-done")
+    time.sleep(1.0)
+    before = [thread_times(proc.pid) for proc in procs]
     t0 = time.monotonic()
-    build_tree(args.tree)
-    print(f"tree: {args.tree} ({FILES} files in {FOLDERS + 220} folders, {BRUSHES} brush files; "
-          f"ready in {time.monotonic() - t0:.1f} s)")
-    print(f"machine: {os.cpu_count()} cores; inotify watch limit "
-          f"{open('/proc/sys/fs/inotify/max_user_watches').read().strip()}")
+    time.sleep(idle)
+    after = [thread_times(proc.pid) for proc in procs]
+    seconds = time.monotonic() - t0
+    for proc in procs:
+        proc.terminate()
+        proc.wait()
+    return [((a[0] - b[0]) / 1e6, (a[1] - b[1]) / seconds, seconds) for a, b in zip(after, before)]
 
-    # Warm the cache with both programs.
-    if have_fd:
-        time_fdfind(args.tree)
-    time_first_phase(args.cli, args.tree)
 
-    fd_times, cli_times = [], []
-    fd_count = 0
-    for _ in range(args.runs):
-        if have_fd:
-            t, fd_count = time_fdfind(args.tree)
-            fd_times.append(t)
-        cli_times.append(time_first_phase(args.cli, args.tree))
-    cli_median = statistics.median(cli_times)
-    if have_fd:
-        fd_median = statistics.median(fd_times)
-        print(f"fdfind -u -e abr:            median {fd_median * 1000:7.1f} ms  "
-              f"(min {min(fd_times) * 1000:.1f}, max {max(fd_times) * 1000:.1f}; {fd_count} files)")
-    else:
-        print("fdfind is not installed (apt-get install fd-find): no comparison")
-    print(f"kelbrin-cli find, to first-phase-done: median {cli_median * 1000:7.1f} ms  "
-          f"(min {min(cli_times) * 1000:.1f}, max {max(cli_times) * 1000:.1f}; median of {args.runs})")
-    if have_fd:
-        print(f"first phase / fdfind: {cli_median / fd_median:.2f}x")
-
-    proc = subprocess.Popen([args.cli, "find", "--watch", args.tree], stdout=subprocess.PIPE,
+def measure_watch(cli, tree, runs):
+    """Memory, descriptors and add-line latency of one `find --watch` program."""
+    proc = subprocess.Popen([cli, "find", "--watch", tree], stdout=subprocess.PIPE,
                             stderr=subprocess.DEVNULL)
     lines = Lines(proc)
     lines.until(lambda l: l == "first-phase-done")
     time.sleep(0.5)
-    rss = rss_kib(proc.pid)
-    descriptors = len(os.listdir(f"/proc/{proc.pid}/fd"))
-    empty = subprocess.Popen([args.cli, "find", "--watch", "/var/empty" if os.path.isdir("/var/empty")
-                              else "/proc/self/fdinfo"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    time.sleep(1.0)
-    rss_empty = rss_kib(empty.pid)
-    empty.terminate()
-    empty.wait()
-    print(f"memory after the first phase: {rss / 1024:.1f} MiB resident "
-          f"(the same program on an empty folder: {rss_empty / 1024:.1f} MiB)")
-    print(f"open descriptors while watching {FOLDERS + 220} folders: {descriptors}")
+    figures = {"rss": rss_kib(proc.pid), "descriptors": len(os.listdir(f"/proc/{proc.pid}/fd"))}
 
     rng = random.Random(11)
     latencies = []
-    for i in range(args.runs * 3):
-        leaf = os.path.join(args.tree, f"a{rng.randrange(20)}", f"b{rng.randrange(10)}",
+    for i in range(runs * 3):
+        leaf = os.path.join(tree, f"a{rng.randrange(20)}", f"b{rng.randrange(10)}",
                             f"c{rng.randrange(100)}")
         path = os.path.join(leaf, f"new{i}.abr")
         start = time.monotonic()
@@ -176,12 +167,86 @@ def main():
         latencies.append(end - start)
         os.remove(path)
         lines.until(lambda l, p=path: l == f"delete {p}")
+    figures["latencies"] = latencies
     proc.terminate()
     proc.wait()
-    print(f"brush file created -> add line: median {statistics.median(latencies) * 1000:6.1f} ms  "
-          f"(min {min(latencies) * 1000:.1f}, max {max(latencies) * 1000:.1f}; {len(latencies)} files)")
+    return figures
 
-    stall_while_unpacking(args.cli)
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--cli", default="build/release/src/kelbrin-cli")
+    parser.add_argument("--baseline", help="another kelbrin-cli to measure beside it")
+    parser.add_argument("--tree", default="/tmp/kelbrin-bench-tree")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--idle", type=float, default=30.0,
+                        help="seconds over which the idle watcher's CPU time is taken")
+    args = parser.parse_args()
+    have_fd = shutil.which("fdfind") is not None
+    clis = [("kelbrin-cli", args.cli)]
+    if args.baseline:
+        clis.append(("baseline", args.baseline))
+    for _, cli in clis:
+        if not os.access(cli, os.X_OK):
+            sys.exit(f"{cli} is not built")
+
+    t0 = time.monotonic()
+    build_tree(args.tree)
+    print(f"tree: {args.tree} ({FILES} files in {FOLDERS + 220} folders, {BRUSHES} brush files; "
+          f"ready in {time.monotonic() - t0:.1f} s)")
+    print(f"machine: {os.cpu_count()} cores; inotify watch limit "
+          f"{open('/proc/sys/fs/inotify/max_user_watches').read().strip()}")
+
+    # Warm the cache with every program.
+    if have_fd:
+        time_fdfind(args.tree)
+    for _, cli in clis:
+        time_first_phase(cli, args.tree)
+
+    fd_times = []
+    cli_times = {name: [] for name, _ in clis}
+    fd_count = 0
+    for _ in range(args.runs):
+        if have_fd:
+            t, fd_count = time_fdfind(args.tree)
+            fd_times.append(t)
+        for name, cli in clis:
+            cli_times[name].append(time_first_phase(cli, args.tree))
+    if have_fd:
+        fd_median = statistics.median(fd_times)
+        print(f"fdfind -u -e abr:            median {fd_median * 1000:7.1f} ms  "
+              f"(min {min(fd_times) * 1000:.1f}, max {max(fd_times) * 1000:.1f}; {fd_count} files)")
+    else:
+        print("fdfind is not installed (apt-get install fd-find): no comparison")
+    for name, _ in clis:
+        times = cli_times[name]
+        median = statistics.median(times)
+        print(f"{name} find, to first-phase-done: median {median * 1000:7.1f} ms  "
+              f"(min {min(times) * 1000:.1f}, max {max(times) * 1000:.1f}; median of {args.runs})"
+              + (f"; {median / fd_median:.2f}x fdfind" if have_fd else ""))
+
+    empty = subprocess.Popen([args.cli, "find", "--watch", "/var/empty" if os.path.isdir("/var/empty")
+                              else "/proc/self/fdinfo"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    time.sleep(1.0)
+    rss_empty = rss_kib(empty.pid)
+    empty.terminate()
+    empty.wait()
+    for name, cli in clis:
+        watch = measure_watch(cli, args.tree, args.runs)
+        latencies = watch["latencies"]
+        print(f"{name}: memory after the first phase: {watch['rss'] / 1024:.1f} MiB resident "
+              f"(kelbrin-cli on an empty folder: {rss_empty / 1024:.1f} MiB); open descriptors "
+              f"while watching {FOLDERS + 220} folders: {watch['descriptors']}")
+        print(f"{name}: brush file created -> add line: median "
+              f"{statistics.median(latencies) * 1000:6.1f} ms  (min {min(latencies) * 1000:.1f}, "
+              f"max {max(latencies) * 1000:.1f}; {len(latencies)} files)")
+    for (name, _), (cpu_ms, wakeups, seconds) in zip(clis, measure_idle(clis, args.tree, args.idle)):
+        print(f"{name}: idle while watching: {cpu_ms:.1f} ms of CPU over {seconds:.0f} s, "
+              f"{wakeups:.1f} wake-ups a second")
+
+    for name, cli in clis:
+        print(f"{name}: ", end="", flush=True)
+        stall_while_unpacking(cli)
 
 
 def stall_while_unpacking(cli, folders=50_000, every=50):

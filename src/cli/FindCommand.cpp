@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDevice>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <csignal>
 #include <cstdlib>
@@ -22,12 +23,56 @@
 #include <unistd.h>
 
 namespace {
-volatile std::sig_atomic_t gInterrupted = 0;
+int gInterruptPipe[2] = {-1, -1};
 
 void OnInterrupt(int)
 {
-    gInterrupted = 1;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(gInterruptPipe[1], &byte, 1);
 }
+
+// SIGINT and SIGTERM end the search through the event loop, woken by a byte the handler
+// writes: a watching search that nothing changes then never wakes up on its own.
+class QuitOnInterrupt
+{
+public:
+    explicit QuitOnInterrupt(QEventLoop& loop)
+    {
+        if (::pipe2(gInterruptPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        mNotifier.emplace(gInterruptPipe[0], QSocketNotifier::Read);
+        QObject::connect(&*mNotifier, &QSocketNotifier::activated, &loop, [&loop] {
+            char bytes[16];
+            while (::read(gInterruptPipe[0], bytes, sizeof bytes) > 0) {
+            }
+            loop.quit();
+        });
+        struct sigaction action = {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGINT, &action, &mPreviousInt);
+        ::sigaction(SIGTERM, &action, &mPreviousTerm);
+    }
+    ~QuitOnInterrupt()
+    {
+        if (!mNotifier)
+            return;
+        ::sigaction(SIGINT, &mPreviousInt, nullptr);
+        ::sigaction(SIGTERM, &mPreviousTerm, nullptr);
+        mNotifier.reset();
+        ::close(gInterruptPipe[0]);
+        ::close(gInterruptPipe[1]);
+        gInterruptPipe[0] = gInterruptPipe[1] = -1;
+    }
+    QuitOnInterrupt(const QuitOnInterrupt&) = delete;
+    QuitOnInterrupt& operator=(const QuitOnInterrupt&) = delete;
+
+private:
+    std::optional<QSocketNotifier> mNotifier;
+    struct sigaction mPreviousInt = {};
+    struct sigaction mPreviousTerm = {};
+};
 
 // This thread's time on a core and time spent ready but waiting for one, in nanoseconds, as
 // the scheduler counts them. The rest of a stall is time blocked in the kernel or on a lock.
@@ -282,17 +327,9 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     QEventLoop loop;
     if (!watch)
         observer.onFinished = [&loop] { loop.quit(); };
-    QTimer stopCheck;
-    stopCheck.setInterval(50);
-    QObject::connect(&stopCheck, &QTimer::timeout, &loop, [&] {
-        if (gInterrupted || (!watch && observer.finished))
-            loop.quit();
-    });
-    stopCheck.start();
     if (watch && seconds >= 0)
         QTimer::singleShot(seconds * 1000, &loop, [&] { loop.quit(); });
-    auto previousInt = std::signal(SIGINT, OnInterrupt);
-    auto previousTerm = std::signal(SIGTERM, OnInterrupt);
+    std::optional<QuitOnInterrupt> quitOnInterrupt(std::in_place, loop);
 
     std::optional<StallProbe> stallProbe;
     if (stalls)
@@ -305,8 +342,7 @@ int RunFindCommand(const QStringList& args, CliStreams io)
     }
     if (watch || !observer.finished)
         loop.exec();
-    std::signal(SIGINT, previousInt);
-    std::signal(SIGTERM, previousTerm);
+    quitOnInterrupt.reset();
     if (stallProbe)
         stallProbe->report(io.err);
     return 0;

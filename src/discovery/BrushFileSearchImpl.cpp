@@ -57,6 +57,9 @@ BrushFileSearchImpl::BrushFileSearchImpl(BrushFileSearch* owner, const BrushFile
     FileIndex::BatchingParameters batching = mIndex->batchingParameters();
     batching.first_max_num = 150;
     batching.update_max_ms = 100;
+    // A lone change is read at once, a new file once it is closed: what a user just saved shows
+    // without a wait, while a burst of changes is still read in batches.
+    batching.update_lone_ms = 0;
     mIndex->setBatchingParameters(batching);
 
     QObject::connect(mIndex.get(), &FileIndex::progress, mOwner,

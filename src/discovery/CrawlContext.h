@@ -27,6 +27,9 @@ struct FileIndexUpdate
 };
 
 // How many found files go out in one batch at most, and how long one waits at most.
+// update_lone_ms: how long a change to a folder that was not read again lately waits before the
+// folder is (never longer than update_max_ms); a folder that keeps changing is read at most once
+// per update_max_ms whatever this says.
 struct IndexBatching
 {
     unsigned first_max_num = 50;
@@ -35,6 +38,7 @@ struct IndexBatching
     unsigned progress_max_ms = 1000;
     unsigned update_max_num = 10000;
     unsigned update_max_ms = 1000;
+    unsigned update_lone_ms = 1000;
 };
 
 // What the parts of a file index share: the first phase (FirstPhaseCrawl), the live phase

@@ -2,13 +2,14 @@
 
 #include "platform/BackgroundPriority.h"
 
+#include <QThread>
 #include <algorithm>
 #include <sys/resource.h>
 #include <unistd.h>
 
 int CrawlWorkers::defaultThreadCount()
 {
-    return std::clamp(int(std::thread::hardware_concurrency()), 2, 8);
+    return std::clamp(QThread::idealThreadCount(), 1, 8);
 }
 
 CrawlWorkers::~CrawlWorkers()

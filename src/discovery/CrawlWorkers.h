@@ -17,7 +17,7 @@ public:
     CrawlWorkers(const CrawlWorkers&) = delete;
     CrawlWorkers& operator=(const CrawlWorkers&) = delete;
 
-    // As many crawling threads as the processor has cores, within 2 to 8.
+    // As many crawling threads as the process may use cores (its affinity counts), up to 8.
     static int defaultThreadCount();
     int maxThreadCount() const { return mMaxThreads; }
     void start(std::function<void()> job);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <limits>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <utility>
@@ -52,6 +53,7 @@ qint64 RealTimeNs()
 
 LiveIndex::LiveIndex(CrawlContext& context) : mContext(context), mSync(context, *this)
 {
+    mClock.start();
     mMissingRootTimer.setSingleShot(true);
     QObject::connect(&mMissingRootTimer, &QTimer::timeout, mContext.owner, [this] {
         for (auto& root : mContext.roots)
@@ -112,6 +114,8 @@ void LiveIndex::stop()
     mContext.folderByWatch.clear();
     mContext.unwatched.clear();
     mContext.dirty.clear();
+    mReadAt.clear();
+    mUnclosed.clear();
     mFlushTimer.stop();
     mRecrawlTimer.stop();
     mOverflowRecheckTimer.stop();
@@ -166,6 +170,8 @@ void LiveIndex::onWatchEvents(const FolderWatchBatch& batch)
             continue;
         }
         if (event.fromWd >= 0) {
+            if (origin)
+                dropUnclosedCreation(origin, event.fromName.toStdString());
             // A move out of this index's folders goes nowhere, one into them from elsewhere
             // comes from nowhere.
             mSync.move(origin, event.fromName.toStdString(), folder, event.name.toStdString(),
@@ -207,26 +213,74 @@ void LiveIndex::handleEvent(IndexedFolder* folder, const FolderWatchEvent& event
     const bool isFolder = mask & IN_ISDIR;
     const std::string entry = event.name.toStdString();
     if (mask & IN_CLOSE_WRITE) {
+        dropUnclosedCreation(folder, entry);
         const auto item = folder->files.find(entry);
         if (item != folder->files.end())
             writeItem(item->second);
         return;
     }
     if (event.movedOut) {
+        dropUnclosedCreation(folder, entry);
         markDirty(folder);
         return;
     }
     if (mask & (IN_CREATE | IN_DELETE | IN_MOVED_TO)) {
         if (isFolder ? !FolderCrawler::isSkippedFolder(folder->path(), entry.c_str())
-                     : (mContext.matcher.matches(entry) || folder->files.count(entry)))
+                     : (mContext.matcher.matches(entry) || folder->files.count(entry))) {
+            if (!isFolder && (mask & IN_CREATE))
+                noteUnclosedCreation(folder, entry);
+            else if (!isFolder && (mask & IN_DELETE))
+                dropUnclosedCreation(folder, entry);
             markDirty(folder);
+        }
     }
+}
+
+void LiveIndex::noteUnclosedCreation(IndexedFolder* folder, const std::string& name)
+{
+    const auto added = mUnclosed.try_emplace(folder);
+    if (added.second)
+        added.first->second.since = mClock.elapsed();
+    added.first->second.names.insert(name);
+}
+
+// A creation that is closed, deleted or moved away no longer holds its folder back; the folder
+// goes out as soon as nothing else holds it.
+void LiveIndex::dropUnclosedCreation(IndexedFolder* folder, const std::string& name)
+{
+    const auto it = mUnclosed.find(folder);
+    if (it == mUnclosed.end() || !it->second.names.erase(name) || !it->second.names.empty())
+        return;
+    mUnclosed.erase(it);
+    if (mContext.dirty.count(folder))
+        flushWithin(heldUntil(folder) - mClock.elapsed());
+}
+
+qint64 LiveIndex::heldUntil(IndexedFolder* folder) const
+{
+    const qint64 max = mContext.batching.update_max_ms;
+    qint64 at = 0;
+    const auto read = mReadAt.find(folder);
+    if (read != mReadAt.end())
+        at = read->second + max;
+    const auto unclosed = mUnclosed.find(folder);
+    if (unclosed != mUnclosed.end())
+        at = std::max(at, unclosed->second.since + max);
+    return at;
 }
 
 void LiveIndex::markDirty(IndexedFolder* folder)
 {
     mContext.dirty.insert(folder);
-    scheduleFlush();
+    const qint64 lone = std::min(mContext.batching.update_lone_ms, mContext.batching.update_max_ms);
+    flushWithin(std::max(lone, heldUntil(folder) - mClock.elapsed()));
+}
+
+void LiveIndex::flushWithin(qint64 delayMs)
+{
+    delayMs = std::max<qint64>(0, delayMs);
+    if (!mFlushTimer.isActive() || mFlushTimer.remainingTime() > delayMs)
+        mFlushTimer.start(int(delayMs));
 }
 
 void LiveIndex::scheduleFlush()
@@ -236,6 +290,35 @@ void LiveIndex::scheduleFlush()
         mFlushTimer.start(0);
     else if (!mFlushTimer.isActive())
         mFlushTimer.start(int(mContext.batching.update_max_ms));
+}
+
+qint64 LiveIndex::nextDirtyRead() const
+{
+    qint64 earliest = std::numeric_limits<qint64>::max();
+    for (IndexedFolder* folder : mContext.dirty)
+        earliest = std::min(earliest, heldUntil(folder));
+    return earliest;
+}
+
+void LiveIndex::readDirtyFolders(qint64 nowMs)
+{
+    const qint64 max = mContext.batching.update_max_ms;
+    for (auto it = mReadAt.begin(); it != mReadAt.end();)
+        it = it->second + max <= nowMs ? mReadAt.erase(it) : std::next(it);
+    std::vector<IndexedFolder*> ready;
+    for (IndexedFolder* folder : mContext.dirty)
+        if (heldUntil(folder) <= nowMs)
+            ready.push_back(folder);
+    for (IndexedFolder* folder : ready) {
+        mContext.dirty.erase(folder);
+        mUnclosed.erase(folder);
+        mReadAt[folder] = nowMs;
+    }
+    // Creations in folders forgotten before they were read hold nothing back any more.
+    for (auto it = mUnclosed.begin(); it != mUnclosed.end();)
+        it = it->second.since + max <= nowMs ? mUnclosed.erase(it) : std::next(it);
+    if (!ready.empty())
+        mSync.rescanInBackground(ready);
 }
 
 void LiveIndex::flushReadFindings()
@@ -249,11 +332,7 @@ void LiveIndex::flush()
     // Changed folders are read by the workers, even while updates wait: a folder's read waits
     // behind whatever is changing it, and a drive busy deleting thousands of folders holds
     // each for milliseconds at a time.
-    if (!mContext.dirty.empty()) {
-        mSync.rescanInBackground(
-            std::vector<IndexedFolder*>(mContext.dirty.begin(), mContext.dirty.end()));
-        mContext.dirty.clear();
-    }
+    readDirtyFolders(mClock.elapsed());
     if (mContext.updatesDisabled) {
         mFlushTimer.start(10);
         return;
@@ -278,8 +357,10 @@ void LiveIndex::flush()
         if (mRecrawlWalked && mContext.dirty.empty())
             finishRecrawl();
     }
-    if (!mContext.dirty.empty() || (mRecrawling && !mRecrawlWalked))
+    if (mRecrawling && !mRecrawlWalked)
         mFlushTimer.start(0);
+    else if (!mContext.dirty.empty())
+        flushWithin(nextDirtyRead() - mClock.elapsed());
     noteWatchLimit();
     if (mAdded.empty() && mRemoved.empty() && mChanged.empty() && mWritten.empty())
         return;

@@ -3,8 +3,11 @@
 #include "discovery/FolderSync.h"
 #include "discovery/IndexedFile.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 struct CrawlContext;
@@ -56,6 +59,16 @@ private:
     void onMountsChanged(const QStringList& changed);
     void addRoot(const QString& folder);
     void scheduleFlush();
+    // The flush goes no later than delayMs from now.
+    void flushWithin(qint64 delayMs);
+    // When the folder may be read again at the earliest (mClock's ms).
+    qint64 heldUntil(IndexedFolder* folder) const;
+    // Hands the dirty folders that are not held back to the workers.
+    void readDirtyFolders(qint64 nowMs);
+    // When the first of the dirty folders may be read.
+    qint64 nextDirtyRead() const;
+    void noteUnclosedCreation(IndexedFolder* folder, const std::string& name);
+    void dropUnclosedCreation(IndexedFolder* folder, const std::string& name);
     void flush();
     void recrawlUnwatched();
     void lookAtUnwatched(const TurnBudget& turn);
@@ -73,6 +86,20 @@ private:
     IndexedFileList mAdded, mRemoved, mChanged, mWritten;
     std::unordered_set<const IndexedFile*> mAddedSet, mChangedSet, mWrittenSet;
     QTimer mFlushTimer;
+    QElapsedTimer mClock;
+    // When folders were last handed out to be read again because they changed: one that keeps
+    // changing (an archive unpacked into it) is read once per update_max_ms, not once per event.
+    // Keys are never followed; a folder gone meanwhile just leaves an entry that expires.
+    std::unordered_map<IndexedFolder*, qint64> mReadAt;
+    // Matching files made in a folder and still open for writing, and since when: the folder is
+    // read once they are closed (IN_CLOSE_WRITE), so that the file is announced whole, or after
+    // update_max_ms at the latest, as a file that stays open has always been.
+    struct Unclosed
+    {
+        qint64 since = 0;
+        std::unordered_set<std::string> names;
+    };
+    std::unordered_map<IndexedFolder*, Unclosed> mUnclosed;
     QTimer mRecrawlTimer;
     // After lost events, a second reading of every folder once the events have been quiet a
     // while: a listing taken during the first may predate a change whose event was lost too.

@@ -385,6 +385,43 @@ TEST(FileIndex, BatchesKeepToTheirSizeLimits)
     EXPECT_EQ(paths, Prefixed(box, {"n/g0.abr", "n/g1.abr", "n/g2.abr"}));
 }
 
+// With the batching delay far beyond the test, only the prompt path can report a change; a
+// change reported in another folder afterwards shows what was held back meanwhile.
+TEST(FileIndex, LoneChangesGoOutAtOnceNewFilesOnceClosedBusyFoldersInBatches)
+{
+    Sandbox box;
+    for (const char* folder : {"open", "busy", "other", "last"})
+        QDir().mkpath(box.path(folder));
+    auto query = StartQuery(box.path(""));
+    FileIndex::BatchingParameters batching = query->batchingParameters();
+    batching.update_max_ms = 60000;
+    batching.update_lone_ms = 0;
+    query->setBatchingParameters(batching);
+    QueryWatcher watcher(query.get());
+    query->execute(true);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.finished(); }));
+
+    // Still being written: held until it is closed.
+    const QString writing = box.path("open/writing.abr");
+    const int fd = ::open(QFile::encodeName(writing).constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "8BIM", 4), 4);
+    Touch(box.path("other/first.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("other/first.abr")); }));
+    EXPECT_FALSE(watcher.added.contains(writing));
+    ::close(fd);
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(writing); }));
+    EXPECT_TRUE(watcher.written.empty()) << "a file announced once closed is not also changed";
+
+    // A folder just read waits out the batching delay before it is read again.
+    Touch(box.path("busy/a.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("busy/a.abr")); }));
+    Touch(box.path("busy/b.abr"));
+    Touch(box.path("last/sync.abr"));
+    ASSERT_TRUE(WaitUntil([&] { return watcher.added.contains(box.path("last/sync.abr")); }));
+    EXPECT_FALSE(watcher.added.contains(box.path("busy/b.abr")));
+}
+
 TEST(FileIndex, WhatGathersWhileUpdatesAreDisabledComesOutOnResume)
 {
     Sandbox box;
