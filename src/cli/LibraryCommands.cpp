@@ -179,7 +179,9 @@ int RunCatalogueCommand(const QStringList& args, CliStreams io)
     const std::unique_ptr<BrushFileSearch> search = BrushFileSearch::create(
         folders.isEmpty() ? BrushFileMatcher::brushFiles() : BrushFileMatcher::brushFilesBySuffix(),
         folders);
-    auto cataloguer = std::make_unique<CBrushCataloguer>(*path);
+    // The user waits on this command, so it reads on every core at the shell's own priority.
+    auto cataloguer =
+        std::make_unique<CBrushCataloguer>(*path, 0, eCataloguingPriority::normal);
     cataloguer->follow(search.get(), folders);
     bool searched = false;
     // After the cataloguer's own connection, so that its last steps are asked for first.
