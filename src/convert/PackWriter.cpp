@@ -9,13 +9,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QThreadPool>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <future>
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -68,6 +70,34 @@ std::optional<PackWriteResult> Prepare(const QString& destination, const QString
     if (!temporary->isValid())
         return Failed(destination, temporary->errorString());
     return std::nullopt;
+}
+} // namespace
+
+namespace {
+// What a worker makes of one entry of a bundle ahead of the writer: all of it but a paint
+// preset's, whose bytes name its tips by the MD5s the writer knows once it has stored them;
+// of those, the picture, the dear part.
+struct MadeEntry
+{
+    KritaBundle::Prepared prepared;
+    QImage picture; // a paint preset's
+    QImage ink;     // a tip as written, for a preview made of tips
+    bool made = true;
+};
+
+MadeEntry MakeEntry(const BrushPack& pack, size_t index, const PackPreviewPainter& painter)
+{
+    const PackEntry& entry = pack.entries[index];
+    MadeEntry made;
+    if (entry.mediaType == PackEntry::kPaintPresets) {
+        made.picture = KritaPresetPicture(pack, entry.source, painter);
+        return made;
+    }
+    const QByteArray bytes = pack.entryBytes(index, painter ? nullptr : &made.ink, painter);
+    made.made = !bytes.isEmpty();
+    if (made.made)
+        made.prepared = KritaBundle::prepare(entry.mediaType, bytes);
+    return made;
 }
 } // namespace
 
@@ -277,44 +307,45 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                              [](const PackEntry& e) { return e.isBrush(); })));
     // A preset names its tips by their MD5, taken here as they go by rather than drawn again.
     KritaResourceSums sums;
-    // A preset's picture is a stroke, the dearest part of it: the next few are painted on
-    // threads of their own, one for each core, while the entries before them are made and
-    // stored. The writer mostly waits for them, so it takes no core of its own (on two cores,
-    // 2,000 presets took 2.5 s with one painter and 1.8 s with two).
-    std::vector<size_t> presets;
-    for (size_t i = 0; i < pack.entries.size(); ++i)
-        if (previewPainter && pack.entries[i].mediaType == PackEntry::kPaintPresets)
-            presets.push_back(i);
-    const size_t ahead = size_t(std::max(1, QThread::idealThreadCount()));
-    std::map<size_t, std::future<QImage>> pictures; // by entry
-    size_t nextPicture = 0;                         // into presets
+    // The dear parts of an entry, a preset's stroke and the deflating of a tip, are done for
+    // the next few entries on threads of their own, one for each core, while the entries
+    // before them are stored in order; each entry's ZIP stream is made on its own, so the
+    // bundle is the same as when they are made one after another. The writer mostly waits for
+    // them, so it takes no core of its own. A few entries ahead keep every core busy and hold
+    // only a few brushes' files at once.
+    const int threads = std::max(1, QThread::idealThreadCount());
+    const size_t ahead = size_t(2 * threads);
+    std::deque<std::future<MadeEntry>> made; // entries i, i + 1, ... as they come
+    size_t next = 0;
+    // Declared last, so that on any return it is gone first: queued work is dropped and what
+    // runs finished before the pack it reads goes.
+    QThreadPool workers;
+    workers.setMaxThreadCount(threads);
+    const auto stopWorkers = qScopeGuard([&] { workers.clear(); });
     for (size_t i = 0; i < pack.entries.size(); ++i) {
+        for (; next < pack.entries.size() && made.size() < ahead; ++next) {
+            auto task = std::make_shared<std::packaged_task<MadeEntry()>>(
+                [&pack, &previewPainter, next] { return MakeEntry(pack, next, previewPainter); });
+            made.push_back(task->get_future());
+            workers.start([task] { (*task)(); });
+        }
+        MadeEntry entryMade = made.front().get();
+        made.pop_front();
         const PackEntry& entry = pack.entries[i];
-        while (nextPicture < presets.size() && pictures.size() < ahead) {
-            const size_t source = pack.entries[presets[nextPicture]].source;
-            pictures.emplace(presets[nextPicture++],
-                             std::async(std::launch::async, [&pack, &previewPainter, source] {
-                                 return KritaPresetPicture(pack, source, previewPainter);
-                             }));
-        }
-        QImage ink;
-        QByteArray bytes;
         if (entry.mediaType == PackEntry::kPaintPresets) {
-            QImage painted;
-            if (const auto it = pictures.find(i); it != pictures.end()) {
-                painted = it->second.get();
-                pictures.erase(it);
-            }
-            bytes = KritaPresetEntryBytes(pack, entry, previewPainter, &sums,
-                                          painted.isNull() ? nullptr : &painted);
-        } else {
-            bytes = pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
+            const QByteArray bytes =
+                KritaPresetEntryBytes(pack, entry, previewPainter, &sums,
+                                      entryMade.picture.isNull() ? nullptr : &entryMade.picture);
+            entryMade.made = !bytes.isEmpty();
+            if (entryMade.made)
+                entryMade.prepared = KritaBundle::prepare(entry.mediaType, bytes);
         }
-        if (bytes.isEmpty())
+        if (!entryMade.made)
             return Failed(destination, NotMade(entry.fileName));
+        sums[i] = entryMade.prepared.md5;
         if (entry.isBrush())
-            preview.add(*pack.sources.at(entry.source), pack.patternSources, ink);
-        if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error, &sums[i]))
+            preview.add(*pack.sources.at(entry.source), pack.patternSources, entryMade.ink);
+        if (!bundle.add(entry.mediaType, entry.fileName, entryMade.prepared, &error))
             return failed();
     }
     if (!bundle.finish(preview.image, &error))
