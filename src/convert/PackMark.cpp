@@ -1,3 +1,5 @@
+// SHA256_Init and the rest; see FileSha256Hex.
+#define OPENSSL_SUPPRESS_DEPRECATED
 #include "convert/PackMark.h"
 
 #include "convert/KritaBundle.h"
@@ -6,8 +8,7 @@
 #include <QDir>
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
-#include <openssl/evp.h>
+#include <openssl/sha.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,20 +126,19 @@ QString ForeignResourceReason(const QString& path, const QStringList& applicatio
     return QString();
 }
 
-// OpenSSL's digest uses the processor's SHA instructions where it has them: a 64 MB brush file
-// takes 35 ms, against 300 ms through QCryptographicHash, and a convert waits for it.
+// OpenSSL uses the processor's SHA instructions where it has them: a 64 MB brush file takes
+// 35 ms, against 300 ms through QCryptographicHash, and a convert waits for it. Its plain
+// SHA256_* calls, deprecated in favour of EVP, are kept on purpose: EVP loads OpenSSL's
+// configuration and providers first, 2.4 MB more at the peak of a convert for the same digest.
 QByteArray FileSha256Hex(const QString& path)
 {
-    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> hash(EVP_MD_CTX_new(),
-                                                                       &EVP_MD_CTX_free);
-    if (!hash || !EVP_DigestInit_ex(hash.get(), EVP_sha256(), nullptr) ||
-        !ReadBlocks(path, [&](QByteArrayView block) {
-            return EVP_DigestUpdate(hash.get(), block.data(), size_t(block.size())) == 1;
+    SHA256_CTX hash;
+    if (!SHA256_Init(&hash) || !ReadBlocks(path, [&](QByteArrayView block) {
+            return SHA256_Update(&hash, block.data(), size_t(block.size())) == 1;
         }))
         return QByteArray();
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int length = 0;
-    if (!EVP_DigestFinal_ex(hash.get(), digest, &length))
+    unsigned char digest[SHA256_DIGEST_LENGTH];
+    if (!SHA256_Final(digest, &hash))
         return QByteArray();
-    return QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex();
+    return QByteArray(reinterpret_cast<const char*>(digest), sizeof digest).toHex();
 }

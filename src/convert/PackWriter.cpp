@@ -15,6 +15,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <future>
@@ -169,22 +170,60 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
                         companion.temporary, companion.leftover))
             return *refused;
     }
-    const auto into = [&](const QString& mediaType) -> PackFolderWrite& {
-        for (PackFolderWrite& companion : companions)
-            if (companion.mediaType == mediaType)
-                return companion;
-        return brushes;
-    };
+    std::vector<PackFolderWrite*> folders{&brushes};
+    for (PackFolderWrite& companion : companions)
+        folders.push_back(&companion);
+    // The files go straight into the temporary folders: nobody else writes there, and each
+    // appears whole, by one rename, or not at all. A folder's files are made and written on
+    // one thread, the folders on as many threads as there are cores (creating a file locks its
+    // folder, so that is where the work divides); the failure told is the first entry's, as
+    // when they are written one after another.
+    std::vector<std::vector<size_t>> byFolder(folders.size());
     for (size_t i = 0; i < pack.entries.size(); ++i) {
-        const PackEntry& entry = pack.entries[i];
-        const QByteArray bytes = pack.entryBytes(i);
-        if (bytes.isEmpty())
-            return Failed(destination, NotMade(entry.fileName));
-        QString error;
-        if (!WriteNewFile(QDir(into(entry.mediaType).temporary->path()).filePath(entry.fileName),
-                          bytes, &error))
-            return Failed(destination, error);
+        size_t folder = 0;
+        while (folder + 1 < folders.size() &&
+               folders[folder]->mediaType != pack.entries[i].mediaType)
+            ++folder;
+        if (folders[folder]->mediaType != pack.entries[i].mediaType)
+            folder = 0;
+        byFolder[folder].push_back(i);
     }
+    struct Failure
+    {
+        size_t entry = SIZE_MAX;
+        QString error;
+    };
+    const auto writeFolders = [&](size_t first, size_t step) {
+        Failure failure;
+        for (size_t folder = first; folder < folders.size(); folder += step) {
+            const QDir into(folders[folder]->temporary->path());
+            for (const size_t i : byFolder[folder]) {
+                if (i > failure.entry)
+                    break;
+                const QByteArray bytes = pack.entryBytes(i);
+                QString error;
+                if (bytes.isEmpty())
+                    failure = {i, NotMade(pack.entries[i].fileName)};
+                else if (!WriteFileInPrivateFolder(into.filePath(pack.entries[i].fileName), bytes,
+                                                   &error))
+                    failure = {i, error};
+            }
+        }
+        return failure;
+    };
+    const size_t threads =
+        std::min(folders.size(), size_t(std::max(1, QThread::idealThreadCount())));
+    std::vector<std::future<Failure>> others;
+    for (size_t t = 1; t < threads; ++t)
+        others.push_back(std::async(std::launch::async, writeFolders, t, threads));
+    Failure failure = writeFolders(0, threads);
+    for (std::future<Failure>& other : others) {
+        Failure theirs = other.get();
+        if (theirs.entry < failure.entry)
+            failure = std::move(theirs);
+    }
+    if (failure.entry != SIZE_MAX)
+        return Failed(destination, failure.error);
     const QByteArray mark = PackMark{pack.sourceName, pack.sourceSha256}.fileText();
     for (PackFolderWrite* write : [&] {
              std::vector<PackFolderWrite*> all{&brushes};

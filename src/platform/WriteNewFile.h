@@ -20,6 +20,12 @@ bool ReplaceFile(const QString& path, const QByteArray& data, QString* error);
 bool CopyToNewFile(const QString& source, const QString& destination, QString* error,
                    bool* alreadyExists);
 
+// Writes data to a new file at path directly, without a temporary: only for a file inside a
+// private folder that appears whole by one rename (a pack being made), where a temporary of
+// its own would add a rename and nothing else. Fails (EEXIST) when something has the name; a
+// file cut short by an error is removed.
+bool WriteFileInPrivateFolder(const QString& path, const QByteArray& data, QString* error);
+
 // Renames from to to unless something is at to. Returns 0 or the errno (EEXIST when the name
 // is taken). Both must be on one file system.
 int MoveNoReplace(const QByteArray& from, const QByteArray& to);
