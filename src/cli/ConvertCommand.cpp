@@ -182,8 +182,8 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
     for (const QString& path : files) {
         Converted c;
         // The mark's hash reads the file once more; with a core to spare it runs beside the
-        // reading of the brushes rather than after it.
-        std::future<QByteArray> sha256 =
+        // reading and the writing rather than after them.
+        std::shared_future<QByteArray> sha256 =
             std::async(QThread::idealThreadCount() > 1 ? std::launch::async : std::launch::deferred,
                        FileSha256Hex, path);
         c.read = std::move(ReadBrushFiles({path}).front());
@@ -204,7 +204,7 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
                        << " read before the error\n";
             c.pack = BuildBrushPack(*c.read.file, gimp ? PackTarget::Gimp : PackTarget::Krita);
             c.pack.sourceName = QFileInfo(path).fileName();
-            c.pack.sourceSha256 = sha256.get();
+            c.pack.sourceSha256Taking = sha256;
             c.written = gimp ? WritePackFolder(c.pack, folder)
                              : WritePackBundle(c.pack, folder, path, PackPreviewStroke);
             c.attempted = true;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QStringList>
 #include <functional>
+#include <future>
 #include <vector>
 
 // Where a pack goes: GIMP takes sampled tips as .gbr and computed ones as its own parametric
@@ -131,6 +132,14 @@ struct BrushPack
     // read the file from disk; empty for a file made in memory.
     QString sourceName;
     QByteArray sourceSha256;
+    // Or the SHA-256 still being taken while the pack is written: hashing a large file takes
+    // as long as reading it, and the mark is written last.
+    std::shared_future<QByteArray> sourceSha256Taking;
+    // The hash for the mark, waiting for it when it is still being taken.
+    QByteArray markSha256() const
+    {
+        return sourceSha256Taking.valid() ? sourceSha256Taking.get() : sourceSha256;
+    }
 
     int count(PackedBrush::Outcome outcome) const;
     // The brushes whose preset the pack carries as preset files, and of those the ones with some

@@ -224,7 +224,7 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
     }
     if (failure.entry != SIZE_MAX)
         return Failed(destination, failure.error);
-    const QByteArray mark = PackMark{pack.sourceName, pack.sourceSha256}.fileText();
+    const QByteArray mark = PackMark{pack.sourceName, pack.markSha256()}.fileText();
     for (PackFolderWrite* write : [&] {
              std::vector<PackFolderWrite*> all{&brushes};
              for (PackFolderWrite& companion : companions)
@@ -335,7 +335,6 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                     : QStringLiteral("Brushes and patterns converted by Kelbrin "
                                                      "from %1"))
                                    .arg(QFileInfo(sourcePath).fileName()));
-    bundle.setSourceSha256(pack.sourceSha256);
     QString error;
     // The reason names the file being written; the person reading it knows the destination.
     const auto failed = [&] { return Failed(destination, error.replace(written, destination)); };
@@ -387,6 +386,7 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
         if (!bundle.add(entry.mediaType, entry.fileName, entryMade.prepared, &error))
             return failed();
     }
+    bundle.setSourceSha256(pack.markSha256());
     if (!bundle.finish(preview.image, &error))
         return failed();
     return MoveIntoPlace(written, destination);
