@@ -159,6 +159,16 @@ struct BrushPack
     // picture a preset file shows of its stroke (Krita's .kpp is that picture).
     QByteArray entryBytes(size_t index, QImage* ink = nullptr,
                           const PackPreviewPainter& painter = {}) const;
+    // The same bytes in pieces to be written one after another: a .gbr's header, then its
+    // pixels where the brush holds them rather than copied behind it. No views where
+    // entryBytes gives nothing.
+    struct Pieces
+    {
+        std::vector<QByteArrayView> views; // into bytes and tip
+        QByteArray bytes;
+        QImage tip;
+    };
+    Pieces entryPieces(size_t index) const;
 };
 
 // A bundle's 256 x 256 preview, dark on white. Without a painter, the first tips written, four

@@ -200,12 +200,12 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
             for (const size_t i : byFolder[folder]) {
                 if (i > failure.entry)
                     break;
-                const QByteArray bytes = pack.entryBytes(i);
+                const BrushPack::Pieces pieces = pack.entryPieces(i);
                 QString error;
-                if (bytes.isEmpty())
+                if (pieces.views.empty())
                     failure = {i, NotMade(pack.entries[i].fileName)};
-                else if (!WriteFileInPrivateFolder(into.filePath(pack.entries[i].fileName), bytes,
-                                                   &error))
+                else if (!WriteFileInPrivateFolder(into.filePath(pack.entries[i].fileName),
+                                                   pieces.views, &error))
                     failure = {i, error};
             }
         }
