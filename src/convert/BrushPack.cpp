@@ -342,6 +342,7 @@ QByteArray BrushPack::entryBytes(size_t index, QImage* ink, const PackPreviewPai
 BrushPack::Pieces BrushPack::entryPieces(size_t index) const
 {
     Pieces pieces;
+    QImage pixels;
     const PackEntry& entry = entries.at(index);
     if (entry.mediaType == PackEntry::kBrushes) {
         const std::optional<GimpBrushFile::Contents> tip =
@@ -350,12 +351,13 @@ BrushPack::Pieces BrushPack::entryPieces(size_t index) const
             GimpBrushFile::Parts parts = GimpBrushFile::parts(*tip);
             if (parts.header.isEmpty())
                 return pieces;
+            pieces.tip = tip->tip;
             // Rows padded apart are copied together, as write() does.
             if (parts.tip.bytesPerLine() != parts.tip.width()) {
                 pieces.bytes = GimpBrushFile::write(*tip);
             } else {
                 pieces.bytes = std::move(parts.header);
-                pieces.tip = std::move(parts.tip);
+                pixels = std::move(parts.tip);
             }
         }
     } else {
@@ -364,9 +366,11 @@ BrushPack::Pieces BrushPack::entryPieces(size_t index) const
     if (pieces.bytes.isEmpty())
         return pieces;
     pieces.views.emplace_back(pieces.bytes);
-    if (!pieces.tip.isNull())
-        pieces.views.emplace_back(reinterpret_cast<const char*>(pieces.tip.constBits()),
-                                  qsizetype(pieces.tip.width()) * pieces.tip.height());
+    if (!pixels.isNull()) {
+        pieces.views.emplace_back(reinterpret_cast<const char*>(pixels.constBits()),
+                                  qsizetype(pixels.width()) * pixels.height());
+        pieces.pixels = std::move(pixels);
+    }
     return pieces;
 }
 

@@ -164,9 +164,10 @@ struct BrushPack
     // entryBytes gives nothing.
     struct Pieces
     {
-        std::vector<QByteArrayView> views; // into bytes and tip
+        std::vector<QByteArrayView> views; // into bytes and pixels
         QByteArray bytes;
-        QImage tip;
+        QImage pixels;
+        QImage tip; // a .gbr's, as entryBytes gives it in ink
     };
     Pieces entryPieces(size_t index) const;
 };

@@ -129,23 +129,40 @@ void ReadMeta(const QByteArray& xml, KritaBundle::Contents& contents)
     }
 }
 
-// The raw deflate stream QuaZip makes of bytes, with its parameters; none when zlib takes the
-// bytes for text (see Prepared::deflated) or they are beyond one call.
-std::optional<QByteArray> Deflated(const QByteArray& bytes)
+// The raw deflate stream QuaZip makes of the pieces' bytes, with its parameters; none when
+// zlib takes the bytes for text (see Prepared::deflated). zlib's stream does not depend on how
+// its input is cut, so the pieces deflate as their bytes would in one.
+std::optional<QByteArray> Deflated(const std::vector<QByteArrayView>& pieces)
 {
-    if (quint64(bytes.size()) > std::numeric_limits<uInt>::max() / 2)
-        return std::nullopt;
     z_stream stream{};
     if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, DEF_MEM_LEVEL,
                      Z_DEFAULT_STRATEGY) != Z_OK)
         return std::nullopt;
-    QByteArray out(qsizetype(deflateBound(&stream, uLong(bytes.size()))), Qt::Uninitialized);
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
-    stream.avail_in = uInt(bytes.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = uInt(out.size());
-    const bool whole = deflate(&stream, Z_FINISH) == Z_STREAM_END && stream.data_type != Z_TEXT;
-    out.resize(qsizetype(stream.total_out));
+    QByteArray out;
+    Bytef chunk[16 * 1024];
+    const auto deflateInto = [&](int flush) {
+        stream.next_out = chunk;
+        stream.avail_out = sizeof chunk;
+        const int status = deflate(&stream, flush);
+        out.append(reinterpret_cast<const char*>(chunk),
+                   qsizetype(sizeof chunk - stream.avail_out));
+        return status;
+    };
+    bool whole = true;
+    for (const QByteArrayView piece : pieces) {
+        if (quint64(piece.size()) > std::numeric_limits<uInt>::max()) {
+            whole = false;
+            break;
+        }
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(piece.data()));
+        stream.avail_in = uInt(piece.size());
+        while (whole && stream.avail_in > 0)
+            whole = deflateInto(Z_NO_FLUSH) == Z_OK;
+    }
+    int status = Z_OK;
+    while (whole && status == Z_OK)
+        status = deflateInto(Z_FINISH);
+    whole = whole && status == Z_STREAM_END && stream.data_type != Z_TEXT;
     deflateEnd(&stream);
     if (!whole)
         return std::nullopt;
@@ -219,21 +236,44 @@ bool KritaBundle::Writer::open(QString* error)
     return store(kMimeTypeEntry, AsTheyAre(kMimeType, true), error);
 }
 
-KritaBundle::Prepared KritaBundle::prepare(const QString& mediaType, const QByteArray& bytes)
+KritaBundle::Prepared KritaBundle::prepare(const QString& mediaType,
+                                           const std::vector<QByteArrayView>& pieces,
+                                           const QByteArray& bytes)
 {
+    Prepared prepared;
     // A paint preset is a PNG, deflated already.
-    Prepared prepared = AsTheyAre(bytes, mediaType == QLatin1String("paintoppresets"));
-    prepared.md5 = QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
-    prepared.crc =
-        quint32(crc32_z(crc32_z(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
-                        size_t(bytes.size())));
+    prepared.stored = mediaType == QLatin1String("paintoppresets");
+    QCryptographicHash md5(QCryptographicHash::Md5);
+    uLong crc = crc32_z(0, nullptr, 0);
+    for (const QByteArrayView piece : pieces) {
+        // crc32_z starts over when handed no bytes at all.
+        if (piece.isEmpty())
+            continue;
+        md5.addData(piece);
+        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(piece.data()), size_t(piece.size()));
+        prepared.size += piece.size();
+    }
+    prepared.md5 = md5.result().toHex();
+    prepared.crc = quint32(crc);
     if (!prepared.stored) {
-        if (std::optional<QByteArray> deflated = Deflated(bytes)) {
+        if (std::optional<QByteArray> deflated = Deflated(pieces)) {
             prepared.data = std::move(*deflated);
             prepared.deflated = true;
+            return prepared;
         }
     }
+    prepared.data = bytes;
+    if (pieces.size() != 1 || pieces.front().data() != bytes.constData()) {
+        prepared.data.clear();
+        for (const QByteArrayView piece : pieces)
+            prepared.data += piece;
+    }
     return prepared;
+}
+
+KritaBundle::Prepared KritaBundle::prepare(const QString& mediaType, const QByteArray& bytes)
+{
+    return prepare(mediaType, {QByteArrayView(bytes)}, bytes);
 }
 
 bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,

@@ -81,6 +81,10 @@ public:
     };
     // Prepares bytes for the folder mediaType (a paint preset is stored, the rest deflated).
     static Prepared prepare(const QString& mediaType, const QByteArray& bytes);
+    // The same for bytes in pieces, one after another, read where they are; bytes, when it
+    // holds them all, spares joining them for a resource that keeps its bytes.
+    static Prepared prepare(const QString& mediaType, const std::vector<QByteArrayView>& pieces,
+                            const QByteArray& bytes = {});
 
     // Writes a bundle resource by resource, so that only the resource being added is held in
     // memory: open() stores mimetype, add() each resource (taking its MD5 on the way),

@@ -94,10 +94,12 @@ MadeEntry MakeEntry(const BrushPack& pack, size_t index, const PackPreviewPainte
         made.picture = KritaPresetPicture(pack, entry.source, painter);
         return made;
     }
-    const QByteArray bytes = pack.entryBytes(index, painter ? nullptr : &made.ink, painter);
-    made.made = !bytes.isEmpty();
+    const BrushPack::Pieces pieces = pack.entryPieces(index);
+    made.made = !pieces.views.empty();
     if (made.made)
-        made.prepared = KritaBundle::prepare(entry.mediaType, bytes);
+        made.prepared = KritaBundle::prepare(entry.mediaType, pieces.views);
+    if (!painter)
+        made.ink = pieces.tip;
     return made;
 }
 } // namespace

@@ -193,6 +193,24 @@ TEST_F(KritaBundleTest, EntriesAreStoredAsTheZipLibraryDeflatesThem)
     // Internal attributes: zlib took the first for text, the second for binary.
     EXPECT_EQ(theirs.at(QStringLiteral("brushes/text.gbr")).first.at(36), 1);
     EXPECT_EQ(theirs.at(QStringLiteral("brushes/noise.gbr")).first.at(36), 0);
+
+    // A resource handed over in pieces (a tip's header, then its pixels where they lie) is
+    // prepared as its bytes in one.
+    for (const KritaBundle::Resource& resource : resources) {
+        SCOPED_TRACE(resource.fileName.toStdString());
+        const QByteArrayView bytes(resource.bytes);
+        const qsizetype cut = bytes.size() / 3;
+        const KritaBundle::Prepared whole =
+            KritaBundle::prepare(resource.mediaType, resource.bytes);
+        const KritaBundle::Prepared pieces = KritaBundle::prepare(
+            resource.mediaType, {bytes.first(cut), QByteArrayView(), bytes.sliced(cut)});
+        EXPECT_EQ(pieces.data, whole.data);
+        EXPECT_EQ(pieces.md5, whole.md5);
+        EXPECT_EQ(pieces.crc, whole.crc);
+        EXPECT_EQ(pieces.size, whole.size);
+        EXPECT_EQ(pieces.deflated, whole.deflated);
+        EXPECT_EQ(whole.deflated, !whole.stored && resource.fileName != u"text.gbr");
+    }
 }
 
 TEST_F(KritaBundleTest, RefusesNamesKritaWouldPlaceElsewhere)
