@@ -5,6 +5,7 @@
 #include "convert/PackMark.h"
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
+#include "platform/ThreadSanitizerHandOff.h"
 #include "platform/WriteNewFile.h"
 
 #include <QDir>
@@ -217,10 +218,15 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
         std::min(folders.size(), size_t(std::max(1, QThread::idealThreadCount())));
     std::vector<std::future<Failure>> others;
     for (size_t t = 1; t < threads; ++t)
-        others.push_back(std::async(std::launch::async, writeFolders, t, threads));
+        others.push_back(std::async(std::launch::async, [&writeFolders, &others, t, threads] {
+            Failure failure = writeFolders(t, threads);
+            ThreadSanitizerHandOff(&others);
+            return failure;
+        }));
     Failure failure = writeFolders(0, threads);
     for (std::future<Failure>& other : others) {
         Failure theirs = other.get();
+        ThreadSanitizerTakeOver(&others);
         if (theirs.entry < failure.entry)
             failure = std::move(theirs);
     }
@@ -355,7 +361,9 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
     // only a few brushes' files at once.
     const int threads = std::max(1, QThread::idealThreadCount());
     const size_t ahead = size_t(2 * threads);
-    std::deque<std::future<MadeEntry>> made; // entries i, i + 1, ... as they come
+    // Entries i, i + 1, ... as they come.
+    std::deque<std::pair<std::shared_ptr<std::packaged_task<MadeEntry()>>, std::future<MadeEntry>>>
+        made;
     size_t next = 0;
     // Declared last, so that on any return it is gone first: queued work is dropped and what
     // runs finished before the pack it reads goes.
@@ -366,10 +374,21 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
         for (; next < pack.entries.size() && made.size() < ahead; ++next) {
             auto task = std::make_shared<std::packaged_task<MadeEntry()>>(
                 [&pack, &previewPainter, next] { return MakeEntry(pack, next, previewPainter); });
-            made.push_back(task->get_future());
-            workers.start([task] { (*task)(); });
+            made.push_back({task, task->get_future()});
+            // The pool hands the task over, and the future its entry back, under Qt's and the
+            // C++ library's own locks, which ThreadSanitizer cannot see. The task is taken
+            // over before anything of it is read.
+            static const char poolHandOff = 0;
+            std::function<void()> run = [task] {
+                ThreadSanitizerTakeOver(&poolHandOff);
+                (*task)();
+                ThreadSanitizerHandOff(task.get());
+            };
+            ThreadSanitizerHandOff(&poolHandOff);
+            workers.start(std::move(run));
         }
-        MadeEntry entryMade = made.front().get();
+        MadeEntry entryMade = made.front().second.get();
+        ThreadSanitizerTakeOver(made.front().first.get());
         made.pop_front();
         const PackEntry& entry = pack.entries[i];
         if (entry.mediaType == PackEntry::kPaintPresets) {
