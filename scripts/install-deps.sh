@@ -10,6 +10,7 @@ packages=(
   qt6-translations-l10n  # Qt's own words (the standard buttons) in the user's language
   libboost-dev libboost-thread-dev libboost-chrono-dev
   libquazip1-qt6-dev  # Krita's resource bundles are ZIP archives
+  zlib1g-dev  # their entries deflated on every core, as QuaZip's own zlib deflates them
   libqt6sql6-sqlite  # Qt's SQLite driver, a plugin: the brush library's database
   libssl-dev  # SHA-256 of files and tips with the processor's SHA instructions
   zlib1g-dev  # the library's thumbnails, written as Qt's PNG plugin writes them

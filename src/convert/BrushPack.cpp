@@ -167,6 +167,30 @@ bool Parametric(PackTarget target, const Brush& brush)
 {
     return target == PackTarget::Gimp && brush.isComputed();
 }
+// What the .gbr of a brush entry holds; none for an entry GIMP takes as a parametric .vbr,
+// whose bytes go into *parametric instead, and for a tip whose pixels cannot be had.
+std::optional<GimpBrushFile::Contents>
+TipFileContents(const BrushPack& pack, const PackEntry& entry, QByteArray* parametric)
+{
+    const BrushPtr& brush =
+        entry.dualTip ? pack.sources.at(entry.source)->dualTip() : pack.sources.at(entry.source);
+    if (!brush)
+        return std::nullopt;
+    QString inside = NameInside(pack.sources.at(entry.source)->displayName(), entry.source,
+                                pack.sources.size(), QStringLiteral("Brush"));
+    if (entry.dualTip)
+        inside += QStringLiteral(" (dual tip)");
+    if (Parametric(pack.target, *brush)) {
+        *parametric = GimpParametricBrushFile::write(GimpParametricBrushFile::fromComputed(
+            inside, static_cast<const ComputedBrush&>(*brush).parameters(), PackSpacing(*brush)));
+        return std::nullopt;
+    }
+    const std::optional<InkTip> tip = InkTipForBrush(brush);
+    if (!tip)
+        return std::nullopt;
+    // The header holds whole percents.
+    return GimpBrushFile::Contents{inside, tip->image, int(std::lround(PackSpacing(*brush)))};
+}
 } // namespace
 
 QString PackEntryName(size_t index, size_t count, const QString& brushName, const QString& suffix,
@@ -315,24 +339,48 @@ QByteArray BrushPack::entryBytes(size_t index, QImage* ink, const PackPreviewPai
             NameInside(pattern.displayName(), entry.source, patternSources.size(), kUnnamedPattern),
             pattern));
     }
-    const BrushPtr& brush =
-        entry.dualTip ? sources.at(entry.source)->dualTip() : sources.at(entry.source);
-    if (!brush)
-        return {};
-    QString inside = NameInside(sources.at(entry.source)->displayName(), entry.source,
-                                sources.size(), QStringLiteral("Brush"));
-    if (entry.dualTip)
-        inside += QStringLiteral(" (dual tip)");
-    if (Parametric(target, *brush))
-        return GimpParametricBrushFile::write(GimpParametricBrushFile::fromComputed(
-            inside, static_cast<const ComputedBrush&>(*brush).parameters(), PackSpacing(*brush)));
-    const std::optional<InkTip> tip = InkTipForBrush(brush);
+    QByteArray parametric;
+    const std::optional<GimpBrushFile::Contents> tip = TipFileContents(*this, entry, &parametric);
     if (!tip)
-        return {};
+        return parametric;
     if (ink)
-        *ink = tip->image;
-    // The header holds whole percents.
-    return GimpBrushFile::write({inside, tip->image, int(std::lround(PackSpacing(*brush)))});
+        *ink = tip->tip;
+    return GimpBrushFile::write(*tip);
+}
+
+BrushPack::Pieces BrushPack::entryPieces(size_t index) const
+{
+    Pieces pieces;
+    QImage pixels;
+    const PackEntry& entry = entries.at(index);
+    if (entry.mediaType == PackEntry::kBrushes) {
+        const std::optional<GimpBrushFile::Contents> tip =
+            TipFileContents(*this, entry, &pieces.bytes);
+        if (tip) {
+            GimpBrushFile::Parts parts = GimpBrushFile::parts(*tip);
+            if (parts.header.isEmpty())
+                return pieces;
+            pieces.tip = tip->tip;
+            // Rows padded apart are copied together, as write() does.
+            if (parts.tip.bytesPerLine() != parts.tip.width()) {
+                pieces.bytes = GimpBrushFile::write(*tip);
+            } else {
+                pieces.bytes = std::move(parts.header);
+                pixels = std::move(parts.tip);
+            }
+        }
+    } else {
+        pieces.bytes = entryBytes(index);
+    }
+    if (pieces.bytes.isEmpty())
+        return pieces;
+    pieces.views.emplace_back(pieces.bytes);
+    if (!pixels.isNull()) {
+        pieces.views.emplace_back(reinterpret_cast<const char*>(pixels.constBits()),
+                                  qsizetype(pixels.width()) * pixels.height());
+        pieces.pixels = std::move(pixels);
+    }
+    return pieces;
 }
 
 PackPreview::PackPreview(PackPreviewPainter painter, size_t brushes)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QStringList>
 #include <functional>
+#include <future>
 #include <vector>
 
 // Where a pack goes: GIMP takes sampled tips as .gbr and computed ones as its own parametric
@@ -131,6 +132,14 @@ struct BrushPack
     // read the file from disk; empty for a file made in memory.
     QString sourceName;
     QByteArray sourceSha256;
+    // Or the SHA-256 still being taken while the pack is written: hashing a large file takes
+    // as long as reading it, and the mark is written last.
+    std::shared_future<QByteArray> sourceSha256Taking;
+    // The hash for the mark, waiting for it when it is still being taken.
+    QByteArray markSha256() const
+    {
+        return sourceSha256Taking.valid() ? sourceSha256Taking.get() : sourceSha256;
+    }
 
     int count(PackedBrush::Outcome outcome) const;
     // The brushes whose preset the pack carries as preset files, and of those the ones with some
@@ -150,6 +159,17 @@ struct BrushPack
     // picture a preset file shows of its stroke (Krita's .kpp is that picture).
     QByteArray entryBytes(size_t index, QImage* ink = nullptr,
                           const PackPreviewPainter& painter = {}) const;
+    // The same bytes in pieces to be written one after another: a .gbr's header, then its
+    // pixels where the brush holds them rather than copied behind it. No views where
+    // entryBytes gives nothing.
+    struct Pieces
+    {
+        std::vector<QByteArrayView> views; // into bytes and pixels
+        QByteArray bytes;
+        QImage pixels;
+        QImage tip; // a .gbr's, as entryBytes gives it in ink
+    };
+    Pieces entryPieces(size_t index) const;
 };
 
 // A bundle's 256 x 256 preview, dark on white. Without a painter, the first tips written, four

@@ -37,6 +37,14 @@ public:
     // The file's bytes, the name made valid (ValidName) within kMaxNameBytes; empty for a tip
     // GIMP would refuse (no pixels, a side over kMaxSide).
     static QByteArray write(const Contents& contents);
+    // The same file as its header and the tip whose rows follow it (Format_Grayscale8), for
+    // writing the pixels from where they are; the header is empty where write() gives nothing.
+    struct Parts
+    {
+        QByteArray header;
+        QImage tip;
+    };
+    static Parts parts(const Contents& contents);
     // What a .gbr of version 2 and one byte per pixel holds; none for anything else or for a
     // file shorter than its header says.
     static std::optional<Contents> read(const QByteArray& bytes);

@@ -10,8 +10,10 @@
 #include <QPainter>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <limits>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
+#include <zlib.h>
 
 namespace {
 const QString kManifestNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0");
@@ -127,6 +129,56 @@ void ReadMeta(const QByteArray& xml, KritaBundle::Contents& contents)
     }
 }
 
+// The raw deflate stream QuaZip makes of the pieces' bytes, with its parameters; none when
+// zlib takes the bytes for text (see Prepared::deflated). zlib's stream does not depend on how
+// its input is cut, so the pieces deflate as their bytes would in one.
+std::optional<QByteArray> Deflated(const std::vector<QByteArrayView>& pieces)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, DEF_MEM_LEVEL,
+                     Z_DEFAULT_STRATEGY) != Z_OK)
+        return std::nullopt;
+    QByteArray out;
+    Bytef chunk[16 * 1024];
+    const auto deflateInto = [&](int flush) {
+        stream.next_out = chunk;
+        stream.avail_out = sizeof chunk;
+        const int status = deflate(&stream, flush);
+        out.append(reinterpret_cast<const char*>(chunk),
+                   qsizetype(sizeof chunk - stream.avail_out));
+        return status;
+    };
+    bool whole = true;
+    for (const QByteArrayView piece : pieces) {
+        if (quint64(piece.size()) > std::numeric_limits<uInt>::max()) {
+            whole = false;
+            break;
+        }
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(piece.data()));
+        stream.avail_in = uInt(piece.size());
+        while (whole && stream.avail_in > 0)
+            whole = deflateInto(Z_NO_FLUSH) == Z_OK;
+    }
+    int status = Z_OK;
+    while (whole && status == Z_OK)
+        status = deflateInto(Z_FINISH);
+    whole = whole && status == Z_STREAM_END && stream.data_type != Z_TEXT;
+    deflateEnd(&stream);
+    if (!whole)
+        return std::nullopt;
+    return out;
+}
+
+// Bytes the ZIP library stores or deflates itself as they are added.
+KritaBundle::Prepared AsTheyAre(const QByteArray& bytes, bool stored)
+{
+    KritaBundle::Prepared prepared;
+    prepared.data = bytes;
+    prepared.size = bytes.size();
+    prepared.stored = stored;
+    return prepared;
+}
+
 struct ManifestEntry
 {
     QString mediaType;
@@ -181,11 +233,60 @@ bool KritaBundle::Writer::open(QString* error)
     out.writeEmptyElement(kManifestNs, QStringLiteral("file-entry"));
     out.writeAttribute(kManifestNs, QStringLiteral("media-type"), QLatin1StringView(kMimeType));
     out.writeAttribute(kManifestNs, QStringLiteral("full-path"), QStringLiteral("/"));
-    return store(kMimeTypeEntry, kMimeType, true, error);
+    return store(kMimeTypeEntry, AsTheyAre(kMimeType, true), error);
+}
+
+KritaBundle::Prepared KritaBundle::prepare(const QString& mediaType,
+                                           const std::vector<QByteArrayView>& pieces,
+                                           const QByteArray& bytes)
+{
+    Prepared prepared;
+    // A paint preset is a PNG, deflated already.
+    prepared.stored = mediaType == QLatin1String("paintoppresets");
+    QCryptographicHash md5(QCryptographicHash::Md5);
+    uLong crc = crc32_z(0, nullptr, 0);
+    for (const QByteArrayView piece : pieces) {
+        // crc32_z starts over when handed no bytes at all.
+        if (piece.isEmpty())
+            continue;
+        md5.addData(piece);
+        crc = crc32_z(crc, reinterpret_cast<const Bytef*>(piece.data()), size_t(piece.size()));
+        prepared.size += piece.size();
+    }
+    prepared.md5 = md5.result().toHex();
+    prepared.crc = quint32(crc);
+    if (!prepared.stored) {
+        if (std::optional<QByteArray> deflated = Deflated(pieces)) {
+            prepared.data = std::move(*deflated);
+            prepared.deflated = true;
+            return prepared;
+        }
+    }
+    prepared.data = bytes;
+    if (pieces.size() != 1 || pieces.front().data() != bytes.constData()) {
+        prepared.data.clear();
+        for (const QByteArrayView piece : pieces)
+            prepared.data += piece;
+    }
+    return prepared;
+}
+
+KritaBundle::Prepared KritaBundle::prepare(const QString& mediaType, const QByteArray& bytes)
+{
+    return prepare(mediaType, {QByteArrayView(bytes)}, bytes);
 }
 
 bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
                               const QByteArray& bytes, QString* error, QByteArray* md5)
+{
+    const Prepared prepared = prepare(mediaType, bytes);
+    if (md5)
+        *md5 = prepared.md5;
+    return add(mediaType, fileName, prepared, error);
+}
+
+bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
+                              const Prepared& prepared, QString* error)
 {
     if (!mWriting)
         return fail(QStringLiteral("it is not open"), error);
@@ -202,10 +303,7 @@ bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
     out.writeStartElement(kManifestNs, QStringLiteral("file-entry"));
     out.writeAttribute(kManifestNs, QStringLiteral("media-type"), mediaType);
     out.writeAttribute(kManifestNs, QStringLiteral("full-path"), path);
-    const QByteArray sum = QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
-    if (md5)
-        *md5 = sum;
-    out.writeAttribute(kManifestNs, QStringLiteral("md5sum"), QString::fromLatin1(sum));
+    out.writeAttribute(kManifestNs, QStringLiteral("md5sum"), QString::fromLatin1(prepared.md5));
     out.writeStartElement(kManifestNs, QStringLiteral("tags"));
     out.writeTextElement(kManifestNs, QStringLiteral("tag"), mTitle);
     out.writeEndElement();
@@ -213,8 +311,7 @@ bool KritaBundle::Writer::add(const QString& mediaType, const QString& fileName,
     if (out.hasError())
         return fail(QStringLiteral("the manifest entry of \"%1\" could not be written").arg(path),
                     error);
-    // A paint preset is a PNG, deflated already.
-    return store(path, bytes, mediaType == QLatin1String("paintoppresets"), error);
+    return store(path, prepared, error);
 }
 
 bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
@@ -225,8 +322,9 @@ bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
     const QByteArray meta = MetaXml(mTitle, mDescription, mCreated, mSourceSha256);
     if (mManifestOut->hasError() || meta.isEmpty())
         return fail(QStringLiteral("its manifest or meta.xml could not be written"), error);
-    if (!store(kPreviewEntry, PreviewPng(preview), false, error) ||
-        !store(kManifestEntry, mManifest, false, error) || !store(kMetaEntry, meta, false, error))
+    if (!store(kPreviewEntry, AsTheyAre(PreviewPng(preview), false), error) ||
+        !store(kManifestEntry, AsTheyAre(mManifest, false), error) ||
+        !store(kMetaEntry, AsTheyAre(meta, false), error))
         return false;
     mZip->close();
     if (mFile->isOpen())
@@ -243,18 +341,21 @@ bool KritaBundle::Writer::finish(const QImage& preview, QString* error)
     return true;
 }
 
-bool KritaBundle::Writer::store(const QString& name, const QByteArray& bytes, bool stored,
-                                QString* error)
+bool KritaBundle::Writer::store(const QString& name, const Prepared& prepared, QString* error)
 {
     QuaZipNewInfo info(name);
     info.dateTime = mCreated.toLocalTime();
     info.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);
+    // Deflated already: the library writes the stream as it is, with the size and CRC given.
+    if (prepared.deflated)
+        info.uncompressedSize = ulong(prepared.size);
     QuaZipFile file(mZip.get());
-    bool written = file.open(QIODevice::WriteOnly, info, nullptr, 0, stored ? 0 : Z_DEFLATED,
-                             stored ? 0 : Z_DEFAULT_COMPRESSION);
+    bool written = file.open(QIODevice::WriteOnly, info, nullptr,
+                             prepared.deflated ? prepared.crc : 0, prepared.stored ? 0 : Z_DEFLATED,
+                             prepared.stored ? 0 : Z_DEFAULT_COMPRESSION, prepared.deflated);
     if (written) {
-        written = file.write(bytes) == bytes.size();
+        written = file.write(prepared.data) == prepared.data.size();
         file.close();
         written = written && file.getZipError() == ZIP_OK;
     }

@@ -63,6 +63,29 @@ public:
         QByteArray bytes;
     };
 
+    // A resource's bytes made ready for the archive: their MD5 for the manifest, their CRC-32
+    // and, unless the resource is stored as it is, their deflated form. That is the dear part
+    // of adding a resource and needs nothing of the writer, so many resources can be prepared
+    // at once on other threads; the archive comes out the same as from their bytes alone.
+    struct Prepared
+    {
+        QByteArray data; // the bytes, or their raw deflate stream when deflated is set
+        qint64 size = 0; // of the bytes
+        quint32 crc = 0;
+        QByteArray md5; // hex
+        bool stored = false;
+        // The ZIP library marks an entry whose deflated bytes zlib took for text as text in
+        // the central directory, which an entry handed over deflated cannot be; such a rare
+        // resource keeps its bytes and is deflated as it is added.
+        bool deflated = false;
+    };
+    // Prepares bytes for the folder mediaType (a paint preset is stored, the rest deflated).
+    static Prepared prepare(const QString& mediaType, const QByteArray& bytes);
+    // The same for bytes in pieces, one after another, read where they are; bytes, when it
+    // holds them all, spares joining them for a resource that keeps its bytes.
+    static Prepared prepare(const QString& mediaType, const std::vector<QByteArrayView>& pieces,
+                            const QByteArray& bytes = {});
+
     // Writes a bundle resource by resource, so that only the resource being added is held in
     // memory: open() stores mimetype, add() each resource (taking its MD5 on the way),
     // finish() the preview, manifest and meta.xml. The title and description are made valid
@@ -87,11 +110,14 @@ public:
         // md5, when given, receives the MD5 (hex) the manifest lists for it.
         bool add(const QString& mediaType, const QString& fileName, const QByteArray& bytes,
                  QString* error, QByteArray* md5 = nullptr);
+        // The same for a resource prepared for mediaType (prepare()).
+        bool add(const QString& mediaType, const QString& fileName, const Prepared& prepared,
+                 QString* error);
         // preview: fitted into a kPreviewSide square, centred on transparency.
         bool finish(const QImage& preview, QString* error);
 
     private:
-        bool store(const QString& name, const QByteArray& bytes, bool stored, QString* error);
+        bool store(const QString& name, const Prepared& prepared, QString* error);
         bool fail(const QString& reason, QString* error);
         void abandon();
 

@@ -5,17 +5,21 @@
 #include "convert/PackMark.h"
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
+#include "platform/ThreadSanitizerHandOff.h"
 #include "platform/WriteNewFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QThreadPool>
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <deque>
 #include <future>
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -68,6 +72,36 @@ std::optional<PackWriteResult> Prepare(const QString& destination, const QString
     if (!temporary->isValid())
         return Failed(destination, temporary->errorString());
     return std::nullopt;
+}
+} // namespace
+
+namespace {
+// What a worker makes of one entry of a bundle ahead of the writer: all of it but a paint
+// preset's, whose bytes name its tips by the MD5s the writer knows once it has stored them;
+// of those, the picture, the dear part.
+struct MadeEntry
+{
+    KritaBundle::Prepared prepared;
+    QImage picture; // a paint preset's
+    QImage ink;     // a tip as written, for a preview made of tips
+    bool made = true;
+};
+
+MadeEntry MakeEntry(const BrushPack& pack, size_t index, const PackPreviewPainter& painter)
+{
+    const PackEntry& entry = pack.entries[index];
+    MadeEntry made;
+    if (entry.mediaType == PackEntry::kPaintPresets) {
+        made.picture = KritaPresetPicture(pack, entry.source, painter);
+        return made;
+    }
+    const BrushPack::Pieces pieces = pack.entryPieces(index);
+    made.made = !pieces.views.empty();
+    if (made.made)
+        made.prepared = KritaBundle::prepare(entry.mediaType, pieces.views);
+    if (!painter)
+        made.ink = pieces.tip;
+    return made;
 }
 } // namespace
 
@@ -139,23 +173,66 @@ PackWriteResult WritePackFolder(const BrushPack& pack, const QString& folder)
                         companion.temporary, companion.leftover))
             return *refused;
     }
-    const auto into = [&](const QString& mediaType) -> PackFolderWrite& {
-        for (PackFolderWrite& companion : companions)
-            if (companion.mediaType == mediaType)
-                return companion;
-        return brushes;
-    };
+    std::vector<PackFolderWrite*> folders{&brushes};
+    for (PackFolderWrite& companion : companions)
+        folders.push_back(&companion);
+    // The files go straight into the temporary folders: nobody else writes there, and each
+    // appears whole, by one rename, or not at all. A folder's files are made and written on
+    // one thread, the folders on as many threads as there are cores (creating a file locks its
+    // folder, so that is where the work divides); the failure told is the first entry's, as
+    // when they are written one after another.
+    std::vector<std::vector<size_t>> byFolder(folders.size());
     for (size_t i = 0; i < pack.entries.size(); ++i) {
-        const PackEntry& entry = pack.entries[i];
-        const QByteArray bytes = pack.entryBytes(i);
-        if (bytes.isEmpty())
-            return Failed(destination, NotMade(entry.fileName));
-        QString error;
-        if (!WriteNewFile(QDir(into(entry.mediaType).temporary->path()).filePath(entry.fileName),
-                          bytes, &error))
-            return Failed(destination, error);
+        size_t folder = 0;
+        while (folder + 1 < folders.size() &&
+               folders[folder]->mediaType != pack.entries[i].mediaType)
+            ++folder;
+        if (folders[folder]->mediaType != pack.entries[i].mediaType)
+            folder = 0;
+        byFolder[folder].push_back(i);
     }
-    const QByteArray mark = PackMark{pack.sourceName, pack.sourceSha256}.fileText();
+    struct Failure
+    {
+        size_t entry = SIZE_MAX;
+        QString error;
+    };
+    const auto writeFolders = [&](size_t first, size_t step) {
+        Failure failure;
+        for (size_t folder = first; folder < folders.size(); folder += step) {
+            const QDir into(folders[folder]->temporary->path());
+            for (const size_t i : byFolder[folder]) {
+                if (i > failure.entry)
+                    break;
+                const BrushPack::Pieces pieces = pack.entryPieces(i);
+                QString error;
+                if (pieces.views.empty())
+                    failure = {i, NotMade(pack.entries[i].fileName)};
+                else if (!WriteFileInPrivateFolder(into.filePath(pack.entries[i].fileName),
+                                                   pieces.views, &error))
+                    failure = {i, error};
+            }
+        }
+        return failure;
+    };
+    const size_t threads =
+        std::min(folders.size(), size_t(std::max(1, QThread::idealThreadCount())));
+    std::vector<std::future<Failure>> others;
+    for (size_t t = 1; t < threads; ++t)
+        others.push_back(std::async(std::launch::async, [&writeFolders, &others, t, threads] {
+            Failure failure = writeFolders(t, threads);
+            ThreadSanitizerHandOff(&others);
+            return failure;
+        }));
+    Failure failure = writeFolders(0, threads);
+    for (std::future<Failure>& other : others) {
+        Failure theirs = other.get();
+        ThreadSanitizerTakeOver(&others);
+        if (theirs.entry < failure.entry)
+            failure = std::move(theirs);
+    }
+    if (failure.entry != SIZE_MAX)
+        return Failed(destination, failure.error);
+    const QByteArray mark = PackMark{pack.sourceName, pack.markSha256()}.fileText();
     for (PackFolderWrite* write : [&] {
              std::vector<PackFolderWrite*> all{&brushes};
              for (PackFolderWrite& companion : companions)
@@ -266,7 +343,6 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                     : QStringLiteral("Brushes and patterns converted by Kelbrin "
                                                      "from %1"))
                                    .arg(QFileInfo(sourcePath).fileName()));
-    bundle.setSourceSha256(pack.sourceSha256);
     QString error;
     // The reason names the file being written; the person reading it knows the destination.
     const auto failed = [&] { return Failed(destination, error.replace(written, destination)); };
@@ -277,46 +353,61 @@ PackWriteResult WritePackBundle(const BrushPack& pack, const QString& folder,
                                              [](const PackEntry& e) { return e.isBrush(); })));
     // A preset names its tips by their MD5, taken here as they go by rather than drawn again.
     KritaResourceSums sums;
-    // A preset's picture is a stroke, the dearest part of it: the next few are painted on
-    // threads of their own, one for each core, while the entries before them are made and
-    // stored. The writer mostly waits for them, so it takes no core of its own (on two cores,
-    // 2,000 presets took 2.5 s with one painter and 1.8 s with two).
-    std::vector<size_t> presets;
-    for (size_t i = 0; i < pack.entries.size(); ++i)
-        if (previewPainter && pack.entries[i].mediaType == PackEntry::kPaintPresets)
-            presets.push_back(i);
-    const size_t ahead = size_t(std::max(1, QThread::idealThreadCount()));
-    std::map<size_t, std::future<QImage>> pictures; // by entry
-    size_t nextPicture = 0;                         // into presets
+    // The dear parts of an entry, a preset's stroke and the deflating of a tip, are done for
+    // the next few entries on threads of their own, one for each core, while the entries
+    // before them are stored in order; each entry's ZIP stream is made on its own, so the
+    // bundle is the same as when they are made one after another. The writer mostly waits for
+    // them, so it takes no core of its own. A few entries ahead keep every core busy and hold
+    // only a few brushes' files at once.
+    const int threads = std::max(1, QThread::idealThreadCount());
+    const size_t ahead = size_t(2 * threads);
+    // Entries i, i + 1, ... as they come.
+    std::deque<std::pair<std::shared_ptr<std::packaged_task<MadeEntry()>>, std::future<MadeEntry>>>
+        made;
+    size_t next = 0;
+    // Declared last, so that on any return it is gone first: queued work is dropped and what
+    // runs finished before the pack it reads goes.
+    QThreadPool workers;
+    workers.setMaxThreadCount(threads);
+    const auto stopWorkers = qScopeGuard([&] { workers.clear(); });
     for (size_t i = 0; i < pack.entries.size(); ++i) {
+        for (; next < pack.entries.size() && made.size() < ahead; ++next) {
+            auto task = std::make_shared<std::packaged_task<MadeEntry()>>(
+                [&pack, &previewPainter, next] { return MakeEntry(pack, next, previewPainter); });
+            made.push_back({task, task->get_future()});
+            // The pool hands the task over, and the future its entry back, under Qt's and the
+            // C++ library's own locks, which ThreadSanitizer cannot see. The task is taken
+            // over before anything of it is read.
+            static const char poolHandOff = 0;
+            std::function<void()> run = [task] {
+                ThreadSanitizerTakeOver(&poolHandOff);
+                (*task)();
+                ThreadSanitizerHandOff(task.get());
+            };
+            ThreadSanitizerHandOff(&poolHandOff);
+            workers.start(std::move(run));
+        }
+        MadeEntry entryMade = made.front().second.get();
+        ThreadSanitizerTakeOver(made.front().first.get());
+        made.pop_front();
         const PackEntry& entry = pack.entries[i];
-        while (nextPicture < presets.size() && pictures.size() < ahead) {
-            const size_t source = pack.entries[presets[nextPicture]].source;
-            pictures.emplace(presets[nextPicture++],
-                             std::async(std::launch::async, [&pack, &previewPainter, source] {
-                                 return KritaPresetPicture(pack, source, previewPainter);
-                             }));
-        }
-        QImage ink;
-        QByteArray bytes;
         if (entry.mediaType == PackEntry::kPaintPresets) {
-            QImage painted;
-            if (const auto it = pictures.find(i); it != pictures.end()) {
-                painted = it->second.get();
-                pictures.erase(it);
-            }
-            bytes = KritaPresetEntryBytes(pack, entry, previewPainter, &sums,
-                                          painted.isNull() ? nullptr : &painted);
-        } else {
-            bytes = pack.entryBytes(i, preview.wantsInk() ? &ink : nullptr, previewPainter);
+            const QByteArray bytes =
+                KritaPresetEntryBytes(pack, entry, previewPainter, &sums,
+                                      entryMade.picture.isNull() ? nullptr : &entryMade.picture);
+            entryMade.made = !bytes.isEmpty();
+            if (entryMade.made)
+                entryMade.prepared = KritaBundle::prepare(entry.mediaType, bytes);
         }
-        if (bytes.isEmpty())
+        if (!entryMade.made)
             return Failed(destination, NotMade(entry.fileName));
+        sums[i] = entryMade.prepared.md5;
         if (entry.isBrush())
-            preview.add(*pack.sources.at(entry.source), pack.patternSources, ink);
-        if (!bundle.add(entry.mediaType, entry.fileName, bytes, &error, &sums[i]))
+            preview.add(*pack.sources.at(entry.source), pack.patternSources, entryMade.ink);
+        if (!bundle.add(entry.mediaType, entry.fileName, entryMade.prepared, &error))
             return failed();
     }
+    bundle.setSourceSha256(pack.markSha256());
     if (!bundle.finish(preview.image, &error))
         return failed();
     return MoveIntoPlace(written, destination);

@@ -145,6 +145,36 @@ bool WriteNewFile(const QString& path, const QByteArray& data, QString* error)
     return WriteData(path, data, eExisting::Keep, error);
 }
 
+bool WriteFileInPrivateFolder(const QString& path, const QByteArray& data, QString* error)
+{
+    return WriteFileInPrivateFolder(path, std::vector<QByteArrayView>{data}, error);
+}
+
+bool WriteFileInPrivateFolder(const QString& path, const std::vector<QByteArrayView>& pieces,
+                              QString* error)
+{
+    const QByteArray name = PathToNative(path);
+    // The mode the umask leaves of 0666, as CommitNewFile sets it.
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        *error = ErrnoText(errno);
+        return false;
+    }
+    QString why;
+    bool ok = true;
+    for (const QByteArrayView piece : pieces)
+        ok = ok && WriteAll(fd, piece.data(), piece.size(), &why);
+    if (::close(fd) != 0 && ok) {
+        why = ErrnoText(errno);
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(name.constData());
+        *error = why;
+    }
+    return ok;
+}
+
 bool ReplaceFile(const QString& path, const QByteArray& data, QString* error)
 {
     return WriteData(path, data, eExisting::Replace, error);

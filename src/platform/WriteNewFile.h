@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 // Writes data to a file that must not exist yet. The bytes go to a temporary file beside it
 // first, so the name appears complete or not at all, and an existing file is never replaced,
@@ -19,6 +20,15 @@ bool ReplaceFile(const QString& path, const QByteArray& data, QString* error);
 // *alreadyExists is set and nothing is written.
 bool CopyToNewFile(const QString& source, const QString& destination, QString* error,
                    bool* alreadyExists);
+
+// Writes data to a new file at path directly, without a temporary: only for a file inside a
+// private folder that appears whole by one rename (a pack being made), where a temporary of
+// its own would add a rename and nothing else. Fails (EEXIST) when something has the name; a
+// file cut short by an error is removed.
+bool WriteFileInPrivateFolder(const QString& path, const QByteArray& data, QString* error);
+// The same for a file whose bytes are pieces, one after another.
+bool WriteFileInPrivateFolder(const QString& path, const std::vector<QByteArrayView>& pieces,
+                              QString* error);
 
 // Renames from to to unless something is at to. Returns 0 or the errno (EEXIST when the name
 // is taken). Both must be on one file system.

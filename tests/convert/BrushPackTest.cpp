@@ -119,6 +119,7 @@ TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
                                                    i * 37 - 180, i * 9));
     file.addBrush(ComputedBrush::brushWithName(QStringLiteral("huge"), 65535, 100, 0, 100));
     file.addBrush(Sampled<quint8>("wide", 12000, 2, std::vector<quint8>(24000, 200)));
+    file.addBrush(Sampled<quint16>("odd", 5, 3, std::vector<quint16>(15, 40000)));
     const BrushPack pack = BuildBrushPack(file, PackTarget::Krita);
     ASSERT_EQ(pack.entries.size(), file.count());
     for (size_t i = 0; i < pack.entries.size(); ++i) {
@@ -135,6 +136,17 @@ TEST(BrushPack, EveryPlannedEntryIsMadeAtItsPlannedSize)
     EXPECT_EQ(pack.brushes[13].what,
               QStringList{QStringLiteral("scaled from 12,000 to 10,000 pixels")});
     EXPECT_EQ(GimpBrushFile::read(pack.entryBytes(13))->tip.width(), 10000);
+    // Written in pieces, an entry is the same bytes: 8-bit rows straight from the brush, rows
+    // padded apart (the 16-bit tip made 8-bit) copied together, a GIMP .vbr whole.
+    for (const PackTarget target : {PackTarget::Krita, PackTarget::Gimp}) {
+        const BrushPack each = target == PackTarget::Krita ? pack : BuildBrushPack(file, target);
+        for (size_t i = 0; i < each.entries.size(); ++i) {
+            QByteArray joined;
+            for (const QByteArrayView piece : each.entryPieces(i).views)
+                joined += piece;
+            EXPECT_TRUE(joined == each.entryBytes(i)) << i;
+        }
+    }
 }
 
 // A preset as a reader makes it: a brush with its tip's values and settings.

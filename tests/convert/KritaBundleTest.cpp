@@ -7,6 +7,8 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
 
 namespace {
 
@@ -107,6 +109,108 @@ TEST_F(KritaBundleTest, ManifestListsEveryResourceWithItsChecksumAndTag)
     EXPECT_FALSE(manifest.hasError()) << manifest.errorString().toStdString();
     EXPECT_EQ(listed.size(), qsizetype(written.resources.size() + 1));
     EXPECT_EQ(listed.value(0), u"/");
+}
+
+// Each entry of a ZIP archive by name: its central directory record with the offset of its
+// local header blanked, and its data as stored.
+std::map<QString, std::pair<QByteArray, QByteArray>> ZipRecords(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray zip = file.readAll();
+    const auto number = [&](qsizetype at, int size) {
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | uchar(zip.at(at + i));
+        return value;
+    };
+    std::map<QString, std::pair<QByteArray, QByteArray>> records;
+    const qsizetype end = zip.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 22 > zip.size())
+        return {};
+    qsizetype at = number(end + 16, 4);
+    for (quint32 i = 0; i < number(end + 10, 2) && at + 46 <= zip.size(); ++i) {
+        const qsizetype record = 46 + number(at + 28, 2) + number(at + 30, 2) + number(at + 32, 2);
+        const qsizetype local = number(at + 42, 4);
+        const qsizetype data = local + 30 + number(local + 26, 2) + number(local + 28, 2);
+        QByteArray central = zip.mid(at, record);
+        central.replace(42, 4, QByteArray(4, '\0'));
+        records[QString::fromUtf8(zip.mid(at + 46, number(at + 28, 2)))] = {
+            central, zip.mid(data, number(at + 20, 4))};
+        at += record;
+    }
+    return records;
+}
+
+// Entries are deflated ahead of the writer, on other threads; the archive must hold each just
+// as the ZIP library writes it when it deflates the bytes itself, down to the flag that marks
+// text, which zlib decides while deflating.
+TEST_F(KritaBundleTest, EntriesAreStoredAsTheZipLibraryDeflatesThem)
+{
+    QByteArray noise(70000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7 + i / 300) & 255);
+    const std::vector<KritaBundle::Resource> resources = {
+        {QStringLiteral("brushes"), QStringLiteral("text.gbr"), QByteArray(5000, 'p')},
+        {QStringLiteral("brushes"), QStringLiteral("noise.gbr"), noise},
+        {QStringLiteral("patterns"), QStringLiteral("empty.pat"), QByteArray()},
+        {QStringLiteral("paintoppresets"), QStringLiteral("stored.kpp"), noise.left(999)}};
+    KritaBundle::Contents contents = written;
+    contents.resources = resources;
+    const QString bundle = sandbox.path(QStringLiteral("ahead.bundle"));
+    QString error;
+    ASSERT_TRUE(KritaBundle::write(bundle, contents, &error)) << error.toStdString();
+
+    const QString reference = sandbox.path(QStringLiteral("reference.zip"));
+    {
+        QuaZip zip(reference);
+        zip.setUtf8Enabled(true);
+        ASSERT_TRUE(zip.open(QuaZip::mdCreate));
+        for (const KritaBundle::Resource& resource : resources) {
+            QuaZipNewInfo info(resource.mediaType + u'/' + resource.fileName);
+            info.dateTime = written.created.toLocalTime();
+            info.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                QFileDevice::ReadGroup | QFileDevice::ReadOther);
+            const bool stored = resource.mediaType == u"paintoppresets";
+            QuaZipFile file(&zip);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly, info, nullptr, 0, stored ? 0 : Z_DEFLATED,
+                                  stored ? 0 : Z_DEFAULT_COMPRESSION));
+            ASSERT_EQ(file.write(resource.bytes), resource.bytes.size());
+            file.close();
+        }
+        zip.close();
+    }
+    const auto ours = ZipRecords(bundle);
+    const auto theirs = ZipRecords(reference);
+    ASSERT_EQ(theirs.size(), resources.size());
+    for (const auto& [name, record] : theirs) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_EQ(ours.count(name), 1u);
+        EXPECT_EQ(ours.at(name).first.toHex(), record.first.toHex());
+        EXPECT_EQ(ours.at(name).second, record.second);
+    }
+    // Internal attributes: zlib took the first for text, the second for binary.
+    EXPECT_EQ(theirs.at(QStringLiteral("brushes/text.gbr")).first.at(36), 1);
+    EXPECT_EQ(theirs.at(QStringLiteral("brushes/noise.gbr")).first.at(36), 0);
+
+    // A resource handed over in pieces (a tip's header, then its pixels where they lie) is
+    // prepared as its bytes in one.
+    for (const KritaBundle::Resource& resource : resources) {
+        SCOPED_TRACE(resource.fileName.toStdString());
+        const QByteArrayView bytes(resource.bytes);
+        const qsizetype cut = bytes.size() / 3;
+        const KritaBundle::Prepared whole =
+            KritaBundle::prepare(resource.mediaType, resource.bytes);
+        const KritaBundle::Prepared pieces = KritaBundle::prepare(
+            resource.mediaType, {bytes.first(cut), QByteArrayView(), bytes.sliced(cut)});
+        EXPECT_EQ(pieces.data, whole.data);
+        EXPECT_EQ(pieces.md5, whole.md5);
+        EXPECT_EQ(pieces.crc, whole.crc);
+        EXPECT_EQ(pieces.size, whole.size);
+        EXPECT_EQ(pieces.deflated, whole.deflated);
+        EXPECT_EQ(whole.deflated, !whole.stored && resource.fileName != u"text.gbr");
+    }
 }
 
 TEST_F(KritaBundleTest, RefusesNamesKritaWouldPlaceElsewhere)

@@ -47,13 +47,15 @@ QByteArray Contents(const QByteArray& path)
                : QByteArray("(unreadable)");
 }
 
-// The three ways of writing a file, each made ready to write data to path (the copy's source
-// is written first) and then called.
+// The ways of writing a file, each made ready to write data to path (the copy's source is
+// written first) and then called. InPrivateFolder writes without a temporary, but keeps a
+// taken name and leaves nothing behind just the same.
 enum class eWay
 {
     Write,
     Copy,
     Replace,
+    InPrivateFolder,
 };
 using Writing = std::function<bool(QString* error, bool* alreadyExists)>;
 
@@ -67,8 +69,14 @@ Writing Prepare(eWay way, const Sandbox& box, const QString& path, const QByteAr
     }
     return [=](QString* error, bool* exists) {
         *exists = false;
-        return way == eWay::Write ? WriteNewFile(path, data, error)
-                                  : ReplaceFile(path, data, error);
+        switch (way) {
+        case eWay::Replace:
+            return ReplaceFile(path, data, error);
+        case eWay::InPrivateFolder:
+            return WriteFileInPrivateFolder(path, data, error);
+        default:
+            return WriteNewFile(path, data, error);
+        }
     };
 }
 
@@ -190,7 +198,8 @@ TEST_P(WriteNewFileWays, AFolderThatTakesNoFileFailsWithAReason)
 }
 
 INSTANTIATE_TEST_SUITE_P(WriteCopyReplace, WriteNewFileWays,
-                         ::testing::Values(eWay::Write, eWay::Copy, eWay::Replace));
+                         ::testing::Values(eWay::Write, eWay::Copy, eWay::Replace,
+                                           eWay::InPrivateFolder));
 
 // The codes that callers tell apart (a taken name is EEXIST), besides the texts above.
 TEST(MoveNoReplace, MovesOnlyToAFreeName)
