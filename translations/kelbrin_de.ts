@@ -282,11 +282,6 @@
         <translation>(ohne Namen)</translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between the changes of a brush</comment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
         <translation>%1: %2</translation>
@@ -2188,6 +2183,11 @@
         <comment>a setting&apos;s fate and how</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>ReadErrorText</name>
@@ -3043,6 +3043,38 @@ Um die Grenze anzuheben: sudo sysctl fs.inotify.max_user_watches=524288 (um sie 
     <message>
         <source>cannot read the script %1: %2</source>
         <translation>das Skript %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>brush %1 %2: %3</source>
+        <translation>Pinsel %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>preset %1 %2</source>
+        <translation>Vorgabe %1 %2</translation>
+    </message>
+    <message>
+        <source>pattern %1 changed: %2</source>
+        <translation>Muster %1 geändert: %2</translation>
+    </message>
+    <message>
+        <source>no brushes or patterns; nothing converted</source>
+        <translation>keine Pinsel oder Muster; nichts umgewandelt</translation>
+    </message>
+    <message>
+        <source>converting the %1 read before the error</source>
+        <translation>die %1, die vor dem Fehler gelesen wurden, werden umgewandelt</translation>
+    </message>
+    <message>
+        <source>not every folder can be watched for changes (the system&apos;s limit fs.inotify.max_user_watches is reached), so the others are read again every %1 s and changes there show up late; to raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (and that setting in a file in /etc/sysctl.d/ to keep it)</source>
+        <translation>nicht jeder Ordner kann auf Änderungen beobachtet werden (die Systemgrenze fs.inotify.max_user_watches ist erreicht), daher werden die übrigen alle %1 s neu gelesen und Änderungen dort erscheinen verspätet; um die Grenze anzuheben: sudo sysctl fs.inotify.max_user_watches=524288 (und diese Einstellung in einer Datei in /etc/sysctl.d/, um sie zu behalten)</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>kein solcher Ordner</translation>
     </message>
 </context>
 </TS>

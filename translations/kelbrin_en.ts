@@ -282,11 +282,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between the changes of a brush</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
         <translation type="unfinished"></translation>
@@ -2187,6 +2182,11 @@
         <comment>a setting&apos;s fate and how</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadErrorText</name>
@@ -3040,6 +3040,38 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     </message>
     <message>
         <source>cannot read the script %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brush %1 %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preset %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pattern %1 changed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no brushes or patterns; nothing converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>converting the %1 read before the error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not every folder can be watched for changes (the system&apos;s limit fs.inotify.max_user_watches is reached), so the others are read again every %1 s and changes there show up late; to raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (and that setting in a file in /etc/sysctl.d/ to keep it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such folder</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

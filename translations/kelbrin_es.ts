@@ -282,11 +282,6 @@
         <translation>(sin nombre)</translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between the changes of a brush</comment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
         <translation>%1: %2</translation>
@@ -2188,6 +2183,11 @@
         <comment>a setting&apos;s fate and how</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>ReadErrorText</name>
@@ -3043,6 +3043,38 @@ Para subir el límite: sudo sysctl fs.inotify.max_user_watches=524288 (para cons
     <message>
         <source>cannot read the script %1: %2</source>
         <translation>no se puede leer el guion %1: %2</translation>
+    </message>
+    <message>
+        <source>brush %1 %2: %3</source>
+        <translation>pincel %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>preset %1 %2</source>
+        <translation>ajuste preestablecido %1 %2</translation>
+    </message>
+    <message>
+        <source>pattern %1 changed: %2</source>
+        <translation>motivo %1 cambiado: %2</translation>
+    </message>
+    <message>
+        <source>no brushes or patterns; nothing converted</source>
+        <translation>ningún pincel ni motivo; no se convirtió nada</translation>
+    </message>
+    <message>
+        <source>converting the %1 read before the error</source>
+        <translation>se convierten los %1 leídos antes del error</translation>
+    </message>
+    <message>
+        <source>not every folder can be watched for changes (the system&apos;s limit fs.inotify.max_user_watches is reached), so the others are read again every %1 s and changes there show up late; to raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (and that setting in a file in /etc/sysctl.d/ to keep it)</source>
+        <translation>no se pueden vigilar los cambios de todas las carpetas (se alcanzó el límite del sistema fs.inotify.max_user_watches), así que las demás se vuelven a leer cada %1 s y sus cambios aparecen con retraso; para subir el límite: sudo sysctl fs.inotify.max_user_watches=524288 (y ese ajuste en un archivo de /etc/sysctl.d/ para conservarlo)</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>no existe la carpeta</translation>
     </message>
 </context>
 </TS>

@@ -282,11 +282,6 @@
         <translation>(sans nom)</translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between the changes of a brush</comment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
         <translation>%1 : %2</translation>
@@ -2188,6 +2183,11 @@
         <comment>a setting&apos;s fate and how</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>ReadErrorText</name>
@@ -3043,6 +3043,38 @@ Pour relever la limite : sudo sysctl fs.inotify.max_user_watches=524288 (pour la
     <message>
         <source>cannot read the script %1: %2</source>
         <translation>impossible de lire le script %1 : %2</translation>
+    </message>
+    <message>
+        <source>brush %1 %2: %3</source>
+        <translation>brosse %1 %2 : %3</translation>
+    </message>
+    <message>
+        <source>preset %1 %2</source>
+        <translation>préréglage %1 %2</translation>
+    </message>
+    <message>
+        <source>pattern %1 changed: %2</source>
+        <translation>motif %1 modifié : %2</translation>
+    </message>
+    <message>
+        <source>no brushes or patterns; nothing converted</source>
+        <translation>aucune brosse ni motif ; rien n’a été converti</translation>
+    </message>
+    <message>
+        <source>converting the %1 read before the error</source>
+        <translation>conversion des %1 lues avant l’erreur</translation>
+    </message>
+    <message>
+        <source>not every folder can be watched for changes (the system&apos;s limit fs.inotify.max_user_watches is reached), so the others are read again every %1 s and changes there show up late; to raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (and that setting in a file in /etc/sysctl.d/ to keep it)</source>
+        <translation>tous les dossiers ne peuvent pas être surveillés (la limite du système fs.inotify.max_user_watches est atteinte) : les autres sont relus toutes les %1 s et leurs changements apparaissent en retard ; pour relever la limite : sudo sysctl fs.inotify.max_user_watches=524288 (et ce réglage dans un fichier de /etc/sysctl.d/ pour le garder)</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>pas un dossier</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>dossier introuvable</translation>
     </message>
 </context>
 </TS>

@@ -281,11 +281,6 @@
         <translation>（名前なし）</translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between the changes of a brush</comment>
-        <translation>、</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
         <translation>%1: %2</translation>
@@ -2170,6 +2165,11 @@
         <comment>a setting&apos;s fate and how</comment>
         <translation>%1（%2）</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>ReadErrorText</name>
@@ -3010,6 +3010,38 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     <message>
         <source>cannot read the script %1: %2</source>
         <translation>スクリプト %1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>brush %1 %2: %3</source>
+        <translation>ブラシ %1 %2：%3</translation>
+    </message>
+    <message>
+        <source>preset %1 %2</source>
+        <translation>プリセット %1 %2</translation>
+    </message>
+    <message>
+        <source>pattern %1 changed: %2</source>
+        <translation>パターン %1 を変更：%2</translation>
+    </message>
+    <message>
+        <source>no brushes or patterns; nothing converted</source>
+        <translation>ブラシもパターンもありません。何も変換していません</translation>
+    </message>
+    <message>
+        <source>converting the %1 read before the error</source>
+        <translation>エラーの前に読み込んだ %1 を変換します</translation>
+    </message>
+    <message>
+        <source>not every folder can be watched for changes (the system&apos;s limit fs.inotify.max_user_watches is reached), so the others are read again every %1 s and changes there show up late; to raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (and that setting in a file in /etc/sysctl.d/ to keep it)</source>
+        <translation>すべてのフォルダーの変更は監視できません（システムの上限 fs.inotify.max_user_watches に達しました）。残りは %1 秒ごとに読み直すため、そこでの変更は遅れて表示されます。上限を上げるには：sudo sysctl fs.inotify.max_user_watches=524288（維持するには、この設定を /etc/sysctl.d/ 内のファイルに書きます）</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>フォルダーではありません</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>そのようなフォルダーはありません</translation>
     </message>
 </context>
 </TS>

@@ -282,11 +282,6 @@
         <translation>(sem nome)</translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between the changes of a brush</comment>
-        <translation>, </translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
         <translation>%1: %2</translation>
@@ -2188,6 +2183,11 @@
         <comment>a setting&apos;s fate and how</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>ReadErrorText</name>
@@ -3043,6 +3043,38 @@ Para aumentar o limite: sudo sysctl fs.inotify.max_user_watches=524288 (para man
     <message>
         <source>cannot read the script %1: %2</source>
         <translation>não é possível ler o script %1: %2</translation>
+    </message>
+    <message>
+        <source>brush %1 %2: %3</source>
+        <translation>pincel %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>preset %1 %2</source>
+        <translation>predefinição %1 %2</translation>
+    </message>
+    <message>
+        <source>pattern %1 changed: %2</source>
+        <translation>padrão %1 alterado: %2</translation>
+    </message>
+    <message>
+        <source>no brushes or patterns; nothing converted</source>
+        <translation>nenhum pincel ou padrão; nada foi convertido</translation>
+    </message>
+    <message>
+        <source>converting the %1 read before the error</source>
+        <translation>convertendo os %1 lidos antes do erro</translation>
+    </message>
+    <message>
+        <source>not every folder can be watched for changes (the system&apos;s limit fs.inotify.max_user_watches is reached), so the others are read again every %1 s and changes there show up late; to raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (and that setting in a file in /etc/sysctl.d/ to keep it)</source>
+        <translation>nem todas as pastas podem ser observadas (o limite do sistema fs.inotify.max_user_watches foi atingido), então as outras são relidas a cada %1 s e as mudanças nelas aparecem com atraso; para aumentar o limite: sudo sysctl fs.inotify.max_user_watches=524288 (e essa configuração em um arquivo em /etc/sysctl.d/ para mantê-la)</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>não é uma pasta</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>pasta inexistente</translation>
     </message>
 </context>
 </TS>

@@ -281,11 +281,6 @@
         <translation>（无名称）</translation>
     </message>
     <message>
-        <source>, </source>
-        <comment>between the changes of a brush</comment>
-        <translation>，</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <comment>a painting application, what its pack holds</comment>
         <translation>%1：%2</translation>
@@ -2170,6 +2165,11 @@
         <comment>a setting&apos;s fate and how</comment>
         <translation>%1（%2）</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between the changes of a brush</comment>
+        <translation>，</translation>
+    </message>
 </context>
 <context>
     <name>ReadErrorText</name>
@@ -3010,6 +3010,38 @@ To raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (to keep it, 
     <message>
         <source>cannot read the script %1: %2</source>
         <translation>无法读取脚本 %1：%2</translation>
+    </message>
+    <message>
+        <source>brush %1 %2: %3</source>
+        <translation>画笔 %1 %2：%3</translation>
+    </message>
+    <message>
+        <source>preset %1 %2</source>
+        <translation>预设 %1 %2</translation>
+    </message>
+    <message>
+        <source>pattern %1 changed: %2</source>
+        <translation>图案 %1 已更改：%2</translation>
+    </message>
+    <message>
+        <source>no brushes or patterns; nothing converted</source>
+        <translation>没有画笔或图案；未转换任何内容</translation>
+    </message>
+    <message>
+        <source>converting the %1 read before the error</source>
+        <translation>正在转换出错前读取的 %1</translation>
+    </message>
+    <message>
+        <source>not every folder can be watched for changes (the system&apos;s limit fs.inotify.max_user_watches is reached), so the others are read again every %1 s and changes there show up late; to raise the limit: sudo sysctl fs.inotify.max_user_watches=524288 (and that setting in a file in /etc/sysctl.d/ to keep it)</source>
+        <translation>并非每个文件夹都能监视变化（已达到系统上限 fs.inotify.max_user_watches），因此其余文件夹每 %1 秒重新读取一次，其中的变化会延迟显示；要提高上限：sudo sysctl fs.inotify.max_user_watches=524288（要保留此设置，请将其写入 /etc/sysctl.d/ 中的文件）</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <source>no such folder</source>
+        <translation>没有这个文件夹</translation>
     </message>
 </context>
 </TS>

@@ -331,12 +331,6 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
     // The report is made in English for scripts; the user reads it in their language.
     ConversionSummary summary;
     const auto nameOr = [](const QString& name) { return name.isEmpty() ? tr("(no name)") : name; };
-    const auto shownList = [](const QStringList& texts) {
-        QStringList shown;
-        for (const QString& text : texts)
-            shown << ShownReportText(text);
-        return shown.join(tr(", ", "between the changes of a brush"));
-    };
     for (const PaintingApp& app : apps) {
         const std::optional<PackTarget> target = ConversionFor(app);
         if (!target)
@@ -354,7 +348,7 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
                                        .arg(name)
                                        .arg(brush.index)
                                        .arg(nameOr(brush.name), ShownOutcomeName(brush.outcome),
-                                            shownList(brush.what));
+                                            ShownReportTexts(brush.what));
             for (const SettingFate& setting : brush.settings) {
                 if (setting.fate != SettingFate::Fate::Kept)
                     summary.details << tr("%1, preset %2 %3: %4")
@@ -368,7 +362,7 @@ BrushInstaller::ConversionSummary BrushInstaller::summarize(ConvertedFile& file,
                 summary.details << tr("%1, pattern %2 %3: changed (%4)")
                                        .arg(name)
                                        .arg(pattern.index)
-                                       .arg(nameOr(pattern.name), shownList(pattern.what));
+                                       .arg(nameOr(pattern.name), ShownReportTexts(pattern.what));
         }
     }
     return summary;

@@ -6,6 +6,7 @@
 #include "cli/JsonWriter.h"
 #include "convert/PackMark.h"
 #include "convert/PackWriter.h"
+#include "convert/ReportText.h"
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
@@ -54,21 +55,27 @@ void PrintPlain(const Converted& c, CliStreams io)
     }
     for (const PackedBrush& brush : c.pack.brushes) {
         if (brush.outcome != PackedBrush::Outcome::Kept)
-            io.err << Printable(c.read.file->getPath()) << ": brush " << brush.index << ' '
-                   << OutcomeName(brush.outcome) << ": " << brush.what.join(QStringLiteral(", "))
+            io.err << Printable(c.read.file->getPath()) << ": "
+                   << Translated("kelbrin-cli", "brush %1 %2: %3")
+                          .arg(QString::number(brush.index), ShownOutcomeName(brush.outcome),
+                               ShownReportTexts(brush.what))
                    << '\n';
     }
     for (const PackedBrush& brush : c.pack.brushes) {
         for (const SettingFate& setting : brush.settings) {
             if (setting.fate != SettingFate::Fate::Kept)
-                io.err << Printable(c.read.file->getPath()) << ": preset " << brush.index << ' '
-                       << SettingFateText(setting) << '\n';
+                io.err << Printable(c.read.file->getPath()) << ": "
+                       << Translated("kelbrin-cli", "preset %1 %2")
+                              .arg(QString::number(brush.index), ShownSettingFateText(setting))
+                       << '\n';
         }
     }
     for (const PackedPattern& pattern : c.pack.patterns) {
         if (!pattern.what.isEmpty())
-            io.err << Printable(c.read.file->getPath()) << ": pattern " << pattern.index
-                   << " changed: " << pattern.what.join(QStringLiteral(", ")) << '\n';
+            io.err << Printable(c.read.file->getPath()) << ": "
+                   << Translated("kelbrin-cli", "pattern %1 changed: %2")
+                          .arg(QString::number(pattern.index), ShownReportTexts(pattern.what))
+                   << '\n';
     }
 }
 
@@ -195,13 +202,17 @@ int RunConvertCommand(const QStringList& args, CliStreams io)
         if (c.read.error || c.read.unsupportedVersion)
             status = 1;
         if (c.read.file->count() == 0 && c.read.file->patterns().empty()) {
-            io.err << shown << ": no brushes or patterns; nothing converted\n";
+            io.err << shown << ": "
+                   << Translated("kelbrin-cli", "no brushes or patterns; nothing converted")
+                   << '\n';
             status = 1;
         } else {
             if (c.read.error)
-                io.err << shown << ": converting the " << c.read.file->count()
-                       << (c.read.file->count() == 1 ? " brush" : " brushes")
-                       << " read before the error\n";
+                io.err << shown << ": "
+                       << Translated("kelbrin-cli", "converting the %1 read before the error")
+                              .arg(Translated("kelbrin-cli", "%n brush(es)", nullptr,
+                                              int(c.read.file->count())))
+                       << '\n';
             c.pack = BuildBrushPack(*c.read.file, gimp ? PackTarget::Gimp : PackTarget::Krita);
             c.pack.sourceName = QFileInfo(path).fileName();
             c.pack.sourceSha256Taking = sha256;

@@ -227,13 +227,16 @@ private:
 
 void SayWatchLimitReached(QTextStream& err, int seconds)
 {
-    err << "kelbrin-cli find: not every folder can be watched for changes (the system's "
-           "limit fs.inotify.max_user_watches is reached), so the others are read again "
-           "every "
-        << seconds
-        << " s and changes there show up late; to raise the limit: sudo sysctl "
-           "fs.inotify.max_user_watches=524288 (and that setting in a file in "
-           "/etc/sysctl.d/ to keep it)\n";
+    err << "kelbrin-cli find: "
+        << Translated("kelbrin-cli",
+                      "not every folder can be watched for changes (the system's limit "
+                      "fs.inotify.max_user_watches is reached), so the others are "
+                      "read again every %1 s and changes there show up late; to "
+                      "raise the limit: sudo sysctl "
+                      "fs.inotify.max_user_watches=524288 (and that setting in a "
+                      "file in /etc/sysctl.d/ to keep it)")
+               .arg(seconds)
+        << '\n';
     err.flush();
 }
 
@@ -337,7 +340,8 @@ int RunFindCommand(const QStringList& args, CliStreams io)
 
     PreferPromptWakeUps();
     if (!query->run(watch)) {
-        io.err << "kelbrin-cli find: the search could not be started\n";
+        io.err << "kelbrin-cli find: "
+               << Translated("kelbrin-cli", "the search could not be started") << '\n';
         return 1;
     }
     if (watch || !observer.finished)
@@ -356,8 +360,10 @@ std::optional<int> SearchFolderOperands(const char* command, const QStringList& 
         if (folder.isEmpty()) {
             struct stat st;
             const bool exists = stat(PathToNative(arg).constData(), &st) == 0;
-            io.err << "kelbrin-cli " << command << ": " << Printable(arg)
-                   << (exists ? ": not a folder\n" : ": no such folder\n");
+            io.err << "kelbrin-cli " << command << ": " << Printable(arg) << ": "
+                   << (exists ? Translated("kelbrin-cli", "not a folder")
+                              : Translated("kelbrin-cli", "no such folder"))
+                   << '\n';
             return 2;
         }
         folders << folder;

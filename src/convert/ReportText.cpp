@@ -175,6 +175,14 @@ QString ShownReportText(const QString& english)
     return shown.join(QStringLiteral("; "));
 }
 
+QString ShownReportTexts(const QStringList& english)
+{
+    QStringList shown;
+    for (const QString& text : english)
+        shown << ShownReportText(text);
+    return shown.join(Translated("PackReport", ", ", "between the changes of a brush"));
+}
+
 QString ShownCountsText(const BrushPack& pack)
 {
     const auto said = [](const char* text, int n) {

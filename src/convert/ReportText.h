@@ -19,6 +19,8 @@ QString ReportText(const char* source);
 // or of its blend modes, and numbers written as the user's language writes them. What is no
 // marked text stays as it is.
 QString ShownReportText(const QString& english);
+// Several of them (what changed of a brush), each shown, in one line.
+QString ShownReportTexts(const QStringList& english);
 
 // BrushPack::countsText() in the user's language: "37 Pinsel, 5 geändert, …".
 QString ShownCountsText(const BrushPack& pack);
