@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
 # Makes a synthetic 64 MiB version-6 brush file at FILE unless it is there already:
-#   bench/make_v6_64mb.sh FILE
+#   bench/make_v6_64mb.sh FILE [SEED]
 # The file holds a few hundred 8-bit samples of 480 x 460, every other one run-length
-# compressed, and a descriptor naming them all.
+# compressed, and a descriptor naming them all. Files of different SEEDs (0 when left out)
+# have the same layout and different pixels.
 set -euo pipefail
 file=$1
+seed=${2:-0}
 [[ -f "$file" ]] && exit 0
 mkdir -p "$(dirname "$file")"
-perl - "$file" <<'PERL'
+perl - "$file" "$seed" <<'PERL'
 use strict;
-my ($path) = @ARGV;
+my ($path, $seed) = @ARGV;
 my ($w, $h) = (480, 460);
 my $target = 64 * 1024 * 1024;
 
 # One raw row, and one row as run-length frames: three 128-byte literals and a 96-byte run.
-my $raw_row = join('', map { chr(($_ * 7) & 255) } 0 .. $w - 1);
-my $literal = join('', map { chr(($_ * 13 + 1) & 255) } 0 .. 127);
-my $rle_row = (chr(127) . $literal) x 3 . pack('c', -95) . chr(200);
+my $raw_row = join('', map { chr(($_ * 7 + $seed * 31) & 255) } 0 .. $w - 1);
+my $literal = join('', map { chr(($_ * 13 + 1 + $seed * 17) & 255) } 0 .. 127);
+my $rle_row = (chr(127) . $literal) x 3 . pack('c', -95) . chr((200 + $seed) & 255);
 
 sub unicode { my ($s) = @_; pack('N', length($s) + 1) . join('', map { pack('n', ord) } split //, $s) . pack('n', 0) }
 sub key { my ($k) = @_; pack('N', length($k) == 4 ? 0 : length($k)) . $k }
