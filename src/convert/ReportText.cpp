@@ -3,6 +3,7 @@
 #include "brush/BrushPreset.h"
 #include "platform/Translations.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QMutex>
 #include <QRegularExpression>
@@ -27,6 +28,13 @@ struct Template
 // Packs are planned on worker threads as well as on the UI thread.
 QMutex gTemplatesLock;
 std::vector<Template> gTemplates;
+
+// A pack's presets say the same few things many times over: each text is worked out once. The
+// texts with numbers of their own (sizes, counts) are many, so the memory is let go now and then.
+constexpr qsizetype kMostShownRemembered = 10000;
+QMutex gShownLock;
+QHash<QString, QString> gShown;
+QString gShownLanguage;
 
 const QRegularExpression& Placeholder()
 {
@@ -137,16 +145,8 @@ QString ShownOne(const QString& english)
     }
     return filled + shown.mid(done);
 }
-} // namespace
-
-QString ReportText(const char* source)
-{
-    if (std::strchr(source, '%'))
-        Remember(source);
-    return QString::fromUtf8(source);
-}
-
-QString ShownReportText(const QString& english)
+// A report's text, one marked text or several joined by "; ", in the user's language.
+QString ShownJoinedTexts(const QString& english)
 {
     if (const QString shown = ShownOne(english); !shown.isNull())
         return shown;
@@ -173,6 +173,39 @@ QString ShownReportText(const QString& english)
         first = last;
     }
     return shown.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+QString ReportText(const char* source)
+{
+    if (std::strchr(source, '%'))
+        Remember(source);
+    return QString::fromUtf8(source);
+}
+
+QString ShownReportText(const QString& english)
+{
+    // Reports are made in English, and the word for "kept" says which language is shown.
+    const QString language = Translated("PackReport", "kept");
+    if (language == QLatin1String("kept"))
+        return english;
+    {
+        QMutexLocker lock(&gShownLock);
+        if (gShownLanguage != language) {
+            gShown.clear();
+            gShownLanguage = language;
+        }
+        if (const auto it = gShown.constFind(english); it != gShown.cend())
+            return *it;
+    }
+    const QString shown = ShownJoinedTexts(english);
+    QMutexLocker lock(&gShownLock);
+    if (gShown.size() >= kMostShownRemembered || gShownLanguage != language)
+        gShown.clear();
+    gShownLanguage = language;
+    gShown.insert(english, shown);
+    return shown;
 }
 
 QString ShownReportTexts(const QStringList& english)

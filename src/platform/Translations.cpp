@@ -27,12 +27,16 @@ struct Catalogues
     bool installed = false;
 };
 
-Catalogues& LoadedCatalogues(const QProcessEnvironment& environment)
+// The first call's environment counts; without one, the process's. Later calls build none:
+// every text shown asks for the catalogues.
+Catalogues& LoadedCatalogues(const QProcessEnvironment* environment = nullptr)
 {
     static Catalogues catalogues = [&] {
         Catalogues loaded;
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-        for (const QString& language : MessageLanguages(environment)) {
+        const QStringList languages =
+            MessageLanguages(environment ? *environment : QProcessEnvironment::systemEnvironment());
+        for (const QString& language : languages) {
             auto own = std::make_unique<QTranslator>();
             if (own->load(QStringLiteral("kelbrin_") + language, QStringLiteral(":/i18n"))) {
                 if (loaded.language.isEmpty())
@@ -91,7 +95,7 @@ QStringList MessageLanguages(const QProcessEnvironment& environment)
 
 QString InstallTranslations(const QProcessEnvironment& environment)
 {
-    Catalogues& catalogues = LoadedCatalogues(environment);
+    Catalogues& catalogues = LoadedCatalogues(&environment);
     if (QCoreApplication::instance() && !catalogues.installed) {
         catalogues.installed = true;
         // Qt asks the translator installed last first: install the least wanted first.
@@ -105,8 +109,7 @@ QString Translated(const char* context, const char* sourceText, const char* disa
 {
     if (QCoreApplication::instance())
         return QCoreApplication::translate(context, sourceText, disambiguation, n);
-    for (const auto& translator :
-         LoadedCatalogues(QProcessEnvironment::systemEnvironment()).translators) {
+    for (const auto& translator : LoadedCatalogues().translators) {
         const QString text = translator->translate(context, sourceText, disambiguation, n);
         if (!text.isEmpty())
             return WithCount(text, n);
