@@ -6,6 +6,7 @@
 #include "brush/PreviewBrush.h"
 #include "brush/SampledBrush.h"
 #include "platform/NativePath.h"
+#include "stream/Sha256.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -14,7 +15,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <new>
-#include <openssl/evp.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -24,32 +24,6 @@
 #endif
 
 namespace {
-// OpenSSL's SHA-256 uses the processor's SHA instructions where it has them, several times the
-// speed of QCryptographicHash; hashing is most of what cataloguing a large collection costs.
-class Sha256
-{
-public:
-    Sha256() : mContext(EVP_MD_CTX_new()) { EVP_DigestInit_ex(mContext, EVP_sha256(), nullptr); }
-    ~Sha256() { EVP_MD_CTX_free(mContext); }
-    Sha256(const Sha256&) = delete;
-    Sha256& operator=(const Sha256&) = delete;
-
-    void addData(QByteArrayView data)
-    {
-        EVP_DigestUpdate(mContext, data.data(), size_t(data.size()));
-    }
-    QByteArray result()
-    {
-        unsigned char digest[EVP_MAX_MD_SIZE];
-        unsigned int length = 0;
-        EVP_DigestFinal_ex(mContext, digest, &length);
-        return QByteArray(reinterpret_cast<const char*>(digest), qsizetype(length));
-    }
-
-private:
-    EVP_MD_CTX* mContext;
-};
-
 // Equal tips need equal hashes, not a cryptographic guarantee between them; half a SHA-256
 // keeps the index small.
 constexpr int kTipHashBytes = 16;
