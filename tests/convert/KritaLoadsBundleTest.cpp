@@ -207,6 +207,7 @@ TEST(KritaLoadsBundle, EveryBrushPatternAndPresetArrivesUnderItsOwnName)
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "Krita judges the bundle's contents, which the ordinary build already checks";
 #endif
+    SKIP_WHEN_STARTING_PROGRAMS_CONFUSES_THREAD_SANITIZER();
     const QString runner = QStandardPaths::findExecutable(QStringLiteral("kritarunner"));
     if (runner.isEmpty())
         GTEST_SKIP() << "kritarunner is not installed (apt-get install --no-install-recommends "
