@@ -369,6 +369,8 @@ void LiveIndex::flush()
     update.removed.swap(mRemoved);
     update.changed.swap(mChanged);
     update.written.swap(mWritten);
+    if (!update.written.empty())
+        mWrittenOutAt = mClock.elapsed();
     mAddedSet.clear();
     mChangedSet.clear();
     mWrittenSet.clear();
@@ -538,7 +540,12 @@ void LiveIndex::writeItem(const IndexedFilePtr& item)
         return;
     mWritten.push_back(item);
     mWrittenSet.insert(item.get());
-    scheduleFlush();
+    // A file saved alone goes out at once; saves go out once per update_max_ms at most, so a
+    // program writing many files (or one file again and again) gives a batch, not a line each.
+    if (mWritten.size() >= mContext.batching.update_max_num)
+        scheduleFlush();
+    else
+        flushWithin(mWrittenOutAt + mContext.batching.update_max_ms - mClock.elapsed());
 }
 
 void LiveIndex::changeItem(const IndexedFilePtr& item)

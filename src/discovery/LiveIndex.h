@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
+#include <limits>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -91,6 +92,8 @@ private:
     // changing (an archive unpacked into it) is read once per update_max_ms, not once per event.
     // Keys are never followed; a folder gone meanwhile just leaves an entry that expires.
     std::unordered_map<IndexedFolder*, qint64> mReadAt;
+    // When the last saved files went out (IN_CLOSE_WRITE); far in the past before any did.
+    qint64 mWrittenOutAt = std::numeric_limits<int>::min();
     // Matching files made in a folder and still open for writing, and since when: the folder is
     // read once they are closed (IN_CLOSE_WRITE), so that the file is announced whole, or after
     // update_max_ms at the latest, as a file that stays open has always been.
