@@ -260,6 +260,9 @@ QImage ThumbnailImage(const Brush& brush)
         if (!shrunk.isNull())
             return shrunk;
     }
+    // Drawn here, although Qt's painter shares its larger fills out to Qt's global pool, at the
+    // pool's priority and with a hand-over for each piece: drawn in one piece on a thread of that
+    // pool, a few turned tips come out a shade different.
     const QImage image = brush.thumbnail(kLibraryThumbnailSide);
     return image.isNull() ? image : image.convertToFormat(QImage::Format_Grayscale8);
 }
