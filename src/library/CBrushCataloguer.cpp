@@ -158,6 +158,10 @@ CBrushCataloguer::CBrushCataloguer(const QString& libraryPath, int readingThread
     : QObject(parent), mImpl(std::make_unique<Impl>(this, libraryPath, priority))
 {
     mImpl->sinceProgress.start();
+    // Otherwise the first computed tip a reader draws could have Qt's pool start its threads
+    // from that reader, at the lowest priority, for the window's painting too.
+    if (priority == eCataloguingPriority::background)
+        StartQtPoolThreadsHere();
     mImpl->writer = std::thread([this] { mImpl->writerLoop(); });
     const int readers = readingThreads > 0 ? readingThreads : QThread::idealThreadCount();
     for (int i = 0; i < std::max(1, readers); ++i)

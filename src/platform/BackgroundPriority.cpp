@@ -1,6 +1,9 @@
 #include "platform/BackgroundPriority.h"
 
+#include <QSemaphore>
+#include <QThreadPool>
 #include <cstdint>
+#include <memory>
 #include <sched.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -56,4 +59,31 @@ void PreferPromptWakeUps()
 void UseDefaultWakeUps()
 {
     SetTimeSlice(0);
+}
+
+void StartQtPoolThreadsHere()
+{
+    QThreadPool* pool = QThreadPool::globalInstance();
+    if (!pool)
+        return;
+    // Kept: a thread that went after its idle time would be started again by whoever next
+    // hands the pool work.
+    pool->setExpiryTimeout(-1);
+    // Each task holds its thread until every one has started, so that the pool wakes each idle
+    // thread and starts a new one for each task beyond them, up to its limit. A busy pool takes
+    // no more and is left alone.
+    struct Meeting
+    {
+        QSemaphore arrived;
+        QSemaphore leave;
+    };
+    const auto meeting = std::make_shared<Meeting>();
+    int tasks = 0;
+    while (tasks < pool->maxThreadCount() && pool->tryStart([meeting] {
+        meeting->arrived.release();
+        meeting->leave.acquire();
+    }))
+        ++tasks;
+    meeting->arrived.acquire(tasks);
+    meeting->leave.release(tasks);
 }

@@ -14,3 +14,14 @@ void LowerThreadToBackground();
 // harmless.
 void PreferPromptWakeUps();
 void UseDefaultWakeUps();
+
+// Has Qt's global thread pool start all its threads now, from the calling thread and at its
+// priority, and keep them for the rest of the process. A thread is born with the priority of
+// the thread that starts it, and the pool starts its threads when first handed work, by whatever
+// thread hands it: Qt's painter hands it the larger fills of any thread that paints, a background
+// one among them. Started by one of those, a pool thread would keep the lowest priority, and
+// whatever shares work out to the pool and waits for it, the window's own painting included,
+// would wait on it whenever other programs keep the cores busy. For a thread of normal priority,
+// before another of the process lowers itself and paints; threads the pool already has stay as
+// they are. Never waits for a busy pool.
+void StartQtPoolThreadsHere();

@@ -1,5 +1,7 @@
 #include "platform/BackgroundPriority.h"
 
+#include <QSemaphore>
+#include <QThreadPool>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -52,4 +54,24 @@ TEST(BackgroundPriority, PromptWakeUpsAreInheritedAndGivenBack)
     EXPECT_EQ(inherited, prompt);
     EXPECT_EQ(givenBack, usual);
     EXPECT_EQ(background, usual);
+}
+
+// Work a background thread hands to Qt's pool, as the painter hands it fills, runs at the
+// priority of the thread that had the pool start its threads, not at the background's.
+TEST(BackgroundPriority, QtPoolThreadsKeepThePriorityTheyWereStartedAt)
+{
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->waitForDone(); // and lets the pool's threads go: the next start makes new ones
+    StartQtPoolThreadsHere();
+    int poolNice = 0;
+    std::thread([&] {
+        LowerThreadToBackground();
+        QSemaphore done;
+        pool->start([&] {
+            poolNice = getpriority(PRIO_PROCESS, 0);
+            done.release();
+        });
+        done.acquire();
+    }).join();
+    EXPECT_EQ(poolNice, getpriority(PRIO_PROCESS, 0));
 }
