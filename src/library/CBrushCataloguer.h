@@ -30,11 +30,8 @@ struct CatalogueCounts
 enum class eCataloguingPriority
 {
     // The lowest CPU priority and the idle I/O class: beside the window, which with its own
-    // reading thread is never kept waiting. Qt's painter shares the larger fills of the computed
-    // tips drawn for thumbnails out to Qt's global pool, whose threads the cataloguer has started
-    // from the thread that makes it, at that thread's priority (StartQtPoolThreadsHere): the
-    // window's painting waits on the same threads. The fills cannot stay on the reading threads:
-    // a tip drawn in one piece can come out a shade different.
+    // reading thread is never kept waiting. Qt's pool, which takes pieces of the thumbnails'
+    // fills, is started at the maker's priority first (StartQtPoolThreadsHere).
     background,
     // As the rest of the process: for a command the user waits on.
     normal,
